@@ -1,0 +1,52 @@
+# Developer entry points: `make run` and `make test` work on a fresh Debian 12 machine.
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            fonts-ipafont-mincho fonts-ipafont-gothic locales poppler-utils xvfb xauth
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+PRESET ?= dev
+BUILD_DIR := build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+EXAMPLE ?= examples/embankment.qdw
+
+.PHONY: deps build test run bench clean format lint
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get install -y --no-install-recommends $$missing || \
+	  { $(SUDO) apt-get update && $(SUDO) apt-get install -y --no-install-recommends $$missing; }; \
+	fi
+	@if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$'; then \
+	  echo "Generating the de_DE.UTF-8 locale (used by the locale-independence tests)"; \
+	  $(SUDO) sh -c "grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen; locale-gen >/dev/null"; \
+	fi
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are unset); run it in a desktop session, or: xvfb-run -a make run" >&2; \
+	  exit 1; fi
+	$(BUILD_DIR)/app/qel $(EXAMPLE)
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	for b in build/release/bench/qel_bench_*; do $$b; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+lint:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf build

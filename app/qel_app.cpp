@@ -1,0 +1,87 @@
+// The application: start-up in the program's order, documents opened by name, printer set-up.
+#include "app/qel_app.h"
+
+#include <QPageSetupDialog>
+
+#include "app/main_frame.h"
+#include "app/qel_view.h"
+#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/qt_prompts.h"
+#include "platform/qt/qt_recent_files.h"
+#include "platform/system_paths.h"
+
+namespace qel {
+
+struct CQelApp::DesktopServices {
+  QtPrompts prompts;
+  QtFileChooser chooser;
+  QtRecentFiles recentFiles;
+  EnvironmentSystemPaths paths;
+
+  AppServices services() { return {prompts, chooser, recentFiles, paths}; }
+};
+
+CQelApp::CQelApp() : CQelApp(std::make_unique<DesktopServices>()) {}
+
+CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned)
+    : CQelApp(std::move(owned), owned->services()) {}
+
+CQelApp::CQelApp(const AppServices& services)
+    : CQelApp(std::unique_ptr<DesktopServices>(), services) {}
+
+CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& services)
+    : owned_(std::move(owned)),
+      services_(services),
+      printer_(services.useSystemPrinter),
+      controller_(state_, services_.prompts, printer_, services_.paths),
+      document_(state_.tables, state_.results, state_.settings, state_.fonts,
+                DocumentServices{services_.prompts, services_.chooser, services_.recentFiles,
+                                 services_.paths}) {}
+
+CQelApp::~CQelApp() = default;
+
+bool CQelApp::InitInstance(const QStringList& arguments) {
+  frame_ = std::make_unique<CMainFrame>(*this);
+  if (owned_) {
+    owned_->prompts.set_parent(frame_.get());
+    owned_->chooser.set_parent(frame_.get());
+  }
+
+  // The command line: an empty document, or the data file it names (the first argument that
+  // is not an option).
+  for (const QString& argument : arguments) {
+    if (argument.startsWith('-')) continue;
+    ReadStatus status = document_.OnOpenDocument(argument.toStdString());
+    if (status == ReadStatus::CannotOpen) return false;
+    break;
+  }
+
+  CQelView* view = frame_->view();
+  document_.SetUpdateAllViews([view] { view->OnUpdate(); });
+  view->OnInitialUpdate();
+
+  frame_->setWindowTitle(QString::fromUtf8(kWindowTitle));
+  frame_->show();
+  frame_->setAcceptDrops(true);
+  return true;
+}
+
+bool CQelApp::OpenDocumentFile(const std::string& path) {
+  if (document_.OnOpenDocument(path) == ReadStatus::Ok) {
+    frame_->UpdateRecentFileMenu();
+    return true;
+  }
+  services_.recentFiles.Remove(path);
+  frame_->UpdateRecentFileMenu();
+  return false;
+}
+
+void CQelApp::OnFilePrintSetup() {
+  QPageSetupDialog dialog(&printer_.printer(), frame_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  // The paper may have changed: the pages are laid out for the new one from now on.
+  controller_.ReadDeviceGeometry();
+  frame_->view()->viewport()->update();
+}
+
+}  // namespace qel

@@ -1,0 +1,75 @@
+// The application: the process-wide state, the document, the view logic and the main window,
+// started in the program's order.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "document/file_commands.h"
+#include "platform/qt/qt_application_printer.h"
+#include "view/application_state.h"
+#include "view/view_controller.h"
+
+namespace qel {
+
+class CMainFrame;
+class FileChooser;
+class PromptService;
+class RecentFiles;
+class SystemPaths;
+
+// The services the application asks of the platform; tests pass scripted ones.
+struct AppServices {
+  PromptService& prompts;
+  FileChooser& chooser;
+  RecentFiles& recentFiles;
+  const SystemPaths& paths;
+  // False: print to PDF files even where the system has a printer.
+  bool useSystemPrinter = true;
+};
+
+class CQelApp {
+ public:
+  // With the desktop's own services: message boxes, file dialogs, the profile's recent files
+  // and the real folders.
+  CQelApp();
+  explicit CQelApp(const AppServices& services);
+  ~CQelApp();
+  CQelApp(const CQelApp&) = delete;
+  CQelApp& operator=(const CQelApp&) = delete;
+
+  // Starts the program: the main window, the data file named by the first argument (or an
+  // empty document), the first update of the view, the window title; then shows the window.
+  // False when the named file cannot be opened: the program ends.
+  bool InitInstance(const QStringList& arguments);
+
+  // Opens `path` as a file chosen from the recent files or dropped onto the window; a file that
+  // cannot be opened leaves the recent-file list.
+  bool OpenDocumentFile(const std::string& path);
+  // "ﾌﾟﾘﾝﾀの設定": the page set-up of the program's printer.
+  void OnFilePrintSetup();
+
+  ApplicationState& state() { return state_; }
+  ViewController& controller() { return controller_; }
+  CQelDoc& document() { return document_; }
+  QtApplicationPrinter& printer() { return printer_; }
+  const AppServices& services() const { return services_; }
+  CMainFrame* mainFrame() const { return frame_.get(); }
+
+ private:
+  struct DesktopServices;
+  // The owned services are taken by reference so that they can be read before they move.
+  explicit CQelApp(std::unique_ptr<DesktopServices>&& owned);
+  CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& services);
+
+  std::unique_ptr<DesktopServices> owned_;
+  AppServices services_;
+  ApplicationState state_;
+  QtApplicationPrinter printer_;
+  ViewController controller_;
+  CQelDoc document_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace qel

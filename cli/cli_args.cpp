@@ -1,0 +1,48 @@
+// Command-line arguments of qel-cli.
+#include "cli/cli_args.h"
+
+namespace qel {
+
+std::optional<std::string> CliArgs::Option(const std::string& name) const {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& words,
+                                    const std::set<std::string>& valueOptions,
+                                    const std::set<std::string>& flagOptions, std::string& error) {
+  CliArgs args;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word.size() > 2 && word.rfind("--", 0) == 0) {
+      std::string name = word, value;
+      std::size_t equals = word.find('=');
+      bool inlineValue = equals != std::string::npos;
+      if (inlineValue) {
+        name = word.substr(0, equals);
+        value = word.substr(equals + 1);
+      }
+      if (valueOptions.count(name)) {
+        if (!inlineValue) {
+          if (i + 1 >= words.size()) {
+            error = name + " needs a value";
+            return std::nullopt;
+          }
+          value = words[++i];
+        }
+        args.options[name] = value;
+      } else if (flagOptions.count(name) && !inlineValue) {
+        args.flags.insert(name);
+      } else {
+        error = "unknown option " + name;
+        return std::nullopt;
+      }
+    } else {
+      args.positional.push_back(word);
+    }
+  }
+  return args;
+}
+
+}  // namespace qel

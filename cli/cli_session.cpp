@@ -1,0 +1,44 @@
+// The program without a window: start-up, document loading and saving.
+#include "cli/cli_session.h"
+
+#include "document/data_file.h"
+#include "document/document_save.h"
+#include "platform/messages.h"
+#include "settings/settings_files.h"
+
+namespace qel {
+
+CliSession::CliSession(const std::optional<std::string>& dataFolder) {
+  if (dataFolder) {
+    state_.settings.dataFolder = *dataFolder;
+    state_.settings.loaded.folderResolved = true;
+  }
+}
+
+void CliSession::LoadSettings() {
+  LoadSystemSettings(state_.settings, state_.fonts, state_.tables, paths_, prompts_);
+}
+
+void CliSession::Start() { LoadSettings(); }
+
+bool CliSession::Open(const std::string& path) {
+  // Loading a document starts with a settings load, and the view's update after it another.
+  LoadSettings();
+  switch (ReadDataFile(path, state_.tables, state_.settings, &prompts_)) {
+    case ReadStatus::CannotOpen:
+      prompts_.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      return false;
+    case ReadStatus::NotADataFile:
+      prompts_.Show(MessageText(msg::kNotADataFile) + " ( " + path + " )", PromptButtons::Ok);
+      return false;
+    case ReadStatus::Ok: break;
+  }
+  LoadSettings();
+  return true;
+}
+
+bool CliSession::SaveAs(const std::string& path) {
+  return SaveDocument(path, state_.tables, state_.results, state_.settings, prompts_);
+}
+
+}  // namespace qel

@@ -1,0 +1,198 @@
+// qel-cli pages and render: page counts and pages of a display, laid out as the printer does.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cstdio>
+#include <filesystem>
+#include <cctype>
+#include <memory>
+#include <stdexcept>
+
+#include "cli/cli_args.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/page_options.h"
+#include "platform/printer_info.h"
+#include "platform/qt/font_faces.h"
+#include "platform/qt/qt_device_context.h"
+#include "view/view_controller.h"
+
+namespace qel {
+
+namespace {
+
+// Opens the document and shows display `options.display` on page 1, on a printer whose page is
+// the requested paper at the requested resolution.
+struct PagedDocument {
+  PagedDocument(const CliArgs& args, const PageOptions& options)
+      : session(args.Option("--data-folder")),
+        printer(FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi)),
+        controller(session.state(), session.prompts(), printer, paths) {}
+
+  bool Open(const std::string& path, const PageOptions& options) {
+    session.Start();
+    if (!session.Open(path)) return false;
+    controller.OnUpdate();
+    session.state().view.displayMode = options.display;
+    session.state().view.currentPage = 1;
+    pages = controller.CountPrintedPages(options.dpi, options.dpi);
+    return true;
+  }
+
+  CliSession session;
+  EnvironmentSystemPaths paths;
+  FixedPrinterInfo printer;
+  ViewController controller;
+  int pages = 0;
+};
+
+// A QGuiApplication for fonts and painting, on the offscreen platform unless one was chosen.
+std::unique_ptr<QGuiApplication> MakeApplication() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "qel-cli";
+  static char* argv[] = {name, nullptr};
+  auto app = std::make_unique<QGuiApplication>(argc, argv);
+  InstallFontSubstitutions();
+  return app;
+}
+
+// "out.png" for page 3 of several: "out-3.png".
+std::string NumberedFile(const std::string& path, int page) {
+  std::filesystem::path p(path);
+  std::string stem = p.stem().string() + "-" + std::to_string(page) + p.extension().string();
+  return (p.parent_path() / stem).string();
+}
+
+bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOptions& options,
+               const std::string& out) {
+  QPdfWriter writer(QString::fromStdString(out));
+  writer.setResolution(options.dpi);
+  writer.setPageSize(QPageSize(QSizeF(options.paperWidthMm, options.paperHeightMm),
+                               QPageSize::Millimeter));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setCreator("Qel");
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) writer.newPage();
+    QtDeviceContext dc(painter, options.dpi, options.dpi);
+    doc.controller.PrintPage(dc, pages[i]);
+  }
+  return painter.end();
+}
+
+bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
+  PrinterPage size = FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
+  QImage image(size.pageWidthPixels, size.pageHeightPixels, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  int dotsPerMetre = static_cast<int>(options.dpi / 0.0254 + 0.5);
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QtDeviceContext dc(painter, options.dpi, options.dpi);
+    doc.controller.PrintPage(dc, page);
+  }
+  return image.save(QString::fromStdString(out), "PNG");
+}
+
+bool RenderSvg(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
+  PrinterPage size = FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
+  QSvgGenerator svg;
+  svg.setFileName(QString::fromStdString(out));
+  svg.setSize(QSize(size.pageWidthPixels, size.pageHeightPixels));
+  svg.setViewBox(QRect(0, 0, size.pageWidthPixels, size.pageHeightPixels));
+  svg.setResolution(options.dpi);
+  svg.setTitle("Qel");
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  painter.fillRect(QRect(0, 0, size.pageWidthPixels, size.pageHeightPixels), Qt::white);
+  QtDeviceContext dc(painter, options.dpi, options.dpi, /*clipInSoftware=*/true);
+  doc.controller.PrintPage(dc, page);
+  return painter.end();
+}
+
+}  // namespace
+
+int RunPages(const std::vector<std::string>& words) {
+  std::string error;
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--display", "--dpi", "--paper"}, {}, error);
+  if (!args) return UsageError(error);
+  if (args->positional.size() != 1) return UsageError("pages needs one data file");
+  std::optional<PageOptions> options = ReadPageOptions(*args, 600, error);
+  if (!options) return UsageError(error);
+  PagedDocument doc(*args, *options);
+  if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  std::printf("%d\n", doc.pages);
+  return kExitOk;
+}
+
+int RunRender(const std::vector<std::string>& words) {
+  std::string error;
+  std::optional<CliArgs> args = ParseCliArgs(
+      words, {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out"}, {"--all"}, error);
+  if (!args) return UsageError(error);
+  if (args->positional.size() != 1) return UsageError("render needs one data file");
+  std::optional<std::string> out = args->Option("--out");
+  if (!out) return UsageError("render needs --out F.pdf, F.png or F.svg");
+  std::string extension = std::filesystem::path(*out).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".pdf" && extension != ".png" && extension != ".svg")
+    return UsageError("--out must end in .pdf, .png or .svg");
+  bool all = args->Flag("--all");
+  std::optional<std::string> pageText = args->Option("--page");
+  if (all == pageText.has_value()) return UsageError("render needs either --page P or --all");
+  int requested = 0;
+  if (pageText) {
+    try {
+      std::size_t used = 0;
+      requested = std::stoi(*pageText, &used);
+      if (used != pageText->size()) throw std::invalid_argument("page");
+    } catch (const std::exception&) {
+      return UsageError("--page must be a whole number");
+    }
+  }
+  std::optional<PageOptions> options = ReadPageOptions(*args, extension == ".png" ? 300 : 600, error);
+  if (!options) return UsageError(error);
+
+  std::unique_ptr<QGuiApplication> app = MakeApplication();
+  PagedDocument doc(*args, *options);
+  if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  std::vector<int> pages;
+  if (all) {
+    for (int p = 1; p <= doc.pages; ++p) pages.push_back(p);
+  } else {
+    if (requested < 1 || requested > doc.pages) {
+      std::fprintf(stderr, "qel-cli: page %d does not exist: display %d has %d page(s)\n",
+                   requested, options->display, doc.pages);
+      return kExitFailure;
+    }
+    pages.push_back(requested);
+  }
+
+  bool ok = true;
+  if (extension == ".pdf") {
+    ok = RenderPdf(doc, pages, *options, *out);
+  } else {
+    for (int page : pages) {
+      std::string file = all ? NumberedFile(*out, page) : *out;
+      ok = (extension == ".png" ? RenderImage(doc, page, *options, file)
+                                : RenderSvg(doc, page, *options, file)) &&
+           ok;
+    }
+  }
+  if (!ok) {
+    std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace qel

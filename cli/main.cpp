@@ -1,0 +1,42 @@
+// qel-cli: the program's core without a window, for scripts, tests and batch work.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace qel {
+
+static const char kUsage[] =
+    "usage:\n"
+    "  qel-cli compute FILE.qdw [--data-folder DIR]\n"
+    "  qel-cli influence [--data-folder DIR]          (lines on standard input)\n"
+    "  qel-cli convert IN.qdw OUT.qdw [--data-folder DIR]\n"
+    "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
+    "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
+    "                 [--dpi D] [--paper WxH] [--data-folder DIR]\n";
+
+int UsageError(const std::string& message) {
+  if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
+  std::fputs(kUsage, stderr);
+  return kExitUsage;
+}
+
+}  // namespace qel
+
+int main(int argc, char** argv) {
+  using namespace qel;
+  if (argc < 2) return UsageError("");
+  std::string command = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "convert") return RunConvert(args);
+  if (command == "compute") return RunCompute(args);
+  if (command == "influence") return RunInfluence(args);
+  if (command == "pages") return RunPages(args);
+  if (command == "render") return RunRender(args);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kUsage + 0, stdout);
+    return kExitOk;
+  }
+  return UsageError("unknown command " + command);
+}

@@ -1,0 +1,42 @@
+// The options that place a display on paper.
+#include "cli/page_options.h"
+
+#include <charconv>
+
+namespace qel {
+
+static bool ParseWhole(const std::string& text, int& value) {
+  const char* end = text.data() + text.size();
+  auto [ptr, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && ptr == end;
+}
+
+std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
+                                           std::string& error) {
+  PageOptions options;
+  options.dpi = defaultDpi;
+  std::optional<std::string> display = args.Option("--display");
+  if (!display || !ParseWhole(*display, options.display) || options.display < 1 ||
+      options.display > 6) {
+    error = "--display must be 1 to 6";
+    return std::nullopt;
+  }
+  if (auto dpi = args.Option("--dpi")) {
+    if (!ParseWhole(*dpi, options.dpi) || options.dpi < 10 || options.dpi > 2400) {
+      error = "--dpi must be a whole number from 10 to 2400";
+      return std::nullopt;
+    }
+  }
+  if (auto paper = args.Option("--paper")) {
+    std::size_t x = paper->find_first_of("xX");
+    if (x == std::string::npos || !ParseWhole(paper->substr(0, x), options.paperWidthMm) ||
+        !ParseWhole(paper->substr(x + 1), options.paperHeightMm) || options.paperWidthMm < 10 ||
+        options.paperHeightMm < 10 || options.paperWidthMm > 2000 || options.paperHeightMm > 2000) {
+      error = "--paper must be WIDTHxHEIGHT in millimetres, 10 to 2000 each";
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+}  // namespace qel

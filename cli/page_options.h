@@ -1,0 +1,23 @@
+// The options that place a display on paper: display number, resolution and paper size.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/cli_args.h"
+
+namespace qel {
+
+struct PageOptions {
+  int display = 1;
+  int dpi = 600;
+  int paperWidthMm = 210;
+  int paperHeightMm = 297;
+};
+
+// Reads --display (required, 1..6), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
+// Nothing, with `error` set, when one of them is malformed.
+std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
+                                           std::string& error);
+
+}  // namespace qel

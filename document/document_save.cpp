@@ -1,0 +1,30 @@
+// Writing the document to a data file as the save commands do.
+#include "document/document_save.h"
+
+#include "document/data_file.h"
+#include "document/load_lists.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+#include "settings/system_settings.h"
+#include "settings/text_file.h"
+
+namespace qel {
+
+bool SaveDocument(const std::string& path, DocumentTables& tables, ResultsGrid& results,
+                  const SystemSettings& settings, PromptService& prompts) {
+  SettingsToLines(settings, tables);
+  // The result listing always belongs to the document being written.
+  ComputeLatticeResults(tables, results);
+  WriteOutcome outcome =
+      WriteTextFileSafely(path, FormatDataFile(tables, results, settings.stressDigits));
+  if (outcome.ok) return true;
+  if (!outcome.badCharacter.empty()) {
+    prompts.Show(MessageText(msg::kUnencodableCharacter, outcome.badCharacter, outcome.codePoint),
+                 PromptButtons::Ok);
+  } else {
+    prompts.Show(MessageText(msg::kCannotSave), PromptButtons::Ok);
+  }
+  return false;
+}
+
+}  // namespace qel

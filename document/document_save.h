@@ -1,0 +1,20 @@
+// Writing the document to a data file as the save commands do.
+#pragma once
+
+#include <string>
+
+#include "document/document_tables.h"
+
+namespace qel {
+
+class PromptService;
+struct SystemSettings;
+
+// Sets the scale and print-range lines from the settings, computes the lattice results of this
+// document into `results`, and writes the data file safely. On failure the old file stays as it
+// was, a message is shown (the character that cannot be stored, or that the file could not be
+// saved) and false is returned.
+bool SaveDocument(const std::string& path, DocumentTables& tables, ResultsGrid& results,
+                  const SystemSettings& settings, PromptService& prompts);
+
+}  // namespace qel

@@ -1,0 +1,194 @@
+// The document's file commands and the loading of files named outside the open dialog.
+#include "document/file_commands.h"
+
+#include <filesystem>
+
+#include "document/document_save.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+#include "platform/recent_files.h"
+#include "settings/settings_files.h"
+#include "settings/system_settings.h"
+#include "settings/text_file.h"
+
+namespace qel {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The folder part of `path` without its trailing "/"; the root stays "/". Empty when `path`
+// names no folder.
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return "";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+bool EndsWithPoint(const std::string& text) {
+  return !text.empty() && text.back() == '.';
+}
+
+FileDialogRequest DataFileDialog(FileDialogKind kind) {
+  FileDialogRequest request;
+  request.kind = kind;
+  request.filter = kDataFileFilter;
+  return request;
+}
+
+}  // namespace
+
+std::string FileExtension(const std::string& path) {
+  std::string name = FileNameOf(path);
+  std::size_t point = name.rfind('.');
+  return point == std::string::npos ? "" : name.substr(point + 1);
+}
+
+bool IsDataFileExtension(const std::string& extension) {
+  std::string standard = kDataFileExtension;
+  if (extension.size() != standard.size()) return false;
+  for (std::size_t i = 0; i < extension.size(); ++i) {
+    char c = extension[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != standard[i]) return false;
+  }
+  return true;
+}
+
+CQelDoc::CQelDoc(DocumentTables& tables, ResultsGrid& results, SystemSettings& settings,
+                 FontSlots& fonts, const DocumentServices& services)
+    : tables_(tables), results_(results), settings_(settings), fonts_(fonts), services_(services) {}
+
+void CQelDoc::UpdateAllViews() {
+  if (updateAllViews_) updateAllViews_();
+}
+
+std::string CQelDoc::LastFolderFilePath() const {
+  return settings_.dataFolder + "/" + kLastFolderFileName;
+}
+
+void CQelDoc::SetPathName(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(path, error);
+  pathName_ = error ? path : full.lexically_normal().string();
+  services_.recentFiles.Add(pathName_);
+}
+
+void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
+  switch (status) {
+    case ReadStatus::CannotOpen:
+      services_.prompts.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      return;
+    case ReadStatus::NotADataFile:
+      services_.prompts.Show(MessageText(msg::kNotADataFile), PromptButtons::Ok);
+      return;
+    case ReadStatus::Ok:
+      return;
+  }
+}
+
+void CQelDoc::OnFileNew() {
+  ClearDocumentData(tables_);
+  UpdateAllViews();
+}
+
+void CQelDoc::OnFileOpen() {
+  // Line 1: the folder of the file last opened here; line 2 is kept as it is.
+  std::string lastFolder, secondLine;
+  if (std::optional<std::vector<std::string>> lines = ReadTextLines(LastFolderFilePath())) {
+    if (lines->size() > 0) lastFolder = (*lines)[0];
+    if (lines->size() > 1) secondLine = (*lines)[1];
+  }
+
+  FileDialogRequest request = DataFileDialog(FileDialogKind::Open);
+  request.startFolder = lastFolder;
+  request.defaultExtension = kDataFileExtension;
+  std::optional<std::string> chosen = services_.chooser.Choose(request);
+  if (!chosen) return;
+  const std::string& path = *chosen;
+
+  ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
+  if (status != ReadStatus::Ok) {
+    ReportReadFailure(status, path);
+    return;
+  }
+  UpdateAllViews();
+  SetPathName(path);
+
+  std::string folder = FolderOf(path);
+  if (!folder.empty()) lastFolder = folder;
+  // Not being able to remember the folder is no reason to bother the user.
+  WriteTextFileSafely(LastFolderFilePath(), JoinCrLf({lastFolder, secondLine}));
+}
+
+void CQelDoc::OnFileSave() {
+  const std::string path = pathName_;
+  if (path.empty() || EndsWithPoint(path)) {
+    OnFileSaveAs();
+    return;
+  }
+  std::string extension = FileExtension(path);
+  if (extension.size() < 2) {
+    OnFileSaveAs();
+    return;
+  }
+  if (!IsDataFileExtension(extension)) {
+    services_.prompts.Show(MessageText(msg::kNotStandardExtension), PromptButtons::Ok);
+    OnFileSaveAs();
+    return;
+  }
+  SaveTo(path);
+}
+
+void CQelDoc::OnFileSaveAs() {
+  FileDialogRequest request = DataFileDialog(FileDialogKind::Save);
+  request.initialName = pathName_;
+  std::optional<std::string> chosen = services_.chooser.Choose(request);
+  if (!chosen) return;
+
+  // The extension as the dialog reports it: that of the name typed, so "name." has none.
+  std::string path = *chosen;
+  std::string extension = FileExtension(path);
+  if (EndsWithPoint(path)) path.pop_back();
+  if (extension.empty()) {
+    extension = kDataFileExtension;
+    path += std::string(".") + kDataFileExtension;
+    // The dialog asked about replacing the name as typed, not about this one.
+    std::error_code error;
+    if (std::filesystem::exists(path, error) &&
+        services_.prompts.Show(MessageText(msg::kReplaceExisting, path), PromptButtons::YesNo) !=
+            PromptAnswer::Yes) {
+      return;
+    }
+  }
+  if (!IsDataFileExtension(extension)) {
+    services_.prompts.Show(MessageText(msg::kNotStandardExtension), PromptButtons::Ok);
+    return;
+  }
+  SaveTo(path);
+}
+
+bool CQelDoc::SaveTo(const std::string& path) {
+  if (!SaveDocument(path, tables_, results_, settings_, services_.prompts)) return false;
+  SetPathName(path);
+  return true;
+}
+
+ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
+  LoadSystemSettings(settings_, fonts_, tables_, services_.paths, services_.prompts);
+  ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
+  if (status != ReadStatus::Ok) {
+    ReportReadFailure(status, path);
+    return status;
+  }
+  SetPathName(path);
+  UpdateAllViews();
+  return status;
+}
+
+}  // namespace qel

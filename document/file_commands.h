@@ -1,0 +1,92 @@
+// The document: its path name and the file commands new, open, save and save as, plus the
+// loading used for files named on the command line, picked from the recent-file list or
+// dropped onto the window.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "document/data_file.h"
+#include "document/document_tables.h"
+
+namespace qel {
+
+class FileChooser;
+class PromptService;
+class RecentFiles;
+class SystemPaths;
+struct FontSlots;
+struct SystemSettings;
+
+// The filter of the open and save dialogs, and the standard extension of data files.
+inline constexpr const char* kDataFileFilter = "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||";
+inline constexpr const char* kDataFileExtension = "qdw";
+// The file in the data folder that remembers the folder of the last opened file.
+inline constexpr const char* kLastFolderFileName = "FileV.ndx";
+
+struct DocumentServices {
+  PromptService& prompts;
+  FileChooser& chooser;
+  RecentFiles& recentFiles;
+  const SystemPaths& paths;
+};
+
+// The text after the last "." of the file name of `path` (the folders do not count); empty
+// when the name has no ".".
+std::string FileExtension(const std::string& path);
+// Whether `extension` is the data files' extension, whatever its case.
+bool IsDataFileExtension(const std::string& extension);
+
+class CQelDoc {
+ public:
+  // The document works on the process-wide tables and settings it is given.
+  CQelDoc(DocumentTables& tables, ResultsGrid& results, SystemSettings& settings, FontSlots& fonts,
+          const DocumentServices& services);
+
+  // Called whenever the document's data changed and every view must show it anew.
+  void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
+
+  // "新規作成": empties the tables. The path name stays, so that a later save overwrites the
+  // file that was open.
+  void OnFileNew();
+  // "開く": asks for a file, starting in the folder remembered in FileV.ndx, reads it and
+  // remembers its folder. A file that cannot be read or is no data file leaves the document,
+  // its path name and FileV.ndx as they were.
+  void OnFileOpen();
+  // "上書き保存": writes to the path name when it ends in the standard extension, else goes on
+  // as save as.
+  void OnFileSave();
+  // "名前を付けて保存": asks for a name; a name without extension gets the standard one, any
+  // other extension is refused.
+  void OnFileSaveAs();
+
+  // Reads `path` with the settings loaded first, as for a file named on the command line,
+  // chosen from the recent-file list or dropped onto the window. On failure a message is shown
+  // and the document, its path name and FileV.ndx stay as they were.
+  ReadStatus OnOpenDocument(const std::string& path);
+
+  // The full path of the document's file; empty until one is opened or saved.
+  const std::string& GetPathName() const { return pathName_; }
+  // The document is never marked modified, so nobody is asked to save it.
+  bool IsModified() const { return false; }
+
+ private:
+  // Writes the document to `path`; on success it becomes the path name.
+  bool SaveTo(const std::string& path);
+  // Records `path`, made absolute, as the path name and at the top of the recent files.
+  void SetPathName(const std::string& path);
+  // Shows the message for a file that could not be read; nothing for ReadStatus::Ok.
+  void ReportReadFailure(ReadStatus status, const std::string& path);
+  std::string LastFolderFilePath() const;
+  void UpdateAllViews();
+
+  DocumentTables& tables_;
+  ResultsGrid& results_;
+  SystemSettings& settings_;
+  FontSlots& fonts_;
+  DocumentServices services_;
+  std::function<void()> updateAllViews_;
+  std::string pathName_;
+};
+
+}  // namespace qel

@@ -1,0 +1,117 @@
+// dP of rectangles and circles at lattice points: one point, or many in parallel.
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <cstdint>
+#include <system_error>
+#include <thread>
+
+#include "engine/circle_depth_values.h"
+#include "engine/rect_circle_influence.h"
+
+namespace qel {
+
+namespace {
+
+// Points handed to a worker at a time: few enough to share the work evenly, many enough that
+// neighbouring points (usually at one depth) reuse their circles' depth values.
+constexpr std::size_t kPointsPerChunk = 16;
+// Below this many points per thread, starting threads costs more than it saves.
+constexpr std::size_t kMinPointsPerThread = 64;
+
+// Evaluates points one after another, keeping for every circle the depth-only values of the
+// depth it saw last. Those values are what CircularLoadInfluence would compute afresh, so each
+// point's result and its order of accumulation are unchanged.
+class LatticeEvaluator {
+ public:
+  explicit LatticeEvaluator(const PlanLoads& loads)
+      : loads_(loads),
+        depthValues_(loads.circles.size()),
+        depthBits_(loads.circles.size()),
+        hasDepth_(loads.circles.size(), false) {}
+
+  double Stress(const LatticePoint& point) {
+    double stress = 0.0;
+    for (const RectLoad& rect : loads_.rectangles) {
+      stress += RectangleInfluence(point.x, point.y, point.z, rect.x1, rect.y1, rect.x2, rect.y2) *
+                rect.q;
+    }
+    for (std::size_t i = 0; i < loads_.circles.size(); ++i) {
+      const CircleLoad& circle = loads_.circles[i];
+      const double distance = PlanDistance(point.x, point.y, circle.x, circle.y);
+      stress += CircleInfluence(circle.r, distance, point.z, DepthValues(i, point.z)) * circle.q;
+    }
+    return stress;
+  }
+
+ private:
+  CircleDepthValues& DepthValues(std::size_t circle, double z) {
+    // Compared by bits so that -0.0 and 0.0, which can give differently signed values, are kept
+    // apart.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(z);
+    if (!hasDepth_[circle] || depthBits_[circle] != bits) {
+      depthValues_[circle].Reset(z / loads_.circles[circle].r);
+      depthBits_[circle] = bits;
+      hasDepth_[circle] = true;
+    }
+    return depthValues_[circle];
+  }
+
+  const PlanLoads& loads_;
+  std::vector<CircleDepthValues> depthValues_;
+  std::vector<std::uint64_t> depthBits_;
+  std::vector<bool> hasDepth_;
+};
+
+int ThreadCount(int requested, std::size_t pointCount) {
+  int count = requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
+  const std::size_t useful = std::max<std::size_t>(1, pointCount / kMinPointsPerThread);
+  return static_cast<int>(std::clamp<std::size_t>(count, 1, useful));
+}
+
+}  // namespace
+
+double LatticePointStress(const PlanLoads& loads, double x, double y, double z) {
+  double stress = 0.0;
+  for (const RectLoad& rect : loads.rectangles) {
+    stress += RectangleInfluence(x, y, z, rect.x1, rect.y1, rect.x2, rect.y2) * rect.q;
+  }
+  for (const CircleLoad& circle : loads.circles) {
+    stress += CircularLoadInfluence(circle.r, PlanDistance(x, y, circle.x, circle.y), z) * circle.q;
+  }
+  return stress;
+}
+
+std::vector<double> LatticeStress(const PlanLoads& loads, const std::vector<LatticePoint>& points,
+                                  int threads) {
+  std::vector<double> results(points.size());
+  std::atomic<std::size_t> nextChunk{0};
+  auto work = [&] {
+    LatticeEvaluator evaluator(loads);
+    for (;;) {
+      const std::size_t begin = nextChunk.fetch_add(kPointsPerChunk, std::memory_order_relaxed);
+      if (begin >= points.size()) return;
+      const std::size_t end = std::min(points.size(), begin + kPointsPerChunk);
+      for (std::size_t i = begin; i < end; ++i)
+        results[i] = evaluator.Stress(points[i]);
+    }
+  };
+
+  std::vector<std::thread> helpers;
+  const int count = ThreadCount(threads, points.size());
+  for (int i = 1; i < count; ++i) {
+    // A thread that cannot be started leaves its share to the others, which take chunks until
+    // none are left.
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  work();
+  for (std::thread& helper : helpers)
+    helper.join();
+  return results;
+}
+
+}  // namespace qel

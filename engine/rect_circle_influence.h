@@ -1,0 +1,65 @@
+// Influence of uniformly loaded rectangles and circles on the vertical stress below them.
+#pragma once
+
+#include <vector>
+
+namespace qel {
+
+inline constexpr double kEnginePi = 3.1415926536;
+
+// Plan distance; exactly 0 when the squared distance is below 1e-7.
+double PlanDistance(double x1, double y1, double x2, double y2);
+
+// Influence under the corner of a uniformly loaded rectangle with side ratios m and n.
+double RectangleCornerInfluence(double m, double n);
+
+// The four signed corner rectangles of a point, in the order P22, P21, P11, P12.
+struct RectangleTerms {
+  double signedValue[4] = {};  // sign * RectangleCornerInfluence(ratioX, ratioY)
+  double ratioX[4] = {};       // side ratio along x (distance / z)
+  double ratioY[4] = {};       // side ratio along y
+  double sum = 0.0;            // S, accumulated from 0 in corner order
+};
+RectangleTerms RectangleInfluenceTerms(double xP, double yP, double z, double x1, double y1,
+                                       double x2, double y2);
+
+// S: the signed sum of the four corner values; dP = S * q.
+double RectangleInfluence(double xP, double yP, double z, double x1, double y1, double x2,
+                          double y2);
+
+// I of a circle of radius R at plan distance `distance` and depth z; dP = I * q.
+// -999999.99 for a negative distance or depth.
+double CircularLoadInfluence(double radius, double distance, double z);
+
+// Complete elliptic integral of the second kind by its series, with the enlargement near the
+// circle's edge at shallow depth.
+double EllipticESeries(double m, double c, double depthFactor);
+// Complete elliptic integral of the third kind by a 200-interval trapezoid rule.
+double EllipticPi(double w, double k);
+double EllipticPiIntegrand(double phi, double w, double k);
+
+struct RectLoad {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0, q = 0;
+};
+struct CircleLoad {
+  double x = 0, y = 0, r = 0, q = 0;
+};
+struct PlanLoads {
+  std::vector<RectLoad> rectangles;  // in row order
+  std::vector<CircleLoad> circles;   // in row order
+};
+
+// dP at (x, y, z): S * q of every rectangle, then I * q of every circle, summed from 0. z is
+// used as given (callers floor it to 1e-5).
+double LatticePointStress(const PlanLoads& loads, double x, double y, double z);
+
+struct LatticePoint {
+  double x = 0, y = 0, z = 0;
+};
+
+// LatticePointStress of every point, results bit-identical to calling it point by point;
+// `threads` <= 0 uses every core.
+std::vector<double> LatticeStress(const PlanLoads& loads, const std::vector<LatticePoint>& points,
+                                  int threads = 0);
+
+}  // namespace qel

@@ -1,0 +1,76 @@
+// The drawing device the renderers paint on: screen, printer, PDF, image or a recording for
+// tests. Coordinates are integer device units; colours are 0x00BBGGRR values (red in the low
+// byte), as the settings store them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qel {
+
+using Colour = std::uint32_t;
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
+
+struct Pen {
+  PenStyle style = PenStyle::Solid;
+  int width = 1;
+  Colour colour = 0;
+};
+
+struct DevicePoint {
+  int x = 0;
+  int y = 0;
+};
+
+// Where TextOut's reference point lies on the text: always its top edge, and its left edge or
+// its horizontal centre.
+enum class TextAlign { LeftTop, CentreTop };
+
+// A font request. `height` is the cell height in device units (ascent plus descent),
+// `escapement` the angle of the baseline in tenths of a degree.
+struct FontSpec {
+  int height = 0;
+  int escapement = 0;
+  bool underline = false;
+  std::string faceName;
+};
+
+class DeviceContext {
+ public:
+  virtual ~DeviceContext() = default;
+
+  // Dots per inch of the device.
+  virtual int LogPixelsX() const = 0;
+  virtual int LogPixelsY() const = 0;
+
+  // Selects `pen` and returns the pen that was selected before.
+  virtual Pen SelectPen(const Pen& pen) = 0;
+  virtual void MoveTo(int x, int y) = 0;
+  virtual void LineTo(int x, int y) = 0;
+  virtual void Polyline(const std::vector<DevicePoint>& points) = 0;
+  // The elliptic arc of the box (left, top)-(right, bottom) from the ray towards
+  // (xStart, yStart) counter-clockwise to the ray towards (xEnd, yEnd); a full ellipse when the
+  // two points coincide.
+  virtual void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                   int yEnd) = 0;
+
+  // Narrows the clip region to its intersection with the rectangle.
+  virtual void IntersectClipRect(int left, int top, int right, int bottom) = 0;
+  // Removes all clipping.
+  virtual void RemoveClip() = 0;
+
+  // Creates a font and selects it; false (and the previous font stays) when it cannot be made.
+  virtual bool SelectFont(const FontSpec& font) = 0;
+  // Sets the text colour and returns the previous one.
+  virtual Colour SetTextColour(Colour colour) = 0;
+  virtual void SetTextAlign(TextAlign align) = 0;
+  virtual void SetTransparentBackground() = 0;
+  // Draws UTF-8 `text` with the current font, colour and alignment at (x, y).
+  virtual void TextOut(int x, int y, const std::string& text) = 0;
+
+  virtual void SetWindowOrigin(int x, int y) = 0;
+};
+
+}  // namespace qel

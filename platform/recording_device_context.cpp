@@ -1,0 +1,103 @@
+// A device context that records every call as one line of text.
+#include "platform/recording_device_context.h"
+
+#include <cstdio>
+
+namespace qel {
+
+static std::string ColourText(Colour colour) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%06x", static_cast<unsigned>(colour));
+  return text;
+}
+
+static const char* StyleName(PenStyle style) {
+  switch (style) {
+    case PenStyle::Solid: return "solid";
+    case PenStyle::Dash: return "dash";
+    case PenStyle::Dot: return "dot";
+    case PenStyle::DashDot: return "dashdot";
+    case PenStyle::Null: return "null";
+  }
+  return "solid";
+}
+
+static std::string Join(std::initializer_list<int> values) {
+  std::string text;
+  for (int v : values) text += " " + std::to_string(v);
+  return text;
+}
+
+Pen RecordingDeviceContext::SelectPen(const Pen& pen) {
+  Pen previous = pen_;
+  pen_ = pen;
+  Record(std::string("pen ") + StyleName(pen.style) + " " + std::to_string(pen.width) + " " +
+         ColourText(pen.colour));
+  return previous;
+}
+
+void RecordingDeviceContext::MoveTo(int x, int y) { Record("moveto" + Join({x, y})); }
+
+void RecordingDeviceContext::LineTo(int x, int y) { Record("lineto" + Join({x, y})); }
+
+void RecordingDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
+  std::string line = "polyline";
+  for (const DevicePoint& p : points) line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+  Record(line);
+}
+
+void RecordingDeviceContext::Arc(int left, int top, int right, int bottom, int xStart, int yStart,
+                                 int xEnd, int yEnd) {
+  Record("arc" + Join({left, top, right, bottom, xStart, yStart, xEnd, yEnd}));
+}
+
+void RecordingDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
+  Record("clip" + Join({left, top, right, bottom}));
+}
+
+void RecordingDeviceContext::RemoveClip() { Record("noclip"); }
+
+bool RecordingDeviceContext::SelectFont(const FontSpec& font) {
+  if (failFonts_) return false;
+  Record("font" + Join({font.height, font.escapement, font.underline ? 1 : 0}) + " " +
+         font.faceName);
+  return true;
+}
+
+Colour RecordingDeviceContext::SetTextColour(Colour colour) {
+  Colour previous = textColour_;
+  textColour_ = colour;
+  Record("textcolour " + ColourText(colour));
+  return previous;
+}
+
+void RecordingDeviceContext::SetTextAlign(TextAlign align) {
+  Record(align == TextAlign::CentreTop ? "align centre" : "align left");
+}
+
+void RecordingDeviceContext::SetTransparentBackground() { Record("transparent"); }
+
+void RecordingDeviceContext::TextOut(int x, int y, const std::string& text) {
+  Record("text" + Join({x, y}) + " " + text);
+  texts_.push_back(text);
+}
+
+void RecordingDeviceContext::SetWindowOrigin(int x, int y) { Record("origin" + Join({x, y})); }
+
+std::vector<std::string> RecordingDeviceContext::Lines(const std::string& prefix) const {
+  std::vector<std::string> matching;
+  for (const std::string& line : lines_) {
+    if (line == prefix || line.rfind(prefix + " ", 0) == 0) matching.push_back(line);
+  }
+  return matching;
+}
+
+std::vector<std::string> RecordingDeviceContext::Texts() const { return texts_; }
+
+std::string RecordingDeviceContext::Log() const {
+  std::string log;
+  for (const std::string& line : lines_) log += line + "\n";
+  return log;
+}
+
+}  // namespace qel

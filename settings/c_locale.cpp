@@ -1,0 +1,65 @@
+// Number conversions and printf-style formatting in the C locale.
+#include "settings/c_locale.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace qel {
+
+static locale_t CLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return locale;
+}
+
+long ToLong(std::string_view text) {
+  std::string copy(text);
+  errno = 0;
+  return strtol_l(copy.c_str(), nullptr, 10, CLocale());
+}
+
+int ToInt(std::string_view text) {
+  long value = ToLong(text);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+long ToLongAutoBase(std::string_view text) {
+  std::string copy(text);
+  return strtol_l(copy.c_str(), nullptr, 0, CLocale());
+}
+
+double ToDouble(std::string_view text) {
+  std::string copy(text);
+  return strtod_l(copy.c_str(), nullptr, CLocale());
+}
+
+std::string FormatC(const char* format, ...) {
+  locale_t previous = uselocale(CLocale());
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  char small[256];
+  int length = std::vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  std::string result;
+  if (length >= 0 && static_cast<std::size_t>(length) < sizeof small) {
+    result.assign(small, static_cast<std::size_t>(length));
+  } else if (length >= 0) {
+    std::vector<char> large(static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(large.data(), large.size(), format, copy);
+    result.assign(large.data(), static_cast<std::size_t>(length));
+  }
+  va_end(copy);
+  uselocale(previous);
+  return result;
+}
+
+}  // namespace qel

@@ -1,0 +1,23 @@
+// Number conversions and printf-style formatting that ignore the process locale: files and
+// tables always use a decimal point, whatever LC_NUMERIC says.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qel {
+
+// atoi: leading blanks, an optional sign and digits; 0 when there is no number. Values beyond
+// the int range saturate.
+int ToInt(std::string_view text);
+// atol, with the same rules for long.
+long ToLong(std::string_view text);
+// atof: the longest numeric prefix (decimal, exponent, hexadecimal, inf, nan); 0 when none.
+double ToDouble(std::string_view text);
+// strtol with base auto-detection: a leading 0x means hexadecimal, a leading 0 octal.
+long ToLongAutoBase(std::string_view text);
+
+// snprintf in the C locale.
+std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace qel

@@ -1,0 +1,73 @@
+// The world-to-device transform and the drawing primitives every figure and table uses, in
+// device units and in model coordinates.
+#pragma once
+
+#include <string>
+
+#include "platform/device_context.h"
+
+namespace qel {
+
+class PromptService;
+
+// Model metres (or table units) to device units. pixelsPerMetreX/Y are device units per model
+// unit; margins are millimetres of paper left free at the left and top.
+struct WorldTransform {
+  double originX = 0.0, originY = 0.0;
+  double pixelsPerMetreX = 0.0, pixelsPerMetreY = 0.0;
+  double pixelsPerMmX = 0.0, pixelsPerMmY = 0.0;
+  double marginLeft = 0.0, marginTop = 0.0;
+};
+
+// 1 / 25.4: millimetres per inch, inverted.
+inline constexpr double kInchesPerMm = 0.03937007874015748;
+
+// (originX + x) * pixelsPerMetreX + marginLeft * pixelsPerMmX, truncated, clamped to +-32767.
+int ToDeviceX(const WorldTransform& t, double x);
+// (originY - y) * pixelsPerMetreY + marginTop * pixelsPerMmY: y grows upwards in the model.
+int ToDeviceY(const WorldTransform& t, double y);
+
+// Device-unit primitives: each selects a pen of the given style, width and colour, draws and
+// restores the previous pen.
+void DrawLine(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle style, int width,
+              Colour colour);
+// Dashes of `dash` units with `gap` between, advancing only towards larger coordinates (pass the
+// end with the smaller coordinates first). Nothing for width 0 or dash <= 0; solid for gap <= 0.
+void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash, int gap,
+                    int width, Colour colour);
+void DrawRectOutline(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle style, int width,
+                     Colour colour);
+void DrawArc(DeviceContext& dc, int left, int top, int right, int bottom, int xStart, int yStart,
+             int xEnd, int yEnd, PenStyle style, int width, Colour colour);
+
+// The same in model coordinates.
+void WorldLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
+               double y2, PenStyle style, int width, Colour colour);
+// The end point takes the smaller of y1 and y2 as its y.
+void WorldDashedLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
+                     double y2, int dash, int gap, int width, Colour colour);
+void WorldRect(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
+               double y2, PenStyle style, int width, Colour colour);
+void WorldArc(DeviceContext& dc, const WorldTransform& t, double left, double top, double right,
+              double bottom, double xStart, double yStart, double xEnd, double yEnd,
+              PenStyle style, int width, Colour colour);
+// A closed ellipse of centre (cx, cy) and radii rx, ry.
+void WorldEllipse(DeviceContext& dc, const WorldTransform& t, double cx, double cy, double rx,
+                  double ry, PenStyle style, int width, Colour colour);
+// Intersects the clip region with the converted rectangle (corners not reordered).
+void WorldClipRect(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
+                   double y2);
+void WorldText(DeviceContext& dc, const WorldTransform& t, double x, double y,
+               const std::string& text);
+
+// Creates the text font (height in device units, angle in degrees) and selects it with
+// `colour`; when the font cannot be made, shows "Can't create font" and changes nothing.
+// Returns whether the font was made.
+bool CreateTextFont(DeviceContext& dc, PromptService& prompts, Colour colour, int height,
+                    const std::string& faceName, int angleDegrees, bool underline);
+
+// A colour text such as "0x808080" (a leading 0x hexadecimal, a leading 0 octal, otherwise
+// decimal) as a colour value.
+Colour ParseColourText(const std::string& text);
+
+}  // namespace qel

@@ -1,0 +1,59 @@
+// The desktop program started with scripted services in a temporary home folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "app/main_frame.h"
+#include "app/qel_app.h"
+#include "app/qel_view.h"
+#include "platform/recent_files.h"
+#include "platform/scripted_file_chooser.h"
+#include "platform/scripted_prompts.h"
+#include "platform/system_paths.h"
+#include "support/test_files.h"
+
+class QAction;
+
+namespace qel::test {
+
+inline std::string Example(const std::string& name) {
+  return std::string(QEL_SOURCE_DIR) + "/examples/" + name;
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest() {
+    paths.dataHome = home.path();
+    paths.configHome = home.File("config");
+    paths.currentDirectory = home.path();
+    paths.shippedDataFolder = std::string(QEL_SOURCE_DIR) + "/data";
+  }
+
+  // Starts the program with `arguments` as its command line; false when it ends at once.
+  bool Start(const QStringList& arguments = {}) {
+    app = std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false});
+    return app->InitInstance(arguments);
+  }
+  CMainFrame& frame() { return *app->mainFrame(); }
+  CQelView& view() { return *frame().view(); }
+  QAction& Action(int id) {
+    QAction* action = frame().CommandAction(id);
+    EXPECT_NE(action, nullptr) << id;
+    return *action;
+  }
+  ApplicationState& state() { return app->state(); }
+  std::string DataFolder() const { return home.path() + "/Vardamo/Qel6"; }
+
+  TempFolder home, files;
+  FixedSystemPaths paths;
+  ScriptedPrompts prompts;
+  ScriptedFileChooser chooser;
+  std::unique_ptr<RecentFiles> recent = std::make_unique<MemoryRecentFiles>();
+  std::unique_ptr<CQelApp> app;
+};
+
+}  // namespace qel::test

@@ -1,0 +1,110 @@
+// The file commands reached through the menu: the document, the view and FileV.ndx.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/app_fixture.h"
+#include "document/data_file.h"
+
+namespace qel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileMenuTest : public AppTest {
+ protected:
+  std::string Copy(const std::string& example, const std::string& name) {
+    std::string path = files.File(name);
+    fs::create_directories(fs::path(path).parent_path());
+    fs::copy_file(Example(example), path, fs::copy_options::overwrite_existing);
+    return path;
+  }
+  std::string LastFolderFile() { return DataFolder() + "/FileV.ndx"; }
+  std::string Snapshot() { return FormatDataFile(state().tables, state().results, 3); }
+};
+
+TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
+  ASSERT_TRUE(Start());
+  ASSERT_FALSE(fs::exists(LastFolderFile()));
+  const std::string path = Copy("building.qdw", "site/building.qdw");
+  state().view.displayMode = 3;
+  state().view.currentPage = 2;
+
+  chooser.ChooseNext(path);
+  Action(57601).trigger();
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].filter, "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||");
+  EXPECT_EQ(app->document().GetPathName(), path);
+  EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
+  // The view was updated: the data folder's settings are clamped, the page is still valid.
+  EXPECT_EQ(state().view.displayMode, 3);
+  EXPECT_EQ(ReadBytes(LastFolderFile()), files.File("site") + "\r\n\r\n");
+
+  // The second line of FileV.ndx survives the next open.
+  WriteBytes(LastFolderFile(), "/elsewhere\r\nsecond line\r\n");
+  const std::string other = Copy("embankment.qdw", "two/embankment.qdw");
+  chooser.ChooseNext(other);
+  Action(57601).trigger();
+  EXPECT_EQ(chooser.requests()[1].startFolder, "/elsewhere");
+  EXPECT_EQ(ReadBytes(LastFolderFile()), files.File("two") + "\r\nsecond line\r\n");
+}
+
+TEST_F(FileMenuTest, FailedOpensLeaveDocumentPathAndLastFolderAlone) {
+  const std::string path = Copy("embankment.qdw", "e.qdw");
+  ASSERT_TRUE(Start({QString::fromStdString(path)}));
+  WriteBytes(LastFolderFile(), "/kept\r\n\r\n");
+  const std::string before = Snapshot();
+
+  const std::string missing = files.File("gone.qdw");
+  chooser.ChooseNext(missing);
+  Action(57601).trigger();
+  const std::string text = Copy("embankment.qdw", "text.qdw");
+  WriteBytes(text, "Not a data file\r\n");
+  chooser.ChooseNext(text);
+  Action(57601).trigger();
+
+  ASSERT_EQ(prompts.shown().size(), 2u);
+  EXPECT_EQ(prompts.shown()[0].text, "ファイルが見つかりません\n( " + missing + " )");
+  EXPECT_EQ(prompts.shown()[1].text, "本ソフトのデータファイルではありません");
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(app->document().GetPathName(), path);
+  EXPECT_EQ(ReadBytes(LastFolderFile()), "/kept\r\n\r\n");
+}
+
+TEST_F(FileMenuTest, SaveAsFromTheMenu) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
+  chooser.ChooseNext(files.File("copy"));
+  Action(57604).trigger();
+  EXPECT_EQ(chooser.requests().at(0).initialName, Example("embankment.qdw"));
+  const std::string written = files.File("copy.qdw");
+  EXPECT_EQ(app->document().GetPathName(), written);
+  // Read back, the copy holds the same document.
+  DocumentTables reread;
+  SystemSettings settings;
+  ASSERT_EQ(ReadDataFile(written, reread, settings), ReadStatus::Ok);
+  EXPECT_EQ(FormatDataFile(reread, state().results, 3), Snapshot());
+
+  chooser.ChooseNext(files.File("copy.txt"));
+  Action(57604).trigger();
+  EXPECT_EQ(prompts.CountShown("標準の拡張子ではありません"), 1);
+  EXPECT_FALSE(fs::exists(files.File("copy.txt")));
+  EXPECT_EQ(app->document().GetPathName(), written);
+}
+
+TEST_F(FileMenuTest, NewThenSaveOverwritesTheOldFile) {
+  const std::string path = Copy("embankment.qdw", "old.qdw");
+  ASSERT_TRUE(Start({QString::fromStdString(path)}));
+  Action(32790).trigger();
+  Action(57600).trigger();
+  EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
+  EXPECT_EQ(state().view.displayMode, 3);  // the display stays
+  Action(57603).trigger();
+  EXPECT_TRUE(chooser.requests().empty());
+  const std::string written = ReadBytes(path);
+  EXPECT_NE(written.find("$$K1\r\n$$K2\r\n$$OXZ\r\n"), std::string::npos);
+  const std::string end = "$$SOL\r\nNo.,x,y,z,dP\r\n";  // no lattice, no results
+  EXPECT_EQ(written.substr(written.size() - end.size()), end);
+}
+
+}  // namespace
+}  // namespace qel::test

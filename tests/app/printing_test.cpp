@@ -1,0 +1,107 @@
+// Printing without a printer: the pages of the current display go to a PDF file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "app/app_fixture.h"
+
+namespace qel::test {
+namespace {
+
+// The pages of a PDF file: its page objects ("/Type /Page", not "/Type /Pages").
+int PdfPageCount(const std::string& path) {
+  const QString text = QString::fromLatin1(QByteArray::fromStdString(ReadBytes(path)));
+  return static_cast<int>(text.count(QRegularExpression("/Type\\s*/Page(?![s\\w])")));
+}
+
+TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
+  Action(32792).trigger();
+  state().view.currentPage = 2;
+  const int printed = view().CountPrintedPages(app->printer().printer());
+  ASSERT_GE(printed, 2);
+  EXPECT_EQ(app->printer().printer().resolution(), 600);
+
+  chooser.ChooseNext(files.File("results"));
+  Action(57607).trigger();
+
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].filter, "PDF (*.pdf)|*.pdf||");
+  const std::string pdf = files.File("results.pdf");
+  EXPECT_EQ(view().lastPdfPath(), pdf);
+  EXPECT_EQ(PdfPageCount(pdf), printed);
+  // The screen's page and display are as they were.
+  EXPECT_EQ(state().view.currentPage, 2);
+  EXPECT_FALSE(state().view.printing);
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+// At 100 dpi the strip results' line step differs from the screen's by more than 3 %, so the
+// printer's pages break elsewhere: printing follows the printer's layout, with no page left out
+// and no blank page added.
+TEST_F(AppTest, PrintedPagesFollowThePrinterNotTheScreen) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
+  Action(32790).trigger();
+  app->printer().printer().setResolution(100);
+  const int screen = view().controller().CountPages();
+  const int printer = view().CountPrintedPages(app->printer().printer());
+  ASSERT_NE(screen, printer);
+  chooser.ChooseNext(files.File("strip.pdf"));
+  Action(57607).trigger();
+  EXPECT_EQ(PdfPageCount(files.File("strip.pdf")), printer);
+  EXPECT_EQ(view().controller().CountPages(), screen);  // the screen's layout is untouched
+}
+
+TEST_F(AppTest, PrintingToAFolderThatCannotBeWrittenSaysSo) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
+  chooser.ChooseNext(files.File("no/such/folder/out.pdf"));
+  Action(57607).trigger();
+  EXPECT_EQ(prompts.CountShown("保存できませんでした"), 1);
+  EXPECT_FALSE(state().view.printing);
+}
+
+TEST_F(AppTest, PreviewShowsThePrintedPages) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
+  Action(32792).trigger();
+  const int printed = view().CountPrintedPages(app->printer().printer());
+  int previewed = -1;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
+      preview->updatePreview();
+      previewed = preview->pageCount();
+    }
+    dialog->close();
+  });
+  Action(57609).trigger();
+  EXPECT_EQ(previewed, printed);
+  EXPECT_FALSE(state().view.printing);
+}
+
+TEST_F(AppTest, PageSetUpReadsThePaperAgain) {
+  ASSERT_TRUE(Start());
+  state().geometry.paperWidthMm = 100;
+  state().geometry.paperHeightMm = 100;
+  QTimer::singleShot(0, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+  });
+  Action(57606).trigger();
+  EXPECT_EQ(state().geometry.paperWidthMm, 210);
+  EXPECT_EQ(state().geometry.paperHeightMm, 297);
+}
+
+TEST_F(AppTest, CancelledPrintingWritesNothing) {
+  ASSERT_TRUE(Start());
+  Action(57607).trigger();
+  EXPECT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(view().lastPdfPath(), "");
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+}  // namespace
+}  // namespace qel::test

@@ -1,0 +1,211 @@
+// The view window: display commands of the menu and the tool bar, paging keys, scrolling and
+// the painted page.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/app_fixture.h"
+
+namespace qel::test {
+namespace {
+
+const int kDisplayCommands[] = {32785, 32789, 32790, 32786, 32791, 32792};
+
+class ViewTest : public AppTest {
+ protected:
+  void Open(const std::string& example) {
+    ASSERT_TRUE(Start({QString::fromStdString(Example(example))}));
+    view().setFocus();
+  }
+  int Mode() { return state().view.displayMode; }
+  int Page() { return state().view.currentPage; }
+  // The display commands whose menu items carry a check mark.
+  std::vector<int> Checked() {
+    std::vector<int> checked;
+    for (int id : kDisplayCommands)
+      if (Action(id).isChecked()) checked.push_back(id);
+    return checked;
+  }
+  void ClickToolBar(int id) {
+    QWidget* button = frame().toolBar()->widgetForAction(&Action(id));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  void Key(Qt::Key key) { QTest::keyClick(&view(), key); }
+};
+
+TEST_F(ViewTest, MenuSwitchesDisplaysWithCheckMarks) {
+  Open("embankment.qdw");
+  EXPECT_EQ(Checked(), std::vector<int>{32785});
+  const int modes[] = {1, 2, 3, 4, 5, 6};
+  for (int i = 0; i < 6; ++i) {
+    Action(kDisplayCommands[i]).trigger();
+    EXPECT_EQ(Mode(), modes[i]);
+    EXPECT_EQ(Page(), 1);
+    EXPECT_EQ(Checked(), std::vector<int>{kDisplayCommands[i]});
+  }
+  // Choosing the shown display again keeps its check mark.
+  Action(32792).trigger();
+  EXPECT_EQ(Checked(), std::vector<int>{32792});
+}
+
+TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
+  Open("embankment.qdw");
+  SystemSettings& s = state().settings;
+  s.stripRangeX = 20;  // narrow pages, so the figure has several
+  s.stripPageOverlap = 0;
+  Action(32785).trigger();
+  const double left = s.stripLeftX;
+  EXPECT_EQ(state().view.screenLeftX, left);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(state().view.screenLeftX, left + 20);
+  EXPECT_EQ(Page(), 2);
+
+  ClickToolBar(8003);
+  EXPECT_EQ(Mode(), 3);
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(Checked(), std::vector<int>{32790});
+  ClickToolBar(8002);
+  EXPECT_EQ(Mode(), 2);
+  ClickToolBar(8001);
+  EXPECT_EQ(Mode(), 1);
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(state().view.screenLeftX, left + 20);  // where the figure was left
+  // The menu brings the figure back to its left edge.
+  Action(32785).trigger();
+  EXPECT_EQ(state().view.screenLeftX, left);
+
+  // From the plan figure the tool bar stays with rectangles and circles.
+  Action(32786).trigger();
+  ClickToolBar(8002);
+  EXPECT_EQ(Mode(), 5);
+  ClickToolBar(8003);
+  EXPECT_EQ(Mode(), 6);
+  Key(Qt::Key_Down);  // a page of a one-page display: nothing to turn
+  ClickToolBar(8003);
+  EXPECT_EQ(Mode(), 6);
+}
+
+TEST_F(ViewTest, ArrowKeysTurnTheFigurePages) {
+  Open("embankment.qdw");
+  SystemSettings& s = state().settings;
+  s.stripRangeX = 30;
+  s.stripPageOverlap = 5;
+  Action(32785).trigger();
+  const int pages = view().controller().CountPages();
+  ASSERT_GE(pages, 2);
+  const double left = s.stripLeftX;
+  Key(Qt::Key_Left);  // already at the left edge
+  EXPECT_EQ(state().view.screenLeftX, left);
+  EXPECT_EQ(Page(), 1);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(state().view.screenLeftX, left + 25);
+  EXPECT_EQ(Page(), 2);
+  Key(Qt::Key_Down);  // table keys do nothing on a figure
+  Key(Qt::Key_PageDown);
+  EXPECT_EQ(Page(), 2);
+  EXPECT_EQ(view().verticalScrollBar()->value(), 0);  // and do not scroll either
+  for (int i = 0; i < pages + 3; ++i)
+    Key(Qt::Key_Right);
+  EXPECT_EQ(Page(), pages);
+  EXPECT_LT(state().view.screenLeftX, state().view.figureExtentX);
+  for (int i = 0; i < pages + 3; ++i)
+    Key(Qt::Key_Left);
+  EXPECT_EQ(state().view.screenLeftX, left);
+  EXPECT_EQ(Page(), 1);
+}
+
+TEST_F(ViewTest, UpDownAndPageKeysTurnTheTablePages) {
+  Open("embankment.qdw");
+  Action(32790).trigger();  // the strip results run over several pages
+  const int pages = view().controller().CountPages();
+  ASSERT_GE(pages, 3);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Page(), 2);
+  Key(Qt::Key_PageDown);
+  EXPECT_EQ(Page(), 3);
+  Key(Qt::Key_Right);  // figure keys do nothing on a table
+  Key(Qt::Key_Left);
+  EXPECT_EQ(Page(), 3);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_PageUp);
+  Key(Qt::Key_PageUp);
+  EXPECT_EQ(Page(), 1);
+  for (int i = 0; i < pages + 2; ++i)
+    Key(Qt::Key_PageDown);
+  EXPECT_EQ(Page(), pages);
+  EXPECT_EQ(view().verticalScrollBar()->value(), 0);
+}
+
+TEST_F(ViewTest, ScrollAreaFollowsTheScreenWidth) {
+  Open("embankment.qdw");
+  const ScrollSizes expected = ViewController::ScrollSizesFor(frame().screenWidth());
+  EXPECT_EQ(view().scrollSizes().total, expected.total);
+  EXPECT_EQ(view().horizontalScrollBar()->pageStep(), expected.page);
+  EXPECT_EQ(view().verticalScrollBar()->singleStep(), expected.line);
+  EXPECT_EQ(view().verticalScrollBar()->maximum(), expected.total - view().viewport()->height());
+}
+
+// Saves `image` as <QEL_SCREENSHOT_DIR>/<name>.png when that variable names a folder, for people
+// to look at.
+void SaveScreenshot(const QImage& image, const QString& name) {
+  const QString folder = qEnvironmentVariable("QEL_SCREENSHOT_DIR");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  image.save(folder + "/" + name + ".png");
+}
+
+// The number of pixels of `image` inside `area` that are not white.
+int InkedPixels(const QImage& image, const QRect& area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      count += image.pixel(x, y) != qRgb(255, 255, 255);
+  return count;
+}
+
+// Every display of both examples paints its page.
+TEST_F(ViewTest, EveryDisplayPaintsItsPage) {
+  for (const std::string example : {"embankment", "building"}) {
+    app.reset();
+    Open(example + ".qdw");
+    frame().resize(1200, 900);
+    for (int i = 0; i < 6; ++i) {
+      SCOPED_TRACE(example + " display " + std::to_string(i + 1));
+      Action(kDisplayCommands[i]).trigger();
+      QApplication::processEvents();
+      const QImage window = frame().grab().toImage();
+      SaveScreenshot(window, QString("%1-%2").arg(QString::fromStdString(example)).arg(i + 1));
+      const QImage page = view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      // The white page carries the display's lines and texts.
+      EXPECT_EQ(page.pixel(page.width() - 2, page.height() - 2), qRgb(255, 255, 255));
+      EXPECT_GT(InkedPixels(page, page.rect()), 1000);  // at least the title
+    }
+  }
+}
+
+// Each menu opened, with the check mark of the shown display.
+TEST_F(ViewTest, OpenedMenusShowTheirItems) {
+  Open("building.qdw");
+  Action(32791).trigger();
+  const QList<QAction*> menus = frame().menuBar()->actions();
+  for (int i = 0; i < menus.size(); ++i) {
+    QMenu* menu = menus[i]->menu();
+    menu->popup(frame().mapToGlobal(QPoint(10, 30)));
+    QApplication::processEvents();
+    const QImage image = menu->grab().toImage();
+    SaveScreenshot(image, QString("menu-%1").arg(i + 1));
+    EXPECT_GT(image.height(), 20 * (menu->actions().size() / 2));
+    menu->hide();
+  }
+  EXPECT_TRUE(Action(32791).isChecked());
+}
+
+}  // namespace
+}  // namespace qel::test

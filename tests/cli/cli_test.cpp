@@ -1,0 +1,153 @@
+// qel-cli as scripts use it: exit statuses, output formats, and files written or left alone.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "settings/text_file.h"
+#include "support/test_files.h"
+
+namespace qel {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs qel-cli with `arguments` (shell words), feeding `input` on standard input.
+CliRun RunCli(const std::string& arguments, const std::string& input = "") {
+  test::TempFolder folder;
+  test::WriteBytes(folder.File("in"), input);
+  std::string command = std::string(QEL_CLI_PATH) + " " + arguments + " < " + folder.File("in") +
+                        " 2>" + folder.File("err");
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliTest() {
+    // A data folder with the shipped settings, so the user's own folder is never touched.
+    for (auto& entry : std::filesystem::directory_iterator(std::string(QEL_SOURCE_DIR) + "/data"))
+      std::filesystem::copy(entry.path(), folder.File(entry.path().filename().string()));
+  }
+  std::string DataFolder() const { return " --data-folder " + folder.path(); }
+  std::string Example(const std::string& name) const {
+    return std::string(QEL_SOURCE_DIR) + "/examples/" + name;
+  }
+  test::TempFolder folder;
+};
+
+TEST_F(CliTest, InfluenceAnswersEveryLineAndReportsMalformedOnes) {
+  CliRun run = RunCli("influence", "circle 1 0 1\ncorner 2 1\nbogus 1\ncircle 1 x 1\nrect 1 2\n\n"
+                               "ramp 0.5 1 1 1\nstrip 2 1 3 2 1 2\n");
+  ASSERT_EQ(run.status, 0);
+  std::vector<std::string> lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0].substr(0, 8), "0.646018");
+  EXPECT_EQ(lines[1].substr(0, 8), "0.199941");
+  EXPECT_EQ(lines[2].rfind("error: ", 0), 0u);
+  EXPECT_EQ(lines[3].rfind("error: ", 0), 0u);
+  EXPECT_EQ(lines[4].rfind("error: ", 0), 0u);
+  EXPECT_EQ(lines[5], "");
+  EXPECT_EQ(lines[6].rfind("error: ", 0), 0u);  // s must be a whole number
+  // Trapezoid (0, 2, 4, 6) at xP = 1, z = 2: I = 0.477953, so pi * I.
+  EXPECT_NEAR(std::stod(lines[7]) * 0.3183098861827565, 0.477953, 5e-7);
+}
+
+TEST_F(CliTest, ComputeListsStripThenLatticePoints) {
+  CliRun run = RunCli("compute " + Example("building.qdw") + DataFolder());
+  ASSERT_EQ(run.status, 0);
+  std::vector<std::string> lines = SplitLines(run.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "problem,xrow,yrow,zrow,x,y,z,dP");
+  // 9 x, 4 y and 7 z values in the lattice, no strip points.
+  EXPECT_EQ(lines.size(), 1u + 9 * 4 * 7);
+  EXPECT_EQ(lines[1].rfind("lattice,1,1,1,0,1.5,0,", 0), 0u);
+  EXPECT_EQ(lines[2].rfind("lattice,2,1,1,1.5,1.5,0,", 0), 0u);  // x changes fastest
+}
+
+TEST_F(CliTest, ConvertClampsTheScalesAndComputesTheResultListing) {
+  test::WriteBytes(folder.File("in.qdw"),
+                   "$$_QEL405\r\n$$Z\r\n0\r\n\r\n$$CIRC\r\n1,0,0,1,10\r\n$$OXYZ\r\n0,0,1\r\n");
+  CliRun run = RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  ASSERT_EQ(run.status, 0);
+  std::vector<std::string> lines = SplitLines(test::ReadBytes(folder.File("out.qdw")));
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "$$_QEL405");
+  EXPECT_EQ(lines[2], "500");  // a scale of 0 becomes 500 when the view updates
+  EXPECT_EQ(lines.back(), "1,0.00,0.00,1.00,6.460");  // 10 * 0.646018, three decimals
+}
+
+TEST_F(CliTest, ConvertRefusesAFileThatIsNotADataFileAndWritesNothing) {
+  test::WriteBytes(folder.File("in.qdw"), "hello\r\n");
+  CliRun run = RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.qdw")));
+  run = RunCli("convert " + folder.File("missing.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(CliTest, ConvertKeepsTheOldFileWhenACharacterCannotBeWritten) {
+  test::WriteBytes(folder.File("out.qdw"), "old");
+  // A byte that is no Shift-JIS character reads as U+FFFD, which cannot be written back.
+  test::WriteBytes(folder.File("bad.qdw"), "$$_QEL405\r\n$$OXZ\r\n\xff,1\r\n");
+  CliRun run = RunCli("convert " + folder.File("bad.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(test::ReadBytes(folder.File("out.qdw")), "old");
+}
+
+TEST_F(CliTest, BadArgumentsExitWithTwo) {
+  EXPECT_EQ(RunCli("").status, 2);
+  EXPECT_EQ(RunCli("frobnicate").status, 2);
+  EXPECT_EQ(RunCli("convert only-one.qdw").status, 2);
+  EXPECT_EQ(RunCli("pages x.qdw --display 9").status, 2);
+  EXPECT_EQ(RunCli("render x.qdw --display 1 --out x.bmp --all").status, 2);
+  EXPECT_EQ(RunCli("render x.qdw --display 1 --out x.png").status, 2);  // neither --page nor --all
+  EXPECT_EQ(RunCli("compute --bogus x.qdw").status, 2);
+}
+
+TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
+  for (int display = 1; display <= 6; ++display) {
+    CliRun pages = RunCli("pages " + Example("embankment.qdw") + " --display " +
+                       std::to_string(display) + DataFolder());
+    ASSERT_EQ(pages.status, 0) << display;
+    int count = std::stoi(pages.out);
+    EXPECT_GE(count, 1);
+    std::string out = folder.File("d" + std::to_string(display) + ".pdf");
+    CliRun render = RunCli("render " + Example("embankment.qdw") + " --display " +
+                        std::to_string(display) + " --all --dpi 150 --out " + out + DataFolder());
+    ASSERT_EQ(render.status, 0) << display;
+    std::string pdf = test::ReadBytes(out);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    // One page object per page of the display.
+    std::size_t pageObjects = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+      ++pageObjects;
+    EXPECT_EQ(pageObjects, static_cast<std::size_t>(count)) << display;
+  }
+}
+
+TEST_F(CliTest, RenderNumbersPngPagesAndRefusesAMissingPage) {
+  CliRun run = RunCli("render " + Example("embankment.qdw") + " --display 1 --all --dpi 50 --out " +
+                   folder.File("fig.png") + DataFolder());
+  ASSERT_EQ(run.status, 0);
+  EXPECT_TRUE(std::filesystem::exists(folder.File("fig-1.png")));
+  EXPECT_EQ(test::ReadBytes(folder.File("fig-1.png")).substr(1, 3), "PNG");
+  run = RunCli("render " + Example("embankment.qdw") + " --display 1 --page 99 --out " +
+               folder.File("x.svg") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("x.svg")));
+}
+
+}  // namespace
+}  // namespace qel

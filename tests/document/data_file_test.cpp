@@ -1,0 +1,155 @@
+// Version detection, line parsing and the layout of written data files.
+#include "document/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/scripted_prompts.h"
+#include "settings/system_settings.h"
+#include "settings/text_file.h"
+
+namespace qel {
+namespace {
+
+TEST(DetectFileVersion, MarkersAndLengthLimits) {
+  EXPECT_EQ(DetectFileVersion("$$_QEL405"), 405);
+  EXPECT_EQ(DetectFileVersion("$$_QEL405 written by hand"), 405);
+  EXPECT_EQ(DetectFileVersion("$$_QEL4"), 400);
+  EXPECT_EQ(DetectFileVersion("$$_QEL412"), 400);
+  EXPECT_EQ(DetectFileVersion("  $$_QEL405"), 405);  // the marker may stand anywhere
+  EXPECT_EQ(DetectFileVersion("$$_QEL3"), 0);
+  EXPECT_EQ(DetectFileVersion(""), 0);
+  EXPECT_EQ(DetectFileVersion("$$_"), 0);
+  std::string longest = "$$_QEL405" + std::string(63 - 9, ' ');
+  EXPECT_EQ(DetectFileVersion(longest), 405);
+  EXPECT_EQ(DetectFileVersion(longest + "x"), 0);  // 64 characters: not a data file
+}
+
+TEST(SectionForName, TheFirstMatchingTestWins) {
+  using S = DataFileParser::Section;
+  EXPECT_EQ(SectionForName("Z"), S::Settings);
+  EXPECT_EQ(SectionForName("_QEL405"), S::Settings);  // "_" sorts after "Z"
+  EXPECT_EQ(SectionForName("abc"), S::Settings);      // lower case sorts after "Z" too
+  EXPECT_EQ(SectionForName("K1"), S::Strip1);
+  EXPECT_EQ(SectionForName("XK2"), S::Strip2);
+  EXPECT_EQ(SectionForName("K1K2"), S::Strip1);
+  EXPECT_EQ(SectionForName("OXZ"), S::StripPoints);
+  EXPECT_EQ(SectionForName("OXYZ"), S::Lattice);
+  EXPECT_EQ(SectionForName("RECT"), S::Rectangles);
+  EXPECT_EQ(SectionForName("CIRC"), S::Circles);
+  EXPECT_EQ(SectionForName("SOL"), S::None);
+}
+
+TEST(ParseDataLine, StripsOneLineEndAndIgnoresVersionZero) {
+  DocumentTables tables;
+  DataFileParser parser(tables);
+  parser.ParseDataLine(405, "$$OXZ\r\n");
+  parser.ParseDataLine(405, "1,2\r\n");
+  parser.ParseDataLine(405, "3,4\n");
+  EXPECT_EQ(tables.stripPoints[1][2], "2");
+  EXPECT_EQ(tables.stripPoints[2][2], "4");
+  parser.ParseDataLine(0, "5,6");
+  EXPECT_EQ(tables.stripPoints[3][1], "");
+}
+
+TEST(ParseDataLine, RowsPastTheLimitLeaveTheCounterAlone) {
+  DocumentTables tables;
+  DataFileParser parser(tables);
+  parser.ParseDataLine(405, "$$OXYZ");
+  for (int i = 1; i <= 14; ++i) parser.ParseDataLine(405, std::to_string(i) + ",0,0");
+  EXPECT_EQ(tables.gridPoints[12][1], "12");
+  parser.ParseDataLine(405, "$$OXYZ");  // a second section starts again at row 1
+  parser.ParseDataLine(405, "99,0,0");
+  EXPECT_EQ(tables.gridPoints[1][1], "99");
+}
+
+TEST(ParseDataLine, ALongCellLineIsCutWithAMessage) {
+  DocumentTables tables;
+  ScriptedPrompts prompts;
+  DataFileParser parser(tables, &prompts);
+  parser.ParseDataLine(405, "$$OXZ");
+  parser.ParseDataLine(405, "1," + std::string(3000, '7'));
+  EXPECT_EQ(tables.stripPoints[1][1], "1");
+  EXPECT_EQ(tables.stripPoints[1][2].size(), 2600u - 2u);
+  EXPECT_GE(prompts.CountShown("too many csv"), 1);
+}
+
+TEST(ReadDataBytes, AFileThatIsNotADataFileLeavesTheDocumentAlone) {
+  DocumentTables tables;
+  SystemSettings settings;
+  tables.rectLoads[1][1] = "7";
+  tables.settingLines[27] = "title";
+  for (std::string bytes :
+       {std::string(), std::string("hello\r\n$$RECT\r\n1,2,3,4,5,6\r\n"),
+        std::string("\0\0\0\x01$$QEL405\r\n", 14), std::string(2000, '\xff'),
+        std::string("$$_QEL405") + std::string(100, 'x') + "\r\n$$RECT\r\n2,0,0,1,1,1\r\n"}) {
+    EXPECT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::NotADataFile);
+    EXPECT_EQ(tables.rectLoads[1][1], "7");
+    EXPECT_EQ(tables.settingLines[27], "title");
+  }
+}
+
+TEST(ReadDataBytes, BadBytesAndHugeLinesAreReadThrough) {
+  DocumentTables tables;
+  SystemSettings settings;
+  std::string bytes = "$$_QEL405\r\n$$Z\r\n";
+  bytes += std::string(10 * 1024 * 1024, 'a') + "\r\n";     // a 10 MB setting line
+  bytes += std::string("\x82\xa0\xff\xfe\x81", 5) + "\r\n";  // invalid Shift-JIS
+  bytes += std::string("x\0y", 3) + "\r\n";                  // a NUL byte
+  bytes += "$$CIRC\r\n1,2,3,4,5\r\n";
+  ASSERT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::Ok);
+  EXPECT_EQ(tables.settingLines[1].size(), 10u * 1024 * 1024);
+  EXPECT_EQ(tables.settingLines[2].substr(0, 3), "あ");  // the good part of the line survives
+  EXPECT_EQ(tables.settingLines[3], std::string("x\0y", 3));
+  EXPECT_EQ(tables.circleLoads[1][5], "5");  // and reading went on after the bad line
+}
+
+TEST(ReadDataBytes, ClearsTheDocumentAndSetsTheNumericMirrors) {
+  DocumentTables tables;
+  SystemSettings settings;
+  tables.rectLoads[5][1] = "5";
+  std::string bytes = "$$_QEL405\r\n$$Z\r\n250\r\n100\r\n-5\r\n40\r\n3\r\n12.5\r\n60\r\n";
+  ASSERT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::Ok);
+  EXPECT_EQ(tables.rectLoads[5][1], "");
+  EXPECT_EQ(settings.stripScaleX, 250);
+  EXPECT_EQ(settings.stripLeftX, -5);
+  EXPECT_DOUBLE_EQ(settings.stripTopY, 12.5);
+  EXPECT_EQ(settings.stripRangeY, 60);
+  EXPECT_EQ(settings.rectScaleX, 0);
+}
+
+TEST(FormatDataFile, WritesTheFixedLayoutAndTheResultListing) {
+  DocumentTables tables;
+  tables.settingLines[110] = "last";
+  tables.settingLines[3] = "ends\r\n";  // a line that already ends in CR LF is not doubled
+  tables.gridPoints[1][1] = "0";
+  tables.gridPoints[3][1] = "2.5";
+  tables.gridPoints[2][2] = "1";
+  tables.gridPoints[1][3] = "abc";  // not a depth
+  tables.gridPoints[4][3] = "-1";
+  ResultsGrid results;
+  results.at(3, 2, 4) = 12.3456;
+  std::string text = FormatDataFile(tables, results, 2);
+  std::vector<std::string> lines = SplitLines(text);
+  ASSERT_GE(lines.size(), 120u);
+  EXPECT_EQ(lines[0], "$$_QEL405");
+  EXPECT_EQ(lines[1], "$$Z");
+  EXPECT_EQ(lines[4], "ends");
+  EXPECT_EQ(lines[111], "last");
+  EXPECT_EQ(lines[112], "$$K1");
+  EXPECT_EQ(lines[113], "$$K2");
+  EXPECT_EQ(lines[114], "$$OXZ");
+  EXPECT_EQ(lines[115], ",");
+  EXPECT_EQ(lines[125], "$$RECT");
+  EXPECT_EQ(lines[126], "$$CIRC");
+  EXPECT_EQ(lines[127], "$$OXYZ");
+  EXPECT_EQ(lines[128], "0,,abc");
+  EXPECT_EQ(lines[140], "$$SOL");
+  EXPECT_EQ(lines[141], "No.,x,y,z,dP");
+  ASSERT_EQ(lines.size(), 144u);
+  EXPECT_EQ(lines[142], "1,0.00,1.00,-1.00,0.00");
+  EXPECT_EQ(lines[143], "2,2.50,1.00,-1.00,12.35");
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+}  // namespace
+}  // namespace qel

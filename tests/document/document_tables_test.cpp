@@ -1,0 +1,102 @@
+// Clearing, counting and the numeric mirrors of the document tables.
+#include "document/document_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/system_settings.h"
+
+namespace qel {
+namespace {
+
+TEST(CountStripRows, StopsAtTheFirstRowWithoutNumberOrX1) {
+  DocumentTables t;
+  for (int row = 1; row <= 5; ++row) {
+    t.stripLoads[1][row][strip_col::kNo] = std::to_string(row * 10);
+    t.stripLoads[1][row][strip_col::kX1] = "0";
+  }
+  EXPECT_EQ(CountStripRows(t, 1), 5);
+  t.stripLoads[1][3][strip_col::kNo] = "";
+  EXPECT_EQ(CountStripRows(t, 1), 2);  // rows 4 and 5 no longer count
+  t.stripLoads[1][3][strip_col::kNo] = "30";
+  t.stripLoads[1][2][strip_col::kX1] = "";
+  EXPECT_EQ(CountStripRows(t, 1), 1);  // a number without X1 ends the set too
+  EXPECT_EQ(CountStripRows(t, 2), 0);
+  EXPECT_EQ(CountStripRows(t, 0), 0);
+  EXPECT_EQ(CountStripRows(t, 3), 0);
+}
+
+TEST(CountRows, AllTwentyAndFortyRowsCanBeUsed) {
+  DocumentTables t;
+  for (int row = 1; row <= kStripRows; ++row) {
+    t.stripLoads[2][row][strip_col::kNo] = "1";
+    t.stripLoads[2][row][strip_col::kX1] = "1";
+  }
+  for (int row = 1; row <= kRectRows; ++row) t.rectLoads[row][rect_col::kNo] = "1";
+  for (int row = 1; row <= kCircleRows; ++row) t.circleLoads[row][circle_col::kNo] = " 2";
+  EXPECT_EQ(CountStripRows(t, 2), 20);
+  EXPECT_EQ(CountRectRows(t), 40);
+  EXPECT_EQ(CountCircleRows(t), 40);
+  t.circleLoads[1][circle_col::kNo] = "No.";
+  EXPECT_EQ(CountCircleRows(t), 0);
+}
+
+TEST(CountGridValues, CountsPresentCellsWhereverTheyStand) {
+  DocumentTables t;
+  t.gridPoints[1][2] = "1";
+  t.gridPoints[2][2] = "-2";
+  t.gridPoints[5][2] = ".";   // a lone point counts as present (and converts to 0)
+  t.gridPoints[6][2] = "x";   // a letter does not
+  t.gridPoints[7][2] = "  ";  // blanks do not
+  EXPECT_EQ(CountGridValues(t, 2), 3);
+  EXPECT_EQ(CountGridValues(t, 1), 0);
+  EXPECT_EQ(CountGridValues(t, 0), 0);
+  EXPECT_EQ(CountGridValues(t, 4), 0);
+}
+
+TEST(ClearDocumentData, EmptiesEveryCellButNotTheResultsOrSettings) {
+  DocumentTables t;
+  SystemSettings s;
+  ResultsGrid results;
+  results.at(1, 1, 1) = 3.0;
+  s.stripScaleX = 250;
+  t.settingLines[110] = "x";
+  t.stripLoads[2][20][8] = "x";
+  t.rectLoads[40][6] = "x";
+  t.circleLoads[40][5] = "x";
+  t.stripPoints[10][2] = "x";
+  t.gridPoints[12][3] = "x";
+  ClearDocumentData(t);
+  EXPECT_EQ(t.settingLines[110], "");
+  EXPECT_EQ(t.stripLoads[2][20][8], "");
+  EXPECT_EQ(t.rectLoads[40][6], "");
+  EXPECT_EQ(t.circleLoads[40][5], "");
+  EXPECT_EQ(t.stripPoints[10][2], "");
+  EXPECT_EQ(t.gridPoints[12][3], "");
+  EXPECT_EQ(results.at(1, 1, 1), 3.0);
+  EXPECT_EQ(s.stripScaleX, 250);
+}
+
+TEST(NumericMirrors, LinesToSettingsAndBack) {
+  DocumentTables t;
+  SystemSettings s;
+  const char* lines[] = {"250", "100 m", "-5", "abc", "3.9", "12.345", "60",
+                         "300", "300", "0",  "57",  "5",   "-0.004", ""};
+  for (int i = 0; i < 14; ++i) t.settingLines[i + 1] = lines[i];
+  LinesToSettings(t, s);
+  EXPECT_EQ(s.stripScaleX, 250);
+  EXPECT_EQ(s.stripScaleY, 100);  // the leading number of a text
+  EXPECT_EQ(s.stripRangeX, 0);    // no number at all
+  EXPECT_EQ(s.stripPageOverlap, 3);
+  EXPECT_DOUBLE_EQ(s.stripTopY, 12.345);
+  EXPECT_DOUBLE_EQ(s.rectTopY, -0.004);
+  EXPECT_EQ(s.rectRangeY, 0);
+  SettingsToLines(s, t);
+  EXPECT_EQ(t.settingLines[2], "100");
+  EXPECT_EQ(t.settingLines[4], "0");
+  EXPECT_EQ(t.settingLines[6], "12.35");  // rewritten with two decimals
+  EXPECT_EQ(t.settingLines[13], "-0.00");
+  EXPECT_EQ(t.settingLines[14], "0");
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,321 @@
+// The document's file commands with a scripted file dialog, message boxes and recent-file list.
+#include "document/file_commands.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/messages.h"
+#include "platform/recent_files.h"
+#include "platform/scripted_file_chooser.h"
+#include "platform/scripted_prompts.h"
+#include "platform/system_paths.h"
+#include "settings/system_settings.h"
+#include "support/render_world.h"
+#include "support/test_files.h"
+
+namespace qel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExample = std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw";
+
+// Document files, with the settings of a data folder in a temporary folder.
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  FileCommandsTest() {
+    test::ApplyStandardSettings(settings, fonts);
+    settings.dataFolder = data.path();
+    settings.loaded = {true, true, true};
+    document.SetUpdateAllViews([this] { ++updates; });
+  }
+
+  std::string LastFolderFile() const { return data.File("FileV.ndx"); }
+  // Everything the document holds, as it would be written.
+  std::string Snapshot() const { return FormatDataFile(tables, results, 3); }
+  // A copy of the example in `folder` under `name`.
+  std::string CopyExample(const std::string& folder, const std::string& name) {
+    fs::create_directories(folder);
+    std::string path = folder + "/" + name;
+    fs::copy_file(kExample, path, fs::copy_options::overwrite_existing);
+    return path;
+  }
+  void OpenThroughTheDialog(const std::string& path) {
+    chooser.ChooseNext(path);
+    document.OnFileOpen();
+    ASSERT_EQ(document.GetPathName(), path);
+  }
+
+  test::TempFolder data, files;
+  DocumentTables tables;
+  ResultsGrid results;
+  SystemSettings settings;
+  FontSlots fonts;
+  ScriptedPrompts prompts;
+  ScriptedFileChooser chooser;
+  MemoryRecentFiles recent;
+  FixedSystemPaths paths;
+  CQelDoc document{tables, results, settings, fonts, {prompts, chooser, recent, paths}};
+  int updates = 0;
+};
+
+TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) {
+  std::string path = CopyExample(files.File("project"), "embankment.qdw");
+  OpenThroughTheDialog(path);
+
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  const FileDialogRequest& asked = chooser.requests()[0];
+  EXPECT_EQ(asked.kind, FileDialogKind::Open);
+  EXPECT_EQ(asked.startFolder, "");  // no FileV.ndx yet: the dialog's own folder
+  EXPECT_EQ(asked.filter, "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||");
+  EXPECT_EQ(asked.defaultExtension, "qdw");
+
+  EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "10");
+  EXPECT_EQ(tables.settingLines[1], "200");
+  EXPECT_EQ(settings.stripScaleX, 200);  // the numeric copies of lines 1..14 follow the file
+  EXPECT_EQ(updates, 1);
+  EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
+  EXPECT_FALSE(document.IsModified());
+  EXPECT_EQ(test::ReadBytes(LastFolderFile()), files.File("project") + "\r\n\r\n");
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(FileCommandsTest, OpenStartsInTheRememberedFolderAndKeepsTheSecondLine) {
+  test::WriteBytes(LastFolderFile(), "/somewhere/else\r\nkept as it is\r\n");
+  std::string path = CopyExample(files.File("next"), "a.qdw");
+  OpenThroughTheDialog(path);
+  EXPECT_EQ(chooser.requests()[0].startFolder, "/somewhere/else");
+  EXPECT_EQ(test::ReadBytes(LastFolderFile()), files.File("next") + "\r\nkept as it is\r\n");
+}
+
+TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
+  test::WriteBytes(LastFolderFile(), "/old\r\nsecond\r\n");
+  tables.stripPoints[1][1] = "7";
+  document.OnFileOpen();
+  EXPECT_EQ(tables.stripPoints[1][1], "7");
+  EXPECT_EQ(updates, 0);
+  EXPECT_EQ(test::ReadBytes(LastFolderFile()), "/old\r\nsecond\r\n");
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+// A failed open leaves the document, its path name, the recent files and FileV.ndx alone.
+TEST_F(FileCommandsTest, MissingFileAndNotADataFileLeaveEverythingAsItWas) {
+  std::string first = CopyExample(files.path(), "first.qdw");
+  OpenThroughTheDialog(first);
+  tables.rectLoads[3][rect_col::kQ] = "edited";
+  const std::string before = Snapshot();
+  const std::string lastFolder = test::ReadBytes(LastFolderFile());
+  updates = 0;
+
+  std::string missing = files.File("other/missing.qdw");
+  chooser.ChooseNext(missing);
+  document.OnFileOpen();
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text, "ファイルが見つかりません\n( " + missing + " )");
+
+  std::string notData = files.File("other/notes.qdw");
+  fs::create_directories(files.File("other"));
+  test::WriteBytes(notData, "Hello\r\n$$Z\r\n1\r\n");
+  chooser.ChooseNext(notData);
+  document.OnFileOpen();
+  ASSERT_EQ(prompts.shown().size(), 2u);
+  EXPECT_EQ(prompts.shown()[1].text, "本ソフトのデータファイルではありません");
+
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(document.GetPathName(), first);
+  EXPECT_EQ(recent.Files(), std::vector<std::string>{first});
+  EXPECT_EQ(test::ReadBytes(LastFolderFile()), lastFolder);
+  EXPECT_EQ(updates, 0);
+}
+
+TEST_F(FileCommandsTest, SaveAsCompletesOrRefusesTheExtension) {
+  tables.stripPoints[1][1] = "4.5";
+  struct Case {
+    std::string typed, written;
+  };
+  for (const Case& c : {Case{"plain", "plain.qdw"}, Case{"point.", "point.qdw"},
+                        Case{"upper.QDW", "upper.QDW"}, Case{"v1.2/name", "v1.2/name.qdw"}}) {
+    SCOPED_TRACE(c.typed);
+    fs::create_directories(files.File("v1.2"));
+    chooser.ChooseNext(files.File(c.typed));
+    document.OnFileSaveAs();
+    std::string written = files.File(c.written);
+    EXPECT_EQ(document.GetPathName(), written);
+    EXPECT_EQ(test::ReadBytes(written).substr(0, 11), "$$_QEL405\r\n");
+    EXPECT_EQ(recent.Files().front(), written);
+  }
+  EXPECT_FALSE(fs::exists(files.File("plain")));
+  EXPECT_FALSE(fs::exists(files.File("point.")));
+  EXPECT_TRUE(prompts.shown().empty());
+
+  std::string before = document.GetPathName();
+  chooser.ChooseNext(files.File("notes.txt"));
+  document.OnFileSaveAs();
+  EXPECT_EQ(prompts.CountShown("標準の拡張子ではありません"), 1);
+  EXPECT_FALSE(fs::exists(files.File("notes.txt")));
+  EXPECT_FALSE(fs::exists(files.File("notes.txt.qdw")));
+  EXPECT_EQ(document.GetPathName(), before);
+}
+
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheFileTheExtensionLeadsTo) {
+  std::string target = files.File("old.qdw");
+  test::WriteBytes(target, "precious");
+  chooser.ChooseNext(files.File("old"));
+  document.OnFileSaveAs();  // the script answers No
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text, target + " は既に存在します。\n上書きしますか?");
+  EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::YesNo);
+  EXPECT_EQ(test::ReadBytes(target), "precious");
+  EXPECT_EQ(document.GetPathName(), "");
+
+  prompts.AnswerNext(PromptAnswer::Yes);
+  chooser.ChooseNext(files.File("old"));
+  document.OnFileSaveAs();
+  EXPECT_EQ(test::ReadBytes(target).substr(0, 9), "$$_QEL405");
+  EXPECT_EQ(document.GetPathName(), target);
+}
+
+TEST_F(FileCommandsTest, SaveAsProposesThePathNameAndCancelWritesNothing) {
+  std::string path = CopyExample(files.path(), "e.qdw");
+  OpenThroughTheDialog(path);
+  document.OnFileSaveAs();
+  ASSERT_EQ(chooser.requests().size(), 2u);
+  const FileDialogRequest& asked = chooser.requests()[1];
+  EXPECT_EQ(asked.kind, FileDialogKind::Save);
+  EXPECT_EQ(asked.initialName, path);
+  EXPECT_EQ(asked.defaultExtension, "");
+  EXPECT_EQ(asked.filter, kDataFileFilter);
+  EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(kExample));
+}
+
+TEST_F(FileCommandsTest, SaveWritesWithoutADialogWhenTheExtensionIsStandard) {
+  // A folder with a point and an extension in capitals: neither needs the dialog.
+  std::string path = CopyExample(files.File("site.v2"), "cut.QDW");
+  OpenThroughTheDialog(path);
+  tables.stripPoints[1][1] = "99";
+  document.OnFileSave();
+  EXPECT_EQ(chooser.requests().size(), 1u);  // only the open dialog
+  EXPECT_NE(test::ReadBytes(path).find("\r\n$$OXZ\r\n99,"), std::string::npos);
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(FileCommandsTest, SaveGoesOnAsSaveAsForOtherPathNames) {
+  // No path name yet: straight to the dialog.
+  document.OnFileSave();
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].kind, FileDialogKind::Save);
+  EXPECT_TRUE(prompts.shown().empty());
+
+  // A file opened by its name with another extension: the message, then the dialog.
+  std::string text = CopyExample(files.path(), "data.txt");
+  ASSERT_EQ(document.OnOpenDocument(text), ReadStatus::Ok);
+  document.OnFileSave();
+  EXPECT_EQ(prompts.CountShown("標準の拡張子ではありません"), 1);
+  ASSERT_EQ(chooser.requests().size(), 2u);
+  EXPECT_EQ(chooser.requests()[1].initialName, text);
+
+  // An extension of one character: the dialog without a message.
+  std::string shortOne = CopyExample(files.path(), "data.q");
+  ASSERT_EQ(document.OnOpenDocument(shortOne), ReadStatus::Ok);
+  document.OnFileSave();
+  EXPECT_EQ(chooser.requests().size(), 3u);
+  EXPECT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(test::ReadBytes(text), test::ReadBytes(kExample));
+  EXPECT_EQ(test::ReadBytes(shortOne), test::ReadBytes(kExample));
+}
+
+TEST_F(FileCommandsTest, NewKeepsThePathSoSaveOverwritesTheOldFile) {
+  std::string path = CopyExample(files.path(), "old.qdw");
+  OpenThroughTheDialog(path);
+  document.OnFileNew();
+  EXPECT_EQ(updates, 2);
+  EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "");
+  EXPECT_EQ(document.GetPathName(), path);
+  document.OnFileSave();
+  std::string written = test::ReadBytes(path);
+  EXPECT_NE(written.find("$$K1\r\n$$K2\r\n$$OXZ\r\n,\r\n"), std::string::npos);
+  EXPECT_EQ(chooser.requests().size(), 1u);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveKeepsThePathNameAndTheRecentFiles) {
+  std::string path = CopyExample(files.path(), "kept.qdw");
+  OpenThroughTheDialog(path);
+  chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
+  document.OnFileSaveAs();
+  EXPECT_EQ(prompts.CountShown("保存できませんでした"), 1);
+  EXPECT_EQ(document.GetPathName(), path);
+  EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
+}
+
+TEST_F(FileCommandsTest, LoadingByNameReadsTheSettingsFirstAndReportsFailures) {
+  test::TempFolder home;
+  paths.dataHome = home.path();
+  paths.configHome = home.File("config");
+  paths.shippedDataFolder = std::string(QEL_SOURCE_DIR) + "/data";
+  settings = SystemSettings{};  // nothing loaded yet in this process
+
+  std::string missing = files.File("gone.qdw");
+  EXPECT_EQ(document.OnOpenDocument(missing), ReadStatus::CannotOpen);
+  EXPECT_TRUE(settings.loaded.systemFileRead);
+  EXPECT_EQ(settings.dataFolder, home.path() + "/Vardamo/Qel6");
+  EXPECT_EQ(prompts.CountShown("ファイルが見つかりません\n( " + missing + " )"), 1);
+  EXPECT_EQ(document.GetPathName(), "");
+  EXPECT_EQ(updates, 0);
+
+  // A relative name becomes the full path of the file.
+  std::string path = CopyExample(files.path(), "by name.qdw");
+  fs::path workingFolder = fs::current_path();
+  fs::current_path(files.path());
+  ReadStatus status = document.OnOpenDocument("./by name.qdw");
+  fs::current_path(workingFolder);
+  EXPECT_EQ(status, ReadStatus::Ok);
+  EXPECT_EQ(document.GetPathName(), path);
+  EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
+  EXPECT_EQ(updates, 1);
+  EXPECT_FALSE(fs::exists(settings.dataFolder + "/FileV.ndx"));  // only the open command writes it
+
+  std::string notData = files.File("x.qdw");
+  test::WriteBytes(notData, "$$Z\r\n");
+  const std::string before = Snapshot();
+  EXPECT_EQ(document.OnOpenDocument(notData), ReadStatus::NotADataFile);
+  EXPECT_EQ(prompts.CountShown("本ソフトのデータファイルではありません"), 1);
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(document.GetPathName(), path);
+}
+
+TEST(FileExtension, TakesTheTextAfterTheLastPointOfTheName) {
+  EXPECT_EQ(FileExtension("/a/b.qdw"), "qdw");
+  EXPECT_EQ(FileExtension("/a.b/c"), "");
+  EXPECT_EQ(FileExtension("/a/c."), "");
+  EXPECT_EQ(FileExtension("/a/c.tar.QDW"), "QDW");
+  EXPECT_TRUE(IsDataFileExtension("QdW"));
+  EXPECT_FALSE(IsDataFileExtension("qdwx"));
+  EXPECT_FALSE(IsDataFileExtension(""));
+}
+
+TEST(ParseFileFilter, PairsOfLabelAndPatterns) {
+  std::vector<FileFilterEntry> entries = ParseFileFilter(kDataFileFilter);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].label, "地中の鉛直増加応力(*.qdw)");
+  EXPECT_EQ(entries[0].patterns, "*.qdw");
+  EXPECT_EQ(entries[1].label, "すべて(*.*)");
+  EXPECT_EQ(entries[1].patterns, "*.*");
+  EXPECT_TRUE(ParseFileFilter("").empty());
+  EXPECT_EQ(ParseFileFilter("PDF (*.pdf)|*.pdf").size(), 1u);  // the closing "||" is optional
+}
+
+TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndAtMostSix) {
+  MemoryRecentFiles recent;
+  for (int i = 1; i <= 7; ++i)
+    recent.Add("/f" + std::to_string(i));
+  EXPECT_EQ(recent.Files(), (std::vector<std::string>{"/f7", "/f6", "/f5", "/f4", "/f3", "/f2"}));
+  recent.Add("/f4");
+  EXPECT_EQ(recent.Files(), (std::vector<std::string>{"/f4", "/f7", "/f6", "/f5", "/f3", "/f2"}));
+  recent.Remove("/f6");
+  EXPECT_EQ(recent.Files(), (std::vector<std::string>{"/f4", "/f7", "/f5", "/f3", "/f2"}));
+}
+
+}  // namespace
+}  // namespace qel

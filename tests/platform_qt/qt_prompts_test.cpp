@@ -1,0 +1,74 @@
+// Message boxes: title, text, buttons and the answer of the button pressed.
+#include "platform/qt/qt_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace qel {
+namespace {
+
+struct SeenBox {
+  QString title, text;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Shows a prompt and, once its box is up, records it and lets `act` close it.
+PromptAnswer ShowAndAct(const std::string& text, PromptButtons buttons, SeenBox& seen,
+                        std::function<void(QMessageBox&)> act) {
+  // The box is looked for from inside its own event loop, which starts after it is shown.
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    poll.stop();
+    seen = {box->windowTitle(), box->text(), box->standardButtons()};
+    act(*box);
+  });
+  poll.start();
+  QtPrompts prompts;
+  return prompts.Show(text, buttons);
+}
+
+void Press(QMessageBox& box, QMessageBox::StandardButton button) {
+  box.button(button)->click();
+}
+
+TEST(QtPrompts, AnOkMessageShowsTheTextAsItIs) {
+  SeenBox seen;
+  const PromptAnswer answer =
+      ShowAndAct("ファイルが見つかりません\n( /tmp/a<b>.qdw )", PromptButtons::Ok, seen,
+                 [](QMessageBox& box) { Press(box, QMessageBox::Ok); });
+  EXPECT_EQ(answer, PromptAnswer::Ok);
+  EXPECT_EQ(seen.title, "Qel");
+  EXPECT_EQ(seen.text, QString::fromUtf8("ファイルが見つかりません\n( /tmp/a<b>.qdw )"));
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+TEST(QtPrompts, AQuestionReturnsTheButtonPressed) {
+  SeenBox seen;
+  EXPECT_EQ(ShowAndAct("変更を破棄しますか？", PromptButtons::YesNo, seen,
+                       [](QMessageBox& box) { Press(box, QMessageBox::Yes); }),
+            PromptAnswer::Yes);
+  EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(ShowAndAct("変更を破棄しますか？", PromptButtons::YesNo, seen,
+                       [](QMessageBox& box) { Press(box, QMessageBox::No); }),
+            PromptAnswer::No);
+}
+
+TEST(QtPrompts, EscapeAnswersAQuestionWithNo) {
+  SeenBox seen;
+  EXPECT_EQ(ShowAndAct("変更を破棄しますか？", PromptButtons::YesNo, seen,
+                       [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }),
+            PromptAnswer::No);
+  EXPECT_EQ(seen.title, "Qel");
+}
+
+}  // namespace
+}  // namespace qel

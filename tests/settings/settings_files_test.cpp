@@ -1,0 +1,220 @@
+// Loading and saving the system settings and the font files.
+#include "settings/settings_files.h"
+
+#include <gtest/gtest.h>
+
+#include "document/document_tables.h"
+#include "platform/messages.h"
+#include "platform/scripted_prompts.h"
+#include "platform/system_paths.h"
+#include "settings/system_settings.h"
+#include "settings/text_file.h"
+#include "support/test_files.h"
+
+namespace qel {
+namespace {
+
+class SettingsFilesTest : public ::testing::Test {
+ protected:
+  SettingsFilesTest() {
+    settings.dataFolder = folder.path();
+    settings.loaded.folderResolved = true;
+  }
+  void Load() { LoadSystemSettings(settings, fonts, tables, paths, prompts); }
+  // A settings file from its 80 setting lines (k = 0..79), CR LF line ends.
+  void WriteSystemFile(const std::vector<std::pair<int, std::string>>& lines) {
+    std::vector<std::string> all(81);
+    all[0] = "400 ;ver";
+    for (const auto& [k, text] : lines) all[k + 1] = text;
+    ASSERT_TRUE(WriteTextFileSafely(folder.File("Sys.ndx"), JoinCrLf(all)).ok);
+  }
+  std::string NotFound(const std::string& name) {
+    return MessageText(msg::kFileNotFound, folder.File(name));
+  }
+
+  test::TempFolder folder;
+  SystemSettings settings;
+  FontSlots fonts;
+  DocumentTables tables;
+  FixedSystemPaths paths;
+  ScriptedPrompts prompts;
+};
+
+TEST_F(SettingsFilesTest, MissingFilesGiveMessagesAndClampedDefaults) {
+  Load();
+  EXPECT_EQ(prompts.CountShown(NotFound("Sys.ndx")), 1);
+  EXPECT_EQ(prompts.CountShown(NotFound("Font1.ndx")), 1);
+  EXPECT_EQ(prompts.shown().size(), 2u);  // the other fonts are silent
+  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_EQ(settings.rectScaleY, 500);
+  EXPECT_EQ(settings.stripRangeX, 80);
+  EXPECT_EQ(settings.rectRangeY, 100);
+  EXPECT_EQ(settings.stripTopY, 0.0);
+  EXPECT_EQ(settings.marginTop, 0);
+  EXPECT_EQ(settings.enterKeyMode, 0);
+  EXPECT_EQ(tables.settingLines[27], "");  // nothing is copied into the document
+  EXPECT_EQ(fonts[1].size, 10.0);
+  EXPECT_EQ(fonts[5].size, 8.0);
+  EXPECT_EQ(fonts[3].faceName, "ＭＳ 明朝");
+}
+
+TEST_F(SettingsFilesTest, AFileWithOnlyItsVersionLine) {
+  WriteSystemFile({});
+  Load();
+  EXPECT_EQ(prompts.CountShown(NotFound("Sys.ndx")), 0);
+  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_EQ(settings.enterKeyMode, 1);  // an empty Enter-key line is not a number
+  EXPECT_EQ(tables.settingLines[31], "0");
+  // The grid bound "" (0) is not below the range as read (0), so it is cut to one metre less.
+  EXPECT_EQ(tables.settingLines[25], "-1");
+  EXPECT_EQ(tables.settingLines[55], "-1");
+}
+
+TEST_F(SettingsFilesTest, ValuesAndTheStyleDefaultsOfTheDocument) {
+  WriteSystemFile({{0, "200"},        {1, "abc"},      {3, "38"},          {5, "12.5"},
+                   {6, "-4"},         {10, "0"},       {13, "57"},         {15, "-150"},
+                   {20, "-30"},       {21, "10"},      {22, "5"},          {23, "-10"},
+                   {24, "50"},        {25, "5"},       {26, "図"},         {27, "データ"},
+                   {28, "結果"},      {29, "12"},      {30, "13"},         {31, "14"},
+                   {32, "15"},        {33, "1"},       {35, "-1"},         {39, "40"},
+                   {41, "円形の図"},  {44, "7"},       {48, "0"},          {50, "1"},
+                   {58, "4"},         {61, "-3"},      {62, "10"},         {63, "1"},
+                   {65, "0x808080"},  {68, "会社"},    {70, "abc"}});
+  Load();
+  EXPECT_EQ(settings.stripScaleX, 200);
+  EXPECT_EQ(settings.stripScaleY, 500);  // "abc" reads as 0, then clamped
+  EXPECT_EQ(settings.stripRangeX, 38);
+  EXPECT_DOUBLE_EQ(settings.stripTopY, 12.5);
+  EXPECT_EQ(settings.stripRangeY, 100);
+  EXPECT_EQ(settings.rectScaleX, 500);
+  EXPECT_DOUBLE_EQ(settings.rectTopY, 100.0);  // below -100
+  EXPECT_EQ(settings.influenceDigits, 4);
+  EXPECT_EQ(settings.marginTop, 10);  // negative
+  EXPECT_EQ(settings.marginLeft, 10);
+  EXPECT_EQ(settings.unitSystem, 1);
+  EXPECT_EQ(settings.axisColour, "0x808080");
+  EXPECT_EQ(settings.organisationName, "会社");
+  EXPECT_EQ(settings.enterKeyMode, 1);
+  EXPECT_EQ(settings.stripStyle.figureTitle, "図");
+  EXPECT_EQ(settings.rectStyle.titleLeft, 0);
+
+  const std::string* lines = tables.settingLines;
+  EXPECT_EQ(lines[21], "-30");
+  EXPECT_EQ(lines[25], "37");  // the grid reached the page width of 38 m
+  EXPECT_EQ(lines[27], "図");
+  EXPECT_EQ(lines[29], "結果");
+  EXPECT_EQ(lines[30], "");
+  EXPECT_EQ(lines[31], "12");
+  EXPECT_EQ(lines[35], "1");
+  EXPECT_EQ(lines[51], "-1");
+  EXPECT_EQ(lines[55], "40");  // below the range of 57 m: kept
+  EXPECT_EQ(lines[57], "円形の図");
+  EXPECT_EQ(lines[61], "7");
+}
+
+TEST_F(SettingsFilesTest, LaterLoadsOnlyClamp) {
+  WriteSystemFile({{0, "200"}, {26, "図"}});
+  Load();
+  WriteSystemFile({{0, "300"}});
+  tables.settingLines[27] = "edited";
+  settings.stripScaleY = 0;
+  Load();
+  EXPECT_EQ(settings.stripScaleX, 200);
+  EXPECT_EQ(settings.stripScaleY, 500);
+  EXPECT_EQ(tables.settingLines[27], "edited");
+}
+
+TEST_F(SettingsFilesTest, ALastLineWithoutLineEndKeepsItsLastCharacter) {
+  test::WriteBytes(folder.File("Sys.ndx"), "400 ;ver\r\n250");
+  Load();
+  EXPECT_EQ(settings.stripScaleX, 250);
+}
+
+TEST_F(SettingsFilesTest, SaveThenLoadGivesTheSameSettings) {
+  SystemSettings saved;
+  saved.stripScaleX = 250;
+  saved.stripTopY = 12.345;
+  saved.rectTopY = -7.5;
+  saved.rectRangeY = 77;
+  saved.stripStyle.resultTitle = "計算結果，その１";
+  saved.rectStyle.titleCentered = 1;
+  saved.stressDigits = 5;
+  saved.gridColour = "0xc0c0c0";
+  saved.contactText = "tel 03-1234-5678";
+  saved.enterKeyMode = 2;
+  ASSERT_TRUE(SaveSystemSettings(folder.File("Sys.ndx"), saved));
+  Load();
+  EXPECT_EQ(settings.stripScaleX, 250);
+  EXPECT_DOUBLE_EQ(settings.stripTopY, 12.35);  // two decimals
+  EXPECT_DOUBLE_EQ(settings.rectTopY, -7.5);
+  EXPECT_EQ(settings.rectRangeY, 77);
+  EXPECT_EQ(settings.stripStyle.resultTitle, "計算結果，その１");
+  EXPECT_EQ(settings.rectStyle.titleCentered, 1);
+  EXPECT_EQ(settings.stressDigits, 5);
+  EXPECT_EQ(settings.gridColour, "0xc0c0c0");
+  EXPECT_EQ(settings.contactText, "tel 03-1234-5678");
+  EXPECT_EQ(settings.enterKeyMode, 2);
+}
+
+TEST_F(SettingsFilesTest, TheSavedFileLayout) {
+  SystemSettings saved;
+  saved.stripSpare = 3;
+  saved.enterKeyMode = 1;
+  ASSERT_TRUE(SaveSystemSettings(folder.File("Sys.ndx"), saved));
+  std::string bytes = test::ReadBytes(folder.File("Sys.ndx"));
+  std::vector<std::string> lines = SplitLines(bytes);
+  ASSERT_EQ(lines.size(), 81u);
+  EXPECT_EQ(lines[0], "400 ;ver");
+  EXPECT_EQ(lines[1 + 5], "0.00");
+  EXPECT_EQ(lines[1 + 7], "3");
+  for (int k : {8, 9, 18, 19, 34, 49, 71, 79}) EXPECT_EQ(lines[1 + k], "") << k;
+  EXPECT_EQ(lines[1 + 70], "1");
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  saved.organisationName = "€";
+  WriteOutcome outcome;
+  EXPECT_FALSE(SaveSystemSettings(folder.File("Sys.ndx"), saved, &outcome));
+  EXPECT_EQ(outcome.codePoint, "U+20AC");
+  EXPECT_EQ(test::ReadBytes(folder.File("Sys.ndx")), bytes);
+}
+
+TEST_F(SettingsFilesTest, FontSizesAndFaces) {
+  WriteSystemFile({});
+  ASSERT_TRUE(WriteTextFileSafely(folder.File("Font1.ndx"), "12.5\r\nＭＳ ゴシック\r\n255\r\n1\r\n").ok);
+  test::WriteBytes(folder.File("Font2.ndx"), "250\r\nIPAMincho\r\n");
+  test::WriteBytes(folder.File("Font3.ndx"), "1\r\nA\r\n");
+  test::WriteBytes(folder.File("Font5.ndx"), "100\r\n");
+  Load();
+  EXPECT_TRUE(prompts.shown().empty());  // a missing Font4 is silent
+  EXPECT_EQ(fonts[1].size, 12.5);
+  EXPECT_EQ(fonts[1].faceName, "ＭＳ ゴシック");
+  EXPECT_EQ(fonts[1].colour, 255);
+  EXPECT_EQ(fonts[1].underline, 1);
+  EXPECT_EQ(fonts[2].size, 10.0);
+  EXPECT_EQ(fonts[2].faceName, "IPAMincho");
+  EXPECT_EQ(fonts[3].size, 10.0);
+  EXPECT_EQ(fonts[3].faceName, "ＭＳ 明朝");
+  EXPECT_EQ(fonts[4].size, 10.0);
+  EXPECT_EQ(fonts[5].size, 100.0);
+}
+
+TEST_F(SettingsFilesTest, WriteFontFileLayout) {
+  FontSlot font{11.26, "IPAゴシック", 0x0000ff, 1};
+  ASSERT_TRUE(WriteFontFile(folder.File("Font2.ndx"), font));
+  EXPECT_EQ(test::ReadBytes(folder.File("Font2.ndx")),
+            "11.3\r\nIPA\x83\x53\x83\x56\x83\x62\x83\x4e\r\n255\r\n1\r\n");
+}
+
+TEST_F(SettingsFilesTest, TheShippedSettingsLoadCleanly) {
+  settings.dataFolder = std::string(QEL_SOURCE_DIR) + "/data";
+  Load();
+  EXPECT_TRUE(prompts.shown().empty());
+  EXPECT_GE(settings.stripScaleX, 20);
+  EXPECT_GE(settings.stripRangeX, 1);
+  EXPECT_EQ(settings.marginLeft, 10);
+  EXPECT_FALSE(tables.settingLines[27].empty());
+  EXPECT_LT(std::stoi(tables.settingLines[25]), settings.stripRangeX);
+  EXPECT_EQ(fonts[1].faceName, "ＭＳ 明朝");
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,39 @@
+// Everything a renderer needs, owned by one object, with the standard settings of a fresh
+// installation: for tests that draw displays onto a recording device.
+#pragma once
+
+#include "document/document_tables.h"
+#include "platform/scripted_prompts.h"
+#include "settings/drawing.h"
+#include "settings/system_settings.h"
+#include "view/render_caches.h"
+#include "view/render_context.h"
+#include "view/view_state.h"
+
+namespace qel::test {
+
+// The settings and fonts of a fresh installation with A4 scales: 1/500, ranges 80 x 100 m.
+void ApplyStandardSettings(SystemSettings& settings, FontSlots& fonts);
+
+struct RenderWorld {
+  RenderWorld();
+
+  DocumentTables tables;
+  ResultsGrid results;
+  SystemSettings settings;
+  FontSlots fonts;
+  ViewState view;
+  DeviceGeometry geometry;
+  WorldTransform transform;
+  ScriptedPrompts prompts;
+  RenderCaches caches;
+  RenderContext ctx{tables, results, settings, fonts, view, geometry, transform, prompts, caches};
+
+  // Sets the resolution of the device being drawn on (geometry and the transform's mm scale)
+  // and copies the margins into the transform, as the paint dispatcher does.
+  void UseDevice(int dpiX, int dpiY);
+  // Sets the printer paper in millimetres.
+  void UsePaper(int widthMm, int heightMm);
+};
+
+}  // namespace qel::test

@@ -1,0 +1,112 @@
+// How each figure's content is cut into pages side by side.
+#include "view/figure_pages.h"
+
+#include <gtest/gtest.h>
+
+#include "support/render_world.h"
+
+namespace qel {
+namespace {
+
+FigureRange Range(int leftX, int xRange, int pageOverlap) {
+  FigureRange range;
+  range.leftX = leftX;
+  range.xRange = xRange;
+  range.pageOverlap = pageOverlap;
+  return range;
+}
+
+TEST(FigurePageCountTest, PagesStepByRangeLessOverlap) {
+  const FigureRange range = Range(0, 80, 10);
+  EXPECT_EQ(FigurePageStep(range), 70);
+  EXPECT_EQ(FigurePageCount(160, range), 3);  // trunc(2.29 + 0.01) + 1
+  EXPECT_EQ(FigurePageCount(150, range), 3);  // trunc(2.14 + 0.01) + 1
+  EXPECT_EQ(FigurePageCount(139, range), 2);
+  EXPECT_EQ(FigurePageCount(0, range), 1);
+}
+
+TEST(FigurePageCountTest, ContentEndingAtAPageBoundaryGetsOneMorePage) {
+  // extent = leftX + k * step gives k + 1 pages.
+  EXPECT_EQ(FigurePageCount(140, Range(0, 80, 10)), 3);
+  EXPECT_EQ(FigurePageCount(5 + 4 * 70, Range(5, 80, 10)), 5);
+  // Just short of a boundary the 0.01 lifts it over: 139.5 / 70 = 1.993.
+  EXPECT_EQ(FigurePageCount(139.5, Range(0, 80, 10)), 3);
+}
+
+TEST(FigurePageCountTest, ContentLeftOfTheFirstPageStillHasOnePage) {
+  EXPECT_EQ(FigurePageCount(0, Range(100, 80, 10)), 1);  // trunc(-1.42) + 1 would be 0
+  EXPECT_EQ(FigurePageCount(0, Range(500, 80, 10)), 1);  // and here negative
+}
+
+TEST(FigurePageCountTest, StepThatDoesNotAdvanceFallsBackToTheRange) {
+  EXPECT_EQ(FigurePageStep(Range(0, 80, 80)), 80);
+  EXPECT_EQ(FigurePageStep(Range(0, 80, 100)), 80);
+  EXPECT_EQ(FigurePageStep(Range(0, 0, 0)), 1);
+  EXPECT_EQ(FigurePageStep(Range(0, -5, 3)), 1);
+  EXPECT_EQ(FigurePageCount(160, Range(0, 80, 80)), 3);  // 160 / 80 = 2, + 1
+  EXPECT_EQ(FigurePageCount(10, Range(0, 0, 0)), 11);
+}
+
+TEST(FigurePageCountTest, PrintedPagesStartAtLeftXAndStepOn) {
+  EXPECT_DOUBLE_EQ(PrintedPageLeft(Range(0, 80, 10), 1), 0.0);
+  EXPECT_DOUBLE_EQ(PrintedPageLeft(Range(0, 80, 10), 3), 140.0);
+  EXPECT_DOUBLE_EQ(PrintedPageLeft(Range(-20, 50, 5), 2), 25.0);
+  EXPECT_DOUBLE_EQ(PrintedPageLeft(Range(0, 80, 90), 3), 160.0);
+}
+
+class FigureExtentTest : public ::testing::Test {
+ protected:
+  test::RenderWorld world;
+  DocumentTables& t = world.tables;
+};
+
+TEST_F(FigureExtentTest, StripExtentCoversPiecesOfBothSetsAndPoints) {
+  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);
+
+  t.stripLoads[1][1][strip_col::kX4] = "30";
+  t.stripLoads[1][2][strip_col::kX4] = "";  // ends set 1
+  t.stripLoads[1][3][strip_col::kX4] = "500";
+  t.stripLoads[2][1][strip_col::kX4] = "45.5";
+  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 45.5);
+
+  t.stripPoints[3][point_col::kX] = "60";  // points may have gaps
+  t.stripPoints[5][point_col::kX] = "x";
+  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 60.0);
+}
+
+TEST_F(FigureExtentTest, ExtentIsNeverNegative) {
+  t.stripLoads[1][1][strip_col::kX4] = "-30";
+  t.stripPoints[1][point_col::kX] = "-5";
+  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);
+}
+
+TEST_F(FigureExtentTest, RectCircleExtentCoversRectanglesCirclesAndPoints) {
+  t.rectLoads[1][rect_col::kX2] = "20";
+  t.rectLoads[2][rect_col::kX2] = "35";
+  t.circleLoads[1][circle_col::kX] = "30";
+  t.circleLoads[1][circle_col::kR] = "12";   // reaches 42
+  t.circleLoads[2][circle_col::kX] = "100";  // no radius: the list ends
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 42.0);
+
+  t.gridPoints[12][point_col::kGridX] = "50";
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 50.0);
+}
+
+TEST_F(FigureExtentTest, DrawnGridCountsWithItsLargerBound) {
+  using namespace setting_line;
+  t.settingLines[Style(Problem::RectCircle, kGridFromX)] = "0";
+  t.settingLines[Style(Problem::RectCircle, kGridToX)] = "90";
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 90.0);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);  // the other problem's grid
+
+  // Entered from 90 down to 0, the grid is drawn over the same span.
+  t.settingLines[Style(Problem::RectCircle, kGridFromX)] = "90";
+  t.settingLines[Style(Problem::RectCircle, kGridToX)] = "0";
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 90.0);
+
+  world.settings.gridMarkSize = 0;  // grid off
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 0.0);
+}
+
+}  // namespace
+}  // namespace qel

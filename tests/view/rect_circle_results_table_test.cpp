@@ -1,0 +1,303 @@
+// The rectangular and circular results table: the lattice listing, the course of the
+// calculation, the results grid and the results and layout kept between calls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "document/load_lists.h"
+#include "platform/recording_device_context.h"
+#include "settings/c_locale.h"
+#include "support/render_world.h"
+#include "view/render_caches.h"
+#include "view/renderers.h"
+#include "view/table_texts.h"
+
+namespace qel {
+namespace {
+
+using test::BodyStrings;
+using test::BodyTexts;
+using test::DrawnText;
+
+// 254 dpi: lines 42 pixels apart from 242 on page 1 (10 pt), 57 lines a page, the two-thirds
+// rule breaking after more than 38 lines; columns at 110, 360, 610, 860 and 1110.
+class RectCircleResultsTableTest : public ::testing::Test {
+ protected:
+  RectCircleResultsTableTest() { world.UseDevice(254, 254); }
+
+  void SetRect(int row, std::vector<std::string> cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      world.tables.rectLoads[row][c + 1] = cells[c];
+  }
+  void SetCircle(int row, std::vector<std::string> cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      world.tables.circleLoads[row][c + 1] = cells[c];
+  }
+  void SetLattice(const std::vector<std::string>& xs, const std::vector<std::string>& ys,
+                  const std::vector<std::string>& zs) {
+    const std::vector<std::string>* columns[] = {nullptr, &xs, &ys, &zs};
+    for (int column = 1; column <= 3; ++column)
+      for (int row = 1; row <= kGridRows; ++row)
+        world.tables.gridPoints[row][column] =
+            row <= int(columns[column]->size()) ? (*columns[column])[row - 1] : "";
+  }
+  void ShowTrace(bool on) {
+    world.tables
+        .settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] =
+        on ? "1" : "0";
+  }
+  RecordingDeviceContext Page(int page) {
+    return test::DrawTablePageOf(world, RenderRectCircleResults, page);
+  }
+  int Pages() { return RenderRectCircleResults(world.ctx, nullptr, false); }
+  // Every body text of every page.
+  std::vector<std::string> AllStrings() {
+    std::vector<std::string> all;
+    for (int page = 1, pages = Pages(); page <= pages; ++page) {
+      std::vector<std::string> strings = BodyStrings(Page(page));
+      all.insert(all.end(), strings.begin(), strings.end());
+    }
+    return all;
+  }
+
+  test::RenderWorld world;
+};
+
+TEST_F(RectCircleResultsTableTest, LatticeIsListedWithXChangingFastest) {
+  SetLattice({"0", "1"}, {"0", "1", "2"}, {"1", "2"});
+  const std::vector<DrawnText> texts = BodyTexts(Page(1));
+  ASSERT_EQ(texts.size(), 5u * 13);
+  EXPECT_EQ(std::vector<DrawnText>(texts.begin(), texts.begin() + 10),
+            (std::vector<DrawnText>{{110, 242, "計算点"},
+                                    {360, 242, "x"},
+                                    {610, 242, "y"},
+                                    {860, 242, "z"},
+                                    {1110, 242, "dP tf/㎡"},
+                                    {110, 284, "P1"},
+                                    {360, 284, "0.00"},
+                                    {610, 284, "0.00"},
+                                    {860, 284, "1.00"},
+                                    {1110, 284, "0.000"}}));
+  const char* expected[12][4] = {
+      {"P1", "0.00", "0.00", "1.00"},  {"P2", "1.00", "0.00", "1.00"},
+      {"P3", "0.00", "1.00", "1.00"},  {"P4", "1.00", "1.00", "1.00"},
+      {"P5", "0.00", "2.00", "1.00"},  {"P6", "1.00", "2.00", "1.00"},
+      {"P7", "0.00", "0.00", "2.00"},  {"P8", "1.00", "0.00", "2.00"},
+      {"P9", "0.00", "1.00", "2.00"},  {"P10", "1.00", "1.00", "2.00"},
+      {"P11", "0.00", "2.00", "2.00"}, {"P12", "1.00", "2.00", "2.00"},
+  };
+  for (int point = 0; point < 12; ++point) {
+    for (int column = 0; column < 4; ++column)
+      EXPECT_EQ(texts[5 * (point + 1) + column].text, expected[point][column]) << point;
+    EXPECT_EQ(texts[5 * (point + 1) + 4].text, "0.000");  // no loads: every dP is zero
+  }
+
+  world.settings.unitSystem = 1;
+  EXPECT_EQ(BodyStrings(Page(1))[4], "dP kN/㎡");
+}
+
+TEST_F(RectCircleResultsTableTest, CircleOnItsAxisGivesTheWorkedValues) {
+  SetCircle(1, {"1", "0", "0", "1", "1"});
+  SetLattice({"0"}, {"0"}, {"1", "2"});
+  std::vector<std::string> strings = BodyStrings(Page(1));
+  ASSERT_EQ(strings.size(), 15u);
+  EXPECT_EQ(strings[9], "0.646");
+  EXPECT_EQ(strings[14], "0.284");
+  world.settings.stressDigits = 6;
+  strings = BodyStrings(Page(1));
+  EXPECT_EQ(strings[9], "0.646018");
+  EXPECT_EQ(strings[14], "0.283916");
+}
+
+TEST_F(RectCircleResultsTableTest, CourseListingOfARectangleAndACircle) {
+  // A square of side 2 around the point at depth 1: four corner rectangles with m = n = 1,
+  // 0.175221 each, S = 0.700884, dP = 3 S = 2.102652.
+  SetRect(1, {"7", "-1", "-1", "1", "1", "3"});
+  SetCircle(1, {"2", "3", "4", "2", "1.5"});  // 5 m away from the point
+  SetLattice({"0"}, {"0"}, {"1"});
+  ShowTrace(true);
+  const double circle = CircularLoadInfluence(2, 5, 1);
+  std::vector<DrawnText> expected = {
+      // line 1 is blank
+      {110, 284, "計算点 P1(0.00,0.00,1.00)"},
+      {110, 326, "[1] 長方形 No. 7"},
+      {610, 326, "R1(-1.00,-1.00)  R2(1.00,1.00) q=3.00"},
+      {360, 368, "I"},
+      {610, 368, "x/z"},
+      {860, 368, "y/z"},
+  };
+  const int cornerY[4] = {410, 452, 494, 536};
+  for (int corner = 0; corner < 4; ++corner) {
+    const int y = cornerY[corner];
+    expected.push_back({110, y, "(" + std::to_string(corner + 1) + ")"});
+    expected.push_back({360, y, " 0.175"});
+    expected.push_back({610, y, "1.00"});
+    expected.push_back({860, y, "1.00"});
+  }
+  const std::vector<DrawnText> rest = {
+      {360, 578, "I=0.701"},
+      {610, 578, "dP=2.103"},
+      {110, 620, "[1] 円形 No. 2"},
+      {610, 620, "C(3.00,4.00)  r=2.00 q=1.50"},
+      {610, 662, "r/z"},
+      {860, 662, "a/r"},
+      {610, 704, "2.0000"},
+      {860, 704, "2.5000"},
+      {360, 746, FormatC("I=%4.3f", circle)},
+      {610, 746, FormatC("dP=%4.3f", circle * 1.5)},
+      // line 14 is blank; the table follows on line 15
+      {110, 830, "計算点"},
+  };
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  std::vector<DrawnText> texts = BodyTexts(Page(1));
+  ASSERT_GE(texts.size(), expected.size());
+  texts.resize(expected.size());
+  EXPECT_EQ(texts, expected);
+}
+
+TEST_F(RectCircleResultsTableTest, SurfacePointIsComputedJustBelowItAndItsRatiosAreInfinite) {
+  SetRect(1, {"1", "-1", "-1", "1", "1", "0"});
+  SetCircle(1, {"1", "0", "0", "1", "2"});
+  SetLattice({"0"}, {"0"}, {"0"});
+  ShowTrace(true);
+  const std::vector<std::string> strings = BodyStrings(Page(1));
+  EXPECT_EQ(strings[0], "計算点 P1(0.00,0.00,0.00)");
+  // Rectangle: heading (2 texts), column heads (3), four corners with two ratios each.
+  for (int corner = 0; corner < 4; ++corner) {
+    EXPECT_EQ(strings[6 + 4 * corner + 2], "∞");
+    EXPECT_EQ(strings[6 + 4 * corner + 3], "∞");
+  }
+  // Circle: r/z is infinite, a/r is 0.
+  // Rectangle I and dP are texts 22 and 23; the circle's heading 24 and 25, its column heads
+  // 26 and 27.
+  EXPECT_EQ(strings[28], "∞");
+  EXPECT_EQ(strings[29], "0.0000");
+  EXPECT_EQ(strings[30], "I=1.000");
+  EXPECT_EQ(strings.back(), "2.000");  // 1 x q under the centre
+  EXPECT_EQ(world.results.at(1, 1, 1), 2.0);
+}
+
+TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedWithZeroButNotComputed) {
+  SetCircle(1, {"1", "0", "0", "1", "1"});
+  SetLattice({"0"}, {"0"}, {"-1", "1"});
+  world.results.at(1, 1, 1) = 5;  // stale
+  ShowTrace(true);
+  std::vector<std::string> strings = BodyStrings(Page(1));
+  int traced = 0;
+  for (const std::string& text : strings)
+    if (text.rfind("計算点 P", 0) == 0) {
+      ++traced;
+      EXPECT_EQ(text, "計算点 P1(0.00,0.00,1.00)");
+    }
+  EXPECT_EQ(traced, 1);
+  const std::vector<std::string> table(strings.end() - 10, strings.end());
+  EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "0.000", "P2", "0.00",
+                                             "0.00", "1.00", "0.646"}));
+  EXPECT_EQ(world.results.at(1, 1, 1), 0.0);
+  EXPECT_EQ(world.results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));
+}
+
+TEST_F(RectCircleResultsTableTest, TwoThirdsRuleAfterTheListing) {
+  SetCircle(1, {"1", "0", "0", "1", "1"});
+  SetLattice({"0", "1", "2", "3", "4", "5"}, {"0"}, {"1"});
+  ShowTrace(true);  // 6 lines a point and a closing blank line: 37 lines
+  EXPECT_EQ(Pages(), 1);
+  std::vector<DrawnText> texts = BodyTexts(Page(1));
+  EXPECT_EQ(texts[texts.size() - 6 * 5 - 5], (DrawnText{110, 1796, "計算点"}));  // line 38
+
+  world.tables.gridPoints[7][1] = "6";  // 43 lines
+  EXPECT_EQ(Pages(), 2);
+  EXPECT_EQ(BodyTexts(Page(2)).front(), (DrawnText{110, 242, "計算点"}));
+}
+
+TEST_F(RectCircleResultsTableTest, ResultsGridMatchesTheEngineAndIsRefilledFromTheCache) {
+  SetRect(1, {"1", "-3", "-2", "4", "5", "2.5"});
+  SetRect(2, {"2", "10", "0", "6", "-4", "1"});
+  SetCircle(1, {"1", "1", "1", "3", "2"});
+  SetCircle(2, {"2", "-5", "4", "1.5", "4"});
+  SetLattice({"-4", "", "0", "2.5", "9"}, {"-1", "3", "7"}, {"0", "0.5", "", "-2", "3"});
+  for (int i = 1; i <= kGridRows; ++i)
+    world.results.at(i, i, i) = 42;  // stale
+  Pages();
+  ResultsGrid expected;
+  ComputeLatticeResults(world.tables, expected, 1);
+  for (int i = 1; i <= kGridRows; ++i)
+    for (int j = 1; j <= kGridRows; ++j)
+      for (int k = 1; k <= kGridRows; ++k)
+        ASSERT_EQ(world.results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
+  EXPECT_NE(world.results.at(3, 2, 2), 0.0);
+
+  world.results = ResultsGrid();
+  Page(1);  // served from the cache
+  EXPECT_EQ(world.results.at(3, 2, 2), expected.at(3, 2, 2));
+  EXPECT_EQ(world.results.at(5, 3, 5), expected.at(5, 3, 5));
+}
+
+TEST_F(RectCircleResultsTableTest, ListingOfManyPointsKeepsPointOrder) {
+  // 144 points are laid out in parallel; the listing must still run P1, P2, ... with x
+  // changing fastest.
+  SetCircle(1, {"1", "0", "0", "2", "1"});
+  std::vector<std::string> values;
+  for (int i = 0; i < kGridRows; ++i)
+    values.push_back(std::to_string(i));
+  SetLattice(values, values, {"1"});
+  ShowTrace(true);
+  int expectedNumber = 0;
+  for (const std::string& text : AllStrings()) {
+    int number = 0;
+    double x = 0, y = 0, z = 0;
+    if (std::sscanf(text.c_str(), "計算点 P%d(%lf,%lf,%lf)", &number, &x, &y, &z) == 4) {
+      ++expectedNumber;
+      ASSERT_EQ(number, expectedNumber);
+      EXPECT_EQ(x, (number - 1) % kGridRows);
+      EXPECT_EQ(y, (number - 1) / kGridRows);
+    }
+  }
+  EXPECT_EQ(expectedNumber, kGridRows * kGridRows);
+}
+
+TEST_F(RectCircleResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
+  SetRect(1, {"1", "0", "0", "4", "2", "2"});
+  SetCircle(1, {"1", "1", "1", "3", "2"});
+  SetLattice({"0", "1", "2"}, {"0", "1"}, {"0.5", "1", "3"});
+  ShowTrace(true);
+  ASSERT_GE(Pages(), 4);
+  const std::string first = Page(4).Log();
+  EXPECT_EQ(Page(4).Log(), first);
+
+  test::RenderWorld fresh;
+  fresh.UseDevice(254, 254);
+  fresh.tables = world.tables;
+  EXPECT_EQ(test::DrawTablePageOf(fresh, RenderRectCircleResults, 4).Log(), first);
+
+  // Results are reused while loads and points stay, also when the table is laid out anew.
+  world.caches.latticeResultValues.values[0] = 12.25;  // x 1, y 1, z 1
+  world.settings.stressDigits = 2;
+  std::vector<std::string> all = AllStrings();
+  EXPECT_NE(std::find(all.begin(), all.end(), "12.25"), all.end());
+  EXPECT_EQ(world.results.at(1, 1, 1), 12.25);
+
+  // A changed load recomputes them.
+  SetCircle(1, {"1", "1", "1", "3", "2.0"});
+  Pages();
+  EXPECT_NE(world.results.at(1, 1, 1), 12.25);
+  world.settings.stressDigits = 3;
+  EXPECT_EQ(Page(4).Log(), first);
+
+  // Resolution, paper and listing flag change the layout.
+  world.UseDevice(600, 600);
+  EXPECT_NE(Page(4).Log(), first);
+  world.UseDevice(254, 254);
+  world.UsePaper(210, 400);
+  EXPECT_NE(Page(4).Log(), first);
+  world.UsePaper(210, 297);
+  EXPECT_EQ(Page(4).Log(), first);
+  ShowTrace(false);
+  EXPECT_EQ(Pages(), 1);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,219 @@
+// The view without a window: page geometry, page counts, paging keys and display selection.
+#include "view/view_controller.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/printer_info.h"
+#include "platform/recording_device_context.h"
+#include "platform/scripted_prompts.h"
+#include "platform/system_paths.h"
+#include "support/render_world.h"
+
+namespace qel {
+namespace {
+
+class ViewControllerTest : public ::testing::Test {
+ protected:
+  ViewControllerTest() : printer(FixedPrinterInfo::A4(600)) {
+    test::ApplyStandardSettings(state.settings, state.fonts);
+    state.settings.loaded = {true, true, true};  // the first load is behind us
+  }
+  // A strip figure whose content reaches `extent` metres, 80 m pages overlapping by 10 m.
+  void StripFigureReaching(double extent) {
+    SystemSettings& s = state.settings;
+    s.stripLeftX = 0;
+    s.stripRangeX = 80;
+    s.stripPageOverlap = 10;
+    s.gridLineWidth = 0;  // no grid: only the loads count
+    state.tables.stripLoads[1][1][strip_col::kNo] = "1";
+    state.tables.stripLoads[1][1][strip_col::kX1] = "0";
+    state.tables.stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
+    controller.OnDisplayCommand(kCommandStripFigure);
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+TEST_F(ViewControllerTest, PaperSizeFromTheDefaultPrinter) {
+  controller.ReadDeviceGeometry();
+  EXPECT_EQ(state.geometry.paperWidthMm, 210);
+  EXPECT_EQ(state.geometry.paperHeightMm, 297);
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(ViewControllerTest, ZeroResolutionGivesAMessageAnd280mmPaper) {
+  printer.set(PrinterPage{4960, 7016, 0, 600});
+  controller.ReadDeviceGeometry();
+  EXPECT_EQ(prompts.CountShown("デバイス情報読み込みエラー"), 1);
+  EXPECT_EQ(state.geometry.paperWidthMm, 280);
+  EXPECT_EQ(state.geometry.paperHeightMm, 280);
+}
+
+TEST_F(ViewControllerTest, NoPrinterKeepsTheGeometry) {
+  printer.set(std::nullopt);
+  state.geometry.paperWidthMm = 123;
+  controller.ReadDeviceGeometry();
+  EXPECT_EQ(state.geometry.paperWidthMm, 123);
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(ViewControllerTest, RangesThatAreNotPositiveAreDefaultedFromThePaper) {
+  SystemSettings& s = state.settings;
+  s.stripRangeY = 0;
+  s.stripTopY = 33;
+  s.stripSpare = 4;
+  s.rectRangeX = -1;
+  s.rectLeftX = 7;
+  s.rectPageOverlap = 3;
+  state.view.screenLeftX = 9;
+  controller.ReadDeviceGeometry();
+  EXPECT_EQ(s.stripRangeY, 500 * (297 - 20 - 20) / 1000);
+  EXPECT_EQ(s.stripTopY, 5.0);
+  EXPECT_EQ(s.stripSpare, 0);
+  EXPECT_EQ(s.rectRangeX, 500 * (210 - 10 - 10) / 1000);
+  EXPECT_EQ(s.rectLeftX, 0);
+  EXPECT_EQ(s.rectPageOverlap, 0);
+  EXPECT_EQ(state.view.screenLeftX, 0);
+  EXPECT_EQ(s.stripRangeX, 80);  // positive ranges stay
+}
+
+TEST_F(ViewControllerTest, FigurePagesAndTheArrowKeys) {
+  StripFigureReaching(160);
+  EXPECT_EQ(controller.CountPages(), 3);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Right));
+  EXPECT_EQ(state.view.screenLeftX, 70);
+  EXPECT_EQ(state.view.currentPage, 2);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Right));
+  EXPECT_EQ(state.view.screenLeftX, 140);
+  EXPECT_EQ(state.view.currentPage, 3);
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));  // 160 is not beyond 140 + 80
+  EXPECT_EQ(state.view.screenLeftX, 140);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Left));
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Left));
+  EXPECT_EQ(state.view.screenLeftX, 0);
+  EXPECT_EQ(state.view.currentPage, 1);
+  controller.OnKeyDown(ViewKey::Left);  // the first page stays
+  EXPECT_EQ(state.view.screenLeftX, 0);
+  EXPECT_EQ(state.view.currentPage, 1);
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::PageDown));  // not a figure key
+}
+
+TEST_F(ViewControllerTest, ContentEndingAt150StopsTheRightArrowEarlier) {
+  StripFigureReaching(150);
+  EXPECT_EQ(controller.CountPages(), 3);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Right));
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));  // 150 is not beyond 70 + 80
+  EXPECT_EQ(state.view.screenLeftX, 70);
+}
+
+TEST_F(ViewControllerTest, AStepThatIsNotPositivePagesByTheWholeRange) {
+  StripFigureReaching(160);
+  state.settings.stripPageOverlap = 80;
+  EXPECT_EQ(controller.CountPages(), 3);  // trunc(160 / 80 + 0.01) + 1
+  controller.OnKeyDown(ViewKey::Right);
+  EXPECT_EQ(state.view.screenLeftX, 80);
+}
+
+TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {
+  StripFigureReaching(160);
+  state.settings.stripLeftX = -5;
+  state.view.screenLeftX = 30;
+  controller.OnKeyDown(ViewKey::Left);
+  EXPECT_EQ(state.view.screenLeftX, -5);
+}
+
+TEST_F(ViewControllerTest, TableKeysStopAtTheFirstAndLastPage) {
+  controller.OnDisplayCommand(kCommandStripData);
+  int total = controller.CountPages();
+  ASSERT_EQ(total, 1);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::PageDown));
+  EXPECT_EQ(state.view.currentPage, 1);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Up));
+  EXPECT_EQ(state.view.currentPage, 1);
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Left));
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));
+  state.view.currentPage = 5;  // beyond the last page: back to the first
+  controller.OnKeyDown(ViewKey::Other);
+  EXPECT_EQ(state.view.currentPage, 1);
+}
+
+TEST_F(ViewControllerTest, KeysAreIgnoredWhilePrinting) {
+  StripFigureReaching(160);
+  state.view.printing = true;
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));
+  EXPECT_EQ(state.view.screenLeftX, 0);
+}
+
+TEST_F(ViewControllerTest, MenuAndToolbarSelection) {
+  StripFigureReaching(160);
+  controller.OnKeyDown(ViewKey::Right);
+  ASSERT_EQ(state.view.screenLeftX, 70);
+  controller.OnToolbarCommand(kCommandToolbarData);
+  EXPECT_EQ(state.view.displayMode, StripData);
+  EXPECT_TRUE(controller.IsDisplayChecked(kCommandStripData));
+  EXPECT_FALSE(controller.IsDisplayChecked(kCommandStripFigure));
+  controller.OnToolbarCommand(kCommandToolbarFigure);
+  EXPECT_EQ(state.view.displayMode, StripFigure);
+  EXPECT_EQ(state.view.screenLeftX, 70);  // the tool bar keeps the figure's position
+  EXPECT_EQ(state.view.currentPage, 1);
+  controller.OnToolbarCommand(kCommandToolbarResults);
+  EXPECT_EQ(state.view.displayMode, StripResults);
+  state.view.currentPage = 2;
+  controller.OnToolbarCommand(kCommandToolbarResults);  // no change of display: page stays
+  EXPECT_EQ(state.view.currentPage, 2);
+  controller.OnDisplayCommand(kCommandRectCircleResults);
+  controller.OnToolbarCommand(kCommandToolbarData);
+  EXPECT_EQ(state.view.displayMode, RectCircleData);
+  controller.OnDisplayCommand(kCommandStripFigure);
+  EXPECT_EQ(state.view.screenLeftX, 0);  // the menu goes back to the left X
+}
+
+TEST_F(ViewControllerTest, ScrollArea) {
+  ScrollSizes sizes = ViewController::ScrollSizesFor(1024);
+  EXPECT_EQ(sizes.total, 2267);
+  EXPECT_EQ(sizes.page, 283);
+  EXPECT_EQ(sizes.line, 70);
+  EXPECT_EQ(ViewController::ScrollSizesFor(799).total, 1662);
+  EXPECT_EQ(ViewController::ScrollSizesFor(800).total, 1889);
+}
+
+TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
+  controller.OnDisplayCommand(kCommandStripData);
+  state.view.currentPage = 1;
+  state.tables.settingLines[setting_line::kDataStartPage] = "10";
+  state.geometry.dpiY = 96;
+  RecordingDeviceContext printerDc(600, 600);
+  controller.PrintPage(printerDc, 3);
+  EXPECT_EQ(state.view.currentPage, 1);
+  EXPECT_FALSE(state.view.printing);
+  EXPECT_EQ(state.geometry.dpiY, 96);  // the screen's resolution is kept for page counts
+  std::vector<std::string> texts = printerDc.Texts();
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.back(), "12");  // the page number of printed page 3
+}
+
+TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
+  controller.OnDisplayCommand(kCommandStripData);
+  state.view.currentPage = 1;
+  state.geometry.dpiY = 96;
+  int pages = controller.CountPrintedPages(600, 600);
+  EXPECT_GE(pages, 1);
+  EXPECT_EQ(state.geometry.dpiY, 96);
+  EXPECT_FALSE(state.view.printing);
+}
+
+TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
+  RecordingDeviceContext screen(96, 96);
+  state.settings.stripScaleX = 200;
+  controller.OnDisplayCommand(kCommandStripFigure);
+  controller.OnDraw(screen);
+  EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);
+  EXPECT_EQ(state.geometry.dpiY, 96);
+  EXPECT_EQ(screen.lines().front(), "origin 0 0");
+}
+
+}  // namespace
+}  // namespace qel

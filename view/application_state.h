@@ -1,0 +1,30 @@
+// The process-wide state of the program, owned once: the document tables and results, the
+// system settings and fonts, and what the view shows.
+#pragma once
+
+#include "document/document_tables.h"
+#include "settings/drawing.h"
+#include "settings/system_settings.h"
+#include "view/render_caches.h"
+#include "view/render_context.h"
+#include "view/view_state.h"
+
+namespace qel {
+
+struct ApplicationState {
+  DocumentTables tables;
+  ResultsGrid results;
+  SystemSettings settings;
+  FontSlots fonts;
+  ViewState view;
+  DeviceGeometry geometry;
+  WorldTransform transform;
+  RenderCaches caches;
+
+  RenderContext Context(PromptService& prompts) {
+    return RenderContext{tables, results, settings,  fonts, view,
+                         geometry, transform, prompts, caches};
+  }
+};
+
+}  // namespace qel

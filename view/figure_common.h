@@ -1,0 +1,51 @@
+// What the two scaled figures share: their colours, the page window, its outline, the axes and
+// the calculation point crosses.
+#pragma once
+
+#include "view/figure_pages.h"
+#include "view/render_context.h"
+
+namespace qel {
+
+// Colours of the axes, the calculation point crosses and the grid: the configured colours in
+// colour mode, all black in monochrome mode.
+struct FigureColours {
+  Colour axis = 0;
+  Colour point = 0;
+  Colour grid = 0;
+};
+
+// True when the figures are drawn in black only; any colour mode other than 0 counts as
+// monochrome.
+bool IsMonochrome(const SystemSettings& settings);
+
+FigureColours FigureColoursOf(const SystemSettings& settings);
+
+// The world rectangle one page of a figure shows.
+struct FigureWindow {
+  double left = 0.0, right = 0.0;
+  double top = 0.0, bottom = 0.0;
+};
+
+// The window of the page being drawn: on paper it follows from the page number, on screen from
+// where the arrow keys left it. Also moves the transform's origin to the window's top-left.
+FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigureRange& range);
+
+// Outlines the window in cyan, so the screen shows what one printed page holds.
+void OutlineFigureWindow(DeviceContext& dc, const WorldTransform& transform,
+                         const FigureWindow& window, int width);
+
+// Narrows the clip region to the window.
+void ClipToFigureWindow(DeviceContext& dc, const WorldTransform& transform,
+                        const FigureWindow& window);
+
+// The horizontal axis y = 0 and the vertical axis x = 0 across the window: solid in the axis
+// colour, or black and dashed in monochrome mode; nothing when the axis width is below 1.
+void DrawFigureAxes(DeviceContext& dc, const RenderContext& ctx, const FigureWindow& window,
+                    Colour axisColour);
+
+// A calculation point cross at (x, y) whose arms are pointMarkSize pixels long whatever the
+// scale.
+void DrawPointCross(DeviceContext& dc, const RenderContext& ctx, double x, double y, Colour colour);
+
+}  // namespace qel

@@ -1,0 +1,99 @@
+// The print range of each figure and how its content is cut into pages.
+#include "view/figure_pages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "settings/c_locale.h"
+#include "settings/text_fields.h"
+#include "view/page_furniture.h"
+
+namespace qel {
+
+FigureRange FigureRangeOf(const SystemSettings& s, Problem problem) {
+  FigureRange range;
+  if (problem == Problem::Strip) {
+    range.scaleX = s.stripScaleX;
+    range.scaleY = s.stripScaleY;
+    range.topY = s.stripTopY;
+    range.yRange = s.stripRangeY;
+    range.leftX = s.stripLeftX;
+    range.xRange = s.stripRangeX;
+    range.pageOverlap = s.stripPageOverlap;
+  } else {
+    range.scaleX = s.rectScaleX;
+    range.scaleY = s.rectScaleY;
+    range.topY = s.rectTopY;
+    range.yRange = s.rectRangeY;
+    range.leftX = s.rectLeftX;
+    range.xRange = s.rectRangeX;
+    range.pageOverlap = s.rectPageOverlap;
+  }
+  return range;
+}
+
+int FigurePageStep(const FigureRange& range) {
+  long long step = static_cast<long long>(range.xRange) - range.pageOverlap;
+  if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
+  return std::max(range.xRange, 1);
+}
+
+// The largest grid x counts when the grid is drawn. The grid is drawn between the smaller and
+// the larger of its two bounds whichever order they were entered in, so the larger one counts.
+static double GridExtent(const DocumentTables& tables, const SystemSettings& settings,
+                         Problem problem) {
+  if (settings.gridLineWidth <= 0 || settings.gridMarkSize <= 0) return 0.0;
+  const std::string* lines = tables.settingLines;
+  return std::max(ToInt(lines[setting_line::Style(problem, setting_line::kGridFromX)]),
+                  ToInt(lines[setting_line::Style(problem, setting_line::kGridToX)]));
+}
+
+double StripFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
+  double extent = 0.0;
+  for (int set = 1; set <= kStripSets; ++set) {
+    for (int row = 1; row <= kStripRows; ++row) {
+      const std::string& x4 = t.stripLoads[set][row][strip_col::kX4];
+      if (!IsPresent(x4)) break;
+      extent = std::max(extent, ToDouble(x4));
+    }
+  }
+  for (int row = 1; row <= kStripPointRows; ++row) {
+    if (IsPresent(t.stripPoints[row][point_col::kX]))
+      extent = std::max(extent, ToDouble(t.stripPoints[row][point_col::kX]));
+  }
+  return std::max(extent, GridExtent(t, settings, Problem::Strip));
+}
+
+double RectCircleFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
+  double extent = 0.0;
+  for (int row = 1; row <= kRectRows; ++row) {
+    const std::string& x2 = t.rectLoads[row][rect_col::kX2];
+    if (!IsPresent(x2)) break;
+    extent = std::max(extent, ToDouble(x2));
+  }
+  for (int row = 1; row <= kCircleRows; ++row) {
+    const std::string& x = t.circleLoads[row][circle_col::kX];
+    const std::string& r = t.circleLoads[row][circle_col::kR];
+    if (!IsPresent(x) || !IsPresent(r)) break;
+    extent = std::max(extent, ToDouble(x) + ToDouble(r));
+  }
+  for (int row = 1; row <= kGridRows; ++row) {
+    if (IsPresent(t.gridPoints[row][point_col::kGridX]))
+      extent = std::max(extent, ToDouble(t.gridPoints[row][point_col::kGridX]));
+  }
+  return std::max(extent, GridExtent(t, settings, Problem::RectCircle));
+}
+
+int FigurePageCount(double extent, const FigureRange& range) {
+  double pages = std::trunc((extent - range.leftX) / FigurePageStep(range) + 0.01) + 1;
+  if (!(pages >= 1)) return 1;  // content left of the first page, or NaN
+  if (pages > 100000) return 100000;
+  return static_cast<int>(pages);
+}
+
+double PrintedPageLeft(const FigureRange& range, int page) {
+  return range.leftX + static_cast<double>(page - 1) * FigurePageStep(range);
+}
+
+}  // namespace qel

@@ -1,0 +1,183 @@
+// Titles, page number texts and the figure grid.
+#include "view/page_furniture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+#include "settings/c_locale.h"
+#include "settings/text_fields.h"
+
+namespace qel {
+
+namespace {
+
+constexpr double kPointsToInches = 0.013888888888888888;  // 1 / 72
+constexpr int kGridStepLimit = 10000;
+
+// Millimetres on the paper to a device coordinate, truncated and kept in the device range.
+int PaperToDevice(double millimetres, double pixelsPerMm) {
+  double value = std::trunc(millimetres * pixelsPerMm);
+  if (!(value >= -32767.0)) return -32767;  // also catches NaN
+  if (value > 32767.0) return 32767;
+  return static_cast<int>(value);
+}
+
+void DrawPlacedText(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
+                    const std::string& topMm, const std::string& leftMm, int centred) {
+  double x = centred ? geometry.paperWidthMm * 0.5 : ToDouble(leftMm);
+  double y = ToDouble(topMm);
+  dc.SetTextAlign(centred ? TextAlign::CentreTop : TextAlign::LeftTop);
+  dc.TextOut(PaperToDevice(x, geometry.pixelsPerMmX), PaperToDevice(y, geometry.pixelsPerMmY),
+             text);
+  dc.SetTextAlign(TextAlign::LeftTop);
+}
+
+struct TitleLines {
+  int text, top, everyPage;
+};
+
+TitleLines TitleLinesOf(DisplayKind kind) {
+  using namespace setting_line;
+  switch (kind) {
+    case DisplayKind::Figure:
+      return {kFigureTitle, kFigureTitleTop, kFigureTitleEveryPage};
+    case DisplayKind::Data:
+      return {kDataTitle, kDataTitleTop, kDataTitleEveryPage};
+    case DisplayKind::Results:
+      return {kResultTitle, kResultTitleTop, kResultTitleEveryPage};
+  }
+  return {kFigureTitle, kFigureTitleTop, kFigureTitleEveryPage};
+}
+
+int PrefixLineOf(DisplayKind kind) {
+  using namespace setting_line;
+  switch (kind) {
+    case DisplayKind::Figure:
+      return kFigurePagePrefix;
+    case DisplayKind::Data:
+      return kDataPagePrefix;
+    case DisplayKind::Results:
+      return kResultPagePrefix;
+  }
+  return kFigurePagePrefix;
+}
+
+// One direction of the grid: from <= to and a positive step. The step is worked out in 64 bits
+// and kept within int, because bounds such as -2e9 and 2e9, or a step of INT_MIN, have no
+// difference or magnitude that fits.
+void NormaliseGridDirection(int& from, int& to, int& step) {
+  if (to < from) std::swap(from, to);
+  long long magnitude = std::llabs(static_cast<long long>(step));
+  if (to == from)
+    magnitude = 1;
+  else if (magnitude == 0)
+    magnitude = static_cast<long long>(to) - from;
+  step = static_cast<int>(std::min<long long>(magnitude, std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot) {
+  const FontSlot& font = ctx.fonts[slot];
+  int height = static_cast<int>(ctx.geometry.dpiY * font.size * kPointsToInches);
+  return CreateTextFont(dc, ctx.prompts, static_cast<Colour>(font.colour), height, font.faceName, 0,
+                        false);
+}
+
+void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
+               const std::string& topMm, const std::string& leftMm, int centred) {
+  DrawPlacedText(dc, geometry, text, topMm, leftMm, centred);
+}
+
+void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind) {
+  using setting_line::Style;
+  const std::string* lines = ctx.tables.settingLines;
+  TitleLines title = TitleLinesOf(kind);
+  CreateSlotFont(dc, ctx, kTitleFont);
+  if (ctx.view.currentPage == 1 || ToInt(lines[Style(problem, title.everyPage)]) != 0) {
+    DrawTitle(dc, ctx.geometry, lines[Style(problem, title.text)], lines[Style(problem, title.top)],
+              lines[Style(problem, setting_line::kTitleLeft)],
+              ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
+  }
+}
+
+void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& prefix,
+                    const std::string& startPage, const std::string& suffix,
+                    const std::string& topMm, const std::string& leftMm, int centred) {
+  CreateSlotFont(dc, ctx, kPageFont);
+  std::string text;
+  if (IsPresent(startPage)) {
+    long number = static_cast<long>(ToInt(startPage)) + ctx.view.currentPage - 1;
+    text = prefix + FormatC("%ld", number) + suffix;
+  } else {
+    text = prefix + startPage + suffix;
+  }
+  DrawPlacedText(dc, ctx.geometry, text, topMm, leftMm, centred);
+}
+
+void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
+                           DisplayKind kind) {
+  using setting_line::Page;
+  const std::string* lines = ctx.tables.settingLines;
+  int prefix = PrefixLineOf(kind);
+  DrawPageNumber(dc, ctx, lines[Page(problem, prefix)], lines[Page(problem, prefix + 1)],
+                 lines[Page(problem, prefix + 2)], lines[Page(problem, setting_line::kPageTextTop)],
+                 lines[Page(problem, setting_line::kPageTextLeft)],
+                 ToInt(lines[Page(problem, setting_line::kPageTextCentered)]));
+}
+
+FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
+  using namespace setting_line;
+  const std::string* lines = ctx.tables.settingLines;
+  auto line = [&](int stripLine) -> const std::string& { return lines[Style(problem, stripLine)]; };
+  FigureGrid grid;
+  grid.fromX = ToInt(line(kGridFromX));
+  grid.toX = ToInt(line(kGridToX));
+  grid.stepX = ToInt(line(kGridStepX));
+  grid.fromY = ToInt(line(kGridFromY));
+  grid.toY = ToInt(line(kGridToY));
+  grid.stepY = ToInt(line(kGridStepY));
+  grid.style = ToInt(line(kGridStyle));
+  NormaliseGridDirection(grid.fromX, grid.toX, grid.stepX);
+  NormaliseGridDirection(grid.fromY, grid.toY, grid.stepY);
+  bool boundsGiven = IsNumericText(line(kGridFromX)) != -1 && IsNumericText(line(kGridToX)) != -1 &&
+                     IsNumericText(line(kGridFromY)) != -1 && IsNumericText(line(kGridToY)) != -1;
+  grid.drawn = ctx.settings.gridLineWidth >= 1 && ctx.settings.gridMarkSize >= 1 && boundsGiven;
+  return grid;
+}
+
+void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour) {
+  FigureGrid grid = ReadFigureGrid(ctx, problem);
+  if (!grid.drawn) return;
+  const WorldTransform& t = ctx.transform;
+  const int width = ctx.settings.gridLineWidth;
+  // Steps are counted in 64 bits so that a range near the int limits cannot wrap around.
+  auto forEach = [](int from, int to, int step, auto&& visit) {
+    int count = 0;
+    for (long long value = from; value <= to && count <= kGridStepLimit; value += step, ++count)
+      visit(static_cast<double>(value));
+  };
+  if (grid.style != 0) {
+    forEach(grid.fromY, grid.toY, grid.stepY, [&](double y) {
+      if (y != 0) WorldLine(dc, t, grid.fromX, y, grid.toX, y, PenStyle::Solid, width, colour);
+    });
+    forEach(grid.fromX, grid.toX, grid.stepX, [&](double x) {
+      if (std::fabs(x) > 1e-7)
+        WorldLine(dc, t, x, grid.fromY, x, grid.toY, PenStyle::Solid, width, colour);
+    });
+    return;
+  }
+  const double hx = ctx.settings.gridMarkSize / t.pixelsPerMetreX;
+  const double hy = ctx.settings.gridMarkSize / t.pixelsPerMetreY;
+  forEach(grid.fromY, grid.toY, grid.stepY, [&](double y) {
+    forEach(grid.fromX, grid.toX, grid.stepX, [&](double x) {
+      WorldLine(dc, t, x - hx, y, x + hx, y, PenStyle::Solid, width, colour);
+      WorldLine(dc, t, x, y - hy, x, y + hy, PenStyle::Solid, width, colour);
+    });
+  });
+}
+
+}  // namespace qel

@@ -1,0 +1,50 @@
+// What every page carries: the title, the page number text, and on figures the reference grid.
+#pragma once
+
+#include <string>
+
+#include "view/render_context.h"
+
+namespace qel {
+
+// Creates font slot `slot` for the device: character height trunc(dpiY * size / 72), no
+// rotation, no underline, the slot's colour. False when the font could not be made.
+bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot);
+
+// Draws `text` with its top `topMm` below the paper's top edge and its left edge `leftMm` from
+// the paper's left edge, or centred on the paper width when `centred` is non-zero. The two
+// positions are decimal texts; no margin is added.
+void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
+               const std::string& topMm, const std::string& leftMm, int centred);
+
+// The title of a display as each renderer draws it: creates the title font, and draws the title
+// when the current page is 1 or the display's show-on-later-pages flag is set.
+void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind);
+
+// The page text: prefix, the number startPage + currentPage - 1 when the start page is numeric
+// (else the start page text as it is), and suffix, placed like a title with the page font.
+void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& prefix,
+                    const std::string& startPage, const std::string& suffix,
+                    const std::string& topMm, const std::string& leftMm, int centred);
+
+// The page text of a display with its problem's page settings.
+void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
+                           DisplayKind kind);
+
+// The grid of a figure after normalisation: each direction from <= to, a positive step.
+struct FigureGrid {
+  bool drawn = false;
+  int fromX = 0, toX = 0, stepX = 0;
+  int fromY = 0, toY = 0, stepY = 0;
+  int style = 0;  // 0 crosses, otherwise lines
+};
+
+// Reads and normalises the grid of `problem`: drawn only with a grid width and size of at least
+// 1 and all four bounds non-empty.
+FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem);
+
+// Draws the grid of `problem` in `colour` with the current transform: crosses, or lines without
+// the two that lie on the axes.
+void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour);
+
+}  // namespace qel

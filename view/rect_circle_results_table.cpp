@@ -1,0 +1,297 @@
+// The rectangular and circular results table: dP at every lattice point, optionally the course
+// of the calculation load by load, then one line per lattice point.
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+#include "document/load_lists.h"
+#include "settings/c_locale.h"
+#include "settings/number_format.h"
+#include "settings/text_fields.h"
+#include "view/render_caches.h"
+#include "view/renderers.h"
+#include "view/table_layout.h"
+
+namespace qel {
+
+namespace {
+
+// Column positions in millimetres.
+constexpr int kColumn1Mm = 1, kColumn2Mm = 26, kColumn3Mm = 51, kColumn4Mm = 76, kColumn5Mm = 101;
+// At or below these raw depths the ratios divided by the depth are shown as infinite.
+constexpr double kFlatRectangleDepth = 1.01e-05;
+constexpr double kFlatCircleDepth = 1e-05;
+// Points laid out by one worker at a time when the course listing is built in parallel.
+constexpr std::size_t kTracePointsPerChunk = 8;
+
+int CellIndex(int i, int j, int k) {
+  return ((i - 1) * kGridRows + (j - 1)) * kGridRows + (k - 1);
+}
+
+struct LatticeTableOptions {
+  bool showTrace = false;
+  int influenceDigits = 0;
+  int stressDigits = 0;
+  bool kiloNewtons = false;
+};
+
+LatticeTableOptions OptionsOf(const RenderContext& ctx) {
+  LatticeTableOptions options;
+  options.showTrace = ToInt(ctx.tables.settingLines[setting_line::Style(
+                          Problem::RectCircle, setting_line::kShowCalcTrace)]) != 0;
+  options.influenceDigits = ctx.settings.influenceDigits;
+  options.stressDigits = ctx.settings.stressDigits;
+  options.kiloNewtons = ctx.settings.unitSystem != 0;
+  return options;
+}
+
+// The loads and points the results are computed from.
+std::string ResultsKey(const DocumentTables& tables) {
+  LayoutKey key;
+  for (int row = 1; row <= kRectRows; ++row)
+    for (int column = 1; column <= kRectColumns; ++column)
+      key.Add(tables.rectLoads[row][column]);
+  for (int row = 1; row <= kCircleRows; ++row)
+    for (int column = 1; column <= kCircleColumns; ++column)
+      key.Add(tables.circleLoads[row][column]);
+  for (int row = 1; row <= kGridRows; ++row)
+    for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
+      key.Add(tables.gridPoints[row][column]);
+  return key.text();
+}
+
+std::string ContentKey(const std::string& resultsKey, const LatticeTableOptions& options) {
+  LayoutKey key;
+  key.Add(resultsKey);
+  key.Add(static_cast<long long>(options.showTrace));
+  key.Add(static_cast<long long>(options.influenceDigits));
+  key.Add(static_cast<long long>(options.stressDigits));
+  key.Add(static_cast<long long>(options.kiloNewtons));
+  return key.text();
+}
+
+// Computes the lattice cells of the results grid, or copies them from the cache when the loads
+// and points have not changed; returns the cached values.
+const std::vector<double>& LatticeResultValues(RenderContext& ctx, const std::string& key) {
+  ResultsCache& cache = ctx.caches.latticeResultValues;
+  const bool hit = cache.valid && cache.key == key;
+  if (!hit) {
+    cache.valid = false;
+    ComputeLatticeResults(ctx.tables, ctx.results);
+    cache.values.assign(kGridRows * kGridRows * kGridRows, 0.0);
+  }
+  for (int i = 1; i <= kGridRows; ++i) {
+    for (int j = 1; j <= kGridRows; ++j) {
+      for (int k = 1; k <= kGridRows; ++k) {
+        if (hit)
+          ctx.results.at(i, j, k) = cache.values[CellIndex(i, j, k)];
+        else
+          cache.values[CellIndex(i, j, k)] = ctx.results.at(i, j, k);
+      }
+    }
+  }
+  cache.key = key;
+  cache.valid = true;
+  return cache.values;
+}
+
+// One point of the course listing.
+struct TracePoint {
+  int number = 0;
+  double x = 0, y = 0;
+  double rawZ = 0;  // as entered
+  double z = 0;     // floored to 1e-5
+};
+
+// The loads with the numbers their rows show.
+struct NumberedLoads {
+  PlanLoads loads;
+  std::vector<int> rectangleNumbers;
+  std::vector<int> circleNumbers;
+};
+
+NumberedLoads NumberedLoadsOf(const DocumentTables& tables) {
+  NumberedLoads numbered;
+  numbered.loads = ExtractPlanLoads(tables);
+  for (std::size_t row = 1; row <= numbered.loads.rectangles.size(); ++row)
+    numbered.rectangleNumbers.push_back(ToInt(tables.rectLoads[row][rect_col::kNo]));
+  for (std::size_t row = 1; row <= numbered.loads.circles.size(); ++row)
+    numbered.circleNumbers.push_back(ToInt(tables.circleLoads[row][circle_col::kNo]));
+  return numbered;
+}
+
+// The points the computation visits: depths that are numbers and not negative, z outermost,
+// x innermost, numbered from 1.
+std::vector<TracePoint> TracePoints(const DocumentTables& tables) {
+  std::vector<TracePoint> points;
+  const std::vector<int> xRows = PresentRows(tables, true, point_col::kGridX);
+  const std::vector<int> yRows = PresentRows(tables, true, point_col::kGridY);
+  for (int k : PresentRows(tables, true, point_col::kGridZ)) {
+    const double rawZ = ToDouble(tables.gridPoints[k][point_col::kGridZ]);
+    if (rawZ < 0) continue;
+    for (int j : yRows) {
+      for (int i : xRows) {
+        TracePoint point;
+        point.number = static_cast<int>(points.size()) + 1;
+        point.x = ToDouble(tables.gridPoints[i][point_col::kGridX]);
+        point.y = ToDouble(tables.gridPoints[j][point_col::kGridY]);
+        point.rawZ = rawZ;
+        point.z = FlooredLatticeDepth(rawZ);
+        points.push_back(point);
+      }
+    }
+  }
+  return points;
+}
+
+void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
+                   const LatticeTableOptions& options, TableContent& content) {
+  const double c1 = TableColumn(kColumn1Mm), c2 = TableColumn(kColumn2Mm),
+               c3 = TableColumn(kColumn3Mm), c4 = TableColumn(kColumn4Mm);
+  const char* signedInfluence = SignedDigitFormat(options.influenceDigits);
+  const char* influence = DigitFormat(options.influenceDigits);
+  const char* stress = DigitFormat(options.stressDigits);
+  const double x = point.x, y = point.y, z = point.z;
+
+  content.NextLine();
+  content.NextLine();
+  content.AddText(c1, FormatC("計算点 P%d(%4.2f,%4.2f,%4.2f)", point.number, x, y, point.rawZ));
+
+  const bool flatRectangleRatios = !(point.rawZ > kFlatRectangleDepth);
+  const std::vector<RectLoad>& rectangles = numbered.loads.rectangles;
+  for (std::size_t m = 0; m < rectangles.size(); ++m) {
+    const RectLoad& rect = rectangles[m];
+    content.NextLine();
+    content.AddText(
+        c1, FormatC("[%d] 長方形 No.%2d", static_cast<int>(m + 1), numbered.rectangleNumbers[m]));
+    content.AddText(c3, FormatC("R1(%4.2f,%4.2f)  R2(%4.2f,%4.2f) q=%4.2f", rect.x1, rect.y1,
+                                rect.x2, rect.y2, rect.q));
+    content.NextLine();
+    content.AddText(c2, "I");
+    content.AddText(c3, "x/z");
+    content.AddText(c4, "y/z");
+    const RectangleTerms terms =
+        RectangleInfluenceTerms(x, y, z, rect.x1, rect.y1, rect.x2, rect.y2);
+    for (int corner = 0; corner < 4; ++corner) {
+      content.NextLine();
+      content.AddText(c1, FormatC("(%d)", corner + 1));
+      content.AddText(c2, FormatC(signedInfluence, terms.signedValue[corner]));
+      content.AddText(c3, flatRectangleRatios ? "∞" : FormatC("%4.2f", terms.ratioX[corner]));
+      content.AddText(c4, flatRectangleRatios ? "∞" : FormatC("%4.2f", terms.ratioY[corner]));
+    }
+    content.NextLine();
+    content.AddText(c2, "I=" + FormatC(influence, terms.sum));
+    content.AddText(c3, "dP=" + FormatC(stress, terms.sum * rect.q));
+  }
+
+  const bool flatCircleRatio = !(point.rawZ > kFlatCircleDepth);
+  const std::vector<CircleLoad>& circles = numbered.loads.circles;
+  for (std::size_t m = 0; m < circles.size(); ++m) {
+    const CircleLoad& circle = circles[m];
+    const double distance = PlanDistance(x, y, circle.x, circle.y);
+    const double value = CircularLoadInfluence(circle.r, distance, z);
+    content.NextLine();
+    content.AddText(
+        c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), numbered.circleNumbers[m]));
+    content.AddText(
+        c3, FormatC("C(%4.2f,%4.2f)  r=%4.2f q=%4.2f", circle.x, circle.y, circle.r, circle.q));
+    content.NextLine();
+    content.AddText(c3, "r/z");
+    content.AddText(c4, "a/r");
+    content.NextLine();
+    content.AddText(c3, flatCircleRatio ? "∞" : FormatC("%4.4f", circle.r / z));
+    content.AddText(c4, FormatC("%4.4f", distance / circle.r));
+    content.NextLine();
+    content.AddText(c2, "I=" + FormatC(influence, value));
+    content.AddText(c3, "dP=" + FormatC(stress, value * circle.q));
+  }
+}
+
+// The course listing of every point. A circle's value costs hundreds of integrand
+// evaluations, so the points are shared among the cores, each laying out whole points into
+// its own part; the parts are then joined in point order, which keeps the text unchanged.
+void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options,
+              TableContent& content) {
+  const NumberedLoads numbered = NumberedLoadsOf(tables);
+  const std::vector<TracePoint> points = TracePoints(tables);
+  const std::size_t chunks = (points.size() + kTracePointsPerChunk - 1) / kTracePointsPerChunk;
+  std::vector<TableContent> parts(chunks);
+  std::atomic<std::size_t> nextChunk{0};
+  auto work = [&] {
+    for (;;) {
+      const std::size_t chunk = nextChunk.fetch_add(1, std::memory_order_relaxed);
+      if (chunk >= chunks) return;
+      const std::size_t end = std::min(points.size(), (chunk + 1) * kTracePointsPerChunk);
+      for (std::size_t i = chunk * kTracePointsPerChunk; i < end; ++i)
+        AddPointTrace(points[i], numbered, options, parts[chunk]);
+    }
+  };
+  const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
+                                                      std::max<std::size_t>(1, chunks));
+  std::vector<std::thread> helpers;
+  for (std::size_t i = 1; i < threads; ++i) {
+    // A helper that cannot be started leaves its share to the others.
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  work();
+  for (std::thread& helper : helpers)
+    helper.join();
+  content.AppendAll(parts);
+  content.NextLine();  // a blank line closes the listing
+}
+
+// The header, then one line per listed point: negative depths included, z outermost, x
+// innermost, numbered from 1.
+void AddFinalTable(const DocumentTables& tables, const std::vector<double>& values,
+                   const LatticeTableOptions& options, TableContent& content) {
+  const double c1 = TableColumn(kColumn1Mm), c2 = TableColumn(kColumn2Mm),
+               c3 = TableColumn(kColumn3Mm), c4 = TableColumn(kColumn4Mm),
+               c5 = TableColumn(kColumn5Mm);
+  const char* stress = DigitFormat(options.stressDigits);
+  content.NextLine();
+  content.AddText(c1, "計算点");
+  content.AddText(c2, "x");
+  content.AddText(c3, "y");
+  content.AddText(c4, "z");
+  content.AddText(c5, options.kiloNewtons ? "dP kN/㎡" : "dP tf/㎡");
+  const std::vector<int> xRows = PresentRows(tables, true, point_col::kGridX);
+  const std::vector<int> yRows = PresentRows(tables, true, point_col::kGridY);
+  int number = 0;
+  for (int k : PresentRows(tables, true, point_col::kGridZ)) {
+    const double z = ToDouble(tables.gridPoints[k][point_col::kGridZ]);
+    for (int j : yRows) {
+      const double y = ToDouble(tables.gridPoints[j][point_col::kGridY]);
+      for (int i : xRows) {
+        content.NextLine();
+        content.AddText(c1, FormatC("P%d", ++number));
+        content.AddText(c2, FormatC("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
+        content.AddText(c3, FormatC("%4.2f", y));
+        content.AddText(c4, FormatC("%4.2f", z));
+        content.AddText(c5, FormatC(stress, values[CellIndex(i, j, k)]));
+      }
+    }
+  }
+}
+
+}  // namespace
+
+int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
+  const std::string resultsKey = ResultsKey(ctx.tables);
+  const std::vector<double>& values = LatticeResultValues(ctx, resultsKey);
+  const LatticeTableOptions options = OptionsOf(ctx);
+  TableDisplay display{Problem::RectCircle, DisplayKind::Results, kRectCircleFont,
+                       ctx.view.screenLineSteps.rectCircleResults, ctx.caches.rectCircleResults};
+  return RenderTable(ctx, dc, draw, display, ContentKey(resultsKey, options),
+                     [&](TableContent& content) {
+                       if (options.showTrace) AddTrace(ctx.tables, options, content);
+                       content.BreakPastTwoThirds();
+                       AddFinalTable(ctx.tables, values, options, content);
+                     });
+}
+
+}  // namespace qel

@@ -1,0 +1,72 @@
+// The strip-load data table: the pieces of the two load sets, one line per piece.
+#include "settings/c_locale.h"
+#include "settings/text_fields.h"
+#include "view/render_caches.h"
+#include "view/renderers.h"
+#include "view/table_layout.h"
+
+namespace qel {
+
+namespace {
+
+// Left edges of the eight columns in millimetres, indexed by the load table's column number.
+constexpr int kColumnMm[kStripColumns + 1] = {0, 1, 21, 41, 61, 81, 106, 126, 146};
+constexpr const char* kHeadings[kStripColumns + 1] = {"",   "No.", "x1", "x2", "x3",
+                                                      "x4", "h",   "γ",  "y"};
+
+double Column(int column) {
+  return TableColumn(kColumnMm[column]);
+}
+
+std::string ContentKey(const DocumentTables& tables) {
+  LayoutKey key;
+  for (int set = 1; set <= kStripSets; ++set)
+    for (int row = 1; row <= kStripRows; ++row)
+      for (int column = 1; column <= kStripColumns; ++column)
+        key.Add(tables.stripLoads[set][row][column]);
+  return key.text();
+}
+
+void BuildContent(const DocumentTables& tables, TableContent& content) {
+  // A set has data when the No. of its first row holds a number.
+  bool hasData[kStripSets + 1] = {false};
+  for (int set = 1; set <= kStripSets; ++set)
+    hasData[set] = IsPresent(tables.stripLoads[set][1][strip_col::kNo]);
+  const bool bothSets = hasData[1] && hasData[2];
+
+  for (int set = 1; set <= kStripSets; ++set) {
+    content.NextLine();
+    if (bothSets)
+      content.AddText(Column(1), FormatC("帯状荷重 %d", set));
+    else if (hasData[set])
+      content.AddText(Column(1), "帯状荷重");
+
+    content.NextLine();
+    if (hasData[set]) {
+      for (int column = 1; column <= kStripColumns; ++column)
+        content.AddText(Column(column), kHeadings[column]);
+    } else {
+      content.AddText(Column(2), "-");
+    }
+
+    for (int row = 1; row <= kStripRows; ++row) {
+      const std::string* cells = tables.stripLoads[set][row];
+      if (!IsPresent(cells[strip_col::kNo])) break;
+      content.NextLine();
+      content.AddText(Column(1), FormatC("%3d", ToInt(cells[strip_col::kNo])));
+      for (int column = 2; column <= kStripColumns; ++column)
+        content.AddText(Column(column), FormatC("%4.2f", ToDouble(cells[column])));
+    }
+  }
+}
+
+}  // namespace
+
+int RenderStripData(RenderContext& ctx, DeviceContext* dc, bool draw) {
+  TableDisplay display{Problem::Strip, DisplayKind::Data, kStripFont,
+                       ctx.view.screenLineSteps.stripData, ctx.caches.stripData};
+  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.tables),
+                     [&](TableContent& content) { BuildContent(ctx.tables, content); });
+}
+
+}  // namespace qel

@@ -1,0 +1,193 @@
+// The strip-load results table: dP of every strip calculation point, optionally the course of
+// the calculation piece by piece, then the dP table of each depth in blocks of x columns.
+#include <algorithm>
+
+#include "document/load_lists.h"
+#include "settings/c_locale.h"
+#include "settings/number_format.h"
+#include "settings/text_fields.h"
+#include "view/render_caches.h"
+#include "view/renderers.h"
+#include "view/table_layout.h"
+
+namespace qel {
+
+namespace {
+
+constexpr int kLabelMm = 1;
+constexpr int kMaxValueColumns = 8;
+// Value column positions in millimetres: for up to six columns a block, and narrower for
+// seven or eight.
+constexpr int kWideColumnsMm[kMaxValueColumns] = {26, 51, 76, 101, 126, 151, 176, 201};
+constexpr int kNarrowColumnsMm[kMaxValueColumns] = {26, 46, 66, 86, 106, 126, 146, 166};
+constexpr int kWideColumnLimit = 6;
+
+int CellIndex(int xRow, int zRow) {
+  return (xRow - 1) * kStripPointRows + (zRow - 1);
+}
+
+// What the text of the table depends on besides the loads and points.
+struct StripTableOptions {
+  bool showTrace = false;
+  int influenceDigits = 0;
+  int stressDigits = 0;
+  int valueColumns = 1;  // 1..8
+  bool kiloNewtons = false;
+};
+
+StripTableOptions OptionsOf(const RenderContext& ctx) {
+  StripTableOptions options;
+  options.showTrace = ToInt(ctx.tables.settingLines[setting_line::Style(
+                          Problem::Strip, setting_line::kShowCalcTrace)]) != 0;
+  options.influenceDigits = ctx.settings.influenceDigits;
+  options.stressDigits = ctx.settings.stressDigits;
+  options.valueColumns = std::clamp(ctx.settings.stripResultColumns, 1, kMaxValueColumns);
+  options.kiloNewtons = ctx.settings.unitSystem != 0;
+  return options;
+}
+
+// The loads and points the results are computed from.
+std::string ResultsKey(const DocumentTables& tables) {
+  LayoutKey key;
+  for (int set = 1; set <= kStripSets; ++set)
+    for (int row = 1; row <= kStripRows; ++row)
+      for (int column = strip_col::kNo; column <= strip_col::kGamma; ++column)
+        key.Add(tables.stripLoads[set][row][column]);
+  for (int row = 1; row <= kStripPointRows; ++row) {
+    key.Add(tables.stripPoints[row][point_col::kX]);
+    key.Add(tables.stripPoints[row][point_col::kZ]);
+  }
+  return key.text();
+}
+
+std::string ContentKey(const std::string& resultsKey, const StripTableOptions& options) {
+  LayoutKey key;
+  key.Add(resultsKey);
+  key.Add(static_cast<long long>(options.showTrace));
+  key.Add(static_cast<long long>(options.influenceDigits));
+  key.Add(static_cast<long long>(options.stressDigits));
+  key.Add(static_cast<long long>(options.valueColumns));
+  key.Add(static_cast<long long>(options.kiloNewtons));
+  return key.text();
+}
+
+// Computes the strip cells of the results grid, or copies them from the cache when the loads
+// and points have not changed; returns the cached values.
+const std::vector<double>& StripResultValues(RenderContext& ctx, const std::string& key) {
+  ResultsCache& cache = ctx.caches.stripResultValues;
+  if (cache.valid && cache.key == key) {
+    for (int c = 1; c <= kStripPointRows; ++c)
+      for (int r = 1; r <= kStripPointRows; ++r)
+        ctx.results.strip(c, r) = cache.values[CellIndex(c, r)];
+    return cache.values;
+  }
+  cache.valid = false;
+  ComputeStripResults(ctx.tables, ctx.results);
+  cache.values.assign(kStripPointRows * kStripPointRows, 0.0);
+  for (int c = 1; c <= kStripPointRows; ++c)
+    for (int r = 1; r <= kStripPointRows; ++r)
+      cache.values[CellIndex(c, r)] = ctx.results.strip(c, r);
+  cache.key = key;
+  cache.valid = true;
+  return cache.values;
+}
+
+// The course of the calculation: for every point its number and position, and for every piece
+// its shape, I and dP.
+void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
+              TableContent& content) {
+  const double label = TableColumn(kLabelMm);
+  const double value1 = TableColumn(26);
+  const double value2 = TableColumn(51);
+  const char* influenceFormat = DigitFormat(options.influenceDigits);
+  const char* stressFormat = DigitFormat(options.stressDigits);
+  const StripLoadSets loads = ExtractStripLoads(tables);
+  const bool setHasData[kStripSets] = {IsPresent(tables.stripLoads[1][1][strip_col::kNo]),
+                                       IsPresent(tables.stripLoads[2][1][strip_col::kNo])};
+  const bool bothSets = setHasData[0] && setHasData[1];
+  const std::vector<int> xRows = PresentRows(tables, false, point_col::kX);
+  int point = 0;
+  for (int r : PresentRows(tables, false, point_col::kZ)) {
+    const double z = ToDouble(tables.stripPoints[r][point_col::kZ]);
+    for (int c : xRows) {
+      const double x = ToDouble(tables.stripPoints[c][point_col::kX]);
+      content.NextLine();
+      content.NextLine();
+      content.AddText(label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, x, z));
+      for (int set = 0; set < kStripSets; ++set) {
+        const std::vector<StripPiece>& pieces = loads.sets[set];
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+          const StripPiece& piece = pieces[i];
+          const int number = ToInt(tables.stripLoads[set + 1][i + 1][strip_col::kNo]);
+          content.NextLine();
+          if (bothSets) {
+            content.AddText(label, FormatC("荷重%d 帯状荷重 No.%2d", set + 1, number));
+          } else if (setHasData[set]) {
+            content.AddText(label, FormatC("　　　帯状荷重 No.%2d", number));
+          }
+          content.AddText(
+              value2, FormatC("x(%4.2f, %4.2f, %4.2f, %4.2f)  h=%4.2f γ=%4.2f", piece.x1, piece.x2,
+                              piece.x3, piece.x4, piece.h, piece.gamma));
+          content.NextLine();
+          content.AddText(value1, "I=" + FormatC(influenceFormat, StripPieceI(piece, x, z)));
+          content.AddText(value2, "dP=" + FormatC(stressFormat, StripPieceStress(piece, x, z)));
+        }
+      }
+    }
+  }
+  content.NextLine();  // a blank line closes the listing
+}
+
+// For every depth: its z, then blocks of x values with their dP below them.
+void AddFinalTable(const DocumentTables& tables, const std::vector<double>& values,
+                   const StripTableOptions& options, TableContent& content) {
+  const double label = TableColumn(kLabelMm);
+  const int* columnsMm =
+      options.valueColumns <= kWideColumnLimit ? kWideColumnsMm : kNarrowColumnsMm;
+  const char* stressFormat = DigitFormat(options.stressDigits);
+  const char* unitLabel = options.kiloNewtons ? "  dP kN/㎡" : "  dP tf/㎡";
+  const int perBlock = options.valueColumns;
+  const std::vector<int> xRows = PresentRows(tables, false, point_col::kX);
+  const int xCount = static_cast<int>(xRows.size());
+  // Integer division truncating towards zero: no x rows give one empty block, except with one
+  // column a block, where they give none.
+  const int blocks = (xCount - 1) / perBlock + 1;
+  for (int r : PresentRows(tables, false, point_col::kZ)) {
+    content.NextLine();
+    content.AddText(label, FormatC("Z m  %4.2f", ToDouble(tables.stripPoints[r][point_col::kZ])));
+    for (int block = 0; block < blocks; ++block) {
+      const int first = block * perBlock;
+      const int last = std::min(xCount, first + perBlock);
+      content.NextLine();
+      content.AddText(label, "  X m");
+      for (int i = first; i < last; ++i) {
+        content.AddText(TableColumn(columnsMm[i - first]),
+                        FormatC("%5.2f", ToDouble(tables.stripPoints[xRows[i]][point_col::kX])));
+      }
+      content.NextLine();
+      content.AddText(label, unitLabel);
+      for (int i = first; i < last; ++i) {
+        content.AddText(TableColumn(columnsMm[i - first]),
+                        FormatUnsignedZero(stressFormat, values[CellIndex(xRows[i], r)]));
+      }
+    }
+  }
+}
+
+}  // namespace
+
+int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
+  const std::string resultsKey = ResultsKey(ctx.tables);
+  const std::vector<double>& values = StripResultValues(ctx, resultsKey);
+  const StripTableOptions options = OptionsOf(ctx);
+  TableDisplay display{Problem::Strip, DisplayKind::Results, kStripFont,
+                       ctx.view.screenLineSteps.stripResults, ctx.caches.stripResults};
+  return RenderTable(ctx, dc, draw, display, ContentKey(resultsKey, options),
+                     [&](TableContent& content) {
+                       if (options.showTrace) AddTrace(ctx.tables, options, content);
+                       content.BreakPastTwoThirds();
+                       AddFinalTable(ctx.tables, values, options, content);
+                     });
+}
+
+}  // namespace qel

@@ -1,0 +1,172 @@
+// The four text tables: their line step and pages, their lines kept once laid out, and the
+// routine that draws one page of them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "view/render_context.h"
+
+namespace qel {
+
+// Tables are placed in units of 10 mm; a column position given in paper millimetres from the
+// left margin becomes mm * 100 * 0.001 table units.
+inline double TableColumn(int millimetres) {
+  return millimetres * 100 * 0.001;
+}
+
+// `value` printed in the printf `format`, a value within 1e-10 of zero as an unsigned zero: -0.0
+// and rounding noise never show as "-0.000", while a real negative change keeps its sign.
+std::string FormatUnsignedZero(const char* format, double value);
+
+// How the lines of a table fall on pages.
+struct TablePaging {
+  int top = 0;               // usable page height in table units; later pages start here
+  double lineStep = 0.0;     // table units from one line to the next
+  int linesPerPage = 2;      // trunc(top / lineStep) - 2, kept within 2..200
+  double bottomLimit = 0.0;  // 2 line steps: no line is placed below it
+};
+
+// The paging of a table whose top is `top` units and whose lines are `lineStep` apart.
+TablePaging PagingForStep(int top, double lineStep);
+
+// The paging of a table in font slot `fontSlot` on the device painted last. The line step is
+// 1.2 times the font's height in table units. On screen it is remembered in
+// `rememberedScreenStep`; when printing, a remembered step within 3 % of the printer's own is
+// used instead, so that paper breaks pages where the screen does.
+TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
+                               double& rememberedScreenStep);
+
+// The texts of a table line by line, before they are put on pages. Every line of the table is
+// one line here, blank lines included, because each one advances the line count.
+class TableContent {
+ public:
+  // Starts the next line.
+  void NextLine();
+  // Adds `text` at table x `x` to the current line (NextLine must have been called).
+  void AddText(double x, std::string_view text);
+  // Before the next line: a new page begins when more than two thirds of a page's lines are
+  // used.
+  void BreakPastTwoThirds();
+  // Appends the lines of `other` after the lines of this content.
+  void Append(const TableContent& other);
+  // Appends the lines of every part in order, emptying the parts as it goes.
+  void AppendAll(std::vector<TableContent>& parts);
+
+  std::size_t LineCount() const { return lineFirstText_.size(); }
+  // The texts of line `line` (0-based) with their x positions.
+  struct PlacedText {
+    double x;
+    std::string_view text;
+  };
+  std::vector<PlacedText> LineTexts(std::size_t line) const;
+  // Calls `visit`(line, x, text) for every text of the lines [first, last), in order.
+  template <typename Visit>
+  void ForEachText(std::size_t first, std::size_t last, Visit&& visit) const;
+  // Line indices before which the two-thirds rule applies, in order.
+  const std::vector<std::size_t>& twoThirdsBreaks() const { return twoThirdsBreaks_; }
+
+ private:
+  struct Text {
+    std::uint32_t end;     // end of the text in characters_; it begins where the previous ends
+    std::uint32_t column;  // index into columns_
+  };
+  std::uint32_t ColumnIndex(double x);
+
+  std::vector<double> columns_;  // the distinct x positions in use
+  std::vector<std::uint32_t> lineFirstText_;
+  std::vector<Text> texts_;
+  std::string characters_;
+  std::vector<std::size_t> twoThirdsBreaks_;
+};
+
+// Where each line of a content lies.
+struct TablePlacement {
+  std::vector<double> lineY;               // table y of each line
+  std::vector<std::size_t> pageFirstLine;  // [p - 1]: first line of page p; last entry: end
+  int pageCount = 1;
+
+  // Lines [first, last) of page `page`; an empty range for a page outside 1..pageCount.
+  std::pair<std::size_t, std::size_t> LinesOfPage(int page) const;
+};
+
+// Places the lines: each line is one step below the previous one and adds one to the line
+// count; when the count exceeds the lines per page or the line would fall below the bottom
+// limit, a new page begins and the line goes to its top with the count reset to 0. Page 1
+// therefore begins one step below the top and later pages at the top.
+TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& paging);
+
+// Draws the texts of the lines of page `page` with WorldText.
+void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const TableContent& content,
+                   const TablePlacement& placement, int page);
+
+// A table's lines laid out for one set of inputs, and where they fell on pages for one paging.
+struct TableLayoutCache {
+  bool hasContent = false;
+  std::string contentKey;
+  TableContent content;
+  bool hasPlacement = false;
+  int placedTop = 0;
+  std::uint64_t placedStepBits = 0;
+  TablePlacement placement;
+};
+
+// Computed results kept for the inputs named by `key`.
+struct ResultsCache {
+  bool valid = false;
+  std::string key;
+  std::vector<double> values;
+};
+
+// Everything a table's lines depend on, written into one string so that two sets of inputs
+// compare equal exactly when every part is equal.
+class LayoutKey {
+ public:
+  void Add(std::string_view text);
+  void Add(long long value);
+  void Add(double value);  // by its bits
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// What distinguishes one table display from another for RenderTable.
+struct TableDisplay {
+  Problem problem;
+  DisplayKind kind;
+  int fontSlot;
+  double& rememberedScreenStep;
+  TableLayoutCache& cache;
+};
+
+// The renderer common to the four tables: sets the table transform (restored on return), draws
+// the title and selects the body font when drawing, lays out the content (with
+// `buildContent`, only when `contentKey` differs from the cached one) and places it (only when
+// the paging changed), draws page currentPage when drawing, and returns the page count.
+int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDisplay& display,
+                const std::string& contentKey,
+                const std::function<void(TableContent&)>& buildContent);
+
+template <typename Visit>
+void TableContent::ForEachText(std::size_t first, std::size_t last, Visit&& visit) const {
+  for (std::size_t line = first; line < last && line < lineFirstText_.size(); ++line) {
+    std::size_t text = lineFirstText_[line];
+    std::size_t endText =
+        line + 1 < lineFirstText_.size() ? lineFirstText_[line + 1] : texts_.size();
+    std::size_t begin = text == 0 ? 0 : texts_[text - 1].end;
+    for (; text < endText; ++text) {
+      std::size_t end = texts_[text].end;
+      visit(line, columns_[texts_[text].column],
+            std::string_view(characters_.data() + begin, end - begin));
+      begin = end;
+    }
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,264 @@
+// The logic of the single view: displays, page geometry, painting, printing and paging.
+#include "view/view_controller.h"
+
+#include <cmath>
+
+#include "platform/messages.h"
+#include "platform/printer_info.h"
+#include "platform/prompts.h"
+#include "settings/number_format.h"
+#include "settings/settings_files.h"
+#include "view/figure_pages.h"
+#include "view/page_furniture.h"
+#include "view/renderers.h"
+
+namespace qel {
+
+namespace {
+
+constexpr double kPixelsPerMmAt96Dpi = 3.779527559055118;
+
+Problem ProblemOf(int mode) { return mode >= RectCircleFigure ? Problem::RectCircle : Problem::Strip; }
+
+DisplayKind KindOf(int mode) {
+  switch (mode) {
+    case StripData:
+    case RectCircleData: return DisplayKind::Data;
+    case StripResults:
+    case RectCircleResults: return DisplayKind::Results;
+    default: return DisplayKind::Figure;
+  }
+}
+
+bool IsFigure(int mode) { return mode == StripFigure || mode == RectCircleFigure; }
+
+int ModeOfCommand(int command) {
+  switch (command) {
+    case kCommandStripFigure: return StripFigure;
+    case kCommandStripData: return StripData;
+    case kCommandStripResults: return StripResults;
+    case kCommandRectCircleFigure: return RectCircleFigure;
+    case kCommandRectCircleData: return RectCircleData;
+    case kCommandRectCircleResults: return RectCircleResults;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+ViewController::ViewController(ApplicationState& state, PromptService& prompts,
+                               PrinterInfo& printer, const SystemPaths& paths)
+    : state_(state),
+      prompts_(prompts),
+      printer_(printer),
+      paths_(paths),
+      ctx_(state.Context(prompts)) {}
+
+int ViewController::EffectiveMode() const {
+  int mode = state_.view.displayMode;
+  return mode >= StripFigure && mode <= RectCircleResults ? mode : StripFigure;
+}
+
+void ViewController::OnUpdate() {
+  SystemSettings& s = state_.settings;
+  LoadSystemSettings(s, state_.fonts, state_.tables, paths_, prompts_);
+  state_.view.screenLeftX = s.stripLeftX;
+  ReadDeviceGeometry();
+}
+
+void ViewController::ReadDeviceGeometry() {
+  std::optional<PrinterPage> page = printer_.DefaultPrinterPage();
+  if (!page) return;
+  DeviceGeometry& g = state_.geometry;
+  if (page->dpiX <= 0 || page->dpiY <= 0) {
+    prompts_.Show(kDeviceInfoErrorText, PromptButtons::Ok);
+    g.paperWidthMm = 280;
+    g.paperHeightMm = 280;
+  } else {
+    g.paperWidthMm = static_cast<int>(page->pageWidthPixels * 25.4 / page->dpiX);
+    g.paperHeightMm = static_cast<int>(page->pageHeightPixels * 25.4 / page->dpiY);
+  }
+  SystemSettings& s = state_.settings;
+  auto defaultRanges = [&](int scaleX, int scaleY, int& rangeY, double& topY, int& spare,
+                           int& rangeX, int& leftX, int& overlap) {
+    if (rangeY <= 0) {
+      rangeY = PrintableRangeY(scaleY, g.paperHeightMm, s.marginTop);
+      topY = 5.0;
+      spare = 0;
+    }
+    if (rangeX <= 0) {
+      rangeX = PrintableRangeX(scaleX, g.paperWidthMm, s.marginLeft);
+      leftX = 0;
+      overlap = 0;
+      state_.view.screenLeftX = 0;
+    }
+  };
+  defaultRanges(s.stripScaleX, s.stripScaleY, s.stripRangeY, s.stripTopY, s.stripSpare,
+                s.stripRangeX, s.stripLeftX, s.stripPageOverlap);
+  defaultRanges(s.rectScaleX, s.rectScaleY, s.rectRangeY, s.rectTopY, s.rectSpare, s.rectRangeX,
+                s.rectLeftX, s.rectPageOverlap);
+}
+
+int ViewController::RenderCurrent(DeviceContext* dc, bool draw) {
+  switch (EffectiveMode()) {
+    case StripData: return RenderStripData(ctx_, dc, draw);
+    case StripResults: return RenderStripResults(ctx_, dc, draw);
+    case RectCircleData: return RenderRectCircleData(ctx_, dc, draw);
+    case RectCircleResults: return RenderRectCircleResults(ctx_, dc, draw);
+    default: return 0;
+  }
+}
+
+void ViewController::OnDraw(DeviceContext& dc) {
+  const SystemSettings& s = state_.settings;
+  WorldTransform& t = state_.transform;
+  DeviceGeometry& g = state_.geometry;
+  t.marginLeft = s.marginLeft;
+  t.marginTop = s.marginTop;
+  g.dpiX = dc.LogPixelsX();
+  g.dpiY = dc.LogPixelsY();
+  g.pixelsPerMmX = g.dpiX * kInchesPerMm;
+  g.pixelsPerMmY = g.dpiY * kInchesPerMm;
+  t.pixelsPerMmX = g.pixelsPerMmX;
+  t.pixelsPerMmY = g.pixelsPerMmY;
+  dc.SetWindowOrigin(0, 0);
+  dc.SetTransparentBackground();
+
+  int mode = EffectiveMode();
+  if (IsFigure(mode)) {
+    FigureRange range = FigureRangeOf(s, ProblemOf(mode));
+    t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
+    t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
+    if (mode == StripFigure) RenderStripFigure(ctx_, dc);
+    else RenderRectCircleFigure(ctx_, dc);
+  } else {
+    RenderCurrent(&dc, true);
+  }
+  DrawDisplayPageNumber(dc, ctx_, ProblemOf(mode), KindOf(mode));
+}
+
+void ViewController::PrintPage(DeviceContext& dc, int page) {
+  ViewState& view = state_.view;
+  int shownPage = view.currentPage;
+  // Drawing sets the device's resolution in the geometry; the screen's comes back afterwards so
+  // that page counts and keys before the next paint still use it.
+  const DeviceGeometry shownGeometry = state_.geometry;
+  const WorldTransform shownTransform = state_.transform;
+  view.printing = true;
+  view.currentPage = page;
+  OnDraw(dc);
+  view.printing = false;
+  view.currentPage = shownPage;
+  state_.geometry = shownGeometry;
+  state_.transform = shownTransform;
+}
+
+int ViewController::CountPages() {
+  int mode = EffectiveMode();
+  int pages;
+  if (IsFigure(mode)) {
+    Problem problem = ProblemOf(mode);
+    state_.view.figureExtentX = problem == Problem::Strip
+                                    ? StripFigureExtent(state_.tables, state_.settings)
+                                    : RectCircleFigureExtent(state_.tables, state_.settings);
+    pages = FigurePageCount(state_.view.figureExtentX, FigureRangeOf(state_.settings, problem));
+  } else {
+    pages = RenderCurrent(nullptr, false);
+  }
+  if (pages < state_.view.currentPage) state_.view.currentPage = 1;
+  return pages;
+}
+
+int ViewController::CountPrintedPages(int dpiX, int dpiY) {
+  DeviceGeometry shownGeometry = state_.geometry;
+  ViewState shownView = state_.view;
+  DeviceGeometry& g = state_.geometry;
+  g.dpiX = dpiX;
+  g.dpiY = dpiY;
+  g.pixelsPerMmX = dpiX * kInchesPerMm;
+  g.pixelsPerMmY = dpiY * kInchesPerMm;
+  state_.transform.pixelsPerMmX = g.pixelsPerMmX;
+  state_.transform.pixelsPerMmY = g.pixelsPerMmY;
+  state_.view.printing = true;
+  int pages = CountPages();
+  state_.geometry = shownGeometry;
+  state_.transform.pixelsPerMmX = shownGeometry.pixelsPerMmX;
+  state_.transform.pixelsPerMmY = shownGeometry.pixelsPerMmY;
+  state_.view = shownView;
+  return pages;
+}
+
+bool ViewController::OnKeyDown(ViewKey key) {
+  ViewState& view = state_.view;
+  if (view.printing) return false;
+  int total = CountPages();
+  if (total < view.currentPage) view.currentPage = 1;
+  int mode = EffectiveMode();
+  if (IsFigure(mode)) {
+    FigureRange range = FigureRangeOf(state_.settings, ProblemOf(mode));
+    int step = FigurePageStep(range);
+    if (key == ViewKey::Left) {
+      if (std::fabs(view.screenLeftX - range.leftX) > 0.0001) {
+        view.screenLeftX -= step;
+        if (view.screenLeftX < range.leftX) view.screenLeftX = range.leftX;
+      }
+      if (view.currentPage > 1) --view.currentPage;
+      return true;
+    }
+    if (key == ViewKey::Right) {
+      if (!(view.figureExtentX > view.screenLeftX + range.xRange)) return false;
+      view.screenLeftX += step;
+      if (view.currentPage < total) ++view.currentPage;
+      return true;
+    }
+    return false;
+  }
+  if (key == ViewKey::Up || key == ViewKey::PageUp) {
+    if (view.currentPage > 1) --view.currentPage;
+    return true;
+  }
+  if (key == ViewKey::Down || key == ViewKey::PageDown) {
+    if (view.currentPage < total) ++view.currentPage;
+    return true;
+  }
+  return false;
+}
+
+void ViewController::OnDisplayCommand(int command) {
+  int mode = ModeOfCommand(command);
+  if (mode == 0) return;
+  ViewState& view = state_.view;
+  view.displayMode = mode;
+  view.currentPage = 1;
+  if (IsFigure(mode)) view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(mode)).leftX;
+}
+
+bool ViewController::IsDisplayChecked(int command) const {
+  int mode = ModeOfCommand(command);
+  return mode != 0 && state_.view.displayMode == mode;
+}
+
+void ViewController::OnToolbarCommand(int command) {
+  ViewState& view = state_.view;
+  int from = view.displayMode, to = from;
+  bool strip = from >= StripFigure && from <= StripResults;
+  bool rect = from >= RectCircleFigure && from <= RectCircleResults;
+  if (strip || rect) {
+    int first = strip ? StripFigure : RectCircleFigure;
+    if (command == kCommandToolbarFigure) to = first;
+    else if (command == kCommandToolbarData) to = first + 1;
+    else if (command == kCommandToolbarResults) to = first + 2;
+  }
+  if (to != from) {
+    view.displayMode = to;
+    view.currentPage = 1;
+  }
+}
+
+ScrollSizes ViewController::ScrollSizesFor(int screenWidth) {
+  int millimetres = screenWidth < 800 ? 440 : (screenWidth < 1000 ? 500 : 600);
+  int side = static_cast<int>(millimetres * kPixelsPerMmAt96Dpi);
+  return {side, side / 8, side / 32};
+}
+
+}  // namespace qel

@@ -1,0 +1,87 @@
+// The logic of the single view, without a window: which display is shown and which page, the
+// printer's page geometry, painting and printing through the six renderers, page counts and
+// the paging keys.
+#pragma once
+
+#include "view/application_state.h"
+
+namespace qel {
+
+class PromptService;
+class PrinterInfo;
+class SystemPaths;
+class DeviceContext;
+
+// Command ids of the six display commands of the menu.
+inline constexpr int kCommandStripFigure = 32785;
+inline constexpr int kCommandRectCircleFigure = 32786;
+inline constexpr int kCommandStripData = 32789;
+inline constexpr int kCommandStripResults = 32790;
+inline constexpr int kCommandRectCircleData = 32791;
+inline constexpr int kCommandRectCircleResults = 32792;
+// The tool bar's three display buttons.
+inline constexpr int kCommandToolbarFigure = 8001;
+inline constexpr int kCommandToolbarData = 8002;
+inline constexpr int kCommandToolbarResults = 8003;
+
+enum class ViewKey { Left, Right, Up, Down, PageUp, PageDown, Other };
+
+struct ScrollSizes {
+  int total = 0;  // width and height, pixels
+  int page = 0;
+  int line = 0;
+};
+
+class ViewController {
+ public:
+  ViewController(ApplicationState& state, PromptService& prompts, PrinterInfo& printer,
+                 const SystemPaths& paths);
+
+  // After the document changed: reloads the settings (clamps only after the first load), puts
+  // the strip figure back to its left X and reads the printer's page.
+  void OnUpdate();
+  // The printer's page size, and print ranges defaulted where they are not positive.
+  void ReadDeviceGeometry();
+
+  // Paints page currentPage of the current display, then its page number.
+  void OnDraw(DeviceContext& dc);
+  // Draws page `page` for the printer: the same painting with `printing` set and the current
+  // page swapped for the duration; the geometry of the device shown on screen is kept.
+  void PrintPage(DeviceContext& dc, int page);
+
+  // Pages of the current display; a current page beyond them goes back to 1.
+  int CountPages();
+  // Pages of the current display as they will come out on a device of this resolution, laid
+  // out for the printer; the view's own state is left as it was.
+  int CountPrintedPages(int dpiX, int dpiY);
+
+  // A paging key; true when the view must repaint.
+  bool OnKeyDown(ViewKey key);
+
+  // The menu's display commands (32785 ...): the display, page 1 and, for a figure, its left X.
+  void OnDisplayCommand(int command);
+  // Whether the menu item of a display command carries a check mark.
+  bool IsDisplayChecked(int command) const;
+  // The tool bar's figure, data and results buttons (8001 ... 8003): the same problem's other
+  // display; the figure keeps its position.
+  void OnToolbarCommand(int command);
+
+  // The scroll area for a screen `screenWidth` pixels wide.
+  static ScrollSizes ScrollSizesFor(int screenWidth);
+
+  ApplicationState& state() { return state_; }
+  RenderContext& context() { return ctx_; }
+  // The display mode, with values outside 1..6 taken as the strip figure.
+  int EffectiveMode() const;
+
+ private:
+  int RenderCurrent(DeviceContext* dc, bool draw);
+
+  ApplicationState& state_;
+  PromptService& prompts_;
+  PrinterInfo& printer_;
+  const SystemPaths& paths_;
+  RenderContext ctx_;
+};
+
+}  // namespace qel

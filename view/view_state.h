@@ -1,0 +1,44 @@
+// What the single view shows and the geometry of the device it draws on.
+#pragma once
+
+namespace qel {
+
+// The six displays.
+enum DisplayMode : int {
+  StripFigure = 1,
+  StripData = 2,
+  StripResults = 3,
+  RectCircleFigure = 4,
+  RectCircleData = 5,
+  RectCircleResults = 6,
+};
+
+// The line step each table last used on screen, so that printing can match the screen's page
+// breaks when the two line heights are within 3 %.
+struct RememberedLineSteps {
+  double stripData = 0.0;
+  double stripResults = 0.0;
+  double rectCircleData = 0.0;
+  double rectCircleResults = 0.0;
+};
+
+struct ViewState {
+  int displayMode = StripFigure;  // values outside 1..6 are treated as 1
+  int currentPage = 1;            // 1-based page shown on screen or being printed
+  bool printing = false;          // true only while a page is drawn for the printer
+  double screenLeftX = 0.0;       // world x at the left edge of the figure page on screen
+  double figureExtentX = 0.0;     // right-most world x of the current figure, from CountPages
+  RememberedLineSteps screenLineSteps;
+};
+
+// The printer's page and the resolution of the device being drawn on.
+struct DeviceGeometry {
+  int paperWidthMm = 280;
+  int paperHeightMm = 280;
+  int dpiX = 96;
+  int dpiY = 96;
+  double pixelsPerMmX = 96 * 0.03937007874015748;
+  double pixelsPerMmY = 96 * 0.03937007874015748;
+};
+
+}  // namespace qel

@@ -170,7 +170,7 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
         line(FormatC("%d,%4.2f,%4.2f,%4.2f,", number, ToDouble(t.gridPoints[xr][point_col::kGridX]),
                      ToDouble(t.gridPoints[yr][point_col::kGridY]),
                      ToDouble(t.gridPoints[zr][point_col::kGridZ])) +
-             FormatC(stressFormat, results.at(xr, yr, zr)));
+             FormatUnsignedZero(stressFormat, results.at(xr, yr, zr)));
       }
     }
   }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "settings/c_locale.h"
+
 namespace qel {
 
 const char* DigitFormat(int decimals) {
@@ -30,6 +32,10 @@ const char* SignedDigitFormat(int decimals) {
     case 8: return "% 9.8f";
     default: return "% 3.2f";
   }
+}
+
+std::string FormatUnsignedZero(const char* format, double value) {
+  return FormatC(format, std::fabs(value) <= 1e-10 ? 0.0 : value);
 }
 
 int Sign(int value) { return value == 0 ? 0 : (value < 0 ? -1 : 1); }

@@ -10,6 +10,10 @@ const char* DigitFormat(int decimals);
 // The same with a blank flag: "% 2.1f" ... "% 9.8f", others "% 3.2f".
 const char* SignedDigitFormat(int decimals);
 
+// A stress in the printf `format`, a value within 1e-10 of zero as an unsigned zero: -0.0 and
+// rounding noise never show as "-0.000", while a real negative change keeps its sign.
+std::string FormatUnsignedZero(const char* format, double value);
+
 // 0 for 0, -1 for negative, 1 for positive.
 int Sign(int value);
 // 0 when |value| <= 1e-7, else the sign of value.

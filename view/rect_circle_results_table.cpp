@@ -272,7 +272,7 @@ void AddFinalTable(const DocumentTables& tables, const std::vector<double>& valu
         content.AddText(c2, FormatC("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
         content.AddText(c3, FormatC("%4.2f", y));
         content.AddText(c4, FormatC("%4.2f", z));
-        content.AddText(c5, FormatC(stress, values[CellIndex(i, j, k)]));
+        content.AddText(c5, FormatUnsignedZero(stress, values[CellIndex(i, j, k)]));
       }
     }
   }

@@ -53,11 +53,6 @@ class SavedTableTransform {
 
 }  // namespace
 
-std::string FormatUnsignedZero(const char* format, double value) {
-  // -0.0 and rounding noise must not show as "-0.000"; a real negative change is shown as it is.
-  return FormatC(format, std::fabs(value) <= 1e-10 ? 0.0 : value);
-}
-
 TablePaging PagingForStep(int top, double lineStep) {
   TablePaging paging;
   paging.top = top;

@@ -20,10 +20,6 @@ inline double TableColumn(int millimetres) {
   return millimetres * 100 * 0.001;
 }
 
-// `value` printed in the printf `format`, a value within 1e-10 of zero as an unsigned zero: -0.0
-// and rounding noise never show as "-0.000", while a real negative change keeps its sign.
-std::string FormatUnsignedZero(const char* format, double value);
-
 // How the lines of a table fall on pages.
 struct TablePaging {
   int top = 0;               // usable page height in table units; later pages start here

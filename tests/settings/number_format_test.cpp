@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qel {
 namespace {
 
@@ -36,6 +38,18 @@ TEST(PrintableRange, MetresThatFitOnThePaper) {
   EXPECT_EQ(PrintableRangeX(5, 200, 10), 0);
   EXPECT_EQ(PrintableRangeY(1000, 30, 20), -10);  // paper smaller than its margins
   EXPECT_EQ(PrintableRangeX(2000000000, 30000, 0), 2147483647);  // no overflow
+}
+
+TEST(FormatUnsignedZeroTest, NoiseNearZeroCarriesNoMinusSign) {
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0), "0.000");
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -1e-12), "0.000");
+  EXPECT_EQ(FormatUnsignedZero("%9.8f", -1e-10), "0.00000000");
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0004), "-0.000");  // a real negative change
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.5), "-0.500");
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0005001), "-0.001");
+  EXPECT_EQ(FormatUnsignedZero("%9.8f", -6e-9), "-0.00000001");
+  EXPECT_EQ(FormatUnsignedZero("%2.1f", 12.25), "12.2");
+  EXPECT_EQ(FormatUnsignedZero("%4.3f", -NAN), "-nan");
 }
 
 }  // namespace

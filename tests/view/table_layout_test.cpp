@@ -187,18 +187,6 @@ TEST(TableContentTest, DrawsOnlyTheLinesOfThePage) {
   EXPECT_TRUE(dc.lines().empty());
 }
 
-TEST(FormatUnsignedZeroTest, NoiseNearZeroCarriesNoMinusSign) {
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0), "0.000");
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -1e-12), "0.000");
-  EXPECT_EQ(FormatUnsignedZero("%9.8f", -1e-10), "0.00000000");
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0004), "-0.000");  // a real negative change
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.5), "-0.500");
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -0.0005001), "-0.001");
-  EXPECT_EQ(FormatUnsignedZero("%9.8f", -6e-9), "-0.00000001");
-  EXPECT_EQ(FormatUnsignedZero("%2.1f", 12.25), "12.2");
-  EXPECT_EQ(FormatUnsignedZero("%4.3f", -NAN), "-nan");
-}
-
 TEST(LayoutKeyTest, PartsAreKeptApart) {
   LayoutKey a, b;
   a.Add("ab");

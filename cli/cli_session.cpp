@@ -19,7 +19,9 @@ void CliSession::LoadSettings() {
   LoadSystemSettings(state_.settings, state_.fonts, state_.tables, paths_, prompts_);
 }
 
-void CliSession::Start() { LoadSettings(); }
+void CliSession::Start() {
+  LoadSettings();
+}
 
 bool CliSession::Open(const std::string& path) {
   // Loading a document starts with a settings load, and the view's update after it another.
@@ -31,7 +33,8 @@ bool CliSession::Open(const std::string& path) {
     case ReadStatus::NotADataFile:
       prompts_.Show(MessageText(msg::kNotADataFile) + " ( " + path + " )", PromptButtons::Ok);
       return false;
-    case ReadStatus::Ok: break;
+    case ReadStatus::Ok:
+      break;
   }
   LoadSettings();
   return true;

@@ -11,9 +11,10 @@ namespace qel {
 
 static void PrintRow(const char* problem, int xRow, int yRow, int zRow, double x, double y,
                      double z, double dP) {
-  std::fputs(FormatC("%s,%d,%d,%d,%.17g,%.17g,%.17g,%.17g\n", problem, xRow, yRow, zRow, x, y, z, dP)
-                 .c_str(),
-             stdout);
+  std::fputs(
+      FormatC("%s,%d,%d,%d,%.17g,%.17g,%.17g,%.17g\n", problem, xRow, yRow, zRow, x, y, z, dP)
+          .c_str(),
+      stdout);
 }
 
 int RunCompute(const std::vector<std::string>& words) {

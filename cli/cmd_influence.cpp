@@ -1,7 +1,7 @@
 // qel-cli influence: the engine's influence functions on numbers read from standard input.
+#include <locale.h>
 #include <cstdio>
 #include <iostream>
-#include <locale.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,7 +24,9 @@ bool ParseNumber(const std::string& token, double& value) {
   return !token.empty() && end == token.c_str() + token.size();
 }
 
-std::string Value(double v) { return FormatC("%.17g", v); }
+std::string Value(double v) {
+  return FormatC("%.17g", v);
+}
 
 // The answer to one input line: the value(s), or "error: ...".
 std::string Evaluate(const std::string& line) {

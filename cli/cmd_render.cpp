@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <cctype>
 #include <memory>
 #include <stdexcept>
 
@@ -71,8 +71,8 @@ bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOpti
                const std::string& out) {
   QPdfWriter writer(QString::fromStdString(out));
   writer.setResolution(options.dpi);
-  writer.setPageSize(QPageSize(QSizeF(options.paperWidthMm, options.paperHeightMm),
-                               QPageSize::Millimeter));
+  writer.setPageSize(
+      QPageSize(QSizeF(options.paperWidthMm, options.paperHeightMm), QPageSize::Millimeter));
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   writer.setCreator("Qel");
   QPainter painter;
@@ -86,7 +86,8 @@ bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOpti
 }
 
 bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
-  PrinterPage size = FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
+  PrinterPage size =
+      FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
   QImage image(size.pageWidthPixels, size.pageHeightPixels, QImage::Format_RGB32);
   image.fill(Qt::white);
   int dotsPerMetre = static_cast<int>(options.dpi / 0.0254 + 0.5);
@@ -103,7 +104,8 @@ bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const
 }
 
 bool RenderSvg(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
-  PrinterPage size = FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
+  PrinterPage size =
+      FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
   QSvgGenerator svg;
   svg.setFileName(QString::fromStdString(out));
   svg.setSize(QSize(size.pageWidthPixels, size.pageHeightPixels));
@@ -136,14 +138,16 @@ int RunPages(const std::vector<std::string>& words) {
 
 int RunRender(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args = ParseCliArgs(
-      words, {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out"}, {"--all"}, error);
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out"},
+                   {"--all"}, error);
   if (!args) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("render needs one data file");
   std::optional<std::string> out = args->Option("--out");
   if (!out) return UsageError("render needs --out F.pdf, F.png or F.svg");
   std::string extension = std::filesystem::path(*out).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : extension)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (extension != ".pdf" && extension != ".png" && extension != ".svg")
     return UsageError("--out must end in .pdf, .png or .svg");
   bool all = args->Flag("--all");
@@ -159,7 +163,8 @@ int RunRender(const std::vector<std::string>& words) {
       return UsageError("--page must be a whole number");
     }
   }
-  std::optional<PageOptions> options = ReadPageOptions(*args, extension == ".png" ? 300 : 600, error);
+  std::optional<PageOptions> options =
+      ReadPageOptions(*args, extension == ".png" ? 300 : 600, error);
   if (!options) return UsageError(error);
 
   std::unique_ptr<QGuiApplication> app = MakeApplication();
@@ -167,7 +172,8 @@ int RunRender(const std::vector<std::string>& words) {
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
   std::vector<int> pages;
   if (all) {
-    for (int p = 1; p <= doc.pages; ++p) pages.push_back(p);
+    for (int p = 1; p <= doc.pages; ++p)
+      pages.push_back(p);
   } else {
     if (requested < 1 || requested > doc.pages) {
       std::fprintf(stderr, "qel-cli: page %d does not exist: display %d has %d page(s)\n",

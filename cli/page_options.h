@@ -17,7 +17,6 @@ struct PageOptions {
 
 // Reads --display (required, 1..6), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
 // Nothing, with `error` set, when one of them is malformed.
-std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
-                                           std::string& error);
+std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);
 
 }  // namespace qel

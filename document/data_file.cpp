@@ -19,7 +19,8 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 
 std::string_view WithoutLineEnd(std::string_view line) {
-  if (line.size() >= 2 && line.substr(line.size() - 2) == "\r\n") return line.substr(0, line.size() - 2);
+  if (line.size() >= 2 && line.substr(line.size() - 2) == "\r\n")
+    return line.substr(0, line.size() - 2);
   if (!line.empty() && line.back() == '\n') return line.substr(0, line.size() - 1);
   return line;
 }
@@ -61,7 +62,8 @@ DataFileParser::Section SectionForName(std::string_view name) {
 }
 
 void DataFileParser::StoreFields(std::string_view line, std::string* row, int fields) {
-  for (int field = 1; field <= fields; ++field) GetCsvField(row[field], line, field, prompts_);
+  for (int field = 1; field <= fields; ++field)
+    GetCsvField(row[field], line, field, prompts_);
 }
 
 void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
@@ -104,7 +106,8 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
       if (counter_ > kGridRows) return;
       StoreFields(line, tables_.gridPoints[counter_++], 3);
       return;
-    case Section::None: return;
+    case Section::None:
+      return;
   }
 }
 
@@ -115,7 +118,8 @@ ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemS
   if (version == 0) return ReadStatus::NotADataFile;
   ClearDocumentData(tables);
   DataFileParser parser(tables, prompts);
-  for (const std::string& line : lines) parser.ParseDataLine(version, DecodeCp932(line));
+  for (const std::string& line : lines)
+    parser.ParseDataLine(version, DecodeCp932(line));
   LinesToSettings(tables, settings);
   return ReadStatus::Ok;
 }
@@ -137,8 +141,10 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   line("$$Z");
   for (int i = 1; i <= kSettingLines; ++i) {
     const std::string& text = t.settingLines[i];
-    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) out += text;
-    else line(text);
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+      out += text;
+    else
+      line(text);
   }
   for (int set = 1; set <= kStripSets; ++set) {
     line(set == 1 ? "$$K1" : "$$K2");
@@ -146,7 +152,8 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
       line(JoinCells(t.stripLoads[set][row], kStripColumns));
   }
   line("$$OXZ");
-  for (int row = 1; row <= kStripPointRows; ++row) line(JoinCells(t.stripPoints[row], 2));
+  for (int row = 1; row <= kStripPointRows; ++row)
+    line(JoinCells(t.stripPoints[row], 2));
   line("$$RECT");
   for (int row = 1; row <= kRectRows && IsPresent(t.rectLoads[row][rect_col::kNo]); ++row)
     line(JoinCells(t.rectLoads[row], kRectColumns));
@@ -154,7 +161,8 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   for (int row = 1; row <= kCircleRows && IsPresent(t.circleLoads[row][circle_col::kNo]); ++row)
     line(JoinCells(t.circleLoads[row], kCircleColumns));
   line("$$OXYZ");
-  for (int row = 1; row <= kGridRows; ++row) line(JoinCells(t.gridPoints[row], 3));
+  for (int row = 1; row <= kGridRows; ++row)
+    line(JoinCells(t.gridPoints[row], 3));
 
   line("$$SOL");
   line("No.,x,y,z,dP");

@@ -8,18 +8,24 @@
 namespace qel {
 
 void ClearDocumentData(DocumentTables& t) {
-  for (int line = 1; line <= kSettingLines; ++line) t.settingLines[line].clear();
+  for (int line = 1; line <= kSettingLines; ++line)
+    t.settingLines[line].clear();
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
-      for (int col = 1; col <= kStripColumns; ++col) t.stripLoads[set][row][col].clear();
+      for (int col = 1; col <= kStripColumns; ++col)
+        t.stripLoads[set][row][col].clear();
   for (int row = 1; row <= kRectRows; ++row)
-    for (int col = 1; col <= kRectColumns; ++col) t.rectLoads[row][col].clear();
+    for (int col = 1; col <= kRectColumns; ++col)
+      t.rectLoads[row][col].clear();
   for (int row = 1; row <= kCircleRows; ++row)
-    for (int col = 1; col <= kCircleColumns; ++col) t.circleLoads[row][col].clear();
+    for (int col = 1; col <= kCircleColumns; ++col)
+      t.circleLoads[row][col].clear();
   for (int row = 1; row <= kStripPointRows; ++row)
-    for (int col = 1; col <= 2; ++col) t.stripPoints[row][col].clear();
+    for (int col = 1; col <= 2; ++col)
+      t.stripPoints[row][col].clear();
   for (int row = 1; row <= kGridRows; ++row)
-    for (int col = 1; col <= 3; ++col) t.gridPoints[row][col].clear();
+    for (int col = 1; col <= 3; ++col)
+      t.gridPoints[row][col].clear();
 }
 
 void LinesToSettings(const DocumentTables& t, SystemSettings& s) {
@@ -72,20 +78,23 @@ int CountStripRows(const DocumentTables& t, int set) {
 
 int CountRectRows(const DocumentTables& t) {
   int count = 0;
-  while (count < kRectRows && IsPresent(t.rectLoads[count + 1][rect_col::kNo])) ++count;
+  while (count < kRectRows && IsPresent(t.rectLoads[count + 1][rect_col::kNo]))
+    ++count;
   return count;
 }
 
 int CountCircleRows(const DocumentTables& t) {
   int count = 0;
-  while (count < kCircleRows && IsPresent(t.circleLoads[count + 1][circle_col::kNo])) ++count;
+  while (count < kCircleRows && IsPresent(t.circleLoads[count + 1][circle_col::kNo]))
+    ++count;
   return count;
 }
 
 int CountGridValues(const DocumentTables& t, int column) {
   if (column < 1 || column > 3) return 0;
   int count = 0;
-  for (int row = 1; row <= kGridRows; ++row) count += IsPresent(t.gridPoints[row][column]);
+  for (int row = 1; row <= kGridRows; ++row)
+    count += IsPresent(t.gridPoints[row][column]);
   return count;
 }
 

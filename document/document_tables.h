@@ -14,10 +14,10 @@ enum class Problem { Strip, RectCircle };
 // Limits and column numbers of the tables. Rows and columns count from 1; index 0 is unused.
 inline constexpr int kStripSets = 2;
 inline constexpr int kStripRows = 20;
-inline constexpr int kStripColumns = 8;   // No., X1, X2, X3, X4, h, gamma, Y
+inline constexpr int kStripColumns = 8;  // No., X1, X2, X3, X4, h, gamma, Y
 inline constexpr int kStripPointRows = 10;
 inline constexpr int kRectRows = 40;
-inline constexpr int kRectColumns = 6;    // No., X1, Y1, X2, Y2, q
+inline constexpr int kRectColumns = 6;  // No., X1, Y1, X2, Y2, q
 inline constexpr int kCircleRows = 40;
 inline constexpr int kCircleColumns = 5;  // No., X, Y, r, q
 inline constexpr int kGridRows = 12;
@@ -33,9 +33,9 @@ namespace circle_col {
 inline constexpr int kNo = 1, kX = 2, kY = 3, kR = 4, kQ = 5;
 }
 namespace point_col {
-inline constexpr int kX = 1, kZ = 2;             // stripPoints
+inline constexpr int kX = 1, kZ = 2;                      // stripPoints
 inline constexpr int kGridX = 1, kGridY = 2, kGridZ = 3;  // gridPoints
-}
+}  // namespace point_col
 
 // Setting line numbers. The title/style lines of the rectangle/circle problem are the strip
 // lines + kRectStyleOffset; its page-text lines are the strip lines + kRectPageOffset.

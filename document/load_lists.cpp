@@ -51,11 +51,14 @@ std::vector<int> PresentRows(const DocumentTables& t, bool lattice, int column) 
   return rows;
 }
 
-double FlooredLatticeDepth(double z) { return z > 1e-5 ? z : 1e-5; }
+double FlooredLatticeDepth(double z) {
+  return z > 1e-5 ? z : 1e-5;
+}
 
 void ComputeStripResults(const DocumentTables& t, ResultsGrid& results) {
   for (int c = 1; c <= kStripPointRows; ++c)
-    for (int r = 1; r <= kStripPointRows; ++r) results.strip(c, r) = 0.0;
+    for (int r = 1; r <= kStripPointRows; ++r)
+      results.strip(c, r) = 0.0;
   StripLoadSets loads = ExtractStripLoads(t);
   for (int r : PresentRows(t, false, point_col::kZ)) {
     double z = ToDouble(t.stripPoints[r][point_col::kZ]);
@@ -69,7 +72,8 @@ void ComputeStripResults(const DocumentTables& t, ResultsGrid& results) {
 void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int threads) {
   for (int i = 1; i <= kGridRows; ++i)
     for (int j = 1; j <= kGridRows; ++j)
-      for (int k = 1; k <= kGridRows; ++k) results.at(i, j, k) = 0.0;
+      for (int k = 1; k <= kGridRows; ++k)
+        results.at(i, j, k) = 0.0;
   struct Cell {
     int i, j, k;
   };
@@ -89,7 +93,8 @@ void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int th
     }
   }
   std::vector<double> stress = LatticeStress(ExtractPlanLoads(t), points, threads);
-  for (std::size_t n = 0; n < cells.size(); ++n) results.at(cells[n].i, cells[n].j, cells[n].k) = stress[n];
+  for (std::size_t n = 0; n < cells.size(); ++n)
+    results.at(cells[n].i, cells[n].j, cells[n].k) = stress[n];
 }
 
 }  // namespace qel

@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   std::vector<std::string> lines = qel::SplitLines(bytes);
-  for (std::string& line : lines) line = qel::DecodeCp932(line);
+  for (std::string& line : lines)
+    line = qel::DecodeCp932(line);
   qel::SystemSettings settings;
   qel::ApplySystemSettingsLines(lines, settings);
   qel::ClampSettings(settings);

@@ -13,6 +13,8 @@ PrinterPage FixedPrinterInfo::Paper(int widthMm, int heightMm, int dpi) {
   return {pixels(widthMm), pixels(heightMm), dpi, dpi};
 }
 
-PrinterPage FixedPrinterInfo::A4(int dpi) { return Paper(210, 297, dpi); }
+PrinterPage FixedPrinterInfo::A4(int dpi) {
+  return Paper(210, 297, dpi);
+}
 
 }  // namespace qel

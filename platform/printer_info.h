@@ -6,9 +6,9 @@
 namespace qel {
 
 struct PrinterPage {
-  int pageWidthPixels = 0;   // physical page size in device pixels
+  int pageWidthPixels = 0;  // physical page size in device pixels
   int pageHeightPixels = 0;
-  int dpiX = 0;              // may be 0 when the driver does not report it
+  int dpiX = 0;  // may be 0 when the driver does not report it
   int dpiY = 0;
 };
 

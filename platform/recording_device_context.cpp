@@ -13,18 +13,24 @@ static std::string ColourText(Colour colour) {
 
 static const char* StyleName(PenStyle style) {
   switch (style) {
-    case PenStyle::Solid: return "solid";
-    case PenStyle::Dash: return "dash";
-    case PenStyle::Dot: return "dot";
-    case PenStyle::DashDot: return "dashdot";
-    case PenStyle::Null: return "null";
+    case PenStyle::Solid:
+      return "solid";
+    case PenStyle::Dash:
+      return "dash";
+    case PenStyle::Dot:
+      return "dot";
+    case PenStyle::DashDot:
+      return "dashdot";
+    case PenStyle::Null:
+      return "null";
   }
   return "solid";
 }
 
 static std::string Join(std::initializer_list<int> values) {
   std::string text;
-  for (int v : values) text += " " + std::to_string(v);
+  for (int v : values)
+    text += " " + std::to_string(v);
   return text;
 }
 
@@ -36,13 +42,18 @@ Pen RecordingDeviceContext::SelectPen(const Pen& pen) {
   return previous;
 }
 
-void RecordingDeviceContext::MoveTo(int x, int y) { Record("moveto" + Join({x, y})); }
+void RecordingDeviceContext::MoveTo(int x, int y) {
+  Record("moveto" + Join({x, y}));
+}
 
-void RecordingDeviceContext::LineTo(int x, int y) { Record("lineto" + Join({x, y})); }
+void RecordingDeviceContext::LineTo(int x, int y) {
+  Record("lineto" + Join({x, y}));
+}
 
 void RecordingDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
   std::string line = "polyline";
-  for (const DevicePoint& p : points) line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+  for (const DevicePoint& p : points)
+    line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
   Record(line);
 }
 
@@ -55,7 +66,9 @@ void RecordingDeviceContext::IntersectClipRect(int left, int top, int right, int
   Record("clip" + Join({left, top, right, bottom}));
 }
 
-void RecordingDeviceContext::RemoveClip() { Record("noclip"); }
+void RecordingDeviceContext::RemoveClip() {
+  Record("noclip");
+}
 
 bool RecordingDeviceContext::SelectFont(const FontSpec& font) {
   if (failFonts_) return false;
@@ -75,14 +88,18 @@ void RecordingDeviceContext::SetTextAlign(TextAlign align) {
   Record(align == TextAlign::CentreTop ? "align centre" : "align left");
 }
 
-void RecordingDeviceContext::SetTransparentBackground() { Record("transparent"); }
+void RecordingDeviceContext::SetTransparentBackground() {
+  Record("transparent");
+}
 
 void RecordingDeviceContext::TextOut(int x, int y, const std::string& text) {
   Record("text" + Join({x, y}) + " " + text);
   texts_.push_back(text);
 }
 
-void RecordingDeviceContext::SetWindowOrigin(int x, int y) { Record("origin" + Join({x, y})); }
+void RecordingDeviceContext::SetWindowOrigin(int x, int y) {
+  Record("origin" + Join({x, y}));
+}
 
 std::vector<std::string> RecordingDeviceContext::Lines(const std::string& prefix) const {
   std::vector<std::string> matching;
@@ -92,11 +109,14 @@ std::vector<std::string> RecordingDeviceContext::Lines(const std::string& prefix
   return matching;
 }
 
-std::vector<std::string> RecordingDeviceContext::Texts() const { return texts_; }
+std::vector<std::string> RecordingDeviceContext::Texts() const {
+  return texts_;
+}
 
 std::string RecordingDeviceContext::Log() const {
   std::string log;
-  for (const std::string& line : lines_) log += line + "\n";
+  for (const std::string& line : lines_)
+    log += line + "\n";
   return log;
 }
 

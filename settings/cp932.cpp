@@ -50,7 +50,8 @@ std::string CodePointOf(std::string_view character) {
                         : length == 2 ? byte(0) & 0x1F
                         : length == 3 ? byte(0) & 0x0F
                                       : byte(0) & 0x07;
-  for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (byte(i) & 0x3F);
+  for (std::size_t i = 1; i < length; ++i)
+    value = (value << 6) | (byte(i) & 0x3F);
   char text[16];
   std::snprintf(text, sizeof text, "U+%04lX", value);
   return text;
@@ -65,8 +66,10 @@ std::string DecodeCp932(std::string_view bytes) {
   if (!converter.valid()) {
     // No converter: keep the ASCII and mark everything else.
     for (char c : bytes) {
-      if (static_cast<unsigned char>(c) < 0x80) out.push_back(c);
-      else out += kReplacement;
+      if (static_cast<unsigned char>(c) < 0x80)
+        out.push_back(c);
+      else
+        out += kReplacement;
     }
     return out;
   }

@@ -23,7 +23,8 @@ static bool IsUsableFolderLine(const std::string& line) {
 }
 
 static std::string WithoutTrailingSlashes(std::string folder) {
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  while (folder.size() > 1 && folder.back() == '/')
+    folder.pop_back();
   return folder;
 }
 

@@ -53,8 +53,8 @@ void DrawLine(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle style,
   dc.LineTo(x2, y2);
 }
 
-void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash, int gap,
-                    int width, Colour colour) {
+void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash, int gap, int width,
+                    Colour colour) {
   if (width == 0) return;
   if (gap <= 0) {
     DrawLine(dc, x1, y1, x2, y2, PenStyle::Solid, width, colour);
@@ -64,7 +64,8 @@ void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash,
   ScopedPen pen(dc, PenStyle::Solid, width, colour);
   const int sx = Sign(x2 - x1), sy = Sign(y2 - y1);
   // 64-bit positions: a million dashes of a long dash cannot overflow.
-  const long long stepX = static_cast<long long>(sx) * dash, stepY = static_cast<long long>(sy) * dash;
+  const long long stepX = static_cast<long long>(sx) * dash,
+                  stepY = static_cast<long long>(sy) * dash;
   long long x = x1, y = y1;
   for (int dashes = 0; (x < x2 - stepX || y < y2 - stepY) && dashes < kMostDashes; ++dashes) {
     dc.MoveTo(static_cast<int>(x), static_cast<int>(y));
@@ -90,8 +91,8 @@ void DrawArc(DeviceContext& dc, int left, int top, int right, int bottom, int xS
 
 void WorldLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                double y2, PenStyle style, int width, Colour colour) {
-  DrawLine(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2), ToDeviceY(t, y2), style,
-           width, colour);
+  DrawLine(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2), ToDeviceY(t, y2), style, width,
+           colour);
 }
 
 void WorldDashedLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
@@ -107,8 +108,8 @@ void WorldRect(DeviceContext& dc, const WorldTransform& t, double x1, double y1,
 }
 
 void WorldArc(DeviceContext& dc, const WorldTransform& t, double left, double top, double right,
-              double bottom, double xStart, double yStart, double xEnd, double yEnd,
-              PenStyle style, int width, Colour colour) {
+              double bottom, double xStart, double yStart, double xEnd, double yEnd, PenStyle style,
+              int width, Colour colour) {
   DrawArc(dc, ToDeviceX(t, left), ToDeviceY(t, top), ToDeviceX(t, right), ToDeviceY(t, bottom),
           ToDeviceX(t, xStart), ToDeviceY(t, yStart), ToDeviceX(t, xEnd), ToDeviceY(t, yEnd), style,
           width, colour);

@@ -33,8 +33,8 @@ void DrawLine(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle style,
               Colour colour);
 // Dashes of `dash` units with `gap` between, advancing only towards larger coordinates (pass the
 // end with the smaller coordinates first). Nothing for width 0 or dash <= 0; solid for gap <= 0.
-void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash, int gap,
-                    int width, Colour colour);
+void DrawDashedLine(DeviceContext& dc, int x1, int y1, int x2, int y2, int dash, int gap, int width,
+                    Colour colour);
 void DrawRectOutline(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle style, int width,
                      Colour colour);
 void DrawArc(DeviceContext& dc, int left, int top, int right, int bottom, int xStart, int yStart,
@@ -49,8 +49,8 @@ void WorldDashedLine(DeviceContext& dc, const WorldTransform& t, double x1, doub
 void WorldRect(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                double y2, PenStyle style, int width, Colour colour);
 void WorldArc(DeviceContext& dc, const WorldTransform& t, double left, double top, double right,
-              double bottom, double xStart, double yStart, double xEnd, double yEnd,
-              PenStyle style, int width, Colour colour);
+              double bottom, double xStart, double yStart, double xEnd, double yEnd, PenStyle style,
+              int width, Colour colour);
 // A closed ellipse of centre (cx, cy) and radii rx, ry.
 void WorldEllipse(DeviceContext& dc, const WorldTransform& t, double cx, double cy, double rx,
                   double ry, PenStyle style, int width, Colour colour);

@@ -10,27 +10,43 @@ namespace qel {
 
 const char* DigitFormat(int decimals) {
   switch (decimals) {
-    case 1: return "%2.1f";
-    case 3: return "%4.3f";
-    case 4: return "%5.4f";
-    case 5: return "%6.5f";
-    case 6: return "%7.6f";
-    case 7: return "%8.7f";
-    case 8: return "%9.8f";
-    default: return "%3.2f";
+    case 1:
+      return "%2.1f";
+    case 3:
+      return "%4.3f";
+    case 4:
+      return "%5.4f";
+    case 5:
+      return "%6.5f";
+    case 6:
+      return "%7.6f";
+    case 7:
+      return "%8.7f";
+    case 8:
+      return "%9.8f";
+    default:
+      return "%3.2f";
   }
 }
 
 const char* SignedDigitFormat(int decimals) {
   switch (decimals) {
-    case 1: return "% 2.1f";
-    case 3: return "% 4.3f";
-    case 4: return "% 5.4f";
-    case 5: return "% 6.5f";
-    case 6: return "% 7.6f";
-    case 7: return "% 8.7f";
-    case 8: return "% 9.8f";
-    default: return "% 3.2f";
+    case 1:
+      return "% 2.1f";
+    case 3:
+      return "% 4.3f";
+    case 4:
+      return "% 5.4f";
+    case 5:
+      return "% 6.5f";
+    case 6:
+      return "% 7.6f";
+    case 7:
+      return "% 8.7f";
+    case 8:
+      return "% 9.8f";
+    default:
+      return "% 3.2f";
   }
 }
 
@@ -38,7 +54,9 @@ std::string FormatUnsignedZero(const char* format, double value) {
   return FormatC(format, std::fabs(value) <= 1e-10 ? 0.0 : value);
 }
 
-int Sign(int value) { return value == 0 ? 0 : (value < 0 ? -1 : 1); }
+int Sign(int value) {
+  return value == 0 ? 0 : (value < 0 ? -1 : 1);
+}
 
 int SignWithTolerance(double value) {
   if (std::fabs(value) <= 1e-7) return 0;

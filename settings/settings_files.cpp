@@ -32,12 +32,19 @@ void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSetti
     SettingField field = SettingAtLine(settings, k);
     switch (field.kind) {
       case SettingField::Kind::Int:
-        if (IsPresent(line)) *field.intValue = ToInt(line);
-        else *field.intValue = (k == kEnterKeyModeLine) ? 1 : 0;
+        if (IsPresent(line))
+          *field.intValue = ToInt(line);
+        else
+          *field.intValue = (k == kEnterKeyModeLine) ? 1 : 0;
         break;
-      case SettingField::Kind::Double: *field.doubleValue = ToDouble(line); break;
-      case SettingField::Kind::Text: *field.textValue = line; break;
-      case SettingField::Kind::None: break;
+      case SettingField::Kind::Double:
+        *field.doubleValue = ToDouble(line);
+        break;
+      case SettingField::Kind::Text:
+        *field.textValue = line;
+        break;
+      case SettingField::Kind::None:
+        break;
     }
   }
 }
@@ -45,13 +52,15 @@ void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSetti
 // The default titles, positions and grid of the settings go into a document's setting lines.
 static void CopyStyleDefaults(const StyleDefaults& style, int firstLine, DocumentTables& tables) {
   std::string* lines = &tables.settingLines[firstLine];  // firstLine = 21 or 51
-  const std::string texts[] = {style.gridFromY, style.gridToY,     style.gridStepY,
-                               style.gridFromX, style.gridToX,     style.gridStepX,
+  const std::string texts[] = {style.gridFromY,   style.gridToY,   style.gridStepY,
+                               style.gridFromX,   style.gridToX,   style.gridStepX,
                                style.figureTitle, style.dataTitle, style.resultTitle};
-  for (int i = 0; i < 9; ++i) lines[i] = texts[i];
+  for (int i = 0; i < 9; ++i)
+    lines[i] = texts[i];
   const int numbers[] = {style.figureTitleTop, style.dataTitleTop, style.resultTitleTop,
                          style.titleLeft, style.titleCentered};
-  for (int i = 0; i < 5; ++i) lines[10 + i] = FormatC("%d", numbers[i]);
+  for (int i = 0; i < 5; ++i)
+    lines[10 + i] = FormatC("%d", numbers[i]);
 }
 
 // A grid that would reach the page width is cut to one metre less.
@@ -125,10 +134,18 @@ bool SaveSystemSettings(const std::string& path, const SystemSettings& settings,
   for (int k = 0; k < kSystemFileSettingLines; ++k) {
     SettingField field = SettingAtLine(copy, k);
     switch (field.kind) {
-      case SettingField::Kind::Int: lines.push_back(FormatC("%d", *field.intValue)); break;
-      case SettingField::Kind::Double: lines.push_back(FormatC("%.2f", *field.doubleValue)); break;
-      case SettingField::Kind::Text: lines.push_back(*field.textValue); break;
-      case SettingField::Kind::None: lines.emplace_back(); break;
+      case SettingField::Kind::Int:
+        lines.push_back(FormatC("%d", *field.intValue));
+        break;
+      case SettingField::Kind::Double:
+        lines.push_back(FormatC("%.2f", *field.doubleValue));
+        break;
+      case SettingField::Kind::Text:
+        lines.push_back(*field.textValue);
+        break;
+      case SettingField::Kind::None:
+        lines.emplace_back();
+        break;
     }
   }
   return Finish(WriteTextFileSafely(path, JoinCrLf(lines)), outcome);

@@ -26,64 +26,117 @@ static SettingField Text(std::string& value) {
 
 static SettingField StyleField(StyleDefaults& style, int index) {
   switch (index) {
-    case 0: return Text(style.gridFromY);
-    case 1: return Text(style.gridToY);
-    case 2: return Text(style.gridStepY);
-    case 3: return Text(style.gridFromX);
-    case 4: return Text(style.gridToX);
-    case 5: return Text(style.gridStepX);
-    case 6: return Text(style.figureTitle);
-    case 7: return Text(style.dataTitle);
-    case 8: return Text(style.resultTitle);
-    case 9: return Int(style.figureTitleTop);
-    case 10: return Int(style.dataTitleTop);
-    case 11: return Int(style.resultTitleTop);
-    case 12: return Int(style.titleLeft);
-    case 13: return Int(style.titleCentered);
-    default: return {};
+    case 0:
+      return Text(style.gridFromY);
+    case 1:
+      return Text(style.gridToY);
+    case 2:
+      return Text(style.gridStepY);
+    case 3:
+      return Text(style.gridFromX);
+    case 4:
+      return Text(style.gridToX);
+    case 5:
+      return Text(style.gridStepX);
+    case 6:
+      return Text(style.figureTitle);
+    case 7:
+      return Text(style.dataTitle);
+    case 8:
+      return Text(style.resultTitle);
+    case 9:
+      return Int(style.figureTitleTop);
+    case 10:
+      return Int(style.dataTitleTop);
+    case 11:
+      return Int(style.resultTitleTop);
+    case 12:
+      return Int(style.titleLeft);
+    case 13:
+      return Int(style.titleCentered);
+    default:
+      return {};
   }
 }
 
 SettingField SettingAtLine(SystemSettings& s, int k) {
   switch (k) {
-    case 0: return Int(s.stripScaleX);
-    case 1: return Int(s.stripScaleY);
-    case 2: return Int(s.stripLeftX);
-    case 3: return Int(s.stripRangeX);
-    case 4: return Int(s.stripPageOverlap);
-    case 5: return Double(s.stripTopY);
-    case 6: return Int(s.stripRangeY);
-    case 7: return Int(s.stripSpare);
-    case 10: return Int(s.rectScaleX);
-    case 11: return Int(s.rectScaleY);
-    case 12: return Int(s.rectLeftX);
-    case 13: return Int(s.rectRangeX);
-    case 14: return Int(s.rectPageOverlap);
-    case 15: return Double(s.rectTopY);
-    case 16: return Int(s.rectRangeY);
-    case 17: return Int(s.rectSpare);
-    case 50: return Int(s.axisLineWidth);
-    case 51: return Int(s.axisDashOn);
-    case 52: return Int(s.axisDashOff);
-    case 53: return Int(s.figureLineWidth);
-    case 54: return Int(s.pointMarkWidth);
-    case 55: return Int(s.pointMarkSize);
-    case 56: return Int(s.gridLineWidth);
-    case 57: return Int(s.gridMarkSize);
-    case 58: return Int(s.influenceDigits);
-    case 59: return Int(s.stressDigits);
-    case 60: return Int(s.stripResultColumns);
-    case 61: return Int(s.marginTop);
-    case 62: return Int(s.marginLeft);
-    case 63: return Int(s.unitSystem);
-    case 64: return Int(s.colourMode);
-    case 65: return Text(s.axisColour);
-    case 66: return Text(s.pointColour);
-    case 67: return Text(s.gridColour);
-    case 68: return Text(s.organisationName);
-    case 69: return Text(s.contactText);
-    case 70: return Int(s.enterKeyMode);
-    default: break;
+    case 0:
+      return Int(s.stripScaleX);
+    case 1:
+      return Int(s.stripScaleY);
+    case 2:
+      return Int(s.stripLeftX);
+    case 3:
+      return Int(s.stripRangeX);
+    case 4:
+      return Int(s.stripPageOverlap);
+    case 5:
+      return Double(s.stripTopY);
+    case 6:
+      return Int(s.stripRangeY);
+    case 7:
+      return Int(s.stripSpare);
+    case 10:
+      return Int(s.rectScaleX);
+    case 11:
+      return Int(s.rectScaleY);
+    case 12:
+      return Int(s.rectLeftX);
+    case 13:
+      return Int(s.rectRangeX);
+    case 14:
+      return Int(s.rectPageOverlap);
+    case 15:
+      return Double(s.rectTopY);
+    case 16:
+      return Int(s.rectRangeY);
+    case 17:
+      return Int(s.rectSpare);
+    case 50:
+      return Int(s.axisLineWidth);
+    case 51:
+      return Int(s.axisDashOn);
+    case 52:
+      return Int(s.axisDashOff);
+    case 53:
+      return Int(s.figureLineWidth);
+    case 54:
+      return Int(s.pointMarkWidth);
+    case 55:
+      return Int(s.pointMarkSize);
+    case 56:
+      return Int(s.gridLineWidth);
+    case 57:
+      return Int(s.gridMarkSize);
+    case 58:
+      return Int(s.influenceDigits);
+    case 59:
+      return Int(s.stressDigits);
+    case 60:
+      return Int(s.stripResultColumns);
+    case 61:
+      return Int(s.marginTop);
+    case 62:
+      return Int(s.marginLeft);
+    case 63:
+      return Int(s.unitSystem);
+    case 64:
+      return Int(s.colourMode);
+    case 65:
+      return Text(s.axisColour);
+    case 66:
+      return Text(s.pointColour);
+    case 67:
+      return Text(s.gridColour);
+    case 68:
+      return Text(s.organisationName);
+    case 69:
+      return Text(s.contactText);
+    case 70:
+      return Int(s.enterKeyMode);
+    default:
+      break;
   }
   if (k >= 20 && k <= 33) return StyleField(s.stripStyle, k - 20);
   if (k >= 35 && k <= 48) return StyleField(s.rectStyle, k - 35);

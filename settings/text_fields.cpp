@@ -12,7 +12,8 @@ static bool IsCSpace(char c) {
 
 int IsNumericText(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsCSpace(text[i])) ++i;
+  while (i < text.size() && IsCSpace(text[i]))
+    ++i;
   if (i == text.size()) return -1;
   static constexpr std::string_view kNumberStart = "1234567890.+-";
   return kNumberStart.find(text[i]) != std::string_view::npos ? 1 : 0;

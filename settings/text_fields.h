@@ -14,7 +14,9 @@ class PromptService;
 int IsNumericText(std::string_view text);
 
 // True when IsNumericText gives 1: the cell holds a value.
-inline bool IsPresent(std::string_view text) { return IsNumericText(text) == 1; }
+inline bool IsPresent(std::string_view text) {
+  return IsNumericText(text) == 1;
+}
 
 // Copies one field of `text` into `out`: characters up to a comma outside double quotes, a line
 // feed or the end. A double quote toggles the inside-quotes state and is not copied. Returns

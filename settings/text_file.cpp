@@ -50,7 +50,8 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
   std::vector<std::string> lines = SplitLines(*bytes);
-  for (std::string& line : lines) line = DecodeCp932(line);
+  for (std::string& line : lines)
+    line = DecodeCp932(line);
   return lines;
 }
 

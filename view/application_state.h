@@ -22,8 +22,8 @@ struct ApplicationState {
   RenderCaches caches;
 
   RenderContext Context(PromptService& prompts) {
-    return RenderContext{tables, results, settings,  fonts, view,
-                         geometry, transform, prompts, caches};
+    return RenderContext{tables,   results,   settings, fonts, view,
+                         geometry, transform, prompts,  caches};
   }
 };
 

@@ -8,11 +8,11 @@ namespace qel {
 // The print range settings of one problem's figure.
 struct FigureRange {
   int scaleX = 500, scaleY = 500;  // scale denominators
-  double topY = 0.0;                // world y at the top edge of the figure area
-  int yRange = 100;                 // world height per page
-  int leftX = 0;                    // world x at the left edge of the first page
-  int xRange = 80;                  // world width per page
-  int pageOverlap = 0;              // width repeated from one page to the next
+  double topY = 0.0;               // world y at the top edge of the figure area
+  int yRange = 100;                // world height per page
+  int leftX = 0;                   // world x at the left edge of the first page
+  int xRange = 80;                 // world width per page
+  int pageOverlap = 0;             // width repeated from one page to the next
 };
 
 FigureRange FigureRangeOf(const SystemSettings& settings, Problem problem);

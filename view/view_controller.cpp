@@ -18,29 +18,43 @@ namespace {
 
 constexpr double kPixelsPerMmAt96Dpi = 3.779527559055118;
 
-Problem ProblemOf(int mode) { return mode >= RectCircleFigure ? Problem::RectCircle : Problem::Strip; }
+Problem ProblemOf(int mode) {
+  return mode >= RectCircleFigure ? Problem::RectCircle : Problem::Strip;
+}
 
 DisplayKind KindOf(int mode) {
   switch (mode) {
     case StripData:
-    case RectCircleData: return DisplayKind::Data;
+    case RectCircleData:
+      return DisplayKind::Data;
     case StripResults:
-    case RectCircleResults: return DisplayKind::Results;
-    default: return DisplayKind::Figure;
+    case RectCircleResults:
+      return DisplayKind::Results;
+    default:
+      return DisplayKind::Figure;
   }
 }
 
-bool IsFigure(int mode) { return mode == StripFigure || mode == RectCircleFigure; }
+bool IsFigure(int mode) {
+  return mode == StripFigure || mode == RectCircleFigure;
+}
 
 int ModeOfCommand(int command) {
   switch (command) {
-    case kCommandStripFigure: return StripFigure;
-    case kCommandStripData: return StripData;
-    case kCommandStripResults: return StripResults;
-    case kCommandRectCircleFigure: return RectCircleFigure;
-    case kCommandRectCircleData: return RectCircleData;
-    case kCommandRectCircleResults: return RectCircleResults;
-    default: return 0;
+    case kCommandStripFigure:
+      return StripFigure;
+    case kCommandStripData:
+      return StripData;
+    case kCommandStripResults:
+      return StripResults;
+    case kCommandRectCircleFigure:
+      return RectCircleFigure;
+    case kCommandRectCircleData:
+      return RectCircleData;
+    case kCommandRectCircleResults:
+      return RectCircleResults;
+    default:
+      return 0;
   }
 }
 
@@ -101,11 +115,16 @@ void ViewController::ReadDeviceGeometry() {
 
 int ViewController::RenderCurrent(DeviceContext* dc, bool draw) {
   switch (EffectiveMode()) {
-    case StripData: return RenderStripData(ctx_, dc, draw);
-    case StripResults: return RenderStripResults(ctx_, dc, draw);
-    case RectCircleData: return RenderRectCircleData(ctx_, dc, draw);
-    case RectCircleResults: return RenderRectCircleResults(ctx_, dc, draw);
-    default: return 0;
+    case StripData:
+      return RenderStripData(ctx_, dc, draw);
+    case StripResults:
+      return RenderStripResults(ctx_, dc, draw);
+    case RectCircleData:
+      return RenderRectCircleData(ctx_, dc, draw);
+    case RectCircleResults:
+      return RenderRectCircleResults(ctx_, dc, draw);
+    default:
+      return 0;
   }
 }
 
@@ -129,8 +148,10 @@ void ViewController::OnDraw(DeviceContext& dc) {
     FigureRange range = FigureRangeOf(s, ProblemOf(mode));
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
-    if (mode == StripFigure) RenderStripFigure(ctx_, dc);
-    else RenderRectCircleFigure(ctx_, dc);
+    if (mode == StripFigure)
+      RenderStripFigure(ctx_, dc);
+    else
+      RenderRectCircleFigure(ctx_, dc);
   } else {
     RenderCurrent(&dc, true);
   }
@@ -245,9 +266,12 @@ void ViewController::OnToolbarCommand(int command) {
   bool rect = from >= RectCircleFigure && from <= RectCircleResults;
   if (strip || rect) {
     int first = strip ? StripFigure : RectCircleFigure;
-    if (command == kCommandToolbarFigure) to = first;
-    else if (command == kCommandToolbarData) to = first + 1;
-    else if (command == kCommandToolbarResults) to = first + 2;
+    if (command == kCommandToolbarFigure)
+      to = first;
+    else if (command == kCommandToolbarData)
+      to = first + 1;
+    else if (command == kCommandToolbarResults)
+      to = first + 2;
   }
   if (to != from) {
     view.displayMode = to;

@@ -26,7 +26,8 @@ CliRun RunCli(const std::string& arguments, const std::string& input = "") {
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
   int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
@@ -47,8 +48,9 @@ class CliTest : public ::testing::Test {
 };
 
 TEST_F(CliTest, InfluenceAnswersEveryLineAndReportsMalformedOnes) {
-  CliRun run = RunCli("influence", "circle 1 0 1\ncorner 2 1\nbogus 1\ncircle 1 x 1\nrect 1 2\n\n"
-                               "ramp 0.5 1 1 1\nstrip 2 1 3 2 1 2\n");
+  CliRun run = RunCli("influence",
+                      "circle 1 0 1\ncorner 2 1\nbogus 1\ncircle 1 x 1\nrect 1 2\n\n"
+                      "ramp 0.5 1 1 1\nstrip 2 1 3 2 1 2\n");
   ASSERT_EQ(run.status, 0);
   std::vector<std::string> lines = SplitLines(run.out);
   ASSERT_EQ(lines.size(), 8u);
@@ -78,7 +80,8 @@ TEST_F(CliTest, ComputeListsStripThenLatticePoints) {
 TEST_F(CliTest, ConvertClampsTheScalesAndComputesTheResultListing) {
   test::WriteBytes(folder.File("in.qdw"),
                    "$$_QEL405\r\n$$Z\r\n0\r\n\r\n$$CIRC\r\n1,0,0,1,10\r\n$$OXYZ\r\n0,0,1\r\n");
-  CliRun run = RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  CliRun run =
+      RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
   ASSERT_EQ(run.status, 0);
   std::vector<std::string> lines = SplitLines(test::ReadBytes(folder.File("out.qdw")));
   ASSERT_GE(lines.size(), 3u);
@@ -89,10 +92,12 @@ TEST_F(CliTest, ConvertClampsTheScalesAndComputesTheResultListing) {
 
 TEST_F(CliTest, ConvertRefusesAFileThatIsNotADataFileAndWritesNothing) {
   test::WriteBytes(folder.File("in.qdw"), "hello\r\n");
-  CliRun run = RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  CliRun run =
+      RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.qdw")));
-  run = RunCli("convert " + folder.File("missing.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  run =
+      RunCli("convert " + folder.File("missing.qdw") + " " + folder.File("out.qdw") + DataFolder());
   EXPECT_EQ(run.status, 1);
 }
 
@@ -100,7 +105,8 @@ TEST_F(CliTest, ConvertKeepsTheOldFileWhenACharacterCannotBeWritten) {
   test::WriteBytes(folder.File("out.qdw"), "old");
   // A byte that is no Shift-JIS character reads as U+FFFD, which cannot be written back.
   test::WriteBytes(folder.File("bad.qdw"), "$$_QEL405\r\n$$OXZ\r\n\xff,1\r\n");
-  CliRun run = RunCli("convert " + folder.File("bad.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  CliRun run =
+      RunCli("convert " + folder.File("bad.qdw") + " " + folder.File("out.qdw") + DataFolder());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(test::ReadBytes(folder.File("out.qdw")), "old");
 }
@@ -118,13 +124,14 @@ TEST_F(CliTest, BadArgumentsExitWithTwo) {
 TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
   for (int display = 1; display <= 6; ++display) {
     CliRun pages = RunCli("pages " + Example("embankment.qdw") + " --display " +
-                       std::to_string(display) + DataFolder());
+                          std::to_string(display) + DataFolder());
     ASSERT_EQ(pages.status, 0) << display;
     int count = std::stoi(pages.out);
     EXPECT_GE(count, 1);
     std::string out = folder.File("d" + std::to_string(display) + ".pdf");
-    CliRun render = RunCli("render " + Example("embankment.qdw") + " --display " +
-                        std::to_string(display) + " --all --dpi 150 --out " + out + DataFolder());
+    CliRun render =
+        RunCli("render " + Example("embankment.qdw") + " --display " + std::to_string(display) +
+               " --all --dpi 150 --out " + out + DataFolder());
     ASSERT_EQ(render.status, 0) << display;
     std::string pdf = test::ReadBytes(out);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
@@ -139,7 +146,7 @@ TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
 
 TEST_F(CliTest, RenderNumbersPngPagesAndRefusesAMissingPage) {
   CliRun run = RunCli("render " + Example("embankment.qdw") + " --display 1 --all --dpi 50 --out " +
-                   folder.File("fig.png") + DataFolder());
+                      folder.File("fig.png") + DataFolder());
   ASSERT_EQ(run.status, 0);
   EXPECT_TRUE(std::filesystem::exists(folder.File("fig-1.png")));
   EXPECT_EQ(test::ReadBytes(folder.File("fig-1.png")).substr(1, 3), "PNG");

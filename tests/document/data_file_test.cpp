@@ -55,7 +55,8 @@ TEST(ParseDataLine, RowsPastTheLimitLeaveTheCounterAlone) {
   DocumentTables tables;
   DataFileParser parser(tables);
   parser.ParseDataLine(405, "$$OXYZ");
-  for (int i = 1; i <= 14; ++i) parser.ParseDataLine(405, std::to_string(i) + ",0,0");
+  for (int i = 1; i <= 14; ++i)
+    parser.ParseDataLine(405, std::to_string(i) + ",0,0");
   EXPECT_EQ(tables.gridPoints[12][1], "12");
   parser.ParseDataLine(405, "$$OXYZ");  // a second section starts again at row 1
   parser.ParseDataLine(405, "99,0,0");
@@ -92,7 +93,7 @@ TEST(ReadDataBytes, BadBytesAndHugeLinesAreReadThrough) {
   DocumentTables tables;
   SystemSettings settings;
   std::string bytes = "$$_QEL405\r\n$$Z\r\n";
-  bytes += std::string(10 * 1024 * 1024, 'a') + "\r\n";     // a 10 MB setting line
+  bytes += std::string(10 * 1024 * 1024, 'a') + "\r\n";      // a 10 MB setting line
   bytes += std::string("\x82\xa0\xff\xfe\x81", 5) + "\r\n";  // invalid Shift-JIS
   bytes += std::string("x\0y", 3) + "\r\n";                  // a NUL byte
   bytes += "$$CIRC\r\n1,2,3,4,5\r\n";

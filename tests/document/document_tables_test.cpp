@@ -31,8 +31,10 @@ TEST(CountRows, AllTwentyAndFortyRowsCanBeUsed) {
     t.stripLoads[2][row][strip_col::kNo] = "1";
     t.stripLoads[2][row][strip_col::kX1] = "1";
   }
-  for (int row = 1; row <= kRectRows; ++row) t.rectLoads[row][rect_col::kNo] = "1";
-  for (int row = 1; row <= kCircleRows; ++row) t.circleLoads[row][circle_col::kNo] = " 2";
+  for (int row = 1; row <= kRectRows; ++row)
+    t.rectLoads[row][rect_col::kNo] = "1";
+  for (int row = 1; row <= kCircleRows; ++row)
+    t.circleLoads[row][circle_col::kNo] = " 2";
   EXPECT_EQ(CountStripRows(t, 2), 20);
   EXPECT_EQ(CountRectRows(t), 40);
   EXPECT_EQ(CountCircleRows(t), 40);
@@ -80,8 +82,9 @@ TEST(NumericMirrors, LinesToSettingsAndBack) {
   DocumentTables t;
   SystemSettings s;
   const char* lines[] = {"250", "100 m", "-5", "abc", "3.9", "12.345", "60",
-                         "300", "300", "0",  "57",  "5",   "-0.004", ""};
-  for (int i = 0; i < 14; ++i) t.settingLines[i + 1] = lines[i];
+                         "300", "300",   "0",  "57",  "5",   "-0.004", ""};
+  for (int i = 0; i < 14; ++i)
+    t.settingLines[i + 1] = lines[i];
   LinesToSettings(t, s);
   EXPECT_EQ(s.stripScaleX, 250);
   EXPECT_EQ(s.stripScaleY, 100);  // the leading number of a text

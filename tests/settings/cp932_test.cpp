@@ -22,8 +22,13 @@ TEST(Cp932, UnicodeVariantsOfTheSameCharacterAreAccepted) {
 }
 
 TEST(Cp932, BadBytesBecomeReplacementCharactersAndDecodingGoesOn) {
-  std::string decoded = DecodeCp932(std::string("a\xff" "b\x81", 4));
-  EXPECT_EQ(decoded, "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  std::string decoded =
+      DecodeCp932(std::string("a\xff"
+                              "b\x81",
+                              4));
+  EXPECT_EQ(decoded,
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
   EXPECT_EQ(DecodeCp932(std::string("\0x", 2)), std::string("\0x", 2));
 }
 

@@ -12,7 +12,8 @@ TEST(DigitFormat, KnownDecimalsAndTheDefault) {
   EXPECT_STREQ(DigitFormat(1), "%2.1f");
   EXPECT_STREQ(DigitFormat(3), "%4.3f");
   EXPECT_STREQ(DigitFormat(8), "%9.8f");
-  for (int other : {0, 2, 9, -1}) EXPECT_STREQ(DigitFormat(other), "%3.2f");
+  for (int other : {0, 2, 9, -1})
+    EXPECT_STREQ(DigitFormat(other), "%3.2f");
   EXPECT_STREQ(SignedDigitFormat(4), "% 5.4f");
   EXPECT_STREQ(SignedDigitFormat(2), "% 3.2f");
   EXPECT_STREQ(SignedDigitFormat(12), "% 3.2f");
@@ -34,9 +35,9 @@ TEST(PrintableRange, MetresThatFitOnThePaper) {
   EXPECT_EQ(PrintableRangeX(500, 210, 10), 95);
   EXPECT_EQ(PrintableRangeY(500, 297, 20), 128);
   EXPECT_EQ(PrintableRangeX(500, 200, 10), 90);
-  EXPECT_EQ(PrintableRangeX(10, 200, 10), 1);   // 1.8 truncated
+  EXPECT_EQ(PrintableRangeX(10, 200, 10), 1);  // 1.8 truncated
   EXPECT_EQ(PrintableRangeX(5, 200, 10), 0);
-  EXPECT_EQ(PrintableRangeY(1000, 30, 20), -10);  // paper smaller than its margins
+  EXPECT_EQ(PrintableRangeY(1000, 30, 20), -10);                 // paper smaller than its margins
   EXPECT_EQ(PrintableRangeX(2000000000, 30000, 0), 2147483647);  // no overflow
 }
 

@@ -25,7 +25,8 @@ class SettingsFilesTest : public ::testing::Test {
   void WriteSystemFile(const std::vector<std::pair<int, std::string>>& lines) {
     std::vector<std::string> all(81);
     all[0] = "400 ;ver";
-    for (const auto& [k, text] : lines) all[k + 1] = text;
+    for (const auto& [k, text] : lines)
+      all[k + 1] = text;
     ASSERT_TRUE(WriteTextFileSafely(folder.File("Sys.ndx"), JoinCrLf(all)).ok);
   }
   std::string NotFound(const std::string& name) {
@@ -71,15 +72,13 @@ TEST_F(SettingsFilesTest, AFileWithOnlyItsVersionLine) {
 }
 
 TEST_F(SettingsFilesTest, ValuesAndTheStyleDefaultsOfTheDocument) {
-  WriteSystemFile({{0, "200"},        {1, "abc"},      {3, "38"},          {5, "12.5"},
-                   {6, "-4"},         {10, "0"},       {13, "57"},         {15, "-150"},
-                   {20, "-30"},       {21, "10"},      {22, "5"},          {23, "-10"},
-                   {24, "50"},        {25, "5"},       {26, "図"},         {27, "データ"},
-                   {28, "結果"},      {29, "12"},      {30, "13"},         {31, "14"},
-                   {32, "15"},        {33, "1"},       {35, "-1"},         {39, "40"},
-                   {41, "円形の図"},  {44, "7"},       {48, "0"},          {50, "1"},
-                   {58, "4"},         {61, "-3"},      {62, "10"},         {63, "1"},
-                   {65, "0x808080"},  {68, "会社"},    {70, "abc"}});
+  WriteSystemFile({{0, "200"},     {1, "abc"},   {3, "38"},        {5, "12.5"},  {6, "-4"},
+                   {10, "0"},      {13, "57"},   {15, "-150"},     {20, "-30"},  {21, "10"},
+                   {22, "5"},      {23, "-10"},  {24, "50"},       {25, "5"},    {26, "図"},
+                   {27, "データ"}, {28, "結果"}, {29, "12"},       {30, "13"},   {31, "14"},
+                   {32, "15"},     {33, "1"},    {35, "-1"},       {39, "40"},   {41, "円形の図"},
+                   {44, "7"},      {48, "0"},    {50, "1"},        {58, "4"},    {61, "-3"},
+                   {62, "10"},     {63, "1"},    {65, "0x808080"}, {68, "会社"}, {70, "abc"}});
   Load();
   EXPECT_EQ(settings.stripScaleX, 200);
   EXPECT_EQ(settings.stripScaleY, 500);  // "abc" reads as 0, then clamped
@@ -167,7 +166,8 @@ TEST_F(SettingsFilesTest, TheSavedFileLayout) {
   EXPECT_EQ(lines[0], "400 ;ver");
   EXPECT_EQ(lines[1 + 5], "0.00");
   EXPECT_EQ(lines[1 + 7], "3");
-  for (int k : {8, 9, 18, 19, 34, 49, 71, 79}) EXPECT_EQ(lines[1 + k], "") << k;
+  for (int k : {8, 9, 18, 19, 34, 49, 71, 79})
+    EXPECT_EQ(lines[1 + k], "") << k;
   EXPECT_EQ(lines[1 + 70], "1");
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   saved.organisationName = "€";
@@ -179,7 +179,8 @@ TEST_F(SettingsFilesTest, TheSavedFileLayout) {
 
 TEST_F(SettingsFilesTest, FontSizesAndFaces) {
   WriteSystemFile({});
-  ASSERT_TRUE(WriteTextFileSafely(folder.File("Font1.ndx"), "12.5\r\nＭＳ ゴシック\r\n255\r\n1\r\n").ok);
+  ASSERT_TRUE(
+      WriteTextFileSafely(folder.File("Font1.ndx"), "12.5\r\nＭＳ ゴシック\r\n255\r\n1\r\n").ok);
   test::WriteBytes(folder.File("Font2.ndx"), "250\r\nIPAMincho\r\n");
   test::WriteBytes(folder.File("Font3.ndx"), "1\r\nA\r\n");
   test::WriteBytes(folder.File("Font5.ndx"), "100\r\n");

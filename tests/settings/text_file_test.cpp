@@ -17,7 +17,7 @@ TEST(SplitLines, LineEndsAndLongLines) {
   EXPECT_EQ(SplitLines("a\r\n\r\n"), (Lines{"a", ""}));
   EXPECT_EQ(SplitLines(""), Lines{});
   EXPECT_EQ(SplitLines("x\r\r\n"), (Lines{"x\r"}));  // only one CR goes with the line feed
-  EXPECT_EQ(SplitLines("last"), (Lines{"last"}));     // the last character is kept
+  EXPECT_EQ(SplitLines("last"), (Lines{"last"}));    // the last character is kept
   std::string longLine(5000, 'z');
   EXPECT_EQ(SplitLines(longLine + "\r\nnext\r\n"), (Lines{longLine, "next"}));
 }

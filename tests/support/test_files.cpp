@@ -35,6 +35,8 @@ std::string ReadBytes(const std::string& path) {
   return content.str();
 }
 
-std::string Fixture(const std::string& name) { return std::string(QEL_TEST_FIXTURES) + "/" + name; }
+std::string Fixture(const std::string& name) {
+  return std::string(QEL_TEST_FIXTURES) + "/" + name;
+}
 
 }  // namespace qel::test

@@ -1,90 +1,93 @@
 // The texts and prompts of the menu and tool bar commands.
 #include "app/commands.h"
 
-#include "view/view_controller.h"
-
 namespace qel {
 
 const std::vector<CommandText>& CommandTexts() {
-  using namespace command;
   static const std::vector<CommandText> texts = {
-      {kFileNew, "新規作成(&N)", "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ", "Ctrl+N"},
-      {kFileOpen, "開く(&O)...", "既存のﾌｧｲﾙを開く\n開く", "Ctrl+O"},
-      {kFileSave, "上書き保存(&S)", "作業中のﾌｧｲﾙを上書きして保存\n保存", "Ctrl+S"},
-      {kFileSaveAs, "名前を付けて保存(&A)...", "作業中のﾌｧｲﾙを別名で保存\n名前を付けて保存",
+      {CommandId::FileNew, "新規作成(&N)", "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ", "Ctrl+N"},
+      {CommandId::FileOpen, "開く(&O)...", "既存のﾌｧｲﾙを開く\n開く", "Ctrl+O"},
+      {CommandId::FileSave, "上書き保存(&S)", "作業中のﾌｧｲﾙを上書きして保存\n保存", "Ctrl+S"},
+      {CommandId::FileSaveAs, "名前を付けて保存(&A)...",
+       "作業中のﾌｧｲﾙを別名で保存\n名前を付けて保存", nullptr},
+      {CommandId::FilePrint, "印刷(&P)...", "作業中のﾌｧｲﾙを印刷\n印刷", "Ctrl+P"},
+      {CommandId::FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", nullptr},
+      {CommandId::FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀおよび印刷ｵﾌﾟｼｮﾝの変更\n印刷設定",
        nullptr},
-      {kFilePrint, "印刷(&P)...", "作業中のﾌｧｲﾙを印刷\n印刷", "Ctrl+P"},
-      {kFilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", nullptr},
-      {kFilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀおよび印刷ｵﾌﾟｼｮﾝの変更\n印刷設定", nullptr},
-      {kAppExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了", nullptr},
+      {CommandId::AppExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了", nullptr},
 
-      {kStripTitleStyle, "タイトル・様式(&T)", "図表のタイトル、図のグリッド、計算経過表示",
-       nullptr},
-      {kStripLoad1, "荷重1 (&1)", "帯状荷重1", nullptr},
-      {kStripLoad2, "荷重2 (&2)", "帯状荷重2", nullptr},
-      {kStripSpacer, "　", "", nullptr},
-      {kStripPoints, "計算点(&X)", "地中の計算点 x座標と深度z 入力", nullptr},
-      {kStripPage, "ページ(&P)", "フッタ、ページ", nullptr},
+      {CommandId::StripTitleStyle, "タイトル・様式(&T)",
+       "図表のタイトル、図のグリッド、計算経過表示", nullptr},
+      {CommandId::StripLoad1, "荷重1 (&1)", "帯状荷重1", nullptr},
+      {CommandId::StripLoad2, "荷重2 (&2)", "帯状荷重2", nullptr},
+      {CommandId::StripSpacer, "　", "", nullptr},
+      {CommandId::StripPoints, "計算点(&X)", "地中の計算点 x座標と深度z 入力", nullptr},
+      {CommandId::StripPage, "ページ(&P)", "フッタ、ページ", nullptr},
 
-      {kRectTitleStyle, "タイトル・様式(&T)", "図表のタイトル、図のグリッド、計算経過表示",
-       nullptr},
-      {kRectLoads, "長方形荷重(&R)", "等分布 長方形荷重データ", nullptr},
-      {kCircleLoads, "円形荷重(&C)", "等分布 円形荷重", nullptr},
-      {kLatticePoints, "計算点(&X)", "地中の計算点 XYZ格子の座標入力", nullptr},
-      {kRectPage, "ページ(&P)", "フッタページ", nullptr},
+      {CommandId::RectTitleStyle, "タイトル・様式(&T)",
+       "図表のタイトル、図のグリッド、計算経過表示", nullptr},
+      {CommandId::RectLoads, "長方形荷重(&R)", "等分布 長方形荷重データ", nullptr},
+      {CommandId::CircleLoads, "円形荷重(&C)", "等分布 円形荷重", nullptr},
+      {CommandId::LatticePoints, "計算点(&X)", "地中の計算点 XYZ格子の座標入力", nullptr},
+      {CommandId::RectPage, "ページ(&P)", "フッタページ", nullptr},
 
-      {kViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え", nullptr},
-      {kViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え", nullptr},
-      {kCommandStripFigure, "帯状荷重図", "帯状荷重の断面図を表示\n帯状荷重図", nullptr},
-      {kCommandStripData, "帯状荷重データ", "帯状荷重の入力データを表示\n帯状荷重データ", nullptr},
-      {kCommandStripResults, "帯状荷重計算結果", "帯状荷重の計算結果を表示\n帯状荷重計算結果",
+      {CommandId::ViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え",
        nullptr},
-      {kCommandRectCircleFigure, "長方形円形図", "長方形・円形荷重の平面図を表示\n長方形円形図",
+      {CommandId::ViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え",
        nullptr},
-      {kCommandRectCircleData, "長方形円形データ",
+      {CommandId::ShowStripFigure, "帯状荷重図", "帯状荷重の断面図を表示\n帯状荷重図", nullptr},
+      {CommandId::ShowStripData, "帯状荷重データ", "帯状荷重の入力データを表示\n帯状荷重データ",
+       nullptr},
+      {CommandId::ShowStripResults, "帯状荷重計算結果",
+       "帯状荷重の計算結果を表示\n帯状荷重計算結果", nullptr},
+      {CommandId::ShowRectCircleFigure, "長方形円形図",
+       "長方形・円形荷重の平面図を表示\n長方形円形図", nullptr},
+      {CommandId::ShowRectCircleData, "長方形円形データ",
        "長方形・円形荷重の入力データを表示\n長方形円形データ", nullptr},
-      {kCommandRectCircleResults, "長方形円形計算結果",
+      {CommandId::ShowRectCircleResults, "長方形円形計算結果",
        "長方形・円形荷重の計算結果を表示\n長方形円形計算結果", nullptr},
 
-      {kStripScale, "縮尺 帯状荷重(&A)", "帯状荷重図の縮尺、表示範囲", nullptr},
-      {kRectScale, "縮尺 長方形円形(&B)", "長方形円形荷重図の縮尺", nullptr},
-      {kLineMarginDigits, "線種・マージン・桁数(&Y)", "用紙マージン、線種、結果の桁数など",
+      {CommandId::StripScale, "縮尺 帯状荷重(&A)", "帯状荷重図の縮尺、表示範囲", nullptr},
+      {CommandId::RectScale, "縮尺 長方形円形(&B)", "長方形円形荷重図の縮尺", nullptr},
+      {CommandId::LineMarginDigits, "線種・マージン・桁数(&Y)",
+       "用紙マージン、線種、結果の桁数など", nullptr},
+      {CommandId::StripStandardValues, "標準値 帯状荷重(&C)", "タイトル、グリッドの標準初期値設定",
        nullptr},
-      {kStripStandardValues, "標準値 帯状荷重(&C)", "タイトル、グリッドの標準初期値設定", nullptr},
-      {kRectStandardValues, "標準値 長方形円形(&D)", "タイトルなどの標準データ初期設定", nullptr},
-      {kFontTitle, "フォント タイトル(&0)", "タイトル（図表のヘッダ）の活字サイズ", nullptr},
-      {kFontStrip, "フォント 帯状荷重(&1)", "帯状荷重の書体", nullptr},
-      {kFontRectCircle, "フォント 長方形円形(&2)", "長方形円形データの表示書体", nullptr},
-      {kFontPage, "フォント ページ(&3)", "ページ文字の書体", nullptr},
-      {kKeyBehaviour, "キーの動作(&E)", "Enterキーに対する応答", nullptr},
-
-      {kAppAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報",
+      {CommandId::RectStandardValues, "標準値 長方形円形(&D)", "タイトルなどの標準データ初期設定",
        nullptr},
-      {kHelp, "操作＆ヘルプ(&H)", "", nullptr},
+      {CommandId::FontTitle, "フォント タイトル(&0)", "タイトル（図表のヘッダ）の活字サイズ",
+       nullptr},
+      {CommandId::FontStrip, "フォント 帯状荷重(&1)", "帯状荷重の書体", nullptr},
+      {CommandId::FontRectCircle, "フォント 長方形円形(&2)", "長方形円形データの表示書体", nullptr},
+      {CommandId::FontPage, "フォント ページ(&3)", "ページ文字の書体", nullptr},
+      {CommandId::KeyBehaviour, "キーの動作(&E)", "Enterキーに対する応答", nullptr},
 
-      {kCommandToolbarFigure, nullptr, "図を表示\n図", nullptr},
-      {kCommandToolbarData, nullptr, "データを表示\nデータ", nullptr},
-      {kCommandToolbarResults, nullptr, "計算結果を表示\n計算結果", nullptr},
+      {CommandId::AppAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...",
+       "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報", nullptr},
+      {CommandId::Help, "操作＆ヘルプ(&H)", "", nullptr},
+
+      {CommandId::ToolbarFigure, nullptr, "図を表示\n図", nullptr},
+      {CommandId::ToolbarData, nullptr, "データを表示\nデータ", nullptr},
+      {CommandId::ToolbarResults, nullptr, "計算結果を表示\n計算結果", nullptr},
   };
   return texts;
 }
 
-const CommandText* FindCommandText(int id) {
+const CommandText* FindCommandText(CommandId id) {
   for (const CommandText& text : CommandTexts())
     if (text.id == id) return &text;
   return nullptr;
 }
 
-const std::vector<int>& CommandsAwaitingDialogs() {
-  using namespace command;
-  static const std::vector<int> ids = {
-      kStripTitleStyle,  kStripLoad1,          kStripLoad2,
-      kStripPoints,      kStripPage,           kRectTitleStyle,
-      kRectLoads,        kCircleLoads,         kLatticePoints,
-      kRectPage,         kStripScale,          kRectScale,
-      kLineMarginDigits, kStripStandardValues, kRectStandardValues,
-      kFontTitle,        kFontStrip,           kFontRectCircle,
-      kFontPage,         kKeyBehaviour,        kHelp,
+const std::vector<CommandId>& CommandsAwaitingDialogs() {
+  static const std::vector<CommandId> ids = {
+      CommandId::StripTitleStyle,  CommandId::StripLoad1,          CommandId::StripLoad2,
+      CommandId::StripPoints,      CommandId::StripPage,           CommandId::RectTitleStyle,
+      CommandId::RectLoads,        CommandId::CircleLoads,         CommandId::LatticePoints,
+      CommandId::RectPage,         CommandId::StripScale,          CommandId::RectScale,
+      CommandId::LineMarginDigits, CommandId::StripStandardValues, CommandId::RectStandardValues,
+      CommandId::FontTitle,        CommandId::FontStrip,           CommandId::FontRectCircle,
+      CommandId::FontPage,         CommandId::KeyBehaviour,        CommandId::Help,
   };
   return ids;
 }

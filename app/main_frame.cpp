@@ -80,7 +80,7 @@ CMainFrame::CMainFrame(CQelApp& app) : app_(app) {
   view_->setFocus();
 }
 
-QAction* CMainFrame::MakeAction(int id) {
+QAction* CMainFrame::MakeAction(CommandId id) {
   const CommandText* text = FindCommandText(id);
   auto* action = new QAction(this);
   if (text != nullptr) {
@@ -91,23 +91,23 @@ QAction* CMainFrame::MakeAction(int id) {
     if (newline >= 0) action->setToolTip(prompt.mid(newline + 1));
     if (text->shortcut != nullptr) action->setShortcut(QKeySequence(Utf8(text->shortcut)));
   }
-  action->setData(id);
+  action->setData(static_cast<int>(id));
   actions_[id] = action;
   return action;
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int id) {
+QAction* CMainFrame::AddCommand(QMenu* menu, CommandId id) {
   QAction* action = MakeAction(id);
   menu->addAction(action);
   return action;
 }
 
-QAction* CMainFrame::CommandAction(int id) const {
+QAction* CMainFrame::CommandAction(CommandId id) const {
   auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
 }
 
-void CMainFrame::SetCommandHandler(int id, std::function<void()> handler) {
+void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) {
   QAction* action = CommandAction(id);
   if (action == nullptr) return;
   connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
@@ -115,69 +115,74 @@ void CMainFrame::SetCommandHandler(int id, std::function<void()> handler) {
 }
 
 void CMainFrame::BuildMenus() {
-  using namespace command;
   QMenuBar* bar = menuBar();
 
   fileMenu_ = bar->addMenu(Utf8("ﾌｧｲﾙ(&F)"));
-  for (int id : {kFileNew, kFileOpen, kFileSave, kFileSaveAs})
+  for (CommandId id :
+       {CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave, CommandId::FileSaveAs})
     AddCommand(fileMenu_, id);
   fileMenu_->addSeparator();
-  for (int id : {kFilePrint, kFilePrintPreview, kFilePrintSetup})
+  for (CommandId id :
+       {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup})
     AddCommand(fileMenu_, id);
   fileMenu_->addSeparator();
   recentFilesEnd_ = fileMenu_->addSeparator();
-  AddCommand(fileMenu_, kAppExit);
+  AddCommand(fileMenu_, CommandId::AppExit);
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
 
   QMenu* strip = bar->addMenu(Utf8("帯状荷重(&A)"));
-  for (int id : {kStripTitleStyle, kStripLoad1, kStripLoad2, kStripSpacer, kStripPoints})
+  for (CommandId id : {CommandId::StripTitleStyle, CommandId::StripLoad1, CommandId::StripLoad2,
+                       CommandId::StripSpacer, CommandId::StripPoints})
     AddCommand(strip, id);
   strip->addSeparator();
-  AddCommand(strip, kStripPage);
+  AddCommand(strip, CommandId::StripPage);
 
   QMenu* rect = bar->addMenu(Utf8("長方形円形荷重(&B)"));
-  for (int id : {kRectTitleStyle, kRectLoads, kCircleLoads, kLatticePoints})
+  for (CommandId id : {CommandId::RectTitleStyle, CommandId::RectLoads, CommandId::CircleLoads,
+                       CommandId::LatticePoints})
     AddCommand(rect, id);
   rect->addSeparator();
-  AddCommand(rect, kRectPage);
+  AddCommand(rect, CommandId::RectPage);
 
   QMenu* view = bar->addMenu(Utf8("表示(&V)"));
-  AddCommand(view, kViewToolBar)->setCheckable(true);
-  AddCommand(view, kViewStatusBar)->setCheckable(true);
+  AddCommand(view, CommandId::ViewToolBar)->setCheckable(true);
+  AddCommand(view, CommandId::ViewStatusBar)->setCheckable(true);
   view->addSeparator();
-  for (int id : {kCommandStripFigure, kCommandStripData, kCommandStripResults})
+  for (CommandId id :
+       {CommandId::ShowStripFigure, CommandId::ShowStripData, CommandId::ShowStripResults})
     AddCommand(view, id)->setCheckable(true);
   view->addSeparator();
-  for (int id : {kCommandRectCircleFigure, kCommandRectCircleData, kCommandRectCircleResults})
+  for (CommandId id : {CommandId::ShowRectCircleFigure, CommandId::ShowRectCircleData,
+                       CommandId::ShowRectCircleResults})
     AddCommand(view, id)->setCheckable(true);
   connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
   QMenu* settings = bar->addMenu(Utf8("設定(&S)"));
-  for (int id : {kStripScale, kRectScale})
+  for (CommandId id : {CommandId::StripScale, CommandId::RectScale})
     AddCommand(settings, id);
   settings->addSeparator();
-  AddCommand(settings, kLineMarginDigits);
+  AddCommand(settings, CommandId::LineMarginDigits);
   settings->addSeparator();
-  for (int id : {kStripStandardValues, kRectStandardValues})
+  for (CommandId id : {CommandId::StripStandardValues, CommandId::RectStandardValues})
     AddCommand(settings, id);
   settings->addSeparator();
-  for (int id : {kFontTitle, kFontStrip, kFontRectCircle, kFontPage})
+  for (CommandId id :
+       {CommandId::FontTitle, CommandId::FontStrip, CommandId::FontRectCircle, CommandId::FontPage})
     AddCommand(settings, id);
   settings->addSeparator();
-  AddCommand(settings, kKeyBehaviour);
+  AddCommand(settings, CommandId::KeyBehaviour);
 
   QMenu* help = bar->addMenu(Utf8("ﾍﾙﾌﾟ(&H)"));
-  AddCommand(help, kAppAbout);
-  AddCommand(help, kHelp);
+  AddCommand(help, CommandId::AppAbout);
+  AddCommand(help, CommandId::Help);
 
   // The blank item never does anything; the others wait for their dialogs.
-  CommandAction(kStripSpacer)->setEnabled(false);
-  for (int id : CommandsAwaitingDialogs())
+  CommandAction(CommandId::StripSpacer)->setEnabled(false);
+  for (CommandId id : CommandsAwaitingDialogs())
     CommandAction(id)->setEnabled(false);
 }
 
 void CMainFrame::BuildToolBar() {
-  using namespace command;
   toolBar_ = addToolBar(Utf8("ﾂｰﾙ ﾊﾞｰ"));
   toolBar_->setObjectName("toolBar");
   toolBar_->setIconSize(QSize(16, 16));
@@ -186,20 +191,26 @@ void CMainFrame::BuildToolBar() {
   toolBar_->setFloatable(true);
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
 
-  const std::pair<int, const char*> buttons[] = {
-      {kFileNew, "new"},
-      {kFileOpen, "open"},
-      {kFileSave, "save"},
-      {0, nullptr},
-      {kFilePrint, "print"},
-      {kAppAbout, "about"},
-      {0, nullptr},
-      {kCommandToolbarFigure, "figure"},
-      {kCommandToolbarData, "data"},
-      {kCommandToolbarResults, "results"},
+  // The buttons in order; a null icon name stands for a separator.
+  struct Button {
+    CommandId id;
+    const char* icon;
+  };
+  constexpr Button kSeparator{CommandId::FileNew, nullptr};
+  const Button buttons[] = {
+      {CommandId::FileNew, "new"},
+      {CommandId::FileOpen, "open"},
+      {CommandId::FileSave, "save"},
+      kSeparator,
+      {CommandId::FilePrint, "print"},
+      {CommandId::AppAbout, "about"},
+      kSeparator,
+      {CommandId::ToolbarFigure, "figure"},
+      {CommandId::ToolbarData, "data"},
+      {CommandId::ToolbarResults, "results"},
   };
   for (const auto& [id, icon] : buttons) {
-    if (id == 0) {
+    if (icon == nullptr) {
       toolBar_->addSeparator();
       continue;
     }
@@ -211,44 +222,44 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-  idleText_ = new QLabel(QString::fromStdString(MessageText(msg::kIdleStatus)), this);
+  idleText_ = new QLabel(QString::fromStdString(MessageText(MessageId::IdleStatus)), this);
   idleText_->setObjectName("idleText");
   // A normal widget: prompts shown for menu items and buttons cover it while they last.
   statusBar()->addWidget(idleText_, 1);
 }
 
 void CMainFrame::ConnectCommands() {
-  using namespace command;
   CQelDoc& document = app_.document();
-  auto on = [this](int id, auto handler) {
+  auto on = [this](CommandId id, auto handler) {
     connect(CommandAction(id), &QAction::triggered, this, handler);
   };
-  on(kFileNew, [&document] { document.OnFileNew(); });
-  on(kFileOpen, [&document] { document.OnFileOpen(); });
-  on(kFileSave, [&document] { document.OnFileSave(); });
-  on(kFileSaveAs, [&document] { document.OnFileSaveAs(); });
-  on(kFilePrint, [this] { view_->OnFilePrint(); });
-  on(kFilePrintPreview, [this] { view_->OnFilePrintPreview(); });
-  on(kFilePrintSetup, [this] { app_.OnFilePrintSetup(); });
-  on(kAppExit, [this] { close(); });
-  on(kViewToolBar, [this](bool shown) { toolBar_->setVisible(shown); });
-  on(kViewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
-  for (int id : {kCommandStripFigure, kCommandStripData, kCommandStripResults,
-                 kCommandRectCircleFigure, kCommandRectCircleData, kCommandRectCircleResults})
+  on(CommandId::FileNew, [&document] { document.OnFileNew(); });
+  on(CommandId::FileOpen, [&document] { document.OnFileOpen(); });
+  on(CommandId::FileSave, [&document] { document.OnFileSave(); });
+  on(CommandId::FileSaveAs, [&document] { document.OnFileSaveAs(); });
+  on(CommandId::FilePrint, [this] { view_->OnFilePrint(); });
+  on(CommandId::FilePrintPreview, [this] { view_->OnFilePrintPreview(); });
+  on(CommandId::FilePrintSetup, [this] { app_.OnFilePrintSetup(); });
+  on(CommandId::AppExit, [this] { close(); });
+  on(CommandId::ViewToolBar, [this](bool shown) { toolBar_->setVisible(shown); });
+  on(CommandId::ViewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
+  for (CommandId id : {CommandId::ShowStripFigure, CommandId::ShowStripData,
+                       CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
+                       CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults})
     on(id, [this, id] { view_->OnDisplayCommand(id); });
-  for (int id : {kCommandToolbarFigure, kCommandToolbarData, kCommandToolbarResults})
+  for (CommandId id : {CommandId::ToolbarFigure, CommandId::ToolbarData, CommandId::ToolbarResults})
     on(id, [this, id] { view_->OnToolbarCommand(id); });
-  on(kAppAbout, [this] { OnAppAbout(); });
+  on(CommandId::AppAbout, [this] { OnAppAbout(); });
   connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
 }
 
 void CMainFrame::UpdateCommandStates() {
-  using namespace command;
-  for (int id : {kCommandStripFigure, kCommandStripData, kCommandStripResults,
-                 kCommandRectCircleFigure, kCommandRectCircleData, kCommandRectCircleResults})
+  for (CommandId id : {CommandId::ShowStripFigure, CommandId::ShowStripData,
+                       CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
+                       CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults})
     CommandAction(id)->setChecked(view_->IsDisplayChecked(id));
-  CommandAction(kViewToolBar)->setChecked(!toolBar_->isHidden());
-  CommandAction(kViewStatusBar)->setChecked(!statusBar()->isHidden());
+  CommandAction(CommandId::ViewToolBar)->setChecked(!toolBar_->isHidden());
+  CommandAction(CommandId::ViewStatusBar)->setChecked(!statusBar()->isHidden());
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
@@ -266,7 +277,7 @@ void CMainFrame::UpdateRecentFileMenu() {
   for (std::size_t i = 0; i < files.size() && i < kRecentFileCount; ++i) {
     auto* action = new QAction(RecentFileText(static_cast<int>(i) + 1, files[i]), this);
     action->setStatusTip(Utf8(kRecentFilePrompt));
-    action->setData(command::kFileRecentFirst + static_cast<int>(i));
+    action->setData(static_cast<int>(CommandId::FileRecentFirst) + static_cast<int>(i));
     const std::string path = files[i];
     connect(action, &QAction::triggered, this, [this, path] { app_.OpenDocumentFile(path); });
     recentFileActions_.push_back(action);

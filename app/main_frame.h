@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "view/command_ids.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -29,9 +31,9 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar() const { return toolBar_; }
   // The action of a menu or tool bar command (the tool bar's own buttons for 8001 .. 8003);
   // nullptr for an unknown id.
-  QAction* CommandAction(int id) const;
+  QAction* CommandAction(CommandId id) const;
   // Connects a command whose dialog is built later and enables it.
-  void SetCommandHandler(int id, std::function<void()> handler);
+  void SetCommandHandler(CommandId id, std::function<void()> handler);
   // The width of the primary screen in device pixels when the window was made.
   int screenWidth() const { return screenWidth_; }
   // The text the status bar shows when no prompt is shown.
@@ -46,8 +48,8 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  QAction* AddCommand(QMenu* menu, int id);
-  QAction* MakeAction(int id);
+  QAction* AddCommand(QMenu* menu, CommandId id);
+  QAction* MakeAction(CommandId id);
   void BuildMenus();
   void BuildToolBar();
   void BuildStatusBar();
@@ -62,7 +64,7 @@ class CMainFrame : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QAction* recentFilesEnd_ = nullptr;  // the separator after the recent files
   std::vector<QAction*> recentFileActions_;
-  std::map<int, QAction*> actions_;
+  std::map<CommandId, QAction*> actions_;
 };
 
 }  // namespace qel

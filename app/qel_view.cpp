@@ -125,13 +125,13 @@ void CQelView::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void CQelView::OnDisplayCommand(int command) {
+void CQelView::OnDisplayCommand(CommandId command) {
   controller_.OnDisplayCommand(command);
   viewport()->update();
   emit displayChanged();
 }
 
-void CQelView::OnToolbarCommand(int command) {
+void CQelView::OnToolbarCommand(CommandId command) {
   controller_.OnToolbarCommand(command);
   viewport()->update();
   emit displayChanged();
@@ -181,7 +181,7 @@ bool CQelView::PrintToPdf() {
   const bool written = PrintPages(printer, 1, pages);
   OnEndPrinting();
   if (!written) {
-    prompts_.Show(MessageText(msg::kCannotSave), PromptButtons::Ok);
+    prompts_.Show(MessageText(MessageId::CannotSave), PromptButtons::Ok);
     return false;
   }
   lastPdfPath_ = path;
@@ -214,7 +214,7 @@ void CQelView::OnFilePrint() {
     if (printer.toPage() > 0) last = std::min(printer.toPage(), pages);
   }
   if (first <= last && !PrintPages(printer, first, last))
-    prompts_.Show(MessageText(msg::kCannotRun), PromptButtons::Ok);
+    prompts_.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
   OnEndPrinting();
 }
 

@@ -29,9 +29,9 @@ class CQelView : public QAbstractScrollArea {
   void OnUpdate();
 
   // The menu's six display commands and the tool bar's three.
-  void OnDisplayCommand(int command);
-  void OnToolbarCommand(int command);
-  bool IsDisplayChecked(int command) const { return controller_.IsDisplayChecked(command); }
+  void OnDisplayCommand(CommandId command);
+  void OnToolbarCommand(CommandId command);
+  bool IsDisplayChecked(CommandId command) const { return controller_.IsDisplayChecked(command); }
 
   // "印刷": the print dialog bounded by the pages the printer will get; without a printer the
   // pages go to a PDF file chosen by the user.

@@ -28,10 +28,10 @@ bool CliSession::Open(const std::string& path) {
   LoadSettings();
   switch (ReadDataFile(path, state_.tables, state_.settings, &prompts_)) {
     case ReadStatus::CannotOpen:
-      prompts_.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      prompts_.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
       return false;
     case ReadStatus::NotADataFile:
-      prompts_.Show(MessageText(msg::kNotADataFile) + " ( " + path + " )", PromptButtons::Ok);
+      prompts_.Show(MessageText(MessageId::NotADataFile) + " ( " + path + " )", PromptButtons::Ok);
       return false;
     case ReadStatus::Ok:
       break;

@@ -19,10 +19,11 @@ bool SaveDocument(const std::string& path, DocumentTables& tables, ResultsGrid& 
       WriteTextFileSafely(path, FormatDataFile(tables, results, settings.stressDigits));
   if (outcome.ok) return true;
   if (!outcome.badCharacter.empty()) {
-    prompts.Show(MessageText(msg::kUnencodableCharacter, outcome.badCharacter, outcome.codePoint),
-                 PromptButtons::Ok);
+    prompts.Show(
+        MessageText(MessageId::UnencodableCharacter, outcome.badCharacter, outcome.codePoint),
+        PromptButtons::Ok);
   } else {
-    prompts.Show(MessageText(msg::kCannotSave), PromptButtons::Ok);
+    prompts.Show(MessageText(MessageId::CannotSave), PromptButtons::Ok);
   }
   return false;
 }

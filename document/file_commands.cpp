@@ -82,10 +82,10 @@ void CQelDoc::SetPathName(const std::string& path) {
 void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
   switch (status) {
     case ReadStatus::CannotOpen:
-      services_.prompts.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      services_.prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
       return;
     case ReadStatus::NotADataFile:
-      services_.prompts.Show(MessageText(msg::kNotADataFile), PromptButtons::Ok);
+      services_.prompts.Show(MessageText(MessageId::NotADataFile), PromptButtons::Ok);
       return;
     case ReadStatus::Ok:
       return;
@@ -138,7 +138,7 @@ void CQelDoc::OnFileSave() {
     return;
   }
   if (!IsDataFileExtension(extension)) {
-    services_.prompts.Show(MessageText(msg::kNotStandardExtension), PromptButtons::Ok);
+    services_.prompts.Show(MessageText(MessageId::NotStandardExtension), PromptButtons::Ok);
     OnFileSaveAs();
     return;
   }
@@ -161,13 +161,13 @@ void CQelDoc::OnFileSaveAs() {
     // The dialog asked about replacing the name as typed, not about this one.
     std::error_code error;
     if (std::filesystem::exists(path, error) &&
-        services_.prompts.Show(MessageText(msg::kReplaceExisting, path), PromptButtons::YesNo) !=
-            PromptAnswer::Yes) {
+        services_.prompts.Show(MessageText(MessageId::ReplaceExisting, path),
+                               PromptButtons::YesNo) != PromptAnswer::Yes) {
       return;
     }
   }
   if (!IsDataFileExtension(extension)) {
-    services_.prompts.Show(MessageText(msg::kNotStandardExtension), PromptButtons::Ok);
+    services_.prompts.Show(MessageText(MessageId::NotStandardExtension), PromptButtons::Ok);
     return;
   }
   SaveTo(path);

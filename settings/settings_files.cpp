@@ -82,7 +82,7 @@ void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptServi
       if (l.size() > 2) font.colour = ToLong(l[2]);
       if (l.size() > 3) font.underline = ToInt(l[3]);
     } else if (i == 1) {
-      prompts.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
     }
     const double largest = i == 5 ? 100.0 : 200.0;
     if (!(font.size > 1 && font.size <= largest)) font.size = i == 5 ? 8.0 : 10.0;
@@ -102,7 +102,7 @@ void LoadSystemSettings(SystemSettings& settings, FontSlots& fonts, DocumentTabl
     std::string path = SystemFilePath(settings);
     std::optional<std::vector<std::string>> lines = ReadTextLines(path);
     if (!lines) {
-      prompts.Show(MessageText(msg::kFileNotFound, path), PromptButtons::Ok);
+      prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
     } else {
       ApplySystemSettingsLines(*lines, settings);
       CopyStyleDefaults(settings.stripStyle, setting_line::kGridFromY, tables);

@@ -39,19 +39,19 @@ bool IsFigure(int mode) {
   return mode == StripFigure || mode == RectCircleFigure;
 }
 
-int ModeOfCommand(int command) {
+int ModeOfCommand(CommandId command) {
   switch (command) {
-    case kCommandStripFigure:
+    case CommandId::ShowStripFigure:
       return StripFigure;
-    case kCommandStripData:
+    case CommandId::ShowStripData:
       return StripData;
-    case kCommandStripResults:
+    case CommandId::ShowStripResults:
       return StripResults;
-    case kCommandRectCircleFigure:
+    case CommandId::ShowRectCircleFigure:
       return RectCircleFigure;
-    case kCommandRectCircleData:
+    case CommandId::ShowRectCircleData:
       return RectCircleData;
-    case kCommandRectCircleResults:
+    case CommandId::ShowRectCircleResults:
       return RectCircleResults;
     default:
       return 0;
@@ -245,7 +245,7 @@ bool ViewController::OnKeyDown(ViewKey key) {
   return false;
 }
 
-void ViewController::OnDisplayCommand(int command) {
+void ViewController::OnDisplayCommand(CommandId command) {
   int mode = ModeOfCommand(command);
   if (mode == 0) return;
   ViewState& view = state_.view;
@@ -254,23 +254,23 @@ void ViewController::OnDisplayCommand(int command) {
   if (IsFigure(mode)) view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(mode)).leftX;
 }
 
-bool ViewController::IsDisplayChecked(int command) const {
+bool ViewController::IsDisplayChecked(CommandId command) const {
   int mode = ModeOfCommand(command);
   return mode != 0 && state_.view.displayMode == mode;
 }
 
-void ViewController::OnToolbarCommand(int command) {
+void ViewController::OnToolbarCommand(CommandId command) {
   ViewState& view = state_.view;
   int from = view.displayMode, to = from;
   bool strip = from >= StripFigure && from <= StripResults;
   bool rect = from >= RectCircleFigure && from <= RectCircleResults;
   if (strip || rect) {
     int first = strip ? StripFigure : RectCircleFigure;
-    if (command == kCommandToolbarFigure)
+    if (command == CommandId::ToolbarFigure)
       to = first;
-    else if (command == kCommandToolbarData)
+    else if (command == CommandId::ToolbarData)
       to = first + 1;
-    else if (command == kCommandToolbarResults)
+    else if (command == CommandId::ToolbarResults)
       to = first + 2;
   }
   if (to != from) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "view/application_state.h"
+#include "view/command_ids.h"
 
 namespace qel {
 
@@ -11,18 +12,6 @@ class PromptService;
 class PrinterInfo;
 class SystemPaths;
 class DeviceContext;
-
-// Command ids of the six display commands of the menu.
-inline constexpr int kCommandStripFigure = 32785;
-inline constexpr int kCommandRectCircleFigure = 32786;
-inline constexpr int kCommandStripData = 32789;
-inline constexpr int kCommandStripResults = 32790;
-inline constexpr int kCommandRectCircleData = 32791;
-inline constexpr int kCommandRectCircleResults = 32792;
-// The tool bar's three display buttons.
-inline constexpr int kCommandToolbarFigure = 8001;
-inline constexpr int kCommandToolbarData = 8002;
-inline constexpr int kCommandToolbarResults = 8003;
 
 enum class ViewKey { Left, Right, Up, Down, PageUp, PageDown, Other };
 
@@ -59,12 +48,12 @@ class ViewController {
   bool OnKeyDown(ViewKey key);
 
   // The menu's display commands (32785 ...): the display, page 1 and, for a figure, its left X.
-  void OnDisplayCommand(int command);
+  void OnDisplayCommand(CommandId command);
   // Whether the menu item of a display command carries a check mark.
-  bool IsDisplayChecked(int command) const;
+  bool IsDisplayChecked(CommandId command) const;
   // The tool bar's figure, data and results buttons (8001 ... 8003): the same problem's other
   // display; the figure keeps its position.
-  void OnToolbarCommand(int command);
+  void OnToolbarCommand(CommandId command);
 
   // The scroll area for a screen `screenWidth` pixels wide.
   static ScrollSizes ScrollSizesFor(int screenWidth);

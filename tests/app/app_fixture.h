@@ -41,7 +41,7 @@ class AppTest : public ::testing::Test {
   CMainFrame& frame() { return *app->mainFrame(); }
   CQelView& view() { return *frame().view(); }
   QAction& Action(int id) {
-    QAction* action = frame().CommandAction(id);
+    QAction* action = frame().CommandAction(static_cast<CommandId>(id));
     EXPECT_NE(action, nullptr) << id;
     return *action;
   }

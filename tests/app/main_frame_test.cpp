@@ -117,7 +117,7 @@ TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
         EXPECT_TRUE(items[i]->isSeparator());
         continue;
       }
-      EXPECT_EQ(items[i], frame().CommandAction(item.id));
+      EXPECT_EQ(items[i], frame().CommandAction(static_cast<CommandId>(item.id)));
       EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.text));
       EXPECT_EQ(items[i]->isEnabled(), item.enabled);
       EXPECT_EQ(items[i]->shortcut().toString(), QString::fromUtf8(item.shortcut));
@@ -128,7 +128,7 @@ TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
 TEST_F(AppTest, ALaterDialogEnablesItsCommand) {
   ASSERT_TRUE(Start());
   int opened = 0;
-  frame().SetCommandHandler(32771, [&opened] { ++opened; });
+  frame().SetCommandHandler(static_cast<CommandId>(32771), [&opened] { ++opened; });
   EXPECT_TRUE(Action(32771).isEnabled());
   Action(32771).trigger();
   EXPECT_EQ(opened, 1);

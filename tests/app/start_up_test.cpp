@@ -120,11 +120,11 @@ QStringList RecentFileEntries(CMainFrame& frame) {
   QStringList texts;
   bool inside = false;
   for (QAction* action : menu->actions()) {
-    if (action == frame.CommandAction(command::kFilePrintSetup)) {
+    if (action == frame.CommandAction(CommandId::FilePrintSetup)) {
       inside = true;
       continue;
     }
-    if (action == frame.CommandAction(command::kAppExit)) break;
+    if (action == frame.CommandAction(CommandId::AppExit)) break;
     if (inside && !action->isSeparator()) texts << action->text();
   }
   return texts;

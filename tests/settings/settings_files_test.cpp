@@ -30,7 +30,7 @@ class SettingsFilesTest : public ::testing::Test {
     ASSERT_TRUE(WriteTextFileSafely(folder.File("Sys.ndx"), JoinCrLf(all)).ok);
   }
   std::string NotFound(const std::string& name) {
-    return MessageText(msg::kFileNotFound, folder.File(name));
+    return MessageText(MessageId::FileNotFound, folder.File(name));
   }
 
   test::TempFolder folder;

@@ -28,7 +28,7 @@ class ViewControllerTest : public ::testing::Test {
     state.tables.stripLoads[1][1][strip_col::kNo] = "1";
     state.tables.stripLoads[1][1][strip_col::kX1] = "0";
     state.tables.stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
-    controller.OnDisplayCommand(kCommandStripFigure);
+    controller.OnDisplayCommand(CommandId::ShowStripFigure);
   }
   ApplicationState state;
   ScriptedPrompts prompts;
@@ -126,7 +126,7 @@ TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {
 }
 
 TEST_F(ViewControllerTest, TableKeysStopAtTheFirstAndLastPage) {
-  controller.OnDisplayCommand(kCommandStripData);
+  controller.OnDisplayCommand(CommandId::ShowStripData);
   int total = controller.CountPages();
   ASSERT_EQ(total, 1);
   EXPECT_TRUE(controller.OnKeyDown(ViewKey::PageDown));
@@ -151,23 +151,23 @@ TEST_F(ViewControllerTest, MenuAndToolbarSelection) {
   StripFigureReaching(160);
   controller.OnKeyDown(ViewKey::Right);
   ASSERT_EQ(state.view.screenLeftX, 70);
-  controller.OnToolbarCommand(kCommandToolbarData);
+  controller.OnToolbarCommand(CommandId::ToolbarData);
   EXPECT_EQ(state.view.displayMode, StripData);
-  EXPECT_TRUE(controller.IsDisplayChecked(kCommandStripData));
-  EXPECT_FALSE(controller.IsDisplayChecked(kCommandStripFigure));
-  controller.OnToolbarCommand(kCommandToolbarFigure);
+  EXPECT_TRUE(controller.IsDisplayChecked(CommandId::ShowStripData));
+  EXPECT_FALSE(controller.IsDisplayChecked(CommandId::ShowStripFigure));
+  controller.OnToolbarCommand(CommandId::ToolbarFigure);
   EXPECT_EQ(state.view.displayMode, StripFigure);
   EXPECT_EQ(state.view.screenLeftX, 70);  // the tool bar keeps the figure's position
   EXPECT_EQ(state.view.currentPage, 1);
-  controller.OnToolbarCommand(kCommandToolbarResults);
+  controller.OnToolbarCommand(CommandId::ToolbarResults);
   EXPECT_EQ(state.view.displayMode, StripResults);
   state.view.currentPage = 2;
-  controller.OnToolbarCommand(kCommandToolbarResults);  // no change of display: page stays
+  controller.OnToolbarCommand(CommandId::ToolbarResults);  // no change of display: page stays
   EXPECT_EQ(state.view.currentPage, 2);
-  controller.OnDisplayCommand(kCommandRectCircleResults);
-  controller.OnToolbarCommand(kCommandToolbarData);
+  controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
+  controller.OnToolbarCommand(CommandId::ToolbarData);
   EXPECT_EQ(state.view.displayMode, RectCircleData);
-  controller.OnDisplayCommand(kCommandStripFigure);
+  controller.OnDisplayCommand(CommandId::ShowStripFigure);
   EXPECT_EQ(state.view.screenLeftX, 0);  // the menu goes back to the left X
 }
 
@@ -181,7 +181,7 @@ TEST_F(ViewControllerTest, ScrollArea) {
 }
 
 TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
-  controller.OnDisplayCommand(kCommandStripData);
+  controller.OnDisplayCommand(CommandId::ShowStripData);
   state.view.currentPage = 1;
   state.tables.settingLines[setting_line::kDataStartPage] = "10";
   state.geometry.dpiY = 96;
@@ -196,7 +196,7 @@ TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
 }
 
 TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
-  controller.OnDisplayCommand(kCommandStripData);
+  controller.OnDisplayCommand(CommandId::ShowStripData);
   state.view.currentPage = 1;
   state.geometry.dpiY = 96;
   int pages = controller.CountPrintedPages(600, 600);
@@ -208,7 +208,7 @@ TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
 TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
   RecordingDeviceContext screen(96, 96);
   state.settings.stripScaleX = 200;
-  controller.OnDisplayCommand(kCommandStripFigure);
+  controller.OnDisplayCommand(CommandId::ShowStripFigure);
   controller.OnDraw(screen);
   EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);
   EXPECT_EQ(state.geometry.dpiY, 96);

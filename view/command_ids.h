@@ -1,0 +1,60 @@
+// The ids of the menu and tool bar commands, named for what they do. The numbers are the ids
+// the commands have always had.
+#pragma once
+
+namespace qel {
+
+enum class CommandId : int {
+  // File menu.
+  FileNew = 57600,
+  FileOpen = 57601,
+  FileSave = 57603,
+  FileSaveAs = 57604,
+  FilePrintSetup = 57606,
+  FilePrint = 57607,
+  FilePrintPreview = 57609,
+  FileRecentFirst = 57616,  // 57616 .. 57621: the recent files
+  AppExit = 57665,
+  // Strip-load menu.
+  StripTitleStyle = 32794,
+  StripLoad1 = 32771,
+  StripLoad2 = 32772,
+  StripSpacer = 32773,  // the blank item; it never does anything
+  StripPoints = 32774,
+  StripPage = 32799,
+  // Rectangle/circle menu.
+  RectTitleStyle = 32795,
+  RectLoads = 32775,
+  CircleLoads = 32776,
+  LatticePoints = 32777,
+  RectPage = 32800,
+  // View menu.
+  ViewToolBar = 59392,
+  ViewStatusBar = 59393,
+  ShowStripFigure = 32785,
+  ShowRectCircleFigure = 32786,
+  ShowStripData = 32789,
+  ShowStripResults = 32790,
+  ShowRectCircleData = 32791,
+  ShowRectCircleResults = 32792,
+  // Settings menu.
+  StripScale = 32778,
+  RectScale = 32788,
+  LineMarginDigits = 32779,
+  StripStandardValues = 32801,
+  RectStandardValues = 32802,
+  FontTitle = 32780,
+  FontStrip = 32781,
+  FontRectCircle = 32782,
+  FontPage = 32784,
+  KeyBehaviour = 32803,
+  // Help menu.
+  AppAbout = 57664,
+  Help = 57670,
+  // The tool bar's figure, data and results buttons.
+  ToolbarFigure = 8001,
+  ToolbarData = 8002,
+  ToolbarResults = 8003,
+};
+
+}  // namespace qel

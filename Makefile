@@ -7,7 +7,7 @@ BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 EXAMPLE ?= examples/embankment.qdw
 
-.PHONY: deps build test run bench clean format lint
+.PHONY: deps build test run bench clean format lint layers
 
 deps:
 	@missing=""; \
@@ -47,6 +47,10 @@ format:
 
 lint:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# No file includes a header of a higher floor, and the core includes no Qt header.
+layers:
+	tools/check_layers
 
 clean:
 	rm -rf build

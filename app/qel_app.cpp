@@ -5,9 +5,9 @@
 
 #include "app/main_frame.h"
 #include "app/qel_view.h"
-#include "platform/qt/qt_file_chooser.h"
-#include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_recent_files.h"
+#include "platform/qt/widgets/qt_file_chooser.h"
+#include "platform/qt/widgets/qt_prompts.h"
 #include "platform/system_paths.h"
 
 namespace qel {

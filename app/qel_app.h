@@ -7,7 +7,7 @@
 #include <string>
 
 #include "document/file_commands.h"
-#include "platform/qt/qt_application_printer.h"
+#include "platform/qt/widgets/qt_application_printer.h"
 #include "view/application_state.h"
 #include "view/view_controller.h"
 

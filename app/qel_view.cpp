@@ -12,8 +12,8 @@
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "platform/qt/qt_application_printer.h"
 #include "platform/qt/qt_device_context.h"
+#include "platform/qt/widgets/qt_application_printer.h"
 
 namespace qel {
 

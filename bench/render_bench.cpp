@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "platform/recording_device_context.h"
-#include "platform/scripted_prompts.h"
 #include "settings/c_locale.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
 #include "view/application_state.h"
 #include "view/renderers.h"
 

@@ -3,8 +3,8 @@
 
 #include "document/data_file.h"
 #include "document/document_save.h"
+#include "document/style_defaults.h"
 #include "platform/messages.h"
-#include "settings/settings_files.h"
 
 namespace qel {
 
@@ -16,7 +16,7 @@ CliSession::CliSession(const std::optional<std::string>& dataFolder) {
 }
 
 void CliSession::LoadSettings() {
-  LoadSystemSettings(state_.settings, state_.fonts, state_.tables, paths_, prompts_);
+  LoadSettingsWithStyleDefaults(state_.settings, state_.fonts, state_.tables, paths_, prompts_);
 }
 
 void CliSession::Start() {

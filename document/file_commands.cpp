@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "document/document_save.h"
+#include "document/style_defaults.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "platform/recent_files.h"
-#include "settings/settings_files.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
 
@@ -180,7 +180,7 @@ bool CQelDoc::SaveTo(const std::string& path) {
 }
 
 ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
-  LoadSystemSettings(settings_, fonts_, tables_, services_.paths, services_.prompts);
+  LoadSettingsWithStyleDefaults(settings_, fonts_, tables_, services_.paths, services_.prompts);
   ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "document/data_file.h"
-#include "platform/scripted_prompts.h"
 #include "settings/system_settings.h"
+#include "test_support/scripted_prompts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static qel::DocumentTables tables;

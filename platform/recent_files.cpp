@@ -13,8 +13,4 @@ std::vector<std::string> WithRecentFile(std::vector<std::string> files, const st
   return files;
 }
 
-void MemoryRecentFiles::Remove(const std::string& path) {
-  files_.erase(std::remove(files_.begin(), files_.end(), path), files_.end());
-}
-
 }  // namespace qel

@@ -24,15 +24,4 @@ class RecentFiles {
 std::vector<std::string> WithRecentFile(std::vector<std::string> files, const std::string& path,
                                         int limit = kRecentFileCount);
 
-// A list held in memory only: for tests, and for a profile that cannot be used.
-class MemoryRecentFiles : public RecentFiles {
- public:
-  std::vector<std::string> Files() const override { return files_; }
-  void Add(const std::string& path) override { files_ = WithRecentFile(files_, path); }
-  void Remove(const std::string& path) override;
-
- private:
-  std::vector<std::string> files_;
-};
-
 }  // namespace qel

@@ -27,14 +27,4 @@ class EnvironmentSystemPaths : public SystemPaths {
   std::string ShippedDataFolder() const override;
 };
 
-// Fixed folders, for tests.
-class FixedSystemPaths : public SystemPaths {
- public:
-  std::string dataHome, configHome, currentDirectory, shippedDataFolder;
-  std::string DataHome() const override { return dataHome; }
-  std::string ConfigHome() const override { return configHome; }
-  std::string CurrentDirectory() const override { return currentDirectory; }
-  std::string ShippedDataFolder() const override { return shippedDataFolder; }
-};
-
 }  // namespace qel

@@ -1,7 +1,6 @@
 // Reading and writing the settings file and the font files.
 #include "settings/settings_files.h"
 
-#include "document/document_tables.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "platform/system_paths.h"
@@ -49,25 +48,6 @@ void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSetti
   }
 }
 
-// The default titles, positions and grid of the settings go into a document's setting lines.
-static void CopyStyleDefaults(const StyleDefaults& style, int firstLine, DocumentTables& tables) {
-  std::string* lines = &tables.settingLines[firstLine];  // firstLine = 21 or 51
-  const std::string texts[] = {style.gridFromY,   style.gridToY,   style.gridStepY,
-                               style.gridFromX,   style.gridToX,   style.gridStepX,
-                               style.figureTitle, style.dataTitle, style.resultTitle};
-  for (int i = 0; i < 9; ++i)
-    lines[i] = texts[i];
-  const int numbers[] = {style.figureTitleTop, style.dataTitleTop, style.resultTitleTop,
-                         style.titleLeft, style.titleCentered};
-  for (int i = 0; i < 5; ++i)
-    lines[10 + i] = FormatC("%d", numbers[i]);
-}
-
-// A grid that would reach the page width is cut to one metre less.
-static void LimitGridToRange(std::string& gridToX, int rangeX) {
-  if (ToInt(gridToX) >= rangeX) gridToX = FormatC("%d", rangeX - 1);
-}
-
 void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptService& prompts) {
   for (int i = 1; i <= FontSlots::kCount; ++i) {
     FontSlot& font = fonts[i];
@@ -90,8 +70,9 @@ void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptServi
   }
 }
 
-void LoadSystemSettings(SystemSettings& settings, FontSlots& fonts, DocumentTables& tables,
-                        const SystemPaths& paths, PromptService& prompts) {
+std::optional<SystemSettings> LoadSystemSettings(SystemSettings& settings, FontSlots& fonts,
+                                                 const SystemPaths& paths, PromptService& prompts) {
+  std::optional<SystemSettings> asRead;
   if (!settings.loaded.folderResolved) {
     settings.loaded.folderResolved = true;
     settings.dataFolder = ResolveDataFolder(paths);
@@ -105,13 +86,7 @@ void LoadSystemSettings(SystemSettings& settings, FontSlots& fonts, DocumentTabl
       prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
     } else {
       ApplySystemSettingsLines(*lines, settings);
-      CopyStyleDefaults(settings.stripStyle, setting_line::kGridFromY, tables);
-      CopyStyleDefaults(settings.rectStyle,
-                        setting_line::Style(Problem::RectCircle, setting_line::kGridFromY), tables);
-      LimitGridToRange(tables.settingLines[setting_line::kGridToX], settings.stripRangeX);
-      LimitGridToRange(
-          tables.settingLines[setting_line::Style(Problem::RectCircle, setting_line::kGridToX)],
-          settings.rectRangeX);
+      asRead = settings;
     }
   }
   if (!settings.loaded.fontsRead) {
@@ -119,6 +94,7 @@ void LoadSystemSettings(SystemSettings& settings, FontSlots& fonts, DocumentTabl
     ReadFontFiles(settings, fonts, prompts);
   }
   ClampSettings(settings);
+  return asRead;
 }
 
 static bool Finish(const WriteOutcome& result, WriteOutcome* outcome) {

@@ -1,16 +1,15 @@
 // Reading and writing the settings file (Sys.ndx) and the five font files.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "settings/system_settings.h"
 #include "settings/text_file.h"
 
 namespace qel {
 
-struct SystemSettings;
-struct FontSlots;
-struct FontSlot;
-struct DocumentTables;
 class SystemPaths;
 class PromptService;
 
@@ -19,10 +18,12 @@ std::string SystemFilePath(const SystemSettings& settings);
 std::string FontFilePath(const SystemSettings& settings, int index);
 
 // Loads the system settings. The first call of a process resolves the data folder (unless it
-// was set beforehand), reads Sys.ndx, copies the default titles and grid into the document's
-// setting lines and reads the font files; every call clamps the settings.
-void LoadSystemSettings(SystemSettings& settings, FontSlots& fonts, DocumentTables& tables,
-                        const SystemPaths& paths, PromptService& prompts);
+// was set beforehand), reads Sys.ndx and reads the font files; every call clamps the settings.
+// The call that read Sys.ndx returns the settings as the file gave them, before clamping: the
+// document then takes its style defaults from them (ApplyStyleDefaults). Other calls return
+// nothing.
+std::optional<SystemSettings> LoadSystemSettings(SystemSettings& settings, FontSlots& fonts,
+                                                 const SystemPaths& paths, PromptService& prompts);
 
 // Applies the lines of a settings file (the version line first) to `settings`.
 void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSettings& settings);

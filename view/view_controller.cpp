@@ -3,11 +3,11 @@
 
 #include <cmath>
 
+#include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "platform/prompts.h"
 #include "settings/number_format.h"
-#include "settings/settings_files.h"
 #include "view/figure_pages.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
@@ -75,7 +75,7 @@ int ViewController::EffectiveMode() const {
 
 void ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
-  LoadSystemSettings(s, state_.fonts, state_.tables, paths_, prompts_);
+  LoadSettingsWithStyleDefaults(s, state_.fonts, state_.tables, paths_, prompts_);
   state_.view.screenLeftX = s.stripLeftX;
   ReadDeviceGeometry();
 }

@@ -10,11 +10,11 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
-#include "platform/recent_files.h"
-#include "platform/scripted_file_chooser.h"
-#include "platform/scripted_prompts.h"
-#include "platform/system_paths.h"
 #include "support/test_files.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/memory_recent_files.h"
+#include "test_support/scripted_file_chooser.h"
+#include "test_support/scripted_prompts.h"
 
 class QAction;
 

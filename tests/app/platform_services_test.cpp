@@ -5,9 +5,9 @@
 #include <QSettings>
 
 #include "document/file_commands.h"
-#include "platform/qt/qt_application_printer.h"
-#include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_recent_files.h"
+#include "platform/qt/widgets/qt_application_printer.h"
+#include "platform/qt/widgets/qt_file_chooser.h"
 #include "support/test_files.h"
 
 namespace qel::test {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scripted_prompts.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {

@@ -7,13 +7,13 @@
 #include <filesystem>
 
 #include "platform/messages.h"
-#include "platform/recent_files.h"
-#include "platform/scripted_file_chooser.h"
-#include "platform/scripted_prompts.h"
-#include "platform/system_paths.h"
 #include "settings/system_settings.h"
 #include "support/render_world.h"
 #include "support/test_files.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/memory_recent_files.h"
+#include "test_support/scripted_file_chooser.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {

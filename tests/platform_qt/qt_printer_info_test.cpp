@@ -1,5 +1,5 @@
 // The default printer's page, or the A4 PDF printer that stands in for a missing one.
-#include "platform/qt/qt_printer_info.h"
+#include "platform/qt/widgets/qt_printer_info.h"
 
 #include <gtest/gtest.h>
 

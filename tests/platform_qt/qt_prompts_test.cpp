@@ -1,5 +1,5 @@
 // Message boxes: title, text, buttons and the answer of the button pressed.
-#include "platform/qt/qt_prompts.h"
+#include "platform/qt/widgets/qt_prompts.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "platform/system_paths.h"
 #include "support/test_files.h"
+#include "test_support/fixed_system_paths.h"
 
 namespace qel {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_device_context.h"
-#include "platform/scripted_prompts.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {

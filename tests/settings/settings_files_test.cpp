@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "document/document_tables.h"
+#include "document/style_defaults.h"
 #include "platform/messages.h"
-#include "platform/scripted_prompts.h"
-#include "platform/system_paths.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -20,7 +21,7 @@ class SettingsFilesTest : public ::testing::Test {
     settings.dataFolder = folder.path();
     settings.loaded.folderResolved = true;
   }
-  void Load() { LoadSystemSettings(settings, fonts, tables, paths, prompts); }
+  void Load() { LoadSettingsWithStyleDefaults(settings, fonts, tables, paths, prompts); }
   // A settings file from its 80 setting lines (k = 0..79), CR LF line ends.
   void WriteSystemFile(const std::vector<std::pair<int, std::string>>& lines) {
     std::vector<std::string> all(81);

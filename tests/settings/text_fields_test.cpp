@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scripted_prompts.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {

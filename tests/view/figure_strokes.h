@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_device_context.h"
+#include "test_support/recording_device_context.h"
 
 namespace qel::test {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_device_context.h"
 #include "support/render_world.h"
+#include "test_support/recording_device_context.h"
 #include "view/figure_strokes.h"
 
 namespace qel {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_device_context.h"
 #include "support/render_world.h"
+#include "test_support/recording_device_context.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_texts.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "document/load_lists.h"
-#include "platform/recording_device_context.h"
 #include "settings/c_locale.h"
 #include "support/render_world.h"
+#include "test_support/recording_device_context.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_texts.h"

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/printer_info.h"
-#include "platform/recording_device_context.h"
-#include "platform/scripted_prompts.h"
-#include "platform/system_paths.h"
 #include "support/render_world.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {

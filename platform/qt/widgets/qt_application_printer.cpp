@@ -1,5 +1,5 @@
 // The program's printer: the system default printer, or a PDF printer on A4 paper.
-#include "platform/qt/qt_application_printer.h"
+#include "platform/qt/widgets/qt_application_printer.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,5 +1,5 @@
 // A file chooser for tests: answers from a script and records every dialog it was asked for.
-#include "platform/scripted_file_chooser.h"
+#include "test_support/scripted_file_chooser.h"
 
 namespace qel {
 

@@ -1,5 +1,5 @@
 // The system default printer's page, or an A4 PDF printer where there is none.
-#include "platform/qt/qt_printer_info.h"
+#include "platform/qt/widgets/qt_printer_info.h"
 
 #include <QPageLayout>
 #include <QPrinter>

@@ -1,5 +1,5 @@
 // Open and save dialogs shown with QFileDialog.
-#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/widgets/qt_file_chooser.h"
 
 #include <QFileDialog>
 

@@ -1,5 +1,5 @@
 // Message boxes shown with QMessageBox.
-#include "platform/qt/qt_prompts.h"
+#include "platform/qt/widgets/qt_prompts.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // A device context that records every call as one line of text.
-#include "platform/recording_device_context.h"
+#include "test_support/recording_device_context.h"
 
 #include <cstdio>
 

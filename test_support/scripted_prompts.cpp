@@ -1,5 +1,5 @@
 // A prompt service for tests: answers from a script and records every message shown.
-#include "platform/scripted_prompts.h"
+#include "test_support/scripted_prompts.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The log of the recording device, whose lines other tests compare word for word.
-#include "platform/recording_device_context.h"
+#include "test_support/recording_device_context.h"
 
 #include <gtest/gtest.h>
 

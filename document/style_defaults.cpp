@@ -1,0 +1,47 @@
+// The default titles, title positions and grid that a document takes from the system settings.
+#include "document/style_defaults.h"
+
+#include "settings/c_locale.h"
+#include "settings/settings_files.h"
+
+namespace qel {
+
+namespace {
+
+void CopyStyleDefaults(const StyleDefaults& style, Problem problem, DocumentTables& tables) {
+  using namespace setting_line;
+  const std::string texts[] = {style.gridFromY,   style.gridToY,   style.gridStepY,
+                               style.gridFromX,   style.gridToX,   style.gridStepX,
+                               style.figureTitle, style.dataTitle, style.resultTitle};
+  for (int i = 0; i < 9; ++i)
+    tables.settingLines[Style(problem, kGridFromY + i)] = texts[i];
+  const int numbers[] = {style.figureTitleTop, style.dataTitleTop, style.resultTitleTop,
+                         style.titleLeft, style.titleCentered};
+  for (int i = 0; i < 5; ++i)
+    tables.settingLines[Style(problem, kFigureTitleTop + i)] = FormatC("%d", numbers[i]);
+}
+
+// A grid that would reach the page width is cut to one metre less. In 64 bits, so that the
+// smallest width a file can hold still gives a number.
+void LimitGridToRange(std::string& gridToX, int rangeX) {
+  if (ToInt(gridToX) >= rangeX) gridToX = FormatC("%lld", static_cast<long long>(rangeX) - 1);
+}
+
+}  // namespace
+
+void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) {
+  using namespace setting_line;
+  CopyStyleDefaults(settings.stripStyle, Problem::Strip, tables);
+  CopyStyleDefaults(settings.rectStyle, Problem::RectCircle, tables);
+  LimitGridToRange(tables.settingLines[Style(Problem::Strip, kGridToX)], settings.stripRangeX);
+  LimitGridToRange(tables.settingLines[Style(Problem::RectCircle, kGridToX)], settings.rectRangeX);
+}
+
+void LoadSettingsWithStyleDefaults(SystemSettings& settings, FontSlots& fonts,
+                                   DocumentTables& tables, const SystemPaths& paths,
+                                   PromptService& prompts) {
+  if (std::optional<SystemSettings> asRead = LoadSystemSettings(settings, fonts, paths, prompts))
+    ApplyStyleDefaults(*asRead, tables);
+}
+
+}  // namespace qel

@@ -1,0 +1,23 @@
+// The default titles, title positions and grid that a document takes from the system settings.
+#pragma once
+
+#include "document/document_tables.h"
+#include "settings/system_settings.h"
+
+namespace qel {
+
+class PromptService;
+class SystemPaths;
+
+// Copies the style defaults of both problems into the document's title/style lines (21..29,
+// 31..35 and 51..59, 61..65), then cuts each grid's right bound to one metre less than the page
+// width of `settings` when it reaches that width.
+void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables);
+
+// The settings load of the program: LoadSystemSettings, and after the load that read Sys.ndx the
+// style defaults as the file gave them go into the document.
+void LoadSettingsWithStyleDefaults(SystemSettings& settings, FontSlots& fonts,
+                                   DocumentTables& tables, const SystemPaths& paths,
+                                   PromptService& prompts);
+
+}  // namespace qel

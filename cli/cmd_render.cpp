@@ -177,7 +177,7 @@ int RunRender(const std::vector<std::string>& words) {
   } else {
     if (requested < 1 || requested > doc.pages) {
       std::fprintf(stderr, "qel-cli: page %d does not exist: display %d has %d page(s)\n",
-                   requested, options->display, doc.pages);
+                   requested, DisplayNumber(options->display), doc.pages);
       return kExitFailure;
     }
     pages.push_back(requested);

@@ -15,12 +15,15 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
                                            std::string& error) {
   PageOptions options;
   options.dpi = defaultDpi;
-  std::optional<std::string> display = args.Option("--display");
-  if (!display || !ParseWhole(*display, options.display) || options.display < 1 ||
-      options.display > 6) {
+  std::optional<std::string> displayText = args.Option("--display");
+  int number = 0;
+  std::optional<DisplayMode> display;
+  if (displayText && ParseWhole(*displayText, number)) display = DisplayModeFromNumber(number);
+  if (!display) {
     error = "--display must be 1 to 6";
     return std::nullopt;
   }
+  options.display = *display;
   if (auto dpi = args.Option("--dpi")) {
     if (!ParseWhole(*dpi, options.dpi) || options.dpi < 10 || options.dpi > 2400) {
       error = "--dpi must be a whole number from 10 to 2400";

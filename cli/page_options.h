@@ -5,11 +5,12 @@
 #include <string>
 
 #include "cli/cli_args.h"
+#include "view/view_state.h"
 
 namespace qel {
 
 struct PageOptions {
-  int display = 1;
+  DisplayMode display = DisplayMode::StripFigure;
   int dpi = 600;
   int paperWidthMm = 210;
   int paperHeightMm = 297;

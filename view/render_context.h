@@ -25,7 +25,4 @@ struct RenderContext {
   RenderCaches& caches;
 };
 
-// The three kinds of display of each problem.
-enum class DisplayKind { Figure, Data, Results };
-
 }  // namespace qel

@@ -18,43 +18,39 @@ namespace {
 
 constexpr double kPixelsPerMmAt96Dpi = 3.779527559055118;
 
-Problem ProblemOf(int mode) {
-  return mode >= RectCircleFigure ? Problem::RectCircle : Problem::Strip;
+bool IsFigure(DisplayMode mode) {
+  return KindOf(mode) == DisplayKind::Figure;
 }
 
-DisplayKind KindOf(int mode) {
-  switch (mode) {
-    case StripData:
-    case RectCircleData:
-      return DisplayKind::Data;
-    case StripResults:
-    case RectCircleResults:
-      return DisplayKind::Results;
+std::optional<DisplayMode> ModeOfCommand(CommandId command) {
+  switch (command) {
+    case CommandId::ShowStripFigure:
+      return DisplayMode::StripFigure;
+    case CommandId::ShowStripData:
+      return DisplayMode::StripData;
+    case CommandId::ShowStripResults:
+      return DisplayMode::StripResults;
+    case CommandId::ShowRectCircleFigure:
+      return DisplayMode::RectCircleFigure;
+    case CommandId::ShowRectCircleData:
+      return DisplayMode::RectCircleData;
+    case CommandId::ShowRectCircleResults:
+      return DisplayMode::RectCircleResults;
     default:
-      return DisplayKind::Figure;
+      return std::nullopt;
   }
 }
 
-bool IsFigure(int mode) {
-  return mode == StripFigure || mode == RectCircleFigure;
-}
-
-int ModeOfCommand(CommandId command) {
+std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
   switch (command) {
-    case CommandId::ShowStripFigure:
-      return StripFigure;
-    case CommandId::ShowStripData:
-      return StripData;
-    case CommandId::ShowStripResults:
-      return StripResults;
-    case CommandId::ShowRectCircleFigure:
-      return RectCircleFigure;
-    case CommandId::ShowRectCircleData:
-      return RectCircleData;
-    case CommandId::ShowRectCircleResults:
-      return RectCircleResults;
+    case CommandId::ToolbarFigure:
+      return DisplayKind::Figure;
+    case CommandId::ToolbarData:
+      return DisplayKind::Data;
+    case CommandId::ToolbarResults:
+      return DisplayKind::Results;
     default:
-      return 0;
+      return std::nullopt;
   }
 }
 
@@ -67,11 +63,6 @@ ViewController::ViewController(ApplicationState& state, PromptService& prompts,
       printer_(printer),
       paths_(paths),
       ctx_(state.Context(prompts)) {}
-
-int ViewController::EffectiveMode() const {
-  int mode = state_.view.displayMode;
-  return mode >= StripFigure && mode <= RectCircleResults ? mode : StripFigure;
-}
 
 void ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
@@ -114,14 +105,14 @@ void ViewController::ReadDeviceGeometry() {
 }
 
 int ViewController::RenderCurrent(DeviceContext* dc, bool draw) {
-  switch (EffectiveMode()) {
-    case StripData:
+  switch (state_.view.displayMode) {
+    case DisplayMode::StripData:
       return RenderStripData(ctx_, dc, draw);
-    case StripResults:
+    case DisplayMode::StripResults:
       return RenderStripResults(ctx_, dc, draw);
-    case RectCircleData:
+    case DisplayMode::RectCircleData:
       return RenderRectCircleData(ctx_, dc, draw);
-    case RectCircleResults:
+    case DisplayMode::RectCircleResults:
       return RenderRectCircleResults(ctx_, dc, draw);
     default:
       return 0;
@@ -143,12 +134,12 @@ void ViewController::OnDraw(DeviceContext& dc) {
   dc.SetWindowOrigin(0, 0);
   dc.SetTransparentBackground();
 
-  int mode = EffectiveMode();
+  const DisplayMode mode = state_.view.displayMode;
   if (IsFigure(mode)) {
     FigureRange range = FigureRangeOf(s, ProblemOf(mode));
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
-    if (mode == StripFigure)
+    if (mode == DisplayMode::StripFigure)
       RenderStripFigure(ctx_, dc);
     else
       RenderRectCircleFigure(ctx_, dc);
@@ -175,7 +166,7 @@ void ViewController::PrintPage(DeviceContext& dc, int page) {
 }
 
 int ViewController::CountPages() {
-  int mode = EffectiveMode();
+  const DisplayMode mode = state_.view.displayMode;
   int pages;
   if (IsFigure(mode)) {
     Problem problem = ProblemOf(mode);
@@ -214,7 +205,7 @@ bool ViewController::OnKeyDown(ViewKey key) {
   if (view.printing) return false;
   int total = CountPages();
   if (total < view.currentPage) view.currentPage = 1;
-  int mode = EffectiveMode();
+  const DisplayMode mode = state_.view.displayMode;
   if (IsFigure(mode)) {
     FigureRange range = FigureRangeOf(state_.settings, ProblemOf(mode));
     int step = FigurePageStep(range);
@@ -246,34 +237,25 @@ bool ViewController::OnKeyDown(ViewKey key) {
 }
 
 void ViewController::OnDisplayCommand(CommandId command) {
-  int mode = ModeOfCommand(command);
-  if (mode == 0) return;
+  const std::optional<DisplayMode> mode = ModeOfCommand(command);
+  if (!mode) return;
   ViewState& view = state_.view;
-  view.displayMode = mode;
+  view.displayMode = *mode;
   view.currentPage = 1;
-  if (IsFigure(mode)) view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(mode)).leftX;
+  if (IsFigure(*mode)) view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(*mode)).leftX;
 }
 
 bool ViewController::IsDisplayChecked(CommandId command) const {
-  int mode = ModeOfCommand(command);
-  return mode != 0 && state_.view.displayMode == mode;
+  const std::optional<DisplayMode> mode = ModeOfCommand(command);
+  return mode && state_.view.displayMode == *mode;
 }
 
 void ViewController::OnToolbarCommand(CommandId command) {
+  const std::optional<DisplayKind> kind = KindOfToolbarCommand(command);
+  if (!kind) return;
   ViewState& view = state_.view;
-  int from = view.displayMode, to = from;
-  bool strip = from >= StripFigure && from <= StripResults;
-  bool rect = from >= RectCircleFigure && from <= RectCircleResults;
-  if (strip || rect) {
-    int first = strip ? StripFigure : RectCircleFigure;
-    if (command == CommandId::ToolbarFigure)
-      to = first;
-    else if (command == CommandId::ToolbarData)
-      to = first + 1;
-    else if (command == CommandId::ToolbarResults)
-      to = first + 2;
-  }
-  if (to != from) {
+  const DisplayMode to = DisplayOf(ProblemOf(view.displayMode), *kind);
+  if (to != view.displayMode) {
     view.displayMode = to;
     view.currentPage = 1;
   }

@@ -60,8 +60,6 @@ class ViewController {
 
   ApplicationState& state() { return state_; }
   RenderContext& context() { return ctx_; }
-  // The display mode, with values outside 1..6 taken as the strip figure.
-  int EffectiveMode() const;
 
  private:
   int RenderCurrent(DeviceContext* dc, bool draw);

@@ -1,10 +1,14 @@
 // What the single view shows and the geometry of the device it draws on.
 #pragma once
 
+#include <optional>
+
+#include "document/document_tables.h"
+
 namespace qel {
 
-// The six displays.
-enum DisplayMode : int {
+// The six displays, numbered as the program has always numbered them.
+enum class DisplayMode : int {
   StripFigure = 1,
   StripData = 2,
   StripResults = 3,
@@ -12,6 +16,21 @@ enum DisplayMode : int {
   RectCircleData = 5,
   RectCircleResults = 6,
 };
+
+// The number of a display (1..6).
+constexpr int DisplayNumber(DisplayMode mode) {
+  return static_cast<int>(mode);
+}
+// The display of number 1..6; nothing for any other number.
+std::optional<DisplayMode> DisplayModeFromNumber(int number);
+
+// The three kinds of display of each problem.
+enum class DisplayKind { Figure, Data, Results };
+
+// The problem and the kind of a display, and the display of a problem and kind.
+Problem ProblemOf(DisplayMode mode);
+DisplayKind KindOf(DisplayMode mode);
+DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
 // The line step each table last used on screen, so that printing can match the screen's page
 // breaks when the two line heights are within 3 %.
@@ -23,11 +42,11 @@ struct RememberedLineSteps {
 };
 
 struct ViewState {
-  int displayMode = StripFigure;  // values outside 1..6 are treated as 1
-  int currentPage = 1;            // 1-based page shown on screen or being printed
-  bool printing = false;          // true only while a page is drawn for the printer
-  double screenLeftX = 0.0;       // world x at the left edge of the figure page on screen
-  double figureExtentX = 0.0;     // right-most world x of the current figure, from CountPages
+  DisplayMode displayMode = DisplayMode::StripFigure;
+  int currentPage = 1;         // 1-based page shown on screen or being printed
+  bool printing = false;       // true only while a page is drawn for the printer
+  double screenLeftX = 0.0;    // world x at the left edge of the figure page on screen
+  double figureExtentX = 0.0;  // right-most world x of the current figure, from CountPages
   RememberedLineSteps screenLineSteps;
 };
 

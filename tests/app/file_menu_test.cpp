@@ -27,7 +27,7 @@ TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
   ASSERT_TRUE(Start());
   ASSERT_FALSE(fs::exists(LastFolderFile()));
   const std::string path = Copy("building.qdw", "site/building.qdw");
-  state().view.displayMode = 3;
+  state().view.displayMode = DisplayMode::StripResults;
   state().view.currentPage = 2;
 
   chooser.ChooseNext(path);
@@ -37,7 +37,7 @@ TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
   EXPECT_EQ(app->document().GetPathName(), path);
   EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
   // The view was updated: the data folder's settings are clamped, the page is still valid.
-  EXPECT_EQ(state().view.displayMode, 3);
+  EXPECT_EQ(state().view.displayMode, DisplayMode::StripResults);
   EXPECT_EQ(ReadBytes(LastFolderFile()), files.File("site") + "\r\n\r\n");
 
   // The second line of FileV.ndx survives the next open.
@@ -97,7 +97,7 @@ TEST_F(FileMenuTest, NewThenSaveOverwritesTheOldFile) {
   Action(32790).trigger();
   Action(57600).trigger();
   EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
-  EXPECT_EQ(state().view.displayMode, 3);  // the display stays
+  EXPECT_EQ(state().view.displayMode, DisplayMode::StripResults);  // the display stays
   Action(57603).trigger();
   EXPECT_TRUE(chooser.requests().empty());
   const std::string written = ReadBytes(path);

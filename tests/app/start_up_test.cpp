@@ -52,7 +52,7 @@ TEST_F(AppTest, AFileOnTheCommandLineIsLoadedBeforeTheTitleIsSet) {
   // The settings came from the data folder, filled from the shipped files on this first start.
   EXPECT_EQ(state().settings.dataFolder, DataFolder());
   EXPECT_TRUE(fs::exists(DataFolder() + "/Sys.ndx"));
-  EXPECT_EQ(state().view.displayMode, 1);
+  EXPECT_EQ(state().view.displayMode, DisplayMode::StripFigure);
   // The printer's page: the A4 PDF printer that stands in for a missing one.
   EXPECT_EQ(state().geometry.paperWidthMm, 210);
   EXPECT_EQ(state().geometry.paperHeightMm, 297);

@@ -23,7 +23,7 @@ class ViewTest : public AppTest {
     ASSERT_TRUE(Start({QString::fromStdString(Example(example))}));
     view().setFocus();
   }
-  int Mode() { return state().view.displayMode; }
+  int Mode() { return DisplayNumber(state().view.displayMode); }
   int Page() { return state().view.currentPage; }
   // The display commands whose menu items carry a check mark.
   std::vector<int> Checked() {

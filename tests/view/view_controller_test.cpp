@@ -152,21 +152,21 @@ TEST_F(ViewControllerTest, MenuAndToolbarSelection) {
   controller.OnKeyDown(ViewKey::Right);
   ASSERT_EQ(state.view.screenLeftX, 70);
   controller.OnToolbarCommand(CommandId::ToolbarData);
-  EXPECT_EQ(state.view.displayMode, StripData);
+  EXPECT_EQ(state.view.displayMode, DisplayMode::StripData);
   EXPECT_TRUE(controller.IsDisplayChecked(CommandId::ShowStripData));
   EXPECT_FALSE(controller.IsDisplayChecked(CommandId::ShowStripFigure));
   controller.OnToolbarCommand(CommandId::ToolbarFigure);
-  EXPECT_EQ(state.view.displayMode, StripFigure);
+  EXPECT_EQ(state.view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(state.view.screenLeftX, 70);  // the tool bar keeps the figure's position
   EXPECT_EQ(state.view.currentPage, 1);
   controller.OnToolbarCommand(CommandId::ToolbarResults);
-  EXPECT_EQ(state.view.displayMode, StripResults);
+  EXPECT_EQ(state.view.displayMode, DisplayMode::StripResults);
   state.view.currentPage = 2;
   controller.OnToolbarCommand(CommandId::ToolbarResults);  // no change of display: page stays
   EXPECT_EQ(state.view.currentPage, 2);
   controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
   controller.OnToolbarCommand(CommandId::ToolbarData);
-  EXPECT_EQ(state.view.displayMode, RectCircleData);
+  EXPECT_EQ(state.view.displayMode, DisplayMode::RectCircleData);
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   EXPECT_EQ(state.view.screenLeftX, 0);  // the menu goes back to the left X
 }

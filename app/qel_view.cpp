@@ -47,8 +47,6 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-const char* const kPdfFilter = "PDF (*.pdf)|*.pdf||";
-
 }  // namespace
 
 CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, FileChooser& chooser,
@@ -168,7 +166,7 @@ void CQelView::OnEndPrinting() {
 bool CQelView::PrintToPdf() {
   FileDialogRequest request;
   request.kind = FileDialogKind::Save;
-  request.filter = kPdfFilter;
+  request.filters = {{"PDF", {"pdf"}}};
   request.defaultExtension = "pdf";
   std::optional<std::string> chosen = chooser_.Choose(request);
   if (!chosen) return false;

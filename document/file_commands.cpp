@@ -37,11 +37,15 @@ bool EndsWithPoint(const std::string& text) {
 FileDialogRequest DataFileDialog(FileDialogKind kind) {
   FileDialogRequest request;
   request.kind = kind;
-  request.filter = kDataFileFilter;
+  request.filters = DataFileFilters();
   return request;
 }
 
 }  // namespace
+
+std::vector<FileTypeFilter> DataFileFilters() {
+  return {{"地中の鉛直増加応力", {kDataFileExtension}}, {"すべて", {}}};
+}
 
 std::string FileExtension(const std::string& path) {
   std::string name = FileNameOf(path);

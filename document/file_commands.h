@@ -5,9 +5,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "document/data_file.h"
 #include "document/document_tables.h"
+#include "platform/file_chooser.h"
 
 namespace qel {
 
@@ -18,9 +20,9 @@ class SystemPaths;
 struct FontSlots;
 struct SystemSettings;
 
-// The filter of the open and save dialogs, and the standard extension of data files.
-inline constexpr const char* kDataFileFilter = "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||";
+// The standard extension of data files, and the kinds of file the open and save dialogs offer.
 inline constexpr const char* kDataFileExtension = "qdw";
+std::vector<FileTypeFilter> DataFileFilters();
 // The file in the data folder that remembers the folder of the last opened file.
 inline constexpr const char* kLastFolderFileName = "FileV.ndx";
 

@@ -3,12 +3,20 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qel {
 
 enum class FileDialogKind { Open, Save };
+
+// A kind of file the dialog offers: its name and its extensions without the point; no
+// extensions means every file.
+struct FileTypeFilter {
+  std::string name;
+  std::vector<std::string> extensions;
+
+  bool operator==(const FileTypeFilter&) const = default;
+};
 
 struct FileDialogRequest {
   FileDialogKind kind = FileDialogKind::Open;
@@ -16,9 +24,8 @@ struct FileDialogRequest {
   std::string startFolder;
   // The name (or full path) proposed in the name field; empty: none.
   std::string initialName;
-  // Pairs of label and patterns separated by "|" and ended by "||", e.g.
-  // "Data(*.qdw)|*.qdw|All(*.*)|*.*||".
-  std::string filter;
+  // The kinds of file offered, the first selected.
+  std::vector<FileTypeFilter> filters;
   // Added by the dialog to a typed name that has no extension; empty: nothing is added.
   std::string defaultExtension;
 };
@@ -29,13 +36,5 @@ class FileChooser {
   // Shows the dialog and returns the chosen full path, or nothing when the user cancelled.
   virtual std::optional<std::string> Choose(const FileDialogRequest& request) = 0;
 };
-
-struct FileFilterEntry {
-  std::string label;     // "Data(*.qdw)"
-  std::string patterns;  // "*.qdw", several separated by ";"
-};
-
-// The entries of a "label|patterns|...||" filter text; a label without patterns is dropped.
-std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter);
 
 }  // namespace qel

@@ -33,7 +33,8 @@ TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
   chooser.ChooseNext(path);
   Action(57601).trigger();
   ASSERT_EQ(chooser.requests().size(), 1u);
-  EXPECT_EQ(chooser.requests()[0].filter, "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||");
+  EXPECT_EQ(chooser.requests()[0].filters,
+            (std::vector<FileTypeFilter>{{"地中の鉛直増加応力", {"qdw"}}, {"すべて", {}}}));
   EXPECT_EQ(app->document().GetPathName(), path);
   EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
   // The view was updated: the data folder's settings are clamped, the page is still valid.

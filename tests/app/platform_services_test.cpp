@@ -14,9 +14,9 @@ namespace qel::test {
 namespace {
 
 TEST(QtNameFilters, EveryFileMeansEveryFileOnLinux) {
-  EXPECT_EQ(QtNameFilters(kDataFileFilter),
+  EXPECT_EQ(QtNameFilters(DataFileFilters()),
             (QStringList{"地中の鉛直増加応力(*.qdw)", "すべて(*)"}));
-  EXPECT_EQ(QtNameFilters("Text|*.txt;*.csv||"), QStringList{"Text(*.txt *.csv)"});
+  EXPECT_EQ(QtNameFilters({{"Text", {"txt", "csv"}}}), QStringList{"Text(*.txt *.csv)"});
 }
 
 TEST(QtRecentFiles, SixEntriesInTheProfileGroup) {

@@ -30,7 +30,7 @@ TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
   Action(57607).trigger();
 
   ASSERT_EQ(chooser.requests().size(), 1u);
-  EXPECT_EQ(chooser.requests()[0].filter, "PDF (*.pdf)|*.pdf||");
+  EXPECT_EQ(chooser.requests()[0].filters, (std::vector<FileTypeFilter>{{"PDF", {"pdf"}}}));
   const std::string pdf = files.File("results.pdf");
   EXPECT_EQ(view().lastPdfPath(), pdf);
   EXPECT_EQ(PdfPageCount(pdf), printed);

@@ -69,7 +69,8 @@ TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) 
   const FileDialogRequest& asked = chooser.requests()[0];
   EXPECT_EQ(asked.kind, FileDialogKind::Open);
   EXPECT_EQ(asked.startFolder, "");  // no FileV.ndx yet: the dialog's own folder
-  EXPECT_EQ(asked.filter, "地中の鉛直増加応力(*.qdw)|*.qdw|すべて(*.*)|*.*||");
+  EXPECT_EQ(asked.filters,
+            (std::vector<FileTypeFilter>{{"地中の鉛直増加応力", {"qdw"}}, {"すべて", {}}}));
   EXPECT_EQ(asked.defaultExtension, "qdw");
 
   EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "10");
@@ -186,7 +187,7 @@ TEST_F(FileCommandsTest, SaveAsProposesThePathNameAndCancelWritesNothing) {
   EXPECT_EQ(asked.kind, FileDialogKind::Save);
   EXPECT_EQ(asked.initialName, path);
   EXPECT_EQ(asked.defaultExtension, "");
-  EXPECT_EQ(asked.filter, kDataFileFilter);
+  EXPECT_EQ(asked.filters, DataFileFilters());
   EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(kExample));
 }
 
@@ -295,15 +296,13 @@ TEST(FileExtension, TakesTheTextAfterTheLastPointOfTheName) {
   EXPECT_FALSE(IsDataFileExtension(""));
 }
 
-TEST(ParseFileFilter, PairsOfLabelAndPatterns) {
-  std::vector<FileFilterEntry> entries = ParseFileFilter(kDataFileFilter);
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].label, "地中の鉛直増加応力(*.qdw)");
-  EXPECT_EQ(entries[0].patterns, "*.qdw");
-  EXPECT_EQ(entries[1].label, "すべて(*.*)");
-  EXPECT_EQ(entries[1].patterns, "*.*");
-  EXPECT_TRUE(ParseFileFilter("").empty());
-  EXPECT_EQ(ParseFileFilter("PDF (*.pdf)|*.pdf").size(), 1u);  // the closing "||" is optional
+TEST(DataFileFilters, DataFilesFirstThenEveryFile) {
+  const std::vector<FileTypeFilter> filters = DataFileFilters();
+  ASSERT_EQ(filters.size(), 2u);
+  EXPECT_EQ(filters[0].name, "地中の鉛直増加応力");
+  EXPECT_EQ(filters[0].extensions, std::vector<std::string>{"qdw"});
+  EXPECT_EQ(filters[1].name, "すべて");
+  EXPECT_TRUE(filters[1].extensions.empty());
 }
 
 TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndAtMostSix) {

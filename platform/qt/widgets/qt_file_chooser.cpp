@@ -10,30 +10,19 @@ namespace {
 const char* const kOpenTitle = "ファイルを開く";
 const char* const kSaveTitle = "名前を付けて保存";
 
-// "*.*" -> "*" in a list of patterns separated by ";".
-QString LinuxPatterns(const QString& patterns) {
-  QStringList parts = patterns.split(';', Qt::SkipEmptyParts);
-  for (QString& part : parts) {
-    part = part.trimmed();
-    if (part == "*.*") part = "*";
-  }
-  return parts.join(' ');
-}
-
 }  // namespace
 
-QStringList QtNameFilters(const std::string& filter) {
-  QStringList filters;
-  for (const FileFilterEntry& entry : ParseFileFilter(filter)) {
-    QString label = QString::fromStdString(entry.label);
-    const QString original = QString::fromStdString(entry.patterns);
-    const QString patterns = LinuxPatterns(original);
-    // Qt reads the patterns from the parentheses at the end of the label.
-    const QString shown = "(" + original + ")";
-    if (label.endsWith(shown)) label.chop(shown.size());
-    filters << label + "(" + patterns + ")";
+QStringList QtNameFilters(const std::vector<FileTypeFilter>& filters) {
+  QStringList names;
+  for (const FileTypeFilter& filter : filters) {
+    QStringList patterns;
+    for (const std::string& extension : filter.extensions)
+      patterns << "*." + QString::fromStdString(extension);
+    if (patterns.isEmpty()) patterns << "*";
+    // Qt reads the patterns from the parentheses at the end of the name.
+    names << QString::fromStdString(filter.name) + "(" + patterns.join(' ') + ")";
   }
-  return filters;
+  return names;
 }
 
 std::optional<std::string> QtFileChooser::Choose(const FileDialogRequest& request) {
@@ -43,7 +32,7 @@ std::optional<std::string> QtFileChooser::Choose(const FileDialogRequest& reques
   // A name that does not exist may be typed in the open dialog too: opening it then reports
   // the missing file.
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setNameFilters(QtNameFilters(request.filters));
   if (!request.defaultExtension.empty())
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   if (!request.startFolder.empty())

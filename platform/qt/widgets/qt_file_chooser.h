@@ -9,9 +9,9 @@ class QWidget;
 
 namespace qel {
 
-// The Qt name filters of a "label|patterns|...||" filter text. "*.*" means every file, as it
-// does on Windows: on Linux that is "*", since many files have no extension.
-QStringList QtNameFilters(const std::string& filter);
+// The Qt name filters of the kinds of file: "name(*.ext1 *.ext2)", and "name(*)" for every
+// file, since many files on Linux have no extension.
+QStringList QtNameFilters(const std::vector<FileTypeFilter>& filters);
 
 class QtFileChooser : public FileChooser {
  public:

@@ -5,6 +5,7 @@
 
 #include "app/main_frame.h"
 #include "app/qel_view.h"
+#include "app/settings_commands.h"
 #include "platform/qt/qt_recent_files.h"
 #include "platform/qt/widgets/qt_file_chooser.h"
 #include "platform/qt/widgets/qt_prompts.h"
@@ -46,6 +47,7 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
     owned_->prompts.set_parent(frame_.get());
     owned_->chooser.set_parent(frame_.get());
   }
+  ConnectSettingsCommands(*this);
 
   // The command line: an empty document, or the data file it names (the first argument that
   // is not an option).

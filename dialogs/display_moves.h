@@ -1,0 +1,15 @@
+// Where the view goes after a command of one problem confirmed its dialog.
+#pragma once
+
+#include "document/document_tables.h"
+#include "settings/system_settings.h"
+#include "view/view_state.h"
+
+namespace qel {
+
+// When a display of the other problem is shown, the view moves to the figure of `problem`, at
+// page 1 and at the figure's left X; a display of `problem` stays as it is. Returns whether the
+// display moved.
+bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Problem problem);
+
+}  // namespace qel

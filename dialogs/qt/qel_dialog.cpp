@@ -1,0 +1,59 @@
+// The base of every dialog of the program.
+#include "dialogs/qt/qel_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/prompts.h"
+
+namespace qel {
+
+QelDialog::QelDialog(QWidget* parent, EnterKeyMode enterKey)
+    : QDialog(parent), enterKey_(enterKey) {
+  setModal(true);
+}
+
+QDialogButtonBox* QelDialog::MakeOkCancel() {
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  QPushButton* cancel =
+      buttons->addButton(QString::fromUtf8("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+  ok->setObjectName("ok");
+  cancel->setObjectName("cancel");
+  ok->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QelDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QelDialog::reject);
+  return buttons;
+}
+
+void QelDialog::accept() {
+  if (Commit()) QDialog::accept();
+}
+
+bool QelDialog::Accepts(const std::optional<ValidationError>& error, PromptService& prompts) {
+  if (!error) return true;
+  prompts.Show(error->message, PromptButtons::Ok);
+  if (auto* field = findChild<QWidget*>(QString::fromStdString(error->field))) {
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+  }
+  return false;
+}
+
+void QelDialog::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  // Only keys that the focused field left alone arrive here. A field without a name is not one
+  // of the dialog's own (an input method's or a popup's), so it keeps the usual meaning.
+  const QWidget* focus = focusWidget();
+  if (enter && enterKey_ != EnterKeyMode::PressOk && focus != nullptr &&
+      !focus->objectName().isEmpty()) {
+    if (enterKey_ == EnterKeyMode::NextField) focusNextChild();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace qel

@@ -98,6 +98,7 @@ void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
 
 void CQelDoc::OnFileNew() {
   ClearDocumentData(tables_);
+  modified_ = false;
   UpdateAllViews();
 }
 
@@ -121,6 +122,7 @@ void CQelDoc::OnFileOpen() {
     ReportReadFailure(status, path);
     return;
   }
+  modified_ = false;
   UpdateAllViews();
   SetPathName(path);
 
@@ -179,6 +181,7 @@ void CQelDoc::OnFileSaveAs() {
 
 bool CQelDoc::SaveTo(const std::string& path) {
   if (!SaveDocument(path, tables_, results_, settings_, services_.prompts)) return false;
+  modified_ = false;
   SetPathName(path);
   return true;
 }
@@ -190,6 +193,7 @@ ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
     ReportReadFailure(status, path);
     return status;
   }
+  modified_ = false;
   SetPathName(path);
   UpdateAllViews();
   return status;

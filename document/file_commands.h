@@ -69,8 +69,10 @@ class CQelDoc {
 
   // The full path of the document's file; empty until one is opened or saved.
   const std::string& GetPathName() const { return pathName_; }
-  // The document is never marked modified, so nobody is asked to save it.
-  bool IsModified() const { return false; }
+  // Whether the document's data changed since it was opened, saved or made new. Commands that
+  // change document data set it; a successful open or save clears it.
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
  private:
   // Writes the document to `path`; on success it becomes the path name.
@@ -89,6 +91,7 @@ class CQelDoc {
   DocumentServices services_;
   std::function<void()> updateAllViews_;
   std::string pathName_;
+  bool modified_ = false;
 };
 
 }  // namespace qel

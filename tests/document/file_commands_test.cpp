@@ -240,6 +240,22 @@ TEST_F(FileCommandsTest, NewKeepsThePathSoSaveOverwritesTheOldFile) {
   EXPECT_EQ(chooser.requests().size(), 1u);
 }
 
+TEST_F(FileCommandsTest, OpenSaveAndNewClearTheModifiedMarkAndAFailedSaveKeepsIt) {
+  std::string path = CopyExample(files.path(), "marked.qdw");
+  document.SetModifiedFlag();
+  OpenThroughTheDialog(path);
+  EXPECT_FALSE(document.IsModified());
+  document.SetModifiedFlag();
+  document.OnFileSave();
+  EXPECT_FALSE(document.IsModified());
+  document.SetModifiedFlag();
+  chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
+  document.OnFileSaveAs();
+  EXPECT_TRUE(document.IsModified());
+  document.OnFileNew();
+  EXPECT_FALSE(document.IsModified());
+}
+
 TEST_F(FileCommandsTest, AFailedSaveKeepsThePathNameAndTheRecentFiles) {
   std::string path = CopyExample(files.path(), "kept.qdw");
   OpenThroughTheDialog(path);

@@ -132,6 +132,7 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   for (auto _ : benchState) {
     benchState.PauseTiming();
     state.caches = RenderCaches();  // freeing the previous layout is not part of (a)
+    state.results = DocumentResults();
     benchState.ResumeTiming();
 
     auto start = std::chrono::steady_clock::now();

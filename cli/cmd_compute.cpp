@@ -28,14 +28,13 @@ int RunCompute(const std::vector<std::string>& words) {
 
   ApplicationState& state = session.state();
   const DocumentTables& t = state.tables;
-  ComputeStripResults(t, state.results);
-  ComputeLatticeResults(t, state.results);
+  const ResultsGrid& results = state.results.All(t);
 
   std::fputs("problem,xrow,yrow,zrow,x,y,z,dP\n", stdout);
   for (int zRow : PresentRows(t, false, point_col::kZ)) {
     for (int xRow : PresentRows(t, false, point_col::kX)) {
       PrintRow("strip", xRow, 0, zRow, ToDouble(t.stripPoints[xRow][point_col::kX]), 0.0,
-               ToDouble(t.stripPoints[zRow][point_col::kZ]), state.results.strip(xRow, zRow));
+               ToDouble(t.stripPoints[zRow][point_col::kZ]), results.strip(xRow, zRow));
     }
   }
   for (int zRow : PresentRows(t, true, point_col::kGridZ)) {
@@ -43,8 +42,7 @@ int RunCompute(const std::vector<std::string>& words) {
       for (int xRow : PresentRows(t, true, point_col::kGridX)) {
         PrintRow("lattice", xRow, yRow, zRow, ToDouble(t.gridPoints[xRow][point_col::kGridX]),
                  ToDouble(t.gridPoints[yRow][point_col::kGridY]),
-                 ToDouble(t.gridPoints[zRow][point_col::kGridZ]),
-                 state.results.at(xRow, yRow, zRow));
+                 ToDouble(t.gridPoints[zRow][point_col::kGridZ]), results.at(xRow, yRow, zRow));
       }
     }
   }

@@ -2,7 +2,6 @@
 #include "document/document_save.h"
 
 #include "document/data_file.h"
-#include "document/load_lists.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/system_settings.h"
@@ -10,13 +9,11 @@
 
 namespace qel {
 
-bool SaveDocument(const std::string& path, DocumentTables& tables, ResultsGrid& results,
+bool SaveDocument(const std::string& path, DocumentTables& tables, const DocumentResults& results,
                   const SystemSettings& settings, PromptService& prompts) {
   SettingsToLines(settings, tables);
-  // The result listing always belongs to the document being written.
-  ComputeLatticeResults(tables, results);
-  WriteOutcome outcome =
-      WriteTextFileSafely(path, FormatDataFile(tables, results, settings.stressDigits));
+  WriteOutcome outcome = WriteTextFileSafely(
+      path, FormatDataFile(tables, results.Lattice(tables), settings.stressDigits));
   if (outcome.ok) return true;
   if (!outcome.badCharacter.empty()) {
     prompts.Show(

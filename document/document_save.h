@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "document/document_results.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -10,11 +11,11 @@ namespace qel {
 class PromptService;
 struct SystemSettings;
 
-// Sets the scale and print-range lines from the settings, computes the lattice results of this
-// document into `results`, and writes the data file safely. On failure the old file stays as it
-// was, a message is shown (the character that cannot be stored, or that the file could not be
-// saved) and false is returned.
-bool SaveDocument(const std::string& path, DocumentTables& tables, ResultsGrid& results,
+// Sets the scale and print-range lines from the settings and writes the data file safely, with
+// the lattice results of the tables as they are. On failure the old file stays as it was, a
+// message is shown (the character that cannot be stored, or that the file could not be saved)
+// and false is returned.
+bool SaveDocument(const std::string& path, DocumentTables& tables, const DocumentResults& results,
                   const SystemSettings& settings, PromptService& prompts);
 
 }  // namespace qel

@@ -64,7 +64,7 @@ bool IsDataFileExtension(const std::string& extension) {
   return true;
 }
 
-CQelDoc::CQelDoc(DocumentTables& tables, ResultsGrid& results, SystemSettings& settings,
+CQelDoc::CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
                  FontSlots& fonts, const DocumentServices& services)
     : tables_(tables), results_(results), settings_(settings), fonts_(fonts), services_(services) {}
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/data_file.h"
+#include "document/document_results.h"
 #include "document/document_tables.h"
 #include "platform/file_chooser.h"
 
@@ -42,8 +43,8 @@ bool IsDataFileExtension(const std::string& extension);
 class CQelDoc {
  public:
   // The document works on the process-wide tables and settings it is given.
-  CQelDoc(DocumentTables& tables, ResultsGrid& results, SystemSettings& settings, FontSlots& fonts,
-          const DocumentServices& services);
+  CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
+          FontSlots& fonts, const DocumentServices& services);
 
   // Called whenever the document's data changed and every view must show it anew.
   void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
@@ -85,7 +86,7 @@ class CQelDoc {
   void UpdateAllViews();
 
   DocumentTables& tables_;
-  ResultsGrid& results_;
+  const DocumentResults& results_;
   SystemSettings& settings_;
   FontSlots& fonts_;
   DocumentServices services_;

@@ -2,6 +2,7 @@
 // system settings and fonts, and what the view shows.
 #pragma once
 
+#include "document/document_results.h"
 #include "document/document_tables.h"
 #include "settings/drawing.h"
 #include "settings/system_settings.h"
@@ -13,7 +14,7 @@ namespace qel {
 
 struct ApplicationState {
   DocumentTables tables;
-  ResultsGrid results;
+  DocumentResults results;  // computed from the tables when they changed
   SystemSettings settings;
   FontSlots fonts;
   ViewState view;

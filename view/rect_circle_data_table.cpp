@@ -19,7 +19,7 @@ double Column(int column) {
 }
 
 std::string ContentKey(const DocumentTables& tables) {
-  LayoutKey key;
+  CacheKey key;
   for (int row = 1; row <= kRectRows; ++row)
     for (int column = 1; column <= kRectColumns; ++column)
       key.Add(tables.rectLoads[row][column]);

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <thread>
 
+#include "document/document_results.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
@@ -25,10 +26,6 @@ constexpr double kFlatCircleDepth = 1e-05;
 // Points laid out by one worker at a time when the course listing is built in parallel.
 constexpr std::size_t kTracePointsPerChunk = 8;
 
-int CellIndex(int i, int j, int k) {
-  return ((i - 1) * kGridRows + (j - 1)) * kGridRows + (k - 1);
-}
-
 struct LatticeTableOptions {
   bool showTrace = false;
   int influenceDigits = 0;
@@ -46,54 +43,14 @@ LatticeTableOptions OptionsOf(const RenderContext& ctx) {
   return options;
 }
 
-// The loads and points the results are computed from.
-std::string ResultsKey(const DocumentTables& tables) {
-  LayoutKey key;
-  for (int row = 1; row <= kRectRows; ++row)
-    for (int column = 1; column <= kRectColumns; ++column)
-      key.Add(tables.rectLoads[row][column]);
-  for (int row = 1; row <= kCircleRows; ++row)
-    for (int column = 1; column <= kCircleColumns; ++column)
-      key.Add(tables.circleLoads[row][column]);
-  for (int row = 1; row <= kGridRows; ++row)
-    for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
-      key.Add(tables.gridPoints[row][column]);
-  return key.text();
-}
-
 std::string ContentKey(const std::string& resultsKey, const LatticeTableOptions& options) {
-  LayoutKey key;
+  CacheKey key;
   key.Add(resultsKey);
   key.Add(static_cast<long long>(options.showTrace));
   key.Add(static_cast<long long>(options.influenceDigits));
   key.Add(static_cast<long long>(options.stressDigits));
   key.Add(static_cast<long long>(options.kiloNewtons));
   return key.text();
-}
-
-// Computes the lattice cells of the results grid, or copies them from the cache when the loads
-// and points have not changed; returns the cached values.
-const std::vector<double>& LatticeResultValues(RenderContext& ctx, const std::string& key) {
-  ResultsCache& cache = ctx.caches.latticeResultValues;
-  const bool hit = cache.valid && cache.key == key;
-  if (!hit) {
-    cache.valid = false;
-    ComputeLatticeResults(ctx.tables, ctx.results);
-    cache.values.assign(kGridRows * kGridRows * kGridRows, 0.0);
-  }
-  for (int i = 1; i <= kGridRows; ++i) {
-    for (int j = 1; j <= kGridRows; ++j) {
-      for (int k = 1; k <= kGridRows; ++k) {
-        if (hit)
-          ctx.results.at(i, j, k) = cache.values[CellIndex(i, j, k)];
-        else
-          cache.values[CellIndex(i, j, k)] = ctx.results.at(i, j, k);
-      }
-    }
-  }
-  cache.key = key;
-  cache.valid = true;
-  return cache.values;
 }
 
 // One point of the course listing.
@@ -247,7 +204,7 @@ void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options,
 
 // The header, then one line per listed point: negative depths included, z outermost, x
 // innermost, numbered from 1.
-void AddFinalTable(const DocumentTables& tables, const std::vector<double>& values,
+void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                    const LatticeTableOptions& options, TableContent& content) {
   const double c1 = TableColumn(kColumn1Mm), c2 = TableColumn(kColumn2Mm),
                c3 = TableColumn(kColumn3Mm), c4 = TableColumn(kColumn4Mm),
@@ -272,7 +229,7 @@ void AddFinalTable(const DocumentTables& tables, const std::vector<double>& valu
         content.AddText(c2, FormatC("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
         content.AddText(c3, FormatC("%4.2f", y));
         content.AddText(c4, FormatC("%4.2f", z));
-        content.AddText(c5, FormatUnsignedZero(stress, values[CellIndex(i, j, k)]));
+        content.AddText(c5, FormatUnsignedZero(stress, results.at(i, j, k)));
       }
     }
   }
@@ -281,16 +238,15 @@ void AddFinalTable(const DocumentTables& tables, const std::vector<double>& valu
 }  // namespace
 
 int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const std::string resultsKey = ResultsKey(ctx.tables);
-  const std::vector<double>& values = LatticeResultValues(ctx, resultsKey);
+  const ResultsGrid& results = ctx.results.Lattice(ctx.tables);
   const LatticeTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::RectCircle, DisplayKind::Results, kRectCircleFont,
                        ctx.view.screenLineSteps.rectCircleResults, ctx.caches.rectCircleResults};
-  return RenderTable(ctx, dc, draw, display, ContentKey(resultsKey, options),
+  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.latticeKey(), options),
                      [&](TableContent& content) {
                        if (options.showTrace) AddTrace(ctx.tables, options, content);
                        content.BreakPastTwoThirds();
-                       AddFinalTable(ctx.tables, values, options, content);
+                       AddFinalTable(ctx.tables, results, options, content);
                      });
 }
 

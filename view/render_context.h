@@ -1,6 +1,7 @@
 // Everything a renderer reads and writes while it draws or counts the pages of one display.
 #pragma once
 
+#include "document/document_results.h"
 #include "document/document_tables.h"
 #include "platform/device_context.h"
 #include "settings/drawing.h"
@@ -12,9 +13,10 @@ namespace qel {
 class PromptService;
 struct RenderCaches;
 
+// The document is read only: its tables, and the results they give.
 struct RenderContext {
   const DocumentTables& tables;
-  ResultsGrid& results;
+  const DocumentResults& results;
   const SystemSettings& settings;
   const FontSlots& fonts;
   ViewState& view;

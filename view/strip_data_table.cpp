@@ -19,7 +19,7 @@ double Column(int column) {
 }
 
 std::string ContentKey(const DocumentTables& tables) {
-  LayoutKey key;
+  CacheKey key;
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
       for (int column = 1; column <= kStripColumns; ++column)

@@ -2,6 +2,7 @@
 // the calculation piece by piece, then the dP table of each depth in blocks of x columns.
 #include <algorithm>
 
+#include "document/document_results.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
@@ -21,10 +22,6 @@ constexpr int kMaxValueColumns = 8;
 constexpr int kWideColumnsMm[kMaxValueColumns] = {26, 51, 76, 101, 126, 151, 176, 201};
 constexpr int kNarrowColumnsMm[kMaxValueColumns] = {26, 46, 66, 86, 106, 126, 146, 166};
 constexpr int kWideColumnLimit = 6;
-
-int CellIndex(int xRow, int zRow) {
-  return (xRow - 1) * kStripPointRows + (zRow - 1);
-}
 
 // What the text of the table depends on besides the loads and points.
 struct StripTableOptions {
@@ -46,22 +43,8 @@ StripTableOptions OptionsOf(const RenderContext& ctx) {
   return options;
 }
 
-// The loads and points the results are computed from.
-std::string ResultsKey(const DocumentTables& tables) {
-  LayoutKey key;
-  for (int set = 1; set <= kStripSets; ++set)
-    for (int row = 1; row <= kStripRows; ++row)
-      for (int column = strip_col::kNo; column <= strip_col::kGamma; ++column)
-        key.Add(tables.stripLoads[set][row][column]);
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    key.Add(tables.stripPoints[row][point_col::kX]);
-    key.Add(tables.stripPoints[row][point_col::kZ]);
-  }
-  return key.text();
-}
-
 std::string ContentKey(const std::string& resultsKey, const StripTableOptions& options) {
-  LayoutKey key;
+  CacheKey key;
   key.Add(resultsKey);
   key.Add(static_cast<long long>(options.showTrace));
   key.Add(static_cast<long long>(options.influenceDigits));
@@ -69,27 +52,6 @@ std::string ContentKey(const std::string& resultsKey, const StripTableOptions& o
   key.Add(static_cast<long long>(options.valueColumns));
   key.Add(static_cast<long long>(options.kiloNewtons));
   return key.text();
-}
-
-// Computes the strip cells of the results grid, or copies them from the cache when the loads
-// and points have not changed; returns the cached values.
-const std::vector<double>& StripResultValues(RenderContext& ctx, const std::string& key) {
-  ResultsCache& cache = ctx.caches.stripResultValues;
-  if (cache.valid && cache.key == key) {
-    for (int c = 1; c <= kStripPointRows; ++c)
-      for (int r = 1; r <= kStripPointRows; ++r)
-        ctx.results.strip(c, r) = cache.values[CellIndex(c, r)];
-    return cache.values;
-  }
-  cache.valid = false;
-  ComputeStripResults(ctx.tables, ctx.results);
-  cache.values.assign(kStripPointRows * kStripPointRows, 0.0);
-  for (int c = 1; c <= kStripPointRows; ++c)
-    for (int r = 1; r <= kStripPointRows; ++r)
-      cache.values[CellIndex(c, r)] = ctx.results.strip(c, r);
-  cache.key = key;
-  cache.valid = true;
-  return cache.values;
 }
 
 // The course of the calculation: for every point its number and position, and for every piece
@@ -139,7 +101,7 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
 }
 
 // For every depth: its z, then blocks of x values with their dP below them.
-void AddFinalTable(const DocumentTables& tables, const std::vector<double>& values,
+void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                    const StripTableOptions& options, TableContent& content) {
   const double label = TableColumn(kLabelMm);
   const int* columnsMm =
@@ -168,7 +130,7 @@ void AddFinalTable(const DocumentTables& tables, const std::vector<double>& valu
       content.AddText(label, unitLabel);
       for (int i = first; i < last; ++i) {
         content.AddText(TableColumn(columnsMm[i - first]),
-                        FormatUnsignedZero(stressFormat, values[CellIndex(xRows[i], r)]));
+                        FormatUnsignedZero(stressFormat, results.strip(xRows[i], r)));
       }
     }
   }
@@ -177,16 +139,15 @@ void AddFinalTable(const DocumentTables& tables, const std::vector<double>& valu
 }  // namespace
 
 int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const std::string resultsKey = ResultsKey(ctx.tables);
-  const std::vector<double>& values = StripResultValues(ctx, resultsKey);
+  const ResultsGrid& results = ctx.results.Strip(ctx.tables);
   const StripTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::Strip, DisplayKind::Results, kStripFont,
                        ctx.view.screenLineSteps.stripResults, ctx.caches.stripResults};
-  return RenderTable(ctx, dc, draw, display, ContentKey(resultsKey, options),
+  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.stripKey(), options),
                      [&](TableContent& content) {
                        if (options.showTrace) AddTrace(ctx.tables, options, content);
                        content.BreakPastTwoThirds();
-                       AddFinalTable(ctx.tables, values, options, content);
+                       AddFinalTable(ctx.tables, results, options, content);
                      });
 }
 

@@ -194,21 +194,6 @@ void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const Tab
   });
 }
 
-void LayoutKey::Add(std::string_view text) {
-  Add(static_cast<long long>(text.size()));
-  text_.append(text);
-}
-
-void LayoutKey::Add(long long value) {
-  char bytes[sizeof value];
-  std::memcpy(bytes, &value, sizeof value);
-  text_.append(bytes, sizeof bytes);
-}
-
-void LayoutKey::Add(double value) {
-  Add(std::bit_cast<long long>(value));
-}
-
 int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDisplay& display,
                 const std::string& contentKey,
                 const std::function<void(TableContent&)>& buildContent) {

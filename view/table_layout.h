@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/cache_key.h"
 #include "view/render_context.h"
 
 namespace qel {
@@ -110,26 +111,6 @@ struct TableLayoutCache {
   int placedTop = 0;
   std::uint64_t placedStepBits = 0;
   TablePlacement placement;
-};
-
-// Computed results kept for the inputs named by `key`.
-struct ResultsCache {
-  bool valid = false;
-  std::string key;
-  std::vector<double> values;
-};
-
-// Everything a table's lines depend on, written into one string so that two sets of inputs
-// compare equal exactly when every part is equal.
-class LayoutKey {
- public:
-  void Add(std::string_view text);
-  void Add(long long value);
-  void Add(double value);  // by its bits
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
 };
 
 // What distinguishes one table display from another for RenderTable.

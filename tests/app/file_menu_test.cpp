@@ -20,7 +20,9 @@ class FileMenuTest : public AppTest {
     return path;
   }
   std::string LastFolderFile() { return DataFolder() + "/FileV.ndx"; }
-  std::string Snapshot() { return FormatDataFile(state().tables, state().results, 3); }
+  std::string Snapshot() {
+    return FormatDataFile(state().tables, state().results.Lattice(state().tables), 3);
+  }
 };
 
 TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
@@ -83,7 +85,7 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   DocumentTables reread;
   SystemSettings settings;
   ASSERT_EQ(ReadDataFile(written, reread, settings), ReadStatus::Ok);
-  EXPECT_EQ(FormatDataFile(reread, state().results, 3), Snapshot());
+  EXPECT_EQ(FormatDataFile(reread, state().results.Lattice(reread), 3), Snapshot());
 
   chooser.ChooseNext(files.File("copy.txt"));
   Action(57604).trigger();

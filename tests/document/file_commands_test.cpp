@@ -34,7 +34,7 @@ class FileCommandsTest : public ::testing::Test {
 
   std::string LastFolderFile() const { return data.File("FileV.ndx"); }
   // Everything the document holds, as it would be written.
-  std::string Snapshot() const { return FormatDataFile(tables, results, 3); }
+  std::string Snapshot() const { return FormatDataFile(tables, results.Lattice(tables), 3); }
   // A copy of the example in `folder` under `name`.
   std::string CopyExample(const std::string& folder, const std::string& name) {
     fs::create_directories(folder);
@@ -50,7 +50,7 @@ class FileCommandsTest : public ::testing::Test {
 
   test::TempFolder data, files;
   DocumentTables tables;
-  ResultsGrid results;
+  DocumentResults results;
   SystemSettings settings;
   FontSlots fonts;
   ScriptedPrompts prompts;

@@ -19,7 +19,7 @@ struct RenderWorld {
   RenderWorld();
 
   DocumentTables tables;
-  ResultsGrid results;
+  DocumentResults results;
   SystemSettings settings;
   FontSlots fonts;
   ViewState view;

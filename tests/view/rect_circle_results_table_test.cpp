@@ -177,13 +177,12 @@ TEST_F(RectCircleResultsTableTest, SurfacePointIsComputedJustBelowItAndItsRatios
   EXPECT_EQ(strings[29], "0.0000");
   EXPECT_EQ(strings[30], "I=1.000");
   EXPECT_EQ(strings.back(), "2.000");  // 1 x q under the centre
-  EXPECT_EQ(world.results.at(1, 1, 1), 2.0);
+  EXPECT_EQ(world.results.Lattice(world.tables).at(1, 1, 1), 2.0);
 }
 
 TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedWithZeroButNotComputed) {
   SetCircle(1, {"1", "0", "0", "1", "1"});
   SetLattice({"0"}, {"0"}, {"-1", "1"});
-  world.results.at(1, 1, 1) = 5;  // stale
   ShowTrace(true);
   std::vector<std::string> strings = BodyStrings(Page(1));
   int traced = 0;
@@ -196,8 +195,9 @@ TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedWithZeroButNotComputed) 
   const std::vector<std::string> table(strings.end() - 10, strings.end());
   EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "0.000", "P2", "0.00",
                                              "0.00", "1.00", "0.646"}));
-  EXPECT_EQ(world.results.at(1, 1, 1), 0.0);
-  EXPECT_EQ(world.results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));
+  const ResultsGrid& results = world.results.Lattice(world.tables);
+  EXPECT_EQ(results.at(1, 1, 1), 0.0);
+  EXPECT_EQ(results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));
 }
 
 TEST_F(RectCircleResultsTableTest, TwoThirdsRuleAfterTheListing) {
@@ -213,27 +213,26 @@ TEST_F(RectCircleResultsTableTest, TwoThirdsRuleAfterTheListing) {
   EXPECT_EQ(BodyTexts(Page(2)).front(), (DrawnText{110, 242, "計算点"}));
 }
 
-TEST_F(RectCircleResultsTableTest, ResultsGridMatchesTheEngineAndIsRefilledFromTheCache) {
+TEST_F(RectCircleResultsTableTest, ResultsMatchTheEngineAndAreComputedOnceForManyPages) {
   SetRect(1, {"1", "-3", "-2", "4", "5", "2.5"});
   SetRect(2, {"2", "10", "0", "6", "-4", "1"});
   SetCircle(1, {"1", "1", "1", "3", "2"});
   SetCircle(2, {"2", "-5", "4", "1.5", "4"});
   SetLattice({"-4", "", "0", "2.5", "9"}, {"-1", "3", "7"}, {"0", "0.5", "", "-2", "3"});
-  for (int i = 1; i <= kGridRows; ++i)
-    world.results.at(i, i, i) = 42;  // stale
   Pages();
   ResultsGrid expected;
   ComputeLatticeResults(world.tables, expected, 1);
+  const ResultsGrid& results = world.results.Lattice(world.tables);
   for (int i = 1; i <= kGridRows; ++i)
     for (int j = 1; j <= kGridRows; ++j)
       for (int k = 1; k <= kGridRows; ++k)
-        ASSERT_EQ(world.results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
-  EXPECT_NE(world.results.at(3, 2, 2), 0.0);
+        ASSERT_EQ(results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
+  EXPECT_NE(results.at(3, 2, 2), 0.0);
 
-  world.results = ResultsGrid();
+  const int computed = world.results.latticeComputations();
   Page(1);  // served from the cache
-  EXPECT_EQ(world.results.at(3, 2, 2), expected.at(3, 2, 2));
-  EXPECT_EQ(world.results.at(5, 3, 5), expected.at(5, 3, 5));
+  Page(1);
+  EXPECT_EQ(world.results.latticeComputations(), computed);
 }
 
 TEST_F(RectCircleResultsTableTest, ListingOfManyPointsKeepsPointOrder) {
@@ -274,16 +273,17 @@ TEST_F(RectCircleResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   EXPECT_EQ(test::DrawTablePageOf(fresh, RenderRectCircleResults, 4).Log(), first);
 
   // Results are reused while loads and points stay, also when the table is laid out anew.
-  world.caches.latticeResultValues.values[0] = 12.25;  // x 1, y 1, z 1
+  const int computed = world.results.latticeComputations();
   world.settings.stressDigits = 2;
   std::vector<std::string> all = AllStrings();
-  EXPECT_NE(std::find(all.begin(), all.end(), "12.25"), all.end());
-  EXPECT_EQ(world.results.at(1, 1, 1), 12.25);
+  const std::string value = FormatC("%3.2f", world.results.Lattice(world.tables).at(1, 1, 1));
+  EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
+  EXPECT_EQ(world.results.latticeComputations(), computed);
 
   // A changed load recomputes them.
   SetCircle(1, {"1", "1", "1", "3", "2.0"});
   Pages();
-  EXPECT_NE(world.results.at(1, 1, 1), 12.25);
+  EXPECT_EQ(world.results.latticeComputations(), computed + 1);
   world.settings.stressDigits = 3;
   EXPECT_EQ(Page(4).Log(), first);
 

@@ -87,13 +87,13 @@ TEST_F(StripResultsTableTest, ZeroIsPrintedWithoutSignAndNegativeDpAsItIs) {
   ASSERT_EQ(strings.size(), 7u);
   EXPECT_EQ(strings[5], "-0.500");
   EXPECT_EQ(strings[6], "0.000");
-  EXPECT_LT(std::fabs(world.results.strip(2, 1)), 1e-9);
+  EXPECT_LT(std::fabs(world.results.Strip(world.tables).strip(2, 1)), 1e-9);
 
   // A negative dP within 1e-10 of zero is rounding noise to the table: no minus sign.
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-12", "1"});
   EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
-  EXPECT_LT(world.results.strip(1, 1), 0.0);
-  EXPECT_GT(world.results.strip(1, 1), -2e-12);
+  EXPECT_LT(world.results.Strip(world.tables).strip(1, 1), 0.0);
+  EXPECT_GT(world.results.Strip(world.tables).strip(1, 1), -2e-12);
   // Beyond that it is a real negative change and keeps its sign, even when it rounds to zero.
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-9", "1"});
   EXPECT_EQ(BodyStrings(Page(1))[5], "-0.000");
@@ -246,25 +246,23 @@ TEST_F(StripResultsTableTest, ResultsGridHoldsTheDpOfEveryPoint) {
   SetPiece(1, 1, {"1", "0", "2", "4", "6", "1", "1"});
   SetPiece(2, 1, {"2", "1", "1", "3", "3", "2", "1.5"});
   SetPoints({"1", "", "-2.5"}, {"0.5", "3"});
-  world.results.strip(2, 1) = 99;  // a stale value of a row that no longer takes part
-  world.results.at(1, 1, 1) = 7;   // a lattice cell, never touched here
   Pages();
+  const ResultsGrid& results = world.results.Strip(world.tables);
   const StripLoadSets loads = ExtractStripLoads(world.tables);
   for (int c : {1, 3}) {
     for (int r : {1, 2}) {
       const double x = ToDouble(world.tables.stripPoints[c][1]);
       const double z = ToDouble(world.tables.stripPoints[r][2]);
-      EXPECT_EQ(world.results.strip(c, r), StripPointStress(loads, x, z)) << c << " " << r;
+      EXPECT_EQ(results.strip(c, r), StripPointStress(loads, x, z)) << c << " " << r;
     }
   }
-  EXPECT_EQ(world.results.strip(2, 1), 0.0);
-  EXPECT_EQ(world.results.at(1, 1, 1), 7.0);
+  EXPECT_EQ(results.strip(2, 1), 0.0);  // a row without a number takes no part
+  EXPECT_EQ(results.at(1, 1, 1), 0.0);  // a lattice cell, never touched here
 
-  // A call served from the cache still leaves the values in the grid.
-  const double expected = world.results.strip(3, 2);
-  world.results = ResultsGrid();
+  // Later pages are served from the values computed once.
+  const int computed = world.results.stripComputations();
   Page(1);
-  EXPECT_EQ(world.results.strip(3, 2), expected);
+  EXPECT_EQ(world.results.stripComputations(), computed);
 }
 
 TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
@@ -280,23 +278,24 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   fresh.tables = world.tables;
   EXPECT_EQ(test::DrawTablePageOf(fresh, RenderStripResults, 3).Log(), first);
 
-  // The cached results are not recomputed while the loads and points stay: a value changed
-  // behind the renderer's back shows once the layout is rebuilt for another number format.
-  world.caches.stripResultValues.values[0] = 12.5;  // x row 1, z row 1
+  // The results are not recomputed while the loads and points stay, also when the layout is
+  // rebuilt for another number format.
+  const int computed = world.results.stripComputations();
   world.settings.stressDigits = 1;
   Pages();
-  EXPECT_EQ(world.results.strip(1, 1), 12.5);
   std::vector<std::string> all;
   for (int page = 1, pages = Pages(); page <= pages; ++page) {
     std::vector<std::string> strings = BodyStrings(Page(page));
     all.insert(all.end(), strings.begin(), strings.end());
   }
-  EXPECT_NE(std::find(all.begin(), all.end(), "12.5"), all.end());
+  const std::string value = FormatC("%2.1f", world.results.Strip(world.tables).strip(1, 1));
+  EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
+  EXPECT_EQ(world.results.stripComputations(), computed);
 
   // A changed point recomputes.
   world.tables.stripPoints[1][point_col::kZ] = "1.0";
   Pages();
-  EXPECT_NE(world.results.strip(1, 1), 12.5);
+  EXPECT_EQ(world.results.stripComputations(), computed + 1);
   world.settings.stressDigits = 3;
   EXPECT_EQ(Page(3).Log(), first);
 

@@ -186,27 +186,5 @@ TEST(TableContentTest, DrawsOnlyTheLinesOfThePage) {
   DrawTablePage(dc, t, content, placement, 3);
   EXPECT_TRUE(dc.lines().empty());
 }
-
-TEST(LayoutKeyTest, PartsAreKeptApart) {
-  LayoutKey a, b;
-  a.Add("ab");
-  a.Add("c");
-  b.Add("a");
-  b.Add("bc");
-  EXPECT_NE(a.text(), b.text());
-
-  LayoutKey c, d;
-  c.Add(1.0);
-  d.Add(1.0 + 1e-15);
-  EXPECT_NE(c.text(), d.text());
-  c = LayoutKey();
-  d = LayoutKey();
-  c.Add("x");
-  c.Add(3LL);
-  d.Add("x");
-  d.Add(3LL);
-  EXPECT_EQ(c.text(), d.text());
-}
-
 }  // namespace
 }  // namespace qel

@@ -1,0 +1,64 @@
+// The dP results of a document, kept beside its tables.
+#include "document/document_results.h"
+
+#include "document/load_lists.h"
+#include "settings/cache_key.h"
+
+namespace qel {
+
+std::string StripResultsKey(const DocumentTables& tables) {
+  CacheKey key;
+  // The pieces' Y only places them in the figure; it does not change dP.
+  for (int set = 1; set <= kStripSets; ++set)
+    for (int row = 1; row <= kStripRows; ++row)
+      for (int column = strip_col::kNo; column <= strip_col::kGamma; ++column)
+        key.Add(tables.stripLoads[set][row][column]);
+  for (int row = 1; row <= kStripPointRows; ++row) {
+    key.Add(tables.stripPoints[row][point_col::kX]);
+    key.Add(tables.stripPoints[row][point_col::kZ]);
+  }
+  return key.text();
+}
+
+std::string LatticeResultsKey(const DocumentTables& tables) {
+  CacheKey key;
+  for (int row = 1; row <= kRectRows; ++row)
+    for (int column = 1; column <= kRectColumns; ++column)
+      key.Add(tables.rectLoads[row][column]);
+  for (int row = 1; row <= kCircleRows; ++row)
+    for (int column = 1; column <= kCircleColumns; ++column)
+      key.Add(tables.circleLoads[row][column]);
+  for (int row = 1; row <= kGridRows; ++row)
+    for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
+      key.Add(tables.gridPoints[row][column]);
+  return key.text();
+}
+
+const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
+  std::string key = StripResultsKey(tables);
+  if (!stripValid_ || key != stripKey_) {
+    ComputeStripResults(tables, grid_);
+    stripKey_ = std::move(key);
+    stripValid_ = true;
+    ++stripComputations_;
+  }
+  return grid_;
+}
+
+const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const {
+  std::string key = LatticeResultsKey(tables);
+  if (!latticeValid_ || key != latticeKey_) {
+    ComputeLatticeResults(tables, grid_);
+    latticeKey_ = std::move(key);
+    latticeValid_ = true;
+    ++latticeComputations_;
+  }
+  return grid_;
+}
+
+const ResultsGrid& DocumentResults::All(const DocumentTables& tables) const {
+  Strip(tables);
+  return Lattice(tables);
+}
+
+}  // namespace qel

@@ -1,0 +1,42 @@
+// The dP results of a document, kept beside its tables: computed from the load and point cells
+// when first asked for after one of those cells changed, and reused until then by every paint,
+// page count, printed page, save and qel-cli command.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "document/document_tables.h"
+
+namespace qel {
+
+// Everything the results of a problem are computed from, as one text: two sets of cells give
+// the same text exactly when every cell is the same.
+std::string StripResultsKey(const DocumentTables& tables);
+std::string LatticeResultsKey(const DocumentTables& tables);
+
+class DocumentResults {
+ public:
+  // The results grid with the strip cells [x row][z row][0] of `tables`.
+  const ResultsGrid& Strip(const DocumentTables& tables) const;
+  // The results grid with the lattice cells [x][y][z] of `tables`.
+  const ResultsGrid& Lattice(const DocumentTables& tables) const;
+  // The results grid with both.
+  const ResultsGrid& All(const DocumentTables& tables) const;
+
+  // The key of the strip or lattice values held (empty before the first computation).
+  const std::string& stripKey() const { return stripKey_; }
+  const std::string& latticeKey() const { return latticeKey_; }
+  // How many times each problem was computed: the cells changed this often between reads.
+  int stripComputations() const { return stripComputations_; }
+  int latticeComputations() const { return latticeComputations_; }
+
+ private:
+  // The values are a cache of what the tables give, so reading them is const.
+  mutable ResultsGrid grid_;
+  mutable std::string stripKey_, latticeKey_;
+  mutable bool stripValid_ = false, latticeValid_ = false;
+  mutable int stripComputations_ = 0, latticeComputations_ = 0;
+};
+
+}  // namespace qel

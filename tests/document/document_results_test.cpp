@@ -1,0 +1,91 @@
+// The results kept beside the document tables: computed once, and again after any load or point
+// cell changed.
+#include "document/document_results.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "document/load_lists.h"
+
+namespace qel {
+namespace {
+
+// A strip piece with two points, and a rectangle and a circle over a small lattice.
+DocumentTables SmallDocument() {
+  DocumentTables t;
+  const char* piece[] = {"", "1", "0", "2", "4", "6", "1", "1.8", "0"};
+  for (int column = 1; column <= kStripColumns; ++column)
+    t.stripLoads[1][1][column] = piece[column];
+  t.stripPoints[1][point_col::kX] = "3";
+  t.stripPoints[2][point_col::kX] = "8";
+  t.stripPoints[1][point_col::kZ] = "2";
+  const char* rect[] = {"", "1", "0", "0", "4", "2", "10"};
+  for (int column = 1; column <= kRectColumns; ++column)
+    t.rectLoads[1][column] = rect[column];
+  const char* circle[] = {"", "1", "6", "1", "1.5", "20"};
+  for (int column = 1; column <= kCircleColumns; ++column)
+    t.circleLoads[1][column] = circle[column];
+  for (int row = 1; row <= 2; ++row)
+    for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
+      t.gridPoints[row][column] = std::to_string(row * column);
+  return t;
+}
+
+struct CellChange {
+  const char* what;
+  std::function<void(DocumentTables&)> change;
+  bool strip;  // whether the strip results (else the lattice results) depend on it
+};
+
+class DocumentResultsTest : public ::testing::TestWithParam<CellChange> {};
+
+TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
+  DocumentTables tables = SmallDocument();
+  DocumentResults results;
+  const ResultsGrid before = results.All(tables);
+  results.All(tables);  // nothing changed: nothing computed again
+  EXPECT_EQ(results.stripComputations(), 1);
+  EXPECT_EQ(results.latticeComputations(), 1);
+
+  GetParam().change(tables);
+  const ResultsGrid& after = results.All(tables);
+  ResultsGrid expected;
+  ComputeStripResults(tables, expected);
+  ComputeLatticeResults(tables, expected);
+  const bool strip = GetParam().strip;
+  EXPECT_EQ(results.stripComputations(), strip ? 2 : 1);
+  EXPECT_EQ(results.latticeComputations(), strip ? 1 : 2);
+  EXPECT_EQ(after.strip(1, 1), expected.strip(1, 1));
+  EXPECT_EQ(after.at(1, 1, 1), expected.at(1, 1, 1));
+  EXPECT_NE(strip ? before.strip(1, 1) : before.at(1, 1, 1),
+            strip ? after.strip(1, 1) : after.at(1, 1, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, DocumentResultsTest,
+    ::testing::Values(
+        CellChange{"strip height",
+                   [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kH] = "2"; }, true},
+        CellChange{"strip depth", [](DocumentTables& t) { t.stripPoints[1][point_col::kZ] = "3"; },
+                   true},
+        CellChange{"rectangle corner",
+                   [](DocumentTables& t) { t.rectLoads[1][rect_col::kX2] = "5"; }, false},
+        CellChange{"circle load",
+                   [](DocumentTables& t) { t.circleLoads[1][circle_col::kQ] = "30"; }, false},
+        CellChange{"lattice depth",
+                   [](DocumentTables& t) { t.gridPoints[1][point_col::kGridZ] = "1.5"; }, false}));
+
+TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
+  DocumentTables tables = SmallDocument();
+  DocumentResults results;
+  results.All(tables);
+  tables.stripLoads[1][1][strip_col::kY] = "5";  // only places the piece in the figure
+  tables.settingLines[27] = "another title";
+  results.All(tables);
+  EXPECT_EQ(results.stripComputations(), 1);
+  EXPECT_EQ(results.latticeComputations(), 1);
+}
+
+}  // namespace
+}  // namespace qel

@@ -18,6 +18,16 @@ namespace {
 
 constexpr double kPixelsPerMmAt96Dpi = 3.779527559055118;
 
+// The device's resolution, in the geometry and in the millimetre scale of the transform.
+void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
+  g.dpiX = dpiX;
+  g.dpiY = dpiY;
+  g.pixelsPerMmX = dpiX * kInchesPerMm;
+  g.pixelsPerMmY = dpiY * kInchesPerMm;
+  t.pixelsPerMmX = g.pixelsPerMmX;
+  t.pixelsPerMmY = g.pixelsPerMmY;
+}
+
 bool IsFigure(DisplayMode mode) {
   return KindOf(mode) == DisplayKind::Figure;
 }
@@ -58,11 +68,7 @@ std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
 
 ViewController::ViewController(ApplicationState& state, PromptService& prompts,
                                PrinterInfo& printer, const SystemPaths& paths)
-    : state_(state),
-      prompts_(prompts),
-      printer_(printer),
-      paths_(paths),
-      ctx_(state.Context(prompts)) {}
+    : state_(state), prompts_(prompts), printer_(printer), paths_(paths) {}
 
 void ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
@@ -104,100 +110,94 @@ void ViewController::ReadDeviceGeometry() {
                 s.rectLeftX, s.rectPageOverlap);
 }
 
-int ViewController::RenderCurrent(DeviceContext* dc, bool draw) {
-  switch (state_.view.displayMode) {
+RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
+                                        WorldTransform& transform) {
+  return RenderContext{state_.tables, state_.results, state_.settings, state_.fonts, view,
+                       geometry,      transform,      prompts_,        state_.caches};
+}
+
+ViewController::PaperPage ViewController::PaperPageFor(int page, int dpiX, int dpiY) const {
+  PaperPage paper{state_.view, state_.geometry, state_.transform};
+  paper.view.printing = true;
+  paper.view.currentPage = page;
+  UseResolution(paper.geometry, paper.transform, dpiX, dpiY);
+  return paper;
+}
+
+int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw) {
+  switch (ctx.view.displayMode) {
     case DisplayMode::StripData:
-      return RenderStripData(ctx_, dc, draw);
+      return RenderStripData(ctx, dc, draw);
     case DisplayMode::StripResults:
-      return RenderStripResults(ctx_, dc, draw);
+      return RenderStripResults(ctx, dc, draw);
     case DisplayMode::RectCircleData:
-      return RenderRectCircleData(ctx_, dc, draw);
+      return RenderRectCircleData(ctx, dc, draw);
     case DisplayMode::RectCircleResults:
-      return RenderRectCircleResults(ctx_, dc, draw);
+      return RenderRectCircleResults(ctx, dc, draw);
     default:
       return 0;
   }
 }
 
-void ViewController::OnDraw(DeviceContext& dc) {
+void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g,
+                           WorldTransform& t) {
   const SystemSettings& s = state_.settings;
-  WorldTransform& t = state_.transform;
-  DeviceGeometry& g = state_.geometry;
   t.marginLeft = s.marginLeft;
   t.marginTop = s.marginTop;
-  g.dpiX = dc.LogPixelsX();
-  g.dpiY = dc.LogPixelsY();
-  g.pixelsPerMmX = g.dpiX * kInchesPerMm;
-  g.pixelsPerMmY = g.dpiY * kInchesPerMm;
-  t.pixelsPerMmX = g.pixelsPerMmX;
-  t.pixelsPerMmY = g.pixelsPerMmY;
+  UseResolution(g, t, dc.LogPixelsX(), dc.LogPixelsY());
   dc.SetWindowOrigin(0, 0);
   dc.SetTransparentBackground();
 
-  const DisplayMode mode = state_.view.displayMode;
+  RenderContext ctx = ContextOn(view, g, t);
+  const DisplayMode mode = view.displayMode;
   if (IsFigure(mode)) {
     FigureRange range = FigureRangeOf(s, ProblemOf(mode));
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
     if (mode == DisplayMode::StripFigure)
-      RenderStripFigure(ctx_, dc);
+      RenderStripFigure(ctx, dc);
     else
-      RenderRectCircleFigure(ctx_, dc);
+      RenderRectCircleFigure(ctx, dc);
   } else {
-    RenderCurrent(&dc, true);
+    RenderTableDisplay(ctx, &dc, true);
   }
-  DrawDisplayPageNumber(dc, ctx_, ProblemOf(mode), KindOf(mode));
+  DrawDisplayPageNumber(dc, ctx, ProblemOf(mode), KindOf(mode));
 }
 
-void ViewController::PrintPage(DeviceContext& dc, int page) {
-  ViewState& view = state_.view;
-  int shownPage = view.currentPage;
-  // Drawing sets the device's resolution in the geometry; the screen's comes back afterwards so
-  // that page counts and keys before the next paint still use it.
-  const DeviceGeometry shownGeometry = state_.geometry;
-  const WorldTransform shownTransform = state_.transform;
-  view.printing = true;
-  view.currentPage = page;
-  OnDraw(dc);
-  view.printing = false;
-  view.currentPage = shownPage;
-  state_.geometry = shownGeometry;
-  state_.transform = shownTransform;
-}
-
-int ViewController::CountPages() {
-  const DisplayMode mode = state_.view.displayMode;
+int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
+                              WorldTransform& transform) {
+  const DisplayMode mode = view.displayMode;
   int pages;
   if (IsFigure(mode)) {
     Problem problem = ProblemOf(mode);
-    state_.view.figureExtentX = problem == Problem::Strip
-                                    ? StripFigureExtent(state_.tables, state_.settings)
-                                    : RectCircleFigureExtent(state_.tables, state_.settings);
-    pages = FigurePageCount(state_.view.figureExtentX, FigureRangeOf(state_.settings, problem));
+    view.figureExtentX = problem == Problem::Strip
+                             ? StripFigureExtent(state_.tables, state_.settings)
+                             : RectCircleFigureExtent(state_.tables, state_.settings);
+    pages = FigurePageCount(view.figureExtentX, FigureRangeOf(state_.settings, problem));
   } else {
-    pages = RenderCurrent(nullptr, false);
+    RenderContext ctx = ContextOn(view, geometry, transform);
+    pages = RenderTableDisplay(ctx, nullptr, false);
   }
-  if (pages < state_.view.currentPage) state_.view.currentPage = 1;
+  if (pages < view.currentPage) view.currentPage = 1;
   return pages;
 }
 
+void ViewController::OnDraw(DeviceContext& dc) {
+  Paint(dc, state_.view, state_.geometry, state_.transform);
+}
+
+void ViewController::PrintPage(DeviceContext& dc, int page) {
+  PaperPage paper = PaperPageFor(page, dc.LogPixelsX(), dc.LogPixelsY());
+  Paint(dc, paper.view, paper.geometry, paper.transform);
+}
+
+int ViewController::CountPages() {
+  return PageCount(state_.view, state_.geometry, state_.transform);
+}
+
 int ViewController::CountPrintedPages(int dpiX, int dpiY) {
-  DeviceGeometry shownGeometry = state_.geometry;
-  ViewState shownView = state_.view;
-  DeviceGeometry& g = state_.geometry;
-  g.dpiX = dpiX;
-  g.dpiY = dpiY;
-  g.pixelsPerMmX = dpiX * kInchesPerMm;
-  g.pixelsPerMmY = dpiY * kInchesPerMm;
-  state_.transform.pixelsPerMmX = g.pixelsPerMmX;
-  state_.transform.pixelsPerMmY = g.pixelsPerMmY;
-  state_.view.printing = true;
-  int pages = CountPages();
-  state_.geometry = shownGeometry;
-  state_.transform.pixelsPerMmX = shownGeometry.pixelsPerMmX;
-  state_.transform.pixelsPerMmY = shownGeometry.pixelsPerMmY;
-  state_.view = shownView;
-  return pages;
+  PaperPage paper = PaperPageFor(1, dpiX, dpiY);
+  return PageCount(paper.view, paper.geometry, paper.transform);
 }
 
 bool ViewController::OnKeyDown(ViewKey key) {

@@ -32,16 +32,17 @@ class ViewController {
   // The printer's page size, and print ranges defaulted where they are not positive.
   void ReadDeviceGeometry();
 
-  // Paints page currentPage of the current display, then its page number.
+  // Paints page currentPage of the current display on the screen, then its page number.
   void OnDraw(DeviceContext& dc);
-  // Draws page `page` for the printer: the same painting with `printing` set and the current
-  // page swapped for the duration; the geometry of the device shown on screen is kept.
+  // Draws page `page` of the current display for paper: the same painting, laid out with the
+  // printing flag, the page and the device's resolution on copies of the view's state, so
+  // that nothing of it reaches what the screen shows.
   void PrintPage(DeviceContext& dc, int page);
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
   // Pages of the current display as they will come out on a device of this resolution, laid
-  // out for the printer; the view's own state is left as it was.
+  // out for paper on copies of the view's state.
   int CountPrintedPages(int dpiX, int dpiY);
 
   // A paging key; true when the view must repaint.
@@ -59,16 +60,27 @@ class ViewController {
   static ScrollSizes ScrollSizesFor(int screenWidth);
 
   ApplicationState& state() { return state_; }
-  RenderContext& context() { return ctx_; }
 
  private:
-  int RenderCurrent(DeviceContext* dc, bool draw);
+  // What one page on paper is laid out with: copies of the screen's view state, geometry and
+  // transform, set for printing page `page` on a device of the given resolution.
+  struct PaperPage {
+    ViewState view;
+    DeviceGeometry geometry;
+    WorldTransform transform;
+  };
+  PaperPage PaperPageFor(int page, int dpiX, int dpiY) const;
+  RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
+  // The painting and the page count shared by the screen and paper.
+  void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
+             WorldTransform& transform);
+  int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
+  int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
 
   ApplicationState& state_;
   PromptService& prompts_;
   PrinterInfo& printer_;
   const SystemPaths& paths_;
-  RenderContext ctx_;
 };
 
 }  // namespace qel

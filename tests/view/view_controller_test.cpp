@@ -184,12 +184,18 @@ TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
   controller.OnDisplayCommand(CommandId::ShowStripData);
   state.view.currentPage = 1;
   state.tables.settingLines[setting_line::kDataStartPage] = "10";
-  state.geometry.dpiY = 96;
+  RecordingDeviceContext screenDc(96, 96);
+  controller.OnDraw(screenDc);
+  const WorldTransform shownTransform = state.transform;
+  const double shownStep = state.view.screenLineSteps.stripData;
   RecordingDeviceContext printerDc(600, 600);
   controller.PrintPage(printerDc, 3);
   EXPECT_EQ(state.view.currentPage, 1);
   EXPECT_FALSE(state.view.printing);
   EXPECT_EQ(state.geometry.dpiY, 96);  // the screen's resolution is kept for page counts
+  EXPECT_EQ(state.transform.pixelsPerMetreY, shownTransform.pixelsPerMetreY);
+  EXPECT_EQ(state.transform.originY, shownTransform.originY);
+  EXPECT_EQ(state.view.screenLineSteps.stripData, shownStep);
   std::vector<std::string> texts = printerDc.Texts();
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts.back(), "12");  // the page number of printed page 3

@@ -81,16 +81,8 @@ const CommandText* FindCommandText(CommandId id) {
 
 const std::vector<CommandId>& CommandsAwaitingDialogs() {
   static const std::vector<CommandId> ids = {
-      CommandId::StripTitleStyle,    CommandId::StripLoad1,
-      CommandId::StripLoad2,         CommandId::StripPoints,
-      CommandId::StripPage,          CommandId::RectTitleStyle,
-      CommandId::RectLoads,          CommandId::CircleLoads,
-      CommandId::LatticePoints,      CommandId::RectPage,
-      CommandId::StripScale,         CommandId::RectScale,
-      CommandId::LineMarginDigits,   CommandId::StripStandardValues,
-      CommandId::RectStandardValues, CommandId::FontTitle,
-      CommandId::FontStrip,          CommandId::FontRectCircle,
-      CommandId::FontPage,           CommandId::Help,
+      CommandId::StripLoad1, CommandId::StripLoad2,  CommandId::StripPoints,
+      CommandId::RectLoads,  CommandId::CircleLoads, CommandId::LatticePoints,
   };
   return ids;
 }

@@ -7,7 +7,10 @@
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
 #include "platform/qt/qt_recent_files.h"
+#include "platform/qt/widgets/qt_colour_chooser.h"
 #include "platform/qt/widgets/qt_file_chooser.h"
+#include "platform/qt/widgets/qt_file_opener.h"
+#include "platform/qt/widgets/qt_font_chooser.h"
 #include "platform/qt/widgets/qt_prompts.h"
 #include "platform/system_paths.h"
 
@@ -22,6 +25,27 @@ struct CQelApp::DesktopServices {
   AppServices services() { return {prompts, chooser, recentFiles, paths}; }
 };
 
+// The font and colour dialogs and the opener of the help file, for whatever the caller did not
+// provide.
+struct CQelApp::DesktopChoosers {
+  QtFontChooser fonts;
+  QtColourChooser colours;
+  QtFileOpener opener;
+};
+
+namespace {
+
+// The services with the desktop's own choosers filling the gaps.
+AppServices WithChoosers(AppServices services, QtFontChooser& fonts, QtColourChooser& colours,
+                         QtFileOpener& opener) {
+  if (services.fontChooser == nullptr) services.fontChooser = &fonts;
+  if (services.colourChooser == nullptr) services.colourChooser = &colours;
+  if (services.fileOpener == nullptr) services.fileOpener = &opener;
+  return services;
+}
+
+}  // namespace
+
 CQelApp::CQelApp() : CQelApp(std::make_unique<DesktopServices>()) {}
 
 CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned)
@@ -32,7 +56,8 @@ CQelApp::CQelApp(const AppServices& services)
 
 CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& services)
     : owned_(std::move(owned)),
-      services_(services),
+      choosers_(std::make_unique<DesktopChoosers>()),
+      services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener)),
       printer_(services.useSystemPrinter),
       controller_(state_, services_.prompts, printer_, services_.paths),
       document_(state_.tables, state_.results, state_.settings, state_.fonts,
@@ -47,6 +72,8 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
     owned_->prompts.set_parent(frame_.get());
     owned_->chooser.set_parent(frame_.get());
   }
+  choosers_->fonts.set_parent(frame_.get());
+  choosers_->colours.set_parent(frame_.get());
   ConnectSettingsCommands(*this);
 
   // The command line: an empty document, or the data file it names (the first argument that

@@ -14,7 +14,10 @@
 namespace qel {
 
 class CMainFrame;
+class ColourChooser;
 class FileChooser;
+class FileOpener;
+class FontChooser;
 class PromptService;
 class RecentFiles;
 class SystemPaths;
@@ -27,6 +30,11 @@ struct AppServices {
   const SystemPaths& paths;
   // False: print to PDF files even where the system has a printer.
   bool useSystemPrinter = true;
+  // The font and colour dialogs and the opener of the help file; nullptr: the desktop's own.
+  // CQelApp::services() always holds all three.
+  FontChooser* fontChooser = nullptr;
+  ColourChooser* colourChooser = nullptr;
+  FileOpener* fileOpener = nullptr;
 };
 
 class CQelApp {
@@ -59,11 +67,13 @@ class CQelApp {
 
  private:
   struct DesktopServices;
+  struct DesktopChoosers;
   // The owned services are taken by reference so that they can be read before they move.
   explicit CQelApp(std::unique_ptr<DesktopServices>&& owned);
   CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& services);
 
   std::unique_ptr<DesktopServices> owned_;
+  std::unique_ptr<DesktopChoosers> choosers_;
   AppServices services_;
   ApplicationState state_;
   QtApplicationPrinter printer_;

@@ -1,13 +1,97 @@
-// The commands of the settings menu.
+// The commands of the settings menu and the help menu's help text.
 #include "app/settings_commands.h"
 
 #include "app/main_frame.h"
 #include "app/qel_app.h"
+#include "app/qel_view.h"
+#include "app/style_commands.h"
+#include "dialogs/display_moves.h"
+#include "dialogs/font_command.h"
+#include "dialogs/help_model.h"
 #include "dialogs/key_behaviour_model.h"
+#include "dialogs/line_margin_model.h"
+#include "dialogs/qt/help_dlg.h"
 #include "dialogs/qt/key_dlg.h"
+#include "dialogs/qt/line_margin_dlg.h"
+#include "dialogs/qt/scale_dlg.h"
+#include "dialogs/qt/standard_value_dlg.h"
+#include "dialogs/scale_model.h"
 #include "dialogs/settings_saving.h"
+#include "dialogs/standard_value_model.h"
 
 namespace qel {
+
+namespace {
+
+void OnScale(CQelApp& app, Problem problem) {
+  ApplicationState& state = app.state();
+  PromptService& prompts = app.services().prompts;
+  // The paper may have changed since the last look.
+  app.controller().ReadDeviceGeometry();
+  ScaleCommandSteps steps;
+  steps.showDialog = [&app, &prompts](ScaleModel& model) {
+    CScaleDlg dialog(model, prompts, app.mainFrame());
+    return dialog.exec() == QDialog::Accepted;
+  };
+  steps.repaint = [&app] { RepaintView(app); };
+  if (RunScaleCommand(problem, state.geometry, state.settings, state.view, prompts, steps))
+    SaveSettingsFile(state.settings, prompts);
+}
+
+void OnStandardValues(CQelApp& app, Problem kind) {
+  ApplicationState& state = app.state();
+  StandardValueModel model(state.settings, kind);
+  CStandardValueDlg dialog(model, app.services().prompts, app.mainFrame());
+  if (dialog.exec() == QDialog::Accepted) {
+    model.Apply(state.settings);
+    SaveSettingsFile(state.settings, app.services().prompts);
+    MoveDisplayToProblem(state.view, state.settings, kind);
+  }
+  RepaintView(app);
+}
+
+}  // namespace
+
+void RepaintView(CQelApp& app) {
+  CQelView* view = app.mainFrame()->view();
+  view->viewport()->update();
+  emit view->displayChanged();
+}
+
+void OnStripScale(CQelApp& app) {
+  OnScale(app, Problem::Strip);
+}
+
+void OnRectScale(CQelApp& app) {
+  OnScale(app, Problem::RectCircle);
+}
+
+void OnLineMarginDigits(CQelApp& app) {
+  ApplicationState& state = app.state();
+  LineMarginModel model(state.settings);
+  CLineMarginDlg dialog(model, app.services().prompts, *app.services().colourChooser,
+                        app.mainFrame());
+  if (dialog.exec() == QDialog::Accepted) {
+    StoreLineMarginSettings(model, state.geometry, state.settings, state.view);
+    SaveSettingsFile(state.settings, app.services().prompts);
+  }
+  RepaintView(app);
+}
+
+void OnStripStandardValues(CQelApp& app) {
+  OnStandardValues(app, Problem::Strip);
+}
+
+void OnRectStandardValues(CQelApp& app) {
+  OnStandardValues(app, Problem::RectCircle);
+}
+
+void OnChooseFont(CQelApp& app, int slot) {
+  ApplicationState& state = app.state();
+  ChooseSlotFont(slot, state.settings, state.fonts, *app.services().fontChooser,
+                 app.services().prompts);
+  RepaintView(app);
+}
 
 void OnKeyBehaviour(CQelApp& app) {
   SystemSettings& settings = app.state().settings;
@@ -18,9 +102,30 @@ void OnKeyBehaviour(CQelApp& app) {
   SaveSettingsFile(settings, app.services().prompts);
 }
 
+void OnHelp(CQelApp& app) {
+  const AppServices& services = app.services();
+  const HelpModel model(app.state().settings.dataFolder, services.prompts);
+  CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
+  dialog.exec();
+  RepaintView(app);
+}
+
 void ConnectSettingsCommands(CQelApp& app) {
   CMainFrame& frame = *app.mainFrame();
+  frame.SetCommandHandler(CommandId::StripScale, [&app] { OnStripScale(app); });
+  frame.SetCommandHandler(CommandId::RectScale, [&app] { OnRectScale(app); });
+  frame.SetCommandHandler(CommandId::LineMarginDigits, [&app] { OnLineMarginDigits(app); });
+  frame.SetCommandHandler(CommandId::StripStandardValues, [&app] { OnStripStandardValues(app); });
+  frame.SetCommandHandler(CommandId::RectStandardValues, [&app] { OnRectStandardValues(app); });
+  const std::pair<CommandId, int> fonts[] = {{CommandId::FontTitle, kTitleFont},
+                                             {CommandId::FontStrip, kStripFont},
+                                             {CommandId::FontRectCircle, kRectCircleFont},
+                                             {CommandId::FontPage, kPageFont}};
+  for (const auto& [id, slot] : fonts)
+    frame.SetCommandHandler(id, [&app, slot] { OnChooseFont(app, slot); });
   frame.SetCommandHandler(CommandId::KeyBehaviour, [&app] { OnKeyBehaviour(app); });
+  frame.SetCommandHandler(CommandId::Help, [&app] { OnHelp(app); });
+  ConnectStyleCommands(app);
 }
 
 }  // namespace qel

@@ -1,14 +1,31 @@
-// The commands of the settings menu: each opens its dialog and keeps what was confirmed.
+// The commands of the settings menu and the help menu's help text: each opens its dialog and
+// keeps what was confirmed.
 #pragma once
 
 namespace qel {
 
 class CQelApp;
 
-// Connects the settings commands to the menu of the application's main window.
+// Connects the settings and help commands, and the title/style and page commands of the two
+// load menus, to the menu of the application's main window.
 void ConnectSettingsCommands(CQelApp& app);
 
+// Repaints the view after a command and refreshes what depends on the display shown.
+void RepaintView(CQelApp& app);
+
+// "縮尺 帯状荷重" / "縮尺 長方形円形": the scales and print range of a figure; saved in Sys.ndx.
+void OnStripScale(CQelApp& app);
+void OnRectScale(CQelApp& app);
+// "線種・マージン・桁数": lines, colours, margins, digits; saved in Sys.ndx.
+void OnLineMarginDigits(CQelApp& app);
+// "標準値 帯状荷重" / "標準値 長方形円形": standard titles and grid; saved in Sys.ndx.
+void OnStripStandardValues(CQelApp& app);
+void OnRectStandardValues(CQelApp& app);
+// "フォント ...": the platform's font dialog for font slot 1..4; saved in that slot's file.
+void OnChooseFont(CQelApp& app, int slot);
 // "キーの動作": the Enter key of the data-entry dialogs; saved in Sys.ndx.
 void OnKeyBehaviour(CQelApp& app);
+// "操作＆ヘルプ": the help text.
+void OnHelp(CQelApp& app);
 
 }  // namespace qel

@@ -26,6 +26,15 @@ enum class MessageId : int {
   CannotRun = 4032,
   UnencodableCharacter = 4101,  // %1 = the character, %2 = its code point
   ReplaceExisting = 4102,       // %1 = path: replace the existing file?
+  NotAnInteger = 4130,
+  IntegerOutOfRange = 4131,  // %1 = smallest, %2 = largest
+  NotANumber = 4132,
+  SectionMarkerInText = 4133,  // "$$" would start a section of the data file
+  PrintableWidth = 4134,       // %1 = metres across one page
+  PrintableHeight = 4135,      // %1 = metres down one page
+  NoDrawingLength = 4136,      // the page holds no whole metre at this scale
+  UnencodableInField = 4137,   // %1 = the character, %2 = its code point
+  NotAColour = 4138,
   IdleStatus = 57345,
 };
 

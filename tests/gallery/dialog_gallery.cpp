@@ -12,12 +12,62 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/qt/help_dlg.h"
 #include "dialogs/qt/key_dlg.h"
+#include "dialogs/qt/line_margin_dlg.h"
+#include "dialogs/qt/page_dlg.h"
+#include "dialogs/qt/scale_dlg.h"
+#include "dialogs/qt/standard_value_dlg.h"
+#include "dialogs/qt/title_style_dlg.h"
+#include "document/style_defaults.h"
 #include "support/render_world.h"
+#include "test_support/scripted_choosers.h"
 
 namespace {
 
+using qel::Problem;
 using qel::test::RenderWorld;
+using Keep = std::vector<std::shared_ptr<void>>;
+
+// The standard titles and grid of a fresh installation, in the settings and the document.
+void UseFactoryStyles(RenderWorld& world) {
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    qel::StandardValueModel standard(world.settings, problem);
+    standard.ApplyFactoryValues();
+    standard.Apply(world.settings);
+  }
+  qel::ApplyStyleDefaults(world.settings, world.tables);
+}
+
+template <typename Model, typename... Args>
+Model& Kept(Keep& keep, Args&&... args) {
+  auto model = std::make_shared<Model>(std::forward<Args>(args)...);
+  keep.push_back(model);
+  return *model;
+}
+
+std::unique_ptr<QDialog> TitleStyle(RenderWorld& world, Keep& keep, Problem problem) {
+  UseFactoryStyles(world);
+  auto& model = Kept<qel::TitleStyleModel>(keep, world.tables, world.settings, problem);
+  return std::make_unique<qel::CTitleStyleDlg>(model, world.prompts);
+}
+
+std::unique_ptr<QDialog> StandardValues(RenderWorld& world, Keep& keep, Problem problem) {
+  UseFactoryStyles(world);
+  auto& model = Kept<qel::StandardValueModel>(keep, world.settings, problem);
+  return std::make_unique<qel::CStandardValueDlg>(model, world.prompts);
+}
+
+std::unique_ptr<QDialog> Scale(RenderWorld& world, Keep& keep, Problem problem) {
+  auto& model = Kept<qel::ScaleModel>(keep, world.settings, problem, world.geometry);
+  return std::make_unique<qel::CScaleDlg>(model, world.prompts);
+}
+
+std::unique_ptr<QDialog> Page(RenderWorld& world, Keep& keep, Problem problem) {
+  auto& model = Kept<qel::PageModel>(keep, world.tables, problem, world.geometry.paperWidthMm,
+                                     world.geometry.paperHeightMm);
+  return std::make_unique<qel::CPageDlg>(model, world.prompts);
+}
 
 struct Entry {
   const char* name;
@@ -33,6 +83,32 @@ const std::vector<Entry>& Gallery() {
          auto model = std::make_shared<qel::KeyBehaviourModel>(world.settings);
          keep.push_back(model);
          return std::make_unique<qel::CKeyDlg>(*model);
+       }},
+      {"title_style_strip",
+       [](RenderWorld& w, Keep& keep) { return TitleStyle(w, keep, Problem::Strip); }},
+      {"title_style_rect",
+       [](RenderWorld& w, Keep& keep) { return TitleStyle(w, keep, Problem::RectCircle); }},
+      {"standard_values_strip",
+       [](RenderWorld& w, Keep& keep) { return StandardValues(w, keep, Problem::Strip); }},
+      {"standard_values_rect",
+       [](RenderWorld& w, Keep& keep) { return StandardValues(w, keep, Problem::RectCircle); }},
+      {"scale_strip", [](RenderWorld& w, Keep& keep) { return Scale(w, keep, Problem::Strip); }},
+      {"scale_rect",
+       [](RenderWorld& w, Keep& keep) { return Scale(w, keep, Problem::RectCircle); }},
+      {"page_strip", [](RenderWorld& w, Keep& keep) { return Page(w, keep, Problem::Strip); }},
+      {"page_rect", [](RenderWorld& w, Keep& keep) { return Page(w, keep, Problem::RectCircle); }},
+      {"line_margin",
+       [](RenderWorld& world, Keep& keep) {
+         auto& model = Kept<qel::LineMarginModel>(keep, world.settings);
+         auto& colours = Kept<qel::ScriptedColourChooser>(keep);
+         return std::make_unique<qel::CLineMarginDlg>(model, world.prompts, colours);
+       }},
+      {"help",
+       [](RenderWorld& world, Keep& keep) {
+         auto& model =
+             Kept<qel::HelpModel>(keep, std::string(QEL_SOURCE_DIR) + "/data", world.prompts);
+         auto& opener = Kept<qel::RecordingFileOpener>(keep);
+         return std::make_unique<qel::CHelpDlg>(model, world.prompts, opener);
        }},
   };
   return entries;

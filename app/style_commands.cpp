@@ -1,0 +1,51 @@
+// The title/style and page commands of the two load menus.
+#include "app/style_commands.h"
+
+#include "app/main_frame.h"
+#include "app/qel_app.h"
+#include "app/settings_commands.h"
+#include "dialogs/display_moves.h"
+#include "dialogs/page_model.h"
+#include "dialogs/qt/page_dlg.h"
+#include "dialogs/qt/title_style_dlg.h"
+#include "dialogs/title_style_model.h"
+
+namespace qel {
+
+void OnTitleStyle(CQelApp& app, Problem problem) {
+  ApplicationState& state = app.state();
+  TitleStyleModel model(state.tables, state.settings, problem);
+  CTitleStyleDlg dialog(model, app.services().prompts, app.mainFrame());
+  if (dialog.exec() == QDialog::Accepted) {
+    if (model.Apply(state.tables)) app.document().SetModifiedFlag();
+    MoveDisplayToProblem(state.view, state.settings, problem);
+  }
+  RepaintView(app);
+}
+
+void OnPage(CQelApp& app, Problem problem) {
+  ApplicationState& state = app.state();
+  // The distances are checked against the paper the pages will be printed on.
+  app.controller().ReadDeviceGeometry();
+  PageModel model(state.tables, problem, state.geometry.paperWidthMm, state.geometry.paperHeightMm);
+  CPageDlg dialog(model, app.services().prompts, app.mainFrame());
+  if (dialog.exec() == QDialog::Accepted) {
+    if (model.Apply(state.tables)) app.document().SetModifiedFlag();
+    MoveDisplayToProblem(state.view, state.settings, problem);
+  }
+  RepaintView(app);
+}
+
+void ConnectStyleCommands(CQelApp& app) {
+  CMainFrame& frame = *app.mainFrame();
+  const std::pair<CommandId, Problem> titles[] = {{CommandId::StripTitleStyle, Problem::Strip},
+                                                  {CommandId::RectTitleStyle, Problem::RectCircle}};
+  for (const auto& [id, problem] : titles)
+    frame.SetCommandHandler(id, [&app, problem] { OnTitleStyle(app, problem); });
+  const std::pair<CommandId, Problem> pages[] = {{CommandId::StripPage, Problem::Strip},
+                                                 {CommandId::RectPage, Problem::RectCircle}};
+  for (const auto& [id, problem] : pages)
+    frame.SetCommandHandler(id, [&app, problem] { OnPage(app, problem); });
+}
+
+}  // namespace qel

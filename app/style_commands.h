@@ -1,0 +1,19 @@
+// The title/style and page commands of the two load menus: they edit the document's setting
+// lines of one problem and set the document's modified mark when a line changed.
+#pragma once
+
+#include "document/document_tables.h"
+
+namespace qel {
+
+class CQelApp;
+
+// Connects "タイトル・様式" and "ページ" of both load menus.
+void ConnectStyleCommands(CQelApp& app);
+
+// "タイトル・様式": titles, title positions, figure grid and calculation trace of `problem`.
+void OnTitleStyle(CQelApp& app, Problem problem);
+// "ページ": the page-number texts of `problem`'s displays and their place on the paper.
+void OnPage(CQelApp& app, Problem problem);
+
+}  // namespace qel

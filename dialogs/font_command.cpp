@@ -1,0 +1,25 @@
+// The font commands.
+#include "dialogs/font_command.h"
+
+#include <optional>
+
+#include "dialogs/settings_saving.h"
+#include "platform/font_chooser.h"
+#include "settings/settings_files.h"
+
+namespace qel {
+
+bool ChooseSlotFont(int slot, const SystemSettings& settings, FontSlots& fonts,
+                    FontChooser& chooser, PromptService& prompts) {
+  FontSlot& font = fonts[slot];
+  const std::optional<FontChoice> choice =
+      chooser.Choose(FontChoice{font.faceName, font.size, font.underline != 0});
+  if (!choice) return false;
+  font.faceName = choice->faceName;
+  font.size = choice->pointSize;
+  font.underline = choice->underline ? 1 : 0;
+  SaveFontFile(FontFilePath(settings, slot), font, prompts);
+  return true;
+}
+
+}  // namespace qel

@@ -1,0 +1,36 @@
+// The model of the help dialog.
+#include "dialogs/help_model.h"
+
+#include <optional>
+
+#include "platform/file_opener.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+#include "settings/text_file.h"
+
+namespace qel {
+
+HelpModel::HelpModel(const std::string& dataFolder, PromptService& prompts)
+    : path_(dataFolder + "/" + kHelpFileName) {
+  std::optional<std::vector<std::string>> text = ReadTextLines(path_);
+  if (!text) {
+    prompts.Show(MessageText(MessageId::FileNotFound, path_), PromptButtons::Ok);
+    return;
+  }
+  for (const std::string& line : *text) {
+    if (lines_.size() == kMostHelpLines) {
+      prompts.Show(MessageText(MessageId::TooMuchData), PromptButtons::Ok);
+      break;
+    }
+    // Lines keep their ends off and get one blank in front, as a margin in the list.
+    lines_.push_back(" " + line);
+  }
+}
+
+bool HelpModel::OpenForPrinting(FileOpener& opener, PromptService& prompts) const {
+  if (opener.Open(path_)) return true;
+  prompts.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
+  return false;
+}
+
+}  // namespace qel

@@ -1,0 +1,186 @@
+// The model of the scale dialog and the scale command's rules.
+#include "dialogs/scale_model.h"
+
+#include <algorithm>
+
+#include "dialogs/display_moves.h"
+#include "dialogs/field_checks.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+#include "settings/c_locale.h"
+#include "settings/number_format.h"
+
+namespace qel {
+
+namespace {
+
+// The settings of one problem's figure, by reference.
+struct ScaleSettings {
+  int& scaleX;
+  int& scaleY;
+  int& leftX;
+  int& rangeX;
+  int& pageOverlap;
+  double& topY;
+  int& rangeY;
+};
+
+ScaleSettings ScaleSettingsOf(SystemSettings& s, Problem problem) {
+  if (problem == Problem::Strip)
+    return {s.stripScaleX,      s.stripScaleY, s.stripLeftX, s.stripRangeX,
+            s.stripPageOverlap, s.stripTopY,   s.stripRangeY};
+  return {s.rectScaleX,      s.rectScaleY, s.rectLeftX, s.rectRangeX,
+          s.rectPageOverlap, s.rectTopY,   s.rectRangeY};
+}
+
+constexpr int kSmallestScale = 10, kLargestScale = 5000, kStandardScale = 500;
+
+}  // namespace
+
+ScaleModel::ScaleModel(const SystemSettings& settings, Problem problem, const DeviceGeometry& paper)
+    : problem_(problem),
+      paperWidthMm_(paper.paperWidthMm),
+      paperHeightMm_(paper.paperHeightMm),
+      marginLeft_(settings.marginLeft),
+      marginTop_(settings.marginTop) {
+  SystemSettings copy = settings;
+  const ScaleSettings s = ScaleSettingsOf(copy, problem);
+  original_.scaleY = FormatC("%d", s.scaleY);
+  original_.scaleX = FormatC("%d", s.scaleX);
+  original_.topY = FormatC("%.15g", s.topY);
+  original_.rangeY = FormatC("%d", s.rangeY);
+  original_.leftX = FormatC("%d", s.leftX);
+  original_.rangeX = FormatC("%d", s.rangeX);
+  original_.pageOverlap = FormatC("%d", s.pageOverlap);
+  fields_ = original_;
+}
+
+std::string ScaleModel::WindowTitle() const {
+  return problem_ == Problem::Strip ? "縮尺　帯状荷重" : "縮尺-長方形円形荷重";
+}
+
+int ScaleModel::PrintableX(const std::string& scale) const {
+  return PrintableRangeX(ToInt(scale), paperWidthMm_, marginLeft_);
+}
+
+int ScaleModel::PrintableY(const std::string& scale) const {
+  return PrintableRangeY(ToInt(scale), paperHeightMm_, marginTop_);
+}
+
+int ScaleModel::PageMetresX() const {
+  return std::max(0, PrintableX(fields_.scaleX));
+}
+
+int ScaleModel::PageMetresY() const {
+  return std::max(0, PrintableY(fields_.scaleY));
+}
+
+std::string ScaleModel::BottomY() const {
+  return FormatC("%.1f", ToDouble(fields_.topY) - ToInt(fields_.rangeY));
+}
+
+void ScaleModel::LeaveScaleX(PromptService& prompts) {
+  if (PrintableX(fields_.scaleX) <= 0)
+    prompts.Show(MessageText(MessageId::NoDrawingLength), PromptButtons::Ok);
+  fields_.rangeX = FormatC("%d", PageMetresX());
+}
+
+void ScaleModel::LeaveScaleY(PromptService& prompts) {
+  if (PrintableY(fields_.scaleY) <= 0)
+    prompts.Show(MessageText(MessageId::NoDrawingLength), PromptButtons::Ok);
+  fields_.rangeY = FormatC("%d", PageMetresY());
+}
+
+void ScaleModel::ApplyStandardValues() {
+  for (std::string* scale : {&fields_.scaleY, &fields_.scaleX}) {
+    int value = ToInt(*scale);
+    if (value < kSmallestScale || value > kLargestScale) value = kStandardScale;
+    *scale = FormatC("%d", value);
+  }
+  const int pageHeight = PageMetresY();
+  fields_.rangeY = FormatC("%d", pageHeight);
+  fields_.rangeX = FormatC("%d", PageMetresX());
+  if (problem_ == Problem::Strip) {
+    const int top = ToInt(fields_.topY);
+    fields_.topY = FormatC("%d", top >= 1 ? top : 100);
+    fields_.leftX = "0";
+  } else {
+    // The page shows the plan from 80 % of its height down; a page too short for that keeps the
+    // top Y typed.
+    const int top = static_cast<int>(0.8 * pageHeight);
+    if (top >= 1) fields_.topY = FormatC("%d", top);
+    fields_.leftX = "-1";
+  }
+  fields_.pageOverlap = "0";
+}
+
+std::optional<ValidationError> ScaleModel::Validate() const {
+  return FirstFailure(CheckWholeNumber(fields_.scaleY, kSmallestScale, kLargestScale, "scaleY"),
+                      CheckWholeNumber(fields_.scaleX, kSmallestScale, kLargestScale, "scaleX"),
+                      CheckRealNumber(fields_.topY, "topY"),
+                      CheckWholeNumber(fields_.rangeY, 1, 10000, "rangeY"),
+                      CheckWholeNumber(fields_.leftX, -1000, 10000, "leftX"),
+                      CheckWholeNumber(fields_.rangeX, 1, 10000, "rangeX"),
+                      CheckWholeNumber(fields_.pageOverlap, 0, 1000, "pageOverlap"));
+}
+
+ScaleValues ScaleModel::Values() const {
+  ScaleValues v;
+  v.scaleX = ToInt(fields_.scaleX);
+  v.scaleY = ToInt(fields_.scaleY);
+  v.topY = ParseRealNumber(fields_.topY).value_or(ToDouble(fields_.topY));
+  v.rangeY = ToInt(fields_.rangeY);
+  v.leftX = ToInt(fields_.leftX);
+  v.rangeX = ToInt(fields_.rangeX);
+  v.pageOverlap = ToInt(fields_.pageOverlap);
+  return v;
+}
+
+bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
+                      SystemSettings& settings, PromptService& prompts) {
+  ScaleSettings s = ScaleSettingsOf(settings, problem);
+  s.scaleX = values.scaleX;
+  s.scaleY = values.scaleY;
+  const int across = PrintableRangeX(values.scaleX, paper.paperWidthMm, settings.marginLeft);
+  const int down = PrintableRangeY(values.scaleY, paper.paperHeightMm, settings.marginTop);
+  ScaleValues v = values;
+  bool openAgain = false;
+  if (v.pageOverlap >= v.rangeX) {
+    v.pageOverlap = 0;
+    openAgain = true;
+  }
+  // A range is cut to what one page holds plus 2 m, but never below 1 m.
+  if (v.rangeX > across + 2) {
+    prompts.Show(MessageText(MessageId::PrintableWidth, std::to_string(across)), PromptButtons::Ok);
+    v.rangeX = std::max(1, across + 2);
+  }
+  if (v.rangeY > down + 2) {
+    prompts.Show(MessageText(MessageId::PrintableHeight, std::to_string(down)), PromptButtons::Ok);
+    v.rangeY = std::max(1, down + 2);
+  }
+  s.leftX = v.leftX;
+  s.topY = v.topY;
+  s.rangeX = v.rangeX;
+  s.rangeY = v.rangeY;
+  s.pageOverlap = v.pageOverlap;
+  return openAgain;
+}
+
+bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSettings& settings,
+                     ViewState& view, PromptService& prompts, const ScaleCommandSteps& steps) {
+  bool stored = false;
+  for (int opening = 1; opening <= kMostScaleOpenings; ++opening) {
+    ScaleModel model(settings, problem, paper);
+    if (!steps.showDialog(model)) break;
+    const bool openAgain = StoreScaleValues(model.Values(), problem, paper, settings, prompts);
+    stored = true;
+    view.currentPage = 1;
+    view.screenLeftX = ScaleSettingsOf(settings, problem).leftX;
+    MoveDisplayToProblem(view, settings, problem);
+    if (steps.repaint) steps.repaint();
+    if (!openAgain) break;
+  }
+  return stored;
+}
+
+}  // namespace qel

@@ -1,0 +1,101 @@
+// The model of the scale dialog of one problem's figure (scales and print range), and what the
+// scale command does with the values confirmed in it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "dialogs/validation.h"
+#include "document/document_tables.h"
+#include "settings/system_settings.h"
+#include "view/view_state.h"
+
+namespace qel {
+
+class PromptService;
+
+// The values of a confirmed scale dialog.
+struct ScaleValues {
+  int scaleX = 0, scaleY = 0;  // denominators
+  double topY = 0.0;
+  int rangeY = 0, leftX = 0, rangeX = 0, pageOverlap = 0;
+};
+
+// The fields as typed.
+struct ScaleFields {
+  std::string scaleY, scaleX, topY, rangeY, leftX, rangeX, pageOverlap;
+  bool operator==(const ScaleFields&) const = default;
+};
+
+class ScaleModel {
+ public:
+  // Copies in the scales and print range of `problem`; `paper` gives the printer's page and
+  // the margins come from `settings`.
+  ScaleModel(const SystemSettings& settings, Problem problem, const DeviceGeometry& paper);
+
+  Problem problem() const { return problem_; }
+  // "縮尺　帯状荷重" or "縮尺-長方形円形荷重".
+  std::string WindowTitle() const;
+
+  const ScaleFields& fields() const { return fields_; }
+  ScaleFields& fields() { return fields_; }
+  int paperWidthMm() const { return paperWidthMm_; }
+  int paperHeightMm() const { return paperHeightMm_; }
+  // Metres of the model on one page across and down at the scales typed (never below 0).
+  int PageMetresX() const;
+  int PageMetresY() const;
+  // The Y coordinate of the print range's bottom edge: top Y - Y range, "%.1f".
+  std::string BottomY() const;
+
+  // Leaving a scale field: the X (Y) range becomes what one page holds at that scale; a page
+  // that holds no whole metre is said and gives 0.
+  void LeaveScaleX(PromptService& prompts);
+  void LeaveScaleY(PromptService& prompts);
+
+  // "標準の設定": scales outside 10..5000 become 500, the ranges fill one page, the top Y is
+  // kept (at least 1 m, else 100 m; for the rectangles and circles 80 % of the page height
+  // instead) and the left X is 0 (-1 for the rectangles and circles) with no overlap.
+  void ApplyStandardValues();
+
+  std::optional<ValidationError> Validate() const;
+  bool HasChanged() const { return !(fields_ == original_); }
+  // The typed values as numbers; only meaningful once Validate() found nothing.
+  ScaleValues Values() const;
+
+ private:
+  int PrintableX(const std::string& scale) const;
+  int PrintableY(const std::string& scale) const;
+
+  Problem problem_;
+  int paperWidthMm_, paperHeightMm_;
+  int marginLeft_, marginTop_;
+  ScaleFields original_;
+  ScaleFields fields_;
+};
+
+// The scale command opens its dialog at most this many times in a row.
+inline constexpr int kMostScaleOpenings = 11;
+
+// Stores the values of a confirmed scale dialog in the settings of `problem`. An overlap not
+// smaller than the X range becomes 0 and asks for the dialog again (the result is true); ranges
+// wider than one page (plus 2 m) are cut to it, with a message giving the page's length.
+bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
+                      SystemSettings& settings, PromptService& prompts);
+
+struct ScaleCommandSteps {
+  // Shows the dialog for the model; false when it was cancelled.
+  std::function<bool(ScaleModel&)> showDialog;
+  // Called after each confirmed opening, when the view must repaint.
+  std::function<void()> repaint;
+};
+
+// The scale command of `problem`: the dialog, and after each OK the values stored, the view put
+// back to page 1 at the stored left X and moved to the problem's figure; the dialog opens again
+// while an overlap was reset, at most kMostScaleOpenings times. Returns whether any values were
+// stored, so that the caller saves the settings: also when a dialog opened again was
+// cancelled, since the values of the earlier OK are in effect.
+bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSettings& settings,
+                     ViewState& view, PromptService& prompts, const ScaleCommandSteps& steps);
+
+}  // namespace qel

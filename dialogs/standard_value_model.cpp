@@ -1,0 +1,34 @@
+// The model of the standard-value dialog.
+#include "dialogs/standard_value_model.h"
+
+namespace qel {
+
+StandardValueModel::StandardValueModel(const SystemSettings& settings, Problem kind)
+    : kind_(kind),
+      original_(StyleFieldsOf(kind == Problem::Strip ? settings.stripStyle : settings.rectStyle)),
+      fields_(original_) {}
+
+std::string StandardValueModel::WindowTitle() const {
+  return kind_ == Problem::Strip ? "標準値 > 帯状荷重の初期設定"
+                                 : "標準値 > 長方形円形等分布荷重の初期設定";
+}
+
+void StandardValueModel::ApplyFactoryValues() {
+  for (TitleKind title : {TitleKind::Figure, TitleKind::Data, TitleKind::Result})
+    TitleOf(fields_, title) = TitleList(title)[1];
+  fields_.gridFromY = "-100";
+  fields_.gridToY = "100";
+  fields_.gridStepY = "10";
+  fields_.gridFromX = "-10";
+  fields_.gridToX = "100";
+  fields_.gridStepX = "10";
+  fields_.figureTitleTop = fields_.dataTitleTop = fields_.resultTitleTop = "12";
+  fields_.titleLeft = "12";
+  fields_.titleCentered = true;
+}
+
+void StandardValueModel::Apply(SystemSettings& settings) const {
+  StoreStyleFields(fields_, kind_ == Problem::Strip ? settings.stripStyle : settings.rectStyle);
+}
+
+}  // namespace qel

@@ -1,6 +1,7 @@
 # Developer entry points: `make run` and `make test` work on a fresh Debian 12 machine.
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-ipafont-mincho fonts-ipafont-gothic locales poppler-utils xvfb xauth
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev \
+            libgmock-dev libbenchmark-dev fonts-ipafont-mincho fonts-ipafont-gothic locales \
+            poppler-utils xvfb xauth
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)

@@ -1,12 +1,10 @@
 // qel: the desktop program.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/qel_app.h"
+#include "app/qt_translations.h"
 #include "app/svg_icons.h"
 #include "platform/qt/font_faces.h"
 
@@ -34,11 +32,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Qel");
   QApplication::setOrganizationName("Local AppWizard-Generated Applications");
-  // The standard dialogs (files, printing) in Japanese, where Qt's translations are installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Japanese), "qtbase", "_",
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // The standard dialogs and buttons in Japanese, where Qt's translations are installed.
+  qel::InstallQtJapaneseTexts(application);
   qel::InstallFontSubstitutions();
   QApplication::setWindowIcon(qel::SvgIcon("qel"));
 

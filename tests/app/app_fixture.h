@@ -13,6 +13,7 @@
 #include "support/test_files.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/memory_recent_files.h"
+#include "test_support/scripted_choosers.h"
 #include "test_support/scripted_file_chooser.h"
 #include "test_support/scripted_prompts.h"
 
@@ -35,7 +36,8 @@ class AppTest : public ::testing::Test {
 
   // Starts the program with `arguments` as its command line; false when it ends at once.
   bool Start(const QStringList& arguments = {}) {
-    app = std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false});
+    app = std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false,
+                                                &fontChooser, &colourChooser, &fileOpener});
     return app->InitInstance(arguments);
   }
   CMainFrame& frame() { return *app->mainFrame(); }
@@ -52,6 +54,9 @@ class AppTest : public ::testing::Test {
   FixedSystemPaths paths;
   ScriptedPrompts prompts;
   ScriptedFileChooser chooser;
+  ScriptedFontChooser fontChooser;
+  ScriptedColourChooser colourChooser;
+  RecordingFileOpener fileOpener;
   std::unique_ptr<RecentFiles> recent = std::make_unique<MemoryRecentFiles>();
   std::unique_ptr<CQelApp> app;
 };

@@ -1,0 +1,171 @@
+// The title/style and page commands of the two load menus, opened from the menu.
+#include "app/style_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "app/app_fixture.h"
+#include "app/dialog_driver.h"
+#include "app/modal_script.h"
+#include "dialogs/style_fields.h"
+#include "platform/messages.h"
+
+namespace qel::test {
+namespace {
+
+using namespace setting_line;
+
+struct MenuCase {
+  int command;
+  Problem problem;
+  const char* windowTitle;
+};
+
+class TitleStyleCommandTest : public AppTest, public ::testing::WithParamInterface<MenuCase> {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Start()); }
+  std::string& Line(int stripLine) {
+    return state().tables.settingLines[Style(GetParam().problem, stripLine)];
+  }
+};
+
+TEST_P(TitleStyleCommandTest, OkStoresTheTitlesAndMarksTheDocument) {
+  const MenuCase& c = GetParam();
+  // The other problem's figure is shown: OK moves to this problem's figure.
+  state().view.displayMode =
+      c.problem == Problem::Strip ? DisplayMode::RectCircleData : DisplayMode::StripResults;
+  ModalScript script;
+  script.Then([&](QWidget& dialog) {
+    EXPECT_EQ(dialog.windowTitle().toStdString(), c.windowTitle);
+    Type(dialog, "figureTitle", "新しい図");
+    Type(dialog, "dataTitleTop", "30");
+    Click(dialog, "figureTitleEveryPage");
+    Click(dialog, "gridLines");
+    Click(dialog, "ok");
+  });
+  Action(c.command).trigger();
+  EXPECT_EQ(script.pending(), 0u);
+  EXPECT_EQ(Line(kFigureTitle), "新しい図");
+  EXPECT_EQ(Line(kDataTitleTop), "30");
+  EXPECT_EQ(Line(kFigureTitleEveryPage), "1");
+  EXPECT_EQ(Line(kGridStyle), "1");
+  EXPECT_TRUE(app->document().IsModified());
+  EXPECT_EQ(ProblemOf(state().view.displayMode), c.problem);
+  EXPECT_EQ(KindOf(state().view.displayMode), DisplayKind::Figure);
+}
+
+TEST_P(TitleStyleCommandTest, CancelKeepsTheDocumentAndItsMark) {
+  const std::string before = Line(kFigureTitle);
+  const DisplayMode shown = DisplayMode::StripData;
+  state().view.displayMode = shown;
+  ModalScript script;
+  script.Then([](QWidget& dialog) {
+    Type(dialog, "figureTitle", "捨てる");
+    Click(dialog, "cancel");
+  });
+  Action(GetParam().command).trigger();
+  EXPECT_EQ(Line(kFigureTitle), before);
+  EXPECT_FALSE(app->document().IsModified());
+  EXPECT_EQ(state().view.displayMode, shown);
+}
+
+TEST_P(TitleStyleCommandTest, ASectionMarkIsRefusedAndTheFieldKeepsTheFocus) {
+  ModalScript script;
+  script.Then([](QWidget& dialog) {
+    QApplication::setActiveWindow(&dialog);
+    Type(dialog, "gridToX", "5$$");
+    Click(dialog, "ok");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), EditorOf(dialog, "gridToX"));
+    Type(dialog, "gridToX", "50");
+    Type(dialog, "resultTitleTop", "501");
+    Click(dialog, "ok");
+    EXPECT_TRUE(dialog.isVisible());
+    Type(dialog, "resultTitleTop", "500");
+    Click(dialog, "ok");
+  });
+  Action(GetParam().command).trigger();
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::SectionMarkerInText)), 1);
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::IntegerOutOfRange, "0", "500")), 1);
+  EXPECT_EQ(Line(kGridToX), "50");
+  EXPECT_EQ(Line(kResultTitleTop), "500");
+}
+
+TEST_P(TitleStyleCommandTest, TheTitleListsBelongToTheProblem) {
+  ModalScript script;
+  std::vector<std::string> offered;
+  script.Then([&](QWidget& dialog) {
+    auto* list = dialog.findChild<QComboBox*>("figureTitle");
+    ASSERT_NE(list, nullptr);
+    for (int i = 0; i < list->count(); ++i)
+      offered.push_back(list->itemText(i).toStdString());
+    Click(dialog, "cancel");
+  });
+  Action(GetParam().command).trigger();
+  EXPECT_EQ(offered, TitleSuggestions(GetParam().problem, TitleKind::Figure));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothMenus, TitleStyleCommandTest,
+    ::testing::Values(MenuCase{32794, Problem::Strip, "帯状荷重 > タイトル・様式"},
+                      MenuCase{32795, Problem::RectCircle, "長方形円形荷重 > タイトル・様式"}));
+
+class PageCommandTest : public AppTest, public ::testing::WithParamInterface<MenuCase> {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Start()); }
+  std::string& Line(int stripLine) {
+    return state().tables.settingLines[Page(GetParam().problem, stripLine)];
+  }
+};
+
+TEST_P(PageCommandTest, OkStoresThePageTextsAndMarksTheDocument) {
+  const MenuCase& c = GetParam();
+  ModalScript script;
+  script.Then([&](QWidget& dialog) {
+    EXPECT_EQ(dialog.windowTitle().toStdString(), c.windowTitle);
+    // An empty document: the standard place on the program's A4 paper.
+    EXPECT_EQ(TextOf(dialog, "pageTextTop"), "281");
+    EXPECT_EQ(TextOf(dialog, "pageTextLeft"), "105");
+    Type(dialog, "figurePagePrefix", "(");
+    Type(dialog, "figureStartPage", "7");
+    Leave(dialog, "figurePagePrefix");
+    EXPECT_EQ(TextOf(dialog, "figurePageSuffix"), ")");
+    EXPECT_EQ(TextOf(dialog, "figureSample"), "(7)");
+    Type(dialog, "pageTextTop", "290");
+    Click(dialog, "ok");
+  });
+  Action(c.command).trigger();
+  EXPECT_EQ(script.pending(), 0u);
+  EXPECT_EQ(Line(kFigurePagePrefix), "(");
+  EXPECT_EQ(Line(kFigureStartPage), "7");
+  EXPECT_EQ(Line(kFigurePageSuffix), ")");
+  EXPECT_EQ(Line(kPageTextCentered), "1");
+  // Below the paper: said, and stored all the same.
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FooterOffPaper, "290")), 1);
+  EXPECT_EQ(Line(kPageTextTop), "290");
+  EXPECT_TRUE(app->document().IsModified());
+}
+
+TEST_P(PageCommandTest, CancelAndRefusedTextsStoreNothing) {
+  ModalScript script;
+  script.Then([](QWidget& dialog) {
+    Type(dialog, "resultPageSuffix", "$$SOL");
+    Click(dialog, "ok");
+    EXPECT_TRUE(dialog.isVisible());
+    Click(dialog, "cancel");
+  });
+  Action(GetParam().command).trigger();
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::SectionMarkerInText)), 1);
+  EXPECT_EQ(Line(kResultPageSuffix), "");
+  EXPECT_EQ(Line(kPageTextTop), "");
+  EXPECT_FALSE(app->document().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMenus, PageCommandTest,
+                         ::testing::Values(MenuCase{32799, Problem::Strip, "帯状荷重 > ページ"},
+                                           MenuCase{32800, Problem::RectCircle,
+                                                    "長方形円形荷重 > ページ"}));
+
+}  // namespace
+}  // namespace qel::test

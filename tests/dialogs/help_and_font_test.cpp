@@ -1,0 +1,124 @@
+// The help dialog's model and the font commands.
+#include <gtest/gtest.h>
+
+#include "dialogs/font_command.h"
+#include "dialogs/help_model.h"
+#include "platform/messages.h"
+#include "settings/settings_files.h"
+#include "support/test_files.h"
+#include "test_support/scripted_choosers.h"
+#include "test_support/scripted_prompts.h"
+
+namespace qel {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(HelpModel, ListsTheLinesOfTheHelpFileWithABlankInFront) {
+  TempFolder folder;
+  // Shift-JIS with CR LF; the last line has no line end and keeps all its characters.
+  WriteBytes(folder.File("Help.txt"), "\x91\x80\x8d\xec\r\n\r\nend");
+  ScriptedPrompts prompts;
+  const HelpModel model(folder.path(), prompts);
+  EXPECT_EQ(model.lines(), (std::vector<std::string>{" 操作", " ", " end"}));
+  EXPECT_EQ(model.path(), folder.File("Help.txt"));
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST(HelpModel, AMissingFileIsSaidAndGivesAnEmptyList) {
+  TempFolder folder;
+  ScriptedPrompts prompts;
+  const HelpModel model(folder.path(), prompts);
+  EXPECT_TRUE(model.lines().empty());
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::FileNotFound, folder.File("Help.txt")));
+}
+
+TEST(HelpModel, AFileLongerThanTheListIsCutWithAMessage) {
+  TempFolder folder;
+  std::string text;
+  for (std::size_t i = 0; i < kMostHelpLines + 5; ++i)
+    text += "line\r\n";
+  WriteBytes(folder.File("Help.txt"), text);
+  ScriptedPrompts prompts;
+  const HelpModel model(folder.path(), prompts);
+  EXPECT_EQ(model.lines().size(), kMostHelpLines);
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::TooMuchData)), 1);
+}
+
+TEST(HelpModel, OpenForPrintingSaysWhenNoProgramCouldBeStarted) {
+  TempFolder folder;
+  WriteBytes(folder.File("Help.txt"), "help\r\n");
+  ScriptedPrompts prompts;
+  const HelpModel model(folder.path(), prompts);
+  RecordingFileOpener opener;
+  EXPECT_TRUE(model.OpenForPrinting(opener, prompts));
+  EXPECT_TRUE(prompts.shown().empty());
+  opener.SetSucceeds(false);
+  EXPECT_FALSE(model.OpenForPrinting(opener, prompts));
+  EXPECT_EQ(opener.opened(), (std::vector<std::string>{model.path(), model.path()}));
+  EXPECT_EQ(prompts.CountShown("実行できませんでした"), 1);
+}
+
+class FontCommandTest : public ::testing::Test {
+ protected:
+  FontCommandTest() {
+    settings.dataFolder = folder.path();
+    for (int i = 1; i <= FontSlots::kCount; ++i) {
+      fonts[i] = FontSlot{10.0, "ＭＳ 明朝", 0x0000ff, 0};
+      WriteBytes(FontFilePath(settings, i), "old\r\n");
+    }
+  }
+  TempFolder folder;
+  SystemSettings settings;
+  FontSlots fonts;
+  ScriptedFontChooser chooser;
+  ScriptedPrompts prompts;
+};
+
+TEST_F(FontCommandTest, WritesOnlyItsOwnSlotsFileAndKeepsTheColour) {
+  for (int slot = 1; slot <= 4; ++slot) {
+    chooser.ChooseNext({"IPAGothic", 10.5 + slot, slot % 2 == 1});
+    EXPECT_TRUE(ChooseSlotFont(slot, settings, fonts, chooser, prompts));
+    EXPECT_EQ(chooser.asked().back(), (FontChoice{"ＭＳ 明朝", 10.0, false}));
+    EXPECT_EQ(fonts[slot].faceName, "IPAGothic");
+    EXPECT_EQ(fonts[slot].colour, 0x0000ff);
+    const std::string expected = "1" + std::to_string(slot) + ".5\r\nIPAGothic\r\n255\r\n" +
+                                 (slot % 2 == 1 ? "1" : "0") + "\r\n";
+    EXPECT_EQ(ReadBytes(FontFilePath(settings, slot)), expected) << slot;
+    for (int other = slot + 1; other <= FontSlots::kCount; ++other)
+      EXPECT_EQ(ReadBytes(FontFilePath(settings, other)), "old\r\n") << other;
+  }
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(FontCommandTest, CancelChangesNothing) {
+  chooser.CancelNext();
+  EXPECT_FALSE(ChooseSlotFont(2, settings, fonts, chooser, prompts));
+  EXPECT_EQ(fonts[2].faceName, "ＭＳ 明朝");
+  EXPECT_EQ(ReadBytes(FontFilePath(settings, 2)), "old\r\n");
+}
+
+TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {
+  settings.dataFolder = folder.File("missing");
+  chooser.ChooseNext({"IPAMincho", 12.0, false});
+  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  EXPECT_EQ(fonts[3].faceName, "IPAMincho");
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text,
+            MessageText(MessageId::CannotSave) + "\n( " + FontFilePath(settings, 3) + " )");
+  // A face Shift-JIS cannot write names the character.
+  settings.dataFolder = folder.path();
+  chooser.ChooseNext({"나눔고딕", 12.0, false});
+  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  ASSERT_EQ(prompts.shown().size(), 2u);
+  EXPECT_EQ(prompts.shown()[1].text.rfind(
+                MessageText(MessageId::UnencodableCharacter, "나", "U+B098"), 0),
+            0u);
+  EXPECT_EQ(ReadBytes(FontFilePath(settings, 3)), "old\r\n");
+}
+
+}  // namespace
+}  // namespace qel

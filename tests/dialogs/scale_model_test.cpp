@@ -1,0 +1,263 @@
+// The scale dialog's model and the scale command's rules.
+#include "dialogs/scale_model.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/messages.h"
+#include "test_support/scripted_prompts.h"
+
+namespace qel {
+namespace {
+
+DeviceGeometry Paper(int widthMm, int heightMm) {
+  DeviceGeometry paper;
+  paper.paperWidthMm = widthMm;
+  paper.paperHeightMm = heightMm;
+  return paper;
+}
+
+SystemSettings Settings() {
+  SystemSettings s;
+  s.marginLeft = 10;
+  s.marginTop = 20;
+  s.stripScaleX = s.stripScaleY = 500;
+  s.stripTopY = 12.5;
+  s.stripRangeX = 80;
+  s.stripRangeY = 100;
+  s.stripLeftX = -5;
+  s.stripPageOverlap = 3;
+  s.rectScaleX = 300;
+  s.rectScaleY = 200;
+  s.rectTopY = 40;
+  s.rectRangeX = 50;
+  s.rectRangeY = 60;
+  return s;
+}
+
+TEST(ScaleModel, CopiesInTheProblemsScalesAndPrintRange) {
+  const SystemSettings settings = Settings();
+  const ScaleModel strip(settings, Problem::Strip, Paper(210, 297));
+  EXPECT_EQ(strip.WindowTitle(), "縮尺　帯状荷重");
+  EXPECT_EQ(strip.fields(), (ScaleFields{"500", "500", "12.5", "100", "-5", "80", "3"}));
+  EXPECT_EQ(strip.BottomY(), "-87.5");
+  // 500 x (210 - 10 - 10) / 1000 and 500 x (297 - 20 - 20) / 1000, truncated.
+  EXPECT_EQ(strip.PageMetresX(), 95);
+  EXPECT_EQ(strip.PageMetresY(), 128);
+  const ScaleModel rect(settings, Problem::RectCircle, Paper(210, 297));
+  EXPECT_EQ(rect.WindowTitle(), "縮尺-長方形円形荷重");
+  EXPECT_EQ(rect.fields(), (ScaleFields{"200", "300", "40", "60", "0", "50", "0"}));
+  EXPECT_FALSE(rect.HasChanged());
+}
+
+struct LeaveCase {
+  int paperWidth;
+  const char* scale;
+  const char* range;  // the X range after leaving the field
+  bool message;
+};
+
+TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
+  const LeaveCase cases[] = {
+      {200, "500", "90", false},  // 500 x (200 - 10 - 10) / 1000
+      {200, "1000", "180", false},
+      {200, "5", "0", true},   // 5 x 180 / 1000 holds no whole metre
+      {15, "500", "0", true},  // a page narrower than its margins
+  };
+  for (const LeaveCase& c : cases) {
+    SystemSettings settings = Settings();
+    ScaleModel model(settings, Problem::Strip, Paper(c.paperWidth, 297));
+    ScriptedPrompts prompts;
+    model.fields().scaleX = c.scale;
+    model.LeaveScaleX(prompts);
+    EXPECT_EQ(model.fields().rangeX, c.range) << c.scale;
+    EXPECT_EQ(model.PageMetresX(), std::stoi(c.range)) << c.scale;
+    EXPECT_EQ(prompts.CountShown("作図長さがありません"), c.message ? 1 : 0) << c.scale;
+  }
+  // The vertical scale: the Y range and with it the bottom Y.
+  SystemSettings settings = Settings();
+  ScaleModel model(settings, Problem::Strip, Paper(210, 297));
+  ScriptedPrompts prompts;
+  model.fields().scaleY = "100";
+  model.LeaveScaleY(prompts);
+  EXPECT_EQ(model.fields().rangeY, "25");
+  EXPECT_EQ(model.BottomY(), "-12.5");
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST(ScaleModel, StandardValuesOfTheStripFigure) {
+  SystemSettings settings = Settings();
+  ScaleModel model(settings, Problem::Strip, Paper(210, 297));
+  model.fields() = ScaleFields{"9", "6000", "0.5", "7", "33", "7", "5"};
+  model.ApplyStandardValues();
+  // Scales outside 10..5000 become 500; a top Y below 1 becomes 100.
+  EXPECT_EQ(model.fields(), (ScaleFields{"500", "500", "100", "128", "0", "95", "0"}));
+  EXPECT_EQ(model.BottomY(), "-28.0");
+  model.fields().topY = "45.7";
+  model.ApplyStandardValues();
+  EXPECT_EQ(model.fields().topY, "45");
+}
+
+TEST(ScaleModel, StandardValuesOfTheRectangleCirclePlan) {
+  SystemSettings settings = Settings();
+  settings.marginTop = 20;
+  // A printable height of 40 m: 200 x (240 - 20 - 20) / 1000.
+  ScaleModel model(settings, Problem::RectCircle, Paper(210, 240));
+  model.fields().scaleY = "200";
+  model.fields().topY = "3";
+  model.ApplyStandardValues();
+  EXPECT_EQ(model.fields().topY, "32");
+  EXPECT_EQ(model.fields().rangeY, "40");
+  EXPECT_EQ(model.BottomY(), "-8.0");
+  EXPECT_EQ(model.fields().leftX, "-1");
+  EXPECT_EQ(model.fields().pageOverlap, "0");
+  // A page holding one metre or less keeps the top Y typed.
+  ScaleModel low(settings, Problem::RectCircle, Paper(210, 45));
+  low.fields().topY = "7.5";
+  low.ApplyStandardValues();
+  EXPECT_EQ(low.fields().topY, "7.5");
+}
+
+struct FieldRefusal {
+  std::string ScaleFields::*field;
+  const char* text;
+  const char* name;
+};
+
+TEST(ScaleModel, RefusesValuesOutsideTheirRanges) {
+  const FieldRefusal refusals[] = {
+      {&ScaleFields::scaleY, "9", "scaleY"},
+      {&ScaleFields::scaleX, "5001", "scaleX"},
+      {&ScaleFields::topY, "1O", "topY"},
+      {&ScaleFields::rangeY, "0", "rangeY"},
+      {&ScaleFields::leftX, "-1001", "leftX"},
+      {&ScaleFields::rangeX, "10001", "rangeX"},
+      {&ScaleFields::pageOverlap, "-1", "pageOverlap"},
+  };
+  for (const FieldRefusal& r : refusals) {
+    ScaleModel model(Settings(), Problem::Strip, Paper(210, 297));
+    EXPECT_FALSE(model.Validate().has_value());
+    model.fields().*r.field = r.text;
+    const std::optional<ValidationError> e = model.Validate();
+    ASSERT_TRUE(e.has_value()) << r.name;
+    EXPECT_EQ(e->field, r.name);
+  }
+  ScaleModel model(Settings(), Problem::Strip, Paper(210, 297));
+  model.fields().scaleY = "9";
+  EXPECT_EQ(model.Validate()->message, MessageText(MessageId::IntegerOutOfRange, "10", "5000"));
+  model.ApplyStandardValues();
+  EXPECT_EQ(model.fields().scaleY, "500");
+}
+
+struct StoreCase {
+  ScaleValues values;
+  bool openAgain;
+  int rangeX, rangeY, overlap;
+  std::vector<std::string> messages;
+};
+
+TEST(StoreScaleValues, CutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
+  const std::string wide = MessageText(MessageId::PrintableWidth, "95");
+  const std::string tall = MessageText(MessageId::PrintableHeight, "128");
+  const StoreCase cases[] = {
+      {{500, 500, 10.0, 100, 0, 80, 5}, false, 80, 100, 5, {}},
+      // 97 = 95 + 2 still fits; 98 is cut.
+      {{500, 500, 10.0, 130, 0, 97, 0}, false, 97, 130, 0, {}},
+      {{500, 500, 10.0, 131, 0, 98, 0}, false, 97, 130, 0, {wide, tall}},
+      {{500, 500, 10.0, 100, 0, 80, 80}, true, 80, 100, 0, {}},
+      {{500, 500, 10.0, 100, 0, 500, 600}, true, 97, 100, 0, {wide}},
+  };
+  for (const StoreCase& c : cases) {
+    SystemSettings settings = Settings();
+    ScriptedPrompts prompts;
+    EXPECT_EQ(StoreScaleValues(c.values, Problem::Strip, Paper(210, 297), settings, prompts),
+              c.openAgain);
+    EXPECT_EQ(settings.stripRangeX, c.rangeX);
+    EXPECT_EQ(settings.stripRangeY, c.rangeY);
+    EXPECT_EQ(settings.stripPageOverlap, c.overlap);
+    std::vector<std::string> shown;
+    for (const auto& s : prompts.shown())
+      shown.push_back(s.text);
+    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(settings.rectRangeX, 50);  // the other figure is left alone
+  }
+}
+
+TEST(StoreScaleValues, TheMessageReportsThePrintableWidthOfANarrowPage) {
+  SystemSettings settings = Settings();
+  ScriptedPrompts prompts;
+  // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
+  StoreScaleValues({500, 500, 10.0, 100, 0, 500, 0}, Problem::RectCircle, Paper(120, 297), settings,
+                   prompts);
+  EXPECT_EQ(settings.rectRangeX, 52);
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
+}
+
+class RunScaleCommandTest : public ::testing::Test {
+ protected:
+  // Runs the command with dialogs that answer from `answers` (nullopt: Cancel).
+  bool Run(std::vector<std::optional<ScaleFields>> answers) {
+    opened.clear();
+    ScaleCommandSteps steps;
+    steps.showDialog = [this, answers](ScaleModel& model) {
+      opened.push_back(model.fields());
+      const std::size_t i = opened.size() - 1;
+      const std::optional<ScaleFields>& answer = i < answers.size() ? answers[i] : answers.back();
+      if (!answer) return false;
+      model.fields() = *answer;
+      return true;
+    };
+    steps.repaint = [this] { ++repaints; };
+    return RunScaleCommand(Problem::Strip, Paper(210, 297), settings, view, prompts, steps);
+  }
+
+  SystemSettings settings = Settings();
+  ViewState view;
+  ScriptedPrompts prompts;
+  std::vector<ScaleFields> opened;
+  int repaints = 0;
+};
+
+TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOverlapZero) {
+  view.displayMode = DisplayMode::RectCircleData;
+  view.currentPage = 4;
+  const ScaleFields overlapping{"500", "500", "10", "100", "7", "80", "80"};
+  const ScaleFields fine{"500", "500", "10", "100", "7", "80", "10"};
+  EXPECT_TRUE(Run({overlapping, fine}));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[1].pageOverlap, "0");
+  EXPECT_EQ(opened[1].leftX, "7");
+  EXPECT_EQ(settings.stripPageOverlap, 10);
+  EXPECT_EQ(repaints, 2);
+  // Page 1 of the strip figure at the stored left X.
+  EXPECT_EQ(view.displayMode, DisplayMode::StripFigure);
+  EXPECT_EQ(view.currentPage, 1);
+  EXPECT_EQ(view.screenLeftX, 7);
+}
+
+TEST_F(RunScaleCommandTest, TheDialogOpensElevenTimesAtMost) {
+  EXPECT_TRUE(Run({ScaleFields{"500", "500", "10", "100", "0", "80", "80"}}));
+  EXPECT_EQ(static_cast<int>(opened.size()), kMostScaleOpenings);
+  EXPECT_EQ(settings.stripPageOverlap, 0);
+}
+
+TEST_F(RunScaleCommandTest, CancelStoresNothingButKeepsWhatAnEarlierOkStored) {
+  view.displayMode = DisplayMode::StripData;
+  view.currentPage = 3;
+  EXPECT_FALSE(Run({std::nullopt}));
+  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_EQ(view.currentPage, 3);
+  EXPECT_EQ(repaints, 0);
+
+  // The first OK reset the overlap; the dialog opened again was cancelled: the stored values
+  // stay and the command reports them for saving.
+  EXPECT_TRUE(Run({ScaleFields{"400", "500", "10", "100", "0", "60", "60"}, std::nullopt}));
+  EXPECT_EQ(settings.stripScaleY, 400);
+  EXPECT_EQ(settings.stripPageOverlap, 0);
+  // A table of the strip loads is shown: the display stays, at page 1.
+  EXPECT_EQ(view.displayMode, DisplayMode::StripData);
+  EXPECT_EQ(view.currentPage, 1);
+}
+
+}  // namespace
+}  // namespace qel

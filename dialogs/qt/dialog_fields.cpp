@@ -2,6 +2,7 @@
 #include "dialogs/qt/dialog_fields.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -49,8 +50,14 @@ QComboBox* MakeEditableList(QWidget* parent, const std::string& name,
   for (const std::string& entry : entries)
     field->addItem(QString::fromStdString(entry));
   field->setMinimumWidth(WidthFor(field, chars));
-  if (!accessibleName.isEmpty()) field->setAccessibleName(accessibleName);
+  NameList(field, accessibleName);
   return field;
+}
+
+void NameList(QComboBox* list, const QString& accessibleName) {
+  list->setAccessibleName(accessibleName);
+  if (QLineEdit* edit = list->lineEdit()) edit->setAccessibleName(accessibleName);
+  if (QAbstractItemView* view = list->view()) view->setAccessibleName(accessibleName);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* text, QWidget* buddy) {

@@ -29,10 +29,12 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int chars,
 // A read-only field for a value the dialog derives; it takes no focus.
 QLineEdit* MakeDisplay(QWidget* parent, const char* name, int chars,
                        const QString& accessibleName = {});
-// A drop-down list that also takes typed text, offering `entries`.
+// A drop-down list that also takes typed text, offering `entries`, named `accessibleName`.
 QComboBox* MakeEditableList(QWidget* parent, const std::string& name,
                             const std::vector<std::string>& entries, int chars,
-                            const QString& accessibleName = {});
+                            const QString& accessibleName);
+// Names a list and its parts (the text it takes and the list it drops down) for screen readers.
+void NameList(QComboBox* list, const QString& accessibleName);
 // A label that names `buddy` (its mnemonic moves the focus there); `buddy` may be null.
 QLabel* MakeLabel(QWidget* parent, const char* text, QWidget* buddy = nullptr);
 

@@ -31,9 +31,9 @@ void PaintColourField(QLineEdit* field, Colour value) {
 QComboBox* MakeDigitList(QWidget* parent, const char* name, const QString& spoken) {
   auto* list = new QComboBox(parent);
   list->setObjectName(name);
-  list->setAccessibleName(spoken);
   for (const std::string& choice : LineMarginModel::DigitChoices())
     list->addItem(QString::fromStdString(choice));
+  NameList(list, spoken);
   return list;
 }
 
@@ -136,7 +136,7 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
     QLineEdit* colourField = MakeEdit(lines, row.colourName, 8, Utf8(row.colourSpoken));
     auto* choose = new QPushButton(Utf8("色"), lines);
     choose->setObjectName(QString::fromUtf8(row.colourName) + "Button");
-    choose->setAccessibleName(Utf8(row.colourSpoken) + Utf8("を選ぶ"));
+    choose->setAccessibleDescription(Utf8(row.colourSpoken) + Utf8("を選ぶ"));
     lineGrid->addWidget(colourField, r + 1, 7);
     lineGrid->addWidget(choose, r + 1, 8);
     bindings_.Text(colourField, row.colourValue);

@@ -36,8 +36,8 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
   };
   for (int row = 0; row < 3; ++row) {
     const Row& r = rows[row];
-    QComboBox* title =
-        MakeEditableList(titles, TitleFieldName(r.kind), model_.TitleList(r.kind), 34);
+    QComboBox* title = MakeEditableList(titles, TitleFieldName(r.kind), model_.TitleList(r.kind),
+                                        34, Utf8(r.spoken) + Utf8(" タイトル"));
     QLineEdit* top =
         MakeEdit(titles, r.topName, 4, Utf8(r.spoken) + Utf8(" 用紙上端からの位置 mm"));
     grid->addWidget(MakeLabel(titles, r.label, title), row, 0);
@@ -51,7 +51,7 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
   QLineEdit* left = MakeEdit(titles, "titleLeft", 4, Utf8("用紙左端からの位置 mm"));
   auto* centred = new QCheckBox(Utf8("中央"), titles);
   centred->setObjectName("titleCentered");
-  centred->setAccessibleName(Utf8("タイトルを中央に置く"));
+  centred->setAccessibleDescription(Utf8("タイトルを用紙の左右中央に置く"));
   auto* leftRow = new QHBoxLayout;
   leftRow->addStretch();
   leftRow->addWidget(centred);

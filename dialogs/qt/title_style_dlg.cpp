@@ -47,13 +47,14 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
   std::string* tops[] = {&f.figureTitleTop, &f.dataTitleTop, &f.resultTitleTop};
   for (int row = 0; row < 3; ++row) {
     const TitleRow& r = kTitleRows[row];
-    QComboBox* title = MakeEditableList(titles, TitleFieldName(r.kind),
-                                        TitleSuggestions(model_.problem(), r.kind), 34);
+    QComboBox* title =
+        MakeEditableList(titles, TitleFieldName(r.kind), TitleSuggestions(model_.problem(), r.kind),
+                         34, Utf8(r.spokenName) + Utf8(" タイトル"));
     QLineEdit* top =
         MakeEdit(titles, r.topName, 4, Utf8(r.spokenName) + Utf8(" 用紙上端からの位置 mm"));
     auto* every = new QCheckBox(Utf8("表示する"), titles);
     every->setObjectName(r.everyPageName);
-    every->setAccessibleName(Utf8(r.spokenName) + Utf8(" 2頁以後も表示する"));
+    every->setAccessibleDescription(Utf8(r.spokenName) + Utf8("のタイトルを2頁以後も表示する"));
     grid->addWidget(MakeLabel(titles, r.label, title), row + 1, 0);
     grid->addWidget(title, row + 1, 1);
     grid->addWidget(top, row + 1, 2);
@@ -66,7 +67,7 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
   QLineEdit* left = MakeEdit(titles, "titleLeft", 4);
   auto* centred = new QCheckBox(Utf8("中央"), titles);
   centred->setObjectName("titleCentered");
-  centred->setAccessibleName(Utf8("タイトルを中央に置く"));
+  centred->setAccessibleDescription(Utf8("タイトルを用紙の左右中央に置く"));
   auto* leftRow = new QHBoxLayout;
   leftRow->addWidget(MakeLabel(titles, "用紙左端からの位置", left));
   leftRow->addWidget(left);

@@ -43,6 +43,7 @@ ScaleModel::ScaleModel(const SystemSettings& settings, Problem problem, const De
       paperHeightMm_(paper.paperHeightMm),
       marginLeft_(settings.marginLeft),
       marginTop_(settings.marginTop) {
+  // ScaleSettingsOf hands out references for writing; a copy keeps `settings` untouched.
   SystemSettings copy = settings;
   const ScaleSettings s = ScaleSettingsOf(copy, problem);
   original_.scaleY = FormatC("%d", s.scaleY);

@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -24,12 +28,18 @@ TEST(QtJapaneseTexts, StandardButtonsAndDialogsSpeakJapanese) {
   const QString yes = box.button(QMessageBox::Yes)->text();
   const QString no = box.button(QMessageBox::No)->text();
   QColorDialog colours;
-  const QString colourTitle = colours.windowTitle();
+  QFontDialog fonts;
+  QFileDialog files;
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  QPrinter printer;
+  QPrintDialog print(&printer);
+  const QStringList titles = {colours.windowTitle(), fonts.windowTitle(), files.windowTitle(),
+                              print.windowTitle()};
   QCoreApplication::removeTranslator(texts);
   delete texts;
   EXPECT_TRUE(yes.contains(QString::fromUtf8("はい"))) << yes.toStdString();
   EXPECT_TRUE(no.contains(QString::fromUtf8("いいえ"))) << no.toStdString();
-  EXPECT_NE(colourTitle, "Select Color");
+  EXPECT_EQ(titles, (QStringList{"色を選択", "フォントの選択", "開く", "印刷"}));
 }
 
 }  // namespace

@@ -78,27 +78,15 @@ class FontCommandTest : public ::testing::Test {
   ScriptedPrompts prompts;
 };
 
-TEST_F(FontCommandTest, WritesOnlyItsOwnSlotsFileAndKeepsTheColour) {
-  for (int slot = 1; slot <= 4; ++slot) {
-    chooser.ChooseNext({"IPAGothic", 10.5 + slot, slot % 2 == 1});
-    EXPECT_TRUE(ChooseSlotFont(slot, settings, fonts, chooser, prompts));
-    EXPECT_EQ(chooser.asked().back(), (FontChoice{"ＭＳ 明朝", 10.0, false}));
-    EXPECT_EQ(fonts[slot].faceName, "IPAGothic");
-    EXPECT_EQ(fonts[slot].colour, 0x0000ff);
-    const std::string expected = "1" + std::to_string(slot) + ".5\r\nIPAGothic\r\n255\r\n" +
-                                 (slot % 2 == 1 ? "1" : "0") + "\r\n";
-    EXPECT_EQ(ReadBytes(FontFilePath(settings, slot)), expected) << slot;
-    for (int other = slot + 1; other <= FontSlots::kCount; ++other)
-      EXPECT_EQ(ReadBytes(FontFilePath(settings, other)), "old\r\n") << other;
-  }
+TEST_F(FontCommandTest, TheChosenFontKeepsTheSlotsColourAndIsWrittenAsTheFilesStoreIt) {
+  chooser.ChooseNext({"IPAGothic", 10.55, true});
+  EXPECT_TRUE(ChooseSlotFont(2, settings, fonts, chooser, prompts));
+  EXPECT_EQ(chooser.asked(), (std::vector<FontChoice>{{"ＭＳ 明朝", 10.0, false}}));
+  EXPECT_EQ(fonts[2].faceName, "IPAGothic");
+  EXPECT_EQ(fonts[2].colour, 0x0000ff);
+  EXPECT_EQ(ReadBytes(FontFilePath(settings, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(settings, 1)), "old\r\n");
   EXPECT_TRUE(prompts.shown().empty());
-}
-
-TEST_F(FontCommandTest, CancelChangesNothing) {
-  chooser.CancelNext();
-  EXPECT_FALSE(ChooseSlotFont(2, settings, fonts, chooser, prompts));
-  EXPECT_EQ(fonts[2].faceName, "ＭＳ 明朝");
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 2)), "old\r\n");
 }
 
 TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {

@@ -71,6 +71,10 @@ TEST_P(ScaleCommandTest, OkStoresTheScaleAndSavesTheSettingsFile) {
   script.Then([&](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), c.windowTitle);
     EXPECT_EQ(TextOf(dialog, "paperWidth"), "210");
+    // Passing through a field without editing it leaves the range typed alone.
+    Type(dialog, "rangeY", "33");
+    Leave(dialog, "scaleY");
+    EXPECT_EQ(TextOf(dialog, "rangeY"), "33");
     Type(dialog, "scaleX", "1000");
     Leave(dialog, "scaleX");
     // 1000 x (210 - 10 - 10) / 1000 on the program's A4 paper.

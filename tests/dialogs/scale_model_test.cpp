@@ -191,6 +191,10 @@ TEST(StoreScaleValues, TheMessageReportsThePrintableWidthOfANarrowPage) {
   EXPECT_EQ(settings.rectRangeX, 52);
   ASSERT_EQ(prompts.shown().size(), 1u);
   EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
+  // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
+  StoreScaleValues({500, 500, 10.0, 100, 0, 80, 0}, Problem::RectCircle, Paper(15, 297), settings,
+                   prompts);
+  EXPECT_EQ(settings.rectRangeX, 1);
 }
 
 class RunScaleCommandTest : public ::testing::Test {

@@ -80,10 +80,7 @@ const CommandText* FindCommandText(CommandId id) {
 }
 
 const std::vector<CommandId>& CommandsAwaitingDialogs() {
-  static const std::vector<CommandId> ids = {
-      CommandId::StripLoad1, CommandId::StripLoad2,  CommandId::StripPoints,
-      CommandId::RectLoads,  CommandId::CircleLoads, CommandId::LatticePoints,
-  };
+  static const std::vector<CommandId> ids = {};
   return ids;
 }
 

@@ -2,6 +2,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -283,6 +284,21 @@ void CMainFrame::UpdateRecentFileMenu() {
     recentFileActions_.push_back(action);
   }
   fileMenu_->insertActions(recentFilesEnd_, {recentFileActions_.begin(), recentFileActions_.end()});
+}
+
+void CMainFrame::UpdateWindowTitle() {
+  const std::string& path = app_.document().GetPathName();
+  const QString name =
+      path.empty() ? Utf8(kUntitledName) : QString::fromStdString(path).section('/', -1);
+  setWindowTitle(name + "[*] - " + Utf8(kWindowTitle));
+  setWindowModified(app_.document().IsModified());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (app_.document().SaveModified())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void CMainFrame::OnAppAbout() {

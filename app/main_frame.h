@@ -18,6 +18,8 @@ class CQelApp;
 class CQelView;
 
 inline constexpr const char* kWindowTitle = "地中の鉛直増加応力 Qel Ver.6";
+// The name an untitled document shows in the window title.
+inline constexpr const char* kUntitledName = "無題";
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -42,8 +44,12 @@ class CMainFrame : public QMainWindow {
   void UpdateRecentFileMenu();
   // Check marks of the display commands and of the tool bar and status bar items.
   void UpdateCommandStates();
+  // "<file name>[*] - <program title>", with the modified mark of the document.
+  void UpdateWindowTitle();
 
  protected:
+  // Closing the window ends the program: the document's changes are asked about first.
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 

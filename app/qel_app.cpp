@@ -3,6 +3,7 @@
 
 #include <QPageSetupDialog>
 
+#include "app/data_entry_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
@@ -75,6 +76,7 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
   choosers_->fonts.set_parent(frame_.get());
   choosers_->colours.set_parent(frame_.get());
   ConnectSettingsCommands(*this);
+  ConnectDataEntryCommands(*this);
 
   // The command line: an empty document, or the data file it names (the first argument that
   // is not an option).
@@ -89,13 +91,15 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
   document_.SetUpdateAllViews([view] { view->OnUpdate(); });
   view->OnInitialUpdate();
 
-  frame_->setWindowTitle(QString::fromUtf8(kWindowTitle));
+  frame_->UpdateWindowTitle();
+  document_.SetTitleChanged([frame = frame_.get()] { frame->UpdateWindowTitle(); });
   frame_->show();
   frame_->setAcceptDrops(true);
   return true;
 }
 
 bool CQelApp::OpenDocumentFile(const std::string& path) {
+  if (!document_.SaveModified()) return false;
   if (document_.OnOpenDocument(path) == ReadStatus::Ok) {
     frame_->UpdateRecentFileMenu();
     return true;

@@ -48,12 +48,14 @@ class CQelApp {
   CQelApp& operator=(const CQelApp&) = delete;
 
   // Starts the program: the main window, the data file named by the first argument (or an
-  // empty document), the first update of the view, the window title; then shows the window.
+  // empty document), the first update of the view, the window title (which follows the
+  // document's name and modified mark from then on); then shows the window.
   // False when the named file cannot be opened: the program ends.
   bool InitInstance(const QStringList& arguments);
 
-  // Opens `path` as a file chosen from the recent files or dropped onto the window; a file that
-  // cannot be opened leaves the recent-file list.
+  // Opens `path` as a file chosen from the recent files or dropped onto the window, once the
+  // changes of the document were asked about; a file that cannot be opened leaves the
+  // recent-file list. False when nothing was opened.
   bool OpenDocumentFile(const std::string& path);
   // "ﾌﾟﾘﾝﾀの設定": the page set-up of the program's printer.
   void OnFilePrintSetup();

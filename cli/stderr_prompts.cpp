@@ -10,7 +10,15 @@ PromptAnswer StderrPrompts::Show(const std::string& text, PromptButtons buttons)
   for (char c : text)
     oneLine += (c == '\n' || c == '\r') ? ' ' : c;
   std::fprintf(stderr, "qel-cli: %s\n", oneLine.c_str());
-  return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+  switch (buttons) {
+    case PromptButtons::Ok:
+      return PromptAnswer::Ok;
+    case PromptButtons::YesNo:
+      return PromptAnswer::No;
+    case PromptButtons::YesNoCancel:
+      break;
+  }
+  return PromptAnswer::Cancel;  // nobody can answer: the action that asked does not go on
 }
 
 }  // namespace qel

@@ -1,4 +1,5 @@
-// Messages of a program without a window: written to standard error, questions answered No.
+// Messages of a program without a window: written to standard error, questions answered No, or
+// Cancel where Cancel is offered.
 #pragma once
 
 #include <string>

@@ -72,6 +72,29 @@ void CQelDoc::UpdateAllViews() {
   if (updateAllViews_) updateAllViews_();
 }
 
+void CQelDoc::TitleChanged() {
+  if (titleChanged_) titleChanged_();
+}
+
+void CQelDoc::SetModifiedFlag(bool modified) {
+  modified_ = modified;
+  TitleChanged();
+}
+
+bool CQelDoc::SaveModified() {
+  if (!modified_) return true;
+  switch (services_.prompts.Show(MessageText(MessageId::SaveChanges), PromptButtons::YesNoCancel)) {
+    case PromptAnswer::Yes:
+      OnFileSave();
+      // A save that failed or whose dialog was cancelled leaves the mark.
+      return !modified_;
+    case PromptAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
 std::string CQelDoc::LastFolderFilePath() const {
   return settings_.dataFolder + "/" + kLastFolderFileName;
 }
@@ -81,6 +104,7 @@ void CQelDoc::SetPathName(const std::string& path) {
   std::filesystem::path full = std::filesystem::absolute(path, error);
   pathName_ = error ? path : full.lexically_normal().string();
   services_.recentFiles.Add(pathName_);
+  TitleChanged();
 }
 
 void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
@@ -97,12 +121,16 @@ void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
 }
 
 void CQelDoc::OnFileNew() {
+  if (!SaveModified()) return;
   ClearDocumentData(tables_);
   modified_ = false;
+  pathName_.clear();
   UpdateAllViews();
+  TitleChanged();
 }
 
 void CQelDoc::OnFileOpen() {
+  if (!SaveModified()) return;
   // Line 1: the folder of the file last opened here; line 2 is kept as it is.
   std::string lastFolder, secondLine;
   if (std::optional<std::vector<std::string>> lines = ReadTextLines(LastFolderFilePath())) {

@@ -48,13 +48,21 @@ class CQelDoc {
 
   // Called whenever the document's data changed and every view must show it anew.
   void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
+  // Called whenever the path name or the modified mark may have changed (the window title shows
+  // both).
+  void SetTitleChanged(std::function<void()> changed) { titleChanged_ = std::move(changed); }
 
-  // "新規作成": empties the tables. The path name stays, so that a later save overwrites the
-  // file that was open.
+  // Before the document is replaced or the program ends: while it is modified, asks "変更を保存
+  // しますか?" (Yes / No / Cancel). Yes saves; No lets the changes go. False when the action
+  // must not go on: Cancel, or a save that failed or was cancelled.
+  bool SaveModified();
+
+  // "新規作成": after SaveModified, empties the tables and makes the document untitled, so that
+  // a later save asks for a name.
   void OnFileNew();
-  // "開く": asks for a file, starting in the folder remembered in FileV.ndx, reads it and
-  // remembers its folder. A file that cannot be read or is no data file leaves the document,
-  // its path name and FileV.ndx as they were.
+  // "開く": after SaveModified, asks for a file, starting in the folder remembered in FileV.ndx,
+  // reads it and remembers its folder. A file that cannot be read or is no data file leaves the
+  // document, its path name and FileV.ndx as they were.
   void OnFileOpen();
   // "上書き保存": writes to the path name when it ends in the standard extension, else goes on
   // as save as.
@@ -68,12 +76,12 @@ class CQelDoc {
   // and the document, its path name and FileV.ndx stay as they were.
   ReadStatus OnOpenDocument(const std::string& path);
 
-  // The full path of the document's file; empty until one is opened or saved.
+  // The full path of the document's file; empty for an untitled document.
   const std::string& GetPathName() const { return pathName_; }
   // Whether the document's data changed since it was opened, saved or made new. Commands that
   // change document data set it; a successful open or save clears it.
   bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+  void SetModifiedFlag(bool modified = true);
 
  private:
   // Writes the document to `path`; on success it becomes the path name.
@@ -84,6 +92,7 @@ class CQelDoc {
   void ReportReadFailure(ReadStatus status, const std::string& path);
   std::string LastFolderFilePath() const;
   void UpdateAllViews();
+  void TitleChanged();
 
   DocumentTables& tables_;
   const DocumentResults& results_;
@@ -91,6 +100,7 @@ class CQelDoc {
   FontSlots& fonts_;
   DocumentServices services_;
   std::function<void()> updateAllViews_;
+  std::function<void()> titleChanged_;
   std::string pathName_;
   bool modified_ = false;
 };

@@ -40,6 +40,9 @@ std::string MessageText(MessageId id) {
       {MessageId::NotAColour,
        "色は 0x000000 から 0xffffff までの値で入力して下さい。\n(0x "
        "に続く6桁の16進数、青緑赤の順)"},
+      {MessageId::SaveChanges, "変更を保存しますか?"},
+      {MessageId::RefusedCharacter,
+       "\"（二重引用符）と改行はデータファイルに保存できないため入力できません."},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

@@ -35,6 +35,8 @@ enum class MessageId : int {
   NoDrawingLength = 4136,      // the page holds no whole metre at this scale
   UnencodableInField = 4137,   // %1 = the character, %2 = its code point
   NotAColour = 4138,
+  SaveChanges = 4103,           // the document changed: save it first?
+  RefusedCharacter = 4104,      // a character a data file cannot keep in a cell was refused
   IdleStatus = 57345,
 };
 

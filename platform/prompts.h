@@ -5,13 +5,15 @@
 
 namespace qel {
 
-enum class PromptButtons { Ok, YesNo };
-enum class PromptAnswer { Ok, Yes, No };
+enum class PromptButtons { Ok, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 class PromptService {
  public:
   virtual ~PromptService() = default;
-  // Shows `text` modally and returns the button the user pressed.
+  // Shows `text` modally and returns the button the user pressed. A line break may be written
+  // "\r\n" or "\n". Closing a question without choosing answers No, or Cancel where Cancel
+  // is offered.
   virtual PromptAnswer Show(const std::string& text, PromptButtons buttons) = 0;
 };
 

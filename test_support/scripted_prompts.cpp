@@ -8,7 +8,8 @@ namespace qel {
 PromptAnswer ScriptedPrompts::Show(const std::string& text, PromptButtons buttons) {
   shown_.push_back({text, buttons});
   if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
-  if (answers_.empty()) return PromptAnswer::No;
+  if (answers_.empty())
+    return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Cancel : PromptAnswer::No;
   PromptAnswer answer = answers_.front();
   answers_.pop_front();
   return answer;

@@ -16,8 +16,9 @@ class ScriptedPrompts : public PromptService {
     PromptButtons buttons;
   };
 
-  // Queues the answers given to the next Yes/No questions, in order. When the script runs out,
-  // Yes/No questions are answered No; OK messages are always answered Ok.
+  // Queues the answers given to the next questions, in order. When the script runs out, Yes/No
+  // questions are answered No and Yes/No/Cancel questions Cancel, the answers that lose
+  // nothing; OK messages are always answered Ok.
   void AnswerNext(PromptAnswer answer) { answers_.push_back(answer); }
 
   PromptAnswer Show(const std::string& text, PromptButtons buttons) override;

@@ -48,6 +48,9 @@ struct ViewState {
   double screenLeftX = 0.0;    // world x at the left edge of the figure page on screen
   double figureExtentX = 0.0;  // right-most world x of the current figure, from CountPages
   RememberedLineSteps screenLineSteps;
+  // How OK of the load list dialogs numbers the rows (0 by No., 1 in tens, 2 from 1), shared
+  // by the three lists for the whole run.
+  int loadSortOption = 0;
 };
 
 // The printer's page and the resolution of the device being drawn on.

@@ -94,19 +94,25 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   EXPECT_EQ(app->document().GetPathName(), written);
 }
 
-TEST_F(FileMenuTest, NewThenSaveOverwritesTheOldFile) {
+TEST_F(FileMenuTest, NewThenSaveAsksForANameAndKeepsTheOldFile) {
   const std::string path = Copy("embankment.qdw", "old.qdw");
   ASSERT_TRUE(Start({QString::fromStdString(path)}));
   Action(32790).trigger();
   Action(57600).trigger();
   EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
   EXPECT_EQ(state().view.displayMode, DisplayMode::StripResults);  // the display stays
+  EXPECT_EQ(frame().windowTitle(), "無題[*] - 地中の鉛直増加応力 Qel Ver.6");
+  const std::string fresh = files.File("fresh.qdw");
+  chooser.ChooseNext(fresh);
   Action(57603).trigger();
-  EXPECT_TRUE(chooser.requests().empty());
-  const std::string written = ReadBytes(path);
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].kind, FileDialogKind::Save);
+  EXPECT_EQ(ReadBytes(path), ReadBytes(Example("embankment.qdw")));
+  const std::string written = ReadBytes(fresh);
   EXPECT_NE(written.find("$$K1\r\n$$K2\r\n$$OXZ\r\n"), std::string::npos);
   const std::string end = "$$SOL\r\nNo.,x,y,z,dP\r\n";  // no lattice, no results
   EXPECT_EQ(written.substr(written.size() - end.size()), end);
+  EXPECT_EQ(frame().windowTitle(), "fresh.qdw[*] - 地中の鉛直増加応力 Qel Ver.6");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_F(AppTest, AFileOnTheCommandLineIsLoadedBeforeTheTitleIsSet) {
 
   ASSERT_EQ(loading.titles.size(), 1u);
   EXPECT_EQ(loading.titles[0], "");  // loaded while the window had no title yet
-  EXPECT_EQ(frame().windowTitle(), "地中の鉛直増加応力 Qel Ver.6");
+  EXPECT_EQ(frame().windowTitle(), "embankment.qdw[*] - 地中の鉛直増加応力 Qel Ver.6");
   EXPECT_TRUE(frame().isVisible());
   EXPECT_TRUE(frame().acceptDrops());
   EXPECT_EQ(app->document().GetPathName(), path);

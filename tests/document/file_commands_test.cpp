@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/messages.h"
 #include "settings/system_settings.h"
@@ -30,6 +31,7 @@ class FileCommandsTest : public ::testing::Test {
     settings.dataFolder = data.path();
     settings.loaded = {true, true, true};
     document.SetUpdateAllViews([this] { ++updates; });
+    document.SetTitleChanged([this] { ++titleChanges; });
   }
 
   std::string LastFolderFile() const { return data.File("FileV.ndx"); }
@@ -59,6 +61,7 @@ class FileCommandsTest : public ::testing::Test {
   FixedSystemPaths paths;
   CQelDoc document{tables, results, settings, fonts, {prompts, chooser, recent, paths}};
   int updates = 0;
+  int titleChanges = 0;
 };
 
 TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) {
@@ -227,22 +230,33 @@ TEST_F(FileCommandsTest, SaveGoesOnAsSaveAsForOtherPathNames) {
   EXPECT_EQ(test::ReadBytes(shortOne), test::ReadBytes(kExample));
 }
 
-TEST_F(FileCommandsTest, NewKeepsThePathSoSaveOverwritesTheOldFile) {
+TEST_F(FileCommandsTest, NewMakesTheDocumentUntitledSoSaveAsksForAName) {
   std::string path = CopyExample(files.path(), "old.qdw");
   OpenThroughTheDialog(path);
+  const int titlesBefore = titleChanges;
   document.OnFileNew();
   EXPECT_EQ(updates, 2);
   EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "");
-  EXPECT_EQ(document.GetPathName(), path);
+  EXPECT_EQ(document.GetPathName(), "");
+  EXPECT_GT(titleChanges, titlesBefore);
+  // Save goes to the save-as dialog; cancelling it leaves the old file as it was.
   document.OnFileSave();
-  std::string written = test::ReadBytes(path);
-  EXPECT_NE(written.find("$$K1\r\n$$K2\r\n$$OXZ\r\n,\r\n"), std::string::npos);
-  EXPECT_EQ(chooser.requests().size(), 1u);
+  ASSERT_EQ(chooser.requests().size(), 2u);
+  EXPECT_EQ(chooser.requests()[1].kind, FileDialogKind::Save);
+  EXPECT_EQ(chooser.requests()[1].initialName, "");
+  EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(kExample));
+  std::string fresh = files.File("fresh.qdw");
+  chooser.ChooseNext(fresh);
+  document.OnFileSave();
+  EXPECT_NE(test::ReadBytes(fresh).find("$$K1\r\n$$K2\r\n$$OXZ\r\n,\r\n"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(kExample));
+  EXPECT_EQ(document.GetPathName(), fresh);
 }
 
 TEST_F(FileCommandsTest, OpenSaveAndNewClearTheModifiedMarkAndAFailedSaveKeepsIt) {
   std::string path = CopyExample(files.path(), "marked.qdw");
   document.SetModifiedFlag();
+  prompts.AnswerNext(PromptAnswer::No);  // open asks first: the changes may go
   OpenThroughTheDialog(path);
   EXPECT_FALSE(document.IsModified());
   document.SetModifiedFlag();
@@ -252,7 +266,82 @@ TEST_F(FileCommandsTest, OpenSaveAndNewClearTheModifiedMarkAndAFailedSaveKeepsIt
   chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
   document.OnFileSaveAs();
   EXPECT_TRUE(document.IsModified());
+  prompts.AnswerNext(PromptAnswer::No);  // New asks first: the changes may go
   document.OnFileNew();
+  EXPECT_FALSE(document.IsModified());
+}
+
+// What the save question does with each answer, for a titled and an untitled document.
+TEST_F(FileCommandsTest, SaveModifiedAsksAndGoesOnOnlyWhenNothingIsLost) {
+  struct Case {
+    const char* name;
+    bool modified;
+    bool titled;
+    std::optional<PromptAnswer> answer;  // nothing: no question expected
+    const char* saveAsChoice;            // the name chosen when save as asks; "" cancels
+    bool goesOn;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"unmodified", false, true, std::nullopt, "", true, false},
+      {"cancel", true, true, PromptAnswer::Cancel, "", false, false},
+      {"no", true, true, PromptAnswer::No, "", true, false},
+      {"yes saves", true, true, PromptAnswer::Yes, "", true, true},
+      {"yes untitled, named", true, false, PromptAnswer::Yes, "named.qdw", true, true},
+      {"yes untitled, dialog cancelled", true, false, PromptAnswer::Yes, "", false, false},
+      {"yes, save fails", true, false, PromptAnswer::Yes, "no-such-folder/x.qdw", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    document.SetModifiedFlag(false);
+    document.OnFileNew();  // untitled, without a question
+    std::string path = c.titled ? CopyExample(files.path(), "titled.qdw") : "";
+    if (c.titled) OpenThroughTheDialog(path);
+    tables.stripPoints[1][1] = "12.5";
+    document.SetModifiedFlag(c.modified);
+    prompts.Clear();
+    if (c.answer) prompts.AnswerNext(*c.answer);
+    if (!c.titled && std::string(c.saveAsChoice) != "")
+      chooser.ChooseNext(files.File(c.saveAsChoice));
+    const std::size_t dialogs = chooser.requests().size();
+
+    EXPECT_EQ(document.SaveModified(), c.goesOn);
+    EXPECT_EQ(prompts.CountShown("変更を保存しますか?"), c.answer ? 1 : 0);
+    if (c.answer) {
+      EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::YesNoCancel);
+    }
+    const std::string written = c.titled ? path : files.File(c.saveAsChoice);
+    if (c.saved) {
+      EXPECT_NE(test::ReadBytes(written).find("\r\n12.5,"), std::string::npos);
+    } else if (c.titled) {
+      EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(kExample));
+    }
+    EXPECT_EQ(document.IsModified(), c.modified && !c.saved);
+    EXPECT_EQ(chooser.requests().size() - dialogs, !c.titled && c.answer == PromptAnswer::Yes);
+  }
+}
+
+TEST_F(FileCommandsTest, NewAndOpenAskFirstAndCancelKeepsTheDocument) {
+  std::string path = CopyExample(files.path(), "kept.qdw");
+  OpenThroughTheDialog(path);
+  tables.stripPoints[1][1] = "edited";
+  document.SetModifiedFlag();
+  const std::string before = Snapshot();
+  prompts.AnswerNext(PromptAnswer::Cancel);
+  document.OnFileNew();
+  prompts.AnswerNext(PromptAnswer::Cancel);
+  document.OnFileOpen();
+  EXPECT_EQ(prompts.CountShown("変更を保存しますか?"), 2);
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(document.GetPathName(), path);
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(chooser.requests().size(), 1u);  // only the first open asked for a file
+
+  // No lets the changes go: the other file is read.
+  std::string other = CopyExample(files.path(), "other.qdw");
+  prompts.AnswerNext(PromptAnswer::No);
+  OpenThroughTheDialog(other);
+  EXPECT_EQ(tables.stripPoints[1][1], "-5");
   EXPECT_FALSE(document.IsModified());
 }
 

@@ -20,6 +20,8 @@
 #include "dialogs/qt/standard_value_dlg.h"
 #include "dialogs/qt/title_style_dlg.h"
 #include "document/style_defaults.h"
+#include "dialogs/qt/load_list_dlg.h"
+#include "dialogs/qt/point_dlg.h"
 #include "support/render_world.h"
 #include "test_support/scripted_choosers.h"
 
@@ -76,6 +78,29 @@ struct Entry {
       make;
 };
 
+// A load list dialog of `kind` on an empty document.
+Entry LoadList(const char* name, qel::LoadListKind kind, int set = 1) {
+  return {name, [kind, set](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
+            auto model = std::make_shared<qel::LoadListEditor>(
+                kind, world.tables, world.settings.unitSystem, qel::LoadSortOption::ByNumber, set);
+            keep.push_back(model);
+            std::unique_ptr<QDialog> dialog(
+                qel::MakeLoadListDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
+            return dialog;
+          }};
+}
+
+// A calculation-point dialog of `kind` on an empty document.
+Entry Points(const char* name, qel::PointKind kind) {
+  return {name, [kind](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
+            auto model = std::make_shared<qel::PointEditor>(kind, world.tables);
+            keep.push_back(model);
+            std::unique_ptr<QDialog> dialog(
+                qel::MakePointDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
+            return dialog;
+          }};
+}
+
 const std::vector<Entry>& Gallery() {
   static const std::vector<Entry> entries = {
       {"key",
@@ -110,6 +135,11 @@ const std::vector<Entry>& Gallery() {
          auto& opener = Kept<qel::RecordingFileOpener>(keep);
          return std::make_unique<qel::CHelpDlg>(model, world.prompts, opener);
        }},
+      LoadList("circle_loads", qel::LoadListKind::Circle),
+      LoadList("rect_loads", qel::LoadListKind::Rectangle),
+      LoadList("strip_loads", qel::LoadListKind::Strip, 2),
+      Points("strip_points", qel::PointKind::Strip),
+      Points("lattice_points", qel::PointKind::Lattice),
   };
   return entries;
 }

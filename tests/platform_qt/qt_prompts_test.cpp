@@ -70,5 +70,34 @@ TEST(QtPrompts, EscapeAnswersAQuestionWithNo) {
   EXPECT_EQ(seen.title, "Qel");
 }
 
+TEST(QtPrompts, AYesNoCancelQuestionOffersCancelAndEscapeChoosesIt) {
+  struct Case {
+    QMessageBox::StandardButton pressed;  // NoButton: Escape
+    PromptAnswer answer;
+  };
+  for (const Case& c :
+       {Case{QMessageBox::Yes, PromptAnswer::Yes}, Case{QMessageBox::No, PromptAnswer::No},
+        Case{QMessageBox::Cancel, PromptAnswer::Cancel},
+        Case{QMessageBox::NoButton, PromptAnswer::Cancel}}) {
+    SeenBox seen;
+    const PromptAnswer answer =
+        ShowAndAct("変更を保存しますか?", PromptButtons::YesNoCancel, seen, [&](QMessageBox& box) {
+          if (c.pressed == QMessageBox::NoButton)
+            QTest::keyClick(&box, Qt::Key_Escape);
+          else
+            Press(box, c.pressed);
+        });
+    EXPECT_EQ(answer, c.answer) << c.pressed;
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
+}
+
+TEST(QtPrompts, AWindowsLineBreakIsOneLineBreak) {
+  SeenBox seen;
+  ShowAndAct("同じデータNo.の行があります\r\nNo.[ 10 ] \r\n", PromptButtons::Ok, seen,
+             [](QMessageBox& box) { Press(box, QMessageBox::Ok); });
+  EXPECT_EQ(seen.text, QString::fromUtf8("同じデータNo.の行があります\nNo.[ 10 ] \n"));
+}
+
 }  // namespace
 }  // namespace qel

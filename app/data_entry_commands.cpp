@@ -1,0 +1,96 @@
+// The commands of the load menus that enter data: each opens its dialog, stores what was
+// confirmed, marks the document modified when a cell changed, moves the display to the
+// problem's figure and repaints.
+#include "app/data_entry_commands.h"
+
+#include <QAbstractScrollArea>
+
+#include "app/main_frame.h"
+#include "app/qel_app.h"
+#include "app/qel_view.h"
+#include "dialogs/display_moves.h"
+#include "dialogs/load_list_editor.h"
+#include "dialogs/point_command.h"
+#include "dialogs/qt/load_list_dlg.h"
+#include "dialogs/qt/point_dlg.h"
+
+namespace qel {
+
+namespace {
+
+// The end of every command: the view shows the current state of the document.
+void Repaint(CQelApp& app) {
+  CMainFrame& frame = *app.mainFrame();
+  frame.view()->viewport()->update();
+  frame.UpdateCommandStates();
+}
+
+void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
+  ApplicationState& state = app.state();
+  PromptService& prompts = app.services().prompts;
+  LoadListEditor model(kind, state.tables, state.settings.unitSystem,
+                       LoadSortOptionOf(state.view.loadSortOption), set);
+  std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
+      model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
+  if (dialog->exec() == QDialog::Accepted) {
+    if (model.Apply(state.tables, prompts)) app.document().SetModifiedFlag();
+    state.view.loadSortOption = static_cast<int>(model.sortOption());
+    MoveDisplayToProblem(state.view, state.settings, problem);
+  }
+  Repaint(app);
+}
+
+void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
+  ApplicationState& state = app.state();
+  PromptService& prompts = app.services().prompts;
+  PointEditor model(kind, state.tables);
+  const EnterKeyMode enterKey = EnterKeyModeOf(state.settings.enterKeyMode);
+  RunPointCommand(
+      model, state.tables, prompts,
+      [&] {
+        // Built afresh for every opening, with the texts as last typed.
+        std::unique_ptr<PointDialog> dialog =
+            MakePointDialog(model, prompts, enterKey, app.mainFrame());
+        return dialog->exec() == QDialog::Accepted;
+      },
+      [&](bool changed) {
+        if (changed) app.document().SetModifiedFlag();
+        MoveDisplayToProblem(state.view, state.settings, problem);
+        Repaint(app);
+      });
+  Repaint(app);
+}
+
+}  // namespace
+
+void OnStripLoads(CQelApp& app, int set) {
+  RunLoadList(app, LoadListKind::Strip, set, Problem::Strip);
+}
+
+void OnRectLoads(CQelApp& app) {
+  RunLoadList(app, LoadListKind::Rectangle, 1, Problem::RectCircle);
+}
+
+void OnCircleLoads(CQelApp& app) {
+  RunLoadList(app, LoadListKind::Circle, 1, Problem::RectCircle);
+}
+
+void OnStripPoints(CQelApp& app) {
+  RunPoints(app, PointKind::Strip, Problem::Strip);
+}
+
+void OnLatticePoints(CQelApp& app) {
+  RunPoints(app, PointKind::Lattice, Problem::RectCircle);
+}
+
+void ConnectDataEntryCommands(CQelApp& app) {
+  CMainFrame& frame = *app.mainFrame();
+  frame.SetCommandHandler(CommandId::StripLoad1, [&app] { OnStripLoads(app, 1); });
+  frame.SetCommandHandler(CommandId::StripLoad2, [&app] { OnStripLoads(app, 2); });
+  frame.SetCommandHandler(CommandId::StripPoints, [&app] { OnStripPoints(app); });
+  frame.SetCommandHandler(CommandId::RectLoads, [&app] { OnRectLoads(app); });
+  frame.SetCommandHandler(CommandId::CircleLoads, [&app] { OnCircleLoads(app); });
+  frame.SetCommandHandler(CommandId::LatticePoints, [&app] { OnLatticePoints(app); });
+}
+
+}  // namespace qel

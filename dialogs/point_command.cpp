@@ -1,0 +1,26 @@
+// The calculation-point commands: the dialog until its values hold no negative number.
+#include "dialogs/point_command.h"
+
+#include "platform/messages.h"
+#include "platform/prompts.h"
+
+namespace qel {
+
+PointCommandOutcome RunPointCommand(PointEditor& editor, DocumentTables& tables,
+                                    PromptService& prompts, const std::function<bool()>& show,
+                                    const std::function<void(bool changed)>& afterOk) {
+  PointCommandOutcome outcome;
+  while (show()) {
+    ++outcome.confirmations;
+    const bool changed = editor.Apply(tables);
+    outcome.changed = outcome.changed || changed;
+    const std::vector<int> negative = NegativePointRecords(editor.kind(), tables);
+    for (std::size_t i = 0; i < negative.size(); ++i)
+      prompts.Show(MessageText(MessageId::NegativeData), PromptButtons::Ok);
+    if (afterOk) afterOk(changed);
+    if (negative.empty()) break;
+  }
+  return outcome;
+}
+
+}  // namespace qel

@@ -1,0 +1,70 @@
+// The model of the calculation-point dialogs: the strip points (ten x, ten depths) and the
+// lattice (twelve x, y and z), as texts, with the same-depth warning of OK and the test for
+// negative values made after it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/document_tables.h"
+
+namespace qel {
+
+enum class PointKind { Strip, Lattice };
+
+// Characters a point field takes when typed into.
+inline constexpr int kPointFieldLength = 8;
+
+struct PointColumn {
+  int tableColumn;  // the column of stripPoints or gridPoints
+  const char* label;
+  const char* name;  // the fields' object names are this and the row number: "x1", "z10"
+};
+
+struct PointLayout {
+  PointKind kind;
+  const char* title;
+  int rows;
+  std::vector<PointColumn> columns;
+};
+
+const PointLayout& PointLayoutOf(PointKind kind);
+
+class PointEditor {
+ public:
+  // Copies the texts of the strip points or the lattice out of `tables`.
+  PointEditor(PointKind kind, const DocumentTables& tables);
+
+  const PointLayout& layout() const { return layout_; }
+  PointKind kind() const { return layout_.kind; }
+  int rowCount() const { return layout_.rows; }
+  int columnCount() const { return static_cast<int>(layout_.columns.size()); }
+  // The object name of the field of `row` (1-based) in `column` (1-based, left to right).
+  std::string FieldName(int row, int column) const;
+
+  const std::string& Text(int row, int column) const { return texts_[row - 1][column - 1]; }
+  // Keeps `text` as typed; false (and nothing kept) for text a data file cannot keep.
+  bool SetText(int row, int column, const std::string& text);
+
+  // The warning OK shows when depths repeat (within 0.000001): "同じ深度があります" and the
+  // first three equal pairs. Depths that do not begin like a number are left out.
+  std::optional<std::string> SameDepthWarning() const;
+
+  // Whether a text differs from the document's, as copied in or as last applied.
+  bool HasChanged() const { return texts_ != original_; }
+  // Copies every text into the document. True when a cell changed.
+  bool Apply(DocumentTables& tables);
+
+ private:
+  const PointLayout& layout_;
+  std::vector<std::vector<std::string>> original_;
+  std::vector<std::vector<std::string>> texts_;
+};
+
+// The records (rows, 1-based) of the document's points that hold a negative value, each once.
+// Strip points test x and z. Lattice records test x, y and z until a negative value was found,
+// later ones their x only.
+std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tables);
+
+}  // namespace qel

@@ -1,0 +1,435 @@
+// The load list dialogs: the circles, the rectangles and the strip pieces of one load set.
+#include "dialogs/qt/load_list_dlg.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "dialogs/qt/load_list_table_model.h"
+#include "dialogs/qt/load_shape_sketch.h"
+#include "dialogs/qt/refusing_validator.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+
+namespace qel {
+
+namespace {
+
+QString Utf8(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+// Rows the table shows without scrolling.
+constexpr int kVisibleRows = 16;
+// The narrowest cell an edit opens in, in pixels.
+constexpr int kNarrowestEdit = 5;
+// The widest number a cell is made to show in full.
+const char* const kWidestNumber = "-9999.999";
+
+struct SortChoice {
+  LoadSortOption option;
+  const char* objectName;
+  const char* text;
+};
+
+constexpr SortChoice kSortChoices[] = {
+    {LoadSortOption::ByNumber, "sortByNumber", "現在のNo.でソート"},
+    {LoadSortOption::ByTens, "sortByTens", "10から10きざみで更新"},
+    {LoadSortOption::Consecutive, "sortConsecutive", "1から1きざみで更新"},
+};
+
+}  // namespace
+
+LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
+                               QWidget* parent)
+    : QelDialog(parent, enterKey), model_(model), prompts_(prompts) {
+  setWindowTitle(QString::fromStdString(model_.Title()));
+
+  tableModel_ = new LoadListTableModel(model_, this);
+  table_ = new QTableView(this);
+  table_->setObjectName("loadList");
+  table_->setAccessibleName(Utf8("荷重の一覧"));
+  table_->setModel(tableModel_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setShowGrid(true);
+  table_->setWordWrap(false);
+  // Tab leaves the list for the next control, as in any dialog.
+  table_->setTabKeyNavigation(false);
+  table_->verticalHeader()->hide();
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  table_->installEventFilter(this);
+
+  editor_ = new QLineEdit(table_->viewport());
+  editor_->setObjectName("cellEdit");
+  editor_->setFrame(false);
+  editor_->setTextMargins(3, 0, 3, 0);
+  editor_->hide();
+  auto* validator = new RefusingValidator(editor_);
+  editor_->setValidator(validator);
+  editor_->installEventFilter(this);
+  connect(validator, &RefusingValidator::refused, this, [this] {
+    model_.RefuseCharacter();
+    ShowStatus();
+  });
+
+  connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    OpenCellEdit({index.row() + 1, index.column() + 1});
+  });
+  connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    model_.SelectRow(index.row() + 1);
+    ShowStatus();
+  });
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            model_.SetCurrentRow(current.isValid() ? current.row() + 1 : 0);
+          });
+  // An edit ends when the list moves under it.
+  for (QScrollBar* bar : {table_->verticalScrollBar(), table_->horizontalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, this, [this] { EndCellEdit(); });
+  connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this] { EndCellEdit(); });
+
+  status_ = new QLabel(this);
+  status_->setObjectName("status");
+  status_->setWordWrap(true);
+  status_->setMinimumHeight(status_->fontMetrics().height() * 2);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  sketchPlace_ = new QWidget(this);
+  auto* sketchLayout = new QVBoxLayout(sketchPlace_);
+  sketchLayout->setContentsMargins(0, 0, 0, 0);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(sketchPlace_);
+  side->addWidget(BuildButtons());
+  side->addStretch(1);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(table_, 0, 0);
+  grid->addLayout(side, 0, 1);
+  grid->addWidget(status_, 1, 0, 1, 2);
+  grid->addWidget(BuildSortChoice(), 2, 0, Qt::AlignLeft);
+  grid->addWidget(MakeOkCancel(), 2, 1, Qt::AlignRight | Qt::AlignBottom);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+
+  SizeColumns();
+  ShowModel();
+  table_->setFocus();
+}
+
+LoadListDialog::~LoadListDialog() = default;
+
+QWidget* LoadListDialog::BuildButtons() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  struct Button {
+    const char* objectName;
+    const char* text;
+    const char* description;
+    bool (LoadListEditor::*action)();
+  };
+  const Button buttons[] = {
+      {"moveUp", "↑", "選択した行を1行上へ", &LoadListEditor::MoveCurrentRowUp},
+      {"moveDown", "↓", "選択した行を1行下へ", &LoadListEditor::MoveCurrentRowDown},
+      {"deleteRow", "削除", "選択した行を削除", &LoadListEditor::DeleteCurrentRow},
+  };
+  for (const Button& button : buttons) {
+    auto* push = new QPushButton(Utf8(button.text), box);
+    push->setObjectName(button.objectName);
+    push->setAccessibleName(Utf8(button.text));
+    push->setAccessibleDescription(Utf8(button.description));
+    push->setAutoDefault(false);
+    layout->addWidget(push);
+    const auto action = button.action;
+    connect(push, &QPushButton::clicked, this, [this, action] {
+      EndCellEdit();
+      if ((model_.*action)()) ShowModel();
+    });
+  }
+  return box;
+}
+
+QWidget* LoadListDialog::BuildSortChoice() {
+  auto* group = new QGroupBox(Utf8("データNo.とソート　（OKボタンで実行）"), this);
+  auto* layout = new QHBoxLayout(group);
+  for (const SortChoice& choice : kSortChoices) {
+    auto* button = new QRadioButton(Utf8(choice.text), group);
+    button->setObjectName(choice.objectName);
+    button->setChecked(model_.sortOption() == choice.option);
+    layout->addWidget(button);
+    const LoadSortOption option = choice.option;
+    connect(button, &QRadioButton::toggled, this, [this, option](bool on) {
+      if (on) model_.SetSortOption(option);
+    });
+  }
+  return group;
+}
+
+void LoadListDialog::SetSketch(QWidget* sketch) {
+  sketch->setParent(sketchPlace_);
+  sketchPlace_->layout()->addWidget(sketch);
+}
+
+void LoadListDialog::SizeColumns() {
+  // The widths the columns have always had are a least; a larger font widens them so that the
+  // headers and ordinary numbers show in full.
+  const QFontMetrics cells(table_->font());
+  const QFontMetrics headers(table_->horizontalHeader()->font());
+  const int padding = cells.horizontalAdvance(QLatin1Char('0')) * 2;
+  int total = 0;
+  for (int column = 1; column <= model_.columnCount(); ++column) {
+    const QString header = QString::fromStdString(model_.Header(column));
+    const int width = std::max({model_.layout().columns[column - 1].minimumWidth,
+                                headers.horizontalAdvance(header) + padding,
+                                cells.horizontalAdvance(Utf8(kWidestNumber)) + padding});
+    table_->setColumnWidth(column - 1, width);
+    total += width;
+  }
+  const int frame = table_->frameWidth() * 2;
+  table_->setFixedWidth(total + table_->verticalScrollBar()->sizeHint().width() + frame);
+  table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                         table_->verticalHeader()->defaultSectionSize() * kVisibleRows + frame);
+}
+
+void LoadListDialog::ShowModel() {
+  tableModel_->Refresh();
+  QItemSelectionModel* selection = table_->selectionModel();
+  const int row = model_.currentRow();
+  if (row >= 1) {
+    const QModelIndex index = tableModel_->index(row - 1, 0);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table_->scrollTo(index);
+  } else {
+    selection->clear();
+  }
+  ShowStatus();
+}
+
+void LoadListDialog::ShowStatus() {
+  status_->setText(QString::fromStdString(model_.status()));
+}
+
+bool LoadListDialog::OpenCellEdit(ListCell cell) {
+  EndCellEdit();
+  if (!model_.IsEditable(cell)) {
+    // The closing row: the status line tells that the list is full there.
+    if (cell.row > model_.rowLimit()) {
+      model_.EndEdit(cell, model_.Cell(cell.row, cell.column));
+      ShowStatus();
+    }
+    return false;
+  }
+  const QModelIndex index = tableModel_->index(cell.row - 1, cell.column - 1);
+  table_->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  table_->scrollTo(index);
+  const QRect area = table_->visualRect(index).intersected(table_->viewport()->rect());
+  if (area.width() < kNarrowestEdit) return false;
+
+  editor_->setGeometry(area);
+  editor_->setText(QString::fromStdString(model_.Cell(cell.row, cell.column)));
+  editor_->setCursorPosition(editor_->text().size());
+  editor_->setAccessibleName(QString::fromStdString(model_.Header(cell.column)));
+  edited_ = cell;
+  editor_->show();
+  editor_->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+void LoadListDialog::EndCellEdit() {
+  if (!edited_ || ending_) return;
+  ending_ = true;
+  const ListCell cell = *edited_;
+  edited_.reset();
+  const std::string text = editor_->text().toStdString();
+  // The focus goes back to the list before the field hides, so it does not wander off.
+  table_->setFocus(Qt::OtherFocusReason);
+  editor_->hide();
+  editor_->clear();
+  model_.EndEdit(cell, text);
+  tableModel_->Refresh();
+  ShowStatus();
+  ending_ = false;
+}
+
+void LoadListDialog::MoveTo(std::optional<ListCell> next) {
+  if (!next) return;
+  // A cell too narrow to edit is only selected.
+  if (!OpenCellEdit(*next)) {
+    model_.SetCurrentRow(next->row);
+    ShowModel();
+  }
+}
+
+bool LoadListDialog::OnEditorKey(QKeyEvent* event) {
+  if (!edited_) return false;
+  const ListCell cell = *edited_;
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EndCellEdit();
+      MoveTo(model_.CellAfterEnter(cell));
+      return true;
+    case Qt::Key_Up:
+      EndCellEdit();
+      MoveTo(model_.CellAbove(cell));
+      return true;
+    case Qt::Key_Down:
+      EndCellEdit();
+      MoveTo(model_.CellBelow(cell));
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      EndCellEdit();
+      focusNextPrevChild(event->key() == Qt::Key_Tab);
+      return true;
+    case Qt::Key_Escape:
+      // The text typed stays: Escape only ends the edit.
+      EndCellEdit();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool LoadListDialog::OpenForTyping() {
+  const int row = model_.currentRow();
+  return row >= 1 && OpenCellEdit({row, 2});
+}
+
+bool LoadListDialog::OnTableKey(QKeyEvent* event) {
+  if (edited_) return false;
+  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+    OpenForTyping();
+    return true;
+  }
+  const QString typed = event->text();
+  const bool command =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (command || typed.isEmpty() || !typed.at(0).isPrint() || typed.at(0).isSpace()) return false;
+  // The character typed replaces the text of the first data cell of the current row.
+  if (!OpenForTyping()) return true;
+  editor_->selectAll();
+  QApplication::sendEvent(editor_, event);
+  return true;
+}
+
+bool LoadListDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == editor_) {
+    if (event->type() == QEvent::KeyPress) return OnEditorKey(static_cast<QKeyEvent*>(event));
+    // A context menu of the field keeps the edit open; any other loss of focus ends it.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      EndCellEdit();
+  } else if (watched == table_) {
+    if (event->type() == QEvent::KeyPress) return OnTableKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::InputMethod && !edited_) {
+      // Text composed through an input method starts an edit, as a typed character does.
+      const auto* input = static_cast<QInputMethodEvent*>(event);
+      if (!input->commitString().isEmpty() || !input->preeditString().isEmpty()) {
+        if (OpenForTyping()) {
+          editor_->selectAll();
+          QApplication::sendEvent(editor_, event);
+        }
+        return true;
+      }
+    }
+  }
+  return QelDialog::eventFilter(watched, event);
+}
+
+void LoadListDialog::mousePressEvent(QMouseEvent* event) {
+  EndCellEdit();
+  QelDialog::mousePressEvent(event);
+}
+
+bool LoadListDialog::Commit() {
+  if (edited_) {
+    // OK while a cell is edited does not close; an edit the focus has left ends here.
+    if (!editor_->hasFocus()) EndCellEdit();
+    return false;
+  }
+  const RowConfirmation confirmation = model_.ConfirmRows(prompts_);
+  if (confirmation.proceed) return true;
+  model_.SetCurrentRow(confirmation.rowToFix);
+  ShowModel();
+  table_->setFocus();
+  return false;
+}
+
+void LoadListDialog::reject() {
+  EndCellEdit();
+  if (model_.AsksBeforeCancel() && prompts_.Show(MessageText(MessageId::ConfirmCancel),
+                                                 PromptButtons::YesNo) != PromptAnswer::Yes)
+    return;
+  QelDialog::reject();
+}
+
+CCircleLoadDlg::CCircleLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
+                               QWidget* parent)
+    : LoadListDialog(model, prompts, enterKey, parent) {
+  SetSketch(new LoadShapeSketch(LoadShapeSketch::Shape::Circle));
+}
+
+CRectLoadDlg::CRectLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
+                           QWidget* parent)
+    : LoadListDialog(model, prompts, enterKey, parent) {
+  auto* sketch = new QWidget;
+  auto* layout = new QVBoxLayout(sketch);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new LoadShapeSketch(LoadShapeSketch::Shape::PlanRectangle));
+  layout->addWidget(new QLabel(Utf8("ただし x1<x2 、 y1<y2 ")));
+  SetSketch(sketch);
+}
+
+CStripLoadDlg::CStripLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
+                             QWidget* parent)
+    : LoadListDialog(model, prompts, enterKey, parent) {
+  auto* group = new QGroupBox(Utf8("分割片と座標表現"));
+  auto* grid = new QGridLayout(group);
+  struct Piece {
+    const char* name;
+    LoadShapeSketch::Shape shape;
+  };
+  const Piece pieces[] = {{"基本形　", LoadShapeSketch::Shape::StripTrapezoid},
+                          {"三角形　", LoadShapeSketch::Shape::StripTriangle},
+                          {"長方形　", LoadShapeSketch::Shape::StripBlock}};
+  int row = 0;
+  for (const Piece& piece : pieces) {
+    grid->addWidget(new QLabel(Utf8(piece.name)), row, 0, Qt::AlignBottom);
+    grid->addWidget(new LoadShapeSketch(piece.shape), row, 1);
+    ++row;
+  }
+  grid->addWidget(new QLabel(Utf8("Y は描画用データ\nで 計算には使用し\nません.")), row, 0, 1, 2);
+  SetSketch(group);
+}
+
+std::unique_ptr<LoadListDialog> MakeLoadListDialog(LoadListEditor& model, PromptService& prompts,
+                                                   EnterKeyMode enterKey, QWidget* parent) {
+  switch (model.kind()) {
+    case LoadListKind::Circle:
+      return std::make_unique<CCircleLoadDlg>(model, prompts, enterKey, parent);
+    case LoadListKind::Rectangle:
+      return std::make_unique<CRectLoadDlg>(model, prompts, enterKey, parent);
+    case LoadListKind::Strip:
+      break;
+  }
+  return std::make_unique<CStripLoadDlg>(model, prompts, enterKey, parent);
+}
+
+}  // namespace qel

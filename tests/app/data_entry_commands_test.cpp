@@ -1,0 +1,247 @@
+// The data-entry commands opened from the menus as the user opens them, and the question that
+// keeps unsaved work from being lost.
+#include "app/data_entry_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QUrl>
+
+#include "app/app_fixture.h"
+#include "app/modal_script.h"
+#include "dialogs/qt/load_list_dlg.h"
+
+namespace qel::test {
+namespace {
+
+const char* const kSaveQuestion = "変更を保存しますか?";
+
+class DataEntryCommandsTest : public AppTest {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Start()); }
+  static void Click(QWidget& dialog, const char* name) {
+    auto* button = dialog.findChild<QAbstractButton*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    button->click();
+  }
+  // Types `text` into the widget with the focus, then presses `key`.
+  static void Type(const QString& text, Qt::Key key = Qt::Key_Return) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClicks(focus, text);
+    QTest::keyClick(QApplication::focusWidget(), key);
+  }
+  static void Fill(QWidget& dialog,
+                   const std::vector<std::pair<const char*, const char*>>& fields) {
+    for (const auto& [name, text] : fields) {
+      auto* field = dialog.findChild<QLineEdit*>(name);
+      ASSERT_NE(field, nullptr) << name;
+      QTest::keyClicks(field, text);
+    }
+  }
+  QImage Screen() { return view().viewport()->grab().toImage(); }
+  ModalScript script;
+};
+
+// An empty document, entered by keyboard alone, shown, saved and read back.
+TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndReadBack) {
+  const QImage emptyFigure = Screen();
+  script.Then([](QWidget& dialog) {
+    auto& list = dynamic_cast<LoadListDialog&>(dialog);
+    QApplication::setActiveWindow(&dialog);  // the test platform activates no window itself
+    list.table()->setFocus();
+    QTest::keyClick(list.table(), Qt::Key_F2);
+    const char* pieces[3][7] = {{"0", "1", "3", "4", "1", "1.8", "0"},
+                                {"4", "5", "7", "8", "2", "1.8", "0"},
+                                {"10", "10", "12", "12", "1", "2", "0"}};
+    for (const auto& piece : pieces)
+      for (const char* value : piece)
+        Type(value);
+    Type("", Qt::Key_Escape);
+    Click(dialog, "ok");
+  });
+  Action(32771).trigger();
+  EXPECT_EQ(CountStripRows(state().tables, 1), 3);
+  EXPECT_EQ(state().tables.stripLoads[1][3][strip_col::kX4], "12");
+  EXPECT_TRUE(app->document().IsModified());
+  EXPECT_TRUE(frame().isWindowModified());
+  EXPECT_EQ(frame().windowTitle(), "無題[*] - 地中の鉛直増加応力 Qel Ver.6");
+
+  script.Then([](QWidget& dialog) {
+    Fill(dialog, {{"x1", "2"}, {"x2", "6"}, {"z1", "1"}, {"z2", "3"}});
+    Click(dialog, "ok");
+  });
+  Action(32774).trigger();
+  EXPECT_EQ(script.pending(), 0u);
+  EXPECT_NE(Screen(), emptyFigure);  // the figure draws the pieces and the points
+
+  Action(32790).trigger();  // the results of the four points
+  Screen();
+  for (auto [x, z] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}})
+    EXPECT_GT(state().results.strip(x, z), 0.0) << x << "," << z;
+
+  const DocumentTables entered = state().tables;
+  const std::string path = files.File("entered.qdw");
+  chooser.ChooseNext(path);
+  Action(57603).trigger();  // untitled: asks for a name
+  EXPECT_FALSE(app->document().IsModified());
+  EXPECT_EQ(frame().windowTitle(), "entered.qdw[*] - 地中の鉛直増加応力 Qel Ver.6");
+  Action(57600).trigger();  // saved: no question
+  EXPECT_TRUE(prompts.shown().empty());
+  EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
+  chooser.ChooseNext(path);
+  Action(57601).trigger();
+  for (int set = 1; set <= kStripSets; ++set)
+    for (int row = 1; row <= kStripRows; ++row)
+      for (int column = 1; column <= kStripColumns; ++column)
+        EXPECT_EQ(state().tables.stripLoads[set][row][column],
+                  entered.stripLoads[set][row][column]);
+  for (int row = 1; row <= kStripPointRows; ++row)
+    for (int column = 1; column <= 2; ++column)
+      EXPECT_EQ(state().tables.stripPoints[row][column], entered.stripPoints[row][column]);
+}
+
+TEST_F(DataEntryCommandsTest, OkMovesToTheProblemsFigureAndCancelKeepsTheDisplay) {
+  struct Case {
+    int command;
+    const char* button;
+    DisplayMode after;
+  };
+  for (const Case& c : {Case{32774, "ok", DisplayMode::StripFigure},
+                        Case{32774, "cancel", DisplayMode::RectCircleData},
+                        Case{32771, "ok", DisplayMode::StripFigure},
+                        Case{32776, "ok", DisplayMode::RectCircleData}}) {
+    Action(32791).trigger();  // the rectangle/circle data
+    state().view.currentPage = 2;
+    const char* button = c.button;
+    script.Then([button](QWidget& dialog) { Click(dialog, button); });
+    Action(c.command).trigger();
+    EXPECT_EQ(state().view.displayMode, c.after) << c.command;
+    EXPECT_EQ(state().view.currentPage, c.after == DisplayMode::RectCircleData ? 2 : 1);
+    EXPECT_TRUE(frame().CommandAction(CommandId::ShowStripFigure)->isChecked() ==
+                (c.after == DisplayMode::StripFigure));
+  }
+  // Nothing was changed, so nothing is to be saved.
+  EXPECT_FALSE(app->document().IsModified());
+}
+
+TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt) {
+  script
+      .Then([](QWidget& dialog) {
+        Fill(dialog, {{"x1", "-1"}, {"z1", "2"}});
+        Click(dialog, "ok");
+      })
+      .Then([](QWidget& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("x1")->text(), "-1");
+        Click(dialog, "cancel");
+      });
+  Action(32774).trigger();
+  EXPECT_EQ(script.pending(), 0u);
+  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。"), 1);
+  EXPECT_EQ(state().tables.stripPoints[1][point_col::kX], "-1");
+  EXPECT_TRUE(app->document().IsModified());
+
+  // Lattice records: each with a negative value is told.
+  script.Then([](QWidget& dialog) {
+    Fill(dialog, {{"x1", "-1"}, {"x4", "-2"}});
+    Click(dialog, "ok");
+  });
+  script.Then([](QWidget& dialog) {
+    for (const char* name : {"x1", "x4"}) {
+      auto* field = dialog.findChild<QLineEdit*>(name);
+      field->selectAll();
+      QTest::keyClicks(field, "1");
+    }
+    Click(dialog, "ok");
+  });
+  Action(32777).trigger();
+  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。"), 3);
+}
+
+TEST_F(DataEntryCommandsTest, TheSortChoiceIsSharedByTheListsForTheWholeRun) {
+  script.Then([](QWidget& dialog) {
+    Click(dialog, "sortByTens");
+    Click(dialog, "ok");
+  });
+  Action(32775).trigger();
+  EXPECT_EQ(state().view.loadSortOption, 1);
+  script.Then([](QWidget& dialog) {
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("sortByTens")->isChecked());
+    Click(dialog, "sortConsecutive");
+    Click(dialog, "cancel");  // Cancel keeps the shared choice
+  });
+  Action(32772).trigger();
+  EXPECT_EQ(state().view.loadSortOption, 1);
+}
+
+// Every way of replacing the document or ending the program asks first while it is modified;
+// Cancel keeps everything, No lets the changes go.
+TEST_F(DataEntryCommandsTest, EveryPathThatWouldLoseChangesAsksFirst) {
+  const std::string other = files.File("other.qdw");
+  std::filesystem::copy_file(Example("building.qdw"), other);
+  struct Path {
+    const char* name;
+    std::function<void()> take;
+    bool replacesTheDocument;  // else it ends the program
+  };
+  auto drop = [this, other] {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(frame()).event(&event);
+    QApplication::processEvents();
+  };
+  auto recentFile = [this, other] {
+    recent->Add(other);
+    QMenu* menu = frame().menuBar()->actions().at(0)->menu();
+    emit menu->aboutToShow();
+    for (QAction* action : menu->actions())
+      if (action->text().startsWith("&1 ")) action->trigger();
+  };
+  const Path paths[] = {
+      {"new", [this] { Action(57600).trigger(); }, true},
+      {"open",
+       [this, other] {
+         chooser.ChooseNext(other);
+         Action(57601).trigger();
+       },
+       true},
+      {"recent file", recentFile, true},
+      {"drop", drop, true},
+      {"exit", [this] { Action(57665).trigger(); }, false},
+      {"close", [this] { frame().close(); }, false},
+  };
+  // The closed window must not end the test's application.
+  QApplication::setQuitOnLastWindowClosed(false);
+  for (const Path& path : paths) {
+    for (PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::No}) {
+      SCOPED_TRACE(std::string(path.name) + (answer == PromptAnswer::No ? " no" : " cancel"));
+      frame().show();
+      state().tables.stripPoints[1][1] = "edited";
+      app->document().SetModifiedFlag();
+      prompts.Clear();
+      prompts.AnswerNext(answer);
+      path.take();
+      EXPECT_EQ(prompts.CountShown(kSaveQuestion), 1);
+      const bool goesOn = answer == PromptAnswer::No;
+      if (path.replacesTheDocument) {
+        EXPECT_EQ(state().tables.stripPoints[1][1] == "edited", !goesOn);
+        EXPECT_EQ(app->document().IsModified(), !goesOn);
+      } else {
+        EXPECT_EQ(frame().isVisible(), !goesOn);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qel::test

@@ -28,7 +28,7 @@ void LatticeSketch::paintEvent(QPaintEvent*) {
   const QFontMetricsF metrics(font());
   const qreal line = metrics.height();
   // An oblique view: x to the right, y into the picture (up and right), z downwards.
-  const QPointF origin(line * 1.2, line * 2.6);
+  const QPointF origin(line * 0.8, line * 2.2);
   const QPointF stepX(line * 1.6, 0), stepY(line * 0.8, -line * 0.6), stepZ(0, line * 2.0);
   auto at = [&](int x, int y, int z) { return origin + stepX * x + stepY * y + stepZ * z; };
 
@@ -45,20 +45,12 @@ void LatticeSketch::paintEvent(QPaintEvent*) {
       for (int x = 0; x < kPoints; ++x)
         painter.drawEllipse(at(x, y, z), 2.2, 2.2);
 
-  // The axes from the first point, with their names.
+  // The names of the three directions at the far ends of the lattice's edges.
   painter.setPen(QPen(ink, 1));
-  const QPointF start = at(0, 0, 0) - stepX * 0.5 - stepY * 0.5;
-  const struct {
-    QPointF direction;
-    const char* name;
-  } axes[] = {{stepX * 0.6, "x"}, {stepY * 0.9, "y"}, {stepZ * 0.4, "z"}};
-  for (const auto& axis : axes) {
-    const QPointF end = start + axis.direction;
-    painter.drawLine(start, end);
-    painter.drawText(end + QPointF(2, axis.direction.y() > 0 ? metrics.ascent() : 0),
-                     QString::fromUtf8(axis.name));
-  }
-  painter.drawText(QPointF(0, height() - metrics.descent()), QString::fromUtf8("z ↓ 深度"));
+  const QPointF half(metrics.horizontalAdvance('x') / 2, -metrics.ascent() / 2);
+  painter.drawText(at(kPoints - 1, 0, 0) + QPointF(line * 0.5, 0) - QPointF(0, half.y()), "x");
+  painter.drawText(at(0, kPoints - 1, 0) - QPointF(line * 0.5 + half.x() * 2, half.y()), "y");
+  painter.drawText(at(0, 0, kPoints - 1) + QPointF(0, line * 0.4 + metrics.ascent()) - half, "z");
 }
 
 }  // namespace qel

@@ -68,6 +68,9 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   // Tab leaves the list for the next control, as in any dialog.
   table_->setTabKeyNavigation(false);
   table_->verticalHeader()->hide();
+  // Rows as tight as a list's: the text and a small margin.
+  table_->verticalHeader()->setMinimumSectionSize(table_->fontMetrics().height() + 2);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   table_->installEventFilter(this);

@@ -84,10 +84,13 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_NE(Screen(), emptyFigure);  // the figure draws the pieces and the points
 
-  Action(32790).trigger();  // the results of the four points
+  Action(32790).trigger();  // the results of the four points, computed by the paint
   Screen();
+  EXPECT_EQ(state().results.stripKey(), StripResultsKey(state().tables));
+  const int computed = state().results.stripComputations();
   for (auto [x, z] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}})
-    EXPECT_GT(state().results.strip(x, z), 0.0) << x << "," << z;
+    EXPECT_GT(state().results.Strip(state().tables).strip(x, z), 0.0) << x << "," << z;
+  EXPECT_EQ(state().results.stripComputations(), computed);
 
   const DocumentTables entered = state().tables;
   const std::string path = files.File("entered.qdw");

@@ -2,6 +2,9 @@
 //   qel_dialog_gallery OUT_FOLDER [NAME]
 // Run it with QT_SCALE_FACTOR=2 as well to see a high-resolution screen. Each dialog is shown
 // with the settings of a fresh installation and an empty document.
+//   qel_dialog_gallery --show NAME
+// shows one dialog in a window until it is closed, for looking at it through the platform's
+// accessibility interface (tools/check_dialog_accessibility).
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -149,7 +152,18 @@ const std::vector<Entry>& Gallery() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: qel_dialog_gallery OUT_FOLDER [NAME]\n");
+    std::fprintf(stderr, "usage: qel_dialog_gallery OUT_FOLDER [NAME] | --show NAME\n");
+    return 2;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--show") {
+    for (const Entry& entry : Gallery()) {
+      if (std::string(argv[2]) != entry.name) continue;
+      RenderWorld world;
+      std::vector<std::shared_ptr<void>> keep;
+      std::unique_ptr<QDialog> dialog = entry.make(world, keep);
+      return dialog->exec() == QDialog::Accepted ? 0 : 1;
+    }
+    std::fprintf(stderr, "no dialog named %s\n", argv[2]);
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);

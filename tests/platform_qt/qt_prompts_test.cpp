@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@ namespace {
 struct SeenBox {
   QString title, text;
   QMessageBox::StandardButtons buttons;
+  QWidget* parent = nullptr;
 };
 
 // Shows a prompt and, once its box is up, records it and lets `act` close it.
@@ -28,7 +30,7 @@ PromptAnswer ShowAndAct(const std::string& text, PromptButtons buttons, SeenBox&
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
     poll.stop();
-    seen = {box->windowTitle(), box->text(), box->standardButtons()};
+    seen = {box->windowTitle(), box->text(), box->standardButtons(), box->parentWidget()};
     act(*box);
   });
   poll.start();
@@ -90,6 +92,16 @@ TEST(QtPrompts, AYesNoCancelQuestionOffersCancelAndEscapeChoosesIt) {
     EXPECT_EQ(answer, c.answer) << c.pressed;
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   }
+}
+
+TEST(QtPrompts, ABoxAskedWhileADialogIsOpenBelongsToTheDialog) {
+  QDialog dialog;
+  dialog.setModal(true);
+  dialog.show();
+  SeenBox seen;
+  ShowAndAct("数値が異常です", PromptButtons::YesNo, seen,
+             [](QMessageBox& box) { Press(box, QMessageBox::No); });
+  EXPECT_EQ(seen.parent, &dialog);
 }
 
 TEST(QtPrompts, AWindowsLineBreakIsOneLineBreak) {

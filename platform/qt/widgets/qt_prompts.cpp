@@ -1,6 +1,7 @@
 // Message boxes shown with QMessageBox.
 #include "platform/qt/widgets/qt_prompts.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace qel {
@@ -29,8 +30,11 @@ PromptAnswer QtPrompts::Show(const std::string& text, PromptButtons buttons) {
   // breaks are kept; a "\r\n" break is one line break.
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // A question asked while a dialog is open belongs to that dialog: above it, not behind it.
+  QWidget* owner = QApplication::activeModalWidget();
   QMessageBox box(question ? QMessageBox::Question : QMessageBox::Warning,
-                  QString::fromUtf8(kApplicationName), shown, ButtonsOf(buttons), parent_);
+                  QString::fromUtf8(kApplicationName), shown, ButtonsOf(buttons),
+                  owner != nullptr ? owner : parent_);
   box.setTextFormat(Qt::PlainText);
   if (!question) {
     box.exec();

@@ -9,7 +9,8 @@ namespace qel {
 
 class QtPrompts : public PromptService {
  public:
-  // `parent`: the window the boxes are modal to (nullptr: the application).
+  // `parent`: the window the boxes are modal to (nullptr: the application), unless a modal
+  // dialog is open: then they belong to it.
   explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
   void set_parent(QWidget* parent) { parent_ = parent; }
 

@@ -7,8 +7,10 @@
 // accessibility interface (tools/check_dialog_accessibility).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -93,6 +95,28 @@ Entry LoadList(const char* name, qel::LoadListKind kind, int set = 1) {
           }};
 }
 
+// The rectangle list with a row whose x coordinates fall, told on the status line, and a cell
+// being edited: how the in-place edit and the status line look.
+Entry RectanglesBeingEdited() {
+  return {"rect_loads_editing", [](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
+            auto model = std::make_shared<qel::LoadListEditor>(
+                qel::LoadListKind::Rectangle, world.tables, world.settings.unitSystem,
+                qel::LoadSortOption::ByNumber);
+            keep.push_back(model);
+            const char* typed[] = {"10", "5.5", "0", "2.25", "3"};
+            for (int column = 1; column <= 5; ++column)
+              model->EndEdit({1, column}, typed[column - 1]);
+            std::unique_ptr<qel::LoadListDialog> dialog(
+                qel::MakeLoadListDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
+            // The edit opens once the dialog is shown and its cells have their places.
+            QTimer::singleShot(0, dialog.get(), [list = dialog.get()] {
+              list->OpenCellEdit({2, 3});
+              list->cellEditor()->setText("12.345");
+            });
+            return std::unique_ptr<QDialog>(std::move(dialog));
+          }};
+}
+
 // A calculation-point dialog of `kind` on an empty document.
 Entry Points(const char* name, qel::PointKind kind) {
   return {name, [kind](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
@@ -140,6 +164,7 @@ const std::vector<Entry>& Gallery() {
        }},
       LoadList("circle_loads", qel::LoadListKind::Circle),
       LoadList("rect_loads", qel::LoadListKind::Rectangle),
+      RectanglesBeingEdited(),
       LoadList("strip_loads", qel::LoadListKind::Strip, 2),
       Points("strip_points", qel::PointKind::Strip),
       Points("lattice_points", qel::PointKind::Lattice),

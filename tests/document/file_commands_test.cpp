@@ -321,30 +321,6 @@ TEST_F(FileCommandsTest, SaveModifiedAsksAndGoesOnOnlyWhenNothingIsLost) {
   }
 }
 
-TEST_F(FileCommandsTest, NewAndOpenAskFirstAndCancelKeepsTheDocument) {
-  std::string path = CopyExample(files.path(), "kept.qdw");
-  OpenThroughTheDialog(path);
-  tables.stripPoints[1][1] = "edited";
-  document.SetModifiedFlag();
-  const std::string before = Snapshot();
-  prompts.AnswerNext(PromptAnswer::Cancel);
-  document.OnFileNew();
-  prompts.AnswerNext(PromptAnswer::Cancel);
-  document.OnFileOpen();
-  EXPECT_EQ(prompts.CountShown("変更を保存しますか?"), 2);
-  EXPECT_EQ(Snapshot(), before);
-  EXPECT_EQ(document.GetPathName(), path);
-  EXPECT_TRUE(document.IsModified());
-  EXPECT_EQ(chooser.requests().size(), 1u);  // only the first open asked for a file
-
-  // No lets the changes go: the other file is read.
-  std::string other = CopyExample(files.path(), "other.qdw");
-  prompts.AnswerNext(PromptAnswer::No);
-  OpenThroughTheDialog(other);
-  EXPECT_EQ(tables.stripPoints[1][1], "-5");
-  EXPECT_FALSE(document.IsModified());
-}
-
 TEST_F(FileCommandsTest, AFailedSaveKeepsThePathNameAndTheRecentFiles) {
   std::string path = CopyExample(files.path(), "kept.qdw");
   OpenThroughTheDialog(path);

@@ -143,12 +143,15 @@ QWidget* LoadListDialog::BuildButtons() {
     const char* objectName;
     const char* text;
     const char* description;
-    bool (LoadListEditor::*action)();
+    bool (*action)(LoadListEditor&);
   };
   const Button buttons[] = {
-      {"moveUp", "↑", "選択した行を1行上へ", &LoadListEditor::MoveCurrentRowUp},
-      {"moveDown", "↓", "選択した行を1行下へ", &LoadListEditor::MoveCurrentRowDown},
-      {"deleteRow", "削除", "選択した行を削除", &LoadListEditor::DeleteCurrentRow},
+      {"moveUp", "↑", "選択した行を1行上へ",
+       [](LoadListEditor& model) { return model.MoveCurrentRowUp(); }},
+      {"moveDown", "↓", "選択した行を1行下へ",
+       [](LoadListEditor& model) { return model.MoveCurrentRowDown(); }},
+      {"deleteRow", "削除", "選択した行を削除",
+       [](LoadListEditor& model) { return model.DeleteCurrentRow(); }},
   };
   for (const Button& button : buttons) {
     auto* push = new QPushButton(Utf8(button.text), box);
@@ -157,10 +160,9 @@ QWidget* LoadListDialog::BuildButtons() {
     push->setAccessibleDescription(Utf8(button.description));
     push->setAutoDefault(false);
     layout->addWidget(push);
-    const auto action = button.action;
-    connect(push, &QPushButton::clicked, this, [this, action] {
+    connect(push, &QPushButton::clicked, this, [this, action = button.action] {
       EndCellEdit();
-      if ((model_.*action)()) ShowModel();
+      if (action(model_)) ShowModel();
     });
   }
   return box;

@@ -12,11 +12,13 @@ constexpr bool IsRefusedCellCharacter(char c) {
   return c == '"' || c == '\n' || c == '\r';
 }
 
-// Whether `text` can be stored in a cell and read back unchanged.
+// Whether `text` can be stored in a cell and read back unchanged: none of the characters above,
+// and no "$$", which makes the reader take the whole row for the start of a section (the row is
+// lost and the rows after it land in the wrong places).
 constexpr bool IsStorableCellText(std::string_view text) {
   for (char c : text)
     if (IsRefusedCellCharacter(c)) return false;
-  return true;
+  return text.find("$$") == std::string_view::npos;
 }
 
 }  // namespace qel

@@ -42,7 +42,7 @@ std::string MessageText(MessageId id) {
        "に続く6桁の16進数、青緑赤の順)"},
       {MessageId::SaveChanges, "変更を保存しますか?"},
       {MessageId::RefusedCharacter,
-       "\"（二重引用符）と改行はデータファイルに保存できないため入力できません."},
+       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

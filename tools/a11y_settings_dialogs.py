@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """Checks the settings, style and help dialogs through the accessibility interface (AT-SPI).
 
-Opens every dialog of the settings menu, of "タイトル・様式" and "ページ" of both load menus and of
-"操作＆ヘルプ" from the menu of the running desktop program, as a screen reader or a GUI automation
-tool would, and checks that:
+Opens every dialog of the settings menu, of both load menus and of "操作＆ヘルプ" from the menu
+of the running desktop program, as a screen reader or a GUI automation tool would, and checks
+that:
   - the dialog is found by its window title,
-  - its OK and ｷｬﾝｾﾙ buttons are found by their texts,
+  - its OK and ｷｬﾝｾﾙ buttons are found by their texts (and ↑ ↓ 削除 and a named table in the
+    load lists),
   - every field of it (text, list, check and radio button) has a name.
 The font commands open the platform's font dialog and "色" the colour dialog: their titles and
 buttons are reported, so that one sees whether they speak Japanese.
@@ -27,6 +28,8 @@ import pyatspi
 
 APP_NAME = "Qel"  # the application name the program gives Qt
 OK, CANCEL = "OK", "ｷｬﾝｾﾙ"
+# The buttons of the load lists, whose table must have a name as well.
+LIST_BUTTONS = [OK, CANCEL, "↑", "↓", "削除"]
 
 # (menu, item, window title, buttons that must be there, button that closes it)
 DIALOGS = [
@@ -44,6 +47,12 @@ DIALOGS = [
      [OK, CANCEL, "初期設定値"], CANCEL),
     ("設定(&S)", "キーの動作(&E)", "キーの動作", [OK, CANCEL], CANCEL),
     ("ﾍﾙﾌﾟ(&H)", "操作＆ヘルプ(&H)", "操作＆ヘルプ", [OK, "開いて印刷"], OK),
+    ("帯状荷重(&A)", "荷重1 (&1)", "帯状荷重 > 荷重1 データ", LIST_BUTTONS, CANCEL),
+    ("帯状荷重(&A)", "荷重2 (&2)", "帯状荷重 > 荷重2 データ", LIST_BUTTONS, CANCEL),
+    ("帯状荷重(&A)", "計算点(&X)", "帯状荷重 >  地中の計算点", [OK, CANCEL], CANCEL),
+    ("長方形円形荷重(&B)", "長方形荷重(&R)", "等分布 長方形荷重 データ", LIST_BUTTONS, CANCEL),
+    ("長方形円形荷重(&B)", "円形荷重(&C)", "等分布 円形荷重 データ", LIST_BUTTONS, CANCEL),
+    ("長方形円形荷重(&B)", "計算点(&X)", "長方形円形荷重 > 地中の計算点", [OK, CANCEL], CANCEL),
 ]
 FONT_ITEMS = ["フォント タイトル(&0)", "フォント 帯状荷重(&1)", "フォント 長方形円形(&2)", "フォント ページ(&3)"]
 FIELD_ROLES = {
@@ -171,6 +180,11 @@ def check_dialog(menu, item, title, wanted, closer):
     for name in wanted:
         if button_named(window, name) is None:
             fail("%r has no button %r" % (title, name))
+    tables = [node.name for node in descendants(window) if node.getRole() == pyatspi.ROLE_TABLE]
+    if tables:
+        print("  tables: " + ", ".join(repr(n) for n in tables))
+    if wanted == LIST_BUTTONS and not any(name.strip() for name in tables):
+        fail("%r has no table with a name" % title)
     unnamed = check_fields(window)
     fields = sum(1 for node in descendants(window) if node.getRole() in FIELD_ROLES)
     print("  fields: %d, without a name: %d" % (fields, len(unnamed)))
@@ -270,7 +284,7 @@ def main():
             print("the program did not appear on the accessibility bus")
             return 1
         # The first start fills the data folder; give the window a moment to settle.
-        wait_for(lambda: window_titled("地中の鉛直増加応力 Qel Ver.6"), 30)
+        wait_for(lambda: window_titled("無題 - 地中の鉛直増加応力 Qel Ver.6"), 30)
         for dialog in DIALOGS:
             check_dialog(*dialog)
         for item in FONT_ITEMS:

@@ -77,6 +77,7 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
 
   editor_ = new QLineEdit(table_->viewport());
   editor_->setObjectName("cellEdit");
+  editor_->setAccessibleName(Utf8("セルの編集"));  // named for the column while editing
   editor_->setFrame(false);
   editor_->setTextMargins(3, 0, 3, 0);
   editor_->hide();

@@ -22,7 +22,7 @@ namespace qel {
 namespace {
 
 const char* const kRefused =
-    "\"（二重引用符）と改行はデータファイルに保存できないため入力できません.";
+    "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません.";
 
 class LoadListDialogTest : public ::testing::Test {
  public:
@@ -246,6 +246,7 @@ TEST_F(LoadListDialogTest, ADoubleQuoteIsRefusedHoweverItArrivesAndTheStatusSays
   };
   const Case cases[] = {
       {"typed", [](QLineEdit& e) { QTest::keyClicks(&e, "2\"5"); }},
+      {"section mark typed", [](QLineEdit& e) { QTest::keyClicks(&e, "2$$5"); }},
       {"pasted",
        [](QLineEdit& e) {
          QApplication::clipboard()->setText("\"5\"");
@@ -271,6 +272,7 @@ TEST_F(LoadListDialogTest, ADoubleQuoteIsRefusedHoweverItArrivesAndTheStatusSays
     c.enter(editor());
     EXPECT_FALSE(editor().text().contains('"'));
     EXPECT_FALSE(editor().text().contains('\n'));
+    EXPECT_FALSE(editor().text().contains("$$"));
     EXPECT_EQ(Status(), kRefused);
     Press(Qt::Key_Escape);
     EXPECT_EQ(model->Cell(1, 2).find('"'), std::string::npos);

@@ -126,13 +126,20 @@ TEST(LoadListEditor, EndingAnEditShowsFallingCoordinatesTheRowLimitAndRefusedTex
        {2, 2},
        "1\"5",
        false,
-       "\"（二重引用符）と改行はデータファイルに保存できないため入力できません."},
+       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
       {LoadListKind::Circle,
        {},
        {2, 2},
        "1\n5",
        false,
-       "\"（二重引用符）と改行はデータファイルに保存できないため入力できません."},
+       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
+      {LoadListKind::Circle,
+       {},
+       {2, 2},
+       "a$$b",
+       false,
+       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
+      {LoadListKind::Circle, {}, {2, 2}, "$5$", true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

@@ -56,6 +56,7 @@ TEST(PointEditor, TextsGoToTheDocumentAsTypedAndQuotesAreRefused) {
   EXPECT_EQ(editor.FieldName(1, 2), "y1");
   EXPECT_FALSE(editor.HasChanged());
   EXPECT_FALSE(editor.SetText(2, 2, "1\""));
+  EXPECT_FALSE(editor.SetText(2, 1, "$$OXZ"));
   EXPECT_TRUE(editor.SetText(2, 2, " 1.50 "));
   EXPECT_TRUE(editor.SetText(12, 3, ""));
   EXPECT_TRUE(editor.HasChanged());

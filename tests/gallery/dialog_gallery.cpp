@@ -2,9 +2,6 @@
 //   qel_dialog_gallery OUT_FOLDER [NAME]
 // Run it with QT_SCALE_FACTOR=2 as well to see a high-resolution screen. Each dialog is shown
 // with the settings of a fresh installation and an empty document.
-//   qel_dialog_gallery --show NAME
-// shows one dialog in a window until it is closed, for looking at it through the platform's
-// accessibility interface (tools/check_dialog_accessibility).
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -20,13 +17,13 @@
 #include "dialogs/qt/help_dlg.h"
 #include "dialogs/qt/key_dlg.h"
 #include "dialogs/qt/line_margin_dlg.h"
+#include "dialogs/qt/load_list_dlg.h"
 #include "dialogs/qt/page_dlg.h"
+#include "dialogs/qt/point_dlg.h"
 #include "dialogs/qt/scale_dlg.h"
 #include "dialogs/qt/standard_value_dlg.h"
 #include "dialogs/qt/title_style_dlg.h"
 #include "document/style_defaults.h"
-#include "dialogs/qt/load_list_dlg.h"
-#include "dialogs/qt/point_dlg.h"
 #include "support/render_world.h"
 #include "test_support/scripted_choosers.h"
 
@@ -85,46 +82,37 @@ struct Entry {
 
 // A load list dialog of `kind` on an empty document.
 Entry LoadList(const char* name, qel::LoadListKind kind, int set = 1) {
-  return {name, [kind, set](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
-            auto model = std::make_shared<qel::LoadListEditor>(
-                kind, world.tables, world.settings.unitSystem, qel::LoadSortOption::ByNumber, set);
-            keep.push_back(model);
-            std::unique_ptr<QDialog> dialog(
-                qel::MakeLoadListDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
-            return dialog;
+  return {name, [kind, set](RenderWorld& world, Keep& keep) -> std::unique_ptr<QDialog> {
+            auto& model =
+                Kept<qel::LoadListEditor>(keep, kind, world.tables, world.settings.unitSystem,
+                                          qel::LoadSortOption::ByNumber, set);
+            return qel::MakeLoadListDialog(model, world.prompts, qel::EnterKeyMode::PressOk);
           }};
 }
 
 // The rectangle list with a row whose x coordinates fall, told on the status line, and a cell
 // being edited: how the in-place edit and the status line look.
-Entry RectanglesBeingEdited() {
-  return {"rect_loads_editing", [](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
-            auto model = std::make_shared<qel::LoadListEditor>(
-                qel::LoadListKind::Rectangle, world.tables, world.settings.unitSystem,
-                qel::LoadSortOption::ByNumber);
-            keep.push_back(model);
-            const char* typed[] = {"10", "5.5", "0", "2.25", "3"};
-            for (int column = 1; column <= 5; ++column)
-              model->EndEdit({1, column}, typed[column - 1]);
-            std::unique_ptr<qel::LoadListDialog> dialog(
-                qel::MakeLoadListDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
-            // The edit opens once the dialog is shown and its cells have their places.
-            QTimer::singleShot(0, dialog.get(), [list = dialog.get()] {
-              list->OpenCellEdit({2, 3});
-              list->cellEditor()->setText("12.345");
-            });
-            return std::unique_ptr<QDialog>(std::move(dialog));
-          }};
+std::unique_ptr<QDialog> RectanglesBeingEdited(RenderWorld& world, Keep& keep) {
+  auto& model = Kept<qel::LoadListEditor>(keep, qel::LoadListKind::Rectangle, world.tables,
+                                          world.settings.unitSystem, qel::LoadSortOption::ByNumber);
+  const char* typed[] = {"10", "5.5", "0", "2.25", "3"};
+  for (int column = 1; column <= 5; ++column)
+    model.EndEdit({1, column}, typed[column - 1]);
+  std::unique_ptr<qel::LoadListDialog> dialog =
+      qel::MakeLoadListDialog(model, world.prompts, qel::EnterKeyMode::PressOk);
+  // The edit opens once the dialog is shown and its cells have their places.
+  QTimer::singleShot(0, dialog.get(), [list = dialog.get()] {
+    list->OpenCellEdit({2, 3});
+    list->cellEditor()->setText("12.345");
+  });
+  return dialog;
 }
 
 // A calculation-point dialog of `kind` on an empty document.
 Entry Points(const char* name, qel::PointKind kind) {
-  return {name, [kind](RenderWorld& world, std::vector<std::shared_ptr<void>>& keep) {
-            auto model = std::make_shared<qel::PointEditor>(kind, world.tables);
-            keep.push_back(model);
-            std::unique_ptr<QDialog> dialog(
-                qel::MakePointDialog(*model, world.prompts, qel::EnterKeyMode::PressOk));
-            return dialog;
+  return {name, [kind](RenderWorld& world, Keep& keep) -> std::unique_ptr<QDialog> {
+            auto& model = Kept<qel::PointEditor>(keep, kind, world.tables);
+            return qel::MakePointDialog(model, world.prompts, qel::EnterKeyMode::PressOk);
           }};
 }
 
@@ -164,7 +152,7 @@ const std::vector<Entry>& Gallery() {
        }},
       LoadList("circle_loads", qel::LoadListKind::Circle),
       LoadList("rect_loads", qel::LoadListKind::Rectangle),
-      RectanglesBeingEdited(),
+      {"rect_loads_editing", RectanglesBeingEdited},
       LoadList("strip_loads", qel::LoadListKind::Strip, 2),
       Points("strip_points", qel::PointKind::Strip),
       Points("lattice_points", qel::PointKind::Lattice),
@@ -177,18 +165,7 @@ const std::vector<Entry>& Gallery() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: qel_dialog_gallery OUT_FOLDER [NAME] | --show NAME\n");
-    return 2;
-  }
-  if (argc == 3 && std::string(argv[1]) == "--show") {
-    for (const Entry& entry : Gallery()) {
-      if (std::string(argv[2]) != entry.name) continue;
-      RenderWorld world;
-      std::vector<std::shared_ptr<void>> keep;
-      std::unique_ptr<QDialog> dialog = entry.make(world, keep);
-      return dialog->exec() == QDialog::Accepted ? 0 : 1;
-    }
-    std::fprintf(stderr, "no dialog named %s\n", argv[2]);
+    std::fprintf(stderr, "usage: qel_dialog_gallery OUT_FOLDER [NAME]\n");
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);

@@ -27,6 +27,9 @@ std::string MessageText(MessageId id) {
        "保存できませんでした\n文字「%1」(%2) はShift-JISのファイルに書けません。\n"
        "この文字を別の文字に直してから保存して下さい。"},
       {MessageId::ReplaceExisting, "%1 は既に存在します。\n上書きしますか?"},
+      {MessageId::SaveChanges, "変更を保存しますか?"},
+      {MessageId::RefusedCharacter,
+       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
       {MessageId::NotAnInteger, "整数を入力して下さい。"},
       {MessageId::IntegerOutOfRange, "%1 から %2 までの整数を入力して下さい。"},
       {MessageId::NotANumber, "数値を入力して下さい。"},
@@ -40,9 +43,6 @@ std::string MessageText(MessageId id) {
       {MessageId::NotAColour,
        "色は 0x000000 から 0xffffff までの値で入力して下さい。\n(0x "
        "に続く6桁の16進数、青緑赤の順)"},
-      {MessageId::SaveChanges, "変更を保存しますか?"},
-      {MessageId::RefusedCharacter,
-       "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

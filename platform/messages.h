@@ -26,6 +26,8 @@ enum class MessageId : int {
   CannotRun = 4032,
   UnencodableCharacter = 4101,  // %1 = the character, %2 = its code point
   ReplaceExisting = 4102,       // %1 = path: replace the existing file?
+  SaveChanges = 4103,           // the document changed: save it first?
+  RefusedCharacter = 4104,      // a character a data file cannot keep in a cell was refused
   NotAnInteger = 4130,
   IntegerOutOfRange = 4131,  // %1 = smallest, %2 = largest
   NotANumber = 4132,
@@ -35,8 +37,6 @@ enum class MessageId : int {
   NoDrawingLength = 4136,      // the page holds no whole metre at this scale
   UnencodableInField = 4137,   // %1 = the character, %2 = its code point
   NotAColour = 4138,
-  SaveChanges = 4103,           // the document changed: save it first?
-  RefusedCharacter = 4104,      // a character a data file cannot keep in a cell was refused
   IdleStatus = 57345,
 };
 

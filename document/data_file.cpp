@@ -175,9 +175,12 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
       for (int xr = 1; xr <= kGridRows; ++xr) {
         if (!IsPresent(t.gridPoints[xr][point_col::kGridX])) continue;
         ++number;
-        line(FormatC("%d,%4.2f,%4.2f,%4.2f,", number, ToDouble(t.gridPoints[xr][point_col::kGridX]),
-                     ToDouble(t.gridPoints[yr][point_col::kGridY]),
-                     ToDouble(t.gridPoints[zr][point_col::kGridZ])) +
+        line(FormatC(
+                 "%d,%s,%s,%s,", number,
+                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[xr][point_col::kGridX])).c_str(),
+                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[yr][point_col::kGridY])).c_str(),
+                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[zr][point_col::kGridZ]))
+                     .c_str()) +
              FormatUnsignedZero(stressFormat, results.at(xr, yr, zr)));
       }
     }

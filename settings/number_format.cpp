@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "settings/c_locale.h"
 
@@ -50,8 +51,20 @@ const char* SignedDigitFormat(int decimals) {
   }
 }
 
+// True for a printed number that is a signed zero such as "-0.000" or " -0": a minus sign and
+// nothing but zeros, a point and blanks ("-nan" and "-inf" are not zeros).
+static bool IsNegativeZeroText(const std::string& text) {
+  if (text.find('-') == std::string::npos || text.find('0') == std::string::npos) return false;
+  return text.find_first_not_of(" -0.") == std::string::npos;
+}
+
 std::string FormatUnsignedZero(const char* format, double value) {
-  return FormatC(format, std::fabs(value) <= 1e-10 ? 0.0 : value);
+  std::string text = FormatC(format, value);
+  return IsNegativeZeroText(text) ? FormatC(format, 0.0) : text;
+}
+
+double UnsignedRoundedZero(double value, int decimals) {
+  return IsNegativeZeroText(FormatC("%.*f", decimals, value)) ? 0.0 : value;
 }
 
 int Sign(int value) {

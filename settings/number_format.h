@@ -10,9 +10,13 @@ const char* DigitFormat(int decimals);
 // The same with a blank flag: "% 2.1f" ... "% 9.8f", others "% 3.2f".
 const char* SignedDigitFormat(int decimals);
 
-// A stress in the printf `format`, a value within 1e-10 of zero as an unsigned zero: -0.0 and
-// rounding noise never show as "-0.000", while a real negative change keeps its sign.
+// `value` in the printf `format` (one "%f" conversion), where a value that rounds to zero at the
+// digits shown prints as an unsigned zero: "-0.000" never appears, while a negative value that
+// does not round to zero keeps its sign.
 std::string FormatUnsignedZero(const char* format, double value);
+// `value`, or +0.0 when it prints as zero with `decimals` decimals: for lines that format
+// several numbers in one printf format.
+double UnsignedRoundedZero(double value, int decimals);
 
 // 0 for 0, -1 for negative, 1 for positive.
 int Sign(int value);

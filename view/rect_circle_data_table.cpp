@@ -1,5 +1,6 @@
 // The rectangular and circular data table: the rectangles, then the circles, one line each.
 #include "settings/c_locale.h"
+#include "settings/number_format.h"
 #include "settings/text_fields.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -46,7 +47,7 @@ void AddSection(const std::string (&cells)[Rows + 1][Columns + 1],
     content.NextLine();
     content.AddText(Column(1), FormatC("%3d", ToInt(cells[row][1])));
     for (int column = 2; column <= Columns; ++column)
-      content.AddText(Column(column), FormatC("%4.2f", ToDouble(cells[row][column])));
+      content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[row][column])));
   }
 }
 

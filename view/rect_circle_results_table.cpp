@@ -113,7 +113,8 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
 
   content.NextLine();
   content.NextLine();
-  content.AddText(c1, FormatC("計算点 P%d(%4.2f,%4.2f,%4.2f)", point.number, x, y, point.rawZ));
+  content.AddText(c1, FormatC("計算点 P%d(%4.2f,%4.2f,%4.2f)", point.number, AtTwoDecimals(x),
+                              AtTwoDecimals(y), AtTwoDecimals(point.rawZ)));
 
   const bool flatRectangleRatios = !(point.rawZ > kFlatRectangleDepth);
   const std::vector<RectLoad>& rectangles = numbered.loads.rectangles;
@@ -122,8 +123,9 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     content.NextLine();
     content.AddText(
         c1, FormatC("[%d] 長方形 No.%2d", static_cast<int>(m + 1), numbered.rectangleNumbers[m]));
-    content.AddText(c3, FormatC("R1(%4.2f,%4.2f)  R2(%4.2f,%4.2f) q=%4.2f", rect.x1, rect.y1,
-                                rect.x2, rect.y2, rect.q));
+    content.AddText(c3, FormatC("R1(%4.2f,%4.2f)  R2(%4.2f,%4.2f) q=%4.2f", AtTwoDecimals(rect.x1),
+                                AtTwoDecimals(rect.y1), AtTwoDecimals(rect.x2),
+                                AtTwoDecimals(rect.y2), AtTwoDecimals(rect.q)));
     content.NextLine();
     content.AddText(c2, "I");
     content.AddText(c3, "x/z");
@@ -133,13 +135,15 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     for (int corner = 0; corner < 4; ++corner) {
       content.NextLine();
       content.AddText(c1, FormatC("(%d)", corner + 1));
-      content.AddText(c2, FormatC(signedInfluence, terms.signedValue[corner]));
-      content.AddText(c3, flatRectangleRatios ? "∞" : FormatC("%4.2f", terms.ratioX[corner]));
-      content.AddText(c4, flatRectangleRatios ? "∞" : FormatC("%4.2f", terms.ratioY[corner]));
+      content.AddText(c2, FormatUnsignedZero(signedInfluence, terms.signedValue[corner]));
+      content.AddText(
+          c3, flatRectangleRatios ? "∞" : FormatUnsignedZero("%4.2f", terms.ratioX[corner]));
+      content.AddText(
+          c4, flatRectangleRatios ? "∞" : FormatUnsignedZero("%4.2f", terms.ratioY[corner]));
     }
     content.NextLine();
-    content.AddText(c2, "I=" + FormatC(influence, terms.sum));
-    content.AddText(c3, "dP=" + FormatC(stress, terms.sum * rect.q));
+    content.AddText(c2, "I=" + FormatUnsignedZero(influence, terms.sum));
+    content.AddText(c3, "dP=" + FormatUnsignedZero(stress, terms.sum * rect.q));
   }
 
   const bool flatCircleRatio = !(point.rawZ > kFlatCircleDepth);
@@ -152,16 +156,17 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     content.AddText(
         c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), numbered.circleNumbers[m]));
     content.AddText(
-        c3, FormatC("C(%4.2f,%4.2f)  r=%4.2f q=%4.2f", circle.x, circle.y, circle.r, circle.q));
+        c3, FormatC("C(%4.2f,%4.2f)  r=%4.2f q=%4.2f", AtTwoDecimals(circle.x),
+                    AtTwoDecimals(circle.y), AtTwoDecimals(circle.r), AtTwoDecimals(circle.q)));
     content.NextLine();
     content.AddText(c3, "r/z");
     content.AddText(c4, "a/r");
     content.NextLine();
-    content.AddText(c3, flatCircleRatio ? "∞" : FormatC("%4.4f", circle.r / z));
-    content.AddText(c4, FormatC("%4.4f", distance / circle.r));
+    content.AddText(c3, flatCircleRatio ? "∞" : FormatUnsignedZero("%4.4f", circle.r / z));
+    content.AddText(c4, FormatUnsignedZero("%4.4f", distance / circle.r));
     content.NextLine();
-    content.AddText(c2, "I=" + FormatC(influence, value));
-    content.AddText(c3, "dP=" + FormatC(stress, value * circle.q));
+    content.AddText(c2, "I=" + FormatUnsignedZero(influence, value));
+    content.AddText(c3, "dP=" + FormatUnsignedZero(stress, value * circle.q));
   }
 }
 
@@ -226,9 +231,10 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
       for (int i : xRows) {
         content.NextLine();
         content.AddText(c1, FormatC("P%d", ++number));
-        content.AddText(c2, FormatC("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
-        content.AddText(c3, FormatC("%4.2f", y));
-        content.AddText(c4, FormatC("%4.2f", z));
+        content.AddText(
+            c2, FormatUnsignedZero("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
+        content.AddText(c3, FormatUnsignedZero("%4.2f", y));
+        content.AddText(c4, FormatUnsignedZero("%4.2f", z));
         content.AddText(c5, FormatUnsignedZero(stress, results.at(i, j, k)));
       }
     }

@@ -1,5 +1,6 @@
 // The strip-load data table: the pieces of the two load sets, one line per piece.
 #include "settings/c_locale.h"
+#include "settings/number_format.h"
 #include "settings/text_fields.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -55,7 +56,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
       content.NextLine();
       content.AddText(Column(1), FormatC("%3d", ToInt(cells[strip_col::kNo])));
       for (int column = 2; column <= kStripColumns; ++column)
-        content.AddText(Column(column), FormatC("%4.2f", ToDouble(cells[column])));
+        content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[column])));
     }
   }
 }

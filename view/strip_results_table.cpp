@@ -75,7 +75,8 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
       const double x = ToDouble(tables.stripPoints[c][point_col::kX]);
       content.NextLine();
       content.NextLine();
-      content.AddText(label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, x, z));
+      content.AddText(
+          label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, AtTwoDecimals(x), AtTwoDecimals(z)));
       for (int set = 0; set < kStripSets; ++set) {
         const std::vector<StripPiece>& pieces = loads.sets[set];
         for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -87,12 +88,15 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
           } else if (setHasData[set]) {
             content.AddText(label, FormatC("　　　帯状荷重 No.%2d", number));
           }
-          content.AddText(
-              value2, FormatC("x(%4.2f, %4.2f, %4.2f, %4.2f)  h=%4.2f γ=%4.2f", piece.x1, piece.x2,
-                              piece.x3, piece.x4, piece.h, piece.gamma));
+          content.AddText(value2, FormatC("x(%4.2f, %4.2f, %4.2f, %4.2f)  h=%4.2f γ=%4.2f",
+                                          AtTwoDecimals(piece.x1), AtTwoDecimals(piece.x2),
+                                          AtTwoDecimals(piece.x3), AtTwoDecimals(piece.x4),
+                                          AtTwoDecimals(piece.h), AtTwoDecimals(piece.gamma)));
           content.NextLine();
-          content.AddText(value1, "I=" + FormatC(influenceFormat, StripPieceI(piece, x, z)));
-          content.AddText(value2, "dP=" + FormatC(stressFormat, StripPieceStress(piece, x, z)));
+          content.AddText(value1,
+                          "I=" + FormatUnsignedZero(influenceFormat, StripPieceI(piece, x, z)));
+          content.AddText(value2,
+                          "dP=" + FormatUnsignedZero(stressFormat, StripPieceStress(piece, x, z)));
         }
       }
     }
@@ -116,15 +120,17 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   const int blocks = (xCount - 1) / perBlock + 1;
   for (int r : PresentRows(tables, false, point_col::kZ)) {
     content.NextLine();
-    content.AddText(label, FormatC("Z m  %4.2f", ToDouble(tables.stripPoints[r][point_col::kZ])));
+    content.AddText(label, "Z m  " + FormatUnsignedZero(
+                                         "%4.2f", ToDouble(tables.stripPoints[r][point_col::kZ])));
     for (int block = 0; block < blocks; ++block) {
       const int first = block * perBlock;
       const int last = std::min(xCount, first + perBlock);
       content.NextLine();
       content.AddText(label, "  X m");
       for (int i = first; i < last; ++i) {
-        content.AddText(TableColumn(columnsMm[i - first]),
-                        FormatC("%5.2f", ToDouble(tables.stripPoints[xRows[i]][point_col::kX])));
+        content.AddText(
+            TableColumn(columnsMm[i - first]),
+            FormatUnsignedZero("%5.2f", ToDouble(tables.stripPoints[xRows[i]][point_col::kX])));
       }
       content.NextLine();
       content.AddText(label, unitLabel);

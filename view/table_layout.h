@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/cache_key.h"
+#include "settings/number_format.h"
 #include "view/render_context.h"
 
 namespace qel {
@@ -19,6 +20,11 @@ namespace qel {
 // left margin becomes mm * 100 * 0.001 table units.
 inline double TableColumn(int millimetres) {
   return millimetres * 100 * 0.001;
+}
+
+// A number for a "%4.2f" field of a line of several numbers: unsigned when it shows as zero.
+inline double AtTwoDecimals(double value) {
+  return UnsignedRoundedZero(value, 2);
 }
 
 // How the lines of a table fall on pages.

@@ -153,5 +153,22 @@ TEST(FormatDataFile, WritesTheFixedLayoutAndTheResultListing) {
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
+// In the result listing a coordinate or a dP that rounds to zero at the digits written carries
+// no minus sign; one that does not keeps it.
+TEST(FormatDataFile, ListingWritesRoundedZerosWithoutSign) {
+  DocumentTables tables;
+  tables.gridPoints[1][1] = "-0.001";
+  tables.gridPoints[2][1] = "-0.006";
+  tables.gridPoints[1][2] = "-0.004";
+  tables.gridPoints[1][3] = "1";
+  ResultsGrid results;
+  results.at(1, 1, 1) = -0.004;
+  results.at(2, 1, 1) = -0.006;
+  std::vector<std::string> lines = SplitLines(FormatDataFile(tables, results, 2));
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "1,0.00,0.00,1.00,0.00");
+  EXPECT_EQ(lines.back(), "2,-0.01,0.00,1.00,-0.01");
+}
+
 }  // namespace
 }  // namespace qel

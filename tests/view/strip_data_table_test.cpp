@@ -50,6 +50,15 @@ TEST_F(StripDataTableTest, EmptyDocumentGivesOnePageWithTwoDashLines) {
   EXPECT_EQ(BodyTexts(Page(1)), (std::vector<DrawnText>{{310, 284, "-"}, {310, 368, "-"}}));
 }
 
+// A value that rounds to zero at two decimals is listed without a minus sign.
+TEST_F(StripDataTableTest, RoundedZerosAreListedWithoutSign) {
+  SetRow(1, 1, {"1", "-0.001", "-0.004", "-0.005001", "0", "-1e-9", "1", "-0.0049"});
+  const std::vector<std::string> strings = BodyStrings(Page(1));
+  const std::vector<std::string> row(strings.end() - 9, strings.end() - 1);  // before set 2's "-"
+  EXPECT_EQ(row, (std::vector<std::string>{"  1", "0.00", "0.00", "-0.01", "0.00", "0.00", "1.00",
+                                           "0.00"}));
+}
+
 TEST_F(StripDataTableTest, BothSetsAreNumberedAndListedInTheirFormats) {
   SetRow(1, 1, {"1", "0", "2", "4", "6", "1.5", "1.8", "-2"});
   SetRow(1, 2, {"12abc", "1.005", "x", "", "+3", "2", "1", "0.125"});

@@ -89,14 +89,18 @@ TEST_F(StripResultsTableTest, ZeroIsPrintedWithoutSignAndNegativeDpAsItIs) {
   EXPECT_EQ(strings[6], "0.000");
   EXPECT_LT(std::fabs(world.results.Strip(world.tables).strip(2, 1)), 1e-9);
 
-  // A negative dP within 1e-10 of zero is rounding noise to the table: no minus sign.
+  // A negative dP that rounds to zero at the digits shown prints as an unsigned zero.
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-12", "1"});
   EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
   EXPECT_LT(world.results.Strip(world.tables).strip(1, 1), 0.0);
   EXPECT_GT(world.results.Strip(world.tables).strip(1, 1), -2e-12);
-  // Beyond that it is a real negative change and keeps its sign, even when it rounds to zero.
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-9", "1"});
-  EXPECT_EQ(BodyStrings(Page(1))[5], "-0.000");
+  EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
+  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-0.0004", "1"});
+  EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
+  // A negative that shows as a number other than zero keeps its sign.
+  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-0.0006", "1"});
+  EXPECT_EQ(BodyStrings(Page(1))[5], "-0.001");
 }
 
 TEST_F(StripResultsTableTest, CourseListingShowsEveryPieceOfEveryPoint) {

@@ -38,6 +38,21 @@ class ScopedPen {
 
 }  // namespace
 
+int DevicePixels(const WorldTransform& t, int screenPixels) {
+  if (screenPixels <= 0) return screenPixels;
+  const double scaled = std::round(screenPixels * t.pixelScale);
+  if (!(scaled >= 1.0)) return 1;  // also a scale that is not a number
+  return scaled >= kDeviceLimit ? static_cast<int>(kDeviceLimit) : static_cast<int>(scaled);
+}
+
+double PixelsAcross(const WorldTransform& t, int screenPixels) {
+  return DevicePixels(t, screenPixels) / t.pixelsPerMetreX;
+}
+
+double PixelsDown(const WorldTransform& t, int screenPixels) {
+  return DevicePixels(t, screenPixels) / t.pixelsPerMetreY;
+}
+
 int ToDeviceX(const WorldTransform& t, double x) {
   return ClampToDevice((t.originX + x) * t.pixelsPerMetreX + t.marginLeft * t.pixelsPerMmX);
 }
@@ -91,20 +106,21 @@ void DrawArc(DeviceContext& dc, int left, int top, int right, int bottom, int xS
 
 void WorldLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                double y2, PenStyle style, int width, Colour colour) {
-  DrawLine(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2), ToDeviceY(t, y2), style, width,
-           colour);
+  DrawLine(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2), ToDeviceY(t, y2), style,
+           DevicePixels(t, width), colour);
 }
 
 void WorldDashedLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                      double y2, int dash, int gap, int width, Colour colour) {
   DrawDashedLine(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2),
-                 ToDeviceY(t, std::min(y1, y2)), dash, gap, width, colour);
+                 ToDeviceY(t, std::min(y1, y2)), DevicePixels(t, dash), DevicePixels(t, gap),
+                 DevicePixels(t, width), colour);
 }
 
 void WorldRect(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                double y2, PenStyle style, int width, Colour colour) {
   DrawRectOutline(dc, ToDeviceX(t, x1), ToDeviceY(t, y1), ToDeviceX(t, x2), ToDeviceY(t, y2), style,
-                  width, colour);
+                  DevicePixels(t, width), colour);
 }
 
 void WorldArc(DeviceContext& dc, const WorldTransform& t, double left, double top, double right,
@@ -112,7 +128,7 @@ void WorldArc(DeviceContext& dc, const WorldTransform& t, double left, double to
               int width, Colour colour) {
   DrawArc(dc, ToDeviceX(t, left), ToDeviceY(t, top), ToDeviceX(t, right), ToDeviceY(t, bottom),
           ToDeviceX(t, xStart), ToDeviceY(t, yStart), ToDeviceX(t, xEnd), ToDeviceY(t, yEnd), style,
-          width, colour);
+          DevicePixels(t, width), colour);
 }
 
 void WorldEllipse(DeviceContext& dc, const WorldTransform& t, double cx, double cy, double rx,

@@ -17,10 +17,22 @@ struct WorldTransform {
   double pixelsPerMetreX = 0.0, pixelsPerMetreY = 0.0;
   double pixelsPerMmX = 0.0, pixelsPerMmY = 0.0;
   double marginLeft = 0.0, marginTop = 0.0;
+  // Device units of one screen pixel. Line widths, dash lengths and mark sizes are set in pixels
+  // of a 96 dpi screen; on a device of another resolution they grow by dpi / 96, so that paper
+  // looks like the screen.
+  double pixelScale = 1.0;
 };
 
 // 1 / 25.4: millimetres per inch, inverted.
 inline constexpr double kInchesPerMm = 0.03937007874015748;
+
+// The device units of a width or size of `screenPixels` pixels: scaled by pixelScale, rounded and
+// at least 1. Zero and negative sizes stay as they are: they switch a line off or ask for the
+// thinnest line the device draws.
+int DevicePixels(const WorldTransform& t, int screenPixels);
+// The model length across (x) and down (y) of `screenPixels` pixels on the device.
+double PixelsAcross(const WorldTransform& t, int screenPixels);
+double PixelsDown(const WorldTransform& t, int screenPixels);
 
 // (originX + x) * pixelsPerMetreX + marginLeft * pixelsPerMmX, truncated, clamped to +-32767.
 int ToDeviceX(const WorldTransform& t, double x);
@@ -40,7 +52,8 @@ void DrawRectOutline(DeviceContext& dc, int x1, int y1, int x2, int y2, PenStyle
 void DrawArc(DeviceContext& dc, int left, int top, int right, int bottom, int xStart, int yStart,
              int xEnd, int yEnd, PenStyle style, int width, Colour colour);
 
-// The same in model coordinates.
+// The same in model coordinates. Their widths (and dash lengths) are screen pixels, turned into
+// device units with DevicePixels.
 void WorldLine(DeviceContext& dc, const WorldTransform& t, double x1, double y1, double x2,
                double y2, PenStyle style, int width, Colour colour);
 // The end point takes the smaller of y1 and y2 as its y.

@@ -70,8 +70,8 @@ void DrawPointCross(DeviceContext& dc, const RenderContext& ctx, double x, doubl
                     Colour colour) {
   const WorldTransform& t = ctx.transform;
   const int width = ctx.settings.pointMarkWidth;
-  const double hx = ctx.settings.pointMarkSize / t.pixelsPerMetreX;
-  const double hy = ctx.settings.pointMarkSize / t.pixelsPerMetreY;
+  const double hx = PixelsAcross(t, ctx.settings.pointMarkSize);
+  const double hy = PixelsDown(t, ctx.settings.pointMarkSize);
   WorldLine(dc, t, x - hx, y, x + hx, y, PenStyle::Solid, width, colour);
   WorldLine(dc, t, x, y - hy, x, y + hy, PenStyle::Solid, width, colour);
 }

@@ -170,8 +170,8 @@ void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colo
     });
     return;
   }
-  const double hx = ctx.settings.gridMarkSize / t.pixelsPerMetreX;
-  const double hy = ctx.settings.gridMarkSize / t.pixelsPerMetreY;
+  const double hx = PixelsAcross(t, ctx.settings.gridMarkSize);
+  const double hy = PixelsDown(t, ctx.settings.gridMarkSize);
   forEach(grid.fromY, grid.toY, grid.stepY, [&](double y) {
     forEach(grid.fromX, grid.toX, grid.stepX, [&](double x) {
       WorldLine(dc, t, x - hx, y, x + hx, y, PenStyle::Solid, width, colour);

@@ -1,6 +1,7 @@
 // The logic of the single view: displays, page geometry, painting, printing and paging.
 #include "view/view_controller.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/style_defaults.h"
@@ -17,8 +18,11 @@ namespace qel {
 namespace {
 
 constexpr double kPixelsPerMmAt96Dpi = 3.779527559055118;
+// The resolution at which line widths and mark sizes are set: one pixel of a 96 dpi screen.
+constexpr double kScreenPixelDpi = 96.0;
 
-// The device's resolution, in the geometry and in the millimetre scale of the transform.
+// The device's resolution, in the geometry and in the millimetre and pixel scales of the
+// transform.
 void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
   g.dpiX = dpiX;
   g.dpiY = dpiY;
@@ -26,6 +30,7 @@ void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
   g.pixelsPerMmY = dpiY * kInchesPerMm;
   t.pixelsPerMmX = g.pixelsPerMmX;
   t.pixelsPerMmY = g.pixelsPerMmY;
+  t.pixelScale = std::max(dpiX, dpiY) / kScreenPixelDpi;
 }
 
 bool IsFigure(DisplayMode mode) {

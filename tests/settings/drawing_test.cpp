@@ -28,6 +28,53 @@ WorldTransform Scale100At96Dpi() {
   return t;
 }
 
+// Widths and sizes set in screen pixels, in device units at 96, 300 and 600 dpi.
+TEST(DevicePixels, ScreenPixelsGrowWithTheResolution) {
+  struct Case {
+    int dpi;
+    int pixels;
+    int expected;
+  };
+  const Case cases[] =
+      {
+          {96, 1, 1},           {96, 2, 2},   {96, 4, 4},    {300, 1, 3},
+          {300, 2, 6},          {300, 4, 13}, {600, 1, 6},   {600, 2, 13},
+          {600, 4, 25},         {600, 0, 0},  {600, -2, -2},  // off stays off
+          {48, 1, 1},           {72, 1, 1},                   // never thinner than a device unit
+          {600, 100000, 32767},
+      };
+  for (const Case& c : cases) {
+    WorldTransform t;
+    t.pixelScale = c.dpi / 96.0;
+    EXPECT_EQ(DevicePixels(t, c.pixels), c.expected) << c.dpi << " dpi, " << c.pixels << " px";
+  }
+}
+
+TEST(DevicePixels, WorldPrimitivesDrawTheirWidthsAndDashesInDevicePixels) {
+  WorldTransform t = TenPerUnit();
+  t.pixelScale = 600 / 96.0;
+  RecordingDeviceContext dc;
+  WorldLine(dc, t, 0, 10, 1, 10, PenStyle::Solid, 2, 0);
+  WorldRect(dc, t, 0, 10, 1, 9, PenStyle::Solid, 1, 0);
+  WorldEllipse(dc, t, 5, 5, 1, 1, PenStyle::Solid, 3, 0);
+  WorldDashedLine(dc, t, 0, 10, 100, 10, 2, 1, 1, 0);  // dashes 13 long, gaps 6
+  const Lines pens = dc.Lines("pen");
+  ASSERT_GE(pens.size(), 8u);
+  EXPECT_EQ(pens[0], "pen solid 13 0x000000");
+  EXPECT_EQ(pens[2], "pen solid 6 0x000000");
+  EXPECT_EQ(pens[4], "pen solid 19 0x000000");
+  EXPECT_EQ(pens[6], "pen solid 6 0x000000");
+  const Lines moves = dc.Lines("moveto");
+  const Lines ends = dc.Lines("lineto");
+  ASSERT_GE(moves.size(), 3u);
+  EXPECT_EQ(moves[1], "moveto 0 0");  // the dashed line's first dash
+  EXPECT_EQ(ends[1], "lineto 13 0");
+  EXPECT_EQ(moves[2], "moveto 19 0");
+  // A mark of 4 screen pixels spans 25 device units: 2.5 model units at 10 units each.
+  EXPECT_DOUBLE_EQ(PixelsAcross(t, 4), 2.5);
+  EXPECT_DOUBLE_EQ(PixelsDown(t, 4), 2.5);
+}
+
 TEST(ToDevice, DistantPointsAreClampedToTheSixteenBitRange) {
   const WorldTransform t = Scale100At96Dpi();
   // 10 km at 1/100 is 100 m of paper, about 378,000 pixels.

@@ -8,6 +8,7 @@
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
 #include "test_support/scripted_prompts.h"
+#include "view/figure_strokes.h"
 
 namespace qel {
 namespace {
@@ -209,6 +210,42 @@ TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
   EXPECT_GE(pages, 1);
   EXPECT_EQ(state.geometry.dpiY, 96);
   EXPECT_FALSE(state.view.printing);
+}
+
+// Line widths and mark sizes are screen pixels: on paper they grow by dpi / 96, rounded.
+TEST_F(ViewControllerTest, PrintedFiguresScaleWidthsAndMarksWithTheResolution) {
+  StripFigureReaching(60);
+  state.tables.stripPoints[1][point_col::kX] = "10";
+  state.tables.stripPoints[1][point_col::kZ] = "5";
+  const Colour pointColour = ParseColourText(state.settings.pointColour);
+  struct Case {
+    int dpi;
+    int loadWidth;   // figureLineWidth 2
+    int crossWidth;  // pointMarkWidth 2
+    int crossArm;    // pointMarkSize 4, in device units either side of the point
+  };
+  const Case cases[] = {{96, 2, 2, 4}, {300, 6, 6, 13}, {600, 13, 13, 25}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    RecordingDeviceContext paper(c.dpi, c.dpi);
+    controller.PrintPage(paper, 1);
+    std::vector<test::Stroke> loads = test::StrokesIn(paper, 0x000000);
+    ASSERT_FALSE(loads.empty());
+    EXPECT_EQ(loads.front().width, c.loadWidth);
+    std::vector<test::Stroke> cross = test::StrokesIn(paper, pointColour);
+    ASSERT_EQ(cross.size(), 2u);
+    EXPECT_EQ(cross[0].width, c.crossWidth);
+    // The horizontal arm runs from x - arm to x + arm; truncation may take one unit off a side.
+    EXPECT_NEAR(cross[0].x2 - cross[0].x1, 2 * c.crossArm, 1);
+    EXPECT_NEAR(cross[1].y1 - cross[1].y2, 2 * c.crossArm, 1);
+  }
+  // The screen at 96 dpi draws the same pixels as before.
+  RecordingDeviceContext screen(96, 96);
+  controller.OnDraw(screen);
+  std::vector<test::Stroke> cross = test::StrokesIn(screen, pointColour);
+  ASSERT_EQ(cross.size(), 2u);
+  EXPECT_EQ(cross[0].width, 2);
+  EXPECT_NEAR(cross[0].x2 - cross[0].x1, 8, 1);
 }
 
 TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {

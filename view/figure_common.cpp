@@ -25,15 +25,12 @@ FigureColours FigureColoursOf(const SystemSettings& settings) {
   return colours;
 }
 
-FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigureRange& range) {
-  FigureWindow window;
-  window.left =
-      ctx.view.printing ? PrintedPageLeft(range, ctx.view.currentPage) : ctx.view.screenLeftX;
-  window.right = window.left + range.xRange;
-  window.top = range.topY;
-  window.bottom = range.topY - range.yRange;
+FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigurePaging& paging) {
+  const FigureWindow window =
+      ctx.view.printing ? PrintedFigureWindow(paging, ctx.view.currentPage)
+                        : FigureWindowAt(paging, ctx.view.screenLeftX, ctx.view.screenRow);
   ctx.transform.originX = -window.left;
-  ctx.transform.originY = range.topY;
+  ctx.transform.originY = window.top;
   return window;
 }
 

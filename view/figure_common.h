@@ -21,15 +21,9 @@ bool IsMonochrome(const SystemSettings& settings);
 
 FigureColours FigureColoursOf(const SystemSettings& settings);
 
-// The world rectangle one page of a figure shows.
-struct FigureWindow {
-  double left = 0.0, right = 0.0;
-  double top = 0.0, bottom = 0.0;
-};
-
 // The window of the page being drawn: on paper it follows from the page number, on screen from
-// where the arrow keys left it. Also moves the transform's origin to the window's top-left.
-FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigureRange& range);
+// where the paging keys left it. Also moves the transform's origin to the window's top-left.
+FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigurePaging& paging);
 
 // Outlines the window in cyan, so the screen shows what one printed page holds.
 void OutlineFigureWindow(DeviceContext& dc, const WorldTransform& transform,

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "settings/c_locale.h"
+#include "settings/number_format.h"
 #include "settings/text_fields.h"
 #include "view/page_furniture.h"
 
@@ -94,6 +95,70 @@ int FigurePageCount(double extent, const FigureRange& range) {
 
 double PrintedPageLeft(const FigureRange& range, int page) {
   return range.leftX + static_cast<double>(page - 1) * FigurePageStep(range);
+}
+
+namespace {
+
+constexpr long long kMostFigurePages = 100000;
+
+// Whole metres of the model the paper holds, at least 1 so that a page always shows something.
+int HeldMetres(int printableRange) {
+  return std::max(printableRange, 1);
+}
+
+}  // namespace
+
+FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int paperHeightMm,
+                               int marginLeft, int marginTop) {
+  FigurePaging paging;
+  paging.page = range;
+  // A negative overlap would leave a strip between two pages that no page prints.
+  paging.page.pageOverlap = std::max(range.pageOverlap, 0);
+  const int heldX = HeldMetres(PrintableRangeX(range.scaleX, paperWidthMm, marginLeft));
+  const int heldY = HeldMetres(PrintableRangeY(range.scaleY, paperHeightMm, marginTop));
+  paging.page.xRange = std::min(range.xRange, heldX);
+  if (range.yRange > heldY) {
+    paging.page.yRange = heldY;
+    const long long step = FigureRowStep(paging);
+    const long long rest = static_cast<long long>(range.yRange) - heldY;
+    paging.rows = static_cast<int>(std::min((rest + step - 1) / step + 1, kMostFigurePages));
+  }
+  return paging;
+}
+
+FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
+                            Problem problem) {
+  return PageFigureOnPaper(FigureRangeOf(settings, problem), geometry.paperWidthMm,
+                           geometry.paperHeightMm, settings.marginLeft, settings.marginTop);
+}
+
+int FigureRowStep(const FigurePaging& paging) {
+  long long step = static_cast<long long>(paging.page.yRange) - paging.page.pageOverlap;
+  if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
+  return std::max(paging.page.yRange, 1);
+}
+
+int FigurePagingCount(double extent, const FigurePaging& paging) {
+  const long long pages =
+      static_cast<long long>(FigurePageCount(extent, paging.page)) * paging.rows;
+  return static_cast<int>(std::min<long long>(pages, kMostFigurePages));
+}
+
+FigureWindow FigureWindowAt(const FigurePaging& paging, double left, int row) {
+  const FigureRange& page = paging.page;
+  FigureWindow window;
+  window.left = left;
+  window.right = left + page.xRange;
+  window.top =
+      page.topY - static_cast<double>(std::clamp(row, 0, paging.rows - 1)) * FigureRowStep(paging);
+  window.bottom = window.top - page.yRange;
+  return window;
+}
+
+FigureWindow PrintedFigureWindow(const FigurePaging& paging, int page) {
+  const int index = std::max(page, 1) - 1;
+  return FigureWindowAt(paging, PrintedPageLeft(paging.page, index / paging.rows + 1),
+                        index % paging.rows);
 }
 
 }  // namespace qel

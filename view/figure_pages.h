@@ -31,4 +31,40 @@ int FigurePageCount(double extent, const FigureRange& range);
 // World x at the left edge of printed page `page` (1-based).
 double PrintedPageLeft(const FigureRange& range, int page);
 
+// How a figure is cut into pages on the paper. One page shows the print range cut down to what
+// the paper holds at the figure's scale (the printable range across and down), so that nothing
+// of a page falls beyond the paper's edge; pages side by side step by that width less the
+// overlap, and a height taller than the paper holds is cut into rows that step down the same
+// way. Pages run down a column of rows first, then on to the next column; with one row they are
+// the side by side pages alone.
+struct FigurePaging {
+  FigureRange page;  // the print range with the width and height of one page, overlap >= 0
+  int rows = 1;      // rows of pages down the height set
+};
+
+// The paging of `range` on paper of `paperWidthMm` x `paperHeightMm` with the given margins.
+FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int paperHeightMm,
+                               int marginLeft, int marginTop);
+// The paging of one problem's figure on the printer's paper.
+FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
+                            Problem problem);
+
+// How far one row moves down: the page height less the overlap, or the page height (at least
+// 1) when that would not be positive.
+int FigureRowStep(const FigurePaging& paging);
+
+// The columns the content needs (FigurePageCount of one page's range) times the rows.
+int FigurePagingCount(double extent, const FigurePaging& paging);
+
+// The world rectangle a figure page shows.
+struct FigureWindow {
+  double left = 0.0, right = 0.0;
+  double top = 0.0, bottom = 0.0;
+};
+
+// The window of the page whose left edge is at world x `left`, in row `row` (0-based).
+FigureWindow FigureWindowAt(const FigurePaging& paging, double left, int row);
+// The window of printed page `page` (1-based): its column and row follow from the number.
+FigureWindow PrintedFigureWindow(const FigurePaging& paging, int page);
+
 }  // namespace qel

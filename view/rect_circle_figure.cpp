@@ -65,10 +65,10 @@ void DrawLatticePoints(DeviceContext& dc, const RenderContext& ctx, Colour colou
 }  // namespace
 
 int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
-  const FigureRange range = FigureRangeOf(ctx.settings, Problem::RectCircle);
+  const FigurePaging paging = FigurePagingOf(ctx.settings, ctx.geometry, Problem::RectCircle);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::RectCircle).drawn;
-  const FigureWindow window = PlaceFigureWindow(ctx, range);
+  const FigureWindow window = PlaceFigureWindow(ctx, paging);
   DrawDisplayTitle(dc, ctx, Problem::RectCircle, DisplayKind::Figure);
   if (!ctx.view.printing) OutlineFigureWindow(dc, ctx.transform, window, 2);
 
@@ -80,7 +80,7 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawLatticePoints(dc, ctx, colours.point);
   dc.RemoveClip();
 
-  return FigurePageCount(RectCircleFigureExtent(ctx.tables, ctx.settings), range);
+  return FigurePagingCount(RectCircleFigureExtent(ctx.tables, ctx.settings), paging);
 }
 
 }  // namespace qel

@@ -47,11 +47,11 @@ void DrawStripPoints(DeviceContext& dc, const RenderContext& ctx, Colour colour)
 }  // namespace
 
 int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
-  const FigureRange range = FigureRangeOf(ctx.settings, Problem::Strip);
+  const FigurePaging paging = FigurePagingOf(ctx.settings, ctx.geometry, Problem::Strip);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   CreateSlotFont(dc, ctx, kTitleFont);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::Strip).drawn;
-  const FigureWindow window = PlaceFigureWindow(ctx, range);
+  const FigureWindow window = PlaceFigureWindow(ctx, paging);
   if (!ctx.view.printing) OutlineFigureWindow(dc, ctx.transform, window, 1);
   DrawDisplayTitle(dc, ctx, Problem::Strip, DisplayKind::Figure);
 
@@ -66,7 +66,7 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawStripPoints(dc, ctx, colours.point);
   dc.RemoveClip();
 
-  return FigurePageCount(StripFigureExtent(ctx.tables, ctx.settings), range);
+  return FigurePagingCount(StripFigureExtent(ctx.tables, ctx.settings), paging);
 }
 
 }  // namespace qel

@@ -79,6 +79,7 @@ void ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
   LoadSettingsWithStyleDefaults(s, state_.fonts, state_.tables, paths_, prompts_);
   state_.view.screenLeftX = s.stripLeftX;
+  state_.view.screenRow = 0;
   ReadDeviceGeometry();
 }
 
@@ -178,7 +179,8 @@ int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
     view.figureExtentX = problem == Problem::Strip
                              ? StripFigureExtent(state_.tables, state_.settings)
                              : RectCircleFigureExtent(state_.tables, state_.settings);
-    pages = FigurePageCount(view.figureExtentX, FigureRangeOf(state_.settings, problem));
+    pages =
+        FigurePagingCount(view.figureExtentX, FigurePagingOf(state_.settings, geometry, problem));
   } else {
     RenderContext ctx = ContextOn(view, geometry, transform);
     pages = RenderTableDisplay(ctx, nullptr, false);
@@ -210,35 +212,116 @@ bool ViewController::OnKeyDown(ViewKey key) {
   if (view.printing) return false;
   int total = CountPages();
   if (total < view.currentPage) view.currentPage = 1;
-  const DisplayMode mode = state_.view.displayMode;
-  if (IsFigure(mode)) {
-    FigureRange range = FigureRangeOf(state_.settings, ProblemOf(mode));
-    int step = FigurePageStep(range);
-    if (key == ViewKey::Left) {
-      if (std::fabs(view.screenLeftX - range.leftX) > 0.0001) {
-        view.screenLeftX -= step;
-        if (view.screenLeftX < range.leftX) view.screenLeftX = range.leftX;
-      }
-      if (view.currentPage > 1) --view.currentPage;
+  return IsFigure(view.displayMode) ? OnFigureKey(key, total) : OnTableKey(key, total);
+}
+
+// Figure pages: Left and Right move a page width less the overlap, as far as there is content;
+// Up and Down move between the rows of a page cut in rows; the next and previous page go down
+// a column of rows first, then on to the next column. Page Up and Page Down themselves turn no
+// figure page.
+bool ViewController::OnFigureKey(ViewKey key, int total) {
+  ViewState& view = state_.view;
+  const FigurePaging paging =
+      FigurePagingOf(state_.settings, state_.geometry, ProblemOf(view.displayMode));
+  const FigureRange& range = paging.page;
+  const int step = FigurePageStep(range);
+  const int rows = paging.rows;
+  view.screenRow = std::clamp(view.screenRow, 0, rows - 1);
+  auto canGoRight = [&] { return view.figureExtentX > view.screenLeftX + range.xRange; };
+  auto canGoLeft = [&] { return std::fabs(view.screenLeftX - range.leftX) > 0.0001; };
+  auto goLeft = [&] {
+    view.screenLeftX -= step;
+    if (view.screenLeftX < range.leftX) view.screenLeftX = range.leftX;
+  };
+  auto goDown = [&] {
+    ++view.screenRow;
+    if (view.currentPage < total) ++view.currentPage;
+  };
+  auto goUp = [&] {
+    --view.screenRow;
+    if (view.currentPage > 1) --view.currentPage;
+  };
+  switch (key) {
+    case ViewKey::Left:
+      if (canGoLeft()) goLeft();
+      if (view.currentPage > rows) view.currentPage -= rows;
       return true;
-    }
-    if (key == ViewKey::Right) {
-      if (!(view.figureExtentX > view.screenLeftX + range.xRange)) return false;
+    case ViewKey::Right:
+      if (!canGoRight()) return false;
       view.screenLeftX += step;
+      if (view.currentPage <= total - rows) view.currentPage += rows;
+      return true;
+    case ViewKey::Down:
+      if (view.screenRow + 1 >= rows) return false;
+      goDown();
+      return true;
+    case ViewKey::Up:
+      if (view.screenRow == 0) return false;
+      goUp();
+      return true;
+    case ViewKey::NextPage:
+      if (view.screenRow + 1 < rows) {
+        goDown();
+        return true;
+      }
+      if (!canGoRight()) return false;
+      view.screenLeftX += step;
+      view.screenRow = 0;
       if (view.currentPage < total) ++view.currentPage;
       return true;
+    case ViewKey::PreviousPage:
+      if (view.screenRow > 0) {
+        goUp();
+        return true;
+      }
+      if (!canGoLeft()) return false;
+      goLeft();
+      view.screenRow = rows - 1;
+      if (view.currentPage > 1) --view.currentPage;
+      return true;
+    case ViewKey::Home:
+      view.screenLeftX = range.leftX;
+      view.screenRow = 0;
+      view.currentPage = 1;
+      return true;
+    case ViewKey::End: {
+      // As far right as the Right key goes from the first page, in the last row.
+      const int columns = FigurePageCount(view.figureExtentX, range);
+      view.screenLeftX = range.leftX;
+      int column = 0;
+      for (; column + 1 < columns && canGoRight(); ++column)
+        view.screenLeftX += step;
+      view.screenRow = rows - 1;
+      view.currentPage = std::clamp((column + 1) * rows, 1, total);
+      return true;
     }
-    return false;
+    default:
+      return false;
   }
-  if (key == ViewKey::Up || key == ViewKey::PageUp) {
-    if (view.currentPage > 1) --view.currentPage;
-    return true;
+}
+
+bool ViewController::OnTableKey(ViewKey key, int total) {
+  ViewState& view = state_.view;
+  switch (key) {
+    case ViewKey::Up:
+    case ViewKey::PageUp:
+    case ViewKey::PreviousPage:
+      if (view.currentPage > 1) --view.currentPage;
+      return true;
+    case ViewKey::Down:
+    case ViewKey::PageDown:
+    case ViewKey::NextPage:
+      if (view.currentPage < total) ++view.currentPage;
+      return true;
+    case ViewKey::Home:
+      view.currentPage = 1;
+      return true;
+    case ViewKey::End:
+      view.currentPage = total;
+      return true;
+    default:
+      return false;
   }
-  if (key == ViewKey::Down || key == ViewKey::PageDown) {
-    if (view.currentPage < total) ++view.currentPage;
-    return true;
-  }
-  return false;
 }
 
 void ViewController::OnDisplayCommand(CommandId command) {
@@ -247,7 +330,10 @@ void ViewController::OnDisplayCommand(CommandId command) {
   ViewState& view = state_.view;
   view.displayMode = *mode;
   view.currentPage = 1;
-  if (IsFigure(*mode)) view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(*mode)).leftX;
+  if (IsFigure(*mode)) {
+    view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(*mode)).leftX;
+    view.screenRow = 0;
+  }
 }
 
 bool ViewController::IsDisplayChecked(CommandId command) const {

@@ -13,7 +13,22 @@ class PrinterInfo;
 class SystemPaths;
 class DeviceContext;
 
-enum class ViewKey { Left, Right, Up, Down, PageUp, PageDown, Other };
+// The paging keys. NextPage and PreviousPage turn to the page after or before the one shown, in
+// the order the pages print: the screen uses them for Page Down and Page Up once it has
+// scrolled to the page's edge. Home and End go to the first and the last page.
+enum class ViewKey {
+  Left,
+  Right,
+  Up,
+  Down,
+  PageUp,
+  PageDown,
+  Home,
+  End,
+  NextPage,
+  PreviousPage,
+  Other
+};
 
 struct ScrollSizes {
   int total = 0;  // width and height, pixels
@@ -76,6 +91,8 @@ class ViewController {
              WorldTransform& transform);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
+  bool OnFigureKey(ViewKey key, int total);
+  bool OnTableKey(ViewKey key, int total);
 
   ApplicationState& state_;
   PromptService& prompts_;

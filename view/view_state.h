@@ -46,6 +46,7 @@ struct ViewState {
   int currentPage = 1;         // 1-based page shown on screen or being printed
   bool printing = false;       // true only while a page is drawn for the printer
   double screenLeftX = 0.0;    // world x at the left edge of the figure page on screen
+  int screenRow = 0;           // row of the figure page on screen, when a page is cut in rows
   double figureExtentX = 0.0;  // right-most world x of the current figure, from CountPages
   RememberedLineSteps screenLineSteps;
   // How OK of the load list dialogs numbers the rows (0 by No., 1 in tens, 2 from 1), shared

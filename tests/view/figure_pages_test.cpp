@@ -54,6 +54,66 @@ TEST(FigurePageCountTest, PrintedPagesStartAtLeftXAndStepOn) {
   EXPECT_DOUBLE_EQ(PrintedPageLeft(Range(0, 80, 90), 3), 160.0);
 }
 
+// One page shows what the paper holds at the figure's scale: A4 (210 x 297 mm) with margins of
+// 10 mm (left) and 20 mm (top) holds scale * 190 / 1000 m across and scale * 257 / 1000 m down.
+TEST(PageFigureOnPaperTest, APageShowsNoMoreThanThePaperHolds) {
+  struct Case {
+    int scale, xRange, yRange, overlap;
+    int pageX, pageY, rows, pageOverlap;
+  };
+  const Case cases[] = {
+      {500, 80, 100, 10, 80, 100, 1, 10},  // fits: the range as set
+      {500, 95, 128, 0, 95, 128, 1, 0},    // exactly what fits
+      {200, 80, 40, 5, 38, 40, 1, 5},      // too wide: 38 m across
+      {200, 38, 100, 5, 38, 51, 3, 5},     // too tall: rows step 46 m, 51 + 46 + 46 >= 100
+      {200, 38, 97, 5, 38, 51, 2, 5},      // 51 + 46 = 97: two rows do
+      {200, 38, 98, 0, 38, 51, 2, 0},      // 51 + 51 = 102
+      {200, 80, 40, -7, 38, 40, 1, 0},     // a negative overlap would leave strips unprinted
+      {20, 10, 10, 0, 3, 5, 2, 0},         // 1/20: 3.8 m across, 5.14 m down, in whole metres
+      {200, 38, 200, 60, 38, 51, 4, 60},   // overlap beyond the height: rows step the height
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "1/" << c.scale << " " << c.xRange << " x " << c.yRange);
+    FigureRange range = Range(0, c.xRange, c.overlap);
+    range.scaleX = range.scaleY = c.scale;
+    range.yRange = c.yRange;
+    const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
+    EXPECT_EQ(paging.page.xRange, c.pageX);
+    EXPECT_EQ(paging.page.yRange, c.pageY);
+    EXPECT_EQ(paging.rows, c.rows);
+    EXPECT_EQ(paging.page.pageOverlap, c.pageOverlap);
+    // The rows cover the height set.
+    EXPECT_GE(paging.page.yRange + (paging.rows - 1) * FigureRowStep(paging), c.yRange);
+  }
+}
+
+// Pages run down a column of rows, then on to the next column.
+TEST(PageFigureOnPaperTest, PrintedWindowsGoDownEachColumnFirst) {
+  FigureRange range = Range(-10, 80, 5);
+  range.scaleX = range.scaleY = 200;
+  range.topY = 10;
+  range.yRange = 100;  // three rows of 51 m stepping 46 m
+  const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
+  ASSERT_EQ(paging.rows, 3);
+  EXPECT_EQ(FigurePagingCount(60, paging), 3 * 3);  // columns at -10, 23, 56
+  struct Case {
+    int page;
+    double left, top;
+  };
+  const Case cases[] = {{1, -10, 10}, {2, -10, -36}, {3, -10, -82}, {4, 23, 10},
+                        {6, 23, -82}, {7, 56, 10},   {9, 56, -82}};
+  for (const Case& c : cases) {
+    const FigureWindow window = PrintedFigureWindow(paging, c.page);
+    EXPECT_DOUBLE_EQ(window.left, c.left) << c.page;
+    EXPECT_DOUBLE_EQ(window.right, c.left + 38) << c.page;
+    EXPECT_DOUBLE_EQ(window.top, c.top) << c.page;
+    EXPECT_DOUBLE_EQ(window.bottom, c.top - 51) << c.page;
+  }
+  // The screen's window in a row beyond the last is the last row's.
+  EXPECT_DOUBLE_EQ(FigureWindowAt(paging, 5, 7).top, -82);
+  EXPECT_DOUBLE_EQ(FigureWindowAt(paging, 5, -1).top, 10);
+}
+
 class FigureExtentTest : public ::testing::Test {
  protected:
   test::RenderWorld world;

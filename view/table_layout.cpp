@@ -71,9 +71,10 @@ TablePaging PagingForStep(int top, double lineStep) {
 
 TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
                                double& rememberedScreenStep) {
-  const DeviceGeometry& g = ctx.geometry;
-  double fontPixels = std::trunc(g.dpiY * ctx.fonts[fontSlot].size * kPointsToInches);
-  double step = fontPixels / UnitsPerTableUnit(g.pixelsPerMmY) * kLineStepPerHeight;
+  // Spaced at the layout resolution: a zoomed screen breaks its pages where it does at 100 %.
+  const int dpi = ctx.geometry.layoutDpiY;
+  double fontPixels = std::trunc(dpi * ctx.fonts[fontSlot].size * kPointsToInches);
+  double step = fontPixels / UnitsPerTableUnit(dpi * kInchesPerMm) * kLineStepPerHeight;
   if (!ctx.view.printing) {
     rememberedScreenStep = step;
   } else if (step > kSmallestMatchedStep) {

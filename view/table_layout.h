@@ -38,10 +38,10 @@ struct TablePaging {
 // The paging of a table whose top is `top` units and whose lines are `lineStep` apart.
 TablePaging PagingForStep(int top, double lineStep);
 
-// The paging of a table in font slot `fontSlot` on the device painted last. The line step is
-// 1.2 times the font's height in table units. On screen it is remembered in
-// `rememberedScreenStep`; when printing, a remembered step within 3 % of the printer's own is
-// used instead, so that paper breaks pages where the screen does.
+// The paging of a table in font slot `fontSlot` on the device painted last, at its layout
+// resolution. The line step is 1.2 times the font's height in table units. On screen it is
+// remembered in `rememberedScreenStep`; when printing, a remembered step within 3 % of the
+// printer's own is used instead, so that paper breaks pages where the screen does.
 TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
                                double& rememberedScreenStep);
 

@@ -127,6 +127,7 @@ ViewController::PaperPage ViewController::PaperPageFor(int page, int dpiX, int d
   paper.view.printing = true;
   paper.view.currentPage = page;
   UseResolution(paper.geometry, paper.transform, dpiX, dpiY);
+  paper.geometry.layoutDpiY = dpiY;
   return paper;
 }
 
@@ -145,12 +146,13 @@ int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bo
   }
 }
 
-void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g,
-                           WorldTransform& t) {
+void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g, WorldTransform& t,
+                           double zoom) {
   const SystemSettings& s = state_.settings;
   t.marginLeft = s.marginLeft;
   t.marginTop = s.marginTop;
-  UseResolution(g, t, dc.LogPixelsX(), dc.LogPixelsY());
+  UseResolution(g, t, ZoomedDpi(dc.LogPixelsX(), zoom), ZoomedDpi(dc.LogPixelsY(), zoom));
+  g.layoutDpiY = dc.LogPixelsY();
   dc.SetWindowOrigin(0, 0);
   dc.SetTransparentBackground();
 
@@ -190,12 +192,13 @@ int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
 }
 
 void ViewController::OnDraw(DeviceContext& dc) {
-  Paint(dc, state_.view, state_.geometry, state_.transform);
+  Paint(dc, state_.view, state_.geometry, state_.transform,
+        ZoomOf(state_.view, state_.view.displayMode).factor);
 }
 
 void ViewController::PrintPage(DeviceContext& dc, int page) {
   PaperPage paper = PaperPageFor(page, dc.LogPixelsX(), dc.LogPixelsY());
-  Paint(dc, paper.view, paper.geometry, paper.transform);
+  Paint(dc, paper.view, paper.geometry, paper.transform, 1.0);
 }
 
 int ViewController::CountPages() {

@@ -47,7 +47,9 @@ class ViewController {
   // The printer's page size, and print ranges defaulted where they are not positive.
   void ReadDeviceGeometry();
 
-  // Paints page currentPage of the current display on the screen, then its page number.
+  // Paints page currentPage of the current display on the screen, then its page number, at the
+  // display's zoom: the page is laid out at the device's resolution and drawn at that
+  // resolution times the zoom, fonts included.
   void OnDraw(DeviceContext& dc);
   // Draws page `page` of the current display for paper: the same painting, laid out with the
   // printing flag, the page and the device's resolution on copies of the view's state, so
@@ -88,7 +90,7 @@ class ViewController {
   RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   // The painting and the page count shared by the screen and paper.
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
-             WorldTransform& transform);
+             WorldTransform& transform, double zoom);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
   bool OnFigureKey(ViewKey key, int total);

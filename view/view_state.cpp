@@ -25,6 +25,14 @@ DisplayKind KindOf(DisplayMode mode) {
   }
 }
 
+DisplayZoom& ZoomOf(ViewState& view, DisplayMode mode) {
+  return view.zoom[static_cast<std::size_t>(DisplayNumber(mode) - 1)];
+}
+
+const DisplayZoom& ZoomOf(const ViewState& view, DisplayMode mode) {
+  return view.zoom[static_cast<std::size_t>(DisplayNumber(mode) - 1)];
+}
+
 DisplayMode DisplayOf(Problem problem, DisplayKind kind) {
   const int first = problem == Problem::Strip ? 1 : 4;
   const int offset = kind == DisplayKind::Figure ? 0 : (kind == DisplayKind::Data ? 1 : 2);

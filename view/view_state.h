@@ -1,9 +1,11 @@
 // What the single view shows and the geometry of the device it draws on.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "document/document_tables.h"
+#include "view/zoom.h"
 
 namespace qel {
 
@@ -52,7 +54,13 @@ struct ViewState {
   // How OK of the load list dialogs numbers the rows (0 by No., 1 in tens, 2 from 1), shared
   // by the three lists for the whole run.
   int loadSortOption = 0;
+  // The zoom of each display on screen, [number - 1]; paper is never zoomed.
+  std::array<DisplayZoom, 6> zoom{};
 };
+
+// The zoom of a display on screen.
+DisplayZoom& ZoomOf(ViewState& view, DisplayMode mode);
+const DisplayZoom& ZoomOf(const ViewState& view, DisplayMode mode);
 
 // The printer's page and the resolution of the device being drawn on.
 struct DeviceGeometry {
@@ -60,6 +68,9 @@ struct DeviceGeometry {
   int paperHeightMm = 280;
   int dpiX = 96;
   int dpiY = 96;
+  // The resolution the lines of the tables are spaced for: the device's own on paper, the
+  // screen's at 100 % when it paints zoomed, so that a zoom never moves a page break.
+  int layoutDpiY = 96;
   double pixelsPerMmX = 96 * 0.03937007874015748;
   double pixelsPerMmY = 96 * 0.03937007874015748;
 };

@@ -39,6 +39,7 @@ RenderWorld::RenderWorld() {
 void RenderWorld::UseDevice(int dpiX, int dpiY) {
   geometry.dpiX = dpiX;
   geometry.dpiY = dpiY;
+  geometry.layoutDpiY = dpiY;
   geometry.pixelsPerMmX = dpiX * kInchesPerMm;
   geometry.pixelsPerMmY = dpiY * kInchesPerMm;
   transform.pixelsPerMmX = geometry.pixelsPerMmX;

@@ -122,8 +122,10 @@ RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometr
                        geometry,      transform,      prompts_,        state_.caches};
 }
 
-ViewController::PaperPage ViewController::PaperPageFor(int page, int dpiX, int dpiY) const {
+ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
+                                                       int dpiY) const {
   PaperPage paper{state_.view, state_.geometry, state_.transform};
+  paper.view.displayMode = display;
   paper.view.printing = true;
   paper.view.currentPage = page;
   UseResolution(paper.geometry, paper.transform, dpiX, dpiY);
@@ -197,7 +199,11 @@ void ViewController::OnDraw(DeviceContext& dc) {
 }
 
 void ViewController::PrintPage(DeviceContext& dc, int page) {
-  PaperPage paper = PaperPageFor(page, dc.LogPixelsX(), dc.LogPixelsY());
+  PrintPage(dc, state_.view.displayMode, page);
+}
+
+void ViewController::PrintPage(DeviceContext& dc, DisplayMode display, int page) {
+  PaperPage paper = PaperPageFor(display, page, dc.LogPixelsX(), dc.LogPixelsY());
   Paint(dc, paper.view, paper.geometry, paper.transform, 1.0);
 }
 
@@ -206,7 +212,11 @@ int ViewController::CountPages() {
 }
 
 int ViewController::CountPrintedPages(int dpiX, int dpiY) {
-  PaperPage paper = PaperPageFor(1, dpiX, dpiY);
+  return CountPrintedPages(state_.view.displayMode, dpiX, dpiY);
+}
+
+int ViewController::CountPrintedPages(DisplayMode display, int dpiX, int dpiY) {
+  PaperPage paper = PaperPageFor(display, 1, dpiX, dpiY);
   return PageCount(paper.view, paper.geometry, paper.transform);
 }
 

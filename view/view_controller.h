@@ -55,12 +55,16 @@ class ViewController {
   // printing flag, the page and the device's resolution on copies of the view's state, so
   // that nothing of it reaches what the screen shows.
   void PrintPage(DeviceContext& dc, int page);
+  // The same for page `page` of display `display`, whichever display is shown.
+  void PrintPage(DeviceContext& dc, DisplayMode display, int page);
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
   // Pages of the current display as they will come out on a device of this resolution, laid
   // out for paper on copies of the view's state.
   int CountPrintedPages(int dpiX, int dpiY);
+  // The same for display `display`, whichever display is shown.
+  int CountPrintedPages(DisplayMode display, int dpiX, int dpiY);
 
   // A paging key; true when the view must repaint.
   bool OnKeyDown(ViewKey key);
@@ -86,7 +90,7 @@ class ViewController {
     DeviceGeometry geometry;
     WorldTransform transform;
   };
-  PaperPage PaperPageFor(int page, int dpiX, int dpiY) const;
+  PaperPage PaperPageFor(DisplayMode display, int page, int dpiX, int dpiY) const;
   RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   // The painting and the page count shared by the screen and paper.
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,

@@ -1,0 +1,151 @@
+// The report: which displays have something to show, the order and number of its pages, and
+// drawing them one after another.
+#include "view/report.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/printer_info.h"
+#include "support/render_world.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
+
+namespace qel {
+namespace {
+
+using Displays = std::vector<int>;
+
+class ReportTest : public ::testing::Test {
+ protected:
+  ReportTest() : printer(FixedPrinterInfo::A4(600)) {
+    test::ApplyStandardSettings(state.settings, state.fonts);
+    state.settings.loaded = {true, true, true};
+    controller.ReadDeviceGeometry();
+  }
+  void StripLoad() {
+    std::string* cells = state.tables.stripLoads[2][1];  // set 2 alone counts as well
+    const char* values[] = {"", "1", "0", "2", "4", "6", "1", "1.8", "0"};
+    for (int column = 1; column <= kStripColumns; ++column)
+      cells[column] = values[column];
+  }
+  void StripPoints(bool withDepth) {
+    for (int row = 1; row <= 8; ++row)
+      state.tables.stripPoints[row][point_col::kX] = std::to_string(row * 5);
+    if (withDepth) state.tables.stripPoints[3][point_col::kZ] = "2";
+  }
+  void Circle() {
+    const char* values[] = {"", "1", "0", "0", "2", "10"};
+    for (int column = 1; column <= kCircleColumns; ++column)
+      state.tables.circleLoads[1][column] = values[column];
+  }
+  void Lattice(bool withDepth) {
+    state.tables.gridPoints[1][point_col::kGridX] = "0";
+    state.tables.gridPoints[5][point_col::kGridY] = "1";
+    if (withDepth) state.tables.gridPoints[2][point_col::kGridZ] = "3";
+  }
+  Displays WithContent() {
+    Displays displays;
+    for (int number = 1; number <= 6; ++number)
+      if (DisplayHasContent(state.tables, *DisplayModeFromNumber(number)))
+        displays.push_back(number);
+    return displays;
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+TEST_F(ReportTest, DisplaysWithDataOrResultsHaveContent) {
+  struct Case {
+    const char* document;
+    std::function<void()> fill;
+    Displays expected;
+  };
+  const Case cases[] = {
+      {"empty", [] {}, {}},
+      {"strip load", [this] { StripLoad(); }, {1, 2}},
+      {"x values without depth", [this] { StripPoints(false); }, {}},
+      {"strip points", [this] { StripPoints(true); }, {1, 3}},
+      {"circle", [this] { Circle(); }, {4, 5}},
+      {"lattice without depth", [this] { Lattice(false); }, {}},
+      {"lattice", [this] { Lattice(true); }, {4, 6}},
+      {"everything",
+       [this] {
+         StripLoad();
+         StripPoints(true);
+         Circle();
+         Lattice(true);
+       },
+       {1, 2, 3, 4, 5, 6}},
+  };
+  for (const Case& c : cases) {
+    state.tables = DocumentTables();
+    c.fill();
+    EXPECT_EQ(WithContent(), c.expected) << c.document;
+  }
+}
+
+TEST_F(ReportTest, PagesRunThroughTheDisplaysInOrderWithTheirPrintedPageCounts) {
+  StripLoad();
+  StripPoints(true);
+  Lattice(true);
+  state.tables.stripPoints[1][point_col::kX] = "300";  // a strip figure of several pages
+  state.fonts[kStripFont].size = 40;                   // and a strip data table of several
+  state.view.displayMode = DisplayMode::RectCircleData;
+  state.view.currentPage = 1;
+  for (int dpi : {96, 600}) {
+    SCOPED_TRACE(dpi);
+    const std::vector<ReportPage> pages = ReportPages(controller, dpi, dpi);
+    std::vector<ReportPage> expected;
+    for (int number : {1, 2, 3, 4, 6}) {
+      const DisplayMode display = *DisplayModeFromNumber(number);
+      const int count = controller.CountPrintedPages(display, dpi, dpi);
+      EXPECT_GE(count, 1);
+      for (int page = 1; page <= count; ++page)
+        expected.push_back({display, page});
+    }
+    EXPECT_EQ(pages, expected);
+    EXPECT_GT(controller.CountPrintedPages(DisplayMode::StripFigure, dpi, dpi), 1);
+  }
+  // Counting the report's pages leaves the screen as it was.
+  EXPECT_EQ(state.view.displayMode, DisplayMode::RectCircleData);
+  EXPECT_EQ(state.view.currentPage, 1);
+  EXPECT_FALSE(state.view.printing);
+}
+
+TEST_F(ReportTest, DrawsEachPageOnTheNextDeviceInOrder) {
+  StripLoad();
+  Circle();
+  using setting_line::Page;
+  // Page numbers tell the pages apart: the strip data from 20, the circle data from 50.
+  state.tables.settingLines[Page(Problem::Strip, setting_line::kDataStartPage)] = "20";
+  state.tables.settingLines[Page(Problem::RectCircle, setting_line::kDataStartPage)] = "50";
+  const std::vector<ReportPage> pages = ReportPages(controller, 300, 300);
+  ASSERT_EQ(pages.size(), 4u);  // each display one page
+  std::vector<std::unique_ptr<RecordingDeviceContext>> devices;
+  ASSERT_TRUE(DrawPages(controller, pages, [&]() -> DeviceContext* {
+    devices.push_back(std::make_unique<RecordingDeviceContext>(300, 300));
+    return devices.back().get();
+  }));
+  ASSERT_EQ(devices.size(), 4u);
+  EXPECT_EQ(devices[1]->Texts().back(), "20");
+  EXPECT_EQ(devices[3]->Texts().back(), "50");
+  EXPECT_EQ(devices[0]->Lines("font").front(), "font 41 0 0 ＭＳ 明朝");  // the title at 300 dpi
+
+  // A device that takes no more pages ends the drawing as failed.
+  int handedOut = 0;
+  RecordingDeviceContext only(300, 300);
+  EXPECT_FALSE(DrawPages(controller, pages,
+                         [&]() -> DeviceContext* { return handedOut++ < 2 ? &only : nullptr; }));
+  EXPECT_EQ(handedOut, 3);
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,84 @@
+// The report: the pages of every display with content, and drawing a list of pages.
+#include "view/report.h"
+
+#include "settings/text_fields.h"
+
+namespace qel {
+
+namespace {
+
+bool HasStripLoads(const DocumentTables& t) {
+  return IsPresent(t.stripLoads[1][1][strip_col::kNo]) ||
+         IsPresent(t.stripLoads[2][1][strip_col::kNo]);
+}
+
+// Some x and some depth: the strip results list every combination of them.
+bool HasStripPoints(const DocumentTables& t) {
+  bool x = false, z = false;
+  for (int row = 1; row <= kStripPointRows; ++row) {
+    x = x || IsPresent(t.stripPoints[row][point_col::kX]);
+    z = z || IsPresent(t.stripPoints[row][point_col::kZ]);
+  }
+  return x && z;
+}
+
+bool HasRectCircleLoads(const DocumentTables& t) {
+  return CountRectRows(t) > 0 || CountCircleRows(t) > 0;
+}
+
+bool HasLattice(const DocumentTables& t) {
+  return CountGridValues(t, point_col::kGridX) > 0 && CountGridValues(t, point_col::kGridY) > 0 &&
+         CountGridValues(t, point_col::kGridZ) > 0;
+}
+
+}  // namespace
+
+bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
+  switch (display) {
+    case DisplayMode::StripFigure:
+      return HasStripLoads(tables) || HasStripPoints(tables);
+    case DisplayMode::StripData:
+      return HasStripLoads(tables);
+    case DisplayMode::StripResults:
+      return HasStripPoints(tables);
+    case DisplayMode::RectCircleFigure:
+      return HasRectCircleLoads(tables) || HasLattice(tables);
+    case DisplayMode::RectCircleData:
+      return HasRectCircleLoads(tables);
+    case DisplayMode::RectCircleResults:
+      return HasLattice(tables);
+  }
+  return false;
+}
+
+std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY) {
+  std::vector<ReportPage> pages;
+  for (int number = 1; number <= 6; ++number) {
+    const DisplayMode display = *DisplayModeFromNumber(number);
+    if (!DisplayHasContent(controller.state().tables, display)) continue;
+    const int count = controller.CountPrintedPages(display, dpiX, dpiY);
+    for (int page = 1; page <= count; ++page)
+      pages.push_back({display, page});
+  }
+  return pages;
+}
+
+std::vector<ReportPage> ShownDisplayPages(ViewController& controller, int first, int last) {
+  std::vector<ReportPage> pages;
+  const DisplayMode display = controller.state().view.displayMode;
+  for (int page = first; page <= last; ++page)
+    pages.push_back({display, page});
+  return pages;
+}
+
+bool DrawPages(ViewController& controller, const std::vector<ReportPage>& pages,
+               const std::function<DeviceContext*()>& nextPage) {
+  for (const ReportPage& page : pages) {
+    DeviceContext* dc = nextPage();
+    if (dc == nullptr) return false;
+    controller.PrintPage(*dc, page.display, page.page);
+  }
+  return true;
+}
+
+}  // namespace qel

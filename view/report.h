@@ -1,0 +1,37 @@
+// The report: every display with something to show, in order 1 to 6, page after page, laid out
+// as a device of a given resolution prints them. The desktop's PDF report and printing of all
+// displays and qel-cli report all walk it.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "view/view_controller.h"
+
+namespace qel {
+
+// One page of one display.
+struct ReportPage {
+  DisplayMode display = DisplayMode::StripFigure;
+  int page = 1;
+
+  bool operator==(const ReportPage&) const = default;
+};
+
+// Whether a display has something to show: a figure its loads or calculation points, a data
+// table its loads, a results table its calculation points.
+bool DisplayHasContent(const DocumentTables& tables, DisplayMode display);
+
+// The pages of every display with content, displays in order 1 to 6, each display's pages as a
+// device of this resolution prints them. Empty when no display has content.
+std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY);
+
+// Pages `first` to `last` of the display shown.
+std::vector<ReportPage> ShownDisplayPages(ViewController& controller, int first, int last);
+
+// Draws `pages` in order, each on the device `nextPage` hands out for it (nullptr when the
+// device cannot take another page). True when every page was drawn.
+bool DrawPages(ViewController& controller, const std::vector<ReportPage>& pages,
+               const std::function<DeviceContext*()>& nextPage);
+
+}  // namespace qel

@@ -1,5 +1,4 @@
 // qel-cli pages and render: page counts and pages of a display, laid out as the printer does.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -12,53 +11,14 @@
 #include <stdexcept>
 
 #include "cli/cli_args.h"
-#include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/page_options.h"
-#include "platform/printer_info.h"
-#include "platform/qt/font_faces.h"
+#include "cli/paged_document.h"
 #include "platform/qt/qt_device_context.h"
-#include "view/view_controller.h"
 
 namespace qel {
 
 namespace {
-
-// Opens the document and shows display `options.display` on page 1, on a printer whose page is
-// the requested paper at the requested resolution.
-struct PagedDocument {
-  PagedDocument(const CliArgs& args, const PageOptions& options)
-      : session(args.Option("--data-folder")),
-        printer(FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi)),
-        controller(session.state(), session.prompts(), printer, paths) {}
-
-  bool Open(const std::string& path, const PageOptions& options) {
-    session.Start();
-    if (!session.Open(path)) return false;
-    controller.OnUpdate();
-    session.state().view.displayMode = options.display;
-    session.state().view.currentPage = 1;
-    pages = controller.CountPrintedPages(options.dpi, options.dpi);
-    return true;
-  }
-
-  CliSession session;
-  EnvironmentSystemPaths paths;
-  FixedPrinterInfo printer;
-  ViewController controller;
-  int pages = 0;
-};
-
-// A QGuiApplication for fonts and painting, on the offscreen platform unless one was chosen.
-std::unique_ptr<QGuiApplication> MakeApplication() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "qel-cli";
-  static char* argv[] = {name, nullptr};
-  auto app = std::make_unique<QGuiApplication>(argc, argv);
-  InstallFontSubstitutions();
-  return app;
-}
 
 // "out.png" for page 3 of several: "out-3.png".
 std::string NumberedFile(const std::string& path, int page) {

@@ -14,7 +14,8 @@ static const char kUsage[] =
     "  qel-cli convert IN.qdw OUT.qdw [--data-folder DIR]\n"
     "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
     "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
-    "                 [--dpi D] [--paper WxH] [--data-folder DIR]\n";
+    "                 [--dpi D] [--paper WxH] [--data-folder DIR]\n"
+    "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--data-folder DIR]\n";
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   if (command == "influence") return RunInfluence(args);
   if (command == "pages") return RunPages(args);
   if (command == "render") return RunRender(args);
+  if (command == "report") return RunReport(args);
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage + 0, stdout);
     return kExitOk;

@@ -13,8 +13,6 @@ static bool ParseWhole(const std::string& text, int& value) {
 
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
                                            std::string& error) {
-  PageOptions options;
-  options.dpi = defaultDpi;
   std::optional<std::string> displayText = args.Option("--display");
   int number = 0;
   std::optional<DisplayMode> display;
@@ -23,7 +21,15 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
     error = "--display must be 1 to 6";
     return std::nullopt;
   }
-  options.display = *display;
+  std::optional<PageOptions> options = ReadPaperOptions(args, defaultDpi, error);
+  if (options) options->display = *display;
+  return options;
+}
+
+std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,
+                                            std::string& error) {
+  PageOptions options;
+  options.dpi = defaultDpi;
   if (auto dpi = args.Option("--dpi")) {
     if (!ParseWhole(*dpi, options.dpi) || options.dpi < 10 || options.dpi > 2400) {
       error = "--dpi must be a whole number from 10 to 2400";

@@ -19,5 +19,8 @@ struct PageOptions {
 // Reads --display (required, 1..6), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
 // Nothing, with `error` set, when one of them is malformed.
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);
+// The same without --display, for output of every display.
+std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,
+                                            std::string& error);
 
 }  // namespace qel

@@ -28,6 +28,8 @@ struct FileDialogRequest {
   std::vector<FileTypeFilter> filters;
   // Added by the dialog to a typed name that has no extension; empty: nothing is added.
   std::string defaultExtension;
+  // The dialog's title; empty: the usual title of its kind.
+  std::string title;
 };
 
 class FileChooser {

@@ -156,5 +156,55 @@ TEST_F(CliTest, RenderNumbersPngPagesAndRefusesAMissingPage) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("x.svg")));
 }
 
+// The pages of a PDF: its page objects.
+std::size_t PdfPageObjects(const std::string& pdf) {
+  std::size_t pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+       at = pdf.find("/Type /Page\n", at + 1))
+    ++pages;
+  return pages;
+}
+
+// One PDF of every display with content: as many pages as those displays print.
+TEST_F(CliTest, ReportHoldsEveryDisplayWithContent) {
+  struct Case {
+    const char* example;
+    std::vector<int> displays;  // the displays with data or results
+  };
+  const Case cases[] = {{"embankment.qdw", {1, 2, 3}}, {"building.qdw", {4, 5, 6}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    std::size_t expected = 0;
+    for (int display : c.displays) {
+      CliRun pages = RunCli("pages " + Example(c.example) + " --display " +
+                            std::to_string(display) + " --dpi 150" + DataFolder());
+      ASSERT_EQ(pages.status, 0);
+      expected += static_cast<std::size_t>(std::stoi(pages.out));
+    }
+    const std::string out = folder.File(std::string(c.example) + ".pdf");
+    CliRun report =
+        RunCli("report " + Example(c.example) + " --dpi 150 --out " + out + DataFolder());
+    ASSERT_EQ(report.status, 0);
+    const std::string pdf = test::ReadBytes(out);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_EQ(PdfPageObjects(pdf), expected);
+  }
+}
+
+TEST_F(CliTest, ReportRefusesBadArgumentsAndADocumentWithNothingToShow) {
+  EXPECT_EQ(RunCli("report " + Example("building.qdw")).status, 2);  // no --out
+  EXPECT_EQ(RunCli("report " + Example("building.qdw") + " --out x.png").status, 2);
+  EXPECT_EQ(RunCli("report " + Example("building.qdw") + " --out x.pdf --display 1").status, 2);
+  EXPECT_EQ(RunCli("report --out x.pdf").status, 2);
+  test::WriteBytes(folder.File("empty.qdw"), "$$_QEL405\r\n");
+  CliRun run = RunCli("report " + folder.File("empty.qdw") + " --out " + folder.File("e.pdf") +
+                      DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("e.pdf")));
+  run = RunCli("report " + Example("building.qdw") + " --out " +
+               folder.File("no/such/folder/r.pdf") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+}
+
 }  // namespace
 }  // namespace qel

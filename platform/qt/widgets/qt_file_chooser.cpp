@@ -27,7 +27,9 @@ QStringList QtNameFilters(const std::vector<FileTypeFilter>& filters) {
 
 std::optional<std::string> QtFileChooser::Choose(const FileDialogRequest& request) {
   const bool open = request.kind == FileDialogKind::Open;
-  QFileDialog dialog(parent_, QString::fromUtf8(open ? kOpenTitle : kSaveTitle));
+  const std::string title =
+      request.title.empty() ? std::string(open ? kOpenTitle : kSaveTitle) : request.title;
+  QFileDialog dialog(parent_, QString::fromStdString(title));
   dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   // A name that does not exist may be typed in the open dialog too: opening it then reports
   // the missing file.

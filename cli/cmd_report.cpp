@@ -1,0 +1,69 @@
+// qel-cli report: every display with content, in order, into one PDF, as the printer lays it
+// out.
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/page_options.h"
+#include "cli/paged_document.h"
+#include "platform/qt/qt_page_sequence.h"
+#include "view/report.h"
+
+namespace qel {
+
+namespace {
+
+bool EndsInPdf(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".pdf";
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& words) {
+  std::string error;
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--dpi", "--paper", "--out"}, {}, error);
+  if (!args) return UsageError(error);
+  if (args->positional.size() != 1) return UsageError("report needs one data file");
+  std::optional<std::string> out = args->Option("--out");
+  if (!out || !EndsInPdf(*out)) return UsageError("report needs --out F.pdf");
+  std::optional<PageOptions> options = ReadPaperOptions(*args, 600, error);
+  if (!options) return UsageError(error);
+
+  std::unique_ptr<QGuiApplication> app = MakeApplication();
+  PagedDocument doc(*args, *options);
+  if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  const std::vector<ReportPage> pages = ReportPages(doc.controller, options->dpi, options->dpi);
+  if (pages.empty()) {
+    std::fprintf(stderr, "qel-cli: %s has no data and no results to report\n",
+                 args->positional[0].c_str());
+    return kExitFailure;
+  }
+
+  QPdfWriter writer(QString::fromStdString(*out));
+  writer.setResolution(options->dpi);
+  writer.setPageSize(
+      QPageSize(QSizeF(options->paperWidthMm, options->paperHeightMm), QPageSize::Millimeter));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setCreator("Qel");
+  writer.setTitle(
+      QString::fromStdString(std::filesystem::path(args->positional[0]).stem().string()));
+  QtPageSequence sequence(writer, options->dpi);
+  const bool drawn = DrawPages(doc.controller, pages, [&] { return sequence.NextPage(); });
+  if (!sequence.Finish() || !drawn) {
+    std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());
+    std::error_code ignored;
+    std::filesystem::remove(*out, ignored);
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace qel

@@ -1,0 +1,33 @@
+// A document opened for pages, and the Qt application that painting needs.
+#include "cli/paged_document.h"
+
+#include "platform/qt/font_faces.h"
+
+namespace qel {
+
+PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
+    : session(args.Option("--data-folder")),
+      printer(FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi)),
+      controller(session.state(), session.prompts(), printer, paths) {}
+
+bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
+  session.Start();
+  if (!session.Open(path)) return false;
+  controller.OnUpdate();
+  session.state().view.displayMode = options.display;
+  session.state().view.currentPage = 1;
+  pages = controller.CountPrintedPages(options.dpi, options.dpi);
+  return true;
+}
+
+std::unique_ptr<QGuiApplication> MakeApplication() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "qel-cli";
+  static char* argv[] = {name, nullptr};
+  auto app = std::make_unique<QGuiApplication>(argc, argv);
+  InstallFontSubstitutions();
+  return app;
+}
+
+}  // namespace qel

@@ -119,12 +119,12 @@ void CMainFrame::BuildMenus() {
   QMenuBar* bar = menuBar();
 
   fileMenu_ = bar->addMenu(Utf8("ﾌｧｲﾙ(&F)"));
-  for (CommandId id :
-       {CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave, CommandId::FileSaveAs})
+  for (CommandId id : {CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave,
+                       CommandId::FileSaveAs, CommandId::FileSaveReport})
     AddCommand(fileMenu_, id);
   fileMenu_->addSeparator();
-  for (CommandId id :
-       {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup})
+  for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintAll, CommandId::FilePrintPreview,
+                       CommandId::FilePrintSetup})
     AddCommand(fileMenu_, id);
   fileMenu_->addSeparator();
   recentFilesEnd_ = fileMenu_->addSeparator();
@@ -156,6 +156,10 @@ void CMainFrame::BuildMenus() {
   for (CommandId id : {CommandId::ShowRectCircleFigure, CommandId::ShowRectCircleData,
                        CommandId::ShowRectCircleResults})
     AddCommand(view, id)->setCheckable(true);
+  view->addSeparator();
+  for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ZoomActualSize,
+                       CommandId::ZoomFitPage, CommandId::ZoomFitWidth})
+    AddCommand(view, id);
   connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
   QMenu* settings = bar->addMenu(Utf8("設定(&S)"));
@@ -209,6 +213,11 @@ void CMainFrame::BuildToolBar() {
       {CommandId::ToolbarFigure, "figure"},
       {CommandId::ToolbarData, "data"},
       {CommandId::ToolbarResults, "results"},
+      kSeparator,
+      {CommandId::ZoomOut, "zoom-out"},
+      {CommandId::ZoomIn, "zoom-in"},
+      {CommandId::ZoomFitPage, "fit-page"},
+      {CommandId::ZoomFitWidth, "fit-width"},
   };
   for (const auto& [id, icon] : buttons) {
     if (icon == nullptr) {

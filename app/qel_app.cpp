@@ -7,6 +7,8 @@
 #include "app/main_frame.h"
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
+#include "app/view_commands.h"
+#include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_recent_files.h"
 #include "platform/qt/widgets/qt_colour_chooser.h"
 #include "platform/qt/widgets/qt_file_chooser.h"
@@ -22,8 +24,13 @@ struct CQelApp::DesktopServices {
   QtFileChooser chooser;
   QtRecentFiles recentFiles;
   EnvironmentSystemPaths paths;
+  QtProfile profile;
 
-  AppServices services() { return {prompts, chooser, recentFiles, paths}; }
+  AppServices services() {
+    AppServices services{prompts, chooser, recentFiles, paths};
+    services.profile = &profile;
+    return services;
+  }
 };
 
 // The font and colour dialogs and the opener of the help file, for whatever the caller did not
@@ -77,6 +84,7 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
   choosers_->colours.set_parent(frame_.get());
   ConnectSettingsCommands(*this);
   ConnectDataEntryCommands(*this);
+  ConnectViewCommands(*this);
 
   // The command line: an empty document, or the data file it names (the first argument that
   // is not an option).
@@ -114,7 +122,7 @@ void CQelApp::OnFilePrintSetup() {
   if (dialog.exec() != QDialog::Accepted) return;
   // The paper may have changed: the pages are laid out for the new one from now on.
   controller_.ReadDeviceGeometry();
-  frame_->view()->viewport()->update();
+  frame_->view()->OnPaperChanged();
 }
 
 }  // namespace qel

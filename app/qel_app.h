@@ -18,6 +18,7 @@ class ColourChooser;
 class FileChooser;
 class FileOpener;
 class FontChooser;
+class Profile;
 class PromptService;
 class RecentFiles;
 class SystemPaths;
@@ -35,6 +36,8 @@ struct AppServices {
   FontChooser* fontChooser = nullptr;
   ColourChooser* colourChooser = nullptr;
   FileOpener* fileOpener = nullptr;
+  // Where the view keeps its zoom between runs; none: for the run only.
+  Profile* profile = nullptr;
 };
 
 class CQelApp {

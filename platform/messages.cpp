@@ -43,6 +43,12 @@ std::string MessageText(MessageId id) {
       {MessageId::NotAColour,
        "色は 0x000000 から 0xffffff までの値で入力して下さい。\n(0x "
        "に続く6桁の16進数、青緑赤の順)"},
+      {MessageId::PageOfPages, "ページ %1 / %2"},
+      {MessageId::PrintToPdfNoPrinter, "プリンタがありません - PDFファイルに保存"},
+      {MessageId::PdfSaved, "%1 に保存しました"},
+      {MessageId::NothingToReport,
+       "報告書にする表示がありません。\n荷重または計算点のデータを入力して下さい。"},
+      {MessageId::SaveReportTitle, "報告書をPDFで保存"},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

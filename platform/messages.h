@@ -37,6 +37,11 @@ enum class MessageId : int {
   NoDrawingLength = 4136,      // the page holds no whole metre at this scale
   UnencodableInField = 4137,   // %1 = the character, %2 = its code point
   NotAColour = 4138,
+  PageOfPages = 4140,          // %1 = the page shown, %2 = the display's pages
+  PrintToPdfNoPrinter = 4141,  // the save dialog's title when there is no printer
+  PdfSaved = 4142,             // %1 = the path of the PDF written
+  NothingToReport = 4143,
+  SaveReportTitle = 4144,
   IdleStatus = 57345,
 };
 

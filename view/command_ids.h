@@ -51,6 +51,15 @@ enum class CommandId : int {
   // Help menu.
   AppAbout = 57664,
   Help = 57670,
+  // Zoom of the page view (view menu and tool bar).
+  ZoomIn = 32810,
+  ZoomOut = 32811,
+  ZoomActualSize = 32812,  // the printed size, 100 %
+  ZoomFitPage = 32813,
+  ZoomFitWidth = 32814,
+  // Every display with content: into one PDF file, or to the printer (file menu).
+  FileSaveReport = 32815,
+  FilePrintAll = 32816,
   // The tool bar's figure, data and results buttons.
   ToolbarFigure = 8001,
   ToolbarData = 8002,

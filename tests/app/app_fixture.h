@@ -12,6 +12,7 @@
 #include "app/qel_view.h"
 #include "support/test_files.h"
 #include "test_support/fixed_system_paths.h"
+#include "test_support/memory_profile.h"
 #include "test_support/memory_recent_files.h"
 #include "test_support/scripted_choosers.h"
 #include "test_support/scripted_file_chooser.h"
@@ -36,8 +37,9 @@ class AppTest : public ::testing::Test {
 
   // Starts the program with `arguments` as its command line; false when it ends at once.
   bool Start(const QStringList& arguments = {}) {
-    app = std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false,
-                                                &fontChooser, &colourChooser, &fileOpener});
+    app =
+        std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false, &fontChooser,
+                                              &colourChooser, &fileOpener, &profile});
     return app->InitInstance(arguments);
   }
   CMainFrame& frame() { return *app->mainFrame(); }
@@ -58,6 +60,7 @@ class AppTest : public ::testing::Test {
   ScriptedColourChooser colourChooser;
   RecordingFileOpener fileOpener;
   std::unique_ptr<RecentFiles> recent = std::make_unique<MemoryRecentFiles>();
+  MemoryProfile profile;
   std::unique_ptr<CQelApp> app;
 };
 

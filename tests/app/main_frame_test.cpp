@@ -45,8 +45,10 @@ const std::vector<Menu>& ExpectedMenus() {
         {57601, "開く(&O)...", true, "Ctrl+O"},
         {57603, "上書き保存(&S)", true, "Ctrl+S"},
         {57604, "名前を付けて保存(&A)...", true},
+        {32815, "報告書をPDFで保存(&D)...", true},
         {0, "", true},
         {57607, "印刷(&P)...", true, "Ctrl+P"},
+        {32816, "すべての表示を印刷(&L)...", true},
         {57609, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", true},
         {57606, "ﾌﾟﾘﾝﾀの設定(&R)...", true},
         {0, "", true},
@@ -77,7 +79,13 @@ const std::vector<Menu>& ExpectedMenus() {
         {0, "", true},
         {32786, "長方形円形図", true},
         {32791, "長方形円形データ", true},
-        {32792, "長方形円形計算結果", true}}},
+        {32792, "長方形円形計算結果", true},
+        {0, "", true},
+        {32810, "拡大(&I)", true, "Ctrl++"},
+        {32811, "縮小(&O)", true, "Ctrl+-"},
+        {32812, "印刷サイズ 100%(&Z)", true, "Ctrl+0"},
+        {32813, "ページ全体(&P)", true},
+        {32814, "幅に合わせる(&W)", true}}},
       {"設定(&S)",
        {{32778, "縮尺 帯状荷重(&A)", true},
         {32788, "縮尺 長方形円形(&B)", true},
@@ -108,7 +116,7 @@ TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
     EXPECT_EQ(bar[m]->text(), QString::fromUtf8(expected.title));
     QList<QAction*> items = bar[m]->menu()->actions();
     // The placeholder of the empty recent-file list stands between two separators.
-    if (m == 0) items.removeAt(9);
+    if (m == 0) items.removeAt(11);
     ASSERT_EQ(items.size(), static_cast<int>(expected.items.size()));
     for (int i = 0; i < items.size(); ++i) {
       const Item& item = expected.items[i];
@@ -155,6 +163,11 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
       {8001, "図を表示", "図"},
       {8002, "データを表示", "データ"},
       {8003, "計算結果を表示", "計算結果"},
+      {0, "", ""},
+      {32811, "ページを縮小して表示", "縮小"},
+      {32810, "ページを拡大して表示", "拡大"},
+      {32813, "ページ全体をウィンドウに合わせて表示", "ページ全体"},
+      {32814, "ページの幅をウィンドウに合わせて表示", "幅に合わせる"},
   };
   const QList<QAction*> buttons = frame().toolBar()->actions();
   ASSERT_EQ(buttons.size(), static_cast<int>(expected.size()));

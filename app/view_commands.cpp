@@ -1,0 +1,62 @@
+// The commands of the page view and its status in the status bar.
+#include "app/view_commands.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/main_frame.h"
+#include "app/qel_app.h"
+#include "app/qel_view.h"
+
+namespace qel {
+
+namespace {
+
+// How long the status bar shows where a PDF file went.
+constexpr int kStatusNoteMilliseconds = 15000;
+
+}  // namespace
+
+void ConnectViewCommands(CQelApp& app) {
+  CMainFrame& frame = *app.mainFrame();
+  CQelView& view = *frame.view();
+  view.UseProfile(app.services().profile);
+  view.SetDocumentPath([&app] { return app.document().GetPathName(); });
+
+  frame.SetCommandHandler(CommandId::ZoomIn, [&view] { view.ZoomIn(); });
+  frame.SetCommandHandler(CommandId::ZoomOut, [&view] { view.ZoomOut(); });
+  frame.SetCommandHandler(CommandId::ZoomActualSize, [&view] { view.ZoomActualSize(); });
+  frame.SetCommandHandler(CommandId::ZoomFitPage, [&view] { view.ZoomFitPage(); });
+  frame.SetCommandHandler(CommandId::ZoomFitWidth, [&view] { view.ZoomFitWidth(); });
+  frame.SetCommandHandler(CommandId::FileSaveReport, [&view] { view.OnFileSaveReport(); });
+  frame.SetCommandHandler(CommandId::FilePrintAll, [&view] { view.OnFilePrintAll(); });
+  // Ctrl++ is Ctrl+Shift+= on many keyboards: Ctrl+= zooms in as well.
+  frame.CommandAction(CommandId::ZoomIn)
+      ->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence("Ctrl+=")});
+  QAction* fitPage = frame.CommandAction(CommandId::ZoomFitPage);
+  QAction* fitWidth = frame.CommandAction(CommandId::ZoomFitWidth);
+  fitPage->setCheckable(true);
+  fitWidth->setCheckable(true);
+
+  auto* zoomText = new QLabel(&frame);
+  zoomText->setObjectName("zoomText");
+  auto* pageText = new QLabel(&frame);
+  pageText->setObjectName("pageText");
+  frame.statusBar()->addPermanentWidget(zoomText);
+  frame.statusBar()->addPermanentWidget(pageText);
+  auto refresh = [&view, zoomText, pageText, fitPage, fitWidth] {
+    pageText->setText(view.PageText());
+    zoomText->setText(view.ZoomText());
+    fitPage->setChecked(view.shownZoom().mode == ZoomMode::FitPage);
+    fitWidth->setChecked(view.shownZoom().mode == ZoomMode::FitWidth);
+  };
+  QObject::connect(&view, &CQelView::displayChanged, pageText, refresh);
+  QObject::connect(&view, &CQelView::statusMessage, &frame, [&frame](const QString& text) {
+    frame.statusBar()->showMessage(text, kStatusNoteMilliseconds);
+  });
+  refresh();
+}
+
+}  // namespace qel

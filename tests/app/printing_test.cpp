@@ -5,9 +5,12 @@
 #include <QDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/app_fixture.h"
+#include "platform/messages.h"
+#include "view/report.h"
 
 namespace qel::test {
 namespace {
@@ -101,6 +104,75 @@ TEST_F(AppTest, CancelledPrintingWritesNothing) {
   EXPECT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(view().lastPdfPath(), "");
   EXPECT_TRUE(prompts.shown().empty());
+}
+
+// Without a printer the dialog says so, proposes the document's name in its folder, and the
+// status bar tells where the file went.
+TEST_F(AppTest, PrintingWithoutAPrinterSaysSoAndProposesTheDocumentsPdf) {
+  const std::string document = files.File("site.qdw");
+  WriteBytes(document, ReadBytes(Example("embankment.qdw")));
+  ASSERT_TRUE(Start({QString::fromStdString(document)}));
+  chooser.ChooseNext(files.File("printed"));
+  Action(57607).trigger();
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  const FileDialogRequest& request = chooser.requests()[0];
+  EXPECT_EQ(request.title, "プリンタがありません - PDFファイルに保存");
+  EXPECT_EQ(request.startFolder, files.path());
+  EXPECT_EQ(request.initialName, "site.pdf");
+  EXPECT_EQ(request.kind, FileDialogKind::Save);
+  EXPECT_EQ(frame().statusBar()->currentMessage().toStdString(),
+            files.File("printed.pdf") + " に保存しました");
+
+  // An untitled document proposes an untitled name.
+  app.reset();
+  ASSERT_TRUE(Start());
+  chooser.CancelNext();
+  Action(57607).trigger();
+  ASSERT_EQ(chooser.requests().size(), 2u);
+  EXPECT_EQ(chooser.requests()[1].initialName, "無題.pdf");
+  EXPECT_EQ(chooser.requests()[1].startFolder, "");
+}
+
+// The report: every display with content, in order, in one PDF; and printing every display
+// without a printer writes the same pages.
+TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
+  ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
+  Action(32791).trigger();
+  state().view.currentPage = 1;
+  const std::vector<ReportPage> expected = ReportPages(view().controller(), 600, 600);
+  int sum = 0;
+  for (DisplayMode display :
+       {DisplayMode::RectCircleFigure, DisplayMode::RectCircleData, DisplayMode::RectCircleResults})
+    sum += view().controller().CountPrintedPages(display, 600, 600);
+  ASSERT_EQ(static_cast<int>(expected.size()), sum);
+  ASSERT_GE(sum, 3);
+
+  chooser.ChooseNext(files.File("report.pdf"));
+  Action(32815).trigger();
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].title, "報告書をPDFで保存");
+  EXPECT_EQ(chooser.requests()[0].initialName, "building.pdf");
+  EXPECT_EQ(chooser.requests()[0].startFolder, std::string(QEL_SOURCE_DIR) + "/examples");
+  EXPECT_EQ(PdfPageCount(files.File("report.pdf")), sum);
+  EXPECT_EQ(view().lastPdfPath(), files.File("report.pdf"));
+  EXPECT_NE(frame().statusBar()->currentMessage().indexOf("report.pdf"), -1);
+
+  chooser.ChooseNext(files.File("all.pdf"));
+  Action(32816).trigger();
+  EXPECT_EQ(chooser.requests()[1].title, "プリンタがありません - PDFファイルに保存");
+  EXPECT_EQ(PdfPageCount(files.File("all.pdf")), sum);
+  // The screen shows what it showed.
+  EXPECT_EQ(state().view.displayMode, DisplayMode::RectCircleData);
+  EXPECT_EQ(state().view.currentPage, 1);
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(AppTest, ADocumentWithNothingToShowHasNoReport) {
+  ASSERT_TRUE(Start());
+  Action(32815).trigger();
+  Action(32816).trigger();
+  EXPECT_TRUE(chooser.requests().empty());
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NothingToReport)), 2);
 }
 
 }  // namespace

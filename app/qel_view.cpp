@@ -90,6 +90,9 @@ CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, Fi
   viewport()->setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::NoFrame);
+  // Commands elsewhere (the settings dialogs) may show another display or change the paper:
+  // the page is sized for whatever is shown now.
+  connect(this, &CQelView::displayChanged, this, &CQelView::UpdateScrollBars);
 }
 
 void CQelView::OnInitialUpdate() {

@@ -10,6 +10,7 @@ bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Probl
   view.displayMode = DisplayOf(problem, DisplayKind::Figure);
   view.currentPage = 1;
   view.screenLeftX = FigureRangeOf(settings, problem).leftX;
+  view.screenRow = 0;
   return true;
 }
 

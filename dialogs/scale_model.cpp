@@ -177,6 +177,7 @@ bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSetting
     stored = true;
     view.currentPage = 1;
     view.screenLeftX = ScaleSettingsOf(settings, problem).leftX;
+    view.screenRow = 0;
     MoveDisplayToProblem(view, settings, problem);
     if (steps.repaint) steps.repaint();
     if (!openAgain) break;

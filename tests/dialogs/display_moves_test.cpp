@@ -24,7 +24,9 @@ TEST_P(DisplayMoveTest, OnlyTheOtherProblemsDisplaysMoveToThisProblemsFigure) {
   view.displayMode = c.shown;
   view.currentPage = 3;
   view.screenLeftX = 40;
+  view.screenRow = 2;
   EXPECT_EQ(MoveDisplayToProblem(view, settings, c.problem), c.moved);
+  EXPECT_EQ(view.screenRow, c.moved ? 0 : 2);  // the figure's first row
   EXPECT_EQ(view.displayMode, c.after);
   EXPECT_EQ(view.currentPage, c.moved ? 1 : 3);
   EXPECT_EQ(view.screenLeftX, c.moved ? (c.problem == Problem::Strip ? -5 : 7) : 40);

@@ -5,12 +5,11 @@
 
 #include <chrono>
 #include <memory>
-#include <random>
 #include <string>
 
+#include "bench/worst_document.h"
 #include "dialogs/load_list_editor.h"
 #include "platform/printer_info.h"
-#include "settings/c_locale.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
 #include "test_support/scripted_prompts.h"
@@ -22,89 +21,6 @@ namespace qel {
 namespace {
 
 using Renderer = int (*)(RenderContext&, DeviceContext*, bool);
-
-// The largest documents: 20 + 20 strip pieces with 10 x 10 points, and a 12 x 12 x 12 lattice
-// under 40 rectangles and 40 circles spread over 50 m; both list the calculation course.
-void FillWorstDocument(ApplicationState& state) {
-  DocumentTables& t = state.tables;
-  std::mt19937 random(20240611);
-  std::uniform_real_distribution<double> position(0.0, 50.0);
-  std::uniform_real_distribution<double> size(0.5, 8.0);
-  std::uniform_real_distribution<double> intensity(5.0, 50.0);
-  auto text = [](double value) { return FormatC("%.3f", value); };
-
-  for (int set = 1; set <= kStripSets; ++set) {
-    for (int row = 1; row <= kStripRows; ++row) {
-      const double x1 = position(random);
-      const double slope = size(random) * 0.5, top = size(random);
-      std::string* cells = t.stripLoads[set][row];
-      cells[strip_col::kNo] = std::to_string(row);
-      cells[strip_col::kX1] = text(x1);
-      cells[strip_col::kX2] = text(x1 + slope);
-      cells[strip_col::kX3] = text(x1 + slope + top);
-      cells[strip_col::kX4] = text(x1 + 2 * slope + top);
-      cells[strip_col::kH] = text(size(random) * 0.5);
-      cells[strip_col::kGamma] = "1.8";
-      cells[strip_col::kY] = "0";
-    }
-  }
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    t.stripPoints[row][point_col::kX] = text((row - 1) * 50.0 / 9.0);
-    t.stripPoints[row][point_col::kZ] = text(row * 1.5);
-  }
-
-  for (int row = 1; row <= kRectRows; ++row) {
-    const double x = position(random), y = position(random);
-    std::string* cells = t.rectLoads[row];
-    cells[rect_col::kNo] = std::to_string(row);
-    cells[rect_col::kX1] = text(x);
-    cells[rect_col::kY1] = text(y);
-    cells[rect_col::kX2] = text(x + size(random));
-    cells[rect_col::kY2] = text(y + size(random));
-    cells[rect_col::kQ] = text(intensity(random));
-  }
-  for (int row = 1; row <= kCircleRows; ++row) {
-    std::string* cells = t.circleLoads[row];
-    cells[circle_col::kNo] = std::to_string(row);
-    cells[circle_col::kX] = text(position(random));
-    cells[circle_col::kY] = text(position(random));
-    cells[circle_col::kR] = text(size(random) * 0.5);
-    cells[circle_col::kQ] = text(intensity(random));
-  }
-  const double depths[kGridRows] = {0, 0.25, 0.5, 1.0, 1.5, 2.0, 3.0, 5.0, 7.5, 10.0, 15.0, 30.0};
-  for (int row = 1; row <= kGridRows; ++row) {
-    t.gridPoints[row][point_col::kGridX] = text((row - 1) * 50.0 / 11.0);
-    t.gridPoints[row][point_col::kGridY] = text((row - 1) * 50.0 / 11.0);
-    t.gridPoints[row][point_col::kGridZ] = text(depths[row - 1]);
-  }
-
-  using setting_line::Style;
-  t.settingLines[Style(Problem::Strip, setting_line::kShowCalcTrace)] = "1";
-  t.settingLines[Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = "1";
-  t.settingLines[Style(Problem::Strip, setting_line::kResultTitle)] = "計算結果";
-  t.settingLines[Style(Problem::RectCircle, setting_line::kResultTitle)] = "計算結果";
-}
-
-// Settings of a fresh installation on a 96 dpi screen with A4 paper.
-void UseStandardSettings(ApplicationState& state) {
-  SystemSettings& s = state.settings;
-  s.influenceDigits = 3;
-  s.stressDigits = 3;
-  s.stripResultColumns = 6;
-  s.marginTop = 20;
-  s.marginLeft = 10;
-  for (int i = 1; i <= FontSlots::kCount; ++i) {
-    state.fonts[i].size = 10.0;
-    state.fonts[i].faceName = "ＭＳ 明朝";
-  }
-  state.geometry.paperWidthMm = 210;
-  state.geometry.paperHeightMm = 297;
-  state.geometry.dpiX = state.geometry.dpiY = 96;
-  state.geometry.pixelsPerMmX = state.geometry.pixelsPerMmY = 96 * kInchesPerMm;
-  state.transform.pixelsPerMmX = state.transform.pixelsPerMmY = 96 * kInchesPerMm;
-  state.transform.marginLeft = s.marginLeft;
-  state.transform.marginTop = s.marginTop;
-}
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -129,7 +45,7 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   auto owned = std::make_unique<ApplicationState>();
   ApplicationState& state = *owned;
   ScriptedPrompts prompts;
-  FillWorstDocument(state);
+  FillWorstDocument(state, true);
   UseStandardSettings(state);
   RenderContext ctx = state.Context(prompts);
   double cold = 0, warm = 0;
@@ -173,7 +89,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   auto owned = std::make_unique<ApplicationState>();
   ApplicationState& state = *owned;
   ScriptedPrompts prompts;
-  FillWorstDocument(state);
+  FillWorstDocument(state, true);
   UseStandardSettings(state);
   state.tables
       .settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = "0";

@@ -1,0 +1,174 @@
+// The screen and paper of the largest document (40 rectangles, 40 circles, a 12 x 12 x 12
+// lattice, 20 + 20 strip pieces, calculation course off): repainting the window after a zoom
+// and after a page turn, as the view paints with Qt, and writing the full PDF report. The
+// targets are 30 ms for a repaint and 2 s for the report; the counters give the figures.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <chrono>
+#include <memory>
+
+#include "bench/worst_document.h"
+#include "platform/printer_info.h"
+#include "platform/qt/font_faces.h"
+#include "platform/qt/qt_device_context.h"
+#include "platform/qt/qt_page_sequence.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/scripted_prompts.h"
+#include "view/figure_pages.h"
+#include "view/page_view.h"
+#include "view/report.h"
+#include "view/view_controller.h"
+
+namespace qel {
+namespace {
+
+constexpr int kWindowWidth = 1200, kWindowHeight = 900;
+constexpr int kScreenDpi = 96;
+constexpr int kReportDpi = 600;
+
+// The largest document with the figure settings of a fresh installation, laid out on A4.
+struct WorstView {
+  WorstView() : printer(FixedPrinterInfo::A4(kReportDpi)) {
+    FillWorstDocument(state, false);
+    UseStandardSettings(state);
+    SystemSettings& s = state.settings;
+    s.loaded = {true, true, true};
+    s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
+    s.stripRangeX = s.stripRangeY = s.rectRangeX = s.rectRangeY = 0;  // defaulted from the paper
+    s.figureLineWidth = 2;
+    s.axisLineWidth = 1;
+    s.pointMarkWidth = 2;
+    s.pointMarkSize = 4;
+    s.gridLineWidth = 1;
+    s.gridMarkSize = 2;
+    s.axisColour = "0x808080";
+    s.pointColour = "0x404040";
+    s.gridColour = "0xc0c0c0";
+    controller.ReadDeviceGeometry();
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// One repaint of the window as the view does it: the page at its zoom placed in the window,
+// its edge, then the display drawn through the Qt device.
+void PaintWindow(WorstView& view, QImage& window) {
+  window.fill(Qt::white);
+  QPainter painter(&window);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  const ViewState& shown = view.state.view;
+  const double factor = ZoomOf(shown, shown.displayMode).factor;
+  const DeviceGeometry& g = view.state.geometry;
+  const PageView page = PageViewOf(g.paperWidthMm, g.paperHeightMm, ZoomedDpi(kScreenDpi, factor),
+                                   ZoomedDpi(kScreenDpi, factor), 8, kWindowWidth, kWindowHeight);
+  painter.drawRect(page.PageLeft(0) - 1, page.PageTop(0) - 1, page.pageWidth + 1,
+                   page.pageHeight + 1);
+  painter.translate(page.PageLeft(0), page.PageTop(0));
+  QtDeviceContext dc(painter, kScreenDpi, kScreenDpi);
+  view.controller.OnDraw(dc);
+}
+
+// The display shown with its results computed and its layout made, as after its first paint.
+WorstView& ShownDisplay(int display) {
+  static std::unique_ptr<WorstView> view;
+  if (!view) view = std::make_unique<WorstView>();
+  view->state.view.displayMode = *DisplayModeFromNumber(display);
+  view->state.view.currentPage = 1;
+  const Problem problem = ProblemOf(view->state.view.displayMode);
+  view->state.view.screenLeftX = FigureRangeOf(view->state.settings, problem).leftX;
+  view->state.view.screenRow = 0;
+  QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+  PaintWindow(*view, window);
+  return *view;
+}
+
+// Each iteration zooms one step (through 100, 125, 150, 200, 67 %) and repaints.
+void BM_ZoomRepaint(benchmark::State& benchState) {
+  WorstView& view = ShownDisplay(static_cast<int>(benchState.range(0)));
+  QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+  const double zooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
+  std::size_t next = 0;
+  double slowest = 0;
+  for (auto _ : benchState) {
+    ZoomOf(view.state.view, view.state.view.displayMode) = {ZoomMode::Fixed, zooms[next]};
+    next = (next + 1) % std::size(zooms);
+    const auto start = std::chrono::steady_clock::now();
+    PaintWindow(view, window);
+    slowest = std::max(slowest, MillisecondsSince(start));
+  }
+  ZoomOf(view.state.view, view.state.view.displayMode) = {};
+  benchState.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_ZoomRepaint)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+
+// Each iteration turns to the next page (round again after the last) and repaints.
+void BM_PageTurnRepaint(benchmark::State& benchState) {
+  WorstView& view = ShownDisplay(static_cast<int>(benchState.range(0)));
+  QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+  const int pages = view.controller.CountPages();
+  double slowest = 0;
+  for (auto _ : benchState) {
+    const auto start = std::chrono::steady_clock::now();
+    if (!view.controller.OnKeyDown(ViewKey::NextPage) || view.state.view.currentPage == pages)
+      view.controller.OnKeyDown(ViewKey::Home);
+    PaintWindow(view, window);
+    slowest = std::max(slowest, MillisecondsSince(start));
+  }
+  benchState.counters["pages"] = pages;
+  benchState.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_PageTurnRepaint)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+
+// The whole report of the document, computed from nothing kept, written as a 600 dpi PDF.
+void BM_FullReport(benchmark::State& benchState) {
+  QTemporaryDir folder;
+  int pages = 0;
+  for (auto _ : benchState) {
+    benchState.PauseTiming();
+    auto view = std::make_unique<WorstView>();
+    benchState.ResumeTiming();
+    const std::vector<ReportPage> report = ReportPages(view->controller, kReportDpi, kReportDpi);
+    QPdfWriter writer(folder.filePath("report.pdf"));
+    writer.setResolution(kReportDpi);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QtPageSequence sequence(writer, kReportDpi);
+    DrawPages(view->controller, report, [&] { return sequence.NextPage(); });
+    if (!sequence.Finish()) benchState.SkipWithError("the report could not be written");
+    pages = static_cast<int>(report.size());
+    benchState.PauseTiming();
+    view.reset();
+    benchState.ResumeTiming();
+  }
+  benchState.counters["pages"] = pages;
+}
+BENCHMARK(BM_FullReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace qel
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  qel::InstallFontSubstitutions();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

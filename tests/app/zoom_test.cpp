@@ -156,14 +156,6 @@ TEST_F(ZoomTest, ZoomKeepsThePageCentred) {
     EXPECT_NEAR(after.first, before.first, 0.01) << id;
     EXPECT_NEAR(after.second, before.second, 0.01) << id;
   }
-  // A page smaller than the window sits in its middle.
-  Action(32811).trigger();
-  Action(32811).trigger();
-  Action(32811).trigger();
-  Settle();
-  const PageView small = view().pageView();
-  ASSERT_LT(small.pageWidth + 2 * small.margin, view().viewport()->width());
-  EXPECT_NEAR(small.PageLeft(0) + small.pageWidth / 2.0, view().viewport()->width() / 2.0, 1.0);
 }
 
 TEST_F(ZoomTest, EachDisplayKeepsItsZoomForTheRunAndInTheProfile) {
@@ -204,30 +196,6 @@ TEST_F(ZoomTest, TheStatusBarCountsThePagesOfTheDisplayShown) {
   EXPECT_EQ(StatusText("pageText"), QString("ページ %1 / %1").arg(resultPages));
   QTest::keyClick(&view(), Qt::Key_Home);
   EXPECT_EQ(StatusText("pageText"), QString("ページ 1 / %1").arg(resultPages));
-}
-
-// At 100 % the page is taller than the window: Page Down goes down the page before it turns.
-TEST_F(ZoomTest, PageDownScrollsATallPageBeforeItTurns) {
-  Open("embankment.qdw");
-  Action(32790).trigger();
-  Settle();
-  ASSERT_GT(Vertical().maximum(), 0);
-  int presses = 0;
-  while (state().view.currentPage == 1 && presses < 20) {
-    const int before = Vertical().value();
-    QTest::keyClick(&view(), Qt::Key_PageDown);
-    ++presses;
-    if (state().view.currentPage == 1) {
-      EXPECT_GT(Vertical().value(), before);  // scrolled, by no more than a window's height
-      EXPECT_LE(Vertical().value() - before, view().viewport()->height());
-    }
-  }
-  EXPECT_EQ(state().view.currentPage, 2);
-  EXPECT_GE(presses, 2);
-  EXPECT_EQ(Vertical().value(), 0);  // the next page from its top
-  QTest::keyClick(&view(), Qt::Key_PageUp);
-  EXPECT_EQ(state().view.currentPage, 1);
-  EXPECT_EQ(Vertical().value(), Vertical().maximum());  // the previous page from its bottom
 }
 
 }  // namespace

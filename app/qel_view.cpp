@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <filesystem>
 
+#include "app/main_frame.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/profile.h"
@@ -34,7 +35,6 @@ constexpr int kReportDpi = 600;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
 const char* const kProfileSection = "View";
-const char* const kUntitledName = "無題";
 
 ViewKey ViewKeyOf(int key) {
   switch (key) {
@@ -327,6 +327,7 @@ std::optional<std::string> CQelView::ChoosePdfFile(const std::string& title) {
   request.filters = {{"PDF", {"pdf"}}};
   request.defaultExtension = "pdf";
   if (document.empty()) {
+    // An untitled document proposes the name its window title shows.
     request.initialName = std::string(kUntitledName) + ".pdf";
   } else {
     const std::filesystem::path path(document);

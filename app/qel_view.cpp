@@ -412,13 +412,13 @@ void CQelView::OnFilePrintAll() {
   }
   QPrinter& printer = printer_.printer();
   const int resolution = printer.resolution();
-  if (ReportPages(controller_, resolution, resolution).empty()) {
+  const std::size_t offered = ReportPages(controller_, resolution, resolution).size();
+  if (offered == 0) {
     prompts_.Show(MessageText(MessageId::NothingToReport), PromptButtons::Ok);
     return;
   }
   int first = 1, last = 1;
-  if (!RunPrintDialog(static_cast<int>(ReportPages(controller_, resolution, resolution).size()),
-                      first, last)) {
+  if (!RunPrintDialog(static_cast<int>(offered), first, last)) {
     OnEndPrinting();
     return;
   }

@@ -90,9 +90,4 @@ const CommandText* FindCommandText(CommandId id) {
   return nullptr;
 }
 
-const std::vector<CommandId>& CommandsAwaitingDialogs() {
-  static const std::vector<CommandId> ids = {};
-  return ids;
-}
-
 }  // namespace qel

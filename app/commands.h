@@ -20,7 +20,4 @@ const std::vector<CommandText>& CommandTexts();
 // The entry of `id`; nullptr for an unknown id.
 const CommandText* FindCommandText(CommandId id);
 
-// The commands whose dialogs are not part of the program yet: present in the menu, disabled.
-const std::vector<CommandId>& CommandsAwaitingDialogs();
-
 }  // namespace qel

@@ -181,10 +181,8 @@ void CMainFrame::BuildMenus() {
   AddCommand(help, CommandId::AppAbout);
   AddCommand(help, CommandId::Help);
 
-  // The blank item never does anything; the others wait for their dialogs.
+  // The blank item never does anything.
   CommandAction(CommandId::StripSpacer)->setEnabled(false);
-  for (CommandId id : CommandsAwaitingDialogs())
-    CommandAction(id)->setEnabled(false);
 }
 
 void CMainFrame::BuildToolBar() {

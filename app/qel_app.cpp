@@ -90,8 +90,9 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
   // is not an option).
   for (const QString& argument : arguments) {
     if (argument.startsWith('-')) continue;
+    // A file that cannot be opened or is refused unread ends the program, after its message.
     ReadStatus status = document_.OnOpenDocument(argument.toStdString());
-    if (status == ReadStatus::CannotOpen) return false;
+    if (status != ReadStatus::Ok && status != ReadStatus::NotADataFile) return false;
     break;
   }
 

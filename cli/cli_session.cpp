@@ -5,6 +5,7 @@
 #include "document/document_save.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
+#include "settings/text_file.h"
 
 namespace qel {
 
@@ -32,6 +33,12 @@ bool CliSession::Open(const std::string& path) {
       return false;
     case ReadStatus::NotADataFile:
       prompts_.Show(MessageText(MessageId::NotADataFile) + " ( " + path + " )", PromptButtons::Ok);
+      return false;
+    case ReadStatus::NotRegularFile:
+      prompts_.Show(FileReadErrorText(FileReadError::NotRegularFile, path), PromptButtons::Ok);
+      return false;
+    case ReadStatus::TooLarge:
+      prompts_.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
       return false;
     case ReadStatus::Ok:
       break;

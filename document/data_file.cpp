@@ -1,9 +1,11 @@
 // Reading and writing the data file.
 #include "document/data_file.h"
 
+#include "platform/messages.h"
+#include "platform/prompts.h"
 #include "settings/c_locale.h"
-#include "settings/cp932.h"
 #include "settings/number_format.h"
+#include "settings/text_encoding.h"
 #include "settings/text_fields.h"
 #include "settings/text_file.h"
 
@@ -13,6 +15,8 @@ namespace {
 
 constexpr std::size_t kShortestVersionLine = 4;
 constexpr std::size_t kLongestVersionLine = 63;
+// The bit of DataFileParser::sectionsSeen_ for the result listing, beside the sections' bits.
+constexpr unsigned kResultsSeen = 1u << 16;
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -62,8 +66,41 @@ DataFileParser::Section SectionForName(std::string_view name) {
 }
 
 void DataFileParser::StoreFields(std::string_view line, std::string* row, int fields) {
+  // The fields come from the first kCsvLineLimit bytes; the cut is reported once per file.
+  if (line.size() > kCsvLineLimit) ++overlongLines_;
   for (int field = 1; field <= fields; ++field)
-    GetCsvField(row[field], line, field, prompts_);
+    GetCsvField(row[field], line, field);
+}
+
+bool DataFileParser::SawEverySavedSection() const {
+  unsigned every = kResultsSeen;
+  for (Section section : {Section::Settings, Section::Strip1, Section::Strip2, Section::StripPoints,
+                          Section::Rectangles, Section::Circles, Section::Lattice})
+    every |= 1u << static_cast<unsigned>(section);
+  return (sectionsSeen_ & every) == every;
+}
+
+bool DataFileParser::WouldApply(int version, std::string_view line) const {
+  if (version != 400 && version != 405) return false;
+  if (Contains(line, "$$")) return true;
+  switch (section_) {
+    case Section::Settings:
+      return counter_ <= kSettingLines;
+    case Section::Strip1:
+    case Section::Strip2:
+      return counter_ <= kStripRows;
+    case Section::StripPoints:
+      return counter_ <= kStripPointRows;
+    case Section::Rectangles:
+      return counter_ <= kRectRows;
+    case Section::Circles:
+      return counter_ <= kCircleRows;
+    case Section::Lattice:
+      return counter_ <= kGridRows;
+    case Section::None:
+      return false;
+  }
+  return false;
 }
 
 void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
@@ -71,8 +108,11 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
   if (version != 400 && version != 405) return;
   if (Contains(line, "$$")) {
     if (line.size() > 2) {
-      section_ = SectionForName(line.substr(2));
+      std::string_view name = line.substr(2);
+      section_ = SectionForName(name);
       counter_ = 1;
+      if (section_ != Section::None) sectionsSeen_ |= 1u << static_cast<unsigned>(section_);
+      if (Contains(name, "SOL")) sectionsSeen_ |= kResultsSeen;
     }
     return;
   }
@@ -112,23 +152,69 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
 }
 
 ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemSettings& settings,
-                         PromptService* prompts) {
-  std::vector<std::string> lines = SplitLines(bytes);
-  int version = DetectFileVersion(lines.empty() ? std::string_view() : lines.front());
+                         DataFileFindings* findings) {
+  const TextEncoding encoding = DetectTextEncoding(bytes);
+  const std::string_view text = WithoutByteOrderMark(bytes);
+  std::string_view firstLine;
+  ForEachLine(text, [&](std::string_view line) {
+    firstLine = line;
+    return false;
+  });
+  int version = DetectFileVersion(firstLine);
   if (version == 0) return ReadStatus::NotADataFile;
   ClearDocumentData(tables);
-  DataFileParser parser(tables, prompts);
-  for (const std::string& line : lines)
-    parser.ParseDataLine(version, DecodeCp932(line));
+  DataFileParser parser(tables);
+  TextDecoder decoder(encoding);
+  // "$$" is ASCII in both encodings and never part of a multi-byte character, so the raw line
+  // tells whether the parser wants it; lines it would skip are not decoded.
+  ForEachLine(text, [&](std::string_view line) {
+    if (parser.WouldApply(version, line)) parser.ParseDataLine(version, decoder.Decode(line));
+    return true;
+  });
   LinesToSettings(tables, settings);
+  if (findings) {
+    findings->readAsUtf8 = encoding == TextEncoding::Utf8;
+    findings->endsEarly = (!text.empty() && text.back() != '\n') || !parser.SawEverySavedSection();
+    findings->overlongLines = parser.overlongLines();
+  }
   return ReadStatus::Ok;
+}
+
+void ShowDataFileFindings(const DataFileFindings& findings, const std::string& path,
+                          PromptService& prompts) {
+  if (findings.readAsUtf8)
+    prompts.Show(MessageText(MessageId::ReadAsUtf8, path), PromptButtons::Ok);
+  if (findings.endsEarly)
+    prompts.Show(MessageText(MessageId::FileEndsEarly, path), PromptButtons::Ok);
+  if (findings.overlongLines > 0) {
+    prompts.Show(MessageText(MessageId::OverlongLines, FormatC("%d", findings.overlongLines),
+                             FormatC("%zu", kCsvLineLimit)),
+                 PromptButtons::Ok);
+  }
+}
+
+static ReadStatus StatusOf(FileReadError error) {
+  switch (error) {
+    case FileReadError::NotRegularFile:
+      return ReadStatus::NotRegularFile;
+    case FileReadError::TooLarge:
+      return ReadStatus::TooLarge;
+    case FileReadError::CannotOpen:
+    case FileReadError::None:
+      break;
+  }
+  return ReadStatus::CannotOpen;
 }
 
 ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemSettings& settings,
                         PromptService* prompts) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return ReadStatus::CannotOpen;
-  return ReadDataBytes(*bytes, tables, settings, prompts);
+  FileReadError error = FileReadError::None;
+  std::optional<std::string> bytes = ReadFileBytes(path, &error);
+  if (!bytes) return StatusOf(error);
+  DataFileFindings findings;
+  ReadStatus status = ReadDataBytes(*bytes, tables, settings, &findings);
+  if (status == ReadStatus::Ok && prompts) ShowDataFileFindings(findings, path, *prompts);
+  return status;
 }
 
 std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, int stressDigits) {

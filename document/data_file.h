@@ -21,8 +21,7 @@ int DetectFileVersion(std::string_view firstLine);
 // between lines.
 class DataFileParser {
  public:
-  explicit DataFileParser(DocumentTables& tables, PromptService* prompts = nullptr)
-      : tables_(tables), prompts_(prompts) {}
+  explicit DataFileParser(DocumentTables& tables) : tables_(tables) {}
 
   // Removes one trailing CR LF (or LF), then applies the line to the current section when
   // `version` is 400 or 405.
@@ -31,29 +30,64 @@ class DataFileParser {
   enum class Section { None, Settings, Strip1, Strip2, StripPoints, Rectangles, Circles, Lattice };
   Section section() const { return section_; }
 
+  // Whether ParseDataLine would change anything for `line` (a section marker, or a line the
+  // current section still has room for). Lines it would not are skipped without decoding them.
+  bool WouldApply(int version, std::string_view line) const;
+
+  // Table lines longer than kCsvLineLimit, whose fields were taken from their first
+  // kCsvLineLimit bytes.
+  int overlongLines() const { return overlongLines_; }
+  // Whether a marker of every section a saved file holds was seen: the settings, both load
+  // sets, the strip points, rectangles, circles, lattice and the result listing.
+  bool SawEverySavedSection() const;
+
  private:
   void StoreFields(std::string_view line, std::string* row, int fields);
 
   DocumentTables& tables_;
-  PromptService* prompts_;
   Section section_ = Section::None;
   int counter_ = 1;
+  int overlongLines_ = 0;
+  unsigned sectionsSeen_ = 0;  // bit 1 << Section, and kResultsSeen for the result listing
 };
 
 // The section a marker name (the text after "$$") selects.
 DataFileParser::Section SectionForName(std::string_view name);
 
-enum class ReadStatus { Ok, CannotOpen, NotADataFile };
+enum class ReadStatus {
+  Ok,
+  CannotOpen,
+  NotADataFile,
+  NotRegularFile,  // a folder, FIFO or device: never read
+  TooLarge,        // larger than kLargestReadableFile: never read
+};
+
+// What reading noticed about a data file that still opened. The document holds what could be
+// read; these say what the user should know about it.
+struct DataFileFindings {
+  // The file was UTF-8 (it had a byte-order mark, or was not Shift-JIS but valid UTF-8);
+  // saving writes Shift-JIS as always.
+  bool readAsUtf8 = false;
+  // The file ends in the middle of a line, or before a section every saved file has.
+  bool endsEarly = false;
+  // Table lines cut at kCsvLineLimit bytes.
+  int overlongLines = 0;
+};
 
 // Reads a data file into the tables: detects the version from the first line, and only for a
 // data file clears the tables, applies every line and sets the numeric mirrors of the scale
-// and print-range lines. Any other file leaves the tables untouched.
+// and print-range lines. Any other file leaves the tables untouched. With `prompts`, what the
+// read found (DataFileFindings) is shown, one message for each finding.
 ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemSettings& settings,
                         PromptService* prompts = nullptr);
 
-// The same, from the file's bytes.
+// The same, from the file's bytes, with the findings returned instead of shown.
 ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemSettings& settings,
-                         PromptService* prompts = nullptr);
+                         DataFileFindings* findings = nullptr);
+
+// Shows one message for each finding about the file at `path`.
+void ShowDataFileFindings(const DataFileFindings& findings, const std::string& path,
+                          PromptService& prompts);
 
 // The whole data file as UTF-8 text with CR LF line ends: version line, settings, loads,
 // points and the result listing of `results` with `stressDigits` decimals.

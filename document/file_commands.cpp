@@ -115,6 +115,13 @@ void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
     case ReadStatus::NotADataFile:
       services_.prompts.Show(MessageText(MessageId::NotADataFile), PromptButtons::Ok);
       return;
+    case ReadStatus::NotRegularFile:
+      services_.prompts.Show(FileReadErrorText(FileReadError::NotRegularFile, path),
+                             PromptButtons::Ok);
+      return;
+    case ReadStatus::TooLarge:
+      services_.prompts.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
+      return;
     case ReadStatus::Ok:
       return;
   }
@@ -133,7 +140,8 @@ void CQelDoc::OnFileOpen() {
   if (!SaveModified()) return;
   // Line 1: the folder of the file last opened here; line 2 is kept as it is.
   std::string lastFolder, secondLine;
-  if (std::optional<std::vector<std::string>> lines = ReadTextLines(LastFolderFilePath())) {
+  if (std::optional<std::vector<std::string>> lines =
+          ReadTextLines(LastFolderFilePath(), nullptr, 2)) {
     if (lines->size() > 0) lastFolder = (*lines)[0];
     if (lines->size() > 1) secondLine = (*lines)[1];
   }

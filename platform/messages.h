@@ -28,6 +28,22 @@ enum class MessageId : int {
   ReplaceExisting = 4102,       // %1 = path: replace the existing file?
   SaveChanges = 4103,           // the document changed: save it first?
   RefusedCharacter = 4104,      // a character a data file cannot keep in a cell was refused
+  // Files that cannot or should not be read whole, and what reading a damaged file found.
+  NotRegularFile = 4110,  // %1 = path: a folder, FIFO or device
+  FileTooLarge = 4111,    // %1 = path, %2 = the limit in megabytes
+  ReadAsUtf8 = 4112,      // %1 = path
+  FileEndsEarly = 4113,   // %1 = path
+  OverlongLines = 4114,   // %1 = how many lines, %2 = bytes read of each
+  // Why a save failed.
+  SaveDiskFull = 4115,       // %1 = path
+  SaveNotPermitted = 4116,   // %1 = path
+  SaveIoError = 4117,        // %1 = path
+  SaveFailedBecause = 4118,  // %1 = path, %2 = the system's reason
+  // The data folder, the figure's extent and images of pages.
+  DataFolderUnusable = 4119,  // %1 = the folder, %2 = the folder used instead
+  FigureExtentCut = 4120,     // %1 = the largest page count, %2 = x in metres
+  ImageTooLarge = 4121,       // %1 = "W x H" pixels, %2 = the limit in pixels
+  ImageOutOfMemory = 4122,    // %1 = "W x H" pixels
   NotAnInteger = 4130,
   IntegerOutOfRange = 4131,  // %1 = smallest, %2 = largest
   NotANumber = 4132,

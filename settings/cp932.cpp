@@ -59,11 +59,24 @@ std::string CodePointOf(std::string_view character) {
 
 }  // namespace
 
-std::string DecodeCp932(std::string_view bytes) {
+namespace {
+
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
+}  // namespace
+
+Cp932Decoder::Cp932Decoder() : converter_(iconv_open("UTF-8", "CP932")) {}
+
+Cp932Decoder::~Cp932Decoder() {
+  if (static_cast<iconv_t>(converter_) != kNoConverter)
+    iconv_close(static_cast<iconv_t>(converter_));
+}
+
+std::string Cp932Decoder::Decode(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2 + 16);
-  Converter converter("UTF-8", "CP932");
-  if (!converter.valid()) {
+  const iconv_t converter = static_cast<iconv_t>(converter_);
+  if (converter == kNoConverter) {
     // No converter: keep the ASCII and mark everything else.
     for (char c : bytes) {
       if (static_cast<unsigned char>(c) < 0x80)
@@ -73,13 +86,14 @@ std::string DecodeCp932(std::string_view bytes) {
     }
     return out;
   }
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
   char* in = const_cast<char*>(bytes.data());
   std::size_t inLeft = bytes.size();
   char buffer[4096];
   while (inLeft > 0) {
     char* outPtr = buffer;
     std::size_t outLeft = sizeof buffer;
-    std::size_t result = iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft);
+    std::size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
     out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
     if (result == static_cast<std::size_t>(-1)) {
       if (errno == E2BIG) continue;
@@ -87,10 +101,31 @@ std::string DecodeCp932(std::string_view bytes) {
       out += kReplacement;
       ++in;
       --inLeft;
-      iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
+      iconv(converter, nullptr, nullptr, nullptr, nullptr);
     }
   }
   return out;
+}
+
+std::string DecodeCp932(std::string_view bytes) {
+  Cp932Decoder decoder;
+  return decoder.Decode(bytes);
+}
+
+bool IsValidCp932(std::string_view bytes) {
+  Converter converter("UTF-8", "CP932");
+  if (!converter.valid()) return false;
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char buffer[4096];
+  while (inLeft > 0) {
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    if (iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) &&
+        errno != E2BIG)
+      return false;
+  }
+  return true;
 }
 
 Cp932Encoding EncodeCp932(std::string_view utf8) {

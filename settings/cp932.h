@@ -10,6 +10,24 @@ namespace qel {
 // U+FFFD and decoding goes on with the next byte.
 std::string DecodeCp932(std::string_view bytes);
 
+// DecodeCp932 for many texts in a row, such as the lines of a file: the converter is opened
+// once instead of once per text.
+class Cp932Decoder {
+ public:
+  Cp932Decoder();
+  ~Cp932Decoder();
+  Cp932Decoder(const Cp932Decoder&) = delete;
+  Cp932Decoder& operator=(const Cp932Decoder&) = delete;
+
+  std::string Decode(std::string_view bytes);
+
+ private:
+  void* converter_;  // an iconv_t, kept out of this header
+};
+
+// True when every byte of `bytes` belongs to a valid CP932 character.
+bool IsValidCp932(std::string_view bytes);
+
 struct Cp932Encoding {
   bool ok = false;
   std::string bytes;         // the encoded text, when ok

@@ -12,7 +12,7 @@ namespace qel {
 namespace fs = std::filesystem;
 
 std::string ReadFirstLine(const std::string& path) {
-  std::optional<std::vector<std::string>> lines = ReadTextLines(path);
+  std::optional<std::vector<std::string>> lines = ReadTextLines(path, nullptr, 1);
   if (!lines || lines->empty()) return std::string();
   return lines->front();
 }

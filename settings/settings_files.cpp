@@ -48,21 +48,25 @@ void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSetti
   }
 }
 
-void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptService& prompts) {
+// The font files of `folder` into `fonts`, with the size checks and the default face. A
+// missing first file is reported; a file that is there but refused unread is reported whichever
+// slot it is.
+static void ReadFontFilesFrom(const std::string& folder, FontSlots& fonts, PromptService& prompts) {
   for (int i = 1; i <= FontSlots::kCount; ++i) {
     FontSlot& font = fonts[i];
     font.colour = 0;
     font.underline = 0;
-    std::string path = FontFilePath(settings, i);
-    std::optional<std::vector<std::string>> lines = ReadTextLines(path);
+    std::string path = folder + "/Font" + std::to_string(i) + ".ndx";
+    FileReadError error = FileReadError::None;
+    std::optional<std::vector<std::string>> lines = ReadTextLines(path, &error, 4);
     if (lines) {
       const std::vector<std::string>& l = *lines;
       if (l.size() > 0) font.size = ToDouble(l[0]);
       if (l.size() > 1) font.faceName = l[1];
       if (l.size() > 2) font.colour = ToLong(l[2]);
       if (l.size() > 3) font.underline = ToInt(l[3]);
-    } else if (i == 1) {
-      prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
+    } else if (i == 1 || error != FileReadError::CannotOpen) {
+      prompts.Show(FileReadErrorText(error, path), PromptButtons::Ok);
     }
     const double largest = i == 5 ? 100.0 : 200.0;
     if (!(font.size > 1 && font.size <= largest)) font.size = i == 5 ? 8.0 : 10.0;
@@ -70,20 +74,37 @@ void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptServi
   }
 }
 
+void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptService& prompts) {
+  ReadFontFilesFrom(settings.dataFolder, fonts, prompts);
+}
+
 std::optional<SystemSettings> LoadSystemSettings(SystemSettings& settings, FontSlots& fonts,
                                                  const SystemPaths& paths, PromptService& prompts) {
   std::optional<SystemSettings> asRead;
+  // Where this first load reads the settings and fonts: the data folder, or the shipped files
+  // when the data folder cannot be made (a read-only parent, a file in the way). Settings
+  // dialogs still save to the data folder, and say so when they cannot.
+  std::string readFolder = settings.dataFolder;
   if (!settings.loaded.folderResolved) {
     settings.loaded.folderResolved = true;
     settings.dataFolder = ResolveDataFolder(paths);
-    PopulateDataFolder(settings.dataFolder, paths.ShippedDataFolder());
+    readFolder = settings.dataFolder;
+    const std::string shipped = paths.ShippedDataFolder();
+    if (!PopulateDataFolder(settings.dataFolder, shipped) && !shipped.empty()) {
+      prompts.Show(MessageText(MessageId::DataFolderUnusable, settings.dataFolder, shipped),
+                   PromptButtons::Ok);
+      readFolder = shipped;
+    }
   }
   if (!settings.loaded.systemFileRead) {
     settings.loaded.systemFileRead = true;
-    std::string path = SystemFilePath(settings);
-    std::optional<std::vector<std::string>> lines = ReadTextLines(path);
+    const std::string path = readFolder + "/Sys.ndx";
+    FileReadError error = FileReadError::None;
+    // The version line and the setting lines; later lines are never used.
+    std::optional<std::vector<std::string>> lines =
+        ReadTextLines(path, &error, static_cast<std::size_t>(kLastSettingLine) + 2);
     if (!lines) {
-      prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
+      prompts.Show(FileReadErrorText(error, path), PromptButtons::Ok);
     } else {
       ApplySystemSettingsLines(*lines, settings);
       asRead = settings;
@@ -91,7 +112,7 @@ std::optional<SystemSettings> LoadSystemSettings(SystemSettings& settings, FontS
   }
   if (!settings.loaded.fontsRead) {
     settings.loaded.fontsRead = true;
-    ReadFontFiles(settings, fonts, prompts);
+    ReadFontFilesFrom(readFolder, fonts, prompts);
   }
   ClampSettings(settings);
   return asRead;

@@ -6,27 +6,67 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 
+#include "platform/messages.h"
 #include "settings/cp932.h"
+#include "settings/text_encoding.h"
 
 namespace qel {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(content).str();
+std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError* error) {
+  auto fail = [error](FileReadError why) -> std::optional<std::string> {
+    if (error) *error = why;
+    return std::nullopt;
+  };
+  if (error) *error = FileReadError::None;
+  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever. It has
+  // no effect on the regular files that are read below.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return fail(FileReadError::CannotOpen);
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat info;
+  if (::fstat(fd, &info) != 0) return fail(FileReadError::CannotOpen);
+  if (!S_ISREG(info.st_mode)) return fail(FileReadError::NotRegularFile);
+  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kLargestReadableFile)
+    return fail(FileReadError::TooLarge);
+  std::string content;
+  content.reserve(static_cast<std::size_t>(info.st_size));
+  // The file may grow while it is read: one byte more than the limit tells.
+  char buffer[65536];
+  while (content.size() <= kLargestReadableFile) {
+    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return fail(FileReadError::CannotOpen);
+    }
+    if (got == 0) break;
+    content.append(buffer, static_cast<std::size_t>(got));
+  }
+  if (content.size() > kLargestReadableFile) return fail(FileReadError::TooLarge);
+  return content;
+}
+
+std::string FileReadErrorText(FileReadError error, const std::string& path) {
+  switch (error) {
+    case FileReadError::NotRegularFile:
+      return MessageText(MessageId::NotRegularFile, path);
+    case FileReadError::TooLarge:
+      return MessageText(MessageId::FileTooLarge, path,
+                         std::to_string(kLargestReadableFileMegabytes));
+    case FileReadError::CannotOpen:
+    case FileReadError::None:
+      break;
+  }
+  return MessageText(MessageId::FileNotFound, path);
 }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
@@ -46,12 +86,18 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, FileReadError* error,
+                                                      std::size_t maxLines) {
+  std::optional<std::string> bytes = ReadFileBytes(path, error);
   if (!bytes) return std::nullopt;
-  std::vector<std::string> lines = SplitLines(*bytes);
-  for (std::string& line : lines)
-    line = DecodeCp932(line);
+  std::string_view text = WithoutByteOrderMark(*bytes);
+  TextDecoder decoder(DetectTextEncoding(*bytes));
+  std::vector<std::string> lines;
+  ForEachLine(text, [&](std::string_view line) {
+    if (lines.size() >= maxLines) return false;
+    lines.push_back(decoder.Decode(line));
+    return true;
+  });
   return lines;
 }
 
@@ -75,8 +121,21 @@ static mode_t NewFileMode() {
 
 static WriteOutcome Failure(const std::string& what) {
   WriteOutcome outcome;
-  outcome.error = what + ": " + std::strerror(errno);
+  outcome.systemError = errno;
+  outcome.error = what + ": " + std::strerror(outcome.systemError);
   return outcome;
+}
+
+// Flushes the folder's entries, so that a rename into it is on the disk before the write
+// counts as done. File systems that cannot flush a folder (EINVAL) have nothing to flush, and a
+// folder that cannot be opened for it is left as it is: the rename itself succeeded.
+static bool SyncFolder(const fs::path& folder, WriteOutcome& outcome) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return true;
+  bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == EOPNOTSUPP;
+  if (!synced) outcome = Failure("sync folder " + folder.string());
+  ::close(fd);
+  return synced;
 }
 
 WriteOutcome WriteFileSafely(const std::string& requestedPath, std::string_view bytes) {
@@ -133,7 +192,7 @@ WriteOutcome WriteFileSafely(const std::string& requestedPath, std::string_view 
     return outcome;
   }
   WriteOutcome outcome;
-  outcome.ok = true;
+  outcome.ok = SyncFolder(folder, outcome);
   return outcome;
 }
 

@@ -1,6 +1,8 @@
 // Reading and safely writing the program's text files (CP932, CR LF line ends).
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,16 +10,55 @@
 
 namespace qel {
 
-// The whole content of a file, or nothing when it cannot be opened or read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// The largest file the program reads. A data file is a few kilobytes and the settings files
+// less; anything near this size is not one of the program's files, and reading it whole would
+// only tie up memory.
+inline constexpr std::size_t kLargestReadableFile = 64 * 1024 * 1024;
+inline constexpr int kLargestReadableFileMegabytes = 64;
+
+// Why a file's bytes could not be read.
+enum class FileReadError {
+  None,
+  CannotOpen,      // missing, or no permission
+  NotRegularFile,  // a folder, a FIFO, a device: it might block or never end
+  TooLarge,        // over kLargestReadableFile
+};
+
+// The whole content of a regular file of at most kLargestReadableFile bytes; nothing otherwise,
+// with the reason in `error` when one is given. Opening never blocks, even on a FIFO.
+std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError* error = nullptr);
+
+// The message for a file that could not be read: not found (4008), not a regular file (4110)
+// or too large (4111).
+std::string FileReadErrorText(FileReadError error, const std::string& path);
 
 // Splits bytes into lines at each line feed; a carriage return just before the line feed goes
 // with it. Lines are kept whole, however long. A last line without a line end is kept as it is.
 std::vector<std::string> SplitLines(std::string_view bytes);
 
-// Reads a CP932 text file as UTF-8 lines without their line ends; nothing when it cannot be
-// opened.
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// Calls `visit(line)` for each line SplitLines would give, without copying the lines; stops
+// early when `visit` returns false.
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit&& visit) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) {
+      visit(bytes.substr(start));
+      return;
+    }
+    std::size_t contentEnd = end;
+    if (contentEnd > start && bytes[contentEnd - 1] == '\r') --contentEnd;
+    if (!visit(bytes.substr(start, contentEnd - start))) return;
+    start = end + 1;
+  }
+}
+
+// Reads a text file (CP932, or UTF-8 when DetectTextEncoding says so) as UTF-8 lines without
+// their line ends, at most `maxLines` of them; nothing when it cannot be read.
+std::optional<std::vector<std::string>> ReadTextLines(
+    const std::string& path, FileReadError* error = nullptr,
+    std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
 struct WriteOutcome {
   bool ok = false;
@@ -26,10 +67,13 @@ struct WriteOutcome {
   std::string codePoint;
   // A description of a system failure (for logs and tests), when there was one.
   std::string error;
+  // The errno of that failure (ENOSPC, EACCES, EIO, ...); 0 when there was none.
+  int systemError = 0;
 };
 
 // Writes `bytes` to `path` through a temporary file in the same folder, renamed over the target
-// only after a complete write, flush and close; on any failure the old file is left as it was.
+// only after a complete write, flush and close; the folder is then flushed too, so that the
+// rename outlives a power cut. On any failure before the rename the old file is left as it was.
 WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // Encodes UTF-8 `text` to CP932 and writes it with WriteFileSafely. A character CP932 cannot

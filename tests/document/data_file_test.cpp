@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/messages.h"
+#include "settings/cp932.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
+#include "support/test_files.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -63,15 +70,14 @@ TEST(ParseDataLine, RowsPastTheLimitLeaveTheCounterAlone) {
   EXPECT_EQ(tables.gridPoints[1][1], "99");
 }
 
-TEST(ParseDataLine, ALongCellLineIsCutWithAMessage) {
+TEST(ParseDataLine, ALongCellLineIsCutAndCounted) {
   DocumentTables tables;
-  ScriptedPrompts prompts;
-  DataFileParser parser(tables, &prompts);
+  DataFileParser parser(tables);
   parser.ParseDataLine(405, "$$OXZ");
   parser.ParseDataLine(405, "1," + std::string(3000, '7'));
   EXPECT_EQ(tables.stripPoints[1][1], "1");
   EXPECT_EQ(tables.stripPoints[1][2].size(), 2600u - 2u);
-  EXPECT_GE(prompts.CountShown("too many csv"), 1);
+  EXPECT_EQ(parser.overlongLines(), 1);  // the file read reports them once (ReadDataFile)
 }
 
 TEST(ReadDataBytes, AFileThatIsNotADataFileLeavesTheDocumentAlone) {
@@ -116,6 +122,97 @@ TEST(ReadDataBytes, ClearsTheDocumentAndSetsTheNumericMirrors) {
   EXPECT_DOUBLE_EQ(settings.stripTopY, 12.5);
   EXPECT_EQ(settings.stripRangeY, 60);
   EXPECT_EQ(settings.rectScaleX, 0);
+}
+
+// The bytes a save writes for a document with a Japanese title and one rectangle: a complete
+// file, as every saved file is.
+std::string SavedFileText() {
+  DocumentTables tables;
+  tables.settingLines[27] = "盛土の断面";
+  tables.rectLoads[1][1] = "1";
+  tables.rectLoads[1][6] = "10";
+  return FormatDataFile(tables, ResultsGrid{}, 3);
+}
+
+std::string ShiftJis(const std::string& text) {
+  return EncodeCp932(text).bytes;
+}
+
+TEST(ReadDataBytes, FindsWhatTheUserShouldKnowAboutAFile) {
+  const std::string saved = SavedFileText();
+  const std::size_t results = saved.find("$$SOL");
+  std::string overlong = "$$_QEL405\r\n$$K1\r\n";
+  for (int row = 0; row < 25; ++row)  // 20 are read; the 5 past the limit are not looked at
+    overlong += "1," + std::string(3000, '2') + "\r\n";
+  overlong += "$$RECT\r\n1," + std::string(2601, '3') + "\r\n";
+
+  struct Case {
+    const char* what;
+    std::string bytes;
+    bool utf8, endsEarly;
+    int overlongLines;
+  };
+  const Case cases[] = {
+      {"a saved file", ShiftJis(saved), false, false, 0},
+      {"cut before the result listing", ShiftJis(saved.substr(0, results)), false, true, 0},
+      {"cut in the middle of a line", ShiftJis(saved.substr(0, saved.size() - 1)), false, true, 0},
+      {"saved as UTF-8 by another editor", saved, true, false, 0},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + saved, true, false, 0},
+      {"over-long rows", overlong, false, true, 21},
+  };
+  for (const Case& c : cases) {
+    DocumentTables tables;
+    SystemSettings settings;
+    DataFileFindings findings;
+    ASSERT_EQ(ReadDataBytes(c.bytes, tables, settings, &findings), ReadStatus::Ok) << c.what;
+    EXPECT_EQ(findings.readAsUtf8, c.utf8) << c.what;
+    EXPECT_EQ(findings.endsEarly, c.endsEarly) << c.what;
+    EXPECT_EQ(findings.overlongLines, c.overlongLines) << c.what;
+    if (c.overlongLines == 0) {
+      // What was read is shown, whatever was found.
+      EXPECT_EQ(tables.settingLines[27], "盛土の断面") << c.what;
+      EXPECT_EQ(tables.rectLoads[1][6], "10") << c.what;
+    }
+  }
+}
+
+TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
+  test::TempFolder folder;
+  const std::string path = folder.File("mailed.qdw");
+  std::string bytes = SavedFileText();  // UTF-8, and cut short below
+  bytes = bytes.substr(0, bytes.find("$$OXYZ"));
+  bytes += "$$RECT\r\n";
+  for (int row = 0; row < 40; ++row)
+    bytes += "1,0,0,1,1," + std::string(3000, '5') + "\r\n";
+  test::WriteBytes(path, bytes);
+
+  DocumentTables tables;
+  SystemSettings settings;
+  ScriptedPrompts prompts;
+  ASSERT_EQ(ReadDataFile(path, tables, settings, &prompts), ReadStatus::Ok);
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::ReadAsUtf8, path)), 1);
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FileEndsEarly, path)), 1);
+  // One message for the 40 long rows, where each of their six fields once gave its own.
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::OverlongLines, "40", "2600")), 1);
+  EXPECT_EQ(prompts.shown().size(), 3u);
+  EXPECT_EQ(tables.settingLines[27], "盛土の断面");
+}
+
+TEST(ReadDataFile, RefusesWhatIsNoRegularFileOrTooLarge) {
+  test::TempFolder folder;
+  const std::string fifo = folder.File("fifo.qdw");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string large = folder.File("large.qdw");
+  test::WriteBytes(large, "$$_QEL405\r\n");
+  std::filesystem::resize_file(large, kLargestReadableFile + 1);
+  DocumentTables tables;
+  SystemSettings settings;
+  tables.settingLines[27] = "kept";
+  EXPECT_EQ(ReadDataFile(fifo, tables, settings), ReadStatus::NotRegularFile);
+  EXPECT_EQ(ReadDataFile("/dev/zero", tables, settings), ReadStatus::NotRegularFile);
+  EXPECT_EQ(ReadDataFile(large, tables, settings), ReadStatus::TooLarge);
+  EXPECT_EQ(ReadDataFile(folder.File("none.qdw"), tables, settings), ReadStatus::CannotOpen);
+  EXPECT_EQ(tables.settingLines[27], "kept");
 }
 
 TEST(FormatDataFile, WritesTheFixedLayoutAndTheResultListing) {

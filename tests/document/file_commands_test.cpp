@@ -2,7 +2,10 @@
 #include "document/file_commands.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 
 #include <filesystem>
 #include <optional>
@@ -326,7 +329,11 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsThePathNameAndTheRecentFiles) {
   OpenThroughTheDialog(path);
   chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
   document.OnFileSaveAs();
-  EXPECT_EQ(prompts.CountShown("保存できませんでした"), 1);
+  // The message names the reason the system gave.
+  EXPECT_EQ(
+      prompts.CountShown(MessageText(MessageId::SaveFailedBecause,
+                                     files.File("no-such-folder/new.qdw"), std::strerror(ENOENT))),
+      1);
   EXPECT_EQ(document.GetPathName(), path);
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
 }

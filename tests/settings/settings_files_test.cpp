@@ -2,6 +2,9 @@
 #include "settings/settings_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "document/document_tables.h"
 #include "document/style_defaults.h"
@@ -204,6 +207,69 @@ TEST_F(SettingsFilesTest, WriteFontFileLayout) {
   ASSERT_TRUE(WriteFontFile(folder.File("Font2.ndx"), font));
   EXPECT_EQ(test::ReadBytes(folder.File("Font2.ndx")),
             "11.3\r\nIPA\x83\x53\x83\x56\x83\x62\x83\x4e\r\n255\r\n1\r\n");
+}
+
+TEST_F(SettingsFilesTest, ARangeOfIntMinLimitsTheGridWithoutOverflow) {
+  // The grid is limited before the settings are clamped, with the range as the file has it.
+  WriteSystemFile({{3, "-2147483648"}, {24, "5"}, {13, "-2147483647"}, {39, "0"}});
+  Load();
+  EXPECT_EQ(tables.settingLines[25], "-2147483649");
+  EXPECT_EQ(tables.settingLines[55], "-2147483648");
+  EXPECT_EQ(settings.stripRangeX, 80);  // clamped afterwards
+}
+
+TEST_F(SettingsFilesTest, FilesThatCannotBeReadWholeAreRefusedWithTheirReason) {
+  WriteSystemFile({{0, "200"}});
+  ASSERT_EQ(::mkfifo(folder.File("Font3.ndx").c_str(), 0600), 0);
+  std::filesystem::remove(folder.File("Sys.ndx"));
+  ASSERT_EQ(::mkfifo(folder.File("Sys.ndx").c_str(), 0600), 0);
+  test::WriteBytes(folder.File("Font1.ndx"), "12\r\nIPAGothic\r\n");
+  Load();  // returns: a FIFO is never waited on
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Sys.ndx"))), 1);
+  // A refused font file is reported whichever slot it is; a missing one only for slot 1.
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Font3.ndx"))),
+            1);
+  EXPECT_EQ(prompts.shown().size(), 2u);
+  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_EQ(fonts[1].faceName, "IPAGothic");
+  EXPECT_EQ(fonts[3].faceName, "ＭＳ 明朝");
+}
+
+// A data folder that cannot be made: the program says so and runs on the shipped settings
+// instead of settings that are all 0.
+TEST_F(SettingsFilesTest, AnUnusableDataFolderFallsBackToTheShippedSettings) {
+  const std::string shipped = std::string(QEL_SOURCE_DIR) + "/data";
+  struct Case {
+    const char* what;
+    std::string blocker;  // a file where a folder of the data folder's path should be
+  };
+  const Case cases[] = {
+      {"a file in the way of the folder", "Vardamo/Qel6"},
+      {"a file in the way of its parent", "Vardamo"},
+  };
+  for (const Case& c : cases) {
+    test::TempFolder home;
+    std::filesystem::create_directories(std::filesystem::path(home.File(c.blocker)).parent_path());
+    test::WriteBytes(home.File(c.blocker), "not a folder");
+    paths.dataHome = home.path();
+    paths.configHome = home.File("config");
+    paths.shippedDataFolder = shipped;
+    settings = SystemSettings{};
+    fonts = FontSlots{};
+    tables = DocumentTables{};
+    prompts.Clear();
+    Load();
+    const std::string folder = home.File("Vardamo/Qel6");
+    EXPECT_EQ(settings.dataFolder, folder) << c.what;  // dialogs still save there
+    EXPECT_EQ(prompts.CountShown(MessageText(MessageId::DataFolderUnusable, folder, shipped)), 1)
+        << c.what;
+    EXPECT_EQ(prompts.shown().size(), 1u) << c.what;  // no "file not found" for Sys.ndx
+    EXPECT_EQ(settings.marginTop, 20) << c.what;      // the shipped margins, axes and grid
+    EXPECT_EQ(settings.axisLineWidth, 1) << c.what;
+    EXPECT_EQ(settings.gridMarkSize, 2) << c.what;
+    EXPECT_FALSE(tables.settingLines[27].empty()) << c.what;
+    EXPECT_EQ(fonts[1].faceName, "ＭＳ 明朝") << c.what;
+  }
 }
 
 TEST_F(SettingsFilesTest, TheShippedSettingsLoadCleanly) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "support/test_files.h"
@@ -30,6 +31,52 @@ TEST(ReadTextLines, DecodesShiftJisAndReportsMissingFiles) {
   EXPECT_EQ(*lines, (std::vector<std::string>{"あ", "b"}));
   EXPECT_FALSE(ReadTextLines(folder.File("missing.txt")));
   EXPECT_FALSE(ReadTextLines(folder.path()));  // a folder is not a file
+}
+
+TEST(ReadFileBytes, ReadsOnlyRegularFilesUpToTheLimit) {
+  test::TempFolder folder;
+  const std::string fifo = folder.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // A sparse file one byte over the limit takes no disk space.
+  const std::string large = folder.File("large");
+  test::WriteBytes(large, "");
+  std::filesystem::resize_file(large, kLargestReadableFile + 1);
+  const std::string largest = folder.File("largest");
+  test::WriteBytes(largest, "");
+  std::filesystem::resize_file(largest, kLargestReadableFile);
+  test::WriteBytes(folder.File("small"), "abc");
+
+  struct Case {
+    std::string path;
+    FileReadError error;
+  };
+  const Case cases[] = {
+      {folder.File("small"), FileReadError::None},
+      {largest, FileReadError::None},
+      {folder.File("missing"), FileReadError::CannotOpen},
+      {fifo, FileReadError::NotRegularFile},         // would block for ever waiting for a writer
+      {"/dev/zero", FileReadError::NotRegularFile},  // would never end
+      {folder.path(), FileReadError::NotRegularFile},
+      {large, FileReadError::TooLarge},
+  };
+  for (const Case& c : cases) {
+    FileReadError error = FileReadError::CannotOpen;
+    std::optional<std::string> bytes = ReadFileBytes(c.path, &error);
+    EXPECT_EQ(error, c.error) << c.path;
+    EXPECT_EQ(bytes.has_value(), c.error == FileReadError::None) << c.path;
+  }
+  EXPECT_EQ(ReadFileBytes(largest)->size(), kLargestReadableFile);
+}
+
+TEST(ReadTextLines, ReadsUtf8FilesAndStopsAtTheLinesWanted) {
+  test::TempFolder folder;
+  test::WriteBytes(folder.File("bom.txt"), "\xEF\xBB\xBF明朝\r\nb\r\n");
+  EXPECT_EQ(*ReadTextLines(folder.File("bom.txt")), (std::vector<std::string>{"明朝", "b"}));
+  test::WriteBytes(folder.File("many.txt"), std::string(1000000, '\n'));
+  EXPECT_EQ(ReadTextLines(folder.File("many.txt"), nullptr, 3)->size(), 3u);
+  FileReadError error = FileReadError::None;
+  EXPECT_FALSE(ReadTextLines("/dev/zero", &error));
+  EXPECT_EQ(error, FileReadError::NotRegularFile);
 }
 
 TEST(WriteFileSafely, ReplacesTheFileAndLeavesNoTemporaryBehind) {
@@ -59,7 +106,9 @@ TEST(WriteFileSafely, AFailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(outcome.ok);
   EXPECT_EQ(outcome.badCharacter, "€");
   EXPECT_EQ(test::ReadBytes(path), "precious");
-  EXPECT_FALSE(WriteFileSafely(folder.File("no/such/folder/x.qdw"), "x").ok);
+  WriteOutcome missingFolder = WriteFileSafely(folder.File("no/such/folder/x.qdw"), "x");
+  EXPECT_FALSE(missingFolder.ok);
+  EXPECT_EQ(missingFolder.systemError, ENOENT);          // the reason, for the message
   EXPECT_FALSE(WriteFileSafely(folder.path(), "x").ok);  // the target is a folder
 }
 

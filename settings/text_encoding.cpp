@@ -1,0 +1,95 @@
+// Telling CP932 files from UTF-8 files, and decoding either.
+#include "settings/text_encoding.h"
+
+namespace qel {
+
+namespace {
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
+// The length of the well-formed UTF-8 sequence at the start of `bytes`; 0 when there is none.
+std::size_t WellFormedLength(std::string_view bytes) {
+  auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char lead = at(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // no overlong forms
+    if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length) return 0;
+  if (at(1) < low || at(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (at(i) < 0x80 || at(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+    bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  return bytes;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  while (!bytes.empty()) {
+    std::size_t length = WellFormedLength(bytes);
+    if (length == 0) return false;
+    bytes.remove_prefix(length);
+  }
+  return true;
+}
+
+std::string RepairUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  while (!bytes.empty()) {
+    std::size_t length = WellFormedLength(bytes);
+    if (length == 0) {
+      out += kReplacement;
+      length = 1;
+    } else {
+      out.append(bytes.substr(0, length));
+    }
+    bytes.remove_prefix(length);
+  }
+  return out;
+}
+
+TextEncoding DetectTextEncoding(std::string_view bytes) {
+  if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) return TextEncoding::Utf8;
+  // glibc's CP932 accepts nearly any pair of high bytes, so Japanese UTF-8 text usually reads as
+  // (nonsense) Shift-JIS too. Japanese Shift-JIS text, in turn, is practically never valid UTF-8:
+  // its kana and most kanji start with bytes that UTF-8 only allows inside a sequence. Valid
+  // UTF-8 with a character of three or four bytes (kana, kanji, full-width forms) is therefore
+  // taken as UTF-8; text whose only non-ASCII characters are of two bytes stays Shift-JIS when
+  // it is valid Shift-JIS (a half-width katakana pair can look like one such character).
+  bool longSequence = false;
+  for (std::string_view rest = bytes; !rest.empty();) {
+    std::size_t length = WellFormedLength(rest);
+    if (length == 0) return TextEncoding::Cp932;
+    if (length >= 3) longSequence = true;
+    rest.remove_prefix(length);
+  }
+  if (longSequence || !IsValidCp932(bytes)) return TextEncoding::Utf8;
+  return TextEncoding::Cp932;
+}
+
+std::string TextDecoder::Decode(std::string_view bytes) {
+  if (encoding_ == TextEncoding::Utf8) return RepairUtf8(bytes);
+  return cp932_.Decode(bytes);
+}
+
+}  // namespace qel

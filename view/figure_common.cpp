@@ -40,6 +40,11 @@ void OutlineFigureWindow(DeviceContext& dc, const WorldTransform& transform,
             width, kCyan);
 }
 
+DeviceRect WindowOnDevice(const WorldTransform& transform, const FigureWindow& window) {
+  return {ToDeviceX(transform, window.left), ToDeviceY(transform, window.top),
+          ToDeviceX(transform, window.right), ToDeviceY(transform, window.bottom)};
+}
+
 void ClipToFigureWindow(DeviceContext& dc, const WorldTransform& transform,
                         const FigureWindow& window) {
   WorldClipRect(dc, transform, window.left, window.top, window.right, window.bottom);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "view/figure_pages.h"
+#include "view/grid_strokes.h"
 #include "view/render_context.h"
 
 namespace qel {
@@ -28,6 +29,9 @@ FigureWindow PlaceFigureWindow(RenderContext& ctx, const FigurePaging& paging);
 // Outlines the window in cyan, so the screen shows what one printed page holds.
 void OutlineFigureWindow(DeviceContext& dc, const WorldTransform& transform,
                          const FigureWindow& window, int width);
+
+// The window in device units, as the clip region takes it.
+DeviceRect WindowOnDevice(const WorldTransform& transform, const FigureWindow& window);
 
 // Narrows the clip region to the window.
 void ClipToFigureWindow(DeviceContext& dc, const WorldTransform& transform,

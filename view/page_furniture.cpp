@@ -15,7 +15,6 @@ namespace qel {
 namespace {
 
 constexpr double kPointsToInches = 0.013888888888888888;  // 1 / 72
-constexpr int kGridStepLimit = 10000;
 
 // Millimetres on the paper to a device coordinate, truncated and kept in the device range.
 int PaperToDevice(double millimetres, double pixelsPerMm) {
@@ -149,35 +148,27 @@ FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
   return grid;
 }
 
-void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour) {
+void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour,
+                    const DeviceRect& visible) {
   FigureGrid grid = ReadFigureGrid(ctx, problem);
   if (!grid.drawn) return;
-  const WorldTransform& t = ctx.transform;
-  const int width = ctx.settings.gridLineWidth;
-  // Steps are counted in 64 bits so that a range near the int limits cannot wrap around.
-  auto forEach = [](int from, int to, int step, auto&& visit) {
-    int count = 0;
-    for (long long value = from; value <= to && count <= kGridStepLimit; value += step, ++count)
-      visit(static_cast<double>(value));
-  };
-  if (grid.style != 0) {
-    forEach(grid.fromY, grid.toY, grid.stepY, [&](double y) {
-      if (y != 0) WorldLine(dc, t, grid.fromX, y, grid.toX, y, PenStyle::Solid, width, colour);
-    });
-    forEach(grid.fromX, grid.toX, grid.stepX, [&](double x) {
-      if (std::fabs(x) > 1e-7)
-        WorldLine(dc, t, x, grid.fromY, x, grid.toY, PenStyle::Solid, width, colour);
-    });
-    return;
+  GridPlanInput plan;
+  plan.x = {grid.fromX, grid.toX, grid.stepX};
+  plan.y = {grid.fromY, grid.toY, grid.stepY};
+  plan.lines = grid.style != 0;
+  // Widths and sizes are screen pixels, grown on paper by dpi / 96.
+  plan.penWidth = DevicePixels(ctx.transform, ctx.settings.gridLineWidth);
+  plan.markSize = DevicePixels(ctx.transform, ctx.settings.gridMarkSize);
+  plan.visible = visible;
+  const std::vector<GridStroke> strokes = PlanGridStrokes(plan, ctx.transform);
+  if (strokes.empty()) return;
+  // One pen for the whole grid: every stroke has the same.
+  const Pen previous = dc.SelectPen({PenStyle::Solid, plan.penWidth, colour});
+  for (const GridStroke& s : strokes) {
+    dc.MoveTo(s.x1, s.y1);
+    dc.LineTo(s.x2, s.y2);
   }
-  const double hx = PixelsAcross(t, ctx.settings.gridMarkSize);
-  const double hy = PixelsDown(t, ctx.settings.gridMarkSize);
-  forEach(grid.fromY, grid.toY, grid.stepY, [&](double y) {
-    forEach(grid.fromX, grid.toX, grid.stepX, [&](double x) {
-      WorldLine(dc, t, x - hx, y, x + hx, y, PenStyle::Solid, width, colour);
-      WorldLine(dc, t, x, y - hy, x, y + hy, PenStyle::Solid, width, colour);
-    });
-  });
+  dc.SelectPen(previous);
 }
 
 }  // namespace qel

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "view/grid_strokes.h"
 #include "view/render_context.h"
 
 namespace qel {
@@ -44,7 +45,9 @@ struct FigureGrid {
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem);
 
 // Draws the grid of `problem` in `colour` with the current transform: crosses, or lines without
-// the two that lie on the axes.
-void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour);
+// the two that lie on the axes, as far as they can reach `visible` (the page window's device
+// rectangle); PlanGridStrokes says what is left out without changing the picture.
+void DrawFigureGrid(DeviceContext& dc, RenderContext& ctx, Problem problem, Colour colour,
+                    const DeviceRect& visible);
 
 }  // namespace qel

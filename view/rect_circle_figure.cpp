@@ -74,7 +74,9 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
 
   ClipToFigureWindow(dc, ctx.transform, window);
   DrawFigureAxes(dc, ctx, window, colours.axis);
-  if (gridDrawn) DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid);
+  if (gridDrawn)
+    DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
+                   WindowOnDevice(ctx.transform, window));
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);

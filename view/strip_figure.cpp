@@ -57,7 +57,8 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
 
   ClipToFigureWindow(dc, ctx.transform, window);
   DrawFigureAxes(dc, ctx, window, colours.axis);
-  if (gridDrawn) DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid);
+  if (gridDrawn)
+    DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
   for (int set = 1; set <= kStripSets; ++set) {
     const int pieces = CountStripRows(ctx.tables, set);
     for (int row = 1; row <= pieces; ++row)

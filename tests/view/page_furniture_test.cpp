@@ -147,7 +147,7 @@ class FigureGridTest : public PageFurnitureTest {
 
   std::vector<Stroke> Draw(Problem problem = Problem::Strip, Colour colour = 0xc0c0c0) {
     dc.Clear();
-    DrawFigureGrid(dc, world.ctx, problem, colour);
+    DrawFigureGrid(dc, world.ctx, problem, colour, DeviceRect{});  // the whole device range
     return StrokesOf(dc);
   }
 };

@@ -268,6 +268,14 @@ void CMainFrame::UpdateCommandStates() {
     CommandAction(id)->setChecked(view_->IsDisplayChecked(id));
   CommandAction(CommandId::ViewToolBar)->setChecked(!toolBar_->isHidden());
   CommandAction(CommandId::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+  UpdateStatusText();
+}
+
+void CMainFrame::UpdateStatusText() {
+  // A figure cut short at its page limit says so where the paging keys are explained.
+  const std::string notice = app_.controller().FigureNotice();
+  idleText_->setText(
+      QString::fromStdString(notice.empty() ? MessageText(MessageId::IdleStatus) : notice));
 }
 
 void CMainFrame::UpdateRecentFileMenu() {

@@ -42,7 +42,8 @@ class CMainFrame : public QMainWindow {
   QLabel* idleText() const { return idleText_; }
   // Rebuilds the recent-file items of the file menu from the profile.
   void UpdateRecentFileMenu();
-  // Check marks of the display commands and of the tool bar and status bar items.
+  // Check marks of the display commands and of the tool bar and status bar items, and the
+  // status bar's text.
   void UpdateCommandStates();
   // "<file name>[*] - <program title>", with the modified mark of the document.
   void UpdateWindowTitle();
@@ -61,6 +62,8 @@ class CMainFrame : public QMainWindow {
   void BuildStatusBar();
   void ConnectCommands();
   void OnAppAbout();
+  // The idle text, or a notice about the current display in its place.
+  void UpdateStatusText();
 
   CQelApp& app_;
   int screenWidth_ = 0;

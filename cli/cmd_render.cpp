@@ -92,6 +92,7 @@ int RunPages(const std::vector<std::string>& words) {
   if (!options) return UsageError(error);
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  doc.ShowFigureNotice();
   std::printf("%d\n", doc.pages);
   return kExitOk;
 }
@@ -130,6 +131,7 @@ int RunRender(const std::vector<std::string>& words) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  doc.ShowFigureNotice();
   std::vector<int> pages;
   if (all) {
     for (int p = 1; p <= doc.pages; ++p)

@@ -40,6 +40,10 @@ int RunReport(const std::vector<std::string>& words) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  for (DisplayMode figure : {DisplayMode::StripFigure, DisplayMode::RectCircleFigure}) {
+    doc.session.state().view.displayMode = figure;
+    doc.ShowFigureNotice();
+  }
   const std::vector<ReportPage> pages = ReportPages(doc.controller, options->dpi, options->dpi);
   if (pages.empty()) {
     std::fprintf(stderr, "qel-cli: %s has no data and no results to report\n",

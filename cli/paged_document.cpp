@@ -20,6 +20,11 @@ bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   return true;
 }
 
+void PagedDocument::ShowFigureNotice() {
+  const std::string notice = controller.FigureNotice();
+  if (!notice.empty()) session.prompts().Show(notice, PromptButtons::Ok);
+}
+
 std::unique_ptr<QGuiApplication> MakeApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;

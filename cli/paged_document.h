@@ -21,6 +21,8 @@ struct PagedDocument {
 
   // False, with a message on standard error, when the file cannot be read.
   bool Open(const std::string& path, const PageOptions& options);
+  // Says on standard error when the figure of the display shown is paged only in part.
+  void ShowFigureNotice();
 
   CliSession session;
   EnvironmentSystemPaths paths;

@@ -99,8 +99,6 @@ double PrintedPageLeft(const FigureRange& range, int page) {
 
 namespace {
 
-constexpr long long kMostFigurePages = 100000;
-
 // Whole metres of the model the paper holds, at least 1 so that a page always shows something.
 int HeldMetres(int printableRange) {
   return std::max(printableRange, 1);
@@ -121,7 +119,9 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
     paging.page.yRange = heldY;
     const long long step = FigureRowStep(paging);
     const long long rest = static_cast<long long>(range.yRange) - heldY;
-    paging.rows = static_cast<int>(std::min((rest + step - 1) / step + 1, kMostFigurePages));
+    const long long rows = (rest + step - 1) / step + 1;
+    paging.rows = static_cast<int>(std::min<long long>(rows, kMostFigurePages));
+    paging.rowsCut = rows > kMostFigurePages;
   }
   return paging;
 }
@@ -159,6 +159,23 @@ FigureWindow PrintedFigureWindow(const FigurePaging& paging, int page) {
   const int index = std::max(page, 1) - 1;
   return FigureWindowAt(paging, PrintedPageLeft(paging.page, index / paging.rows + 1),
                         index % paging.rows);
+}
+
+PagedExtent LimitFigureExtent(double extent, const FigurePaging& paging) {
+  const FigureRange& page = paging.page;
+  const int columns = std::max(kMostFigurePages / std::max(paging.rows, 1), 1);
+  const double step = FigurePageStep(page);
+  // The same page arithmetic as FigurePageCount, without its own limit.
+  if (std::trunc((extent - page.leftX) / step + 0.01) + 1 > columns)
+    return {page.leftX + (columns - 1) * step, true};
+  return {extent, paging.rowsCut};
+}
+
+PagedExtent PagedFigureExtent(const DocumentTables& tables, const SystemSettings& settings,
+                              const DeviceGeometry& geometry, Problem problem) {
+  const double extent = problem == Problem::Strip ? StripFigureExtent(tables, settings)
+                                                  : RectCircleFigureExtent(tables, settings);
+  return LimitFigureExtent(extent, FigurePagingOf(settings, geometry, problem));
 }
 
 }  // namespace qel

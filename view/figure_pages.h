@@ -38,9 +38,15 @@ double PrintedPageLeft(const FigureRange& range, int page);
 // way. Pages run down a column of rows first, then on to the next column; with one row they are
 // the side by side pages alone.
 struct FigurePaging {
-  FigureRange page;  // the print range with the width and height of one page, overlap >= 0
-  int rows = 1;      // rows of pages down the height set
+  FigureRange page;      // the print range with the width and height of one page, overlap >= 0
+  int rows = 1;          // rows of pages down the height set
+  bool rowsCut = false;  // the height set needed more rows than kMostFigurePages
 };
+
+// The most pages a figure is paged into, rows and columns together. A typo (a coordinate of
+// 1e15, a left X of INT_MIN, a height of INT_MAX) would otherwise ask for millions of pages;
+// 1000 pages of the standard 80 m cover 80 km.
+inline constexpr int kMostFigurePages = 1000;
 
 // The paging of `range` on paper of `paperWidthMm` x `paperHeightMm` with the given margins.
 FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int paperHeightMm,
@@ -53,8 +59,22 @@ FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry
 // 1) when that would not be positive.
 int FigureRowStep(const FigurePaging& paging);
 
-// The columns the content needs (FigurePageCount of one page's range) times the rows.
+// The columns the content needs (FigurePageCount of one page's range) times the rows, at most
+// kMostFigurePages.
 int FigurePagingCount(double extent, const FigurePaging& paging);
+
+// Where paging across stops: at `extent`, or, when the columns it needs times the rows would be
+// more than kMostFigurePages, at the left edge of the last column that fits (`cut` set, as it is
+// when the rows were cut).
+struct PagedExtent {
+  double x = 0.0;
+  bool cut = false;
+};
+PagedExtent LimitFigureExtent(double extent, const FigurePaging& paging);
+
+// The extent of the figure of `problem`, limited by LimitFigureExtent on the printer's paper.
+PagedExtent PagedFigureExtent(const DocumentTables& tables, const SystemSettings& settings,
+                              const DeviceGeometry& geometry, Problem problem);
 
 // The world rectangle a figure page shows.
 struct FigureWindow {

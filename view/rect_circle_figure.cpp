@@ -82,7 +82,8 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawLatticePoints(dc, ctx, colours.point);
   dc.RemoveClip();
 
-  return FigurePagingCount(RectCircleFigureExtent(ctx.tables, ctx.settings), paging);
+  return FigurePagingCount(
+      PagedFigureExtent(ctx.tables, ctx.settings, ctx.geometry, Problem::RectCircle).x, paging);
 }
 
 }  // namespace qel

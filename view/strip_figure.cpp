@@ -67,7 +67,8 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawStripPoints(dc, ctx, colours.point);
   dc.RemoveClip();
 
-  return FigurePagingCount(StripFigureExtent(ctx.tables, ctx.settings), paging);
+  return FigurePagingCount(
+      PagedFigureExtent(ctx.tables, ctx.settings, ctx.geometry, Problem::Strip).x, paging);
 }
 
 }  // namespace qel

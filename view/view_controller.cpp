@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "platform/prompts.h"
+#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/figure_pages.h"
 #include "view/page_furniture.h"
@@ -180,9 +181,7 @@ int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
   int pages;
   if (IsFigure(mode)) {
     Problem problem = ProblemOf(mode);
-    view.figureExtentX = problem == Problem::Strip
-                             ? StripFigureExtent(state_.tables, state_.settings)
-                             : RectCircleFigureExtent(state_.tables, state_.settings);
+    view.figureExtentX = PagedFigureExtent(state_.tables, state_.settings, geometry, problem).x;
     pages =
         FigurePagingCount(view.figureExtentX, FigurePagingOf(state_.settings, geometry, problem));
   } else {
@@ -363,6 +362,16 @@ void ViewController::OnToolbarCommand(CommandId command) {
     view.displayMode = to;
     view.currentPage = 1;
   }
+}
+
+std::string ViewController::FigureNotice() const {
+  const DisplayMode mode = state_.view.displayMode;
+  if (!IsFigure(mode)) return std::string();
+  const PagedExtent extent =
+      PagedFigureExtent(state_.tables, state_.settings, state_.geometry, ProblemOf(mode));
+  if (!extent.cut) return std::string();
+  return MessageText(MessageId::FigureExtentCut, FormatC("%d", kMostFigurePages),
+                     FormatC("%.0f", extent.x));
 }
 
 ScrollSizes ViewController::ScrollSizesFor(int screenWidth) {

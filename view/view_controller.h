@@ -3,6 +3,8 @@
 // the paging keys.
 #pragma once
 
+#include <string>
+
 #include "view/application_state.h"
 #include "view/command_ids.h"
 
@@ -65,6 +67,10 @@ class ViewController {
   int CountPrintedPages(int dpiX, int dpiY);
   // The same for display `display`, whichever display is shown.
   int CountPrintedPages(DisplayMode display, int dpiX, int dpiY);
+
+  // What the status bar (or standard error) says about the current display: that the figure
+  // is paged only up to kMostFigurePages pages, or nothing.
+  std::string FigureNotice() const;
 
   // A paging key; true when the view must repaint.
   bool OnKeyDown(ViewKey key);

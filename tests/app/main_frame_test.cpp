@@ -206,6 +206,18 @@ TEST_F(AppTest, StatusBarShowsTheIdleTextBetweenPrompts) {
   EXPECT_TRUE(idle->isVisible());
 }
 
+TEST_F(AppTest, StatusBarTellsWhenTheFigureIsCutAtItsPageLimit) {
+  const std::string path = home.File("far.qdw");
+  test::WriteBytes(path, "$$_QEL405\r\n$$K1\r\n1,0,0,0,1e15,1,1,0\r\n");
+  ASSERT_TRUE(Start({QString::fromStdString(path)}));
+  QLabel* idle = frame().idleText();
+  const std::string notice = app->controller().FigureNotice();
+  ASSERT_FALSE(notice.empty());
+  EXPECT_EQ(idle->text().toStdString(), notice);
+  Action(32789).trigger();  // the strip data: no notice, the idle text again
+  EXPECT_EQ(idle->text(), "図は←→、データ・結果は↑↓PageUp PageDownで改ページ");
+}
+
 TEST_F(AppTest, ToolBarAndStatusBarCanBeHiddenFromTheViewMenu) {
   ASSERT_TRUE(Start());
   EXPECT_TRUE(Action(59392).isChecked());

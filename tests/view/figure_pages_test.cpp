@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 #include "support/render_world.h"
 
 namespace qel {
@@ -112,6 +115,56 @@ TEST(PageFigureOnPaperTest, PrintedWindowsGoDownEachColumnFirst) {
   // The screen's window in a row beyond the last is the last row's.
   EXPECT_DOUBLE_EQ(FigureWindowAt(paging, 5, 7).top, -82);
   EXPECT_DOUBLE_EQ(FigureWindowAt(paging, 5, -1).top, 10);
+}
+
+// A typo cannot ask for more than kMostFigurePages pages, rows and columns together.
+TEST(LimitFigureExtentTest, ATypoCannotAskForMoreThanTheMostPages) {
+  auto paged = [](FigureRange range, int rows = 1) {
+    FigurePaging paging;
+    paging.page = range;
+    paging.rows = rows;
+    return paging;
+  };
+  struct Case {
+    const char* what;
+    double extent;
+    FigurePaging paging;
+    bool cut;
+  };
+  const Case cases[] = {
+      {"ordinary content", 160, paged(Range(0, 80, 10)), false},
+      {"exactly the most pages", 999 * 70, paged(Range(0, 80, 10)), false},
+      {"one page more", 1000 * 70, paged(Range(0, 80, 10)), true},
+      {"a coordinate of 1e15", 1e15, paged(Range(0, 80, 10)), true},
+      {"a coordinate of 1e308", 1e308, paged(Range(0, 80, 0)), true},
+      {"an infinite coordinate", HUGE_VAL, paged(Range(0, 80, 0)), true},
+      {"a left X of INT_MIN", 0, paged(Range(INT_MIN, 80, 0)), true},
+      {"a one-metre step", 5000, paged(Range(0, 1, 0)), true},
+      {"ten rows leave a hundred columns", 100 * 80, paged(Range(0, 80, 0), 10), true},
+      {"ten rows and 99 columns", 98 * 80, paged(Range(0, 80, 0), 10), false},
+  };
+  for (const Case& c : cases) {
+    const PagedExtent limited = LimitFigureExtent(c.extent, c.paging);
+    EXPECT_EQ(limited.cut, c.cut) << c.what;
+    const int pages = FigurePagingCount(limited.x, c.paging);
+    EXPECT_LE(pages, kMostFigurePages) << c.what;
+    if (!c.cut) {
+      EXPECT_EQ(limited.x, c.extent) << c.what;
+    }
+  }
+}
+
+// A height of INT_MAX would need millions of rows: they stop at the most pages, and the extent
+// says so.
+TEST(LimitFigureExtentTest, RowsStopAtTheMostPagesToo) {
+  FigureRange range = Range(0, 38, 0);
+  range.scaleX = range.scaleY = 200;
+  range.yRange = INT_MAX;
+  const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
+  EXPECT_EQ(paging.rows, kMostFigurePages);
+  EXPECT_TRUE(paging.rowsCut);
+  EXPECT_TRUE(LimitFigureExtent(0, paging).cut);
+  EXPECT_EQ(FigurePagingCount(1e15, paging), kMostFigurePages);
 }
 
 class FigureExtentTest : public ::testing::Test {

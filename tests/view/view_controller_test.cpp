@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
 #include "test_support/scripted_prompts.h"
+#include "view/figure_pages.h"
 #include "view/figure_strokes.h"
 
 namespace qel {
@@ -116,6 +118,17 @@ TEST_F(ViewControllerTest, AStepThatIsNotPositivePagesByTheWholeRange) {
   EXPECT_EQ(controller.CountPages(), 3);  // trunc(160 / 80 + 0.01) + 1
   controller.OnKeyDown(ViewKey::Right);
   EXPECT_EQ(state.view.screenLeftX, 80);
+}
+
+TEST_F(ViewControllerTest, AFarCoordinateIsPagedUpToTheLimitWithANotice) {
+  StripFigureReaching(1e15);
+  EXPECT_EQ(controller.CountPages(), kMostFigurePages);
+  EXPECT_EQ(controller.CountPrintedPages(600, 600), kMostFigurePages);
+  EXPECT_EQ(controller.FigureNotice(), MessageText(MessageId::FigureExtentCut, "1000", "69930"));
+  controller.OnDisplayCommand(CommandId::ShowStripData);
+  EXPECT_EQ(controller.FigureNotice(), "");  // tables have no such limit to tell
+  StripFigureReaching(160);
+  EXPECT_EQ(controller.FigureNotice(), "");
 }
 
 TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {

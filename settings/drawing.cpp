@@ -147,13 +147,21 @@ void WorldText(DeviceContext& dc, const WorldTransform& t, double x, double y,
   dc.TextOut(ToDeviceX(t, x), ToDeviceY(t, y), text);
 }
 
+std::string FaceNameForRequest(const std::string& faceName) {
+  if (faceName.size() <= kLongestFaceName) return faceName;
+  std::size_t end = kLongestFaceName;
+  while (end > 0 && (static_cast<unsigned char>(faceName[end]) & 0xC0) == 0x80)
+    --end;  // not inside a character
+  return faceName.substr(0, end);
+}
+
 bool CreateTextFont(DeviceContext& dc, PromptService& prompts, Colour colour, int height,
                     const std::string& faceName, int angleDegrees, bool underline) {
   FontSpec font;
   font.height = height;
   font.escapement = angleDegrees * 10;
   font.underline = underline;
-  font.faceName = faceName;
+  font.faceName = FaceNameForRequest(faceName);
   if (!dc.SelectFont(font)) {
     prompts.Show(kCannotCreateFontText, PromptButtons::Ok);
     return false;

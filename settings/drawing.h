@@ -2,6 +2,7 @@
 // device units and in model coordinates.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "platform/device_context.h"
@@ -73,9 +74,15 @@ void WorldClipRect(DeviceContext& dc, const WorldTransform& t, double x1, double
 void WorldText(DeviceContext& dc, const WorldTransform& t, double x, double y,
                const std::string& text);
 
-// Creates the text font (height in device units, angle in degrees) and selects it with
-// `colour`; when the font cannot be made, shows "Can't create font" and changes nothing.
-// Returns whether the font was made.
+// Font family names are a few dozen bytes at most (Windows allows 31 characters); a longer
+// face names no installed font, and is cut to this many bytes before the device is asked, so
+// that a font request stays cheap. The settings keep the face as it was read.
+inline constexpr std::size_t kLongestFaceName = 255;
+std::string FaceNameForRequest(const std::string& faceName);
+
+// Creates the text font (height in device units, angle in degrees, the face as
+// FaceNameForRequest gives it) and selects it with `colour`; when the font cannot be made,
+// shows "Can't create font" and changes nothing. Returns whether the font was made.
 bool CreateTextFont(DeviceContext& dc, PromptService& prompts, Colour colour, int height,
                     const std::string& faceName, int angleDegrees, bool underline);
 

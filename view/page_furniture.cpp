@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 #include "settings/c_locale.h"
@@ -24,13 +25,60 @@ int PaperToDevice(double millimetres, double pixelsPerMm) {
   return static_cast<int>(value);
 }
 
+// A line of text cannot be wider than the paper, and no character that shows is narrower than
+// a quarter of a device pixel: a text drawn from x shows at most four characters for each
+// pixel between x and the paper's right edge, and a centred one as many on each side of its
+// middle. The rest is never drawn (a title of megabytes would take the device seconds to lay
+// out); the text itself stays as it is.
+constexpr long long kCharactersPerPixel = 4;
+constexpr long long kSpareCharacters = 64;
+
+bool IsUtf8Continuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The byte offset of character `n` (0-based) of UTF-8 `text`; its size when it has fewer.
+std::size_t OffsetOfCharacter(std::string_view text, long long n) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsUtf8Continuation(text[i])) continue;
+    if (n-- == 0) return i;
+  }
+  return text.size();
+}
+
+long long CountCharacters(std::string_view text) {
+  long long count = 0;
+  for (char c : text)
+    count += IsUtf8Continuation(c) ? 0 : 1;
+  return count;
+}
+
+std::string_view PartThatCanReachThePaper(std::string_view text, int x, bool centred,
+                                          int paperPixels) {
+  if (centred) {
+    const long long side = kCharactersPerPixel * (paperPixels / 2 + 1) + kSpareCharacters;
+    if (static_cast<long long>(text.size()) <= 2 * side + 1) return text;
+    const long long middle = CountCharacters(text) / 2;
+    const std::size_t from = OffsetOfCharacter(text, std::max(0LL, middle - side));
+    const std::size_t to = OffsetOfCharacter(text, middle + side + 1);
+    return text.substr(from, to - from);
+  }
+  const long long most =
+      kCharactersPerPixel * std::max(0LL, static_cast<long long>(paperPixels) - x) +
+      kSpareCharacters;
+  if (static_cast<long long>(text.size()) <= most) return text;
+  return text.substr(0, OffsetOfCharacter(text, most));
+}
+
 void DrawPlacedText(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
                     const std::string& topMm, const std::string& leftMm, int centred) {
   double x = centred ? geometry.paperWidthMm * 0.5 : ToDouble(leftMm);
   double y = ToDouble(topMm);
+  const int deviceX = PaperToDevice(x, geometry.pixelsPerMmX);
+  const int paperPixels = PaperToDevice(geometry.paperWidthMm, geometry.pixelsPerMmX);
   dc.SetTextAlign(centred ? TextAlign::CentreTop : TextAlign::LeftTop);
-  dc.TextOut(PaperToDevice(x, geometry.pixelsPerMmX), PaperToDevice(y, geometry.pixelsPerMmY),
-             text);
+  dc.TextOut(deviceX, PaperToDevice(y, geometry.pixelsPerMmY),
+             std::string(PartThatCanReachThePaper(text, deviceX, centred != 0, paperPixels)));
   dc.SetTextAlign(TextAlign::LeftTop);
 }
 

@@ -239,5 +239,20 @@ TEST(ParseColourText, ReadsHexadecimalOctalAndDecimal) {
   EXPECT_EQ(ParseColourText(""), 0u);
 }
 
+TEST(CreateTextFont, AFaceOfMegabytesIsCutForTheDeviceOnly) {
+  RecordingDeviceContext dc;
+  ScriptedPrompts prompts;
+  std::string face;
+  for (int i = 0; i < 1000000; ++i)
+    face += "明";  // three bytes each: the cut must not split one
+  ASSERT_TRUE(CreateTextFont(dc, prompts, 0, 12, face, 0, false));
+  const std::string requested = FaceNameForRequest(face);
+  EXPECT_EQ(requested.size(), 255u);  // 85 whole characters
+  EXPECT_EQ(face.compare(0, requested.size(), requested), 0);
+  EXPECT_EQ(dc.lines()[0], "font 12 0 0 " + requested);
+  EXPECT_EQ(FaceNameForRequest("ＭＳ 明朝"), "ＭＳ 明朝");
+  EXPECT_EQ(FaceNameForRequest(std::string(300, 'M')), std::string(255, 'M'));
+}
+
 }  // namespace
 }  // namespace qel

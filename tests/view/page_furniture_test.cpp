@@ -121,6 +121,60 @@ TEST_F(PageFurnitureTest, PositionThatIsNotANumberIsTheCorner) {
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 0 0 t"});
 }
 
+// A text of megabytes draws only the characters that can reach the paper (at most four per
+// device pixel up to the far edge, 64 to spare); the setting keeps the whole text.
+TEST_F(PageFurnitureTest, AHugeTextDrawsOnlyWhatCanReachThePaper) {
+  using namespace setting_line;
+  // A million characters, the middle one marked.
+  auto repeated = [](const char* character, long long times) {
+    std::string text;
+    for (long long i = 0; i < times; ++i)
+      text += character;
+    return text;
+  };
+  const std::string huge = repeated("a", 500000) + "中" + repeated("b", 499999);
+  const long long paper = 2100;  // 210 mm at 10 pixels per millimetre
+  struct Case {
+    const char* what;
+    const char* left;
+    int centred;
+    long long most;  // characters drawn at most
+    bool fromStart;  // the drawn part is where the text begins (else its middle)
+  };
+  const Case cases[] = {
+      {"from the left edge", "0", 0, 4 * paper + 64, true},
+      {"from the middle", "105", 0, 4 * (paper - 1050) + 64, true},
+      {"starting left of the paper", "-100", 0, 4 * (paper + 1000) + 64, true},
+      {"past the right edge", "300", 0, 64, true},
+      {"centred", "0", 1, 2 * (4 * (paper / 2 + 1) + 64) + 1, false},
+  };
+  for (const Case& c : cases) {
+    Line(kFigureTitle) = huge;
+    Line(kTitleLeft) = c.left;
+    Line(kTitleCentered) = std::to_string(c.centred);
+    dc.Clear();
+    DrawDisplayTitle(dc, world.ctx, Problem::Strip, DisplayKind::Figure);
+    ASSERT_EQ(dc.Texts().size(), 1u) << c.what;
+    const std::string drawn = dc.Texts()[0];
+    long long characters = 0;
+    for (char ch : drawn)
+      characters += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    EXPECT_LE(characters, c.most) << c.what;
+    EXPECT_GE(characters, c.most - 2) << c.what;  // and not less
+    if (c.fromStart) {
+      EXPECT_EQ(huge.compare(0, drawn.size(), drawn), 0) << c.what;
+    } else {
+      const long long side = (c.most - 1) / 2;  // the middle character and as many each side
+      EXPECT_EQ(drawn, repeated("a", side) + "中" + repeated("b", side)) << c.what;
+    }
+    EXPECT_EQ(Line(kFigureTitle).size(), huge.size()) << c.what;
+  }
+  // A page text is placed the same way.
+  dc.Clear();
+  DrawPageNumber(dc, world.ctx, huge, "1", "", "0", "0", 0);
+  EXPECT_LE(dc.Texts()[0].size(), static_cast<std::size_t>(3 * (4 * paper + 64)));
+}
+
 // The grid tests draw with the strip figure's transform at 1/500: device x = x * 20 + 100,
 // device y = (10 - y) * 20 + 200; grid marks of 10 pixels are half a metre.
 class FigureGridTest : public PageFurnitureTest {

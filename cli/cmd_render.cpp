@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
+#include "platform/messages.h"
 #include "platform/qt/qt_device_context.h"
 
 namespace qel {
@@ -45,10 +46,17 @@ bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOpti
   return painter.end();
 }
 
-bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
-  PrinterPage size =
-      FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
-  QImage image(size.pageWidthPixels, size.pageHeightPixels, QImage::Format_RGB32);
+// Draws one page into an image of `size` (checked against kLargestImagePixels) and saves it;
+// false with `problem` set when the image could not be allocated, false alone when it could not
+// be written.
+bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const ImageSize& size,
+                 const std::string& out, std::string& problem) {
+  QImage image(size.width, size.height, QImage::Format_RGB32);
+  if (image.isNull()) {
+    problem = MessageText(MessageId::ImageOutOfMemory,
+                          std::to_string(size.width) + " x " + std::to_string(size.height));
+    return false;
+  }
   image.fill(Qt::white);
   int dotsPerMetre = static_cast<int>(options.dpi / 0.0254 + 0.5);
   image.setDotsPerMeterX(dotsPerMetre);
@@ -128,6 +136,16 @@ int RunRender(const std::vector<std::string>& words) {
       ReadPageOptions(*args, extension == ".png" ? 300 : 600, error);
   if (!options) return UsageError(error);
 
+  // An image is refused before anything is allocated when it would be too large.
+  std::optional<ImageSize> imageSize;
+  if (extension == ".png") {
+    imageSize = PageImageSize(*options, error);
+    if (!imageSize) {
+      StderrPrompts().Show(error, PromptButtons::Ok);
+      return kExitFailure;
+    }
+  }
+
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
@@ -146,15 +164,21 @@ int RunRender(const std::vector<std::string>& words) {
   }
 
   bool ok = true;
+  std::string problem;
   if (extension == ".pdf") {
     ok = RenderPdf(doc, pages, *options, *out);
   } else {
     for (int page : pages) {
       std::string file = all ? NumberedFile(*out, page) : *out;
-      ok = (extension == ".png" ? RenderImage(doc, page, *options, file)
+      ok = (extension == ".png" ? RenderImage(doc, page, *options, *imageSize, file, problem)
                                 : RenderSvg(doc, page, *options, file)) &&
            ok;
+      if (!problem.empty()) break;
     }
+  }
+  if (!problem.empty()) {
+    doc.session.prompts().Show(problem, PromptButtons::Ok);
+    return kExitFailure;
   }
   if (!ok) {
     std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());

@@ -3,6 +3,9 @@
 
 #include <charconv>
 
+#include "platform/messages.h"
+#include "platform/printer_info.h"
+
 namespace qel {
 
 static bool ParseWhole(const std::string& text, int& value) {
@@ -46,6 +49,20 @@ std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,
     }
   }
   return options;
+}
+
+std::optional<ImageSize> PageImageSize(const PageOptions& options, std::string& error) {
+  const PrinterPage page =
+      FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
+  const long long pixels = static_cast<long long>(page.pageWidthPixels) * page.pageHeightPixels;
+  if (page.pageWidthPixels <= 0 || page.pageHeightPixels <= 0 || pixels > kLargestImagePixels) {
+    error = MessageText(
+        MessageId::ImageTooLarge,
+        std::to_string(page.pageWidthPixels) + " x " + std::to_string(page.pageHeightPixels),
+        std::to_string(kLargestImagePixels));
+    return std::nullopt;
+  }
+  return ImageSize{page.pageWidthPixels, page.pageHeightPixels};
 }
 
 }  // namespace qel

@@ -16,6 +16,17 @@ struct PageOptions {
   int paperHeightMm = 297;
 };
 
+// The largest image qel-cli renders: 2^28 pixels, 1 GiB at four bytes a pixel. A4 at 1200 dpi
+// is 139 million pixels; 600 x 600 mm at 2400 dpi would be 3.2 billion (12.8 GB).
+inline constexpr long long kLargestImagePixels = 1LL << 28;
+
+// The image size of one page, or nothing, with `error` set to the message naming the limit,
+// when it is larger than kLargestImagePixels.
+struct ImageSize {
+  int width = 0, height = 0;
+};
+std::optional<ImageSize> PageImageSize(const PageOptions& options, std::string& error);
+
 // Reads --display (required, 1..6), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
 // Nothing, with `error` set, when one of them is malformed.
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);

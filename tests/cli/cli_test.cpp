@@ -1,8 +1,10 @@
 // qel-cli as scripts use it: exit statuses, output formats, and files written or left alone.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "settings/text_file.h"
@@ -14,6 +16,7 @@ namespace {
 struct CliRun {
   int status = -1;
   std::string out;
+  std::string err;
 };
 
 // Runs qel-cli with `arguments` (shell words), feeding `input` on standard input.
@@ -30,6 +33,7 @@ CliRun RunCli(const std::string& arguments, const std::string& input = "") {
     run.out.append(buffer, n);
   int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = test::ReadBytes(folder.File("err"));
   return run;
 }
 
@@ -109,6 +113,57 @@ TEST_F(CliTest, ConvertKeepsTheOldFileWhenACharacterCannotBeWritten) {
       RunCli("convert " + folder.File("bad.qdw") + " " + folder.File("out.qdw") + DataFolder());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(test::ReadBytes(folder.File("out.qdw")), "old");
+}
+
+TEST_F(CliTest, ADamagedButReadableFileIsConvertedWithItsWarningsOnStandardError) {
+  // Saved as UTF-8 by another editor, and cut off in the middle of its lattice.
+  test::WriteBytes(folder.File("in.qdw"),
+                   "$$_QEL405\r\n$$Z\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+                   "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n盛土の断面\r\n"
+                   "$$OXYZ\r\n0,0,1\r\n1,0");
+  CliRun run =
+      RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("UTF-8 のファイルとして読みました。"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("ファイルが途中で終わっています。"), std::string::npos) << run.err;
+  // Saving writes Shift-JIS as always: the title in code page 932.
+  EXPECT_NE(test::ReadBytes(folder.File("out.qdw")).find("\x90\xb7\x93\x79\x82\xcc"),
+            std::string::npos);
+}
+
+TEST_F(CliTest, FilesThatCannotBeReadWholeAreRefused) {
+  ASSERT_EQ(::mkfifo(folder.File("fifo.qdw").c_str(), 0600), 0);
+  CliRun run = RunCli("compute " + folder.File("fifo.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 1);  // and does not wait for a writer
+  EXPECT_NE(run.err.find("通常のファイルではないため読めません"), std::string::npos) << run.err;
+  run = RunCli("compute /dev/zero" + DataFolder());
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(CliTest, ImagesLargerThanTheLimitAreRefusedBeforeAnythingIsAllocated) {
+  CliRun run = RunCli("render " + Example("embankment.qdw") +
+                      " --display 1 --page 1 --dpi 2400 --paper 600x600 --out " +
+                      folder.File("big.png") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("56693 x 56693"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("268435456"), std::string::npos) << run.err;  // the limit is named
+  EXPECT_FALSE(std::filesystem::exists(folder.File("big.png")));
+}
+
+TEST_F(CliTest, AnImageThatCannotBeAllocatedIsReportedAsSuch) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "a limit on address space stops the address sanitizer itself";
+#else
+  // Just under the image limit, in a process allowed 600 MB of address space.
+  const std::string command = "ulimit -v 600000; " + std::string(QEL_CLI_PATH) + " render " +
+                              Example("embankment.qdw") +
+                              " --display 1 --page 1 --dpi 1200 --paper 300x400 --out " +
+                              folder.File("mem.png") + DataFolder() + " 2>" + folder.File("err");
+  const int status = std::system(("sh -c '" + command + "'").c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  EXPECT_NE(test::ReadBytes(folder.File("err")).find("メモリが足りないため画像を作れませんでした"),
+            std::string::npos);
+#endif
 }
 
 TEST_F(CliTest, BadArgumentsExitWithTwo) {

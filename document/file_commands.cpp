@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document/document_save.h"
+#include "document/last_folder_file.h"
 #include "document/style_defaults.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -138,16 +139,10 @@ void CQelDoc::OnFileNew() {
 
 void CQelDoc::OnFileOpen() {
   if (!SaveModified()) return;
-  // Line 1: the folder of the file last opened here; line 2 is kept as it is.
-  std::string lastFolder, secondLine;
-  if (std::optional<std::vector<std::string>> lines =
-          ReadTextLines(LastFolderFilePath(), nullptr, 2)) {
-    if (lines->size() > 0) lastFolder = (*lines)[0];
-    if (lines->size() > 1) secondLine = (*lines)[1];
-  }
+  LastFolderFile last = ReadLastFolderFile(LastFolderFilePath());
 
   FileDialogRequest request = DataFileDialog(FileDialogKind::Open);
-  request.startFolder = lastFolder;
+  request.startFolder = last.folder;
   request.defaultExtension = kDataFileExtension;
   std::optional<std::string> chosen = services_.chooser.Choose(request);
   if (!chosen) return;
@@ -163,9 +158,9 @@ void CQelDoc::OnFileOpen() {
   SetPathName(path);
 
   std::string folder = FolderOf(path);
-  if (!folder.empty()) lastFolder = folder;
+  if (!folder.empty()) last.folder = folder;
   // Not being able to remember the folder is no reason to bother the user.
-  WriteTextFileSafely(LastFolderFilePath(), JoinCrLf({lastFolder, secondLine}));
+  WriteLastFolderFile(LastFolderFilePath(), last);
 }
 
 void CQelDoc::OnFileSave() {

@@ -214,7 +214,7 @@ std::vector<HostileCase> Cases() {
        [](HostileFile& s) {
          std::string bytes = "$$_QEL405\r\n";
          for (int i = 0; i < 2000000; ++i)
-           bytes += static_cast<char>((i * 7919) % 251);
+           bytes += static_cast<char>((i * 7919LL) % 251);
          WriteBytes(s, bytes);
        },
        [](const HostileFile& s) { return MessageText(MessageId::FileEndsEarly, s.path); }},

@@ -12,9 +12,11 @@ namespace qel {
 
 HelpModel::HelpModel(const std::string& dataFolder, PromptService& prompts)
     : path_(dataFolder + "/" + kHelpFileName) {
-  std::optional<std::vector<std::string>> text = ReadTextLines(path_);
+  // One line more than the list takes tells that there were too many.
+  FileReadError error = FileReadError::None;
+  std::optional<std::vector<std::string>> text = ReadTextLines(path_, &error, kMostHelpLines + 1);
   if (!text) {
-    prompts.Show(MessageText(MessageId::FileNotFound, path_), PromptButtons::Ok);
+    prompts.Show(FileReadErrorText(error, path_), PromptButtons::Ok);
     return;
   }
   for (const std::string& line : *text) {

@@ -18,8 +18,8 @@ inline constexpr std::size_t kMostHelpLines = 10000;
 class HelpModel {
  public:
   // Reads the help text of `dataFolder`: each line with one blank in front. A missing file is
-  // said (message 4008) and gives an empty list; a file of more than kMostHelpLines lines is
-  // said (message 4001) and cut there.
+  // said (message 4008), as is one refused unread (a FIFO, over 64 MB), and gives an empty list;
+  // a file of more than kMostHelpLines lines is said (message 4001) and cut there.
   HelpModel(const std::string& dataFolder, PromptService& prompts);
 
   const std::string& path() const { return path_; }

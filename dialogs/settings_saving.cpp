@@ -4,18 +4,20 @@
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/settings_files.h"
+#include "settings/text_file.h"
 
 namespace qel {
 
 namespace {
 
-// Says that `path` could not be written, naming the character when Shift-JIS cannot hold one.
+// Says that `path` could not be written: the character Shift-JIS cannot hold, or the reason
+// the system gave (which names the file).
 void ReportUnsaved(const std::string& path, const WriteOutcome& outcome, PromptService& prompts) {
-  const std::string why =
-      outcome.badCharacter.empty()
-          ? MessageText(MessageId::CannotSave)
-          : MessageText(MessageId::UnencodableCharacter, outcome.badCharacter, outcome.codePoint);
-  prompts.Show(why + "\n( " + path + " )", PromptButtons::Ok);
+  if (outcome.badCharacter.empty() && outcome.systemError != 0) {
+    prompts.Show(SaveFailureText(outcome, path), PromptButtons::Ok);
+    return;
+  }
+  prompts.Show(SaveFailureText(outcome, path) + "\n( " + path + " )", PromptButtons::Ok);
 }
 
 }  // namespace

@@ -196,6 +196,26 @@ WriteOutcome WriteFileSafely(const std::string& requestedPath, std::string_view 
   return outcome;
 }
 
+std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path) {
+  if (!outcome.badCharacter.empty())
+    return MessageText(MessageId::UnencodableCharacter, outcome.badCharacter, outcome.codePoint);
+  switch (outcome.systemError) {
+    case 0:
+      return MessageText(MessageId::CannotSave);
+    case ENOSPC:
+    case EDQUOT:
+      return MessageText(MessageId::SaveDiskFull, path);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return MessageText(MessageId::SaveNotPermitted, path);
+    case EIO:
+      return MessageText(MessageId::SaveIoError, path);
+    default:
+      return MessageText(MessageId::SaveFailedBecause, path, std::strerror(outcome.systemError));
+  }
+}
+
 WriteOutcome WriteTextFileSafely(const std::string& path, std::string_view text) {
   Cp932Encoding encoded = EncodeCp932(text);
   if (!encoded.ok) {

@@ -76,6 +76,10 @@ struct WriteOutcome {
 // rename outlives a power cut. On any failure before the rename the old file is left as it was.
 WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
 
+// The message for a write that failed: the character that cannot be stored, or the reason the
+// system gave (disk full, no permission, an I/O error, or its own words for anything else).
+std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path);
+
 // Encodes UTF-8 `text` to CP932 and writes it with WriteFileSafely. A character CP932 cannot
 // hold refuses the whole write.
 WriteOutcome WriteTextFileSafely(const std::string& path, std::string_view text);

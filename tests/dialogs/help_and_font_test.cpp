@@ -1,5 +1,9 @@
 // The help dialog's model and the font commands.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "dialogs/font_command.h"
 #include "dialogs/help_model.h"
@@ -34,6 +38,15 @@ TEST(HelpModel, AMissingFileIsSaidAndGivesAnEmptyList) {
   EXPECT_TRUE(model.lines().empty());
   ASSERT_EQ(prompts.shown().size(), 1u);
   EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::FileNotFound, folder.File("Help.txt")));
+}
+
+TEST(HelpModel, AHelpFileThatIsNoRegularFileIsRefusedWithItsReason) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.File("Help.txt").c_str(), 0600), 0);
+  ScriptedPrompts prompts;
+  const HelpModel model(folder.path(), prompts);  // does not wait for a writer
+  EXPECT_TRUE(model.lines().empty());
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Help.txt"))), 1);
 }
 
 TEST(HelpModel, AFileLongerThanTheListIsCutWithAMessage) {
@@ -95,8 +108,9 @@ TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {
   EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
   EXPECT_EQ(fonts[3].faceName, "IPAMincho");
   ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].text,
-            MessageText(MessageId::CannotSave) + "\n( " + FontFilePath(settings, 3) + " )");
+  // The message names the file and the reason the system gave.
+  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::SaveFailedBecause,
+                                                 FontFilePath(settings, 3), std::strerror(ENOENT)));
   // A face Shift-JIS cannot write names the character.
   settings.dataFolder = folder.path();
   chooser.ChooseNext({"나눔고딕", 12.0, false});

@@ -74,18 +74,21 @@ std::string MessageText(MessageId id) {
   return it == table.end() ? std::string() : it->second;
 }
 
-static void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (std::size_t pos = text.find(from); pos != std::string::npos;
-       pos = text.find(from, pos + to.size())) {
-    text.replace(pos, from.size(), to);
-  }
-}
-
 std::string MessageText(MessageId id, const std::string& arg1, const std::string& arg2) {
-  std::string text = MessageText(id);
-  // Replace %2 first so that an argument containing "%2" is left as it is.
-  ReplaceAll(text, "%2", arg2);
-  ReplaceAll(text, "%1", arg1);
+  // One pass over the message's own text: an argument that itself holds "%1" or "%2" (a file
+  // name, say) is inserted as it stands and never substituted again.
+  const std::string pattern = MessageText(id);
+  std::string text;
+  text.reserve(pattern.size() + arg1.size() + arg2.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() &&
+        (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+      text += pattern[i + 1] == '1' ? arg1 : arg2;
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
   return text;
 }
 

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <memory>
 #include <utility>
@@ -163,6 +164,17 @@ void FieldBindings::Rule(std::function<void()> rule) {
 void FieldBindings::Refresh() {
   for (const auto& refresh : refreshers_)
     refresh();
+}
+
+QPushButton* MakeStandardValuesButton(QWidget* parent, FieldBindings& bindings,
+                                      std::function<void()> fill) {
+  auto* button = new QPushButton(QString::fromUtf8("標準の設定"), parent);
+  button->setObjectName("standardValues");
+  QObject::connect(button, &QPushButton::clicked, parent, [&bindings, fill = std::move(fill)] {
+    fill();
+    bindings.Refresh();
+  });
+  return button;
 }
 
 }  // namespace qel

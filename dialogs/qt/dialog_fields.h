@@ -11,6 +11,7 @@ class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace qel {
@@ -74,5 +75,9 @@ class FieldBindings {
   std::vector<std::function<void()>> refreshers_;
   bool refreshAfterEdits_ = false;
 };
+
+// The "標準の設定" button: runs `fill` (the model takes its standard values), then shows them.
+QPushButton* MakeStandardValuesButton(QWidget* parent, FieldBindings& bindings,
+                                      std::function<void()> fill);
 
 }  // namespace qel

@@ -212,12 +212,8 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
   bindings_.Text(organisation, &f.organisationName);
   bindings_.Text(contact, &f.contactText);
 
-  auto* standard = new QPushButton(Utf8("標準の設定"), this);
-  standard->setObjectName("standardValues");
-  connect(standard, &QPushButton::clicked, this, [this] {
-    model_.ApplyStandardValues();
-    bindings_.Refresh();
-  });
+  auto* standard =
+      MakeStandardValuesButton(this, bindings_, [this] { model_.ApplyStandardValues(); });
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(standard);
   bottom->addStretch();

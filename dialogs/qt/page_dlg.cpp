@@ -82,12 +82,8 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
   bindings_.Check(centred, &f.centered);
   bindings_.Rule([this, left] { left->setEnabled(model_.leftEnabled()); });
 
-  auto* standard = new QPushButton(Utf8("標準の設定"), this);
-  standard->setObjectName("standardValues");
-  connect(standard, &QPushButton::clicked, this, [this] {
-    model_.ApplyStandardValues();
-    bindings_.Refresh();
-  });
+  auto* standard =
+      MakeStandardValuesButton(this, bindings_, [this] { model_.ApplyStandardValues(); });
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(standard);
   bottom->addStretch();

@@ -89,12 +89,8 @@ CScaleDlg::CScaleDlg(ScaleModel& model, PromptService& prompts, QWidget* parent)
       bindings_.Derived(field, [this] { return Utf8(model_.BottomY()); });
   }
 
-  auto* standard = new QPushButton(Utf8("標準の設定"), this);
-  standard->setObjectName("standardValues");
-  connect(standard, &QPushButton::clicked, this, [this] {
-    model_.ApplyStandardValues();
-    bindings_.Refresh();
-  });
+  auto* standard =
+      MakeStandardValuesButton(this, bindings_, [this] { model_.ApplyStandardValues(); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(scales);

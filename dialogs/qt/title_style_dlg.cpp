@@ -137,12 +137,8 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
   trace->setObjectName("showCalcTrace");
   bindings_.Check(trace, &f.showCalcTrace);
 
-  auto* standard = new QPushButton(Utf8("標準の設定"), this);
-  standard->setObjectName("standardValues");
-  connect(standard, &QPushButton::clicked, this, [this] {
-    model_.ApplyStandardValues();
-    bindings_.Refresh();
-  });
+  auto* standard =
+      MakeStandardValuesButton(this, bindings_, [this] { model_.ApplyStandardValues(); });
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(standard, 0, Qt::AlignTop);
   bottom->addWidget(MakeLabel(this, "メニュー[設定]-\n[標準値] 画面\nの内容をコピー"));

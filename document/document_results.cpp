@@ -2,7 +2,6 @@
 #include "document/document_results.h"
 
 #include "document/load_lists.h"
-#include "settings/cache_key.h"
 
 namespace qel {
 
@@ -20,14 +19,18 @@ std::string StripResultsKey(const DocumentTables& tables) {
   return key.text();
 }
 
-std::string LatticeResultsKey(const DocumentTables& tables) {
-  CacheKey key;
+void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables) {
   for (int row = 1; row <= kRectRows; ++row)
     for (int column = 1; column <= kRectColumns; ++column)
       key.Add(tables.rectLoads[row][column]);
   for (int row = 1; row <= kCircleRows; ++row)
     for (int column = 1; column <= kCircleColumns; ++column)
       key.Add(tables.circleLoads[row][column]);
+}
+
+std::string LatticeResultsKey(const DocumentTables& tables) {
+  CacheKey key;
+  AddRectCircleLoadCells(key, tables);
   for (int row = 1; row <= kGridRows; ++row)
     for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
       key.Add(tables.gridPoints[row][column]);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/document_tables.h"
+#include "settings/cache_key.h"
 
 namespace qel {
 
@@ -14,6 +15,9 @@ namespace qel {
 // the same text exactly when every cell is the same.
 std::string StripResultsKey(const DocumentTables& tables);
 std::string LatticeResultsKey(const DocumentTables& tables);
+// Adds every cell of the rectangle and circle load lists to `key`: the part of the lattice key
+// that the rectangle/circle data table is laid out from as well.
+void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables);
 
 class DocumentResults {
  public:

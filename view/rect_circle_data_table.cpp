@@ -1,4 +1,5 @@
 // The rectangular and circular data table: the rectangles, then the circles, one line each.
+#include "document/document_results.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
@@ -21,12 +22,7 @@ double Column(int column) {
 
 std::string ContentKey(const DocumentTables& tables) {
   CacheKey key;
-  for (int row = 1; row <= kRectRows; ++row)
-    for (int column = 1; column <= kRectColumns; ++column)
-      key.Add(tables.rectLoads[row][column]);
-  for (int row = 1; row <= kCircleRows; ++row)
-    for (int column = 1; column <= kCircleColumns; ++column)
-      key.Add(tables.circleLoads[row][column]);
+  AddRectCircleLoadCells(key, tables);
   return key.text();
 }
 

@@ -10,6 +10,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
+#include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_layout.h"
@@ -235,10 +236,12 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
             c2, FormatUnsignedZero("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
         content.AddText(c3, FormatUnsignedZero("%4.2f", y));
         content.AddText(c4, FormatUnsignedZero("%4.2f", z));
-        content.AddText(c5, FormatUnsignedZero(stress, results.at(i, j, k)));
+        content.AddText(c5, StressCellText(tables.gridPoints[k][point_col::kGridZ], stress,
+                                           results.at(i, j, k)));
       }
     }
   }
+  AddNoteLines(content, c1, {ExcludedPointsNote(FindExcludedPoints(tables, true))});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
+#include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_layout.h"
@@ -136,10 +137,12 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
       content.AddText(label, unitLabel);
       for (int i = first; i < last; ++i) {
         content.AddText(TableColumn(columnsMm[i - first]),
-                        FormatUnsignedZero(stressFormat, results.strip(xRows[i], r)));
+                        StressCellText(tables.stripPoints[r][point_col::kZ], stressFormat,
+                                       results.strip(xRows[i], r)));
       }
     }
   }
+  AddNoteLines(content, label, {ExcludedPointsNote(FindExcludedPoints(tables, false))});
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ class AppTest : public ::testing::Test {
     EXPECT_NE(action, nullptr) << id;
     return *action;
   }
+  QAction& Action(CommandId id) { return Action(static_cast<int>(id)); }
   ApplicationState& state() { return app->state(); }
   std::string DataFolder() const { return home.path() + "/Vardamo/Qel6"; }
 

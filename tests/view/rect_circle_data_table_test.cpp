@@ -114,7 +114,7 @@ TEST_F(RectCircleDataTableTest, TheLayoutIsKeptUntilACellChanges) {
   SetRect(1, {"1", "0", "0", "1", "1", "1"});
   const std::string first = Page(1).Log();
   EXPECT_EQ(Page(1).Log(), first);
-  world.tables.circleLoads[kCircleRows][kCircleColumns] = "3";  // not listed, still a change
+  world.tables.circleLoads[kCircleRows][circle_col::kNo] = "3";  // not listed, still a change
   EXPECT_EQ(Page(1).Log(), first);
   SetCircle(1, {"1", "0", "0", "1", "1"});
   EXPECT_NE(Page(1).Log(), first);

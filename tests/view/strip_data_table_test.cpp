@@ -1,6 +1,7 @@
 // The strip-load data table: its lines, its pages, its title and the layout kept between calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -91,23 +92,26 @@ TEST_F(StripDataTableTest, BothSetsAreNumberedAndListedInTheirFormats) {
       {1160, 368, "2.00"},
       {1360, 368, "1.00"},
       {1560, 368, "0.12"},
-      {110, 410, "帯状荷重 2"},
-      {110, 452, "No."},
-      {310, 452, "x1"},
-      {509, 452, "x2"},
-      {710, 452, "x3"},
-      {910, 452, "x4"},
-      {1160, 452, "h"},
-      {1360, 452, "γ"},
-      {1560, 452, "y"},
-      {110, 494, "  7"},
-      {310, 494, "10.00"},
-      {509, 494, "11.00"},
-      {710, 494, "12.00"},
-      {910, 494, "13.00"},
-      {1160, 494, "1.00"},
-      {1360, 494, "2.00"},
-      {1560, 494, "3.00"},
+      // X2 is not a number: the row is marked and a note says it counts as 0.
+      {1760, 368, "※"},
+      {110, 410, "※ 行No.[ 12abc ] X2「x」 は 0 として計算しています"},
+      {110, 452, "帯状荷重 2"},
+      {110, 494, "No."},
+      {310, 494, "x1"},
+      {509, 494, "x2"},
+      {710, 494, "x3"},
+      {910, 494, "x4"},
+      {1160, 494, "h"},
+      {1360, 494, "γ"},
+      {1560, 494, "y"},
+      {110, 536, "  7"},
+      {310, 536, "10.00"},
+      {509, 536, "11.00"},
+      {710, 536, "12.00"},
+      {910, 536, "13.00"},
+      {1160, 536, "1.00"},
+      {1360, 536, "2.00"},
+      {1560, 536, "3.00"},
   };
   EXPECT_EQ(BodyTexts(Page(1)), expected);
 }
@@ -129,7 +133,10 @@ TEST_F(StripDataTableTest, RowsAfterARowWithoutANumberAreNotListed) {
   std::vector<std::string> firstColumn;
   for (const DrawnText& t : BodyTexts(Page(1)))
     if (t.x == 110) firstColumn.push_back(t.text);
-  EXPECT_EQ(firstColumn, (std::vector<std::string>{"帯状荷重", "No.", "  1", "  2"}));
+  // The empty x1 ends the set for the calculation, which a note says.
+  EXPECT_EQ(firstColumn,
+            (std::vector<std::string>{"帯状荷重", "No.", "  1", "  2",
+                                      "※ 行No.[ 2 ] X1「」 から後の 3 行は計算に入りません"}));
 }
 
 TEST_F(StripDataTableTest, OneLineMoreThanAPageHoldsOpensPageTwoAtTheTop) {
@@ -283,6 +290,20 @@ TEST_F(StripDataTableTest, TheScreenStepIsRememberedOnEveryScreenCallAlsoFromThe
   world.UseDevice(600, 600);
   Pages();
   EXPECT_EQ(world.view.screenLineSteps.stripData, step);
+}
+
+// A row the calculation leaves out is marked at its end, and a note line names the cause.
+TEST_F(StripDataTableTest, RowsLeftOutOfTheCalculationAreMarkedAndNoted) {
+  FillRows(1, 3);
+  world.tables.stripLoads[1][2][2] = "abc";
+  world.tables.stripPoints[1][1] = "x?";
+  const std::vector<std::string> strings = BodyStrings(Page(1));
+  const auto count = [&](const std::string& text) {
+    return std::count(strings.begin(), strings.end(), text);
+  };
+  EXPECT_EQ(count("※"), 2);  // rows 2 and 3
+  EXPECT_EQ(count("※ 行No.[ 2 ] X1「abc」 から後の 2 行は計算に入りません"), 1);
+  EXPECT_EQ(count("計算に入らない計算点: x1「x?」"), 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/qt_translations.h"
 #include "app/svg_icons.h"
 #include "platform/qt/font_faces.h"
+#include "platform/qt/qt_profile_store.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
-  QApplication::setApplicationName("Qel");
-  QApplication::setOrganizationName("Local AppWizard-Generated Applications");
+  QApplication::setApplicationName(qel::kProfileApplication);
+  QApplication::setOrganizationName(qel::kProfileOrganisation);
   // The standard dialogs and buttons in Japanese, where Qt's translations are installed.
   qel::InstallQtJapaneseTexts(application);
   qel::InstallFontSubstitutions();

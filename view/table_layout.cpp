@@ -137,14 +137,6 @@ void TableContent::AppendAll(std::vector<TableContent>& parts) {
   }
 }
 
-std::vector<TableContent::PlacedText> TableContent::LineTexts(std::size_t line) const {
-  std::vector<PlacedText> texts;
-  ForEachText(line, line + 1, [&](std::size_t, double x, std::string_view text) {
-    texts.push_back({x, text});
-  });
-  return texts;
-}
-
 std::pair<std::size_t, std::size_t> TablePlacement::LinesOfPage(int page) const {
   if (page < 1 || page > pageCount) return {0, 0};
   return {pageFirstLine[page - 1], pageFirstLine[page]};

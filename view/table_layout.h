@@ -62,12 +62,6 @@ class TableContent {
   void AppendAll(std::vector<TableContent>& parts);
 
   std::size_t LineCount() const { return lineFirstText_.size(); }
-  // The texts of line `line` (0-based) with their x positions.
-  struct PlacedText {
-    double x;
-    std::string_view text;
-  };
-  std::vector<PlacedText> LineTexts(std::size_t line) const;
   // Calls `visit`(line, x, text) for every text of the lines [first, last), in order.
   template <typename Visit>
   void ForEachText(std::size_t first, std::size_t last, Visit&& visit) const;

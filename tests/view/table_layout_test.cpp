@@ -157,8 +157,9 @@ TEST(TableContentTest, AppendKeepsTextsColumnsAndBreaks) {
   joined.AppendAll(parts);
   auto line = [&](std::size_t index) {
     std::string text;
-    for (const auto& placed : joined.LineTexts(index))
-      text += std::to_string(placed.x).substr(0, 3) + ":" + std::string(placed.text) + " ";
+    joined.ForEachText(index, index + 1, [&](std::size_t, double x, std::string_view placed) {
+      text += std::to_string(x).substr(0, 3) + ":" + std::string(placed) + " ";
+    });
     return text;
   };
   ASSERT_EQ(joined.LineCount(), 4u);

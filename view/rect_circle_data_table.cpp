@@ -42,19 +42,30 @@ void AddSection(const std::string (&cells)[Rows + 1][Columns + 1],
   } else {
     content.AddText(Column(2), "-");
   }
+  content.EndHeading();
+  if (!hasData) content.EndBlock();
   for (int row = 1; row <= Rows && IsPresent(cells[row][1]); ++row) {
     content.NextLine();
     content.AddText(Column(1), FormatC("%3d", ToInt(cells[row][1])));
     for (int column = 2; column <= Columns; ++column)
       content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[row][column])));
     if (IsMarkedRow(list, row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
+    if (row == 1) content.EndBlock();
   }
   AddNoteLines(content, Column(1), LoadNotes(list, tables));
 }
 
+// Starts a section: its title line and column headings begin every page inside it, and stay
+// with its first row.
+void BeginSection(TableContent& content) {
+  content.BeginBlock();
+  content.BeginHeading();
+  content.NextLine();
+}
+
 void BuildContent(const DocumentTables& tables, TableContent& content) {
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
-  content.NextLine();
+  BeginSection(content);
   content.AddText(Column(1), "長方形荷重");
   if (IsPresent(tables.rectLoads[1][rect_col::kNo])) {
     // Over the two corner coordinate pairs.
@@ -65,11 +76,12 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
                                       ExclusionsOf(excluded, LoadKind::Rectangle, 0), tables,
                                       content);
 
-  content.NextLine();
+  BeginSection(content);
   content.AddText(Column(1), "円形荷重");
   AddSection<kCircleRows, kCircleColumns>(tables.circleLoads, kCircleHeadings,
                                           ExclusionsOf(excluded, LoadKind::Circle, 0), tables,
                                           content);
+  content.EndHeadingScope();
   AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, true))});
 }
 

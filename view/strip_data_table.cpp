@@ -42,6 +42,10 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
 
   for (int set = 1; set <= kStripSets; ++set) {
+    // The set's heading and column headings begin every page inside the set, and stay with its
+    // first row.
+    content.BeginBlock();
+    content.BeginHeading();
     content.NextLine();
     if (bothSets)
       content.AddText(Column(1), FormatC("帯状荷重 %d", set));
@@ -55,6 +59,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
     } else {
       content.AddText(Column(2), "-");
     }
+    content.EndHeading();
 
     const std::vector<ExcludedLoad> ofSet = ExclusionsOf(excluded, LoadKind::Strip, set);
     for (int row = 1; row <= kStripRows; ++row) {
@@ -65,9 +70,12 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
       for (int column = 2; column <= kStripColumns; ++column)
         content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[column])));
       if (IsMarkedRow(ofSet, row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
+      if (row == 1) content.EndBlock();
     }
+    if (!IsPresent(tables.stripLoads[set][1][strip_col::kNo])) content.EndBlock();
     AddNoteLines(content, Column(1), LoadNotes(ofSet, tables));
   }
+  content.EndHeadingScope();
   AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, false))});
 }
 

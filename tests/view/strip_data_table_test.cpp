@@ -148,8 +148,11 @@ TEST_F(StripDataTableTest, OneLineMoreThanAPageHoldsOpensPageTwoAtTheTop) {
   FillRows(2, 4);  // 28 lines
   EXPECT_EQ(Pages(), 2);
   const std::vector<DrawnText> page2 = BodyTexts(Page(2));
-  ASSERT_EQ(page2.size(), 8u);
-  EXPECT_EQ(page2[0], (DrawnText{110, 200, "  4"}));  // at the very top of the table area
+  ASSERT_EQ(page2.size(), 17u);
+  // The set's heading and column headings at the very top of the table area, then the row.
+  EXPECT_EQ(page2[0], (DrawnText{110, 200, "帯状荷重 2"}));
+  EXPECT_EQ(page2[1], (DrawnText{110, 284, "No."}));
+  EXPECT_EQ(page2[9], (DrawnText{110, 368, "  4"}));
   const std::vector<DrawnText> page1 = BodyTexts(Page(1));
   EXPECT_EQ(page1.front().y, 284);  // page 1 starts one line below the top
   EXPECT_EQ(page1.back().text, "0.00");
@@ -221,7 +224,7 @@ TEST_F(StripDataTableTest, TitleOnTheFirstPageOrOnEveryPageAndThenTheBodyFont) {
   EXPECT_EQ(lines[6], "textcolour 0x0000ff");
   EXPECT_EQ(page1.Lines("text").size(), 1 + BodyTexts(page1).size());
 
-  EXPECT_EQ(Page(2).Texts().front(), "  4");  // no title on page 2
+  EXPECT_EQ(Page(2).Texts().front(), "帯状荷重 2");  // no title on page 2, the set's heading
   world.tables.settingLines[setting_line::kDataTitleEveryPage] = "1";
   EXPECT_EQ(Page(2).Texts().front(), "入力データ");
 

@@ -46,7 +46,7 @@ int RunCompute(const std::vector<std::string>& words) {
       }
     }
   }
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  return FinishStandardOutput();
 }
 
 }  // namespace qel

@@ -4,6 +4,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/load_warnings.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
 
@@ -25,6 +26,7 @@ int RunCompute(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(args->positional[0])) return kExitFailure;
+  WarnAboutExcludedLoads(session.state().tables, args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
   const DocumentTables& t = state.tables;

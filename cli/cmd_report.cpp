@@ -8,6 +8,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/load_warnings.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
 #include "platform/qt/qt_page_sequence.h"
@@ -42,6 +43,7 @@ int RunReport(const std::vector<std::string>& words) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  WarnAboutExcludedLoads(doc.session.state().tables, args->positional[0], doc.session.prompts());
   for (DisplayMode figure : {DisplayMode::StripFigure, DisplayMode::RectCircleFigure}) {
     doc.session.state().view.displayMode = figure;
     doc.ShowFigureNotice();

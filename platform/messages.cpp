@@ -76,6 +76,7 @@ std::string MessageText(MessageId id) {
        "データファイルの区切りと見なされるため、直してから保存して下さい。"},
       {MessageId::ReadNotPermitted, "読み込みが許可されていないため開けません\n( %1 )"},
       {MessageId::LinkLoop, "シンボリックリンクが循環しているため開けません\n( %1 )"},
+      {MessageId::LoadsNotAsTyped, "入力どおりには計算されない荷重があります ( %1 )\n%2"},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

@@ -63,6 +63,7 @@ enum class MessageId : int {
   SectionMarkerInField = 4161,  // %1 = the field holding "$$"
   ReadNotPermitted = 4162,      // %1 = path
   LinkLoop = 4163,              // %1 = path
+  LoadsNotAsTyped = 4164,       // %1 = path, %2 = the rows and why
   IdleStatus = 57345,
 };
 

@@ -382,5 +382,29 @@ TEST_F(CliTest, AFileThatCannotBeOpenedSaysWhy) {
   EXPECT_NE(run.err.find("ファイルが見つかりません"), std::string::npos) << run.err;
 }
 
+TEST_F(CliTest, ComputeAndReportWarnOnceAboutLoadsLeftOutOfTheCalculation) {
+  // Set 1 ends at a row with a No. but no X1, set 2 is reversed, the circle's radius negative.
+  const std::string in = folder.File("left-out.qdw");
+  test::WriteBytes(in,
+                   "$$_QEL405\r\n$$K1\r\n1,0,1,2,3,1,18,0\r\n2,,5,6,7,1,18,0\r\n"
+                   "3,4,5,6,7,1,18,0\r\n$$K2\r\n1,7,6,5,4,1,18,0\r\n$$OXZ\r\n5,1\r\n"
+                   "$$CIRC\r\n1,0,0,-1,10\r\n$$OXYZ\r\n0,0,1\r\n");
+  const std::string warning = "入力どおりには計算されない荷重があります ( " + in + " )";
+  for (const std::string& command :
+       {"compute " + in, "report " + in + " --dpi 50 --out " + folder.File("r.pdf")}) {
+    CliRun run = RunCli(command + DataFolder());
+    EXPECT_EQ(run.status, 0) << command << run.err;
+    std::size_t warnings = 0;
+    for (const std::string& line : SplitLines(run.err))
+      warnings += line.find(warning) != std::string::npos;
+    EXPECT_EQ(warnings, 1u) << run.err;
+    for (const char* list : {"荷重1: ", "荷重2: ", "円形荷重: "})
+      EXPECT_NE(run.err.find(list), std::string::npos) << list << run.err;
+  }
+  // A file whose loads all enter says nothing of the kind.
+  CliRun run = RunCli("compute " + Example("embankment.qdw") + DataFolder());
+  EXPECT_EQ(run.err.find("入力どおりには"), std::string::npos) << run.err;
+}
+
 }  // namespace
 }  // namespace qel

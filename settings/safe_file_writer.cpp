@@ -104,16 +104,20 @@ bool SafeFileWriter::Open(const std::string& path) {
   return OpenRegularFile(target, nullptr);
 }
 
+bool SafeFileWriter::OpenInPlace() {
+  fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd_ < 0) return Fail("open " + target_);
+  mode_ = Mode::InPlaceFile;
+  return true;
+}
+
 bool SafeFileWriter::OpenRegularFile(const std::string& target, const struct stat* existing) {
   target_ = target;
   permissions_ = existing ? existing->st_mode & 07777 : NewFileMode();
-  int inPlace = -1;
-  if (existing) {
-    // A file the user could not write in place is not replaced either: its protection stands.
-    // Opening it without truncation changes nothing in it.
-    inPlace = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (inPlace < 0) return Fail("open " + target);
-  }
+  // A file the user could not write in place is not replaced either: its protection stands.
+  // Asking does not open it, so nothing watching the file sees a write that never happened.
+  if (existing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    return Fail("open " + target);
   const std::string folder = FolderOf(target);
   // A short name, so that a file name near the system's limit still has room beside it.
   temporary_ = folder + "/.qel-XXXXXX";
@@ -121,13 +125,8 @@ bool SafeFileWriter::OpenRegularFile(const std::string& target, const struct sta
   if (fd_ < 0) {
     const int error = errno;
     temporary_.clear();
-    if (inPlace >= 0 && (error == EACCES || error == EPERM)) {
-      // The folder takes no new file, but the file itself may be written.
-      fd_ = inPlace;
-      mode_ = Mode::InPlaceFile;
-      return true;
-    }
-    if (inPlace >= 0) ::close(inPlace);
+    // The folder takes no new file, but the file itself may be written.
+    if (existing && (error == EACCES || error == EPERM)) return OpenInPlace();
     return Fail("create a temporary file in " + folder, error);
   }
   mode_ = Mode::Temporary;
@@ -137,14 +136,9 @@ bool SafeFileWriter::OpenRegularFile(const std::string& target, const struct sta
                          made.st_gid == existing->st_gid;
   if (!sameOwner && ::fchown(fd_, existing->st_uid, existing->st_gid) != 0) {
     // The replacement could not belong to the file's owner: the file itself is written.
-    ::close(fd_);
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
-    fd_ = inPlace;
-    mode_ = Mode::InPlaceFile;
-    return true;
+    Abandon();
+    return OpenInPlace();
   }
-  ::close(inPlace);
   return true;
 }
 

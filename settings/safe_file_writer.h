@@ -51,6 +51,7 @@ class SafeFileWriter {
   bool Fail(const std::string& what);
   bool Fail(const std::string& what, int error);
   bool OpenRegularFile(const std::string& target, const struct stat* existing);
+  bool OpenInPlace();
   bool WriteAll(std::string_view bytes);
   void Abandon();
   bool CommitTemporary();

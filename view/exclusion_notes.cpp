@@ -47,7 +47,7 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
         break;
       case ExclusionReason::NoExtent:
         notes.push_back(
-            row + (load.kind == LoadKind::Circle ? "r が 0.001 m 未満" : "x1 が x4 より大きい") +
+            row + (load.kind == LoadKind::Circle ? "r が 0.001 m 未満の" : "x1 が x4 より大きい") +
             "ため計算に加わりません");
         break;
       case ExclusionReason::EndsList:

@@ -31,8 +31,8 @@ bool EndsInPdf(const std::string& path) {
 
 int RunReport(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args =
-      ParseCliArgs(words, {"--data-folder", "--dpi", "--paper", "--out"}, {}, error);
+  std::optional<CliArgs> args = ParseCliArgs(words, {"--data-folder", "--dpi", "--paper", "--out"},
+                                             {"--restart-numbering"}, error);
   if (!args) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("report needs one data file");
   std::optional<std::string> out = args->Option("--out");
@@ -48,7 +48,11 @@ int RunReport(const std::vector<std::string>& words) {
     doc.session.state().view.displayMode = figure;
     doc.ShowFigureNotice();
   }
-  const std::vector<ReportPage> pages = ReportPages(doc.controller, options->dpi, options->dpi);
+  // One sequence of page numbers through the report, or each display's own on request.
+  const std::vector<ReportPage> pages =
+      ReportPages(doc.controller, options->dpi, options->dpi,
+                  args->Flag("--restart-numbering") ? ReportNumbering::EachDisplayOwn
+                                                    : ReportNumbering::Continuous);
   if (pages.empty()) {
     std::fprintf(stderr, "qel-cli: %s has no data and no results to report\n",
                  args->positional[0].c_str());

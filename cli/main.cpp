@@ -17,7 +17,8 @@ static const char kUsage[] =
     "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
     "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
     "                 [--dpi D] [--paper WxH] [--data-folder DIR]\n"
-    "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--data-folder DIR]\n";
+    "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
+    "                 [--data-folder DIR]\n";
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());

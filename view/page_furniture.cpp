@@ -157,12 +157,21 @@ void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& pr
   CreateSlotFont(dc, ctx, kPageFont);
   std::string text;
   if (IsPresent(startPage)) {
-    long number = static_cast<long>(ToInt(startPage)) + ctx.view.currentPage - 1;
+    long number = ctx.view.printedPageNumber != 0
+                      ? ctx.view.printedPageNumber
+                      : static_cast<long>(ToInt(startPage)) + ctx.view.currentPage - 1;
     text = prefix + FormatC("%ld", number) + suffix;
   } else {
     text = prefix + startPage + suffix;
   }
   DrawPlacedText(dc, ctx.geometry, text, topMm, leftMm, centred);
+}
+
+long StartPageNumber(const DocumentTables& tables, DisplayMode display) {
+  const std::string& start =
+      tables
+          .settingLines[setting_line::Page(ProblemOf(display), PrefixLineOf(KindOf(display)) + 1)];
+  return IsPresent(start) ? ToInt(start) : 1;
 }
 
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,

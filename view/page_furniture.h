@@ -29,6 +29,10 @@ void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& pr
                     const std::string& topMm, const std::string& leftMm, int centred);
 
 // The page text of a display with its problem's page settings.
+// The start page number of `display`'s pages as the page settings give it; 1 when they give
+// a text that is not a number.
+long StartPageNumber(const DocumentTables& tables, DisplayMode display);
+
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind);
 

@@ -2,6 +2,7 @@
 #include "view/report.h"
 
 #include "settings/text_fields.h"
+#include "view/page_furniture.h"
 
 namespace qel {
 
@@ -51,14 +52,20 @@ bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
   return false;
 }
 
-std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY) {
+std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
+                                    ReportNumbering numbering) {
   std::vector<ReportPage> pages;
   for (int number = 1; number <= 6; ++number) {
     const DisplayMode display = *DisplayModeFromNumber(number);
     if (!DisplayHasContent(controller.state().tables, display)) continue;
     const int count = controller.CountPrintedPages(display, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)
-      pages.push_back({display, page});
+      pages.push_back({display, page, 0});
+  }
+  if (numbering == ReportNumbering::Continuous && !pages.empty()) {
+    long next = StartPageNumber(controller.state().tables, pages.front().display);
+    for (ReportPage& page : pages)
+      page.number = next++;
   }
   return pages;
 }
@@ -76,7 +83,7 @@ bool DrawPages(ViewController& controller, const std::vector<ReportPage>& pages,
   for (const ReportPage& page : pages) {
     DeviceContext* dc = nextPage();
     if (dc == nullptr) return false;
-    controller.PrintPage(*dc, page.display, page.page);
+    controller.PrintPage(*dc, page.display, page.page, page.number);
   }
   return true;
 }

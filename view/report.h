@@ -14,6 +14,9 @@ namespace qel {
 struct ReportPage {
   DisplayMode display = DisplayMode::StripFigure;
   int page = 1;
+  // The number the page shows, when the pages of several displays run in one sequence; 0: the
+  // display's own numbering.
+  long number = 0;
 
   bool operator==(const ReportPage&) const = default;
 };
@@ -22,9 +25,16 @@ struct ReportPage {
 // table its loads, a results table its calculation points.
 bool DisplayHasContent(const DocumentTables& tables, DisplayMode display);
 
+// How the pages of several displays are numbered.
+enum class ReportNumbering {
+  Continuous,      // one sequence from the start page of the first page's display
+  EachDisplayOwn,  // each display from its own start page
+};
+
 // The pages of every display with content, displays in order 1 to 6, each display's pages as a
 // device of this resolution prints them. Empty when no display has content.
-std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY);
+std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
+                                    ReportNumbering numbering = ReportNumbering::Continuous);
 
 // Pages `first` to `last` of the display shown.
 std::vector<ReportPage> ShownDisplayPages(ViewController& controller, int first, int last);

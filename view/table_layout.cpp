@@ -267,11 +267,13 @@ void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const Tab
   auto [first, last] = placement.LinesOfPage(page);
   std::string text;
   if (page >= 1 && page <= static_cast<int>(placement.repeatedLines.size())) {
-    for (const auto& [line, y] : placement.repeatedLines[page - 1]) {
-      content.ForEachText(line, line + 1, [&](std::size_t, double x, std::string_view value) {
-        text.assign(value);
-        WorldText(dc, transform, x, y, text);
-      });
+    for (const std::pair<std::size_t, double>& repeated : placement.repeatedLines[page - 1]) {
+      const double y = repeated.second;
+      content.ForEachText(repeated.first, repeated.first + 1,
+                          [&](std::size_t, double x, std::string_view value) {
+                            text.assign(value);
+                            WorldText(dc, transform, x, y, text);
+                          });
     }
   }
   content.ForEachText(first, last, [&](std::size_t line, double x, std::string_view value) {

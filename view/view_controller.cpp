@@ -201,8 +201,9 @@ void ViewController::PrintPage(DeviceContext& dc, int page) {
   PrintPage(dc, state_.view.displayMode, page);
 }
 
-void ViewController::PrintPage(DeviceContext& dc, DisplayMode display, int page) {
+void ViewController::PrintPage(DeviceContext& dc, DisplayMode display, int page, long number) {
   PaperPage paper = PaperPageFor(display, page, dc.LogPixelsX(), dc.LogPixelsY());
+  paper.view.printedPageNumber = number;
   Paint(dc, paper.view, paper.geometry, paper.transform, 1.0);
 }
 

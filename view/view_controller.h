@@ -57,8 +57,9 @@ class ViewController {
   // printing flag, the page and the device's resolution on copies of the view's state, so
   // that nothing of it reaches what the screen shows.
   void PrintPage(DeviceContext& dc, int page);
-  // The same for page `page` of display `display`, whichever display is shown.
-  void PrintPage(DeviceContext& dc, DisplayMode display, int page);
+  // The same for page `page` of display `display`, whichever display is shown; a `number`
+  // other than 0 is the page number it shows in place of its own.
+  void PrintPage(DeviceContext& dc, DisplayMode display, int page, long number = 0);
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();

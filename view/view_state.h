@@ -50,6 +50,9 @@ struct ViewState {
   double screenLeftX = 0.0;    // world x at the left edge of the figure page on screen
   int screenRow = 0;           // row of the figure page on screen, when a page is cut in rows
   double figureExtentX = 0.0;  // right-most world x of the current figure, from CountPages
+  // The number a printed page shows in place of its display's own (start page + page - 1),
+  // while the pages of several displays are numbered in one sequence; 0 for its own.
+  long printedPageNumber = 0;
   RememberedLineSteps screenLineSteps;
   // How OK of the load list dialogs numbers the rows (0 by No., 1 in tens, 2 from 1), shared
   // by the three lists for the whole run.

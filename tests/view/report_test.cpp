@@ -102,7 +102,8 @@ TEST_F(ReportTest, PagesRunThroughTheDisplaysInOrderWithTheirPrintedPageCounts) 
   state.view.currentPage = 1;
   for (int dpi : {96, 600}) {
     SCOPED_TRACE(dpi);
-    const std::vector<ReportPage> pages = ReportPages(controller, dpi, dpi);
+    const std::vector<ReportPage> pages =
+        ReportPages(controller, dpi, dpi, ReportNumbering::EachDisplayOwn);
     std::vector<ReportPage> expected;
     for (int number : {1, 2, 3, 4, 6}) {
       const DisplayMode display = *DisplayModeFromNumber(number);
@@ -127,7 +128,8 @@ TEST_F(ReportTest, DrawsEachPageOnTheNextDeviceInOrder) {
   // Page numbers tell the pages apart: the strip data from 20, the circle data from 50.
   state.tables.settingLines[Page(Problem::Strip, setting_line::kDataStartPage)] = "20";
   state.tables.settingLines[Page(Problem::RectCircle, setting_line::kDataStartPage)] = "50";
-  const std::vector<ReportPage> pages = ReportPages(controller, 300, 300);
+  const std::vector<ReportPage> pages =
+      ReportPages(controller, 300, 300, ReportNumbering::EachDisplayOwn);
   ASSERT_EQ(pages.size(), 4u);  // each display one page
   std::vector<std::unique_ptr<RecordingDeviceContext>> devices;
   ASSERT_TRUE(DrawPages(controller, pages, [&]() -> DeviceContext* {
@@ -145,6 +147,42 @@ TEST_F(ReportTest, DrawsEachPageOnTheNextDeviceInOrder) {
   EXPECT_FALSE(DrawPages(controller, pages,
                          [&]() -> DeviceContext* { return handedOut++ < 2 ? &only : nullptr; }));
   EXPECT_EQ(handedOut, 3);
+}
+
+// The numbers run on from the first page's start page through every display, or each display
+// starts from its own on request.
+TEST_F(ReportTest, PageNumbersRunOnThroughTheReportOrRestartOnRequest) {
+  StripLoad();
+  Circle();
+  using setting_line::Page;
+  const std::pair<Problem, int> starts[] = {{Problem::Strip, setting_line::kFigureStartPage},
+                                            {Problem::Strip, setting_line::kDataStartPage},
+                                            {Problem::RectCircle, setting_line::kFigureStartPage},
+                                            {Problem::RectCircle, setting_line::kDataStartPage}};
+  const char* const own[] = {"7", "20", "30", "50"};
+  for (int i = 0; i < 4; ++i)
+    state.tables.settingLines[Page(starts[i].first, starts[i].second)] = own[i];
+  struct Case {
+    ReportNumbering numbering;
+    std::vector<std::string> shown;
+  };
+  for (const Case& c : {Case{ReportNumbering::Continuous, {"7", "8", "9", "10"}},
+                        Case{ReportNumbering::EachDisplayOwn, {"7", "20", "30", "50"}}}) {
+    std::vector<std::string> shown;
+    RecordingDeviceContext device(300, 300);
+    ASSERT_TRUE(DrawPages(controller, ReportPages(controller, 300, 300, c.numbering), [&] {
+      if (!device.Texts().empty()) shown.push_back(device.Texts().back());
+      device.Clear();
+      return &device;
+    }));
+    shown.push_back(device.Texts().back());
+    EXPECT_EQ(shown, c.shown);
+  }
+  // One display printed alone keeps its own numbers.
+  state.view.displayMode = DisplayMode::StripData;
+  RecordingDeviceContext alone(300, 300);
+  ASSERT_TRUE(DrawPages(controller, ShownDisplayPages(controller, 1, 1), [&] { return &alone; }));
+  EXPECT_EQ(alone.Texts().back(), "20");
 }
 
 }  // namespace

@@ -176,6 +176,18 @@ void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem proble
                  ToInt(lines[Page(problem, setting_line::kPageTextCentered)]));
 }
 
+void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
+  if (ctx.results.circleMethod() != CircleMethod::kCompatible) return;
+  if (CountCircleRows(ctx.tables) == 0) return;
+  CreateSlotFont(dc, ctx, kPageFont);
+  // 12 mm above the paper's lower edge, left where the page text is placed.
+  const std::string top = FormatC("%d", ctx.geometry.paperHeightMm - 12);
+  DrawTitle(
+      dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", top,
+      ctx.tables.settingLines[setting_line::Page(Problem::RectCircle, setting_line::kPageTextLeft)],
+      0);
+}
+
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
   using namespace setting_line;
   const std::string* lines = ctx.tables.settingLines;

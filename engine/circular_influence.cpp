@@ -124,7 +124,7 @@ double CircularLoadInfluence(double radius, double distance, double z, CircleMet
 
 double CircleDistance(CircleMethod method, double x1, double y1, double x2, double y2) {
   return method == CircleMethod::kCompatible ? PlanDistance(x1, y1, x2, y2)
-                                             : std::hypot(x2 - x1, y2 - y1);
+                                             : ExactPlanDistance(x1, y1, x2, y2);
 }
 
 }  // namespace qel

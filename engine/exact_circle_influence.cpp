@@ -1,12 +1,9 @@
 // Influence of a uniformly loaded circle from the exact closed form in complete elliptic integrals.
 #include <algorithm>
-#include <boost/math/policies/policy.hpp>
-#include <boost/math/special_functions/ellint_rd.hpp>
-#include <boost/math/special_functions/ellint_rf.hpp>
-#include <boost/math/special_functions/ellint_rj.hpp>
 #include <cmath>
 #include <numbers>
 
+#include "engine/complete_elliptic_pi.h"
 #include "engine/rect_circle_influence.h"
 
 namespace qel {
@@ -20,16 +17,6 @@ constexpr double kSurfaceRatio = 1e-100;
 // Closer to the edge than this (relative), lambda^2 would underflow; the value is the edge
 // value to far better than double precision there.
 constexpr double kEdgeRatio = 1e-150;
-
-// Errors are never raised (the arguments are checked before); double throughout, which keeps
-// the relative error near 1e-15 even at the singular limits because the complements 1 - k^2
-// and 1 - n are formed directly from the geometry and never by subtraction.
-using Policy = boost::math::policies::policy<
-    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
-    boost::math::policies::pole_error<boost::math::policies::ignore_error>,
-    boost::math::policies::overflow_error<boost::math::policies::ignore_error>,
-    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>,
-    boost::math::policies::promote_double<false>>;
 
 // 1 - (1 + (R/z)^2)^(-3/2), without cancellation when the point is deep.
 double AxisValue(double e) {
@@ -55,24 +42,24 @@ double ExactCircularLoadInfluence(double radius, double distance, double z) {
   const double m = l * l + e * e;
   if (!std::isfinite(m)) return 0.0;  // so far away or so deep that nothing arrives
   const double gapSquared = (1.0 - h) * (1.0 - h) + e * e;
-  const double kSquared = 4.0 * h / m;
   const double kComplementSquared = gapSquared / m;
   const double t = e / (std::numbers::pi * std::sqrt(m));
-  const double rf = boost::math::ellint_rf(0.0, kComplementSquared, 1.0, Policy());
-  const double rd = boost::math::ellint_rd(0.0, kComplementSquared, 1.0, Policy());
-  const double ellipticE = rf - kSquared / 3.0 * rd;
   const double shape = ((h - 1.0) * (h + 1.0) + e * e) / gapSquared;
   const double lambda = (1.0 - h) / l;
+  // E(k) and Pi(n, k) from the complements k' and 1 - n = lambda^2, both formed from the
+  // geometry without a subtraction, which keeps them exact to a few ulps at the singular
+  // limits (under the edge at shallow depth); under the edge itself Pi is not needed.
+  const bool underTheEdge = std::fabs(lambda) < kEdgeRatio;
+  const CompleteEllipticIntegrals integrals = CompleteEllipticIntegralsOf(
+      std::sqrt(kComplementSquared), underTheEdge ? 1.0 : lambda * lambda);
+  const double ellipticE = integrals.e;
 
   double value;
-  if (std::fabs(lambda) < kEdgeRatio) {
+  if (underTheEdge) {
     // Under the edge lambda Pi tends to +-pi/(2 k') and takes exactly half of the load's share.
     value = 0.5 - t * ellipticE * shape;
   } else {
-    const double n = 4.0 * h / (l * l);
-    const double rj =
-        boost::math::ellint_rj(0.0, kComplementSquared, 1.0, lambda * lambda, Policy());
-    const double lambdaPi = lambda * (rf + n / 3.0 * rj);
+    const double lambdaPi = lambda * integrals.pi;
     value = share - t * (ellipticE * shape + lambdaPi);
   }
   if (std::isnan(value)) return share;

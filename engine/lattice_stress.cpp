@@ -39,7 +39,7 @@ class LatticeEvaluator {
     }
     if (loads_.circleMethod == CircleMethod::kExact) {
       for (const CircleLoad& circle : loads_.circles) {
-        const double distance = std::hypot(point.x - circle.x, point.y - circle.y);
+        const double distance = ExactPlanDistance(point.x, point.y, circle.x, circle.y);
         stress += ExactCircularLoadInfluence(circle.r, distance, point.z) * circle.q;
       }
       return stress;

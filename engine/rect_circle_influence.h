@@ -1,6 +1,7 @@
 // Influence of uniformly loaded rectangles and circles on the vertical stress below them.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 #include "engine/circle_method.h"
@@ -11,6 +12,11 @@ inline constexpr double kEnginePi = 3.1415926536;
 
 // Plan distance; exactly 0 when the squared distance is below 1e-7.
 double PlanDistance(double x1, double y1, double x2, double y2);
+// The plan distance itself, as the exact circle method uses it.
+inline double ExactPlanDistance(double x1, double y1, double x2, double y2) {
+  const double dx = x2 - x1, dy = y2 - y1;
+  return std::sqrt(dx * dx + dy * dy);
+}
 
 // Influence under the corner of a uniformly loaded rectangle with side ratios m and n. Odd in
 // each ratio, so signed ratios give the signed contribution of a corner rectangle.

@@ -22,6 +22,7 @@
 #include "app/qel_app.h"
 #include "app/qel_view.h"
 #include "app/svg_icons.h"
+#include "document/excluded_loads.h"
 #include "document/file_commands.h"
 #include "platform/messages.h"
 #include "platform/recent_files.h"
@@ -296,8 +297,11 @@ void CMainFrame::UpdateCommandStates() {
 void CMainFrame::UpdateStatusText() {
   // A figure cut short at its page limit says so where the paging keys are explained.
   const std::string notice = app_.controller().FigureNotice();
-  idleText_->setText(
-      QString::fromStdString(notice.empty() ? MessageText(MessageId::IdleStatus) : notice));
+  std::string text = notice.empty() ? MessageText(MessageId::IdleStatus) : notice;
+  // Loads and points that the calculation leaves out are never silent.
+  const std::string leftOut = LeftOutSummary(app_.state().tables);
+  if (!leftOut.empty()) text = leftOut + "　" + text;
+  idleText_->setText(QString::fromStdString(text));
 }
 
 void CMainFrame::UpdateRecentFileMenu() {

@@ -8,6 +8,7 @@
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
 #include "app/view_commands.h"
+#include "platform/messages.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_recent_files.h"
 #include "platform/qt/widgets/qt_colour_chooser.h"
@@ -75,6 +76,13 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
 CQelApp::~CQelApp() = default;
 
 bool CQelApp::InitInstance(const QStringList& arguments) {
+  std::vector<std::string> words;
+  for (const QString& argument : arguments)
+    words.push_back(argument.toStdString());
+  return InitInstance(words);
+}
+
+bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
   frame_ = std::make_unique<CMainFrame>(*this);
   if (owned_) {
     owned_->prompts.set_parent(frame_.get());
@@ -86,12 +94,19 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
   ConnectDataEntryCommands(*this);
   ConnectViewCommands(*this);
 
-  // The command line: an empty document, or the data file it names (the first argument that
-  // is not an option).
-  for (const QString& argument : arguments) {
-    if (argument.startsWith('-')) continue;
+  // The command line: an empty document, or the data file it names.
+  bool optionsEnded = false;
+  for (const std::string& argument : arguments) {
+    if (!optionsEnded && argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+      services_.prompts.Show(MessageText(MessageId::UnknownOption, argument), PromptButtons::Ok);
+      continue;
+    }
     // A file that cannot be opened or is refused unread ends the program, after its message.
-    ReadStatus status = document_.OnOpenDocument(argument.toStdString());
+    ReadStatus status = document_.OnOpenDocument(argument);
     if (status != ReadStatus::Ok && status != ReadStatus::NotADataFile) return false;
     break;
   }

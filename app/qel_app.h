@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document/file_commands.h"
 #include "platform/qt/widgets/qt_application_printer.h"
@@ -53,7 +54,10 @@ class CQelApp {
   // Starts the program: the main window, the data file named by the first argument (or an
   // empty document), the first update of the view, the window title (which follows the
   // document's name and modified mark from then on); then shows the window.
-  // False when the named file cannot be opened: the program ends.
+  // False when the named file cannot be opened: the program ends. An argument starting with "-"
+  // is not opened (the program has no options of its own; Qt took its own out before), with a
+  // message saying so, unless it comes after "--". `arguments` are the bytes as given.
+  bool InitInstance(const std::vector<std::string>& arguments);
   bool InitInstance(const QStringList& arguments);
 
   // Opens `path` as a file chosen from the recent files or dropped onto the window, once the

@@ -20,7 +20,9 @@
 #include "platform/prompts.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_page_sequence.h"
+#include "platform/qt/safe_output_device.h"
 #include "platform/qt/widgets/qt_application_printer.h"
+#include "settings/text_file.h"
 
 namespace qel {
 
@@ -325,6 +327,21 @@ bool CQelView::PrintPageList(QPrinter& printer, const std::vector<ReportPage>& p
   return sequence.Finish() && drawn;
 }
 
+WriteOutcome CQelView::WritePdf(const std::string& path, const QPageLayout& layout, int dpi,
+                                const std::vector<ReportPage>& pages, const std::string& title) {
+  WaitCursor wait;
+  return WriteOutputFile(path, [&](QIODevice& device) {
+    QPdfWriter writer(&device);
+    writer.setResolution(dpi);
+    writer.setPageLayout(layout);
+    writer.setCreator("Qel");
+    if (!title.empty()) writer.setTitle(QString::fromStdString(title));
+    QtPageSequence sequence(writer, dpi);
+    const bool drawn = DrawPages(controller_, pages, [&] { return sequence.NextPage(); });
+    return sequence.Finish() && drawn;
+  });
+}
+
 bool CQelView::PrintPages(QPrinter& printer, int first, int last) {
   return PrintPageList(printer, ShownDisplayPages(controller_, first, last));
 }
@@ -371,11 +388,11 @@ bool CQelView::PrintToPdf(bool allDisplays) {
   }
   std::optional<std::string> path = ChoosePdfFile(MessageText(MessageId::PrintToPdfNoPrinter));
   if (!path) return false;
-  printer.setOutputFileName(QString::fromStdString(*path));
-  const bool written = PrintPageList(printer, pages);
+  // The printer's paper and resolution, written as a PDF file is: complete, or not at all.
+  const WriteOutcome outcome = WritePdf(*path, printer.pageLayout(), resolution, pages, "");
   OnEndPrinting();
-  if (!written) {
-    prompts_.Show(MessageText(MessageId::CannotSave), PromptButtons::Ok);
+  if (!outcome.ok) {
+    prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
     return false;
   }
   ReportWritten(*path);
@@ -465,22 +482,14 @@ void CQelView::OnFileSaveReport() {
   }
   std::optional<std::string> path = ChoosePdfFile(MessageText(MessageId::SaveReportTitle));
   if (!path) return;
-  bool written = false;
-  {
-    WaitCursor wait;
-    const DeviceGeometry& g = controller_.state().geometry;
-    QPdfWriter writer(QString::fromStdString(*path));
-    writer.setResolution(kReportDpi);
-    writer.setPageSize(QPageSize(QSizeF(g.paperWidthMm, g.paperHeightMm), QPageSize::Millimeter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator("Qel");
-    writer.setTitle(QString::fromStdString(std::filesystem::path(*path).stem().string()));
-    QtPageSequence sequence(writer, kReportDpi);
-    const bool drawn = DrawPages(controller_, pages, [&] { return sequence.NextPage(); });
-    written = sequence.Finish() && drawn;
-  }
-  if (!written) {
-    prompts_.Show(MessageText(MessageId::CannotSave), PromptButtons::Ok);
+  const DeviceGeometry& g = controller_.state().geometry;
+  const QPageLayout layout(
+      QPageSize(QSizeF(g.paperWidthMm, g.paperHeightMm), QPageSize::Millimeter),
+      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+  const WriteOutcome outcome =
+      WritePdf(*path, layout, kReportDpi, pages, std::filesystem::path(*path).stem().string());
+  if (!outcome.ok) {
+    prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
     return;
   }
   ReportWritten(*path);

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPageLayout>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/circle_method.h"
+#include "settings/safe_file_writer.h"
 #include "view/page_view.h"
 #include "view/report.h"
 #include "view/view_controller.h"
@@ -114,6 +116,9 @@ class CQelView : public QAbstractScrollArea {
   // Without a printer: the pages (of the display shown, or of every display) go to a PDF file
   // chosen in a dialog that says so.
   bool PrintToPdf(bool allDisplays);
+  // Writes `pages` into a PDF file on `layout`'s paper at `dpi`, through the safe output file.
+  WriteOutcome WritePdf(const std::string& path, const QPageLayout& layout, int dpi,
+                        const std::vector<ReportPage>& pages, const std::string& title);
   // Asks for the PDF file to write, proposing the document's name in its folder.
   std::optional<std::string> ChoosePdfFile(const std::string& title);
   void ReportWritten(const std::string& path);

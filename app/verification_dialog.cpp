@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/single_page_pdf.h"
+#include "settings/text_file.h"
 #include "view/verification_page.h"
 
 namespace qel {
@@ -65,12 +66,12 @@ void VerificationDialog::SavePdf() {
   const QString path =
       QFileDialog::getSaveFileName(this, Utf8("PDFで保存"), QString(), Utf8("PDF (*.pdf)"));
   if (path.isEmpty()) return;
-  const bool written =
+  const WriteOutcome outcome =
       WriteSinglePagePdf(path.toStdString(), "計算の検証", 600,
                          [this](DeviceContext& dc) { DrawVerificationPage(dc, families_); });
-  if (!written) {
+  if (!outcome.ok) {
     QMessageBox::warning(this, Utf8("計算の検証"),
-                         Utf8("ファイルに書き込めません\n( ") + path + Utf8(" )"));
+                         Utf8(SaveFailureText(outcome, path.toStdString())));
   }
 }
 

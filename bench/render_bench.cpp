@@ -47,7 +47,8 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   ScriptedPrompts prompts;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
-  RenderContext ctx = state.Context(prompts);
+  RenderContext ctx{state.tables,   state.results,   state.settings, state.fonts, state.view,
+                    state.geometry, state.transform, prompts,        state.caches};
   double cold = 0, warm = 0;
   int pages = 0;
   for (auto _ : benchState) {

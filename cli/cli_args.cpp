@@ -13,9 +13,13 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& words,
                                     const std::set<std::string>& valueOptions,
                                     const std::set<std::string>& flagOptions, std::string& error) {
   CliArgs args;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
-    if (word.size() > 2 && word.rfind("--", 0) == 0) {
+    if (!optionsEnded && word == "--") {
+      // Everything after "--" is a file name, even when it starts with a dash.
+      optionsEnded = true;
+    } else if (!optionsEnded && word.size() > 2 && word.rfind("--", 0) == 0) {
       std::string name = word, value;
       std::size_t equals = word.find('=');
       bool inlineValue = equals != std::string::npos;

@@ -40,6 +40,12 @@ bool CliSession::Open(const std::string& path) {
     case ReadStatus::TooLarge:
       prompts_.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
       return false;
+    case ReadStatus::NotPermitted:
+      prompts_.Show(FileReadErrorText(FileReadError::NotPermitted, path), PromptButtons::Ok);
+      return false;
+    case ReadStatus::LinkLoop:
+      prompts_.Show(FileReadErrorText(FileReadError::LinkLoop, path), PromptButtons::Ok);
+      return false;
     case ReadStatus::Ok:
       break;
   }

@@ -4,6 +4,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/load_warnings.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
 
@@ -28,6 +29,7 @@ int RunCompute(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(args->positional[0])) return kExitFailure;
+  WarnAboutExcludedLoads(session.state().tables, args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
   state.results.SetCircleMethod(*method);
@@ -50,7 +52,7 @@ int RunCompute(const std::vector<std::string>& words) {
       }
     }
   }
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  return FinishStandardOutput();
 }
 
 }  // namespace qel

@@ -24,7 +24,7 @@ int RunInfluence(const std::vector<std::string>& words) {
     std::string answer = blank ? std::string() : EvaluateInfluenceLine(line, *method);
     std::fputs((answer + "\n").c_str(), stdout);
   }
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  return FinishStandardOutput();
 }
 
 }  // namespace qel

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -16,6 +17,8 @@
 #include "cli/paged_document.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_device_context.h"
+#include "platform/qt/safe_output_device.h"
+#include "settings/text_file.h"
 
 namespace qel {
 
@@ -29,8 +32,8 @@ std::string NumberedFile(const std::string& path, int page) {
 }
 
 bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOptions& options,
-               const std::string& out) {
-  QPdfWriter writer(QString::fromStdString(out));
+               QIODevice& out) {
+  QPdfWriter writer(&out);
   writer.setResolution(options.dpi);
   writer.setPageSize(
       QPageSize(QSizeF(options.paperWidthMm, options.paperHeightMm), QPageSize::Millimeter));
@@ -50,7 +53,7 @@ bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOpti
 // false with `problem` set when the image could not be allocated, false alone when it could not
 // be written.
 bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const ImageSize& size,
-                 const std::string& out, std::string& problem) {
+                 QIODevice& out, std::string& problem) {
   QImage image(size.width, size.height, QImage::Format_RGB32);
   if (image.isNull()) {
     problem = MessageText(MessageId::ImageOutOfMemory,
@@ -68,14 +71,14 @@ bool RenderImage(PagedDocument& doc, int page, const PageOptions& options, const
     QtDeviceContext dc(painter, options.dpi, options.dpi);
     doc.controller.PrintPage(dc, page);
   }
-  return image.save(QString::fromStdString(out), "PNG");
+  return image.save(&out, "PNG");
 }
 
-bool RenderSvg(PagedDocument& doc, int page, const PageOptions& options, const std::string& out) {
+bool RenderSvg(PagedDocument& doc, int page, const PageOptions& options, QIODevice& out) {
   PrinterPage size =
       FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi);
   QSvgGenerator svg;
-  svg.setFileName(QString::fromStdString(out));
+  svg.setOutputDevice(&out);
   svg.setSize(QSize(size.pageWidthPixels, size.pageHeightPixels));
   svg.setViewBox(QRect(0, 0, size.pageWidthPixels, size.pageHeightPixels));
   svg.setResolution(options.dpi);
@@ -102,7 +105,7 @@ int RunPages(const std::vector<std::string>& words) {
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
   doc.ShowFigureNotice();
   std::printf("%d\n", doc.pages);
-  return kExitOk;
+  return FinishStandardOutput();
 }
 
 int RunRender(const std::vector<std::string>& words) {
@@ -165,25 +168,28 @@ int RunRender(const std::vector<std::string>& words) {
     pages.push_back(requested);
   }
 
-  bool ok = true;
+  // Each file is complete or not written: what was at its path stays until a whole new file
+  // replaces it.
   std::string problem;
+  auto write = [&](const std::string& file, const std::function<bool(QIODevice&)>& draw) {
+    const WriteOutcome outcome = WriteOutputFile(file, draw);
+    if (!outcome.ok && problem.empty()) problem = SaveFailureText(outcome, file);
+    return outcome.ok;
+  };
   if (extension == ".pdf") {
-    ok = RenderPdf(doc, pages, *options, *out);
+    write(*out, [&](QIODevice& device) { return RenderPdf(doc, pages, *options, device); });
   } else {
     for (int page : pages) {
       std::string file = all ? NumberedFile(*out, page) : *out;
-      ok = (extension == ".png" ? RenderImage(doc, page, *options, *imageSize, file, problem)
-                                : RenderSvg(doc, page, *options, file)) &&
-           ok;
-      if (!problem.empty()) break;
+      const bool written = write(file, [&](QIODevice& device) {
+        return extension == ".png" ? RenderImage(doc, page, *options, *imageSize, device, problem)
+                                   : RenderSvg(doc, page, *options, device);
+      });
+      if (!written) break;
     }
   }
   if (!problem.empty()) {
     doc.session.prompts().Show(problem, PromptButtons::Ok);
-    return kExitFailure;
-  }
-  if (!ok) {
-    std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());
     return kExitFailure;
   }
   return kExitOk;

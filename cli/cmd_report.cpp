@@ -8,9 +8,12 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/load_warnings.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
 #include "platform/qt/qt_page_sequence.h"
+#include "platform/qt/safe_output_device.h"
+#include "settings/text_file.h"
 #include "view/report.h"
 
 namespace qel {
@@ -41,6 +44,7 @@ int RunReport(const std::vector<std::string>& words) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
+  WarnAboutExcludedLoads(doc.session.state().tables, args->positional[0], doc.session.prompts());
   for (DisplayMode figure : {DisplayMode::StripFigure, DisplayMode::RectCircleFigure}) {
     doc.session.state().view.displayMode = figure;
     doc.ShowFigureNotice();
@@ -52,20 +56,22 @@ int RunReport(const std::vector<std::string>& words) {
     return kExitFailure;
   }
 
-  QPdfWriter writer(QString::fromStdString(*out));
-  writer.setResolution(options->dpi);
-  writer.setPageSize(
-      QPageSize(QSizeF(options->paperWidthMm, options->paperHeightMm), QPageSize::Millimeter));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setCreator("Qel");
-  writer.setTitle(
-      QString::fromStdString(std::filesystem::path(args->positional[0]).stem().string()));
-  QtPageSequence sequence(writer, options->dpi);
-  const bool drawn = DrawPages(doc.controller, pages, [&] { return sequence.NextPage(); });
-  if (!sequence.Finish() || !drawn) {
-    std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());
-    std::error_code ignored;
-    std::filesystem::remove(*out, ignored);
+  // The earlier report stays until a complete new one replaces it.
+  const WriteOutcome outcome = WriteOutputFile(*out, [&](QIODevice& device) {
+    QPdfWriter writer(&device);
+    writer.setResolution(options->dpi);
+    writer.setPageSize(
+        QPageSize(QSizeF(options->paperWidthMm, options->paperHeightMm), QPageSize::Millimeter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setCreator("Qel");
+    writer.setTitle(
+        QString::fromStdString(std::filesystem::path(args->positional[0]).stem().string()));
+    QtPageSequence sequence(writer, options->dpi);
+    const bool drawn = DrawPages(doc.controller, pages, [&] { return sequence.NextPage(); });
+    return sequence.Finish() && drawn;
+  });
+  if (!outcome.ok) {
+    doc.session.prompts().Show(SaveFailureText(outcome, *out), PromptButtons::Ok);
     return kExitFailure;
   }
   return kExitOk;

@@ -7,6 +7,7 @@
 #include "cli/paged_document.h"
 #include "engine/verification.h"
 #include "platform/qt/single_page_pdf.h"
+#include "settings/text_file.h"
 #include "view/verification_page.h"
 
 namespace qel {
@@ -23,9 +24,10 @@ int RunVerify(const std::vector<std::string>& words) {
   std::printf("%s\n", passed ? "all passed" : "FAILED");
   if (std::optional<std::string> out = args->Option("--out")) {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
-    if (!WriteSinglePagePdf(*out, "計算の検証", 600,
-                            [&](DeviceContext& dc) { DrawVerificationPage(dc, families); })) {
-      std::fprintf(stderr, "qel-cli: cannot write %s\n", out->c_str());
+    const WriteOutcome outcome = WriteSinglePagePdf(
+        *out, "計算の検証", 600, [&](DeviceContext& dc) { DrawVerificationPage(dc, families); });
+    if (!outcome.ok) {
+      std::fprintf(stderr, "qel-cli: %s\n", SaveFailureText(outcome, *out).c_str());
       return kExitFailure;
     }
   }

@@ -22,4 +22,8 @@ int RunVerify(const std::vector<std::string>& args);
 // Prints "qel-cli: <message>" and the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);
 
+// Flushes standard output: kExitOk when everything written to it arrived, otherwise kExitFailure
+// with the reason on standard error.
+int FinishStandardOutput();
+
 }  // namespace qel

@@ -1,5 +1,7 @@
 // qel-cli: the program's core without a window, for scripts, tests and batch work.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,16 @@ int UsageError(const std::string& message) {
   return kExitUsage;
 }
 
+int FinishStandardOutput() {
+  // A write that failed earlier leaves the error mark even when the last flush succeeds.
+  const bool flushed = std::fflush(stdout) == 0;
+  const int error = errno;
+  if (flushed && !std::ferror(stdout)) return kExitOk;
+  std::fprintf(stderr, "qel-cli: cannot write standard output: %s\n",
+               flushed ? "write error" : std::strerror(error));
+  return kExitFailure;
+}
+
 }  // namespace qel
 
 int main(int argc, char** argv) {
@@ -43,7 +55,7 @@ int main(int argc, char** argv) {
   if (command == "verify") return RunVerify(args);
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage + 0, stdout);
-    return kExitOk;
+    return FinishStandardOutput();
   }
   return UsageError("unknown command " + command);
 }

@@ -32,7 +32,9 @@ void PagedDocument::ShowFigureNotice() {
 }
 
 std::unique_ptr<QGuiApplication> MakeApplication() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Pages are drawn into files, never on a screen: whatever platform the environment names (an
+  // X server or compositor that may not be there), the offscreen one needs nothing.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "qel-cli";
   static char* argv[] = {name, nullptr};

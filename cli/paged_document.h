@@ -31,7 +31,7 @@ struct PagedDocument {
   int pages = 0;  // of the display shown
 };
 
-// A QGuiApplication for fonts and painting, on the offscreen platform unless one was chosen.
+// A QGuiApplication for fonts and painting, always on the offscreen platform.
 std::unique_ptr<QGuiApplication> MakeApplication();
 
 }  // namespace qel

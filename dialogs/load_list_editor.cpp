@@ -2,6 +2,7 @@
 #include "dialogs/load_list_editor.h"
 
 #include "dialogs/cell_text.h"
+#include "dialogs/numeric_entry.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
@@ -42,6 +43,14 @@ auto* DocumentRowOf(Tables& tables, LoadListKind kind, int stripSet, int row) {
       break;
   }
   return tables.circleLoads[row];
+}
+
+// What keeping a row whose `column` cannot be read means for the calculation.
+std::string ConsequenceOf(LoadListKind kind, int column) {
+  if (column == 1) return "No.は保存のときに番号が付け直されます";
+  if (kind == LoadListKind::Strip && column == 2) return "この行から後の荷重は計算に入りません";
+  if (kind == LoadListKind::Strip && column == 8) return "Yは描画で 0 として扱われます";
+  return "この値は計算で 0 として扱われます";
 }
 
 // Characters of a UTF-8 text (its bytes that do not continue a character).
@@ -135,7 +144,8 @@ bool LoadListEditor::EndEdit(ListCell cell, const std::string& text) {
   }
   if (!IsEditable(cell)) return false;
   LoadRow& row = rows_[cell.row - 1];
-  row[cell.column - 1] = text;
+  // Every column holds a number: what an input method types in full width is kept in ASCII.
+  row[cell.column - 1] = HalfWidthNumber(text);
   if (layout_.orderCheckColumn == 0) return true;
   status_ = " ";
   if (cell.column == layout_.orderCheckColumn) {
@@ -217,14 +227,20 @@ RowConfirmation LoadListEditor::ConfirmRows(PromptService& prompts) const {
   const int last = LastFilledRow();
   for (int row = 1; row <= last; ++row) {
     const LoadRow& cells = rows_[row - 1];
-    const RowVerdict verdict = CheckRow(layout_, cells, columnCount());
+    const RowCheck check = CheckRowCells(layout_, cells, columnCount());
+    const RowVerdict verdict = check.verdict;
     if (verdict == RowVerdict::Valid || verdict == RowVerdict::Empty) continue;
     if (verdict == RowVerdict::BadNumber) {
       prompts.Show(MessageText(MessageId::AbnormalValue), PromptButtons::Ok);
       continue;
     }
-    const std::string question =
-        MessageText(MessageOf(verdict)) + "\n行No.[ " + cells[0] + " ]\n" + kFixQuestion;
+    std::string question = MessageText(MessageOf(verdict)) + "\n行No.[ " + cells[0] + " ]";
+    if (verdict == RowVerdict::Missing || verdict == RowVerdict::Unsuitable) {
+      // The cell that cannot be read and what keeping it means.
+      question += " " + ColumnHeader(layout_, check.column, unitSystem_) + "「" +
+                  cells[check.column - 1] + "」\n" + ConsequenceOf(kind(), check.column);
+    }
+    question += std::string("\n") + kFixQuestion;
     if (prompts.Show(question, PromptButtons::YesNo) == PromptAnswer::Yes) return {false, row};
   }
   return {true, 0};

@@ -98,14 +98,18 @@ bool IsFilled(const LoadRow& row) {
 }
 
 RowVerdict CheckRow(const LoadListLayout& layout, const LoadRow& row, int lastColumn) {
-  if (!IsFilled(row)) return RowVerdict::Empty;
+  return CheckRowCells(layout, row, lastColumn).verdict;
+}
+
+RowCheck CheckRowCells(const LoadListLayout& layout, const LoadRow& row, int lastColumn) {
+  if (!IsFilled(row)) return {RowVerdict::Empty, 0};
   for (int column = 2; column <= lastColumn; ++column)
-    if (row[column - 1].empty()) return RowVerdict::Missing;
+    if (row[column - 1].empty()) return {RowVerdict::Missing, column};
   for (int column = 1; column <= lastColumn; ++column)
-    if (IsNumericText(row[column - 1]) != 1) return RowVerdict::Unsuitable;
+    if (IsNumericText(row[column - 1]) != 1) return {RowVerdict::Unsuitable, column};
   const int number = ToInt(row[0]);
-  if (number < 0 || number > 99999) return RowVerdict::BadNumber;
-  return layout.valueCheck(row);
+  if (number < 0 || number > 99999) return {RowVerdict::BadNumber, 1};
+  return {layout.valueCheck(row), 0};
 }
 
 }  // namespace qel

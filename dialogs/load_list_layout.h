@@ -55,6 +55,14 @@ std::string ColumnHeader(const LoadListLayout& layout, int column, int unitSyste
 // text; then Missing, Unsuitable, BadNumber and the kind's value check, in that order.
 RowVerdict CheckRow(const LoadListLayout& layout, const LoadRow& row, int lastColumn);
 
+// The verdict of CheckRow and the column (1-based) whose cell gave it: the empty cell of
+// Missing, the cell that is not a number of Unsuitable, the No. of BadNumber; 0 otherwise.
+struct RowCheck {
+  RowVerdict verdict;
+  int column;
+};
+RowCheck CheckRowCells(const LoadListLayout& layout, const LoadRow& row, int lastColumn);
+
 // Whether any data cell (column 2 on) of `row` holds text.
 bool IsFilled(const LoadRow& row);
 

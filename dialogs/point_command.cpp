@@ -15,8 +15,10 @@ PointCommandOutcome RunPointCommand(PointEditor& editor, DocumentTables& tables,
     const bool changed = editor.Apply(tables);
     outcome.changed = outcome.changed || changed;
     const std::vector<int> negative = NegativePointRecords(editor.kind(), tables);
-    for (std::size_t i = 0; i < negative.size(); ++i)
-      prompts.Show(MessageText(MessageId::NegativeData), PromptButtons::Ok);
+    for (int row : negative)
+      prompts.Show(MessageText(MessageId::NegativeData) + "\n" +
+                       NegativeFieldsOf(editor.kind(), tables, row),
+                   PromptButtons::Ok);
     if (afterOk) afterOk(changed);
     if (negative.empty()) break;
   }

@@ -4,6 +4,10 @@
 #include <cmath>
 
 #include "dialogs/cell_text.h"
+#include "dialogs/numeric_entry.h"
+#include "document/excluded_loads.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/text_fields.h"
 
@@ -53,8 +57,25 @@ std::string PointEditor::FieldName(int row, int column) const {
 
 bool PointEditor::SetText(int row, int column, const std::string& text) {
   if (!IsStorableCellText(text)) return false;
-  texts_[row - 1][column - 1] = text;
+  texts_[row - 1][column - 1] = HalfWidthNumber(text);
   return true;
+}
+
+std::optional<PointEditor::Field> PointEditor::ConfirmFields(PromptService& prompts) const {
+  const bool lattice = kind() == PointKind::Lattice;
+  for (int column = 1; column <= columnCount(); ++column) {
+    for (int row = 1; row <= rowCount(); ++row) {
+      const std::string& text = Text(row, column);
+      if (IsNumericText(text) != 0) continue;  // empty, or begins like a number
+      const std::string question =
+          MessageText(MessageId::UnsuitableData) + "\n" +
+          PointFieldName(lattice, row, layout_.columns[column - 1].tableColumn) + "「" + text +
+          "」\nこの計算点は計算に入りません\n訂正しますか? ";
+      if (prompts.Show(question, PromptButtons::YesNo) == PromptAnswer::Yes)
+        return Field{row, column};
+    }
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> PointEditor::SameDepthWarning() const {
@@ -107,6 +128,19 @@ std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tabl
     }
   }
   return records;
+}
+
+std::string NegativeFieldsOf(PointKind kind, const DocumentTables& tables, int row) {
+  const PointLayout& layout = PointLayoutOf(kind);
+  const std::string* record = RecordOf(tables, kind, row);
+  std::string named;
+  for (const PointColumn& column : layout.columns) {
+    const std::string& text = record[column.tableColumn];
+    if (ToDouble(text) < 0)
+      named += " " + PointFieldName(kind == PointKind::Lattice, row, column.tableColumn) + "「" +
+               text + "」";
+  }
+  return named;
 }
 
 }  // namespace qel

@@ -11,6 +11,8 @@
 
 namespace qel {
 
+class PromptService;
+
 enum class PointKind { Strip, Lattice };
 
 // Characters a point field takes when typed into.
@@ -44,12 +46,22 @@ class PointEditor {
   std::string FieldName(int row, int column) const;
 
   const std::string& Text(int row, int column) const { return texts_[row - 1][column - 1]; }
-  // Keeps `text` as typed; false (and nothing kept) for text a data file cannot keep.
+  // Keeps `text` as typed, full-width number characters in ASCII; false (and nothing kept) for
+  // text a data file cannot keep.
   bool SetText(int row, int column, const std::string& text);
 
   // The warning OK shows when depths repeat (within 0.000001): "同じ深度があります" and the
   // first three equal pairs. Depths that do not begin like a number are left out.
   std::optional<std::string> SameDepthWarning() const;
+
+  // The checks of OK for the fields that hold text but not a number, in column and row order:
+  // each is asked about, naming the field and its text ("訂正しますか? "). Yes stops and gives
+  // the field (row, column) to correct; No keeps it, and the point stays out of the
+  // calculation. Nothing (std::nullopt) when OK may go on.
+  struct Field {
+    int row, column;
+  };
+  std::optional<Field> ConfirmFields(PromptService& prompts) const;
 
   // Whether a text differs from the document's, as copied in or as last applied.
   bool HasChanged() const { return texts_ != original_; }
@@ -66,5 +78,9 @@ class PointEditor {
 // Strip points test x and z. Lattice records test x, y and z until a negative value was found,
 // later ones their x only.
 std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tables);
+
+// The fields of record `row` that hold a negative value, named as the dialog names them with
+// their texts: " x3「-1」 z3「-2」".
+std::string NegativeFieldsOf(PointKind kind, const DocumentTables& tables, int row);
 
 }  // namespace qel

@@ -80,16 +80,32 @@ std::string ScaleModel::BottomY() const {
   return FormatC("%.1f", ToDouble(fields_.topY) - ToInt(fields_.rangeY));
 }
 
-void ScaleModel::LeaveScaleX(PromptService& prompts) {
-  if (PrintableX(fields_.scaleX) <= 0)
-    prompts.Show(MessageText(MessageId::NoDrawingLength), PromptButtons::Ok);
-  fields_.rangeX = FormatC("%d", PageMetresX());
+namespace {
+
+// Says that one page holds no whole metre at `scale`; false for the caller to return.
+bool TellNoDrawingLength(const std::string& scale, PromptService& prompts) {
+  prompts.Show(MessageText(MessageId::NoDrawingLength) + "\n縮尺 1/" + scale +
+                   " では 1 ページに 1 m も入りません",
+               PromptButtons::Ok);
+  return false;
 }
 
-void ScaleModel::LeaveScaleY(PromptService& prompts) {
-  if (PrintableY(fields_.scaleY) <= 0)
-    prompts.Show(MessageText(MessageId::NoDrawingLength), PromptButtons::Ok);
+}  // namespace
+
+bool ScaleModel::LeaveScaleX(PromptService& prompts) {
+  if (PrintableX(fields_.scaleX) <= 0) return TellNoDrawingLength(fields_.scaleX, prompts);
+  fields_.rangeX = FormatC("%d", PageMetresX());
+  return true;
+}
+
+bool ScaleModel::LeaveScaleY(PromptService& prompts) {
+  if (PrintableY(fields_.scaleY) <= 0) return TellNoDrawingLength(fields_.scaleY, prompts);
   fields_.rangeY = FormatC("%d", PageMetresY());
+  return true;
+}
+
+std::string ScaleModel::ScaleGroupLabel() {
+  return FormatC("縮尺 1/?   %d～%d", kSmallestScale, kLargestScale);
 }
 
 void ScaleModel::ApplyStandardValues() {

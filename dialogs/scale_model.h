@@ -48,10 +48,14 @@ class ScaleModel {
   // The Y coordinate of the print range's bottom edge: top Y - Y range, "%.1f".
   std::string BottomY() const;
 
-  // Leaving a scale field: the X (Y) range becomes what one page holds at that scale; a page
-  // that holds no whole metre is said and gives 0.
-  void LeaveScaleX(PromptService& prompts);
-  void LeaveScaleY(PromptService& prompts);
+  // Leaving a scale field: the X (Y) range becomes what one page holds at that scale. A scale at
+  // which a page holds no whole metre is said, with the scale, the range is left as it was and
+  // the result is false, so that the field keeps the focus.
+  bool LeaveScaleX(PromptService& prompts);
+  bool LeaveScaleY(PromptService& prompts);
+
+  // The label of the scale group, with the scales OK takes: "縮尺 1/?   10～5000".
+  static std::string ScaleGroupLabel();
 
   // "標準の設定": scales outside 10..5000 become 500, the ranges fill one page, the top Y is
   // kept (at least 1 m, else 100 m; for the rectangles and circles 80 % of the page height

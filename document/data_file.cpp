@@ -199,6 +199,10 @@ static ReadStatus StatusOf(FileReadError error) {
       return ReadStatus::NotRegularFile;
     case FileReadError::TooLarge:
       return ReadStatus::TooLarge;
+    case FileReadError::NotPermitted:
+      return ReadStatus::NotPermitted;
+    case FileReadError::LinkLoop:
+      return ReadStatus::LinkLoop;
     case FileReadError::CannotOpen:
     case FileReadError::None:
       break;

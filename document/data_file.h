@@ -58,6 +58,8 @@ enum class ReadStatus {
   Ok,
   CannotOpen,
   NotADataFile,
+  NotPermitted,    // the user may not read it
+  LinkLoop,        // symbolic links that lead round in a circle
   NotRegularFile,  // a folder, FIFO or device: never read
   TooLarge,        // larger than kLargestReadableFile: never read
 };

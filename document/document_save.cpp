@@ -2,6 +2,7 @@
 #include "document/document_save.h"
 
 #include "document/data_file.h"
+#include "document/marker_text.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/system_settings.h"
@@ -12,6 +13,11 @@ namespace qel {
 bool SaveDocument(const std::string& path, DocumentTables& tables, const DocumentResults& results,
                   const SystemSettings& settings, PromptService& prompts) {
   SettingsToLines(settings, tables);
+  // A text holding "$$" would come back as a section marker and shift or lose what follows it.
+  if (std::optional<std::string> field = FindSectionMarkerText(tables)) {
+    prompts.Show(MessageText(MessageId::SectionMarkerInField, *field), PromptButtons::Ok);
+    return false;
+  }
   WriteOutcome outcome = WriteTextFileSafely(
       path, FormatDataFile(tables, results.Lattice(tables), settings.stressDigits));
   if (outcome.ok) return true;

@@ -123,6 +123,13 @@ void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
     case ReadStatus::TooLarge:
       services_.prompts.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
       return;
+    case ReadStatus::NotPermitted:
+      services_.prompts.Show(FileReadErrorText(FileReadError::NotPermitted, path),
+                             PromptButtons::Ok);
+      return;
+    case ReadStatus::LinkLoop:
+      services_.prompts.Show(FileReadErrorText(FileReadError::LinkLoop, path), PromptButtons::Ok);
+      return;
     case ReadStatus::Ok:
       return;
   }

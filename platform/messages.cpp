@@ -68,6 +68,15 @@ std::string MessageText(MessageId id) {
       {MessageId::NothingToReport,
        "報告書にする表示がありません。\n荷重または計算点のデータを入力して下さい。"},
       {MessageId::SaveReportTitle, "報告書をPDFで保存"},
+      {MessageId::UnknownOption,
+       "「%1」というオプションはないため、開きませんでした。\n"
+       "この名前のファイルを開くには qel -- %1 として下さい。"},
+      {MessageId::SectionMarkerInField,
+       "保存できませんでした\n%1 に「$$」があります。\n"
+       "データファイルの区切りと見なされるため、直してから保存して下さい。"},
+      {MessageId::ReadNotPermitted, "読み込みが許可されていないため開けません\n( %1 )"},
+      {MessageId::LinkLoop, "シンボリックリンクが循環しているため開けません\n( %1 )"},
+      {MessageId::LoadsNotAsTyped, "入力どおりには計算されない荷重があります ( %1 )\n%2"},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

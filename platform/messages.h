@@ -58,6 +58,12 @@ enum class MessageId : int {
   PdfSaved = 4142,             // %1 = the path of the PDF written
   NothingToReport = 4143,
   SaveReportTitle = 4144,
+  // Command lines and what is in the way of an output file.
+  UnknownOption = 4160,         // %1 = the argument
+  SectionMarkerInField = 4161,  // %1 = the field holding "$$"
+  ReadNotPermitted = 4162,      // %1 = path
+  LinkLoop = 4163,              // %1 = path
+  LoadsNotAsTyped = 4164,       // %1 = path, %2 = the rows and why
   IdleStatus = 57345,
 };
 

@@ -17,25 +17,28 @@ std::string ReadFirstLine(const std::string& path) {
   return lines->front();
 }
 
-// A location line names a folder when it is an absolute path other than the root itself.
-static bool IsUsableFolderLine(const std::string& line) {
-  return line.size() >= 2 && line[0] == '/';
-}
-
-static std::string WithoutTrailingSlashes(std::string folder) {
+// The folder a location file names: its first line as an absolute path written plainly ("." and
+// ".." resolved, repeated and trailing slashes dropped, a carriage return left by an editor
+// removed); empty when the line names no folder or the root itself.
+static std::string FolderOfLocationLine(std::string line) {
+  while (!line.empty() && line.back() == '\r')
+    line.pop_back();
+  if (line.empty() || line[0] != '/') return std::string();
+  std::string folder = fs::path(line).lexically_normal().string();
   while (folder.size() > 1 && folder.back() == '/')
     folder.pop_back();
-  return folder;
+  std::string single;
+  for (char c : folder)
+    if (c != '/' || single.empty() || single.back() != '/') single += c;
+  return single.size() >= 2 ? single : std::string();
 }
 
 std::string ResolveDataFolder(const SystemPaths& paths) {
   const std::string locationFile = "/Varda/Pvnqel6.whr";
-  std::string line = ReadFirstLine(paths.ConfigHome() + locationFile);
-  if (!IsUsableFolderLine(line)) line = ReadFirstLine(paths.CurrentDirectory() + locationFile);
-  if (IsUsableFolderLine(line)) {
-    std::string folder = WithoutTrailingSlashes(line);
-    if (folder.size() >= 2) return folder;
-  }
+  std::string folder = FolderOfLocationLine(ReadFirstLine(paths.ConfigHome() + locationFile));
+  if (folder.empty())
+    folder = FolderOfLocationLine(ReadFirstLine(paths.CurrentDirectory() + locationFile));
+  if (!folder.empty()) return folder;
   return paths.DataHome() + "/Vardamo/Qel6";
 }
 

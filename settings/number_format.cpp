@@ -71,11 +71,6 @@ int Sign(int value) {
   return value == 0 ? 0 : (value < 0 ? -1 : 1);
 }
 
-int SignWithTolerance(double value) {
-  if (std::fabs(value) <= 1e-7) return 0;
-  return value > 0 ? 1 : -1;
-}
-
 // Integer arithmetic as the page geometry needs it, computed wide so that large settings
 // cannot overflow; the result is clamped to the int range.
 static int ScaledRange(int scale, std::int64_t millimetres) {

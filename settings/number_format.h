@@ -20,8 +20,6 @@ double UnsignedRoundedZero(double value, int decimals);
 
 // 0 for 0, -1 for negative, 1 for positive.
 int Sign(int value);
-// 0 when |value| <= 1e-7, else the sign of value.
-int SignWithTolerance(double value);
 
 // Metres of the model that fit across the paper: scale * (paperWidthMm - marginLeft - 10) / 1000
 // in integer arithmetic.

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 
 #include "platform/messages.h"
 #include "settings/cp932.h"
@@ -28,7 +27,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError*
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever. It has
   // no effect on the regular files that are read below.
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return fail(FileReadError::CannotOpen);
+  if (fd < 0) {
+    if (errno == EACCES || errno == EPERM) return fail(FileReadError::NotPermitted);
+    if (errno == ELOOP) return fail(FileReadError::LinkLoop);
+    return fail(FileReadError::CannotOpen);
+  }
   struct Closer {
     int fd;
     ~Closer() { ::close(fd); }
@@ -62,6 +65,10 @@ std::string FileReadErrorText(FileReadError error, const std::string& path) {
     case FileReadError::TooLarge:
       return MessageText(MessageId::FileTooLarge, path,
                          std::to_string(kLargestReadableFileMegabytes));
+    case FileReadError::NotPermitted:
+      return MessageText(MessageId::ReadNotPermitted, path);
+    case FileReadError::LinkLoop:
+      return MessageText(MessageId::LinkLoop, path);
     case FileReadError::CannotOpen:
     case FileReadError::None:
       break;
@@ -108,92 +115,6 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     text += "\r\n";
   }
   return text;
-}
-
-// The permission bits for a new file: 0666 less the process umask.
-static mode_t NewFileMode() {
-  static std::mutex mutex;
-  std::lock_guard<std::mutex> lock(mutex);
-  mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-static WriteOutcome Failure(const std::string& what) {
-  WriteOutcome outcome;
-  outcome.systemError = errno;
-  outcome.error = what + ": " + std::strerror(outcome.systemError);
-  return outcome;
-}
-
-// Flushes the folder's entries, so that a rename into it is on the disk before the write
-// counts as done. File systems that cannot flush a folder (EINVAL) have nothing to flush, and a
-// folder that cannot be opened for it is left as it is: the rename itself succeeded.
-static bool SyncFolder(const fs::path& folder, WriteOutcome& outcome) {
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return true;
-  bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == EOPNOTSUPP;
-  if (!synced) outcome = Failure("sync folder " + folder.string());
-  ::close(fd);
-  return synced;
-}
-
-WriteOutcome WriteFileSafely(const std::string& requestedPath, std::string_view bytes) {
-  std::error_code error;
-  fs::path path(requestedPath);
-  // Write through a symbolic link to the file it names, so the link survives.
-  if (fs::is_symlink(path, error)) {
-    fs::path target = fs::weakly_canonical(path, error);
-    if (!error) path = target;
-  }
-  fs::path folder = path.parent_path();
-  if (folder.empty()) folder = ".";
-  mode_t mode = NewFileMode();
-  struct stat existing;
-  if (::stat(path.c_str(), &existing) == 0) {
-    if (S_ISDIR(existing.st_mode)) {
-      errno = EISDIR;
-      return Failure(path.string());
-    }
-    mode = existing.st_mode & 07777;
-  }
-
-  std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return Failure("create " + temporary);
-
-  auto abandon = [&](const std::string& what) {
-    WriteOutcome outcome = Failure(what);
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    return outcome;
-  };
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return abandon("write " + temporary);
-    }
-    data += written;
-    left -= static_cast<std::size_t>(written);
-  }
-  if (::fchmod(fd, mode) != 0) return abandon("chmod " + temporary);
-  if (::fsync(fd) != 0) return abandon("sync " + temporary);
-  if (::close(fd) != 0) {
-    WriteOutcome outcome = Failure("close " + temporary);
-    ::unlink(temporary.c_str());
-    return outcome;
-  }
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    WriteOutcome outcome = Failure("rename to " + path.string());
-    ::unlink(temporary.c_str());
-    return outcome;
-  }
-  WriteOutcome outcome;
-  outcome.ok = SyncFolder(folder, outcome);
-  return outcome;
 }
 
 std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/safe_file_writer.h"
+
 namespace qel {
 
 // The largest file the program reads. A data file is a few kilobytes and the settings files
@@ -19,7 +21,9 @@ inline constexpr int kLargestReadableFileMegabytes = 64;
 // Why a file's bytes could not be read.
 enum class FileReadError {
   None,
-  CannotOpen,      // missing, or no permission
+  CannotOpen,      // missing
+  NotPermitted,    // the user may not read it
+  LinkLoop,        // symbolic links that lead round in a circle
   NotRegularFile,  // a folder, a FIFO, a device: it might block or never end
   TooLarge,        // over kLargestReadableFile
 };
@@ -28,8 +32,8 @@ enum class FileReadError {
 // with the reason in `error` when one is given. Opening never blocks, even on a FIFO.
 std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError* error = nullptr);
 
-// The message for a file that could not be read: not found (4008), not a regular file (4110)
-// or too large (4111).
+// The message for a file that could not be read: not found (4008), not permitted, a loop of
+// links, not a regular file (4110) or too large (4111).
 std::string FileReadErrorText(FileReadError error, const std::string& path);
 
 // Splits bytes into lines at each line feed; a carriage return just before the line feed goes
@@ -59,22 +63,6 @@ void ForEachLine(std::string_view bytes, Visit&& visit) {
 std::optional<std::vector<std::string>> ReadTextLines(
     const std::string& path, FileReadError* error = nullptr,
     std::size_t maxLines = std::numeric_limits<std::size_t>::max());
-
-struct WriteOutcome {
-  bool ok = false;
-  // When the text holds a character that CP932 cannot store: the character and "U+XXXX".
-  std::string badCharacter;
-  std::string codePoint;
-  // A description of a system failure (for logs and tests), when there was one.
-  std::string error;
-  // The errno of that failure (ENOSPC, EACCES, EIO, ...); 0 when there was none.
-  int systemError = 0;
-};
-
-// Writes `bytes` to `path` through a temporary file in the same folder, renamed over the target
-// only after a complete write, flush and close; the folder is then flushed too, so that the
-// rename outlives a power cut. On any failure before the rename the old file is left as it was.
-WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // The message for a write that failed: the character that cannot be stored, or the reason the
 // system gave (disk full, no permission, an I/O error, or its own words for anything else).

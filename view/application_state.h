@@ -21,11 +21,6 @@ struct ApplicationState {
   DeviceGeometry geometry;
   WorldTransform transform;
   RenderCaches caches;
-
-  RenderContext Context(PromptService& prompts) {
-    return RenderContext{tables,   results,   settings, fonts, view,
-                         geometry, transform, prompts,  caches};
-  }
 };
 
 }  // namespace qel

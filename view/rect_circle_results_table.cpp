@@ -10,6 +10,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
+#include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_layout.h"
@@ -215,12 +216,16 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                c3 = TableColumn(kColumn3Mm), c4 = TableColumn(kColumn4Mm),
                c5 = TableColumn(kColumn5Mm);
   const char* stress = DigitFormat(options.stressDigits);
+  // The column headings begin every page of the table, and never end a page alone.
+  content.BeginBlock();
+  content.BeginHeading();
   content.NextLine();
   content.AddText(c1, "計算点");
   content.AddText(c2, "x");
   content.AddText(c3, "y");
   content.AddText(c4, "z");
   content.AddText(c5, options.kiloNewtons ? "dP kN/㎡" : "dP tf/㎡");
+  content.EndHeading();
   const std::vector<int> xRows = PresentRows(tables, true, point_col::kGridX);
   const std::vector<int> yRows = PresentRows(tables, true, point_col::kGridY);
   int number = 0;
@@ -235,10 +240,15 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
             c2, FormatUnsignedZero("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
         content.AddText(c3, FormatUnsignedZero("%4.2f", y));
         content.AddText(c4, FormatUnsignedZero("%4.2f", z));
-        content.AddText(c5, FormatUnsignedZero(stress, results.at(i, j, k)));
+        content.AddText(c5, StressCellText(tables.gridPoints[k][point_col::kGridZ], stress,
+                                           results.at(i, j, k)));
+        if (number == 1) content.EndBlock();
       }
     }
   }
+  if (number == 0) content.EndBlock();  // no point: the headings alone
+  content.EndHeadingScope();
+  AddNoteLines(content, c1, {ExcludedPointsNote(FindExcludedPoints(tables, true))});
 }
 
 }  // namespace

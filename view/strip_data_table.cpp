@@ -1,7 +1,9 @@
 // The strip-load data table: the pieces of the two load sets, one line per piece.
+#include "document/document_results.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
+#include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_layout.h"
@@ -12,6 +14,8 @@ namespace {
 
 // Left edges of the eight columns in millimetres, indexed by the load table's column number.
 constexpr int kColumnMm[kStripColumns + 1] = {0, 1, 21, 41, 61, 81, 106, 126, 146};
+// The mark of a row the calculation leaves out or reads as 0, after the last column.
+constexpr int kMarkMm = 166;
 constexpr const char* kHeadings[kStripColumns + 1] = {"",   "No.", "x1", "x2", "x3",
                                                       "x4", "h",   "γ",  "y"};
 
@@ -23,8 +27,9 @@ std::string ContentKey(const DocumentTables& tables) {
   CacheKey key;
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
-      for (int column = 1; column <= kStripColumns; ++column)
-        key.Add(tables.stripLoads[set][row][column]);
+      key.Add(tables.stripLoads[set][row][strip_col::kY]);
+  // The notes name the points left out, so the points are part of the content too.
+  key.Add(StripResultsKey(tables));
   return key.text();
 }
 
@@ -34,8 +39,13 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
   for (int set = 1; set <= kStripSets; ++set)
     hasData[set] = IsPresent(tables.stripLoads[set][1][strip_col::kNo]);
   const bool bothSets = hasData[1] && hasData[2];
+  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
 
   for (int set = 1; set <= kStripSets; ++set) {
+    // The set's heading and column headings begin every page inside the set, and stay with its
+    // first row.
+    content.BeginBlock();
+    content.BeginHeading();
     content.NextLine();
     if (bothSets)
       content.AddText(Column(1), FormatC("帯状荷重 %d", set));
@@ -49,7 +59,9 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
     } else {
       content.AddText(Column(2), "-");
     }
+    content.EndHeading();
 
+    const std::vector<ExcludedLoad> ofSet = ExclusionsOf(excluded, LoadKind::Strip, set);
     for (int row = 1; row <= kStripRows; ++row) {
       const std::string* cells = tables.stripLoads[set][row];
       if (!IsPresent(cells[strip_col::kNo])) break;
@@ -57,8 +69,14 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
       content.AddText(Column(1), FormatC("%3d", ToInt(cells[strip_col::kNo])));
       for (int column = 2; column <= kStripColumns; ++column)
         content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[column])));
+      if (IsMarkedRow(ofSet, row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
+      if (row == 1) content.EndBlock();
     }
+    if (!IsPresent(tables.stripLoads[set][1][strip_col::kNo])) content.EndBlock();
+    AddNoteLines(content, Column(1), LoadNotes(ofSet, tables));
   }
+  content.EndHeadingScope();
+  AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, false))});
 }
 
 }  // namespace

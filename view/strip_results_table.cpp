@@ -7,6 +7,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
+#include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/table_layout.h"
@@ -104,7 +105,9 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
   content.NextLine();  // a blank line closes the listing
 }
 
-// For every depth: its z, then blocks of x values with their dP below them.
+// For every depth: its z, then blocks of x values with their dP below them. A page that begins
+// inside a depth repeats its z; a block of x values stays with its dP, and the z with its first
+// block.
 void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                    const StripTableOptions& options, TableContent& content) {
   const double label = TableColumn(kLabelMm);
@@ -119,10 +122,15 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   // column a block, where they give none.
   const int blocks = (xCount - 1) / perBlock + 1;
   for (int r : PresentRows(tables, false, point_col::kZ)) {
+    content.BeginBlock();
+    content.BeginHeading();
     content.NextLine();
     content.AddText(label, "Z m  " + FormatUnsignedZero(
                                          "%4.2f", ToDouble(tables.stripPoints[r][point_col::kZ])));
+    content.EndHeading();
+    if (blocks == 0) content.EndBlock();
     for (int block = 0; block < blocks; ++block) {
+      if (block > 0) content.BeginBlock();
       const int first = block * perBlock;
       const int last = std::min(xCount, first + perBlock);
       content.NextLine();
@@ -136,10 +144,14 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
       content.AddText(label, unitLabel);
       for (int i = first; i < last; ++i) {
         content.AddText(TableColumn(columnsMm[i - first]),
-                        FormatUnsignedZero(stressFormat, results.strip(xRows[i], r)));
+                        StressCellText(tables.stripPoints[r][point_col::kZ], stressFormat,
+                                       results.strip(xRows[i], r)));
       }
+      content.EndBlock();
     }
   }
+  content.EndHeadingScope();
+  AddNoteLines(content, label, {ExcludedPointsNote(FindExcludedPoints(tables, false))});
 }
 
 }  // namespace

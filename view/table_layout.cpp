@@ -22,6 +22,8 @@ constexpr int kMaxLinesPerPage = 200;
 constexpr double kStepMatchLow = 0.97;
 constexpr double kStepMatchHigh = 1.03;
 constexpr double kSmallestMatchedStep = 0.1;
+// The end of a heading's scope while it lasts to the end of the table.
+constexpr std::size_t kOpenScope = static_cast<std::size_t>(-1);
 
 // Table units (10 mm) in device units for a resolution given in device units per millimetre.
 double UnitsPerTableUnit(double pixelsPerMm) {
@@ -97,6 +99,28 @@ void TableContent::BreakPastTwoThirds() {
   twoThirdsBreaks_.push_back(LineCount());
 }
 
+void TableContent::BeginHeading() {
+  EndHeadingScope();
+  headings_.push_back({LineCount(), LineCount(), kOpenScope});
+}
+
+void TableContent::EndHeading() {
+  if (!headings_.empty()) headings_.back().last = LineCount();
+}
+
+void TableContent::EndHeadingScope() {
+  if (!headings_.empty() && headings_.back().scopeEnd == kOpenScope)
+    headings_.back().scopeEnd = LineCount();
+}
+
+void TableContent::BeginBlock() {
+  blocks_.push_back({LineCount(), LineCount()});
+}
+
+void TableContent::EndBlock() {
+  if (!blocks_.empty()) blocks_.back().last = LineCount();
+}
+
 std::uint32_t TableContent::ColumnIndex(double x) {
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     if (columns_[i] == x) return static_cast<std::uint32_t>(i);
@@ -119,6 +143,13 @@ void TableContent::Append(const TableContent& other) {
   characters_ += other.characters_;
   for (std::size_t line : other.twoThirdsBreaks_)
     twoThirdsBreaks_.push_back(lineBase + line);
+  // A heading of `other` ends the scope of one still open here.
+  if (!other.headings_.empty()) EndHeadingScope();
+  for (const Heading& h : other.headings_)
+    headings_.push_back({lineBase + h.first, lineBase + h.last,
+                         h.scopeEnd == kOpenScope ? kOpenScope : lineBase + h.scopeEnd});
+  for (const Block& b : other.blocks_)
+    blocks_.push_back({lineBase + b.first, lineBase + b.last});
 }
 
 void TableContent::AppendAll(std::vector<TableContent>& parts) {
@@ -137,14 +168,6 @@ void TableContent::AppendAll(std::vector<TableContent>& parts) {
   }
 }
 
-std::vector<TableContent::PlacedText> TableContent::LineTexts(std::size_t line) const {
-  std::vector<PlacedText> texts;
-  ForEachText(line, line + 1, [&](std::size_t, double x, std::string_view text) {
-    texts.push_back({x, text});
-  });
-  return texts;
-}
-
 std::pair<std::size_t, std::size_t> TablePlacement::LinesOfPage(int page) const {
   if (page < 1 || page > pageCount) return {0, 0};
   return {pageFirstLine[page - 1], pageFirstLine[page]};
@@ -155,16 +178,55 @@ TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& p
   const std::size_t lines = content.LineCount();
   placement.lineY.reserve(lines);
   placement.pageFirstLine.push_back(0);
+  placement.repeatedLines.emplace_back();
   const double twoThirds = 2 * paging.linesPerPage / 3.0;
   double y = paging.top;
   int count = 0;
   int page = 1;
+  // The heading in force for a page beginning at `line`, if any.
+  const std::vector<TableContent::Heading>& headings = content.headings();
+  std::size_t heading = 0;
+  auto headingAt = [&](std::size_t line) -> const TableContent::Heading* {
+    while (heading < headings.size() && headings[heading].scopeEnd <= line)
+      ++heading;
+    if (heading < headings.size() && headings[heading].last <= line &&
+        headings[heading].first < headings[heading].last)
+      return &headings[heading];
+    return nullptr;
+  };
+  // The heading repeated on a page beginning at `line`; none when it would leave no room below
+  // it on a page.
+  auto repeatedHeading = [&](std::size_t line) -> const TableContent::Heading* {
+    const TableContent::Heading* h = headingAt(line);
+    if (h == nullptr) return nullptr;
+    const auto size = static_cast<int>(h->last - h->first);
+    if (size >= paging.linesPerPage || paging.top - size * paging.lineStep < paging.bottomLimit)
+      return nullptr;
+    return h;
+  };
+  // Leaves `y` and `count` where the first line of the new page goes: at the top, or below the
+  // heading repeated there.
   auto newPage = [&](std::size_t firstLine) {
     ++page;
     count = 0;
     y = paging.top;
     placement.pageFirstLine.push_back(firstLine);
+    placement.repeatedLines.emplace_back();
+    const TableContent::Heading* h = repeatedHeading(firstLine);
+    if (h == nullptr) return;
+    for (std::size_t line = h->first; line < h->last; ++line) {
+      placement.repeatedLines.back().push_back({line, y});
+      y -= paging.lineStep;
+      ++count;
+    }
   };
+  // Whether `size` lines fit below the line at (`atY`, `atCount`) on its page.
+  auto fits = [&](double atY, int atCount, int size) {
+    return atCount + size <= paging.linesPerPage &&
+           atY - size * paging.lineStep >= paging.bottomLimit;
+  };
+  const std::vector<TableContent::Block>& blocks = content.blocks();
+  std::size_t nextBlock = 0;
   const std::vector<std::size_t>& breaks = content.twoThirdsBreaks();
   std::size_t nextBreak = 0;
   auto applyBreaksBefore = [&](std::size_t line) {
@@ -174,6 +236,21 @@ TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& p
   };
   for (std::size_t line = 0; line < lines; ++line) {
     applyBreaksBefore(line);
+    for (; nextBlock < blocks.size() && blocks[nextBlock].first < line; ++nextBlock) {
+    }
+    if (nextBlock < blocks.size() && blocks[nextBlock].first == line &&
+        line > placement.pageFirstLine.back()) {
+      const auto size = static_cast<int>(blocks[nextBlock].last - line);
+      // On a fresh page the block's first line goes below the repeated heading, if any.
+      const TableContent::Heading* h = repeatedHeading(line);
+      const int above = h == nullptr ? 0 : static_cast<int>(h->last - h->first);
+      const double freshY = paging.top - above * paging.lineStep;
+      if (!fits(y, count, size) && fits(freshY + paging.lineStep, above - 1, size)) {
+        newPage(line);
+        placement.lineY.push_back(y);
+        continue;
+      }
+    }
     ++count;
     y -= paging.lineStep;
     if (count > paging.linesPerPage || y < paging.bottomLimit) newPage(line);
@@ -189,6 +266,14 @@ void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const Tab
                    const TablePlacement& placement, int page) {
   auto [first, last] = placement.LinesOfPage(page);
   std::string text;
+  if (page >= 1 && page <= static_cast<int>(placement.repeatedLines.size())) {
+    for (const auto& [line, y] : placement.repeatedLines[page - 1]) {
+      content.ForEachText(line, line + 1, [&](std::size_t, double x, std::string_view value) {
+        text.assign(value);
+        WorldText(dc, transform, x, y, text);
+      });
+    }
+  }
   content.ForEachText(first, last, [&](std::size_t line, double x, std::string_view value) {
     text.assign(value);
     WorldText(dc, transform, x, placement.lineY[line], text);

@@ -56,23 +56,38 @@ class TableContent {
   // Before the next line: a new page begins when more than two thirds of a page's lines are
   // used.
   void BreakPastTwoThirds();
+  // The lines from the next one to EndHeading() head what follows them: a page that begins
+  // after them, before EndHeadingScope() or the next heading, repeats them at its top, so that
+  // every page of a table can be read alone.
+  void BeginHeading();
+  void EndHeading();
+  void EndHeadingScope();
+  // The lines from the next one to EndBlock() stay on one page: when they do not fit on what
+  // is left of a page but fit on a fresh one, they begin the next page.
+  void BeginBlock();
+  void EndBlock();
   // Appends the lines of `other` after the lines of this content.
   void Append(const TableContent& other);
   // Appends the lines of every part in order, emptying the parts as it goes.
   void AppendAll(std::vector<TableContent>& parts);
 
   std::size_t LineCount() const { return lineFirstText_.size(); }
-  // The texts of line `line` (0-based) with their x positions.
-  struct PlacedText {
-    double x;
-    std::string_view text;
-  };
-  std::vector<PlacedText> LineTexts(std::size_t line) const;
   // Calls `visit`(line, x, text) for every text of the lines [first, last), in order.
   template <typename Visit>
   void ForEachText(std::size_t first, std::size_t last, Visit&& visit) const;
   // Line indices before which the two-thirds rule applies, in order.
   const std::vector<std::size_t>& twoThirdsBreaks() const { return twoThirdsBreaks_; }
+
+  // Lines [first, last) of a heading, repeated on pages that begin in [last, scopeEnd).
+  struct Heading {
+    std::size_t first, last, scopeEnd;
+  };
+  const std::vector<Heading>& headings() const { return headings_; }
+  // Lines [first, last) kept on one page.
+  struct Block {
+    std::size_t first, last;
+  };
+  const std::vector<Block>& blocks() const { return blocks_; }
 
  private:
   struct Text {
@@ -86,12 +101,16 @@ class TableContent {
   std::vector<Text> texts_;
   std::string characters_;
   std::vector<std::size_t> twoThirdsBreaks_;
+  std::vector<Heading> headings_;
+  std::vector<Block> blocks_;
 };
 
 // Where each line of a content lies.
 struct TablePlacement {
   std::vector<double> lineY;               // table y of each line
   std::vector<std::size_t> pageFirstLine;  // [p - 1]: first line of page p; last entry: end
+  // [p - 1]: the heading lines repeated at the top of page p, with their table y.
+  std::vector<std::vector<std::pair<std::size_t, double>>> repeatedLines;
   int pageCount = 1;
 
   // Lines [first, last) of page `page`; an empty range for a page outside 1..pageCount.
@@ -101,7 +120,9 @@ struct TablePlacement {
 // Places the lines: each line is one step below the previous one and adds one to the line
 // count; when the count exceeds the lines per page or the line would fall below the bottom
 // limit, a new page begins and the line goes to its top with the count reset to 0. Page 1
-// therefore begins one step below the top and later pages at the top.
+// therefore begins one step below the top and later pages at the top. A heading in force is
+// repeated at the top of a new page, its lines counted, before the line that begins it; a
+// block that fits on a fresh page but not on the rest of this one begins a new page.
 TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& paging);
 
 // Draws the texts of the lines of page `page` with WorldText.

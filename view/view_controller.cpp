@@ -228,10 +228,10 @@ bool ViewController::OnKeyDown(ViewKey key) {
   return IsFigure(view.displayMode) ? OnFigureKey(key, total) : OnTableKey(key, total);
 }
 
-// Figure pages: Left and Right move a page width less the overlap, as far as there is content;
-// Up and Down move between the rows of a page cut in rows; the next and previous page go down
-// a column of rows first, then on to the next column. Page Up and Page Down themselves turn no
-// figure page.
+// Figure pages: Left and Right move a page width less the overlap, over the columns of pages
+// that printing gives, so that every printed page can be reached; Up and Down move between the
+// rows of a page cut in rows; the next and previous page go down a column of rows first, then on
+// to the next column. Page Up and Page Down themselves turn no figure page.
 bool ViewController::OnFigureKey(ViewKey key, int total) {
   ViewState& view = state_.view;
   const FigurePaging paging =
@@ -240,7 +240,12 @@ bool ViewController::OnFigureKey(ViewKey key, int total) {
   const int step = FigurePageStep(range);
   const int rows = paging.rows;
   view.screenRow = std::clamp(view.screenRow, 0, rows - 1);
-  auto canGoRight = [&] { return view.figureExtentX > view.screenLeftX + range.xRange; };
+  const int columns = FigurePageCount(view.figureExtentX, range);
+  // The column of pages the window's left edge stands at, as printing counts them.
+  auto column = [&] {
+    return static_cast<int>(std::lround((view.screenLeftX - range.leftX) / step));
+  };
+  auto canGoRight = [&] { return column() + 1 < columns; };
   auto canGoLeft = [&] { return std::fabs(view.screenLeftX - range.leftX) > 0.0001; };
   auto goLeft = [&] {
     view.screenLeftX -= step;
@@ -297,17 +302,12 @@ bool ViewController::OnFigureKey(ViewKey key, int total) {
       view.screenRow = 0;
       view.currentPage = 1;
       return true;
-    case ViewKey::End: {
-      // As far right as the Right key goes from the first page, in the last row.
-      const int columns = FigurePageCount(view.figureExtentX, range);
-      view.screenLeftX = range.leftX;
-      int column = 0;
-      for (; column + 1 < columns && canGoRight(); ++column)
-        view.screenLeftX += step;
+    case ViewKey::End:
+      // The last printed page: the last column of pages, in its last row.
+      view.screenLeftX = range.leftX + static_cast<double>(columns - 1) * step;
       view.screenRow = rows - 1;
-      view.currentPage = std::clamp((column + 1) * rows, 1, total);
+      view.currentPage = std::clamp(columns * rows, 1, total);
       return true;
-    }
     default:
       return false;
   }

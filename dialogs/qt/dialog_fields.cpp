@@ -12,6 +12,8 @@
 #include <memory>
 #include <utility>
 
+#include "dialogs/qt/refusing_validator.h"
+
 namespace qel {
 
 namespace {
@@ -29,6 +31,14 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int chars, const QString&
   // As wide as the values it holds: numbers do not stretch across the dialog.
   field->setFixedWidth(WidthFor(field, chars));
   if (!accessibleName.isEmpty()) field->setAccessibleName(accessibleName);
+  return field;
+}
+
+QLineEdit* MakeNumberEdit(QWidget* parent, const char* name, int chars, bool integer,
+                          const QString& accessibleName) {
+  QLineEdit* field = MakeEdit(parent, name, chars, accessibleName);
+  SetEntryValidator(field,
+                    integer ? RefusingValidator::Kind::Integer : RefusingValidator::Kind::Decimal);
   return field;
 }
 

@@ -27,6 +27,10 @@ inline QString Utf8(const std::string& text) {
 // readers announce when no label names it.
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int chars,
                     const QString& accessibleName = {});
+// A field for a number: full-width digits, point and signs become ASCII as they are typed, and
+// text that cannot become a number (with `integer`, a number with a point) is refused.
+QLineEdit* MakeNumberEdit(QWidget* parent, const char* name, int chars, bool integer,
+                          const QString& accessibleName = {});
 // A read-only field for a value the dialog derives; it takes no focus.
 QLineEdit* MakeDisplay(QWidget* parent, const char* name, int chars,
                        const QString& accessibleName = {});

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/refusing_validator.h"
 #include "platform/colour_chooser.h"
 #include "platform/qt/widgets/qt_colour_chooser.h"
 
@@ -124,8 +125,8 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
     for (int i = 0; i < 3; ++i) {
       const Row::Field& field = row.fields[i];
       if (field.name == nullptr) continue;
-      QLineEdit* edit =
-          MakeEdit(lines, field.name, 3, Utf8(row.spoken) + " " + Utf8(field.label).trimmed());
+      QLineEdit* edit = MakeNumberEdit(lines, field.name, 3, true,
+                                       Utf8(row.spoken) + " " + Utf8(field.label).trimmed());
       lineGrid->addWidget(MakeLabel(lines, field.label, edit), r + 1, 1 + 2 * i, Qt::AlignRight);
       lineGrid->addWidget(edit, r + 1, 2 + 2 * i);
       bindings_.Text(edit, field.value);
@@ -134,6 +135,7 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
     }
     if (row.colourName == nullptr) continue;
     QLineEdit* colourField = MakeEdit(lines, row.colourName, 8, Utf8(row.colourSpoken));
+    SetEntryValidator(colourField, RefusingValidator::Kind::Number);
     auto* choose = new QPushButton(Utf8("色"), lines);
     choose->setObjectName(QString::fromUtf8(row.colourName) + "Button");
     choose->setAccessibleDescription(Utf8(row.colourSpoken) + Utf8("を選ぶ"));
@@ -190,8 +192,9 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
   // Paper margins and the registered texts.
   auto* margins = new QGroupBox(Utf8("マージン"), this);
   auto* marginRow = new QHBoxLayout(margins);
-  QLineEdit* top = MakeEdit(margins, "marginTop", 4, Utf8("マージン トップ mm"));
-  QLineEdit* leftMargin = MakeEdit(margins, "marginLeft", 4, Utf8("マージン レフト mm"));
+  QLineEdit* top = MakeNumberEdit(margins, "marginTop", 4, true, Utf8("マージン トップ mm"));
+  QLineEdit* leftMargin =
+      MakeNumberEdit(margins, "marginLeft", 4, true, Utf8("マージン レフト mm"));
   marginRow->addWidget(MakeLabel(margins, "トップ", top));
   marginRow->addWidget(top);
   marginRow->addWidget(MakeLabel(margins, "レフト", leftMargin));

@@ -81,8 +81,8 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   editor_->setFrame(false);
   editor_->setTextMargins(3, 0, 3, 0);
   editor_->hide();
-  auto* validator = new RefusingValidator(editor_);
-  editor_->setValidator(validator);
+  // Every column of a load list holds a number.
+  auto* validator = SetEntryValidator(editor_, RefusingValidator::Kind::Number);
   editor_->installEventFilter(this);
   connect(validator, &RefusingValidator::refused, this, [this] {
     model_.RefuseCharacter();

@@ -43,7 +43,8 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
         MakeEditableList(texts, PageModel::FieldName(row, "PagePrefix"),
                          PageModel::PrefixSuggestions(), 8, spoken + Utf8(" ページ番号の前"));
     const std::string pageName = PageModel::FieldName(row, "StartPage");
-    QLineEdit* number = MakeEdit(texts, pageName.c_str(), 4, spoken + Utf8(" 頁(開始頁)"));
+    QLineEdit* number =
+        MakeNumberEdit(texts, pageName.c_str(), 4, true, spoken + Utf8(" 頁(開始頁)"));
     QComboBox* suffix =
         MakeEditableList(texts, PageModel::FieldName(row, "PageSuffix"),
                          PageModel::SuffixSuggestions(), 8, spoken + Utf8(" ページ番号の後"));
@@ -67,8 +68,8 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
 
   auto* place = new QGroupBox(Utf8("表示位置"), this);
   auto* placeGrid = new QGridLayout(place);
-  QLineEdit* top = MakeEdit(place, "pageTextTop", 5, Utf8("上端から mm"));
-  QLineEdit* left = MakeEdit(place, "pageTextLeft", 5, Utf8("左端から mm"));
+  QLineEdit* top = MakeNumberEdit(place, "pageTextTop", 5, true, Utf8("上端から mm"));
+  QLineEdit* left = MakeNumberEdit(place, "pageTextLeft", 5, true, Utf8("左端から mm"));
   auto* centred = new QCheckBox(Utf8("左右中央"), place);
   centred->setObjectName("pageTextCentered");
   placeGrid->addWidget(MakeLabel(place, "用紙上下端からの距離 mm"), 0, 0, 1, 4);

@@ -55,8 +55,7 @@ PointDialog::PointDialog(PointEditor& model, PromptService& prompts, EnterKeyMod
       field->setMaxLength(std::max<int>(kPointFieldLength, text.size()));
       field->setText(text);
       field->setFixedWidth(fieldWidth);
-      auto* validator = new RefusingValidator(field);
-      field->setValidator(validator);
+      auto* validator = SetEntryValidator(field, RefusingValidator::Kind::Number);
       connect(validator, &RefusingValidator::refused, this, [this] {
         status_->setText(QString::fromStdString(MessageText(MessageId::RefusedCharacter)));
       });
@@ -100,6 +99,11 @@ void PointDialog::AddSketch(QWidget* sketch) {
 }
 
 bool PointDialog::Commit() {
+  if (std::optional<PointEditor::Field> fix = model_.ConfirmFields(prompts_)) {
+    Field(fix->row, fix->column)->setFocus();
+    Field(fix->row, fix->column)->selectAll();
+    return false;
+  }
   if (std::optional<std::string> warning = model_.SameDepthWarning())
     prompts_.Show(*warning, PromptButtons::Ok);
   return true;

@@ -18,22 +18,23 @@ CScaleDlg::CScaleDlg(ScaleModel& model, PromptService& prompts, QWidget* parent)
   ScaleFields& f = model_.fields();
 
   // The denominators; leaving one fills the range with what a page holds at that scale.
-  auto* scales = new QGroupBox(Utf8("縮尺 1/?   20～2000"), this);
+  auto* scales = new QGroupBox(Utf8(ScaleModel::ScaleGroupLabel()), this);
   auto* scaleGrid = new QGridLayout(scales);
-  QLineEdit* scaleY = MakeEdit(scales, "scaleY", 6, Utf8("縮尺 Ｙ（縦） 1/"));
-  QLineEdit* scaleX = MakeEdit(scales, "scaleX", 6, Utf8("縮尺 Ｘ（横） 1/"));
+  QLineEdit* scaleY = MakeNumberEdit(scales, "scaleY", 6, true, Utf8("縮尺 Ｙ（縦） 1/"));
+  QLineEdit* scaleX = MakeNumberEdit(scales, "scaleX", 6, true, Utf8("縮尺 Ｘ（横） 1/"));
   scaleGrid->addWidget(MakeLabel(scales, "Ｙ（縦） (&Y) ", scaleY), 0, 0);
   scaleGrid->addWidget(scaleY, 0, 1);
   scaleGrid->addWidget(MakeLabel(scales, "Ｘ（横） (&X) ", scaleX), 1, 0);
   scaleGrid->addWidget(scaleX, 1, 1);
   bindings_.Text(scaleY, &f.scaleY);
   bindings_.Text(scaleX, &f.scaleX);
-  OnLeaveAfterEdit(scaleX, [this] {
-    model_.LeaveScaleX(prompts_);
+  // A scale that gives no range keeps the focus, so that the user corrects it.
+  OnLeaveAfterEdit(scaleX, [this, scaleX] {
+    if (!model_.LeaveScaleX(prompts_)) scaleX->setFocus();
     bindings_.Refresh();
   });
-  OnLeaveAfterEdit(scaleY, [this] {
-    model_.LeaveScaleY(prompts_);
+  OnLeaveAfterEdit(scaleY, [this, scaleY] {
+    if (!model_.LeaveScaleY(prompts_)) scaleY->setFocus();
     bindings_.Refresh();
   });
 
@@ -78,8 +79,9 @@ CScaleDlg::CScaleDlg(ScaleModel& model, PromptService& prompts, QWidget* parent)
   };
   for (int i = 0; i < 6; ++i) {
     const Row& r = rows[i];
-    QLineEdit* field =
-        r.value != nullptr ? MakeEdit(range, r.name, 7) : MakeDisplay(range, r.name, 7);
+    QLineEdit* field = r.value == nullptr
+                           ? MakeDisplay(range, r.name, 7)
+                           : MakeNumberEdit(range, r.name, 7, std::string(r.name) != "topY");
     rangeGrid->addWidget(MakeLabel(range, r.label, field), i, 0);
     rangeGrid->addWidget(field, i, 1);
     rangeGrid->addWidget(MakeLabel(range, r.unit), i, 2);

@@ -39,7 +39,7 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
     QComboBox* title = MakeEditableList(titles, TitleFieldName(r.kind), model_.TitleList(r.kind),
                                         34, Utf8(r.spoken) + Utf8(" タイトル"));
     QLineEdit* top =
-        MakeEdit(titles, r.topName, 4, Utf8(r.spoken) + Utf8(" 用紙上端からの位置 mm"));
+        MakeNumberEdit(titles, r.topName, 4, true, Utf8(r.spoken) + Utf8(" 用紙上端からの位置 mm"));
     grid->addWidget(MakeLabel(titles, r.label, title), row, 0);
     grid->addWidget(title, row, 1);
     grid->addWidget(MakeLabel(titles, "用紙上端から"), row, 2);
@@ -48,7 +48,7 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
     bindings_.Text(title, &TitleOf(f, r.kind));
     bindings_.Text(top, r.top);
   }
-  QLineEdit* left = MakeEdit(titles, "titleLeft", 4, Utf8("用紙左端からの位置 mm"));
+  QLineEdit* left = MakeNumberEdit(titles, "titleLeft", 4, true, Utf8("用紙左端からの位置 mm"));
   auto* centred = new QCheckBox(Utf8("中央"), titles);
   centred->setObjectName("titleCentered");
   centred->setAccessibleDescription(Utf8("タイトルを用紙の左右中央に置く"));
@@ -82,8 +82,8 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
     const Extent& e = extents[row];
     QLineEdit* first = nullptr;
     for (int i = 0; i < 3; ++i) {
-      QLineEdit* field =
-          MakeEdit(gridBox, e.names[i], 6, Utf8(e.label) + " " + Utf8(words[i]) + Utf8(" ｍ"));
+      QLineEdit* field = MakeNumberEdit(gridBox, e.names[i], 6, false,
+                                        Utf8(e.label) + " " + Utf8(words[i]) + Utf8(" ｍ"));
       if (first == nullptr) first = field;
       gridLayout->addWidget(field, row, 1 + 2 * i);
       auto* unit = new QLabel(Utf8("ｍ ") + Utf8(words[i]), gridBox);

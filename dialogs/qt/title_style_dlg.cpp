@@ -50,8 +50,8 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
     QComboBox* title =
         MakeEditableList(titles, TitleFieldName(r.kind), TitleSuggestions(model_.problem(), r.kind),
                          34, Utf8(r.spokenName) + Utf8(" タイトル"));
-    QLineEdit* top =
-        MakeEdit(titles, r.topName, 4, Utf8(r.spokenName) + Utf8(" 用紙上端からの位置 mm"));
+    QLineEdit* top = MakeNumberEdit(titles, r.topName, 4, true,
+                                    Utf8(r.spokenName) + Utf8(" 用紙上端からの位置 mm"));
     auto* every = new QCheckBox(Utf8("表示する"), titles);
     every->setObjectName(r.everyPageName);
     every->setAccessibleDescription(Utf8(r.spokenName) + Utf8("のタイトルを2頁以後も表示する"));
@@ -64,7 +64,7 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
     bindings_.Text(top, tops[row]);
     bindings_.Check(every, everyPage[row]);
   }
-  QLineEdit* left = MakeEdit(titles, "titleLeft", 4);
+  QLineEdit* left = MakeNumberEdit(titles, "titleLeft", 4, true);
   auto* centred = new QCheckBox(Utf8("中央"), titles);
   centred->setObjectName("titleCentered");
   centred->setAccessibleDescription(Utf8("タイトルを用紙の左右中央に置く"));
@@ -121,7 +121,8 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
     std::string* values[] = {e.from, e.to, e.step};
     QLineEdit* first = nullptr;
     for (int i = 0; i < 3; ++i) {
-      QLineEdit* field = MakeEdit(gridBox, e.names[i], 6, Utf8(e.spoken) + " " + Utf8(words[i]));
+      QLineEdit* field =
+          MakeNumberEdit(gridBox, e.names[i], 6, false, Utf8(e.spoken) + " " + Utf8(words[i]));
       if (first == nullptr) first = field;
       gridLayout->addWidget(field, row + 1, 1 + 2 * i);
       gridLayout->addWidget(MakeLabel(gridBox, words[i]), row + 1, 2 + 2 * i);

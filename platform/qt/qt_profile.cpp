@@ -4,17 +4,11 @@
 #include <QSettings>
 #include <memory>
 
-#include "platform/qt/qt_recent_files.h"
+#include "platform/qt/qt_profile_store.h"
 
 namespace qel {
 
 namespace {
-
-std::unique_ptr<QSettings> OpenProfile(const QString& iniPath) {
-  if (!iniPath.isEmpty()) return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
-  return std::make_unique<QSettings>(QString::fromUtf8(kProfileOrganisation),
-                                     QString::fromUtf8(kProfileApplication));
-}
 
 QString KeyPath(const std::string& section, const std::string& key) {
   return QString::fromStdString(section) + "/" + QString::fromStdString(key);
@@ -23,12 +17,12 @@ QString KeyPath(const std::string& section, const std::string& key) {
 }  // namespace
 
 std::string QtProfile::Value(const std::string& section, const std::string& key) const {
-  return OpenProfile(iniPath_)->value(KeyPath(section, key)).toString().toStdString();
+  return OpenProgramProfile(iniPath_)->value(KeyPath(section, key)).toString().toStdString();
 }
 
 void QtProfile::SetValue(const std::string& section, const std::string& key,
                          const std::string& value) {
-  std::unique_ptr<QSettings> profile = OpenProfile(iniPath_);
+  std::unique_ptr<QSettings> profile = OpenProgramProfile(iniPath_);
   profile->setValue(KeyPath(section, key), QString::fromStdString(value));
   profile->sync();
 }

@@ -9,7 +9,7 @@ namespace qel {
 
 class QtProfile : public Profile {
  public:
-  // The program's own profile ("Local AppWizard-Generated Applications", "Qel").
+  // The program's own profile (see qt_profile_store.h).
   QtProfile() = default;
   // A profile in the INI file `iniPath`, for tests.
   explicit QtProfile(const QString& iniPath) : iniPath_(iniPath) {}

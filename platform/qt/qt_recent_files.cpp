@@ -5,17 +5,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/qt/qt_profile_store.h"
+
 namespace qel {
 
 namespace {
 
 const char* const kGroup = "Recent File List";
-
-std::unique_ptr<QSettings> OpenProfile(const QString& iniPath) {
-  if (!iniPath.isEmpty()) return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
-  return std::make_unique<QSettings>(QString::fromUtf8(kProfileOrganisation),
-                                     QString::fromUtf8(kProfileApplication));
-}
 
 QString Key(int index) {
   return QString("File%1").arg(index);
@@ -24,7 +20,7 @@ QString Key(int index) {
 }  // namespace
 
 std::vector<std::string> QtRecentFiles::Files() const {
-  std::unique_ptr<QSettings> profile = OpenProfile(iniPath_);
+  std::unique_ptr<QSettings> profile = OpenProgramProfile(iniPath_);
   profile->beginGroup(kGroup);
   std::vector<std::string> files;
   for (int i = 1; i <= kRecentFileCount; ++i) {
@@ -35,7 +31,7 @@ std::vector<std::string> QtRecentFiles::Files() const {
 }
 
 void QtRecentFiles::Store(const std::vector<std::string>& files) {
-  std::unique_ptr<QSettings> profile = OpenProfile(iniPath_);
+  std::unique_ptr<QSettings> profile = OpenProgramProfile(iniPath_);
   profile->beginGroup(kGroup);
   for (int i = 1; i <= kRecentFileCount; ++i) {
     if (i <= static_cast<int>(files.size()))

@@ -7,11 +7,6 @@
 
 namespace qel {
 
-// The profile of the program: organisation "Local AppWizard-Generated Applications",
-// application "Qel".
-inline constexpr const char* kProfileOrganisation = "Local AppWizard-Generated Applications";
-inline constexpr const char* kProfileApplication = "Qel";
-
 // Entries "File1" .. "File6" of the group "Recent File List", most recent first.
 class QtRecentFiles : public RecentFiles {
  public:

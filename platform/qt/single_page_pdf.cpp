@@ -5,17 +5,16 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
-#include <filesystem>
 
 #include "platform/qt/qt_page_sequence.h"
+#include "platform/qt/safe_output_device.h"
 
 namespace qel {
 
-bool WriteSinglePagePdf(const std::string& path, const std::string& title, int dpi,
-                        const std::function<void(DeviceContext&)>& draw) {
-  bool written = false;
-  {
-    QPdfWriter writer(QString::fromStdString(path));
+WriteOutcome WriteSinglePagePdf(const std::string& path, const std::string& title, int dpi,
+                                const std::function<void(DeviceContext&)>& draw) {
+  return WriteOutputFile(path, [&](QIODevice& device) {
+    QPdfWriter writer(&device);
     writer.setResolution(dpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -24,13 +23,8 @@ bool WriteSinglePagePdf(const std::string& path, const std::string& title, int d
     QtPageSequence sequence(writer, dpi);
     DeviceContext* dc = sequence.NextPage();
     if (dc) draw(*dc);
-    written = sequence.Finish() && dc != nullptr;
-  }
-  if (!written) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-  }
-  return written;
+    return sequence.Finish() && dc != nullptr;
+  });
 }
 
 }  // namespace qel

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "platform/device_context.h"
+#include "settings/safe_file_writer.h"
 
 namespace qel {
 
-// Writes `path` with one page drawn by `draw` at `dpi`; false when the file could not be
-// written, in which case no partial file is left behind.
-bool WriteSinglePagePdf(const std::string& path, const std::string& title, int dpi,
-                        const std::function<void(DeviceContext&)>& draw);
+// Writes `path` with one page drawn by `draw` at `dpi`, through the safe writer: what was at
+// `path` stays until the complete new file replaces it.
+WriteOutcome WriteSinglePagePdf(const std::string& path, const std::string& title, int dpi,
+                                const std::function<void(DeviceContext&)>& draw);
 
 }  // namespace qel

@@ -42,6 +42,13 @@ class AppTest : public ::testing::Test {
                                               &colourChooser, &fileOpener, &profile});
     return app->InitInstance(arguments);
   }
+  // The same with the command line as the bytes the system gave.
+  bool StartWithBytes(const std::vector<std::string>& arguments) {
+    app =
+        std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false, &fontChooser,
+                                              &colourChooser, &fileOpener, &profile});
+    return app->InitInstance(arguments);
+  }
   CMainFrame& frame() { return *app->mainFrame(); }
   CQelView& view() { return *frame().view(); }
   QAction& Action(int id) {
@@ -49,6 +56,7 @@ class AppTest : public ::testing::Test {
     EXPECT_NE(action, nullptr) << id;
     return *action;
   }
+  QAction& Action(CommandId id) { return Action(static_cast<int>(id)); }
   ApplicationState& state() { return app->state(); }
   std::string DataFolder() const { return home.path() + "/Vardamo/Qel6"; }
 

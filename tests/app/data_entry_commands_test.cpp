@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,8 @@
 #include "app/app_fixture.h"
 #include "app/modal_script.h"
 #include "dialogs/qt/load_list_dlg.h"
+#include "document/excluded_loads.h"
+#include "document/load_lists.h"
 
 namespace qel::test {
 namespace {
@@ -149,7 +152,7 @@ TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt)
       });
   Action(32774).trigger();
   EXPECT_EQ(script.pending(), 0u);
-  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。"), 1);
+  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), 1);
   EXPECT_EQ(state().tables.stripPoints[1][point_col::kX], "-1");
   EXPECT_TRUE(app->document().IsModified());
 
@@ -167,7 +170,72 @@ TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt)
     Click(dialog, "ok");
   });
   Action(32777).trigger();
-  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。"), 3);
+  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), 2);
+  EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x4「-2」"), 1);
+}
+
+// What an input method types in full width goes into the cells and the file in ASCII, and
+// every point entered that way is calculated.
+TEST_F(DataEntryCommandsTest, FullWidthEntryIsSavedHalfWidthAndEveryPointIsCalculated) {
+  // Commits `text` through the input method into `target`, then presses `key` there.
+  const auto compose = [](QWidget* target, const QString& text, Qt::Key key) {
+    ASSERT_NE(target, nullptr);
+    QInputMethodEvent committed;
+    committed.setCommitString(text);
+    QApplication::sendEvent(target, &committed);
+    QTest::keyClick(target, key);
+  };
+  const auto fillList = [compose](std::vector<std::vector<const char*>> rows) {
+    return [compose, rows](QWidget& dialog) {
+      auto& list = dynamic_cast<LoadListDialog&>(dialog);
+      QApplication::setActiveWindow(&dialog);
+      list.table()->setFocus();
+      QTest::keyClick(list.table(), Qt::Key_F2);
+      for (const auto& row : rows)
+        for (const char* value : row)
+          compose(QApplication::focusWidget(), QString::fromUtf8(value), Qt::Key_Return);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      Click(dialog, "ok");
+    };
+  };
+  const auto fillPoints = [compose](std::vector<std::pair<const char*, const char*>> fields) {
+    return [compose, fields](QWidget& dialog) {
+      for (const auto& [name, text] : fields)
+        compose(dialog.findChild<QLineEdit*>(name), QString::fromUtf8(text), Qt::Key_Tab);
+      Click(dialog, "ok");
+    };
+  };
+  script.Then(fillList({{"０", "１", "３", "４", "１", "１．８", "０"},
+                        {"４", "５", "７", "８", "２", "１．８", "０"},
+                        {"１０", "１０", "１２", "１２", "１", "２", "０"}}));
+  Action(CommandId::StripLoad1).trigger();
+  script.Then(fillList({{"０", "０", "２", "３", "１０"}}));
+  Action(CommandId::RectLoads).trigger();
+  script.Then(fillList({{"５", "５", "１．５", "２０"}}));
+  Action(CommandId::CircleLoads).trigger();
+  script.Then(fillPoints({{"x1", "２"}, {"x2", "６"}, {"z1", "１"}, {"z2", "３．５"}}));
+  Action(CommandId::StripPoints).trigger();
+  script.Then(fillPoints({{"x1", "１"}, {"y1", "１．５"}, {"z1", "２"}}));
+  Action(CommandId::LatticePoints).trigger();
+  EXPECT_EQ(script.pending(), 0u);
+
+  const std::string path = files.File("full_width.qdw");
+  chooser.ChooseNext(path);
+  Action(CommandId::FileSave).trigger();
+  chooser.ChooseNext(path);
+  Action(CommandId::FileOpen).trigger();
+  const DocumentTables& t = state().tables;
+  EXPECT_EQ(t.stripLoads[1][2][strip_col::kGamma], "1.8");
+  EXPECT_EQ(t.rectLoads[1][rect_col::kQ], "10");
+  EXPECT_EQ(t.circleLoads[1][circle_col::kR], "1.5");
+  EXPECT_EQ(t.stripPoints[2][point_col::kZ], "3.5");
+  EXPECT_EQ(t.gridPoints[1][point_col::kGridY], "1.5");
+  EXPECT_EQ(CountStripRows(t, 1), 3);
+  EXPECT_TRUE(FindExcludedLoads(t).empty());
+  EXPECT_TRUE(FindExcludedPoints(t, false).empty());
+  EXPECT_TRUE(FindExcludedPoints(t, true).empty());
+  EXPECT_EQ(PresentRows(t, false, point_col::kZ).size(), 2u);
+  EXPECT_GT(state().results.Lattice(t).at(1, 1, 1), 0.0);
 }
 
 TEST_F(DataEntryCommandsTest, TheSortChoiceIsSharedByTheListsForTheWholeRun) {

@@ -175,7 +175,9 @@ TEST_F(LoadListDialogTest, OkDoesNotCloseWhileACellIsEdited) {
   EXPECT_TRUE(Edited().has_value());
   Press(Qt::Key_Escape);
   Button("ok").click();  // the row lacks Y, r and q: the question, answered No, lets it close
-  EXPECT_EQ(prompts.CountShown("データがありません\n行No.[ 10 ]\n訂正しますか? "), 1);
+  EXPECT_EQ(prompts.CountShown("データがありません\n行No.[ 10 ] Y m「」\n"
+                               "この値は計算で 0 として扱われます\n訂正しますか? "),
+            1);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
@@ -234,8 +236,18 @@ TEST_F(LoadListDialogTest, TextFromAnInputMethodReachesTheCell) {
   onTheList.setCommitString("１２");
   QApplication::sendEvent(&table(), &onTheList);
   ASSERT_EQ(Edited(), (ListCell{3, 2}));
+  EXPECT_EQ(editor().text(), "12");  // full-width digits are shown and kept in ASCII
   Press(Qt::Key_Return);
-  EXPECT_EQ(model->Cell(3, 2), "１２");
+  EXPECT_EQ(model->Cell(3, 2), "12");
+
+  // Composing a signed decimal in full width gives its ASCII form in the cell.
+  DoubleClick(4, 3);
+  QInputMethodEvent minus;
+  minus.setCommitString("－１．５");
+  QApplication::sendEvent(&editor(), &minus);
+  EXPECT_EQ(editor().text(), "-1.5");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(model->Cell(4, 3), "-1.5");
 }
 
 TEST_F(LoadListDialogTest, ADoubleQuoteIsRefusedHoweverItArrivesAndTheStatusSaysWhy) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -94,6 +95,32 @@ TEST_F(PointDialogTest, OkWarnsAboutSameDepthsAndCloses) {
   dialog->accept();
   EXPECT_EQ(prompts.CountShown("同じ深度があります\r\n 1 m \r\n"), 1);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(PointDialogTest, FullWidthDigitsFromAnInputMethodAreKeptInAscii) {
+  Open(PointKind::Lattice);
+  QInputMethodEvent composing("２０", {});
+  QApplication::sendEvent(&Field("z2"), &composing);
+  QInputMethodEvent committed;
+  committed.setCommitString("－１．５");
+  QApplication::sendEvent(&Field("z2"), &committed);
+  EXPECT_EQ(Field("z2").text(), "-1.5");
+  EXPECT_EQ(model->Text(2, 3), "-1.5");
+}
+
+TEST_F(PointDialogTest, OkAsksAboutAFieldThatIsNotANumberAndYesGoesBackToIt) {
+  Open(PointKind::Lattice);
+  QTest::keyClicks(&Field("x3"), "abc");
+  prompts.AnswerNext(PromptAnswer::Yes);
+  dialog->accept();
+  EXPECT_EQ(prompts.CountShown(
+                "不適当なデータです\nx3「abc」\nこの計算点は計算に入りません\n訂正しますか? "),
+            1);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), &Field("x3"));
+  dialog->accept();  // answered No: kept as typed
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(model->Text(3, 1), "abc");
 }
 
 TEST_F(PointDialogTest, CancelAsksOnlyWhenAValueWasTyped) {

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 #include "app/app_fixture.h"
 #include "platform/messages.h"
@@ -63,7 +65,10 @@ TEST_F(AppTest, PrintingToAFolderThatCannotBeWrittenSaysSo) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
   chooser.ChooseNext(files.File("no/such/folder/out.pdf"));
   Action(57607).trigger();
-  EXPECT_EQ(prompts.CountShown("保存できませんでした"), 1);
+  EXPECT_EQ(
+      prompts.CountShown(MessageText(MessageId::SaveFailedBecause,
+                                     files.File("no/such/folder/out.pdf"), std::strerror(ENOENT))),
+      1);
   EXPECT_FALSE(state().view.printing);
 }
 

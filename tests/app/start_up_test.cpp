@@ -2,6 +2,7 @@
 // name from the recent-file list or by dropping them onto the window.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <QApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -10,10 +11,13 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/app_fixture.h"
 #include "app/commands.h"
+#include "platform/messages.h"
 
 namespace qel::test {
 namespace {
@@ -86,6 +90,42 @@ TEST_F(AppTest, AFileThatIsNoDataFileGivesAnEmptyDocumentWithoutItsName) {
   EXPECT_EQ(app->document().GetPathName(), "");  // a later save must not overwrite it
   EXPECT_TRUE(recent->Files().empty());
   EXPECT_EQ(ReadBytes(notes), "just some text\r\n");
+}
+
+TEST_F(AppTest, TheCommandLineOpensNamesAsBytesAndSaysWhatItDoesNotOpen) {
+  // Not UTF-8: an e with acute accent in Latin-1.
+  const std::string latin1 = files.File("lat\xe9n.qdw");
+  fs::copy_file(Example("building.qdw"), latin1);
+  ASSERT_TRUE(StartWithBytes({latin1}));
+  EXPECT_EQ(app->document().GetPathName(), latin1);
+  EXPECT_EQ(prompts.shown().size(), 0u);
+
+  const std::string dashed = "-x.qdw";
+  ASSERT_TRUE(StartWithBytes({dashed}));
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::UnknownOption, dashed)), 1);
+  EXPECT_EQ(app->document().GetPathName(), "");
+
+  // After "--" it is a file name like any other.
+  fs::copy_file(Example("building.qdw"), files.File(dashed));
+  const fs::path before = fs::current_path();
+  fs::current_path(files.path());
+  const bool started = StartWithBytes({"--", dashed});
+  fs::current_path(before);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(app->document().GetPathName(), files.File(dashed));
+}
+
+TEST_F(AppTest, WithoutAReachableDisplayTheProgramSaysSoInOneLine) {
+  const std::string err = files.File("err");
+  const std::string command =
+      "QT_QPA_PLATFORM=xcb DISPLAY=:97 WAYLAND_DISPLAY= " + std::string(QEL_APP_PATH) + " 2>" +
+      err + " >/dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status)) << "ended by a signal";
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  const std::string said = ReadBytes(err);
+  EXPECT_NE(said.find("qel: the display :97 cannot be reached"), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 // Dropping files onto the window opens the first local file as the recent-file list does.

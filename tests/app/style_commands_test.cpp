@@ -74,11 +74,14 @@ TEST_P(TitleStyleCommandTest, ASectionMarkIsRefusedAndTheFieldKeepsTheFocus) {
   ModalScript script;
   script.Then([](QWidget& dialog) {
     QApplication::setActiveWindow(&dialog);
-    Type(dialog, "gridToX", "5$$");
+    // A numeric field refuses the characters as they are typed; a title takes them to OK.
+    Type(dialog, "gridToX", "5$$0");
+    EXPECT_EQ(EditorOf(dialog, "gridToX")->text(), "50");
+    Type(dialog, "figureTitle", "図$$");
     Click(dialog, "ok");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), EditorOf(dialog, "gridToX"));
-    Type(dialog, "gridToX", "50");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QWidget*>("figureTitle"));
+    Type(dialog, "figureTitle", "図");
     Type(dialog, "resultTitleTop", "501");
     Click(dialog, "ok");
     EXPECT_TRUE(dialog.isVisible());

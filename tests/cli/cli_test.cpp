@@ -19,12 +19,14 @@ struct CliRun {
   std::string err;
 };
 
-// Runs qel-cli with `arguments` (shell words), feeding `input` on standard input.
-CliRun RunCli(const std::string& arguments, const std::string& input = "") {
+// Runs qel-cli with `arguments` (shell words), feeding `input` on standard input, with the
+// `environment` (shell assignments) added to its own.
+CliRun RunCli(const std::string& arguments, const std::string& input = "",
+              const std::string& environment = "") {
   test::TempFolder folder;
   test::WriteBytes(folder.File("in"), input);
-  std::string command = std::string(QEL_CLI_PATH) + " " + arguments + " < " + folder.File("in") +
-                        " 2>" + folder.File("err");
+  std::string command = environment + " " + std::string(QEL_CLI_PATH) + " " + arguments + " < " +
+                        folder.File("in") + " 2>" + folder.File("err");
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -291,6 +293,149 @@ TEST_F(CliTest, ReportRefusesBadArgumentsAndADocumentWithNothingToShow) {
   run = RunCli("report " + Example("building.qdw") + " --out " +
                folder.File("no/such/folder/r.pdf") + DataFolder());
   EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(CliTest, ConvertWritesToStandardOutputAndPipesInPlace) {
+  const std::string regular = folder.File("regular.qdw");
+  ASSERT_EQ(RunCli("convert " + Example("embankment.qdw") + " " + regular + DataFolder()).status,
+            0);
+  const std::string expected = test::ReadBytes(regular);
+  ASSERT_FALSE(expected.empty());
+  // Standard output is a pipe here, reached through the /dev/stdout link.
+  CliRun run = RunCli("convert " + Example("embankment.qdw") + " /dev/stdout" + DataFolder());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, expected);
+  EXPECT_TRUE(std::filesystem::is_symlink("/dev/stdout"));
+}
+
+// Each output that cannot be written exits 1 with the reason and leaves what was in the way.
+TEST_F(CliTest, AFailedOutputExitsOneAndRemovesNothing) {
+  const std::string fullLink = folder.File("full");
+  std::filesystem::create_symlink("/dev/full", fullLink);
+  const std::string aFolder = folder.File("e");
+  std::filesystem::create_directory(aFolder);
+  const std::string render = "render " + Example("embankment.qdw") + " --display 1 --page 1 ";
+  const std::string report = "report " + Example("embankment.qdw") + " ";
+  struct Case {
+    std::string command;  // completed by the output path and its extension
+    const char* extension;
+  };
+  const Case cases[] = {{render + "--dpi 50 --out ", ".pdf"},
+                        {render + "--dpi 50 --out ", ".png"},
+                        {render + "--dpi 50 --out ", ".svg"},
+                        {report + "--dpi 50 --out ", ".pdf"},
+                        {"convert " + Example("embankment.qdw") + " ", ".qdw"}};
+  for (const Case& c : cases) {
+    for (const std::string& inTheWay : {fullLink, aFolder}) {
+      const std::string out = inTheWay + c.extension;
+      std::error_code ignored;
+      std::filesystem::rename(inTheWay, out, ignored);
+      CliRun run = RunCli(c.command + out + DataFolder());
+      EXPECT_EQ(run.status, 1) << c.command << out;
+      EXPECT_NE(run.err.find("保存できませんでした"), std::string::npos) << run.err;
+      EXPECT_TRUE(inTheWay == fullLink ? std::filesystem::is_symlink(out)
+                                       : std::filesystem::is_directory(out))
+          << c.command << out;
+      std::filesystem::rename(out, inTheWay, ignored);
+    }
+  }
+}
+
+TEST_F(CliTest, AFullDiskFailsRenderAndReportAndKeepsTheEarlierOutput) {
+  if (!test::RunningAsRoot()) GTEST_SKIP() << "mounting a small file system needs root";
+  const std::string disk = folder.File("disk");
+  std::filesystem::create_directory(disk);
+  if (std::system(("mount -t tmpfs -o size=64k qel-full " + disk + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no tmpfs can be mounted here";
+  struct Unmount {
+    std::string disk;
+    ~Unmount() { std::system(("umount " + disk).c_str()); }
+  } unmount{disk};
+  const std::string earlierRender = disk + "/fig.png", earlierReport = disk + "/report.pdf";
+  test::WriteBytes(earlierRender, "an earlier figure");
+  test::WriteBytes(earlierReport, "an earlier report");
+  // What is left of the disk is filled up.
+  std::system(("dd if=/dev/zero of=" + disk + "/filler bs=1k count=1024 2>/dev/null").c_str());
+  CliRun run = RunCli("render " + Example("embankment.qdw") + " --display 1 --page 1 --out " +
+                      earlierRender + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("ディスクの空きが足りません"), std::string::npos) << run.err;
+  EXPECT_EQ(test::ReadBytes(earlierRender), "an earlier figure");
+  run = RunCli("report " + Example("embankment.qdw") + " --out " + earlierReport + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(test::ReadBytes(earlierReport), "an earlier report");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk),
+                          std::filesystem::directory_iterator()),
+            3);
+}
+
+TEST_F(CliTest, StandardOutputThatCannotBeWrittenExitsOne) {
+  const std::string file = " " + Example("embankment.qdw") + DataFolder();
+  const std::string commands[] = {"pages" + file + " --display 1", "compute" + file, "influence",
+                                  "--help"};
+  for (const std::string& command : commands) {
+    CliRun run = RunCli(command + " > /dev/full", "circle 1 0 1\n");
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_NE(run.err.find("cannot write standard output"), std::string::npos) << run.err;
+  }
+}
+
+TEST_F(CliTest, PagesAreDrawnWithoutADisplayWhateverThePlatformNamed) {
+  for (const char* platform : {"xcb", "wayland"}) {
+    const std::string out = folder.File(std::string(platform) + ".png");
+    CliRun run = RunCli(
+        "render " + Example("embankment.qdw") + " --display 1 --page 1 --dpi 30 --out " + out +
+            DataFolder(),
+        "", std::string("QT_QPA_PLATFORM=") + platform + " DISPLAY=:97 WAYLAND_DISPLAY=qel-none");
+    EXPECT_EQ(run.status, 0) << platform << run.err;
+    EXPECT_EQ(test::ReadBytes(out).substr(1, 3), "PNG") << platform;
+  }
+}
+
+TEST_F(CliTest, FileNamesStayTheBytesTheyWereGiven) {
+  // Not UTF-8: an e with acute accent in Latin-1.
+  const std::string out = folder.File("r\xe9.png");
+  CliRun run = RunCli("render " + Example("embankment.qdw") +
+                      " --display 1 --page 1 --dpi 30 --out '" + out + "'" + DataFolder());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(test::ReadBytes(out).substr(1, 3), "PNG");
+  const std::string in = folder.File("lat\xe9n.qdw");
+  std::filesystem::copy_file(Example("building.qdw"), in);
+  EXPECT_EQ(RunCli("compute" + DataFolder() + " -- '" + in + "'").status, 0);
+}
+
+TEST_F(CliTest, AFileThatCannotBeOpenedSaysWhy) {
+  std::filesystem::create_symlink(folder.File("loop-b.qdw"), folder.File("loop-a.qdw"));
+  std::filesystem::create_symlink(folder.File("loop-a.qdw"), folder.File("loop-b.qdw"));
+  CliRun run = RunCli("compute " + folder.File("loop-a.qdw") + DataFolder());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("循環"), std::string::npos) << run.err;
+  run = RunCli("compute " + folder.File("none.qdw") + DataFolder());
+  EXPECT_NE(run.err.find("ファイルが見つかりません"), std::string::npos) << run.err;
+}
+
+TEST_F(CliTest, ComputeAndReportWarnOnceAboutLoadsLeftOutOfTheCalculation) {
+  // Set 1 ends at a row with a No. but no X1, set 2 is reversed, the circle's radius negative.
+  const std::string in = folder.File("left-out.qdw");
+  test::WriteBytes(in,
+                   "$$_QEL405\r\n$$K1\r\n1,0,1,2,3,1,18,0\r\n2,,5,6,7,1,18,0\r\n"
+                   "3,4,5,6,7,1,18,0\r\n$$K2\r\n1,7,6,5,4,1,18,0\r\n$$OXZ\r\n5,1\r\n"
+                   "$$CIRC\r\n1,0,0,-1,10\r\n$$OXYZ\r\n0,0,1\r\n");
+  const std::string warning = "入力どおりには計算されない荷重があります ( " + in + " )";
+  for (const std::string& command :
+       {"compute " + in, "report " + in + " --dpi 50 --out " + folder.File("r.pdf")}) {
+    CliRun run = RunCli(command + DataFolder());
+    EXPECT_EQ(run.status, 0) << command << run.err;
+    std::size_t warnings = 0;
+    for (const std::string& line : SplitLines(run.err))
+      warnings += line.find(warning) != std::string::npos;
+    EXPECT_EQ(warnings, 1u) << run.err;
+    for (const char* list : {"荷重1: ", "荷重2: ", "円形荷重: "})
+      EXPECT_NE(run.err.find(list), std::string::npos) << list << run.err;
+  }
+  // A file whose loads all enter says nothing of the kind.
+  CliRun run = RunCli("compute " + Example("embankment.qdw") + DataFolder());
+  EXPECT_EQ(run.err.find("入力どおりには"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -14,7 +14,6 @@ TEST(KeyBehaviourModel, StoresTheChoiceAndKnowsWhetherItChanged) {
   EXPECT_FALSE(model.HasChanged());
   model.SetMode(EnterKeyMode::ConfirmOnly);
   EXPECT_TRUE(model.HasChanged());
-  EXPECT_FALSE(model.Validate().has_value());
   model.Apply(settings);
   EXPECT_EQ(settings.enterKeyMode, 2);
 }

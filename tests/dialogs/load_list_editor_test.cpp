@@ -176,33 +176,52 @@ TEST(LoadListEditor, MovesAndDeletionStopAtTheEndsOfTheData) {
   EXPECT_FALSE(editor.MoveCurrentRowDown());
 }
 
-// Each check of OK, with the answer No (store as typed) and Yes (back to the row).
+// Each check of OK, with the answer No (store as typed) and Yes (back to the row). A cell that
+// cannot be read is named with its text and what keeping it means.
 TEST(LoadListEditor, OkAsksAboutEachRowThatIsNotValid) {
   struct Case {
     LoadListKind kind;
     LoadRow row;
     const char* asked;  // "" when nothing is asked
+    const char* cell;   // the named cell and what keeping it means, "" for none
   };
   const Case cases[] = {
-      {LoadListKind::Circle, {"10", "1", "1", "0", "5"}, "数値が異常です"},
-      {LoadListKind::Circle, {"10", "-1", "1", "1", "5"}, "数値が異常です"},
-      {LoadListKind::Circle, {"10", "0", "0", "0.000002", "-5"}, ""},
-      {LoadListKind::Circle, {"10", "", "", "", "5"}, "データがありません"},
-      {LoadListKind::Circle, {"10", "a", "1", "1", "5"}, "不適当なデータです"},
-      {LoadListKind::Circle, {"", "1", "1", "1", "5"}, "不適当なデータです"},
-      {LoadListKind::Rectangle, {"10", "2", "0", "1", "1", "5"}, "Ｘ座標が昇順ではありません."},
-      {LoadListKind::Rectangle, {"10", "0", "2", "1", "1", "5"}, "Y座標が昇順ではありません."},
-      {LoadListKind::Rectangle, {"10", "1", "1", "1", "1", "5"}, ""},
+      {LoadListKind::Circle, {"10", "1", "1", "0", "5"}, "数値が異常です", ""},
+      {LoadListKind::Circle, {"10", "-1", "1", "1", "5"}, "数値が異常です", ""},
+      {LoadListKind::Circle, {"10", "0", "0", "0.000002", "-5"}, "", ""},
+      {LoadListKind::Circle,
+       {"10", "", "", "", "5"},
+       "データがありません",
+       " X m「」\nこの値は計算で 0 として扱われます"},
+      {LoadListKind::Circle,
+       {"10", "a", "1", "1", "5"},
+       "不適当なデータです",
+       " X m「a」\nこの値は計算で 0 として扱われます"},
+      {LoadListKind::Circle,
+       {"", "1", "1", "1", "5"},
+       "不適当なデータです",
+       " No.「」\nNo.は保存のときに番号が付け直されます"},
+      {LoadListKind::Rectangle, {"10", "2", "0", "1", "1", "5"}, "Ｘ座標が昇順ではありません.", ""},
+      {LoadListKind::Rectangle, {"10", "0", "2", "1", "1", "5"}, "Y座標が昇順ではありません.", ""},
+      {LoadListKind::Rectangle, {"10", "1", "1", "1", "1", "5"}, "", ""},
       {LoadListKind::Strip,
        {"10", "0", "2", "1", "3", "1", "1", "0"},
-       "Ｘ座標が昇順ではありません."},
-      {LoadListKind::Strip, {"10", "0", "1", "1.0000005", "3", "1", "1", "0"}, ""},
-      {LoadListKind::Strip, {"10", "0", "1", "2", "3", "1", "1", ""}, "データがありません"},
+       "Ｘ座標が昇順ではありません.",
+       ""},
+      {LoadListKind::Strip, {"10", "0", "1", "1.0000005", "3", "1", "1", "0"}, "", ""},
+      {LoadListKind::Strip,
+       {"10", "0", "1", "2", "3", "1", "1", ""},
+       "データがありません",
+       " Y m「」\nYは描画で 0 として扱われます"},
+      {LoadListKind::Strip,
+       {"10", "abc", "1", "2", "3", "1", "1", "0"},
+       "不適当なデータです",
+       " X1 m「abc」\nこの行から後の荷重は計算に入りません"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row[1] + "/" + c.row[3]);
     const std::string expected =
-        std::string(c.asked) + "\n行No.[ " + c.row[0] + " ]\n訂正しますか? ";
+        std::string(c.asked) + "\n行No.[ " + c.row[0] + " ]" + c.cell + "\n訂正しますか? ";
     for (PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
       LoadListEditor editor = EditorWith(c.kind, {{"5", "", ""}, c.row});
       ScriptedPrompts prompts;

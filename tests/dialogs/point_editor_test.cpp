@@ -122,7 +122,7 @@ TEST(RunPointCommand, ANegativeValueOpensTheDialogAgainUntilCancelOrAGoodOk) {
         },
         [&](bool changed) { changes.push_back(changed); });
     EXPECT_EQ(static_cast<int>(opening), c.openings);
-    EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。"), c.messages);
+    EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), c.messages);
     EXPECT_EQ(tables.stripPoints[1][1], c.stored);
     EXPECT_EQ(outcome.changed, std::string(c.stored) != "");
     // A reopened dialog shows the values as typed.

@@ -52,7 +52,7 @@ TEST(ScaleModel, CopiesInTheProblemsScalesAndPrintRange) {
 struct LeaveCase {
   int paperWidth;
   const char* scale;
-  const char* range;  // the X range after leaving the field
+  const char* range;  // the X range after leaving the field; nullptr: as it was
   bool message;
 };
 
@@ -60,18 +60,25 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
   const LeaveCase cases[] = {
       {200, "500", "90", false},  // 500 x (200 - 10 - 10) / 1000
       {200, "1000", "180", false},
-      {200, "5", "0", true},   // 5 x 180 / 1000 holds no whole metre
-      {15, "500", "0", true},  // a page narrower than its margins
+      {200, "5", nullptr, true},   // 5 x 180 / 1000 holds no whole metre
+      {15, "500", nullptr, true},  // a page narrower than its margins
+      {200, "", nullptr, true},    // no scale at all
   };
   for (const LeaveCase& c : cases) {
     SystemSettings settings = Settings();
     ScaleModel model(settings, Problem::Strip, Paper(c.paperWidth, 297));
     ScriptedPrompts prompts;
+    const std::string before = model.fields().rangeX;
     model.fields().scaleX = c.scale;
-    model.LeaveScaleX(prompts);
-    EXPECT_EQ(model.fields().rangeX, c.range) << c.scale;
-    EXPECT_EQ(model.PageMetresX(), std::stoi(c.range)) << c.scale;
-    EXPECT_EQ(prompts.CountShown("作図長さがありません"), c.message ? 1 : 0) << c.scale;
+    EXPECT_EQ(model.LeaveScaleX(prompts), !c.message) << c.scale;
+    EXPECT_EQ(model.fields().rangeX, c.range ? c.range : before) << c.scale;
+    if (c.range) {
+      EXPECT_EQ(model.PageMetresX(), std::stoi(c.range)) << c.scale;
+    }
+    EXPECT_EQ(prompts.CountShown(std::string("作図長さがありません\n縮尺 1/") + c.scale +
+                                 " では 1 ページに 1 m も入りません"),
+              c.message ? 1 : 0)
+        << c.scale;
   }
   // The vertical scale: the Y range and with it the bottom Y.
   SystemSettings settings = Settings();

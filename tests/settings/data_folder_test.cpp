@@ -44,6 +44,26 @@ TEST_F(DataFolderTest, TheWorkingDirectoryIsAskedWhenTheFirstFileIsUnusable) {
   EXPECT_EQ(ResolveDataFolder(paths), root.File("data") + "/Vardamo/Qel6");
 }
 
+TEST_F(DataFolderTest, TheFolderLineIsWrittenPlainlyAndTheRootIsNeverTheFolder) {
+  const std::string fallback = root.File("data") + "/Vardamo/Qel6";
+  struct Case {
+    const char* line;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"/.", fallback},
+      {"/tmp/..", fallback},
+      {"//", fallback},
+      {"/./", fallback},
+      {"/srv//qel/./data/../files/", "/srv/qel/files"},
+      {"/srv/qel\r", "/srv/qel"},  // a carriage return left without its line feed
+  };
+  for (const Case& c : cases) {
+    Locate(paths.configHome, c.line);
+    EXPECT_EQ(ResolveDataFolder(paths), c.expected) << c.line;
+  }
+}
+
 TEST_F(DataFolderTest, ALastLineWithoutLineEndKeepsItsLastCharacter) {
   Locate(paths.configHome, "/srv/qel");
   EXPECT_EQ(ResolveDataFolder(paths), "/srv/qel");

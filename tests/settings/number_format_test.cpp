@@ -21,12 +21,7 @@ TEST(DigitFormat, KnownDecimalsAndTheDefault) {
   EXPECT_STREQ(SignedDigitFormat(12), "% 3.2f");
 }
 
-TEST(SignWithTolerance, TreatsTinyValuesAsZero) {
-  EXPECT_EQ(SignWithTolerance(5e-8), 0);
-  EXPECT_EQ(SignWithTolerance(1e-7), 0);
-  EXPECT_EQ(SignWithTolerance(-1e-7), 0);
-  EXPECT_EQ(SignWithTolerance(-2e-7), -1);
-  EXPECT_EQ(SignWithTolerance(3.0), 1);
+TEST(Sign, OfNegativeZeroAndPositive) {
   EXPECT_EQ(Sign(-4), -1);
   EXPECT_EQ(Sign(0), 0);
   EXPECT_EQ(Sign(9), 1);

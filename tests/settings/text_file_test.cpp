@@ -70,6 +70,28 @@ TEST(ReadFileBytes, ReadsOnlyRegularFilesUpToTheLimit) {
   EXPECT_EQ(ReadFileBytes(largest)->size(), kLargestReadableFile);
 }
 
+TEST(ReadFileBytes, NamesWhyAFileCouldNotBeOpened) {
+  test::TempFolder folder;
+  std::filesystem::create_symlink(folder.File("b"), folder.File("a"));
+  std::filesystem::create_symlink(folder.File("a"), folder.File("b"));
+  FileReadError error = FileReadError::None;
+  EXPECT_FALSE(ReadFileBytes(folder.File("a"), &error));
+  EXPECT_EQ(error, FileReadError::LinkLoop);
+  EXPECT_EQ(FileReadErrorText(error, "a"), MessageText(MessageId::LinkLoop, "a"));
+  // A file the user may not read: as the unprivileged user when the tests run as root.
+  ::chmod(folder.path().c_str(), 0755);
+  const std::string secret = folder.File("secret.qdw");
+  test::WriteBytes(secret, "$$_QEL405\r\n");
+  ::chmod(secret.c_str(), 0);
+  const int status = test::RunUnprivileged([&] {
+    FileReadError why = FileReadError::None;
+    return !ReadFileBytes(secret, &why) && why == FileReadError::NotPermitted ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(FileReadErrorText(FileReadError::NotPermitted, "s"),
+            MessageText(MessageId::ReadNotPermitted, "s"));
+}
+
 TEST(ReadTextLines, ReadsUtf8FilesAndStopsAtTheLinesWanted) {
   test::TempFolder folder;
   test::WriteBytes(folder.File("bom.txt"), "\xEF\xBB\xBF明朝\r\nb\r\n");

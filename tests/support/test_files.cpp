@@ -1,8 +1,13 @@
 // Temporary folders and small file helpers shared by the tests.
 #include "support/test_files.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -37,6 +42,26 @@ std::string ReadBytes(const std::string& path) {
 
 std::string Fixture(const std::string& name) {
   return std::string(QEL_TEST_FIXTURES) + "/" + name;
+}
+
+bool RunningAsRoot() {
+  return ::geteuid() == 0;
+}
+
+int RunUnprivileged(const std::function<int()>& work) {
+  if (!RunningAsRoot()) return work();
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+        ::setuid(kUnprivilegedId) != 0)
+      ::_exit(127);
+    ::_exit(work());
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace qel::test

@@ -1,6 +1,7 @@
 // Temporary folders and small file helpers shared by the tests.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace qel::test {
@@ -26,5 +27,12 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 // A file under tests/fixtures.
 std::string Fixture(const std::string& name);
+
+// The user and group the unprivileged runs take ("nobody").
+inline constexpr unsigned kUnprivilegedId = 65534;
+bool RunningAsRoot();
+// The exit status of `work` run as a user without privileges: in a child process that drops to
+// kUnprivilegedId when the tests run as root, or as it is otherwise. -1 when it could not run.
+int RunUnprivileged(const std::function<int()>& work);
 
 }  // namespace qel::test

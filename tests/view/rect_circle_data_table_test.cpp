@@ -87,11 +87,14 @@ TEST_F(RectCircleDataTableTest, FortyOfEachFillTwoPages) {
     SetRect(row, {std::to_string(row), "0", "0", "1", "1", "1"});
   for (int row = 1; row <= kCircleRows; ++row)
     SetCircle(row, {std::to_string(row), "0", "0", "1", "1"});
-  // 84 lines: 57 on page 1, the rest on page 2 starting at the top with circle 14 (line 58).
+  // 84 lines: 57 on page 1, the rest on page 2 with circle 14 (line 58), below the circles'
+  // title and column headings repeated at the top.
   EXPECT_EQ(Pages(), 2);
   const std::vector<DrawnText> page2 = BodyTexts(Page(2));
-  ASSERT_FALSE(page2.empty());
-  EXPECT_EQ(page2.front(), (DrawnText{110, 200, " 14"}));
+  ASSERT_GE(page2.size(), 7u);
+  EXPECT_EQ(page2[0], (DrawnText{110, 200, "円形荷重"}));
+  EXPECT_EQ(page2[1], (DrawnText{110, 242, "No."}));
+  EXPECT_EQ(page2[6], (DrawnText{110, 284, " 14"}));
   EXPECT_EQ(page2.back().text, "1.00");
 
   // A smaller font fits them on one page; the table uses its own font slot.
@@ -114,7 +117,7 @@ TEST_F(RectCircleDataTableTest, TheLayoutIsKeptUntilACellChanges) {
   SetRect(1, {"1", "0", "0", "1", "1", "1"});
   const std::string first = Page(1).Log();
   EXPECT_EQ(Page(1).Log(), first);
-  world.tables.circleLoads[kCircleRows][kCircleColumns] = "3";  // not listed, still a change
+  world.tables.circleLoads[kCircleRows][circle_col::kNo] = "3";  // not listed, still a change
   EXPECT_EQ(Page(1).Log(), first);
   SetCircle(1, {"1", "0", "0", "1", "1"});
   EXPECT_NE(Page(1).Log(), first);

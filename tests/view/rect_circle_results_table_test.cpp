@@ -184,7 +184,8 @@ TEST_F(RectCircleResultsTableTest, SurfacePointIsComputedJustBelowItAndItsRatios
   EXPECT_NEAR(world.results.Lattice(world.tables).at(1, 1, 1), 2.0, 1e-12);
 }
 
-TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedWithZeroButNotComputed) {
+// A point above the ground is listed, shown as not calculated ("－") and named in a note.
+TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedAsNotCalculated) {
   SetCircle(1, {"1", "0", "0", "1", "1"});
   SetLattice({"0"}, {"0"}, {"-1", "1"});
   ShowTrace(true);
@@ -196,9 +197,10 @@ TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedWithZeroButNotComputed) 
       EXPECT_EQ(text, "計算点 P1(0.00,0.00,1.00)");
     }
   EXPECT_EQ(traced, 1);
-  const std::vector<std::string> table(strings.end() - 10, strings.end());
-  EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "0.000", "P2", "0.00",
-                                             "0.00", "1.00", "0.646"}));
+  const std::vector<std::string> table(strings.end() - 11, strings.end());
+  EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "－", "P2", "0.00",
+                                             "0.00", "1.00", "0.646",
+                                             "計算に入らない計算点: z1「-1」(負の深度)"}));
   const ResultsGrid& results = world.results.Lattice(world.tables);
   EXPECT_EQ(results.at(1, 1, 1), 0.0);
   EXPECT_EQ(results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));

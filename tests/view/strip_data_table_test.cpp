@@ -1,6 +1,7 @@
 // The strip-load data table: its lines, its pages, its title and the layout kept between calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -91,23 +92,26 @@ TEST_F(StripDataTableTest, BothSetsAreNumberedAndListedInTheirFormats) {
       {1160, 368, "2.00"},
       {1360, 368, "1.00"},
       {1560, 368, "0.12"},
-      {110, 410, "帯状荷重 2"},
-      {110, 452, "No."},
-      {310, 452, "x1"},
-      {509, 452, "x2"},
-      {710, 452, "x3"},
-      {910, 452, "x4"},
-      {1160, 452, "h"},
-      {1360, 452, "γ"},
-      {1560, 452, "y"},
-      {110, 494, "  7"},
-      {310, 494, "10.00"},
-      {509, 494, "11.00"},
-      {710, 494, "12.00"},
-      {910, 494, "13.00"},
-      {1160, 494, "1.00"},
-      {1360, 494, "2.00"},
-      {1560, 494, "3.00"},
+      // X2 is not a number: the row is marked and a note says it counts as 0.
+      {1760, 368, "※"},
+      {110, 410, "※ 行No.[ 12abc ] X2「x」 は 0 として計算しています"},
+      {110, 452, "帯状荷重 2"},
+      {110, 494, "No."},
+      {310, 494, "x1"},
+      {509, 494, "x2"},
+      {710, 494, "x3"},
+      {910, 494, "x4"},
+      {1160, 494, "h"},
+      {1360, 494, "γ"},
+      {1560, 494, "y"},
+      {110, 536, "  7"},
+      {310, 536, "10.00"},
+      {509, 536, "11.00"},
+      {710, 536, "12.00"},
+      {910, 536, "13.00"},
+      {1160, 536, "1.00"},
+      {1360, 536, "2.00"},
+      {1560, 536, "3.00"},
   };
   EXPECT_EQ(BodyTexts(Page(1)), expected);
 }
@@ -129,7 +133,10 @@ TEST_F(StripDataTableTest, RowsAfterARowWithoutANumberAreNotListed) {
   std::vector<std::string> firstColumn;
   for (const DrawnText& t : BodyTexts(Page(1)))
     if (t.x == 110) firstColumn.push_back(t.text);
-  EXPECT_EQ(firstColumn, (std::vector<std::string>{"帯状荷重", "No.", "  1", "  2"}));
+  // The empty x1 ends the set for the calculation, which a note says.
+  EXPECT_EQ(firstColumn,
+            (std::vector<std::string>{"帯状荷重", "No.", "  1", "  2",
+                                      "※ 行No.[ 2 ] X1「」 から後の 3 行は計算に入りません"}));
 }
 
 TEST_F(StripDataTableTest, OneLineMoreThanAPageHoldsOpensPageTwoAtTheTop) {
@@ -141,8 +148,11 @@ TEST_F(StripDataTableTest, OneLineMoreThanAPageHoldsOpensPageTwoAtTheTop) {
   FillRows(2, 4);  // 28 lines
   EXPECT_EQ(Pages(), 2);
   const std::vector<DrawnText> page2 = BodyTexts(Page(2));
-  ASSERT_EQ(page2.size(), 8u);
-  EXPECT_EQ(page2[0], (DrawnText{110, 200, "  4"}));  // at the very top of the table area
+  ASSERT_EQ(page2.size(), 17u);
+  // The set's heading and column headings at the very top of the table area, then the row.
+  EXPECT_EQ(page2[0], (DrawnText{110, 200, "帯状荷重 2"}));
+  EXPECT_EQ(page2[1], (DrawnText{110, 284, "No."}));
+  EXPECT_EQ(page2[9], (DrawnText{110, 368, "  4"}));
   const std::vector<DrawnText> page1 = BodyTexts(Page(1));
   EXPECT_EQ(page1.front().y, 284);  // page 1 starts one line below the top
   EXPECT_EQ(page1.back().text, "0.00");
@@ -214,7 +224,7 @@ TEST_F(StripDataTableTest, TitleOnTheFirstPageOrOnEveryPageAndThenTheBodyFont) {
   EXPECT_EQ(lines[6], "textcolour 0x0000ff");
   EXPECT_EQ(page1.Lines("text").size(), 1 + BodyTexts(page1).size());
 
-  EXPECT_EQ(Page(2).Texts().front(), "  4");  // no title on page 2
+  EXPECT_EQ(Page(2).Texts().front(), "帯状荷重 2");  // no title on page 2, the set's heading
   world.tables.settingLines[setting_line::kDataTitleEveryPage] = "1";
   EXPECT_EQ(Page(2).Texts().front(), "入力データ");
 
@@ -283,6 +293,20 @@ TEST_F(StripDataTableTest, TheScreenStepIsRememberedOnEveryScreenCallAlsoFromThe
   world.UseDevice(600, 600);
   Pages();
   EXPECT_EQ(world.view.screenLineSteps.stripData, step);
+}
+
+// A row the calculation leaves out is marked at its end, and a note line names the cause.
+TEST_F(StripDataTableTest, RowsLeftOutOfTheCalculationAreMarkedAndNoted) {
+  FillRows(1, 3);
+  world.tables.stripLoads[1][2][2] = "abc";
+  world.tables.stripPoints[1][1] = "x?";
+  const std::vector<std::string> strings = BodyStrings(Page(1));
+  const auto count = [&](const std::string& text) {
+    return std::count(strings.begin(), strings.end(), text);
+  };
+  EXPECT_EQ(count("※"), 2);  // rows 2 and 3
+  EXPECT_EQ(count("※ 行No.[ 2 ] X1「abc」 から後の 2 行は計算に入りません"), 1);
+  EXPECT_EQ(count("計算に入らない計算点: x1「x?」"), 1);
 }
 
 }  // namespace

@@ -105,6 +105,45 @@ TEST(TablePlacementTest, PageOneStartsOneStepDownAndLaterPagesAtTheTop) {
   EXPECT_EQ(placement.LinesOfPage(0), (std::pair<std::size_t, std::size_t>{0, 0}));
 }
 
+// 8 lines a page (9 on later pages): a heading in force is repeated at the top of a page that
+// begins after it, and a block that would be split begins the next page when it fits there.
+TEST(TablePlacementTest, HeadingsRepeatAndBlocksAreNotSplit) {
+  const TablePaging paging = PagingForStep(10, 1.0);
+  struct Case {
+    const char* name;
+    int before, blockSize, after;  // lines before the heading's block, in it, after it
+    int pages;
+    std::size_t pageTwoFirst;     // first line of page 2
+    std::size_t pageTwoRepeated;  // heading lines repeated on page 2
+  };
+  const Case cases[] = {
+      {"heading repeated on page 2", 0, 2, 13, 2, 8, 1},
+      {"a block that would be split moves to page 2", 6, 3, 0, 2, 6, 0},
+      {"a block longer than a page is split as it comes", 6, 12, 0, 3, 8, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TableContent content = NumberedLines(c.before);
+    content.BeginBlock();
+    content.BeginHeading();
+    content.Append(NumberedLines(1, c.before + 1));
+    content.EndHeading();
+    content.Append(NumberedLines(c.blockSize - 1, c.before + 2));
+    content.EndBlock();
+    content.Append(NumberedLines(c.after, c.before + c.blockSize + 1));
+    const TablePlacement placement = PlaceTableLines(content, paging);
+    EXPECT_EQ(placement.pageCount, c.pages);
+    EXPECT_EQ(placement.LinesOfPage(2).first, c.pageTwoFirst);
+    ASSERT_GE(placement.repeatedLines.size(), 2u);
+    EXPECT_EQ(placement.repeatedLines[1].size(), c.pageTwoRepeated);
+    if (c.pageTwoRepeated == 1) {
+      EXPECT_EQ(placement.repeatedLines[1][0],
+                (std::pair<std::size_t, double>{static_cast<std::size_t>(c.before), 10.0}));
+      EXPECT_EQ(placement.lineY[c.pageTwoFirst], 9.0);  // below the repeated heading
+    }
+  }
+}
+
 TEST(TablePlacementTest, TheBottomLimitBreaksBeforeTheLineCountDoes) {
   // 10 units with a step of 3: trunc(3.33) - 2 = 1, raised to 2 lines; nothing below 6, so
   // page 1 holds the line at 7, and every later page the lines at 10 and 7.
@@ -157,8 +196,9 @@ TEST(TableContentTest, AppendKeepsTextsColumnsAndBreaks) {
   joined.AppendAll(parts);
   auto line = [&](std::size_t index) {
     std::string text;
-    for (const auto& placed : joined.LineTexts(index))
-      text += std::to_string(placed.x).substr(0, 3) + ":" + std::string(placed.text) + " ";
+    joined.ForEachText(index, index + 1, [&](std::size_t, double x, std::string_view placed) {
+      text += std::to_string(x).substr(0, 3) + ":" + std::string(placed) + " ";
+    });
     return text;
   };
   ASSERT_EQ(joined.LineCount(), 4u);

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <numeric>
+
+#include "bench/worst_document.h"
+#include "document/data_file.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "support/render_world.h"
@@ -104,12 +109,70 @@ TEST_F(ViewControllerTest, FigurePagesAndTheArrowKeys) {
   EXPECT_FALSE(controller.OnKeyDown(ViewKey::PageDown));  // not a figure key
 }
 
-TEST_F(ViewControllerTest, ContentEndingAt150StopsTheRightArrowEarlier) {
+// Printing gives a third page for content ending at 150 (its 140..150 part): the keys reach it.
+TEST_F(ViewControllerTest, ContentEndingAt150ReachesTheThirdPrintedPage) {
   StripFigureReaching(150);
   EXPECT_EQ(controller.CountPages(), 3);
   EXPECT_TRUE(controller.OnKeyDown(ViewKey::Right));
-  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));  // 150 is not beyond 70 + 80
-  EXPECT_EQ(state.view.screenLeftX, 70);
+  EXPECT_TRUE(controller.OnKeyDown(ViewKey::Right));
+  EXPECT_EQ(state.view.screenLeftX, 140);
+  EXPECT_EQ(state.view.currentPage, 3);
+  EXPECT_FALSE(controller.OnKeyDown(ViewKey::Right));
+}
+
+// For every display of the examples and of the largest document, walking from Home with the
+// next-page key visits the printed pages one by one, each at its printed place, and End goes to
+// the last of them.
+TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
+  const std::string examples = std::string(QEL_SOURCE_DIR) + "/examples/";
+  struct Document {
+    const char* name;
+    std::function<void(ApplicationState&)> fill;
+  };
+  const Document documents[] = {
+      {"embankment",
+       [&](ApplicationState& s) {
+         ReadDataFile(examples + "embankment.qdw", s.tables, s.settings);
+       }},
+      {"building",
+       [&](ApplicationState& s) { ReadDataFile(examples + "building.qdw", s.tables, s.settings); }},
+      {"largest", [](ApplicationState& s) { FillWorstDocument(s, false); }},
+  };
+  for (const Document& document : documents) {
+    document.fill(state);
+    for (CommandId display : {CommandId::ShowStripFigure, CommandId::ShowStripData,
+                              CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
+                              CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults}) {
+      SCOPED_TRACE(std::string(document.name) + " display " +
+                   std::to_string(static_cast<int>(display)));
+      controller.OnDisplayCommand(display);
+      controller.OnKeyDown(ViewKey::Home);
+      const int total = controller.CountPages();
+      const bool figure = KindOf(state.view.displayMode) == DisplayKind::Figure;
+      const FigurePaging paging =
+          FigurePagingOf(state.settings, state.geometry, ProblemOf(state.view.displayMode));
+      std::vector<int> visited;
+      for (int step = 0; step <= total; ++step) {
+        visited.push_back(state.view.currentPage);
+        if (figure) {
+          const FigureWindow printed = PrintedFigureWindow(paging, state.view.currentPage);
+          const FigureWindow shown =
+              FigureWindowAt(paging, state.view.screenLeftX, state.view.screenRow);
+          EXPECT_DOUBLE_EQ(shown.left, printed.left) << state.view.currentPage;
+          EXPECT_DOUBLE_EQ(shown.top, printed.top) << state.view.currentPage;
+        }
+        const int before = state.view.currentPage;
+        controller.OnKeyDown(ViewKey::NextPage);
+        if (state.view.currentPage == before) break;
+      }
+      std::vector<int> printed(static_cast<std::size_t>(total));
+      std::iota(printed.begin(), printed.end(), 1);
+      EXPECT_EQ(visited, printed);
+      controller.OnKeyDown(ViewKey::Home);
+      controller.OnKeyDown(ViewKey::End);
+      EXPECT_EQ(state.view.currentPage, total);
+    }
+  }
 }
 
 TEST_F(ViewControllerTest, AStepThatIsNotPositivePagesByTheWholeRange) {

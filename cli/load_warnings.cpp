@@ -1,0 +1,36 @@
+// The warning of qel-cli about load rows of a file that do not enter the calculation as typed.
+#include "cli/load_warnings.h"
+
+#include <vector>
+
+#include "document/excluded_loads.h"
+#include "platform/messages.h"
+#include "platform/prompts.h"
+#include "view/exclusion_notes.h"
+
+namespace qel {
+
+void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
+                            PromptService& prompts) {
+  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
+  if (excluded.empty()) return;
+  struct List {
+    LoadKind kind;
+    int set;
+    const char* name;
+  };
+  static const List kLists[] = {{LoadKind::Strip, 1, "帯状荷重 荷重1"},
+                                {LoadKind::Strip, 2, "帯状荷重 荷重2"},
+                                {LoadKind::Rectangle, 0, "長方形荷重"},
+                                {LoadKind::Circle, 0, "円形荷重"}};
+  std::string notes;
+  for (const List& list : kLists) {
+    for (const std::string& note : LoadNotes(ExclusionsOf(excluded, list.kind, list.set), tables)) {
+      if (!notes.empty()) notes += " / ";
+      notes += std::string(list.name) + ": " + note;
+    }
+  }
+  prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, notes), PromptButtons::Ok);
+}
+
+}  // namespace qel

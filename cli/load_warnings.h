@@ -1,0 +1,17 @@
+// The warning of qel-cli about load rows of a file that do not enter the calculation as typed.
+#pragma once
+
+#include <string>
+
+#include "document/document_tables.h"
+
+namespace qel {
+
+class PromptService;
+
+// One message for the file at `path` naming, list by list, the load rows its calculation
+// leaves out or reads as 0; nothing when every row enters as typed.
+void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
+                            PromptService& prompts);
+
+}  // namespace qel

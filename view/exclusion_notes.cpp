@@ -1,0 +1,80 @@
+// The marks and notes of the loads and points the calculation leaves out or reads as 0.
+#include "view/exclusion_notes.h"
+
+#include "settings/c_locale.h"
+#include "settings/number_format.h"
+
+namespace qel {
+
+namespace {
+
+const std::string& NumberOf(const DocumentTables& t, const ExcludedLoad& load) {
+  switch (load.kind) {
+    case LoadKind::Strip:
+      return t.stripLoads[load.set][load.row][strip_col::kNo];
+    case LoadKind::Rectangle:
+      return t.rectLoads[load.row][rect_col::kNo];
+    case LoadKind::Circle:
+      break;
+  }
+  return t.circleLoads[load.row][circle_col::kNo];
+}
+
+std::string CellOf(const ExcludedLoad& load) {
+  return LoadColumnName(load.kind, load.column) + "「" + load.text + "」";
+}
+
+}  // namespace
+
+bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row) {
+  for (const ExcludedLoad& load : list)
+    if (load.row == row) return true;
+  return false;
+}
+
+std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
+                                   const DocumentTables& tables) {
+  std::vector<std::string> notes;
+  int leftOut = 0;
+  for (const ExcludedLoad& load : list)
+    leftOut += load.leftOut() && load.reason != ExclusionReason::NoExtent;
+  bool endTold = false;
+  for (const ExcludedLoad& load : list) {
+    const std::string row = "※ 行No.[ " + NumberOf(tables, load) + " ] ";
+    switch (load.reason) {
+      case ExclusionReason::ReadAsZero:
+        notes.push_back(row + CellOf(load) + " は 0 として計算しています");
+        break;
+      case ExclusionReason::NoExtent:
+        notes.push_back(
+            row + (load.kind == LoadKind::Circle ? "r が 0.001 m 未満" : "x1 が x4 より大きい") +
+            "ため計算に加わりません");
+        break;
+      case ExclusionReason::EndsList:
+      case ExclusionReason::AfterListEnd:
+        if (endTold) break;
+        endTold = true;
+        notes.push_back((load.reason == ExclusionReason::EndsList
+                             ? row + CellOf(load) + " から後の "
+                             : FormatC("※ データ行 %d から後の ", load.row)) +
+                        FormatC("%d 行は計算に入りません", leftOut));
+        break;
+    }
+  }
+  return notes;
+}
+
+void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes) {
+  for (const std::string& note : notes) {
+    if (note.empty()) continue;
+    content.NextLine();
+    content.AddText(x, note);
+  }
+}
+
+std::string StressCellText(const std::string& zText, const char* format, double value) {
+  if (IsUnusableDepth(zText)) return "－";
+  return FormatUnsignedZero(format, value);
+}
+
+}  // namespace qel

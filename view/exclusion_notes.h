@@ -1,0 +1,30 @@
+// Marks and note lines that the tables print for the loads and points the calculation leaves
+// out or reads as 0, so that no listed row looks as if it had been calculated as typed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/excluded_loads.h"
+#include "view/table_layout.h"
+
+namespace qel {
+
+// The mark printed at the end of a listed row that does not enter the calculation as typed.
+inline constexpr const char* kExclusionMark = "※";
+
+// Whether `row` of the list whose exclusions are `list` is marked.
+bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row);
+
+// The note lines of one list, one per cause, each starting with the mark.
+std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
+                                   const DocumentTables& tables);
+
+// Adds `notes` as lines at table x `x`; an empty note adds no line.
+void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes);
+
+// The text a table prints for the dP of a point at depth `zText`: "－" for a depth the
+// calculation cannot use, else `value` formatted.
+std::string StressCellText(const std::string& zText, const char* format, double value);
+
+}  // namespace qel

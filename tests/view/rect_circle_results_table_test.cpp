@@ -116,6 +116,17 @@ TEST_F(RectCircleResultsTableTest, CircleOnItsAxisGivesTheExactAndTheCompatibleV
   EXPECT_EQ(strings[14], "0.283916");
 }
 
+// The method changes the values, never the layout: the note it brings is page furniture.
+TEST_F(RectCircleResultsTableTest, TheCompatibleMethodKeepsThePageCount) {
+  SetCircle(1, {"1", "0", "0", "1", "1"});
+  SetLattice({"0", "1", "2", "3"}, {"0", "1", "2"}, {"1", "2", "3", "4", "5"});
+  ShowTrace(true);
+  const int exact = Pages();
+  ASSERT_GT(exact, 1);
+  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  EXPECT_EQ(Pages(), exact);
+}
+
 TEST_F(RectCircleResultsTableTest, CourseListingOfARectangleAndACircle) {
   // A square of side 2 around the point at depth 1: four corner rectangles with m = n = 1,
   // 0.175221 each, S = 0.700884, dP = 3 S = 2.102652.

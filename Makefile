@@ -1,7 +1,7 @@
 # Developer entry points: `make run` and `make test` work on a fresh Debian 12 machine.
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev \
             libgmock-dev libbenchmark-dev fonts-ipafont-mincho fonts-ipafont-gothic locales \
-            poppler-utils xvfb xauth clang-14 libclang-rt-14-dev clang-format
+            poppler-utils xvfb xauth clang-14 libclang-rt-14-dev clang-format libboost-math-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)

@@ -1,7 +1,9 @@
 // The main window: menu, tool bar, status bar and the view, and documents dropped onto it.
 #include "app/main_frame.h"
+#include "app/verification_dialog.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -177,13 +179,33 @@ void CMainFrame::BuildMenus() {
     AddCommand(settings, id);
   settings->addSeparator();
   AddCommand(settings, CommandId::KeyBehaviour);
+  settings->addSeparator();
+  AddCircleMethodMenu(settings);
 
   QMenu* help = bar->addMenu(Utf8("ﾍﾙﾌﾟ(&H)"));
   AddCommand(help, CommandId::AppAbout);
   AddCommand(help, CommandId::Help);
+  QAction* verify = help->addAction(Utf8("計算の検証..."));
+  verify->setObjectName("verifyCalculation");
+  connect(verify, &QAction::triggered, this, [this] { VerificationDialog(this).exec(); });
 
   // The blank item never does anything.
   CommandAction(CommandId::StripSpacer)->setEnabled(false);
+}
+
+void CMainFrame::AddCircleMethodMenu(QMenu* settings) {
+  QMenu* menu = settings->addMenu(Utf8("円形荷重の計算方法"));
+  menu->setObjectName("circleMethodMenu");
+  auto* group = new QActionGroup(menu);
+  for (CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
+    QAction* action = menu->addAction(Utf8(method == CircleMethod::kExact ? "厳密解" : "旧版互換"));
+    action->setObjectName(QString("circleMethod_") + CircleMethodName(method));
+    action->setCheckable(true);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, method] { view_->SetCircleMethod(method); });
+    connect(menu, &QMenu::aboutToShow, action,
+            [this, action, method] { action->setChecked(view_->circleMethod() == method); });
+  }
 }
 
 void CMainFrame::BuildToolBar() {

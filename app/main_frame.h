@@ -59,6 +59,8 @@ class CMainFrame : public QMainWindow {
   QAction* MakeAction(CommandId id);
   void BuildMenus();
   void BuildToolBar();
+  // 設定 > 円形荷重の計算方法: the exact method or the compatible one, one of them checked.
+  void AddCircleMethodMenu(QMenu* settings);
   void BuildStatusBar();
   void ConnectCommands();
   void OnAppAbout();

@@ -37,6 +37,7 @@ constexpr int kReportDpi = 600;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
 const char* const kProfileSection = "View";
+const char* const kCircleMethodKey = "CircleMethod";
 
 ViewKey ViewKeyOf(int key) {
   switch (key) {
@@ -115,6 +116,17 @@ void CQelView::OnPaperChanged() {
   emit displayChanged();
 }
 
+void CQelView::SetCircleMethod(CircleMethod method) {
+  controller_.state().results.SetCircleMethod(method);
+  if (profile_ != nullptr)
+    profile_->SetValue(kProfileSection, kCircleMethodKey, CircleMethodName(method));
+  OnUpdate();
+}
+
+CircleMethod CQelView::circleMethod() const {
+  return controller_.state().results.circleMethod();
+}
+
 void CQelView::UseProfile(Profile* profile) {
   profile_ = profile;
   if (profile_ == nullptr) return;
@@ -124,6 +136,9 @@ void CQelView::UseProfile(Profile* profile) {
         ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(mode)));
     if (kept) ZoomOf(controller_.state().view, mode) = *kept;
   }
+  const std::optional<CircleMethod> method =
+      ParseCircleMethod(profile_->Value(kProfileSection, kCircleMethodKey));
+  controller_.state().results.SetCircleMethod(method.value_or(CircleMethod::kExact));
   UpdateScrollBars();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/circle_method.h"
 #include "settings/safe_file_writer.h"
 #include "view/page_view.h"
 #include "view/report.h"
@@ -35,6 +36,9 @@ class CQelView : public QAbstractScrollArea {
   void OnInitialUpdate();
   // After every change of the document: settings, printer page and a repaint.
   void OnUpdate();
+  // How circles are computed; a change is kept in the profile and recomputes what is shown.
+  void SetCircleMethod(CircleMethod method);
+  CircleMethod circleMethod() const;
   // The printer's paper may have changed: the page is sized and fitted again.
   void OnPaperChanged();
 

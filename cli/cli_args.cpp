@@ -49,4 +49,12 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& words,
   return args;
 }
 
+std::optional<CircleMethod> ReadCircleMethod(const CliArgs& args, std::string& error) {
+  const std::optional<std::string> name = args.Option("--circle-method");
+  if (!name) return CircleMethod::kExact;
+  std::optional<CircleMethod> method = ParseCircleMethod(*name);
+  if (!method) error = "--circle-method must be exact or compatible";
+  return method;
+}
+
 }  // namespace qel

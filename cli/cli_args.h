@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/circle_method.h"
+
 namespace qel {
 
 struct CliArgs {
@@ -23,5 +25,9 @@ struct CliArgs {
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& words,
                                     const std::set<std::string>& valueOptions,
                                     const std::set<std::string>& flagOptions, std::string& error);
+
+// The value of --circle-method: exact when not given; nothing, with `error` set, for a word
+// other than exact or compatible.
+std::optional<CircleMethod> ReadCircleMethod(const CliArgs& args, std::string& error);
 
 }  // namespace qel

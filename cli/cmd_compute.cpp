@@ -20,8 +20,11 @@ static void PrintRow(const char* problem, int xRow, int yRow, int zRow, double x
 
 int RunCompute(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args = ParseCliArgs(words, {"--data-folder"}, {}, error);
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--circle-method"}, {}, error);
   if (!args) return UsageError(error);
+  const std::optional<CircleMethod> method = ReadCircleMethod(*args, error);
+  if (!method) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("compute needs one data file");
   CliSession session(args->Option("--data-folder"));
   session.Start();
@@ -29,6 +32,7 @@ int RunCompute(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(session.state().tables, args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
+  state.results.SetCircleMethod(*method);
   const DocumentTables& t = state.tables;
   const ResultsGrid& results = state.results.All(t);
 

@@ -110,10 +110,12 @@ int RunPages(const std::vector<std::string>& words) {
 
 int RunRender(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args =
-      ParseCliArgs(words, {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out"},
-                   {"--all"}, error);
+  std::optional<CliArgs> args = ParseCliArgs(
+      words,
+      {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out", "--circle-method"},
+      {"--all"}, error);
   if (!args) return UsageError(error);
+  if (!ReadCircleMethod(*args, error)) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("render needs one data file");
   std::optional<std::string> out = args->Option("--out");
   if (!out) return UsageError("render needs --out F.pdf, F.png or F.svg");

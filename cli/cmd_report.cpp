@@ -31,9 +31,11 @@ bool EndsInPdf(const std::string& path) {
 
 int RunReport(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args = ParseCliArgs(words, {"--data-folder", "--dpi", "--paper", "--out"},
-                                             {"--restart-numbering"}, error);
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--dpi", "--paper", "--out", "--circle-method"},
+                   {"--restart-numbering"}, error);
   if (!args) return UsageError(error);
+  if (!ReadCircleMethod(*args, error)) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("report needs one data file");
   std::optional<std::string> out = args->Option("--out");
   if (!out || !EndsInPdf(*out)) return UsageError("report needs --out F.pdf");

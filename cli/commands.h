@@ -17,6 +17,7 @@ int RunInfluence(const std::vector<std::string>& args);
 int RunPages(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunVerify(const std::vector<std::string>& args);
 
 // Prints "qel-cli: <message>" and the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);

@@ -38,7 +38,7 @@ bool IsInt(double value) {
 
 }  // namespace
 
-std::string EvaluateInfluenceLine(const std::string& line) {
+std::string EvaluateInfluenceLine(const std::string& line, CircleMethod method) {
   std::istringstream words(line);
   std::string name;
   words >> name;
@@ -78,7 +78,7 @@ std::string EvaluateInfluenceLine(const std::string& line) {
       const double z = a[2] >= 0 ? FlooredLatticeDepth(a[2]) : a[2];
       return Value(RectangleInfluence(a[0], a[1], z, a[3], a[4], a[5], a[6]));
     }
-    if (name == "circle") return Value(CircularLoadInfluence(a[0], a[1], a[2]));
+    if (name == "circle") return Value(CircularLoadInfluence(a[0], a[1], a[2], method));
     if (name == "eseries") return Value(EllipticESeries(a[0], a[1], a[2]));
     return Value(EllipticPi(a[0], a[1]));
   }

@@ -11,14 +11,17 @@ namespace qel {
 
 static const char kUsage[] =
     "usage:\n"
-    "  qel-cli compute FILE.qdw [--data-folder DIR]\n"
-    "  qel-cli influence [--data-folder DIR]          (lines on standard input)\n"
+    "  qel-cli compute FILE.qdw [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "  qel-cli influence [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "                                                 (lines on standard input)\n"
     "  qel-cli convert IN.qdw OUT.qdw [--data-folder DIR]\n"
     "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
     "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
-    "                 [--dpi D] [--paper WxH] [--data-folder DIR]\n"
+    "                 [--dpi D] [--paper WxH] [--circle-method exact|compatible]\n"
+    "                 [--data-folder DIR]\n"
     "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
-    "                 [--data-folder DIR]\n";
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "  qel-cli verify [--out F.pdf]                   the engine against its references\n";
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
@@ -49,6 +52,7 @@ int main(int argc, char** argv) {
   if (command == "pages") return RunPages(args);
   if (command == "render") return RunRender(args);
   if (command == "report") return RunReport(args);
+  if (command == "verify") return RunVerify(args);
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage + 0, stdout);
     return FinishStandardOutput();

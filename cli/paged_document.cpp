@@ -8,7 +8,13 @@ namespace qel {
 PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
     : session(args.Option("--data-folder")),
       printer(FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi)),
-      controller(session.state(), session.prompts(), printer, paths) {}
+      controller(session.state(), session.prompts(), printer, paths) {
+  // Callers have checked the option; pages is the only user without one, and counts pages the
+  // same either way.
+  std::string ignored;
+  session.state().results.SetCircleMethod(
+      ReadCircleMethod(args, ignored).value_or(CircleMethod::kExact));
+}
 
 bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   session.Start();

@@ -49,9 +49,11 @@ const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
 }
 
 const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const {
-  std::string key = LatticeResultsKey(tables);
+  CacheKey methodKey;
+  methodKey.Add(CircleMethodName(circleMethod_));
+  std::string key = LatticeResultsKey(tables) + methodKey.text();
   if (!latticeValid_ || key != latticeKey_) {
-    ComputeLatticeResults(tables, grid_);
+    ComputeLatticeResults(tables, grid_, 0, circleMethod_);
     latticeKey_ = std::move(key);
     latticeValid_ = true;
     ++latticeComputations_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/document_tables.h"
+#include "engine/circle_method.h"
 #include "settings/cache_key.h"
 
 namespace qel {
@@ -28,6 +29,11 @@ class DocumentResults {
   // The results grid with both.
   const ResultsGrid& All(const DocumentTables& tables) const;
 
+  // How circles are evaluated (the user's choice, kept in the profile); the lattice values are
+  // computed afresh when it changes.
+  void SetCircleMethod(CircleMethod method) { circleMethod_ = method; }
+  CircleMethod circleMethod() const { return circleMethod_; }
+
   // The key of the strip or lattice values held (empty before the first computation).
   const std::string& stripKey() const { return stripKey_; }
   const std::string& latticeKey() const { return latticeKey_; }
@@ -41,6 +47,7 @@ class DocumentResults {
   mutable std::string stripKey_, latticeKey_;
   mutable bool stripValid_ = false, latticeValid_ = false;
   mutable int stripComputations_ = 0, latticeComputations_ = 0;
+  CircleMethod circleMethod_ = CircleMethod::kExact;
 };
 
 }  // namespace qel

@@ -69,7 +69,8 @@ void ComputeStripResults(const DocumentTables& t, ResultsGrid& results) {
   }
 }
 
-void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int threads) {
+void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int threads,
+                           CircleMethod circleMethod) {
   for (int i = 1; i <= kGridRows; ++i)
     for (int j = 1; j <= kGridRows; ++j)
       for (int k = 1; k <= kGridRows; ++k)
@@ -92,7 +93,9 @@ void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int th
       }
     }
   }
-  std::vector<double> stress = LatticeStress(ExtractPlanLoads(t), points, threads);
+  PlanLoads loads = ExtractPlanLoads(t);
+  loads.circleMethod = circleMethod;
+  std::vector<double> stress = LatticeStress(loads, points, threads);
   for (std::size_t n = 0; n < cells.size(); ++n)
     results.at(cells[n].i, cells[n].j, cells[n].k) = stress[n];
 }

@@ -27,7 +27,9 @@ double FlooredLatticeDepth(double z);
 void ComputeStripResults(const DocumentTables& tables, ResultsGrid& results);
 
 // Sets every lattice cell [x][y][z] (1..12) to 0, then to the dP of every lattice point whose
-// x, y and z hold numbers and whose z is not negative. `threads` <= 0 uses every core.
-void ComputeLatticeResults(const DocumentTables& tables, ResultsGrid& results, int threads = 0);
+// x, y and z hold numbers and whose z is not negative, circles by `circleMethod`. `threads` <= 0
+// uses every core.
+void ComputeLatticeResults(const DocumentTables& tables, ResultsGrid& results, int threads = 0,
+                           CircleMethod circleMethod = CircleMethod::kExact);
 
 }  // namespace qel

@@ -1,4 +1,5 @@
-// Influence of a uniformly loaded circle: elliptic-integral closed form with edge blending.
+// Influence of a uniformly loaded circle by the older method: series, trapezoid rule and edge
+// blending; and the choice between it and the exact method.
 #include <cmath>
 
 #include "engine/circle_depth_values.h"
@@ -111,9 +112,19 @@ double CircleInfluence(double radius, double distance, double z, CircleDepthValu
          t * (EllipticESeries(kSquared, lambda, depthFactor) * shape + lambda * EllipticPi(w, k));
 }
 
-double CircularLoadInfluence(double radius, double distance, double z) {
+double CompatibleCircularLoadInfluence(double radius, double distance, double z) {
   CircleDepthValues depth(radius >= 0.001 ? z / radius : 0.0);
   return CircleInfluence(radius, distance, z, depth);
+}
+
+double CircularLoadInfluence(double radius, double distance, double z, CircleMethod method) {
+  return method == CircleMethod::kCompatible ? CompatibleCircularLoadInfluence(radius, distance, z)
+                                             : ExactCircularLoadInfluence(radius, distance, z);
+}
+
+double CircleDistance(CircleMethod method, double x1, double y1, double x2, double y2) {
+  return method == CircleMethod::kCompatible ? PlanDistance(x1, y1, x2, y2)
+                                             : ExactPlanDistance(x1, y1, x2, y2);
 }
 
 }  // namespace qel

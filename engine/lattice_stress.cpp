@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <system_error>
 #include <thread>
@@ -35,6 +36,13 @@ class LatticeEvaluator {
     for (const RectLoad& rect : loads_.rectangles) {
       stress += RectangleInfluence(point.x, point.y, point.z, rect.x1, rect.y1, rect.x2, rect.y2) *
                 rect.q;
+    }
+    if (loads_.circleMethod == CircleMethod::kExact) {
+      for (const CircleLoad& circle : loads_.circles) {
+        const double distance = ExactPlanDistance(point.x, point.y, circle.x, circle.y);
+        stress += ExactCircularLoadInfluence(circle.r, distance, point.z) * circle.q;
+      }
+      return stress;
     }
     for (std::size_t i = 0; i < loads_.circles.size(); ++i) {
       const CircleLoad& circle = loads_.circles[i];
@@ -77,7 +85,8 @@ double LatticePointStress(const PlanLoads& loads, double x, double y, double z) 
     stress += RectangleInfluence(x, y, z, rect.x1, rect.y1, rect.x2, rect.y2) * rect.q;
   }
   for (const CircleLoad& circle : loads.circles) {
-    stress += CircularLoadInfluence(circle.r, PlanDistance(x, y, circle.x, circle.y), z) * circle.q;
+    const double distance = CircleDistance(loads.circleMethod, x, y, circle.x, circle.y);
+    stress += CircularLoadInfluence(circle.r, distance, z, loads.circleMethod) * circle.q;
   }
   return stress;
 }

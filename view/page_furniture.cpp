@@ -16,6 +16,8 @@ namespace qel {
 namespace {
 
 constexpr double kPointsToInches = 0.013888888888888888;  // 1 / 72
+// How far above the page text the compatible-method note stands.
+constexpr double kNoteLineMm = 6.0;
 
 // Millimetres on the paper to a device coordinate, truncated and kept in the device range.
 int PaperToDevice(double millimetres, double pixelsPerMm) {
@@ -183,6 +185,21 @@ void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem proble
                  lines[Page(problem, prefix + 2)], lines[Page(problem, setting_line::kPageTextTop)],
                  lines[Page(problem, setting_line::kPageTextLeft)],
                  ToInt(lines[Page(problem, setting_line::kPageTextCentered)]));
+}
+
+void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
+  if (ctx.results.circleMethod() != CircleMethod::kCompatible) return;
+  if (CountCircleRows(ctx.tables) == 0) return;
+  CreateSlotFont(dc, ctx, kPageFont);
+  // At the left margin, one line above the page text when that is in the lower half of the
+  // paper, else 12 mm above the paper's lower edge: never on the page text or the table.
+  const double pageTextTop = ToDouble(
+      ctx.tables.settingLines[setting_line::Page(Problem::RectCircle, setting_line::kPageTextTop)]);
+  const double lowerHalf = ctx.geometry.paperHeightMm * 0.5;
+  const double top =
+      pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
+  DrawTitle(dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", FormatC("%.1f", top),
+            FormatC("%d", ctx.settings.marginLeft), 0);
 }
 
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {

@@ -36,6 +36,10 @@ long StartPageNumber(const DocumentTables& tables, DisplayMode display);
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind);
 
+// On pages whose circle values come from the compatible method, a line at the foot of the
+// page saying so, in the page font; nothing otherwise.
+void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx);
+
 // The grid of a figure after normalisation: each direction from <= to, a positive step.
 struct FigureGrid {
   bool drawn = false;

@@ -104,7 +104,7 @@ std::vector<TracePoint> TracePoints(const DocumentTables& tables) {
 }
 
 void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
-                   const LatticeTableOptions& options, TableContent& content) {
+                   const LatticeTableOptions& options, CircleMethod method, TableContent& content) {
   const double c1 = TableColumn(kColumn1Mm), c2 = TableColumn(kColumn2Mm),
                c3 = TableColumn(kColumn3Mm), c4 = TableColumn(kColumn4Mm);
   const char* signedInfluence = SignedDigitFormat(options.influenceDigits);
@@ -151,8 +151,8 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
   const std::vector<CircleLoad>& circles = numbered.loads.circles;
   for (std::size_t m = 0; m < circles.size(); ++m) {
     const CircleLoad& circle = circles[m];
-    const double distance = PlanDistance(x, y, circle.x, circle.y);
-    const double value = CircularLoadInfluence(circle.r, distance, z);
+    const double distance = CircleDistance(method, x, y, circle.x, circle.y);
+    const double value = CircularLoadInfluence(circle.r, distance, z, method);
     content.NextLine();
     content.AddText(
         c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), numbered.circleNumbers[m]));
@@ -174,7 +174,7 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
 // The course listing of every point. A circle's value costs hundreds of integrand
 // evaluations, so the points are shared among the cores, each laying out whole points into
 // its own part; the parts are then joined in point order, which keeps the text unchanged.
-void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options,
+void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options, CircleMethod method,
               TableContent& content) {
   const NumberedLoads numbered = NumberedLoadsOf(tables);
   const std::vector<TracePoint> points = TracePoints(tables);
@@ -187,7 +187,7 @@ void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options,
       if (chunk >= chunks) return;
       const std::size_t end = std::min(points.size(), (chunk + 1) * kTracePointsPerChunk);
       for (std::size_t i = chunk * kTracePointsPerChunk; i < end; ++i)
-        AddPointTrace(points[i], numbered, options, parts[chunk]);
+        AddPointTrace(points[i], numbered, options, method, parts[chunk]);
     }
   };
   const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
@@ -260,7 +260,8 @@ int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
                        ctx.view.screenLineSteps.rectCircleResults, ctx.caches.rectCircleResults};
   return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.latticeKey(), options),
                      [&](TableContent& content) {
-                       if (options.showTrace) AddTrace(ctx.tables, options, content);
+                       if (options.showTrace)
+                         AddTrace(ctx.tables, options, ctx.results.circleMethod(), content);
                        content.BreakPastTwoThirds();
                        AddFinalTable(ctx.tables, results, options, content);
                      });

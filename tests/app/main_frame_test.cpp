@@ -5,14 +5,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "app/about_box.h"
 #include "app/app_fixture.h"
+#include "app/verification_dialog.h"
 
 namespace qel::test {
 namespace {
@@ -24,6 +27,9 @@ int OpaquePixels(const QImage& image) {
       count += image.pixelColor(x, y).alpha() > 200;
   return count;
 }
+
+// The id of a menu item that opens a submenu or a dialog of its own rather than a command.
+constexpr int kNotACommand = -1;
 
 struct Item {
   int id;  // 0: a separator
@@ -100,8 +106,13 @@ const std::vector<Menu>& ExpectedMenus() {
         {32782, "フォント 長方形円形(&2)", true},
         {32784, "フォント ページ(&3)", true},
         {0, "", true},
-        {32803, "キーの動作(&E)", true}}},
-      {"ﾍﾙﾌﾟ(&H)", {{57664, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", true}, {57670, "操作＆ヘルプ(&H)", true}}},
+        {32803, "キーの動作(&E)", true},
+        {0, "", true},
+        {kNotACommand, "円形荷重の計算方法", true}}},
+      {"ﾍﾙﾌﾟ(&H)",
+       {{57664, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", true},
+        {57670, "操作＆ヘルプ(&H)", true},
+        {kNotACommand, "計算の検証...", true}}},
   };
   return menus;
 }
@@ -125,6 +136,10 @@ TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
         EXPECT_TRUE(items[i]->isSeparator());
         continue;
       }
+      if (item.id == kNotACommand) {
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.text));
+        continue;
+      }
       EXPECT_EQ(items[i], frame().CommandAction(static_cast<CommandId>(item.id)));
       EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.text));
       EXPECT_EQ(items[i]->isEnabled(), item.enabled);
@@ -135,6 +150,43 @@ TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
 
 // Every dialog has its handler now; the mechanism is tried on the blank item, the one command
 // without a handler.
+// 設定 > 円形荷重の計算方法: the profile's choice at start, a change kept in the profile and used
+// for the results at once.
+TEST_F(AppTest, CircleMethodMenuTakesAndKeepsTheProfileChoice) {
+  profile.SetValue("View", "CircleMethod", "compatible");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(state().results.circleMethod(), CircleMethod::kCompatible);
+  QAction* exact = frame().findChild<QAction*>("circleMethod_exact");
+  ASSERT_NE(exact, nullptr);
+  EXPECT_EQ(exact->text(), QString::fromUtf8("厳密解"));
+  exact->trigger();
+  EXPECT_EQ(state().results.circleMethod(), CircleMethod::kExact);
+  EXPECT_EQ(profile.Value("View", "CircleMethod"), "exact");
+  QAction* compatible = frame().findChild<QAction*>("circleMethod_compatible");
+  ASSERT_NE(compatible, nullptr);
+  EXPECT_EQ(compatible->text(), QString::fromUtf8("旧版互換"));
+  compatible->trigger();
+  EXPECT_EQ(profile.Value("View", "CircleMethod"), "compatible");
+}
+
+// ﾍﾙﾌﾟ > 計算の検証...: one row per family with its result, a summary and the PDF button.
+TEST_F(AppTest, VerificationDialogShowsEveryFamily) {
+  ASSERT_TRUE(Start());
+  VerificationDialog dialog(&frame());
+  auto* table = dialog.findChild<QTableWidget*>("verificationTable");
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rowCount(), static_cast<int>(RunVerification().size()));
+  EXPECT_EQ(table->columnCount(), 5);
+  for (int row = 0; row < table->rowCount(); ++row)
+    EXPECT_EQ(table->item(row, 4)->text(), QString::fromUtf8("合格")) << row;
+  auto* summary = dialog.findChild<QLabel*>("verificationSummary");
+  ASSERT_NE(summary, nullptr);
+  EXPECT_EQ(summary->text(), QString::fromUtf8("すべての比較が許容値内です。"));
+  auto* save = dialog.findChild<QPushButton*>("savePdfButton");
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(save->text(), QString::fromUtf8("PDFで保存"));
+}
+
 TEST_F(AppTest, ALaterDialogEnablesItsCommand) {
   ASSERT_TRUE(Start());
   int opened = 0;

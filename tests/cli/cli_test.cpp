@@ -60,7 +60,7 @@ TEST_F(CliTest, InfluenceAnswersEveryLineAndReportsMalformedOnes) {
   ASSERT_EQ(run.status, 0);
   std::vector<std::string> lines = SplitLines(run.out);
   ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0].substr(0, 8), "0.646018");
+  EXPECT_EQ(lines[0].substr(0, 8), "0.646446");  // 1 - 2^(-3/2), the exact value
   EXPECT_EQ(lines[1].substr(0, 8), "0.199941");
   EXPECT_EQ(lines[2].rfind("error: ", 0), 0u);
   EXPECT_EQ(lines[3].rfind("error: ", 0), 0u);
@@ -69,6 +69,38 @@ TEST_F(CliTest, InfluenceAnswersEveryLineAndReportsMalformedOnes) {
   EXPECT_EQ(lines[6].rfind("error: ", 0), 0u);  // s must be a whole number
   // Trapezoid (0, 2, 4, 6) at xP = 1, z = 2: I = 0.477953, so pi * I.
   EXPECT_NEAR(std::stod(lines[7]) * 0.3183098861827565, 0.477953, 5e-7);
+}
+
+// --circle-method chooses how circles are computed, exact unless told; other words are refused.
+TEST_F(CliTest, CircleMethodOptionOfInfluenceComputeRenderAndReport) {
+  const std::string line = "circle 1 0.979 0.01\n";
+  EXPECT_EQ(RunCli("influence", line).out.substr(0, 8), "0.981796");
+  EXPECT_EQ(RunCli("influence --circle-method exact", line).out.substr(0, 8), "0.981796");
+  EXPECT_EQ(RunCli("influence --circle-method compatible", line).out.substr(0, 8), "1.137440");
+  const std::string file = Example("building.qdw") + DataFolder();
+  const CliRun exact = RunCli("compute " + file);
+  const CliRun compatible = RunCli("compute --circle-method compatible " + file);
+  ASSERT_EQ(exact.status, 0);
+  ASSERT_EQ(compatible.status, 0);
+  EXPECT_EQ(SplitLines(exact.out).size(), SplitLines(compatible.out).size());
+  EXPECT_NE(exact.out, compatible.out);
+  for (const char* command : {"influence", "compute ", "render ", "report "}) {
+    std::string words = command;
+    if (words != "influence")
+      words += file + " --out " + folder.File("x.pdf") + " --display 6 --all";
+    EXPECT_EQ(RunCli(words + " --circle-method approximate").status, 2) << command;
+  }
+}
+
+// verify prints one line per family and a verdict, exits 0 when all pass, and writes its PDF.
+TEST_F(CliTest, VerifyPrintsTheTableAndWritesThePdf) {
+  const CliRun run = RunCli("verify --out " + folder.File("verify.pdf"));
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = SplitLines(run.out);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines.back(), "all passed");
+  EXPECT_EQ(test::ReadBytes(folder.File("verify.pdf")).substr(0, 5), "%PDF-");
+  EXPECT_EQ(RunCli("verify extra").status, 2);
 }
 
 TEST_F(CliTest, ComputeListsStripThenLatticePoints) {
@@ -93,7 +125,7 @@ TEST_F(CliTest, ConvertClampsTheScalesAndComputesTheResultListing) {
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], "$$_QEL405");
   EXPECT_EQ(lines[2], "500");  // a scale of 0 becomes 500 when the view updates
-  EXPECT_EQ(lines.back(), "1,0.00,0.00,1.00,6.460");  // 10 * 0.646018, three decimals
+  EXPECT_EQ(lines.back(), "1,0.00,0.00,1.00,6.464");  // 10 * (1 - 2^(-3/2)), three decimals
 }
 
 TEST_F(CliTest, ConvertRefusesAFileThatIsNotADataFileAndWritesNothing) {

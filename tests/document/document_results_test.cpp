@@ -76,6 +76,21 @@ INSTANTIATE_TEST_SUITE_P(
         CellChange{"lattice depth",
                    [](DocumentTables& t) { t.gridPoints[1][point_col::kGridZ] = "1.5"; }, false}));
 
+// The circle method is part of what the lattice values are computed from: a change computes
+// them again (and only the circles' share changes), changing it back gives the first values.
+TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
+  const DocumentTables t = SmallDocument();
+  DocumentResults results;
+  const double exact = results.Lattice(t).at(1, 1, 1);
+  results.SetCircleMethod(CircleMethod::kCompatible);
+  const double compatible = results.Lattice(t).at(1, 1, 1);
+  EXPECT_EQ(results.latticeComputations(), 2);
+  EXPECT_NE(exact, compatible);
+  results.SetCircleMethod(CircleMethod::kExact);
+  EXPECT_EQ(results.Lattice(t).at(1, 1, 1), exact);
+  EXPECT_EQ(results.latticeComputations(), 3);
+}
+
 TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
   DocumentTables tables = SmallDocument();
   DocumentResults results;

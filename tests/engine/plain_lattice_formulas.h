@@ -23,38 +23,6 @@ inline double Distance(double x1, double y1, double x2, double y2) {
   return squared < 1e-7 ? 0.0 : std::sqrt(squared);
 }
 
-inline double Corner(double m, double n) {
-  const double v = m * m + n * n + 1.0;
-  const double l = m * n / std::sqrt((m * m + 1.0) * (n * n + 1.0));
-  const double a = std::atan(l / std::sqrt(1.0 - l * l));
-  const double b = m * n * (v + 1.0) / (std::sqrt(v) * (m * m + 1.0) * (n * n + 1.0));
-  return (a + b) * 0.15915494309137826;
-}
-
-inline double Rectangle(double xP, double yP, double z, double x1, double y1, double x2,
-                        double y2) {
-  const double a = Distance(xP, y1, x2, y1) / z;
-  const double b = Distance(xP, y1, x1, y1) / z;
-  const double c = Distance(x1, yP, x1, y2) / z;
-  const double d = Distance(x1, yP, x1, y1) / z;
-  const int sx = SignTol(x2 - x1);
-  const int px = sx * xP < sx * x1 ? 1 : (sx * x2 < sx * xP ? 2 : 3);
-  const int sy = SignTol(y2 - y1);
-  const int py = sy * yP < sy * y1 ? 1 : (sy * y2 < sy * yP ? 2 : 3);
-  static const int kSigns[3][3][4] = {
-      {{1, -1, 1, -1}, {-1, 1, -1, 1}, {1, 1, -1, -1}},
-      {{-1, 1, -1, 1}, {1, -1, 1, -1}, {-1, -1, 1, 1}},
-      {{1, -1, -1, 1}, {-1, 1, 1, -1}, {1, 1, 1, 1}},
-  };
-  const int* s = kSigns[px - 1][py - 1];
-  double sum = 0.0;
-  sum += s[0] * Corner(a, c);
-  sum += s[1] * Corner(a, d);
-  sum += s[2] * Corner(b, d);
-  sum += s[3] * Corner(b, c);
-  return sum;
-}
-
 inline double ESeries(double m, double c, double depthFactor) {
   if (m < 0.0001) return 1.5707963268;
   if (m > 0.99999) return 1.00025;
@@ -141,7 +109,8 @@ inline double Circle(double R, double rho, double z) {
 inline double PointStress(const PlanLoads& loads, double x, double y, double z) {
   double stress = 0.0;
   for (const RectLoad& r : loads.rectangles) {
-    stress += Rectangle(x, y, z, r.x1, r.y1, r.x2, r.y2) * r.q;
+    // The rectangles are not what the fast path changes; the engine's own formula is used.
+    stress += RectangleInfluence(x, y, z, r.x1, r.y1, r.x2, r.y2) * r.q;
   }
   for (const CircleLoad& c : loads.circles) {
     stress += Circle(c.r, Distance(x, y, c.x, c.y), z) * c.q;

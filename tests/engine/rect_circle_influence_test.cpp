@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
+#include "engine/boussinesq_references.h"
 #include "engine/strip_influence.h"
 
 namespace qel {
@@ -34,8 +36,11 @@ TEST(RectangleInfluence, InsideAndOnSidesAddEveryCornerValue) {
               4.0 * RectangleCornerInfluence(1.0, 1.0), 1e-15);
   // On the side x = X1: the two corner rectangles towards X1 have no width.
   EXPECT_NEAR(RectangleInfluence(0.0, 0.0, 1.0, 0.0, -1.0, 2.0, 1.0), 2.0 * 0.199941, 1e-6);
-  // A rectangle no wider than 1e-7 puts every point between its sides in x.
-  EXPECT_NEAR(RectangleInfluence(3.0, 0.0, 1.0, 1.0, -1.0, 1.0, 1.0), 4.0 * 0.199941, 2e-6);
+  // A rectangle of no width carries no load; one of 1e-7 m next to nothing.
+  EXPECT_EQ(RectangleInfluence(3.0, 0.0, 1.0, 1.0, -1.0, 1.0, 1.0), 0.0);
+  EXPECT_NEAR(RectangleInfluence(3.0, 0.0, 1.0, 1.0, -1.0, 1.0 + 1e-7, 1.0), 0.0, 1e-8);
+  // 0.3 mm from a side is not on the side.
+  EXPECT_NEAR(RectangleInfluence(1.0003, 0.5, 0.02, 1.0, -0.5, 5.0, 1.5), 0.5095462, 1e-7);
 }
 
 TEST(RectangleInfluence, TermsListTheCornerRectanglesInOrder) {
@@ -55,7 +60,8 @@ TEST(RectangleInfluence, TermsListTheCornerRectanglesInOrder) {
     sum += terms.signedValue[corner];
   }
   EXPECT_EQ(terms.sum, sum);
-  EXPECT_EQ(RectangleInfluence(5.0, 7.0, 2.0, 1.0, 2.0, 3.0, 4.0), terms.sum);
+  // The sum alone is formed side by side (two corners at a time), the same to rounding.
+  EXPECT_NEAR(RectangleInfluence(5.0, 7.0, 2.0, 1.0, 2.0, 3.0, 4.0), terms.sum, 1e-16);
 }
 
 TEST(RectangleInfluence, ReversedCornersGiveTheSameValue) {
@@ -104,7 +110,7 @@ struct CircleValue {
   double distance, z, expected;
 };
 
-TEST(CircularLoadInfluence, WorkedValuesOfUnitCircle) {
+TEST(CompatibleCircularLoadInfluence, WorkedValuesOfUnitCircle) {
   const CircleValue cases[] = {
       {0.0, 1.0, 0.646018},   // on the axis, with the axis constant 1.5727
       {0.0, 2.0, 0.283916},   // on the axis, deeper
@@ -115,35 +121,118 @@ TEST(CircularLoadInfluence, WorkedValuesOfUnitCircle) {
       {2.0, 1.0, 0.041810},   // general formula outside
   };
   for (const CircleValue& c : cases) {
-    EXPECT_NEAR(CircularLoadInfluence(1.0, c.distance, c.z), c.expected, 5e-7)
+    EXPECT_NEAR(CompatibleCircularLoadInfluence(1.0, c.distance, c.z), c.expected, 5e-7)
         << "distance " << c.distance << ", z " << c.z;
   }
 }
 
-TEST(CircularLoadInfluence, SurfaceTinyCirclesAndInvalidInput) {
+TEST(CompatibleCircularLoadInfluence, SurfaceTinyCirclesAndInvalidInput) {
+  const CircleMethod compatible = CircleMethod::kCompatible;
   for (double radius : {0.5, 1.0, 7.0}) {
-    EXPECT_EQ(CircularLoadInfluence(radius, 0.0, 1e-5), 1.0);
-    EXPECT_EQ(CircularLoadInfluence(radius, 0.49 * radius, 1e-5), 1.0);
-    EXPECT_EQ(CircularLoadInfluence(radius, 2.01 * radius, 1e-5), 0.0);
-    EXPECT_GT(CircularLoadInfluence(radius, 0.49 * radius, 0.02 * radius), 0.99);
+    EXPECT_EQ(CircularLoadInfluence(radius, 0.0, 1e-5, compatible), 1.0);
+    EXPECT_EQ(CircularLoadInfluence(radius, 0.49 * radius, 1e-5, compatible), 1.0);
+    EXPECT_EQ(CircularLoadInfluence(radius, 2.01 * radius, 1e-5, compatible), 0.0);
+    EXPECT_GT(CircularLoadInfluence(radius, 0.49 * radius, 0.02 * radius, compatible), 0.99);
   }
-  EXPECT_EQ(CircularLoadInfluence(0.0009, 0.0, 1e-5), 0.0);
-  EXPECT_EQ(CircularLoadInfluence(0.0009, 0.0001, 0.001), 0.0);
-  EXPECT_EQ(CircularLoadInfluence(1.0, -0.5, 1.0), -999999.99);
-  EXPECT_EQ(CircularLoadInfluence(1.0, 1.0, -1.0), -999999.99);
+  EXPECT_EQ(CircularLoadInfluence(0.0009, 0.0, 1e-5, compatible), 0.0);
+  EXPECT_EQ(CircularLoadInfluence(0.0009, 0.0001, 0.001, compatible), 0.0);
+  for (CircleMethod method : {CircleMethod::kExact, compatible}) {
+    EXPECT_EQ(CircularLoadInfluence(1.0, -0.5, 1.0, method), -999999.99);
+    EXPECT_EQ(CircularLoadInfluence(1.0, 1.0, -1.0, method), -999999.99);
+  }
 }
 
-// The load's own share is one half exactly where the edge formula is chosen, so the value is
-// continuous across that test wherever the circle's size.
-TEST(CircularLoadInfluence, ContinuousAcrossTheEdgeTest) {
-  EXPECT_NEAR(CircularLoadInfluence(1.0, 1.00015, 1.0), 0.332, 0.001);
-  EXPECT_NEAR(CircularLoadInfluence(1.0, 0.99985, 1.0), 0.331, 0.001);
+// The exact value at the edge at shallow depth (inside, on, outside), deep, and for tiny and
+// huge circles, against quadrature of the point-load solution; always within [0, 1].
+TEST(ExactCircularLoadInfluence, EdgeAxisDeepTinyAndHugeCircles) {
+  for (double radius : {1e-4, 1.0, 1e5}) {
+    for (double e : {0.001, 0.01, 0.1}) {
+      for (double h : {0.999, 1.0, 1.001}) {
+        const double value = ExactCircularLoadInfluence(radius, h * radius, e * radius);
+        EXPECT_NEAR(value, static_cast<double>(CircleReference(1.0L, h, e)), 1e-12)
+            << "radius " << radius << ", h " << h << ", e " << e;
+      }
+    }
+    for (double e : {20.0, 1000.0}) {
+      const double axis = 1.0 - std::pow(1.0 + 1.0 / (e * e), -1.5);
+      EXPECT_NEAR(ExactCircularLoadInfluence(radius, 0.0, e * radius), axis, 1e-15);
+      EXPECT_NEAR(ExactCircularLoadInfluence(radius, 0.5 * radius, e * radius),
+                  static_cast<double>(CircleReference(1.0L, 0.5L, e)), 1e-15);
+    }
+  }
+  // The surface: the load inside, half of it under the edge, nothing outside.
+  EXPECT_EQ(ExactCircularLoadInfluence(1.0, 0.3, 0.0), 1.0);
+  EXPECT_EQ(ExactCircularLoadInfluence(1.0, 1.0, 0.0), 0.5);
+  EXPECT_EQ(ExactCircularLoadInfluence(1.0, 1.7, 0.0), 0.0);
+  EXPECT_EQ(ExactCircularLoadInfluence(0.0, 0.0, 1.0), 0.0);
+  // Where the older method left the physical range.
+  for (double h : {0.96, 0.979, 0.99, 1.01, 1.02, 1.04}) {
+    const double value = ExactCircularLoadInfluence(1.0, h, 0.01);
+    EXPECT_GE(value, 0.0);
+    EXPECT_LE(value, 1.0);
+  }
+}
+
+// The change across +-1e-9 of every boundary where the older procedures switched formulas or
+// had a dead band is the change over the next 2e-9 beside it, to 1e-9: no jump anywhere. (Near a
+// circle's edge at 1 mm depth the true value falls by 3e-7 per 1e-9 m, so the values
+// themselves cannot agree to 1e-9.)
+double JumpAcross(const std::function<double(double)>& f, double boundary) {
+  const double step = 1e-9;
+  return std::fabs((f(boundary + step) - f(boundary - step)) -
+                   (f(boundary + 3.0 * step) - f(boundary + step)));
+}
+
+TEST(ExactInfluence, NoJumpAcrossAnyOldSwitchOrDeadBand) {
+  for (double e : {0.001, 0.01, 0.3, 1.0, 1.7}) {
+    for (double h : {0.0001, 0.98, 0.989, 1.0, 1.011, 1.02}) {
+      EXPECT_LE(JumpAcross([&](double x) { return ExactCircularLoadInfluence(1.0, x, e); }, h),
+                1e-9)
+          << "h " << h << ", e " << e;
+    }
+  }
+  // The strip: the tolerance on the distance to the middle and on the flat top's ends.
+  for (double boundary : {-0.95, 1.55, 0.3, 0.3 + 1e-7, 0.3 - 1e-7, -0.95 + 1e-7}) {
+    EXPECT_LE(
+        JumpAcross([](double x) { return StripPieceInfluence(0.001, x, 0.3, 1.5, 1.25, 0.0); },
+                   boundary),
+        1e-9)
+        << boundary;
+  }
+  // Slope widths and the half top around zero and the tolerance of 1e-7; at zero the value has a
+  // kink (a width below zero counts as zero), so the change beside it differs by the slope
+  // times 1e-9, far below the old jumps of 1e-4.
+  for (double width : {1e-7, 0.0}) {
+    EXPECT_LE(
+        JumpAcross([](double w) { return StripPieceInfluence(0.5, 1.0, 2.0, w, 1.0, 0.0); }, width),
+        1e-8);
+    EXPECT_LE(
+        JumpAcross([](double b) { return StripPieceInfluence(0.5, 1.0, 2.0, 3.0, b, 0.0); }, width),
+        1e-8);
+  }
+  // A rectangle's side, its old dead band of 3.16e-4 m and a corner.
+  for (double x : {1.0, 1.0 + 3.1623e-4, 1.0 - 3.1623e-4}) {
+    EXPECT_LE(
+        JumpAcross([](double xP) { return RectangleInfluence(xP, 0.5, 0.02, 1.0, -0.5, 5.0, 1.5); },
+                   x),
+        1e-9);
+    EXPECT_LE(
+        JumpAcross(
+            [](double xP) { return RectangleInfluence(xP, xP - 1.5, 0.02, 1.0, -0.5, 5.0, 1.5); },
+            x),
+        1e-9);
+  }
+}
+
+TEST(CompatibleCircularLoadInfluence, ContinuousAcrossTheEdgeTest) {
+  EXPECT_NEAR(CompatibleCircularLoadInfluence(1.0, 1.00015, 1.0), 0.332, 0.001);
+  EXPECT_NEAR(CompatibleCircularLoadInfluence(1.0, 0.99985, 1.0), 0.331, 0.001);
   for (double radius : {0.002, 0.05, 1.0, 20.0}) {
     for (double e : {0.05, 0.5, 1.0, 3.0}) {
-      double previous = CircularLoadInfluence(radius, 0.9990 * radius, e * radius);
+      double previous = CompatibleCircularLoadInfluence(radius, 0.9990 * radius, e * radius);
       for (int step = 1; step <= 200; ++step) {
         const double h = 0.9990 + step * 1e-5;
-        const double value = CircularLoadInfluence(radius, h * radius, e * radius);
+        const double value = CompatibleCircularLoadInfluence(radius, h * radius, e * radius);
         EXPECT_NEAR(value, previous, 5e-3) << "radius " << radius << ", e " << e << ", h " << h;
         previous = value;
       }
@@ -199,7 +288,7 @@ TEST(LatticePointStress, RectanglesThenCirclesTimesTheirIntensities) {
   loads.circles = {{1.0, 1.0, 1.0, 20.0}, {-5.0, 0.0, 0.0005, 99.0}};
   const double expected = RectangleInfluence(1.0, 1.0, 1.0, 0.0, 0.0, 2.0, 2.0) * 10.0 +
                           RectangleInfluence(1.0, 1.0, 1.0, 3.0, -1.0, 5.0, 1.0) * 4.0 +
-                          0.646018 * 20.0;
+                          0.646447 * 20.0;
   EXPECT_NEAR(LatticePointStress(loads, 1.0, 1.0, 1.0), expected, 1e-5);
   EXPECT_EQ(LatticePointStress(PlanLoads{}, 1.0, 1.0, 1.0), 0.0);
 }

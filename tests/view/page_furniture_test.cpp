@@ -73,6 +73,33 @@ TEST_F(PageFurnitureTest, DisplayPageNumberTakesTheLinesOfItsProblemAndKind) {
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 75 50 D11頁"});
 }
 
+// The note at the foot of the rectangle/circle results: only when circles were computed with
+// the compatible method, in the page font, at the left margin one line above a page text in the
+// lower half of the paper, else 12 mm above the lower edge.
+TEST_F(PageFurnitureTest, CircleMethodNoteOnlyForCompatibleCircles) {
+  using namespace setting_line;
+  world.settings.marginLeft = 20;
+  world.geometry.paperHeightMm = 297;
+  DrawCircleMethodNote(dc, world.ctx);  // no circles
+  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  DrawCircleMethodNote(dc, world.ctx);
+  EXPECT_TRUE(dc.Texts().empty());
+
+  world.tables.circleLoads[1][circle_col::kNo] = "1";
+  world.results.SetCircleMethod(CircleMethod::kExact);
+  DrawCircleMethodNote(dc, world.ctx);
+  EXPECT_TRUE(dc.Texts().empty());
+  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  DrawCircleMethodNote(dc, world.ctx);
+  EXPECT_EQ(dc.Lines("text"),
+            std::vector<std::string>{"text 200 2850 円形荷重は旧版互換の計算方法による値です"});
+  dc.Clear();
+  Line(Page(Problem::RectCircle, kPageTextTop)) = "280";
+  DrawCircleMethodNote(dc, world.ctx);
+  EXPECT_EQ(dc.Lines("text"),
+            std::vector<std::string>{"text 200 2740 円形荷重は旧版互換の計算方法による値です"});
+}
+
 TEST_F(PageFurnitureTest, TitleOnLaterPagesOnlyWithItsFlag) {
   using namespace setting_line;
   Line(kResultTitle) = "計算結果";

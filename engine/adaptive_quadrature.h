@@ -6,7 +6,7 @@
 #include <queue>
 #include <vector>
 
-namespace qel::test {
+namespace qel {
 
 using RealFunction = std::function<long double(long double)>;
 
@@ -78,4 +78,4 @@ inline long double Integrate(const RealFunction& f, long double a, long double b
   return sum;
 }
 
-}  // namespace qel::test
+}  // namespace qel

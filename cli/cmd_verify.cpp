@@ -1,0 +1,38 @@
+// qel-cli verify: the engine against its references, one line per family, optionally as a PDF.
+#include <cstdio>
+#include <memory>
+
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/paged_document.h"
+#include "engine/verification.h"
+#include "platform/qt/single_page_pdf.h"
+#include "settings/text_file.h"
+#include "view/verification_page.h"
+
+namespace qel {
+
+int RunVerify(const std::vector<std::string>& words) {
+  std::string error;
+  std::optional<CliArgs> args = ParseCliArgs(words, {"--out"}, {}, error);
+  if (!args) return UsageError(error);
+  if (!args->positional.empty()) return UsageError("verify takes no file");
+  const std::vector<VerificationFamily> families = RunVerification();
+  for (const std::string& line : VerificationTableLines(families))
+    std::printf("%s\n", line.c_str());
+  const bool passed = AllPassed(families);
+  std::printf("%s\n", passed ? "all passed" : "FAILED");
+  if (std::optional<std::string> out = args->Option("--out")) {
+    std::unique_ptr<QGuiApplication> app = MakeApplication();
+    const WriteOutcome outcome = WriteSinglePagePdf(
+        *out, "計算の検証", 600, [&](DeviceContext& dc) { DrawVerificationPage(dc, families); });
+    if (!outcome.ok) {
+      std::fprintf(stderr, "qel-cli: %s\n", SaveFailureText(outcome, *out).c_str());
+      return kExitFailure;
+    }
+  }
+  if (std::fflush(stdout) != 0) return kExitFailure;
+  return passed ? kExitOk : kExitFailure;
+}
+
+}  // namespace qel

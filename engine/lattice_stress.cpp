@@ -1,14 +1,14 @@
 // dP of rectangles and circles at lattice points: one point, or many in parallel.
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <system_error>
+#include <optional>
 #include <thread>
 
 #include "engine/circle_depth_values.h"
 #include "engine/rect_circle_influence.h"
+#include "engine/worker_threads.h"
 
 namespace qel {
 
@@ -94,32 +94,16 @@ double LatticePointStress(const PlanLoads& loads, double x, double y, double z) 
 std::vector<double> LatticeStress(const PlanLoads& loads, const std::vector<LatticePoint>& points,
                                   int threads) {
   std::vector<double> results(points.size());
-  std::atomic<std::size_t> nextChunk{0};
-  auto work = [&] {
+  ChunkQueue chunks((points.size() + kPointsPerChunk - 1) / kPointsPerChunk);
+  RunWorkers(ThreadCount(threads, points.size()), [&] {
     LatticeEvaluator evaluator(loads);
-    for (;;) {
-      const std::size_t begin = nextChunk.fetch_add(kPointsPerChunk, std::memory_order_relaxed);
-      if (begin >= points.size()) return;
+    while (std::optional<std::size_t> chunk = chunks.Next()) {
+      const std::size_t begin = *chunk * kPointsPerChunk;
       const std::size_t end = std::min(points.size(), begin + kPointsPerChunk);
       for (std::size_t i = begin; i < end; ++i)
         results[i] = evaluator.Stress(points[i]);
     }
-  };
-
-  std::vector<std::thread> helpers;
-  const int count = ThreadCount(threads, points.size());
-  for (int i = 1; i < count; ++i) {
-    // A thread that cannot be started leaves its share to the others, which take chunks until
-    // none are left.
-    try {
-      helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-      break;
-    }
-  }
-  work();
-  for (std::thread& helper : helpers)
-    helper.join();
+  });
   return results;
 }
 

@@ -1,12 +1,12 @@
 // The rectangular and circular results table: dP at every lattice point, optionally the course
 // of the calculation load by load, then one line per lattice point.
 #include <algorithm>
-#include <atomic>
-#include <system_error>
+#include <optional>
 #include <thread>
 
 #include "document/document_results.h"
 #include "document/load_lists.h"
+#include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_fields.h"
@@ -180,30 +180,16 @@ void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options, 
   const std::vector<TracePoint> points = TracePoints(tables);
   const std::size_t chunks = (points.size() + kTracePointsPerChunk - 1) / kTracePointsPerChunk;
   std::vector<TableContent> parts(chunks);
-  std::atomic<std::size_t> nextChunk{0};
-  auto work = [&] {
-    for (;;) {
-      const std::size_t chunk = nextChunk.fetch_add(1, std::memory_order_relaxed);
-      if (chunk >= chunks) return;
-      const std::size_t end = std::min(points.size(), (chunk + 1) * kTracePointsPerChunk);
-      for (std::size_t i = chunk * kTracePointsPerChunk; i < end; ++i)
-        AddPointTrace(points[i], numbered, options, method, parts[chunk]);
+  ChunkQueue queue(chunks);
+  const auto threads = static_cast<int>(std::clamp<std::size_t>(
+      std::thread::hardware_concurrency(), 1, std::max<std::size_t>(1, chunks)));
+  RunWorkers(threads, [&] {
+    while (std::optional<std::size_t> chunk = queue.Next()) {
+      const std::size_t end = std::min(points.size(), (*chunk + 1) * kTracePointsPerChunk);
+      for (std::size_t i = *chunk * kTracePointsPerChunk; i < end; ++i)
+        AddPointTrace(points[i], numbered, options, method, parts[*chunk]);
     }
-  };
-  const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
-                                                      std::max<std::size_t>(1, chunks));
-  std::vector<std::thread> helpers;
-  for (std::size_t i = 1; i < threads; ++i) {
-    // A helper that cannot be started leaves its share to the others.
-    try {
-      helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-      break;
-    }
-  }
-  work();
-  for (std::thread& helper : helpers)
-    helper.join();
+  });
   content.AppendAll(parts);
   content.NextLine();  // a blank line closes the listing
 }

@@ -1,10 +1,11 @@
 // The commands of the load menus that enter data: each opens its dialog, stores what was
-// confirmed, marks the document modified when a cell changed, moves the display to the
-// problem's figure and repaints.
+// confirmed, moves the display to the problem's figure and repaints; the document is marked
+// modified when what a save writes changed (SetDocumentCommandHandler).
 #include "app/data_entry_commands.h"
 
 #include <QAbstractScrollArea>
 
+#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
@@ -33,7 +34,7 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
       model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
   if (dialog->exec() == QDialog::Accepted) {
-    if (model.Apply(state.tables, prompts)) app.document().SetModifiedFlag();
+    model.Apply(state.tables, prompts);
     state.view.loadSortOption = static_cast<int>(model.sortOption());
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
@@ -53,8 +54,7 @@ void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
             MakePointDialog(model, prompts, enterKey, app.mainFrame());
         return dialog->exec() == QDialog::Accepted;
       },
-      [&](bool changed) {
-        if (changed) app.document().SetModifiedFlag();
+      [&](bool) {
         MoveDisplayToProblem(state.view, state.settings, problem);
         Repaint(app);
       });
@@ -84,13 +84,12 @@ void OnLatticePoints(CQelApp& app) {
 }
 
 void ConnectDataEntryCommands(CQelApp& app) {
-  CMainFrame& frame = *app.mainFrame();
-  frame.SetCommandHandler(CommandId::StripLoad1, [&app] { OnStripLoads(app, 1); });
-  frame.SetCommandHandler(CommandId::StripLoad2, [&app] { OnStripLoads(app, 2); });
-  frame.SetCommandHandler(CommandId::StripPoints, [&app] { OnStripPoints(app); });
-  frame.SetCommandHandler(CommandId::RectLoads, [&app] { OnRectLoads(app); });
-  frame.SetCommandHandler(CommandId::CircleLoads, [&app] { OnCircleLoads(app); });
-  frame.SetCommandHandler(CommandId::LatticePoints, [&app] { OnLatticePoints(app); });
+  SetDocumentCommandHandler(app, CommandId::StripLoad1, [&app] { OnStripLoads(app, 1); });
+  SetDocumentCommandHandler(app, CommandId::StripLoad2, [&app] { OnStripLoads(app, 2); });
+  SetDocumentCommandHandler(app, CommandId::StripPoints, [&app] { OnStripPoints(app); });
+  SetDocumentCommandHandler(app, CommandId::RectLoads, [&app] { OnRectLoads(app); });
+  SetDocumentCommandHandler(app, CommandId::CircleLoads, [&app] { OnCircleLoads(app); });
+  SetDocumentCommandHandler(app, CommandId::LatticePoints, [&app] { OnLatticePoints(app); });
 }
 
 }  // namespace qel

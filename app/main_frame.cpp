@@ -328,9 +328,7 @@ void CMainFrame::UpdateRecentFileMenu() {
 }
 
 void CMainFrame::UpdateWindowTitle() {
-  const std::string& path = app_.document().GetPathName();
-  const QString name =
-      path.empty() ? Utf8(kUntitledName) : QString::fromStdString(path).section('/', -1);
+  const QString name = QString::fromStdString(app_.document().GetTitle());
   setWindowTitle(name + "[*] - " + Utf8(kWindowTitle));
   setWindowModified(app_.document().IsModified());
 }

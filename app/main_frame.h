@@ -18,8 +18,6 @@ class CQelApp;
 class CQelView;
 
 inline constexpr const char* kWindowTitle = "地中の鉛直増加応力 Qel Ver.6";
-// The name an untitled document shows in the window title.
-inline constexpr const char* kUntitledName = "無題";
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT

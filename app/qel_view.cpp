@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "app/main_frame.h"
+#include "document/file_commands.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/profile.h"

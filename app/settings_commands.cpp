@@ -1,6 +1,7 @@
 // The commands of the settings menu and the help menu's help text.
 #include "app/settings_commands.h"
 
+#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
@@ -111,20 +112,22 @@ void OnHelp(CQelApp& app) {
 }
 
 void ConnectSettingsCommands(CQelApp& app) {
-  CMainFrame& frame = *app.mainFrame();
-  frame.SetCommandHandler(CommandId::StripScale, [&app] { OnStripScale(app); });
-  frame.SetCommandHandler(CommandId::RectScale, [&app] { OnRectScale(app); });
-  frame.SetCommandHandler(CommandId::LineMarginDigits, [&app] { OnLineMarginDigits(app); });
-  frame.SetCommandHandler(CommandId::StripStandardValues, [&app] { OnStripStandardValues(app); });
-  frame.SetCommandHandler(CommandId::RectStandardValues, [&app] { OnRectStandardValues(app); });
+  auto on = [&app](CommandId id, std::function<void()> handler) {
+    SetDocumentCommandHandler(app, id, std::move(handler));
+  };
+  on(CommandId::StripScale, [&app] { OnStripScale(app); });
+  on(CommandId::RectScale, [&app] { OnRectScale(app); });
+  on(CommandId::LineMarginDigits, [&app] { OnLineMarginDigits(app); });
+  on(CommandId::StripStandardValues, [&app] { OnStripStandardValues(app); });
+  on(CommandId::RectStandardValues, [&app] { OnRectStandardValues(app); });
   const std::pair<CommandId, int> fonts[] = {{CommandId::FontTitle, kTitleFont},
                                              {CommandId::FontStrip, kStripFont},
                                              {CommandId::FontRectCircle, kRectCircleFont},
                                              {CommandId::FontPage, kPageFont}};
   for (const auto& [id, slot] : fonts)
-    frame.SetCommandHandler(id, [&app, slot] { OnChooseFont(app, slot); });
-  frame.SetCommandHandler(CommandId::KeyBehaviour, [&app] { OnKeyBehaviour(app); });
-  frame.SetCommandHandler(CommandId::Help, [&app] { OnHelp(app); });
+    on(id, [&app, slot] { OnChooseFont(app, slot); });
+  on(CommandId::KeyBehaviour, [&app] { OnKeyBehaviour(app); });
+  on(CommandId::Help, [&app] { OnHelp(app); });
   ConnectStyleCommands(app);
 }
 

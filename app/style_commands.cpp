@@ -1,6 +1,7 @@
 // The title/style and page commands of the two load menus.
 #include "app/style_commands.h"
 
+#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/settings_commands.h"
@@ -17,7 +18,7 @@ void OnTitleStyle(CQelApp& app, Problem problem) {
   TitleStyleModel model(state.tables, state.settings, problem);
   CTitleStyleDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    if (model.Apply(state.tables)) app.document().SetModifiedFlag();
+    model.Apply(state.tables);
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
   RepaintView(app);
@@ -30,22 +31,21 @@ void OnPage(CQelApp& app, Problem problem) {
   PageModel model(state.tables, problem, state.geometry.paperWidthMm, state.geometry.paperHeightMm);
   CPageDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    if (model.Apply(state.tables)) app.document().SetModifiedFlag();
+    model.Apply(state.tables);
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
   RepaintView(app);
 }
 
 void ConnectStyleCommands(CQelApp& app) {
-  CMainFrame& frame = *app.mainFrame();
   const std::pair<CommandId, Problem> titles[] = {{CommandId::StripTitleStyle, Problem::Strip},
                                                   {CommandId::RectTitleStyle, Problem::RectCircle}};
   for (const auto& [id, problem] : titles)
-    frame.SetCommandHandler(id, [&app, problem] { OnTitleStyle(app, problem); });
+    SetDocumentCommandHandler(app, id, [&app, problem] { OnTitleStyle(app, problem); });
   const std::pair<CommandId, Problem> pages[] = {{CommandId::StripPage, Problem::Strip},
                                                  {CommandId::RectPage, Problem::RectCircle}};
   for (const auto& [id, problem] : pages)
-    frame.SetCommandHandler(id, [&app, problem] { OnPage(app, problem); });
+    SetDocumentCommandHandler(app, id, [&app, problem] { OnPage(app, problem); });
 }
 
 }  // namespace qel

@@ -1,5 +1,5 @@
 // The title/style and page commands of the two load menus: they edit the document's setting
-// lines of one problem and set the document's modified mark when a line changed.
+// lines of one problem (the modified mark follows what a save writes).
 #pragma once
 
 #include "document/document_tables.h"

@@ -10,6 +10,13 @@
 
 namespace qel {
 
+std::string SavedDocumentText(const DocumentTables& tables, const DocumentResults& results,
+                              const SystemSettings& settings) {
+  DocumentTables saved = tables;
+  SettingsToLines(settings, saved);
+  return FormatDataFile(saved, results.Lattice(saved), settings.stressDigits);
+}
+
 bool SaveDocument(const std::string& path, DocumentTables& tables, const DocumentResults& results,
                   const SystemSettings& settings, PromptService& prompts) {
   SettingsToLines(settings, tables);
@@ -18,8 +25,7 @@ bool SaveDocument(const std::string& path, DocumentTables& tables, const Documen
     prompts.Show(MessageText(MessageId::SectionMarkerInField, *field), PromptButtons::Ok);
     return false;
   }
-  WriteOutcome outcome = WriteTextFileSafely(
-      path, FormatDataFile(tables, results.Lattice(tables), settings.stressDigits));
+  WriteOutcome outcome = WriteTextFileSafely(path, SavedDocumentText(tables, results, settings));
   if (outcome.ok) return true;
   prompts.Show(SaveFailureText(outcome, path), PromptButtons::Ok);
   return false;

@@ -82,9 +82,18 @@ void CQelDoc::SetModifiedFlag(bool modified) {
   TitleChanged();
 }
 
+std::string CQelDoc::GetTitle() const {
+  return pathName_.empty() ? std::string(kUntitledName) : FileNameOf(pathName_);
+}
+
+std::string CQelDoc::SavedText() const {
+  return SavedDocumentText(tables_, results_, settings_);
+}
+
 bool CQelDoc::SaveModified() {
   if (!modified_) return true;
-  switch (services_.prompts.Show(MessageText(MessageId::SaveChanges), PromptButtons::YesNoCancel)) {
+  switch (services_.prompts.Show(MessageText(MessageId::SaveChanges, GetTitle()),
+                                 PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes:
       OnFileSave();
       // A save that failed or whose dialog was cancelled leaves the mark.
@@ -192,29 +201,36 @@ void CQelDoc::OnFileSave() {
 void CQelDoc::OnFileSaveAs() {
   FileDialogRequest request = DataFileDialog(FileDialogKind::Save);
   request.initialName = pathName_;
-  std::optional<std::string> chosen = services_.chooser.Choose(request);
-  if (!chosen) return;
+  // A name that cannot be saved as it is brings the dialog back with that name in it, so that
+  // nothing typed is lost; only Cancel ends the command without a save.
+  for (;;) {
+    std::optional<std::string> chosen = services_.chooser.Choose(request);
+    if (!chosen) return;
+    request.initialName = *chosen;
 
-  // The extension as the dialog reports it: that of the name typed, so "name." has none.
-  std::string path = *chosen;
-  std::string extension = FileExtension(path);
-  if (EndsWithPoint(path)) path.pop_back();
-  if (extension.empty()) {
-    extension = kDataFileExtension;
-    path += std::string(".") + kDataFileExtension;
-    // The dialog asked about replacing the name as typed, not about this one.
-    std::error_code error;
-    if (std::filesystem::exists(path, error) &&
-        services_.prompts.Show(MessageText(MessageId::ReplaceExisting, path),
-                               PromptButtons::YesNo) != PromptAnswer::Yes) {
-      return;
+    // The extension as the dialog reports it: that of the name typed, so "name." has none.
+    std::string path = *chosen;
+    std::string extension = FileExtension(path);
+    if (EndsWithPoint(path)) path.pop_back();
+    if (extension.empty()) {
+      extension = kDataFileExtension;
+      path += std::string(".") + kDataFileExtension;
+      request.initialName = path;
+      // The dialog asked about replacing the name as typed, not about this one.
+      std::error_code error;
+      if (std::filesystem::exists(path, error) &&
+          services_.prompts.Show(MessageText(MessageId::ReplaceExisting, path),
+                                 PromptButtons::YesNo) != PromptAnswer::Yes) {
+        continue;
+      }
     }
-  }
-  if (!IsDataFileExtension(extension)) {
-    services_.prompts.Show(MessageText(MessageId::NotStandardExtension), PromptButtons::Ok);
+    if (!IsDataFileExtension(extension)) {
+      services_.prompts.Show(MessageText(MessageId::NotStandardExtension), PromptButtons::Ok);
+      continue;
+    }
+    SaveTo(path);
     return;
   }
-  SaveTo(path);
 }
 
 bool CQelDoc::SaveTo(const std::string& path) {

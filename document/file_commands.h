@@ -24,6 +24,8 @@ struct SystemSettings;
 // The standard extension of data files, and the kinds of file the open and save dialogs offer.
 inline constexpr const char* kDataFileExtension = "qdw";
 std::vector<FileTypeFilter> DataFileFilters();
+// The name an untitled document goes by (window title, save question).
+inline constexpr const char* kUntitledName = "無題";
 // The file in the data folder that remembers the folder of the last opened file.
 inline constexpr const char* kLastFolderFileName = "FileV.ndx";
 
@@ -52,9 +54,9 @@ class CQelDoc {
   // both).
   void SetTitleChanged(std::function<void()> changed) { titleChanged_ = std::move(changed); }
 
-  // Before the document is replaced or the program ends: while it is modified, asks "変更を保存
-  // しますか?" (Yes / No / Cancel). Yes saves; No lets the changes go. False when the action
-  // must not go on: Cancel, or a save that failed or was cancelled.
+  // Before the document is replaced or the program ends: while it is modified, asks
+  // "「<title>」への変更を保存しますか?" (Yes / No / Cancel). Yes saves; No lets the changes go.
+  // False when the action must not go on: Cancel, or a save that failed or was cancelled.
   bool SaveModified();
 
   // "新規作成": after SaveModified, empties the tables and makes the document untitled, so that
@@ -67,8 +69,9 @@ class CQelDoc {
   // "上書き保存": writes to the path name when it ends in the standard extension, else goes on
   // as save as.
   void OnFileSave();
-  // "名前を付けて保存": asks for a name; a name without extension gets the standard one, any
-  // other extension is refused.
+  // "名前を付けて保存": asks for a name; a name without extension gets the standard one. Another
+  // extension is refused with a message and the dialog opens again on the name typed, as does
+  // No to replacing the file the standard extension names; Cancel ends without a save.
   void OnFileSaveAs();
 
   // Reads `path` with the settings loaded first, as for a file named on the command line,
@@ -78,6 +81,11 @@ class CQelDoc {
 
   // The full path of the document's file; empty for an untitled document.
   const std::string& GetPathName() const { return pathName_; }
+  // The name the document goes by: its file name, or kUntitledName while untitled.
+  std::string GetTitle() const;
+  // The text a save would write now (SavedDocumentText): a command changed the document
+  // exactly when this differs afterwards.
+  std::string SavedText() const;
   // Whether the document's data changed since it was opened, saved or made new. Commands that
   // change document data set it; a successful open or save clears it.
   bool IsModified() const { return modified_; }

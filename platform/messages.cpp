@@ -27,7 +27,7 @@ std::string MessageText(MessageId id) {
        "保存できませんでした\n文字「%1」(%2) はShift-JISのファイルに書けません。\n"
        "この文字を別の文字に直してから保存して下さい。"},
       {MessageId::ReplaceExisting, "%1 は既に存在します。\n上書きしますか?"},
-      {MessageId::SaveChanges, "変更を保存しますか?"},
+      {MessageId::SaveChanges, "「%1」への変更を保存しますか?"},
       {MessageId::RefusedCharacter,
        "\"（二重引用符）、「$$」と改行はデータファイルに保存できないため入力できません."},
       {MessageId::NotRegularFile, "通常のファイルではないため読めません\n( %1 )"},

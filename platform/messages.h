@@ -26,7 +26,7 @@ enum class MessageId : int {
   CannotRun = 4032,
   UnencodableCharacter = 4101,  // %1 = the character, %2 = its code point
   ReplaceExisting = 4102,       // %1 = path: replace the existing file?
-  SaveChanges = 4103,           // the document changed: save it first?
+  SaveChanges = 4103,           // %1 = the document's name: save its changes first?
   RefusedCharacter = 4104,      // a character a data file cannot keep in a cell was refused
   // Files that cannot or should not be read whole, and what reading a damaged file found.
   NotRegularFile = 4110,  // %1 = path: a folder, FIFO or device

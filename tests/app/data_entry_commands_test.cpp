@@ -26,8 +26,6 @@
 namespace qel::test {
 namespace {
 
-const char* const kSaveQuestion = "変更を保存しますか?";
-
 class DataEntryCommandsTest : public AppTest {
  protected:
   void SetUp() override { ASSERT_TRUE(Start()); }
@@ -301,8 +299,9 @@ TEST_F(DataEntryCommandsTest, EveryPathThatWouldLoseChangesAsksFirst) {
       app->document().SetModifiedFlag();
       prompts.Clear();
       prompts.AnswerNext(answer);
+      const std::string question = "「" + app->document().GetTitle() + "」への変更を保存しますか?";
       path.take();
-      EXPECT_EQ(prompts.CountShown(kSaveQuestion), 1);
+      EXPECT_EQ(prompts.CountShown(question), 1);
       const bool goesOn = answer == PromptAnswer::No;
       if (path.replacesTheDocument) {
         EXPECT_EQ(state().tables.stripPoints[1][1] == "edited", !goesOn);

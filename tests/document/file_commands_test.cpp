@@ -157,13 +157,35 @@ TEST_F(FileCommandsTest, SaveAsCompletesOrRefusesTheExtension) {
   EXPECT_FALSE(fs::exists(files.File("point.")));
   EXPECT_TRUE(prompts.shown().empty());
 
+  // Another extension is said and brings the dialog back with the name typed; Cancel there
+  // writes nothing.
   std::string before = document.GetPathName();
   chooser.ChooseNext(files.File("notes.txt"));
+  const std::size_t dialogs = chooser.requests().size();
   document.OnFileSaveAs();
   EXPECT_EQ(prompts.CountShown("標準の拡張子ではありません"), 1);
+  ASSERT_EQ(chooser.requests().size(), dialogs + 2);
+  EXPECT_EQ(chooser.requests().back().initialName, files.File("notes.txt"));
   EXPECT_FALSE(fs::exists(files.File("notes.txt")));
   EXPECT_FALSE(fs::exists(files.File("notes.txt.qdw")));
   EXPECT_EQ(document.GetPathName(), before);
+}
+
+TEST_F(FileCommandsTest, SaveAsKeepsAskingOnTheNameTypedUntilOneCanBeSaved) {
+  test::WriteBytes(files.File("taken.qdw"), "precious");
+  // The script answers No to replacing taken.qdw.
+  for (const char* typed : {"notes.txt", "taken", "fresh"})
+    chooser.ChooseNext(files.File(typed));
+  document.OnFileSaveAs();
+  // Each dialog opens on what the one before it was given, the standard extension added.
+  const std::vector<FileDialogRequest>& asked = chooser.requests();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[1].initialName, files.File("notes.txt"));
+  EXPECT_EQ(asked[2].initialName, files.File("taken.qdw"));
+  EXPECT_EQ(prompts.shown().size(), 2u);
+  EXPECT_EQ(test::ReadBytes(files.File("taken.qdw")), "precious");
+  EXPECT_EQ(document.GetPathName(), files.File("fresh.qdw"));
+  EXPECT_EQ(test::ReadBytes(files.File("fresh.qdw")).substr(0, 9), "$$_QEL405");
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheFileTheExtensionLeadsTo) {
@@ -176,6 +198,9 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheFileTheExtensionLeadsTo) {
   EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::YesNo);
   EXPECT_EQ(test::ReadBytes(target), "precious");
   EXPECT_EQ(document.GetPathName(), "");
+  // No brings the dialog back on that name; Cancel there ends the command.
+  ASSERT_EQ(chooser.requests().size(), 2u);
+  EXPECT_EQ(chooser.requests()[1].initialName, target);
 
   prompts.AnswerNext(PromptAnswer::Yes);
   chooser.ChooseNext(files.File("old"));
@@ -309,7 +334,10 @@ TEST_F(FileCommandsTest, SaveModifiedAsksAndGoesOnOnlyWhenNothingIsLost) {
     const std::size_t dialogs = chooser.requests().size();
 
     EXPECT_EQ(document.SaveModified(), c.goesOn);
-    EXPECT_EQ(prompts.CountShown("変更を保存しますか?"), c.answer ? 1 : 0);
+    // The question names the document.
+    const std::string question =
+        std::string("「") + (c.titled ? "titled.qdw" : "無題") + "」への変更を保存しますか?";
+    EXPECT_EQ(prompts.CountShown(question), c.answer ? 1 : 0);
     if (c.answer) {
       EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::YesNoCancel);
     }

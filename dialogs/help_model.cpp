@@ -1,6 +1,7 @@
 // The model of the help dialog.
 #include "dialogs/help_model.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "platform/file_opener.h"
@@ -30,8 +31,14 @@ HelpModel::HelpModel(const std::string& dataFolder, PromptService& prompts)
 }
 
 bool HelpModel::OpenForPrinting(FileOpener& opener, PromptService& prompts) const {
+  // The file may have gone since the dialog opened; no program is asked to open nothing.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path_, error)) {
+    prompts.Show(MessageText(MessageId::HelpFileMissing, path_), PromptButtons::Ok);
+    return false;
+  }
   if (opener.Open(path_)) return true;
-  prompts.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
+  prompts.Show(MessageText(MessageId::NoProgramForText, path_), PromptButtons::Ok);
   return false;
 }
 

@@ -25,8 +25,9 @@ class HelpModel {
   const std::string& path() const { return path_; }
   const std::vector<std::string>& lines() const { return lines_; }
 
-  // "開いて印刷": opens the help file with the desktop's program for it; message 4032 when none
-  // could be started. Returns whether one was.
+  // "開いて印刷": opens the help file with the desktop's program for it. A missing file, or no
+  // program that could be started for it, is said with the file's path. Returns whether a
+  // program was started.
   bool OpenForPrinting(FileOpener& opener, PromptService& prompts) const;
 
  private:

@@ -163,6 +163,10 @@ bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGe
   ScaleValues v = values;
   bool openAgain = false;
   if (v.pageOverlap >= v.rangeX) {
+    // Said before the dialog opens again, so that the 0 it then shows is no surprise.
+    prompts.Show(MessageText(MessageId::OverlapReset, std::to_string(v.pageOverlap),
+                             std::to_string(v.rangeX)),
+                 PromptButtons::Ok);
     v.pageOverlap = 0;
     openAgain = true;
   }

@@ -82,7 +82,8 @@ class ScaleModel {
 inline constexpr int kMostScaleOpenings = 11;
 
 // Stores the values of a confirmed scale dialog in the settings of `problem`. An overlap not
-// smaller than the X range becomes 0 and asks for the dialog again (the result is true); ranges
+// smaller than the X range becomes 0, with a message saying so, and asks for the dialog again
+// (the result is true); ranges
 // wider than one page (plus 2 m) are cut to it, with a message giving the page's length.
 bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
                       SystemSettings& settings, PromptService& prompts);

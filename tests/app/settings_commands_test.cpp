@@ -117,7 +117,9 @@ TEST_P(ScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgain) {
     Type(dialog, "pageOverlap", "40");
     Click(dialog, "ok");
   });
-  script.Then([](QWidget& dialog) {
+  script.Then([this](QWidget& dialog) {
+    // Why the overlap is 0 was said before the dialog opened again.
+    EXPECT_EQ(prompts.CountShown(MessageText(MessageId::OverlapReset, "40", "40")), 1);
     EXPECT_EQ(TextOf(dialog, "pageOverlap"), "0");
     EXPECT_EQ(TextOf(dialog, "rangeX"), "40");
     Click(dialog, "cancel");
@@ -284,7 +286,8 @@ TEST_F(SettingsCommandsTest, HelpListsTheHelpTextAndOpensItForPrinting) {
   Action(57670).trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(fileOpener.opened(), (std::vector<std::string>(2, DataFolder() + "/Help.txt")));
-  EXPECT_EQ(prompts.CountShown("実行できませんでした"), 1);
+  EXPECT_EQ(
+      prompts.CountShown(MessageText(MessageId::NoProgramForText, DataFolder() + "/Help.txt")), 1);
 }
 
 TEST_F(SettingsCommandsTest, WithoutAHelpFileTheListIsEmptyAfterAMessage) {

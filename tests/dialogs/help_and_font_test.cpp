@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "dialogs/font_command.h"
 #include "dialogs/help_model.h"
@@ -61,7 +62,7 @@ TEST(HelpModel, AFileLongerThanTheListIsCutWithAMessage) {
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::TooMuchData)), 1);
 }
 
-TEST(HelpModel, OpenForPrintingSaysWhenNoProgramCouldBeStarted) {
+TEST(HelpModel, OpenForPrintingNamesTheFileAndWhatFailed) {
   TempFolder folder;
   WriteBytes(folder.File("Help.txt"), "help\r\n");
   ScriptedPrompts prompts;
@@ -72,7 +73,17 @@ TEST(HelpModel, OpenForPrintingSaysWhenNoProgramCouldBeStarted) {
   opener.SetSucceeds(false);
   EXPECT_FALSE(model.OpenForPrinting(opener, prompts));
   EXPECT_EQ(opener.opened(), (std::vector<std::string>{model.path(), model.path()}));
-  EXPECT_EQ(prompts.CountShown("実行できませんでした"), 1);
+  EXPECT_EQ(prompts.CountShown("開いて印刷できませんでした\n"
+                               "テキストファイルを開くプログラムを起動できません。\n( " +
+                               model.path() + " )"),
+            1);
+  // A file gone since the dialog opened is said as such, and no program is started for it.
+  std::filesystem::remove(model.path());
+  EXPECT_FALSE(model.OpenForPrinting(opener, prompts));
+  EXPECT_EQ(opener.opened().size(), 2u);
+  EXPECT_EQ(prompts.CountShown("開いて印刷できませんでした\nファイルが見つかりません。\n( " +
+                               model.path() + " )"),
+            1);
 }
 
 class FontCommandTest : public ::testing::Test {

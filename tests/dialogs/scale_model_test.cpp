@@ -165,13 +165,22 @@ struct StoreCase {
 TEST(StoreScaleValues, CutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
   const std::string wide = MessageText(MessageId::PrintableWidth, "95");
   const std::string tall = MessageText(MessageId::PrintableHeight, "128");
+  // The overlap reset is said before the dialog opens again.
+  const std::string reset80 =
+      "改ページ重複距離 80 m がＸ（横）範囲 80 m 以上のため、0 にしました。\n"
+      "縮尺の画面をもう一度開きますので、確かめて下さい。";
   const StoreCase cases[] = {
       {{500, 500, 10.0, 100, 0, 80, 5}, false, 80, 100, 5, {}},
       // 97 = 95 + 2 still fits; 98 is cut.
       {{500, 500, 10.0, 130, 0, 97, 0}, false, 97, 130, 0, {}},
       {{500, 500, 10.0, 131, 0, 98, 0}, false, 97, 130, 0, {wide, tall}},
-      {{500, 500, 10.0, 100, 0, 80, 80}, true, 80, 100, 0, {}},
-      {{500, 500, 10.0, 100, 0, 500, 600}, true, 97, 100, 0, {wide}},
+      {{500, 500, 10.0, 100, 0, 80, 80}, true, 80, 100, 0, {reset80}},
+      {{500, 500, 10.0, 100, 0, 500, 600},
+       true,
+       97,
+       100,
+       0,
+       {MessageText(MessageId::OverlapReset, "600", "500"), wide}},
   };
   for (const StoreCase& c : cases) {
     SystemSettings settings = Settings();

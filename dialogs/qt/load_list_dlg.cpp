@@ -305,7 +305,9 @@ bool LoadListDialog::OnEditorKey(QKeyEvent* event) {
       focusNextPrevChild(event->key() == Qt::Key_Tab);
       return true;
     case Qt::Key_Escape:
-      // The text typed stays: Escape only ends the edit.
+      // Escape takes the edit back: the cell keeps the text it had when the edit began (the
+      // model's, which only an ended edit changes), and the dialog stays open.
+      editor_->setText(QString::fromStdString(model_.Cell(cell.row, cell.column)));
       EndCellEdit();
       return true;
     default:

@@ -36,7 +36,9 @@ class LoadListDialog : public QelDialog {
   // Opens the in-place edit of `cell` (1-based), scrolling it into view; false where no cell can
   // be edited (the closing row, a column too narrow).
   bool OpenCellEdit(ListCell cell);
-  // Ends an open edit: its text goes into the cell and the focus back to the table.
+  // Ends an open edit: its text goes into the cell and the focus back to the table. Escape in
+  // the edit ends it with the text the cell had when it began; Enter, Tab, arrows, a click
+  // elsewhere and scrolling keep what was typed.
   void EndCellEdit();
 
   void reject() override;

@@ -13,6 +13,11 @@ std::string StandardValueModel::WindowTitle() const {
                                  : "標準値 > 長方形円形等分布荷重の初期設定";
 }
 
+std::string StandardValueModel::MenuNote() const {
+  return std::string("メニュー「") + (kind_ == Problem::Strip ? "帯状荷重" : "長方形円形荷重") +
+         "」-「タイトル・様式」 にて[標準の設定]ボタンでセットされる内容　　";
+}
+
 void StandardValueModel::ApplyFactoryValues() {
   for (TitleKind title : {TitleKind::Figure, TitleKind::Data, TitleKind::Result})
     TitleOf(fields_, title) = TitleList(title)[1];

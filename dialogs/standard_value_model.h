@@ -19,6 +19,8 @@ class StandardValueModel {
   Problem kind() const { return kind_; }
   // "標準値 > 帯状荷重の初期設定" or "標準値 > 長方形円形等分布荷重の初期設定".
   std::string WindowTitle() const;
+  // The note that tells where these values go: the title/style command of the kind's menu.
+  std::string MenuNote() const;
   const std::vector<std::string>& TitleList(TitleKind title) const {
     return StandardTitleList(kind_, title);
   }

@@ -24,7 +24,7 @@ struct Choice {
 };
 
 constexpr Choice kChoices[] = {
-    {EnterKeyMode::PressOk, "pressOk", "Windows標準", "OKボタンクリックと同じ"},
+    {EnterKeyMode::PressOk, "pressOk", "標準（OKボタンと同じ）", "OKボタンクリックと同じ"},
     {EnterKeyMode::NextField, "nextField", "次に移動", "次の入力欄に移動"},
     {EnterKeyMode::ConfirmOnly, "confirmOnly", "確定のみ", "OKボタンや次に移動しない"},
 };
@@ -53,8 +53,8 @@ CKeyDlg::CKeyDlg(KeyBehaviourModel& model, QWidget* parent) : QelDialog(parent),
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(Utf8("データ入力画面での動作"), this));
   layout->addWidget(group);
-  layout->addWidget(new QLabel(Utf8("漢字変換やドロップダウン選択等では常にWindowsの\n"
-                                    "標準動作になります"),
+  layout->addWidget(new QLabel(Utf8("漢字変換やドロップダウン選択等では、Enterキーは\n"
+                                    "常にその操作を確定します"),
                                this));
   layout->addWidget(MakeOkCancel());
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -165,11 +165,11 @@ CLineMarginDlg::CLineMarginDlg(LineMarginModel& model, PromptService& prompts,
   // Decimals, unit system and columns of the tables.
   auto* tables = new QGroupBox(Utf8("桁数・単位系"), this);
   auto* tableGrid = new QGridLayout(tables);
-  QComboBox* influence = MakeDigitList(tables, "influenceDigits", Utf8("少数以下桁数 影響値 Ｉ"));
-  QComboBox* stress = MakeDigitList(tables, "stressDigits", Utf8("少数以下桁数 応力 dP"));
+  QComboBox* influence = MakeDigitList(tables, "influenceDigits", Utf8("小数以下桁数 影響値 Ｉ"));
+  QComboBox* stress = MakeDigitList(tables, "stressDigits", Utf8("小数以下桁数 応力 dP"));
   QComboBox* columns =
       MakeDigitList(tables, "stripResultColumns", Utf8("帯状荷重最終解dPの表示列数"));
-  tableGrid->addWidget(MakeLabel(tables, "少数以下桁数  "), 0, 0);
+  tableGrid->addWidget(MakeLabel(tables, "小数以下桁数  "), 0, 0);
   tableGrid->addWidget(MakeLabel(tables, "影響値 Ｉ　", influence), 0, 1);
   tableGrid->addWidget(influence, 0, 2);
   tableGrid->addWidget(MakeLabel(tables, "応力　dP", stress), 0, 3);

@@ -108,8 +108,7 @@ CStandardValueDlg::CStandardValueDlg(StandardValueModel& model, PromptService& p
   bottom->addWidget(MakeOkCancel());
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(MakeLabel(
-      this, "メニュー「データ」-「タイトル・様式」 にて[標準の設定]ボタンでセットされる内容　　"));
+  layout->addWidget(MakeLabel(this, model_.MenuNote().c_str()));
   layout->addWidget(titles);
   layout->addWidget(gridBox);
   layout->addLayout(bottom);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +36,10 @@ TEST_F(SettingsCommandsTest, KeyDialogStoresTheChoiceAndSavesTheSettingsFile) {
   ModalScript script;
   script.Then([](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "キーの動作");
+    // The texts name no platform: Enter's first mode is the program's own standard.
+    EXPECT_EQ(dialog.findChild<QRadioButton*>("pressOk")->text(), "標準（OKボタンと同じ）");
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+      EXPECT_FALSE(label->text().contains("Windows")) << label->text().toStdString();
     Click(dialog, "confirmOnly");
     Click(dialog, "ok");
   });
@@ -144,6 +149,7 @@ TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettings
   ModalScript script;
   script.Then([this](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "線種・マージン・桁数など");
+    EXPECT_EQ(dialog.findChild<QWidget*>("stressDigits")->accessibleName(), "小数以下桁数 応力 dP");
     Click(dialog, "monochromeMode");
     EXPECT_TRUE(dialog.findChild<QWidget*>("axisDashOff")->isEnabled());
     Type(dialog, "axisDashOff", "5");
@@ -198,6 +204,7 @@ TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
 struct StandardCase {
   int command;
   const char* windowTitle;
+  const char* note;  // where the values are used
   StyleDefaults SystemSettings::*style;
   const char* factoryFigureTitle;
 };
@@ -211,6 +218,10 @@ TEST_P(StandardValueCommandTest, FactoryValuesAreStoredAndSaved) {
   ModalScript script;
   script.Then([&](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), c.windowTitle);
+    int notes = 0;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+      notes += label->text().toStdString() == c.note;
+    EXPECT_EQ(notes, 1);
     Click(dialog, "factoryValues");
     Type(dialog, "gridStepX", "20");
     Click(dialog, "ok");
@@ -236,10 +247,15 @@ TEST_P(StandardValueCommandTest, FactoryValuesAreStoredAndSaved) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothKinds, StandardValueCommandTest,
-    ::testing::Values(StandardCase{32801, "標準値 > 帯状荷重の初期設定",
-                                   &SystemSettings::stripStyle, "地中の鉛直増加応力（帯状荷重）"},
-                      StandardCase{32802, "標準値 > 長方形円形等分布荷重の初期設定",
-                                   &SystemSettings::rectStyle, "等分布荷重 形状図"}));
+    ::testing::Values(
+        StandardCase{
+            32801, "標準値 > 帯状荷重の初期設定",
+            "メニュー「帯状荷重」-「タイトル・様式」 にて[標準の設定]ボタンでセットされる内容　　",
+            &SystemSettings::stripStyle, "地中の鉛直増加応力（帯状荷重）"},
+        StandardCase{32802, "標準値 > 長方形円形等分布荷重の初期設定",
+                     "メニュー「長方形円形荷重」-「タイトル・様式」 "
+                     "にて[標準の設定]ボタンでセットされる内容　　",
+                     &SystemSettings::rectStyle, "等分布荷重 形状図"}));
 
 TEST_F(SettingsCommandsTest, FontCommandsWriteTheirOwnFontFileOnly) {
   const std::pair<int, int> commands[] = {{32780, 1}, {32781, 2}, {32782, 3}, {32784, 4}};

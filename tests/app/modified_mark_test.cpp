@@ -7,8 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <functional>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/app_fixture.h"
 #include "app/dialog_driver.h"
@@ -19,14 +20,24 @@
 namespace qel::test {
 namespace {
 
-class ModifiedMarkTest;
+using Fields = std::vector<std::pair<const char*, const char*>>;
+
+// What a case does in the dialog its command opens, then OK; or what the chooser a command asks
+// answers.
+struct Change {
+  enum Kind { TypeThenOk, CellThenOk, DigitsThenOk, ClickThenOk, Close, Font, Pdf } kind;
+  Fields fields = {};     // TypeThenOk: typed and left, in order
+  ListCell cell = {};     // CellThenOk: the load list cell given fields[0].second
+  int position = 0;       // DigitsThenOk: the list position of the decimals of dP
+  const char* name = "";  // ClickThenOk: the button; Pdf: the file chosen
+  FontChoice font = {};   // Font: the font chosen
+};
 
 struct MarkCase {
   const char* name;
   CommandId command;
   const char* example;  // the document the program starts on
-  // Makes the change: queues the steps of the dialogs and the choosers' answers.
-  std::function<void(ModifiedMarkTest&)> change;
+  Change change;
   bool reachesTheFile;  // whether the change is one a save writes
 };
 
@@ -36,11 +47,7 @@ void PrintTo(const MarkCase& c, std::ostream* out) {
 }
 
 class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<MarkCase> {
- public:
-  using AppTest::chooser;
-  using AppTest::files;
-  using AppTest::fontChooser;
-
+ protected:
   // The bytes a save of the document writes now, written as the save commands write them, from
   // a copy of the tables so that the document itself is left as it is.
   std::string SavedBytes(const std::string& name) {
@@ -49,134 +56,104 @@ class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<Ma
     EXPECT_TRUE(SaveDocument(path, copy, state().results, state().settings, prompts));
     return ReadBytes(path);
   }
-  // Queues a dialog step: `act` on the dialog, then OK.
-  void ThenOk(std::function<void(QWidget&)> act) {
-    script.Then([act = std::move(act)](QWidget& dialog) {
-      act(dialog);
+  // Queues the dialog steps or the chooser's answer of `change`.
+  void Queue(const Change& change) {
+    switch (change.kind) {
+      case Change::Font:
+        fontChooser.ChooseNext(change.font);
+        return;
+      case Change::Pdf:
+        chooser.ChooseNext(files.File(change.name));
+        return;
+      case Change::Close:
+        script.Then([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+        return;
+      default:
+        break;
+    }
+    script.Then([change](QWidget& dialog) {
+      if (change.kind == Change::TypeThenOk) {
+        for (const auto& [field, text] : change.fields) {
+          Type(dialog, field, QString::fromUtf8(text));
+          Leave(dialog, field);
+        }
+      } else if (change.kind == Change::CellThenOk) {
+        auto& list = dynamic_cast<LoadListDialog&>(dialog);
+        ASSERT_TRUE(list.OpenCellEdit(change.cell));
+        list.cellEditor()->setText(QString::fromUtf8(change.fields[0].second));
+        list.EndCellEdit();
+      } else if (change.kind == Change::DigitsThenOk) {
+        dialog.findChild<QComboBox*>("stressDigits")->setCurrentIndex(change.position);
+      } else if (change.kind == Change::ClickThenOk && *change.name != 0) {
+        Click(dialog, change.name);
+      }
       Click(dialog, "ok");
     });
-  }
-  // Queues a load list step: cell (row, column) gets `text`, then OK.
-  void ThenCell(int row, int column, const char* text) {
-    ThenOk([=](QWidget& dialog) {
-      auto& list = dynamic_cast<LoadListDialog&>(dialog);
-      ASSERT_TRUE(list.OpenCellEdit({row, column}));
-      list.cellEditor()->setText(text);
-      list.EndCellEdit();
-    });
-  }
-  void ThenDigits(int position) {
-    ThenOk([position](QWidget& dialog) {
-      dialog.findChild<QComboBox*>("stressDigits")->setCurrentIndex(position);
-    });
-  }
-  // Queues a dialog that is closed without OK.
-  void ThenClose() {
-    script.Then([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
   }
 
   ModalScript script;
 };
 
-void Nothing(QWidget&) {}
+Change Typed(Fields fields) {
+  return {Change::TypeThenOk, std::move(fields)};
+}
+Change Cell(int row, int column, const char* text) {
+  return {Change::CellThenOk, {{"", text}}, {row, column}};
+}
+Change Digits(int position) {
+  return {Change::DigitsThenOk, {}, {}, position};
+}
+Change Clicked(const char* button = "") {
+  return {Change::ClickThenOk, {}, {}, 0, button};
+}
+Change Pdf(const char* file) {
+  return {Change::Pdf, {}, {}, 0, file};
+}
+Change Font(FontChoice font) {
+  return {Change::Font, {}, {}, 0, "", std::move(font)};
+}
+const Change kClose{Change::Close};
+
+const char* const kStrip = "embankment.qdw";  // strip loads and points, no lattice
+const char* const kPlan = "building.qdw";     // rectangles, a circle and a lattice
 
 const MarkCase kCases[] = {
-    {"StripTitle", CommandId::StripTitleStyle, "embankment.qdw",
-     [](ModifiedMarkTest& t) {
-       t.ThenOk([](QWidget& d) { Type(d, "figureTitle", "盛土の断面"); });
-     },
+    {"StripTitle", CommandId::StripTitleStyle, kStrip, Typed({{"figureTitle", "盛土の断面"}}),
      true},
-    {"StripTitleAsItWas", CommandId::StripTitleStyle, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk(Nothing); }, false},
-    {"StripLoad1", CommandId::StripLoad1, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenCell(1, 6, "6"); }, true},
-    {"StripLoad1AsItWas", CommandId::StripLoad1, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk(Nothing); }, false},
-    {"StripLoad2", CommandId::StripLoad2, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenCell(2, 6, "2"); }, true},
-    {"StripPoints", CommandId::StripPoints, "building.qdw",
-     [](ModifiedMarkTest& t) {
-       t.ThenOk([](QWidget& d) {
-         Type(d, "x1", "6");
-         Type(d, "z1", "2");
-       });
-     },
-     true},
-    {"StripPage", CommandId::StripPage, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "figurePagePrefix", "("); }); },
-     true},
-    {"RectTitle", CommandId::RectTitleStyle, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "gridStepX", "10"); }); }, true},
-    {"RectLoads", CommandId::RectLoads, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenCell(1, 6, "260"); }, true},
-    {"CircleLoads", CommandId::CircleLoads, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenCell(1, 5, "90"); }, true},
-    {"LatticePoints", CommandId::LatticePoints, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "z6", "12"); }); }, true},
-    {"RectPage", CommandId::RectPage, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "dataPageSuffix", ")"); }); },
-     true},
+    {"StripTitleAsItWas", CommandId::StripTitleStyle, kStrip, Clicked(), false},
+    {"StripLoad1", CommandId::StripLoad1, kStrip, Cell(1, 6, "6"), true},
+    {"StripLoad1AsItWas", CommandId::StripLoad1, kStrip, Clicked(), false},
+    {"StripLoad2", CommandId::StripLoad2, kStrip, Cell(2, 6, "2"), true},
+    {"StripPoints", CommandId::StripPoints, kPlan, Typed({{"x1", "6"}, {"z1", "2"}}), true},
+    {"StripPage", CommandId::StripPage, kStrip, Typed({{"figurePagePrefix", "("}}), true},
+    {"RectTitle", CommandId::RectTitleStyle, kPlan, Typed({{"gridStepX", "10"}}), true},
+    {"RectLoads", CommandId::RectLoads, kPlan, Cell(1, 6, "260"), true},
+    {"CircleLoads", CommandId::CircleLoads, kPlan, Cell(1, 5, "90"), true},
+    {"LatticePoints", CommandId::LatticePoints, kPlan, Typed({{"z6", "12"}}), true},
+    {"RectPage", CommandId::RectPage, kPlan, Typed({{"dataPageSuffix", ")"}}), true},
     // The scales and print ranges are saved with the document as well as in Sys.ndx.
-    {"StripScale", CommandId::StripScale, "embankment.qdw",
-     [](ModifiedMarkTest& t) {
-       t.ThenOk([](QWidget& d) {
-         Type(d, "scaleX", "1000");
-         Leave(d, "scaleX");
-       });
-     },
-     true},
-    {"StripScaleAsItWas", CommandId::StripScale, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk(Nothing); }, false},
-    {"RectPrintRange", CommandId::RectScale, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "leftX", "-8"); }); }, true},
+    {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), true},
+    {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), false},
+    {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), true},
     // The saved lattice results are written with the decimals of dP, when there are any.
-    {"DecimalsOfSavedResults", CommandId::LineMarginDigits, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenDigits(3); }, true},
-    {"DecimalsWithNoLatticePoint", CommandId::LineMarginDigits, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenDigits(3); }, false},
-    {"LineWidth", CommandId::LineMarginDigits, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "figureLineWidth", "4"); }); },
+    {"DecimalsOfSavedResults", CommandId::LineMarginDigits, kPlan, Digits(3), true},
+    {"DecimalsWithNoLatticePoint", CommandId::LineMarginDigits, kStrip, Digits(3), false},
+    {"LineWidth", CommandId::LineMarginDigits, kPlan, Typed({{"figureLineWidth", "4"}}), false},
+    {"StripStandardValues", CommandId::StripStandardValues, kStrip, Typed({{"gridStepX", "20"}}),
      false},
-    {"StripStandardValues", CommandId::StripStandardValues, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Type(d, "gridStepX", "20"); }); }, false},
-    {"RectStandardValues", CommandId::RectStandardValues, "building.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Click(d, "factoryValues"); }); }, false},
-    {"FontTitle", CommandId::FontTitle, "embankment.qdw",
-     [](ModifiedMarkTest& t) {
-       t.fontChooser.ChooseNext({"IPAGothic", 14, true});
-     },
-     false},
-    {"FontStrip", CommandId::FontStrip, "embankment.qdw",
-     [](ModifiedMarkTest& t) {
-       t.fontChooser.ChooseNext({"IPAGothic", 9, false});
-     },
-     false},
-    {"FontRectCircle", CommandId::FontRectCircle, "building.qdw",
-     [](ModifiedMarkTest& t) {
-       t.fontChooser.ChooseNext({"IPAMincho", 9, false});
-     },
-     false},
-    {"FontPage", CommandId::FontPage, "building.qdw",
-     [](ModifiedMarkTest& t) {
-       t.fontChooser.ChooseNext({"IPAMincho", 8, true});
-     },
-     false},
-    {"KeyBehaviour", CommandId::KeyBehaviour, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Click(d, "confirmOnly"); }); }, false},
-    {"Help", CommandId::Help, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenOk([](QWidget& d) { Click(d, "openAndPrint"); }); }, false},
-    {"About", CommandId::AppAbout, "embankment.qdw", [](ModifiedMarkTest& t) { t.ThenClose(); },
-     false},
-    {"Print", CommandId::FilePrint, "building.qdw",
-     [](ModifiedMarkTest& t) { t.chooser.ChooseNext(t.files.File("print.pdf")); }, false},
-    {"PrintAll", CommandId::FilePrintAll, "building.qdw",
-     [](ModifiedMarkTest& t) { t.chooser.ChooseNext(t.files.File("all.pdf")); }, false},
-    {"SaveReport", CommandId::FileSaveReport, "building.qdw",
-     [](ModifiedMarkTest& t) { t.chooser.ChooseNext(t.files.File("report.pdf")); }, false},
-    {"PrintPreview", CommandId::FilePrintPreview, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenClose(); }, false},
-    {"PrintSetup", CommandId::FilePrintSetup, "embankment.qdw",
-     [](ModifiedMarkTest& t) { t.ThenClose(); }, false},
+    {"RectStandardValues", CommandId::RectStandardValues, kPlan, Clicked("factoryValues"), false},
+    {"FontTitle", CommandId::FontTitle, kStrip, Font({"IPAGothic", 14, true}), false},
+    {"FontStrip", CommandId::FontStrip, kStrip, Font({"IPAGothic", 9, false}), false},
+    {"FontRectCircle", CommandId::FontRectCircle, kPlan, Font({"IPAMincho", 9, false}), false},
+    {"FontPage", CommandId::FontPage, kPlan, Font({"IPAMincho", 8, true}), false},
+    {"KeyBehaviour", CommandId::KeyBehaviour, kStrip, Clicked("confirmOnly"), false},
+    {"Help", CommandId::Help, kStrip, Clicked("openAndPrint"), false},
+    {"About", CommandId::AppAbout, kStrip, kClose, false},
+    {"Print", CommandId::FilePrint, kPlan, Pdf("print.pdf"), false},
+    {"PrintAll", CommandId::FilePrintAll, kPlan, Pdf("all.pdf"), false},
+    {"SaveReport", CommandId::FileSaveReport, kPlan, Pdf("report.pdf"), false},
+    {"PrintPreview", CommandId::FilePrintPreview, kStrip, kClose, false},
+    {"PrintSetup", CommandId::FilePrintSetup, kStrip, kClose, false},
 };
 
 TEST_P(ModifiedMarkTest, IsSetExactlyWhenTheSavedBytesChange) {
@@ -184,7 +161,7 @@ TEST_P(ModifiedMarkTest, IsSetExactlyWhenTheSavedBytesChange) {
   ASSERT_TRUE(Start({QString::fromStdString(Example(c.example))}));
   ASSERT_FALSE(app->document().IsModified());
   const std::string before = SavedBytes("before.qdw");
-  c.change(*this);
+  Queue(c.change);
   frame().CommandAction(c.command)->trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(chooser.pending(), 0u);

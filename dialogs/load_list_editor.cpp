@@ -93,7 +93,8 @@ LoadListEditor::LoadListEditor(LoadListKind kind, const DocumentTables& tables, 
       rows_[row - 1][0] = FormatC("%2d", row * 10);
   }
   original_ = rows_;
-  currentRow_ = lastCopied < rowLimit() ? lastCopied + 1 : 0;
+  // The list opens on its first rows, so that the data entered are what the user sees first.
+  currentRow_ = 1;
 }
 
 std::string LoadListEditor::Title() const {

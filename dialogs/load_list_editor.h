@@ -38,7 +38,7 @@ class LoadListEditor {
  public:
   // Copies the list of `kind` (for strips, load set `stripSet`) out of `tables`: every row whose
   // No. holds a number, empty rows otherwise, and numbers prefilled after the last copied row.
-  // The row after the data becomes the current row.
+  // The first row is the current row, and the list opens scrolled to the top.
   LoadListEditor(LoadListKind kind, const DocumentTables& tables, int unitSystem,
                  LoadSortOption sortOption, int stripSet = 1);
 

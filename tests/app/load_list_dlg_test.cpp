@@ -227,6 +227,18 @@ TEST_F(LoadListDialogTest, EscapeEndsTheEditWithTheTextTheCellHadWhenItBegan) {
   }
 }
 
+// With data in the first rows the list opens on them, not scrolled to the empty row after.
+TEST_F(LoadListDialogTest, AListWithDataOpensAtTheTopWithTheFirstRowSelected) {
+  for (int row = 1; row <= 25; ++row) {
+    tables.rectLoads[row][1] = std::to_string(row * 10);
+    tables.rectLoads[row][2] = "1";
+  }
+  Open(LoadListKind::Rectangle);
+  EXPECT_EQ(table().rowAt(0), 0);  // the first row at the top of the list
+  EXPECT_EQ(table().selectionModel()->currentIndex().row(), 0);
+  EXPECT_EQ(model->currentRow(), 1);
+}
+
 TEST_F(LoadListDialogTest, OkDoesNotCloseWhileACellIsEdited) {
   Open(LoadListKind::Circle);
   DoubleClick(1, 2);

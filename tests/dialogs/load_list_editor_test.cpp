@@ -51,12 +51,12 @@ TEST(LoadListEditor, OpeningCopiesNumberedRowsAndPrefillsTheNumbersAfterThem) {
   EXPECT_EQ(circles.Cell(2, 2), "");
   EXPECT_EQ(circles.Cell(4, 1), "30");
   EXPECT_EQ(circles.Cell(5, 1), "40");
-  EXPECT_EQ(circles.currentRow(), 4);
+  EXPECT_EQ(circles.currentRow(), 1);  // the list opens on its first rows
   EXPECT_FALSE(circles.HasChanged());
 
   for (int row = 1; row <= kRectRows; ++row)
     tables.rectLoads[row][1] = std::to_string(row);
-  EXPECT_EQ(LoadListEditor(LoadListKind::Rectangle, tables, 0, {}).currentRow(), 0);
+  EXPECT_EQ(LoadListEditor(LoadListKind::Rectangle, tables, 0, {}).currentRow(), 1);
 }
 
 TEST(LoadListEditor, HeadersNameTheUnitOfTheUnitSystem) {

@@ -66,10 +66,10 @@ void DrawVerificationPage(DeviceContext& dc, const std::vector<VerificationFamil
   auto x = [&](double mm) { return static_cast<int>(mm * pixelsPerMmX); };
   auto y = [&](double mm) { return static_cast<int>(mm * pixelsPerMmY); };
   auto font = [&](double points) {
-    FontSpec spec;
-    spec.height = static_cast<int>(dc.LogPixelsY() * points / 72.0);
-    spec.faceName = "ＭＳ ゴシック";
-    dc.SelectFont(spec);
+    FontSpec request;
+    request.height = static_cast<int>(dc.LogPixelsY() * points / 72.0);
+    request.faceName = "ＭＳ ゴシック";
+    dc.SelectFont(request);
   };
   dc.SetTransparentBackground();
   dc.SetTextColour(0);

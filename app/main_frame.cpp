@@ -268,8 +268,8 @@ void CMainFrame::ConnectCommands() {
   on(CommandId::FileOpen, [&document] { document.OnFileOpen(); });
   on(CommandId::FileSave, [&document] { document.OnFileSave(); });
   on(CommandId::FileSaveAs, [&document] { document.OnFileSaveAs(); });
-  on(CommandId::FilePrint, [this] { view_->OnFilePrint(); });
-  on(CommandId::FilePrintPreview, [this] { view_->OnFilePrintPreview(); });
+  on(CommandId::FilePrint, [this] { view_->printing().OnFilePrint(); });
+  on(CommandId::FilePrintPreview, [this] { view_->printing().OnFilePrintPreview(); });
   on(CommandId::FilePrintSetup, [this] { app_.OnFilePrintSetup(); });
   on(CommandId::AppExit, [this] { close(); });
   on(CommandId::ViewToolBar, [this](bool shown) { toolBar_->setVisible(shown); });

@@ -1,29 +1,16 @@
-// The single view: painting the page, zoom, scrolling, paging keys, display commands, printing
-// and the PDF report.
+// The single view: painting the page, zoom, scrolling, paging keys and display commands.
 #include "app/qel_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QScrollBar>
 #include <QStyle>
-#include <filesystem>
 
 #include "app/main_frame.h"
-#include "document/file_commands.h"
-#include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/profile.h"
-#include "platform/prompts.h"
 #include "platform/qt/qt_device_context.h"
-#include "platform/qt/qt_page_sequence.h"
-#include "platform/qt/safe_output_device.h"
-#include "platform/qt/widgets/qt_application_printer.h"
-#include "settings/text_file.h"
 
 namespace qel {
 
@@ -33,8 +20,6 @@ namespace {
 constexpr int kPageMargin = 8;
 // A Page Down moves nine tenths of the window, so a line at its edge is seen twice.
 constexpr int kPageStepTenths = 9;
-// The resolution of the report written as PDF, the same as the PDF printer's.
-constexpr int kReportDpi = 600;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
 const char* const kProfileSection = "View";
@@ -67,25 +52,16 @@ std::string ZoomKey(DisplayMode mode) {
   return "Zoom" + std::to_string(DisplayNumber(mode));
 }
 
-// The wait cursor for as long as the object lives.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, FileChooser& chooser,
                    PromptService& prompts, int screenWidth, QWidget* parent)
     : QAbstractScrollArea(parent),
       controller_(controller),
-      printer_(printer),
-      chooser_(chooser),
-      prompts_(prompts),
-      screenWidth_(screenWidth) {
+      screenWidth_(screenWidth),
+      printing_(controller, printer, chooser, prompts,
+                {this, [this] { OnPaperChanged(); },
+                 [this](const QString& text) { emit statusMessage(text); }}) {
   // The window is white, like the paper whose edge is drawn on it.
   QPalette palette = viewport()->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -141,10 +117,6 @@ void CQelView::UseProfile(Profile* profile) {
       ParseCircleMethod(profile_->Value(kProfileSection, kCircleMethodKey));
   controller_.state().results.SetCircleMethod(method.value_or(CircleMethod::kExact));
   UpdateScrollBars();
-}
-
-void CQelView::SetDocumentPath(std::function<std::string()> documentPath) {
-  documentPath_ = std::move(documentPath);
 }
 
 DisplayZoom& CQelView::ShownZoom() {
@@ -313,187 +285,6 @@ void CQelView::OnToolbarCommand(CommandId command) {
   UpdateScrollBars();
   viewport()->update();
   emit displayChanged();
-}
-
-int CQelView::CountPrintedPages(const QPrinter& printer) {
-  const int resolution = printer.resolution();
-  return controller_.CountPrintedPages(resolution, resolution);
-}
-
-bool CQelView::PrintPageList(QPrinter& printer, const std::vector<ReportPage>& pages) {
-  if (pages.empty()) return true;
-  WaitCursor wait;
-  QtPageSequence sequence(printer, printer.resolution());
-  const bool drawn = DrawPages(controller_, pages, [&] { return sequence.NextPage(); });
-  return sequence.Finish() && drawn;
-}
-
-WriteOutcome CQelView::WritePdf(const std::string& path, const QPageLayout& layout, int dpi,
-                                const std::vector<ReportPage>& pages, const std::string& title) {
-  WaitCursor wait;
-  return WriteOutputFile(path, [&](QIODevice& device) {
-    QPdfWriter writer(&device);
-    writer.setResolution(dpi);
-    writer.setPageLayout(layout);
-    writer.setCreator("Qel");
-    if (!title.empty()) writer.setTitle(QString::fromStdString(title));
-    QtPageSequence sequence(writer, dpi);
-    const bool drawn = DrawPages(controller_, pages, [&] { return sequence.NextPage(); });
-    return sequence.Finish() && drawn;
-  });
-}
-
-bool CQelView::PrintPages(QPrinter& printer, int first, int last) {
-  return PrintPageList(printer, ShownDisplayPages(controller_, first, last));
-}
-
-void CQelView::OnEndPrinting() {
-  viewport()->update();
-  emit displayChanged();
-}
-
-std::optional<std::string> CQelView::ChoosePdfFile(const std::string& title) {
-  const std::string document = documentPath_ ? documentPath_() : std::string();
-  FileDialogRequest request;
-  request.kind = FileDialogKind::Save;
-  request.title = title;
-  request.filters = {{"PDF", {"pdf"}}};
-  request.defaultExtension = "pdf";
-  if (document.empty()) {
-    // An untitled document proposes the name its window title shows.
-    request.initialName = std::string(kUntitledName) + ".pdf";
-  } else {
-    const std::filesystem::path path(document);
-    request.startFolder = path.parent_path().string();
-    request.initialName = path.stem().string() + ".pdf";
-  }
-  std::optional<std::string> chosen = chooser_.Choose(request);
-  if (chosen && std::filesystem::path(*chosen).extension().empty()) *chosen += ".pdf";
-  return chosen;
-}
-
-void CQelView::ReportWritten(const std::string& path) {
-  lastPdfPath_ = path;
-  emit statusMessage(QString::fromStdString(MessageText(MessageId::PdfSaved, path)));
-}
-
-bool CQelView::PrintToPdf(bool allDisplays) {
-  QPrinter& printer = printer_.printer();
-  const int resolution = printer.resolution();
-  const std::vector<ReportPage> pages =
-      allDisplays ? ReportPages(controller_, resolution, resolution)
-                  : ShownDisplayPages(controller_, 1, CountPrintedPages(printer));
-  if (pages.empty()) {
-    prompts_.Show(MessageText(MessageId::NothingToReport), PromptButtons::Ok);
-    return false;
-  }
-  std::optional<std::string> path = ChoosePdfFile(MessageText(MessageId::PrintToPdfNoPrinter));
-  if (!path) return false;
-  // The printer's paper and resolution, written as a PDF file is: complete, or not at all.
-  const WriteOutcome outcome = WritePdf(*path, printer.pageLayout(), resolution, pages, "");
-  OnEndPrinting();
-  if (!outcome.ok) {
-    prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
-    return false;
-  }
-  ReportWritten(*path);
-  return true;
-}
-
-bool CQelView::RunPrintDialog(int pages, int& first, int& last) {
-  QPrinter& printer = printer_.printer();
-  QPrintDialog dialog(&printer, this);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-  dialog.setMinMax(1, std::max(1, pages));
-  if (dialog.exec() != QDialog::Accepted) return false;
-  // Another printer or paper may have been chosen in the dialog.
-  controller_.ReadDeviceGeometry();
-  UpdateScrollBars();
-  first = 1;
-  last = std::numeric_limits<int>::max();
-  if (printer.printRange() == QPrinter::PageRange) {
-    if (printer.fromPage() > 0) first = printer.fromPage();
-    if (printer.toPage() > 0) last = printer.toPage();
-  }
-  return true;
-}
-
-void CQelView::OnFilePrint() {
-  if (!printer_.IsRealPrinter()) {
-    PrintToPdf(false);
-    return;
-  }
-  QPrinter& printer = printer_.printer();
-  // The range offered is that of the layout the printer will get, not the screen's.
-  int first = 1, last = 1;
-  if (!RunPrintDialog(CountPrintedPages(printer), first, last)) {
-    OnEndPrinting();
-    return;
-  }
-  last = std::min(last, CountPrintedPages(printer));
-  if (first <= last && !PrintPages(printer, first, last))
-    prompts_.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
-  OnEndPrinting();
-}
-
-void CQelView::OnFilePrintAll() {
-  if (!printer_.IsRealPrinter()) {
-    PrintToPdf(true);
-    return;
-  }
-  QPrinter& printer = printer_.printer();
-  const int resolution = printer.resolution();
-  const std::size_t offered = ReportPages(controller_, resolution, resolution).size();
-  if (offered == 0) {
-    prompts_.Show(MessageText(MessageId::NothingToReport), PromptButtons::Ok);
-    return;
-  }
-  int first = 1, last = 1;
-  if (!RunPrintDialog(static_cast<int>(offered), first, last)) {
-    OnEndPrinting();
-    return;
-  }
-  // The range is bounded by the pages the printer chosen in the dialog will get.
-  const int chosenResolution = printer.resolution();
-  const std::vector<ReportPage> all = ReportPages(controller_, chosenResolution, chosenResolution);
-  last = std::min<long long>(last, static_cast<long long>(all.size()));
-  if (first <= last) {
-    const std::vector<ReportPage> range(all.begin() + (first - 1), all.begin() + last);
-    if (!PrintPageList(printer, range))
-      prompts_.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
-  }
-  OnEndPrinting();
-}
-
-void CQelView::OnFilePrintPreview() {
-  QPrintPreviewDialog preview(&printer_.printer(), this);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* printer) { PrintPages(*printer, 1, CountPrintedPages(*printer)); });
-  preview.exec();
-  OnEndPrinting();
-}
-
-void CQelView::OnFileSaveReport() {
-  const std::vector<ReportPage> pages = ReportPages(controller_, kReportDpi, kReportDpi);
-  if (pages.empty()) {
-    prompts_.Show(MessageText(MessageId::NothingToReport), PromptButtons::Ok);
-    return;
-  }
-  std::optional<std::string> path = ChoosePdfFile(MessageText(MessageId::SaveReportTitle));
-  if (!path) return;
-  const DeviceGeometry& g = controller_.state().geometry;
-  const QPageLayout layout(
-      QPageSize(QSizeF(g.paperWidthMm, g.paperHeightMm), QPageSize::Millimeter),
-      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-  const WriteOutcome outcome =
-      WritePdf(*path, layout, kReportDpi, pages, std::filesystem::path(*path).stem().string());
-  if (!outcome.ok) {
-    prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
-    return;
-  }
-  ReportWritten(*path);
 }
 
 }  // namespace qel

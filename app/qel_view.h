@@ -1,20 +1,14 @@
 // The single view: the current page of the current display as a sheet of paper in the window,
-// zoomed, scrolled, paged with the keys, and printed.
+// zoomed, scrolled and paged with the keys; its printing is ViewPrinting's.
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QPageLayout>
-#include <functional>
 #include <string>
-#include <vector>
 
+#include "app/view_printing.h"
 #include "engine/circle_method.h"
-#include "settings/safe_file_writer.h"
 #include "view/page_view.h"
-#include "view/report.h"
 #include "view/view_controller.h"
-
-class QPrinter;
 
 namespace qel {
 
@@ -45,9 +39,6 @@ class CQelView : public QAbstractScrollArea {
   // Where the zoom of each display is kept between runs (nullptr: for this run only); the
   // zooms kept there are read at once.
   void UseProfile(Profile* profile);
-  // The path of the document's file (empty while it has none), for the names proposed for PDF
-  // files.
-  void SetDocumentPath(std::function<std::string()> documentPath);
 
   // The menu's six display commands and the tool bar's three.
   void OnDisplayCommand(CommandId command);
@@ -64,21 +55,6 @@ class CQelView : public QAbstractScrollArea {
   void SetZoom(const DisplayZoom& zoom);
   const DisplayZoom& shownZoom() const;
 
-  // "印刷": the print dialog bounded by the pages the printer will get; without a printer the
-  // pages go to a PDF file.
-  void OnFilePrint();
-  // "すべての表示を印刷": the same for every display with content, one after another.
-  void OnFilePrintAll();
-  // "印刷ﾌﾟﾚﾋﾞｭｰ".
-  void OnFilePrintPreview();
-  // "報告書をPDFで保存": every display with content into one PDF file.
-  void OnFileSaveReport();
-  // Draws pages `first`..`last` of the current display on `printer`; false when the printer
-  // cannot be drawn on.
-  bool PrintPages(QPrinter& printer, int first, int last);
-  // The pages the printer would get of the current display.
-  int CountPrintedPages(const QPrinter& printer);
-
   // "ページ n / N" of the display shown, and its zoom ("100%"), for the status bar.
   QString PageText();
   QString ZoomText() const;
@@ -86,8 +62,8 @@ class CQelView : public QAbstractScrollArea {
   ViewController& controller() { return controller_; }
   // The page in the window as it is painted now.
   PageView pageView() const;
-  // The path of the last PDF written in place of a printer, or as a report.
-  const std::string& lastPdfPath() const { return lastPdfPath_; }
+  // Printing and PDF output of the displays.
+  ViewPrinting& printing() { return printing_; }
 
  signals:
   // The display, its page or its zoom changed: check marks and the status bar need refreshing.
@@ -107,33 +83,14 @@ class CQelView : public QAbstractScrollArea {
   // Works out a fit again and sets the scroll ranges and steps for the page as it is now.
   void UpdateScrollBars();
   void SaveZoom();
-  // The screen is repainted once printing or its preview ends.
-  void OnEndPrinting();
-  // Prints `pages` (of any displays) on `printer`; false when the printer cannot be drawn on.
-  bool PrintPageList(QPrinter& printer, const std::vector<ReportPage>& pages);
-  // The print dialog bounded by `pages` pages; the range chosen, or nothing when cancelled.
-  bool RunPrintDialog(int pages, int& first, int& last);
-  // Without a printer: the pages (of the display shown, or of every display) go to a PDF file
-  // chosen in a dialog that says so.
-  bool PrintToPdf(bool allDisplays);
-  // Writes `pages` into a PDF file on `layout`'s paper at `dpi`, through the safe output file.
-  WriteOutcome WritePdf(const std::string& path, const QPageLayout& layout, int dpi,
-                        const std::vector<ReportPage>& pages, const std::string& title);
-  // Asks for the PDF file to write, proposing the document's name in its folder.
-  std::optional<std::string> ChoosePdfFile(const std::string& title);
-  void ReportWritten(const std::string& path);
 
   ViewController& controller_;
-  QtApplicationPrinter& printer_;
-  FileChooser& chooser_;
-  PromptService& prompts_;
   int screenWidth_;
   int lineStep_ = 0;
   Profile* profile_ = nullptr;
-  std::function<std::string()> documentPath_;
   int wheelZoom_ = 0;  // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
   bool updatingScrollBars_ = false;
-  std::string lastPdfPath_;
+  ViewPrinting printing_;
 };
 
 }  // namespace qel

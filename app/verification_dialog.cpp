@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "platform/qt/single_page_pdf.h"
+#include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/verification_page.h"
 

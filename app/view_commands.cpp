@@ -23,15 +23,16 @@ void ConnectViewCommands(CQelApp& app) {
   CMainFrame& frame = *app.mainFrame();
   CQelView& view = *frame.view();
   view.UseProfile(app.services().profile);
-  view.SetDocumentPath([&app] { return app.document().GetPathName(); });
+  view.printing().SetDocumentPath([&app] { return app.document().GetPathName(); });
 
   frame.SetCommandHandler(CommandId::ZoomIn, [&view] { view.ZoomIn(); });
   frame.SetCommandHandler(CommandId::ZoomOut, [&view] { view.ZoomOut(); });
   frame.SetCommandHandler(CommandId::ZoomActualSize, [&view] { view.ZoomActualSize(); });
   frame.SetCommandHandler(CommandId::ZoomFitPage, [&view] { view.ZoomFitPage(); });
   frame.SetCommandHandler(CommandId::ZoomFitWidth, [&view] { view.ZoomFitWidth(); });
-  frame.SetCommandHandler(CommandId::FileSaveReport, [&view] { view.OnFileSaveReport(); });
-  frame.SetCommandHandler(CommandId::FilePrintAll, [&view] { view.OnFilePrintAll(); });
+  frame.SetCommandHandler(CommandId::FileSaveReport,
+                          [&view] { view.printing().OnFileSaveReport(); });
+  frame.SetCommandHandler(CommandId::FilePrintAll, [&view] { view.printing().OnFilePrintAll(); });
   // Ctrl++ is Ctrl+Shift+= on many keyboards: Ctrl+= zooms in as well.
   frame.CommandAction(CommandId::ZoomIn)
       ->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence("Ctrl+=")});

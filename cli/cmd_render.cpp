@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cctype>
 #include <cstdio>
@@ -16,9 +15,11 @@
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
 #include "platform/messages.h"
+#include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/safe_output_device.h"
 #include "settings/text_file.h"
+#include "view/report.h"
 
 namespace qel {
 
@@ -33,20 +34,13 @@ std::string NumberedFile(const std::string& path, int page) {
 
 bool RenderPdf(PagedDocument& doc, const std::vector<int>& pages, const PageOptions& options,
                QIODevice& out) {
-  QPdfWriter writer(&out);
-  writer.setResolution(options.dpi);
-  writer.setPageSize(
-      QPageSize(QSizeF(options.paperWidthMm, options.paperHeightMm), QPageSize::Millimeter));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setCreator("Qel");
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0) writer.newPage();
-    QtDeviceContext dc(painter, options.dpi, options.dpi);
-    doc.controller.PrintPage(dc, pages[i]);
-  }
-  return painter.end();
+  std::vector<ReportPage> shown;
+  for (int page : pages)
+    shown.push_back({doc.controller.state().view.displayMode, page});
+  const PdfPaper paper =
+      PdfPaperOfSize(options.paperWidthMm, options.paperHeightMm, options.dpi, "");
+  return DrawPdf(out, paper,
+                 [&](const NextPdfPage& next) { return DrawPages(doc.controller, shown, next); });
 }
 
 // Draws one page into an image of `size` (checked against kLargestImagePixels) and saves it;

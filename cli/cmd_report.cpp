@@ -1,7 +1,5 @@
 // qel-cli report: every display with content, in order, into one PDF, as the printer lays it
 // out.
-#include <QPageSize>
-#include <QPdfWriter>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -11,8 +9,7 @@
 #include "cli/load_warnings.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
-#include "platform/qt/qt_page_sequence.h"
-#include "platform/qt/safe_output_device.h"
+#include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/report.h"
 
@@ -62,19 +59,10 @@ int RunReport(const std::vector<std::string>& words) {
   }
 
   // The earlier report stays until a complete new one replaces it.
-  const WriteOutcome outcome = WriteOutputFile(*out, [&](QIODevice& device) {
-    QPdfWriter writer(&device);
-    writer.setResolution(options->dpi);
-    writer.setPageSize(
-        QPageSize(QSizeF(options->paperWidthMm, options->paperHeightMm), QPageSize::Millimeter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator("Qel");
-    writer.setTitle(
-        QString::fromStdString(std::filesystem::path(args->positional[0]).stem().string()));
-    QtPageSequence sequence(writer, options->dpi);
-    const bool drawn = DrawPages(doc.controller, pages, [&] { return sequence.NextPage(); });
-    return sequence.Finish() && drawn;
-  });
+  const PdfPaper paper = PdfPaperOfSize(options->paperWidthMm, options->paperHeightMm, options->dpi,
+                                        std::filesystem::path(args->positional[0]).stem().string());
+  const WriteOutcome outcome = WritePdfFile(
+      *out, paper, [&](const NextPdfPage& next) { return DrawPages(doc.controller, pages, next); });
   if (!outcome.ok) {
     doc.session.prompts().Show(SaveFailureText(outcome, *out), PromptButtons::Ok);
     return kExitFailure;

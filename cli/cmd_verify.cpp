@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/paged_document.h"
 #include "engine/verification.h"
-#include "platform/qt/single_page_pdf.h"
+#include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/verification_page.h"
 

@@ -27,7 +27,7 @@ TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
   Action(32792).trigger();
   state().view.currentPage = 2;
-  const int printed = view().CountPrintedPages(app->printer().printer());
+  const int printed = view().printing().CountPrintedPages(app->printer().printer());
   ASSERT_GE(printed, 2);
   EXPECT_EQ(app->printer().printer().resolution(), 600);
 
@@ -37,7 +37,7 @@ TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
   ASSERT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(chooser.requests()[0].filters, (std::vector<FileTypeFilter>{{"PDF", {"pdf"}}}));
   const std::string pdf = files.File("results.pdf");
-  EXPECT_EQ(view().lastPdfPath(), pdf);
+  EXPECT_EQ(view().printing().lastPdfPath(), pdf);
   EXPECT_EQ(PdfPageCount(pdf), printed);
   // The screen's page and display are as they were.
   EXPECT_EQ(state().view.currentPage, 2);
@@ -53,7 +53,7 @@ TEST_F(AppTest, PrintedPagesFollowThePrinterNotTheScreen) {
   Action(32790).trigger();
   app->printer().printer().setResolution(100);
   const int screen = view().controller().CountPages();
-  const int printer = view().CountPrintedPages(app->printer().printer());
+  const int printer = view().printing().CountPrintedPages(app->printer().printer());
   ASSERT_NE(screen, printer);
   chooser.ChooseNext(files.File("strip.pdf"));
   Action(57607).trigger();
@@ -75,7 +75,7 @@ TEST_F(AppTest, PrintingToAFolderThatCannotBeWrittenSaysSo) {
 TEST_F(AppTest, PreviewShowsThePrintedPages) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
   Action(32792).trigger();
-  const int printed = view().CountPrintedPages(app->printer().printer());
+  const int printed = view().printing().CountPrintedPages(app->printer().printer());
   int previewed = -1;
   QTimer::singleShot(0, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
@@ -107,7 +107,7 @@ TEST_F(AppTest, CancelledPrintingWritesNothing) {
   ASSERT_TRUE(Start());
   Action(57607).trigger();
   EXPECT_EQ(chooser.requests().size(), 1u);
-  EXPECT_EQ(view().lastPdfPath(), "");
+  EXPECT_EQ(view().printing().lastPdfPath(), "");
   EXPECT_TRUE(prompts.shown().empty());
 }
 
@@ -159,7 +159,7 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   EXPECT_EQ(chooser.requests()[0].initialName, "building.pdf");
   EXPECT_EQ(chooser.requests()[0].startFolder, std::string(QEL_SOURCE_DIR) + "/examples");
   EXPECT_EQ(PdfPageCount(files.File("report.pdf")), sum);
-  EXPECT_EQ(view().lastPdfPath(), files.File("report.pdf"));
+  EXPECT_EQ(view().printing().lastPdfPath(), files.File("report.pdf"));
   EXPECT_NE(frame().statusBar()->currentMessage().indexOf("report.pdf"), -1);
 
   chooser.ChooseNext(files.File("all.pdf"));

@@ -190,6 +190,7 @@ void CQelView::paintEvent(QPaintEvent*) {
   // The page is laid out at the screen's logical resolution and drawn at that resolution times
   // the zoom, so text is made at its zoomed size.
   QtDeviceContext dc(painter, logicalDpiX(), logicalDpiY());
+  dc.DrawSmallTextTrueShape(true);
   controller_.OnDraw(dc);
 }
 

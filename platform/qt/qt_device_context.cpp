@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -73,6 +74,18 @@ double ParametricAngle(const Radial& radial, double rx, double ry) {
   constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
   // A point (rx cos t, ry sin t) lies on the ray (dx, -dy) when tan t = (rx / ry) * (-dy / dx).
   return std::atan2(-radial.dy * rx, radial.dx * ry) * kDegreesPerRadian;
+}
+
+// `font` as it reaches the device's pixels through the painter's transform and the device's
+// pixel ratio, unhinted when that is smaller than kTrueShapeBelowPixels.
+QFont TrueShapeWhenSmall(const QFont& font, const QPainter& painter) {
+  const double scale = std::sqrt(std::abs(painter.worldTransform().determinant()));
+  const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() * scale * ratio : 0.0;
+  if (pixels <= 0 || pixels >= QtDeviceContext::kTrueShapeBelowPixels) return font;
+  QFont unhinted = font;
+  unhinted.setHintingPreference(QFont::PreferNoHinting);
+  return unhinted;
 }
 
 }  // namespace
@@ -223,7 +236,7 @@ void QtDeviceContext::TextOut(int x, int y, const std::string& text) {
   const QFontMetricsF metrics(font_, painter_.device());
   const double offsetX = align_ == TextAlign::CentreTop ? -metrics.horizontalAdvance(line) / 2 : 0;
   painter_.save();
-  painter_.setFont(font_);
+  painter_.setFont(trueShapeSmallText_ ? TrueShapeWhenSmall(font_, painter_) : font_);
   painter_.setPen(ToQColor(textColour_));
   painter_.translate(x, y);
   // Escapement turns the baseline counter-clockwise about the reference point.

@@ -44,6 +44,13 @@ class QtDeviceContext : public DeviceContext {
 
   // The font TextOut draws with.
   const QFont& font() const { return font_; }
+  // For a screen: text that reaches the screen smaller than kTrueShapeBelowPixels is drawn
+  // unhinted. Hinting snaps the strokes of small glyphs to whole pixels, which in a Mincho face
+  // closes the loops of 8 into 3 and turns "." into ","; unhinted glyphs keep their shapes.
+  // Sizes and positions stay those of the font, so nothing moves on the page, and paper
+  // (which never turns this on) is unchanged.
+  void DrawSmallTextTrueShape(bool on) { trueShapeSmallText_ = on; }
+  static constexpr double kTrueShapeBelowPixels = 16.0;
 
  private:
   // Where a stroke through pixel (x, y) runs on the painter's surface.
@@ -67,6 +74,7 @@ class QtDeviceContext : public DeviceContext {
   int escapement_ = 0;
   Colour textColour_ = 0;
   TextAlign align_ = TextAlign::LeftTop;
+  bool trueShapeSmallText_ = false;
 };
 
 }  // namespace qel

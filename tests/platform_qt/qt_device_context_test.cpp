@@ -18,7 +18,7 @@
 namespace qel {
 namespace {
 
-// The QApplication these tests need is made by qt_application_test.cpp.
+// The QApplication these tests need is made by qt_application_environment.cpp.
 class QtDrawing : public ::testing::Test {
  protected:
   // Draws with `draw` on a white image of width x height and returns it.
@@ -328,6 +328,38 @@ std::vector<double> SvgShapeCoordinates(const QString& svg) {
     }
   }
   return numbers;
+}
+
+// On a screen, small text keeps the shapes of its glyphs (unhinted) while large text and text
+// on paper are drawn as before; the ink stays where the text was placed.
+TEST_F(QtDrawing, SmallScreenTextIsDrawnUnhintedInPlace) {
+  const std::string numbers = "38.295 18.124";
+  auto draw = [&](int height, bool trueShape) {
+    QImage image(260, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QtDeviceContext dc(painter, 96, 96);
+    dc.DrawSmallTextTrueShape(trueShape);
+    EXPECT_TRUE(dc.SelectFont({height, 0, false, "ＭＳ 明朝"}));
+    dc.TextOut(10, 10, numbers);
+    painter.end();
+    return image;
+  };
+  struct Case {
+    int height;
+    bool drawnDifferently;
+  };
+  for (const Case& c : {Case{12, true}, Case{14, true}, Case{30, false}}) {
+    SCOPED_TRACE(c.height);
+    const QImage asBefore = draw(c.height, false);
+    const QImage onScreen = draw(c.height, true);
+    EXPECT_EQ(onScreen != asBefore, c.drawnDifferently);
+    const QRect before = InkBox(asBefore), after = InkBox(onScreen);
+    EXPECT_LE(std::abs(after.left() - before.left()), 1);
+    EXPECT_LE(std::abs(after.right() - before.right()), 2);
+    EXPECT_LE(std::abs(after.top() - before.top()), 1);
+  }
 }
 
 TEST_F(QtDrawing, SvgOutputIsClippedInTheDrawingLayer) {

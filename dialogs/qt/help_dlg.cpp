@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/qt/dialog_fields.h"
 
@@ -93,7 +95,14 @@ CHelpDlg::CHelpDlg(const HelpModel& model, PromptService& prompts, FileOpener& o
   for (const std::string& line : model_.lines())
     list->addItem(Utf8(line));
   const int unit = fontMetrics().height();
-  list->setMinimumSize(unit * 34, unit * 16);
+  // The list opens wide enough for its longest line where the screen allows (the first showing
+  // fits the dialog into the screen), and grows or shrinks with the dialog.
+  int widest = 0;
+  for (int row = 0; row < list->count(); ++row)
+    widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(row)->text()));
+  const int chrome = list->frameWidth() * 2 + list->verticalScrollBar()->sizeHint().width() + unit;
+  list->resize(std::max(unit * 34, widest + chrome), unit * 16);
+  OpenAtSizeThenResizable(list, QSize(unit * 16, unit * 8));
 
   auto* strip = new QGroupBox(Utf8("断面形状 "), this);
   auto* stripLayout = new QVBoxLayout(strip);

@@ -2,6 +2,7 @@
 #include "dialogs/qt/lattice_sketch.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace qel {
 
@@ -11,46 +12,65 @@ constexpr int kPoints = 3;  // points drawn along each axis
 
 }  // namespace
 
+LatticeSketchLayout LatticeSketchLayout::For(const QFontMetricsF& metrics) {
+  LatticeSketchLayout layout;
+  const qreal line = metrics.height();
+  // An oblique view: x to the right, y into the picture (up and right), z downwards.
+  const QPointF origin(line * 1.4, line * 2.0);
+  const QPointF stepX(line * 1.6, 0), stepY(line * 0.8, -line * 0.6), stepZ(0, line * 2.0);
+  auto at = [&](double x, double y, double z) {
+    return origin + stepX * x + stepY * y + stepZ * z;
+  };
+  const int last = kPoints - 1;
+  for (int z = 0; z < kPoints; ++z) {
+    for (int i = 0; i < kPoints; ++i) {
+      layout.gridLines.push_back({at(0, i, z), at(last, i, z)});
+      layout.gridLines.push_back({at(i, 0, z), at(i, last, z)});
+    }
+    for (int y = 0; y < kPoints; ++y)
+      for (int x = 0; x < kPoints; ++x)
+        layout.points.push_back(at(x, y, z));
+  }
+  // Each direction is named beside the middle of an outer edge of the lattice, on the side away
+  // from the points: x under the front row of the deepest layer, y above the left edge of the
+  // top layer, z left of the front left column.
+  auto label = [&](const QString& text, QPointF centre) {
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.ascent());
+    const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2), size);
+    layout.labels.push_back({text, QPointF(box.left(), box.bottom()), box});
+  };
+  label("x", at(1, 0, last) + QPointF(0, line * 0.8));
+  const QPointF normalY = QPointF(-stepY.y(), stepY.x()) / std::hypot(stepY.x(), stepY.y());
+  label("y", at(0, 0.5 * last, 0) - normalY * (line * 0.9));
+  label("z", at(0, 0, 0.5 * last) - QPointF(line * 0.6, 0));
+  layout.size = QSizeF(line * 7, line * 7.6);
+  return layout;
+}
+
 LatticeSketch::LatticeSketch(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QString::fromUtf8("x, y, z の格子"));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize LatticeSketch::sizeHint() const {
-  const int line = fontMetrics().height();
-  return {line * 8, line * 8};
+  return LatticeSketchLayout::For(QFontMetricsF(font())).size.toSize();
 }
 
 void LatticeSketch::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QColor ink = palette().color(QPalette::WindowText);
-  const QFontMetricsF metrics(font());
-  const qreal line = metrics.height();
-  // An oblique view: x to the right, y into the picture (up and right), z downwards.
-  const QPointF origin(line * 0.8, line * 2.2);
-  const QPointF stepX(line * 1.6, 0), stepY(line * 0.8, -line * 0.6), stepZ(0, line * 2.0);
-  auto at = [&](int x, int y, int z) { return origin + stepX * x + stepY * y + stepZ * z; };
-
+  const LatticeSketchLayout layout = LatticeSketchLayout::For(QFontMetricsF(font()));
   painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
-  for (int z = 0; z < kPoints; ++z)
-    for (int i = 0; i < kPoints; ++i) {
-      painter.drawLine(at(0, i, z), at(kPoints - 1, i, z));
-      painter.drawLine(at(i, 0, z), at(i, kPoints - 1, z));
-    }
+  for (const auto& [from, to] : layout.gridLines)
+    painter.drawLine(from, to);
   painter.setPen(Qt::NoPen);
   painter.setBrush(ink);
-  for (int z = 0; z < kPoints; ++z)
-    for (int y = 0; y < kPoints; ++y)
-      for (int x = 0; x < kPoints; ++x)
-        painter.drawEllipse(at(x, y, z), 2.2, 2.2);
-
-  // The names of the three directions at the far ends of the lattice's edges.
+  for (const QPointF& point : layout.points)
+    painter.drawEllipse(point, layout.pointRadius, layout.pointRadius);
   painter.setPen(QPen(ink, 1));
-  const QPointF half(metrics.horizontalAdvance('x') / 2, -metrics.ascent() / 2);
-  painter.drawText(at(kPoints - 1, 0, 0) + QPointF(line * 0.5, 0) - QPointF(0, half.y()), "x");
-  painter.drawText(at(0, kPoints - 1, 0) - QPointF(line * 0.5 + half.x() * 2, half.y()), "y");
-  painter.drawText(at(0, 0, kPoints - 1) + QPointF(0, line * 0.4 + metrics.ascent()) - half, "z");
+  for (const LatticeSketchLayout::Label& label : layout.labels)
+    painter.drawText(label.baseline, label.text);
 }
 
 }  // namespace qel

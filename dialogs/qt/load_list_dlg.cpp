@@ -71,7 +71,7 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   // Rows as tight as a list's: the text and a small margin.
   table_->verticalHeader()->setMinimumSectionSize(table_->fontMetrics().height() + 2);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   table_->installEventFilter(this);
 
@@ -127,7 +127,8 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   grid->addWidget(status_, 1, 0, 1, 2);
   grid->addWidget(BuildSortChoice(), 2, 0, Qt::AlignLeft);
   grid->addWidget(MakeOkCancel(), 2, 1, Qt::AlignRight | Qt::AlignBottom);
-  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->setColumnStretch(0, 1);
+  grid->setRowStretch(0, 1);
 
   SizeColumns();
   ShowModel();
@@ -206,9 +207,14 @@ void LoadListDialog::SizeColumns() {
     total += width;
   }
   const int frame = table_->frameWidth() * 2;
-  table_->setFixedWidth(total + table_->verticalScrollBar()->sizeHint().width() + frame);
-  table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
-                         table_->verticalHeader()->defaultSectionSize() * kVisibleRows + frame);
+  const int rowHeight = table_->verticalHeader()->defaultSectionSize();
+  const int headerHeight = table_->horizontalHeader()->sizeHint().height();
+  const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
+  // The list opens showing every column and kVisibleRows rows, and may be made smaller (it
+  // scrolls) or larger.
+  table_->resize(total + scrollBar + frame, headerHeight + rowHeight * kVisibleRows + frame);
+  OpenAtSizeThenResizable(table_, QSize(table_->columnWidth(0) * 3 + scrollBar + frame,
+                                        headerHeight + rowHeight * 4 + frame));
 }
 
 void LoadListDialog::ShowModel() {
@@ -423,7 +429,7 @@ CStripLoadDlg::CStripLoadDlg(LoadListEditor& model, PromptService& prompts, Ente
     grid->addWidget(new LoadShapeSketch(piece.shape), row, 1);
     ++row;
   }
-  grid->addWidget(new QLabel(Utf8("Y は描画用データ\nで 計算には使用し\nません.")), row, 0, 1, 2);
+  grid->addWidget(new QLabel(Utf8("Y は描画用データで\n計算には使用しません.")), row, 0, 1, 2);
   SetSketch(group);
 }
 

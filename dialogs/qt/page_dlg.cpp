@@ -33,7 +33,9 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
   auto* texts = new QWidget(this);
   auto* grid = new QGridLayout(texts);
   grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(MakeLabel(texts, "前文字"), 0, 1);
   grid->addWidget(MakeLabel(texts, "頁(開始頁)"), 0, 2);
+  grid->addWidget(MakeLabel(texts, "後文字"), 0, 3);
   grid->addWidget(MakeLabel(texts, "サンプル"), 0, 4);
   for (int i = 0; i < 3; ++i) {
     const PageRow row = kRows[i].row;
@@ -41,13 +43,13 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
     PageText& t = model_.row(row);
     QComboBox* prefix =
         MakeEditableList(texts, PageModel::FieldName(row, "PagePrefix"),
-                         PageModel::PrefixSuggestions(), 8, spoken + Utf8(" ページ番号の前"));
+                         PageModel::PrefixSuggestions(), 8, spoken + Utf8(" 前文字"));
     const std::string pageName = PageModel::FieldName(row, "StartPage");
     QLineEdit* number =
         MakeNumberEdit(texts, pageName.c_str(), 4, true, spoken + Utf8(" 頁(開始頁)"));
     QComboBox* suffix =
         MakeEditableList(texts, PageModel::FieldName(row, "PageSuffix"),
-                         PageModel::SuffixSuggestions(), 8, spoken + Utf8(" ページ番号の後"));
+                         PageModel::SuffixSuggestions(), 8, spoken + Utf8(" 後文字"));
     const std::string sampleName = PageModel::FieldName(row, "Sample");
     QLineEdit* sample = MakeDisplay(texts, sampleName.c_str(), 10, spoken + Utf8(" サンプル"));
     sample->setAlignment(Qt::AlignCenter);

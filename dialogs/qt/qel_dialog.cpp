@@ -3,8 +3,12 @@
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
 
 #include "platform/prompts.h"
 
@@ -40,6 +44,41 @@ bool QelDialog::Accepts(const std::optional<ValidationError>& error, PromptServi
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
   }
   return false;
+}
+
+void QelDialog::OpenAtSizeThenResizable(QWidget* growing, QSize smallest) {
+  growing->setMinimumSize(growing->size().expandedTo(growing->minimumSize()));
+  growing_ = growing;
+  growingSmallest_ = smallest;
+}
+
+void QelDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  if (growing_ != nullptr) {
+    // The opening size is the one the layout gives with the widget at its full size; after
+    // that it may shrink.
+    if (layout() != nullptr) layout()->activate();
+    const QSize opening = sizeHint().expandedTo(size());
+    growing_->setMinimumSize(growingSmallest_);
+    if (layout() != nullptr) layout()->activate();
+    resize(opening);
+  }
+  const QScreen* shownOn = screen();
+  if (shownOn == nullptr) return;
+  // Room for the window manager's title bar and borders.
+  constexpr int kFrameAllowance = 48;
+  const QRect free = shownOn->availableGeometry();
+  const QSize room(std::max(1, free.width() - kFrameAllowance),
+                   std::max(1, free.height() - kFrameAllowance));
+  if (width() > room.width() || height() > room.height())
+    resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+  // A dialog that overhangs the screen's edge moves back onto it.
+  QPoint place = pos();
+  place.setX(std::clamp(place.x(), free.left(), std::max(free.left(), free.right() - width())));
+  place.setY(std::clamp(place.y(), free.top(), std::max(free.top(), free.bottom() - height())));
+  if (place != pos()) move(place);
 }
 
 void QelDialog::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <optional>
 
 #include "dialogs/key_behaviour_model.h"
@@ -37,10 +38,20 @@ class QelDialog : public QDialog {
   // selected) and returns false, so that Commit() can return it. True when there is none.
   bool Accepts(const std::optional<ValidationError>& error, PromptService& prompts);
 
+  // `growing` (a table, a long text) opens at the size it has when this is called and, from
+  // then on, shrinks to `smallest` or grows as the user resizes the dialog.
+  void OpenAtSizeThenResizable(QWidget* growing, QSize smallest);
+
   void keyPressEvent(QKeyEvent* event) override;
+  // The first showing fits the dialog into the screen's free area (less a margin for the
+  // window frame), as far as its fields allow.
+  void showEvent(QShowEvent* event) override;
 
  private:
   EnterKeyMode enterKey_;
+  QWidget* growing_ = nullptr;
+  QSize growingSmallest_;
+  bool shown_ = false;
 };
 
 }  // namespace qel

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "dialogs/load_list_editor.h"

@@ -1,8 +1,8 @@
 // Writes a picture of every dialog, so that their layout can be looked at:
 //   qel_dialog_gallery OUT_FOLDER [NAME]
 // Run it with QT_SCALE_FACTOR=2 as well to see a high-resolution screen, and with
-// QT_QPA_PLATFORM=offscreen:configfile=F.json (F naming a screen of 1600 x 1000) to see a laptop. Each dialog is shown
-// with the settings of a fresh installation and an empty document.
+// QT_QPA_PLATFORM=offscreen:configfile=F.json (F naming a screen of 1600 x 1000) to see a laptop.
+// Each dialog is shown with the settings of a fresh installation and an empty document.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>

@@ -184,7 +184,6 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::FileSave,
     CommandId::FileSaveAs,
     CommandId::AppExit,
-    CommandId::StripSpacer,
     CommandId::ViewToolBar,
     CommandId::ViewStatusBar,
     CommandId::ShowStripFigure,

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "app/app_fixture.h"
 #include "app/command_changes.h"
 #include "app/commands.h"
+#include "app/screenshot.h"
 
 namespace qel::test {
 namespace {
@@ -113,6 +115,9 @@ TEST_P(RefreshTest, StatusBarAndScrollAreaAreThoseOfAFreshView) {
   Settle();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(chooser.pending(), 0u);
+  // The window as the screen shows it, status bar included, for people to look at.
+  SaveScreenshot(frame().screen()->grabWindow(frame().winId()).toImage(),
+                 QString("refresh-") + c.name);
 
   // A view opened now on the same state, as large as the window's.
   CQelView fresh(app->controller(), app->printer(), chooser, prompts, frame().screenWidth());

@@ -101,11 +101,6 @@ void CQelView::OnInitialUpdate() {
   ShowDocumentStart();
 }
 
-void CQelView::OnUpdate() {
-  controller_.OnUpdate();
-  Refresh();
-}
-
 void CQelView::Refresh() {
   controller_.CountPages();
   UpdateScrollBars();

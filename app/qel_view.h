@@ -34,8 +34,6 @@ class CQelView : public QAbstractScrollArea {
 
   // The first update, then the scroll area, showing the document from its start.
   void OnInitialUpdate();
-  // After every change of the document: settings, printer page and a refresh.
-  void OnUpdate();
   // The one way the window learns of a change of the document, the settings or what is shown:
   // the page count is worked out again (a page beyond it goes back to 1), a fitted zoom is
   // fitted again, the scroll ranges are set, the page is repainted, and displayChanged tells the

@@ -89,7 +89,7 @@ void ViewController::OnUpdate() {
 void ViewController::ShowDocumentStart() {
   const bool planOnly = !DisplayHasContent(state_.tables, DisplayMode::StripFigure) &&
                         DisplayHasContent(state_.tables, DisplayMode::RectCircleFigure);
-  ShowDisplay(planOnly ? DisplayMode::RectCircleFigure : DisplayMode::StripFigure);
+  OnDisplayCommand(planOnly ? CommandId::ShowRectCircleFigure : CommandId::ShowStripFigure);
 }
 
 void ViewController::OnNewDocument() {
@@ -106,7 +106,6 @@ void ViewController::OnNewDocument() {
   auto scaleLines = std::make_unique<DocumentTables>();
   SettingsToLines(firstStart, *scaleLines);
   LinesToSettings(*scaleLines, state_.settings);
-  ReadDeviceGeometry();
 }
 
 void ViewController::ReadDeviceGeometry() {
@@ -365,15 +364,12 @@ bool ViewController::OnTableKey(ViewKey key, int total) {
 
 void ViewController::OnDisplayCommand(CommandId command) {
   const std::optional<DisplayMode> mode = ModeOfCommand(command);
-  if (mode) ShowDisplay(*mode);
-}
-
-void ViewController::ShowDisplay(DisplayMode mode) {
+  if (!mode) return;
   ViewState& view = state_.view;
-  view.displayMode = mode;
+  view.displayMode = *mode;
   view.currentPage = 1;
-  if (IsFigure(mode)) {
-    view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(mode)).leftX;
+  if (IsFigure(*mode)) {
+    view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(*mode)).leftX;
     view.screenRow = 0;
   }
 }

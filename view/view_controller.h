@@ -107,8 +107,6 @@ class ViewController {
     WorldTransform transform;
   };
   PaperPage PaperPageFor(DisplayMode display, int page, int dpiX, int dpiY) const;
-  // Shows page 1 of `mode`; a figure from its left X and its first row of pages.
-  void ShowDisplay(DisplayMode mode);
   RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   // The painting and the page count shared by the screen and paper.
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,

@@ -24,7 +24,6 @@ const std::vector<CommandText>& CommandTexts() {
        "図表のタイトル、図のグリッド、計算経過表示", nullptr},
       {CommandId::StripLoad1, "荷重1 (&1)", "帯状荷重1", nullptr},
       {CommandId::StripLoad2, "荷重2 (&2)", "帯状荷重2", nullptr},
-      {CommandId::StripSpacer, "　", "", nullptr},
       {CommandId::StripPoints, "計算点(&X)", "地中の計算点 x座標と深度z 入力", nullptr},
       {CommandId::StripPage, "ページ(&P)", "フッタ、ページ", nullptr},
 

@@ -1,9 +1,7 @@
 // The commands of the load menus that enter data: each opens its dialog, stores what was
-// confirmed, moves the display to the problem's figure and repaints; the document is marked
-// modified when what a save writes changed (SetDocumentCommandHandler).
+// confirmed and moves the display to the problem's figure; the document is marked modified when
+// what a save writes changed, and the view refreshed (SetDocumentCommandHandler).
 #include "app/data_entry_commands.h"
-
-#include <QAbstractScrollArea>
 
 #include "app/document_commands.h"
 #include "app/main_frame.h"
@@ -19,13 +17,6 @@ namespace qel {
 
 namespace {
 
-// The end of every command: the view shows the current state of the document.
-void Repaint(CQelApp& app) {
-  CMainFrame& frame = *app.mainFrame();
-  frame.view()->viewport()->update();
-  frame.UpdateCommandStates();
-}
-
 void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
@@ -38,7 +29,6 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
     state.view.loadSortOption = static_cast<int>(model.sortOption());
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
-  Repaint(app);
 }
 
 void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
@@ -55,10 +45,10 @@ void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
         return dialog->exec() == QDialog::Accepted;
       },
       [&](bool) {
+        // The dialog may open again: the view behind it shows what was stored.
         MoveDisplayToProblem(state.view, state.settings, problem);
-        Repaint(app);
+        app.mainFrame()->view()->Refresh();
       });
-  Repaint(app);
 }
 
 }  // namespace

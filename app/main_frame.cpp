@@ -19,6 +19,7 @@
 
 #include "app/about_box.h"
 #include "app/commands.h"
+#include "app/menu_definition.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
 #include "app/svg_icons.h"
@@ -96,6 +97,8 @@ QAction* CMainFrame::MakeAction(CommandId id) {
     if (text->shortcut != nullptr) action->setShortcut(QKeySequence(Utf8(text->shortcut)));
   }
   action->setData(static_cast<int>(id));
+  // Enabled once its handler is connected: no item of the menu or the tool bar is dead.
+  action->setEnabled(false);
   actions_[id] = action;
   return action;
 }
@@ -119,78 +122,47 @@ void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) 
 }
 
 void CMainFrame::BuildMenus() {
-  QMenuBar* bar = menuBar();
-
-  fileMenu_ = bar->addMenu(Utf8("ﾌｧｲﾙ(&F)"));
-  for (CommandId id : {CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave,
-                       CommandId::FileSaveAs, CommandId::FileSaveReport})
-    AddCommand(fileMenu_, id);
-  fileMenu_->addSeparator();
-  for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintAll, CommandId::FilePrintPreview,
-                       CommandId::FilePrintSetup})
-    AddCommand(fileMenu_, id);
-  fileMenu_->addSeparator();
-  recentFilesEnd_ = fileMenu_->addSeparator();
-  AddCommand(fileMenu_, CommandId::AppExit);
-  connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
-
-  QMenu* strip = bar->addMenu(Utf8("帯状荷重(&A)"));
-  for (CommandId id : {CommandId::StripTitleStyle, CommandId::StripLoad1, CommandId::StripLoad2,
-                       CommandId::StripSpacer, CommandId::StripPoints})
-    AddCommand(strip, id);
-  strip->addSeparator();
-  AddCommand(strip, CommandId::StripPage);
-
-  QMenu* rect = bar->addMenu(Utf8("長方形円形荷重(&B)"));
-  for (CommandId id : {CommandId::RectTitleStyle, CommandId::RectLoads, CommandId::CircleLoads,
-                       CommandId::LatticePoints})
-    AddCommand(rect, id);
-  rect->addSeparator();
-  AddCommand(rect, CommandId::RectPage);
-
-  QMenu* view = bar->addMenu(Utf8("表示(&V)"));
-  AddCommand(view, CommandId::ViewToolBar)->setCheckable(true);
-  AddCommand(view, CommandId::ViewStatusBar)->setCheckable(true);
-  view->addSeparator();
-  for (CommandId id :
-       {CommandId::ShowStripFigure, CommandId::ShowStripData, CommandId::ShowStripResults})
-    AddCommand(view, id)->setCheckable(true);
-  view->addSeparator();
-  for (CommandId id : {CommandId::ShowRectCircleFigure, CommandId::ShowRectCircleData,
-                       CommandId::ShowRectCircleResults})
-    AddCommand(view, id)->setCheckable(true);
-  view->addSeparator();
-  for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ZoomActualSize,
-                       CommandId::ZoomFitPage, CommandId::ZoomFitWidth})
-    AddCommand(view, id);
-  connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-
-  QMenu* settings = bar->addMenu(Utf8("設定(&S)"));
-  for (CommandId id : {CommandId::StripScale, CommandId::RectScale})
-    AddCommand(settings, id);
-  settings->addSeparator();
-  AddCommand(settings, CommandId::LineMarginDigits);
-  settings->addSeparator();
-  for (CommandId id : {CommandId::StripStandardValues, CommandId::RectStandardValues})
-    AddCommand(settings, id);
-  settings->addSeparator();
-  for (CommandId id :
-       {CommandId::FontTitle, CommandId::FontStrip, CommandId::FontRectCircle, CommandId::FontPage})
-    AddCommand(settings, id);
-  settings->addSeparator();
-  AddCommand(settings, CommandId::KeyBehaviour);
-  settings->addSeparator();
-  AddCircleMethodMenu(settings);
-
-  QMenu* help = bar->addMenu(Utf8("ﾍﾙﾌﾟ(&H)"));
-  AddCommand(help, CommandId::AppAbout);
-  AddCommand(help, CommandId::Help);
-  QAction* verify = help->addAction(Utf8("計算の検証..."));
-  verify->setObjectName("verifyCalculation");
-  connect(verify, &QAction::triggered, this, [this] { VerificationDialog(this).exec(); });
-
-  // The blank item never does anything.
-  CommandAction(CommandId::StripSpacer)->setEnabled(false);
+  auto* displays = new QActionGroup(this);
+  displays->setExclusive(true);
+  for (const MenuDefinition& definition : MainMenus()) {
+    QMenu* menu = menuBar()->addMenu(Utf8(definition.title));
+    for (const MenuItem& item : definition.items) {
+      switch (item.kind) {
+        case MenuItem::Kind::Command:
+          AddCommand(menu, item.command);
+          break;
+        case MenuItem::Kind::ToggleCommand:
+          AddCommand(menu, item.command)->setCheckable(true);
+          break;
+        case MenuItem::Kind::DisplayCommand: {
+          QAction* action = AddCommand(menu, item.command);
+          action->setCheckable(true);
+          displays->addAction(action);
+          // The check marks follow what is shown, whichever way it was chosen.
+          connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates,
+                  Qt::UniqueConnection);
+          break;
+        }
+        case MenuItem::Kind::Separator:
+          menu->addSeparator();
+          break;
+        case MenuItem::Kind::RecentFiles:
+          fileMenu_ = menu;
+          recentFilesEnd_ = menu->addSeparator();
+          connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
+          break;
+        case MenuItem::Kind::CircleMethod:
+          AddCircleMethodMenu(menu);
+          break;
+        case MenuItem::Kind::Verification: {
+          QAction* verify = menu->addAction(Utf8("計算の検証..."));
+          verify->setObjectName("verifyCalculation");
+          connect(verify, &QAction::triggered, this, [this] { VerificationDialog(this).exec(); });
+          break;
+        }
+      }
+    }
+  }
 }
 
 void CMainFrame::AddCircleMethodMenu(QMenu* settings) {
@@ -261,10 +233,10 @@ void CMainFrame::BuildStatusBar() {
 
 void CMainFrame::ConnectCommands() {
   CQelDoc& document = app_.document();
-  auto on = [this](CommandId id, auto handler) {
-    connect(CommandAction(id), &QAction::triggered, this, handler);
+  auto on = [this](CommandId id, std::function<void()> handler) {
+    SetCommandHandler(id, std::move(handler));
   };
-  on(CommandId::FileNew, [&document] { document.OnFileNew(); });
+  on(CommandId::FileNew, [this] { app_.OnFileNew(); });
   on(CommandId::FileOpen, [&document] { document.OnFileOpen(); });
   on(CommandId::FileSave, [&document] { document.OnFileSave(); });
   on(CommandId::FileSaveAs, [&document] { document.OnFileSaveAs(); });
@@ -272,8 +244,10 @@ void CMainFrame::ConnectCommands() {
   on(CommandId::FilePrintPreview, [this] { view_->printing().OnFilePrintPreview(); });
   on(CommandId::FilePrintSetup, [this] { app_.OnFilePrintSetup(); });
   on(CommandId::AppExit, [this] { close(); });
-  on(CommandId::ViewToolBar, [this](bool shown) { toolBar_->setVisible(shown); });
-  on(CommandId::ViewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
+  on(CommandId::ViewToolBar,
+     [this] { toolBar_->setVisible(CommandAction(CommandId::ViewToolBar)->isChecked()); });
+  on(CommandId::ViewStatusBar,
+     [this] { statusBar()->setVisible(CommandAction(CommandId::ViewStatusBar)->isChecked()); });
   for (CommandId id : {CommandId::ShowStripFigure, CommandId::ShowStripData,
                        CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
                        CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults})

@@ -112,7 +112,8 @@ bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
   }
 
   CQelView* view = frame_->view();
-  document_.SetUpdateAllViews([view] { view->OnUpdate(); });
+  // The document is replaced only by new and open: it is shown from its start.
+  document_.SetUpdateAllViews([view] { view->ShowDocumentStart(); });
   view->OnInitialUpdate();
 
   frame_->UpdateWindowTitle();
@@ -138,7 +139,17 @@ void CQelApp::OnFilePrintSetup() {
   if (dialog.exec() != QDialog::Accepted) return;
   // The paper may have changed: the pages are laid out for the new one from now on.
   controller_.ReadDeviceGeometry();
-  frame_->view()->OnPaperChanged();
+  frame_->view()->Refresh();
+}
+
+void CQelApp::OnFileNew() {
+  // Asked first, so that the settings of a new document are taken only once it is made; the
+  // changes the user let go are not asked about again.
+  if (!document_.SaveModified()) return;
+  document_.SetModifiedFlag(false);
+  document_.OnFileNew();
+  controller_.OnNewDocument();
+  frame_->view()->ShowDocumentStart();
 }
 
 }  // namespace qel

@@ -66,6 +66,10 @@ class CQelApp {
   bool OpenDocumentFile(const std::string& path);
   // "ﾌﾟﾘﾝﾀの設定": the page set-up of the program's printer.
   void OnFilePrintSetup();
+  // "新規作成": once the changes of the document were asked about, an empty, untitled document
+  // with the settings a first start of the program gives it (ViewController::OnNewDocument),
+  // shown from its start.
+  void OnFileNew();
 
   ApplicationState& state() { return state_; }
   ViewController& controller() { return controller_; }

@@ -60,7 +60,7 @@ CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, Fi
       controller_(controller),
       screenWidth_(screenWidth),
       printing_(controller, printer, chooser, prompts,
-                {this, [this] { OnPaperChanged(); },
+                {this, [this] { Refresh(); },
                  [this](const QString& text) { emit statusMessage(text); }}) {
   // The window is white, like the paper whose edge is drawn on it.
   QPalette palette = viewport()->palette();
@@ -70,34 +70,33 @@ CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, Fi
   viewport()->setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::NoFrame);
-  // Commands elsewhere (the settings dialogs) may show another display or change the paper:
-  // the page is sized for whatever is shown now.
-  connect(this, &CQelView::displayChanged, this, &CQelView::UpdateScrollBars);
 }
 
 void CQelView::OnInitialUpdate() {
   lineStep_ = ViewController::ScrollSizesFor(screenWidth_).line;
-  OnUpdate();
+  ShowDocumentStart();
 }
 
-void CQelView::OnUpdate() {
+void CQelView::Refresh() {
+  controller_.CountPages();
+  UpdateScrollBars();
+  viewport()->update();
+  emit displayChanged();
+}
+
+void CQelView::ShowDocumentStart() {
   controller_.OnUpdate();
-  UpdateScrollBars();
-  viewport()->update();
-  emit displayChanged();
-}
-
-void CQelView::OnPaperChanged() {
-  UpdateScrollBars();
-  viewport()->update();
-  emit displayChanged();
+  controller_.ShowDocumentStart();
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(0);
+  Refresh();
 }
 
 void CQelView::SetCircleMethod(CircleMethod method) {
   controller_.state().results.SetCircleMethod(method);
   if (profile_ != nullptr)
     profile_->SetValue(kProfileSection, kCircleMethodKey, CircleMethodName(method));
-  OnUpdate();
+  Refresh();
 }
 
 CircleMethod CQelView::circleMethod() const {
@@ -168,7 +167,8 @@ void CQelView::UpdateScrollBars() {
 
 void CQelView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollBars();
+  // A page fitted to the window takes another zoom, which the status bar shows.
+  Refresh();
 }
 
 void CQelView::scrollContentsBy(int, int) {
@@ -204,10 +204,7 @@ void CQelView::keyPressEvent(QKeyEvent* event) {
   const PagingKeyResult result =
       PressPagingKey(controller_, key, {bar->value(), bar->maximum(), bar->pageStep()});
   bar->setValue(result.scroll);
-  if (result.repaint) {
-    viewport()->update();
-    emit displayChanged();
-  }
+  if (result.repaint) Refresh();
   event->accept();
 }
 
@@ -233,8 +230,7 @@ void CQelView::SetZoom(const DisplayZoom& zoom) {
   horizontalScrollBar()->setValue(centred.x);
   verticalScrollBar()->setValue(centred.y);
   SaveZoom();
-  viewport()->update();
-  emit displayChanged();
+  Refresh();
 }
 
 void CQelView::ZoomIn() {
@@ -276,16 +272,12 @@ QString CQelView::ZoomText() const {
 
 void CQelView::OnDisplayCommand(CommandId command) {
   controller_.OnDisplayCommand(command);
-  UpdateScrollBars();
-  viewport()->update();
-  emit displayChanged();
+  Refresh();
 }
 
 void CQelView::OnToolbarCommand(CommandId command) {
   controller_.OnToolbarCommand(command);
-  UpdateScrollBars();
-  viewport()->update();
-  emit displayChanged();
+  Refresh();
 }
 
 }  // namespace qel

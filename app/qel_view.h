@@ -26,16 +26,20 @@ class CQelView : public QAbstractScrollArea {
   CQelView(ViewController& controller, QtApplicationPrinter& printer, FileChooser& chooser,
            PromptService& prompts, int screenWidth, QWidget* parent = nullptr);
 
-  // The first update, then the scroll area.
+  // The first update, then the scroll area, showing the document from its start.
   void OnInitialUpdate();
-  // After every change of the document: settings, printer page and a repaint.
-  void OnUpdate();
+  // The one way the window learns of a change of the document, the settings or what is shown:
+  // the page count is worked out again (a page beyond it goes back to 1), a fitted zoom is
+  // fitted again, the scroll ranges are set, the page is repainted, and displayChanged tells the
+  // frame to refresh its check marks, status bar and command states. Every command ends here.
+  void Refresh();
+  // A document was opened or made new: after an update, the view shows it from its start, the
+  // first figure with content (the strip figure, else the rectangle/circle figure) at the top
+  // of page 1.
+  void ShowDocumentStart();
   // How circles are computed; a change is kept in the profile and recomputes what is shown.
   void SetCircleMethod(CircleMethod method);
   CircleMethod circleMethod() const;
-  // The printer's paper may have changed: the page is sized and fitted again.
-  void OnPaperChanged();
-
   // Where the zoom of each display is kept between runs (nullptr: for this run only); the
   // zooms kept there are read at once.
   void UseProfile(Profile* profile);
@@ -66,7 +70,8 @@ class CQelView : public QAbstractScrollArea {
   ViewPrinting& printing() { return printing_; }
 
  signals:
-  // The display, its page or its zoom changed: check marks and the status bar need refreshing.
+  // Sent by Refresh only: the display, its page, its zoom or the document changed, and check
+  // marks, the status bar and the command states need refreshing.
   void displayChanged();
   // A short note for the status bar, such as where a PDF file went.
   void statusMessage(const QString& text);

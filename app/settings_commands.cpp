@@ -34,7 +34,8 @@ void OnScale(CQelApp& app, Problem problem) {
     CScaleDlg dialog(model, prompts, app.mainFrame());
     return dialog.exec() == QDialog::Accepted;
   };
-  steps.repaint = [&app] { RepaintView(app); };
+  // The dialog may open again: the view behind it shows the values stored.
+  steps.repaint = [&app] { app.mainFrame()->view()->Refresh(); };
   if (RunScaleCommand(problem, state.geometry, state.settings, state.view, prompts, steps))
     SaveSettingsFile(state.settings, prompts);
 }
@@ -48,16 +49,9 @@ void OnStandardValues(CQelApp& app, Problem kind) {
     SaveSettingsFile(state.settings, app.services().prompts);
     MoveDisplayToProblem(state.view, state.settings, kind);
   }
-  RepaintView(app);
 }
 
 }  // namespace
-
-void RepaintView(CQelApp& app) {
-  CQelView* view = app.mainFrame()->view();
-  view->viewport()->update();
-  emit view->displayChanged();
-}
 
 void OnStripScale(CQelApp& app) {
   OnScale(app, Problem::Strip);
@@ -76,7 +70,6 @@ void OnLineMarginDigits(CQelApp& app) {
     StoreLineMarginSettings(model, state.geometry, state.settings, state.view);
     SaveSettingsFile(state.settings, app.services().prompts);
   }
-  RepaintView(app);
 }
 
 void OnStripStandardValues(CQelApp& app) {
@@ -91,7 +84,6 @@ void OnChooseFont(CQelApp& app, int slot) {
   ApplicationState& state = app.state();
   ChooseSlotFont(slot, state.settings, state.fonts, *app.services().fontChooser,
                  app.services().prompts);
-  RepaintView(app);
 }
 
 void OnKeyBehaviour(CQelApp& app) {
@@ -108,7 +100,6 @@ void OnHelp(CQelApp& app) {
   const HelpModel model(app.state().settings.dataFolder, services.prompts);
   CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
   dialog.exec();
-  RepaintView(app);
 }
 
 void ConnectSettingsCommands(CQelApp& app) {

@@ -10,9 +10,6 @@ class CQelApp;
 // load menus, to the menu of the application's main window.
 void ConnectSettingsCommands(CQelApp& app);
 
-// Repaints the view after a command and refreshes what depends on the display shown.
-void RepaintView(CQelApp& app);
-
 // "縮尺 帯状荷重" / "縮尺 長方形円形": the scales and print range of a figure; saved in Sys.ndx.
 void OnStripScale(CQelApp& app);
 void OnRectScale(CQelApp& app);

@@ -4,7 +4,6 @@
 #include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
-#include "app/settings_commands.h"
 #include "dialogs/display_moves.h"
 #include "dialogs/page_model.h"
 #include "dialogs/qt/page_dlg.h"
@@ -21,7 +20,6 @@ void OnTitleStyle(CQelApp& app, Problem problem) {
     model.Apply(state.tables);
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
-  RepaintView(app);
 }
 
 void OnPage(CQelApp& app, Problem problem) {
@@ -34,7 +32,6 @@ void OnPage(CQelApp& app, Problem problem) {
     model.Apply(state.tables);
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
-  RepaintView(app);
 }
 
 void ConnectStyleCommands(CQelApp& app) {

@@ -19,7 +19,6 @@ enum class CommandId : int {
   StripTitleStyle = 32794,
   StripLoad1 = 32771,
   StripLoad2 = 32772,
-  StripSpacer = 32773,  // the blank item; it never does anything
   StripPoints = 32774,
   StripPage = 32799,
   // Rectangle/circle menu.

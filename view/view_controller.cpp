@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "document/style_defaults.h"
 #include "platform/messages.h"
@@ -13,6 +14,7 @@
 #include "view/figure_pages.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
+#include "view/report.h"
 
 namespace qel {
 
@@ -82,6 +84,28 @@ void ViewController::OnUpdate() {
   state_.view.screenLeftX = s.stripLeftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
+}
+
+void ViewController::ShowDocumentStart() {
+  const bool planOnly = !DisplayHasContent(state_.tables, DisplayMode::StripFigure) &&
+                        DisplayHasContent(state_.tables, DisplayMode::RectCircleFigure);
+  OnDisplayCommand(planOnly ? CommandId::ShowRectCircleFigure : CommandId::ShowStripFigure);
+}
+
+void ViewController::OnNewDocument() {
+  // The first settings load of a start, on settings of its own that read no fonts: it finds the
+  // data folder, reads the settings file as it is now and copies its standard titles and grid
+  // into the emptied tables.
+  SystemSettings firstStart;
+  firstStart.loaded.fontsRead = true;
+  FontSlots unread;
+  LoadSettingsWithStyleDefaults(firstStart, unread, state_.tables, paths_, prompts_);
+  // Of the values read, the document keeps those its file holds: the scales and print ranges,
+  // taken over through the setting lines a save writes them to. The tables' own lines stay
+  // empty, as on a first start.
+  auto scaleLines = std::make_unique<DocumentTables>();
+  SettingsToLines(firstStart, *scaleLines);
+  LinesToSettings(*scaleLines, state_.settings);
 }
 
 void ViewController::ReadDeviceGeometry() {

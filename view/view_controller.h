@@ -48,6 +48,15 @@ class ViewController {
   void OnUpdate();
   // The printer's page size, and print ranges defaulted where they are not positive.
   void ReadDeviceGeometry();
+  // After a document was opened or made new: the first figure with content is shown (the strip
+  // figure, else the rectangle/circle figure; the strip figure when neither has any), at page 1
+  // and the figure's left X.
+  void ShowDocumentStart();
+  // "新規作成", once the tables were emptied: the document takes what a first start of the
+  // program gives it from the data folder, the scales and print ranges of the settings file and
+  // its standard titles and grid. The user's own settings (lines, colours, margins, digits,
+  // fonts, the Enter key) are no part of a document and stay as they are.
+  void OnNewDocument();
 
   // Paints page currentPage of the current display on the screen, then its page number, at the
   // display's zoom: the page is laid out at the device's resolution and drawn at that

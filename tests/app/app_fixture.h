@@ -51,12 +51,11 @@ class AppTest : public ::testing::Test {
   }
   CMainFrame& frame() { return *app->mainFrame(); }
   CQelView& view() { return *frame().view(); }
-  QAction& Action(int id) {
-    QAction* action = frame().CommandAction(static_cast<CommandId>(id));
-    EXPECT_NE(action, nullptr) << id;
+  QAction& Action(CommandId id) {
+    QAction* action = frame().CommandAction(id);
+    EXPECT_NE(action, nullptr) << static_cast<int>(id);
     return *action;
   }
-  QAction& Action(CommandId id) { return Action(static_cast<int>(id)); }
   ApplicationState& state() { return app->state(); }
   std::string DataFolder() const { return home.path() + "/Vardamo/Qel6"; }
 

@@ -19,6 +19,7 @@
 
 #include "app/app_fixture.h"
 #include "app/modal_script.h"
+#include "bench/worst_document.h"
 #include "dialogs/qt/load_list_dlg.h"
 #include "document/excluded_loads.h"
 #include "document/load_lists.h"
@@ -70,7 +71,7 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
     Type("", Qt::Key_Escape);
     Click(dialog, "ok");
   });
-  Action(32771).trigger();
+  Action(CommandId::StripLoad1).trigger();
   EXPECT_EQ(CountStripRows(state().tables, 1), 3);
   EXPECT_EQ(state().tables.stripLoads[1][3][strip_col::kX4], "12");
   EXPECT_TRUE(app->document().IsModified());
@@ -81,11 +82,12 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
     Fill(dialog, {{"x1", "2"}, {"x2", "6"}, {"z1", "1"}, {"z2", "3"}});
     Click(dialog, "ok");
   });
-  Action(32774).trigger();
+  Action(CommandId::StripPoints).trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_NE(Screen(), emptyFigure);  // the figure draws the pieces and the points
 
-  Action(32790).trigger();  // the results of the four points, computed by the paint
+  Action(CommandId::ShowStripResults)
+      .trigger();  // the results of the four points, computed by the paint
   Screen();
   EXPECT_EQ(state().results.stripKey(), StripResultsKey(state().tables));
   const int computed = state().results.stripComputations();
@@ -96,14 +98,14 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
   const DocumentTables entered = state().tables;
   const std::string path = files.File("entered.qdw");
   chooser.ChooseNext(path);
-  Action(57603).trigger();  // untitled: asks for a name
+  Action(CommandId::FileSave).trigger();  // untitled: asks for a name
   EXPECT_FALSE(app->document().IsModified());
   EXPECT_EQ(frame().windowTitle(), "entered.qdw[*] - 地中の鉛直増加応力 Qel Ver.6");
-  Action(57600).trigger();  // saved: no question
+  Action(CommandId::FileNew).trigger();  // saved: no question
   EXPECT_TRUE(prompts.shown().empty());
   EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
   chooser.ChooseNext(path);
-  Action(57601).trigger();
+  Action(CommandId::FileOpen).trigger();
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
       for (int column = 1; column <= kStripColumns; ++column)
@@ -115,22 +117,26 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
 }
 
 TEST_F(DataEntryCommandsTest, OkMovesToTheProblemsFigureAndCancelKeepsTheDisplay) {
+  // Rectangle/circle data of several pages, so that a page kept can be told from page 1.
+  FillWorstDocument(state(), false);
   struct Case {
-    int command;
+    CommandId command;
     const char* button;
     DisplayMode after;
   };
-  for (const Case& c : {Case{32774, "ok", DisplayMode::StripFigure},
-                        Case{32774, "cancel", DisplayMode::RectCircleData},
-                        Case{32771, "ok", DisplayMode::StripFigure},
-                        Case{32776, "ok", DisplayMode::RectCircleData}}) {
-    Action(32791).trigger();  // the rectangle/circle data
-    state().view.currentPage = 2;
+  for (const Case& c : {Case{CommandId::StripPoints, "ok", DisplayMode::StripFigure},
+                        Case{CommandId::StripPoints, "cancel", DisplayMode::RectCircleData},
+                        Case{CommandId::StripLoad1, "ok", DisplayMode::StripFigure},
+                        Case{CommandId::CircleLoads, "ok", DisplayMode::RectCircleData}}) {
+    Action(CommandId::ShowRectCircleData).trigger();  // the rectangle/circle data
+    QTest::keyClick(&view(), Qt::Key_End);
+    const int last = state().view.currentPage;
+    ASSERT_GE(last, 2);
     const char* button = c.button;
     script.Then([button](QWidget& dialog) { Click(dialog, button); });
     Action(c.command).trigger();
-    EXPECT_EQ(state().view.displayMode, c.after) << c.command;
-    EXPECT_EQ(state().view.currentPage, c.after == DisplayMode::RectCircleData ? 2 : 1);
+    EXPECT_EQ(state().view.displayMode, c.after) << static_cast<int>(c.command);
+    EXPECT_EQ(state().view.currentPage, c.after == DisplayMode::RectCircleData ? last : 1);
     EXPECT_TRUE(frame().CommandAction(CommandId::ShowStripFigure)->isChecked() ==
                 (c.after == DisplayMode::StripFigure));
   }
@@ -148,7 +154,7 @@ TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt)
         EXPECT_EQ(dialog.findChild<QLineEdit*>("x1")->text(), "-1");
         Click(dialog, "cancel");
       });
-  Action(32774).trigger();
+  Action(CommandId::StripPoints).trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), 1);
   EXPECT_EQ(state().tables.stripPoints[1][point_col::kX], "-1");
@@ -167,7 +173,7 @@ TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt)
     }
     Click(dialog, "ok");
   });
-  Action(32777).trigger();
+  Action(CommandId::LatticePoints).trigger();
   EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), 2);
   EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x4「-2」"), 1);
 }
@@ -241,14 +247,14 @@ TEST_F(DataEntryCommandsTest, TheSortChoiceIsSharedByTheListsForTheWholeRun) {
     Click(dialog, "sortByTens");
     Click(dialog, "ok");
   });
-  Action(32775).trigger();
+  Action(CommandId::RectLoads).trigger();
   EXPECT_EQ(state().view.loadSortOption, 1);
   script.Then([](QWidget& dialog) {
     EXPECT_TRUE(dialog.findChild<QRadioButton*>("sortByTens")->isChecked());
     Click(dialog, "sortConsecutive");
     Click(dialog, "cancel");  // Cancel keeps the shared choice
   });
-  Action(32772).trigger();
+  Action(CommandId::StripLoad2).trigger();
   EXPECT_EQ(state().view.loadSortOption, 1);
 }
 
@@ -277,16 +283,16 @@ TEST_F(DataEntryCommandsTest, EveryPathThatWouldLoseChangesAsksFirst) {
       if (action->text().startsWith("&1 ")) action->trigger();
   };
   const Path paths[] = {
-      {"new", [this] { Action(57600).trigger(); }, true},
+      {"new", [this] { Action(CommandId::FileNew).trigger(); }, true},
       {"open",
        [this, other] {
          chooser.ChooseNext(other);
-         Action(57601).trigger();
+         Action(CommandId::FileOpen).trigger();
        },
        true},
       {"recent file", recentFile, true},
       {"drop", drop, true},
-      {"exit", [this] { Action(57665).trigger(); }, false},
+      {"exit", [this] { Action(CommandId::AppExit).trigger(); }, false},
       {"close", [this] { frame().close(); }, false},
   };
   // The closed window must not end the test's application.

@@ -33,21 +33,22 @@ TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
   state().view.currentPage = 2;
 
   chooser.ChooseNext(path);
-  Action(57601).trigger();
+  Action(CommandId::FileOpen).trigger();
   ASSERT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(chooser.requests()[0].filters,
             (std::vector<FileTypeFilter>{{"地中の鉛直増加応力", {"qdw"}}, {"すべて", {}}}));
   EXPECT_EQ(app->document().GetPathName(), path);
   EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
-  // The view was updated: the data folder's settings are clamped, the page is still valid.
-  EXPECT_EQ(state().view.displayMode, DisplayMode::StripResults);
+  // The file is shown from its start: it has no strip loads, so the plan figure's page 1.
+  EXPECT_EQ(state().view.displayMode, DisplayMode::RectCircleFigure);
+  EXPECT_EQ(state().view.currentPage, 1);
   EXPECT_EQ(ReadBytes(LastFolderFile()), files.File("site") + "\r\n\r\n");
 
   // The second line of FileV.ndx survives the next open.
   WriteBytes(LastFolderFile(), "/elsewhere\r\nsecond line\r\n");
   const std::string other = Copy("embankment.qdw", "two/embankment.qdw");
   chooser.ChooseNext(other);
-  Action(57601).trigger();
+  Action(CommandId::FileOpen).trigger();
   EXPECT_EQ(chooser.requests()[1].startFolder, "/elsewhere");
   EXPECT_EQ(ReadBytes(LastFolderFile()), files.File("two") + "\r\nsecond line\r\n");
 }
@@ -60,11 +61,11 @@ TEST_F(FileMenuTest, FailedOpensLeaveDocumentPathAndLastFolderAlone) {
 
   const std::string missing = files.File("gone.qdw");
   chooser.ChooseNext(missing);
-  Action(57601).trigger();
+  Action(CommandId::FileOpen).trigger();
   const std::string text = Copy("embankment.qdw", "text.qdw");
   WriteBytes(text, "Not a data file\r\n");
   chooser.ChooseNext(text);
-  Action(57601).trigger();
+  Action(CommandId::FileOpen).trigger();
 
   ASSERT_EQ(prompts.shown().size(), 2u);
   EXPECT_EQ(prompts.shown()[0].text, "ファイルが見つかりません\n( " + missing + " )");
@@ -77,7 +78,7 @@ TEST_F(FileMenuTest, FailedOpensLeaveDocumentPathAndLastFolderAlone) {
 TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
   chooser.ChooseNext(files.File("copy"));
-  Action(57604).trigger();
+  Action(CommandId::FileSaveAs).trigger();
   EXPECT_EQ(chooser.requests().at(0).initialName, Example("embankment.qdw"));
   const std::string written = files.File("copy.qdw");
   EXPECT_EQ(app->document().GetPathName(), written);
@@ -88,7 +89,7 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   EXPECT_EQ(FormatDataFile(reread, state().results.Lattice(reread), 3), Snapshot());
 
   chooser.ChooseNext(files.File("copy.txt"));
-  Action(57604).trigger();
+  Action(CommandId::FileSaveAs).trigger();
   EXPECT_EQ(prompts.CountShown("標準の拡張子ではありません"), 1);
   EXPECT_FALSE(fs::exists(files.File("copy.txt")));
   EXPECT_EQ(app->document().GetPathName(), written);
@@ -97,14 +98,15 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
 TEST_F(FileMenuTest, NewThenSaveAsksForANameAndKeepsTheOldFile) {
   const std::string path = Copy("embankment.qdw", "old.qdw");
   ASSERT_TRUE(Start({QString::fromStdString(path)}));
-  Action(32790).trigger();
-  Action(57600).trigger();
+  Action(CommandId::ShowStripResults).trigger();
+  Action(CommandId::FileNew).trigger();
   EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
-  EXPECT_EQ(state().view.displayMode, DisplayMode::StripResults);  // the display stays
+  // The new document is shown from its start: the strip figure, as on a first start.
+  EXPECT_EQ(state().view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(frame().windowTitle(), "無題[*] - 地中の鉛直増加応力 Qel Ver.6");
   const std::string fresh = files.File("fresh.qdw");
   chooser.ChooseNext(fresh);
-  Action(57603).trigger();
+  Action(CommandId::FileSave).trigger();
   ASSERT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(chooser.requests()[0].kind, FileDialogKind::Save);
   EXPECT_EQ(ReadBytes(path), ReadBytes(Example("embankment.qdw")));

@@ -1,6 +1,7 @@
 // The main window's menu, tool bar, status bar and about box.
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,8 @@
 
 #include "app/about_box.h"
 #include "app/app_fixture.h"
+#include "app/commands.h"
+#include "app/menu_definition.h"
 #include "app/verification_dialog.h"
 
 namespace qel::test {
@@ -28,128 +31,100 @@ int OpaquePixels(const QImage& image) {
   return count;
 }
 
-// The id of a menu item that opens a submenu or a dialog of its own rather than a command.
-constexpr int kNotACommand = -1;
-
-struct Item {
-  int id;  // 0: a separator
-  const char* text;
-  bool enabled;
-  const char* shortcut = "";
-};
-
-struct Menu {
-  const char* title;
-  std::vector<Item> items;
-};
-
-// The menu as the user sees it, recent files left out.
-const std::vector<Menu>& ExpectedMenus() {
-  static const std::vector<Menu> menus = {
-      {"ﾌｧｲﾙ(&F)",
-       {{57600, "新規作成(&N)", true, "Ctrl+N"},
-        {57601, "開く(&O)...", true, "Ctrl+O"},
-        {57603, "上書き保存(&S)", true, "Ctrl+S"},
-        {57604, "名前を付けて保存(&A)...", true},
-        {32815, "報告書をPDFで保存(&D)...", true},
-        {0, "", true},
-        {57607, "印刷(&P)...", true, "Ctrl+P"},
-        {32816, "すべての表示を印刷(&L)...", true},
-        {57609, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", true},
-        {57606, "ﾌﾟﾘﾝﾀの設定(&R)...", true},
-        {0, "", true},
-        {0, "", true},
-        {57665, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", true}}},
-      {"帯状荷重(&A)",
-       {{32794, "タイトル・様式(&T)", true},
-        {32771, "荷重1 (&1)", true},
-        {32772, "荷重2 (&2)", true},
-        {32773, "　", false},
-        {32774, "計算点(&X)", true},
-        {0, "", true},
-        {32799, "ページ(&P)", true}}},
-      {"長方形円形荷重(&B)",
-       {{32795, "タイトル・様式(&T)", true},
-        {32775, "長方形荷重(&R)", true},
-        {32776, "円形荷重(&C)", true},
-        {32777, "計算点(&X)", true},
-        {0, "", true},
-        {32800, "ページ(&P)", true}}},
-      {"表示(&V)",
-       {{59392, "ﾂｰﾙ ﾊﾞｰ(&T)", true},
-        {59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", true},
-        {0, "", true},
-        {32785, "帯状荷重図", true},
-        {32789, "帯状荷重データ", true},
-        {32790, "帯状荷重計算結果", true},
-        {0, "", true},
-        {32786, "長方形円形図", true},
-        {32791, "長方形円形データ", true},
-        {32792, "長方形円形計算結果", true},
-        {0, "", true},
-        {32810, "拡大(&I)", true, "Ctrl++"},
-        {32811, "縮小(&O)", true, "Ctrl+-"},
-        {32812, "印刷サイズ 100%(&Z)", true, "Ctrl+0"},
-        {32813, "ページ全体(&P)", true},
-        {32814, "幅に合わせる(&W)", true}}},
-      {"設定(&S)",
-       {{32778, "縮尺 帯状荷重(&A)", true},
-        {32788, "縮尺 長方形円形(&B)", true},
-        {0, "", true},
-        {32779, "線種・マージン・桁数(&Y)", true},
-        {0, "", true},
-        {32801, "標準値 帯状荷重(&C)", true},
-        {32802, "標準値 長方形円形(&D)", true},
-        {0, "", true},
-        {32780, "フォント タイトル(&0)", true},
-        {32781, "フォント 帯状荷重(&1)", true},
-        {32782, "フォント 長方形円形(&2)", true},
-        {32784, "フォント ページ(&3)", true},
-        {0, "", true},
-        {32803, "キーの動作(&E)", true},
-        {0, "", true},
-        {kNotACommand, "円形荷重の計算方法", true}}},
-      {"ﾍﾙﾌﾟ(&H)",
-       {{57664, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", true},
-        {57670, "操作＆ヘルプ(&H)", true},
-        {kNotACommand, "計算の検証...", true}}},
-  };
-  return menus;
-}
-
-TEST_F(AppTest, MenuTextsCommandsAndDisabledDialogs) {
+// The menu bar holds the menus of the one menu definition, item for item: each command's own
+// action with its text and shortcut, enabled by its handler; the displays as one exclusive group.
+TEST_F(AppTest, MenusAreBuiltFromTheirDefinition) {
   ASSERT_TRUE(Start());
   const QList<QAction*> bar = frame().menuBar()->actions();
-  ASSERT_EQ(bar.size(), static_cast<int>(ExpectedMenus().size()));
+  ASSERT_EQ(bar.size(), static_cast<int>(MainMenus().size()));
+  const QActionGroup* displays = Action(CommandId::ShowStripFigure).actionGroup();
+  ASSERT_NE(displays, nullptr);
+  EXPECT_TRUE(displays->isExclusive());
+  int displayItems = 0;
   for (int m = 0; m < bar.size(); ++m) {
-    const Menu& expected = ExpectedMenus()[m];
-    SCOPED_TRACE(expected.title);
-    EXPECT_EQ(bar[m]->text(), QString::fromUtf8(expected.title));
-    QList<QAction*> items = bar[m]->menu()->actions();
-    // The placeholder of the empty recent-file list stands between two separators.
-    if (m == 0) items.removeAt(11);
-    ASSERT_EQ(items.size(), static_cast<int>(expected.items.size()));
-    for (int i = 0; i < items.size(); ++i) {
-      const Item& item = expected.items[i];
-      SCOPED_TRACE(item.text);
-      if (item.id == 0) {
-        EXPECT_TRUE(items[i]->isSeparator());
-        continue;
+    const MenuDefinition& definition = MainMenus()[m];
+    SCOPED_TRACE(definition.title);
+    EXPECT_EQ(bar[m]->text(), QString::fromUtf8(definition.title));
+    const QList<QAction*> items = bar[m]->menu()->actions();
+    int i = 0;
+    for (const MenuItem& item : definition.items) {
+      ASSERT_LT(i, items.size());
+      QAction* shown = items[i++];
+      switch (item.kind) {
+        case MenuItem::Kind::Command:
+        case MenuItem::Kind::ToggleCommand:
+        case MenuItem::Kind::DisplayCommand: {
+          const CommandText* text = FindCommandText(item.command);
+          ASSERT_NE(text, nullptr);
+          SCOPED_TRACE(text->menuText);
+          EXPECT_EQ(shown, frame().CommandAction(item.command));
+          EXPECT_EQ(shown->text(), QString::fromUtf8(text->menuText));
+          EXPECT_EQ(shown->shortcut().toString(),
+                    text->shortcut ? QString::fromUtf8(text->shortcut) : QString());
+          EXPECT_TRUE(shown->isEnabled());
+          const bool display = item.kind == MenuItem::Kind::DisplayCommand;
+          EXPECT_EQ(shown->isCheckable(), item.kind != MenuItem::Kind::Command ||
+                                              item.command == CommandId::ZoomFitPage ||
+                                              item.command == CommandId::ZoomFitWidth);
+          EXPECT_EQ(shown->actionGroup() == displays, display);
+          displayItems += display;
+          break;
+        }
+        case MenuItem::Kind::Separator:
+          EXPECT_TRUE(shown->isSeparator());
+          break;
+        case MenuItem::Kind::RecentFiles:
+          // No recent file yet: a disabled note in their place, then the separator.
+          EXPECT_EQ(shown->text(), QString::fromUtf8("最近使ったﾌｧｲﾙ"));
+          EXPECT_FALSE(shown->isEnabled());
+          ASSERT_LT(i, items.size());
+          EXPECT_TRUE(items[i++]->isSeparator());
+          break;
+        case MenuItem::Kind::CircleMethod:
+          ASSERT_NE(shown->menu(), nullptr);
+          EXPECT_EQ(shown->menu()->objectName(), "circleMethodMenu");
+          break;
+        case MenuItem::Kind::Verification:
+          EXPECT_EQ(shown->objectName(), "verifyCalculation");
+          break;
       }
-      if (item.id == kNotACommand) {
-        EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.text));
-        continue;
-      }
-      EXPECT_EQ(items[i], frame().CommandAction(static_cast<CommandId>(item.id)));
-      EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.text));
-      EXPECT_EQ(items[i]->isEnabled(), item.enabled);
-      EXPECT_EQ(items[i]->shortcut().toString(), QString::fromUtf8(item.shortcut));
+    }
+    EXPECT_EQ(i, items.size());
+  }
+  EXPECT_EQ(displayItems, 6);
+  EXPECT_EQ(displays->actions().size(), displayItems);
+}
+
+// What a user reads in the menus: the menu titles, the strip menu without a blank entry, the
+// usual shortcuts, and no item without a text.
+TEST_F(AppTest, MenusShowTheTextsAUserLooksFor) {
+  ASSERT_TRUE(Start());
+  const QList<QAction*> bar = frame().menuBar()->actions();
+  QStringList titles;
+  for (QAction* menu : bar)
+    titles << menu->text();
+  EXPECT_EQ(titles, QStringList({"ﾌｧｲﾙ(&F)", "帯状荷重(&A)", "長方形円形荷重(&B)", "表示(&V)",
+                                 "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+  QStringList strip;
+  for (QAction* item : bar.at(1)->menu()->actions())
+    if (!item->isSeparator()) strip << item->text();
+  EXPECT_EQ(strip, QStringList({"タイトル・様式(&T)", "荷重1 (&1)", "荷重2 (&2)", "計算点(&X)",
+                                "ページ(&P)"}));
+  const std::pair<CommandId, const char*> shortcuts[] = {{CommandId::FileNew, "Ctrl+N"},
+                                                         {CommandId::FileOpen, "Ctrl+O"},
+                                                         {CommandId::FileSave, "Ctrl+S"},
+                                                         {CommandId::FilePrint, "Ctrl+P"},
+                                                         {CommandId::ZoomActualSize, "Ctrl+0"}};
+  for (const auto& [id, keys] : shortcuts)
+    EXPECT_EQ(Action(id).shortcut().toString(), keys) << Action(id).text().toStdString();
+  for (QAction* menu : bar) {
+    for (QAction* item : menu->menu()->actions()) {
+      const QString text = item->text().trimmed().remove(QChar(0x3000));  // ideographic space
+      EXPECT_TRUE(item->isSeparator() || !text.isEmpty()) << menu->text().toStdString();
     }
   }
 }
 
-// Every dialog has its handler now; the mechanism is tried on the blank item, the one command
-// without a handler.
 // 設定 > 円形荷重の計算方法: the profile's choice at start, a change kept in the profile and used
 // for the results at once.
 TEST_F(AppTest, CircleMethodMenuTakesAndKeepsTheProfileChoice) {
@@ -187,49 +162,54 @@ TEST_F(AppTest, VerificationDialogShowsEveryFamily) {
   EXPECT_EQ(save->text(), QString::fromUtf8("PDFで保存"));
 }
 
+// A command is disabled until its handler is connected: a window whose dialogs are not connected
+// yet offers the load commands greyed out, and a handler connected later enables its command.
 TEST_F(AppTest, ALaterDialogEnablesItsCommand) {
   ASSERT_TRUE(Start());
+  CMainFrame bare(*app);
+  QAction* load = bare.CommandAction(CommandId::StripLoad1);
+  ASSERT_NE(load, nullptr);
+  EXPECT_FALSE(load->isEnabled());
   int opened = 0;
-  EXPECT_FALSE(Action(32773).isEnabled());
-  frame().SetCommandHandler(static_cast<CommandId>(32773), [&opened] { ++opened; });
-  EXPECT_TRUE(Action(32773).isEnabled());
-  Action(32773).trigger();
+  bare.SetCommandHandler(CommandId::StripLoad1, [&opened] { ++opened; });
+  EXPECT_TRUE(load->isEnabled());
+  load->trigger();
   EXPECT_EQ(opened, 1);
 }
 
 TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
   ASSERT_TRUE(Start());
   struct Button {
-    int id;
+    std::optional<CommandId> id;  // none: a separator
     const char* statusTip;
     const char* toolTip;
   };
   const std::vector<Button> expected = {
-      {57600, "新規にﾌｧｲﾙを作成", "新規ﾌｧｲﾙ"},
-      {57601, "既存のﾌｧｲﾙを開く", "開く"},
-      {57603, "作業中のﾌｧｲﾙを上書きして保存", "保存"},
-      {0, "", ""},
-      {57607, "作業中のﾌｧｲﾙを印刷", "印刷"},
-      {57664, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示", "ﾊﾞｰｼﾞｮﾝ情報"},
-      {0, "", ""},
-      {8001, "図を表示", "図"},
-      {8002, "データを表示", "データ"},
-      {8003, "計算結果を表示", "計算結果"},
-      {0, "", ""},
-      {32811, "ページを縮小して表示", "縮小"},
-      {32810, "ページを拡大して表示", "拡大"},
-      {32813, "ページ全体をウィンドウに合わせて表示", "ページ全体"},
-      {32814, "ページの幅をウィンドウに合わせて表示", "幅に合わせる"},
+      {CommandId::FileNew, "新規にﾌｧｲﾙを作成", "新規ﾌｧｲﾙ"},
+      {CommandId::FileOpen, "既存のﾌｧｲﾙを開く", "開く"},
+      {CommandId::FileSave, "作業中のﾌｧｲﾙを上書きして保存", "保存"},
+      {std::nullopt, "", ""},
+      {CommandId::FilePrint, "作業中のﾌｧｲﾙを印刷", "印刷"},
+      {CommandId::AppAbout, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示", "ﾊﾞｰｼﾞｮﾝ情報"},
+      {std::nullopt, "", ""},
+      {CommandId::ToolbarFigure, "図を表示", "図"},
+      {CommandId::ToolbarData, "データを表示", "データ"},
+      {CommandId::ToolbarResults, "計算結果を表示", "計算結果"},
+      {std::nullopt, "", ""},
+      {CommandId::ZoomOut, "ページを縮小して表示", "縮小"},
+      {CommandId::ZoomIn, "ページを拡大して表示", "拡大"},
+      {CommandId::ZoomFitPage, "ページ全体をウィンドウに合わせて表示", "ページ全体"},
+      {CommandId::ZoomFitWidth, "ページの幅をウィンドウに合わせて表示", "幅に合わせる"},
   };
   const QList<QAction*> buttons = frame().toolBar()->actions();
   ASSERT_EQ(buttons.size(), static_cast<int>(expected.size()));
   for (int i = 0; i < buttons.size(); ++i) {
     SCOPED_TRACE(i);
-    if (expected[i].id == 0) {
+    if (!expected[i].id) {
       EXPECT_TRUE(buttons[i]->isSeparator());
       continue;
     }
-    EXPECT_EQ(buttons[i]->data().toInt(), expected[i].id);
+    EXPECT_EQ(buttons[i]->data().toInt(), static_cast<int>(*expected[i].id));
     EXPECT_EQ(buttons[i]->statusTip(), QString::fromUtf8(expected[i].statusTip));
     EXPECT_EQ(buttons[i]->toolTip(), QString::fromUtf8(expected[i].toolTip));
     // Icons drawn for the 16-pixel bar and for screens that double it.
@@ -249,7 +229,7 @@ TEST_F(AppTest, StatusBarShowsTheIdleTextBetweenPrompts) {
   EXPECT_EQ(idle->text(), "図は←→、データ・結果は↑↓PageUp PageDownで改ページ");
   EXPECT_TRUE(idle->isVisible());
   // A prompt covers it while a command is pointed at, and the idle text comes back after.
-  QStatusTipEvent tip(Action(57601).statusTip());
+  QStatusTipEvent tip(Action(CommandId::FileOpen).statusTip());
   QApplication::sendEvent(&frame(), &tip);
   EXPECT_EQ(frame().statusBar()->currentMessage(), "既存のﾌｧｲﾙを開く");
   EXPECT_FALSE(idle->isVisible());
@@ -266,22 +246,22 @@ TEST_F(AppTest, StatusBarTellsWhenTheFigureIsCutAtItsPageLimit) {
   const std::string notice = app->controller().FigureNotice();
   ASSERT_FALSE(notice.empty());
   EXPECT_EQ(idle->text().toStdString(), notice);
-  Action(32789).trigger();  // the strip data: no notice, the idle text again
+  Action(CommandId::ShowStripData).trigger();  // the strip data: no notice, the idle text again
   EXPECT_EQ(idle->text(), "図は←→、データ・結果は↑↓PageUp PageDownで改ページ");
 }
 
 TEST_F(AppTest, ToolBarAndStatusBarCanBeHiddenFromTheViewMenu) {
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(Action(59392).isChecked());
-  EXPECT_TRUE(Action(59393).isChecked());
-  Action(59392).trigger();
-  Action(59393).trigger();
+  EXPECT_TRUE(Action(CommandId::ViewToolBar).isChecked());
+  EXPECT_TRUE(Action(CommandId::ViewStatusBar).isChecked());
+  Action(CommandId::ViewToolBar).trigger();
+  Action(CommandId::ViewStatusBar).trigger();
   EXPECT_FALSE(frame().toolBar()->isVisible());
   EXPECT_FALSE(frame().statusBar()->isVisible());
-  EXPECT_FALSE(Action(59392).isChecked());
-  Action(59392).trigger();
+  EXPECT_FALSE(Action(CommandId::ViewToolBar).isChecked());
+  Action(CommandId::ViewToolBar).trigger();
   EXPECT_TRUE(frame().toolBar()->isVisible());
-  EXPECT_TRUE(Action(59392).isChecked());
+  EXPECT_TRUE(Action(CommandId::ViewToolBar).isChecked());
 }
 
 TEST_F(AppTest, AboutBoxShowsTitleAndVersion) {
@@ -297,7 +277,7 @@ TEST_F(AppTest, AboutBoxShowsTitleAndVersion) {
     hasIcon = !box->findChild<QLabel*>("icon")->pixmap().isNull();
     box->close();
   });
-  Action(57664).trigger();
+  Action(CommandId::AppAbout).trigger();
   EXPECT_EQ(caption, "ﾊﾞｰｼﾞｮﾝ情報");
   EXPECT_EQ(title, "地中の鉛直増加応力");
   EXPECT_EQ(version, "Qel Version 6 R002");
@@ -306,7 +286,7 @@ TEST_F(AppTest, AboutBoxShowsTitleAndVersion) {
 
 TEST_F(AppTest, ExitClosesTheWindowWithoutAsking) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
-  Action(57665).trigger();
+  Action(CommandId::AppExit).trigger();
   EXPECT_FALSE(frame().isVisible());
   EXPECT_TRUE(prompts.shown().empty());
 }

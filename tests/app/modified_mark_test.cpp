@@ -2,9 +2,6 @@
 // changed the bytes a save of the document writes.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <set>
@@ -12,26 +9,11 @@
 #include <vector>
 
 #include "app/app_fixture.h"
-#include "app/dialog_driver.h"
-#include "app/modal_script.h"
-#include "dialogs/qt/load_list_dlg.h"
+#include "app/command_changes.h"
 #include "document/document_save.h"
 
 namespace qel::test {
 namespace {
-
-using Fields = std::vector<std::pair<const char*, const char*>>;
-
-// What a case does in the dialog its command opens, then OK; or what the chooser a command asks
-// answers.
-struct Change {
-  enum Kind { TypeThenOk, CellThenOk, DigitsThenOk, ClickThenOk, Close, Font, Pdf } kind;
-  Fields fields = {};     // TypeThenOk: typed and left, in order
-  ListCell cell = {};     // CellThenOk: the load list cell given fields[0].second
-  int position = 0;       // DigitsThenOk: the list position of the decimals of dP
-  const char* name = "";  // ClickThenOk: the button; Pdf: the file chosen
-  FontChoice font = {};   // Font: the font chosen
-};
 
 struct MarkCase {
   const char* name;
@@ -56,63 +38,8 @@ class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<Ma
     EXPECT_TRUE(SaveDocument(path, copy, state().results, state().settings, prompts));
     return ReadBytes(path);
   }
-  // Queues the dialog steps or the chooser's answer of `change`.
-  void Queue(const Change& change) {
-    switch (change.kind) {
-      case Change::Font:
-        fontChooser.ChooseNext(change.font);
-        return;
-      case Change::Pdf:
-        chooser.ChooseNext(files.File(change.name));
-        return;
-      case Change::Close:
-        script.Then([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
-        return;
-      default:
-        break;
-    }
-    script.Then([change](QWidget& dialog) {
-      if (change.kind == Change::TypeThenOk) {
-        for (const auto& [field, text] : change.fields) {
-          Type(dialog, field, QString::fromUtf8(text));
-          Leave(dialog, field);
-        }
-      } else if (change.kind == Change::CellThenOk) {
-        auto& list = dynamic_cast<LoadListDialog&>(dialog);
-        ASSERT_TRUE(list.OpenCellEdit(change.cell));
-        list.cellEditor()->setText(QString::fromUtf8(change.fields[0].second));
-        list.EndCellEdit();
-      } else if (change.kind == Change::DigitsThenOk) {
-        dialog.findChild<QComboBox*>("stressDigits")->setCurrentIndex(change.position);
-      } else if (change.kind == Change::ClickThenOk && *change.name != 0) {
-        Click(dialog, change.name);
-      }
-      Click(dialog, "ok");
-    });
-  }
-
   ModalScript script;
 };
-
-Change Typed(Fields fields) {
-  return {Change::TypeThenOk, std::move(fields)};
-}
-Change Cell(int row, int column, const char* text) {
-  return {Change::CellThenOk, {{"", text}}, {row, column}};
-}
-Change Digits(int position) {
-  return {Change::DigitsThenOk, {}, {}, position};
-}
-Change Clicked(const char* button = "") {
-  return {Change::ClickThenOk, {}, {}, 0, button};
-}
-Change Pdf(const char* file) {
-  return {Change::Pdf, {}, {}, 0, file};
-}
-Change Font(FontChoice font) {
-  return {Change::Font, {}, {}, 0, "", std::move(font)};
-}
-const Change kClose{Change::Close};
 
 const char* const kStrip = "embankment.qdw";  // strip loads and points, no lattice
 const char* const kPlan = "building.qdw";     // rectangles, a circle and a lattice
@@ -161,7 +88,7 @@ TEST_P(ModifiedMarkTest, IsSetExactlyWhenTheSavedBytesChange) {
   ASSERT_TRUE(Start({QString::fromStdString(Example(c.example))}));
   ASSERT_FALSE(app->document().IsModified());
   const std::string before = SavedBytes("before.qdw");
-  Queue(c.change);
+  QueueChange(c.change, script, chooser, fontChooser, files);
   frame().CommandAction(c.command)->trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(chooser.pending(), 0u);
@@ -184,7 +111,6 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::FileSave,
     CommandId::FileSaveAs,
     CommandId::AppExit,
-    CommandId::StripSpacer,
     CommandId::ViewToolBar,
     CommandId::ViewStatusBar,
     CommandId::ShowStripFigure,

@@ -25,14 +25,14 @@ int PdfPageCount(const std::string& path) {
 
 TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
-  Action(32792).trigger();
+  Action(CommandId::ShowRectCircleResults).trigger();
   state().view.currentPage = 2;
   const int printed = view().printing().CountPrintedPages(app->printer().printer());
   ASSERT_GE(printed, 2);
   EXPECT_EQ(app->printer().printer().resolution(), 600);
 
   chooser.ChooseNext(files.File("results"));
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
 
   ASSERT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(chooser.requests()[0].filters, (std::vector<FileTypeFilter>{{"PDF", {"pdf"}}}));
@@ -50,13 +50,13 @@ TEST_F(AppTest, PrintingAResultsDisplayWritesAllItsPagesToPdf) {
 // and no blank page added.
 TEST_F(AppTest, PrintedPagesFollowThePrinterNotTheScreen) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
-  Action(32790).trigger();
+  Action(CommandId::ShowStripResults).trigger();
   app->printer().printer().setResolution(100);
   const int screen = view().controller().CountPages();
   const int printer = view().printing().CountPrintedPages(app->printer().printer());
   ASSERT_NE(screen, printer);
   chooser.ChooseNext(files.File("strip.pdf"));
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
   EXPECT_EQ(PdfPageCount(files.File("strip.pdf")), printer);
   EXPECT_EQ(view().controller().CountPages(), screen);  // the screen's layout is untouched
 }
@@ -64,7 +64,7 @@ TEST_F(AppTest, PrintedPagesFollowThePrinterNotTheScreen) {
 TEST_F(AppTest, PrintingToAFolderThatCannotBeWrittenSaysSo) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("embankment.qdw"))}));
   chooser.ChooseNext(files.File("no/such/folder/out.pdf"));
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
   EXPECT_EQ(
       prompts.CountShown(MessageText(MessageId::SaveFailedBecause,
                                      files.File("no/such/folder/out.pdf"), std::strerror(ENOENT))),
@@ -74,7 +74,7 @@ TEST_F(AppTest, PrintingToAFolderThatCannotBeWrittenSaysSo) {
 
 TEST_F(AppTest, PreviewShowsThePrintedPages) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
-  Action(32792).trigger();
+  Action(CommandId::ShowRectCircleResults).trigger();
   const int printed = view().printing().CountPrintedPages(app->printer().printer());
   int previewed = -1;
   QTimer::singleShot(0, [&] {
@@ -86,7 +86,7 @@ TEST_F(AppTest, PreviewShowsThePrintedPages) {
     }
     dialog->close();
   });
-  Action(57609).trigger();
+  Action(CommandId::FilePrintPreview).trigger();
   EXPECT_EQ(previewed, printed);
   EXPECT_FALSE(state().view.printing);
 }
@@ -98,14 +98,14 @@ TEST_F(AppTest, PageSetUpReadsThePaperAgain) {
   QTimer::singleShot(0, [] {
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
   });
-  Action(57606).trigger();
+  Action(CommandId::FilePrintSetup).trigger();
   EXPECT_EQ(state().geometry.paperWidthMm, 210);
   EXPECT_EQ(state().geometry.paperHeightMm, 297);
 }
 
 TEST_F(AppTest, CancelledPrintingWritesNothing) {
   ASSERT_TRUE(Start());
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
   EXPECT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(view().printing().lastPdfPath(), "");
   EXPECT_TRUE(prompts.shown().empty());
@@ -118,7 +118,7 @@ TEST_F(AppTest, PrintingWithoutAPrinterSaysSoAndProposesTheDocumentsPdf) {
   WriteBytes(document, ReadBytes(Example("embankment.qdw")));
   ASSERT_TRUE(Start({QString::fromStdString(document)}));
   chooser.ChooseNext(files.File("printed"));
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
   ASSERT_EQ(chooser.requests().size(), 1u);
   const FileDialogRequest& request = chooser.requests()[0];
   EXPECT_EQ(request.title, "プリンタがありません - PDFファイルに保存");
@@ -132,7 +132,7 @@ TEST_F(AppTest, PrintingWithoutAPrinterSaysSoAndProposesTheDocumentsPdf) {
   app.reset();
   ASSERT_TRUE(Start());
   chooser.CancelNext();
-  Action(57607).trigger();
+  Action(CommandId::FilePrint).trigger();
   ASSERT_EQ(chooser.requests().size(), 2u);
   EXPECT_EQ(chooser.requests()[1].initialName, "無題.pdf");
   EXPECT_EQ(chooser.requests()[1].startFolder, "");
@@ -142,7 +142,7 @@ TEST_F(AppTest, PrintingWithoutAPrinterSaysSoAndProposesTheDocumentsPdf) {
 // without a printer writes the same pages.
 TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   ASSERT_TRUE(Start({QString::fromStdString(Example("building.qdw"))}));
-  Action(32791).trigger();
+  Action(CommandId::ShowRectCircleData).trigger();
   state().view.currentPage = 1;
   const std::vector<ReportPage> expected = ReportPages(view().controller(), 600, 600);
   int sum = 0;
@@ -153,7 +153,7 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   ASSERT_GE(sum, 3);
 
   chooser.ChooseNext(files.File("report.pdf"));
-  Action(32815).trigger();
+  Action(CommandId::FileSaveReport).trigger();
   ASSERT_EQ(chooser.requests().size(), 1u);
   EXPECT_EQ(chooser.requests()[0].title, "報告書をPDFで保存");
   EXPECT_EQ(chooser.requests()[0].initialName, "building.pdf");
@@ -163,7 +163,7 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   EXPECT_NE(frame().statusBar()->currentMessage().indexOf("report.pdf"), -1);
 
   chooser.ChooseNext(files.File("all.pdf"));
-  Action(32816).trigger();
+  Action(CommandId::FilePrintAll).trigger();
   EXPECT_EQ(chooser.requests()[1].title, "プリンタがありません - PDFファイルに保存");
   EXPECT_EQ(PdfPageCount(files.File("all.pdf")), sum);
   // The screen shows what it showed.
@@ -174,8 +174,8 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
 
 TEST_F(AppTest, ADocumentWithNothingToShowHasNoReport) {
   ASSERT_TRUE(Start());
-  Action(32815).trigger();
-  Action(32816).trigger();
+  Action(CommandId::FileSaveReport).trigger();
+  Action(CommandId::FilePrintAll).trigger();
   EXPECT_TRUE(chooser.requests().empty());
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NothingToReport)), 2);
 }

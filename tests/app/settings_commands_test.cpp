@@ -43,7 +43,7 @@ TEST_F(SettingsCommandsTest, KeyDialogStoresTheChoiceAndSavesTheSettingsFile) {
     Click(dialog, "confirmOnly");
     Click(dialog, "ok");
   });
-  Action(32803).trigger();
+  Action(CommandId::KeyBehaviour).trigger();
   EXPECT_EQ(state().settings.enterKeyMode, 2);
   EXPECT_NE(SettingsFile(), before);
   EXPECT_EQ(Reread().enterKeyMode, 2);
@@ -54,13 +54,13 @@ TEST_F(SettingsCommandsTest, KeyDialogStoresTheChoiceAndSavesTheSettingsFile) {
     Click(dialog, "pressOk");
     Click(dialog, "cancel");
   });
-  Action(32803).trigger();
+  Action(CommandId::KeyBehaviour).trigger();
   EXPECT_EQ(state().settings.enterKeyMode, 2);
   EXPECT_EQ(SettingsFile(), saved);
 }
 
 struct ScaleCase {
-  int command;
+  CommandId command;
   const char* windowTitle;
   int SystemSettings::*scaleX;
   int SystemSettings::*rangeX;
@@ -138,10 +138,10 @@ TEST_P(ScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothFigures, ScaleCommandTest,
-    ::testing::Values(ScaleCase{32778, "縮尺　帯状荷重", &SystemSettings::stripScaleX,
-                                &SystemSettings::stripRangeX},
-                      ScaleCase{32788, "縮尺-長方形円形荷重", &SystemSettings::rectScaleX,
-                                &SystemSettings::rectRangeX}));
+    ::testing::Values(ScaleCase{CommandId::StripScale, "縮尺　帯状荷重",
+                                &SystemSettings::stripScaleX, &SystemSettings::stripRangeX},
+                      ScaleCase{CommandId::RectScale, "縮尺-長方形円形荷重",
+                                &SystemSettings::rectScaleX, &SystemSettings::rectRangeX}));
 
 TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettingsFile) {
   const std::string before = SettingsFile();
@@ -160,7 +160,7 @@ TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettings
     Type(dialog, "figureLineWidth", "4");
     Click(dialog, "ok");
   });
-  Action(32779).trigger();
+  Action(CommandId::LineMarginDigits).trigger();
   EXPECT_EQ(script.pending(), 0u);
   const SystemSettings& s = state().settings;
   EXPECT_EQ(s.colourMode, 1);
@@ -178,7 +178,7 @@ TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettings
     EXPECT_FALSE(dialog.findChild<QWidget*>("axisDashOff")->isEnabled());
     Click(dialog, "cancel");
   });
-  Action(32779).trigger();
+  Action(CommandId::LineMarginDigits).trigger();
   EXPECT_EQ(state().settings.figureLineWidth, 4);
   EXPECT_EQ(SettingsFile(), saved);
 }
@@ -191,7 +191,7 @@ TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
     Type(dialog, "marginLeft", "50");
     Click(dialog, "ok");
   });
-  Action(32779).trigger();
+  Action(CommandId::LineMarginDigits).trigger();
   // At the shipped scales, 1/200 and 1/300, the A4 page now holds 200 x (210 - 50 - 10) / 1000
   // = 30 m and 300 x 150 / 1000 = 45 m across: the first range is lowered, the second fits.
   ASSERT_EQ(state().settings.stripScaleX, 200);
@@ -202,7 +202,7 @@ TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
 }
 
 struct StandardCase {
-  int command;
+  CommandId command;
   const char* windowTitle;
   const char* note;  // where the values are used
   StyleDefaults SystemSettings::*style;
@@ -249,16 +249,19 @@ INSTANTIATE_TEST_SUITE_P(
     BothKinds, StandardValueCommandTest,
     ::testing::Values(
         StandardCase{
-            32801, "標準値 > 帯状荷重の初期設定",
+            CommandId::StripStandardValues, "標準値 > 帯状荷重の初期設定",
             "メニュー「帯状荷重」-「タイトル・様式」 にて[標準の設定]ボタンでセットされる内容　　",
             &SystemSettings::stripStyle, "地中の鉛直増加応力（帯状荷重）"},
-        StandardCase{32802, "標準値 > 長方形円形等分布荷重の初期設定",
+        StandardCase{CommandId::RectStandardValues, "標準値 > 長方形円形等分布荷重の初期設定",
                      "メニュー「長方形円形荷重」-「タイトル・様式」 "
                      "にて[標準の設定]ボタンでセットされる内容　　",
                      &SystemSettings::rectStyle, "等分布荷重 形状図"}));
 
 TEST_F(SettingsCommandsTest, FontCommandsWriteTheirOwnFontFileOnly) {
-  const std::pair<int, int> commands[] = {{32780, 1}, {32781, 2}, {32782, 3}, {32784, 4}};
+  const std::pair<CommandId, int> commands[] = {{CommandId::FontTitle, 1},
+                                                {CommandId::FontStrip, 2},
+                                                {CommandId::FontRectCircle, 3},
+                                                {CommandId::FontPage, 4}};
   for (const auto& [command, slot] : commands) {
     std::string files[6];
     for (int i = 1; i <= 5; ++i)
@@ -271,9 +274,9 @@ TEST_F(SettingsCommandsTest, FontCommandsWriteTheirOwnFontFileOnly) {
     for (int i = 1; i <= 5; ++i) {
       const std::string now = ReadBytes(DataFolder() + "/Font" + std::to_string(i) + ".ndx");
       if (i == slot)
-        EXPECT_EQ(now, "11.5\r\nIPAGothic\r\n0\r\n1\r\n") << command;
+        EXPECT_EQ(now, "11.5\r\nIPAGothic\r\n0\r\n1\r\n") << static_cast<int>(command);
       else
-        EXPECT_EQ(now, files[i]) << command << " " << i;
+        EXPECT_EQ(now, files[i]) << static_cast<int>(command) << " " << i;
     }
     EXPECT_EQ(SettingsFile(), settingsFile);
 
@@ -299,7 +302,7 @@ TEST_F(SettingsCommandsTest, HelpListsTheHelpTextAndOpensItForPrinting) {
     Click(dialog, "openAndPrint");
     Click(dialog, "ok");
   });
-  Action(57670).trigger();
+  Action(CommandId::Help).trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(fileOpener.opened(), (std::vector<std::string>(2, DataFolder() + "/Help.txt")));
   EXPECT_EQ(
@@ -314,7 +317,7 @@ TEST_F(SettingsCommandsTest, WithoutAHelpFileTheListIsEmptyAfterAMessage) {
     lines = dialog.findChild<QListWidget*>("helpText")->count();
     Click(dialog, "ok");
   });
-  Action(57670).trigger();
+  Action(CommandId::Help).trigger();
   EXPECT_EQ(lines, 0);
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FileNotFound, DataFolder() + "/Help.txt")),
             1);

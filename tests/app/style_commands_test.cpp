@@ -17,7 +17,7 @@ namespace {
 using namespace setting_line;
 
 struct MenuCase {
-  int command;
+  CommandId command;
   Problem problem;
   const char* windowTitle;
 };
@@ -109,10 +109,11 @@ TEST_P(TitleStyleCommandTest, TheTitleListsBelongToTheProblem) {
   EXPECT_EQ(offered, TitleSuggestions(GetParam().problem, TitleKind::Figure));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothMenus, TitleStyleCommandTest,
-    ::testing::Values(MenuCase{32794, Problem::Strip, "帯状荷重 > タイトル・様式"},
-                      MenuCase{32795, Problem::RectCircle, "長方形円形荷重 > タイトル・様式"}));
+INSTANTIATE_TEST_SUITE_P(BothMenus, TitleStyleCommandTest,
+                         ::testing::Values(MenuCase{CommandId::StripTitleStyle, Problem::Strip,
+                                                    "帯状荷重 > タイトル・様式"},
+                                           MenuCase{CommandId::RectTitleStyle, Problem::RectCircle,
+                                                    "長方形円形荷重 > タイトル・様式"}));
 
 class PageCommandTest : public AppTest, public ::testing::WithParamInterface<MenuCase> {
  protected:
@@ -166,8 +167,9 @@ TEST_P(PageCommandTest, CancelAndRefusedTextsStoreNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMenus, PageCommandTest,
-                         ::testing::Values(MenuCase{32799, Problem::Strip, "帯状荷重 > ページ"},
-                                           MenuCase{32800, Problem::RectCircle,
+                         ::testing::Values(MenuCase{CommandId::StripPage, Problem::Strip,
+                                                    "帯状荷重 > ページ"},
+                                           MenuCase{CommandId::RectPage, Problem::RectCircle,
                                                     "長方形円形荷重 > ページ"}));
 
 }  // namespace

@@ -15,7 +15,10 @@
 namespace qel::test {
 namespace {
 
-const int kDisplayCommands[] = {32785, 32789, 32790, 32786, 32791, 32792};
+const CommandId kDisplayCommands[] = {
+    CommandId::ShowStripFigure,    CommandId::ShowStripData,
+    CommandId::ShowStripResults,   CommandId::ShowRectCircleFigure,
+    CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults};
 
 class ViewTest : public AppTest {
  protected:
@@ -26,13 +29,13 @@ class ViewTest : public AppTest {
   int Mode() { return DisplayNumber(state().view.displayMode); }
   int Page() { return state().view.currentPage; }
   // The display commands whose menu items carry a check mark.
-  std::vector<int> Checked() {
-    std::vector<int> checked;
-    for (int id : kDisplayCommands)
+  std::vector<CommandId> Checked() {
+    std::vector<CommandId> checked;
+    for (CommandId id : kDisplayCommands)
       if (Action(id).isChecked()) checked.push_back(id);
     return checked;
   }
-  void ClickToolBar(int id) {
+  void ClickToolBar(CommandId id) {
     QWidget* button = frame().toolBar()->widgetForAction(&Action(id));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
@@ -42,17 +45,17 @@ class ViewTest : public AppTest {
 
 TEST_F(ViewTest, MenuSwitchesDisplaysWithCheckMarks) {
   Open("embankment.qdw");
-  EXPECT_EQ(Checked(), std::vector<int>{32785});
+  EXPECT_EQ(Checked(), std::vector<CommandId>{CommandId::ShowStripFigure});
   const int modes[] = {1, 2, 3, 4, 5, 6};
   for (int i = 0; i < 6; ++i) {
     Action(kDisplayCommands[i]).trigger();
     EXPECT_EQ(Mode(), modes[i]);
     EXPECT_EQ(Page(), 1);
-    EXPECT_EQ(Checked(), std::vector<int>{kDisplayCommands[i]});
+    EXPECT_EQ(Checked(), std::vector<CommandId>{kDisplayCommands[i]});
   }
   // Choosing the shown display again keeps its check mark.
-  Action(32792).trigger();
-  EXPECT_EQ(Checked(), std::vector<int>{32792});
+  Action(CommandId::ShowRectCircleResults).trigger();
+  EXPECT_EQ(Checked(), std::vector<CommandId>{CommandId::ShowRectCircleResults});
 }
 
 TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
@@ -60,35 +63,35 @@ TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
   SystemSettings& s = state().settings;
   s.stripRangeX = 20;  // narrow pages, so the figure has several
   s.stripPageOverlap = 0;
-  Action(32785).trigger();
+  Action(CommandId::ShowStripFigure).trigger();
   const double left = s.stripLeftX;
   EXPECT_EQ(state().view.screenLeftX, left);
   Key(Qt::Key_Right);
   EXPECT_EQ(state().view.screenLeftX, left + 20);
   EXPECT_EQ(Page(), 2);
 
-  ClickToolBar(8003);
+  ClickToolBar(CommandId::ToolbarResults);
   EXPECT_EQ(Mode(), 3);
   EXPECT_EQ(Page(), 1);
-  EXPECT_EQ(Checked(), std::vector<int>{32790});
-  ClickToolBar(8002);
+  EXPECT_EQ(Checked(), std::vector<CommandId>{CommandId::ShowStripResults});
+  ClickToolBar(CommandId::ToolbarData);
   EXPECT_EQ(Mode(), 2);
-  ClickToolBar(8001);
+  ClickToolBar(CommandId::ToolbarFigure);
   EXPECT_EQ(Mode(), 1);
   EXPECT_EQ(Page(), 1);
   EXPECT_EQ(state().view.screenLeftX, left + 20);  // where the figure was left
   // The menu brings the figure back to its left edge.
-  Action(32785).trigger();
+  Action(CommandId::ShowStripFigure).trigger();
   EXPECT_EQ(state().view.screenLeftX, left);
 
   // From the plan figure the tool bar stays with rectangles and circles.
-  Action(32786).trigger();
-  ClickToolBar(8002);
+  Action(CommandId::ShowRectCircleFigure).trigger();
+  ClickToolBar(CommandId::ToolbarData);
   EXPECT_EQ(Mode(), 5);
-  ClickToolBar(8003);
+  ClickToolBar(CommandId::ToolbarResults);
   EXPECT_EQ(Mode(), 6);
   Key(Qt::Key_Down);  // a page of a one-page display: nothing to turn
-  ClickToolBar(8003);
+  ClickToolBar(CommandId::ToolbarResults);
   EXPECT_EQ(Mode(), 6);
 }
 
@@ -97,7 +100,7 @@ TEST_F(ViewTest, ArrowKeysTurnTheFigurePages) {
   SystemSettings& s = state().settings;
   s.stripRangeX = 30;
   s.stripPageOverlap = 5;
-  Action(32785).trigger();
+  Action(CommandId::ShowStripFigure).trigger();
   const int pages = view().controller().CountPages();
   ASSERT_GE(pages, 2);
   const double left = s.stripLeftX;
@@ -127,8 +130,9 @@ TEST_F(ViewTest, ArrowKeysTurnTheFigurePages) {
 
 TEST_F(ViewTest, UpDownAndPageKeysTurnTheTablePages) {
   Open("embankment.qdw");
-  Action(32790).trigger();        // the strip results run over several pages
-  Action(32813).trigger();        // the whole page in the window: Page Down turns at once
+  Action(CommandId::ShowStripResults).trigger();  // the strip results run over several pages
+  Action(CommandId::ZoomFitPage)
+      .trigger();                 // the whole page in the window: Page Down turns at once
   QApplication::processEvents();  // the scroll bars go
   const int pages = view().controller().CountPages();
   ASSERT_GE(pages, 3);
@@ -185,7 +189,7 @@ TEST_F(ViewTest, EveryDisplayPaintsItsPage) {
 // Each menu opened, with the check mark of the shown display.
 TEST_F(ViewTest, OpenedMenusShowTheirItems) {
   Open("building.qdw");
-  Action(32791).trigger();
+  Action(CommandId::ShowRectCircleData).trigger();
   const QList<QAction*> menus = frame().menuBar()->actions();
   for (int i = 0; i < menus.size(); ++i) {
     QMenu* menu = menus[i]->menu();
@@ -196,7 +200,7 @@ TEST_F(ViewTest, OpenedMenusShowTheirItems) {
     EXPECT_GT(image.height(), 20 * (menu->actions().size() / 2));
     menu->hide();
   }
-  EXPECT_TRUE(Action(32791).isChecked());
+  EXPECT_TRUE(Action(CommandId::ShowRectCircleData).isChecked());
 }
 
 }  // namespace

@@ -49,10 +49,10 @@ TEST_F(ZoomTest, CommandsKeysAndTheWheelStepTheZoom) {
     double factor;
   };
   const Step steps[] = {
-      {[&] { Action(32810).trigger(); }, 1.1},
-      {[&] { Action(32810).trigger(); }, 1.25},
-      {[&] { Action(32811).trigger(); }, 1.1},
-      {[&] { Action(32812).trigger(); }, 1.0},
+      {[&] { Action(CommandId::ZoomIn).trigger(); }, 1.1},
+      {[&] { Action(CommandId::ZoomIn).trigger(); }, 1.25},
+      {[&] { Action(CommandId::ZoomOut).trigger(); }, 1.1},
+      {[&] { Action(CommandId::ZoomActualSize).trigger(); }, 1.0},
       {[&] { QTest::keyClick(&view(), Qt::Key_Plus, Qt::ControlModifier); }, 1.1},
       {[&] { QTest::keyClick(&view(), Qt::Key_Equal, Qt::ControlModifier); }, 1.25},
       {[&] { QTest::keyClick(&view(), Qt::Key_Minus, Qt::ControlModifier); }, 1.1},
@@ -78,10 +78,11 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
     app.reset();
     Open(example + ".qdw");
     const bool plan = example == "building";
-    Action(plan ? 32786 : 32785).trigger();  // the example's own figure
+    Action(plan ? CommandId::ShowRectCircleFigure : CommandId::ShowStripFigure)
+        .trigger();  // the example's own figure
     const QSize window = view().maximumViewportSize();
 
-    Action(32813).trigger();  // ページ全体
+    Action(CommandId::ZoomFitPage).trigger();  // ページ全体
     Settle();
     PageView page = view().pageView();
     EXPECT_LE(page.pageWidth + 2 * page.margin, window.width());
@@ -89,10 +90,10 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
     EXPECT_GE(page.pageHeight + 2 * page.margin, window.height() - 5);  // the height limits
     EXPECT_EQ(Vertical().maximum(), 0);
     EXPECT_EQ(Horizontal().maximum(), 0);
-    EXPECT_TRUE(Action(32813).isChecked());
+    EXPECT_TRUE(Action(CommandId::ZoomFitPage).isChecked());
     SaveScreenshot(frame().grab().toImage(), QString::fromStdString(example + "-fit-page"));
 
-    Action(32814).trigger();  // 幅に合わせる
+    Action(CommandId::ZoomFitWidth).trigger();  // 幅に合わせる
     Settle();
     Vertical().setValue(0);
     page = view().pageView();
@@ -100,8 +101,8 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
     EXPECT_GE(page.pageWidth + 2 * page.margin, view().viewport()->width() - 5);
     EXPECT_EQ(Horizontal().maximum(), 0);
     EXPECT_GT(Vertical().maximum(), 0);  // A4 portrait is taller than the window is wide
-    EXPECT_TRUE(Action(32814).isChecked());
-    EXPECT_FALSE(Action(32813).isChecked());
+    EXPECT_TRUE(Action(CommandId::ZoomFitWidth).isChecked());
+    EXPECT_FALSE(Action(CommandId::ZoomFitPage).isChecked());
     SaveScreenshot(frame().grab().toImage(), QString::fromStdString(example + "-fit-width"));
 
     // The fit follows the window.
@@ -110,7 +111,7 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
     Settle();
     EXPECT_LT(Factor(), before);
 
-    Action(32812).trigger();  // 100 %
+    Action(CommandId::ZoomActualSize).trigger();  // 100 %
     frame().resize(1100, 850);
     Settle();
     page = view().pageView();
@@ -122,14 +123,16 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
     SaveScreenshot(frame().grab().toImage(), QString::fromStdString(example + "-100"));
 
     // The results table at the three zooms, for people to look at.
-    Action(plan ? 32792 : 32790).trigger();
-    for (int id : {32812, 32813, 32814}) {
+    Action(plan ? CommandId::ShowRectCircleResults : CommandId::ShowStripResults).trigger();
+    for (CommandId id :
+         {CommandId::ZoomActualSize, CommandId::ZoomFitPage, CommandId::ZoomFitWidth}) {
       Action(id).trigger();
       Settle();
       Vertical().setValue(0);
       EXPECT_GT(InkedPixels(view().viewport()->grab().toImage(), view().viewport()->rect()), 1000);
-      SaveScreenshot(frame().grab().toImage(),
-                     QString("%1-results-%2").arg(QString::fromStdString(example)).arg(id));
+      SaveScreenshot(
+          frame().grab().toImage(),
+          QString("%1-results-%2").arg(QString::fromStdString(example)).arg(static_cast<int>(id)));
     }
   }
 }
@@ -137,7 +140,7 @@ TEST_F(ZoomTest, FitsTheWholePageOrItsWidthToTheWindow) {
 // Zooming keeps the point of the page under the window's centre where it was.
 TEST_F(ZoomTest, ZoomKeepsThePageCentred) {
   Open("building.qdw");
-  Action(32791).trigger();
+  Action(CommandId::ShowRectCircleData).trigger();
   Settle();
   Vertical().setValue(Vertical().maximum() / 2);
   auto centreOfPage = [&] {
@@ -149,26 +152,27 @@ TEST_F(ZoomTest, ZoomKeepsThePageCentred) {
     return std::pair<double, double>{x, y};
   };
   const auto before = centreOfPage();
-  for (int id : {32810, 32810, 32810, 32811, 32812}) {
+  for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomIn, CommandId::ZoomIn, CommandId::ZoomOut,
+                       CommandId::ZoomActualSize}) {
     Action(id).trigger();
     Settle();
     const auto after = centreOfPage();
-    EXPECT_NEAR(after.first, before.first, 0.01) << id;
-    EXPECT_NEAR(after.second, before.second, 0.01) << id;
+    EXPECT_NEAR(after.first, before.first, 0.01) << static_cast<int>(id);
+    EXPECT_NEAR(after.second, before.second, 0.01) << static_cast<int>(id);
   }
 }
 
 TEST_F(ZoomTest, EachDisplayKeepsItsZoomForTheRunAndInTheProfile) {
   Open("embankment.qdw");
-  Action(32785).trigger();  // strip figure: 150 %
-  Action(32810).trigger();
-  Action(32810).trigger();
-  Action(32810).trigger();
-  Action(32790).trigger();  // strip results: the whole page
-  Action(32813).trigger();
-  Action(32789).trigger();  // strip data: as it was
+  Action(CommandId::ShowStripFigure).trigger();  // strip figure: 150 %
+  Action(CommandId::ZoomIn).trigger();
+  Action(CommandId::ZoomIn).trigger();
+  Action(CommandId::ZoomIn).trigger();
+  Action(CommandId::ShowStripResults).trigger();  // strip results: the whole page
+  Action(CommandId::ZoomFitPage).trigger();
+  Action(CommandId::ShowStripData).trigger();  // strip data: as it was
   EXPECT_DOUBLE_EQ(Factor(), 1.0);
-  Action(32785).trigger();
+  Action(CommandId::ShowStripFigure).trigger();
   EXPECT_DOUBLE_EQ(Factor(), 1.5);
   EXPECT_EQ(profile.Value("View", "Zoom1"), "150");
   EXPECT_EQ(profile.Value("View", "Zoom3"), "fit-page");
@@ -176,9 +180,9 @@ TEST_F(ZoomTest, EachDisplayKeepsItsZoomForTheRunAndInTheProfile) {
   app.reset();  // the next run of the program
   Open("embankment.qdw");
   EXPECT_DOUBLE_EQ(Factor(), 1.5);  // it starts on the strip figure
-  Action(32790).trigger();
+  Action(CommandId::ShowStripResults).trigger();
   EXPECT_EQ(view().shownZoom().mode, ZoomMode::FitPage);
-  Action(32786).trigger();
+  Action(CommandId::ShowRectCircleFigure).trigger();
   EXPECT_DOUBLE_EQ(Factor(), 1.0);
 }
 
@@ -186,7 +190,7 @@ TEST_F(ZoomTest, TheStatusBarCountsThePagesOfTheDisplayShown) {
   Open("embankment.qdw");
   const int figurePages = view().controller().CountPages();
   EXPECT_EQ(StatusText("pageText"), QString("ページ 1 / %1").arg(figurePages));
-  Action(32790).trigger();
+  Action(CommandId::ShowStripResults).trigger();
   const int resultPages = view().controller().CountPages();
   ASSERT_GE(resultPages, 3);
   EXPECT_EQ(StatusText("pageText"), QString("ページ 1 / %1").arg(resultPages));

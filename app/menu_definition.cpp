@@ -1,0 +1,72 @@
+// The menus of the main window as data, in order.
+#include "app/menu_definition.h"
+
+namespace qel {
+
+namespace {
+
+MenuItem Command(CommandId id) {
+  return {MenuItem::Kind::Command, id};
+}
+MenuItem Toggle(CommandId id) {
+  return {MenuItem::Kind::ToggleCommand, id};
+}
+MenuItem Display(CommandId id) {
+  return {MenuItem::Kind::DisplayCommand, id};
+}
+const MenuItem kSeparator{MenuItem::Kind::Separator};
+
+}  // namespace
+
+const std::vector<MenuDefinition>& MainMenus() {
+  using C = CommandId;
+  static const std::vector<MenuDefinition> menus = {
+      {"ﾌｧｲﾙ(&F)",
+       {Command(C::FileNew),
+        Command(C::FileOpen),
+        Command(C::FileSave),
+        Command(C::FileSaveAs),
+        Command(C::FileSaveReport),
+        kSeparator,
+        Command(C::FilePrint),
+        Command(C::FilePrintAll),
+        Command(C::FilePrintPreview),
+        Command(C::FilePrintSetup),
+        kSeparator,
+        {MenuItem::Kind::RecentFiles},
+        Command(C::AppExit)}},
+      {"帯状荷重(&A)",
+       {Command(C::StripTitleStyle), Command(C::StripLoad1), Command(C::StripLoad2),
+        Command(C::StripPoints), kSeparator, Command(C::StripPage)}},
+      {"長方形円形荷重(&B)",
+       {Command(C::RectTitleStyle), Command(C::RectLoads), Command(C::CircleLoads),
+        Command(C::LatticePoints), kSeparator, Command(C::RectPage)}},
+      {"表示(&V)",
+       {Toggle(C::ViewToolBar), Toggle(C::ViewStatusBar), kSeparator, Display(C::ShowStripFigure),
+        Display(C::ShowStripData), Display(C::ShowStripResults), kSeparator,
+        Display(C::ShowRectCircleFigure), Display(C::ShowRectCircleData),
+        Display(C::ShowRectCircleResults), kSeparator, Command(C::ZoomIn), Command(C::ZoomOut),
+        Command(C::ZoomActualSize), Command(C::ZoomFitPage), Command(C::ZoomFitWidth)}},
+      {"設定(&S)",
+       {Command(C::StripScale),
+        Command(C::RectScale),
+        kSeparator,
+        Command(C::LineMarginDigits),
+        kSeparator,
+        Command(C::StripStandardValues),
+        Command(C::RectStandardValues),
+        kSeparator,
+        Command(C::FontTitle),
+        Command(C::FontStrip),
+        Command(C::FontRectCircle),
+        Command(C::FontPage),
+        kSeparator,
+        Command(C::KeyBehaviour),
+        kSeparator,
+        {MenuItem::Kind::CircleMethod}}},
+      {"ﾍﾙﾌﾟ(&H)", {Command(C::AppAbout), Command(C::Help), {MenuItem::Kind::Verification}}},
+  };
+  return menus;
+}
+
+}  // namespace qel

@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/main_frame.h"
@@ -218,7 +219,13 @@ void CQelView::paintEvent(QPaintEvent*) {
   // The page is laid out at the screen's logical resolution and drawn at that resolution times
   // the zoom, so text is made at its zoomed size.
   QtDeviceContext dc(painter, logicalDpiX(), logicalDpiY());
-  controller_.OnDraw(dc);
+  // Told from the event loop once the paint is over: a message box opened inside the paint
+  // would paint the window again beneath it.
+  if (controller_.OnDraw(dc)) QTimer::singleShot(0, this, [this] { TellFontNotMade(); });
+}
+
+void CQelView::TellFontNotMade() {
+  prompts_.Show(kCannotCreateFontText, PromptButtons::Ok);
 }
 
 void CQelView::keyPressEvent(QKeyEvent* event) {
@@ -348,6 +355,7 @@ bool CQelView::PrintPages(QPrinter& printer, int first, int last) {
 }
 
 void CQelView::OnEndPrinting() {
+  if (controller_.TakePaperFontFailures() > 0) TellFontNotMade();
   viewport()->update();
   emit displayChanged();
 }
@@ -489,6 +497,7 @@ void CQelView::OnFileSaveReport() {
       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
   const WriteOutcome outcome =
       WritePdf(*path, layout, kReportDpi, pages, std::filesystem::path(*path).stem().string());
+  if (controller_.TakePaperFontFailures() > 0) TellFontNotMade();
   if (!outcome.ok) {
     prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
     return;

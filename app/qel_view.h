@@ -107,8 +107,11 @@ class CQelView : public QAbstractScrollArea {
   // Works out a fit again and sets the scroll ranges and steps for the page as it is now.
   void UpdateScrollBars();
   void SaveZoom();
-  // The screen is repainted once printing or its preview ends.
+  // The screen is repainted once printing or its preview ends; a font the pages could not make
+  // is told once.
   void OnEndPrinting();
+  // "Can't create font": drawing never tells it itself (see ViewController::OnDraw).
+  void TellFontNotMade();
   // Prints `pages` (of any displays) on `printer`; false when the printer cannot be drawn on.
   bool PrintPageList(QPrinter& printer, const std::vector<ReportPage>& pages);
   // The print dialog bounded by `pages` pages; the range chosen, or nothing when cancelled.

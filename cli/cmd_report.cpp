@@ -75,6 +75,7 @@ int RunReport(const std::vector<std::string>& words) {
     const bool drawn = DrawPages(doc.controller, pages, [&] { return sequence.NextPage(); });
     return sequence.Finish() && drawn;
   });
+  doc.ShowFontNotice();
   if (!outcome.ok) {
     doc.session.prompts().Show(SaveFailureText(outcome, *out), PromptButtons::Ok);
     return kExitFailure;

@@ -1,6 +1,7 @@
 // A document opened for pages, and the Qt application that painting needs.
 #include "cli/paged_document.h"
 
+#include "platform/messages.h"
 #include "platform/qt/font_faces.h"
 
 namespace qel {
@@ -29,6 +30,11 @@ bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
 void PagedDocument::ShowFigureNotice() {
   const std::string notice = controller.FigureNotice();
   if (!notice.empty()) session.prompts().Show(notice, PromptButtons::Ok);
+}
+
+void PagedDocument::ShowFontNotice() {
+  if (controller.TakePaperFontFailures() > 0)
+    session.prompts().Show(kCannotCreateFontText, PromptButtons::Ok);
 }
 
 std::unique_ptr<QGuiApplication> MakeApplication() {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "document/style_defaults.h"
 #include "platform/messages.h"
@@ -118,9 +119,9 @@ void ViewController::ReadDeviceGeometry() {
 }
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
-                                        WorldTransform& transform) {
+                                        WorldTransform& transform, DrawingShortfalls& shortfalls) {
   return RenderContext{state_.tables, state_.results, state_.settings, state_.fonts, view,
-                       geometry,      transform,      prompts_,        state_.caches};
+                       geometry,      transform,      shortfalls,      state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -150,7 +151,7 @@ int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bo
 }
 
 void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g, WorldTransform& t,
-                           double zoom) {
+                           double zoom, DrawingShortfalls& shortfalls) {
   const SystemSettings& s = state_.settings;
   t.marginLeft = s.marginLeft;
   t.marginTop = s.marginTop;
@@ -159,7 +160,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   dc.SetWindowOrigin(0, 0);
   dc.SetTransparentBackground();
 
-  RenderContext ctx = ContextOn(view, g, t);
+  RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayMode mode = view.displayMode;
   if (IsFigure(mode)) {
     FigureRange range = FigureRangeOf(s, ProblemOf(mode));
@@ -186,16 +187,22 @@ int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
     pages =
         FigurePagingCount(view.figureExtentX, FigurePagingOf(state_.settings, geometry, problem));
   } else {
-    RenderContext ctx = ContextOn(view, geometry, transform);
+    DrawingShortfalls nothingDrawn;
+    RenderContext ctx = ContextOn(view, geometry, transform, nothingDrawn);
     pages = RenderTableDisplay(ctx, nullptr, false);
   }
   if (pages < view.currentPage) view.currentPage = 1;
   return pages;
 }
 
-void ViewController::OnDraw(DeviceContext& dc) {
+bool ViewController::OnDraw(DeviceContext& dc) {
+  DrawingShortfalls shortfalls;
   Paint(dc, state_.view, state_.geometry, state_.transform,
-        ZoomOf(state_.view, state_.view.displayMode).factor);
+        ZoomOf(state_.view, state_.view.displayMode).factor, shortfalls);
+  const bool failing = shortfalls.fontsNotMade > 0;
+  const bool tell = failing && !screenFontsFailing_;
+  screenFontsFailing_ = failing;
+  return tell;
 }
 
 void ViewController::PrintPage(DeviceContext& dc, int page) {
@@ -205,7 +212,11 @@ void ViewController::PrintPage(DeviceContext& dc, int page) {
 void ViewController::PrintPage(DeviceContext& dc, DisplayMode display, int page, long number) {
   PaperPage paper = PaperPageFor(display, page, dc.LogPixelsX(), dc.LogPixelsY());
   paper.view.printedPageNumber = number;
-  Paint(dc, paper.view, paper.geometry, paper.transform, 1.0);
+  Paint(dc, paper.view, paper.geometry, paper.transform, 1.0, paper_);
+}
+
+int ViewController::TakePaperFontFailures() {
+  return std::exchange(paper_.fontsNotMade, 0);
 }
 
 int ViewController::CountPages() {

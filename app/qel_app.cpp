@@ -69,7 +69,7 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
       services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener)),
       printer_(services.useSystemPrinter),
       controller_(state_, services_.prompts, printer_, services_.paths),
-      document_(state_.tables, state_.results, state_.settings, state_.fonts,
+      document_(state_.tables, state_.results, state_.settings, state_.fonts, state_.settingsFiles,
                 DocumentServices{services_.prompts, services_.chooser, services_.recentFiles,
                                  services_.paths}) {}
 

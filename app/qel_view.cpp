@@ -24,6 +24,7 @@
 #include "platform/qt/qt_page_sequence.h"
 #include "platform/qt/safe_output_device.h"
 #include "platform/qt/widgets/qt_application_printer.h"
+#include "settings/settings_files.h"
 #include "settings/text_file.h"
 
 namespace qel {
@@ -106,7 +107,7 @@ void CQelView::OnInitialUpdate() {
 }
 
 void CQelView::OnUpdate() {
-  controller_.OnUpdate();
+  ShowSettingsLoadProblems(controller_.OnUpdate(), prompts_);
   UpdateScrollBars();
   viewport()->update();
   emit displayChanged();

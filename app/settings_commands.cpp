@@ -36,7 +36,7 @@ void OnScale(CQelApp& app, Problem problem) {
   };
   steps.repaint = [&app] { RepaintView(app); };
   if (RunScaleCommand(problem, state.geometry, state.settings, state.view, prompts, steps))
-    SaveSettingsFile(state.settings, prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, prompts);
 }
 
 void OnStandardValues(CQelApp& app, Problem kind) {
@@ -45,7 +45,7 @@ void OnStandardValues(CQelApp& app, Problem kind) {
   CStandardValueDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     model.Apply(state.settings);
-    SaveSettingsFile(state.settings, app.services().prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
     MoveDisplayToProblem(state.view, state.settings, kind);
   }
   RepaintView(app);
@@ -74,7 +74,7 @@ void OnLineMarginDigits(CQelApp& app) {
                         app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     StoreLineMarginSettings(model, state.geometry, state.settings, state.view);
-    SaveSettingsFile(state.settings, app.services().prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
   }
   RepaintView(app);
 }
@@ -89,7 +89,7 @@ void OnRectStandardValues(CQelApp& app) {
 
 void OnChooseFont(CQelApp& app, int slot) {
   ApplicationState& state = app.state();
-  ChooseSlotFont(slot, state.settings, state.fonts, *app.services().fontChooser,
+  ChooseSlotFont(slot, state.settingsFiles.dataFolder, state.fonts, *app.services().fontChooser,
                  app.services().prompts);
   RepaintView(app);
 }
@@ -100,12 +100,12 @@ void OnKeyBehaviour(CQelApp& app) {
   CKeyDlg dialog(model, app.mainFrame());
   if (dialog.exec() != QDialog::Accepted) return;
   model.Apply(settings);
-  SaveSettingsFile(settings, app.services().prompts);
+  SaveSettingsFile(app.state().settingsFiles.dataFolder, settings, app.services().prompts);
 }
 
 void OnHelp(CQelApp& app) {
   const AppServices& services = app.services();
-  const HelpModel model(app.state().settings.dataFolder, services.prompts);
+  const HelpModel model(app.state().settingsFiles.dataFolder, services.prompts);
   CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
   dialog.exec();
   RepaintView(app);

@@ -94,7 +94,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   UseStandardSettings(state);
   state.tables
       .settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = "0";
-  state.settings.loaded = {true, true, true};
+  state.settingsFiles.loaded = {true, true, true};
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   FixedSystemPaths paths;
   ViewController controller(state, prompts, printer, paths);

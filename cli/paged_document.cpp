@@ -20,7 +20,7 @@ PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
 bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   session.Start();
   if (!session.Open(path)) return false;
-  controller.OnUpdate();
+  ShowSettingsLoadProblems(controller.OnUpdate(), session.prompts());
   session.state().view.displayMode = options.display;
   session.state().view.currentPage = 1;
   pages = controller.CountPrintedPages(options.dpi, options.dpi);

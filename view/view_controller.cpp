@@ -77,12 +77,14 @@ ViewController::ViewController(ApplicationState& state, PromptService& prompts,
                                PrinterInfo& printer, const SystemPaths& paths)
     : state_(state), prompts_(prompts), printer_(printer), paths_(paths) {}
 
-void ViewController::OnUpdate() {
+std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
-  LoadSettingsWithStyleDefaults(s, state_.fonts, state_.tables, paths_, prompts_);
+  std::vector<SettingsLoadProblem> problems =
+      LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.tables, paths_);
   state_.view.screenLeftX = s.stripLeftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
+  return problems;
 }
 
 void ViewController::ReadDeviceGeometry() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "view/application_state.h"
 #include "view/command_ids.h"
@@ -44,8 +45,9 @@ class ViewController {
                  const SystemPaths& paths);
 
   // After the document changed: reloads the settings (clamps only after the first load), puts
-  // the strip figure back to its left X and reads the printer's page.
-  void OnUpdate();
+  // the strip figure back to its left X and reads the printer's page. Returns what a first
+  // settings load could not do, for the caller to tell (ShowSettingsLoadProblems).
+  std::vector<SettingsLoadProblem> OnUpdate();
   // The printer's page size, and print ranges defaulted where they are not positive.
   void ReadDeviceGeometry();
 

@@ -89,14 +89,14 @@ TEST(HelpModel, OpenForPrintingNamesTheFileAndWhatFailed) {
 class FontCommandTest : public ::testing::Test {
  protected:
   FontCommandTest() {
-    settings.dataFolder = folder.path();
+    dataFolder = folder.path();
     for (int i = 1; i <= FontSlots::kCount; ++i) {
       fonts[i] = FontSlot{10.0, "ＭＳ 明朝", 0x0000ff, 0};
-      WriteBytes(FontFilePath(settings, i), "old\r\n");
+      WriteBytes(FontFilePath(dataFolder, i), "old\r\n");
     }
   }
   TempFolder folder;
-  SystemSettings settings;
+  std::string dataFolder;
   FontSlots fonts;
   ScriptedFontChooser chooser;
   ScriptedPrompts prompts;
@@ -104,33 +104,34 @@ class FontCommandTest : public ::testing::Test {
 
 TEST_F(FontCommandTest, TheChosenFontKeepsTheSlotsColourAndIsWrittenAsTheFilesStoreIt) {
   chooser.ChooseNext({"IPAGothic", 10.55, true});
-  EXPECT_TRUE(ChooseSlotFont(2, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(2, dataFolder, fonts, chooser, prompts));
   EXPECT_EQ(chooser.asked(), (std::vector<FontChoice>{{"ＭＳ 明朝", 10.0, false}}));
   EXPECT_EQ(fonts[2].faceName, "IPAGothic");
   EXPECT_EQ(fonts[2].colour, 0x0000ff);
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 1)), "old\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 1)), "old\r\n");
   EXPECT_TRUE(prompts.shown().empty());
 }
 
 TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {
-  settings.dataFolder = folder.File("missing");
+  dataFolder = folder.File("missing");
   chooser.ChooseNext({"IPAMincho", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
   EXPECT_EQ(fonts[3].faceName, "IPAMincho");
   ASSERT_EQ(prompts.shown().size(), 1u);
   // The message names the file and the reason the system gave.
-  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::SaveFailedBecause,
-                                                 FontFilePath(settings, 3), std::strerror(ENOENT)));
+  EXPECT_EQ(prompts.shown()[0].text,
+            MessageText(MessageId::SaveFailedBecause, FontFilePath(dataFolder, 3),
+                        std::strerror(ENOENT)));
   // A face Shift-JIS cannot write names the character.
-  settings.dataFolder = folder.path();
+  dataFolder = folder.path();
   chooser.ChooseNext({"나눔고딕", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
   ASSERT_EQ(prompts.shown().size(), 2u);
   EXPECT_EQ(prompts.shown()[1].text.rfind(
                 MessageText(MessageId::UnencodableCharacter, "나", "U+B098"), 0),
             0u);
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 3)), "old\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 3)), "old\r\n");
 }
 
 }  // namespace

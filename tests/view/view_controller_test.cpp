@@ -24,7 +24,7 @@ class ViewControllerTest : public ::testing::Test {
  protected:
   ViewControllerTest() : printer(FixedPrinterInfo::A4(600)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settings.loaded = {true, true, true};  // the first load is behind us
+    state.settingsFiles.loaded = {true, true, true};  // the first load is behind us
   }
   // A strip figure whose content reaches `extent` metres, 80 m pages overlapping by 10 m.
   void StripFigureReaching(double extent) {

@@ -19,6 +19,7 @@
 #include "dialogs/scale_model.h"
 #include "dialogs/settings_saving.h"
 #include "dialogs/standard_value_model.h"
+#include "platform/prompts.h"
 
 namespace qel {
 
@@ -105,7 +106,11 @@ void OnKeyBehaviour(CQelApp& app) {
 
 void OnHelp(CQelApp& app) {
   const AppServices& services = app.services();
-  const HelpModel model(app.state().settingsFiles.dataFolder, services.prompts);
+  // The command reads the file and tells what went wrong; the dialog shows what was read.
+  const HelpText text = ReadHelpText(app.state().settingsFiles.dataFolder);
+  for (const std::string& message : HelpTextMessages(text))
+    services.prompts.Show(message, PromptButtons::Ok);
+  const HelpModel model(text);
   CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
   dialog.exec();
   RepaintView(app);

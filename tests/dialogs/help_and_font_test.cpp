@@ -25,48 +25,49 @@ TEST(HelpModel, ListsTheLinesOfTheHelpFileWithABlankInFront) {
   TempFolder folder;
   // Shift-JIS with CR LF; the last line has no line end and keeps all its characters.
   WriteBytes(folder.File("Help.txt"), "\x91\x80\x8d\xec\r\n\r\nend");
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
+  const HelpText text = ReadHelpText(folder.path());
+  EXPECT_EQ(text.lines, (std::vector<std::string>{"操作", "", "end"}));
+  EXPECT_TRUE(HelpTextMessages(text).empty());
+  const HelpModel model(text);
   EXPECT_EQ(model.lines(), (std::vector<std::string>{" 操作", " ", " end"}));
   EXPECT_EQ(model.path(), folder.File("Help.txt"));
-  EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST(HelpModel, AMissingFileIsSaidAndGivesAnEmptyList) {
-  TempFolder folder;
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
-  EXPECT_TRUE(model.lines().empty());
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::FileNotFound, folder.File("Help.txt")));
-}
-
-TEST(HelpModel, AHelpFileThatIsNoRegularFileIsRefusedWithItsReason) {
-  TempFolder folder;
-  ASSERT_EQ(::mkfifo(folder.File("Help.txt").c_str(), 0600), 0);
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);  // does not wait for a writer
-  EXPECT_TRUE(model.lines().empty());
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Help.txt"))), 1);
-}
-
-TEST(HelpModel, AFileLongerThanTheListIsCutWithAMessage) {
-  TempFolder folder;
+// Reading shows nothing; the command tells what HelpTextMessages gives, and the list is empty
+// or cut.
+TEST(HelpModel, AFileThatCannotBeReadWholeIsToldByTheCommand) {
+  TempFolder missing, fifo, longFile;
+  ASSERT_EQ(::mkfifo(fifo.File("Help.txt").c_str(), 0600), 0);  // never waited on
   std::string text;
   for (std::size_t i = 0; i < kMostHelpLines + 5; ++i)
     text += "line\r\n";
-  WriteBytes(folder.File("Help.txt"), text);
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
-  EXPECT_EQ(model.lines().size(), kMostHelpLines);
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::TooMuchData)), 1);
+  WriteBytes(longFile.File("Help.txt"), text);
+  struct Case {
+    const char* what;
+    std::string folder;
+    std::string message;
+    std::size_t lines;
+  };
+  const Case cases[] = {
+      {"missing", missing.path(), MessageText(MessageId::FileNotFound, missing.File("Help.txt")),
+       0},
+      {"no regular file", fifo.path(),
+       MessageText(MessageId::NotRegularFile, fifo.File("Help.txt")), 0},
+      {"too long", longFile.path(), MessageText(MessageId::TooMuchData), kMostHelpLines},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HelpText read = ReadHelpText(c.folder);
+    EXPECT_EQ(HelpTextMessages(read), std::vector<std::string>{c.message});
+    EXPECT_EQ(HelpModel(read).lines().size(), c.lines);
+  }
 }
 
 TEST(HelpModel, OpenForPrintingNamesTheFileAndWhatFailed) {
   TempFolder folder;
   WriteBytes(folder.File("Help.txt"), "help\r\n");
   ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
+  const HelpModel model(ReadHelpText(folder.path()));
   RecordingFileOpener opener;
   EXPECT_TRUE(model.OpenForPrinting(opener, prompts));
   EXPECT_TRUE(prompts.shown().empty());

@@ -20,13 +20,13 @@ namespace {
 void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
-  LoadListEditor model(kind, state.tables, state.settings.unitSystem,
-                       LoadSortOptionOf(state.view.loadSortOption), set);
+  DialogSession& session = app.dialogSession();
+  LoadListEditor model(kind, state.tables, state.settings.unitSystem, session.loadSortOption, set);
   std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
       model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
   if (dialog->exec() == QDialog::Accepted) {
     model.Apply(state.tables, prompts);
-    state.view.loadSortOption = static_cast<int>(model.sortOption());
+    session.loadSortOption = model.sortOption();
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
 }

@@ -17,6 +17,7 @@
 #include "platform/qt/widgets/qt_font_chooser.h"
 #include "platform/qt/widgets/qt_prompts.h"
 #include "platform/system_paths.h"
+#include "settings/settings_files.h"
 
 namespace qel {
 
@@ -69,7 +70,7 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
       services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener)),
       printer_(services.useSystemPrinter),
       controller_(state_, services_.prompts, printer_, services_.paths),
-      document_(state_.tables, state_.results, state_.settings, state_.fonts,
+      document_(state_.tables, state_.results, state_.settings, state_.fonts, state_.settingsFiles,
                 DocumentServices{services_.prompts, services_.chooser, services_.recentFiles,
                                  services_.paths}) {}
 
@@ -148,7 +149,7 @@ void CQelApp::OnFileNew() {
   if (!document_.SaveModified()) return;
   document_.SetModifiedFlag(false);
   document_.OnFileNew();
-  controller_.OnNewDocument();
+  ShowSettingsLoadProblems(controller_.OnNewDocument(), services_.prompts);
   frame_->view()->ShowDocumentStart();
 }
 

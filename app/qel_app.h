@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_session.h"
 #include "document/file_commands.h"
 #include "platform/qt/widgets/qt_application_printer.h"
 #include "view/application_state.h"
@@ -72,6 +73,7 @@ class CQelApp {
   void OnFileNew();
 
   ApplicationState& state() { return state_; }
+  DialogSession& dialogSession() { return dialogSession_; }
   ViewController& controller() { return controller_; }
   CQelDoc& document() { return document_; }
   QtApplicationPrinter& printer() { return printer_; }
@@ -89,6 +91,7 @@ class CQelApp {
   std::unique_ptr<DesktopChoosers> choosers_;
   AppServices services_;
   ApplicationState state_;
+  DialogSession dialogSession_;
   QtApplicationPrinter printer_;
   ViewController controller_;
   CQelDoc document_;

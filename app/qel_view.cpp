@@ -6,11 +6,14 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include "app/main_frame.h"
 #include "platform/messages.h"
 #include "platform/profile.h"
+#include "platform/prompts.h"
 #include "platform/qt/qt_device_context.h"
+#include "settings/settings_files.h"
 
 namespace qel {
 
@@ -58,6 +61,7 @@ CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, Fi
                    PromptService& prompts, int screenWidth, QWidget* parent)
     : QAbstractScrollArea(parent),
       controller_(controller),
+      prompts_(prompts),
       screenWidth_(screenWidth),
       printing_(controller, printer, chooser, prompts,
                 {this, [this] { Refresh(); },
@@ -85,7 +89,7 @@ void CQelView::Refresh() {
 }
 
 void CQelView::ShowDocumentStart() {
-  controller_.OnUpdate();
+  ShowSettingsLoadProblems(controller_.OnUpdate(), prompts_);
   controller_.ShowDocumentStart();
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
@@ -191,7 +195,13 @@ void CQelView::paintEvent(QPaintEvent*) {
   // the zoom, so text is made at its zoomed size.
   QtDeviceContext dc(painter, logicalDpiX(), logicalDpiY());
   dc.DrawSmallTextTrueShape(true);
-  controller_.OnDraw(dc);
+  // Told from the event loop once the paint is over: a message box opened inside the paint
+  // would paint the window again beneath it.
+  if (controller_.OnDraw(dc)) QTimer::singleShot(0, this, [this] { TellFontNotMade(); });
+}
+
+void CQelView::TellFontNotMade() {
+  prompts_.Show(kCannotCreateFontText, PromptButtons::Ok);
 }
 
 void CQelView::keyPressEvent(QKeyEvent* event) {

@@ -88,8 +88,11 @@ class CQelView : public QAbstractScrollArea {
   // Works out a fit again and sets the scroll ranges and steps for the page as it is now.
   void UpdateScrollBars();
   void SaveZoom();
+  // "Can't create font": drawing never tells it itself (see ViewController::OnDraw).
+  void TellFontNotMade();
 
   ViewController& controller_;
+  PromptService& prompts_;
   int screenWidth_;
   int lineStep_ = 0;
   Profile* profile_ = nullptr;

@@ -19,6 +19,7 @@
 #include "dialogs/scale_model.h"
 #include "dialogs/settings_saving.h"
 #include "dialogs/standard_value_model.h"
+#include "platform/prompts.h"
 
 namespace qel {
 
@@ -37,7 +38,7 @@ void OnScale(CQelApp& app, Problem problem) {
   // The dialog may open again: the view behind it shows the values stored.
   steps.repaint = [&app] { app.mainFrame()->view()->Refresh(); };
   if (RunScaleCommand(problem, state.geometry, state.settings, state.view, prompts, steps))
-    SaveSettingsFile(state.settings, prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, prompts);
 }
 
 void OnStandardValues(CQelApp& app, Problem kind) {
@@ -46,7 +47,7 @@ void OnStandardValues(CQelApp& app, Problem kind) {
   CStandardValueDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     model.Apply(state.settings);
-    SaveSettingsFile(state.settings, app.services().prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
     MoveDisplayToProblem(state.view, state.settings, kind);
   }
 }
@@ -68,7 +69,7 @@ void OnLineMarginDigits(CQelApp& app) {
                         app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     StoreLineMarginSettings(model, state.geometry, state.settings, state.view);
-    SaveSettingsFile(state.settings, app.services().prompts);
+    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
   }
 }
 
@@ -82,7 +83,7 @@ void OnRectStandardValues(CQelApp& app) {
 
 void OnChooseFont(CQelApp& app, int slot) {
   ApplicationState& state = app.state();
-  ChooseSlotFont(slot, state.settings, state.fonts, *app.services().fontChooser,
+  ChooseSlotFont(slot, state.settingsFiles.dataFolder, state.fonts, *app.services().fontChooser,
                  app.services().prompts);
 }
 
@@ -92,12 +93,16 @@ void OnKeyBehaviour(CQelApp& app) {
   CKeyDlg dialog(model, app.mainFrame());
   if (dialog.exec() != QDialog::Accepted) return;
   model.Apply(settings);
-  SaveSettingsFile(settings, app.services().prompts);
+  SaveSettingsFile(app.state().settingsFiles.dataFolder, settings, app.services().prompts);
 }
 
 void OnHelp(CQelApp& app) {
   const AppServices& services = app.services();
-  const HelpModel model(app.state().settings.dataFolder, services.prompts);
+  // The command reads the file and tells what went wrong; the dialog shows what was read.
+  const HelpText text = ReadHelpText(app.state().settingsFiles.dataFolder);
+  for (const std::string& message : HelpTextMessages(text))
+    services.prompts.Show(message, PromptButtons::Ok);
+  const HelpModel model(text);
   CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
   dialog.exec();
 }

@@ -53,6 +53,17 @@ ViewPrinting::ViewPrinting(ViewController& controller, QtApplicationPrinter& pri
       prompts_(prompts),
       hooks_(std::move(hooks)) {}
 
+void ViewPrinting::EndPrinting() {
+  TellFontsNotMade();
+  hooks_.refresh();
+}
+
+void ViewPrinting::TellFontsNotMade() {
+  // Drawing never tells it itself: once for the whole job.
+  if (controller_.TakePaperFontFailures() > 0)
+    prompts_.Show(kCannotCreateFontText, PromptButtons::Ok);
+}
+
 void ViewPrinting::SetDocumentPath(std::function<std::string()> documentPath) {
   documentPath_ = std::move(documentPath);
 }
@@ -115,7 +126,7 @@ bool ViewPrinting::PrintToPdf(bool allDisplays) {
   // The printer's paper and resolution, written as a PDF file is: complete, or not at all.
   const WriteOutcome outcome =
       WritePdfPages(controller_, *path, PdfPaper{printer.pageLayout(), resolution, ""}, pages);
-  hooks_.refresh();
+  EndPrinting();
   if (!outcome.ok) {
     prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
     return false;
@@ -153,13 +164,13 @@ void ViewPrinting::OnFilePrint() {
   // The range offered is that of the layout the printer will get, not the screen's.
   int first = 1, last = 1;
   if (!RunPrintDialog(CountPrintedPages(printer), first, last)) {
-    hooks_.refresh();
+    EndPrinting();
     return;
   }
   last = std::min(last, CountPrintedPages(printer));
   if (first <= last && !PrintPages(printer, first, last))
     prompts_.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
-  hooks_.refresh();
+  EndPrinting();
 }
 
 void ViewPrinting::OnFilePrintAll() {
@@ -176,7 +187,7 @@ void ViewPrinting::OnFilePrintAll() {
   }
   int first = 1, last = 1;
   if (!RunPrintDialog(static_cast<int>(offered), first, last)) {
-    hooks_.refresh();
+    EndPrinting();
     return;
   }
   // The range is bounded by the pages the printer chosen in the dialog will get.
@@ -188,7 +199,7 @@ void ViewPrinting::OnFilePrintAll() {
     if (!PrintPageList(printer, range))
       prompts_.Show(MessageText(MessageId::CannotRun), PromptButtons::Ok);
   }
-  hooks_.refresh();
+  EndPrinting();
 }
 
 void ViewPrinting::OnFilePrintPreview() {
@@ -197,7 +208,7 @@ void ViewPrinting::OnFilePrintPreview() {
       &preview, &QPrintPreviewDialog::paintRequested, &preview,
       [this](QPrinter* printer) { PrintPages(*printer, 1, CountPrintedPages(*printer)); });
   preview.exec();
-  hooks_.refresh();
+  EndPrinting();
 }
 
 void ViewPrinting::OnFileSaveReport() {
@@ -212,6 +223,7 @@ void ViewPrinting::OnFileSaveReport() {
   const PdfPaper paper = PdfPaperOfSize(g.paperWidthMm, g.paperHeightMm, kReportDpi,
                                         std::filesystem::path(*path).stem().string());
   const WriteOutcome outcome = WritePdfPages(controller_, *path, paper, pages);
+  TellFontsNotMade();
   if (!outcome.ok) {
     prompts_.Show(SaveFailureText(outcome, *path), PromptButtons::Ok);
     return;

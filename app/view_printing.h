@@ -57,6 +57,10 @@ class ViewPrinting {
   const std::string& lastPdfPath() const { return lastPdfPath_; }
 
  private:
+  // Printing or its preview ended: a font the pages could not make is told once, and the
+  // window shows the display again.
+  void EndPrinting();
+  void TellFontsNotMade();
   // Prints `pages` (of any displays) on `printer`; false when the printer cannot be drawn on.
   bool PrintPageList(QPrinter& printer, const std::vector<ReportPage>& pages);
   // The print dialog bounded by `pages` pages; the range chosen, or nothing when cancelled.

@@ -44,11 +44,11 @@ int DrawAllPages(RenderContext& ctx, Renderer render) {
 void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render) {
   auto owned = std::make_unique<ApplicationState>();
   ApplicationState& state = *owned;
-  ScriptedPrompts prompts;
+  DrawingShortfalls shortfalls;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
   RenderContext ctx{state.tables,   state.results,   state.settings, state.fonts, state.view,
-                    state.geometry, state.transform, prompts,        state.caches};
+                    state.geometry, state.transform, shortfalls,     state.caches};
   double cold = 0, warm = 0;
   int pages = 0;
   for (auto _ : benchState) {
@@ -94,7 +94,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   UseStandardSettings(state);
   state.tables
       .settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = "0";
-  state.settings.loaded = {true, true, true};
+  state.settingsFiles.loaded = {true, true, true};
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   FixedSystemPaths paths;
   ViewController controller(state, prompts, printer, paths);

@@ -39,7 +39,7 @@ struct WorstView {
     FillWorstDocument(state, false);
     UseStandardSettings(state);
     SystemSettings& s = state.settings;
-    s.loaded = {true, true, true};
+    state.settingsFiles.loaded = {true, true, true};
     s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
     s.stripRangeX = s.stripRangeY = s.rectRangeX = s.rectRangeY = 0;  // defaulted from the paper
     s.figureLineWidth = 2;

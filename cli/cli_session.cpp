@@ -5,19 +5,19 @@
 #include "document/document_save.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
+#include "settings/settings_files.h"
 #include "settings/text_file.h"
 
 namespace qel {
 
 CliSession::CliSession(const std::optional<std::string>& dataFolder) {
-  if (dataFolder) {
-    state_.settings.dataFolder = *dataFolder;
-    state_.settings.loaded.folderResolved = true;
-  }
+  if (dataFolder) state_.settingsFiles = SettingsFiles::In(*dataFolder);
 }
 
 void CliSession::LoadSettings() {
-  LoadSettingsWithStyleDefaults(state_.settings, state_.fonts, state_.tables, paths_, prompts_);
+  ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings,
+                                                         state_.fonts, state_.tables, paths_),
+                           prompts_);
 }
 
 void CliSession::Start() {

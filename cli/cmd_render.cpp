@@ -182,6 +182,7 @@ int RunRender(const std::vector<std::string>& words) {
       if (!written) break;
     }
   }
+  doc.ShowFontNotice();
   if (!problem.empty()) {
     doc.session.prompts().Show(problem, PromptButtons::Ok);
     return kExitFailure;

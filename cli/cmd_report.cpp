@@ -63,6 +63,7 @@ int RunReport(const std::vector<std::string>& words) {
                                         std::filesystem::path(args->positional[0]).stem().string());
   const WriteOutcome outcome = WritePdfFile(
       *out, paper, [&](const NextPdfPage& next) { return DrawPages(doc.controller, pages, next); });
+  doc.ShowFontNotice();
   if (!outcome.ok) {
     doc.session.prompts().Show(SaveFailureText(outcome, *out), PromptButtons::Ok);
     return kExitFailure;

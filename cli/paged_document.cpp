@@ -1,6 +1,7 @@
 // A document opened for pages, and the Qt application that painting needs.
 #include "cli/paged_document.h"
 
+#include "platform/messages.h"
 #include "platform/qt/font_faces.h"
 
 namespace qel {
@@ -19,7 +20,7 @@ PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
 bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   session.Start();
   if (!session.Open(path)) return false;
-  controller.OnUpdate();
+  ShowSettingsLoadProblems(controller.OnUpdate(), session.prompts());
   session.state().view.displayMode = options.display;
   session.state().view.currentPage = 1;
   pages = controller.CountPrintedPages(options.dpi, options.dpi);
@@ -29,6 +30,11 @@ bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
 void PagedDocument::ShowFigureNotice() {
   const std::string notice = controller.FigureNotice();
   if (!notice.empty()) session.prompts().Show(notice, PromptButtons::Ok);
+}
+
+void PagedDocument::ShowFontNotice() {
+  if (controller.TakePaperFontFailures() > 0)
+    session.prompts().Show(kCannotCreateFontText, PromptButtons::Ok);
 }
 
 std::unique_ptr<QGuiApplication> MakeApplication() {

@@ -23,6 +23,8 @@ struct PagedDocument {
   bool Open(const std::string& path, const PageOptions& options);
   // Says on standard error when the figure of the display shown is paged only in part.
   void ShowFigureNotice();
+  // Says once on standard error when the pages drawn could not make a text font.
+  void ShowFontNotice();
 
   CliSession session;
   EnvironmentSystemPaths paths;

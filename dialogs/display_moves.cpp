@@ -14,4 +14,11 @@ bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Probl
   return true;
 }
 
+void ReturnToFirstPage(ViewState& view, const SystemSettings& settings, Problem problem) {
+  view.currentPage = 1;
+  view.screenLeftX = FigureRangeOf(settings, problem).leftX;
+  view.screenRow = 0;
+  MoveDisplayToProblem(view, settings, problem);
+}
+
 }  // namespace qel

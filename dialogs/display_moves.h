@@ -12,4 +12,9 @@ namespace qel {
 // display moved.
 bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Problem problem);
 
+// After the scales or print range of `problem` changed: the display shown goes back to its first
+// page, a figure to its first row of pages at the left X, and the view moves to the figure of
+// `problem` when a display of the other problem is shown.
+void ReturnToFirstPage(ViewState& view, const SystemSettings& settings, Problem problem);
+
 }  // namespace qel

@@ -9,8 +9,8 @@
 
 namespace qel {
 
-bool ChooseSlotFont(int slot, const SystemSettings& settings, FontSlots& fonts,
-                    FontChooser& chooser, PromptService& prompts) {
+bool ChooseSlotFont(int slot, const std::string& dataFolder, FontSlots& fonts, FontChooser& chooser,
+                    PromptService& prompts) {
   FontSlot& font = fonts[slot];
   const std::optional<FontChoice> choice =
       chooser.Choose(FontChoice{font.faceName, font.size, font.underline != 0});
@@ -18,7 +18,7 @@ bool ChooseSlotFont(int slot, const SystemSettings& settings, FontSlots& fonts,
   font.faceName = choice->faceName;
   font.size = choice->pointSize;
   font.underline = choice->underline ? 1 : 0;
-  SaveFontFile(FontFilePath(settings, slot), font, prompts);
+  SaveFontFile(FontFilePath(dataFolder, slot), font, prompts);
   return true;
 }
 

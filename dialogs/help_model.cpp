@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "platform/file_opener.h"
 #include "platform/messages.h"
@@ -11,23 +12,31 @@
 
 namespace qel {
 
-HelpModel::HelpModel(const std::string& dataFolder, PromptService& prompts)
-    : path_(dataFolder + "/" + kHelpFileName) {
+HelpText ReadHelpText(const std::string& dataFolder) {
+  HelpText text;
+  text.path = dataFolder + "/" + kHelpFileName;
   // One line more than the list takes tells that there were too many.
-  FileReadError error = FileReadError::None;
-  std::optional<std::vector<std::string>> text = ReadTextLines(path_, &error, kMostHelpLines + 1);
-  if (!text) {
-    prompts.Show(FileReadErrorText(error, path_), PromptButtons::Ok);
-    return;
+  std::optional<std::vector<std::string>> lines =
+      ReadTextLines(text.path, &text.error, kMostHelpLines + 1);
+  if (!lines) return text;
+  text.lines = std::move(*lines);
+  if (text.lines.size() > kMostHelpLines) {
+    text.lines.resize(kMostHelpLines);
+    text.cut = true;
   }
-  for (const std::string& line : *text) {
-    if (lines_.size() == kMostHelpLines) {
-      prompts.Show(MessageText(MessageId::TooMuchData), PromptButtons::Ok);
-      break;
-    }
-    // Lines keep their ends off and get one blank in front, as a margin in the list.
+  return text;
+}
+
+std::vector<std::string> HelpTextMessages(const HelpText& text) {
+  if (text.error != FileReadError::None) return {FileReadErrorText(text.error, text.path)};
+  if (text.cut) return {MessageText(MessageId::TooMuchData)};
+  return {};
+}
+
+HelpModel::HelpModel(const HelpText& text) : path_(text.path) {
+  lines_.reserve(text.lines.size());
+  for (const std::string& line : text.lines)
     lines_.push_back(" " + line);
-  }
 }
 
 bool HelpModel::OpenForPrinting(FileOpener& opener, PromptService& prompts) const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/text_file.h"
+
 namespace qel {
 
 class FileOpener;
@@ -15,12 +17,26 @@ inline constexpr const char* kHelpFileName = "Help.txt";
 // The list shows at most this many lines; the rest of a longer file is left out with a message.
 inline constexpr std::size_t kMostHelpLines = 10000;
 
+// What reading the help file gave.
+struct HelpText {
+  std::string path;
+  std::vector<std::string> lines;             // as read, without line ends
+  FileReadError error = FileReadError::None;  // why the file could not be read (no lines)
+  bool cut = false;                           // the file had more than kMostHelpLines lines
+};
+
+// Reads the help file of `dataFolder`, at most kMostHelpLines lines. Shows nothing: the help
+// command tells what went wrong.
+HelpText ReadHelpText(const std::string& dataFolder);
+// What the help command tells about the reading, in order: a file that could not be read
+// (message 4008 for a missing one; a FIFO or a file over 64 MB is refused unread), or one cut at
+// kMostHelpLines lines (message 4001). None when the whole file was read.
+std::vector<std::string> HelpTextMessages(const HelpText& text);
+
 class HelpModel {
  public:
-  // Reads the help text of `dataFolder`: each line with one blank in front. A missing file is
-  // said (message 4008), as is one refused unread (a FIFO, over 64 MB), and gives an empty list;
-  // a file of more than kMostHelpLines lines is said (message 4001) and cut there.
-  HelpModel(const std::string& dataFolder, PromptService& prompts);
+  // The list of the help text: each line with one blank in front, as a margin.
+  explicit HelpModel(const HelpText& text);
 
   const std::string& path() const { return path_; }
   const std::vector<std::string>& lines() const { return lines_; }

@@ -63,10 +63,6 @@ std::size_t CharacterCount(const std::string& text) {
 
 }  // namespace
 
-LoadSortOption LoadSortOptionOf(int value) {
-  return value == 1 || value == 2 ? static_cast<LoadSortOption>(value) : LoadSortOption::ByNumber;
-}
-
 LoadListEditor::LoadListEditor(LoadListKind kind, const DocumentTables& tables, int unitSystem,
                                LoadSortOption sortOption, int stripSet)
     : layout_(LayoutOf(kind)),

@@ -13,13 +13,13 @@ namespace qel {
 
 class PromptService;
 
-// How OK numbers the rows: one value shared by the three lists for the whole run.
+// How OK numbers the rows: one value shared by the three lists for the whole run
+// (DialogSession).
 enum class LoadSortOption : int {
   ByNumber = 0,    // ordered by their No., each keeping its number
   ByTens = 1,      // list order, renumbered 10, 20, 30, ...
   Consecutive = 2  // list order, renumbered 1, 2, 3, ...
 };
-LoadSortOption LoadSortOptionOf(int value);
 
 // A cell of the list, 1-based.
 struct ListCell {

@@ -56,9 +56,21 @@ std::string PointEditor::FieldName(int row, int column) const {
 }
 
 bool PointEditor::SetText(int row, int column, const std::string& text) {
-  if (!IsStorableCellText(text)) return false;
+  if (!IsStorableCellText(text)) {
+    RefuseCharacter();
+    return false;
+  }
   texts_[row - 1][column - 1] = HalfWidthNumber(text);
   return true;
+}
+
+void PointEditor::RefuseCharacter() {
+  status_ = MessageText(MessageId::RefusedCharacter);
+}
+
+bool PointEditor::ConfirmCancel(PromptService& prompts) const {
+  return !HasChanged() || prompts.Show(MessageText(MessageId::ConfirmCancel),
+                                       PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
 std::optional<PointEditor::Field> PointEditor::ConfirmFields(PromptService& prompts) const {

@@ -47,8 +47,12 @@ class PointEditor {
 
   const std::string& Text(int row, int column) const { return texts_[row - 1][column - 1]; }
   // Keeps `text` as typed, full-width number characters in ASCII; false (and nothing kept) for
-  // text a data file cannot keep.
+  // text a data file cannot keep, and the status line says why.
   bool SetText(int row, int column, const std::string& text);
+  // A character was refused as it arrived (typed, pasted, from an input method): the status
+  // line says why. It stays until the dialog closes.
+  void RefuseCharacter();
+  const std::string& status() const { return status_; }
 
   // The warning OK shows when depths repeat (within 0.000001): "同じ深度があります" and the
   // first three equal pairs. Depths that do not begin like a number are left out.
@@ -65,6 +69,9 @@ class PointEditor {
 
   // Whether a text differs from the document's, as copied in or as last applied.
   bool HasChanged() const { return texts_ != original_; }
+  // Cancel: whether the dialog may close and throw the typed texts away. While any text
+  // changed it asks first (Yes closes); with nothing changed it closes without a question.
+  bool ConfirmCancel(PromptService& prompts) const;
   // Copies every text into the document. True when a cell changed.
   bool Apply(DocumentTables& tables);
 
@@ -72,6 +79,7 @@ class PointEditor {
   const PointLayout& layout_;
   std::vector<std::vector<std::string>> original_;
   std::vector<std::vector<std::string>> texts_;
+  std::string status_;
 };
 
 // The records (rows, 1-based) of the document's points that hold a negative value, each once.

@@ -153,14 +153,10 @@ ScaleValues ScaleModel::Values() const {
   return v;
 }
 
-bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
-                      SystemSettings& settings, PromptService& prompts) {
-  ScaleSettings s = ScaleSettingsOf(settings, problem);
-  s.scaleX = values.scaleX;
-  s.scaleY = values.scaleY;
-  const int across = PrintableRangeX(values.scaleX, paper.paperWidthMm, settings.marginLeft);
-  const int down = PrintableRangeY(values.scaleY, paper.paperHeightMm, settings.marginTop);
-  ScaleValues v = values;
+bool ScaleModel::Apply(SystemSettings& settings, PromptService& prompts) const {
+  ScaleValues v = Values();
+  const int across = PrintableRangeX(v.scaleX, paperWidthMm_, marginLeft_);
+  const int down = PrintableRangeY(v.scaleY, paperHeightMm_, marginTop_);
   bool openAgain = false;
   if (v.pageOverlap >= v.rangeX) {
     // Said before the dialog opens again, so that the 0 it then shows is no surprise.
@@ -179,6 +175,9 @@ bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGe
     prompts.Show(MessageText(MessageId::PrintableHeight, std::to_string(down)), PromptButtons::Ok);
     v.rangeY = std::max(1, down + 2);
   }
+  ScaleSettings s = ScaleSettingsOf(settings, problem_);
+  s.scaleX = v.scaleX;
+  s.scaleY = v.scaleY;
   s.leftX = v.leftX;
   s.topY = v.topY;
   s.rangeX = v.rangeX;
@@ -193,12 +192,9 @@ bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSetting
   for (int opening = 1; opening <= kMostScaleOpenings; ++opening) {
     ScaleModel model(settings, problem, paper);
     if (!steps.showDialog(model)) break;
-    const bool openAgain = StoreScaleValues(model.Values(), problem, paper, settings, prompts);
+    const bool openAgain = model.Apply(settings, prompts);
     stored = true;
-    view.currentPage = 1;
-    view.screenLeftX = ScaleSettingsOf(settings, problem).leftX;
-    view.screenRow = 0;
-    MoveDisplayToProblem(view, settings, problem);
+    ReturnToFirstPage(view, settings, problem);
     if (steps.repaint) steps.repaint();
     if (!openAgain) break;
   }

@@ -66,6 +66,11 @@ class ScaleModel {
   bool HasChanged() const { return !(fields_ == original_); }
   // The typed values as numbers; only meaningful once Validate() found nothing.
   ScaleValues Values() const;
+  // Stores the values in the settings of the model's problem, once Validate() found nothing. An
+  // overlap not smaller than the X range becomes 0, with a message saying so, and the result is
+  // true: the dialog must open again. Ranges wider than one page (plus 2 m) are cut to it, with
+  // a message giving the page's length.
+  bool Apply(SystemSettings& settings, PromptService& prompts) const;
 
  private:
   int PrintableX(const std::string& scale) const;
@@ -80,13 +85,6 @@ class ScaleModel {
 
 // The scale command opens its dialog at most this many times in a row.
 inline constexpr int kMostScaleOpenings = 11;
-
-// Stores the values of a confirmed scale dialog in the settings of `problem`. An overlap not
-// smaller than the X range becomes 0, with a message saying so, and asks for the dialog again
-// (the result is true); ranges
-// wider than one page (plus 2 m) are cut to it, with a message giving the page's length.
-bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
-                      SystemSettings& settings, PromptService& prompts);
 
 struct ScaleCommandSteps {
   // Shows the dialog for the model; false when it was cancelled.

@@ -22,8 +22,9 @@ void ReportUnsaved(const std::string& path, const WriteOutcome& outcome, PromptS
 
 }  // namespace
 
-bool SaveSettingsFile(const SystemSettings& settings, PromptService& prompts) {
-  const std::string path = SystemFilePath(settings);
+bool SaveSettingsFile(const std::string& dataFolder, const SystemSettings& settings,
+                      PromptService& prompts) {
+  const std::string path = SystemFilePath(dataFolder);
   WriteOutcome outcome;
   if (SaveSystemSettings(path, settings, &outcome)) return true;
   ReportUnsaved(path, outcome, prompts);

@@ -9,9 +9,10 @@ namespace qel {
 
 class PromptService;
 
-// Writes Sys.ndx in the data folder. A file that cannot be written is said, since the choices
+// Writes Sys.ndx in `dataFolder`. A file that cannot be written is said, since the choices
 // would otherwise be lost at the next start without a word; the settings in memory stay.
-bool SaveSettingsFile(const SystemSettings& settings, PromptService& prompts);
+bool SaveSettingsFile(const std::string& dataFolder, const SystemSettings& settings,
+                      PromptService& prompts);
 
 // Writes one font file at `path` in the same way: a failure is said and the font in memory
 // stays.

@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "platform/recent_files.h"
+#include "settings/settings_files.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
 
@@ -66,8 +67,13 @@ bool IsDataFileExtension(const std::string& extension) {
 }
 
 CQelDoc::CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
-                 FontSlots& fonts, const DocumentServices& services)
-    : tables_(tables), results_(results), settings_(settings), fonts_(fonts), services_(services) {}
+                 FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services)
+    : tables_(tables),
+      results_(results),
+      settings_(settings),
+      fonts_(fonts),
+      settingsFiles_(settingsFiles),
+      services_(services) {}
 
 void CQelDoc::UpdateAllViews() {
   if (updateAllViews_) updateAllViews_();
@@ -106,7 +112,7 @@ bool CQelDoc::SaveModified() {
 }
 
 std::string CQelDoc::LastFolderFilePath() const {
-  return settings_.dataFolder + "/" + kLastFolderFileName;
+  return settingsFiles_.dataFolder + "/" + kLastFolderFileName;
 }
 
 void CQelDoc::SetPathName(const std::string& path) {
@@ -241,7 +247,9 @@ bool CQelDoc::SaveTo(const std::string& path) {
 }
 
 ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
-  LoadSettingsWithStyleDefaults(settings_, fonts_, tables_, services_.paths, services_.prompts);
+  ShowSettingsLoadProblems(
+      LoadSettingsWithStyleDefaults(settingsFiles_, settings_, fonts_, tables_, services_.paths),
+      services_.prompts);
   ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);

@@ -19,6 +19,7 @@ class PromptService;
 class RecentFiles;
 class SystemPaths;
 struct FontSlots;
+struct SettingsFiles;
 struct SystemSettings;
 
 // The standard extension of data files, and the kinds of file the open and save dialogs offer.
@@ -44,9 +45,10 @@ bool IsDataFileExtension(const std::string& extension);
 
 class CQelDoc {
  public:
-  // The document works on the process-wide tables and settings it is given.
+  // The document works on the process-wide tables and settings it is given; `settingsFiles`
+  // says where the settings live (FileV.ndx is kept beside them).
   CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
-          FontSlots& fonts, const DocumentServices& services);
+          FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services);
 
   // Called whenever the document's data changed and every view must show it anew.
   void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
@@ -75,8 +77,9 @@ class CQelDoc {
   void OnFileSaveAs();
 
   // Reads `path` with the settings loaded first, as for a file named on the command line,
-  // chosen from the recent-file list or dropped onto the window. On failure a message is shown
-  // and the document, its path name and FileV.ndx stay as they were.
+  // chosen from the recent-file list or dropped onto the window: what that load could not do is
+  // told first. On failure a message is shown and the document, its path name and FileV.ndx
+  // stay as they were.
   ReadStatus OnOpenDocument(const std::string& path);
 
   // The full path of the document's file; empty for an untitled document.
@@ -106,6 +109,7 @@ class CQelDoc {
   const DocumentResults& results_;
   SystemSettings& settings_;
   FontSlots& fonts_;
+  SettingsFiles& settingsFiles_;
   DocumentServices services_;
   std::function<void()> updateAllViews_;
   std::function<void()> titleChanged_;

@@ -1,6 +1,8 @@
 // The default titles, title positions and grid that a document takes from the system settings.
 #include "document/style_defaults.h"
 
+#include <utility>
+
 #include "settings/c_locale.h"
 #include "settings/settings_files.h"
 
@@ -37,11 +39,14 @@ void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) 
   LimitGridToRange(tables.settingLines[Style(Problem::RectCircle, kGridToX)], settings.rectRangeX);
 }
 
-void LoadSettingsWithStyleDefaults(SystemSettings& settings, FontSlots& fonts,
-                                   DocumentTables& tables, const SystemPaths& paths,
-                                   PromptService& prompts) {
-  if (std::optional<SystemSettings> asRead = LoadSystemSettings(settings, fonts, paths, prompts))
-    ApplyStyleDefaults(*asRead, tables);
+std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,
+                                                               SystemSettings& settings,
+                                                               FontSlots& fonts,
+                                                               DocumentTables& tables,
+                                                               const SystemPaths& paths) {
+  SettingsLoad load = LoadSystemSettings(files, settings, fonts, paths);
+  if (load.asRead) ApplyStyleDefaults(*load.asRead, tables);
+  return std::move(load.problems);
 }
 
 }  // namespace qel

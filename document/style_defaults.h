@@ -1,12 +1,14 @@
 // The default titles, title positions and grid that a document takes from the system settings.
 #pragma once
 
+#include <vector>
+
 #include "document/document_tables.h"
+#include "settings/settings_files.h"
 #include "settings/system_settings.h"
 
 namespace qel {
 
-class PromptService;
 class SystemPaths;
 
 // Copies the style defaults of both problems into the document's title/style lines (21..29,
@@ -15,9 +17,12 @@ class SystemPaths;
 void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables);
 
 // The settings load of the program: LoadSystemSettings, and after the load that read Sys.ndx the
-// style defaults as the file gave them go into the document.
-void LoadSettingsWithStyleDefaults(SystemSettings& settings, FontSlots& fonts,
-                                   DocumentTables& tables, const SystemPaths& paths,
-                                   PromptService& prompts);
+// style defaults as the file gave them go into the document. Returns what the load could not
+// do, for the caller to tell (ShowSettingsLoadProblems).
+std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,
+                                                               SystemSettings& settings,
+                                                               FontSlots& fonts,
+                                                               DocumentTables& tables,
+                                                               const SystemPaths& paths);
 
 }  // namespace qel

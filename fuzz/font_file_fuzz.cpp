@@ -11,24 +11,18 @@
 #include "settings/system_settings.h"
 #include "settings/text_encoding.h"
 #include "settings/text_file.h"
-#include "test_support/scripted_prompts.h"
 
 namespace {
 
 using namespace qel;
 
 std::string FontPath(const std::string& folder, int index) {
-  SystemSettings settings;
-  settings.dataFolder = folder;
-  return FontFilePath(settings, index);
+  return FontFilePath(folder, index);
 }
 
 FontSlots ReadFonts(const std::string& folder) {
-  SystemSettings settings;
-  settings.dataFolder = folder;
   FontSlots fonts;
-  ScriptedPrompts prompts;
-  ReadFontFiles(settings, fonts, prompts);
+  ReadFontFiles(folder, fonts);
   return fonts;
 }
 

@@ -29,11 +29,9 @@ struct Shipped {
 const Shipped& ShippedSettings() {
   static const Shipped shipped = [] {
     Shipped s;
-    s.settings.dataFolder = QEL_SOURCE_DATA_DIR;
-    s.settings.loaded.folderResolved = true;
+    SettingsFiles files = SettingsFiles::In(QEL_SOURCE_DATA_DIR);
     FixedSystemPaths paths;
-    ScriptedPrompts prompts;
-    LoadSystemSettings(s.settings, s.fonts, paths, prompts);
+    LoadSystemSettings(files, s.settings, s.fonts, paths);
     return s;
   }();
   return shipped;
@@ -58,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplicationState state;
   state.settings = ShippedSettings().settings;
   state.fonts = ShippedSettings().fonts;
+  state.settingsFiles = SettingsFiles::LoadedFrom(QEL_SOURCE_DATA_DIR);
   if (ReadDataBytes(bytes, state.tables, state.settings) != ReadStatus::Ok) return 0;
 
   ScriptedPrompts prompts;

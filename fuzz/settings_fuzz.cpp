@@ -18,7 +18,6 @@
 #include "settings/text_encoding.h"
 #include "settings/text_file.h"
 #include "test_support/fixed_system_paths.h"
-#include "test_support/scripted_prompts.h"
 
 namespace {
 
@@ -29,12 +28,10 @@ using namespace qel;
 SystemSettings Load(const std::string& folder, std::optional<SystemSettings>& asRead,
                     DocumentTables& tables) {
   SystemSettings settings;
-  settings.dataFolder = folder;
-  settings.loaded.folderResolved = true;
+  SettingsFiles files = SettingsFiles::In(folder);
   FontSlots fonts;
   FixedSystemPaths paths;
-  ScriptedPrompts prompts;
-  asRead = LoadSystemSettings(settings, fonts, paths, prompts);
+  asRead = LoadSystemSettings(files, settings, fonts, paths).asRead;
   if (asRead) ApplyStyleDefaults(*asRead, tables);
   return settings;
 }

@@ -72,7 +72,6 @@ enum class MessageId : int {
 };
 
 // Texts that have no id of their own.
-inline constexpr const char* kTooManyCsvText = "too many csv";
 inline constexpr const char* kCannotCreateFontText = "Can't create font";
 inline constexpr const char* kDeviceInfoErrorText = "デバイス情報読み込みエラー";
 

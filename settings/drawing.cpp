@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/messages.h"
-#include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 
@@ -155,17 +153,14 @@ std::string FaceNameForRequest(const std::string& faceName) {
   return faceName.substr(0, end);
 }
 
-bool CreateTextFont(DeviceContext& dc, PromptService& prompts, Colour colour, int height,
-                    const std::string& faceName, int angleDegrees, bool underline) {
+bool CreateTextFont(DeviceContext& dc, Colour colour, int height, const std::string& faceName,
+                    int angleDegrees, bool underline) {
   FontSpec font;
   font.height = height;
   font.escapement = angleDegrees * 10;
   font.underline = underline;
   font.faceName = FaceNameForRequest(faceName);
-  if (!dc.SelectFont(font)) {
-    prompts.Show(kCannotCreateFontText, PromptButtons::Ok);
-    return false;
-  }
+  if (!dc.SelectFont(font)) return false;
   dc.SetTextColour(colour);
   return true;
 }

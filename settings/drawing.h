@@ -9,8 +9,6 @@
 
 namespace qel {
 
-class PromptService;
-
 // Model metres (or table units) to device units. pixelsPerMetreX/Y are device units per model
 // unit; margins are millimetres of paper left free at the left and top.
 struct WorldTransform {
@@ -81,10 +79,11 @@ inline constexpr std::size_t kLongestFaceName = 255;
 std::string FaceNameForRequest(const std::string& faceName);
 
 // Creates the text font (height in device units, angle in degrees, the face as
-// FaceNameForRequest gives it) and selects it with `colour`; when the font cannot be made,
-// shows "Can't create font" and changes nothing. Returns whether the font was made.
-bool CreateTextFont(DeviceContext& dc, PromptService& prompts, Colour colour, int height,
-                    const std::string& faceName, int angleDegrees, bool underline);
+// FaceNameForRequest gives it) and selects it with `colour`. Returns whether the font was made;
+// one that cannot be made changes nothing, so that its text comes in the font selected before.
+// Nothing is shown here: this runs inside paints, and whoever started the drawing tells the user.
+bool CreateTextFont(DeviceContext& dc, Colour colour, int height, const std::string& faceName,
+                    int angleDegrees, bool underline);
 
 // A colour text such as "0x808080" (a leading 0x hexadecimal, a leading 0 octal, otherwise
 // decimal) as a colour value.

@@ -1,6 +1,8 @@
 // Reading and writing the settings file and the font files.
 #include "settings/settings_files.h"
 
+#include <utility>
+
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "platform/system_paths.h"
@@ -15,13 +17,49 @@ inline constexpr const char* kSystemFileVersionLine = "400 ;ver";
 inline constexpr int kSystemFileSettingLines = 80;
 inline constexpr const char* kDefaultFace = "ＭＳ 明朝";
 
-std::string SystemFilePath(const SystemSettings& settings) {
-  return settings.dataFolder + "/Sys.ndx";
+SettingsFiles SettingsFiles::In(const std::string& folder) {
+  SettingsFiles files;
+  files.dataFolder = folder;
+  files.loaded.folderResolved = true;
+  return files;
 }
 
-std::string FontFilePath(const SystemSettings& settings, int index) {
-  return settings.dataFolder + "/Font" + std::to_string(index) + ".ndx";
+SettingsFiles SettingsFiles::LoadedFrom(const std::string& folder) {
+  SettingsFiles files = In(folder);
+  files.loaded = {true, true, true};
+  return files;
 }
+
+std::string SystemFilePath(const std::string& dataFolder) {
+  return dataFolder + "/Sys.ndx";
+}
+
+std::string FontFilePath(const std::string& dataFolder, int index) {
+  return dataFolder + "/Font" + std::to_string(index) + ".ndx";
+}
+
+std::string SettingsLoadProblemText(const SettingsLoadProblem& problem) {
+  if (problem.kind == SettingsLoadProblem::Kind::DataFolderUnusable)
+    return MessageText(MessageId::DataFolderUnusable, problem.path, problem.readFrom);
+  return FileReadErrorText(problem.error, problem.path);
+}
+
+void ShowSettingsLoadProblems(const std::vector<SettingsLoadProblem>& problems,
+                              PromptService& prompts) {
+  for (const SettingsLoadProblem& problem : problems)
+    prompts.Show(SettingsLoadProblemText(problem), PromptButtons::Ok);
+}
+
+namespace {
+
+SettingsLoadProblem Unreadable(const std::string& path, FileReadError error) {
+  SettingsLoadProblem problem;
+  problem.path = path;
+  problem.error = error;
+  return problem;
+}
+
+}  // namespace
 
 void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSettings& settings) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -48,15 +86,13 @@ void ApplySystemSettingsLines(const std::vector<std::string>& lines, SystemSetti
   }
 }
 
-// The font files of `folder` into `fonts`, with the size checks and the default face. A
-// missing first file is reported; a file that is there but refused unread is reported whichever
-// slot it is.
-static void ReadFontFilesFrom(const std::string& folder, FontSlots& fonts, PromptService& prompts) {
+std::vector<SettingsLoadProblem> ReadFontFiles(const std::string& folder, FontSlots& fonts) {
+  std::vector<SettingsLoadProblem> problems;
   for (int i = 1; i <= FontSlots::kCount; ++i) {
     FontSlot& font = fonts[i];
     font.colour = 0;
     font.underline = 0;
-    std::string path = folder + "/Font" + std::to_string(i) + ".ndx";
+    std::string path = FontFilePath(folder, i);
     FileReadError error = FileReadError::None;
     std::optional<std::vector<std::string>> lines = ReadTextLines(path, &error, 4);
     if (lines) {
@@ -66,56 +102,58 @@ static void ReadFontFilesFrom(const std::string& folder, FontSlots& fonts, Promp
       if (l.size() > 2) font.colour = ToLong(l[2]);
       if (l.size() > 3) font.underline = ToInt(l[3]);
     } else if (i == 1 || error != FileReadError::CannotOpen) {
-      prompts.Show(FileReadErrorText(error, path), PromptButtons::Ok);
+      // The spare slots may have no file; the first, and a file refused unread, are told.
+      problems.push_back(Unreadable(path, error));
     }
     const double largest = i == 5 ? 100.0 : 200.0;
     if (!(font.size > 1 && font.size <= largest)) font.size = i == 5 ? 8.0 : 10.0;
     if (font.faceName.size() <= 1) font.faceName = kDefaultFace;
   }
+  return problems;
 }
 
-void ReadFontFiles(const SystemSettings& settings, FontSlots& fonts, PromptService& prompts) {
-  ReadFontFilesFrom(settings.dataFolder, fonts, prompts);
-}
-
-std::optional<SystemSettings> LoadSystemSettings(SystemSettings& settings, FontSlots& fonts,
-                                                 const SystemPaths& paths, PromptService& prompts) {
-  std::optional<SystemSettings> asRead;
+SettingsLoad LoadSystemSettings(SettingsFiles& files, SystemSettings& settings, FontSlots& fonts,
+                                const SystemPaths& paths) {
+  SettingsLoad load;
   // Where this first load reads the settings and fonts: the data folder, or the shipped files
   // when the data folder cannot be made (a read-only parent, a file in the way). Settings
   // dialogs still save to the data folder, and say so when they cannot.
-  std::string readFolder = settings.dataFolder;
-  if (!settings.loaded.folderResolved) {
-    settings.loaded.folderResolved = true;
-    settings.dataFolder = ResolveDataFolder(paths);
-    readFolder = settings.dataFolder;
+  std::string readFolder = files.dataFolder;
+  if (!files.loaded.folderResolved) {
+    files.loaded.folderResolved = true;
+    files.dataFolder = ResolveDataFolder(paths);
+    readFolder = files.dataFolder;
     const std::string shipped = paths.ShippedDataFolder();
-    if (!PopulateDataFolder(settings.dataFolder, shipped) && !shipped.empty()) {
-      prompts.Show(MessageText(MessageId::DataFolderUnusable, settings.dataFolder, shipped),
-                   PromptButtons::Ok);
+    if (!PopulateDataFolder(files.dataFolder, shipped) && !shipped.empty()) {
+      SettingsLoadProblem unusable;
+      unusable.kind = SettingsLoadProblem::Kind::DataFolderUnusable;
+      unusable.path = files.dataFolder;
+      unusable.readFrom = shipped;
+      load.problems.push_back(unusable);
       readFolder = shipped;
     }
   }
-  if (!settings.loaded.systemFileRead) {
-    settings.loaded.systemFileRead = true;
-    const std::string path = readFolder + "/Sys.ndx";
+  if (!files.loaded.systemFileRead) {
+    files.loaded.systemFileRead = true;
+    const std::string path = SystemFilePath(readFolder);
     FileReadError error = FileReadError::None;
     // The version line and the setting lines; later lines are never used.
     std::optional<std::vector<std::string>> lines =
         ReadTextLines(path, &error, static_cast<std::size_t>(kLastSettingLine) + 2);
     if (!lines) {
-      prompts.Show(FileReadErrorText(error, path), PromptButtons::Ok);
+      load.problems.push_back(Unreadable(path, error));
     } else {
       ApplySystemSettingsLines(*lines, settings);
-      asRead = settings;
+      load.asRead = settings;
     }
   }
-  if (!settings.loaded.fontsRead) {
-    settings.loaded.fontsRead = true;
-    ReadFontFilesFrom(readFolder, fonts, prompts);
+  if (!files.loaded.fontsRead) {
+    files.loaded.fontsRead = true;
+    for (SettingsLoadProblem& problem : ReadFontFiles(readFolder, fonts))
+      load.problems.push_back(std::move(problem));
   }
   ClampSettings(settings);
-  return asRead;
+  return load;
 }
 
 static bool Finish(const WriteOutcome& result, WriteOutcome* outcome) {

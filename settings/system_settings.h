@@ -12,13 +12,6 @@ struct StyleDefaults {
   int figureTitleTop = 0, dataTitleTop = 0, resultTitleTop = 0, titleLeft = 0, titleCentered = 0;
 };
 
-// Which of the first settings load's one-time steps have run in this process.
-struct SettingsLoadFlags {
-  bool folderResolved = false;
-  bool systemFileRead = false;
-  bool fontsRead = false;
-};
-
 struct SystemSettings {
   // Strip figure: scales (denominators), print range and spare integer.
   int stripScaleX = 0, stripScaleY = 0, stripLeftX = 0, stripRangeX = 0, stripPageOverlap = 0;
@@ -43,10 +36,6 @@ struct SystemSettings {
   std::string axisColour, pointColour, gridColour;
   std::string organisationName, contactText;
   int enterKeyMode = 0;  // 0 default button, 1 next control, 2 confirm only
-
-  // Where the settings live, and which one-time loading steps are done.
-  std::string dataFolder;
-  SettingsLoadFlags loaded;
 };
 
 // One text font: size in points, face, colour as a 0x00BBGGRR value, underline flag.

@@ -1,9 +1,6 @@
 // The number-start test and the comma-separated field scanner.
 #include "settings/text_fields.h"
 
-#include "platform/messages.h"
-#include "platform/prompts.h"
-
 namespace qel {
 
 static bool IsCSpace(char c) {
@@ -37,13 +34,10 @@ int NextCsvField(std::string& out, std::string_view text) {
   return 0;
 }
 
-int GetCsvField(std::string& out, std::string_view line, int n, PromptService* prompts) {
+int GetCsvField(std::string& out, std::string_view line, int n) {
   out.clear();
   if (line.empty()) return -1;
-  if (line.size() > kCsvLineLimit) {
-    if (prompts) prompts->Show(kTooManyCsvText, PromptButtons::Ok);
-    line = line.substr(0, kCsvLineLimit);
-  }
+  if (line.size() > kCsvLineLimit) line = line.substr(0, kCsvLineLimit);
   std::size_t position = 0;
   std::string field;
   for (int i = 1; i <= n; ++i) {

@@ -5,6 +5,7 @@
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "settings/drawing.h"
+#include "settings/settings_files.h"
 #include "settings/system_settings.h"
 #include "view/render_caches.h"
 #include "view/render_context.h"
@@ -17,6 +18,7 @@ struct ApplicationState {
   DocumentResults results;  // computed from the tables when they changed
   SystemSettings settings;
   FontSlots fonts;
+  SettingsFiles settingsFiles;  // where the settings and fonts are read from and saved
   ViewState view;
   DeviceGeometry geometry;
   WorldTransform transform;

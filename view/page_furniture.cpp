@@ -132,8 +132,10 @@ void NormaliseGridDirection(int& from, int& to, int& step) {
 bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot) {
   const FontSlot& font = ctx.fonts[slot];
   int height = static_cast<int>(ctx.geometry.dpiY * font.size * kPointsToInches);
-  return CreateTextFont(dc, ctx.prompts, static_cast<Colour>(font.colour), height, font.faceName, 0,
-                        false);
+  const bool made =
+      CreateTextFont(dc, static_cast<Colour>(font.colour), height, font.faceName, 0, false);
+  if (!made) ++ctx.shortfalls.fontsNotMade;
+  return made;
 }
 
 void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,

@@ -9,7 +9,8 @@
 namespace qel {
 
 // Creates font slot `slot` for the device: character height trunc(dpiY * size / 72), no
-// rotation, no underline, the slot's colour. False when the font could not be made.
+// rotation, no underline, the slot's colour. False when the font could not be made: it is
+// counted in ctx.shortfalls, and the text after it comes in the font selected before.
 bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot);
 
 // Draws `text` with its top `topMm` below the paper's top edge and its left edge `leftMm` from

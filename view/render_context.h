@@ -10,8 +10,14 @@
 
 namespace qel {
 
-class PromptService;
 struct RenderCaches;
+
+// What drawing could not do as asked. Renderers only count it: a paint never shows a message
+// (a message box opened inside a paint would paint again under it), and whoever started the
+// drawing tells the user once it is over.
+struct DrawingShortfalls {
+  int fontsNotMade = 0;  // text fonts the device could not make; their text used the font before
+};
 
 // The document is read only: its tables, and the results they give.
 struct RenderContext {
@@ -22,7 +28,7 @@ struct RenderContext {
   ViewState& view;
   const DeviceGeometry& geometry;
   WorldTransform& transform;
-  PromptService& prompts;
+  DrawingShortfalls& shortfalls;
   // Results and table layouts kept between paints, page counts and printed pages.
   RenderCaches& caches;
 };

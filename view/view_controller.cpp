@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "document/style_defaults.h"
 #include "platform/messages.h"
@@ -78,12 +79,14 @@ ViewController::ViewController(ApplicationState& state, PromptService& prompts,
                                PrinterInfo& printer, const SystemPaths& paths)
     : state_(state), prompts_(prompts), printer_(printer), paths_(paths) {}
 
-void ViewController::OnUpdate() {
+std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
-  LoadSettingsWithStyleDefaults(s, state_.fonts, state_.tables, paths_, prompts_);
+  std::vector<SettingsLoadProblem> problems =
+      LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.tables, paths_);
   state_.view.screenLeftX = s.stripLeftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
+  return problems;
 }
 
 void ViewController::ShowDocumentStart() {
@@ -92,20 +95,23 @@ void ViewController::ShowDocumentStart() {
   OnDisplayCommand(planOnly ? CommandId::ShowRectCircleFigure : CommandId::ShowStripFigure);
 }
 
-void ViewController::OnNewDocument() {
+std::vector<SettingsLoadProblem> ViewController::OnNewDocument() {
   // The first settings load of a start, on settings of its own that read no fonts: it finds the
   // data folder, reads the settings file as it is now and copies its standard titles and grid
   // into the emptied tables.
   SystemSettings firstStart;
-  firstStart.loaded.fontsRead = true;
+  SettingsFiles firstFiles;
+  firstFiles.loaded.fontsRead = true;
   FontSlots unread;
-  LoadSettingsWithStyleDefaults(firstStart, unread, state_.tables, paths_, prompts_);
+  std::vector<SettingsLoadProblem> problems =
+      LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, state_.tables, paths_);
   // Of the values read, the document keeps those its file holds: the scales and print ranges,
   // taken over through the setting lines a save writes them to. The tables' own lines stay
   // empty, as on a first start.
   auto scaleLines = std::make_unique<DocumentTables>();
   SettingsToLines(firstStart, *scaleLines);
   LinesToSettings(*scaleLines, state_.settings);
+  return problems;
 }
 
 void ViewController::ReadDeviceGeometry() {
@@ -142,9 +148,9 @@ void ViewController::ReadDeviceGeometry() {
 }
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
-                                        WorldTransform& transform) {
+                                        WorldTransform& transform, DrawingShortfalls& shortfalls) {
   return RenderContext{state_.tables, state_.results, state_.settings, state_.fonts, view,
-                       geometry,      transform,      prompts_,        state_.caches};
+                       geometry,      transform,      shortfalls,      state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -174,7 +180,7 @@ int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bo
 }
 
 void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g, WorldTransform& t,
-                           double zoom) {
+                           double zoom, DrawingShortfalls& shortfalls) {
   const SystemSettings& s = state_.settings;
   t.marginLeft = s.marginLeft;
   t.marginTop = s.marginTop;
@@ -183,7 +189,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   dc.SetWindowOrigin(0, 0);
   dc.SetTransparentBackground();
 
-  RenderContext ctx = ContextOn(view, g, t);
+  RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayMode mode = view.displayMode;
   if (IsFigure(mode)) {
     FigureRange range = FigureRangeOf(s, ProblemOf(mode));
@@ -210,16 +216,22 @@ int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
     pages =
         FigurePagingCount(view.figureExtentX, FigurePagingOf(state_.settings, geometry, problem));
   } else {
-    RenderContext ctx = ContextOn(view, geometry, transform);
+    DrawingShortfalls nothingDrawn;
+    RenderContext ctx = ContextOn(view, geometry, transform, nothingDrawn);
     pages = RenderTableDisplay(ctx, nullptr, false);
   }
   if (pages < view.currentPage) view.currentPage = 1;
   return pages;
 }
 
-void ViewController::OnDraw(DeviceContext& dc) {
+bool ViewController::OnDraw(DeviceContext& dc) {
+  DrawingShortfalls shortfalls;
   Paint(dc, state_.view, state_.geometry, state_.transform,
-        ZoomOf(state_.view, state_.view.displayMode).factor);
+        ZoomOf(state_.view, state_.view.displayMode).factor, shortfalls);
+  const bool failing = shortfalls.fontsNotMade > 0;
+  const bool tell = failing && !screenFontsFailing_;
+  screenFontsFailing_ = failing;
+  return tell;
 }
 
 void ViewController::PrintPage(DeviceContext& dc, int page) {
@@ -229,7 +241,11 @@ void ViewController::PrintPage(DeviceContext& dc, int page) {
 void ViewController::PrintPage(DeviceContext& dc, DisplayMode display, int page, long number) {
   PaperPage paper = PaperPageFor(display, page, dc.LogPixelsX(), dc.LogPixelsY());
   paper.view.printedPageNumber = number;
-  Paint(dc, paper.view, paper.geometry, paper.transform, 1.0);
+  Paint(dc, paper.view, paper.geometry, paper.transform, 1.0, paper_);
+}
+
+int ViewController::TakePaperFontFailures() {
+  return std::exchange(paper_.fontsNotMade, 0);
 }
 
 int ViewController::CountPages() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "view/application_state.h"
 #include "view/command_ids.h"
@@ -44,8 +45,9 @@ class ViewController {
                  const SystemPaths& paths);
 
   // After the document changed: reloads the settings (clamps only after the first load), puts
-  // the strip figure back to its left X and reads the printer's page.
-  void OnUpdate();
+  // the strip figure back to its left X and reads the printer's page. Returns what a first
+  // settings load could not do, for the caller to tell (ShowSettingsLoadProblems).
+  std::vector<SettingsLoadProblem> OnUpdate();
   // The printer's page size, and print ranges defaulted where they are not positive.
   void ReadDeviceGeometry();
   // After a document was opened or made new: the first figure with content is shown (the strip
@@ -56,12 +58,16 @@ class ViewController {
   // program gives it from the data folder, the scales and print ranges of the settings file and
   // its standard titles and grid. The user's own settings (lines, colours, margins, digits,
   // fonts, the Enter key) are no part of a document and stay as they are.
-  void OnNewDocument();
+  // What the settings load could not read is returned for the command to tell.
+  std::vector<SettingsLoadProblem> OnNewDocument();
 
   // Paints page currentPage of the current display on the screen, then its page number, at the
   // display's zoom: the page is laid out at the device's resolution and drawn at that
-  // resolution times the zoom, fonts included.
-  void OnDraw(DeviceContext& dc);
+  // resolution times the zoom, fonts included. Returns whether the window must now tell the
+  // user that a text font could not be made (after the paint, never inside it): this paint
+  // failed to make one and the paint before made all of its fonts. A window that keeps
+  // repainting with the same fonts tells it once; fonts that can be made again rearm it.
+  bool OnDraw(DeviceContext& dc);
   // Draws page `page` of the current display for paper: the same painting, laid out with the
   // printing flag, the page and the device's resolution on copies of the view's state, so
   // that nothing of it reaches what the screen shows.
@@ -69,6 +75,9 @@ class ViewController {
   // The same for page `page` of display `display`, whichever display is shown; a `number`
   // other than 0 is the page number it shows in place of its own.
   void PrintPage(DeviceContext& dc, DisplayMode display, int page, long number = 0);
+  // The text fonts the pages drawn for paper could not make since the last call, which starts
+  // the count again: a printing command or qel-cli tells the user once per job when it is not 0.
+  int TakePaperFontFailures();
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
@@ -107,10 +116,11 @@ class ViewController {
     WorldTransform transform;
   };
   PaperPage PaperPageFor(DisplayMode display, int page, int dpiX, int dpiY) const;
-  RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
+  RenderContext ContextOn(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform,
+                          DrawingShortfalls& shortfalls);
   // The painting and the page count shared by the screen and paper.
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
-             WorldTransform& transform, double zoom);
+             WorldTransform& transform, double zoom, DrawingShortfalls& shortfalls);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
   int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
   bool OnFigureKey(ViewKey key, int total);
@@ -120,6 +130,8 @@ class ViewController {
   PromptService& prompts_;
   PrinterInfo& printer_;
   const SystemPaths& paths_;
+  bool screenFontsFailing_ = false;  // the last screen paint failed to make a font
+  DrawingShortfalls paper_;          // of the pages drawn for paper since the last take
 };
 
 }  // namespace qel

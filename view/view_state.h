@@ -54,9 +54,6 @@ struct ViewState {
   // while the pages of several displays are numbered in one sequence; 0 for its own.
   long printedPageNumber = 0;
   RememberedLineSteps screenLineSteps;
-  // How OK of the load list dialogs numbers the rows (0 by No., 1 in tens, 2 from 1), shared
-  // by the three lists for the whole run.
-  int loadSortOption = 0;
   // The zoom of each display on screen, [number - 1]; paper is never zoomed.
   std::array<DisplayZoom, 6> zoom{};
 };

@@ -1,4 +1,5 @@
-// The load list dialogs: the circles, the rectangles and the strip pieces of one load set.
+// The load list dialog: the rows of one load list in a table edited in place, the move and
+// delete buttons, the numbering choice of OK and the status line.
 #include "dialogs/qt/load_list_dlg.h"
 
 #include <QApplication>
@@ -15,9 +16,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/load_list_cell_delegate.h"
 #include "dialogs/qt/load_list_table_model.h"
-#include "dialogs/qt/load_shape_sketch.h"
-#include "dialogs/qt/refusing_validator.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 
@@ -56,12 +56,16 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   setWindowTitle(QString::fromStdString(model_.Title()));
 
   tableModel_ = new LoadListTableModel(model_, this);
+  delegate_ = new LoadListCellDelegate(this);
   table_ = new QTableView(this);
   table_->setObjectName("loadList");
   table_->setAccessibleName(Utf8("荷重の一覧"));
   table_->setModel(tableModel_);
+  table_->setItemDelegate(delegate_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Edits open only through OpenCellEdit (a double click, F2, typing on the list), so that the
+  // list's own rules say which cell an edit opens in.
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setShowGrid(true);
   table_->setWordWrap(false);
@@ -75,19 +79,13 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   table_->installEventFilter(this);
 
-  editor_ = new QLineEdit(table_->viewport());
-  editor_->setObjectName("cellEdit");
-  editor_->setAccessibleName(Utf8("セルの編集"));  // named for the column while editing
-  editor_->setFrame(false);
-  editor_->setTextMargins(3, 0, 3, 0);
-  editor_->hide();
-  // Every column of a load list holds a number.
-  auto* validator = SetEntryValidator(editor_, RefusingValidator::Kind::Number);
-  editor_->installEventFilter(this);
-  connect(validator, &RefusingValidator::refused, this, [this] {
+  connect(delegate_, &LoadListCellDelegate::characterRefused, this, [this] {
     model_.RefuseCharacter();
     ShowStatus();
   });
+  connect(delegate_, &LoadListCellDelegate::endedByKey, this, &LoadListDialog::OnEditEndedByKey);
+  // An ended edit may change the status line.
+  connect(tableModel_, &QAbstractItemModel::dataChanged, this, [this] { ShowStatus(); });
 
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     OpenCellEdit({index.row() + 1, index.column() + 1});
@@ -236,6 +234,16 @@ void LoadListDialog::ShowStatus() {
   status_->setText(QString::fromStdString(model_.status()));
 }
 
+QLineEdit* LoadListDialog::cellEditor() const {
+  return delegate_->editor();
+}
+
+std::optional<ListCell> LoadListDialog::editedCell() const {
+  const QModelIndex index = delegate_->editedIndex();
+  if (!index.isValid()) return std::nullopt;
+  return ListCell{index.row() + 1, index.column() + 1};
+}
+
 bool LoadListDialog::OpenCellEdit(ListCell cell) {
   EndCellEdit();
   if (!model_.IsEditable(cell)) {
@@ -252,31 +260,17 @@ bool LoadListDialog::OpenCellEdit(ListCell cell) {
   table_->scrollTo(index);
   const QRect area = table_->visualRect(index).intersected(table_->viewport()->rect());
   if (area.width() < kNarrowestEdit) return false;
-
-  editor_->setGeometry(area);
-  editor_->setText(QString::fromStdString(model_.Cell(cell.row, cell.column)));
-  editor_->setCursorPosition(editor_->text().size());
-  editor_->setAccessibleName(QString::fromStdString(model_.Header(cell.column)));
-  edited_ = cell;
-  editor_->show();
-  editor_->setFocus(Qt::OtherFocusReason);
+  table_->edit(index);
+  QLineEdit* field = cellEditor();
+  if (field == nullptr) return false;
+  // The view selects the whole text of a new field: the caret goes after it instead, so that
+  // what is typed adds to the text (typing on the list replaces it, see OnTableKey).
+  field->setCursorPosition(static_cast<int>(field->text().size()));
   return true;
 }
 
 void LoadListDialog::EndCellEdit() {
-  if (!edited_ || ending_) return;
-  ending_ = true;
-  const ListCell cell = *edited_;
-  edited_.reset();
-  const std::string text = editor_->text().toStdString();
-  // The focus goes back to the list before the field hides, so it does not wander off.
-  table_->setFocus(Qt::OtherFocusReason);
-  editor_->hide();
-  editor_->clear();
-  model_.EndEdit(cell, text);
-  tableModel_->Refresh();
-  ShowStatus();
-  ending_ = false;
+  delegate_->EndEdit();
 }
 
 void LoadListDialog::MoveTo(std::optional<ListCell> next) {
@@ -288,36 +282,25 @@ void LoadListDialog::MoveTo(std::optional<ListCell> next) {
   }
 }
 
-bool LoadListDialog::OnEditorKey(QKeyEvent* event) {
-  if (!edited_) return false;
-  const ListCell cell = *edited_;
-  switch (event->key()) {
+void LoadListDialog::OnEditEndedByKey(const QModelIndex& index, int key) {
+  const ListCell cell{index.row() + 1, index.column() + 1};
+  switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      EndCellEdit();
       MoveTo(model_.CellAfterEnter(cell));
-      return true;
+      return;
     case Qt::Key_Up:
-      EndCellEdit();
       MoveTo(model_.CellAbove(cell));
-      return true;
+      return;
     case Qt::Key_Down:
-      EndCellEdit();
       MoveTo(model_.CellBelow(cell));
-      return true;
+      return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-      EndCellEdit();
-      focusNextPrevChild(event->key() == Qt::Key_Tab);
-      return true;
-    case Qt::Key_Escape:
-      // Escape takes the edit back: the cell keeps the text it had when the edit began (the
-      // model's, which only an ended edit changes), and the dialog stays open.
-      editor_->setText(QString::fromStdString(model_.Cell(cell.row, cell.column)));
-      EndCellEdit();
-      return true;
+      focusNextPrevChild(key == Qt::Key_Tab);
+      return;
     default:
-      return false;
+      return;  // Escape: the list keeps the focus
   }
 }
 
@@ -327,7 +310,7 @@ bool LoadListDialog::OpenForTyping() {
 }
 
 bool LoadListDialog::OnTableKey(QKeyEvent* event) {
-  if (edited_) return false;
+  if (editedCell()) return false;
   if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
     OpenForTyping();
     return true;
@@ -338,27 +321,21 @@ bool LoadListDialog::OnTableKey(QKeyEvent* event) {
   if (command || typed.isEmpty() || !typed.at(0).isPrint() || typed.at(0).isSpace()) return false;
   // The character typed replaces the text of the first data cell of the current row.
   if (!OpenForTyping()) return true;
-  editor_->selectAll();
-  QApplication::sendEvent(editor_, event);
+  cellEditor()->selectAll();
+  QApplication::sendEvent(cellEditor(), event);
   return true;
 }
 
 bool LoadListDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == editor_) {
-    if (event->type() == QEvent::KeyPress) return OnEditorKey(static_cast<QKeyEvent*>(event));
-    // A context menu of the field keeps the edit open; any other loss of focus ends it.
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-      EndCellEdit();
-  } else if (watched == table_) {
+  if (watched == table_) {
     if (event->type() == QEvent::KeyPress) return OnTableKey(static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::InputMethod && !edited_) {
+    if (event->type() == QEvent::InputMethod && !editedCell()) {
       // Text composed through an input method starts an edit, as a typed character does.
       const auto* input = static_cast<QInputMethodEvent*>(event);
       if (!input->commitString().isEmpty() || !input->preeditString().isEmpty()) {
         if (OpenForTyping()) {
-          editor_->selectAll();
-          QApplication::sendEvent(editor_, event);
+          cellEditor()->selectAll();
+          QApplication::sendEvent(cellEditor(), event);
         }
         return true;
       }
@@ -373,9 +350,9 @@ void LoadListDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 bool LoadListDialog::Commit() {
-  if (edited_) {
+  if (editedCell()) {
     // OK while a cell is edited does not close; an edit the focus has left ends here.
-    if (!editor_->hasFocus()) EndCellEdit();
+    if (!cellEditor()->hasFocus()) EndCellEdit();
     return false;
   }
   const RowConfirmation confirmation = model_.ConfirmRows(prompts_);
@@ -392,58 +369,6 @@ void LoadListDialog::reject() {
                                                  PromptButtons::YesNo) != PromptAnswer::Yes)
     return;
   QelDialog::reject();
-}
-
-CCircleLoadDlg::CCircleLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
-                               QWidget* parent)
-    : LoadListDialog(model, prompts, enterKey, parent) {
-  SetSketch(new LoadShapeSketch(LoadShapeSketch::Shape::Circle));
-}
-
-CRectLoadDlg::CRectLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
-                           QWidget* parent)
-    : LoadListDialog(model, prompts, enterKey, parent) {
-  auto* sketch = new QWidget;
-  auto* layout = new QVBoxLayout(sketch);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new LoadShapeSketch(LoadShapeSketch::Shape::PlanRectangle));
-  layout->addWidget(new QLabel(Utf8("ただし x1<x2 、 y1<y2 ")));
-  SetSketch(sketch);
-}
-
-CStripLoadDlg::CStripLoadDlg(LoadListEditor& model, PromptService& prompts, EnterKeyMode enterKey,
-                             QWidget* parent)
-    : LoadListDialog(model, prompts, enterKey, parent) {
-  auto* group = new QGroupBox(Utf8("分割片と座標表現"));
-  auto* grid = new QGridLayout(group);
-  struct Piece {
-    const char* name;
-    LoadShapeSketch::Shape shape;
-  };
-  const Piece pieces[] = {{"基本形　", LoadShapeSketch::Shape::StripTrapezoid},
-                          {"三角形　", LoadShapeSketch::Shape::StripTriangle},
-                          {"長方形　", LoadShapeSketch::Shape::StripBlock}};
-  int row = 0;
-  for (const Piece& piece : pieces) {
-    grid->addWidget(new QLabel(Utf8(piece.name)), row, 0, Qt::AlignBottom);
-    grid->addWidget(new LoadShapeSketch(piece.shape), row, 1);
-    ++row;
-  }
-  grid->addWidget(new QLabel(Utf8("Y は描画用データで\n計算には使用しません.")), row, 0, 1, 2);
-  SetSketch(group);
-}
-
-std::unique_ptr<LoadListDialog> MakeLoadListDialog(LoadListEditor& model, PromptService& prompts,
-                                                   EnterKeyMode enterKey, QWidget* parent) {
-  switch (model.kind()) {
-    case LoadListKind::Circle:
-      return std::make_unique<CCircleLoadDlg>(model, prompts, enterKey, parent);
-    case LoadListKind::Rectangle:
-      return std::make_unique<CRectLoadDlg>(model, prompts, enterKey, parent);
-    case LoadListKind::Strip:
-      break;
-  }
-  return std::make_unique<CStripLoadDlg>(model, prompts, enterKey, parent);
 }
 
 }  // namespace qel

@@ -16,6 +16,7 @@ class QTableView;
 
 namespace qel {
 
+class LoadListCellDelegate;
 class LoadListTableModel;
 
 class LoadListDialog : public QelDialog {
@@ -28,17 +29,17 @@ class LoadListDialog : public QelDialog {
   ~LoadListDialog() override;
 
   QTableView* table() const { return table_; }
-  // The field that edits a cell in place; hidden while no cell is edited.
-  QLineEdit* cellEditor() const { return editor_; }
+  // The field that edits a cell in place; nullptr while no cell is edited.
+  QLineEdit* cellEditor() const;
   // The cell being edited, if any.
-  std::optional<ListCell> editedCell() const { return edited_; }
+  std::optional<ListCell> editedCell() const;
 
   // Opens the in-place edit of `cell` (1-based), scrolling it into view; false where no cell can
   // be edited (the closing row, a column too narrow).
   bool OpenCellEdit(ListCell cell);
-  // Ends an open edit: its text goes into the cell and the focus back to the table. Escape in
-  // the edit ends it with the text the cell had when it began; Enter, Tab, arrows, a click
-  // elsewhere and scrolling keep what was typed.
+  // Ends an open edit: its text goes into the cell (the table model's setData). Escape in the
+  // edit ends it with the text the cell had when it began; Enter, Tab, arrows, a click
+  // elsewhere, another control taking the focus and scrolling keep what was typed.
   void EndCellEdit();
 
   void reject() override;
@@ -55,7 +56,9 @@ class LoadListDialog : public QelDialog {
   QWidget* BuildButtons();
   QWidget* BuildSortChoice();
   void SizeColumns();
-  bool OnEditorKey(QKeyEvent* event);
+  // Where the edit goes after `key` ended the edit of `index`: Enter to the right (wrapping to
+  // the next row), Up and Down to the row above or below, Tab to the next control.
+  void OnEditEndedByKey(const QModelIndex& index, int key);
   bool OnTableKey(QKeyEvent* event);
   // Opens the first data cell of the current row for text typed on the table.
   bool OpenForTyping();
@@ -66,12 +69,10 @@ class LoadListDialog : public QelDialog {
   LoadListEditor& model_;
   PromptService& prompts_;
   LoadListTableModel* tableModel_ = nullptr;
+  LoadListCellDelegate* delegate_ = nullptr;
   QTableView* table_ = nullptr;
-  QLineEdit* editor_ = nullptr;
   QLabel* status_ = nullptr;
   QWidget* sketchPlace_ = nullptr;
-  std::optional<ListCell> edited_;
-  bool ending_ = false;  // an edit is being ended: focus changes it causes are not new ends
 };
 
 // "等分布 円形荷重 データ".

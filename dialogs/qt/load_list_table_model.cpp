@@ -3,7 +3,7 @@
 
 namespace qel {
 
-LoadListTableModel::LoadListTableModel(const LoadListEditor& editor, QObject* parent)
+LoadListTableModel::LoadListTableModel(LoadListEditor& editor, QObject* parent)
     : QAbstractTableModel(parent), editor_(editor) {}
 
 int LoadListTableModel::rowCount(const QModelIndex& parent) const {
@@ -15,8 +15,10 @@ int LoadListTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant LoadListTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
-  return QString::fromStdString(editor_.Cell(index.row() + 1, index.column() + 1));
+  if (!index.isValid()) return {};
+  if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole) return {};
+  const ListCell cell = CellOf(index);
+  return QString::fromStdString(editor_.Cell(cell.row, cell.column));
 }
 
 QVariant LoadListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -26,7 +28,17 @@ QVariant LoadListTableModel::headerData(int section, Qt::Orientation orientation
 }
 
 Qt::ItemFlags LoadListTableModel::flags(const QModelIndex& index) const {
-  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+  if (!index.isValid()) return Qt::NoItemFlags;
+  const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  return editor_.IsEditable(CellOf(index)) ? shown | Qt::ItemIsEditable : shown;
+}
+
+bool LoadListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole) return false;
+  const bool kept = editor_.EndEdit(CellOf(index), value.toString().toStdString());
+  // The status line may have changed even when the text was not kept.
+  emit dataChanged(index, index);
+  return kept;
 }
 
 void LoadListTableModel::Refresh() {

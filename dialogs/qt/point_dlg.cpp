@@ -10,7 +10,6 @@
 
 #include "dialogs/qt/lattice_sketch.h"
 #include "dialogs/qt/refusing_validator.h"
-#include "platform/messages.h"
 #include "platform/prompts.h"
 
 namespace qel {
@@ -57,10 +56,12 @@ PointDialog::PointDialog(PointEditor& model, PromptService& prompts, EnterKeyMod
       field->setFixedWidth(fieldWidth);
       auto* validator = SetEntryValidator(field, RefusingValidator::Kind::Number);
       connect(validator, &RefusingValidator::refused, this, [this] {
-        status_->setText(QString::fromStdString(MessageText(MessageId::RefusedCharacter)));
+        model_.RefuseCharacter();
+        ShowStatus();
       });
       connect(field, &QLineEdit::textEdited, this, [this, row, column](const QString& edited) {
         model_.SetText(row, column, edited.toStdString());
+        ShowStatus();
       });
       if (row == 1) heading->setBuddy(field);
       fieldsGrid->addWidget(field, row, column);
@@ -109,10 +110,12 @@ bool PointDialog::Commit() {
   return true;
 }
 
+void PointDialog::ShowStatus() {
+  status_->setText(QString::fromStdString(model_.status()));
+}
+
 void PointDialog::reject() {
-  if (model_.HasChanged() && prompts_.Show(MessageText(MessageId::ConfirmCancel),
-                                           PromptButtons::YesNo) != PromptAnswer::Yes)
-    return;
+  if (!model_.ConfirmCancel(prompts_)) return;
   QelDialog::reject();
 }
 

@@ -20,7 +20,7 @@ class PointDialog : public QelDialog {
 
  public:
   // Shows the texts of `model` and keeps them up to date; `prompts` shows the same-depth
-  // warning of OK and asks before Cancel throws typed values away.
+  // warning of OK and the model's question before Cancel throws typed values away.
   PointDialog(PointEditor& model, PromptService& prompts, EnterKeyMode enterKey,
               QWidget* parent = nullptr);
 
@@ -36,6 +36,8 @@ class PointDialog : public QelDialog {
   void AddSketch(QWidget* sketch);
 
  private:
+  void ShowStatus();
+
   PointEditor& model_;
   PromptService& prompts_;
   std::vector<QLineEdit*> fields_;  // row by row

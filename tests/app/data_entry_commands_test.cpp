@@ -248,14 +248,14 @@ TEST_F(DataEntryCommandsTest, TheSortChoiceIsSharedByTheListsForTheWholeRun) {
     Click(dialog, "ok");
   });
   Action(CommandId::RectLoads).trigger();
-  EXPECT_EQ(state().view.loadSortOption, 1);
+  EXPECT_EQ(app->dialogSession().loadSortOption, LoadSortOption::ByTens);
   script.Then([](QWidget& dialog) {
     EXPECT_TRUE(dialog.findChild<QRadioButton*>("sortByTens")->isChecked());
     Click(dialog, "sortConsecutive");
     Click(dialog, "cancel");  // Cancel keeps the shared choice
   });
   Action(CommandId::StripLoad2).trigger();
-  EXPECT_EQ(state().view.loadSortOption, 1);
+  EXPECT_EQ(app->dialogSession().loadSortOption, LoadSortOption::ByTens);
 }
 
 // Every way of replacing the document or ending the program asks first while it is modified;

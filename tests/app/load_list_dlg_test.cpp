@@ -96,6 +96,8 @@ TEST_F(LoadListDialogTest, EnterMovesRightAndWrapsUpAndDownMoveBetweenRows) {
   ASSERT_EQ(Edited(), (ListCell{1, 2}));
   EXPECT_TRUE(editor().isVisible());
   EXPECT_TRUE(editor().hasFocus());
+  EXPECT_EQ(editor().objectName(), "cellEdit");
+  EXPECT_EQ(editor().accessibleName(), "X m");  // named for its column
   Type("1.5");
   Press(Qt::Key_Return);
   EXPECT_EQ(model->Cell(1, 2), "1.5");
@@ -112,7 +114,7 @@ TEST_F(LoadListDialogTest, EnterMovesRightAndWrapsUpAndDownMoveBetweenRows) {
   Press(Qt::Key_Up);
   Press(Qt::Key_Up);  // on row 1 editing stops
   EXPECT_EQ(Edited(), std::nullopt);
-  EXPECT_FALSE(editor().isVisible());
+  EXPECT_EQ(dialog->cellEditor(), nullptr);  // the field is gone with the edit
   EXPECT_EQ(Focus(), &table());
 
   // Enter in the last cell of the last row ends editing without opening a new cell.
@@ -149,6 +151,11 @@ TEST_F(LoadListDialogTest, TabScrollingAndFocusLossEndTheEditKeepingTheText) {
        }},
       {"focus taken by another control",
        [](LoadListDialogTest& t) { QTest::mouseClick(&t.Button("sortByTens"), Qt::LeftButton); }},
+      {"column resized",
+       [](LoadListDialogTest& t) {
+         QHeaderView& header = *t.table().horizontalHeader();
+         header.resizeSection(2, header.sectionSize(2) + 1);
+       }},
   };
   int row = 1;
   for (const Case& c : cases) {
@@ -363,6 +370,24 @@ TEST_F(LoadListDialogTest, ADoubleQuoteIsRefusedHoweverItArrivesAndTheStatusSays
     EXPECT_FALSE(model->Cell(1, 2).empty());
     EXPECT_EQ(model->Cell(1, 2).find('"'), std::string::npos);
   }
+}
+
+// The list's table model: an edit ends through setData, which keeps what the editor keeps.
+TEST_F(LoadListDialogTest, TheTableModelStoresAnEndedEditThroughTheEditor) {
+  Open(LoadListKind::Circle);
+  QAbstractItemModel& cells = *table().model();
+  const QModelIndex x = cells.index(0, 1);
+  const QModelIndex closing = cells.index(model->rowLimit(), 1);
+  EXPECT_TRUE(cells.flags(x) & Qt::ItemIsEditable);
+  EXPECT_FALSE(cells.flags(closing) & Qt::ItemIsEditable);
+  EXPECT_TRUE(cells.setData(x, QString::fromUtf8("１．５")));
+  EXPECT_EQ(model->Cell(1, 2), "1.5");
+  EXPECT_EQ(cells.data(x, Qt::EditRole).toString(), "1.5");
+  EXPECT_FALSE(cells.setData(x, "2\"5"));  // a double quote cannot be kept
+  EXPECT_EQ(model->Cell(1, 2), "1.5");
+  EXPECT_EQ(Status(), kRefused);
+  EXPECT_FALSE(cells.setData(closing, "3"));
+  EXPECT_EQ(Status(), "扱える最大行を超えました.");
 }
 
 TEST_F(LoadListDialogTest, ButtonsMoveAndDeleteTheSelectedRow) {

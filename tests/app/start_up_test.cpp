@@ -54,7 +54,7 @@ TEST_F(AppTest, AFileOnTheCommandLineIsLoadedBeforeTheTitleIsSet) {
   EXPECT_EQ(app->document().GetPathName(), path);
   EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "10");
   // The settings came from the data folder, filled from the shipped files on this first start.
-  EXPECT_EQ(state().settings.dataFolder, DataFolder());
+  EXPECT_EQ(state().settingsFiles.dataFolder, DataFolder());
   EXPECT_TRUE(fs::exists(DataFolder() + "/Sys.ndx"));
   EXPECT_EQ(state().view.displayMode, DisplayMode::StripFigure);
   // The printer's page: the A4 PDF printer that stands in for a missing one.
@@ -73,7 +73,24 @@ TEST_F(AppTest, WindowCoversMostOfTheScreen) {
   EXPECT_EQ(frame().screenWidth(), static_cast<int>(area.width() * screen->devicePixelRatio()));
   EXPECT_EQ(app->document().GetPathName(), "");
   // Without a file the view's first update loads the settings.
-  EXPECT_TRUE(state().settings.loaded.systemFileRead);
+  EXPECT_TRUE(state().settingsFiles.loaded.systemFileRead);
+}
+
+// The first settings load shows nothing itself: the start-up tells what it could not read, once,
+// whether the view's first update or the file on the command line made that load.
+TEST_F(AppTest, WhatTheFirstSettingsLoadCouldNotReadIsToldOnceAtStartUp) {
+  fs::create_directories(DataFolder() + "/Sys.ndx");  // a folder where the file should be
+  const std::string refused = MessageText(MessageId::NotRegularFile, DataFolder() + "/Sys.ndx");
+  for (const QStringList& arguments :
+       {QStringList{}, QStringList{QString::fromStdString(Example("embankment.qdw"))}}) {
+    SCOPED_TRACE(arguments.join(" ").toStdString());
+    app.reset();
+    prompts.Clear();
+    ASSERT_TRUE(Start(arguments));
+    EXPECT_EQ(prompts.CountShown(refused), 1);
+    EXPECT_EQ(prompts.shown().size(), 1u);
+    EXPECT_TRUE(state().settingsFiles.loaded.systemFileRead);
+  }
 }
 
 TEST_F(AppTest, AMissingFileOnTheCommandLineEndsTheProgram) {

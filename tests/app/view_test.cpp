@@ -11,6 +11,7 @@
 
 #include "app/app_fixture.h"
 #include "app/screenshot.h"
+#include "platform/messages.h"
 
 namespace qel::test {
 namespace {
@@ -184,6 +185,35 @@ TEST_F(ViewTest, EveryDisplayPaintsItsPage) {
       EXPECT_GT(InkedPixels(page, page.rect()), 1000);  // at least the title
     }
   }
+}
+
+// A font that cannot be made is told from the event loop after the paint, never inside it: once
+// while the paints keep failing, again when it fails after a paint that made every font, and
+// once for a print job.
+TEST_F(ViewTest, AFontThatCannotBeMadeIsToldOnceAfterThePaint) {
+  Open("embankment.qdw");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame()));
+  QApplication::processEvents();  // the first paints, with the shipped fonts
+  FontSlot& title = state().fonts[kTitleFont];
+  const std::string face = title.faceName;
+  auto paint = [this](const std::string& titleFace) {
+    state().fonts[kTitleFont].faceName = titleFace;
+    view().viewport()->repaint();
+    const int duringThePaint = prompts.CountShown(kCannotCreateFontText);
+    QApplication::processEvents();
+    return std::pair{duringThePaint, prompts.CountShown(kCannotCreateFontText)};
+  };
+  using Told = std::pair<int, int>;
+  EXPECT_EQ(paint("   "), (Told{0, 1}));  // blanks name no face
+  EXPECT_EQ(paint("   "), (Told{1, 1}));
+  EXPECT_EQ(paint(face), (Told{1, 1}));
+  EXPECT_EQ(paint("   "), (Told{1, 2}));
+  chooser.ChooseNext(files.File("figure.pdf"));
+  Action(CommandId::FilePrint).trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.CountShown(kCannotCreateFontText), 3);
+  EXPECT_EQ(prompts.shown().size(), 3u);
+  EXPECT_EQ(title.faceName, "   ");
 }
 
 // Each menu opened, with the check mark of the shown display.

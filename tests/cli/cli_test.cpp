@@ -280,6 +280,33 @@ TEST_F(CliTest, ReportHoldsEveryDisplayWithContent) {
   }
 }
 
+// Occurrences of `part` in `text`.
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+// A title font no face can be made for: the pages come out all the same, and standard error
+// says so once per command, however many pages and texts wanted it.
+TEST_F(CliTest, AFontThatCannotBeMadeIsToldOncePerCommand) {
+  test::WriteBytes(folder.File("Font1.ndx"), "14.0\r\n   \r\n0\r\n0\r\n");
+  const std::string file = Example("building.qdw");
+  const std::string commands[] = {
+      "render " + file + " --display 6 --all --dpi 100 --out " + folder.File("r.pdf"),
+      "render " + file + " --display 4 --all --dpi 30 --out " + folder.File("f.png"),
+      "report " + file + " --dpi 100 --out " + folder.File("all.pdf"),
+  };
+  for (const std::string& command : commands) {
+    SCOPED_TRACE(command);
+    const CliRun run = RunCli(command + DataFolder());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Occurrences(run.err, "qel-cli: Can't create font\n"), 1u) << run.err;
+  }
+  EXPECT_GT(PdfPageObjects(test::ReadBytes(folder.File("all.pdf"))), 1u);
+}
+
 TEST_F(CliTest, ReportRefusesBadArgumentsAndADocumentWithNothingToShow) {
   EXPECT_EQ(RunCli("report " + Example("building.qdw")).status, 2);  // no --out
   EXPECT_EQ(RunCli("report " + Example("building.qdw") + " --out x.png").status, 2);

@@ -25,48 +25,49 @@ TEST(HelpModel, ListsTheLinesOfTheHelpFileWithABlankInFront) {
   TempFolder folder;
   // Shift-JIS with CR LF; the last line has no line end and keeps all its characters.
   WriteBytes(folder.File("Help.txt"), "\x91\x80\x8d\xec\r\n\r\nend");
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
+  const HelpText text = ReadHelpText(folder.path());
+  EXPECT_EQ(text.lines, (std::vector<std::string>{"操作", "", "end"}));
+  EXPECT_TRUE(HelpTextMessages(text).empty());
+  const HelpModel model(text);
   EXPECT_EQ(model.lines(), (std::vector<std::string>{" 操作", " ", " end"}));
   EXPECT_EQ(model.path(), folder.File("Help.txt"));
-  EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST(HelpModel, AMissingFileIsSaidAndGivesAnEmptyList) {
-  TempFolder folder;
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
-  EXPECT_TRUE(model.lines().empty());
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::FileNotFound, folder.File("Help.txt")));
-}
-
-TEST(HelpModel, AHelpFileThatIsNoRegularFileIsRefusedWithItsReason) {
-  TempFolder folder;
-  ASSERT_EQ(::mkfifo(folder.File("Help.txt").c_str(), 0600), 0);
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);  // does not wait for a writer
-  EXPECT_TRUE(model.lines().empty());
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Help.txt"))), 1);
-}
-
-TEST(HelpModel, AFileLongerThanTheListIsCutWithAMessage) {
-  TempFolder folder;
+// Reading shows nothing; the command tells what HelpTextMessages gives, and the list is empty
+// or cut.
+TEST(HelpModel, AFileThatCannotBeReadWholeIsToldByTheCommand) {
+  TempFolder missing, fifo, longFile;
+  ASSERT_EQ(::mkfifo(fifo.File("Help.txt").c_str(), 0600), 0);  // never waited on
   std::string text;
   for (std::size_t i = 0; i < kMostHelpLines + 5; ++i)
     text += "line\r\n";
-  WriteBytes(folder.File("Help.txt"), text);
-  ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
-  EXPECT_EQ(model.lines().size(), kMostHelpLines);
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::TooMuchData)), 1);
+  WriteBytes(longFile.File("Help.txt"), text);
+  struct Case {
+    const char* what;
+    std::string folder;
+    std::string message;
+    std::size_t lines;
+  };
+  const Case cases[] = {
+      {"missing", missing.path(), MessageText(MessageId::FileNotFound, missing.File("Help.txt")),
+       0},
+      {"no regular file", fifo.path(),
+       MessageText(MessageId::NotRegularFile, fifo.File("Help.txt")), 0},
+      {"too long", longFile.path(), MessageText(MessageId::TooMuchData), kMostHelpLines},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HelpText read = ReadHelpText(c.folder);
+    EXPECT_EQ(HelpTextMessages(read), std::vector<std::string>{c.message});
+    EXPECT_EQ(HelpModel(read).lines().size(), c.lines);
+  }
 }
 
 TEST(HelpModel, OpenForPrintingNamesTheFileAndWhatFailed) {
   TempFolder folder;
   WriteBytes(folder.File("Help.txt"), "help\r\n");
   ScriptedPrompts prompts;
-  const HelpModel model(folder.path(), prompts);
+  const HelpModel model(ReadHelpText(folder.path()));
   RecordingFileOpener opener;
   EXPECT_TRUE(model.OpenForPrinting(opener, prompts));
   EXPECT_TRUE(prompts.shown().empty());
@@ -89,14 +90,14 @@ TEST(HelpModel, OpenForPrintingNamesTheFileAndWhatFailed) {
 class FontCommandTest : public ::testing::Test {
  protected:
   FontCommandTest() {
-    settings.dataFolder = folder.path();
+    dataFolder = folder.path();
     for (int i = 1; i <= FontSlots::kCount; ++i) {
       fonts[i] = FontSlot{10.0, "ＭＳ 明朝", 0x0000ff, 0};
-      WriteBytes(FontFilePath(settings, i), "old\r\n");
+      WriteBytes(FontFilePath(dataFolder, i), "old\r\n");
     }
   }
   TempFolder folder;
-  SystemSettings settings;
+  std::string dataFolder;
   FontSlots fonts;
   ScriptedFontChooser chooser;
   ScriptedPrompts prompts;
@@ -104,33 +105,34 @@ class FontCommandTest : public ::testing::Test {
 
 TEST_F(FontCommandTest, TheChosenFontKeepsTheSlotsColourAndIsWrittenAsTheFilesStoreIt) {
   chooser.ChooseNext({"IPAGothic", 10.55, true});
-  EXPECT_TRUE(ChooseSlotFont(2, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(2, dataFolder, fonts, chooser, prompts));
   EXPECT_EQ(chooser.asked(), (std::vector<FontChoice>{{"ＭＳ 明朝", 10.0, false}}));
   EXPECT_EQ(fonts[2].faceName, "IPAGothic");
   EXPECT_EQ(fonts[2].colour, 0x0000ff);
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 1)), "old\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 1)), "old\r\n");
   EXPECT_TRUE(prompts.shown().empty());
 }
 
 TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {
-  settings.dataFolder = folder.File("missing");
+  dataFolder = folder.File("missing");
   chooser.ChooseNext({"IPAMincho", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
   EXPECT_EQ(fonts[3].faceName, "IPAMincho");
   ASSERT_EQ(prompts.shown().size(), 1u);
   // The message names the file and the reason the system gave.
-  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::SaveFailedBecause,
-                                                 FontFilePath(settings, 3), std::strerror(ENOENT)));
+  EXPECT_EQ(prompts.shown()[0].text,
+            MessageText(MessageId::SaveFailedBecause, FontFilePath(dataFolder, 3),
+                        std::strerror(ENOENT)));
   // A face Shift-JIS cannot write names the character.
-  settings.dataFolder = folder.path();
+  dataFolder = folder.path();
   chooser.ChooseNext({"나눔고딕", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, settings, fonts, chooser, prompts));
+  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
   ASSERT_EQ(prompts.shown().size(), 2u);
   EXPECT_EQ(prompts.shown()[1].text.rfind(
                 MessageText(MessageId::UnencodableCharacter, "나", "U+B098"), 0),
             0u);
-  EXPECT_EQ(ReadBytes(FontFilePath(settings, 3)), "old\r\n");
+  EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 3)), "old\r\n");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/point_command.h"
+#include "platform/messages.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -65,6 +66,47 @@ TEST(PointEditor, TextsGoToTheDocumentAsTypedAndQuotesAreRefused) {
   EXPECT_EQ(tables.gridPoints[12][3], "");
   EXPECT_FALSE(editor.HasChanged());
   EXPECT_FALSE(editor.Apply(tables));
+}
+
+// The status line tells why a character was refused, whether the field refused it as it
+// arrived or the text reached the model.
+TEST(PointEditor, ARefusedCharacterIsToldOnTheStatusLine) {
+  const std::string refused = MessageText(MessageId::RefusedCharacter);
+  DocumentTables tables;
+  PointEditor typed(PointKind::Strip, tables);
+  EXPECT_EQ(typed.status(), "");
+  EXPECT_TRUE(typed.SetText(1, 1, "5"));
+  EXPECT_EQ(typed.status(), "");
+  EXPECT_FALSE(typed.SetText(1, 1, "5\n6"));
+  EXPECT_EQ(typed.status(), refused);
+  EXPECT_EQ(typed.Text(1, 1), "5");
+  PointEditor arriving(PointKind::Lattice, tables);
+  arriving.RefuseCharacter();
+  EXPECT_EQ(arriving.status(), refused);
+}
+
+TEST(PointEditor, CancelAsksOnlyWhileATextChanged) {
+  struct Case {
+    const char* typed;  // into x1; nullptr: nothing typed
+    PromptAnswer answer;
+    bool closes;
+    int questions;
+  };
+  const Case cases[] = {{nullptr, PromptAnswer::No, true, 0},
+                        {"5", PromptAnswer::No, false, 1},
+                        {"5", PromptAnswer::Yes, true, 1},
+                        {"", PromptAnswer::No, true, 0}};  // typed, then taken back
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed ? c.typed : "nothing");
+    DocumentTables tables;
+    PointEditor editor(PointKind::Strip, tables);
+    if (c.typed) editor.SetText(1, 1, c.typed);
+    ScriptedPrompts prompts;
+    prompts.AnswerNext(c.answer);
+    EXPECT_EQ(editor.ConfirmCancel(prompts), c.closes);
+    EXPECT_EQ(prompts.CountShown(MessageText(MessageId::ConfirmCancel)), c.questions);
+    EXPECT_EQ(prompts.shown().size(), static_cast<std::size_t>(c.questions));
+  }
 }
 
 TEST(NegativePointRecords, StripPointsTestBothColumnsLatticeRecordsOnlyXAfterTheFirst) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/messages.h"
+#include "settings/c_locale.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -155,61 +156,74 @@ TEST(ScaleModel, RefusesValuesOutsideTheirRanges) {
   EXPECT_EQ(model.fields().scaleY, "500");
 }
 
-struct StoreCase {
-  ScaleValues values;
+struct ApplyCase {
+  ScaleFields typed;
   bool openAgain;
   int rangeX, rangeY, overlap;
   std::vector<std::string> messages;
 };
 
-TEST(StoreScaleValues, CutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
+// A model of `problem` on `paper` with `typed` in its fields.
+ScaleModel Typed(Problem problem, const DeviceGeometry& paper, const ScaleFields& typed) {
+  ScaleModel model(Settings(), problem, paper);
+  model.fields() = typed;
+  return model;
+}
+
+TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
   const std::string wide = MessageText(MessageId::PrintableWidth, "95");
   const std::string tall = MessageText(MessageId::PrintableHeight, "128");
   // The overlap reset is said before the dialog opens again.
   const std::string reset80 =
       "改ページ重複距離 80 m がＸ（横）範囲 80 m 以上のため、0 にしました。\n"
       "縮尺の画面をもう一度開きますので、確かめて下さい。";
-  const StoreCase cases[] = {
-      {{500, 500, 10.0, 100, 0, 80, 5}, false, 80, 100, 5, {}},
+  const ApplyCase cases[] = {
+      {{"400", "500", "10", "100", "-3", "80", "5"}, false, 80, 100, 5, {}},
       // 97 = 95 + 2 still fits; 98 is cut.
-      {{500, 500, 10.0, 130, 0, 97, 0}, false, 97, 130, 0, {}},
-      {{500, 500, 10.0, 131, 0, 98, 0}, false, 97, 130, 0, {wide, tall}},
-      {{500, 500, 10.0, 100, 0, 80, 80}, true, 80, 100, 0, {reset80}},
-      {{500, 500, 10.0, 100, 0, 500, 600},
+      {{"500", "500", "10", "130", "0", "97", "0"}, false, 97, 130, 0, {}},
+      {{"500", "500", "10", "131", "0", "98", "0"}, false, 97, 130, 0, {wide, tall}},
+      {{"500", "500", "10", "100", "0", "80", "80"}, true, 80, 100, 0, {reset80}},
+      {{"500", "500", "10", "100", "0", "500", "600"},
        true,
        97,
        100,
        0,
        {MessageText(MessageId::OverlapReset, "600", "500"), wide}},
   };
-  for (const StoreCase& c : cases) {
+  for (const ApplyCase& c : cases) {
     SystemSettings settings = Settings();
     ScriptedPrompts prompts;
-    EXPECT_EQ(StoreScaleValues(c.values, Problem::Strip, Paper(210, 297), settings, prompts),
-              c.openAgain);
+    const ScaleModel model = Typed(Problem::Strip, Paper(210, 297), c.typed);
+    ASSERT_FALSE(model.Validate().has_value());
+    EXPECT_EQ(model.Apply(settings, prompts), c.openAgain);
     EXPECT_EQ(settings.stripRangeX, c.rangeX);
     EXPECT_EQ(settings.stripRangeY, c.rangeY);
     EXPECT_EQ(settings.stripPageOverlap, c.overlap);
+    EXPECT_EQ(settings.stripScaleY, ToInt(c.typed.scaleY));
+    EXPECT_EQ(settings.stripScaleX, ToInt(c.typed.scaleX));
+    EXPECT_EQ(settings.stripLeftX, ToInt(c.typed.leftX));
+    EXPECT_EQ(settings.stripTopY, 10.0);
     std::vector<std::string> shown;
     for (const auto& s : prompts.shown())
       shown.push_back(s.text);
     EXPECT_EQ(shown, c.messages);
     EXPECT_EQ(settings.rectRangeX, 50);  // the other figure is left alone
+    EXPECT_EQ(settings.rectScaleX, 300);
   }
 }
 
-TEST(StoreScaleValues, TheMessageReportsThePrintableWidthOfANarrowPage) {
+TEST(ScaleModel, ApplyTellsThePrintableWidthOfANarrowPage) {
   SystemSettings settings = Settings();
   ScriptedPrompts prompts;
   // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
-  StoreScaleValues({500, 500, 10.0, 100, 0, 500, 0}, Problem::RectCircle, Paper(120, 297), settings,
-                   prompts);
+  Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
+      .Apply(settings, prompts);
   EXPECT_EQ(settings.rectRangeX, 52);
   ASSERT_EQ(prompts.shown().size(), 1u);
   EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
   // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
-  StoreScaleValues({500, 500, 10.0, 100, 0, 80, 0}, Problem::RectCircle, Paper(15, 297), settings,
-                   prompts);
+  Typed(Problem::RectCircle, Paper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
+      .Apply(settings, prompts);
   EXPECT_EQ(settings.rectRangeX, 1);
 }
 

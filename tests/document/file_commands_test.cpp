@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "platform/messages.h"
+#include "settings/settings_files.h"
 #include "settings/system_settings.h"
 #include "support/render_world.h"
 #include "support/test_files.h"
@@ -31,8 +32,7 @@ class FileCommandsTest : public ::testing::Test {
  protected:
   FileCommandsTest() {
     test::ApplyStandardSettings(settings, fonts);
-    settings.dataFolder = data.path();
-    settings.loaded = {true, true, true};
+    settingsFiles = SettingsFiles::LoadedFrom(data.path());
     document.SetUpdateAllViews([this] { ++updates; });
     document.SetTitleChanged([this] { ++titleChanges; });
   }
@@ -58,11 +58,13 @@ class FileCommandsTest : public ::testing::Test {
   DocumentResults results;
   SystemSettings settings;
   FontSlots fonts;
+  SettingsFiles settingsFiles;
   ScriptedPrompts prompts;
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document{tables, results, settings, fonts, {prompts, chooser, recent, paths}};
+  CQelDoc document{tables, results,       settings,
+                   fonts,  settingsFiles, {prompts, chooser, recent, paths}};
   int updates = 0;
   int titleChanges = 0;
 };
@@ -371,12 +373,13 @@ TEST_F(FileCommandsTest, LoadingByNameReadsTheSettingsFirstAndReportsFailures) {
   paths.dataHome = home.path();
   paths.configHome = home.File("config");
   paths.shippedDataFolder = std::string(QEL_SOURCE_DIR) + "/data";
-  settings = SystemSettings{};  // nothing loaded yet in this process
+  settings = SystemSettings{};
+  settingsFiles = SettingsFiles{};  // nothing loaded yet in this process
 
   std::string missing = files.File("gone.qdw");
   EXPECT_EQ(document.OnOpenDocument(missing), ReadStatus::CannotOpen);
-  EXPECT_TRUE(settings.loaded.systemFileRead);
-  EXPECT_EQ(settings.dataFolder, home.path() + "/Vardamo/Qel6");
+  EXPECT_TRUE(settingsFiles.loaded.systemFileRead);
+  EXPECT_EQ(settingsFiles.dataFolder, home.path() + "/Vardamo/Qel6");
   EXPECT_EQ(prompts.CountShown("ファイルが見つかりません\n( " + missing + " )"), 1);
   EXPECT_EQ(document.GetPathName(), "");
   EXPECT_EQ(updates, 0);
@@ -391,7 +394,8 @@ TEST_F(FileCommandsTest, LoadingByNameReadsTheSettingsFirstAndReportsFailures) {
   EXPECT_EQ(document.GetPathName(), path);
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
   EXPECT_EQ(updates, 1);
-  EXPECT_FALSE(fs::exists(settings.dataFolder + "/FileV.ndx"));  // only the open command writes it
+  EXPECT_FALSE(
+      fs::exists(settingsFiles.dataFolder + "/FileV.ndx"));  // only the open command writes it
 
   std::string notData = files.File("x.qdw");
   test::WriteBytes(notData, "$$Z\r\n");

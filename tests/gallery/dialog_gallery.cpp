@@ -147,7 +147,7 @@ const std::vector<Entry>& Gallery() {
       {"help",
        [](RenderWorld& world, Keep& keep) {
          auto& model =
-             Kept<qel::HelpModel>(keep, std::string(QEL_SOURCE_DIR) + "/data", world.prompts);
+             Kept<qel::HelpModel>(keep, qel::ReadHelpText(std::string(QEL_SOURCE_DIR) + "/data"));
          auto& opener = Kept<qel::RecordingFileOpener>(keep);
          return std::make_unique<qel::CHelpDlg>(model, world.prompts, opener);
        }},

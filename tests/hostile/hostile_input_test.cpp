@@ -249,7 +249,6 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   const HostileCase& c = GetParam();
   HostileFile setup;
   test::ApplyStandardSettings(setup.settings, setup.fonts);
-  setup.settings.loaded = {true, true, true};
   c.make(setup);
 
   // Opened as a file named on the command line, dropped on the window or picked from the
@@ -257,11 +256,12 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   ApplicationState state;
   state.settings = setup.settings;
   state.fonts = setup.fonts;
+  state.settingsFiles.loaded = {true, true, true};
   ScriptedPrompts prompts;
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document(state.tables, state.results, state.settings, state.fonts,
+  CQelDoc document(state.tables, state.results, state.settings, state.fonts, state.settingsFiles,
                    DocumentServices{prompts, chooser, recent, paths});
   ASSERT_EQ(document.OnOpenDocument(setup.path), c.status);
   const std::string expected = c.message(setup);
@@ -315,11 +315,11 @@ TEST(HostileSettings, ExtremeSystemSettingsShowWithBoundedWork) {
   test::WriteBytes(folder.File("Sys.ndx"), JoinCrLf(lines));
 
   ApplicationState state;
-  state.settings.dataFolder = folder.path();
-  state.settings.loaded.folderResolved = true;
+  state.settingsFiles = SettingsFiles::In(folder.path());
   FixedSystemPaths paths;
   ScriptedPrompts prompts;
-  LoadSettingsWithStyleDefaults(state.settings, state.fonts, state.tables, paths, prompts);
+  LoadSettingsWithStyleDefaults(state.settingsFiles, state.settings, state.fonts, state.tables,
+                                paths);
   for (const test::DisplayWork& work :
        test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi))) {
     EXPECT_LE(work.pages, kMostTablePages) << DisplayNumber(work.mode);

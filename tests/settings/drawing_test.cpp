@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -213,19 +212,15 @@ TEST(WorldShapes, EllipseBoxAndClipRectAreConvertedCornerByCorner) {
 
 TEST(CreateTextFont, SelectsTheFontThenTheColour) {
   RecordingDeviceContext dc;
-  ScriptedPrompts prompts;
-  EXPECT_TRUE(CreateTextFont(dc, prompts, 0x0000ff, 42, "ＭＳ 明朝", 90, true));
+  EXPECT_TRUE(CreateTextFont(dc, 0x0000ff, 42, "ＭＳ 明朝", 90, true));
   EXPECT_EQ(dc.lines(), (Lines{"font 42 900 1 ＭＳ 明朝", "textcolour 0x0000ff"}));
-  EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST(CreateTextFont, AFontThatCannotBeMadeIsReportedAndChangesNothing) {
+// The failure is returned for the caller to tell (a paint only counts it).
+TEST(CreateTextFont, AFontThatCannotBeMadeIsReturnedAndChangesNothing) {
   RecordingDeviceContext dc;
-  ScriptedPrompts prompts;
   dc.set_fail_fonts(true);
-  EXPECT_FALSE(CreateTextFont(dc, prompts, 0x0000ff, 42, "ＭＳ 明朝", 0, false));
-  EXPECT_EQ(prompts.CountShown("Can't create font"), 1);
-  EXPECT_EQ(prompts.shown().size(), 1u);
+  EXPECT_FALSE(CreateTextFont(dc, 0x0000ff, 42, "ＭＳ 明朝", 0, false));
   EXPECT_TRUE(dc.lines().empty());  // neither a font nor a text colour
 }
 
@@ -241,11 +236,10 @@ TEST(ParseColourText, ReadsHexadecimalOctalAndDecimal) {
 
 TEST(CreateTextFont, AFaceOfMegabytesIsCutForTheDeviceOnly) {
   RecordingDeviceContext dc;
-  ScriptedPrompts prompts;
   std::string face;
   for (int i = 0; i < 1000000; ++i)
     face += "明";  // three bytes each: the cut must not split one
-  ASSERT_TRUE(CreateTextFont(dc, prompts, 0, 12, face, 0, false));
+  ASSERT_TRUE(CreateTextFont(dc, 0, 12, face, 0, false));
   const std::string requested = FaceNameForRequest(face);
   EXPECT_EQ(requested.size(), 255u);  // 85 whole characters
   EXPECT_EQ(face.compare(0, requested.size(), requested), 0);

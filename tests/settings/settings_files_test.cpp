@@ -20,11 +20,12 @@ namespace {
 
 class SettingsFilesTest : public ::testing::Test {
  protected:
-  SettingsFilesTest() {
-    settings.dataFolder = folder.path();
-    settings.loaded.folderResolved = true;
+  SettingsFilesTest() { files = SettingsFiles::In(folder.path()); }
+  // The load as the program's start runs it, with what it could not do told.
+  void Load() {
+    ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(files, settings, fonts, tables, paths),
+                             prompts);
   }
-  void Load() { LoadSettingsWithStyleDefaults(settings, fonts, tables, paths, prompts); }
   // A settings file from its 80 setting lines (k = 0..79), CR LF line ends.
   void WriteSystemFile(const std::vector<std::pair<int, std::string>>& lines) {
     std::vector<std::string> all(81);
@@ -38,12 +39,33 @@ class SettingsFilesTest : public ::testing::Test {
   }
 
   test::TempFolder folder;
+  SettingsFiles files;
   SystemSettings settings;
   FontSlots fonts;
   DocumentTables tables;
   FixedSystemPaths paths;
   ScriptedPrompts prompts;
 };
+
+// The load shows nothing: it returns what it could not do, and only its first call has any.
+TEST_F(SettingsFilesTest, TheLoadReturnsWhatItCouldNotDoAndShowsNothing) {
+  using Kind = SettingsLoadProblem::Kind;
+  const std::vector<SettingsLoadProblem> missing = {
+      {Kind::FileUnreadable, folder.File("Sys.ndx"), "", FileReadError::CannotOpen},
+      {Kind::FileUnreadable, folder.File("Font1.ndx"), "", FileReadError::CannotOpen}};
+  SettingsLoad first = LoadSystemSettings(files, settings, fonts, paths);
+  EXPECT_EQ(first.problems, missing);
+  EXPECT_FALSE(first.asRead.has_value());
+  EXPECT_EQ(SettingsLoadProblemText(missing[0]), NotFound("Sys.ndx"));
+  EXPECT_EQ(settings.stripScaleX, 500);  // clamped all the same
+  WriteSystemFile({{0, "200"}});
+  settings.stripScaleX = 0;
+  SettingsLoad later = LoadSystemSettings(files, settings, fonts, paths);
+  EXPECT_TRUE(later.problems.empty());
+  EXPECT_FALSE(later.asRead.has_value());  // the file is read once per run
+  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_TRUE(prompts.shown().empty());
+}
 
 TEST_F(SettingsFilesTest, MissingFilesGiveMessagesAndClampedDefaults) {
   Load();
@@ -254,13 +276,14 @@ TEST_F(SettingsFilesTest, AnUnusableDataFolderFallsBackToTheShippedSettings) {
     paths.dataHome = home.path();
     paths.configHome = home.File("config");
     paths.shippedDataFolder = shipped;
+    files = SettingsFiles{};
     settings = SystemSettings{};
     fonts = FontSlots{};
     tables = DocumentTables{};
     prompts.Clear();
     Load();
     const std::string folder = home.File("Vardamo/Qel6");
-    EXPECT_EQ(settings.dataFolder, folder) << c.what;  // dialogs still save there
+    EXPECT_EQ(files.dataFolder, folder) << c.what;  // dialogs still save there
     EXPECT_EQ(prompts.CountShown(MessageText(MessageId::DataFolderUnusable, folder, shipped)), 1)
         << c.what;
     EXPECT_EQ(prompts.shown().size(), 1u) << c.what;  // no "file not found" for Sys.ndx
@@ -273,7 +296,7 @@ TEST_F(SettingsFilesTest, AnUnusableDataFolderFallsBackToTheShippedSettings) {
 }
 
 TEST_F(SettingsFilesTest, TheShippedSettingsLoadCleanly) {
-  settings.dataFolder = std::string(QEL_SOURCE_DIR) + "/data";
+  files.dataFolder = std::string(QEL_SOURCE_DIR) + "/data";
   Load();
   EXPECT_TRUE(prompts.shown().empty());
   EXPECT_GE(settings.stripScaleX, 20);

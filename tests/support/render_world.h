@@ -26,8 +26,10 @@ struct RenderWorld {
   DeviceGeometry geometry;
   WorldTransform transform;
   ScriptedPrompts prompts;
+  DrawingShortfalls shortfalls;
   RenderCaches caches;
-  RenderContext ctx{tables, results, settings, fonts, view, geometry, transform, prompts, caches};
+  RenderContext ctx{tables,   results,   settings,   fonts, view,
+                    geometry, transform, shortfalls, caches};
 
   // Sets the resolution of the device being drawn on (geometry and the transform's mm scale)
   // and copies the margins into the transform, as the paint dispatcher does.

@@ -89,7 +89,7 @@ class FigurePagingTest : public ::testing::TestWithParam<DisplayMode> {
  protected:
   FigurePagingTest() : printer(FixedPrinterInfo::A4(kDpi)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settings.loaded = {true, true, true};
+    state.settingsFiles.loaded = {true, true, true};
     state.settings.axisLineWidth = 0;
     state.settings.gridLineWidth = 0;
     controller.ReadDeviceGeometry();  // A4

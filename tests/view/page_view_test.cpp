@@ -89,7 +89,7 @@ class PagingKeysTest : public ::testing::Test {
  protected:
   PagingKeysTest() : printer(FixedPrinterInfo::A4(600)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settings.loaded = {true, true, true};
+    state.settingsFiles.loaded = {true, true, true};
     controller.ReadDeviceGeometry();
     // 150 rows of the strip data fill three pages at 96 dpi.
     for (int set = 1; set <= kStripSets; ++set) {

@@ -24,7 +24,7 @@ class ReportTest : public ::testing::Test {
  protected:
   ReportTest() : printer(FixedPrinterInfo::A4(600)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settings.loaded = {true, true, true};
+    state.settingsFiles.loaded = {true, true, true};
     controller.ReadDeviceGeometry();
   }
   void StripLoad() {

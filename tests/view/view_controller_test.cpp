@@ -24,7 +24,7 @@ class ViewControllerTest : public ::testing::Test {
  protected:
   ViewControllerTest() : printer(FixedPrinterInfo::A4(600)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settings.loaded = {true, true, true};  // the first load is behind us
+    state.settingsFiles.loaded = {true, true, true};  // the first load is behind us
   }
   // A strip figure whose content reaches `extent` metres, 80 m pages overlapping by 10 m.
   void StripFigureReaching(double extent) {
@@ -332,6 +332,44 @@ TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
   EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);
   EXPECT_EQ(state.geometry.dpiY, 96);
   EXPECT_EQ(screen.lines().front(), "origin 0 0");
+}
+
+// A paint never tells: it says whether the window must tell now, once per run of failing paints.
+TEST_F(ViewControllerTest, AFontThatCannotBeMadeIsToldOnceAfterThePaintsThatFail) {
+  controller.OnDisplayCommand(CommandId::ShowStripData);
+  const bool fontsFail[] = {true, true, true, false, true, false, false};
+  const bool told[] = {true, false, false, false, true, false, false};
+  for (std::size_t i = 0; i < std::size(fontsFail); ++i) {
+    SCOPED_TRACE(i);
+    RecordingDeviceContext screen(96, 96);
+    screen.set_fail_fonts(fontsFail[i]);
+    EXPECT_EQ(controller.OnDraw(screen), told[i]);
+    EXPECT_FALSE(screen.Texts().empty());  // the text is drawn all the same
+  }
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+// Pages for paper count what they could not make until the job takes the count.
+TEST_F(ViewControllerTest, PagesForPaperCountTheFontsTheyCouldNotMakeUntilTaken) {
+  controller.OnDisplayCommand(CommandId::ShowStripData);
+  RecordingDeviceContext good(600, 600);
+  controller.PrintPage(good, 1);
+  EXPECT_EQ(controller.TakePaperFontFailures(), 0);
+  RecordingDeviceContext failing(600, 600);
+  failing.set_fail_fonts(true);
+  controller.PrintPage(failing, 1);
+  const int onePage = controller.TakePaperFontFailures();
+  EXPECT_GT(onePage, 0);
+  controller.PrintPage(failing, 1);
+  controller.PrintPage(failing, 1);
+  EXPECT_EQ(controller.TakePaperFontFailures(), 2 * onePage);
+  EXPECT_EQ(controller.TakePaperFontFailures(), 0);
+  // The screen's paints are not counted for paper.
+  RecordingDeviceContext screen(96, 96);
+  screen.set_fail_fonts(true);
+  controller.OnDraw(screen);
+  EXPECT_EQ(controller.TakePaperFontFailures(), 0);
+  EXPECT_TRUE(prompts.shown().empty());
 }
 
 }  // namespace

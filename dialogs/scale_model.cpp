@@ -14,25 +14,6 @@ namespace qel {
 
 namespace {
 
-// The settings of one problem's figure, by reference.
-struct ScaleSettings {
-  int& scaleX;
-  int& scaleY;
-  int& leftX;
-  int& rangeX;
-  int& pageOverlap;
-  double& topY;
-  int& rangeY;
-};
-
-ScaleSettings ScaleSettingsOf(SystemSettings& s, Problem problem) {
-  if (problem == Problem::Strip)
-    return {s.stripScaleX,      s.stripScaleY, s.stripLeftX, s.stripRangeX,
-            s.stripPageOverlap, s.stripTopY,   s.stripRangeY};
-  return {s.rectScaleX,      s.rectScaleY, s.rectLeftX, s.rectRangeX,
-          s.rectPageOverlap, s.rectTopY,   s.rectRangeY};
-}
-
 constexpr int kSmallestScale = 10, kLargestScale = 5000, kStandardScale = 500;
 
 }  // namespace
@@ -43,9 +24,7 @@ ScaleModel::ScaleModel(const SystemSettings& settings, Problem problem, const De
       paperHeightMm_(paper.paperHeightMm),
       marginLeft_(settings.marginLeft),
       marginTop_(settings.marginTop) {
-  // ScaleSettingsOf hands out references for writing; a copy keeps `settings` untouched.
-  SystemSettings copy = settings;
-  const ScaleSettings s = ScaleSettingsOf(copy, problem);
+  const FigureRange& s = settings.figure(problem);
   original_.scaleY = FormatC("%d", s.scaleY);
   original_.scaleX = FormatC("%d", s.scaleX);
   original_.topY = FormatC("%.15g", s.topY);
@@ -155,7 +134,7 @@ ScaleValues ScaleModel::Values() const {
 
 bool StoreScaleValues(const ScaleValues& values, Problem problem, const DeviceGeometry& paper,
                       SystemSettings& settings, PromptService& prompts) {
-  ScaleSettings s = ScaleSettingsOf(settings, problem);
+  FigureRange& s = settings.figure(problem);
   s.scaleX = values.scaleX;
   s.scaleY = values.scaleY;
   const int across = PrintableRangeX(values.scaleX, paper.paperWidthMm, settings.marginLeft);
@@ -196,7 +175,7 @@ bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSetting
     const bool openAgain = StoreScaleValues(model.Values(), problem, paper, settings, prompts);
     stored = true;
     view.currentPage = 1;
-    view.screenLeftX = ScaleSettingsOf(settings, problem).leftX;
+    view.screenLeftX = settings.figure(problem).leftX;
     view.screenRow = 0;
     MoveDisplayToProblem(view, settings, problem);
     if (steps.repaint) steps.repaint();

@@ -4,12 +4,11 @@
 
 #include <string>
 
+#include "settings/problem.h"
+
 namespace qel {
 
 struct SystemSettings;
-
-// The two independent problems of a document.
-enum class Problem { Strip, RectCircle };
 
 // Limits and column numbers of the tables. Rows and columns count from 1; index 0 is unused.
 inline constexpr int kStripSets = 2;

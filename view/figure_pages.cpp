@@ -12,32 +12,10 @@
 
 namespace qel {
 
-FigureRange FigureRangeOf(const SystemSettings& s, Problem problem) {
-  FigureRange range;
-  if (problem == Problem::Strip) {
-    range.scaleX = s.stripScaleX;
-    range.scaleY = s.stripScaleY;
-    range.topY = s.stripTopY;
-    range.yRange = s.stripRangeY;
-    range.leftX = s.stripLeftX;
-    range.xRange = s.stripRangeX;
-    range.pageOverlap = s.stripPageOverlap;
-  } else {
-    range.scaleX = s.rectScaleX;
-    range.scaleY = s.rectScaleY;
-    range.topY = s.rectTopY;
-    range.yRange = s.rectRangeY;
-    range.leftX = s.rectLeftX;
-    range.xRange = s.rectRangeX;
-    range.pageOverlap = s.rectPageOverlap;
-  }
-  return range;
-}
-
 int FigurePageStep(const FigureRange& range) {
-  long long step = static_cast<long long>(range.xRange) - range.pageOverlap;
+  long long step = static_cast<long long>(range.rangeX) - range.pageOverlap;
   if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
-  return std::max(range.xRange, 1);
+  return std::max(range.rangeX, 1);
 }
 
 // The largest grid x counts when the grid is drawn. The grid is drawn between the smaller and
@@ -114,11 +92,11 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
   paging.page.pageOverlap = std::max(range.pageOverlap, 0);
   const int heldX = HeldMetres(PrintableRangeX(range.scaleX, paperWidthMm, marginLeft));
   const int heldY = HeldMetres(PrintableRangeY(range.scaleY, paperHeightMm, marginTop));
-  paging.page.xRange = std::min(range.xRange, heldX);
-  if (range.yRange > heldY) {
-    paging.page.yRange = heldY;
+  paging.page.rangeX = std::min(range.rangeX, heldX);
+  if (range.rangeY > heldY) {
+    paging.page.rangeY = heldY;
     const long long step = FigureRowStep(paging);
-    const long long rest = static_cast<long long>(range.yRange) - heldY;
+    const long long rest = static_cast<long long>(range.rangeY) - heldY;
     const long long rows = (rest + step - 1) / step + 1;
     paging.rows = static_cast<int>(std::min<long long>(rows, kMostFigurePages));
     paging.rowsCut = rows > kMostFigurePages;
@@ -128,14 +106,14 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
 
 FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
                             Problem problem) {
-  return PageFigureOnPaper(FigureRangeOf(settings, problem), geometry.paperWidthMm,
-                           geometry.paperHeightMm, settings.marginLeft, settings.marginTop);
+  return PageFigureOnPaper(settings.figure(problem), geometry.paperWidthMm, geometry.paperHeightMm,
+                           settings.marginLeft, settings.marginTop);
 }
 
 int FigureRowStep(const FigurePaging& paging) {
-  long long step = static_cast<long long>(paging.page.yRange) - paging.page.pageOverlap;
+  long long step = static_cast<long long>(paging.page.rangeY) - paging.page.pageOverlap;
   if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
-  return std::max(paging.page.yRange, 1);
+  return std::max(paging.page.rangeY, 1);
 }
 
 int FigurePagingCount(double extent, const FigurePaging& paging) {
@@ -148,10 +126,10 @@ FigureWindow FigureWindowAt(const FigurePaging& paging, double left, int row) {
   const FigureRange& page = paging.page;
   FigureWindow window;
   window.left = left;
-  window.right = left + page.xRange;
+  window.right = left + page.rangeX;
   window.top =
       page.topY - static_cast<double>(std::clamp(row, 0, paging.rows - 1)) * FigureRowStep(paging);
-  window.bottom = window.top - page.yRange;
+  window.bottom = window.top - page.rangeY;
   return window;
 }
 

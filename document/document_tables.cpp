@@ -1,9 +1,8 @@
-// Clearing, counting and the numeric mirrors of the document tables.
+// Clearing the document tables, and the numeric mirrors of their scale and print-range lines.
 #include "document/document_tables.h"
 
 #include "settings/c_locale.h"
 #include "settings/system_settings.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 
@@ -64,38 +63,6 @@ void SettingsToLines(const SystemSettings& s, DocumentTables& t) {
     lines[5] = FormatC("%.2f", range.topY);
     lines[6] = FormatC("%d", range.rangeY);
   }
-}
-
-int CountStripRows(const DocumentTables& t, int set) {
-  if (set < 1 || set > kStripSets) return 0;
-  int count = 0;
-  while (count < kStripRows && IsPresent(t.stripLoads[set][count + 1][strip_col::kNo]) &&
-         IsPresent(t.stripLoads[set][count + 1][strip_col::kX1])) {
-    ++count;
-  }
-  return count;
-}
-
-int CountRectRows(const DocumentTables& t) {
-  int count = 0;
-  while (count < kRectRows && IsPresent(t.rectLoads[count + 1][rect_col::kNo]))
-    ++count;
-  return count;
-}
-
-int CountCircleRows(const DocumentTables& t) {
-  int count = 0;
-  while (count < kCircleRows && IsPresent(t.circleLoads[count + 1][circle_col::kNo]))
-    ++count;
-  return count;
-}
-
-int CountGridValues(const DocumentTables& t, int column) {
-  if (column < 1 || column > 3) return 0;
-  int count = 0;
-  for (int row = 1; row <= kGridRows; ++row)
-    count += IsPresent(t.gridPoints[row][column]);
-  return count;
 }
 
 }  // namespace qel

@@ -98,12 +98,4 @@ void LinesToSettings(const DocumentTables& tables, SystemSettings& settings);
 // two top Y values).
 void SettingsToLines(const SystemSettings& settings, DocumentTables& tables);
 
-// Leading rows of load set 1 or 2 whose No. and X1 both hold numbers; 0 for other sets.
-int CountStripRows(const DocumentTables& tables, int set);
-// Leading rows whose No. holds a number.
-int CountRectRows(const DocumentTables& tables);
-int CountCircleRows(const DocumentTables& tables);
-// How many of the 12 cells of lattice column 1, 2 or 3 hold numbers, wherever they stand.
-int CountGridValues(const DocumentTables& tables, int column);
-
 }  // namespace qel

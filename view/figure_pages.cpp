@@ -5,9 +5,13 @@
 #include <cmath>
 #include <limits>
 
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/page_furniture.h"
 
 namespace qel {
@@ -29,38 +33,18 @@ static double GridExtent(const DocumentTables& tables, const SystemSettings& set
 }
 
 double StripFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = 0.0;
-  for (int set = 1; set <= kStripSets; ++set) {
-    for (int row = 1; row <= kStripRows; ++row) {
-      const std::string& x4 = t.stripLoads[set][row][strip_col::kX4];
-      if (!IsPresent(x4)) break;
-      extent = std::max(extent, ToDouble(x4));
-    }
-  }
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    if (IsPresent(t.stripPoints[row][point_col::kX]))
-      extent = std::max(extent, ToDouble(t.stripPoints[row][point_col::kX]));
-  }
+  double extent = StripPiecesReach(t);
+  const StripPoints points(t);
+  for (const PointValue& x : points.xs())
+    extent = std::max(extent, x.value);
   return std::max(extent, GridExtent(t, settings, Problem::Strip));
 }
 
 double RectCircleFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = 0.0;
-  for (int row = 1; row <= kRectRows; ++row) {
-    const std::string& x2 = t.rectLoads[row][rect_col::kX2];
-    if (!IsPresent(x2)) break;
-    extent = std::max(extent, ToDouble(x2));
-  }
-  for (int row = 1; row <= kCircleRows; ++row) {
-    const std::string& x = t.circleLoads[row][circle_col::kX];
-    const std::string& r = t.circleLoads[row][circle_col::kR];
-    if (!IsPresent(x) || !IsPresent(r)) break;
-    extent = std::max(extent, ToDouble(x) + ToDouble(r));
-  }
-  for (int row = 1; row <= kGridRows; ++row) {
-    if (IsPresent(t.gridPoints[row][point_col::kGridX]))
-      extent = std::max(extent, ToDouble(t.gridPoints[row][point_col::kGridX]));
-  }
+  double extent = std::max(RectanglesReach(t), CirclesReach(t));
+  const LatticePoints lattice(t);
+  for (const PointValue& x : lattice.xs())
+    extent = std::max(extent, x.value);
   return std::max(extent, GridExtent(t, settings, Problem::RectCircle));
 }
 

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
 #include "settings/system_settings.h"
 
 namespace qel {

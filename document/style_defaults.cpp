@@ -31,11 +31,11 @@ void LimitGridToRange(std::string& gridToX, int rangeX) {
 
 void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) {
   using namespace setting_line;
-  CopyStyleDefaults(settings.stripStyle, Problem::Strip, tables);
-  CopyStyleDefaults(settings.rectStyle, Problem::RectCircle, tables);
-  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    CopyStyleDefaults(settings.style(problem), problem, tables);
     LimitGridToRange(tables.settingLines[Style(problem, kGridToX)],
                      settings.figure(problem).rangeX);
+  }
 }
 
 void LoadSettingsWithStyleDefaults(SystemSettings& settings, FontSlots& fonts,

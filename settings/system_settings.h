@@ -33,6 +33,12 @@ struct SystemSettings {
   }
 
   StyleDefaults stripStyle, rectStyle;
+  StyleDefaults& style(Problem problem) {
+    return problem == Problem::Strip ? stripStyle : rectStyle;
+  }
+  const StyleDefaults& style(Problem problem) const {
+    return problem == Problem::Strip ? stripStyle : rectStyle;
+  }
 
   // Lines, marks and colours of the figures (widths and sizes in device pixels).
   int axisLineWidth = 0, axisDashOn = 0, axisDashOff = 0, figureLineWidth = 0;

@@ -40,8 +40,9 @@ struct WorstView {
     UseStandardSettings(state);
     SystemSettings& s = state.settings;
     state.settingsFiles.loaded = {true, true, true};
-    s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
-    s.stripRangeX = s.stripRangeY = s.rectRangeX = s.rectRangeY = 0;  // defaulted from the paper
+    s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
+    s.stripFigure.rangeX = s.stripFigure.rangeY = s.rectFigure.rangeX = s.rectFigure.rangeY =
+        0;  // defaulted from the paper
     s.figureLineWidth = 2;
     s.axisLineWidth = 1;
     s.pointMarkWidth = 2;
@@ -91,7 +92,7 @@ WorstView& ShownDisplay(int display) {
   view->state.view.displayMode = *DisplayModeFromNumber(display);
   view->state.view.currentPage = 1;
   const Problem problem = ProblemOf(view->state.view.displayMode);
-  view->state.view.screenLeftX = FigureRangeOf(view->state.settings, problem).leftX;
+  view->state.view.screenLeftX = view->state.settings.figure(problem).leftX;
   view->state.view.screenRow = 0;
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
   PaintWindow(*view, window);

@@ -5,7 +5,8 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
-#include "document/load_lists.h"
+#include "document/lattice_points.h"
+#include "document/strip_points.h"
 #include "settings/c_locale.h"
 
 namespace qel {
@@ -37,21 +38,12 @@ int RunCompute(const std::vector<std::string>& words) {
   const ResultsGrid& results = state.results.All(t);
 
   std::fputs("problem,xrow,yrow,zrow,x,y,z,dP\n", stdout);
-  for (int zRow : PresentRows(t, false, point_col::kZ)) {
-    for (int xRow : PresentRows(t, false, point_col::kX)) {
-      PrintRow("strip", xRow, 0, zRow, ToDouble(t.stripPoints[xRow][point_col::kX]), 0.0,
-               ToDouble(t.stripPoints[zRow][point_col::kZ]), results.strip(xRow, zRow));
-    }
-  }
-  for (int zRow : PresentRows(t, true, point_col::kGridZ)) {
-    for (int yRow : PresentRows(t, true, point_col::kGridY)) {
-      for (int xRow : PresentRows(t, true, point_col::kGridX)) {
-        PrintRow("lattice", xRow, yRow, zRow, ToDouble(t.gridPoints[xRow][point_col::kGridX]),
-                 ToDouble(t.gridPoints[yRow][point_col::kGridY]),
-                 ToDouble(t.gridPoints[zRow][point_col::kGridZ]), results.at(xRow, yRow, zRow));
-      }
-    }
-  }
+  StripPoints(t).ForEach([&](const StripPoint& p) {
+    PrintRow("strip", p.xRow, 0, p.zRow, p.x, 0.0, p.z, results.strip(p.xRow, p.zRow));
+  });
+  LatticePoints(t).ForEachListed([&](const GridPoint& p) {
+    PrintRow("lattice", p.xRow, p.yRow, p.zRow, p.x, p.y, p.z, results.at(p.xRow, p.yRow, p.zRow));
+  });
   return FinishStandardOutput();
 }
 

@@ -168,10 +168,10 @@ void LineMarginModel::Apply(SystemSettings& s) const {
 
 void LowerRangesToPage(SystemSettings& s, const DeviceGeometry& paper) {
   auto lower = [](int& range, int page) { range = std::min(range, std::max(1, page)); };
-  lower(s.stripRangeY, PrintableRangeY(s.stripScaleY, paper.paperHeightMm, s.marginTop));
-  lower(s.stripRangeX, PrintableRangeX(s.stripScaleX, paper.paperWidthMm, s.marginLeft));
-  lower(s.rectRangeY, PrintableRangeY(s.rectScaleY, paper.paperHeightMm, s.marginTop));
-  lower(s.rectRangeX, PrintableRangeX(s.rectScaleX, paper.paperWidthMm, s.marginLeft));
+  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
+    lower(range->rangeY, PrintableRangeY(range->scaleY, paper.paperHeightMm, s.marginTop));
+    lower(range->rangeX, PrintableRangeX(range->scaleX, paper.paperWidthMm, s.marginLeft));
+  }
 }
 
 void StoreLineMarginSettings(const LineMarginModel& model, const DeviceGeometry& paper,

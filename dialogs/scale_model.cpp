@@ -14,25 +14,6 @@ namespace qel {
 
 namespace {
 
-// The settings of one problem's figure, by reference.
-struct ScaleSettings {
-  int& scaleX;
-  int& scaleY;
-  int& leftX;
-  int& rangeX;
-  int& pageOverlap;
-  double& topY;
-  int& rangeY;
-};
-
-ScaleSettings ScaleSettingsOf(SystemSettings& s, Problem problem) {
-  if (problem == Problem::Strip)
-    return {s.stripScaleX,      s.stripScaleY, s.stripLeftX, s.stripRangeX,
-            s.stripPageOverlap, s.stripTopY,   s.stripRangeY};
-  return {s.rectScaleX,      s.rectScaleY, s.rectLeftX, s.rectRangeX,
-          s.rectPageOverlap, s.rectTopY,   s.rectRangeY};
-}
-
 constexpr int kSmallestScale = 10, kLargestScale = 5000, kStandardScale = 500;
 
 }  // namespace
@@ -43,9 +24,7 @@ ScaleModel::ScaleModel(const SystemSettings& settings, Problem problem, const De
       paperHeightMm_(paper.paperHeightMm),
       marginLeft_(settings.marginLeft),
       marginTop_(settings.marginTop) {
-  // ScaleSettingsOf hands out references for writing; a copy keeps `settings` untouched.
-  SystemSettings copy = settings;
-  const ScaleSettings s = ScaleSettingsOf(copy, problem);
+  const FigureRange& s = settings.figure(problem);
   original_.scaleY = FormatC("%d", s.scaleY);
   original_.scaleX = FormatC("%d", s.scaleX);
   original_.topY = FormatC("%.15g", s.topY);
@@ -175,7 +154,7 @@ bool ScaleModel::Apply(SystemSettings& settings, PromptService& prompts) const {
     prompts.Show(MessageText(MessageId::PrintableHeight, std::to_string(down)), PromptButtons::Ok);
     v.rangeY = std::max(1, down + 2);
   }
-  ScaleSettings s = ScaleSettingsOf(settings, problem_);
+  FigureRange& s = settings.figure(problem_);
   s.scaleX = v.scaleX;
   s.scaleY = v.scaleY;
   s.leftX = v.leftX;

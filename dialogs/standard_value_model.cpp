@@ -4,9 +4,7 @@
 namespace qel {
 
 StandardValueModel::StandardValueModel(const SystemSettings& settings, Problem kind)
-    : kind_(kind),
-      original_(StyleFieldsOf(kind == Problem::Strip ? settings.stripStyle : settings.rectStyle)),
-      fields_(original_) {}
+    : kind_(kind), original_(StyleFieldsOf(settings.style(kind))), fields_(original_) {}
 
 std::string StandardValueModel::WindowTitle() const {
   return kind_ == Problem::Strip ? "標準値 > 帯状荷重の初期設定"
@@ -33,7 +31,7 @@ void StandardValueModel::ApplyFactoryValues() {
 }
 
 void StandardValueModel::Apply(SystemSettings& settings) const {
-  StoreStyleFields(fields_, kind_ == Problem::Strip ? settings.stripStyle : settings.rectStyle);
+  StoreStyleFields(fields_, settings.style(kind_));
 }
 
 }  // namespace qel

@@ -44,8 +44,7 @@ constexpr FlagLine kFlagLines[] = {
 
 TitleStyleModel::TitleStyleModel(const DocumentTables& tables, const SystemSettings& settings,
                                  Problem problem)
-    : problem_(problem),
-      standard_(problem == Problem::Strip ? settings.stripStyle : settings.rectStyle) {
+    : problem_(problem), standard_(settings.style(problem)) {
   auto line = [&](int stripLine) -> const std::string& {
     return tables.settingLines[Style(problem, stripLine)];
   };

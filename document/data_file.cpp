@@ -1,6 +1,8 @@
 // Reading and writing the data file.
 #include "document/data_file.h"
 
+#include "document/lattice_points.h"
+
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
@@ -258,23 +260,12 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   line("No.,x,y,z,dP");
   const char* stressFormat = DigitFormat(stressDigits);
   int number = 0;
-  for (int zr = 1; zr <= kGridRows; ++zr) {
-    if (!IsPresent(t.gridPoints[zr][point_col::kGridZ])) continue;
-    for (int yr = 1; yr <= kGridRows; ++yr) {
-      if (!IsPresent(t.gridPoints[yr][point_col::kGridY])) continue;
-      for (int xr = 1; xr <= kGridRows; ++xr) {
-        if (!IsPresent(t.gridPoints[xr][point_col::kGridX])) continue;
-        ++number;
-        line(FormatC(
-                 "%d,%s,%s,%s,", number,
-                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[xr][point_col::kGridX])).c_str(),
-                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[yr][point_col::kGridY])).c_str(),
-                 FormatUnsignedZero("%4.2f", ToDouble(t.gridPoints[zr][point_col::kGridZ]))
-                     .c_str()) +
-             FormatUnsignedZero(stressFormat, results.at(xr, yr, zr)));
-      }
-    }
-  }
+  LatticePoints(t).ForEachListed([&](const GridPoint& point) {
+    line(FormatC("%d,%s,%s,%s,", ++number, FormatUnsignedZero("%4.2f", point.x).c_str(),
+                 FormatUnsignedZero("%4.2f", point.y).c_str(),
+                 FormatUnsignedZero("%4.2f", point.z).c_str()) +
+         FormatUnsignedZero(stressFormat, results.at(point.xRow, point.yRow, point.zRow)));
+  });
   return out;
 }
 

@@ -1,9 +1,8 @@
-// Clearing, counting and the numeric mirrors of the document tables.
+// Clearing the document tables, and the numeric mirrors of their scale and print-range lines.
 #include "document/document_tables.h"
 
 #include "settings/c_locale.h"
 #include "settings/system_settings.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 
@@ -28,74 +27,42 @@ void ClearDocumentData(DocumentTables& t) {
       t.gridPoints[row][col].clear();
 }
 
+namespace {
+
+// The first of the seven setting lines that hold a problem's scale and print range: scale X,
+// scale Y, left X, range X, overlap, top Y and range Y, in that order.
+int FirstFigureLine(Problem problem) {
+  return problem == Problem::Strip ? setting_line::kStripScaleX : setting_line::kRectScaleX;
+}
+
+}  // namespace
+
 void LinesToSettings(const DocumentTables& t, SystemSettings& s) {
-  using namespace setting_line;
-  const auto* lines = t.settingLines;
-  s.stripScaleX = ToInt(lines[kStripScaleX]);
-  s.stripScaleY = ToInt(lines[kStripScaleY]);
-  s.stripLeftX = ToInt(lines[kStripLeftX]);
-  s.stripRangeX = ToInt(lines[kStripRangeX]);
-  s.stripPageOverlap = ToInt(lines[kStripPageOverlap]);
-  s.stripTopY = ToDouble(lines[kStripTopY]);
-  s.stripRangeY = ToInt(lines[kStripRangeY]);
-  s.rectScaleX = ToInt(lines[kRectScaleX]);
-  s.rectScaleY = ToInt(lines[kRectScaleY]);
-  s.rectLeftX = ToInt(lines[kRectLeftX]);
-  s.rectRangeX = ToInt(lines[kRectRangeX]);
-  s.rectPageOverlap = ToInt(lines[kRectPageOverlap]);
-  s.rectTopY = ToDouble(lines[kRectTopY]);
-  s.rectRangeY = ToInt(lines[kRectRangeY]);
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    const std::string* lines = t.settingLines + FirstFigureLine(problem);
+    FigureRange& range = s.figure(problem);
+    range.scaleX = ToInt(lines[0]);
+    range.scaleY = ToInt(lines[1]);
+    range.leftX = ToInt(lines[2]);
+    range.rangeX = ToInt(lines[3]);
+    range.pageOverlap = ToInt(lines[4]);
+    range.topY = ToDouble(lines[5]);
+    range.rangeY = ToInt(lines[6]);
+  }
 }
 
 void SettingsToLines(const SystemSettings& s, DocumentTables& t) {
-  using namespace setting_line;
-  auto* lines = t.settingLines;
-  lines[kStripScaleX] = FormatC("%d", s.stripScaleX);
-  lines[kStripScaleY] = FormatC("%d", s.stripScaleY);
-  lines[kStripLeftX] = FormatC("%d", s.stripLeftX);
-  lines[kStripRangeX] = FormatC("%d", s.stripRangeX);
-  lines[kStripPageOverlap] = FormatC("%d", s.stripPageOverlap);
-  lines[kStripTopY] = FormatC("%.2f", s.stripTopY);
-  lines[kStripRangeY] = FormatC("%d", s.stripRangeY);
-  lines[kRectScaleX] = FormatC("%d", s.rectScaleX);
-  lines[kRectScaleY] = FormatC("%d", s.rectScaleY);
-  lines[kRectLeftX] = FormatC("%d", s.rectLeftX);
-  lines[kRectRangeX] = FormatC("%d", s.rectRangeX);
-  lines[kRectPageOverlap] = FormatC("%d", s.rectPageOverlap);
-  lines[kRectTopY] = FormatC("%.2f", s.rectTopY);
-  lines[kRectRangeY] = FormatC("%d", s.rectRangeY);
-}
-
-int CountStripRows(const DocumentTables& t, int set) {
-  if (set < 1 || set > kStripSets) return 0;
-  int count = 0;
-  while (count < kStripRows && IsPresent(t.stripLoads[set][count + 1][strip_col::kNo]) &&
-         IsPresent(t.stripLoads[set][count + 1][strip_col::kX1])) {
-    ++count;
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    std::string* lines = t.settingLines + FirstFigureLine(problem);
+    const FigureRange& range = s.figure(problem);
+    lines[0] = FormatC("%d", range.scaleX);
+    lines[1] = FormatC("%d", range.scaleY);
+    lines[2] = FormatC("%d", range.leftX);
+    lines[3] = FormatC("%d", range.rangeX);
+    lines[4] = FormatC("%d", range.pageOverlap);
+    lines[5] = FormatC("%.2f", range.topY);
+    lines[6] = FormatC("%d", range.rangeY);
   }
-  return count;
-}
-
-int CountRectRows(const DocumentTables& t) {
-  int count = 0;
-  while (count < kRectRows && IsPresent(t.rectLoads[count + 1][rect_col::kNo]))
-    ++count;
-  return count;
-}
-
-int CountCircleRows(const DocumentTables& t) {
-  int count = 0;
-  while (count < kCircleRows && IsPresent(t.circleLoads[count + 1][circle_col::kNo]))
-    ++count;
-  return count;
-}
-
-int CountGridValues(const DocumentTables& t, int column) {
-  if (column < 1 || column > 3) return 0;
-  int count = 0;
-  for (int row = 1; row <= kGridRows; ++row)
-    count += IsPresent(t.gridPoints[row][column]);
-  return count;
 }
 
 }  // namespace qel

@@ -4,12 +4,11 @@
 
 #include <string>
 
+#include "settings/problem.h"
+
 namespace qel {
 
 struct SystemSettings;
-
-// The two independent problems of a document.
-enum class Problem { Strip, RectCircle };
 
 // Limits and column numbers of the tables. Rows and columns count from 1; index 0 is unused.
 inline constexpr int kStripSets = 2;
@@ -98,13 +97,5 @@ void LinesToSettings(const DocumentTables& tables, SystemSettings& settings);
 // The numeric scale and print-range settings -> setting lines 1..14 ("%d", and "%.2f" for the
 // two top Y values).
 void SettingsToLines(const SystemSettings& settings, DocumentTables& tables);
-
-// Leading rows of load set 1 or 2 whose No. and X1 both hold numbers; 0 for other sets.
-int CountStripRows(const DocumentTables& tables, int set);
-// Leading rows whose No. holds a number.
-int CountRectRows(const DocumentTables& tables);
-int CountCircleRows(const DocumentTables& tables);
-// How many of the 12 cells of lattice column 1, 2 or 3 hold numbers, wherever they stand.
-int CountGridValues(const DocumentTables& tables, int column);
 
 }  // namespace qel

@@ -1,6 +1,10 @@
 // Finds the load rows and point fields that the calculation leaves out or reads as 0.
 #include "document/excluded_loads.h"
 
+#include "document/circle_rows.h"
+#include "document/point_values.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
 #include "settings/c_locale.h"
 #include "settings/text_fields.h"
 
@@ -49,11 +53,18 @@ int EnteredRows(const DocumentTables& t, const ListShape& list) {
   return CountCircleRows(t);
 }
 
-bool HasNoExtent(const ListShape& list, const std::string* cells) {
-  if (list.kind == LoadKind::Circle) return ToDouble(cells[circle_col::kR]) < kSmallestRadius;
-  if (list.kind == LoadKind::Strip)
-    return ToDouble(cells[strip_col::kX4]) < ToDouble(cells[strip_col::kX1]);
+bool HasNoExtent(const DocumentTables& t, const ListShape& list, int row) {
+  if (list.kind == LoadKind::Circle) return CircleAt(t, row).load.r < kSmallestRadius;
+  if (list.kind == LoadKind::Strip) {
+    const StripPiece piece = StripPieceAt(t, list.set, row).piece;
+    return piece.x4 < piece.x1;
+  }
   return false;
+}
+
+// A depth field that holds a number the calculation cannot use.
+bool IsUnusableDepth(const std::string& zText) {
+  return IsPresent(zText) && !IsUsableDepth(ToDouble(zText));
 }
 
 void FindInList(const DocumentTables& t, const ListShape& list, std::vector<ExcludedLoad>& out) {
@@ -68,7 +79,7 @@ void FindInList(const DocumentTables& t, const ListShape& list, std::vector<Excl
       found.reason = ExclusionReason::ReadAsZero;
       break;
     }
-    if (found.reason == ExclusionReason::ReadAsZero || HasNoExtent(list, cells))
+    if (found.reason == ExclusionReason::ReadAsZero || HasNoExtent(t, list, row))
       out.push_back(found);
   }
   for (int row = entered + 1; row <= list.rows; ++row) {
@@ -107,10 +118,6 @@ std::vector<ExcludedLoad> ExclusionsOf(const std::vector<ExcludedLoad>& loads, L
   for (const ExcludedLoad& load : loads)
     if (load.kind == kind && load.set == set) of.push_back(load);
   return of;
-}
-
-bool IsUnusableDepth(const std::string& zText) {
-  return IsPresent(zText) && ToDouble(zText) < 0.0;
 }
 
 std::vector<ExcludedPoint> FindExcludedPoints(const DocumentTables& t, bool lattice) {

@@ -55,9 +55,6 @@ std::vector<ExcludedPoint> FindExcludedPoints(const DocumentTables& tables, bool
 // The name of a point field as the point dialogs label it: "x3", "z5", "y12".
 std::string PointFieldName(bool lattice, int row, int column);
 
-// A depth the calculation cannot use: a negative z (the point lies above the ground).
-bool IsUnusableDepth(const std::string& zText);
-
 // One line naming the excluded points, for the data and results displays:
 // "計算に入らない計算点: x3「abc」 z2「-1」(負の深度)". Empty when there are none.
 std::string ExcludedPointsNote(const std::vector<ExcludedPoint>& points);

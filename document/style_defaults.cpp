@@ -33,10 +33,11 @@ void LimitGridToRange(std::string& gridToX, int rangeX) {
 
 void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) {
   using namespace setting_line;
-  CopyStyleDefaults(settings.stripStyle, Problem::Strip, tables);
-  CopyStyleDefaults(settings.rectStyle, Problem::RectCircle, tables);
-  LimitGridToRange(tables.settingLines[Style(Problem::Strip, kGridToX)], settings.stripRangeX);
-  LimitGridToRange(tables.settingLines[Style(Problem::RectCircle, kGridToX)], settings.rectRangeX);
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    CopyStyleDefaults(settings.style(problem), problem, tables);
+    LimitGridToRange(tables.settingLines[Style(problem, kGridToX)],
+                     settings.figure(problem).rangeX);
+  }
 }
 
 std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,

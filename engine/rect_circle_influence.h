@@ -69,16 +69,13 @@ struct PlanLoads {
   CircleMethod circleMethod = CircleMethod::kExact;
 };
 
-// dP at (x, y, z): S * q of every rectangle, then I * q of every circle, summed from 0. z is
-// used as given (callers floor it to 1e-5).
-double LatticePointStress(const PlanLoads& loads, double x, double y, double z);
-
 struct LatticePoint {
   double x = 0, y = 0, z = 0;
 };
 
-// LatticePointStress of every point, results bit-identical to calling it point by point;
-// `threads` <= 0 uses every core.
+// dP at every point: S * q of every rectangle, then I * q of every circle, summed from 0, z used
+// as given (callers floor it to 1e-5). Each point's value is the same bit for bit whatever the
+// other points and the number of threads; `threads` <= 0 uses every core.
 std::vector<double> LatticeStress(const PlanLoads& loads, const std::vector<LatticePoint>& points,
                                   int threads = 0);
 

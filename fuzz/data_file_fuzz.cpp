@@ -7,7 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "document/circle_rows.h"
 #include "document/data_file.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/cp932.h"
 #include "settings/system_settings.h"

@@ -24,6 +24,30 @@ static SettingField Text(std::string& value) {
   return field;
 }
 
+// The eight lines of one figure's scale and print range, in the file's order.
+static SettingField FigureField(FigureRange& range, int index) {
+  switch (index) {
+    case 0:
+      return Int(range.scaleX);
+    case 1:
+      return Int(range.scaleY);
+    case 2:
+      return Int(range.leftX);
+    case 3:
+      return Int(range.rangeX);
+    case 4:
+      return Int(range.pageOverlap);
+    case 5:
+      return Double(range.topY);
+    case 6:
+      return Int(range.rangeY);
+    case 7:
+      return Int(range.spare);
+    default:
+      return {};
+  }
+}
+
 static SettingField StyleField(StyleDefaults& style, int index) {
   switch (index) {
     case 0:
@@ -61,38 +85,6 @@ static SettingField StyleField(StyleDefaults& style, int index) {
 
 SettingField SettingAtLine(SystemSettings& s, int k) {
   switch (k) {
-    case 0:
-      return Int(s.stripScaleX);
-    case 1:
-      return Int(s.stripScaleY);
-    case 2:
-      return Int(s.stripLeftX);
-    case 3:
-      return Int(s.stripRangeX);
-    case 4:
-      return Int(s.stripPageOverlap);
-    case 5:
-      return Double(s.stripTopY);
-    case 6:
-      return Int(s.stripRangeY);
-    case 7:
-      return Int(s.stripSpare);
-    case 10:
-      return Int(s.rectScaleX);
-    case 11:
-      return Int(s.rectScaleY);
-    case 12:
-      return Int(s.rectLeftX);
-    case 13:
-      return Int(s.rectRangeX);
-    case 14:
-      return Int(s.rectPageOverlap);
-    case 15:
-      return Double(s.rectTopY);
-    case 16:
-      return Int(s.rectRangeY);
-    case 17:
-      return Int(s.rectSpare);
     case 50:
       return Int(s.axisLineWidth);
     case 51:
@@ -138,21 +130,21 @@ SettingField SettingAtLine(SystemSettings& s, int k) {
     default:
       break;
   }
+  if (k >= 0 && k <= 7) return FigureField(s.stripFigure, k);
+  if (k >= 10 && k <= 17) return FigureField(s.rectFigure, k - 10);
   if (k >= 20 && k <= 33) return StyleField(s.stripStyle, k - 20);
   if (k >= 35 && k <= 48) return StyleField(s.rectStyle, k - 35);
   return {};
 }
 
 void ClampSettings(SystemSettings& s) {
-  for (int* scale : {&s.stripScaleX, &s.stripScaleY, &s.rectScaleX, &s.rectScaleY}) {
-    if (*scale < 1) *scale = 500;
+  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
+    if (range->scaleX < 1) range->scaleX = 500;
+    if (range->scaleY < 1) range->scaleY = 500;
+    if (range->rangeX < 1) range->rangeX = 80;
+    if (range->topY < -100) range->topY = 100.0;
+    if (range->rangeY < 1) range->rangeY = 100;
   }
-  if (s.stripRangeX < 1) s.stripRangeX = 80;
-  if (s.rectRangeX < 1) s.rectRangeX = 80;
-  if (s.stripTopY < -100) s.stripTopY = 100.0;
-  if (s.rectTopY < -100) s.rectTopY = 100.0;
-  if (s.stripRangeY < 1) s.stripRangeY = 100;
-  if (s.rectRangeY < 1) s.rectRangeY = 100;
   if (s.enterKeyMode < 0 || s.enterKeyMode > 2) s.enterKeyMode = 1;
   if (s.marginLeft < 0) s.marginLeft = 10;
   if (s.marginTop < 0) s.marginTop = 10;

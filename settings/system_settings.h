@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "settings/figure_range.h"
+#include "settings/problem.h"
+
 namespace qel {
 
 // Default titles, title positions and grid copied into new documents, one block per problem.
@@ -13,16 +16,22 @@ struct StyleDefaults {
 };
 
 struct SystemSettings {
-  // Strip figure: scales (denominators), print range and spare integer.
-  int stripScaleX = 0, stripScaleY = 0, stripLeftX = 0, stripRangeX = 0, stripPageOverlap = 0;
-  double stripTopY = 0.0;
-  int stripRangeY = 0, stripSpare = 0;
-  // Rectangle/circle plan figure: the same.
-  int rectScaleX = 0, rectScaleY = 0, rectLeftX = 0, rectRangeX = 0, rectPageOverlap = 0;
-  double rectTopY = 0.0;
-  int rectRangeY = 0, rectSpare = 0;
+  // Scales and print ranges of the strip figure and of the rectangle/circle plan figure.
+  FigureRange stripFigure, rectFigure;
+  FigureRange& figure(Problem problem) {
+    return problem == Problem::Strip ? stripFigure : rectFigure;
+  }
+  const FigureRange& figure(Problem problem) const {
+    return problem == Problem::Strip ? stripFigure : rectFigure;
+  }
 
   StyleDefaults stripStyle, rectStyle;
+  StyleDefaults& style(Problem problem) {
+    return problem == Problem::Strip ? stripStyle : rectStyle;
+  }
+  const StyleDefaults& style(Problem problem) const {
+    return problem == Problem::Strip ? stripStyle : rectStyle;
+  }
 
   // Lines, marks and colours of the figures (widths and sizes in device pixels).
   int axisLineWidth = 0, axisDashOn = 0, axisDashOff = 0, figureLineWidth = 0;

@@ -1,6 +1,7 @@
 // The marks and notes of the loads and points the calculation leaves out or reads as 0.
 #include "view/exclusion_notes.h"
 
+#include "document/point_values.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 
@@ -72,8 +73,8 @@ void AddNoteLines(TableContent& content, double x, const std::vector<std::string
   }
 }
 
-std::string StressCellText(const std::string& zText, const char* format, double value) {
-  if (IsUnusableDepth(zText)) return "－";
+std::string StressCellText(double z, const char* format, double value) {
+  if (!IsUsableDepth(z)) return "－";
   return FormatUnsignedZero(format, value);
 }
 

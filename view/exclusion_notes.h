@@ -23,8 +23,8 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
 // Adds `notes` as lines at table x `x`; an empty note adds no line.
 void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes);
 
-// The text a table prints for the dP of a point at depth `zText`: "－" for a depth the
-// calculation cannot use, else `value` formatted.
-std::string StressCellText(const std::string& zText, const char* format, double value);
+// The text a table prints for the dP of a point at depth `z`: "－" for a depth the calculation
+// cannot use, else `value` formatted.
+std::string StressCellText(double z, const char* format, double value);
 
 }  // namespace qel

@@ -5,39 +5,21 @@
 #include <cmath>
 #include <limits>
 
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/page_furniture.h"
 
 namespace qel {
 
-FigureRange FigureRangeOf(const SystemSettings& s, Problem problem) {
-  FigureRange range;
-  if (problem == Problem::Strip) {
-    range.scaleX = s.stripScaleX;
-    range.scaleY = s.stripScaleY;
-    range.topY = s.stripTopY;
-    range.yRange = s.stripRangeY;
-    range.leftX = s.stripLeftX;
-    range.xRange = s.stripRangeX;
-    range.pageOverlap = s.stripPageOverlap;
-  } else {
-    range.scaleX = s.rectScaleX;
-    range.scaleY = s.rectScaleY;
-    range.topY = s.rectTopY;
-    range.yRange = s.rectRangeY;
-    range.leftX = s.rectLeftX;
-    range.xRange = s.rectRangeX;
-    range.pageOverlap = s.rectPageOverlap;
-  }
-  return range;
-}
-
 int FigurePageStep(const FigureRange& range) {
-  long long step = static_cast<long long>(range.xRange) - range.pageOverlap;
+  long long step = static_cast<long long>(range.rangeX) - range.pageOverlap;
   if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
-  return std::max(range.xRange, 1);
+  return std::max(range.rangeX, 1);
 }
 
 // The largest grid x counts when the grid is drawn. The grid is drawn between the smaller and
@@ -51,38 +33,18 @@ static double GridExtent(const DocumentTables& tables, const SystemSettings& set
 }
 
 double StripFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = 0.0;
-  for (int set = 1; set <= kStripSets; ++set) {
-    for (int row = 1; row <= kStripRows; ++row) {
-      const std::string& x4 = t.stripLoads[set][row][strip_col::kX4];
-      if (!IsPresent(x4)) break;
-      extent = std::max(extent, ToDouble(x4));
-    }
-  }
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    if (IsPresent(t.stripPoints[row][point_col::kX]))
-      extent = std::max(extent, ToDouble(t.stripPoints[row][point_col::kX]));
-  }
+  double extent = StripPiecesReach(t);
+  const StripPoints points(t);
+  for (const PointValue& x : points.xs())
+    extent = std::max(extent, x.value);
   return std::max(extent, GridExtent(t, settings, Problem::Strip));
 }
 
 double RectCircleFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = 0.0;
-  for (int row = 1; row <= kRectRows; ++row) {
-    const std::string& x2 = t.rectLoads[row][rect_col::kX2];
-    if (!IsPresent(x2)) break;
-    extent = std::max(extent, ToDouble(x2));
-  }
-  for (int row = 1; row <= kCircleRows; ++row) {
-    const std::string& x = t.circleLoads[row][circle_col::kX];
-    const std::string& r = t.circleLoads[row][circle_col::kR];
-    if (!IsPresent(x) || !IsPresent(r)) break;
-    extent = std::max(extent, ToDouble(x) + ToDouble(r));
-  }
-  for (int row = 1; row <= kGridRows; ++row) {
-    if (IsPresent(t.gridPoints[row][point_col::kGridX]))
-      extent = std::max(extent, ToDouble(t.gridPoints[row][point_col::kGridX]));
-  }
+  double extent = std::max(RectanglesReach(t), CirclesReach(t));
+  const LatticePoints lattice(t);
+  for (const PointValue& x : lattice.xs())
+    extent = std::max(extent, x.value);
   return std::max(extent, GridExtent(t, settings, Problem::RectCircle));
 }
 
@@ -114,11 +76,11 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
   paging.page.pageOverlap = std::max(range.pageOverlap, 0);
   const int heldX = HeldMetres(PrintableRangeX(range.scaleX, paperWidthMm, marginLeft));
   const int heldY = HeldMetres(PrintableRangeY(range.scaleY, paperHeightMm, marginTop));
-  paging.page.xRange = std::min(range.xRange, heldX);
-  if (range.yRange > heldY) {
-    paging.page.yRange = heldY;
+  paging.page.rangeX = std::min(range.rangeX, heldX);
+  if (range.rangeY > heldY) {
+    paging.page.rangeY = heldY;
     const long long step = FigureRowStep(paging);
-    const long long rest = static_cast<long long>(range.yRange) - heldY;
+    const long long rest = static_cast<long long>(range.rangeY) - heldY;
     const long long rows = (rest + step - 1) / step + 1;
     paging.rows = static_cast<int>(std::min<long long>(rows, kMostFigurePages));
     paging.rowsCut = rows > kMostFigurePages;
@@ -128,14 +90,14 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
 
 FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
                             Problem problem) {
-  return PageFigureOnPaper(FigureRangeOf(settings, problem), geometry.paperWidthMm,
-                           geometry.paperHeightMm, settings.marginLeft, settings.marginTop);
+  return PageFigureOnPaper(settings.figure(problem), geometry.paperWidthMm, geometry.paperHeightMm,
+                           settings.marginLeft, settings.marginTop);
 }
 
 int FigureRowStep(const FigurePaging& paging) {
-  long long step = static_cast<long long>(paging.page.yRange) - paging.page.pageOverlap;
+  long long step = static_cast<long long>(paging.page.rangeY) - paging.page.pageOverlap;
   if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
-  return std::max(paging.page.yRange, 1);
+  return std::max(paging.page.rangeY, 1);
 }
 
 int FigurePagingCount(double extent, const FigurePaging& paging) {
@@ -148,10 +110,10 @@ FigureWindow FigureWindowAt(const FigurePaging& paging, double left, int row) {
   const FigureRange& page = paging.page;
   FigureWindow window;
   window.left = left;
-  window.right = left + page.xRange;
+  window.right = left + page.rangeX;
   window.top =
       page.topY - static_cast<double>(std::clamp(row, 0, paging.rows - 1)) * FigureRowStep(paging);
-  window.bottom = window.top - page.yRange;
+  window.bottom = window.top - page.rangeY;
   return window;
 }
 

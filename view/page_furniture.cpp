@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "document/circle_rows.h"
 #include "settings/c_locale.h"
 #include "settings/text_fields.h"
 

@@ -1,8 +1,9 @@
 // The rectangular and circular data table: the rectangles, then the circles, one line each.
+#include "document/circle_rows.h"
 #include "document/document_results.h"
+#include "document/rectangle_rows.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -28,13 +29,34 @@ std::string ContentKey(const DocumentTables& tables) {
   return LatticeResultsKey(tables);
 }
 
-// The column heading line, or "-" when the list is empty, then one line per leading row whose
-// No. holds a number.
-template <int Rows, int Columns>
-void AddSection(const std::string (&cells)[Rows + 1][Columns + 1],
-                const char* const (&headings)[Columns + 1], const std::vector<ExcludedLoad>& list,
-                const DocumentTables& tables, TableContent& content) {
-  const bool hasData = IsPresent(cells[1][1]);
+// One listed load: its row, its No. and the numbers of its data columns in column order.
+struct ListedLoad {
+  int row = 0;
+  int number = 0;
+  std::vector<double> values;
+};
+
+std::vector<ListedLoad> ListedRectangles(const DocumentTables& tables) {
+  std::vector<ListedLoad> listed;
+  for (const RectangleRow& r : CalculatedRectangles(tables))
+    listed.push_back({r.row, r.number, {r.load.x1, r.load.y1, r.load.x2, r.load.y2, r.load.q}});
+  return listed;
+}
+
+std::vector<ListedLoad> ListedCircles(const DocumentTables& tables) {
+  std::vector<ListedLoad> listed;
+  for (const CircleRow& c : CalculatedCircles(tables))
+    listed.push_back({c.row, c.number, {c.load.x, c.load.y, c.load.r, c.load.q}});
+  return listed;
+}
+
+// The column heading line, or "-" when the list is empty, then one line per load the
+// calculation uses.
+template <int Columns>
+void AddSection(const std::vector<ListedLoad>& loads, const char* const (&headings)[Columns + 1],
+                const std::vector<ExcludedLoad>& list, const DocumentTables& tables,
+                TableContent& content) {
+  const bool hasData = !loads.empty();
   content.NextLine();
   if (hasData) {
     for (int column = 1; column <= Columns; ++column)
@@ -44,13 +66,13 @@ void AddSection(const std::string (&cells)[Rows + 1][Columns + 1],
   }
   content.EndHeading();
   if (!hasData) content.EndBlock();
-  for (int row = 1; row <= Rows && IsPresent(cells[row][1]); ++row) {
+  for (const ListedLoad& load : loads) {
     content.NextLine();
-    content.AddText(Column(1), FormatC("%3d", ToInt(cells[row][1])));
-    for (int column = 2; column <= Columns; ++column)
-      content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[row][column])));
-    if (IsMarkedRow(list, row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
-    if (row == 1) content.EndBlock();
+    content.AddText(Column(1), FormatC("%3d", load.number));
+    for (std::size_t i = 0; i < load.values.size(); ++i)
+      content.AddText(Column(static_cast<int>(i) + 2), FormatUnsignedZero("%4.2f", load.values[i]));
+    if (IsMarkedRow(list, load.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
+    if (load.row == 1) content.EndBlock();
   }
   AddNoteLines(content, Column(1), LoadNotes(list, tables));
 }
@@ -67,20 +89,19 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
   BeginSection(content);
   content.AddText(Column(1), "長方形荷重");
-  if (IsPresent(tables.rectLoads[1][rect_col::kNo])) {
+  const std::vector<ListedLoad> rectangles = ListedRectangles(tables);
+  if (!rectangles.empty()) {
     // Over the two corner coordinate pairs.
     content.AddText(Column(2), "R1");
     content.AddText(Column(4), "R2");
   }
-  AddSection<kRectRows, kRectColumns>(tables.rectLoads, kRectHeadings,
-                                      ExclusionsOf(excluded, LoadKind::Rectangle, 0), tables,
-                                      content);
+  AddSection<kRectColumns>(rectangles, kRectHeadings,
+                           ExclusionsOf(excluded, LoadKind::Rectangle, 0), tables, content);
 
   BeginSection(content);
   content.AddText(Column(1), "円形荷重");
-  AddSection<kCircleRows, kCircleColumns>(tables.circleLoads, kCircleHeadings,
-                                          ExclusionsOf(excluded, LoadKind::Circle, 0), tables,
-                                          content);
+  AddSection<kCircleColumns>(ListedCircles(tables), kCircleHeadings,
+                             ExclusionsOf(excluded, LoadKind::Circle, 0), tables, content);
   content.EndHeadingScope();
   AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, true))});
 }

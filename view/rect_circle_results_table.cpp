@@ -4,12 +4,14 @@
 #include <optional>
 #include <thread>
 
+#include "document/circle_rows.h"
 #include "document/document_results.h"
+#include "document/lattice_points.h"
 #include "document/load_lists.h"
+#include "document/rectangle_rows.h"
 #include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -62,44 +64,24 @@ struct TracePoint {
   double z = 0;     // floored to 1e-5
 };
 
-// The loads with the numbers their rows show.
+// The loads the calculation uses, with the numbers their rows show.
 struct NumberedLoads {
-  PlanLoads loads;
-  std::vector<int> rectangleNumbers;
-  std::vector<int> circleNumbers;
+  std::vector<RectangleRow> rectangles;
+  std::vector<CircleRow> circles;
 };
 
-NumberedLoads NumberedLoadsOf(const DocumentTables& tables) {
-  NumberedLoads numbered;
-  numbered.loads = ExtractPlanLoads(tables);
-  for (std::size_t row = 1; row <= numbered.loads.rectangles.size(); ++row)
-    numbered.rectangleNumbers.push_back(ToInt(tables.rectLoads[row][rect_col::kNo]));
-  for (std::size_t row = 1; row <= numbered.loads.circles.size(); ++row)
-    numbered.circleNumbers.push_back(ToInt(tables.circleLoads[row][circle_col::kNo]));
-  return numbered;
-}
-
-// The points the computation visits: depths that are numbers and not negative, z outermost,
-// x innermost, numbered from 1.
+// The points the computation visits, numbered from 1.
 std::vector<TracePoint> TracePoints(const DocumentTables& tables) {
   std::vector<TracePoint> points;
-  const std::vector<int> xRows = PresentRows(tables, true, point_col::kGridX);
-  const std::vector<int> yRows = PresentRows(tables, true, point_col::kGridY);
-  for (int k : PresentRows(tables, true, point_col::kGridZ)) {
-    const double rawZ = ToDouble(tables.gridPoints[k][point_col::kGridZ]);
-    if (rawZ < 0) continue;
-    for (int j : yRows) {
-      for (int i : xRows) {
-        TracePoint point;
-        point.number = static_cast<int>(points.size()) + 1;
-        point.x = ToDouble(tables.gridPoints[i][point_col::kGridX]);
-        point.y = ToDouble(tables.gridPoints[j][point_col::kGridY]);
-        point.rawZ = rawZ;
-        point.z = FlooredLatticeDepth(rawZ);
-        points.push_back(point);
-      }
-    }
-  }
+  LatticePoints(tables).ForEachComputed([&](const GridPoint& at) {
+    TracePoint point;
+    point.number = static_cast<int>(points.size()) + 1;
+    point.x = at.x;
+    point.y = at.y;
+    point.rawZ = at.z;
+    point.z = FlooredLatticeDepth(at.z);
+    points.push_back(point);
+  });
   return points;
 }
 
@@ -118,12 +100,12 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
                               AtTwoDecimals(y), AtTwoDecimals(point.rawZ)));
 
   const bool flatRectangleRatios = !(point.rawZ > kFlatRectangleDepth);
-  const std::vector<RectLoad>& rectangles = numbered.loads.rectangles;
+  const std::vector<RectangleRow>& rectangles = numbered.rectangles;
   for (std::size_t m = 0; m < rectangles.size(); ++m) {
-    const RectLoad& rect = rectangles[m];
+    const RectLoad& rect = rectangles[m].load;
     content.NextLine();
-    content.AddText(
-        c1, FormatC("[%d] 長方形 No.%2d", static_cast<int>(m + 1), numbered.rectangleNumbers[m]));
+    content.AddText(c1,
+                    FormatC("[%d] 長方形 No.%2d", static_cast<int>(m + 1), rectangles[m].number));
     content.AddText(c3, FormatC("R1(%4.2f,%4.2f)  R2(%4.2f,%4.2f) q=%4.2f", AtTwoDecimals(rect.x1),
                                 AtTwoDecimals(rect.y1), AtTwoDecimals(rect.x2),
                                 AtTwoDecimals(rect.y2), AtTwoDecimals(rect.q)));
@@ -148,14 +130,13 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
   }
 
   const bool flatCircleRatio = !(point.rawZ > kFlatCircleDepth);
-  const std::vector<CircleLoad>& circles = numbered.loads.circles;
+  const std::vector<CircleRow>& circles = numbered.circles;
   for (std::size_t m = 0; m < circles.size(); ++m) {
-    const CircleLoad& circle = circles[m];
+    const CircleLoad& circle = circles[m].load;
     const double distance = CircleDistance(method, x, y, circle.x, circle.y);
     const double value = CircularLoadInfluence(circle.r, distance, z, method);
     content.NextLine();
-    content.AddText(
-        c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), numbered.circleNumbers[m]));
+    content.AddText(c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), circles[m].number));
     content.AddText(
         c3, FormatC("C(%4.2f,%4.2f)  r=%4.2f q=%4.2f", AtTwoDecimals(circle.x),
                     AtTwoDecimals(circle.y), AtTwoDecimals(circle.r), AtTwoDecimals(circle.q)));
@@ -176,7 +157,7 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
 // its own part; the parts are then joined in point order, which keeps the text unchanged.
 void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options, CircleMethod method,
               TableContent& content) {
-  const NumberedLoads numbered = NumberedLoadsOf(tables);
+  const NumberedLoads numbered{CalculatedRectangles(tables), CalculatedCircles(tables)};
   const std::vector<TracePoint> points = TracePoints(tables);
   const std::size_t chunks = (points.size() + kTracePointsPerChunk - 1) / kTracePointsPerChunk;
   std::vector<TableContent> parts(chunks);
@@ -212,26 +193,17 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   content.AddText(c4, "z");
   content.AddText(c5, options.kiloNewtons ? "dP kN/㎡" : "dP tf/㎡");
   content.EndHeading();
-  const std::vector<int> xRows = PresentRows(tables, true, point_col::kGridX);
-  const std::vector<int> yRows = PresentRows(tables, true, point_col::kGridY);
   int number = 0;
-  for (int k : PresentRows(tables, true, point_col::kGridZ)) {
-    const double z = ToDouble(tables.gridPoints[k][point_col::kGridZ]);
-    for (int j : yRows) {
-      const double y = ToDouble(tables.gridPoints[j][point_col::kGridY]);
-      for (int i : xRows) {
-        content.NextLine();
-        content.AddText(c1, FormatC("P%d", ++number));
-        content.AddText(
-            c2, FormatUnsignedZero("%4.2f", ToDouble(tables.gridPoints[i][point_col::kGridX])));
-        content.AddText(c3, FormatUnsignedZero("%4.2f", y));
-        content.AddText(c4, FormatUnsignedZero("%4.2f", z));
-        content.AddText(c5, StressCellText(tables.gridPoints[k][point_col::kGridZ], stress,
-                                           results.at(i, j, k)));
-        if (number == 1) content.EndBlock();
-      }
-    }
-  }
+  LatticePoints(tables).ForEachListed([&](const GridPoint& point) {
+    content.NextLine();
+    content.AddText(c1, FormatC("P%d", ++number));
+    content.AddText(c2, FormatUnsignedZero("%4.2f", point.x));
+    content.AddText(c3, FormatUnsignedZero("%4.2f", point.y));
+    content.AddText(c4, FormatUnsignedZero("%4.2f", point.z));
+    content.AddText(
+        c5, StressCellText(point.z, stress, results.at(point.xRow, point.yRow, point.zRow)));
+    if (number == 1) content.EndBlock();
+  });
   if (number == 0) content.EndBlock();  // no point: the headings alone
   content.EndHeadingScope();
   AddNoteLines(content, c1, {ExcludedPointsNote(FindExcludedPoints(tables, true))});

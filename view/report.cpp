@@ -1,7 +1,11 @@
 // The report: the pages of every display with content, and drawing a list of pages.
 #include "view/report.h"
 
-#include "settings/text_fields.h"
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 #include "view/page_furniture.h"
 
 namespace qel {
@@ -9,18 +13,13 @@ namespace qel {
 namespace {
 
 bool HasStripLoads(const DocumentTables& t) {
-  return IsPresent(t.stripLoads[1][1][strip_col::kNo]) ||
-         IsPresent(t.stripLoads[2][1][strip_col::kNo]);
+  return StripSetHasData(t, 1) || StripSetHasData(t, 2);
 }
 
 // Some x and some depth: the strip results list every combination of them.
 bool HasStripPoints(const DocumentTables& t) {
-  bool x = false, z = false;
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    x = x || IsPresent(t.stripPoints[row][point_col::kX]);
-    z = z || IsPresent(t.stripPoints[row][point_col::kZ]);
-  }
-  return x && z;
+  const StripPoints points(t);
+  return !points.xs().empty() && !points.depths().empty();
 }
 
 bool HasRectCircleLoads(const DocumentTables& t) {
@@ -28,8 +27,8 @@ bool HasRectCircleLoads(const DocumentTables& t) {
 }
 
 bool HasLattice(const DocumentTables& t) {
-  return CountGridValues(t, point_col::kGridX) > 0 && CountGridValues(t, point_col::kGridY) > 0 &&
-         CountGridValues(t, point_col::kGridZ) > 0;
+  const LatticePoints lattice(t);
+  return !lattice.xs().empty() && !lattice.ys().empty() && !lattice.depths().empty();
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The strip-load data table: the pieces of the two load sets, one line per piece.
 #include "document/document_results.h"
+#include "document/strip_pieces.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -34,10 +34,9 @@ std::string ContentKey(const DocumentTables& tables) {
 }
 
 void BuildContent(const DocumentTables& tables, TableContent& content) {
-  // A set has data when the No. of its first row holds a number.
   bool hasData[kStripSets + 1] = {false};
   for (int set = 1; set <= kStripSets; ++set)
-    hasData[set] = IsPresent(tables.stripLoads[set][1][strip_col::kNo]);
+    hasData[set] = StripSetHasData(tables, set);
   const bool bothSets = hasData[1] && hasData[2];
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
 
@@ -62,17 +61,18 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
     content.EndHeading();
 
     const std::vector<ExcludedLoad> ofSet = ExclusionsOf(excluded, LoadKind::Strip, set);
-    for (int row = 1; row <= kStripRows; ++row) {
-      const std::string* cells = tables.stripLoads[set][row];
-      if (!IsPresent(cells[strip_col::kNo])) break;
+    for (const StripPieceRow& row : ListedStripPieces(tables, set)) {
+      const StripPiece& p = row.piece;
+      const double values[kStripColumns + 1] = {0,    0,   p.x1,    p.x2,     p.x3,
+                                                p.x4, p.h, p.gamma, row.baseY};
       content.NextLine();
-      content.AddText(Column(1), FormatC("%3d", ToInt(cells[strip_col::kNo])));
+      content.AddText(Column(1), FormatC("%3d", row.number));
       for (int column = 2; column <= kStripColumns; ++column)
-        content.AddText(Column(column), FormatUnsignedZero("%4.2f", ToDouble(cells[column])));
-      if (IsMarkedRow(ofSet, row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
-      if (row == 1) content.EndBlock();
+        content.AddText(Column(column), FormatUnsignedZero("%4.2f", values[column]));
+      if (IsMarkedRow(ofSet, row.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
+      if (row.row == 1) content.EndBlock();
     }
-    if (!IsPresent(tables.stripLoads[set][1][strip_col::kNo])) content.EndBlock();
+    if (!hasData[set]) content.EndBlock();
     AddNoteLines(content, Column(1), LoadNotes(ofSet, tables));
   }
   content.EndHeadingScope();

@@ -1,7 +1,7 @@
 // The strip-load figure: the cross-section of the strip loads to scale, one page window at a time.
-#include "settings/c_locale.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 #include "settings/drawing.h"
-#include "settings/text_fields.h"
 #include "view/figure_common.h"
 #include "view/figure_pages.h"
 #include "view/page_furniture.h"
@@ -15,15 +15,11 @@ constexpr Colour kLoadColour = 0x000000;  // load outlines are black in both col
 
 // The trapezoid of one piece standing on its base level y: up from x1 to x2, across the top to
 // x3 and down to x4, then back along the base.
-void DrawStripPiece(DeviceContext& dc, const RenderContext& ctx, const std::string* cells) {
+void DrawStripPiece(DeviceContext& dc, const RenderContext& ctx, const StripPieceRow& row) {
   const WorldTransform& t = ctx.transform;
   const int width = ctx.settings.figureLineWidth;
-  const double x1 = ToDouble(cells[strip_col::kX1]);
-  const double x2 = ToDouble(cells[strip_col::kX2]);
-  const double x3 = ToDouble(cells[strip_col::kX3]);
-  const double x4 = ToDouble(cells[strip_col::kX4]);
-  const double h = ToDouble(cells[strip_col::kH]);
-  const double y = ToDouble(cells[strip_col::kY]);
+  const double x1 = row.piece.x1, x2 = row.piece.x2, x3 = row.piece.x3, x4 = row.piece.x4;
+  const double h = row.piece.h, y = row.baseY;
   WorldLine(dc, t, x1, y, x2, y + h, PenStyle::Solid, width, kLoadColour);
   WorldLine(dc, t, x2, y + h, x3, y + h, PenStyle::Solid, width, kLoadColour);
   WorldLine(dc, t, x3, y + h, x4, y, PenStyle::Solid, width, kLoadColour);
@@ -32,16 +28,9 @@ void DrawStripPiece(DeviceContext& dc, const RenderContext& ctx, const std::stri
 
 // A cross at every combination of an entered x and an entered depth z, drawn at (x, -z).
 void DrawStripPoints(DeviceContext& dc, const RenderContext& ctx, Colour colour) {
-  const DocumentTables& tables = ctx.tables;
-  for (int zRow = 1; zRow <= kStripPointRows; ++zRow) {
-    const std::string& z = tables.stripPoints[zRow][point_col::kZ];
-    if (!IsPresent(z)) continue;
-    for (int xRow = 1; xRow <= kStripPointRows; ++xRow) {
-      const std::string& x = tables.stripPoints[xRow][point_col::kX];
-      if (!IsPresent(x)) continue;
-      DrawPointCross(dc, ctx, ToDouble(x), -ToDouble(z), colour);
-    }
-  }
+  StripPoints(ctx.tables).ForEach([&](const StripPoint& point) {
+    DrawPointCross(dc, ctx, point.x, -point.z, colour);
+  });
 }
 
 }  // namespace
@@ -59,11 +48,9 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
-  for (int set = 1; set <= kStripSets; ++set) {
-    const int pieces = CountStripRows(ctx.tables, set);
-    for (int row = 1; row <= pieces; ++row)
-      DrawStripPiece(dc, ctx, ctx.tables.stripLoads[set][row]);
-  }
+  for (int set = 1; set <= kStripSets; ++set)
+    for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
+      DrawStripPiece(dc, ctx, row);
   DrawStripPoints(dc, ctx, colours.point);
   dc.RemoveClip();
 

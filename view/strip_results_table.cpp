@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "document/document_results.h"
-#include "document/load_lists.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_fields.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
@@ -64,44 +64,38 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
   const double value2 = TableColumn(51);
   const char* influenceFormat = DigitFormat(options.influenceDigits);
   const char* stressFormat = DigitFormat(options.stressDigits);
-  const StripLoadSets loads = ExtractStripLoads(tables);
-  const bool setHasData[kStripSets] = {IsPresent(tables.stripLoads[1][1][strip_col::kNo]),
-                                       IsPresent(tables.stripLoads[2][1][strip_col::kNo])};
+  const std::vector<StripPieceRow> pieceSets[kStripSets] = {CalculatedStripPieces(tables, 1),
+                                                            CalculatedStripPieces(tables, 2)};
+  const bool setHasData[kStripSets] = {StripSetHasData(tables, 1), StripSetHasData(tables, 2)};
   const bool bothSets = setHasData[0] && setHasData[1];
-  const std::vector<int> xRows = PresentRows(tables, false, point_col::kX);
   int point = 0;
-  for (int r : PresentRows(tables, false, point_col::kZ)) {
-    const double z = ToDouble(tables.stripPoints[r][point_col::kZ]);
-    for (int c : xRows) {
-      const double x = ToDouble(tables.stripPoints[c][point_col::kX]);
-      content.NextLine();
-      content.NextLine();
-      content.AddText(
-          label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, AtTwoDecimals(x), AtTwoDecimals(z)));
-      for (int set = 0; set < kStripSets; ++set) {
-        const std::vector<StripPiece>& pieces = loads.sets[set];
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-          const StripPiece& piece = pieces[i];
-          const int number = ToInt(tables.stripLoads[set + 1][i + 1][strip_col::kNo]);
-          content.NextLine();
-          if (bothSets) {
-            content.AddText(label, FormatC("荷重%d 帯状荷重 No.%2d", set + 1, number));
-          } else if (setHasData[set]) {
-            content.AddText(label, FormatC("　　　帯状荷重 No.%2d", number));
-          }
-          content.AddText(value2, FormatC("x(%4.2f, %4.2f, %4.2f, %4.2f)  h=%4.2f γ=%4.2f",
-                                          AtTwoDecimals(piece.x1), AtTwoDecimals(piece.x2),
-                                          AtTwoDecimals(piece.x3), AtTwoDecimals(piece.x4),
-                                          AtTwoDecimals(piece.h), AtTwoDecimals(piece.gamma)));
-          content.NextLine();
-          content.AddText(value1,
-                          "I=" + FormatUnsignedZero(influenceFormat, StripPieceI(piece, x, z)));
-          content.AddText(value2,
-                          "dP=" + FormatUnsignedZero(stressFormat, StripPieceStress(piece, x, z)));
+  StripPoints(tables).ForEach([&](const StripPoint& at) {
+    const double x = at.x, z = at.z;
+    content.NextLine();
+    content.NextLine();
+    content.AddText(
+        label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, AtTwoDecimals(x), AtTwoDecimals(z)));
+    for (int set = 0; set < kStripSets; ++set) {
+      for (const StripPieceRow& row : pieceSets[set]) {
+        const StripPiece& piece = row.piece;
+        content.NextLine();
+        if (bothSets) {
+          content.AddText(label, FormatC("荷重%d 帯状荷重 No.%2d", set + 1, row.number));
+        } else if (setHasData[set]) {
+          content.AddText(label, FormatC("　　　帯状荷重 No.%2d", row.number));
         }
+        content.AddText(value2, FormatC("x(%4.2f, %4.2f, %4.2f, %4.2f)  h=%4.2f γ=%4.2f",
+                                        AtTwoDecimals(piece.x1), AtTwoDecimals(piece.x2),
+                                        AtTwoDecimals(piece.x3), AtTwoDecimals(piece.x4),
+                                        AtTwoDecimals(piece.h), AtTwoDecimals(piece.gamma)));
+        content.NextLine();
+        content.AddText(value1,
+                        "I=" + FormatUnsignedZero(influenceFormat, StripPieceI(piece, x, z)));
+        content.AddText(value2,
+                        "dP=" + FormatUnsignedZero(stressFormat, StripPieceStress(piece, x, z)));
       }
     }
-  }
+  });
   content.NextLine();  // a blank line closes the listing
 }
 
@@ -116,17 +110,17 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   const char* stressFormat = DigitFormat(options.stressDigits);
   const char* unitLabel = options.kiloNewtons ? "  dP kN/㎡" : "  dP tf/㎡";
   const int perBlock = options.valueColumns;
-  const std::vector<int> xRows = PresentRows(tables, false, point_col::kX);
-  const int xCount = static_cast<int>(xRows.size());
+  const StripPoints points(tables);
+  const std::vector<PointValue>& xs = points.xs();
+  const int xCount = static_cast<int>(xs.size());
   // Integer division truncating towards zero: no x rows give one empty block, except with one
   // column a block, where they give none.
   const int blocks = (xCount - 1) / perBlock + 1;
-  for (int r : PresentRows(tables, false, point_col::kZ)) {
+  for (const PointValue& z : points.depths()) {
     content.BeginBlock();
     content.BeginHeading();
     content.NextLine();
-    content.AddText(label, "Z m  " + FormatUnsignedZero(
-                                         "%4.2f", ToDouble(tables.stripPoints[r][point_col::kZ])));
+    content.AddText(label, "Z m  " + FormatUnsignedZero("%4.2f", z.value));
     content.EndHeading();
     if (blocks == 0) content.EndBlock();
     for (int block = 0; block < blocks; ++block) {
@@ -136,16 +130,14 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
       content.NextLine();
       content.AddText(label, "  X m");
       for (int i = first; i < last; ++i) {
-        content.AddText(
-            TableColumn(columnsMm[i - first]),
-            FormatUnsignedZero("%5.2f", ToDouble(tables.stripPoints[xRows[i]][point_col::kX])));
+        content.AddText(TableColumn(columnsMm[i - first]),
+                        FormatUnsignedZero("%5.2f", xs[i].value));
       }
       content.NextLine();
       content.AddText(label, unitLabel);
       for (int i = first; i < last; ++i) {
         content.AddText(TableColumn(columnsMm[i - first]),
-                        StressCellText(tables.stripPoints[r][point_col::kZ], stressFormat,
-                                       results.strip(xRows[i], r)));
+                        StressCellText(z.value, stressFormat, results.strip(xs[i].row, z.row)));
       }
       content.EndBlock();
     }

@@ -83,7 +83,7 @@ std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
   std::vector<SettingsLoadProblem> problems =
       LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.tables, paths_);
-  state_.view.screenLeftX = s.stripLeftX;
+  state_.view.screenLeftX = s.stripFigure.leftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
   return problems;
@@ -127,24 +127,20 @@ void ViewController::ReadDeviceGeometry() {
     g.paperHeightMm = static_cast<int>(page->pageHeightPixels * 25.4 / page->dpiY);
   }
   SystemSettings& s = state_.settings;
-  auto defaultRanges = [&](int scaleX, int scaleY, int& rangeY, double& topY, int& spare,
-                           int& rangeX, int& leftX, int& overlap) {
-    if (rangeY <= 0) {
-      rangeY = PrintableRangeY(scaleY, g.paperHeightMm, s.marginTop);
-      topY = 5.0;
-      spare = 0;
+  // A range not set yet becomes what the paper holds at the figure's scale.
+  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
+    if (range->rangeY <= 0) {
+      range->rangeY = PrintableRangeY(range->scaleY, g.paperHeightMm, s.marginTop);
+      range->topY = 5.0;
+      range->spare = 0;
     }
-    if (rangeX <= 0) {
-      rangeX = PrintableRangeX(scaleX, g.paperWidthMm, s.marginLeft);
-      leftX = 0;
-      overlap = 0;
+    if (range->rangeX <= 0) {
+      range->rangeX = PrintableRangeX(range->scaleX, g.paperWidthMm, s.marginLeft);
+      range->leftX = 0;
+      range->pageOverlap = 0;
       state_.view.screenLeftX = 0;
     }
-  };
-  defaultRanges(s.stripScaleX, s.stripScaleY, s.stripRangeY, s.stripTopY, s.stripSpare,
-                s.stripRangeX, s.stripLeftX, s.stripPageOverlap);
-  defaultRanges(s.rectScaleX, s.rectScaleY, s.rectRangeY, s.rectTopY, s.rectSpare, s.rectRangeX,
-                s.rectLeftX, s.rectPageOverlap);
+  }
 }
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
@@ -192,7 +188,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayMode mode = view.displayMode;
   if (IsFigure(mode)) {
-    FigureRange range = FigureRangeOf(s, ProblemOf(mode));
+    const FigureRange& range = s.figure(ProblemOf(mode));
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
     if (mode == DisplayMode::StripFigure)
@@ -385,7 +381,7 @@ void ViewController::OnDisplayCommand(CommandId command) {
   view.displayMode = *mode;
   view.currentPage = 1;
   if (IsFigure(*mode)) {
-    view.screenLeftX = FigureRangeOf(state_.settings, ProblemOf(*mode)).leftX;
+    view.screenLeftX = state_.settings.figure(ProblemOf(*mode)).leftX;
     view.screenRow = 0;
   }
 }

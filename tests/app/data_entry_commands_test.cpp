@@ -22,7 +22,8 @@
 #include "bench/worst_document.h"
 #include "dialogs/qt/load_list_dlg.h"
 #include "document/excluded_loads.h"
-#include "document/load_lists.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
 
 namespace qel::test {
 namespace {
@@ -238,7 +239,7 @@ TEST_F(DataEntryCommandsTest, FullWidthEntryIsSavedHalfWidthAndEveryPointIsCalcu
   EXPECT_TRUE(FindExcludedLoads(t).empty());
   EXPECT_TRUE(FindExcludedPoints(t, false).empty());
   EXPECT_TRUE(FindExcludedPoints(t, true).empty());
-  EXPECT_EQ(PresentRows(t, false, point_col::kZ).size(), 2u);
+  EXPECT_EQ(StripPoints(t).depths().size(), 2u);
   EXPECT_GT(state().results.Lattice(t).at(1, 1, 1), 0.0);
 }
 

@@ -35,7 +35,7 @@ class DocumentStartTest : public AppTest {
     EXPECT_EQ(shown.displayMode, display);
     EXPECT_EQ(shown.currentPage, 1);
     EXPECT_EQ(shown.screenRow, 0);
-    EXPECT_EQ(shown.screenLeftX, FigureRangeOf(state().settings, ProblemOf(display)).leftX);
+    EXPECT_EQ(shown.screenLeftX, state().settings.figure(ProblemOf(display)).leftX);
     EXPECT_EQ(view().verticalScrollBar()->value(), 0);
     EXPECT_EQ(view().horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(frame()
@@ -130,7 +130,7 @@ TEST_F(DocumentStartTest, ANewDocumentIsTheOneAStartGives) {
   prompts.AnswerNext(PromptAnswer::No);  // the file's changed scale is let go
   Action(CommandId::FileNew).trigger();
   Settle();
-  EXPECT_EQ(state().settings.stripScaleX, 1000);
+  EXPECT_EQ(state().settings.stripFigure.scaleX, 1000);
   std::unique_ptr<CQelApp> first = std::move(app);
   ASSERT_TRUE(Start());
   const Snapshot nextStart = snapshot(*app);

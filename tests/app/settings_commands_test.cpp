@@ -62,8 +62,7 @@ TEST_F(SettingsCommandsTest, KeyDialogStoresTheChoiceAndSavesTheSettingsFile) {
 struct ScaleCase {
   CommandId command;
   const char* windowTitle;
-  int SystemSettings::*scaleX;
-  int SystemSettings::*rangeX;
+  FigureRange SystemSettings::*figure;
 };
 
 class ScaleCommandTest : public SettingsCommandsTest,
@@ -90,17 +89,17 @@ TEST_P(ScaleCommandTest, OkStoresTheScaleAndSavesTheSettingsFile) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(script.pending(), 0u);
-  EXPECT_EQ(state().settings.*c.scaleX, 1000);
-  EXPECT_EQ(state().settings.*c.rangeX, 190);
+  EXPECT_EQ((state().settings.*c.figure).scaleX, 1000);
+  EXPECT_EQ((state().settings.*c.figure).rangeX, 190);
   EXPECT_NE(SettingsFile(), before);
-  EXPECT_EQ(Reread().*c.scaleX, 1000);
+  EXPECT_EQ((Reread().*c.figure).scaleX, 1000);
   EXPECT_EQ(state().view.currentPage, 1);
 }
 
 TEST_P(ScaleCommandTest, CancelAndARefusedScaleSaveNothing) {
   const ScaleCase& c = GetParam();
   const std::string before = SettingsFile();
-  const int scale = state().settings.*c.scaleX;
+  const int scale = (state().settings.*c.figure).scaleX;
   ModalScript script;
   script.Then([](QWidget& dialog) {
     Type(dialog, "scaleY", "9");
@@ -110,7 +109,7 @@ TEST_P(ScaleCommandTest, CancelAndARefusedScaleSaveNothing) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::IntegerOutOfRange, "10", "5000")), 1);
-  EXPECT_EQ(state().settings.*c.scaleX, scale);
+  EXPECT_EQ((state().settings.*c.figure).scaleX, scale);
   EXPECT_EQ(SettingsFile(), before);
 }
 
@@ -131,17 +130,16 @@ TEST_P(ScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgain) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(script.pending(), 0u);
-  EXPECT_EQ(state().settings.*c.rangeX, 40);
+  EXPECT_EQ((state().settings.*c.figure).rangeX, 40);
   // The values of the first OK are in effect, so they are in the file too.
-  EXPECT_EQ(Reread().*c.rangeX, 40);
+  EXPECT_EQ((Reread().*c.figure).rangeX, 40);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothFigures, ScaleCommandTest,
-    ::testing::Values(ScaleCase{CommandId::StripScale, "縮尺　帯状荷重",
-                                &SystemSettings::stripScaleX, &SystemSettings::stripRangeX},
-                      ScaleCase{CommandId::RectScale, "縮尺-長方形円形荷重",
-                                &SystemSettings::rectScaleX, &SystemSettings::rectRangeX}));
+INSTANTIATE_TEST_SUITE_P(BothFigures, ScaleCommandTest,
+                         ::testing::Values(ScaleCase{CommandId::StripScale, "縮尺　帯状荷重",
+                                                     &SystemSettings::stripFigure},
+                                           ScaleCase{CommandId::RectScale, "縮尺-長方形円形荷重",
+                                                     &SystemSettings::rectFigure}));
 
 TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettingsFile) {
   const std::string before = SettingsFile();
@@ -184,8 +182,8 @@ TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettings
 }
 
 TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
-  state().settings.stripRangeX = 95;
-  state().settings.rectRangeX = 30;
+  state().settings.stripFigure.rangeX = 95;
+  state().settings.rectFigure.rangeX = 30;
   ModalScript script;
   script.Then([](QWidget& dialog) {
     Type(dialog, "marginLeft", "50");
@@ -194,11 +192,11 @@ TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
   Action(CommandId::LineMarginDigits).trigger();
   // At the shipped scales, 1/200 and 1/300, the A4 page now holds 200 x (210 - 50 - 10) / 1000
   // = 30 m and 300 x 150 / 1000 = 45 m across: the first range is lowered, the second fits.
-  ASSERT_EQ(state().settings.stripScaleX, 200);
-  ASSERT_EQ(state().settings.rectScaleX, 300);
-  EXPECT_EQ(state().settings.stripRangeX, 30);
-  EXPECT_EQ(state().settings.rectRangeX, 30);
-  EXPECT_EQ(Reread().stripRangeX, 30);
+  ASSERT_EQ(state().settings.stripFigure.scaleX, 200);
+  ASSERT_EQ(state().settings.rectFigure.scaleX, 300);
+  EXPECT_EQ(state().settings.stripFigure.rangeX, 30);
+  EXPECT_EQ(state().settings.rectFigure.rangeX, 30);
+  EXPECT_EQ(Reread().stripFigure.rangeX, 30);
 }
 
 struct StandardCase {

@@ -62,10 +62,10 @@ TEST_F(ViewTest, MenuSwitchesDisplaysWithCheckMarks) {
 TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
   Open("embankment.qdw");
   SystemSettings& s = state().settings;
-  s.stripRangeX = 20;  // narrow pages, so the figure has several
-  s.stripPageOverlap = 0;
+  s.stripFigure.rangeX = 20;  // narrow pages, so the figure has several
+  s.stripFigure.pageOverlap = 0;
   Action(CommandId::ShowStripFigure).trigger();
-  const double left = s.stripLeftX;
+  const double left = s.stripFigure.leftX;
   EXPECT_EQ(state().view.screenLeftX, left);
   Key(Qt::Key_Right);
   EXPECT_EQ(state().view.screenLeftX, left + 20);
@@ -99,12 +99,12 @@ TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
 TEST_F(ViewTest, ArrowKeysTurnTheFigurePages) {
   Open("embankment.qdw");
   SystemSettings& s = state().settings;
-  s.stripRangeX = 30;
-  s.stripPageOverlap = 5;
+  s.stripFigure.rangeX = 30;
+  s.stripFigure.pageOverlap = 5;
   Action(CommandId::ShowStripFigure).trigger();
   const int pages = view().controller().CountPages();
   ASSERT_GE(pages, 2);
-  const double left = s.stripLeftX;
+  const double left = s.stripFigure.leftX;
   Key(Qt::Key_Left);  // already at the left edge
   EXPECT_EQ(state().view.screenLeftX, left);
   EXPECT_EQ(Page(), 1);

@@ -18,8 +18,8 @@ class DisplayMoveTest : public ::testing::TestWithParam<MoveCase> {};
 TEST_P(DisplayMoveTest, OnlyTheOtherProblemsDisplaysMoveToThisProblemsFigure) {
   const MoveCase& c = GetParam();
   SystemSettings settings;
-  settings.stripLeftX = -5;
-  settings.rectLeftX = 7;
+  settings.stripFigure.leftX = -5;
+  settings.rectFigure.leftX = 7;
   ViewState view;
   view.displayMode = c.shown;
   view.currentPage = 3;

@@ -153,25 +153,25 @@ TEST(LineMarginModel, ApplyStoresEveryValue) {
 
 TEST(LowerRangesToPage, LowersRangesThatNoLongerFitAndKeepsTheOthers) {
   SystemSettings s;
-  s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
+  s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
   s.marginLeft = 40;  // 500 x (210 - 40 - 10) / 1000 = 80
   s.marginTop = 60;   // 500 x (297 - 60 - 20) / 1000 = 108
-  s.stripRangeX = 95;
-  s.stripRangeY = 50;
-  s.rectRangeX = 70;
-  s.rectRangeY = 128;
+  s.stripFigure.rangeX = 95;
+  s.stripFigure.rangeY = 50;
+  s.rectFigure.rangeX = 70;
+  s.rectFigure.rangeY = 128;
   DeviceGeometry paper;
   paper.paperWidthMm = 210;
   paper.paperHeightMm = 297;
   LowerRangesToPage(s, paper);
-  EXPECT_EQ(s.stripRangeX, 80);
-  EXPECT_EQ(s.stripRangeY, 50);
-  EXPECT_EQ(s.rectRangeX, 70);
-  EXPECT_EQ(s.rectRangeY, 108);
+  EXPECT_EQ(s.stripFigure.rangeX, 80);
+  EXPECT_EQ(s.stripFigure.rangeY, 50);
+  EXPECT_EQ(s.rectFigure.rangeX, 70);
+  EXPECT_EQ(s.rectFigure.rangeY, 108);
   // A page that holds nothing leaves a range of 1 m, never 0 or less.
   s.marginLeft = 200;
   LowerRangesToPage(s, paper);
-  EXPECT_EQ(s.stripRangeX, 1);
+  EXPECT_EQ(s.stripFigure.rangeX, 1);
 }
 
 TEST(StoreLineMarginSettings, ATableDisplayGoesBackToItsFirstPage) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document/circle_rows.h"
+#include "document/strip_pieces.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {

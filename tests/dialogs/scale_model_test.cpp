@@ -21,17 +21,17 @@ SystemSettings Settings() {
   SystemSettings s;
   s.marginLeft = 10;
   s.marginTop = 20;
-  s.stripScaleX = s.stripScaleY = 500;
-  s.stripTopY = 12.5;
-  s.stripRangeX = 80;
-  s.stripRangeY = 100;
-  s.stripLeftX = -5;
-  s.stripPageOverlap = 3;
-  s.rectScaleX = 300;
-  s.rectScaleY = 200;
-  s.rectTopY = 40;
-  s.rectRangeX = 50;
-  s.rectRangeY = 60;
+  s.stripFigure.scaleX = s.stripFigure.scaleY = 500;
+  s.stripFigure.topY = 12.5;
+  s.stripFigure.rangeX = 80;
+  s.stripFigure.rangeY = 100;
+  s.stripFigure.leftX = -5;
+  s.stripFigure.pageOverlap = 3;
+  s.rectFigure.scaleX = 300;
+  s.rectFigure.scaleY = 200;
+  s.rectFigure.topY = 40;
+  s.rectFigure.rangeX = 50;
+  s.rectFigure.rangeY = 60;
   return s;
 }
 
@@ -196,19 +196,19 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
     const ScaleModel model = Typed(Problem::Strip, Paper(210, 297), c.typed);
     ASSERT_FALSE(model.Validate().has_value());
     EXPECT_EQ(model.Apply(settings, prompts), c.openAgain);
-    EXPECT_EQ(settings.stripRangeX, c.rangeX);
-    EXPECT_EQ(settings.stripRangeY, c.rangeY);
-    EXPECT_EQ(settings.stripPageOverlap, c.overlap);
-    EXPECT_EQ(settings.stripScaleY, ToInt(c.typed.scaleY));
-    EXPECT_EQ(settings.stripScaleX, ToInt(c.typed.scaleX));
-    EXPECT_EQ(settings.stripLeftX, ToInt(c.typed.leftX));
-    EXPECT_EQ(settings.stripTopY, 10.0);
+    EXPECT_EQ(settings.stripFigure.rangeX, c.rangeX);
+    EXPECT_EQ(settings.stripFigure.rangeY, c.rangeY);
+    EXPECT_EQ(settings.stripFigure.pageOverlap, c.overlap);
+    EXPECT_EQ(settings.stripFigure.scaleY, ToInt(c.typed.scaleY));
+    EXPECT_EQ(settings.stripFigure.scaleX, ToInt(c.typed.scaleX));
+    EXPECT_EQ(settings.stripFigure.leftX, ToInt(c.typed.leftX));
+    EXPECT_EQ(settings.stripFigure.topY, 10.0);
     std::vector<std::string> shown;
     for (const auto& s : prompts.shown())
       shown.push_back(s.text);
     EXPECT_EQ(shown, c.messages);
-    EXPECT_EQ(settings.rectRangeX, 50);  // the other figure is left alone
-    EXPECT_EQ(settings.rectScaleX, 300);
+    EXPECT_EQ(settings.rectFigure.rangeX, 50);  // the other figure is left alone
+    EXPECT_EQ(settings.rectFigure.scaleX, 300);
   }
 }
 
@@ -218,13 +218,13 @@ TEST(ScaleModel, ApplyTellsThePrintableWidthOfANarrowPage) {
   // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
   Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
       .Apply(settings, prompts);
-  EXPECT_EQ(settings.rectRangeX, 52);
+  EXPECT_EQ(settings.rectFigure.rangeX, 52);
   ASSERT_EQ(prompts.shown().size(), 1u);
   EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
   // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
   Typed(Problem::RectCircle, Paper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
       .Apply(settings, prompts);
-  EXPECT_EQ(settings.rectRangeX, 1);
+  EXPECT_EQ(settings.rectFigure.rangeX, 1);
 }
 
 class RunScaleCommandTest : public ::testing::Test {
@@ -261,7 +261,7 @@ TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOver
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_EQ(opened[1].pageOverlap, "0");
   EXPECT_EQ(opened[1].leftX, "7");
-  EXPECT_EQ(settings.stripPageOverlap, 10);
+  EXPECT_EQ(settings.stripFigure.pageOverlap, 10);
   EXPECT_EQ(repaints, 2);
   // Page 1 of the strip figure at the stored left X.
   EXPECT_EQ(view.displayMode, DisplayMode::StripFigure);
@@ -272,22 +272,22 @@ TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOver
 TEST_F(RunScaleCommandTest, TheDialogOpensElevenTimesAtMost) {
   EXPECT_TRUE(Run({ScaleFields{"500", "500", "10", "100", "0", "80", "80"}}));
   EXPECT_EQ(static_cast<int>(opened.size()), kMostScaleOpenings);
-  EXPECT_EQ(settings.stripPageOverlap, 0);
+  EXPECT_EQ(settings.stripFigure.pageOverlap, 0);
 }
 
 TEST_F(RunScaleCommandTest, CancelStoresNothingButKeepsWhatAnEarlierOkStored) {
   view.displayMode = DisplayMode::StripData;
   view.currentPage = 3;
   EXPECT_FALSE(Run({std::nullopt}));
-  EXPECT_EQ(settings.stripScaleX, 500);
+  EXPECT_EQ(settings.stripFigure.scaleX, 500);
   EXPECT_EQ(view.currentPage, 3);
   EXPECT_EQ(repaints, 0);
 
   // The first OK reset the overlap; the dialog opened again was cancelled: the stored values
   // stay and the command reports them for saving.
   EXPECT_TRUE(Run({ScaleFields{"400", "500", "10", "100", "0", "60", "60"}, std::nullopt}));
-  EXPECT_EQ(settings.stripScaleY, 400);
-  EXPECT_EQ(settings.stripPageOverlap, 0);
+  EXPECT_EQ(settings.stripFigure.scaleY, 400);
+  EXPECT_EQ(settings.stripFigure.pageOverlap, 0);
   // A table of the strip loads is shown: the display stays, at page 1.
   EXPECT_EQ(view.displayMode, DisplayMode::StripData);
   EXPECT_EQ(view.currentPage, 1);

@@ -117,11 +117,11 @@ TEST(ReadDataBytes, ClearsTheDocumentAndSetsTheNumericMirrors) {
   std::string bytes = "$$_QEL405\r\n$$Z\r\n250\r\n100\r\n-5\r\n40\r\n3\r\n12.5\r\n60\r\n";
   ASSERT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::Ok);
   EXPECT_EQ(tables.rectLoads[5][1], "");
-  EXPECT_EQ(settings.stripScaleX, 250);
-  EXPECT_EQ(settings.stripLeftX, -5);
-  EXPECT_DOUBLE_EQ(settings.stripTopY, 12.5);
-  EXPECT_EQ(settings.stripRangeY, 60);
-  EXPECT_EQ(settings.rectScaleX, 0);
+  EXPECT_EQ(settings.stripFigure.scaleX, 250);
+  EXPECT_EQ(settings.stripFigure.leftX, -5);
+  EXPECT_DOUBLE_EQ(settings.stripFigure.topY, 12.5);
+  EXPECT_EQ(settings.stripFigure.rangeY, 60);
+  EXPECT_EQ(settings.rectFigure.scaleX, 0);
 }
 
 // The bytes a save writes for a document with a Japanese title and one rectangle: a complete

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
 #include "settings/system_settings.h"
 
 namespace qel {
@@ -80,13 +84,13 @@ TEST(NumericMirrors, LinesToSettingsAndBack) {
   for (int i = 0; i < 14; ++i)
     t.settingLines[i + 1] = lines[i];
   LinesToSettings(t, s);
-  EXPECT_EQ(s.stripScaleX, 250);
-  EXPECT_EQ(s.stripScaleY, 100);  // the leading number of a text
-  EXPECT_EQ(s.stripRangeX, 0);    // no number at all
-  EXPECT_EQ(s.stripPageOverlap, 3);
-  EXPECT_DOUBLE_EQ(s.stripTopY, 12.345);
-  EXPECT_DOUBLE_EQ(s.rectTopY, -0.004);
-  EXPECT_EQ(s.rectRangeY, 0);
+  EXPECT_EQ(s.stripFigure.scaleX, 250);
+  EXPECT_EQ(s.stripFigure.scaleY, 100);  // the leading number of a text
+  EXPECT_EQ(s.stripFigure.rangeX, 0);    // no number at all
+  EXPECT_EQ(s.stripFigure.pageOverlap, 3);
+  EXPECT_DOUBLE_EQ(s.stripFigure.topY, 12.345);
+  EXPECT_DOUBLE_EQ(s.rectFigure.topY, -0.004);
+  EXPECT_EQ(s.rectFigure.rangeY, 0);
   SettingsToLines(s, t);
   EXPECT_EQ(t.settingLines[2], "100");
   EXPECT_EQ(t.settingLines[4], "0");

@@ -83,7 +83,7 @@ TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) 
 
   EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "10");
   EXPECT_EQ(tables.settingLines[1], "200");
-  EXPECT_EQ(settings.stripScaleX, 200);  // the numeric copies of lines 1..14 follow the file
+  EXPECT_EQ(settings.stripFigure.scaleX, 200);  // the numeric copies of lines 1..14 follow the file
   EXPECT_EQ(updates, 1);
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
   EXPECT_FALSE(document.IsModified());

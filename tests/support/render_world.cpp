@@ -4,10 +4,10 @@
 namespace qel::test {
 
 void ApplyStandardSettings(SystemSettings& s, FontSlots& fonts) {
-  s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
-  s.stripRangeX = s.rectRangeX = 80;
-  s.stripRangeY = s.rectRangeY = 100;
-  s.stripTopY = s.rectTopY = 10.0;
+  s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
+  s.stripFigure.rangeX = s.rectFigure.rangeX = 80;
+  s.stripFigure.rangeY = s.rectFigure.rangeY = 100;
+  s.stripFigure.topY = s.rectFigure.topY = 10.0;
   s.figureLineWidth = 2;
   s.axisLineWidth = 1;
   s.axisDashOn = 3;

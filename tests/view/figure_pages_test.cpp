@@ -11,15 +11,17 @@
 namespace qel {
 namespace {
 
-FigureRange Range(int leftX, int xRange, int pageOverlap) {
+FigureRange Range(int leftX, int rangeX, int pageOverlap) {
   FigureRange range;
+  range.scaleX = range.scaleY = 500;
+  range.rangeY = 100;
   range.leftX = leftX;
-  range.xRange = xRange;
+  range.rangeX = rangeX;
   range.pageOverlap = pageOverlap;
   return range;
 }
 
-TEST(FigurePageCountTest, PagesStepByRangeLessOverlap) {
+TEST(FigurePageCountTest, PagesStepBrangeYLessOverlap) {
   const FigureRange range = Range(0, 80, 10);
   EXPECT_EQ(FigurePageStep(range), 70);
   EXPECT_EQ(FigurePageCount(160, range), 3);  // trunc(2.29 + 0.01) + 1
@@ -61,7 +63,7 @@ TEST(FigurePageCountTest, PrintedPagesStartAtLeftXAndStepOn) {
 // 10 mm (left) and 20 mm (top) holds scale * 190 / 1000 m across and scale * 257 / 1000 m down.
 TEST(PageFigureOnPaperTest, APageShowsNoMoreThanThePaperHolds) {
   struct Case {
-    int scale, xRange, yRange, overlap;
+    int scale, rangeX, rangeY, overlap;
     int pageX, pageY, rows, pageOverlap;
   };
   const Case cases[] = {
@@ -76,17 +78,17 @@ TEST(PageFigureOnPaperTest, APageShowsNoMoreThanThePaperHolds) {
       {200, 38, 200, 60, 38, 51, 4, 60},   // overlap beyond the height: rows step the height
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "1/" << c.scale << " " << c.xRange << " x " << c.yRange);
-    FigureRange range = Range(0, c.xRange, c.overlap);
+    SCOPED_TRACE(testing::Message() << "1/" << c.scale << " " << c.rangeX << " x " << c.rangeY);
+    FigureRange range = Range(0, c.rangeX, c.overlap);
     range.scaleX = range.scaleY = c.scale;
-    range.yRange = c.yRange;
+    range.rangeY = c.rangeY;
     const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
-    EXPECT_EQ(paging.page.xRange, c.pageX);
-    EXPECT_EQ(paging.page.yRange, c.pageY);
+    EXPECT_EQ(paging.page.rangeX, c.pageX);
+    EXPECT_EQ(paging.page.rangeY, c.pageY);
     EXPECT_EQ(paging.rows, c.rows);
     EXPECT_EQ(paging.page.pageOverlap, c.pageOverlap);
     // The rows cover the height set.
-    EXPECT_GE(paging.page.yRange + (paging.rows - 1) * FigureRowStep(paging), c.yRange);
+    EXPECT_GE(paging.page.rangeY + (paging.rows - 1) * FigureRowStep(paging), c.rangeY);
   }
 }
 
@@ -95,7 +97,7 @@ TEST(PageFigureOnPaperTest, PrintedWindowsGoDownEachColumnFirst) {
   FigureRange range = Range(-10, 80, 5);
   range.scaleX = range.scaleY = 200;
   range.topY = 10;
-  range.yRange = 100;  // three rows of 51 m stepping 46 m
+  range.rangeY = 100;  // three rows of 51 m stepping 46 m
   const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
   ASSERT_EQ(paging.rows, 3);
   EXPECT_EQ(FigurePagingCount(60, paging), 3 * 3);  // columns at -10, 23, 56
@@ -159,7 +161,7 @@ TEST(LimitFigureExtentTest, ATypoCannotAskForMoreThanTheMostPages) {
 TEST(LimitFigureExtentTest, RowsStopAtTheMostPagesToo) {
   FigureRange range = Range(0, 38, 0);
   range.scaleX = range.scaleY = 200;
-  range.yRange = INT_MAX;
+  range.rangeY = INT_MAX;
   const FigurePaging paging = PageFigureOnPaper(range, 210, 297, 10, 20);
   EXPECT_EQ(paging.rows, kMostFigurePages);
   EXPECT_TRUE(paging.rowsCut);

@@ -107,13 +107,13 @@ TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {
   const bool strip = GetParam() == DisplayMode::StripFigure;
   // At 1/200 A4 holds 38 m across and 51 m down; the range set is 80 m by 100 m, so pages of
   // the old rule ran 42 m and 49 m past the paper's edges.
-  (strip ? s.stripScaleX : s.rectScaleX) = 200;
-  (strip ? s.stripScaleY : s.rectScaleY) = 200;
-  (strip ? s.stripRangeX : s.rectRangeX) = 80;
-  (strip ? s.stripRangeY : s.rectRangeY) = 100;
-  (strip ? s.stripPageOverlap : s.rectPageOverlap) = 6;
-  (strip ? s.stripLeftX : s.rectLeftX) = 0;
-  (strip ? s.stripTopY : s.rectTopY) = 5.0;
+  (strip ? s.stripFigure.scaleX : s.rectFigure.scaleX) = 200;
+  (strip ? s.stripFigure.scaleY : s.rectFigure.scaleY) = 200;
+  (strip ? s.stripFigure.rangeX : s.rectFigure.rangeX) = 80;
+  (strip ? s.stripFigure.rangeY : s.rectFigure.rangeY) = 100;
+  (strip ? s.stripFigure.pageOverlap : s.rectFigure.pageOverlap) = 6;
+  (strip ? s.stripFigure.leftX : s.rectFigure.leftX) = 0;
+  (strip ? s.stripFigure.topY : s.rectFigure.topY) = 5.0;
   DocumentTables& t = state.tables;
   const char* xs[] = {"1", "17.5", "33", "36.5", "52", "70", "79", "120"};
   const char* depths[] = {"2", "30", "47.5", "49", "60", "88"};
@@ -182,11 +182,11 @@ INSTANTIATE_TEST_SUITE_P(BothFigures, FigurePagingTest,
 // The screen shows the window a printed page holds, and its keys reach every row and column.
 TEST_F(FigurePagingTest, TheScreenOutlinesWhatAPageHoldsAndVisitsEveryPage) {
   SystemSettings& s = state.settings;
-  s.stripScaleX = s.stripScaleY = 200;
-  s.stripRangeX = 80;
-  s.stripRangeY = 100;
-  s.stripPageOverlap = 6;
-  s.stripTopY = 5.0;
+  s.stripFigure.scaleX = s.stripFigure.scaleY = 200;
+  s.stripFigure.rangeX = 80;
+  s.stripFigure.rangeY = 100;
+  s.stripFigure.pageOverlap = 6;
+  s.stripFigure.topY = 5.0;
   state.tables.stripPoints[1][point_col::kX] = "60";
   state.tables.stripPoints[1][point_col::kZ] = "1";
   controller.OnDisplayCommand(CommandId::ShowStripFigure);

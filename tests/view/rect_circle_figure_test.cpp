@@ -55,8 +55,8 @@ class RectCircleFigureTest : public ::testing::Test {
   // Sets the scale as the paint dispatcher does, then draws.
   int Render() {
     WorldTransform& t = world.transform;
-    t.pixelsPerMetreX = 1000.0 / settings.rectScaleX * world.geometry.pixelsPerMmX;
-    t.pixelsPerMetreY = 1000.0 / settings.rectScaleY * world.geometry.pixelsPerMmY;
+    t.pixelsPerMetreX = 1000.0 / settings.rectFigure.scaleX * world.geometry.pixelsPerMmX;
+    t.pixelsPerMetreY = 1000.0 / settings.rectFigure.scaleY * world.geometry.pixelsPerMmY;
     return RenderRectCircleFigure(world.ctx, dc);
   }
 
@@ -82,9 +82,9 @@ class RectCircleFigureTest : public ::testing::Test {
 };
 
 TEST_F(RectCircleFigureTest, PrintedPageWindowFollowsThePageNumber) {
-  settings.rectLeftX = 10;
-  settings.rectRangeX = 80;
-  settings.rectPageOverlap = 20;
+  settings.rectFigure.leftX = 10;
+  settings.rectFigure.rangeX = 80;
+  settings.rectFigure.pageOverlap = 20;
   SetRect(1, {"1", "80", "0", "90", "-5", "2"});
   Print(2);
   Render();
@@ -161,8 +161,8 @@ TEST_F(RectCircleFigureTest, RectangleListEndsAtTheFirstIncompleteRow) {
 }
 
 TEST_F(RectCircleFigureTest, CircleBecomesAnEllipseWhenTheScalesDiffer) {
-  settings.rectScaleX = 200;  // 50 px per metre across
-  settings.rectScaleY = 100;  // 100 px per metre down
+  settings.rectFigure.scaleX = 200;  // 50 px per metre across
+  settings.rectFigure.scaleY = 100;  // 100 px per metre down
   SetCircle(1, {"1", "0", "0", "5", "3"});
   Print(1);
   Render();
@@ -218,8 +218,8 @@ TEST_F(RectCircleFigureTest, CrossAtEveryLatticePointWhenAnyDepthIsGiven) {
 }
 
 TEST_F(RectCircleFigureTest, ReturnsThePageCountOfItsContent) {
-  settings.rectRangeX = 80;
-  settings.rectPageOverlap = 10;
+  settings.rectFigure.rangeX = 80;
+  settings.rectFigure.pageOverlap = 10;
   SetRect(1, {"1", "0", "0", "100", "10", "1"});
   SetCircle(1, {"1", "120", "0", "40", "1"});  // reaches x = 160
   EXPECT_EQ(Render(), 3);                      // trunc(160 / 70 + 0.01) + 1

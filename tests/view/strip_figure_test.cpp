@@ -35,8 +35,8 @@ class StripFigureTest : public ::testing::Test {
   // Sets the scale as the paint dispatcher does, then draws.
   int Render() {
     WorldTransform& t = world.transform;
-    t.pixelsPerMetreX = 1000.0 / settings.stripScaleX * world.geometry.pixelsPerMmX;
-    t.pixelsPerMetreY = 1000.0 / settings.stripScaleY * world.geometry.pixelsPerMmY;
+    t.pixelsPerMetreX = 1000.0 / settings.stripFigure.scaleX * world.geometry.pixelsPerMmX;
+    t.pixelsPerMetreY = 1000.0 / settings.stripFigure.scaleY * world.geometry.pixelsPerMmY;
     return RenderStripFigure(world.ctx, dc);
   }
 
@@ -57,9 +57,9 @@ class StripFigureTest : public ::testing::Test {
 };
 
 TEST_F(StripFigureTest, PrintedPageThreeShowsItsOwnWindow) {
-  settings.stripLeftX = 0;
-  settings.stripRangeX = 80;
-  settings.stripPageOverlap = 10;
+  settings.stripFigure.leftX = 0;
+  settings.stripFigure.rangeX = 80;
+  settings.stripFigure.pageOverlap = 10;
   settings.axisLineWidth = 0;
   world.view.screenLeftX = 35;  // the screen position plays no part on paper
   world.tables.stripPoints[1][point_col::kX] = "150";
@@ -204,8 +204,8 @@ TEST_F(StripFigureTest, CrossAtEveryEnteredXAndDepth) {
 
 TEST_F(StripFigureTest, CrossArmsKeepTheirPixelLengthAtAnyScale) {
   settings.axisLineWidth = 0;
-  settings.stripScaleX = 250;   // 40 px per metre across
-  settings.stripScaleY = 1000;  // 10 px per metre down
+  settings.stripFigure.scaleX = 250;   // 40 px per metre across
+  settings.stripFigure.scaleY = 1000;  // 10 px per metre down
   world.tables.stripPoints[1][point_col::kX] = "1";
   world.tables.stripPoints[1][point_col::kZ] = "1";
   Render();
@@ -305,13 +305,13 @@ TEST_F(StripFigureTest, TitleOnLaterPagesOnlyWithItsFlag) {
 }
 
 TEST_F(StripFigureTest, ReturnsThePageCountOfItsContent) {
-  settings.stripRangeX = 80;
-  settings.stripPageOverlap = 10;
+  settings.stripFigure.rangeX = 80;
+  settings.stripFigure.pageOverlap = 10;
   SetPiece(2, 1, {"1", "100", "120", "130", "150", "1", "1", "0"});
   EXPECT_EQ(Render(), 3);  // 150 m: trunc(150 / 70 + 0.01) + 1
 
-  settings.stripPageOverlap = 80;  // no forward step: pages step by the whole range
-  EXPECT_EQ(Render(), 2);          // trunc(150 / 80 + 0.01) + 1
+  settings.stripFigure.pageOverlap = 80;  // no forward step: pages step by the whole range
+  EXPECT_EQ(Render(), 2);                 // trunc(150 / 80 + 0.01) + 1
 }
 
 }  // namespace

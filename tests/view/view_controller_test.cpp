@@ -29,9 +29,9 @@ class ViewControllerTest : public ::testing::Test {
   // A strip figure whose content reaches `extent` metres, 80 m pages overlapping by 10 m.
   void StripFigureReaching(double extent) {
     SystemSettings& s = state.settings;
-    s.stripLeftX = 0;
-    s.stripRangeX = 80;
-    s.stripPageOverlap = 10;
+    s.stripFigure.leftX = 0;
+    s.stripFigure.rangeX = 80;
+    s.stripFigure.pageOverlap = 10;
     s.gridLineWidth = 0;  // no grid: only the loads count
     state.tables.stripLoads[1][1][strip_col::kNo] = "1";
     state.tables.stripLoads[1][1][strip_col::kX1] = "0";
@@ -70,22 +70,22 @@ TEST_F(ViewControllerTest, NoPrinterKeepsTheGeometry) {
 
 TEST_F(ViewControllerTest, RangesThatAreNotPositiveAreDefaultedFromThePaper) {
   SystemSettings& s = state.settings;
-  s.stripRangeY = 0;
-  s.stripTopY = 33;
-  s.stripSpare = 4;
-  s.rectRangeX = -1;
-  s.rectLeftX = 7;
-  s.rectPageOverlap = 3;
+  s.stripFigure.rangeY = 0;
+  s.stripFigure.topY = 33;
+  s.stripFigure.spare = 4;
+  s.rectFigure.rangeX = -1;
+  s.rectFigure.leftX = 7;
+  s.rectFigure.pageOverlap = 3;
   state.view.screenLeftX = 9;
   controller.ReadDeviceGeometry();
-  EXPECT_EQ(s.stripRangeY, 500 * (297 - 20 - 20) / 1000);
-  EXPECT_EQ(s.stripTopY, 5.0);
-  EXPECT_EQ(s.stripSpare, 0);
-  EXPECT_EQ(s.rectRangeX, 500 * (210 - 10 - 10) / 1000);
-  EXPECT_EQ(s.rectLeftX, 0);
-  EXPECT_EQ(s.rectPageOverlap, 0);
+  EXPECT_EQ(s.stripFigure.rangeY, 500 * (297 - 20 - 20) / 1000);
+  EXPECT_EQ(s.stripFigure.topY, 5.0);
+  EXPECT_EQ(s.stripFigure.spare, 0);
+  EXPECT_EQ(s.rectFigure.rangeX, 500 * (210 - 10 - 10) / 1000);
+  EXPECT_EQ(s.rectFigure.leftX, 0);
+  EXPECT_EQ(s.rectFigure.pageOverlap, 0);
   EXPECT_EQ(state.view.screenLeftX, 0);
-  EXPECT_EQ(s.stripRangeX, 80);  // positive ranges stay
+  EXPECT_EQ(s.stripFigure.rangeX, 80);  // positive ranges stay
 }
 
 TEST_F(ViewControllerTest, FigurePagesAndTheArrowKeys) {
@@ -177,7 +177,7 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
 
 TEST_F(ViewControllerTest, AStepThatIsNotPositivePagesByTheWholeRange) {
   StripFigureReaching(160);
-  state.settings.stripPageOverlap = 80;
+  state.settings.stripFigure.pageOverlap = 80;
   EXPECT_EQ(controller.CountPages(), 3);  // trunc(160 / 80 + 0.01) + 1
   controller.OnKeyDown(ViewKey::Right);
   EXPECT_EQ(state.view.screenLeftX, 80);
@@ -196,7 +196,7 @@ TEST_F(ViewControllerTest, AFarCoordinateIsPagedUpToTheLimitWithANotice) {
 
 TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {
   StripFigureReaching(160);
-  state.settings.stripLeftX = -5;
+  state.settings.stripFigure.leftX = -5;
   state.view.screenLeftX = 30;
   controller.OnKeyDown(ViewKey::Left);
   EXPECT_EQ(state.view.screenLeftX, -5);
@@ -326,7 +326,7 @@ TEST_F(ViewControllerTest, PrintedFiguresScaleWidthsAndMarksWithTheResolution) {
 
 TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
   RecordingDeviceContext screen(96, 96);
-  state.settings.stripScaleX = 200;
+  state.settings.stripFigure.scaleX = 200;
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   controller.OnDraw(screen);
   EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);

@@ -1,0 +1,75 @@
+// The pieces of the strip load sets as numbers.
+#include "document/strip_pieces.h"
+
+#include <algorithm>
+
+#include "document/leading_rows.h"
+#include "settings/c_locale.h"
+
+namespace qel {
+
+namespace {
+
+bool IsLoadSet(int set) {
+  return set >= 1 && set <= kStripSets;
+}
+
+bool HasNumber(const std::string* cells) {
+  return IsPresent(cells[strip_col::kNo]);
+}
+
+bool HasNumberAndX1(const std::string* cells) {
+  return HasNumber(cells) && IsPresent(cells[strip_col::kX1]);
+}
+
+std::vector<StripPieceRow> PiecesUpTo(const DocumentTables& t, int set, int rows) {
+  std::vector<StripPieceRow> pieces;
+  for (int row = 1; row <= rows; ++row)
+    pieces.push_back(StripPieceAt(t, set, row));
+  return pieces;
+}
+
+}  // namespace
+
+StripPieceRow StripPieceAt(const DocumentTables& t, int set, int row) {
+  const std::string* cells = t.stripLoads[set][row];
+  StripPieceRow piece;
+  piece.row = row;
+  piece.number = ToInt(cells[strip_col::kNo]);
+  piece.piece.x1 = ToDouble(cells[strip_col::kX1]);
+  piece.piece.x2 = ToDouble(cells[strip_col::kX2]);
+  piece.piece.x3 = ToDouble(cells[strip_col::kX3]);
+  piece.piece.x4 = ToDouble(cells[strip_col::kX4]);
+  piece.piece.h = ToDouble(cells[strip_col::kH]);
+  piece.piece.gamma = ToDouble(cells[strip_col::kGamma]);
+  piece.baseY = ToDouble(cells[strip_col::kY]);
+  return piece;
+}
+
+int CountStripRows(const DocumentTables& t, int set) {
+  return IsLoadSet(set) ? CountLeadingRows(t.stripLoads[set], HasNumberAndX1) : 0;
+}
+
+std::vector<StripPieceRow> CalculatedStripPieces(const DocumentTables& t, int set) {
+  return PiecesUpTo(t, set, CountStripRows(t, set));
+}
+
+std::vector<StripPieceRow> ListedStripPieces(const DocumentTables& t, int set) {
+  return PiecesUpTo(t, set, IsLoadSet(set) ? CountLeadingRows(t.stripLoads[set], HasNumber) : 0);
+}
+
+bool StripSetHasData(const DocumentTables& t, int set) {
+  return IsLoadSet(set) && HasNumber(t.stripLoads[set][1]);
+}
+
+double StripPiecesReach(const DocumentTables& t) {
+  auto hasX4 = [](const std::string* cells) { return IsPresent(cells[strip_col::kX4]); };
+  double reach = 0.0;
+  for (int set = 1; set <= kStripSets; ++set)
+    for (const StripPieceRow& piece :
+         PiecesUpTo(t, set, CountLeadingRows(t.stripLoads[set], hasX4)))
+      reach = std::max(reach, piece.piece.x4);
+  return reach;
+}
+
+}  // namespace qel

@@ -1,0 +1,8 @@
+// The two independent problems of a document.
+#pragma once
+
+namespace qel {
+
+enum class Problem { Strip, RectCircle };
+
+}  // namespace qel

@@ -40,6 +40,7 @@ class Lattice {
   }
 
   int cellsU() const { return cellsU_; }
+  double LongerSide() const { return std::max(window_.u1 - window_.u0, window_.v1 - window_.v0); }
   int cellsV() const { return cellsV_; }
   int unit() const { return unit_; }
   PointKey Key(int i, int j) const {
@@ -78,7 +79,7 @@ class CellRefiner {
         sortedLevels_(sorted),
         options_(options),
         harvest_(harvest),
-        bendLimit_(options.bendTolerance * std::abs(options.valueScale)) {}
+        positionLimit_(options.positionTolerance * lattice.LongerSide()) {}
 
   void Refine(int i, int j, int size, int depth) {
     const double c00 = Sample(i, j), c10 = Sample(i + size, j);
@@ -101,8 +102,16 @@ class CellRefiner {
         std::max({std::abs(bottom - 0.5 * (c00 + c10)), std::abs(top - 0.5 * (c01 + c11)),
                   std::abs(left - 0.5 * (c00 + c01)), std::abs(right - 0.5 * (c10 + c11)),
                   std::abs(centre - 0.25 * (c00 + c10 + c01 + c11))});
-    // NaN (a field that cannot be evaluated) never asks for refinement.
-    if (depth < options_.minRefinementNearLevel || bend > bendLimit_) {
+    const double width = lattice_.U(i + size) - lattice_.U(i);
+    const double height = lattice_.V(j + size) - lattice_.V(j);
+    const double slope =
+        std::hypot(0.5 * (c10 - c00 + c11 - c01) / width, 0.5 * (c01 - c00 + c11 - c10) / height);
+    const double offset = slope > 0.0 ? bend / slope : (bend > 0.0 ? HUGE_VAL : 0.0);
+    // A line cannot leave its cell, so a cell no larger than the tolerance is small enough
+    // however the field bends in it (at a load's edge on the surface, it jumps). NaN (a field
+    // that cannot be evaluated) never asks for refinement.
+    const bool large = std::max(width, height) > positionLimit_;
+    if (depth < options_.minRefinementNearLevel || (large && offset > positionLimit_)) {
       Refine(i, j, h, depth + 1);
       Refine(i + h, j, h, depth + 1);
       Refine(i, j + h, h, depth + 1);
@@ -132,7 +141,7 @@ class CellRefiner {
   const std::vector<double>& sortedLevels_;
   const ContourOptions& options_;
   CellHarvest& harvest_;
-  double bendLimit_;
+  double positionLimit_;
 };
 
 // A point where a level crosses the segment between two lattice points: `above` has a value
@@ -173,39 +182,70 @@ struct LevelGraph {
   }
 };
 
-// The root of field - level on the segment from `above` to `below` by the Illinois variant of
-// regula falsi, which keeps the bracket and converges fast on smooth fields.
-ContourPoint PolishCrossing(const ScalarField& field, const ContourPoint& a, double fa,
-                            const ContourPoint& b, double fb, double level, double tolerance) {
-  auto at = [&](double t) { return ContourPoint{a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t}; };
-  double ta = 0.0, tb = 1.0, ga = fa - level, gb = fb - level;
-  double bestT = std::abs(ga) <= std::abs(gb) ? 0.0 : 1.0;
-  double bestG = std::min(std::abs(ga), std::abs(gb));
-  int side = 0;
-  for (int iteration = 0; iteration < 80 && bestG > tolerance; ++iteration) {
-    double t = ga != gb ? ta - ga * (tb - ta) / (gb - ga) : 0.5 * (ta + tb);
-    if (!(t > ta && t < tb)) t = 0.5 * (ta + tb);
-    const ContourPoint p = at(t);
-    const double g = field(p.u, p.v) - level;
-    if (std::abs(g) < bestG) {
-      bestG = std::abs(g);
-      bestT = t;
+// The field along one segment, from its end at or above the levels crossing it (t = 0) to its
+// end below them (t = 1). Every level that crosses the segment is found on it, the later ones
+// starting from the tightest bracket the earlier evaluations left: where a load's edge meets
+// the surface all levels cross within a hair of each other, and share most of the work.
+class SegmentRoots {
+ public:
+  SegmentRoots(const ScalarField& field, const ContourPoint& above, double fAbove,
+               const ContourPoint& below, double fBelow)
+      : field_(field), a_(above), b_(below), samples_{{0.0, fAbove}, {1.0, fBelow}} {}
+
+  // A point where the field is within `tolerance` of `level` (or the best the bracket gave),
+  // by the Illinois variant of regula falsi, which keeps its bracket and converges fast on
+  // smooth fields.
+  ContourPoint Root(double level, double tolerance) {
+    std::size_t k = 0;
+    while (k + 2 < samples_.size() && !(samples_[k + 1].f < level))
+      ++k;
+    double ta = samples_[k].t, ga = samples_[k].f - level;
+    double tb = samples_[k + 1].t, gb = samples_[k + 1].f - level;
+    double bestT = std::abs(ga) <= std::abs(gb) ? ta : tb;
+    double bestG = std::min(std::abs(ga), std::abs(gb));
+    int side = 0;
+    for (int iteration = 0; iteration < 80 && bestG > tolerance; ++iteration) {
+      double t = ga != gb ? ta - ga * (tb - ta) / (gb - ga) : 0.5 * (ta + tb);
+      if (!(t > ta && t < tb)) t = 0.5 * (ta + tb);
+      const double g = Evaluate(t) - level;
+      if (std::abs(g) < bestG) {
+        bestG = std::abs(g);
+        bestT = t;
+      }
+      if (g >= 0.0) {
+        ta = t;
+        ga = g;
+        if (side == 1) gb *= 0.5;
+        side = 1;
+      } else {
+        tb = t;
+        gb = g;
+        if (side == -1) ga *= 0.5;
+        side = -1;
+      }
+      if (!(tb - ta > 1e-15)) break;
     }
-    if (g >= 0.0) {
-      ta = t;
-      ga = g;
-      if (side == 1) gb *= 0.5;
-      side = 1;
-    } else {
-      tb = t;
-      gb = g;
-      if (side == -1) ga *= 0.5;
-      side = -1;
-    }
-    if (!(tb - ta > 1e-15)) break;
+    return At(bestT);
   }
-  return at(bestT);
-}
+
+ private:
+  struct Sample {
+    double t, f;
+  };
+  ContourPoint At(double t) const { return {a_.u + (b_.u - a_.u) * t, a_.v + (b_.v - a_.v) * t}; }
+  double Evaluate(double t) {
+    const ContourPoint p = At(t);
+    const double f = field_(p.u, p.v);
+    auto place = std::lower_bound(samples_.begin(), samples_.end(), t,
+                                  [](const Sample& s, double value) { return s.t < value; });
+    samples_.insert(place, {t, f});
+    return f;
+  }
+
+  const ScalarField& field_;
+  ContourPoint a_, b_;
+  std::vector<Sample> samples_;  // ascending t
+};
 
 // Walks the points of a leaf's edge from (i, j) towards (i + di * size, j + dj * size),
 // stopping short of the end: the leaf's corner and every corner of smaller neighbours on it.
@@ -345,28 +385,38 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
     }
   }
 
-  // Polish every crossing on the field, in parallel.
+  // Polish every crossing on the field, the crossings of one segment together, segments in
+  // parallel.
   struct Pending {
     std::size_t level;
     int crossing;
   };
-  std::vector<Pending> pending;
-  for (std::size_t l = 0; l < graphs.size(); ++l) {
-    for (std::size_t c = 0; c < graphs[l].crossings.size(); ++c)
-      pending.push_back({l, static_cast<int>(c)});
+  std::vector<std::vector<Pending>> segments;
+  {
+    std::unordered_map<std::pair<PointKey, PointKey>, std::size_t, SegmentHash> segmentIndex;
+    for (std::size_t l = 0; l < graphs.size(); ++l) {
+      for (std::size_t c = 0; c < graphs[l].crossings.size(); ++c) {
+        const Crossing& crossing = graphs[l].crossings[c];
+        auto [it, fresh] =
+            segmentIndex.try_emplace({crossing.above, crossing.below}, segments.size());
+        if (fresh) segments.emplace_back();
+        segments[it->second].push_back({l, static_cast<int>(c)});
+      }
+    }
   }
   const double tolerance = options.rootTolerance * std::abs(options.valueScale);
-  constexpr std::size_t kCrossingsPerChunk = 32;
-  ChunkQueue chunks((pending.size() + kCrossingsPerChunk - 1) / kCrossingsPerChunk);
+  constexpr std::size_t kSegmentsPerChunk = 16;
+  ChunkQueue chunks((segments.size() + kSegmentsPerChunk - 1) / kSegmentsPerChunk);
   RunWorkers(threads, [&] {
     while (std::optional<std::size_t> chunk = chunks.Next()) {
-      const std::size_t end = std::min(pending.size(), (*chunk + 1) * kCrossingsPerChunk);
-      for (std::size_t n = *chunk * kCrossingsPerChunk; n < end; ++n) {
-        Crossing& crossing = graphs[pending[n].level].crossings[pending[n].crossing];
-        crossing.at =
-            PolishCrossing(field, lattice.Point(crossing.above), values.at(crossing.above),
-                           lattice.Point(crossing.below), values.at(crossing.below),
-                           levels[pending[n].level], tolerance);
+      const std::size_t end = std::min(segments.size(), (*chunk + 1) * kSegmentsPerChunk);
+      for (std::size_t n = *chunk * kSegmentsPerChunk; n < end; ++n) {
+        const Crossing& first = graphs[segments[n][0].level].crossings[segments[n][0].crossing];
+        SegmentRoots roots(field, lattice.Point(first.above), values.at(first.above),
+                           lattice.Point(first.below), values.at(first.below));
+        for (const Pending& p : segments[n]) {
+          graphs[p.level].crossings[p.crossing].at = roots.Root(levels[p.level], tolerance);
+        }
       }
     }
   });

@@ -30,12 +30,16 @@ struct ContourOptions {
   int maxRefinement = 7;
   // Halvings that every cell near a level gets, so that lines bend smoothly.
   int minRefinementNearLevel = 2;
-  // The field's scale (for stresses, the largest load intensity): the tolerances are fractions
-  // of it.
+  // The field's scale (for stresses, the largest load intensity): the root tolerance is a
+  // fraction of it.
   double valueScale = 1.0;
-  // A cell near a level is halved while the field at its edge midpoints or centre departs from
-  // the bilinear interpolation of its corners by more than this fraction of valueScale.
-  double bendTolerance = 0.002;
+  // A cell near a level is halved while a line through it could lie further than this
+  // fraction of the window's longer side from where straight pieces put it: the departure of
+  // the field at the cell's edge midpoints and centre from the bilinear interpolation of its
+  // corners, divided by the field's slope across the cell. Steep fronts, where the slope is
+  // large, need no more cells than the line's bends ask for; flat tops and saddles get many.
+  // Cells no larger than this are never halved for it.
+  double positionTolerance = 0.001;
   // Every vertex is polished until the field there is within this fraction of valueScale of
   // its level (or its bracket cannot shrink further).
   double rootTolerance = 1e-7;

@@ -24,16 +24,31 @@ double DefaultIsobarStep(double largestIntensity) {
   return best;
 }
 
+namespace {
+
+// The double nearest to `value` written with 12 significant digits: 3 * 0.1 becomes 0.3, as the
+// level reads on a page or in a file.
+double RoundDecimal(double value) {
+  char text[32];
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
+  double rounded = value;
+  std::from_chars(text, written.ptr, rounded);
+  return rounded;
+}
+
+}  // namespace
+
 std::vector<double> DefaultIsobarLevels(double largestPositive, double mostNegative) {
   std::vector<double> levels;
   const double step = DefaultIsobarStep(std::max(largestPositive, -mostNegative));
   if (step == 0.0) return levels;
-  // Multiples computed as n * step, not by adding, so that 0.1 * 3 is the value the user reads;
-  // a level within a thousandth of a step of the intensity is the loaded surface itself.
+  // Multiples computed as n * step, not by adding, so that no error piles up; a level within a
+  // thousandth of a step of the intensity is the loaded surface itself.
   for (int n = 1; n * step < largestPositive - step * 1e-3; ++n)
-    levels.push_back(n * step);
+    levels.push_back(RoundDecimal(n * step));
   for (int n = 1; - n * step > mostNegative + step * 1e-3; ++n)
-    levels.push_back(-n * step);
+    levels.push_back(RoundDecimal(-n * step));
   return levels;
 }
 

@@ -72,6 +72,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
       field = SectionStressField(std::move(loads), atY, request.at);
     }
   }
+  if (request.window) set.window = *request.window;
   set.largestIntensity = intensities.Largest();
   if (!(set.largestIntensity > 0.0)) {
     set.error = "every load of the problem has an intensity of 0";

@@ -2,6 +2,7 @@
 // rectangle/circle problem at a depth, or a vertical section of it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct IsobarRequest {
   std::vector<double> levels;  // empty: the default levels of the problem's loads
   CircleMethod circleMethod = CircleMethod::kExact;
   int threads = 1;
+  // The rectangle to trace over, in the view's (u, v) (see IsobarSet::window); by default the
+  // view's default window.
+  std::optional<ContourWindow> window;
 };
 
 struct IsobarVertex {
@@ -41,10 +45,10 @@ struct IsobarSet {
 };
 
 // The options every isobar is traced with: vertices to 1e-7 of the largest load intensity,
-// cells halved where the field bends by more than 0.2 % of it.
+// lines within a thousandth of the window between their vertices.
 ContourOptions IsobarContourOptions(double largestIntensity, int threads);
 
-// The isobars `request` asks for over the default window of its view.
+// The isobars `request` asks for, over its window or the default window of its view.
 IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& settings,
                          const IsobarRequest& request);
 

@@ -42,7 +42,7 @@ struct ContourOptions {
   double positionTolerance = 0.001;
   // Every vertex is polished until the field there is within this fraction of valueScale of
   // its level (or its bracket cannot shrink further).
-  double rootTolerance = 1e-7;
+  double rootTolerance = 1e-5;
   // Threads that evaluate the field (the calling one included); the lines do not depend on it.
   int threads = 1;
 };

@@ -44,7 +44,7 @@ struct IsobarSet {
   std::string error;          // not empty when nothing could be traced, saying why
 };
 
-// The options every isobar is traced with: vertices to 1e-7 of the largest load intensity,
+// The options every isobar is traced with: vertices to 1e-5 of the largest load intensity,
 // lines within a thousandth of the window between their vertices.
 ContourOptions IsobarContourOptions(double largestIntensity, int threads);
 

@@ -76,7 +76,7 @@ TEST(ContourLinesTest, LinesOfKnownFieldsAreOnTheirLevelsAndEndOnlyAtTheEdge) {
           EXPECT_TRUE(OnWindowEdge(line.points.back(), c.window));
         }
         for (const ContourPoint& p : line.points)
-          ASSERT_NEAR(c.field(p.u, p.v), c.levels[l], 1e-6) << p.u << ", " << p.v;
+          ASSERT_NEAR(c.field(p.u, p.v), c.levels[l], options.rootTolerance) << p.u << ", " << p.v;
       }
       EXPECT_EQ(closed, c.closedLines[l]) << "level " << c.levels[l];
       EXPECT_EQ(open, c.openLines[l]) << "level " << c.levels[l];
@@ -146,7 +146,7 @@ TEST(ContourLinesTest, RefinesOnlyWhereTheFieldBendsNearALevel) {
   const auto traced = TraceContours(front, {-5, 5, 0, 5}, {0.5}, options);
   ASSERT_EQ(traced[0].size(), 1u);
   for (const ContourPoint& p : traced[0][0].points)
-    EXPECT_NEAR(front(p.u, p.v), 0.5, 1e-6);
+    EXPECT_NEAR(front(p.u, p.v), 0.5, options.rootTolerance);
   const long finest = (32L << 7) * (16L << 7);
   EXPECT_LT(evaluations.load(), finest / 100);
   // Vertices along the front are closer than a coarse cell.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "bench/worst_document.h"
@@ -26,37 +27,12 @@ void UsePlanWindow(SystemSettings& s, int left, double top, int height) {
   s.rectRangeY = height;
 }
 
-void AddStripPiece(DocumentTables& t, int set, int row, const char* x1, const char* x2,
-                   const char* x3, const char* x4, const char* h, const char* gamma) {
-  std::string* cells = t.stripLoads[set][row];
-  cells[strip_col::kNo] = std::to_string(row);
-  cells[strip_col::kX1] = x1;
-  cells[strip_col::kX2] = x2;
-  cells[strip_col::kX3] = x3;
-  cells[strip_col::kX4] = x4;
-  cells[strip_col::kH] = h;
-  cells[strip_col::kGamma] = gamma;
-}
-
-void AddCircle(DocumentTables& t, int row, const char* x, const char* y, const char* r,
-               const char* q) {
-  std::string* cells = t.circleLoads[row];
-  cells[circle_col::kNo] = std::to_string(row);
-  cells[circle_col::kX] = x;
-  cells[circle_col::kY] = y;
-  cells[circle_col::kR] = r;
-  cells[circle_col::kQ] = q;
-}
-
-void AddRectangle(DocumentTables& t, int row, const char* x1, const char* y1, const char* x2,
-                  const char* y2, const char* q) {
-  std::string* cells = t.rectLoads[row];
-  cells[rect_col::kNo] = std::to_string(row);
-  cells[rect_col::kX1] = x1;
-  cells[rect_col::kY1] = y1;
-  cells[rect_col::kX2] = x2;
-  cells[rect_col::kY2] = y2;
-  cells[rect_col::kQ] = q;
+// Fills a load row: its No., then the cells from the first coordinate on.
+void FillRow(std::string* cells, int row, std::initializer_list<const char*> values) {
+  cells[1] = std::to_string(row);
+  int column = 2;
+  for (const char* value : values)
+    cells[column++] = value;
 }
 
 // dP at every vertex as the results tables compute it: StripPointStress for the strip,
@@ -114,16 +90,16 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
   };
   auto steepStrip = [](ApplicationState& s) {
     // A vertical-sided block beside an embankment in the second set: steep at the surface.
-    AddStripPiece(s.tables, 1, 1, "0", "0", "4", "4", "2", "18");
-    AddStripPiece(s.tables, 2, 1, "6", "9", "12", "18", "3", "19");
+    FillRow(s.tables.stripLoads[1][1], 1, {"0", "0", "4", "4", "2", "18"});
+    FillRow(s.tables.stripLoads[2][1], 1, {"6", "9", "12", "18", "3", "19"});
     s.tables.stripPoints[1][point_col::kX] = "2";
     s.tables.stripPoints[1][point_col::kZ] = "8";
     s.settings.stripLeftX = -4;
   };
   auto mixedPlan = [](ApplicationState& s) {
-    AddRectangle(s.tables, 1, "0", "0", "4", "3", "50");
-    AddRectangle(s.tables, 2, "5", "1", "6", "7", "-20");
-    AddCircle(s.tables, 1, "9", "4", "1.5", "80");
+    FillRow(s.tables.rectLoads[1], 1, {"0", "0", "4", "3", "50"});
+    FillRow(s.tables.rectLoads[2], 2, {"5", "1", "6", "7", "-20"});
+    FillRow(s.tables.circleLoads[1], 1, {"9", "4", "1.5", "80"});
     UsePlanWindow(s.settings, -2, 10, 14);
     s.tables.gridPoints[1][point_col::kGridZ] = "6";
   };
@@ -219,7 +195,7 @@ double ExactIsobarRadius(double radius, double q, double z, double level) {
 // of that level, centred on the load.
 TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
   ApplicationState state;
-  AddCircle(state.tables, 1, "6", "5", "2", "100");
+  FillRow(state.tables.circleLoads[1], 1, {"6", "5", "2", "100"});
   UsePlanWindow(state.settings, 0, 12, 14);
   state.tables.gridPoints[1][point_col::kGridX] = "14";
   for (double z : {0.3, 1.0, 2.5, 5.0}) {
@@ -251,8 +227,15 @@ TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
                             ExactCircularLoadInfluence(2, r + 1e-4, z)) *
                            100 / 2e-4;
       const double allowed = IsobarContourOptions(100, 1).rootTolerance * 100 / slope * 1.01;
-      for (const IsobarVertex& v : lines[0]->vertices)
+      const std::vector<IsobarVertex>& vertices = lines[0]->vertices;
+      for (const IsobarVertex& v : vertices)
         ASSERT_NEAR(std::hypot(v.x - 6, v.y - 5), r, allowed + 1e-9) << v.x << ", " << v.y;
+      // Between vertices the chords stay within the position tolerance (of the 14 m window).
+      for (std::size_t n = 0; n < vertices.size(); ++n) {
+        const IsobarVertex& a = vertices[n];
+        const IsobarVertex& b = vertices[(n + 1) % vertices.size()];
+        EXPECT_NEAR(std::hypot((a.x + b.x) / 2 - 6, (a.y + b.y) / 2 - 5), r, 0.001 * 14);
+      }
     }
   }
 }
@@ -291,11 +274,16 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
       {"no strip loads", [](ApplicationState&) {}, IsobarView::kStrip, 0, "no strip loads"},
       {"no plan loads", [](ApplicationState&) {}, IsobarView::kPlan, 1, "no rectangle"},
       {"no section loads", [](ApplicationState&) {}, IsobarView::kSectionAtX, 1, "no rectangle"},
-      {"zero intensity", [](ApplicationState& s) { AddCircle(s.tables, 1, "0", "0", "1", "0"); },
+      {"zero intensity",
+       [](ApplicationState& s) {
+         FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "0"});
+       },
        IsobarView::kPlan, 1, "intensity of 0"},
       {"plan above the surface",
-       [](ApplicationState& s) { AddCircle(s.tables, 1, "0", "0", "1", "10"); }, IsobarView::kPlan,
-       -1, "must not be negative"},
+       [](ApplicationState& s) {
+         FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "10"});
+       },
+       IsobarView::kPlan, -1, "must not be negative"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -29,7 +29,7 @@ struct ContourOptions {
   // Halvings of a coarse cell at most: the smallest cell is 2^-maxRefinement of a coarse one.
   int maxRefinement = 7;
   // Halvings that every cell near a level gets, so that lines bend smoothly.
-  int minRefinementNearLevel = 2;
+  int minRefinementNearLevel = 1;
   // The field's scale (for stresses, the largest load intensity): the root tolerance is a
   // fraction of it.
   double valueScale = 1.0;

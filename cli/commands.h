@@ -18,6 +18,7 @@ int RunPages(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunVerify(const std::vector<std::string>& args);
+int RunIsobars(const std::vector<std::string>& args);
 
 // Prints "qel-cli: <message>" and the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);

@@ -21,7 +21,17 @@ static const char kUsage[] =
     "                 [--data-folder DIR]\n"
     "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
-    "  qel-cli verify [--out F.pdf]                   the engine against its references\n";
+    "  qel-cli verify [--out F.pdf]                   the engine against its references\n"
+    "  qel-cli isobars FILE.qdw (--strip | --plan Z | --section y=Y | --section x=X)\n"
+    "                 [--levels L1,L2,...] [--out F.csv] [--circle-method exact|compatible]\n"
+    "                 [--data-folder DIR]\n"
+    "                 lines of equal dP as CSV rows level,line,vertex,x,y,z (a closed line\n"
+    "                 repeats its first vertex). Levels in the problem's stress unit, by\n"
+    "                 default round steps of about an eighth of the largest load intensity.\n"
+    "                 --strip: x across the strip figure, z from 0 to 1.25 x the deepest\n"
+    "                 calculation z; --plan Z: the rectangle/circle figure's x and y range\n"
+    "                 at depth Z; --section: that x or y range, z from 0 to 1.25 x the\n"
+    "                 deepest lattice z.\n";
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
@@ -53,6 +63,7 @@ int main(int argc, char** argv) {
   if (command == "render") return RunRender(args);
   if (command == "report") return RunReport(args);
   if (command == "verify") return RunVerify(args);
+  if (command == "isobars") return RunIsobars(args);
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage + 0, stdout);
     return FinishStandardOutput();

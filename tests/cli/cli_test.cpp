@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "settings/text_file.h"
 #include "support/test_files.h"
@@ -463,6 +464,126 @@ TEST_F(CliTest, ComputeAndReportWarnOnceAboutLoadsLeftOutOfTheCalculation) {
   // A file whose loads all enter says nothing of the kind.
   CliRun run = RunCli("compute " + Example("embankment.qdw") + DataFolder());
   EXPECT_EQ(run.err.find("入力どおりには"), std::string::npos) << run.err;
+}
+
+// Splits a CSV row of plain numbers at its commas.
+std::vector<std::string> CsvFields(const std::string& row) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t comma; (comma = row.find(',', start)) != std::string::npos; start = comma + 1)
+    fields.push_back(row.substr(start, comma - start));
+  fields.push_back(row.substr(start));
+  return fields;
+}
+
+// isobars writes one row per vertex: lines numbered from 1 within each level, vertices from 1
+// within each line, a closed line ending on its first vertex, the view's fixed coordinate kept;
+// --out writes the same bytes to the file and nothing to standard output.
+TEST_F(CliTest, IsobarsWritesEveryLineAsNumberedVertexRows) {
+  struct Case {
+    std::string arguments;
+    int fixedColumn;  // x, y or z column (3, 4, 5) that the view keeps
+    std::string fixedValue;
+    std::set<std::string> levels;  // empty: any
+  };
+  const Case cases[] = {
+      {Example("embankment.qdw") + " --strip", 4, "0", {}},
+      {Example("embankment.qdw") + " --strip --levels 5,15", 4, "0", {"5", "15"}},
+      {Example("building.qdw") + " --plan 1 --levels 20,60", 5, "1", {"20", "60"}},
+      {Example("building.qdw") + " --section y=1.5", 4, "1.5", {}},
+      {Example("building.qdw") + " --section=x=3 --circle-method compatible", 3, "3", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CliRun run = RunCli("isobars " + c.arguments + DataFolder());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> rows = SplitLines(run.out);
+    ASSERT_GT(rows.size(), 10u);
+    EXPECT_EQ(rows[0], "level,line,vertex,x,y,z");
+    std::string previousLevel;
+    long previousLine = 0, previousVertex = 0;
+    std::vector<std::string> firstOfLine;
+    bool closedSeen = false;
+    std::set<std::string> levels;
+    for (std::size_t n = 1; n < rows.size(); ++n) {
+      const std::vector<std::string> f = CsvFields(rows[n]);
+      ASSERT_EQ(f.size(), 6u) << rows[n];
+      for (const std::string& number : f)
+        EXPECT_NO_THROW(std::stod(number)) << rows[n];
+      const long line = std::stol(f[1]), vertex = std::stol(f[2]);
+      if (f[0] != previousLevel) {
+        EXPECT_EQ(line, 1) << rows[n];
+        EXPECT_EQ(vertex, 1) << rows[n];
+      } else if (line != previousLine) {
+        EXPECT_EQ(line, previousLine + 1) << rows[n];
+        EXPECT_EQ(vertex, 1) << rows[n];
+      } else {
+        EXPECT_EQ(vertex, previousVertex + 1) << rows[n];
+      }
+      if (vertex == 1) firstOfLine = f;
+      // A row equal to its line's first one ends a closed line.
+      if (vertex > 1 && f[3] == firstOfLine[3] && f[4] == firstOfLine[4] && f[5] == firstOfLine[5])
+        closedSeen = true;
+      EXPECT_EQ(f[c.fixedColumn], c.fixedValue) << rows[n];
+      levels.insert(f[0]);
+      previousLevel = f[0];
+      previousLine = line;
+      previousVertex = vertex;
+    }
+    if (!c.levels.empty()) {
+      EXPECT_EQ(levels, c.levels);
+    }
+    // Bulbs in plan close around the loads.
+    if (c.fixedColumn == 5) {
+      EXPECT_TRUE(closedSeen);
+    }
+    const CliRun toFile =
+        RunCli("isobars " + c.arguments + DataFolder() + " --out " + folder.File("i.csv"));
+    ASSERT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(test::ReadBytes(folder.File("i.csv")), run.out);
+  }
+}
+
+// Bad arguments exit 2 with the usage; a file whose problem has no loads exits 1 with the
+// reason; either way nothing is written.
+TEST_F(CliTest, IsobarsRefusesBadArgumentsAndProblemsWithoutLoads) {
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string message;
+  };
+  const std::string embankment = Example("embankment.qdw");
+  const std::string building = Example("building.qdw");
+  const Case cases[] = {
+      {embankment, 2, "exactly one of --strip"},
+      {embankment + " --strip --plan 1", 2, "exactly one of --strip"},
+      {embankment + " --strip --levels 10,x", 2, "--levels: level \"x\" is not a number"},
+      {embankment + " --strip --levels ''", 2, "--levels: a level is missing"},
+      {embankment + " --strip --levels 5,5", 2, "given twice"},
+      {embankment + " --strip --level 5", 2, "unknown option --level"},
+      {building + " --plan -1", 2, "--plan needs a depth of 0 or more"},
+      {building + " --plan deep", 2, "--plan needs a depth"},
+      {building + " --section z=1", 2, "--section needs y=Y or x=X"},
+      {building + " --section y=", 2, "--section needs y=Y or x=X"},
+      {"--strip", 2, "isobars needs one data file"},
+      {building + " --strip --circle-method rough", 2, "--circle-method"},
+      {building + " --strip", 1, "the file has no strip loads"},
+      {embankment + " --plan 1", 1, "the file has no rectangle or circle loads"},
+      {embankment + " --section y=0", 1, "the file has no rectangle or circle loads"},
+      {folder.File("missing.qdw") + " --strip", 1, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CliRun run =
+        RunCli("isobars " + c.arguments + DataFolder() + " --out " + folder.File("bad.csv"));
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find("usage:"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("bad.csv")));
+  }
 }
 
 }  // namespace

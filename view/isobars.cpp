@@ -1,0 +1,99 @@
+// Isobars of the strip and rectangle/circle problems, traced on the engine's dP.
+#include "view/isobars.h"
+
+#include <cmath>
+
+#include "document/load_lists.h"
+#include "view/isobar_fields.h"
+#include "view/isobar_levels.h"
+#include "view/isobar_windows.h"
+
+namespace qel {
+
+ContourOptions IsobarContourOptions(double largestIntensity, int threads) {
+  ContourOptions options;
+  options.valueScale = largestIntensity;
+  options.threads = threads;
+  return options;
+}
+
+namespace {
+
+// Where (u, v) of a view lies in the world.
+IsobarVertex ToWorld(const IsobarRequest& request, const ContourPoint& p) {
+  switch (request.view) {
+    case IsobarView::kStrip:
+      return {p.u, 0.0, p.v};
+    case IsobarView::kPlan:
+      return {p.u, p.v, request.at};
+    case IsobarView::kSectionAtY:
+      return {p.u, request.at, p.v};
+    case IsobarView::kSectionAtX:
+      return {request.at, p.u, p.v};
+  }
+  return {};
+}
+
+}  // namespace
+
+IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& settings,
+                         const IsobarRequest& request) {
+  IsobarSet set;
+  ScalarField field;
+  LoadIntensities intensities;
+  if (request.view == IsobarView::kStrip) {
+    StripLoadSets loads = ExtractStripLoads(tables);
+    if (loads.sets[0].empty() && loads.sets[1].empty()) {
+      set.error = "the file has no strip loads";
+      return set;
+    }
+    intensities = StripIntensities(loads);
+    set.window = StripIsobarWindow(tables, settings);
+    field = StripStressField(std::move(loads));
+  } else {
+    PlanLoads loads = ExtractPlanLoads(tables);
+    loads.circleMethod = request.circleMethod;
+    if (loads.rectangles.empty() && loads.circles.empty()) {
+      set.error = "the file has no rectangle or circle loads";
+      return set;
+    }
+    if (!std::isfinite(request.at) || (request.view == IsobarView::kPlan && request.at < 0.0)) {
+      set.error = request.view == IsobarView::kPlan ? "the plan depth must not be negative"
+                                                    : "the section's position is not a number";
+      return set;
+    }
+    intensities = PlanIntensities(loads);
+    if (request.view == IsobarView::kPlan) {
+      set.window = PlanIsobarWindow(tables, settings);
+      field = PlanStressField(std::move(loads), request.at);
+    } else {
+      const bool atY = request.view == IsobarView::kSectionAtY;
+      set.window = SectionIsobarWindow(tables, settings, atY);
+      field = SectionStressField(std::move(loads), atY, request.at);
+    }
+  }
+  if (request.window) set.window = *request.window;
+  set.largestIntensity = intensities.Largest();
+  if (!(set.largestIntensity > 0.0)) {
+    set.error = "every load of the problem has an intensity of 0";
+    return set;
+  }
+  set.levels = request.levels.empty()
+                   ? DefaultIsobarLevels(intensities.positive, intensities.negative)
+                   : request.levels;
+  const std::vector<std::vector<ContourLine>> traced = TraceContours(
+      field, set.window, set.levels, IsobarContourOptions(set.largestIntensity, request.threads));
+  for (std::size_t l = 0; l < traced.size(); ++l) {
+    for (const ContourLine& line : traced[l]) {
+      Isobar isobar;
+      isobar.level = set.levels[l];
+      isobar.closed = line.closed;
+      for (const ContourPoint& p : line.points)
+        isobar.vertices.push_back(ToWorld(request, p));
+      set.lines.push_back(std::move(isobar));
+    }
+  }
+  return set;
+}
+
+}  // namespace qel

@@ -27,10 +27,10 @@ struct WorstPages {
     FillWorstDocument(state, false);
     UseStandardSettings(state);
     SystemSettings& s = state.settings;
-    s.stripScaleX = s.stripScaleY = s.rectScaleX = s.rectScaleY = 500;
-    s.stripRangeX = s.rectRangeX = 80;
-    s.stripRangeY = s.rectRangeY = 100;
-    s.rectTopY = 60;
+    s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
+    s.stripFigure.rangeX = s.rectFigure.rangeX = 80;
+    s.stripFigure.rangeY = s.rectFigure.rangeY = 100;
+    s.rectFigure.topY = 60;
   }
   // The first printed page of a figure as an isobar window: x across it; for the strip, z from
   // the surface (or the page's top) down to the page's bottom; for the plan, y over it.

@@ -1,4 +1,4 @@
-// dP of rectangles and circles at lattice points, many in parallel.
+// dP of rectangles and circles at lattice points: one point, or many in parallel.
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -78,6 +78,18 @@ int ThreadCount(int requested, std::size_t pointCount) {
 }
 
 }  // namespace
+
+double LatticePointStress(const PlanLoads& loads, double x, double y, double z) {
+  double stress = 0.0;
+  for (const RectLoad& rect : loads.rectangles) {
+    stress += RectangleInfluence(x, y, z, rect.x1, rect.y1, rect.x2, rect.y2) * rect.q;
+  }
+  for (const CircleLoad& circle : loads.circles) {
+    const double distance = CircleDistance(loads.circleMethod, x, y, circle.x, circle.y);
+    stress += CircularLoadInfluence(circle.r, distance, z, loads.circleMethod) * circle.q;
+  }
+  return stress;
+}
 
 std::vector<double> LatticeStress(const PlanLoads& loads, const std::vector<LatticePoint>& points,
                                   int threads) {

@@ -69,6 +69,10 @@ struct PlanLoads {
   CircleMethod circleMethod = CircleMethod::kExact;
 };
 
+// dP at one point (x, y, z), for fields sampled anywhere (isobars): S * q of every rectangle,
+// then I * q of every circle, summed from 0; z is used as given (callers floor it to 1e-5).
+double LatticePointStress(const PlanLoads& loads, double x, double y, double z);
+
 struct LatticePoint {
   double x = 0, y = 0, z = 0;
 };

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "document/load_lists.h"
-#include "settings/c_locale.h"
+#include "document/point_values.h"
 #include "view/figure_pages.h"
 
 namespace qel {
@@ -16,11 +16,8 @@ constexpr double kLeastDepth = 1.0;
 // The deepest value of a point column (0 with none).
 double DeepestPoint(const DocumentTables& tables, bool lattice, int column) {
   double deepest = 0.0;
-  for (int row : PresentRows(tables, lattice, column)) {
-    const std::string& cell =
-        lattice ? tables.gridPoints[row][column] : tables.stripPoints[row][column];
-    deepest = std::max(deepest, ToDouble(cell));
-  }
+  for (const PointValue& point : PresentPointValues(tables, lattice, column))
+    deepest = std::max(deepest, point.value);
   return deepest;
 }
 
@@ -39,7 +36,7 @@ void KeepOpen(double lo, double& hi) {
 
 ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
   ContourWindow window;
-  window.u0 = FigureRangeOf(settings, Problem::Strip).leftX;
+  window.u0 = settings.figure(Problem::Strip).leftX;
   window.u1 = StripFigureExtent(tables, settings);
   KeepOpen(window.u0, window.u1);
   double loadedLeft = 0.0, loadedRight = 0.0;
@@ -57,13 +54,13 @@ ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettin
 }
 
 ContourWindow PlanIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
-  const FigureRange range = FigureRangeOf(settings, Problem::RectCircle);
+  const FigureRange range = settings.figure(Problem::RectCircle);
   ContourWindow window;
   window.u0 = range.leftX;
   window.u1 = RectCircleFigureExtent(tables, settings);
   KeepOpen(window.u0, window.u1);
   window.v1 = range.topY;
-  window.v0 = range.topY - std::max(range.yRange, 1);
+  window.v0 = range.topY - std::max(range.rangeY, 1);
   return window;
 }
 

@@ -22,9 +22,9 @@ namespace {
 const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
 
 void UsePlanWindow(SystemSettings& s, int left, double top, int height) {
-  s.rectLeftX = left;
-  s.rectTopY = top;
-  s.rectRangeY = height;
+  s.rectFigure.leftX = left;
+  s.rectFigure.topY = top;
+  s.rectFigure.rangeY = height;
 }
 
 // Fills a load row: its No., then the cells from the first coordinate on.
@@ -94,7 +94,7 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     FillRow(s.tables.stripLoads[2][1], 1, {"6", "9", "12", "18", "3", "19"});
     s.tables.stripPoints[1][point_col::kX] = "2";
     s.tables.stripPoints[1][point_col::kZ] = "8";
-    s.settings.stripLeftX = -4;
+    s.settings.stripFigure.leftX = -4;
   };
   auto mixedPlan = [](ApplicationState& s) {
     FillRow(s.tables.rectLoads[1], 1, {"0", "0", "4", "3", "50"});

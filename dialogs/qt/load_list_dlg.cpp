@@ -133,7 +133,15 @@ LoadListDialog::LoadListDialog(LoadListEditor& model, PromptService& prompts, En
   table_->setFocus();
 }
 
-LoadListDialog::~LoadListDialog() = default;
+LoadListDialog::~LoadListDialog() {
+  // Closing the window takes the focus from an open cell editor, which then commits its text:
+  // by then this dialog is half destroyed, so nothing may reach it any more.
+  delegate_->disconnect(this);
+  tableModel_->disconnect(this);
+  table_->disconnect(this);
+  table_->selectionModel()->disconnect(this);
+  table_->removeEventFilter(this);
+}
 
 QWidget* LoadListDialog::BuildButtons() {
   auto* box = new QWidget(this);

@@ -1,6 +1,5 @@
 // qel-cli isobars: the lines of equal dP of a data file as world-coordinate polylines, as CSV.
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -17,17 +16,6 @@ namespace qel {
 
 namespace {
 
-// A number as a script writes it (C locale, nothing around it).
-std::optional<double> ReadNumber(const std::string& text) {
-  double value = 0.0;
-  const char* begin = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
-  const char* end = text.data() + text.size();
-  const auto [stop, status] = std::from_chars(begin, end, value);
-  if (text.empty() || status != std::errc() || stop != end || !std::isfinite(value))
-    return std::nullopt;
-  return value;
-}
-
 // The view and position the options ask for: exactly one of --strip, --plan Z, --section.
 std::optional<IsobarRequest> ReadView(const CliArgs& args, std::string& error) {
   IsobarRequest request;
@@ -39,7 +27,7 @@ std::optional<IsobarRequest> ReadView(const CliArgs& args, std::string& error) {
     return std::nullopt;
   }
   if (plan) {
-    const std::optional<double> z = ReadNumber(*plan);
+    const std::optional<double> z = ParseRealNumber(*plan);
     if (!z || *z < 0.0) {
       error = "--plan needs a depth of 0 or more, not \"" + *plan + "\"";
       return std::nullopt;
@@ -47,8 +35,9 @@ std::optional<IsobarRequest> ReadView(const CliArgs& args, std::string& error) {
     request.view = IsobarView::kPlan;
     request.at = *z;
   } else if (section) {
-    const std::optional<double> at =
-        section->size() > 2 && (*section)[1] == '=' ? ReadNumber(section->substr(2)) : std::nullopt;
+    const std::optional<double> at = section->size() > 2 && (*section)[1] == '='
+                                         ? ParseRealNumber(section->substr(2))
+                                         : std::nullopt;
     const char axis = section->empty() ? ' ' : (*section)[0];
     if (!at || (axis != 'x' && axis != 'y')) {
       error = "--section needs y=Y or x=X, not \"" + *section + "\"";

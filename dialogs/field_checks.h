@@ -7,14 +7,9 @@
 #include <string_view>
 
 #include "dialogs/validation.h"
+#include "settings/c_locale.h"
 
 namespace qel {
-
-// A whole number with optional blanks around it and an optional sign; nothing for any other
-// text and for numbers beyond the int range.
-std::optional<int> ParseWholeNumber(std::string_view text);
-// A finite real number in the C locale with optional blanks around it; nothing otherwise.
-std::optional<double> ParseRealNumber(std::string_view text);
 
 // A whole number from `min` to `max`: otherwise the message names the range and `field` gets
 // the focus.

@@ -4,7 +4,9 @@
 #include <locale.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +62,49 @@ std::string FormatC(const char* format, ...) {
   va_end(copy);
   uselocale(previous);
   return result;
+}
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && blank(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
+// from_chars takes a minus sign but no plus sign: a leading "+" is dropped here. False when
+// nothing is left or a second sign follows it.
+bool DropPlusSign(std::string_view& text) {
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
+  }
+  return !text.empty();
+}
+
+}  // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+  text = Trimmed(text);
+  if (!DropPlusSign(text)) return std::nullopt;
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseRealNumber(std::string_view text) {
+  text = Trimmed(text);
+  if (!DropPlusSign(text)) return std::nullopt;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
 }
 
 }  // namespace qel

@@ -2,6 +2,7 @@
 // tables always use a decimal point, whatever LC_NUMERIC says.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ long ToLong(std::string_view text);
 double ToDouble(std::string_view text);
 // strtol with base auto-detection: a leading 0x means hexadecimal, a leading 0 octal.
 long ToLongAutoBase(std::string_view text);
+
+// A whole number with optional blanks around it and an optional sign; nothing for any other
+// text and for numbers beyond the int range.
+std::optional<int> ParseWholeNumber(std::string_view text);
+// A finite real number in the C locale with optional blanks around it and an optional sign;
+// nothing for any other text.
+std::optional<double> ParseRealNumber(std::string_view text);
 
 // snprintf in the C locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
+
+#include "settings/c_locale.h"
 
 namespace qel {
 
@@ -66,14 +69,12 @@ std::optional<std::vector<double>> ParseIsobarLevels(const std::string& text, st
       error = "a level is missing in \"" + text + "\"";
       return std::nullopt;
     }
-    double value = 0.0;
-    const char* begin = item.data() + (item[0] == '+' ? 1 : 0);
-    const char* end = item.data() + item.size();
-    const auto [stop, status] = std::from_chars(begin, end, value);
-    if (status != std::errc() || stop != end || !std::isfinite(value)) {
+    const std::optional<double> parsed = ParseRealNumber(item);
+    if (!parsed) {
       error = "level \"" + item + "\" is not a number";
       return std::nullopt;
     }
+    const double value = *parsed;
     if (value == 0.0) {
       error = "level 0 has no line: the stress is 0 only far from the loads";
       return std::nullopt;

@@ -38,10 +38,6 @@ void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
   t.pixelScale = std::max(dpiX, dpiY) / kScreenPixelDpi;
 }
 
-bool IsFigure(DisplayMode mode) {
-  return KindOf(mode) == DisplayKind::Figure;
-}
-
 std::optional<DisplayMode> ModeOfCommand(CommandId command) {
   switch (command) {
     case CommandId::ShowStripFigure:

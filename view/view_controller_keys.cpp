@@ -7,20 +7,12 @@
 
 namespace qel {
 
-namespace {
-
-bool IsFigureDisplay(DisplayMode mode) {
-  return KindOf(mode) == DisplayKind::Figure;
-}
-
-}  // namespace
-
 bool ViewController::OnKeyDown(ViewKey key) {
   ViewState& view = state_.view;
   if (view.printing) return false;
   int total = CountPages();
   if (total < view.currentPage) view.currentPage = 1;
-  return IsFigureDisplay(view.displayMode) ? OnFigureKey(key, total) : OnTableKey(key, total);
+  return IsFigure(view.displayMode) ? OnFigureKey(key, total) : OnTableKey(key, total);
 }
 
 // Figure pages: Left and Right move a page width less the overlap, over the columns of pages

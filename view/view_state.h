@@ -32,6 +32,9 @@ enum class DisplayKind { Figure, Data, Results };
 // The problem and the kind of a display, and the display of a problem and kind.
 Problem ProblemOf(DisplayMode mode);
 DisplayKind KindOf(DisplayMode mode);
+inline bool IsFigure(DisplayMode mode) {
+  return KindOf(mode) == DisplayKind::Figure;
+}
 DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
 // The line step each table last used on screen, so that printing can match the screen's page

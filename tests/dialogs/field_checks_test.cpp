@@ -8,32 +8,6 @@
 namespace qel {
 namespace {
 
-struct NumberCase {
-  const char* text;
-  std::optional<int> whole;
-  std::optional<double> real;
-};
-
-TEST(FieldChecks, WholeAndRealNumbersAreTheWholeTextWithBlanksAround) {
-  const NumberCase cases[] = {
-      {"12", 12, 12.0},
-      {" -7 ", -7, -7.0},
-      {"+5", 5, 5.0},
-      {"1.5", std::nullopt, 1.5},
-      {"12abc", std::nullopt, std::nullopt},
-      {"", std::nullopt, std::nullopt},
-      {"+-3", std::nullopt, std::nullopt},
-      {"++3", std::nullopt, std::nullopt},
-      {"99999999999", std::nullopt, 99999999999.0},
-      {"inf", std::nullopt, std::nullopt},
-      {"1e3", std::nullopt, 1000.0},
-  };
-  for (const NumberCase& c : cases) {
-    EXPECT_EQ(ParseWholeNumber(c.text), c.whole) << c.text;
-    EXPECT_EQ(ParseRealNumber(c.text), c.real) << c.text;
-  }
-}
-
 TEST(FieldChecks, ARangeRefusalNamesTheRangeAndTheField) {
   EXPECT_FALSE(CheckWholeNumber("500", 0, 500, "top").has_value());
   EXPECT_FALSE(CheckWholeNumber("0", 0, 500, "top").has_value());

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 namespace qel {
 namespace {
@@ -65,6 +66,32 @@ TEST_F(GermanLocale, NumbersKeepTheDecimalPoint) {
   EXPECT_EQ(FormatC("%4.2f,%4.2f", 1.5, 2.25), "1.50,2.25");
   EXPECT_DOUBLE_EQ(ToDouble("1.5"), 1.5);
   EXPECT_DOUBLE_EQ(ToDouble("1,5"), 1.0);
+}
+
+struct NumberCase {
+  const char* text;
+  std::optional<int> whole;
+  std::optional<double> real;
+};
+
+TEST(StrictNumbers, WholeAndRealNumbersAreTheWholeTextWithBlanksAround) {
+  const NumberCase cases[] = {
+      {"12", 12, 12.0},
+      {" -7 ", -7, -7.0},
+      {"+5", 5, 5.0},
+      {"1.5", std::nullopt, 1.5},
+      {"12abc", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},
+      {"+-3", std::nullopt, std::nullopt},
+      {"++3", std::nullopt, std::nullopt},
+      {"99999999999", std::nullopt, 99999999999.0},
+      {"inf", std::nullopt, std::nullopt},
+      {"1e3", std::nullopt, 1000.0},
+  };
+  for (const NumberCase& c : cases) {
+    EXPECT_EQ(ParseWholeNumber(c.text), c.whole) << c.text;
+    EXPECT_EQ(ParseRealNumber(c.text), c.real) << c.text;
+  }
 }
 
 }  // namespace

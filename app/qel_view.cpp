@@ -82,7 +82,8 @@ void CQelView::OnInitialUpdate() {
 }
 
 void CQelView::Refresh() {
-  controller_.CountPages();
+  // Counted once here: the status bar's page text reads this count, as every change ends here.
+  shownPages_ = controller_.CountPages();
   UpdateScrollBars();
   viewport()->update();
   emit displayChanged();
@@ -269,11 +270,10 @@ void CQelView::SaveZoom() {
   profile_->SetValue(kProfileSection, ZoomKey(mode), ZoomProfileText(shownZoom()));
 }
 
-QString CQelView::PageText() {
-  const int pages = controller_.CountPages();
+QString CQelView::PageText() const {
   return QString::fromStdString(MessageText(MessageId::PageOfPages,
                                             std::to_string(controller_.state().view.currentPage),
-                                            std::to_string(pages)));
+                                            std::to_string(shownPages_)));
 }
 
 QString CQelView::ZoomText() const {

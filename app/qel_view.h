@@ -60,7 +60,7 @@ class CQelView : public QAbstractScrollArea {
   const DisplayZoom& shownZoom() const;
 
   // "ページ n / N" of the display shown, and its zoom ("100%"), for the status bar.
-  QString PageText();
+  QString PageText() const;
   QString ZoomText() const;
 
   ViewController& controller() { return controller_; }
@@ -96,7 +96,8 @@ class CQelView : public QAbstractScrollArea {
   int screenWidth_;
   int lineStep_ = 0;
   Profile* profile_ = nullptr;
-  int wheelZoom_ = 0;  // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
+  int shownPages_ = 1;  // the page count of the display shown, as of the last Refresh
+  int wheelZoom_ = 0;   // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
   bool updatingScrollBars_ = false;
   ViewPrinting printing_;
 };

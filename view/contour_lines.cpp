@@ -11,12 +11,10 @@
 #include <utility>
 
 #include "engine/worker_threads.h"
+#include "view/contour_graph.h"
 
 namespace qel {
 namespace {
-
-// A sample point by its position on the finest lattice the refinement can reach.
-using PointKey = std::uint64_t;
 
 // A leaf of the quadtree: its lower-left corner and its side, in finest lattice units.
 struct Leaf {
@@ -144,44 +142,6 @@ class CellRefiner {
   double positionLimit_;
 };
 
-// A point where a level crosses the segment between two lattice points: `above` has a value
-// at or above the level, `below` a value under it.
-struct Crossing {
-  PointKey above = 0, below = 0;
-  ContourPoint at;
-};
-
-struct SegmentHash {
-  std::size_t operator()(const std::pair<PointKey, PointKey>& s) const {
-    return std::hash<PointKey>()(s.first * 0x9E3779B97F4A7C15ull ^ s.second);
-  }
-};
-
-// The crossings of one level and the pieces of line that join them, two per crossing inside
-// the window and one on its edge.
-struct LevelGraph {
-  std::vector<Crossing> crossings;
-  std::vector<std::array<int, 2>> links;
-  std::vector<int> linkCount;
-  std::unordered_map<std::pair<PointKey, PointKey>, int, SegmentHash> bySegment;
-
-  int CrossingOn(PointKey above, PointKey below) {
-    const auto segment = std::minmax(above, below);
-    auto [it, fresh] =
-        bySegment.try_emplace({segment.first, segment.second}, static_cast<int>(crossings.size()));
-    if (fresh) {
-      crossings.push_back({above, below, {}});
-      links.push_back({-1, -1});
-      linkCount.push_back(0);
-    }
-    return it->second;
-  }
-  void Join(int a, int b) {
-    if (linkCount[a] < 2) links[a][linkCount[a]++] = b;
-    if (linkCount[b] < 2) links[b][linkCount[b]++] = a;
-  }
-};
-
 // The field along one segment, from its end at or above the levels crossing it (t = 0) to its
 // end below them (t = 1). Every level that crosses the segment is found on it, the later ones
 // starting from the tightest bracket the earlier evaluations left: where a load's edge meets
@@ -260,37 +220,6 @@ void AppendEdgePoints(const Lattice& lattice, const std::unordered_set<PointKey>
     }
   }
   out.push_back(lattice.Key(i, j));
-}
-
-// The lines of one level from its graph: first those that start and end on the window's edge,
-// then the closed ones.
-std::vector<ContourLine> ChainLines(const LevelGraph& graph) {
-  std::vector<ContourLine> lines;
-  std::vector<bool> used(graph.crossings.size(), false);
-  auto walk = [&](int start, bool closed) {
-    ContourLine line;
-    line.closed = closed;
-    int previous = -1, current = start;
-    while (current >= 0 && !used[current]) {
-      used[current] = true;
-      line.points.push_back(graph.crossings[current].at);
-      int next = -1;
-      for (int k = 0; k < graph.linkCount[current]; ++k) {
-        const int candidate = graph.links[current][k];
-        if (candidate != previous && !used[candidate]) next = candidate;
-      }
-      previous = current;
-      current = next;
-    }
-    lines.push_back(std::move(line));
-  };
-  for (std::size_t c = 0; c < graph.crossings.size(); ++c) {
-    if (!used[c] && graph.linkCount[c] == 1) walk(static_cast<int>(c), false);
-  }
-  for (std::size_t c = 0; c < graph.crossings.size(); ++c) {
-    if (!used[c]) walk(static_cast<int>(c), true);
-  }
-  return lines;
 }
 
 }  // namespace

@@ -19,6 +19,12 @@ constexpr std::size_t kShortestVersionLine = 4;
 constexpr std::size_t kLongestVersionLine = 63;
 // The bit of DataFileParser::sectionsSeen_ for the result listing, beside the sections' bits.
 constexpr unsigned kResultsSeen = 1u << 16;
+// The section of the figure options. Its name reads as no section to the rules of the older
+// markers, so that earlier versions skip its lines; it is written only when an option differs
+// from its default, so a document that uses none saves the same bytes as before.
+constexpr std::string_view kFigureSectionName = "FIG";
+// More lines than the section has options are never applied.
+constexpr int kFigureSectionLines = 64;
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -57,6 +63,7 @@ int DetectFileVersion(std::string_view firstLine) {
 
 DataFileParser::Section SectionForName(std::string_view name) {
   using Section = DataFileParser::Section;
+  if (name == kFigureSectionName) return Section::Figures;
   if (name >= std::string_view("Z")) return Section::Settings;
   if (Contains(name, "K1")) return Section::Strip1;
   if (Contains(name, "K2")) return Section::Strip2;
@@ -99,6 +106,8 @@ bool DataFileParser::WouldApply(int version, std::string_view line) const {
       return counter_ <= kCircleRows;
     case Section::Lattice:
       return counter_ <= kGridRows;
+    case Section::Figures:
+      return counter_ <= kFigureSectionLines;
     case Section::None:
       return false;
   }
@@ -147,6 +156,10 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
     case Section::Lattice:
       if (counter_ > kGridRows) return;
       StoreFields(line, tables_.gridPoints[counter_++], 3);
+      return;
+    case Section::Figures:
+      if (counter_++ > kFigureSectionLines) return;
+      ApplyFigureOptionLine(line, tables_.figures);
       return;
     case Section::None:
       return;
@@ -255,6 +268,12 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   line("$$OXYZ");
   for (int row = 1; row <= kGridRows; ++row)
     line(JoinCells(t.gridPoints[row], 3));
+  const std::vector<std::string> figureLines = FigureOptionLines(t.figures);
+  if (!figureLines.empty()) {
+    line("$$" + std::string(kFigureSectionName));
+    for (const std::string& text : figureLines)
+      line(text);
+  }
 
   line("$$SOL");
   line("No.,x,y,z,dP");

@@ -27,7 +27,17 @@ class DataFileParser {
   // `version` is 400 or 405.
   void ParseDataLine(int version, std::string_view line);
 
-  enum class Section { None, Settings, Strip1, Strip2, StripPoints, Rectangles, Circles, Lattice };
+  enum class Section {
+    None,
+    Settings,
+    Strip1,
+    Strip2,
+    StripPoints,
+    Rectangles,
+    Circles,
+    Lattice,
+    Figures
+  };
   Section section() const { return section_; }
 
   // Whether ParseDataLine would change anything for `line` (a section marker, or a line the

@@ -25,6 +25,7 @@ void ClearDocumentData(DocumentTables& t) {
   for (int row = 1; row <= kGridRows; ++row)
     for (int col = 1; col <= 3; ++col)
       t.gridPoints[row][col].clear();
+  t.figures = FigureOptions{};
 }
 
 namespace {

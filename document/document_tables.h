@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "document/figure_options.h"
+
 #include "settings/problem.h"
 
 namespace qel {
@@ -75,6 +77,7 @@ struct DocumentTables {
   std::string rectLoads[kRectRows + 1][kRectColumns + 1];
   std::string circleLoads[kCircleRows + 1][kCircleColumns + 1];
   std::string gridPoints[kGridRows + 1][4];  // x, y, z: three independent lists
+  FigureOptions figures;                     // notes, isobars and section of the figures
 };
 
 // dP at the lattice points [x row][y row][z row] (1..12). The strip results occupy the cells

@@ -95,8 +95,14 @@ int RunIsobars(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;
-  WarnAboutExcludedLoads(session.state().tables, path, session.prompts());
-  const IsobarSet set = ComputeIsobars(session.state().tables, session.state().settings, *request);
+  const DocumentTables& tables = session.state().tables;
+  WarnAboutExcludedLoads(tables, path, session.prompts());
+  // Without --levels, the levels the document keeps for its figures, as the window draws them.
+  if (!args->Option("--levels")) {
+    request->levels = request->view == IsobarView::kStrip ? tables.figures.stripIsobars.levels
+                                                          : tables.figures.planIsobars.levels;
+  }
+  const IsobarSet set = ComputeIsobars(tables, session.state().settings, *request);
   if (!set.error.empty()) {
     std::fprintf(stderr, "qel-cli: %s: %s\n", path.c_str(), set.error.c_str());
     return kExitFailure;

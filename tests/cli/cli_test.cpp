@@ -545,6 +545,26 @@ TEST_F(CliTest, IsobarsWritesEveryLineAsNumberedVertexRows) {
   }
 }
 
+// Without --levels the levels the document keeps for its figure are traced; --levels wins.
+TEST_F(CliTest, IsobarsTakeTheLevelsTheDocumentKeeps) {
+  std::string text = test::ReadBytes(Example("embankment.qdw"));
+  const std::size_t listing = text.find("$$SOL");
+  ASSERT_NE(listing, std::string::npos);
+  text.insert(listing, "$$FIG\r\nstrip.isobars.levels=7,21\r\n");
+  test::WriteBytes(folder.File("kept.qdw"), text);
+  for (const auto& [options, expected] :
+       {std::pair<std::string, std::set<std::string>>{"", {"7", "21"}}, {" --levels 5", {"5"}}}) {
+    const CliRun run =
+        RunCli("isobars " + folder.File("kept.qdw") + " --strip" + options + DataFolder());
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::set<std::string> levels;
+    const std::vector<std::string> rows = SplitLines(run.out);
+    for (std::size_t n = 1; n < rows.size(); ++n)
+      levels.insert(CsvFields(rows[n])[0]);
+    EXPECT_EQ(levels, expected) << options;
+  }
+}
+
 // Bad arguments exit 2 with the usage; a file whose problem has no loads exits 1 with the
 // reason; either way nothing is written.
 TEST_F(CliTest, IsobarsRefusesBadArgumentsAndProblemsWithoutLoads) {

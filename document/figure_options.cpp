@@ -2,6 +2,7 @@
 // differs from its default.
 #include "document/figure_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -33,13 +34,15 @@ std::optional<double> FiniteNumber(std::string_view text) {
   return value;
 }
 
-// Levels as the file holds them: finite, not 0, at least one; anything else reads as nothing.
+// Levels as the file holds them: finite, not 0, none repeated, at least one; anything else reads
+// as nothing.
 std::optional<std::vector<double>> LevelsFrom(std::string_view text) {
   std::vector<double> levels;
   while (true) {
     std::size_t comma = text.find(',');
     std::optional<double> level = FiniteNumber(text.substr(0, comma));
-    if (!level || *level == 0.0) return std::nullopt;
+    if (!level || *level == 0.0 || std::find(levels.begin(), levels.end(), *level) != levels.end())
+      return std::nullopt;
     levels.push_back(*level);
     if (comma == std::string_view::npos) return levels;
     text.remove_prefix(comma + 1);
@@ -103,7 +106,7 @@ void ApplyFigureOptionLine(std::string_view line, FigureOptions& options) {
   } else if (key == "rect.notes") {
     if (auto flag = FlagFrom(value)) options.rectNotes = *flag;
   } else if (key == "rect.plan.depth") {
-    if (auto depth = FiniteNumber(value)) options.planDepth = *depth;
+    if (auto depth = FiniteNumber(value); depth && *depth >= 0.0) options.planDepth = *depth;
   } else if (key == "rect.section.axis") {
     if (value == "x") options.section.axis = SectionAxis::kAtX;
     if (value == "y") options.section.axis = SectionAxis::kAtY;

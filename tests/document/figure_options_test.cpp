@@ -61,8 +61,9 @@ TEST(FigureOptions, LinesThatDoNotReadLeaveTheOptionAsItWas) {
   for (const char* line :
        {"strip.notes=2", "strip.notes=", "strip.notes",
         "rect.isobars.levels=", "rect.isobars.levels=5,,10", "rect.isobars.levels=5,0",
-        "rect.isobars.levels=1e999", "rect.plan.depth=deep", "rect.plan.depth=nan",
-        "rect.section.axis=z", "rect.section.at=1,2", "later.option=1", "=1", ""}) {
+        "rect.isobars.levels=1e999", "rect.isobars.levels=5,5", "rect.plan.depth=deep",
+        "rect.plan.depth=-1", "rect.plan.depth=nan", "rect.section.axis=z", "rect.section.at=1,2",
+        "later.option=1", "=1", ""}) {
     FigureOptions options = set;
     ApplyFigureOptionLine(line, options);
     EXPECT_EQ(options, set) << line;

@@ -6,6 +6,7 @@
 #include "settings/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_pages.h"
+#include "view/isobar_layer.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 
@@ -58,6 +59,8 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
+  if (const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window))
+    DrawIsobarLayer(dc, ctx, *isobars);
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);

@@ -2,6 +2,7 @@
 // they depend on is unchanged.
 #pragma once
 
+#include "view/isobar_cache.h"
 #include "view/table_layout.h"
 
 namespace qel {
@@ -12,6 +13,8 @@ struct RenderCaches {
   TableLayoutCache stripResults;
   TableLayoutCache rectCircleData;
   TableLayoutCache rectCircleResults;
+  // The isobars of the figures' page windows.
+  IsobarCache isobars;
 };
 
 }  // namespace qel

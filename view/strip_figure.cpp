@@ -4,6 +4,7 @@
 #include "settings/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_pages.h"
+#include "view/isobar_layer.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 
@@ -48,6 +49,9 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
+  // Under the loads, so that their outlines stay readable.
+  if (const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window))
+    DrawIsobarLayer(dc, ctx, *isobars);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);

@@ -1,0 +1,127 @@
+// The isobar layer of the two figures, drawn through the view as the window draws it.
+#include "view/isobar_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "document/data_file.h"
+#include "platform/printer_info.h"
+#include "settings/c_locale.h"
+#include "support/render_world.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
+#include "view/view_controller.h"
+
+namespace qel {
+namespace {
+
+const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
+
+class IsobarLayerTest : public ::testing::Test {
+ protected:
+  IsobarLayerTest() : printer(FixedPrinterInfo::A4(600)) {
+    test::ApplyStandardSettings(state.settings, state.fonts);
+    state.settingsFiles.loaded = {true, true, true};
+    state.settings.unitSystem = 1;  // kN-m
+  }
+  // The example shown on `display`, drawn on screen once; its polylines and texts.
+  RecordingDeviceContext Draw(const std::string& file, CommandId display) {
+    ReadDataFile(kExamples + file, state.tables, state.settings);
+    controller.OnDisplayCommand(display);
+    RecordingDeviceContext dc(96, 96);
+    controller.OnDraw(dc);
+    return dc;
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+struct LayerCase {
+  const char* file;
+  CommandId display;
+  bool strip;
+  std::vector<double> levels;  // empty: the default levels
+  const char* caption;
+};
+
+// Each level traced carries at least one label, the caption says the unit (and the plan's
+// depth: the first lattice depth below the surface), and the lines add polylines to the figure.
+TEST_F(IsobarLayerTest, ShownIsobarsAreDrawnWithTheirLevelsAndCaption) {
+  const LayerCase cases[] = {
+      {"embankment.qdw", CommandId::ShowStripFigure, true, {}, "等圧線 dP kN/㎡"},
+      {"embankment.qdw", CommandId::ShowStripFigure, true, {15, 45}, "等圧線 dP kN/㎡"},
+      {"building.qdw", CommandId::ShowRectCircleFigure, false, {}, "等圧線 dP kN/㎡　z = 1 m"},
+      {"building.qdw", CommandId::ShowRectCircleFigure, false, {40}, "等圧線 dP kN/㎡　z = 1 m"},
+  };
+  for (const LayerCase& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.levels.size()));
+    const std::size_t plain = Draw(c.file, c.display).Lines("polyline").size();
+    IsobarOptions& options =
+        c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars;
+    options = {true, c.levels, false};
+    state.tables.figures.planDepth.reset();
+    RecordingDeviceContext dc(96, 96);
+    controller.OnDraw(dc);
+    EXPECT_GT(dc.Lines("polyline").size(), plain);
+    const std::vector<std::string> texts = dc.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), c.caption), texts.end());
+    for (double level : c.levels)
+      EXPECT_NE(std::find(texts.begin(), texts.end(), FormatC("%g", level)), texts.end()) << level;
+    if (c.levels.empty()) {
+      // Default levels: at least three different labels.
+      EXPECT_GE(std::count_if(texts.begin(), texts.end(),
+                              [](const std::string& t) { return ParseRealNumber(t).has_value(); }),
+                3);
+    }
+  }
+}
+
+// A repaint, zoom or scroll takes the traced lines from the cache; a changed load traces anew.
+TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
+  ReadDataFile(kExamples + "embankment.qdw", state.tables, state.settings);
+  state.tables.figures.stripIsobars.shown = true;
+  controller.OnDisplayCommand(CommandId::ShowStripFigure);
+  RecordingDeviceContext first(96, 96);
+  controller.OnDraw(first);
+  const int traces = state.caches.isobars.traces();
+  EXPECT_GE(traces, 1);
+  RecordingDeviceContext again(96, 96);
+  controller.OnDraw(again);
+  EXPECT_EQ(state.caches.isobars.traces(), traces);
+  EXPECT_EQ(again.Log(), first.Log());
+  state.tables.stripLoads[1][1][strip_col::kH] = "9";
+  RecordingDeviceContext changed(96, 96);
+  controller.OnDraw(changed);
+  EXPECT_EQ(state.caches.isobars.traces(), traces + 1);
+}
+
+// The plan depth: the document's, else the first lattice depth below the surface.
+TEST(PlanIsobarDepth, TheDocumentsDepthElseTheFirstBelowTheSurface) {
+  struct Case {
+    std::vector<const char*> depths;
+    std::optional<double> set, expected;
+  };
+  const Case cases[] = {
+      {{"0", "1", "2"}, std::nullopt, 1.0},
+      {{"2", "1"}, std::nullopt, 2.0},
+      {{"0"}, std::nullopt, std::nullopt},
+      {{}, std::nullopt, std::nullopt},
+      {{"0", "1"}, 0.0, 0.0},
+      {{}, 3.5, 3.5},
+  };
+  for (const Case& c : cases) {
+    DocumentTables tables;
+    for (std::size_t i = 0; i < c.depths.size(); ++i)
+      tables.gridPoints[i + 1][point_col::kGridZ] = c.depths[i];
+    tables.figures.planDepth = c.set;
+    EXPECT_EQ(PlanIsobarDepth(tables), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,57 @@
+// The isobar cache, keyed on every input of a trace.
+#include "view/isobar_cache.h"
+
+#include <algorithm>
+
+#include "document/document_results.h"
+#include "settings/cache_key.h"
+
+namespace qel {
+
+namespace {
+
+std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
+                  const IsobarRequest& request) {
+  CacheKey key;
+  key.Add(request.view == IsobarView::kStrip ? StripResultsKey(tables) : LatticeResultsKey(tables));
+  key.Add(static_cast<long long>(request.view));
+  key.Add(request.at);
+  key.Add(static_cast<long long>(request.circleMethod));
+  key.Add(static_cast<long long>(request.levels.size()));
+  for (double level : request.levels)
+    key.Add(level);
+  key.Add(static_cast<long long>(request.window.has_value()));
+  if (request.window) {
+    key.Add(request.window->u0);
+    key.Add(request.window->u1);
+    key.Add(request.window->v0);
+    key.Add(request.window->v1);
+  } else {
+    // The default windows follow the figures' print ranges.
+    for (const FigureRange* range : {&settings.stripFigure, &settings.rectFigure}) {
+      key.Add(static_cast<long long>(range->leftX));
+      key.Add(static_cast<long long>(range->rangeX));
+      key.Add(range->topY);
+      key.Add(static_cast<long long>(range->rangeY));
+    }
+  }
+  return key.text();
+}
+
+}  // namespace
+
+std::shared_ptr<const IsobarSet> IsobarCache::Get(const DocumentTables& tables,
+                                                  const SystemSettings& settings,
+                                                  const IsobarRequest& request) {
+  std::string key = KeyOf(tables, settings, request);
+  auto found = std::find_if(kept_.begin(), kept_.end(),
+                            [&key](const auto& entry) { return entry.first == key; });
+  if (found != kept_.end()) return found->second;
+  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(tables, settings, request));
+  ++traces_;
+  if (kept_.size() >= kKeptSets) kept_.erase(kept_.begin());
+  kept_.emplace_back(std::move(key), set);
+  return set;
+}
+
+}  // namespace qel

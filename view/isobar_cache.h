@@ -1,0 +1,29 @@
+// Isobars kept between paints: traced once for each page window and set of inputs, and reused by
+// repaints, zoom, scrolling and printed pages until a load, point or option changes.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "view/isobars.h"
+
+namespace qel {
+
+class IsobarCache {
+ public:
+  // The isobars of `request` over `tables`, traced only when no kept set has the same inputs.
+  std::shared_ptr<const IsobarSet> Get(const DocumentTables& tables, const SystemSettings& settings,
+                                       const IsobarRequest& request);
+  // How many sets were traced since the cache was made.
+  int traces() const { return traces_; }
+
+ private:
+  // The pages of a print run are each traced once; beyond this many the oldest set goes.
+  static constexpr std::size_t kKeptSets = 16;
+  std::vector<std::pair<std::string, std::shared_ptr<const IsobarSet>>> kept_;
+  int traces_ = 0;
+};
+
+}  // namespace qel

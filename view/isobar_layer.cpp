@@ -1,0 +1,202 @@
+// Drawing the isobars of a figure's page window: the trace, its lines and their value labels.
+#include "view/isobar_layer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "document/lattice_points.h"
+#include "settings/c_locale.h"
+#include "settings/drawing.h"
+#include "view/figure_common.h"
+#include "view/isobar_cache.h"
+#include "view/render_caches.h"
+
+namespace qel {
+
+namespace {
+
+constexpr Colour kIsobarColour = 0xA04000;  // 0x00BBGGRR: a dark blue beside the black loads
+constexpr double kLabelPoints = 7.0;        // label height in points on paper
+constexpr double kPointsToInches = 1.0 / 72.0;
+// A digit is about this much of the font's cell height wide; labels are only measured to keep
+// them off each other and to break the line under them.
+constexpr double kDigitWidth = 0.6;
+// A line carries a label only when it is this many labels long on the device.
+constexpr double kLabelledLength = 4.0;
+
+struct LabelBox {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool Holds(DevicePoint p) const {
+    return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
+  }
+  bool Meets(const LabelBox& other) const {
+    return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
+  }
+};
+
+int TraceThreads() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
+}
+
+// The vertex of a world point of the trace on the figure: the strip section is drawn with
+// depth z downwards (world y = -z), the plan with its own x and y.
+DevicePoint ToDevice(const WorldTransform& t, const IsobarRequest& request, const IsobarVertex& v) {
+  if (request.view == IsobarView::kStrip) return {ToDeviceX(t, v.x), ToDeviceY(t, -v.z)};
+  return {ToDeviceX(t, v.x), ToDeviceY(t, v.y)};
+}
+
+double Distance(DevicePoint a, DevicePoint b) {
+  return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
+}
+
+std::vector<DevicePoint> OnDevice(const WorldTransform& t, const IsobarRequest& request,
+                                  const Isobar& line) {
+  std::vector<DevicePoint> points;
+  points.reserve(line.vertices.size() + 1);
+  for (const IsobarVertex& v : line.vertices)
+    points.push_back(ToDevice(t, request, v));
+  if (line.closed && !line.vertices.empty()) points.push_back(points.front());
+  return points;
+}
+
+// The point `along` of the way along the polyline (0 its start, 1 its end).
+DevicePoint PointAlong(const std::vector<DevicePoint>& points, double length, double along) {
+  const double target = length * along;
+  double walked = 0.0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const double step = Distance(points[i - 1], points[i]);
+    if (walked + step >= target && step > 0) {
+      const double f = (target - walked) / step;
+      return {points[i - 1].x + static_cast<int>(std::lround(f * (points[i].x - points[i - 1].x))),
+              points[i - 1].y + static_cast<int>(std::lround(f * (points[i].y - points[i - 1].y)))};
+    }
+    walked += step;
+  }
+  return points.back();
+}
+
+// The polyline without the stretches inside `box`, as the runs that remain.
+void StrokeAround(DeviceContext& dc, const std::vector<DevicePoint>& points, const LabelBox* box) {
+  std::vector<DevicePoint> run;
+  for (const DevicePoint& p : points) {
+    if (box && box->Holds(p)) {
+      if (run.size() >= 2) dc.Polyline(run);
+      run.clear();
+      continue;
+    }
+    run.push_back(p);
+  }
+  if (run.size() >= 2) dc.Polyline(run);
+}
+
+std::string LevelText(double level) {
+  return FormatC("%g", level);
+}
+
+// What the lines are: their unit, and for a plan its depth.
+std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) {
+  const char* unit = ctx.settings.unitSystem != 0 ? "kN/㎡" : "tf/㎡";
+  if (request.view == IsobarView::kPlan)
+    return FormatC("等圧線 dP %s　z = %s m", unit, FormatC("%g", request.at).c_str());
+  return FormatC("等圧線 dP %s", unit);
+}
+
+// The top-left corner of the traced window on the device.
+DevicePoint WindowCorner(const WorldTransform& t, const IsobarRequest& request,
+                         const ContourWindow& window) {
+  if (request.view == IsobarView::kStrip)
+    return {ToDeviceX(t, window.u0), ToDeviceY(t, -window.v0)};
+  return {ToDeviceX(t, window.u0), ToDeviceY(t, window.v1)};
+}
+
+}  // namespace
+
+std::optional<double> PlanIsobarDepth(const DocumentTables& tables) {
+  if (tables.figures.planDepth) return tables.figures.planDepth;
+  // At the surface every isobar is a load's outline, so the default is the first depth below it.
+  const LatticePoints lattice(tables);
+  for (const PointValue& depth : lattice.depths())
+    if (depth.value > 0.0) return depth.value;
+  return std::nullopt;
+}
+
+std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
+                                                const FigureWindow& window) {
+  const IsobarOptions& options = ctx.tables.figures.stripIsobars;
+  if (!options.shown) return std::nullopt;
+  const double top = std::max(0.0, -window.top), bottom = -window.bottom;
+  if (!(bottom > top) || !(window.right > window.left)) return std::nullopt;
+  IsobarRequest request;
+  request.view = IsobarView::kStrip;
+  request.levels = options.levels;
+  request.circleMethod = ctx.results.circleMethod();
+  request.threads = TraceThreads();
+  request.window = ContourWindow{window.left, window.right, top, bottom};
+  return request;
+}
+
+std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
+                                               const FigureWindow& window) {
+  const IsobarOptions& options = ctx.tables.figures.planIsobars;
+  if (!options.shown) return std::nullopt;
+  const std::optional<double> depth = PlanIsobarDepth(ctx.tables);
+  if (!depth || *depth < 0.0) return std::nullopt;
+  if (!(window.right > window.left) || !(window.top > window.bottom)) return std::nullopt;
+  IsobarRequest request;
+  request.view = IsobarView::kPlan;
+  request.at = *depth;
+  request.levels = options.levels;
+  request.circleMethod = ctx.results.circleMethod();
+  request.threads = TraceThreads();
+  request.window = ContourWindow{window.left, window.right, window.bottom, window.top};
+  return request;
+}
+
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request) {
+  const std::shared_ptr<const IsobarSet> set =
+      ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
+  if (set->lines.empty()) return;
+  const Colour colour = IsMonochrome(ctx.settings) ? 0x000000 : kIsobarColour;
+  const int height = static_cast<int>(ctx.geometry.dpiY * kLabelPoints * kPointsToInches);
+  if (!CreateTextFont(dc, colour, height, ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  dc.SetTextAlign(TextAlign::CentreTop);
+  const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(ctx.transform, 1), colour});
+  std::vector<LabelBox> placed;
+  for (const Isobar& line : set->lines) {
+    const std::vector<DevicePoint> points = OnDevice(ctx.transform, request, line);
+    if (points.size() < 2) continue;
+    double length = 0.0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+      length += Distance(points[i - 1], points[i]);
+    const std::string text = LevelText(line.level);
+    const int halfWidth =
+        static_cast<int>(std::ceil(kDigitWidth * height * static_cast<double>(text.size()) / 2)) +
+        height / 4;
+    std::optional<LabelBox> label;
+    // The middle of the line first, then places nearer its ends, until one is clear of the
+    // labels already placed.
+    for (double along : {0.5, 0.3, 0.7, 0.15, 0.85}) {
+      if (label || length < kLabelledLength * 2 * halfWidth) break;
+      const DevicePoint at = PointAlong(points, length, along);
+      LabelBox box{at.x - halfWidth, at.y - height / 2, at.x + halfWidth, at.y + height / 2};
+      if (std::none_of(placed.begin(), placed.end(),
+                       [&box](const LabelBox& other) { return other.Meets(box); }))
+        label = box;
+    }
+    StrokeAround(dc, points, label ? &*label : nullptr);
+    if (label) {
+      placed.push_back(*label);
+      dc.TextOut((label->left + label->right) / 2, label->top, text);
+    }
+  }
+  dc.SelectPen(before);
+  dc.SetTextAlign(TextAlign::LeftTop);
+  const DevicePoint corner = WindowCorner(ctx.transform, request, set->window);
+  dc.TextOut(corner.x + height / 2, corner.y + height / 2, CaptionText(ctx, request));
+}
+
+}  // namespace qel

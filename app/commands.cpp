@@ -22,6 +22,8 @@ const std::vector<CommandText>& CommandTexts() {
 
       {CommandId::StripTitleStyle, "タイトル・様式(&T)",
        "図表のタイトル、図のグリッド、計算経過表示", nullptr},
+      {CommandId::StripIsobars, "等圧線(&I)...", "断面図に重ねる等圧線（圧力球根）の表示と値",
+       nullptr},
       {CommandId::StripLoad1, "荷重1 (&1)", "帯状荷重1", nullptr},
       {CommandId::StripLoad2, "荷重2 (&2)", "帯状荷重2", nullptr},
       {CommandId::StripPoints, "計算点(&X)", "地中の計算点 x座標と深度z 入力", nullptr},
@@ -29,6 +31,8 @@ const std::vector<CommandText>& CommandTexts() {
 
       {CommandId::RectTitleStyle, "タイトル・様式(&T)",
        "図表のタイトル、図のグリッド、計算経過表示", nullptr},
+      {CommandId::RectIsobars, "等圧線(&I)...", "平面図に重ねる等圧線（圧力球根）の表示、値と深度",
+       nullptr},
       {CommandId::RectLoads, "長方形荷重(&R)", "等分布 長方形荷重データ", nullptr},
       {CommandId::CircleLoads, "円形荷重(&C)", "等分布 円形荷重", nullptr},
       {CommandId::LatticePoints, "計算点(&X)", "地中の計算点 XYZ格子の座標入力", nullptr},

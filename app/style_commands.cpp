@@ -5,7 +5,9 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "dialogs/display_moves.h"
+#include "dialogs/isobar_model.h"
 #include "dialogs/page_model.h"
+#include "dialogs/qt/isobar_dlg.h"
 #include "dialogs/qt/page_dlg.h"
 #include "dialogs/qt/title_style_dlg.h"
 #include "dialogs/title_style_model.h"
@@ -34,6 +36,20 @@ void OnPage(CQelApp& app, Problem problem) {
   }
 }
 
+void OnIsobars(CQelApp& app, Problem problem) {
+  ApplicationState& state = app.state();
+  IsobarModel model(state.tables, problem);
+  CIsobarDlg dialog(model, app.services().prompts, app.mainFrame());
+  if (dialog.exec() == QDialog::Accepted) {
+    model.Apply(state.tables);
+    // The lines are drawn on the problem's figure, which is shown if it is not.
+    if (state.view.displayMode != DisplayOf(problem, DisplayKind::Figure)) {
+      app.controller().OnDisplayCommand(
+          problem == Problem::Strip ? CommandId::ShowStripFigure : CommandId::ShowRectCircleFigure);
+    }
+  }
+}
+
 void ConnectStyleCommands(CQelApp& app) {
   const std::pair<CommandId, Problem> titles[] = {{CommandId::StripTitleStyle, Problem::Strip},
                                                   {CommandId::RectTitleStyle, Problem::RectCircle}};
@@ -43,6 +59,10 @@ void ConnectStyleCommands(CQelApp& app) {
                                                  {CommandId::RectPage, Problem::RectCircle}};
   for (const auto& [id, problem] : pages)
     SetDocumentCommandHandler(app, id, [&app, problem] { OnPage(app, problem); });
+  const std::pair<CommandId, Problem> isobars[] = {{CommandId::StripIsobars, Problem::Strip},
+                                                   {CommandId::RectIsobars, Problem::RectCircle}};
+  for (const auto& [id, problem] : isobars)
+    SetDocumentCommandHandler(app, id, [&app, problem] { OnIsobars(app, problem); });
 }
 
 }  // namespace qel

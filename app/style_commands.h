@@ -8,11 +8,13 @@ namespace qel {
 
 class CQelApp;
 
-// Connects "タイトル・様式" and "ページ" of both load menus.
+// Connects "タイトル・様式", "等圧線" and "ページ" of both load menus.
 void ConnectStyleCommands(CQelApp& app);
 
 // "タイトル・様式": titles, title positions, figure grid and calculation trace of `problem`.
 void OnTitleStyle(CQelApp& app, Problem problem);
+// "等圧線": whether `problem`'s figure draws its isobars, their levels and the plan's depth.
+void OnIsobars(CQelApp& app, Problem problem);
 // "ページ": the page-number texts of `problem`'s displays and their place on the paper.
 void OnPage(CQelApp& app, Problem problem);
 

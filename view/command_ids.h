@@ -59,6 +59,9 @@ enum class CommandId : int {
   // Every display with content: into one PDF file, or to the printer (file menu).
   FileSaveReport = 32815,
   FilePrintAll = 32816,
+  // The isobars of each problem's figure (the strip-load and rectangle/circle menus).
+  StripIsobars = 32817,
+  RectIsobars = 32818,
   // The tool bar's figure, data and results buttons.
   ToolbarFigure = 8001,
   ToolbarData = 8002,

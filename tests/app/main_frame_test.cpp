@@ -108,8 +108,8 @@ TEST_F(AppTest, MenusShowTheTextsAUserLooksFor) {
   QStringList strip;
   for (QAction* item : bar.at(1)->menu()->actions())
     if (!item->isSeparator()) strip << item->text();
-  EXPECT_EQ(strip, QStringList({"タイトル・様式(&T)", "荷重1 (&1)", "荷重2 (&2)", "計算点(&X)",
-                                "ページ(&P)"}));
+  EXPECT_EQ(strip, QStringList({"タイトル・様式(&T)", "等圧線(&I)...", "荷重1 (&1)", "荷重2 (&2)",
+                                "計算点(&X)", "ページ(&P)"}));
   const std::pair<CommandId, const char*> shortcuts[] = {{CommandId::FileNew, "Ctrl+N"},
                                                          {CommandId::FileOpen, "Ctrl+O"},
                                                          {CommandId::FileSave, "Ctrl+S"},

@@ -63,6 +63,8 @@ const RefreshCase kCases[] = {
     {"LatticePoints", C::LatticePoints, kPlan, D::StripData, Typed({{"z6", "12"}})},
     {"StripTitle", C::StripTitleStyle, kStrip, D::RectCircleData, Typed({{"figureTitle", "断面"}})},
     {"RectTitle", C::RectTitleStyle, kPlan, D::StripData, Typed({{"gridStepX", "10"}})},
+    {"StripIsobars", C::StripIsobars, kStrip, D::RectCircleData, Clicked("shown")},
+    {"RectIsobars", C::RectIsobars, kPlan, D::StripData, Typed({{"depth", "2"}})},
     {"StripPage", C::StripPage, kStrip, D::RectCircleData, Typed({{"figurePagePrefix", "("}})},
     {"RectPage", C::RectPage, kPlan, D::StripData, Typed({{"dataPageSuffix", ")"}})},
     {"StripScale", C::StripScale, kStrip, D::StripResults, Typed({{"scaleX", "1000"}})},

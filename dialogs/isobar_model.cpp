@@ -1,0 +1,79 @@
+// The isobar dialog's model: the figure options as text fields, checked before they are stored.
+#include "dialogs/isobar_model.h"
+
+#include <charconv>
+
+#include "settings/c_locale.h"
+#include "view/isobar_levels.h"
+
+namespace qel {
+
+namespace {
+
+std::string ShortestText(double value) {
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+bool IsBlank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+}  // namespace
+
+std::string IsobarLevelsText(const std::vector<double>& levels) {
+  std::string text;
+  for (double level : levels) {
+    if (!text.empty()) text += ',';
+    text += ShortestText(level);
+  }
+  return text;
+}
+
+IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : problem_(problem) {
+  const FigureOptions& figures = tables.figures;
+  const IsobarOptions& isobars =
+      problem == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
+  fields_.shown = isobars.shown;
+  fields_.levels = IsobarLevelsText(isobars.levels);
+  if (problem == Problem::RectCircle && figures.planDepth)
+    fields_.depth = ShortestText(*figures.planDepth);
+}
+
+std::string IsobarModel::WindowTitle() const {
+  return problem_ == Problem::Strip ? "帯状荷重 > 等圧線" : "長方形円形荷重 > 等圧線";
+}
+
+std::optional<ValidationError> IsobarModel::Validate() const {
+  if (!IsBlank(fields_.levels)) {
+    std::string why;
+    if (!ParseIsobarLevels(fields_.levels, why))
+      return ValidationError{
+          "等圧線の値は 5,10,20 のように、0 以外の数値をコンマで区切って\n"
+          "同じ値を重ねずに入力してください（空欄は自動）",
+          "levels"};
+  }
+  if (hasDepth() && !IsBlank(fields_.depth)) {
+    const std::optional<double> depth = ParseRealNumber(fields_.depth);
+    if (!depth || *depth < 0.0)
+      return ValidationError{
+          "平面図の深度 z は 0 以上の数値で入力してください（空欄は計算点の深度）", "depth"};
+  }
+  return std::nullopt;
+}
+
+void IsobarModel::Apply(DocumentTables& tables) const {
+  FigureOptions& figures = tables.figures;
+  IsobarOptions& isobars = problem_ == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
+  isobars.shown = fields_.shown;
+  std::string why;
+  isobars.levels = IsBlank(fields_.levels)
+                       ? std::vector<double>{}
+                       : ParseIsobarLevels(fields_.levels, why).value_or(std::vector<double>{});
+  if (hasDepth()) {
+    figures.planDepth = IsBlank(fields_.depth) ? std::nullopt : ParseRealNumber(fields_.depth);
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,48 @@
+// The model of the isobar dialog ("等圧線"): whether a problem's figure draws its isobars, at
+// which levels, and for the plan at which depth, kept in the document's figure options.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "dialogs/validation.h"
+#include "document/document_tables.h"
+#include "settings/problem.h"
+
+namespace qel {
+
+struct IsobarFields {
+  bool shown = false;
+  std::string levels;  // "L1,L2,..."; empty: the default round levels
+  std::string depth;   // the plan's depth z in metres; empty: the first lattice depth below 0
+  bool operator==(const IsobarFields&) const = default;
+};
+
+class IsobarModel {
+ public:
+  IsobarModel(const DocumentTables& tables, Problem problem);
+
+  Problem problem() const { return problem_; }
+  // "帯状荷重 > 等圧線" or "長方形円形荷重 > 等圧線".
+  std::string WindowTitle() const;
+  // Only the plan is traced at a depth.
+  bool hasDepth() const { return problem_ == Problem::RectCircle; }
+
+  const IsobarFields& fields() const { return fields_; }
+  IsobarFields& fields() { return fields_; }
+
+  // A level list that does not read, or a depth that is not a number of 0 or more, with the
+  // field ("levels" or "depth") that gets the focus.
+  std::optional<ValidationError> Validate() const;
+  // Stores the fields (Validate() found nothing) in the document's figure options.
+  void Apply(DocumentTables& tables) const;
+
+ private:
+  Problem problem_;
+  IsobarFields fields_;
+};
+
+// Levels as the dialog shows them: each in the shortest form that reads back as the same value.
+std::string IsobarLevelsText(const std::vector<double>& levels);
+
+}  // namespace qel

@@ -1,0 +1,66 @@
+// The isobar dialog: a check to draw the lines, their levels and, for the plan, its depth.
+#include "dialogs/qt/isobar_dlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace qel {
+
+namespace {
+
+QString Utf8(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+// A text field bound to `text`, its label naming it for the keyboard and for screen readers.
+QLineEdit* MakeTextField(QWidget* parent, const char* objectName, std::string& text) {
+  auto* edit = new QLineEdit(QString::fromStdString(text), parent);
+  edit->setObjectName(objectName);
+  QObject::connect(edit, &QLineEdit::textChanged,
+                   [&text](const QString& now) { text = now.toStdString(); });
+  return edit;
+}
+
+}  // namespace
+
+CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* parent)
+    : QelDialog(parent), model_(model), prompts_(prompts) {
+  setWindowTitle(QString::fromStdString(model_.WindowTitle()));
+  IsobarFields& fields = model_.fields();
+
+  auto* shown = new QCheckBox(Utf8("等圧線を表示する(&S)"), this);
+  shown->setObjectName("shown");
+  shown->setChecked(fields.shown);
+  connect(shown, &QCheckBox::toggled, this, [&fields](bool on) { fields.shown = on; });
+
+  auto* form = new QFormLayout;
+  QLineEdit* levels = MakeTextField(this, "levels", fields.levels);
+  levels->setPlaceholderText(Utf8("自動"));
+  levels->setAccessibleName(Utf8("等圧線の値"));
+  form->addRow(Utf8("値(&L)"), levels);
+  if (model_.hasDepth()) {
+    QLineEdit* depth = MakeTextField(this, "depth", fields.depth);
+    depth->setPlaceholderText(Utf8("計算点の深度"));
+    depth->setAccessibleName(Utf8("平面図の深度 z"));
+    form->addRow(Utf8("平面図の深度 z (m)(&Z)"), depth);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(shown);
+  layout->addLayout(form);
+  layout->addWidget(new QLabel(Utf8("値は 5,10,20 のようにコンマで区切ります。\n"
+                                    "空欄では最大の荷重強度をおよそ 8 段に分ける値になります。"),
+                               this));
+  layout->addWidget(MakeOkCancel());
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool CIsobarDlg::Commit() {
+  return Accepts(model_.Validate(), prompts_);
+}
+
+}  // namespace qel

@@ -1,0 +1,60 @@
+// The isobar dialog's model: what it accepts, what it refuses, and what it stores.
+#include "dialogs/isobar_model.h"
+
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+TEST(IsobarModel, RefusesLevelsAndDepthsThatDoNotReadAndNamesTheField) {
+  struct Case {
+    Problem problem;
+    const char* levels;
+    const char* depth;
+    const char* field;  // empty: accepted
+  };
+  const Case cases[] = {
+      {Problem::Strip, "", "", ""},
+      {Problem::Strip, " 5, 10 ,20", "", ""},
+      {Problem::Strip, "5,,10", "", "levels"},
+      {Problem::Strip, "5,5", "", "levels"},
+      {Problem::Strip, "0", "", "levels"},
+      {Problem::Strip, "ten", "", "levels"},
+      {Problem::Strip, "5", "-1", ""},  // the strip has no depth: its field is not read
+      {Problem::RectCircle, "5", "0", ""},
+      {Problem::RectCircle, "", " 2.5 ", ""},
+      {Problem::RectCircle, "", "-0.5", "depth"},
+      {Problem::RectCircle, "", "1m", "depth"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.levels) + " | " + c.depth);
+    IsobarModel model(DocumentTables{}, c.problem);
+    model.fields().levels = c.levels;
+    model.fields().depth = c.depth;
+    const std::optional<ValidationError> error = model.Validate();
+    EXPECT_EQ(error ? error->field : "", c.field);
+    if (error) {
+      EXPECT_FALSE(error->message.empty());
+    }
+  }
+}
+
+// What OK stores is what the dialog opens with next time, and blank fields are the defaults.
+TEST(IsobarModel, StoresTheFieldsInTheFigureOptionsAndShowsThemAgain) {
+  DocumentTables tables;
+  IsobarModel plan(tables, Problem::RectCircle);
+  plan.fields() = {true, "12.5, 25,50", "1.5"};
+  plan.Apply(tables);
+  EXPECT_EQ(tables.figures.planIsobars, (IsobarOptions{true, {12.5, 25, 50}, false}));
+  EXPECT_EQ(tables.figures.planDepth, 1.5);
+  EXPECT_EQ(tables.figures.stripIsobars, IsobarOptions{});
+  EXPECT_EQ(IsobarModel(tables, Problem::RectCircle).fields(),
+            (IsobarFields{true, "12.5,25,50", "1.5"}));
+  IsobarModel cleared(tables, Problem::RectCircle);
+  cleared.fields() = {false, " ", ""};
+  cleared.Apply(tables);
+  EXPECT_EQ(tables.figures, FigureOptions{});
+}
+
+}  // namespace
+}  // namespace qel

@@ -55,6 +55,8 @@ TitleStyleModel::TitleStyleModel(const DocumentTables& tables, const SystemSetti
   for (const FlagLine& f : kFlagLines)
     original_.*f.field = ToInt(line(f.stripLine)) != 0;
   original_.gridStyle = ToInt(line(kGridStyle)) == 1 ? 1 : 0;
+  original_.figureNotes =
+      problem == Problem::Strip ? tables.figures.stripNotes : tables.figures.rectNotes;
   fields_ = original_;
 }
 
@@ -88,6 +90,11 @@ bool TitleStyleModel::Apply(DocumentTables& tables) const {
   for (const FlagLine& f : kFlagLines)
     if (fields_.*f.field != original_.*f.field) store(f.stripLine, fields_.*f.field ? "1" : "0");
   if (fields_.gridStyle != original_.gridStyle) store(kGridStyle, FormatC("%d", fields_.gridStyle));
+  bool& notes = problem_ == Problem::Strip ? tables.figures.stripNotes : tables.figures.rectNotes;
+  if (notes != fields_.figureNotes) {
+    notes = fields_.figureNotes;
+    changed = true;
+  }
   return changed;
 }
 

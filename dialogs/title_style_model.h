@@ -13,6 +13,8 @@ struct TitleStyleFields : StyleFields {
   bool figureTitleEveryPage = false, dataTitleEveryPage = false, resultTitleEveryPage = false;
   bool showCalcTrace = false;
   int gridStyle = 0;  // 0 cross marks ("＋印"), 1 grid lines ("縦横線")
+  // Axis values, scale, load intensities and point values on the figure ("注記").
+  bool figureNotes = true;
 
   bool operator==(const TitleStyleFields&) const = default;
 };
@@ -42,7 +44,8 @@ class TitleStyleModel {
   std::optional<ValidationError> Validate() const { return CheckStyleFields(fields_); }
   bool HasChanged() const { return !(fields_ == original_); }
   // Writes the fields that differ from what was copied in (numbers and flags as "%d"); the
-  // lines of fields left as they were are kept as they are. True when a line changed.
+  // lines of fields left as they were are kept as they are; the notes check goes into the
+  // figure options. True when a line or the notes option changed.
   bool Apply(DocumentTables& tables) const;
 
  private:

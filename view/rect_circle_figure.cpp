@@ -5,6 +5,7 @@
 #include "document/rectangle_rows.h"
 #include "settings/drawing.h"
 #include "view/figure_common.h"
+#include "view/figure_notes.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
 #include "view/page_furniture.h"
@@ -64,6 +65,8 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);
+  const int noteHeight = NoteTextHeight(ctx);
+  DrawFigureNotes(dc, ctx, PlanFigureNotes(ctx, window, noteHeight), noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

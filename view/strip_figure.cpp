@@ -3,6 +3,7 @@
 #include "document/strip_points.h"
 #include "settings/drawing.h"
 #include "view/figure_common.h"
+#include "view/figure_notes.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
 #include "view/page_furniture.h"
@@ -56,6 +57,8 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);
   DrawStripPoints(dc, ctx, colours.point);
+  const int noteHeight = NoteTextHeight(ctx);
+  DrawFigureNotes(dc, ctx, StripFigureNotes(ctx, window, noteHeight), noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

@@ -137,6 +137,11 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
   auto* trace = new QCheckBox(Utf8(model_.CalcTraceText()), this);
   trace->setObjectName("showCalcTrace");
   bindings_.Check(trace, &f.showCalcTrace);
+  auto* notes = new QCheckBox(Utf8("注記"), this);
+  notes->setObjectName("figureNotes");
+  notes->setToolTip(Utf8("図に軸の値、縮尺、荷重の強度と計算点の値を書き込む"));
+  notes->setAccessibleDescription(notes->toolTip());
+  bindings_.Check(notes, &f.figureNotes);
 
   auto* standard =
       MakeStandardValuesButton(this, bindings_, [this] { model_.ApplyStandardValues(); });
@@ -149,6 +154,7 @@ CTitleStyleDlg::CTitleStyleDlg(TitleStyleModel& model, PromptService& prompts, Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(titles);
   layout->addWidget(gridBox);
+  layout->addWidget(notes);
   layout->addWidget(trace);
   layout->addLayout(bottom);
   layout->setSizeConstraint(QLayout::SetFixedSize);

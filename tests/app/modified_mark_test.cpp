@@ -48,6 +48,7 @@ const MarkCase kCases[] = {
     {"StripTitle", CommandId::StripTitleStyle, kStrip, Typed({{"figureTitle", "盛土の断面"}}),
      true},
     {"StripTitleAsItWas", CommandId::StripTitleStyle, kStrip, Clicked(), false},
+    {"RectNotesOff", CommandId::RectTitleStyle, kPlan, Clicked("figureNotes"), true},
     {"StripIsobars", CommandId::StripIsobars, kStrip, Clicked("shown"), true},
     {"StripIsobarsAsTheyWere", CommandId::StripIsobars, kStrip, Clicked(), false},
     {"RectIsobarLevels", CommandId::RectIsobars, kPlan, Typed({{"levels", "20, 60"}}), true},

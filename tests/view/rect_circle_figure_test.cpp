@@ -101,6 +101,7 @@ TEST_F(RectCircleFigureTest, ScreenOutlineIsCyanOfWidthTwoAfterTheTitle) {
   world.tables.settingLines[setting_line::Style(Problem::RectCircle, setting_line::kFigureTitle)] =
       "平面図";
   world.view.screenLeftX = -20;
+  world.tables.figures.rectNotes = false;  // the notes make a font of their own
   Render();
 
   const int title = IndexOf(dc, "text ");

@@ -1,0 +1,97 @@
+// The notes of the two figures on the examples: present, apart, and gone when turned off.
+#include "view/figure_notes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "document/data_file.h"
+#include "platform/printer_info.h"
+#include "support/render_world.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
+#include "view/view_controller.h"
+
+namespace qel {
+namespace {
+
+const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
+
+class FigureNotesTest : public ::testing::Test {
+ protected:
+  FigureNotesTest() : printer(FixedPrinterInfo::A4(600)) {
+    test::ApplyStandardSettings(state.settings, state.fonts);
+    state.settingsFiles.loaded = {true, true, true};
+    state.settings.unitSystem = 1;  // kN-m
+  }
+  // The texts of printed page 1 of `display`.
+  std::vector<std::string> PrintedTexts(CommandId display) {
+    controller.OnDisplayCommand(display);
+    RecordingDeviceContext dc(600, 600);
+    controller.PrintPage(dc, 1);
+    return dc.Texts();
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+bool Has(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// Every load's intensity, the scale and the calculation values are on page 1 of both examples,
+// no two notes meet, and "注記" off draws the figure with its title alone.
+TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
+  struct Case {
+    const char* file;
+    CommandId display;
+    bool strip;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"embankment.qdw",
+       CommandId::ShowStripFigure,
+       true,
+       {"縮尺 横 1/200　縦 1/200", "q=95 kN/㎡", "q=10 kN/㎡", "z=7.5", "4.5", "25.5"}},
+      {"building.qdw",
+       CommandId::ShowRectCircleFigure,
+       false,
+       {"縮尺 横 1/300　縦 1/300", "No.1 q=250 kN/㎡", "No.4 q=120 kN/㎡", "No.1 q=95 kN/㎡",
+        "y=1.5", "z = 0 1 2 4 6 10 15 m"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    ReadDataFile(kExamples + c.file, state.tables, state.settings);
+    const std::vector<std::string> texts = PrintedTexts(c.display);
+    for (const std::string& text : c.expected)
+      EXPECT_TRUE(Has(texts, text)) << text;
+
+    // The notes of a window over the whole content, laid out at 1/200 on a 254 dpi device.
+    test::RenderWorld world;
+    world.UseDevice(254, 254);
+    ReadDataFile(kExamples + c.file, world.tables, world.settings);
+    world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
+        5.0 * world.geometry.pixelsPerMmX;
+    const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
+    const std::vector<PlacedNote> notes =
+        c.strip ? StripFigureNotes(world.ctx, window, 40) : PlanFigureNotes(world.ctx, window, 40);
+    ASSERT_GT(notes.size(), 10u);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+      for (std::size_t j = i + 1; j < notes.size(); ++j) {
+        const PlacedNote &a = notes[i], &b = notes[j];
+        EXPECT_FALSE(a.left <= b.right && b.left <= a.right && a.top <= b.bottom &&
+                     b.top <= a.bottom)
+            << a.text << " meets " << b.text;
+      }
+
+    (c.strip ? state.tables.figures.stripNotes : state.tables.figures.rectNotes) = false;
+    EXPECT_EQ(PrintedTexts(c.display).size(), 2u);  // the title and the page number
+  }
+}
+
+}  // namespace
+}  // namespace qel

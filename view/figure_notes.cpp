@@ -1,0 +1,218 @@
+// Placing and drawing the notes of the two figures.
+#include "view/figure_notes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/circle_rows.h"
+#include "document/lattice_points.h"
+#include "document/rectangle_rows.h"
+#include "document/strip_pieces.h"
+#include "document/strip_points.h"
+#include "settings/c_locale.h"
+#include "settings/drawing.h"
+#include "view/page_furniture.h"
+
+namespace qel {
+
+namespace {
+
+constexpr double kNotePoints = 7.0;
+constexpr double kPointsToInches = 1.0 / 72.0;
+// Half-width characters are about this much of the cell height wide, full-width ones the cell
+// height; notes are measured only to keep them apart.
+constexpr double kNarrowWidth = 0.6;
+// About this many values along an edge when no grid gives their step.
+constexpr double kValuesAlongAnEdge = 8.0;
+
+int TextWidth(const std::string& text, int height) {
+  double width = 0.0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    width += length == 1 ? kNarrowWidth : 1.0;
+    i += length;
+  }
+  return static_cast<int>(std::ceil(width * height));
+}
+
+// Collects notes, keeping out each one that would meet a note placed before it or leave the
+// window.
+class NoteLayout {
+ public:
+  NoteLayout(int height, int left, int top, int right, int bottom)
+      : height_(height), left_(left), top_(top), right_(right), bottom_(bottom) {}
+
+  // A note whose box has its top-left corner at (x, y); `centred` puts (x, y) at its top middle.
+  void Add(int x, int y, const std::string& text, bool centred = false) {
+    const int width = TextWidth(text, height_);
+    PlacedNote note{centred ? x - width / 2 : x, y, 0, y + height_, text};
+    note.right = note.left + width;
+    if (note.left < left_ || note.right > right_ || note.top < top_ || note.bottom > bottom_)
+      return;
+    for (const PlacedNote& other : notes_)
+      if (note.left <= other.right && other.left <= note.right && note.top <= other.bottom &&
+          other.top <= note.bottom)
+        return;
+    notes_.push_back(std::move(note));
+  }
+  int height() const { return height_; }
+  std::vector<PlacedNote> Take() { return std::move(notes_); }
+
+ private:
+  int height_, left_, top_, right_, bottom_;
+  std::vector<PlacedNote> notes_;
+};
+
+std::string Number(double value) {
+  std::string text = FormatC("%.2f", value);
+  while (!text.empty() && text.back() == '0')
+    text.pop_back();
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return text == "-0" ? "0" : text;
+}
+
+const char* UnitOf(const RenderContext& ctx) {
+  return ctx.settings.unitSystem != 0 ? "kN/㎡" : "tf/㎡";
+}
+
+// The grid's step when it is drawn, else a round step (1, 2 or 5 times a power of ten) that
+// gives about kValuesAlongAnEdge values over `span`.
+double EdgeStep(int gridStep, bool gridDrawn, double span) {
+  if (gridDrawn && gridStep > 0) return gridStep;
+  if (!(span > 0)) return 1.0;
+  const double raw = span / kValuesAlongAnEdge;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double factor : {1.0, 2.0, 5.0, 10.0})
+    if (factor * power >= raw) return factor * power;
+  return 10.0 * power;
+}
+
+// Values along the window's bottom edge (x) and left edge: the plan's y, or the strip's depth z
+// (the negative of its world y) from the surface down.
+void AddEdgeValues(NoteLayout& layout, const RenderContext& ctx, const FigureWindow& window,
+                   const FigureGrid& grid, bool belowSurfaceOnly) {
+  const WorldTransform& t = ctx.transform;
+  const int h = layout.height();
+  const double stepX = EdgeStep(grid.stepX, grid.drawn, window.right - window.left);
+  for (double x = std::ceil(window.left / stepX) * stepX; x <= window.right; x += stepX)
+    layout.Add(ToDeviceX(t, x), ToDeviceY(t, window.bottom) - h - h / 4, Number(x), true);
+  const double stepY = EdgeStep(grid.stepY, grid.drawn, window.top - window.bottom);
+  for (double y = std::ceil(window.bottom / stepY) * stepY; y <= window.top; y += stepY) {
+    if (belowSurfaceOnly && y > 0) break;
+    layout.Add(ToDeviceX(t, window.left) + h / 2, ToDeviceY(t, y) - h / 2,
+               Number(belowSurfaceOnly ? -y : y));
+  }
+}
+
+void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWindow& window,
+                  Problem problem, const char* vertical) {
+  const FigureRange& range = ctx.settings.figure(problem);
+  const std::string text = FormatC("縮尺 横 1/%d　%s 1/%d", range.scaleX, vertical, range.scaleY);
+  const int h = layout.height();
+  const int right = ToDeviceX(ctx.transform, window.right) - h / 2;
+  layout.Add(right - TextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
+}
+
+}  // namespace
+
+int NoteTextHeight(const RenderContext& ctx) {
+  return static_cast<int>(ctx.geometry.dpiY * kNotePoints * kPointsToInches);
+}
+
+std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
+                                         int textHeight) {
+  if (!ctx.tables.figures.stripNotes) return {};
+  const WorldTransform& t = ctx.transform;
+  NoteLayout layout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
+                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+  const int h = textHeight;
+  AddScaleNote(layout, ctx, window, Problem::Strip, "縦");
+  // Each piece's intensity inside it at half its height, or above its top when the piece is
+  // too thin on the paper to hold the text.
+  for (int set = 1; set <= kStripSets; ++set)
+    for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set)) {
+      const StripPiece& p = row.piece;
+      const double middle = (std::max(p.x1, p.x2) + std::min(p.x3, p.x4)) / 2;
+      const int base = ToDeviceY(t, row.baseY), top = ToDeviceY(t, row.baseY + p.h);
+      const int y = std::abs(base - top) >= 5 * h / 2 ? (base + top) / 2 - h / 2 : top - h - h / 4;
+      layout.Add(ToDeviceX(t, middle), y, "q=" + Number(p.h * p.gamma) + " " + UnitOf(ctx), true);
+    }
+  // The calculation x values under the deepest row of points, the depths left of the first x.
+  const StripPoints points(ctx.tables);
+  if (!points.xs().empty() && !points.depths().empty()) {
+    double deepest = points.depths().front().value;
+    double leftmost = points.xs().front().value;
+    for (const PointValue& z : points.depths())
+      deepest = std::max(deepest, z.value);
+    for (const PointValue& x : points.xs())
+      leftmost = std::min(leftmost, x.value);
+    for (const PointValue& x : points.xs())
+      layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, -deepest) + h / 2, Number(x.value), true);
+    for (const PointValue& z : points.depths()) {
+      const std::string text = "z=" + Number(z.value);
+      layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h),
+                 ToDeviceY(t, -z.value) - h / 2, text);
+    }
+  }
+  AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::Strip), true);
+  return layout.Take();
+}
+
+std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
+                                        int textHeight) {
+  if (!ctx.tables.figures.rectNotes) return {};
+  const WorldTransform& t = ctx.transform;
+  NoteLayout layout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
+                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+  const int h = textHeight;
+  AddScaleNote(layout, ctx, window, Problem::RectCircle, "縦");
+  const std::string unit = UnitOf(ctx);
+  // Each load's number and intensity inside its top-left corner, or above a circle's centre.
+  for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
+    const RectLoad& r = row.load;
+    layout.Add(ToDeviceX(t, std::min(r.x1, r.x2)) + h / 4,
+               ToDeviceY(t, std::max(r.y1, r.y2)) + h / 4,
+               FormatC("No.%d q=%s %s", row.number, Number(r.q).c_str(), unit.c_str()));
+  }
+  for (const CircleRow& row : DrawnCircles(ctx.tables)) {
+    const CircleLoad& c = row.load;
+    layout.Add(ToDeviceX(t, c.x), ToDeviceY(t, c.y) - 2 * h,
+               FormatC("No.%d q=%s %s", row.number, Number(c.q).c_str(), unit.c_str()), true);
+  }
+  // The lattice x values under its lowest row, its y values left of its first column, and its
+  // depths in one line under the x values.
+  const LatticePoints lattice(ctx.tables);
+  if (!lattice.xs().empty() && !lattice.ys().empty() && !lattice.depths().empty()) {
+    double lowest = lattice.ys().front().value, leftmost = lattice.xs().front().value;
+    for (const PointValue& y : lattice.ys())
+      lowest = std::min(lowest, y.value);
+    for (const PointValue& x : lattice.xs())
+      leftmost = std::min(leftmost, x.value);
+    for (const PointValue& x : lattice.xs())
+      layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, lowest) + h / 2, Number(x.value), true);
+    for (const PointValue& y : lattice.ys()) {
+      const std::string text = "y=" + Number(y.value);
+      layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h), ToDeviceY(t, y.value) - h / 2,
+                 text);
+    }
+    std::string depths = "z =";
+    for (const PointValue& z : lattice.depths())
+      depths += " " + Number(z.value);
+    layout.Add(ToDeviceX(t, leftmost), ToDeviceY(t, lowest) + 2 * h, depths + " m");
+  }
+  AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::RectCircle), false);
+  return layout.Take();
+}
+
+void DrawFigureNotes(DeviceContext& dc, RenderContext& ctx, const std::vector<PlacedNote>& notes,
+                     int textHeight) {
+  if (notes.empty()) return;
+  if (!CreateTextFont(dc, 0x000000, textHeight, ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  dc.SetTextAlign(TextAlign::LeftTop);
+  for (const PlacedNote& note : notes)
+    dc.TextOut(note.left, note.top, note.text);
+}
+
+}  // namespace qel

@@ -1,0 +1,34 @@
+// The notes that let a figure be read without its tables: metre values along the page window's
+// edges, the scale, each load's intensity and the calculation x, y and z values. Each note is
+// placed only where it stays clear of the notes already placed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "view/figure_pages.h"
+#include "view/render_context.h"
+
+namespace qel {
+
+// A text placed on the device: its top-left corner and the box it covers.
+struct PlacedNote {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::string text;
+};
+
+// The strip cross-section's notes for the page window; empty when the document turns them off.
+std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
+                                         int textHeight);
+// The plan's notes for the page window; empty when the document turns them off.
+std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
+                                        int textHeight);
+
+// The height of note text on the device (7 points on the paper).
+int NoteTextHeight(const RenderContext& ctx);
+
+// Draws the notes in black with the page font's face at `textHeight`.
+void DrawFigureNotes(DeviceContext& dc, RenderContext& ctx, const std::vector<PlacedNote>& notes,
+                     int textHeight);
+
+}  // namespace qel

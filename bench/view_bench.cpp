@@ -136,6 +136,43 @@ void BM_PageTurnRepaint(benchmark::State& benchState) {
 }
 BENCHMARK(BM_PageTurnRepaint)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
+// The figure (display 1 or 4) with its isobars on. "first" paints with no isobar kept (the
+// trace of the page window with two threads, then the paint); "cached" repaints after a zoom
+// step, the trace taken from the cache. The targets are 300 ms and 30 ms.
+void BM_IsobarFigure(benchmark::State& benchState) {
+  const int display = static_cast<int>(benchState.range(0));
+  const bool fromNothing = benchState.range(1) == 0;
+  WorstView& view = ShownDisplay(display);
+  FigureOptions& figures = view.state.tables.figures;
+  figures.stripIsobars.shown = figures.planIsobars.shown = true;
+  QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+  PaintWindow(view, window);
+  const double zooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
+  std::size_t next = 0;
+  double slowest = 0;
+  for (auto _ : benchState) {
+    if (fromNothing) {
+      view.state.caches.isobars = IsobarCache{};
+    } else {
+      ZoomOf(view.state.view, view.state.view.displayMode) = {ZoomMode::Fixed, zooms[next]};
+      next = (next + 1) % std::size(zooms);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    PaintWindow(view, window);
+    slowest = std::max(slowest, MillisecondsSince(start));
+  }
+  ZoomOf(view.state.view, view.state.view.displayMode) = {};
+  figures.stripIsobars.shown = figures.planIsobars.shown = false;
+  benchState.SetLabel(fromNothing ? "first" : "cached");
+  benchState.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_IsobarFigure)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({4, 0})
+    ->Args({4, 1})
+    ->Unit(benchmark::kMillisecond);
+
 // The whole report of the document, computed from nothing kept, written as a 600 dpi PDF.
 void BM_FullReport(benchmark::State& benchState) {
   QTemporaryDir folder;

@@ -104,14 +104,6 @@ std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) 
   return FormatC("等圧線 dP %s", unit);
 }
 
-// The top-left corner of the traced window on the device.
-DevicePoint WindowCorner(const WorldTransform& t, const IsobarRequest& request,
-                         const ContourWindow& window) {
-  if (request.view == IsobarView::kStrip)
-    return {ToDeviceX(t, window.u0), ToDeviceY(t, -window.v0)};
-  return {ToDeviceX(t, window.u0), ToDeviceY(t, window.v1)};
-}
-
 }  // namespace
 
 std::optional<double> PlanIsobarDepth(const DocumentTables& tables) {
@@ -155,7 +147,8 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   return request;
 }
 
-void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request) {
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window) {
   const std::shared_ptr<const IsobarSet> set =
       ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
   if (set->lines.empty()) return;
@@ -195,8 +188,8 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
   }
   dc.SelectPen(before);
   dc.SetTextAlign(TextAlign::LeftTop);
-  const DevicePoint corner = WindowCorner(ctx.transform, request, set->window);
-  dc.TextOut(corner.x + height / 2, corner.y + height / 2, CaptionText(ctx, request));
+  dc.TextOut(ToDeviceX(ctx.transform, window.left) + height / 2,
+             ToDeviceY(ctx.transform, window.top) + height / 2, CaptionText(ctx, request));
 }
 
 }  // namespace qel

@@ -25,7 +25,8 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
 
 // Draws the lines of the request, traced or taken from the render caches, each labelled with its
 // level where it is long enough to carry the label (the line is broken under its label), and a
-// caption with the unit (and the plan's depth) at the window's top-left.
-void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request);
+// caption with the unit (and the plan's depth) at the top-left of the page window.
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window);
 
 }  // namespace qel

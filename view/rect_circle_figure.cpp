@@ -61,7 +61,7 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
   if (const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window))
-    DrawIsobarLayer(dc, ctx, *isobars);
+    DrawIsobarLayer(dc, ctx, *isobars, window);
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);

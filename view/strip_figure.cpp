@@ -52,7 +52,7 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
   // Under the loads, so that their outlines stay readable.
   if (const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window))
-    DrawIsobarLayer(dc, ctx, *isobars);
+    DrawIsobarLayer(dc, ctx, *isobars, window);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);

@@ -1,8 +1,6 @@
 // The isobar dialog's model: the figure options as text fields, checked before they are stored.
 #include "dialogs/isobar_model.h"
 
-#include <charconv>
-
 #include "settings/c_locale.h"
 #include "view/isobar_levels.h"
 
@@ -10,26 +8,11 @@ namespace qel {
 
 namespace {
 
-std::string ShortestText(double value) {
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }
 
 }  // namespace
-
-std::string IsobarLevelsText(const std::vector<double>& levels) {
-  std::string text;
-  for (double level : levels) {
-    if (!text.empty()) text += ',';
-    text += ShortestText(level);
-  }
-  return text;
-}
 
 IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : problem_(problem) {
   const FigureOptions& figures = tables.figures;
@@ -38,7 +21,7 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : proble
   fields_.shown = isobars.shown;
   fields_.levels = IsobarLevelsText(isobars.levels);
   if (problem == Problem::RectCircle && figures.planDepth)
-    fields_.depth = ShortestText(*figures.planDepth);
+    fields_.depth = ShortestRealText(*figures.planDepth);
 }
 
 std::string IsobarModel::WindowTitle() const {

@@ -42,7 +42,4 @@ class IsobarModel {
   IsobarFields fields_;
 };
 
-// Levels as the dialog shows them: each in the shortest form that reads back as the same value.
-std::string IsobarLevelsText(const std::vector<double>& levels);
-
 }  // namespace qel

@@ -3,7 +3,6 @@
 #include "document/figure_options.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "settings/c_locale.h"
@@ -11,22 +10,6 @@
 namespace qel {
 
 namespace {
-
-// The shortest text that reads back as the same double.
-std::string NumberText(double value) {
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
-std::string LevelsText(const std::vector<double>& levels) {
-  std::string text;
-  for (double level : levels) {
-    if (!text.empty()) text += ',';
-    text += NumberText(level);
-  }
-  return text;
-}
 
 std::optional<double> FiniteNumber(std::string_view text) {
   std::optional<double> value = ParseRealNumber(text);
@@ -60,7 +43,7 @@ void AddIsobarLines(const char* prefix, const IsobarOptions& isobars,
   const IsobarOptions defaults;
   const std::string key = std::string(prefix) + ".isobars";
   if (isobars.shown != defaults.shown) lines.push_back(key + "=" + (isobars.shown ? "1" : "0"));
-  if (!isobars.levels.empty()) lines.push_back(key + ".levels=" + LevelsText(isobars.levels));
+  if (!isobars.levels.empty()) lines.push_back(key + ".levels=" + IsobarLevelsText(isobars.levels));
   if (isobars.fill != defaults.fill) lines.push_back(key + ".fill=" + (isobars.fill ? "1" : "0"));
 }
 
@@ -76,6 +59,15 @@ void ApplyIsobarLine(std::string_view key, std::string_view value, IsobarOptions
 
 }  // namespace
 
+std::string IsobarLevelsText(const std::vector<double>& levels) {
+  std::string text;
+  for (double level : levels) {
+    if (!text.empty()) text += ',';
+    text += ShortestRealText(level);
+  }
+  return text;
+}
+
 std::vector<std::string> FigureOptionLines(const FigureOptions& options) {
   const FigureOptions defaults;
   std::vector<std::string> lines;
@@ -85,11 +77,12 @@ std::vector<std::string> FigureOptionLines(const FigureOptions& options) {
   if (options.rectNotes != defaults.rectNotes)
     lines.push_back(std::string("rect.notes=") + (options.rectNotes ? "1" : "0"));
   AddIsobarLines("rect", options.planIsobars, lines);
-  if (options.planDepth) lines.push_back("rect.plan.depth=" + NumberText(*options.planDepth));
+  if (options.planDepth) lines.push_back("rect.plan.depth=" + ShortestRealText(*options.planDepth));
   if (options.section.axis != defaults.section.axis)
     lines.push_back(std::string("rect.section.axis=") +
                     (options.section.axis == SectionAxis::kAtX ? "x" : "y"));
-  if (options.section.at) lines.push_back("rect.section.at=" + NumberText(*options.section.at));
+  if (options.section.at)
+    lines.push_back("rect.section.at=" + ShortestRealText(*options.section.at));
   return lines;
 }
 

@@ -37,6 +37,9 @@ struct FigureOptions {
   friend bool operator==(const FigureOptions&, const FigureOptions&) = default;
 };
 
+// Levels as "L1,L2,...", each in the shortest form that reads back as the same value.
+std::string IsobarLevelsText(const std::vector<double>& levels);
+
 // The section's lines (without "$$" marker and line ends) for the options that differ from
 // their defaults; none when every option is at its default.
 std::vector<std::string> FigureOptionLines(const FigureOptions& options);

@@ -1,6 +1,8 @@
 // Number conversions and printf-style formatting in the C locale.
 #include "settings/c_locale.h"
 
+#include <charconv>
+
 #include <locale.h>
 
 #include <cerrno>
@@ -105,6 +107,12 @@ std::optional<double> ParseRealNumber(std::string_view text) {
   if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
     return std::nullopt;
   return value;
+}
+
+std::string ShortestRealText(double value) {
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
 }
 
 }  // namespace qel

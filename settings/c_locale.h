@@ -25,6 +25,9 @@ std::optional<int> ParseWholeNumber(std::string_view text);
 // nothing for any other text.
 std::optional<double> ParseRealNumber(std::string_view text);
 
+// The shortest text that reads back as the same double ("0.1", "12.5", "1e-300").
+std::string ShortestRealText(double value);
+
 // snprintf in the C locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -114,6 +114,33 @@ void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWind
   layout.Add(right - TextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
 }
 
+// The values of a point pattern: its x values under its lowest row, and each row's value
+// (`prefix` and the value) left of its left-most column. A row of value r lies at world y
+// `sign` * r: the strip's depths downwards (-1), the plan's y values as they are (+1).
+void AddPatternValues(NoteLayout& layout, const WorldTransform& t,
+                      const std::vector<PointValue>& xs, const std::vector<PointValue>& rows,
+                      const char* prefix, double sign) {
+  if (xs.empty() || rows.empty()) return;
+  const int h = layout.height();
+  auto byValue = [](const PointValue& a, const PointValue& b) { return a.value < b.value; };
+  const double leftmost = std::min_element(xs.begin(), xs.end(), byValue)->value;
+  const double lowest = sign * (sign > 0 ? std::min_element(rows.begin(), rows.end(), byValue)
+                                         : std::max_element(rows.begin(), rows.end(), byValue))
+                                   ->value;
+  for (const PointValue& x : xs)
+    layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, lowest) + h / 2, Number(x.value), true);
+  for (const PointValue& row : rows) {
+    const std::string text = prefix + Number(row.value);
+    layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h),
+               ToDeviceY(t, sign * row.value) - h / 2, text);
+  }
+}
+
+NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int textHeight) {
+  return NoteLayout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
+                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+}
+
 }  // namespace
 
 int NoteTextHeight(const RenderContext& ctx) {
@@ -124,8 +151,7 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
                                          int textHeight) {
   if (!ctx.tables.figures.stripNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
-                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+  NoteLayout layout = LayoutOver(t, window, textHeight);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::Strip, "縦");
   // Each piece's intensity inside it at half its height, or above its top when the piece is
@@ -140,21 +166,7 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
     }
   // The calculation x values under the deepest row of points, the depths left of the first x.
   const StripPoints points(ctx.tables);
-  if (!points.xs().empty() && !points.depths().empty()) {
-    double deepest = points.depths().front().value;
-    double leftmost = points.xs().front().value;
-    for (const PointValue& z : points.depths())
-      deepest = std::max(deepest, z.value);
-    for (const PointValue& x : points.xs())
-      leftmost = std::min(leftmost, x.value);
-    for (const PointValue& x : points.xs())
-      layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, -deepest) + h / 2, Number(x.value), true);
-    for (const PointValue& z : points.depths()) {
-      const std::string text = "z=" + Number(z.value);
-      layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h),
-                 ToDeviceY(t, -z.value) - h / 2, text);
-    }
-  }
+  AddPatternValues(layout, t, points.xs(), points.depths(), "z=", -1.0);
   AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::Strip), true);
   return layout.Take();
 }
@@ -163,8 +175,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
                                         int textHeight) {
   if (!ctx.tables.figures.rectNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
-                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+  NoteLayout layout = LayoutOver(t, window, textHeight);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::RectCircle, "縦");
   const std::string unit = UnitOf(ctx);
@@ -183,23 +194,19 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   // The lattice x values under its lowest row, its y values left of its first column, and its
   // depths in one line under the x values.
   const LatticePoints lattice(ctx.tables);
-  if (!lattice.xs().empty() && !lattice.ys().empty() && !lattice.depths().empty()) {
-    double lowest = lattice.ys().front().value, leftmost = lattice.xs().front().value;
-    for (const PointValue& y : lattice.ys())
-      lowest = std::min(lowest, y.value);
-    for (const PointValue& x : lattice.xs())
-      leftmost = std::min(leftmost, x.value);
-    for (const PointValue& x : lattice.xs())
-      layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, lowest) + h / 2, Number(x.value), true);
-    for (const PointValue& y : lattice.ys()) {
-      const std::string text = "y=" + Number(y.value);
-      layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h), ToDeviceY(t, y.value) - h / 2,
-                 text);
+  if (!lattice.depths().empty()) {
+    AddPatternValues(layout, t, lattice.xs(), lattice.ys(), "y=", 1.0);
+    if (!lattice.xs().empty() && !lattice.ys().empty()) {
+      auto byValue = [](const PointValue& a, const PointValue& b) { return a.value < b.value; };
+      const double leftmost =
+          std::min_element(lattice.xs().begin(), lattice.xs().end(), byValue)->value;
+      const double lowest =
+          std::min_element(lattice.ys().begin(), lattice.ys().end(), byValue)->value;
+      std::string depths = "z =";
+      for (const PointValue& z : lattice.depths())
+        depths += " " + Number(z.value);
+      layout.Add(ToDeviceX(t, leftmost), ToDeviceY(t, lowest) + 2 * h, depths + " m");
     }
-    std::string depths = "z =";
-    for (const PointValue& z : lattice.depths())
-      depths += " " + Number(z.value);
-    layout.Add(ToDeviceX(t, leftmost), ToDeviceY(t, lowest) + 2 * h, depths + " m");
   }
   AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::RectCircle), false);
   return layout.Take();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "dialogs/qt/help_dlg.h"
+#include "dialogs/qt/isobar_dlg.h"
 #include "dialogs/qt/key_dlg.h"
 #include "dialogs/qt/line_margin_dlg.h"
 #include "dialogs/qt/load_list_dlg.h"
@@ -124,6 +125,12 @@ const std::vector<Entry>& Gallery() {
          auto model = std::make_shared<qel::KeyBehaviourModel>(world.settings);
          keep.push_back(model);
          return std::make_unique<qel::CKeyDlg>(*model);
+       }},
+      {"isobars_rect",
+       [](RenderWorld& world, Keep& keep) {
+         auto model = std::make_shared<qel::IsobarModel>(world.tables, Problem::RectCircle);
+         keep.push_back(model);
+         return std::make_unique<qel::CIsobarDlg>(*model, world.prompts);
        }},
       {"title_style_strip",
        [](RenderWorld& w, Keep& keep) { return TitleStyle(w, keep, Problem::Strip); }},

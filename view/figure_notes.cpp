@@ -19,41 +19,37 @@ namespace {
 
 constexpr double kNotePoints = 7.0;
 constexpr double kPointsToInches = 1.0 / 72.0;
-// Half-width characters are about this much of the cell height wide, full-width ones the cell
-// height; notes are measured only to keep them apart.
-constexpr double kNarrowWidth = 0.6;
+constexpr double kNarrowWidth = 0.6;  // of the cell height, for a half-width character
 // About this many values along an edge when no grid gives their step.
 constexpr double kValuesAlongAnEdge = 8.0;
-
-int TextWidth(const std::string& text, int height) {
-  double width = 0.0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-    width += length == 1 ? kNarrowWidth : 1.0;
-    i += length;
-  }
-  return static_cast<int>(std::ceil(width * height));
-}
 
 // Collects notes, keeping out each one that would meet a note placed before it or leave the
 // window.
 class NoteLayout {
  public:
-  NoteLayout(int height, int left, int top, int right, int bottom)
-      : height_(height), left_(left), top_(top), right_(right), bottom_(bottom) {}
+  NoteLayout(int height, int left, int top, int right, int bottom,
+             const std::vector<PlacedNote>& occupied)
+      : height_(height),
+        left_(left),
+        top_(top),
+        right_(right),
+        bottom_(bottom),
+        occupied_(occupied) {}
 
   // A note whose box has its top-left corner at (x, y); `centred` puts (x, y) at its top middle.
   void Add(int x, int y, const std::string& text, bool centred = false) {
-    const int width = TextWidth(text, height_);
+    const int width = NoteTextWidth(text, height_);
     PlacedNote note{centred ? x - width / 2 : x, y, 0, y + height_, text};
     note.right = note.left + width;
     if (note.left < left_ || note.right > right_ || note.top < top_ || note.bottom > bottom_)
       return;
-    for (const PlacedNote& other : notes_)
-      if (note.left <= other.right && other.left <= note.right && note.top <= other.bottom &&
-          other.top <= note.bottom)
-        return;
+    auto meets = [&note](const PlacedNote& other) {
+      return note.left <= other.right && other.left <= note.right && note.top <= other.bottom &&
+             other.top <= note.bottom;
+    };
+    if (std::any_of(notes_.begin(), notes_.end(), meets) ||
+        std::any_of(occupied_.begin(), occupied_.end(), meets))
+      return;
     notes_.push_back(std::move(note));
   }
   int height() const { return height_; }
@@ -61,6 +57,7 @@ class NoteLayout {
 
  private:
   int height_, left_, top_, right_, bottom_;
+  const std::vector<PlacedNote>& occupied_;
   std::vector<PlacedNote> notes_;
 };
 
@@ -111,7 +108,7 @@ void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWind
   const std::string text = FormatC("縮尺 横 1/%d　%s 1/%d", range.scaleX, vertical, range.scaleY);
   const int h = layout.height();
   const int right = ToDeviceX(ctx.transform, window.right) - h / 2;
-  layout.Add(right - TextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
+  layout.Add(right - NoteTextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
 }
 
 // The values of a point pattern: its x values under its lowest row, and each row's value
@@ -131,27 +128,39 @@ void AddPatternValues(NoteLayout& layout, const WorldTransform& t,
     layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, lowest) + h / 2, Number(x.value), true);
   for (const PointValue& row : rows) {
     const std::string text = prefix + Number(row.value);
-    layout.Add(ToDeviceX(t, leftmost) - h / 2 - TextWidth(text, h),
+    layout.Add(ToDeviceX(t, leftmost) - h / 2 - NoteTextWidth(text, h),
                ToDeviceY(t, sign * row.value) - h / 2, text);
   }
 }
 
-NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int textHeight) {
+NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int textHeight,
+                      const std::vector<PlacedNote>& occupied) {
   return NoteLayout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
-                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom));
+                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom), occupied);
 }
 
 }  // namespace
+
+int NoteTextWidth(const std::string& text, int height) {
+  double width = 0.0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    width += length == 1 ? kNarrowWidth : 1.0;
+    i += length;
+  }
+  return static_cast<int>(std::ceil(width * height));
+}
 
 int NoteTextHeight(const RenderContext& ctx) {
   return static_cast<int>(ctx.geometry.dpiY * kNotePoints * kPointsToInches);
 }
 
 std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                         int textHeight) {
+                                         int textHeight, const std::vector<PlacedNote>& occupied) {
   if (!ctx.tables.figures.stripNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout = LayoutOver(t, window, textHeight);
+  NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::Strip, "縦");
   // Each piece's intensity inside it at half its height, or above its top when the piece is
@@ -172,10 +181,10 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
 }
 
 std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                        int textHeight) {
+                                        int textHeight, const std::vector<PlacedNote>& occupied) {
   if (!ctx.tables.figures.rectNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout = LayoutOver(t, window, textHeight);
+  NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::RectCircle, "縦");
   const std::string unit = UnitOf(ctx);

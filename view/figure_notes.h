@@ -17,12 +17,19 @@ struct PlacedNote {
   std::string text;
 };
 
-// The strip cross-section's notes for the page window; empty when the document turns them off.
+// The strip cross-section's notes for the page window, each clear of the boxes in `occupied`
+// (the isobar labels); empty when the document turns them off.
 std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                         int textHeight);
-// The plan's notes for the page window; empty when the document turns them off.
+                                         int textHeight,
+                                         const std::vector<PlacedNote>& occupied = {});
+// The plan's notes for the page window, likewise.
 std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                        int textHeight);
+                                        int textHeight,
+                                        const std::vector<PlacedNote>& occupied = {});
+
+// About how wide `text` is at `height`: half-width characters 0.6 of the height, others the
+// height. Notes and labels are measured only to keep them apart.
+int NoteTextWidth(const std::string& text, int height);
 
 // The height of note text on the device (7 points on the paper).
 int NoteTextHeight(const RenderContext& ctx);

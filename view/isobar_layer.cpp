@@ -21,9 +21,6 @@ namespace {
 constexpr Colour kIsobarColour = 0xA04000;  // 0x00BBGGRR: a dark blue beside the black loads
 constexpr double kLabelPoints = 7.0;        // label height in points on paper
 constexpr double kPointsToInches = 1.0 / 72.0;
-// A digit is about this much of the font's cell height wide; labels are only measured to keep
-// them off each other and to break the line under them.
-constexpr double kDigitWidth = 0.6;
 // A line carries a label only when it is this many labels long on the device.
 constexpr double kLabelledLength = 4.0;
 
@@ -147,11 +144,11 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   return request;
 }
 
-void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
-                     const FigureWindow& window) {
+std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
+                                        const IsobarRequest& request, const FigureWindow& window) {
   const std::shared_ptr<const IsobarSet> set =
       ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
-  if (set->lines.empty()) return;
+  if (set->lines.empty()) return {};
   const Colour colour = IsMonochrome(ctx.settings) ? 0x000000 : kIsobarColour;
   const int height = static_cast<int>(ctx.geometry.dpiY * kLabelPoints * kPointsToInches);
   if (!CreateTextFont(dc, colour, height, ctx.fonts[kPageFont].faceName, 0, false))
@@ -166,9 +163,7 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
     for (std::size_t i = 1; i < points.size(); ++i)
       length += Distance(points[i - 1], points[i]);
     const std::string text = LevelText(line.level);
-    const int halfWidth =
-        static_cast<int>(std::ceil(kDigitWidth * height * static_cast<double>(text.size()) / 2)) +
-        height / 4;
+    const int halfWidth = NoteTextWidth(text, height) / 2 + height / 4;
     std::optional<LabelBox> label;
     // The middle of the line first, then places nearer its ends, until one is clear of the
     // labels already placed.
@@ -188,8 +183,16 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
   }
   dc.SelectPen(before);
   dc.SetTextAlign(TextAlign::LeftTop);
-  dc.TextOut(ToDeviceX(ctx.transform, window.left) + height / 2,
-             ToDeviceY(ctx.transform, window.top) + height / 2, CaptionText(ctx, request));
+  const int captionLeft = ToDeviceX(ctx.transform, window.left) + height / 2;
+  const int captionTop = ToDeviceY(ctx.transform, window.top) + height / 2;
+  const std::string caption = CaptionText(ctx, request);
+  dc.TextOut(captionLeft, captionTop, caption);
+  std::vector<PlacedNote> labels;
+  for (const LabelBox& box : placed)
+    labels.push_back({box.left, box.top, box.right, box.bottom, ""});
+  labels.push_back({captionLeft, captionTop, captionLeft + NoteTextWidth(caption, height),
+                    captionTop + height, caption});
+  return labels;
 }
 
 }  // namespace qel

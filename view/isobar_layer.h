@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "view/figure_notes.h"
 #include "view/figure_pages.h"
 #include "view/isobars.h"
 #include "view/render_context.h"
@@ -26,7 +27,8 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
 // Draws the lines of the request, traced or taken from the render caches, each labelled with its
 // level where it is long enough to carry the label (the line is broken under its label), and a
 // caption with the unit (and the plan's depth) at the top-left of the page window.
-void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
-                     const FigureWindow& window);
+// Returns the labels placed, so that the figure's notes keep clear of them.
+std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
+                                        const IsobarRequest& request, const FigureWindow& window);
 
 }  // namespace qel

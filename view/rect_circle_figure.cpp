@@ -60,13 +60,14 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
+  std::vector<PlacedNote> isobarLabels;
   if (const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window))
-    DrawIsobarLayer(dc, ctx, *isobars, window);
+    isobarLabels = DrawIsobarLayer(dc, ctx, *isobars, window);
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);
   const int noteHeight = NoteTextHeight(ctx);
-  DrawFigureNotes(dc, ctx, PlanFigureNotes(ctx, window, noteHeight), noteHeight);
+  DrawFigureNotes(dc, ctx, PlanFigureNotes(ctx, window, noteHeight, isobarLabels), noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

@@ -51,14 +51,15 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
   // Under the loads, so that their outlines stay readable.
+  std::vector<PlacedNote> isobarLabels;
   if (const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window))
-    DrawIsobarLayer(dc, ctx, *isobars, window);
+    isobarLabels = DrawIsobarLayer(dc, ctx, *isobars, window);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);
   DrawStripPoints(dc, ctx, colours.point);
   const int noteHeight = NoteTextHeight(ctx);
-  DrawFigureNotes(dc, ctx, StripFigureNotes(ctx, window, noteHeight), noteHeight);
+  DrawFigureNotes(dc, ctx, StripFigureNotes(ctx, window, noteHeight, isobarLabels), noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

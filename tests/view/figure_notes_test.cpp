@@ -93,5 +93,23 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
   }
 }
 
+// Notes keep clear of what is already on the page (the isobar labels): a note whose place is
+// taken is left out, and the others stay.
+TEST(FigureNotes, KeepClearOfTheIsobarLabels) {
+  test::RenderWorld world;
+  world.UseDevice(254, 254);
+  ReadDataFile(kExamples + "embankment.qdw", world.tables, world.settings);
+  world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
+      5.0 * world.geometry.pixelsPerMmX;
+  const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
+  const std::vector<PlacedNote> free = StripFigureNotes(world.ctx, window, 40);
+  ASSERT_FALSE(free.empty());
+  const PlacedNote taken = free.front();
+  const std::vector<PlacedNote> around = StripFigureNotes(world.ctx, window, 40, {taken});
+  EXPECT_EQ(around.size(), free.size() - 1);
+  for (const PlacedNote& note : around)
+    EXPECT_NE(note.text, taken.text);
+}
+
 }  // namespace
 }  // namespace qel

@@ -18,7 +18,7 @@ struct PlacedNote {
 };
 
 // The strip cross-section's notes for the page window, each clear of the boxes in `occupied`
-// (the isobar labels); empty when the document turns them off.
+// (the isobar caption); empty when the document turns them off.
 std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
                                          int textHeight,
                                          const std::vector<PlacedNote>& occupied = {});

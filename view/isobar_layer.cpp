@@ -144,18 +144,33 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   return request;
 }
 
-std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
-                                        const IsobarRequest& request, const FigureWindow& window) {
+PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
+                         const FigureWindow& window) {
+  const int height = NoteTextHeight(ctx);
+  PlacedNote caption;
+  caption.text = CaptionText(ctx, request);
+  caption.left = ToDeviceX(ctx.transform, window.left) + height / 2;
+  caption.top = ToDeviceY(ctx.transform, window.top) + height / 2;
+  caption.right = caption.left + NoteTextWidth(caption.text, height);
+  caption.bottom = caption.top + height;
+  return caption;
+}
+
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window, const std::vector<PlacedNote>& notes) {
   const std::shared_ptr<const IsobarSet> set =
       ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
-  if (set->lines.empty()) return {};
+  if (set->lines.empty()) return;
   const Colour colour = IsMonochrome(ctx.settings) ? 0x000000 : kIsobarColour;
-  const int height = static_cast<int>(ctx.geometry.dpiY * kLabelPoints * kPointsToInches);
+  const int height = NoteTextHeight(ctx);
   if (!CreateTextFont(dc, colour, height, ctx.fonts[kPageFont].faceName, 0, false))
     ++ctx.shortfalls.fontsNotMade;
   dc.SetTextAlign(TextAlign::CentreTop);
   const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(ctx.transform, 1), colour});
+  // The figure's notes are placed first: a label goes where none of them is.
   std::vector<LabelBox> placed;
+  for (const PlacedNote& note : notes)
+    placed.push_back({note.left, note.top, note.right, note.bottom});
   for (const Isobar& line : set->lines) {
     const std::vector<DevicePoint> points = OnDevice(ctx.transform, request, line);
     if (points.size() < 2) continue;
@@ -166,7 +181,7 @@ std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
     const int halfWidth = NoteTextWidth(text, height) / 2 + height / 4;
     std::optional<LabelBox> label;
     // The middle of the line first, then places nearer its ends, until one is clear of the
-    // labels already placed.
+    // notes and the labels already placed.
     for (double along : {0.5, 0.3, 0.7, 0.15, 0.85}) {
       if (label || length < kLabelledLength * 2 * halfWidth) break;
       const DevicePoint at = PointAlong(points, length, along);
@@ -183,16 +198,8 @@ std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
   }
   dc.SelectPen(before);
   dc.SetTextAlign(TextAlign::LeftTop);
-  const int captionLeft = ToDeviceX(ctx.transform, window.left) + height / 2;
-  const int captionTop = ToDeviceY(ctx.transform, window.top) + height / 2;
-  const std::string caption = CaptionText(ctx, request);
-  dc.TextOut(captionLeft, captionTop, caption);
-  std::vector<PlacedNote> labels;
-  for (const LabelBox& box : placed)
-    labels.push_back({box.left, box.top, box.right, box.bottom, ""});
-  labels.push_back({captionLeft, captionTop, captionLeft + NoteTextWidth(caption, height),
-                    captionTop + height, caption});
-  return labels;
+  const PlacedNote caption = IsobarCaption(ctx, request, window);
+  dc.TextOut(caption.left, caption.top, caption.text);
 }
 
 }  // namespace qel

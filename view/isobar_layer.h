@@ -24,11 +24,15 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
 std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
                                                const FigureWindow& window);
 
+// The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth) at the top-left of the page
+// window, as the layer will draw it: the figure's notes keep clear of it.
+PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
+                         const FigureWindow& window);
+
 // Draws the lines of the request, traced or taken from the render caches, each labelled with its
-// level where it is long enough to carry the label (the line is broken under its label), and a
-// caption with the unit (and the plan's depth) at the top-left of the page window.
-// Returns the labels placed, so that the figure's notes keep clear of them.
-std::vector<PlacedNote> DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx,
-                                        const IsobarRequest& request, const FigureWindow& window);
+// level where it is long enough and the label keeps clear of `notes` and of the labels before
+// it (the line is broken under its label), and then the caption.
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window, const std::vector<PlacedNote>& notes);
 
 }  // namespace qel

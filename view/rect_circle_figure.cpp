@@ -60,14 +60,18 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
-  std::vector<PlacedNote> isobarLabels;
-  if (const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window))
-    isobarLabels = DrawIsobarLayer(dc, ctx, *isobars, window);
+  // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
+  // them, and the layer lies under the loads so that their outlines stay readable.
+  const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window);
+  std::vector<PlacedNote> taken;
+  if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
+  const int noteHeight = NoteTextHeight(ctx);
+  const std::vector<PlacedNote> notes = PlanFigureNotes(ctx, window, noteHeight, taken);
+  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, notes);
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);
-  const int noteHeight = NoteTextHeight(ctx);
-  DrawFigureNotes(dc, ctx, PlanFigureNotes(ctx, window, noteHeight, isobarLabels), noteHeight);
+  DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

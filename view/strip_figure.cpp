@@ -50,16 +50,19 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
-  // Under the loads, so that their outlines stay readable.
-  std::vector<PlacedNote> isobarLabels;
-  if (const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window))
-    isobarLabels = DrawIsobarLayer(dc, ctx, *isobars, window);
+  // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
+  // them, and the layer lies under the loads so that their outlines stay readable.
+  const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window);
+  std::vector<PlacedNote> taken;
+  if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
+  const int noteHeight = NoteTextHeight(ctx);
+  const std::vector<PlacedNote> notes = StripFigureNotes(ctx, window, noteHeight, taken);
+  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, notes);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);
   DrawStripPoints(dc, ctx, colours.point);
-  const int noteHeight = NoteTextHeight(ctx);
-  DrawFigureNotes(dc, ctx, StripFigureNotes(ctx, window, noteHeight, isobarLabels), noteHeight);
+  DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(

@@ -93,9 +93,9 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
   }
 }
 
-// Notes keep clear of what is already on the page (the isobar labels): a note whose place is
+// Notes keep clear of what is already on the page (the isobar caption): a note whose place is
 // taken is left out, and the others stay.
-TEST(FigureNotes, KeepClearOfTheIsobarLabels) {
+TEST(FigureNotes, KeepClearOfTheIsobarCaption) {
   test::RenderWorld world;
   world.UseDevice(254, 254);
   ReadDataFile(kExamples + "embankment.qdw", world.tables, world.settings);

@@ -19,8 +19,6 @@ namespace qel {
 namespace {
 
 constexpr Colour kIsobarColour = 0xA04000;  // 0x00BBGGRR: a dark blue beside the black loads
-constexpr double kLabelPoints = 7.0;        // label height in points on paper
-constexpr double kPointsToInches = 1.0 / 72.0;
 // A line carries a label only when it is this many labels long on the device.
 constexpr double kLabelledLength = 4.0;
 

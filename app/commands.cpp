@@ -53,6 +53,10 @@ const std::vector<CommandText>& CommandTexts() {
        "長方形・円形荷重の入力データを表示\n長方形円形データ", nullptr},
       {CommandId::ShowRectCircleResults, "長方形円形計算結果",
        "長方形・円形荷重の計算結果を表示\n長方形円形計算結果", nullptr},
+      {CommandId::ShowStripDepth, "帯状荷重 深さ分布",
+       "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布", nullptr},
+      {CommandId::ShowRectCircleSection, "長方形円形 断面・深さ分布",
+       "長方形・円形荷重の鉛直断面の等圧線と深さ分布を表示\n長方形円形 断面・深さ分布", nullptr},
       {CommandId::ZoomIn, "拡大(&I)", "ページを拡大して表示\n拡大", "Ctrl++"},
       {CommandId::ZoomOut, "縮小(&O)", "ページを縮小して表示\n縮小", "Ctrl+-"},
       {CommandId::ZoomActualSize, "印刷サイズ 100%(&Z)", "印刷されるサイズで表示\n100%", "Ctrl+0"},
@@ -83,6 +87,7 @@ const std::vector<CommandText>& CommandTexts() {
       {CommandId::ToolbarFigure, nullptr, "図を表示\n図", nullptr},
       {CommandId::ToolbarData, nullptr, "データを表示\nデータ", nullptr},
       {CommandId::ToolbarResults, nullptr, "計算結果を表示\n計算結果", nullptr},
+      {CommandId::ToolbarDepth, nullptr, "深さ分布を表示\n深さ分布", nullptr},
   };
   return texts;
 }

@@ -37,6 +37,12 @@ const char* const kNoRecentFilesText = "最近使ったﾌｧｲﾙ";
 const char* const kRecentFilePrompt = "指定のﾌｧｲﾙを開く";
 // Longer paths show their first folder, "..." and their file name in the menu.
 constexpr int kLongestRecentFileText = 60;
+// The display commands of the view menu, each checked while its display is shown.
+constexpr CommandId kDisplayCommands[] = {
+    CommandId::ShowStripFigure,       CommandId::ShowStripData,
+    CommandId::ShowStripResults,      CommandId::ShowStripDepth,
+    CommandId::ShowRectCircleFigure,  CommandId::ShowRectCircleData,
+    CommandId::ShowRectCircleResults, CommandId::ShowRectCircleSection};
 
 QString Utf8(const char* text) {
   return QString::fromUtf8(text);
@@ -206,6 +212,7 @@ void CMainFrame::BuildToolBar() {
       {CommandId::ToolbarFigure, "figure"},
       {CommandId::ToolbarData, "data"},
       {CommandId::ToolbarResults, "results"},
+      {CommandId::ToolbarDepth, "depth"},
       kSeparator,
       {CommandId::ZoomOut, "zoom-out"},
       {CommandId::ZoomIn, "zoom-in"},
@@ -248,20 +255,17 @@ void CMainFrame::ConnectCommands() {
      [this] { toolBar_->setVisible(CommandAction(CommandId::ViewToolBar)->isChecked()); });
   on(CommandId::ViewStatusBar,
      [this] { statusBar()->setVisible(CommandAction(CommandId::ViewStatusBar)->isChecked()); });
-  for (CommandId id : {CommandId::ShowStripFigure, CommandId::ShowStripData,
-                       CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
-                       CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults})
+  for (CommandId id : kDisplayCommands)
     on(id, [this, id] { view_->OnDisplayCommand(id); });
-  for (CommandId id : {CommandId::ToolbarFigure, CommandId::ToolbarData, CommandId::ToolbarResults})
+  for (CommandId id : {CommandId::ToolbarFigure, CommandId::ToolbarData, CommandId::ToolbarResults,
+                       CommandId::ToolbarDepth})
     on(id, [this, id] { view_->OnToolbarCommand(id); });
   on(CommandId::AppAbout, [this] { OnAppAbout(); });
   connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
 }
 
 void CMainFrame::UpdateCommandStates() {
-  for (CommandId id : {CommandId::ShowStripFigure, CommandId::ShowStripData,
-                       CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
-                       CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults})
+  for (CommandId id : kDisplayCommands)
     CommandAction(id)->setChecked(view_->IsDisplayChecked(id));
   CommandAction(CommandId::ViewToolBar)->setChecked(!toolBar_->isHidden());
   CommandAction(CommandId::ViewStatusBar)->setChecked(!statusBar()->isHidden());

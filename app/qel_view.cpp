@@ -111,7 +111,7 @@ CircleMethod CQelView::circleMethod() const {
 void CQelView::UseProfile(Profile* profile) {
   profile_ = profile;
   if (profile_ == nullptr) return;
-  for (int number = 1; number <= 6; ++number) {
+  for (int number = 1; number <= kDisplayCount; ++number) {
     const DisplayMode mode = *DisplayModeFromNumber(number);
     std::optional<DisplayZoom> kept =
         ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(mode)));

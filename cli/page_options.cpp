@@ -21,7 +21,7 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
   std::optional<DisplayMode> display;
   if (displayText && ParseWhole(*displayText, number)) display = DisplayModeFromNumber(number);
   if (!display) {
-    error = "--display must be 1 to 6";
+    error = "--display must be 1 to 8";
     return std::nullopt;
   }
   std::optional<PageOptions> options = ReadPaperOptions(args, defaultDpi, error);

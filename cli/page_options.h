@@ -27,7 +27,7 @@ struct ImageSize {
 };
 std::optional<ImageSize> PageImageSize(const PageOptions& options, std::string& error);
 
-// Reads --display (required, 1..6), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
+// Reads --display (required, 1..8), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
 // Nothing, with `error` set, when one of them is malformed.
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);
 // The same without --display, for output of every display.

@@ -47,6 +47,11 @@ struct SystemSettings {
   int enterKeyMode = 0;  // 0 default button, 1 next control, 2 confirm only
 };
 
+// The unit of stress the pages write: "kN/㎡" in the kN-m system, "tf/㎡" in the tf-m system.
+inline const char* StressUnitText(const SystemSettings& settings) {
+  return settings.unitSystem != 0 ? "kN/㎡" : "tf/㎡";
+}
+
 // One text font: size in points, face, colour as a 0x00BBGGRR value, underline flag.
 struct FontSlot {
   double size = 0.0;

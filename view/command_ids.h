@@ -36,6 +36,8 @@ enum class CommandId : int {
   ShowStripResults = 32790,
   ShowRectCircleData = 32791,
   ShowRectCircleResults = 32792,
+  ShowStripDepth = 32819,
+  ShowRectCircleSection = 32820,
   // Settings menu.
   StripScale = 32778,
   RectScale = 32788,
@@ -62,10 +64,11 @@ enum class CommandId : int {
   // The isobars of each problem's figure (the strip-load and rectangle/circle menus).
   StripIsobars = 32817,
   RectIsobars = 32818,
-  // The tool bar's figure, data and results buttons.
+  // The tool bar's figure, data, results and depth buttons.
   ToolbarFigure = 8001,
   ToolbarData = 8002,
   ToolbarResults = 8003,
+  ToolbarDepth = 8004,
 };
 
 }  // namespace qel

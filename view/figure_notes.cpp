@@ -69,10 +69,6 @@ std::string Number(double value) {
   return text == "-0" ? "0" : text;
 }
 
-const char* UnitOf(const RenderContext& ctx) {
-  return ctx.settings.unitSystem != 0 ? "kN/㎡" : "tf/㎡";
-}
-
 // The grid's step when it is drawn, else a round step (1, 2 or 5 times a power of ten) that
 // gives about kValuesAlongAnEdge values over `span`.
 double EdgeStep(int gridStep, bool gridDrawn, double span) {
@@ -171,7 +167,8 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
       const double middle = (std::max(p.x1, p.x2) + std::min(p.x3, p.x4)) / 2;
       const int base = ToDeviceY(t, row.baseY), top = ToDeviceY(t, row.baseY + p.h);
       const int y = std::abs(base - top) >= 5 * h / 2 ? (base + top) / 2 - h / 2 : top - h - h / 4;
-      layout.Add(ToDeviceX(t, middle), y, "q=" + Number(p.h * p.gamma) + " " + UnitOf(ctx), true);
+      layout.Add(ToDeviceX(t, middle), y,
+                 "q=" + Number(p.h * p.gamma) + " " + StressUnitText(ctx.settings), true);
     }
   // The calculation x values under the deepest row of points, the depths left of the first x.
   const StripPoints points(ctx.tables);
@@ -187,7 +184,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::RectCircle, "縦");
-  const std::string unit = UnitOf(ctx);
+  const std::string unit = StressUnitText(ctx.settings);
   // Each load's number and intensity inside its top-left corner, or above a circle's centre.
   for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
     const RectLoad& r = row.load;

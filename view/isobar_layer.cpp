@@ -36,11 +36,17 @@ int TraceThreads() {
   return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
 }
 
-// The vertex of a world point of the trace on the figure: the strip section is drawn with
-// depth z downwards (world y = -z), the plan with its own x and y.
+// The vertex of a world point of the trace on the figure: the plan is drawn with its own x and
+// y, the sections with the distance along them across and depth z downwards (world y = -z).
 DevicePoint ToDevice(const WorldTransform& t, const IsobarRequest& request, const IsobarVertex& v) {
-  if (request.view == IsobarView::kStrip) return {ToDeviceX(t, v.x), ToDeviceY(t, -v.z)};
-  return {ToDeviceX(t, v.x), ToDeviceY(t, v.y)};
+  switch (request.view) {
+    case IsobarView::kPlan:
+      return {ToDeviceX(t, v.x), ToDeviceY(t, v.y)};
+    case IsobarView::kSectionAtX:
+      return {ToDeviceX(t, v.y), ToDeviceY(t, -v.z)};
+    default:
+      return {ToDeviceX(t, v.x), ToDeviceY(t, -v.z)};
+  }
 }
 
 double Distance(DevicePoint a, DevicePoint b) {
@@ -93,9 +99,13 @@ std::string LevelText(double level) {
 
 // What the lines are: their unit, and for a plan its depth.
 std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) {
-  const char* unit = ctx.settings.unitSystem != 0 ? "kN/㎡" : "tf/㎡";
-  if (request.view == IsobarView::kPlan)
-    return FormatC("等圧線 dP %s　z = %s m", unit, FormatC("%g", request.at).c_str());
+  const char* unit = StressUnitText(ctx.settings);
+  const std::string at = FormatC("%g", request.at);
+  if (request.view == IsobarView::kPlan) return FormatC("等圧線 dP %s　z = %s m", unit, at.c_str());
+  if (request.view == IsobarView::kSectionAtY)
+    return FormatC("等圧線 dP %s　y = %s m", unit, at.c_str());
+  if (request.view == IsobarView::kSectionAtX)
+    return FormatC("等圧線 dP %s　x = %s m", unit, at.c_str());
   return FormatC("等圧線 dP %s", unit);
 }
 
@@ -139,6 +149,16 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
   request.window = ContourWindow{window.left, window.right, window.bottom, window.top};
+  return request;
+}
+
+IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at) {
+  IsobarRequest request;
+  request.view = atY ? IsobarView::kSectionAtY : IsobarView::kSectionAtX;
+  request.at = at;
+  request.levels = ctx.tables.figures.planIsobars.levels;
+  request.circleMethod = ctx.results.circleMethod();
+  request.threads = TraceThreads();
   return request;
 }
 

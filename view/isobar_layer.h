@@ -24,6 +24,10 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
 std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
                                                const FigureWindow& window);
 
+// The vertical section of the rectangle/circle problem along y = `at` (`atY`) or x = `at` over
+// its default window, at the plan isobars' levels.
+IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at);
+
 // The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth) at the top-left of the page
 // window, as the layer will draw it: the figure's notes keep clear of it.
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,

@@ -93,6 +93,7 @@ TitleLines TitleLinesOf(DisplayKind kind) {
   using namespace setting_line;
   switch (kind) {
     case DisplayKind::Figure:
+    case DisplayKind::Depth:  // the depth graphs are figures of the problem too
       return {kFigureTitle, kFigureTitleTop, kFigureTitleEveryPage};
     case DisplayKind::Data:
       return {kDataTitle, kDataTitleTop, kDataTitleEveryPage};
@@ -106,6 +107,7 @@ int PrefixLineOf(DisplayKind kind) {
   using namespace setting_line;
   switch (kind) {
     case DisplayKind::Figure:
+    case DisplayKind::Depth:
       return kFigurePagePrefix;
     case DisplayKind::Data:
       return kDataPagePrefix;

@@ -1,4 +1,4 @@
-// The six displays. Each renderer paints page `currentPage` of its display and returns the
+// The displays. Each renderer paints page `currentPage` of its display and returns the
 // number of pages; the tables can also be called without a device, to count pages only.
 #pragma once
 
@@ -14,5 +14,10 @@ int RenderStripData(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleData(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw);
+// dP against depth under the strip calculation x values, six curves to a page.
+int RenderStripDepth(RenderContext& ctx, DeviceContext* dc, bool draw);
+// The vertical section with its isobars on page 1, then the depth curves of the lattice columns
+// along it, six to a page.
+int RenderRectCircleSection(RenderContext& ctx, DeviceContext* dc, bool draw);
 
 }  // namespace qel

@@ -47,6 +47,11 @@ bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
       return HasRectCircleLoads(tables);
     case DisplayMode::RectCircleResults:
       return HasLattice(tables);
+    // The depth graphs draw a curve under each calculation x or lattice column.
+    case DisplayMode::StripDepth:
+      return HasStripPoints(tables);
+    case DisplayMode::RectCircleSection:
+      return HasLattice(tables);
   }
   return false;
 }
@@ -54,8 +59,7 @@ bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
 std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
                                     ReportNumbering numbering) {
   std::vector<ReportPage> pages;
-  for (int number = 1; number <= 6; ++number) {
-    const DisplayMode display = *DisplayModeFromNumber(number);
+  for (const DisplayMode display : kReportOrder) {
     if (!DisplayHasContent(controller.state().tables, display)) continue;
     const int count = controller.CountPrintedPages(display, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)

@@ -1,4 +1,4 @@
-// The report: every display with something to show, in order 1 to 6, page after page, laid out
+// The report: every display with something to show, problem by problem, page after page, laid out
 // as a device of a given resolution prints them. The desktop's PDF report and printing of all
 // displays and qel-cli report all walk it.
 #pragma once
@@ -22,7 +22,7 @@ struct ReportPage {
 };
 
 // Whether a display has something to show: a figure its loads or calculation points, a data
-// table its loads, a results table its calculation points.
+// table its loads, a results table and a depth graph its calculation points.
 bool DisplayHasContent(const DocumentTables& tables, DisplayMode display);
 
 // How the pages of several displays are numbered.
@@ -31,7 +31,14 @@ enum class ReportNumbering {
   EachDisplayOwn,  // each display from its own start page
 };
 
-// The pages of every display with content, displays in order 1 to 6, each display's pages as a
+// The order the report takes the displays in: each problem's figure, data, results and depth
+// graph, strip problem first.
+inline constexpr DisplayMode kReportOrder[] = {
+    DisplayMode::StripFigure,       DisplayMode::StripData,        DisplayMode::StripResults,
+    DisplayMode::StripDepth,        DisplayMode::RectCircleFigure, DisplayMode::RectCircleData,
+    DisplayMode::RectCircleResults, DisplayMode::RectCircleSection};
+
+// The pages of every display with content, displays in kReportOrder, each display's pages as a
 // device of this resolution prints them. Empty when no display has content.
 std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
                                     ReportNumbering numbering = ReportNumbering::Continuous);

@@ -52,6 +52,10 @@ std::optional<DisplayMode> ModeOfCommand(CommandId command) {
       return DisplayMode::RectCircleData;
     case CommandId::ShowRectCircleResults:
       return DisplayMode::RectCircleResults;
+    case CommandId::ShowStripDepth:
+      return DisplayMode::StripDepth;
+    case CommandId::ShowRectCircleSection:
+      return DisplayMode::RectCircleSection;
     default:
       return std::nullopt;
   }
@@ -65,6 +69,8 @@ std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
       return DisplayKind::Data;
     case CommandId::ToolbarResults:
       return DisplayKind::Results;
+    case CommandId::ToolbarDepth:
+      return DisplayKind::Depth;
     default:
       return std::nullopt;
   }
@@ -167,6 +173,10 @@ int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bo
       return RenderRectCircleData(ctx, dc, draw);
     case DisplayMode::RectCircleResults:
       return RenderRectCircleResults(ctx, dc, draw);
+    case DisplayMode::StripDepth:
+      return RenderStripDepth(ctx, dc, draw);
+    case DisplayMode::RectCircleSection:
+      return RenderRectCircleSection(ctx, dc, draw);
     default:
       return 0;
   }

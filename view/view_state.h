@@ -9,7 +9,8 @@
 
 namespace qel {
 
-// The six displays, numbered as the program has always numbered them.
+// The displays, numbered as the program has always numbered them; the depth graphs of each
+// problem came last.
 enum class DisplayMode : int {
   StripFigure = 1,
   StripData = 2,
@@ -17,17 +18,22 @@ enum class DisplayMode : int {
   RectCircleFigure = 4,
   RectCircleData = 5,
   RectCircleResults = 6,
+  StripDepth = 7,         // dP against depth under each strip calculation x
+  RectCircleSection = 8,  // the vertical section and dP against depth of the lattice columns
 };
 
-// The number of a display (1..6).
+// How many displays there are; they are numbered 1..kDisplayCount.
+inline constexpr int kDisplayCount = 8;
+
+// The number of a display (1..kDisplayCount).
 constexpr int DisplayNumber(DisplayMode mode) {
   return static_cast<int>(mode);
 }
-// The display of number 1..6; nothing for any other number.
+// The display of number 1..kDisplayCount; nothing for any other number.
 std::optional<DisplayMode> DisplayModeFromNumber(int number);
 
-// The three kinds of display of each problem.
-enum class DisplayKind { Figure, Data, Results };
+// The four kinds of display of each problem.
+enum class DisplayKind { Figure, Data, Results, Depth };
 
 // The problem and the kind of a display, and the display of a problem and kind.
 Problem ProblemOf(DisplayMode mode);
@@ -58,7 +64,7 @@ struct ViewState {
   long printedPageNumber = 0;
   RememberedLineSteps screenLineSteps;
   // The zoom of each display on screen, [number - 1]; paper is never zoomed.
-  std::array<DisplayZoom, 6> zoom{};
+  std::array<DisplayZoom, kDisplayCount> zoom{};
 };
 
 // The zoom of a display on screen.

@@ -91,7 +91,7 @@ TEST_F(AppTest, MenusAreBuiltFromTheirDefinition) {
     }
     EXPECT_EQ(i, items.size());
   }
-  EXPECT_EQ(displayItems, 6);
+  EXPECT_EQ(displayItems, 8);
   EXPECT_EQ(displays->actions().size(), displayItems);
 }
 
@@ -195,6 +195,7 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
       {CommandId::ToolbarFigure, "図を表示", "図"},
       {CommandId::ToolbarData, "データを表示", "データ"},
       {CommandId::ToolbarResults, "計算結果を表示", "計算結果"},
+      {CommandId::ToolbarDepth, "深さ分布を表示", "深さ分布"},
       {std::nullopt, "", ""},
       {CommandId::ZoomOut, "ページを縮小して表示", "縮小"},
       {CommandId::ZoomIn, "ページを拡大して表示", "拡大"},

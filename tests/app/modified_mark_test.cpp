@@ -123,6 +123,8 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::ShowRectCircleFigure,
     CommandId::ShowRectCircleData,
     CommandId::ShowRectCircleResults,
+    CommandId::ShowStripDepth,
+    CommandId::ShowRectCircleSection,
     CommandId::ZoomIn,
     CommandId::ZoomOut,
     CommandId::ZoomActualSize,

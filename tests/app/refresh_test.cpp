@@ -34,7 +34,8 @@ void PrintTo(const RefreshCase& c, std::ostream* out) {
 // The menu command that shows each display, by display number.
 const CommandId kShow[] = {CommandId::ShowStripFigure,    CommandId::ShowStripData,
                            CommandId::ShowStripResults,   CommandId::ShowRectCircleFigure,
-                           CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults};
+                           CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults,
+                           CommandId::ShowStripDepth,     CommandId::ShowRectCircleSection};
 
 class RefreshTest : public AppTest, public ::testing::WithParamInterface<RefreshCase> {
  protected:
@@ -88,9 +89,12 @@ const RefreshCase kCases[] = {
     {"ShowRectCircleFigure", C::ShowRectCircleFigure, kPlan, D::RectCircleResults, kNoDialog},
     {"ShowRectCircleData", C::ShowRectCircleData, kPlan, D::RectCircleResults, kNoDialog},
     {"ShowRectCircleResults", C::ShowRectCircleResults, kPlan, D::RectCircleFigure, kNoDialog},
+    {"ShowStripDepth", C::ShowStripDepth, kStrip, D::StripResults, kNoDialog},
+    {"ShowRectCircleSection", C::ShowRectCircleSection, kPlan, D::RectCircleResults, kNoDialog},
     {"ToolbarFigure", C::ToolbarFigure, kStrip, D::StripResults, kNoDialog},
     {"ToolbarData", C::ToolbarData, kPlan, D::RectCircleResults, kNoDialog},
     {"ToolbarResults", C::ToolbarResults, kStrip, D::StripFigure, kNoDialog},
+    {"ToolbarDepth", C::ToolbarDepth, kPlan, D::RectCircleFigure, kNoDialog},
     {"ZoomIn", C::ZoomIn, kStrip, D::StripFigure, kNoDialog},
     {"ZoomOut", C::ZoomOut, kStrip, D::StripResults, kNoDialog},
     {"ZoomActualSize", C::ZoomActualSize, kStrip, D::StripFigure, kNoDialog},

@@ -10,6 +10,7 @@
 
 #include "settings/text_file.h"
 #include "support/test_files.h"
+#include "view/view_state.h"
 
 namespace qel {
 namespace {
@@ -212,7 +213,7 @@ TEST_F(CliTest, BadArgumentsExitWithTwo) {
 }
 
 TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
-  for (int display = 1; display <= 6; ++display) {
+  for (int display = 1; display <= kDisplayCount; ++display) {
     CliRun pages = RunCli("pages " + Example("embankment.qdw") + " --display " +
                           std::to_string(display) + DataFolder());
     ASSERT_EQ(pages.status, 0) << display;
@@ -261,7 +262,7 @@ TEST_F(CliTest, ReportHoldsEveryDisplayWithContent) {
     const char* example;
     std::vector<int> displays;  // the displays with data or results
   };
-  const Case cases[] = {{"embankment.qdw", {1, 2, 3}}, {"building.qdw", {4, 5, 6}}};
+  const Case cases[] = {{"embankment.qdw", {1, 2, 3, 7}}, {"building.qdw", {4, 5, 6, 8}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.example);
     std::size_t expected = 0;

@@ -42,7 +42,7 @@ std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, PromptService
   ViewController controller(state, prompts, printer, paths);
   controller.OnUpdate();
   std::vector<DisplayWork> shown;
-  for (int number = 1; number <= 6; ++number) {
+  for (int number = 1; number <= kDisplayCount; ++number) {
     DisplayWork work;
     work.mode = *DisplayModeFromNumber(number);
     state.view.displayMode = work.mode;

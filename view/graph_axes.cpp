@@ -1,0 +1,309 @@
+// Drawing the frame, axes, curves and legend of a stress-depth graph.
+#include "view/graph_axes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "settings/c_locale.h"
+#include "settings/drawing.h"
+#include "view/figure_common.h"
+
+namespace qel {
+
+namespace {
+
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kTickColour = 0xB0B0B0;
+// Millimetres between the box's top and the heading, and left for the depth values.
+constexpr double kHeadingRoomMm = 14.0;
+constexpr double kDepthValuesRoomMm = 14.0;
+constexpr double kRightMarginMm = 10.0, kBottomMarginMm = 20.0;
+constexpr int kMarkPixels = 3;     // half the size of a point's marker
+constexpr int kLegendLinePx = 28;  // the length of a curve's sample in the legend
+
+bool Meets(const PlacedNote& a, const PlacedNote& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+bool Clear(const PlacedNote& note, const std::vector<PlacedNote>& taken) {
+  return std::none_of(taken.begin(), taken.end(),
+                      [&note](const PlacedNote& other) { return Meets(note, other); });
+}
+
+// The value of a tick with the decimals its step needs.
+std::string TickText(double value, double step) {
+  const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+  std::string text = FormatC("%.*f", decimals, value);
+  return text.find_first_not_of("-0.") == std::string::npos ? "0" : text;
+}
+
+// The multiples of the step within the range, from its low end.
+std::vector<double> Ticks(const AxisRange& range) {
+  std::vector<double> ticks;
+  if (!(range.step > 0) || !(range.to > range.from)) return ticks;
+  const double first = std::ceil(range.from / range.step - 1e-9);
+  for (double k = first; ticks.size() < 200; k += 1.0) {
+    const double value = k * range.step;
+    if (value > range.to + range.step * 1e-9) break;
+    ticks.push_back(value);
+  }
+  return ticks;
+}
+
+void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour) {
+  if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+}
+
+void Text(DeviceContext& dc, const PlacedNote& note) {
+  dc.TextOut(note.left, note.top, note.text);
+}
+
+PlacedNote NoteAt(int left, int top, int height, const std::string& text) {
+  return {left, top, left + NoteTextWidth(text, height), top + height, text};
+}
+
+void DrawMarker(DeviceContext& dc, const WorldTransform& t, CurveMarker marker, int x, int y,
+                Colour colour) {
+  const int s = DevicePixels(t, kMarkPixels);
+  const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(t, 1), colour});
+  switch (marker) {
+    case CurveMarker::Circle:
+      dc.Arc(x - s, y - s, x + s, y + s, x + s, y, x + s, y);
+      break;
+    case CurveMarker::Square:
+      dc.Polyline({{x - s, y - s}, {x + s, y - s}, {x + s, y + s}, {x - s, y + s}, {x - s, y - s}});
+      break;
+    case CurveMarker::Triangle:
+      dc.Polyline({{x, y - s}, {x + s, y + s}, {x - s, y + s}, {x, y - s}});
+      break;
+    case CurveMarker::Cross:
+      dc.Polyline({{x - s, y - s}, {x + s, y + s}});
+      dc.Polyline({{x - s, y + s}, {x + s, y - s}});
+      break;
+    case CurveMarker::Diamond:
+      dc.Polyline({{x, y - s}, {x + s, y}, {x, y + s}, {x - s, y}, {x, y - s}});
+      break;
+  }
+  dc.SelectPen(before);
+}
+
+}  // namespace
+
+AxisRange RoundAxisRange(double low, double high, int ticks) {
+  if (!std::isfinite(low) || !std::isfinite(high) || !(high > low) || ticks < 1) return {};
+  const double raw = (high - low) / ticks;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  double step = 10.0 * magnitude;
+  for (double factor : {1.0, 2.0, 5.0})
+    if (factor * magnitude >= raw * (1 - 1e-9)) {
+      step = factor * magnitude;
+      break;
+    }
+  return {std::floor(low / step + 1e-9) * step, std::ceil(high / step - 1e-9) * step, step};
+}
+
+int GraphFrame::AcrossToX(double value) const {
+  const double f = (value - across.from) / (across.to - across.from);
+  return left + static_cast<int>(std::lround(f * (right - left)));
+}
+
+int GraphFrame::DepthToY(double z) const {
+  const double f = (z - depth.from) / (depth.to - depth.from);
+  return top + static_cast<int>(std::lround(f * (bottom - top)));
+}
+
+AxisRange CurveValueRange(const std::vector<DepthCurve>& curves) {
+  double low = 0.0, high = 0.0;
+  for (const DepthCurve& curve : curves) {
+    for (const DepthSample& s : curve.samples)
+      if (std::isfinite(s.dP)) low = std::min(low, s.dP), high = std::max(high, s.dP);
+    for (const DepthMark& m : curve.marks)
+      if (std::isfinite(m.dP)) low = std::min(low, m.dP), high = std::max(high, m.dP);
+  }
+  if (!(high > low)) high = low + 1.0;
+  return RoundAxisRange(low, high, 5);
+}
+
+PaperBox DepthGraphBox(const RenderContext& ctx) {
+  const SystemSettings& s = ctx.settings;
+  PaperBox box;
+  box.leftMm = s.marginLeft + kDepthValuesRoomMm;
+  box.topMm = s.marginTop + kHeadingRoomMm;
+  box.rightMm = std::max(box.leftMm + 20.0, ctx.geometry.paperWidthMm - kRightMarginMm);
+  box.bottomMm = std::max(box.topMm + 20.0, ctx.geometry.paperHeightMm - kBottomMarginMm);
+  return box;
+}
+
+GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRange across,
+                         AxisRange depth) {
+  const DeviceGeometry& g = ctx.geometry;
+  GraphFrame frame;
+  frame.left = static_cast<int>(box.leftMm * g.pixelsPerMmX);
+  frame.top = static_cast<int>(box.topMm * g.pixelsPerMmY);
+  frame.right = static_cast<int>(box.rightMm * g.pixelsPerMmX);
+  frame.bottom = static_cast<int>(box.bottomMm * g.pixelsPerMmY);
+  frame.across = across;
+  frame.depth = depth;
+  return frame;
+}
+
+void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
+                   const std::string& acrossCaption, std::vector<PlacedNote>& taken) {
+  const WorldTransform& t = ctx.transform;
+  const int h = NoteTextHeight(ctx);
+  const int gap = h / 3;
+  const bool monochrome = IsMonochrome(ctx.settings);
+  const Colour tickColour = monochrome ? kBlack : kTickColour;
+  UseNoteFont(dc, ctx, kBlack);
+  dc.SetTextAlign(TextAlign::LeftTop);
+  for (double value : Ticks(frame.across)) {
+    const int x = frame.AcrossToX(value);
+    if (x > frame.left && x < frame.right)
+      DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Dot, 1, tickColour);
+    const std::string text = TickText(value, frame.across.step);
+    const PlacedNote note = NoteAt(x - NoteTextWidth(text, h) / 2, frame.top - gap - h, h, text);
+    if (!Clear(note, taken)) continue;
+    Text(dc, note);
+    taken.push_back(note);
+  }
+  for (double z : Ticks(frame.depth)) {
+    const int y = frame.DepthToY(z);
+    if (y > frame.top && y < frame.bottom)
+      DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Dot, 1, tickColour);
+    const std::string text = TickText(z, frame.depth.step);
+    const PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
+    if (!Clear(note, taken)) continue;
+    Text(dc, note);
+    taken.push_back(note);
+  }
+  const int middle = (frame.left + frame.right) / 2;
+  const PlacedNote across = NoteAt(middle - NoteTextWidth(acrossCaption, h) / 2,
+                                   frame.top - 2 * (gap + h), h, acrossCaption);
+  const std::string depthText = "z (m)";
+  const PlacedNote depth = NoteAt(frame.left - gap - NoteTextWidth(depthText, h),
+                                  frame.top - 2 * (gap + h), h, depthText);
+  for (const PlacedNote& note : {across, depth}) {
+    Text(dc, note);
+    taken.push_back(note);
+  }
+  DrawRectOutline(dc, frame.left, frame.top, frame.right, frame.bottom, PenStyle::Solid,
+                  DevicePixels(t, 1), kBlack);
+}
+
+CurveStyle CurveStyleOf(int index, bool monochrome) {
+  // 0x00BBGGRR: blue, red, green, orange, purple, brown.
+  constexpr Colour kColours[] = {0xC04000, 0x2020D0, 0x208020, 0x0080E0, 0x802080, 0x204080};
+  constexpr PenStyle kDashes[] = {PenStyle::Solid, PenStyle::Dash, PenStyle::Dot,
+                                  PenStyle::DashDot};
+  constexpr CurveMarker kMarkers[] = {CurveMarker::Circle, CurveMarker::Square,
+                                      CurveMarker::Triangle, CurveMarker::Cross,
+                                      CurveMarker::Diamond};
+  const int i = std::max(index, 0);
+  CurveStyle style;
+  style.marker = kMarkers[i % 5];
+  if (monochrome) {
+    style.dash = kDashes[i % 4];
+    style.colour = kBlack;
+  } else {
+    style.colour = kColours[i % 6];
+  }
+  return style;
+}
+
+void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
+                     const std::vector<DepthCurve>& curves, std::vector<PlacedNote>& taken) {
+  const WorldTransform& t = ctx.transform;
+  const bool monochrome = IsMonochrome(ctx.settings);
+  const int h = NoteTextHeight(ctx);
+  const int pad = h / 2;
+  const int sample = DevicePixels(t, kLegendLinePx);
+  const int lineWidth = DevicePixels(t, monochrome ? 1 : 2);
+
+  // The legend first, so that the values keep clear of it.
+  int widest = 0;
+  for (const DepthCurve& curve : curves)
+    widest = std::max(widest, NoteTextWidth(curve.label, h));
+  const int legendWidth = pad * 3 + sample + widest;
+  const int legendHeight = pad * 2 + static_cast<int>(curves.size()) * (h + pad / 2);
+  const PlacedNote legend{frame.right - pad - legendWidth, frame.bottom - pad - legendHeight,
+                          frame.right - pad, frame.bottom - pad, std::string()};
+  UseNoteFont(dc, ctx, kBlack);
+  dc.SetTextAlign(TextAlign::LeftTop);
+  if (!curves.empty()) {
+    DrawRectOutline(dc, legend.left, legend.top, legend.right, legend.bottom, PenStyle::Solid,
+                    DevicePixels(t, 1), kBlack);
+    taken.push_back(legend);
+  }
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
+    const int top = legend.top + pad + static_cast<int>(i) * (h + pad / 2);
+    const int y = top + h / 2, x = legend.left + pad;
+    DrawLine(dc, x, y, x + sample, y, style.dash, style.dash == PenStyle::Solid ? lineWidth : 1,
+             style.colour);
+    DrawMarker(dc, t, style.marker, x + sample / 2, y, style.colour);
+    dc.TextOut(x + sample + pad, top, curves[i].label);
+  }
+
+  // The line of dP = 0, where the curves of a field with negative values cross.
+  if (frame.across.from < 0 && frame.across.to > 0) {
+    const int x = frame.AcrossToX(0.0);
+    DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Solid, DevicePixels(t, 1), kBlack);
+  }
+  dc.IntersectClipRect(frame.left, frame.top, frame.right + 1, frame.bottom + 1);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
+    std::vector<DevicePoint> points;
+    points.reserve(curves[i].samples.size());
+    for (const DepthSample& s : curves[i].samples)
+      if (std::isfinite(s.dP)) points.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
+    // Dotted and dashed lines are drawn one pixel wide: wider ones lose their pattern.
+    const Pen before =
+        dc.SelectPen({style.dash, style.dash == PenStyle::Solid ? lineWidth : 1, style.colour});
+    if (points.size() >= 2) dc.Polyline(points);
+    dc.SelectPen(before);
+  }
+  // Every marker first, so that no value is written over another curve's marker.
+  const int markSize = DevicePixels(t, kMarkPixels);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
+    for (const DepthMark& mark : curves[i].marks) {
+      if (!std::isfinite(mark.dP)) continue;
+      const int x = frame.AcrossToX(mark.dP), y = frame.DepthToY(mark.z);
+      DrawMarker(dc, t, style.marker, x, y, style.colour);
+      taken.push_back({x - markSize, y - markSize, x + markSize, y + markSize, std::string()});
+    }
+  }
+  const int markRoom = markSize + pad / 2;
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
+    UseNoteFont(dc, ctx, style.colour);
+    for (const DepthMark& mark : curves[i].marks) {
+      if (!std::isfinite(mark.dP)) continue;
+      const int x = frame.AcrossToX(mark.dP), y = frame.DepthToY(mark.z);
+      // Right of the mark, else left of it; left out when both are taken.
+      const int width = NoteTextWidth(mark.text, h);
+      for (const int left : {x + markRoom, x - markRoom - width}) {
+        const PlacedNote note = NoteAt(left, y - h / 2, h, mark.text);
+        if (note.left < frame.left || note.right > frame.right || note.top < frame.top ||
+            note.bottom > frame.bottom || !Clear(note, taken))
+          continue;
+        Text(dc, note);
+        taken.push_back(note);
+        break;
+      }
+    }
+  }
+  dc.RemoveClip();
+}
+
+void DrawGraphHeading(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
+                      const std::string& text) {
+  const DeviceGeometry& g = ctx.geometry;
+  UseNoteFont(dc, ctx, kBlack);
+  dc.SetTextAlign(TextAlign::LeftTop);
+  dc.TextOut(static_cast<int>((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX),
+             static_cast<int>((box.topMm - kHeadingRoomMm) * g.pixelsPerMmY), text);
+}
+
+}  // namespace qel

@@ -1,0 +1,172 @@
+// The depth curves, the round graph axes and the two depth displays drawn through the view.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/data_file.h"
+#include "document/load_lists.h"
+#include "platform/printer_info.h"
+#include "support/render_world.h"
+#include "test_support/fixed_system_paths.h"
+#include "test_support/recording_device_context.h"
+#include "test_support/scripted_prompts.h"
+#include "view/depth_curves.h"
+#include "view/graph_axes.h"
+#include "view/view_controller.h"
+
+namespace qel {
+namespace {
+
+const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
+
+class DepthDisplayTest : public ::testing::Test {
+ protected:
+  DepthDisplayTest() : printer(FixedPrinterInfo::A4(600)) {
+    test::ApplyStandardSettings(state.settings, state.fonts);
+    state.settingsFiles.loaded = {true, true, true};
+    state.settings.unitSystem = 1;  // kN-m
+  }
+  void Open(const std::string& file) {
+    ReadDataFile(kExamples + file, state.tables, state.settings);
+  }
+  // The texts of printed page `page` of `display`.
+  std::vector<std::string> PrintedTexts(DisplayMode display, int page) {
+    RecordingDeviceContext dc(150, 150);
+    controller.PrintPage(dc, display, page);
+    return dc.Texts();
+  }
+  static bool Has(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  }
+  ApplicationState state;
+  ScriptedPrompts prompts;
+  FixedPrinterInfo printer;
+  FixedSystemPaths paths;
+  ViewController controller{state, prompts, printer, paths};
+};
+
+// Every mark is the results table's value, and lies between the curve's samples around its
+// depth: the curve passes through the points the tables list.
+TEST_F(DepthDisplayTest, CurvesRunThroughTheCalculatedPoints) {
+  for (const char* file : {"embankment.qdw", "building.qdw"}) {
+    SCOPED_TRACE(file);
+    Open(file);
+    const bool strip = std::string(file) == "embankment.qdw";
+    const CurveRange all{0, 100};
+    std::vector<DepthCurve> curves;
+    double largest = 0.0;
+    if (strip) {
+      curves = StripDepthCurves(state.tables, state.results.Strip(state.tables), 3, all);
+      for (const std::vector<StripPiece>& set : ExtractStripLoads(state.tables).sets)
+        for (const StripPiece& p : set)
+          largest = std::max(largest, std::fabs(p.h * p.gamma));
+    } else {
+      const std::optional<ResolvedSection> section = ResolveSection(state.tables);
+      ASSERT_TRUE(section);
+      curves = SectionDepthCurves(state.tables, state.results.Lattice(state.tables), *section, 3,
+                                  state.results.circleMethod(), all);
+      for (const RectLoad& r : ExtractPlanLoads(state.tables).rectangles)
+        largest = std::max(largest, std::fabs(r.q));
+    }
+    ASSERT_GE(curves.size(), 6u);
+    ASSERT_GT(largest, 0.0);
+    for (const DepthCurve& curve : curves) {
+      SCOPED_TRACE(curve.label);
+      ASSERT_EQ(curve.samples.size(), static_cast<std::size_t>(kDepthCurveSteps + 1));
+      EXPECT_EQ(curve.samples.front().z, 0.0);
+      ASSERT_FALSE(curve.marks.empty());
+      for (const DepthMark& mark : curve.marks) {
+        EXPECT_LE(mark.z, curve.samples.back().z);
+        auto after = std::find_if(curve.samples.begin(), curve.samples.end(),
+                                  [&](const DepthSample& s) { return s.z >= mark.z; });
+        ASSERT_NE(after, curve.samples.end());
+        const DepthSample& before = after == curve.samples.begin() ? *after : *(after - 1);
+        EXPECT_GE(mark.dP, std::min(before.dP, after->dP) - 0.01 * largest) << mark.z;
+        EXPECT_LE(mark.dP, std::max(before.dP, after->dP) + 0.01 * largest) << mark.z;
+      }
+    }
+  }
+}
+
+TEST(GraphAxes, RoundRangesCoverTheValuesInRoundSteps) {
+  struct Case {
+    double low, high;
+    int ticks;
+    AxisRange expected;
+  };
+  const Case cases[] = {
+      {0.0, 104.93, 5, {0.0, 150.0, 50.0}}, {0.0, 18.75, 10, {0.0, 20.0, 2.0}},
+      {-3.2, 7.9, 5, {-5.0, 10.0, 5.0}},    {0.0, 0.3, 5, {0.0, 0.3, 0.1}},
+      {0.0, 25.0, 10, {0.0, 25.0, 5.0}},    {2.0, 2.0, 5, {0.0, 1.0, 1.0}},
+      {0.0, NAN, 5, {0.0, 1.0, 1.0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.high);
+    const AxisRange r = RoundAxisRange(c.low, c.high, c.ticks);
+    EXPECT_NEAR(r.from, c.expected.from, 1e-9);
+    EXPECT_NEAR(r.to, c.expected.to, 1e-9);
+    EXPECT_NEAR(r.step, c.expected.step, 1e-9);
+  }
+}
+
+// Six curves to a graph; the section's first page carries its first graph too.
+TEST_F(DepthDisplayTest, PageCountsFollowTheCurves) {
+  struct Case {
+    int columns;
+    int pages;
+  };
+  for (const Case& c : {Case{0, 1}, Case{1, 1}, Case{6, 1}, Case{7, 2}, Case{12, 2}}) {
+    SCOPED_TRACE(c.columns);
+    state.tables = DocumentTables();
+    for (int row = 1; row <= c.columns; ++row) {
+      // The strip points hold ten x values: the eleventh and twelfth go to the lattice alone.
+      if (row <= kStripPointRows)
+        state.tables.stripPoints[row][point_col::kX] = std::to_string(row);
+      state.tables.gridPoints[row][point_col::kGridX] = std::to_string(row);
+    }
+    state.tables.stripPoints[1][point_col::kZ] = "2";
+    state.tables.gridPoints[1][point_col::kGridY] = "0";
+    state.tables.gridPoints[1][point_col::kGridZ] = "2";
+    EXPECT_EQ(controller.CountPrintedPages(DisplayMode::StripDepth, 600, 600), c.pages);
+    EXPECT_EQ(controller.CountPrintedPages(DisplayMode::RectCircleSection, 600, 600), c.pages);
+  }
+}
+
+// A page reads alone: heading, axis captions, a legend entry for each of its curves and the
+// values of the calculation points as the results table writes them.
+TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
+  Open("embankment.qdw");
+  std::vector<std::string> texts = PrintedTexts(DisplayMode::StripDepth, 1);
+  for (const char* text :
+       {"帯状荷重 深さ分布　(1/2)", "dP (kN/㎡)", "z (m)", "x = -5.00 m", "x = 21.00 m"})
+    EXPECT_TRUE(Has(texts, text)) << text;
+  const std::vector<DepthCurve> first = StripDepthCurves(
+      state.tables, state.results.Strip(state.tables), state.settings.stressDigits, {0, 6});
+  int values = 0;
+  for (const DepthCurve& curve : first)
+    for (const DepthMark& mark : curve.marks)
+      values += Has(texts, mark.text);
+  EXPECT_GE(values, 20);  // most of the 42 points keep their value beside them
+  EXPECT_FALSE(Has(PrintedTexts(DisplayMode::StripDepth, 2), "x = -5.00 m"));
+
+  Open("building.qdw");
+  texts = PrintedTexts(DisplayMode::RectCircleSection, 1);
+  for (const char* text : {"等圧線 dP kN/㎡　y = 1.5 m", "x (m)", "x = 0.00 m"})
+    EXPECT_TRUE(Has(texts, text)) << text;
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+    return t.rfind("長方形円形 断面　y = 1.5 m　縮尺 1/", 0) == 0;
+  }));
+  texts = PrintedTexts(DisplayMode::RectCircleSection, 2);
+  EXPECT_FALSE(Has(texts, "等圧線 dP kN/㎡　y = 1.5 m"));
+  EXPECT_TRUE(Has(texts, "長方形円形 深さ分布　y = 1.5 m　(2/2)"));
+
+  // A section across the plan at the first lattice x.
+  state.tables.figures.section = {SectionAxis::kAtX, std::nullopt};
+  texts = PrintedTexts(DisplayMode::RectCircleSection, 1);
+  EXPECT_TRUE(Has(texts, "等圧線 dP kN/㎡　x = 0 m"));
+  EXPECT_TRUE(Has(texts, "y (m)"));
+}
+
+}  // namespace
+}  // namespace qel

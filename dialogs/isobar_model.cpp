@@ -22,6 +22,10 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : proble
   fields_.levels = IsobarLevelsText(isobars.levels);
   if (problem == Problem::RectCircle && figures.planDepth)
     fields_.depth = ShortestRealText(*figures.planDepth);
+  if (problem == Problem::RectCircle) {
+    fields_.sectionAtX = figures.section.axis == SectionAxis::kAtX;
+    if (figures.section.at) fields_.sectionAt = ShortestRealText(*figures.section.at);
+  }
 }
 
 std::string IsobarModel::WindowTitle() const {
@@ -43,6 +47,8 @@ std::optional<ValidationError> IsobarModel::Validate() const {
       return ValidationError{
           "平面図の深度 z は 0 以上の数値で入力してください（空欄は計算点の深度）", "depth"};
   }
+  if (hasDepth() && !IsBlank(fields_.sectionAt) && !ParseRealNumber(fields_.sectionAt))
+    return ValidationError{"断面の位置は数値で入力してください（空欄は最初の計算点）", "sectionAt"};
   return std::nullopt;
 }
 
@@ -56,6 +62,9 @@ void IsobarModel::Apply(DocumentTables& tables) const {
                        : ParseIsobarLevels(fields_.levels, why).value_or(std::vector<double>{});
   if (hasDepth()) {
     figures.planDepth = IsBlank(fields_.depth) ? std::nullopt : ParseRealNumber(fields_.depth);
+    figures.section.axis = fields_.sectionAtX ? SectionAxis::kAtX : SectionAxis::kAtY;
+    figures.section.at =
+        IsBlank(fields_.sectionAt) ? std::nullopt : ParseRealNumber(fields_.sectionAt);
   }
 }
 

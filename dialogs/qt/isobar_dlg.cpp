@@ -1,7 +1,9 @@
-// The isobar dialog: a check to draw the lines, their levels and, for the plan, its depth.
+// The isobar dialog: a check to draw the lines, their levels and, for the plan, its depth and
+// the vertical section of the depth display.
 #include "dialogs/qt/isobar_dlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -47,6 +49,18 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
     depth->setPlaceholderText(Utf8("計算点の深度"));
     depth->setAccessibleName(Utf8("平面図の深度 z"));
     form->addRow(Utf8("平面図の深度 z (m)(&Z)"), depth);
+    auto* axis = new QComboBox(this);
+    axis->setObjectName("sectionAxis");
+    axis->addItems({Utf8("y = 一定 (x 方向の断面)"), Utf8("x = 一定 (y 方向の断面)")});
+    axis->setCurrentIndex(fields.sectionAtX ? 1 : 0);
+    axis->setAccessibleName(Utf8("断面の向き"));
+    connect(axis, &QComboBox::currentIndexChanged, this,
+            [&fields](int index) { fields.sectionAtX = index == 1; });
+    form->addRow(Utf8("断面(&C)"), axis);
+    QLineEdit* at = MakeTextField(this, "sectionAt", fields.sectionAt);
+    at->setPlaceholderText(Utf8("最初の計算点"));
+    at->setAccessibleName(Utf8("断面の位置"));
+    form->addRow(Utf8("断面の位置 (m)(&P)"), at);
   }
 
   auto* layout = new QVBoxLayout(this);

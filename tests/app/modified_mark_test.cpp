@@ -52,6 +52,7 @@ const MarkCase kCases[] = {
     {"StripIsobars", CommandId::StripIsobars, kStrip, Clicked("shown"), true},
     {"StripIsobarsAsTheyWere", CommandId::StripIsobars, kStrip, Clicked(), false},
     {"RectIsobarLevels", CommandId::RectIsobars, kPlan, Typed({{"levels", "20, 60"}}), true},
+    {"RectSectionLine", CommandId::RectIsobars, kPlan, Typed({{"sectionAt", "4"}}), true},
     {"StripLoad1", CommandId::StripLoad1, kStrip, Cell(1, 6, "6"), true},
     {"StripLoad1AsItWas", CommandId::StripLoad1, kStrip, Clicked(), false},
     {"StripLoad2", CommandId::StripLoad2, kStrip, Cell(2, 6, "2"), true},

@@ -66,6 +66,7 @@ const RefreshCase kCases[] = {
     {"RectTitle", C::RectTitleStyle, kPlan, D::StripData, Typed({{"gridStepX", "10"}})},
     {"StripIsobars", C::StripIsobars, kStrip, D::RectCircleData, Clicked("shown")},
     {"RectIsobars", C::RectIsobars, kPlan, D::StripData, Typed({{"depth", "2"}})},
+    {"RectSectionShown", C::RectIsobars, kPlan, D::RectCircleSection, Typed({{"sectionAt", "4"}})},
     {"StripPage", C::StripPage, kStrip, D::RectCircleData, Typed({{"figurePagePrefix", "("}})},
     {"RectPage", C::RectPage, kPlan, D::StripData, Typed({{"dataPageSuffix", ")"}})},
     {"StripScale", C::StripScale, kStrip, D::StripResults, Typed({{"scaleX", "1000"}})},

@@ -6,12 +6,13 @@
 namespace qel {
 namespace {
 
-TEST(IsobarModel, RefusesLevelsAndDepthsThatDoNotReadAndNamesTheField) {
+TEST(IsobarModel, RefusesLevelsDepthsAndSectionsThatDoNotReadAndNamesTheField) {
   struct Case {
     Problem problem;
     const char* levels;
     const char* depth;
     const char* field;  // empty: accepted
+    const char* sectionAt = "";
   };
   const Case cases[] = {
       {Problem::Strip, "", "", ""},
@@ -25,12 +26,16 @@ TEST(IsobarModel, RefusesLevelsAndDepthsThatDoNotReadAndNamesTheField) {
       {Problem::RectCircle, "", " 2.5 ", ""},
       {Problem::RectCircle, "", "-0.5", "depth"},
       {Problem::RectCircle, "", "1m", "depth"},
+      {Problem::RectCircle, "", "", "", "-2.5"},
+      {Problem::RectCircle, "", "", "sectionAt", "y=2"},
+      {Problem::Strip, "", "", "", "y=2"},  // the strip has no section either
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.levels) + " | " + c.depth);
     IsobarModel model(DocumentTables{}, c.problem);
     model.fields().levels = c.levels;
     model.fields().depth = c.depth;
+    model.fields().sectionAt = c.sectionAt;
     const std::optional<ValidationError> error = model.Validate();
     EXPECT_EQ(error ? error->field : "", c.field);
     if (error) {
@@ -43,15 +48,16 @@ TEST(IsobarModel, RefusesLevelsAndDepthsThatDoNotReadAndNamesTheField) {
 TEST(IsobarModel, StoresTheFieldsInTheFigureOptionsAndShowsThemAgain) {
   DocumentTables tables;
   IsobarModel plan(tables, Problem::RectCircle);
-  plan.fields() = {true, "12.5, 25,50", "1.5"};
+  plan.fields() = {true, "12.5, 25,50", "1.5", true, " -3"};
   plan.Apply(tables);
   EXPECT_EQ(tables.figures.planIsobars, (IsobarOptions{true, {12.5, 25, 50}, false}));
   EXPECT_EQ(tables.figures.planDepth, 1.5);
+  EXPECT_EQ(tables.figures.section, (SectionLine{SectionAxis::kAtX, -3.0}));
   EXPECT_EQ(tables.figures.stripIsobars, IsobarOptions{});
   EXPECT_EQ(IsobarModel(tables, Problem::RectCircle).fields(),
-            (IsobarFields{true, "12.5,25,50", "1.5"}));
+            (IsobarFields{true, "12.5,25,50", "1.5", true, "-3"}));
   IsobarModel cleared(tables, Problem::RectCircle);
-  cleared.fields() = {false, " ", ""};
+  cleared.fields() = {false, " ", "", false, ""};
   cleared.Apply(tables);
   EXPECT_EQ(tables.figures, FigureOptions{});
 }

@@ -136,15 +136,17 @@ void BM_PageTurnRepaint(benchmark::State& benchState) {
 }
 BENCHMARK(BM_PageTurnRepaint)->DenseRange(1, kDisplayCount)->Unit(benchmark::kMillisecond);
 
-// The figure (display 1 or 4) with its isobars on. "first" paints with no isobar kept (the
-// trace of the page window with two threads, then the paint); "cached" repaints after a zoom
-// step, the trace taken from the cache. The targets are 300 ms and 30 ms.
+// The figure (display 1 or 4) with its isobars on, filled between the levels with the third
+// argument 1. "first" paints with no isobar kept (the trace of the page window with two
+// threads, then the paint); "cached" repaints after a zoom step, the trace taken from the
+// cache. The targets are 300 ms and 30 ms.
 void BM_IsobarFigure(benchmark::State& benchState) {
   const int display = static_cast<int>(benchState.range(0));
   const bool fromNothing = benchState.range(1) == 0;
   WorstView& view = ShownDisplay(display);
   FigureOptions& figures = view.state.tables.figures;
   figures.stripIsobars.shown = figures.planIsobars.shown = true;
+  figures.stripIsobars.fill = figures.planIsobars.fill = benchState.range(2) == 1;
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
   PaintWindow(view, window);
   const double zooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
@@ -162,15 +164,20 @@ void BM_IsobarFigure(benchmark::State& benchState) {
     slowest = std::max(slowest, MillisecondsSince(start));
   }
   ZoomOf(view.state.view, view.state.view.displayMode) = {};
-  figures.stripIsobars.shown = figures.planIsobars.shown = false;
-  benchState.SetLabel(fromNothing ? "first" : "cached");
+  figures.stripIsobars = figures.planIsobars = IsobarOptions{};
+  benchState.SetLabel(std::string(fromNothing ? "first" : "cached") +
+                      (benchState.range(2) == 1 ? ", filled" : ""));
   benchState.counters["slowest_ms"] = slowest;
 }
 BENCHMARK(BM_IsobarFigure)
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({4, 0})
-    ->Args({4, 1})
+    ->Args({1, 0, 0})
+    ->Args({1, 1, 0})
+    ->Args({1, 0, 1})
+    ->Args({1, 1, 1})
+    ->Args({4, 0, 0})
+    ->Args({4, 1, 0})
+    ->Args({4, 0, 1})
+    ->Args({4, 1, 1})
     ->Unit(benchmark::kMillisecond);
 
 // Each page of a depth display (7 or 8) painted from nothing kept: the curves are sampled on

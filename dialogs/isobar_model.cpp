@@ -20,6 +20,7 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : proble
       problem == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
   fields_.shown = isobars.shown;
   fields_.levels = IsobarLevelsText(isobars.levels);
+  fields_.fill = isobars.fill;
   if (problem == Problem::RectCircle && figures.planDepth)
     fields_.depth = ShortestRealText(*figures.planDepth);
   if (problem == Problem::RectCircle) {
@@ -56,6 +57,7 @@ void IsobarModel::Apply(DocumentTables& tables) const {
   FigureOptions& figures = tables.figures;
   IsobarOptions& isobars = problem_ == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
   isobars.shown = fields_.shown;
+  isobars.fill = fields_.fill;
   std::string why;
   isobars.levels = IsBlank(fields_.levels)
                        ? std::vector<double>{}

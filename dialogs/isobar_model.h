@@ -1,5 +1,6 @@
 // The model of the isobar dialog ("等圧線"): whether a problem's figure draws its isobars, at
-// which levels, and for the plan at which depth, kept in the document's figure options.
+// which levels, filled or not, for the plan at which depth and along which section, kept in the
+// document's figure options.
 #pragma once
 
 #include <optional>
@@ -19,6 +20,7 @@ struct IsobarFields {
   // metres; empty: through the first lattice x (or y).
   bool sectionAtX = false;
   std::string sectionAt;
+  bool fill = false;  // the areas between the levels in colour, with a legend
   bool operator==(const IsobarFields&) const = default;
 };
 

@@ -56,6 +56,11 @@ class DeviceContext {
   virtual void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                    int yEnd) = 0;
 
+  // Fills the area the closed rings enclose by the even-odd rule (a ring inside another makes a
+  // hole) with `colour`, drawing no outline. Device units name pixels: a ring through the
+  // corners (0, 0) and (10, 10) covers the pixels 0 to 9.
+  virtual void FillPolygons(const std::vector<std::vector<DevicePoint>>& rings, Colour colour) = 0;
+
   // Narrows the clip region to its intersection with the rectangle.
   virtual void IntersectClipRect(int left, int top, int right, int bottom) = 0;
   // Removes all clipping.

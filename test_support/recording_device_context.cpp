@@ -62,6 +62,18 @@ void RecordingDeviceContext::Arc(int left, int top, int right, int bottom, int x
   Record("arc" + Join({left, top, right, bottom, xStart, yStart, xEnd, yEnd}));
 }
 
+void RecordingDeviceContext::FillPolygons(const std::vector<std::vector<DevicePoint>>& rings,
+                                          Colour colour) {
+  std::string line = "fill " + std::to_string(colour);
+  for (std::size_t r = 0; r < rings.size(); ++r) {
+    line += r == 0 ? " " : " | ";
+    for (std::size_t i = 0; i < rings[r].size(); ++i)
+      line +=
+          (i == 0 ? "" : " ") + std::to_string(rings[r][i].x) + "," + std::to_string(rings[r][i].y);
+  }
+  Record(line);
+}
+
 void RecordingDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
   Record("clip" + Join({left, top, right, bottom}));
 }

@@ -30,6 +30,8 @@ class RecordingDeviceContext : public DeviceContext {
   void Polyline(const std::vector<DevicePoint>& points) override;
   void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
            int yEnd) override;
+  // Recorded as "fill <colour> <ring>|<ring>..." with each ring's points as "x,y".
+  void FillPolygons(const std::vector<std::vector<DevicePoint>>& rings, Colour colour) override;
   void IntersectClipRect(int left, int top, int right, int bottom) override;
   void RemoveClip() override;
   bool SelectFont(const FontSpec& font) override;

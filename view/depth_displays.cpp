@@ -114,6 +114,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   const double scale = std::max(RoundScaleFor(width, box.rightMm - box.leftMm),
                                 RoundScaleFor(depth, box.bottomMm - box.topMm));
   const double mmPerMetre = 1000.0 / scale;
+  const double roomRightMm = box.rightMm - (box.leftMm + width * mmPerMetre);
   box.rightMm = box.leftMm + width * mmPerMetre;
   box.bottomMm = box.topMm + depth * mmPerMetre;
   const GraphFrame frame =
@@ -123,8 +124,6 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   DrawGraphHeading(dc, ctx, box,
                    FormatC("長方形円形 断面　%s = %s m　縮尺 1/%s", line,
                            Metres(section.at).c_str(), Metres(scale).c_str()));
-  std::vector<PlacedNote> taken;
-  DrawGraphAxes(dc, ctx, frame, section.atY ? "x (m)" : "y (m)", taken);
 
   // The world of the section: u across, y = -z up, to the scale of the frame.
   SavedTransform saved(ctx.transform);
@@ -136,8 +135,26 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   t.originX = -window.u0;
   t.originY = -window.v0;
   const FigureWindow figureWindow{window.u0, window.u1, -window.v0, -window.v1};
+  const IsobarRequest isobars = SectionIsobarRequest(ctx, section.atY, section.at);
+  // The fill under the axes' lines, then the axes' values outside the frame, then the rest
+  // inside it.
   dc.IntersectClipRect(frame.left, frame.top, frame.right + 1, frame.bottom + 1);
-  DrawIsobarLayer(dc, ctx, SectionIsobarRequest(ctx, section.atY, section.at), figureWindow, taken);
+  DrawIsobarFill(dc, ctx, isobars);
+  dc.RemoveClip();
+  std::vector<PlacedNote> taken;
+  DrawGraphAxes(dc, ctx, frame, section.atY ? "x (m)" : "y (m)", taken);
+  // The caption and legend go beside the section where the paper leaves room for them, and
+  // inside its top-left corner where it does not. The lines stay inside the frame, as they are
+  // traced over it.
+  FigureWindow captionWindow{window.u1, window.u1, -window.v0, -window.v0};
+  const PlacedNote caption = IsobarCaption(ctx, isobars, captionWindow);
+  const bool beside = (caption.right - frame.right) < roomRightMm * ctx.geometry.pixelsPerMmX;
+  if (!beside) {
+    captionWindow = figureWindow;
+    dc.IntersectClipRect(frame.left, frame.top, frame.right + 1, frame.bottom + 1);
+  }
+  DrawIsobarLayer(dc, ctx, isobars, captionWindow, taken);
+  dc.IntersectClipRect(frame.left, frame.top, frame.right + 1, frame.bottom + 1);
   const Colour loadColour = IsMonochrome(ctx.settings) ? 0x000000 : kLoadColour;
   for (const auto& [from, to] : LoadedStretches(ctx.tables, section))
     DrawLine(dc, frame.AcrossToX(from), frame.top, frame.AcrossToX(to), frame.top, PenStyle::Solid,

@@ -17,6 +17,7 @@ std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
   key.Add(static_cast<long long>(request.view));
   key.Add(request.at);
   key.Add(static_cast<long long>(request.circleMethod));
+  key.Add(static_cast<long long>(request.fill));
   key.Add(static_cast<long long>(request.levels.size()));
   for (double level : request.levels)
     key.Add(level);

@@ -97,6 +97,54 @@ std::string LevelText(double level) {
   return FormatC("%g", level);
 }
 
+// One step of the fill: the area beyond `fill`'s level in `colour`, and its legend text.
+struct FillStep {
+  const IsobarFill* fill = nullptr;
+  Colour colour = 0;
+  std::string text;
+};
+
+// `t` of the way from colour `a` to colour `b` (0x00BBGGRR).
+Colour Blend(Colour a, Colour b, double t) {
+  Colour out = 0;
+  for (int shift : {0, 8, 16}) {
+    const double from = (a >> shift) & 0xFF, to = (b >> shift) & 0xFF;
+    out |= static_cast<Colour>(std::lround(from + (to - from) * t)) << shift;
+  }
+  return out;
+}
+
+// The fill's steps in the order they are painted: each sign's levels from the smallest in size
+// outwards, so that the areas beyond the larger levels lie over those beyond the smaller. The
+// colours go from pale to strong: yellow to red beyond positive levels, pale to deep blue
+// beyond negative ones, light to mid grey in monochrome.
+std::vector<FillStep> FillSteps(const IsobarSet& set, bool monochrome) {
+  std::vector<FillStep> steps;
+  for (const bool negative : {false, true}) {
+    std::vector<const IsobarFill*> fills;
+    for (const IsobarFill& fill : set.fills)
+      if ((fill.level < 0) == negative) fills.push_back(&fill);
+    std::sort(fills.begin(), fills.end(), [](const IsobarFill* a, const IsobarFill* b) {
+      return std::fabs(a->level) < std::fabs(b->level);
+    });
+    const Colour pale = monochrome ? 0xF0F0F0 : (negative ? 0xF7EBDE : 0xBCF7FF);
+    const Colour strong = monochrome ? 0x969696 : (negative ? 0xC69242 : 0x3C6EF0);
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+      const double t = fills.size() == 1 ? 0.5 : static_cast<double>(i) / (fills.size() - 1);
+      const std::string level = LevelText(fills[i]->level);
+      const std::string text = i + 1 < fills.size()
+                                   ? level + " ～ " + LevelText(fills[i + 1]->level)
+                                   : level + (negative ? " 以下" : " 以上");
+      steps.push_back({fills[i], Blend(pale, strong, t), text});
+    }
+  }
+  return steps;
+}
+
+std::shared_ptr<const IsobarSet> SetOf(const RenderContext& ctx, const IsobarRequest& request) {
+  return ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
+}
+
 // What the lines are: their unit, and for a plan its depth.
 std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) {
   const char* unit = StressUnitText(ctx.settings);
@@ -131,6 +179,7 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
   request.levels = options.levels;
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
+  request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, top, bottom};
   return request;
 }
@@ -148,6 +197,7 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   request.levels = options.levels;
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
+  request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, window.bottom, window.top};
   return request;
 }
@@ -159,6 +209,7 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
   request.levels = ctx.tables.figures.planIsobars.levels;
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
+  request.fill = ctx.tables.figures.planIsobars.fill;
   return request;
 }
 
@@ -171,13 +222,34 @@ PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
   caption.top = ToDeviceY(ctx.transform, window.top) + height / 2;
   caption.right = caption.left + NoteTextWidth(caption.text, height);
   caption.bottom = caption.top + height;
+  // The legend of the fill goes under the caption, a swatch and a range to a row.
+  if (request.fill) {
+    for (const FillStep& step : FillSteps(*SetOf(ctx, request), false)) {
+      caption.bottom += height;
+      caption.right =
+          std::max(caption.right, caption.left + 2 * height + NoteTextWidth(step.text, height));
+    }
+  }
   return caption;
+}
+
+void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request) {
+  if (!request.fill) return;
+  const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
+  for (const FillStep& step : FillSteps(*set, IsMonochrome(ctx.settings))) {
+    std::vector<std::vector<DevicePoint>> rings;
+    for (const std::vector<IsobarVertex>& ring : step.fill->rings) {
+      std::vector<DevicePoint>& points = rings.emplace_back();
+      for (const IsobarVertex& v : ring)
+        points.push_back(ToDevice(ctx.transform, request, v));
+    }
+    dc.FillPolygons(rings, step.colour);
+  }
 }
 
 void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
                      const FigureWindow& window, const std::vector<PlacedNote>& notes) {
-  const std::shared_ptr<const IsobarSet> set =
-      ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
+  const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
   if (set->lines.empty()) return;
   const Colour colour = IsMonochrome(ctx.settings) ? 0x000000 : kIsobarColour;
   const int height = NoteTextHeight(ctx);
@@ -185,8 +257,10 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
     ++ctx.shortfalls.fontsNotMade;
   dc.SetTextAlign(TextAlign::CentreTop);
   const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(ctx.transform, 1), colour});
-  // The figure's notes are placed first: a label goes where none of them is.
-  std::vector<LabelBox> placed;
+  // The figure's notes and the caption with its legend are placed first: a label goes where
+  // none of them is.
+  const PlacedNote caption = IsobarCaption(ctx, request, window);
+  std::vector<LabelBox> placed{{caption.left, caption.top, caption.right, caption.bottom}};
   for (const PlacedNote& note : notes)
     placed.push_back({note.left, note.top, note.right, note.bottom});
   for (const Isobar& line : set->lines) {
@@ -216,8 +290,19 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
   }
   dc.SelectPen(before);
   dc.SetTextAlign(TextAlign::LeftTop);
-  const PlacedNote caption = IsobarCaption(ctx, request, window);
   dc.TextOut(caption.left, caption.top, caption.text);
+  if (!request.fill) return;
+  int top = caption.top + height;
+  for (const FillStep& step : FillSteps(*set, IsMonochrome(ctx.settings))) {
+    const int inset = height / 6;
+    dc.FillPolygons({{{caption.left, top + inset},
+                      {caption.left + height * 3 / 2, top + inset},
+                      {caption.left + height * 3 / 2, top + height - inset},
+                      {caption.left, top + height - inset}}},
+                    step.colour);
+    dc.TextOut(caption.left + 2 * height, top, step.text);
+    top += height;
+  }
 }
 
 }  // namespace qel

@@ -29,13 +29,19 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
 IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at);
 
 // The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth) at the top-left of the page
-// window, as the layer will draw it: the figure's notes keep clear of it.
+// window, with the fill's legend under it when the request fills, as the layer will draw them:
+// the figure's notes keep clear of the box.
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                          const FigureWindow& window);
 
+// Fills the areas beyond each level of the request when it asks for them, the larger levels
+// over the smaller, in colours from pale to strong. Drawn first, under the figure's lines.
+void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request);
+
 // Draws the lines of the request, traced or taken from the render caches, each labelled with its
 // level where it is long enough and the label keeps clear of `notes` and of the labels before
-// it (the line is broken under its label), and then the caption.
+// it (the line is broken under its label), and then the caption with the fill's legend at the
+// top-left of `window`.
 void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
                      const FigureWindow& window, const std::vector<PlacedNote>& notes);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/load_lists.h"
+#include "view/contour_fill.h"
 #include "view/isobar_fields.h"
 #include "view/isobar_levels.h"
 #include "view/isobar_windows.h"
@@ -84,6 +85,16 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   const std::vector<std::vector<ContourLine>> traced = TraceContours(
       field, set.window, set.levels, IsobarContourOptions(set.largestIntensity, request.threads));
   for (std::size_t l = 0; l < traced.size(); ++l) {
+    if (request.fill) {
+      IsobarFill fill{set.levels[l], {}};
+      for (const std::vector<ContourPoint>& ring :
+           ContourRegionRings(traced[l], set.window, field, set.levels[l])) {
+        std::vector<IsobarVertex>& vertices = fill.rings.emplace_back();
+        for (const ContourPoint& p : ring)
+          vertices.push_back(ToWorld(request, p));
+      }
+      set.fills.push_back(std::move(fill));
+    }
     for (const ContourLine& line : traced[l]) {
       Isobar isobar;
       isobar.level = set.levels[l];

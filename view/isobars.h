@@ -21,6 +21,7 @@ struct IsobarRequest {
   std::vector<double> levels;  // empty: the default levels of the problem's loads
   CircleMethod circleMethod = CircleMethod::kExact;
   int threads = 1;
+  bool fill = false;  // also the areas beyond each level, to fill
   // The rectangle to trace over, in the view's (u, v) (see IsobarSet::window); by default the
   // view's default window.
   std::optional<ContourWindow> window;
@@ -36,12 +37,19 @@ struct Isobar {
   std::vector<IsobarVertex> vertices;
 };
 
+// The area beyond one level (IsBeyondLevel), as rings to fill by the even-odd rule.
+struct IsobarFill {
+  double level = 0.0;
+  std::vector<std::vector<IsobarVertex>> rings;
+};
+
 struct IsobarSet {
   std::vector<double> levels;  // the levels traced, as requested or by default
   ContourWindow window;        // in the view's (u, v): (x, z), (x, y), (x, z) or (y, z)
   double largestIntensity = 0.0;
-  std::vector<Isobar> lines;  // level by level in the order of `levels`
-  std::string error;          // not empty when nothing could be traced, saying why
+  std::vector<Isobar> lines;      // level by level in the order of `levels`
+  std::vector<IsobarFill> fills;  // when the request asks for them, level by level likewise
+  std::string error;              // not empty when nothing could be traced, saying why
 };
 
 // The options every isobar is traced with: vertices to 1e-5 of the largest load intensity,

@@ -56,13 +56,15 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   if (!ctx.view.printing) OutlineFigureWindow(dc, ctx.transform, window, 2);
 
   ClipToFigureWindow(dc, ctx.transform, window);
+  // The isobars' fill lies under everything, the axes and the grid included.
+  const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window);
+  if (isobars) DrawIsobarFill(dc, ctx, *isobars);
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
   // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
   // them, and the layer lies under the loads so that their outlines stay readable.
-  const std::optional<IsobarRequest> isobars = PlanIsobarRequest(ctx, window);
   std::vector<PlacedNote> taken;
   if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
   const int noteHeight = NoteTextHeight(ctx);

@@ -47,12 +47,14 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawDisplayTitle(dc, ctx, Problem::Strip, DisplayKind::Figure);
 
   ClipToFigureWindow(dc, ctx.transform, window);
+  // The isobars' fill lies under everything, the axes and the grid included.
+  const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window);
+  if (isobars) DrawIsobarFill(dc, ctx, *isobars);
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
   // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
   // them, and the layer lies under the loads so that their outlines stay readable.
-  const std::optional<IsobarRequest> isobars = StripIsobarRequest(ctx, window);
   std::vector<PlacedNote> taken;
   if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
   const int noteHeight = NoteTextHeight(ctx);

@@ -1,5 +1,5 @@
-// The isobar dialog: a check to draw the lines, their levels and, for the plan, its depth and
-// the vertical section of the depth display.
+// The isobar dialog: checks to draw the lines and fill between them, their levels and, for the
+// plan, its depth and the vertical section of the depth display.
 #include "dialogs/qt/isobar_dlg.h"
 
 #include <QCheckBox>
@@ -39,6 +39,11 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
   shown->setChecked(fields.shown);
   connect(shown, &QCheckBox::toggled, this, [&fields](bool on) { fields.shown = on; });
 
+  auto* fill = new QCheckBox(Utf8("値の間を色で塗り分ける(&F)"), this);
+  fill->setObjectName("fill");
+  fill->setChecked(fields.fill);
+  connect(fill, &QCheckBox::toggled, this, [&fields](bool on) { fields.fill = on; });
+
   auto* form = new QFormLayout;
   QLineEdit* levels = MakeTextField(this, "levels", fields.levels);
   levels->setPlaceholderText(Utf8("自動"));
@@ -65,6 +70,7 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(shown);
+  layout->addWidget(fill);
   layout->addLayout(form);
   layout->addWidget(new QLabel(Utf8("値は 5,10,20 のようにコンマで区切ります。\n"
                                     "空欄では最大の荷重強度をおよそ 8 段に分ける値になります。"),

@@ -186,6 +186,29 @@ void QtDeviceContext::Arc(int left, int top, int right, int bottom, int xStart, 
   }
 }
 
+void QtDeviceContext::FillPolygons(const std::vector<std::vector<DevicePoint>>& rings,
+                                   Colour colour) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const std::vector<DevicePoint>& ring : rings) {
+    if (ring.size() < 3) continue;
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(ring.size()) + 1);
+    for (const DevicePoint& p : ring)
+      polygon << QPointF(p.x, p.y);
+    polygon << polygon.front();
+    path.addPolygon(polygon);
+  }
+  if (path.isEmpty()) return;
+  if (clipInSoftware_ && softwareClip_) {
+    if (softwareClip_->isEmpty()) return;
+    QPainterPath clip;
+    clip.addRect(SoftwareClipRect());
+    path = path.intersected(clip);
+  }
+  painter_.fillPath(path, ToQColor(colour));
+}
+
 void QtDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);

@@ -33,6 +33,7 @@ class QtDeviceContext : public DeviceContext {
   void Polyline(const std::vector<DevicePoint>& points) override;
   void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
            int yEnd) override;
+  void FillPolygons(const std::vector<std::vector<DevicePoint>>& rings, Colour colour) override;
   void IntersectClipRect(int left, int top, int right, int bottom) override;
   void RemoveClip() override;
   bool SelectFont(const FontSpec& font) override;

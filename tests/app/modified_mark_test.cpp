@@ -51,6 +51,7 @@ const MarkCase kCases[] = {
     {"RectNotesOff", CommandId::RectTitleStyle, kPlan, Clicked("figureNotes"), true},
     {"StripIsobars", CommandId::StripIsobars, kStrip, Clicked("shown"), true},
     {"StripIsobarsAsTheyWere", CommandId::StripIsobars, kStrip, Clicked(), false},
+    {"StripIsobarFill", CommandId::StripIsobars, kStrip, Clicked("fill"), true},
     {"RectIsobarLevels", CommandId::RectIsobars, kPlan, Typed({{"levels", "20, 60"}}), true},
     {"RectSectionLine", CommandId::RectIsobars, kPlan, Typed({{"sectionAt", "4"}}), true},
     {"StripLoad1", CommandId::StripLoad1, kStrip, Cell(1, 6, "6"), true},

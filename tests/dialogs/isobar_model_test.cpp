@@ -48,16 +48,16 @@ TEST(IsobarModel, RefusesLevelsDepthsAndSectionsThatDoNotReadAndNamesTheField) {
 TEST(IsobarModel, StoresTheFieldsInTheFigureOptionsAndShowsThemAgain) {
   DocumentTables tables;
   IsobarModel plan(tables, Problem::RectCircle);
-  plan.fields() = {true, "12.5, 25,50", "1.5", true, " -3"};
+  plan.fields() = {true, "12.5, 25,50", "1.5", true, " -3", true};
   plan.Apply(tables);
-  EXPECT_EQ(tables.figures.planIsobars, (IsobarOptions{true, {12.5, 25, 50}, false}));
+  EXPECT_EQ(tables.figures.planIsobars, (IsobarOptions{true, {12.5, 25, 50}, true}));
   EXPECT_EQ(tables.figures.planDepth, 1.5);
   EXPECT_EQ(tables.figures.section, (SectionLine{SectionAxis::kAtX, -3.0}));
   EXPECT_EQ(tables.figures.stripIsobars, IsobarOptions{});
   EXPECT_EQ(IsobarModel(tables, Problem::RectCircle).fields(),
-            (IsobarFields{true, "12.5,25,50", "1.5", true, "-3"}));
+            (IsobarFields{true, "12.5,25,50", "1.5", true, "-3", true}));
   IsobarModel cleared(tables, Problem::RectCircle);
-  cleared.fields() = {false, " ", "", false, ""};
+  cleared.fields() = {false, " ", "", false, "", false};
   cleared.Apply(tables);
   EXPECT_EQ(tables.figures, FigureOptions{});
 }

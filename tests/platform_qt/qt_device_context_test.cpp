@@ -148,6 +148,31 @@ TEST_F(QtDrawing, ClipRectanglesIntersectAndCanBeRemoved) {
   EXPECT_TRUE(Inked(image, 98, 50));
 }
 
+// A square with a square hole, filled by the painter's clip and by the software clip alike.
+TEST_F(QtDrawing, FillsCoverTheirRingsLessTheHolesWithinTheClip) {
+  for (const bool software : {false, true}) {
+    SCOPED_TRACE(software);
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDeviceContext dc(painter, 96, 96, software);
+    dc.IntersectClipRect(0, 0, 45, 60);
+    dc.FillPolygons(
+        {{{10, 10}, {50, 10}, {50, 50}, {10, 50}}, {{20, 20}, {40, 20}, {40, 40}, {20, 40}}},
+        0x000000);
+    dc.FillPolygons({{{1, 1}, {2, 1}}}, 0x000000);  // two points enclose nothing
+    painter.end();
+    EXPECT_TRUE(Inked(image, 10, 10));
+    EXPECT_TRUE(Inked(image, 15, 44));
+    EXPECT_FALSE(Inked(image, 9, 30));
+    EXPECT_FALSE(Inked(image, 30, 30));  // the hole
+    EXPECT_FALSE(Inked(image, 30, 50));  // the ring's bottom edge is outside it
+    EXPECT_TRUE(Inked(image, 44, 15));
+    EXPECT_FALSE(Inked(image, 46, 15));  // beyond the clip
+    EXPECT_FALSE(Inked(image, 1, 1));
+  }
+}
+
 TEST_F(QtDrawing, WindowOriginMovesThatPointToTheTopLeft) {
   const QImage image = Paint(60, 60, [](QtDeviceContext& dc) {
     dc.SetWindowOrigin(100, 50);

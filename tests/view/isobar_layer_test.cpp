@@ -81,6 +81,46 @@ TEST_F(IsobarLayerTest, ShownIsobarsAreDrawnWithTheirLevelsAndCaption) {
   }
 }
 
+// With the fill on, each level's area is painted before any line of the figure, and the legend
+// under the caption names the range of every colour, the last open-ended.
+TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
+  const LayerCase cases[] = {
+      {"embankment.qdw", CommandId::ShowStripFigure, true, {10, 30, 60}, "等圧線 dP kN/㎡"},
+      {"building.qdw",
+       CommandId::ShowRectCircleFigure,
+       false,
+       {40, 80},
+       "等圧線 dP kN/㎡　z = 1 m"},
+  };
+  for (const LayerCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    ReadDataFile(kExamples + c.file, state.tables, state.settings);
+    IsobarOptions& options =
+        c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars;
+    options = {true, c.levels, true};
+    controller.OnDisplayCommand(c.display);
+    RecordingDeviceContext dc(150, 150);
+    controller.PrintPage(dc, 1);  // paper: no outline of the page window before the figure
+    const std::vector<std::string>& log = dc.lines();
+    std::vector<std::size_t> fills;
+    for (std::size_t i = 0; i < log.size(); ++i)
+      if (log[i].rfind("fill ", 0) == 0) fills.push_back(i);
+    // One area per level, then one swatch per level in the legend.
+    ASSERT_EQ(fills.size(), 2 * c.levels.size());
+    const auto firstLine = std::find_if(log.begin(), log.end(), [](const std::string& line) {
+      return line.rfind("polyline", 0) == 0 || line.rfind("line", 0) == 0;
+    });
+    EXPECT_LT(fills[c.levels.size() - 1], static_cast<std::size_t>(firstLine - log.begin()));
+    const std::vector<std::string> texts = dc.Texts();
+    for (std::size_t i = 0; i + 1 < c.levels.size(); ++i)
+      EXPECT_NE(
+          std::find(texts.begin(), texts.end(), FormatC("%g ～ %g", c.levels[i], c.levels[i + 1])),
+          texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), FormatC("%g 以上", c.levels.back())),
+              texts.end());
+  }
+}
+
 // A repaint, zoom or scroll takes the traced lines from the cache; a changed load traces anew.
 TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   ReadDataFile(kExamples + "embankment.qdw", state.tables, state.settings);

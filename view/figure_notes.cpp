@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
@@ -99,9 +100,9 @@ void AddEdgeValues(NoteLayout& layout, const RenderContext& ctx, const FigureWin
 }
 
 void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWindow& window,
-                  Problem problem, const char* vertical) {
+                  Problem problem) {
   const FigureRange& range = ctx.settings.figure(problem);
-  const std::string text = FormatC("縮尺 横 1/%d　%s 1/%d", range.scaleX, vertical, range.scaleY);
+  const std::string text = FormatC("縮尺 横 1/%d　縦 1/%d", range.scaleX, range.scaleY);
   const int h = layout.height();
   const int right = ToDeviceX(ctx.transform, window.right) - h / 2;
   layout.Add(right - NoteTextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
@@ -110,10 +111,16 @@ void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWind
 // The values of a point pattern: its x values under its lowest row, and each row's value
 // (`prefix` and the value) left of its left-most column. A row of value r lies at world y
 // `sign` * r: the strip's depths downwards (-1), the plan's y values as they are (+1).
-void AddPatternValues(NoteLayout& layout, const WorldTransform& t,
-                      const std::vector<PointValue>& xs, const std::vector<PointValue>& rows,
-                      const char* prefix, double sign) {
-  if (xs.empty() || rows.empty()) return;
+// The pattern's lower-left corner in world coordinates, where the values meet; none without a
+// column or a row.
+struct PatternCorner {
+  double left = 0.0, lowest = 0.0;
+};
+std::optional<PatternCorner> AddPatternValues(NoteLayout& layout, const WorldTransform& t,
+                                              const std::vector<PointValue>& xs,
+                                              const std::vector<PointValue>& rows,
+                                              const char* prefix, double sign) {
+  if (xs.empty() || rows.empty()) return std::nullopt;
   const int h = layout.height();
   auto byValue = [](const PointValue& a, const PointValue& b) { return a.value < b.value; };
   const double leftmost = std::min_element(xs.begin(), xs.end(), byValue)->value;
@@ -127,6 +134,7 @@ void AddPatternValues(NoteLayout& layout, const WorldTransform& t,
     layout.Add(ToDeviceX(t, leftmost) - h / 2 - NoteTextWidth(text, h),
                ToDeviceY(t, sign * row.value) - h / 2, text);
   }
+  return PatternCorner{leftmost, lowest};
 }
 
 NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int textHeight,
@@ -158,7 +166,7 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
   const WorldTransform& t = ctx.transform;
   NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
   const int h = textHeight;
-  AddScaleNote(layout, ctx, window, Problem::Strip, "縦");
+  AddScaleNote(layout, ctx, window, Problem::Strip);
   // Each piece's intensity inside it at half its height, or above its top when the piece is
   // too thin on the paper to hold the text.
   for (int set = 1; set <= kStripSets; ++set)
@@ -183,7 +191,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   const WorldTransform& t = ctx.transform;
   NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
   const int h = textHeight;
-  AddScaleNote(layout, ctx, window, Problem::RectCircle, "縦");
+  AddScaleNote(layout, ctx, window, Problem::RectCircle);
   const std::string unit = StressUnitText(ctx.settings);
   // Each load's number and intensity inside its top-left corner, or above a circle's centre.
   for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
@@ -201,17 +209,13 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   // depths in one line under the x values.
   const LatticePoints lattice(ctx.tables);
   if (!lattice.depths().empty()) {
-    AddPatternValues(layout, t, lattice.xs(), lattice.ys(), "y=", 1.0);
-    if (!lattice.xs().empty() && !lattice.ys().empty()) {
-      auto byValue = [](const PointValue& a, const PointValue& b) { return a.value < b.value; };
-      const double leftmost =
-          std::min_element(lattice.xs().begin(), lattice.xs().end(), byValue)->value;
-      const double lowest =
-          std::min_element(lattice.ys().begin(), lattice.ys().end(), byValue)->value;
+    const std::optional<PatternCorner> corner =
+        AddPatternValues(layout, t, lattice.xs(), lattice.ys(), "y=", 1.0);
+    if (corner) {
       std::string depths = "z =";
       for (const PointValue& z : lattice.depths())
         depths += " " + Number(z.value);
-      layout.Add(ToDeviceX(t, leftmost), ToDeviceY(t, lowest) + 2 * h, depths + " m");
+      layout.Add(ToDeviceX(t, corner->left), ToDeviceY(t, corner->lowest) + 2 * h, depths + " m");
     }
   }
   AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::RectCircle), false);

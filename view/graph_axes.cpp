@@ -284,7 +284,11 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
       // Right of the mark, else left of it; left out when both are taken.
       const int width = NoteTextWidth(mark.text, h);
       for (const int left : {x + markRoom, x - markRoom - width}) {
-        const PlacedNote note = NoteAt(left, y - h / 2, h, mark.text);
+        // Beside the mark, moved down or up just enough to stay inside the frame at the surface
+        // and the bottom.
+        const int top =
+            std::clamp(y - h / 2, frame.top + 1, std::max(frame.top + 1, frame.bottom - h - 1));
+        const PlacedNote note = NoteAt(left, top, h, mark.text);
         if (note.left < frame.left || note.right > frame.right || note.top < frame.top ||
             note.bottom > frame.bottom || !Clear(note, taken))
           continue;

@@ -38,7 +38,7 @@ const Shipped& ShippedSettings() {
 }
 
 // Generous for a build with the address and undefined-behaviour sanitizers: a page of the grid
-// budget with all its furniture, and six displays in seconds.
+// budget with all its furniture, and every display in seconds.
 constexpr std::size_t kMostCallsPerPage = 2 * kMostGridStrokes + 20000;
 constexpr std::size_t kMostCharactersPerText = 4 * 7016 + 64 + 4 * 7016;  // A4 at 600 dpi
 constexpr auto kTimeBudget = std::chrono::seconds(5);

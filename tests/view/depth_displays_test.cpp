@@ -4,46 +4,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/data_file.h"
 #include "document/load_lists.h"
-#include "platform/printer_info.h"
-#include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
+#include "support/example_view.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 #include "view/depth_curves.h"
 #include "view/graph_axes.h"
-#include "view/view_controller.h"
 
 namespace qel {
 namespace {
 
-const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
-
-class DepthDisplayTest : public ::testing::Test {
+class DepthDisplayTest : public test::ExampleView {
  protected:
-  DepthDisplayTest() : printer(FixedPrinterInfo::A4(600)) {
-    test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settingsFiles.loaded = {true, true, true};
-    state.settings.unitSystem = 1;  // kN-m
-  }
-  void Open(const std::string& file) {
-    ReadDataFile(kExamples + file, state.tables, state.settings);
-  }
-  // The texts of printed page `page` of `display`.
   std::vector<std::string> PrintedTexts(DisplayMode display, int page) {
-    RecordingDeviceContext dc(150, 150);
-    controller.PrintPage(dc, display, page);
-    return dc.Texts();
+    return ExampleView::PrintedTexts(display, page, 150);
   }
   static bool Has(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
   }
-  ApplicationState state;
-  ScriptedPrompts prompts;
-  FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
 };
 
 // Every mark is the results table's value, and lies between the curve's samples around its

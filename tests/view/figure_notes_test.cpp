@@ -6,37 +6,22 @@
 #include <algorithm>
 
 #include "document/data_file.h"
-#include "platform/printer_info.h"
+#include "support/example_view.h"
 #include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
-#include "view/view_controller.h"
 
 namespace qel {
 namespace {
 
 const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
 
-class FigureNotesTest : public ::testing::Test {
+class FigureNotesTest : public test::ExampleView {
  protected:
-  FigureNotesTest() : printer(FixedPrinterInfo::A4(600)) {
-    test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settingsFiles.loaded = {true, true, true};
-    state.settings.unitSystem = 1;  // kN-m
-  }
   // The texts of printed page 1 of `display`.
   std::vector<std::string> PrintedTexts(CommandId display) {
     controller.OnDisplayCommand(display);
-    RecordingDeviceContext dc(600, 600);
-    controller.PrintPage(dc, 1);
-    return dc.Texts();
+    return ExampleView::PrintedTexts(state.view.displayMode, 1, 600);
   }
-  ApplicationState state;
-  ScriptedPrompts prompts;
-  FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
 };
 
 bool Has(const std::vector<std::string>& texts, const std::string& text) {
@@ -65,7 +50,7 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
-    ReadDataFile(kExamples + c.file, state.tables, state.settings);
+    Open(c.file);
     const std::vector<std::string> texts = PrintedTexts(c.display);
     for (const std::string& text : c.expected)
       EXPECT_TRUE(Has(texts, text)) << text;

@@ -5,40 +5,23 @@
 
 #include <algorithm>
 
-#include "document/data_file.h"
-#include "platform/printer_info.h"
 #include "settings/c_locale.h"
-#include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
+#include "support/example_view.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
-#include "view/view_controller.h"
 
 namespace qel {
 namespace {
 
-const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
-
-class IsobarLayerTest : public ::testing::Test {
+class IsobarLayerTest : public test::ExampleView {
  protected:
-  IsobarLayerTest() : printer(FixedPrinterInfo::A4(600)) {
-    test::ApplyStandardSettings(state.settings, state.fonts);
-    state.settingsFiles.loaded = {true, true, true};
-    state.settings.unitSystem = 1;  // kN-m
-  }
   // The example shown on `display`, drawn on screen once; its polylines and texts.
   RecordingDeviceContext Draw(const std::string& file, CommandId display) {
-    ReadDataFile(kExamples + file, state.tables, state.settings);
+    Open(file);
     controller.OnDisplayCommand(display);
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
     return dc;
   }
-  ApplicationState state;
-  ScriptedPrompts prompts;
-  FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
 };
 
 struct LayerCase {
@@ -94,7 +77,7 @@ TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
   };
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(c.file);
-    ReadDataFile(kExamples + c.file, state.tables, state.settings);
+    Open(c.file);
     IsobarOptions& options =
         c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars;
     options = {true, c.levels, true};
@@ -123,7 +106,7 @@ TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
 
 // A repaint, zoom or scroll takes the traced lines from the cache; a changed load traces anew.
 TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
-  ReadDataFile(kExamples + "embankment.qdw", state.tables, state.settings);
+  Open("embankment.qdw");
   state.tables.figures.stripIsobars.shown = true;
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   RecordingDeviceContext first(96, 96);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <tuple>
 
 #include "document/load_lists.h"
 #include "support/example_view.h"
@@ -84,6 +86,23 @@ TEST(GraphAxes, RoundRangesCoverTheValuesInRoundSteps) {
     EXPECT_NEAR(r.from, c.expected.from, 1e-9);
     EXPECT_NEAR(r.to, c.expected.to, 1e-9);
     EXPECT_NEAR(r.step, c.expected.step, 1e-9);
+  }
+}
+
+// The six curves of a graph tell apart by colour and marker, and on black-and-white pages by
+// dash and marker alone.
+TEST(GraphAxes, CurvesOfAGraphLookDifferentInColourAndInBlack) {
+  for (const bool monochrome : {false, true}) {
+    SCOPED_TRACE(monochrome);
+    std::set<std::tuple<int, int, Colour>> looks;
+    for (int i = 0; i < 6; ++i) {
+      const CurveStyle style = CurveStyleOf(i, monochrome);
+      if (monochrome) {
+        EXPECT_EQ(style.colour, 0u);
+      }
+      looks.insert({static_cast<int>(style.dash), static_cast<int>(style.marker), style.colour});
+    }
+    EXPECT_EQ(looks.size(), 6u);
   }
 }
 

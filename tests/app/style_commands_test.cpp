@@ -172,5 +172,33 @@ INSTANTIATE_TEST_SUITE_P(BothMenus, PageCommandTest,
                                            MenuCase{CommandId::RectPage, Problem::RectCircle,
                                                     "長方形円形荷重 > ページ"}));
 
+// OK in the isobar dialog shows the problem's figure, where the lines are, unless the plan's
+// section is shown: it draws the plan's levels too.
+TEST_F(AppTest, IsobarsOkShowsTheFigureUnlessThePlansSectionIsShown) {
+  struct Case {
+    CommandId command;
+    DisplayMode before, after;
+  };
+  const Case cases[] = {
+      {CommandId::StripIsobars, DisplayMode::RectCircleData, DisplayMode::StripFigure},
+      {CommandId::StripIsobars, DisplayMode::StripDepth, DisplayMode::StripFigure},
+      {CommandId::RectIsobars, DisplayMode::RectCircleResults, DisplayMode::RectCircleFigure},
+      {CommandId::RectIsobars, DisplayMode::RectCircleSection, DisplayMode::RectCircleSection},
+  };
+  ASSERT_TRUE(Start());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(DisplayNumber(c.before));
+    state().view.displayMode = c.before;
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+      Click(dialog, "shown");
+      Click(dialog, "ok");
+    });
+    Action(c.command).trigger();
+    EXPECT_EQ(script.pending(), 0u);
+    EXPECT_EQ(state().view.displayMode, c.after);
+  }
+}
+
 }  // namespace
 }  // namespace qel::test

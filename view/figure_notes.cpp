@@ -38,20 +38,22 @@ class NoteLayout {
         occupied_(occupied) {}
 
   // A note whose box has its top-left corner at (x, y); `centred` puts (x, y) at its top middle.
-  void Add(int x, int y, const std::string& text, bool centred = false) {
+  // False when it was kept out.
+  bool Add(int x, int y, const std::string& text, bool centred = false) {
     const int width = NoteTextWidth(text, height_);
     PlacedNote note{centred ? x - width / 2 : x, y, 0, y + height_, text};
     note.right = note.left + width;
     if (note.left < left_ || note.right > right_ || note.top < top_ || note.bottom > bottom_)
-      return;
+      return false;
     auto meets = [&note](const PlacedNote& other) {
       return note.left <= other.right && other.left <= note.right && note.top <= other.bottom &&
              other.top <= note.bottom;
     };
     if (std::any_of(notes_.begin(), notes_.end(), meets) ||
         std::any_of(occupied_.begin(), occupied_.end(), meets))
-      return;
+      return false;
     notes_.push_back(std::move(note));
+    return true;
   }
   int height() const { return height_; }
   std::vector<PlacedNote> Take() { return std::move(notes_); }
@@ -193,12 +195,18 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::RectCircle);
   const std::string unit = StressUnitText(ctx.settings);
-  // Each load's number and intensity inside its top-left corner, or above a circle's centre.
+  // Each rectangle's number and intensity inside its top-left corner where they fit, else over
+  // its top edge, else under its bottom edge; a circle's above its centre.
   for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
     const RectLoad& r = row.load;
-    layout.Add(ToDeviceX(t, std::min(r.x1, r.x2)) + h / 4,
-               ToDeviceY(t, std::max(r.y1, r.y2)) + h / 4,
-               FormatC("No.%d q=%s %s", row.number, Number(r.q).c_str(), unit.c_str()));
+    const std::string text =
+        FormatC("No.%d q=%s %s", row.number, Number(r.q).c_str(), unit.c_str());
+    const int left = ToDeviceX(t, std::min(r.x1, r.x2)), right = ToDeviceX(t, std::max(r.x1, r.x2));
+    const int top = ToDeviceY(t, std::max(r.y1, r.y2)), bottom = ToDeviceY(t, std::min(r.y1, r.y2));
+    const bool fitsInside =
+        NoteTextWidth(text, h) + h / 2 <= right - left && 3 * h / 2 <= bottom - top;
+    if (fitsInside && layout.Add(left + h / 4, top + h / 4, text)) continue;
+    if (!layout.Add(left, top - h - h / 4, text)) layout.Add(left, bottom + h / 4, text);
   }
   for (const CircleRow& row : DrawnCircles(ctx.tables)) {
     const CircleLoad& c = row.load;

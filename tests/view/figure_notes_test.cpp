@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/data_file.h"
+#include "document/load_lists.h"
 #include "support/example_view.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
@@ -72,6 +73,23 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
                      b.top <= a.bottom)
             << a.text << " meets " << b.text;
       }
+
+    // A rectangle's note stands inside it or clear of it, never across its outline.
+    for (const RectLoad& r : ExtractPlanLoads(world.tables).rectangles) {
+      const WorldTransform& t = world.transform;
+      const int left = ToDeviceX(t, std::min(r.x1, r.x2)),
+                right = ToDeviceX(t, std::max(r.x1, r.x2));
+      const int top = ToDeviceY(t, std::max(r.y1, r.y2)),
+                bottom = ToDeviceY(t, std::min(r.y1, r.y2));
+      for (const PlacedNote& note : notes) {
+        if (note.text.rfind("No.", 0) != 0) continue;
+        const bool inside =
+            note.left >= left && note.right <= right && note.top >= top && note.bottom <= bottom;
+        const bool clear =
+            note.right < left || note.left > right || note.bottom < top || note.top > bottom;
+        EXPECT_TRUE(inside || clear) << note.text;
+      }
+    }
 
     (c.strip ? state.tables.figures.stripNotes : state.tables.figures.rectNotes) = false;
     EXPECT_EQ(PrintedTexts(c.display).size(), 2u);  // the title and the page number

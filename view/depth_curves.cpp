@@ -42,17 +42,6 @@ std::optional<int> RowOf(const std::vector<PointValue>& values, double value) {
   return std::nullopt;
 }
 
-}  // namespace
-
-double DepthGraphBottom(const std::vector<double>& depths) {
-  double deepest = 0.0;
-  for (double z : depths)
-    if (IsUsableDepth(z) && std::isfinite(z)) deepest = std::max(deepest, z);
-  return std::max(1.0, deepest * kIsobarDepthFactor);
-}
-
-namespace {
-
 // The values of `range`, as far as there are any.
 std::vector<PointValue> InRange(const std::vector<PointValue>& values, CurveRange range) {
   const std::size_t first = std::min<std::size_t>(std::max(range.first, 0), values.size());
@@ -61,6 +50,13 @@ std::vector<PointValue> InRange(const std::vector<PointValue>& values, CurveRang
 }
 
 }  // namespace
+
+double DepthGraphBottom(const std::vector<double>& depths) {
+  double deepest = 0.0;
+  for (double z : depths)
+    if (IsUsableDepth(z) && std::isfinite(z)) deepest = std::max(deepest, z);
+  return std::max(1.0, deepest * kIsobarDepthFactor);
+}
 
 std::vector<DepthCurve> StripDepthCurves(const DocumentTables& tables, const ResultsGrid& results,
                                          int stressDigits, CurveRange range) {

@@ -60,8 +60,8 @@ void DrawCurvesGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
   DrawDepthCurves(dc, ctx, frame, curves, taken);
 }
 
-// The smallest round scale 1/n (n = 1, 2, 2.5 or 5 times a power of ten) at which `metres`
-// fit in `millimetres`.
+// The smallest round scale 1/n (n = 1, 1.5, 2, 2.5, 3, 4, 5, 6 or 8 times a power of ten) at
+// which `metres` fit in `millimetres`.
 double RoundScaleFor(double metres, double millimetres) {
   const double needed = metres * 1000.0 / std::max(millimetres, 1.0);
   for (double power = 1.0; power < 1e9; power *= 10.0)

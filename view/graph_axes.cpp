@@ -160,7 +160,7 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   for (double value : Ticks(frame.across)) {
     const int x = frame.AcrossToX(value);
     if (x > frame.left && x < frame.right)
-      DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Dot, 1, tickColour);
+      DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Dot, DevicePixels(t, 1), tickColour);
     const std::string text = TickText(value, frame.across.step);
     const PlacedNote note = NoteAt(x - NoteTextWidth(text, h) / 2, frame.top - gap - h, h, text);
     if (!Clear(note, taken)) continue;
@@ -170,7 +170,7 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   for (double z : Ticks(frame.depth)) {
     const int y = frame.DepthToY(z);
     if (y > frame.top && y < frame.bottom)
-      DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Dot, 1, tickColour);
+      DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Dot, DevicePixels(t, 1), tickColour);
     const std::string text = TickText(z, frame.depth.step);
     const PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
     if (!Clear(note, taken)) continue;
@@ -218,7 +218,7 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
   const int h = NoteTextHeight(ctx);
   const int pad = h / 2;
   const int sample = DevicePixels(t, kLegendLinePx);
-  const int lineWidth = DevicePixels(t, monochrome ? 1 : 2);
+  const int lineWidth = DevicePixels(t, 2);
 
   // The legend first, so that the values keep clear of it.
   int widest = 0;
@@ -239,8 +239,7 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
     const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
     const int top = legend.top + pad + static_cast<int>(i) * (h + pad / 2);
     const int y = top + h / 2, x = legend.left + pad;
-    DrawLine(dc, x, y, x + sample, y, style.dash, style.dash == PenStyle::Solid ? lineWidth : 1,
-             style.colour);
+    DrawLine(dc, x, y, x + sample, y, style.dash, lineWidth, style.colour);
     DrawMarker(dc, t, style.marker, x + sample / 2, y, style.colour);
     dc.TextOut(x + sample + pad, top, curves[i].label);
   }
@@ -257,9 +256,7 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
     points.reserve(curves[i].samples.size());
     for (const DepthSample& s : curves[i].samples)
       if (std::isfinite(s.dP)) points.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
-    // Dotted and dashed lines are drawn one pixel wide: wider ones lose their pattern.
-    const Pen before =
-        dc.SelectPen({style.dash, style.dash == PenStyle::Solid ? lineWidth : 1, style.colour});
+    const Pen before = dc.SelectPen({style.dash, lineWidth, style.colour});
     if (points.size() >= 2) dc.Polyline(points);
     dc.SelectPen(before);
   }

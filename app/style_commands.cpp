@@ -42,15 +42,7 @@ void OnIsobars(CQelApp& app, Problem problem) {
   CIsobarDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     model.Apply(state.tables);
-    // The lines are drawn on the problem's figure, and the plan's levels on its section too:
-    // the figure is shown unless one of them is.
-    const DisplayMode shown = state.view.displayMode;
-    const bool onSection =
-        problem == Problem::RectCircle && shown == DisplayMode::RectCircleSection;
-    if (shown != DisplayOf(problem, DisplayKind::Figure) && !onSection) {
-      app.controller().OnDisplayCommand(
-          problem == Problem::Strip ? CommandId::ShowStripFigure : CommandId::ShowRectCircleFigure);
-    }
+    MoveDisplayToIsobars(state.view, state.settings, problem);
   }
 }
 

@@ -3,12 +3,29 @@
 
 namespace qel {
 
-bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Problem problem) {
-  if (ProblemOf(view.displayMode) == problem) return false;
+namespace {
+
+// The figure of `problem` from its first page, at its left X.
+void ShowFigure(ViewState& view, const SystemSettings& settings, Problem problem) {
   view.displayMode = DisplayOf(problem, DisplayKind::Figure);
   view.currentPage = 1;
   view.screenLeftX = settings.figure(problem).leftX;
   view.screenRow = 0;
+}
+
+}  // namespace
+
+bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Problem problem) {
+  if (ProblemOf(view.displayMode) == problem) return false;
+  ShowFigure(view, settings, problem);
+  return true;
+}
+
+bool MoveDisplayToIsobars(ViewState& view, const SystemSettings& settings, Problem problem) {
+  const DisplayMode shown = view.displayMode;
+  if (shown == DisplayOf(problem, DisplayKind::Figure)) return false;
+  if (problem == Problem::RectCircle && shown == DisplayMode::RectCircleSection) return false;
+  ShowFigure(view, settings, problem);
   return true;
 }
 

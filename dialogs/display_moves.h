@@ -12,6 +12,11 @@ namespace qel {
 // display moved.
 bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Problem problem);
 
+// After the isobar dialog of `problem`: the view moves to the problem's figure, where the lines
+// are drawn, unless that figure is shown or, for the plan, its section (which draws the plan's
+// levels too). Returns whether the display moved.
+bool MoveDisplayToIsobars(ViewState& view, const SystemSettings& settings, Problem problem);
+
 // After the scales or print range of `problem` changed: the display shown goes back to its first
 // page, a figure to its first row of pages at the left X, and the view moves to the figure of
 // `problem` when a display of the other problem is shown.

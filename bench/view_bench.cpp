@@ -99,16 +99,22 @@ WorstView& ShownDisplay(int display) {
   return *view;
 }
 
-// Each iteration zooms one step (through 100, 125, 150, 200, 67 %) and repaints.
+// Zooms the display shown one step further through 100, 125, 150, 200 and 67 %; `step` counts
+// the steps taken.
+void StepZoom(WorstView& view, std::size_t& step) {
+  constexpr double kZooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
+  ZoomOf(view.state.view, view.state.view.displayMode) = {ZoomMode::Fixed,
+                                                          kZooms[step++ % std::size(kZooms)]};
+}
+
+// Each iteration zooms one step and repaints.
 void BM_ZoomRepaint(benchmark::State& benchState) {
   WorstView& view = ShownDisplay(static_cast<int>(benchState.range(0)));
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
-  const double zooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
-  std::size_t next = 0;
+  std::size_t step = 0;
   double slowest = 0;
   for (auto _ : benchState) {
-    ZoomOf(view.state.view, view.state.view.displayMode) = {ZoomMode::Fixed, zooms[next]};
-    next = (next + 1) % std::size(zooms);
+    StepZoom(view, step);
     const auto start = std::chrono::steady_clock::now();
     PaintWindow(view, window);
     slowest = std::max(slowest, MillisecondsSince(start));
@@ -149,16 +155,13 @@ void BM_IsobarFigure(benchmark::State& benchState) {
   figures.stripIsobars.fill = figures.planIsobars.fill = benchState.range(2) == 1;
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
   PaintWindow(view, window);
-  const double zooms[] = {1.0, 1.25, 1.5, 2.0, 0.67};
-  std::size_t next = 0;
+  std::size_t step = 0;
   double slowest = 0;
   for (auto _ : benchState) {
-    if (fromNothing) {
+    if (fromNothing)
       view.state.caches.isobars = IsobarCache{};
-    } else {
-      ZoomOf(view.state.view, view.state.view.displayMode) = {ZoomMode::Fixed, zooms[next]};
-      next = (next + 1) % std::size(zooms);
-    }
+    else
+      StepZoom(view, step);
     const auto start = std::chrono::steady_clock::now();
     PaintWindow(view, window);
     slowest = std::max(slowest, MillisecondsSince(start));

@@ -80,84 +80,75 @@ TEST(ReadSoilProfile, AcceptsWhatIsLeftOutOrNotUsed) {
   EXPECT_FALSE(defaults.waterDepth);
 }
 
+// The example with the 1-based field `field` of line `line` replaced (the whole line when field
+// is 0); a line beyond the example is added.
+std::vector<std::string> Changed(int line, int field, const std::string& text) {
+  std::vector<std::string> lines = Example();
+  if (line > static_cast<int>(lines.size())) lines.emplace_back();
+  std::string& target = lines[static_cast<std::size_t>(line - 1)];
+  if (field == 0) {
+    target = text;
+    return lines;
+  }
+  std::size_t begin = target.find('=') + 1;
+  for (int i = 1; i < field; ++i)
+    begin = target.find(',', begin) + 1;
+  target.replace(begin, target.find(',', begin) - begin, text);
+  return lines;
+}
+
 TEST(ReadSoilProfile, NamesTheLineAndFieldOfEveryFault) {
   struct Case {
-    int line;  // replaced, or appended when beyond the example
+    int line, field;  // what is changed
     std::string text;
-    SoilProfileError error;
+    std::string error;
+    int errorLine = 0;  // 0: the changed line
   };
-  const std::string l1 = "layer=1,粘土1,", l3 = "layer=3,粘土2,20.0,15.5,";
+  const std::string c1 = "土層 1 (粘土1): ";
   const Case cases[] = {
-      {6,
-       "layer=2,砂,8.0,18.0,19.0,none,,,,,,,,",
-       {6, "土層 2 (砂): 下端深さ 8.0 が上の層の下端 8.0 以下です"}},
-      {5,
-       l1 + "0,16.0,16.5,cc,2.10,0.80,0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): 下端深さは 0 より大きい値にしてください"}},
-      {7,
-       l3 + "9.5,elogp,,,0.05,,,80,top,1",
-       {7, "土層 3 (粘土2): γsat 9.5 が γw 9.81 より小さくなっています"}},
-      {5,
-       l1 + "8.0,16.0,9.5,cc,2.10,0.80,0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): γsat 9.5 が γw 9.81 より小さくなっています"}},
-      {5, l1 + "8.0,,16.5,cc,2.10,0.80,0.08,60,,150,both,", {5, "土層 1 (粘土1): γt がありません"}},
-      {5,
-       l1 + "8.0,16.0,16.5,CC,2.10,0.80,0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): 沈下計算法「CC」は none, cc, elogp, mv のいずれかです"}},
-      {5, l1 + "8.0,16.0,16.5,cc,2.10,,0.08,60,,150,both,", {5, "土層 1 (粘土1): Cc がありません"}},
-      {5,
-       l1 + "8.0,16.0,16.5,cc,2.10,0.80,-0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): Cs は 0 以上にしてください"}},
-      {5,
-       l1 + "8.0,16.0,16.5,cc,2.10,0.80,0.08,60,,0,both,",
-       {5, "土層 1 (粘土1): cv は 0 より大きい値にしてください"}},
-      {5,
-       l1 + "8.0,16.0,16.5,cc,2.10,0.80,0.08,60,,150,up,",
-       {5, "土層 1 (粘土1): 排水条件「up」は both, top, bottom のいずれかです"}},
-      {5,
-       l1 + "8.0,16.0,16.5,cc,2.10,0.80,0.08,60,,150,,",
-       {5, "土層 1 (粘土1): 排水条件がありません"}},
-      {5,
-       l1 + "8.0,inf,16.5,cc,2.10,0.80,0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): γt「inf」が数値ではありません"}},
-      {5,
-       l1 + "8.0,16.0,16.5,cc,1e999,0.80,0.08,60,,150,both,",
-       {5, "土層 1 (粘土1): e0「1e999」が数値ではありません"}},
-      {5,
-       "layer=x,粘土1,8.0,16.0,16.5,cc,2.10,0.80,0.08,60,,150,both,",
-       {5, "5 行目の土層: 番号「x」が正の整数ではありません"}},
-      {5, "layer=1,粘土1,8.0", {5, "5 行目の土層: 項目が 3 個あります (14 個必要です)"}},
-      {6,
-       "layer=1,砂,10.0,18.0,19.0,none,,,,,,,,",
-       {6, "土層 1 (砂): 番号が 5 行目の土層と重複しています"}},
-      {7, l3 + "15.5,elogp,,,0.05,,,80,top,", {7, "土層 3 (粘土2): 曲線番号がありません"}},
-      {7, l3 + "15.5,elogp,,,0.05,,,80,top,2", {7, "土層 3 (粘土2): e–log p 曲線 2 がありません"}},
-      {8, "layer=4,粘土3,25.0,16.0,16.0,mv,,,,,,,bottom,", {8, "土層 4 (粘土3): mv がありません"}},
-      {9, "curve=1,9.8,2.45", {9, "曲線 1: 点が 2 つ以上必要です"}},
-      {9, "curve=1,9.8,2.45,19.6", {9, "曲線 1: p と e の数が揃っていません"}},
-      {9, "curve=1,9.8,2.45,9.8,2.40", {9, "曲線 1: 2 番目の p が前の点より大きくありません"}},
-      {9, "curve=1,0,2.45,19.6,2.40", {9, "曲線 1: 1 番目の p は 0 より大きい値にしてください"}},
-      {9, "curve=1,9.8,2.45,19.6,2.45", {9, "曲線 1: 2 番目の e が前の点より小さくありません"}},
-      {10, "curve=1,9.8,2.45,19.6,2.40", {10, "曲線 1: 番号が重複しています"}},
-      {1, "water=abc", {1, "地下水位「abc」が数値ではありません"}},
-      {2, "", {1, "地下水位があるときは γw が必要です"}},
-      {10, "water=3", {10, "地下水位が重複しています"}},
-      {3, "slice=0", {3, "分割厚さは 0 より大きい値にしてください"}},
-      {3, "slice=0.0001", {3, "分割数が 10000 を超えます。分割厚さを大きくしてください"}},
-      {4, "times=30,-5", {4, "時刻の 2 番目「-5」が負です"}},
-      {4, "times=30,,90", {4, "時刻の 2 番目「」が数値ではありません"}},
-      {10, "depth=3", {10, "10 行目: 不明な項目「depth」です"}},
-      {10, "layer", {10, "10 行目: 不明な項目「layer」です"}},
+      {6, 3, "8.0", "土層 2 (砂): 下端深さ 8.0 が上の層の下端 8.0 以下です"},
+      {5, 3, "0", c1 + "下端深さは 0 より大きい値にしてください"},
+      {7, 5, "9.5", "土層 3 (粘土2): γsat 9.5 が γw 9.81 より小さくなっています"},
+      {5, 5, "9.5", c1 + "γsat 9.5 が γw 9.81 より小さくなっています"},  // partly below
+      {5, 4, "", c1 + "γt がありません"},
+      {5, 6, "CC", c1 + "沈下計算法「CC」は none, cc, elogp, mv のいずれかです"},
+      {5, 6, "", c1 + "沈下計算法がありません"},
+      {5, 8, "", c1 + "Cc がありません"},
+      {5, 7, "0", c1 + "e0 は 0 より大きい値にしてください"},
+      {5, 9, "-0.08", c1 + "Cs は 0 以上にしてください"},
+      {5, 12, "0", c1 + "cv は 0 より大きい値にしてください"},
+      {5, 13, "up", c1 + "排水条件「up」は both, top, bottom のいずれかです"},
+      {5, 13, "", c1 + "排水条件がありません"},
+      {5, 4, "inf", c1 + "γt「inf」が数値ではありません"},
+      {5, 7, "1e999", c1 + "e0「1e999」が数値ではありません"},
+      {5, 10, "6O", c1 + "p'c「6O」が数値ではありません"},
+      {5, 1, "x", "5 行目の土層: 番号「x」が正の整数ではありません"},
+      {5, 0, "layer=1,粘土1,8.0", "5 行目の土層: 項目が 3 個あります (14 個必要です)"},
+      {6, 1, "1", "土層 1 (砂): 番号が 5 行目の土層と重複しています"},
+      {7, 14, "", "土層 3 (粘土2): 曲線番号がありません"},
+      {7, 14, "2", "土層 3 (粘土2): e–log p 曲線 2 がありません"},
+      {8, 11, "", "土層 4 (粘土3): mv がありません"},
+      {9, 0, "curve=1,9.8,2.45", "曲線 1: 点が 2 つ以上必要です"},
+      {9, 0, "curve=1,9.8,2.45,19.6", "曲線 1: p と e の数が揃っていません"},
+      {9, 4, "9.8", "曲線 1: 2 番目の p が前の点より大きくありません"},
+      {9, 2, "0", "曲線 1: 1 番目の p は 0 より大きい値にしてください"},
+      {9, 5, "2.45", "曲線 1: 2 番目の e が前の点より小さくありません"},
+      {10, 0, "curve=1,9.8,2.45,19.6,2.40", "曲線 1: 番号が重複しています"},
+      {1, 0, "water=abc", "地下水位「abc」が数値ではありません"},
+      {2, 0, "", "地下水位があるときは γw が必要です", 1},
+      {10, 0, "water=3", "地下水位が重複しています"},
+      {3, 0, "slice=0", "分割厚さは 0 より大きい値にしてください"},
+      {3, 0, "slice=0.0001", "分割数が 10000 を超えます。分割厚さを大きくしてください"},
+      {4, 2, "-5", "時刻の 2 番目「-5」が負です"},
+      {4, 2, "", "時刻の 2 番目「」が数値ではありません"},
+      {10, 0, "depth=3", "10 行目: 不明な項目「depth」です"},
+      {10, 0, "layer", "10 行目: 不明な項目「layer」です"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> lines = Example();
-    if (c.line > static_cast<int>(lines.size()))
-      lines.push_back(c.text);
-    else
-      lines[static_cast<std::size_t>(c.line - 1)] = c.text;
-    const SoilProfileReading reading = ReadSoilProfile(lines);
-    EXPECT_FALSE(reading.profile) << c.text;
-    EXPECT_EQ(reading.errors, std::vector<SoilProfileError>{c.error}) << c.text;
+    const SoilProfileReading reading = ReadSoilProfile(Changed(c.line, c.field, c.text));
+    EXPECT_FALSE(reading.profile) << c.error;
+    const SoilProfileError expected{c.errorLine ? c.errorLine : c.line, c.error};
+    EXPECT_EQ(reading.errors, std::vector<SoilProfileError>{expected});
   }
 }
 

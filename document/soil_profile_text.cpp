@@ -119,6 +119,7 @@ class SectionReader {
   std::vector<SoilProfileError> errors_;
   std::vector<LayerLine> layers_;
   std::map<std::string, int, std::less<>> settingLines_;  // for keys given twice
+  int extraLayers_ = 0;                                   // layer lines beyond the bound
   int curveLines_ = 0;
   // Numbers of the curves given, good or not: a layer is told its curve is missing only when
   // no line gives it.
@@ -220,7 +221,9 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
     return;
   }
   if (layers_.size() == static_cast<std::size_t>(kMaxSoilLayers)) {
-    Error(line, "土層は " + std::to_string(kMaxSoilLayers) + " 層までです");
+    // Told once; the lines beyond are not read, so no section makes the work grow unbounded.
+    if (++extraLayers_ == 1)
+      Error(line, "土層は " + std::to_string(kMaxSoilLayers) + " 層までです");
     return;
   }
   LayerLine layer;
@@ -257,6 +260,11 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
 void SectionReader::ReadCurve(int line, std::string_view value) {
   const std::vector<std::string_view> fields = SplitFields(value);
   const std::string where = std::to_string(line) + " 行目の曲線";
+  if (++curveLines_ > kMaxCurves) {
+    if (curveLines_ == kMaxCurves + 1)
+      Error(line, "e–log p 曲線は " + std::to_string(kMaxCurves) + " 本までです");
+    return;
+  }
   const std::optional<int> number = Whole(line, where, "番号", fields[0]);
   if (fields[0].empty()) Error(line, where + ": 番号がありません");
   const std::string label = number ? "曲線 " + std::to_string(*number) : where;
@@ -264,10 +272,6 @@ void SectionReader::ReadCurve(int line, std::string_view value) {
     if (std::find(curveNumbers_.begin(), curveNumbers_.end(), *number) != curveNumbers_.end())
       Error(line, label + ": 番号が重複しています");
     curveNumbers_.push_back(*number);
-  }
-  if (++curveLines_ > kMaxCurves) {
-    Error(line, "e–log p 曲線は " + std::to_string(kMaxCurves) + " 本までです");
-    return;
   }
   if ((fields.size() - 1) % 2 != 0) {
     Error(line, label + ": p と e の数が揃っていません");

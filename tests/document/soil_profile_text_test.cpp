@@ -170,7 +170,7 @@ TEST(ReadSoilProfile, RefusesMoreLayersCurvesPointsOrTimesThanItHolds) {
     return text;
   };
   std::vector<std::string> curves = layers(1);
-  for (int i = 1; i <= kMaxCurves + 1; ++i)
+  for (int i = 1; i <= kMaxCurves + 2; ++i)
     curves.push_back("curve=" + std::to_string(i) + ",10,1.0,100,0.8");
   std::string points = "curve=1";
   for (int i = 1; i <= kMaxCurvePoints + 1; ++i)
@@ -181,7 +181,7 @@ TEST(ReadSoilProfile, RefusesMoreLayersCurvesPointsOrTimesThanItHolds) {
   };
   const Case cases[] = {
       {layers(kMaxSoilLayers), {}},
-      {layers(kMaxSoilLayers + 1), {{51, "土層は 50 層までです"}}},
+      {layers(kMaxSoilLayers + 2), {{51, "土層は 50 層までです"}}},
       {curves, {{22, "e–log p 曲線は 20 本までです"}}},
       {withLine(layers(1), points), {{2, "曲線 1: 点は 30 個までです"}}},
       {withLine(layers(1), repeated("times=", "1", kMaxSettlementTimes)), {}},

@@ -32,11 +32,11 @@ double CcVoidRatioDecrease(const SoilLayer& layer, double sigma0, double p1) {
 void SettleByCc(const SoilLayer& layer, double h, SliceSettlement& slice) {
   slice.e0 = layer.e0;
   if (slice.p1 <= 0.0) {
-    slice.note = SliceNote::kNoEffectiveStress;
+    slice.gap = SliceGap::kNoEffectiveStress;
     return;
   }
   if (slice.sigma0 <= 0.0) {
-    slice.note = SliceNote::kNoOverburden;
+    slice.gap = SliceGap::kNoOverburden;
     return;
   }
   const double de = CcVoidRatioDecrease(layer, slice.sigma0, slice.p1);
@@ -47,33 +47,33 @@ void SettleByCc(const SoilLayer& layer, double h, SliceSettlement& slice) {
 void SettleByCurve(const SoilLayer& layer, const ElogPCurve& curve, double h,
                    SliceSettlement& slice) {
   if (slice.sigma0 <= 0.0) {
-    slice.note = SliceNote::kNoOverburden;
+    slice.gap = SliceGap::kNoOverburden;
     return;
   }
   bool outside = false;
   const double e0 = CurveVoidRatio(curve, slice.sigma0, &outside);
   slice.e0 = e0;
-  if (outside) slice.note = SliceNote::kOutsideCurve;
+  slice.outsideCurve = outside;
   if (slice.p1 <= 0.0) {
-    slice.note = SliceNote::kNoEffectiveStress;
+    slice.gap = SliceGap::kNoEffectiveStress;
     return;
   }
   double e1 = 0.0;
   if (slice.p1 < slice.sigma0) {
     if (!layer.cs) {
-      slice.note = SliceNote::kNoSwellingIndex;
+      slice.gap = SliceGap::kNoSwellingIndex;
       return;
     }
     e1 = e0 + *layer.cs * std::log10(slice.sigma0 / slice.p1);
   } else {
     bool beyond = false;
     e1 = CurveVoidRatio(curve, slice.p1, &beyond);
-    if (beyond) slice.note = SliceNote::kOutsideCurve;
+    slice.outsideCurve = slice.outsideCurve || beyond;
   }
   slice.e1 = e1;
   // A curve extended far beyond its last point can reach void ratios no soil has.
   if (!(1.0 + e0 > 0.0)) {
-    slice.note = SliceNote::kOutsideCurve;
+    slice.gap = SliceGap::kVoidRatioOutOfRange;
     slice.e1.reset();
     return;
   }
@@ -99,7 +99,7 @@ SliceSettlement SettleSlice(const SoilLayer& layer, const ElogPCurve* curve, dou
       break;
     case SettlementMethod::kMv:
       if (slice.p1 <= 0.0)
-        slice.note = SliceNote::kNoEffectiveStress;
+        slice.gap = SliceGap::kNoEffectiveStress;
       else
         slice.settlement = layer.mv * deltaP * h;
       break;

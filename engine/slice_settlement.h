@@ -7,13 +7,13 @@
 
 namespace qel {
 
-// What stands out about a slice's result.
-enum class SliceNote {
-  kNone,
-  kOutsideCurve,       // sigma'v0 or p1 beyond the ends of the e-log p curve (extrapolated)
-  kNoEffectiveStress,  // p1 <= 0: the unloading exceeds the overburden; no e1, no S
-  kNoOverburden,       // sigma'v0 <= 0 under a logarithmic method; no S
-  kNoSwellingIndex,    // an unloaded e-log p slice whose layer has no Cs; no e1, no S
+// Why a slice has no settlement.
+enum class SliceGap {
+  kNone,                 // it has one
+  kNoEffectiveStress,    // p1 <= 0: the unloading exceeds the overburden; no e1
+  kNoOverburden,         // sigma'v0 <= 0 under a logarithmic method
+  kNoSwellingIndex,      // an unloaded e-log p slice whose layer has no Cs; no e1
+  kVoidRatioOutOfRange,  // e0 of -1 or less from an e-log p curve extended far beyond its end
 };
 
 struct SliceSettlement {
@@ -23,7 +23,8 @@ struct SliceSettlement {
   std::optional<double> e0;          // not for mv
   std::optional<double> e1;          // not for mv, nor when the slice has no S
   std::optional<double> settlement;  // S, m (positive down)
-  SliceNote note = SliceNote::kNone;
+  bool outsideCurve = false;  // sigma'v0, or p1 where the curve gives e1, beyond the curve's ends
+  SliceGap gap = SliceGap::kNone;
 };
 
 // The void ratio of `curve` at pressure p > 0: linear in log10 p between neighbouring points,

@@ -42,7 +42,8 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
     SoilLayer layer;
     double sigma0, deltaP, h;
     std::optional<double> e0, e1, settlement;
-    SliceNote note = SliceNote::kNone;
+    SliceGap gap = SliceGap::kNone;
+    bool outside = false;
   };
   const Case cases[] = {
       {"cc normally consolidated", Cc({}), 100, 100, 2, 0.8, 0.8 - 0.5 * l2, 0.5 * l2 / 1.8 * 2},
@@ -54,30 +55,32 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
        0.55 * l2 / 1.8 * 2},
       {"cc unloaded", Cc(200), 100, -50, 2, 0.8, 0.8 + 0.05 * l2, -0.05 * l2 / 1.8 * 2},
       {"cc unchanged", Cc({}), 100, 0, 2, 0.8, 0.8, 0.0},
-      {"cc p1 = 0", Cc({}), 100, -100, 2, 0.8, {}, {}, SliceNote::kNoEffectiveStress},
-      {"cc without overburden", Cc({}), 0, 10, 2, 0.8, {}, {}, SliceNote::kNoOverburden},
+      {"cc p1 = 0", Cc({}), 100, -100, 2, 0.8, {}, {}, SliceGap::kNoEffectiveStress},
+      {"cc without overburden", Cc({}), 0, 10, 2, 0.8, {}, {}, SliceGap::kNoOverburden},
       {"curve inside", Curve({}), 20, 30, 3, 2.5 - 0.5 * std::log10(20.0),
        2.5 - 0.5 * std::log10(50.0), 0.5 * std::log10(2.5) / (3.5 - 0.5 * std::log10(20.0)) * 3},
       {"curve beyond its last point", Curve({}), 500, 1500, 1, 2.5 - 0.5 * std::log10(500.0),
        2.5 - 0.5 * std::log10(2000.0), 0.5 * std::log10(4.0) / (3.5 - 0.5 * std::log10(500.0)),
-       SliceNote::kOutsideCurve},
+       SliceGap::kNone, true},
       {"curve before its first point", Curve({}), 5, 1, 1, 2.0 + 0.5 * l2,
-       2.5 - 0.5 * std::log10(6.0), 0.5 * std::log10(1.2) / (3.0 + 0.5 * l2),
-       SliceNote::kOutsideCurve},
+       2.5 - 0.5 * std::log10(6.0), 0.5 * std::log10(1.2) / (3.0 + 0.5 * l2), SliceGap::kNone,
+       true},
       {"curve unloaded", Curve(0.04), 100, -50, 1, 1.5, 1.5 + 0.04 * l2, -0.04 * l2 / 2.5},
-      {"curve unloaded without Cs",
-       Curve({}),
-       100,
-       -50,
+      {"curve unloaded, no Cs", Curve({}), 100, -50, 1, 1.5, {}, {}, SliceGap::kNoSwellingIndex},
+      {"curve p1 < 0",
+       Curve(0.04),
+       5,
+       -6,
        1,
-       1.5,
+       2.0 + 0.5 * l2,
        {},
        {},
-       SliceNote::kNoSwellingIndex},
-      {"curve p1 < 0", Curve(0.04), 100, -150, 1, 1.5, {}, {}, SliceNote::kNoEffectiveStress},
+       SliceGap::kNoEffectiveStress,
+       true},
+      {"curve e0 < -1", Curve({}), 1e8, 0, 1, -1.5, {}, {}, SliceGap::kVoidRatioOutOfRange, true},
       {"mv loaded", Mv(), 100, 40, 2, {}, {}, 0.08},
       {"mv unloaded", Mv(), 100, -40, 2, {}, {}, -0.08},
-      {"mv p1 = 0", Mv(), 100, -100, 2, {}, {}, {}, SliceNote::kNoEffectiveStress},
+      {"mv p1 = 0", Mv(), 100, -100, 2, {}, {}, {}, SliceGap::kNoEffectiveStress},
   };
   for (const Case& c : cases) {
     const SliceSettlement slice = SettleSlice(c.layer, &kCurve, c.sigma0, c.deltaP, c.h);
@@ -88,7 +91,8 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
       ASSERT_EQ(value.has_value(), expected.has_value()) << c.what;
       EXPECT_NEAR(value.value_or(0.0), expected.value_or(0.0), 1e-12) << c.what;
     }
-    EXPECT_EQ(slice.note, c.note) << c.what;
+    EXPECT_EQ(slice.gap, c.gap) << c.what;
+    EXPECT_EQ(slice.outsideCurve, c.outside) << c.what;
   }
 }
 

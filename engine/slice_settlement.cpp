@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace qel {
 
@@ -95,7 +96,8 @@ SliceSettlement SettleSlice(const SoilLayer& layer, const ElogPCurve* curve, dou
       SettleByCc(layer, h, slice);
       break;
     case SettlementMethod::kElogP:
-      if (curve) SettleByCurve(layer, *curve, h, slice);
+      if (!curve) throw std::invalid_argument("the e-log p method needs its curve");
+      SettleByCurve(layer, *curve, h, slice);
       break;
     case SettlementMethod::kMv:
       if (slice.p1 <= 0.0)

@@ -33,7 +33,8 @@ struct SliceSettlement {
 double CurveVoidRatio(const ElogPCurve& curve, double p, bool* outside = nullptr);
 
 // The settlement of a slice of thickness h of `layer` with sigma'v0 = sigma0 and load dP.
-// `curve` is the layer's curve (used only by the e-log p method).
+// `curve` is the layer's curve: required by the e-log p method (std::invalid_argument without
+// it), not used by the others. A layer of method none has no slices and gets no S here.
 //   Cc: for p1 >= sigma0, with k = max(p'c, sigma0) (k = sigma0 without p'c),
 //       de = Cs log10(min(p1, k) / sigma0) + Cc log10(max(p1, k) / k);
 //       for p1 < sigma0, de = -Cs log10(sigma0 / p1). e1 = e0 - de, S = de / (1 + e0) h.

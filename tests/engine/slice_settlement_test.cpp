@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace qel {
 namespace {
@@ -94,6 +95,7 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
     EXPECT_EQ(slice.gap, c.gap) << c.what;
     EXPECT_EQ(slice.outsideCurve, c.outside) << c.what;
   }
+  EXPECT_THROW(SettleSlice(Curve({}), nullptr, 100, 10, 1), std::invalid_argument);
 }
 
 TEST(CurveVoidRatio, LinearInLogPBetweenPointsAndAlongTheEndSegmentsBeyond) {

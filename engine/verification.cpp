@@ -8,6 +8,7 @@
 
 #include "engine/boussinesq_references.h"
 #include "engine/rect_circle_influence.h"
+#include "engine/settlement_verification.h"
 #include "engine/strip_influence.h"
 
 namespace qel {
@@ -216,9 +217,13 @@ VerificationFamily CompatibleCircles() {
 }  // namespace
 
 std::vector<VerificationFamily> RunVerification() {
-  return {UniformStrips(),    TrapezoidStrips(), Embankments(),      CornerTable(),
-          CornerClosedForm(), Rectangles(),      CircleAxis(),       Circles(),
-          ShallowCircles(),   Superposition(),   CompatibleCircles()};
+  std::vector<VerificationFamily> families{UniformStrips(), TrapezoidStrips(),  Embankments(),
+                                           CornerTable(),   CornerClosedForm(), Rectangles(),
+                                           CircleAxis(),    Circles(),          ShallowCircles(),
+                                           Superposition(), CompatibleCircles()};
+  for (VerificationFamily& family : SettlementVerificationFamilies())
+    families.push_back(std::move(family));
+  return families;
 }
 
 bool AllPassed(const std::vector<VerificationFamily>& families) {

@@ -1,0 +1,423 @@
+// The soil profile's section read line by line, then checked as a whole.
+#include "document/soil_profile_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+
+#include "engine/soil_slices.h"
+#include "settings/c_locale.h"
+
+namespace qel {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && blank(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  while (true) {
+    const std::size_t comma = text.find(',');
+    fields.push_back(Trimmed(text.substr(0, comma)));
+    if (comma == std::string_view::npos) return fields;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::string Quoted(std::string_view text) {
+  return "「" + std::string(text) + "」";
+}
+
+// A subject followed by Japanese text: a blank after it only when it ends in a Latin letter or
+// digit ("Cc がありません", "排水条件がありません").
+std::string Subject(std::string text) {
+  if (!text.empty() && static_cast<unsigned char>(text.back()) < 0x80) text += ' ';
+  return text;
+}
+
+enum LayerField {
+  kNo,
+  kName,
+  kBottom,
+  kGammaT,
+  kGammaSat,
+  kMethod,
+  kE0,
+  kCc,
+  kCs,
+  kPc,
+  kMv,
+  kCv,
+  kDrain,
+  kCurve,
+  kLayerFieldCount
+};
+constexpr const char* kLayerFieldNames[kLayerFieldCount] = {
+    "番号", "名称", "下端深さ", "γt", "γsat", "沈下計算法", "e0",
+    "Cc",   "Cs",   "p'c",      "mv", "cv",   "排水条件",   "曲線番号"};
+// The fields that hold real numbers.
+constexpr LayerField kRealFields[] = {kBottom, kGammaT, kGammaSat, kE0, kCc, kCs, kPc, kMv, kCv};
+
+// A layer line as read, before the checks that need the whole section.
+struct LayerLine {
+  int line = 0;
+  std::string label;  // how the messages name it: 土層 3 (粘土2)
+  std::array<std::string, kLayerFieldCount> texts;
+  std::array<std::optional<double>, kLayerFieldCount> values;
+  std::optional<int> number;
+  std::optional<SettlementMethod> method;
+  std::optional<Drainage> drainage;
+  std::optional<int> curve;
+};
+
+std::optional<SettlementMethod> MethodFrom(std::string_view text) {
+  if (text == "none") return SettlementMethod::kNone;
+  if (text == "cc") return SettlementMethod::kCc;
+  if (text == "elogp") return SettlementMethod::kElogP;
+  if (text == "mv") return SettlementMethod::kMv;
+  return std::nullopt;
+}
+
+std::optional<Drainage> DrainageFrom(std::string_view text) {
+  if (text == "both") return Drainage::kBoth;
+  if (text == "top") return Drainage::kTop;
+  if (text == "bottom") return Drainage::kBottom;
+  return std::nullopt;
+}
+
+class SectionReader {
+ public:
+  SoilProfileReading Read(const std::vector<std::string>& lines);
+
+ private:
+  void Error(int line, std::string text) { errors_.push_back({line, std::move(text)}); }
+  // The number of a field as typed: none when it is empty or not a finite number (an error).
+  std::optional<double> Real(int line, const std::string& label, const char* field,
+                             std::string_view text);
+  std::optional<int> Whole(int line, const std::string& label, const char* field,
+                           std::string_view text);
+  void ReadLine(int line, std::string_view text);
+  void ReadSetting(int line, std::string_view key, std::string_view value);
+  void ReadTimes(int line, std::string_view value);
+  void ReadLayer(int line, std::string_view value);
+  void ReadCurve(int line, std::string_view value);
+  // The checks of one layer that need the water table, the curves or the layer above.
+  void CheckLayer(std::size_t index, SoilLayer& layer);
+  std::optional<double> Required(const LayerLine& layer, LayerField field);
+  void AtLeast(const LayerLine& layer, LayerField field, bool positive);
+
+  SoilProfile profile_;
+  std::vector<SoilProfileError> errors_;
+  std::vector<LayerLine> layers_;
+  std::map<std::string, int, std::less<>> settingLines_;  // for keys given twice
+  int extraLayers_ = 0;                                   // layer lines beyond the bound
+  int curveLines_ = 0;
+  // Numbers of the curves given, good or not: a layer is told its curve is missing only when
+  // no line gives it.
+  std::vector<int> curveNumbers_;
+  std::string gammaWText_;    // as typed, once it has read as a positive number
+  bool gammaWTyped_ = false;  // a value was typed, good or not
+  bool waterBad_ = false;     // a water table that did not read: no layer check relies on it
+};
+
+std::optional<double> SectionReader::Real(int line, const std::string& label, const char* field,
+                                          std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  const std::optional<double> value = ParseRealNumber(text);
+  if (!value) Error(line, label + ": " + field + Quoted(text) + "が数値ではありません");
+  return value;
+}
+
+std::optional<int> SectionReader::Whole(int line, const std::string& label, const char* field,
+                                        std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  const std::optional<int> value = ParseWholeNumber(text);
+  if (!value || *value <= 0) {
+    Error(line, label + ": " + field + Quoted(text) + "が正の整数ではありません");
+    return std::nullopt;
+  }
+  return value;
+}
+
+void SectionReader::ReadLine(int line, std::string_view text) {
+  if (Trimmed(text).empty()) return;
+  const std::size_t equals = text.find('=');
+  const std::string_view key = Trimmed(text.substr(0, equals));
+  const std::string_view value = equals == std::string_view::npos ? "" : text.substr(equals + 1);
+  if (equals != std::string_view::npos) {
+    if (key == "layer") return ReadLayer(line, value);
+    if (key == "curve") return ReadCurve(line, value);
+    if (key == "water" || key == "gammaw" || key == "slice" || key == "times")
+      return ReadSetting(line, key, Trimmed(value));
+  }
+  Error(line, std::to_string(line) + " 行目: 不明な項目" + Quoted(key) + "です");
+}
+
+void SectionReader::ReadSetting(int line, std::string_view key, std::string_view value) {
+  const std::map<std::string_view, const char*> labels = {
+      {"water", "地下水位"}, {"gammaw", "γw"}, {"slice", "分割厚さ"}, {"times", "時刻"}};
+  const std::string label = labels.at(key);
+  if (!settingLines_.emplace(std::string(key), line).second) {
+    Error(line, Subject(label) + "が重複しています");
+    return;
+  }
+  if (key == "times") return ReadTimes(line, value);
+  if (value.empty()) return;  // as if absent
+  if (key == "gammaw") gammaWTyped_ = true;
+  const std::optional<double> number = ParseRealNumber(value);
+  if (!number) {
+    Error(line, label + Quoted(value) + "が数値ではありません");
+    waterBad_ = waterBad_ || key == "water";
+    return;
+  }
+  if (key == "water") {
+    profile_.waterDepth = number;
+  } else if (*number <= 0.0) {
+    Error(line, Subject(label) + "は 0 より大きい値にしてください");
+  } else if (key == "gammaw") {
+    profile_.gammaW = *number;
+    gammaWText_ = std::string(value);
+  } else {
+    profile_.sliceThickness = *number;
+  }
+}
+
+void SectionReader::ReadTimes(int line, std::string_view value) {
+  if (value.empty()) return;  // the default times
+  std::vector<double> times;
+  const std::vector<std::string_view> items = SplitFields(value);
+  if (items.size() > static_cast<std::size_t>(kMaxSettlementTimes)) {
+    Error(line, "時刻は " + std::to_string(kMaxSettlementTimes) + " 個までです");
+    return;
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::optional<double> time = ParseRealNumber(items[i]);
+    if (!time)
+      Error(line, "時刻の " + std::to_string(i + 1) + " 番目" + Quoted(items[i]) +
+                      "が数値ではありません");
+    else if (*time < 0.0)
+      Error(line, "時刻の " + std::to_string(i + 1) + " 番目" + Quoted(items[i]) + "が負です");
+    else
+      times.push_back(*time);
+  }
+  profile_.times = times;
+}
+
+void SectionReader::ReadLayer(int line, std::string_view value) {
+  const std::vector<std::string_view> fields = SplitFields(value);
+  const std::string where = std::to_string(line) + " 行目の土層";
+  if (fields.size() != kLayerFieldCount) {
+    Error(line, where + ": 項目が " + std::to_string(fields.size()) + " 個あります (" +
+                    std::to_string(kLayerFieldCount) + " 個必要です)");
+    return;
+  }
+  if (layers_.size() == static_cast<std::size_t>(kMaxSoilLayers)) {
+    // Told once; the lines beyond are not read, so no section makes the work grow unbounded.
+    if (++extraLayers_ == 1)
+      Error(line, "土層は " + std::to_string(kMaxSoilLayers) + " 層までです");
+    return;
+  }
+  LayerLine layer;
+  layer.line = line;
+  for (int field = 0; field < kLayerFieldCount; ++field)
+    layer.texts[field] = std::string(fields[field]);
+  layer.number = Whole(line, where, kLayerFieldNames[kNo], fields[kNo]);
+  layer.label = layer.number ? "土層 " + std::to_string(*layer.number) : where;
+  if (!fields[kName].empty()) layer.label += " (" + std::string(fields[kName]) + ")";
+  if (fields[kNo].empty()) Error(line, layer.label + ": 番号がありません");
+  for (const LayerField field : kRealFields)
+    layer.values[field] = Real(line, layer.label, kLayerFieldNames[field], fields[field]);
+  layer.method = MethodFrom(fields[kMethod]);
+  if (fields[kMethod].empty())
+    Error(line, layer.label + ": 沈下計算法がありません");
+  else if (!layer.method)
+    Error(line, layer.label + ": 沈下計算法" + Quoted(fields[kMethod]) +
+                    "は none, cc, elogp, mv のいずれかです");
+  layer.drainage = DrainageFrom(fields[kDrain]);
+  if (!fields[kDrain].empty() && !layer.drainage)
+    Error(line, layer.label + ": 排水条件" + Quoted(fields[kDrain]) +
+                    "は both, top, bottom のいずれかです");
+  layer.curve = Whole(line, layer.label, kLayerFieldNames[kCurve], fields[kCurve]);
+  for (const LayerLine& other : layers_) {
+    if (layer.number && other.number == layer.number) {
+      Error(line,
+            layer.label + ": 番号が " + std::to_string(other.line) + " 行目の土層と重複しています");
+      break;
+    }
+  }
+  layers_.push_back(std::move(layer));
+}
+
+void SectionReader::ReadCurve(int line, std::string_view value) {
+  const std::vector<std::string_view> fields = SplitFields(value);
+  const std::string where = std::to_string(line) + " 行目の曲線";
+  if (++curveLines_ > kMaxCurves) {
+    if (curveLines_ == kMaxCurves + 1)
+      Error(line, "e–log p 曲線は " + std::to_string(kMaxCurves) + " 本までです");
+    return;
+  }
+  const std::optional<int> number = Whole(line, where, "番号", fields[0]);
+  if (fields[0].empty()) Error(line, where + ": 番号がありません");
+  const std::string label = number ? "曲線 " + std::to_string(*number) : where;
+  if (number) {
+    if (std::find(curveNumbers_.begin(), curveNumbers_.end(), *number) != curveNumbers_.end())
+      Error(line, label + ": 番号が重複しています");
+    curveNumbers_.push_back(*number);
+  }
+  if ((fields.size() - 1) % 2 != 0) {
+    Error(line, label + ": p と e の数が揃っていません");
+    return;
+  }
+  const std::size_t points = (fields.size() - 1) / 2;
+  if (points < 2) {
+    Error(line, label + ": 点が 2 つ以上必要です");
+    return;
+  }
+  if (points > static_cast<std::size_t>(kMaxCurvePoints)) {
+    Error(line, label + ": 点は " + std::to_string(kMaxCurvePoints) + " 個までです");
+    return;
+  }
+  ElogPCurve curve;
+  curve.number = number.value_or(0);
+  for (std::size_t i = 0; i < points; ++i) {
+    const std::string point = std::to_string(i + 1) + " 番目の ";
+    const std::optional<double> p = Real(line, label, (point + "p").c_str(), fields[1 + 2 * i]);
+    const std::optional<double> e = Real(line, label, (point + "e").c_str(), fields[2 + 2 * i]);
+    if (fields[1 + 2 * i].empty() || fields[2 + 2 * i].empty())
+      Error(line, label + ": " + std::to_string(i + 1) + " 番目の点がありません");
+    if (!p || !e) continue;
+    if (*p <= 0.0)
+      Error(line, label + ": " + point + "p は 0 より大きい値にしてください");
+    else if (!curve.p.empty() && *p <= curve.p.back())
+      Error(line, label + ": " + point + "p が前の点より大きくありません");
+    if (!curve.e.empty() && *e >= curve.e.back())
+      Error(line, label + ": " + point + "e が前の点より小さくありません");
+    curve.p.push_back(*p);
+    curve.e.push_back(*e);
+  }
+  profile_.curves.push_back(curve);
+}
+
+std::optional<double> SectionReader::Required(const LayerLine& layer, LayerField field) {
+  if (layer.texts[field].empty())
+    Error(layer.line, layer.label + ": " + Subject(kLayerFieldNames[field]) + "がありません");
+  return layer.values[field];
+}
+
+void SectionReader::AtLeast(const LayerLine& layer, LayerField field, bool positive) {
+  const std::optional<double>& value = layer.values[field];
+  if (!value || (positive ? *value > 0.0 : *value >= 0.0)) return;
+  Error(layer.line, layer.label + ": " + Subject(kLayerFieldNames[field]) +
+                        (positive ? "は 0 より大きい値にしてください" : "は 0 以上にしてください"));
+}
+
+void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
+  const LayerLine& layer = layers_[index];
+  const double top = index == 0 ? 0.0 : layers_[index - 1].values[kBottom].value_or(0.0);
+  const std::optional<double> bottom = Required(layer, kBottom);
+  if (bottom && index == 0 && *bottom <= 0.0)
+    Error(layer.line, layer.label + ": 下端深さは 0 より大きい値にしてください");
+  else if (bottom && index > 0 && layers_[index - 1].values[kBottom] && *bottom <= top)
+    Error(layer.line, layer.label + ": 下端深さ " + layer.texts[kBottom] + " が上の層の下端 " +
+                          layers_[index - 1].texts[kBottom] + " 以下です");
+  // Which unit weights the layer uses: gammaT above the water table, gammaSat below it.
+  const double water = waterBad_ ? top : profile_.waterDepth.value_or(INFINITY);
+  const bool dry = water > top;
+  const bool wet = !bottom || water < *bottom;
+  if (dry) {
+    Required(layer, kGammaT);
+    AtLeast(layer, kGammaT, true);
+  }
+  if (wet && !waterBad_ && profile_.waterDepth) {
+    const std::optional<double> gammaSat = Required(layer, kGammaSat);
+    if (gammaSat && !gammaWText_.empty() && *gammaSat < profile_.gammaW)
+      Error(layer.line, layer.label + ": γsat " + layer.texts[kGammaSat] + " が γw " + gammaWText_ +
+                            " より小さくなっています");
+  }
+  const SettlementMethod method = layer.method.value_or(SettlementMethod::kNone);
+  if (method == SettlementMethod::kCc) {
+    for (const LayerField field : {kE0, kCc, kCs})
+      Required(layer, field);
+    AtLeast(layer, kE0, true);
+    AtLeast(layer, kCc, false);
+    AtLeast(layer, kCs, false);
+    AtLeast(layer, kPc, true);
+  } else if (method == SettlementMethod::kElogP) {
+    AtLeast(layer, kCs, false);
+    if (layer.texts[kCurve].empty()) {
+      Error(layer.line, layer.label + ": 曲線番号がありません");
+    } else if (layer.curve && std::find(curveNumbers_.begin(), curveNumbers_.end(), *layer.curve) ==
+                                  curveNumbers_.end()) {
+      Error(layer.line,
+            layer.label + ": e–log p 曲線 " + std::to_string(*layer.curve) + " がありません");
+    }
+  } else if (method == SettlementMethod::kMv) {
+    Required(layer, kMv);
+    AtLeast(layer, kMv, false);
+  }
+  if (method != SettlementMethod::kNone) {
+    AtLeast(layer, kCv, true);
+    if (layer.values[kCv] && layer.texts[kDrain].empty())
+      Error(layer.line, layer.label + ": 排水条件がありません");
+  }
+  soil.number = layer.number.value_or(0);
+  soil.name = layer.texts[kName];
+  soil.bottom = bottom.value_or(0.0);
+  soil.gammaT = layer.values[kGammaT].value_or(0.0);
+  soil.gammaSat = layer.values[kGammaSat].value_or(0.0);
+  soil.method = method;
+  soil.e0 = layer.values[kE0].value_or(0.0);
+  soil.cc = layer.values[kCc].value_or(0.0);
+  soil.cs = layer.values[kCs];
+  soil.pc = layer.values[kPc];
+  soil.mv = layer.values[kMv].value_or(0.0);
+  soil.cv = layer.values[kCv];
+  soil.drainage = layer.drainage.value_or(Drainage::kBoth);
+  soil.curve = layer.curve.value_or(0);
+}
+
+SoilProfileReading SectionReader::Read(const std::vector<std::string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    ReadLine(static_cast<int>(i + 1), lines[i]);
+  if (layers_.empty()) Error(0, "土層がありません");
+  if (profile_.waterDepth && !gammaWTyped_)
+    Error(settingLines_.at("water"), "地下水位があるときは γw が必要です");
+  for (std::size_t i = 0; i < layers_.size(); ++i) {
+    SoilLayer layer;
+    CheckLayer(i, layer);
+    profile_.layers.push_back(layer);
+  }
+  if (errors_.empty()) {
+    try {
+      CutIntoSlices(profile_);
+    } catch (const std::length_error&) {
+      Error(settingLines_.count("slice") ? settingLines_.at("slice") : 0,
+            "分割数が " + std::to_string(kMaxSlicesPerColumn) +
+                " を超えます。分割厚さを大きくしてください");
+    }
+  }
+  std::stable_sort(
+      errors_.begin(), errors_.end(),
+      [](const SoilProfileError& a, const SoilProfileError& b) { return a.line < b.line; });
+  SoilProfileReading reading;
+  reading.errors = std::move(errors_);
+  if (reading.errors.empty()) reading.profile = std::move(profile_);
+  return reading;
+}
+
+}  // namespace
+
+SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines) {
+  return SectionReader().Read(lines);
+}
+
+}  // namespace qel

@@ -1,0 +1,38 @@
+// Reading and checking the soil profile's section of a data file: its lines as typed become
+// the numeric profile of the settlement calculation, or a list of what is wrong with them.
+//
+// The section's lines ("key=value"):
+//   water=2.5                 water table, m below the surface (empty or absent: none)
+//   gammaw=9.81               unit weight of water (needed when there is a water table)
+//   slice=1.0                 the largest slice, m (default 1.0)
+//   times=30,90,365           times of interest, days (default 10, 30, ..., 10000)
+//   layer=No,name,bottom,gammaT,gammaSat,method,e0,Cc,Cs,pc,mv,cv,drain,curve
+//                             one line per layer from the surface down; method none, cc, elogp
+//                             or mv; drain both, top or bottom; empty where not used
+//   curve=No,p1,e1,p2,e2,...  an e-log p curve
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/soil_profile.h"
+
+namespace qel {
+
+struct SoilProfileError {
+  int line = 0;      // 1-based among the section's lines; 0 for the section as a whole
+  std::string text;  // in Japanese, naming the layer or key and the field
+  friend bool operator==(const SoilProfileError&, const SoilProfileError&) = default;
+};
+
+struct SoilProfileReading {
+  std::optional<SoilProfile> profile;    // when there are no errors
+  std::vector<SoilProfileError> errors;  // in the order of the lines
+};
+
+// Reads the section's lines (UTF-8, without line ends, without the "$$SOIL" marker). Blank
+// lines are skipped. Numbers are finite reals in the C locale with optional blanks and sign.
+SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines);
+
+}  // namespace qel

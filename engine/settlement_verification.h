@@ -1,0 +1,15 @@
+// The settlement core checked against hand calculations, textbook values and quadrature.
+#pragma once
+
+#include <vector>
+
+#include "engine/verification.h"
+
+namespace qel {
+
+// The slice methods (Cc normally consolidated and across p'c, e0 to e1, mv), Terzaghi's U and a
+// consolidation in time, the effective overburden with a water table, and whole columns under a
+// strip load against quadrature. Errors are in the unit of each reference (m, kN/m2 or none).
+std::vector<VerificationFamily> SettlementVerificationFamilies();
+
+}  // namespace qel

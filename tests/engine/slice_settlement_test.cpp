@@ -1,0 +1,123 @@
+// Tests of one slice's settlement by each method and branch, against hand calculations.
+#include "engine/slice_settlement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace qel {
+namespace {
+
+SoilLayer Cc(std::optional<double> pc) {
+  SoilLayer layer;
+  layer.method = SettlementMethod::kCc;
+  layer.e0 = 0.8;
+  layer.cc = 0.5;
+  layer.cs = 0.05;
+  layer.pc = pc;
+  return layer;
+}
+
+SoilLayer Curve(std::optional<double> cs) {
+  SoilLayer layer;
+  layer.method = SettlementMethod::kElogP;
+  layer.cs = cs;
+  return layer;
+}
+
+SoilLayer Mv() {
+  SoilLayer layer;
+  layer.method = SettlementMethod::kMv;
+  layer.mv = 0.001;
+  return layer;
+}
+
+// e = 2.0 at p = 10, 1.5 at 100, 1.0 at 1000: e(p) = 2.5 - 0.5 log10 p on the whole curve.
+const ElogPCurve kCurve{1, {10, 100, 1000}, {2.0, 1.5, 1.0}};
+
+TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
+  const double l2 = std::log10(2.0);
+  struct Case {
+    const char* what;
+    SoilLayer layer;
+    double sigma0, deltaP, h;
+    std::optional<double> e0, e1, settlement;
+    SliceGap gap = SliceGap::kNone;
+    bool outside = false;
+  };
+  const Case cases[] = {
+      {"cc normally consolidated", Cc({}), 100, 100, 2, 0.8, 0.8 - 0.5 * l2, 0.5 * l2 / 1.8 * 2},
+      {"cc p'c below sigma'v0 counts as sigma'v0", Cc(50), 100, 100, 2, 0.8, 0.8 - 0.5 * l2,
+       0.5 * l2 / 1.8 * 2},
+      {"cc over-consolidated, p1 under p'c", Cc(400), 100, 100, 2, 0.8, 0.8 - 0.05 * l2,
+       0.05 * l2 / 1.8 * 2},
+      {"cc crossing p'c", Cc(200), 100, 300, 2, 0.8, 0.8 - 0.05 * l2 - 0.5 * l2,
+       0.55 * l2 / 1.8 * 2},
+      {"cc unloaded", Cc(200), 100, -50, 2, 0.8, 0.8 + 0.05 * l2, -0.05 * l2 / 1.8 * 2},
+      {"cc unchanged", Cc({}), 100, 0, 2, 0.8, 0.8, 0.0},
+      {"cc p1 = 0", Cc({}), 100, -100, 2, 0.8, {}, {}, SliceGap::kNoEffectiveStress},
+      {"cc without overburden", Cc({}), 0, 10, 2, 0.8, {}, {}, SliceGap::kNoOverburden},
+      {"curve inside", Curve({}), 20, 30, 3, 2.5 - 0.5 * std::log10(20.0),
+       2.5 - 0.5 * std::log10(50.0), 0.5 * std::log10(2.5) / (3.5 - 0.5 * std::log10(20.0)) * 3},
+      {"curve beyond its last point", Curve({}), 500, 1500, 1, 2.5 - 0.5 * std::log10(500.0),
+       2.5 - 0.5 * std::log10(2000.0), 0.5 * std::log10(4.0) / (3.5 - 0.5 * std::log10(500.0)),
+       SliceGap::kNone, true},
+      {"curve before its first point", Curve({}), 5, 1, 1, 2.0 + 0.5 * l2,
+       2.5 - 0.5 * std::log10(6.0), 0.5 * std::log10(1.2) / (3.0 + 0.5 * l2), SliceGap::kNone,
+       true},
+      {"curve unloaded", Curve(0.04), 100, -50, 1, 1.5, 1.5 + 0.04 * l2, -0.04 * l2 / 2.5},
+      {"curve unloaded, no Cs", Curve({}), 100, -50, 1, 1.5, {}, {}, SliceGap::kNoSwellingIndex},
+      {"curve p1 < 0",
+       Curve(0.04),
+       5,
+       -6,
+       1,
+       2.0 + 0.5 * l2,
+       {},
+       {},
+       SliceGap::kNoEffectiveStress,
+       true},
+      {"curve e0 < -1", Curve({}), 1e8, 0, 1, -1.5, {}, {}, SliceGap::kVoidRatioOutOfRange, true},
+      {"mv loaded", Mv(), 100, 40, 2, {}, {}, 0.08},
+      {"mv unloaded", Mv(), 100, -40, 2, {}, {}, -0.08},
+      {"mv p1 = 0", Mv(), 100, -100, 2, {}, {}, {}, SliceGap::kNoEffectiveStress},
+  };
+  for (const Case& c : cases) {
+    const SliceSettlement slice = SettleSlice(c.layer, &kCurve, c.sigma0, c.deltaP, c.h);
+    EXPECT_EQ(slice.p1, c.sigma0 + c.deltaP) << c.what;
+    const std::pair<std::optional<double>, std::optional<double>> values[] = {
+        {slice.e0, c.e0}, {slice.e1, c.e1}, {slice.settlement, c.settlement}};
+    for (const auto& [value, expected] : values) {
+      ASSERT_EQ(value.has_value(), expected.has_value()) << c.what;
+      EXPECT_NEAR(value.value_or(0.0), expected.value_or(0.0), 1e-12) << c.what;
+    }
+    EXPECT_EQ(slice.gap, c.gap) << c.what;
+    EXPECT_EQ(slice.outsideCurve, c.outside) << c.what;
+  }
+  EXPECT_THROW(SettleSlice(Curve({}), nullptr, 100, 10, 1), std::invalid_argument);
+}
+
+TEST(CurveVoidRatio, LinearInLogPBetweenPointsAndAlongTheEndSegmentsBeyond) {
+  // A curve with a bend at p = 100: slope 0.5 per decade above, 0.2 below.
+  const ElogPCurve curve{2, {10, 100, 1000}, {2.0, 1.8, 1.3}};
+  struct Case {
+    double p, e;
+    bool outside;
+  };
+  const Case cases[] = {{10, 2.0, false},
+                        {100, 1.8, false},
+                        {1000, 1.3, false},
+                        {50, 2.0 - 0.2 * std::log10(5.0), false},
+                        {1, 2.2, true},
+                        {10000, 0.8, true},
+                        {300, 1.8 - 0.5 * std::log10(3.0), false}};
+  for (const Case& c : cases) {
+    bool outside = !c.outside;
+    EXPECT_NEAR(CurveVoidRatio(curve, c.p, &outside), c.e, 1e-13) << c.p;
+    EXPECT_EQ(outside, c.outside) << c.p;
+  }
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,4 +1,5 @@
-// The warning of qel-cli about load rows of a file that do not enter the calculation as typed.
+// The warnings of qel-cli about load rows and calculation points of a file that do not enter
+// the calculation as typed.
 #include "cli/load_warnings.h"
 
 #include <vector>
@@ -10,10 +11,20 @@
 
 namespace qel {
 
+namespace {
+
+// Joins `more` notes to `notes`, each after the name of its list.
+void AddNotes(std::string& notes, const char* list, const std::vector<std::string>& more) {
+  for (const std::string& note : more) {
+    if (!notes.empty()) notes += " / ";
+    notes += std::string(list) + ": " + note;
+  }
+}
+
+}  // namespace
+
 void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
                             PromptService& prompts) {
-  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
-  if (excluded.empty()) return;
   struct List {
     LoadKind kind;
     int set;
@@ -23,14 +34,18 @@ void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& pat
                                 {LoadKind::Strip, 2, "帯状荷重 荷重2"},
                                 {LoadKind::Rectangle, 0, "長方形荷重"},
                                 {LoadKind::Circle, 0, "円形荷重"}};
-  std::string notes;
-  for (const List& list : kLists) {
-    for (const std::string& note : LoadNotes(ExclusionsOf(excluded, list.kind, list.set), tables)) {
-      if (!notes.empty()) notes += " / ";
-      notes += std::string(list.name) + ": " + note;
-    }
-  }
-  prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, notes), PromptButtons::Ok);
+  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
+  std::string loadNotes;
+  for (const List& list : kLists)
+    AddNotes(loadNotes, list.name, LoadNotes(ExclusionsOf(excluded, list.kind, list.set), tables));
+  if (!loadNotes.empty())
+    prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, loadNotes), PromptButtons::Ok);
+
+  std::string pointNotes;
+  AddNotes(pointNotes, "帯状荷重", PointNotes(FindExcludedPoints(tables, false)));
+  AddNotes(pointNotes, "長方形円形荷重", PointNotes(FindExcludedPoints(tables, true)));
+  if (!pointNotes.empty())
+    prompts.Show(MessageText(MessageId::PointsNotAsTyped, path, pointNotes), PromptButtons::Ok);
 }
 
 }  // namespace qel

@@ -1,16 +1,14 @@
 // Numbers as a Japanese input method types them: full-width digits, point, signs and spaces
-// become their ASCII forms at entry, so that a field shows and a file keeps half-width text.
+// become their ASCII forms at entry (HalfWidthNumber), so that a field shows and a file keeps
+// half-width text; and the test of a number still being typed.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace qel {
+#include "settings/half_width_number.h"
 
-// `text` (UTF-8) with "０".."９" -> "0".."9", "．" -> ".", "－", "ー", "−" -> "-", "＋" -> "+",
-// and the full-width space -> " "; every other character is kept as it is (a comma too, which
-// would split a data-file row).
-std::string HalfWidthNumber(std::string_view text);
+namespace qel {
 
 // Whether `text` can be the beginning of a number as typed into a numeric field: blanks, then
 // an optional sign, digits with at most one decimal point, then blanks. An empty text and a

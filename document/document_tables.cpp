@@ -47,7 +47,7 @@ void LinesToSettings(const DocumentTables& t, SystemSettings& s) {
     range.leftX = ToInt(lines[2]);
     range.rangeX = ToInt(lines[3]);
     range.pageOverlap = ToInt(lines[4]);
-    range.topY = ToDouble(lines[5]);
+    range.topY = ToFiniteDouble(lines[5], kStandardTopY);
     range.rangeY = ToInt(lines[6]);
   }
 }

@@ -1,11 +1,11 @@
-// Finds the load rows and point fields that the calculation leaves out or reads as 0.
+// Finds the load rows and point fields that the calculation leaves out or reads differently.
 #include "document/excluded_loads.h"
 
+#include "document/cell_number.h"
 #include "document/circle_rows.h"
 #include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
-#include "settings/c_locale.h"
 #include "settings/text_fields.h"
 
 namespace qel {
@@ -62,26 +62,47 @@ bool HasNoExtent(const DocumentTables& t, const ListShape& list, int row) {
   return false;
 }
 
-// A depth field that holds a number the calculation cannot use.
-bool IsUnusableDepth(const std::string& zText) {
-  return IsPresent(zText) && !IsUsableDepth(ToDouble(zText));
+// The first data cell of a row (columns 2..`last`) whose reading passes `test`; 0 when none
+// does.
+template <class Test>
+int FirstCellWhere(const std::string* cells, int last, Test test) {
+  for (int column = 2; column <= last; ++column)
+    if (test(ReadCellNumber(cells[column]))) return column;
+  return 0;
+}
+
+// A row the list reads (one of its leading rows): named for its first cell out of range (every
+// data cell counts, the strips' Y too, since the figure stands the piece on it); else for its
+// first computed cell without a number, or else its lack of extent, and for every full-width
+// cell.
+void FindInRow(const DocumentTables& t, const ListShape& list, int row,
+               std::vector<ExcludedLoad>& out) {
+  const std::string* cells = RowCells(t, list, row);
+  const auto named = [&](int column, ExclusionReason reason) {
+    out.push_back({list.kind, list.set, row, column, column ? cells[column] : "", reason});
+  };
+  const int outOfRange = FirstCellWhere(cells, list.columns, [](const CellNumber& number) {
+    return number.form == CellForm::OutOfRange;
+  });
+  if (outOfRange != 0) {
+    named(outOfRange, ExclusionReason::OutOfRange);
+    return;
+  }
+  const int zero = FirstCellWhere(cells, list.lastComputedColumn,
+                                  [](const CellNumber& number) { return !number.holdsNumber(); });
+  if (zero != 0)
+    named(zero, ExclusionReason::ReadAsZero);
+  else if (HasNoExtent(t, list, row))
+    named(0, ExclusionReason::NoExtent);
+  for (int column = 2; column <= list.columns; ++column)
+    if (ReadCellNumber(cells[column]).form == CellForm::FullWidth)
+      named(column, ExclusionReason::ReadAsHalfWidth);
 }
 
 void FindInList(const DocumentTables& t, const ListShape& list, std::vector<ExcludedLoad>& out) {
   const int entered = EnteredRows(t, list);
-  for (int row = 1; row <= entered; ++row) {
-    const std::string* cells = RowCells(t, list, row);
-    ExcludedLoad found{list.kind, list.set, row, 0, "", ExclusionReason::NoExtent};
-    for (int column = 2; column <= list.lastComputedColumn; ++column) {
-      if (IsPresent(cells[column])) continue;
-      found.column = column;
-      found.text = cells[column];
-      found.reason = ExclusionReason::ReadAsZero;
-      break;
-    }
-    if (found.reason == ExclusionReason::ReadAsZero || HasNoExtent(t, list, row))
-      out.push_back(found);
-  }
+  for (int row = 1; row <= entered; ++row)
+    FindInRow(t, list, row, out);
   for (int row = entered + 1; row <= list.rows; ++row) {
     const std::string* cells = RowCells(t, list, row);
     if (!IsFilledRow(cells, list.columns)) continue;
@@ -128,10 +149,14 @@ std::vector<ExcludedPoint> FindExcludedPoints(const DocumentTables& t, bool latt
   for (int column = 1; column <= columns; ++column) {
     for (int row = 1; row <= rows; ++row) {
       const std::string& text = lattice ? t.gridPoints[row][column] : t.stripPoints[row][column];
-      if (IsNumericText(text) == 0)
-        found.push_back({lattice, row, column, text, false});
-      else if (column == depthColumn && IsUnusableDepth(text))
-        found.push_back({lattice, row, column, text, true});
+      const CellNumber number = ReadCellNumber(text);
+      if (number.form == CellForm::Empty) continue;
+      if (!number.holdsNumber())
+        found.push_back({lattice, row, column, text, PointExclusion::NotANumber});
+      else if (column == depthColumn && !IsUsableDepth(number.value))
+        found.push_back({lattice, row, column, text, PointExclusion::NegativeDepth});
+      else if (number.form == CellForm::FullWidth)
+        found.push_back({lattice, row, column, text, PointExclusion::ReadAsHalfWidth});
     }
   }
   return found;
@@ -145,20 +170,25 @@ std::string PointFieldName(bool lattice, int row, int column) {
   return (lattice ? kLattice : kStrip)[column] + std::to_string(row);
 }
 
-std::string ExcludedPointsNote(const std::vector<ExcludedPoint>& points) {
-  if (points.empty()) return "";
-  std::string note = "計算に入らない計算点:";
+std::vector<std::string> PointNotes(const std::vector<ExcludedPoint>& points) {
+  std::string leftOut, halfWidth;
   for (const ExcludedPoint& point : points) {
+    std::string& note = point.leftOut() ? leftOut : halfWidth;
     note += " " + PointFieldName(point.lattice, point.row, point.column) + "「" + point.text + "」";
-    if (point.negativeDepth) note += "(負の深度)";
+    if (point.reason == PointExclusion::NegativeDepth) note += "(負の深度)";
   }
-  return note;
+  std::vector<std::string> notes;
+  if (!leftOut.empty()) notes.push_back("計算に入らない計算点:" + leftOut);
+  if (!halfWidth.empty()) notes.push_back("全角の数字を半角として計算した計算点:" + halfWidth);
+  return notes;
 }
 
 std::string LeftOutSummary(const DocumentTables& tables) {
   const int loads = CountLeftOutRows(FindExcludedLoads(tables));
-  const std::size_t points =
-      FindExcludedPoints(tables, false).size() + FindExcludedPoints(tables, true).size();
+  std::size_t points = 0;
+  for (const bool lattice : {false, true})
+    for (const ExcludedPoint& point : FindExcludedPoints(tables, lattice))
+      points += point.leftOut();
   std::string summary;
   if (loads > 0) summary = "計算に入らない荷重 " + std::to_string(loads) + " 行";
   if (points > 0)

@@ -12,10 +12,12 @@ namespace qel {
 enum class LoadKind { Strip, Rectangle, Circle };
 
 enum class ExclusionReason {
-  EndsList,      // this row's No. (or a strip's X1) is not a number: the list ends here
-  AfterListEnd,  // a filled row after the end of its list
-  ReadAsZero,    // the row enters, but a data cell that is not a number counts as 0
-  NoExtent,      // the row enters, but its load has no extent and adds nothing
+  EndsList,         // this row's No. (or a strip's X1) is not a number: the list ends here
+  AfterListEnd,     // a filled row after the end of its list
+  ReadAsZero,       // the row enters, but a data cell that is not a number counts as 0
+  NoExtent,         // the row enters, but its load has no extent and adds nothing
+  OutOfRange,       // a data cell holds nan, inf or a number out of range: the row is left out
+  ReadAsHalfWidth,  // the row enters, a data cell of full-width digits read in its ASCII form
 };
 
 struct ExcludedLoad {
@@ -26,11 +28,15 @@ struct ExcludedLoad {
   std::string text;  // that cell's text
   ExclusionReason reason;
   // Whether the row is missing from the calculation (not only read differently).
-  bool leftOut() const { return reason != ExclusionReason::ReadAsZero; }
+  bool leftOut() const {
+    return reason != ExclusionReason::ReadAsZero && reason != ExclusionReason::ReadAsHalfWidth;
+  }
 };
 
 // Every filled load row that does not enter the calculation as typed, by list and row order.
-// A row is filled when any of its data cells (No. excluded) holds text.
+// A row is filled when any of its data cells (No. excluded) holds text. A row of the list is
+// named once for the first cell out of range; else for its first cell read as 0 (or its lack
+// of extent), and once more for every full-width cell.
 std::vector<ExcludedLoad> FindExcludedLoads(const DocumentTables& tables);
 
 // How many load rows of `loads` are missing from the calculation.
@@ -40,14 +46,20 @@ int CountLeftOutRows(const std::vector<ExcludedLoad>& loads);
 std::vector<ExcludedLoad> ExclusionsOf(const std::vector<ExcludedLoad>& loads, LoadKind kind,
                                        int set);
 
-// A calculation point field that holds text but is left out of the calculation: a text that
-// is not a number, or a depth above the ground surface (negative).
+enum class PointExclusion {
+  NotANumber,       // text, nan, inf or a number out of range: left out
+  NegativeDepth,    // a depth above the ground surface: listed, not computed
+  ReadAsHalfWidth,  // full-width digits, computed in their ASCII form
+};
+
+// A calculation point field that holds text the calculation does not use as typed.
 struct ExcludedPoint {
   bool lattice;
   int row;     // 1-based
   int column;  // point_col::kX / kZ, or kGridX / kGridY / kGridZ
   std::string text;
-  bool negativeDepth;  // false: the text is not a number
+  PointExclusion reason;
+  bool leftOut() const { return reason != PointExclusion::ReadAsHalfWidth; }
 };
 
 std::vector<ExcludedPoint> FindExcludedPoints(const DocumentTables& tables, bool lattice);
@@ -55,9 +67,10 @@ std::vector<ExcludedPoint> FindExcludedPoints(const DocumentTables& tables, bool
 // The name of a point field as the point dialogs label it: "x3", "z5", "y12".
 std::string PointFieldName(bool lattice, int row, int column);
 
-// One line naming the excluded points, for the data and results displays:
-// "計算に入らない計算点: x3「abc」 z2「-1」(負の深度)". Empty when there are none.
-std::string ExcludedPointsNote(const std::vector<ExcludedPoint>& points);
+// The lines naming the excluded points, for the data and results displays: one for those left
+// out, "計算に入らない計算点: x3「abc」 z2「-1」(負の深度)", one for those read from full-width
+// digits, "全角の数字を半角として計算した計算点: z4「１０」". None when there are none.
+std::vector<std::string> PointNotes(const std::vector<ExcludedPoint>& points);
 
 // The status line's word on what the calculation leaves out: "計算に入らない荷重 3 行、計算点
 // 1 つ" (the part of either that is 0 is left out); empty when nothing is left out.

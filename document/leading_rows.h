@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "settings/text_fields.h"
+#include "document/cell_number.h"
 
 namespace qel {
 
@@ -19,10 +19,10 @@ int CountLeadingRows(const std::string (&table)[Rows][Columns], Meets meets) {
   return count;
 }
 
-// Whether the first `columns` cells of a row all hold numbers.
+// Whether the first `columns` cells of a row all begin like numbers (BeginsLikeNumber).
 inline bool FirstCellsPresent(const std::string* cells, int columns) {
   for (int column = 1; column <= columns; ++column)
-    if (!IsPresent(cells[column])) return false;
+    if (!BeginsLikeNumber(cells[column])) return false;
   return true;
 }
 

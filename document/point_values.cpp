@@ -1,8 +1,7 @@
 // The numbers of one column of calculation points.
 #include "document/point_values.h"
 
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
+#include "document/cell_number.h"
 
 namespace qel {
 
@@ -11,7 +10,8 @@ std::vector<PointValue> PresentPointValues(const DocumentTables& t, bool lattice
   const int rows = lattice ? kGridRows : kStripPointRows;
   for (int row = 1; row <= rows; ++row) {
     const std::string& cell = lattice ? t.gridPoints[row][column] : t.stripPoints[row][column];
-    if (IsPresent(cell)) values.push_back({row, ToDouble(cell)});
+    const CellNumber number = ReadCellNumber(cell);
+    if (number.holdsNumber()) values.push_back({row, number.value});
   }
   return values;
 }

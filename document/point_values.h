@@ -7,7 +7,8 @@
 
 namespace qel {
 
-// A calculation point field that holds a number: its 1-based row and the number.
+// A calculation point field that holds a number (CellNumber::holdsNumber): its 1-based row and
+// the number. A field of text, nan, inf or a number out of range is no point at all.
 struct PointValue {
   int row = 0;
   double value = 0.0;

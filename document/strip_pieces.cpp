@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "document/cell_number.h"
 #include "document/leading_rows.h"
 #include "settings/c_locale.h"
+#include "settings/text_fields.h"
 
 namespace qel {
 
@@ -19,13 +21,19 @@ bool HasNumber(const std::string* cells) {
 }
 
 bool HasNumberAndX1(const std::string* cells) {
-  return HasNumber(cells) && IsPresent(cells[strip_col::kX1]);
+  return HasNumber(cells) && BeginsLikeNumber(cells[strip_col::kX1]);
 }
 
 std::vector<StripPieceRow> PiecesUpTo(const DocumentTables& t, int set, int rows) {
   std::vector<StripPieceRow> pieces;
   for (int row = 1; row <= rows; ++row)
     pieces.push_back(StripPieceAt(t, set, row));
+  return pieces;
+}
+
+std::vector<StripPieceRow> EnteringPiecesUpTo(const DocumentTables& t, int set, int rows) {
+  std::vector<StripPieceRow> pieces = PiecesUpTo(t, set, rows);
+  std::erase_if(pieces, [](const StripPieceRow& piece) { return !piece.enters(); });
   return pieces;
 }
 
@@ -36,13 +44,14 @@ StripPieceRow StripPieceAt(const DocumentTables& t, int set, int row) {
   StripPieceRow piece;
   piece.row = row;
   piece.number = ToInt(cells[strip_col::kNo]);
-  piece.piece.x1 = ToDouble(cells[strip_col::kX1]);
-  piece.piece.x2 = ToDouble(cells[strip_col::kX2]);
-  piece.piece.x3 = ToDouble(cells[strip_col::kX3]);
-  piece.piece.x4 = ToDouble(cells[strip_col::kX4]);
-  piece.piece.h = ToDouble(cells[strip_col::kH]);
-  piece.piece.gamma = ToDouble(cells[strip_col::kGamma]);
-  piece.baseY = ToDouble(cells[strip_col::kY]);
+  unsigned& outOfRange = piece.outOfRange;
+  piece.piece.x1 = RowCellValue(cells[strip_col::kX1], strip_col::kX1, outOfRange);
+  piece.piece.x2 = RowCellValue(cells[strip_col::kX2], strip_col::kX2, outOfRange);
+  piece.piece.x3 = RowCellValue(cells[strip_col::kX3], strip_col::kX3, outOfRange);
+  piece.piece.x4 = RowCellValue(cells[strip_col::kX4], strip_col::kX4, outOfRange);
+  piece.piece.h = RowCellValue(cells[strip_col::kH], strip_col::kH, outOfRange);
+  piece.piece.gamma = RowCellValue(cells[strip_col::kGamma], strip_col::kGamma, outOfRange);
+  piece.baseY = RowCellValue(cells[strip_col::kY], strip_col::kY, outOfRange);
   return piece;
 }
 
@@ -51,7 +60,7 @@ int CountStripRows(const DocumentTables& t, int set) {
 }
 
 std::vector<StripPieceRow> CalculatedStripPieces(const DocumentTables& t, int set) {
-  return PiecesUpTo(t, set, CountStripRows(t, set));
+  return EnteringPiecesUpTo(t, set, CountStripRows(t, set));
 }
 
 std::vector<StripPieceRow> ListedStripPieces(const DocumentTables& t, int set) {
@@ -63,11 +72,11 @@ bool StripSetHasData(const DocumentTables& t, int set) {
 }
 
 double StripPiecesReach(const DocumentTables& t) {
-  auto hasX4 = [](const std::string* cells) { return IsPresent(cells[strip_col::kX4]); };
+  auto hasX4 = [](const std::string* cells) { return BeginsLikeNumber(cells[strip_col::kX4]); };
   double reach = 0.0;
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& piece :
-         PiecesUpTo(t, set, CountLeadingRows(t.stripLoads[set], hasX4)))
+         EnteringPiecesUpTo(t, set, CountLeadingRows(t.stripLoads[set], hasX4)))
       reach = std::max(reach, piece.piece.x4);
   return reach;
 }

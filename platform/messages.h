@@ -64,6 +64,7 @@ enum class MessageId : int {
   ReadNotPermitted = 4162,      // %1 = path
   LinkLoop = 4163,              // %1 = path
   LoadsNotAsTyped = 4164,       // %1 = path, %2 = the rows and why
+  PointsNotAsTyped = 4165,      // %1 = path, %2 = the point fields and why
   // What the scale and help commands did with what was asked of them.
   OverlapReset = 4170,      // %1 = the page overlap typed, %2 = the X range
   HelpFileMissing = 4171,   // %1 = the path of the help file

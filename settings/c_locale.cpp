@@ -44,6 +44,19 @@ double ToDouble(std::string_view text) {
   return strtod_l(copy.c_str(), nullptr, CLocale());
 }
 
+std::optional<double> LeadingNumber(std::string_view text) {
+  std::string copy(text);
+  char* end = nullptr;
+  const double value = strtod_l(copy.c_str(), &end, CLocale());
+  if (end == copy.c_str()) return std::nullopt;
+  return value;
+}
+
+double ToFiniteDouble(std::string_view text, double otherwise) {
+  const double value = ToDouble(text);
+  return std::isfinite(value) ? value : otherwise;
+}
+
 std::string FormatC(const char* format, ...) {
   locale_t previous = uselocale(CLocale());
   va_list args;

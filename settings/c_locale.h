@@ -15,6 +15,12 @@ int ToInt(std::string_view text);
 long ToLong(std::string_view text);
 // atof: the longest numeric prefix (decimal, exponent, hexadecimal, inf, nan); 0 when none.
 double ToDouble(std::string_view text);
+// The number ToDouble reads, or nothing when the text does not begin with one ("abc", "--1",
+// "-"): tells a text that reads 0 from a 0.
+std::optional<double> LeadingNumber(std::string_view text);
+// ToDouble, or `otherwise` when the number read is not finite ("nan", "inf", "1e400"): for
+// setting lines that place things on the paper.
+double ToFiniteDouble(std::string_view text, double otherwise);
 // strtol with base auto-detection: a leading 0x means hexadecimal, a leading 0 octal.
 long ToLongAutoBase(std::string_view text);
 

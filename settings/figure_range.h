@@ -14,4 +14,7 @@ struct FigureRange {
   int spare = 0;               // kept in the settings file, used nowhere
 };
 
+// The top Y that a line no figure can use ("nan", "inf", "1e400") reads as.
+inline constexpr double kStandardTopY = 100.0;
+
 }  // namespace qel

@@ -1,6 +1,8 @@
 // The line layout of the settings file and the clamps applied after loading.
 #include "settings/system_settings.h"
 
+#include <cmath>
+
 namespace qel {
 
 static SettingField Int(int& value) {
@@ -142,7 +144,7 @@ void ClampSettings(SystemSettings& s) {
     if (range->scaleX < 1) range->scaleX = 500;
     if (range->scaleY < 1) range->scaleY = 500;
     if (range->rangeX < 1) range->rangeX = 80;
-    if (range->topY < -100) range->topY = 100.0;
+    if (!std::isfinite(range->topY) || range->topY < -100) range->topY = kStandardTopY;
     if (range->rangeY < 1) range->rangeY = 100;
   }
   if (s.enterKeyMode < 0 || s.enterKeyMode > 2) s.enterKeyMode = 1;

@@ -1,6 +1,7 @@
-// The marks and notes of the loads and points the calculation leaves out or reads as 0.
+// The marks and notes of the loads and points the calculation leaves out or reads differently.
 #include "view/exclusion_notes.h"
 
+#include "document/cell_number.h"
 #include "document/point_values.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
@@ -36,15 +37,23 @@ bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row) {
 std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
                                    const DocumentTables& tables) {
   std::vector<std::string> notes;
-  int leftOut = 0;
+  int afterEnd = 0;
   for (const ExcludedLoad& load : list)
-    leftOut += load.leftOut() && load.reason != ExclusionReason::NoExtent;
+    afterEnd +=
+        load.reason == ExclusionReason::EndsList || load.reason == ExclusionReason::AfterListEnd;
   bool endTold = false;
   for (const ExcludedLoad& load : list) {
     const std::string row = "※ 行No.[ " + NumberOf(tables, load) + " ] ";
     switch (load.reason) {
       case ExclusionReason::ReadAsZero:
         notes.push_back(row + CellOf(load) + " は 0 として計算しています");
+        break;
+      case ExclusionReason::ReadAsHalfWidth:
+        notes.push_back(row + CellOf(load) + " は " + HalfWidthCellText(load.text) +
+                        " として計算しています");
+        break;
+      case ExclusionReason::OutOfRange:
+        notes.push_back(row + CellOf(load) + " は計算できる範囲の数値ではないため計算に入りません");
         break;
       case ExclusionReason::NoExtent:
         notes.push_back(
@@ -58,7 +67,7 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
         notes.push_back((load.reason == ExclusionReason::EndsList
                              ? row + CellOf(load) + " から後の "
                              : FormatC("※ データ行 %d から後の ", load.row)) +
-                        FormatC("%d 行は計算に入りません", leftOut));
+                        FormatC("%d 行は計算に入りません", afterEnd));
         break;
     }
   }
@@ -71,6 +80,11 @@ void AddNoteLines(TableContent& content, double x, const std::vector<std::string
     content.NextLine();
     content.AddText(x, note);
   }
+}
+
+std::string LoadCellText(unsigned outOfRange, int column, double value) {
+  if (outOfRange & (1u << column)) return "－";
+  return FormatUnsignedZero("%4.2f", value);
 }
 
 std::string StressCellText(double z, const char* format, double value) {

@@ -1,5 +1,5 @@
 // Marks and note lines that the tables print for the loads and points the calculation leaves
-// out or reads as 0, so that no listed row looks as if it had been calculated as typed.
+// out or reads differently, so that no listed row looks as if it had been calculated as typed.
 #pragma once
 
 #include <string>
@@ -22,6 +22,10 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
 
 // Adds `notes` as lines at table x `x`; an empty note adds no line.
 void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes);
+
+// The text a data table prints for cell `column` of a load row: "－" where the cell is out of
+// range (bit `column` of `outOfRange`), else `value` as "%4.2f".
+std::string LoadCellText(unsigned outOfRange, int column, double value);
 
 // The text a table prints for the dP of a point at depth `z`: "－" for a depth the calculation
 // cannot use, else `value` formatted.

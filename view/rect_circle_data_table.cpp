@@ -29,24 +29,27 @@ std::string ContentKey(const DocumentTables& tables) {
   return LatticeResultsKey(tables);
 }
 
-// One listed load: its row, its No. and the numbers of its data columns in column order.
+// One listed load: its row, its No., the numbers of its data columns in column order and its
+// cells out of range.
 struct ListedLoad {
   int row = 0;
   int number = 0;
   std::vector<double> values;
+  unsigned outOfRange = 0;
 };
 
-std::vector<ListedLoad> ListedRectangles(const DocumentTables& tables) {
+std::vector<ListedLoad> RectangleLines(const DocumentTables& tables) {
   std::vector<ListedLoad> listed;
-  for (const RectangleRow& r : CalculatedRectangles(tables))
-    listed.push_back({r.row, r.number, {r.load.x1, r.load.y1, r.load.x2, r.load.y2, r.load.q}});
+  for (const RectangleRow& r : ListedRectangles(tables))
+    listed.push_back(
+        {r.row, r.number, {r.load.x1, r.load.y1, r.load.x2, r.load.y2, r.load.q}, r.outOfRange});
   return listed;
 }
 
-std::vector<ListedLoad> ListedCircles(const DocumentTables& tables) {
+std::vector<ListedLoad> CircleLines(const DocumentTables& tables) {
   std::vector<ListedLoad> listed;
-  for (const CircleRow& c : CalculatedCircles(tables))
-    listed.push_back({c.row, c.number, {c.load.x, c.load.y, c.load.r, c.load.q}});
+  for (const CircleRow& c : ListedCircles(tables))
+    listed.push_back({c.row, c.number, {c.load.x, c.load.y, c.load.r, c.load.q}, c.outOfRange});
   return listed;
 }
 
@@ -69,8 +72,10 @@ void AddSection(const std::vector<ListedLoad>& loads, const char* const (&headin
   for (const ListedLoad& load : loads) {
     content.NextLine();
     content.AddText(Column(1), FormatC("%3d", load.number));
-    for (std::size_t i = 0; i < load.values.size(); ++i)
-      content.AddText(Column(static_cast<int>(i) + 2), FormatUnsignedZero("%4.2f", load.values[i]));
+    for (std::size_t i = 0; i < load.values.size(); ++i) {
+      const int column = static_cast<int>(i) + 2;
+      content.AddText(Column(column), LoadCellText(load.outOfRange, column, load.values[i]));
+    }
     if (IsMarkedRow(list, load.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
     if (load.row == 1) content.EndBlock();
   }
@@ -89,7 +94,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
   BeginSection(content);
   content.AddText(Column(1), "長方形荷重");
-  const std::vector<ListedLoad> rectangles = ListedRectangles(tables);
+  const std::vector<ListedLoad> rectangles = RectangleLines(tables);
   if (!rectangles.empty()) {
     // Over the two corner coordinate pairs.
     content.AddText(Column(2), "R1");
@@ -100,10 +105,10 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
 
   BeginSection(content);
   content.AddText(Column(1), "円形荷重");
-  AddSection<kCircleColumns>(ListedCircles(tables), kCircleHeadings,
+  AddSection<kCircleColumns>(CircleLines(tables), kCircleHeadings,
                              ExclusionsOf(excluded, LoadKind::Circle, 0), tables, content);
   content.EndHeadingScope();
-  AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, true))});
+  AddNoteLines(content, Column(1), PointNotes(FindExcludedPoints(tables, true)));
 }
 
 }  // namespace

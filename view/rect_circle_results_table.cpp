@@ -206,7 +206,7 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   });
   if (number == 0) content.EndBlock();  // no point: the headings alone
   content.EndHeadingScope();
-  AddNoteLines(content, c1, {ExcludedPointsNote(FindExcludedPoints(tables, true))});
+  AddNoteLines(content, c1, PointNotes(FindExcludedPoints(tables, true)));
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
       content.NextLine();
       content.AddText(Column(1), FormatC("%3d", row.number));
       for (int column = 2; column <= kStripColumns; ++column)
-        content.AddText(Column(column), FormatUnsignedZero("%4.2f", values[column]));
+        content.AddText(Column(column), LoadCellText(row.outOfRange, column, values[column]));
       if (IsMarkedRow(ofSet, row.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
       if (row.row == 1) content.EndBlock();
     }
@@ -76,7 +76,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
     AddNoteLines(content, Column(1), LoadNotes(ofSet, tables));
   }
   content.EndHeadingScope();
-  AddNoteLines(content, Column(1), {ExcludedPointsNote(FindExcludedPoints(tables, false))});
+  AddNoteLines(content, Column(1), PointNotes(FindExcludedPoints(tables, false)));
 }
 
 }  // namespace

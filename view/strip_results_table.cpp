@@ -143,7 +143,7 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
     }
   }
   content.EndHeadingScope();
-  AddNoteLines(content, label, {ExcludedPointsNote(FindExcludedPoints(tables, false))});
+  AddNoteLines(content, label, PointNotes(FindExcludedPoints(tables, false)));
 }
 
 }  // namespace

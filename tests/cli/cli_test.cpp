@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <set>
 
+#include "settings/c_locale.h"
+#include "settings/cp932.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
 #include "view/view_state.h"
@@ -465,6 +467,38 @@ TEST_F(CliTest, ComputeAndReportWarnOnceAboutLoadsLeftOutOfTheCalculation) {
   // A file whose loads all enter says nothing of the kind.
   CliRun run = RunCli("compute " + Example("embankment.qdw") + DataFolder());
   EXPECT_EQ(run.err.find("入力どおりには"), std::string::npos) << run.err;
+}
+
+// A file with cells of nan, inf, a number beyond range, a malformed sign and full-width digits:
+// compute and the saved listing show none of them as numbers, the warnings name them, and the
+// cells are saved as they were read.
+TEST_F(CliTest, CellsThatAreNoFiniteNumberAreNamedAndNeverPrinted) {
+  const std::string in = folder.File("hostile.qdw"), out = folder.File("out.qdw");
+  const auto cp932 = [](const std::string& text) { return EncodeCp932(text).bytes; };
+  test::WriteBytes(in, cp932("$$_QEL405\r\n$$K1\r\n1,0,1,2,3,1,-nan,0\r\n$$OXZ\r\n"
+                             "5,1e400\r\n+inf,2\r\n$$RECT\r\n1,0,0,2,2,inf\r\n"
+                             "2,0,0,2,2,--100\r\n3,0,0,2,2,100\r\n$$OXYZ\r\n"
+                             "1,1,nan\r\n,,１００\r\n,,-inf\r\n$$SOL\r\n"));
+  CliRun run = RunCli("compute " + in + DataFolder());
+  EXPECT_EQ(run.status, 0) << run.err;
+  // Only rectangle 3 loads the ground (the q of 2 reads 0): dP is its influence times 100.
+  const double influence = std::stod(RunCli("influence", "rect 1 1 100 0 0 2 2\n").out);
+  EXPECT_EQ(run.out,
+            "problem,xrow,yrow,zrow,x,y,z,dP\nstrip,1,0,2,5,0,2,0\n"
+            "lattice,1,1,2,1,1,100," +
+                FormatC("%.17g", influence * 100) + "\n");
+  for (const char* named : {"γ「-nan」", "q「inf」", "q「--100」 は 0", "x2「+inf」 z1「1e400」",
+                            "z1「nan」 z3「-inf」", "z2「１００」"})
+    EXPECT_NE(run.err.find(named), std::string::npos) << named << run.err;
+  run = RunCli("convert " + in + " " + out + DataFolder());
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string saved = test::ReadBytes(out);
+  EXPECT_NE(saved.find(cp932(",,１００\r\n")), std::string::npos);
+  const std::size_t listing = saved.find("$$SOL\r\nNo.,x,y,z,dP\r\n1,1.00,1.00,100.00,");
+  EXPECT_NE(listing, std::string::npos) << saved;
+  EXPECT_EQ(saved.find("\r\n2,", listing), std::string::npos) << saved;  // the one point
+  for (const char* word : {"nan", "inf"})
+    EXPECT_EQ(saved.find(word, saved.find("$$SOL")), std::string::npos) << word;
 }
 
 // Splits a CSV row of plain numbers at its commas.

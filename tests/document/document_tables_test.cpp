@@ -7,6 +7,7 @@
 #include "document/lattice_points.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
+#include "settings/c_locale.h"
 #include "settings/system_settings.h"
 
 namespace qel {
@@ -50,9 +51,10 @@ TEST(CountGridValues, CountsPresentCellsWhereverTheyStand) {
   DocumentTables t;
   t.gridPoints[1][2] = "1";
   t.gridPoints[2][2] = "-2";
-  t.gridPoints[5][2] = ".";   // a lone point counts as present (and converts to 0)
-  t.gridPoints[6][2] = "x";   // a letter does not
-  t.gridPoints[7][2] = "  ";  // blanks do not
+  t.gridPoints[5][2] = ".";   // a lone point holds no number: it is no point
+  t.gridPoints[6][2] = "x";   // nor does a letter
+  t.gridPoints[7][2] = "  ";  // nor do blanks
+  t.gridPoints[8][2] = "３";  // full-width digits do
   EXPECT_EQ(CountGridValues(t, 2), 3);
   EXPECT_EQ(CountGridValues(t, 1), 0);
   EXPECT_EQ(CountGridValues(t, 0), 0);
@@ -97,6 +99,24 @@ TEST(NumericMirrors, LinesToSettingsAndBack) {
   EXPECT_EQ(t.settingLines[6], "12.35");  // rewritten with two decimals
   EXPECT_EQ(t.settingLines[13], "-0.00");
   EXPECT_EQ(t.settingLines[14], "0");
+}
+
+// A top Y that no figure can use reads as the standard one, from a data file or the settings.
+TEST(NumericMirrors, ATopYThatIsNoFiniteNumberReadsAsTheStandardOne) {
+  for (const auto& [line, topY] : {std::pair{"nan", kStandardTopY},
+                                   {"-inf", kStandardTopY},
+                                   {"1e400", kStandardTopY},
+                                   {"abc", 0.0},
+                                   {"12.5m", 12.5}}) {
+    DocumentTables t;
+    SystemSettings s;
+    t.settingLines[setting_line::kStripTopY] = line;
+    LinesToSettings(t, s);
+    s.rectFigure.topY = ToDouble(line);
+    ClampSettings(s);
+    EXPECT_EQ(s.stripFigure.topY, topY) << line;
+    EXPECT_EQ(s.rectFigure.topY, topY) << line;
+  }
 }
 
 }  // namespace

@@ -88,7 +88,8 @@ TEST(ExcludedLoads, PointsThatAreNotNumbersOrLieAboveTheGroundAreNamed) {
   tables.gridPoints[4][point_col::kGridZ] = "2";
   tables.stripPoints[5][point_col::kZ] = "1m";  // begins like a number: it is read as 1
   const std::vector<ExcludedPoint> lattice = FindExcludedPoints(tables, true);
-  EXPECT_EQ(ExcludedPointsNote(lattice), "計算に入らない計算点: x3「abc」 z2「-1」(負の深度)");
+  EXPECT_EQ(PointNotes(lattice),
+            std::vector<std::string>{"計算に入らない計算点: x3「abc」 z2「-1」(負の深度)"});
   EXPECT_TRUE(FindExcludedPoints(tables, false).empty());
   EXPECT_EQ(LeftOutSummary(tables), "計算に入らない計算点 2 つ");
   StripRow(tables, 1, 2, {"20", "1", "2", "3", "4", "1", "18", "0"});  // row 1 is empty

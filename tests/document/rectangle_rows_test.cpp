@@ -37,6 +37,15 @@ TEST(RectangleRows, TheCalculationTheFigureAndTheExtentEachTakeTheirRows) {
   EXPECT_EQ(second.load.y2, 3.0);
   EXPECT_EQ(second.load.q, 0.0);
   EXPECT_EQ(RectanglesReach(DocumentTables{}), 0.0);
+
+  // A row with a cell out of range is listed, but neither calculated, drawn nor reached for.
+  t.rectLoads[1][rect_col::kQ] = "-nan";
+  t.rectLoads[4][rect_col::kX2] = "1e400";
+  EXPECT_EQ(numbers(ListedRectangles(t)), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(numbers(CalculatedRectangles(t)), (std::vector<int>{2, 3}));
+  EXPECT_EQ(numbers(DrawnRectangles(t)), (std::vector<int>{}));
+  EXPECT_EQ(ListedRectangles(t)[0].outOfRange, 1u << rect_col::kQ);
+  EXPECT_EQ(RectanglesReach(t), 13.0);
 }
 
 }  // namespace

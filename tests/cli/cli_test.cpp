@@ -113,7 +113,6 @@ TEST_F(CliTest, VerifyTakesTheDataFolderAndWritesOnlyAPdf) {
     const char* written;  // the file left in the folder, if any
   };
   const Case cases[] = {
-      {DataFolder(), 0, nullptr},
       {DataFolder() + " --out " + folder.File("v.pdf"), 0, "v.pdf"},
       {" --out " + folder.File("v.png"), 2, nullptr},
       {" --out " + folder.File("v"), 2, nullptr},

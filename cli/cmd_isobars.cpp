@@ -7,6 +7,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
+#include "cli/output_files.h"
 #include "settings/c_locale.h"
 #include "settings/text_file.h"
 #include "view/isobar_levels.h"
@@ -92,6 +93,8 @@ int RunIsobars(const std::vector<std::string>& words) {
   request->threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
   const std::string& path = args->positional[0];
+  if (args->Option("--out") && OutputWouldReplaceInput(path, *args->Option("--out")))
+    return kExitFailure;
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;

@@ -12,6 +12,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
 #include "platform/messages.h"
@@ -162,6 +163,19 @@ int RunRender(const std::vector<std::string>& words) {
     pages.push_back(requested);
   }
 
+  // The files written: one PDF, or an image of each page (numbered with --all). None of them
+  // may be the document, which is found before any of them is written.
+  std::vector<std::string> files;
+  if (extension == ".pdf" || !all) {
+    files.push_back(*out);
+  } else {
+    for (int page : pages)
+      files.push_back(NumberedFile(*out, page));
+  }
+  for (const std::string& file : files) {
+    if (OutputWouldReplaceInput(args->positional[0], file)) return kExitFailure;
+  }
+
   // Each file is complete or not written: what was at its path stays until a whole new file
   // replaces it.
   std::string problem;
@@ -173,9 +187,9 @@ int RunRender(const std::vector<std::string>& words) {
   if (extension == ".pdf") {
     write(*out, [&](QIODevice& device) { return RenderPdf(doc, pages, *options, device); });
   } else {
-    for (int page : pages) {
-      std::string file = all ? NumberedFile(*out, page) : *out;
-      const bool written = write(file, [&](QIODevice& device) {
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+      const int page = pages[n];
+      const bool written = write(files[n], [&](QIODevice& device) {
         return extension == ".png" ? RenderImage(doc, page, *options, *imageSize, device, problem)
                                    : RenderSvg(doc, page, *options, device);
       });

@@ -1,12 +1,12 @@
 // qel-cli report: every display with content, in order, into one PDF, as the printer lays it
 // out.
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
+#include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
 #include "platform/qt/pdf_file.h"
@@ -14,17 +14,6 @@
 #include "view/report.h"
 
 namespace qel {
-
-namespace {
-
-bool EndsInPdf(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
-  for (char& c : extension)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == ".pdf";
-}
-
-}  // namespace
 
 int RunReport(const std::vector<std::string>& words) {
   std::string error;
@@ -38,6 +27,7 @@ int RunReport(const std::vector<std::string>& words) {
   if (!out || !EndsInPdf(*out)) return UsageError("report needs --out F.pdf");
   std::optional<PageOptions> options = ReadPaperOptions(*args, 600, error);
   if (!options) return UsageError(error);
+  if (OutputWouldReplaceInput(args->positional[0], *out)) return kExitFailure;
 
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);

@@ -4,6 +4,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/output_files.h"
 #include "cli/paged_document.h"
 #include "engine/verification.h"
 #include "platform/qt/pdf_file.h"
@@ -14,9 +15,12 @@ namespace qel {
 
 int RunVerify(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args = ParseCliArgs(words, {"--out"}, {}, error);
+  // --data-folder is taken as by every subcommand; the references need no settings.
+  std::optional<CliArgs> args = ParseCliArgs(words, {"--out", "--data-folder"}, {}, error);
   if (!args) return UsageError(error);
   if (!args->positional.empty()) return UsageError("verify takes no file");
+  if (const std::optional<std::string> out = args->Option("--out"); out && !EndsInPdf(*out))
+    return UsageError("verify needs --out F.pdf");
   const std::vector<VerificationFamily> families = RunVerification();
   for (const std::string& line : VerificationTableLines(families))
     std::printf("%s\n", line.c_str());

@@ -43,6 +43,8 @@ std::string MessageText(MessageId id) {
       {MessageId::SaveNotPermitted, "保存できませんでした\n書き込みが許可されていません。\n( %1 )"},
       {MessageId::SaveIoError, "保存できませんでした\n入出力エラーが起きました。\n( %1 )"},
       {MessageId::SaveFailedBecause, "保存できませんでした\n( %1 )\n%2"},
+      {MessageId::SaveNoReader,
+       "保存できませんでした\nパイプを読み出すプログラムがありません。\n( %1 )"},
       {MessageId::DataFolderUnusable,
        "データフォルダを使用できません\n( %1 )\n標準の設定 ( %2 ) で動作します。"},
       {MessageId::FigureExtentCut, "図が広すぎるため、%1 ページ ( x = %2 m ) までとしました"},

@@ -39,6 +39,7 @@ enum class MessageId : int {
   SaveNotPermitted = 4116,   // %1 = path
   SaveIoError = 4117,        // %1 = path
   SaveFailedBecause = 4118,  // %1 = path, %2 = the system's reason
+  SaveNoReader = 4123,       // %1 = path: a pipe that no process reads from
   // The data folder, the figure's extent and images of pages.
   DataFolderUnusable = 4119,  // %1 = the folder, %2 = the folder used instead
   FigureExtentCut = 4120,     // %1 = the largest page count, %2 = x in metres

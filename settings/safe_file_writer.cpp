@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 namespace qel {
 
@@ -83,8 +85,9 @@ bool SafeFileWriter::Open(const std::string& path) {
   struct stat existing;
   if (::stat(path.c_str(), &existing) == 0) {
     if (S_ISDIR(existing.st_mode)) return Fail(path, EISDIR);
+    if (S_ISFIFO(existing.st_mode)) return OpenPipe(path);
     if (!S_ISREG(existing.st_mode)) {
-      // A device, pipe or socket takes the bytes as they come; replacing it with a file would
+      // A device or socket takes the bytes as they come; replacing it with a file would
       // destroy it.
       fd_ = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
       if (fd_ < 0) return Fail("open " + path);
@@ -102,6 +105,26 @@ bool SafeFileWriter::Open(const std::string& path) {
   std::string target = path;
   if (!FollowLinksToNothing(target)) return Fail("follow the links of " + path);
   return OpenRegularFile(target, nullptr);
+}
+
+bool SafeFileWriter::OpenPipe(const std::string& path) {
+  // Opened without waiting: a plain open would wait for a reader for ever. A reader started
+  // just before the write (`cat fifo &`) is given a moment to open its end.
+  const auto giveUp = std::chrono::steady_clock::now() + kPipeReaderGrace;
+  while ((fd_ = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK)) < 0) {
+    const int error = errno;
+    if (error != ENXIO || std::chrono::steady_clock::now() >= giveUp) {
+      outcome_.noReader = error == ENXIO;
+      return Fail("open " + path, error);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  // The writes themselves wait for the reader to take the bytes, as a shell's would.
+  const int flags = ::fcntl(fd_, F_GETFL);
+  if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) return Fail("open " + path);
+  target_ = path;
+  mode_ = Mode::Stream;
+  return true;
 }
 
 bool SafeFileWriter::OpenInPlace() {

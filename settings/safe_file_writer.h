@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,12 @@ struct WriteOutcome {
   std::string error;
   // The errno of that failure (ENOSPC, EACCES, EIO, ...); 0 when there was none.
   int systemError = 0;
+  // The path is a pipe (FIFO) that no process had open for reading.
+  bool noReader = false;
 };
+
+// How long a write to a pipe waits for a reader to open it before it fails.
+inline constexpr std::chrono::milliseconds kPipeReaderGrace{1000};
 
 // One file written from start to end. What happens depends on what is at the path (links
 // followed):
@@ -27,7 +33,9 @@ struct WriteOutcome {
 //   A link keeps being a link: its target is replaced.
 // - a regular file whose owner cannot be kept, or whose folder takes no new file: it is
 //   overwritten in place, after the whole content was gathered and its room reserved.
-// - a device, a pipe or a socket (/dev/stdout, a FIFO): written in place, as a shell would.
+// - a device, a pipe or a socket (/dev/stdout, a FIFO): written in place, as a shell would; a
+//   FIFO that no process opens for reading within kPipeReaderGrace fails (noReader) instead of
+//   waiting for one for ever.
 // - a folder: refused.
 // Nothing but the temporary file this writer made is ever removed.
 class SafeFileWriter {
@@ -52,6 +60,7 @@ class SafeFileWriter {
   bool Fail(const std::string& what, int error);
   bool OpenRegularFile(const std::string& target, const struct stat* existing);
   bool OpenInPlace();
+  bool OpenPipe(const std::string& path);
   bool WriteAll(std::string_view bytes);
   void Abandon();
   bool CommitTemporary();

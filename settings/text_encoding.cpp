@@ -70,20 +70,12 @@ std::string RepairUtf8(std::string_view bytes) {
 
 TextEncoding DetectTextEncoding(std::string_view bytes) {
   if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) return TextEncoding::Utf8;
-  // glibc's CP932 accepts nearly any pair of high bytes, so Japanese UTF-8 text usually reads as
-  // (nonsense) Shift-JIS too. Japanese Shift-JIS text, in turn, is practically never valid UTF-8:
-  // its kana and most kanji start with bytes that UTF-8 only allows inside a sequence. Valid
-  // UTF-8 with a character of three or four bytes (kana, kanji, full-width forms) is therefore
-  // taken as UTF-8; text whose only non-ASCII characters are of two bytes stays Shift-JIS when
-  // it is valid Shift-JIS (a half-width katakana pair can look like one such character).
-  bool longSequence = false;
-  for (std::string_view rest = bytes; !rest.empty();) {
-    std::size_t length = WellFormedLength(rest);
-    if (length == 0) return TextEncoding::Cp932;
-    if (length >= 3) longSequence = true;
-    rest.remove_prefix(length);
-  }
-  if (longSequence || !IsValidCp932(bytes)) return TextEncoding::Utf8;
+  // Both encodings are decoded in full, and only bytes that are UTF-8 and cannot be Shift-JIS
+  // read as UTF-8. A Shift-JIS kanji followed by a half-width katakana can form one well-formed
+  // UTF-8 character; read as UTF-8, such a file would be saved changed. UTF-8 Japanese text, in
+  // turn, is nearly never valid CP932 as a whole, and one that is reads as Shift-JIS: a save
+  // then writes its bytes back as they were.
+  if (IsValidUtf8(bytes) && !IsValidCp932(bytes)) return TextEncoding::Utf8;
   return TextEncoding::Cp932;
 }
 

@@ -14,9 +14,8 @@ enum class TextEncoding { Cp932, Utf8 };
 // The three bytes of a UTF-8 byte-order mark.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// UTF-8 when the bytes start with a UTF-8 byte-order mark, or are valid UTF-8 and either hold a
-// character of three or four bytes (as Japanese text does) or are not valid CP932; CP932
-// otherwise (plain ASCII is both, and stays CP932).
+// UTF-8 when the bytes start with a UTF-8 byte-order mark, or are valid UTF-8 and not valid
+// CP932; CP932 otherwise (plain ASCII is both, and stays CP932).
 TextEncoding DetectTextEncoding(std::string_view bytes);
 
 // The bytes without a leading UTF-8 byte-order mark.

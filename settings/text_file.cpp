@@ -120,6 +120,7 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path) {
   if (!outcome.badCharacter.empty())
     return MessageText(MessageId::UnencodableCharacter, outcome.badCharacter, outcome.codePoint);
+  if (outcome.noReader) return MessageText(MessageId::SaveNoReader, path);
   switch (outcome.systemError) {
     case 0:
       return MessageText(MessageId::CannotSave);

@@ -64,8 +64,9 @@ std::optional<std::vector<std::string>> ReadTextLines(
     const std::string& path, FileReadError* error = nullptr,
     std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
-// The message for a write that failed: the character that cannot be stored, or the reason the
-// system gave (disk full, no permission, an I/O error, or its own words for anything else).
+// The message for a write that failed: the character that cannot be stored, a pipe nobody
+// reads, or the reason the system gave (disk full, no permission, an I/O error, or its own
+// words for anything else).
 std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path);
 
 // Encodes UTF-8 `text` to CP932 and writes it with WriteFileSafely. A character CP932 cannot

@@ -107,6 +107,31 @@ TEST_F(CliTest, VerifyPrintsTheTableAndWritesThePdf) {
   EXPECT_EQ(RunCli("verify extra").status, 2);
 }
 
+// verify takes --data-folder as every subcommand does, and writes only a PDF.
+TEST_F(CliTest, VerifyTakesTheDataFolderAndWritesOnlyAPdf) {
+  struct Case {
+    std::string arguments;
+    int status;
+    const char* written;  // the file left in the folder, if any
+  };
+  const Case cases[] = {
+      {DataFolder() + " --out " + folder.File("v.pdf"), 0, "v.pdf"},
+      {" --out " + folder.File("v.png"), 2, nullptr},
+      {" --out " + folder.File("v"), 2, nullptr},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli("verify" + c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find("verify needs --out F.pdf"), std::string::npos) << run.err;
+    }
+    for (const char* name : {"v.pdf", "v.png", "v"}) {
+      const bool expected = c.written && std::string(c.written) == name;
+      EXPECT_EQ(std::filesystem::remove(folder.File(name)), expected) << c.arguments << name;
+    }
+  }
+}
+
 TEST_F(CliTest, ComputeListsStripThenLatticePoints) {
   CliRun run = RunCli("compute " + Example("building.qdw") + DataFolder());
   ASSERT_EQ(run.status, 0);
@@ -157,7 +182,7 @@ TEST_F(CliTest, ADamagedButReadableFileIsConvertedWithItsWarningsOnStandardError
   // Saved as UTF-8 by another editor, and cut off in the middle of its lattice.
   test::WriteBytes(folder.File("in.qdw"),
                    "$$_QEL405\r\n$$Z\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
-                   "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n盛土の断面\r\n"
+                   "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n盛土の断面を求める\r\n"
                    "$$OXYZ\r\n0,0,1\r\n1,0");
   CliRun run =
       RunCli("convert " + folder.File("in.qdw") + " " + folder.File("out.qdw") + DataFolder());
@@ -337,6 +362,64 @@ TEST_F(CliTest, ConvertWritesToStandardOutputAndPipesInPlace) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, expected);
   EXPECT_TRUE(std::filesystem::is_symlink("/dev/stdout"));
+}
+
+// No command writes over the file it reads, however the output names it: the same path, a
+// path of other words, a hard link, a symbolic link, or a page file --all would number.
+TEST_F(CliTest, AnOutputThatIsTheInputIsRefusedAndTheInputKept) {
+  const std::string original = test::ReadBytes(Example("embankment.qdw"));
+  for (const char* name : {"doc.qdw", "doc.pdf", "fig-1.png"})
+    test::WriteBytes(folder.File(name), original);
+  std::filesystem::create_directory(folder.File("sub"));
+  std::filesystem::create_hard_link(folder.File("doc.qdw"), folder.File("hard.pdf"));
+  std::filesystem::create_hard_link(folder.File("doc.qdw"), folder.File("hard.qdw"));
+  for (const char* name : {"soft.qdw", "soft.svg", "soft.csv"})
+    std::filesystem::create_symlink(folder.File("doc.qdw"), folder.File(name));
+  struct Case {
+    const char* input;
+    std::string command;  // the subcommand, its input and the options before its output
+    const char* output;
+  };
+  const std::string doc = folder.File("doc.qdw");
+  const Case cases[] = {
+      {"doc.qdw", "convert " + doc, "doc.qdw"},
+      {"doc.qdw", "convert " + doc, "sub/../doc.qdw"},
+      {"doc.qdw", "convert " + doc, "hard.qdw"},
+      {"doc.qdw", "convert " + doc, "soft.qdw"},
+      {"doc.pdf", "render " + folder.File("doc.pdf") + " --display 1 --page 1 --out", "doc.pdf"},
+      {"doc.qdw", "render " + doc + " --display 1 --page 1 --dpi 30 --out", "soft.svg"},
+      {"fig-1.png", "render " + folder.File("fig-1.png") + " --display 1 --all --dpi 30 --out",
+       "fig.png"},
+      {"doc.qdw", "report " + doc + " --dpi 30 --out", "hard.pdf"},
+      {"doc.qdw", "isobars " + doc + " --strip --out", "soft.csv"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command + " " + c.output);
+    const CliRun run = RunCli(c.command + " " + folder.path() + "/" + c.output + DataFolder());
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("is the input file " + folder.File(c.input)), std::string::npos)
+        << run.err;
+    EXPECT_EQ(test::ReadBytes(folder.File(c.input)), original);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("soft.csv")));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("fig-2.png")));
+}
+
+// A FIFO that nobody reads fails the write with the reason instead of waiting for a reader.
+TEST_F(CliTest, AnOutputPipeWithoutAReaderExitsOne) {
+  for (const char* name : {"fifo.qdw", "fifo.pdf"})
+    ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
+  const std::string commands[] = {
+      "convert " + Example("embankment.qdw") + " " + folder.File("fifo.qdw") + DataFolder(),
+      "verify --out " + folder.File("fifo.pdf"),
+  };
+  for (const std::string& command : commands) {
+    // Killed after 20 s (status 124) rather than left to wait.
+    const CliRun run = RunCli(command, "", "timeout 20");
+    EXPECT_EQ(run.status, 1) << command << run.err;
+    EXPECT_NE(run.err.find("パイプを読み出すプログラムがありません"), std::string::npos)
+        << command << run.err;
+  }
 }
 
 // Each output that cannot be written exits 1 with the reason and leaves what was in the way.

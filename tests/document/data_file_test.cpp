@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "settings/cp932.h"
 #include "settings/system_settings.h"
+#include "settings/text_encoding.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
 #include "test_support/scripted_prompts.h"
@@ -128,7 +129,7 @@ TEST(ReadDataBytes, ClearsTheDocumentAndSetsTheNumericMirrors) {
 // file, as every saved file is.
 std::string SavedFileText() {
   DocumentTables tables;
-  tables.settingLines[27] = "盛土の断面";
+  tables.settingLines[27] = "盛土の断面を求める";
   tables.rectLoads[1][1] = "1";
   tables.rectLoads[1][6] = "10";
   return FormatDataFile(tables, ResultsGrid{}, 3);
@@ -170,10 +171,26 @@ TEST(ReadDataBytes, FindsWhatTheUserShouldKnowAboutAFile) {
     EXPECT_EQ(findings.overlongLines, c.overlongLines) << c.what;
     if (c.overlongLines == 0) {
       // What was read is shown, whatever was found.
-      EXPECT_EQ(tables.settingLines[27], "盛土の断面") << c.what;
+      EXPECT_EQ(tables.settingLines[27], "盛土の断面を求める") << c.what;
       EXPECT_EQ(tables.rectLoads[1][6], "10") << c.what;
     }
   }
+}
+
+// A Shift-JIS kanji followed by a half-width katakana can be one well-formed UTF-8 character:
+// such a file is still the program's own, and saves back to its bytes.
+TEST(ReadDataBytes, ShiftJisThatIsAlsoValidUtf8IsReadAndSavedAsShiftJis) {
+  DocumentTables tables;
+  tables.settingLines[27] = "蛟ｱ";  // E5 80 B1 in Shift-JIS
+  const std::string bytes = ShiftJis(FormatDataFile(tables, ResultsGrid{}, 3));
+  ASSERT_TRUE(IsValidUtf8(bytes));
+  DocumentTables read;
+  SystemSettings settings;
+  DataFileFindings findings;
+  ASSERT_EQ(ReadDataBytes(bytes, read, settings, &findings), ReadStatus::Ok);
+  EXPECT_FALSE(findings.readAsUtf8);
+  EXPECT_EQ(read.settingLines[27], "蛟ｱ");
+  EXPECT_EQ(ShiftJis(FormatDataFile(read, ResultsGrid{}, 3)), bytes);
 }
 
 TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
@@ -195,7 +212,7 @@ TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
   // One message for the 40 long rows, where each of their six fields once gave its own.
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::OverlongLines, "40", "2600")), 1);
   EXPECT_EQ(prompts.shown().size(), 3u);
-  EXPECT_EQ(tables.settingLines[27], "盛土の断面");
+  EXPECT_EQ(tables.settingLines[27], "盛土の断面を求める");
 }
 
 TEST(ReadDataFile, RefusesWhatIsNoRegularFileOrTooLarge) {

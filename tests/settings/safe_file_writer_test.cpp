@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <thread>
 
 #include "support/test_files.h"
@@ -53,18 +55,16 @@ TEST(SafeFileWriter, WritesPipesAndDevicesInPlaceAndKeepsLinksToThem) {
   EXPECT_EQ(fromPipe, "through the link");
   EXPECT_TRUE(fs::is_symlink(stdoutLink));
 
+  // A FIFO whose reader has its end open (without waiting for a writer) before the write.
   const std::string fifo = folder.File("fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  std::string fromFifo;
-  std::thread fifoReader([&] {
-    int fd = ::open(fifo.c_str(), O_RDONLY);
-    fromFifo = Drain(fd);
-    ::close(fd);
-  });
+  const int fifoReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(fifoReader, 0);
   outcome = WriteFileSafely(fifo, "into the fifo");
-  fifoReader.join();
+  ASSERT_EQ(::fcntl(fifoReader, F_SETFL, 0), 0);
+  EXPECT_EQ(Drain(fifoReader), "into the fifo");
+  ::close(fifoReader);
   EXPECT_TRUE(outcome.ok) << outcome.error;
-  EXPECT_EQ(fromFifo, "into the fifo");
   EXPECT_TRUE(fs::is_fifo(fifo));
 
   const std::string nullLink = folder.File("null.qdw");
@@ -73,6 +73,47 @@ TEST(SafeFileWriter, WritesPipesAndDevicesInPlaceAndKeepsLinksToThem) {
   EXPECT_TRUE(fs::is_symlink(nullLink));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   EXPECT_EQ(EntriesIn(folder.path()), 3);  // nothing was made beside them
+}
+
+// A FIFO that nobody reads fails the write after a moment instead of waiting for ever; one
+// whose reader opens its end within that moment takes the bytes.
+TEST(SafeFileWriter, APipeWithoutAReaderFailsWithoutWaitingForOne) {
+  test::TempFolder folder;
+  const std::string fifo = folder.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  struct Case {
+    const char* what;
+    std::chrono::milliseconds readerAfter;  // negative: no reader
+    bool ok;
+  };
+  const Case cases[] = {{"no reader", std::chrono::milliseconds(-1), false},
+                        {"a reader a little late", kPipeReaderGrace / 4, true}};
+  for (const Case& c : cases) {
+    std::future<WriteOutcome> write =
+        std::async(std::launch::async, [&] { return WriteFileSafely(fifo, "for the reader"); });
+    std::string got;
+    if (c.readerAfter.count() >= 0) {
+      std::this_thread::sleep_for(c.readerAfter);
+      const int fd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+      ASSERT_GE(fd, 0);
+      write.wait_for(std::chrono::seconds(20));
+      ASSERT_EQ(::fcntl(fd, F_SETFL, 0), 0);
+      got = Drain(fd);
+      ::close(fd);
+    }
+    if (write.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+      // A writer that waits for a reader is given one, so that the test ends.
+      const int fd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+      write.wait();
+      ::close(fd);
+      FAIL() << c.what << ": the write waited for a reader";
+    }
+    const WriteOutcome outcome = write.get();
+    EXPECT_EQ(outcome.ok, c.ok) << c.what << outcome.error;
+    EXPECT_EQ(outcome.noReader, !c.ok) << c.what;
+    EXPECT_EQ(got, c.ok ? "for the reader" : "") << c.what;
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 // Devices that fail and folders in the way are covered where qel-cli writes to them.

@@ -17,8 +17,11 @@ TEST(DetectTextEncoding, Utf8WithAMarkOrWhenItCanOnlyBeUtf8) {
   const Case cases[] = {
       {"ASCII is both and stays Shift-JIS", "$$_QEL405\r\n1,2\r\n", TextEncoding::Cp932},
       {"Shift-JIS Japanese", "\x92\x6e\x92\x86\r\n", TextEncoding::Cp932},  // 地中
-      {"UTF-8 Japanese", "地中の応力\r\n", TextEncoding::Utf8},
-      {"UTF-8 that also reads as Shift-JIS", "盛土の断面\r\n", TextEncoding::Utf8},
+      {"UTF-8 Japanese", "地中の応力を求める\r\n", TextEncoding::Utf8},
+      {"UTF-8 that is whole Shift-JIS too: its bytes are kept", "盛土の断面\r\n",
+       TextEncoding::Cp932},
+      {"a Shift-JIS kanji and half-width kana that form one UTF-8 character",
+       "$$_QEL405\r\n\xE5\x80\xB1\r\n", TextEncoding::Cp932},  // 蛟ｱ
       {"UTF-8 of two-byte characters only",
        "a\xC2\xA0"
        "b",

@@ -1,4 +1,4 @@
-// The warning of qel-cli about load rows of a file that do not enter the calculation as typed.
+// The warnings of qel-cli about a file's data that is not used as it stands.
 #include "cli/load_warnings.h"
 
 #include <vector>
@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "view/exclusion_notes.h"
+#include "view/isobar_levels.h"
 
 namespace qel {
 
@@ -31,6 +32,21 @@ void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& pat
     }
   }
   prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, notes), PromptButtons::Ok);
+}
+
+void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& path,
+                              PromptService& prompts, bool strip, bool plan) {
+  std::string notes;
+  auto add = [&notes](bool asked, const char* figure, const IsobarOptions& isobars) {
+    const std::string cut = IsobarLevelsCutText(isobars.levels.size());
+    if (!asked || cut.empty()) return;
+    if (!notes.empty()) notes += "\n";
+    notes += std::string(figure) + ": " + cut;
+  };
+  add(strip, "帯状荷重の図", tables.figures.stripIsobars);
+  add(plan, "長方形円形荷重の図", tables.figures.planIsobars);
+  if (!notes.empty())
+    prompts.Show(MessageText(MessageId::IsobarLevelsCut, path, notes), PromptButtons::Ok);
 }
 
 }  // namespace qel

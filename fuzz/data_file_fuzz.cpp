@@ -51,8 +51,8 @@ void RequireSectionSizes(std::string_view saved) {
       first = false;
       return true;  // the version line
     }
-    static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",   "$$OXZ",
-                                                    "$$RECT", "$$CIRC", "$$OXYZ", "$$SOL"};
+    static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",  "$$OXZ", "$$RECT",
+                                                    "$$CIRC", "$$OXYZ", "$$FIG", "$$SOL"};
     for (std::string_view marker : kMarkers) {
       if (line == marker) {
         close();

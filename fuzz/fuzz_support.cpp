@@ -64,7 +64,7 @@ bool SameTables(const DocumentTables& a, const DocumentTables& b) {
   for (int row = 0; row <= kGridRows; ++row) {
     if (!same(a.gridPoints[row], b.gridPoints[row])) return false;
   }
-  return same(a.settingLines, b.settingLines);
+  return same(a.settingLines, b.settingLines) && a.figures == b.figures;
 }
 
 }  // namespace qel::fuzz

@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "document/figure_options.h"
 
 namespace qel {
 namespace {
@@ -81,30 +78,6 @@ TEST(IsobarLevelsTest, TypedListsAreReadOrRefusedWithAReason) {
     } else {
       ASSERT_TRUE(levels) << error;
       EXPECT_EQ(*levels, c.levels);
-    }
-  }
-}
-
-// A figure draws the first kMostIsobarLevels of its levels, and says how many it left out.
-TEST(IsobarLevelsTest, FiguresDrawTheFirstLevelsAndSaySo) {
-  for (const std::size_t held : {std::size_t{0}, std::size_t{5}, kMostIsobarLevels,
-                                 kMostIsobarLevels + 1, std::size_t{100000}}) {
-    SCOPED_TRACE(held);
-    std::vector<double> levels;
-    for (std::size_t n = 1; n <= held; ++n)
-      levels.push_back(static_cast<double>(n));
-    const std::vector<double> drawn = DrawnIsobarLevels(levels);
-    const std::size_t expected = std::min(held, kMostIsobarLevels);
-    ASSERT_EQ(drawn.size(), expected);
-    EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), levels.begin()));
-    const std::string cut = IsobarLevelsCutText(held);
-    if (held <= kMostIsobarLevels) {
-      EXPECT_EQ(cut, "");
-    } else {
-      EXPECT_NE(cut.find(std::to_string(held) + " 個のうち先頭の " +
-                         std::to_string(kMostIsobarLevels) + " 個"),
-                std::string::npos)
-          << cut;
     }
   }
 }

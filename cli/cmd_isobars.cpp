@@ -54,6 +54,10 @@ std::optional<IsobarRequest> ReadView(const CliArgs& args, std::string& error) {
       error = "--levels: " + why;
       return std::nullopt;
     }
+    if (parsed->size() > kMostIsobarLevels) {
+      error = FormatC("--levels: at most %zu levels, not %zu", kMostIsobarLevels, parsed->size());
+      return std::nullopt;
+    }
     request.levels = *parsed;
   }
   return request;
@@ -102,8 +106,10 @@ int RunIsobars(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(tables, path, session.prompts());
   // Without --levels, the levels the document keeps for its figures, as the window draws them.
   if (!args->Option("--levels")) {
-    request->levels = request->view == IsobarView::kStrip ? tables.figures.stripIsobars.levels
-                                                          : tables.figures.planIsobars.levels;
+    const bool strip = request->view == IsobarView::kStrip;
+    request->levels = DrawnIsobarLevels(strip ? tables.figures.stripIsobars.levels
+                                              : tables.figures.planIsobars.levels);
+    WarnAboutCutIsobarLevels(tables, path, session.prompts(), strip, !strip);
   }
   const IsobarSet set = ComputeIsobars(tables, session.state().settings, *request);
   if (!set.error.empty()) {

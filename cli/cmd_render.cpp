@@ -12,6 +12,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
@@ -150,6 +151,16 @@ int RunRender(const std::vector<std::string>& words) {
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
   doc.ShowFigureNotice();
+  {
+    // The displays that draw isobars: the two figures when they are on, and the section always.
+    const FigureOptions& figures = doc.session.state().tables.figures;
+    const DisplayMode display = options->display;
+    WarnAboutCutIsobarLevels(
+        doc.session.state().tables, args->positional[0], doc.session.prompts(),
+        display == DisplayMode::StripFigure && figures.stripIsobars.shown,
+        (display == DisplayMode::RectCircleFigure && figures.planIsobars.shown) ||
+            display == DisplayMode::RectCircleSection);
+  }
   std::vector<int> pages;
   if (all) {
     for (int p = 1; p <= doc.pages; ++p)

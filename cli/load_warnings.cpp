@@ -1,5 +1,6 @@
-// The warnings of qel-cli about load rows and calculation points of a file that do not enter
-// the calculation as typed.
+// The warnings of qel-cli about a file's data that is not used as it stands: load rows and
+// calculation points that do not enter the calculation as typed, and isobar levels beyond
+// those a figure draws.
 #include "cli/load_warnings.h"
 
 #include <vector>
@@ -8,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "view/exclusion_notes.h"
+#include "view/isobar_levels.h"
 
 namespace qel {
 
@@ -46,6 +48,21 @@ void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& pat
   AddNotes(pointNotes, "長方形円形荷重", PointNotes(FindExcludedPoints(tables, true)));
   if (!pointNotes.empty())
     prompts.Show(MessageText(MessageId::PointsNotAsTyped, path, pointNotes), PromptButtons::Ok);
+}
+
+void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& path,
+                              PromptService& prompts, bool strip, bool plan) {
+  std::string notes;
+  auto add = [&notes](bool asked, const char* figure, const IsobarOptions& isobars) {
+    const std::string cut = IsobarLevelsCutText(isobars.levels.size());
+    if (!asked || cut.empty()) return;
+    if (!notes.empty()) notes += "\n";
+    notes += std::string(figure) + ": " + cut;
+  };
+  add(strip, "帯状荷重の図", tables.figures.stripIsobars);
+  add(plan, "長方形円形荷重の図", tables.figures.planIsobars);
+  if (!notes.empty())
+    prompts.Show(MessageText(MessageId::IsobarLevelsCut, path, notes), PromptButtons::Ok);
 }
 
 }  // namespace qel

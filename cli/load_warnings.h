@@ -1,5 +1,6 @@
-// The warnings of qel-cli about load rows and calculation points of a file that do not enter
-// the calculation as typed.
+// The warnings of qel-cli about a file's data that is not used as it stands: load rows and
+// calculation points that do not enter the calculation as typed, and isobar levels beyond
+// those a figure draws.
 #pragma once
 
 #include <string>
@@ -15,5 +16,11 @@ class PromptService;
 // leaves out or reads from full-width digits; nothing when everything enters as typed.
 void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
                             PromptService& prompts);
+
+// One message for the file at `path` when the strip figure (`strip`) or the rectangle/circle
+// figures (`plan`: the plan and the sections) hold more isobar levels than they draw; nothing
+// when neither does.
+void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& path,
+                              PromptService& prompts, bool strip, bool plan);
 
 }  // namespace qel

@@ -20,6 +20,7 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : proble
       problem == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
   fields_.shown = isobars.shown;
   fields_.levels = IsobarLevelsText(isobars.levels);
+  heldLevels_ = fields_.levels;
   fields_.fill = isobars.fill;
   if (problem == Problem::RectCircle && figures.planDepth)
     fields_.depth = ShortestRealText(*figures.planDepth);
@@ -36,11 +37,18 @@ std::string IsobarModel::WindowTitle() const {
 std::optional<ValidationError> IsobarModel::Validate() const {
   if (!IsBlank(fields_.levels)) {
     std::string why;
-    if (!ParseIsobarLevels(fields_.levels, why))
+    const std::optional<std::vector<double>> levels = ParseIsobarLevels(fields_.levels, why);
+    if (!levels)
       return ValidationError{
           "等圧線の値は 5,10,20 のように、0 以外の数値をコンマで区切って\n"
           "同じ値を重ねずに入力してください（空欄は自動）",
           "levels"};
+    // Levels the file already held are kept as they are, however many: the figures draw the
+    // first and say so.
+    if (levels->size() > kMostIsobarLevels && fields_.levels != heldLevels_)
+      return ValidationError{FormatC("等圧線の値は %zu 個までです（入力は %zu 個）",
+                                     kMostIsobarLevels, levels->size()),
+                             "levels"};
   }
   if (hasDepth() && !IsBlank(fields_.depth)) {
     const std::optional<double> depth = ParseRealNumber(fields_.depth);

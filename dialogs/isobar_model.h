@@ -37,9 +37,9 @@ class IsobarModel {
   const IsobarFields& fields() const { return fields_; }
   IsobarFields& fields() { return fields_; }
 
-  // A level list that does not read, a depth that is not a number of 0 or more, or a section
-  // position that is not a number, with the field ("levels", "depth" or "sectionAt") that gets
-  // the focus.
+  // A level list that does not read or, typed, holds more than kMostIsobarLevels levels, a depth
+  // that is not a number of 0 or more, or a section position that is not a number, with the
+  // field ("levels", "depth" or "sectionAt") that gets the focus.
   std::optional<ValidationError> Validate() const;
   // Stores the fields (Validate() found nothing) in the document's figure options.
   void Apply(DocumentTables& tables) const;
@@ -47,6 +47,7 @@ class IsobarModel {
  private:
   Problem problem_;
   IsobarFields fields_;
+  std::string heldLevels_;  // the levels the document held, as the dialog opened with them
 };
 
 }  // namespace qel

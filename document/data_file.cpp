@@ -23,8 +23,6 @@ constexpr unsigned kResultsSeen = 1u << 16;
 // markers, so that earlier versions skip its lines; it is written only when an option differs
 // from its default, so a document that uses none saves the same bytes as before.
 constexpr std::string_view kFigureSectionName = "FIG";
-// More lines than the section has options are never applied.
-constexpr int kFigureSectionLines = 64;
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -107,7 +105,7 @@ bool DataFileParser::WouldApply(int version, std::string_view line) const {
     case Section::Lattice:
       return counter_ <= kGridRows;
     case Section::Figures:
-      return counter_ <= kFigureSectionLines;
+      return true;  // every line is applied, or kept when it does not read
     case Section::None:
       return false;
   }
@@ -158,8 +156,7 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
       StoreFields(line, tables_.gridPoints[counter_++], 3);
       return;
     case Section::Figures:
-      if (counter_++ > kFigureSectionLines) return;
-      ApplyFigureOptionLine(line, tables_.figures);
+      if (!ReadFigureOptionLine(line, tables_.figures)) ++unreadFigureLines_;
       return;
     case Section::None:
       return;
@@ -191,6 +188,7 @@ ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemS
     findings->readAsUtf8 = encoding == TextEncoding::Utf8;
     findings->endsEarly = (!text.empty() && text.back() != '\n') || !parser.SawEverySavedSection();
     findings->overlongLines = parser.overlongLines();
+    findings->unreadFigureLines = parser.unreadFigureLines();
   }
   return ReadStatus::Ok;
 }
@@ -205,6 +203,11 @@ void ShowDataFileFindings(const DataFileFindings& findings, const std::string& p
     prompts.Show(MessageText(MessageId::OverlongLines, FormatC("%d", findings.overlongLines),
                              FormatC("%zu", kCsvLineLimit)),
                  PromptButtons::Ok);
+  }
+  if (findings.unreadFigureLines > 0) {
+    prompts.Show(
+        MessageText(MessageId::UnreadFigureLines, FormatC("%d", findings.unreadFigureLines), path),
+        PromptButtons::Ok);
   }
 }
 

@@ -47,6 +47,8 @@ class DataFileParser {
   // Table lines longer than kCsvLineLimit, whose fields were taken from their first
   // kCsvLineLimit bytes.
   int overlongLines() const { return overlongLines_; }
+  // Lines of the figure options' section that did not read, kept in the figure options.
+  int unreadFigureLines() const { return unreadFigureLines_; }
   // Whether a marker of every section a saved file holds was seen: the settings, both load
   // sets, the strip points, rectangles, circles, lattice and the result listing.
   bool SawEverySavedSection() const;
@@ -58,6 +60,7 @@ class DataFileParser {
   Section section_ = Section::None;
   int counter_ = 1;
   int overlongLines_ = 0;
+  int unreadFigureLines_ = 0;
   unsigned sectionsSeen_ = 0;  // bit 1 << Section, and kResultsSeen for the result listing
 };
 
@@ -84,6 +87,8 @@ struct DataFileFindings {
   bool endsEarly = false;
   // Table lines cut at kCsvLineLimit bytes.
   int overlongLines = 0;
+  // Lines of the figure options' section that did not read: kept as they were, and saved back.
+  int unreadFigureLines = 0;
 };
 
 // Reads a data file into the tables: detects the version from the first line, and only for a

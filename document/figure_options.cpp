@@ -18,18 +18,19 @@ std::optional<double> FiniteNumber(std::string_view text) {
 }
 
 // Levels as the file holds them: finite, not 0, none repeated, at least one; anything else reads
-// as nothing.
+// as nothing. Repeats are found in a sorted copy, so that a long list reads in n log n.
 std::optional<std::vector<double>> LevelsFrom(std::string_view text) {
   std::vector<double> levels;
   while (true) {
     std::size_t comma = text.find(',');
     std::optional<double> level = FiniteNumber(text.substr(0, comma));
-    if (!level || *level == 0.0 || std::find(levels.begin(), levels.end(), *level) != levels.end())
-      return std::nullopt;
+    if (!level || *level == 0.0) return std::nullopt;
     levels.push_back(*level);
-    if (comma == std::string_view::npos) return levels;
+    if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);
   }
+  if (HasRepeatedLevel(levels)) return std::nullopt;
+  return levels;
 }
 
 std::optional<bool> FlagFrom(std::string_view text) {
@@ -47,17 +48,44 @@ void AddIsobarLines(const char* prefix, const IsobarOptions& isobars,
   if (isobars.fill != defaults.fill) lines.push_back(key + ".fill=" + (isobars.fill ? "1" : "0"));
 }
 
-void ApplyIsobarLine(std::string_view key, std::string_view value, IsobarOptions& isobars) {
-  if (key == "isobars") {
-    if (auto flag = FlagFrom(value)) isobars.shown = *flag;
-  } else if (key == "isobars.levels") {
-    if (auto levels = LevelsFrom(value)) isobars.levels = *levels;
-  } else if (key == "isobars.fill") {
-    if (auto flag = FlagFrom(value)) isobars.fill = *flag;
-  }
+// Sets `option` to what `value` reads as; false when it reads as nothing.
+template <typename T, typename U>
+bool Set(T& option, const std::optional<U>& value) {
+  if (!value) return false;
+  option = *value;
+  return true;
+}
+
+bool ApplyIsobarLine(std::string_view key, std::string_view value, IsobarOptions& isobars) {
+  if (key == "isobars") return Set(isobars.shown, FlagFrom(value));
+  if (key == "isobars.levels") return Set(isobars.levels, LevelsFrom(value));
+  if (key == "isobars.fill") return Set(isobars.fill, FlagFrom(value));
+  return false;
+}
+
+std::optional<double> DepthFrom(std::string_view text) {
+  std::optional<double> depth = FiniteNumber(text);
+  if (depth && *depth < 0.0) return std::nullopt;
+  return depth;
+}
+
+std::optional<SectionAxis> AxisFrom(std::string_view text) {
+  if (text == "x") return SectionAxis::kAtX;
+  if (text == "y") return SectionAxis::kAtY;
+  return std::nullopt;
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 }  // namespace
+
+bool HasRepeatedLevel(const std::vector<double>& levels) {
+  std::vector<double> sorted = levels;
+  std::sort(sorted.begin(), sorted.end());
+  return std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+}
 
 std::string IsobarLevelsText(const std::vector<double>& levels) {
   std::string text;
@@ -70,7 +98,7 @@ std::string IsobarLevelsText(const std::vector<double>& levels) {
 
 std::vector<std::string> FigureOptionLines(const FigureOptions& options) {
   const FigureOptions defaults;
-  std::vector<std::string> lines;
+  std::vector<std::string> lines = options.unreadLines;
   if (options.stripNotes != defaults.stripNotes)
     lines.push_back(std::string("strip.notes=") + (options.stripNotes ? "1" : "0"));
   AddIsobarLines("strip", options.stripIsobars, lines);
@@ -86,30 +114,30 @@ std::vector<std::string> FigureOptionLines(const FigureOptions& options) {
   return lines;
 }
 
-void ApplyFigureOptionLine(std::string_view line, FigureOptions& options) {
+bool ApplyFigureOptionLine(std::string_view line, FigureOptions& options) {
+  if (IsBlank(line)) return true;
   const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return;
+  if (equals == std::string_view::npos) return false;
   const std::string_view key = line.substr(0, equals);
   const std::string_view value = line.substr(equals + 1);
   auto after = [&key](std::string_view prefix) {
     return key.substr(0, prefix.size()) == prefix ? key.substr(prefix.size()) : std::string_view();
   };
-  if (key == "strip.notes") {
-    if (auto flag = FlagFrom(value)) options.stripNotes = *flag;
-  } else if (key == "rect.notes") {
-    if (auto flag = FlagFrom(value)) options.rectNotes = *flag;
-  } else if (key == "rect.plan.depth") {
-    if (auto depth = FiniteNumber(value); depth && *depth >= 0.0) options.planDepth = *depth;
-  } else if (key == "rect.section.axis") {
-    if (value == "x") options.section.axis = SectionAxis::kAtX;
-    if (value == "y") options.section.axis = SectionAxis::kAtY;
-  } else if (key == "rect.section.at") {
-    if (auto at = FiniteNumber(value)) options.section.at = *at;
-  } else if (!after("strip.").empty()) {
-    ApplyIsobarLine(after("strip."), value, options.stripIsobars);
-  } else if (!after("rect.").empty()) {
-    ApplyIsobarLine(after("rect."), value, options.planIsobars);
-  }
+  if (key == "strip.notes") return Set(options.stripNotes, FlagFrom(value));
+  if (key == "rect.notes") return Set(options.rectNotes, FlagFrom(value));
+  if (key == "rect.plan.depth") return Set(options.planDepth, DepthFrom(value));
+  if (key == "rect.section.axis") return Set(options.section.axis, AxisFrom(value));
+  if (key == "rect.section.at") return Set(options.section.at, FiniteNumber(value));
+  if (!after("strip.").empty())
+    return ApplyIsobarLine(after("strip."), value, options.stripIsobars);
+  if (!after("rect.").empty()) return ApplyIsobarLine(after("rect."), value, options.planIsobars);
+  return false;
+}
+
+bool ReadFigureOptionLine(std::string_view line, FigureOptions& options) {
+  if (ApplyFigureOptionLine(line, options)) return true;
+  options.unreadLines.emplace_back(line);
+  return false;
 }
 
 }  // namespace qel

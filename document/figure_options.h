@@ -2,6 +2,7 @@
 // vertical section, stored with the document in a section of its own.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,18 +35,36 @@ struct FigureOptions {
   IsobarOptions planIsobars;        // the rectangle/circle plan
   std::optional<double> planDepth;  // the plan's depth z; none: the first lattice depth
   SectionLine section;              // the rectangle/circle section and depth graphs
+  // The section's lines that did not read (an unknown key, a value that is not one the option
+  // takes), as the file held them, in its order: saved back unchanged, before the lines of the
+  // options, so that an option set here is the one a later reading of the file keeps even if
+  // that reader makes sense of the old line.
+  std::vector<std::string> unreadLines;
   friend bool operator==(const FigureOptions&, const FigureOptions&) = default;
 };
+
+// The most isobar levels a figure draws, and a typed list may hold: beyond a few dozen the lines
+// merge on paper, and each level costs tracing time. A file that holds more keeps them all; its
+// figures draw the first this many and say so.
+inline constexpr std::size_t kMostIsobarLevels = 200;
+
+// Whether a value occurs more than once in `levels` (in n log n).
+bool HasRepeatedLevel(const std::vector<double>& levels);
 
 // Levels as "L1,L2,...", each in the shortest form that reads back as the same value.
 std::string IsobarLevelsText(const std::vector<double>& levels);
 
-// The section's lines (without "$$" marker and line ends) for the options that differ from
-// their defaults; none when every option is at its default.
+// The section's lines (without "$$" marker and line ends): the lines that did not read, then one
+// for each option that differs from its default; none when there are neither.
 std::vector<std::string> FigureOptionLines(const FigureOptions& options);
 
-// Applies one line of the section to `options`. Unknown keys and values that do not read are
-// skipped, leaving the option as it was: a file written by a later version still opens.
-void ApplyFigureOptionLine(std::string_view line, FigureOptions& options);
+// Applies one line of the section to `options`; false, leaving the options as they were, for an
+// unknown key or a value that does not read (a file written by a later version still opens).
+// A blank line reads as nothing, and true.
+bool ApplyFigureOptionLine(std::string_view line, FigureOptions& options);
+
+// Reads one line of the section into `options`: applies it, or keeps it in `unreadLines` when it
+// does not read. False for a line kept.
+bool ReadFigureOptionLine(std::string_view line, FigureOptions& options);
 
 }  // namespace qel

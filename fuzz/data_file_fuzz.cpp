@@ -53,9 +53,10 @@ int MostFigureLines() {
 
 // The lines of each section of a saved file: "$$Z" 110, "$$K1"/"$$K2" at most 20, "$$OXZ" 10,
 // "$$RECT"/"$$CIRC" at most 40, "$$OXYZ" 12, "$$FIG" one for each option that differs from its
-// default (never empty: it is written only then), and the result listing its header and at
-// most 12 x 12 x 12 points. Every section comes once, in this order.
-void RequireSectionSizes(std::string_view saved) {
+// default and one for each line of it that was kept unread (never empty: it is written only
+// then), and the result listing its header and at most 12 x 12 x 12 points. Every section comes
+// once, in this order.
+void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines) {
   static const int mostFigureLines = MostFigureLines();
   static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",  "$$OXZ", "$$RECT",
                                                   "$$CIRC", "$$OXYZ", "$$FIG", "$$SOL"};
@@ -69,7 +70,9 @@ void RequireSectionSizes(std::string_view saved) {
     if (section == "RECT" || section == "CIRC") fuzz::Require(lines <= kRectRows, "<= 40 loads");
     if (section == "OXYZ") fuzz::Require(lines == kGridRows, "12 lattice rows");
     if (section == "FIG")
-      fuzz::Require(lines >= 1 && lines <= mostFigureLines, "one line per figure option");
+      fuzz::Require(
+          lines >= 1 && static_cast<std::size_t>(lines) <= mostFigureLines + unreadFigureLines,
+          "one line per figure option or line kept unread");
     if (section == "SOL") fuzz::Require(lines <= 1 + 12 * 12 * 12, "<= 1728 result lines");
   };
   bool first = true;
@@ -118,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // reads back as a section marker, rows after a gap are not written, ...).
   std::optional<std::string> firstSave = Saved(read, settings);
   if (!firstSave) return 0;
-  RequireSectionSizes(*firstSave);
+  RequireSectionSizes(*firstSave, read.figures.unreadLines.size());
   fuzz::Require(DetectTextEncoding(*firstSave) == TextEncoding::Cp932,
                 "a saved file reads as Shift-JIS");
 

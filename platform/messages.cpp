@@ -80,6 +80,10 @@ std::string MessageText(MessageId id) {
       {MessageId::LinkLoop, "シンボリックリンクが循環しているため開けません\n( %1 )"},
       {MessageId::LoadsNotAsTyped, "入力どおりには計算されない荷重があります ( %1 )\n%2"},
       {MessageId::PointsNotAsTyped, "入力どおりには計算されない計算点があります ( %1 )\n%2"},
+      {MessageId::UnreadFigureLines,
+       "図の設定 ($$FIG) に読めない行が %1 行ありました。\n"
+       "これらの行はそのまま残し、保存するときも書き戻します。\n( %2 )"},
+      {MessageId::IsobarLevelsCut, "等圧線の値が多すぎます ( %1 )\n%2"},
       {MessageId::OverlapReset,
        "改ページ重複距離 %1 m がＸ（横）範囲 %2 m 以上のため、0 にしました。\n"
        "縮尺の画面をもう一度開きますので、確かめて下さい。"},

@@ -66,6 +66,9 @@ enum class MessageId : int {
   LinkLoop = 4163,              // %1 = path
   LoadsNotAsTyped = 4164,       // %1 = path, %2 = the rows and why
   PointsNotAsTyped = 4165,      // %1 = path, %2 = the point fields and why
+  // The figure options' section of a data file, and the isobars of a figure.
+  UnreadFigureLines = 4180,  // %1 = how many lines, %2 = path
+  IsobarLevelsCut = 4181,    // %1 = path, %2 = the figures and how many levels they draw
   // What the scale and help commands did with what was asked of them.
   OverlapReset = 4170,      // %1 = the page overlap typed, %2 = the X range
   HelpFileMissing = 4171,   // %1 = the path of the help file

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,6 +16,10 @@
 
 namespace qel {
 namespace {
+
+// A step of the finest lattice is at least this many spacings of doubles at the window's edge.
+constexpr double kDistinctSteps = 16.0;
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 // A leaf of the quadtree: its lower-left corner and its side, in finest lattice units.
 struct Leaf {
@@ -80,12 +85,19 @@ class CellRefiner {
         positionLimit_(options.positionTolerance * lattice.LongerSide()) {}
 
   void Refine(int i, int j, int size, int depth) {
-    const double c00 = Sample(i, j), c10 = Sample(i + size, j);
-    const double c01 = Sample(i, j + size), c11 = Sample(i + size, j + size);
-    if (size == 1) {
+    Sample(i, j);
+    Sample(i + size, j);
+    Sample(i, j + size);
+    Sample(i + size, j + size);
+    // A cell that is never halved, whatever its samples say, is a leaf without sampling its
+    // edge midpoints and centre: the marching needs only its corners (and its centre, at a
+    // saddle, which it evaluates then).
+    if (size == 1 || (depth >= options_.minRefinementNearLevel && !Large(i, j, size))) {
       harvest_.leaves.push_back({i, j, size});
       return;
     }
+    const double c00 = Sample(i, j), c10 = Sample(i + size, j);
+    const double c01 = Sample(i, j + size), c11 = Sample(i + size, j + size);
     const int h = size / 2;
     const double bottom = Sample(i + h, j), top = Sample(i + h, j + size);
     const double left = Sample(i, j + h), right = Sample(i + size, j + h);
@@ -105,11 +117,8 @@ class CellRefiner {
     const double slope =
         std::hypot(0.5 * (c10 - c00 + c11 - c01) / width, 0.5 * (c01 - c00 + c11 - c10) / height);
     const double offset = slope > 0.0 ? bend / slope : (bend > 0.0 ? HUGE_VAL : 0.0);
-    // A line cannot leave its cell, so a cell no larger than the tolerance is small enough
-    // however the field bends in it (at a load's edge on the surface, it jumps). NaN (a field
-    // that cannot be evaluated) never asks for refinement.
-    const bool large = std::max(width, height) > positionLimit_;
-    if (depth < options_.minRefinementNearLevel || (large && offset > positionLimit_)) {
+    // NaN (a field that cannot be evaluated) never asks for refinement.
+    if (depth < options_.minRefinementNearLevel || (Large(i, j, size) && offset > positionLimit_)) {
       Refine(i, j, h, depth + 1);
       Refine(i + h, j, h, depth + 1);
       Refine(i, j + h, h, depth + 1);
@@ -120,6 +129,14 @@ class CellRefiner {
   }
 
  private:
+  // A line cannot leave its cell, so a cell no larger than the position tolerance is small
+  // enough however the field bends in it (at a load's edge on the surface, it jumps).
+  bool Large(int i, int j, int size) const {
+    const double width = lattice_.U(i + size) - lattice_.U(i);
+    const double height = lattice_.V(j + size) - lattice_.V(j);
+    return std::max(width, height) > positionLimit_;
+  }
+
   double Sample(int i, int j) {
     auto [it, fresh] = harvest_.samples.try_emplace(lattice_.Key(i, j), 0.0);
     if (fresh) it->second = field_(lattice_.U(i), lattice_.V(j));
@@ -152,10 +169,11 @@ class SegmentRoots {
                const ContourPoint& below, double fBelow)
       : field_(field), a_(above), b_(below), samples_{{0.0, fAbove}, {1.0, fBelow}} {}
 
-  // A point where the field is within `tolerance` of `level` (or the best the bracket gave),
-  // by the Illinois variant of regula falsi, which keeps its bracket and converges fast on
-  // smooth fields.
-  ContourPoint Root(double level, double tolerance) {
+  // A point where the field is within `tolerance` of `level`, by the Illinois variant of regula
+  // falsi, which keeps its bracket and converges fast on smooth fields. Where the field jumps no
+  // point comes within the tolerance: the search ends once the bracket is no longer than `span`
+  // (a fraction of the segment).
+  ContourPoint Root(double level, double tolerance, double span) {
     std::size_t k = 0;
     while (k + 2 < samples_.size() && !(samples_[k + 1].f < level))
       ++k;
@@ -183,7 +201,10 @@ class SegmentRoots {
         if (side == -1) ga *= 0.5;
         side = -1;
       }
-      if (!(tb - ta > 1e-15)) break;
+      // The field jumps across a bracket this short: the crossing is the best point in it, or
+      // its middle when no point in it came nearer the level than the segment's ends.
+      if (bestG > tolerance && !(tb - ta > span))
+        return At(bestT >= ta && bestT <= tb ? bestT : 0.5 * (ta + tb));
     }
     return At(bestT);
   }
@@ -224,14 +245,36 @@ void AppendEdgePoints(const Lattice& lattice, const std::unordered_set<PointKey>
 
 }  // namespace
 
+bool TraceableWindow(const ContourWindow& window, const ContourOptions& options) {
+  for (double edge : {window.u0, window.u1, window.v0, window.v1})
+    if (!std::isfinite(edge)) return false;
+  if (!(window.u1 > window.u0) || !(window.v1 > window.v0)) return false;
+  const Lattice lattice(window, options);
+  // The lattice's positions are edge + side * i / units: the side times the largest i must stay
+  // finite, and a step must be several times the spacing of doubles at the window's far edge.
+  const std::array<double, 2> sides = {window.u1 - window.u0, window.v1 - window.v0};
+  const std::array<double, 2> units = {static_cast<double>(lattice.cellsU()) * lattice.unit(),
+                                       static_cast<double>(lattice.cellsV()) * lattice.unit()};
+  const std::array<double, 2> farthest = {std::max(std::fabs(window.u0), std::fabs(window.u1)),
+                                          std::max(std::fabs(window.v0), std::fabs(window.v1))};
+  for (std::size_t axis = 0; axis < 2; ++axis) {
+    if (!std::isfinite(sides[axis] * units[axis])) return false;
+    if (!(sides[axis] / units[axis] > kDistinctSteps * kEpsilon * farthest[axis])) return false;
+  }
+  return true;
+}
+
 std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
                                                     const ContourWindow& window,
                                                     const std::vector<double>& levels,
                                                     const ContourOptions& options) {
   std::vector<std::vector<ContourLine>> result(levels.size());
-  if (levels.empty() || !(window.u1 > window.u0) || !(window.v1 > window.v0)) return result;
+  if (levels.empty() || !TraceableWindow(window, options)) return result;
   const Lattice lattice(window, options);
-  std::vector<double> sorted = levels;
+  // A level that is not a finite number has no line.
+  std::vector<double> sorted;
+  for (double level : levels)
+    if (std::isfinite(level)) sorted.push_back(level);
   std::sort(sorted.begin(), sorted.end());
   const int threads = std::max(options.threads, 1);
 
@@ -267,6 +310,12 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
   // Marching squares on each leaf, its boundary running counter-clockwise through its corners
   // and the corners of smaller neighbours.
   std::vector<LevelGraph> graphs(levels.size());
+  // The levels' indices by ascending level, so that a leaf visits only those its values span.
+  std::vector<std::size_t> byLevel;
+  for (std::size_t l = 0; l < levels.size(); ++l)
+    if (std::isfinite(levels[l])) byLevel.push_back(l);
+  std::stable_sort(byLevel.begin(), byLevel.end(),
+                   [&levels](std::size_t a, std::size_t b) { return levels[a] < levels[b]; });
   std::vector<PointKey> boundary;
   std::vector<int> crossingIds;
   std::vector<bool> aboveAfter;
@@ -277,8 +326,20 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
     AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j, 0, 1, s, boundary);
     AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j + s, -1, 0, s, boundary);
     AppendEdgePoints(lattice, corners, leaf.i, leaf.j + s, 0, -1, s, boundary);
+    // Only the levels between the lowest and highest value on the boundary cross it: a NaN
+    // counts as below every level.
+    double lowest = HUGE_VAL, highest = -HUGE_VAL;
+    for (const PointKey key : boundary) {
+      const double value = values.at(key);
+      lowest = std::isnan(value) ? -HUGE_VAL : std::min(lowest, value);
+      highest = std::max(highest, value);
+    }
+    const auto firstCrossing =
+        std::upper_bound(byLevel.begin(), byLevel.end(), lowest,
+                         [&levels](double value, std::size_t l) { return value < levels[l]; });
     std::optional<double> centre;
-    for (std::size_t l = 0; l < levels.size(); ++l) {
+    for (auto it = firstCrossing; it != byLevel.end() && levels[*it] <= highest; ++it) {
+      const std::size_t l = *it;
       const double level = levels[l];
       crossingIds.clear();
       aboveAfter.clear();
@@ -334,6 +395,7 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
     }
   }
   const double tolerance = options.rootTolerance * std::abs(options.valueScale);
+  const double bracket = options.rootBracket * lattice.LongerSide();
   constexpr std::size_t kSegmentsPerChunk = 16;
   ChunkQueue chunks((segments.size() + kSegmentsPerChunk - 1) / kSegmentsPerChunk);
   RunWorkers(threads, [&] {
@@ -341,10 +403,12 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
       const std::size_t end = std::min(segments.size(), (*chunk + 1) * kSegmentsPerChunk);
       for (std::size_t n = *chunk * kSegmentsPerChunk; n < end; ++n) {
         const Crossing& first = graphs[segments[n][0].level].crossings[segments[n][0].crossing];
-        SegmentRoots roots(field, lattice.Point(first.above), values.at(first.above),
-                           lattice.Point(first.below), values.at(first.below));
+        const ContourPoint above = lattice.Point(first.above), below = lattice.Point(first.below);
+        SegmentRoots roots(field, above, values.at(first.above), below, values.at(first.below));
+        const double span =
+            std::max(1e-15, bracket / std::hypot(below.u - above.u, below.v - above.v));
         for (const Pending& p : segments[n]) {
-          graphs[p.level].crossings[p.crossing].at = roots.Root(levels[p.level], tolerance);
+          graphs[p.level].crossings[p.crossing].at = roots.Root(levels[p.level], tolerance, span);
         }
       }
     }

@@ -43,6 +43,11 @@ struct ContourOptions {
   // Every vertex is polished until the field there is within this fraction of valueScale of
   // its level (or its bracket cannot shrink further).
   double rootTolerance = 1e-5;
+  // A vertex the field does not bring within that tolerance (where it jumps) is final once the
+  // bracket around it is no longer than this fraction of the window's longer side. Fields that
+  // are continuous, however steep (a load's edge at the floored depth of 1e-5 m), reach the
+  // tolerance first.
+  double rootBracket = 1e-12;
   // Threads that evaluate the field (the calling one included); the lines do not depend on it.
   int threads = 1;
 };
@@ -50,11 +55,16 @@ struct ContourOptions {
 // A field to trace; it must be safe to call from several threads at once.
 using ScalarField = std::function<double(double u, double v)>;
 
+// Whether TraceContours can trace over `window`: its edges finite, its sides positive, and
+// every point of its finest lattice a finite number distinct from its neighbours (a window far
+// larger than any figure, or too narrow for its distance from 0, has points that are not).
+bool TraceableWindow(const ContourWindow& window, const ContourOptions& options = {});
+
 // For each level, in the order given, the lines where `field` equals it. Marching squares on
 // the leaves of a quadtree: a coarse cell is halved where a level passes near it and the field
 // bends, cells meet their smaller neighbours at the neighbours' corners so lines never break,
 // a cell that four crossings pass is resolved by the value at its centre, and every vertex is
-// the field's own root on its cell edge.
+// the field's own root on its cell edge. Nothing over a window that is not TraceableWindow.
 std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
                                                     const ContourWindow& window,
                                                     const std::vector<double>& levels,

@@ -12,6 +12,7 @@
 #include "settings/drawing.h"
 #include "view/figure_common.h"
 #include "view/isobar_cache.h"
+#include "view/isobar_levels.h"
 #include "view/render_caches.h"
 
 namespace qel {
@@ -157,6 +158,15 @@ std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) 
   return FormatC("等圧線 dP %s", unit);
 }
 
+// The row under the caption when the figure holds more levels than it draws; empty when it
+// draws them all.
+std::string LevelsCutText(const RenderContext& ctx, const IsobarRequest& request) {
+  const IsobarOptions& options = request.view == IsobarView::kStrip
+                                     ? ctx.tables.figures.stripIsobars
+                                     : ctx.tables.figures.planIsobars;
+  return IsobarLevelsCutText(options.levels.size());
+}
+
 }  // namespace
 
 std::optional<double> PlanIsobarDepth(const DocumentTables& tables) {
@@ -176,7 +186,7 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
   if (!(bottom > top) || !(window.right > window.left)) return std::nullopt;
   IsobarRequest request;
   request.view = IsobarView::kStrip;
-  request.levels = options.levels;
+  request.levels = DrawnIsobarLevels(options.levels);
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
   request.fill = options.fill;
@@ -194,7 +204,7 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   IsobarRequest request;
   request.view = IsobarView::kPlan;
   request.at = *depth;
-  request.levels = options.levels;
+  request.levels = DrawnIsobarLevels(options.levels);
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
   request.fill = options.fill;
@@ -206,7 +216,7 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
   IsobarRequest request;
   request.view = atY ? IsobarView::kSectionAtY : IsobarView::kSectionAtX;
   request.at = at;
-  request.levels = ctx.tables.figures.planIsobars.levels;
+  request.levels = DrawnIsobarLevels(ctx.tables.figures.planIsobars.levels);
   request.circleMethod = ctx.results.circleMethod();
   request.threads = TraceThreads();
   request.fill = ctx.tables.figures.planIsobars.fill;
@@ -222,6 +232,10 @@ PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
   caption.top = ToDeviceY(ctx.transform, window.top) + height / 2;
   caption.right = caption.left + NoteTextWidth(caption.text, height);
   caption.bottom = caption.top + height;
+  if (const std::string cut = LevelsCutText(ctx, request); !cut.empty()) {
+    caption.bottom += height;
+    caption.right = std::max(caption.right, caption.left + NoteTextWidth(cut, height));
+  }
   // The legend of the fill goes under the caption, a swatch and a range to a row.
   if (request.fill) {
     for (const FillStep& step : FillSteps(*SetOf(ctx, request), false)) {
@@ -291,8 +305,12 @@ void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest&
   dc.SelectPen(before);
   dc.SetTextAlign(TextAlign::LeftTop);
   dc.TextOut(caption.left, caption.top, caption.text);
-  if (!request.fill) return;
   int top = caption.top + height;
+  if (const std::string cut = LevelsCutText(ctx, request); !cut.empty()) {
+    dc.TextOut(caption.left, top, cut);
+    top += height;
+  }
+  if (!request.fill) return;
   for (const FillStep& step : FillSteps(*set, IsMonochrome(ctx.settings))) {
     const int inset = height / 6;
     dc.FillPolygons({{{caption.left, top + inset},

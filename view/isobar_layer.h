@@ -29,8 +29,9 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
 IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at);
 
 // The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth) at the top-left of the page
-// window, with the fill's legend under it when the request fills, as the layer will draw them:
-// the figure's notes keep clear of the box.
+// window, with a row saying that only the first levels are drawn when the figure holds more than
+// kMostIsobarLevels, and the fill's legend under it when the request fills, as the layer will draw
+// them: the figure's notes keep clear of the box.
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                          const FigureWindow& window);
 

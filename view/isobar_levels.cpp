@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "document/figure_options.h"
 #include "settings/c_locale.h"
 
 namespace qel {
@@ -55,8 +56,19 @@ std::vector<double> DefaultIsobarLevels(double largestPositive, double mostNegat
   return levels;
 }
 
+std::vector<double> DrawnIsobarLevels(const std::vector<double>& levels) {
+  if (levels.size() <= kMostIsobarLevels) return levels;
+  return {levels.begin(), levels.begin() + kMostIsobarLevels};
+}
+
+std::string IsobarLevelsCutText(std::size_t held) {
+  if (held <= kMostIsobarLevels) return {};
+  return FormatC("等圧線の値 %zu 個のうち先頭の %zu 個を描きます", held, kMostIsobarLevels);
+}
+
 std::optional<std::vector<double>> ParseIsobarLevels(const std::string& text, std::string& error) {
   std::vector<double> levels;
+  std::vector<std::string> items;  // as typed, to name a repeated level
   std::size_t start = 0;
   while (true) {
     const std::size_t comma = text.find(',', start);
@@ -79,13 +91,25 @@ std::optional<std::vector<double>> ParseIsobarLevels(const std::string& text, st
       error = "level 0 has no line: the stress is 0 only far from the loads";
       return std::nullopt;
     }
-    if (std::find(levels.begin(), levels.end(), value) != levels.end()) {
-      error = "level " + item + " is given twice";
-      return std::nullopt;
-    }
     levels.push_back(value);
+    items.push_back(item);
     if (comma == std::string::npos) break;
     start = comma + 1;
+  }
+  // Repeats are found in sorted order, so that a long list reads in n log n; the one named is
+  // the first that repeats an earlier level.
+  std::vector<std::size_t> order(levels.size());
+  for (std::size_t n = 0; n < order.size(); ++n)
+    order[n] = n;
+  std::stable_sort(order.begin(), order.end(),
+                   [&levels](std::size_t a, std::size_t b) { return levels[a] < levels[b]; });
+  std::size_t repeat = levels.size();
+  for (std::size_t n = 1; n < order.size(); ++n) {
+    if (levels[order[n]] == levels[order[n - 1]]) repeat = std::min(repeat, order[n]);
+  }
+  if (repeat < levels.size()) {
+    error = "level " + items[repeat] + " is given twice";
+    return std::nullopt;
   }
   return levels;
 }

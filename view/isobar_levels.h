@@ -1,6 +1,7 @@
 // The levels isobars are drawn at: the default round steps, and a list the user typed.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,13 @@ double DefaultIsobarStep(double largestIntensity);
 // strictly between 0 and the most negative one (loads that unload the ground), ascending away
 // from 0 on each side. `largestPositive` >= 0 >= `mostNegative`.
 std::vector<double> DefaultIsobarLevels(double largestPositive, double mostNegative);
+
+// The levels a figure draws of those it holds: the first kMostIsobarLevels.
+std::vector<double> DrawnIsobarLevels(const std::vector<double>& levels);
+
+// What a figure says when it draws fewer levels than it holds (`held` of them): "等圧線の値
+// 250 個のうち先頭の 200 個を描きます"; empty when it draws them all.
+std::string IsobarLevelsCutText(std::size_t held);
 
 // Levels typed as "L1,L2,...": numbers in the C locale's form, spaces around them allowed,
 // at least one, none repeated, every one finite and not 0. Nothing, with `error` set, for any

@@ -1,6 +1,7 @@
 // Isobars of the strip and rectangle/circle problems, traced on the engine's dP.
 #include "view/isobars.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/load_lists.h"
@@ -33,6 +34,19 @@ IsobarVertex ToWorld(const IsobarRequest& request, const ContourPoint& p) {
       return {request.at, p.u, p.v};
   }
   return {};
+}
+
+bool Finite(const IsobarVertex& v) {
+  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool AllFinite(const IsobarSet& set) {
+  for (const Isobar& line : set.lines)
+    if (!std::all_of(line.vertices.begin(), line.vertices.end(), Finite)) return false;
+  for (const IsobarFill& fill : set.fills)
+    for (const std::vector<IsobarVertex>& ring : fill.rings)
+      if (!std::all_of(ring.begin(), ring.end(), Finite)) return false;
+  return true;
 }
 
 }  // namespace
@@ -75,15 +89,21 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   }
   if (request.window) set.window = *request.window;
   set.largestIntensity = intensities.Largest();
-  if (!(set.largestIntensity > 0.0)) {
-    set.error = "every load of the problem has an intensity of 0";
+  if (!(set.largestIntensity > 0.0) || !std::isfinite(set.largestIntensity)) {
+    set.error = set.largestIntensity > 0.0 ? "a load's intensity is too large to trace"
+                                           : "every load of the problem has an intensity of 0";
+    return set;
+  }
+  const ContourOptions options = IsobarContourOptions(set.largestIntensity, request.threads);
+  if (!TraceableWindow(set.window, options)) {
+    set.error = "the window to trace is too large, or too narrow for its distance from 0";
     return set;
   }
   set.levels = request.levels.empty()
                    ? DefaultIsobarLevels(intensities.positive, intensities.negative)
-                   : request.levels;
-  const std::vector<std::vector<ContourLine>> traced = TraceContours(
-      field, set.window, set.levels, IsobarContourOptions(set.largestIntensity, request.threads));
+                   : DrawnIsobarLevels(request.levels);
+  const std::vector<std::vector<ContourLine>> traced =
+      TraceContours(field, set.window, set.levels, options);
   for (std::size_t l = 0; l < traced.size(); ++l) {
     if (request.fill) {
       IsobarFill fill{set.levels[l], {}};
@@ -103,6 +123,13 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
         isobar.vertices.push_back(ToWorld(request, p));
       set.lines.push_back(std::move(isobar));
     }
+  }
+  // A vertex lies on a segment between two finite lattice points, so this is never expected;
+  // but no caller may ever be handed a point that is not a number.
+  if (!AllFinite(set)) {
+    set.lines.clear();
+    set.fills.clear();
+    set.error = "the trace gave points that are not numbers";
   }
   return set;
 }

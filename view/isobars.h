@@ -17,8 +17,10 @@ enum class IsobarView { kStrip, kPlan, kSectionAtY, kSectionAtX };
 
 struct IsobarRequest {
   IsobarView view = IsobarView::kStrip;
-  double at = 0.0;             // the plan's depth z, or the section's y or x
-  std::vector<double> levels;  // empty: the default levels of the problem's loads
+  double at = 0.0;  // the plan's depth z, or the section's y or x
+  // Empty: the default levels of the problem's loads. Of more than kMostIsobarLevels, only the
+  // first that many are traced.
+  std::vector<double> levels;
   CircleMethod circleMethod = CircleMethod::kExact;
   int threads = 1;
   bool fill = false;  // also the areas beyond each level, to fill
@@ -56,7 +58,9 @@ struct IsobarSet {
 // lines within a thousandth of the window between their vertices.
 ContourOptions IsobarContourOptions(double largestIntensity, int threads);
 
-// The isobars `request` asks for, over its window or the default window of its view.
+// The isobars `request` asks for, over its window or the default window of its view. A window
+// TraceableWindow refuses (a figure reaching out to 1e308 m) is an error, not a trace: no vertex
+// is ever a NaN or an infinity.
 IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& settings,
                          const IsobarRequest& request);
 

@@ -683,6 +683,46 @@ TEST_F(CliTest, IsobarsTakeTheLevelsTheDocumentKeeps) {
   }
 }
 
+// A file whose figure holds more levels than it draws, and lines of figure options that do not
+// read: each command that draws the isobars says so on standard error, and draws the first.
+TEST_F(CliTest, CommandsWarnAboutLevelsCutAndFigureLinesThatDoNotRead) {
+  std::string text = test::ReadBytes(Example("embankment.qdw"));
+  std::string levels;
+  for (int level = 1; level <= 250; ++level)
+    levels += (level > 1 ? "," : "") + std::to_string(level * 0.25);
+  text.insert(text.find("$$SOL"), "$$FIG\r\nstrip.isobars=1\r\nstrip.isobars.levels=" + levels +
+                                      "\r\nlater.option=1\r\n");
+  const std::string file = folder.File("many.qdw");
+  test::WriteBytes(file, text);
+  const std::string cut = "等圧線の値 250 個のうち先頭の 200 個を描きます";
+  const std::string unread = "読めない行が 1 行ありました";
+  struct Case {
+    std::string arguments;
+    bool warnsOfCut;
+  };
+  const Case cases[] = {
+      {"isobars " + file + " --strip", true},
+      {"render " + file + " --display 1 --page 1 --dpi 50 --out " + folder.File("p.png"), true},
+      {"render " + file + " --display 2 --page 1 --dpi 50 --out " + folder.File("p.png"), false},
+      {"pages " + file + " --display 1", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CliRun run = RunCli(c.arguments + DataFolder());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find(cut) != std::string::npos, c.warnsOfCut) << run.err;
+    EXPECT_NE(run.err.find(unread), std::string::npos) << run.err;
+  }
+  const CliRun run = RunCli("isobars " + file + " --strip" + DataFolder());
+  std::set<std::string> traced;
+  const std::vector<std::string> rows = SplitLines(run.out);
+  for (std::size_t n = 1; n < rows.size(); ++n)
+    traced.insert(CsvFields(rows[n])[0]);
+  ASSERT_FALSE(traced.empty());
+  for (const std::string& level : traced)
+    EXPECT_LE(std::stod(level), 200 * 0.25) << level;
+}
+
 // Bad arguments exit 2 with the usage; a file whose problem has no loads exits 1 with the
 // reason; either way nothing is written.
 TEST_F(CliTest, IsobarsRefusesBadArgumentsAndProblemsWithoutLoads) {
@@ -693,12 +733,25 @@ TEST_F(CliTest, IsobarsRefusesBadArgumentsAndProblemsWithoutLoads) {
   };
   const std::string embankment = Example("embankment.qdw");
   const std::string building = Example("building.qdw");
+  std::string manyLevels;
+  for (int level = 1; level <= 201; ++level)
+    manyLevels += (level > 1 ? "," : "") + std::to_string(level);
+  // A circle reaching out to 1e308 m: its figure's window holds no finite lattice.
+  std::string text = test::ReadBytes(building);
+  const std::size_t circles = text.find("$$CIRC\r\n") + 8;
+  text.replace(circles, text.find("$$OXYZ") - circles, "1,1e308,0,1e308,10\r\n");
+  text.erase(text.find("$$RECT\r\n") + 8, text.find("$$CIRC") - text.find("$$RECT\r\n") - 8);
+  const std::string hugeCircle = folder.File("huge.qdw");
+  test::WriteBytes(hugeCircle, text);
   const Case cases[] = {
       {embankment, 2, "exactly one of --strip"},
       {embankment + " --strip --plan 1", 2, "exactly one of --strip"},
       {embankment + " --strip --levels 10,x", 2, "--levels: level \"x\" is not a number"},
       {embankment + " --strip --levels ''", 2, "--levels: a level is missing"},
       {embankment + " --strip --levels 5,5", 2, "given twice"},
+      {embankment + " --strip --levels " + manyLevels, 2, "--levels: at most 200 levels, not 201"},
+      {hugeCircle + " --plan 1", 1, "too large"},
+      {hugeCircle + " --section y=-1e6", 1, "too large"},
       {embankment + " --strip --level 5", 2, "unknown option --level"},
       {building + " --plan -1", 2, "--plan needs a depth of 0 or more"},
       {building + " --plan deep", 2, "--plan needs a depth"},

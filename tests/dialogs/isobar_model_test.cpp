@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace qel {
 namespace {
 
@@ -60,6 +62,53 @@ TEST(IsobarModel, StoresTheFieldsInTheFigureOptionsAndShowsThemAgain) {
   cleared.fields() = {false, " ", "", false, "", false};
   cleared.Apply(tables);
   EXPECT_EQ(tables.figures, FigureOptions{});
+}
+
+// "1,2,...,count".
+std::string CountedLevels(int count) {
+  std::string text;
+  for (int level = 1; level <= count; ++level)
+    text += (level > 1 ? "," : "") + std::to_string(level);
+  return text;
+}
+
+// At most kMostIsobarLevels levels may be typed; a document that holds more keeps them through
+// the dialog as long as they are left as they are.
+TEST(IsobarModel, RefusesMoreLevelsThanAFigureDrawsUnlessTheDocumentHeldThem) {
+  const int most = static_cast<int>(kMostIsobarLevels);
+  DocumentTables held;
+  IsobarModel opener(held, Problem::Strip);
+  opener.fields().levels = CountedLevels(most + 50);
+  opener.Apply(held);
+  ASSERT_EQ(held.figures.stripIsobars.levels.size(), kMostIsobarLevels + 50);
+  struct Case {
+    const DocumentTables* tables;
+    std::string levels;  // empty: as the dialog opened
+    bool refused;
+  };
+  const DocumentTables none;
+  const Case cases[] = {
+      {&none, CountedLevels(most), false},
+      {&none, CountedLevels(most + 1), true},
+      {&held, "", false},
+      {&held, CountedLevels(most + 51), true},
+      {&held, CountedLevels(most - 1), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.levels.size());
+    IsobarModel model(*c.tables, Problem::Strip);
+    if (!c.levels.empty()) model.fields().levels = c.levels;
+    const std::optional<ValidationError> error = model.Validate();
+    EXPECT_EQ(error.has_value(), c.refused);
+    if (error) {
+      EXPECT_EQ(error->field, "levels");
+      EXPECT_NE(error->message.find(std::to_string(most) + " 個まで"), std::string::npos);
+      continue;
+    }
+    DocumentTables stored = *c.tables;
+    model.Apply(stored);
+    EXPECT_EQ(IsobarLevelsText(stored.figures.stripIsobars.levels), model.fields().levels);
+  }
 }
 
 }  // namespace

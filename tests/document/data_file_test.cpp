@@ -201,6 +201,7 @@ TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
   bytes += "$$RECT\r\n";
   for (int row = 0; row < 40; ++row)
     bytes += "1,0,0,1,1," + std::string(3000, '5') + "\r\n";
+  bytes += "$$FIG\r\nrect.plan.depth=5,5\r\nrect.isobars=1\r\nlater.option=1\r\n";
   test::WriteBytes(path, bytes);
 
   DocumentTables tables;
@@ -211,7 +212,8 @@ TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FileEndsEarly, path)), 1);
   // One message for the 40 long rows, where each of their six fields once gave its own.
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::OverlongLines, "40", "2600")), 1);
-  EXPECT_EQ(prompts.shown().size(), 3u);
+  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::UnreadFigureLines, "2", path)), 1);
+  EXPECT_EQ(prompts.shown().size(), 4u);
   EXPECT_EQ(tables.settingLines[27], "盛土の断面を求める");
 }
 

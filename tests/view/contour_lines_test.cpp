@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace qel {
 namespace {
@@ -163,6 +164,93 @@ TEST(ContourLinesTest, EmptyWindowOrNoLevelsGiveNoLines) {
   EXPECT_TRUE(flat[0].empty());
   // A level the field never reaches.
   EXPECT_TRUE(TraceContours(field, {0, 1, 0, 1}, {2.0})[0].empty());
+}
+
+// A window whose lattice would hold infinities, NaNs or points that coincide is refused, and
+// gives no lines.
+TEST(ContourLinesTest, WindowsWithoutDistinctFinitePointsAreNotTraced) {
+  struct Case {
+    ContourWindow window;
+    bool traceable;
+  };
+  const double inf = HUGE_VAL;
+  const Case cases[] = {
+      {{0, 80, -40, 60}, true},      {{1e6, 1e6 + 1, 0, 1}, true},
+      {{0, 1e300, 0, 1}, true},      {{0, inf, 0, 1}, false},
+      {{0, 1, NAN, 1}, false},       {{-1e308, 1e308, 0, 1}, false},
+      {{0, 1e308, 0, 1e308}, false}, {{1e20, 1e20 + 1e5, 0, 1}, false},
+      {{0, 1, 5, 5}, false},
+  };
+  const ScalarField field = [](double u, double v) { return u + v; };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.window.u0) + " " + std::to_string(c.window.u1));
+    EXPECT_EQ(TraceableWindow(c.window), c.traceable);
+    const auto traced = TraceContours(field, c.window, {0.5});
+    ASSERT_EQ(traced.size(), 1u);
+    if (!c.traceable) {
+      EXPECT_TRUE(traced[0].empty());
+    }
+    for (const ContourLine& line : traced[0])
+      for (const ContourPoint& p : line.points)
+        EXPECT_TRUE(std::isfinite(p.u) && std::isfinite(p.v));
+  }
+}
+
+// Levels the field never reaches in the window add no evaluations and leave the lines of the
+// others as they are.
+TEST(ContourLinesTest, LevelsOutsideTheFieldsRangeCostNothing) {
+  std::atomic<long> evaluations{0};
+  const ScalarField field = [&](double u, double v) {
+    ++evaluations;
+    return std::exp(-(u * u + v * v));
+  };
+  const ContourWindow window{-2, 2, -2, 2};
+  const auto alone = TraceContours(field, window, {0.3, 0.6});
+  const long aloneEvaluations = evaluations.exchange(0);
+  std::vector<double> levels;
+  for (int n = 1; n <= 500; ++n) {
+    levels.push_back(-n * 1.0);
+    levels.push_back(10.0 + n);
+  }
+  levels.push_back(0.3);
+  levels.push_back(0.6);
+  const auto among = TraceContours(field, window, levels);
+  EXPECT_EQ(evaluations.load(), aloneEvaluations);
+  for (std::size_t l = 0; l + 2 < levels.size(); ++l)
+    EXPECT_TRUE(among[l].empty());
+  for (std::size_t l = 0; l < 2; ++l) {
+    const auto& a = alone[l];
+    const auto& b = among[levels.size() - 2 + l];
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t n = 0; n < a.size(); ++n) {
+      ASSERT_EQ(a[n].points.size(), b[n].points.size());
+      for (std::size_t p = 0; p < a[n].points.size(); ++p) {
+        EXPECT_EQ(a[n].points[p].u, b[n].points[p].u);
+        EXPECT_EQ(a[n].points[p].v, b[n].points[p].v);
+      }
+    }
+  }
+}
+
+// Where the field jumps no vertex comes within the value tolerance: each is placed within the
+// bracket tolerance of the jump, in a few evaluations rather than down to the last bit.
+TEST(ContourLinesTest, AJumpIsFoundToTheBracketToleranceQuickly) {
+  std::atomic<long> evaluations{0};
+  const ScalarField step = [&](double u, double v) {
+    ++evaluations;
+    return u < 0.37 + 0.1 * v ? 1.0 : 0.0;
+  };
+  ContourOptions options;
+  const ContourWindow window{0, 1, 0, 1};
+  const auto traced = TraceContours(step, window, {0.5}, options);
+  ASSERT_EQ(traced[0].size(), 1u);
+  const std::vector<ContourPoint>& points = traced[0][0].points;
+  ASSERT_GT(points.size(), 100u);
+  for (const ContourPoint& p : points)
+    EXPECT_NEAR(p.u, 0.37 + 0.1 * p.v, 2 * options.rootBracket);
+  // Narrowing every bracket down to the last bit of the segment takes some eighty evaluations a
+  // vertex; to the bracket tolerance, under sixty.
+  EXPECT_LT(evaluations.load(), 70 * static_cast<long>(points.size()));
 }
 
 }  // namespace

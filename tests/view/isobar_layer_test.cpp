@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "settings/c_locale.h"
 #include "support/example_view.h"
@@ -101,6 +103,37 @@ TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
           texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), FormatC("%g 以上", c.levels.back())),
               texts.end());
+  }
+}
+
+// A figure that holds more levels than it draws traces the first and says so under its caption;
+// the document keeps them all.
+TEST_F(IsobarLayerTest, MoreLevelsThanAFigureDrawsAreCutAndTheCaptionSaysSo) {
+  const std::vector<double> late = {55.5, 111.25};  // levels the building's plan has lines at
+  std::vector<double> many;
+  for (std::size_t n = 1; n < kMostIsobarLevels; ++n)
+    many.push_back(-static_cast<double>(n));  // no line: every load presses down
+  many.push_back(7.0);
+  many.insert(many.end(), late.begin(), late.end());
+  for (const std::vector<double>& levels : {std::vector<double>{7.0, 55.5, 111.25}, many}) {
+    const bool cut = levels.size() > kMostIsobarLevels;
+    SCOPED_TRACE(levels.size());
+    Open("building.qdw");
+    state.tables.figures.planIsobars = {true, levels, false};
+    controller.OnDisplayCommand(CommandId::ShowRectCircleFigure);
+    RecordingDeviceContext dc(96, 96);
+    controller.OnDraw(dc);
+    const std::vector<std::string> texts = dc.Texts();
+    auto shown = [&texts](const std::string& text) {
+      return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    EXPECT_TRUE(shown("7"));
+    for (double level : late)
+      EXPECT_EQ(shown(FormatC("%g", level)), !cut) << level;
+    EXPECT_EQ(shown(FormatC("等圧線の値 %zu 個のうち先頭の %zu 個を描きます", levels.size(),
+                            kMostIsobarLevels)),
+              cut);
+    EXPECT_EQ(state.tables.figures.planIsobars.levels, levels);
   }
 }
 

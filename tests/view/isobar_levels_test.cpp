@@ -65,6 +65,7 @@ TEST(IsobarLevelsTest, TypedListsAreReadOrRefusedWithAReason) {
       {"inf", {}, "not a number"},
       {"1,0", {}, "level 0"},
       {"5,5", {}, "twice"},
+      {"3,1,2,1e0,2", {}, "level 1e0 is given twice"},
       {"1,5", {1, 5}, ""},
   };
   for (const Case& c : cases) {

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "bench/worst_document.h"
 #include "document/data_file.h"
@@ -296,6 +298,91 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
     EXPECT_NE(set.error.find(c.error), std::string::npos) << set.error;
     EXPECT_TRUE(set.lines.empty());
   }
+}
+
+bool AllFinite(const IsobarSet& set) {
+  for (const Isobar& line : set.lines)
+    for (const IsobarVertex& v : line.vertices)
+      if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.z)) return false;
+  for (const IsobarFill& fill : set.fills)
+    for (const auto& ring : fill.rings)
+      for (const IsobarVertex& v : ring)
+        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.z)) return false;
+  return true;
+}
+
+// A load or a window so large that the trace's lattice would hold infinities is refused with a
+// reason; a section far from every load traces nothing. No vertex is ever a NaN or infinite.
+TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
+  struct Case {
+    std::string name;
+    std::vector<const char*> circle;  // x, y, r, q
+    IsobarView view;
+    double at;
+    std::optional<ContourWindow> window;
+    std::string error;  // empty: traced
+  };
+  const Case cases[] = {
+      {"circle at 1e308", {"1e308", "0", "1e308", "10"}, IsobarView::kPlan, 1, {}, "too large"},
+      {"section of it",
+       {"1e308", "0", "1e308", "10"},
+       IsobarView::kSectionAtY,
+       -1e6,
+       {},
+       "too large"},
+      {"far section", {"0", "0", "1", "10"}, IsobarView::kSectionAtY, -1e6, {}, ""},
+      {"far plan window",
+       {"0", "0", "1", "10"},
+       IsobarView::kPlan,
+       1,
+       ContourWindow{1e20, 1e20 + 1e5, 0, 1},
+       "too narrow"},
+      {"window to infinity",
+       {"0", "0", "1", "10"},
+       IsobarView::kPlan,
+       1,
+       ContourWindow{0, HUGE_VAL, 0, 1},
+       "too large"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ApplicationState state;
+    UsePlanWindow(state.settings, -5, 5, 10);
+    std::string* cells = state.tables.circleLoads[1];
+    cells[1] = "1";
+    for (std::size_t n = 0; n < c.circle.size(); ++n)
+      cells[2 + n] = c.circle[n];
+    IsobarRequest request;
+    request.view = c.view;
+    request.at = c.at;
+    request.fill = true;
+    request.window = c.window;
+    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    if (c.error.empty()) {
+      EXPECT_EQ(set.error, "");
+    } else {
+      EXPECT_NE(set.error.find(c.error), std::string::npos) << set.error;
+      EXPECT_TRUE(set.lines.empty());
+    }
+    EXPECT_TRUE(AllFinite(set));
+  }
+}
+
+// Of more levels than a figure draws, the first kMostIsobarLevels are traced.
+TEST(IsobarsTest, OnlyTheFirstLevelsAreTraced) {
+  ApplicationState state;
+  UsePlanWindow(state.settings, -5, 5, 10);
+  FillRow(state.tables.circleLoads[1], 1, {"0", "0", "2", "100"});
+  IsobarRequest request;
+  request.view = IsobarView::kPlan;
+  request.at = 1.0;
+  for (std::size_t n = 1; n <= kMostIsobarLevels + 50; ++n)
+    request.levels.push_back(0.25 * static_cast<double>(n));
+  const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+  ASSERT_EQ(set.levels.size(), kMostIsobarLevels);
+  EXPECT_EQ(set.levels.back(), request.levels[kMostIsobarLevels - 1]);
+  for (const Isobar& line : set.lines)
+    EXPECT_LE(line.level, set.levels.back());
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   if (request.view == IsobarView::kStrip) {
     StripLoadSets loads = ExtractStripLoads(tables);
     if (loads.sets[0].empty() && loads.sets[1].empty()) {
-      set.error = "the file has no strip loads";
+      set.error = "帯状荷重がありません";
       return set;
     }
     intensities = StripIntensities(loads);
@@ -55,12 +55,12 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
     PlanLoads loads = ExtractPlanLoads(tables);
     loads.circleMethod = request.circleMethod;
     if (loads.rectangles.empty() && loads.circles.empty()) {
-      set.error = "the file has no rectangle or circle loads";
+      set.error = "長方形荷重も円形荷重もありません";
       return set;
     }
     if (!std::isfinite(request.at) || (request.view == IsobarView::kPlan && request.at < 0.0)) {
-      set.error = request.view == IsobarView::kPlan ? "the plan depth must not be negative"
-                                                    : "the section's position is not a number";
+      set.error = request.view == IsobarView::kPlan ? "平面図の深さが負の値です"
+                                                    : "断面の位置が数値ではありません";
       return set;
     }
     intensities = PlanIntensities(loads);
@@ -76,7 +76,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   if (request.window) set.window = *request.window;
   set.largestIntensity = intensities.Largest();
   if (!(set.largestIntensity > 0.0)) {
-    set.error = "every load of the problem has an intensity of 0";
+    set.error = "荷重強度がすべて 0 です";
     return set;
   }
   set.levels = request.levels.empty()

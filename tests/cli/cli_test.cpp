@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "cli/cli_run.h"
 #include "settings/c_locale.h"
 #include "settings/cp932.h"
 #include "settings/text_file.h"
@@ -16,46 +17,6 @@
 
 namespace qel {
 namespace {
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs qel-cli with `arguments` (shell words), feeding `input` on standard input, with the
-// `environment` (shell assignments) added to its own.
-CliRun RunCli(const std::string& arguments, const std::string& input = "",
-              const std::string& environment = "") {
-  test::TempFolder folder;
-  test::WriteBytes(folder.File("in"), input);
-  std::string command = environment + " " + std::string(QEL_CLI_PATH) + " " + arguments + " < " +
-                        folder.File("in") + " 2>" + folder.File("err");
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.out.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = test::ReadBytes(folder.File("err"));
-  return run;
-}
-
-class CliTest : public ::testing::Test {
- protected:
-  CliTest() {
-    // A data folder with the shipped settings, so the user's own folder is never touched.
-    for (auto& entry : std::filesystem::directory_iterator(std::string(QEL_SOURCE_DIR) + "/data"))
-      std::filesystem::copy(entry.path(), folder.File(entry.path().filename().string()));
-  }
-  std::string DataFolder() const { return " --data-folder " + folder.path(); }
-  std::string Example(const std::string& name) const {
-    return std::string(QEL_SOURCE_DIR) + "/examples/" + name;
-  }
-  test::TempFolder folder;
-};
 
 TEST_F(CliTest, InfluenceAnswersEveryLineAndReportsMalformedOnes) {
   CliRun run = RunCli("influence",
@@ -407,7 +368,7 @@ TEST_F(CliTest, StandardOutputThatCannotBeWrittenExitsOne) {
   for (const std::string& command : commands) {
     CliRun run = RunCli(command + " > /dev/full", "circle 1 0 1\n");
     EXPECT_EQ(run.status, 1) << command;
-    EXPECT_NE(run.err.find("cannot write standard output"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("標準出力に書き込めませんでした"), std::string::npos) << run.err;
   }
 }
 
@@ -623,9 +584,9 @@ TEST_F(CliTest, IsobarsRefusesBadArgumentsAndProblemsWithoutLoads) {
       {building + " --section y=", 2, "--section needs y=Y or x=X"},
       {"--strip", 2, "isobars needs one data file"},
       {building + " --strip --circle-method rough", 2, "--circle-method"},
-      {building + " --strip", 1, "the file has no strip loads"},
-      {embankment + " --plan 1", 1, "the file has no rectangle or circle loads"},
-      {embankment + " --section y=0", 1, "the file has no rectangle or circle loads"},
+      {building + " --strip", 1, "building.qdw: 帯状荷重がありません"},
+      {embankment + " --plan 1", 1, "embankment.qdw: 長方形荷重も円形荷重もありません"},
+      {embankment + " --section y=0", 1, "embankment.qdw: 長方形荷重も円形荷重もありません"},
       {folder.File("missing.qdw") + " --strip", 1, ""},
   };
   for (const Case& c : cases) {

@@ -271,19 +271,20 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
     std::string error;
   };
   const Case cases[] = {
-      {"no strip loads", [](ApplicationState&) {}, IsobarView::kStrip, 0, "no strip loads"},
-      {"no plan loads", [](ApplicationState&) {}, IsobarView::kPlan, 1, "no rectangle"},
-      {"no section loads", [](ApplicationState&) {}, IsobarView::kSectionAtX, 1, "no rectangle"},
+      {"no strip loads", [](ApplicationState&) {}, IsobarView::kStrip, 0, "帯状荷重がありません"},
+      {"no plan loads", [](ApplicationState&) {}, IsobarView::kPlan, 1, "円形荷重もありません"},
+      {"no section loads", [](ApplicationState&) {}, IsobarView::kSectionAtX, 1,
+       "円形荷重もありません"},
       {"zero intensity",
        [](ApplicationState& s) {
          FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "0"});
        },
-       IsobarView::kPlan, 1, "intensity of 0"},
+       IsobarView::kPlan, 1, "荷重強度がすべて 0 です"},
       {"plan above the surface",
        [](ApplicationState& s) {
          FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "10"});
        },
-       IsobarView::kPlan, -1, "must not be negative"},
+       IsobarView::kPlan, -1, "深さが負の値です"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

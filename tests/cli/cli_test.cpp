@@ -64,6 +64,10 @@ TEST_F(CliTest, VerifyPrintsTheTableAndWritesThePdf) {
   const std::vector<std::string> lines = SplitLines(run.out);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines.back(), "all passed");
+  // The program's version heads it, and every family's samples follow its table.
+  EXPECT_EQ(lines[0].find("計算の検証　Qel "), 0u);
+  EXPECT_NE(run.out.find("沈下 mv法 (教科書例題)（誤差の単位: m）\n  1 / 1 最大  H=10"),
+            std::string::npos);
   EXPECT_EQ(test::ReadBytes(folder.File("verify.pdf")).substr(0, 5), "%PDF-");
   EXPECT_EQ(RunCli("verify extra").status, 2);
 }

@@ -163,7 +163,11 @@ void CMainFrame::BuildMenus() {
         case MenuItem::Kind::Verification: {
           QAction* verify = menu->addAction(Utf8("計算の検証..."));
           verify->setObjectName("verifyCalculation");
-          connect(verify, &QAction::triggered, this, [this] { VerificationDialog(this).exec(); });
+          connect(verify, &QAction::triggered, this, [this] {
+            VerificationDialog(this, app_.services().chooser, app_.services().prompts,
+                               app_.document().GetPathName())
+                .exec();
+          });
           break;
         }
       }

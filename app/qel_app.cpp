@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_recent_files.h"
+#include "platform/qt/widgets/qt_clipboard.h"
 #include "platform/qt/widgets/qt_colour_chooser.h"
 #include "platform/qt/widgets/qt_file_chooser.h"
 #include "platform/qt/widgets/qt_file_opener.h"
@@ -35,22 +36,24 @@ struct CQelApp::DesktopServices {
   }
 };
 
-// The font and colour dialogs and the opener of the help file, for whatever the caller did not
-// provide.
+// The font and colour dialogs, the opener of the help file and the clipboard, for whatever the
+// caller did not provide.
 struct CQelApp::DesktopChoosers {
   QtFontChooser fonts;
   QtColourChooser colours;
   QtFileOpener opener;
+  QtClipboard clipboard;
 };
 
 namespace {
 
 // The services with the desktop's own choosers filling the gaps.
 AppServices WithChoosers(AppServices services, QtFontChooser& fonts, QtColourChooser& colours,
-                         QtFileOpener& opener) {
+                         QtFileOpener& opener, QtClipboard& clipboard) {
   if (services.fontChooser == nullptr) services.fontChooser = &fonts;
   if (services.colourChooser == nullptr) services.colourChooser = &colours;
   if (services.fileOpener == nullptr) services.fileOpener = &opener;
+  if (services.clipboard == nullptr) services.clipboard = &clipboard;
   return services;
 }
 
@@ -67,7 +70,8 @@ CQelApp::CQelApp(const AppServices& services)
 CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& services)
     : owned_(std::move(owned)),
       choosers_(std::make_unique<DesktopChoosers>()),
-      services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener)),
+      services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener,
+                             choosers_->clipboard)),
       printer_(services.useSystemPrinter),
       controller_(state_, services_.prompts, printer_, services_.paths),
       document_(state_.tables, state_.results, state_.settings, state_.fonts, state_.settingsFiles,

@@ -16,6 +16,7 @@
 namespace qel {
 
 class CMainFrame;
+class ClipboardService;
 class ColourChooser;
 class FileChooser;
 class FileOpener;
@@ -40,6 +41,9 @@ struct AppServices {
   FileOpener* fileOpener = nullptr;
   // Where the view keeps its zoom between runs; none: for the run only.
   Profile* profile = nullptr;
+  // Where "コピー" puts a table; nullptr: the desktop's clipboard (CQelApp::services() always
+  // holds one).
+  ClipboardService* clipboard = nullptr;
 };
 
 class CQelApp {

@@ -9,6 +9,9 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
+#include "platform/messages.h"
+#include "view/table_export.h"
+#include "view/table_rows.h"
 
 namespace qel {
 
@@ -33,6 +36,17 @@ void ConnectViewCommands(CQelApp& app) {
   frame.SetCommandHandler(CommandId::FileSaveReport,
                           [&view] { view.printing().OnFileSaveReport(); });
   frame.SetCommandHandler(CommandId::FilePrintAll, [&view] { view.printing().OnFilePrintAll(); });
+  frame.SetCommandHandler(CommandId::FileSaveTableCsv, [&app, &view] {
+    const AppServices& services = app.services();
+    const std::optional<std::string> path = SaveTableAsCsv(
+        app.state(), app.document().GetPathName(), services.chooser, services.prompts);
+    if (path)
+      emit view.statusMessage(QString::fromStdString(MessageText(MessageId::PdfSaved, *path)));
+  });
+  // Copying takes a table: it is offered while one is shown.
+  QAction* copy = frame.CommandAction(CommandId::EditCopy);
+  frame.SetCommandHandler(CommandId::EditCopy,
+                          [&app] { CopyShownTable(app.state(), *app.services().clipboard); });
   // Ctrl++ is Ctrl+Shift+= on many keyboards: Ctrl+= zooms in as well.
   frame.CommandAction(CommandId::ZoomIn)
       ->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence("Ctrl+=")});
@@ -47,7 +61,8 @@ void ConnectViewCommands(CQelApp& app) {
   pageText->setObjectName("pageText");
   frame.statusBar()->addPermanentWidget(zoomText);
   frame.statusBar()->addPermanentWidget(pageText);
-  auto refresh = [&view, zoomText, pageText, fitPage, fitWidth] {
+  auto refresh = [&app, &view, zoomText, pageText, fitPage, fitWidth, copy] {
+    copy->setEnabled(IsTableDisplay(app.state().view.displayMode));
     pageText->setText(view.PageText());
     zoomText->setText(view.ZoomText());
     fitPage->setChecked(view.shownZoom().mode == ZoomMode::FitPage);

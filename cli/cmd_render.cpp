@@ -167,7 +167,7 @@ int RunRender(const std::vector<std::string>& words) {
       pages.push_back(p);
   } else {
     if (requested < 1 || requested > doc.pages) {
-      std::fprintf(stderr, "qel-cli: page %d does not exist: display %d has %d page(s)\n",
+      std::fprintf(stderr, "qel-cli: ページ %d はありません（表示 %d は %d ページです）\n",
                    requested, DisplayNumber(options->display), doc.pages);
       return kExitFailure;
     }

@@ -9,6 +9,7 @@
 #include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "cli/paged_document.h"
+#include "platform/messages.h"
 #include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/report.h"
@@ -47,8 +48,9 @@ int RunReport(const std::vector<std::string>& words) {
                   args->Flag("--restart-numbering") ? ReportNumbering::EachDisplayOwn
                                                     : ReportNumbering::Continuous);
   if (pages.empty()) {
-    std::fprintf(stderr, "qel-cli: %s has no data and no results to report\n",
-                 args->positional[0].c_str());
+    doc.session.prompts().Show(
+        MessageText(MessageId::NothingToReport) + " ( " + args->positional[0] + " )",
+        PromptButtons::Ok);
     return kExitFailure;
   }
 

@@ -1,5 +1,7 @@
-// qel-cli verify: the engine against its references, one line per family, optionally as a PDF.
+// qel-cli verify: the engine against its references, one line per family and the samples of
+// each, optionally as a PDF.
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "cli/cli_args.h"
@@ -22,14 +24,16 @@ int RunVerify(const std::vector<std::string>& words) {
   if (const std::optional<std::string> out = args->Option("--out"); out && !EndsInPdf(*out))
     return UsageError("verify needs --out F.pdf");
   const std::vector<VerificationFamily> families = RunVerification();
-  for (const std::string& line : VerificationTableLines(families))
+  const VerificationStamp stamp = StampOf(std::time(nullptr));
+  for (const std::string& line : VerificationTableLines(families, stamp))
     std::printf("%s\n", line.c_str());
   const bool passed = AllPassed(families);
   std::printf("%s\n", passed ? "all passed" : "FAILED");
   if (std::optional<std::string> out = args->Option("--out")) {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
-    const WriteOutcome outcome = WriteSinglePagePdf(
-        *out, "計算の検証", 600, [&](DeviceContext& dc) { DrawVerificationPage(dc, families); });
+    const WriteOutcome outcome = WritePdfFile(
+        *out, PdfPaperOfSize(210, 297, 600, "計算の検証"),
+        [&](const NextPdfPage& next) { return DrawVerificationPages(next, families, stamp); });
     if (!outcome.ok) {
       std::fprintf(stderr, "qel-cli: %s\n", SaveFailureText(outcome, *out).c_str());
       return kExitFailure;

@@ -19,6 +19,7 @@ int RunRender(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunVerify(const std::vector<std::string>& args);
 int RunIsobars(const std::vector<std::string>& args);
+int RunTable(const std::vector<std::string>& args);
 
 // Prints "qel-cli: <message>" and the usage to standard error and returns kExitUsage.
 int UsageError(const std::string& message);

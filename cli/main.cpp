@@ -31,7 +31,11 @@ static const char kUsage[] =
     "                 --strip: x across the strip figure, z from 0 to 1.25 x the deepest\n"
     "                 calculation z; --plan Z: the rectangle/circle figure's x and y range\n"
     "                 at depth Z; --section: that x or y range, z from 0 to 1.25 x the\n"
-    "                 deepest lattice z.\n";
+    "                 deepest lattice z.\n"
+    "  qel-cli table FILE.qdw --display 2|3|5|6 [--out F.csv]\n"
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "                 a data or results table as CSV (UTF-8 with a byte-order mark), one\n"
+    "                 row per load or point as the display prints it, dP also as %.17g.\n";
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
@@ -44,8 +48,8 @@ int FinishStandardOutput() {
   const bool flushed = std::fflush(stdout) == 0;
   const int error = errno;
   if (flushed && !std::ferror(stdout)) return kExitOk;
-  std::fprintf(stderr, "qel-cli: cannot write standard output: %s\n",
-               flushed ? "write error" : std::strerror(error));
+  std::fprintf(stderr, "qel-cli: 標準出力に書き込めませんでした: %s\n",
+               flushed ? "書き込みエラー" : std::strerror(error));
   return kExitFailure;
 }
 
@@ -64,6 +68,7 @@ int main(int argc, char** argv) {
   if (command == "report") return RunReport(args);
   if (command == "verify") return RunVerify(args);
   if (command == "isobars") return RunIsobars(args);
+  if (command == "table") return RunTable(args);
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage + 0, stdout);
     return FinishStandardOutput();

@@ -1,11 +1,12 @@
 // What qel-cli checks of an output path before it writes.
 #include "cli/output_files.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+
+#include "platform/messages.h"
+#include "settings/same_file.h"
 
 namespace qel {
 
@@ -16,17 +17,10 @@ bool EndsInPdf(const std::string& path) {
   return extension == ".pdf";
 }
 
-bool IsSameFile(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  return ::stat(a.c_str(), &first) == 0 && S_ISREG(first.st_mode) &&
-         ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
-}
-
 bool OutputWouldReplaceInput(const std::string& input, const std::string& output) {
-  if (!IsSameFile(input, output)) return false;
-  std::fprintf(stderr, "qel-cli: %s is the input file %s: writing it would replace it\n",
-               output.c_str(), input.c_str());
+  if (!IsSameExistingFile(input, output)) return false;
+  std::fprintf(stderr, "qel-cli: %s\n",
+               MessageText(MessageId::OutputIsInput, output + " = " + input).c_str());
   return true;
 }
 

@@ -9,12 +9,9 @@ namespace qel {
 // Whether `path` ends in ".pdf", in any case.
 bool EndsInPdf(const std::string& path);
 
-// Whether the two paths name one existing regular file (the same device and inode, every link
-// followed): a hard link or a symbolic link to a file is that file.
-bool IsSameFile(const std::string& a, const std::string& b);
-
-// True, with the reason on standard error, when writing `output` would replace `input`; the
-// command then exits kExitFailure before it writes anything.
+// True, with the reason on standard error (the same message the desktop shows), when writing
+// `output` would replace `input`; the command then exits kExitFailure before it writes anything. A
+// hard link or a symbolic link to the input is the input.
 bool OutputWouldReplaceInput(const std::string& input, const std::string& output);
 
 }  // namespace qel

@@ -9,27 +9,13 @@
 #include "engine/consolidation_degree.h"
 #include "engine/settlement_column.h"
 #include "engine/strip_influence.h"
+#include "engine/verification_recorder.h"
 
 namespace qel {
 
 namespace {
 
-class Family {
- public:
-  Family(std::string name, double tolerance) {
-    result_.name = std::move(name);
-    result_.tolerance = tolerance;
-  }
-  void Compare(double value, double reference) {
-    const double error = std::fabs(value - reference);
-    result_.largestError = std::isnan(error) ? INFINITY : std::max(result_.largestError, error);
-    ++result_.count;
-  }
-  VerificationFamily result() const { return result_; }
-
- private:
-  VerificationFamily result_;
-};
+using Family = VerificationRecorder;
 
 SoilLayer CcLayer(double e0, double cc, double cs, std::optional<double> pc) {
   SoilLayer layer;
@@ -48,8 +34,9 @@ double Settlement(const SliceSettlement& slice) {
 // Hand calculation of the definition: H = 1 m, e0 = 1.0, sigma'v0 = 100, dP = 100, Cc = 0.3:
 // S = 0.3 log10(200 / 100) / 2 = 0.0451545 m.
 VerificationFamily CcNormallyConsolidated() {
-  Family family("沈下 Cc法 正規圧密 (手計算)", 0.5e-7);
-  family.Compare(Settlement(SettleSlice(CcLayer(1.0, 0.3, 0.03, {}), nullptr, 100, 100, 1.0)),
+  Family family("沈下 Cc法 正規圧密 (手計算)", 0.5e-7, ErrorUnit::kMetre);
+  family.Compare({{"H", 1.0}, {"e0", 1.0}, {"Cc", 0.3}, {"σ'v0", 100}, {"ΔP", 100}},
+                 Settlement(SettleSlice(CcLayer(1.0, 0.3, 0.03, {}), nullptr, 100, 100, 1.0)),
                  0.0451545);
   return family.result();
 }
@@ -57,8 +44,15 @@ VerificationFamily CcNormallyConsolidated() {
 // Hand calculation of the definition across the yield stress: p'c = 200, dP = 200, Cs = 0.03:
 // S = (0.03 log10(200 / 100) + 0.3 log10(300 / 200)) / 2 = 0.0309291 m.
 VerificationFamily CcAcrossYieldStress() {
-  Family family("沈下 Cc法 p'c をまたぐ (手計算)", 0.5e-7);
-  family.Compare(Settlement(SettleSlice(CcLayer(1.0, 0.3, 0.03, 200.0), nullptr, 100, 200, 1.0)),
+  Family family("沈下 Cc法 p'c をまたぐ (手計算)", 0.5e-7, ErrorUnit::kMetre);
+  family.Compare({{"H", 1.0},
+                  {"e0", 1.0},
+                  {"Cc", 0.3},
+                  {"Cs", 0.03},
+                  {"p'c", 200},
+                  {"σ'v0", 100},
+                  {"ΔP", 200}},
+                 Settlement(SettleSlice(CcLayer(1.0, 0.3, 0.03, 200.0), nullptr, 100, 200, 1.0)),
                  0.0309291);
   return family.result();
 }
@@ -66,38 +60,42 @@ VerificationFamily CcAcrossYieldStress() {
 // The textbook's void-ratio example: e0 = 2.0, e1 = 1.6, H = 5 m gives 0.4 / 3 x 5 = 0.6667 m,
 // here read from a two-point e-log p curve through (100, 2.0) and (200, 1.6).
 VerificationFamily VoidRatioChange() {
-  Family family("沈下 Δe法 e0=2.0→1.6 (教科書例題)", 0.5e-4);
+  Family family("沈下 Δe法 e0=2.0→1.6 (教科書例題)", 0.5e-4, ErrorUnit::kMetre);
   SoilLayer layer;
   layer.method = SettlementMethod::kElogP;
   const ElogPCurve curve{1, {100, 200}, {2.0, 1.6}};
-  family.Compare(Settlement(SettleSlice(layer, &curve, 100, 100, 5.0)), 0.6667);
+  family.Compare({{"H", 5.0}, {"σ'v0", 100}, {"ΔP", 100}},
+                 Settlement(SettleSlice(layer, &curve, 100, 100, 5.0)), 0.6667);
   return family.result();
 }
 
 // The textbook's mv example: mv = 0.004 m2/tf, H = 10 m, dP = 10 tf/m2 gives 0.40 m, exactly.
 VerificationFamily VolumeCompressibility() {
-  Family family("沈下 mv法 (教科書例題)", 1e-12);
+  Family family("沈下 mv法 (教科書例題)", 1e-12, ErrorUnit::kMetre);
   SoilLayer layer;
   layer.method = SettlementMethod::kMv;
   layer.mv = 0.004;
-  family.Compare(Settlement(SettleSlice(layer, nullptr, 50, 10, 10.0)), 0.40);
+  family.Compare({{"H", 10.0}, {"mv", 0.004}, {"ΔP", 10}},
+                 Settlement(SettleSlice(layer, nullptr, 50, 10, 10.0)), 0.40);
   return family.result();
 }
 
 // Terzaghi (1943), the average degree of consolidation as tabled in the soil mechanics
 // textbooks to five digits: U(0.197) = 0.50034, U(0.848) = 0.89998.
 VerificationFamily TerzaghiTable() {
-  Family family("圧密度 U–Tv (Terzaghi 1943 の表)", 0.5e-5);
-  family.Compare(DegreeOfConsolidation(0.197), 0.50034);
-  family.Compare(DegreeOfConsolidation(0.848), 0.89998);
+  Family family("圧密度 U–Tv (Terzaghi 1943 の表)", 0.5e-5, ErrorUnit::kNone);
+  family.Compare({{"Tv", 0.197}}, DegreeOfConsolidation(0.197), 0.50034);
+  family.Compare({{"Tv", 0.848}}, DegreeOfConsolidation(0.848), 0.89998);
   return family.result();
 }
 
 // The textbook exercise: a 5 m layer drained at its top, cv = 0.010 m2/day (100 cm2/day),
 // final settlement 50 cm; after 500 days Tv = 0.200 and S = 25.2 cm (U = 0.504), both to the
-// rounding of the printed answer.
-VerificationFamily ConsolidationExercise() {
-  Family family("圧密沈下 500日後 (演習問題)", 0.5e-3);
+// rounding of the printed answer. Tv is a pure number and S is in metres: two families, each
+// with its unit.
+std::vector<VerificationFamily> ConsolidationExercise() {
+  Family timeFactor("圧密 時間係数 Tv 500日後 (演習問題)", 0.5e-3, ErrorUnit::kNone);
+  Family settlement("圧密沈下 500日後 (演習問題)", 0.5e-3, ErrorUnit::kMetre);
   SoilProfile profile;
   SoilLayer clay;
   clay.bottom = 5.0;
@@ -111,15 +109,17 @@ VerificationFamily ConsolidationExercise() {
   const SettlementModel model(profile);
   const std::vector<double> deltaP(model.slices().size(), 10.0);
   const SettlementColumn column = model.Column(deltaP);
-  family.Compare(model.TimeFactor(0, 500.0).value_or(NAN), 0.200);
-  family.Compare(model.SettlementAt(column, 500.0).value_or(NAN), 0.252);
-  return family.result();
+  const std::vector<VerificationInput> inputs{
+      {"H", 5.0}, {"cv (cm2/日)", 100.0}, {"t (日)", 500.0}, {"S∞", 0.5}};
+  timeFactor.Compare(inputs, model.TimeFactor(0, 500.0).value_or(NAN), 0.200);
+  settlement.Compare(inputs, model.SettlementAt(column, 500.0).value_or(NAN), 0.252);
+  return {timeFactor.result(), settlement.result()};
 }
 
 // Hand calculation: gammaT 18, gammaSat 19, gammaW 10; at z = 10 m with the water at 2 m,
 // 18 x 2 + 9 x 8 = 108; with the water at 4 m, 18 x 4 + 9 x 6 = 126.
 VerificationFamily OverburdenWithWater() {
-  Family family("有効土被り圧 地下水位あり (手計算)", 1e-9);
+  Family family("有効土被り圧 地下水位あり (手計算)", 1e-9, ErrorUnit::kStress);
   SoilProfile profile;
   SoilLayer layer;
   layer.bottom = 20.0;
@@ -129,7 +129,7 @@ VerificationFamily OverburdenWithWater() {
   profile.gammaW = 10.0;
   for (const auto& [water, expected] : {std::pair{2.0, 108.0}, std::pair{4.0, 126.0}}) {
     profile.waterDepth = water;
-    family.Compare(EffectiveOverburden(profile, 10.0), expected);
+    family.Compare({{"z", 10.0}, {"水位", water}}, EffectiveOverburden(profile, 10.0), expected);
   }
   return family.result();
 }
@@ -173,6 +173,8 @@ VerificationFamily ColumnsAgainstQuadrature() {
   StripLoadSets loads;
   loads.sets[0] = {StripPiece{-3.0, -3.0, 3.0, 3.0, 5.0, 20.0}};
   struct Case {
+    double x;
+    std::size_t layer;
     double computed, reference;
   };
   std::vector<Case> cases;
@@ -208,21 +210,28 @@ VerificationFamily ColumnsAgainstQuadrature() {
         term += h * h / 24.0 * std::fabs(slopeB - slopeA);
       }
       largestTerm = std::max(largestTerm, term);
-      cases.push_back({column.layerTotals[i].value_or(NAN), static_cast<double>(integral)});
+      cases.push_back(
+          {x, i + 1, column.layerTotals[i].value_or(NAN), static_cast<double>(integral)});
     }
   }
-  Family family("沈下 分割の和と数値積分 (帯荷重の下)", 2.0 * largestTerm + 1e-12);
+  Family family("沈下 分割の和と数値積分 (帯状荷重の下)", 2.0 * largestTerm + 1e-12,
+                ErrorUnit::kMetre);
   for (const Case& c : cases)
-    family.Compare(c.computed, c.reference);
+    family.Compare({{"x", c.x}, {"層", static_cast<double>(c.layer)}}, c.computed, c.reference);
   return family.result();
 }
 
 }  // namespace
 
 std::vector<VerificationFamily> SettlementVerificationFamilies() {
-  return {CcNormallyConsolidated(), CcAcrossYieldStress(),     VoidRatioChange(),
-          VolumeCompressibility(),  TerzaghiTable(),           ConsolidationExercise(),
-          OverburdenWithWater(),    ColumnsAgainstQuadrature()};
+  std::vector<VerificationFamily> families{CcNormallyConsolidated(), CcAcrossYieldStress(),
+                                           VoidRatioChange(), VolumeCompressibility(),
+                                           TerzaghiTable()};
+  for (VerificationFamily& family : ConsolidationExercise())
+    families.push_back(std::move(family));
+  families.push_back(OverburdenWithWater());
+  families.push_back(ColumnsAgainstQuadrature());
+  return families;
 }
 
 }  // namespace qel

@@ -9,7 +9,8 @@ namespace qel {
 
 // The slice methods (Cc normally consolidated and across p'c, e0 to e1, mv), Terzaghi's U and a
 // consolidation in time, the effective overburden with a water table, and whole columns under a
-// strip load against quadrature. Errors are in the unit of each reference (m, kN/m2 or none).
+// strip load against quadrature. Each family's errors are in the unit of its reference: metres
+// of settlement, stress, or none for the degree of consolidation and the time factor.
 std::vector<VerificationFamily> SettlementVerificationFamilies();
 
 }  // namespace qel

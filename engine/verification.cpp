@@ -10,6 +10,7 @@
 #include "engine/rect_circle_influence.h"
 #include "engine/settlement_verification.h"
 #include "engine/strip_influence.h"
+#include "engine/verification_recorder.h"
 
 namespace qel {
 
@@ -20,22 +21,11 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr double kDeepTolerance = 1e-9;
 constexpr double kShallowTolerance = 1e-6;
 
-class Family {
+// An influence value's family: errors per unit load intensity.
+class Family : public VerificationRecorder {
  public:
-  Family(std::string name, double tolerance) {
-    result_.name = std::move(name);
-    result_.tolerance = tolerance;
-  }
-  void Compare(double value, long double reference) {
-    const double error = std::fabs(static_cast<double>(value - reference));
-    // A value that is not a number fails the family.
-    result_.largestError = std::isnan(error) ? INFINITY : std::max(result_.largestError, error);
-    ++result_.count;
-  }
-  VerificationFamily result() const { return result_; }
-
- private:
-  VerificationFamily result_;
+  Family(std::string name, double tolerance)
+      : VerificationRecorder(std::move(name), tolerance, ErrorUnit::kPerLoadIntensity) {}
 };
 
 // Depths from 1 mm to 20 m, and shallow ones from 1e-5 m to 1 mm.
@@ -50,7 +40,7 @@ double StripI(double x1, double x2, double x3, double x4, double xP, double z) {
 // classical closed form (alpha + sin(alpha) cos(alpha + 2 delta)) / pi, with alpha the angle
 // the strip subtends and delta the angle from the vertical to its near edge.
 VerificationFamily UniformStrips() {
-  Family family("帯荷重 一様 (閉形式)", kDeepTolerance);
+  Family family("帯状荷重 一様 (閉形式)", kDeepTolerance);
   for (double z : kDepths) {
     for (double b : {0.5, 2.0, 10.0}) {
       for (double x : {0.0, 0.3, 0.5, 0.9999999, 1.0, 1.0000001, 2.0, 3.0, 15.0}) {
@@ -59,7 +49,8 @@ VerificationFamily UniformStrips() {
         const long double alpha = std::atan2(xP + b, static_cast<long double>(z)) - delta;
         const long double reference =
             (alpha + std::sin(alpha) * std::cos(alpha + 2.0L * delta)) / kPi;
-        family.Compare(StripI(-b, -b, b, b, static_cast<double>(xP), z), reference);
+        family.Compare({{"z", z}, {"b", b}, {"x/b", x}},
+                       StripI(-b, -b, b, b, static_cast<double>(xP), z), reference);
       }
     }
   }
@@ -68,14 +59,15 @@ VerificationFamily UniformStrips() {
 
 // Linearly varying strips (triangles) and trapezoids against quadrature of the kernel.
 VerificationFamily TrapezoidStrips() {
-  Family family("帯荷重 三角形・台形 (数値積分)", kDeepTolerance);
+  Family family("帯状荷重 三角形・台形 (数値積分)", kDeepTolerance);
   const double shapes[][4] = {{0, 3, 3, 3}, {0, 0, 0, 3}, {0, 2, 4, 6},   {0, 2, 5, 5},
                               {0, 0, 3, 5}, {0, 2, 2, 4}, {0, 1e-6, 2, 4}};
   for (const auto& s : shapes) {
     for (double z : kDepths) {
       for (double xP : {-2.0, 0.0, 1e-9, 1.0, 2.0, 2.0 + 1e-9, 3.0, 5.0, 8.0}) {
-        family.Compare(StripI(s[0], s[1], s[2], s[3], xP, z),
-                       StripReference(s[0], s[1], s[2], s[3], xP, z));
+        family.Compare(
+            {{"x1", s[0]}, {"x2", s[1]}, {"x3", s[2]}, {"x4", s[3]}, {"xP", xP}, {"z", z}},
+            StripI(s[0], s[1], s[2], s[3], xP, z), StripReference(s[0], s[1], s[2], s[3], xP, z));
       }
     }
   }
@@ -96,7 +88,8 @@ VerificationFamily Embankments() {
         const long double alpha1 = std::atan((a + b) / zl) - alpha2;
         const long double reference =
             (((a + b) / static_cast<long double>(a)) * (alpha1 + alpha2) - (b / a) * alpha2) / kPi;
-        family.Compare(StripI(0.0, 0.0, b, b + a, 0.0, z), reference);
+        family.Compare({{"z", z}, {"a", a}, {"b", b}}, StripI(0.0, 0.0, b, b + a, 0.0, z),
+                       reference);
       }
     }
   }
@@ -112,7 +105,8 @@ VerificationFamily CornerTable() {
                              {1.0, 1.0, 0.1752}, {2.0, 2.0, 0.2325}, {0.5, 1.0, 0.1202},
                              {1.0, 2.0, 0.1999}};
   for (const auto& row : table)
-    family.Compare(RectangleCornerInfluence(row[0], row[1]), row[2]);
+    family.Compare({{"m", row[0]}, {"n", row[1]}}, RectangleCornerInfluence(row[0], row[1]),
+                   row[2]);
   return family.result();
 }
 
@@ -129,7 +123,7 @@ VerificationFamily CornerClosedForm() {
       const long double reference = (2.0L * ml * nl * std::sqrt(v) / (v + mn2) * (v + 1.0L) / v +
                                      std::atan2(2.0L * ml * nl * std::sqrt(v), v - mn2)) /
                                     (4.0L * kPi);
-      family.Compare(RectangleCornerInfluence(m, n), reference);
+      family.Compare({{"m", m}, {"n", n}}, RectangleCornerInfluence(m, n), reference);
     }
   }
   return family.result();
@@ -142,7 +136,8 @@ VerificationFamily Rectangles() {
   for (double z : {0.001, 0.02, 1.0, 10.0}) {
     for (double x : offsets) {
       for (double y : offsets) {
-        family.Compare(RectangleInfluence(x, y, z, 0.0, 0.0, 2.0, 2.0),
+        family.Compare({{"x", x}, {"y", y}, {"z", z}},
+                       RectangleInfluence(x, y, z, 0.0, 0.0, 2.0, 2.0),
                        RectangleReference(x, y, z, 0.0, 0.0, 2.0, 2.0));
       }
     }
@@ -155,7 +150,8 @@ VerificationFamily CircleAxis() {
   for (double radius : {0.001, 1.0, 50.0}) {
     for (double e : {1e-3, 0.01, 0.1, 0.5, 1.0, 2.0, 20.0, 1000.0}) {
       const long double ratio = 1.0L / e;
-      family.Compare(ExactCircularLoadInfluence(radius, 0.0, e * radius),
+      family.Compare({{"R", radius}, {"z/R", e}},
+                     ExactCircularLoadInfluence(radius, 0.0, e * radius),
                      1.0L - std::pow(1.0L + ratio * ratio, -1.5L));
     }
   }
@@ -168,7 +164,8 @@ void CompareCircles(Family& family, const std::vector<double>& depths) {
                               1.0,   1.0001, 1.001, 1.01, 1.02, 1.04, 1.1,   1.5,  2.0,   4.0};
   for (double z : depths)
     for (double rho : distances)
-      family.Compare(ExactCircularLoadInfluence(1.0, rho, z), CircleReference(1.0L, rho, z));
+      family.Compare({{"R", 1.0}, {"ρ", rho}, {"z", z}}, ExactCircularLoadInfluence(1.0, rho, z),
+                     CircleReference(1.0L, rho, z));
 }
 
 VerificationFamily Circles() {
@@ -193,10 +190,11 @@ VerificationFamily Superposition() {
         const double whole = RectangleInfluence(x, y, z, -1.0, -1.0, 2.0, 1.0);
         const double parts = RectangleInfluence(x, y, z, -1.0, -1.0, 0.7, 1.0) +
                              RectangleInfluence(x, y, z, 0.7, -1.0, 2.0, 1.0);
-        family.Compare(parts, whole);
+        family.Compare({{"x", x}, {"y", y}, {"z", z}}, parts, whole);
       }
       const double length = 1e7 * z;
-      family.Compare(RectangleInfluence(x, 0.0, z, -1.0, -length, 2.0, length),
+      family.Compare({{"x", x}, {"z", z}, {"長さ", 2 * length}},
+                     RectangleInfluence(x, 0.0, z, -1.0, -length, 2.0, length),
                      StripReference(-1.0L, -1.0L, 2.0L, 2.0L, x, z));
     }
   }
@@ -210,7 +208,8 @@ VerificationFamily CompatibleCircles() {
                              {1.0, 1.0, 0.331470}, {0.99, 1.0, 0.336800}, {1.01, 1.0, 0.326894},
                              {2.0, 1.0, 0.041810}, {0.4, 1e-5, 1.0},      {2.5, 1e-5, 0.0}};
   for (const auto& row : known)
-    family.Compare(CompatibleCircularLoadInfluence(1.0, row[0], row[1]), row[2]);
+    family.Compare({{"R", 1.0}, {"ρ", row[0]}, {"z", row[1]}},
+                   CompatibleCircularLoadInfluence(1.0, row[0], row[1]), row[2]);
   return family.result();
 }
 

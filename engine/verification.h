@@ -6,11 +6,36 @@
 
 namespace qel {
 
+// The unit of a family's errors: influence values are compared per unit load intensity, the
+// settlement core in metres, in stress units or as pure numbers.
+enum class ErrorUnit { kPerLoadIntensity, kMetre, kStress, kNone };
+
+// One input of a compared value: its name and number ("z", 0.5).
+struct VerificationInput {
+  std::string name;
+  double value = 0;
+};
+
+// One value compared: what it was computed for, the reference, the program's value and the
+// absolute difference.
+struct VerificationSample {
+  int index = 0;  // 1-based position among the family's comparisons
+  std::vector<VerificationInput> inputs;
+  double reference = 0;
+  double value = 0;
+  double error = 0;
+  bool largest = false;  // the comparison with the family's largest error
+};
+
 struct VerificationFamily {
-  std::string name;         // what was compared with what
+  std::string name;  // what was compared with what
+  ErrorUnit unit = ErrorUnit::kPerLoadIntensity;
   int count = 0;            // values compared
-  double largestError = 0;  // largest absolute difference, per unit load
+  double largestError = 0;  // largest absolute difference, in `unit`
   double tolerance = 0;     // the largest difference accepted
+  // Evidence: the first comparison, a middle one and the one with the largest error, in the
+  // order they were made, each once.
+  std::vector<VerificationSample> samples;
   bool passed() const { return count > 0 && largestError <= tolerance; }
 };
 

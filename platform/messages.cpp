@@ -91,6 +91,10 @@ std::string MessageText(MessageId id) {
        "開いて印刷できませんでした\nファイルが見つかりません。\n( %1 )"},
       {MessageId::NoProgramForText,
        "開いて印刷できませんでした\nテキストファイルを開くプログラムを起動できません。\n( %1 )"},
+      {MessageId::OutputIsInput,
+       "元のデータファイルと同じファイルには書き出せません。\n別のファイル名を指定して下さい。\n( "
+       "%1 )"},
+      {MessageId::SaveTableTitle, "表をCSVで保存 - %1"},
       {MessageId::IdleStatus, "図は←→、データ・結果は↑↓PageUp PageDownで改ページ"},
   };
   auto it = table.find(id);

@@ -56,7 +56,7 @@ enum class MessageId : int {
   NotAColour = 4138,
   PageOfPages = 4140,          // %1 = the page shown, %2 = the display's pages
   PrintToPdfNoPrinter = 4141,  // the save dialog's title when there is no printer
-  PdfSaved = 4142,             // %1 = the path of the PDF written
+  PdfSaved = 4142,             // %1 = the path of the file written (a PDF, a CSV file)
   NothingToReport = 4143,
   SaveReportTitle = 4144,
   // Command lines and what is in the way of an output file.
@@ -73,6 +73,9 @@ enum class MessageId : int {
   OverlapReset = 4170,      // %1 = the page overlap typed, %2 = the X range
   HelpFileMissing = 4171,   // %1 = the path of the help file
   NoProgramForText = 4172,  // %1 = the path of the file no program could be started for
+  // Tables written out of the program.
+  OutputIsInput = 4182,   // %1 = path: the output would replace the data file it came from
+  SaveTableTitle = 4183,  // %1 = the table's name
   IdleStatus = 57345,
 };
 

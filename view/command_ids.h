@@ -69,6 +69,9 @@ enum class CommandId : int {
   ToolbarData = 8002,
   ToolbarResults = 8003,
   ToolbarDepth = 8004,
+  // A table to a CSV file (file menu), and to the clipboard (edit menu).
+  FileSaveTableCsv = 32821,
+  EditCopy = 57634,
 };
 
 }  // namespace qel

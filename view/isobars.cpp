@@ -59,7 +59,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   if (request.view == IsobarView::kStrip) {
     StripLoadSets loads = ExtractStripLoads(tables);
     if (loads.sets[0].empty() && loads.sets[1].empty()) {
-      set.error = "the file has no strip loads";
+      set.error = "帯状荷重がありません";
       return set;
     }
     intensities = StripIntensities(loads);
@@ -69,12 +69,12 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
     PlanLoads loads = ExtractPlanLoads(tables);
     loads.circleMethod = request.circleMethod;
     if (loads.rectangles.empty() && loads.circles.empty()) {
-      set.error = "the file has no rectangle or circle loads";
+      set.error = "長方形荷重も円形荷重もありません";
       return set;
     }
     if (!std::isfinite(request.at) || (request.view == IsobarView::kPlan && request.at < 0.0)) {
-      set.error = request.view == IsobarView::kPlan ? "the plan depth must not be negative"
-                                                    : "the section's position is not a number";
+      set.error = request.view == IsobarView::kPlan ? "平面図の深さが負の値です"
+                                                    : "断面の位置が数値ではありません";
       return set;
     }
     intensities = PlanIntensities(loads);
@@ -90,13 +90,13 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   if (request.window) set.window = *request.window;
   set.largestIntensity = intensities.Largest();
   if (!(set.largestIntensity > 0.0) || !std::isfinite(set.largestIntensity)) {
-    set.error = set.largestIntensity > 0.0 ? "a load's intensity is too large to trace"
-                                           : "every load of the problem has an intensity of 0";
+    set.error = set.largestIntensity > 0.0 ? "荷重強度が大きすぎて等圧線を求められません"
+                                           : "荷重強度がすべて 0 です";
     return set;
   }
   const ContourOptions options = IsobarContourOptions(set.largestIntensity, request.threads);
   if (!TraceableWindow(set.window, options)) {
-    set.error = "the window to trace is too large, or too narrow for its distance from 0";
+    set.error = "等圧線を求める範囲が大きすぎるか、原点からの距離に比べて狭すぎます";
     return set;
   }
   set.levels = request.levels.empty()

@@ -72,7 +72,7 @@ CScaleDlg::CScaleDlg(ScaleModel& model, PromptService& prompts, QWidget* parent)
   const Row rows[] = {
       {"上端のＹ座標", "topY", &f.topY, "ｍ"},
       {"Ｙ（縦）範囲　", "rangeY", &f.rangeY, "ｍ/頁"},
-      {"下端のY座標", "bottomY", nullptr, "ｍ"},
+      {"下端のＹ座標", "bottomY", nullptr, "ｍ"},
       {"左端のＸ座標", "leftX", &f.leftX, "ｍ"},
       {"Ｘ（横）範囲", "rangeX", &f.rangeX, "ｍ/頁"},
       {"改ページ重複距離", "pageOverlap", &f.pageOverlap, "ｍ"},

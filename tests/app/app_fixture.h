@@ -14,6 +14,7 @@
 #include "test_support/fixed_system_paths.h"
 #include "test_support/memory_profile.h"
 #include "test_support/memory_recent_files.h"
+#include "test_support/recording_clipboard.h"
 #include "test_support/scripted_choosers.h"
 #include "test_support/scripted_file_chooser.h"
 #include "test_support/scripted_prompts.h"
@@ -39,14 +40,14 @@ class AppTest : public ::testing::Test {
   bool Start(const QStringList& arguments = {}) {
     app =
         std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false, &fontChooser,
-                                              &colourChooser, &fileOpener, &profile});
+                                              &colourChooser, &fileOpener, &profile, &clipboard});
     return app->InitInstance(arguments);
   }
   // The same with the command line as the bytes the system gave.
   bool StartWithBytes(const std::vector<std::string>& arguments) {
     app =
         std::make_unique<CQelApp>(AppServices{prompts, chooser, *recent, paths, false, &fontChooser,
-                                              &colourChooser, &fileOpener, &profile});
+                                              &colourChooser, &fileOpener, &profile, &clipboard});
     return app->InitInstance(arguments);
   }
   CMainFrame& frame() { return *app->mainFrame(); }
@@ -66,6 +67,7 @@ class AppTest : public ::testing::Test {
   ScriptedFontChooser fontChooser;
   ScriptedColourChooser colourChooser;
   RecordingFileOpener fileOpener;
+  RecordingClipboard clipboard;
   std::unique_ptr<RecentFiles> recent = std::make_unique<MemoryRecentFiles>();
   MemoryProfile profile;
   std::unique_ptr<CQelApp> app;

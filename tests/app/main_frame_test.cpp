@@ -3,10 +3,12 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -19,6 +21,7 @@
 #include "app/commands.h"
 #include "app/menu_definition.h"
 #include "app/verification_dialog.h"
+#include "view/program_version.h"
 
 namespace qel::test {
 namespace {
@@ -61,7 +64,8 @@ TEST_F(AppTest, MenusAreBuiltFromTheirDefinition) {
           EXPECT_EQ(shown->text(), QString::fromUtf8(text->menuText));
           EXPECT_EQ(shown->shortcut().toString(),
                     text->shortcut ? QString::fromUtf8(text->shortcut) : QString());
-          EXPECT_TRUE(shown->isEnabled());
+          // Copying takes a table, and the strip figure is shown.
+          EXPECT_EQ(shown->isEnabled(), item.command != CommandId::EditCopy);
           const bool display = item.kind == MenuItem::Kind::DisplayCommand;
           EXPECT_EQ(shown->isCheckable(), item.kind != MenuItem::Kind::Command ||
                                               item.command == CommandId::ZoomFitPage ||
@@ -103,18 +107,22 @@ TEST_F(AppTest, MenusShowTheTextsAUserLooksFor) {
   QStringList titles;
   for (QAction* menu : bar)
     titles << menu->text();
-  EXPECT_EQ(titles, QStringList({"ﾌｧｲﾙ(&F)", "帯状荷重(&A)", "長方形円形荷重(&B)", "表示(&V)",
-                                 "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+  EXPECT_EQ(titles, QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "帯状荷重(&A)", "長方形円形荷重(&B)",
+                                 "表示(&V)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
   QStringList strip;
-  for (QAction* item : bar.at(1)->menu()->actions())
+  for (QAction* item : bar.at(2)->menu()->actions())
     if (!item->isSeparator()) strip << item->text();
   EXPECT_EQ(strip, QStringList({"タイトル・様式(&T)", "等圧線(&I)...", "荷重1 (&1)", "荷重2 (&2)",
                                 "計算点(&X)", "ページ(&P)"}));
-  const std::pair<CommandId, const char*> shortcuts[] = {{CommandId::FileNew, "Ctrl+N"},
-                                                         {CommandId::FileOpen, "Ctrl+O"},
-                                                         {CommandId::FileSave, "Ctrl+S"},
-                                                         {CommandId::FilePrint, "Ctrl+P"},
-                                                         {CommandId::ZoomActualSize, "Ctrl+0"}};
+  const std::pair<CommandId, const char*> shortcuts[] = {
+      {CommandId::FileNew, "Ctrl+N"},
+      {CommandId::FileOpen, "Ctrl+O"},
+      {CommandId::FileSave, "Ctrl+S"},
+      {CommandId::FilePrint, "Ctrl+P"},
+      {CommandId::EditCopy, "Ctrl+C"},
+      {CommandId::ShowStripFigure, "Ctrl+1"},
+      {CommandId::ShowRectCircleSection, "Ctrl+8"},
+      {CommandId::ZoomActualSize, "Ctrl+0"}};
   for (const auto& [id, keys] : shortcuts)
     EXPECT_EQ(Action(id).shortcut().toString(), keys) << Action(id).text().toStdString();
   for (QAction* menu : bar) {
@@ -144,22 +152,40 @@ TEST_F(AppTest, CircleMethodMenuTakesAndKeepsTheProfileChoice) {
   EXPECT_EQ(profile.Value("View", "CircleMethod"), "compatible");
 }
 
-// ﾍﾙﾌﾟ > 計算の検証...: one row per family with its result, a summary and the PDF button.
-TEST_F(AppTest, VerificationDialogShowsEveryFamily) {
-  ASSERT_TRUE(Start());
-  VerificationDialog dialog(&frame());
+// ﾍﾙﾌﾟ > 計算の検証...: one row per family with the unit of its errors and its result, the
+// samples, the version, the notes, and the PDF through the file chooser in the document's
+// folder.
+TEST_F(AppTest, VerificationDialogShowsFamiliesSamplesAndSavesItsPdf) {
+  const std::string document = files.File("site.qdw");
+  test::WriteBytes(document, test::ReadBytes(Example("building.qdw")));
+  ASSERT_TRUE(Start({QString::fromStdString(document)}));
+  VerificationDialog dialog(&frame(), chooser, prompts, document);
   auto* table = dialog.findChild<QTableWidget*>("verificationTable");
   ASSERT_NE(table, nullptr);
-  EXPECT_EQ(table->rowCount(), static_cast<int>(RunVerification().size()));
-  EXPECT_EQ(table->columnCount(), 5);
-  for (int row = 0; row < table->rowCount(); ++row)
-    EXPECT_EQ(table->item(row, 4)->text(), QString::fromUtf8("合格")) << row;
-  auto* summary = dialog.findChild<QLabel*>("verificationSummary");
-  ASSERT_NE(summary, nullptr);
-  EXPECT_EQ(summary->text(), QString::fromUtf8("すべての比較が許容値内です。"));
-  auto* save = dialog.findChild<QPushButton*>("savePdfButton");
-  ASSERT_NE(save, nullptr);
-  EXPECT_EQ(save->text(), QString::fromUtf8("PDFで保存"));
+  ASSERT_EQ(table->columnCount(), 6);
+  EXPECT_EQ(table->horizontalHeader()->sectionResizeMode(0), QHeaderView::Stretch);
+  QSet<QString> units;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    EXPECT_EQ(table->item(row, 5)->text(), QString::fromUtf8("合格")) << row;
+    units.insert(table->item(row, 1)->text());
+  }
+  EXPECT_EQ(units, QSet<QString>({"荷重強度あたり", "m", "kN/㎡", "—"}));
+  EXPECT_GE(dialog.findChild<QTableWidget*>("verificationSamples")->rowCount(),
+            2 * table->rowCount());
+  EXPECT_TRUE(dialog.findChild<QLabel*>("verificationStamp")
+                  ->text()
+                  .startsWith("Qel " + QString::fromUtf8(ProgramVersion())));
+  EXPECT_TRUE(dialog.findChild<QLabel*>("verificationNote")->text().contains("荷重強度あたり"));
+  EXPECT_EQ(dialog.findChild<QLabel*>("verificationSummary")->text(),
+            QString::fromUtf8("すべての比較が許容値内です。"));
+  EXPECT_EQ(dialog.findChild<QPushButton*>("savePdfButton")->text(),
+            QString::fromUtf8("PDFで保存"));
+  chooser.ChooseNext(files.File("check"));
+  EXPECT_EQ(dialog.SavePdf(), files.File("check.pdf"));
+  EXPECT_EQ(test::ReadBytes(files.File("check.pdf")).substr(0, 5), "%PDF-");
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  EXPECT_EQ(chooser.requests()[0].initialName, "計算の検証.pdf");
+  EXPECT_EQ(chooser.requests()[0].startFolder, files.path());
 }
 
 // A command is disabled until its handler is connected: a window whose dialogs are not connected

@@ -85,6 +85,7 @@ const MarkCase kCases[] = {
     {"Print", CommandId::FilePrint, kPlan, Pdf("print.pdf"), false},
     {"PrintAll", CommandId::FilePrintAll, kPlan, Pdf("all.pdf"), false},
     {"SaveReport", CommandId::FileSaveReport, kPlan, Pdf("report.pdf"), false},
+    {"SaveTableCsv", CommandId::FileSaveTableCsv, kPlan, Pdf("table.csv"), false},
     {"PrintPreview", CommandId::FilePrintPreview, kStrip, kClose, false},
     {"PrintSetup", CommandId::FilePrintSetup, kStrip, kClose, false},
 };
@@ -132,6 +133,7 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::ZoomActualSize,
     CommandId::ZoomFitPage,
     CommandId::ZoomFitWidth,
+    CommandId::EditCopy,
 };
 
 TEST_F(AppTest, EveryMenuCommandHasAModifiedMarkCaseOrOpensNoDialog) {

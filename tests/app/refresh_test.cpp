@@ -149,8 +149,9 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, RefreshTest, ::testing::ValuesIn(kCases),
 
 // Commands that change neither the document, nor the settings, nor what is shown.
 const std::set<CommandId> kShowNothingNew = {
-    C::FileSave,         C::FileSaveAs, C::FileSaveReport, C::FilePrint, C::FilePrintAll,
-    C::FilePrintPreview, C::AppExit,    C::AppAbout,       C::Help,
+    C::FileSave,     C::FileSaveAs,       C::FileSaveReport, C::FilePrint,
+    C::FilePrintAll, C::FilePrintPreview, C::AppExit,        C::AppAbout,
+    C::Help,         C::FileSaveTableCsv, C::EditCopy,
 };
 
 TEST(RefreshCases, CoverEveryCommandThatChangesWhatIsShown) {

@@ -1,0 +1,70 @@
+// qel-cli table: a data or results table of a data file as CSV, as the desktop saves it.
+#include <cstdio>
+
+#include "cli/cli_args.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/load_warnings.h"
+#include "cli/output_files.h"
+#include "platform/messages.h"
+#include "settings/c_locale.h"
+#include "settings/safe_file_writer.h"
+#include "settings/text_file.h"
+#include "view/table_rows.h"
+#include "view/table_text.h"
+
+namespace qel {
+
+namespace {
+
+// The table display of --display: 2, 3, 5 or 6.
+std::optional<DisplayMode> ReadTableDisplay(const CliArgs& args) {
+  const std::optional<std::string> text = args.Option("--display");
+  if (!text) return std::nullopt;
+  const std::optional<int> number = ParseWholeNumber(*text);
+  if (!number) return std::nullopt;
+  const std::optional<DisplayMode> display = DisplayModeFromNumber(*number);
+  if (!display || !IsTableDisplay(*display)) return std::nullopt;
+  return display;
+}
+
+}  // namespace
+
+int RunTable(const std::vector<std::string>& words) {
+  std::string error;
+  std::optional<CliArgs> args =
+      ParseCliArgs(words, {"--data-folder", "--circle-method", "--display", "--out"}, {}, error);
+  if (!args) return UsageError(error);
+  const std::optional<CircleMethod> method = ReadCircleMethod(*args, error);
+  if (!method) return UsageError(error);
+  if (args->positional.size() != 1) return UsageError("table needs one data file");
+  const std::optional<DisplayMode> display = ReadTableDisplay(*args);
+  if (!display)
+    return UsageError(
+        "--display must be a table: 2 (strip data), 3 (strip results), "
+        "5 (rectangle/circle data) or 6 (rectangle/circle results)");
+  const std::string& path = args->positional[0];
+  const std::optional<std::string> out = args->Option("--out");
+
+  CliSession session(args->Option("--data-folder"));
+  session.Start();
+  if (!session.Open(path)) return kExitFailure;
+  if (out && OutputWouldReplaceInput(path, *out)) return kExitFailure;
+  ApplicationState& state = session.state();
+  WarnAboutExcludedLoads(state.tables, path, session.prompts());
+  state.results.SetCircleMethod(*method);
+  const std::string csv =
+      TableCsv(*BuildTableRows(*display, state.tables, state.results, state.settings));
+  if (out) {
+    const WriteOutcome outcome = WriteFileSafely(*out, csv);
+    if (!outcome.ok) {
+      session.prompts().Show(SaveFailureText(outcome, *out), PromptButtons::Ok);
+      return kExitFailure;
+    }
+    return kExitOk;
+  }
+  std::fwrite(csv.data(), 1, csv.size(), stdout);
+  return FinishStandardOutput();
+}
+
+}  // namespace qel

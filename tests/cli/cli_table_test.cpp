@@ -1,0 +1,87 @@
+// qel-cli table: the results tables carry dP to the last digit as compute gives it; the
+// arguments and outputs it refuses; and the language of qel-cli's messages.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/cli_run.h"
+#include "settings/text_file.h"
+#include "support/test_files.h"
+
+namespace qel {
+namespace {
+
+std::string LastField(const std::string& row) {
+  return row.substr(row.rfind(',') + 1);
+}
+
+// The file starts with the byte-order mark and the headings; each point's dP to the last
+// digit is compute's, in compute's order; --out writes what standard output gets.
+TEST_F(CliTest, TableResultsCarryComputesFullPrecisionStress) {
+  const std::pair<const char*, const char*> cases[] = {{"embankment.qdw", "3"},
+                                                       {"building.qdw", "6"}};
+  for (const auto& [name, display] : cases) {
+    SCOPED_TRACE(name);
+    const std::string file = Example(name) + DataFolder();
+    const CliRun compute = RunCli("compute " + file);
+    const CliRun table = RunCli("table " + file + " --display " + display);
+    ASSERT_EQ(table.status, 0) << table.err;
+    ASSERT_EQ(table.out.rfind("\xEF\xBB\xBF", 0), 0u);
+    const std::vector<std::string> rows = SplitLines(table.out.substr(3));
+    const std::vector<std::string> computed = SplitLines(compute.out);
+    ASSERT_EQ(rows.size(), computed.size());  // each under its headings
+    EXPECT_EQ(LastField(rows[0]), "dP 全桁 (kN/㎡)");
+    for (std::size_t i = 1; i < rows.size(); ++i)
+      EXPECT_EQ(LastField(rows[i]), LastField(computed[i])) << rows[i];
+    const std::string out = " --out " + folder.File("t.csv");
+    EXPECT_EQ(RunCli("table " + file + " --display " + display + out).status, 0);
+    EXPECT_EQ(test::ReadBytes(folder.File("t.csv")), table.out);
+  }
+}
+
+// What qel-cli says about the document, its data and its outputs is Japanese and exits 1; a
+// mistake in the command line is English with the usage and exits 2. A table of a display
+// that has none, and the data file (or a link to it) as output, are refused; nothing is
+// written and the data file is left alone.
+TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
+  const std::string data = folder.File("site.qdw");
+  test::WriteBytes(data, test::ReadBytes(Example("building.qdw")));
+  std::filesystem::create_symlink(data, folder.File("link.qdw"));
+  test::WriteBytes(folder.File("empty.qdw"), "$$_QEL405\r\n");
+  const std::string x = " --out " + folder.File("x.svg");
+  const std::pair<std::string, std::string> cases[] = {
+      {"table " + data + " --display 4", "--display must be a table"},
+      {"table " + data + " --display 7", "--display must be a table"},
+      {"table " + data + " --display six", "--display must be a table"},
+      {"table " + data, "--display must be a table"},
+      {"table --display 6", "table needs one data file"},
+      {"render " + data + " --display 1 --page one" + x, "--page must be a whole number"},
+      {"table " + data + " --display 6 --out " + data, "元のデータファイルと同じファイル"},
+      {"table " + data + " --display 5 --out " + folder.File("link.qdw"), "元のデータファイル"},
+      {"table " + folder.File("missing.qdw") + " --display 6", "ファイルが見つかりません"},
+      {"render " + data + " --display 4 --page 99" + x, "ページ 99 はありません（表示 4 は"},
+      {"report " + folder.File("empty.qdw") + " --out " + folder.File("e.pdf"),
+       "報告書にする表示がありません。"},
+      {"isobars " + data + " --strip", "帯状荷重がありません"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    SCOPED_TRACE(arguments);
+    const CliRun run = RunCli(arguments + DataFolder());
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    const bool usage = run.err.find("usage:") != std::string::npos;
+    EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
+    // Its own lines, not what the libraries it runs on may print.
+    for (const std::string& line : SplitLines(run.err)) {
+      if (line.rfind("qel-cli: ", 0) != 0) continue;
+      const bool ascii = std::all_of(line.begin(), line.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+      EXPECT_EQ(ascii, usage) << line;
+    }
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.File("x.svg")));
+  EXPECT_EQ(test::ReadBytes(data), test::ReadBytes(Example("building.qdw")));
+}
+
+}  // namespace
+}  // namespace qel

@@ -230,6 +230,8 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
                                                     const ContourOptions& options) {
   std::vector<std::vector<ContourLine>> result(levels.size());
   if (levels.empty() || !(window.u1 > window.u0) || !(window.v1 > window.v0)) return result;
+  // A side of infinite length (a depth of 1e308 times the window's factor) has no lattice.
+  if (!std::isfinite(window.u1 - window.u0) || !std::isfinite(window.v1 - window.v0)) return result;
   const Lattice lattice(window, options);
   std::vector<double> sorted = levels;
   std::sort(sorted.begin(), sorted.end());

@@ -209,6 +209,8 @@ std::vector<HostileCase> Cases() {
        NoMessage},
       {"a lattice depth of inf", [](HostileFile& s) { Write(s, PlanFile("3", "5", "inf")); },
        NoMessage},
+      {"a lattice depth of 1.5e308",
+       [](HostileFile& s) { Write(s, PlanFile("3", "5", "1.5e308")); }, NoMessage},
       {"a left X of INT_MIN",
        [](HostileFile& s) {
          Write(s, DataFile({{kStripLeftX, "-2147483648"}, {kRectLeftX, "-2147483648"}}));

@@ -36,10 +36,6 @@ int ClampToDevice(double value) {
   return static_cast<int>(value);
 }
 
-int RoundToDevice(double value) {
-  return ClampToDevice(std::round(value));
-}
-
 int DevicePixels(const WorldTransform& t, int screenPixels) {
   if (screenPixels <= 0) return screenPixels;
   const double scaled = std::round(screenPixels * t.pixelScale);

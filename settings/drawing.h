@@ -41,10 +41,8 @@ inline constexpr int kDeviceCoordinateLimit = 32767;
 // A coordinate worked out in doubles as the device takes it: truncated towards zero and clamped to
 // +-kDeviceCoordinateLimit; NaN becomes 0. A huge or non-finite value (a typo of 1e300, an
 // infinite range) cannot be converted to int without undefined behaviour, so every world or
-// paper position goes through this or RoundToDevice before it becomes an int.
+// paper position goes through this (rounded first where it is rounded) before it becomes an int.
 int ClampToDevice(double value);
-// The same for a position that is rounded to the nearest unit (halves away from zero).
-int RoundToDevice(double value);
 
 // (originX + x) * pixelsPerMetreX + marginLeft * pixelsPerMmX, truncated, clamped to +-32767.
 int ToDeviceX(const WorldTransform& t, double x);

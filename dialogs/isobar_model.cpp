@@ -12,6 +12,11 @@ bool IsBlank(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }
 
+// A depth or position in its shortest form; a negative zero shows as 0.
+std::string PositionText(double value) {
+  return ShortestRealText(value == 0.0 ? 0.0 : value);
+}
+
 }  // namespace
 
 IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : problem_(problem) {
@@ -23,10 +28,10 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : proble
   heldLevels_ = fields_.levels;
   fields_.fill = isobars.fill;
   if (problem == Problem::RectCircle && figures.planDepth)
-    fields_.depth = ShortestRealText(*figures.planDepth);
+    fields_.depth = PositionText(*figures.planDepth);
   if (problem == Problem::RectCircle) {
     fields_.sectionAtX = figures.section.axis == SectionAxis::kAtX;
-    if (figures.section.at) fields_.sectionAt = ShortestRealText(*figures.section.at);
+    if (figures.section.at) fields_.sectionAt = PositionText(*figures.section.at);
   }
 }
 

@@ -11,14 +11,8 @@ namespace qel {
 
 namespace {
 
-constexpr double kDeviceLimit = 32767.0;
+constexpr double kDeviceLimit = kDeviceCoordinateLimit;
 constexpr int kMostDashes = 1000001;
-
-int ClampToDevice(double value) {
-  if (std::isnan(value)) return 0;
-  value = std::clamp(std::trunc(value), -kDeviceLimit, kDeviceLimit);
-  return static_cast<int>(value);
-}
 
 // Selects a pen for the lifetime of the object and restores the previous one afterwards.
 class ScopedPen {
@@ -35,6 +29,12 @@ class ScopedPen {
 };
 
 }  // namespace
+
+int ClampToDevice(double value) {
+  if (std::isnan(value)) return 0;
+  value = std::clamp(std::trunc(value), -kDeviceLimit, kDeviceLimit);
+  return static_cast<int>(value);
+}
 
 int DevicePixels(const WorldTransform& t, int screenPixels) {
   if (screenPixels <= 0) return screenPixels;

@@ -33,6 +33,17 @@ int DevicePixels(const WorldTransform& t, int screenPixels);
 double PixelsAcross(const WorldTransform& t, int screenPixels);
 double PixelsDown(const WorldTransform& t, int screenPixels);
 
+// The largest device coordinate a drawing call is given, either side of 0. Pages of every
+// supported paper and resolution lie well within it, and the sum or difference of two such
+// coordinates still fits an int.
+inline constexpr int kDeviceCoordinateLimit = 32767;
+
+// A coordinate worked out in doubles as the device takes it: truncated towards zero and clamped to
+// +-kDeviceCoordinateLimit; NaN becomes 0. A huge or non-finite value (a typo of 1e300, an
+// infinite range) cannot be converted to int without undefined behaviour, so every world or
+// paper position goes through this (rounded first where it is rounded) before it becomes an int.
+int ClampToDevice(double value);
+
 // (originX + x) * pixelsPerMetreX + marginLeft * pixelsPerMmX, truncated, clamped to +-32767.
 int ToDeviceX(const WorldTransform& t, double x);
 // (originY - y) * pixelsPerMetreY + marginTop * pixelsPerMmY: y grows upwards in the model.

@@ -1,7 +1,9 @@
 // A device context that records every call as one line of text.
 #include "test_support/recording_device_context.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace qel {
 
@@ -42,23 +44,33 @@ Pen RecordingDeviceContext::SelectPen(const Pen& pen) {
   return previous;
 }
 
+void RecordingDeviceContext::Reach(std::initializer_list<int> coordinates) {
+  for (int c : coordinates)
+    farthest_ = std::max(farthest_, std::llabs(static_cast<long long>(c)));
+}
+
 void RecordingDeviceContext::MoveTo(int x, int y) {
+  Reach({x, y});
   Record("moveto" + Join({x, y}));
 }
 
 void RecordingDeviceContext::LineTo(int x, int y) {
+  Reach({x, y});
   Record("lineto" + Join({x, y}));
 }
 
 void RecordingDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
   std::string line = "polyline";
-  for (const DevicePoint& p : points)
+  for (const DevicePoint& p : points) {
+    Reach({p.x, p.y});
     line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+  }
   Record(line);
 }
 
 void RecordingDeviceContext::Arc(int left, int top, int right, int bottom, int xStart, int yStart,
                                  int xEnd, int yEnd) {
+  Reach({left, top, right, bottom, xStart, yStart, xEnd, yEnd});
   Record("arc" + Join({left, top, right, bottom, xStart, yStart, xEnd, yEnd}));
 }
 
@@ -67,14 +79,17 @@ void RecordingDeviceContext::FillPolygons(const std::vector<std::vector<DevicePo
   std::string line = "fill " + std::to_string(colour);
   for (std::size_t r = 0; r < rings.size(); ++r) {
     line += r == 0 ? " " : " | ";
-    for (std::size_t i = 0; i < rings[r].size(); ++i)
+    for (std::size_t i = 0; i < rings[r].size(); ++i) {
+      Reach({rings[r][i].x, rings[r][i].y});
       line +=
           (i == 0 ? "" : " ") + std::to_string(rings[r][i].x) + "," + std::to_string(rings[r][i].y);
+    }
   }
   Record(line);
 }
 
 void RecordingDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
+  Reach({left, top, right, bottom});
   Record("clip" + Join({left, top, right, bottom}));
 }
 
@@ -105,6 +120,7 @@ void RecordingDeviceContext::SetTransparentBackground() {
 }
 
 void RecordingDeviceContext::TextOut(int x, int y, const std::string& text) {
+  Reach({x, y});
   Record("text" + Join({x, y}) + " " + text);
   texts_.push_back(text);
 }

@@ -2,6 +2,7 @@
 // compare exact device coordinates.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,13 @@ class RecordingDeviceContext : public DeviceContext {
   std::vector<std::string> Texts() const;
   // The whole log, one call per line.
   std::string Log() const;
+  // The largest distance from 0 of any coordinate a drawing call was given (points, boxes,
+  // clip rectangles and text positions; not widths or font sizes).
+  long long FarthestCoordinate() const { return farthest_; }
 
  private:
   void Record(std::string line) { lines_.push_back(std::move(line)); }
+  void Reach(std::initializer_list<int> coordinates);
 
   int dpiX_, dpiY_;
   bool failFonts_ = false;
@@ -65,6 +70,7 @@ class RecordingDeviceContext : public DeviceContext {
   Colour textColour_ = 0;
   std::vector<std::string> lines_;
   std::vector<std::string> texts_;
+  long long farthest_ = 0;
 };
 
 }  // namespace qel

@@ -9,6 +9,7 @@
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
+#include "settings/number_format.h"
 #include "view/depth_curves.h"
 #include "view/figure_common.h"
 #include "view/graph_axes.h"
@@ -42,8 +43,9 @@ std::string PageOf(int graph, int graphs) {
   return graphs > 1 ? FormatC("　(%d/%d)", graph, graphs) : std::string();
 }
 
+// A position or scale as the headings print it; a negative zero prints as 0.
 std::string Metres(double value) {
-  return FormatC("%g", value);
+  return FormatUnsignedZero("%g", value);
 }
 
 // One graph of depth curves in `box`, with its heading.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "document/circle_rows.h"
@@ -72,16 +73,26 @@ std::string Number(double value) {
   return text == "-0" ? "0" : text;
 }
 
-// The grid's step when it is drawn, else a round step (1, 2 or 5 times a power of ten) that
-// gives about kValuesAlongAnEdge values over `span`.
+// The smallest round number (1, 2 or 5 times a power of ten) of at least `value`.
+double RoundUp(double value) {
+  const double power = std::pow(10.0, std::floor(std::log10(value)));
+  for (double factor : {1.0, 2.0, 5.0, 10.0})
+    if (factor * power >= value) return factor * power;
+  return 10.0 * power;
+}
+
+// The grid's step when it is drawn, else a round step that gives about kValuesAlongAnEdge
+// values over `span`.
 double EdgeStep(int gridStep, bool gridDrawn, double span) {
   if (gridDrawn && gridStep > 0) return gridStep;
   if (!(span > 0)) return 1.0;
-  const double raw = span / kValuesAlongAnEdge;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (double factor : {1.0, 2.0, 5.0, 10.0})
-    if (factor * power >= raw) return factor * power;
-  return 10.0 * power;
+  return RoundUp(span / kValuesAlongAnEdge);
+}
+
+// The device units an edge from `from` to `to` spans, and one: no more values than that can
+// stand apart on it.
+std::size_t EdgeRoom(int from, int to) {
+  return static_cast<std::size_t>(std::abs(static_cast<long long>(to) - from)) + 1;
 }
 
 // Values along the window's bottom edge (x) and left edge: the plan's y, or the strip's depth z
@@ -91,10 +102,12 @@ void AddEdgeValues(NoteLayout& layout, const RenderContext& ctx, const FigureWin
   const WorldTransform& t = ctx.transform;
   const int h = layout.height();
   const double stepX = EdgeStep(grid.stepX, grid.drawn, window.right - window.left);
-  for (double x = std::ceil(window.left / stepX) * stepX; x <= window.right; x += stepX)
+  const std::size_t roomX = EdgeRoom(ToDeviceX(t, window.left), ToDeviceX(t, window.right));
+  for (double x : EdgeValues(window.left, window.right, stepX, roomX))
     layout.Add(ToDeviceX(t, x), ToDeviceY(t, window.bottom) - h - h / 4, Number(x), true);
   const double stepY = EdgeStep(grid.stepY, grid.drawn, window.top - window.bottom);
-  for (double y = std::ceil(window.bottom / stepY) * stepY; y <= window.top; y += stepY) {
+  const std::size_t roomY = EdgeRoom(ToDeviceY(t, window.top), ToDeviceY(t, window.bottom));
+  for (double y : EdgeValues(window.bottom, window.top, stepY, roomY)) {
     if (belowSurfaceOnly && y > 0) break;
     layout.Add(ToDeviceX(t, window.left) + h / 2, ToDeviceY(t, y) - h / 2,
                Number(belowSurfaceOnly ? -y : y));
@@ -146,6 +159,21 @@ NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int t
 }
 
 }  // namespace
+
+std::vector<double> EdgeValues(double low, double high, double step, std::size_t most) {
+  std::vector<double> values;
+  if (!std::isfinite(low) || !std::isfinite(high) || !(step > 0) || most == 0) return values;
+  const double count = std::floor(high / step) - std::ceil(low / step) + 1;
+  if (count > static_cast<double>(most)) step *= RoundUp(count / static_cast<double>(most));
+  if (!std::isfinite(step)) return values;
+  for (double value = std::ceil(low / step) * step; value <= high && values.size() < most;) {
+    values.push_back(value);
+    const double next = value + step;
+    if (!(next > value)) break;
+    value = next;
+  }
+  return values;
+}
 
 int NoteTextWidth(const std::string& text, int height) {
   double width = 0.0;

@@ -3,6 +3,7 @@
 // placed only where it stays clear of the notes already placed.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
 std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
                                         int textHeight,
                                         const std::vector<PlacedNote>& occupied = {});
+
+// The values an edge of a page window is labelled with: `low` rounded up to a multiple of `step`,
+// then each the one before plus the step, up to `high`. At most `most` of them: a step that would
+// give more is widened to a round multiple of itself (2, 5, 10, 20 ... times) that gives no more.
+// They also end where adding the step no longer moves the value (a window far from 0), and there
+// are none when the range or the step is not a finite number.
+std::vector<double> EdgeValues(double low, double high, double step, std::size_t most);
 
 // About how wide `text` is at `height`: half-width characters 0.6 of the height, others the
 // height. Notes and labels are measured only to keep them apart.

@@ -30,21 +30,27 @@ bool Clear(const PlacedNote& note, const std::vector<PlacedNote>& taken) {
                       [&note](const PlacedNote& other) { return Meets(note, other); });
 }
 
-// The value of a tick with the decimals its step needs.
+// The value of a tick with the decimals its step needs (at most 6; none for a step that is not a
+// positive number).
 std::string TickText(double value, double step) {
-  const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+  const double wanted = std::ceil(-std::log10(step) - 1e-9);
+  const int decimals = wanted >= 6 ? 6 : wanted > 0 ? static_cast<int>(wanted) : 0;
   std::string text = FormatC("%.*f", decimals, value);
   return text.find_first_not_of("-0.") == std::string::npos ? "0" : text;
 }
 
-// The multiples of the step within the range, from its low end.
+// The multiples of the step within the range, from its low end: at most 200, and none past the
+// first that the next multiple no longer moves (a range far from 0 against its step).
 std::vector<double> Ticks(const AxisRange& range) {
   std::vector<double> ticks;
-  if (!(range.step > 0) || !(range.to > range.from)) return ticks;
+  if (!(range.step > 0) || !(range.to > range.from) || !std::isfinite(range.from) ||
+      !std::isfinite(range.to) || !std::isfinite(range.step))
+    return ticks;
   const double first = std::ceil(range.from / range.step - 1e-9);
   for (double k = first; ticks.size() < 200; k += 1.0) {
     const double value = k * range.step;
     if (value > range.to + range.step * 1e-9) break;
+    if (!ticks.empty() && !(value > ticks.back())) break;
     ticks.push_back(value);
   }
   return ticks;
@@ -105,12 +111,12 @@ AxisRange RoundAxisRange(double low, double high, int ticks) {
 
 int GraphFrame::AcrossToX(double value) const {
   const double f = (value - across.from) / (across.to - across.from);
-  return left + static_cast<int>(std::lround(f * (right - left)));
+  return ClampToDevice(left + std::round(f * (right - left)));
 }
 
 int GraphFrame::DepthToY(double z) const {
   const double f = (z - depth.from) / (depth.to - depth.from);
-  return top + static_cast<int>(std::lround(f * (bottom - top)));
+  return ClampToDevice(top + std::round(f * (bottom - top)));
 }
 
 AxisRange CurveValueRange(const std::vector<DepthCurve>& curves) {
@@ -139,10 +145,10 @@ GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRang
                          AxisRange depth) {
   const DeviceGeometry& g = ctx.geometry;
   GraphFrame frame;
-  frame.left = static_cast<int>(box.leftMm * g.pixelsPerMmX);
-  frame.top = static_cast<int>(box.topMm * g.pixelsPerMmY);
-  frame.right = static_cast<int>(box.rightMm * g.pixelsPerMmX);
-  frame.bottom = static_cast<int>(box.bottomMm * g.pixelsPerMmY);
+  frame.left = ClampToDevice(box.leftMm * g.pixelsPerMmX);
+  frame.top = ClampToDevice(box.topMm * g.pixelsPerMmY);
+  frame.right = ClampToDevice(box.rightMm * g.pixelsPerMmX);
+  frame.bottom = ClampToDevice(box.bottomMm * g.pixelsPerMmY);
   frame.across = across;
   frame.depth = depth;
   return frame;
@@ -303,8 +309,8 @@ void DrawGraphHeading(DeviceContext& dc, RenderContext& ctx, const PaperBox& box
   const DeviceGeometry& g = ctx.geometry;
   UseNoteFont(dc, ctx, kBlack);
   dc.SetTextAlign(TextAlign::LeftTop);
-  dc.TextOut(static_cast<int>((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX),
-             static_cast<int>((box.topMm - kHeadingRoomMm) * g.pixelsPerMmY), text);
+  dc.TextOut(ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX),
+             ClampToDevice((box.topMm - kHeadingRoomMm) * g.pixelsPerMmY), text);
 }
 
 }  // namespace qel

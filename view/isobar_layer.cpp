@@ -10,6 +10,7 @@
 #include "document/lattice_points.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
+#include "settings/number_format.h"
 #include "view/figure_common.h"
 #include "view/isobar_cache.h"
 #include "view/isobar_levels.h"
@@ -146,10 +147,10 @@ std::shared_ptr<const IsobarSet> SetOf(const RenderContext& ctx, const IsobarReq
   return ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
 }
 
-// What the lines are: their unit, and for a plan its depth.
+// What the lines are: their unit, and for a plan its depth (a negative zero prints as 0).
 std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) {
   const char* unit = StressUnitText(ctx.settings);
-  const std::string at = FormatC("%g", request.at);
+  const std::string at = FormatUnsignedZero("%g", request.at);
   if (request.view == IsobarView::kPlan) return FormatC("等圧線 dP %s　z = %s m", unit, at.c_str());
   if (request.view == IsobarView::kSectionAtY)
     return FormatC("等圧線 dP %s　y = %s m", unit, at.c_str());

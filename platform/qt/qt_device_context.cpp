@@ -17,6 +17,9 @@ namespace qel {
 
 namespace {
 
+// How far from 0 a clip rectangle's edge may lie (2^24 device pixels).
+constexpr int kFarthestClipEdge = 1 << 24;
+
 QColor ToQColor(Colour colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
@@ -157,9 +160,10 @@ void QtDeviceContext::Arc(int left, int top, int right, int bottom, int xStart, 
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   // The box covers the pixels left .. right - 1 and top .. bottom - 1; the curve runs through
-  // the centres of its outermost pixels.
-  const QRectF ellipse(left + 0.5, top + 0.5, std::max(0, right - left - 1),
-                       std::max(0, bottom - top - 1));
+  // the centres of its outermost pixels. Sizes in doubles: the sides of a box from one end of the
+  // int range to the other do not fit an int.
+  const QRectF ellipse(left + 0.5, top + 0.5, std::max(0.0, static_cast<double>(right) - left - 1),
+                       std::max(0.0, static_cast<double>(bottom) - top - 1));
   const Radial start = RadialThrough(xStart, yStart, left, top, right, bottom);
   const Radial end = RadialThrough(xEnd, yEnd, left, top, right, bottom);
   const double rx = ellipse.width() / 2, ry = ellipse.height() / 2;
@@ -212,6 +216,10 @@ void QtDeviceContext::FillPolygons(const std::vector<std::vector<DevicePoint>>& 
 void QtDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
+  // Far beyond any surface, and near enough that the painter's integer rectangles hold the
+  // sides: a rectangle across the whole int range clips nothing a page can show.
+  for (int* edge : {&left, &top, &right, &bottom})
+    *edge = std::clamp(*edge, -kFarthestClipEdge, kFarthestClipEdge);
   // The rectangle covers the pixels left .. right - 1 and top .. bottom - 1.
   const QRectF rect(left, top, right - left, bottom - top);
   if (clipInSoftware_) {

@@ -239,6 +239,40 @@ TEST_F(CliTest, RenderNumbersPngPagesAndRefusesAMissingPage) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("x.svg")));
 }
 
+// The building example with line `index` (from 0) replaced by `text`, written to `path`.
+void WriteEditedExample(const std::string& example, std::size_t index, const std::string& text,
+                        const std::string& path) {
+  std::vector<std::string> lines = SplitLines(test::ReadBytes(example));
+  ASSERT_LT(index, lines.size());
+  lines[index] = text;
+  test::WriteBytes(path, JoinCrLf(lines));
+}
+
+// Numbers that once hung the plan's axis values or overflowed the section's frame: render and
+// report end promptly (`timeout` stops a hang with status 124) and succeed.
+TEST_F(CliTest, ExtremeNumbersRenderAndReport) {
+  struct Case {
+    const char* what;
+    std::size_t line;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"the plan's top Y at infinity", 14, "inf"},
+      {"a lattice depth of 1e14", 134, "1.5,5,1e14"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string file = folder.File("extreme.qdw");
+    WriteEditedExample(Example("building.qdw"), c.line, c.text, file);
+    for (const std::string& command :
+         {"render " + file + " --display 4 --page 1 --dpi 50 --out " + folder.File("plan.png"),
+          "report " + file + " --dpi 50 --out " + folder.File("report.pdf")}) {
+      const CliRun run = RunCli(command + DataFolder(), "", "timeout 60");
+      EXPECT_EQ(run.status, 0) << command << "\n" << run.err;
+    }
+  }
+}
+
 // The pages of a PDF: its page objects.
 std::size_t PdfPageObjects(const std::string& pdf) {
   std::size_t pages = 0;

@@ -111,5 +111,15 @@ TEST(IsobarModel, RefusesMoreLevelsThanAFigureDrawsUnlessTheDocumentHeldThem) {
   }
 }
 
+// A depth or section position of -0, as a file may hold it, shows as 0 in its field.
+TEST(IsobarModel, ShowsANegativeZeroAsZero) {
+  DocumentTables tables;
+  tables.figures.planDepth = -0.0;
+  tables.figures.section.at = -0.0;
+  const IsobarFields fields = IsobarModel(tables, Problem::RectCircle).fields();
+  EXPECT_EQ(fields.depth, "0");
+  EXPECT_EQ(fields.sectionAt, "0");
+}
+
 }  // namespace
 }  // namespace qel

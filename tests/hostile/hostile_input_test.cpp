@@ -1,9 +1,10 @@
 // Hostile inputs, generated here: each file either opens and shows every display on paper and
-// on screen with bounded work (page counts, device calls per page, text lengths), or is refused
-// with a message that says why. A hang would trip the test's time-out.
+// on screen with bounded work (page counts, device calls per page, text lengths, coordinates),
+// or is refused with a message that says why. A hang fails at the wall-clock guard.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -23,6 +24,7 @@
 #include "support/display_walk.h"
 #include "support/render_world.h"
 #include "support/test_files.h"
+#include "support/wall_clock_guard.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/memory_recent_files.h"
 #include "test_support/scripted_file_chooser.h"
@@ -41,17 +43,21 @@ constexpr std::size_t kMostCallsPerPage = 2 * kMostGridStrokes + 20000;
 // Characters of one text: at most four per pixel to the far edge of the paper (the title's left
 // position may lie 100 mm left of it), 64 to spare.
 constexpr std::size_t kMostTextCharacters = 4 * (kPaperPixels + 2362) + 64;
+// Positions are clamped to the device's range; texts and marks stand at most that far from them.
+constexpr long long kFarthestCoordinate = 2LL * kDeviceCoordinateLimit;
 // Pages of a table display: 1728 lattice points with every step of their calculation shown.
 constexpr int kMostTablePages = 5000;
 
-// A data file as a save writes it, with `settings` (line number -> text), `rows` of load set 1
-// and rows of circles.
+// A data file as a save writes it, with `settings` (line number -> text), `rows` of load set 1,
+// rows of circles and the cells `fill` sets.
 std::string DataFile(const std::vector<std::pair<int, std::string>>& settings,
                      const std::vector<std::string>& strip = {},
-                     const std::vector<std::string>& circles = {}) {
+                     const std::vector<std::string>& circles = {},
+                     const std::function<void(DocumentTables&)>& fill = {}) {
   DocumentTables tables;
   for (const auto& [line, text] : settings)
     tables.settingLines[line] = text;
+  if (fill) fill(tables);
   std::string text = FormatDataFile(tables, ResultsGrid{}, 3);
   std::string marker = "$$K1\r\n";
   std::string rows;
@@ -97,6 +103,35 @@ std::vector<std::pair<int, std::string>> VisibleDenseGrid() {
           {kStripRangeY, "250"},  {kStripTopY, "10"},     {kGridFromX, "0"},
           {kGridToX, "10000"},    {kGridStepX, "1"},      {kGridFromY, "-10000"},
           {kGridToY, "10"},       {kGridStepY, "1"},      {kGridStyle, "0"}};
+}
+
+// Both figures' top Y at `topY`, over a grid of 5 m.
+std::vector<std::pair<int, std::string>> TopYOverAGrid(const char* topY) {
+  using namespace setting_line;
+  std::vector<std::pair<int, std::string>> lines = {{kStripTopY, topY}, {kRectTopY, topY}};
+  const std::pair<int, const char*> grid[] = {{kGridFromX, "-10"}, {kGridToX, "40"},
+                                              {kGridStepX, "5"},   {kGridFromY, "-30"},
+                                              {kGridToY, "10"},    {kGridStepY, "5"}};
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    for (const auto& [line, text] : grid)
+      lines.push_back({Style(problem, line), text});
+  return lines;
+}
+
+// A plan of one rectangle from x 0 to `x2` under a lattice with the x values 0 and `x` and the
+// depths 1 and `z`, with its isobars filled: the section and its graphs take their width and
+// depth from these.
+std::string PlanFile(const char* x2, const char* x, const char* z) {
+  return DataFile({}, {}, {}, [=](DocumentTables& t) {
+    const char* rectangle[] = {"", "1", "0", "0", x2, "3", "250"};
+    for (int column = 1; column <= kRectColumns; ++column)
+      t.rectLoads[1][column] = rectangle[column];
+    const char* lattice[][4] = {{"", "0", "1.5", "1"}, {"", x, "", z}};
+    for (int row = 1; row <= 2; ++row)
+      for (int column = 1; column <= 3; ++column)
+        t.gridPoints[row][column] = lattice[row - 1][column];
+    t.figures.planIsobars = {true, {}, true};
+  });
 }
 
 struct HostileFile {
@@ -153,6 +188,29 @@ std::vector<HostileCase> Cases() {
          Write(s, DataFile({}, {"1,-inf,nan,inf,inf,nan,1,0"}, {"1,nan,inf,inf,1"}));
        },
        NoMessage},
+      {"a top Y of inf", [](HostileFile& s) { Write(s, DataFile(TopYOverAGrid("inf"))); },
+       NoMessage},
+      {"a top Y of 1e17", [](HostileFile& s) { Write(s, DataFile(TopYOverAGrid("1e17"))); },
+       NoMessage},
+      {"scales and print ranges of INT_MAX over a grid of 1 m",
+       [](HostileFile& s) {
+         std::vector<std::pair<int, std::string>> lines = DenseGrid("1");
+         for (int line : {kStripScaleX, kStripScaleY, kStripRangeX, kStripRangeY, kRectScaleX,
+                          kRectScaleY, kRectRangeX, kRectRangeY})
+           lines.push_back({line, "2147483647"});
+         Write(s, DataFile(lines));
+       },
+       NoMessage},
+      {"a lattice x of 1e14", [](HostileFile& s) { Write(s, PlanFile("3", "1e14", "5")); },
+       NoMessage},
+      {"a rectangle x of 1e14", [](HostileFile& s) { Write(s, PlanFile("1e14", "5", "5")); },
+       NoMessage},
+      {"a lattice depth of 1e14", [](HostileFile& s) { Write(s, PlanFile("3", "5", "1e14")); },
+       NoMessage},
+      {"a lattice depth of inf", [](HostileFile& s) { Write(s, PlanFile("3", "5", "inf")); },
+       NoMessage},
+      {"a lattice depth of 1.5e308",
+       [](HostileFile& s) { Write(s, PlanFile("3", "5", "1.5e308")); }, NoMessage},
       {"a left X of INT_MIN",
        [](HostileFile& s) {
          Write(s, DataFile({{kStripLeftX, "-2147483648"}, {kRectLeftX, "-2147483648"}}));
@@ -272,8 +330,10 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   }
   if (c.status != ReadStatus::Ok) return;
 
-  for (const test::DisplayWork& work :
-       test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi))) {
+  const std::vector<test::DisplayWork> shown = test::FinishedWithin(
+      std::chrono::seconds(20), c.name,
+      [&] { return test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi)); });
+  for (const test::DisplayWork& work : shown) {
     const int display = DisplayNumber(work.mode);
     const bool figure =
         work.mode == DisplayMode::StripFigure || work.mode == DisplayMode::RectCircleFigure;
@@ -282,6 +342,7 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
     EXPECT_LE(work.mostCalls, kMostCallsPerPage) << display;
     EXPECT_LE(work.longestText, kMostTextCharacters) << display;
     EXPECT_LE(work.longestFace, kLongestFaceName) << display;
+    EXPECT_LE(work.farthest, kFarthestCoordinate) << display;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSvgGenerator>
 #include <cmath>
+#include <limits>
 
 #include "platform/qt/qt_font_factory.h"
 
@@ -146,6 +147,27 @@ TEST_F(QtDrawing, ClipRectanglesIntersectAndCanBeRemoved) {
   EXPECT_FALSE(RowHasInk(image, 35));
   EXPECT_TRUE(Inked(image, 0, 50));
   EXPECT_TRUE(Inked(image, 98, 50));
+}
+
+// A clip rectangle from one end of the int range to the other, whose sides do not fit an int,
+// keeps what it holds, with the painter's clip and with the software clip alike.
+TEST_F(QtDrawing, AClipAcrossTheIntRangeKeepsWhatItHolds) {
+  constexpr int kLeast = std::numeric_limits<int>::min(), kMost = std::numeric_limits<int>::max();
+  for (const bool software : {false, true}) {
+    for (const int right : {kMost, 45}) {
+      SCOPED_TRACE(testing::Message() << software << " " << right);
+      QImage image(60, 60, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      QtDeviceContext dc(painter, 96, 96, software);
+      dc.IntersectClipRect(right, kMost, kLeast, kLeast);  // corners in reverse order
+      dc.MoveTo(0, 30);
+      dc.LineTo(40, 30);
+      painter.end();
+      EXPECT_TRUE(Inked(image, 1, 30));
+      EXPECT_TRUE(Inked(image, 39, 30));
+    }
+  }
 }
 
 // A square with a square hole, filled by the painter's clip and by the software clip alike.

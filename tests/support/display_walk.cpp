@@ -21,6 +21,7 @@ std::size_t Characters(const std::string& text) {
 // Adds what one drawn page asked of the device to `work`.
 void Measure(const RecordingDeviceContext& dc, DisplayWork& work) {
   work.mostCalls = std::max(work.mostCalls, dc.lines().size());
+  work.farthest = std::max(work.farthest, dc.FarthestCoordinate());
   for (const std::string& text : dc.Texts())
     work.longestText = std::max(work.longestText, Characters(text));
   for (const std::string& line : dc.Lines("font")) {

@@ -21,6 +21,7 @@ struct DisplayWork {
   std::size_t mostCalls = 0;    // device calls of the busiest page drawn
   std::size_t longestText = 0;  // characters of the longest text drawn
   std::size_t longestFace = 0;  // bytes of the longest font face asked for
+  long long farthest = 0;       // the largest distance from 0 of a coordinate drawn
 };
 
 // The document in `state` shown on `paper`: for each of the six displays in order.

@@ -164,5 +164,34 @@ TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
   EXPECT_TRUE(Has(texts, "y (m)"));
 }
 
+// A plan depth or section position of -0 (as a file may hold it) prints as 0 wherever the
+// figures name it: the plan's isobar caption, the section's heading and caption, the graphs.
+TEST_F(DepthDisplayTest, ANegativeZeroPositionPrintsAsZero) {
+  Open("building.qdw");
+  state.tables.figures.planIsobars = {true, {}, false};
+  state.tables.figures.planDepth = -0.0;
+  state.tables.figures.section = {SectionAxis::kAtY, -0.0};
+  struct Case {
+    DisplayMode display;
+    std::vector<std::string> starts;  // of texts on page 1
+  };
+  const Case cases[] = {
+      {DisplayMode::RectCircleFigure, {"等圧線 dP kN/㎡　z = 0 m"}},
+      {DisplayMode::RectCircleSection,
+       {"長方形円形 断面　y = 0 m　縮尺 1/", "等圧線 dP kN/㎡　y = 0 m",
+        "長方形円形 深さ分布　y = 0 m　(1/2)"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(DisplayNumber(c.display));
+    const std::vector<std::string> texts = PrintedTexts(c.display, 1);
+    for (const std::string& start : c.starts)
+      EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::string& t) {
+        return t.rfind(start, 0) == 0;
+      })) << start;
+    for (const std::string& text : texts)
+      EXPECT_EQ(text.find("= -0"), std::string::npos) << text;
+  }
+}
+
 }  // namespace
 }  // namespace qel

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "document/data_file.h"
 #include "document/load_lists.h"
@@ -112,6 +113,42 @@ TEST(FigureNotes, KeepClearOfTheIsobarCaption) {
   EXPECT_EQ(around.size(), free.size() - 1);
   for (const PlacedNote& note : around)
     EXPECT_NE(note.text, taken.text);
+}
+
+// The values along an edge: multiples of the step from the low end, never more than the edge
+// has room for, ending where the step no longer moves them, none for numbers that are not finite.
+TEST(FigureNotes, EdgeValuesAreBoundedWhateverTheNumbers) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* what;
+    double low, high, step;
+    std::size_t most;
+    std::size_t count;
+    double first, last, apart;  // the first and last value and the distance between two
+  };
+  const Case cases[] = {
+      {"whole steps", -10, 22, 10, 100, 4, -10, 20, 10},
+      {"the low end rounded up", 0.5, 3, 1, 100, 3, 1, 3, 1},
+      {"a step the value no longer moves by", 1e17, 1e17 + 40, 5, 100, 1, 1e17, 1e17, 0},
+      {"4e8 values on 700 units", 0, 4e8, 1, 701, 401, 0, 4e8, 1e6},
+      {"58 values on one unit", 0, 57, 1, 1, 1, 0, 0, 0},
+      {"an infinite window", inf, inf, 1, 100, 0, 0, 0, 0},
+      {"a window that is not a number", nan, 5, 1, 100, 0, 0, 0, 0},
+      {"a zero step", 0, 10, 0, 100, 0, 0, 0, 0},
+      {"the smallest double as step", -1e300, 1e300, 5e-324, 100, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<double> values = EdgeValues(c.low, c.high, c.step, c.most);
+    ASSERT_EQ(values.size(), c.count);
+    if (c.count == 0) continue;
+    EXPECT_EQ(values.front(), c.first);
+    EXPECT_EQ(values.back(), c.last);
+    if (c.count > 1) {
+      EXPECT_EQ(values[1] - values[0], c.apart);
+    }
+  }
 }
 
 }  // namespace

@@ -76,9 +76,7 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
 
 void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes) {
   for (const std::string& note : notes) {
-    if (note.empty()) continue;
-    content.NextLine();
-    content.AddText(x, note);
+    if (!note.empty()) content.AddWrappedText(x, note);
   }
 }
 

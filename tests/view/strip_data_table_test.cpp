@@ -188,19 +188,24 @@ TEST_F(StripDataTableTest, PrintingBreaksWhereTheScreenDoesWhenTheStepsAreWithin
   EXPECT_EQ(SetTwoRowsOn(BodyTexts(Page(2))), (std::vector<std::string>{"  4", "  5"}));
 }
 
-TEST_F(StripDataTableTest, AVeryLargeFontStillPutsTwoLinesOnALaterPage) {
+TEST_F(StripDataTableTest, AVeryLargeFontStillPutsTwoLinesOnALaterPageAndKeepsHeadingsWhole) {
   // 170.1 pt at 254 dpi: 600 pixels, 7.2 units a line; trunc(25 / 7.2) - 2 = 1 is raised to 2.
-  // The bottom limit of 14.4 units leaves one line on page 1 and two on each later page.
+  // The bottom limit of 14.4 units leaves one line on page 1 and two on each later page. No
+  // page holds a set's two heading lines with its row, so the headings stay together: page 1
+  // gives way, and the row of each set follows its headings on the next page.
   world.fonts[kStripFont].size = 170.1;
   FillRows(1, 1);
   FillRows(2, 1);  // six lines, each with text
-  ASSERT_EQ(Pages(), 4);
-  for (int page = 1; page <= 4; ++page) {
+  ASSERT_EQ(Pages(), 5);
+  const std::size_t expected[] = {0, 2, 1, 2, 1};
+  for (int page = 1; page <= 5; ++page) {
     std::set<int> lines;
     for (const DrawnText& t : BodyTexts(Page(page)))
       lines.insert(t.y);
-    EXPECT_EQ(lines.size(), page == 1 || page == 4 ? 1u : 2u) << "page " << page;
+    EXPECT_EQ(lines.size(), expected[page - 1]) << "page " << page;
   }
+  EXPECT_EQ(BodyTexts(Page(2)).front().text, "帯状荷重 1");
+  EXPECT_EQ(BodyTexts(Page(4)).front().text, "帯状荷重 2");
 }
 
 TEST_F(StripDataTableTest, TitleOnTheFirstPageOrOnEveryPageAndThenTheBodyFont) {

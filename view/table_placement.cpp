@@ -106,17 +106,21 @@ class TablePlacer {
   }
 
   // The heading a page beginning at `line` repeats: the one in force, when it is shorter than
-  // the lines of a page and a fresh page holds it with the shortest group that begins at `line`
-  // (or the line alone) below it.
+  // the lines of a page and a fresh page holds it with a line below it, unless the shortest
+  // group that begins at `line` would fit on that page only without it.
   const TableContent::Heading* RepeatedHeading(std::size_t line) {
     const TableContent::Heading* heading = HeadingInForce(line);
     if (heading == nullptr) return nullptr;
     const std::size_t size = heading->last - heading->first;
     if (size >= static_cast<std::size_t>(paging_.linesPerPage)) return nullptr;
-    std::size_t below = 1;
-    for (std::size_t g = FirstGroupAt(line); g < groups_.size() && groups_[g].first == line; ++g)
-      below = groups_[g].size;
-    return FitsFrom(paging_.top, 0, size + below) ? heading : nullptr;
+    if (!FitsFrom(paging_.top, 0, size + 1)) return nullptr;
+    const std::size_t g = FirstGroupAt(line);
+    std::size_t group = 0;
+    for (std::size_t i = g; i < groups_.size() && groups_[i].first == line; ++i)
+      group = groups_[i].size;
+    if (group > 1 && !FitsFrom(paging_.top, 0, size + group) && FitsFrom(paging_.top, 0, group))
+      return nullptr;
+    return heading;
   }
 
   // The index of the first group that begins at `line` or later.

@@ -52,9 +52,11 @@ std::vector<std::string> WrapText(std::string_view text, double maxEms) {
       lines.emplace_back(text.substr(start));
       return lines;
     }
-    // Broken after the last blank when the line holds one past its first character.
+    // Broken at the blank that does not fit, else after the last blank when the line holds one
+    // past its first character, else between two characters.
     std::size_t cut = end;
-    if (lastBlank != std::string_view::npos && lastBlank > start) cut = lastBlank;
+    if (text[end] != ' ' && lastBlank != std::string_view::npos && lastBlank > start)
+      cut = lastBlank;
     std::size_t lineEnd = cut;
     while (lineEnd > start && text[lineEnd - 1] == ' ')
       --lineEnd;

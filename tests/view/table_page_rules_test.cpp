@@ -130,7 +130,7 @@ class TablePageRulesTest : public ::testing::Test {
         EXPECT_GT(need, capacity) << "the page ends on a heading";
       }
       const bool endsRecord = BeginsRecord(text) || text == "計算点" || isNote(text);
-      if (page > 0 && lines[i - 1].first != page) {
+      if (page > 0 && (i == 0 || lines[i - 1].first != page)) {
         // Headed unless the page holds no heading and line, or what begins it only without.
         const std::string& top = pages[page].front().front().text;
         const bool headed = top.ends_with("（続き）");

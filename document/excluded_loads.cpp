@@ -54,12 +54,14 @@ int EnteredRows(const DocumentTables& t, const ListShape& list) {
 }
 
 bool HasNoExtent(const DocumentTables& t, const ListShape& list, int row) {
-  if (list.kind == LoadKind::Circle) return CircleAt(t, row).load.r < kSmallestRadius;
-  if (list.kind == LoadKind::Strip) {
-    const StripPiece piece = StripPieceAt(t, list.set, row).piece;
-    return piece.x4 < piece.x1;
-  }
-  return false;
+  return list.kind == LoadKind::Circle && CircleAt(t, row).load.r < kSmallestRadius;
+}
+
+// The X column of a strip row that is larger than the next one, or 0.
+int OutOfOrderColumn(const DocumentTables& t, const ListShape& list, int row) {
+  if (list.kind != LoadKind::Strip) return 0;
+  const int part = StripPieceOutOfOrder(StripPieceAt(t, list.set, row).piece);
+  return part == 0 ? 0 : strip_col::kX1 + part - 1;
 }
 
 // The first data cell of a row (columns 2..`last`) whose reading passes `test`; 0 when none
@@ -72,9 +74,9 @@ int FirstCellWhere(const std::string* cells, int last, Test test) {
 }
 
 // A row the list reads (one of its leading rows): named for its first cell out of range (every
-// data cell counts, the strips' Y too, since the figure stands the piece on it); else for its
-// first computed cell without a number, or else its lack of extent, and for every full-width
-// cell.
+// data cell counts, the strips' Y too, since the figure stands the piece on it); else for every
+// computed cell without a number, or else its lack of extent or its X out of order, and for
+// every full-width cell.
 void FindInRow(const DocumentTables& t, const ListShape& list, int row,
                std::vector<ExcludedLoad>& out) {
   const std::string* cells = RowCells(t, list, row);
@@ -88,12 +90,18 @@ void FindInRow(const DocumentTables& t, const ListShape& list, int row,
     named(outOfRange, ExclusionReason::OutOfRange);
     return;
   }
-  const int zero = FirstCellWhere(cells, list.lastComputedColumn,
-                                  [](const CellNumber& number) { return !number.holdsNumber(); });
-  if (zero != 0)
-    named(zero, ExclusionReason::ReadAsZero);
-  else if (HasNoExtent(t, list, row))
-    named(0, ExclusionReason::NoExtent);
+  bool readAsZero = false;
+  for (int column = 2; column <= list.lastComputedColumn; ++column) {
+    if (ReadCellNumber(cells[column]).holdsNumber()) continue;
+    named(column, ExclusionReason::ReadAsZero);
+    readAsZero = true;
+  }
+  if (!readAsZero) {
+    if (HasNoExtent(t, list, row))
+      named(0, ExclusionReason::NoExtent);
+    else if (const int column = OutOfOrderColumn(t, list, row))
+      named(column, ExclusionReason::NotAscending);
+  }
   for (int column = 2; column <= list.columns; ++column)
     if (ReadCellNumber(cells[column]).form == CellForm::FullWidth)
       named(column, ExclusionReason::ReadAsHalfWidth);
@@ -184,16 +192,26 @@ std::vector<std::string> PointNotes(const std::vector<ExcludedPoint>& points) {
 }
 
 std::string LeftOutSummary(const DocumentTables& tables) {
-  const int loads = CountLeftOutRows(FindExcludedLoads(tables));
+  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
+  const int loads = CountLeftOutRows(excluded);
+  int zeros = 0, outOfOrder = 0;
+  for (const ExcludedLoad& load : excluded) {
+    zeros += load.reason == ExclusionReason::ReadAsZero;
+    outOfOrder += load.reason == ExclusionReason::NotAscending;
+  }
   std::size_t points = 0;
   for (const bool lattice : {false, true})
     for (const ExcludedPoint& point : FindExcludedPoints(tables, lattice))
       points += point.leftOut();
   std::string summary;
-  if (loads > 0) summary = "計算に入らない荷重 " + std::to_string(loads) + " 行";
+  const auto add = [&](const std::string& part) {
+    summary += (summary.empty() ? "" : "、") + part;
+  };
+  if (loads > 0) add("計算に入らない荷重 " + std::to_string(loads) + " 行");
   if (points > 0)
-    summary +=
-        (summary.empty() ? "計算に入らない計算点 " : "、計算点 ") + std::to_string(points) + " つ";
+    add((loads > 0 ? "計算点 " : "計算に入らない計算点 ") + std::to_string(points) + " つ");
+  if (zeros > 0) add("0 として計算する値 " + std::to_string(zeros));
+  if (outOfOrder > 0) add("X が昇順でない帯状荷重 " + std::to_string(outOfOrder) + " 行");
   return summary;
 }
 

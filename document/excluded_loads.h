@@ -15,7 +15,9 @@ enum class ExclusionReason {
   EndsList,         // this row's No. (or a strip's X1) is not a number: the list ends here
   AfterListEnd,     // a filled row after the end of its list
   ReadAsZero,       // the row enters, but a data cell that is not a number counts as 0
-  NoExtent,         // the row enters, but its load has no extent and adds nothing
+  NoExtent,         // the row enters, but its circle has no radius and adds nothing
+  NotAscending,     // the row enters, but its strip's X are out of order: no load shape, the
+                    // engine's case formulas compute it as entered
   OutOfRange,       // a data cell holds nan, inf or a number out of range: the row is left out
   ReadAsHalfWidth,  // the row enters, a data cell of full-width digits read in its ASCII form
 };
@@ -24,19 +26,22 @@ struct ExcludedLoad {
   LoadKind kind;
   int set;           // strip load set 1 or 2; 0 for rectangles and circles
   int row;           // 1-based document row
-  int column;        // the column whose text is the cause (0 when none is)
+  int column;        // the column whose text is the cause (0 when none is); for NotAscending
+                     // the X that is larger than the next one
   std::string text;  // that cell's text
   ExclusionReason reason;
   // Whether the row is missing from the calculation (not only read differently).
   bool leftOut() const {
-    return reason != ExclusionReason::ReadAsZero && reason != ExclusionReason::ReadAsHalfWidth;
+    return reason != ExclusionReason::ReadAsZero && reason != ExclusionReason::ReadAsHalfWidth &&
+           reason != ExclusionReason::NotAscending;
   }
 };
 
 // Every filled load row that does not enter the calculation as typed, by list and row order.
 // A row is filled when any of its data cells (No. excluded) holds text. A row of the list is
-// named once for the first cell out of range; else for its first cell read as 0 (or its lack
-// of extent), and once more for every full-width cell.
+// named once for the first cell out of range; else for every cell read as 0 (or, without one,
+// for its circle's lack of extent or its strip's X out of order), and once more for every
+// full-width cell.
 std::vector<ExcludedLoad> FindExcludedLoads(const DocumentTables& tables);
 
 // How many load rows of `loads` are missing from the calculation.
@@ -72,8 +77,9 @@ std::string PointFieldName(bool lattice, int row, int column);
 // digits, "全角の数字を半角として計算した計算点: z4「１０」". None when there are none.
 std::vector<std::string> PointNotes(const std::vector<ExcludedPoint>& points);
 
-// The status line's word on what the calculation leaves out: "計算に入らない荷重 3 行、計算点
-// 1 つ" (the part of either that is 0 is left out); empty when nothing is left out.
+// The status line's word on what the calculation leaves out or reads differently: "計算に入らない
+// 荷重 3 行、計算点 1 つ、0 として計算する値 2、X が昇順でない帯状荷重 1 行" (a part whose count
+// is 0 is left out); empty when there is nothing to say.
 std::string LeftOutSummary(const DocumentTables& tables);
 
 // The header text of a load-list column, as the tables name it: "No.", "X1", "r", "γ" ...

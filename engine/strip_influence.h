@@ -35,6 +35,12 @@ struct StripLoadSets {
 
 // I of one piece at (x, z).
 double StripPieceI(const StripPiece& piece, double x, double z);
+
+// Which part of a piece is out of order (X1 <= X2 <= X3 <= X4 broken by more than the engine's
+// 1e-7), so that the piece is no load shape and the older case formulas compute it as entered:
+// the first of 1 (the rising slope, X1 > X2), 2 (the flat top, X2 > X3) and 3 (the falling
+// slope, X3 > X4); 0 when none is.
+int StripPieceOutOfOrder(const StripPiece& piece);
 // dP of one piece at (x, z): I * gamma * h.
 double StripPieceStress(const StripPiece& piece, double x, double z);
 

@@ -18,10 +18,10 @@ std::string MessageText(MessageId id) {
       {MessageId::FileNotFound, "ファイルが見つかりません\n( %1 )"},
       {MessageId::CannotSave, "保存できませんでした"},
       {MessageId::NegativeData, "データが負です。正にして下さい。"},
-      {MessageId::XNotAscending, "Ｘ座標が昇順ではありません."},
+      {MessageId::XNotAscending, "Ｘ座標が昇順ではありません。"},
       {MessageId::NotADataFile, "本ソフトのデータファイルではありません"},
       {MessageId::TooManyRows, "扱える最大行を超えました."},
-      {MessageId::YNotAscending, "Y座標が昇順ではありません."},
+      {MessageId::YNotAscending, "Y座標が昇順ではありません。"},
       {MessageId::CannotRun, "実行できませんでした"},
       {MessageId::UnencodableCharacter,
        "保存できませんでした\n文字「%1」(%2) はShift-JISのファイルに書けません。\n"

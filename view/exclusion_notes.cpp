@@ -56,9 +56,12 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
         notes.push_back(row + CellOf(load) + " は計算できる範囲の数値ではないため計算に入りません");
         break;
       case ExclusionReason::NoExtent:
-        notes.push_back(
-            row + (load.kind == LoadKind::Circle ? "r が 0.001 m 未満の" : "x1 が x4 より大きい") +
-            "ため計算に加わりません");
+        notes.push_back(row + "r が 0.001 m 未満のため計算に加わりません");
+        break;
+      case ExclusionReason::NotAscending:
+        notes.push_back(row + LoadColumnName(load.kind, load.column) + " が " +
+                        LoadColumnName(load.kind, load.column + 1) +
+                        " より大きく、台形ではなく入力の値のまま計算しています");
         break;
       case ExclusionReason::EndsList:
       case ExclusionReason::AfterListEnd:
@@ -76,9 +79,7 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
 
 void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes) {
   for (const std::string& note : notes) {
-    if (note.empty()) continue;
-    content.NextLine();
-    content.AddText(x, note);
+    if (!note.empty()) content.AddWrappedText(x, note);
   }
 }
 

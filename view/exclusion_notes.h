@@ -20,7 +20,8 @@ bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row);
 std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
                                    const DocumentTables& tables);
 
-// Adds `notes` as lines at table x `x`; an empty note adds no line.
+// Adds `notes` as lines at table x `x`, each broken into as many lines as it needs to end
+// within the printable width; an empty note adds no line.
 void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes);
 
 // The text a data table prints for cell `column` of a load row: "－" where the cell is out of

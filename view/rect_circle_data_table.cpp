@@ -68,7 +68,6 @@ void AddSection(const std::vector<ListedLoad>& loads, const char* const (&headin
     content.AddText(Column(2), "-");
   }
   content.EndHeading();
-  if (!hasData) content.EndBlock();
   for (const ListedLoad& load : loads) {
     content.NextLine();
     content.AddText(Column(1), FormatC("%3d", load.number));
@@ -77,7 +76,6 @@ void AddSection(const std::vector<ListedLoad>& loads, const char* const (&headin
       content.AddText(Column(column), LoadCellText(load.outOfRange, column, load.values[i]));
     }
     if (IsMarkedRow(list, load.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
-    if (load.row == 1) content.EndBlock();
   }
   AddNoteLines(content, Column(1), LoadNotes(list, tables));
 }
@@ -85,7 +83,6 @@ void AddSection(const std::vector<ListedLoad>& loads, const char* const (&headin
 // Starts a section: its title line and column headings begin every page inside it, and stay
 // with its first row.
 void BeginSection(TableContent& content) {
-  content.BeginBlock();
   content.BeginHeading();
   content.NextLine();
 }

@@ -85,6 +85,9 @@ std::vector<TracePoint> TracePoints(const DocumentTables& tables) {
   return points;
 }
 
+// One point of the course listing: its heading, then the lines of every load. The heading
+// begins every page the point goes on to, marked as continued; a load's lines stay together,
+// and the heading with the first load.
 void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
                    const LatticeTableOptions& options, CircleMethod method, TableContent& content) {
   const double c1 = TableColumn(kColumn1Mm), c2 = TableColumn(kColumn2Mm),
@@ -95,14 +98,24 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
   const double x = point.x, y = point.y, z = point.z;
 
   content.NextLine();
+  const std::size_t headingLine = content.LineCount();
+  content.BeginHeading(HeadingMark::Continued);
   content.NextLine();
   content.AddText(c1, FormatC("計算点 P%d(%4.2f,%4.2f,%4.2f)", point.number, AtTwoDecimals(x),
                               AtTwoDecimals(y), AtTwoDecimals(point.rawZ)));
+  content.EndHeading();
+  bool firstLoad = true;
+  const auto endLoad = [&](std::size_t loadLine) {
+    content.KeepTogether(loadLine);
+    if (firstLoad) content.KeepTogether(headingLine);
+    firstLoad = false;
+  };
 
   const bool flatRectangleRatios = !(point.rawZ > kFlatRectangleDepth);
   const std::vector<RectangleRow>& rectangles = numbered.rectangles;
   for (std::size_t m = 0; m < rectangles.size(); ++m) {
     const RectLoad& rect = rectangles[m].load;
+    const std::size_t loadLine = content.LineCount();
     content.NextLine();
     content.AddText(c1,
                     FormatC("[%d] 長方形 No.%2d", static_cast<int>(m + 1), rectangles[m].number));
@@ -127,6 +140,7 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     content.NextLine();
     content.AddText(c2, "I=" + FormatUnsignedZero(influence, terms.sum));
     content.AddText(c3, "dP=" + FormatUnsignedZero(stress, terms.sum * rect.q));
+    endLoad(loadLine);
   }
 
   const bool flatCircleRatio = !(point.rawZ > kFlatCircleDepth);
@@ -135,6 +149,7 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     const CircleLoad& circle = circles[m].load;
     const double distance = CircleDistance(method, x, y, circle.x, circle.y);
     const double value = CircularLoadInfluence(circle.r, distance, z, method);
+    const std::size_t loadLine = content.LineCount();
     content.NextLine();
     content.AddText(c1, FormatC("[%d] 円形 No.%2d", static_cast<int>(m + 1), circles[m].number));
     content.AddText(
@@ -149,7 +164,9 @@ void AddPointTrace(const TracePoint& point, const NumberedLoads& numbered,
     content.NextLine();
     content.AddText(c2, "I=" + FormatUnsignedZero(influence, value));
     content.AddText(c3, "dP=" + FormatUnsignedZero(stress, value * circle.q));
+    endLoad(loadLine);
   }
+  content.EndHeadingScope();
 }
 
 // The course listing of every point. A circle's value costs hundreds of integrand
@@ -184,7 +201,6 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                c5 = TableColumn(kColumn5Mm);
   const char* stress = DigitFormat(options.stressDigits);
   // The column headings begin every page of the table, and never end a page alone.
-  content.BeginBlock();
   content.BeginHeading();
   content.NextLine();
   content.AddText(c1, "計算点");
@@ -202,9 +218,7 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
     content.AddText(c4, FormatUnsignedZero("%4.2f", point.z));
     content.AddText(
         c5, StressCellText(point.z, stress, results.at(point.xRow, point.yRow, point.zRow)));
-    if (number == 1) content.EndBlock();
   });
-  if (number == 0) content.EndBlock();  // no point: the headings alone
   content.EndHeadingScope();
   AddNoteLines(content, c1, PointNotes(FindExcludedPoints(tables, true)));
 }

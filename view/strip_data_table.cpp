@@ -43,7 +43,6 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
   for (int set = 1; set <= kStripSets; ++set) {
     // The set's heading and column headings begin every page inside the set, and stay with its
     // first row.
-    content.BeginBlock();
     content.BeginHeading();
     content.NextLine();
     if (bothSets)
@@ -70,9 +69,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
       for (int column = 2; column <= kStripColumns; ++column)
         content.AddText(Column(column), LoadCellText(row.outOfRange, column, values[column]));
       if (IsMarkedRow(ofSet, row.row)) content.AddText(TableColumn(kMarkMm), kExclusionMark);
-      if (row.row == 1) content.EndBlock();
     }
-    if (!hasData[set]) content.EndBlock();
     AddNoteLines(content, Column(1), LoadNotes(ofSet, tables));
   }
   content.EndHeadingScope();

@@ -56,7 +56,8 @@ std::string ContentKey(const std::string& resultsKey, const StripTableOptions& o
 }
 
 // The course of the calculation: for every point its number and position, and for every piece
-// its shape, I and dP.
+// its shape, I and dP. A point's heading begins every page its record goes on to, marked as
+// continued; a piece's two lines stay together, and the heading with the first piece.
 void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
               TableContent& content) {
   const double label = TableColumn(kLabelMm);
@@ -72,12 +73,17 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
   StripPoints(tables).ForEach([&](const StripPoint& at) {
     const double x = at.x, z = at.z;
     content.NextLine();
+    const std::size_t headingLine = content.LineCount();
+    content.BeginHeading(HeadingMark::Continued);
     content.NextLine();
     content.AddText(
         label, FormatC("計算点 P%d(%4.2f,%4.2f)", ++point, AtTwoDecimals(x), AtTwoDecimals(z)));
+    content.EndHeading();
+    bool firstPiece = true;
     for (int set = 0; set < kStripSets; ++set) {
       for (const StripPieceRow& row : pieceSets[set]) {
         const StripPiece& piece = row.piece;
+        const std::size_t pieceLine = content.LineCount();
         content.NextLine();
         if (bothSets) {
           content.AddText(label, FormatC("荷重%d 帯状荷重 No.%2d", set + 1, row.number));
@@ -93,15 +99,19 @@ void AddTrace(const DocumentTables& tables, const StripTableOptions& options,
                         "I=" + FormatUnsignedZero(influenceFormat, StripPieceI(piece, x, z)));
         content.AddText(value2,
                         "dP=" + FormatUnsignedZero(stressFormat, StripPieceStress(piece, x, z)));
+        content.KeepTogether(pieceLine);
+        if (firstPiece) content.KeepTogether(headingLine);
+        firstPiece = false;
       }
     }
+    content.EndHeadingScope();
   });
   content.NextLine();  // a blank line closes the listing
 }
 
 // For every depth: its z, then blocks of x values with their dP below them. A page that begins
-// inside a depth repeats its z; a block of x values stays with its dP, and the z with its first
-// block.
+// inside a depth repeats its z, marked as continued; a block of x values stays with its dP, and
+// the z with its first block.
 void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
                    const StripTableOptions& options, TableContent& content) {
   const double label = TableColumn(kLabelMm);
@@ -117,14 +127,13 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
   // column a block, where they give none.
   const int blocks = (xCount - 1) / perBlock + 1;
   for (const PointValue& z : points.depths()) {
-    content.BeginBlock();
-    content.BeginHeading();
+    const std::size_t depthLine = content.LineCount();
+    content.BeginHeading(HeadingMark::Continued);
     content.NextLine();
     content.AddText(label, "Z m  " + FormatUnsignedZero("%4.2f", z.value));
     content.EndHeading();
-    if (blocks == 0) content.EndBlock();
     for (int block = 0; block < blocks; ++block) {
-      if (block > 0) content.BeginBlock();
+      const std::size_t blockLine = content.LineCount();
       const int first = block * perBlock;
       const int last = std::min(xCount, first + perBlock);
       content.NextLine();
@@ -139,7 +148,8 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
         content.AddText(TableColumn(columnsMm[i - first]),
                         StressCellText(z.value, stressFormat, results.strip(xs[i].row, z.row)));
       }
-      content.EndBlock();
+      content.KeepTogether(blockLine);
+      if (block == 0) content.KeepTogether(depthLine);
     }
   }
   content.EndHeadingScope();

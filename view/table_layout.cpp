@@ -1,6 +1,7 @@
 // Line step, pagination, laid-out lines and the common renderer of the four text tables.
 #include "view/table_layout.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "settings/drawing.h"
 #include "settings/number_format.h"
 #include "view/page_furniture.h"
+#include "view/text_wrap.h"
 
 namespace qel {
 
@@ -32,6 +34,20 @@ double UnitsPerTableUnit(double pixelsPerMm) {
 
 int TableTop(const RenderContext& ctx) {
   return PrintableRangeY(100, ctx.geometry.paperHeightMm, ctx.settings.marginTop);
+}
+
+// One em of the table font across the page, in table units, and where the printable width
+// ends. The em is the height the line step is made of, so that paper breaks its lines where the
+// screen does whenever it breaks its pages there.
+TableTextMeasure MeasureOf(const RenderContext& ctx, const TablePaging& paging) {
+  const DeviceGeometry& g = ctx.geometry;
+  TableTextMeasure measure;
+  // The device's pixels may be narrower than they are high: an em spans more of them across.
+  const double aspect = g.pixelsPerMmX > 0 ? g.pixelsPerMmY / g.pixelsPerMmX : 1.0;
+  measure.emWidth = paging.lineStep / kLineStepPerHeight * std::max(aspect, 1.0);
+  if (!std::isfinite(measure.emWidth) || measure.emWidth < 0) measure.emWidth = 0.0;
+  measure.rightEdge = PrintableRangeX(100, g.paperWidthMm, ctx.settings.marginLeft);
+  return measure;
 }
 
 // Puts the four transform values a table changes back as they were, however the renderer ends.
@@ -95,13 +111,27 @@ void TableContent::AddText(double x, std::string_view text) {
   texts_.push_back({static_cast<std::uint32_t>(characters_.size()), ColumnIndex(x)});
 }
 
+void TableContent::AddWrappedText(double x, std::string_view text) {
+  if (measure_.emWidth <= 0.0) {
+    NextLine();
+    AddText(x, text);
+    return;
+  }
+  const std::size_t first = LineCount();
+  for (const std::string& line : WrapText(text, (measure_.rightEdge - x) / measure_.emWidth)) {
+    NextLine();
+    AddText(x, line);
+  }
+  if (LineCount() - first > 1) KeepTogether(first);
+}
+
 void TableContent::BreakPastTwoThirds() {
   twoThirdsBreaks_.push_back(LineCount());
 }
 
-void TableContent::BeginHeading() {
+void TableContent::BeginHeading(HeadingMark mark) {
   EndHeadingScope();
-  headings_.push_back({LineCount(), LineCount(), kOpenScope});
+  headings_.push_back({LineCount(), LineCount(), kOpenScope, mark});
 }
 
 void TableContent::EndHeading() {
@@ -113,12 +143,8 @@ void TableContent::EndHeadingScope() {
     headings_.back().scopeEnd = LineCount();
 }
 
-void TableContent::BeginBlock() {
-  blocks_.push_back({LineCount(), LineCount()});
-}
-
-void TableContent::EndBlock() {
-  if (!blocks_.empty()) blocks_.back().last = LineCount();
+void TableContent::KeepTogether(std::size_t first) {
+  if (first < LineCount()) blocks_.push_back({first, LineCount()});
 }
 
 std::uint32_t TableContent::ColumnIndex(double x) {
@@ -147,7 +173,7 @@ void TableContent::Append(const TableContent& other) {
   if (!other.headings_.empty()) EndHeadingScope();
   for (const Heading& h : other.headings_)
     headings_.push_back({lineBase + h.first, lineBase + h.last,
-                         h.scopeEnd == kOpenScope ? kOpenScope : lineBase + h.scopeEnd});
+                         h.scopeEnd == kOpenScope ? kOpenScope : lineBase + h.scopeEnd, h.mark});
   for (const Block& b : other.blocks_)
     blocks_.push_back({lineBase + b.first, lineBase + b.last});
 }
@@ -173,106 +199,19 @@ std::pair<std::size_t, std::size_t> TablePlacement::LinesOfPage(int page) const 
   return {pageFirstLine[page - 1], pageFirstLine[page]};
 }
 
-TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& paging) {
-  TablePlacement placement;
-  const std::size_t lines = content.LineCount();
-  placement.lineY.reserve(lines);
-  placement.pageFirstLine.push_back(0);
-  placement.repeatedLines.emplace_back();
-  const double twoThirds = 2 * paging.linesPerPage / 3.0;
-  double y = paging.top;
-  int count = 0;
-  int page = 1;
-  // The heading in force for a page beginning at `line`, if any.
-  const std::vector<TableContent::Heading>& headings = content.headings();
-  std::size_t heading = 0;
-  auto headingAt = [&](std::size_t line) -> const TableContent::Heading* {
-    while (heading < headings.size() && headings[heading].scopeEnd <= line)
-      ++heading;
-    if (heading < headings.size() && headings[heading].last <= line &&
-        headings[heading].first < headings[heading].last)
-      return &headings[heading];
-    return nullptr;
-  };
-  // The heading repeated on a page beginning at `line`; none when it would leave no room below
-  // it on a page.
-  auto repeatedHeading = [&](std::size_t line) -> const TableContent::Heading* {
-    const TableContent::Heading* h = headingAt(line);
-    if (h == nullptr) return nullptr;
-    const auto size = static_cast<int>(h->last - h->first);
-    if (size >= paging.linesPerPage || paging.top - size * paging.lineStep < paging.bottomLimit)
-      return nullptr;
-    return h;
-  };
-  // Leaves `y` and `count` where the first line of the new page goes: at the top, or below the
-  // heading repeated there.
-  auto newPage = [&](std::size_t firstLine) {
-    ++page;
-    count = 0;
-    y = paging.top;
-    placement.pageFirstLine.push_back(firstLine);
-    placement.repeatedLines.emplace_back();
-    const TableContent::Heading* h = repeatedHeading(firstLine);
-    if (h == nullptr) return;
-    for (std::size_t line = h->first; line < h->last; ++line) {
-      placement.repeatedLines.back().push_back({line, y});
-      y -= paging.lineStep;
-      ++count;
-    }
-  };
-  // Whether `size` lines fit below the line at (`atY`, `atCount`) on its page.
-  auto fits = [&](double atY, int atCount, int size) {
-    return atCount + size <= paging.linesPerPage &&
-           atY - size * paging.lineStep >= paging.bottomLimit;
-  };
-  const std::vector<TableContent::Block>& blocks = content.blocks();
-  std::size_t nextBlock = 0;
-  const std::vector<std::size_t>& breaks = content.twoThirdsBreaks();
-  std::size_t nextBreak = 0;
-  auto applyBreaksBefore = [&](std::size_t line) {
-    for (; nextBreak < breaks.size() && breaks[nextBreak] <= line; ++nextBreak) {
-      if (count > twoThirds) newPage(line);
-    }
-  };
-  for (std::size_t line = 0; line < lines; ++line) {
-    applyBreaksBefore(line);
-    for (; nextBlock < blocks.size() && blocks[nextBlock].first < line; ++nextBlock) {
-    }
-    if (nextBlock < blocks.size() && blocks[nextBlock].first == line &&
-        line > placement.pageFirstLine.back()) {
-      const auto size = static_cast<int>(blocks[nextBlock].last - line);
-      // On a fresh page the block's first line goes below the repeated heading, if any.
-      const TableContent::Heading* h = repeatedHeading(line);
-      const int above = h == nullptr ? 0 : static_cast<int>(h->last - h->first);
-      const double freshY = paging.top - above * paging.lineStep;
-      if (!fits(y, count, size) && fits(freshY + paging.lineStep, above - 1, size)) {
-        newPage(line);
-        placement.lineY.push_back(y);
-        continue;
-      }
-    }
-    ++count;
-    y -= paging.lineStep;
-    if (count > paging.linesPerPage || y < paging.bottomLimit) newPage(line);
-    placement.lineY.push_back(y);
-  }
-  applyBreaksBefore(lines);
-  placement.pageFirstLine.push_back(lines);
-  placement.pageCount = page;
-  return placement;
-}
-
 void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const TableContent& content,
                    const TablePlacement& placement, int page) {
   auto [first, last] = placement.LinesOfPage(page);
   std::string text;
   if (page >= 1 && page <= static_cast<int>(placement.repeatedLines.size())) {
-    for (const std::pair<std::size_t, double>& repeated : placement.repeatedLines[page - 1]) {
-      const double y = repeated.second;
-      content.ForEachText(repeated.first, repeated.first + 1,
+    for (const RepeatedLine& repeated : placement.repeatedLines[page - 1]) {
+      bool firstText = true;
+      content.ForEachText(repeated.line, repeated.line + 1,
                           [&](std::size_t, double x, std::string_view value) {
                             text.assign(value);
-                            WorldText(dc, transform, x, y, text);
+                            if (repeated.marked && firstText) text += kContinuedMark;
+                            firstText = false;
+                            WorldText(dc, transform, x, repeated.y, text);
                           });
     }
   }
@@ -298,13 +237,20 @@ int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDis
   if (draw) CreateSlotFont(*dc, ctx, display.fontSlot);
 
   TableLayoutCache& cache = display.cache;
-  if (!cache.hasContent || cache.contentKey != contentKey) {
+  // Long texts break by the font and the paper, so those are part of the content too.
+  const TableTextMeasure measure = MeasureOf(ctx, paging);
+  CacheKey key;
+  key.Add(contentKey);
+  key.Add(measure.emWidth);
+  key.Add(measure.rightEdge);
+  if (!cache.hasContent || cache.contentKey != key.text()) {
     // Marked stale first, so that a build cut short is never taken for a finished one.
     cache.hasContent = false;
     cache.hasPlacement = false;
     cache.content = TableContent();
+    cache.content.SetTextMeasure(measure);
     buildContent(cache.content);
-    cache.contentKey = contentKey;
+    cache.contentKey = key.text();
     cache.hasContent = true;
   }
   const auto stepBits = std::bit_cast<std::uint64_t>(paging.lineStep);

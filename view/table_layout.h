@@ -45,27 +45,48 @@ TablePaging PagingForStep(int top, double lineStep);
 TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
                                double& rememberedScreenStep);
 
+// How wide text runs in a table, for breaking long lines: the width of one full-width
+// character in table units, and the table x at which the printable width ends. A zero width
+// breaks nothing.
+struct TableTextMeasure {
+  double emWidth = 0.0;
+  double rightEdge = 0.0;
+};
+
+// What marks a heading repeated at the top of a page that continues its record.
+enum class HeadingMark { None, Continued };
+
+// The text appended to a record's heading where a page repeats it.
+inline constexpr const char* kContinuedMark = "（続き）";
+
 // The texts of a table line by line, before they are put on pages. Every line of the table is
 // one line here, blank lines included, because each one advances the line count.
 class TableContent {
  public:
+  // The measure AddWrappedText breaks lines by; set before the content is built.
+  void SetTextMeasure(const TableTextMeasure& measure) { measure_ = measure; }
   // Starts the next line.
   void NextLine();
   // Adds `text` at table x `x` to the current line (NextLine must have been called).
   void AddText(double x, std::string_view text);
+  // Adds `text` at table x `x` on as many new lines as it needs to end within the printable
+  // width, kept on one page when they fit on one.
+  void AddWrappedText(double x, std::string_view text);
   // Before the next line: a new page begins when more than two thirds of a page's lines are
   // used.
   void BreakPastTwoThirds();
   // The lines from the next one to EndHeading() head what follows them: a page that begins
   // after them, before EndHeadingScope() or the next heading, repeats them at its top, so that
-  // every page of a table can be read alone.
-  void BeginHeading();
+  // every page of a table can be read alone; with HeadingMark::Continued the repeat says that
+  // the record goes on. A heading never ends a page: its lines stay together, and with the
+  // line after them, whenever a fresh page holds them.
+  void BeginHeading(HeadingMark mark = HeadingMark::None);
   void EndHeading();
   void EndHeadingScope();
-  // The lines from the next one to EndBlock() stay on one page: when they do not fit on what
-  // is left of a page but fit on a fresh one, they begin the next page.
-  void BeginBlock();
-  void EndBlock();
+  // The lines from `first` to the last one so far stay on one page: when they do not fit on
+  // what is left of a page but fit on a fresh one, they begin the next page. Where groups
+  // begin on one line, the longest that fits on a fresh page decides.
+  void KeepTogether(std::size_t first);
   // Appends the lines of `other` after the lines of this content.
   void Append(const TableContent& other);
   // Appends the lines of every part in order, emptying the parts as it goes.
@@ -81,6 +102,7 @@ class TableContent {
   // Lines [first, last) of a heading, repeated on pages that begin in [last, scopeEnd).
   struct Heading {
     std::size_t first, last, scopeEnd;
+    HeadingMark mark = HeadingMark::None;
   };
   const std::vector<Heading>& headings() const { return headings_; }
   // Lines [first, last) kept on one page.
@@ -96,6 +118,7 @@ class TableContent {
   };
   std::uint32_t ColumnIndex(double x);
 
+  TableTextMeasure measure_;
   std::vector<double> columns_;  // the distinct x positions in use
   std::vector<std::uint32_t> lineFirstText_;
   std::vector<Text> texts_;
@@ -105,12 +128,21 @@ class TableContent {
   std::vector<Block> blocks_;
 };
 
+// A heading line repeated at the top of a page: its line, its table y, and whether it carries
+// the continued mark (on the first text of the heading's first line).
+struct RepeatedLine {
+  std::size_t line;
+  double y;
+  bool marked;
+  bool operator==(const RepeatedLine&) const = default;
+};
+
 // Where each line of a content lies.
 struct TablePlacement {
   std::vector<double> lineY;               // table y of each line
   std::vector<std::size_t> pageFirstLine;  // [p - 1]: first line of page p; last entry: end
-  // [p - 1]: the heading lines repeated at the top of page p, with their table y.
-  std::vector<std::vector<std::pair<std::size_t, double>>> repeatedLines;
+  // [p - 1]: the heading lines repeated at the top of page p.
+  std::vector<std::vector<RepeatedLine>> repeatedLines;
   int pageCount = 1;
 
   // Lines [first, last) of page `page`; an empty range for a page outside 1..pageCount.
@@ -121,8 +153,11 @@ struct TablePlacement {
 // count; when the count exceeds the lines per page or the line would fall below the bottom
 // limit, a new page begins and the line goes to its top with the count reset to 0. Page 1
 // therefore begins one step below the top and later pages at the top. A heading in force is
-// repeated at the top of a new page, its lines counted, before the line that begins it; a
-// block that fits on a fresh page but not on the rest of this one begins a new page.
+// repeated at the top of a new page, its lines counted, before the line that begins it, when a
+// fresh page holds it with what must follow it. Lines kept together (a heading with the line
+// after it, a block) that fit on a fresh page but not on the rest of this one begin a new
+// page; those no page holds are placed as they come, so every line is placed once and the
+// page count stays within the line count plus the two-thirds breaks plus one.
 TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& paging);
 
 // Draws the texts of the lines of page `page` with WorldText.
@@ -151,8 +186,9 @@ struct TableDisplay {
 
 // The renderer common to the four tables: sets the table transform (restored on return), draws
 // the title and selects the body font when drawing, lays out the content (with
-// `buildContent`, only when `contentKey` differs from the cached one) and places it (only when
-// the paging changed), draws page currentPage when drawing, and returns the page count.
+// `buildContent`, only when `contentKey` or the text measure of the font and paper differs from
+// the cached one) and places it (only when the paging changed), draws page currentPage when
+// drawing, and returns the page count.
 int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDisplay& display,
                 const std::string& contentKey,
                 const std::function<void(TableContent&)>& buildContent);

@@ -44,14 +44,25 @@ TEST(ExcludedLoads, EachListNamesTheRowsItLeavesOutOrReadsAsZero) {
        },
        {{LoadKind::Strip, 2, 3, 0, ExclusionReason::AfterListEnd}},
        1},
-      {"a strip cell that is not a number is read as 0, a reversed piece adds nothing",
+      {"every strip cell that is not a number is read as 0",
        [&](DocumentTables& t) {
-         StripRow(t, 1, 1, {"10", "0", "x", "2", "3", "1", "18", "0"});
-         StripRow(t, 1, 2, {"20", "5", "4", "3", "2", "1", "18", "0"});
+         StripRow(t, 1, 1, {"10", "0", "x", "", "3", "1", "18", "0"});
        },
        {{LoadKind::Strip, 1, 1, 3, ExclusionReason::ReadAsZero},
-        {LoadKind::Strip, 1, 2, 0, ExclusionReason::NoExtent}},
-       1},
+        {LoadKind::Strip, 1, 1, 4, ExclusionReason::ReadAsZero}},
+       0},
+      // Out of order, named for the first X larger than the next, and calculated as entered.
+      {"strip pieces whose X are out of order",
+       [&](DocumentTables& t) {
+         StripRow(t, 1, 1, {"10", "5", "4", "3", "2", "1", "18", "0"});
+         StripRow(t, 1, 2, {"20", "0", "3", "1", "4", "1", "18", "0"});
+         StripRow(t, 1, 3, {"30", "0", "1", "3", "2", "1", "18", "0"});
+         StripRow(t, 1, 4, {"40", "0", "1.00000001", "1", "2", "1", "18", "0"});  // within 1e-7
+       },
+       {{LoadKind::Strip, 1, 1, 2, ExclusionReason::NotAscending},
+        {LoadKind::Strip, 1, 2, 3, ExclusionReason::NotAscending},
+        {LoadKind::Strip, 1, 3, 4, ExclusionReason::NotAscending}},
+       0},
       {"a rectangle q that is not a number, a circle without a radius",
        [](DocumentTables& t) {
          for (int c = 1; c <= kRectColumns; ++c)
@@ -94,6 +105,24 @@ TEST(ExcludedLoads, PointsThatAreNotNumbersOrLieAboveTheGroundAreNamed) {
   EXPECT_EQ(LeftOutSummary(tables), "計算に入らない計算点 2 つ");
   StripRow(tables, 1, 2, {"20", "1", "2", "3", "4", "1", "18", "0"});  // row 1 is empty
   EXPECT_EQ(LeftOutSummary(tables), "計算に入らない荷重 1 行、計算点 2 つ");
+}
+
+TEST(ExcludedLoads, TheStatusLineCountsRowsLeftOutPointsValuesReadAsZeroAndPiecesOutOfOrder) {
+  const std::vector<std::string> zero = {"1", "0", "1", "2", "3", "1", "abc", "0"},
+                                 twoZeros = {"1", "0", "x", "2", "3", "y", "18", "0"},
+                                 outOfOrder = {"2", "0", "2", "1", "3", "1", "18", "0"},
+                                 nan = {"2", "nan", "1", "2", "3", "1", "18", "0"};
+  const std::pair<std::vector<std::vector<std::string>>, std::string> cases[] = {
+      {{zero}, "0 として計算する値 1"},
+      {{zero, outOfOrder}, "0 として計算する値 1、X が昇順でない帯状荷重 1 行"},
+      {{twoZeros, nan}, "計算に入らない荷重 1 行、0 として計算する値 2"},
+  };
+  for (const auto& [rows, summary] : cases) {
+    DocumentTables tables;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+      StripRow(tables, 1, static_cast<int>(row) + 1, rows[row]);
+    EXPECT_EQ(LeftOutSummary(tables), summary);
+  }
 }
 
 }  // namespace

@@ -69,7 +69,10 @@ TEST(HostileCells, ALoadCellIsAFiniteNumberOrItsRowIsLeftOutAndNamed) {
     EXPECT_EQ(found[0].column, c.column);
     EXPECT_EQ(LoadNotes(found, t), std::vector<std::string>{"※ 行No.[ 1 ] " + c.note});
     const bool leftOut = c.note.ends_with(out);
-    EXPECT_EQ(LeftOutSummary(t), leftOut ? "計算に入らない荷重 1 行" : "");
+    const bool zero = c.note.ends_with(" は 0 として計算しています");
+    EXPECT_EQ(LeftOutSummary(t), leftOut ? "計算に入らない荷重 1 行"
+                                 : zero  ? "0 として計算する値 1"
+                                         : "");
     // A row left out takes nothing with it: the row after it still enters.
     const std::size_t calculated = c.kind == LoadKind::Strip ? CalculatedStripPieces(t, 1).size()
                                    : c.kind == LoadKind::Rectangle ? CalculatedRectangles(t).size()

@@ -53,10 +53,10 @@ TEST_F(StripDataTableTest, EmptyDocumentGivesOnePageWithTwoDashLines) {
 
 // A value that rounds to zero at two decimals is listed without a minus sign.
 TEST_F(StripDataTableTest, RoundedZerosAreListedWithoutSign) {
-  SetRow(1, 1, {"1", "-0.001", "-0.004", "-0.005001", "0", "-1e-9", "1", "-0.0049"});
+  SetRow(1, 1, {"1", "-0.005001", "-0.004", "-0.001", "0", "-1e-9", "1", "-0.0049"});
   const std::vector<std::string> strings = BodyStrings(Page(1));
   const std::vector<std::string> row(strings.end() - 9, strings.end() - 1);  // before set 2's "-"
-  EXPECT_EQ(row, (std::vector<std::string>{"  1", "0.00", "0.00", "-0.01", "0.00", "0.00", "1.00",
+  EXPECT_EQ(row, (std::vector<std::string>{"  1", "-0.01", "0.00", "0.00", "0.00", "0.00", "1.00",
                                            "0.00"}));
 }
 
@@ -92,26 +92,27 @@ TEST_F(StripDataTableTest, BothSetsAreNumberedAndListedInTheirFormats) {
       {1160, 368, "2.00"},
       {1360, 368, "1.00"},
       {1560, 368, "0.12"},
-      // X2 is not a number: the row is marked and a note says it counts as 0.
+      // X2 and X3 are not numbers: the row is marked and a note for each says it counts as 0.
       {1760, 368, "※"},
       {110, 410, "※ 行No.[ 12abc ] X2「x」 は 0 として計算しています"},
-      {110, 452, "帯状荷重 2"},
-      {110, 494, "No."},
-      {310, 494, "x1"},
-      {509, 494, "x2"},
-      {710, 494, "x3"},
-      {910, 494, "x4"},
-      {1160, 494, "h"},
-      {1360, 494, "γ"},
-      {1560, 494, "y"},
-      {110, 536, "  7"},
-      {310, 536, "10.00"},
-      {509, 536, "11.00"},
-      {710, 536, "12.00"},
-      {910, 536, "13.00"},
-      {1160, 536, "1.00"},
-      {1360, 536, "2.00"},
-      {1560, 536, "3.00"},
+      {110, 452, "※ 行No.[ 12abc ] X3「」 は 0 として計算しています"},
+      {110, 494, "帯状荷重 2"},
+      {110, 536, "No."},
+      {310, 536, "x1"},
+      {509, 536, "x2"},
+      {710, 536, "x3"},
+      {910, 536, "x4"},
+      {1160, 536, "h"},
+      {1360, 536, "γ"},
+      {1560, 536, "y"},
+      {110, 578, "  7"},
+      {310, 578, "10.00"},
+      {509, 578, "11.00"},
+      {710, 578, "12.00"},
+      {910, 578, "13.00"},
+      {1160, 578, "1.00"},
+      {1360, 578, "2.00"},
+      {1560, 578, "3.00"},
   };
   EXPECT_EQ(BodyTexts(Page(1)), expected);
 }
@@ -188,19 +189,24 @@ TEST_F(StripDataTableTest, PrintingBreaksWhereTheScreenDoesWhenTheStepsAreWithin
   EXPECT_EQ(SetTwoRowsOn(BodyTexts(Page(2))), (std::vector<std::string>{"  4", "  5"}));
 }
 
-TEST_F(StripDataTableTest, AVeryLargeFontStillPutsTwoLinesOnALaterPage) {
+TEST_F(StripDataTableTest, AVeryLargeFontStillPutsTwoLinesOnALaterPageAndKeepsHeadingsWhole) {
   // 170.1 pt at 254 dpi: 600 pixels, 7.2 units a line; trunc(25 / 7.2) - 2 = 1 is raised to 2.
-  // The bottom limit of 14.4 units leaves one line on page 1 and two on each later page.
+  // The bottom limit of 14.4 units leaves one line on page 1 and two on each later page. No
+  // page holds a set's two heading lines with its row, so the headings stay together: page 1
+  // gives way, and the row of each set follows its headings on the next page.
   world.fonts[kStripFont].size = 170.1;
   FillRows(1, 1);
   FillRows(2, 1);  // six lines, each with text
-  ASSERT_EQ(Pages(), 4);
-  for (int page = 1; page <= 4; ++page) {
+  ASSERT_EQ(Pages(), 5);
+  const std::size_t expected[] = {0, 2, 1, 2, 1};
+  for (int page = 1; page <= 5; ++page) {
     std::set<int> lines;
     for (const DrawnText& t : BodyTexts(Page(page)))
       lines.insert(t.y);
-    EXPECT_EQ(lines.size(), page == 1 || page == 4 ? 1u : 2u) << "page " << page;
+    EXPECT_EQ(lines.size(), expected[page - 1]) << "page " << page;
   }
+  EXPECT_EQ(BodyTexts(Page(2)).front().text, "帯状荷重 1");
+  EXPECT_EQ(BodyTexts(Page(4)).front().text, "帯状荷重 2");
 }
 
 TEST_F(StripDataTableTest, TitleOnTheFirstPageOrOnEveryPageAndThenTheBodyFont) {
@@ -307,6 +313,16 @@ TEST_F(StripDataTableTest, RowsLeftOutOfTheCalculationAreMarkedAndNoted) {
   EXPECT_EQ(count("※"), 2);  // rows 2 and 3
   EXPECT_EQ(count("※ 行No.[ 2 ] X1「abc」 から後の 2 行は計算に入りません"), 1);
   EXPECT_EQ(count("計算に入らない計算点: x1「x?」"), 1);
+}
+
+// A piece whose X2 is larger than its X3 (its X1 not beyond its X4) is marked and noted too.
+TEST_F(StripDataTableTest, APieceOutOfOrderIsMarkedAndNotedAsCalculatedAsEntered) {
+  SetRow(1, 1, {"1", "0", "3", "1", "4", "1", "18", "0"});
+  const std::vector<std::string> strings = BodyStrings(Page(1));
+  EXPECT_EQ(std::count(strings.begin(), strings.end(), "※"), 1);
+  EXPECT_NE(std::find(strings.begin(), strings.end(),
+                      "※ 行No.[ 1 ] X2 が X3 より大きく、台形ではなく入力の値のまま計算しています"),
+            strings.end());
 }
 
 }  // namespace

@@ -119,17 +119,17 @@ TEST(TablePlacementTest, HeadingsRepeatAndBlocksAreNotSplit) {
   const Case cases[] = {
       {"heading repeated on page 2", 0, 2, 13, 2, 8, 1},
       {"a block that would be split moves to page 2", 6, 3, 0, 2, 6, 0},
+      // It keeps only its heading with the line after it.
       {"a block longer than a page is split as it comes", 6, 12, 0, 3, 8, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TableContent content = NumberedLines(c.before);
-    content.BeginBlock();
     content.BeginHeading();
     content.Append(NumberedLines(1, c.before + 1));
     content.EndHeading();
     content.Append(NumberedLines(c.blockSize - 1, c.before + 2));
-    content.EndBlock();
+    content.KeepTogether(static_cast<std::size_t>(c.before));
     content.Append(NumberedLines(c.after, c.before + c.blockSize + 1));
     const TablePlacement placement = PlaceTableLines(content, paging);
     EXPECT_EQ(placement.pageCount, c.pages);
@@ -138,7 +138,7 @@ TEST(TablePlacementTest, HeadingsRepeatAndBlocksAreNotSplit) {
     EXPECT_EQ(placement.repeatedLines[1].size(), c.pageTwoRepeated);
     if (c.pageTwoRepeated == 1) {
       EXPECT_EQ(placement.repeatedLines[1][0],
-                (std::pair<std::size_t, double>{static_cast<std::size_t>(c.before), 10.0}));
+                (RepeatedLine{static_cast<std::size_t>(c.before), 10.0, false}));
       EXPECT_EQ(placement.lineY[c.pageTwoFirst], 9.0);  // below the repeated heading
     }
   }

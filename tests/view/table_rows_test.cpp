@@ -53,6 +53,8 @@ std::vector<Line> PrintedRows(DisplayMode display, const std::vector<Line>& prin
       if (line.size() > 1 && std::regex_match(line[0], first)) rows.push_back(line);
     } else if (line[0].rfind("Z m", 0) == 0) {
       z = Trim(line[0].substr(3));
+      // A depth continued from the page before is marked so.
+      if (const std::size_t mark = z.find("（続き）"); mark != std::string::npos) z.erase(mark);
     } else if (line[0] == "X m" && i + 1 < printed.size()) {
       for (std::size_t c = 1; c < line.size(); ++c)
         rows.push_back({z, line[c], printed[i + 1][c]});

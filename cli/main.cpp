@@ -1,5 +1,6 @@
 // qel-cli: the program's core without a window, for scripts, tests and batch work.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -21,7 +22,7 @@ static const char kUsage[] =
     "                 [--data-folder DIR]\n"
     "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
-    "  qel-cli verify [--out F.pdf]                   the engine against its references\n"
+    "  qel-cli verify [--out F.pdf] [--data-folder DIR]  the engine against its references\n"
     "  qel-cli isobars FILE.qdw (--strip | --plan Z | --section y=Y | --section x=X)\n"
     "                 [--levels L1,L2,...] [--out F.csv] [--circle-method exact|compatible]\n"
     "                 [--data-folder DIR]\n"
@@ -57,6 +58,9 @@ int FinishStandardOutput() {
 
 int main(int argc, char** argv) {
   using namespace qel;
+  // A reader that goes away (a pipe into `head`, a FIFO whose reader quits) makes the write fail
+  // with EPIPE, which is reported and exits 1 like any failed write, instead of a silent death.
+  std::signal(SIGPIPE, SIG_IGN);
   if (argc < 2) return UsageError("");
   std::string command = argv[1];
   std::vector<std::string> args(argv + 2, argv + argc);

@@ -493,6 +493,22 @@ TEST_F(CliTest, StandardOutputThatCannotBeWrittenExitsOne) {
   }
 }
 
+// A reader that stops reading early: the write fails, is named, and the command exits 1.
+TEST_F(CliTest, AReaderThatGoesAwayIsAFailedWrite) {
+  // Far more answers than a pipe holds, so the program is still writing when `head` has gone.
+  std::string lines;
+  for (int i = 0; i < 50000; ++i)
+    lines += "circle 1 0 1\n";
+  test::WriteBytes(folder.File("lines"), lines);
+  const std::string command = std::string(QEL_CLI_PATH) + " influence <" + folder.File("lines") +
+                              " 2>" + folder.File("err") + "; echo $? >" + folder.File("status");
+  const std::string shell = "sh -c '" + command + "' | head -c 1 >/dev/null";
+  ASSERT_EQ(std::system(shell.c_str()), 0);
+  EXPECT_EQ(test::ReadBytes(folder.File("status")), "1\n");
+  EXPECT_NE(test::ReadBytes(folder.File("err")).find("標準出力に書き込めませんでした"),
+            std::string::npos);
+}
+
 TEST_F(CliTest, PagesAreDrawnWithoutADisplayWhateverThePlatformNamed) {
   for (const char* platform : {"xcb", "wayland"}) {
     const std::string out = folder.File(std::string(platform) + ".png");

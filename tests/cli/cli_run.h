@@ -18,14 +18,15 @@ struct CliRun {
   std::string err;
 };
 
-// Runs qel-cli with `arguments` (shell words), feeding `input` on standard input, with the
-// `environment` (shell assignments) added to its own.
+// Runs qel-cli (or the `program` given) with `arguments` (shell words), feeding `input` on
+// standard input, with the `environment` (shell assignments) added to its own.
 inline CliRun RunCli(const std::string& arguments, const std::string& input = "",
-                     const std::string& environment = "") {
+                     const std::string& environment = "",
+                     const std::string& program = QEL_CLI_PATH) {
   test::TempFolder folder;
   test::WriteBytes(folder.File("in"), input);
-  std::string command = environment + " " + std::string(QEL_CLI_PATH) + " " + arguments + " < " +
-                        folder.File("in") + " 2>" + folder.File("err");
+  std::string command = environment + " " + program + " " + arguments + " < " + folder.File("in") +
+                        " 2>" + folder.File("err");
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;

@@ -11,11 +11,11 @@
 #include <stdexcept>
 
 #include "cli/cli_args.h"
-#include "cli/commands.h"
+#include "cli/draw/drawing_commands.h"
+#include "cli/draw/paged_document.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "cli/page_options.h"
-#include "cli/paged_document.h"
 #include "platform/messages.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_device_context.h"

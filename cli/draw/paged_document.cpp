@@ -1,5 +1,5 @@
 // A document opened for pages, and the Qt application that painting needs.
-#include "cli/paged_document.h"
+#include "cli/draw/paged_document.h"
 
 #include "platform/messages.h"
 #include "platform/qt/font_faces.h"

@@ -1,0 +1,95 @@
+// qel-cli's command line: the usage, and which program runs each subcommand.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/commands.h"
+#include "cli/drawing_program.h"
+
+namespace qel {
+
+namespace {
+
+const char kUsage[] =
+    "usage:\n"
+    "  qel-cli compute FILE.qdw [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "  qel-cli influence [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "                                                 (lines on standard input)\n"
+    "  qel-cli convert IN.qdw OUT.qdw [--data-folder DIR]\n"
+    "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
+    "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
+    "                 [--dpi D] [--paper WxH] [--circle-method exact|compatible]\n"
+    "                 [--data-folder DIR]\n"
+    "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "  qel-cli verify [--out F.pdf] [--data-folder DIR]  the engine against its references\n"
+    "  qel-cli isobars FILE.qdw (--strip | --plan Z | --section y=Y | --section x=X)\n"
+    "                 [--levels L1,L2,...] [--out F.csv] [--circle-method exact|compatible]\n"
+    "                 [--data-folder DIR]\n"
+    "                 lines of equal dP as CSV rows level,line,vertex,x,y,z (a closed line\n"
+    "                 repeats its first vertex). Levels in the problem's stress unit, by\n"
+    "                 default round steps of about an eighth of the largest load intensity.\n"
+    "                 --strip: x across the strip figure, z from 0 to 1.25 x the deepest\n"
+    "                 calculation z; --plan Z: the rectangle/circle figure's x and y range\n"
+    "                 at depth Z; --section: that x or y range, z from 0 to 1.25 x the\n"
+    "                 deepest lattice z.\n"
+    "  qel-cli table FILE.qdw --display 2|3|5|6 [--out F.csv]\n"
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
+    "                 a data or results table as CSV (UTF-8 with a byte-order mark), one\n"
+    "                 row per load or point as the display prints it, dP also as %.17g.\n";
+
+int RunVerifyHandingOnPdf(const std::vector<std::string>& words) {
+  return RunVerify(words, nullptr);
+}
+
+// The subcommands that compute and write text. They link no drawing library, so that they start
+// in a few milliseconds; a new one is one line here.
+const CliCommand kComputingCommands[] = {
+    {"convert", RunConvert},           {"compute", RunCompute}, {"influence", RunInfluence},
+    {"verify", RunVerifyHandingOnPdf}, {"isobars", RunIsobars}, {"table", RunTable},
+};
+
+// The subcommands that draw pages: run by the drawing program.
+const std::string_view kDrawingCommands[] = {"pages", "render", "report"};
+
+}  // namespace
+
+int UsageError(const std::string& message) {
+  if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
+  std::fputs(kUsage, stderr);
+  return kExitUsage;
+}
+
+int FinishStandardOutput() {
+  // A write that failed earlier leaves the error mark even when the last flush succeeds.
+  const bool flushed = std::fflush(stdout) == 0;
+  const int error = errno;
+  if (flushed && !std::ferror(stdout)) return kExitOk;
+  std::fprintf(stderr, "qel-cli: 標準出力に書き込めませんでした: %s\n",
+               flushed ? "書き込みエラー" : std::strerror(error));
+  return kExitFailure;
+}
+
+int RunCommandLine(int argc, char** argv, std::span<const CliCommand> drawing) {
+  // A reader that goes away (a pipe into `head`, a FIFO whose reader quits) makes the write fail
+  // with EPIPE, which is reported and exits 1 like any failed write, instead of a silent death.
+  std::signal(SIGPIPE, SIG_IGN);
+  if (argc < 2) return UsageError("");
+  const std::string command = argv[1];
+  const std::vector<std::string> words(argv + 2, argv + argc);
+  for (const CliCommand& own : drawing)
+    if (own.name == command) return own.run(words);
+  for (const CliCommand& computing : kComputingCommands)
+    if (computing.name == command) return computing.run(words);
+  // The drawing program runs its drawing commands itself above: it never hands one on.
+  for (std::string_view name : kDrawingCommands)
+    if (drawing.empty() && name == command) return RunDrawingProgram(command, words);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kUsage, stdout);
+    return FinishStandardOutput();
+  }
+  return UsageError("unknown command " + command);
+}
+
+}  // namespace qel

@@ -9,6 +9,7 @@
 #include "cli/output_files.h"
 #include "cli/paged_document.h"
 #include "engine/verification.h"
+#include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/verification_page.h"
@@ -32,7 +33,7 @@ int RunVerify(const std::vector<std::string>& words) {
   if (std::optional<std::string> out = args->Option("--out")) {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
     const WriteOutcome outcome = WritePdfFile(
-        *out, PdfPaperOfSize(210, 297, 600, "計算の検証"),
+        *out, PdfPaperOfSize(210, 297, kPaperDpi, "計算の検証"),
         [&](const NextPdfPage& next) { return DrawVerificationPages(next, families, stamp); });
     if (!outcome.ok) {
       std::fprintf(stderr, "qel-cli: %s\n", SaveFailureText(outcome, *out).c_str());

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "platform/file_chooser.h"
+#include "platform/paper_units.h"
 #include "platform/prompts.h"
 #include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
@@ -111,7 +112,7 @@ std::string VerificationDialog::SavePdf() {
   if (!chosen) return {};
   const std::string path = WithPdfExtension(*chosen);
   const WriteOutcome outcome = WritePdfFile(
-      path, PdfPaperOfSize(210, 297, 600, "計算の検証"),
+      path, PdfPaperOfSize(210, 297, kPaperDpi, "計算の検証"),
       [this](const NextPdfPage& next) { return DrawVerificationPages(next, families_, stamp_); });
   if (!outcome.ok) {
     prompts_.Show(SaveFailureText(outcome, path), PromptButtons::Ok);

@@ -13,6 +13,7 @@
 #include "document/file_commands.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
+#include "platform/paper_units.h"
 #include "platform/prompts.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_page_sequence.h"
@@ -22,9 +23,6 @@
 namespace qel {
 
 namespace {
-
-// The resolution of the report written as PDF, the same as the PDF printer's.
-constexpr int kReportDpi = 600;
 
 // The wait cursor for as long as the object lives.
 class WaitCursor {
@@ -212,7 +210,7 @@ void ViewPrinting::OnFilePrintPreview() {
 }
 
 void ViewPrinting::OnFileSaveReport() {
-  const std::vector<ReportPage> pages = ReportPages(controller_, kReportDpi, kReportDpi);
+  const std::vector<ReportPage> pages = ReportPages(controller_, kPaperDpi, kPaperDpi);
   if (pages.empty()) {
     prompts_.Show(MessageText(MessageId::NothingToReport), PromptButtons::Ok);
     return;
@@ -220,7 +218,7 @@ void ViewPrinting::OnFileSaveReport() {
   std::optional<std::string> path = ChoosePdfFile(MessageText(MessageId::SaveReportTitle));
   if (!path) return;
   const DeviceGeometry& g = controller_.state().geometry;
-  const PdfPaper paper = PdfPaperOfSize(g.paperWidthMm, g.paperHeightMm, kReportDpi,
+  const PdfPaper paper = PdfPaperOfSize(g.paperWidthMm, g.paperHeightMm, kPaperDpi,
                                         std::filesystem::path(*path).stem().string());
   const WriteOutcome outcome = WritePdfPages(controller_, *path, paper, pages);
   TellFontsNotMade();

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "bench/worst_document.h"
+#include "platform/paper_units.h"
 #include "platform/printer_info.h"
 #include "platform/qt/font_faces.h"
 #include "platform/qt/qt_device_context.h"
@@ -31,7 +32,7 @@ namespace {
 
 constexpr int kWindowWidth = 1200, kWindowHeight = 900;
 constexpr int kScreenDpi = 96;
-constexpr int kReportDpi = 600;
+constexpr int kReportDpi = kPaperDpi;
 
 // The largest document with the figure settings of a fresh installation, laid out on A4.
 struct WorstView {

@@ -1,25 +1,18 @@
 // The options that place a display on paper.
 #include "cli/page_options.h"
 
-#include <charconv>
-
 #include "platform/messages.h"
 #include "platform/printer_info.h"
+#include "settings/c_locale.h"
 
 namespace qel {
 
-static bool ParseWhole(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && ptr == end;
-}
-
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
                                            std::string& error) {
-  std::optional<std::string> displayText = args.Option("--display");
-  int number = 0;
   std::optional<DisplayMode> display;
-  if (displayText && ParseWhole(*displayText, number)) display = DisplayModeFromNumber(number);
+  if (const std::optional<std::string> text = args.Option("--display"))
+    if (const std::optional<int> number = ParseWholeNumber(*text))
+      display = DisplayModeFromNumber(*number);
   if (!display) {
     error = "--display must be 1 to 8";
     return std::nullopt;
@@ -33,20 +26,28 @@ std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,
                                             std::string& error) {
   PageOptions options;
   options.dpi = defaultDpi;
-  if (auto dpi = args.Option("--dpi")) {
-    if (!ParseWhole(*dpi, options.dpi) || options.dpi < 10 || options.dpi > 2400) {
+  if (const std::optional<std::string> text = args.Option("--dpi")) {
+    const std::optional<int> dpi = ParseWholeNumber(*text);
+    if (!dpi || *dpi < 10 || *dpi > 2400) {
       error = "--dpi must be a whole number from 10 to 2400";
       return std::nullopt;
     }
+    options.dpi = *dpi;
   }
-  if (auto paper = args.Option("--paper")) {
-    std::size_t x = paper->find_first_of("xX");
-    if (x == std::string::npos || !ParseWhole(paper->substr(0, x), options.paperWidthMm) ||
-        !ParseWhole(paper->substr(x + 1), options.paperHeightMm) || options.paperWidthMm < 10 ||
-        options.paperHeightMm < 10 || options.paperWidthMm > 2000 || options.paperHeightMm > 2000) {
+  if (const std::optional<std::string> paper = args.Option("--paper")) {
+    const std::string_view text = *paper;
+    const std::size_t x = text.find_first_of("xX");
+    std::optional<int> width, height;
+    if (x != std::string_view::npos) {
+      width = ParseWholeNumber(text.substr(0, x));
+      height = ParseWholeNumber(text.substr(x + 1));
+    }
+    if (!width || !height || *width < 10 || *height < 10 || *width > 2000 || *height > 2000) {
       error = "--paper must be WIDTHxHEIGHT in millimetres, 10 to 2000 each";
       return std::nullopt;
     }
+    options.paperWidthMm = *width;
+    options.paperHeightMm = *height;
   }
   return options;
 }

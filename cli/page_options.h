@@ -5,13 +5,14 @@
 #include <string>
 
 #include "cli/cli_args.h"
+#include "platform/paper_units.h"
 #include "view/view_state.h"
 
 namespace qel {
 
 struct PageOptions {
   DisplayMode display = DisplayMode::StripFigure;
-  int dpi = 600;
+  int dpi = kPaperDpi;
   int paperWidthMm = 210;
   int paperHeightMm = 297;
 };

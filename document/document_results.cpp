@@ -43,7 +43,7 @@ const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
     ComputeStripResults(tables, grid_);
     stripKey_ = std::move(key);
     stripValid_ = true;
-    ++stripComputations_;
+    if (observer_) observer_(Problem::Strip);
   }
   return grid_;
 }
@@ -56,7 +56,7 @@ const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const 
     ComputeLatticeResults(tables, grid_, 0, circleMethod_);
     latticeKey_ = std::move(key);
     latticeValid_ = true;
-    ++latticeComputations_;
+    if (observer_) observer_(Problem::RectCircle);
   }
   return grid_;
 }

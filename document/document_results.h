@@ -3,12 +3,15 @@
 // page count, printed page, save and qel-cli command.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "document/document_tables.h"
 #include "engine/circle_method.h"
 #include "settings/cache_key.h"
+#include "settings/problem.h"
 
 namespace qel {
 
@@ -37,17 +40,19 @@ class DocumentResults {
   // The key of the strip or lattice values held (empty before the first computation).
   const std::string& stripKey() const { return stripKey_; }
   const std::string& latticeKey() const { return latticeKey_; }
-  // How many times each problem was computed: the cells changed this often between reads.
-  int stripComputations() const { return stripComputations_; }
-  int latticeComputations() const { return latticeComputations_; }
+  // Called with the problem whose values were just computed afresh (reused values call
+  // nothing), so that tests and benchmarks can watch the cache at work. Nothing by default.
+  void SetComputationObserver(std::function<void(Problem)> observer) {
+    observer_ = std::move(observer);
+  }
 
  private:
   // The values are a cache of what the tables give, so reading them is const.
   mutable ResultsGrid grid_;
   mutable std::string stripKey_, latticeKey_;
   mutable bool stripValid_ = false, latticeValid_ = false;
-  mutable int stripComputations_ = 0, latticeComputations_ = 0;
   CircleMethod circleMethod_ = CircleMethod::kExact;
+  std::function<void(Problem)> observer_;
 };
 
 }  // namespace qel

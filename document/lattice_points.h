@@ -53,11 +53,4 @@ class LatticePoints {
   std::vector<PointValue> xs_, ys_, depths_;
 };
 
-// How many of the 12 cells of lattice column 1, 2 or 3 hold numbers, wherever they stand; 0 for
-// other columns.
-inline int CountGridValues(const DocumentTables& tables, int column) {
-  if (column < point_col::kGridX || column > point_col::kGridZ) return 0;
-  return static_cast<int>(PresentPointValues(tables, true, column).size());
-}
-
 }  // namespace qel

@@ -43,11 +43,6 @@ double EllipticPiIntegrandAtSinSquared(double sinSquared, double w, double k) {
   return 1.0 / denominator;
 }
 
-double EllipticPiIntegrand(double phi, double w, double k) {
-  const double s = std::sin(phi);
-  return EllipticPiIntegrandAtSinSquared(s * s, w, k);
-}
-
 double EllipticPi(double w, double k) {
   const EllipticTables& tables = GetEllipticTables();
   double interior = 0.0;

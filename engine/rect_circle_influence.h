@@ -55,7 +55,6 @@ double CircleDistance(CircleMethod method, double x1, double y1, double x2, doub
 double EllipticESeries(double m, double c, double depthFactor);
 // Complete elliptic integral of the third kind by a 200-interval trapezoid rule.
 double EllipticPi(double w, double k);
-double EllipticPiIntegrand(double phi, double w, double k);
 
 struct RectLoad {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0, q = 0;

@@ -11,7 +11,7 @@
 #include "document/circle_rows.h"
 #include "document/data_file.h"
 #include "document/figure_options.h"
-#include "document/lattice_points.h"
+#include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "fuzz/fuzz_support.h"
@@ -29,8 +29,9 @@ void RequireWithinRowLimits(const DocumentTables& tables) {
   fuzz::Require(CountStripRows(tables, 2) <= kStripRows, "load set 2 has at most 20 rows");
   fuzz::Require(CountRectRows(tables) <= kRectRows, "at most 40 rectangles");
   fuzz::Require(CountCircleRows(tables) <= kCircleRows, "at most 40 circles");
-  for (int column = 1; column <= 3; ++column)
-    fuzz::Require(CountGridValues(tables, column) <= kGridRows, "at most 12 lattice values");
+  for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
+    fuzz::Require(PresentPointValues(tables, true, column).size() <= std::size_t{kGridRows},
+                  "at most 12 lattice values");
 }
 
 // The most lines the figure section can have: one for each option, all differing from their

@@ -11,6 +11,7 @@
 #include "fuzz/fuzz_support.h"
 #include "settings/settings_files.h"
 #include "support/display_walk.h"
+#include "support/loaded_settings_files.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplicationState state;
   state.settings = ShippedSettings().settings;
   state.fonts = ShippedSettings().fonts;
-  state.settingsFiles = SettingsFiles::LoadedFrom(QEL_SOURCE_DATA_DIR);
+  state.settingsFiles = test::LoadedSettingsFiles(QEL_SOURCE_DATA_DIR);
   if (ReadDataBytes(bytes, state.tables, state.settings) != ReadStatus::Ok) return 0;
 
   ScriptedPrompts prompts;

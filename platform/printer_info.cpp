@@ -1,6 +1,7 @@
 // Fixed printer pages for tests and headless rendering.
 #include <cmath>
 
+#include "platform/paper_units.h"
 #include "platform/printer_info.h"
 
 namespace qel {
@@ -8,7 +9,7 @@ namespace qel {
 PrinterPage FixedPrinterInfo::Paper(int widthMm, int heightMm, int dpi) {
   // Round the pixel size up, so that converting it back to whole millimetres gives the paper.
   auto pixels = [dpi](int millimetres) {
-    return static_cast<int>(std::ceil(millimetres * dpi / 25.4 - 1e-9));
+    return static_cast<int>(std::ceil(millimetres * dpi / kMillimetresPerInch - 1e-9));
   };
   return {pixels(widthMm), pixels(heightMm), dpi, dpi};
 }

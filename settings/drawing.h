@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/device_context.h"
+#include "platform/paper_units.h"
 
 namespace qel {
 
@@ -22,8 +23,8 @@ struct WorldTransform {
   double pixelScale = 1.0;
 };
 
-// 1 / 25.4: millimetres per inch, inverted.
-inline constexpr double kInchesPerMm = 0.03937007874015748;
+// Inches in one millimetre: converts a resolution in dots per inch to dots per millimetre.
+inline constexpr double kInchesPerMm = 1.0 / kMillimetresPerInch;
 
 // The device units of a width or size of `screenPixels` pixels: scaled by pixelScale, rounded and
 // at least 1. Zero and negative sizes stay as they are: they switch a line off or ask for the

@@ -24,12 +24,6 @@ SettingsFiles SettingsFiles::In(const std::string& folder) {
   return files;
 }
 
-SettingsFiles SettingsFiles::LoadedFrom(const std::string& folder) {
-  SettingsFiles files = In(folder);
-  files.loaded = {true, true, true};
-  return files;
-}
-
 std::string SystemFilePath(const std::string& dataFolder) {
   return dataFolder + "/Sys.ndx";
 }

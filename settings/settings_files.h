@@ -32,8 +32,6 @@ struct SettingsFiles {
 
   // Files in `folder` whose first reading has not happened yet; the folder is not resolved.
   static SettingsFiles In(const std::string& folder);
-  // The same with every one-time step behind it, as after the first load.
-  static SettingsFiles LoadedFrom(const std::string& folder);
 };
 
 std::string SystemFilePath(const std::string& dataFolder);

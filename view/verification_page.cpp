@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "platform/paper_units.h"
 #include "settings/c_locale.h"
 #include "view/program_version.h"
 
@@ -19,7 +20,6 @@ const char* const kVerificationNotes[2] = {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr const char* kTitle = "計算の検証";
 // A4 portrait, in millimetres: where the title, the stamp and the lines go.
 constexpr double kLeftMm = 20, kTitleTopMm = 15, kStampTopMm = 24, kPageNumberMm = 170;
@@ -227,8 +227,8 @@ void DrawVerificationPage(DeviceContext& dc, const std::vector<VerificationFamil
   const std::vector<std::size_t> starts = PageStarts(lines);
   const int pages = static_cast<int>(starts.size()) - 1;
   if (page < 1 || page > pages) return;
-  const double pixelsPerMmX = dc.LogPixelsX() / kMmPerInch;
-  const double pixelsPerMmY = dc.LogPixelsY() / kMmPerInch;
+  const double pixelsPerMmX = dc.LogPixelsX() / kMillimetresPerInch;
+  const double pixelsPerMmY = dc.LogPixelsY() / kMillimetresPerInch;
   auto x = [&](double mm) { return static_cast<int>(mm * pixelsPerMmX); };
   auto y = [&](double mm) { return static_cast<int>(mm * pixelsPerMmY); };
   auto font = [&](double points) {

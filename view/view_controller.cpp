@@ -9,6 +9,7 @@
 
 #include "document/style_defaults.h"
 #include "platform/messages.h"
+#include "platform/paper_units.h"
 #include "platform/printer_info.h"
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
@@ -126,8 +127,8 @@ void ViewController::ReadDeviceGeometry() {
     g.paperWidthMm = 280;
     g.paperHeightMm = 280;
   } else {
-    g.paperWidthMm = static_cast<int>(page->pageWidthPixels * 25.4 / page->dpiX);
-    g.paperHeightMm = static_cast<int>(page->pageHeightPixels * 25.4 / page->dpiY);
+    g.paperWidthMm = static_cast<int>(page->pageWidthPixels * kMillimetresPerInch / page->dpiX);
+    g.paperHeightMm = static_cast<int>(page->pageHeightPixels * kMillimetresPerInch / page->dpiY);
   }
   SystemSettings& s = state_.settings;
   // A range not set yet becomes what the paper holds at the figure's scale.

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "platform/paper_units.h"
 #include "settings/c_locale.h"
 
 namespace qel {
@@ -15,7 +16,6 @@ constexpr std::array<double, 15> kLadder = {0.25, 0.33, 0.5,  0.67, 0.75, 0.9, 1
                                             1.25, 1.5,  1.75, 2.0,  2.5,  3.0, 4.0};
 // Factors this close are the same step: a fit of 0.6700001 is 67 %.
 constexpr double kSameStep = 1e-6;
-constexpr double kMillimetresPerInch = 25.4;
 
 const char* const kFitPageText = "fit-page";
 const char* const kFitWidthText = "fit-width";

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 
 #include "cli/cli_args.h"
 #include "cli/draw/drawing_commands.h"
@@ -17,15 +16,20 @@
 #include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "platform/messages.h"
+#include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/safe_output_device.h"
+#include "settings/c_locale.h"
 #include "settings/text_file.h"
 #include "view/report.h"
 
 namespace qel {
 
 namespace {
+
+// The default resolution of PNG pages, lower than the paper's: A4 is 2481 x 3508 pixels.
+constexpr int kPngDpi = 300;
 
 // "out.png" for page 3 of several: "out-3.png".
 std::string NumberedFile(const std::string& path, int page) {
@@ -95,7 +99,7 @@ int RunPages(const std::vector<std::string>& words) {
       ParseCliArgs(words, {"--data-folder", "--display", "--dpi", "--paper"}, {}, error);
   if (!args) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("pages needs one data file");
-  std::optional<PageOptions> options = ReadPageOptions(*args, 600, error);
+  std::optional<PageOptions> options = ReadPageOptions(*args, kPaperDpi, error);
   if (!options) return UsageError(error);
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
@@ -125,16 +129,12 @@ int RunRender(const std::vector<std::string>& words) {
   if (all == pageText.has_value()) return UsageError("render needs either --page P or --all");
   int requested = 0;
   if (pageText) {
-    try {
-      std::size_t used = 0;
-      requested = std::stoi(*pageText, &used);
-      if (used != pageText->size()) throw std::invalid_argument("page");
-    } catch (const std::exception&) {
-      return UsageError("--page must be a whole number");
-    }
+    const std::optional<int> page = ParseWholeNumber(*pageText);
+    if (!page) return UsageError("--page must be a whole number");
+    requested = *page;
   }
   std::optional<PageOptions> options =
-      ReadPageOptions(*args, extension == ".png" ? 300 : 600, error);
+      ReadPageOptions(*args, extension == ".png" ? kPngDpi : kPaperDpi, error);
   if (!options) return UsageError(error);
 
   // An image is refused before anything is allocated when it would be too large.

@@ -10,6 +10,7 @@
 #include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "platform/messages.h"
+#include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/report.h"
@@ -26,7 +27,7 @@ int RunReport(const std::vector<std::string>& words) {
   if (args->positional.size() != 1) return UsageError("report needs one data file");
   std::optional<std::string> out = args->Option("--out");
   if (!out || !EndsInPdf(*out)) return UsageError("report needs --out F.pdf");
-  std::optional<PageOptions> options = ReadPaperOptions(*args, 600, error);
+  std::optional<PageOptions> options = ReadPaperOptions(*args, kPaperDpi, error);
   if (!options) return UsageError(error);
   if (OutputWouldReplaceInput(args->positional[0], *out)) return kExitFailure;
 

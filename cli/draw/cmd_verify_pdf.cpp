@@ -5,6 +5,7 @@
 #include "cli/draw/drawing_commands.h"
 #include "cli/draw/paged_document.h"
 #include "engine/verification.h"
+#include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
 #include "settings/text_file.h"
 #include "view/verification_page.h"
@@ -17,7 +18,7 @@ bool WriteVerificationPdf(const std::string& out, const std::vector<Verification
                           const VerificationStamp& stamp) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   const WriteOutcome outcome = WritePdfFile(
-      out, PdfPaperOfSize(210, 297, 600, "計算の検証"),
+      out, PdfPaperOfSize(210, 297, kPaperDpi, "計算の検証"),
       [&](const NextPdfPage& next) { return DrawVerificationPages(next, families, stamp); });
   if (outcome.ok) return true;
   std::fprintf(stderr, "qel-cli: %s\n", SaveFailureText(outcome, out).c_str());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/device_context.h"
+#include "platform/paper_units.h"
 #include "settings/safe_file_writer.h"
 
 class QIODevice;
@@ -15,7 +16,7 @@ namespace qel {
 // The paper, resolution and title of a PDF file.
 struct PdfPaper {
   QPageLayout layout;
-  int dpi = 600;
+  int dpi = kPaperDpi;
   std::string title;  // empty: no title in the file's properties
 };
 

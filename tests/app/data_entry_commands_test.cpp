@@ -24,6 +24,7 @@
 #include "document/excluded_loads.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
+#include "support/computation_count.h"
 
 namespace qel::test {
 namespace {
@@ -91,10 +92,12 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
       .trigger();  // the results of the four points, computed by the paint
   Screen();
   EXPECT_EQ(state().results.stripKey(), StripResultsKey(state().tables));
-  const int computed = state().results.stripComputations();
-  for (auto [x, z] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}})
-    EXPECT_GT(state().results.Strip(state().tables).strip(x, z), 0.0) << x << "," << z;
-  EXPECT_EQ(state().results.stripComputations(), computed);
+  {
+    const ComputationCount computed(state().results);
+    for (auto [x, z] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}})
+      EXPECT_GT(state().results.Strip(state().tables).strip(x, z), 0.0) << x << "," << z;
+    EXPECT_EQ(computed.strip(), 0);
+  }
 
   const DocumentTables entered = state().tables;
   const std::string path = files.File("entered.qdw");

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "document/file_commands.h"
+#include "platform/paper_units.h"
 #include "platform/qt/qt_recent_files.h"
 #include "platform/qt/widgets/qt_application_printer.h"
 #include "platform/qt/widgets/qt_file_chooser.h"
@@ -43,8 +44,13 @@ TEST(QtApplicationPrinter, PdfPrinterHasAnA4Page) {
   std::optional<PrinterPage> page = printer.DefaultPrinterPage();
   ASSERT_TRUE(page.has_value());
   EXPECT_EQ(page->dpiX, 600);
-  EXPECT_EQ(static_cast<int>(page->pageWidthPixels * 25.4 / page->dpiX), 210);
-  EXPECT_EQ(static_cast<int>(page->pageHeightPixels * 25.4 / page->dpiY), 297);
+  EXPECT_EQ(page->dpiY, 600);
+  // 210 x 297 mm at 600 dpi: 4960.6 x 7015.7 pixels, rounded up so that the page converts
+  // back to whole millimetres.
+  EXPECT_EQ(page->pageWidthPixels, 4961);
+  EXPECT_EQ(page->pageHeightPixels, 7016);
+  EXPECT_EQ(static_cast<int>(page->pageWidthPixels * kMillimetresPerInch / page->dpiX), 210);
+  EXPECT_EQ(static_cast<int>(page->pageHeightPixels * kMillimetresPerInch / page->dpiY), 297);
 }
 
 }  // namespace

@@ -204,6 +204,35 @@ TEST_F(CliTest, BadArgumentsExitWithTwo) {
   EXPECT_EQ(RunCli("compute --bogus x.qdw").status, 2);
 }
 
+// Every whole number of the command line reads alike: blanks around it and a plus sign are
+// taken, anything else about it (a unit, a fraction, a number beyond int) is a usage error that
+// names the option.
+TEST_F(CliTest, WholeNumberOptionsReadAlike) {
+  const std::string pages = "pages " + Example("embankment.qdw") + " --display 1";
+  const std::string render = "render " + Example("embankment.qdw") + " --display 1 --dpi 30" +
+                             " --out " + folder.File("p.svg");
+  const std::pair<std::string, std::string> cases[] = {
+      {"pages " + Example("embankment.qdw") + " --display +1", ""},
+      {pages + " --dpi ' 150 '", ""},
+      {pages + " --paper ' 210 x +297'", ""},
+      {render + " --page ' +1'", ""},
+      {pages + " --dpi 150dpi", "--dpi must be a whole number from 10 to 2400"},
+      {pages + " --dpi 2147483648", "--dpi must be a whole number from 10 to 2400"},
+      {"pages " + Example("embankment.qdw") + " --display 1.0", "--display must be 1 to 8"},
+      {pages + " --paper 210x297mm", "--paper must be WIDTHxHEIGHT in millimetres"},
+      {render + " --page 1.5", "--page must be a whole number"},
+      {render + " --page 99999999999", "--page must be a whole number"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    SCOPED_TRACE(arguments);
+    const CliRun run = RunCli(arguments + DataFolder());
+    EXPECT_EQ(run.status, message.empty() ? 0 : 2) << run.err;
+    if (!message.empty()) {
+      EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
+  }
+}
+
 TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
   for (int display = 1; display <= kDisplayCount; ++display) {
     CliRun pages = RunCli("pages " + Example("embankment.qdw") + " --display " +

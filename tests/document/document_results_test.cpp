@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "document/load_lists.h"
+#include "support/computation_count.h"
 
 namespace qel {
 namespace {
@@ -43,10 +44,11 @@ class DocumentResultsTest : public ::testing::TestWithParam<CellChange> {};
 TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
   DocumentTables tables = SmallDocument();
   DocumentResults results;
+  const test::ComputationCount computed(results);
   const ResultsGrid before = results.All(tables);
   results.All(tables);  // nothing changed: nothing computed again
-  EXPECT_EQ(results.stripComputations(), 1);
-  EXPECT_EQ(results.latticeComputations(), 1);
+  EXPECT_EQ(computed.strip(), 1);
+  EXPECT_EQ(computed.lattice(), 1);
 
   GetParam().change(tables);
   const ResultsGrid& after = results.All(tables);
@@ -54,8 +56,8 @@ TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
   ComputeStripResults(tables, expected);
   ComputeLatticeResults(tables, expected);
   const bool strip = GetParam().strip;
-  EXPECT_EQ(results.stripComputations(), strip ? 2 : 1);
-  EXPECT_EQ(results.latticeComputations(), strip ? 1 : 2);
+  EXPECT_EQ(computed.strip(), strip ? 2 : 1);
+  EXPECT_EQ(computed.lattice(), strip ? 1 : 2);
   EXPECT_EQ(after.strip(1, 1), expected.strip(1, 1));
   EXPECT_EQ(after.at(1, 1, 1), expected.at(1, 1, 1));
   EXPECT_NE(strip ? before.strip(1, 1) : before.at(1, 1, 1),
@@ -81,25 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
   const DocumentTables t = SmallDocument();
   DocumentResults results;
+  const test::ComputationCount computed(results);
   const double exact = results.Lattice(t).at(1, 1, 1);
   results.SetCircleMethod(CircleMethod::kCompatible);
   const double compatible = results.Lattice(t).at(1, 1, 1);
-  EXPECT_EQ(results.latticeComputations(), 2);
+  EXPECT_EQ(computed.lattice(), 2);
   EXPECT_NE(exact, compatible);
   results.SetCircleMethod(CircleMethod::kExact);
   EXPECT_EQ(results.Lattice(t).at(1, 1, 1), exact);
-  EXPECT_EQ(results.latticeComputations(), 3);
+  EXPECT_EQ(computed.lattice(), 3);
+  EXPECT_EQ(computed.strip(), 0);
 }
 
 TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
   DocumentTables tables = SmallDocument();
   DocumentResults results;
+  const test::ComputationCount computed(results);
   results.All(tables);
   tables.stripLoads[1][1][strip_col::kY] = "5";  // only places the piece in the figure
   tables.settingLines[27] = "another title";
   results.All(tables);
-  EXPECT_EQ(results.stripComputations(), 1);
-  EXPECT_EQ(results.latticeComputations(), 1);
+  EXPECT_EQ(computed.strip(), 1);
+  EXPECT_EQ(computed.lattice(), 1);
 }
 
 }  // namespace

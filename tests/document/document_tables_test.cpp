@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "document/circle_rows.h"
-#include "document/lattice_points.h"
+#include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "settings/c_locale.h"
@@ -47,7 +49,7 @@ TEST(CountRows, AllTwentyAndFortyRowsCanBeUsed) {
   EXPECT_EQ(CountCircleRows(t), 0);
 }
 
-TEST(CountGridValues, CountsPresentCellsWhereverTheyStand) {
+TEST(PresentPointValues, TakesTheLatticeCellsThatHoldNumbersWhereverTheyStand) {
   DocumentTables t;
   t.gridPoints[1][2] = "1";
   t.gridPoints[2][2] = "-2";
@@ -55,10 +57,15 @@ TEST(CountGridValues, CountsPresentCellsWhereverTheyStand) {
   t.gridPoints[6][2] = "x";   // nor does a letter
   t.gridPoints[7][2] = "  ";  // nor do blanks
   t.gridPoints[8][2] = "３";  // full-width digits do
-  EXPECT_EQ(CountGridValues(t, 2), 3);
-  EXPECT_EQ(CountGridValues(t, 1), 0);
-  EXPECT_EQ(CountGridValues(t, 0), 0);
-  EXPECT_EQ(CountGridValues(t, 4), 0);
+  const std::vector<PointValue> ys = PresentPointValues(t, true, point_col::kGridY);
+  ASSERT_EQ(ys.size(), 3u);
+  const int rows[] = {1, 2, 8};
+  const double values[] = {1.0, -2.0, 3.0};
+  for (std::size_t i = 0; i < ys.size(); ++i) {
+    EXPECT_EQ(ys[i].row, rows[i]) << i;
+    EXPECT_EQ(ys[i].value, values[i]) << i;
+  }
+  EXPECT_TRUE(PresentPointValues(t, true, point_col::kGridX).empty());
 }
 
 TEST(ClearDocumentData, EmptiesTheLastCellOfEveryTable) {

@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "settings/settings_files.h"
 #include "settings/system_settings.h"
+#include "support/loaded_settings_files.h"
 #include "support/render_world.h"
 #include "support/test_files.h"
 #include "test_support/fixed_system_paths.h"
@@ -32,7 +33,7 @@ class FileCommandsTest : public ::testing::Test {
  protected:
   FileCommandsTest() {
     test::ApplyStandardSettings(settings, fonts);
-    settingsFiles = SettingsFiles::LoadedFrom(data.path());
+    settingsFiles = test::LoadedSettingsFiles(data.path());
     document.SetUpdateAllViews([this] { ++updates; });
     document.SetTitleChanged([this] { ++titleChanges; });
   }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "engine/boussinesq_references.h"
+#include "engine/elliptic_tables.h"
 #include "engine/strip_influence.h"
 
 namespace qel {
@@ -273,11 +274,13 @@ TEST(EllipticPi, KnownValuesAndIntegrandSentinels) {
   EXPECT_NEAR(EllipticPi(0.0, std::sqrt(0.5)), 1.8540746773013719, 1e-9);
   EXPECT_NEAR(EllipticPi(-0.5, 0.0), M_PI / (2.0 * std::sqrt(0.5)), 1e-9);
   EXPECT_NEAR(EllipticPi(3.0, 0.0), M_PI / 4.0, 1e-9);
-  EXPECT_EQ(EllipticPiIntegrand(0.0, -0.7, 0.4), 1.0);
-  EXPECT_EQ(EllipticPiIntegrand(0.3, 0.5, -0.1), -999999999.0);
-  EXPECT_EQ(EllipticPiIntegrand(0.3, 0.5, 1.1), -999999999.0);
-  EXPECT_EQ(EllipticPiIntegrand(1.5707963268, -1.0, 0.5), 9999.0);
-  EXPECT_EQ(EllipticPiIntegrand(1.5707963268, 0.0, 1.0), 9999.0);
+  // The integrand at a node given by sin^2 of its angle: 1 at angle 0, the sentinel for k
+  // outside 0..1, the cap where the denominator vanishes at the right angle.
+  EXPECT_EQ(EllipticPiIntegrandAtSinSquared(0.0, -0.7, 0.4), 1.0);
+  EXPECT_EQ(EllipticPiIntegrandAtSinSquared(0.3, 0.5, -0.1), -999999999.0);
+  EXPECT_EQ(EllipticPiIntegrandAtSinSquared(0.3, 0.5, 1.1), -999999999.0);
+  EXPECT_EQ(EllipticPiIntegrandAtSinSquared(1.0, -1.0, 0.5), 9999.0);
+  EXPECT_EQ(EllipticPiIntegrandAtSinSquared(1.0, 0.0, 1.0), 9999.0);
   // k outside 0..1 makes every node the sentinel.
   EXPECT_NEAR(EllipticPi(0.2, 1.5), -999999999.0 * 400.0 * 0.003926990817, 1e-3);
 }

@@ -9,6 +9,7 @@
 
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
+#include "support/computation_count.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
 #include "view/render_caches.h"
@@ -246,10 +247,10 @@ TEST_F(RectCircleResultsTableTest, ResultsMatchTheEngineAndAreComputedOnceForMan
         ASSERT_EQ(results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
   EXPECT_NE(results.at(3, 2, 2), 0.0);
 
-  const int computed = world.results.latticeComputations();
+  const test::ComputationCount computed(world.results);
   Page(1);  // served from the cache
   Page(1);
-  EXPECT_EQ(world.results.latticeComputations(), computed);
+  EXPECT_EQ(computed.lattice(), 0);
 }
 
 TEST_F(RectCircleResultsTableTest, ListingOfManyPointsKeepsPointOrder) {
@@ -290,17 +291,17 @@ TEST_F(RectCircleResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   EXPECT_EQ(test::DrawTablePageOf(fresh, RenderRectCircleResults, 4).Log(), first);
 
   // Results are reused while loads and points stay, also when the table is laid out anew.
-  const int computed = world.results.latticeComputations();
+  const test::ComputationCount computed(world.results);
   world.settings.stressDigits = 2;
   std::vector<std::string> all = AllStrings();
   const std::string value = FormatC("%3.2f", world.results.Lattice(world.tables).at(1, 1, 1));
   EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
-  EXPECT_EQ(world.results.latticeComputations(), computed);
+  EXPECT_EQ(computed.lattice(), 0);
 
   // A changed load recomputes them.
   SetCircle(1, {"1", "1", "1", "3", "2.0"});
   Pages();
-  EXPECT_EQ(world.results.latticeComputations(), computed + 1);
+  EXPECT_EQ(computed.lattice(), 1);
   world.settings.stressDigits = 3;
   EXPECT_EQ(Page(4).Log(), first);
 

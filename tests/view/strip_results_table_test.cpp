@@ -10,6 +10,7 @@
 
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
+#include "support/computation_count.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
 #include "view/render_caches.h"
@@ -264,9 +265,9 @@ TEST_F(StripResultsTableTest, ResultsGridHoldsTheDpOfEveryPoint) {
   EXPECT_EQ(results.at(1, 1, 1), 0.0);  // a lattice cell, never touched here
 
   // Later pages are served from the values computed once.
-  const int computed = world.results.stripComputations();
+  const test::ComputationCount computed(world.results);
   Page(1);
-  EXPECT_EQ(world.results.stripComputations(), computed);
+  EXPECT_EQ(computed.strip(), 0);
 }
 
 TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
@@ -284,7 +285,7 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
 
   // The results are not recomputed while the loads and points stay, also when the layout is
   // rebuilt for another number format.
-  const int computed = world.results.stripComputations();
+  const test::ComputationCount computed(world.results);
   world.settings.stressDigits = 1;
   Pages();
   std::vector<std::string> all;
@@ -294,12 +295,12 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   }
   const std::string value = FormatC("%2.1f", world.results.Strip(world.tables).strip(1, 1));
   EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
-  EXPECT_EQ(world.results.stripComputations(), computed);
+  EXPECT_EQ(computed.strip(), 0);
 
   // A changed point recomputes.
   world.tables.stripPoints[1][point_col::kZ] = "1.0";
   Pages();
-  EXPECT_EQ(world.results.stripComputations(), computed + 1);
+  EXPECT_EQ(computed.strip(), 1);
   world.settings.stressDigits = 3;
   EXPECT_EQ(Page(3).Log(), first);
 

@@ -6,12 +6,9 @@
 #include <QPrinterInfo>
 #include <cmath>
 
-namespace qel {
+#include "platform/paper_units.h"
 
-namespace {
-// The resolution of the PDF printer, the same as the headless renderer's default.
-constexpr int kPdfPrinterDpi = 600;
-}  // namespace
+namespace qel {
 
 QtApplicationPrinter::QtApplicationPrinter(bool useSystemPrinter)
     : printer_(QPrinter::HighResolution) {
@@ -22,7 +19,7 @@ QtApplicationPrinter::QtApplicationPrinter(bool useSystemPrinter)
     return;
   }
   printer_.setOutputFormat(QPrinter::PdfFormat);
-  printer_.setResolution(kPdfPrinterDpi);
+  printer_.setResolution(kPaperDpi);
   printer_.setPageSize(QPageSize(QPageSize::A4));
   printer_.setPageOrientation(QPageLayout::Portrait);
   // Positions on the page are measured from the paper's corner, as the margins settings expect
@@ -40,7 +37,7 @@ std::optional<PrinterPage> QtApplicationPrinter::DefaultPrinterPage() {
   // (Qt rounds an A4 page at 600 dpi down to 4960 pixels, which is 209.97 mm).
   const QRectF paper = printer_.pageLayout().fullRect(QPageLayout::Millimeter);
   auto pixels = [resolution](double millimetres) {
-    return static_cast<int>(std::ceil(millimetres * resolution / 25.4 - 1e-9));
+    return static_cast<int>(std::ceil(millimetres * resolution / kMillimetresPerInch - 1e-9));
   };
   return PrinterPage{pixels(paper.width()), pixels(paper.height()), resolution, resolution};
 }

@@ -21,7 +21,7 @@ struct PlanLoadList {
   std::vector<Row> listed;      // the leading rows whose No. is a number: the data tables
   std::vector<Row> calculated;  // those of them that enter: the calculation
   std::vector<Row> drawn;       // the leading rows with every cell a number that enter: the figure
-  double reach = 0.0;           // how far right they reach in the figure (…Reach)
+  double reach = 0.0;           // how far right they reach (RectanglesReach, CirclesReach)
   std::vector<ExcludedLoad> exclusions;  // its rows in FindExcludedLoads, in that order
 };
 using RectangleList = PlanLoadList<RectangleRow>;  // Listed/Calculated/DrawnRectangles

@@ -60,27 +60,5 @@ TEST(ReadFigureRange, EachLineReadsAsTheDocumentLoadAndClampsReadIt) {
   }
 }
 
-TEST(ReadFigureRange, EachProblemReadsItsOwnSevenLines) {
-  DocumentTables cells;
-  const char* const strip[] = {"200", "300", "-10", "60", "5", "12.5", "40"};
-  const char* const plan[] = {"250", "350", "7", "70", "-3", "-100", "45"};
-  for (int i = 0; i < 7; ++i) {
-    cells.settingLines[setting_line::kStripScaleX + i] = strip[i];
-    cells.settingLines[setting_line::kRectScaleX + i] = plan[i];
-  }
-  const FigureRange s = ReadFigureRange(cells, Problem::Strip);
-  const FigureRange p = ReadFigureRange(cells, Problem::RectCircle);
-  EXPECT_EQ((std::to_string(s.scaleX) + " " + std::to_string(s.scaleY) + " " +
-             std::to_string(s.leftX) + " " + std::to_string(s.rangeX) + " " +
-             std::to_string(s.pageOverlap) + " " + std::to_string(s.rangeY)),
-            "200 300 -10 60 5 40");
-  EXPECT_EQ(s.topY, 12.5);
-  EXPECT_EQ((std::to_string(p.scaleX) + " " + std::to_string(p.scaleY) + " " +
-             std::to_string(p.leftX) + " " + std::to_string(p.rangeX) + " " +
-             std::to_string(p.pageOverlap) + " " + std::to_string(p.rangeY)),
-            "250 350 7 70 -3 45");
-  EXPECT_EQ(p.topY, -100.0);  // the lowest top Y kept
-}
-
 }  // namespace
 }  // namespace qel

@@ -78,6 +78,8 @@ struct DocumentTables {
   std::string circleLoads[kCircleRows + 1][kCircleColumns + 1];
   std::string gridPoints[kGridRows + 1][4];  // x, y, z: three independent lists
   FigureOptions figures;                     // notes, isobars and section of the figures
+  // Every cell and option the same: the same content, and the same bytes when saved.
+  friend bool operator==(const DocumentTables&, const DocumentTables&) = default;
 };
 
 // dP at the lattice points [x row][y row][z row] (1..12). The strip results occupy the cells

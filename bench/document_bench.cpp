@@ -1,0 +1,91 @@
+// Reading a problem's typed values from the document against working them out from the cells
+// as the displays do today, and the cost of one change (copy, compare, one problem re-derived),
+// for the largest document.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "bench/worst_document.h"
+#include "document/document.h"
+#include "document/excluded_loads.h"
+#include "document/load_lists.h"
+#include "view/application_state.h"
+
+namespace qel {
+namespace {
+
+std::unique_ptr<Document> WorstDocument() {
+  auto state = std::make_unique<ApplicationState>();
+  FillWorstDocument(*state, true);
+  return std::make_unique<Document>(state->tables);
+}
+
+// The load rows, points and exclusions of both problems from the cells, as each display finds
+// them today on every paint.
+void BM_ReadFromCells(benchmark::State& benchState) {
+  const std::unique_ptr<Document> document = WorstDocument();
+  const DocumentTables& cells = document->cells();
+  for (auto _ : benchState) {
+    for (int set = 1; set <= kStripSets; ++set) {
+      benchmark::DoNotOptimize(ListedStripPieces(cells, set).size());
+      benchmark::DoNotOptimize(CalculatedStripPieces(cells, set).size());
+    }
+    benchmark::DoNotOptimize(ListedRectangles(cells).size());
+    benchmark::DoNotOptimize(ListedCircles(cells).size());
+    benchmark::DoNotOptimize(FindExcludedLoads(cells).size());
+    benchmark::DoNotOptimize(FindExcludedPoints(cells, false).size());
+    benchmark::DoNotOptimize(FindExcludedPoints(cells, true).size());
+    benchmark::DoNotOptimize(StripPoints(cells).xs().size());
+    benchmark::DoNotOptimize(LatticePoints(cells).xs().size());
+  }
+}
+BENCHMARK(BM_ReadFromCells);
+
+// The same from the document's typed values after no change.
+void BM_ReadTypedValues(benchmark::State& benchState) {
+  const std::unique_ptr<Document> document = WorstDocument();
+  for (auto _ : benchState) {
+    const StripProblem& strip = document->strip();
+    const PlanProblem& plan = document->plan();
+    for (const StripLoadSet& set : strip.sets) {
+      benchmark::DoNotOptimize(set.listed.size());
+      benchmark::DoNotOptimize(set.calculated.size());
+      benchmark::DoNotOptimize(set.exclusions.size());
+    }
+    benchmark::DoNotOptimize(plan.rectangles.listed.size());
+    benchmark::DoNotOptimize(plan.circles.listed.size());
+    benchmark::DoNotOptimize(strip.pointExclusions.size());
+    benchmark::DoNotOptimize(plan.pointExclusions.size());
+    benchmark::DoNotOptimize(strip.points.xs().size());
+    benchmark::DoNotOptimize(plan.lattice.xs().size());
+  }
+}
+BENCHMARK(BM_ReadTypedValues);
+
+// One change of a strip cell and one of a plan cell, each an undo step, each re-deriving its
+// problem once.
+void BM_ChangeEachProblem(benchmark::State& benchState) {
+  const std::unique_ptr<Document> document = WorstDocument();
+  int n = 0;
+  for (auto _ : benchState) {
+    const std::string text = std::to_string(++n % 7);
+    document->Change("strip", [&](DocumentTables& t) { t.stripPoints[1][1] = text; });
+    document->Change("plan", [&](DocumentTables& t) { t.gridPoints[1][1] = text; });
+    benchmark::DoNotOptimize(document->strip().points.xs().size());
+  }
+}
+BENCHMARK(BM_ChangeEachProblem);
+
+// A change that leaves the content as it is: a copy and a comparison, no step, no derivation.
+void BM_ChangeNothing(benchmark::State& benchState) {
+  const std::unique_ptr<Document> document = WorstDocument();
+  for (auto _ : benchState)
+    benchmark::DoNotOptimize(document->Change("none", [](DocumentTables&) {}));
+}
+BENCHMARK(BM_ChangeNothing);
+
+}  // namespace
+}  // namespace qel
+
+BENCHMARK_MAIN();

@@ -134,7 +134,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(!savedFindings.endsEarly && !savedFindings.readAsUtf8,
                 "a saved file is complete Shift-JIS");
   RequireWithinRowLimits(saved);
-  fuzz::Require(saved.figures == read.figures, "every figure option survives a save");
+  // A line kept unread is written as it was read; its text may change in the way every text
+  // does on the first save (a UTF-8 file's characters become their Shift-JIS forms), so it is
+  // held to the letter from the second save on, with the other tables.
+  FigureOptions readOptions = read.figures, savedOptions = saved.figures;
+  fuzz::Require(readOptions.unreadLines.size() == savedOptions.unreadLines.size(),
+                "every line of the figure section kept unread is saved");
+  readOptions.unreadLines.clear();
+  savedOptions.unreadLines.clear();
+  fuzz::Require(savedOptions == readOptions, "every figure option survives a save");
 
   std::optional<std::string> secondSave = Saved(saved, savedSettings);
   fuzz::Require(secondSave.has_value(), "what was saved can be saved again");

@@ -175,8 +175,14 @@ int RoomUnderCaption(const RenderContext& ctx, const PlacedNote& caption) {
 
 // Where the legend goes on a figure: the first of the page window's corners (each tried a few
 // steps in towards the middle) where it meets no mark, outline, text or isobar line, else the
-// least covered of them.
-DevicePoint PlaceLegend(const LegendShape& shape, const DeviceBox& window,
+// least covered of them, and whether that is clear.
+// The place of a legend and whether it is clear.
+struct LegendPlace {
+  DevicePoint at;
+  bool clear = false;
+};
+
+LegendPlace PlaceLegend(const LegendShape& shape, const DeviceBox& window,
                         const PlacedNote& caption, int h, const FigureObstacles& taken,
                         const FigureObstacles& lines) {
   const int w = shape.width, tall = shape.height, margin = NoteGroundMargin(h);
@@ -196,14 +202,14 @@ DevicePoint PlaceLegend(const LegendShape& shape, const DeviceBox& window,
                            starts[i].y + inward[i][1] * step * 2 * h};
       const DeviceBox ground = DeviceBox{at.x, at.y, at.x + w, at.y + tall}.Grown(margin);
       if (!ground.Inside(window)) continue;
-      if (taken.IsClear(ground) && lines.IsClear(ground)) return at;
+      if (taken.IsClear(ground) && lines.IsClear(ground)) return {at, true};
       const double cover = taken.Cover(ground, 8.0) + lines.Cover(ground);
       if (cover < leastCover) {
         leastCover = cover;
         leastCovered = at;
       }
     }
-  return leastCovered.value_or(starts[0]);
+  return {leastCovered.value_or(starts[0]), false};
 }
 
 // Draws the layer: the lines, their labels and the caption on halos of paper colour, and the
@@ -236,11 +242,25 @@ void DrawLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& reque
   DevicePoint legendAt{caption.left, caption.bottom};
   if (!classes.empty()) {
     if (marks) {
-      legend = ShapeLegend(classes, height, (windowBox.bottom - windowBox.top) / 2);
       FigureObstacles strokes;
       for (const DeviceIsobar& line : lines)
         strokes.AddPolyline(line.points, 1);
-      legendAt = PlaceLegend(legend, windowBox, caption, height, taken, strokes);
+      // The room of half the window first; with less room a list becomes a bar and a bar
+      // shortens (to six rows at the least) until it finds a clear place, else the legend keeps
+      // its full size at the least covered.
+      const int room = (windowBox.bottom - windowBox.top) / 2;
+      legend = ShapeLegend(classes, height, room);
+      const LegendPlace full = PlaceLegend(legend, windowBox, caption, height, taken, strokes);
+      legendAt = full.at;
+      for (const int part : {6, 4, 3, 2, 0}) {
+        if (full.clear) break;
+        const LegendShape smaller = ShapeLegend(classes, height, room * part / 8);
+        const LegendPlace place = PlaceLegend(smaller, windowBox, caption, height, taken, strokes);
+        if (!place.clear) continue;
+        legend = smaller;
+        legendAt = place.at;
+        break;
+      }
     } else {
       legend = ShapeLegend(classes, height, RoomUnderCaption(ctx, caption));
     }

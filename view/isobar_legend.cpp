@@ -151,14 +151,19 @@ void DrawLegend(DeviceContext& dc, const LegendShape& shape, const std::vector<F
                {barRight, barTop + shape.barHeight},
                {barLeft, barTop + shape.barHeight},
                {barLeft, barTop}});
-  // A level by every tick whose label keeps a row from the one above it.
-  int lastLabel = barTop - 2 * h;
-  for (const BarTick& tick : ticks) {
-    if (tick.y - lastLabel < h + 1) continue;
-    dc.MoveTo(barRight, tick.y);
-    dc.LineTo(barRight + h / 3, tick.y);
-    dc.TextOut(barRight + h / 2, tick.y - h / 2, IsobarLevelText(tick.level));
-    lastLabel = tick.y;
+  // A level by every tick whose label keeps a row from the one above it, the lowest always:
+  // the one before it gives way where they would meet.
+  std::vector<const BarTick*> labelled;
+  for (const BarTick& tick : ticks)
+    if (labelled.empty() || tick.y - labelled.back()->y >= h + 1) labelled.push_back(&tick);
+  if (!ticks.empty() && labelled.back() != &ticks.back()) {
+    if (labelled.size() > 1 && ticks.back().y - labelled.back()->y < h + 1) labelled.pop_back();
+    labelled.push_back(&ticks.back());
+  }
+  for (const BarTick* tick : labelled) {
+    dc.MoveTo(barRight, tick->y);
+    dc.LineTo(barRight + h / 3, tick->y);
+    dc.TextOut(barRight + h / 2, tick->y - h / 2, IsobarLevelText(tick->level));
   }
   dc.SelectPen(before);
 }

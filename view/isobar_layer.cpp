@@ -374,13 +374,16 @@ PlacedNote PlaceIsobarCaption(const RenderContext& ctx, const IsobarRequest& req
   const int h = NoteTextHeight(ctx), margin = NoteGroundMargin(h);
   const DeviceBox box = WindowBox(ctx.transform, window);
   const int width = corner.right - corner.left, height = corner.bottom - corner.top;
+  // At most kSteps places along each way, however small the text or large the window.
+  constexpr int kSteps = 64;
+  const int step = std::max(1, 2 * h);
   std::vector<DevicePoint> places;
-  for (int y = corner.top; y + height <= box.bottom; y += 2 * h)
+  for (int y = corner.top, n = 0; y + height <= box.bottom && n < kSteps; y += step, ++n)
     for (const int x : {corner.left, box.left + 4 * h})
       places.push_back({x, y});
-  for (int x = corner.left; x + width <= box.right; x += 2 * h)
+  for (int x = corner.left, n = 0; x + width <= box.right && n < kSteps; x += step, ++n)
     places.push_back({x, box.bottom - 2 * h - height});
-  for (int y = corner.top + 2 * h; y + height <= box.bottom; y += 2 * h)
+  for (int y = corner.top + step, n = 0; y + height <= box.bottom && n < kSteps; y += step, ++n)
     places.push_back({box.right - h / 2 - width, y});
   for (const DevicePoint& at : places) {
     const DeviceBox ground = DeviceBox{at.x, at.y, at.x + width, at.y + height}.Grown(margin);

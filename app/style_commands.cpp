@@ -38,7 +38,7 @@ void OnPage(CQelApp& app, Problem problem) {
 
 void OnIsobars(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
-  IsobarModel model(state.tables, problem);
+  IsobarModel model(state.tables, problem, state.settings.stressDigits);
   CIsobarDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
     model.Apply(state.tables);

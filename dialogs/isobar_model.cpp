@@ -1,7 +1,13 @@
 // The isobar dialog's model: the figure options as text fields, checked before they are stored.
 #include "dialogs/isobar_model.h"
 
+#include <algorithm>
+
+#include "dialogs/numeric_entry.h"
+#include "document/load_lists.h"
 #include "settings/c_locale.h"
+#include "settings/number_format.h"
+#include "view/isobar_fields.h"
 #include "view/isobar_levels.h"
 
 namespace qel {
@@ -19,7 +25,13 @@ std::string PositionText(double value) {
 
 }  // namespace
 
-IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem) : problem_(problem) {
+IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem, int stressDigits)
+    : problem_(problem), stressDigits_(stressDigits) {
+  const LoadIntensities intensities = problem == Problem::Strip
+                                          ? StripIntensities(ExtractStripLoads(tables))
+                                          : PlanIntensities(ExtractPlanLoads(tables));
+  largestPositive_ = intensities.positive;
+  mostNegative_ = intensities.negative;
   const FigureOptions& figures = tables.figures;
   const IsobarOptions& isobars =
       problem == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
@@ -40,9 +52,10 @@ std::string IsobarModel::WindowTitle() const {
 }
 
 std::optional<ValidationError> IsobarModel::Validate() const {
-  if (!IsBlank(fields_.levels)) {
+  const std::string typedLevels = HalfWidthNumberList(fields_.levels);
+  if (!IsBlank(typedLevels)) {
     std::string why;
-    const std::optional<std::vector<double>> levels = ParseIsobarLevels(fields_.levels, why);
+    const std::optional<std::vector<double>> levels = ParseIsobarLevels(typedLevels, why);
     if (!levels)
       return ValidationError{
           "等圧線の値は 5,10,20 のように、0 以外の数値をコンマで区切って\n"
@@ -50,20 +63,45 @@ std::optional<ValidationError> IsobarModel::Validate() const {
           "levels"};
     // Levels the file already held are kept as they are, however many: the figures draw the
     // first and say so.
-    if (levels->size() > kMostIsobarLevels && fields_.levels != heldLevels_)
+    if (levels->size() > kMostIsobarLevels && typedLevels != heldLevels_)
       return ValidationError{FormatC("等圧線の値は %zu 個までです（入力は %zu 個）",
                                      kMostIsobarLevels, levels->size()),
                              "levels"};
   }
   if (hasDepth() && !IsBlank(fields_.depth)) {
-    const std::optional<double> depth = ParseRealNumber(fields_.depth);
+    const std::optional<double> depth = ParseRealNumber(HalfWidthNumber(fields_.depth));
     if (!depth || *depth < 0.0)
       return ValidationError{
           "平面図の深度 z は 0 以上の数値で入力してください（空欄は計算点の深度）", "depth"};
   }
-  if (hasDepth() && !IsBlank(fields_.sectionAt) && !ParseRealNumber(fields_.sectionAt))
+  if (hasDepth() && !IsBlank(fields_.sectionAt) &&
+      !ParseRealNumber(HalfWidthNumber(fields_.sectionAt)))
     return ValidationError{"断面の位置は数値で入力してください（空欄は最初の計算点）", "sectionAt"};
   return std::nullopt;
+}
+
+std::optional<std::string> IsobarModel::LevelsOutOfRangeQuestion() const {
+  if (!fields_.shown || !(largestPositive_ > 0.0 || mostNegative_ < 0.0)) return std::nullopt;
+  const std::string typedLevels = HalfWidthNumberList(fields_.levels);
+  if (IsBlank(typedLevels)) return std::nullopt;  // the default levels lie within it
+  std::string why;
+  const std::optional<std::vector<double>> levels = ParseIsobarLevels(typedLevels, why);
+  if (!levels) return std::nullopt;
+  const bool anyWithin = std::any_of(levels->begin(), levels->end(), [this](double level) {
+    return level > 0.0 ? level <= largestPositive_ : level >= mostNegative_;
+  });
+  if (anyWithin) return std::nullopt;
+  const char* digits = DigitFormat(stressDigits_);
+  return FormatC(
+      "等圧線の値がどれも荷重の範囲 (dP %s〜%s) の外にあります\n"
+      "このままでは線が描かれません\n訂正しますか? ",
+      FormatUnsignedZero(digits, mostNegative_).c_str(),
+      FormatUnsignedZero(digits, largestPositive_).c_str());
+}
+
+bool IsobarModel::ConfirmLevels(PromptService& prompts) const {
+  const std::optional<std::string> question = LevelsOutOfRangeQuestion();
+  return !question || prompts.Show(*question, PromptButtons::YesNo) != PromptAnswer::Yes;
 }
 
 void IsobarModel::Apply(DocumentTables& tables) const {
@@ -71,15 +109,17 @@ void IsobarModel::Apply(DocumentTables& tables) const {
   IsobarOptions& isobars = problem_ == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
   isobars.shown = fields_.shown;
   isobars.fill = fields_.fill;
+  const std::string typedLevels = HalfWidthNumberList(fields_.levels);
   std::string why;
-  isobars.levels = IsBlank(fields_.levels)
+  isobars.levels = IsBlank(typedLevels)
                        ? std::vector<double>{}
-                       : ParseIsobarLevels(fields_.levels, why).value_or(std::vector<double>{});
+                       : ParseIsobarLevels(typedLevels, why).value_or(std::vector<double>{});
   if (hasDepth()) {
-    figures.planDepth = IsBlank(fields_.depth) ? std::nullopt : ParseRealNumber(fields_.depth);
+    const std::string depth = HalfWidthNumber(fields_.depth);
+    const std::string at = HalfWidthNumber(fields_.sectionAt);
+    figures.planDepth = IsBlank(depth) ? std::nullopt : ParseRealNumber(depth);
     figures.section.axis = fields_.sectionAtX ? SectionAxis::kAtX : SectionAxis::kAtY;
-    figures.section.at =
-        IsBlank(fields_.sectionAt) ? std::nullopt : ParseRealNumber(fields_.sectionAt);
+    figures.section.at = IsBlank(at) ? std::nullopt : ParseRealNumber(at);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "dialogs/validation.h"
 #include "document/document_tables.h"
+#include "platform/prompts.h"
 #include "settings/problem.h"
 
 namespace qel {
@@ -26,7 +27,9 @@ struct IsobarFields {
 
 class IsobarModel {
  public:
-  IsobarModel(const DocumentTables& tables, Problem problem);
+  // `stressDigits`: the decimals the results tables print dP with, for the range a question
+  // names.
+  IsobarModel(const DocumentTables& tables, Problem problem, int stressDigits = 3);
 
   Problem problem() const { return problem_; }
   // "帯状荷重 > 等圧線" or "長方形円形荷重 > 等圧線".
@@ -39,8 +42,17 @@ class IsobarModel {
 
   // A level list that does not read or, typed, holds more than kMostIsobarLevels levels, a depth
   // that is not a number of 0 or more, or a section position that is not a number, with the
-  // field ("levels", "depth" or "sectionAt") that gets the focus.
+  // field ("levels", "depth" or "sectionAt") that gets the focus. Full-width digits, signs and
+  // points read as their ASCII forms, and "、" and "，" separate levels as commas do.
   std::optional<ValidationError> Validate() const;
+  // The question OK asks (after Validate() found nothing) when the isobars are shown at typed
+  // levels of which none lies within the loads' range (0 up to the largest intensity for a
+  // positive level, the most negative intensity up to 0 for a negative one), so that no line
+  // would be drawn; none when one does, or when there are no loads yet.
+  std::optional<std::string> LevelsOutOfRangeQuestion() const;
+  // Asks that question, if any: true when OK may close (none asked, or "いいえ" to keep the
+  // levels), false when the user chose to correct them.
+  bool ConfirmLevels(PromptService& prompts) const;
   // Stores the fields (Validate() found nothing) in the document's figure options.
   void Apply(DocumentTables& tables) const;
 
@@ -48,6 +60,8 @@ class IsobarModel {
   Problem problem_;
   IsobarFields fields_;
   std::string heldLevels_;  // the levels the document held, as the dialog opened with them
+  double largestPositive_ = 0.0, mostNegative_ = 0.0;  // the loads' intensities
+  int stressDigits_ = 3;
 };
 
 }  // namespace qel

@@ -27,4 +27,27 @@ bool IsNumberInProgress(std::string_view text, bool integer) {
   return i == text.size();
 }
 
+std::string HalfWidthNumberList(std::string_view text) {
+  static constexpr std::string_view kSeparators[] = {
+      "\xE3\x80\x81",  // 、
+      "\xEF\xBC\x8C",  // ，
+      "\xEF\xBD\xA4",  // ､ (half-width)
+  };
+  std::string out;
+  const std::string half = HalfWidthNumber(text);
+  for (std::size_t i = 0; i < half.size();) {
+    const std::string_view rest = std::string_view(half).substr(i);
+    bool separator = false;
+    for (const std::string_view s : kSeparators)
+      if (rest.substr(0, s.size()) == s) {
+        out += ',';
+        i += s.size();
+        separator = true;
+        break;
+      }
+    if (!separator) out += half[i++];
+  }
+  return out;
+}
+
 }  // namespace qel

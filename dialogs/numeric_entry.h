@@ -15,4 +15,8 @@ namespace qel {
 // lone sign or point pass, since the user may still be typing. With `integer` no point passes.
 bool IsNumberInProgress(std::string_view text, bool integer = false);
 
+// A list of numbers as a Japanese input method types it: HalfWidthNumber, and the list
+// separators "、", "，" and "､" as commas ("２０、４０" -> "20,40").
+std::string HalfWidthNumberList(std::string_view text);
+
 }  // namespace qel

@@ -11,6 +11,9 @@ namespace qel {
 
 using Colour = std::uint32_t;
 
+// The colour of the paper every page is drawn on, screen and printer alike.
+inline constexpr Colour kPaperColour = 0xFFFFFF;
+
 enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
 
 struct Pen {
@@ -60,6 +63,11 @@ class DeviceContext {
   // hole) with `colour`, drawing no outline. Device units name pixels: a ring through the
   // corners (0, 0) and (10, 10) covers the pixels 0 to 9.
   virtual void FillPolygons(const std::vector<std::vector<DevicePoint>>& rings, Colour colour) = 0;
+  // Paints the box (left, top)-(right, bottom) in the paper's colour, covering what was drawn
+  // there: the ground of a text that lines pass behind, so that none strikes it through.
+  virtual void FillPaper(int left, int top, int right, int bottom) {
+    FillPolygons({{{left, top}, {right, top}, {right, bottom}, {left, bottom}}}, kPaperColour);
+  }
 
   // Narrows the clip region to its intersection with the rectangle.
   virtual void IntersectClipRect(int left, int top, int right, int bottom) = 0;
@@ -74,6 +82,10 @@ class DeviceContext {
   virtual void SetTransparentBackground() = 0;
   // Draws UTF-8 `text` with the current font, colour and alignment at (x, y).
   virtual void TextOut(int x, int y, const std::string& text) = 0;
+  // Texts drawn from now on stand on a halo of paper colour reaching `width` units around their
+  // glyphs (0, as at first: none), so that no line or fill drawn before strikes them through.
+  // A device that cannot draw one draws the texts without.
+  virtual void SetTextHalo(int width) { (void)width; }
 
   virtual void SetWindowOrigin(int x, int y) = 0;
 };

@@ -88,6 +88,11 @@ void RecordingDeviceContext::FillPolygons(const std::vector<std::vector<DevicePo
   Record(line);
 }
 
+void RecordingDeviceContext::FillPaper(int left, int top, int right, int bottom) {
+  Reach({left, top, right, bottom});
+  Record("paper" + Join({left, top, right, bottom}));
+}
+
 void RecordingDeviceContext::IntersectClipRect(int left, int top, int right, int bottom) {
   Reach({left, top, right, bottom});
   Record("clip" + Join({left, top, right, bottom}));
@@ -123,6 +128,10 @@ void RecordingDeviceContext::TextOut(int x, int y, const std::string& text) {
   Reach({x, y});
   Record("text" + Join({x, y}) + " " + text);
   texts_.push_back(text);
+}
+
+void RecordingDeviceContext::SetTextHalo(int width) {
+  Record("halo " + std::to_string(width));
 }
 
 void RecordingDeviceContext::SetWindowOrigin(int x, int y) {

@@ -17,7 +17,8 @@ namespace qel {
 //   arc <left> <top> <right> <bottom> <xStart> <yStart> <xEnd> <yEnd>
 //   clip <left> <top> <right> <bottom>      noclip
 //   font <height> <escapement> <underline 0|1> <face>
-//   textcolour <colour>       align <left|centre>      transparent
+//   textcolour <colour>       align <left|centre>      transparent      halo <width>
+//   paper <left> <top> <right> <bottom>
 //   text <x> <y> <text>       origin <x> <y>
 class RecordingDeviceContext : public DeviceContext {
  public:
@@ -33,6 +34,8 @@ class RecordingDeviceContext : public DeviceContext {
            int yEnd) override;
   // Recorded as "fill <colour> <ring>|<ring>..." with each ring's points as "x,y".
   void FillPolygons(const std::vector<std::vector<DevicePoint>>& rings, Colour colour) override;
+  // Recorded as "paper <left> <top> <right> <bottom>".
+  void FillPaper(int left, int top, int right, int bottom) override;
   void IntersectClipRect(int left, int top, int right, int bottom) override;
   void RemoveClip() override;
   bool SelectFont(const FontSpec& font) override;
@@ -40,6 +43,8 @@ class RecordingDeviceContext : public DeviceContext {
   void SetTextAlign(TextAlign align) override;
   void SetTransparentBackground() override;
   void TextOut(int x, int y, const std::string& text) override;
+  // Recorded as "halo <width>".
+  void SetTextHalo(int width) override;
   void SetWindowOrigin(int x, int y) override;
 
   // Makes every later font request fail, as a device that cannot create fonts would.

@@ -13,6 +13,7 @@
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
+#include "view/figure_obstacles.h"
 #include "view/page_furniture.h"
 
 namespace qel {
@@ -25,43 +26,48 @@ constexpr double kNarrowWidth = 0.6;  // of the cell height, for a half-width ch
 // About this many values along an edge when no grid gives their step.
 constexpr double kValuesAlongAnEdge = 8.0;
 
-// Collects notes, keeping out each one that would meet a note placed before it or leave the
-// window.
+// Collects notes: each goes to the first of its places where it stays inside the window, clear
+// of the notes placed before it, of the boxes already taken and of the marks and outlines.
 class NoteLayout {
  public:
-  NoteLayout(int height, int left, int top, int right, int bottom,
-             const std::vector<PlacedNote>& occupied)
-      : height_(height),
-        left_(left),
-        top_(top),
-        right_(right),
-        bottom_(bottom),
-        occupied_(occupied) {}
+  NoteLayout(int height, const DeviceBox& window, const std::vector<PlacedNote>& occupied,
+             const FigureObstacles* marks)
+      : height_(height), window_(window), occupied_(occupied), marks_(marks) {}
 
-  // A note whose box has its top-left corner at (x, y); `centred` puts (x, y) at its top middle.
-  // False when it was kept out.
-  bool Add(int x, int y, const std::string& text, bool centred = false) {
+  // The note at the first of `corners` (top-left corners of its box) that is clear; false when
+  // none is, and the note is left out.
+  bool AddAt(const std::string& text, const std::vector<DevicePoint>& corners) {
     const int width = NoteTextWidth(text, height_);
-    PlacedNote note{centred ? x - width / 2 : x, y, 0, y + height_, text};
-    note.right = note.left + width;
-    if (note.left < left_ || note.right > right_ || note.top < top_ || note.bottom > bottom_)
-      return false;
-    auto meets = [&note](const PlacedNote& other) {
-      return note.left <= other.right && other.left <= note.right && note.top <= other.bottom &&
-             other.top <= note.bottom;
-    };
-    if (std::any_of(notes_.begin(), notes_.end(), meets) ||
-        std::any_of(occupied_.begin(), occupied_.end(), meets))
-      return false;
-    notes_.push_back(std::move(note));
-    return true;
+    for (const DevicePoint& corner : corners) {
+      PlacedNote note{corner.x, corner.y, corner.x + width, corner.y + height_, text};
+      if (!IsClear(BoxOf(note))) continue;
+      notes_.push_back(std::move(note));
+      return true;
+    }
+    return false;
+  }
+  // A note whose box has its top-left corner at (x, y); `centred` puts (x, y) at its top middle.
+  bool Add(int x, int y, const std::string& text, bool centred = false) {
+    return AddAt(text, {{centred ? x - NoteTextWidth(text, height_) / 2 : x, y}});
   }
   int height() const { return height_; }
+  const PlacedNote& last() const { return notes_.back(); }
   std::vector<PlacedNote> Take() { return std::move(notes_); }
 
  private:
-  int height_, left_, top_, right_, bottom_;
+  bool IsClear(const DeviceBox& box) const {
+    if (!box.Inside(window_)) return false;
+    auto meets = [&box](const PlacedNote& other) { return BoxOf(other).Meets(box); };
+    if (std::any_of(notes_.begin(), notes_.end(), meets) ||
+        std::any_of(occupied_.begin(), occupied_.end(), meets))
+      return false;
+    return marks_ == nullptr || marks_->IsClear(box.Grown(NoteGroundMargin(height_)));
+  }
+
+  int height_;
+  DeviceBox window_;
   const std::vector<PlacedNote>& occupied_;
+  const FigureObstacles* marks_;
   std::vector<PlacedNote> notes_;
 };
 
@@ -123,39 +129,67 @@ void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWind
   layout.Add(right - NoteTextWidth(text, h), ToDeviceY(ctx.transform, window.top) + h / 2, text);
 }
 
-// The values of a point pattern: its x values under its lowest row, and each row's value
-// (`prefix` and the value) left of its left-most column. A row of value r lies at world y
-// `sign` * r: the strip's depths downwards (-1), the plan's y values as they are (+1).
+// The values of a point pattern: its x values under its lowest row (over it where a load outline
+// leaves no room under it), and each row's value (`prefix` and the value) left of its
+// left-most column, clear of the marks. A row of value r
+// lies at world y `sign` * r: the strip's depths downwards (-1), the plan's y values as they
+// are (+1). When rows lie closer on the paper than a line of text, a row's value moves up or
+// down a little, or out to a second column, rather than be left out.
 // The pattern's lower-left corner in world coordinates, where the values meet; none without a
 // column or a row.
 struct PatternCorner {
   double left = 0.0, lowest = 0.0;
+  int belowValues = 0;  // a device y clear under the x values
 };
 std::optional<PatternCorner> AddPatternValues(NoteLayout& layout, const WorldTransform& t,
-                                              const std::vector<PointValue>& xs,
+                                              int markReach, const std::vector<PointValue>& xs,
                                               const std::vector<PointValue>& rows,
                                               const char* prefix, double sign) {
   if (xs.empty() || rows.empty()) return std::nullopt;
   const int h = layout.height();
+  // Clear of the marks by more than the halo of the text.
+  const int gap = NoteGroundMargin(h) + std::max(1, h / 8);
   auto byValue = [](const PointValue& a, const PointValue& b) { return a.value < b.value; };
   const double leftmost = std::min_element(xs.begin(), xs.end(), byValue)->value;
   const double lowest = sign * (sign > 0 ? std::min_element(rows.begin(), rows.end(), byValue)
                                          : std::max_element(rows.begin(), rows.end(), byValue))
                                    ->value;
-  for (const PointValue& x : xs)
-    layout.Add(ToDeviceX(t, x.value), ToDeviceY(t, lowest) + h / 2, Number(x.value), true);
+  const int under = ToDeviceY(t, lowest) + markReach + gap;
+  const int over = ToDeviceY(t, lowest) - markReach - gap - h;
+  int below = under + h;
+  for (const PointValue& x : xs) {
+    const std::string text = Number(x.value);
+    const int left = ToDeviceX(t, x.value) - NoteTextWidth(text, h) / 2;
+    if (layout.AddAt(text, {{left, under},
+                            {left, under + h / 2},
+                            {left, under + h},
+                            {left, over},
+                            {left, under + 3 * h / 2},
+                            {left, under + 2 * h}}))
+      below = std::max(below, layout.last().bottom);
+  }
   for (const PointValue& row : rows) {
     const std::string text = prefix + Number(row.value);
-    layout.Add(ToDeviceX(t, leftmost) - h / 2 - NoteTextWidth(text, h),
-               ToDeviceY(t, sign * row.value) - h / 2, text);
+    const int width = NoteTextWidth(text, h);
+    const int right = ToDeviceX(t, leftmost) - markReach - gap;
+    const int middle = ToDeviceY(t, sign * row.value) - h / 2;
+    std::vector<DevicePoint> corners;
+    for (const int column : {right - width, right - 2 * width - h})
+      for (const int shift : {0, -h / 2, h / 2, -h, h})
+        corners.push_back({column, middle + shift});
+    layout.AddAt(text, corners);
   }
-  return PatternCorner{leftmost, lowest};
+  return PatternCorner{leftmost, lowest, below + h / 2};
 }
 
 NoteLayout LayoutOver(const WorldTransform& t, const FigureWindow& window, int textHeight,
-                      const std::vector<PlacedNote>& occupied) {
-  return NoteLayout(textHeight, ToDeviceX(t, window.left), ToDeviceY(t, window.top),
-                    ToDeviceX(t, window.right), ToDeviceY(t, window.bottom), occupied);
+                      const std::vector<PlacedNote>& occupied, const FigureObstacles* marks) {
+  const int left = ToDeviceX(t, window.left), right = ToDeviceX(t, window.right);
+  const int top = ToDeviceY(t, window.top), bottom = ToDeviceY(t, window.bottom);
+  return NoteLayout(
+      textHeight,
+      {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)},
+      occupied, marks);
 }
 
 }  // namespace
@@ -190,69 +224,114 @@ int NoteTextHeight(const RenderContext& ctx) {
   return static_cast<int>(ctx.geometry.dpiY * kNotePoints * kPointsToInches);
 }
 
+std::string RectangleName(int number) {
+  return FormatC("長方形 No.%d", number);
+}
+
+std::string CircleName(int number) {
+  return FormatC("円形 No.%d", number);
+}
+
 std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                         int textHeight, const std::vector<PlacedNote>& occupied) {
+                                         int textHeight, const std::vector<PlacedNote>& occupied,
+                                         const FigureObstacles* marks) {
   if (!ctx.tables.figures.stripNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
+  NoteLayout layout = LayoutOver(t, window, textHeight, occupied, marks);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::Strip);
-  // Each piece's intensity inside it at half its height, or above its top when the piece is
-  // too thin on the paper to hold the text.
+  // The calculation x values under the deepest row of points, the depths left of the first x,
+  // before the pieces' notes, which have more places to go.
+  const StripPoints points(ctx.tables);
+  AddPatternValues(layout, t, PointMarkReach(ctx), points.xs(), points.depths(), "z=", -1.0);
+  // Each piece's intensity inside it at half its height when it is tall enough on the paper,
+  // else (or where that is taken) above it, then below it, then beside those places. A piece
+  // that unloads the ground (h < 0) stands below its base, among the points and isobars.
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set)) {
       const StripPiece& p = row.piece;
+      const std::string text = "q=" + Number(p.h * p.gamma) + " " + StressUnitText(ctx.settings);
+      const int width = NoteTextWidth(text, h);
       const double middle = (std::max(p.x1, p.x2) + std::min(p.x3, p.x4)) / 2;
       const int base = ToDeviceY(t, row.baseY), top = ToDeviceY(t, row.baseY + p.h);
-      const int y = std::abs(base - top) >= 5 * h / 2 ? (base + top) / 2 - h / 2 : top - h - h / 4;
-      layout.Add(ToDeviceX(t, middle), y,
-                 "q=" + Number(p.h * p.gamma) + " " + StressUnitText(ctx.settings), true);
+      const int upper = std::min(base, top), lower = std::max(base, top);
+      std::vector<int> levels;
+      if (lower - upper >= 5 * h / 2) levels.push_back((upper + lower) / 2 - h / 2);
+      levels.push_back(upper - h - h / 2);
+      levels.push_back(lower + h / 2);
+      std::vector<DevicePoint> corners;
+      const int centred = ToDeviceX(t, middle) - width / 2;
+      for (const int shift : {0, -width * 2 / 3, width * 2 / 3})
+        for (const int y : levels)
+          corners.push_back({centred + shift, y});
+      layout.AddAt(text, corners);
     }
-  // The calculation x values under the deepest row of points, the depths left of the first x.
-  const StripPoints points(ctx.tables);
-  AddPatternValues(layout, t, points.xs(), points.depths(), "z=", -1.0);
   AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::Strip), true);
   return layout.Take();
 }
 
 std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
-                                        int textHeight, const std::vector<PlacedNote>& occupied) {
+                                        int textHeight, const std::vector<PlacedNote>& occupied,
+                                        const FigureObstacles* marks) {
   if (!ctx.tables.figures.rectNotes) return {};
   const WorldTransform& t = ctx.transform;
-  NoteLayout layout = LayoutOver(t, window, textHeight, occupied);
+  NoteLayout layout = LayoutOver(t, window, textHeight, occupied, marks);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::RectCircle);
   const std::string unit = StressUnitText(ctx.settings);
-  // Each rectangle's number and intensity inside its top-left corner where they fit, else over
-  // its top edge, else under its bottom edge; a circle's above its centre.
-  for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
-    const RectLoad& r = row.load;
-    const std::string text =
-        FormatC("No.%d q=%s %s", row.number, Number(r.q).c_str(), unit.c_str());
-    const int left = ToDeviceX(t, std::min(r.x1, r.x2)), right = ToDeviceX(t, std::max(r.x1, r.x2));
-    const int top = ToDeviceY(t, std::max(r.y1, r.y2)), bottom = ToDeviceY(t, std::min(r.y1, r.y2));
-    const bool fitsInside =
-        NoteTextWidth(text, h) + h / 2 <= right - left && 3 * h / 2 <= bottom - top;
-    if (fitsInside && layout.Add(left + h / 4, top + h / 4, text)) continue;
-    if (!layout.Add(left, top - h - h / 4, text)) layout.Add(left, bottom + h / 4, text);
-  }
-  for (const CircleRow& row : DrawnCircles(ctx.tables)) {
-    const CircleLoad& c = row.load;
-    layout.Add(ToDeviceX(t, c.x), ToDeviceY(t, c.y) - 2 * h,
-               FormatC("No.%d q=%s %s", row.number, Number(c.q).c_str(), unit.c_str()), true);
-  }
   // The lattice x values under its lowest row, its y values left of its first column, and its
-  // depths in one line under the x values.
+  // depths in one line under the x values, before the loads' notes, which have more places to
+  // go.
   const LatticePoints lattice(ctx.tables);
   if (!lattice.depths().empty()) {
     const std::optional<PatternCorner> corner =
-        AddPatternValues(layout, t, lattice.xs(), lattice.ys(), "y=", 1.0);
+        AddPatternValues(layout, t, PointMarkReach(ctx), lattice.xs(), lattice.ys(), "y=", 1.0);
     if (corner) {
       std::string depths = "z =";
       for (const PointValue& z : lattice.depths())
         depths += " " + Number(z.value);
-      layout.Add(ToDeviceX(t, corner->left), ToDeviceY(t, corner->lowest) + 2 * h, depths + " m");
+      depths += " m";
+      const int left = ToDeviceX(t, corner->left), y = corner->belowValues;
+      const int width = NoteTextWidth(depths, h);
+      layout.AddAt(depths, {{left, y},
+                            {left, y + h / 2},
+                            {left, y + h},
+                            {left - width / 2, y},
+                            {left - width / 2, y + h},
+                            {left, y + 2 * h}});
     }
+  }
+  // Each rectangle's name and intensity inside its top-left corner where they fit, else over
+  // its top edge, else under its bottom edge, at its left or right end or middle, else a row
+  // further out.
+  for (const RectangleRow& row : DrawnRectangles(ctx.tables)) {
+    const RectLoad& r = row.load;
+    const std::string text = RectangleName(row.number) + " q=" + Number(r.q) + " " + unit;
+    const int width = NoteTextWidth(text, h);
+    const int left = ToDeviceX(t, std::min(r.x1, r.x2)), right = ToDeviceX(t, std::max(r.x1, r.x2));
+    const int top = ToDeviceY(t, std::max(r.y1, r.y2)), bottom = ToDeviceY(t, std::min(r.y1, r.y2));
+    std::vector<DevicePoint> corners;
+    if (width + h <= right - left && 2 * h <= bottom - top)
+      corners.push_back({left + h / 2, top + h / 2});
+    for (int row = 0; row < 4; ++row)
+      for (const int y : {top - h - h / 2 - row * h, bottom + h / 2 + row * h})
+        for (const int x : {left, right - width, (left + right - width) / 2})
+          corners.push_back({x, y});
+    layout.AddAt(text, corners);
+  }
+  // A circle's above its centre, else under it, else above or under the circle, a row further
+  // out at a time.
+  for (const CircleRow& row : DrawnCircles(ctx.tables)) {
+    const CircleLoad& c = row.load;
+    const std::string text = CircleName(row.number) + " q=" + Number(c.q) + " " + unit;
+    const int width = NoteTextWidth(text, h);
+    const int cx = ToDeviceX(t, c.x), cy = ToDeviceY(t, c.y);
+    const int ry = std::abs(ToDeviceY(t, c.y - c.r) - cy);
+    std::vector<DevicePoint> corners{{cx - width / 2, cy - 2 * h}, {cx - width / 2, cy + h}};
+    for (int out = 0; out < 4; ++out)
+      for (const int y : {cy - ry - h - h / 2 - out * h, cy + ry + h / 2 + out * h})
+        corners.push_back({cx - width / 2, y});
+    layout.AddAt(text, corners);
   }
   AddEdgeValues(layout, ctx, window, ReadFigureGrid(ctx, Problem::RectCircle), false);
   return layout.Take();
@@ -264,8 +343,10 @@ void DrawFigureNotes(DeviceContext& dc, RenderContext& ctx, const std::vector<Pl
   if (!CreateTextFont(dc, 0x000000, textHeight, ctx.fonts[kPageFont].faceName, 0, false))
     ++ctx.shortfalls.fontsNotMade;
   dc.SetTextAlign(TextAlign::LeftTop);
+  dc.SetTextHalo(NoteGroundMargin(textHeight));
   for (const PlacedNote& note : notes)
     dc.TextOut(note.left, note.top, note.text);
+  dc.SetTextHalo(0);
 }
 
 }  // namespace qel

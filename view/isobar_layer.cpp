@@ -3,16 +3,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "document/circle_rows.h"
 #include "document/lattice_points.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
 #include "settings/number_format.h"
 #include "view/figure_common.h"
 #include "view/isobar_cache.h"
+#include "view/isobar_labels.h"
+#include "view/isobar_legend.h"
 #include "view/isobar_levels.h"
 #include "view/render_caches.h"
 
@@ -21,18 +27,6 @@ namespace qel {
 namespace {
 
 constexpr Colour kIsobarColour = 0xA04000;  // 0x00BBGGRR: a dark blue beside the black loads
-// A line carries a label only when it is this many labels long on the device.
-constexpr double kLabelledLength = 4.0;
-
-struct LabelBox {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool Holds(DevicePoint p) const {
-    return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
-  }
-  bool Meets(const LabelBox& other) const {
-    return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
-  }
-};
 
 int TraceThreads() {
   return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
@@ -51,121 +45,253 @@ DevicePoint ToDevice(const WorldTransform& t, const IsobarRequest& request, cons
   }
 }
 
-double Distance(DevicePoint a, DevicePoint b) {
-  return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
-}
-
-std::vector<DevicePoint> OnDevice(const WorldTransform& t, const IsobarRequest& request,
-                                  const Isobar& line) {
-  std::vector<DevicePoint> points;
-  points.reserve(line.vertices.size() + 1);
-  for (const IsobarVertex& v : line.vertices)
-    points.push_back(ToDevice(t, request, v));
-  if (line.closed && !line.vertices.empty()) points.push_back(points.front());
-  return points;
-}
-
-// The point `along` of the way along the polyline (0 its start, 1 its end).
-DevicePoint PointAlong(const std::vector<DevicePoint>& points, double length, double along) {
-  const double target = length * along;
-  double walked = 0.0;
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const double step = Distance(points[i - 1], points[i]);
-    if (walked + step >= target && step > 0) {
-      const double f = (target - walked) / step;
-      return {points[i - 1].x + static_cast<int>(std::lround(f * (points[i].x - points[i - 1].x))),
-              points[i - 1].y + static_cast<int>(std::lround(f * (points[i].y - points[i - 1].y)))};
-    }
-    walked += step;
+std::vector<DeviceIsobar> OnDevice(const WorldTransform& t, const IsobarRequest& request,
+                                   const IsobarSet& set) {
+  std::vector<DeviceIsobar> lines;
+  lines.reserve(set.lines.size());
+  for (const Isobar& line : set.lines) {
+    DeviceIsobar& device = lines.emplace_back();
+    device.level = line.level;
+    device.points.reserve(line.vertices.size() + 1);
+    for (const IsobarVertex& v : line.vertices)
+      device.points.push_back(ToDevice(t, request, v));
+    if (line.closed && !line.vertices.empty()) device.points.push_back(device.points.front());
   }
-  return points.back();
+  return lines;
 }
 
-// The polyline without the stretches inside `box`, as the runs that remain.
-void StrokeAround(DeviceContext& dc, const std::vector<DevicePoint>& points, const LabelBox* box) {
+// The polyline without its stretches inside the boxes of `holes`, as the runs that remain.
+void StrokeOutside(DeviceContext& dc, const std::vector<DevicePoint>& points,
+                   const FigureObstacles& holes) {
   std::vector<DevicePoint> run;
-  for (const DevicePoint& p : points) {
-    if (box && box->Holds(p)) {
-      if (run.size() >= 2) dc.Polyline(run);
-      run.clear();
-      continue;
+  auto flush = [&dc, &run] {
+    if (run.size() >= 2) dc.Polyline(run);
+    run.clear();
+  };
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const DevicePoint a = points[i - 1], b = points[i];
+    auto at = [&a, &b](double t) {
+      return DevicePoint{a.x + static_cast<int>(std::lround(t * (b.x - a.x))),
+                         a.y + static_cast<int>(std::lround(t * (b.y - a.y)))};
+    };
+    double t = 0.0;
+    for (const auto& [from, to] : holes.BoxSpans(a, b)) {
+      if (from > t) {
+        if (run.empty()) run.push_back(at(t));
+        run.push_back(at(from));
+      }
+      flush();
+      t = std::max(t, to);
     }
-    run.push_back(p);
-  }
-  if (run.size() >= 2) dc.Polyline(run);
-}
-
-std::string LevelText(double level) {
-  return FormatC("%g", level);
-}
-
-// One step of the fill: the area beyond `fill`'s level in `colour`, and its legend text.
-struct FillStep {
-  const IsobarFill* fill = nullptr;
-  Colour colour = 0;
-  std::string text;
-};
-
-// `t` of the way from colour `a` to colour `b` (0x00BBGGRR).
-Colour Blend(Colour a, Colour b, double t) {
-  Colour out = 0;
-  for (int shift : {0, 8, 16}) {
-    const double from = (a >> shift) & 0xFF, to = (b >> shift) & 0xFF;
-    out |= static_cast<Colour>(std::lround(from + (to - from) * t)) << shift;
-  }
-  return out;
-}
-
-// The fill's steps in the order they are painted: each sign's levels from the smallest in size
-// outwards, so that the areas beyond the larger levels lie over those beyond the smaller. The
-// colours go from pale to strong: yellow to red beyond positive levels, pale to deep blue
-// beyond negative ones, light to mid grey in monochrome.
-std::vector<FillStep> FillSteps(const IsobarSet& set, bool monochrome) {
-  std::vector<FillStep> steps;
-  for (const bool negative : {false, true}) {
-    std::vector<const IsobarFill*> fills;
-    for (const IsobarFill& fill : set.fills)
-      if ((fill.level < 0) == negative) fills.push_back(&fill);
-    std::sort(fills.begin(), fills.end(), [](const IsobarFill* a, const IsobarFill* b) {
-      return std::fabs(a->level) < std::fabs(b->level);
-    });
-    const Colour pale = monochrome ? 0xF0F0F0 : (negative ? 0xF7EBDE : 0xBCF7FF);
-    const Colour strong = monochrome ? 0x969696 : (negative ? 0xC69242 : 0x3C6EF0);
-    for (std::size_t i = 0; i < fills.size(); ++i) {
-      const double t = fills.size() == 1 ? 0.5 : static_cast<double>(i) / (fills.size() - 1);
-      const std::string level = LevelText(fills[i]->level);
-      const std::string text = i + 1 < fills.size()
-                                   ? level + " ～ " + LevelText(fills[i + 1]->level)
-                                   : level + (negative ? " 以下" : " 以上");
-      steps.push_back({fills[i], Blend(pale, strong, t), text});
+    if (t < 1.0) {
+      if (run.empty()) run.push_back(at(t));
+      run.push_back(b);
     }
   }
-  return steps;
+  flush();
+}
+
+DeviceBox WindowBox(const WorldTransform& t, const FigureWindow& window) {
+  const int left = ToDeviceX(t, window.left), right = ToDeviceX(t, window.right);
+  const int top = ToDeviceY(t, window.top), bottom = ToDeviceY(t, window.bottom);
+  return {std::min(left, right), std::min(top, bottom), std::max(left, right),
+          std::max(top, bottom)};
 }
 
 std::shared_ptr<const IsobarSet> SetOf(const RenderContext& ctx, const IsobarRequest& request) {
   return ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
 }
 
-// What the lines are: their unit, and for a plan its depth (a negative zero prints as 0).
-std::string CaptionText(const RenderContext& ctx, const IsobarRequest& request) {
-  const char* unit = StressUnitText(ctx.settings);
+// Where a plan or section lies ("　z = 1 m"); nothing for the strip section. A negative zero
+// prints as 0.
+std::string WhereText(const IsobarRequest& request) {
   const std::string at = FormatUnsignedZero("%g", request.at);
-  if (request.view == IsobarView::kPlan) return FormatC("等圧線 dP %s　z = %s m", unit, at.c_str());
-  if (request.view == IsobarView::kSectionAtY)
-    return FormatC("等圧線 dP %s　y = %s m", unit, at.c_str());
-  if (request.view == IsobarView::kSectionAtX)
-    return FormatC("等圧線 dP %s　x = %s m", unit, at.c_str());
-  return FormatC("等圧線 dP %s", unit);
+  switch (request.view) {
+    case IsobarView::kPlan:
+      return "　z = " + at + " m";
+    case IsobarView::kSectionAtY:
+      return "　y = " + at + " m";
+    case IsobarView::kSectionAtX:
+      return "　x = " + at + " m";
+    default:
+      return "";
+  }
 }
 
-// The row under the caption when the figure holds more levels than it draws; empty when it
-// draws them all.
-std::string LevelsCutText(const RenderContext& ctx, const IsobarRequest& request) {
-  const IsobarOptions& options = request.view == IsobarView::kStrip
-                                     ? ctx.tables.figures.stripIsobars
-                                     : ctx.tables.figures.planIsobars;
-  return IsobarLevelsCutText(options.levels.size());
+// The levels the figure's options type; empty for the default levels.
+const std::vector<double>& TypedLevels(const RenderContext& ctx, const IsobarRequest& request) {
+  return request.view == IsobarView::kStrip ? ctx.tables.figures.stripIsobars.levels
+                                            : ctx.tables.figures.planIsobars.levels;
+}
+
+// The caption's rows: what the lines are (their unit, and where a plan or section lies) or, on
+// a page without a line, that no level falls in the range of dP the page has, with that range
+// as the results tables print dP; then that only the first levels are drawn when the figure
+// holds more than it draws, and that circles come from the compatible method when they do.
+std::vector<std::string> CaptionRows(const RenderContext& ctx, const IsobarRequest& request,
+                                     const IsobarSet& set) {
+  std::vector<std::string> rows;
+  const char* unit = StressUnitText(ctx.settings);
+  if (!set.error.empty()) {
+    rows.push_back("等圧線: " + set.error + WhereText(request));
+  } else if (set.lines.empty()) {
+    const char* digits = DigitFormat(ctx.settings.stressDigits);
+    rows.push_back(FormatC("等圧線: %s値は範囲外 (dP %s〜%s)",
+                           TypedLevels(ctx, request).empty() ? "既定の" : "指定の",
+                           FormatUnsignedZero(digits, set.range.low).c_str(),
+                           FormatUnsignedZero(digits, set.range.high).c_str()) +
+                   WhereText(request));
+  } else {
+    rows.push_back(FormatC("等圧線 dP %s", unit) + WhereText(request));
+  }
+  if (const std::string cut = IsobarLevelsCutText(TypedLevels(ctx, request).size()); !cut.empty())
+    rows.push_back(cut);
+  if (request.view != IsobarView::kStrip && request.circleMethod == CircleMethod::kCompatible &&
+      !DrawnCircles(ctx.tables).empty())
+    rows.push_back("円形荷重は旧版互換の計算方法による値です");
+  return rows;
+}
+
+// The caption's rows at the top-left of the page window.
+PlacedNote CaptionBox(const RenderContext& ctx, const FigureWindow& window,
+                      const std::vector<std::string>& rows) {
+  const int height = NoteTextHeight(ctx);
+  PlacedNote caption;
+  caption.text = rows.empty() ? std::string() : rows.front();
+  caption.left = ToDeviceX(ctx.transform, window.left) + height / 2;
+  caption.top = ToDeviceY(ctx.transform, window.top) + height / 2;
+  caption.right = caption.left;
+  caption.bottom = caption.top + height * static_cast<int>(rows.size());
+  for (const std::string& row : rows)
+    caption.right = std::max(caption.right, caption.left + NoteTextWidth(row, height));
+  return caption;
+}
+
+// The room a legend under the caption has: down to the paper's foot.
+int RoomUnderCaption(const RenderContext& ctx, const PlacedNote& caption) {
+  const int paper = static_cast<int>(ctx.geometry.paperHeightMm * ctx.geometry.pixelsPerMmY);
+  return std::max(0, paper - caption.bottom);
+}
+
+// Where the legend goes on a figure: the first of the page window's corners (each tried a few
+// steps in towards the middle) where it meets no mark, outline, text or isobar line, else the
+// least covered of them, and whether that is clear.
+// The place of a legend and whether it is clear.
+struct LegendPlace {
+  DevicePoint at;
+  bool clear = false;
+};
+
+LegendPlace PlaceLegend(const LegendShape& shape, const DeviceBox& window,
+                        const PlacedNote& caption, int h, const FigureObstacles& taken,
+                        const FigureObstacles& lines) {
+  const int w = shape.width, tall = shape.height, margin = NoteGroundMargin(h);
+  const DevicePoint starts[] = {
+      {caption.left, caption.bottom + h / 2},                    // under the caption
+      {window.right - h / 2 - w, window.top + 2 * h},            // under the scale note
+      {window.right - h / 2 - w, window.bottom - 2 * h - tall},  // over the x values
+      {window.left + 4 * h, window.bottom - 2 * h - tall},       // right of the y values
+      {window.left + 4 * h, caption.bottom + h / 2},
+  };
+  const int inward[][2] = {{0, 1}, {-1, 0}, {-1, -1}, {1, -1}, {1, 1}};
+  std::optional<DevicePoint> leastCovered;
+  double leastCover = std::numeric_limits<double>::infinity();
+  for (int step = 0; step <= 6; ++step)
+    for (std::size_t i = 0; i < std::size(starts); ++i) {
+      const DevicePoint at{starts[i].x + inward[i][0] * step * 2 * h,
+                           starts[i].y + inward[i][1] * step * 2 * h};
+      const DeviceBox ground = DeviceBox{at.x, at.y, at.x + w, at.y + tall}.Grown(margin);
+      if (!ground.Inside(window)) continue;
+      if (taken.IsClear(ground) && lines.IsClear(ground)) return {at, true};
+      const double cover = taken.Cover(ground, 8.0) + lines.Cover(ground);
+      if (cover < leastCover) {
+        leastCover = cover;
+        leastCovered = at;
+      }
+    }
+  return {leastCovered.value_or(starts[0]), false};
+}
+
+// Draws the layer: the lines, their labels and the caption on halos of paper colour, and the
+// legend on a ground of it. With `marks` (the figures), the labels keep clear of the marks and
+// outlines too and the legend goes where the page has room for it; without (the section of the
+// depth display), the legend stands under the caption, as IsobarCaption reserves it.
+void DrawLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+               const FigureWindow& window, const PlacedNote& caption,
+               const std::vector<PlacedNote>& notes, const FigureObstacles* marks) {
+  const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
+  const bool monochrome = IsMonochrome(ctx.settings);
+  const Colour colour = monochrome ? 0x000000 : kIsobarColour;
+  const int height = NoteTextHeight(ctx), margin = NoteGroundMargin(height);
+  if (!CreateTextFont(dc, colour, height, ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  const DeviceBox windowBox = WindowBox(ctx.transform, window);
+  const std::vector<std::string> rows = CaptionRows(ctx, request, *set);
+  const std::vector<DeviceIsobar> lines = OnDevice(ctx.transform, request, *set);
+
+  // What the labels keep clear of: the marks and outlines, the notes and the caption.
+  FigureObstacles taken;
+  if (marks) taken.AddAll(*marks);
+  for (const PlacedNote& note : notes)
+    taken.AddBox(BoxOf(note).Grown(margin));
+  taken.AddBox(BoxOf(caption).Grown(margin));
+
+  const std::vector<FillClass> classes =
+      request.fill ? PresentClasses(*set, monochrome) : std::vector<FillClass>{};
+  LegendShape legend;
+  DevicePoint legendAt{caption.left, caption.bottom};
+  if (!classes.empty()) {
+    if (marks) {
+      FigureObstacles strokes;
+      for (const DeviceIsobar& line : lines)
+        strokes.AddPolyline(line.points, 1);
+      // The room of half the window first; with less room a list becomes a bar and a bar
+      // shortens (to six rows at the least) until it finds a clear place, else the legend keeps
+      // its full size at the least covered.
+      const int room = (windowBox.bottom - windowBox.top) / 2;
+      legend = ShapeLegend(classes, height, room);
+      const LegendPlace full = PlaceLegend(legend, windowBox, caption, height, taken, strokes);
+      legendAt = full.at;
+      for (const int part : {6, 4, 3, 2, 0}) {
+        if (full.clear) break;
+        const LegendShape smaller = ShapeLegend(classes, height, room * part / 8);
+        const LegendPlace place = PlaceLegend(smaller, windowBox, caption, height, taken, strokes);
+        if (!place.clear) continue;
+        legend = smaller;
+        legendAt = place.at;
+        break;
+      }
+    } else {
+      legend = ShapeLegend(classes, height, RoomUnderCaption(ctx, caption));
+    }
+    taken.AddBox(
+        DeviceBox{legendAt.x, legendAt.y, legendAt.x + legend.width, legendAt.y + legend.height}
+            .Grown(margin));
+  }
+
+  // The lines break where a text stands: the labels, the notes and the caption.
+  const std::vector<LevelLabel> labels = PlaceLevelLabels(lines, taken, windowBox, height);
+  FigureObstacles texts;
+  for (const LevelLabel& label : labels)
+    texts.AddBox(label.ground);
+  for (const PlacedNote& note : notes)
+    texts.AddBox(BoxOf(note).Grown(margin));
+  texts.AddBox(BoxOf(caption).Grown(margin));
+  const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(ctx.transform, 1), colour});
+  for (const DeviceIsobar& line : lines)
+    StrokeOutside(dc, line.points, texts);
+  for (const LevelLabel& label : labels)
+    if (label.leader) dc.Polyline({label.to, label.from});
+  dc.SelectPen(before);
+  dc.SetTextHalo(margin);
+  dc.SetTextAlign(TextAlign::CentreTop);
+  for (const LevelLabel& label : labels)
+    dc.TextOut((label.box.left + label.box.right) / 2, label.box.top, label.text);
+  dc.SetTextAlign(TextAlign::LeftTop);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    dc.TextOut(caption.left, caption.top + static_cast<int>(i) * height, rows[i]);
+  dc.SetTextHalo(0);
+  DrawLegend(dc, legend, classes, legendAt.x, legendAt.y, height, colour);
 }
 
 }  // namespace
@@ -226,32 +352,51 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
 
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                          const FigureWindow& window) {
-  const int height = NoteTextHeight(ctx);
-  PlacedNote caption;
-  caption.text = CaptionText(ctx, request);
-  caption.left = ToDeviceX(ctx.transform, window.left) + height / 2;
-  caption.top = ToDeviceY(ctx.transform, window.top) + height / 2;
-  caption.right = caption.left + NoteTextWidth(caption.text, height);
-  caption.bottom = caption.top + height;
-  if (const std::string cut = LevelsCutText(ctx, request); !cut.empty()) {
-    caption.bottom += height;
-    caption.right = std::max(caption.right, caption.left + NoteTextWidth(cut, height));
-  }
-  // The legend of the fill goes under the caption, a swatch and a range to a row.
+  const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
+  PlacedNote caption = CaptionBox(ctx, window, CaptionRows(ctx, request, *set));
+  // The legend of the fill goes under the caption.
   if (request.fill) {
-    for (const FillStep& step : FillSteps(*SetOf(ctx, request), false)) {
-      caption.bottom += height;
-      caption.right =
-          std::max(caption.right, caption.left + 2 * height + NoteTextWidth(step.text, height));
-    }
+    const std::vector<FillClass> classes = PresentClasses(*set, IsMonochrome(ctx.settings));
+    const LegendShape legend =
+        ShapeLegend(classes, NoteTextHeight(ctx), RoomUnderCaption(ctx, caption));
+    caption.bottom += legend.height;
+    caption.right = std::max(caption.right, caption.left + legend.width);
   }
   return caption;
+}
+
+PlacedNote PlaceIsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
+                              const FigureWindow& window, const FigureObstacles& marks) {
+  const PlacedNote corner =
+      CaptionBox(ctx, window, CaptionRows(ctx, request, *SetOf(ctx, request)));
+  // Down the left edge (beside its values too), then along the foot, then under the scale
+  // note, in steps of two rows.
+  const int h = NoteTextHeight(ctx), margin = NoteGroundMargin(h);
+  const DeviceBox box = WindowBox(ctx.transform, window);
+  const int width = corner.right - corner.left, height = corner.bottom - corner.top;
+  // At most kSteps places along each way, however small the text or large the window.
+  constexpr int kSteps = 64;
+  const int step = std::max(1, 2 * h);
+  std::vector<DevicePoint> places;
+  for (int y = corner.top, n = 0; y + height <= box.bottom && n < kSteps; y += step, ++n)
+    for (const int x : {corner.left, box.left + 4 * h})
+      places.push_back({x, y});
+  for (int x = corner.left, n = 0; x + width <= box.right && n < kSteps; x += step, ++n)
+    places.push_back({x, box.bottom - 2 * h - height});
+  for (int y = corner.top + step, n = 0; y + height <= box.bottom && n < kSteps; y += step, ++n)
+    places.push_back({box.right - h / 2 - width, y});
+  for (const DevicePoint& at : places) {
+    const DeviceBox ground = DeviceBox{at.x, at.y, at.x + width, at.y + height}.Grown(margin);
+    if (ground.Inside(box) && marks.IsClear(ground))
+      return {at.x, at.y, at.x + width, at.y + height, corner.text};
+  }
+  return corner;
 }
 
 void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request) {
   if (!request.fill) return;
   const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
-  for (const FillStep& step : FillSteps(*set, IsMonochrome(ctx.settings))) {
+  for (const FillClass& step : FillClasses(*set, IsMonochrome(ctx.settings))) {
     std::vector<std::vector<DevicePoint>> rings;
     for (const std::vector<IsobarVertex>& ring : step.fill->rings) {
       std::vector<DevicePoint>& points = rings.emplace_back();
@@ -264,64 +409,15 @@ void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& 
 
 void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
                      const FigureWindow& window, const std::vector<PlacedNote>& notes) {
-  const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);
-  if (set->lines.empty()) return;
-  const Colour colour = IsMonochrome(ctx.settings) ? 0x000000 : kIsobarColour;
-  const int height = NoteTextHeight(ctx);
-  if (!CreateTextFont(dc, colour, height, ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
-  dc.SetTextAlign(TextAlign::CentreTop);
-  const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(ctx.transform, 1), colour});
-  // The figure's notes and the caption with its legend are placed first: a label goes where
-  // none of them is.
-  const PlacedNote caption = IsobarCaption(ctx, request, window);
-  std::vector<LabelBox> placed{{caption.left, caption.top, caption.right, caption.bottom}};
-  for (const PlacedNote& note : notes)
-    placed.push_back({note.left, note.top, note.right, note.bottom});
-  for (const Isobar& line : set->lines) {
-    const std::vector<DevicePoint> points = OnDevice(ctx.transform, request, line);
-    if (points.size() < 2) continue;
-    double length = 0.0;
-    for (std::size_t i = 1; i < points.size(); ++i)
-      length += Distance(points[i - 1], points[i]);
-    const std::string text = LevelText(line.level);
-    const int halfWidth = NoteTextWidth(text, height) / 2 + height / 4;
-    std::optional<LabelBox> label;
-    // The middle of the line first, then places nearer its ends, until one is clear of the
-    // notes and the labels already placed.
-    for (double along : {0.5, 0.3, 0.7, 0.15, 0.85}) {
-      if (label || length < kLabelledLength * 2 * halfWidth) break;
-      const DevicePoint at = PointAlong(points, length, along);
-      LabelBox box{at.x - halfWidth, at.y - height / 2, at.x + halfWidth, at.y + height / 2};
-      if (std::none_of(placed.begin(), placed.end(),
-                       [&box](const LabelBox& other) { return other.Meets(box); }))
-        label = box;
-    }
-    StrokeAround(dc, points, label ? &*label : nullptr);
-    if (label) {
-      placed.push_back(*label);
-      dc.TextOut((label->left + label->right) / 2, label->top, text);
-    }
-  }
-  dc.SelectPen(before);
-  dc.SetTextAlign(TextAlign::LeftTop);
-  dc.TextOut(caption.left, caption.top, caption.text);
-  int top = caption.top + height;
-  if (const std::string cut = LevelsCutText(ctx, request); !cut.empty()) {
-    dc.TextOut(caption.left, top, cut);
-    top += height;
-  }
-  if (!request.fill) return;
-  for (const FillStep& step : FillSteps(*set, IsMonochrome(ctx.settings))) {
-    const int inset = height / 6;
-    dc.FillPolygons({{{caption.left, top + inset},
-                      {caption.left + height * 3 / 2, top + inset},
-                      {caption.left + height * 3 / 2, top + height - inset},
-                      {caption.left, top + height - inset}}},
-                    step.colour);
-    dc.TextOut(caption.left + 2 * height, top, step.text);
-    top += height;
-  }
+  const PlacedNote caption =
+      CaptionBox(ctx, window, CaptionRows(ctx, request, *SetOf(ctx, request)));
+  DrawLayer(dc, ctx, request, window, caption, notes, nullptr);
+}
+
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window, const PlacedNote& caption,
+                     const std::vector<PlacedNote>& notes, const FigureObstacles& marks) {
+  DrawLayer(dc, ctx, request, window, caption, notes, &marks);
 }
 
 }  // namespace qel

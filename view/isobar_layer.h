@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "view/figure_notes.h"
+#include "view/figure_obstacles.h"
 #include "view/figure_pages.h"
 #include "view/isobars.h"
 #include "view/render_context.h"
@@ -28,22 +29,35 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
 // its default window, at the plan isobars' levels.
 IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at);
 
-// The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth) at the top-left of the page
-// window, with a row saying that only the first levels are drawn when the figure holds more than
-// kMostIsobarLevels, and the fill's legend under it when the request fills, as the layer will draw
-// them: the figure's notes keep clear of the box.
+// The caption of the layer ("等圧線 dP kN/㎡", with the plan's depth; on a page without a line,
+// "等圧線: 指定の値は範囲外 (dP 0.000〜96.648)") at the top-left of the page window, with a row
+// saying that only the first levels are drawn when the figure holds more than kMostIsobarLevels
+// and one saying that circles come from the compatible method when they do, and the fill's
+// legend under it when the request fills, as DrawIsobarLayer without marks draws them: the
+// notes keep clear of the box.
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                          const FigureWindow& window);
+// The caption's rows alone, for the figures (whose legend goes where the page has room): at the
+// top-left of the page window, or where `marks` (the point marks and load outlines) leave room
+// for it nearest there.
+PlacedNote PlaceIsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
+                              const FigureWindow& window, const FigureObstacles& marks);
 
 // Fills the areas beyond each level of the request when it asks for them, the larger levels
 // over the smaller, in colours from pale to strong. Drawn first, under the figure's lines.
 void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request);
 
-// Draws the lines of the request, traced or taken from the render caches, each labelled with its
-// level where it is long enough and the label keeps clear of `notes` and of the labels before
-// it (the line is broken under its label), and then the caption with the fill's legend at the
-// top-left of `window`.
+// Draws the lines of the request, traced or taken from the render caches, each level labelled
+// on a ground of paper colour along its lines where the label keeps clear of `notes`, the
+// caption and the labels before it (every level with a line on the page at least once), and
+// then the caption with the fill's legend under it, at the top-left of `window`.
 void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
                      const FigureWindow& window, const std::vector<PlacedNote>& notes);
+// The same for a figure, with the caption PlaceIsobarCaption placed: the labels keep clear of
+// `marks` (the point marks and load outlines) too, and the legend, listing only the classes of
+// dP the page shows, goes to a corner of the window clear of lines, marks and texts.
+void DrawIsobarLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request,
+                     const FigureWindow& window, const PlacedNote& caption,
+                     const std::vector<PlacedNote>& notes, const FigureObstacles& marks);
 
 }  // namespace qel

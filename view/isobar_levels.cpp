@@ -56,6 +56,10 @@ std::vector<double> DefaultIsobarLevels(double largestPositive, double mostNegat
   return levels;
 }
 
+std::string IsobarLevelText(double level) {
+  return FormatC("%g", level);
+}
+
 std::vector<double> DrawnIsobarLevels(const std::vector<double>& levels) {
   if (levels.size() <= kMostIsobarLevels) return levels;
   return {levels.begin(), levels.begin() + kMostIsobarLevels};

@@ -17,6 +17,9 @@ double DefaultIsobarStep(double largestIntensity);
 // from 0 on each side. `largestPositive` >= 0 >= `mostNegative`.
 std::vector<double> DefaultIsobarLevels(double largestPositive, double mostNegative);
 
+// A level as its labels and legends print it: "%g" (25, 2.5, 1e+09).
+std::string IsobarLevelText(double level);
+
 // The levels a figure draws of those it holds: the first kMostIsobarLevels.
 std::vector<double> DrawnIsobarLevels(const std::vector<double>& levels);
 

@@ -56,6 +56,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   IsobarSet set;
   ScalarField field;
   LoadIntensities intensities;
+  std::vector<ContourPoint> seeds;  // where the field's extremes are likely
   if (request.view == IsobarView::kStrip) {
     StripLoadSets loads = ExtractStripLoads(tables);
     if (loads.sets[0].empty() && loads.sets[1].empty()) {
@@ -63,6 +64,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
       return set;
     }
     intensities = StripIntensities(loads);
+    seeds = StripRangeSeeds(loads);
     set.window = StripIsobarWindow(tables, settings);
     field = StripStressField(std::move(loads));
   } else {
@@ -80,10 +82,12 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
     intensities = PlanIntensities(loads);
     if (request.view == IsobarView::kPlan) {
       set.window = PlanIsobarWindow(tables, settings);
+      seeds = PlanRangeSeeds(loads);
       field = PlanStressField(std::move(loads), request.at);
     } else {
       const bool atY = request.view == IsobarView::kSectionAtY;
       set.window = SectionIsobarWindow(tables, settings, atY);
+      seeds = SectionRangeSeeds(loads, atY);
       field = SectionStressField(std::move(loads), atY, request.at);
     }
   }
@@ -104,6 +108,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
                    : DrawnIsobarLevels(request.levels);
   const std::vector<std::vector<ContourLine>> traced =
       TraceContours(field, set.window, set.levels, options);
+  set.range = SampleFieldRange(field, set.window, seeds);
   for (std::size_t l = 0; l < traced.size(); ++l) {
     if (request.fill) {
       IsobarFill fill{set.levels[l], {}};

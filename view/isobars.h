@@ -10,6 +10,7 @@
 #include "engine/circle_method.h"
 #include "settings/system_settings.h"
 #include "view/contour_lines.h"
+#include "view/field_range.h"
 
 namespace qel {
 
@@ -51,6 +52,7 @@ struct IsobarSet {
   double largestIntensity = 0.0;
   std::vector<Isobar> lines;      // level by level in the order of `levels`
   std::vector<IsobarFill> fills;  // when the request asks for them, level by level likewise
+  FieldRange range;               // the lowest and highest dP over the window, as sampled
   std::string error;              // not empty when nothing could be traced, saying why
 };
 

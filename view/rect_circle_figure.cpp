@@ -6,6 +6,7 @@
 #include "settings/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
+#include "view/figure_obstacles.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
 #include "view/page_furniture.h"
@@ -63,13 +64,15 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::RectCircle, colours.grid,
                    WindowOnDevice(ctx.transform, window));
-  // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
-  // them, and the layer lies under the loads so that their outlines stay readable.
+  // The notes are laid out first, clear of the isobar caption and of the point marks and load
+  // outlines; the isobar labels and legend keep clear of all of them. The texts stand on halos
+  // of paper colour, so that no line strikes them through.
+  const FigureObstacles marks = PlanFigureObstacles(ctx);
   std::vector<PlacedNote> taken;
-  if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
+  if (isobars) taken.push_back(PlaceIsobarCaption(ctx, *isobars, window, marks));
   const int noteHeight = NoteTextHeight(ctx);
-  const std::vector<PlacedNote> notes = PlanFigureNotes(ctx, window, noteHeight, taken);
-  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, notes);
+  const std::vector<PlacedNote> notes = PlanFigureNotes(ctx, window, noteHeight, taken, &marks);
+  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, taken.front(), notes, marks);
   DrawRectangles(dc, ctx);
   DrawCircles(dc, ctx);
   DrawLatticePoints(dc, ctx, colours.point);

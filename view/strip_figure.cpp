@@ -4,6 +4,7 @@
 #include "settings/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
+#include "view/figure_obstacles.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
 #include "view/page_furniture.h"
@@ -53,13 +54,15 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   DrawFigureAxes(dc, ctx, window, colours.axis);
   if (gridDrawn)
     DrawFigureGrid(dc, ctx, Problem::Strip, colours.grid, WindowOnDevice(ctx.transform, window));
-  // The notes are laid out first, clear of the isobar caption; the isobar labels keep clear of
-  // them, and the layer lies under the loads so that their outlines stay readable.
+  // The notes are laid out first, clear of the isobar caption and of the point marks and load
+  // outlines; the isobar labels and legend keep clear of all of them. The texts stand on halos
+  // of paper colour, so that no line strikes them through.
+  const FigureObstacles marks = StripFigureObstacles(ctx);
   std::vector<PlacedNote> taken;
-  if (isobars) taken.push_back(IsobarCaption(ctx, *isobars, window));
+  if (isobars) taken.push_back(PlaceIsobarCaption(ctx, *isobars, window, marks));
   const int noteHeight = NoteTextHeight(ctx);
-  const std::vector<PlacedNote> notes = StripFigureNotes(ctx, window, noteHeight, taken);
-  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, notes);
+  const std::vector<PlacedNote> notes = StripFigureNotes(ctx, window, noteHeight, taken, &marks);
+  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, taken.front(), notes, marks);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : CalculatedStripPieces(ctx.tables, set))
       DrawStripPiece(dc, ctx, row);

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/refusing_validator.h"
+
 namespace qel {
 
 namespace {
@@ -18,10 +20,13 @@ QString Utf8(const char* text) {
   return QString::fromUtf8(text);
 }
 
-// A text field bound to `text`, its label naming it for the keyboard and for screen readers.
-QLineEdit* MakeTextField(QWidget* parent, const char* objectName, std::string& text) {
+// A numeric text field bound to `text`: full-width digits (and, in a list, "、" and "，")
+// become their ASCII forms as they are typed, as in the other dialogs.
+QLineEdit* MakeTextField(QWidget* parent, const char* objectName, std::string& text,
+                         RefusingValidator::Kind kind) {
   auto* edit = new QLineEdit(QString::fromStdString(text), parent);
   edit->setObjectName(objectName);
+  SetEntryValidator(edit, kind);
   QObject::connect(edit, &QLineEdit::textChanged,
                    [&text](const QString& now) { text = now.toStdString(); });
   return edit;
@@ -45,12 +50,13 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
   connect(fill, &QCheckBox::toggled, this, [&fields](bool on) { fields.fill = on; });
 
   auto* form = new QFormLayout;
-  QLineEdit* levels = MakeTextField(this, "levels", fields.levels);
+  QLineEdit* levels =
+      MakeTextField(this, "levels", fields.levels, RefusingValidator::Kind::NumberList);
   levels->setPlaceholderText(Utf8("自動"));
   levels->setAccessibleName(Utf8("等圧線の値"));
   form->addRow(Utf8("値(&L)"), levels);
   if (model_.hasDepth()) {
-    QLineEdit* depth = MakeTextField(this, "depth", fields.depth);
+    QLineEdit* depth = MakeTextField(this, "depth", fields.depth, RefusingValidator::Kind::Number);
     depth->setPlaceholderText(Utf8("計算点の深度"));
     depth->setAccessibleName(Utf8("平面図の深度 z"));
     form->addRow(Utf8("平面図の深度 z (m)(&Z)"), depth);
@@ -62,7 +68,8 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
     connect(axis, &QComboBox::currentIndexChanged, this,
             [&fields](int index) { fields.sectionAtX = index == 1; });
     form->addRow(Utf8("断面(&C)"), axis);
-    QLineEdit* at = MakeTextField(this, "sectionAt", fields.sectionAt);
+    QLineEdit* at =
+        MakeTextField(this, "sectionAt", fields.sectionAt, RefusingValidator::Kind::Number);
     at->setPlaceholderText(Utf8("最初の計算点"));
     at->setAccessibleName(Utf8("断面の位置"));
     form->addRow(Utf8("断面の位置 (m)(&P)"), at);
@@ -80,7 +87,14 @@ CIsobarDlg::CIsobarDlg(IsobarModel& model, PromptService& prompts, QWidget* pare
 }
 
 bool CIsobarDlg::Commit() {
-  return Accepts(model_.Validate(), prompts_);
+  if (!Accepts(model_.Validate(), prompts_)) return false;
+  if (model_.ConfirmLevels(prompts_)) return true;
+  // The user corrects the levels.
+  if (auto* levels = findChild<QLineEdit*>("levels")) {
+    levels->setFocus(Qt::OtherFocusReason);
+    levels->selectAll();
+  }
+  return false;
 }
 
 }  // namespace qel

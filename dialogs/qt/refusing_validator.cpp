@@ -10,17 +10,20 @@ namespace qel {
 
 QValidator::State RefusingValidator::validate(QString& input, int& position) const {
   if (kind_ != Kind::Text) {
-    const std::string converted = HalfWidthNumber(input.toStdString());
+    const auto convert = [this](const std::string& text) {
+      return kind_ == Kind::NumberList ? HalfWidthNumberList(text) : HalfWidthNumber(text);
+    };
+    const std::string converted = convert(input.toStdString());
     if (converted != input.toStdString()) {
       // The cursor stays after the character it followed.
       position = static_cast<int>(
-          QString::fromStdString(HalfWidthNumber(input.left(position).toStdString())).size());
+          QString::fromStdString(convert(input.left(position).toStdString())).size());
       input = QString::fromStdString(converted);
     }
   }
   const std::string text = input.toStdString();
   const bool storable = IsStorableCellText(text);
-  const bool number = kind_ == Kind::Text || kind_ == Kind::Number ||
+  const bool number = kind_ == Kind::Text || kind_ == Kind::Number || kind_ == Kind::NumberList ||
                       IsNumberInProgress(text, kind_ == Kind::Integer);
   if (storable && number) return Acceptable;
   // Telling the dialog changes nothing of the validator itself.

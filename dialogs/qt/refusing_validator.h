@@ -14,10 +14,11 @@ class RefusingValidator : public QValidator {
 
  public:
   enum class Kind {
-    Text,     // names and titles: kept as typed
-    Number,   // load cells and point fields: half-width, any text (OK asks about the rest)
-    Decimal,  // settings values: half-width, and only what can become a number
-    Integer,  // the same without a decimal point
+    Text,        // names and titles: kept as typed
+    Number,      // load cells and point fields: half-width, any text (OK asks about the rest)
+    NumberList,  // lists of numbers: the same, with "、" and "，" as commas
+    Decimal,     // settings values: half-width, and only what can become a number
+    Integer,     // the same without a decimal point
   };
 
   explicit RefusingValidator(QObject* parent = nullptr, Kind kind = Kind::Text)

@@ -267,13 +267,25 @@ void QtDeviceContext::TextOut(int x, int y, const std::string& text) {
   const QFontMetricsF metrics(font_, painter_.device());
   const double offsetX = align_ == TextAlign::CentreTop ? -metrics.horizontalAdvance(line) / 2 : 0;
   painter_.save();
-  painter_.setFont(trueShapeSmallText_ ? TrueShapeWhenSmall(font_, painter_) : font_);
+  const QFont font = trueShapeSmallText_ ? TrueShapeWhenSmall(font_, painter_) : font_;
+  painter_.setFont(font);
   painter_.setPen(ToQColor(textColour_));
   painter_.translate(x, y);
   // Escapement turns the baseline counter-clockwise about the reference point.
   if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
+  if (halo_ > 0) {
+    // The glyphs' outlines stroked wide in the paper's colour, under the text itself.
+    QPainterPath outline;
+    outline.addText(QPointF(offsetX, metrics.ascent()), font, line);
+    painter_.strokePath(outline, QPen(ToQColor(kPaperColour), 2.0 * halo_, Qt::SolidLine,
+                                      Qt::RoundCap, Qt::RoundJoin));
+  }
   painter_.drawText(QPointF(offsetX, metrics.ascent()), line);
   painter_.restore();
+}
+
+void QtDeviceContext::SetTextHalo(int width) {
+  halo_ = std::max(0, width);
 }
 
 void QtDeviceContext::SetWindowOrigin(int x, int y) {

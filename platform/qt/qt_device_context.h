@@ -41,6 +41,7 @@ class QtDeviceContext : public DeviceContext {
   void SetTextAlign(TextAlign align) override;
   void SetTransparentBackground() override;
   void TextOut(int x, int y, const std::string& text) override;
+  void SetTextHalo(int width) override;
   void SetWindowOrigin(int x, int y) override;
 
   // The font TextOut draws with.
@@ -75,6 +76,7 @@ class QtDeviceContext : public DeviceContext {
   int escapement_ = 0;
   Colour textColour_ = 0;
   TextAlign align_ = TextAlign::LeftTop;
+  int halo_ = 0;
   bool trueShapeSmallText_ = false;
 };
 

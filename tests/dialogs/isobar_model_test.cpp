@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -31,6 +34,15 @@ TEST(IsobarModel, RefusesLevelsDepthsAndSectionsThatDoNotReadAndNamesTheField) {
       {Problem::RectCircle, "", "", "", "-2.5"},
       {Problem::RectCircle, "", "", "sectionAt", "y=2"},
       {Problem::Strip, "", "", "", "y=2"},  // the strip has no section either
+      // Full-width digits, signs and points, and "、" and "，" between levels, as an input
+      // method types them.
+      {Problem::Strip, "２０，４０", "", ""},
+      {Problem::Strip, "２０、４０、－５", "", ""},
+      {Problem::Strip, "２０，，４０", "", "levels"},
+      {Problem::RectCircle, "", "４", ""},
+      {Problem::RectCircle, "", "１．５", ""},
+      {Problem::RectCircle, "", "－１", "depth"},
+      {Problem::RectCircle, "", "", "", "－２．５"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.levels) + " | " + c.depth);
@@ -62,6 +74,65 @@ TEST(IsobarModel, StoresTheFieldsInTheFigureOptionsAndShowsThemAgain) {
   cleared.fields() = {false, " ", "", false, "", false};
   cleared.Apply(tables);
   EXPECT_EQ(tables.figures, FigureOptions{});
+}
+
+// What is typed with full-width digits and list separators is stored as the ASCII levels.
+TEST(IsobarModel, StoresFullWidthEntriesAsTheirNumbers) {
+  DocumentTables tables;
+  IsobarModel plan(tables, Problem::RectCircle);
+  plan.fields() = {true, "２０、４０，８０", "４", false, "－３．５", false};
+  ASSERT_FALSE(plan.Validate());
+  plan.Apply(tables);
+  EXPECT_EQ(tables.figures.planIsobars.levels, (std::vector<double>{20, 40, 80}));
+  EXPECT_EQ(tables.figures.planDepth, 4.0);
+  EXPECT_EQ(tables.figures.section.at, -3.5);
+}
+
+// OK asks whether to correct levels none of which lies within the loads' range (no line would
+// be drawn), naming that range; a level within it, the default levels, isobars off or no loads
+// ask nothing. "はい" keeps the dialog open.
+TEST(IsobarModel, AsksBeforeKeepingLevelsOutsideTheLoadsRange) {
+  DocumentTables loaded;
+  loaded.stripLoads[1][1][strip_col::kNo] = "1";
+  loaded.stripLoads[1][1][strip_col::kX1] = "0";
+  loaded.stripLoads[1][1][strip_col::kX2] = "1";
+  loaded.stripLoads[1][1][strip_col::kX3] = "4";
+  loaded.stripLoads[1][1][strip_col::kX4] = "5";
+  loaded.stripLoads[1][1][strip_col::kH] = "2";
+  loaded.stripLoads[1][1][strip_col::kGamma] = "18";
+  loaded.stripLoads[1][1][strip_col::kY] = "0";
+  const DocumentTables empty;
+  struct Case {
+    const DocumentTables* tables;
+    bool shown;
+    const char* levels;
+    bool asked;
+  };
+  const Case cases[] = {
+      {&loaded, true, "-10", true},      {&loaded, true, "1e9", true},
+      {&loaded, true, "40,50", true},    {&loaded, true, "36", false},
+      {&loaded, true, "-10, 20", false}, {&loaded, true, "", false},
+      {&loaded, false, "-10", false},    {&empty, true, "-10", false},
+      {&loaded, true, "ten", false},  // refused by Validate before any question
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.levels);
+    IsobarModel model(*c.tables, Problem::Strip, 2);
+    model.fields().shown = c.shown;
+    model.fields().levels = c.levels;
+    const std::optional<std::string> question = model.LevelsOutOfRangeQuestion();
+    ASSERT_EQ(question.has_value(), c.asked);
+    ScriptedPrompts prompts;
+    prompts.AnswerNext(PromptAnswer::Yes);
+    EXPECT_EQ(model.ConfirmLevels(prompts), !c.asked);
+    EXPECT_EQ(prompts.shown().size(), c.asked ? 1u : 0u);
+    if (!c.asked) continue;
+    EXPECT_NE(question->find("dP 0.00〜36.00"), std::string::npos) << *question;
+    EXPECT_EQ(prompts.shown().front().buttons, PromptButtons::YesNo);
+    ScriptedPrompts keep;
+    keep.AnswerNext(PromptAnswer::No);
+    EXPECT_TRUE(model.ConfirmLevels(keep));
+  }
 }
 
 // "1,2,...,count".

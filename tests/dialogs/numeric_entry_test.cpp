@@ -28,6 +28,25 @@ TEST(NumericEntry, FullWidthNumberCharactersBecomeAscii) {
     EXPECT_EQ(HalfWidthNumber(c.typed), c.kept) << c.typed;
 }
 
+// A list takes "、", "，" and "､" as commas besides the full-width number characters.
+TEST(NumericEntry, ListSeparatorsBecomeCommas) {
+  struct Case {
+    const char* typed;
+    const char* kept;
+  };
+  const Case cases[] = {
+      {"２０、４０", "20,40"},
+      {"２０，４０", "20,40"},
+      {"5､10", "5,10"},
+      {"－５、　１０", "-5, 10"},
+      {"5,10", "5,10"},
+      {"盛土、", "盛土,"},
+      {"", ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(HalfWidthNumberList(c.typed), c.kept) << c.typed;
+}
+
 TEST(NumericEntry, OnlyTextThatCanBecomeANumberIsInProgress) {
   struct Case {
     const char* text;

@@ -349,6 +349,36 @@ TEST_F(QtDrawing, CentredTextIsCentredOnItsReferencePoint) {
   EXPECT_GE(ink.top(), 20);
 }
 
+// A text on a halo clears the paper around its glyphs: a thick black line struck through it
+// shows white beside the strokes, as far as the halo reaches and no farther; without a halo the
+// line stays whole. A paper fill whitens its box.
+TEST_F(QtDrawing, AHaloClearsThePaperAroundTheGlyphsAndPaperFillsTheirBox) {
+  for (const int halo : {0, 4}) {
+    SCOPED_TRACE(halo);
+    const QImage image = Paint(300, 100, [halo](QtDeviceContext& dc) {
+      dc.SelectPen({PenStyle::Solid, 12, 0x000000});
+      dc.MoveTo(0, 45);
+      dc.LineTo(300, 45);
+      ASSERT_TRUE(dc.SelectFont({40, 0, false, "ＭＳ 明朝"}));
+      dc.SetTextColour(0x0000ff);
+      dc.SetTextHalo(halo);
+      dc.TextOut(20, 25, "1234");
+      dc.FillPaper(250, 30, 280, 60);
+    });
+    int white = 0;
+    for (int x = 20; x < 200; ++x)
+      for (int y = 40; y <= 50; ++y)
+        if (image.pixel(x, y) == qRgb(255, 255, 255)) ++white;
+    if (halo == 0) {
+      EXPECT_EQ(white, 0);
+    } else {
+      EXPECT_GT(white, 20);
+    }
+    EXPECT_EQ(image.pixel(260, 45), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(10, 45), qRgb(0, 0, 0));  // beyond the text the line is whole
+  }
+}
+
 TEST_F(QtDrawing, EscapementTurnsTheTextCounterClockwiseAboutItsReferencePoint) {
   const QImage image = Paint(200, 200, [](QtDeviceContext& dc) {
     ASSERT_TRUE(dc.SelectFont({30, 900, false, "ＭＳ ゴシック"}));

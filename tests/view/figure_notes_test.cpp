@@ -47,8 +47,8 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
       {"building.qdw",
        CommandId::ShowRectCircleFigure,
        false,
-       {"縮尺 横 1/300　縦 1/300", "No.1 q=250 kN/㎡", "No.4 q=120 kN/㎡", "No.1 q=95 kN/㎡",
-        "y=1.5", "z = 0 1 2 4 6 10 15 m"}},
+       {"縮尺 横 1/300　縦 1/300", "長方形 No.1 q=250 kN/㎡", "長方形 No.4 q=120 kN/㎡",
+        "円形 No.1 q=95 kN/㎡", "y=1.5", "z = 0 1 2 4 6 10 15 m"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
@@ -83,7 +83,7 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
       const int top = ToDeviceY(t, std::max(r.y1, r.y2)),
                 bottom = ToDeviceY(t, std::min(r.y1, r.y2));
       for (const PlacedNote& note : notes) {
-        if (note.text.rfind("No.", 0) != 0) continue;
+        if (note.text.rfind("長方形 No.", 0) != 0) continue;
         const bool inside =
             note.left >= left && note.right <= right && note.top >= top && note.bottom <= bottom;
         const bool clear =

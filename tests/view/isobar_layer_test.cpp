@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,126 @@ TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   RecordingDeviceContext changed(96, 96);
   controller.OnDraw(changed);
   EXPECT_EQ(state.caches.isobars.traces(), traces + 1);
+}
+
+// The texts printed on every page of `display` at 300 dpi.
+std::vector<std::vector<std::string>> PageTexts(ViewController& controller, DisplayMode display) {
+  std::vector<std::vector<std::string>> pages;
+  const int count = controller.CountPrintedPages(display, 300, 300);
+  for (int page = 1; page <= count; ++page) {
+    RecordingDeviceContext dc(300, 300);
+    controller.PrintPage(dc, display, page);
+    pages.push_back(dc.Texts());
+  }
+  return pages;
+}
+
+// Levels no dP on a page reaches leave it without a line, and its caption says so with the
+// range of dP the page has, at the results tables' decimals: over the pages, that range holds
+// every calculation point's dP, and no page exceeds the sum of the loads.
+TEST_F(IsobarLayerTest, APageWithoutALineGivesTheRangeItsLevelsMissed) {
+  struct Case {
+    const char* file;
+    bool strip;
+    std::vector<double> levels;
+  };
+  const Case cases[] = {
+      {"embankment.qdw", true, {-10}},
+      {"embankment.qdw", true, {1e9}},
+      {"building.qdw", false, {1e9, -5}},
+  };
+  const std::regex caption(R"(等圧線: 指定の値は範囲外 \(dP (-?\d+\.(\d+))〜(-?\d+\.\d+)\).*)");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + FormatC("%g", c.levels.front()));
+    Open(c.file);
+    (c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars) = {
+        true, c.levels, false};
+    double low = 1e300, high = -1e300;
+    const DisplayMode display = c.strip ? DisplayMode::StripFigure : DisplayMode::RectCircleFigure;
+    for (const std::vector<std::string>& texts : PageTexts(controller, display)) {
+      const auto found = std::find_if(texts.begin(), texts.end(), [&](const std::string& text) {
+        return std::regex_match(text, caption);
+      });
+      ASSERT_NE(found, texts.end());
+      std::smatch match;
+      std::regex_match(*found, match, caption);
+      EXPECT_EQ(match[2].length(), state.settings.stressDigits);
+      const double pageLow = std::stod(match[1]), pageHigh = std::stod(match[3]);
+      EXPECT_LE(pageLow, pageHigh);
+      low = std::min(low, pageLow);
+      high = std::max(high, pageHigh);
+    }
+    double smallest = 1e300, largest = -1e300;
+    const ResultsGrid& results =
+        c.strip ? state.results.Strip(state.tables) : state.results.Lattice(state.tables);
+    for (int x = 1; x < ResultsGrid::kSize; ++x)
+      for (int y = 1; y < ResultsGrid::kSize; ++y) {
+        const double value = c.strip ? results.strip(x, y) : results.at(x, y, 2);  // z = 1 m
+        if (value == 0.0) continue;                                                // no point there
+        smallest = std::min(smallest, value);
+        largest = std::max(largest, value);
+      }
+    const double unit = std::pow(10.0, -state.settings.stressDigits);
+    EXPECT_LE(low, smallest + unit);
+    EXPECT_GE(high, largest - unit);
+    EXPECT_LE(high, c.strip ? 95.0 + 36.0 + 10.0 + 10.0 : 250.0 * 3 + 120.0 + 95.0);
+  }
+}
+
+// The fill's legend lists only the classes of dP the page has: the building's plan at 4 m,
+// where dP stays under 100, lists none from 100 up; its lines are at 25, 50 and 75.
+TEST_F(IsobarLayerTest, TheLegendListsOnlyTheClassesOnThePage) {
+  Open("building.qdw");
+  state.tables.figures.planIsobars = {true, {}, true};
+  state.tables.figures.planDepth = 4.0;
+  double largest = 0.0;  // the lattice's dP at 4 m, which the classes must hold
+  const ResultsGrid& results = state.results.Lattice(state.tables);
+  for (int x = 1; x < ResultsGrid::kSize; ++x)
+    for (int y = 1; y < ResultsGrid::kSize; ++y)
+      largest = std::max(largest, results.at(x, y, 4));
+  ASSERT_GT(largest, 75.0);
+  ASSERT_LT(largest, 100.0);
+  const std::vector<std::string> texts =
+      PageTexts(controller, DisplayMode::RectCircleFigure).front();
+  auto shown = [&texts](const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  };
+  for (const char* present : {"25 ～ 50", "50 ～ 75", "75 ～ 100"})
+    EXPECT_TRUE(shown(present)) << present;
+  for (const char* absent :
+       {"100 ～ 125", "125 ～ 150", "150 ～ 175", "175 ～ 200", "200 ～ 225", "225 以上"})
+    EXPECT_FALSE(shown(absent)) << absent;
+}
+
+// With more classes than a legend lists, it is a graduated bar: a tick label for some levels,
+// far fewer texts than classes, and none of the list's rows.
+TEST_F(IsobarLayerTest, ManyClassesMakeAGraduatedBar) {
+  Open("embankment.qdw");
+  std::vector<double> levels;
+  for (int level = 1; level <= 100; ++level)
+    levels.push_back(level);
+  state.tables.figures.stripIsobars = {true, levels, true};
+  RecordingDeviceContext dc(300, 300);
+  controller.PrintPage(dc, DisplayMode::StripFigure, 1);
+  const std::vector<std::string> texts = dc.Texts();
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                          [](const std::string& t) { return t.find(" ～ ") != std::string::npos; }),
+            0);
+  EXPECT_EQ(dc.Lines("paper").size(), 1u);  // the bar's ground
+}
+
+// Circles computed by the compatible method say so under the plan's caption.
+TEST_F(IsobarLayerTest, ThePlanCaptionNamesTheCompatibleCircleMethod) {
+  const std::string note = "円形荷重は旧版互換の計算方法による値です";
+  for (const CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
+    Open("building.qdw");
+    state.results.SetCircleMethod(method);
+    state.tables.figures.planIsobars = {true, {}, false};
+    state.tables.figures.stripIsobars = {true, {}, false};
+    const std::vector<std::string> plan = PageTexts(controller, DisplayMode::RectCircleFigure)[0];
+    EXPECT_EQ(std::count(plan.begin(), plan.end(), note),
+              method == CircleMethod::kCompatible ? 1 : 0);
+  }
 }
 
 // The plan depth: the document's, else the first lattice depth below the surface.

@@ -11,7 +11,9 @@ namespace qel {
 
 using Colour = std::uint32_t;
 
-enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
+// The broken styles are the usual line types of technical drawings: dashed, dotted, chain,
+// long-dashed and chain with two dots.
+enum class PenStyle { Solid, Dash, Dot, DashDot, LongDash, DashDotDot, Null };
 
 struct Pen {
   PenStyle style = PenStyle::Solid;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"
@@ -34,6 +35,11 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
 // them: the figure's notes keep clear of the box.
 PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                          const FigureWindow& window);
+
+// The row a caption adds when none of its levels falls within the values dP takes over its
+// window, from `low` to `high`: "等圧線: 指定の値は範囲外 (dP 0.000〜96.648)", the values with
+// `stressDigits` decimals as the results tables print them.
+std::string IsobarsOutOfRangeText(double low, double high, int stressDigits);
 
 // Fills the areas beyond each level of the request when it asks for them, the larger levels
 // over the smaller, in colours from pale to strong. Drawn first, under the figure's lines.

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <memory>
 
+#include "document/document_results.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
+#include "settings/cache_key.h"
 #include "settings/drawing.h"
 #include "settings/number_format.h"
 #include "view/figure_common.h"
@@ -24,9 +26,10 @@ namespace {
 constexpr Colour kLoadColour = 0x2020D0;  // 0x00BBGGRR: the loaded stretches of the surface
 constexpr Colour kBlack = 0x000000;
 // The lattices the field is surveyed on: columns across the window, rows down it.
-constexpr int kSurveyColumns = 64;
-constexpr int kSurveyRows = 200;
-constexpr int kSpanSamples = 64;
+constexpr int kSurveyColumns = 48;
+constexpr int kSurveyRows = 48;
+constexpr int kBottomHalvings = 10;
+constexpr int kSpanSamples = 48;
 
 // A position or scale as the headings print it; a negative zero prints as 0.
 std::string Metres(double value) {
@@ -117,25 +120,44 @@ BulbSurvey SurveyBulbs(const ScalarField& field, const ContourWindow& window,
     if (level < 0 && (highestNegative == 0.0 || level > highestNegative)) highestNegative = level;
   }
   if (lowestPositive == 0.0 && highestNegative == 0.0) return survey;
+  auto inBulb = [&](double u, double z) {
+    const double dP = field(u, z);
+    return (lowestPositive > 0 && dP >= lowestPositive) ||
+           (highestNegative < 0 && dP <= highestNegative);
+  };
   std::vector<double> us;
   for (int i = 0; i <= kSurveyColumns; ++i)
     us.push_back(window.u0 + (window.u1 - window.u0) * i / kSurveyColumns);
   for (double u : columns)
     if (u >= window.u0 && u <= window.u1) us.push_back(u);
+  // The deepest row in a bulb of each column, -1 for none.
   const double step = limit / kSurveyRows;
-  for (int row = 0; row <= kSurveyRows; ++row) {
-    const double z = step * row;
-    for (double u : us) {
-      const double dP = field(u, z);
-      if (!(lowestPositive > 0 && dP >= lowestPositive) &&
-          !(highestNegative < 0 && dP <= highestNegative))
-        continue;
-      survey.uLow = survey.found ? std::min(survey.uLow, u) : u;
-      survey.uHigh = survey.found ? std::max(survey.uHigh, u) : u;
-      survey.bottom = std::min(limit, z + step);
+  std::vector<int> deepest(us.size(), -1);
+  for (std::size_t c = 0; c < us.size(); ++c) {
+    for (int row = 0; row <= kSurveyRows; ++row) {
+      if (!inBulb(us[c], step * row)) continue;
+      deepest[c] = row;
+      survey.uLow = survey.found ? std::min(survey.uLow, us[c]) : us[c];
+      survey.uHigh = survey.found ? std::max(survey.uHigh, us[c]) : us[c];
       survey.found = true;
     }
   }
+  if (!survey.found) return survey;
+  const int lowestRow = *std::max_element(deepest.begin(), deepest.end());
+  double bottom = step * lowestRow;
+  if (lowestRow < kSurveyRows) {
+    // Where the columns of the lowest row leave their bulb, between it and the row below.
+    for (std::size_t c = 0; c < us.size(); ++c) {
+      if (deepest[c] != lowestRow) continue;
+      double inside = step * lowestRow, outside = inside + step;
+      for (int i = 0; i < kBottomHalvings; ++i) {
+        const double middle = (inside + outside) / 2;
+        (inBulb(us[c], middle) ? inside : outside) = middle;
+      }
+      bottom = std::max(bottom, inside);
+    }
+  }
+  survey.bottom = std::min(limit, bottom * 1.05);
   return survey;
 }
 
@@ -185,14 +207,29 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   std::vector<double> content = LoadPlaces(loads, section, true);
   for (const PointValue& u : SectionColumns(ctx.tables, section))
     content.push_back(u.value);
-  // The bulbs are looked for across the plan and whatever lies beyond it.
-  ContourWindow surveyed = plan;
-  for (double u : content)
-    if (std::isfinite(u))
-      surveyed.u0 = std::min(surveyed.u0, u), surveyed.u1 = std::max(surveyed.u1, u);
-  const ContourWindow window = SectionWindow(
-      plan, content,
-      SurveyBulbs(field, surveyed, LevelsOf(isobars, loads), LoadPlaces(loads, section, false)));
+  // The window is surveyed once for each set of inputs: every paint of the page needs it.
+  CacheKey key;
+  key.Add(LatticeResultsKey(ctx.tables));
+  for (double value : {plan.u0, plan.u1, plan.v1, section.at})
+    key.Add(value);
+  key.Add(static_cast<long long>(section.atY));
+  key.Add(static_cast<long long>(loads.circleMethod));
+  for (double level : isobars.levels)
+    key.Add(level);
+  SectionWindowCache& kept = ctx.caches.section;
+  if (kept.key != key.text()) {
+    // The bulbs are looked for across the plan and whatever lies beyond it.
+    ContourWindow surveyed = plan;
+    for (double u : content)
+      if (std::isfinite(u))
+        surveyed.u0 = std::min(surveyed.u0, u), surveyed.u1 = std::max(surveyed.u1, u);
+    kept = {key.text(),
+            SectionWindow(plan, content,
+                          SurveyBulbs(field, surveyed, LevelsOf(isobars, loads),
+                                      LoadPlaces(loads, section, false))),
+            std::nullopt};
+  }
+  const ContourWindow window = kept.window;
   const double width = window.u1 - window.u0, depth = window.v1;
   if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) return;
   isobars.window = window;
@@ -243,11 +280,14 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
       ++ctx.shortfalls.fontsNotMade;
     dc.SetTextAlign(TextAlign::LeftTop);
     dc.TextOut(caption.left, caption.top, caption.text);
-    const ValueSpan span = SampledValueSpan(field, window);
+    if (!kept.span) {
+      const ValueSpan span = SampledValueSpan(field, window);
+      kept.span = {span.low, span.high};
+    }
     dc.TextOut(caption.left, caption.bottom,
-               set->error.empty()
-                   ? IsobarsOutOfRangeText(span.low, span.high, ctx.settings.stressDigits)
-                   : "等圧線: " + set->error);
+               set->error.empty() ? IsobarsOutOfRangeText(kept.span->first, kept.span->second,
+                                                          ctx.settings.stressDigits)
+                                  : "等圧線: " + set->error);
   }
   dc.IntersectClipRect(frame.left, frame.top, frame.right + 1, frame.bottom + 1);
   const Colour loadColour = IsMonochrome(ctx.settings) ? kBlack : kLoadColour;

@@ -16,15 +16,16 @@ namespace qel {
 // section window, which is kIsobarDepthFactor times the deepest lattice z: three times that z.
 inline constexpr double kSectionDepthLimit = 2.4;
 
-// Where the bulbs of a section's lowest levels reach, surveyed on a lattice over `window`
-// (v0 = 0 to v1, the default depth) and on down to kSectionDepthLimit times its depth: columns
-// evenly across it and at `columns` (a bulb is deepest under its load), rows a two-hundredth of
-// the limit apart. The points beyond the lowest positive level or the highest negative one
-// are the bulbs.
+// Where the bulbs of a section's lowest levels reach, surveyed over `window` (v0 = 0 to v1, the
+// default depth) and on down to kSectionDepthLimit times its depth: on a lattice of columns
+// evenly across it and at `columns` (a bulb is deepest under its load) and of rows evenly down,
+// the deepest crossing then found to a thousandth of a row by halving. The points beyond the
+// lowest positive level or the highest negative one are the bulbs.
 struct BulbSurvey {
-  bool found = false;              // whether any point of the lattice lies in a bulb
-  double bottom = 0.0;             // the row under the deepest such point, within the limit
-  double uLow = 0.0, uHigh = 0.0;  // the left-most and right-most such point
+  bool found = false;  // whether any point of the lattice lies in a bulb
+  // A twentieth below the deepest point of a bulb, within the limit.
+  double bottom = 0.0;
+  double uLow = 0.0, uHigh = 0.0;  // the left-most and right-most column in a bulb
 };
 BulbSurvey SurveyBulbs(const ScalarField& field, const ContourWindow& window,
                        const std::vector<double>& levels, const std::vector<double>& columns);

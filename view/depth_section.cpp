@@ -130,17 +130,16 @@ BulbSurvey SurveyBulbs(const ScalarField& field, const ContourWindow& window,
     us.push_back(window.u0 + (window.u1 - window.u0) * i / kSurveyColumns);
   for (double u : columns)
     if (u >= window.u0 && u <= window.u1) us.push_back(u);
-  // The deepest row in a bulb of each column, -1 for none.
+  // The deepest row in a bulb of each column, -1 for none: the first met from the bottom up.
   const double step = limit / kSurveyRows;
   std::vector<int> deepest(us.size(), -1);
   for (std::size_t c = 0; c < us.size(); ++c) {
-    for (int row = 0; row <= kSurveyRows; ++row) {
-      if (!inBulb(us[c], step * row)) continue;
-      deepest[c] = row;
-      survey.uLow = survey.found ? std::min(survey.uLow, us[c]) : us[c];
-      survey.uHigh = survey.found ? std::max(survey.uHigh, us[c]) : us[c];
-      survey.found = true;
-    }
+    for (int row = kSurveyRows; row >= 0 && deepest[c] < 0; --row)
+      if (inBulb(us[c], step * row)) deepest[c] = row;
+    if (deepest[c] < 0) continue;
+    survey.uLow = survey.found ? std::min(survey.uLow, us[c]) : us[c];
+    survey.uHigh = survey.found ? std::max(survey.uHigh, us[c]) : us[c];
+    survey.found = true;
   }
   if (!survey.found) return survey;
   const int lowestRow = *std::max_element(deepest.begin(), deepest.end());

@@ -7,6 +7,7 @@
 #include "document/load_lists.h"
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
+#include "settings/drawing.h"
 #include "settings/number_format.h"
 #include "view/depth_curves.h"
 #include "view/depth_section.h"
@@ -65,10 +66,10 @@ void DrawCurvesGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
       CoincidentCurves(curves, std::max(std::fabs(values.from), std::fabs(values.to)));
   const int h = NoteTextHeight(ctx);
   const DepthTableLayout table = LayOutDepthTable(
-      curves, sameAs, static_cast<int>((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX),
-      static_cast<int>(box.leftMm * g.pixelsPerMmX), static_cast<int>(box.rightMm * g.pixelsPerMmX),
-      h, static_cast<int>(kLeastLegendSampleMm * g.pixelsPerMmX),
-      static_cast<int>(kLegendSampleMm * g.pixelsPerMmX));
+      curves, sameAs, ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX),
+      ClampToDevice(box.leftMm * g.pixelsPerMmX), ClampToDevice(box.rightMm * g.pixelsPerMmX), h,
+      ClampToDevice(kLeastLegendSampleMm * g.pixelsPerMmX),
+      ClampToDevice(kLegendSampleMm * g.pixelsPerMmX));
   PaperBox graphBox = box;
   graphBox.bottomMm = std::max(box.topMm + kLeastFrameMm,
                                box.bottomMm - table.Height() / g.pixelsPerMmY - kTableGapMm);
@@ -81,7 +82,7 @@ void DrawCurvesGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
   DrawGraphAxes(dc, ctx, frame, FormatC("dP (%s)", StressUnitText(ctx.settings)), taken);
   DrawDepthCurves(dc, ctx, frame, curves);
   DrawDepthTable(dc, ctx, table, curves, sameAs,
-                 frame.bottom + static_cast<int>(kTableGapMm * g.pixelsPerMmY));
+                 ClampToDevice(frame.bottom + kTableGapMm * g.pixelsPerMmY));
 }
 
 }  // namespace

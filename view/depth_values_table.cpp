@@ -50,8 +50,9 @@ int DepthTableLayout::Height() const {
 }
 
 int DepthTableLayout::RowTop(int top, int block, int row) const {
-  return top + rowHeight + block * ((headerRows + valueRows) * rowHeight + rowHeight / 2) +
-         row * rowHeight;
+  return ClampToDevice(static_cast<double>(top) + rowHeight +
+                       block * ((headerRows + valueRows) * rowHeight + rowHeight / 2) +
+                       row * rowHeight);
 }
 
 std::string SameCurveText(const DepthCurve& earlier) {

@@ -3,7 +3,7 @@
 // from nothing cached, at the default levels, at 20 levels and at the most levels a figure draws,
 // against computing the lattice results table with two threads in the same run. The targets are
 // 300 ms for a page at 20 levels and 2 s at the most levels; the counters give the figures and
-// the ratios.
+// the ratios. And the survey that sizes the depth display's section against its trace.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,9 +11,11 @@
 
 #include "bench/worst_document.h"
 #include "document/load_lists.h"
+#include "view/depth_section.h"
 #include "view/figure_pages.h"
 #include "view/isobar_fields.h"
 #include "view/isobar_levels.h"
+#include "view/isobar_windows.h"
 #include "view/isobars.h"
 
 namespace qel {
@@ -146,6 +148,44 @@ BENCHMARK(BM_SectionIsobarPage)
     ->Arg(200)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// The survey of the section's bulbs that sizes the depth display's section (the worst document,
+// its default levels, the load centres as extra columns), against tracing the section's
+// isobars over its default window in the same run.
+void BM_SectionBulbSurvey(benchmark::State& benchState) {
+  WorstPages pages;
+  const DocumentTables& tables = pages.state.tables;
+  const PlanLoads loads = ExtractPlanLoads(tables);
+  const ContourWindow window = SectionIsobarWindow(tables, pages.state.settings, true);
+  const LoadIntensities intensities = PlanIntensities(loads);
+  const std::vector<double> levels =
+      DefaultIsobarLevels(intensities.positive, intensities.negative);
+  std::vector<double> centres;
+  for (const RectLoad& r : loads.rectangles)
+    centres.push_back((r.x1 + r.x2) / 2);
+  for (const CircleLoad& c : loads.circles)
+    centres.push_back(c.x);
+  IsobarRequest trace;
+  trace.view = IsobarView::kSectionAtY;
+  trace.at = kSectionY;
+  trace.threads = kThreads;
+  const auto traceStart = std::chrono::steady_clock::now();
+  benchmark::DoNotOptimize(ComputeIsobars(tables, pages.state.settings, trace).lines.size());
+  const double traced = SecondsSince(traceStart);
+  double total = 0.0;
+  for (auto _ : benchState) {
+    const auto start = std::chrono::steady_clock::now();
+    const BulbSurvey survey =
+        SurveyBulbs(SectionStressField(loads, true, kSectionY), window, levels, centres);
+    total += SecondsSince(start);
+    benchmark::DoNotOptimize(survey.bottom);
+  }
+  const double surveyed = total / static_cast<double>(benchState.iterations());
+  benchState.counters["survey_ms"] = surveyed * 1e3;
+  benchState.counters["section_trace_ms"] = traced * 1e3;
+  benchState.counters["ratio_survey_to_trace"] = surveyed / traced;
+}
+BENCHMARK(BM_SectionBulbSurvey)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace qel

@@ -14,7 +14,9 @@ using Colour = std::uint32_t;
 // The colour of the paper every page is drawn on, screen and printer alike.
 inline constexpr Colour kPaperColour = 0xFFFFFF;
 
-enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
+// The broken styles are the usual line types of technical drawings: dashed, dotted, chain,
+// long-dashed and chain with two dots.
+enum class PenStyle { Solid, Dash, Dot, DashDot, LongDash, DashDotDot, Null };
 
 struct Pen {
   PenStyle style = PenStyle::Solid;

@@ -23,6 +23,10 @@ static const char* StyleName(PenStyle style) {
       return "dot";
     case PenStyle::DashDot:
       return "dashdot";
+    case PenStyle::LongDash:
+      return "longdash";
+    case PenStyle::DashDotDot:
+      return "dashdotdot";
     case PenStyle::Null:
       return "null";
   }

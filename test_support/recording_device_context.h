@@ -11,7 +11,7 @@
 namespace qel {
 
 // Line formats (colours as 0x%06x of the 0x00BBGGRR value):
-//   pen <solid|dash|dot|dashdot|null> <width> <colour>
+//   pen <solid|dash|dot|dashdot|longdash|dashdotdot|null> <width> <colour>
 //   moveto <x> <y>            lineto <x> <y>
 //   polyline <x>,<y> <x>,<y> ...
 //   arc <left> <top> <right> <bottom> <xStart> <yStart> <xEnd> <yEnd>

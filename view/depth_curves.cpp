@@ -49,7 +49,27 @@ std::vector<PointValue> InRange(const std::vector<PointValue>& values, CurveRang
   return {values.begin() + first, values.begin() + last};
 }
 
+bool Coincide(const DepthCurve& a, const DepthCurve& b, double tolerance) {
+  auto near = [tolerance](double p, double q) { return std::fabs(p - q) <= tolerance; };
+  if (a.samples.size() != b.samples.size() || a.marks.size() != b.marks.size()) return false;
+  for (std::size_t i = 0; i < a.samples.size(); ++i)
+    if (a.samples[i].z != b.samples[i].z || !near(a.samples[i].dP, b.samples[i].dP)) return false;
+  for (std::size_t i = 0; i < a.marks.size(); ++i)
+    if (a.marks[i].z != b.marks[i].z || !near(a.marks[i].dP, b.marks[i].dP)) return false;
+  return true;
+}
+
 }  // namespace
+
+std::vector<int> CoincidentCurves(const std::vector<DepthCurve>& curves, double scale) {
+  const double tolerance = std::fabs(scale) * kCoincidentShare;
+  std::vector<int> sameAs(curves.size(), -1);
+  for (std::size_t i = 1; i < curves.size(); ++i)
+    for (std::size_t j = 0; j < i && sameAs[i] < 0; ++j)
+      if (sameAs[j] < 0 && Coincide(curves[i], curves[j], tolerance))
+        sameAs[i] = static_cast<int>(j);
+  return sameAs;
+}
 
 double DepthGraphBottom(const std::vector<double>& depths) {
   double deepest = 0.0;

@@ -68,6 +68,12 @@ std::vector<DepthCurve> SectionDepthCurves(const DocumentTables& tables, const R
                                            const ResolvedSection& section, int stressDigits,
                                            CircleMethod circleMethod, CurveRange range);
 
+// For each curve, the index of the first curve before it that it coincides with (every sample
+// and every mark equal within kCoincidentShare of `scale`, the largest dP the graph shows in
+// size), else -1: a curve drawn over another is named in the legend.
+inline constexpr double kCoincidentShare = 1e-9;
+std::vector<int> CoincidentCurves(const std::vector<DepthCurve>& curves, double scale);
+
 // The lattice values along the section line: its x values on a line y = const, else its y.
 std::vector<PointValue> SectionColumns(const DocumentTables& tables,
                                        const ResolvedSection& section);

@@ -1,4 +1,4 @@
-// Drawing the frame, axes, curves and legend of a stress-depth graph.
+// Drawing the frame, axes and curves of a stress-depth graph.
 #include "view/graph_axes.h"
 
 #include <algorithm>
@@ -13,13 +13,16 @@ namespace qel {
 namespace {
 
 constexpr Colour kBlack = 0x000000;
-constexpr Colour kTickColour = 0xB0B0B0;
-// Millimetres between the box's top and the heading, and left for the depth values.
+// The grid: light grey in colour and in monochrome alike, and half a curve's pixel wide, so
+// that it stays behind every curve.
+constexpr Colour kGridColour = 0xC8C8C8;
+// Millimetres between the box's top and the heading.
 constexpr double kHeadingRoomMm = 14.0;
-constexpr double kDepthValuesRoomMm = 14.0;
 constexpr double kRightMarginMm = 10.0, kBottomMarginMm = 20.0;
-constexpr int kMarkPixels = 3;     // half the size of a point's marker
-constexpr int kLegendLinePx = 28;  // the length of a curve's sample in the legend
+constexpr int kMarkPixels = 3;  // half the size of a point's marker
+constexpr int kCurvePixels = 2;
+// A tick value has at most this many decimals.
+constexpr int kMostTickDecimals = 12;
 
 bool Meets(const PlacedNote& a, const PlacedNote& b) {
   return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
@@ -30,11 +33,13 @@ bool Clear(const PlacedNote& note, const std::vector<PlacedNote>& taken) {
                       [&note](const PlacedNote& other) { return Meets(note, other); });
 }
 
-// The value of a tick with the decimals its step needs (at most 6; none for a step that is not a
-// positive number).
+// The value of a tick with the decimals its step needs (at most kMostTickDecimals; none for a
+// step that is not a positive number).
 std::string TickText(double value, double step) {
   const double wanted = std::ceil(-std::log10(step) - 1e-9);
-  const int decimals = wanted >= 6 ? 6 : wanted > 0 ? static_cast<int>(wanted) : 0;
+  const int decimals = wanted >= kMostTickDecimals ? kMostTickDecimals
+                       : wanted > 0                ? static_cast<int>(wanted)
+                                                   : 0;
   std::string text = FormatC("%.*f", decimals, value);
   return text.find_first_not_of("-0.") == std::string::npos ? "0" : text;
 }
@@ -90,6 +95,9 @@ void DrawMarker(DeviceContext& dc, const WorldTransform& t, CurveMarker marker, 
     case CurveMarker::Diamond:
       dc.Polyline({{x, y - s}, {x + s, y}, {x, y + s}, {x - s, y}, {x, y - s}});
       break;
+    case CurveMarker::InvertedTriangle:
+      dc.Polyline({{x, y + s}, {x + s, y - s}, {x - s, y - s}, {x, y + s}});
+      break;
   }
   dc.SelectPen(before);
 }
@@ -119,15 +127,21 @@ int GraphFrame::DepthToY(double z) const {
   return ClampToDevice(top + std::round(f * (bottom - top)));
 }
 
-AxisRange CurveValueRange(const std::vector<DepthCurve>& curves) {
+AxisRange CurveValueRange(const std::vector<DepthCurve>& curves, double printedZero,
+                          double fallbackTop) {
   double low = 0.0, high = 0.0;
+  auto take = [&](double dP) {
+    if (std::isfinite(dP)) low = std::min(low, dP), high = std::max(high, dP);
+  };
   for (const DepthCurve& curve : curves) {
     for (const DepthSample& s : curve.samples)
-      if (std::isfinite(s.dP)) low = std::min(low, s.dP), high = std::max(high, s.dP);
+      take(s.dP);
     for (const DepthMark& m : curve.marks)
-      if (std::isfinite(m.dP)) low = std::min(low, m.dP), high = std::max(high, m.dP);
+      take(m.dP);
   }
-  if (!(high > low)) high = low + 1.0;
+  if (!(std::max(-low, high) >= printedZero) || !(high > low))
+    return RoundAxisRange(0.0, fallbackTop > 0.0 && std::isfinite(fallbackTop) ? fallbackTop : 1.0,
+                          5);
   return RoundAxisRange(low, high, 5);
 }
 
@@ -159,14 +173,13 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   const WorldTransform& t = ctx.transform;
   const int h = NoteTextHeight(ctx);
   const int gap = h / 3;
-  const bool monochrome = IsMonochrome(ctx.settings);
-  const Colour tickColour = monochrome ? kBlack : kTickColour;
+  const int gridWidth = std::max(1, DevicePixels(t, 1) / 2);
   UseNoteFont(dc, ctx, kBlack);
   dc.SetTextAlign(TextAlign::LeftTop);
   for (double value : Ticks(frame.across)) {
     const int x = frame.AcrossToX(value);
     if (x > frame.left && x < frame.right)
-      DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Dot, DevicePixels(t, 1), tickColour);
+      DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Solid, gridWidth, kGridColour);
     const std::string text = TickText(value, frame.across.step);
     const PlacedNote note = NoteAt(x - NoteTextWidth(text, h) / 2, frame.top - gap - h, h, text);
     if (!Clear(note, taken)) continue;
@@ -176,7 +189,7 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   for (double z : Ticks(frame.depth)) {
     const int y = frame.DepthToY(z);
     if (y > frame.top && y < frame.bottom)
-      DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Dot, DevicePixels(t, 1), tickColour);
+      DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Solid, gridWidth, kGridColour);
     const std::string text = TickText(z, frame.depth.step);
     const PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
     if (!Clear(note, taken)) continue;
@@ -199,57 +212,33 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
 
 CurveStyle CurveStyleOf(int index, bool monochrome) {
   // 0x00BBGGRR: blue, red, green, orange, purple, brown.
-  constexpr Colour kColours[] = {0xC04000, 0x2020D0, 0x208020, 0x0080E0, 0x802080, 0x204080};
-  constexpr PenStyle kDashes[] = {PenStyle::Solid, PenStyle::Dash, PenStyle::Dot,
-                                  PenStyle::DashDot};
-  constexpr CurveMarker kMarkers[] = {CurveMarker::Circle, CurveMarker::Square,
-                                      CurveMarker::Triangle, CurveMarker::Cross,
-                                      CurveMarker::Diamond};
-  const int i = std::max(index, 0);
-  CurveStyle style;
-  style.marker = kMarkers[i % 5];
-  if (monochrome) {
-    style.dash = kDashes[i % 4];
-    style.colour = kBlack;
-  } else {
-    style.colour = kColours[i % 6];
-  }
-  return style;
+  constexpr Colour kColours[kCurveStyles] = {0xC04000, 0x2020D0, 0x208020,
+                                             0x0080E0, 0x802080, 0x204080};
+  constexpr PenStyle kDashes[kCurveStyles] = {PenStyle::Solid,    PenStyle::Dash,
+                                              PenStyle::Dot,      PenStyle::DashDot,
+                                              PenStyle::LongDash, PenStyle::DashDotDot};
+  constexpr CurveMarker kMarkers[kCurveStyles] = {
+      CurveMarker::Circle, CurveMarker::Square,  CurveMarker::Triangle,
+      CurveMarker::Cross,  CurveMarker::Diamond, CurveMarker::InvertedTriangle};
+  const int i = std::max(index, 0) % kCurveStyles;
+  return {kDashes[i], kMarkers[i], monochrome ? kBlack : kColours[i]};
+}
+
+int CurveLineWidth(const WorldTransform& t) {
+  return DevicePixels(t, kCurvePixels);
+}
+
+void DrawCurveSample(DeviceContext& dc, const WorldTransform& t, const CurveStyle& style, int x0,
+                     int x1, int y) {
+  DrawLine(dc, x0, y, x1, y, style.dash, CurveLineWidth(t), style.colour);
+  DrawMarker(dc, t, style.marker, (x0 + x1) / 2, y, style.colour);
 }
 
 void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
-                     const std::vector<DepthCurve>& curves, std::vector<PlacedNote>& taken) {
+                     const std::vector<DepthCurve>& curves) {
   const WorldTransform& t = ctx.transform;
   const bool monochrome = IsMonochrome(ctx.settings);
-  const int h = NoteTextHeight(ctx);
-  const int pad = h / 2;
-  const int sample = DevicePixels(t, kLegendLinePx);
-  const int lineWidth = DevicePixels(t, 2);
-
-  // The legend first, so that the values keep clear of it.
-  int widest = 0;
-  for (const DepthCurve& curve : curves)
-    widest = std::max(widest, NoteTextWidth(curve.label, h));
-  const int legendWidth = pad * 3 + sample + widest;
-  const int legendHeight = pad * 2 + static_cast<int>(curves.size()) * (h + pad / 2);
-  const PlacedNote legend{frame.right - pad - legendWidth, frame.bottom - pad - legendHeight,
-                          frame.right - pad, frame.bottom - pad, std::string()};
-  UseNoteFont(dc, ctx, kBlack);
-  dc.SetTextAlign(TextAlign::LeftTop);
-  if (!curves.empty()) {
-    DrawRectOutline(dc, legend.left, legend.top, legend.right, legend.bottom, PenStyle::Solid,
-                    DevicePixels(t, 1), kBlack);
-    taken.push_back(legend);
-  }
-  for (std::size_t i = 0; i < curves.size(); ++i) {
-    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
-    const int top = legend.top + pad + static_cast<int>(i) * (h + pad / 2);
-    const int y = top + h / 2, x = legend.left + pad;
-    DrawLine(dc, x, y, x + sample, y, style.dash, lineWidth, style.colour);
-    DrawMarker(dc, t, style.marker, x + sample / 2, y, style.colour);
-    dc.TextOut(x + sample + pad, top, curves[i].label);
-  }
-
+  const int lineWidth = CurveLineWidth(t);
   // The line of dP = 0, where the curves of a field with negative values cross.
   if (frame.across.from < 0 && frame.across.to > 0) {
     const int x = frame.AcrossToX(0.0);
@@ -266,40 +255,12 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
     if (points.size() >= 2) dc.Polyline(points);
     dc.SelectPen(before);
   }
-  // Every marker first, so that no value is written over another curve's marker.
-  const int markSize = DevicePixels(t, kMarkPixels);
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
-    for (const DepthMark& mark : curves[i].marks) {
-      if (!std::isfinite(mark.dP)) continue;
-      const int x = frame.AcrossToX(mark.dP), y = frame.DepthToY(mark.z);
-      DrawMarker(dc, t, style.marker, x, y, style.colour);
-      taken.push_back({x - markSize, y - markSize, x + markSize, y + markSize, std::string()});
-    }
-  }
-  const int markRoom = markSize + pad / 2;
-  for (std::size_t i = 0; i < curves.size(); ++i) {
-    const CurveStyle style = CurveStyleOf(static_cast<int>(i), monochrome);
-    UseNoteFont(dc, ctx, style.colour);
-    for (const DepthMark& mark : curves[i].marks) {
-      if (!std::isfinite(mark.dP)) continue;
-      const int x = frame.AcrossToX(mark.dP), y = frame.DepthToY(mark.z);
-      // Right of the mark, else left of it; left out when both are taken.
-      const int width = NoteTextWidth(mark.text, h);
-      for (const int left : {x + markRoom, x - markRoom - width}) {
-        // Beside the mark, moved down or up just enough to stay inside the frame at the surface
-        // and the bottom.
-        const int top =
-            std::clamp(y - h / 2, frame.top + 1, std::max(frame.top + 1, frame.bottom - h - 1));
-        const PlacedNote note = NoteAt(left, top, h, mark.text);
-        if (note.left < frame.left || note.right > frame.right || note.top < frame.top ||
-            note.bottom > frame.bottom || !Clear(note, taken))
-          continue;
-        Text(dc, note);
-        taken.push_back(note);
-        break;
-      }
-    }
+    for (const DepthMark& mark : curves[i].marks)
+      if (std::isfinite(mark.dP))
+        DrawMarker(dc, t, style.marker, frame.AcrossToX(mark.dP), frame.DepthToY(mark.z),
+                   style.colour);
   }
   dc.RemoveClip();
 }

@@ -1,5 +1,5 @@
 // A stress-depth graph on the page: its frame in device units, round axis steps, the axes with
-// their values and captions, and the curves with their points, values and legend.
+// their values and captions, and the curves with their calculation points.
 #pragma once
 
 #include <string>
@@ -30,8 +30,16 @@ struct GraphFrame {
   int DepthToY(double z) const;
 };
 
-// The dP range the curves and their marks need, with 0 in it, in round steps.
-AxisRange CurveValueRange(const std::vector<DepthCurve>& curves);
+// The dP range the curves and their marks need, with 0 in it, in round steps. Values smaller in
+// size than `printedZero` count as 0 (they print as 0 in the tables); when every value does, the
+// range is 0 to `fallbackTop` (the largest load intensity), or 0 to 1 when that is not a
+// positive number, so that the axis never reads "0 0 0 0".
+AxisRange CurveValueRange(const std::vector<DepthCurve>& curves, double printedZero,
+                          double fallbackTop);
+
+// Millimetres left of a graph's frame for the depth values, and for the depth column of the
+// table under it.
+inline constexpr double kDepthValuesRoomMm = 14.0;
 
 // Where on the paper the graphs of a depth display go, in millimetres from the paper's top-left
 // corner: below the title, inside the margins, with room for the axis values.
@@ -43,16 +51,19 @@ PaperBox DepthGraphBox(const RenderContext& ctx);
 GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRange across,
                          AxisRange depth);
 
-// The frame, dotted lines at the ticks, the values along the top and the left edges and the
-// captions `acrossCaption` above them and "z (m)" at the left; the boxes the texts take are
+// The frame, thin light grid lines at the ticks (solid, lighter and thinner than any curve, so
+// that they never pass for a curve's dashes), the values along the top and the left edges and
+// the captions `acrossCaption` above them and "z (m)" at the left; the boxes the texts take are
 // added to `taken`.
 void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
                    const std::string& acrossCaption, std::vector<PlacedNote>& taken);
 
-// The dash pattern, marker and colour of curve `index`: six colours with distinct markers, and
-// in monochrome distinct dashes and markers, so that black-and-white pages still tell the curves
-// apart.
-enum class CurveMarker { Circle, Square, Triangle, Cross, Diamond };
+// The line type, marker and colour of curve `index`: the six curves of a graph each have their
+// own line type (solid, dashed, dotted, chain, long-dashed, chain with two dots) and marker, in
+// colour also their own colour, so that a black-and-white copy of a colour page still tells
+// them apart.
+enum class CurveMarker { Circle, Square, Triangle, Cross, Diamond, InvertedTriangle };
+inline constexpr int kCurveStyles = 6;
 struct CurveStyle {
   PenStyle dash = PenStyle::Solid;
   CurveMarker marker = CurveMarker::Circle;
@@ -60,11 +71,18 @@ struct CurveStyle {
 };
 CurveStyle CurveStyleOf(int index, bool monochrome);
 
-// The legend in the frame's lower right corner, then the curves (clipped to the frame) and the
-// marks of their calculation points with their values beside them where they keep clear of the
-// legend and of each other.
+// The width of a curve's line on the device.
+int CurveLineWidth(const WorldTransform& t);
+
+// A sample of curve style `style` for a legend: its line from x0 to x1 at height y and its
+// marker in the middle.
+void DrawCurveSample(DeviceContext& dc, const WorldTransform& t, const CurveStyle& style, int x0,
+                     int x1, int y);
+
+// The curves, clipped to the frame, and the markers of their calculation points. Their values
+// are listed under the graph (DrawDepthTable), so nothing is written inside the frame.
 void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
-                     const std::vector<DepthCurve>& curves, std::vector<PlacedNote>& taken);
+                     const std::vector<DepthCurve>& curves);
 
 // A line of text at the top-left of the box, above the axis captions: what the graph shows.
 void DrawGraphHeading(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,

@@ -393,6 +393,12 @@ PlacedNote PlaceIsobarCaption(const RenderContext& ctx, const IsobarRequest& req
   return corner;
 }
 
+std::string IsobarsOutOfRangeText(double low, double high, int stressDigits) {
+  const char* format = DigitFormat(stressDigits);
+  return "等圧線: 指定の値は範囲外 (dP " + FormatUnsignedZero(format, low) + "〜" +
+         FormatUnsignedZero(format, high) + ")";
+}
+
 void DrawIsobarFill(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& request) {
   if (!request.fill) return;
   const std::shared_ptr<const IsobarSet> set = SetOf(ctx, request);

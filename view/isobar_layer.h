@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"
@@ -42,6 +43,11 @@ PlacedNote IsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
 // for it nearest there.
 PlacedNote PlaceIsobarCaption(const RenderContext& ctx, const IsobarRequest& request,
                               const FigureWindow& window, const FigureObstacles& marks);
+
+// The row a caption adds when none of its levels falls within the values dP takes over its
+// window, from `low` to `high`: "等圧線: 指定の値は範囲外 (dP 0.000〜96.648)", the values with
+// `stressDigits` decimals as the results tables print them.
+std::string IsobarsOutOfRangeText(double low, double high, int stressDigits);
 
 // Fills the areas beyond each level of the request when it asks for them, the larger levels
 // over the smaller, in colours from pale to strong. Drawn first, under the figure's lines.

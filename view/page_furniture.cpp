@@ -146,15 +146,40 @@ void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::str
   DrawPlacedText(dc, geometry, text, topMm, leftMm, centred);
 }
 
+std::string DepthDisplayTitle(const std::string& figureTitle, const std::string& word) {
+  std::string_view text = figureTitle;
+  // Blanks at the end, half-width or full-width, are not part of the last word.
+  for (bool trimmed = true; trimmed;) {
+    trimmed = false;
+    for (std::string_view blank : {std::string_view(" "), std::string_view("　")})
+      if (text.size() >= blank.size() && text.substr(text.size() - blank.size()) == blank) {
+        text.remove_suffix(blank.size());
+        trimmed = true;
+      }
+  }
+  if (text.empty()) return std::string();
+  for (std::string_view figureWord : {std::string_view("断面形状図"), std::string_view("形状図")})
+    if (text.size() >= figureWord.size() &&
+        text.substr(text.size() - figureWord.size()) == figureWord)
+      return std::string(text.substr(0, text.size() - figureWord.size())) + word;
+  return std::string(text) + "　" + word;
+}
+
 void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind) {
   using setting_line::Style;
   const std::string* lines = ctx.tables.settingLines;
   TitleLines title = TitleLinesOf(kind);
   CreateSlotFont(dc, ctx, kTitleFont);
   if (ctx.view.currentPage == 1 || ToInt(lines[Style(problem, title.everyPage)]) != 0) {
-    DrawTitle(dc, ctx.geometry, lines[Style(problem, title.text)], lines[Style(problem, title.top)],
-              lines[Style(problem, setting_line::kTitleLeft)],
-              ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
+    // A depth display is titled as the figure of its problem, for what it shows.
+    const std::string& text = lines[Style(problem, title.text)];
+    DrawTitle(
+        dc, ctx.geometry,
+        kind == DisplayKind::Depth
+            ? DepthDisplayTitle(text, problem == Problem::Strip ? "深さ分布" : "断面・深さ分布")
+            : text,
+        lines[Style(problem, title.top)], lines[Style(problem, setting_line::kTitleLeft)],
+        ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
   }
 }
 
@@ -192,18 +217,22 @@ void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem proble
                  ToInt(lines[Page(problem, setting_line::kPageTextCentered)]));
 }
 
-void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
-  if (ctx.results.circleMethod() != CircleMethod::kCompatible) return;
-  if (CountCircleRows(ctx.tables) == 0) return;
-  CreateSlotFont(dc, ctx, kPageFont);
-  // At the left margin, one line above the page text when that is in the lower half of the
-  // paper, else 12 mm above the paper's lower edge: never on the page text or the table.
+std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx) {
+  if (ctx.results.circleMethod() != CircleMethod::kCompatible) return std::nullopt;
+  if (CountCircleRows(ctx.tables) == 0) return std::nullopt;
+  // One line above the page text when that is in the lower half of the paper, else 12 mm above
+  // the paper's lower edge: never on the page text or the table.
   const double pageTextTop = ToDouble(
       ctx.tables.settingLines[setting_line::Page(Problem::RectCircle, setting_line::kPageTextTop)]);
   const double lowerHalf = ctx.geometry.paperHeightMm * 0.5;
-  const double top =
-      pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
-  DrawTitle(dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", FormatC("%.1f", top),
+  return pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
+}
+
+void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
+  const std::optional<double> top = CircleMethodNoteTopMm(ctx);
+  if (!top) return;
+  CreateSlotFont(dc, ctx, kPageFont);
+  DrawTitle(dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", FormatC("%.1f", *top),
             FormatC("%d", ctx.settings.marginLeft), 0);
 }
 

@@ -1,6 +1,7 @@
 // What every page carries: the title, the page number text, and on figures the reference grid.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "view/grid_strokes.h"
@@ -40,6 +41,14 @@ void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem proble
 // On pages whose circle values come from the compatible method, a line at the foot of the
 // page saying so, in the page font; nothing otherwise.
 void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx);
+// Where that line's top stands, in millimetres from the paper's top edge; none when the page
+// carries no such line.
+std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx);
+
+// The title of a depth display made from the figure's title `figureTitle`: its last word for
+// the figure ("断面形状図", else "形状図", trailing blanks aside) replaced by `word`, or `word`
+// added after a full-width blank when it ends in neither. An empty title stays empty.
+std::string DepthDisplayTitle(const std::string& figureTitle, const std::string& word);
 
 // The grid of a figure after normalisation: each direction from <= to, a positive step.
 struct FigureGrid {

@@ -2,10 +2,23 @@
 // they depend on is unchanged.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "view/contour_lines.h"
 #include "view/isobar_cache.h"
 #include "view/table_layout.h"
 
 namespace qel {
+
+// The window the section of the rectangle/circle depth display was surveyed to, for the inputs
+// written in `key`, and the range of dP over it once a page asked for it.
+struct SectionWindowCache {
+  std::string key;
+  ContourWindow window;
+  std::optional<std::pair<double, double>> span;
+};
 
 struct RenderCaches {
   // The lines of each table and where they fell on pages.
@@ -15,6 +28,8 @@ struct RenderCaches {
   TableLayoutCache rectCircleResults;
   // The isobars of the figures' page windows.
   IsobarCache isobars;
+  // The section of the rectangle/circle depth display.
+  SectionWindowCache section;
 };
 
 }  // namespace qel

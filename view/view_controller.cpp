@@ -207,7 +207,8 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
     RenderTableDisplay(ctx, &dc, true);
   }
   DrawDisplayPageNumber(dc, ctx, ProblemOf(mode), KindOf(mode));
-  if (mode == DisplayMode::RectCircleResults) DrawCircleMethodNote(dc, ctx);
+  if (mode == DisplayMode::RectCircleResults || mode == DisplayMode::RectCircleSection)
+    DrawCircleMethodNote(dc, ctx);
 }
 
 int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,

@@ -34,6 +34,10 @@ QList<qreal> DashPattern(PenStyle style) {
       return {3, 3};
     case PenStyle::DashDot:
       return {9, 6, 3, 6};
+    case PenStyle::LongDash:
+      return {30, 8};
+    case PenStyle::DashDotDot:
+      return {12, 5, 3, 5, 3, 5};
     default:
       return {};
   }

@@ -87,7 +87,8 @@ ContourPoint SegmentRoots::Root(double level, double tolerance, double span) {
   double tb = samples_[k + 1].t, gb = samples_[k + 1].f - level;
   double bestT = std::abs(ga) <= std::abs(gb) ? ta : tb;
   double bestG = std::min(std::abs(ga), std::abs(gb));
-  bool interpolating = true;
+  // A field that is constant between jumps gives nothing to interpolate.
+  bool interpolating = tolerance >= 0.0;
   int side = 0;
   double widthAtFailure = HUGE_VAL;
   for (int iteration = 0; iteration < 80 && bestG > tolerance; ++iteration) {

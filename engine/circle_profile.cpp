@@ -52,6 +52,13 @@ CircleProfile::CircleProfile(double radius, double z, double farthest, double to
   }
   for (const Piece& piece : pieces_)
     ends_.push_back(piece.end);
+  bucketsPerSquare_ = kBuckets / farthest_;
+  for (int b = 0; b < kBuckets; ++b) {
+    const double start = b / bucketsPerSquare_;
+    const auto it = std::upper_bound(ends_.begin(), ends_.end(), start);
+    firstPieces_.push_back(it == ends_.end() ? ends_.size() - 1
+                                             : static_cast<std::size_t>(it - ends_.begin()));
+  }
 }
 
 double CircleProfile::Direct(double distanceSquared) const {
@@ -101,9 +108,12 @@ void CircleProfile::Build(double begin, double end, int depth) {
 double CircleProfile::operator()(double distanceSquared) const {
   if (pieces_.empty() || !(distanceSquared >= 0.0 && distanceSquared <= farthest_))
     return Direct(distanceSquared);
-  auto it = std::upper_bound(ends_.begin(), ends_.end(), distanceSquared);
-  if (it == ends_.end()) --it;  // the far end itself
-  const Piece& piece = pieces_[static_cast<std::size_t>(it - ends_.begin())];
+  // The first piece that ends beyond the distance, from the first one in its bucket on.
+  const int bucket = std::min(kBuckets - 1, static_cast<int>(distanceSquared * bucketsPerSquare_));
+  std::size_t n = firstPieces_[static_cast<std::size_t>(bucket)];
+  while (n + 1 < ends_.size() && !(distanceSquared < ends_[n]))
+    ++n;
+  const Piece& piece = pieces_[n];
   if (piece.direct) return Direct(distanceSquared);
   const double x = (2.0 * distanceSquared - (piece.begin + piece.end)) / (piece.end - piece.begin);
   return Series(piece.coefficients, x);

@@ -17,6 +17,7 @@ namespace qel {
 class CircleProfile {
  public:
   static constexpr int kDegree = 14;
+  static constexpr int kBuckets = 256;
 
   CircleProfile(double radius, double z, double farthest, double tolerance = 5e-13);
 
@@ -38,6 +39,9 @@ class CircleProfile {
   double radius_, z_, farthest_, tolerance_;
   std::vector<Piece> pieces_;  // ascending, contiguous from 0 to farthest_
   std::vector<double> ends_;   // pieces_[n].end, for the search
+  // For each of kBuckets equal stretches of [0, farthest_], the first piece reaching into it.
+  std::vector<std::size_t> firstPieces_;
+  double bucketsPerSquare_ = 0.0;
   double largestCheckedError_ = 0.0;
 };
 

@@ -8,7 +8,7 @@ namespace qel {
 
 // atan2(y, x) from a table of atan(k/8) and seven terms of the series about the nearest entry:
 // within a few units in the last place of the angle (the series alone to 2e-17), several times
-// faster than the library's. Zeros, infinities and NaNs go to std::atan2.
+// faster than the library's. Zeros, NaNs and magnitudes beyond 1e300 go to std::atan2.
 double ArcTangent2(double y, double x);
 
 // RectangleInfluence(x, y, z, ...) * q of one rectangle at a fixed depth z, by the same closed

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,12 +18,6 @@ using PointKey = std::uint64_t;
 struct Crossing {
   PointKey above = 0, below = 0;
   ContourPoint at;
-};
-
-struct SegmentHash {
-  std::size_t operator()(const std::pair<PointKey, PointKey>& s) const {
-    return std::hash<PointKey>()(s.first * 0x9E3779B97F4A7C15ull ^ s.second);
-  }
 };
 
 // The crossings of one level and the pieces of line that join them, two per crossing inside

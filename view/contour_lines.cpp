@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "engine/worker_threads.h"
 #include "view/contour_graph.h"
+#include "view/point_table.h"
 #include "view/segment_roots.h"
 
 namespace qel {
@@ -44,6 +43,8 @@ class Lattice {
   }
 
   int cellsU() const { return cellsU_; }
+  // Keys of neighbours along v differ by 1, along u by this.
+  PointKey Rows() const { return static_cast<PointKey>(unitsV_ + 1); }
   double LongerSide() const { return std::max(window_.u1 - window_.u0, window_.v1 - window_.v0); }
   int cellsV() const { return cellsV_; }
   int unit() const { return unit_; }
@@ -78,9 +79,15 @@ class Lattice {
   int cellsU_ = 1, cellsV_ = 1, unit_ = 1, unitsU_ = 1, unitsV_ = 1;
 };
 
+// A sampled lattice point: its value, and whether it is a corner of a leaf.
+struct Point {
+  double value = 0.0;
+  bool corner = false;
+};
+
 // The samples and leaves of one coarse cell.
 struct CellHarvest {
-  std::unordered_map<PointKey, double> samples;
+  PointTable<double> samples;
   std::vector<Leaf> leaves;
 };
 
@@ -150,9 +157,9 @@ class CellRefiner {
   }
 
   double Sample(int i, int j) {
-    auto [it, fresh] = harvest_.samples.try_emplace(lattice_.Key(i, j), 0.0);
-    if (fresh) it->second = field_(lattice_.U(i), lattice_.V(j));
-    return it->second;
+    auto [value, fresh] = harvest_.samples.Insert(lattice_.Key(i, j), 0.0);
+    if (fresh) *value = field_(lattice_.U(i), lattice_.V(j));
+    return *value;
   }
 
   // A level lies within the cell's sampled range widened by half of it on each side: a line
@@ -180,13 +187,14 @@ struct SegmentCrossings {
 
 // Walks the points of a leaf's edge from (i, j) towards (i + di * size, j + dj * size),
 // stopping short of the end: the leaf's corner and every corner of smaller neighbours on it.
-void AppendEdgePoints(const Lattice& lattice, const std::unordered_set<PointKey>& corners, int i,
-                      int j, int di, int dj, int size, std::vector<PointKey>& out) {
+void AppendEdgePoints(const Lattice& lattice, const PointTable<Point>& points, int i, int j, int di,
+                      int dj, int size, std::vector<PointKey>& out) {
   if (size > 1) {
     const int h = size / 2;
-    if (corners.count(lattice.Key(i + di * h, j + dj * h))) {
-      AppendEdgePoints(lattice, corners, i, j, di, dj, h, out);
-      AppendEdgePoints(lattice, corners, i + di * h, j + dj * h, di, dj, h, out);
+    const Point* middle = points.Find(lattice.Key(i + di * h, j + dj * h));
+    if (middle && middle->corner) {
+      AppendEdgePoints(lattice, points, i, j, di, dj, h, out);
+      AppendEdgePoints(lattice, points, i + di * h, j + dj * h, di, dj, h, out);
       return;
     }
   }
@@ -243,19 +251,24 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
       }
     });
   }
-  std::unordered_map<PointKey, double> values;
-  std::unordered_set<PointKey> corners;
+  std::size_t sampleCount = 0;
+  for (const CellHarvest& harvest : harvests)
+    sampleCount += harvest.samples.size();
+  PointTable<Point> points(sampleCount);
   std::vector<Leaf> leaves;
-  for (CellHarvest& harvest : harvests) {
-    values.merge(harvest.samples);
+  for (const CellHarvest& harvest : harvests) {
+    harvest.samples.ForEach([&points](PointKey key, double value) {
+      points.Insert(key, {value, false});
+    });
     for (const Leaf& leaf : harvest.leaves) {
       leaves.push_back(leaf);
-      corners.insert(lattice.Key(leaf.i, leaf.j));
-      corners.insert(lattice.Key(leaf.i + leaf.size, leaf.j));
-      corners.insert(lattice.Key(leaf.i, leaf.j + leaf.size));
-      corners.insert(lattice.Key(leaf.i + leaf.size, leaf.j + leaf.size));
+      for (const auto& [i, j] : {std::pair{leaf.i, leaf.j}, std::pair{leaf.i + leaf.size, leaf.j},
+                                 std::pair{leaf.i, leaf.j + leaf.size},
+                                 std::pair{leaf.i + leaf.size, leaf.j + leaf.size}})
+        points.Insert(lattice.Key(i, j), {}).first->corner = true;
     }
   }
+  auto valueAt = [&points](PointKey key) { return points.Find(key)->value; };
 
   // Marching squares on each leaf, its boundary running counter-clockwise through its corners
   // and the corners of smaller neighbours.
@@ -280,23 +293,26 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
   // time a leaf meets it, so that its other leaf finds them without a look-up per level.
   std::vector<SegmentCrossings> segments;
   std::vector<int> crossingOf;  // the crossings of segments[n] from segments[n].offset on
-  std::unordered_map<std::pair<PointKey, PointKey>, std::size_t, SegmentHash> segmentIndex;
+  // Segments by their lower key and direction: a leaf's boundary pieces end at every corner on
+  // it, so from a point in one direction there is at most one.
+  PointTable<std::size_t> segmentIndex(points.size());
   constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
   std::vector<PointKey> boundary;
   std::vector<double> boundaryValues;
   std::vector<std::size_t> boundarySegments;
+  std::vector<std::pair<std::size_t, std::size_t>> leafCrossings;  // (rank, boundary piece)
   std::vector<int> crossingIds;
   std::vector<bool> aboveAfter;
   for (const Leaf& leaf : leaves) {
     boundary.clear();
     const int s = leaf.size;
-    AppendEdgePoints(lattice, corners, leaf.i, leaf.j, 1, 0, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j, 0, 1, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j + s, -1, 0, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i, leaf.j + s, 0, -1, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i, leaf.j, 1, 0, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i + s, leaf.j, 0, 1, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i + s, leaf.j + s, -1, 0, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i, leaf.j + s, 0, -1, s, boundary);
     boundaryValues.clear();
     for (const PointKey key : boundary)
-      boundaryValues.push_back(values.at(key));
+      boundaryValues.push_back(valueAt(key));
     // Only the levels between the lowest and highest value on the boundary cross it.
     double lowest = HUGE_VAL, highest = -HUGE_VAL;
     for (const double value : boundaryValues) {
@@ -316,30 +332,39 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
       if (from >= to) continue;
       const PointKey above = aIsAbove ? boundary[k] : boundary[next];
       const PointKey below = aIsAbove ? boundary[next] : boundary[k];
-      const auto [it, fresh] = segmentIndex.try_emplace(
-          {std::min(above, below), std::max(above, below)}, segments.size());
+      const PointKey low = std::min(above, below), high = std::max(above, below);
+      const auto [index, fresh] =
+          segmentIndex.Insert(2 * low + (high - low < lattice.Rows() ? 1 : 0), segments.size());
       if (fresh) {
         segments.push_back({above, below, from, to - from, crossingOf.size()});
         for (std::size_t r = from; r < to; ++r)
           crossingOf.push_back(graphs[byLevel[r]].Add(above, below));
       }
-      boundarySegments[k] = it->second;
+      boundarySegments[k] = *index;
     }
+    // The crossings of the leaf by level, each level's in the order of its boundary.
+    leafCrossings.clear();
+    for (std::size_t k = 0; k < boundary.size(); ++k) {
+      if (boundarySegments[k] == kNoSegment) continue;
+      const SegmentCrossings& segment = segments[boundarySegments[k]];
+      for (std::size_t r = segment.firstRank; r < segment.firstRank + segment.count; ++r)
+        leafCrossings.emplace_back(r, k);
+    }
+    std::sort(leafCrossings.begin(), leafCrossings.end());
     std::optional<double> centre;
-    for (std::size_t r = firstRank; r < endRank; ++r) {
+    for (std::size_t n = 0; n < leafCrossings.size();) {
+      const std::size_t r = leafCrossings[n].first;
       const std::size_t l = byLevel[r];
       const double level = levels[l];
       crossingIds.clear();
       aboveAfter.clear();
-      for (std::size_t k = 0; k < boundary.size(); ++k) {
-        if (boundarySegments[k] == kNoSegment) continue;
+      for (; n < leafCrossings.size() && leafCrossings[n].first == r; ++n) {
+        const std::size_t k = leafCrossings[n].second;
         const SegmentCrossings& segment = segments[boundarySegments[k]];
-        if (r < segment.firstRank || r >= segment.firstRank + segment.count) continue;
         crossingIds.push_back(crossingOf[segment.offset + (r - segment.firstRank)]);
         aboveAfter.push_back(boundaryValues[(k + 1) % boundary.size()] >= level);
       }
       const std::size_t count = crossingIds.size();
-      if (count == 0) continue;
       // Around the boundary the sides alternate; cutting off every stretch on the side the
       // centre is not on joins the crossings without lines crossing, and decides a saddle the
       // same way from whichever neighbour it is seen.
@@ -347,10 +372,9 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
       if (count > 2) {
         if (!centre) {
           const double half = 0.5 * s;
-          auto it = values.find(lattice.Key(leaf.i + s / 2, leaf.j + s / 2));
-          centre = s > 1 && it != values.end()
-                       ? it->second
-                       : field(lattice.U(leaf.i + half), lattice.V(leaf.j + half));
+          const Point* middle = points.Find(lattice.Key(leaf.i + s / 2, leaf.j + s / 2));
+          centre = s > 1 && middle ? middle->value
+                                   : field(lattice.U(leaf.i + half), lattice.V(leaf.j + half));
         }
         const bool centreAbove = *centre >= level;
         while (first < count && aboveAfter[first] == centreAbove)
@@ -375,13 +399,13 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
         const SegmentCrossings& segment = segments[n];
         const ContourPoint above = lattice.Point(segment.above);
         const ContourPoint below = lattice.Point(segment.below);
-        SegmentRoots roots(field, above, values.at(segment.above), below, values.at(segment.below));
+        SegmentRoots roots(field, above, valueAt(segment.above), below, valueAt(segment.below));
         // What the refinement sampled on the segment's line (its middle, where a leaf was
         // tested and kept whole, and a segment's length beyond each end) shapes the guesses.
         for (const double t : {-1.0, 0.5, 2.0}) {
           const std::optional<PointKey> key = lattice.Along(segment.above, segment.below, t);
           if (!key) continue;
-          if (const auto it = values.find(*key); it != values.end()) roots.Know(t, it->second);
+          if (const Point* point = points.Find(*key)) roots.Know(t, point->value);
         }
         const double span =
             std::max(1e-15, bracket / std::hypot(below.u - above.u, below.v - above.v));

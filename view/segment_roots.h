@@ -22,13 +22,14 @@ class SegmentRoots {
   void Know(double t, double f);
 
   // A point where the field is within `tolerance` of `level` (fAbove >= level > fBelow). Each
-  // guess is the root of the polynomial through the samples nearest the bracket (up to four),
+  // guess is the root of the polynomial through the samples nearest the bracket (up to six),
   // which on a smooth field lands within the tolerance in one or two evaluations. A guess that
   // does not bring the field ten times nearer the level hands over to the Illinois variant of
-  // regula falsi, which copes with fronts and jumps, until the bracket is a quarter as long. Where the field jumps no point comes
-  // within the tolerance: the search ends once the bracket is no longer than `span` (a fraction
-  // of the segment), at the best point in it, or its middle. A negative tolerance always narrows
-  // down to `span`: the vertex of a field that is constant between jumps is at its jump.
+  // regula falsi, which copes with fronts and jumps, until the bracket is a quarter as long. Where
+  // the field jumps no point comes within the tolerance: the search ends once the bracket is no
+  // longer than `span` (a fraction of the segment), at the best point in it, or its middle. A
+  // negative tolerance always narrows down to `span`: the vertex of a field that is constant
+  // between jumps is at its jump.
   ContourPoint Root(double level, double tolerance, double span);
 
   // Evaluations of the field so far.
@@ -41,7 +42,7 @@ class SegmentRoots {
   ContourPoint At(double t) const { return {a_.u + (b_.u - a_.u) * t, a_.v + (b_.v - a_.v) * t}; }
   double Evaluate(double t);
   // The root in (samples_[k].t, samples_[k + 1].t) of the polynomial through the samples
-  // k - 1 .. k + 2 (those that exist and are numbers) minus `level`.
+  // k - 2 .. k + 3 (those that exist and are numbers) minus `level`.
   double InterpolatedRoot(std::size_t k, double level) const;
 
   const ScalarField& field_;

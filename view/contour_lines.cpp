@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -85,6 +86,43 @@ struct Point {
   bool corner = false;
 };
 
+// The samples on the edges of coarse cells, which two or four cells need: each is evaluated
+// once, whichever cell comes first (two threads may both evaluate one at the same moment, to the
+// same value). Locked in shards, so that the threads seldom wait for each other.
+class SharedSamples {
+ public:
+  // The value at `key`, evaluated by `evaluate` if no cell has it yet.
+  template <class Evaluate>
+  double Get(PointKey key, Evaluate evaluate) {
+    Shard& shard = shards_[(key * 0x9E3779B97F4A7C15ull) >> 58];
+    {
+      const std::lock_guard<std::mutex> lock(shard.mutex);
+      if (const double* value = shard.table.Find(key)) return *value;
+    }
+    const double value = evaluate();
+    const std::lock_guard<std::mutex> lock(shard.mutex);
+    return *shard.table.Insert(key, value).first;
+  }
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const Shard& shard : shards_)
+      shard.table.ForEach(visit);
+  }
+  std::size_t size() const {
+    std::size_t count = 0;
+    for (const Shard& shard : shards_)
+      count += shard.table.size();
+    return count;
+  }
+
+ private:
+  struct Shard {
+    std::mutex mutex;
+    PointTable<double> table;
+  };
+  std::array<Shard, 64> shards_;
+};
+
 // The samples and leaves of one coarse cell.
 struct CellHarvest {
   PointTable<double> samples;
@@ -95,11 +133,12 @@ struct CellHarvest {
 class CellRefiner {
  public:
   CellRefiner(const ScalarField& field, const Lattice& lattice, const std::vector<double>& sorted,
-              const ContourOptions& options, CellHarvest& harvest)
+              const ContourOptions& options, SharedSamples& shared, CellHarvest& harvest)
       : field_(field),
         lattice_(lattice),
         sortedLevels_(sorted),
         options_(options),
+        shared_(shared),
         harvest_(harvest),
         positionLimit_(options.positionTolerance * lattice.LongerSide()) {}
 
@@ -158,7 +197,10 @@ class CellRefiner {
 
   double Sample(int i, int j) {
     auto [value, fresh] = harvest_.samples.Insert(lattice_.Key(i, j), 0.0);
-    if (fresh) *value = field_(lattice_.U(i), lattice_.V(j));
+    if (!fresh) return *value;
+    auto evaluate = [&] { return field_(lattice_.U(i), lattice_.V(j)); };
+    const bool onCoarseEdge = i % lattice_.unit() == 0 || j % lattice_.unit() == 0;
+    *value = onCoarseEdge ? shared_.Get(lattice_.Key(i, j), evaluate) : evaluate();
     return *value;
   }
 
@@ -174,6 +216,7 @@ class CellRefiner {
   const Lattice& lattice_;
   const std::vector<double>& sortedLevels_;
   const ContourOptions& options_;
+  SharedSamples& shared_;
   CellHarvest& harvest_;
   double positionLimit_;
 };
@@ -236,17 +279,17 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
   std::sort(sorted.begin(), sorted.end());
   const int threads = std::max(options.threads, 1);
 
-  // Refine every coarse cell on its own; neighbours evaluate their shared edge each, to the same
-  // values, so the cells need no locking.
+  // Refine every coarse cell on its own, the points on their edges shared among them.
   const std::size_t cellCount = static_cast<std::size_t>(lattice.cellsU()) * lattice.cellsV();
   std::vector<CellHarvest> harvests(cellCount);
+  SharedSamples shared;
   {
     ChunkQueue cells(cellCount);
     RunWorkers(threads, [&] {
       while (std::optional<std::size_t> cell = cells.Next()) {
         const int ci = static_cast<int>(*cell % lattice.cellsU());
         const int cj = static_cast<int>(*cell / lattice.cellsU());
-        CellRefiner refiner(field, lattice, sorted, options, harvests[*cell]);
+        CellRefiner refiner(field, lattice, sorted, options, shared, harvests[*cell]);
         refiner.Refine(ci * lattice.unit(), cj * lattice.unit(), lattice.unit(), 0);
       }
     });

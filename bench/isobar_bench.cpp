@@ -1,5 +1,6 @@
-// One page of isobars of the largest document (strip cross-section; plan at the first lattice
-// depth and at 1 m; vertical section through the middle of the plan), traced with two threads
+// One page of isobars of the largest document (strip cross-section; plan at the depth the figure
+// draws by default, the first lattice depth below the surface, at 1 m and on the surface itself;
+// vertical section through the middle of the plan), traced with two threads
 // from nothing cached, at the default levels, at 20 levels and at the most levels a figure draws,
 // against computing the lattice results table with two threads in the same run. The targets are
 // 300 ms for a page at 20 levels and 2 s at the most levels; the counters give the figures and
@@ -14,6 +15,7 @@
 #include "view/depth_section.h"
 #include "view/figure_pages.h"
 #include "view/isobar_fields.h"
+#include "view/isobar_layer.h"
 #include "view/isobar_levels.h"
 #include "view/isobar_windows.h"
 #include "view/isobars.h"
@@ -108,14 +110,20 @@ void IsobarPage(benchmark::State& benchState, IsobarView view, double at, int le
   // Against the page's target: 300 ms at up to 20 levels, 2 s beyond.
   benchState.counters["ratio_page_to_target"] = page / (levels > 20 ? 2.0 : 0.3);
   benchState.counters["vertices"] = static_cast<double>(vertices);
+  benchState.counters["depth_m"] = view == IsobarView::kPlan ? at : 0.0;
 }
 
 // The arguments are the level count: 0 for the default levels, 20, and the most a figure draws.
 void BM_StripIsobarPage(benchmark::State& s) {
   IsobarPage(s, IsobarView::kStrip, 0.0, static_cast<int>(s.range(0)));
 }
-void BM_PlanIsobarPageAtFirstDepth(benchmark::State& s) {
-  // The largest document's first lattice depth.
+void BM_PlanIsobarPageAtFigureDepth(benchmark::State& s) {
+  // The depth the figure draws unless the document sets one: the largest document's first
+  // lattice depth below the surface.
+  IsobarPage(s, IsobarView::kPlan, *PlanIsobarDepth(WorstPages().state.tables),
+             static_cast<int>(s.range(0)));
+}
+void BM_PlanIsobarPageAtSurface(benchmark::State& s) {
   IsobarPage(s, IsobarView::kPlan, 0.0, static_cast<int>(s.range(0)));
 }
 void BM_PlanIsobarPageAt1m(benchmark::State& s) {
@@ -130,7 +138,13 @@ BENCHMARK(BM_StripIsobarPage)
     ->Arg(200)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-BENCHMARK(BM_PlanIsobarPageAtFirstDepth)
+BENCHMARK(BM_PlanIsobarPageAtFigureDepth)
+    ->Arg(0)
+    ->Arg(20)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_PlanIsobarPageAtSurface)
     ->Arg(0)
     ->Arg(20)
     ->Arg(200)

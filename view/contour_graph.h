@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -21,30 +20,19 @@ struct Crossing {
   ContourPoint at;
 };
 
-struct SegmentHash {
-  std::size_t operator()(const std::pair<PointKey, PointKey>& s) const {
-    return std::hash<PointKey>()(s.first * 0x9E3779B97F4A7C15ull ^ s.second);
-  }
-};
-
 // The crossings of one level and the pieces of line that join them, two per crossing inside
 // the window and one on its edge.
 struct LevelGraph {
   std::vector<Crossing> crossings;
   std::vector<std::array<int, 2>> links;
   std::vector<int> linkCount;
-  std::unordered_map<std::pair<PointKey, PointKey>, int, SegmentHash> bySegment;
 
-  int CrossingOn(PointKey above, PointKey below) {
-    const auto segment = std::minmax(above, below);
-    auto [it, fresh] =
-        bySegment.try_emplace({segment.first, segment.second}, static_cast<int>(crossings.size()));
-    if (fresh) {
-      crossings.push_back({above, below, {}});
-      links.push_back({-1, -1});
-      linkCount.push_back(0);
-    }
-    return it->second;
+  // A new crossing on the segment from `above` to `below`.
+  int Add(PointKey above, PointKey below) {
+    crossings.push_back({above, below, {}});
+    links.push_back({-1, -1});
+    linkCount.push_back(0);
+    return static_cast<int>(crossings.size()) - 1;
   }
   void Join(int a, int b) {
     if (linkCount[a] < 2) links[a][linkCount[a]++] = b;

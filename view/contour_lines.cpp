@@ -6,13 +6,14 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <mutex>
 #include <optional>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "engine/worker_threads.h"
 #include "view/contour_graph.h"
+#include "view/point_table.h"
+#include "view/segment_roots.h"
 
 namespace qel {
 namespace {
@@ -43,6 +44,8 @@ class Lattice {
   }
 
   int cellsU() const { return cellsU_; }
+  // Keys of neighbours along v differ by 1, along u by this.
+  PointKey Rows() const { return static_cast<PointKey>(unitsV_ + 1); }
   double LongerSide() const { return std::max(window_.u1 - window_.u0, window_.v1 - window_.v0); }
   int cellsV() const { return cellsV_; }
   int unit() const { return unit_; }
@@ -56,6 +59,17 @@ class Lattice {
   double V(double j) const {
     return j >= unitsV_ ? window_.v1 : window_.v0 + (window_.v1 - window_.v0) * j / unitsV_;
   }
+  // The lattice point at `from` + t (`to` - `from`), if the lattice has it.
+  std::optional<PointKey> Along(PointKey from, PointKey to, double t) const {
+    const PointKey rows = static_cast<PointKey>(unitsV_ + 1);
+    const double i0 = static_cast<double>(from / rows), j0 = static_cast<double>(from % rows);
+    const double i = i0 + t * (static_cast<double>(to / rows) - i0);
+    const double j = j0 + t * (static_cast<double>(to % rows) - j0);
+    if (!(i >= 0 && i <= unitsU_ && j >= 0 && j <= unitsV_) || i != std::floor(i) ||
+        j != std::floor(j))
+      return std::nullopt;
+    return Key(static_cast<int>(i), static_cast<int>(j));
+  }
   ContourPoint Point(PointKey key) const {
     const PointKey rows = static_cast<PointKey>(unitsV_ + 1);
     return {U(static_cast<double>(key / rows)), V(static_cast<double>(key % rows))};
@@ -66,9 +80,52 @@ class Lattice {
   int cellsU_ = 1, cellsV_ = 1, unit_ = 1, unitsU_ = 1, unitsV_ = 1;
 };
 
+// A sampled lattice point: its value, and whether it is a corner of a leaf.
+struct Point {
+  double value = 0.0;
+  bool corner = false;
+};
+
+// The samples on the edges of coarse cells, which two or four cells need: each is evaluated
+// once, whichever cell comes first (two threads may both evaluate one at the same moment, to the
+// same value). Locked in shards, so that the threads seldom wait for each other.
+class SharedSamples {
+ public:
+  // The value at `key`, evaluated by `evaluate` if no cell has it yet.
+  template <class Evaluate>
+  double Get(PointKey key, Evaluate evaluate) {
+    Shard& shard = shards_[(key * 0x9E3779B97F4A7C15ull) >> 58];
+    {
+      const std::lock_guard<std::mutex> lock(shard.mutex);
+      if (const double* value = shard.table.Find(key)) return *value;
+    }
+    const double value = evaluate();
+    const std::lock_guard<std::mutex> lock(shard.mutex);
+    return *shard.table.Insert(key, value).first;
+  }
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const Shard& shard : shards_)
+      shard.table.ForEach(visit);
+  }
+  std::size_t size() const {
+    std::size_t count = 0;
+    for (const Shard& shard : shards_)
+      count += shard.table.size();
+    return count;
+  }
+
+ private:
+  struct Shard {
+    std::mutex mutex;
+    PointTable<double> table;
+  };
+  std::array<Shard, 64> shards_;
+};
+
 // The samples and leaves of one coarse cell.
 struct CellHarvest {
-  std::unordered_map<PointKey, double> samples;
+  PointTable<double> samples;
   std::vector<Leaf> leaves;
 };
 
@@ -76,11 +133,12 @@ struct CellHarvest {
 class CellRefiner {
  public:
   CellRefiner(const ScalarField& field, const Lattice& lattice, const std::vector<double>& sorted,
-              const ContourOptions& options, CellHarvest& harvest)
+              const ContourOptions& options, SharedSamples& shared, CellHarvest& harvest)
       : field_(field),
         lattice_(lattice),
         sortedLevels_(sorted),
         options_(options),
+        shared_(shared),
         harvest_(harvest),
         positionLimit_(options.positionTolerance * lattice.LongerSide()) {}
 
@@ -138,9 +196,12 @@ class CellRefiner {
   }
 
   double Sample(int i, int j) {
-    auto [it, fresh] = harvest_.samples.try_emplace(lattice_.Key(i, j), 0.0);
-    if (fresh) it->second = field_(lattice_.U(i), lattice_.V(j));
-    return it->second;
+    auto [value, fresh] = harvest_.samples.Insert(lattice_.Key(i, j), 0.0);
+    if (!fresh) return *value;
+    auto evaluate = [&] { return field_(lattice_.U(i), lattice_.V(j)); };
+    const bool onCoarseEdge = i % lattice_.unit() == 0 || j % lattice_.unit() == 0;
+    *value = onCoarseEdge ? shared_.Get(lattice_.Key(i, j), evaluate) : evaluate();
+    return *value;
   }
 
   // A level lies within the cell's sampled range widened by half of it on each side: a line
@@ -155,88 +216,28 @@ class CellRefiner {
   const Lattice& lattice_;
   const std::vector<double>& sortedLevels_;
   const ContourOptions& options_;
+  SharedSamples& shared_;
   CellHarvest& harvest_;
   double positionLimit_;
 };
 
-// The field along one segment, from its end at or above the levels crossing it (t = 0) to its
-// end below them (t = 1). Every level that crosses the segment is found on it, the later ones
-// starting from the tightest bracket the earlier evaluations left: where a load's edge meets
-// the surface all levels cross within a hair of each other, and share most of the work.
-class SegmentRoots {
- public:
-  SegmentRoots(const ScalarField& field, const ContourPoint& above, double fAbove,
-               const ContourPoint& below, double fBelow)
-      : field_(field), a_(above), b_(below), samples_{{0.0, fAbove}, {1.0, fBelow}} {}
-
-  // A point where the field is within `tolerance` of `level`, by the Illinois variant of regula
-  // falsi, which keeps its bracket and converges fast on smooth fields. Where the field jumps no
-  // point comes within the tolerance: the search ends once the bracket is no longer than `span`
-  // (a fraction of the segment).
-  ContourPoint Root(double level, double tolerance, double span) {
-    std::size_t k = 0;
-    while (k + 2 < samples_.size() && !(samples_[k + 1].f < level))
-      ++k;
-    double ta = samples_[k].t, ga = samples_[k].f - level;
-    double tb = samples_[k + 1].t, gb = samples_[k + 1].f - level;
-    double bestT = std::abs(ga) <= std::abs(gb) ? ta : tb;
-    double bestG = std::min(std::abs(ga), std::abs(gb));
-    int side = 0;
-    for (int iteration = 0; iteration < 80 && bestG > tolerance; ++iteration) {
-      double t = ga != gb ? ta - ga * (tb - ta) / (gb - ga) : 0.5 * (ta + tb);
-      if (!(t > ta && t < tb)) t = 0.5 * (ta + tb);
-      const double g = Evaluate(t) - level;
-      if (std::abs(g) < bestG) {
-        bestG = std::abs(g);
-        bestT = t;
-      }
-      if (g >= 0.0) {
-        ta = t;
-        ga = g;
-        if (side == 1) gb *= 0.5;
-        side = 1;
-      } else {
-        tb = t;
-        gb = g;
-        if (side == -1) ga *= 0.5;
-        side = -1;
-      }
-      // The field jumps across a bracket this short: the crossing is the best point in it, or
-      // its middle when no point in it came nearer the level than the segment's ends.
-      if (bestG > tolerance && !(tb - ta > span))
-        return At(bestT >= ta && bestT <= tb ? bestT : 0.5 * (ta + tb));
-    }
-    return At(bestT);
-  }
-
- private:
-  struct Sample {
-    double t, f;
-  };
-  ContourPoint At(double t) const { return {a_.u + (b_.u - a_.u) * t, a_.v + (b_.v - a_.v) * t}; }
-  double Evaluate(double t) {
-    const ContourPoint p = At(t);
-    const double f = field_(p.u, p.v);
-    auto place = std::lower_bound(samples_.begin(), samples_.end(), t,
-                                  [](const Sample& s, double value) { return s.t < value; });
-    samples_.insert(place, {t, f});
-    return f;
-  }
-
-  const ScalarField& field_;
-  ContourPoint a_, b_;
-  std::vector<Sample> samples_;  // ascending t
+// A segment between neighbouring points of leaf boundaries that levels cross: the levels of
+// ranks firstRank .. firstRank + count - 1 (ascending), whose crossings are listed from `offset`.
+struct SegmentCrossings {
+  PointKey above = 0, below = 0;
+  std::size_t firstRank = 0, count = 0, offset = 0;
 };
 
 // Walks the points of a leaf's edge from (i, j) towards (i + di * size, j + dj * size),
 // stopping short of the end: the leaf's corner and every corner of smaller neighbours on it.
-void AppendEdgePoints(const Lattice& lattice, const std::unordered_set<PointKey>& corners, int i,
-                      int j, int di, int dj, int size, std::vector<PointKey>& out) {
+void AppendEdgePoints(const Lattice& lattice, const PointTable<Point>& points, int i, int j, int di,
+                      int dj, int size, std::vector<PointKey>& out) {
   if (size > 1) {
     const int h = size / 2;
-    if (corners.count(lattice.Key(i + di * h, j + dj * h))) {
-      AppendEdgePoints(lattice, corners, i, j, di, dj, h, out);
-      AppendEdgePoints(lattice, corners, i + di * h, j + dj * h, di, dj, h, out);
+    const Point* middle = points.Find(lattice.Key(i + di * h, j + dj * h));
+    if (middle && middle->corner) {
+      AppendEdgePoints(lattice, points, i, j, di, dj, h, out);
+      AppendEdgePoints(lattice, points, i + di * h, j + dj * h, di, dj, h, out);
       return;
     }
   }
@@ -278,81 +279,135 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
   std::sort(sorted.begin(), sorted.end());
   const int threads = std::max(options.threads, 1);
 
-  // Refine every coarse cell on its own; neighbours evaluate their shared edge each, to the same
-  // values, so the cells need no locking.
+  // Refine every coarse cell on its own, the points on their edges shared among them.
   const std::size_t cellCount = static_cast<std::size_t>(lattice.cellsU()) * lattice.cellsV();
   std::vector<CellHarvest> harvests(cellCount);
+  SharedSamples shared;
   {
     ChunkQueue cells(cellCount);
     RunWorkers(threads, [&] {
       while (std::optional<std::size_t> cell = cells.Next()) {
         const int ci = static_cast<int>(*cell % lattice.cellsU());
         const int cj = static_cast<int>(*cell / lattice.cellsU());
-        CellRefiner refiner(field, lattice, sorted, options, harvests[*cell]);
+        CellRefiner refiner(field, lattice, sorted, options, shared, harvests[*cell]);
         refiner.Refine(ci * lattice.unit(), cj * lattice.unit(), lattice.unit(), 0);
       }
     });
   }
-  std::unordered_map<PointKey, double> values;
-  std::unordered_set<PointKey> corners;
+  std::size_t sampleCount = 0;
+  for (const CellHarvest& harvest : harvests)
+    sampleCount += harvest.samples.size();
+  PointTable<Point> points(sampleCount);
   std::vector<Leaf> leaves;
-  for (CellHarvest& harvest : harvests) {
-    values.merge(harvest.samples);
+  for (const CellHarvest& harvest : harvests) {
+    harvest.samples.ForEach([&points](PointKey key, double value) {
+      points.Insert(key, {value, false});
+    });
     for (const Leaf& leaf : harvest.leaves) {
       leaves.push_back(leaf);
-      corners.insert(lattice.Key(leaf.i, leaf.j));
-      corners.insert(lattice.Key(leaf.i + leaf.size, leaf.j));
-      corners.insert(lattice.Key(leaf.i, leaf.j + leaf.size));
-      corners.insert(lattice.Key(leaf.i + leaf.size, leaf.j + leaf.size));
+      for (const auto& [i, j] : {std::pair{leaf.i, leaf.j}, std::pair{leaf.i + leaf.size, leaf.j},
+                                 std::pair{leaf.i, leaf.j + leaf.size},
+                                 std::pair{leaf.i + leaf.size, leaf.j + leaf.size}})
+        points.Insert(lattice.Key(i, j), {}).first->corner = true;
     }
   }
+  auto valueAt = [&points](PointKey key) { return points.Find(key)->value; };
 
   // Marching squares on each leaf, its boundary running counter-clockwise through its corners
   // and the corners of smaller neighbours.
   std::vector<LevelGraph> graphs(levels.size());
-  // The levels' indices by ascending level, so that a leaf visits only those its values span.
+  // The levels' indices by ascending level: a leaf visits only those its values span, and the
+  // levels that cross one segment are a run of them.
   std::vector<std::size_t> byLevel;
   for (std::size_t l = 0; l < levels.size(); ++l)
     if (std::isfinite(levels[l])) byLevel.push_back(l);
   std::stable_sort(byLevel.begin(), byLevel.end(),
                    [&levels](std::size_t a, std::size_t b) { return levels[a] < levels[b]; });
+  std::vector<double> ranked;
+  for (const std::size_t l : byLevel)
+    ranked.push_back(levels[l]);
+  // The rank of the first level above `value`; a NaN counts as below every level.
+  auto firstAbove = [&ranked](double value) {
+    if (std::isnan(value)) return std::size_t{0};
+    return static_cast<std::size_t>(std::upper_bound(ranked.begin(), ranked.end(), value) -
+                                    ranked.begin());
+  };
+  // Every segment that levels cross, with its crossings (one per level, by rank) made the first
+  // time a leaf meets it, so that its other leaf finds them without a look-up per level.
+  std::vector<SegmentCrossings> segments;
+  std::vector<int> crossingOf;  // the crossings of segments[n] from segments[n].offset on
+  // Segments by their lower key and direction: a leaf's boundary pieces end at every corner on
+  // it, so from a point in one direction there is at most one.
+  PointTable<std::size_t> segmentIndex(points.size());
+  constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
   std::vector<PointKey> boundary;
+  std::vector<double> boundaryValues;
+  std::vector<std::size_t> boundarySegments;
+  std::vector<std::pair<std::size_t, std::size_t>> leafCrossings;  // (rank, boundary piece)
   std::vector<int> crossingIds;
   std::vector<bool> aboveAfter;
   for (const Leaf& leaf : leaves) {
     boundary.clear();
     const int s = leaf.size;
-    AppendEdgePoints(lattice, corners, leaf.i, leaf.j, 1, 0, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j, 0, 1, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i + s, leaf.j + s, -1, 0, s, boundary);
-    AppendEdgePoints(lattice, corners, leaf.i, leaf.j + s, 0, -1, s, boundary);
-    // Only the levels between the lowest and highest value on the boundary cross it: a NaN
-    // counts as below every level.
+    AppendEdgePoints(lattice, points, leaf.i, leaf.j, 1, 0, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i + s, leaf.j, 0, 1, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i + s, leaf.j + s, -1, 0, s, boundary);
+    AppendEdgePoints(lattice, points, leaf.i, leaf.j + s, 0, -1, s, boundary);
+    boundaryValues.clear();
+    for (const PointKey key : boundary)
+      boundaryValues.push_back(valueAt(key));
+    // Only the levels between the lowest and highest value on the boundary cross it.
     double lowest = HUGE_VAL, highest = -HUGE_VAL;
-    for (const PointKey key : boundary) {
-      const double value = values.at(key);
+    for (const double value : boundaryValues) {
       lowest = std::isnan(value) ? -HUGE_VAL : std::min(lowest, value);
       highest = std::max(highest, value);
     }
-    const auto firstCrossing =
-        std::upper_bound(byLevel.begin(), byLevel.end(), lowest,
-                         [&levels](double value, std::size_t l) { return value < levels[l]; });
+    const std::size_t firstRank = firstAbove(lowest);
+    const std::size_t endRank = firstAbove(highest);
+    if (firstRank >= endRank) continue;
+    boundarySegments.assign(boundary.size(), kNoSegment);
+    for (std::size_t k = 0; k < boundary.size(); ++k) {
+      const std::size_t next = (k + 1) % boundary.size();
+      const double a = boundaryValues[k], b = boundaryValues[next];
+      // The levels above the lower end and at or below the higher one cross the segment.
+      const bool aIsAbove = std::isnan(b) || a >= b;
+      const std::size_t from = firstAbove(aIsAbove ? b : a), to = firstAbove(aIsAbove ? a : b);
+      if (from >= to) continue;
+      const PointKey above = aIsAbove ? boundary[k] : boundary[next];
+      const PointKey below = aIsAbove ? boundary[next] : boundary[k];
+      const PointKey low = std::min(above, below), high = std::max(above, below);
+      const auto [index, fresh] =
+          segmentIndex.Insert(2 * low + (high - low < lattice.Rows() ? 1 : 0), segments.size());
+      if (fresh) {
+        segments.push_back({above, below, from, to - from, crossingOf.size()});
+        for (std::size_t r = from; r < to; ++r)
+          crossingOf.push_back(graphs[byLevel[r]].Add(above, below));
+      }
+      boundarySegments[k] = *index;
+    }
+    // The crossings of the leaf by level, each level's in the order of its boundary.
+    leafCrossings.clear();
+    for (std::size_t k = 0; k < boundary.size(); ++k) {
+      if (boundarySegments[k] == kNoSegment) continue;
+      const SegmentCrossings& segment = segments[boundarySegments[k]];
+      for (std::size_t r = segment.firstRank; r < segment.firstRank + segment.count; ++r)
+        leafCrossings.emplace_back(r, k);
+    }
+    std::sort(leafCrossings.begin(), leafCrossings.end());
     std::optional<double> centre;
-    for (auto it = firstCrossing; it != byLevel.end() && levels[*it] <= highest; ++it) {
-      const std::size_t l = *it;
+    for (std::size_t n = 0; n < leafCrossings.size();) {
+      const std::size_t r = leafCrossings[n].first;
+      const std::size_t l = byLevel[r];
       const double level = levels[l];
       crossingIds.clear();
       aboveAfter.clear();
-      for (std::size_t k = 0; k < boundary.size(); ++k) {
-        const PointKey from = boundary[k], to = boundary[(k + 1) % boundary.size()];
-        const bool fromAbove = values.at(from) >= level, toAbove = values.at(to) >= level;
-        if (fromAbove == toAbove) continue;
-        crossingIds.push_back(fromAbove ? graphs[l].CrossingOn(from, to)
-                                        : graphs[l].CrossingOn(to, from));
-        aboveAfter.push_back(toAbove);
+      for (; n < leafCrossings.size() && leafCrossings[n].first == r; ++n) {
+        const std::size_t k = leafCrossings[n].second;
+        const SegmentCrossings& segment = segments[boundarySegments[k]];
+        crossingIds.push_back(crossingOf[segment.offset + (r - segment.firstRank)]);
+        aboveAfter.push_back(boundaryValues[(k + 1) % boundary.size()] >= level);
       }
       const std::size_t count = crossingIds.size();
-      if (count == 0) continue;
       // Around the boundary the sides alternate; cutting off every stretch on the side the
       // centre is not on joins the crossings without lines crossing, and decides a saddle the
       // same way from whichever neighbour it is seen.
@@ -360,10 +415,9 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
       if (count > 2) {
         if (!centre) {
           const double half = 0.5 * s;
-          auto it = values.find(lattice.Key(leaf.i + s / 2, leaf.j + s / 2));
-          centre = s > 1 && it != values.end()
-                       ? it->second
-                       : field(lattice.U(leaf.i + half), lattice.V(leaf.j + half));
+          const Point* middle = points.Find(lattice.Key(leaf.i + s / 2, leaf.j + s / 2));
+          centre = s > 1 && middle ? middle->value
+                                   : field(lattice.U(leaf.i + half), lattice.V(leaf.j + half));
         }
         const bool centreAbove = *centre >= level;
         while (first < count && aboveAfter[first] == centreAbove)
@@ -375,25 +429,8 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
     }
   }
 
-  // Polish every crossing on the field, the crossings of one segment together, segments in
-  // parallel.
-  struct Pending {
-    std::size_t level;
-    int crossing;
-  };
-  std::vector<std::vector<Pending>> segments;
-  {
-    std::unordered_map<std::pair<PointKey, PointKey>, std::size_t, SegmentHash> segmentIndex;
-    for (std::size_t l = 0; l < graphs.size(); ++l) {
-      for (std::size_t c = 0; c < graphs[l].crossings.size(); ++c) {
-        const Crossing& crossing = graphs[l].crossings[c];
-        auto [it, fresh] =
-            segmentIndex.try_emplace({crossing.above, crossing.below}, segments.size());
-        if (fresh) segments.emplace_back();
-        segments[it->second].push_back({l, static_cast<int>(c)});
-      }
-    }
-  }
+  // Polish every crossing on the field, the crossings of one segment together (from the lowest
+  // level up), segments in parallel.
   const double tolerance = options.rootTolerance * std::abs(options.valueScale);
   const double bracket = options.rootBracket * lattice.LongerSide();
   constexpr std::size_t kSegmentsPerChunk = 16;
@@ -402,13 +439,23 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
     while (std::optional<std::size_t> chunk = chunks.Next()) {
       const std::size_t end = std::min(segments.size(), (*chunk + 1) * kSegmentsPerChunk);
       for (std::size_t n = *chunk * kSegmentsPerChunk; n < end; ++n) {
-        const Crossing& first = graphs[segments[n][0].level].crossings[segments[n][0].crossing];
-        const ContourPoint above = lattice.Point(first.above), below = lattice.Point(first.below);
-        SegmentRoots roots(field, above, values.at(first.above), below, values.at(first.below));
+        const SegmentCrossings& segment = segments[n];
+        const ContourPoint above = lattice.Point(segment.above);
+        const ContourPoint below = lattice.Point(segment.below);
+        SegmentRoots roots(field, above, valueAt(segment.above), below, valueAt(segment.below));
+        // What the refinement sampled on the segment's line (its middle, where a leaf was
+        // tested and kept whole, and a segment's length beyond each end) shapes the guesses.
+        for (const double t : {-1.0, 0.5, 2.0}) {
+          const std::optional<PointKey> key = lattice.Along(segment.above, segment.below, t);
+          if (!key) continue;
+          if (const Point* point = points.Find(*key)) roots.Know(t, point->value);
+        }
         const double span =
             std::max(1e-15, bracket / std::hypot(below.u - above.u, below.v - above.v));
-        for (const Pending& p : segments[n]) {
-          graphs[p.level].crossings[p.crossing].at = roots.Root(levels[p.level], tolerance, span);
+        for (std::size_t r = segment.firstRank; r < segment.firstRank + segment.count; ++r) {
+          const std::size_t l = byLevel[r];
+          graphs[l].crossings[crossingOf[segment.offset + (r - segment.firstRank)]].at =
+              roots.Root(levels[l], tolerance, span);
         }
       }
     }

@@ -41,7 +41,8 @@ struct ContourOptions {
   // Cells no larger than this are never halved for it.
   double positionTolerance = 0.001;
   // Every vertex is polished until the field there is within this fraction of valueScale of
-  // its level (or its bracket cannot shrink further).
+  // its level (or its bracket cannot shrink further). Negative for a field that is constant
+  // between jumps: every vertex is then placed at its jump, within rootBracket.
   double rootTolerance = 1e-5;
   // A vertex the field does not bring within that tolerance (where it jumps) is final once the
   // bracket around it is no longer than this fraction of the window's longer side. Fields that

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "document/load_lists.h"
 #include "view/contour_fill.h"
@@ -55,6 +56,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
                          const IsobarRequest& request) {
   IsobarSet set;
   ScalarField field;
+  std::optional<PlanLoads> plan;  // the plan's loads, whose field waits for the final window
   LoadIntensities intensities;
   std::vector<ContourPoint> seeds;  // where the field's extremes are likely
   if (request.view == IsobarView::kStrip) {
@@ -83,7 +85,7 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
     if (request.view == IsobarView::kPlan) {
       set.window = PlanIsobarWindow(tables, settings);
       seeds = PlanRangeSeeds(loads);
-      field = PlanStressField(std::move(loads), request.at);
+      plan = std::move(loads);
     } else {
       const bool atY = request.view == IsobarView::kSectionAtY;
       set.window = SectionIsobarWindow(tables, settings, atY);
@@ -98,10 +100,18 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
                                            : "荷重強度がすべて 0 です";
     return set;
   }
-  const ContourOptions options = IsobarContourOptions(set.largestIntensity, request.threads);
+  ContourOptions options = IsobarContourOptions(set.largestIntensity, request.threads);
   if (!TraceableWindow(set.window, options)) {
     set.error = "等圧線を求める範囲が大きすぎるか、原点からの距離に比べて狭すぎます";
     return set;
+  }
+  if (plan && request.at <= FlooredLatticeDepth(0.0)) {
+    // At the surface dP is each load's own intensity over its area: the lines are outlines, and
+    // every vertex is placed on the outline it crosses.
+    field = SurfaceLoadField(std::move(*plan));
+    options.rootTolerance = -1.0;
+  } else if (plan) {
+    field = PlanIsobarField(std::move(*plan), request.at, set.window, request.threads);
   }
   set.levels = request.levels.empty()
                    ? DefaultIsobarLevels(intensities.positive, intensities.negative)

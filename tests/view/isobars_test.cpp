@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -127,7 +128,6 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
        request(IsobarView::kStrip, 0, {1, 5, 30})},
       {"building plan at 1 m", example("building.qdw"), request(IsobarView::kPlan, 1)},
       {"building plan at 0.2 m", example("building.qdw"), request(IsobarView::kPlan, 0.2)},
-      {"building plan on the surface", example("building.qdw"), request(IsobarView::kPlan, 0)},
       {"building plan at 3 m, compatible circles", example("building.qdw"),
        request(IsobarView::kPlan, 3, {}, CircleMethod::kCompatible)},
       {"building section y = 1.5", example("building.qdw"), request(IsobarView::kSectionAtY, 1.5)},
@@ -180,6 +180,64 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
   RecordProperty("worst_relative_error", std::to_string(worstError) + " " + worstCase);
   std::printf("worst vertex error: %.3g of the largest intensity (%s)\n", worstError,
               worstCase.c_str());
+}
+
+// The distance from (x, y) to the nearest outline of a rectangle or circle.
+double DistanceToAnOutline(const PlanLoads& loads, double x, double y) {
+  double nearest = HUGE_VAL;
+  for (const RectLoad& r : loads.rectangles) {
+    const double x0 = std::min(r.x1, r.x2), x1 = std::max(r.x1, r.x2);
+    const double y0 = std::min(r.y1, r.y2), y1 = std::max(r.y1, r.y2);
+    const double cx = std::clamp(x, x0, x1), cy = std::clamp(y, y0, y1);
+    const double inside = std::min({x - x0, x1 - x, y - y0, y1 - y});
+    nearest = std::min(nearest, inside > 0.0 ? inside : std::hypot(x - cx, y - cy));
+  }
+  for (const CircleLoad& c : loads.circles)
+    nearest = std::min(nearest, std::abs(std::hypot(x - c.x, y - c.y) - c.r));
+  return nearest;
+}
+
+// On the surface the lines are the outlines of the areas where the loads' own intensities add
+// up to the level or more: every vertex on an outline, a level that a load or an overlap
+// reaches exactly still outlined, one that nothing reaches without a line.
+TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
+  struct Case {
+    std::string name;
+    double depth;
+    std::vector<double> levels;
+    std::vector<bool> hasLines;  // per level
+  };
+  const Case cases[] = {
+      {"at 0 m", 0.0, {10, 50, 80, 90}, {true, true, true, false}},
+      {"below the depth the lattice floors to", 1e-6, {30, 79.5}, {true, true}},
+  };
+  ApplicationState state;
+  FillRow(state.tables.rectLoads[1], 1, {"0", "0", "4", "3", "50"});
+  FillRow(state.tables.rectLoads[2], 2, {"2", "1", "6", "2", "30"});
+  FillRow(state.tables.circleLoads[1], 1, {"9", "4", "1.5", "80"});
+  UsePlanWindow(state.settings, -2, 10, 14);
+  const PlanLoads loads = ExtractPlanLoads(state.tables);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    IsobarRequest request;
+    request.view = IsobarView::kPlan;
+    request.at = c.depth;
+    request.levels = c.levels;
+    request.threads = 2;
+    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    ASSERT_EQ(set.error, "");
+    const double window = std::max(set.window.u1 - set.window.u0, set.window.v1 - set.window.v0);
+    for (std::size_t l = 0; l < c.levels.size(); ++l) {
+      int lines = 0;
+      for (const Isobar& line : set.lines) {
+        if (line.level != c.levels[l]) continue;
+        ++lines;
+        for (const IsobarVertex& v : line.vertices)
+          ASSERT_LE(DistanceToAnOutline(loads, v.x, v.y), 1e-9 * window) << v.x << ", " << v.y;
+      }
+      EXPECT_EQ(lines > 0, c.hasLines[l]) << "level " << c.levels[l];
+    }
+  }
 }
 
 // The axisymmetric dP of a circle: the radius where it equals `level`, found by bisection on

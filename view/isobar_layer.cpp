@@ -127,7 +127,8 @@ const std::vector<double>& TypedLevels(const RenderContext& ctx, const IsobarReq
 // The caption's rows: what the lines are (their unit, and where a plan or section lies) or, on
 // a page without a line, that no level falls in the range of dP the page has, with that range
 // as the results tables print dP; then that only the first levels are drawn when the figure
-// holds more than it draws, and that circles come from the compatible method when they do.
+// holds more than it draws, and that circles come from the compatible method when they do (on a
+// plan: a section's page says so once for the whole page).
 std::vector<std::string> CaptionRows(const RenderContext& ctx, const IsobarRequest& request,
                                      const IsobarSet& set) {
   std::vector<std::string> rows;
@@ -146,7 +147,8 @@ std::vector<std::string> CaptionRows(const RenderContext& ctx, const IsobarReque
   }
   if (const std::string cut = IsobarLevelsCutText(TypedLevels(ctx, request).size()); !cut.empty())
     rows.push_back(cut);
-  if (request.view != IsobarView::kStrip && request.circleMethod == CircleMethod::kCompatible &&
+  // The section's page carries the note for its whole page.
+  if (request.view == IsobarView::kPlan && request.circleMethod == CircleMethod::kCompatible &&
       !DrawnCircles(ctx.tables).empty())
     rows.push_back("円形荷重は旧版互換の計算方法による値です");
   return rows;

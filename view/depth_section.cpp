@@ -13,6 +13,7 @@
 #include "settings/drawing.h"
 #include "settings/number_format.h"
 #include "view/figure_common.h"
+#include "view/figure_obstacles.h"
 #include "view/isobar_fields.h"
 #include "view/isobar_layer.h"
 #include "view/isobar_levels.h"
@@ -272,7 +273,26 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   std::vector<PlacedNote> taken;
   DrawGraphAxes(dc, ctx, frame, section.atY ? "x (m)" : "y (m)", taken);
   const FigureWindow captionWindow{window.u0, window.u1, -depth, -depth};
-  DrawIsobarLayer(dc, ctx, isobars, captionWindow, taken);
+  const LatticePoints lattice(ctx.tables);
+  const std::vector<PointValue>& across = section.atY ? lattice.ys() : lattice.xs();
+  const bool onLattice = std::any_of(across.begin(), across.end(),
+                                     [&](const PointValue& p) { return p.value == section.at; });
+  // The level labels go along the lines inside the frame, clear of the point marks and the
+  // loaded stretches; the caption stays under the frame.
+  FigureObstacles marks;
+  const int reach = PointMarkReach(ctx);
+  if (onLattice)
+    for (const PointValue& u : SectionColumns(ctx.tables, section))
+      for (const PointValue& z : lattice.depths())
+        if (IsUsableDepth(z.value))
+          marks.AddBox(DeviceBox{ToDeviceX(t, u.value), ToDeviceY(t, -z.value),
+                                 ToDeviceX(t, u.value), ToDeviceY(t, -z.value)}
+                           .Grown(reach));
+  for (const auto& [from, to] : LoadedStretches(loads, section))
+    marks.AddStroke({frame.AcrossToX(from), frame.top}, {frame.AcrossToX(to), frame.top},
+                    DevicePixels(t, 4));
+  DrawIsobarLayer(dc, ctx, isobars, FigureWindow{window.u0, window.u1, 0.0, -depth},
+                  IsobarCaption(ctx, isobars, captionWindow), taken, marks);
   if (noLine) {
     const PlacedNote caption = IsobarCaption(ctx, isobars, captionWindow);
     if (!CreateTextFont(dc, kBlack, h, ctx.fonts[kPageFont].faceName, 0, false))
@@ -293,10 +313,6 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   for (const auto& [from, to] : LoadedStretches(loads, section))
     DrawLine(dc, frame.AcrossToX(from), frame.top, frame.AcrossToX(to), frame.top, PenStyle::Solid,
              DevicePixels(t, 4), loadColour);
-  const LatticePoints lattice(ctx.tables);
-  const std::vector<PointValue>& across = section.atY ? lattice.ys() : lattice.xs();
-  const bool onLattice = std::any_of(across.begin(), across.end(),
-                                     [&](const PointValue& p) { return p.value == section.at; });
   if (onLattice)
     for (const PointValue& u : SectionColumns(ctx.tables, section))
       for (const PointValue& z : lattice.depths())

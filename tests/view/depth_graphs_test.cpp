@@ -238,6 +238,14 @@ TEST(DepthGraphTitles, TheFigureTitleNamesWhatTheDepthDisplayShows) {
     EXPECT_EQ(DepthDisplayTitle(c.figure, c.word), c.expected) << c.figure;
 }
 
+// The section's lines carry their levels inside the frame, as the figures' lines do.
+TEST_F(DepthGraphTest, SectionLinesCarryTheirLevels) {
+  Load("building.qdw", Edit::None);
+  const std::vector<std::string> texts = PrintedTexts(DisplayMode::RectCircleSection, 1, kDpi);
+  for (const char* level : {"25", "50", "75", "100"})
+    EXPECT_GE(std::count(texts.begin(), texts.end(), level), 1) << level;
+}
+
 TEST_F(DepthGraphTest, PagesCarryTheirOwnTitleAndTheCircleMethodNote) {
   struct Case {
     const char* file;

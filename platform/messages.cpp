@@ -9,7 +9,7 @@ std::string MessageText(MessageId id) {
   static const std::map<MessageId, std::string> table = {
       {MessageId::ConfirmCancel, "データが変更されましたが、キャンセルしてよいのですか？"},
       {MessageId::FooterOffPaper, "フッタ表示位置が用紙外の可能性があります \n( %1 mm)"},
-      {MessageId::CannotAdd, "追加できません."},
+      {MessageId::CannotAdd, "追加できません。"},
       {MessageId::TooMuchData, "これ以上データを扱えません"},
       {MessageId::NoData, "データがありません"},
       {MessageId::UnsuitableData, "不適当なデータです"},
@@ -20,7 +20,7 @@ std::string MessageText(MessageId id) {
       {MessageId::NegativeData, "データが負です。正にして下さい。"},
       {MessageId::XNotAscending, "Ｘ座標が昇順ではありません。"},
       {MessageId::NotADataFile, "本ソフトのデータファイルではありません"},
-      {MessageId::TooManyRows, "扱える最大行を超えました."},
+      {MessageId::TooManyRows, "扱える最大行を超えました。"},
       {MessageId::YNotAscending, "Y座標が昇順ではありません。"},
       {MessageId::CannotRun, "実行できませんでした"},
       {MessageId::UnencodableCharacter,

@@ -130,7 +130,7 @@ TEST_F(LoadListDialogTest, EnterMovesRightAndWrapsUpAndDownMoveBetweenRows) {
   // The closing row opens nothing and says why.
   DoubleClick(41, 2);
   EXPECT_EQ(Edited(), std::nullopt);
-  EXPECT_EQ(Status(), "扱える最大行を超えました.");
+  EXPECT_EQ(Status(), "扱える最大行を超えました。");
 }
 
 TEST_F(LoadListDialogTest, TabScrollingAndFocusLossEndTheEditKeepingTheText) {
@@ -387,7 +387,7 @@ TEST_F(LoadListDialogTest, TheTableModelStoresAnEndedEditThroughTheEditor) {
   EXPECT_EQ(model->Cell(1, 2), "1.5");
   EXPECT_EQ(Status(), kRefused);
   EXPECT_FALSE(cells.setData(closing, "3"));
-  EXPECT_EQ(Status(), "扱える最大行を超えました.");
+  EXPECT_EQ(Status(), "扱える最大行を超えました。");
 }
 
 TEST_F(LoadListDialogTest, ButtonsMoveAndDeleteTheSelectedRow) {

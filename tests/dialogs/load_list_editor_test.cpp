@@ -122,7 +122,7 @@ TEST(LoadListEditor, EndingAnEditShowsFallingCoordinatesTheRowLimitAndRefusedTex
        true,
        "Ｘ座標が昇順ではありません。"},
       {LoadListKind::Circle, {}, {1, 2}, "-1", true, ""},
-      {LoadListKind::Strip, {}, {21, 2}, "1", false, "扱える最大行を超えました."},
+      {LoadListKind::Strip, {}, {21, 2}, "1", false, "扱える最大行を超えました。"},
       {LoadListKind::Circle,
        {},
        {2, 2},

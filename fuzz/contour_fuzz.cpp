@@ -229,7 +229,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The tracer polishes each vertex to its own tolerance (none when the scale is not a
   // number), and to the last bits of the field's values at best.
   const double polish = options.rootTolerance * std::abs(options.valueScale);
-  const bool polished = field.Smooth() && std::isfinite(polish);
+  // A vertex is final once its bracket is no longer than rootBracket of the window's longer
+  // side: in a window far narrower than it is long, the short segments are shorter than that
+  // and their vertices are placed to it, not polished to the level.
+  const double shorter = std::min(window.u1 - window.u0, window.v1 - window.v0);
+  const double longer = std::max(window.u1 - window.u0, window.v1 - window.v0);
+  const bool polished = field.Smooth() && std::isfinite(polish) && shorter >= 1e-6 * longer;
   const double tolerance = std::max(polish, 1e-9 * (field.Largest() + 1.0));
   for (std::size_t l = 0; l < levels.size(); ++l) {
     if (!open) fuzz::Require(lines[l].empty(), "no line in an empty window");

@@ -2,12 +2,15 @@
 // the slices' messages.
 #include "analysis/settlement_columns.h"
 
+#include <algorithm>
 #include <optional>
+#include <thread>
 
 #include "document/document.h"
 #include "document/load_lists.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
+#include "engine/worker_threads.h"
 
 namespace qel {
 
@@ -29,24 +32,17 @@ std::vector<SettlementSite> SettlementSites(const Document& document) {
 
 namespace {
 
-// dP at every slice middle of every site: [site][slice]. The lattice points go to the engine in
-// one batch, depth by depth, so that the points of one depth follow each other and share what
-// the circle formulas compute once per depth.
-std::vector<std::vector<double>> LoadsAtSlices(const Document& document,
-                                               const std::vector<SettlementSite>& sites,
-                                               const std::vector<double>& depths,
-                                               CircleMethod circleMethod, int threads) {
-  std::vector<std::vector<double>> deltaP(sites.size(), std::vector<double>(depths.size()));
+// dP at every slice middle of the lattice sites: [site][slice], empty for the strip sites. The
+// points go to the engine in one batch, depth by depth, so that the points of one depth follow
+// each other and share what the circle formulas compute once per depth.
+std::vector<std::vector<double>> LatticeLoadsAtSlices(const Document& document,
+                                                      const std::vector<SettlementSite>& sites,
+                                                      const std::vector<double>& depths,
+                                                      CircleMethod circleMethod, int threads) {
+  std::vector<std::vector<double>> deltaP(sites.size());
   std::vector<std::size_t> latticeSites;
-  for (std::size_t s = 0; s < sites.size(); ++s) {
-    if (sites[s].problem == Problem::RectCircle) {
-      latticeSites.push_back(s);
-      continue;
-    }
-    const StripLoadSets& loads = document.strip().engineLoads;
-    for (std::size_t d = 0; d < depths.size(); ++d)
-      deltaP[s][d] = StripPointStress(loads, sites[s].x, depths[d]);
-  }
+  for (std::size_t s = 0; s < sites.size(); ++s)
+    if (sites[s].problem == Problem::RectCircle) latticeSites.push_back(s);
   if (latticeSites.empty() || depths.empty()) return deltaP;
   PlanLoads loads = document.plan().engineLoads;
   loads.circleMethod = circleMethod;
@@ -56,10 +52,20 @@ std::vector<std::vector<double>> LoadsAtSlices(const Document& document,
     for (const std::size_t s : latticeSites)
       points.push_back({sites[s].x, sites[s].y, FlooredLatticeDepth(depth)});
   const std::vector<double> stress = LatticeStress(loads, points, threads);
-  for (std::size_t d = 0; d < depths.size(); ++d)
-    for (std::size_t i = 0; i < latticeSites.size(); ++i)
-      deltaP[latticeSites[i]][d] = stress[d * latticeSites.size() + i];
+  for (std::size_t i = 0; i < latticeSites.size(); ++i) {
+    std::vector<double>& column = deltaP[latticeSites[i]];
+    column.resize(depths.size());
+    for (std::size_t d = 0; d < depths.size(); ++d)
+      column[d] = stress[d * latticeSites.size() + i];
+  }
   return deltaP;
+}
+
+int ThreadCount(int requested, std::size_t sites) {
+  const int count =
+      requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
+  return static_cast<int>(std::clamp<std::size_t>(static_cast<std::size_t>(std::max(count, 1)), 1,
+                                                  std::max<std::size_t>(sites, 1)));
 }
 
 std::string SliceName(const SettlementModel& model, const SoilSlice& slice) {
@@ -123,17 +129,26 @@ std::vector<SettlementColumnResult> ComputeSettlementColumns(const Document& doc
                                                              CircleMethod circleMethod,
                                                              int threads) {
   const std::vector<SettlementSite> sites = SettlementSites(document);
-  const std::vector<std::vector<double>> deltaP =
-      LoadsAtSlices(document, sites, model.SliceMiddles(), circleMethod, threads);
-  std::vector<SettlementColumnResult> columns;
-  columns.reserve(sites.size());
-  for (std::size_t s = 0; s < sites.size(); ++s) {
-    SettlementColumnResult column;
-    column.site = sites[s];
-    column.values = model.Column(std::span<const double>(deltaP[s]));
-    column.messages = SliceMessages(model, column.values);
-    columns.push_back(std::move(column));
-  }
+  const std::vector<double> depths = model.SliceMiddles();
+  std::vector<std::vector<double>> deltaP =
+      LatticeLoadsAtSlices(document, sites, depths, circleMethod, threads);
+  // The strip's dP and every column's settlement, its times and its messages, column by column
+  // on the threads: the times alone take a search per column.
+  std::vector<SettlementColumnResult> columns(sites.size());
+  ChunkQueue queue(sites.size());
+  RunWorkers(ThreadCount(threads, sites.size()), [&] {
+    while (const std::optional<std::size_t> s = queue.Next()) {
+      if (sites[*s].problem == Problem::Strip) {
+        deltaP[*s].resize(depths.size());
+        for (std::size_t d = 0; d < depths.size(); ++d)
+          deltaP[*s][d] = StripPointStress(document.strip().engineLoads, sites[*s].x, depths[d]);
+      }
+      SettlementColumnResult& column = columns[*s];
+      column.site = sites[*s];
+      column.values = model.Column(std::span<const double>(deltaP[*s]));
+      column.messages = SliceMessages(model, column.values);
+    }
+  });
   return columns;
 }
 

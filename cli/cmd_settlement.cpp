@@ -1,17 +1,15 @@
 // qel-cli settlement: the consolidation settlement of every column of a data file under its soil
 // profile, as CSV: the columns' totals and times, their slices, or their settlement in time.
 #include <cstdio>
-#include <exception>
 #include <map>
 #include <optional>
 
-#include "analysis/settlement_columns.h"
+#include "analysis/settlement_analysis.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "document/document.h"
-#include "document/soil_profile_text.h"
 #include "settings/c_locale.h"
 
 namespace qel {
@@ -125,46 +123,34 @@ int RunSettlement(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;
-  const DocumentTables& tables = session.state().tables;
-  if (tables.soilLines.empty()) {
+  const Document document(session.state().tables);
+  const DocumentSettlement settlement = ComputeDocumentSettlement(document, *method);
+  if (settlement.status == DocumentSettlement::Status::kNoProfile) {
     std::fprintf(stderr, "qel-cli: %s: 地盤の土層がありません ($$SOIL の節がありません)\n",
                  path.c_str());
     return kExitFailure;
   }
-  const SoilProfileReading reading = ReadSoilProfile(tables.soilLines);
-  if (!reading.profile) {
-    for (const SoilProfileError& e : reading.errors) {
-      if (e.line > 0)
-        std::fprintf(stderr, "qel-cli: %s: $$SOIL の %d 行目: %s\n", path.c_str(), e.line,
-                     e.text.c_str());
-      else
-        std::fprintf(stderr, "qel-cli: %s: $$SOIL: %s\n", path.c_str(), e.text.c_str());
-    }
-    return kExitFailure;
+  for (const SoilProfileError& e : settlement.errors) {
+    if (e.line > 0)
+      std::fprintf(stderr, "qel-cli: %s: $$SOIL の %d 行目: %s\n", path.c_str(), e.line,
+                   e.text.c_str());
+    else
+      std::fprintf(stderr, "qel-cli: %s: $$SOIL: %s\n", path.c_str(), e.text.c_str());
   }
-  WarnAboutExcludedLoads(tables, path, session.prompts());
-
-  std::optional<SettlementModel> model;
-  try {
-    model.emplace(*reading.profile);
-  } catch (const std::exception& e) {
-    // The reader refuses every profile the model cannot cut; this is a last guard.
-    std::fprintf(stderr, "qel-cli: %s: 地盤の土層を計算に使えません: %s\n", path.c_str(), e.what());
-    return kExitFailure;
-  }
-  const Document document(tables);
-  const std::vector<SettlementColumnResult> columns =
-      ComputeSettlementColumns(document, *model, *method);
-  WarnAboutSlices(columns, path);
+  if (settlement.status != DocumentSettlement::Status::kComputed) return kExitFailure;
+  WarnAboutExcludedLoads(document.cells(), path, session.prompts());
+  WarnAboutSlices(settlement.columns, path);
+  const SettlementModel& model = *settlement.model;
+  const std::vector<SettlementColumnResult>& columns = settlement.columns;
   switch (table) {
     case SettlementTable::kColumns:
       PrintColumns(columns);
       break;
     case SettlementTable::kSlices:
-      PrintSlices(*model, columns);
+      PrintSlices(model, columns);
       break;
     case SettlementTable::kTime:
-      PrintTime(*model, columns);
+      PrintTime(model, columns);
       break;
   }
   return FinishStandardOutput();

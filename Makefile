@@ -10,7 +10,7 @@ EXAMPLE ?= examples/embankment.qdw
 # How long `make fuzz` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := data_file_fuzz settings_fuzz font_file_fuzz location_file_fuzz last_folder_fuzz \
-                cp932_fuzz influence_line_fuzz render_fuzz contour_fuzz
+                cp932_fuzz influence_line_fuzz render_fuzz contour_fuzz soil_profile_fuzz
 # The sanitizers stop at their first report, and leaks count as reports.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -37,7 +37,13 @@ const char kUsage[] =
     "  qel-cli table FILE.qdw --display 2|3|5|6 [--out F.csv]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "                 a data or results table as CSV (UTF-8 with a byte-order mark), one\n"
-    "                 row per load or point as the display prints it, dP also as %.17g.\n";
+    "                 row per load or point as the display prints it, dP also as %.17g.\n"
+    "  qel-cli settlement FILE.qdw [--slices | --time] [--circle-method exact|compatible]\n"
+    "                 [--data-folder DIR]\n"
+    "                 consolidation settlement under the file's soil profile as CSV: per\n"
+    "                 column problem,xrow,yrow,x,y,S,t50,t90 (S in m, t in days); --slices:\n"
+    "                 every slice with sigma0, dP, p1, pc, e0, e1, S; --time: S and U at the\n"
+    "                 profile's times.\n";
 
 int RunVerifyHandingOnPdf(const std::vector<std::string>& words) {
   return RunVerify(words, nullptr);
@@ -48,6 +54,7 @@ int RunVerifyHandingOnPdf(const std::vector<std::string>& words) {
 const CliCommand kComputingCommands[] = {
     {"convert", RunConvert},           {"compute", RunCompute}, {"influence", RunInfluence},
     {"verify", RunVerifyHandingOnPdf}, {"isobars", RunIsobars}, {"table", RunTable},
+    {"settlement", RunSettlement},
 };
 
 // The subcommands that draw pages: run by the drawing program.

@@ -27,6 +27,7 @@ int RunCompute(const std::vector<std::string>& words);
 int RunInfluence(const std::vector<std::string>& words);
 int RunIsobars(const std::vector<std::string>& words);
 int RunTable(const std::vector<std::string>& words);
+int RunSettlement(const std::vector<std::string>& words);
 
 // Draws the verification report into the PDF `out`: true when it was written, otherwise false
 // with the reason on standard error.

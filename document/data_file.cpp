@@ -23,6 +23,9 @@ constexpr unsigned kResultsSeen = 1u << 16;
 // markers, so that earlier versions skip its lines; it is written only when an option differs
 // from its default, so a document that uses none saves the same bytes as before.
 constexpr std::string_view kFigureSectionName = "FIG";
+// The section of the soil profile: like the figure options' section, a name no older marker
+// rule reads, written only when the document has a profile.
+constexpr std::string_view kSoilSectionName = "SOIL";
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -62,6 +65,7 @@ int DetectFileVersion(std::string_view firstLine) {
 DataFileParser::Section SectionForName(std::string_view name) {
   using Section = DataFileParser::Section;
   if (name == kFigureSectionName) return Section::Figures;
+  if (name == kSoilSectionName) return Section::Soil;
   if (name >= std::string_view("Z")) return Section::Settings;
   if (Contains(name, "K1")) return Section::Strip1;
   if (Contains(name, "K2")) return Section::Strip2;
@@ -105,6 +109,7 @@ bool DataFileParser::WouldApply(int version, std::string_view line) const {
     case Section::Lattice:
       return counter_ <= kGridRows;
     case Section::Figures:
+    case Section::Soil:
       return true;  // every line is applied, or kept when it does not read
     case Section::None:
       return false;
@@ -157,6 +162,9 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
       return;
     case Section::Figures:
       if (!ReadFigureOptionLine(line, tables_.figures)) ++unreadFigureLines_;
+      return;
+    case Section::Soil:
+      tables_.soilLines.emplace_back(line);
       return;
     case Section::None:
       return;
@@ -275,6 +283,11 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   if (!figureLines.empty()) {
     line("$$" + std::string(kFigureSectionName));
     for (const std::string& text : figureLines)
+      line(text);
+  }
+  if (!t.soilLines.empty()) {
+    line("$$" + std::string(kSoilSectionName));
+    for (const std::string& text : t.soilLines)
       line(text);
   }
 

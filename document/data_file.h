@@ -36,7 +36,8 @@ class DataFileParser {
     Rectangles,
     Circles,
     Lattice,
-    Figures
+    Figures,
+    Soil
   };
   Section section() const { return section_; }
 

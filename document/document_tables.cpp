@@ -26,6 +26,7 @@ void ClearDocumentData(DocumentTables& t) {
     for (int col = 1; col <= 3; ++col)
       t.gridPoints[row][col].clear();
   t.figures = FigureOptions{};
+  t.soilLines.clear();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "document/figure_options.h"
 
@@ -78,6 +79,10 @@ struct DocumentTables {
   std::string circleLoads[kCircleRows + 1][kCircleColumns + 1];
   std::string gridPoints[kGridRows + 1][4];  // x, y, z: three independent lists
   FigureOptions figures;                     // notes, isobars and section of the figures
+  // The soil profile's section, its lines exactly as read (without the "$$SOIL" marker): kept
+  // as text, so that a line this program cannot read is saved back unchanged and only the
+  // settlement calculation, which reads them, can fail on them. Empty: the file has none.
+  std::vector<std::string> soilLines;
   // Every cell and option the same: the same content, and the same bytes when saved.
   friend bool operator==(const DocumentTables&, const DocumentTables&) = default;
 };

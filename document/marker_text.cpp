@@ -81,7 +81,11 @@ std::optional<std::string> FindSectionMarkerText(const DocumentTables& t) {
           FindInRows(t.circleLoads, kCircleRows, kCircleColumns, kCircle, "円形荷重", true))
     return found;
   static const char* const kGrid[] = {"", "x", "y", "z"};
-  return FindInRows(t.gridPoints, kGridRows, 3, kGrid, "長方形円形荷重 計算点", false);
+  if (auto found = FindInRows(t.gridPoints, kGridRows, 3, kGrid, "長方形円形荷重 計算点", false))
+    return found;
+  for (std::size_t line = 0; line < t.soilLines.size(); ++line)
+    if (HoldsMarker(t.soilLines[line])) return "地盤の " + std::to_string(line + 1) + " 行目";
+  return std::nullopt;
 }
 
 }  // namespace qel

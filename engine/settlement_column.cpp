@@ -13,16 +13,23 @@ namespace qel {
 SettlementModel::SettlementModel(SoilProfile profile) : profile_(std::move(profile)) {
   slices_ = CutIntoSlices(profile_);
   for (const SoilLayer& layer : profile_.layers) {
-    const ElogPCurve* curve = nullptr;
+    int curve = -1;
     if (layer.method == SettlementMethod::kElogP) {
-      for (const ElogPCurve& candidate : profile_.curves) {
-        if (candidate.number == layer.curve) curve = &candidate;
+      for (std::size_t c = 0; c < profile_.curves.size(); ++c) {
+        if (profile_.curves[c].number == layer.curve) curve = static_cast<int>(c);
       }
-      if (!curve || curve->p.size() < 2 || curve->e.size() != curve->p.size())
+      const ElogPCurve* found =
+          curve < 0 ? nullptr : &profile_.curves[static_cast<std::size_t>(curve)];
+      if (!found || found->p.size() < 2 || found->e.size() != found->p.size())
         throw std::invalid_argument("an e-log p layer needs a curve of two points or more");
     }
     curves_.push_back(curve);
   }
+}
+
+const ElogPCurve* SettlementModel::CurveOf(int layer) const {
+  const int curve = curves_[static_cast<std::size_t>(layer)];
+  return curve < 0 ? nullptr : &profile_.curves[static_cast<std::size_t>(curve)];
 }
 
 std::vector<double> SettlementModel::SliceMiddles() const {
@@ -43,8 +50,8 @@ SettlementColumn SettlementModel::Column(std::span<const double> deltaP) const {
   for (std::size_t i = 0; i < slices_.size(); ++i) {
     const SoilSlice& slice = slices_[i];
     const SoilLayer& layer = profile_.layers[static_cast<std::size_t>(slice.layer)];
-    column.slices.push_back(SettleSlice(layer, curves_[static_cast<std::size_t>(slice.layer)],
-                                        slice.sigma0, deltaP[i], slice.thickness));
+    column.slices.push_back(
+        SettleSlice(layer, CurveOf(slice.layer), slice.sigma0, deltaP[i], slice.thickness));
     std::optional<double>& layerTotal = column.layerTotals[static_cast<std::size_t>(slice.layer)];
     if (const std::optional<double>& s = column.slices.back().settlement)
       layerTotal = layerTotal.value_or(0.0) + *s;

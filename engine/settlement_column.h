@@ -60,7 +60,10 @@ class SettlementModel {
  private:
   SoilProfile profile_;
   std::vector<SoilSlice> slices_;
-  std::vector<const ElogPCurve*> curves_;  // per layer, for the e-log p method
+  // Per layer, the index of its curve in profile_.curves for the e-log p method, else -1: an
+  // index, not a pointer, so that a copy of the model reads its own curves.
+  std::vector<int> curves_;
+  const ElogPCurve* CurveOf(int layer) const;
 };
 
 }  // namespace qel

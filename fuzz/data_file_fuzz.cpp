@@ -55,12 +55,17 @@ int MostFigureLines() {
 // The lines of each section of a saved file: "$$Z" 110, "$$K1"/"$$K2" at most 20, "$$OXZ" 10,
 // "$$RECT"/"$$CIRC" at most 40, "$$OXYZ" 12, "$$FIG" one for each option that differs from its
 // default and one for each line of it that was kept unread (never empty: it is written only
-// then), and the result listing its header and at most 12 x 12 x 12 points. Every section comes
-// once, in this order.
-void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines) {
+// then), "$$SOIL" the soil lines read (never empty either), and the result listing its header
+// and at most 12 x 12 x 12 points. Every section comes once, in this order.
+void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines,
+                         std::size_t soilLines) {
   static const int mostFigureLines = MostFigureLines();
-  static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",  "$$OXZ", "$$RECT",
-                                                  "$$CIRC", "$$OXYZ", "$$FIG", "$$SOL"};
+  static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",  "$$OXZ",  "$$RECT",
+                                                  "$$CIRC", "$$OXYZ", "$$FIG", "$$SOIL", "$$SOL"};
+  // The sections a save writes only when they have lines.
+  auto writtenWhenNotEmpty = [](std::string_view marker) {
+    return marker == "$$FIG" || marker == "$$SOIL";
+  };
   std::string section;
   int lines = 0;
   std::size_t next = 0;  // the marker expected next
@@ -74,6 +79,9 @@ void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines) 
       fuzz::Require(
           lines >= 1 && static_cast<std::size_t>(lines) <= mostFigureLines + unreadFigureLines,
           "one line per figure option or line kept unread");
+    if (section == "SOIL")
+      fuzz::Require(lines >= 1 && static_cast<std::size_t>(lines) == soilLines,
+                    "the soil lines as read");
     if (section == "SOL") fuzz::Require(lines <= 1 + 12 * 12 * 12, "<= 1728 result lines");
   };
   bool first = true;
@@ -84,7 +92,8 @@ void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines) 
     }
     for (std::size_t m = next; m < std::size(kMarkers); ++m) {
       if (line != kMarkers[m]) continue;
-      fuzz::Require(m == next || kMarkers[next] == "$$FIG", "the sections in their order");
+      for (std::size_t skipped = next; skipped < m; ++skipped)
+        fuzz::Require(writtenWhenNotEmpty(kMarkers[skipped]), "the sections in their order");
       close();
       section = std::string(line.substr(2));
       lines = 0;
@@ -122,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // reads back as a section marker, rows after a gap are not written, ...).
   std::optional<std::string> firstSave = Saved(read, settings);
   if (!firstSave) return 0;
-  RequireSectionSizes(*firstSave, read.figures.unreadLines.size());
+  RequireSectionSizes(*firstSave, read.figures.unreadLines.size(), read.soilLines.size());
   fuzz::Require(DetectTextEncoding(*firstSave) == TextEncoding::Cp932,
                 "a saved file reads as Shift-JIS");
 
@@ -134,15 +143,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(!savedFindings.endsEarly && !savedFindings.readAsUtf8,
                 "a saved file is complete Shift-JIS");
   RequireWithinRowLimits(saved);
-  // A line kept unread is written as it was read; its text may change in the way every text
-  // does on the first save (a UTF-8 file's characters become their Shift-JIS forms), so it is
-  // held to the letter from the second save on, with the other tables.
+  // A line kept unread (and every soil line) is written as it was read; its text may change in
+  // the way every text does on the first save (a UTF-8 file's characters become their Shift-JIS
+  // forms), so it is held to the letter from the second save on, with the other tables.
   FigureOptions readOptions = read.figures, savedOptions = saved.figures;
   fuzz::Require(readOptions.unreadLines.size() == savedOptions.unreadLines.size(),
                 "every line of the figure section kept unread is saved");
   readOptions.unreadLines.clear();
   savedOptions.unreadLines.clear();
   fuzz::Require(savedOptions == readOptions, "every figure option survives a save");
+  fuzz::Require(saved.soilLines.size() == read.soilLines.size(), "every soil line is saved");
 
   std::optional<std::string> secondSave = Saved(saved, savedSettings);
   fuzz::Require(secondSave.has_value(), "what was saved can be saved again");

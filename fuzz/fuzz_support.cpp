@@ -64,7 +64,8 @@ bool SameTables(const DocumentTables& a, const DocumentTables& b) {
   for (int row = 0; row <= kGridRows; ++row) {
     if (!same(a.gridPoints[row], b.gridPoints[row])) return false;
   }
-  return same(a.settingLines, b.settingLines) && a.figures == b.figures;
+  return same(a.settingLines, b.settingLines) && a.figures == b.figures &&
+         a.soilLines == b.soilLines;
 }
 
 }  // namespace qel::fuzz

@@ -19,7 +19,7 @@ const std::string& ScratchFolder();
 // Writes `bytes` to `path`, replacing it.
 void WriteFile(const std::string& path, std::string_view bytes);
 
-// Whether every cell and every figure option of the two documents is the same.
+// Whether every cell, every figure option and every soil line of the two documents is the same.
 bool SameTables(const DocumentTables& a, const DocumentTables& b);
 
 }  // namespace qel::fuzz

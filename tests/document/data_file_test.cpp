@@ -234,6 +234,39 @@ TEST(ReadDataFile, RefusesWhatIsNoRegularFileOrTooLarge) {
   EXPECT_EQ(tables.settingLines[27], "kept");
 }
 
+// The soil section's lines are kept as read, whatever they hold, and written after the figure
+// options and before the result listing; a document without them saves no section.
+TEST(DataFile, TheSoilSectionIsKeptAsReadAndWrittenBeforeTheResultListing) {
+  const std::vector<std::string> soil = {"water=2.5", "layer=1,粘土1,8.0,16,,cc,,,,,,,,", "",
+                                         "garbled ,, line", "later.key=1"};
+  const std::string section = "$$SOIL\r\n" + JoinCrLf(soil);
+  const std::string saved = SavedFileText();
+  const std::string head = saved.substr(0, saved.find("$$SOL")),
+                    results = saved.substr(head.size());
+  const std::string figure = "$$FIG\r\nrect.isobars=1\r\n";
+  struct Case {
+    std::string text;
+    std::vector<std::string> soilLines;
+    std::string written;
+  };
+  const Case cases[] = {
+      {saved, {}, saved},
+      {head + section + results, soil, head + section + results},
+      {head + figure + section + results, soil, head + figure + section + results},
+      {head + "$$SOIL\r\n" + results, {}, saved},
+      {saved + section, soil, head + section + results},
+  };
+  for (const Case& c : cases) {
+    DocumentTables read, again;
+    SystemSettings settings;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(c.text), read, settings), ReadStatus::Ok) << c.text;
+    EXPECT_EQ(read.soilLines, c.soilLines) << c.text;
+    EXPECT_EQ(FormatDataFile(read, ResultsGrid{}, 3), c.written) << c.text;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(c.written), again, settings), ReadStatus::Ok);
+    EXPECT_EQ(again, read) << c.text;
+  }
+}
+
 TEST(FormatDataFile, WritesTheFixedLayoutAndTheResultListing) {
   DocumentTables tables;
   tables.settingLines[110] = "last";

@@ -46,6 +46,11 @@ TEST(FindSectionMarkerText, NamesTheFirstFieldASaveWouldWriteWithTwoDollars) {
        "円形荷重 2 行目 r"},
       {"lattice point", [](DocumentTables& t) { t.gridPoints[12][point_col::kGridZ] = "$$"; },
        "長方形円形荷重 計算点 12 行目 z"},
+      {"soil line",
+       [](DocumentTables& t) {
+         t.soilLines = {"water=1", "layer=$$"};
+       },
+       "地盤の 2 行目"},
   };
   for (const Case& c : cases) {
     DocumentTables tables;

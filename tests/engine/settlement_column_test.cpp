@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "engine/consolidation_degree.h"
@@ -120,6 +121,22 @@ TEST(SettlementModel, RefusesAnElogPLayerWithoutItsCurve) {
   EXPECT_THROW(SettlementModel{profile}, std::invalid_argument);
   profile.curves = {ElogPCurve{3, {10, 100}, {1.0, 0.8}}};
   EXPECT_NO_THROW(SettlementModel{profile});
+}
+
+// A copy reads the curves of its own profile: the model it was copied from may be gone.
+TEST(SettlementModel, ACopyOutlivesItsOriginal) {
+  SoilProfile profile = TwoClays();
+  profile.layers[1].method = SettlementMethod::kElogP;
+  profile.layers[1].curve = 3;
+  profile.curves = {ElogPCurve{3, {10, 100}, {1.0, 0.8}}};
+  std::optional<SettlementModel> original(std::in_place, profile);
+  const SettlementColumn expected = ColumnOf(*original, 50.0, 20.0);
+  const SettlementModel copy = *original;
+  original.reset();
+  const SettlementColumn column = ColumnOf(copy, 50.0, 20.0);
+  ASSERT_TRUE(column.total && expected.total);
+  EXPECT_EQ(*column.total, *expected.total);
+  EXPECT_EQ(column.slices[0].e1, expected.slices[0].e1);
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+// A document's settlement: its soil section read, then its columns settled.
+#include "analysis/settlement_analysis.h"
+
+#include <stdexcept>
+
+#include "document/document.h"
+
+namespace qel {
+
+DocumentSettlement ComputeDocumentSettlement(const Document& document, CircleMethod circleMethod,
+                                             int threads) {
+  DocumentSettlement settlement;
+  const std::vector<std::string>& lines = document.cells().soilLines;
+  if (lines.empty()) return settlement;
+  SoilProfileReading reading = ReadSoilProfile(lines);
+  settlement.status = DocumentSettlement::Status::kBadProfile;
+  if (!reading.profile) {
+    settlement.errors = std::move(reading.errors);
+    return settlement;
+  }
+  try {
+    settlement.model.emplace(std::move(*reading.profile));
+  } catch (const std::exception&) {
+    // The reader refuses every profile the model cannot cut; this guards what it may miss.
+    settlement.errors.push_back({0, "土層を沈下の計算に使えません"});
+    return settlement;
+  }
+  settlement.status = DocumentSettlement::Status::kComputed;
+  settlement.columns = ComputeSettlementColumns(document, *settlement.model, circleMethod, threads);
+  return settlement;
+}
+
+}  // namespace qel

@@ -1,0 +1,33 @@
+// The settlement of a document as its readers take it: the soil section read, the model cut from
+// the profile, and every column settled; or why there is nothing to show.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "analysis/settlement_columns.h"
+#include "document/soil_profile_text.h"
+
+namespace qel {
+
+class Document;
+
+struct DocumentSettlement {
+  enum class Status {
+    kNoProfile,   // the document has no soil section
+    kBadProfile,  // its section does not read: `errors` says why, line by line
+    kComputed,    // `model` and `columns` hold the settlement
+  };
+  Status status = Status::kNoProfile;
+  std::vector<SoilProfileError> errors;
+  std::optional<SettlementModel> model;  // the slices, the profile and its times
+  std::vector<SettlementColumnResult> columns;
+};
+
+// Reads the document's soil section and, when it reads, settles every column of
+// SettlementSites under the document's loads (circles by `circleMethod`, on `threads` threads,
+// <= 0: every core).
+DocumentSettlement ComputeDocumentSettlement(const Document& document, CircleMethod circleMethod,
+                                             int threads = 0);
+
+}  // namespace qel

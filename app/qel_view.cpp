@@ -111,11 +111,10 @@ CircleMethod CQelView::circleMethod() const {
 void CQelView::UseProfile(Profile* profile) {
   profile_ = profile;
   if (profile_ == nullptr) return;
-  for (int number = 1; number <= kDisplayCount; ++number) {
-    const DisplayMode mode = *DisplayModeFromNumber(number);
+  for (const DisplayRow& row : kDisplays) {
     std::optional<DisplayZoom> kept =
-        ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(mode)));
-    if (kept) ZoomOf(controller_.state().view, mode) = *kept;
+        ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(row.mode)));
+    if (kept) ZoomOf(controller_.state().view, row.mode) = *kept;
   }
   const std::optional<CircleMethod> method =
       ParseCircleMethod(profile_->Value(kProfileSection, kCircleMethodKey));

@@ -122,8 +122,6 @@ class ViewController {
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
              WorldTransform& transform, double zoom, DrawingShortfalls& shortfalls);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
-  // The displays paged like tables: the data and results tables and the depth graphs.
-  int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
   bool OnFigureKey(ViewKey key, int total);
   bool OnTableKey(ViewKey key, int total);
 

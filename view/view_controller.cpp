@@ -15,6 +15,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/figure_pages.h"
+#include "view/null_device_context.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 #include "view/report.h"
@@ -188,6 +189,14 @@ int ViewController::TakePaperFontFailures() {
 
 int ViewController::CountPages() {
   return PageCount(state_.view, state_.geometry, state_.transform);
+}
+
+void ViewController::PrepareShownPage(int dpiX, int dpiY) {
+  // The paint itself, on a device that draws nothing: what it computes stays in the caches.
+  NullDeviceContext nothing(dpiX, dpiY);
+  DrawingShortfalls notTold;
+  Paint(nothing, state_.view, state_.geometry, state_.transform,
+        ZoomOf(state_.view, state_.view.displayMode).factor, notTold);
 }
 
 int ViewController::CountPrintedPages(int dpiX, int dpiY) {

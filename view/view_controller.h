@@ -81,6 +81,9 @@ class ViewController {
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
+  // Works out what painting the current page on a screen of this resolution will need (its
+  // results, table lines and isobars), so that the paint finds them made.
+  void PrepareShownPage(int dpiX, int dpiY);
   // Pages of the current display as they will come out on a device of this resolution, laid
   // out for paper on copies of the view's state.
   int CountPrintedPages(int dpiX, int dpiY);

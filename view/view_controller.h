@@ -1,6 +1,6 @@
 // The logic of the single view, without a window: which display is shown and which page, the
-// printer's page geometry, painting and printing through the six renderers, page counts and
-// the paging keys.
+// printer's page geometry, painting and printing through the renderers of the table of
+// displays, page counts and the paging keys.
 #pragma once
 
 #include <string>

@@ -27,6 +27,7 @@
 #include "document/file_commands.h"
 #include "platform/messages.h"
 #include "platform/recent_files.h"
+#include "view/display_table.h"
 #include "view/view_controller.h"
 
 namespace qel {
@@ -37,12 +38,6 @@ const char* const kNoRecentFilesText = "最近使ったﾌｧｲﾙ";
 const char* const kRecentFilePrompt = "指定のﾌｧｲﾙを開く";
 // Longer paths show their first folder, "..." and their file name in the menu.
 constexpr int kLongestRecentFileText = 60;
-// The display commands of the view menu, each checked while its display is shown.
-constexpr CommandId kDisplayCommands[] = {
-    CommandId::ShowStripFigure,       CommandId::ShowStripData,
-    CommandId::ShowStripResults,      CommandId::ShowStripDepth,
-    CommandId::ShowRectCircleFigure,  CommandId::ShowRectCircleData,
-    CommandId::ShowRectCircleResults, CommandId::ShowRectCircleSection};
 
 QString Utf8(const char* text) {
   return QString::fromUtf8(text);
@@ -205,7 +200,7 @@ void CMainFrame::BuildToolBar() {
     const char* icon;
   };
   constexpr Button kSeparator{CommandId::FileNew, nullptr};
-  const Button buttons[] = {
+  std::vector<Button> buttons = {
       {CommandId::FileNew, "new"},
       {CommandId::FileOpen, "open"},
       {CommandId::FileSave, "save"},
@@ -213,16 +208,14 @@ void CMainFrame::BuildToolBar() {
       {CommandId::FilePrint, "print"},
       {CommandId::AppAbout, "about"},
       kSeparator,
-      {CommandId::ToolbarFigure, "figure"},
-      {CommandId::ToolbarData, "data"},
-      {CommandId::ToolbarResults, "results"},
-      {CommandId::ToolbarDepth, "depth"},
-      kSeparator,
-      {CommandId::ZoomOut, "zoom-out"},
-      {CommandId::ZoomIn, "zoom-in"},
-      {CommandId::ZoomFitPage, "fit-page"},
-      {CommandId::ZoomFitWidth, "fit-width"},
   };
+  // A button for each kind of display, from the table of displays.
+  for (const DisplayKindRow& kind : kDisplayKinds)
+    buttons.push_back({kind.toolbarCommand, kind.icon});
+  for (const Button& button :
+       {kSeparator, Button{CommandId::ZoomOut, "zoom-out"}, Button{CommandId::ZoomIn, "zoom-in"},
+        Button{CommandId::ZoomFitPage, "fit-page"}, Button{CommandId::ZoomFitWidth, "fit-width"}})
+    buttons.push_back(button);
   for (const auto& [id, icon] : buttons) {
     if (icon == nullptr) {
       toolBar_->addSeparator();
@@ -259,18 +252,17 @@ void CMainFrame::ConnectCommands() {
      [this] { toolBar_->setVisible(CommandAction(CommandId::ViewToolBar)->isChecked()); });
   on(CommandId::ViewStatusBar,
      [this] { statusBar()->setVisible(CommandAction(CommandId::ViewStatusBar)->isChecked()); });
-  for (CommandId id : kDisplayCommands)
-    on(id, [this, id] { view_->OnDisplayCommand(id); });
-  for (CommandId id : {CommandId::ToolbarFigure, CommandId::ToolbarData, CommandId::ToolbarResults,
-                       CommandId::ToolbarDepth})
-    on(id, [this, id] { view_->OnToolbarCommand(id); });
+  for (const DisplayRow& row : kDisplays)
+    on(row.command, [this, id = row.command] { view_->OnDisplayCommand(id); });
+  for (const DisplayKindRow& kind : kDisplayKinds)
+    on(kind.toolbarCommand, [this, id = kind.toolbarCommand] { view_->OnToolbarCommand(id); });
   on(CommandId::AppAbout, [this] { OnAppAbout(); });
   connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
 }
 
 void CMainFrame::UpdateCommandStates() {
-  for (CommandId id : kDisplayCommands)
-    CommandAction(id)->setChecked(view_->IsDisplayChecked(id));
+  for (const DisplayRow& row : kDisplays)
+    CommandAction(row.command)->setChecked(view_->IsDisplayChecked(row.command));
   CommandAction(CommandId::ViewToolBar)->setChecked(!toolBar_->isHidden());
   CommandAction(CommandId::ViewStatusBar)->setChecked(!statusBar()->isHidden());
   UpdateStatusText();

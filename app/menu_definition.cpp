@@ -1,6 +1,8 @@
 // The menus of the main window as data, in order.
 #include "app/menu_definition.h"
 
+#include "view/display_table.h"
+
 namespace qel {
 
 namespace {
@@ -15,6 +17,21 @@ MenuItem Display(CommandId id) {
   return {MenuItem::Kind::DisplayCommand, id};
 }
 const MenuItem kSeparator{MenuItem::Kind::Separator};
+
+// The view menu: the bars, the displays of each problem after a separator, then the zoom.
+std::vector<MenuItem> ViewMenuItems() {
+  using C = CommandId;
+  std::vector<MenuItem> items = {Toggle(C::ViewToolBar), Toggle(C::ViewStatusBar)};
+  for (const DisplayRow& row : kDisplays) {
+    if (&row == kDisplays || row.problem != (&row - 1)->problem) items.push_back(kSeparator);
+    items.push_back(Display(row.command));
+  }
+  for (const MenuItem& item :
+       {kSeparator, Command(C::ZoomIn), Command(C::ZoomOut), Command(C::ZoomActualSize),
+        Command(C::ZoomFitPage), Command(C::ZoomFitWidth)})
+    items.push_back(item);
+  return items;
+}
 
 }  // namespace
 
@@ -43,13 +60,7 @@ const std::vector<MenuDefinition>& MainMenus() {
       {"長方形円形荷重(&B)",
        {Command(C::RectTitleStyle), Command(C::RectIsobars), Command(C::RectLoads),
         Command(C::CircleLoads), Command(C::LatticePoints), kSeparator, Command(C::RectPage)}},
-      {"表示(&V)",
-       {Toggle(C::ViewToolBar), Toggle(C::ViewStatusBar), kSeparator, Display(C::ShowStripFigure),
-        Display(C::ShowStripData), Display(C::ShowStripResults), Display(C::ShowStripDepth),
-        kSeparator, Display(C::ShowRectCircleFigure), Display(C::ShowRectCircleData),
-        Display(C::ShowRectCircleResults), Display(C::ShowRectCircleSection), kSeparator,
-        Command(C::ZoomIn), Command(C::ZoomOut), Command(C::ZoomActualSize),
-        Command(C::ZoomFitPage), Command(C::ZoomFitWidth)}},
+      {"表示(&V)", ViewMenuItems()},
       {"設定(&S)",
        {Command(C::StripScale),
         Command(C::RectScale),

@@ -2,6 +2,7 @@
 #include "app/qel_view.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include "platform/prompts.h"
 #include "platform/qt/qt_device_context.h"
 #include "settings/settings_files.h"
+#include "view/busy_work.h"
 
 namespace qel {
 
@@ -83,7 +85,20 @@ void CQelView::OnInitialUpdate() {
 
 void CQelView::Refresh() {
   // Counted once here: the status bar's page text reads this count, as every change ends here.
-  shownPages_ = controller_.CountPages();
+  // The page shown is worked out here too, never in the paint; while that lasts, the window
+  // waits with the busy cursor.
+  const int dpiX = logicalDpiX(), dpiY = logicalDpiY();
+  RunShowingBusy(
+      [this, dpiX, dpiY] {
+        shownPages_ = controller_.CountPages();
+        controller_.PrepareShownPage(dpiX, dpiY);
+      },
+      [](bool busy) {
+        if (busy)
+          QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+          QGuiApplication::restoreOverrideCursor();
+      });
   UpdateScrollBars();
   viewport()->update();
   emit displayChanged();
@@ -111,11 +126,10 @@ CircleMethod CQelView::circleMethod() const {
 void CQelView::UseProfile(Profile* profile) {
   profile_ = profile;
   if (profile_ == nullptr) return;
-  for (int number = 1; number <= kDisplayCount; ++number) {
-    const DisplayMode mode = *DisplayModeFromNumber(number);
+  for (const DisplayRow& row : kDisplays) {
     std::optional<DisplayZoom> kept =
-        ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(mode)));
-    if (kept) ZoomOf(controller_.state().view, mode) = *kept;
+        ZoomFromProfileText(profile_->Value(kProfileSection, ZoomKey(row.mode)));
+    if (kept) ZoomOf(controller_.state().view, row.mode) = *kept;
   }
   const std::optional<CircleMethod> method =
       ParseCircleMethod(profile_->Value(kProfileSection, kCircleMethodKey));

@@ -3,13 +3,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
+#include "engine/worker_threads.h"
 #include "tests/engine/plain_lattice_formulas.h"
 
 namespace qel {
@@ -160,10 +165,51 @@ void BM_StripTable(benchmark::State& state) {
   }
 }
 
+// A small parallel loop, as a repaint's isobar profiles or a short lattice run it: 64 chunks
+// of a little arithmetic on every thread.
+void SmallParallelLoop(const std::function<void(const std::function<void()>&)>& run) {
+  std::vector<double> values(64);
+  ChunkQueue chunks(values.size());
+  run([&] {
+    while (const std::optional<std::size_t> i = chunks.Next())
+      for (int k = 0; k < 200; ++k)
+        values[*i] += std::sqrt(static_cast<double>(*i * 200 + k));
+  });
+  benchmark::DoNotOptimize(values.data());
+}
+
+// The loop on threads started for the call and joined after it, as every call once did.
+void RunOnFreshThreads(const std::function<void()>& worker) {
+  std::vector<std::thread> helpers;
+  for (int i = 1; i < Executor::Shared().size(); ++i)
+    helpers.emplace_back(worker);
+  worker();
+  for (std::thread& helper : helpers)
+    helper.join();
+}
+
+// The loop on the shared executor, against the same loop on fresh threads measured in this run.
+void BM_ExecutorSmallLoop(benchmark::State& state) {
+  static const double freshSeconds = [] {
+    const auto start = std::chrono::steady_clock::now();
+    constexpr int kRuns = 2000;
+    for (int run = 0; run < kRuns; ++run)
+      SmallParallelLoop(RunOnFreshThreads);
+    return SecondsSince(start) / kRuns;
+  }();
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state)
+    SmallParallelLoop([](const std::function<void()>& worker) { RunWorkers(kAllWorkers, worker); });
+  const double seconds = SecondsSince(start) / static_cast<double>(state.iterations());
+  state.counters["threads"] = Executor::Shared().size();
+  state.counters["faster_than_fresh_threads"] = freshSeconds / seconds;
+}
+
 BENCHMARK(BM_LatticePlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LatticeStress)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LatticeStressExact)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StripTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExecutorSmallLoop)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 }  // namespace qel

@@ -1,13 +1,13 @@
 // qel-cli isobars: the lines of equal dP of a data file as world-coordinate polylines, as CSV.
 #include <algorithm>
 #include <cstdio>
-#include <thread>
 
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
+#include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/text_file.h"
 #include "view/isobar_levels.h"
@@ -94,7 +94,7 @@ int RunIsobars(const std::vector<std::string>& words) {
   std::optional<IsobarRequest> request = ReadView(*args, error);
   if (!request) return UsageError(error);
   request->circleMethod = *method;
-  request->threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  request->threads = kAllWorkers;
 
   const std::string& path = args->positional[0];
   if (args->Option("--out") && OutputWouldReplaceInput(path, *args->Option("--out")))

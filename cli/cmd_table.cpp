@@ -17,7 +17,7 @@ namespace qel {
 
 namespace {
 
-// The table display of --display: 2, 3, 5 or 6.
+// The table display of --display: one whose rows the table of displays exports.
 std::optional<DisplayMode> ReadTableDisplay(const CliArgs& args) {
   const std::optional<std::string> text = args.Option("--display");
   if (!text) return std::nullopt;
@@ -39,10 +39,7 @@ int RunTable(const std::vector<std::string>& words) {
   if (!method) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("table needs one data file");
   const std::optional<DisplayMode> display = ReadTableDisplay(*args);
-  if (!display)
-    return UsageError(
-        "--display must be a table: 2 (strip data), 3 (strip results), "
-        "5 (rectangle/circle data) or 6 (rectangle/circle results)");
+  if (!display) return UsageError("--display must be a table: " + TableDisplayChoices());
   const std::string& path = args->positional[0];
   const std::optional<std::string> out = args->Option("--out");
 

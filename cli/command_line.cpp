@@ -3,9 +3,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/drawing_program.h"
+#include "view/display_table.h"
 
 namespace qel {
 
@@ -34,7 +36,7 @@ const char kUsage[] =
     "                 calculation z; --plan Z: the rectangle/circle figure's x and y range\n"
     "                 at depth Z; --section: that x or y range, z from 0 to 1.25 x the\n"
     "                 deepest lattice z.\n"
-    "  qel-cli table FILE.qdw --display 2|3|5|6 [--out F.csv]\n"
+    "  qel-cli table FILE.qdw --display TABLE [--out F.csv]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "                 a data or results table as CSV (UTF-8 with a byte-order mark), one\n"
     "                 row per load or point as the display prints it, dP also as %.17g.\n"
@@ -44,6 +46,16 @@ const char kUsage[] =
     "                 column problem,xrow,yrow,x,y,S,t50,t90 (S in m, t in days); --slices:\n"
     "                 every slice with sigma0, dP, p1, pc, e0, e1, S; --time: S and U at the\n"
     "                 profile's times.\n";
+
+// The usage, then the displays by number, from the table of displays.
+std::string Usage() {
+  std::string usage = kUsage;
+  usage += "displays (--display N; TABLE is one of " + TableDisplayNumbers() + "):\n";
+  for (int number = 1; number <= kDisplayCount; ++number)
+    usage += "  " + std::to_string(number) + "  " +
+             DisplayRowOf(*DisplayModeFromNumber(number)).cliName + "\n";
+  return usage;
+}
 
 int RunVerifyHandingOnPdf(const std::vector<std::string>& words) {
   return RunVerify(words, nullptr);
@@ -64,7 +76,7 @@ const std::string_view kDrawingCommands[] = {"pages", "render", "report"};
 
 int UsageError(const std::string& message) {
   if (!message.empty()) std::fprintf(stderr, "qel-cli: %s\n", message.c_str());
-  std::fputs(kUsage, stderr);
+  std::fputs(Usage().c_str(), stderr);
   return kExitUsage;
 }
 
@@ -93,7 +105,7 @@ int RunCommandLine(int argc, char** argv, std::span<const CliCommand> drawing) {
   for (std::string_view name : kDrawingCommands)
     if (drawing.empty() && name == command) return RunDrawingProgram(command, words);
   if (command == "--help" || command == "-h" || command == "help") {
-    std::fputs(kUsage, stdout);
+    std::fputs(Usage().c_str(), stdout);
     return FinishStandardOutput();
   }
   return UsageError("unknown command " + command);

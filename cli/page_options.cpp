@@ -14,7 +14,7 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
     if (const std::optional<int> number = ParseWholeNumber(*text))
       display = DisplayModeFromNumber(*number);
   if (!display) {
-    error = "--display must be 1 to 8";
+    error = "--display must be " + DisplayNumberRange();
     return std::nullopt;
   }
   std::optional<PageOptions> options = ReadPaperOptions(args, defaultDpi, error);

@@ -28,8 +28,8 @@ struct ImageSize {
 };
 std::optional<ImageSize> PageImageSize(const PageOptions& options, std::string& error);
 
-// Reads --display (required, 1..8), --dpi (default `defaultDpi`) and --paper WxH (millimetres).
-// Nothing, with `error` set, when one of them is malformed.
+// Reads --display (required, a number of the table of displays), --dpi (default `defaultDpi`) and
+// --paper WxH (millimetres). Nothing, with `error` set, when one of them is malformed.
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);
 // The same without --display, for output of every display.
 std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,

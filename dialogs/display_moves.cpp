@@ -24,7 +24,9 @@ bool MoveDisplayToProblem(ViewState& view, const SystemSettings& settings, Probl
 bool MoveDisplayToIsobars(ViewState& view, const SystemSettings& settings, Problem problem) {
   const DisplayMode shown = view.displayMode;
   if (shown == DisplayOf(problem, DisplayKind::Figure)) return false;
-  if (problem == Problem::RectCircle && shown == DisplayMode::RectCircleSection) return false;
+  // The section of the rectangle/circle problem draws its isobars too.
+  if (problem == Problem::RectCircle && shown == DisplayOf(problem, DisplayKind::Depth))
+    return false;
   ShowFigure(view, settings, problem);
   return true;
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <thread>
 
 #include "engine/circle_depth_values.h"
 #include "engine/rect_circle_influence.h"
@@ -72,7 +71,7 @@ class LatticeEvaluator {
 };
 
 int ThreadCount(int requested, std::size_t pointCount) {
-  int count = requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
+  const int count = requested > 0 ? requested : Executor::Shared().size();
   const std::size_t useful = std::max<std::size_t>(1, pointCount / kMinPointsPerThread);
   return static_cast<int>(std::clamp<std::size_t>(count, 1, useful));
 }

@@ -277,7 +277,7 @@ std::vector<std::vector<ContourLine>> TraceContours(const ScalarField& field,
   for (double level : levels)
     if (std::isfinite(level)) sorted.push_back(level);
   std::sort(sorted.begin(), sorted.end());
-  const int threads = std::max(options.threads, 1);
+  const int threads = options.threads;
 
   // Refine every coarse cell on its own, the points on their edges shared among them.
   const std::size_t cellCount = static_cast<std::size_t>(lattice.cellsU()) * lattice.cellsV();

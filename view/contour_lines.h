@@ -49,7 +49,8 @@ struct ContourOptions {
   // are continuous, however steep (a load's edge at the floored depth of 1e-5 m), reach the
   // tolerance first.
   double rootBracket = 1e-12;
-  // Threads that evaluate the field (the calling one included); the lines do not depend on it.
+  // Threads of the executor that evaluate the field (the calling one included; kAllWorkers:
+  // every one); the lines do not depend on it.
   int threads = 1;
 };
 

@@ -62,7 +62,7 @@ ScalarField PlanIsobarField(PlanLoads loads, double z, const ContourWindow& wind
     plan->rectangles.emplace_back(rect, plan->z);
   plan->profiles.resize(plan->loads.circles.size());
   ChunkQueue circles(plan->profiles.size());
-  RunWorkers(std::max(threads, 1), [&] {
+  RunWorkers(threads, [&] {
     while (const std::optional<std::size_t> n = circles.Next()) {
       const CircleLoad& circle = plan->loads.circles[*n];
       plan->profiles[*n].emplace(circle.r, plan->z, FarthestSquared(window, circle.x, circle.y));

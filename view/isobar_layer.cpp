@@ -7,11 +7,11 @@
 #include <limits>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
+#include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
 #include "settings/number_format.h"
@@ -27,10 +27,6 @@ namespace qel {
 namespace {
 
 constexpr Colour kIsobarColour = 0xA04000;  // 0x00BBGGRR: a dark blue beside the black loads
-
-int TraceThreads() {
-  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
-}
 
 // The vertex of a world point of the trace on the figure: the plan is drawn with its own x and
 // y, the sections with the distance along them across and depth z downwards (world y = -z).
@@ -317,7 +313,7 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
   request.view = IsobarView::kStrip;
   request.levels = DrawnIsobarLevels(options.levels);
   request.circleMethod = ctx.results.circleMethod();
-  request.threads = TraceThreads();
+  request.threads = kAllWorkers;
   request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, top, bottom};
   return request;
@@ -335,7 +331,7 @@ std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
   request.at = *depth;
   request.levels = DrawnIsobarLevels(options.levels);
   request.circleMethod = ctx.results.circleMethod();
-  request.threads = TraceThreads();
+  request.threads = kAllWorkers;
   request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, window.bottom, window.top};
   return request;
@@ -347,7 +343,7 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
   request.at = at;
   request.levels = DrawnIsobarLevels(ctx.tables.figures.planIsobars.levels);
   request.circleMethod = ctx.results.circleMethod();
-  request.threads = TraceThreads();
+  request.threads = kAllWorkers;
   request.fill = ctx.tables.figures.planIsobars.fill;
   return request;
 }

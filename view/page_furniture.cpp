@@ -173,13 +173,10 @@ void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, Di
   if (ctx.view.currentPage == 1 || ToInt(lines[Style(problem, title.everyPage)]) != 0) {
     // A depth display is titled as the figure of its problem, for what it shows.
     const std::string& text = lines[Style(problem, title.text)];
-    DrawTitle(
-        dc, ctx.geometry,
-        kind == DisplayKind::Depth
-            ? DepthDisplayTitle(text, problem == Problem::Strip ? "深さ分布" : "断面・深さ分布")
-            : text,
-        lines[Style(problem, title.top)], lines[Style(problem, setting_line::kTitleLeft)],
-        ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
+    const char* word = DisplayRowOf(DisplayOf(problem, kind)).titleWord;
+    DrawTitle(dc, ctx.geometry, word != nullptr ? DepthDisplayTitle(text, word) : text,
+              lines[Style(problem, title.top)], lines[Style(problem, setting_line::kTitleLeft)],
+              ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
   }
 }
 

@@ -2,7 +2,6 @@
 // of the calculation load by load, then one line per lattice point.
 #include <algorithm>
 #include <optional>
-#include <thread>
 
 #include "document/circle_rows.h"
 #include "document/document_results.h"
@@ -179,9 +178,7 @@ void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options, 
   const std::size_t chunks = (points.size() + kTracePointsPerChunk - 1) / kTracePointsPerChunk;
   std::vector<TableContent> parts(chunks);
   ChunkQueue queue(chunks);
-  const auto threads = static_cast<int>(std::clamp<std::size_t>(
-      std::thread::hardware_concurrency(), 1, std::max<std::size_t>(1, chunks)));
-  RunWorkers(threads, [&] {
+  RunWorkers(kAllWorkers, [&] {
     while (std::optional<std::size_t> chunk = queue.Next()) {
       const std::size_t end = std::min(points.size(), (*chunk + 1) * kTracePointsPerChunk);
       for (std::size_t i = *chunk * kTracePointsPerChunk; i < end; ++i)

@@ -2,12 +2,17 @@
 // number of pages; the tables can also be called without a device, to count pages only.
 #pragma once
 
-#include "view/render_context.h"
-
 namespace qel {
+
+struct RenderContext;
+class DeviceContext;
 
 int RenderStripFigure(RenderContext& ctx, DeviceContext& dc);
 int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc);
+// The figures as displays: drawn when `dc` is given and `draw` is set; otherwise their pages
+// counted from the extent of what they show, which ctx.view.figureExtentX keeps for paging.
+int StripFigureDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RectCircleFigureDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
 
 // With `dc` null, `draw` is taken as false.
 int RenderStripData(RenderContext& ctx, DeviceContext* dc, bool draw);

@@ -1,69 +1,22 @@
 // The report: the pages of every display with content, and drawing a list of pages.
 #include "view/report.h"
 
-#include "document/circle_rows.h"
-#include "document/lattice_points.h"
-#include "document/rectangle_rows.h"
-#include "document/strip_pieces.h"
-#include "document/strip_points.h"
 #include "view/page_furniture.h"
 
 namespace qel {
 
-namespace {
-
-bool HasStripLoads(const DocumentTables& t) {
-  return StripSetHasData(t, 1) || StripSetHasData(t, 2);
-}
-
-// Some x and some depth: the strip results list every combination of them.
-bool HasStripPoints(const DocumentTables& t) {
-  const StripPoints points(t);
-  return !points.xs().empty() && !points.depths().empty();
-}
-
-bool HasRectCircleLoads(const DocumentTables& t) {
-  return CountRectRows(t) > 0 || CountCircleRows(t) > 0;
-}
-
-bool HasLattice(const DocumentTables& t) {
-  const LatticePoints lattice(t);
-  return !lattice.xs().empty() && !lattice.ys().empty() && !lattice.depths().empty();
-}
-
-}  // namespace
-
 bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
-  switch (display) {
-    case DisplayMode::StripFigure:
-      return HasStripLoads(tables) || HasStripPoints(tables);
-    case DisplayMode::StripData:
-      return HasStripLoads(tables);
-    case DisplayMode::StripResults:
-      return HasStripPoints(tables);
-    case DisplayMode::RectCircleFigure:
-      return HasRectCircleLoads(tables) || HasLattice(tables);
-    case DisplayMode::RectCircleData:
-      return HasRectCircleLoads(tables);
-    case DisplayMode::RectCircleResults:
-      return HasLattice(tables);
-    // The depth graphs draw a curve under each calculation x or lattice column.
-    case DisplayMode::StripDepth:
-      return HasStripPoints(tables);
-    case DisplayMode::RectCircleSection:
-      return HasLattice(tables);
-  }
-  return false;
+  return DisplayRowOf(display).hasContent(tables);
 }
 
 std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
                                     ReportNumbering numbering) {
   std::vector<ReportPage> pages;
-  for (const DisplayMode display : kReportOrder) {
-    if (!DisplayHasContent(controller.state().tables, display)) continue;
-    const int count = controller.CountPrintedPages(display, dpiX, dpiY);
+  for (const DisplayRow& row : kDisplays) {
+    if (!row.hasContent(controller.state().tables)) continue;
+    const int count = controller.CountPrintedPages(row.mode, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)
-      pages.push_back({display, page, 0});
+      pages.push_back({row.mode, page, 0});
   }
   if (numbering == ReportNumbering::Continuous && !pages.empty()) {
     long next = StartPageNumber(controller.state().tables, pages.front().display);

@@ -21,8 +21,7 @@ struct ReportPage {
   bool operator==(const ReportPage&) const = default;
 };
 
-// Whether a display has something to show: a figure its loads or calculation points, a data
-// table its loads, a results table and a depth graph its calculation points.
+// Whether a display has something to show: the content test of its row.
 bool DisplayHasContent(const DocumentTables& tables, DisplayMode display);
 
 // How the pages of several displays are numbered.
@@ -31,15 +30,8 @@ enum class ReportNumbering {
   EachDisplayOwn,  // each display from its own start page
 };
 
-// The order the report takes the displays in: each problem's figure, data, results and depth
-// graph, strip problem first.
-inline constexpr DisplayMode kReportOrder[] = {
-    DisplayMode::StripFigure,       DisplayMode::StripData,        DisplayMode::StripResults,
-    DisplayMode::StripDepth,        DisplayMode::RectCircleFigure, DisplayMode::RectCircleData,
-    DisplayMode::RectCircleResults, DisplayMode::RectCircleSection};
-
-// The pages of every display with content, displays in kReportOrder, each display's pages as a
-// device of this resolution prints them. Empty when no display has content.
+// The pages of every display with content, displays in the order of kDisplays, each display's pages
+// as a device of this resolution prints them. Empty when no display has content.
 std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
                                     ReportNumbering numbering = ReportNumbering::Continuous);
 

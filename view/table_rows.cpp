@@ -151,8 +151,7 @@ TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults&
 }  // namespace
 
 bool IsTableDisplay(DisplayMode display) {
-  const DisplayKind kind = KindOf(display);
-  return kind == DisplayKind::Data || kind == DisplayKind::Results;
+  return DisplayRowOf(display).exportsTable;
 }
 
 DisplayMode TableDisplayFor(DisplayMode shown) {
@@ -161,40 +160,20 @@ DisplayMode TableDisplayFor(DisplayMode shown) {
 }
 
 std::string TableName(DisplayMode display) {
-  switch (display) {
-    case DisplayMode::StripData:
-      return "帯状荷重データ";
-    case DisplayMode::StripResults:
-      return "帯状荷重計算結果";
-    case DisplayMode::RectCircleData:
-      return "長方形円形データ";
-    case DisplayMode::RectCircleResults:
-      return "長方形円形計算結果";
-    default:
-      return {};
-  }
+  return IsTableDisplay(display) ? DisplayRowOf(display).menuText : std::string();
 }
 
 std::optional<TableRows> BuildTableRows(DisplayMode display, const DocumentTables& tables,
                                         const DocumentResults& results,
                                         const SystemSettings& settings) {
+  const DisplayRow& row = DisplayRowOf(display);
+  if (!row.exportsTable) return std::nullopt;
+  const bool data = row.kind == DisplayKind::Data;
   std::optional<TableRows> table;
-  switch (display) {
-    case DisplayMode::StripData:
-      table = StripData(tables, settings);
-      break;
-    case DisplayMode::StripResults:
-      table = StripResults(tables, results, settings);
-      break;
-    case DisplayMode::RectCircleData:
-      table = RectCircleData(tables, settings);
-      break;
-    case DisplayMode::RectCircleResults:
-      table = RectCircleResults(tables, results, settings);
-      break;
-    default:
-      return std::nullopt;
-  }
+  if (row.problem == Problem::Strip)
+    table = data ? StripData(tables, settings) : StripResults(tables, results, settings);
+  else
+    table = data ? RectCircleData(tables, settings) : RectCircleResults(tables, results, settings);
   table->name = TableName(display);
   return table;
 }

@@ -15,6 +15,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/figure_pages.h"
+#include "view/null_device_context.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 #include "view/report.h"
@@ -39,44 +40,6 @@ void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
   t.pixelScale = std::max(dpiX, dpiY) / kScreenPixelDpi;
 }
 
-std::optional<DisplayMode> ModeOfCommand(CommandId command) {
-  switch (command) {
-    case CommandId::ShowStripFigure:
-      return DisplayMode::StripFigure;
-    case CommandId::ShowStripData:
-      return DisplayMode::StripData;
-    case CommandId::ShowStripResults:
-      return DisplayMode::StripResults;
-    case CommandId::ShowRectCircleFigure:
-      return DisplayMode::RectCircleFigure;
-    case CommandId::ShowRectCircleData:
-      return DisplayMode::RectCircleData;
-    case CommandId::ShowRectCircleResults:
-      return DisplayMode::RectCircleResults;
-    case CommandId::ShowStripDepth:
-      return DisplayMode::StripDepth;
-    case CommandId::ShowRectCircleSection:
-      return DisplayMode::RectCircleSection;
-    default:
-      return std::nullopt;
-  }
-}
-
-std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
-  switch (command) {
-    case CommandId::ToolbarFigure:
-      return DisplayKind::Figure;
-    case CommandId::ToolbarData:
-      return DisplayKind::Data;
-    case CommandId::ToolbarResults:
-      return DisplayKind::Results;
-    case CommandId::ToolbarDepth:
-      return DisplayKind::Depth;
-    default:
-      return std::nullopt;
-  }
-}
-
 }  // namespace
 
 ViewController::ViewController(ApplicationState& state, PromptService& prompts,
@@ -94,9 +57,11 @@ std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
 }
 
 void ViewController::ShowDocumentStart() {
-  const bool planOnly = !DisplayHasContent(state_.tables, DisplayMode::StripFigure) &&
-                        DisplayHasContent(state_.tables, DisplayMode::RectCircleFigure);
-  OnDisplayCommand(planOnly ? CommandId::ShowRectCircleFigure : CommandId::ShowStripFigure);
+  const DisplayMode stripFigure = DisplayOf(Problem::Strip, DisplayKind::Figure);
+  const DisplayMode planFigure = DisplayOf(Problem::RectCircle, DisplayKind::Figure);
+  const bool planOnly = !DisplayHasContent(state_.tables, stripFigure) &&
+                        DisplayHasContent(state_.tables, planFigure);
+  OnDisplayCommand(DisplayRowOf(planOnly ? planFigure : stripFigure).command);
 }
 
 std::vector<SettingsLoadProblem> ViewController::OnNewDocument() {
@@ -164,25 +129,6 @@ ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int 
   return paper;
 }
 
-int ViewController::RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  switch (ctx.view.displayMode) {
-    case DisplayMode::StripData:
-      return RenderStripData(ctx, dc, draw);
-    case DisplayMode::StripResults:
-      return RenderStripResults(ctx, dc, draw);
-    case DisplayMode::RectCircleData:
-      return RenderRectCircleData(ctx, dc, draw);
-    case DisplayMode::RectCircleResults:
-      return RenderRectCircleResults(ctx, dc, draw);
-    case DisplayMode::StripDepth:
-      return RenderStripDepth(ctx, dc, draw);
-    case DisplayMode::RectCircleSection:
-      return RenderRectCircleSection(ctx, dc, draw);
-    default:
-      return 0;
-  }
-}
-
 void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g, WorldTransform& t,
                            double zoom, DrawingShortfalls& shortfalls) {
   const SystemSettings& s = state_.settings;
@@ -194,37 +140,25 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   dc.SetTransparentBackground();
 
   RenderContext ctx = ContextOn(view, g, t, shortfalls);
-  const DisplayMode mode = view.displayMode;
-  if (IsFigure(mode)) {
-    const FigureRange& range = s.figure(ProblemOf(mode));
+  const DisplayRow& row = DisplayRowOf(view.displayMode);
+  if (row.kind == DisplayKind::Figure) {
+    const FigureRange& range = s.figure(row.problem);
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
-    if (mode == DisplayMode::StripFigure)
-      RenderStripFigure(ctx, dc);
-    else
-      RenderRectCircleFigure(ctx, dc);
-  } else {
-    RenderTableDisplay(ctx, &dc, true);
   }
-  DrawDisplayPageNumber(dc, ctx, ProblemOf(mode), KindOf(mode));
-  if (mode == DisplayMode::RectCircleResults || mode == DisplayMode::RectCircleSection)
+  row.render(ctx, &dc, true);
+  DrawDisplayPageNumber(dc, ctx, row.problem, row.kind);
+  // The pages of the rectangle/circle problem's results say how circles were computed.
+  if (row.problem == Problem::RectCircle &&
+      (row.kind == DisplayKind::Results || row.kind == DisplayKind::Depth))
     DrawCircleMethodNote(dc, ctx);
 }
 
 int ViewController::PageCount(ViewState& view, DeviceGeometry& geometry,
                               WorldTransform& transform) {
-  const DisplayMode mode = view.displayMode;
-  int pages;
-  if (IsFigure(mode)) {
-    Problem problem = ProblemOf(mode);
-    view.figureExtentX = PagedFigureExtent(state_.tables, state_.settings, geometry, problem).x;
-    pages =
-        FigurePagingCount(view.figureExtentX, FigurePagingOf(state_.settings, geometry, problem));
-  } else {
-    DrawingShortfalls nothingDrawn;
-    RenderContext ctx = ContextOn(view, geometry, transform, nothingDrawn);
-    pages = RenderTableDisplay(ctx, nullptr, false);
-  }
+  DrawingShortfalls nothingDrawn;
+  RenderContext ctx = ContextOn(view, geometry, transform, nothingDrawn);
+  const int pages = DisplayRowOf(view.displayMode).render(ctx, nullptr, false);
   if (pages < view.currentPage) view.currentPage = 1;
   return pages;
 }
@@ -257,6 +191,14 @@ int ViewController::CountPages() {
   return PageCount(state_.view, state_.geometry, state_.transform);
 }
 
+void ViewController::PrepareShownPage(int dpiX, int dpiY) {
+  // The paint itself, on a device that draws nothing: what it computes stays in the caches.
+  NullDeviceContext nothing(dpiX, dpiY);
+  DrawingShortfalls notTold;
+  Paint(nothing, state_.view, state_.geometry, state_.transform,
+        ZoomOf(state_.view, state_.view.displayMode).factor, notTold);
+}
+
 int ViewController::CountPrintedPages(int dpiX, int dpiY) {
   return CountPrintedPages(state_.view.displayMode, dpiX, dpiY);
 }
@@ -267,7 +209,7 @@ int ViewController::CountPrintedPages(DisplayMode display, int dpiX, int dpiY) {
 }
 
 void ViewController::OnDisplayCommand(CommandId command) {
-  const std::optional<DisplayMode> mode = ModeOfCommand(command);
+  const std::optional<DisplayMode> mode = DisplayOfCommand(command);
   if (!mode) return;
   ViewState& view = state_.view;
   view.displayMode = *mode;
@@ -279,7 +221,7 @@ void ViewController::OnDisplayCommand(CommandId command) {
 }
 
 bool ViewController::IsDisplayChecked(CommandId command) const {
-  const std::optional<DisplayMode> mode = ModeOfCommand(command);
+  const std::optional<DisplayMode> mode = DisplayOfCommand(command);
   return mode && state_.view.displayMode == *mode;
 }
 

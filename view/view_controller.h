@@ -1,6 +1,6 @@
 // The logic of the single view, without a window: which display is shown and which page, the
-// printer's page geometry, painting and printing through the six renderers, page counts and
-// the paging keys.
+// printer's page geometry, painting and printing through the renderers of the table of
+// displays, page counts and the paging keys.
 #pragma once
 
 #include <string>
@@ -81,6 +81,9 @@ class ViewController {
 
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
+  // Works out what painting the current page on a screen of this resolution will need (its
+  // results, table lines and isobars), so that the paint finds them made.
+  void PrepareShownPage(int dpiX, int dpiY);
   // Pages of the current display as they will come out on a device of this resolution, laid
   // out for paper on copies of the view's state.
   int CountPrintedPages(int dpiX, int dpiY);
@@ -122,8 +125,6 @@ class ViewController {
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
              WorldTransform& transform, double zoom, DrawingShortfalls& shortfalls);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
-  // The displays paged like tables: the data and results tables and the depth graphs.
-  int RenderTableDisplay(RenderContext& ctx, DeviceContext* dc, bool draw);
   bool OnFigureKey(ViewKey key, int total);
   bool OnTableKey(ViewKey key, int total);
 

@@ -5,43 +5,10 @@
 #include <optional>
 
 #include "document/document_tables.h"
+#include "view/display_table.h"
 #include "view/zoom.h"
 
 namespace qel {
-
-// The displays, numbered as the program has always numbered them; the depth graphs of each
-// problem came last.
-enum class DisplayMode : int {
-  StripFigure = 1,
-  StripData = 2,
-  StripResults = 3,
-  RectCircleFigure = 4,
-  RectCircleData = 5,
-  RectCircleResults = 6,
-  StripDepth = 7,         // dP against depth under each strip calculation x
-  RectCircleSection = 8,  // the vertical section and dP against depth of the lattice columns
-};
-
-// How many displays there are; they are numbered 1..kDisplayCount.
-inline constexpr int kDisplayCount = 8;
-
-// The number of a display (1..kDisplayCount).
-constexpr int DisplayNumber(DisplayMode mode) {
-  return static_cast<int>(mode);
-}
-// The display of number 1..kDisplayCount; nothing for any other number.
-std::optional<DisplayMode> DisplayModeFromNumber(int number);
-
-// The four kinds of display of each problem.
-enum class DisplayKind { Figure, Data, Results, Depth };
-
-// The problem and the kind of a display, and the display of a problem and kind.
-Problem ProblemOf(DisplayMode mode);
-DisplayKind KindOf(DisplayMode mode);
-inline bool IsFigure(DisplayMode mode) {
-  return KindOf(mode) == DisplayKind::Figure;
-}
-DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
 // The line step each table last used on screen, so that printing can match the screen's page
 // breaks when the two line heights are within 3 %.
@@ -63,7 +30,7 @@ struct ViewState {
   // while the pages of several displays are numbered in one sequence; 0 for its own.
   long printedPageNumber = 0;
   RememberedLineSteps screenLineSteps;
-  // The zoom of each display on screen, [number - 1]; paper is never zoomed.
+  // The zoom of each display on screen, [DisplayIndex]; paper is never zoomed.
   std::array<DisplayZoom, kDisplayCount> zoom{};
 };
 

@@ -154,12 +154,13 @@ int RunRender(const std::vector<std::string>& words) {
   {
     // The displays that draw isobars: the two figures when they are on, and the section always.
     const FigureOptions& figures = doc.session.state().tables.figures;
-    const DisplayMode display = options->display;
+    const DisplayRow& row = DisplayRowOf(options->display);
+    const bool figure = row.kind == DisplayKind::Figure;
+    const bool strip = row.problem == Problem::Strip;
     WarnAboutCutIsobarLevels(
         doc.session.state().tables, args->positional[0], doc.session.prompts(),
-        display == DisplayMode::StripFigure && figures.stripIsobars.shown,
-        (display == DisplayMode::RectCircleFigure && figures.planIsobars.shown) ||
-            display == DisplayMode::RectCircleSection);
+        strip && figure && figures.stripIsobars.shown,
+        !strip && ((figure && figures.planIsobars.shown) || row.kind == DisplayKind::Depth));
   }
   std::vector<int> pages;
   if (all) {

@@ -39,8 +39,9 @@ int RunReport(const std::vector<std::string>& words) {
   // or not.
   WarnAboutCutIsobarLevels(doc.session.state().tables, args->positional[0], doc.session.prompts(),
                            doc.session.state().tables.figures.stripIsobars.shown, true);
-  for (DisplayMode figure : {DisplayMode::StripFigure, DisplayMode::RectCircleFigure}) {
-    doc.session.state().view.displayMode = figure;
+  for (const DisplayRow& row : kDisplays) {
+    if (row.kind != DisplayKind::Figure) continue;
+    doc.session.state().view.displayMode = row.mode;
     doc.ShowFigureNotice();
   }
   // One sequence of page numbers through the report, or each display's own on request.

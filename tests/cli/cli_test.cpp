@@ -13,6 +13,7 @@
 #include "settings/cp932.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
+#include "view/display_table.h"
 #include "view/view_state.h"
 
 namespace qel {
@@ -231,6 +232,17 @@ TEST_F(CliTest, WholeNumberOptionsReadAlike) {
       EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
   }
+}
+
+// The help lists every display by the number --display takes, and which of them are tables.
+TEST_F(CliTest, HelpListsEveryDisplayByItsNumber) {
+  const CliRun run = RunCli("--help");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const DisplayRow& row : kDisplays)
+    EXPECT_NE(run.out.find("\n  " + std::to_string(row.number) + "  " + row.cliName + "\n"),
+              std::string::npos)
+        << run.out;
+  EXPECT_NE(run.out.find("TABLE is one of 2|3|5|6"), std::string::npos) << run.out;
 }
 
 TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {

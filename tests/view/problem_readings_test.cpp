@@ -59,8 +59,7 @@ TEST(PageTexts, StartNumberIsTheOneTheReportCountsFrom) {
       for (const char* text : kHostileTexts) {
         DocumentTables cells;
         cells.settingLines[Page(problem, kFigureStartPage + 3 * kind)] = text;
-        const auto display =
-            static_cast<DisplayMode>(1 + kind + (problem == Problem::Strip ? 0 : 3));
+        const auto display = *DisplayModeFromNumber(1 + kind + (problem == Problem::Strip ? 0 : 3));
         EXPECT_EQ(ReadPageTexts(cells, problem).of(sheets[kind]).startNumber,
                   StartPageNumber(cells, display))
             << kind << " \"" << text << "\"";
@@ -107,7 +106,7 @@ class ProblemReadings : public test::ExampleView {
     for (int display = 1; display <= kDisplayCount; ++display) {
       for (int page = 1; page <= 2; ++page) {
         RecordingDeviceContext dc(300, 300);
-        controller.PrintPage(dc, static_cast<DisplayMode>(display), page);
+        controller.PrintPage(dc, *DisplayModeFromNumber(display), page);
         log += dc.Log();
       }
     }

@@ -1,0 +1,54 @@
+// The page shown is worked out before it is painted: its paint then computes no results and
+// traces no isobars, and draws what a paint alone draws.
+#include <gtest/gtest.h>
+
+#include "support/computation_count.h"
+#include "support/example_view.h"
+#include "test_support/recording_device_context.h"
+#include "view/render_caches.h"
+
+namespace qel {
+namespace {
+
+class PreparedPageTest : public test::ExampleView {};
+
+TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
+  struct Case {
+    const char* file;
+    int display;
+  };
+  const Case cases[] = {{"embankment.qdw", 1},
+                        {"embankment.qdw", 3},
+                        {"building.qdw", 4},
+                        {"building.qdw", 6},
+                        {"building.qdw", 8}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.display);
+    const DisplayRow& row = DisplayRowOf(*DisplayModeFromNumber(c.display));
+    auto show = [&] {
+      Open(c.file);
+      state.tables.figures.stripIsobars.shown = true;
+      state.tables.figures.planIsobars.shown = true;
+      controller.OnDisplayCommand(row.command);
+    };
+    show();
+    state.caches = RenderCaches();
+    controller.PrepareShownPage(96, 96);
+    const int prepared = state.caches.isobars.traces();
+    EXPECT_EQ(prepared > 0, row.kind == DisplayKind::Figure || row.kind == DisplayKind::Depth);
+    test::ComputationCount computed(state.results);
+    RecordingDeviceContext painted(96, 96);
+    controller.OnDraw(painted);
+    EXPECT_EQ(state.caches.isobars.traces(), prepared);
+    EXPECT_EQ(computed.strip() + computed.lattice(), 0);
+
+    // A paint of its own, without the page worked out before, draws the same.
+    state.caches = RenderCaches();
+    RecordingDeviceContext alone(96, 96);
+    controller.OnDraw(alone);
+    EXPECT_EQ(painted.Log(), alone.Log());
+  }
+}
+
+}  // namespace
+}  // namespace qel

@@ -1,0 +1,181 @@
+// The table of displays: every display's number, problem, kind, command, texts, renderer and
+// content test. Menus, tool bar, view state, report, page titles and qel-cli are made from it.
+#pragma once
+
+#include <cstddef>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "settings/problem.h"
+#include "view/command_ids.h"
+#include "view/display_content.h"
+#include "view/renderers.h"
+
+namespace qel {
+
+// The displays. A display's number is a column of kDisplays, never its place in this list.
+enum class DisplayMode {
+  StripFigure,
+  StripData,
+  StripResults,
+  StripDepth,  // dP against depth under each strip calculation x
+  RectCircleFigure,
+  RectCircleData,
+  RectCircleResults,
+  RectCircleSection,  // the vertical section and dP against depth of the lattice columns
+};
+
+// The four kinds of display of each problem: the tool bar's buttons switch between them.
+enum class DisplayKind { Figure, Data, Results, Depth };
+
+// Paints page ctx.view.currentPage of a display when `dc` is given and `draw` is set, and returns
+// the display's number of pages; with `dc` null it only counts them.
+using DisplayRenderer = int (*)(RenderContext& ctx, DeviceContext* dc, bool draw);
+// Whether a display has something to show for these tables.
+using DisplayContentTest = bool (*)(const DocumentTables& tables);
+
+struct DisplayRow {
+  // The number the user knows the display by: Ctrl+number, qel-cli --display, the zoom kept in
+  // the profile.
+  int number;
+  DisplayMode mode;
+  Problem problem;
+  DisplayKind kind;
+  CommandId command;     // the view menu's command that shows it
+  const char* menuText;  // the view menu's text
+  // The status-line prompt, then after "\n" the tool tip.
+  const char* prompt;
+  const char* cliName;  // how qel-cli's usage and messages name it (ASCII)
+  // What a depth display puts in place of the figure word of its problem's figure title;
+  // nullptr: the display takes its kind's own title line.
+  const char* titleWord;
+  DisplayRenderer render;
+  DisplayContentTest hasContent;
+  bool exportsTable;  // its rows go to CSV: qel-cli table, 表をCSVで保存, コピー
+};
+
+// Every display, in the order the view menu lists them and the report prints them: each
+// problem's figure, data, results and depth display, the strip problem first.
+inline constexpr DisplayRow kDisplays[] = {
+    {1, DisplayMode::StripFigure, Problem::Strip, DisplayKind::Figure, CommandId::ShowStripFigure,
+     "帯状荷重図", "帯状荷重の断面図を表示\n帯状荷重図", "strip figure", nullptr,
+     StripFigureDisplay, HasStripFigureContent, false},
+    {2, DisplayMode::StripData, Problem::Strip, DisplayKind::Data, CommandId::ShowStripData,
+     "帯状荷重データ", "帯状荷重の入力データを表示\n帯状荷重データ", "strip data", nullptr,
+     RenderStripData, HasStripLoads, true},
+    {3, DisplayMode::StripResults, Problem::Strip, DisplayKind::Results,
+     CommandId::ShowStripResults, "帯状荷重計算結果", "帯状荷重の計算結果を表示\n帯状荷重計算結果",
+     "strip results", nullptr, RenderStripResults, HasStripPoints, true},
+    {7, DisplayMode::StripDepth, Problem::Strip, DisplayKind::Depth, CommandId::ShowStripDepth,
+     "帯状荷重 深さ分布", "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布",
+     "strip depth graphs", "深さ分布", RenderStripDepth, HasStripPoints, false},
+    {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure,
+     CommandId::ShowRectCircleFigure, "長方形円形図",
+     "長方形・円形荷重の平面図を表示\n長方形円形図", "rectangle/circle figure", nullptr,
+     RectCircleFigureDisplay, HasRectCircleFigureContent, false},
+    {5, DisplayMode::RectCircleData, Problem::RectCircle, DisplayKind::Data,
+     CommandId::ShowRectCircleData, "長方形円形データ",
+     "長方形・円形荷重の入力データを表示\n長方形円形データ", "rectangle/circle data", nullptr,
+     RenderRectCircleData, HasRectCircleLoads, true},
+    {6, DisplayMode::RectCircleResults, Problem::RectCircle, DisplayKind::Results,
+     CommandId::ShowRectCircleResults, "長方形円形計算結果",
+     "長方形・円形荷重の計算結果を表示\n長方形円形計算結果", "rectangle/circle results", nullptr,
+     RenderRectCircleResults, HasLattice, true},
+    {8, DisplayMode::RectCircleSection, Problem::RectCircle, DisplayKind::Depth,
+     CommandId::ShowRectCircleSection, "長方形円形 断面・深さ分布",
+     "長方形・円形荷重の鉛直断面の等圧線と深さ分布を表示\n長方形円形 断面・深さ分布",
+     "rectangle/circle section", "断面・深さ分布", RenderRectCircleSection, HasLattice, false},
+};
+
+// How many displays there are; they are numbered 1..kDisplayCount.
+inline constexpr int kDisplayCount = static_cast<int>(std::size(kDisplays));
+
+// The tool bar's buttons, one a kind of display: each shows the kind of the problem shown.
+struct DisplayKindRow {
+  DisplayKind kind;
+  CommandId toolbarCommand;
+  const char* icon;    // the name of its icon among the program's SVG icons
+  const char* prompt;  // the status-line prompt, then after "\n" the tool tip
+};
+
+inline constexpr DisplayKindRow kDisplayKinds[] = {
+    {DisplayKind::Figure, CommandId::ToolbarFigure, "figure", "図を表示\n図"},
+    {DisplayKind::Data, CommandId::ToolbarData, "data", "データを表示\nデータ"},
+    {DisplayKind::Results, CommandId::ToolbarResults, "results", "計算結果を表示\n計算結果"},
+    {DisplayKind::Depth, CommandId::ToolbarDepth, "depth", "深さ分布を表示\n深さ分布"},
+};
+
+// The row of a display.
+constexpr const DisplayRow& DisplayRowOf(DisplayMode mode) {
+  for (const DisplayRow& row : kDisplays)
+    if (row.mode == mode) return row;
+  return kDisplays[0];  // every mode has a row: the checks below hold the table to that
+}
+
+// The place of a display's row in kDisplays: what arrays of one entry a display are indexed by.
+constexpr std::size_t DisplayIndex(DisplayMode mode) {
+  return static_cast<std::size_t>(&DisplayRowOf(mode) - kDisplays);
+}
+
+// The number of a display (1..kDisplayCount).
+constexpr int DisplayNumber(DisplayMode mode) {
+  return DisplayRowOf(mode).number;
+}
+// The display of number 1..kDisplayCount; nothing for any other number.
+std::optional<DisplayMode> DisplayModeFromNumber(int number);
+
+inline Problem ProblemOf(DisplayMode mode) {
+  return DisplayRowOf(mode).problem;
+}
+inline DisplayKind KindOf(DisplayMode mode) {
+  return DisplayRowOf(mode).kind;
+}
+inline bool IsFigure(DisplayMode mode) {
+  return KindOf(mode) == DisplayKind::Figure;
+}
+// The display of a problem and kind: the first in the table.
+DisplayMode DisplayOf(Problem problem, DisplayKind kind);
+
+// The display a view menu command shows, and the kind a tool bar button shows; nothing for any
+// other command.
+std::optional<DisplayMode> DisplayOfCommand(CommandId command);
+std::optional<DisplayKind> KindOfToolbarCommand(CommandId command);
+
+// qel-cli's texts about display numbers: "1 to 8"; the tables' numbers "2|3|5|6"; and
+// "2 (strip data), ... or 6 (rectangle/circle results)".
+std::string DisplayNumberRange();
+std::string TableDisplayNumbers();
+std::string TableDisplayChoices();
+
+namespace display_table_checks {
+
+// Numbers 1..kDisplayCount, each once; one row for each display; every kind of display for
+// each problem (the tool bar's buttons and DisplayOf take the first row of a problem and kind).
+constexpr bool RowsAreComplete() {
+  for (int number = 1; number <= kDisplayCount; ++number) {
+    int rows = 0;
+    for (const DisplayRow& row : kDisplays)
+      rows += row.number == number ? 1 : 0;
+    if (rows != 1) return false;
+  }
+  for (const DisplayRow& row : kDisplays) {
+    int same = 0;
+    for (const DisplayRow& other : kDisplays)
+      same += other.mode == row.mode ? 1 : 0;
+    if (same != 1 || row.render == nullptr || row.hasContent == nullptr) return false;
+  }
+  for (const Problem problem : {Problem::Strip, Problem::RectCircle})
+    for (const DisplayKindRow& kind : kDisplayKinds) {
+      bool found = false;
+      for (const DisplayRow& row : kDisplays)
+        found = found || (row.problem == problem && row.kind == kind.kind);
+      if (!found) return false;
+    }
+  return true;
+}
+static_assert(RowsAreComplete(), "every display has one row and one number");
+
+}  // namespace display_table_checks
+
+}  // namespace qel

@@ -48,7 +48,9 @@ TEST(Executor, ManyRunsReuseTheSameThreads) {
       std::lock_guard guard(lock);
       seen.insert(std::this_thread::get_id());
     });
-  EXPECT_EQ(seen.size(), 3u);
+  // A helper that wakes late may find its share taken by one that came back for another: how
+  // many distinct threads ran depends on the scheduler, but never more than the pool's.
+  EXPECT_LE(seen.size(), 3u);
   EXPECT_TRUE(seen.count(std::this_thread::get_id()));
 }
 

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <chrono>
 
+#include "analysis/isobar_fields.h"
+#include "analysis/isobar_levels.h"
 #include "bench/worst_document.h"
 #include "document/load_lists.h"
 #include "view/depth_section.h"
 #include "view/figure_pages.h"
-#include "view/isobar_fields.h"
 #include "view/isobar_layer.h"
-#include "view/isobar_levels.h"
 #include "view/isobar_windows.h"
 #include "view/isobars.h"
 

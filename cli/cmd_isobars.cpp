@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analysis/isobar_levels.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -10,7 +11,6 @@
 #include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/text_file.h"
-#include "view/isobar_levels.h"
 #include "view/isobars.h"
 
 namespace qel {

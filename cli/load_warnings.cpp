@@ -5,11 +5,11 @@
 
 #include <vector>
 
+#include "analysis/isobar_levels.h"
 #include "document/excluded_loads.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "view/exclusion_notes.h"
-#include "view/isobar_levels.h"
 
 namespace qel {
 

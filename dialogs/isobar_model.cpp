@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
+#include "analysis/isobar_fields.h"
+#include "analysis/isobar_levels.h"
 #include "dialogs/numeric_entry.h"
 #include "document/load_lists.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "view/isobar_fields.h"
-#include "view/isobar_levels.h"
 
 namespace qel {
 

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/contour_fill.h"
+#include "analysis/contour_lines.h"
+#include "analysis/isobar_levels.h"
 #include "document/figure_options.h"
 #include "fuzz/fuzz_support.h"
-#include "view/contour_fill.h"
-#include "view/contour_lines.h"
-#include "view/isobar_levels.h"
 
 namespace {
 

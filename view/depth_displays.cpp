@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/isobar_fields.h"
 #include "document/load_lists.h"
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
@@ -13,7 +14,6 @@
 #include "view/depth_section.h"
 #include "view/depth_values_table.h"
 #include "view/graph_axes.h"
-#include "view/isobar_fields.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <memory>
 
+#include "analysis/isobar_fields.h"
+#include "analysis/isobar_levels.h"
 #include "document/document_results.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
@@ -14,9 +16,7 @@
 #include "settings/number_format.h"
 #include "view/figure_common.h"
 #include "view/figure_obstacles.h"
-#include "view/isobar_fields.h"
 #include "view/isobar_layer.h"
-#include "view/isobar_levels.h"
 #include "view/isobar_windows.h"
 #include "view/render_caches.h"
 

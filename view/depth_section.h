@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 #include "view/depth_curves.h"
 #include "view/graph_axes.h"
 #include "view/render_context.h"

@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
+#include "analysis/isobar_levels.h"
 #include "view/figure_notes.h"
-#include "view/isobar_levels.h"
 
 namespace qel {
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/isobar_levels.h"
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
 #include "engine/worker_threads.h"
@@ -19,7 +20,6 @@
 #include "view/isobar_cache.h"
 #include "view/isobar_labels.h"
 #include "view/isobar_legend.h"
-#include "view/isobar_levels.h"
 #include "view/render_caches.h"
 
 namespace qel {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/isobar_levels.h"
 #include "view/figure_notes.h"
-#include "view/isobar_levels.h"
 
 namespace qel {
 

@@ -1,9 +1,9 @@
 // The world rectangles isobars are traced over when no page says otherwise.
 #pragma once
 
+#include "analysis/contour_lines.h"
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
-#include "view/contour_lines.h"
 
 namespace qel {
 

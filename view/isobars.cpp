@@ -5,10 +5,10 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/contour_fill.h"
+#include "analysis/isobar_fields.h"
+#include "analysis/isobar_levels.h"
 #include "document/load_lists.h"
-#include "view/contour_fill.h"
-#include "view/isobar_fields.h"
-#include "view/isobar_levels.h"
 #include "view/isobar_windows.h"
 
 namespace qel {

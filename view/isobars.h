@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/contour_lines.h"
+#include "analysis/field_range.h"
 #include "document/document_tables.h"
 #include "engine/circle_method.h"
 #include "settings/system_settings.h"
-#include "view/contour_lines.h"
-#include "view/field_range.h"
 
 namespace qel {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 #include "view/isobar_cache.h"
 #include "view/table_layout.h"
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "view/field_range.h"
+#include "analysis/field_range.h"
 
 namespace qel {
 namespace {

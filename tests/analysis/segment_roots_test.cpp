@@ -1,6 +1,6 @@
 // Roots along one segment: on the level (or at the jump), in few evaluations where the field is
 // smooth.
-#include "view/segment_roots.h"
+#include "analysis/segment_roots.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Lines of equal value traced on fields whose lines are known in closed form.
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 
 #include <gtest/gtest.h>
 

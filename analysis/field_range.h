@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "analysis/contour_lines.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
-#include "view/contour_lines.h"
 
 namespace qel {
 

@@ -1,9 +1,9 @@
 // The dP fields isobars are traced on, evaluated exactly as the results tables evaluate dP.
 #pragma once
 
+#include "analysis/contour_lines.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
-#include "view/contour_lines.h"
 
 namespace qel {
 

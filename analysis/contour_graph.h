@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 
 namespace qel {
 

@@ -1,6 +1,6 @@
 // The fields isobars of a plan are traced on: the fast plan field against the engine's dP, and
 // the loads' own shares on the surface.
-#include "view/isobar_fields.h"
+#include "analysis/isobar_fields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // dP fields of the strip and the rectangle/circle problems, and their largest intensities.
-#include "view/isobar_fields.h"
+#include "analysis/isobar_fields.h"
 
 #include <algorithm>
 #include <memory>

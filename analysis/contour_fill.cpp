@@ -1,5 +1,5 @@
 // Joining a level's open lines along the window's edge into the rings of the area beyond it.
-#include "view/contour_fill.h"
+#include "analysis/contour_fill.h"
 
 #include <algorithm>
 #include <array>

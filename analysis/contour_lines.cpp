@@ -1,5 +1,5 @@
 // Marching squares on an adaptively refined quadtree, every vertex polished on the field itself.
-#include "view/contour_lines.h"
+#include "analysis/contour_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -10,10 +10,10 @@
 #include <optional>
 #include <utility>
 
+#include "analysis/contour_graph.h"
+#include "analysis/point_table.h"
+#include "analysis/segment_roots.h"
 #include "engine/worker_threads.h"
-#include "view/contour_graph.h"
-#include "view/point_table.h"
-#include "view/segment_roots.h"
 
 namespace qel {
 namespace {

@@ -1,5 +1,5 @@
 // Chaining the crossings of one contour level into lines.
-#include "view/contour_graph.h"
+#include "analysis/contour_graph.h"
 
 namespace qel {
 

@@ -1,5 +1,5 @@
 // Sampling a field's range over a window: a lattice, the seeds, then a pattern search.
-#include "view/field_range.h"
+#include "analysis/field_range.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The default isobar levels and the parsing of typed level lists.
-#include "view/isobar_levels.h"
+#include "analysis/isobar_levels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The rings of the area beyond a level, checked point by point against the field itself.
-#include "view/contour_fill.h"
+#include "analysis/contour_fill.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
+#include "analysis/isobar_fields.h"
 #include "engine/rect_circle_influence.h"
-#include "view/isobar_fields.h"
 
 namespace qel {
 namespace {

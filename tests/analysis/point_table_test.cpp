@@ -1,5 +1,5 @@
 // The lattice points' hash table against a map of the same entries.
-#include "view/point_table.h"
+#include "analysis/point_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Roots of a field along one segment: polynomial guesses while they pay, then Illinois.
-#include "view/segment_roots.h"
+#include "analysis/segment_roots.h"
 
 #include <algorithm>
 #include <array>

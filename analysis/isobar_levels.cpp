@@ -1,5 +1,5 @@
 // Default isobar levels in round steps, and the parsing of a typed list of levels.
-#include "view/isobar_levels.h"
+#include "analysis/isobar_levels.h"
 
 #include <algorithm>
 #include <charconv>

@@ -43,6 +43,7 @@ const std::vector<MenuDefinition>& MainMenus() {
       {"長方形円形荷重(&B)",
        {Command(C::RectTitleStyle), Command(C::RectIsobars), Command(C::RectLoads),
         Command(C::CircleLoads), Command(C::LatticePoints), kSeparator, Command(C::RectPage)}},
+      {"地盤(&G)", {Command(C::SoilLayers), Command(C::SoilCurves), Command(C::SoilConditions)}},
       {"表示(&V)",
        {Toggle(C::ViewToolBar), Toggle(C::ViewStatusBar), kSeparator, Display(C::ShowStripFigure),
         Display(C::ShowStripData), Display(C::ShowStripResults), Display(C::ShowStripDepth),

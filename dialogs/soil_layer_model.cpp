@@ -29,6 +29,14 @@ std::string CodeOf(const std::string& text, const std::vector<std::string>& text
   return text;
 }
 
+// The section's line of a row of the table.
+std::string LayerLine(const SoilLayerRow& row) {
+  std::string line = "layer=";
+  for (int column = 0; column < kSoilColumnCount; ++column)
+    line += (column ? "," : "") + row[column];
+  return line;
+}
+
 }  // namespace
 
 std::string SoilLayerColumnTitle(int column, int unitSystem) {
@@ -135,11 +143,7 @@ void SoilLayerModel::RemoveRow(int row) {
 std::vector<std::string> SoilLayerModel::LayerLines() const {
   std::vector<std::string> lines;
   for (const SoilLayerRow& row : rows_) {
-    if (IsBlank(row)) continue;
-    std::string line = "layer=";
-    for (int column = 0; column < kSoilColumnCount; ++column)
-      line += (column ? "," : "") + row[column];
-    lines.push_back(line);
+    if (!IsBlank(row)) lines.push_back(LayerLine(row));
   }
   return lines;
 }
@@ -164,16 +168,8 @@ std::optional<ValidationError> SoilLayerModel::Validate() const {
   // The table's rows are the first lines (a blank row an empty line, which the reader skips), so
   // that the reader's line numbers are the table's rows; the rest of the section follows.
   std::vector<std::string> lines;
-  for (const SoilLayerRow& row : rows_) {
-    if (IsBlank(row)) {
-      lines.emplace_back();
-      continue;
-    }
-    std::string line = "layer=";
-    for (int column = 0; column < kSoilColumnCount; ++column)
-      line += (column ? "," : "") + row[column];
-    lines.push_back(line);
-  }
+  for (const SoilLayerRow& row : rows_)
+    lines.push_back(IsBlank(row) ? std::string() : LayerLine(row));
   const int layerLines = static_cast<int>(lines.size());
   for (const std::string& line : section_)
     if (SoilLineKey(line) != "layer") lines.push_back(line);

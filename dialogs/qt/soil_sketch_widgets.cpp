@@ -99,6 +99,10 @@ void SoilCurveView::paintEvent(QPaintEvent*) {
                    QString::number(sketch.eHigh, 'f', 2));
   painter.drawText(QRect(0, area.bottom - 16, 40, 16), Qt::AlignRight,
                    QString::number(sketch.eLow, 'f', 2));
+  // The frame again over the grid lines that fall on its edges.
+  painter.setPen(palette().text().color());
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(RectOf(area));
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(180, 40, 40), 2));
   for (std::size_t i = 1; i < sketch.points.size(); ++i)

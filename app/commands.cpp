@@ -87,6 +87,12 @@ const std::vector<CommandText>& CommandTexts() {
         {CommandId::ZoomFitWidth, "幅に合わせる(&W)",
          "ページの幅をウィンドウに合わせて表示\n幅に合わせる", nullptr},
 
+        {CommandId::SoilLayers, "土層(&L)...",
+         "地盤の土層: 下端深度、単位体積重量、沈下の計算方法と定数、排水条件", nullptr},
+        {CommandId::SoilCurves, "e-log p 曲線(&C)...", "圧密試験の e-log p 曲線の点", nullptr},
+        {CommandId::SoilConditions, "地下水位・分割・時間(&W)...",
+         "地下水位、水の単位体積重量、沈下計算の最大分割厚さと時間", nullptr},
+
         {CommandId::StripScale, "縮尺 帯状荷重(&A)", "帯状荷重図の縮尺、表示範囲", nullptr},
         {CommandId::RectScale, "縮尺 長方形円形(&B)", "長方形円形荷重図の縮尺", nullptr},
         {CommandId::LineMarginDigits, "線種・マージン・桁数(&Y)",

@@ -60,6 +60,7 @@ const std::vector<MenuDefinition>& MainMenus() {
       {"長方形円形荷重(&B)",
        {Command(C::RectTitleStyle), Command(C::RectIsobars), Command(C::RectLoads),
         Command(C::CircleLoads), Command(C::LatticePoints), kSeparator, Command(C::RectPage)}},
+      {"地盤(&G)", {Command(C::SoilLayers), Command(C::SoilCurves), Command(C::SoilConditions)}},
       {"表示(&V)", ViewMenuItems()},
       {"設定(&S)",
        {Command(C::StripScale),

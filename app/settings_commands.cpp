@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
+#include "app/soil_commands.h"
 #include "app/style_commands.h"
 #include "dialogs/display_moves.h"
 #include "dialogs/font_command.h"
@@ -125,6 +126,7 @@ void ConnectSettingsCommands(CQelApp& app) {
   on(CommandId::KeyBehaviour, [&app] { OnKeyBehaviour(app); });
   on(CommandId::Help, [&app] { OnHelp(app); });
   ConnectStyleCommands(app);
+  ConnectSoilCommands(app);
 }
 
 }  // namespace qel

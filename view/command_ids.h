@@ -72,6 +72,10 @@ enum class CommandId : int {
   // A table to a CSV file (file menu), and to the clipboard (edit menu).
   FileSaveTableCsv = 32821,
   EditCopy = 57634,
+  // The soil menu: the layers, the e-log p curves, and the water table, slices and times.
+  SoilLayers = 32822,
+  SoilCurves = 32823,
+  SoilConditions = 32824,
 };
 
 }  // namespace qel

@@ -108,7 +108,7 @@ TEST_F(AppTest, MenusShowTheTextsAUserLooksFor) {
   for (QAction* menu : bar)
     titles << menu->text();
   EXPECT_EQ(titles, QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "帯状荷重(&A)", "長方形円形荷重(&B)",
-                                 "表示(&V)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+                                 "地盤(&G)", "表示(&V)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
   QStringList strip;
   for (QAction* item : bar.at(2)->menu()->actions())
     if (!item->isSeparator()) strip << item->text();

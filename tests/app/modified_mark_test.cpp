@@ -65,6 +65,11 @@ const MarkCase kCases[] = {
     {"LatticePoints", CommandId::LatticePoints, kPlan, Typed({{"z6", "12"}}), true},
     {"RectPage", CommandId::RectPage, kPlan, Typed({{"dataPageSuffix", ")"}}), true},
     // The scales and print ranges are saved with the document as well as in Sys.ndx.
+    // The soil profile's section: only a change of it is written.
+    {"SoilWaterTable", CommandId::SoilConditions, kStrip, Typed({{"water", "2.0"}}), true},
+    {"SoilConditionsAsTheyWere", CommandId::SoilConditions, kPlan, Clicked(), false},
+    {"SoilLayersAsTheyWere", CommandId::SoilLayers, kStrip, Clicked(), false},
+    {"SoilCurvesAsTheyWere", CommandId::SoilCurves, kStrip, Clicked(), false},
     {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), true},
     {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), false},
     {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), true},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "cli/cli_run.h"
@@ -46,11 +47,15 @@ double Number(const std::string& field) {
 
 class SettlementTest : public CliTest {
  protected:
-  // The example with a soil section of `lines` before its result listing, as a new file.
-  std::string WithSoil(const std::vector<std::string>& lines,
+  // The example with a soil section of `lines` (none: without the section) in place of its
+  // own, before its result listing, as a new file.
+  std::string WithSoil(const std::optional<std::vector<std::string>>& lines,
                        const std::string& example = "embankment.qdw") {
     std::string bytes = test::ReadBytes(Example(example));
-    bytes.insert(bytes.find("$$SOL"), EncodeCp932("$$SOIL\r\n" + JoinCrLf(lines)).bytes);
+    const std::size_t own = bytes.find("$$SOIL\r\n");
+    if (own != std::string::npos) bytes.erase(own, bytes.find("$$SOL\r\n") - own);
+    if (lines)
+      bytes.insert(bytes.find("$$SOL"), EncodeCp932("$$SOIL\r\n" + JoinCrLf(*lines)).bytes);
     const std::string path = folder.File("soil-" + std::to_string(++files_) + ".qdw");
     test::WriteBytes(path, bytes);
     return path;
@@ -68,6 +73,22 @@ class SettlementTest : public CliTest {
  private:
   int files_ = 0;
 };
+
+// The examples' own profiles: tens of centimetres under the embankment on soft clay, a few under
+// the building on stiff ground.
+TEST_F(SettlementTest, TheExamplesSettleAsTheirGroundSuggests) {
+  const std::tuple<const char*, double, double> cases[] = {{"embankment.qdw", 0.3, 1.5},
+                                                           {"building.qdw", 0.02, 0.15}};
+  for (const auto& [example, least, most] : cases) {
+    const auto rows = Rows(Example(example));
+    ASSERT_GT(rows.size(), 1u) << example;
+    double largest = 0.0;
+    for (std::size_t i = 1; i < rows.size(); ++i)
+      largest = std::max(largest, Number(rows[i][5]));
+    EXPECT_GT(largest, least) << example;
+    EXPECT_LT(largest, most) << example;
+  }
+}
 
 // The columns are compute's strip x values and lattice (x, y) pairs in compute's order, each
 // with S and t50 before t90.
@@ -196,8 +217,9 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
 
 TEST_F(SettlementTest, RefusesADocumentWithoutAProfileAndBadArguments) {
   const std::string path = WithSoil(Profile());
+  const std::string bare = WithSoil(std::nullopt);
   const std::tuple<std::string, int, std::string> cases[] = {
-      {Example("embankment.qdw"), 1, Example("embankment.qdw") + ": 地盤の土層がありません"},
+      {bare, 1, bare + ": 地盤の土層がありません"},
       {folder.File("none.qdw"), 1, ""},
       {path + " --slices --time", 2, "settlement takes --slices or --time, not both"},
       {path + " --circle-method round", 2, ""},

@@ -1,0 +1,77 @@
+// The water table, γw, the largest slice and the times of the soil profile.
+#include "dialogs/soil_conditions_model.h"
+
+#include "dialogs/numeric_entry.h"
+#include "dialogs/soil_section_lines.h"
+#include "document/soil_profile_text.h"
+
+namespace qel {
+
+namespace {
+
+constexpr const char* kKeys[] = {"water", "gammaw", "slice", "times"};
+constexpr const char* kFieldNames[] = {"water", "gammaW", "slice", "times"};
+
+}  // namespace
+
+SoilConditionsModel::SoilConditionsModel(const DocumentTables& tables, int unitSystem)
+    : section_(tables.soilLines) {
+  if (section_.empty()) {
+    fields_.gammaW = unitSystem != 0 ? "9.81" : "1.0";
+    fields_.slice = "1.0";
+  }
+  for (const std::string& line : section_) {
+    const std::string key = SoilLineKey(line);
+    const std::string value = TrimmedSoilText(SoilLineValue(line));
+    if (key == "water") fields_.water = value;
+    if (key == "gammaw") fields_.gammaW = value;
+    if (key == "slice") fields_.slice = value;
+    if (key == "times") fields_.times = value;
+  }
+  held_ = fields_;
+}
+
+void SoilConditionsModel::SetWater(const std::string& text) {
+  fields_.water = TrimmedSoilText(HalfWidthNumber(text));
+}
+void SoilConditionsModel::SetGammaW(const std::string& text) {
+  fields_.gammaW = TrimmedSoilText(HalfWidthNumber(text));
+}
+void SoilConditionsModel::SetSlice(const std::string& text) {
+  fields_.slice = TrimmedSoilText(HalfWidthNumber(text));
+}
+void SoilConditionsModel::SetTimes(const std::string& text) {
+  fields_.times = TrimmedSoilText(HalfWidthNumberList(text));
+}
+
+std::vector<std::string> SoilConditionsModel::SettingLines() const {
+  const std::string* values[] = {&fields_.water, &fields_.gammaW, &fields_.slice, &fields_.times};
+  std::vector<std::string> lines;
+  for (int i = 0; i < 4; ++i)
+    if (!values[i]->empty()) lines.push_back(std::string(kKeys[i]) + "=" + *values[i]);
+  return lines;
+}
+
+std::optional<ValidationError> SoilConditionsModel::Validate() const {
+  // The setting lines alone: faults of the layers and curves are their dialogs' business.
+  const std::vector<std::string> lines = SettingLines();
+  for (const SoilProfileError& error : ReadSoilProfile(lines).errors) {
+    if (error.line < 1) continue;
+    const std::string key = SoilLineKey(lines[error.line - 1]);
+    for (int i = 0; i < 4; ++i)
+      if (key == kKeys[i]) return ValidationError{error.text, kFieldNames[i]};
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> SoilConditionsModel::SectionLines() const {
+  if (!HasChanged()) return section_;
+  return ReplaceSoilLines(section_, {kKeys[0], kKeys[1], kKeys[2], kKeys[3]}, SettingLines(),
+                          SoilLinesPlace::Front);
+}
+
+void SoilConditionsModel::Apply(DocumentTables& tables) const {
+  tables.soilLines = SectionLines();
+}
+
+}  // namespace qel

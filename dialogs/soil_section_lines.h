@@ -1,0 +1,51 @@
+// The soil profile's section as the soil dialogs edit it: each line's key, the fields of a
+// layer or curve line, and the replacement of one kind of line by a dialog's new lines while
+// every other line of the section stays where it was.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qel {
+
+// The number of fields of a "layer=" line and their places.
+enum SoilLayerColumn {
+  kSoilNo,
+  kSoilName,
+  kSoilBottom,
+  kSoilGammaT,
+  kSoilGammaSat,
+  kSoilMethod,
+  kSoilE0,
+  kSoilCc,
+  kSoilCs,
+  kSoilPc,
+  kSoilMv,
+  kSoilCv,
+  kSoilDrain,
+  kSoilCurve,
+  kSoilColumnCount
+};
+
+// The key of a section line ("layer", "water", ...), blanks trimmed; empty for a line without
+// "=".
+std::string SoilLineKey(std::string_view line);
+// The value after the first "=" (empty when there is none).
+std::string SoilLineValue(std::string_view line);
+// The comma-separated fields of a value, blanks trimmed.
+std::vector<std::string> SoilLineFields(std::string_view value);
+// Blanks and tabs trimmed from both ends.
+std::string TrimmedSoilText(std::string_view text);
+
+// Where a dialog's lines go when the section has none of its keys yet.
+enum class SoilLinesPlace { Front, BeforeCurves, Back };
+
+// `lines` with every line whose key is one of `keys` removed and `replacement` put where the
+// first of them was (else at `place`).
+std::vector<std::string> ReplaceSoilLines(const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& keys,
+                                          const std::vector<std::string>& replacement,
+                                          SoilLinesPlace place);
+
+}  // namespace qel

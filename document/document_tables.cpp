@@ -1,6 +1,7 @@
 // Clearing the document tables, and the numeric mirrors of their scale and print-range lines.
 #include "document/document_tables.h"
 
+#include "document/problem_common.h"
 #include "settings/c_locale.h"
 #include "settings/system_settings.h"
 
@@ -64,6 +65,13 @@ void SettingsToLines(const SystemSettings& s, DocumentTables& t) {
     lines[5] = FormatC("%.2f", range.topY);
     lines[6] = FormatC("%d", range.rangeY);
   }
+}
+
+void NormaliseFigureRangeLines(DocumentTables& t) {
+  SystemSettings read;
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    read.figure(problem) = ReadFigureRange(t, problem);
+  SettingsToLines(read, t);
 }
 
 }  // namespace qel

@@ -72,6 +72,9 @@ enum class CommandId : int {
   // A table to a CSV file (file menu), and to the clipboard (edit menu).
   FileSaveTableCsv = 32821,
   EditCopy = 57634,
+  // The undo history of the document (edit menu).
+  EditUndo = 57643,
+  EditRedo = 57644,
 };
 
 }  // namespace qel

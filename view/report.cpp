@@ -60,13 +60,13 @@ std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dp
                                     ReportNumbering numbering) {
   std::vector<ReportPage> pages;
   for (const DisplayMode display : kReportOrder) {
-    if (!DisplayHasContent(controller.state().tables, display)) continue;
+    if (!DisplayHasContent(controller.state().document.cells(), display)) continue;
     const int count = controller.CountPrintedPages(display, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)
       pages.push_back({display, page, 0});
   }
   if (numbering == ReportNumbering::Continuous && !pages.empty()) {
-    long next = StartPageNumber(controller.state().tables, pages.front().display);
+    long next = StartPageNumber(controller.state().document.cells(), pages.front().display);
     for (ReportPage& page : pages)
       page.number = next++;
   }

@@ -153,10 +153,10 @@ int RunRender(const std::vector<std::string>& words) {
   doc.ShowFigureNotice();
   {
     // The displays that draw isobars: the two figures when they are on, and the section always.
-    const FigureOptions& figures = doc.session.state().tables.figures;
+    const FigureOptions& figures = doc.session.state().document.cells().figures;
     const DisplayMode display = options->display;
     WarnAboutCutIsobarLevels(
-        doc.session.state().tables, args->positional[0], doc.session.prompts(),
+        doc.session.state().document.cells(), args->positional[0], doc.session.prompts(),
         display == DisplayMode::StripFigure && figures.stripIsobars.shown,
         (display == DisplayMode::RectCircleFigure && figures.planIsobars.shown) ||
             display == DisplayMode::RectCircleSection);

@@ -172,9 +172,9 @@ ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSetti
   SystemSettings readSettings = settings;
   const ReadStatus status = ReadDataFile(path, read, readSettings, prompts);
   if (status != ReadStatus::Ok) return status;
+  TakeFigureRanges(read, settings);
   NormaliseFigureRangeLines(read);
   document.Replace(std::move(read));
-  LinesToSettings(document.cells(), settings);
   return status;
 }
 

@@ -101,8 +101,9 @@ ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemS
 
 // Reads a data file as the program opens one. On success it becomes the document (its history
 // cleared, its content taken as saved) with its scale and print-range lines as a save writes
-// them (NormaliseFigureRangeLines), and the settings' copies of those ranges are set from it.
-// Otherwise the document and settings stay as they were.
+// them (NormaliseFigureRangeLines), and the settings' copies of those ranges are set from the
+// lines as the file has them (TakeFigureRanges). Otherwise the document and settings stay as
+// they were.
 ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSettings& settings,
                         PromptService* prompts = nullptr);
 

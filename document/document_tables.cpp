@@ -74,4 +74,20 @@ void NormaliseFigureRangeLines(DocumentTables& t) {
   SettingsToLines(read, t);
 }
 
+void TakeFigureRanges(const DocumentTables& t, SystemSettings& s) {
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    const int spare = s.figure(problem).spare;
+    s.figure(problem) = ReadFigureRange(t, problem);
+    s.figure(problem).spare = spare;
+  }
+}
+
+bool RangesShowLines(const SystemSettings& s, const DocumentTables& t) {
+  DocumentTables shown;
+  SettingsToLines(s, shown);
+  for (int line = setting_line::kStripScaleX; line <= setting_line::kRectRangeY; ++line)
+    if (shown.settingLines[line] != t.settingLines[line]) return false;
+  return true;
+}
+
 }  // namespace qel

@@ -62,9 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DocumentTables read;
   if (ReadDataBytes(bytes, read, state.settings) != ReadStatus::Ok) return 0;
   // As an opened file: the ranges as a save writes them, and the settings showing them.
+  TakeFigureRanges(read, state.settings);
   NormaliseFigureRangeLines(read);
   state.document.Replace(std::move(read));
-  LinesToSettings(state.document.cells(), state.settings);
 
   ScriptedPrompts prompts;
   for (const test::DisplayWork& work :

@@ -12,9 +12,11 @@ HistoryItem Item(const char* command, bool enabled, const std::string& step) {
   return item;
 }
 
-// The settings hold copies of the document's ranges, which the figures are drawn with.
+// The settings hold copies of the document's ranges, which the figures are drawn with. Copies
+// that the lines still show are kept as they are, with every decimal of the top Y typed.
 bool Took(bool took, ApplicationState& state) {
-  if (took) LinesToSettings(state.document.cells(), state.settings);
+  if (took && !RangesShowLines(state.settings, state.document.cells()))
+    TakeFigureRanges(state.document.cells(), state.settings);
   return took;
 }
 

@@ -9,6 +9,7 @@
 
 #include "document/data_file.h"
 #include "settings/system_settings.h"
+#include "support/test_files.h"
 
 namespace qel {
 namespace {
@@ -80,6 +81,24 @@ TEST(UndoCommands, AHundredStepsBackAndForthRestoreTheCellsAndTheRangesShown) {
   EXPECT_TRUE(state.document.cells() == last);
   EXPECT_EQ(state.settings.stripFigure.scaleX, 200);
   EXPECT_TRUE(state.document.IsModified());
+}
+
+// The figures draw a top Y with every decimal the file gives, a save writes two: an undo back to
+// the file as opened leaves the figures as they were drawn.
+TEST(UndoCommands, ATopYWithMoreDecimalsIsDrawnAsTypedThroughUndoAndSavedWithTwo) {
+  test::TempFolder folder;
+  std::string bytes = test::ReadBytes(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw");
+  const std::string typed = "\r\n10.00\r\n";  // the strip figure's top Y
+  ASSERT_NE(bytes.find(typed), std::string::npos);
+  bytes.replace(bytes.find(typed), typed.size(), "\r\n10.127\r\n");
+  test::WriteBytes(folder.File("top.qdw"), bytes);
+  ApplicationState state;
+  ASSERT_EQ(OpenDataFile(folder.File("top.qdw"), state.document, state.settings), ReadStatus::Ok);
+  EXPECT_EQ(state.document.cells().settingLines[setting_line::kStripTopY], "10.13");
+  EXPECT_EQ(state.settings.stripFigure.topY, 10.127);
+  state.document.Change("計算点", [](DocumentTables& cells) { cells.stripPoints[1][1] = "3"; });
+  ASSERT_TRUE(UndoDocumentStep(state));
+  EXPECT_EQ(state.settings.stripFigure.topY, 10.127);
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ const std::vector<CommandText>& CommandTexts() {
          nullptr},
         {CommandId::AppExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了", nullptr},
 
+        {CommandId::EditUndo, "元に戻す(&U)", "直前の変更を取り消す\n元に戻す", "Ctrl+Z"},
+        {CommandId::EditRedo, "やり直し(&R)", "取り消した変更をやり直す\nやり直し", "Ctrl+Y"},
         {CommandId::EditCopy, "コピー(&C)",
          "表示中の表をタブ区切りの文字でクリップボードにコピー\nコピー", "Ctrl+C"},
 
@@ -123,6 +125,20 @@ const CommandText* FindCommandText(CommandId id) {
   for (const CommandText& text : CommandTexts())
     if (text.id == id) return &text;
   return nullptr;
+}
+
+std::string CommandStepName(CommandId id) {
+  const CommandText* text = FindCommandText(id);
+  if (!text || !text->menuText) return {};
+  std::string name = text->menuText;
+  const std::size_t mnemonic = name.find("(&");
+  if (mnemonic != std::string::npos) {
+    const std::size_t close = name.find(')', mnemonic);
+    name.erase(mnemonic, close == std::string::npos ? std::string::npos : close - mnemonic + 1);
+  }
+  while (!name.empty() && (name.back() == '.' || name.back() == ' '))
+    name.pop_back();
+  return name;
 }
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 // The texts and prompts of the menu and tool bar commands.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "view/command_ids.h"
@@ -19,5 +20,8 @@ struct CommandText {
 const std::vector<CommandText>& CommandTexts();
 // The entry of `id`; nullptr for an unknown id.
 const CommandText* FindCommandText(CommandId id);
+// The menu text of `id` as an undo step is named: without its mnemonic ("(&A)") and trailing
+// "...". Empty for a command without menu text.
+std::string CommandStepName(CommandId id);
 
 }  // namespace qel

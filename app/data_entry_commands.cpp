@@ -1,6 +1,6 @@
 // The commands of the load menus that enter data: each opens its dialog, stores what was
-// confirmed and moves the display to the problem's figure; the document is marked modified when
-// what a save writes changed, and the view refreshed (SetDocumentCommandHandler).
+// confirmed as one undo step named for the dialog and moves the display to the problem's figure;
+// the view is refreshed after it (SetDocumentCommandHandler).
 #include "app/data_entry_commands.h"
 
 #include "app/document_commands.h"
@@ -21,11 +21,13 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
   DialogSession& session = app.dialogSession();
-  LoadListEditor model(kind, state.tables, state.settings.unitSystem, session.loadSortOption, set);
+  LoadListEditor model(kind, state.document.cells(), state.settings.unitSystem,
+                       session.loadSortOption, set);
   std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
       model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
   if (dialog->exec() == QDialog::Accepted) {
-    model.Apply(state.tables, prompts);
+    state.document.Change(model.Title(),
+                          [&](DocumentTables& cells) { model.Apply(cells, prompts); });
     session.loadSortOption = model.sortOption();
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
@@ -34,10 +36,10 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
 void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
-  PointEditor model(kind, state.tables);
+  PointEditor model(kind, state.document.cells());
   const EnterKeyMode enterKey = EnterKeyModeOf(state.settings.enterKeyMode);
   RunPointCommand(
-      model, state.tables, prompts,
+      model, state.document, prompts,
       [&] {
         // Built afresh for every opening, with the texts as last typed.
         std::unique_ptr<PointDialog> dialog =

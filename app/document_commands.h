@@ -1,5 +1,5 @@
-// Commands whose dialogs may change what a save of the document writes: the document's modified
-// mark follows the saved text.
+// Commands whose dialogs may change the document: each change is one undo step, and the
+// document's modified mark follows its content.
 #pragma once
 
 #include <functional>
@@ -10,11 +10,11 @@ namespace qel {
 
 class CQelApp;
 
-// Connects `handler` to command `id` of the main window (and enables it). After the command,
-// the document is marked modified when a save would now write other bytes than before it:
-// a cell, a setting line, a scale or print range, the decimals of the saved results. A
-// command that leaves those as they were leaves the mark as it was. Every command ends with the
-// view's Refresh, whatever its dialog changed (the document, the settings, the display).
+// Connects `handler` to command `id` of the main window (and enables it). The handler changes
+// the document through Document::Change; a scale or print range it changed in the settings goes
+// into the document afterwards, as one more step named for the command. The window's modified
+// mark then shows the document's, and every command ends with the view's Refresh, whatever its
+// dialog changed (the document, the settings, the display).
 void SetDocumentCommandHandler(CQelApp& app, CommandId id, std::function<void()> handler);
 
 }  // namespace qel

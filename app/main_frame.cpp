@@ -273,7 +273,7 @@ void CMainFrame::UpdateStatusText() {
   const std::string notice = app_.controller().FigureNotice();
   std::string text = notice.empty() ? MessageText(MessageId::IdleStatus) : notice;
   // Loads and points that the calculation leaves out are never silent.
-  const std::string leftOut = LeftOutSummary(app_.state().tables);
+  const std::string leftOut = LeftOutSummary(app_.state().document.cells());
   if (!leftOut.empty()) text = leftOut + "　" + text;
   idleText_->setText(QString::fromStdString(text));
 }

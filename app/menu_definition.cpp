@@ -53,7 +53,7 @@ const std::vector<MenuDefinition>& MainMenus() {
         kSeparator,
         {MenuItem::Kind::RecentFiles},
         Command(C::AppExit)}},
-      {"編集(&E)", {Command(C::EditCopy)}},
+      {"編集(&E)", {Command(C::EditUndo), Command(C::EditRedo), kSeparator, Command(C::EditCopy)}},
       {"帯状荷重(&A)",
        {Command(C::StripTitleStyle), Command(C::StripIsobars), Command(C::StripLoad1),
         Command(C::StripLoad2), Command(C::StripPoints), kSeparator, Command(C::StripPage)}},

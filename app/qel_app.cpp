@@ -4,6 +4,7 @@
 #include <QPageSetupDialog>
 
 #include "app/data_entry_commands.h"
+#include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
@@ -74,7 +75,8 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
                              choosers_->clipboard)),
       printer_(services.useSystemPrinter),
       controller_(state_, services_.prompts, printer_, services_.paths),
-      document_(state_.tables, state_.results, state_.settings, state_.fonts, state_.settingsFiles,
+      document_(state_.document, state_.results, state_.settings, state_.fonts,
+                state_.settingsFiles,
                 DocumentServices{services_.prompts, services_.chooser, services_.recentFiles,
                                  services_.paths}) {}
 
@@ -98,6 +100,7 @@ bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
   ConnectSettingsCommands(*this);
   ConnectDataEntryCommands(*this);
   ConnectViewCommands(*this);
+  ConnectEditCommands(*this);
 
   // The command line: an empty document, or the data file it names.
   bool optionsEnded = false;
@@ -151,8 +154,7 @@ void CQelApp::OnFileNew() {
   // Asked first, so that the settings of a new document are taken only once it is made; the
   // changes the user let go are not asked about again.
   if (!document_.SaveModified()) return;
-  document_.SetModifiedFlag(false);
-  document_.OnFileNew();
+  document_.MakeNew();
   ShowSettingsLoadProblems(controller_.OnNewDocument(), services_.prompts);
   frame_->view()->ShowDocumentStart();
 }

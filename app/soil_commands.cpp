@@ -2,6 +2,7 @@
 // when it changed it.
 #include "app/soil_commands.h"
 
+#include "app/commands.h"
 #include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
@@ -14,24 +15,30 @@ namespace qel {
 namespace {
 
 // Runs `Dialog` over a `Model` built from the document; OK that changed the section applies it.
+// The change is one step of the undo history, named as the menu names the command.
 template <typename Model, typename Dialog, typename... Args>
-void RunSoilDialog(CQelApp& app, Args... args) {
+void RunSoilDialog(CQelApp& app, CommandId id, Args... args) {
   ApplicationState& state = app.state();
-  Model model(state.tables, args...);
+  Model model(state.document.cells(), args...);
   Dialog dialog(model, app.services().prompts, app.mainFrame());
-  if (dialog.exec() == QDialog::Accepted && model.HasChanged()) model.Apply(state.tables);
+  if (dialog.exec() == QDialog::Accepted && model.HasChanged())
+    state.document.Change(CommandStepName(id),
+                          [&model](DocumentTables& cells) { model.Apply(cells); });
 }
 
 }  // namespace
 
 void ConnectSoilCommands(CQelApp& app) {
   SetDocumentCommandHandler(app, CommandId::SoilLayers, [&app] {
-    RunSoilDialog<SoilLayerModel, CSoilLayerDlg>(app, app.state().settings.unitSystem);
+    RunSoilDialog<SoilLayerModel, CSoilLayerDlg>(app, CommandId::SoilLayers,
+                                                 app.state().settings.unitSystem);
   });
-  SetDocumentCommandHandler(app, CommandId::SoilCurves,
-                            [&app] { RunSoilDialog<SoilCurveModel, CSoilCurveDlg>(app); });
+  SetDocumentCommandHandler(app, CommandId::SoilCurves, [&app] {
+    RunSoilDialog<SoilCurveModel, CSoilCurveDlg>(app, CommandId::SoilCurves);
+  });
   SetDocumentCommandHandler(app, CommandId::SoilConditions, [&app] {
-    RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, app.state().settings.unitSystem);
+    RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, CommandId::SoilConditions,
+                                                           app.state().settings.unitSystem);
   });
 }
 

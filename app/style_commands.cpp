@@ -16,10 +16,11 @@ namespace qel {
 
 void OnTitleStyle(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
-  TitleStyleModel model(state.tables, state.settings, problem);
+  TitleStyleModel model(state.document.cells(), state.settings, problem);
   CTitleStyleDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    model.Apply(state.tables);
+    state.document.Change(model.WindowTitle(),
+                          [&model](DocumentTables& cells) { model.Apply(cells); });
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
 }
@@ -28,20 +29,23 @@ void OnPage(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
   // The distances are checked against the paper the pages will be printed on.
   app.controller().ReadDeviceGeometry();
-  PageModel model(state.tables, problem, state.geometry.paperWidthMm, state.geometry.paperHeightMm);
+  PageModel model(state.document.cells(), problem, state.geometry.paperWidthMm,
+                  state.geometry.paperHeightMm);
   CPageDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    model.Apply(state.tables);
+    state.document.Change(model.WindowTitle(),
+                          [&model](DocumentTables& cells) { model.Apply(cells); });
     MoveDisplayToProblem(state.view, state.settings, problem);
   }
 }
 
 void OnIsobars(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
-  IsobarModel model(state.tables, problem, state.settings.stressDigits);
+  IsobarModel model(state.document.cells(), problem, state.settings.stressDigits);
   CIsobarDlg dialog(model, app.services().prompts, app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    model.Apply(state.tables);
+    state.document.Change(model.WindowTitle(),
+                          [&model](DocumentTables& cells) { model.Apply(cells); });
     MoveDisplayToIsobars(state.view, state.settings, problem);
   }
 }

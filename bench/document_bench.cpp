@@ -18,7 +18,7 @@ namespace {
 std::unique_ptr<Document> WorstDocument() {
   auto state = std::make_unique<ApplicationState>();
   FillWorstDocument(*state, true);
-  return std::make_unique<Document>(state->tables);
+  return std::make_unique<Document>(state->document.cells());
 }
 
 // The load rows, points and exclusions of both problems from the cells, as each display finds

@@ -85,18 +85,19 @@ void IsobarPage(benchmark::State& benchState, IsobarView view, double at, int le
   request.view = view;
   request.at = at;
   request.threads = kThreads;
-  request.levels = EvenLevels(pages.state.tables, view, levels);
+  request.levels = EvenLevels(pages.state.document.cells(), view, levels);
   // A section over its default window, as the depth display draws it; the others over the
   // first printed page.
   if (view != IsobarView::kSectionAtY)
     request.window =
         pages.FirstPage(view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle);
-  const double reference = LatticeTableSeconds(pages.state.tables);
+  const double reference = LatticeTableSeconds(pages.state.document.cells());
   double total = 0.0;
   std::size_t vertices = 0;
   for (auto _ : benchState) {
     const auto start = std::chrono::steady_clock::now();
-    const IsobarSet set = ComputeIsobars(pages.state.tables, pages.state.settings, request);
+    const IsobarSet set =
+        ComputeIsobars(pages.state.document.cells(), pages.state.settings, request);
     total += SecondsSince(start);
     vertices = 0;
     for (const Isobar& line : set.lines)
@@ -120,7 +121,7 @@ void BM_StripIsobarPage(benchmark::State& s) {
 void BM_PlanIsobarPageAtFigureDepth(benchmark::State& s) {
   // The depth the figure draws unless the document sets one: the largest document's first
   // lattice depth below the surface.
-  IsobarPage(s, IsobarView::kPlan, *PlanIsobarDepth(WorstPages().state.tables),
+  IsobarPage(s, IsobarView::kPlan, *PlanIsobarDepth(WorstPages().state.document.cells()),
              static_cast<int>(s.range(0)));
 }
 void BM_PlanIsobarPageAtSurface(benchmark::State& s) {
@@ -168,7 +169,7 @@ BENCHMARK(BM_SectionIsobarPage)
 // isobars over its default window in the same run.
 void BM_SectionBulbSurvey(benchmark::State& benchState) {
   WorstPages pages;
-  const DocumentTables& tables = pages.state.tables;
+  const DocumentTables& tables = pages.state.document.cells();
   const PlanLoads loads = ExtractPlanLoads(tables);
   const ContourWindow window = SectionIsobarWindow(tables, pages.state.settings, true);
   const LoadIntensities intensities = PlanIntensities(loads);

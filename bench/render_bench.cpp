@@ -47,8 +47,9 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   DrawingShortfalls shortfalls;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
-  RenderContext ctx{state.tables,   state.results,   state.settings, state.fonts, state.view,
-                    state.geometry, state.transform, shortfalls,     state.caches};
+  RenderContext ctx{
+      state.document.cells(), state.results,   state.settings, state.fonts, state.view,
+      state.geometry,         state.transform, shortfalls,     state.caches};
   double cold = 0, warm = 0;
   int pages = 0;
   for (auto _ : benchState) {
@@ -92,8 +93,12 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   ScriptedPrompts prompts;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
-  state.tables
-      .settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = "0";
+  state.document.Replace([&state] {
+    DocumentTables cells = state.document.cells();
+    cells.settingLines[setting_line::Style(Problem::RectCircle, setting_line::kShowCalcTrace)] =
+        "0";
+    return cells;
+  }());
   state.settingsFiles.loaded = {true, true, true};
   int latticeComputations = 0;
   state.results.SetComputationObserver([&latticeComputations](Problem problem) {
@@ -111,13 +116,15 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   int edits = 0;
   for (auto _ : benchState) {
     benchState.PauseTiming();
-    LoadListEditor editor(LoadListKind::Rectangle, state.tables, 0, LoadSortOption::ByNumber);
+    LoadListEditor editor(LoadListKind::Rectangle, state.document.cells(), 0,
+                          LoadSortOption::ByNumber);
     editor.EndEdit({1, rect_col::kQ}, ++edits % 2 == 0 ? "12.5" : "13.5");
     RecordingDeviceContext dc(96, 96);
     benchState.ResumeTiming();
 
     const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(editor.Apply(state.tables, prompts));
+    state.document.Change("長方形荷重",
+                          [&](DocumentTables& cells) { editor.Apply(cells, prompts); });
     controller.OnDraw(dc);
     total += SecondsSince(start);
     benchmark::DoNotOptimize(dc.lines().size());

@@ -35,9 +35,11 @@ void SettlementAgainstCompute(benchmark::State& state) {
   bench::DataFolderCopy data;
   ApplicationState document;
   FillWorstDocument(document, false);
-  document.tables.soilLines = kThirtyMetreProfile;
+  DocumentTables cells = document.document.cells();
+  cells.soilLines = kThirtyMetreProfile;
+  document.document.Replace(cells);
   const std::string path = data.path() + "/worst.qdw";
-  if (!WriteTextFileSafely(path, FormatDataFile(document.tables, ResultsGrid{}, 3)).ok) {
+  if (!WriteTextFileSafely(path, FormatDataFile(document.document.cells(), ResultsGrid{}, 3)).ok) {
     state.SkipWithError("the document could not be written");
     return;
   }

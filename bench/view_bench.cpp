@@ -151,9 +151,11 @@ void BM_IsobarFigure(benchmark::State& benchState) {
   const int display = static_cast<int>(benchState.range(0));
   const bool fromNothing = benchState.range(1) == 0;
   WorstView& view = ShownDisplay(display);
-  FigureOptions& figures = view.state.tables.figures;
-  figures.stripIsobars.shown = figures.planIsobars.shown = true;
-  figures.stripIsobars.fill = figures.planIsobars.fill = benchState.range(2) == 1;
+  view.state.document.Change("等圧線", [&benchState](DocumentTables& cells) {
+    FigureOptions& figures = cells.figures;
+    figures.stripIsobars.shown = figures.planIsobars.shown = true;
+    figures.stripIsobars.fill = figures.planIsobars.fill = benchState.range(2) == 1;
+  });
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
   PaintWindow(view, window);
   std::size_t step = 0;
@@ -168,7 +170,9 @@ void BM_IsobarFigure(benchmark::State& benchState) {
     slowest = std::max(slowest, MillisecondsSince(start));
   }
   ZoomOf(view.state.view, view.state.view.displayMode) = {};
-  figures.stripIsobars = figures.planIsobars = IsobarOptions{};
+  view.state.document.Change("等圧線", [](DocumentTables& cells) {
+    cells.figures.stripIsobars = cells.figures.planIsobars = IsobarOptions{};
+  });
   benchState.SetLabel(std::string(fromNothing ? "first" : "cached") +
                       (benchState.range(2) == 1 ? ", filled" : ""));
   benchState.counters["slowest_ms"] = slowest;

@@ -3,13 +3,14 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 #include "settings/c_locale.h"
 
 namespace qel {
 
 void FillWorstDocument(ApplicationState& state, bool listCourse) {
-  DocumentTables& t = state.tables;
+  DocumentTables t = state.document.cells();
   std::mt19937 random(20240611);
   std::uniform_real_distribution<double> position(0.0, 50.0);
   std::uniform_real_distribution<double> size(0.5, 8.0);
@@ -67,6 +68,7 @@ void FillWorstDocument(ApplicationState& state, bool listCourse) {
   t.settingLines[Style(Problem::RectCircle, setting_line::kShowCalcTrace)] = course;
   t.settingLines[Style(Problem::Strip, setting_line::kResultTitle)] = "計算結果";
   t.settingLines[Style(Problem::RectCircle, setting_line::kResultTitle)] = "計算結果";
+  state.document.Replace(std::move(t));
 }
 
 void UseStandardSettings(ApplicationState& state) {

@@ -16,7 +16,7 @@ CliSession::CliSession(const std::optional<std::string>& dataFolder) {
 
 void CliSession::LoadSettings() {
   ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings,
-                                                         state_.fonts, state_.tables, paths_),
+                                                         state_.fonts, state_.document, paths_),
                            prompts_);
 }
 
@@ -27,7 +27,7 @@ void CliSession::Start() {
 bool CliSession::Open(const std::string& path) {
   // Loading a document starts with a settings load, and the view's update after it another.
   LoadSettings();
-  switch (ReadDataFile(path, state_.tables, state_.settings, &prompts_)) {
+  switch (OpenDataFile(path, state_.document, state_.settings, &prompts_)) {
     case ReadStatus::CannotOpen:
       prompts_.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
       return false;
@@ -54,7 +54,7 @@ bool CliSession::Open(const std::string& path) {
 }
 
 bool CliSession::SaveAs(const std::string& path) {
-  return SaveDocument(path, state_.tables, state_.results, state_.settings, prompts_);
+  return SaveDocument(path, state_.document.cells(), state_.results, state_.settings, prompts_);
 }
 
 }  // namespace qel

@@ -30,11 +30,11 @@ int RunCompute(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(args->positional[0])) return kExitFailure;
-  WarnAboutExcludedLoads(session.state().tables, args->positional[0], session.prompts());
+  WarnAboutExcludedLoads(session.state().document.cells(), args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
   state.results.SetCircleMethod(*method);
-  const DocumentTables& t = state.tables;
+  const DocumentTables& t = state.document.cells();
   const ResultsGrid& results = state.results.All(t);
 
   std::fputs("problem,xrow,yrow,zrow,x,y,z,dP\n", stdout);

@@ -102,7 +102,7 @@ int RunIsobars(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;
-  const DocumentTables& tables = session.state().tables;
+  const DocumentTables& tables = session.state().document.cells();
   WarnAboutExcludedLoads(tables, path, session.prompts());
   // Without --levels, the levels the document keeps for its figures, as the window draws them.
   if (!args->Option("--levels")) {

@@ -123,7 +123,7 @@ int RunSettlement(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;
-  const Document document(session.state().tables);
+  const Document& document = session.state().document;
   const DocumentSettlement settlement = ComputeDocumentSettlement(document, *method);
   if (settlement.status == DocumentSettlement::Status::kNoProfile) {
     std::fprintf(stderr, "qel-cli: %s: 地盤の土層がありません ($$SOIL の節がありません)\n",

@@ -48,10 +48,10 @@ int RunTable(const std::vector<std::string>& words) {
   if (!session.Open(path)) return kExitFailure;
   if (out && OutputWouldReplaceInput(path, *out)) return kExitFailure;
   ApplicationState& state = session.state();
-  WarnAboutExcludedLoads(state.tables, path, session.prompts());
+  WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
   state.results.SetCircleMethod(*method);
   const std::string csv =
-      TableCsv(*BuildTableRows(*display, state.tables, state.results, state.settings));
+      TableCsv(*BuildTableRows(*display, state.document.cells(), state.results, state.settings));
   if (out) {
     const WriteOutcome outcome = WriteFileSafely(*out, csv);
     if (!outcome.ok) {

@@ -6,13 +6,15 @@
 
 namespace qel {
 
-PointCommandOutcome RunPointCommand(PointEditor& editor, DocumentTables& tables,
-                                    PromptService& prompts, const std::function<bool()>& show,
+PointCommandOutcome RunPointCommand(PointEditor& editor, Document& document, PromptService& prompts,
+                                    const std::function<bool()>& show,
                                     const std::function<void(bool changed)>& afterOk) {
   PointCommandOutcome outcome;
   while (show()) {
     ++outcome.confirmations;
-    const bool changed = editor.Apply(tables);
+    const bool changed = document.Change(editor.layout().title,
+                                         [&editor](DocumentTables& cells) { editor.Apply(cells); });
+    const DocumentTables& tables = document.cells();
     outcome.changed = outcome.changed || changed;
     const std::vector<int> negative = NegativePointRecords(editor.kind(), tables);
     for (int row : negative)

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "dialogs/point_editor.h"
+#include "document/document.h"
 
 namespace qel {
 
@@ -15,11 +16,12 @@ struct PointCommandOutcome {
 };
 
 // Shows the dialog of `editor` through `show` (true for OK). Each OK copies the texts into
-// `tables`, tells every record holding a negative value (message 4012) and calls `afterOk` with
-// whether that OK changed the document; a negative value opens the dialog again with the texts
-// as typed. Cancel ends the loop and keeps what earlier OKs copied.
-PointCommandOutcome RunPointCommand(PointEditor& editor, DocumentTables& tables,
-                                    PromptService& prompts, const std::function<bool()>& show,
+// the document (one undo step named for the dialog), tells every record holding a negative
+// value (message 4012) and calls `afterOk` with whether that OK changed the document; a
+// negative value opens the dialog again with the texts as typed. Cancel ends the loop and keeps
+// what earlier OKs copied.
+PointCommandOutcome RunPointCommand(PointEditor& editor, Document& document, PromptService& prompts,
+                                    const std::function<bool()>& show,
                                     const std::function<void(bool changed)>& afterOk);
 
 }  // namespace qel

@@ -1,12 +1,15 @@
 // Reading and writing the data file.
 #include "document/data_file.h"
 
+#include <utility>
+
 #include "document/lattice_points.h"
 
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
+#include "settings/system_settings.h"
 #include "settings/text_encoding.h"
 #include "settings/text_fields.h"
 #include "settings/text_file.h"
@@ -169,6 +172,18 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
     case Section::None:
       return;
   }
+}
+
+ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSettings& settings,
+                        PromptService* prompts) {
+  DocumentTables read;
+  SystemSettings readSettings = settings;
+  const ReadStatus status = ReadDataFile(path, read, readSettings, prompts);
+  if (status != ReadStatus::Ok) return status;
+  TakeFigureRanges(read, settings);
+  NormaliseFigureRangeLines(read);
+  document.Replace(std::move(read));
+  return status;
 }
 
 ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemSettings& settings,

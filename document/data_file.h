@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/document.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -97,6 +98,14 @@ struct DataFileFindings {
 // and print-range lines. Any other file leaves the tables untouched. With `prompts`, what the
 // read found (DataFileFindings) is shown, one message for each finding.
 ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemSettings& settings,
+                        PromptService* prompts = nullptr);
+
+// Reads a data file as the program opens one. On success it becomes the document (its history
+// cleared, its content taken as saved) with its scale and print-range lines as a save writes
+// them (NormaliseFigureRangeLines), and the settings' copies of those ranges are set from the
+// lines as the file has them (TakeFigureRanges). Otherwise the document and settings stay as
+// they were.
+ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSettings& settings,
                         PromptService* prompts = nullptr);
 
 // The same, from the file's bytes, with the findings returned instead of shown.

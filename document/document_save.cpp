@@ -12,14 +12,12 @@ namespace qel {
 
 std::string SavedDocumentText(const DocumentTables& tables, const DocumentResults& results,
                               const SystemSettings& settings) {
-  DocumentTables saved = tables;
-  SettingsToLines(settings, saved);
-  return FormatDataFile(saved, results.Lattice(saved), settings.stressDigits);
+  return FormatDataFile(tables, results.Lattice(tables), settings.stressDigits);
 }
 
-bool SaveDocument(const std::string& path, DocumentTables& tables, const DocumentResults& results,
-                  const SystemSettings& settings, PromptService& prompts) {
-  SettingsToLines(settings, tables);
+bool SaveDocument(const std::string& path, const DocumentTables& tables,
+                  const DocumentResults& results, const SystemSettings& settings,
+                  PromptService& prompts) {
   // A text holding "$$" would come back as a section marker and shift or lose what follows it.
   if (std::optional<std::string> field = FindSectionMarkerText(tables)) {
     prompts.Show(MessageText(MessageId::SectionMarkerInField, *field), PromptButtons::Ok);

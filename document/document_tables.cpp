@@ -1,6 +1,7 @@
 // Clearing the document tables, and the numeric mirrors of their scale and print-range lines.
 #include "document/document_tables.h"
 
+#include "document/problem_common.h"
 #include "settings/c_locale.h"
 #include "settings/system_settings.h"
 
@@ -65,6 +66,29 @@ void SettingsToLines(const SystemSettings& s, DocumentTables& t) {
     lines[5] = FormatC("%.2f", range.topY);
     lines[6] = FormatC("%d", range.rangeY);
   }
+}
+
+void NormaliseFigureRangeLines(DocumentTables& t) {
+  SystemSettings read;
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    read.figure(problem) = ReadFigureRange(t, problem);
+  SettingsToLines(read, t);
+}
+
+void TakeFigureRanges(const DocumentTables& t, SystemSettings& s) {
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    const int spare = s.figure(problem).spare;
+    s.figure(problem) = ReadFigureRange(t, problem);
+    s.figure(problem).spare = spare;
+  }
+}
+
+bool RangesShowLines(const SystemSettings& s, const DocumentTables& t) {
+  DocumentTables shown;
+  SettingsToLines(s, shown);
+  for (int line = setting_line::kStripScaleX; line <= setting_line::kRectRangeY; ++line)
+    if (shown.settingLines[line] != t.settingLines[line]) return false;
+  return true;
 }
 
 }  // namespace qel

@@ -66,9 +66,9 @@ bool IsDataFileExtension(const std::string& extension) {
   return true;
 }
 
-CQelDoc::CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
+CQelDoc::CQelDoc(Document& document, const DocumentResults& results, SystemSettings& settings,
                  FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services)
-    : tables_(tables),
+    : document_(document),
       results_(results),
       settings_(settings),
       fonts_(fonts),
@@ -83,27 +83,22 @@ void CQelDoc::TitleChanged() {
   if (titleChanged_) titleChanged_();
 }
 
-void CQelDoc::SetModifiedFlag(bool modified) {
-  modified_ = modified;
-  TitleChanged();
-}
-
 std::string CQelDoc::GetTitle() const {
   return pathName_.empty() ? std::string(kUntitledName) : FileNameOf(pathName_);
 }
 
 std::string CQelDoc::SavedText() const {
-  return SavedDocumentText(tables_, results_, settings_);
+  return SavedDocumentText(document_.cells(), results_, settings_);
 }
 
 bool CQelDoc::SaveModified() {
-  if (!modified_) return true;
+  if (!IsModified()) return true;
   switch (services_.prompts.Show(MessageText(MessageId::SaveChanges, GetTitle()),
                                  PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes:
       OnFileSave();
       // A save that failed or whose dialog was cancelled leaves the mark.
-      return !modified_;
+      return !IsModified();
     case PromptAnswer::No:
       return true;
     default:
@@ -152,8 +147,11 @@ void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
 
 void CQelDoc::OnFileNew() {
   if (!SaveModified()) return;
-  ClearDocumentData(tables_);
-  modified_ = false;
+  MakeNew();
+}
+
+void CQelDoc::MakeNew() {
+  document_.Replace(DocumentTables{});
   pathName_.clear();
   UpdateAllViews();
   TitleChanged();
@@ -170,12 +168,11 @@ void CQelDoc::OnFileOpen() {
   if (!chosen) return;
   const std::string& path = *chosen;
 
-  ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
+  ReadStatus status = OpenDataFile(path, document_, settings_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);
     return;
   }
-  modified_ = false;
   UpdateAllViews();
   SetPathName(path);
 
@@ -240,22 +237,21 @@ void CQelDoc::OnFileSaveAs() {
 }
 
 bool CQelDoc::SaveTo(const std::string& path) {
-  if (!SaveDocument(path, tables_, results_, settings_, services_.prompts)) return false;
-  modified_ = false;
+  if (!SaveDocument(path, document_.cells(), results_, settings_, services_.prompts)) return false;
+  document_.MarkSaved();
   SetPathName(path);
   return true;
 }
 
 ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
   ShowSettingsLoadProblems(
-      LoadSettingsWithStyleDefaults(settingsFiles_, settings_, fonts_, tables_, services_.paths),
+      LoadSettingsWithStyleDefaults(settingsFiles_, settings_, fonts_, document_, services_.paths),
       services_.prompts);
-  ReadStatus status = ReadDataFile(path, tables_, settings_, &services_.prompts);
+  ReadStatus status = OpenDataFile(path, document_, settings_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);
     return status;
   }
-  modified_ = false;
   SetPathName(path);
   UpdateAllViews();
   return status;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/data_file.h"
+#include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "platform/file_chooser.h"
@@ -45,9 +46,9 @@ bool IsDataFileExtension(const std::string& extension);
 
 class CQelDoc {
  public:
-  // The document works on the process-wide tables and settings it is given; `settingsFiles`
-  // says where the settings live (FileV.ndx is kept beside them).
-  CQelDoc(DocumentTables& tables, const DocumentResults& results, SystemSettings& settings,
+  // The file commands work on the process-wide document and settings they are given;
+  // `settingsFiles` says where the settings live (FileV.ndx is kept beside them).
+  CQelDoc(Document& document, const DocumentResults& results, SystemSettings& settings,
           FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services);
 
   // Called whenever the document's data changed and every view must show it anew.
@@ -61,9 +62,11 @@ class CQelDoc {
   // False when the action must not go on: Cancel, or a save that failed or was cancelled.
   bool SaveModified();
 
-  // "新規作成": after SaveModified, empties the tables and makes the document untitled, so that
-  // a later save asks for a name.
+  // "新規作成": after SaveModified, MakeNew.
   void OnFileNew();
+  // Empties the document (its history too) and makes it untitled, so that a later save asks for
+  // a name. The changes it held were asked about already, or let go.
+  void MakeNew();
   // "開く": after SaveModified, asks for a file, starting in the folder remembered in FileV.ndx,
   // reads it and remembers its folder. A file that cannot be read or is no data file leaves the
   // document, its path name and FileV.ndx as they were.
@@ -86,13 +89,13 @@ class CQelDoc {
   const std::string& GetPathName() const { return pathName_; }
   // The name the document goes by: its file name, or kUntitledName while untitled.
   std::string GetTitle() const;
-  // The text a save would write now (SavedDocumentText): a command changed the document
-  // exactly when this differs afterwards.
+  // The text a save would write now (SavedDocumentText).
   std::string SavedText() const;
-  // Whether the document's data changed since it was opened, saved or made new. Commands that
-  // change document data set it; a successful open or save clears it.
-  bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true);
+  // Whether the document's content differs from what was last opened, saved or made new
+  // (Document::IsModified): undoing back to it clears the mark.
+  bool IsModified() const { return document_.IsModified(); }
+  // Tells the window that the modified mark may have changed (after a change, undo or redo).
+  void ModifiedMayHaveChanged() { TitleChanged(); }
 
  private:
   // Writes the document to `path`; on success it becomes the path name.
@@ -105,7 +108,7 @@ class CQelDoc {
   void UpdateAllViews();
   void TitleChanged();
 
-  DocumentTables& tables_;
+  Document& document_;
   const DocumentResults& results_;
   SystemSettings& settings_;
   FontSlots& fonts_;
@@ -114,7 +117,6 @@ class CQelDoc {
   std::function<void()> updateAllViews_;
   std::function<void()> titleChanged_;
   std::string pathName_;
-  bool modified_ = false;
 };
 
 }  // namespace qel

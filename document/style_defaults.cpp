@@ -42,11 +42,17 @@ void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) 
 
 std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,
                                                                SystemSettings& settings,
-                                                               FontSlots& fonts,
-                                                               DocumentTables& tables,
+                                                               FontSlots& fonts, Document& document,
                                                                const SystemPaths& paths) {
+  const bool firstLoad = !files.loaded.systemFileRead;
   SettingsLoad load = LoadSystemSettings(files, settings, fonts, paths);
-  if (load.asRead) ApplyStyleDefaults(*load.asRead, tables);
+  if (firstLoad || load.asRead) {
+    DocumentTables cells = document.cells();
+    if (load.asRead) ApplyStyleDefaults(*load.asRead, cells);
+    // The settings are clamped by now: the lines read back as they are.
+    if (firstLoad) SettingsToLines(settings, cells);
+    document.Replace(std::move(cells));
+  }
   return std::move(load.problems);
 }
 

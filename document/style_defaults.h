@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "document/document.h"
 #include "document/document_tables.h"
 #include "settings/settings_files.h"
 #include "settings/system_settings.h"
@@ -17,12 +18,13 @@ class SystemPaths;
 void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables);
 
 // The settings load of the program: LoadSystemSettings, and after the load that read Sys.ndx the
-// style defaults as the file gave them go into the document. Returns what the load could not
-// do, for the caller to tell (ShowSettingsLoadProblems).
+// style defaults as the file gave them go into the document; the first load of all also gives
+// it the scales and print ranges the settings start from. Those are what the document starts
+// with, not a change of it: its history is cleared and the content taken as saved. Returns what
+// the load could not do, for the caller to tell (ShowSettingsLoadProblems).
 std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,
                                                                SystemSettings& settings,
-                                                               FontSlots& fonts,
-                                                               DocumentTables& tables,
+                                                               FontSlots& fonts, Document& document,
                                                                const SystemPaths& paths);
 
 }  // namespace qel

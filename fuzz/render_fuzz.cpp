@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "document/data_file.h"
 #include "fuzz/fuzz_support.h"
@@ -58,7 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.settings = ShippedSettings().settings;
   state.fonts = ShippedSettings().fonts;
   state.settingsFiles = test::LoadedSettingsFiles(QEL_SOURCE_DATA_DIR);
-  if (ReadDataBytes(bytes, state.tables, state.settings) != ReadStatus::Ok) return 0;
+  DocumentTables read;
+  if (ReadDataBytes(bytes, read, state.settings) != ReadStatus::Ok) return 0;
+  // As an opened file: the ranges as a save writes them, and the settings showing them.
+  TakeFigureRanges(read, state.settings);
+  NormaliseFigureRangeLines(read);
+  state.document.Replace(std::move(read));
 
   ScriptedPrompts prompts;
   for (const test::DisplayWork& work :

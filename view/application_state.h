@@ -1,7 +1,8 @@
-// The process-wide state of the program, owned once: the document tables and results, the
-// system settings and fonts, and what the view shows.
+// The process-wide state of the program, owned once: the document and its results, the system
+// settings and fonts, and what the view shows.
 #pragma once
 
+#include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "settings/drawing.h"
@@ -14,8 +15,8 @@
 namespace qel {
 
 struct ApplicationState {
-  DocumentTables tables;
-  DocumentResults results;  // computed from the tables when they changed
+  Document document;        // changed only through its own methods: one undo step each
+  DocumentResults results;  // computed from the document's cells when they changed
   SystemSettings settings;
   FontSlots fonts;
   SettingsFiles settingsFiles;  // where the settings and fonts are read from and saved

@@ -76,6 +76,9 @@ enum class CommandId : int {
   SoilLayers = 32822,
   SoilCurves = 32823,
   SoilConditions = 32824,
+  // The undo history of the document (edit menu).
+  EditUndo = 57643,
+  EditRedo = 57644,
 };
 
 }  // namespace qel

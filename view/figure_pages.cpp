@@ -7,6 +7,7 @@
 
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
+#include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
@@ -27,9 +28,8 @@ int FigurePageStep(const FigureRange& range) {
 static double GridExtent(const DocumentTables& tables, const SystemSettings& settings,
                          Problem problem) {
   if (settings.gridLineWidth <= 0 || settings.gridMarkSize <= 0) return 0.0;
-  const std::string* lines = tables.settingLines;
-  return std::max(ToInt(lines[setting_line::Style(problem, setting_line::kGridFromX)]),
-                  ToInt(lines[setting_line::Style(problem, setting_line::kGridToX)]));
+  // Read with the bounds in order: the larger is the "to" bound.
+  return ReadProblemStyle(tables, problem).grid.toX;
 }
 
 double StripFigureExtent(const DocumentTables& t, const SystemSettings& settings) {

@@ -3,12 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <string_view>
 #include <utility>
 
 #include "document/circle_rows.h"
+#include "document/problem_common.h"
 #include "settings/c_locale.h"
 #include "settings/text_fields.h"
 
@@ -117,19 +116,6 @@ int PrefixLineOf(DisplayKind kind) {
   return kFigurePagePrefix;
 }
 
-// One direction of the grid: from <= to and a positive step. The step is worked out in 64 bits
-// and kept within int, because bounds such as -2e9 and 2e9, or a step of INT_MIN, have no
-// difference or magnitude that fits.
-void NormaliseGridDirection(int& from, int& to, int& step) {
-  if (to < from) std::swap(from, to);
-  long long magnitude = std::llabs(static_cast<long long>(step));
-  if (to == from)
-    magnitude = 1;
-  else if (magnitude == 0)
-    magnitude = static_cast<long long>(to) - from;
-  step = static_cast<int>(std::min<long long>(magnitude, std::numeric_limits<int>::max()));
-}
-
 }  // namespace
 
 bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot) {
@@ -234,22 +220,19 @@ void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
 }
 
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
-  using namespace setting_line;
-  const std::string* lines = ctx.tables.settingLines;
-  auto line = [&](int stripLine) -> const std::string& { return lines[Style(problem, stripLine)]; };
+  // The grid as the document reads it, normalised there; drawn only where the settings give it
+  // a width and a mark size.
+  const FigureGridLines lines = ReadProblemStyle(ctx.tables, problem).grid;
   FigureGrid grid;
-  grid.fromX = ToInt(line(kGridFromX));
-  grid.toX = ToInt(line(kGridToX));
-  grid.stepX = ToInt(line(kGridStepX));
-  grid.fromY = ToInt(line(kGridFromY));
-  grid.toY = ToInt(line(kGridToY));
-  grid.stepY = ToInt(line(kGridStepY));
-  grid.style = ToInt(line(kGridStyle));
-  NormaliseGridDirection(grid.fromX, grid.toX, grid.stepX);
-  NormaliseGridDirection(grid.fromY, grid.toY, grid.stepY);
-  bool boundsGiven = IsNumericText(line(kGridFromX)) != -1 && IsNumericText(line(kGridToX)) != -1 &&
-                     IsNumericText(line(kGridFromY)) != -1 && IsNumericText(line(kGridToY)) != -1;
-  grid.drawn = ctx.settings.gridLineWidth >= 1 && ctx.settings.gridMarkSize >= 1 && boundsGiven;
+  grid.fromX = lines.fromX;
+  grid.toX = lines.toX;
+  grid.stepX = lines.stepX;
+  grid.fromY = lines.fromY;
+  grid.toY = lines.toY;
+  grid.stepY = lines.stepY;
+  grid.style = lines.style;
+  grid.drawn =
+      ctx.settings.gridLineWidth >= 1 && ctx.settings.gridMarkSize >= 1 && lines.boundsGiven;
   return grid;
 }
 

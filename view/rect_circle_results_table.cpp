@@ -7,6 +7,7 @@
 #include "document/document_results.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
+#include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "engine/worker_threads.h"
 #include "settings/c_locale.h"
@@ -37,8 +38,7 @@ struct LatticeTableOptions {
 
 LatticeTableOptions OptionsOf(const RenderContext& ctx) {
   LatticeTableOptions options;
-  options.showTrace = ToInt(ctx.tables.settingLines[setting_line::Style(
-                          Problem::RectCircle, setting_line::kShowCalcTrace)]) != 0;
+  options.showTrace = ReadProblemStyle(ctx.tables, Problem::RectCircle).showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.kiloNewtons = ctx.settings.unitSystem != 0;

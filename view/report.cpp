@@ -13,13 +13,13 @@ std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dp
                                     ReportNumbering numbering) {
   std::vector<ReportPage> pages;
   for (const DisplayRow& row : kDisplays) {
-    if (!row.hasContent(controller.state().tables)) continue;
+    if (!row.hasContent(controller.state().document.cells())) continue;
     const int count = controller.CountPrintedPages(row.mode, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)
       pages.push_back({row.mode, page, 0});
   }
   if (numbering == ReportNumbering::Continuous && !pages.empty()) {
-    long next = StartPageNumber(controller.state().tables, pages.front().display);
+    long next = StartPageNumber(controller.state().document.cells(), pages.front().display);
     for (ReportPage& page : pages)
       page.number = next++;
   }

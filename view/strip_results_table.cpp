@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/document_results.h"
+#include "document/problem_common.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
@@ -35,8 +36,7 @@ struct StripTableOptions {
 
 StripTableOptions OptionsOf(const RenderContext& ctx) {
   StripTableOptions options;
-  options.showTrace = ToInt(ctx.tables.settingLines[setting_line::Style(
-                          Problem::Strip, setting_line::kShowCalcTrace)]) != 0;
+  options.showTrace = ReadProblemStyle(ctx.tables, Problem::Strip).showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.valueColumns = std::clamp(ctx.settings.stripResultColumns, 1, kMaxValueColumns);

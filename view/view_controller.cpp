@@ -49,7 +49,7 @@ ViewController::ViewController(ApplicationState& state, PromptService& prompts,
 std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
   std::vector<SettingsLoadProblem> problems =
-      LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.tables, paths_);
+      LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.document, paths_);
   state_.view.screenLeftX = s.stripFigure.leftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
@@ -59,27 +59,26 @@ std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
 void ViewController::ShowDocumentStart() {
   const DisplayMode stripFigure = DisplayOf(Problem::Strip, DisplayKind::Figure);
   const DisplayMode planFigure = DisplayOf(Problem::RectCircle, DisplayKind::Figure);
-  const bool planOnly = !DisplayHasContent(state_.tables, stripFigure) &&
-                        DisplayHasContent(state_.tables, planFigure);
+  const bool planOnly = !DisplayHasContent(state_.document.cells(), stripFigure) &&
+                        DisplayHasContent(state_.document.cells(), planFigure);
   OnDisplayCommand(DisplayRowOf(planOnly ? planFigure : stripFigure).command);
 }
 
 std::vector<SettingsLoadProblem> ViewController::OnNewDocument() {
   // The first settings load of a start, on settings of its own that read no fonts: it finds the
-  // data folder, reads the settings file as it is now and copies its standard titles and grid
-  // into the emptied tables.
+  // data folder, reads the settings file as it is now and gives an empty document its standard
+  // titles and grid, and its scales and print ranges.
   SystemSettings firstStart;
   SettingsFiles firstFiles;
   firstFiles.loaded.fontsRead = true;
   FontSlots unread;
+  Document fresh;
   std::vector<SettingsLoadProblem> problems =
-      LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, state_.tables, paths_);
-  // Of the values read, the document keeps those its file holds: the scales and print ranges,
-  // taken over through the setting lines a save writes them to. The tables' own lines stay
-  // empty, as on a first start.
-  auto scaleLines = std::make_unique<DocumentTables>();
-  SettingsToLines(firstStart, *scaleLines);
-  LinesToSettings(*scaleLines, state_.settings);
+      LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, fresh, paths_);
+  // The new document starts from them, with nothing to undo and nothing to save; the settings'
+  // copies of the ranges show its ranges.
+  state_.document.Replace(fresh.cells());
+  LinesToSettings(state_.document.cells(), state_.settings);
   return problems;
 }
 
@@ -114,8 +113,15 @@ void ViewController::ReadDeviceGeometry() {
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
                                         WorldTransform& transform, DrawingShortfalls& shortfalls) {
-  return RenderContext{state_.tables, state_.results, state_.settings, state_.fonts, view,
-                       geometry,      transform,      shortfalls,      state_.caches};
+  return RenderContext{state_.document.cells(),
+                       state_.results,
+                       state_.settings,
+                       state_.fonts,
+                       view,
+                       geometry,
+                       transform,
+                       shortfalls,
+                       state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -240,7 +246,7 @@ std::string ViewController::FigureNotice() const {
   const DisplayMode mode = state_.view.displayMode;
   if (!IsFigure(mode)) return std::string();
   const PagedExtent extent =
-      PagedFigureExtent(state_.tables, state_.settings, state_.geometry, ProblemOf(mode));
+      PagedFigureExtent(state_.document.cells(), state_.settings, state_.geometry, ProblemOf(mode));
   if (!extent.cut) return std::string();
   return MessageText(MessageId::FigureExtentCut, FormatC("%d", kMostFigurePages),
                      FormatC("%.0f", extent.x));

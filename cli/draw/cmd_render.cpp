@@ -153,12 +153,12 @@ int RunRender(const std::vector<std::string>& words) {
   doc.ShowFigureNotice();
   {
     // The displays that draw isobars: the two figures when they are on, and the section always.
-    const FigureOptions& figures = doc.session.state().tables.figures;
+    const FigureOptions& figures = doc.session.state().document.cells().figures;
     const DisplayRow& row = DisplayRowOf(options->display);
     const bool figure = row.kind == DisplayKind::Figure;
     const bool strip = row.problem == Problem::Strip;
     WarnAboutCutIsobarLevels(
-        doc.session.state().tables, args->positional[0], doc.session.prompts(),
+        doc.session.state().document.cells(), args->positional[0], doc.session.prompts(),
         strip && figure && figures.stripIsobars.shown,
         !strip && ((figure && figures.planIsobars.shown) || row.kind == DisplayKind::Depth));
   }

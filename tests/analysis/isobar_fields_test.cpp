@@ -21,7 +21,7 @@ namespace {
 TEST(IsobarFieldsTest, PlanFieldIsTheEnginesDpWithinItsBound) {
   ApplicationState state;
   FillWorstDocument(state, false);
-  PlanLoads loads = ExtractPlanLoads(state.tables);
+  PlanLoads loads = ExtractPlanLoads(state.document.cells());
   const ContourWindow window{0.0, 80.0, -40.0, 60.0};
   double circleIntensities = 0.0;
   for (const CircleLoad& circle : loads.circles)

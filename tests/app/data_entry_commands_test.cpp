@@ -24,6 +24,7 @@
 #include "document/excluded_loads.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
+#include "support/cells_edit.h"
 #include "support/computation_count.h"
 
 namespace qel::test {
@@ -74,8 +75,8 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
     Click(dialog, "ok");
   });
   Action(CommandId::StripLoad1).trigger();
-  EXPECT_EQ(CountStripRows(state().tables, 1), 3);
-  EXPECT_EQ(state().tables.stripLoads[1][3][strip_col::kX4], "12");
+  EXPECT_EQ(CountStripRows(state().document.cells(), 1), 3);
+  EXPECT_EQ(state().document.cells().stripLoads[1][3][strip_col::kX4], "12");
   EXPECT_TRUE(app->document().IsModified());
   EXPECT_TRUE(frame().isWindowModified());
   EXPECT_EQ(frame().windowTitle(), "無題[*] - 地中の鉛直増加応力 Qel Ver.6");
@@ -91,15 +92,15 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
   Action(CommandId::ShowStripResults)
       .trigger();  // the results of the four points, computed by the paint
   Screen();
-  EXPECT_EQ(state().results.stripKey(), StripResultsKey(state().tables));
+  EXPECT_EQ(state().results.stripKey(), StripResultsKey(state().document.cells()));
   {
     const ComputationCount computed(state().results);
     for (auto [x, z] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}})
-      EXPECT_GT(state().results.Strip(state().tables).strip(x, z), 0.0) << x << "," << z;
+      EXPECT_GT(state().results.Strip(state().document.cells()).strip(x, z), 0.0) << x << "," << z;
     EXPECT_EQ(computed.strip(), 0);
   }
 
-  const DocumentTables entered = state().tables;
+  const DocumentTables entered = state().document.cells();
   const std::string path = files.File("entered.qdw");
   chooser.ChooseNext(path);
   Action(CommandId::FileSave).trigger();  // untitled: asks for a name
@@ -107,17 +108,18 @@ TEST_F(DataEntryCommandsTest, AProblemEnteredFromAnEmptyDocumentIsShownSavedAndR
   EXPECT_EQ(frame().windowTitle(), "entered.qdw[*] - 地中の鉛直増加応力 Qel Ver.6");
   Action(CommandId::FileNew).trigger();  // saved: no question
   EXPECT_TRUE(prompts.shown().empty());
-  EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
+  EXPECT_EQ(state().document.cells().stripLoads[1][1][strip_col::kNo], "");
   chooser.ChooseNext(path);
   Action(CommandId::FileOpen).trigger();
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
       for (int column = 1; column <= kStripColumns; ++column)
-        EXPECT_EQ(state().tables.stripLoads[set][row][column],
+        EXPECT_EQ(state().document.cells().stripLoads[set][row][column],
                   entered.stripLoads[set][row][column]);
   for (int row = 1; row <= kStripPointRows; ++row)
     for (int column = 1; column <= 2; ++column)
-      EXPECT_EQ(state().tables.stripPoints[row][column], entered.stripPoints[row][column]);
+      EXPECT_EQ(state().document.cells().stripPoints[row][column],
+                entered.stripPoints[row][column]);
 }
 
 TEST_F(DataEntryCommandsTest, OkMovesToTheProblemsFigureAndCancelKeepsTheDisplay) {
@@ -161,7 +163,7 @@ TEST_F(DataEntryCommandsTest, ANegativePointOpensTheDialogAgainAndCancelKeepsIt)
   Action(CommandId::StripPoints).trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), 1);
-  EXPECT_EQ(state().tables.stripPoints[1][point_col::kX], "-1");
+  EXPECT_EQ(state().document.cells().stripPoints[1][point_col::kX], "-1");
   EXPECT_TRUE(app->document().IsModified());
 
   // Lattice records: each with a negative value is told.
@@ -232,7 +234,7 @@ TEST_F(DataEntryCommandsTest, FullWidthEntryIsSavedHalfWidthAndEveryPointIsCalcu
   Action(CommandId::FileSave).trigger();
   chooser.ChooseNext(path);
   Action(CommandId::FileOpen).trigger();
-  const DocumentTables& t = state().tables;
+  const DocumentTables& t = state().document.cells();
   EXPECT_EQ(t.stripLoads[1][2][strip_col::kGamma], "1.8");
   EXPECT_EQ(t.rectLoads[1][rect_col::kQ], "10");
   EXPECT_EQ(t.circleLoads[1][circle_col::kR], "1.5");
@@ -305,8 +307,8 @@ TEST_F(DataEntryCommandsTest, EveryPathThatWouldLoseChangesAsksFirst) {
     for (PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::No}) {
       SCOPED_TRACE(std::string(path.name) + (answer == PromptAnswer::No ? " no" : " cancel"));
       frame().show();
-      state().tables.stripPoints[1][1] = "edited";
-      app->document().SetModifiedFlag();
+      state().document.Change("計算点",
+                              [](DocumentTables& cells) { cells.stripPoints[1][1] = "edited"; });
       prompts.Clear();
       prompts.AnswerNext(answer);
       const std::string question = "「" + app->document().GetTitle() + "」への変更を保存しますか?";
@@ -314,7 +316,7 @@ TEST_F(DataEntryCommandsTest, EveryPathThatWouldLoseChangesAsksFirst) {
       EXPECT_EQ(prompts.CountShown(question), 1);
       const bool goesOn = answer == PromptAnswer::No;
       if (path.replacesTheDocument) {
-        EXPECT_EQ(state().tables.stripPoints[1][1] == "edited", !goesOn);
+        EXPECT_EQ(state().document.cells().stripPoints[1][1] == "edited", !goesOn);
         EXPECT_EQ(app->document().IsModified(), !goesOn);
       } else {
         EXPECT_EQ(frame().isVisible(), !goesOn);

@@ -92,7 +92,7 @@ TEST_F(DocumentStartTest, ANewDocumentIsTheOneAStartGives) {
   auto snapshot = [](CQelApp& from) {
     Snapshot taken{from.document().SavedText(), {}, from.state().view};
     for (int line = 1; line <= kSettingLines; ++line)
-      taken.lines.push_back(from.state().tables.settingLines[line]);
+      taken.lines.push_back(from.state().document.cells().settingLines[line]);
     return taken;
   };
   auto expectSame = [this](const Snapshot& now, const Snapshot& start) {

@@ -21,7 +21,8 @@ class FileMenuTest : public AppTest {
   }
   std::string LastFolderFile() { return DataFolder() + "/FileV.ndx"; }
   std::string Snapshot() {
-    return FormatDataFile(state().tables, state().results.Lattice(state().tables), 3);
+    return FormatDataFile(state().document.cells(),
+                          state().results.Lattice(state().document.cells()), 3);
   }
 };
 
@@ -38,7 +39,7 @@ TEST_F(FileMenuTest, OpenThroughTheMenuLoadsAndRemembersTheFolder) {
   EXPECT_EQ(chooser.requests()[0].filters,
             (std::vector<FileTypeFilter>{{"地中の鉛直増加応力", {"qdw"}}, {"すべて", {}}}));
   EXPECT_EQ(app->document().GetPathName(), path);
-  EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
+  EXPECT_EQ(state().document.cells().rectLoads[1][rect_col::kNo], "1");
   // The file is shown from its start: it has no strip loads, so the plan figure's page 1.
   EXPECT_EQ(state().view.displayMode, DisplayMode::RectCircleFigure);
   EXPECT_EQ(state().view.currentPage, 1);
@@ -100,7 +101,7 @@ TEST_F(FileMenuTest, NewThenSaveAsksForANameAndKeepsTheOldFile) {
   ASSERT_TRUE(Start({QString::fromStdString(path)}));
   Action(CommandId::ShowStripResults).trigger();
   Action(CommandId::FileNew).trigger();
-  EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "");
+  EXPECT_EQ(state().document.cells().stripLoads[1][1][strip_col::kNo], "");
   // The new document is shown from its start: the strip figure, as on a first start.
   EXPECT_EQ(state().view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(frame().windowTitle(), "無題[*] - 地中の鉛直増加応力 Qel Ver.6");

@@ -1,5 +1,5 @@
 // The modified mark over every menu command that opens a dialog: set exactly when the command
-// changed the bytes a save of the document writes.
+// changed the document's content; and the undo and redo of each change.
 #include <gtest/gtest.h>
 
 #include <QMenu>
@@ -15,12 +15,19 @@
 namespace qel::test {
 namespace {
 
+// What a command's change reaches.
+enum class Reach {
+  Nothing,     // a save writes what it wrote before
+  Document,    // the document's content: a save writes it, and it is one undo step
+  ResultsOnly  // only the decimals of the results listing a save writes: no change of content
+};
+
 struct MarkCase {
   const char* name;
   CommandId command;
   const char* example;  // the document the program starts on
   Change change;
-  bool reachesTheFile;  // whether the change is one a save writes
+  Reach reach;
 };
 
 // A failing case is reported by its name.
@@ -30,13 +37,17 @@ void PrintTo(const MarkCase& c, std::ostream* out) {
 
 class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<MarkCase> {
  protected:
-  // The bytes a save of the document writes now, written as the save commands write them, from
-  // a copy of the tables so that the document itself is left as it is.
+  // The bytes a save of the document writes now, written as the save commands write them, while
+  // the document's saved content is left as it is.
   std::string SavedBytes(const std::string& name) {
-    DocumentTables copy = state().tables;
     const std::string path = files.File(name);
-    EXPECT_TRUE(SaveDocument(path, copy, state().results, state().settings, prompts));
+    EXPECT_TRUE(
+        SaveDocument(path, state().document.cells(), state().results, state().settings, prompts));
     return ReadBytes(path);
+  }
+  void ExpectMark(bool modified) {
+    EXPECT_EQ(app->document().IsModified(), modified);
+    EXPECT_EQ(frame().isWindowModified(), modified);
   }
   ModalScript script;
 };
@@ -46,68 +57,93 @@ const char* const kPlan = "building.qdw";     // rectangles, a circle and a latt
 
 const MarkCase kCases[] = {
     {"StripTitle", CommandId::StripTitleStyle, kStrip, Typed({{"figureTitle", "盛土の断面"}}),
-     true},
-    {"StripTitleAsItWas", CommandId::StripTitleStyle, kStrip, Clicked(), false},
-    {"RectNotesOff", CommandId::RectTitleStyle, kPlan, Clicked("figureNotes"), true},
-    {"StripIsobars", CommandId::StripIsobars, kStrip, Clicked("shown"), true},
-    {"StripIsobarsAsTheyWere", CommandId::StripIsobars, kStrip, Clicked(), false},
-    {"StripIsobarFill", CommandId::StripIsobars, kStrip, Clicked("fill"), true},
-    {"RectIsobarLevels", CommandId::RectIsobars, kPlan, Typed({{"levels", "20, 60"}}), true},
-    {"RectSectionLine", CommandId::RectIsobars, kPlan, Typed({{"sectionAt", "4"}}), true},
-    {"StripLoad1", CommandId::StripLoad1, kStrip, Cell(1, 6, "6"), true},
-    {"StripLoad1AsItWas", CommandId::StripLoad1, kStrip, Clicked(), false},
-    {"StripLoad2", CommandId::StripLoad2, kStrip, Cell(2, 6, "2"), true},
-    {"StripPoints", CommandId::StripPoints, kPlan, Typed({{"x1", "6"}, {"z1", "2"}}), true},
-    {"StripPage", CommandId::StripPage, kStrip, Typed({{"figurePagePrefix", "("}}), true},
-    {"RectTitle", CommandId::RectTitleStyle, kPlan, Typed({{"gridStepX", "10"}}), true},
-    {"RectLoads", CommandId::RectLoads, kPlan, Cell(1, 6, "260"), true},
-    {"CircleLoads", CommandId::CircleLoads, kPlan, Cell(1, 5, "90"), true},
-    {"LatticePoints", CommandId::LatticePoints, kPlan, Typed({{"z6", "12"}}), true},
-    {"RectPage", CommandId::RectPage, kPlan, Typed({{"dataPageSuffix", ")"}}), true},
+     Reach::Document},
+    {"StripTitleAsItWas", CommandId::StripTitleStyle, kStrip, Clicked(), Reach::Nothing},
+    {"RectNotesOff", CommandId::RectTitleStyle, kPlan, Clicked("figureNotes"), Reach::Document},
+    {"StripIsobars", CommandId::StripIsobars, kStrip, Clicked("shown"), Reach::Document},
+    {"StripIsobarsAsTheyWere", CommandId::StripIsobars, kStrip, Clicked(), Reach::Nothing},
+    {"StripIsobarFill", CommandId::StripIsobars, kStrip, Clicked("fill"), Reach::Document},
+    {"RectIsobarLevels", CommandId::RectIsobars, kPlan, Typed({{"levels", "20, 60"}}),
+     Reach::Document},
+    {"RectSectionLine", CommandId::RectIsobars, kPlan, Typed({{"sectionAt", "4"}}),
+     Reach::Document},
+    {"StripLoad1", CommandId::StripLoad1, kStrip, Cell(1, 6, "6"), Reach::Document},
+    {"StripLoad1AsItWas", CommandId::StripLoad1, kStrip, Clicked(), Reach::Nothing},
+    {"StripLoad2", CommandId::StripLoad2, kStrip, Cell(2, 6, "2"), Reach::Document},
+    {"StripPoints", CommandId::StripPoints, kPlan, Typed({{"x1", "6"}, {"z1", "2"}}),
+     Reach::Document},
+    {"StripPage", CommandId::StripPage, kStrip, Typed({{"figurePagePrefix", "("}}),
+     Reach::Document},
+    {"RectTitle", CommandId::RectTitleStyle, kPlan, Typed({{"gridStepX", "10"}}), Reach::Document},
+    {"RectLoads", CommandId::RectLoads, kPlan, Cell(1, 6, "260"), Reach::Document},
+    {"CircleLoads", CommandId::CircleLoads, kPlan, Cell(1, 5, "90"), Reach::Document},
+    {"LatticePoints", CommandId::LatticePoints, kPlan, Typed({{"z6", "12"}}), Reach::Document},
+    {"RectPage", CommandId::RectPage, kPlan, Typed({{"dataPageSuffix", ")"}}), Reach::Document},
     // The scales and print ranges are saved with the document as well as in Sys.ndx.
     // The soil profile's section: only a change of it is written.
-    {"SoilWaterTable", CommandId::SoilConditions, kStrip, Typed({{"water", "2.0"}}), true},
-    {"SoilConditionsAsTheyWere", CommandId::SoilConditions, kPlan, Clicked(), false},
-    {"SoilLayersAsTheyWere", CommandId::SoilLayers, kStrip, Clicked(), false},
-    {"SoilCurvesAsTheyWere", CommandId::SoilCurves, kStrip, Clicked(), false},
-    {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), true},
-    {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), false},
-    {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), true},
-    // The saved lattice results are written with the decimals of dP, when there are any.
-    {"DecimalsOfSavedResults", CommandId::LineMarginDigits, kPlan, Digits(3), true},
-    {"DecimalsWithNoLatticePoint", CommandId::LineMarginDigits, kStrip, Digits(3), false},
-    {"LineWidth", CommandId::LineMarginDigits, kPlan, Typed({{"figureLineWidth", "4"}}), false},
+    {"SoilWaterTable", CommandId::SoilConditions, kStrip, Typed({{"water", "2.0"}}), Reach::Document},
+    {"SoilConditionsAsTheyWere", CommandId::SoilConditions, kPlan, Clicked(), Reach::Nothing},
+    {"SoilLayersAsTheyWere", CommandId::SoilLayers, kStrip, Clicked(), Reach::Nothing},
+    {"SoilCurvesAsTheyWere", CommandId::SoilCurves, kStrip, Clicked(), Reach::Nothing},
+    {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), Reach::Document},
+    {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), Reach::Nothing},
+    {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), Reach::Document},
+    // The saved lattice results are written with the decimals of dP, when there are any: the
+    // bytes change, the document's content does not.
+    {"DecimalsOfSavedResults", CommandId::LineMarginDigits, kPlan, Digits(3), Reach::ResultsOnly},
+    {"DecimalsWithNoLatticePoint", CommandId::LineMarginDigits, kStrip, Digits(3), Reach::Nothing},
+    {"LineWidth", CommandId::LineMarginDigits, kPlan, Typed({{"figureLineWidth", "4"}}),
+     Reach::Nothing},
     {"StripStandardValues", CommandId::StripStandardValues, kStrip, Typed({{"gridStepX", "20"}}),
-     false},
-    {"RectStandardValues", CommandId::RectStandardValues, kPlan, Clicked("factoryValues"), false},
-    {"FontTitle", CommandId::FontTitle, kStrip, Font({"IPAGothic", 14, true}), false},
-    {"FontStrip", CommandId::FontStrip, kStrip, Font({"IPAGothic", 9, false}), false},
-    {"FontRectCircle", CommandId::FontRectCircle, kPlan, Font({"IPAMincho", 9, false}), false},
-    {"FontPage", CommandId::FontPage, kPlan, Font({"IPAMincho", 8, true}), false},
-    {"KeyBehaviour", CommandId::KeyBehaviour, kStrip, Clicked("confirmOnly"), false},
-    {"Help", CommandId::Help, kStrip, Clicked("openAndPrint"), false},
-    {"About", CommandId::AppAbout, kStrip, kClose, false},
-    {"Print", CommandId::FilePrint, kPlan, Pdf("print.pdf"), false},
-    {"PrintAll", CommandId::FilePrintAll, kPlan, Pdf("all.pdf"), false},
-    {"SaveReport", CommandId::FileSaveReport, kPlan, Pdf("report.pdf"), false},
-    {"SaveTableCsv", CommandId::FileSaveTableCsv, kPlan, Pdf("table.csv"), false},
-    {"PrintPreview", CommandId::FilePrintPreview, kStrip, kClose, false},
-    {"PrintSetup", CommandId::FilePrintSetup, kStrip, kClose, false},
+     Reach::Nothing},
+    {"RectStandardValues", CommandId::RectStandardValues, kPlan, Clicked("factoryValues"),
+     Reach::Nothing},
+    {"FontTitle", CommandId::FontTitle, kStrip, Font({"IPAGothic", 14, true}), Reach::Nothing},
+    {"FontStrip", CommandId::FontStrip, kStrip, Font({"IPAGothic", 9, false}), Reach::Nothing},
+    {"FontRectCircle", CommandId::FontRectCircle, kPlan, Font({"IPAMincho", 9, false}),
+     Reach::Nothing},
+    {"FontPage", CommandId::FontPage, kPlan, Font({"IPAMincho", 8, true}), Reach::Nothing},
+    {"KeyBehaviour", CommandId::KeyBehaviour, kStrip, Clicked("confirmOnly"), Reach::Nothing},
+    {"Help", CommandId::Help, kStrip, Clicked("openAndPrint"), Reach::Nothing},
+    {"About", CommandId::AppAbout, kStrip, kClose, Reach::Nothing},
+    {"Print", CommandId::FilePrint, kPlan, Pdf("print.pdf"), Reach::Nothing},
+    {"PrintAll", CommandId::FilePrintAll, kPlan, Pdf("all.pdf"), Reach::Nothing},
+    {"SaveReport", CommandId::FileSaveReport, kPlan, Pdf("report.pdf"), Reach::Nothing},
+    {"SaveTableCsv", CommandId::FileSaveTableCsv, kPlan, Pdf("table.csv"), Reach::Nothing},
+    {"PrintPreview", CommandId::FilePrintPreview, kStrip, kClose, Reach::Nothing},
+    {"PrintSetup", CommandId::FilePrintSetup, kStrip, kClose, Reach::Nothing},
 };
 
-TEST_P(ModifiedMarkTest, IsSetExactlyWhenTheSavedBytesChange) {
+TEST_P(ModifiedMarkTest, FollowsTheContentThroughTheCommandItsUndoAndRedo) {
   const MarkCase& c = GetParam();
   ASSERT_TRUE(Start({QString::fromStdString(Example(c.example))}));
-  ASSERT_FALSE(app->document().IsModified());
+  ExpectMark(false);
+  EXPECT_FALSE(Action(CommandId::EditUndo).isEnabled());
   const std::string before = SavedBytes("before.qdw");
   QueueChange(c.change, script, chooser, fontChooser, files);
   frame().CommandAction(c.command)->trigger();
   EXPECT_EQ(script.pending(), 0u);
   EXPECT_EQ(chooser.pending(), 0u);
-  const bool changed = SavedBytes("after.qdw") != before;
-  EXPECT_EQ(changed, c.reachesTheFile);
-  EXPECT_EQ(app->document().IsModified(), changed);
-  EXPECT_EQ(frame().isWindowModified(), changed);
+  const std::string after = SavedBytes("after.qdw");
+  EXPECT_EQ(after != before, c.reach != Reach::Nothing);
+  const bool changed = c.reach == Reach::Document;
+  ExpectMark(changed);
+  // A change of content is one step, named as its menu item shows it; anything else is none.
+  EXPECT_EQ(Action(CommandId::EditUndo).isEnabled(), changed);
+  if (!changed) return;
+  EXPECT_TRUE(Action(CommandId::EditUndo).text().startsWith(QString::fromUtf8("元に戻す: ")))
+      << Action(CommandId::EditUndo).text().toStdString();
+
+  Action(CommandId::EditUndo).trigger();
+  EXPECT_EQ(SavedBytes("undone.qdw"), before);
+  ExpectMark(false);
+  EXPECT_FALSE(Action(CommandId::EditUndo).isEnabled());
+  ASSERT_TRUE(Action(CommandId::EditRedo).isEnabled());
+
+  Action(CommandId::EditRedo).trigger();
+  EXPECT_EQ(SavedBytes("redone.qdw"), after);
+  ExpectMark(true);
+  EXPECT_FALSE(Action(CommandId::EditRedo).isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, ModifiedMarkTest, ::testing::ValuesIn(kCases),
@@ -139,6 +175,8 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::ZoomFitPage,
     CommandId::ZoomFitWidth,
     CommandId::EditCopy,
+    CommandId::EditUndo,
+    CommandId::EditRedo,
 };
 
 TEST_F(AppTest, EveryMenuCommandHasAModifiedMarkCaseOrOpensNoDialog) {

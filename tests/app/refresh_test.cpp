@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/app_fixture.h"
 #include "app/command_changes.h"
@@ -25,6 +27,8 @@ struct RefreshCase {
   const char* example;      // the document the program starts on
   DisplayMode shownBefore;  // shown at its last page when the command starts
   Change change;
+  // Commands run first, as soon as the program has started (what undo and redo take back).
+  std::vector<std::pair<CommandId, Change>> before = {};
 };
 
 void PrintTo(const RefreshCase& c, std::ostream* out) {
@@ -107,6 +111,13 @@ const RefreshCase kCases[] = {
     // A fitted page takes the room the bars leave.
     {"ViewToolBar", C::ViewToolBar, kStrip, D::StripFigure, kNoDialog},
     {"ViewStatusBar", C::ViewStatusBar, kPlan, D::RectCircleFigure, kNoDialog},
+    {"Undo", C::EditUndo, kStrip, D::StripData, kNoDialog, {{C::StripLoad2, Cell(1, 6, "3")}}},
+    {"Redo",
+     C::EditRedo,
+     kPlan,
+     D::RectCircleData,
+     kNoDialog,
+     {{C::CircleLoads, Cell(1, 5, "40")}, {C::EditUndo, kNoDialog}}},
 };
 
 TEST_P(RefreshTest, StatusBarAndScrollAreaAreThoseOfAFreshView) {
@@ -117,6 +128,11 @@ TEST_P(RefreshTest, StatusBarAndScrollAreaAreThoseOfAFreshView) {
   ASSERT_TRUE(Start({QString::fromStdString(Example(c.example))}));
   frame().resize(1100, 850);
   Settle();
+  for (const auto& [command, change] : c.before) {
+    QueueChange(change, script, chooser, fontChooser, files);
+    Action(command).trigger();
+    Settle();
+  }
   Action(kShow[DisplayNumber(c.shownBefore) - 1]).trigger();
   QTest::keyClick(&view(), Qt::Key_End);
   Settle();

@@ -212,7 +212,7 @@ class StandardValueCommandTest : public SettingsCommandsTest,
 
 TEST_P(StandardValueCommandTest, FactoryValuesAreStoredAndSaved) {
   const StandardCase& c = GetParam();
-  const std::string titleBefore = state().tables.settingLines[setting_line::kFigureTitle];
+  const std::string titleBefore = state().document.cells().settingLines[setting_line::kFigureTitle];
   ModalScript script;
   script.Then([&](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), c.windowTitle);
@@ -230,7 +230,7 @@ TEST_P(StandardValueCommandTest, FactoryValuesAreStoredAndSaved) {
   EXPECT_EQ(stored.gridStepX, "20");
   EXPECT_EQ((Reread().*c.style).gridStepX, "20");
   // The document keeps its own titles until "標準の設定" copies these in.
-  EXPECT_EQ(state().tables.settingLines[setting_line::kFigureTitle], titleBefore);
+  EXPECT_EQ(state().document.cells().settingLines[setting_line::kFigureTitle], titleBefore);
   EXPECT_FALSE(app->document().IsModified());
 
   const std::string saved = SettingsFile();

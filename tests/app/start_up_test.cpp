@@ -52,7 +52,7 @@ TEST_F(AppTest, AFileOnTheCommandLineIsLoadedBeforeTheTitleIsSet) {
   EXPECT_TRUE(frame().isVisible());
   EXPECT_TRUE(frame().acceptDrops());
   EXPECT_EQ(app->document().GetPathName(), path);
-  EXPECT_EQ(state().tables.stripLoads[1][1][strip_col::kNo], "10");
+  EXPECT_EQ(state().document.cells().stripLoads[1][1][strip_col::kNo], "10");
   // The settings came from the data folder, filled from the shipped files on this first start.
   EXPECT_EQ(state().settingsFiles.dataFolder, DataFolder());
   EXPECT_TRUE(fs::exists(DataFolder() + "/Sys.ndx"));
@@ -163,7 +163,7 @@ TEST_F(AppTest, DroppingAFileOpensIt) {
   QApplication::processEvents();
   EXPECT_EQ(app->document().GetPathName(), path);
   EXPECT_EQ(recent->Files(), std::vector<std::string>{path});
-  EXPECT_EQ(state().tables.rectLoads[1][rect_col::kNo], "1");
+  EXPECT_EQ(state().document.cells().rectLoads[1][rect_col::kNo], "1");
 }
 
 QMenu* FileMenu(CMainFrame& frame) {

@@ -25,8 +25,8 @@ struct MenuCase {
 class TitleStyleCommandTest : public AppTest, public ::testing::WithParamInterface<MenuCase> {
  protected:
   void SetUp() override { ASSERT_TRUE(Start()); }
-  std::string& Line(int stripLine) {
-    return state().tables.settingLines[Style(GetParam().problem, stripLine)];
+  const std::string& Line(int stripLine) {
+    return state().document.cells().settingLines[Style(GetParam().problem, stripLine)];
   }
 };
 
@@ -118,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(BothMenus, TitleStyleCommandTest,
 class PageCommandTest : public AppTest, public ::testing::WithParamInterface<MenuCase> {
  protected:
   void SetUp() override { ASSERT_TRUE(Start()); }
-  std::string& Line(int stripLine) {
-    return state().tables.settingLines[Page(GetParam().problem, stripLine)];
+  const std::string& Line(int stripLine) {
+    return state().document.cells().settingLines[Page(GetParam().problem, stripLine)];
   }
 };
 

@@ -149,14 +149,14 @@ TEST(RunPointCommand, ANegativeValueOpensTheDialogAgainUntilCancelOrAGoodOk) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    DocumentTables tables;
-    PointEditor editor(PointKind::Strip, tables);
+    Document document;
+    PointEditor editor(PointKind::Strip, document.cells());
     ScriptedPrompts prompts;
     std::size_t opening = 0;
     std::vector<bool> changes;
     std::vector<std::string> shownX;
     const PointCommandOutcome outcome = RunPointCommand(
-        editor, tables, prompts,
+        editor, document, prompts,
         [&] {
           shownX.push_back(editor.Text(1, 1));
           editor.SetText(1, 1, c.typedX[opening]);
@@ -165,7 +165,7 @@ TEST(RunPointCommand, ANegativeValueOpensTheDialogAgainUntilCancelOrAGoodOk) {
         [&](bool changed) { changes.push_back(changed); });
     EXPECT_EQ(static_cast<int>(opening), c.openings);
     EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), c.messages);
-    EXPECT_EQ(tables.stripPoints[1][1], c.stored);
+    EXPECT_EQ(document.cells().stripPoints[1][1], c.stored);
     EXPECT_EQ(outcome.changed, std::string(c.stored) != "");
     // A reopened dialog shows the values as typed.
     if (opening > 1) {

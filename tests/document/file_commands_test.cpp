@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "platform/messages.h"
 #include "settings/settings_files.h"
@@ -40,7 +42,20 @@ class FileCommandsTest : public ::testing::Test {
 
   std::string LastFolderFile() const { return data.File("FileV.ndx"); }
   // Everything the document holds, as it would be written.
-  std::string Snapshot() const { return FormatDataFile(tables, results.Lattice(tables), 3); }
+  std::string Snapshot() const {
+    return FormatDataFile(content.cells(), results.Lattice(content.cells()), 3);
+  }
+  // The document's content as if opened so: unmodified.
+  void Edit(const std::function<void(DocumentTables&)>& edit) {
+    DocumentTables cells = content.cells();
+    edit(cells);
+    content.Replace(std::move(cells));
+  }
+  // Some change of the document, as a dialog's OK makes it, whatever the document holds.
+  void Modify() {
+    content.Change("計算点",
+                   [](DocumentTables& cells) { cells.stripPoints[kStripPointRows][1] += "1"; });
+  }
   // A copy of the example in `folder` under `name`.
   std::string CopyExample(const std::string& folder, const std::string& name) {
     fs::create_directories(folder);
@@ -55,7 +70,7 @@ class FileCommandsTest : public ::testing::Test {
   }
 
   test::TempFolder data, files;
-  DocumentTables tables;
+  Document content;
   DocumentResults results;
   SystemSettings settings;
   FontSlots fonts;
@@ -64,8 +79,8 @@ class FileCommandsTest : public ::testing::Test {
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document{tables, results,       settings,
-                   fonts,  settingsFiles, {prompts, chooser, recent, paths}};
+  CQelDoc document{content, results,       settings,
+                   fonts,   settingsFiles, {prompts, chooser, recent, paths}};
   int updates = 0;
   int titleChanges = 0;
 };
@@ -82,8 +97,8 @@ TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) 
             (std::vector<FileTypeFilter>{{"地中の鉛直増加応力", {"qdw"}}, {"すべて", {}}}));
   EXPECT_EQ(asked.defaultExtension, "qdw");
 
-  EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "10");
-  EXPECT_EQ(tables.settingLines[1], "200");
+  EXPECT_EQ(content.cells().stripLoads[1][1][strip_col::kNo], "10");
+  EXPECT_EQ(content.cells().settingLines[1], "200");
   EXPECT_EQ(settings.stripFigure.scaleX, 200);  // the numeric copies of lines 1..14 follow the file
   EXPECT_EQ(updates, 1);
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
@@ -102,9 +117,9 @@ TEST_F(FileCommandsTest, OpenStartsInTheRememberedFolderAndKeepsTheSecondLine) {
 
 TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
   test::WriteBytes(LastFolderFile(), "/old\r\nsecond\r\n");
-  tables.stripPoints[1][1] = "7";
+  Edit([](DocumentTables& cells) { cells.stripPoints[1][1] = "7"; });
   document.OnFileOpen();
-  EXPECT_EQ(tables.stripPoints[1][1], "7");
+  EXPECT_EQ(content.cells().stripPoints[1][1], "7");
   EXPECT_EQ(updates, 0);
   EXPECT_EQ(test::ReadBytes(LastFolderFile()), "/old\r\nsecond\r\n");
   EXPECT_TRUE(prompts.shown().empty());
@@ -114,7 +129,7 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
 TEST_F(FileCommandsTest, MissingFileAndNotADataFileLeaveEverythingAsItWas) {
   std::string first = CopyExample(files.path(), "first.qdw");
   OpenThroughTheDialog(first);
-  tables.rectLoads[3][rect_col::kQ] = "edited";
+  Edit([](DocumentTables& cells) { cells.rectLoads[3][rect_col::kQ] = "edited"; });
   const std::string before = Snapshot();
   const std::string lastFolder = test::ReadBytes(LastFolderFile());
   updates = 0;
@@ -141,7 +156,7 @@ TEST_F(FileCommandsTest, MissingFileAndNotADataFileLeaveEverythingAsItWas) {
 }
 
 TEST_F(FileCommandsTest, SaveAsCompletesOrRefusesTheExtension) {
-  tables.stripPoints[1][1] = "4.5";
+  Edit([](DocumentTables& cells) { cells.stripPoints[1][1] = "4.5"; });
   struct Case {
     std::string typed, written;
   };
@@ -229,7 +244,7 @@ TEST_F(FileCommandsTest, SaveWritesWithoutADialogWhenTheExtensionIsStandard) {
   // A folder with a point and an extension in capitals: neither needs the dialog.
   std::string path = CopyExample(files.File("site.v2"), "cut.QDW");
   OpenThroughTheDialog(path);
-  tables.stripPoints[1][1] = "99";
+  Edit([](DocumentTables& cells) { cells.stripPoints[1][1] = "99"; });
   document.OnFileSave();
   EXPECT_EQ(chooser.requests().size(), 1u);  // only the open dialog
   EXPECT_NE(test::ReadBytes(path).find("\r\n$$OXZ\r\n99,"), std::string::npos);
@@ -267,7 +282,7 @@ TEST_F(FileCommandsTest, NewMakesTheDocumentUntitledSoSaveAsksForAName) {
   const int titlesBefore = titleChanges;
   document.OnFileNew();
   EXPECT_EQ(updates, 2);
-  EXPECT_EQ(tables.stripLoads[1][1][strip_col::kNo], "");
+  EXPECT_EQ(content.cells().stripLoads[1][1][strip_col::kNo], "");
   EXPECT_EQ(document.GetPathName(), "");
   EXPECT_GT(titleChanges, titlesBefore);
   // Save goes to the save-as dialog; cancelling it leaves the old file as it was.
@@ -286,14 +301,14 @@ TEST_F(FileCommandsTest, NewMakesTheDocumentUntitledSoSaveAsksForAName) {
 
 TEST_F(FileCommandsTest, OpenSaveAndNewClearTheModifiedMarkAndAFailedSaveKeepsIt) {
   std::string path = CopyExample(files.path(), "marked.qdw");
-  document.SetModifiedFlag();
+  Modify();
   prompts.AnswerNext(PromptAnswer::No);  // open asks first: the changes may go
   OpenThroughTheDialog(path);
   EXPECT_FALSE(document.IsModified());
-  document.SetModifiedFlag();
+  Modify();
   document.OnFileSave();
   EXPECT_FALSE(document.IsModified());
-  document.SetModifiedFlag();
+  Modify();
   chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
   document.OnFileSaveAs();
   EXPECT_TRUE(document.IsModified());
@@ -324,12 +339,11 @@ TEST_F(FileCommandsTest, SaveModifiedAsksAndGoesOnOnlyWhenNothingIsLost) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    document.SetModifiedFlag(false);
-    document.OnFileNew();  // untitled, without a question
+    document.MakeNew();  // untitled, without a question
     std::string path = c.titled ? CopyExample(files.path(), "titled.qdw") : "";
     if (c.titled) OpenThroughTheDialog(path);
-    tables.stripPoints[1][1] = "12.5";
-    document.SetModifiedFlag(c.modified);
+    Edit([](DocumentTables& cells) { cells.stripPoints[1][1] = "12.5"; });
+    if (c.modified) Modify();
     prompts.Clear();
     if (c.answer) prompts.AnswerNext(*c.answer);
     if (!c.titled && std::string(c.saveAsChoice) != "")

@@ -319,7 +319,7 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document(state.tables, state.results, state.settings, state.fonts, state.settingsFiles,
+  CQelDoc document(state.document, state.results, state.settings, state.fonts, state.settingsFiles,
                    DocumentServices{prompts, chooser, recent, paths});
   ASSERT_EQ(document.OnOpenDocument(setup.path), c.status);
   const std::string expected = c.message(setup);
@@ -379,7 +379,7 @@ TEST(HostileSettings, ExtremeSystemSettingsShowWithBoundedWork) {
   state.settingsFiles = SettingsFiles::In(folder.path());
   FixedSystemPaths paths;
   ScriptedPrompts prompts;
-  LoadSettingsWithStyleDefaults(state.settingsFiles, state.settings, state.fonts, state.tables,
+  LoadSettingsWithStyleDefaults(state.settingsFiles, state.settings, state.fonts, state.document,
                                 paths);
   for (const test::DisplayWork& work :
        test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi))) {

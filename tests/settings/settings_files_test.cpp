@@ -23,7 +23,7 @@ class SettingsFilesTest : public ::testing::Test {
   SettingsFilesTest() { files = SettingsFiles::In(folder.path()); }
   // The load as the program's start runs it, with what it could not do told.
   void Load() {
-    ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(files, settings, fonts, tables, paths),
+    ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(files, settings, fonts, document, paths),
                              prompts);
   }
   // A settings file from its 80 setting lines (k = 0..79), CR LF line ends.
@@ -42,7 +42,7 @@ class SettingsFilesTest : public ::testing::Test {
   SettingsFiles files;
   SystemSettings settings;
   FontSlots fonts;
-  DocumentTables tables;
+  Document document;
   FixedSystemPaths paths;
   ScriptedPrompts prompts;
 };
@@ -79,7 +79,7 @@ TEST_F(SettingsFilesTest, MissingFilesGiveMessagesAndClampedDefaults) {
   EXPECT_EQ(settings.stripFigure.topY, 0.0);
   EXPECT_EQ(settings.marginTop, 0);
   EXPECT_EQ(settings.enterKeyMode, 0);
-  EXPECT_EQ(tables.settingLines[27], "");  // nothing is copied into the document
+  EXPECT_EQ(document.cells().settingLines[27], "");  // nothing is copied into the document
   EXPECT_EQ(fonts[1].size, 10.0);
   EXPECT_EQ(fonts[5].size, 8.0);
   EXPECT_EQ(fonts[3].faceName, "ＭＳ 明朝");
@@ -91,10 +91,10 @@ TEST_F(SettingsFilesTest, AFileWithOnlyItsVersionLine) {
   EXPECT_EQ(prompts.CountShown(NotFound("Sys.ndx")), 0);
   EXPECT_EQ(settings.stripFigure.scaleX, 500);
   EXPECT_EQ(settings.enterKeyMode, 1);  // an empty Enter-key line is not a number
-  EXPECT_EQ(tables.settingLines[31], "0");
+  EXPECT_EQ(document.cells().settingLines[31], "0");
   // The grid bound "" (0) is not below the range as read (0), so it is cut to one metre less.
-  EXPECT_EQ(tables.settingLines[25], "-1");
-  EXPECT_EQ(tables.settingLines[55], "-1");
+  EXPECT_EQ(document.cells().settingLines[25], "-1");
+  EXPECT_EQ(document.cells().settingLines[55], "-1");
 }
 
 TEST_F(SettingsFilesTest, ValuesAndTheStyleDefaultsOfTheDocument) {
@@ -123,7 +123,7 @@ TEST_F(SettingsFilesTest, ValuesAndTheStyleDefaultsOfTheDocument) {
   EXPECT_EQ(settings.stripStyle.figureTitle, "図");
   EXPECT_EQ(settings.rectStyle.titleLeft, 0);
 
-  const std::string* lines = tables.settingLines;
+  const std::string* lines = document.cells().settingLines;
   EXPECT_EQ(lines[21], "-30");
   EXPECT_EQ(lines[25], "37");  // the grid reached the page width of 38 m
   EXPECT_EQ(lines[27], "図");
@@ -141,12 +141,12 @@ TEST_F(SettingsFilesTest, LaterLoadsOnlyClamp) {
   WriteSystemFile({{0, "200"}, {26, "図"}});
   Load();
   WriteSystemFile({{0, "300"}});
-  tables.settingLines[27] = "edited";
+  document.Change("タイトル", [](DocumentTables& cells) { cells.settingLines[27] = "edited"; });
   settings.stripFigure.scaleY = 0;
   Load();
   EXPECT_EQ(settings.stripFigure.scaleX, 200);
   EXPECT_EQ(settings.stripFigure.scaleY, 500);
-  EXPECT_EQ(tables.settingLines[27], "edited");
+  EXPECT_EQ(document.cells().settingLines[27], "edited");
 }
 
 TEST_F(SettingsFilesTest, ALastLineWithoutLineEndKeepsItsLastCharacter) {
@@ -235,8 +235,8 @@ TEST_F(SettingsFilesTest, ARangeOfIntMinLimitsTheGridWithoutOverflow) {
   // The grid is limited before the settings are clamped, with the range as the file has it.
   WriteSystemFile({{3, "-2147483648"}, {24, "5"}, {13, "-2147483647"}, {39, "0"}});
   Load();
-  EXPECT_EQ(tables.settingLines[25], "-2147483649");
-  EXPECT_EQ(tables.settingLines[55], "-2147483648");
+  EXPECT_EQ(document.cells().settingLines[25], "-2147483649");
+  EXPECT_EQ(document.cells().settingLines[55], "-2147483648");
   EXPECT_EQ(settings.stripFigure.rangeX, 80);  // clamped afterwards
 }
 
@@ -279,7 +279,7 @@ TEST_F(SettingsFilesTest, AnUnusableDataFolderFallsBackToTheShippedSettings) {
     files = SettingsFiles{};
     settings = SystemSettings{};
     fonts = FontSlots{};
-    tables = DocumentTables{};
+    document.Replace(DocumentTables{});
     prompts.Clear();
     Load();
     const std::string folder = home.File("Vardamo/Qel6");
@@ -290,7 +290,7 @@ TEST_F(SettingsFilesTest, AnUnusableDataFolderFallsBackToTheShippedSettings) {
     EXPECT_EQ(settings.marginTop, 20) << c.what;      // the shipped margins, axes and grid
     EXPECT_EQ(settings.axisLineWidth, 1) << c.what;
     EXPECT_EQ(settings.gridMarkSize, 2) << c.what;
-    EXPECT_FALSE(tables.settingLines[27].empty()) << c.what;
+    EXPECT_FALSE(document.cells().settingLines[27].empty()) << c.what;
     EXPECT_EQ(fonts[1].faceName, "ＭＳ 明朝") << c.what;
   }
 }
@@ -302,8 +302,8 @@ TEST_F(SettingsFilesTest, TheShippedSettingsLoadCleanly) {
   EXPECT_GE(settings.stripFigure.scaleX, 20);
   EXPECT_GE(settings.stripFigure.rangeX, 1);
   EXPECT_EQ(settings.marginLeft, 10);
-  EXPECT_FALSE(tables.settingLines[27].empty());
-  EXPECT_LT(std::stoi(tables.settingLines[25]), settings.stripFigure.rangeX);
+  EXPECT_FALSE(document.cells().settingLines[27].empty());
+  EXPECT_LT(std::stoi(document.cells().settingLines[25]), settings.stripFigure.rangeX);
   EXPECT_EQ(fonts[1].faceName, "ＭＳ 明朝");
 }
 

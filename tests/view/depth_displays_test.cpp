@@ -6,6 +6,7 @@
 #include <set>
 
 #include "document/load_lists.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
 #include "view/depth_curves.h"
@@ -35,16 +36,18 @@ TEST_F(DepthDisplayTest, CurvesRunThroughTheCalculatedPoints) {
     std::vector<DepthCurve> curves;
     double largest = 0.0;
     if (strip) {
-      curves = StripDepthCurves(state.tables, state.results.Strip(state.tables), 3, all);
-      for (const std::vector<StripPiece>& set : ExtractStripLoads(state.tables).sets)
+      curves = StripDepthCurves(state.document.cells(), state.results.Strip(state.document.cells()),
+                                3, all);
+      for (const std::vector<StripPiece>& set : ExtractStripLoads(state.document.cells()).sets)
         for (const StripPiece& p : set)
           largest = std::max(largest, std::fabs(p.h * p.gamma));
     } else {
-      const std::optional<ResolvedSection> section = ResolveSection(state.tables);
+      const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
       ASSERT_TRUE(section);
-      curves = SectionDepthCurves(state.tables, state.results.Lattice(state.tables), *section, 3,
-                                  state.results.circleMethod(), all);
-      for (const RectLoad& r : ExtractPlanLoads(state.tables).rectangles)
+      curves =
+          SectionDepthCurves(state.document.cells(), state.results.Lattice(state.document.cells()),
+                             *section, 3, state.results.circleMethod(), all);
+      for (const RectLoad& r : ExtractPlanLoads(state.document.cells()).rectangles)
         largest = std::max(largest, std::fabs(r.q));
     }
     ASSERT_GE(curves.size(), 6u);
@@ -116,16 +119,16 @@ TEST_F(DepthDisplayTest, PageCountsFollowTheCurves) {
   };
   for (const Case& c : {Case{0, 1}, Case{1, 1}, Case{6, 1}, Case{7, 2}, Case{12, 2}}) {
     SCOPED_TRACE(c.columns);
-    state.tables = DocumentTables();
+    state.document.Replace(DocumentTables());
     for (int row = 1; row <= c.columns; ++row) {
       // The strip points hold ten x values: the eleventh and twelfth go to the lattice alone.
       if (row <= kStripPointRows)
-        state.tables.stripPoints[row][point_col::kX] = std::to_string(row);
-      state.tables.gridPoints[row][point_col::kGridX] = std::to_string(row);
+        test::Edit(state)->stripPoints[row][point_col::kX] = std::to_string(row);
+      test::Edit(state)->gridPoints[row][point_col::kGridX] = std::to_string(row);
     }
-    state.tables.stripPoints[1][point_col::kZ] = "2";
-    state.tables.gridPoints[1][point_col::kGridY] = "0";
-    state.tables.gridPoints[1][point_col::kGridZ] = "2";
+    test::Edit(state)->stripPoints[1][point_col::kZ] = "2";
+    test::Edit(state)->gridPoints[1][point_col::kGridY] = "0";
+    test::Edit(state)->gridPoints[1][point_col::kGridZ] = "2";
     EXPECT_EQ(controller.CountPrintedPages(DisplayMode::StripDepth, 600, 600), c.pages);
     EXPECT_EQ(controller.CountPrintedPages(DisplayMode::RectCircleSection, 600, 600), c.pages);
   }
@@ -139,8 +142,9 @@ TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
   for (const char* text :
        {"帯状荷重 深さ分布　(1/2)", "dP (kN/㎡)", "z (m)", "x = -5.00 m", "x = 21.00 m"})
     EXPECT_TRUE(Has(texts, text)) << text;
-  const std::vector<DepthCurve> first = StripDepthCurves(
-      state.tables, state.results.Strip(state.tables), state.settings.stressDigits, {0, 6});
+  const std::vector<DepthCurve> first =
+      StripDepthCurves(state.document.cells(), state.results.Strip(state.document.cells()),
+                       state.settings.stressDigits, {0, 6});
   int values = 0;
   for (const DepthCurve& curve : first)
     for (const DepthMark& mark : curve.marks)
@@ -160,7 +164,7 @@ TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
   EXPECT_TRUE(Has(texts, "長方形円形 深さ分布　y = 1.5 m　(2/2)"));
 
   // A section across the plan at the first lattice x.
-  state.tables.figures.section = {SectionAxis::kAtX, std::nullopt};
+  test::Edit(state)->figures.section = {SectionAxis::kAtX, std::nullopt};
   texts = PrintedTexts(DisplayMode::RectCircleSection, 1);
   EXPECT_TRUE(Has(texts, "等圧線 dP kN/㎡　x = 0 m"));
   EXPECT_TRUE(Has(texts, "y (m)"));
@@ -170,9 +174,9 @@ TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
 // figures name it: the plan's isobar caption, the section's heading and caption, the graphs.
 TEST_F(DepthDisplayTest, ANegativeZeroPositionPrintsAsZero) {
   Open("building.qdw");
-  state.tables.figures.planIsobars = {true, {}, false};
-  state.tables.figures.planDepth = -0.0;
-  state.tables.figures.section = {SectionAxis::kAtY, -0.0};
+  test::Edit(state)->figures.planIsobars = {true, {}, false};
+  test::Edit(state)->figures.planDepth = -0.0;
+  test::Edit(state)->figures.section = {SectionAxis::kAtY, -0.0};
   struct Case {
     DisplayMode display;
     std::vector<std::string> starts;  // of texts on page 1

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "settings/number_format.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
 #include "view/depth_section.h"
@@ -37,7 +38,8 @@ class DepthGraphTest : public test::ExampleView {
  protected:
   void Load(const std::string& file, Edit edit) {
     Open(file);
-    DocumentTables& t = state.tables;
+    test::CellsEdit edited(state.document);
+    DocumentTables& t = *edited;
     if (edit == Edit::SectionAtX) t.figures.section = {SectionAxis::kAtX, 9.5};
     if (edit == Edit::FarSection) t.figures.section = {SectionAxis::kAtY, 1000.0};
     if (edit != Edit::FootingAcrossColumns) return;
@@ -82,8 +84,8 @@ class DepthGraphTest : public test::ExampleView {
     const bool strip = display == DisplayMode::StripDepth;
     const std::optional<TableRows> rows =
         BuildTableRows(strip ? DisplayMode::StripResults : DisplayMode::RectCircleResults,
-                       state.tables, state.results, state.settings);
-    const std::optional<ResolvedSection> section = ResolveSection(state.tables);
+                       state.document.cells(), state.results, state.settings);
+    const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
     std::multiset<std::string> values;
     for (const std::vector<std::string>& row : rows->rows) {
       if (!strip && row[section->atY ? 2 : 1] != FormatUnsignedZero("%4.2f", section->at)) continue;
@@ -316,10 +318,11 @@ TEST(DepthGraphAxes, ValuesThatPrintAsZeroTakeTheLoadsRange) {
 
 TEST_F(DepthGraphTest, CurvesDrawnOverEachOtherAreNamedInTheLegend) {
   Load("building.qdw", Edit::FootingAcrossColumns);
-  const std::optional<ResolvedSection> section = ResolveSection(state.tables);
+  const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
   ASSERT_TRUE(section);
-  const std::vector<DepthCurve> curves = SectionDepthCurves(
-      state.tables, state.results.Lattice(state.tables), *section, 3, CircleMethod::kExact, {0, 6});
+  const std::vector<DepthCurve> curves =
+      SectionDepthCurves(state.document.cells(), state.results.Lattice(state.document.cells()),
+                         *section, 3, CircleMethod::kExact, {0, 6});
   // x = 2 mirrors x = 0 about the footing's middle, and x = 3 mirrors x = -1.
   EXPECT_EQ(CoincidentCurves(curves, 100.0), (std::vector<int>{-1, -1, -1, 1, 0}));
   const std::vector<std::string> texts = PrintedTexts(DisplayMode::RectCircleSection, 1, kDpi);

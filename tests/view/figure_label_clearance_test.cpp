@@ -12,6 +12,7 @@
 #include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "settings/drawing.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
 #include "view/figure_notes.h"
@@ -206,10 +207,10 @@ TEST_F(FigureLabelClearance, TextsKeepClearOfMarksOutlinesAndEachOther) {
   const int outlineWidth =
       static_cast<int>(std::lround(state.settings.figureLineWidth * kDpi / 96.0));
   for (const Case& c : cases) {
-    state.tables = DocumentTables{};
+    state.document.Replace(DocumentTables{});
     c.open(state);
-    state.tables.figures.stripIsobars = {true, c.levels, c.fill};
-    state.tables.figures.planIsobars = {true, c.levels, c.fill};
+    test::Edit(state)->figures.stripIsobars = {true, c.levels, c.fill};
+    test::Edit(state)->figures.planIsobars = {true, c.levels, c.fill};
     for (const DisplayMode display : {DisplayMode::StripFigure, DisplayMode::RectCircleFigure}) {
       const int pages = controller.CountPrintedPages(display, kDpi, kDpi);
       for (int number = 1; number <= pages; ++number) {

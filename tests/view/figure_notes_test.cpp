@@ -8,6 +8,7 @@
 
 #include "document/data_file.h"
 #include "document/load_lists.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
@@ -92,7 +93,8 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
       }
     }
 
-    (c.strip ? state.tables.figures.stripNotes : state.tables.figures.rectNotes) = false;
+    (c.strip ? test::Edit(state)->figures.stripNotes : test::Edit(state)->figures.rectNotes) =
+        false;
     EXPECT_EQ(PrintedTexts(c.display).size(), 2u);  // the title and the page number
   }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/printer_info.h"
+#include "support/cells_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -114,7 +115,7 @@ TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {
   (strip ? s.stripFigure.pageOverlap : s.rectFigure.pageOverlap) = 6;
   (strip ? s.stripFigure.leftX : s.rectFigure.leftX) = 0;
   (strip ? s.stripFigure.topY : s.rectFigure.topY) = 5.0;
-  DocumentTables& t = state.tables;
+  DocumentTables t = state.document.cells();
   const char* xs[] = {"1", "17.5", "33", "36.5", "52", "70", "79", "120"};
   const char* depths[] = {"2", "30", "47.5", "49", "60", "88"};
   for (int i = 0; i < 8; ++i)
@@ -147,6 +148,7 @@ TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {
       for (int column = 1; column <= kCircleColumns; ++column)
         t.circleLoads[row + 1][column] = circles[row][column - 1];
   }
+  state.document.Replace(t);
   state.view.displayMode = GetParam();
 
   const int pages = controller.CountPrintedPages(kDpi, kDpi);
@@ -187,8 +189,8 @@ TEST_F(FigurePagingTest, TheScreenOutlinesWhatAPageHoldsAndVisitsEveryPage) {
   s.stripFigure.rangeY = 100;
   s.stripFigure.pageOverlap = 6;
   s.stripFigure.topY = 5.0;
-  state.tables.stripPoints[1][point_col::kX] = "60";
-  state.tables.stripPoints[1][point_col::kZ] = "1";
+  test::Edit(state)->stripPoints[1][point_col::kX] = "60";
+  test::Edit(state)->stripPoints[1][point_col::kZ] = "1";
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   ASSERT_EQ(controller.CountPages(), 2 * 3);
 

@@ -133,7 +133,7 @@ TEST(HostileCells, NoOutputOfAHostileDocumentShowsNanOrInf) {
   ApplicationState state;
   test::ApplyStandardSettings(state.settings, state.fonts);
   state.settingsFiles.loaded = {true, true, true};
-  DocumentTables& t = state.tables;
+  DocumentTables t = state.document.cells();
   FillList(t, LoadKind::Strip, strip_col::kH, "nan");
   FillList(t, LoadKind::Rectangle, rect_col::kQ, "1e400");
   FillList(t, LoadKind::Circle, circle_col::kR, "infinity");
@@ -150,6 +150,7 @@ TEST(HostileCells, NoOutputOfAHostileDocumentShowsNanOrInf) {
   for (Problem problem : {Problem::Strip, Problem::RectCircle})
     t.settingLines[setting_line::Style(problem, setting_line::kShowCalcTrace)] = "1";
   t.settingLines[setting_line::kStripTopY] = "nan";
+  state.document.Replace(t);
   ScriptedPrompts prompts;
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   FixedSystemPaths paths;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/c_locale.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
 
@@ -48,10 +49,12 @@ TEST_F(IsobarLayerTest, ShownIsobarsAreDrawnWithTheirLevelsAndCaption) {
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.levels.size()));
     const std::size_t plain = Draw(c.file, c.display).Lines("polyline").size();
-    IsobarOptions& options =
-        c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars;
-    options = {true, c.levels, false};
-    state.tables.figures.planDepth.reset();
+    {
+      test::CellsEdit edited(state.document);
+      (c.strip ? edited->figures.stripIsobars : edited->figures.planIsobars) = {true, c.levels,
+                                                                                false};
+      edited->figures.planDepth.reset();
+    }
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
     EXPECT_GT(dc.Lines("polyline").size(), plain);
@@ -82,9 +85,8 @@ TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(c.file);
     Open(c.file);
-    IsobarOptions& options =
-        c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars;
-    options = {true, c.levels, true};
+    (c.strip ? test::Edit(state)->figures.stripIsobars : test::Edit(state)->figures.planIsobars) = {
+        true, c.levels, true};
     controller.OnDisplayCommand(c.display);
     RecordingDeviceContext dc(150, 150);
     controller.PrintPage(dc, 1);  // paper: no outline of the page window before the figure
@@ -121,7 +123,7 @@ TEST_F(IsobarLayerTest, MoreLevelsThanAFigureDrawsAreCutAndTheCaptionSaysSo) {
     const bool cut = levels.size() > kMostIsobarLevels;
     SCOPED_TRACE(levels.size());
     Open("building.qdw");
-    state.tables.figures.planIsobars = {true, levels, false};
+    test::Edit(state)->figures.planIsobars = {true, levels, false};
     controller.OnDisplayCommand(CommandId::ShowRectCircleFigure);
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
@@ -135,14 +137,14 @@ TEST_F(IsobarLayerTest, MoreLevelsThanAFigureDrawsAreCutAndTheCaptionSaysSo) {
     EXPECT_EQ(shown(FormatC("等圧線の値 %zu 個のうち先頭の %zu 個を描きます", levels.size(),
                             kMostIsobarLevels)),
               cut);
-    EXPECT_EQ(state.tables.figures.planIsobars.levels, levels);
+    EXPECT_EQ(state.document.cells().figures.planIsobars.levels, levels);
   }
 }
 
 // A repaint, zoom or scroll takes the traced lines from the cache; a changed load traces anew.
 TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   Open("embankment.qdw");
-  state.tables.figures.stripIsobars.shown = true;
+  test::Edit(state)->figures.stripIsobars.shown = true;
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   RecordingDeviceContext first(96, 96);
   controller.OnDraw(first);
@@ -152,7 +154,7 @@ TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   controller.OnDraw(again);
   EXPECT_EQ(state.caches.isobars.traces(), traces);
   EXPECT_EQ(again.Log(), first.Log());
-  state.tables.stripLoads[1][1][strip_col::kH] = "9";
+  test::Edit(state)->stripLoads[1][1][strip_col::kH] = "9";
   RecordingDeviceContext changed(96, 96);
   controller.OnDraw(changed);
   EXPECT_EQ(state.caches.isobars.traces(), traces + 1);
@@ -188,7 +190,7 @@ TEST_F(IsobarLayerTest, APageWithoutALineGivesTheRangeItsLevelsMissed) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " " + FormatC("%g", c.levels.front()));
     Open(c.file);
-    (c.strip ? state.tables.figures.stripIsobars : state.tables.figures.planIsobars) = {
+    (c.strip ? test::Edit(state)->figures.stripIsobars : test::Edit(state)->figures.planIsobars) = {
         true, c.levels, false};
     double low = 1e300, high = -1e300;
     const DisplayMode display = c.strip ? DisplayMode::StripFigure : DisplayMode::RectCircleFigure;
@@ -206,8 +208,8 @@ TEST_F(IsobarLayerTest, APageWithoutALineGivesTheRangeItsLevelsMissed) {
       high = std::max(high, pageHigh);
     }
     double smallest = 1e300, largest = -1e300;
-    const ResultsGrid& results =
-        c.strip ? state.results.Strip(state.tables) : state.results.Lattice(state.tables);
+    const ResultsGrid& results = c.strip ? state.results.Strip(state.document.cells())
+                                         : state.results.Lattice(state.document.cells());
     for (int x = 1; x < ResultsGrid::kSize; ++x)
       for (int y = 1; y < ResultsGrid::kSize; ++y) {
         const double value = c.strip ? results.strip(x, y) : results.at(x, y, 2);  // z = 1 m
@@ -226,10 +228,10 @@ TEST_F(IsobarLayerTest, APageWithoutALineGivesTheRangeItsLevelsMissed) {
 // where dP stays under 100, lists none from 100 up; its lines are at 25, 50 and 75.
 TEST_F(IsobarLayerTest, TheLegendListsOnlyTheClassesOnThePage) {
   Open("building.qdw");
-  state.tables.figures.planIsobars = {true, {}, true};
-  state.tables.figures.planDepth = 4.0;
+  test::Edit(state)->figures.planIsobars = {true, {}, true};
+  test::Edit(state)->figures.planDepth = 4.0;
   double largest = 0.0;  // the lattice's dP at 4 m, which the classes must hold
-  const ResultsGrid& results = state.results.Lattice(state.tables);
+  const ResultsGrid& results = state.results.Lattice(state.document.cells());
   for (int x = 1; x < ResultsGrid::kSize; ++x)
     for (int y = 1; y < ResultsGrid::kSize; ++y)
       largest = std::max(largest, results.at(x, y, 4));
@@ -254,7 +256,7 @@ TEST_F(IsobarLayerTest, ManyClassesMakeAGraduatedBar) {
   std::vector<double> levels;
   for (int level = 1; level <= 100; ++level)
     levels.push_back(level);
-  state.tables.figures.stripIsobars = {true, levels, true};
+  test::Edit(state)->figures.stripIsobars = {true, levels, true};
   RecordingDeviceContext dc(300, 300);
   controller.PrintPage(dc, DisplayMode::StripFigure, 1);
   const std::vector<std::string> texts = dc.Texts();
@@ -270,8 +272,8 @@ TEST_F(IsobarLayerTest, ThePlanCaptionNamesTheCompatibleCircleMethod) {
   for (const CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
     Open("building.qdw");
     state.results.SetCircleMethod(method);
-    state.tables.figures.planIsobars = {true, {}, false};
-    state.tables.figures.stripIsobars = {true, {}, false};
+    test::Edit(state)->figures.planIsobars = {true, {}, false};
+    test::Edit(state)->figures.stripIsobars = {true, {}, false};
     const std::vector<std::string> plan = PageTexts(controller, DisplayMode::RectCircleFigure)[0];
     EXPECT_EQ(std::count(plan.begin(), plan.end(), note),
               method == CircleMethod::kCompatible ? 1 : 0);

@@ -17,6 +17,7 @@
 #include "document/data_file.h"
 #include "document/load_lists.h"
 #include "engine/rect_circle_influence.h"
+#include "support/cells_edit.h"
 #include "view/application_state.h"
 
 namespace qel {
@@ -89,22 +90,22 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     IsobarRequest request;
   };
   auto example = [](const char* file) {
-    return [file](ApplicationState& s) { ReadDataFile(kExamples + file, s.tables, s.settings); };
+    return [file](ApplicationState& s) { OpenDataFile(kExamples + file, s.document, s.settings); };
   };
   auto steepStrip = [](ApplicationState& s) {
     // A vertical-sided block beside an embankment in the second set: steep at the surface.
-    FillRow(s.tables.stripLoads[1][1], 1, {"0", "0", "4", "4", "2", "18"});
-    FillRow(s.tables.stripLoads[2][1], 1, {"6", "9", "12", "18", "3", "19"});
-    s.tables.stripPoints[1][point_col::kX] = "2";
-    s.tables.stripPoints[1][point_col::kZ] = "8";
+    FillRow(test::Edit(s)->stripLoads[1][1], 1, {"0", "0", "4", "4", "2", "18"});
+    FillRow(test::Edit(s)->stripLoads[2][1], 1, {"6", "9", "12", "18", "3", "19"});
+    test::Edit(s)->stripPoints[1][point_col::kX] = "2";
+    test::Edit(s)->stripPoints[1][point_col::kZ] = "8";
     s.settings.stripFigure.leftX = -4;
   };
   auto mixedPlan = [](ApplicationState& s) {
-    FillRow(s.tables.rectLoads[1], 1, {"0", "0", "4", "3", "50"});
-    FillRow(s.tables.rectLoads[2], 2, {"5", "1", "6", "7", "-20"});
-    FillRow(s.tables.circleLoads[1], 1, {"9", "4", "1.5", "80"});
+    FillRow(test::Edit(s)->rectLoads[1], 1, {"0", "0", "4", "3", "50"});
+    FillRow(test::Edit(s)->rectLoads[2], 2, {"5", "1", "6", "7", "-20"});
+    FillRow(test::Edit(s)->circleLoads[1], 1, {"9", "4", "1.5", "80"});
     UsePlanWindow(s.settings, -2, 10, 14);
-    s.tables.gridPoints[1][point_col::kGridZ] = "6";
+    test::Edit(s)->gridPoints[1][point_col::kGridZ] = "6";
   };
   auto worst = [](ApplicationState& s) {
     FillWorstDocument(s, false);
@@ -144,7 +145,7 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     SCOPED_TRACE(c.name);
     ApplicationState state;
     c.fill(state);
-    const IsobarSet set = ComputeIsobars(state.tables, state.settings, c.request);
+    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, c.request);
     ASSERT_EQ(set.error, "");
     ASSERT_GT(set.largestIntensity, 0.0);
     ASSERT_FALSE(set.lines.empty());
@@ -155,7 +156,8 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
         EXPECT_TRUE(OnEdge(line.vertices.front(), c.request, set.window));
         EXPECT_TRUE(OnEdge(line.vertices.back(), c.request, set.window));
       }
-      const std::vector<double> stress = EngineStress(state.tables, c.request, line.vertices);
+      const std::vector<double> stress =
+          EngineStress(state.document.cells(), c.request, line.vertices);
       for (std::size_t n = 0; n < stress.size(); ++n) {
         const IsobarVertex& v = line.vertices[n];
         EXPECT_EQ(FixedCoordinate(c.request, v),
@@ -212,11 +214,11 @@ TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
       {"below the depth the lattice floors to", 1e-6, {30, 79.5}, {true, true}},
   };
   ApplicationState state;
-  FillRow(state.tables.rectLoads[1], 1, {"0", "0", "4", "3", "50"});
-  FillRow(state.tables.rectLoads[2], 2, {"2", "1", "6", "2", "30"});
-  FillRow(state.tables.circleLoads[1], 1, {"9", "4", "1.5", "80"});
+  FillRow(test::Edit(state)->rectLoads[1], 1, {"0", "0", "4", "3", "50"});
+  FillRow(test::Edit(state)->rectLoads[2], 2, {"2", "1", "6", "2", "30"});
+  FillRow(test::Edit(state)->circleLoads[1], 1, {"9", "4", "1.5", "80"});
   UsePlanWindow(state.settings, -2, 10, 14);
-  const PlanLoads loads = ExtractPlanLoads(state.tables);
+  const PlanLoads loads = ExtractPlanLoads(state.document.cells());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     IsobarRequest request;
@@ -224,7 +226,7 @@ TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
     request.at = c.depth;
     request.levels = c.levels;
     request.threads = 2;
-    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
     ASSERT_EQ(set.error, "");
     const double window = std::max(set.window.u1 - set.window.u0, set.window.v1 - set.window.v0);
     for (std::size_t l = 0; l < c.levels.size(); ++l) {
@@ -255,15 +257,15 @@ double ExactIsobarRadius(double radius, double q, double z, double level) {
 // of that level, centred on the load.
 TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
   ApplicationState state;
-  FillRow(state.tables.circleLoads[1], 1, {"6", "5", "2", "100"});
+  FillRow(test::Edit(state)->circleLoads[1], 1, {"6", "5", "2", "100"});
   UsePlanWindow(state.settings, 0, 12, 14);
-  state.tables.gridPoints[1][point_col::kGridX] = "14";
+  test::Edit(state)->gridPoints[1][point_col::kGridX] = "14";
   for (double z : {0.3, 1.0, 2.5, 5.0}) {
     IsobarRequest request;
     request.view = IsobarView::kPlan;
     request.at = z;
     request.levels = {5, 20, 40, 60, 80, 95};
-    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
     ASSERT_EQ(set.error, "");
     const double axis = ExactCircularLoadInfluence(2, 0, z) * 100;
     for (double level : request.levels) {
@@ -303,10 +305,10 @@ TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
 // A window given with the request replaces the default one, and the lines stay inside it.
 TEST(IsobarsTest, RequestedWindowIsTheOneTraced) {
   ApplicationState state;
-  ReadDataFile(kExamples + "embankment.qdw", state.tables, state.settings);
+  OpenDataFile(kExamples + "embankment.qdw", state.document, state.settings);
   IsobarRequest request;
   request.window = ContourWindow{2.0, 9.0, 0.5, 4.0};
-  const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+  const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
   ASSERT_FALSE(set.lines.empty());
   EXPECT_EQ(set.window.u0, 2.0);
   EXPECT_EQ(set.window.v1, 4.0);
@@ -337,12 +339,12 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
        "円形荷重もありません"},
       {"zero intensity",
        [](ApplicationState& s) {
-         FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "0"});
+         FillRow(test::Edit(s)->circleLoads[1], 1, {"0", "0", "1", "0"});
        },
        IsobarView::kPlan, 1, "荷重強度がすべて 0 です"},
       {"plan above the surface",
        [](ApplicationState& s) {
-         FillRow(s.tables.circleLoads[1], 1, {"0", "0", "1", "10"});
+         FillRow(test::Edit(s)->circleLoads[1], 1, {"0", "0", "1", "10"});
        },
        IsobarView::kPlan, -1, "深さが負の値です"},
   };
@@ -353,7 +355,7 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
     IsobarRequest request;
     request.view = c.view;
     request.at = c.at;
-    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
     EXPECT_NE(set.error.find(c.error), std::string::npos) << set.error;
     EXPECT_TRUE(set.lines.empty());
   }
@@ -402,16 +404,19 @@ TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
     SCOPED_TRACE(c.name);
     ApplicationState state;
     UsePlanWindow(state.settings, -5, 5, 10);
-    std::string* cells = state.tables.circleLoads[1];
-    cells[1] = "1";
-    for (std::size_t n = 0; n < c.circle.size(); ++n)
-      cells[2 + n] = c.circle[n];
+    {
+      test::CellsEdit edited(state.document);
+      std::string* cells = edited->circleLoads[1];
+      cells[1] = "1";
+      for (std::size_t n = 0; n < c.circle.size(); ++n)
+        cells[2 + n] = c.circle[n];
+    }
     IsobarRequest request;
     request.view = c.view;
     request.at = c.at;
     request.fill = true;
     request.window = c.window;
-    const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
     if (c.error.empty()) {
       EXPECT_EQ(set.error, "");
     } else {
@@ -426,13 +431,13 @@ TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
 TEST(IsobarsTest, OnlyTheFirstLevelsAreTraced) {
   ApplicationState state;
   UsePlanWindow(state.settings, -5, 5, 10);
-  FillRow(state.tables.circleLoads[1], 1, {"0", "0", "2", "100"});
+  FillRow(test::Edit(state)->circleLoads[1], 1, {"0", "0", "2", "100"});
   IsobarRequest request;
   request.view = IsobarView::kPlan;
   request.at = 1.0;
   for (std::size_t n = 1; n <= kMostIsobarLevels + 50; ++n)
     request.levels.push_back(0.25 * static_cast<double>(n));
-  const IsobarSet set = ComputeIsobars(state.tables, state.settings, request);
+  const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
   ASSERT_EQ(set.levels.size(), kMostIsobarLevels);
   EXPECT_EQ(set.levels.back(), request.levels[kMostIsobarLevels - 1]);
   for (const Isobar& line : set.lines)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/printer_info.h"
+#include "support/cells_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -92,9 +93,10 @@ class PagingKeysTest : public ::testing::Test {
     state.settingsFiles.loaded = {true, true, true};
     controller.ReadDeviceGeometry();
     // 150 rows of the strip data fill three pages at 96 dpi.
+    test::CellsEdit edited(state.document);
     for (int set = 1; set <= kStripSets; ++set) {
       for (int row = 1; row <= kStripRows; ++row) {
-        std::string* cells = state.tables.stripLoads[set][row];
+        std::string* cells = edited->stripLoads[set][row];
         cells[strip_col::kNo] = std::to_string(row);
         for (int column = 2; column <= kStripColumns; ++column)
           cells[column] = "1";
@@ -146,8 +148,8 @@ TEST_F(PagingKeysTest, PageDownOnATallPageScrollsFirstThenTurns) {
 }
 
 TEST_F(PagingKeysTest, HomeAndEndReachTheFirstAndLastPageOfEveryDisplay) {
-  state.tables.stripPoints[1][point_col::kX] = "200";  // the strip figure spans 3 pages
-  state.tables.stripPoints[1][point_col::kZ] = "1";
+  test::Edit(state)->stripPoints[1][point_col::kX] = "200";  // the strip figure spans 3 pages
+  test::Edit(state)->stripPoints[1][point_col::kZ] = "1";
   for (CommandId display : {CommandId::ShowStripFigure, CommandId::ShowStripData,
                             CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
                             CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults}) {

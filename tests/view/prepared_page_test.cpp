@@ -2,6 +2,7 @@
 // traces no isobars, and draws what a paint alone draws.
 #include <gtest/gtest.h>
 
+#include "support/cells_edit.h"
 #include "support/computation_count.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
@@ -27,8 +28,11 @@ TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
     const DisplayRow& row = DisplayRowOf(*DisplayModeFromNumber(c.display));
     auto show = [&] {
       Open(c.file);
-      state.tables.figures.stripIsobars.shown = true;
-      state.tables.figures.planIsobars.shown = true;
+      {
+        test::CellsEdit cells(state.document);
+        cells->figures.stripIsobars.shown = true;
+        cells->figures.planIsobars.shown = true;
+      }
       controller.OnDisplayCommand(row.command);
     };
     show();

@@ -9,6 +9,7 @@
 #include "document/data_file.h"
 #include "document/problem_common.h"
 #include "settings/c_locale.h"
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
@@ -119,10 +120,10 @@ TEST_F(ProblemReadings, PagesPrintTheSameFromLinesWrittenFromTheTypedValues) {
   // value of its own: over the variants, a line read for another prints differently.
   for (const char* example : kExamples) {
     Open(example);
-    const DocumentTables file = state.tables;
+    const DocumentTables file = state.document.cells();
     for (const char* text : {"abc", "nan", "12.7", "-0.4", "0x10", "１２", "1e400"}) {
       for (int variant = 0; variant < 4; ++variant) {
-        state.tables = file;
+        state.document.Replace(file);
         for (Problem problem : kProblems) {
           std::vector<int> lines;
           for (int line : kStyleLines)
@@ -132,12 +133,12 @@ TEST_F(ProblemReadings, PagesPrintTheSameFromLinesWrittenFromTheTypedValues) {
           for (std::size_t i = 0; i < lines.size(); ++i) {
             const bool hostile = (((i + 1) >> variant) & 1) != 0;
             const double plain = 11.0 + 7.25 * static_cast<double>(i) + (lines[0] > 40 ? 2.5 : 0);
-            state.tables.settingLines[lines[i]] = hostile ? text : FormatC("%g", plain);
+            test::Edit(state)->settingLines[lines[i]] = hostile ? text : FormatC("%g", plain);
           }
         }
         const std::string asTyped = EveryDisplayLog();
         for (Problem problem : kProblems)
-          WriteLinesFromTypedValues(state.tables, problem);
+          WriteLinesFromTypedValues(*test::Edit(state), problem);
         EXPECT_EQ(EveryDisplayLog(), asTyped) << example << " \"" << text << "\" " << variant;
       }
     }

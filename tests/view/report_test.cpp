@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/printer_info.h"
+#include "support/cells_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -28,30 +29,31 @@ class ReportTest : public ::testing::Test {
     controller.ReadDeviceGeometry();
   }
   void StripLoad() {
-    std::string* cells = state.tables.stripLoads[2][1];  // set 2 alone counts as well
+    test::CellsEdit edited(state.document);
+    std::string* cells = edited->stripLoads[2][1];  // set 2 alone counts as well
     const char* values[] = {"", "1", "0", "2", "4", "6", "1", "1.8", "0"};
     for (int column = 1; column <= kStripColumns; ++column)
       cells[column] = values[column];
   }
   void StripPoints(bool withDepth) {
     for (int row = 1; row <= 8; ++row)
-      state.tables.stripPoints[row][point_col::kX] = std::to_string(row * 5);
-    if (withDepth) state.tables.stripPoints[3][point_col::kZ] = "2";
+      test::Edit(state)->stripPoints[row][point_col::kX] = std::to_string(row * 5);
+    if (withDepth) test::Edit(state)->stripPoints[3][point_col::kZ] = "2";
   }
   void Circle() {
     const char* values[] = {"", "1", "0", "0", "2", "10"};
     for (int column = 1; column <= kCircleColumns; ++column)
-      state.tables.circleLoads[1][column] = values[column];
+      test::Edit(state)->circleLoads[1][column] = values[column];
   }
   void Lattice(bool withDepth) {
-    state.tables.gridPoints[1][point_col::kGridX] = "0";
-    state.tables.gridPoints[5][point_col::kGridY] = "1";
-    if (withDepth) state.tables.gridPoints[2][point_col::kGridZ] = "3";
+    test::Edit(state)->gridPoints[1][point_col::kGridX] = "0";
+    test::Edit(state)->gridPoints[5][point_col::kGridY] = "1";
+    if (withDepth) test::Edit(state)->gridPoints[2][point_col::kGridZ] = "3";
   }
   Displays WithContent() {
     Displays displays;
     for (int number = 1; number <= kDisplayCount; ++number)
-      if (DisplayHasContent(state.tables, *DisplayModeFromNumber(number)))
+      if (DisplayHasContent(state.document.cells(), *DisplayModeFromNumber(number)))
         displays.push_back(number);
     return displays;
   }
@@ -86,7 +88,7 @@ TEST_F(ReportTest, DisplaysWithDataOrResultsHaveContent) {
        {1, 2, 3, 4, 5, 6, 7, 8}},
   };
   for (const Case& c : cases) {
-    state.tables = DocumentTables();
+    state.document.Replace(DocumentTables());
     c.fill();
     EXPECT_EQ(WithContent(), c.expected) << c.document;
   }
@@ -96,8 +98,8 @@ TEST_F(ReportTest, PagesRunThroughTheDisplaysInOrderWithTheirPrintedPageCounts) 
   StripLoad();
   StripPoints(true);
   Lattice(true);
-  state.tables.stripPoints[1][point_col::kX] = "300";  // a strip figure of several pages
-  state.fonts[kStripFont].size = 40;                   // and a strip data table of several
+  test::Edit(state)->stripPoints[1][point_col::kX] = "300";  // a strip figure of several pages
+  state.fonts[kStripFont].size = 40;                         // and a strip data table of several
   state.view.displayMode = DisplayMode::RectCircleData;
   state.view.currentPage = 1;
   for (int dpi : {96, 600}) {
@@ -127,8 +129,8 @@ TEST_F(ReportTest, DrawsEachPageOnTheNextDeviceInOrder) {
   Circle();
   using setting_line::Page;
   // Page numbers tell the pages apart: the strip data from 20, the circle data from 50.
-  state.tables.settingLines[Page(Problem::Strip, setting_line::kDataStartPage)] = "20";
-  state.tables.settingLines[Page(Problem::RectCircle, setting_line::kDataStartPage)] = "50";
+  test::Edit(state)->settingLines[Page(Problem::Strip, setting_line::kDataStartPage)] = "20";
+  test::Edit(state)->settingLines[Page(Problem::RectCircle, setting_line::kDataStartPage)] = "50";
   const std::vector<ReportPage> pages =
       ReportPages(controller, 300, 300, ReportNumbering::EachDisplayOwn);
   ASSERT_EQ(pages.size(), 4u);  // each display one page
@@ -162,7 +164,7 @@ TEST_F(ReportTest, PageNumbersRunOnThroughTheReportOrRestartOnRequest) {
                                             {Problem::RectCircle, setting_line::kDataStartPage}};
   const char* const own[] = {"7", "20", "30", "50"};
   for (int i = 0; i < 4; ++i)
-    state.tables.settingLines[Page(starts[i].first, starts[i].second)] = own[i];
+    test::Edit(state)->settingLines[Page(starts[i].first, starts[i].second)] = own[i];
   struct Case {
     ReportNumbering numbering;
     std::vector<std::string> shown;

@@ -7,6 +7,7 @@
 
 #include "bench/worst_document.h"
 #include "document/data_file.h"
+#include "support/cells_edit.h"
 #include "support/render_world.h"
 #include "view/application_state.h"
 #include "view/renderers.h"
@@ -35,7 +36,7 @@ class TablePagesTest : public ::testing::Test {
     }
     auto largest = std::make_unique<ApplicationState>();
     FillWorstDocument(*largest, false);
-    world.tables = largest->tables;
+    world.tables = largest->document.cells();
     world.caches = RenderCaches();
     check("largest");
   }

@@ -6,6 +6,7 @@
 
 #include <regex>
 
+#include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "view/table_text.h"
 #include "view/table_texts.h"
@@ -83,10 +84,11 @@ TEST_F(TableRowsTest, RowsAndNotesAreWhatTheDisplayPrints) {
   int rowsCompared = 0, marks = 0, notes = 0;
   for (const char* file : {"embankment.qdw", "building.qdw"}) {
     for (bool marked : {false, true}) {
-      state.tables = DocumentTables();
+      state.document.Replace(DocumentTables());
       Open(file);
       if (marked) {
-        DocumentTables& t = state.tables;
+        test::CellsEdit edited(state.document);
+        DocumentTables& t = *edited;
         t.stripLoads[1][2][strip_col::kH] = "２．５";  // full-width digits
         t.stripLoads[2][1][strip_col::kX2] = "nan";    // out of range: left out, "－"
         t.stripPoints[2][point_col::kZ] = "-2";        // above the surface: dP "－"
@@ -98,7 +100,7 @@ TEST_F(TableRowsTest, RowsAndNotesAreWhatTheDisplayPrints) {
         const DisplayMode display = *DisplayModeFromNumber(number);
         SCOPED_TRACE(std::string(file) + (marked ? " marked " : " ") + std::to_string(number));
         const TableRows rows =
-            *BuildTableRows(display, state.tables, state.results, state.settings);
+            *BuildTableRows(display, state.document.cells(), state.results, state.settings);
         const std::vector<Line> printed = PrintedLines(display);
         const std::vector<Line> printedRows = PrintedRows(display, printed);
         ASSERT_EQ(printedRows.size(), rows.rows.size());

@@ -10,6 +10,7 @@
 #include "document/data_file.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
+#include "support/cells_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -33,9 +34,9 @@ class ViewControllerTest : public ::testing::Test {
     s.stripFigure.rangeX = 80;
     s.stripFigure.pageOverlap = 10;
     s.gridLineWidth = 0;  // no grid: only the loads count
-    state.tables.stripLoads[1][1][strip_col::kNo] = "1";
-    state.tables.stripLoads[1][1][strip_col::kX1] = "0";
-    state.tables.stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
+    test::Edit(state)->stripLoads[1][1][strip_col::kNo] = "1";
+    test::Edit(state)->stripLoads[1][1][strip_col::kX1] = "0";
+    test::Edit(state)->stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
     controller.OnDisplayCommand(CommandId::ShowStripFigure);
   }
   ApplicationState state;
@@ -132,10 +133,12 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
   const Document documents[] = {
       {"embankment",
        [&](ApplicationState& s) {
-         ReadDataFile(examples + "embankment.qdw", s.tables, s.settings);
+         OpenDataFile(examples + "embankment.qdw", s.document, s.settings);
        }},
       {"building",
-       [&](ApplicationState& s) { ReadDataFile(examples + "building.qdw", s.tables, s.settings); }},
+       [&](ApplicationState& s) {
+         OpenDataFile(examples + "building.qdw", s.document, s.settings);
+       }},
       {"largest", [](ApplicationState& s) { FillWorstDocument(s, false); }},
   };
   for (const Document& document : documents) {
@@ -260,7 +263,7 @@ TEST_F(ViewControllerTest, ScrollArea) {
 TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
   controller.OnDisplayCommand(CommandId::ShowStripData);
   state.view.currentPage = 1;
-  state.tables.settingLines[setting_line::kDataStartPage] = "10";
+  test::Edit(state)->settingLines[setting_line::kDataStartPage] = "10";
   RecordingDeviceContext screenDc(96, 96);
   controller.OnDraw(screenDc);
   const WorldTransform shownTransform = state.transform;
@@ -291,8 +294,8 @@ TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
 // Line widths and mark sizes are screen pixels: on paper they grow by dpi / 96, rounded.
 TEST_F(ViewControllerTest, PrintedFiguresScaleWidthsAndMarksWithTheResolution) {
   StripFigureReaching(60);
-  state.tables.stripPoints[1][point_col::kX] = "10";
-  state.tables.stripPoints[1][point_col::kZ] = "5";
+  test::Edit(state)->stripPoints[1][point_col::kX] = "10";
+  test::Edit(state)->stripPoints[1][point_col::kZ] = "5";
   const Colour pointColour = ParseColourText(state.settings.pointColour);
   struct Case {
     int dpi;

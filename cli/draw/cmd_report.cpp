@@ -38,7 +38,8 @@ int RunReport(const std::vector<std::string>& words) {
                          doc.session.prompts());
   // The report holds the sections, which draw the plan's levels whether its figure shows them
   // or not.
-  WarnAboutCutIsobarLevels(doc.session.state().document.cells(), args->positional[0], doc.session.prompts(),
+  WarnAboutCutIsobarLevels(doc.session.state().document.cells(), args->positional[0],
+                           doc.session.prompts(),
                            doc.session.state().document.cells().figures.stripIsobars.shown, true);
   for (const DisplayRow& row : kDisplays) {
     if (row.kind != DisplayKind::Figure) continue;

@@ -81,7 +81,8 @@ const MarkCase kCases[] = {
     {"RectPage", CommandId::RectPage, kPlan, Typed({{"dataPageSuffix", ")"}}), Reach::Document},
     // The scales and print ranges are saved with the document as well as in Sys.ndx.
     // The soil profile's section: only a change of it is written.
-    {"SoilWaterTable", CommandId::SoilConditions, kStrip, Typed({{"water", "2.0"}}), Reach::Document},
+    {"SoilWaterTable", CommandId::SoilConditions, kStrip, Typed({{"water", "2.0"}}),
+     Reach::Document},
     {"SoilConditionsAsTheyWere", CommandId::SoilConditions, kPlan, Clicked(), Reach::Nothing},
     {"SoilLayersAsTheyWere", CommandId::SoilLayers, kStrip, Clicked(), Reach::Nothing},
     {"SoilCurvesAsTheyWere", CommandId::SoilCurves, kStrip, Clicked(), Reach::Nothing},

@@ -73,47 +73,30 @@ std::string_view PartThatCanReachThePaper(std::string_view text, int x, bool cen
 }
 
 void DrawPlacedText(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
-                    const std::string& topMm, const std::string& leftMm, int centred) {
-  double x = centred ? geometry.paperWidthMm * 0.5 : ToDouble(leftMm);
-  double y = ToDouble(topMm);
+                    double topMm, double leftMm, bool centred) {
+  double x = centred ? geometry.paperWidthMm * 0.5 : leftMm;
+  double y = topMm;
   const int deviceX = PaperToDevice(x, geometry.pixelsPerMmX);
   const int paperPixels = PaperToDevice(geometry.paperWidthMm, geometry.pixelsPerMmX);
   dc.SetTextAlign(centred ? TextAlign::CentreTop : TextAlign::LeftTop);
   dc.TextOut(deviceX, PaperToDevice(y, geometry.pixelsPerMmY),
-             std::string(PartThatCanReachThePaper(text, deviceX, centred != 0, paperPixels)));
+             std::string(PartThatCanReachThePaper(text, deviceX, centred, paperPixels)));
   dc.SetTextAlign(TextAlign::LeftTop);
 }
 
-struct TitleLines {
-  int text, top, everyPage;
-};
-
-TitleLines TitleLinesOf(DisplayKind kind) {
-  using namespace setting_line;
-  switch (kind) {
-    case DisplayKind::Figure:
-    case DisplayKind::Depth:  // the depth graphs are figures of the problem too
-      return {kFigureTitle, kFigureTitleTop, kFigureTitleEveryPage};
-    case DisplayKind::Data:
-      return {kDataTitle, kDataTitleTop, kDataTitleEveryPage};
-    case DisplayKind::Results:
-      return {kResultTitle, kResultTitleTop, kResultTitleEveryPage};
-  }
-  return {kFigureTitle, kFigureTitleTop, kFigureTitleEveryPage};
-}
-
-int PrefixLineOf(DisplayKind kind) {
-  using namespace setting_line;
+// The kind of sheet whose title and page text a display uses: a depth display is a figure of
+// its problem.
+SheetKind SheetOf(DisplayKind kind) {
   switch (kind) {
     case DisplayKind::Figure:
     case DisplayKind::Depth:
-      return kFigurePagePrefix;
+      return SheetKind::Figure;
     case DisplayKind::Data:
-      return kDataPagePrefix;
+      return SheetKind::Data;
     case DisplayKind::Results:
-      return kResultPagePrefix;
+      return SheetKind::Results;
   }
-  return kFigurePagePrefix;
+  return SheetKind::Figure;
 }
 
 }  // namespace
@@ -128,7 +111,7 @@ bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot) {
 }
 
 void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
-               const std::string& topMm, const std::string& leftMm, int centred) {
+               double topMm, double leftMm, bool centred) {
   DrawPlacedText(dc, geometry, text, topMm, leftMm, centred);
 }
 
@@ -152,52 +135,40 @@ std::string DepthDisplayTitle(const std::string& figureTitle, const std::string&
 }
 
 void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind) {
-  using setting_line::Style;
-  const std::string* lines = ctx.tables.settingLines;
-  TitleLines title = TitleLinesOf(kind);
+  const ProblemStyle style = ReadProblemStyle(ctx.tables, problem);
+  const DisplayTitle& title = style.title(SheetOf(kind));
   CreateSlotFont(dc, ctx, kTitleFont);
-  if (ctx.view.currentPage == 1 || ToInt(lines[Style(problem, title.everyPage)]) != 0) {
+  if (ctx.view.currentPage == 1 || title.everyPage) {
     // A depth display is titled as the figure of its problem, for what it shows.
-    const std::string& text = lines[Style(problem, title.text)];
     const char* word = DisplayRowOf(DisplayOf(problem, kind)).titleWord;
-    DrawTitle(dc, ctx.geometry, word != nullptr ? DepthDisplayTitle(text, word) : text,
-              lines[Style(problem, title.top)], lines[Style(problem, setting_line::kTitleLeft)],
-              ToInt(lines[Style(problem, setting_line::kTitleCentered)]));
+    DrawTitle(dc, ctx.geometry, word != nullptr ? DepthDisplayTitle(title.text, word) : title.text,
+              title.topMm, style.titleLeftMm, style.titleCentred);
   }
 }
 
-void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& prefix,
-                    const std::string& startPage, const std::string& suffix,
-                    const std::string& topMm, const std::string& leftMm, int centred) {
+void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const PageNumberText& number,
+                    double topMm, double leftMm, bool centred) {
   CreateSlotFont(dc, ctx, kPageFont);
   std::string text;
-  if (IsPresent(startPage)) {
-    long number = ctx.view.printedPageNumber != 0
-                      ? ctx.view.printedPageNumber
-                      : static_cast<long>(ToInt(startPage)) + ctx.view.currentPage - 1;
-    text = prefix + FormatC("%ld", number) + suffix;
+  if (number.numbered) {
+    const long page = ctx.view.printedPageNumber != 0
+                          ? ctx.view.printedPageNumber
+                          : static_cast<long>(number.startNumber) + ctx.view.currentPage - 1;
+    text = number.prefix + FormatC("%ld", page) + number.suffix;
   } else {
-    text = prefix + startPage + suffix;
+    text = number.prefix + number.startPage + number.suffix;
   }
   DrawPlacedText(dc, ctx.geometry, text, topMm, leftMm, centred);
 }
 
 long StartPageNumber(const DocumentTables& tables, DisplayMode display) {
-  const std::string& start =
-      tables
-          .settingLines[setting_line::Page(ProblemOf(display), PrefixLineOf(KindOf(display)) + 1)];
-  return IsPresent(start) ? ToInt(start) : 1;
+  return ReadPageTexts(tables, ProblemOf(display)).of(SheetOf(KindOf(display))).startNumber;
 }
 
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind) {
-  using setting_line::Page;
-  const std::string* lines = ctx.tables.settingLines;
-  int prefix = PrefixLineOf(kind);
-  DrawPageNumber(dc, ctx, lines[Page(problem, prefix)], lines[Page(problem, prefix + 1)],
-                 lines[Page(problem, prefix + 2)], lines[Page(problem, setting_line::kPageTextTop)],
-                 lines[Page(problem, setting_line::kPageTextLeft)],
-                 ToInt(lines[Page(problem, setting_line::kPageTextCentered)]));
+  const PageTexts pages = ReadPageTexts(ctx.tables, problem);
+  DrawPageNumber(dc, ctx, pages.of(SheetOf(kind)), pages.topMm, pages.leftMm, pages.centred);
 }
 
 std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx) {
@@ -205,8 +176,7 @@ std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx) {
   if (CountCircleRows(ctx.tables) == 0) return std::nullopt;
   // One line above the page text when that is in the lower half of the paper, else 12 mm above
   // the paper's lower edge: never on the page text or the table.
-  const double pageTextTop = ToDouble(
-      ctx.tables.settingLines[setting_line::Page(Problem::RectCircle, setting_line::kPageTextTop)]);
+  const double pageTextTop = ReadPageTexts(ctx.tables, Problem::RectCircle).topMm;
   const double lowerHalf = ctx.geometry.paperHeightMm * 0.5;
   return pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
 }
@@ -215,8 +185,8 @@ void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
   const std::optional<double> top = CircleMethodNoteTopMm(ctx);
   if (!top) return;
   CreateSlotFont(dc, ctx, kPageFont);
-  DrawTitle(dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", FormatC("%.1f", *top),
-            FormatC("%d", ctx.settings.marginLeft), 0);
+  DrawTitle(dc, ctx.geometry, "円形荷重は旧版互換の計算方法による値です", *top,
+            ctx.settings.marginLeft, false);
 }
 
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {

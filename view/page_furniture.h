@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "document/problem_common.h"
 #include "view/grid_strokes.h"
 #include "view/render_context.h"
 
@@ -15,10 +16,9 @@ namespace qel {
 bool CreateSlotFont(DeviceContext& dc, RenderContext& ctx, int slot);
 
 // Draws `text` with its top `topMm` below the paper's top edge and its left edge `leftMm` from
-// the paper's left edge, or centred on the paper width when `centred` is non-zero. The two
-// positions are decimal texts; no margin is added.
+// the paper's left edge, or centred on the paper width when `centred`. No margin is added.
 void DrawTitle(DeviceContext& dc, const DeviceGeometry& geometry, const std::string& text,
-               const std::string& topMm, const std::string& leftMm, int centred);
+               double topMm, double leftMm, bool centred);
 
 // The title of a display as each renderer draws it: creates the title font, and draws the title
 // when the current page is 1 or the display's show-on-later-pages flag is set.
@@ -26,9 +26,8 @@ void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, Di
 
 // The page text: prefix, the number startPage + currentPage - 1 when the start page is numeric
 // (else the start page text as it is), and suffix, placed like a title with the page font.
-void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const std::string& prefix,
-                    const std::string& startPage, const std::string& suffix,
-                    const std::string& topMm, const std::string& leftMm, int centred);
+void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const PageNumberText& number,
+                    double topMm, double leftMm, bool centred);
 
 // The page text of a display with its problem's page settings.
 // The start page number of `display`'s pages as the page settings give it; 1 when they give

@@ -17,6 +17,16 @@ namespace {
 using test::Stroke;
 using test::StrokesOf;
 
+// A page number text as the page settings give it: numbered when the start page reads as one.
+PageNumberText Numbered(const std::string& prefix, const std::string& start,
+                        const std::string& suffix) {
+  DocumentTables cells;
+  cells.settingLines[setting_line::Page(Problem::Strip, setting_line::kFigurePagePrefix)] = prefix;
+  cells.settingLines[setting_line::Page(Problem::Strip, setting_line::kFigureStartPage)] = start;
+  cells.settingLines[setting_line::Page(Problem::Strip, setting_line::kFigurePageSuffix)] = suffix;
+  return ReadPageTexts(cells, Problem::Strip).figure;
+}
+
 // 254 dpi: exactly 10 pixels per millimetre.
 class PageFurnitureTest : public ::testing::Test {
  protected:
@@ -30,7 +40,7 @@ class PageFurnitureTest : public ::testing::Test {
 
 TEST_F(PageFurnitureTest, PageNumberCountsFromTheStartPage) {
   world.view.currentPage = 3;
-  DrawPageNumber(dc, world.ctx, "(", "2", ")", "15", "30", 0);
+  DrawPageNumber(dc, world.ctx, Numbered("(", "2", ")"), 15, 30, false);
   EXPECT_EQ(dc.Texts(), std::vector<std::string>{"(4)"});
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 300 150 (4)"});
 }
@@ -38,12 +48,12 @@ TEST_F(PageFurnitureTest, PageNumberCountsFromTheStartPage) {
 TEST_F(PageFurnitureTest, PageNumberWithoutNumericStartJoinsTheTexts) {
   for (int page : {1, 2}) {
     world.view.currentPage = page;
-    DrawPageNumber(dc, world.ctx, "-", "", "-", "0", "0", 0);
+    DrawPageNumber(dc, world.ctx, Numbered("-", "", "-"), 0, 0, false);
   }
   EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"--", "--"}));
 
   dc.Clear();
-  DrawPageNumber(dc, world.ctx, "p.", "A", "/", "0", "0", 0);  // printed as it is
+  DrawPageNumber(dc, world.ctx, Numbered("p.", "A", "/"), 0, 0, false);  // printed as it is
   EXPECT_EQ(dc.Texts(), std::vector<std::string>{"p.A/"});
 }
 
@@ -51,7 +61,7 @@ TEST_F(PageFurnitureTest, PageNumberUsesThePageFontAndCentresOnThePaper) {
   world.fonts[kPageFont].size = 12;
   world.fonts[kPageFont].colour = 0x0000ff;
   world.fonts[kPageFont].faceName = "ＭＳ ゴシック";
-  DrawPageNumber(dc, world.ctx, "", "1", "", "280", "99", 1);
+  DrawPageNumber(dc, world.ctx, Numbered("", "1", ""), 280, 99, true);
 
   // trunc(254 * 12 / 72) = 42; centred on 210 mm paper at 105 mm; 280 mm down.
   const std::vector<std::string> expected = {"font 42 0 0 ＭＳ ゴシック", "textcolour 0x0000ff",
@@ -144,7 +154,12 @@ TEST_F(PageFurnitureTest, CentredTitleIgnoresTheLeftPosition) {
 }
 
 TEST_F(PageFurnitureTest, PositionThatIsNotANumberIsTheCorner) {
-  DrawTitle(dc, world.geometry, "t", "top", "", 0);
+  using namespace setting_line;
+  Line(kFigureTitle) = "t";
+  Line(kFigureTitleTop) = "top";
+  Line(kTitleLeft) = "";
+  Line(kTitleCentered) = "0";
+  DrawDisplayTitle(dc, world.ctx, Problem::Strip, DisplayKind::Figure);
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 0 0 t"});
 }
 
@@ -198,7 +213,7 @@ TEST_F(PageFurnitureTest, AHugeTextDrawsOnlyWhatCanReachThePaper) {
   }
   // A page text is placed the same way.
   dc.Clear();
-  DrawPageNumber(dc, world.ctx, huge, "1", "", "0", "0", 0);
+  DrawPageNumber(dc, world.ctx, Numbered(huge, "1", ""), 0, 0, false);
   EXPECT_LE(dc.Texts()[0].size(), static_cast<std::size_t>(3 * (4 * paper + 64)));
 }
 

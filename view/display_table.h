@@ -163,7 +163,9 @@ constexpr bool RowsAreComplete() {
     int same = 0;
     for (const DisplayRow& other : kDisplays)
       same += other.mode == row.mode ? 1 : 0;
-    if (same != 1 || row.render == nullptr || row.hasContent == nullptr) return false;
+    // Whether the functions are given is checked by the tests: under the undefined-behaviour
+    // sanitizer the address of a function is not a constant expression.
+    if (same != 1) return false;
   }
   for (const Problem problem : {Problem::Strip, Problem::RectCircle})
     for (const DisplayKindRow& kind : kDisplayKinds) {

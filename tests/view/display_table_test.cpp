@@ -22,6 +22,8 @@ TEST(DisplayTable, NumbersCommandsAndKindsLeadToTheirDisplay) {
     EXPECT_EQ(KindOf(first), row.kind) << number;
     EXPECT_LE(DisplayIndex(first), DisplayIndex(*mode)) << number;
     EXPECT_EQ(&kDisplays[DisplayIndex(*mode)], &row) << number;
+    EXPECT_NE(row.render, nullptr) << number;
+    EXPECT_NE(row.hasContent, nullptr) << number;
   }
   EXPECT_EQ(DisplayOfCommand(CommandId::ToolbarFigure), std::nullopt);
   for (const DisplayKindRow& kind : kDisplayKinds)

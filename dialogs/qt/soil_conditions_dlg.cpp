@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 #include "dialogs/qt/refusing_validator.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
@@ -16,27 +18,28 @@ CSoilConditionsDlg::CSoilConditionsDlg(SoilConditionsModel& model, PromptService
   setWindowTitle(QString::fromUtf8("地盤 > 地下水位・分割・時間"));
   const SoilConditionsFields& fields = model_.fields();
   auto* form = new QFormLayout;
-  const auto field =
-      [&](const char* name, const std::string& text, const char* label, const char* placeholder,
-          void (SoilConditionsModel::*set)(const std::string&), RefusingValidator::Kind kind) {
-        auto* edit = new QLineEdit(QString::fromStdString(text), this);
-        edit->setObjectName(name);
-        edit->setPlaceholderText(QString::fromUtf8(placeholder));
-        edit->setAccessibleName(QString::fromUtf8(label));
-        SetEntryValidator(edit, kind);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, set](const QString& now) { (model_.*set)(now.toStdString()); });
-        form->addRow(QString::fromUtf8(label), edit);
-      };
+  // Each field hands every change of its text to the model through its own setter.
+  const auto field = [&](const char* name, const std::string& text, const char* label,
+                         const char* placeholder, RefusingValidator::Kind kind,
+                         std::function<void(const std::string&)> set) {
+    auto* edit = new QLineEdit(QString::fromStdString(text), this);
+    edit->setObjectName(name);
+    edit->setPlaceholderText(QString::fromUtf8(placeholder));
+    edit->setAccessibleName(QString::fromUtf8(label));
+    SetEntryValidator(edit, kind);
+    connect(edit, &QLineEdit::textChanged, this,
+            [set = std::move(set)](const QString& now) { set(now.toStdString()); });
+    form->addRow(QString::fromUtf8(label), edit);
+  };
   using K = RefusingValidator::Kind;
-  field("water", fields.water, "地下水位 GL- (m)(&W)", "なし", &SoilConditionsModel::SetWater,
-        K::Number);
-  field("gammaW", fields.gammaW, "水の単位体積重量 γw(&G)", "", &SoilConditionsModel::SetGammaW,
-        K::Number);
-  field("slice", fields.slice, "最大分割厚さ (m)(&S)", "1.0", &SoilConditionsModel::SetSlice,
-        K::Number);
-  field("times", fields.times, "時間 (日)(&T)", "10,30,100,300,1000,3000,10000",
-        &SoilConditionsModel::SetTimes, K::NumberList);
+  field("water", fields.water, "地下水位 GL- (m)(&W)", "なし", K::Number,
+        [&model](const std::string& text) { model.SetWater(text); });
+  field("gammaW", fields.gammaW, "水の単位体積重量 γw(&G)", "", K::Number,
+        [&model](const std::string& text) { model.SetGammaW(text); });
+  field("slice", fields.slice, "最大分割厚さ (m)(&S)", "1.0", K::Number,
+        [&model](const std::string& text) { model.SetSlice(text); });
+  field("times", fields.times, "時間 (日)(&T)", "10,30,100,300,1000,3000,10000", K::NumberList,
+        [&model](const std::string& text) { model.SetTimes(text); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(new QLabel(QString::fromUtf8("地下水位は空欄でなし。時間は 30,90,365 のように"

@@ -40,17 +40,25 @@ int FirstFigureLine(Problem problem) {
 
 }  // namespace
 
+FigureRange FigureRangeLines(const DocumentTables& t, Problem problem) {
+  const std::string* lines = t.settingLines + FirstFigureLine(problem);
+  FigureRange range;
+  range.scaleX = ToInt(lines[0]);
+  range.scaleY = ToInt(lines[1]);
+  range.leftX = ToInt(lines[2]);
+  range.rangeX = ToInt(lines[3]);
+  range.pageOverlap = ToInt(lines[4]);
+  range.topY = ToFiniteDouble(lines[5], kStandardTopY);
+  range.rangeY = ToInt(lines[6]);
+  return range;
+}
+
 void LinesToSettings(const DocumentTables& t, SystemSettings& s) {
   for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-    const std::string* lines = t.settingLines + FirstFigureLine(problem);
     FigureRange& range = s.figure(problem);
-    range.scaleX = ToInt(lines[0]);
-    range.scaleY = ToInt(lines[1]);
-    range.leftX = ToInt(lines[2]);
-    range.rangeX = ToInt(lines[3]);
-    range.pageOverlap = ToInt(lines[4]);
-    range.topY = ToFiniteDouble(lines[5], kStandardTopY);
-    range.rangeY = ToInt(lines[6]);
+    const int spare = range.spare;  // the settings file's own field, not in the document
+    range = FigureRangeLines(t, problem);
+    range.spare = spare;
   }
 }
 

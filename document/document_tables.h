@@ -7,6 +7,7 @@
 
 #include "document/figure_options.h"
 
+#include "settings/figure_range.h"
 #include "settings/problem.h"
 
 namespace qel {
@@ -103,6 +104,8 @@ struct ResultsGrid {
 void ClearDocumentData(DocumentTables& tables);
 
 // Setting lines 1..14 -> the numeric scale and print-range settings.
+// The scale and print range of `problem` as its setting lines read, unclamped.
+FigureRange FigureRangeLines(const DocumentTables& tables, Problem problem);
 void LinesToSettings(const DocumentTables& tables, SystemSettings& settings);
 // The numeric scale and print-range settings -> setting lines 1..14 ("%d", and "%.2f" for the
 // two top Y values).

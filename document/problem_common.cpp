@@ -14,12 +14,6 @@ namespace qel {
 
 namespace {
 
-// The first of the seven lines of a problem's scale and print range: scale X, scale Y, left X,
-// range X, overlap, top Y and range Y, in that order.
-int FirstRangeLine(Problem problem) {
-  return problem == Problem::Strip ? setting_line::kStripScaleX : setting_line::kRectScaleX;
-}
-
 // One direction of the grid: from <= to and a positive step. The step is worked out in 64 bits
 // and kept within int, because bounds such as -2e9 and 2e9, or a step of INT_MIN, have no
 // difference or magnitude that fits.
@@ -68,18 +62,13 @@ const PageNumberText& PageTexts::of(SheetKind kind) const {
 }
 
 FigureRange ReadFigureRange(const DocumentTables& cells, Problem problem) {
-  const std::string* lines = cells.settingLines + FirstRangeLine(problem);
   // The clamps are those of the settings load, so that a range reads the same whether it came
   // from a document or from the settings file.
   SystemSettings clamped;
   FigureRange& range = clamped.figure(problem);
-  range.scaleX = ToInt(lines[0]);
-  range.scaleY = ToInt(lines[1]);
-  range.leftX = ToInt(lines[2]);
-  range.rangeX = ToInt(lines[3]);
-  range.pageOverlap = ToInt(lines[4]);
-  range.topY = ToFiniteDouble(lines[5], kStandardTopY);
-  range.rangeY = ToInt(lines[6]);
+  const int spare = range.spare;
+  range = FigureRangeLines(cells, problem);
+  range.spare = spare;
   ClampSettings(clamped);
   return range;
 }

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
+#include "cli/page_options.h"
 #include "platform/messages.h"
 #include "settings/c_locale.h"
 #include "settings/safe_file_writer.h"
@@ -17,29 +18,32 @@ namespace qel {
 
 namespace {
 
-// The table display of --display: one whose rows the table of displays exports.
-std::optional<DisplayMode> ReadTableDisplay(const CliArgs& args) {
+// The number of --display when it is a table: one whose rows the table of displays exports.
+std::optional<int> ReadTableNumber(const CliArgs& args) {
   const std::optional<std::string> text = args.Option("--display");
   if (!text) return std::nullopt;
   const std::optional<int> number = ParseWholeNumber(*text);
   if (!number) return std::nullopt;
   const std::optional<DisplayMode> display = DisplayModeFromNumber(*number);
   if (!display || !IsTableDisplay(*display)) return std::nullopt;
-  return display;
+  return number;
 }
 
 }  // namespace
 
 int RunTable(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args =
-      ParseCliArgs(words, {"--data-folder", "--circle-method", "--display", "--out"}, {}, error);
+  std::optional<CliArgs> args = ParseCliArgs(
+      words, {"--data-folder", "--circle-method", "--display", "--problem", "--out"}, {}, error);
   if (!args) return UsageError(error);
   const std::optional<CircleMethod> method = ReadCircleMethod(*args, error);
   if (!method) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("table needs one data file");
-  const std::optional<DisplayMode> display = ReadTableDisplay(*args);
-  if (!display) return UsageError("--display must be a table: " + TableDisplayChoices());
+  const std::optional<int> number = ReadTableNumber(*args);
+  if (!number) return UsageError("--display must be a table: " + TableDisplayChoices());
+  bool problemRead = true;
+  const std::optional<Problem> problem = ReadProblemOption(*args, problemRead, error);
+  if (!problemRead) return UsageError(error);
   const std::string& path = args->positional[0];
   const std::optional<std::string> out = args->Option("--out");
 
@@ -50,8 +54,9 @@ int RunTable(const std::vector<std::string>& words) {
   ApplicationState& state = session.state();
   WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
   state.results.SetCircleMethod(*method);
+  const DisplayMode display = ChooseDisplay(*number, problem, state.document.cells());
   const std::string csv =
-      TableCsv(*BuildTableRows(*display, state.document.cells(), state.results, state.settings));
+      TableCsv(*BuildTableRows(display, state.document, state.results, state.settings));
   if (out) {
     const WriteOutcome outcome = WriteFileSafely(*out, csv);
     if (!outcome.ok) {

@@ -19,10 +19,11 @@ const char kUsage[] =
     "  qel-cli influence [--circle-method exact|compatible] [--data-folder DIR]\n"
     "                                                 (lines on standard input)\n"
     "  qel-cli convert IN.qdw OUT.qdw [--data-folder DIR]\n"
-    "  qel-cli pages FILE.qdw --display N [--dpi D] [--paper WxH] [--data-folder DIR]\n"
-    "  qel-cli render FILE.qdw --display N (--page P | --all) --out F.{pdf,png,svg}\n"
-    "                 [--dpi D] [--paper WxH] [--circle-method exact|compatible]\n"
+    "  qel-cli pages FILE.qdw --display N [--problem strip|rect] [--dpi D] [--paper WxH]\n"
     "                 [--data-folder DIR]\n"
+    "  qel-cli render FILE.qdw --display N [--problem strip|rect] (--page P | --all)\n"
+    "                 --out F.{pdf,png,svg} [--dpi D] [--paper WxH]\n"
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "  qel-cli report FILE.qdw --out F.pdf [--dpi D] [--paper WxH] [--restart-numbering]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "  qel-cli verify [--out F.pdf] [--data-folder DIR]  the engine against its references\n"
@@ -36,10 +37,12 @@ const char kUsage[] =
     "                 calculation z; --plan Z: the rectangle/circle figure's x and y range\n"
     "                 at depth Z; --section: that x or y range, z from 0 to 1.25 x the\n"
     "                 deepest lattice z.\n"
-    "  qel-cli table FILE.qdw --display TABLE [--out F.csv]\n"
+    "  qel-cli table FILE.qdw --display TABLE [--problem strip|rect] [--out F.csv]\n"
     "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "                 a data or results table as CSV (UTF-8 with a byte-order mark), one\n"
-    "                 row per load or point as the display prints it, dP also as %.17g.\n"
+    "                 row per load or point as the display prints it, dP also as %.17g;\n"
+    "                 the settlement table one row per slice of every column, S also as\n"
+    "                 %.17g metres.\n"
     "  qel-cli settlement FILE.qdw [--slices | --time] [--circle-method exact|compatible]\n"
     "                 [--data-folder DIR]\n"
     "                 consolidation settlement under the file's soil profile as CSV: per\n"
@@ -51,9 +54,11 @@ const char kUsage[] =
 std::string Usage() {
   std::string usage = kUsage;
   usage += "displays (--display N; TABLE is one of " + TableDisplayNumbers() + "):\n";
-  for (int number = 1; number <= kDisplayCount; ++number)
+  for (int number = 1; number <= kDisplayNumbers; ++number)
     usage += "  " + std::to_string(number) + "  " +
-             DisplayRowOf(*DisplayModeFromNumber(number)).cliName + "\n";
+             DisplayRowOf(*DisplayModeFromNumber(number)).cliName +
+             (IsSharedNumber(number) ? " (of --problem; without it the first with content)" : "") +
+             "\n";
   return usage;
 }
 

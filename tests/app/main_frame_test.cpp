@@ -97,7 +97,7 @@ TEST_F(AppTest, MenusAreBuiltFromTheirDefinition) {
     }
     EXPECT_EQ(i, items.size());
   }
-  EXPECT_EQ(displayItems, 8);
+  EXPECT_EQ(displayItems, 11);
   EXPECT_EQ(displays->actions().size(), displayItems);
 }
 
@@ -224,6 +224,9 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
       {CommandId::ToolbarData, "データを表示", "データ"},
       {CommandId::ToolbarResults, "計算結果を表示", "計算結果"},
       {CommandId::ToolbarDepth, "深さ分布を表示", "深さ分布"},
+      {CommandId::ToolbarSettlementTable, "沈下量の計算表を表示", "沈下量 計算表"},
+      {CommandId::ToolbarSettlementMap, "沈下量の分布を表示", "沈下量 分布"},
+      {CommandId::ToolbarSettlementTime, "時間–沈下曲線を表示", "時間–沈下曲線"},
       {std::nullopt, "", ""},
       {CommandId::ZoomOut, "ページを縮小して表示", "縮小"},
       {CommandId::ZoomIn, "ページを拡大して表示", "拡大"},

@@ -146,8 +146,10 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   state().view.currentPage = 1;
   const std::vector<ReportPage> expected = ReportPages(view().controller(), 600, 600);
   int sum = 0;
-  for (DisplayMode display : {DisplayMode::RectCircleFigure, DisplayMode::RectCircleData,
-                              DisplayMode::RectCircleResults, DisplayMode::RectCircleSection})
+  for (DisplayMode display :
+       {DisplayMode::RectCircleFigure, DisplayMode::RectCircleData, DisplayMode::RectCircleResults,
+        DisplayMode::RectCircleSection, DisplayMode::RectCircleSettlementTable,
+        DisplayMode::RectCircleSettlementMap, DisplayMode::RectCircleSettlementTime})
     sum += view().controller().CountPrintedPages(display, 600, 600);
   ASSERT_EQ(static_cast<int>(expected.size()), sum);
   ASSERT_GE(sum, 4);

@@ -39,6 +39,29 @@ TEST_F(CliTest, TableResultsCarryComputesFullPrecisionStress) {
   }
 }
 
+// The settlement table has one row per slice that settlement --slices writes, for the problem
+// chosen, with S to the last digit, and notes under them.
+TEST_F(CliTest, SettlementTableRowsAreTheSlicesOfSettlement) {
+  const std::string file = Example("embankment.qdw") + DataFolder();
+  const CliRun slices = RunCli("settlement " + file + " --slices");
+  ASSERT_EQ(slices.status, 0) << slices.err;
+  for (const char* problem : {"strip", "rect"}) {
+    SCOPED_TRACE(problem);
+    const CliRun table = RunCli("table " + file + " --display 9 --problem " + problem);
+    ASSERT_EQ(table.status, 0) << table.err;
+    const std::vector<std::string> rows = SplitLines(table.out.substr(3));
+    std::vector<std::string> expected;
+    const std::string prefix = std::string(problem) == "strip" ? "strip," : "lattice,";
+    for (const std::string& line : SplitLines(slices.out))
+      if (line.rfind(prefix, 0) == 0) expected.push_back(LastField(line));
+    // Under its headings, before the notes of its columns.
+    ASSERT_GE(rows.size(), expected.size() + 1);
+    EXPECT_EQ(LastField(rows[0]), "S (m)");
+    for (std::size_t i = 0; i < expected.size(); ++i)
+      EXPECT_EQ(LastField(rows[i + 1]), expected[i]) << rows[i + 1];
+  }
+}
+
 // What qel-cli says about the document, its data and its outputs is Japanese and exits 1; a
 // mistake in the command line is English with the usage and exits 2. A table of a display
 // that has none, and the data file (or a link to it) as output, are refused; nothing is

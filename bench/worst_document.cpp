@@ -91,4 +91,18 @@ void UseStandardSettings(ApplicationState& state) {
   state.transform.marginTop = s.marginTop;
 }
 
+const std::vector<std::string> kSpeedCheckProfile = {
+    "water=1.0",
+    "gammaw=9.81",
+    "slice=0.5",
+    "times=10,30,100,300,1000,3000,10000",
+    "layer=1,粘土A,6,16,16.5,cc,2.0,0.8,0.08,60,,150,both,",
+    "layer=2,粘土B,12,16,16.5,elogp,,,0.05,,,100,top,1",
+    "layer=3,粘土C,18,17,17.5,mv,,,,,0.0005,80,both,",
+    "layer=4,粘土D,24,16,16.5,cc,1.8,0.6,0.06,,,120,bottom,",
+    "layer=5,粘土E,30,16.5,17,elogp,,,0.04,,,90,both,2",
+    "curve=1,9.8,2.45,19.6,2.40,39.2,2.31,78.5,2.12,157,1.90,314,1.68,628,1.47,1256,1.27",
+    "curve=2,20,1.9,50,1.82,100,1.7,200,1.55,400,1.4,800,1.26",
+};
+
 }  // namespace qel

@@ -1,6 +1,7 @@
 // The dP results of a document, kept beside its tables.
 #include "document/document_results.h"
 
+#include "document/document.h"
 #include "document/load_lists.h"
 
 namespace qel {
@@ -37,8 +38,35 @@ std::string LatticeResultsKey(const DocumentTables& tables) {
   return key.text();
 }
 
+const std::string& DocumentResults::InputsKey(const Document& document, Problem problem) const {
+  KeptInputs& kept = inputs_[problem == Problem::Strip ? 0 : 1];
+  const std::uint64_t revision = document.revision(problem);
+  if (kept.document != &document || kept.revision != revision || kept.key.empty()) {
+    kept.key = problem == Problem::Strip ? StripResultsKey(document.cells())
+                                         : LatticeResultsKey(document.cells());
+    kept.document = &document;
+    kept.revision = revision;
+  }
+  return kept.key;
+}
+
+const ResultsGrid& DocumentResults::Strip(const Document& document) const {
+  return StripFor(InputsKey(document, Problem::Strip), document.cells());
+}
+
+const ResultsGrid& DocumentResults::Lattice(const Document& document) const {
+  return LatticeFor(InputsKey(document, Problem::RectCircle), document.cells());
+}
+
 const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
-  std::string key = StripResultsKey(tables);
+  return StripFor(StripResultsKey(tables), tables);
+}
+
+const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const {
+  return LatticeFor(LatticeResultsKey(tables), tables);
+}
+
+const ResultsGrid& DocumentResults::StripFor(std::string key, const DocumentTables& tables) const {
   if (!stripValid_ || key != stripKey_) {
     ComputeStripResults(tables, grid_);
     stripKey_ = std::move(key);
@@ -48,10 +76,11 @@ const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
   return grid_;
 }
 
-const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const {
+const ResultsGrid& DocumentResults::LatticeFor(std::string key,
+                                               const DocumentTables& tables) const {
   CacheKey methodKey;
   methodKey.Add(CircleMethodName(circleMethod_));
-  std::string key = LatticeResultsKey(tables) + methodKey.text();
+  key += methodKey.text();
   if (!latticeValid_ || key != latticeKey_) {
     ComputeLatticeResults(tables, grid_, 0, circleMethod_);
     latticeKey_ = std::move(key);

@@ -3,6 +3,7 @@
 // page count, printed page, save and qel-cli command.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,8 +24,19 @@ std::string LatticeResultsKey(const DocumentTables& tables);
 // that the rectangle/circle data table is laid out from as well.
 void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables);
 
+class Document;
+
 class DocumentResults {
  public:
+  // The key of the cells the results of `problem` are computed from (StripResultsKey or
+  // LatticeResultsKey of the document's cells), worked out once per revision of the problem:
+  // reading it again before the problem changes costs nothing.
+  const std::string& InputsKey(const Document& document, Problem problem) const;
+  // The results of the document's cells, found through InputsKey: a change that leaves the
+  // load and point cells as they were (a title, a scale) computes nothing.
+  const ResultsGrid& Strip(const Document& document) const;
+  const ResultsGrid& Lattice(const Document& document) const;
+
   // The results grid with the strip cells [x row][z row][0] of `tables`.
   const ResultsGrid& Strip(const DocumentTables& tables) const;
   // The results grid with the lattice cells [x][y][z] of `tables`.
@@ -47,6 +59,16 @@ class DocumentResults {
   }
 
  private:
+  const ResultsGrid& StripFor(std::string key, const DocumentTables& tables) const;
+  const ResultsGrid& LatticeFor(std::string key, const DocumentTables& tables) const;
+
+  // The inputs key of each problem [Problem], with the document and revision it was made for.
+  struct KeptInputs {
+    const Document* document = nullptr;
+    std::uint64_t revision = 0;
+    std::string key;
+  };
+  mutable KeptInputs inputs_[2];
   // The values are a cache of what the tables give, so reading them is const.
   mutable ResultsGrid grid_;
   mutable std::string stripKey_, latticeKey_;

@@ -93,7 +93,7 @@ int RenderStripDepth(RenderContext& ctx, DeviceContext* dc, bool draw) {
   const int graph = std::clamp(ctx.view.currentPage, 1, graphs);
   DrawDisplayTitle(*dc, ctx, Problem::Strip, DisplayKind::Depth);
   const std::vector<DepthCurve> curves = StripDepthCurves(
-      ctx.tables, ctx.results.Strip(ctx.tables), ctx.settings.stressDigits, GraphCurves(graph));
+      ctx.tables, StripResultsOf(ctx), ctx.settings.stressDigits, GraphCurves(graph));
   DrawCurvesGraph(*dc, ctx, DepthGraphBox(ctx), curves, "帯状荷重 深さ分布" + PageOf(graph, graphs),
                   StripIntensities(ExtractStripLoads(ctx.tables)).Largest());
   return graphs;
@@ -118,8 +118,8 @@ int RenderRectCircleSection(RenderContext& ctx, DeviceContext* dc, bool draw) {
     box.topMm = sectionBox.bottomMm + kGraphGapMm;
   }
   const std::vector<DepthCurve> curves =
-      SectionDepthCurves(ctx.tables, ctx.results.Lattice(ctx.tables), *section,
-                         ctx.settings.stressDigits, ctx.results.circleMethod(), GraphCurves(page));
+      SectionDepthCurves(ctx.tables, LatticeResultsOf(ctx), *section, ctx.settings.stressDigits,
+                         ctx.results.circleMethod(), GraphCurves(page));
   DrawCurvesGraph(*dc, ctx, box, curves,
                   FormatC("長方形円形 深さ分布　%s = %s m", section->atY ? "y" : "x",
                           Metres(section->at).c_str()) +

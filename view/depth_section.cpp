@@ -209,7 +209,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
     content.push_back(u.value);
   // The window is surveyed once for each set of inputs: every paint of the page needs it.
   CacheKey key;
-  key.Add(LatticeResultsKey(ctx.tables));
+  key.Add(ResultsInputsKey(ctx, Problem::RectCircle));
   for (double value : {plan.u0, plan.u1, plan.v1, section.at})
     key.Add(value);
   key.Add(static_cast<long long>(section.atY));
@@ -233,8 +233,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   const double width = window.u1 - window.u0, depth = window.v1;
   if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) return;
   isobars.window = window;
-  const std::shared_ptr<const IsobarSet> set =
-      ctx.caches.isobars.Get(ctx.tables, ctx.settings, isobars);
+  const std::shared_ptr<const IsobarSet> set = ctx.caches.isobars.Get(ctx, isobars);
 
   // The caption goes under the section, half a line below it and above what follows.
   const int h = NoteTextHeight(ctx);

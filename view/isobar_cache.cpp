@@ -5,15 +5,17 @@
 
 #include "document/document_results.h"
 #include "settings/cache_key.h"
+#include "view/render_context.h"
 
 namespace qel {
 
 namespace {
 
-std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
-                  const IsobarRequest& request) {
+std::string KeyOf(const RenderContext& ctx, const IsobarRequest& request) {
+  const SystemSettings& settings = ctx.settings;
   CacheKey key;
-  key.Add(request.view == IsobarView::kStrip ? StripResultsKey(tables) : LatticeResultsKey(tables));
+  key.Add(ResultsInputsKey(
+      ctx, request.view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle));
   key.Add(static_cast<long long>(request.view));
   key.Add(request.at);
   key.Add(static_cast<long long>(request.circleMethod));
@@ -41,14 +43,13 @@ std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
 
 }  // namespace
 
-std::shared_ptr<const IsobarSet> IsobarCache::Get(const DocumentTables& tables,
-                                                  const SystemSettings& settings,
+std::shared_ptr<const IsobarSet> IsobarCache::Get(const RenderContext& ctx,
                                                   const IsobarRequest& request) {
-  std::string key = KeyOf(tables, settings, request);
+  std::string key = KeyOf(ctx, request);
   auto found = std::find_if(kept_.begin(), kept_.end(),
                             [&key](const auto& entry) { return entry.first == key; });
   if (found != kept_.end()) return found->second;
-  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(tables, settings, request));
+  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.tables, ctx.settings, request));
   ++traces_;
   if (kept_.size() >= kKeptSets) kept_.erase(kept_.begin());
   kept_.emplace_back(std::move(key), set);

@@ -11,11 +11,13 @@
 
 namespace qel {
 
+struct RenderContext;
+
 class IsobarCache {
  public:
-  // The isobars of `request` over `tables`, traced only when no kept set has the same inputs.
-  std::shared_ptr<const IsobarSet> Get(const DocumentTables& tables, const SystemSettings& settings,
-                                       const IsobarRequest& request);
+  // The isobars of `request` over the tables drawn, traced only when no kept set has the same
+  // inputs (the load and point cells through the document's revisions, and the request).
+  std::shared_ptr<const IsobarSet> Get(const RenderContext& ctx, const IsobarRequest& request);
   // How many sets were traced since the cache was made.
   int traces() const { return traces_; }
 

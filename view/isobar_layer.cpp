@@ -95,7 +95,7 @@ DeviceBox WindowBox(const WorldTransform& t, const FigureWindow& window) {
 }
 
 std::shared_ptr<const IsobarSet> SetOf(const RenderContext& ctx, const IsobarRequest& request) {
-  return ctx.caches.isobars.Get(ctx.tables, ctx.settings, request);
+  return ctx.caches.isobars.Get(ctx, request);
 }
 
 // Where a plan or section lies ("　z = 1 m"); nothing for the strip section. A negative zero

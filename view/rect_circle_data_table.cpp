@@ -24,9 +24,9 @@ double Column(int column) {
   return TableColumn(kColumnMm[column]);
 }
 
-std::string ContentKey(const DocumentTables& tables) {
+std::string ContentKey(const RenderContext& ctx) {
   // The notes name the points left out, so the points are part of the content too.
-  return LatticeResultsKey(tables);
+  return ResultsInputsKey(ctx, Problem::RectCircle);
 }
 
 // One listed load: its row, its No., the numbers of its data columns in column order and its
@@ -113,7 +113,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
 int RenderRectCircleData(RenderContext& ctx, DeviceContext* dc, bool draw) {
   TableDisplay display{Problem::RectCircle, DisplayKind::Data, kRectCircleFont,
                        ctx.view.screenLineSteps.rectCircleData, ctx.caches.rectCircleData};
-  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.tables),
+  return RenderTable(ctx, dc, draw, display, ContentKey(ctx),
                      [&](TableContent& content) { BuildContent(ctx.tables, content); });
 }
 

@@ -223,7 +223,7 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
 }  // namespace
 
 int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const ResultsGrid& results = ctx.results.Lattice(ctx.tables);
+  const ResultsGrid& results = LatticeResultsOf(ctx);
   const LatticeTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::RectCircle, DisplayKind::Results, kRectCircleFont,
                        ctx.view.screenLineSteps.rectCircleResults, ctx.caches.rectCircleResults};

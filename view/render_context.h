@@ -35,4 +35,17 @@ struct RenderContext {
   RenderCaches& caches;
 };
 
+// Whether the tables drawn are the document's own (always in the program; tests may draw tables
+// of their own).
+inline bool DrawsTheDocument(const RenderContext& ctx) {
+  return &ctx.tables == &ctx.document.cells();
+}
+
+// The results of each problem for the tables drawn, and the key of the cells they are computed
+// from: worked out once per revision of the problem when the tables are the document's, from
+// the cells on every call otherwise.
+const ResultsGrid& StripResultsOf(const RenderContext& ctx);
+const ResultsGrid& LatticeResultsOf(const RenderContext& ctx);
+std::string ResultsInputsKey(const RenderContext& ctx, Problem problem);
+
 }  // namespace qel

@@ -23,13 +23,14 @@ double Column(int column) {
   return TableColumn(kColumnMm[column]);
 }
 
-std::string ContentKey(const DocumentTables& tables) {
+std::string ContentKey(const RenderContext& ctx) {
+  const DocumentTables& tables = ctx.tables;
   CacheKey key;
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
       key.Add(tables.stripLoads[set][row][strip_col::kY]);
   // The notes name the points left out, so the points are part of the content too.
-  key.Add(StripResultsKey(tables));
+  key.Add(ResultsInputsKey(ctx, Problem::Strip));
   return key.text();
 }
 
@@ -81,7 +82,7 @@ void BuildContent(const DocumentTables& tables, TableContent& content) {
 int RenderStripData(RenderContext& ctx, DeviceContext* dc, bool draw) {
   TableDisplay display{Problem::Strip, DisplayKind::Data, kStripFont,
                        ctx.view.screenLineSteps.stripData, ctx.caches.stripData};
-  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.tables),
+  return RenderTable(ctx, dc, draw, display, ContentKey(ctx),
                      [&](TableContent& content) { BuildContent(ctx.tables, content); });
 }
 

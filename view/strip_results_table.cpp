@@ -159,7 +159,7 @@ void AddFinalTable(const DocumentTables& tables, const ResultsGrid& results,
 }  // namespace
 
 int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const ResultsGrid& results = ctx.results.Strip(ctx.tables);
+  const ResultsGrid& results = StripResultsOf(ctx);
   const StripTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::Strip, DisplayKind::Results, kStripFont,
                        ctx.view.screenLineSteps.stripResults, ctx.caches.stripResults};

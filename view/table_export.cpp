@@ -16,8 +16,8 @@ namespace qel {
 
 TableRows ExportedTableRows(const ApplicationState& state) {
   // TableDisplayFor always names a table, so there are rows.
-  return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document,
-                         state.results, state.settings);
+  return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document, state.results,
+                         state.settings);
 }
 
 std::optional<std::string> SaveTableAsCsv(const ApplicationState& state,

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "document/document.h"
 #include "document/load_lists.h"
 #include "support/computation_count.h"
 
@@ -105,6 +106,30 @@ TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
   results.All(tables);
   EXPECT_EQ(computed.strip(), 1);
   EXPECT_EQ(computed.lattice(), 1);
+}
+
+// Through the document, the key of the cells is made once per revision of its problem: a change
+// of the other problem keeps it, a change outside the load and point cells makes a new key but
+// computes nothing, a load change (and its undo) computes again.
+TEST(DocumentResults, ThroughTheDocumentTheKeyFollowsTheRevisionOfItsProblem) {
+  Document document(SmallDocument());
+  DocumentResults results;
+  const test::ComputationCount computed(results);
+  results.Strip(document);
+  const std::string* key = &results.InputsKey(document, Problem::Strip);
+  const std::string first = *key;
+  document.Change("長方形", [](DocumentTables& t) { t.rectLoads[1][rect_col::kQ] = "5"; });
+  EXPECT_EQ(&results.InputsKey(document, Problem::Strip), key);
+  EXPECT_EQ(results.InputsKey(document, Problem::Strip), first);
+  document.Change("表題", [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kY] = "5"; });
+  results.Strip(document);
+  EXPECT_EQ(computed.strip(), 1);
+  document.Change("荷重1", [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kH] = "2"; });
+  const double loaded = results.Strip(document).strip(1, 1);
+  EXPECT_EQ(computed.strip(), 2);
+  ASSERT_TRUE(document.Undo());
+  EXPECT_NE(results.Strip(document).strip(1, 1), loaded);
+  EXPECT_EQ(computed.strip(), 3);
 }
 
 }  // namespace

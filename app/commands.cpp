@@ -10,22 +10,27 @@ namespace qel {
 
 namespace {
 
-// The key of each display, Ctrl and its number, [DisplayIndex].
-const std::array<std::string, kDisplayCount>& DisplayShortcuts() {
-  static const std::array<std::string, kDisplayCount> keys = [] {
-    std::array<std::string, kDisplayCount> made;
+// The key of each display, [DisplayIndex]: Ctrl and its number up to 9, then Ctrl+Alt and the
+// number's last digit (Ctrl+0 is the printed size).
+const std::array<std::string, kDisplayRows>& DisplayShortcuts() {
+  static const std::array<std::string, kDisplayRows> keys = [] {
+    std::array<std::string, kDisplayRows> made;
     for (const DisplayRow& row : kDisplays)
-      made[DisplayIndex(row.mode)] = "Ctrl+" + std::to_string(row.number);
+      made[DisplayIndex(row.mode)] = row.number <= 9
+                                         ? "Ctrl+" + std::to_string(row.number)
+                                         : "Ctrl+Alt+" + std::to_string(row.number % 10);
     return made;
   }();
   return keys;
 }
 
-// The commands of the displays and of the tool bar's kind buttons, from the table of displays.
+// The commands of the displays and of the tool bar's kind buttons, from the table of displays;
+// a command that both problems' rows share once.
 void AddDisplayCommands(std::vector<CommandText>& texts) {
   for (const DisplayRow& row : kDisplays)
-    texts.push_back({row.command, row.menuText, row.prompt,
-                     DisplayShortcuts()[DisplayIndex(row.mode)].c_str()});
+    if (*DisplayOfCommand(row.command) == row.mode)
+      texts.push_back({row.command, row.menuText, row.prompt,
+                       DisplayShortcuts()[DisplayIndex(row.mode)].c_str()});
   for (const DisplayKindRow& kind : kDisplayKinds)
     texts.push_back({kind.toolbarCommand, nullptr, kind.prompt, nullptr});
 }

@@ -1,6 +1,8 @@
 // The menus of the main window as data, in order.
 #include "app/menu_definition.h"
 
+#include <optional>
+
 #include "view/display_table.h"
 
 namespace qel {
@@ -18,13 +20,20 @@ MenuItem Display(CommandId id) {
 }
 const MenuItem kSeparator{MenuItem::Kind::Separator};
 
-// The view menu: the bars, the displays of each problem after a separator, then the zoom.
+// The view menu: the bars, the displays of each problem after a separator, the settlement
+// displays (one command for both problems) after another, then the zoom.
 std::vector<MenuItem> ViewMenuItems() {
   using C = CommandId;
   std::vector<MenuItem> items = {Toggle(C::ViewToolBar), Toggle(C::ViewStatusBar)};
-  for (const DisplayRow& row : kDisplays) {
-    if (&row == kDisplays || row.problem != (&row - 1)->problem) items.push_back(kSeparator);
-    items.push_back(Display(row.command));
+  for (const bool shared : {false, true}) {
+    std::optional<Problem> group;
+    for (const DisplayRow& row : kDisplays) {
+      if (IsSharedNumber(row.number) != shared) continue;
+      if (*DisplayOfCommand(row.command) != row.mode) continue;
+      if (!group || (!shared && row.problem != *group)) items.push_back(kSeparator);
+      group = row.problem;
+      items.push_back(Display(row.command));
+    }
   }
   for (const MenuItem& item :
        {kSeparator, Command(C::ZoomIn), Command(C::ZoomOut), Command(C::ZoomActualSize),

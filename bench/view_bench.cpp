@@ -123,7 +123,7 @@ void BM_ZoomRepaint(benchmark::State& benchState) {
   ZoomOf(view.state.view, view.state.view.displayMode) = {};
   benchState.counters["slowest_ms"] = slowest;
 }
-BENCHMARK(BM_ZoomRepaint)->DenseRange(1, kDisplayCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomRepaint)->DenseRange(1, kDisplayNumbers)->Unit(benchmark::kMillisecond);
 
 // Each iteration turns to the next page (round again after the last) and repaints.
 void BM_PageTurnRepaint(benchmark::State& benchState) {
@@ -141,7 +141,7 @@ void BM_PageTurnRepaint(benchmark::State& benchState) {
   benchState.counters["pages"] = pages;
   benchState.counters["slowest_ms"] = slowest;
 }
-BENCHMARK(BM_PageTurnRepaint)->DenseRange(1, kDisplayCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageTurnRepaint)->DenseRange(1, kDisplayNumbers)->Unit(benchmark::kMillisecond);
 
 // The figure (display 1 or 4) with its isobars on, filled between the levels with the third
 // argument 1. "first" paints with no isobar kept (the trace of the page window with two

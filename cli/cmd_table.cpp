@@ -51,7 +51,7 @@ int RunTable(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
   state.results.SetCircleMethod(*method);
   const std::string csv =
-      TableCsv(*BuildTableRows(*display, state.document.cells(), state.results, state.settings));
+      TableCsv(*BuildTableRows(*display, state.document, state.results, state.settings));
   if (out) {
     const WriteOutcome outcome = WriteFileSafely(*out, csv);
     if (!outcome.ok) {

@@ -51,9 +51,10 @@ const char kUsage[] =
 std::string Usage() {
   std::string usage = kUsage;
   usage += "displays (--display N; TABLE is one of " + TableDisplayNumbers() + "):\n";
-  for (int number = 1; number <= kDisplayCount; ++number)
+  for (int number = 1; number <= kDisplayNumbers; ++number)
     usage += "  " + std::to_string(number) + "  " +
-             DisplayRowOf(*DisplayModeFromNumber(number)).cliName + "\n";
+             DisplayRowOf(*DisplayModeFromNumber(number)).cliName +
+             (IsSharedNumber(number) ? " (--problem strip|rect)" : "") + "\n";
   return usage;
 }
 

@@ -17,9 +17,36 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi,
     error = "--display must be " + DisplayNumberRange();
     return std::nullopt;
   }
+  bool ok = true;
+  const std::optional<Problem> problem = ReadProblemOption(args, ok, error);
+  if (!ok) return std::nullopt;
   std::optional<PageOptions> options = ReadPaperOptions(args, defaultDpi, error);
-  if (options) options->display = *display;
+  if (options) {
+    options->display = *display;
+    options->problem = problem;
+  }
   return options;
+}
+
+std::optional<Problem> ReadProblemOption(const CliArgs& args, bool& ok, std::string& error) {
+  ok = true;
+  const std::optional<std::string> text = args.Option("--problem");
+  if (!text) return std::nullopt;
+  if (*text == "strip") return Problem::Strip;
+  if (*text == "rect") return Problem::RectCircle;
+  ok = false;
+  error = "--problem must be strip or rect";
+  return std::nullopt;
+}
+
+DisplayMode ChooseDisplay(int number, std::optional<Problem> problem,
+                          const DocumentTables& tables) {
+  if (problem) return *DisplayModeFromNumber(number, *problem);
+  for (const Problem each : {Problem::Strip, Problem::RectCircle}) {
+    const DisplayMode mode = *DisplayModeFromNumber(number, each);
+    if (DisplayRowOf(mode).hasContent(tables)) return mode;
+  }
+  return *DisplayModeFromNumber(number);
 }
 
 std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,

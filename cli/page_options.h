@@ -5,13 +5,18 @@
 #include <string>
 
 #include "cli/cli_args.h"
+#include "document/document_tables.h"
 #include "platform/paper_units.h"
+#include "view/display_table.h"
 #include "view/view_state.h"
 
 namespace qel {
 
 struct PageOptions {
+  // The display of --display; for a number both problems share, the row of --problem, or until
+  // the document is open the strip row (ChooseDisplay picks the one with content).
   DisplayMode display = DisplayMode::StripFigure;
+  std::optional<Problem> problem;
   int dpi = kPaperDpi;
   int paperWidthMm = 210;
   int paperHeightMm = 297;
@@ -31,6 +36,12 @@ std::optional<ImageSize> PageImageSize(const PageOptions& options, std::string& 
 // Reads --display (required, a number of the table of displays), --dpi (default `defaultDpi`) and
 // --paper WxH (millimetres). Nothing, with `error` set, when one of them is malformed.
 std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, std::string& error);
+// --problem strip|rect: nothing when absent; `error` set when malformed.
+std::optional<Problem> ReadProblemOption(const CliArgs& args, bool& ok, std::string& error);
+// The display of `number` for the document: of a number both problems share, the row of
+// `problem`, else the first row that has content in `tables` (the strip row when neither has).
+DisplayMode ChooseDisplay(int number, std::optional<Problem> problem, const DocumentTables& tables);
+
 // The same without --display, for output of every display.
 std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,
                                             std::string& error);

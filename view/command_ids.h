@@ -38,6 +38,10 @@ enum class CommandId : int {
   ShowRectCircleResults = 32792,
   ShowStripDepth = 32819,
   ShowRectCircleSection = 32820,
+  // The settlement displays: one command each for both problems.
+  ShowSettlementTable = 32826,
+  ShowSettlementMap = 32827,
+  ShowSettlementTime = 32828,
   // Settings menu.
   StripScale = 32778,
   RectScale = 32788,
@@ -69,6 +73,9 @@ enum class CommandId : int {
   ToolbarData = 8002,
   ToolbarResults = 8003,
   ToolbarDepth = 8004,
+  ToolbarSettlementTable = 8005,
+  ToolbarSettlementMap = 8006,
+  ToolbarSettlementTime = 8007,
   // A table to a CSV file (file menu), and to the clipboard (edit menu).
   FileSaveTableCsv = 32821,
   EditCopy = 57634,

@@ -36,4 +36,14 @@ bool HasRectCircleFigureContent(const DocumentTables& t) {
   return HasRectCircleLoads(t) || HasLattice(t);
 }
 
+bool HasStripSettlementContent(const DocumentTables& t) {
+  return !t.soilLines.empty() && HasStripLoads(t) && !StripPoints(t).xs().empty();
+}
+
+bool HasRectCircleSettlementContent(const DocumentTables& t) {
+  if (t.soilLines.empty() || !HasRectCircleLoads(t)) return false;
+  const LatticePoints lattice(t);
+  return !lattice.xs().empty() && !lattice.ys().empty();
+}
+
 }  // namespace qel

@@ -15,5 +15,9 @@ bool HasRectCircleLoads(const DocumentTables& tables);
 // Some x, some y and some depth of the lattice.
 bool HasLattice(const DocumentTables& tables);
 bool HasRectCircleFigureContent(const DocumentTables& tables);
+// A soil profile, loads of the problem and columns under them: strip calculation x values, or
+// lattice x and y values.
+bool HasStripSettlementContent(const DocumentTables& tables);
+bool HasRectCircleSettlementContent(const DocumentTables& tables);
 
 }  // namespace qel

@@ -7,10 +7,10 @@ namespace qel {
 
 namespace {
 
-// The table displays in number order.
+// The table displays in number order, one row a number.
 std::vector<const DisplayRow*> TableRowsByNumber() {
   std::vector<const DisplayRow*> rows;
-  for (int number = 1; number <= kDisplayCount; ++number)
+  for (int number = 1; number <= kDisplayNumbers; ++number)
     if (const DisplayRow& row = DisplayRowOf(*DisplayModeFromNumber(number)); row.exportsTable)
       rows.push_back(&row);
   return rows;
@@ -18,10 +18,21 @@ std::vector<const DisplayRow*> TableRowsByNumber() {
 
 }  // namespace
 
-std::optional<DisplayMode> DisplayModeFromNumber(int number) {
+std::optional<DisplayMode> DisplayModeFromNumber(int number, Problem problem) {
+  std::optional<DisplayMode> found;
+  for (const DisplayRow& row : kDisplays) {
+    if (row.number != number) continue;
+    if (row.problem == problem) return row.mode;
+    if (!found) found = row.mode;
+  }
+  return found;
+}
+
+bool IsSharedNumber(int number) {
+  int rows = 0;
   for (const DisplayRow& row : kDisplays)
-    if (row.number == number) return row.mode;
-  return std::nullopt;
+    rows += row.number == number ? 1 : 0;
+  return rows > 1;
 }
 
 DisplayMode DisplayOf(Problem problem, DisplayKind kind) {
@@ -30,10 +41,14 @@ DisplayMode DisplayOf(Problem problem, DisplayKind kind) {
   return kDisplays[0].mode;  // the table has every problem and kind
 }
 
-std::optional<DisplayMode> DisplayOfCommand(CommandId command) {
-  for (const DisplayRow& row : kDisplays)
-    if (row.command == command) return row.mode;
-  return std::nullopt;
+std::optional<DisplayMode> DisplayOfCommand(CommandId command, Problem shown) {
+  std::optional<DisplayMode> found;
+  for (const DisplayRow& row : kDisplays) {
+    if (row.command != command) continue;
+    if (row.problem == shown) return row.mode;
+    if (!found) found = row.mode;
+  }
+  return found;
 }
 
 std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
@@ -43,7 +58,7 @@ std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
 }
 
 std::string DisplayNumberRange() {
-  return "1 to " + std::to_string(kDisplayCount);
+  return "1 to " + std::to_string(kDisplayNumbers);
 }
 
 std::string TableDisplayNumbers() {

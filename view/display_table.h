@@ -24,10 +24,26 @@ enum class DisplayMode {
   RectCircleData,
   RectCircleResults,
   RectCircleSection,  // the vertical section and dP against depth of the lattice columns
+  // The consolidation settlement of each problem's columns under the document's soil profile:
+  // the slice tables, the settlement along the section or over the plan, S against time.
+  StripSettlementTable,
+  StripSettlementMap,
+  StripSettlementTime,
+  RectCircleSettlementTable,
+  RectCircleSettlementMap,
+  RectCircleSettlementTime,
 };
 
-// The four kinds of display of each problem: the tool bar's buttons switch between them.
-enum class DisplayKind { Figure, Data, Results, Depth };
+// The kinds of display of each problem: the tool bar's buttons switch between them.
+enum class DisplayKind {
+  Figure,
+  Data,
+  Results,
+  Depth,
+  SettlementTable,  // the slice table of every column
+  SettlementMap,    // settlement along the section (strip) or over the plan (lattice)
+  SettlementTime,   // settlement against time
+};
 
 // Paints page ctx.view.currentPage of a display when `dc` is given and `draw` is set, and returns
 // the display's number of pages; with `dc` null it only counts them.
@@ -36,8 +52,9 @@ using DisplayRenderer = int (*)(RenderContext& ctx, DeviceContext* dc, bool draw
 using DisplayContentTest = bool (*)(const DocumentTables& tables);
 
 struct DisplayRow {
-  // The number the user knows the display by: Ctrl+number, qel-cli --display, the zoom kept in
-  // the profile.
+  // The number the user knows the display by: its key, qel-cli --display. The settlement
+  // displays have one number for both problems: their rows share the number and the command,
+  // which shows the row of the problem on screen.
   int number;
   DisplayMode mode;
   Problem problem;
@@ -55,8 +72,19 @@ struct DisplayRow {
   bool exportsTable;  // its rows go to CSV: qel-cli table, 表をCSVで保存, コピー
 };
 
-// Every display, in the order the view menu lists them and the report prints them: each
-// problem's figure, data, results and depth display, the strip problem first.
+// The texts of the settlement displays' commands, one command for both problems.
+inline constexpr const char* kSettlementTableMenuText = "沈下量 計算表";
+inline constexpr const char* kSettlementTablePrompt =
+    "地盤の分割ごとの圧密沈下量の計算表を表示\n沈下量 計算表";
+inline constexpr const char* kSettlementMapMenuText = "沈下量 分布";
+inline constexpr const char* kSettlementMapPrompt =
+    "断面に沿った沈下量、または平面の等沈下量線を表示\n沈下量 分布";
+inline constexpr const char* kSettlementTimeMenuText = "時間–沈下曲線";
+inline constexpr const char* kSettlementTimePrompt =
+    "圧密による沈下量の時間変化を表示\n時間–沈下曲線";
+
+// Every display, in the order the report prints them: each problem's figure, data, results and
+// depth display, then its settlement displays, the strip problem first.
 inline constexpr DisplayRow kDisplays[] = {
     {1, DisplayMode::StripFigure, Problem::Strip, DisplayKind::Figure, CommandId::ShowStripFigure,
      "帯状荷重図", "帯状荷重の断面図を表示\n帯状荷重図", "strip figure", nullptr,
@@ -70,6 +98,17 @@ inline constexpr DisplayRow kDisplays[] = {
     {7, DisplayMode::StripDepth, Problem::Strip, DisplayKind::Depth, CommandId::ShowStripDepth,
      "帯状荷重 深さ分布", "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布",
      "strip depth graphs", "深さ分布", RenderStripDepth, HasStripPoints, false},
+    {9, DisplayMode::StripSettlementTable, Problem::Strip, DisplayKind::SettlementTable,
+     CommandId::ShowSettlementTable, kSettlementTableMenuText, kSettlementTablePrompt,
+     "settlement table", "沈下量 計算表", RenderStripSettlementTable, HasStripSettlementContent,
+     true},
+    {10, DisplayMode::StripSettlementMap, Problem::Strip, DisplayKind::SettlementMap,
+     CommandId::ShowSettlementMap, kSettlementMapMenuText, kSettlementMapPrompt, "settlement map",
+     "沈下量 分布", RenderStripSettlementMap, HasStripSettlementContent, false},
+    {11, DisplayMode::StripSettlementTime, Problem::Strip, DisplayKind::SettlementTime,
+     CommandId::ShowSettlementTime, kSettlementTimeMenuText, kSettlementTimePrompt,
+     "settlement time curves", "時間–沈下曲線", RenderStripSettlementTime,
+     HasStripSettlementContent, false},
     {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure,
      CommandId::ShowRectCircleFigure, "長方形円形図",
      "長方形・円形荷重の平面図を表示\n長方形円形図", "rectangle/circle figure", nullptr,
@@ -86,10 +125,28 @@ inline constexpr DisplayRow kDisplays[] = {
      CommandId::ShowRectCircleSection, "長方形円形 断面・深さ分布",
      "長方形・円形荷重の鉛直断面の等圧線と深さ分布を表示\n長方形円形 断面・深さ分布",
      "rectangle/circle section", "断面・深さ分布", RenderRectCircleSection, HasLattice, false},
+    {9, DisplayMode::RectCircleSettlementTable, Problem::RectCircle, DisplayKind::SettlementTable,
+     CommandId::ShowSettlementTable, kSettlementTableMenuText, kSettlementTablePrompt,
+     "settlement table", "沈下量 計算表", RenderRectCircleSettlementTable,
+     HasRectCircleSettlementContent, true},
+    {10, DisplayMode::RectCircleSettlementMap, Problem::RectCircle, DisplayKind::SettlementMap,
+     CommandId::ShowSettlementMap, kSettlementMapMenuText, kSettlementMapPrompt, "settlement map",
+     "沈下量 分布", RenderRectCircleSettlementMap, HasRectCircleSettlementContent, false},
+    {11, DisplayMode::RectCircleSettlementTime, Problem::RectCircle, DisplayKind::SettlementTime,
+     CommandId::ShowSettlementTime, kSettlementTimeMenuText, kSettlementTimePrompt,
+     "settlement time curves", "時間–沈下曲線", RenderRectCircleSettlementTime,
+     HasRectCircleSettlementContent, false},
 };
 
-// How many displays there are; they are numbered 1..kDisplayCount.
-inline constexpr int kDisplayCount = static_cast<int>(std::size(kDisplays));
+// How many rows the table has, and the largest display number: displays are numbered
+// 1..kDisplayNumbers.
+inline constexpr int kDisplayRows = static_cast<int>(std::size(kDisplays));
+inline constexpr int kDisplayNumbers = [] {
+  int largest = 0;
+  for (const DisplayRow& row : kDisplays)
+    largest = row.number > largest ? row.number : largest;
+  return largest;
+}();
 
 // The tool bar's buttons, one a kind of display: each shows the kind of the problem shown.
 struct DisplayKindRow {
@@ -104,6 +161,12 @@ inline constexpr DisplayKindRow kDisplayKinds[] = {
     {DisplayKind::Data, CommandId::ToolbarData, "data", "データを表示\nデータ"},
     {DisplayKind::Results, CommandId::ToolbarResults, "results", "計算結果を表示\n計算結果"},
     {DisplayKind::Depth, CommandId::ToolbarDepth, "depth", "深さ分布を表示\n深さ分布"},
+    {DisplayKind::SettlementTable, CommandId::ToolbarSettlementTable, "settlement-table",
+     "沈下量の計算表を表示\n沈下量 計算表"},
+    {DisplayKind::SettlementMap, CommandId::ToolbarSettlementMap, "settlement-map",
+     "沈下量の分布を表示\n沈下量 分布"},
+    {DisplayKind::SettlementTime, CommandId::ToolbarSettlementTime, "settlement-time",
+     "時間–沈下曲線を表示\n時間–沈下曲線"},
 };
 
 // The row of a display.
@@ -118,12 +181,15 @@ constexpr std::size_t DisplayIndex(DisplayMode mode) {
   return static_cast<std::size_t>(&DisplayRowOf(mode) - kDisplays);
 }
 
-// The number of a display (1..kDisplayCount).
+// The number of a display (1..kDisplayNumbers).
 constexpr int DisplayNumber(DisplayMode mode) {
   return DisplayRowOf(mode).number;
 }
-// The display of number 1..kDisplayCount; nothing for any other number.
-std::optional<DisplayMode> DisplayModeFromNumber(int number);
+// The display of number 1..kDisplayNumbers: of a number both problems share, the row of
+// `problem`; nothing for any other number.
+std::optional<DisplayMode> DisplayModeFromNumber(int number, Problem problem = Problem::Strip);
+// Whether both problems have a display of this number.
+bool IsSharedNumber(int number);
 
 inline Problem ProblemOf(DisplayMode mode) {
   return DisplayRowOf(mode).problem;
@@ -137,27 +203,35 @@ inline bool IsFigure(DisplayMode mode) {
 // The display of a problem and kind: the first in the table.
 DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
-// The display a view menu command shows, and the kind a tool bar button shows; nothing for any
-// other command.
-std::optional<DisplayMode> DisplayOfCommand(CommandId command);
+// The display a view menu command shows while a display of `shown` is on screen (a command two
+// problems share shows the row of that problem), and the kind a tool bar button shows; nothing
+// for any other command.
+std::optional<DisplayMode> DisplayOfCommand(CommandId command, Problem shown = Problem::Strip);
 std::optional<DisplayKind> KindOfToolbarCommand(CommandId command);
 
-// qel-cli's texts about display numbers: "1 to 8"; the tables' numbers "2|3|5|6"; and
-// "2 (strip data), ... or 6 (rectangle/circle results)".
+// qel-cli's texts about display numbers: "1 to 11"; the tables' numbers "2|3|5|6|9"; and
+// "2 (strip data), ... or 9 (settlement table)".
 std::string DisplayNumberRange();
 std::string TableDisplayNumbers();
 std::string TableDisplayChoices();
 
 namespace display_table_checks {
 
-// Numbers 1..kDisplayCount, each once; one row for each display; every kind of display for
-// each problem (the tool bar's buttons and DisplayOf take the first row of a problem and kind).
+// Numbers 1..kDisplayNumbers, each once, or once for each problem with one command and kind;
+// one row for each display; every kind of display for each problem (the tool bar's buttons and
+// DisplayOf take the first row of a problem and kind).
 constexpr bool RowsAreComplete() {
-  for (int number = 1; number <= kDisplayCount; ++number) {
-    int rows = 0;
-    for (const DisplayRow& row : kDisplays)
-      rows += row.number == number ? 1 : 0;
-    if (rows != 1) return false;
+  for (int number = 1; number <= kDisplayNumbers; ++number) {
+    const DisplayRow* first = nullptr;
+    int rows = 0, strip = 0;
+    for (const DisplayRow& row : kDisplays) {
+      if (row.number != number) continue;
+      if (first == nullptr) first = &row;
+      if (row.command != first->command || row.kind != first->kind) return false;
+      ++rows;
+      strip += row.problem == Problem::Strip ? 1 : 0;
+    }
+    if (rows < 1 || rows > 2 || (rows == 2 && strip != 1)) return false;
   }
   for (const DisplayRow& row : kDisplays) {
     int same = 0;

@@ -84,16 +84,19 @@ void DrawPlacedText(DeviceContext& dc, const DeviceGeometry& geometry, const std
   dc.SetTextAlign(TextAlign::LeftTop);
 }
 
-// The kind of sheet whose title and page text a display uses: a depth display is a figure of
-// its problem.
+// The kind of sheet whose title and page text a display uses: a depth display and the
+// settlement's pictures are figures of their problem, its calculation table is results.
 SheetKind SheetOf(DisplayKind kind) {
   switch (kind) {
     case DisplayKind::Figure:
     case DisplayKind::Depth:
+    case DisplayKind::SettlementMap:
+    case DisplayKind::SettlementTime:
       return SheetKind::Figure;
     case DisplayKind::Data:
       return SheetKind::Data;
     case DisplayKind::Results:
+    case DisplayKind::SettlementTable:
       return SheetKind::Results;
   }
   return SheetKind::Figure;
@@ -139,7 +142,7 @@ void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, Di
   const DisplayTitle& title = style.title(SheetOf(kind));
   CreateSlotFont(dc, ctx, kTitleFont);
   if (ctx.view.currentPage == 1 || title.everyPage) {
-    // A depth display is titled as the figure of its problem, for what it shows.
+    // A depth or settlement display is titled as the figure of its problem, for what it shows.
     const char* word = DisplayRowOf(DisplayOf(problem, kind)).titleWord;
     DrawTitle(dc, ctx.geometry, word != nullptr ? DepthDisplayTitle(title.text, word) : title.text,
               title.topMm, style.titleLeftMm, style.titleCentred);

@@ -8,6 +8,7 @@
 
 #include "analysis/contour_lines.h"
 #include "view/isobar_cache.h"
+#include "view/settlement_cache.h"
 #include "view/table_layout.h"
 
 namespace qel {
@@ -30,6 +31,10 @@ struct RenderCaches {
   IsobarCache isobars;
   // The section of the rectangle/circle depth display.
   SectionWindowCache section;
+  // The settlement of the columns, and the lines of each problem's slice tables.
+  SettlementCache settlement;
+  TableLayoutCache stripSettlement;
+  TableLayoutCache rectCircleSettlement;
 };
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 // Everything a renderer reads and writes while it draws or counts the pages of one display.
 #pragma once
 
+#include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "platform/device_context.h"
@@ -21,6 +22,7 @@ struct DrawingShortfalls {
 
 // The document is read only: its tables, and the results they give.
 struct RenderContext {
+  const Document& document;  // what caches of the whole document key on (its revision)
   const DocumentTables& tables;
   const DocumentResults& results;
   const SystemSettings& settings;

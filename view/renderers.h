@@ -25,4 +25,14 @@ int RenderStripDepth(RenderContext& ctx, DeviceContext* dc, bool draw);
 // along it, six to a page.
 int RenderRectCircleSection(RenderContext& ctx, DeviceContext* dc, bool draw);
 
+// The settlement of each problem's columns under the document's soil profile: the slice table
+// of every column; the settlement along the section (strip) or its lines of equal settlement
+// over the plan (lattice); the settlement of the columns against time, six to a graph.
+int RenderStripSettlementTable(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSettlementTable(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderStripSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderStripSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
+
 }  // namespace qel

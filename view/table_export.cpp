@@ -16,7 +16,7 @@ namespace qel {
 
 TableRows ExportedTableRows(const ApplicationState& state) {
   // TableDisplayFor always names a table, so there are rows.
-  return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document.cells(),
+  return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document,
                          state.results, state.settings);
 }
 

@@ -1,7 +1,9 @@
 // The four tables as rows of cells, each cell formatted as the table display prints it.
 #include "view/table_rows.h"
 
+#include "analysis/settlement_analysis.h"
 #include "document/circle_rows.h"
+#include "document/document.h"
 #include "document/excluded_loads.h"
 #include "document/lattice_points.h"
 #include "document/rectangle_rows.h"
@@ -10,6 +12,7 @@
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
+#include "view/settlement_rows.h"
 
 namespace qel {
 
@@ -148,6 +151,45 @@ TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults&
   return table;
 }
 
+// Every slice of the columns of `problem`: where its column stands, its cells as the
+// calculation table prints them with their mark, and S in metres to the last digit; under them
+// each column's total and times, and what its marks mean.
+TableRows SettlementSlices(const Document& document, Problem problem,
+                           const DocumentResults& results, const SystemSettings& settings) {
+  TableRows table;
+  table.headings = {"x (m)", "y (m)"};
+  const std::vector<std::string> headings = SliceHeadings();
+  const std::vector<std::string> units = SliceUnits(StressUnitText(settings));
+  for (std::size_t i = 0; i < headings.size(); ++i)
+    table.headings.push_back(units[i].empty() ? headings[i]
+                                              : WithUnit(headings[i].c_str(), units[i].c_str()));
+  table.headings.push_back(kMarkHeading);
+  table.headings.push_back("S (m)");
+  const DocumentSettlement settlement = ComputeDocumentSettlement(document, results.circleMethod());
+  if (settlement.status != DocumentSettlement::Status::kComputed) {
+    table.notes = UnreadProfileLines(settlement);
+    return table;
+  }
+  const SettlementModel& model = *settlement.model;
+  table.notes.push_back(ConditionsText(model));
+  for (const SettlementColumnResult* column : ColumnsOf(settlement, problem)) {
+    for (std::size_t i = 0; i < column->values.slices.size(); ++i) {
+      SliceCells cells = CellsOfSlice(model, *column, i);
+      std::vector<std::string> row = {Trimmed(FormatUnsignedZero("%.2f", column->site.x)),
+                                      Trimmed(FormatUnsignedZero("%.2f", column->site.y))};
+      row.insert(row.end(), cells.cells.begin(), cells.cells.end());
+      row.push_back(cells.mark);
+      const std::optional<double>& s = column->values.slices[i].settlement;
+      row.push_back(s ? FormatC("%.17g", *s) : std::string());
+      table.rows.push_back(std::move(row));
+    }
+    const std::string heading = ColumnHeading(column->site);
+    table.notes.push_back(heading + ": " + ColumnTotalText(column->values));
+    AddNotes(table.notes, heading, MarkNotes(*column));
+  }
+  return table;
+}
+
 }  // namespace
 
 bool IsTableDisplay(DisplayMode display) {
@@ -156,21 +198,27 @@ bool IsTableDisplay(DisplayMode display) {
 
 DisplayMode TableDisplayFor(DisplayMode shown) {
   if (IsTableDisplay(shown)) return shown;
-  return DisplayOf(ProblemOf(shown), DisplayKind::Results);
+  const DisplayKind kind = KindOf(shown);
+  const bool settlement = kind == DisplayKind::SettlementMap || kind == DisplayKind::SettlementTime;
+  return DisplayOf(ProblemOf(shown),
+                   settlement ? DisplayKind::SettlementTable : DisplayKind::Results);
 }
 
 std::string TableName(DisplayMode display) {
   return IsTableDisplay(display) ? DisplayRowOf(display).menuText : std::string();
 }
 
-std::optional<TableRows> BuildTableRows(DisplayMode display, const DocumentTables& tables,
+std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
                                         const DocumentResults& results,
                                         const SystemSettings& settings) {
   const DisplayRow& row = DisplayRowOf(display);
   if (!row.exportsTable) return std::nullopt;
+  const DocumentTables& tables = document.cells();
   const bool data = row.kind == DisplayKind::Data;
   std::optional<TableRows> table;
-  if (row.problem == Problem::Strip)
+  if (row.kind == DisplayKind::SettlementTable)
+    table = SettlementSlices(document, row.problem, results, settings);
+  else if (row.problem == Problem::Strip)
     table = data ? StripData(tables, settings) : StripResults(tables, results, settings);
   else
     table = data ? RectCircleData(tables, settings) : RectCircleResults(tables, results, settings);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
@@ -41,7 +42,7 @@ std::string TableName(DisplayMode display);
 // The rows of table `display` for the document, its results and the settings (decimals and
 // unit system). Nothing for a display that is not a table. The results tables list dP as the
 // display prints it and in a second column as "%.17g", empty where the display prints "－".
-std::optional<TableRows> BuildTableRows(DisplayMode display, const DocumentTables& tables,
+std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
                                         const DocumentResults& results,
                                         const SystemSettings& settings);
 

@@ -113,15 +113,11 @@ void ViewController::ReadDeviceGeometry() {
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
                                         WorldTransform& transform, DrawingShortfalls& shortfalls) {
-  return RenderContext{state_.document.cells(),
-                       state_.results,
-                       state_.settings,
-                       state_.fonts,
-                       view,
-                       geometry,
-                       transform,
-                       shortfalls,
-                       state_.caches};
+  return RenderContext{state_.document, state_.document.cells(),
+                       state_.results,  state_.settings,
+                       state_.fonts,    view,
+                       geometry,        transform,
+                       shortfalls,      state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -215,7 +211,8 @@ int ViewController::CountPrintedPages(DisplayMode display, int dpiX, int dpiY) {
 }
 
 void ViewController::OnDisplayCommand(CommandId command) {
-  const std::optional<DisplayMode> mode = DisplayOfCommand(command);
+  const std::optional<DisplayMode> mode =
+      DisplayOfCommand(command, ShownSettlementProblem(command));
   if (!mode) return;
   ViewState& view = state_.view;
   view.displayMode = *mode;
@@ -227,8 +224,21 @@ void ViewController::OnDisplayCommand(CommandId command) {
 }
 
 bool ViewController::IsDisplayChecked(CommandId command) const {
-  const std::optional<DisplayMode> mode = DisplayOfCommand(command);
-  return mode && state_.view.displayMode == *mode;
+  return DisplayRowOf(state_.view.displayMode).command == command;
+}
+
+Problem ViewController::ShownSettlementProblem(CommandId command) const {
+  // A command both problems share shows the shown problem's display, or the other problem's
+  // when only that one has something to show.
+  const Problem shown = ProblemOf(state_.view.displayMode);
+  const Problem other = shown == Problem::Strip ? Problem::RectCircle : Problem::Strip;
+  const std::optional<DisplayMode> ofShown = DisplayOfCommand(command, shown);
+  const std::optional<DisplayMode> ofOther = DisplayOfCommand(command, other);
+  if (ofShown && ofOther && ProblemOf(*ofOther) == other &&
+      !DisplayRowOf(*ofShown).hasContent(state_.document.cells()) &&
+      DisplayRowOf(*ofOther).hasContent(state_.document.cells()))
+    return other;
+  return shown;
 }
 
 void ViewController::OnToolbarCommand(CommandId command) {

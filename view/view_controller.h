@@ -101,6 +101,9 @@ class ViewController {
   void OnDisplayCommand(CommandId command);
   // Whether the menu item of a display command carries a check mark.
   bool IsDisplayChecked(CommandId command) const;
+  // The problem whose display a view command shows: the shown one, unless only the other
+  // problem's display of the command has content.
+  Problem ShownSettlementProblem(CommandId command) const;
   // The tool bar's figure, data and results buttons (8001 ... 8003): the same problem's other
   // display; the figure keeps its position.
   void OnToolbarCommand(CommandId command);

@@ -17,6 +17,8 @@ struct RememberedLineSteps {
   double stripResults = 0.0;
   double rectCircleData = 0.0;
   double rectCircleResults = 0.0;
+  double stripSettlement = 0.0;
+  double rectCircleSettlement = 0.0;
 };
 
 struct ViewState {
@@ -31,7 +33,7 @@ struct ViewState {
   long printedPageNumber = 0;
   RememberedLineSteps screenLineSteps;
   // The zoom of each display on screen, [DisplayIndex]; paper is never zoomed.
-  std::array<DisplayZoom, kDisplayCount> zoom{};
+  std::array<DisplayZoom, kDisplayRows> zoom{};
 };
 
 // The zoom of a display on screen.

@@ -95,8 +95,8 @@ bool RenderSvg(PagedDocument& doc, int page, const PageOptions& options, QIODevi
 
 int RunPages(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args =
-      ParseCliArgs(words, {"--data-folder", "--display", "--dpi", "--paper"}, {}, error);
+  std::optional<CliArgs> args = ParseCliArgs(
+      words, {"--data-folder", "--display", "--problem", "--dpi", "--paper"}, {}, error);
   if (!args) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("pages needs one data file");
   std::optional<PageOptions> options = ReadPageOptions(*args, kPaperDpi, error);
@@ -110,10 +110,10 @@ int RunPages(const std::vector<std::string>& words) {
 
 int RunRender(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args = ParseCliArgs(
-      words,
-      {"--data-folder", "--display", "--dpi", "--paper", "--page", "--out", "--circle-method"},
-      {"--all"}, error);
+  std::optional<CliArgs> args = ParseCliArgs(words,
+                                             {"--data-folder", "--display", "--problem", "--dpi",
+                                              "--paper", "--page", "--out", "--circle-method"},
+                                             {"--all"}, error);
   if (!args) return UsageError(error);
   if (!ReadCircleMethod(*args, error)) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("render needs one data file");

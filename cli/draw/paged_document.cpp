@@ -21,7 +21,9 @@ bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   session.Start();
   if (!session.Open(path)) return false;
   ShowSettingsLoadProblems(controller.OnUpdate(), session.prompts());
-  session.state().view.displayMode = options.display;
+  session.state().view.displayMode = ChooseDisplay(DisplayNumber(options.display),
+                                                   options.problem,
+                                                   session.state().document.cells());
   session.state().view.currentPage = 1;
   pages = controller.CountPrintedPages(options.dpi, options.dpi);
   return true;

@@ -246,7 +246,7 @@ TEST_F(CliTest, HelpListsEveryDisplayByItsNumber) {
 }
 
 TEST_F(CliTest, PagesAndRenderOfEveryDisplay) {
-  for (int display = 1; display <= kDisplayCount; ++display) {
+  for (int display = 1; display <= kDisplayNumbers; ++display) {
     CliRun pages = RunCli("pages " + Example("embankment.qdw") + " --display " +
                           std::to_string(display) + DataFolder());
     ASSERT_EQ(pages.status, 0) << display;

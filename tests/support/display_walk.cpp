@@ -43,9 +43,9 @@ std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, PromptService
   ViewController controller(state, prompts, printer, paths);
   controller.OnUpdate();
   std::vector<DisplayWork> shown;
-  for (int number = 1; number <= kDisplayCount; ++number) {
+  for (const DisplayRow& row : kDisplays) {
     DisplayWork work;
-    work.mode = *DisplayModeFromNumber(number);
+    work.mode = row.mode;
     state.view.displayMode = work.mode;
     state.view.currentPage = 1;
     work.pages = controller.CountPrintedPages(paper.dpiX, paper.dpiY);

@@ -18,6 +18,8 @@ void ApplyStandardSettings(SystemSettings& settings, FontSlots& fonts);
 struct RenderWorld {
   RenderWorld();
 
+  // The document that the settlement displays read; the other displays read `tables`.
+  Document document;
   DocumentTables tables;
   DocumentResults results;
   SystemSettings settings;
@@ -28,8 +30,8 @@ struct RenderWorld {
   ScriptedPrompts prompts;
   DrawingShortfalls shortfalls;
   RenderCaches caches;
-  RenderContext ctx{tables,   results,   settings,   fonts, view,
-                    geometry, transform, shortfalls, caches};
+  RenderContext ctx{document, tables,   results,   settings,   fonts,
+                    view,     geometry, transform, shortfalls, caches};
 
   // Sets the resolution of the device being drawn on (geometry and the transform's mm scale)
   // and copies the margins into the transform, as the paint dispatcher does.

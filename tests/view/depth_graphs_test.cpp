@@ -84,7 +84,7 @@ class DepthGraphTest : public test::ExampleView {
     const bool strip = display == DisplayMode::StripDepth;
     const std::optional<TableRows> rows =
         BuildTableRows(strip ? DisplayMode::StripResults : DisplayMode::RectCircleResults,
-                       state.document.cells(), state.results, state.settings);
+                       state.document, state.results, state.settings);
     const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
     std::multiset<std::string> values;
     for (const std::vector<std::string>& row : rows->rows) {

@@ -7,15 +7,23 @@
 namespace qel {
 namespace {
 
-// Every number names one display and every display its number; nothing else names one.
+// Every number with its problem names one display and every display its number; nothing else
+// names one.
 TEST(DisplayTable, NumbersCommandsAndKindsLeadToTheirDisplay) {
-  for (int number = -1; number <= kDisplayCount + 1; ++number) {
-    const std::optional<DisplayMode> mode = DisplayModeFromNumber(number);
-    EXPECT_EQ(mode.has_value(), number >= 1 && number <= kDisplayCount) << number;
-    if (!mode) continue;
+  for (const int number : {-1, 0, kDisplayNumbers + 1})
+    EXPECT_EQ(DisplayModeFromNumber(number), std::nullopt) << number;
+  for (const DisplayRow& row : kDisplays) {
+    const int number = row.number;
+    const std::optional<DisplayMode> mode = DisplayModeFromNumber(number, row.problem);
+    ASSERT_EQ(mode, row.mode) << number;
     EXPECT_EQ(DisplayNumber(*mode), number);
-    const DisplayRow& row = DisplayRowOf(*mode);
-    EXPECT_EQ(DisplayOfCommand(row.command), mode) << number;
+    // A command shows the row of the problem on screen; a number of one problem's display
+    // names it whichever problem is asked for.
+    EXPECT_EQ(DisplayOfCommand(row.command, row.problem), mode) << number;
+    if (!IsSharedNumber(number)) {
+      for (const Problem other : {Problem::Strip, Problem::RectCircle})
+        EXPECT_EQ(DisplayModeFromNumber(number, other), mode) << number;
+    }
     // A problem and kind lead to the first display of them.
     const DisplayMode first = DisplayOf(row.problem, row.kind);
     EXPECT_EQ(ProblemOf(first), row.problem) << number;
@@ -44,7 +52,7 @@ TEST(DisplayTable, RowsRunProblemByProblemAndCliTextsFollowTheNumbers) {
         << row.number;
   }
   EXPECT_EQ(problemsSeen, 2);
-  EXPECT_EQ(DisplayNumberRange(), "1 to 8");
+  EXPECT_EQ(DisplayNumberRange(), "1 to 11");
   EXPECT_EQ(TableDisplayNumbers(), "2|3|5|6");
   EXPECT_EQ(TableDisplayChoices(),
             "2 (strip data), 3 (strip results), 5 (rectangle/circle data) or 6 "

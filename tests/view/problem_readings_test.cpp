@@ -104,10 +104,10 @@ class ProblemReadings : public test::ExampleView {
   // Every display's first two printed pages.
   std::string EveryDisplayLog() {
     std::string log;
-    for (int display = 1; display <= kDisplayCount; ++display) {
+    for (const DisplayRow& row : kDisplays) {
       for (int page = 1; page <= 2; ++page) {
         RecordingDeviceContext dc(300, 300);
-        controller.PrintPage(dc, *DisplayModeFromNumber(display), page);
+        controller.PrintPage(dc, row.mode, page);
         log += dc.Log();
       }
     }

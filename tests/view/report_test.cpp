@@ -52,7 +52,7 @@ class ReportTest : public ::testing::Test {
   }
   Displays WithContent() {
     Displays displays;
-    for (int number = 1; number <= kDisplayCount; ++number)
+    for (int number = 1; number <= kDisplayNumbers; ++number)
       if (DisplayHasContent(state.document.cells(), *DisplayModeFromNumber(number)))
         displays.push_back(number);
     return displays;

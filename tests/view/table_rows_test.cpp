@@ -100,7 +100,7 @@ TEST_F(TableRowsTest, RowsAndNotesAreWhatTheDisplayPrints) {
         const DisplayMode display = *DisplayModeFromNumber(number);
         SCOPED_TRACE(std::string(file) + (marked ? " marked " : " ") + std::to_string(number));
         const TableRows rows =
-            *BuildTableRows(display, state.document.cells(), state.results, state.settings);
+            *BuildTableRows(display, state.document, state.results, state.settings);
         const std::vector<Line> printed = PrintedLines(display);
         const std::vector<Line> printedRows = PrintedRows(display, printed);
         ASSERT_EQ(printedRows.size(), rows.rows.size());

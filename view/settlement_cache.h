@@ -1,0 +1,26 @@
+// The settlement of the document kept between paints, page counts and printed pages: computed
+// when first asked for after the document or the circle method changed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "analysis/settlement_analysis.h"
+#include "engine/circle_method.h"
+
+namespace qel {
+
+struct RenderContext;
+
+struct SettlementCache {
+  const Document* document = nullptr;
+  std::uint64_t revision = 0;
+  CircleMethod method = CircleMethod::kExact;
+  std::optional<DocumentSettlement> value;
+  int computations = 0;  // how many times it was computed, for tests and benchmarks
+};
+
+// The settlement of ctx.document under its circle method, from the cache when neither changed.
+const DocumentSettlement& SettlementOf(RenderContext& ctx);
+
+}  // namespace qel

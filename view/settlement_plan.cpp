@@ -3,6 +3,7 @@
 // angular distortion between neighbouring columns.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "analysis/isobar_levels.h"
 #include "analysis/settlement_map.h"
@@ -76,23 +77,33 @@ void DrawPlanAxes(DeviceContext& dc, RenderContext& ctx, const PlanExtent& e,
                   const DeviceBox& frame) {
   const WorldTransform& t = ctx.transform;
   const int h = NoteTextHeight(ctx);
+  const int gap = h / 3;
   const int thin = std::max(1, DevicePixels(t, 1) / 2);
   UseMapFont(dc, ctx);
+  // The captions first; a value that would meet a text before it is left out.
+  std::vector<DeviceBox> taken;
+  auto write = [&](int left, int top, const std::string& text) {
+    const DeviceBox box{left, top, left + NoteTextWidth(text, h), top + h};
+    if (std::any_of(taken.begin(), taken.end(),
+                    [&box](const DeviceBox& other) { return box.Meets(other); }))
+      return;
+    taken.push_back(box);
+    dc.TextOut(left, top, text);
+  };
+  write(frame.right - NoteTextWidth("x (m)", h), frame.bottom + 2 * gap + h, "x (m)");
+  write(frame.left - gap - NoteTextWidth("y (m)", h), frame.top - 2 * h, "y (m)");
   for (const double x : TickValues(e.x0, e.x1)) {
     const int dx = ToDeviceX(t, x);
     DrawLine(dc, dx, frame.top, dx, frame.bottom, PenStyle::Solid, thin, kTickColour);
     const std::string text = FormatC("%g", x);
-    dc.TextOut(dx - NoteTextWidth(text, h) / 2, frame.bottom + h / 3, text);
+    write(dx - NoteTextWidth(text, h) / 2, frame.bottom + gap, text);
   }
   for (const double y : TickValues(e.y0, e.y1)) {
     const int dy = ToDeviceY(t, y);
     DrawLine(dc, frame.left, dy, frame.right, dy, PenStyle::Solid, thin, kTickColour);
     const std::string text = FormatC("%g", y);
-    dc.TextOut(frame.left - h / 3 - NoteTextWidth(text, h), dy - h / 2, text);
+    write(frame.left - gap - NoteTextWidth(text, h), dy - h / 2, text);
   }
-  const std::string across = "x (m)";
-  dc.TextOut(frame.right - NoteTextWidth(across, h), frame.bottom + h / 3 + h, across);
-  dc.TextOut(frame.left - h / 3 - NoteTextWidth("y (m)", h), frame.top - h - h / 3, "y (m)");
   DrawRectOutline(dc, frame.left, frame.top, frame.right, frame.bottom, PenStyle::Solid,
                   DevicePixels(t, 1), kBlack);
 }
@@ -115,7 +126,7 @@ void DrawLoads(DeviceContext& dc, const RenderContext& ctx, FigureObstacles& obs
     WorldEllipse(dc, t, c.x, c.y, c.r, c.r, PenStyle::Solid, width, kBlack);
     std::vector<DevicePoint> ring;
     for (int k = 0; k <= kCircleSides; ++k) {
-      const double a = 2.0 * M_PI * k / kCircleSides;
+      const double a = 2.0 * std::numbers::pi * k / kCircleSides;
       ring.push_back(OnDevice(t, c.x + c.r * std::cos(a), c.y + c.r * std::sin(a)));
     }
     obstacles.AddPolyline(ring, stroke);
@@ -133,7 +144,10 @@ std::string BetweenText(const SettlementGrid& grid, const NeighbourPair& pair) {
 
 std::vector<std::string> PlanNotes(const SettlementGrid& grid, const std::vector<double>& levels) {
   std::vector<std::string> notes;
-  notes.push_back(levels.size() >= 2 ? FormatC("等沈下線 (cm)：%g cm 間隔", levels[1] - levels[0])
+  // Lines need cells: columns in one row or one column of the lattice have none.
+  const bool inLine = grid.xs.size() < 2 || grid.ys.size() < 2;
+  notes.push_back(inLine ? std::string("等沈下線：計算点が一列に並ぶため描きません")
+                  : levels.size() >= 2 ? FormatC("等沈下線 (cm)：%g cm 間隔", levels[1] - levels[0])
                   : levels.size() == 1 ? "等沈下線 (cm)：" + IsobarLevelText(levels[0]) + " cm"
                                        : std::string("等沈下線：描ける線がありません"));
   const std::optional<std::size_t> largest = LargestValueAt(grid.totals);

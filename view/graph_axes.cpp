@@ -169,7 +169,8 @@ GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRang
 }
 
 void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
-                   const std::string& acrossCaption, std::vector<PlacedNote>& taken) {
+                   const std::string& acrossCaption, std::vector<PlacedNote>& taken,
+                   const std::string& depthCaption) {
   const WorldTransform& t = ctx.transform;
   const int h = NoteTextHeight(ctx);
   const int gap = h / 3;
@@ -199,9 +200,8 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   const int middle = (frame.left + frame.right) / 2;
   const PlacedNote across = NoteAt(middle - NoteTextWidth(acrossCaption, h) / 2,
                                    frame.top - 2 * (gap + h), h, acrossCaption);
-  const std::string depthText = "z (m)";
-  const PlacedNote depth = NoteAt(frame.left - gap - NoteTextWidth(depthText, h),
-                                  frame.top - 2 * (gap + h), h, depthText);
+  const PlacedNote depth = NoteAt(frame.left - gap - NoteTextWidth(depthCaption, h),
+                                  frame.top - 2 * (gap + h), h, depthCaption);
   for (const PlacedNote& note : {across, depth}) {
     Text(dc, note);
     taken.push_back(note);

@@ -53,10 +53,11 @@ GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRang
 
 // The frame, thin light grid lines at the ticks (solid, lighter and thinner than any curve, so
 // that they never pass for a curve's dashes), the values along the top and the left edges and
-// the captions `acrossCaption` above them and "z (m)" at the left; the boxes the texts take are
-// added to `taken`.
+// the captions `acrossCaption` above them and `depthCaption` at the left; the boxes the texts
+// take are added to `taken`.
 void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
-                   const std::string& acrossCaption, std::vector<PlacedNote>& taken);
+                   const std::string& acrossCaption, std::vector<PlacedNote>& taken,
+                   const std::string& depthCaption = "z (m)");
 
 // The line type, marker and colour of curve `index`: the six curves of a graph each have their
 // own line type (solid, dashed, dotted, chain, long-dashed, chain with two dots) and marker, in

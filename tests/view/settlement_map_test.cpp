@@ -1,0 +1,175 @@
+// The settlement maps as printed: the value at each column is its total, every text stays on the
+// paper, and a hostile document draws nothing that is not a finite number.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <regex>
+#include <set>
+
+#include "analysis/settlement_analysis.h"
+#include "settings/drawing.h"
+#include "support/cells_edit.h"
+#include "support/example_view.h"
+#include "test_support/recording_device_context.h"
+#include "view/display_table.h"
+#include "view/figure_notes.h"
+#include "view/figure_pages.h"
+
+namespace qel {
+namespace {
+
+constexpr int kDpi = 150;
+
+struct Example {
+  const char* file;
+  DisplayMode display;
+  Problem problem;
+};
+constexpr Example kExamples[] = {
+    {"embankment.qdw", DisplayMode::StripSettlementMap, Problem::Strip},
+    {"building.qdw", DisplayMode::RectCircleSettlementMap, Problem::RectCircle}};
+
+class SettlementMapTest : public test::ExampleView {
+ protected:
+  SettlementMapTest() {
+    printer.set(FixedPrinterInfo::A4(kDpi));
+    controller.ReadDeviceGeometry();
+  }
+  // Every printed page of `display`, with its page count.
+  std::vector<RecordingDeviceContext> PrintAll(DisplayMode display) {
+    std::vector<RecordingDeviceContext> pages;
+    const int count = controller.CountPrintedPages(display, kDpi, kDpi);
+    EXPECT_GE(count, 1);
+    EXPECT_LE(count, kMostFigurePages);
+    for (int page = 1; page <= std::min(count, 5); ++page) {
+      pages.emplace_back(kDpi, kDpi);
+      controller.PrintPage(pages.back(), display, page);
+    }
+    return pages;
+  }
+  // The totals of the columns of `problem` as the settlement command gives them, in cm to two
+  // decimals as the map writes them.
+  std::set<std::string> Totals(Problem problem) {
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(state.document, state.results.circleMethod(), 1);
+    std::set<std::string> totals;
+    for (const SettlementColumnResult& column : settlement.columns) {
+      if (column.site.problem != problem || !column.values.total) continue;
+      char text[64];
+      std::snprintf(text, sizeof text, "%.2f", *column.values.total * 100.0);
+      totals.insert(text);
+    }
+    return totals;
+  }
+};
+
+TEST_F(SettlementMapTest, TheValueWrittenAtAColumnIsItsTotal) {
+  const std::regex value(R"(-?[0-9]+\.[0-9]{2})");
+  for (const Example& e : kExamples) {
+    SCOPED_TRACE(e.file);
+    Open(e.file);
+    const std::set<std::string> totals = Totals(e.problem);
+    ASSERT_GE(totals.size(), 3u);
+    std::set<std::string> written;
+    for (const RecordingDeviceContext& page : PrintAll(e.display))
+      for (const std::string& text : page.Texts())
+        if (std::regex_match(text, value)) {
+          EXPECT_TRUE(totals.count(text)) << text;
+          written.insert(text);
+        }
+    // A value that finds no clear place is left out; most find one.
+    EXPECT_GE(written.size() * 4, totals.size() * 3);
+  }
+}
+
+TEST_F(SettlementMapTest, EveryTextLiesOnThePaperInColourAndInBlackAndWhite) {
+  const int h = kDpi * 7 / 72;
+  for (const Example& e : kExamples)
+    for (const int mode : {0, 1}) {
+      SCOPED_TRACE(std::string(e.file) + " colour mode " + std::to_string(mode));
+      Open(e.file);
+      state.settings.colourMode = mode;
+      const int width = FixedPrinterInfo::A4(kDpi).pageWidthPixels;
+      const int height = FixedPrinterInfo::A4(kDpi).pageHeightPixels;
+      for (const RecordingDeviceContext& page : PrintAll(e.display))
+        for (const std::string& line : page.Lines("text")) {
+          int x = 0, y = 0;
+          char text[512] = {};
+          if (std::sscanf(line.c_str(), "text %d %d %511[^\n]", &x, &y, text) != 3) continue;
+          EXPECT_GE(x, 0) << text;
+          EXPECT_GE(y, 0) << text;
+          EXPECT_LE(y + h, height) << text;
+          // Centred texts (the level labels) reach half their width either side.
+          EXPECT_LE(x + NoteTextWidth(text, h) / 2, width) << text;
+        }
+    }
+}
+
+// How a hostile document is made from an example.
+enum class Hostile { FarColumns, NoSettlement, ManyTimes, OneLatticeX, HugeLattice };
+
+TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) {
+  struct Case {
+    Hostile edit;
+    const char* note;  // a text the page must carry, or empty
+  };
+  for (const Case& c : {Case{Hostile::FarColumns, ""},
+                        Case{Hostile::NoSettlement, "沈下量を求められた計算点がありません"},
+                        Case{Hostile::ManyTimes, "時刻 8 個のうち先頭の 6 個の曲線を描きます"},
+                        Case{Hostile::OneLatticeX, "等沈下線：計算点が一列に並ぶため描きません"},
+                        Case{Hostile::HugeLattice, ""}}) {
+    SCOPED_TRACE(static_cast<int>(c.edit));
+    Open(c.edit == Hostile::OneLatticeX || c.edit == Hostile::HugeLattice ? "building.qdw"
+                                                                          : "embankment.qdw");
+    {
+      test::CellsEdit edited(state.document);
+      DocumentTables& t = *edited;
+      std::vector<std::string>& soil = t.soilLines;
+      switch (c.edit) {
+        case Hostile::FarColumns:
+          t.stripPoints[1][point_col::kX] = "-5e9";
+          t.stripPoints[2][point_col::kX] = "5e9";
+          break;
+        case Hostile::NoSettlement:
+          // A clay at the surface under water as heavy as it: no effective overburden, so no
+          // slice of it and no column has a settlement.
+          for (std::string& line : soil)
+            if (line.rfind("water=", 0) == 0)
+              line = "water=0";
+            else if (line.rfind("layer=1,", 0) == 0)
+              line = "layer=1,top,1.5,9.81,9.81,cc,1.60,0.50,0.05,,,200,bottom,";
+          break;
+        case Hostile::ManyTimes:
+          for (std::string& line : soil)
+            if (line.rfind("times=", 0) == 0) line = "times=10,30,100,300,1000,3000,10000,30000";
+          break;
+        case Hostile::OneLatticeX:
+          for (int row = 2; row <= kGridRows; ++row)
+            t.gridPoints[row][point_col::kGridX].clear();
+          break;
+        case Hostile::HugeLattice:
+          t.gridPoints[1][point_col::kGridX] = "-1e12";
+          t.gridPoints[1][point_col::kGridY] = "1e12";
+          break;
+      }
+    }
+    bool noted = *c.note == '\0';
+    for (const DisplayMode display :
+         {DisplayMode::StripSettlementMap, DisplayMode::RectCircleSettlementMap})
+      for (const RecordingDeviceContext& page : PrintAll(display)) {
+        EXPECT_LE(page.FarthestCoordinate(), kDeviceCoordinateLimit);
+        for (std::string text : page.Texts()) {
+          if (text.find(c.note) != std::string::npos) noted = true;
+          std::transform(text.begin(), text.end(), text.begin(),
+                         [](unsigned char ch) { return std::tolower(ch); });
+          EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+          EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+        }
+      }
+    EXPECT_TRUE(noted) << c.note;
+  }
+}
+
+}  // namespace
+}  // namespace qel

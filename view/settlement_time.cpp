@@ -67,8 +67,10 @@ DepthCurve TimeCurve(const SettlementModel& model, const SettlementColumnResult&
   const std::vector<std::optional<double>> s = SettlementAtTimes(model, column.values, samples);
   for (std::size_t i = 0; i < samples.size(); ++i)
     if (s[i] && std::isfinite(*s[i])) curve.samples.push_back({*s[i] * 100.0, samples[i]});
+  // A time beyond the axis (it spans at most kMostTimeDecades) is told by the table alone.
+  const double earliest = samples.front(), latest = samples.back();
   for (const std::optional<double>& t : {column.values.t50, column.values.t90})
-    if (t && std::isfinite(*t))
+    if (t && *t >= earliest && *t <= latest)
       if (const std::optional<double> at = model.SettlementAt(column.values, *t))
         curve.marks.push_back({*at * 100.0, *t, Days(t)});
   return curve;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -18,6 +17,7 @@ namespace qel {
 namespace {
 
 constexpr int kDpi = 100;
+constexpr DisplayMode kStrip = DisplayMode::StripSettlementTime;
 
 struct DrawnText {
   int x = 0, y = 0, height = 0;
@@ -33,29 +33,49 @@ class SettlementTimeTest : public test::ExampleView {
     return dc;
   }
   int Pages(DisplayMode display) { return controller.CountPrintedPages(display, kDpi, kDpi); }
-  void SetProfile(std::vector<std::string> lines) {
-    test::Edit(state)->soilLines = std::move(lines);
+  void UsePaper(int width, int height) {
+    state.geometry.paperWidthMm = width;
+    state.geometry.paperHeightMm = height;
   }
-  std::vector<const SettlementColumnResult*> Columns(const DocumentSettlement& settlement,
-                                                     Problem problem) {
-    std::vector<const SettlementColumnResult*> columns;
-    for (const SettlementColumnResult& column : settlement.columns)
-      if (column.site.problem == problem) columns.push_back(&column);
-    return columns;
-  }
+  // Every text box and every point of a line drawn on `page` lies on the paper; no text shows
+  // nan or inf. Returns the page's texts.
+  std::vector<DrawnText> ExpectOnThePaper(DisplayMode display, int page);
 };
 
-// The texts of a page with where and how they were drawn.
 std::vector<DrawnText> TextsOf(const RecordingDeviceContext& dc) {
   std::vector<DrawnText> texts;
-  int height = 0;
+  int height = 0, x = 0, y = 0, n = 0;
   bool centred = false;
   for (const std::string& line : dc.lines()) {
-    int a = 0, b = 0, n = 0;
-    if (std::sscanf(line.c_str(), "font %d", &a) == 1) height = a;
+    if (std::sscanf(line.c_str(), "font %d", &x) == 1) height = x;
     if (line.rfind("align ", 0) == 0) centred = line == "align centre";
-    if (std::sscanf(line.c_str(), "text %d %d %n", &a, &b, &n) == 2 && n > 0)
-      texts.push_back({a, b, height, centred, line.substr(static_cast<std::size_t>(n))});
+    if (std::sscanf(line.c_str(), "text %d %d %n", &x, &y, &n) == 2 && n > 0)
+      texts.push_back({x, y, height, centred, line.substr(static_cast<std::size_t>(n))});
+  }
+  return texts;
+}
+
+std::vector<DrawnText> SettlementTimeTest::ExpectOnThePaper(DisplayMode display, int page) {
+  const RecordingDeviceContext dc = Print(display, page);
+  const int width = state.geometry.paperWidthMm * kDpi * 10 / 254;
+  const int height = state.geometry.paperHeightMm * kDpi * 10 / 254;
+  const std::vector<DrawnText> texts = TextsOf(dc);
+  for (const DrawnText& t : texts) {
+    const int w = NoteTextWidth(t.text, t.height), left = t.centred ? t.x - w / 2 : t.x;
+    EXPECT_TRUE(left >= 0 && left + w <= width && t.y >= 0 && t.y + t.height <= height) << t.text;
+    for (const char* word : {"nan", "inf", "NaN", "INF"})
+      EXPECT_EQ(t.text.find(word), std::string::npos) << t.text;
+  }
+  for (const std::string& line : dc.lines()) {
+    if (line.rfind("polyline", 0) && line.rfind("moveto", 0) && line.rfind("lineto", 0)) continue;
+    std::string numbers = line.substr(line.find(' ') + 1);
+    std::replace(numbers.begin(), numbers.end(), ',', ' ');
+    std::istringstream in(numbers);
+    for (int x = 0, y = 0; in >> x >> y;)
+      if (!(x >= 0 && x <= width && y >= 0 && y <= height)) {
+        ADD_FAILURE() << "off the paper: " << line.substr(0, 60);
+        break;
+      }
   }
   return texts;
 }
@@ -64,10 +84,9 @@ std::vector<DrawnText> TextsOf(const RecordingDeviceContext& dc) {
 std::vector<std::string> RowAfter(const std::vector<DrawnText>& texts, const std::string& label) {
   const auto found =
       std::find_if(texts.begin(), texts.end(), [&](const DrawnText& t) { return t.text == label; });
-  if (found == texts.end()) return {};
   std::vector<DrawnText> row;
   for (const DrawnText& t : texts)
-    if (t.y == found->y && t.x > found->x) row.push_back(t);
+    if (found != texts.end() && t.y == found->y && t.x > found->x) row.push_back(t);
   std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
   std::vector<std::string> cells;
   for (const DrawnText& t : row)
@@ -75,35 +94,9 @@ std::vector<std::string> RowAfter(const std::vector<DrawnText>& texts, const std
   return cells;
 }
 
-std::string Label(const SettlementSite& site) {
-  std::string label = FormatC("x = %.2f", site.x);
-  return site.problem == Problem::Strip ? label : label + FormatC(", y = %.2f", site.y);
-}
-
-// Every text box and every point of a line drawn lies on the paper; no text shows nan or inf.
-void ExpectOnThePaper(const RecordingDeviceContext& dc, int width, int height) {
-  for (const DrawnText& t : TextsOf(dc)) {
-    const int w = NoteTextWidth(t.text, t.height);
-    const int left = t.centred ? t.x - w / 2 : t.x;
-    EXPECT_GE(left, 0) << t.text;
-    EXPECT_LE(left + w, width) << t.text;
-    EXPECT_GE(t.y, 0) << t.text;
-    EXPECT_LE(t.y + t.height, height) << t.text << " " << width << "x" << height;
-    for (const char* word : {"nan", "inf", "NaN", "INF"})
-      EXPECT_EQ(t.text.find(word), std::string::npos) << t.text;
-  }
-  for (const std::string& line : dc.lines()) {
-    if (line.rfind("polyline", 0) != 0 && line.rfind("moveto", 0) != 0 &&
-        line.rfind("lineto", 0) != 0)
-      continue;
-    std::string numbers = line.substr(line.find(' ') + 1);
-    std::replace(numbers.begin(), numbers.end(), ',', ' ');
-    std::istringstream in(numbers);
-    for (int x = 0, y = 0; in >> x >> y;) {
-      EXPECT_TRUE(x >= 0 && x <= width && y >= 0 && y <= height) << line.substr(0, 60);
-      if (!(x >= 0 && x <= width && y >= 0 && y <= height)) return;
-    }
-  }
+bool AnyContains(const std::vector<DrawnText>& texts, const std::string& part) {
+  return std::any_of(texts.begin(), texts.end(),
+                     [&](const DrawnText& t) { return t.text.find(part) != std::string::npos; });
 }
 
 struct Example {
@@ -112,11 +105,13 @@ struct Example {
   Problem problem;
 };
 constexpr Example kExamples[] = {
-    {"embankment.qdw", DisplayMode::StripSettlementTime, Problem::Strip},
+    {"embankment.qdw", kStrip, Problem::Strip},
     {"building.qdw", DisplayMode::RectCircleSettlementTime, Problem::RectCircle},
 };
 
-TEST_F(SettlementTimeTest, TableRowsHoldSAtTheProfilesTimesTheTotalAndTheTimes) {
+// Each column's row: S at each of the profile's times as qel-cli settlement --time gives it, in
+// cm with two decimals, then the total, t50 and t90; six columns to a page, in order.
+TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
   for (const Example& e : kExamples) {
     SCOPED_TRACE(e.file);
     Open(e.file);
@@ -124,8 +119,11 @@ TEST_F(SettlementTimeTest, TableRowsHoldSAtTheProfilesTimesTheTotalAndTheTimes) 
         ComputeDocumentSettlement(state.document, state.results.circleMethod(), 1);
     ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
     const SettlementModel& model = *settlement.model;
-    const std::vector<const SettlementColumnResult*> columns = Columns(settlement, e.problem);
+    std::vector<const SettlementColumnResult*> columns;
+    for (const SettlementColumnResult& column : settlement.columns)
+      if (column.site.problem == e.problem) columns.push_back(&column);
     ASSERT_GE(columns.size(), 7u);
+    EXPECT_EQ(Pages(e.display), static_cast<int>((columns.size() + 5) / 6));
     for (std::size_t i = 0; i < columns.size(); ++i) {
       const SettlementColumn& v = columns[i]->values;
       ASSERT_TRUE(v.total && v.t50 && v.t90);
@@ -135,98 +133,62 @@ TEST_F(SettlementTimeTest, TableRowsHoldSAtTheProfilesTimesTheTotalAndTheTimes) 
       expected.push_back(FormatC("%.2f", *v.total * 100.0));
       expected.push_back(FormatC("%.1f", *v.t50));
       expected.push_back(FormatC("%.1f", *v.t90));
+      const SettlementSite& site = columns[i]->site;
+      const std::string label = FormatC("x = %.2f", site.x) +
+                                (e.problem == Problem::Strip ? "" : FormatC(", y = %.2f", site.y));
       const int page = static_cast<int>(i / 6) + 1;
-      EXPECT_EQ(RowAfter(TextsOf(Print(e.display, page)), Label(columns[i]->site)), expected)
-          << Label(columns[i]->site) << " page " << page;
+      EXPECT_EQ(RowAfter(TextsOf(Print(e.display, page)), label), expected) << label;
     }
   }
 }
 
-TEST_F(SettlementTimeTest, SixColumnsToAPage) {
-  for (const Example& e : kExamples) {
-    SCOPED_TRACE(e.file);
-    Open(e.file);
-    std::size_t columns = 0;
-    for (const SettlementSite& site : SettlementSites(state.document))
-      columns += site.problem == e.problem ? 1 : 0;
-    EXPECT_EQ(Pages(e.display), static_cast<int>((columns + 5) / 6));
-  }
-}
-
-TEST_F(SettlementTimeTest, EveryPageFitsThePaperInColourAndBlackAndWhite) {
-  struct Paper {
-    int width, height;
-  };
+// Both examples in colour and 白黒 on two paper widths, and a hostile profile: layers that
+// consolidate in no time and in forever, enormous settlement, times of 0 and far beyond, more
+// times than two table lines hold (which the page says).
+TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   for (const Example& e : kExamples)
-    for (const Paper paper : {Paper{210, 297}, Paper{148, 297}})
+    for (const int width : {210, 148})
       for (const int colourMode : {0, 1}) {
-        SCOPED_TRACE(FormatC("%s %dx%d ", e.file, paper.width, paper.height) +
-                     (colourMode ? "白黒" : "colour"));
+        SCOPED_TRACE(FormatC("%s %d mm colour mode %d", e.file, width, colourMode));
         Open(e.file);
         state.settings.colourMode = colourMode;
-        state.geometry.paperWidthMm = paper.width;
-        state.geometry.paperHeightMm = paper.height;
-        for (int page = 1; page <= Pages(e.display); ++page) {
-          const RecordingDeviceContext dc = Print(e.display, page);
-          ExpectOnThePaper(dc, state.geometry.paperWidthMm * kDpi * 10 / 254,
-                           state.geometry.paperHeightMm * kDpi * 10 / 254);
-        }
+        UsePaper(width, 297);
+        for (int page = 1; page <= Pages(e.display); ++page)
+          ExpectOnThePaper(e.display, page);
       }
-}
-
-// Layers that consolidate in no time and in forever, enormous settlement, times of 0 and far
-// beyond, more times than a line holds: the pages stay finite and on the paper.
-TEST_F(SettlementTimeTest, HostileProfileDrawsNothingNonFinite) {
   std::string times = "times=0,1e-300,1e300";
   for (int i = 1; i <= 60; ++i)
     times += FormatC(",%d", i * 37);
   Open("embankment.qdw");
-  state.geometry.paperWidthMm = 210;
-  state.geometry.paperHeightMm = 297;
-  SetProfile({"slice=0.5", times, "layer=1,A,0.5,16,17,mv,,,,,1e6,1e-300,top,",
-              "layer=2,B,3,16,17,mv,,,,,1e-3,1e300,both,",
-              "layer=3,C,4,16,17,mv,,,,,1e-3,1,both,"});
-  const DisplayMode display = DisplayMode::StripSettlementTime;
-  int notes = 0;
-  for (int page = 1; page <= Pages(display); ++page) {
-    const RecordingDeviceContext dc = Print(display, page);
-    ExpectOnThePaper(dc, state.geometry.paperWidthMm * kDpi * 10 / 254,
-                     state.geometry.paperHeightMm * kDpi * 10 / 254);
-    for (const DrawnText& t : TextsOf(dc))
-      notes += t.text.find("時刻 63 個のうち") != std::string::npos ? 1 : 0;
-  }
-  EXPECT_GE(notes, 1);
+  UsePaper(210, 297);
+  test::Edit(state)->soilLines = {"slice=0.5", times, "layer=1,A,0.5,16,17,mv,,,,,1e6,1e-300,top,",
+                                  "layer=2,B,3,16,17,mv,,,,,1e-3,1e300,both,",
+                                  "layer=3,C,4,16,17,mv,,,,,1e-3,1,both,"};
+  bool toldUnshownTimes = false;
+  for (int page = 1; page <= Pages(kStrip); ++page)
+    toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時刻 63 個のうち");
+  EXPECT_TRUE(toldUnshownTimes);
 }
 
-// Without cv the rows keep the total but show "－" for the times and t50/t90, no curve is
-// drawn and the page says why; a profile that does not read says so instead of a graph.
+// Without cv a row keeps its total and shows "－" for the times, t50 and t90, no curve is drawn
+// and the page says why; a profile that does not read says so instead of a table.
 TEST_F(SettlementTimeTest, ColumnsWithoutTimeBehaviourSayWhy) {
   struct Case {
-    std::vector<std::string> profile;
+    const char* layer;
     const char* note;
     bool rows;
   };
-  const Case cases[] = {
-      {{"layer=1,A,3,16,17,mv,,,,,1e-3,,both,"}, "圧密係数 cv がない", true},
-      {{"layer=1,A,3,16,17,nonsense,,,,,,,,"}, "地盤の土層を読めないため", false},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{"layer=1,A,3,16,17,mv,,,,,1e-3,,both,", "圧密係数 cv がない", true},
+                        Case{"layer=1,A,3,16,17,nonsense,,,,,,,,", "土層を読めないため", false}}) {
     SCOPED_TRACE(c.note);
     Open("embankment.qdw");
-    SetProfile(c.profile);
-    const RecordingDeviceContext dc = Print(DisplayMode::StripSettlementTime, 1);
-    const std::vector<DrawnText> texts = TextsOf(dc);
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const DrawnText& t) {
-      return t.text.find(c.note) != std::string::npos;
-    }));
+    test::Edit(state)->soilLines = {c.layer};
+    const RecordingDeviceContext dc = Print(kStrip, 1);
+    EXPECT_TRUE(AnyContains(TextsOf(dc), c.note));
     for (const std::string& line : dc.Lines("polyline"))
       EXPECT_LT(std::count(line.begin(), line.end(), ','), 40) << "a curve is drawn";
-    const std::vector<std::string> row = RowAfter(texts, "x = 0.00");
-    if (!c.rows) {
-      EXPECT_TRUE(row.empty());
-      continue;
-    }
-    ASSERT_EQ(row.size(), kDefaultSettlementTimes.size() + 3);
+    const std::vector<std::string> row = RowAfter(TextsOf(dc), "x = 0.00");
+    ASSERT_EQ(row.size(), c.rows ? kDefaultSettlementTimes.size() + 3 : 0u);
     for (std::size_t i = 0; i < row.size(); ++i)
       EXPECT_EQ(row[i] == "－", i != kDefaultSettlementTimes.size()) << i << " " << row[i];
   }

@@ -61,6 +61,30 @@ std::vector<double> Ticks(const AxisRange& range) {
   return ticks;
 }
 
+// The whole powers of ten of a logarithmic axis's range, at most kMostDecades of them.
+constexpr int kMostDecades = 40;
+std::vector<double> DecadePowers(const AxisRange& range) {
+  std::vector<double> powers;
+  if (!std::isfinite(range.from) || !std::isfinite(range.to)) return powers;
+  const double first = std::ceil(range.from - 1e-9);
+  for (double power = first; power <= range.to + 1e-9 && powers.size() < kMostDecades; ++power)
+    powers.push_back(power);
+  return powers;
+}
+
+// Short ticks inward from the top and bottom edges at 2 to 9 times each decade.
+void DrawMinorLogTicks(DeviceContext& dc, const GraphFrame& frame, int length, int width) {
+  const std::vector<double> powers = DecadePowers({frame.across.from - 1.0, frame.across.to, 1.0});
+  for (const double power : powers)
+    for (int times = 2; times <= 9; ++times) {
+      const double at = power + std::log10(times);
+      if (!(at > frame.across.from && at < frame.across.to)) continue;
+      const int x = frame.AcrossToX(std::pow(10.0, at));
+      DrawLine(dc, x, frame.top, x, frame.top + length, PenStyle::Solid, width, kBlack);
+      DrawLine(dc, x, frame.bottom - length, x, frame.bottom, PenStyle::Solid, width, kBlack);
+    }
+}
+
 void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour) {
   if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
     ++ctx.shortfalls.fontsNotMade;
@@ -118,7 +142,11 @@ AxisRange RoundAxisRange(double low, double high, int ticks) {
 }
 
 int GraphFrame::AcrossToX(double value) const {
-  const double f = (value - across.from) / (across.to - across.from);
+  // A value of 0 or less lies infinitely far left on a logarithmic axis: off the frame.
+  const double at = acrossScale == AxisScale::kLinear ? value
+                    : value > 0.0                     ? std::log10(value)
+                                                      : across.from - (across.to - across.from);
+  const double f = (at - across.from) / (across.to - across.from);
   return ClampToDevice(left + std::round(f * (right - left)));
 }
 
@@ -168,6 +196,11 @@ GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRang
   return frame;
 }
 
+std::string DecadeText(int power) {
+  return power >= 0 ? FormatC("%.0f", std::pow(10.0, power))
+                    : FormatC("%.*f", -power, std::pow(10.0, power));
+}
+
 void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
                    const std::string& acrossCaption, std::vector<PlacedNote>& taken,
                    const std::string& depthCaption) {
@@ -177,11 +210,14 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
   const int gridWidth = std::max(1, DevicePixels(t, 1) / 2);
   UseNoteFont(dc, ctx, kBlack);
   dc.SetTextAlign(TextAlign::LeftTop);
-  for (double value : Ticks(frame.across)) {
-    const int x = frame.AcrossToX(value);
+  const bool logAcross = frame.acrossScale == AxisScale::kLog;
+  if (logAcross) DrawMinorLogTicks(dc, frame, gap, DevicePixels(t, 1));
+  for (double value : logAcross ? DecadePowers(frame.across) : Ticks(frame.across)) {
+    const int x = frame.AcrossToX(logAcross ? std::pow(10.0, value) : value);
     if (x > frame.left && x < frame.right)
       DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Solid, gridWidth, kGridColour);
-    const std::string text = TickText(value, frame.across.step);
+    const std::string text =
+        logAcross ? DecadeText(static_cast<int>(value)) : TickText(value, frame.across.step);
     const PlacedNote note = NoteAt(x - NoteTextWidth(text, h) / 2, frame.top - gap - h, h, text);
     if (!Clear(note, taken)) continue;
     Text(dc, note);
@@ -192,7 +228,10 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
     if (y > frame.top && y < frame.bottom)
       DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Solid, gridWidth, kGridColour);
     const std::string text = TickText(z, frame.depth.step);
-    const PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
+    PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
+    // On a time graph the top value (0) would meet the first decade's at the corner: it goes
+    // just below the top edge.
+    if (logAcross && !Clear(note, taken) && y == frame.top) note = NoteAt(note.left, y, h, text);
     if (!Clear(note, taken)) continue;
     Text(dc, note);
     taken.push_back(note);
@@ -240,7 +279,7 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
   const bool monochrome = IsMonochrome(ctx.settings);
   const int lineWidth = CurveLineWidth(t);
   // The line of dP = 0, where the curves of a field with negative values cross.
-  if (frame.across.from < 0 && frame.across.to > 0) {
+  if (frame.acrossScale == AxisScale::kLinear && frame.across.from < 0 && frame.across.to > 0) {
     const int x = frame.AcrossToX(0.0);
     DrawLine(dc, x, frame.top, x, frame.bottom, PenStyle::Solid, DevicePixels(t, 1), kBlack);
   }

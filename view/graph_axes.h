@@ -20,12 +20,17 @@ struct AxisRange {
 // and the range widened to whole steps. An empty or non-finite range becomes 0..1.
 AxisRange RoundAxisRange(double low, double high, int ticks);
 
+// How the across axis reads: in proportion to the value, or to its logarithm, `across` then
+// holding the powers of ten (whole decades, step 1) of its ends.
+enum class AxisScale { kLinear, kLog };
+
 // The rectangle of the graph in device units and what its edges stand for: `across` from the
 // left edge to the right, depth z from the top edge down.
 struct GraphFrame {
   int left = 0, top = 0, right = 0, bottom = 0;
   AxisRange across;
   AxisRange depth;
+  AxisScale acrossScale = AxisScale::kLinear;
   int AcrossToX(double value) const;
   int DepthToY(double z) const;
 };
@@ -54,10 +59,14 @@ GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRang
 // The frame, thin light grid lines at the ticks (solid, lighter and thinner than any curve, so
 // that they never pass for a curve's dashes), the values along the top and the left edges and
 // the captions `acrossCaption` above them and `depthCaption` at the left; the boxes the texts
-// take are added to `taken`.
+// take are added to `taken`. A logarithmic across axis has its grid lines and values at the
+// decades, and short ticks at 2 to 9 times each along the top and bottom edges.
 void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
                    const std::string& acrossCaption, std::vector<PlacedNote>& taken,
                    const std::string& depthCaption = "z (m)");
+
+// The value of the decade 10^`power` as an axis prints it: "0.01", "1", "1000".
+std::string DecadeText(int power);
 
 // The line type, marker and colour of curve `index`: the six curves of a graph each have their
 // own line type (solid, dashed, dotted, chain, long-dashed, chain with two dots) and marker, in

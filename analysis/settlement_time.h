@@ -1,0 +1,51 @@
+// The settlement of a column against time as numbers: the decades of a logarithmic time axis,
+// the times a curve is sampled at, and S at those times and at the profile's times.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "engine/settlement_column.h"
+
+namespace qel {
+
+// The decades 10^first .. 10^last days of a logarithmic time axis, first < last.
+struct TimeDecades {
+  int first = 0;
+  int last = 4;
+};
+
+// Decades further apart than this squeeze the curves into the axis's ends, and outside
+// 10^kEarliestDecade .. 10^kLatestDecade days nothing of practical interest happens.
+inline constexpr int kMostTimeDecades = 12;
+inline constexpr int kEarliestDecade = -4;
+inline constexpr int kLatestDecade = 9;
+
+// The whole decades around the positive finite days of `days` (others are left out): from the
+// decade at or below the earliest to the one at or above the latest, at least one decade wide,
+// within kEarliestDecade .. kLatestDecade and kMostTimeDecades wide, keeping the earliest days.
+// Without any such day, 1 to 10^4 days.
+TimeDecades DecadesSpanning(std::span<const double> days);
+
+// Times equally spaced on the logarithmic axis, `perDecade` to a decade (at least 1), from
+// 10^first to 10^last days with both ends.
+std::vector<double> LogTimeSamples(const TimeDecades& decades, int perDecade);
+
+// Whether S(t) of a column can be told: it has a total and every layer that settles has cv.
+bool HasTimeBehaviour(const SettlementModel& model, const SettlementColumn& column);
+
+// S(t) in metres at each of `days`; none at every time when the column has no time behaviour.
+std::vector<std::optional<double>> SettlementAtTimes(const SettlementModel& model,
+                                                     const SettlementColumn& column,
+                                                     std::span<const double> days);
+
+// The days a display of `columns` spans: the profile's times, and for each column a tenth of
+// its t50 (where U is about 16 %) and three times its t90 (U above 99.7 %), so that each curve
+// shows its rise and its flattening out.
+inline constexpr double kBeforeT50 = 0.1;
+inline constexpr double kAfterT90 = 3.0;
+std::vector<double> DaysOfInterest(const SettlementModel& model,
+                                   std::span<const SettlementColumn* const> columns);
+
+}  // namespace qel

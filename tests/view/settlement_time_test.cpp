@@ -1,0 +1,198 @@
+// The time-settlement graphs drawn through the view: the table's values are the model's S at
+// the profile's times, six columns to a page, everything on the paper, nothing non-finite.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "analysis/settlement_analysis.h"
+#include "settings/c_locale.h"
+#include "support/cells_edit.h"
+#include "support/example_view.h"
+#include "test_support/recording_device_context.h"
+#include "view/figure_notes.h"
+
+namespace qel {
+namespace {
+
+constexpr int kDpi = 100;
+constexpr DisplayMode kStrip = DisplayMode::StripSettlementTime;
+
+struct DrawnText {
+  int x = 0, y = 0, height = 0;
+  bool centred = false;
+  std::string text;
+};
+
+class SettlementTimeTest : public test::ExampleView {
+ protected:
+  RecordingDeviceContext Print(DisplayMode display, int page) {
+    RecordingDeviceContext dc(kDpi, kDpi);
+    controller.PrintPage(dc, display, page);
+    return dc;
+  }
+  int Pages(DisplayMode display) { return controller.CountPrintedPages(display, kDpi, kDpi); }
+  void UsePaper(int width, int height) {
+    state.geometry.paperWidthMm = width;
+    state.geometry.paperHeightMm = height;
+  }
+  // Every text box and every point of a line drawn on `page` lies on the paper; no text shows
+  // nan or inf. Returns the page's texts.
+  std::vector<DrawnText> ExpectOnThePaper(DisplayMode display, int page);
+};
+
+std::vector<DrawnText> TextsOf(const RecordingDeviceContext& dc) {
+  std::vector<DrawnText> texts;
+  int height = 0, x = 0, y = 0, n = 0;
+  bool centred = false;
+  for (const std::string& line : dc.lines()) {
+    if (std::sscanf(line.c_str(), "font %d", &x) == 1) height = x;
+    if (line.rfind("align ", 0) == 0) centred = line == "align centre";
+    if (std::sscanf(line.c_str(), "text %d %d %n", &x, &y, &n) == 2 && n > 0)
+      texts.push_back({x, y, height, centred, line.substr(static_cast<std::size_t>(n))});
+  }
+  return texts;
+}
+
+std::vector<DrawnText> SettlementTimeTest::ExpectOnThePaper(DisplayMode display, int page) {
+  const RecordingDeviceContext dc = Print(display, page);
+  const int width = state.geometry.paperWidthMm * kDpi * 10 / 254;
+  const int height = state.geometry.paperHeightMm * kDpi * 10 / 254;
+  const std::vector<DrawnText> texts = TextsOf(dc);
+  for (const DrawnText& t : texts) {
+    const int w = NoteTextWidth(t.text, t.height), left = t.centred ? t.x - w / 2 : t.x;
+    EXPECT_TRUE(left >= 0 && left + w <= width && t.y >= 0 && t.y + t.height <= height) << t.text;
+    for (const char* word : {"nan", "inf", "NaN", "INF"})
+      EXPECT_EQ(t.text.find(word), std::string::npos) << t.text;
+  }
+  for (const std::string& line : dc.lines()) {
+    if (line.rfind("polyline", 0) && line.rfind("moveto", 0) && line.rfind("lineto", 0)) continue;
+    std::string numbers = line.substr(line.find(' ') + 1);
+    std::replace(numbers.begin(), numbers.end(), ',', ' ');
+    std::istringstream in(numbers);
+    for (int x = 0, y = 0; in >> x >> y;)
+      if (!(x >= 0 && x <= width && y >= 0 && y <= height)) {
+        ADD_FAILURE() << "off the paper: " << line.substr(0, 60);
+        break;
+      }
+  }
+  return texts;
+}
+
+// The texts on the line of the first text equal to `label`, right of it, left to right.
+std::vector<std::string> RowAfter(const std::vector<DrawnText>& texts, const std::string& label) {
+  const auto found =
+      std::find_if(texts.begin(), texts.end(), [&](const DrawnText& t) { return t.text == label; });
+  std::vector<DrawnText> row;
+  for (const DrawnText& t : texts)
+    if (found != texts.end() && t.y == found->y && t.x > found->x) row.push_back(t);
+  std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  std::vector<std::string> cells;
+  for (const DrawnText& t : row)
+    cells.push_back(t.text);
+  return cells;
+}
+
+bool AnyContains(const std::vector<DrawnText>& texts, const std::string& part) {
+  return std::any_of(texts.begin(), texts.end(),
+                     [&](const DrawnText& t) { return t.text.find(part) != std::string::npos; });
+}
+
+struct Example {
+  const char* file;
+  DisplayMode display;
+  Problem problem;
+};
+constexpr Example kExamples[] = {
+    {"embankment.qdw", kStrip, Problem::Strip},
+    {"building.qdw", DisplayMode::RectCircleSettlementTime, Problem::RectCircle},
+};
+
+// Each column's row: S at each of the profile's times as qel-cli settlement --time gives it, in
+// cm with two decimals, then the total, t50 and t90; six columns to a page, in order.
+TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
+  for (const Example& e : kExamples) {
+    SCOPED_TRACE(e.file);
+    Open(e.file);
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(state.document, state.results.circleMethod(), 1);
+    ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
+    const SettlementModel& model = *settlement.model;
+    std::vector<const SettlementColumnResult*> columns;
+    for (const SettlementColumnResult& column : settlement.columns)
+      if (column.site.problem == e.problem) columns.push_back(&column);
+    ASSERT_GE(columns.size(), 7u);
+    EXPECT_EQ(Pages(e.display), static_cast<int>((columns.size() + 5) / 6));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const SettlementColumn& v = columns[i]->values;
+      ASSERT_TRUE(v.total && v.t50 && v.t90);
+      std::vector<std::string> expected;
+      for (const double t : model.profile().times)
+        expected.push_back(FormatC("%.2f", *model.SettlementAt(v, t) * 100.0));
+      expected.push_back(FormatC("%.2f", *v.total * 100.0));
+      expected.push_back(FormatC("%.1f", *v.t50));
+      expected.push_back(FormatC("%.1f", *v.t90));
+      const SettlementSite& site = columns[i]->site;
+      const std::string label = FormatC("x = %.2f", site.x) +
+                                (e.problem == Problem::Strip ? "" : FormatC(", y = %.2f", site.y));
+      const int page = static_cast<int>(i / 6) + 1;
+      EXPECT_EQ(RowAfter(TextsOf(Print(e.display, page)), label), expected) << label;
+    }
+  }
+}
+
+// Both examples in colour and 白黒 on two paper widths, and a hostile profile: layers that
+// consolidate in no time and in forever, enormous settlement, times of 0 and far beyond, more
+// times than two table lines hold (which the page says).
+TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
+  for (const Example& e : kExamples)
+    for (const int width : {210, 148})
+      for (const int colourMode : {0, 1}) {
+        SCOPED_TRACE(FormatC("%s %d mm colour mode %d", e.file, width, colourMode));
+        Open(e.file);
+        state.settings.colourMode = colourMode;
+        UsePaper(width, 297);
+        for (int page = 1; page <= Pages(e.display); ++page)
+          ExpectOnThePaper(e.display, page);
+      }
+  std::string times = "times=0,1e-300,1e300";
+  for (int i = 1; i <= 60; ++i)
+    times += FormatC(",%d", i * 37);
+  Open("embankment.qdw");
+  UsePaper(210, 297);
+  test::Edit(state)->soilLines = {"slice=0.5", times, "layer=1,A,0.5,16,17,mv,,,,,1e6,1e-300,top,",
+                                  "layer=2,B,3,16,17,mv,,,,,1e-3,1e300,both,",
+                                  "layer=3,C,4,16,17,mv,,,,,1e-3,1,both,"};
+  bool toldUnshownTimes = false;
+  for (int page = 1; page <= Pages(kStrip); ++page)
+    toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時刻 63 個のうち");
+  EXPECT_TRUE(toldUnshownTimes);
+}
+
+// Without cv a row keeps its total and shows "－" for the times, t50 and t90, no curve is drawn
+// and the page says why; a profile that does not read says so instead of a table.
+TEST_F(SettlementTimeTest, ColumnsWithoutTimeBehaviourSayWhy) {
+  struct Case {
+    const char* layer;
+    const char* note;
+    bool rows;
+  };
+  for (const Case& c : {Case{"layer=1,A,3,16,17,mv,,,,,1e-3,,both,", "圧密係数 cv がない", true},
+                        Case{"layer=1,A,3,16,17,nonsense,,,,,,,,", "土層を読めないため", false}}) {
+    SCOPED_TRACE(c.note);
+    Open("embankment.qdw");
+    test::Edit(state)->soilLines = {c.layer};
+    const RecordingDeviceContext dc = Print(kStrip, 1);
+    EXPECT_TRUE(AnyContains(TextsOf(dc), c.note));
+    for (const std::string& line : dc.Lines("polyline"))
+      EXPECT_LT(std::count(line.begin(), line.end(), ','), 40) << "a curve is drawn";
+    const std::vector<std::string> row = RowAfter(TextsOf(dc), "x = 0.00");
+    ASSERT_EQ(row.size(), c.rows ? kDefaultSettlementTimes.size() + 3 : 0u);
+    for (std::size_t i = 0; i < row.size(); ++i)
+      EXPECT_EQ(row[i] == "－", i != kDefaultSettlementTimes.size()) << i << " " << row[i];
+  }
+}
+
+}  // namespace
+}  // namespace qel

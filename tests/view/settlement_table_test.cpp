@@ -6,6 +6,7 @@
 
 #include "support/cells_edit.h"
 #include "support/example_view.h"
+#include "view/report.h"
 #include "view/settlement_rows.h"
 #include "view/table_rows.h"
 
@@ -123,6 +124,31 @@ TEST_F(SettlementTableTest, AProfileThatDoesNotReadSaysWhy) {
   ASSERT_TRUE(table);
   EXPECT_TRUE(table->rows.empty());
   EXPECT_FALSE(table->notes.empty());
+}
+
+// The report prints each problem's settlement displays after its stress displays, and none for
+// a document without a soil profile.
+TEST_F(SettlementTableTest, TheReportPrintsTheSettlementAfterEachProblemsStressDisplays) {
+  for (const bool withProfile : {true, false}) {
+    SCOPED_TRACE(withProfile);
+    Open("building.qdw");
+    if (!withProfile) test::Edit(state)->soilLines.clear();
+    std::vector<DisplayKind> kinds;
+    std::vector<Problem> problems;
+    for (const ReportPage& page : ReportPages(controller, 150, 150)) {
+      const DisplayRow& row = DisplayRowOf(page.display);
+      if (!kinds.empty() && kinds.back() == row.kind && problems.back() == row.problem) continue;
+      kinds.push_back(row.kind);
+      problems.push_back(row.problem);
+    }
+    using K = DisplayKind;
+    std::vector<DisplayKind> expected = {K::Figure, K::Data, K::Results, K::Depth};
+    if (withProfile)
+      expected.insert(expected.end(), {K::SettlementTable, K::SettlementMap, K::SettlementTime});
+    EXPECT_EQ(kinds, expected);
+    for (const Problem problem : problems)
+      EXPECT_EQ(problem, Problem::RectCircle);
+  }
 }
 
 }  // namespace

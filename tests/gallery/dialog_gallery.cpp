@@ -23,8 +23,12 @@
 #include "dialogs/qt/page_dlg.h"
 #include "dialogs/qt/point_dlg.h"
 #include "dialogs/qt/scale_dlg.h"
+#include "dialogs/qt/soil_conditions_dlg.h"
+#include "dialogs/qt/soil_curve_dlg.h"
+#include "dialogs/qt/soil_layer_dlg.h"
 #include "dialogs/qt/standard_value_dlg.h"
 #include "dialogs/qt/title_style_dlg.h"
+#include "document/data_file.h"
 #include "document/style_defaults.h"
 #include "support/render_world.h"
 #include "test_support/scripted_choosers.h"
@@ -50,6 +54,14 @@ Model& Kept(Keep& keep, Args&&... args) {
   auto model = std::make_shared<Model>(std::forward<Args>(args)...);
   keep.push_back(model);
   return *model;
+}
+
+// The soil profile of the embankment example, in an otherwise empty document.
+void UseExampleSoil(RenderWorld& world) {
+  qel::DocumentTables example;
+  qel::SystemSettings ignored;
+  qel::ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", example, ignored);
+  world.tables.soilLines = example.soilLines;
 }
 
 std::unique_ptr<QDialog> TitleStyle(RenderWorld& world, Keep& keep, Problem problem) {
@@ -164,6 +176,25 @@ const std::vector<Entry>& Gallery() {
       LoadList("strip_loads", qel::LoadListKind::Strip, 2),
       Points("strip_points", qel::PointKind::Strip),
       Points("lattice_points", qel::PointKind::Lattice),
+      {"soil_layers",
+       [](RenderWorld& world, Keep& keep) {
+         UseExampleSoil(world);
+         auto& model = Kept<qel::SoilLayerModel>(keep, world.tables, world.settings.unitSystem);
+         return std::make_unique<qel::CSoilLayerDlg>(model, world.prompts);
+       }},
+      {"soil_curves",
+       [](RenderWorld& world, Keep& keep) {
+         UseExampleSoil(world);
+         auto& model = Kept<qel::SoilCurveModel>(keep, world.tables);
+         return std::make_unique<qel::CSoilCurveDlg>(model, world.prompts);
+       }},
+      {"soil_conditions",
+       [](RenderWorld& world, Keep& keep) {
+         UseExampleSoil(world);
+         auto& model =
+             Kept<qel::SoilConditionsModel>(keep, world.tables, world.settings.unitSystem);
+         return std::make_unique<qel::CSoilConditionsDlg>(model, world.prompts);
+       }},
   };
   return entries;
 }

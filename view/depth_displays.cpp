@@ -21,18 +21,15 @@ namespace qel {
 
 namespace {
 
-// More curves on one graph no longer read apart, even with six line types and markers.
-constexpr int kCurvesPerGraph = kCurveStyles;
 // The section takes at most this share of the box on its page; the curves have the rest, below
 // a gap for their heading and axis values.
 constexpr double kSectionShare = 0.4;
 constexpr double kGraphGapMm = 16.0;
-// Millimetres between a graph's frame and the table under it, and the least height of a frame.
-constexpr double kTableGapMm = 4.0;
-constexpr double kLeastFrameMm = 20.0;
+constexpr double kTableGapMm = kGraphTableGapMm;
+constexpr double kLeastFrameMm = kLeastGraphFrameMm;
 
 int GraphPages(std::size_t curves) {
-  return std::max(1, static_cast<int>((curves + kCurvesPerGraph - 1) / kCurvesPerGraph));
+  return GraphCount(curves);
 }
 
 // The curves of graph `graph` (1-based) of a display.

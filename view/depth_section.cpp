@@ -45,19 +45,6 @@ double RoundScaleAtLeast(double needed) {
   return 1e9;
 }
 
-// Restores the transform the section changes, however the drawing ends.
-class SavedTransform {
- public:
-  explicit SavedTransform(WorldTransform& transform) : transform_(transform), saved_(transform) {}
-  ~SavedTransform() { transform_ = saved_; }
-  SavedTransform(const SavedTransform&) = delete;
-  SavedTransform& operator=(const SavedTransform&) = delete;
-
- private:
-  WorldTransform& transform_;
-  WorldTransform saved_;
-};
-
 // The stretches of the section line under each rectangle and circle, as (from, to) along it.
 std::vector<std::pair<double, double>> LoadedStretches(const PlanLoads& loads,
                                                        const ResolvedSection& section) {

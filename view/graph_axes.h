@@ -2,6 +2,8 @@
 // their values and captions, and the curves with their calculation points.
 #pragma once
 
+#include <cstddef>
+
 #include <string>
 #include <vector>
 
@@ -68,12 +70,24 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
 // The value of the decade 10^`power` as an axis prints it: "0.01", "1", "1000".
 std::string DecadeText(int power);
 
+// More curves on one graph no longer read apart, even with six line types and markers.
+inline constexpr int kCurvesPerGraph = 6;
+// Millimetres between a graph's frame and the table under it, and the least height of a frame.
+inline constexpr double kGraphTableGapMm = 4.0;
+inline constexpr double kLeastGraphFrameMm = 20.0;
+
+// How many graphs of kCurvesPerGraph curves `curves` curves take: at least one.
+inline int GraphCount(std::size_t curves) {
+  return curves == 0 ? 1 : static_cast<int>((curves + kCurvesPerGraph - 1) / kCurvesPerGraph);
+}
+
 // The line type, marker and colour of curve `index`: the six curves of a graph each have their
 // own line type (solid, dashed, dotted, chain, long-dashed, chain with two dots) and marker, in
 // colour also their own colour, so that a black-and-white copy of a colour page still tells
 // them apart.
 enum class CurveMarker { Circle, Square, Triangle, Cross, Diamond, InvertedTriangle };
-inline constexpr int kCurveStyles = 6;
+inline constexpr int kCurveStyles = kCurvesPerGraph;
+
 struct CurveStyle {
   PenStyle dash = PenStyle::Solid;
   CurveMarker marker = CurveMarker::Circle;

@@ -35,6 +35,19 @@ struct RenderContext {
   RenderCaches& caches;
 };
 
+// Restores a transform a drawing changes, however the drawing ends.
+class SavedTransform {
+ public:
+  explicit SavedTransform(WorldTransform& transform) : transform_(transform), saved_(transform) {}
+  ~SavedTransform() { transform_ = saved_; }
+  SavedTransform(const SavedTransform&) = delete;
+  SavedTransform& operator=(const SavedTransform&) = delete;
+
+ private:
+  WorldTransform& transform_;
+  WorldTransform saved_;
+};
+
 // Whether the tables drawn are the document's own (always in the program; tests may draw tables
 // of their own).
 inline bool DrawsTheDocument(const RenderContext& ctx) {

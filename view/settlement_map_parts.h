@@ -61,18 +61,4 @@ struct WorldSegment {
 };
 std::optional<WorldSegment> CutToSpan(const WorldSegment& segment, double low, double high);
 
-// Restores a transform when it goes out of scope.
-class TransformRestorer {
- public:
-  explicit TransformRestorer(WorldTransform& transform)
-      : transform_(transform), saved_(transform) {}
-  ~TransformRestorer() { transform_ = saved_; }
-  TransformRestorer(const TransformRestorer&) = delete;
-  TransformRestorer& operator=(const TransformRestorer&) = delete;
-
- private:
-  WorldTransform& transform_;
-  WorldTransform saved_;
-};
-
 }  // namespace qel

@@ -192,7 +192,7 @@ void DrawPlan(DeviceContext& dc, RenderContext& ctx, const SettlementGrid& grid,
   const double scale = 1000.0 / mmPerMetre;
   DrawGraphHeading(dc, ctx, box, FormatC("長方形円形荷重 沈下量分布　縮尺 1/%.6g", scale));
 
-  TransformRestorer restorer(ctx.transform);
+  SavedTransform restorer(ctx.transform);
   WorldTransform& t = ctx.transform;
   t.marginLeft = box.leftMm;
   t.marginTop = box.topMm;

@@ -18,18 +18,13 @@ namespace qel {
 
 namespace {
 
-// As on the depth graphs: more curves no longer read apart.
-constexpr int kColumnsPerGraph = kCurveStyles;
+constexpr int kColumnsPerGraph = kCurvesPerGraph;
 // Samples a decade: the curve's bends stay smooth at any paper size.
 constexpr int kSamplesPerDecade = 20;
-constexpr double kTableGapMm = 4.0;
-constexpr double kLeastFrameMm = 20.0;
+constexpr double kTableGapMm = kGraphTableGapMm;
+constexpr double kLeastFrameMm = kLeastGraphFrameMm;
 // Settlements smaller than this (cm) print as 0.00 and do not set the axis.
 constexpr double kPrintedZeroCm = 0.005;
-
-int GraphCount(std::size_t columns) {
-  return std::max(1, static_cast<int>((columns + kColumnsPerGraph - 1) / kColumnsPerGraph));
-}
 
 // A number with `decimals` decimals as the tables print it, or in exponent form when that would
 // run longer than a table cell (a value far beyond anything the ground does).

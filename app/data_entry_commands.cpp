@@ -12,6 +12,7 @@
 #include "dialogs/point_command.h"
 #include "dialogs/qt/load_list_dlg.h"
 #include "dialogs/qt/point_dlg.h"
+#include "platform/prompts.h"
 
 namespace qel {
 
@@ -26,8 +27,9 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
       model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
   if (dialog->exec() == QDialog::Accepted) {
-    state.document.Change(model.Title(),
-                          [&](DocumentTables& cells) { model.Apply(cells, prompts); });
+    state.document.Change(model.Title(), [&](DocumentTables& cells) { model.Apply(cells); });
+    if (const std::string notice = model.DuplicateNotice(); !notice.empty())
+      prompts.Show(notice, PromptButtons::Ok);
     session.loadSortOption = model.sortOption();
     MoveDisplayToProblem(state.view, state.settings, problem);
   }

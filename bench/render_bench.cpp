@@ -123,8 +123,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
     benchState.ResumeTiming();
 
     const auto start = std::chrono::steady_clock::now();
-    state.document.Change("長方形荷重",
-                          [&](DocumentTables& cells) { editor.Apply(cells, prompts); });
+    state.document.Change("長方形荷重", [&](DocumentTables& cells) { editor.Apply(cells); });
     controller.OnDraw(dc);
     total += SecondsSince(start);
     benchmark::DoNotOptimize(dc.lines().size());

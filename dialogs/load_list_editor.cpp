@@ -290,7 +290,7 @@ LoadListEditor::Commit LoadListEditor::Ordered() const {
   return commit;
 }
 
-bool LoadListEditor::Apply(DocumentTables& tables, PromptService& prompts) const {
+bool LoadListEditor::Apply(DocumentTables& tables) const {
   const Commit commit = Ordered();
   bool changed = false;
   const int columns = columnCount();
@@ -304,10 +304,13 @@ bool LoadListEditor::Apply(DocumentTables& tables, PromptService& prompts) const
       changed = true;
     }
   }
-  if (!commit.duplicateReport.empty())
-    prompts.Show(std::string(kDuplicateHeading) + "\r\n" + commit.duplicateReport,
-                 PromptButtons::Ok);
   return changed;
+}
+
+std::string LoadListEditor::DuplicateNotice() const {
+  const Commit commit = Ordered();
+  if (commit.duplicateReport.empty()) return std::string();
+  return std::string(kDuplicateHeading) + "\r\n" + commit.duplicateReport;
 }
 
 }  // namespace qel

@@ -103,9 +103,11 @@ class LoadListEditor {
   RowConfirmation ConfirmRows(PromptService& prompts) const;
 
   // Stores the filled rows in the document list, ordered and numbered by the sort option, and
-  // empties the document rows after them; tells duplicate numbers (sort by No.) through
-  // `prompts`. True when a document cell changed.
-  bool Apply(DocumentTables& tables, PromptService& prompts) const;
+  // empties the document rows after them. True when a document cell changed.
+  bool Apply(DocumentTables& tables) const;
+  // What the user is told after OK stored the rows: the rows that share a No. (sort by No.),
+  // under their heading; empty when there are none.
+  std::string DuplicateNotice() const;
 
   // The rows to store and their numbers, and the duplicate report (empty when there is none).
   struct Commit {

@@ -29,7 +29,7 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
     state.document.Change(model.Title(),
                           [&](DocumentTables& cells) { model.Apply(cells, prompts); });
     session.loadSortOption = model.sortOption();
-    MoveDisplayToProblem(state.view, state.settings, problem);
+    MoveDisplayToProblem(state.view, state.document.cells(), problem);
   }
 }
 
@@ -48,7 +48,7 @@ void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
       },
       [&](bool) {
         // The dialog may open again: the view behind it shows what was stored.
-        MoveDisplayToProblem(state.view, state.settings, problem);
+        MoveDisplayToProblem(state.view, state.document.cells(), problem);
         app.mainFrame()->view()->Refresh();
       });
 }

@@ -4,14 +4,14 @@
 #include <algorithm>
 
 #include "document/document_results.h"
+#include "document/problem_common.h"
 #include "settings/cache_key.h"
 
 namespace qel {
 
 namespace {
 
-std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
-                  const IsobarRequest& request) {
+std::string KeyOf(const DocumentTables& tables, const IsobarRequest& request) {
   CacheKey key;
   key.Add(request.view == IsobarView::kStrip ? StripResultsKey(tables) : LatticeResultsKey(tables));
   key.Add(static_cast<long long>(request.view));
@@ -29,11 +29,12 @@ std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
     key.Add(request.window->v1);
   } else {
     // The default windows follow the figures' print ranges.
-    for (const FigureRange* range : {&settings.stripFigure, &settings.rectFigure}) {
-      key.Add(static_cast<long long>(range->leftX));
-      key.Add(static_cast<long long>(range->rangeX));
-      key.Add(range->topY);
-      key.Add(static_cast<long long>(range->rangeY));
+    for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+      const FigureRange range = ReadFigureRange(tables, problem);
+      key.Add(static_cast<long long>(range.leftX));
+      key.Add(static_cast<long long>(range.rangeX));
+      key.Add(range.topY);
+      key.Add(static_cast<long long>(range.rangeY));
     }
   }
   return key.text();
@@ -44,7 +45,7 @@ std::string KeyOf(const DocumentTables& tables, const SystemSettings& settings,
 std::shared_ptr<const IsobarSet> IsobarCache::Get(const DocumentTables& tables,
                                                   const SystemSettings& settings,
                                                   const IsobarRequest& request) {
-  std::string key = KeyOf(tables, settings, request);
+  std::string key = KeyOf(tables, request);
   auto found = std::find_if(kept_.begin(), kept_.end(),
                             [&key](const auto& entry) { return entry.first == key; });
   if (found != kept_.end()) return found->second;

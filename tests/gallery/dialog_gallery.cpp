@@ -65,7 +65,7 @@ std::unique_ptr<QDialog> StandardValues(RenderWorld& world, Keep& keep, Problem 
 }
 
 std::unique_ptr<QDialog> Scale(RenderWorld& world, Keep& keep, Problem problem) {
-  auto& model = Kept<qel::ScaleModel>(keep, world.settings, problem, world.geometry);
+  auto& model = Kept<qel::ScaleModel>(keep, world.tables, world.settings, problem, world.geometry);
   return std::make_unique<qel::CScaleDlg>(model, world.prompts);
 }
 

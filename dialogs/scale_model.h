@@ -69,10 +69,9 @@ class ScaleModel {
   // The typed values as numbers; only meaningful once Validate() found nothing.
   ScaleValues Values() const;
   // Stores the values in the scale and print-range lines of the model's problem, as a save writes
-  // them, once Validate() found nothing. An
-  // overlap not smaller than the X range becomes 0, with a message saying so, and the result is
-  // true: the dialog must open again. Ranges wider than one page (plus 2 m) are cut to it, with
-  // a message giving the page's length.
+  // them, once Validate() found nothing. An overlap not smaller than the X range becomes 0, with
+  // a message saying so, and the result is true: the dialog must open again. Ranges wider than
+  // one page (plus 2 m) are cut to it, with a message giving the page's length.
   bool Apply(DocumentTables& cells, PromptService& prompts) const;
 
  private:
@@ -101,9 +100,9 @@ struct ScaleCommandSteps {
 // The scale command of `problem`: the dialog, and after each OK the values stored in the
 // document, the view put back to page 1 at the stored left X and moved to the problem's figure;
 // the dialog opens again while an overlap was reset, at most kMostScaleOpenings times. The
-// command is one undo step (steps.stepName), whose values are those of the last OK
-// (a dialog opened again and cancelled leaves those of the earlier OK in effect). Returns
-// whether the document changed.
+// command is one undo step (steps.stepName) holding the values of the last OK; a dialog opened
+// again and cancelled leaves those of the earlier OK in effect. Returns whether the document
+// changed.
 bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, const SystemSettings& settings,
                      Document& document, ViewState& view, PromptService& prompts,
                      const ScaleCommandSteps& steps);

@@ -31,7 +31,7 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
     if (const std::string notice = model.DuplicateNotice(); !notice.empty())
       prompts.Show(notice, PromptButtons::Ok);
     session.loadSortOption = model.sortOption();
-    MoveDisplayToProblem(state.view, state.settings, problem);
+    MoveDisplayToProblem(state.view, state.document.cells(), problem);
   }
 }
 
@@ -50,7 +50,7 @@ void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
       },
       [&](bool) {
         // The dialog may open again: the view behind it shows what was stored.
-        MoveDisplayToProblem(state.view, state.settings, problem);
+        MoveDisplayToProblem(state.view, state.document.cells(), problem);
         app.mainFrame()->view()->Refresh();
       });
 }

@@ -11,10 +11,9 @@ namespace qel {
 class CQelApp;
 
 // Connects `handler` to command `id` of the main window (and enables it). The handler changes
-// the document through Document::Change; a scale or print range it changed in the settings goes
-// into the document afterwards, as one more step named for the command. The window's modified
-// mark then shows the document's, and every command ends with the view's Refresh, whatever its
-// dialog changed (the document, the settings, the display).
+// the document through Document::Change. The window's modified mark then shows the document's,
+// and every command ends with the view's Refresh, whatever its dialog changed (the document, the
+// settings, the display).
 void SetDocumentCommandHandler(CQelApp& app, CommandId id, std::function<void()> handler);
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 // The commands of the settings menu and the help menu's help text.
 #include "app/settings_commands.h"
 
+#include "app/commands.h"
 #include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
@@ -38,8 +39,10 @@ void OnScale(CQelApp& app, Problem problem) {
   };
   // The dialog may open again: the view behind it shows the values stored.
   steps.repaint = [&app] { app.mainFrame()->view()->Refresh(); };
-  if (RunScaleCommand(problem, state.geometry, state.settings, state.view, prompts, steps))
-    SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, prompts);
+  steps.stepName =
+      CommandStepName(problem == Problem::Strip ? CommandId::StripScale : CommandId::RectScale);
+  RunScaleCommand(problem, state.geometry, state.settings, state.document, state.view, prompts,
+                  steps);
 }
 
 void OnStandardValues(CQelApp& app, Problem kind) {
@@ -49,7 +52,7 @@ void OnStandardValues(CQelApp& app, Problem kind) {
   if (dialog.exec() == QDialog::Accepted) {
     model.Apply(state.settings);
     SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
-    MoveDisplayToProblem(state.view, state.settings, kind);
+    MoveDisplayToProblem(state.view, state.document.cells(), kind);
   }
 }
 
@@ -69,7 +72,8 @@ void OnLineMarginDigits(CQelApp& app) {
   CLineMarginDlg dialog(model, app.services().prompts, *app.services().colourChooser,
                         app.mainFrame());
   if (dialog.exec() == QDialog::Accepted) {
-    StoreLineMarginSettings(model, state.geometry, state.settings, state.view);
+    StoreLineMarginSettings(model, state.geometry, state.settings, state.document,
+                            CommandStepName(CommandId::LineMarginDigits), state.view);
     SaveSettingsFile(state.settingsFiles.dataFolder, state.settings, app.services().prompts);
   }
 }

@@ -21,7 +21,7 @@ void OnTitleStyle(CQelApp& app, Problem problem) {
   if (dialog.exec() == QDialog::Accepted) {
     state.document.Change(model.WindowTitle(),
                           [&model](DocumentTables& cells) { model.Apply(cells); });
-    MoveDisplayToProblem(state.view, state.settings, problem);
+    MoveDisplayToProblem(state.view, state.document.cells(), problem);
   }
 }
 
@@ -35,7 +35,7 @@ void OnPage(CQelApp& app, Problem problem) {
   if (dialog.exec() == QDialog::Accepted) {
     state.document.Change(model.WindowTitle(),
                           [&model](DocumentTables& cells) { model.Apply(cells); });
-    MoveDisplayToProblem(state.view, state.settings, problem);
+    MoveDisplayToProblem(state.view, state.document.cells(), problem);
   }
 }
 
@@ -46,7 +46,7 @@ void OnIsobars(CQelApp& app, Problem problem) {
   if (dialog.exec() == QDialog::Accepted) {
     state.document.Change(model.WindowTitle(),
                           [&model](DocumentTables& cells) { model.Apply(cells); });
-    MoveDisplayToIsobars(state.view, state.settings, problem);
+    MoveDisplayToIsobars(state.view, state.document.cells(), problem);
   }
 }
 

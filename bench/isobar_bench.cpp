@@ -14,6 +14,7 @@
 #include "analysis/isobar_levels.h"
 #include "bench/worst_document.h"
 #include "document/load_lists.h"
+#include "document/problem_common.h"
 #include "view/depth_section.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
@@ -34,17 +35,21 @@ struct WorstPages {
   WorstPages() {
     FillWorstDocument(state, false);
     UseStandardSettings(state);
-    SystemSettings& s = state.settings;
-    s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
-    s.stripFigure.rangeX = s.rectFigure.rangeX = 80;
-    s.stripFigure.rangeY = s.rectFigure.rangeY = 100;
-    s.rectFigure.topY = 60;
+    FigureRange range;
+    range.scaleX = range.scaleY = 500;
+    range.rangeX = 80;
+    range.rangeY = 100;
+    DocumentTables cells = state.document.cells();
+    WriteFigureRangeLines(cells, Problem::Strip, range);
+    range.topY = 60;
+    WriteFigureRangeLines(cells, Problem::RectCircle, range);
+    state.document.Replace(std::move(cells));
   }
   // The first printed page of a figure as an isobar window: x across it; for the strip, z from
   // the surface (or the page's top) down to the page's bottom; for the plan, y over it.
   ContourWindow FirstPage(Problem problem) const {
-    const FigureWindow page =
-        PrintedFigureWindow(FigurePagingOf(state.settings, state.geometry, problem), 1);
+    const FigureWindow page = PrintedFigureWindow(
+        FigurePagingOf(state.document.cells(), state.settings, state.geometry, problem), 1);
     // The strip figure draws depth z at world y = -z.
     if (problem == Problem::Strip)
       return {page.left, page.right, std::max(0.0, -page.top), std::max(1.0, -page.bottom)};

@@ -15,11 +15,13 @@
 #include <memory>
 
 #include "bench/worst_document.h"
+#include "document/problem_common.h"
 #include "platform/paper_units.h"
 #include "platform/printer_info.h"
 #include "platform/qt/font_faces.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_page_sequence.h"
+#include "settings/number_format.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
@@ -41,9 +43,6 @@ struct WorstView {
     UseStandardSettings(state);
     SystemSettings& s = state.settings;
     state.settingsFiles.loaded = {true, true, true};
-    s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
-    s.stripFigure.rangeX = s.stripFigure.rangeY = s.rectFigure.rangeX = s.rectFigure.rangeY =
-        0;  // defaulted from the paper
     s.figureLineWidth = 2;
     s.axisLineWidth = 1;
     s.pointMarkWidth = 2;
@@ -54,6 +53,16 @@ struct WorstView {
     s.pointColour = "0x404040";
     s.gridColour = "0xc0c0c0";
     controller.ReadDeviceGeometry();
+    // Scales of 1/500, each range what one page of the paper holds.
+    FigureRange range;
+    range.scaleX = range.scaleY = 500;
+    range.rangeX = PrintableRangeX(500, state.geometry.paperWidthMm, s.marginLeft);
+    range.rangeY = PrintableRangeY(500, state.geometry.paperHeightMm, s.marginTop);
+    range.topY = 5.0;
+    DocumentTables cells = state.document.cells();
+    for (Problem problem : {Problem::Strip, Problem::RectCircle})
+      WriteFigureRangeLines(cells, problem, range);
+    state.document.Replace(std::move(cells));
   }
   ApplicationState state;
   ScriptedPrompts prompts;
@@ -93,7 +102,7 @@ WorstView& ShownDisplay(int display) {
   view->state.view.displayMode = *DisplayModeFromNumber(display);
   view->state.view.currentPage = 1;
   const Problem problem = ProblemOf(view->state.view.displayMode);
-  view->state.view.screenLeftX = view->state.settings.figure(problem).leftX;
+  view->state.view.screenLeftX = ReadFigureRange(view->state.document.cells(), problem).leftX;
   view->state.view.screenRow = 0;
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
   PaintWindow(*view, window);

@@ -27,7 +27,7 @@ void CliSession::Start() {
 bool CliSession::Open(const std::string& path) {
   // Loading a document starts with a settings load, and the view's update after it another.
   LoadSettings();
-  switch (OpenDataFile(path, state_.document, state_.settings, &prompts_)) {
+  switch (OpenDataFile(path, state_.document, &prompts_)) {
     case ReadStatus::CannotOpen:
       prompts_.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
       return false;

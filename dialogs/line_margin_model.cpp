@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "dialogs/field_checks.h"
+#include "document/problem_common.h"
 #include "platform/messages.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
@@ -166,18 +167,40 @@ void LineMarginModel::Apply(SystemSettings& s) const {
   s.marginLeft = ToInt(f.marginLeft);
 }
 
+namespace {
+
+void LowerRangeToPage(FigureRange& range, const SystemSettings& s, const DeviceGeometry& paper) {
+  auto lower = [](int& metres, int page) { metres = std::min(metres, std::max(1, page)); };
+  lower(range.rangeY, PrintableRangeY(range.scaleY, paper.paperHeightMm, s.marginTop));
+  lower(range.rangeX, PrintableRangeX(range.scaleX, paper.paperWidthMm, s.marginLeft));
+}
+
+}  // namespace
+
 void LowerRangesToPage(SystemSettings& s, const DeviceGeometry& paper) {
-  auto lower = [](int& range, int page) { range = std::min(range, std::max(1, page)); };
-  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
-    lower(range->rangeY, PrintableRangeY(range->scaleY, paper.paperHeightMm, s.marginTop));
-    lower(range->rangeX, PrintableRangeX(range->scaleX, paper.paperWidthMm, s.marginLeft));
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    LowerRangeToPage(s.figureDefault(problem), s, paper);
+}
+
+void LowerRangesToPage(DocumentTables& cells, const SystemSettings& s,
+                       const DeviceGeometry& paper) {
+  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+    FigureRange range = ReadFigureRange(cells, problem);
+    const FigureRange read = range;
+    LowerRangeToPage(range, s, paper);
+    // Lines that stay are left as typed.
+    if (range.rangeX != read.rangeX || range.rangeY != read.rangeY)
+      WriteFigureRangeLines(cells, problem, range);
   }
 }
 
 void StoreLineMarginSettings(const LineMarginModel& model, const DeviceGeometry& paper,
-                             SystemSettings& settings, ViewState& view) {
+                             SystemSettings& settings, Document& document,
+                             const std::string& stepName, ViewState& view) {
   model.Apply(settings);
   LowerRangesToPage(settings, paper);
+  document.Change(stepName,
+                  [&](DocumentTables& cells) { LowerRangesToPage(cells, settings, paper); });
   if (KindOf(view.displayMode) != DisplayKind::Figure) view.currentPage = 1;
 }
 

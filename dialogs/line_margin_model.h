@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs/validation.h"
+#include "document/document.h"
 #include "settings/drawing.h"
 #include "settings/system_settings.h"
 #include "view/view_state.h"
@@ -68,12 +69,17 @@ class LineMarginModel {
 inline constexpr int kLargestMargin = 200;
 
 // After the margins changed: each print range wider or taller than a page now holds at its
-// scale is lowered to what the page holds (never below 1 m); ranges that fit stay.
+// scale is lowered to what the page holds (never below 1 m); ranges that fit stay. The first
+// lowers the default ranges of the settings, the second the document's own.
 void LowerRangesToPage(SystemSettings& settings, const DeviceGeometry& paper);
+void LowerRangesToPage(DocumentTables& cells, const SystemSettings& settings,
+                       const DeviceGeometry& paper);
 
-// The line, margin and digits command after OK: the values stored, the print ranges lowered to
-// the new margins, and a table display back at its first page.
+// The line, margin and digits command after OK: the values stored, the print ranges of the
+// settings and of the document lowered to the new margins (the document's as one undo step named
+// `stepName`), and a table display back at its first page.
 void StoreLineMarginSettings(const LineMarginModel& model, const DeviceGeometry& paper,
-                             SystemSettings& settings, ViewState& view);
+                             SystemSettings& settings, Document& document,
+                             const std::string& stepName, ViewState& view);
 
 }  // namespace qel

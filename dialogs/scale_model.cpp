@@ -5,6 +5,7 @@
 
 #include "dialogs/display_moves.h"
 #include "dialogs/field_checks.h"
+#include "document/problem_common.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
@@ -18,13 +19,14 @@ constexpr int kSmallestScale = 10, kLargestScale = 5000, kStandardScale = 500;
 
 }  // namespace
 
-ScaleModel::ScaleModel(const SystemSettings& settings, Problem problem, const DeviceGeometry& paper)
+ScaleModel::ScaleModel(const DocumentTables& cells, const SystemSettings& settings, Problem problem,
+                       const DeviceGeometry& paper)
     : problem_(problem),
       paperWidthMm_(paper.paperWidthMm),
       paperHeightMm_(paper.paperHeightMm),
       marginLeft_(settings.marginLeft),
       marginTop_(settings.marginTop) {
-  const FigureRange& s = settings.figure(problem);
+  const FigureRange s = ReadFigureRange(cells, problem);
   original_.scaleY = FormatC("%d", s.scaleY);
   original_.scaleX = FormatC("%d", s.scaleX);
   original_.topY = FormatC("%.15g", s.topY);
@@ -132,7 +134,7 @@ ScaleValues ScaleModel::Values() const {
   return v;
 }
 
-bool ScaleModel::Apply(SystemSettings& settings, PromptService& prompts) const {
+bool ScaleModel::Apply(DocumentTables& cells, PromptService& prompts) const {
   ScaleValues v = Values();
   const int across = PrintableRangeX(v.scaleX, paperWidthMm_, marginLeft_);
   const int down = PrintableRangeY(v.scaleY, paperHeightMm_, marginTop_);
@@ -154,7 +156,7 @@ bool ScaleModel::Apply(SystemSettings& settings, PromptService& prompts) const {
     prompts.Show(MessageText(MessageId::PrintableHeight, std::to_string(down)), PromptButtons::Ok);
     v.rangeY = std::max(1, down + 2);
   }
-  FigureRange& s = settings.figure(problem_);
+  FigureRange s;
   s.scaleX = v.scaleX;
   s.scaleY = v.scaleY;
   s.leftX = v.leftX;
@@ -162,22 +164,27 @@ bool ScaleModel::Apply(SystemSettings& settings, PromptService& prompts) const {
   s.rangeX = v.rangeX;
   s.rangeY = v.rangeY;
   s.pageOverlap = v.pageOverlap;
+  WriteFigureRangeLines(cells, problem_, s);
   return openAgain;
 }
 
-bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSettings& settings,
-                     ViewState& view, PromptService& prompts, const ScaleCommandSteps& steps) {
-  bool stored = false;
+bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, const SystemSettings& settings,
+                     Document& document, ViewState& view, PromptService& prompts,
+                     const ScaleCommandSteps& steps) {
+  bool changed = false;
   for (int opening = 1; opening <= kMostScaleOpenings; ++opening) {
-    ScaleModel model(settings, problem, paper);
+    ScaleModel model(document.cells(), settings, problem, paper);
     if (!steps.showDialog(model)) break;
-    const bool openAgain = model.Apply(settings, prompts);
-    stored = true;
-    ReturnToFirstPage(view, settings, problem);
+    // A dialog opened again amends the step of the earlier OK: the whole command is one step.
+    if (changed) document.Undo();
+    bool openAgain = false;
+    changed = document.Change(
+        steps.stepName, [&](DocumentTables& cells) { openAgain = model.Apply(cells, prompts); });
+    ReturnToFirstPage(view, document.cells(), problem);
     if (steps.repaint) steps.repaint();
     if (!openAgain) break;
   }
-  return stored;
+  return changed;
 }
 
 }  // namespace qel

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs/validation.h"
+#include "document/document.h"
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
 #include "view/view_state.h"
@@ -30,9 +31,10 @@ struct ScaleFields {
 
 class ScaleModel {
  public:
-  // Copies in the scales and print range of `problem`; `paper` gives the printer's page and
-  // the margins come from `settings`.
-  ScaleModel(const SystemSettings& settings, Problem problem, const DeviceGeometry& paper);
+  // Copies in the document's scales and print range of `problem`; `paper` gives the printer's
+  // page and the margins come from `settings`.
+  ScaleModel(const DocumentTables& cells, const SystemSettings& settings, Problem problem,
+             const DeviceGeometry& paper);
 
   Problem problem() const { return problem_; }
   // "縮尺　帯状荷重" or "縮尺-長方形円形荷重".
@@ -66,11 +68,11 @@ class ScaleModel {
   bool HasChanged() const { return !(fields_ == original_); }
   // The typed values as numbers; only meaningful once Validate() found nothing.
   ScaleValues Values() const;
-  // Stores the values in the settings of the model's problem, once Validate() found nothing. An
-  // overlap not smaller than the X range becomes 0, with a message saying so, and the result is
-  // true: the dialog must open again. Ranges wider than one page (plus 2 m) are cut to it, with
-  // a message giving the page's length.
-  bool Apply(SystemSettings& settings, PromptService& prompts) const;
+  // Stores the values in the scale and print-range lines of the model's problem, as a save writes
+  // them, once Validate() found nothing. An overlap not smaller than the X range becomes 0, with
+  // a message saying so, and the result is true: the dialog must open again. Ranges wider than
+  // one page (plus 2 m) are cut to it, with a message giving the page's length.
+  bool Apply(DocumentTables& cells, PromptService& prompts) const;
 
  private:
   int PrintableX(const std::string& scale) const;
@@ -91,14 +93,18 @@ struct ScaleCommandSteps {
   std::function<bool(ScaleModel&)> showDialog;
   // Called after each confirmed opening, when the view must repaint.
   std::function<void()> repaint;
+  // The name of the command's undo step.
+  std::string stepName;
 };
 
-// The scale command of `problem`: the dialog, and after each OK the values stored, the view put
-// back to page 1 at the stored left X and moved to the problem's figure; the dialog opens again
-// while an overlap was reset, at most kMostScaleOpenings times. Returns whether any values were
-// stored, so that the caller saves the settings: also when a dialog opened again was
-// cancelled, since the values of the earlier OK are in effect.
-bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, SystemSettings& settings,
-                     ViewState& view, PromptService& prompts, const ScaleCommandSteps& steps);
+// The scale command of `problem`: the dialog, and after each OK the values stored in the
+// document, the view put back to page 1 at the stored left X and moved to the problem's figure;
+// the dialog opens again while an overlap was reset, at most kMostScaleOpenings times. The
+// command is one undo step (steps.stepName) holding the values of the last OK; a dialog opened
+// again and cancelled leaves those of the earlier OK in effect. Returns whether the document
+// changed.
+bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, const SystemSettings& settings,
+                     Document& document, ViewState& view, PromptService& prompts,
+                     const ScaleCommandSteps& steps);
 
 }  // namespace qel

@@ -9,7 +9,6 @@
 #include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/system_settings.h"
 #include "settings/text_encoding.h"
 #include "settings/text_fields.h"
 #include "settings/text_file.h"
@@ -174,19 +173,16 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
   }
 }
 
-ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSettings& settings,
-                        PromptService* prompts) {
+ReadStatus OpenDataFile(const std::string& path, Document& document, PromptService* prompts) {
   DocumentTables read;
-  SystemSettings readSettings = settings;
-  const ReadStatus status = ReadDataFile(path, read, readSettings, prompts);
+  const ReadStatus status = ReadDataFile(path, read, prompts);
   if (status != ReadStatus::Ok) return status;
-  TakeFigureRanges(read, settings);
   NormaliseFigureRangeLines(read);
   document.Replace(std::move(read));
   return status;
 }
 
-ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemSettings& settings,
+ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables,
                          DataFileFindings* findings) {
   const TextEncoding encoding = DetectTextEncoding(bytes);
   const std::string_view text = WithoutByteOrderMark(bytes);
@@ -206,7 +202,6 @@ ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemS
     if (parser.WouldApply(version, line)) parser.ParseDataLine(version, decoder.Decode(line));
     return true;
   });
-  LinesToSettings(tables, settings);
   if (findings) {
     findings->readAsUtf8 = encoding == TextEncoding::Utf8;
     findings->endsEarly = (!text.empty() && text.back() != '\n') || !parser.SawEverySavedSection();
@@ -251,13 +246,12 @@ static ReadStatus StatusOf(FileReadError error) {
   return ReadStatus::CannotOpen;
 }
 
-ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemSettings& settings,
-                        PromptService* prompts) {
+ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, PromptService* prompts) {
   FileReadError error = FileReadError::None;
   std::optional<std::string> bytes = ReadFileBytes(path, &error);
   if (!bytes) return StatusOf(error);
   DataFileFindings findings;
-  ReadStatus status = ReadDataBytes(*bytes, tables, settings, &findings);
+  ReadStatus status = ReadDataBytes(*bytes, tables, &findings);
   if (status == ReadStatus::Ok && prompts) ShowDataFileFindings(findings, path, *prompts);
   return status;
 }

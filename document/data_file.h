@@ -11,7 +11,6 @@
 namespace qel {
 
 class PromptService;
-struct SystemSettings;
 
 inline constexpr const char* kDataFileVersionLine = "$$_QEL405";
 
@@ -94,22 +93,20 @@ struct DataFileFindings {
 };
 
 // Reads a data file into the tables: detects the version from the first line, and only for a
-// data file clears the tables, applies every line and sets the numeric mirrors of the scale
-// and print-range lines. Any other file leaves the tables untouched. With `prompts`, what the
-// read found (DataFileFindings) is shown, one message for each finding.
-ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, SystemSettings& settings,
+// data file clears the tables and applies every line, as the file has it. Any other file leaves
+// the tables untouched. With `prompts`, what the read found (DataFileFindings) is shown, one
+// message for each finding.
+ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables,
                         PromptService* prompts = nullptr);
 
 // Reads a data file as the program opens one. On success it becomes the document (its history
 // cleared, its content taken as saved) with its scale and print-range lines as a save writes
-// them (NormaliseFigureRangeLines), and the settings' copies of those ranges are set from the
-// lines as the file has them (TakeFigureRanges). Otherwise the document and settings stay as
-// they were.
-ReadStatus OpenDataFile(const std::string& path, Document& document, SystemSettings& settings,
+// them (NormaliseFigureRangeLines). Otherwise the document stays as it was.
+ReadStatus OpenDataFile(const std::string& path, Document& document,
                         PromptService* prompts = nullptr);
 
-// The same, from the file's bytes, with the findings returned instead of shown.
-ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables, SystemSettings& settings,
+// The same as ReadDataFile, from the file's bytes, with the findings returned instead of shown.
+ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables,
                          DataFileFindings* findings = nullptr);
 
 // Shows one message for each finding about the file at `path`.

@@ -1,9 +1,8 @@
-// Clearing the document tables, and the numeric mirrors of their scale and print-range lines.
+// Clearing the document tables, and reading and writing their scale and print-range lines.
 #include "document/document_tables.h"
 
 #include "document/problem_common.h"
 #include "settings/c_locale.h"
-#include "settings/system_settings.h"
 
 namespace qel {
 
@@ -53,50 +52,20 @@ FigureRange FigureRangeLines(const DocumentTables& t, Problem problem) {
   return range;
 }
 
-void LinesToSettings(const DocumentTables& t, SystemSettings& s) {
-  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-    FigureRange& range = s.figure(problem);
-    const int spare = range.spare;  // the settings file's own field, not in the document
-    range = FigureRangeLines(t, problem);
-    range.spare = spare;
-  }
-}
-
-void SettingsToLines(const SystemSettings& s, DocumentTables& t) {
-  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-    std::string* lines = t.settingLines + FirstFigureLine(problem);
-    const FigureRange& range = s.figure(problem);
-    lines[0] = FormatC("%d", range.scaleX);
-    lines[1] = FormatC("%d", range.scaleY);
-    lines[2] = FormatC("%d", range.leftX);
-    lines[3] = FormatC("%d", range.rangeX);
-    lines[4] = FormatC("%d", range.pageOverlap);
-    lines[5] = FormatC("%.2f", range.topY);
-    lines[6] = FormatC("%d", range.rangeY);
-  }
+void WriteFigureRangeLines(DocumentTables& t, Problem problem, const FigureRange& range) {
+  std::string* lines = t.settingLines + FirstFigureLine(problem);
+  lines[0] = FormatC("%d", range.scaleX);
+  lines[1] = FormatC("%d", range.scaleY);
+  lines[2] = FormatC("%d", range.leftX);
+  lines[3] = FormatC("%d", range.rangeX);
+  lines[4] = FormatC("%d", range.pageOverlap);
+  lines[5] = FormatC("%.2f", range.topY);
+  lines[6] = FormatC("%d", range.rangeY);
 }
 
 void NormaliseFigureRangeLines(DocumentTables& t) {
-  SystemSettings read;
   for (Problem problem : {Problem::Strip, Problem::RectCircle})
-    read.figure(problem) = ReadFigureRange(t, problem);
-  SettingsToLines(read, t);
-}
-
-void TakeFigureRanges(const DocumentTables& t, SystemSettings& s) {
-  for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-    const int spare = s.figure(problem).spare;
-    s.figure(problem) = ReadFigureRange(t, problem);
-    s.figure(problem).spare = spare;
-  }
-}
-
-bool RangesShowLines(const SystemSettings& s, const DocumentTables& t) {
-  DocumentTables shown;
-  SettingsToLines(s, shown);
-  for (int line = setting_line::kStripScaleX; line <= setting_line::kRectRangeY; ++line)
-    if (shown.settingLines[line] != t.settingLines[line]) return false;
-  return true;
+    WriteFigureRangeLines(t, problem, ReadFigureRange(t, problem));
 }
 
 }  // namespace qel

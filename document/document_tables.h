@@ -12,8 +12,6 @@
 
 namespace qel {
 
-struct SystemSettings;
-
 // Limits and column numbers of the tables. Rows and columns count from 1; index 0 is unused.
 inline constexpr int kStripSets = 2;
 inline constexpr int kStripRows = 20;
@@ -103,24 +101,14 @@ struct ResultsGrid {
 // results are left alone.
 void ClearDocumentData(DocumentTables& tables);
 
-// Setting lines 1..14 -> the numeric scale and print-range settings.
 // The scale and print range of `problem` as its setting lines read, unclamped.
 FigureRange FigureRangeLines(const DocumentTables& tables, Problem problem);
-void LinesToSettings(const DocumentTables& tables, SystemSettings& settings);
-// The numeric scale and print-range settings -> setting lines 1..14 ("%d", and "%.2f" for the
-// two top Y values).
-void SettingsToLines(const SystemSettings& settings, DocumentTables& tables);
+// Writes the seven setting lines of `problem` as a save writes them: "%d", and "%.2f" for the
+// top Y.
+void WriteFigureRangeLines(DocumentTables& tables, Problem problem, const FigureRange& range);
 // Writes setting lines 1..14 as a save writes them: the scales and print ranges they read as
-// (clamped as every settings load clamps them), each in the form SettingsToLines gives it. A
-// document holds its ranges so from the moment it is read, so that what it holds is what a save
-// writes.
+// (ReadFigureRange, clamped). A document holds its ranges so from the moment it is read, so that
+// what it holds, and draws its figures with, is what a save writes.
 void NormaliseFigureRangeLines(DocumentTables& tables);
-// Setting lines 1..14 -> the numeric scale and print-range settings as ReadFigureRange reads them
-// (clamped; `spare` kept). Taken from the lines as typed, the top Y keeps every decimal typed,
-// where the lines a save writes keep two.
-void TakeFigureRanges(const DocumentTables& tables, SystemSettings& settings);
-// Whether setting lines 1..14 say what SettingsToLines writes for `settings`: the settings show
-// the document's ranges.
-bool RangesShowLines(const SystemSettings& settings, const DocumentTables& tables);
 
 }  // namespace qel

@@ -168,7 +168,7 @@ void CQelDoc::OnFileOpen() {
   if (!chosen) return;
   const std::string& path = *chosen;
 
-  ReadStatus status = OpenDataFile(path, document_, settings_, &services_.prompts);
+  ReadStatus status = OpenDataFile(path, document_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);
     return;
@@ -247,7 +247,7 @@ ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
   ShowSettingsLoadProblems(
       LoadSettingsWithStyleDefaults(settingsFiles_, settings_, fonts_, document_, services_.paths),
       services_.prompts);
-  ReadStatus status = OpenDataFile(path, document_, settings_, &services_.prompts);
+  ReadStatus status = OpenDataFile(path, document_, &services_.prompts);
   if (status != ReadStatus::Ok) {
     ReportReadFailure(status, path);
     return status;

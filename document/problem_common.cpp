@@ -65,7 +65,7 @@ FigureRange ReadFigureRange(const DocumentTables& cells, Problem problem) {
   // The clamps are those of the settings load, so that a range reads the same whether it came
   // from a document or from the settings file.
   SystemSettings clamped;
-  FigureRange& range = clamped.figure(problem);
+  FigureRange& range = clamped.figureDefault(problem);
   const int spare = range.spare;
   range = FigureRangeLines(cells, problem);
   range.spare = spare;

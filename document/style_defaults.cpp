@@ -36,7 +36,7 @@ void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables) 
   for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
     CopyStyleDefaults(settings.style(problem), problem, tables);
     LimitGridToRange(tables.settingLines[Style(problem, kGridToX)],
-                     settings.figure(problem).rangeX);
+                     settings.figureDefault(problem).rangeX);
   }
 }
 
@@ -50,7 +50,9 @@ std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& fi
     DocumentTables cells = document.cells();
     if (load.asRead) ApplyStyleDefaults(*load.asRead, cells);
     // The settings are clamped by now: the lines read back as they are.
-    if (firstLoad) SettingsToLines(settings, cells);
+    if (firstLoad)
+      for (Problem problem : {Problem::Strip, Problem::RectCircle})
+        WriteFigureRangeLines(cells, problem, settings.figureDefault(problem));
     document.Replace(std::move(cells));
   }
   return std::move(load.problems);

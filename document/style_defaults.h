@@ -19,7 +19,7 @@ void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables);
 
 // The settings load of the program: LoadSystemSettings, and after the load that read Sys.ndx the
 // style defaults as the file gave them go into the document; the first load of all also gives
-// it the scales and print ranges the settings start from. Those are what the document starts
+// it the default scales and print ranges of the settings. Those are what the document starts
 // with, not a change of it: its history is cleared and the content taken as saved. Returns what
 // the load could not do, for the caller to tell (ShowSettingsLoadProblems).
 std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,

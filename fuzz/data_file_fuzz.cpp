@@ -108,9 +108,10 @@ void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines,
   fuzz::Require(section == "SOL", "the result listing ends the file");
 }
 
-// The bytes a save writes for the document, or nothing when a character cannot be stored.
+// The bytes a save writes for the document as the program opens it (its scale and print-range
+// lines as a save writes them), or nothing when a character cannot be stored.
 std::optional<std::string> Saved(DocumentTables& tables, const SystemSettings& settings) {
-  SettingsToLines(settings, tables);
+  NormaliseFigureRangeLines(tables);
   Cp932Encoding encoded = EncodeCp932(FormatDataFile(tables, ResultsGrid{}, settings.stressDigits));
   if (!encoded.ok) return std::nullopt;
   return encoded.bytes;
@@ -123,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DocumentTables read;
   SystemSettings settings;
   DataFileFindings findings;
-  if (ReadDataBytes(bytes, read, settings, &findings) != ReadStatus::Ok) return 0;
+  if (ReadDataBytes(bytes, read, &findings) != ReadStatus::Ok) return 0;
   RequireWithinRowLimits(read);
   fuzz::Require(findings.overlongLines >= 0, "a count of lines");
 
@@ -138,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DocumentTables saved;
   SystemSettings savedSettings;
   DataFileFindings savedFindings;
-  fuzz::Require(ReadDataBytes(*firstSave, saved, savedSettings, &savedFindings) == ReadStatus::Ok,
+  fuzz::Require(ReadDataBytes(*firstSave, saved, &savedFindings) == ReadStatus::Ok,
                 "a saved file is a data file");
   fuzz::Require(!savedFindings.endsEarly && !savedFindings.readAsUtf8,
                 "a saved file is complete Shift-JIS");
@@ -158,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(secondSave.has_value(), "what was saved can be saved again");
   DocumentTables again;
   SystemSettings againSettings;
-  fuzz::Require(ReadDataBytes(*secondSave, again, againSettings) == ReadStatus::Ok,
+  fuzz::Require(ReadDataBytes(*secondSave, again) == ReadStatus::Ok,
                 "a file saved twice is a data file");
   fuzz::Require(fuzz::SameTables(saved, again), "a saved document reads back as it was saved");
   fuzz::Require(Saved(again, againSettings) == secondSave, "and saves to the same bytes");

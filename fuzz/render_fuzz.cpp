@@ -60,9 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.fonts = ShippedSettings().fonts;
   state.settingsFiles = test::LoadedSettingsFiles(QEL_SOURCE_DATA_DIR);
   DocumentTables read;
-  if (ReadDataBytes(bytes, read, state.settings) != ReadStatus::Ok) return 0;
-  // As an opened file: the ranges as a save writes them, and the settings showing them.
-  TakeFigureRanges(read, state.settings);
+  if (ReadDataBytes(bytes, read) != ReadStatus::Ok) return 0;
+  // As an opened file: the ranges as a save writes them.
   NormaliseFigureRangeLines(read);
   state.document.Replace(std::move(read));
 

@@ -37,13 +37,13 @@ SystemSettings Load(const std::string& folder, std::optional<SystemSettings>& as
 }
 
 void RequireClamped(const SystemSettings& s) {
-  for (int scale :
-       {s.stripFigure.scaleX, s.stripFigure.scaleY, s.rectFigure.scaleX, s.rectFigure.scaleY})
+  for (int scale : {s.stripFigureDefault.scaleX, s.stripFigureDefault.scaleY,
+                    s.rectFigureDefault.scaleX, s.rectFigureDefault.scaleY})
     fuzz::Require(scale >= 1, "scales are at least 1");
-  for (int range :
-       {s.stripFigure.rangeX, s.stripFigure.rangeY, s.rectFigure.rangeX, s.rectFigure.rangeY})
+  for (int range : {s.stripFigureDefault.rangeX, s.stripFigureDefault.rangeY,
+                    s.rectFigureDefault.rangeX, s.rectFigureDefault.rangeY})
     fuzz::Require(range >= 1, "ranges are at least 1");
-  fuzz::Require(!(s.stripFigure.topY < -100) && !(s.rectFigure.topY < -100),
+  fuzz::Require(!(s.stripFigureDefault.topY < -100) && !(s.rectFigureDefault.topY < -100),
                 "top Y is not below -100");
   fuzz::Require(s.marginLeft >= 0 && s.marginTop >= 0, "margins are not negative");
   fuzz::Require(s.enterKeyMode >= 0 && s.enterKeyMode <= 2, "an Enter-key mode of 0..2");
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!asRead) return 0;
   // The document's grid ends left of the page width the file gave (in 64 bits: INT_MIN too).
   for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-    const long rangeX = asRead->figure(problem).rangeX;
+    const long rangeX = asRead->figureDefault(problem).rangeX;
     const std::string& gridToX =
         tables.settingLines[setting_line::Style(problem, setting_line::kGridToX)];
     fuzz::Require(ToLong(gridToX) < rangeX || ToInt(gridToX) < rangeX,

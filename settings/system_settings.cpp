@@ -132,15 +132,15 @@ SettingField SettingAtLine(SystemSettings& s, int k) {
     default:
       break;
   }
-  if (k >= 0 && k <= 7) return FigureField(s.stripFigure, k);
-  if (k >= 10 && k <= 17) return FigureField(s.rectFigure, k - 10);
+  if (k >= 0 && k <= 7) return FigureField(s.stripFigureDefault, k);
+  if (k >= 10 && k <= 17) return FigureField(s.rectFigureDefault, k - 10);
   if (k >= 20 && k <= 33) return StyleField(s.stripStyle, k - 20);
   if (k >= 35 && k <= 48) return StyleField(s.rectStyle, k - 35);
   return {};
 }
 
 void ClampSettings(SystemSettings& s) {
-  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
+  for (FigureRange* range : {&s.stripFigureDefault, &s.rectFigureDefault}) {
     if (range->scaleX < 1) range->scaleX = 500;
     if (range->scaleY < 1) range->scaleY = 500;
     if (range->rangeX < 1) range->rangeX = 80;

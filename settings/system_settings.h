@@ -16,13 +16,15 @@ struct StyleDefaults {
 };
 
 struct SystemSettings {
-  // Scales and print ranges of the strip figure and of the rectangle/circle plan figure.
-  FigureRange stripFigure, rectFigure;
-  FigureRange& figure(Problem problem) {
-    return problem == Problem::Strip ? stripFigure : rectFigure;
+  // The scales and print ranges a new document starts from, of the strip figure and of the
+  // rectangle/circle plan figure. A document holds its own (its setting lines 1..14), which the
+  // figures are drawn with.
+  FigureRange stripFigureDefault, rectFigureDefault;
+  FigureRange& figureDefault(Problem problem) {
+    return problem == Problem::Strip ? stripFigureDefault : rectFigureDefault;
   }
-  const FigureRange& figure(Problem problem) const {
-    return problem == Problem::Strip ? stripFigure : rectFigure;
+  const FigureRange& figureDefault(Problem problem) const {
+    return problem == Problem::Strip ? stripFigureDefault : rectFigureDefault;
   }
 
   StyleDefaults stripStyle, rectStyle;

@@ -12,7 +12,7 @@ namespace {
 int CountFigurePages(RenderContext& ctx, Problem problem) {
   ctx.view.figureExtentX = PagedFigureExtent(ctx.tables, ctx.settings, ctx.geometry, problem).x;
   return FigurePagingCount(ctx.view.figureExtentX,
-                           FigurePagingOf(ctx.settings, ctx.geometry, problem));
+                           FigurePagingOf(ctx.tables, ctx.settings, ctx.geometry, problem));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
+#include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
@@ -122,7 +123,7 @@ void AddEdgeValues(NoteLayout& layout, const RenderContext& ctx, const FigureWin
 
 void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWindow& window,
                   Problem problem) {
-  const FigureRange& range = ctx.settings.figure(problem);
+  const FigureRange range = ReadFigureRange(ctx.tables, problem);
   const std::string text = FormatC("縮尺 横 1/%d　縦 1/%d", range.scaleX, range.scaleY);
   const int h = layout.height();
   const int right = ToDeviceX(ctx.transform, window.right) - h / 2;

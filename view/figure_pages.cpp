@@ -88,10 +88,10 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
   return paging;
 }
 
-FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
-                            Problem problem) {
-  return PageFigureOnPaper(settings.figure(problem), geometry.paperWidthMm, geometry.paperHeightMm,
-                           settings.marginLeft, settings.marginTop);
+FigurePaging FigurePagingOf(const DocumentTables& tables, const SystemSettings& settings,
+                            const DeviceGeometry& geometry, Problem problem) {
+  return PageFigureOnPaper(ReadFigureRange(tables, problem), geometry.paperWidthMm,
+                           geometry.paperHeightMm, settings.marginLeft, settings.marginTop);
 }
 
 int FigureRowStep(const FigurePaging& paging) {
@@ -137,7 +137,7 @@ PagedExtent PagedFigureExtent(const DocumentTables& tables, const SystemSettings
                               const DeviceGeometry& geometry, Problem problem) {
   const double extent = problem == Problem::Strip ? StripFigureExtent(tables, settings)
                                                   : RectCircleFigureExtent(tables, settings);
-  return LimitFigureExtent(extent, FigurePagingOf(settings, geometry, problem));
+  return LimitFigureExtent(extent, FigurePagingOf(tables, settings, geometry, problem));
 }
 
 }  // namespace qel

@@ -40,9 +40,10 @@ inline constexpr int kMostFigurePages = 1000;
 // The paging of `range` on paper of `paperWidthMm` x `paperHeightMm` with the given margins.
 FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int paperHeightMm,
                                int marginLeft, int marginTop);
-// The paging of one problem's figure on the printer's paper.
-FigurePaging FigurePagingOf(const SystemSettings& settings, const DeviceGeometry& geometry,
-                            Problem problem);
+// The paging of one problem's figure, at the document's scale and print range, on the
+// printer's paper.
+FigurePaging FigurePagingOf(const DocumentTables& tables, const SystemSettings& settings,
+                            const DeviceGeometry& geometry, Problem problem);
 
 // How far one row moves down: the page height less the overlap, or the page height (at least
 // 1) when that would not be positive.

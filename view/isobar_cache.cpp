@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "document/document_results.h"
+#include "document/problem_common.h"
 #include "settings/cache_key.h"
 #include "view/render_context.h"
 
@@ -12,7 +13,7 @@ namespace qel {
 namespace {
 
 std::string KeyOf(const RenderContext& ctx, const IsobarRequest& request) {
-  const SystemSettings& settings = ctx.settings;
+  const DocumentTables& tables = ctx.tables;
   CacheKey key;
   key.Add(ResultsInputsKey(
       ctx, request.view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle));
@@ -31,11 +32,12 @@ std::string KeyOf(const RenderContext& ctx, const IsobarRequest& request) {
     key.Add(request.window->v1);
   } else {
     // The default windows follow the figures' print ranges.
-    for (const FigureRange* range : {&settings.stripFigure, &settings.rectFigure}) {
-      key.Add(static_cast<long long>(range->leftX));
-      key.Add(static_cast<long long>(range->rangeX));
-      key.Add(range->topY);
-      key.Add(static_cast<long long>(range->rangeY));
+    for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
+      const FigureRange range = ReadFigureRange(tables, problem);
+      key.Add(static_cast<long long>(range.leftX));
+      key.Add(static_cast<long long>(range.rangeX));
+      key.Add(range.topY);
+      key.Add(static_cast<long long>(range.rangeY));
     }
   }
   return key.text();

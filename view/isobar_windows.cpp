@@ -5,6 +5,7 @@
 
 #include "document/load_lists.h"
 #include "document/point_values.h"
+#include "document/problem_common.h"
 #include "view/figure_pages.h"
 
 namespace qel {
@@ -36,7 +37,7 @@ void KeepOpen(double lo, double& hi) {
 
 ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
   ContourWindow window;
-  window.u0 = settings.figure(Problem::Strip).leftX;
+  window.u0 = ReadFigureRange(tables, Problem::Strip).leftX;
   window.u1 = StripFigureExtent(tables, settings);
   KeepOpen(window.u0, window.u1);
   double loadedLeft = 0.0, loadedRight = 0.0;
@@ -54,7 +55,7 @@ ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettin
 }
 
 ContourWindow PlanIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
-  const FigureRange range = settings.figure(Problem::RectCircle);
+  const FigureRange range = ReadFigureRange(tables, Problem::RectCircle);
   ContourWindow window;
   window.u0 = range.leftX;
   window.u1 = RectCircleFigureExtent(tables, settings);

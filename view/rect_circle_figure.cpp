@@ -49,7 +49,8 @@ void DrawLatticePoints(DeviceContext& dc, const RenderContext& ctx, Colour colou
 }  // namespace
 
 int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
-  const FigurePaging paging = FigurePagingOf(ctx.settings, ctx.geometry, Problem::RectCircle);
+  const FigurePaging paging =
+      FigurePagingOf(ctx.tables, ctx.settings, ctx.geometry, Problem::RectCircle);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::RectCircle).drawn;
   const FigureWindow window = PlaceFigureWindow(ctx, paging);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "analysis/settlement_map.h"
+#include "document/problem_common.h"
 #include "document/strip_pieces.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
@@ -29,7 +30,7 @@ constexpr double kEntryGapMm = 6.0;
 // The print range of the strip figure cut to the width the graph has at the figure's scale, so
 // that one page of the profile holds what one page of the figure does where the paper allows.
 FigureRange ProfileRange(const RenderContext& ctx, const PaperBox& box) {
-  FigureRange range = ctx.settings.figure(Problem::Strip);
+  FigureRange range = ReadFigureRange(ctx.tables, Problem::Strip);
   range.scaleX = std::max(range.scaleX, 1);
   const double held = std::floor((box.rightMm - box.leftMm) * range.scaleX / 1000.0);
   range.rangeX = std::max(1, static_cast<int>(std::min<double>(range.rangeX, std::max(held, 1.0))));
@@ -62,7 +63,7 @@ void DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
       low = std::min(low, row.baseY);
       pieces.push_back(row);
     }
-  const FigureRange& range = ctx.settings.figure(Problem::Strip);
+  const FigureRange range = ReadFigureRange(ctx.tables, Problem::Strip);
   double unitsPerMetre = 1000.0 / std::max(range.scaleY, 1) * ctx.geometry.pixelsPerMmY;
   if (high - low > 0.0) unitsPerMetre = std::min(unitsPerMetre, (bottom - top) / (high - low));
   const double groundY = top + high * unitsPerMetre;

@@ -39,7 +39,8 @@ void DrawStripPoints(DeviceContext& dc, const RenderContext& ctx, Colour colour)
 }  // namespace
 
 int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
-  const FigurePaging paging = FigurePagingOf(ctx.settings, ctx.geometry, Problem::Strip);
+  const FigurePaging paging =
+      FigurePagingOf(ctx.tables, ctx.settings, ctx.geometry, Problem::Strip);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   CreateSlotFont(dc, ctx, kTitleFont);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::Strip).drawn;

@@ -12,14 +12,6 @@ HistoryItem Item(const char* command, bool enabled, const std::string& step) {
   return item;
 }
 
-// The settings hold copies of the document's ranges, which the figures are drawn with. Copies
-// that the lines still show are kept as they are, with every decimal of the top Y typed.
-bool Took(bool took, ApplicationState& state) {
-  if (took && !RangesShowLines(state.settings, state.document.cells()))
-    TakeFigureRanges(state.document.cells(), state.settings);
-  return took;
-}
-
 }  // namespace
 
 HistoryItem UndoItem(const Document& document) {
@@ -31,11 +23,11 @@ HistoryItem RedoItem(const Document& document) {
 }
 
 bool UndoDocumentStep(ApplicationState& state) {
-  return Took(state.document.Undo(), state);
+  return state.document.Undo();
 }
 
 bool RedoDocumentStep(ApplicationState& state) {
-  return Took(state.document.Redo(), state);
+  return state.document.Redo();
 }
 
 }  // namespace qel

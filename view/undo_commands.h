@@ -17,9 +17,9 @@ struct HistoryItem {
 HistoryItem UndoItem(const Document& document);
 HistoryItem RedoItem(const Document& document);
 
-// Takes the document one step back, or the last undone step again, and lets the settings show
-// the document's scales and print ranges as they now are. False, with nothing changed, when
-// there is no step to take. The caller refreshes the view as after any command.
+// Takes the document one step back, or the last undone step again, its scales and print ranges
+// with it. False, with nothing changed, when there is no step to take. The caller refreshes the
+// view as after any command.
 bool UndoDocumentStep(ApplicationState& state);
 bool RedoDocumentStep(ApplicationState& state);
 

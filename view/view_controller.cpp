@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "document/problem_common.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
@@ -50,7 +51,7 @@ std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
   SystemSettings& s = state_.settings;
   std::vector<SettingsLoadProblem> problems =
       LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.document, paths_);
-  state_.view.screenLeftX = s.stripFigure.leftX;
+  state_.view.screenLeftX = ReadFigureRange(state_.document.cells(), Problem::Strip).leftX;
   state_.view.screenRow = 0;
   ReadDeviceGeometry();
   return problems;
@@ -75,10 +76,8 @@ std::vector<SettingsLoadProblem> ViewController::OnNewDocument() {
   Document fresh;
   std::vector<SettingsLoadProblem> problems =
       LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, fresh, paths_);
-  // The new document starts from them, with nothing to undo and nothing to save; the settings'
-  // copies of the ranges show its ranges.
+  // The new document starts from them, with nothing to undo and nothing to save.
   state_.document.Replace(fresh.cells());
-  LinesToSettings(state_.document.cells(), state_.settings);
   return problems;
 }
 
@@ -93,21 +92,6 @@ void ViewController::ReadDeviceGeometry() {
   } else {
     g.paperWidthMm = static_cast<int>(page->pageWidthPixels * kMillimetresPerInch / page->dpiX);
     g.paperHeightMm = static_cast<int>(page->pageHeightPixels * kMillimetresPerInch / page->dpiY);
-  }
-  SystemSettings& s = state_.settings;
-  // A range not set yet becomes what the paper holds at the figure's scale.
-  for (FigureRange* range : {&s.stripFigure, &s.rectFigure}) {
-    if (range->rangeY <= 0) {
-      range->rangeY = PrintableRangeY(range->scaleY, g.paperHeightMm, s.marginTop);
-      range->topY = 5.0;
-      range->spare = 0;
-    }
-    if (range->rangeX <= 0) {
-      range->rangeX = PrintableRangeX(range->scaleX, g.paperWidthMm, s.marginLeft);
-      range->leftX = 0;
-      range->pageOverlap = 0;
-      state_.view.screenLeftX = 0;
-    }
   }
 }
 
@@ -144,7 +128,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayRow& row = DisplayRowOf(view.displayMode);
   if (row.kind == DisplayKind::Figure) {
-    const FigureRange& range = s.figure(row.problem);
+    const FigureRange range = ReadFigureRange(ctx.tables, row.problem);
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
   }
@@ -218,7 +202,7 @@ void ViewController::OnDisplayCommand(CommandId command) {
   view.displayMode = *mode;
   view.currentPage = 1;
   if (IsFigure(*mode)) {
-    view.screenLeftX = state_.settings.figure(ProblemOf(*mode)).leftX;
+    view.screenLeftX = ReadFigureRange(state_.document.cells(), ProblemOf(*mode)).leftX;
     view.screenRow = 0;
   }
 }

@@ -48,7 +48,7 @@ class ViewController {
   // the strip figure back to its left X and reads the printer's page. Returns what a first
   // settings load could not do, for the caller to tell (ShowSettingsLoadProblems).
   std::vector<SettingsLoadProblem> OnUpdate();
-  // The printer's page size, and print ranges defaulted where they are not positive.
+  // The printer's page size.
   void ReadDeviceGeometry();
   // After a document was opened or made new: the first figure with content is shown (the strip
   // figure, else the rectangle/circle figure; the strip figure when neither has any), at page 1

@@ -10,6 +10,7 @@
 
 #include "app/app_fixture.h"
 #include "app/command_changes.h"
+#include "support/figure_range_edit.h"
 #include "view/figure_pages.h"
 
 namespace qel::test {
@@ -35,7 +36,7 @@ class DocumentStartTest : public AppTest {
     EXPECT_EQ(shown.displayMode, display);
     EXPECT_EQ(shown.currentPage, 1);
     EXPECT_EQ(shown.screenRow, 0);
-    EXPECT_EQ(shown.screenLeftX, state().settings.figure(ProblemOf(display)).leftX);
+    EXPECT_EQ(shown.screenLeftX, test::RangeOf(state(), ProblemOf(display)).leftX);
     EXPECT_EQ(view().verticalScrollBar()->value(), 0);
     EXPECT_EQ(view().horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(frame()
@@ -118,8 +119,9 @@ TEST_F(DocumentStartTest, ANewDocumentIsTheOneAStartGives) {
   EXPECT_EQ(state().settings.figureLineWidth, 7);
   EXPECT_EQ(state().fonts[kTitleFont].size, 13);
 
-  // Scales and standard titles set in the settings are saved there: a new document, like the
-  // next start of the program, takes them.
+  // Standard titles set in the settings are saved there: a new document, like the next start of
+  // the program, takes them. A scale set in the scale dialog is the document's own: the new
+  // document has the scale of the settings file.
   ShowTheEndOfALongTable();
   ModalScript script;
   QueueChange(Typed({{"scaleX", "1000"}}), script, chooser, fontChooser, files);
@@ -130,7 +132,8 @@ TEST_F(DocumentStartTest, ANewDocumentIsTheOneAStartGives) {
   prompts.AnswerNext(PromptAnswer::No);  // the file's changed scale is let go
   Action(CommandId::FileNew).trigger();
   Settle();
-  EXPECT_EQ(state().settings.stripFigure.scaleX, 1000);
+  EXPECT_EQ(state().settings.stripFigureDefault.scaleX, 200);
+  EXPECT_EQ(test::RangeOf(state(), Problem::Strip).scaleX, 200);
   std::unique_ptr<CQelApp> first = std::move(app);
   ASSERT_TRUE(Start());
   const Snapshot nextStart = snapshot(*app);

@@ -85,8 +85,7 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   EXPECT_EQ(app->document().GetPathName(), written);
   // Read back, the copy holds the same document.
   DocumentTables reread;
-  SystemSettings settings;
-  ASSERT_EQ(ReadDataFile(written, reread, settings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataFile(written, reread), ReadStatus::Ok);
   EXPECT_EQ(FormatDataFile(reread, state().results.Lattice(reread), 3), Snapshot());
 
   chooser.ChooseNext(files.File("copy.txt"));

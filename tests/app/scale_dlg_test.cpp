@@ -15,7 +15,7 @@ namespace {
 TEST(ScaleDialogTest, EveryLabelWritesTheAxesFullWidth) {
   for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
     ScriptedPrompts prompts;
-    ScaleModel model(SystemSettings(), problem, DeviceGeometry());
+    ScaleModel model(DocumentTables(), SystemSettings(), problem, DeviceGeometry());
     CScaleDlg dialog(model, prompts);
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>())

@@ -11,10 +11,12 @@
 #include <cstdio>
 
 #include "app/app_fixture.h"
+#include "app/commands.h"
 #include "app/dialog_driver.h"
 #include "app/modal_script.h"
 #include "platform/messages.h"
 #include "settings/settings_files.h"
+#include "support/figure_range_edit.h"
 
 namespace qel::test {
 namespace {
@@ -62,13 +64,15 @@ TEST_F(SettingsCommandsTest, KeyDialogStoresTheChoiceAndSavesTheSettingsFile) {
 struct ScaleCase {
   CommandId command;
   const char* windowTitle;
-  FigureRange SystemSettings::*figure;
+  Problem problem;
 };
 
 class ScaleCommandTest : public SettingsCommandsTest,
                          public ::testing::WithParamInterface<ScaleCase> {};
 
-TEST_P(ScaleCommandTest, OkStoresTheScaleAndSavesTheSettingsFile) {
+// The scale is the document's: OK stores it there as one undo step, and the settings file (the
+// defaults of a new document) stays as it was.
+TEST_P(ScaleCommandTest, OkStoresTheScaleInTheDocumentAsOneStep) {
   const ScaleCase& c = GetParam();
   const std::string before = SettingsFile();
   ModalScript script;
@@ -89,17 +93,19 @@ TEST_P(ScaleCommandTest, OkStoresTheScaleAndSavesTheSettingsFile) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(script.pending(), 0u);
-  EXPECT_EQ((state().settings.*c.figure).scaleX, 1000);
-  EXPECT_EQ((state().settings.*c.figure).rangeX, 190);
-  EXPECT_NE(SettingsFile(), before);
-  EXPECT_EQ((Reread().*c.figure).scaleX, 1000);
+  EXPECT_EQ(RangeOf(state(), c.problem).scaleX, 1000);
+  EXPECT_EQ(RangeOf(state(), c.problem).rangeX, 190);
+  EXPECT_EQ(state().document.undoSteps(), 1u);
+  EXPECT_EQ(state().document.UndoName(), CommandStepName(c.command));
+  EXPECT_TRUE(state().document.IsModified());
+  EXPECT_EQ(SettingsFile(), before);
   EXPECT_EQ(state().view.currentPage, 1);
 }
 
 TEST_P(ScaleCommandTest, CancelAndARefusedScaleSaveNothing) {
   const ScaleCase& c = GetParam();
   const std::string before = SettingsFile();
-  const int scale = (state().settings.*c.figure).scaleX;
+  const int scale = RangeOf(state(), c.problem).scaleX;
   ModalScript script;
   script.Then([](QWidget& dialog) {
     Type(dialog, "scaleY", "9");
@@ -109,7 +115,8 @@ TEST_P(ScaleCommandTest, CancelAndARefusedScaleSaveNothing) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::IntegerOutOfRange, "10", "5000")), 1);
-  EXPECT_EQ((state().settings.*c.figure).scaleX, scale);
+  EXPECT_EQ(RangeOf(state(), c.problem).scaleX, scale);
+  EXPECT_EQ(state().document.undoSteps(), 0u);
   EXPECT_EQ(SettingsFile(), before);
 }
 
@@ -130,16 +137,15 @@ TEST_P(ScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgain) {
   });
   Action(c.command).trigger();
   EXPECT_EQ(script.pending(), 0u);
-  EXPECT_EQ((state().settings.*c.figure).rangeX, 40);
-  // The values of the first OK are in effect, so they are in the file too.
-  EXPECT_EQ((Reread().*c.figure).rangeX, 40);
+  // The values of the first OK are in effect, as the command's one step.
+  EXPECT_EQ(RangeOf(state(), c.problem).rangeX, 40);
+  EXPECT_EQ(state().document.undoSteps(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFigures, ScaleCommandTest,
-                         ::testing::Values(ScaleCase{CommandId::StripScale, "縮尺　帯状荷重",
-                                                     &SystemSettings::stripFigure},
-                                           ScaleCase{CommandId::RectScale, "縮尺-長方形円形荷重",
-                                                     &SystemSettings::rectFigure}));
+INSTANTIATE_TEST_SUITE_P(
+    BothFigures, ScaleCommandTest,
+    ::testing::Values(ScaleCase{CommandId::StripScale, "縮尺　帯状荷重", Problem::Strip},
+                      ScaleCase{CommandId::RectScale, "縮尺-長方形円形荷重", Problem::RectCircle}));
 
 TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettingsFile) {
   const std::string before = SettingsFile();
@@ -182,8 +188,10 @@ TEST_F(SettingsCommandsTest, LineDialogStoresColoursAndWidthsAndSavesTheSettings
 }
 
 TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
-  state().settings.stripFigure.rangeX = 95;
-  state().settings.rectFigure.rangeX = 30;
+  state().settings.stripFigureDefault.rangeX = 95;
+  state().settings.rectFigureDefault.rangeX = 30;
+  ChangeFigureRange(state(), Problem::Strip, [](FigureRange& range) { range.rangeX = 95; });
+  ChangeFigureRange(state(), Problem::RectCircle, [](FigureRange& range) { range.rangeX = 30; });
   ModalScript script;
   script.Then([](QWidget& dialog) {
     Type(dialog, "marginLeft", "50");
@@ -192,11 +200,15 @@ TEST_F(SettingsCommandsTest, LargerMarginsLowerThePrintRangesThatNoLongerFit) {
   Action(CommandId::LineMarginDigits).trigger();
   // At the shipped scales, 1/200 and 1/300, the A4 page now holds 200 x (210 - 50 - 10) / 1000
   // = 30 m and 300 x 150 / 1000 = 45 m across: the first range is lowered, the second fits.
-  ASSERT_EQ(state().settings.stripFigure.scaleX, 200);
-  ASSERT_EQ(state().settings.rectFigure.scaleX, 300);
-  EXPECT_EQ(state().settings.stripFigure.rangeX, 30);
-  EXPECT_EQ(state().settings.rectFigure.rangeX, 30);
-  EXPECT_EQ(Reread().stripFigure.rangeX, 30);
+  ASSERT_EQ(state().settings.stripFigureDefault.scaleX, 200);
+  ASSERT_EQ(state().settings.rectFigureDefault.scaleX, 300);
+  EXPECT_EQ(state().settings.stripFigureDefault.rangeX, 30);
+  EXPECT_EQ(state().settings.rectFigureDefault.rangeX, 30);
+  EXPECT_EQ(Reread().stripFigureDefault.rangeX, 30);
+  // The document's own ranges, at the same scales, as the command's step.
+  EXPECT_EQ(RangeOf(state(), Problem::Strip).rangeX, 30);
+  EXPECT_EQ(RangeOf(state(), Problem::RectCircle).rangeX, 30);
+  EXPECT_EQ(state().document.UndoName(), CommandStepName(CommandId::LineMarginDigits));
 }
 
 struct StandardCase {

@@ -12,6 +12,7 @@
 #include "app/app_fixture.h"
 #include "app/screenshot.h"
 #include "platform/messages.h"
+#include "support/figure_range_edit.h"
 
 namespace qel::test {
 namespace {
@@ -61,11 +62,13 @@ TEST_F(ViewTest, MenuSwitchesDisplaysWithCheckMarks) {
 
 TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
   Open("embankment.qdw");
-  SystemSettings& s = state().settings;
-  s.stripFigure.rangeX = 20;  // narrow pages, so the figure has several
-  s.stripFigure.pageOverlap = 0;
+  // Narrow pages, so the figure has several.
+  test::ChangeFigureRange(state(), Problem::Strip, [](FigureRange& range) {
+    range.rangeX = 20;
+    range.pageOverlap = 0;
+  });
   Action(CommandId::ShowStripFigure).trigger();
-  const double left = s.stripFigure.leftX;
+  const double left = test::RangeOf(state(), Problem::Strip).leftX;
   EXPECT_EQ(state().view.screenLeftX, left);
   Key(Qt::Key_Right);
   EXPECT_EQ(state().view.screenLeftX, left + 20);
@@ -98,13 +101,14 @@ TEST_F(ViewTest, ToolBarSwitchesWithinTheProblemAndTheFigureKeepsItsPosition) {
 
 TEST_F(ViewTest, ArrowKeysTurnTheFigurePages) {
   Open("embankment.qdw");
-  SystemSettings& s = state().settings;
-  s.stripFigure.rangeX = 30;
-  s.stripFigure.pageOverlap = 5;
+  test::ChangeFigureRange(state(), Problem::Strip, [](FigureRange& range) {
+    range.rangeX = 30;
+    range.pageOverlap = 5;
+  });
   Action(CommandId::ShowStripFigure).trigger();
   const int pages = view().controller().CountPages();
   ASSERT_GE(pages, 2);
-  const double left = s.stripFigure.leftX;
+  const double left = test::RangeOf(state(), Problem::Strip).leftX;
   Key(Qt::Key_Left);  // already at the left edge
   EXPECT_EQ(state().view.screenLeftX, left);
   EXPECT_EQ(Page(), 1);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/figure_range_edit.h"
+
 namespace qel {
 namespace {
 
@@ -17,15 +19,15 @@ class DisplayMoveTest : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(DisplayMoveTest, OnlyTheOtherProblemsDisplaysMoveToThisProblemsFigure) {
   const MoveCase& c = GetParam();
-  SystemSettings settings;
-  settings.stripFigure.leftX = -5;
-  settings.rectFigure.leftX = 7;
+  DocumentTables cells;
+  test::ChangeFigureRange(cells, Problem::Strip, [](FigureRange& range) { range.leftX = -5; });
+  test::ChangeFigureRange(cells, Problem::RectCircle, [](FigureRange& range) { range.leftX = 7; });
   ViewState view;
   view.displayMode = c.shown;
   view.currentPage = 3;
   view.screenLeftX = 40;
   view.screenRow = 2;
-  EXPECT_EQ(MoveDisplayToProblem(view, settings, c.problem), c.moved);
+  EXPECT_EQ(MoveDisplayToProblem(view, cells, c.problem), c.moved);
   EXPECT_EQ(view.screenRow, c.moved ? 0 : 2);  // the figure's first row
   EXPECT_EQ(view.displayMode, c.after);
   EXPECT_EQ(view.currentPage, c.moved ? 1 : 3);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/messages.h"
+#include "support/figure_range_edit.h"
 
 namespace qel {
 namespace {
@@ -153,25 +154,74 @@ TEST(LineMarginModel, ApplyStoresEveryValue) {
 
 TEST(LowerRangesToPage, LowersRangesThatNoLongerFitAndKeepsTheOthers) {
   SystemSettings s;
-  s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
+  s.stripFigureDefault.scaleX = s.stripFigureDefault.scaleY = s.rectFigureDefault.scaleX =
+      s.rectFigureDefault.scaleY = 500;
   s.marginLeft = 40;  // 500 x (210 - 40 - 10) / 1000 = 80
   s.marginTop = 60;   // 500 x (297 - 60 - 20) / 1000 = 108
-  s.stripFigure.rangeX = 95;
-  s.stripFigure.rangeY = 50;
-  s.rectFigure.rangeX = 70;
-  s.rectFigure.rangeY = 128;
+  s.stripFigureDefault.rangeX = 95;
+  s.stripFigureDefault.rangeY = 50;
+  s.rectFigureDefault.rangeX = 70;
+  s.rectFigureDefault.rangeY = 128;
   DeviceGeometry paper;
   paper.paperWidthMm = 210;
   paper.paperHeightMm = 297;
   LowerRangesToPage(s, paper);
-  EXPECT_EQ(s.stripFigure.rangeX, 80);
-  EXPECT_EQ(s.stripFigure.rangeY, 50);
-  EXPECT_EQ(s.rectFigure.rangeX, 70);
-  EXPECT_EQ(s.rectFigure.rangeY, 108);
+  EXPECT_EQ(s.stripFigureDefault.rangeX, 80);
+  EXPECT_EQ(s.stripFigureDefault.rangeY, 50);
+  EXPECT_EQ(s.rectFigureDefault.rangeX, 70);
+  EXPECT_EQ(s.rectFigureDefault.rangeY, 108);
   // A page that holds nothing leaves a range of 1 m, never 0 or less.
   s.marginLeft = 200;
   LowerRangesToPage(s, paper);
-  EXPECT_EQ(s.stripFigure.rangeX, 1);
+  EXPECT_EQ(s.stripFigureDefault.rangeX, 1);
+}
+
+// The document's own ranges are lowered as the defaults are; lines that fit keep their text.
+TEST(LowerRangesToPage, LowersTheDocumentsRangesThatNoLongerFit) {
+  SystemSettings s;
+  s.marginLeft = 40;  // 500 x (210 - 40 - 10) / 1000 = 80
+  s.marginTop = 60;   // 500 x (297 - 60 - 20) / 1000 = 108
+  DocumentTables cells;
+  FigureRange range;
+  range.scaleX = range.scaleY = 500;
+  range.rangeX = 95;
+  range.rangeY = 50;
+  test::SetFigureRange(cells, Problem::Strip, range);
+  range.rangeX = 70;
+  range.rangeY = 128;
+  test::SetFigureRange(cells, Problem::RectCircle, range);
+  cells.settingLines[setting_line::kStripTopY] = "12.5";  // as typed: fits, so kept
+  DeviceGeometry paper;
+  paper.paperWidthMm = 210;
+  paper.paperHeightMm = 297;
+  LowerRangesToPage(cells, s, paper);
+  EXPECT_EQ(cells.settingLines[setting_line::kStripRangeX], "80");
+  EXPECT_EQ(cells.settingLines[setting_line::kStripRangeY], "50");
+  EXPECT_EQ(cells.settingLines[setting_line::kRectRangeX], "70");
+  EXPECT_EQ(cells.settingLines[setting_line::kRectRangeY], "108");
+  EXPECT_EQ(cells.settingLines[setting_line::kStripTopY], "12.50");  // the lowered problem's lines
+  cells.settingLines[setting_line::kRectTopY] = "7.125";
+  LowerRangesToPage(cells, s, paper);
+  EXPECT_EQ(cells.settingLines[setting_line::kRectTopY], "7.125");  // nothing left to lower
+}
+
+TEST(StoreLineMarginSettings, LowersTheDocumentsRangesAsOneNamedStep) {
+  SystemSettings s = Settings();
+  DocumentTables cells;
+  FigureRange range;
+  range.scaleX = range.scaleY = 500;
+  range.rangeX = range.rangeY = 1000;
+  test::SetFigureRange(cells, Problem::Strip, range);
+  Document document(cells);
+  ViewState view;
+  LineMarginModel model(s);
+  DeviceGeometry paper;
+  paper.paperWidthMm = 210;
+  paper.paperHeightMm = 297;
+  StoreLineMarginSettings(model, paper, s, document, "線種", view);
+  EXPECT_LT(ReadFigureRange(document.cells(), Problem::Strip).rangeX, 1000);
+  EXPECT_EQ(document.undoSteps(), 1u);
+  EXPECT_EQ(document.UndoName(), "線種");
 }
 
 TEST(StoreLineMarginSettings, ATableDisplayGoesBackToItsFirstPage) {
@@ -183,7 +233,8 @@ TEST(StoreLineMarginSettings, ATableDisplayGoesBackToItsFirstPage) {
     view.currentPage = 3;
     LineMarginModel model(s);
     model.fields().marginTop = "30";
-    StoreLineMarginSettings(model, DeviceGeometry{}, s, view);
+    Document document;
+    StoreLineMarginSettings(model, DeviceGeometry{}, s, document, "線種", view);
     EXPECT_EQ(s.marginTop, 30);
     EXPECT_EQ(view.displayMode, mode);
     EXPECT_EQ(view.currentPage, KindOf(mode) == DisplayKind::Figure ? 3 : 1);

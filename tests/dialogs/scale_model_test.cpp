@@ -5,6 +5,7 @@
 
 #include "platform/messages.h"
 #include "settings/c_locale.h"
+#include "support/figure_range_edit.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -21,30 +22,40 @@ SystemSettings Settings() {
   SystemSettings s;
   s.marginLeft = 10;
   s.marginTop = 20;
-  s.stripFigure.scaleX = s.stripFigure.scaleY = 500;
-  s.stripFigure.topY = 12.5;
-  s.stripFigure.rangeX = 80;
-  s.stripFigure.rangeY = 100;
-  s.stripFigure.leftX = -5;
-  s.stripFigure.pageOverlap = 3;
-  s.rectFigure.scaleX = 300;
-  s.rectFigure.scaleY = 200;
-  s.rectFigure.topY = 40;
-  s.rectFigure.rangeX = 50;
-  s.rectFigure.rangeY = 60;
   return s;
+}
+
+// A document's scales and print ranges.
+DocumentTables Cells() {
+  DocumentTables cells;
+  FigureRange strip;
+  strip.scaleX = strip.scaleY = 500;
+  strip.topY = 12.5;
+  strip.rangeX = 80;
+  strip.rangeY = 100;
+  strip.leftX = -5;
+  strip.pageOverlap = 3;
+  test::SetFigureRange(cells, Problem::Strip, strip);
+  FigureRange rect;
+  rect.scaleX = 300;
+  rect.scaleY = 200;
+  rect.topY = 40;
+  rect.rangeX = 50;
+  rect.rangeY = 60;
+  test::SetFigureRange(cells, Problem::RectCircle, rect);
+  return cells;
 }
 
 TEST(ScaleModel, CopiesInTheProblemsScalesAndPrintRange) {
   const SystemSettings settings = Settings();
-  const ScaleModel strip(settings, Problem::Strip, Paper(210, 297));
+  const ScaleModel strip(Cells(), settings, Problem::Strip, Paper(210, 297));
   EXPECT_EQ(strip.WindowTitle(), "縮尺　帯状荷重");
   EXPECT_EQ(strip.fields(), (ScaleFields{"500", "500", "12.5", "100", "-5", "80", "3"}));
   EXPECT_EQ(strip.BottomY(), "-87.5");
   // 500 x (210 - 10 - 10) / 1000 and 500 x (297 - 20 - 20) / 1000, truncated.
   EXPECT_EQ(strip.PageMetresX(), 95);
   EXPECT_EQ(strip.PageMetresY(), 128);
-  const ScaleModel rect(settings, Problem::RectCircle, Paper(210, 297));
+  const ScaleModel rect(Cells(), settings, Problem::RectCircle, Paper(210, 297));
   EXPECT_EQ(rect.WindowTitle(), "縮尺-長方形円形荷重");
   EXPECT_EQ(rect.fields(), (ScaleFields{"200", "300", "40", "60", "0", "50", "0"}));
   EXPECT_FALSE(rect.HasChanged());
@@ -67,7 +78,7 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
   };
   for (const LeaveCase& c : cases) {
     SystemSettings settings = Settings();
-    ScaleModel model(settings, Problem::Strip, Paper(c.paperWidth, 297));
+    ScaleModel model(Cells(), settings, Problem::Strip, Paper(c.paperWidth, 297));
     ScriptedPrompts prompts;
     const std::string before = model.fields().rangeX;
     model.fields().scaleX = c.scale;
@@ -83,7 +94,7 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
   }
   // The vertical scale: the Y range and with it the bottom Y.
   SystemSettings settings = Settings();
-  ScaleModel model(settings, Problem::Strip, Paper(210, 297));
+  ScaleModel model(Cells(), settings, Problem::Strip, Paper(210, 297));
   ScriptedPrompts prompts;
   model.fields().scaleY = "100";
   model.LeaveScaleY(prompts);
@@ -94,7 +105,7 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
 
 TEST(ScaleModel, StandardValuesOfTheStripFigure) {
   SystemSettings settings = Settings();
-  ScaleModel model(settings, Problem::Strip, Paper(210, 297));
+  ScaleModel model(Cells(), settings, Problem::Strip, Paper(210, 297));
   model.fields() = ScaleFields{"9", "6000", "0.5", "7", "33", "7", "5"};
   model.ApplyStandardValues();
   // Scales outside 10..5000 become 500; a top Y below 1 becomes 100.
@@ -109,7 +120,7 @@ TEST(ScaleModel, StandardValuesOfTheRectangleCirclePlan) {
   SystemSettings settings = Settings();
   settings.marginTop = 20;
   // A printable height of 40 m: 200 x (240 - 20 - 20) / 1000.
-  ScaleModel model(settings, Problem::RectCircle, Paper(210, 240));
+  ScaleModel model(Cells(), settings, Problem::RectCircle, Paper(210, 240));
   model.fields().scaleY = "200";
   model.fields().topY = "3";
   model.ApplyStandardValues();
@@ -119,7 +130,7 @@ TEST(ScaleModel, StandardValuesOfTheRectangleCirclePlan) {
   EXPECT_EQ(model.fields().leftX, "-1");
   EXPECT_EQ(model.fields().pageOverlap, "0");
   // A page holding one metre or less keeps the top Y typed.
-  ScaleModel low(settings, Problem::RectCircle, Paper(210, 45));
+  ScaleModel low(Cells(), settings, Problem::RectCircle, Paper(210, 45));
   low.fields().topY = "7.5";
   low.ApplyStandardValues();
   EXPECT_EQ(low.fields().topY, "7.5");
@@ -142,14 +153,14 @@ TEST(ScaleModel, RefusesValuesOutsideTheirRanges) {
       {&ScaleFields::pageOverlap, "-1", "pageOverlap"},
   };
   for (const FieldRefusal& r : refusals) {
-    ScaleModel model(Settings(), Problem::Strip, Paper(210, 297));
+    ScaleModel model(Cells(), Settings(), Problem::Strip, Paper(210, 297));
     EXPECT_FALSE(model.Validate().has_value());
     model.fields().*r.field = r.text;
     const std::optional<ValidationError> e = model.Validate();
     ASSERT_TRUE(e.has_value()) << r.name;
     EXPECT_EQ(e->field, r.name);
   }
-  ScaleModel model(Settings(), Problem::Strip, Paper(210, 297));
+  ScaleModel model(Cells(), Settings(), Problem::Strip, Paper(210, 297));
   model.fields().scaleY = "9";
   EXPECT_EQ(model.Validate()->message, MessageText(MessageId::IntegerOutOfRange, "10", "5000"));
   model.ApplyStandardValues();
@@ -165,7 +176,7 @@ struct ApplyCase {
 
 // A model of `problem` on `paper` with `typed` in its fields.
 ScaleModel Typed(Problem problem, const DeviceGeometry& paper, const ScaleFields& typed) {
-  ScaleModel model(Settings(), problem, paper);
+  ScaleModel model(Cells(), Settings(), problem, paper);
   model.fields() = typed;
   return model;
 }
@@ -191,40 +202,42 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
        {MessageText(MessageId::OverlapReset, "600", "500"), wide}},
   };
   for (const ApplyCase& c : cases) {
-    SystemSettings settings = Settings();
+    DocumentTables cells = Cells();
     ScriptedPrompts prompts;
     const ScaleModel model = Typed(Problem::Strip, Paper(210, 297), c.typed);
     ASSERT_FALSE(model.Validate().has_value());
-    EXPECT_EQ(model.Apply(settings, prompts), c.openAgain);
-    EXPECT_EQ(settings.stripFigure.rangeX, c.rangeX);
-    EXPECT_EQ(settings.stripFigure.rangeY, c.rangeY);
-    EXPECT_EQ(settings.stripFigure.pageOverlap, c.overlap);
-    EXPECT_EQ(settings.stripFigure.scaleY, ToInt(c.typed.scaleY));
-    EXPECT_EQ(settings.stripFigure.scaleX, ToInt(c.typed.scaleX));
-    EXPECT_EQ(settings.stripFigure.leftX, ToInt(c.typed.leftX));
-    EXPECT_EQ(settings.stripFigure.topY, 10.0);
+    EXPECT_EQ(model.Apply(cells, prompts), c.openAgain);
+    const FigureRange strip = ReadFigureRange(cells, Problem::Strip);
+    EXPECT_EQ(strip.rangeX, c.rangeX);
+    EXPECT_EQ(strip.rangeY, c.rangeY);
+    EXPECT_EQ(strip.pageOverlap, c.overlap);
+    EXPECT_EQ(strip.scaleY, ToInt(c.typed.scaleY));
+    EXPECT_EQ(strip.scaleX, ToInt(c.typed.scaleX));
+    EXPECT_EQ(strip.leftX, ToInt(c.typed.leftX));
+    EXPECT_EQ(strip.topY, 10.0);
+    EXPECT_EQ(cells.settingLines[setting_line::kStripTopY], "10.00");  // as a save writes it
     std::vector<std::string> shown;
     for (const auto& s : prompts.shown())
       shown.push_back(s.text);
     EXPECT_EQ(shown, c.messages);
-    EXPECT_EQ(settings.rectFigure.rangeX, 50);  // the other figure is left alone
-    EXPECT_EQ(settings.rectFigure.scaleX, 300);
+    EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 50);  // the other is left alone
+    EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).scaleX, 300);
   }
 }
 
 TEST(ScaleModel, ApplyTellsThePrintableWidthOfANarrowPage) {
-  SystemSettings settings = Settings();
+  DocumentTables cells = Cells();
   ScriptedPrompts prompts;
   // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
   Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
-      .Apply(settings, prompts);
-  EXPECT_EQ(settings.rectFigure.rangeX, 52);
+      .Apply(cells, prompts);
+  EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 52);
   ASSERT_EQ(prompts.shown().size(), 1u);
   EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
   // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
   Typed(Problem::RectCircle, Paper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
-      .Apply(settings, prompts);
-  EXPECT_EQ(settings.rectFigure.rangeX, 1);
+      .Apply(cells, prompts);
+  EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 1);
 }
 
 class RunScaleCommandTest : public ::testing::Test {
@@ -242,10 +255,14 @@ class RunScaleCommandTest : public ::testing::Test {
       return true;
     };
     steps.repaint = [this] { ++repaints; };
-    return RunScaleCommand(Problem::Strip, Paper(210, 297), settings, view, prompts, steps);
+    steps.stepName = "縮尺";
+    return RunScaleCommand(Problem::Strip, Paper(210, 297), settings, document, view, prompts,
+                           steps);
   }
+  FigureRange Strip() const { return ReadFigureRange(document.cells(), Problem::Strip); }
 
   SystemSettings settings = Settings();
+  Document document{Cells()};
   ViewState view;
   ScriptedPrompts prompts;
   std::vector<ScaleFields> opened;
@@ -261,8 +278,13 @@ TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOver
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_EQ(opened[1].pageOverlap, "0");
   EXPECT_EQ(opened[1].leftX, "7");
-  EXPECT_EQ(settings.stripFigure.pageOverlap, 10);
+  EXPECT_EQ(Strip().pageOverlap, 10);
   EXPECT_EQ(repaints, 2);
+  // Both openings make one step: its undo goes back to the document before the command.
+  EXPECT_EQ(document.undoSteps(), 1u);
+  EXPECT_EQ(document.UndoName(), "縮尺");
+  ASSERT_TRUE(document.Undo());
+  EXPECT_TRUE(document.cells() == Cells());
   // Page 1 of the strip figure at the stored left X.
   EXPECT_EQ(view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(view.currentPage, 1);
@@ -272,22 +294,24 @@ TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOver
 TEST_F(RunScaleCommandTest, TheDialogOpensElevenTimesAtMost) {
   EXPECT_TRUE(Run({ScaleFields{"500", "500", "10", "100", "0", "80", "80"}}));
   EXPECT_EQ(static_cast<int>(opened.size()), kMostScaleOpenings);
-  EXPECT_EQ(settings.stripFigure.pageOverlap, 0);
+  EXPECT_EQ(Strip().pageOverlap, 0);
 }
 
 TEST_F(RunScaleCommandTest, CancelStoresNothingButKeepsWhatAnEarlierOkStored) {
   view.displayMode = DisplayMode::StripData;
   view.currentPage = 3;
   EXPECT_FALSE(Run({std::nullopt}));
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);
+  EXPECT_EQ(Strip().scaleX, 500);
+  EXPECT_EQ(document.undoSteps(), 0u);
   EXPECT_EQ(view.currentPage, 3);
   EXPECT_EQ(repaints, 0);
 
   // The first OK reset the overlap; the dialog opened again was cancelled: the stored values
-  // stay and the command reports them for saving.
+  // stay, as one step of the document.
   EXPECT_TRUE(Run({ScaleFields{"400", "500", "10", "100", "0", "60", "60"}, std::nullopt}));
-  EXPECT_EQ(settings.stripFigure.scaleY, 400);
-  EXPECT_EQ(settings.stripFigure.pageOverlap, 0);
+  EXPECT_EQ(Strip().scaleY, 400);
+  EXPECT_EQ(Strip().pageOverlap, 0);
+  EXPECT_EQ(document.undoSteps(), 1u);
   // A table of the strip loads is shown: the display stays, at page 1.
   EXPECT_EQ(view.displayMode, DisplayMode::StripData);
   EXPECT_EQ(view.currentPage, 1);

@@ -239,8 +239,7 @@ TEST(SoilModels, ApplyWritesLinesThatReadBackAsTheProfile) {
 TEST(SoilModels, ADocumentWithoutAProfileSavesAsBeforeAfterTheDialogs) {
   DocumentTables tables;
   SystemSettings settings;
-  ASSERT_EQ(ReadDataFile(test::Fixture("datafiles/japanese.in.qdw"), tables, settings),
-            ReadStatus::Ok);
+  ASSERT_EQ(ReadDataFile(test::Fixture("datafiles/japanese.in.qdw"), tables), ReadStatus::Ok);
   ASSERT_TRUE(tables.soilLines.empty());
   const DocumentResults results;
   const std::string before = SavedDocumentText(tables, results, settings);

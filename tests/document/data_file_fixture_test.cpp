@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "document/data_file.h"
-#include "settings/system_settings.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
 
@@ -20,9 +19,10 @@ TEST_P(DataFileFixture, ReadThenWriteGivesTheExpectedFile) {
   ASSERT_FALSE(expected.empty());
 
   DocumentTables tables;
-  SystemSettings settings;
-  ASSERT_EQ(ReadDataBytes(input, tables, settings), ReadStatus::Ok);
-  SettingsToLines(settings, tables);
+  ASSERT_EQ(ReadDataBytes(input, tables), ReadStatus::Ok);
+  // The scale and print-range lines in the form a save gives them, their values as read.
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    WriteFigureRangeLines(tables, problem, FigureRangeLines(tables, problem));
   ResultsGrid noResults;
   std::string written = FormatDataFile(tables, noResults, 3);
   WriteOutcome encoded;

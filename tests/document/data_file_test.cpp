@@ -83,14 +83,13 @@ TEST(ParseDataLine, ALongCellLineIsCutAndCounted) {
 
 TEST(ReadDataBytes, AFileThatIsNotADataFileLeavesTheDocumentAlone) {
   DocumentTables tables;
-  SystemSettings settings;
   tables.rectLoads[1][1] = "7";
   tables.settingLines[27] = "title";
   for (std::string bytes :
        {std::string(), std::string("hello\r\n$$RECT\r\n1,2,3,4,5,6\r\n"),
         std::string("\0\0\0\x01$$QEL405\r\n", 14), std::string(2000, '\xff'),
         std::string("$$_QEL405") + std::string(100, 'x') + "\r\n$$RECT\r\n2,0,0,1,1,1\r\n"}) {
-    EXPECT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::NotADataFile);
+    EXPECT_EQ(ReadDataBytes(bytes, tables), ReadStatus::NotADataFile);
     EXPECT_EQ(tables.rectLoads[1][1], "7");
     EXPECT_EQ(tables.settingLines[27], "title");
   }
@@ -98,31 +97,32 @@ TEST(ReadDataBytes, AFileThatIsNotADataFileLeavesTheDocumentAlone) {
 
 TEST(ReadDataBytes, BadBytesAndHugeLinesAreReadThrough) {
   DocumentTables tables;
-  SystemSettings settings;
   std::string bytes = "$$_QEL405\r\n$$Z\r\n";
   bytes += std::string(10 * 1024 * 1024, 'a') + "\r\n";      // a 10 MB setting line
   bytes += std::string("\x82\xa0\xff\xfe\x81", 5) + "\r\n";  // invalid Shift-JIS
   bytes += std::string("x\0y", 3) + "\r\n";                  // a NUL byte
   bytes += "$$CIRC\r\n1,2,3,4,5\r\n";
-  ASSERT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataBytes(bytes, tables), ReadStatus::Ok);
   EXPECT_EQ(tables.settingLines[1].size(), 10u * 1024 * 1024);
   EXPECT_EQ(tables.settingLines[2].substr(0, 3), "あ");  // the good part of the line survives
   EXPECT_EQ(tables.settingLines[3], std::string("x\0y", 3));
   EXPECT_EQ(tables.circleLoads[1][5], "5");  // and reading went on after the bad line
 }
 
-TEST(ReadDataBytes, ClearsTheDocumentAndSetsTheNumericMirrors) {
+TEST(ReadDataBytes, ClearsTheDocumentAndReadsTheRangeLinesAsTheFileHasThem) {
   DocumentTables tables;
-  SystemSettings settings;
   tables.rectLoads[5][1] = "5";
+  tables.settingLines[setting_line::kRectScaleX] = "300";
   std::string bytes = "$$_QEL405\r\n$$Z\r\n250\r\n100\r\n-5\r\n40\r\n3\r\n12.5\r\n60\r\n";
-  ASSERT_EQ(ReadDataBytes(bytes, tables, settings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataBytes(bytes, tables), ReadStatus::Ok);
   EXPECT_EQ(tables.rectLoads[5][1], "");
-  EXPECT_EQ(settings.stripFigure.scaleX, 250);
-  EXPECT_EQ(settings.stripFigure.leftX, -5);
-  EXPECT_DOUBLE_EQ(settings.stripFigure.topY, 12.5);
-  EXPECT_EQ(settings.stripFigure.rangeY, 60);
-  EXPECT_EQ(settings.rectFigure.scaleX, 0);
+  const FigureRange strip = FigureRangeLines(tables, Problem::Strip);
+  EXPECT_EQ(strip.scaleX, 250);
+  EXPECT_EQ(strip.leftX, -5);
+  EXPECT_DOUBLE_EQ(strip.topY, 12.5);
+  EXPECT_EQ(strip.rangeY, 60);
+  EXPECT_EQ(tables.settingLines[setting_line::kStripTopY], "12.5");  // as typed
+  EXPECT_EQ(FigureRangeLines(tables, Problem::RectCircle).scaleX, 0);
 }
 
 // The bytes a save writes for a document with a Japanese title and one rectangle: a complete
@@ -163,9 +163,8 @@ TEST(ReadDataBytes, FindsWhatTheUserShouldKnowAboutAFile) {
   };
   for (const Case& c : cases) {
     DocumentTables tables;
-    SystemSettings settings;
     DataFileFindings findings;
-    ASSERT_EQ(ReadDataBytes(c.bytes, tables, settings, &findings), ReadStatus::Ok) << c.what;
+    ASSERT_EQ(ReadDataBytes(c.bytes, tables, &findings), ReadStatus::Ok) << c.what;
     EXPECT_EQ(findings.readAsUtf8, c.utf8) << c.what;
     EXPECT_EQ(findings.endsEarly, c.endsEarly) << c.what;
     EXPECT_EQ(findings.overlongLines, c.overlongLines) << c.what;
@@ -185,9 +184,8 @@ TEST(ReadDataBytes, ShiftJisThatIsAlsoValidUtf8IsReadAndSavedAsShiftJis) {
   const std::string bytes = ShiftJis(FormatDataFile(tables, ResultsGrid{}, 3));
   ASSERT_TRUE(IsValidUtf8(bytes));
   DocumentTables read;
-  SystemSettings settings;
   DataFileFindings findings;
-  ASSERT_EQ(ReadDataBytes(bytes, read, settings, &findings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataBytes(bytes, read, &findings), ReadStatus::Ok);
   EXPECT_FALSE(findings.readAsUtf8);
   EXPECT_EQ(read.settingLines[27], "蛟ｱ");
   EXPECT_EQ(ShiftJis(FormatDataFile(read, ResultsGrid{}, 3)), bytes);
@@ -205,9 +203,8 @@ TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
   test::WriteBytes(path, bytes);
 
   DocumentTables tables;
-  SystemSettings settings;
   ScriptedPrompts prompts;
-  ASSERT_EQ(ReadDataFile(path, tables, settings, &prompts), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataFile(path, tables, &prompts), ReadStatus::Ok);
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::ReadAsUtf8, path)), 1);
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FileEndsEarly, path)), 1);
   // One message for the 40 long rows, where each of their six fields once gave its own.
@@ -225,12 +222,11 @@ TEST(ReadDataFile, RefusesWhatIsNoRegularFileOrTooLarge) {
   test::WriteBytes(large, "$$_QEL405\r\n");
   std::filesystem::resize_file(large, kLargestReadableFile + 1);
   DocumentTables tables;
-  SystemSettings settings;
   tables.settingLines[27] = "kept";
-  EXPECT_EQ(ReadDataFile(fifo, tables, settings), ReadStatus::NotRegularFile);
-  EXPECT_EQ(ReadDataFile("/dev/zero", tables, settings), ReadStatus::NotRegularFile);
-  EXPECT_EQ(ReadDataFile(large, tables, settings), ReadStatus::TooLarge);
-  EXPECT_EQ(ReadDataFile(folder.File("none.qdw"), tables, settings), ReadStatus::CannotOpen);
+  EXPECT_EQ(ReadDataFile(fifo, tables), ReadStatus::NotRegularFile);
+  EXPECT_EQ(ReadDataFile("/dev/zero", tables), ReadStatus::NotRegularFile);
+  EXPECT_EQ(ReadDataFile(large, tables), ReadStatus::TooLarge);
+  EXPECT_EQ(ReadDataFile(folder.File("none.qdw"), tables), ReadStatus::CannotOpen);
   EXPECT_EQ(tables.settingLines[27], "kept");
 }
 
@@ -258,11 +254,10 @@ TEST(DataFile, TheSoilSectionIsKeptAsReadAndWrittenBeforeTheResultListing) {
   };
   for (const Case& c : cases) {
     DocumentTables read, again;
-    SystemSettings settings;
-    ASSERT_EQ(ReadDataBytes(ShiftJis(c.text), read, settings), ReadStatus::Ok) << c.text;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(c.text), read), ReadStatus::Ok) << c.text;
     EXPECT_EQ(read.soilLines, c.soilLines) << c.text;
     EXPECT_EQ(FormatDataFile(read, ResultsGrid{}, 3), c.written) << c.text;
-    ASSERT_EQ(ReadDataBytes(ShiftJis(c.written), again, settings), ReadStatus::Ok);
+    ASSERT_EQ(ReadDataBytes(ShiftJis(c.written), again), ReadStatus::Ok);
     EXPECT_EQ(again, read) << c.text;
   }
 }

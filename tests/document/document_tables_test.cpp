@@ -1,4 +1,4 @@
-// Clearing, counting and the numeric mirrors of the document tables.
+// Clearing, counting and the scale and print-range lines of the document tables.
 #include "document/document_tables.h"
 
 #include <gtest/gtest.h>
@@ -85,22 +85,23 @@ TEST(ClearDocumentData, EmptiesTheLastCellOfEveryTable) {
   EXPECT_EQ(t.gridPoints[12][3], "");
 }
 
-TEST(NumericMirrors, LinesToSettingsAndBack) {
+TEST(FigureRangeLines, ReadAsTypedAndWrittenAsASaveWritesThem) {
   DocumentTables t;
-  SystemSettings s;
   const char* lines[] = {"250", "100 m", "-5", "abc", "3.9", "12.345", "60",
                          "300", "300",   "0",  "57",  "5",   "-0.004", ""};
   for (int i = 0; i < 14; ++i)
     t.settingLines[i + 1] = lines[i];
-  LinesToSettings(t, s);
-  EXPECT_EQ(s.stripFigure.scaleX, 250);
-  EXPECT_EQ(s.stripFigure.scaleY, 100);  // the leading number of a text
-  EXPECT_EQ(s.stripFigure.rangeX, 0);    // no number at all
-  EXPECT_EQ(s.stripFigure.pageOverlap, 3);
-  EXPECT_DOUBLE_EQ(s.stripFigure.topY, 12.345);
-  EXPECT_DOUBLE_EQ(s.rectFigure.topY, -0.004);
-  EXPECT_EQ(s.rectFigure.rangeY, 0);
-  SettingsToLines(s, t);
+  FigureRange strip = FigureRangeLines(t, Problem::Strip);
+  const FigureRange rect = FigureRangeLines(t, Problem::RectCircle);
+  EXPECT_EQ(strip.scaleX, 250);
+  EXPECT_EQ(strip.scaleY, 100);  // the leading number of a text
+  EXPECT_EQ(strip.rangeX, 0);    // no number at all
+  EXPECT_EQ(strip.pageOverlap, 3);
+  EXPECT_DOUBLE_EQ(strip.topY, 12.345);
+  EXPECT_DOUBLE_EQ(rect.topY, -0.004);
+  EXPECT_EQ(rect.rangeY, 0);
+  WriteFigureRangeLines(t, Problem::Strip, strip);
+  WriteFigureRangeLines(t, Problem::RectCircle, rect);
   EXPECT_EQ(t.settingLines[2], "100");
   EXPECT_EQ(t.settingLines[4], "0");
   EXPECT_EQ(t.settingLines[6], "12.35");  // rewritten with two decimals
@@ -109,7 +110,7 @@ TEST(NumericMirrors, LinesToSettingsAndBack) {
 }
 
 // A top Y that no figure can use reads as the standard one, from a data file or the settings.
-TEST(NumericMirrors, ATopYThatIsNoFiniteNumberReadsAsTheStandardOne) {
+TEST(FigureRangeLines, ATopYThatIsNoFiniteNumberReadsAsTheStandardOne) {
   for (const auto& [line, topY] : {std::pair{"nan", kStandardTopY},
                                    {"-inf", kStandardTopY},
                                    {"1e400", kStandardTopY},
@@ -118,11 +119,10 @@ TEST(NumericMirrors, ATopYThatIsNoFiniteNumberReadsAsTheStandardOne) {
     DocumentTables t;
     SystemSettings s;
     t.settingLines[setting_line::kStripTopY] = line;
-    LinesToSettings(t, s);
-    s.rectFigure.topY = ToDouble(line);
+    s.rectFigureDefault.topY = ToDouble(line);
     ClampSettings(s);
-    EXPECT_EQ(s.stripFigure.topY, topY) << line;
-    EXPECT_EQ(s.rectFigure.topY, topY) << line;
+    EXPECT_EQ(FigureRangeLines(t, Problem::Strip).topY, topY) << line;
+    EXPECT_EQ(s.rectFigureDefault.topY, topY) << line;
   }
 }
 

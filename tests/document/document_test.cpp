@@ -206,8 +206,7 @@ TEST(DocumentProblems, HoldWhatTheLoadPointAndOptionReadersGive) {
   };
   for (const char* example : {"building.qdw", "embankment.qdw"}) {
     DocumentTables file;
-    SystemSettings unused;
-    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, file, unused),
+    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, file),
               ReadStatus::Ok);
     for (const Edit& edit : edits) {
       DocumentTables t = file;

@@ -24,8 +24,7 @@ FigureOptions Reread(const FigureOptions& options, std::string* text = nullptr) 
   std::string saved = FormatDataFile(tables, ResultsGrid{}, 3);
   if (text) *text = saved;
   DocumentTables reread;
-  SystemSettings settings;
-  EXPECT_EQ(ReadDataBytes(saved, reread, settings), ReadStatus::Ok);
+  EXPECT_EQ(ReadDataBytes(saved, reread), ReadStatus::Ok);
   EXPECT_EQ(FormatDataFile(reread, ResultsGrid{}, 3), saved);
   return reread.figures;
 }
@@ -102,9 +101,8 @@ TEST(FigureOptions, LinesThatDoNotReadAreKeptReportedAndSavedBack) {
       text += line + "\r\n";
     text += "$$SOL\r\n";
     DocumentTables tables;
-    SystemSettings settings;
     DataFileFindings findings;
-    ASSERT_EQ(ReadDataBytes(text, tables, settings, &findings), ReadStatus::Ok);
+    ASSERT_EQ(ReadDataBytes(text, tables, &findings), ReadStatus::Ok);
     EXPECT_EQ(tables.figures.unreadLines, c.unread) << text;
     EXPECT_EQ(findings.unreadFigureLines, static_cast<int>(c.unread.size()));
     EXPECT_EQ(FigureOptionLines(tables.figures), c.saved);
@@ -120,8 +118,7 @@ TEST(FigureOptions, ASectionOfAnyLengthReadsEveryLine) {
     text += "unknown=" + std::to_string(i) + "\r\n";
   text += "strip.notes=0\r\n$$SOL\r\n";
   DocumentTables tables;
-  SystemSettings settings;
-  ASSERT_EQ(ReadDataBytes(text, tables, settings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataBytes(text, tables), ReadStatus::Ok);
   EXPECT_FALSE(tables.figures.stripNotes);
   ASSERT_EQ(tables.figures.unreadLines.size(), 64u);
   EXPECT_EQ(tables.figures.unreadLines.back(), "unknown=63");
@@ -141,8 +138,7 @@ TEST(FigureOptions, AHundredThousandLevelsReadQuicklyAndAreKeptWhole) {
   std::future<std::vector<double>> reading = result->get_future();
   std::thread([result, text] {
     DocumentTables tables;
-    SystemSettings settings;
-    ReadDataBytes(text, tables, settings);
+    ReadDataBytes(text, tables);
     result->set_value(tables.figures.planIsobars.levels);
   }).detach();
   ASSERT_EQ(reading.wait_for(std::chrono::seconds(20)), std::future_status::ready);

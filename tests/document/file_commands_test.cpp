@@ -99,7 +99,7 @@ TEST_F(FileCommandsTest, FirstOpenAsksWithTheFilterAndCreatesTheLastFolderFile) 
 
   EXPECT_EQ(content.cells().stripLoads[1][1][strip_col::kNo], "10");
   EXPECT_EQ(content.cells().settingLines[1], "200");
-  EXPECT_EQ(settings.stripFigure.scaleX, 200);  // the numeric copies of lines 1..14 follow the file
+  EXPECT_EQ(ReadFigureRange(content.cells(), Problem::Strip).scaleX, 200);  // drawn at the file's
   EXPECT_EQ(updates, 1);
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
   EXPECT_FALSE(document.IsModified());

@@ -66,7 +66,7 @@ TEST(FindSectionMarkerText, ATextReadFromAFileRefusesTheNextSaveAndKeepsTheOldFi
   test::WriteBytes(in, "$$_QEL405\r\n$$K1\r\n1,\"$\"$K2,1,2,3,1,1,0\r\n");
   DocumentTables tables;
   SystemSettings settings;
-  ASSERT_EQ(ReadDataFile(in, tables, settings), ReadStatus::Ok);
+  ASSERT_EQ(ReadDataFile(in, tables), ReadStatus::Ok);
   EXPECT_EQ(tables.stripLoads[1][1][strip_col::kX1], "$$K2");  // kept as it was read
   const std::string out = folder.File("out.qdw");
   test::WriteBytes(out, "old");

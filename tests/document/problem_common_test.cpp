@@ -30,20 +30,20 @@ void ExpectSameRange(const FigureRange& typed, const FigureRange& today, const s
   EXPECT_TRUE(std::isfinite(typed.topY)) << what;
 }
 
-// The range the figures use today: the lines read into the settings as a document load does,
-// then clamped by the settings load that follows every document load.
+// The range as the settings file would give it: the lines read as numbers, then clamped as
+// every settings load clamps them.
 FigureRange RangeInUseToday(const DocumentTables& cells, Problem problem) {
   SystemSettings settings;
-  LinesToSettings(cells, settings);
+  for (Problem each : {Problem::Strip, Problem::RectCircle})
+    settings.figureDefault(each) = FigureRangeLines(cells, each);
   ClampSettings(settings);
-  return settings.figure(problem);
+  return settings.figureDefault(problem);
 }
 
 TEST(ReadFigureRange, EachLineReadsAsTheDocumentLoadAndClampsReadIt) {
   for (const char* example : {"building.qdw", "embankment.qdw"}) {
     DocumentTables file;
-    SystemSettings unused;
-    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, file, unused),
+    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, file),
               ReadStatus::Ok);
     for (Problem problem : {Problem::Strip, Problem::RectCircle})
       ExpectSameRange(ReadFigureRange(file, problem), RangeInUseToday(file, problem), example);

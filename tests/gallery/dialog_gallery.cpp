@@ -59,8 +59,7 @@ Model& Kept(Keep& keep, Args&&... args) {
 // The soil profile of the embankment example, in an otherwise empty document.
 void UseExampleSoil(RenderWorld& world) {
   qel::DocumentTables example;
-  qel::SystemSettings ignored;
-  qel::ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", example, ignored);
+  qel::ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", example);
   world.tables.soilLines = example.soilLines;
 }
 
@@ -77,7 +76,7 @@ std::unique_ptr<QDialog> StandardValues(RenderWorld& world, Keep& keep, Problem 
 }
 
 std::unique_ptr<QDialog> Scale(RenderWorld& world, Keep& keep, Problem problem) {
-  auto& model = Kept<qel::ScaleModel>(keep, world.settings, problem, world.geometry);
+  auto& model = Kept<qel::ScaleModel>(keep, world.tables, world.settings, problem, world.geometry);
   return std::make_unique<qel::CScaleDlg>(model, world.prompts);
 }
 

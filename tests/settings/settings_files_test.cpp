@@ -57,13 +57,13 @@ TEST_F(SettingsFilesTest, TheLoadReturnsWhatItCouldNotDoAndShowsNothing) {
   EXPECT_EQ(first.problems, missing);
   EXPECT_FALSE(first.asRead.has_value());
   EXPECT_EQ(SettingsLoadProblemText(missing[0]), NotFound("Sys.ndx"));
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);  // clamped all the same
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 500);  // clamped all the same
   WriteSystemFile({{0, "200"}});
-  settings.stripFigure.scaleX = 0;
+  settings.stripFigureDefault.scaleX = 0;
   SettingsLoad later = LoadSystemSettings(files, settings, fonts, paths);
   EXPECT_TRUE(later.problems.empty());
   EXPECT_FALSE(later.asRead.has_value());  // the file is read once per run
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 500);
   EXPECT_TRUE(prompts.shown().empty());
 }
 
@@ -72,11 +72,11 @@ TEST_F(SettingsFilesTest, MissingFilesGiveMessagesAndClampedDefaults) {
   EXPECT_EQ(prompts.CountShown(NotFound("Sys.ndx")), 1);
   EXPECT_EQ(prompts.CountShown(NotFound("Font1.ndx")), 1);
   EXPECT_EQ(prompts.shown().size(), 2u);  // the other fonts are silent
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);
-  EXPECT_EQ(settings.rectFigure.scaleY, 500);
-  EXPECT_EQ(settings.stripFigure.rangeX, 80);
-  EXPECT_EQ(settings.rectFigure.rangeY, 100);
-  EXPECT_EQ(settings.stripFigure.topY, 0.0);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 500);
+  EXPECT_EQ(settings.rectFigureDefault.scaleY, 500);
+  EXPECT_EQ(settings.stripFigureDefault.rangeX, 80);
+  EXPECT_EQ(settings.rectFigureDefault.rangeY, 100);
+  EXPECT_EQ(settings.stripFigureDefault.topY, 0.0);
   EXPECT_EQ(settings.marginTop, 0);
   EXPECT_EQ(settings.enterKeyMode, 0);
   EXPECT_EQ(document.cells().settingLines[27], "");  // nothing is copied into the document
@@ -89,7 +89,7 @@ TEST_F(SettingsFilesTest, AFileWithOnlyItsVersionLine) {
   WriteSystemFile({});
   Load();
   EXPECT_EQ(prompts.CountShown(NotFound("Sys.ndx")), 0);
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 500);
   EXPECT_EQ(settings.enterKeyMode, 1);  // an empty Enter-key line is not a number
   EXPECT_EQ(document.cells().settingLines[31], "0");
   // The grid bound "" (0) is not below the range as read (0), so it is cut to one metre less.
@@ -106,13 +106,13 @@ TEST_F(SettingsFilesTest, ValuesAndTheStyleDefaultsOfTheDocument) {
                    {44, "7"},      {48, "0"},    {50, "1"},        {58, "4"},    {61, "-3"},
                    {62, "10"},     {63, "1"},    {65, "0x808080"}, {68, "会社"}, {70, "abc"}});
   Load();
-  EXPECT_EQ(settings.stripFigure.scaleX, 200);
-  EXPECT_EQ(settings.stripFigure.scaleY, 500);  // "abc" reads as 0, then clamped
-  EXPECT_EQ(settings.stripFigure.rangeX, 38);
-  EXPECT_DOUBLE_EQ(settings.stripFigure.topY, 12.5);
-  EXPECT_EQ(settings.stripFigure.rangeY, 100);
-  EXPECT_EQ(settings.rectFigure.scaleX, 500);
-  EXPECT_DOUBLE_EQ(settings.rectFigure.topY, 100.0);  // below -100
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 200);
+  EXPECT_EQ(settings.stripFigureDefault.scaleY, 500);  // "abc" reads as 0, then clamped
+  EXPECT_EQ(settings.stripFigureDefault.rangeX, 38);
+  EXPECT_DOUBLE_EQ(settings.stripFigureDefault.topY, 12.5);
+  EXPECT_EQ(settings.stripFigureDefault.rangeY, 100);
+  EXPECT_EQ(settings.rectFigureDefault.scaleX, 500);
+  EXPECT_DOUBLE_EQ(settings.rectFigureDefault.topY, 100.0);  // below -100
   EXPECT_EQ(settings.influenceDigits, 4);
   EXPECT_EQ(settings.marginTop, 10);  // negative
   EXPECT_EQ(settings.marginLeft, 10);
@@ -142,25 +142,25 @@ TEST_F(SettingsFilesTest, LaterLoadsOnlyClamp) {
   Load();
   WriteSystemFile({{0, "300"}});
   document.Change("タイトル", [](DocumentTables& cells) { cells.settingLines[27] = "edited"; });
-  settings.stripFigure.scaleY = 0;
+  settings.stripFigureDefault.scaleY = 0;
   Load();
-  EXPECT_EQ(settings.stripFigure.scaleX, 200);
-  EXPECT_EQ(settings.stripFigure.scaleY, 500);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 200);
+  EXPECT_EQ(settings.stripFigureDefault.scaleY, 500);
   EXPECT_EQ(document.cells().settingLines[27], "edited");
 }
 
 TEST_F(SettingsFilesTest, ALastLineWithoutLineEndKeepsItsLastCharacter) {
   test::WriteBytes(folder.File("Sys.ndx"), "400 ;ver\r\n250");
   Load();
-  EXPECT_EQ(settings.stripFigure.scaleX, 250);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 250);
 }
 
 TEST_F(SettingsFilesTest, SaveThenLoadGivesTheSameSettings) {
   SystemSettings saved;
-  saved.stripFigure.scaleX = 250;
-  saved.stripFigure.topY = 12.345;
-  saved.rectFigure.topY = -7.5;
-  saved.rectFigure.rangeY = 77;
+  saved.stripFigureDefault.scaleX = 250;
+  saved.stripFigureDefault.topY = 12.345;
+  saved.rectFigureDefault.topY = -7.5;
+  saved.rectFigureDefault.rangeY = 77;
   saved.stripStyle.resultTitle = "計算結果，その１";
   saved.rectStyle.titleCentered = 1;
   saved.stressDigits = 5;
@@ -169,10 +169,10 @@ TEST_F(SettingsFilesTest, SaveThenLoadGivesTheSameSettings) {
   saved.enterKeyMode = 2;
   ASSERT_TRUE(SaveSystemSettings(folder.File("Sys.ndx"), saved));
   Load();
-  EXPECT_EQ(settings.stripFigure.scaleX, 250);
-  EXPECT_DOUBLE_EQ(settings.stripFigure.topY, 12.35);  // two decimals
-  EXPECT_DOUBLE_EQ(settings.rectFigure.topY, -7.5);
-  EXPECT_EQ(settings.rectFigure.rangeY, 77);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 250);
+  EXPECT_DOUBLE_EQ(settings.stripFigureDefault.topY, 12.35);  // two decimals
+  EXPECT_DOUBLE_EQ(settings.rectFigureDefault.topY, -7.5);
+  EXPECT_EQ(settings.rectFigureDefault.rangeY, 77);
   EXPECT_EQ(settings.stripStyle.resultTitle, "計算結果，その１");
   EXPECT_EQ(settings.rectStyle.titleCentered, 1);
   EXPECT_EQ(settings.stressDigits, 5);
@@ -183,7 +183,7 @@ TEST_F(SettingsFilesTest, SaveThenLoadGivesTheSameSettings) {
 
 TEST_F(SettingsFilesTest, TheSavedFileLayout) {
   SystemSettings saved;
-  saved.stripFigure.spare = 3;
+  saved.stripFigureDefault.spare = 3;
   saved.enterKeyMode = 1;
   ASSERT_TRUE(SaveSystemSettings(folder.File("Sys.ndx"), saved));
   std::string bytes = test::ReadBytes(folder.File("Sys.ndx"));
@@ -237,7 +237,7 @@ TEST_F(SettingsFilesTest, ARangeOfIntMinLimitsTheGridWithoutOverflow) {
   Load();
   EXPECT_EQ(document.cells().settingLines[25], "-2147483649");
   EXPECT_EQ(document.cells().settingLines[55], "-2147483648");
-  EXPECT_EQ(settings.stripFigure.rangeX, 80);  // clamped afterwards
+  EXPECT_EQ(settings.stripFigureDefault.rangeX, 80);  // clamped afterwards
 }
 
 TEST_F(SettingsFilesTest, FilesThatCannotBeReadWholeAreRefusedWithTheirReason) {
@@ -252,7 +252,7 @@ TEST_F(SettingsFilesTest, FilesThatCannotBeReadWholeAreRefusedWithTheirReason) {
   EXPECT_EQ(prompts.CountShown(MessageText(MessageId::NotRegularFile, folder.File("Font3.ndx"))),
             1);
   EXPECT_EQ(prompts.shown().size(), 2u);
-  EXPECT_EQ(settings.stripFigure.scaleX, 500);
+  EXPECT_EQ(settings.stripFigureDefault.scaleX, 500);
   EXPECT_EQ(fonts[1].faceName, "IPAGothic");
   EXPECT_EQ(fonts[3].faceName, "ＭＳ 明朝");
 }
@@ -299,11 +299,11 @@ TEST_F(SettingsFilesTest, TheShippedSettingsLoadCleanly) {
   files.dataFolder = std::string(QEL_SOURCE_DIR) + "/data";
   Load();
   EXPECT_TRUE(prompts.shown().empty());
-  EXPECT_GE(settings.stripFigure.scaleX, 20);
-  EXPECT_GE(settings.stripFigure.rangeX, 1);
+  EXPECT_GE(settings.stripFigureDefault.scaleX, 20);
+  EXPECT_GE(settings.stripFigureDefault.rangeX, 1);
   EXPECT_EQ(settings.marginLeft, 10);
   EXPECT_FALSE(document.cells().settingLines[27].empty());
-  EXPECT_LT(std::stoi(document.cells().settingLines[25]), settings.stripFigure.rangeX);
+  EXPECT_LT(std::stoi(document.cells().settingLines[25]), settings.stripFigureDefault.rangeX);
   EXPECT_EQ(fonts[1].faceName, "ＭＳ 明朝");
 }
 

@@ -14,7 +14,7 @@ ExampleView::ExampleView() : printer(FixedPrinterInfo::A4(600)) {
 }
 
 void ExampleView::Open(const std::string& file) {
-  OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + file, state.document, state.settings);
+  OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + file, state.document);
 }
 
 std::vector<std::string> ExampleView::PrintedTexts(DisplayMode display, int page, int dpi) {

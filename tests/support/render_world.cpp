@@ -4,10 +4,11 @@
 namespace qel::test {
 
 void ApplyStandardSettings(SystemSettings& s, FontSlots& fonts) {
-  s.stripFigure.scaleX = s.stripFigure.scaleY = s.rectFigure.scaleX = s.rectFigure.scaleY = 500;
-  s.stripFigure.rangeX = s.rectFigure.rangeX = 80;
-  s.stripFigure.rangeY = s.rectFigure.rangeY = 100;
-  s.stripFigure.topY = s.rectFigure.topY = 10.0;
+  s.stripFigureDefault.scaleX = s.stripFigureDefault.scaleY = s.rectFigureDefault.scaleX =
+      s.rectFigureDefault.scaleY = 500;
+  s.stripFigureDefault.rangeX = s.rectFigureDefault.rangeX = 80;
+  s.stripFigureDefault.rangeY = s.rectFigureDefault.rangeY = 100;
+  s.stripFigureDefault.topY = s.rectFigureDefault.topY = 10.0;
   s.figureLineWidth = 2;
   s.axisLineWidth = 1;
   s.axisDashOn = 3;
@@ -32,6 +33,9 @@ void ApplyStandardSettings(SystemSettings& s, FontSlots& fonts) {
 
 RenderWorld::RenderWorld() {
   ApplyStandardSettings(settings, fonts);
+  // The tables start from the default ranges, as a new document does.
+  for (Problem problem : {Problem::Strip, Problem::RectCircle})
+    WriteFigureRangeLines(tables, problem, settings.figureDefault(problem));
   UsePaper(210, 297);
   UseDevice(96, 96);
 }

@@ -18,7 +18,8 @@ void ApplyStandardSettings(SystemSettings& settings, FontSlots& fonts);
 struct RenderWorld {
   RenderWorld();
 
-  // The document that the settlement displays read; the other displays read `tables`.
+  // The document that the settlement displays read; the other displays read `tables`, which
+  // start with the default scales and print ranges of the standard settings.
   Document document;
   DocumentTables tables;
   DocumentResults results;

@@ -61,7 +61,7 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
     // The notes of a window over the whole content, laid out at 1/200 on a 254 dpi device.
     test::RenderWorld world;
     world.UseDevice(254, 254);
-    ReadDataFile(kExamples + c.file, world.tables, world.settings);
+    ReadDataFile(kExamples + c.file, world.tables);
     world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
         5.0 * world.geometry.pixelsPerMmX;
     const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
@@ -104,7 +104,7 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
 TEST(FigureNotes, KeepClearOfTheIsobarCaption) {
   test::RenderWorld world;
   world.UseDevice(254, 254);
-  ReadDataFile(kExamples + "embankment.qdw", world.tables, world.settings);
+  ReadDataFile(kExamples + "embankment.qdw", world.tables);
   world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
       5.0 * world.geometry.pixelsPerMmX;
   const FigureWindow window{-10.0, 60.0, 25.0, -30.0};

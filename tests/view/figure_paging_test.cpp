@@ -11,6 +11,7 @@
 
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
+#include "support/figure_range_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -90,6 +91,8 @@ class FigurePagingTest : public ::testing::TestWithParam<DisplayMode> {
  protected:
   FigurePagingTest() : printer(FixedPrinterInfo::A4(kDpi)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
+    for (Problem problem : {Problem::Strip, Problem::RectCircle})
+      test::SetFigureRange(state, problem, state.settings.figureDefault(problem));
     state.settingsFiles.loaded = {true, true, true};
     state.settings.axisLineWidth = 0;
     state.settings.gridLineWidth = 0;
@@ -104,17 +107,17 @@ class FigurePagingTest : public ::testing::TestWithParam<DisplayMode> {
 };
 
 TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {
-  SystemSettings& s = state.settings;
   const bool strip = GetParam() == DisplayMode::StripFigure;
   // At 1/200 A4 holds 38 m across and 51 m down; the range set is 80 m by 100 m, so pages of
   // the old rule ran 42 m and 49 m past the paper's edges.
-  (strip ? s.stripFigure.scaleX : s.rectFigure.scaleX) = 200;
-  (strip ? s.stripFigure.scaleY : s.rectFigure.scaleY) = 200;
-  (strip ? s.stripFigure.rangeX : s.rectFigure.rangeX) = 80;
-  (strip ? s.stripFigure.rangeY : s.rectFigure.rangeY) = 100;
-  (strip ? s.stripFigure.pageOverlap : s.rectFigure.pageOverlap) = 6;
-  (strip ? s.stripFigure.leftX : s.rectFigure.leftX) = 0;
-  (strip ? s.stripFigure.topY : s.rectFigure.topY) = 5.0;
+  FigureRange range;
+  range.scaleX = range.scaleY = 200;
+  range.rangeX = 80;
+  range.rangeY = 100;
+  range.pageOverlap = 6;
+  range.leftX = 0;
+  range.topY = 5.0;
+  test::SetFigureRange(state, strip ? Problem::Strip : Problem::RectCircle, range);
   DocumentTables t = state.document.cells();
   const char* xs[] = {"1", "17.5", "33", "36.5", "52", "70", "79", "120"};
   const char* depths[] = {"2", "30", "47.5", "49", "60", "88"};
@@ -157,7 +160,7 @@ TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {
   ASSERT_EQ(pages, 4 * 3);
   const PrinterPage paper = FixedPrinterInfo::A4(kDpi);
   const Box paperBox{0, 0, paper.pageWidthPixels, paper.pageHeightPixels};
-  const unsigned pointColour = ParseColourText(s.pointColour);
+  const unsigned pointColour = ParseColourText(state.settings.pointColour);
   std::vector<DrawnPage> drawn;
   for (int page = 1; page <= pages; ++page) {
     RecordingDeviceContext dc(kDpi, kDpi);
@@ -183,12 +186,13 @@ INSTANTIATE_TEST_SUITE_P(BothFigures, FigurePagingTest,
 
 // The screen shows the window a printed page holds, and its keys reach every row and column.
 TEST_F(FigurePagingTest, TheScreenOutlinesWhatAPageHoldsAndVisitsEveryPage) {
-  SystemSettings& s = state.settings;
-  s.stripFigure.scaleX = s.stripFigure.scaleY = 200;
-  s.stripFigure.rangeX = 80;
-  s.stripFigure.rangeY = 100;
-  s.stripFigure.pageOverlap = 6;
-  s.stripFigure.topY = 5.0;
+  FigureRange range;
+  range.scaleX = range.scaleY = 200;
+  range.rangeX = 80;
+  range.rangeY = 100;
+  range.pageOverlap = 6;
+  range.topY = 5.0;
+  test::SetFigureRange(state, Problem::Strip, range);
   test::Edit(state)->stripPoints[1][point_col::kX] = "60";
   test::Edit(state)->stripPoints[1][point_col::kZ] = "1";
   controller.OnDisplayCommand(CommandId::ShowStripFigure);

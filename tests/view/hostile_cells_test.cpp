@@ -156,7 +156,6 @@ TEST(HostileCells, NoOutputOfAHostileDocumentShowsNanOrInf) {
   FixedSystemPaths paths;
   ViewController controller{state, prompts, printer, paths};
   controller.ReadDeviceGeometry();
-  LinesToSettings(t, state.settings);
 
   std::vector<std::unique_ptr<RecordingDeviceContext>> pages;
   ASSERT_TRUE(DrawPages(controller, ReportPages(controller, 150, 150), [&]() -> DeviceContext* {

@@ -18,6 +18,7 @@
 #include "document/load_lists.h"
 #include "engine/rect_circle_influence.h"
 #include "support/cells_edit.h"
+#include "support/figure_range_edit.h"
 #include "view/application_state.h"
 
 namespace qel {
@@ -25,10 +26,12 @@ namespace {
 
 const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
 
-void UsePlanWindow(SystemSettings& s, int left, double top, int height) {
-  s.rectFigure.leftX = left;
-  s.rectFigure.topY = top;
-  s.rectFigure.rangeY = height;
+void UsePlanWindow(ApplicationState& s, int left, double top, int height) {
+  test::ChangeFigureRange(s, Problem::RectCircle, [&](FigureRange& range) {
+    range.leftX = left;
+    range.topY = top;
+    range.rangeY = height;
+  });
 }
 
 // Fills a load row: its No., then the cells from the first coordinate on.
@@ -90,7 +93,7 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     IsobarRequest request;
   };
   auto example = [](const char* file) {
-    return [file](ApplicationState& s) { OpenDataFile(kExamples + file, s.document, s.settings); };
+    return [file](ApplicationState& s) { OpenDataFile(kExamples + file, s.document); };
   };
   auto steepStrip = [](ApplicationState& s) {
     // A vertical-sided block beside an embankment in the second set: steep at the surface.
@@ -98,19 +101,19 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     FillRow(test::Edit(s)->stripLoads[2][1], 1, {"6", "9", "12", "18", "3", "19"});
     test::Edit(s)->stripPoints[1][point_col::kX] = "2";
     test::Edit(s)->stripPoints[1][point_col::kZ] = "8";
-    s.settings.stripFigure.leftX = -4;
+    test::ChangeFigureRange(s, Problem::Strip, [](FigureRange& range) { range.leftX = -4; });
   };
   auto mixedPlan = [](ApplicationState& s) {
     FillRow(test::Edit(s)->rectLoads[1], 1, {"0", "0", "4", "3", "50"});
     FillRow(test::Edit(s)->rectLoads[2], 2, {"5", "1", "6", "7", "-20"});
     FillRow(test::Edit(s)->circleLoads[1], 1, {"9", "4", "1.5", "80"});
-    UsePlanWindow(s.settings, -2, 10, 14);
+    UsePlanWindow(s, -2, 10, 14);
     test::Edit(s)->gridPoints[1][point_col::kGridZ] = "6";
   };
   auto worst = [](ApplicationState& s) {
     FillWorstDocument(s, false);
     UseStandardSettings(s);
-    UsePlanWindow(s.settings, 0, 60, 62);
+    UsePlanWindow(s, 0, 60, 62);
   };
   auto request = [](IsobarView view, double at, std::vector<double> levels = {},
                     CircleMethod method = CircleMethod::kExact) {
@@ -217,7 +220,7 @@ TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
   FillRow(test::Edit(state)->rectLoads[1], 1, {"0", "0", "4", "3", "50"});
   FillRow(test::Edit(state)->rectLoads[2], 2, {"2", "1", "6", "2", "30"});
   FillRow(test::Edit(state)->circleLoads[1], 1, {"9", "4", "1.5", "80"});
-  UsePlanWindow(state.settings, -2, 10, 14);
+  UsePlanWindow(state, -2, 10, 14);
   const PlanLoads loads = ExtractPlanLoads(state.document.cells());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -258,7 +261,7 @@ double ExactIsobarRadius(double radius, double q, double z, double level) {
 TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
   ApplicationState state;
   FillRow(test::Edit(state)->circleLoads[1], 1, {"6", "5", "2", "100"});
-  UsePlanWindow(state.settings, 0, 12, 14);
+  UsePlanWindow(state, 0, 12, 14);
   test::Edit(state)->gridPoints[1][point_col::kGridX] = "14";
   for (double z : {0.3, 1.0, 2.5, 5.0}) {
     IsobarRequest request;
@@ -305,7 +308,7 @@ TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
 // A window given with the request replaces the default one, and the lines stay inside it.
 TEST(IsobarsTest, RequestedWindowIsTheOneTraced) {
   ApplicationState state;
-  OpenDataFile(kExamples + "embankment.qdw", state.document, state.settings);
+  OpenDataFile(kExamples + "embankment.qdw", state.document);
   IsobarRequest request;
   request.window = ContourWindow{2.0, 9.0, 0.5, 4.0};
   const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
@@ -403,7 +406,7 @@ TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ApplicationState state;
-    UsePlanWindow(state.settings, -5, 5, 10);
+    UsePlanWindow(state, -5, 5, 10);
     {
       test::CellsEdit edited(state.document);
       std::string* cells = edited->circleLoads[1];
@@ -430,7 +433,7 @@ TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
 // Of more levels than a figure draws, the first kMostIsobarLevels are traced.
 TEST(IsobarsTest, OnlyTheFirstLevelsAreTraced) {
   ApplicationState state;
-  UsePlanWindow(state.settings, -5, 5, 10);
+  UsePlanWindow(state, -5, 5, 10);
   FillRow(test::Edit(state)->circleLoads[1], 1, {"0", "0", "2", "100"});
   IsobarRequest request;
   request.view = IsobarView::kPlan;

@@ -29,8 +29,7 @@ const char* const kHostileTexts[] = {"",     "abc",  "nan", "1e400", "2147483648
 TEST(ProblemStyleGrid, ReadsAsTheFigureReadsIt) {
   test::RenderWorld world;
   for (const char* example : kExamples) {
-    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, world.tables,
-                           world.settings),
+    ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, world.tables),
               ReadStatus::Ok);
     const DocumentTables file = world.tables;
     for (Problem problem : kProblems) {

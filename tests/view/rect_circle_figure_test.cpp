@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/figure_range_edit.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
 #include "view/figure_strokes.h"
@@ -55,8 +56,9 @@ class RectCircleFigureTest : public ::testing::Test {
   // Sets the scale as the paint dispatcher does, then draws.
   int Render() {
     WorldTransform& t = world.transform;
-    t.pixelsPerMetreX = 1000.0 / settings.rectFigure.scaleX * world.geometry.pixelsPerMmX;
-    t.pixelsPerMetreY = 1000.0 / settings.rectFigure.scaleY * world.geometry.pixelsPerMmY;
+    const FigureRange range = ReadFigureRange(world.tables, Problem::RectCircle);
+    t.pixelsPerMetreX = 1000.0 / range.scaleX * world.geometry.pixelsPerMmX;
+    t.pixelsPerMetreY = 1000.0 / range.scaleY * world.geometry.pixelsPerMmY;
     return RenderRectCircleFigure(world.ctx, dc);
   }
 
@@ -82,9 +84,12 @@ class RectCircleFigureTest : public ::testing::Test {
 };
 
 TEST_F(RectCircleFigureTest, PrintedPageWindowFollowsThePageNumber) {
-  settings.rectFigure.leftX = 10;
-  settings.rectFigure.rangeX = 80;
-  settings.rectFigure.pageOverlap = 20;
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.leftX = 10; });
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.rangeX = 80; });
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.pageOverlap = 20; });
   SetRect(1, {"1", "80", "0", "90", "-5", "2"});
   Print(2);
   Render();
@@ -162,8 +167,11 @@ TEST_F(RectCircleFigureTest, RectangleListEndsAtTheFirstIncompleteRow) {
 }
 
 TEST_F(RectCircleFigureTest, CircleBecomesAnEllipseWhenTheScalesDiffer) {
-  settings.rectFigure.scaleX = 200;  // 50 px per metre across
-  settings.rectFigure.scaleY = 100;  // 100 px per metre down
+  test::ChangeFigureRange(world.tables, Problem::RectCircle, [](FigureRange& range) {
+    range.scaleX = 200;
+  });  // 50 px per metre across
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.scaleY = 100; });  // 100 px per metre down
   SetCircle(1, {"1", "0", "0", "5", "3"});
   Print(1);
   Render();
@@ -219,8 +227,10 @@ TEST_F(RectCircleFigureTest, CrossAtEveryLatticePointWhenAnyDepthIsGiven) {
 }
 
 TEST_F(RectCircleFigureTest, ReturnsThePageCountOfItsContent) {
-  settings.rectFigure.rangeX = 80;
-  settings.rectFigure.pageOverlap = 10;
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.rangeX = 80; });
+  test::ChangeFigureRange(world.tables, Problem::RectCircle,
+                          [](FigureRange& range) { range.pageOverlap = 10; });
   SetRect(1, {"1", "0", "0", "100", "10", "1"});
   SetCircle(1, {"1", "120", "0", "40", "1"});  // reaches x = 160
   EXPECT_EQ(Render(), 3);                      // trunc(160 / 70 + 0.01) + 1

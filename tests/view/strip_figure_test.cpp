@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/figure_range_edit.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
 #include "view/figure_strokes.h"
@@ -35,8 +36,9 @@ class StripFigureTest : public ::testing::Test {
   // Sets the scale as the paint dispatcher does, then draws.
   int Render() {
     WorldTransform& t = world.transform;
-    t.pixelsPerMetreX = 1000.0 / settings.stripFigure.scaleX * world.geometry.pixelsPerMmX;
-    t.pixelsPerMetreY = 1000.0 / settings.stripFigure.scaleY * world.geometry.pixelsPerMmY;
+    const FigureRange range = ReadFigureRange(world.tables, Problem::Strip);
+    t.pixelsPerMetreX = 1000.0 / range.scaleX * world.geometry.pixelsPerMmX;
+    t.pixelsPerMetreY = 1000.0 / range.scaleY * world.geometry.pixelsPerMmY;
     return RenderStripFigure(world.ctx, dc);
   }
 
@@ -57,9 +59,12 @@ class StripFigureTest : public ::testing::Test {
 };
 
 TEST_F(StripFigureTest, PrintedPageThreeShowsItsOwnWindow) {
-  settings.stripFigure.leftX = 0;
-  settings.stripFigure.rangeX = 80;
-  settings.stripFigure.pageOverlap = 10;
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.leftX = 0; });
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.rangeX = 80; });
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.pageOverlap = 10; });
   settings.axisLineWidth = 0;
   world.view.screenLeftX = 35;  // the screen position plays no part on paper
   world.tables.stripPoints[1][point_col::kX] = "150";
@@ -204,8 +209,11 @@ TEST_F(StripFigureTest, CrossAtEveryEnteredXAndDepth) {
 
 TEST_F(StripFigureTest, CrossArmsKeepTheirPixelLengthAtAnyScale) {
   settings.axisLineWidth = 0;
-  settings.stripFigure.scaleX = 250;   // 40 px per metre across
-  settings.stripFigure.scaleY = 1000;  // 10 px per metre down
+  test::ChangeFigureRange(world.tables, Problem::Strip, [](FigureRange& range) {
+    range.scaleX = 250;
+  });  // 40 px per metre across
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.scaleY = 1000; });  // 10 px per metre down
   world.tables.stripPoints[1][point_col::kX] = "1";
   world.tables.stripPoints[1][point_col::kZ] = "1";
   Render();
@@ -306,13 +314,17 @@ TEST_F(StripFigureTest, TitleOnLaterPagesOnlyWithItsFlag) {
 }
 
 TEST_F(StripFigureTest, ReturnsThePageCountOfItsContent) {
-  settings.stripFigure.rangeX = 80;
-  settings.stripFigure.pageOverlap = 10;
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.rangeX = 80; });
+  test::ChangeFigureRange(world.tables, Problem::Strip,
+                          [](FigureRange& range) { range.pageOverlap = 10; });
   SetPiece(2, 1, {"1", "100", "120", "130", "150", "1", "1", "0"});
   EXPECT_EQ(Render(), 3);  // 150 m: trunc(150 / 70 + 0.01) + 1
 
-  settings.stripFigure.pageOverlap = 80;  // no forward step: pages step by the whole range
-  EXPECT_EQ(Render(), 2);                 // trunc(150 / 80 + 0.01) + 1
+  test::ChangeFigureRange(world.tables, Problem::Strip, [](FigureRange& range) {
+    range.pageOverlap = 80;
+  });                      // no forward step: pages step by the whole range
+  EXPECT_EQ(Render(), 2);  // trunc(150 / 80 + 0.01) + 1
 }
 
 }  // namespace

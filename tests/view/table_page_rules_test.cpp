@@ -213,7 +213,7 @@ TEST_F(TablePageRulesTest, HostileLayoutsKeepHeadingsWithTheirLinesAndTextOnTheP
       SCOPED_TRACE(std::string(document.name) + ", " + layout.name);
       world.tables = DocumentTables();
       ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + document.example + ".qdw",
-                   world.tables, world.settings);
+                   world.tables);
       for (Problem problem : {Problem::Strip, Problem::RectCircle})
         world.tables.settingLines[setting_line::Style(problem, setting_line::kShowCalcTrace)] =
             document.courseListed ? "1" : "0";

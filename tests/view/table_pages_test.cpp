@@ -30,8 +30,7 @@ class TablePagesTest : public ::testing::Test {
     for (const char* name : {"embankment", "building"}) {
       world.tables = DocumentTables();
       world.caches = RenderCaches();
-      ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + name + ".qdw", world.tables,
-                   world.settings);
+      ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + name + ".qdw", world.tables);
       check(name);
     }
     auto largest = std::make_unique<ApplicationState>();

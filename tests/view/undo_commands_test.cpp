@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/data_file.h"
-#include "settings/system_settings.h"
+#include "support/figure_range_edit.h"
 #include "support/test_files.h"
 
 namespace qel {
@@ -48,16 +48,16 @@ TEST(UndoCommands, ItemsNameTheStepTheyWouldTakeOrShowTheBareCommand) {
 // make them, taken back to the file as opened and forward again.
 TEST(UndoCommands, AHundredStepsBackAndForthRestoreTheCellsAndTheRangesShown) {
   ApplicationState state;
-  ASSERT_EQ(OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", state.document,
-                         state.settings),
+  ASSERT_EQ(OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", state.document),
             ReadStatus::Ok);
   const DocumentTables opened = state.document.cells();
-  const FigureRange openedRange = state.settings.stripFigure;
+  const FigureRange openedRange = test::RangeOf(state, Problem::Strip);
   for (int step = 1; step <= 100; ++step) {
     if (step % 2 == 0) {
-      state.settings.stripFigure.scaleX = 100 + step;
-      state.document.Change(
-          "縮尺", [&state](DocumentTables& cells) { SettingsToLines(state.settings, cells); });
+      state.document.Change("縮尺", [step](DocumentTables& cells) {
+        test::ChangeFigureRange(cells, Problem::Strip,
+                                [step](FigureRange& range) { range.scaleX = 100 + step; });
+      });
     } else {
       state.document.Change("計算点", [step](DocumentTables& cells) {
         cells.stripPoints[1][point_col::kX] = std::to_string(step);
@@ -71,21 +71,21 @@ TEST(UndoCommands, AHundredStepsBackAndForthRestoreTheCellsAndTheRangesShown) {
     ASSERT_TRUE(UndoDocumentStep(state)) << step;
   EXPECT_FALSE(UndoDocumentStep(state));
   EXPECT_TRUE(state.document.cells() == opened);
-  EXPECT_EQ(state.settings.stripFigure.scaleX, openedRange.scaleX);
-  EXPECT_EQ(state.settings.stripFigure.topY, openedRange.topY);
+  EXPECT_EQ(test::RangeOf(state, Problem::Strip).scaleX, openedRange.scaleX);
+  EXPECT_EQ(test::RangeOf(state, Problem::Strip).topY, openedRange.topY);
   EXPECT_FALSE(state.document.IsModified());
 
   for (int step = 0; step < 100; ++step)
     ASSERT_TRUE(RedoDocumentStep(state)) << step;
   EXPECT_FALSE(RedoDocumentStep(state));
   EXPECT_TRUE(state.document.cells() == last);
-  EXPECT_EQ(state.settings.stripFigure.scaleX, 200);
+  EXPECT_EQ(test::RangeOf(state, Problem::Strip).scaleX, 200);
   EXPECT_TRUE(state.document.IsModified());
 }
 
-// The figures draw a top Y with every decimal the file gives, a save writes two: an undo back to
-// the file as opened leaves the figures as they were drawn.
-TEST(UndoCommands, ATopYWithMoreDecimalsIsDrawnAsTypedThroughUndoAndSavedWithTwo) {
+// A top Y with more decimals than a save writes is held as a save writes it from the moment the
+// file is opened: the figures are drawn with that, before and after an undo back to the file.
+TEST(UndoCommands, ATopYWithMoreDecimalsIsHeldAndDrawnWithTwoThroughUndo) {
   test::TempFolder folder;
   std::string bytes = test::ReadBytes(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw");
   const std::string typed = "\r\n10.00\r\n";  // the strip figure's top Y
@@ -93,12 +93,12 @@ TEST(UndoCommands, ATopYWithMoreDecimalsIsDrawnAsTypedThroughUndoAndSavedWithTwo
   bytes.replace(bytes.find(typed), typed.size(), "\r\n10.127\r\n");
   test::WriteBytes(folder.File("top.qdw"), bytes);
   ApplicationState state;
-  ASSERT_EQ(OpenDataFile(folder.File("top.qdw"), state.document, state.settings), ReadStatus::Ok);
+  ASSERT_EQ(OpenDataFile(folder.File("top.qdw"), state.document), ReadStatus::Ok);
   EXPECT_EQ(state.document.cells().settingLines[setting_line::kStripTopY], "10.13");
-  EXPECT_EQ(state.settings.stripFigure.topY, 10.127);
+  EXPECT_EQ(test::RangeOf(state, Problem::Strip).topY, 10.13);
   state.document.Change("計算点", [](DocumentTables& cells) { cells.stripPoints[1][1] = "3"; });
   ASSERT_TRUE(UndoDocumentStep(state));
-  EXPECT_EQ(state.settings.stripFigure.topY, 10.127);
+  EXPECT_EQ(test::RangeOf(state, Problem::Strip).topY, 10.13);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
+#include "support/figure_range_edit.h"
 #include "support/render_world.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
@@ -26,14 +27,18 @@ class ViewControllerTest : public ::testing::Test {
   ViewControllerTest() : printer(FixedPrinterInfo::A4(600)) {
     test::ApplyStandardSettings(state.settings, state.fonts);
     state.settingsFiles.loaded = {true, true, true};  // the first load is behind us
+    // The document starts from the default ranges, as a new one does.
+    for (Problem problem : {Problem::Strip, Problem::RectCircle})
+      test::SetFigureRange(state, problem, state.settings.figureDefault(problem));
   }
   // A strip figure whose content reaches `extent` metres, 80 m pages overlapping by 10 m.
   void StripFigureReaching(double extent) {
-    SystemSettings& s = state.settings;
-    s.stripFigure.leftX = 0;
-    s.stripFigure.rangeX = 80;
-    s.stripFigure.pageOverlap = 10;
-    s.gridLineWidth = 0;  // no grid: only the loads count
+    test::ChangeFigureRange(state, Problem::Strip, [](FigureRange& range) {
+      range.leftX = 0;
+      range.rangeX = 80;
+      range.pageOverlap = 10;
+    });
+    state.settings.gridLineWidth = 0;  // no grid: only the loads count
     test::Edit(state)->stripLoads[1][1][strip_col::kNo] = "1";
     test::Edit(state)->stripLoads[1][1][strip_col::kX1] = "0";
     test::Edit(state)->stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
@@ -69,24 +74,30 @@ TEST_F(ViewControllerTest, NoPrinterKeepsTheGeometry) {
   EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST_F(ViewControllerTest, RangesThatAreNotPositiveAreDefaultedFromThePaper) {
-  SystemSettings& s = state.settings;
-  s.stripFigure.rangeY = 0;
-  s.stripFigure.topY = 33;
-  s.stripFigure.spare = 4;
-  s.rectFigure.rangeX = -1;
-  s.rectFigure.leftX = 7;
-  s.rectFigure.pageOverlap = 3;
+// The paper changes no range of the document: one that is not positive reads as the standard
+// range (ReadFigureRange), whatever the paper holds, and the window stays where it is.
+TEST_F(ViewControllerTest, RangesThatAreNotPositiveReadAsTheStandardOnesWhateverThePaper) {
+  {
+    test::CellsEdit cells = test::Edit(state);
+    cells->settingLines[setting_line::kStripRangeY] = "0";
+    cells->settingLines[setting_line::kStripTopY] = "33";
+    cells->settingLines[setting_line::kRectRangeX] = "-1";
+    cells->settingLines[setting_line::kRectLeftX] = "7";
+    cells->settingLines[setting_line::kRectPageOverlap] = "3";
+  }
+  const DocumentTables before = state.document.cells();
   state.view.screenLeftX = 9;
   controller.ReadDeviceGeometry();
-  EXPECT_EQ(s.stripFigure.rangeY, 500 * (297 - 20 - 20) / 1000);
-  EXPECT_EQ(s.stripFigure.topY, 5.0);
-  EXPECT_EQ(s.stripFigure.spare, 0);
-  EXPECT_EQ(s.rectFigure.rangeX, 500 * (210 - 10 - 10) / 1000);
-  EXPECT_EQ(s.rectFigure.leftX, 0);
-  EXPECT_EQ(s.rectFigure.pageOverlap, 0);
-  EXPECT_EQ(state.view.screenLeftX, 0);
-  EXPECT_EQ(s.stripFigure.rangeX, 80);  // positive ranges stay
+  EXPECT_TRUE(state.document.cells() == before);
+  const FigureRange strip = test::RangeOf(state, Problem::Strip);
+  const FigureRange rect = test::RangeOf(state, Problem::RectCircle);
+  EXPECT_EQ(strip.rangeY, 100);
+  EXPECT_EQ(strip.topY, 33.0);
+  EXPECT_EQ(rect.rangeX, 80);
+  EXPECT_EQ(rect.leftX, 7);
+  EXPECT_EQ(rect.pageOverlap, 3);
+  EXPECT_EQ(state.view.screenLeftX, 9);
+  EXPECT_EQ(strip.rangeX, 80);  // positive ranges stay
 }
 
 TEST_F(ViewControllerTest, FigurePagesAndTheArrowKeys) {
@@ -132,13 +143,9 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
   };
   const Document documents[] = {
       {"embankment",
-       [&](ApplicationState& s) {
-         OpenDataFile(examples + "embankment.qdw", s.document, s.settings);
-       }},
+       [&](ApplicationState& s) { OpenDataFile(examples + "embankment.qdw", s.document); }},
       {"building",
-       [&](ApplicationState& s) {
-         OpenDataFile(examples + "building.qdw", s.document, s.settings);
-       }},
+       [&](ApplicationState& s) { OpenDataFile(examples + "building.qdw", s.document); }},
       {"largest", [](ApplicationState& s) { FillWorstDocument(s, false); }},
   };
   for (const Document& document : documents) {
@@ -152,8 +159,8 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
       controller.OnKeyDown(ViewKey::Home);
       const int total = controller.CountPages();
       const bool figure = KindOf(state.view.displayMode) == DisplayKind::Figure;
-      const FigurePaging paging =
-          FigurePagingOf(state.settings, state.geometry, ProblemOf(state.view.displayMode));
+      const FigurePaging paging = FigurePagingOf(state.document.cells(), state.settings,
+                                                 state.geometry, ProblemOf(state.view.displayMode));
       std::vector<int> visited;
       for (int step = 0; step <= total; ++step) {
         visited.push_back(state.view.currentPage);
@@ -180,7 +187,8 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
 
 TEST_F(ViewControllerTest, AStepThatIsNotPositivePagesByTheWholeRange) {
   StripFigureReaching(160);
-  state.settings.stripFigure.pageOverlap = 80;
+  test::ChangeFigureRange(state, Problem::Strip,
+                          [](FigureRange& range) { range.pageOverlap = 80; });
   EXPECT_EQ(controller.CountPages(), 3);  // trunc(160 / 80 + 0.01) + 1
   controller.OnKeyDown(ViewKey::Right);
   EXPECT_EQ(state.view.screenLeftX, 80);
@@ -199,7 +207,7 @@ TEST_F(ViewControllerTest, AFarCoordinateIsPagedUpToTheLimitWithANotice) {
 
 TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {
   StripFigureReaching(160);
-  state.settings.stripFigure.leftX = -5;
+  test::ChangeFigureRange(state, Problem::Strip, [](FigureRange& range) { range.leftX = -5; });
   state.view.screenLeftX = 30;
   controller.OnKeyDown(ViewKey::Left);
   EXPECT_EQ(state.view.screenLeftX, -5);
@@ -329,7 +337,7 @@ TEST_F(ViewControllerTest, PrintedFiguresScaleWidthsAndMarksWithTheResolution) {
 
 TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
   RecordingDeviceContext screen(96, 96);
-  state.settings.stripFigure.scaleX = 200;
+  test::ChangeFigureRange(state, Problem::Strip, [](FigureRange& range) { range.scaleX = 200; });
   controller.OnDisplayCommand(CommandId::ShowStripFigure);
   controller.OnDraw(screen);
   EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);

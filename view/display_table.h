@@ -222,12 +222,15 @@ namespace display_table_checks {
 // DisplayOf take the first row of a problem and kind).
 constexpr bool RowsAreComplete() {
   for (int number = 1; number <= kDisplayNumbers; ++number) {
-    const DisplayRow* first = nullptr;
-    int rows = 0, strip = 0;
-    for (const DisplayRow& row : kDisplays) {
+    // The first row of the number by its place, not its address: under the sanitizers a
+    // comparison of addresses is not a constant expression.
+    int first = -1, rows = 0, strip = 0;
+    for (int index = 0; index < kDisplayRows; ++index) {
+      const DisplayRow& row = kDisplays[index];
       if (row.number != number) continue;
-      if (first == nullptr) first = &row;
-      if (row.command != first->command || row.kind != first->kind) return false;
+      if (first < 0) first = index;
+      if (row.command != kDisplays[first].command || row.kind != kDisplays[first].kind)
+        return false;
       ++rows;
       strip += row.problem == Problem::Strip ? 1 : 0;
     }

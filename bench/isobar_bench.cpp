@@ -12,14 +12,14 @@
 
 #include "analysis/isobar_fields.h"
 #include "analysis/isobar_levels.h"
+#include "analysis/isobar_windows.h"
+#include "analysis/isobars.h"
 #include "bench/worst_document.h"
 #include "document/load_lists.h"
 #include "document/problem_common.h"
 #include "view/depth_section.h"
 #include "view/figure_pages.h"
 #include "view/isobar_layer.h"
-#include "view/isobar_windows.h"
-#include "view/isobars.h"
 
 namespace qel {
 namespace {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "analysis/isobar_levels.h"
+#include "analysis/isobars.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -11,7 +12,6 @@
 #include "engine/worker_threads.h"
 #include "settings/c_locale.h"
 #include "settings/text_file.h"
-#include "view/isobars.h"
 
 namespace qel {
 

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/isobar_windows.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
-#include "view/isobar_windows.h"
 
 namespace qel {
 

@@ -7,6 +7,7 @@
 
 #include "analysis/isobar_fields.h"
 #include "analysis/isobar_levels.h"
+#include "analysis/isobar_windows.h"
 #include "document/document_results.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
@@ -17,7 +18,6 @@
 #include "view/figure_common.h"
 #include "view/figure_obstacles.h"
 #include "view/isobar_layer.h"
-#include "view/isobar_windows.h"
 #include "view/render_caches.h"
 
 namespace qel {

@@ -5,12 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "document/circle_rows.h"
-#include "document/lattice_points.h"
 #include "document/problem_common.h"
-#include "document/rectangle_rows.h"
-#include "document/strip_pieces.h"
-#include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/page_furniture.h"
@@ -21,31 +16,6 @@ int FigurePageStep(const FigureRange& range) {
   long long step = static_cast<long long>(range.rangeX) - range.pageOverlap;
   if (step > 0 && step <= std::numeric_limits<int>::max()) return static_cast<int>(step);
   return std::max(range.rangeX, 1);
-}
-
-// The largest grid x counts when the grid is drawn. The grid is drawn between the smaller and
-// the larger of its two bounds whichever order they were entered in, so the larger one counts.
-static double GridExtent(const DocumentTables& tables, const SystemSettings& settings,
-                         Problem problem) {
-  if (settings.gridLineWidth <= 0 || settings.gridMarkSize <= 0) return 0.0;
-  // Read with the bounds in order: the larger is the "to" bound.
-  return ReadProblemStyle(tables, problem).grid.toX;
-}
-
-double StripFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = StripPiecesReach(t);
-  const StripPoints points(t);
-  for (const PointValue& x : points.xs())
-    extent = std::max(extent, x.value);
-  return std::max(extent, GridExtent(t, settings, Problem::Strip));
-}
-
-double RectCircleFigureExtent(const DocumentTables& t, const SystemSettings& settings) {
-  double extent = std::max(RectanglesReach(t), CirclesReach(t));
-  const LatticePoints lattice(t);
-  for (const PointValue& x : lattice.xs())
-    extent = std::max(extent, x.value);
-  return std::max(extent, GridExtent(t, settings, Problem::RectCircle));
 }
 
 int FigurePageCount(double extent, const FigureRange& range) {

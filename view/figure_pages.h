@@ -1,6 +1,7 @@
 // The print range of each figure and how its content is cut into pages side by side.
 #pragma once
 
+#include "analysis/figure_extent.h"
 #include "settings/figure_range.h"
 #include "view/render_context.h"
 
@@ -9,10 +10,6 @@ namespace qel {
 // How far one page moves along x: rangeX - pageOverlap, or rangeX (at least 1) when that would
 // not be positive, so that paging always advances.
 int FigurePageStep(const FigureRange& range);
-
-// Right-most world x of each figure's content (never below 0).
-double StripFigureExtent(const DocumentTables& tables, const SystemSettings& settings);
-double RectCircleFigureExtent(const DocumentTables& tables, const SystemSettings& settings);
 
 // trunc((extent - leftX) / step + 0.01) + 1 pages, and at least 1.
 int FigurePageCount(double extent, const FigureRange& range);

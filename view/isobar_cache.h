@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "view/isobars.h"
+#include "analysis/isobars.h"
 
 namespace qel {
 

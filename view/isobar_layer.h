@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "analysis/isobars.h"
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"
 #include "view/figure_pages.h"
-#include "view/isobars.h"
 #include "view/render_context.h"
 
 namespace qel {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/isobars.h"
 #include "platform/device_context.h"
 #include "view/figure_obstacles.h"
-#include "view/isobars.h"
 
 namespace qel {
 

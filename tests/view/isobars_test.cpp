@@ -1,6 +1,6 @@
 // Isobars of documents checked against the engine's dP, and around a single circle against its
 // exact circles.
-#include "view/isobars.h"
+#include "analysis/isobars.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Isobars of the strip and rectangle/circle problems, traced on the engine's dP.
-#include "view/isobars.h"
+#include "analysis/isobars.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +8,8 @@
 #include "analysis/contour_fill.h"
 #include "analysis/isobar_fields.h"
 #include "analysis/isobar_levels.h"
+#include "analysis/isobar_windows.h"
 #include "document/load_lists.h"
-#include "view/isobar_windows.h"
 
 namespace qel {
 

@@ -1,12 +1,12 @@
 // Default windows of the strip cross-section, the plan and the vertical sections.
-#include "view/isobar_windows.h"
+#include "analysis/isobar_windows.h"
 
 #include <algorithm>
 
+#include "analysis/figure_extent.h"
 #include "document/load_lists.h"
 #include "document/point_values.h"
 #include "document/problem_common.h"
-#include "view/figure_pages.h"
 
 namespace qel {
 

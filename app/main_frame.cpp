@@ -241,7 +241,7 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(id, std::move(handler));
   };
   on(CommandId::FileNew, [this] { app_.OnFileNew(); });
-  on(CommandId::FileOpen, [&document] { document.OnFileOpen(); });
+  on(CommandId::FileOpen, [this] { app_.OnFileOpen(); });
   on(CommandId::FileSave, [&document] { document.OnFileSave(); });
   on(CommandId::FileSaveAs, [&document] { document.OnFileSaveAs(); });
   on(CommandId::FilePrint, [this] { view_->printing().OnFilePrint(); });

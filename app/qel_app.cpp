@@ -9,6 +9,7 @@
 #include "app/qel_view.h"
 #include "app/settings_commands.h"
 #include "app/view_commands.h"
+#include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_profile.h"
 #include "platform/qt/qt_recent_files.h"
@@ -74,11 +75,9 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
       services_(WithChoosers(services, choosers_->fonts, choosers_->colours, choosers_->opener,
                              choosers_->clipboard)),
       printer_(services.useSystemPrinter),
-      controller_(state_, services_.prompts, printer_, services_.paths),
-      document_(state_.document, state_.results, state_.settings, state_.fonts,
-                state_.settingsFiles,
-                DocumentServices{services_.prompts, services_.chooser, services_.recentFiles,
-                                 services_.paths}) {}
+      controller_(state_, printer_),
+      document_(state_.document, state_.results, state_.settings, state_.settingsFiles,
+                DocumentServices{services_.prompts, services_.chooser, services_.recentFiles}) {}
 
 CQelApp::~CQelApp() = default;
 
@@ -101,6 +100,13 @@ bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
   ConnectDataEntryCommands(*this);
   ConnectViewCommands(*this);
   ConnectEditCommands(*this);
+
+  // The settings, once for the run: the data folder, Sys.ndx and the fonts. They give the empty
+  // document its titles, grid, scales and print ranges; a file named below replaces it.
+  ShowSettingsLoadProblems(
+      LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings, state_.fonts,
+                                    state_.document, services_.paths),
+      services_.prompts);
 
   // The command line: an empty document, or the data file it names.
   bool optionsEnded = false;
@@ -146,7 +152,7 @@ void CQelApp::OnFilePrintSetup() {
   QPageSetupDialog dialog(&printer_.printer(), frame_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   // The paper may have changed: the pages are laid out for the new one from now on.
-  controller_.ReadDeviceGeometry();
+  ReadPaper();
   frame_->view()->Refresh();
 }
 
@@ -154,9 +160,19 @@ void CQelApp::OnFileNew() {
   // Asked first, so that the settings of a new document are taken only once it is made; the
   // changes the user let go are not asked about again.
   if (!document_.SaveModified()) return;
-  document_.MakeNew();
-  ShowSettingsLoadProblems(controller_.OnNewDocument(), services_.prompts);
-  frame_->view()->ShowDocumentStart();
+  std::vector<SettingsLoadProblem> problems;
+  const DocumentTables fresh = NewDocumentTables(services_.paths, problems);
+  document_.MakeNew(fresh);
+  ShowSettingsLoadProblems(problems, services_.prompts);
+}
+
+void CQelApp::OnFileOpen() {
+  document_.OnFileOpen();
+}
+
+void CQelApp::ReadPaper() {
+  if (!controller_.ReadDeviceGeometry())
+    services_.prompts.Show(kDeviceInfoErrorText, PromptButtons::Ok);
 }
 
 }  // namespace qel

@@ -72,9 +72,14 @@ class CQelApp {
   // "ﾌﾟﾘﾝﾀの設定": the page set-up of the program's printer.
   void OnFilePrintSetup();
   // "新規作成": once the changes of the document were asked about, an empty, untitled document
-  // with the settings a first start of the program gives it (ViewController::OnNewDocument),
-  // shown from its start.
+  // with the settings a first start of the program gives it (NewDocumentTables), shown from its
+  // start.
   void OnFileNew();
+  // "開く": the open dialog; the file chosen is shown from its start.
+  void OnFileOpen();
+  // Reads the printer's page size for the layout of the pages, telling the user when the
+  // printer gave none that can be used.
+  void ReadPaper();
 
   ApplicationState& state() { return state_; }
   DialogSession& dialogSession() { return dialogSession_; }

@@ -105,7 +105,7 @@ void CQelView::Refresh() {
 }
 
 void CQelView::ShowDocumentStart() {
-  ShowSettingsLoadProblems(controller_.OnUpdate(), prompts_);
+  if (!controller_.OnUpdate()) prompts_.Show(kDeviceInfoErrorText, PromptButtons::Ok);
   controller_.ShowDocumentStart();
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);

@@ -31,7 +31,7 @@ void OnScale(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
   // The paper may have changed since the last look.
-  app.controller().ReadDeviceGeometry();
+  app.ReadPaper();
   ScaleCommandSteps steps;
   steps.showDialog = [&app, &prompts](ScaleModel& model) {
     CScaleDlg dialog(model, prompts, app.mainFrame());

@@ -28,7 +28,7 @@ void OnTitleStyle(CQelApp& app, Problem problem) {
 void OnPage(CQelApp& app, Problem problem) {
   ApplicationState& state = app.state();
   // The distances are checked against the paper the pages will be printed on.
-  app.controller().ReadDeviceGeometry();
+  app.ReadPaper();
   PageModel model(state.document.cells(), problem, state.geometry.paperWidthMm,
                   state.geometry.paperHeightMm);
   CPageDlg dialog(model, app.services().prompts, app.mainFrame());

@@ -142,7 +142,7 @@ bool ViewPrinting::RunPrintDialog(int pages, int& first, int& last) {
   dialog.setMinMax(1, std::max(1, pages));
   if (dialog.exec() != QDialog::Accepted) return false;
   // Another printer or paper may have been chosen in the dialog.
-  controller_.ReadDeviceGeometry();
+  if (!controller_.ReadDeviceGeometry()) prompts_.Show(kDeviceInfoErrorText, PromptButtons::Ok);
   hooks_.refresh();
   first = 1;
   last = std::numeric_limits<int>::max();

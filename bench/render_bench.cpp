@@ -10,9 +10,7 @@
 #include "bench/worst_document.h"
 #include "dialogs/load_list_editor.h"
 #include "platform/printer_info.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 #include "view/application_state.h"
 #include "view/renderers.h"
 #include "view/view_controller.h"
@@ -90,7 +88,6 @@ BENCHMARK(BM_RectCircleResultsTable)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   auto owned = std::make_unique<ApplicationState>();
   ApplicationState& state = *owned;
-  ScriptedPrompts prompts;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
   state.document.Replace([&state] {
@@ -105,8 +102,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
     if (problem == Problem::RectCircle) ++latticeComputations;
   });
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
-  FixedSystemPaths paths;
-  ViewController controller(state, prompts, printer, paths);
+  ViewController controller(state, printer);
   controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
   {
     RecordingDeviceContext first(96, 96);

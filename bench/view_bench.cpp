@@ -22,8 +22,6 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_page_sequence.h"
 #include "settings/number_format.h"
-#include "test_support/fixed_system_paths.h"
-#include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
 #include "view/page_view.h"
 #include "view/report.h"
@@ -65,10 +63,8 @@ struct WorstView {
     state.document.Replace(std::move(cells));
   }
   ApplicationState state;
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
 };
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start) {

@@ -6,7 +6,6 @@
 #include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "settings/settings_files.h"
-#include "settings/text_file.h"
 
 namespace qel {
 
@@ -14,43 +13,26 @@ CliSession::CliSession(const std::optional<std::string>& dataFolder) {
   if (dataFolder) state_.settingsFiles = SettingsFiles::In(*dataFolder);
 }
 
-void CliSession::LoadSettings() {
+void CliSession::Start() {
+  if (state_.settingsFiles.loaded.systemFileRead) return;
   ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings,
                                                          state_.fonts, state_.document, paths_),
                            prompts_);
 }
 
-void CliSession::Start() {
-  LoadSettings();
-}
-
 bool CliSession::Open(const std::string& path) {
-  // Loading a document starts with a settings load, and the view's update after it another.
-  LoadSettings();
-  switch (OpenDataFile(path, state_.document, &prompts_)) {
-    case ReadStatus::CannotOpen:
-      prompts_.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
-      return false;
-    case ReadStatus::NotADataFile:
-      prompts_.Show(MessageText(MessageId::NotADataFile) + " ( " + path + " )", PromptButtons::Ok);
-      return false;
-    case ReadStatus::NotRegularFile:
-      prompts_.Show(FileReadErrorText(FileReadError::NotRegularFile, path), PromptButtons::Ok);
-      return false;
-    case ReadStatus::TooLarge:
-      prompts_.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
-      return false;
-    case ReadStatus::NotPermitted:
-      prompts_.Show(FileReadErrorText(FileReadError::NotPermitted, path), PromptButtons::Ok);
-      return false;
-    case ReadStatus::LinkLoop:
-      prompts_.Show(FileReadErrorText(FileReadError::LinkLoop, path), PromptButtons::Ok);
-      return false;
-    case ReadStatus::Ok:
-      break;
+  Start();
+  DataFileFindings findings;
+  const ReadStatus status = OpenDataFile(path, state_.document, &findings);
+  if (status == ReadStatus::Ok) {
+    ShowEach(prompts_, DataFileFindingTexts(findings, path));
+    return true;
   }
-  LoadSettings();
-  return true;
+  std::string text = ReadFailureText(status, path);
+  // Standard error has no window title to say which file was refused.
+  if (status == ReadStatus::NotADataFile) text += " ( " + path + " )";
+  prompts_.Show(text, PromptButtons::Ok);
+  return false;
 }
 
 bool CliSession::SaveAs(const std::string& path) {

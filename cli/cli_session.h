@@ -16,10 +16,10 @@ class CliSession {
   // `dataFolder`: use this folder's settings and fonts instead of the resolved data folder.
   explicit CliSession(const std::optional<std::string>& dataFolder);
 
-  // Loads the settings as the program's start does (the first load of the process).
+  // Loads the settings as the program's start does: the first call of the session only.
   void Start();
-  // Opens a data file as the program does when it is named on its command line: false, with a
-  // message on standard error, when it cannot be read or is not a data file.
+  // Opens a data file as the program does when it is named on its command line (after Start):
+  // false, with a message on standard error, when it cannot be read or is not a data file.
   bool Open(const std::string& path);
   // Writes the document as the save command does; false, with a message, on failure.
   bool SaveAs(const std::string& path);
@@ -28,8 +28,6 @@ class CliSession {
   PromptService& prompts() { return prompts_; }
 
  private:
-  void LoadSettings();
-
   ApplicationState state_;
   StderrPrompts prompts_;
   EnvironmentSystemPaths paths_;

@@ -6,7 +6,6 @@
 #include "document/lattice_points.h"
 
 #include "platform/messages.h"
-#include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "settings/text_encoding.h"
@@ -173,9 +172,9 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
   }
 }
 
-ReadStatus OpenDataFile(const std::string& path, Document& document, PromptService* prompts) {
+ReadStatus OpenDataFile(const std::string& path, Document& document, DataFileFindings* findings) {
   DocumentTables read;
-  const ReadStatus status = ReadDataFile(path, read, prompts);
+  const ReadStatus status = ReadDataFile(path, read, findings);
   if (status != ReadStatus::Ok) return status;
   NormaliseFigureRangeLines(read);
   document.Replace(std::move(read));
@@ -211,22 +210,40 @@ ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables,
   return ReadStatus::Ok;
 }
 
-void ShowDataFileFindings(const DataFileFindings& findings, const std::string& path,
-                          PromptService& prompts) {
-  if (findings.readAsUtf8)
-    prompts.Show(MessageText(MessageId::ReadAsUtf8, path), PromptButtons::Ok);
-  if (findings.endsEarly)
-    prompts.Show(MessageText(MessageId::FileEndsEarly, path), PromptButtons::Ok);
+std::vector<std::string> DataFileFindingTexts(const DataFileFindings& findings,
+                                              const std::string& path) {
+  std::vector<std::string> texts;
+  if (findings.readAsUtf8) texts.push_back(MessageText(MessageId::ReadAsUtf8, path));
+  if (findings.endsEarly) texts.push_back(MessageText(MessageId::FileEndsEarly, path));
   if (findings.overlongLines > 0) {
-    prompts.Show(MessageText(MessageId::OverlongLines, FormatC("%d", findings.overlongLines),
-                             FormatC("%zu", kCsvLineLimit)),
-                 PromptButtons::Ok);
+    texts.push_back(MessageText(MessageId::OverlongLines, FormatC("%d", findings.overlongLines),
+                                FormatC("%zu", kCsvLineLimit)));
   }
   if (findings.unreadFigureLines > 0) {
-    prompts.Show(
-        MessageText(MessageId::UnreadFigureLines, FormatC("%d", findings.unreadFigureLines), path),
-        PromptButtons::Ok);
+    texts.push_back(
+        MessageText(MessageId::UnreadFigureLines, FormatC("%d", findings.unreadFigureLines), path));
   }
+  return texts;
+}
+
+std::string ReadFailureText(ReadStatus status, const std::string& path) {
+  switch (status) {
+    case ReadStatus::CannotOpen:
+      return MessageText(MessageId::FileNotFound, path);
+    case ReadStatus::NotADataFile:
+      return MessageText(MessageId::NotADataFile);
+    case ReadStatus::NotRegularFile:
+      return FileReadErrorText(FileReadError::NotRegularFile, path);
+    case ReadStatus::TooLarge:
+      return FileReadErrorText(FileReadError::TooLarge, path);
+    case ReadStatus::NotPermitted:
+      return FileReadErrorText(FileReadError::NotPermitted, path);
+    case ReadStatus::LinkLoop:
+      return FileReadErrorText(FileReadError::LinkLoop, path);
+    case ReadStatus::Ok:
+      break;
+  }
+  return {};
 }
 
 static ReadStatus StatusOf(FileReadError error) {
@@ -246,14 +263,12 @@ static ReadStatus StatusOf(FileReadError error) {
   return ReadStatus::CannotOpen;
 }
 
-ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables, PromptService* prompts) {
+ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables,
+                        DataFileFindings* findings) {
   FileReadError error = FileReadError::None;
   std::optional<std::string> bytes = ReadFileBytes(path, &error);
   if (!bytes) return StatusOf(error);
-  DataFileFindings findings;
-  ReadStatus status = ReadDataBytes(*bytes, tables, &findings);
-  if (status == ReadStatus::Ok && prompts) ShowDataFileFindings(findings, path, *prompts);
-  return status;
+  return ReadDataBytes(*bytes, tables, findings);
 }
 
 std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, int stressDigits) {

@@ -4,13 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/document.h"
 #include "document/document_tables.h"
 
 namespace qel {
-
-class PromptService;
 
 inline constexpr const char* kDataFileVersionLine = "$$_QEL405";
 
@@ -94,24 +93,27 @@ struct DataFileFindings {
 
 // Reads a data file into the tables: detects the version from the first line, and only for a
 // data file clears the tables and applies every line, as the file has it. Any other file leaves
-// the tables untouched. With `prompts`, what the read found (DataFileFindings) is shown, one
-// message for each finding.
+// the tables untouched. With `findings`, what the read found that the user should know.
 ReadStatus ReadDataFile(const std::string& path, DocumentTables& tables,
-                        PromptService* prompts = nullptr);
+                        DataFileFindings* findings = nullptr);
 
 // Reads a data file as the program opens one. On success it becomes the document (its history
 // cleared, its content taken as saved) with its scale and print-range lines as a save writes
 // them (NormaliseFigureRangeLines). Otherwise the document stays as it was.
 ReadStatus OpenDataFile(const std::string& path, Document& document,
-                        PromptService* prompts = nullptr);
+                        DataFileFindings* findings = nullptr);
 
-// The same as ReadDataFile, from the file's bytes, with the findings returned instead of shown.
+// The same as ReadDataFile, from the file's bytes.
 ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables,
                          DataFileFindings* findings = nullptr);
 
-// Shows one message for each finding about the file at `path`.
-void ShowDataFileFindings(const DataFileFindings& findings, const std::string& path,
-                          PromptService& prompts);
+// One message for each finding about the file at `path`, in the order the user reads them.
+std::vector<std::string> DataFileFindingTexts(const DataFileFindings& findings,
+                                              const std::string& path);
+
+// The message for a file at `path` that could not be opened as a data file; empty for
+// ReadStatus::Ok.
+std::string ReadFailureText(ReadStatus status, const std::string& path);
 
 // The whole data file as UTF-8 text with CR LF line ends: version line, settings, loads,
 // points and the result listing of `results` with `stressDigits` decimals.

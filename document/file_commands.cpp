@@ -5,7 +5,6 @@
 
 #include "document/document_save.h"
 #include "document/last_folder_file.h"
-#include "document/style_defaults.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
@@ -66,12 +65,11 @@ bool IsDataFileExtension(const std::string& extension) {
   return true;
 }
 
-CQelDoc::CQelDoc(Document& document, const DocumentResults& results, SystemSettings& settings,
-                 FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services)
+CQelDoc::CQelDoc(Document& document, const DocumentResults& results, const SystemSettings& settings,
+                 const SettingsFiles& settingsFiles, const DocumentServices& services)
     : document_(document),
       results_(results),
       settings_(settings),
-      fonts_(fonts),
       settingsFiles_(settingsFiles),
       services_(services) {}
 
@@ -118,31 +116,14 @@ void CQelDoc::SetPathName(const std::string& path) {
   TitleChanged();
 }
 
-void CQelDoc::ReportReadFailure(ReadStatus status, const std::string& path) {
-  switch (status) {
-    case ReadStatus::CannotOpen:
-      services_.prompts.Show(MessageText(MessageId::FileNotFound, path), PromptButtons::Ok);
-      return;
-    case ReadStatus::NotADataFile:
-      services_.prompts.Show(MessageText(MessageId::NotADataFile), PromptButtons::Ok);
-      return;
-    case ReadStatus::NotRegularFile:
-      services_.prompts.Show(FileReadErrorText(FileReadError::NotRegularFile, path),
-                             PromptButtons::Ok);
-      return;
-    case ReadStatus::TooLarge:
-      services_.prompts.Show(FileReadErrorText(FileReadError::TooLarge, path), PromptButtons::Ok);
-      return;
-    case ReadStatus::NotPermitted:
-      services_.prompts.Show(FileReadErrorText(FileReadError::NotPermitted, path),
-                             PromptButtons::Ok);
-      return;
-    case ReadStatus::LinkLoop:
-      services_.prompts.Show(FileReadErrorText(FileReadError::LinkLoop, path), PromptButtons::Ok);
-      return;
-    case ReadStatus::Ok:
-      return;
-  }
+ReadStatus CQelDoc::ReadIntoDocument(const std::string& path) {
+  DataFileFindings findings;
+  const ReadStatus status = OpenDataFile(path, document_, &findings);
+  if (status == ReadStatus::Ok)
+    ShowEach(services_.prompts, DataFileFindingTexts(findings, path));
+  else
+    services_.prompts.Show(ReadFailureText(status, path), PromptButtons::Ok);
+  return status;
 }
 
 void CQelDoc::OnFileNew() {
@@ -150,8 +131,8 @@ void CQelDoc::OnFileNew() {
   MakeNew();
 }
 
-void CQelDoc::MakeNew() {
-  document_.Replace(DocumentTables{});
+void CQelDoc::MakeNew(const DocumentTables& fresh) {
+  document_.Replace(fresh);
   pathName_.clear();
   UpdateAllViews();
   TitleChanged();
@@ -168,11 +149,7 @@ void CQelDoc::OnFileOpen() {
   if (!chosen) return;
   const std::string& path = *chosen;
 
-  ReadStatus status = OpenDataFile(path, document_, &services_.prompts);
-  if (status != ReadStatus::Ok) {
-    ReportReadFailure(status, path);
-    return;
-  }
+  if (ReadIntoDocument(path) != ReadStatus::Ok) return;
   UpdateAllViews();
   SetPathName(path);
 
@@ -244,14 +221,8 @@ bool CQelDoc::SaveTo(const std::string& path) {
 }
 
 ReadStatus CQelDoc::OnOpenDocument(const std::string& path) {
-  ShowSettingsLoadProblems(
-      LoadSettingsWithStyleDefaults(settingsFiles_, settings_, fonts_, document_, services_.paths),
-      services_.prompts);
-  ReadStatus status = OpenDataFile(path, document_, &services_.prompts);
-  if (status != ReadStatus::Ok) {
-    ReportReadFailure(status, path);
-    return status;
-  }
+  const ReadStatus status = ReadIntoDocument(path);
+  if (status != ReadStatus::Ok) return status;
   SetPathName(path);
   UpdateAllViews();
   return status;

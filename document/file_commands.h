@@ -18,8 +18,6 @@ namespace qel {
 class FileChooser;
 class PromptService;
 class RecentFiles;
-class SystemPaths;
-struct FontSlots;
 struct SettingsFiles;
 struct SystemSettings;
 
@@ -35,7 +33,6 @@ struct DocumentServices {
   PromptService& prompts;
   FileChooser& chooser;
   RecentFiles& recentFiles;
-  const SystemPaths& paths;
 };
 
 // The text after the last "." of the file name of `path` (the folders do not count); empty
@@ -47,9 +44,10 @@ bool IsDataFileExtension(const std::string& extension);
 class CQelDoc {
  public:
   // The file commands work on the process-wide document and settings they are given;
-  // `settingsFiles` says where the settings live (FileV.ndx is kept beside them).
-  CQelDoc(Document& document, const DocumentResults& results, SystemSettings& settings,
-          FontSlots& fonts, SettingsFiles& settingsFiles, const DocumentServices& services);
+  // `settingsFiles` says where the settings live (FileV.ndx is kept beside them). The settings
+  // are loaded by whoever starts the program, once: opening a file reads only the file.
+  CQelDoc(Document& document, const DocumentResults& results, const SystemSettings& settings,
+          const SettingsFiles& settingsFiles, const DocumentServices& services);
 
   // Called whenever the document's data changed and every view must show it anew.
   void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
@@ -62,11 +60,11 @@ class CQelDoc {
   // False when the action must not go on: Cancel, or a save that failed or was cancelled.
   bool SaveModified();
 
-  // "新規作成": after SaveModified, MakeNew.
+  // "新規作成": after SaveModified, MakeNew with empty tables.
   void OnFileNew();
-  // Empties the document (its history too) and makes it untitled, so that a later save asks for
-  // a name. The changes it held were asked about already, or let go.
-  void MakeNew();
+  // Makes `fresh` the document (its history cleared) and the document untitled, so that a later
+  // save asks for a name. The changes it held were asked about already, or let go.
+  void MakeNew(const DocumentTables& fresh = {});
   // "開く": after SaveModified, asks for a file, starting in the folder remembered in FileV.ndx,
   // reads it and remembers its folder. A file that cannot be read or is no data file leaves the
   // document, its path name and FileV.ndx as they were.
@@ -79,10 +77,9 @@ class CQelDoc {
   // No to replacing the file the standard extension names; Cancel ends without a save.
   void OnFileSaveAs();
 
-  // Reads `path` with the settings loaded first, as for a file named on the command line,
-  // chosen from the recent-file list or dropped onto the window: what that load could not do is
-  // told first. On failure a message is shown and the document, its path name and FileV.ndx
-  // stay as they were.
+  // Reads `path` as a file named on the command line, chosen from the recent-file list or
+  // dropped onto the window. On failure a message is shown and the document, its path name and
+  // FileV.ndx stay as they were.
   ReadStatus OnOpenDocument(const std::string& path);
 
   // The full path of the document's file; empty for an untitled document.
@@ -102,17 +99,17 @@ class CQelDoc {
   bool SaveTo(const std::string& path);
   // Records `path`, made absolute, as the path name and at the top of the recent files.
   void SetPathName(const std::string& path);
-  // Shows the message for a file that could not be read; nothing for ReadStatus::Ok.
-  void ReportReadFailure(ReadStatus status, const std::string& path);
+  // Opens the data file at `path` into the document and tells what the read found, or why the
+  // file could not be read (the document then stays as it was).
+  ReadStatus ReadIntoDocument(const std::string& path);
   std::string LastFolderFilePath() const;
   void UpdateAllViews();
   void TitleChanged();
 
   Document& document_;
   const DocumentResults& results_;
-  SystemSettings& settings_;
-  FontSlots& fonts_;
-  SettingsFiles& settingsFiles_;
+  const SystemSettings& settings_;
+  const SettingsFiles& settingsFiles_;
   DocumentServices services_;
   std::function<void()> updateAllViews_;
   std::function<void()> titleChanged_;

@@ -58,4 +58,17 @@ std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& fi
   return std::move(load.problems);
 }
 
+DocumentTables NewDocumentTables(const SystemPaths& paths,
+                                 std::vector<SettingsLoadProblem>& problems) {
+  SystemSettings firstStart;
+  SettingsFiles firstFiles;
+  firstFiles.loaded.fontsRead = true;  // a new document has no fonts of its own
+  FontSlots unread;
+  Document fresh;
+  for (SettingsLoadProblem& problem :
+       LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, fresh, paths))
+    problems.push_back(std::move(problem));
+  return fresh.cells();
+}
+
 }  // namespace qel

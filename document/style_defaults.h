@@ -27,4 +27,11 @@ std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& fi
                                                                FontSlots& fonts, Document& document,
                                                                const SystemPaths& paths);
 
+// What "新規作成" starts from: the document a first start of the program gives, read afresh from
+// the data folder's settings file (its scales and print ranges, its standard titles and grid),
+// on settings of its own: the run's settings and fonts stay as they are. What that load could
+// not read is added to `problems`, for the caller to tell.
+DocumentTables NewDocumentTables(const SystemPaths& paths,
+                                 std::vector<SettingsLoadProblem>& problems);
+
 }  // namespace qel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -16,5 +17,11 @@ class PromptService {
   // is offered.
   virtual PromptAnswer Show(const std::string& text, PromptButtons buttons) = 0;
 };
+
+// Shows each of `texts` with an OK button, in order: how what a command found is told.
+inline void ShowEach(PromptService& prompts, const std::vector<std::string>& texts) {
+  for (const std::string& text : texts)
+    prompts.Show(text, PromptButtons::Ok);
+}
 
 }  // namespace qel

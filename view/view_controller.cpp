@@ -8,11 +8,9 @@
 #include <utility>
 
 #include "document/problem_common.h"
-#include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
 #include "platform/printer_info.h"
-#include "platform/prompts.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/figure_pages.h"
@@ -43,18 +41,13 @@ void UseResolution(DeviceGeometry& g, WorldTransform& t, int dpiX, int dpiY) {
 
 }  // namespace
 
-ViewController::ViewController(ApplicationState& state, PromptService& prompts,
-                               PrinterInfo& printer, const SystemPaths& paths)
-    : state_(state), prompts_(prompts), printer_(printer), paths_(paths) {}
+ViewController::ViewController(ApplicationState& state, PrinterInfo& printer)
+    : state_(state), printer_(printer) {}
 
-std::vector<SettingsLoadProblem> ViewController::OnUpdate() {
-  SystemSettings& s = state_.settings;
-  std::vector<SettingsLoadProblem> problems =
-      LoadSettingsWithStyleDefaults(state_.settingsFiles, s, state_.fonts, state_.document, paths_);
+bool ViewController::OnUpdate() {
   state_.view.screenLeftX = ReadFigureRange(state_.document.cells(), Problem::Strip).leftX;
   state_.view.screenRow = 0;
-  ReadDeviceGeometry();
-  return problems;
+  return ReadDeviceGeometry();
 }
 
 void ViewController::ShowDocumentStart() {
@@ -65,34 +58,18 @@ void ViewController::ShowDocumentStart() {
   OnDisplayCommand(DisplayRowOf(planOnly ? planFigure : stripFigure).command);
 }
 
-std::vector<SettingsLoadProblem> ViewController::OnNewDocument() {
-  // The first settings load of a start, on settings of its own that read no fonts: it finds the
-  // data folder, reads the settings file as it is now and gives an empty document its standard
-  // titles and grid, and its scales and print ranges.
-  SystemSettings firstStart;
-  SettingsFiles firstFiles;
-  firstFiles.loaded.fontsRead = true;
-  FontSlots unread;
-  Document fresh;
-  std::vector<SettingsLoadProblem> problems =
-      LoadSettingsWithStyleDefaults(firstFiles, firstStart, unread, fresh, paths_);
-  // The new document starts from them, with nothing to undo and nothing to save.
-  state_.document.Replace(fresh.cells());
-  return problems;
-}
-
-void ViewController::ReadDeviceGeometry() {
+bool ViewController::ReadDeviceGeometry() {
   std::optional<PrinterPage> page = printer_.DefaultPrinterPage();
-  if (!page) return;
+  if (!page) return true;
   DeviceGeometry& g = state_.geometry;
   if (page->dpiX <= 0 || page->dpiY <= 0) {
-    prompts_.Show(kDeviceInfoErrorText, PromptButtons::Ok);
     g.paperWidthMm = 280;
     g.paperHeightMm = 280;
-  } else {
-    g.paperWidthMm = static_cast<int>(page->pageWidthPixels * kMillimetresPerInch / page->dpiX);
-    g.paperHeightMm = static_cast<int>(page->pageHeightPixels * kMillimetresPerInch / page->dpiY);
+    return false;
   }
+  g.paperWidthMm = static_cast<int>(page->pageWidthPixels * kMillimetresPerInch / page->dpiX);
+  g.paperHeightMm = static_cast<int>(page->pageHeightPixels * kMillimetresPerInch / page->dpiY);
+  return true;
 }
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,

@@ -11,9 +11,7 @@
 
 namespace qel {
 
-class PromptService;
 class PrinterInfo;
-class SystemPaths;
 class DeviceContext;
 
 // The paging keys. NextPage and PreviousPage turn to the page after or before the one shown, in
@@ -41,25 +39,18 @@ struct ScrollSizes {
 
 class ViewController {
  public:
-  ViewController(ApplicationState& state, PromptService& prompts, PrinterInfo& printer,
-                 const SystemPaths& paths);
+  ViewController(ApplicationState& state, PrinterInfo& printer);
 
-  // After the document changed: reloads the settings (clamps only after the first load), puts
-  // the strip figure back to its left X and reads the printer's page. Returns what a first
-  // settings load could not do, for the caller to tell (ShowSettingsLoadProblems).
-  std::vector<SettingsLoadProblem> OnUpdate();
-  // The printer's page size.
-  void ReadDeviceGeometry();
+  // After the document was replaced: puts the strip figure back to its left X and reads the
+  // printer's page (ReadDeviceGeometry, whose result it returns).
+  bool OnUpdate();
+  // The printer's page size. False when the printer gave a page without a resolution: the pages
+  // are then laid out on 280 × 280 mm, and the caller tells the user (kDeviceInfoErrorText).
+  bool ReadDeviceGeometry();
   // After a document was opened or made new: the first figure with content is shown (the strip
   // figure, else the rectangle/circle figure; the strip figure when neither has any), at page 1
   // and the figure's left X.
   void ShowDocumentStart();
-  // "新規作成", once the tables were emptied: the document takes what a first start of the
-  // program gives it from the data folder, the scales and print ranges of the settings file and
-  // its standard titles and grid. The user's own settings (lines, colours, margins, digits,
-  // fonts, the Enter key) are no part of a document and stay as they are.
-  // What the settings load could not read is returned for the command to tell.
-  std::vector<SettingsLoadProblem> OnNewDocument();
 
   // Paints page currentPage of the current display on the screen, then its page number, at the
   // display's zoom: the page is laid out at the device's resolution and drawn at that
@@ -132,9 +123,7 @@ class ViewController {
   bool OnTableKey(ViewKey key, int total);
 
   ApplicationState& state_;
-  PromptService& prompts_;
   PrinterInfo& printer_;
-  const SystemPaths& paths_;
   bool screenFontsFailing_ = false;  // the last screen paint failed to make a font
   DrawingShortfalls paper_;          // of the pages drawn for paper since the last take
 };

@@ -108,9 +108,9 @@ std::optional<DisplayZoom> ZoomFromProfileText(const std::string& text) {
   if (text == kFitPageText) return DisplayZoom{ZoomMode::FitPage, 1.0};
   if (text == kFitWidthText) return DisplayZoom{ZoomMode::FitWidth, 1.0};
   if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return {};
-  const double percent = ToDouble(text);
-  if (!(percent >= kSmallestZoom * 100 && percent <= kLargestZoom * 100)) return {};
-  return DisplayZoom{ZoomMode::Fixed, percent / 100.0};
+  const std::optional<double> percent = ParseRealNumber(text);
+  if (!percent || !(*percent >= kSmallestZoom * 100 && *percent <= kLargestZoom * 100)) return {};
+  return DisplayZoom{ZoomMode::Fixed, *percent / 100.0};
 }
 
 std::string ZoomPercentText(double factor) {

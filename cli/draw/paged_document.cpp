@@ -9,7 +9,7 @@ namespace qel {
 PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
     : session(args.Option("--data-folder")),
       printer(FixedPrinterInfo::Paper(options.paperWidthMm, options.paperHeightMm, options.dpi)),
-      controller(session.state(), session.prompts(), printer, paths) {
+      controller(session.state(), printer) {
   // Callers have checked the option; pages is the only user without one, and counts pages the
   // same either way.
   std::string ignored;
@@ -20,7 +20,8 @@ PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
 bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   session.Start();
   if (!session.Open(path)) return false;
-  ShowSettingsLoadProblems(controller.OnUpdate(), session.prompts());
+  // The paper is the fixed one of the options: it always has a resolution.
+  controller.OnUpdate();
   session.state().view.displayMode = ChooseDisplay(DisplayNumber(options.display), options.problem,
                                                    session.state().document.cells());
   session.state().view.currentPage = 1;

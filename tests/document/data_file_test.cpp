@@ -13,7 +13,6 @@
 #include "settings/text_encoding.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -191,7 +190,7 @@ TEST(ReadDataBytes, ShiftJisThatIsAlsoValidUtf8IsReadAndSavedAsShiftJis) {
   EXPECT_EQ(ShiftJis(FormatDataFile(read, ResultsGrid{}, 3)), bytes);
 }
 
-TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
+TEST(ReadDataFile, FindsEachProblemOnceWithTheFile) {
   test::TempFolder folder;
   const std::string path = folder.File("mailed.qdw");
   std::string bytes = SavedFileText();  // UTF-8, and cut short below
@@ -203,14 +202,14 @@ TEST(ReadDataFile, ShowsEachFindingOnceWithTheFile) {
   test::WriteBytes(path, bytes);
 
   DocumentTables tables;
-  ScriptedPrompts prompts;
-  ASSERT_EQ(ReadDataFile(path, tables, &prompts), ReadStatus::Ok);
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::ReadAsUtf8, path)), 1);
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::FileEndsEarly, path)), 1);
+  DataFileFindings findings;
+  ASSERT_EQ(ReadDataFile(path, tables, &findings), ReadStatus::Ok);
   // One message for the 40 long rows, where each of their six fields once gave its own.
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::OverlongLines, "40", "2600")), 1);
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::UnreadFigureLines, "2", path)), 1);
-  EXPECT_EQ(prompts.shown().size(), 4u);
+  EXPECT_EQ(DataFileFindingTexts(findings, path),
+            (std::vector<std::string>{MessageText(MessageId::ReadAsUtf8, path),
+                                      MessageText(MessageId::FileEndsEarly, path),
+                                      MessageText(MessageId::OverlongLines, "40", "2600"),
+                                      MessageText(MessageId::UnreadFigureLines, "2", path)}));
   EXPECT_EQ(tables.settingLines[27], "盛土の断面を求める");
 }
 

@@ -79,8 +79,7 @@ class FileCommandsTest : public ::testing::Test {
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document{content, results,       settings,
-                   fonts,   settingsFiles, {prompts, chooser, recent, paths}};
+  CQelDoc document{content, results, settings, settingsFiles, {prompts, chooser, recent}};
   int updates = 0;
   int titleChanges = 0;
 };
@@ -383,18 +382,10 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsThePathNameAndTheRecentFiles) {
   EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
 }
 
-TEST_F(FileCommandsTest, LoadingByNameReadsTheSettingsFirstAndReportsFailures) {
-  test::TempFolder home;
-  paths.dataHome = home.path();
-  paths.configHome = home.File("config");
-  paths.shippedDataFolder = std::string(QEL_SOURCE_DIR) + "/data";
-  settings = SystemSettings{};
-  settingsFiles = SettingsFiles{};  // nothing loaded yet in this process
-
+TEST_F(FileCommandsTest, LoadingByNameReportsFailuresAndLeavesTheSettingsAlone) {
+  settingsFiles = SettingsFiles{};  // nothing loaded in this process
   std::string missing = files.File("gone.qdw");
   EXPECT_EQ(document.OnOpenDocument(missing), ReadStatus::CannotOpen);
-  EXPECT_TRUE(settingsFiles.loaded.systemFileRead);
-  EXPECT_EQ(settingsFiles.dataFolder, home.path() + "/Vardamo/Qel6");
   EXPECT_EQ(prompts.CountShown("ファイルが見つかりません\n( " + missing + " )"), 1);
   EXPECT_EQ(document.GetPathName(), "");
   EXPECT_EQ(updates, 0);
@@ -419,6 +410,8 @@ TEST_F(FileCommandsTest, LoadingByNameReadsTheSettingsFirstAndReportsFailures) {
   EXPECT_EQ(prompts.CountShown("本ソフトのデータファイルではありません"), 1);
   EXPECT_EQ(Snapshot(), before);
   EXPECT_EQ(document.GetPathName(), path);
+  // Opening reads the file only: the settings are loaded once, by the program's start.
+  EXPECT_FALSE(settingsFiles.loaded.systemFileRead);
 }
 
 TEST(FileExtension, TakesTheTextAfterTheLastPointOfTheName) {

@@ -318,9 +318,8 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   ScriptedPrompts prompts;
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
-  FixedSystemPaths paths;
-  CQelDoc document(state.document, state.results, state.settings, state.fonts, state.settingsFiles,
-                   DocumentServices{prompts, chooser, recent, paths});
+  CQelDoc document(state.document, state.results, state.settings, state.settingsFiles,
+                   DocumentServices{prompts, chooser, recent});
   ASSERT_EQ(document.OnOpenDocument(setup.path), c.status);
   const std::string expected = c.message(setup);
   if (expected.empty()) {
@@ -332,7 +331,7 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
 
   const std::vector<test::DisplayWork> shown = test::FinishedWithin(
       std::chrono::seconds(20), c.name,
-      [&] { return test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi)); });
+      [&] { return test::ShowEveryDisplay(state, FixedPrinterInfo::A4(kDpi)); });
   for (const test::DisplayWork& work : shown) {
     const int display = DisplayNumber(work.mode);
     const bool figure =
@@ -378,11 +377,9 @@ TEST(HostileSettings, ExtremeSystemSettingsShowWithBoundedWork) {
   ApplicationState state;
   state.settingsFiles = SettingsFiles::In(folder.path());
   FixedSystemPaths paths;
-  ScriptedPrompts prompts;
   LoadSettingsWithStyleDefaults(state.settingsFiles, state.settings, state.fonts, state.document,
                                 paths);
-  for (const test::DisplayWork& work :
-       test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(kDpi))) {
+  for (const test::DisplayWork& work : test::ShowEveryDisplay(state, FixedPrinterInfo::A4(kDpi))) {
     EXPECT_LE(work.pages, kMostTablePages) << DisplayNumber(work.mode);
     EXPECT_LE(work.mostCalls, kMostCallsPerPage) << DisplayNumber(work.mode);
   }

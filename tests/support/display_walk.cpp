@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
 #include "view/view_controller.h"
 
@@ -36,11 +35,9 @@ void Measure(const RecordingDeviceContext& dc, DisplayWork& work) {
 
 }  // namespace
 
-std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, PromptService& prompts,
-                                          const PrinterPage& paper) {
+std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, const PrinterPage& paper) {
   FixedPrinterInfo printer(paper);
-  FixedSystemPaths paths;
-  ViewController controller(state, prompts, printer, paths);
+  ViewController controller(state, printer);
   controller.OnUpdate();
   std::vector<DisplayWork> shown;
   for (const DisplayRow& row : kDisplays) {

@@ -11,8 +11,6 @@
 
 namespace qel {
 
-class PromptService;
-
 namespace test {
 
 struct DisplayWork {
@@ -25,8 +23,7 @@ struct DisplayWork {
 };
 
 // The document in `state` shown on `paper`: for each of the six displays in order.
-std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, PromptService& prompts,
-                                          const PrinterPage& paper);
+std::vector<DisplayWork> ShowEveryDisplay(ApplicationState& state, const PrinterPage& paper);
 
 }  // namespace test
 }  // namespace qel

@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "platform/printer_info.h"
-#include "test_support/fixed_system_paths.h"
-#include "test_support/scripted_prompts.h"
 #include "view/view_controller.h"
 
 namespace qel::test {
@@ -23,10 +21,8 @@ class ExampleView : public ::testing::Test {
   std::vector<std::string> PrintedTexts(DisplayMode display, int page, int dpi);
 
   ApplicationState state;
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
 };
 
 }  // namespace qel::test

@@ -13,9 +13,7 @@
 #include "support/cells_edit.h"
 #include "support/figure_range_edit.h"
 #include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
 #include "view/view_controller.h"
 
@@ -100,10 +98,8 @@ class FigurePagingTest : public ::testing::TestWithParam<DisplayMode> {
   }
   static constexpr int kDpi = 96;
   ApplicationState state;
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
 };
 
 TEST_P(FigurePagingTest, EveryLoadAndPointAppearsWholeOnSomePage) {

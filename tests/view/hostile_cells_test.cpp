@@ -15,9 +15,7 @@
 #include "document/strip_pieces.h"
 #include "platform/printer_info.h"
 #include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 #include "view/exclusion_notes.h"
 #include "view/report.h"
 
@@ -151,10 +149,8 @@ TEST(HostileCells, NoOutputOfAHostileDocumentShowsNanOrInf) {
     t.settingLines[setting_line::Style(problem, setting_line::kShowCalcTrace)] = "1";
   t.settingLines[setting_line::kStripTopY] = "nan";
   state.document.Replace(t);
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
   controller.ReadDeviceGeometry();
 
   std::vector<std::unique_ptr<RecordingDeviceContext>> pages;

@@ -11,9 +11,7 @@
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
 #include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -111,10 +109,8 @@ class PagingKeysTest : public ::testing::Test {
   }
   ApplicationState state;
   ScrollPosition position;
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
 };
 
 TEST_F(PagingKeysTest, PageDownOnATallPageScrollsFirstThenTurns) {

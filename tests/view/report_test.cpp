@@ -12,9 +12,7 @@
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
 #include "support/render_world.h"
-#include "test_support/fixed_system_paths.h"
 #include "test_support/recording_device_context.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -58,10 +56,8 @@ class ReportTest : public ::testing::Test {
     return displays;
   }
   ApplicationState state;
-  ScriptedPrompts prompts;
   FixedPrinterInfo printer;
-  FixedSystemPaths paths;
-  ViewController controller{state, prompts, printer, paths};
+  ViewController controller{state, printer};
 };
 
 TEST_F(ReportTest, DisplaysWithDataOrResultsHaveContent) {

@@ -103,10 +103,9 @@ bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
 
   // The settings, once for the run: the data folder, Sys.ndx and the fonts. They give the empty
   // document its titles, grid, scales and print ranges; a file named below replaces it.
-  ShowSettingsLoadProblems(
-      LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings, state_.fonts,
-                                    state_.document, services_.paths),
-      services_.prompts);
+  ShowEach(services_.prompts, SettingsLoadProblemTexts(LoadSettingsWithStyleDefaults(
+                                  state_.settingsFiles, state_.settings, state_.fonts,
+                                  state_.document, services_.paths)));
 
   // The command line: an empty document, or the data file it names.
   bool optionsEnded = false;
@@ -163,7 +162,7 @@ void CQelApp::OnFileNew() {
   std::vector<SettingsLoadProblem> problems;
   const DocumentTables fresh = NewDocumentTables(services_.paths, problems);
   document_.MakeNew(fresh);
-  ShowSettingsLoadProblems(problems, services_.prompts);
+  ShowEach(services_.prompts, SettingsLoadProblemTexts(problems));
 }
 
 void CQelApp::OnFileOpen() {

@@ -15,9 +15,9 @@ CliSession::CliSession(const std::optional<std::string>& dataFolder) {
 
 void CliSession::Start() {
   if (state_.settingsFiles.loaded.systemFileRead) return;
-  ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(state_.settingsFiles, state_.settings,
-                                                         state_.fonts, state_.document, paths_),
-                           prompts_);
+  ShowEach(prompts_,
+           SettingsLoadProblemTexts(LoadSettingsWithStyleDefaults(
+               state_.settingsFiles, state_.settings, state_.fonts, state_.document, paths_)));
 }
 
 bool CliSession::Open(const std::string& path) {
@@ -36,7 +36,10 @@ bool CliSession::Open(const std::string& path) {
 }
 
 bool CliSession::SaveAs(const std::string& path) {
-  return SaveDocument(path, state_.document.cells(), state_.results, state_.settings, prompts_);
+  const SaveOutcome outcome =
+      SaveDocument(path, state_.document.cells(), state_.results, state_.settings);
+  if (!outcome) prompts_.Show(outcome.message, PromptButtons::Ok);
+  return outcome.saved;
 }
 
 }  // namespace qel

@@ -4,7 +4,6 @@
 #include "document/data_file.h"
 #include "document/marker_text.h"
 #include "platform/messages.h"
-#include "platform/prompts.h"
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
 
@@ -15,18 +14,14 @@ std::string SavedDocumentText(const DocumentTables& tables, const DocumentResult
   return FormatDataFile(tables, results.Lattice(tables), settings.stressDigits);
 }
 
-bool SaveDocument(const std::string& path, const DocumentTables& tables,
-                  const DocumentResults& results, const SystemSettings& settings,
-                  PromptService& prompts) {
+SaveOutcome SaveDocument(const std::string& path, const DocumentTables& tables,
+                         const DocumentResults& results, const SystemSettings& settings) {
   // A text holding "$$" would come back as a section marker and shift or lose what follows it.
-  if (std::optional<std::string> field = FindSectionMarkerText(tables)) {
-    prompts.Show(MessageText(MessageId::SectionMarkerInField, *field), PromptButtons::Ok);
-    return false;
-  }
+  if (std::optional<std::string> field = FindSectionMarkerText(tables))
+    return {false, MessageText(MessageId::SectionMarkerInField, *field)};
   WriteOutcome outcome = WriteTextFileSafely(path, SavedDocumentText(tables, results, settings));
-  if (outcome.ok) return true;
-  prompts.Show(SaveFailureText(outcome, path), PromptButtons::Ok);
-  return false;
+  if (outcome.ok) return {true, {}};
+  return {false, SaveFailureText(outcome, path)};
 }
 
 }  // namespace qel

@@ -8,8 +8,14 @@
 
 namespace qel {
 
-class PromptService;
 struct SystemSettings;
+
+// What a save did: the file written, or the message that tells why not.
+struct SaveOutcome {
+  bool saved = false;
+  std::string message;
+  explicit operator bool() const { return saved; }
+};
 
 // The text a save of the document writes now, before its encoding: the tables as they are (their
 // own scale and print-range lines among them), and the lattice results with the settings'
@@ -18,9 +24,9 @@ std::string SavedDocumentText(const DocumentTables& tables, const DocumentResult
                               const SystemSettings& settings);
 
 // Writes the data file safely, with the lattice results of the tables as they are. On failure
-// the old file stays as it was, the message of SaveFailureText is shown and false is returned.
-bool SaveDocument(const std::string& path, const DocumentTables& tables,
-                  const DocumentResults& results, const SystemSettings& settings,
-                  PromptService& prompts);
+// the old file stays as it was and the outcome holds the message for the user (a text that a
+// save cannot hold, or SaveFailureText).
+SaveOutcome SaveDocument(const std::string& path, const DocumentTables& tables,
+                         const DocumentResults& results, const SystemSettings& settings);
 
 }  // namespace qel

@@ -214,7 +214,11 @@ void CQelDoc::OnFileSaveAs() {
 }
 
 bool CQelDoc::SaveTo(const std::string& path) {
-  if (!SaveDocument(path, document_.cells(), results_, settings_, services_.prompts)) return false;
+  const SaveOutcome outcome = SaveDocument(path, document_.cells(), results_, settings_);
+  if (!outcome) {
+    services_.prompts.Show(outcome.message, PromptButtons::Ok);
+    return false;
+  }
   document_.MarkSaved();
   SetPathName(path);
   return true;

@@ -21,7 +21,7 @@ void ApplyStyleDefaults(const SystemSettings& settings, DocumentTables& tables);
 // style defaults as the file gave them go into the document; the first load of all also gives
 // it the default scales and print ranges of the settings. Those are what the document starts
 // with, not a change of it: its history is cleared and the content taken as saved. Returns what
-// the load could not do, for the caller to tell (ShowSettingsLoadProblems).
+// the load could not do, for the caller to tell (SettingsLoadProblemTexts).
 std::vector<SettingsLoadProblem> LoadSettingsWithStyleDefaults(SettingsFiles& files,
                                                                SystemSettings& settings,
                                                                FontSlots& fonts, Document& document,

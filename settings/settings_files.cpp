@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "platform/messages.h"
-#include "platform/prompts.h"
 #include "platform/system_paths.h"
 #include "settings/c_locale.h"
 #include "settings/data_folder.h"
@@ -38,10 +37,12 @@ std::string SettingsLoadProblemText(const SettingsLoadProblem& problem) {
   return FileReadErrorText(problem.error, problem.path);
 }
 
-void ShowSettingsLoadProblems(const std::vector<SettingsLoadProblem>& problems,
-                              PromptService& prompts) {
+std::vector<std::string> SettingsLoadProblemTexts(
+    const std::vector<SettingsLoadProblem>& problems) {
+  std::vector<std::string> texts;
   for (const SettingsLoadProblem& problem : problems)
-    prompts.Show(SettingsLoadProblemText(problem), PromptButtons::Ok);
+    texts.push_back(SettingsLoadProblemText(problem));
+  return texts;
 }
 
 namespace {

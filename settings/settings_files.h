@@ -12,7 +12,6 @@
 namespace qel {
 
 class SystemPaths;
-class PromptService;
 
 // Which of the first settings load's one-time steps have run in this process.
 struct SettingsLoadFlags {
@@ -53,10 +52,9 @@ struct SettingsLoadProblem {
 
 // The message that tells the user of `problem`.
 std::string SettingsLoadProblemText(const SettingsLoadProblem& problem);
-// Shows each problem's message, in order. For the start-up and the commands that ran a load;
-// the load itself shows nothing.
-void ShowSettingsLoadProblems(const std::vector<SettingsLoadProblem>& problems,
-                              PromptService& prompts);
+// The messages of `problems`, in order, for the start-up and the commands that ran a load to
+// tell; the load itself shows nothing.
+std::vector<std::string> SettingsLoadProblemTexts(const std::vector<SettingsLoadProblem>& problems);
 
 // What a settings load gave besides the settings themselves.
 struct SettingsLoad {

@@ -41,8 +41,7 @@ class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<Ma
   // the document's saved content is left as it is.
   std::string SavedBytes(const std::string& name) {
     const std::string path = files.File(name);
-    EXPECT_TRUE(
-        SaveDocument(path, state().document.cells(), state().results, state().settings, prompts));
+    EXPECT_TRUE(SaveDocument(path, state().document.cells(), state().results, state().settings));
     return ReadBytes(path);
   }
   void ExpectMark(bool modified) {

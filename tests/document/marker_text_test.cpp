@@ -8,7 +8,6 @@
 #include "platform/messages.h"
 #include "settings/system_settings.h"
 #include "support/test_files.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -71,11 +70,10 @@ TEST(FindSectionMarkerText, ATextReadFromAFileRefusesTheNextSaveAndKeepsTheOldFi
   const std::string out = folder.File("out.qdw");
   test::WriteBytes(out, "old");
   DocumentResults results;
-  ScriptedPrompts prompts;
-  EXPECT_FALSE(SaveDocument(out, tables, results, settings, prompts));
-  EXPECT_EQ(
-      prompts.CountShown(MessageText(MessageId::SectionMarkerInField, "帯状荷重 荷重1 1 行目 X1")),
-      1);
+  const SaveOutcome outcome = SaveDocument(out, tables, results, settings);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message,
+            MessageText(MessageId::SectionMarkerInField, "帯状荷重 荷重1 1 行目 X1"));
   EXPECT_EQ(test::ReadBytes(out), "old");
 }
 

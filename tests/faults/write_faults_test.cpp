@@ -11,7 +11,6 @@
 #include "settings/system_settings.h"
 #include "settings/text_file.h"
 #include "support/test_files.h"
-#include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
@@ -76,12 +75,13 @@ TEST(WriteFaults, AFailedSaveSaysTheDiskIsFull) {
   DocumentTables tables;
   DocumentResults results;
   SystemSettings settings;
-  ScriptedPrompts prompts;
+  SaveOutcome outcome;
   {
     test::ArmedFaults faults({folder.path(), ENOSPC}, path);
-    EXPECT_FALSE(SaveDocument(path, tables, results, settings, prompts));
+    outcome = SaveDocument(path, tables, results, settings);
   }
-  EXPECT_EQ(prompts.CountShown(MessageText(MessageId::SaveDiskFull, path)), 1);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message, MessageText(MessageId::SaveDiskFull, path));
   EXPECT_EQ(test::ReadBytes(path), "precious");
 }
 

@@ -23,8 +23,8 @@ class SettingsFilesTest : public ::testing::Test {
   SettingsFilesTest() { files = SettingsFiles::In(folder.path()); }
   // The load as the program's start runs it, with what it could not do told.
   void Load() {
-    ShowSettingsLoadProblems(LoadSettingsWithStyleDefaults(files, settings, fonts, document, paths),
-                             prompts);
+    ShowEach(prompts, SettingsLoadProblemTexts(
+                          LoadSettingsWithStyleDefaults(files, settings, fonts, document, paths)));
   }
   // A settings file from its 80 setting lines (k = 0..79), CR LF line ends.
   void WriteSystemFile(const std::vector<std::pair<int, std::string>>& lines) {

@@ -33,10 +33,12 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Writes `pages` into the PDF file at `path`, complete or not at all.
+// Writes `pages` into the PDF file at `path`, complete or not at all, every page worked out
+// before the file is begun.
 WriteOutcome WritePdfPages(ViewController& controller, const std::string& path,
                            const PdfPaper& paper, const std::vector<ReportPage>& pages) {
   WaitCursor wait;
+  PreparePages(controller, pages, paper.dpi, paper.dpi);
   return WritePdfFile(path, paper,
                       [&](const NextPdfPage& next) { return DrawPages(controller, pages, next); });
 }
@@ -74,6 +76,9 @@ int ViewPrinting::CountPrintedPages(const QPrinter& printer) {
 bool ViewPrinting::PrintPageList(QPrinter& printer, const std::vector<ReportPage>& pages) {
   if (pages.empty()) return true;
   WaitCursor wait;
+  // Every page is worked out before the first goes to the printer. In the preview, whose pages
+  // were worked out before it opened, this computes nothing again.
+  PreparePages(controller_, pages, printer.resolution(), printer.resolution());
   QtPageSequence sequence(printer, printer.resolution());
   const bool drawn = DrawPages(controller_, pages, [&] { return sequence.NextPage(); });
   return sequence.Finish() && drawn;
@@ -201,7 +206,15 @@ void ViewPrinting::OnFilePrintAll() {
 }
 
 void ViewPrinting::OnFilePrintPreview() {
-  QPrintPreviewDialog preview(&printer_.printer(), hooks_.parent);
+  QPrinter& printer = printer_.printer();
+  {
+    // The pages are worked out before the preview opens: its paint only draws them.
+    WaitCursor wait;
+    const int resolution = printer.resolution();
+    PreparePages(controller_, ShownDisplayPages(controller_, 1, CountPrintedPages(printer)),
+                 resolution, resolution);
+  }
+  QPrintPreviewDialog preview(&printer, hooks_.parent);
   QObject::connect(
       &preview, &QPrintPreviewDialog::paintRequested, &preview,
       [this](QPrinter* printer) { PrintPages(*printer, 1, CountPrintedPages(*printer)); });

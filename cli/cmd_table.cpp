@@ -55,8 +55,8 @@ int RunTable(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
   state.results.SetCircleMethod(*method);
   const DisplayMode display = ChooseDisplay(*number, problem, state.document.cells());
-  const std::string csv =
-      TableCsv(*BuildTableRows(display, state.document, state.results, state.settings));
+  const std::string csv = TableCsv(*BuildTableRows(display, state.document, state.results,
+                                                   state.settings, state.caches.settlement));
   if (out) {
     const WriteOutcome outcome = WriteFileSafely(*out, csv);
     if (!outcome.ok) {

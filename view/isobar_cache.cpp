@@ -2,6 +2,7 @@
 #include "view/isobar_cache.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "document/document_results.h"
 #include "document/problem_common.h"
@@ -53,9 +54,16 @@ std::shared_ptr<const IsobarSet> IsobarCache::Get(const RenderContext& ctx,
   if (found != kept_.end()) return found->second;
   auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.tables, ctx.settings, request));
   ++traces_;
-  if (kept_.size() >= kKeptSets) kept_.erase(kept_.begin());
+  if (kept_.size() >= mostKept_) kept_.erase(kept_.begin());
   kept_.emplace_back(std::move(key), set);
   return set;
+}
+
+void IsobarCache::KeepForPages(std::size_t pages) {
+  mostKept_ = kKeptSets + pages;
+  if (kept_.size() > mostKept_)
+    kept_.erase(kept_.begin(),
+                kept_.begin() + static_cast<std::ptrdiff_t>(kept_.size() - mostKept_));
 }
 
 }  // namespace qel

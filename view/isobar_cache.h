@@ -20,11 +20,16 @@ class IsobarCache {
   std::shared_ptr<const IsobarSet> Get(const RenderContext& ctx, const IsobarRequest& request);
   // How many sets were traced since the cache was made.
   int traces() const { return traces_; }
+  // Makes room for the sets of `pages` pages prepared ahead of their drawing (a page draws at
+  // most one set), besides the usual number kept, so that none of them goes before its page is
+  // drawn; 0 goes back to the usual number, the oldest sets beyond it leaving at once.
+  void KeepForPages(std::size_t pages);
 
  private:
-  // The pages of a print run are each traced once; beyond this many the oldest set goes.
+  // Beyond this many sets besides those of pages prepared ahead, the oldest set goes.
   static constexpr std::size_t kKeptSets = 16;
   std::vector<std::pair<std::string, std::shared_ptr<const IsobarSet>>> kept_;
+  std::size_t mostKept_ = kKeptSets;
   int traces_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "analysis/contour_lines.h"
 #include "view/isobar_cache.h"
 #include "view/settlement_cache.h"
+#include "view/settlement_plan_lines.h"
 #include "view/table_layout.h"
 
 namespace qel {
@@ -33,6 +34,8 @@ struct RenderCaches {
   SectionWindowCache section;
   // The settlement of the columns, and the lines of each problem's slice tables.
   SettlementCache settlement;
+  // The lines of equal settlement over the lattice's plan.
+  SettlementPlanLinesCache settlementPlanLines;
   TableLayoutCache stripSettlement;
   TableLayoutCache rectCircleSettlement;
 };

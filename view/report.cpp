@@ -34,6 +34,13 @@ std::vector<ReportPage> ShownDisplayPages(ViewController& controller, int first,
   return pages;
 }
 
+void PreparePages(ViewController& controller, const std::vector<ReportPage>& pages, int dpiX,
+                  int dpiY) {
+  controller.state().caches.isobars.KeepForPages(pages.size());
+  for (const ReportPage& page : pages)
+    controller.PreparePrintedPage(page.display, page.page, dpiX, dpiY, page.number);
+}
+
 bool DrawPages(ViewController& controller, const std::vector<ReportPage>& pages,
                const std::function<DeviceContext*()>& nextPage) {
   for (const ReportPage& page : pages) {

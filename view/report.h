@@ -38,6 +38,12 @@ std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dp
 // Pages `first` to `last` of the display shown.
 std::vector<ReportPage> ShownDisplayPages(ViewController& controller, int first, int last);
 
+// Works out, before any is drawn, what drawing `pages` on a device of this resolution will
+// need (results, settlement, table lines, isobars), so that DrawPages then computes nothing:
+// the caches keep room for every page's isobars until the next preparation.
+void PreparePages(ViewController& controller, const std::vector<ReportPage>& pages, int dpiX,
+                  int dpiY);
+
 // Draws `pages` in order, each on the device `nextPage` hands out for it (nullptr when the
 // device cannot take another page). True when every page was drawn.
 bool DrawPages(ViewController& controller, const std::vector<ReportPage>& pages,

@@ -7,18 +7,19 @@
 
 namespace qel {
 
-const DocumentSettlement& SettlementOf(RenderContext& ctx) {
-  SettlementCache& cache = ctx.caches.settlement;
-  const CircleMethod method = ctx.results.circleMethod();
-  if (!cache.value || cache.document != &ctx.document ||
-      cache.revision != ctx.document.revision() || cache.method != method) {
-    cache.value = ComputeDocumentSettlement(ctx.document, method);
-    cache.document = &ctx.document;
-    cache.revision = ctx.document.revision();
-    cache.method = method;
-    ++cache.computations;
+const DocumentSettlement& SettlementCache::Get(const Document& of, CircleMethod under) {
+  if (!value || document != &of || revision != of.revision() || method != under) {
+    value = ComputeDocumentSettlement(of, under);
+    document = &of;
+    revision = of.revision();
+    method = under;
+    ++computations;
   }
-  return *cache.value;
+  return *value;
+}
+
+const DocumentSettlement& SettlementOf(RenderContext& ctx) {
+  return ctx.caches.settlement.Get(ctx.document, ctx.results.circleMethod());
 }
 
 }  // namespace qel

@@ -1,5 +1,5 @@
-// The settlement of the document kept between paints, page counts and printed pages: computed
-// when first asked for after the document or the circle method changed.
+// The settlement of the document kept between paints, page counts, printed pages and exported
+// tables: computed when first asked for after the document or the circle method changed.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,10 @@ namespace qel {
 struct RenderContext;
 
 struct SettlementCache {
+  // The settlement of `document` under `method`, computed only when the kept one is of another
+  // document, revision or method. What it returns lives until the next call that computes.
+  const DocumentSettlement& Get(const Document& document, CircleMethod method);
+
   const Document* document = nullptr;
   std::uint64_t revision = 0;
   CircleMethod method = CircleMethod::kExact;

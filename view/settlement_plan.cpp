@@ -19,6 +19,7 @@
 #include "view/renderers.h"
 #include "view/settlement_cache.h"
 #include "view/settlement_map_parts.h"
+#include "view/settlement_plan_lines.h"
 
 namespace qel {
 
@@ -228,7 +229,7 @@ void DrawPlan(DeviceContext& dc, RenderContext& ctx, const SettlementGrid& grid,
   std::vector<double> metres;
   for (const double level : levels)
     metres.push_back(level / 100.0);
-  const std::vector<std::vector<ContourLine>> traced = GridContours(grid, metres);
+  const PlanLines& traced = SettlementPlanLinesOf(ctx, grid, metres);
   std::vector<DeviceIsobar> lines;
   for (std::size_t l = 0; l < traced.size(); ++l)
     for (const ContourLine& line : traced[l]) {

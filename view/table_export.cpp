@@ -14,15 +14,15 @@
 
 namespace qel {
 
-TableRows ExportedTableRows(const ApplicationState& state) {
-  // TableDisplayFor always names a table, so there are rows.
+TableRows ExportedTableRows(ApplicationState& state) {
+  // TableDisplayFor always names a table, so there are rows. The settlement is the one the
+  // window's displays keep: exporting what is shown computes nothing again.
   return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document, state.results,
-                         state.settings);
+                         state.settings, state.caches.settlement);
 }
 
-std::optional<std::string> SaveTableAsCsv(const ApplicationState& state,
-                                          const std::string& documentPath, FileChooser& chooser,
-                                          PromptService& prompts) {
+std::optional<std::string> SaveTableAsCsv(ApplicationState& state, const std::string& documentPath,
+                                          FileChooser& chooser, PromptService& prompts) {
   const TableRows table = ExportedTableRows(state);
   FileDialogRequest request;
   request.kind = FileDialogKind::Save;
@@ -47,7 +47,7 @@ std::optional<std::string> SaveTableAsCsv(const ApplicationState& state,
   return path;
 }
 
-bool CopyShownTable(const ApplicationState& state, ClipboardService& clipboard) {
+bool CopyShownTable(ApplicationState& state, ClipboardService& clipboard) {
   if (!IsTableDisplay(state.view.displayMode)) return false;
   clipboard.SetText(TableTabText(ExportedTableRows(state)));
   return true;

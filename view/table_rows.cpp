@@ -155,7 +155,8 @@ TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults&
 // calculation table prints them with their mark, and S in metres to the last digit; under them
 // each column's total and times, and what its marks mean.
 TableRows SettlementSlices(const Document& document, Problem problem,
-                           const DocumentResults& results, const SystemSettings& settings) {
+                           const DocumentResults& results, const SystemSettings& settings,
+                           SettlementCache& settlements) {
   TableRows table;
   table.headings = {"x (m)", "y (m)"};
   const std::vector<std::string> headings = SliceHeadings();
@@ -165,7 +166,7 @@ TableRows SettlementSlices(const Document& document, Problem problem,
                                               : WithUnit(headings[i].c_str(), units[i].c_str()));
   table.headings.push_back(kMarkHeading);
   table.headings.push_back("S (m)");
-  const DocumentSettlement settlement = ComputeDocumentSettlement(document, results.circleMethod());
+  const DocumentSettlement& settlement = settlements.Get(document, results.circleMethod());
   if (settlement.status != DocumentSettlement::Status::kComputed) {
     table.notes = UnreadProfileLines(settlement);
     return table;
@@ -211,13 +212,21 @@ std::string TableName(DisplayMode display) {
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
                                         const DocumentResults& results,
                                         const SystemSettings& settings) {
+  SettlementCache computedHere;
+  return BuildTableRows(display, document, results, settings, computedHere);
+}
+
+std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
+                                        const DocumentResults& results,
+                                        const SystemSettings& settings,
+                                        SettlementCache& settlement) {
   const DisplayRow& row = DisplayRowOf(display);
   if (!row.exportsTable) return std::nullopt;
   const DocumentTables& tables = document.cells();
   const bool data = row.kind == DisplayKind::Data;
   std::optional<TableRows> table;
   if (row.kind == DisplayKind::SettlementTable)
-    table = SettlementSlices(document, row.problem, results, settings);
+    table = SettlementSlices(document, row.problem, results, settings, settlement);
   else if (row.problem == Problem::Strip)
     table = data ? StripData(tables, settings) : StripResults(tables, results, settings);
   else

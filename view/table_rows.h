@@ -10,6 +10,7 @@
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
+#include "view/settlement_cache.h"
 #include "view/view_state.h"
 
 namespace qel {
@@ -42,6 +43,13 @@ std::string TableName(DisplayMode display);
 // The rows of table `display` for the document, its results and the settings (decimals and
 // unit system). Nothing for a display that is not a table. The results tables list dP as the
 // display prints it and in a second column as "%.17g", empty where the display prints "－".
+// The settlement tables take the settlement from `settlement`, which computes it only when it
+// keeps none of this document's revision and circle method.
+std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
+                                        const DocumentResults& results,
+                                        const SystemSettings& settings,
+                                        SettlementCache& settlement);
+// The same for a caller that keeps no settlement: it is computed for this table alone.
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
                                         const DocumentResults& results,
                                         const SystemSettings& settings);

@@ -156,10 +156,22 @@ int ViewController::CountPages() {
 
 void ViewController::PrepareShownPage(int dpiX, int dpiY) {
   // The paint itself, on a device that draws nothing: what it computes stays in the caches.
+  state_.caches.isobars.KeepForPages(0);
   NullDeviceContext nothing(dpiX, dpiY);
   DrawingShortfalls notTold;
   Paint(nothing, state_.view, state_.geometry, state_.transform,
         ZoomOf(state_.view, state_.view.displayMode).factor, notTold);
+}
+
+void ViewController::PreparePrintedPage(DisplayMode display, int page, int dpiX, int dpiY,
+                                        long number) {
+  // PrintPage on a device that draws nothing; the fonts it could not make are told when the
+  // page is drawn.
+  NullDeviceContext nothing(dpiX, dpiY);
+  PaperPage paper = PaperPageFor(display, page, dpiX, dpiY);
+  paper.view.printedPageNumber = number;
+  DrawingShortfalls notTold;
+  Paint(nothing, paper.view, paper.geometry, paper.transform, 1.0, notTold);
 }
 
 int ViewController::CountPrintedPages(int dpiX, int dpiY) {

@@ -73,8 +73,13 @@ class ViewController {
   // Pages of the current display; a current page beyond them goes back to 1.
   int CountPages();
   // Works out what painting the current page on a screen of this resolution will need (its
-  // results, table lines and isobars), so that the paint finds them made.
+  // results, table lines and isobars), so that the paint finds them made. Isobars kept for
+  // pages prepared for paper beyond the usual number go.
   void PrepareShownPage(int dpiX, int dpiY);
+  // The same for page `page` of display `display` as PrintPage draws it on a device of this
+  // resolution. PreparePages (view/report.h) prepares every page of a job with it, so that the
+  // job's drawing computes nothing while pages go to the printer or its preview paints.
+  void PreparePrintedPage(DisplayMode display, int page, int dpiX, int dpiY, long number = 0);
   // Pages of the current display as they will come out on a device of this resolution, laid
   // out for paper on copies of the view's state.
   int CountPrintedPages(int dpiX, int dpiY);

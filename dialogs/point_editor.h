@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -72,8 +73,12 @@ class PointEditor {
   // Cancel: whether the dialog may close and throw the typed texts away. While any text
   // changed it asks first (Yes closes); with nothing changed it closes without a question.
   bool ConfirmCancel(PromptService& prompts) const;
-  // Copies every text into the document. True when a cell changed.
-  bool Apply(DocumentTables& tables);
+  // The texts are kept as typed; what does not read as a number is asked about in
+  // ConfirmFields, so there is nothing to refuse.
+  std::optional<ValidationError> Validate() const { return std::nullopt; }
+  // Copies every text into the document. Each record that then holds a negative value is a
+  // notice (message 4012 with its fields), and the dialog opens again with the texts as stored.
+  ApplyOutcome Apply(DocumentTables& tables);
 
  private:
   const PointLayout& layout_;
@@ -90,5 +95,7 @@ std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tabl
 // The fields of record `row` that hold a negative value, named as the dialog names them with
 // their texts: " x3「-1」 z3「-2」".
 std::string NegativeFieldsOf(PointKind kind, const DocumentTables& tables, int row);
+
+static_assert(DialogModel<PointEditor, DocumentTables>);
 
 }  // namespace qel

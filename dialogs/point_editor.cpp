@@ -117,10 +117,13 @@ ApplyOutcome PointEditor::Apply(DocumentTables& tables) {
   }
   original_ = texts_;
   ApplyOutcome outcome;
-  for (int row : NegativePointRecords(kind(), tables))
+  if (std::optional<std::string> warning = SameDepthWarning())
+    outcome.notices.push_back(std::move(*warning));
+  const std::vector<int> negative = NegativePointRecords(kind(), tables);
+  for (int row : negative)
     outcome.notices.push_back(MessageText(MessageId::NegativeData) + "\n" +
                               NegativeFieldsOf(kind(), tables, row));
-  outcome.reopen = !outcome.notices.empty();
+  outcome.reopen = !negative.empty();
   return outcome;
 }
 

@@ -55,7 +55,7 @@ class PointEditor {
   void RefuseCharacter();
   const std::string& status() const { return status_; }
 
-  // The warning OK shows when depths repeat (within 0.000001): "同じ深度があります" and the
+  // The warning told after OK when depths repeat (within 0.000001): "同じ深度があります" and the
   // first three equal pairs. Depths that do not begin like a number are left out.
   std::optional<std::string> SameDepthWarning() const;
 
@@ -76,8 +76,9 @@ class PointEditor {
   // The texts are kept as typed; what does not read as a number is asked about in
   // ConfirmFields, so there is nothing to refuse.
   std::optional<ValidationError> Validate() const { return std::nullopt; }
-  // Copies every text into the document. Each record that then holds a negative value is a
-  // notice (message 4012 with its fields), and the dialog opens again with the texts as stored.
+  // Copies every text into the document. Repeated depths are told first (SameDepthWarning);
+  // then each record that holds a negative value is a notice (message 4012 with its fields),
+  // and the dialog opens again with the texts as stored.
   ApplyOutcome Apply(DocumentTables& tables);
 
  private:

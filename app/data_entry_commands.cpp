@@ -1,15 +1,17 @@
 // The commands of the load menus that enter data: each opens its dialog, stores what was
-// confirmed as one undo step named for the dialog and moves the display to the problem's figure;
-// the view is refreshed after it (SetDocumentCommandHandler).
+// confirmed as one undo step named as the dialog's title names it and moves the display to the
+// problem's figure; the view is refreshed after it (SetDocumentCommandHandler).
 #include "app/data_entry_commands.h"
 
+#include "app/commands.h"
+#include "app/dialog_command.h"
 #include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
 #include "dialogs/display_moves.h"
 #include "dialogs/load_list_editor.h"
-#include "dialogs/point_command.h"
+#include "dialogs/point_editor.h"
 #include "dialogs/qt/load_list_dlg.h"
 #include "dialogs/qt/point_dlg.h"
 #include "platform/prompts.h"
@@ -22,37 +24,41 @@ void RunLoadList(CQelApp& app, LoadListKind kind, int set, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
   DialogSession& session = app.dialogSession();
-  LoadListEditor model(kind, state.document.cells(), state.settings.unitSystem,
-                       session.loadSortOption, set);
-  std::unique_ptr<LoadListDialog> dialog = MakeLoadListDialog(
-      model, prompts, EnterKeyModeOf(state.settings.enterKeyMode), app.mainFrame());
-  if (dialog->exec() == QDialog::Accepted) {
-    state.document.Change(model.Title(), [&](DocumentTables& cells) { model.Apply(cells); });
-    if (const std::string notice = model.DuplicateNotice(); !notice.empty())
-      prompts.Show(notice, PromptButtons::Ok);
+  DialogCommand<LoadListEditor> command;
+  command.load = [&state, &session, kind, set] {
+    return LoadListEditor(kind, state.document.cells(), state.settings.unitSystem,
+                          session.loadSortOption, set);
+  };
+  command.show = [&app, &state, &prompts](LoadListEditor& model) {
+    return MakeLoadListDialog(model, prompts, EnterKeyModeOf(state.settings.enterKeyMode),
+                              app.mainFrame())
+               ->exec() == QDialog::Accepted;
+  };
+  command.afterOk = [&state, &session, problem](const LoadListEditor& model) {
     session.loadSortOption = model.sortOption();
     MoveDisplayToProblem(state.view, state.document.cells(), problem);
-  }
+  };
+  // The step is named as the dialog's title names the list ("荷重1の入力").
+  RunDocumentDialog(command, command.load().Title(), state.document, prompts);
 }
 
+// The dialog opens again, with the texts as stored, while a point holds a negative value.
 void RunPoints(CQelApp& app, PointKind kind, Problem problem) {
   ApplicationState& state = app.state();
   PromptService& prompts = app.services().prompts;
-  PointEditor model(kind, state.document.cells());
-  const EnterKeyMode enterKey = EnterKeyModeOf(state.settings.enterKeyMode);
-  RunPointCommand(
-      model, state.document, prompts,
-      [&] {
-        // Built afresh for every opening, with the texts as last typed.
-        std::unique_ptr<PointDialog> dialog =
-            MakePointDialog(model, prompts, enterKey, app.mainFrame());
-        return dialog->exec() == QDialog::Accepted;
-      },
-      [&](bool) {
-        // The dialog may open again: the view behind it shows what was stored.
-        MoveDisplayToProblem(state.view, state.document.cells(), problem);
-        app.mainFrame()->view()->Refresh();
-      });
+  DialogCommand<PointEditor> command;
+  command.load = [&state, kind] { return PointEditor(kind, state.document.cells()); };
+  command.show = [&app, &state, &prompts](PointEditor& model) {
+    return MakePointDialog(model, prompts, EnterKeyModeOf(state.settings.enterKeyMode),
+                           app.mainFrame())
+               ->exec() == QDialog::Accepted;
+  };
+  command.afterOk = [&app, &state, problem](const PointEditor&) {
+    // The dialog may open again: the view behind it shows what was stored.
+    MoveDisplayToProblem(state.view, state.document.cells(), problem);
+    app.mainFrame()->view()->Refresh();
+  };
+  RunDocumentDialog(command, command.load().layout().title, state.document, prompts);
 }
 
 }  // namespace

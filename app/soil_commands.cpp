@@ -3,8 +3,10 @@
 #include "app/soil_commands.h"
 
 #include "app/commands.h"
+#include "app/dialog_command.h"
 #include "app/document_commands.h"
 #include "app/main_frame.h"
+#include "app/modal_dialog.h"
 #include "app/qel_app.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
 #include "dialogs/qt/soil_curve_dlg.h"
@@ -14,16 +16,18 @@ namespace qel {
 
 namespace {
 
-// Runs `Dialog` over a `Model` built from the document; OK that changed the section applies it.
-// The change is one step of the undo history, named as the menu names the command.
+// Runs `Dialog` over a `Model` built from the document; the change OK makes is one step of the
+// undo history, named as the menu names the command.
 template <typename Model, typename Dialog, typename... Args>
 void RunSoilDialog(CQelApp& app, CommandId id, Args... args) {
   ApplicationState& state = app.state();
-  Model model(state.document.cells(), args...);
-  Dialog dialog(model, app.services().prompts, app.mainFrame());
-  if (dialog.exec() == QDialog::Accepted && model.HasChanged())
-    state.document.Change(CommandStepName(id),
-                          [&model](DocumentTables& cells) { model.Apply(cells); });
+  PromptService& prompts = app.services().prompts;
+  DialogCommand<Model> command;
+  command.load = [&state, args...] { return Model(state.document.cells(), args...); };
+  command.show = [&app, &prompts](Model& model) {
+    return ExecModal<Dialog>(model, prompts, app.mainFrame());
+  };
+  RunDocumentDialog(command, CommandStepName(id), state.document, prompts);
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ IsobarModel::IsobarModel(const DocumentTables& tables, Problem problem, int stre
     fields_.sectionAtX = figures.section.axis == SectionAxis::kAtX;
     if (figures.section.at) fields_.sectionAt = PositionText(*figures.section.at);
   }
+  original_ = fields_;
 }
 
 std::string IsobarModel::WindowTitle() const {
@@ -104,7 +105,7 @@ bool IsobarModel::ConfirmLevels(PromptService& prompts) const {
   return !question || prompts.Show(*question, PromptButtons::YesNo) != PromptAnswer::Yes;
 }
 
-void IsobarModel::Apply(DocumentTables& tables) const {
+ApplyOutcome IsobarModel::Apply(DocumentTables& tables) const {
   FigureOptions& figures = tables.figures;
   IsobarOptions& isobars = problem_ == Problem::Strip ? figures.stripIsobars : figures.planIsobars;
   isobars.shown = fields_.shown;
@@ -121,6 +122,7 @@ void IsobarModel::Apply(DocumentTables& tables) const {
     figures.section.axis = fields_.sectionAtX ? SectionAxis::kAtX : SectionAxis::kAtY;
     figures.section.at = IsBlank(at) ? std::nullopt : ParseRealNumber(at);
   }
+  return {};
 }
 
 }  // namespace qel

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 #include "platform/prompts.h"
 #include "settings/problem.h"
@@ -53,15 +53,18 @@ class IsobarModel {
   // Asks that question, if any: true when OK may close (none asked, or "いいえ" to keep the
   // levels), false when the user chose to correct them.
   bool ConfirmLevels(PromptService& prompts) const;
+  bool HasChanged() const { return !(fields_ == original_); }
   // Stores the fields (Validate() found nothing) in the document's figure options.
-  void Apply(DocumentTables& tables) const;
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
  private:
   Problem problem_;
-  IsobarFields fields_;
+  IsobarFields original_, fields_;
   std::string heldLevels_;  // the levels the document held, as the dialog opened with them
   double largestPositive_ = 0.0, mostNegative_ = 0.0;  // the loads' intensities
   int stressDigits_ = 3;
 };
+
+static_assert(DialogModel<IsobarModel, DocumentTables>);
 
 }  // namespace qel

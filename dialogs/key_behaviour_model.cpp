@@ -10,8 +10,9 @@ EnterKeyMode EnterKeyModeOf(int value) {
 KeyBehaviourModel::KeyBehaviourModel(const SystemSettings& settings)
     : original_(EnterKeyModeOf(settings.enterKeyMode)), mode_(original_) {}
 
-void KeyBehaviourModel::Apply(SystemSettings& settings) const {
+ApplyOutcome KeyBehaviourModel::Apply(SystemSettings& settings) const {
   settings.enterKeyMode = static_cast<int>(mode_);
+  return {};
 }
 
 }  // namespace qel

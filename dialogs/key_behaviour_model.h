@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "settings/system_settings.h"
 
 namespace qel {
@@ -26,7 +26,7 @@ class KeyBehaviourModel {
   std::optional<ValidationError> Validate() const { return std::nullopt; }
   bool HasChanged() const { return mode_ != original_; }
   // Stores the choice in the settings; the command then saves the settings file.
-  void Apply(SystemSettings& settings) const;
+  ApplyOutcome Apply(SystemSettings& settings) const;
 
  private:
   EnterKeyMode original_;
@@ -35,5 +35,7 @@ class KeyBehaviourModel {
 
 // The mode a settings value stands for; values outside 0..2 press OK.
 EnterKeyMode EnterKeyModeOf(int value);
+
+static_assert(DialogModel<KeyBehaviourModel, SystemSettings>);
 
 }  // namespace qel

@@ -150,7 +150,7 @@ std::optional<ValidationError> LineMarginModel::Validate() const {
   return std::nullopt;
 }
 
-void LineMarginModel::Apply(SystemSettings& s) const {
+ApplyOutcome LineMarginModel::Apply(SystemSettings& s) const {
   const LineMarginFields& f = fields_;
   s.colourMode = f.colourMode;
   for (const LineField& l : kLineFields)
@@ -165,6 +165,7 @@ void LineMarginModel::Apply(SystemSettings& s) const {
   s.unitSystem = f.unitSystem;
   s.marginTop = ToInt(f.marginTop);
   s.marginLeft = ToInt(f.marginLeft);
+  return {};
 }
 
 namespace {
@@ -194,10 +195,8 @@ void LowerRangesToPage(DocumentTables& cells, const SystemSettings& s,
   }
 }
 
-void StoreLineMarginSettings(const LineMarginModel& model, const DeviceGeometry& paper,
-                             SystemSettings& settings, Document& document,
-                             const std::string& stepName, ViewState& view) {
-  model.Apply(settings);
+void FitRangesToMargins(const DeviceGeometry& paper, SystemSettings& settings, Document& document,
+                        const std::string& stepName, ViewState& view) {
   LowerRangesToPage(settings, paper);
   document.Change(stepName,
                   [&](DocumentTables& cells) { LowerRangesToPage(cells, settings, paper); });

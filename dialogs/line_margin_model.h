@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "document/document.h"
 #include "settings/drawing.h"
 #include "settings/system_settings.h"
@@ -56,8 +56,9 @@ class LineMarginModel {
 
   std::optional<ValidationError> Validate() const;
   bool HasChanged() const { return !(fields_ == original_); }
-  // Stores the values in the settings.
-  void Apply(SystemSettings& settings) const;
+  // Stores the values in the settings. Nothing to tell: the print ranges that no longer fit are
+  // the command's step after it (FitRangesToMargins).
+  ApplyOutcome Apply(SystemSettings& settings) const;
 
  private:
   LineMarginFields original_;
@@ -75,11 +76,12 @@ void LowerRangesToPage(SystemSettings& settings, const DeviceGeometry& paper);
 void LowerRangesToPage(DocumentTables& cells, const SystemSettings& settings,
                        const DeviceGeometry& paper);
 
-// The line, margin and digits command after OK: the values stored, the print ranges of the
-// settings and of the document lowered to the new margins (the document's as one undo step named
-// `stepName`), and a table display back at its first page.
-void StoreLineMarginSettings(const LineMarginModel& model, const DeviceGeometry& paper,
-                             SystemSettings& settings, Document& document,
-                             const std::string& stepName, ViewState& view);
+// The line, margin and digits command after OK stored the values in `settings`: the print
+// ranges of the settings and of the document lowered to the new margins (the document's as one
+// undo step named `stepName`), and a table display back at its first page.
+void FitRangesToMargins(const DeviceGeometry& paper, SystemSettings& settings, Document& document,
+                        const std::string& stepName, ViewState& view);
+
+static_assert(DialogModel<LineMarginModel, SystemSettings>);
 
 }  // namespace qel

@@ -290,21 +290,19 @@ LoadListEditor::Commit LoadListEditor::Ordered() const {
   return commit;
 }
 
-bool LoadListEditor::Apply(DocumentTables& tables) const {
+ApplyOutcome LoadListEditor::Apply(DocumentTables& tables) const {
   const Commit commit = Ordered();
-  bool changed = false;
   const int columns = columnCount();
   for (int row = 1; row <= rowLimit(); ++row) {
     std::string* cells = DocumentRowOf(tables, layout_.kind, stripSet_, row);
     const bool stored = row <= static_cast<int>(commit.rows.size());
-    for (int column = 1; column <= columns; ++column) {
-      const std::string text = stored ? commit.rows[row - 1][column - 1] : std::string();
-      if (cells[column] == text) continue;
-      cells[column] = text;
-      changed = true;
-    }
+    for (int column = 1; column <= columns; ++column)
+      cells[column] = stored ? commit.rows[row - 1][column - 1] : std::string();
   }
-  return changed;
+  ApplyOutcome outcome;
+  if (std::string notice = DuplicateNotice(); !notice.empty())
+    outcome.notices.push_back(std::move(notice));
+  return outcome;
 }
 
 std::string LoadListEditor::DuplicateNotice() const {

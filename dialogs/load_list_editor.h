@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_model.h"
 #include "dialogs/load_list_layout.h"
 #include "document/document_tables.h"
 
@@ -102,9 +103,11 @@ class LoadListEditor {
   // A No. outside 0..99999 is only told.
   RowConfirmation ConfirmRows(PromptService& prompts) const;
 
+  // Rows are asked about in ConfirmRows, never refused.
+  std::optional<ValidationError> Validate() const { return std::nullopt; }
   // Stores the filled rows in the document list, ordered and numbered by the sort option, and
-  // empties the document rows after them. True when a document cell changed.
-  bool Apply(DocumentTables& tables) const;
+  // empties the document rows after them. The duplicate notice, if any, is told.
+  ApplyOutcome Apply(DocumentTables& tables) const;
   // What the user is told after OK stored the rows: the rows that share a No. (sort by No.),
   // under their heading; empty when there are none.
   std::string DuplicateNotice() const;
@@ -129,5 +132,7 @@ class LoadListEditor {
   int currentRow_ = 0;
   std::string status_;
 };
+
+static_assert(DialogModel<LoadListEditor, DocumentTables>);
 
 }  // namespace qel

@@ -5,7 +5,6 @@
 
 #include "dialogs/field_checks.h"
 #include "platform/messages.h"
-#include "platform/prompts.h"
 #include "settings/c_locale.h"
 
 namespace qel {
@@ -86,18 +85,9 @@ std::optional<ValidationError> PageModel::Validate() const {
                       CheckStoredText(fields_.left, "pageTextLeft"));
 }
 
-void PageModel::WarnBeforeStoring(PromptService& prompts) const {
-  if (ToInt(fields_.top) > largestTop())
-    prompts.Show(MessageText(MessageId::FooterOffPaper, fields_.top), PromptButtons::Ok);
-}
-
-bool PageModel::Apply(DocumentTables& tables) const {
-  bool changed = false;
+ApplyOutcome PageModel::Apply(DocumentTables& tables) const {
   auto write = [&](int stripLine, const std::string& text) {
-    std::string& cell = tables.settingLines[Page(problem_, stripLine)];
-    if (cell == text) return;
-    cell = text;
-    changed = true;
+    tables.settingLines[Page(problem_, stripLine)] = text;
   };
   // Only fields the dialog changed are written; the others keep their lines as they are.
   auto store = [&](int stripLine, const std::string& now, const std::string& was) {
@@ -114,7 +104,11 @@ bool PageModel::Apply(DocumentTables& tables) const {
   store(kPageTextLeft, fields_.left, original_.left);
   if (fields_.centered != original_.centered)
     write(kPageTextCentered, fields_.centered ? "1" : "0");
-  return changed;
+  ApplyOutcome outcome;
+  // A distance beyond the paper is stored all the same: the user may mean another paper.
+  if (ToInt(fields_.top) > largestTop())
+    outcome.notices.push_back(MessageText(MessageId::FooterOffPaper, fields_.top));
+  return outcome;
 }
 
 }  // namespace qel

@@ -6,12 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 
 namespace qel {
-
-class PromptService;
 
 // The three rows of the dialog: figure, data table, results table.
 enum class PageRow { Figure, Data, Result };
@@ -65,13 +63,10 @@ class PageModel {
 
   // Texts that a data file can hold.
   std::optional<ValidationError> Validate() const;
-  // On OK: a distance from the top beyond the paper is said (message 133); the values are
-  // stored all the same.
-  void WarnBeforeStoring(PromptService& prompts) const;
   bool HasChanged() const { return !(fields_ == original_); }
-  // Writes the fields that differ from what was copied in (the centring as "1" or "0"). True
-  // when a line changed.
-  bool Apply(DocumentTables& tables) const;
+  // Writes the fields that differ from what was copied in (the centring as "1" or "0"). A
+  // distance from the top beyond the paper is told (message 133) and stored all the same.
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
  private:
   Problem problem_;
@@ -79,5 +74,7 @@ class PageModel {
   PageFields original_;
   PageFields fields_;
 };
+
+static_assert(DialogModel<PageModel, DocumentTables>);
 
 }  // namespace qel

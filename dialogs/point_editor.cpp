@@ -109,19 +109,22 @@ std::optional<std::string> PointEditor::SameDepthWarning() const {
   return warning;
 }
 
-bool PointEditor::Apply(DocumentTables& tables) {
-  bool changed = false;
+ApplyOutcome PointEditor::Apply(DocumentTables& tables) {
   for (int row = 1; row <= rowCount(); ++row) {
     std::string* record = RecordOf(tables, kind(), row);
-    for (int column = 1; column <= columnCount(); ++column) {
-      std::string& cell = record[layout_.columns[column - 1].tableColumn];
-      if (cell == Text(row, column)) continue;
-      cell = Text(row, column);
-      changed = true;
-    }
+    for (int column = 1; column <= columnCount(); ++column)
+      record[layout_.columns[column - 1].tableColumn] = Text(row, column);
   }
   original_ = texts_;
-  return changed;
+  ApplyOutcome outcome;
+  if (std::optional<std::string> warning = SameDepthWarning())
+    outcome.notices.push_back(std::move(*warning));
+  const std::vector<int> negative = NegativePointRecords(kind(), tables);
+  for (int row : negative)
+    outcome.notices.push_back(MessageText(MessageId::NegativeData) + "\n" +
+                              NegativeFieldsOf(kind(), tables, row));
+  outcome.reopen = !negative.empty();
+  return outcome;
 }
 
 std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tables) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -54,7 +55,7 @@ class PointEditor {
   void RefuseCharacter();
   const std::string& status() const { return status_; }
 
-  // The warning OK shows when depths repeat (within 0.000001): "同じ深度があります" and the
+  // The warning told after OK when depths repeat (within 0.000001): "同じ深度があります" and the
   // first three equal pairs. Depths that do not begin like a number are left out.
   std::optional<std::string> SameDepthWarning() const;
 
@@ -72,8 +73,13 @@ class PointEditor {
   // Cancel: whether the dialog may close and throw the typed texts away. While any text
   // changed it asks first (Yes closes); with nothing changed it closes without a question.
   bool ConfirmCancel(PromptService& prompts) const;
-  // Copies every text into the document. True when a cell changed.
-  bool Apply(DocumentTables& tables);
+  // The texts are kept as typed; what does not read as a number is asked about in
+  // ConfirmFields, so there is nothing to refuse.
+  std::optional<ValidationError> Validate() const { return std::nullopt; }
+  // Copies every text into the document. Repeated depths are told first (SameDepthWarning);
+  // then each record that holds a negative value is a notice (message 4012 with its fields),
+  // and the dialog opens again with the texts as stored.
+  ApplyOutcome Apply(DocumentTables& tables);
 
  private:
   const PointLayout& layout_;
@@ -90,5 +96,7 @@ std::vector<int> NegativePointRecords(PointKind kind, const DocumentTables& tabl
 // The fields of record `row` that hold a negative value, named as the dialog names them with
 // their texts: " x3「-1」 z3「-2」".
 std::string NegativeFieldsOf(PointKind kind, const DocumentTables& tables, int row);
+
+static_assert(DialogModel<PointEditor, DocumentTables>);
 
 }  // namespace qel

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "dialogs/display_moves.h"
 #include "dialogs/field_checks.h"
 #include "document/problem_common.h"
 #include "platform/messages.h"
@@ -134,26 +133,25 @@ ScaleValues ScaleModel::Values() const {
   return v;
 }
 
-bool ScaleModel::Apply(DocumentTables& cells, PromptService& prompts) const {
+ApplyOutcome ScaleModel::Apply(DocumentTables& cells) const {
   ScaleValues v = Values();
   const int across = PrintableRangeX(v.scaleX, paperWidthMm_, marginLeft_);
   const int down = PrintableRangeY(v.scaleY, paperHeightMm_, marginTop_);
-  bool openAgain = false;
+  ApplyOutcome outcome;
   if (v.pageOverlap >= v.rangeX) {
     // Said before the dialog opens again, so that the 0 it then shows is no surprise.
-    prompts.Show(MessageText(MessageId::OverlapReset, std::to_string(v.pageOverlap),
-                             std::to_string(v.rangeX)),
-                 PromptButtons::Ok);
+    outcome.notices.push_back(MessageText(MessageId::OverlapReset, std::to_string(v.pageOverlap),
+                                          std::to_string(v.rangeX)));
     v.pageOverlap = 0;
-    openAgain = true;
+    outcome.reopen = true;
   }
   // A range is cut to what one page holds plus 2 m, but never below 1 m.
   if (v.rangeX > across + 2) {
-    prompts.Show(MessageText(MessageId::PrintableWidth, std::to_string(across)), PromptButtons::Ok);
+    outcome.notices.push_back(MessageText(MessageId::PrintableWidth, std::to_string(across)));
     v.rangeX = std::max(1, across + 2);
   }
   if (v.rangeY > down + 2) {
-    prompts.Show(MessageText(MessageId::PrintableHeight, std::to_string(down)), PromptButtons::Ok);
+    outcome.notices.push_back(MessageText(MessageId::PrintableHeight, std::to_string(down)));
     v.rangeY = std::max(1, down + 2);
   }
   FigureRange s;
@@ -165,26 +163,7 @@ bool ScaleModel::Apply(DocumentTables& cells, PromptService& prompts) const {
   s.rangeY = v.rangeY;
   s.pageOverlap = v.pageOverlap;
   WriteFigureRangeLines(cells, problem_, s);
-  return openAgain;
-}
-
-bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, const SystemSettings& settings,
-                     Document& document, ViewState& view, PromptService& prompts,
-                     const ScaleCommandSteps& steps) {
-  bool changed = false;
-  for (int opening = 1; opening <= kMostScaleOpenings; ++opening) {
-    ScaleModel model(document.cells(), settings, problem, paper);
-    if (!steps.showDialog(model)) break;
-    // A dialog opened again amends the step of the earlier OK: the whole command is one step.
-    if (changed) document.Undo();
-    bool openAgain = false;
-    changed = document.Change(
-        steps.stepName, [&](DocumentTables& cells) { openAgain = model.Apply(cells, prompts); });
-    ReturnToFirstPage(view, document.cells(), problem);
-    if (steps.repaint) steps.repaint();
-    if (!openAgain) break;
-  }
-  return changed;
+  return outcome;
 }
 
 }  // namespace qel

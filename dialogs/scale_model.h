@@ -2,12 +2,10 @@
 // scale command does with the values confirmed in it.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "dialogs/validation.h"
-#include "document/document.h"
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
 #include "view/view_state.h"
@@ -70,9 +68,9 @@ class ScaleModel {
   ScaleValues Values() const;
   // Stores the values in the scale and print-range lines of the model's problem, as a save writes
   // them, once Validate() found nothing. An overlap not smaller than the X range becomes 0, with
-  // a message saying so, and the result is true: the dialog must open again. Ranges wider than
-  // one page (plus 2 m) are cut to it, with a message giving the page's length.
-  bool Apply(DocumentTables& cells, PromptService& prompts) const;
+  // a notice saying so, and the dialog must open again (reopen). Ranges wider than one page
+  // (plus 2 m) are cut to it, with a notice giving the page's length.
+  ApplyOutcome Apply(DocumentTables& cells) const;
 
  private:
   int PrintableX(const std::string& scale) const;
@@ -88,23 +86,6 @@ class ScaleModel {
 // The scale command opens its dialog at most this many times in a row.
 inline constexpr int kMostScaleOpenings = 11;
 
-struct ScaleCommandSteps {
-  // Shows the dialog for the model; false when it was cancelled.
-  std::function<bool(ScaleModel&)> showDialog;
-  // Called after each confirmed opening, when the view must repaint.
-  std::function<void()> repaint;
-  // The name of the command's undo step.
-  std::string stepName;
-};
-
-// The scale command of `problem`: the dialog, and after each OK the values stored in the
-// document, the view put back to page 1 at the stored left X and moved to the problem's figure;
-// the dialog opens again while an overlap was reset, at most kMostScaleOpenings times. The
-// command is one undo step (steps.stepName) holding the values of the last OK; a dialog opened
-// again and cancelled leaves those of the earlier OK in effect. Returns whether the document
-// changed.
-bool RunScaleCommand(Problem problem, const DeviceGeometry& paper, const SystemSettings& settings,
-                     Document& document, ViewState& view, PromptService& prompts,
-                     const ScaleCommandSteps& steps);
+static_assert(DialogModel<ScaleModel, DocumentTables>);
 
 }  // namespace qel

@@ -2,7 +2,6 @@
 #include "dialogs/settings_saving.h"
 
 #include "platform/messages.h"
-#include "platform/prompts.h"
 #include "settings/settings_files.h"
 #include "settings/text_file.h"
 
@@ -12,30 +11,26 @@ namespace {
 
 // Says that `path` could not be written: the character Shift-JIS cannot hold, or the reason
 // the system gave (which names the file).
-void ReportUnsaved(const std::string& path, const WriteOutcome& outcome, PromptService& prompts) {
-  if (outcome.badCharacter.empty() && outcome.systemError != 0) {
-    prompts.Show(SaveFailureText(outcome, path), PromptButtons::Ok);
-    return;
-  }
-  prompts.Show(SaveFailureText(outcome, path) + "\n( " + path + " )", PromptButtons::Ok);
+std::string UnsavedNotice(const std::string& path, const WriteOutcome& outcome) {
+  if (outcome.badCharacter.empty() && outcome.systemError != 0)
+    return SaveFailureText(outcome, path);
+  return SaveFailureText(outcome, path) + "\n( " + path + " )";
 }
 
 }  // namespace
 
-bool SaveSettingsFile(const std::string& dataFolder, const SystemSettings& settings,
-                      PromptService& prompts) {
+std::optional<std::string> SaveSettingsFile(const std::string& dataFolder,
+                                            const SystemSettings& settings) {
   const std::string path = SystemFilePath(dataFolder);
   WriteOutcome outcome;
-  if (SaveSystemSettings(path, settings, &outcome)) return true;
-  ReportUnsaved(path, outcome, prompts);
-  return false;
+  if (SaveSystemSettings(path, settings, &outcome)) return std::nullopt;
+  return UnsavedNotice(path, outcome);
 }
 
-bool SaveFontFile(const std::string& path, const FontSlot& font, PromptService& prompts) {
+std::optional<std::string> SaveFontFile(const std::string& path, const FontSlot& font) {
   WriteOutcome outcome;
-  if (WriteFontFile(path, font, &outcome)) return true;
-  ReportUnsaved(path, outcome, prompts);
-  return false;
+  if (WriteFontFile(path, font, &outcome)) return std::nullopt;
+  return UnsavedNotice(path, outcome);
 }
 
 }  // namespace qel

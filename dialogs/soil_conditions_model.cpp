@@ -70,8 +70,10 @@ std::vector<std::string> SoilConditionsModel::SectionLines() const {
                           SoilLinesPlace::Front);
 }
 
-void SoilConditionsModel::Apply(DocumentTables& tables) const {
-  tables.soilLines = SectionLines();
+ApplyOutcome SoilConditionsModel::Apply(DocumentTables& tables) const {
+  // An OK without a change leaves the section's lines exactly as they were read.
+  if (HasChanged()) tables.soilLines = SectionLines();
+  return {};
 }
 
 }  // namespace qel

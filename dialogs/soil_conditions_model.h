@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -38,7 +38,8 @@ class SoilConditionsModel {
   std::optional<ValidationError> Validate() const;
   bool HasChanged() const { return fields_ != held_; }
   std::vector<std::string> SectionLines() const;
-  void Apply(DocumentTables& tables) const;
+  // Writes the section when a field changed; nothing to tell.
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
  private:
   std::vector<std::string> SettingLines() const;
@@ -46,5 +47,7 @@ class SoilConditionsModel {
   std::vector<std::string> section_;
   SoilConditionsFields fields_, held_;
 };
+
+static_assert(DialogModel<SoilConditionsModel, DocumentTables>);
 
 }  // namespace qel

@@ -162,8 +162,10 @@ std::vector<std::string> SoilCurveModel::SectionLines() const {
   return ReplaceSoilLines(section_, {"curve"}, CurveLines(), SoilLinesPlace::Back);
 }
 
-void SoilCurveModel::Apply(DocumentTables& tables) const {
-  tables.soilLines = SectionLines();
+ApplyOutcome SoilCurveModel::Apply(DocumentTables& tables) const {
+  // An OK without a change leaves the section's lines exactly as they were read.
+  if (HasChanged()) tables.soilLines = SectionLines();
+  return {};
 }
 
 }  // namespace qel

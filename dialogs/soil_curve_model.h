@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/validation.h"
+#include "dialogs/dialog_model.h"
 #include "document/document_tables.h"
 #include "engine/soil_profile.h"
 
@@ -52,7 +52,8 @@ class SoilCurveModel {
   std::optional<ValidationError> Validate() const;
   bool HasChanged() const;
   std::vector<std::string> SectionLines() const;
-  void Apply(DocumentTables& tables) const;
+  // Writes the section when a field changed; nothing to tell.
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
  private:
   std::vector<std::string> CurveLines() const;
@@ -63,5 +64,7 @@ class SoilCurveModel {
   // kept as they were.
   std::vector<std::string> keptLines_;
 };
+
+static_assert(DialogModel<SoilCurveModel, DocumentTables>);
 
 }  // namespace qel

@@ -192,8 +192,10 @@ std::vector<std::string> SoilLayerModel::SectionLines() const {
   return ReplaceSoilLines(section_, {"layer"}, LayerLines(), SoilLinesPlace::BeforeCurves);
 }
 
-void SoilLayerModel::Apply(DocumentTables& tables) const {
-  tables.soilLines = SectionLines();
+ApplyOutcome SoilLayerModel::Apply(DocumentTables& tables) const {
+  // An OK without a change leaves the section's lines exactly as they were read.
+  if (HasChanged()) tables.soilLines = SectionLines();
+  return {};
 }
 
 SoilSketchInput SoilLayerModel::Sketch() const {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_model.h"
 #include "dialogs/soil_section_lines.h"
-#include "dialogs/validation.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -64,7 +64,8 @@ class SoilLayerModel {
   bool HasChanged() const;
   // The section's lines with the layer lines of the table (blank rows left out).
   std::vector<std::string> SectionLines() const;
-  void Apply(DocumentTables& tables) const;
+  // Writes the section when a field changed; nothing to tell.
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
   // The layers, water table and slice for the sketch, from what reads of the cells.
   SoilSketchInput Sketch() const;
@@ -76,5 +77,7 @@ class SoilLayerModel {
   std::vector<SoilLayerRow> rows_, heldRows_;
   int unitSystem_ = 0;
 };
+
+static_assert(DialogModel<SoilLayerModel, DocumentTables>);
 
 }  // namespace qel

@@ -30,8 +30,9 @@ void StandardValueModel::ApplyFactoryValues() {
   fields_.titleCentered = true;
 }
 
-void StandardValueModel::Apply(SystemSettings& settings) const {
+ApplyOutcome StandardValueModel::Apply(SystemSettings& settings) const {
   StoreStyleFields(fields_, settings.style(kind_));
+  return {};
 }
 
 }  // namespace qel

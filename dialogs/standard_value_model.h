@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_model.h"
 #include "dialogs/style_fields.h"
 
 namespace qel {
@@ -35,12 +36,14 @@ class StandardValueModel {
   std::optional<ValidationError> Validate() const { return CheckStyleFields(fields_); }
   bool HasChanged() const { return !(fields_ == original_); }
   // Stores the fields as the problem's standard values; the command then saves the settings.
-  void Apply(SystemSettings& settings) const;
+  ApplyOutcome Apply(SystemSettings& settings) const;
 
  private:
   Problem kind_;
   StyleFields original_;
   StyleFields fields_;
 };
+
+static_assert(DialogModel<StandardValueModel, SystemSettings>);
 
 }  // namespace qel

@@ -74,13 +74,9 @@ void TitleStyleModel::ApplyStandardValues() {
   static_cast<StyleFields&>(fields_) = StyleFieldsOf(standard_);
 }
 
-bool TitleStyleModel::Apply(DocumentTables& tables) const {
-  bool changed = false;
+ApplyOutcome TitleStyleModel::Apply(DocumentTables& tables) const {
   auto store = [&](int stripLine, const std::string& text) {
-    std::string& cell = tables.settingLines[Style(problem_, stripLine)];
-    if (cell == text) return;
-    cell = text;
-    changed = true;
+    tables.settingLines[Style(problem_, stripLine)] = text;
   };
   for (const TextLine& t : kTextLines)
     if (fields_.*t.field != original_.*t.field) store(t.stripLine, fields_.*t.field);
@@ -91,11 +87,8 @@ bool TitleStyleModel::Apply(DocumentTables& tables) const {
     if (fields_.*f.field != original_.*f.field) store(f.stripLine, fields_.*f.field ? "1" : "0");
   if (fields_.gridStyle != original_.gridStyle) store(kGridStyle, FormatC("%d", fields_.gridStyle));
   bool& notes = problem_ == Problem::Strip ? tables.figures.stripNotes : tables.figures.rectNotes;
-  if (notes != fields_.figureNotes) {
-    notes = fields_.figureNotes;
-    changed = true;
-  }
-  return changed;
+  notes = fields_.figureNotes;
+  return {};
 }
 
 }  // namespace qel

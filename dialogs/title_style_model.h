@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/dialog_model.h"
 #include "dialogs/style_fields.h"
 
 namespace qel {
@@ -45,8 +46,8 @@ class TitleStyleModel {
   bool HasChanged() const { return !(fields_ == original_); }
   // Writes the fields that differ from what was copied in (numbers and flags as "%d"); the
   // lines of fields left as they were are kept as they are; the notes check goes into the
-  // figure options. True when a line or the notes option changed.
-  bool Apply(DocumentTables& tables) const;
+  // figure options. Nothing to tell.
+  ApplyOutcome Apply(DocumentTables& tables) const;
 
  private:
   Problem problem_;
@@ -54,5 +55,7 @@ class TitleStyleModel {
   TitleStyleFields original_;
   TitleStyleFields fields_;
 };
+
+static_assert(DialogModel<TitleStyleModel, DocumentTables>);
 
 }  // namespace qel

@@ -104,9 +104,7 @@ CPageDlg::CPageDlg(PageModel& model, PromptService& prompts, QWidget* parent)
 }
 
 bool CPageDlg::Commit() {
-  if (!Accepts(model_.Validate(), prompts_)) return false;
-  model_.WarnBeforeStoring(prompts_);
-  return true;
+  return Accepts(model_.Validate(), prompts_);
 }
 
 }  // namespace qel

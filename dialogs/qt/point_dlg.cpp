@@ -105,8 +105,6 @@ bool PointDialog::Commit() {
     Field(fix->row, fix->column)->selectAll();
     return false;
   }
-  if (std::optional<std::string> warning = model_.SameDepthWarning())
-    prompts_.Show(*warning, PromptButtons::Ok);
   return true;
 }
 

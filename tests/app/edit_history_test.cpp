@@ -66,9 +66,9 @@ TEST_F(EditHistoryTest, NewAndOpenForgetTheStepsOfTheDocumentBefore) {
 TEST_F(EditHistoryTest, AfterASaveTheMarkFollowsTheContentBothWays) {
   ASSERT_TRUE(Start({QString::fromStdString(Copy("embankment.qdw", "saved.qdw"))}));
   ChangeALoad("6");
+  // The step is named as the dialog's title names what it edits.
   EXPECT_EQ(Action(CommandId::EditUndo).text(),
-            QString::fromUtf8("元に戻す: ") + QString::fromStdString(state().document.UndoName()) +
-                "(&U)");
+            QString::fromUtf8("元に戻す: 帯状荷重 > 荷重1 データ(&U)"));
   Action(CommandId::FileSave).trigger();
   EXPECT_FALSE(frame().isWindowModified());
   // Back before the save, and forward to it again.

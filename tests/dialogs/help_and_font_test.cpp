@@ -100,36 +100,37 @@ class FontCommandTest : public ::testing::Test {
   std::string dataFolder;
   FontSlots fonts;
   ScriptedFontChooser chooser;
-  ScriptedPrompts prompts;
 };
 
 TEST_F(FontCommandTest, TheChosenFontKeepsTheSlotsColourAndIsWrittenAsTheFilesStoreIt) {
   chooser.ChooseNext({"IPAGothic", 10.55, true});
-  EXPECT_TRUE(ChooseSlotFont(2, dataFolder, fonts, chooser, prompts));
+  const std::optional<ApplyOutcome> outcome = ChooseSlotFont(2, dataFolder, fonts, chooser);
+  ASSERT_TRUE(outcome.has_value());
   EXPECT_EQ(chooser.asked(), (std::vector<FontChoice>{{"ＭＳ 明朝", 10.0, false}}));
   EXPECT_EQ(fonts[2].faceName, "IPAGothic");
   EXPECT_EQ(fonts[2].colour, 0x0000ff);
   EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 2)), "10.6\r\nIPAGothic\r\n255\r\n1\r\n");
   EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 1)), "old\r\n");
-  EXPECT_TRUE(prompts.shown().empty());
+  EXPECT_TRUE(outcome->notices.empty());
 }
 
 TEST_F(FontCommandTest, AFileThatCannotBeWrittenIsSaidAndTheFontStaysInUse) {
   dataFolder = folder.File("missing");
   chooser.ChooseNext({"IPAMincho", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
+  const std::optional<ApplyOutcome> unwritten = ChooseSlotFont(3, dataFolder, fonts, chooser);
+  ASSERT_TRUE(unwritten.has_value());
   EXPECT_EQ(fonts[3].faceName, "IPAMincho");
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  // The message names the file and the reason the system gave.
-  EXPECT_EQ(prompts.shown()[0].text,
-            MessageText(MessageId::SaveFailedBecause, FontFilePath(dataFolder, 3),
-                        std::strerror(ENOENT)));
+  // The notice names the file and the reason the system gave.
+  EXPECT_EQ(unwritten->notices,
+            std::vector<std::string>{MessageText(
+                MessageId::SaveFailedBecause, FontFilePath(dataFolder, 3), std::strerror(ENOENT))});
   // A face Shift-JIS cannot write names the character.
   dataFolder = folder.path();
   chooser.ChooseNext({"나눔고딕", 12.0, false});
-  EXPECT_TRUE(ChooseSlotFont(3, dataFolder, fonts, chooser, prompts));
-  ASSERT_EQ(prompts.shown().size(), 2u);
-  EXPECT_EQ(prompts.shown()[1].text.rfind(
+  const std::optional<ApplyOutcome> unencodable = ChooseSlotFont(3, dataFolder, fonts, chooser);
+  ASSERT_TRUE(unencodable.has_value());
+  ASSERT_EQ(unencodable->notices.size(), 1u);
+  EXPECT_EQ(unencodable->notices[0].rfind(
                 MessageText(MessageId::UnencodableCharacter, "나", "U+B098"), 0),
             0u);
   EXPECT_EQ(ReadBytes(FontFilePath(dataFolder, 3)), "old\r\n");

@@ -205,7 +205,7 @@ TEST(LowerRangesToPage, LowersTheDocumentsRangesThatNoLongerFit) {
   EXPECT_EQ(cells.settingLines[setting_line::kRectTopY], "7.125");  // nothing left to lower
 }
 
-TEST(StoreLineMarginSettings, LowersTheDocumentsRangesAsOneNamedStep) {
+TEST(FitRangesToMargins, LowersTheDocumentsRangesAsOneNamedStep) {
   SystemSettings s = Settings();
   DocumentTables cells;
   FigureRange range;
@@ -218,13 +218,14 @@ TEST(StoreLineMarginSettings, LowersTheDocumentsRangesAsOneNamedStep) {
   DeviceGeometry paper;
   paper.paperWidthMm = 210;
   paper.paperHeightMm = 297;
-  StoreLineMarginSettings(model, paper, s, document, "線種", view);
+  model.Apply(s);
+  FitRangesToMargins(paper, s, document, "線種", view);
   EXPECT_LT(ReadFigureRange(document.cells(), Problem::Strip).rangeX, 1000);
   EXPECT_EQ(document.undoSteps(), 1u);
   EXPECT_EQ(document.UndoName(), "線種");
 }
 
-TEST(StoreLineMarginSettings, ATableDisplayGoesBackToItsFirstPage) {
+TEST(FitRangesToMargins, ATableDisplayGoesBackToItsFirstPage) {
   for (DisplayMode mode : {DisplayMode::StripFigure, DisplayMode::StripData,
                            DisplayMode::RectCircleFigure, DisplayMode::RectCircleResults}) {
     SystemSettings s = Settings();
@@ -234,7 +235,8 @@ TEST(StoreLineMarginSettings, ATableDisplayGoesBackToItsFirstPage) {
     LineMarginModel model(s);
     model.fields().marginTop = "30";
     Document document;
-    StoreLineMarginSettings(model, DeviceGeometry{}, s, document, "線種", view);
+    model.Apply(s);
+    FitRangesToMargins(DeviceGeometry{}, s, document, "線種", view);
     EXPECT_EQ(s.marginTop, 30);
     EXPECT_EQ(view.displayMode, mode);
     EXPECT_EQ(view.currentPage, KindOf(mode) == DisplayKind::Figure ? 3 : 1);

@@ -5,6 +5,7 @@
 
 #include "document/circle_rows.h"
 #include "document/strip_pieces.h"
+#include "support/applied_change.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -275,11 +276,11 @@ TEST(LoadListEditor, TheSortOptionOrdersAndNumbersTheStoredRows) {
     DocumentTables tables;
     for (int row = 1; row <= kCircleRows; ++row)
       tables.circleLoads[row][1] = "old";
-    EXPECT_TRUE(editor.Apply(tables));
+    EXPECT_TRUE(test::AppliedAChange(editor, tables));
     EXPECT_EQ(StoredCircles(tables), c.stored);
     EXPECT_EQ(tables.circleLoads[4][1], "");  // the rows after the stored ones are emptied
     EXPECT_EQ(editor.DuplicateNotice(), "");
-    EXPECT_FALSE(editor.Apply(tables));  // the second time changes nothing
+    EXPECT_FALSE(test::AppliedAChange(editor, tables));  // the second time changes nothing
   }
 }
 
@@ -345,7 +346,7 @@ TEST(LoadListEditor, OkOnAnEmptyListEmptiesTheDocumentList) {
   editor.DeleteCurrentRow();
   ScriptedPrompts prompts;
   EXPECT_TRUE(editor.ConfirmRows(prompts).proceed);
-  EXPECT_TRUE(editor.Apply(tables));
+  EXPECT_TRUE(test::AppliedAChange(editor, tables));
   EXPECT_EQ(tables.rectLoads[1][1], "");
   EXPECT_EQ(tables.rectLoads[1][2], "");
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/messages.h"
-#include "test_support/scripted_prompts.h"
+#include "support/applied_change.h"
 
 namespace qel {
 namespace {
@@ -85,15 +85,13 @@ TEST_P(PageModelTest, LeavingTheBeforeTextCompletesAnEmptyAfterText) {
 
 TEST_P(PageModelTest, ADistanceBelowThePaperIsSaidAndStillStored) {
   PageModel model(tables, GetParam(), 210, 297);
-  ScriptedPrompts prompts;
   model.fields().top = "281";
-  model.WarnBeforeStoring(prompts);
-  EXPECT_TRUE(prompts.shown().empty());
+  EXPECT_TRUE(model.Apply(tables).notices.empty());
   model.fields().top = "282";
-  model.WarnBeforeStoring(prompts);
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].text, MessageText(MessageId::FooterOffPaper, "282"));
-  EXPECT_TRUE(model.Apply(tables));
+  const ApplyOutcome outcome = model.Apply(tables);
+  EXPECT_EQ(outcome.notices,
+            std::vector<std::string>{MessageText(MessageId::FooterOffPaper, "282")});
+  EXPECT_FALSE(outcome.reopen);
   EXPECT_EQ(Line(kPageTextTop), "282");
 }
 
@@ -102,12 +100,12 @@ TEST_P(PageModelTest, ApplyWritesChangedFieldsAndTheCentringAsOneOrZero) {
   Line(kPageTextCentered) = "5";
   Line(kDataStartPage) = "1";
   PageModel model(tables, GetParam(), 210, 297);
-  EXPECT_FALSE(model.Apply(tables));
+  EXPECT_FALSE(test::AppliedAChange(model, tables));
   EXPECT_EQ(Line(kPageTextCentered), "5");
   model.row(PageRow::Data).prefix = "(";
   model.row(PageRow::Data).suffix = ")";
   model.fields().centered = false;
-  EXPECT_TRUE(model.Apply(tables));
+  EXPECT_TRUE(test::AppliedAChange(model, tables));
   EXPECT_EQ(Line(kDataPagePrefix), "(");
   EXPECT_EQ(Line(kDataPageSuffix), ")");
   EXPECT_EQ(Line(kPageTextCentered), "0");

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/point_command.h"
 #include "platform/messages.h"
+#include "support/applied_change.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
@@ -61,11 +61,11 @@ TEST(PointEditor, TextsGoToTheDocumentAsTypedAndQuotesAreRefused) {
   EXPECT_TRUE(editor.SetText(2, 2, " 1.50 "));
   EXPECT_TRUE(editor.SetText(12, 3, ""));
   EXPECT_TRUE(editor.HasChanged());
-  EXPECT_TRUE(editor.Apply(tables));
+  EXPECT_TRUE(test::AppliedAChange(editor, tables));
   EXPECT_EQ(tables.gridPoints[2][2], " 1.50 ");
   EXPECT_EQ(tables.gridPoints[12][3], "");
   EXPECT_FALSE(editor.HasChanged());
-  EXPECT_FALSE(editor.Apply(tables));
+  EXPECT_FALSE(test::AppliedAChange(editor, tables));
 }
 
 // The status line tells why a character was refused, whether the field refused it as it
@@ -130,48 +130,6 @@ TEST(NegativePointRecords, StripPointsTestBothColumnsLatticeRecordsOnlyXAfterThe
           text;
     }
     EXPECT_EQ(NegativePointRecords(c.kind, tables), c.records);
-  }
-}
-
-TEST(RunPointCommand, ANegativeValueOpensTheDialogAgainUntilCancelOrAGoodOk) {
-  struct Case {
-    const char* name;
-    std::vector<std::string> typedX;  // what each opening leaves in x1 before its answer
-    std::vector<bool> answers;        // OK (true) or Cancel for each opening
-    int openings, messages;
-    const char* stored;
-  };
-  const Case cases[] = {
-      {"ok", {"2"}, {true}, 1, 0, "2"},
-      {"cancel", {"2"}, {false}, 1, 0, ""},
-      {"negative, then cancel", {"-1", "-1"}, {true, false}, 2, 1, "-1"},
-      {"negative, then mended", {"-1", "3"}, {true, true}, 2, 1, "3"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Document document;
-    PointEditor editor(PointKind::Strip, document.cells());
-    ScriptedPrompts prompts;
-    std::size_t opening = 0;
-    std::vector<bool> changes;
-    std::vector<std::string> shownX;
-    const PointCommandOutcome outcome = RunPointCommand(
-        editor, document, prompts,
-        [&] {
-          shownX.push_back(editor.Text(1, 1));
-          editor.SetText(1, 1, c.typedX[opening]);
-          return c.answers[opening++];
-        },
-        [&](bool changed) { changes.push_back(changed); });
-    EXPECT_EQ(static_cast<int>(opening), c.openings);
-    EXPECT_EQ(prompts.CountShown("データが負です。正にして下さい。\n x1「-1」"), c.messages);
-    EXPECT_EQ(document.cells().stripPoints[1][1], c.stored);
-    EXPECT_EQ(outcome.changed, std::string(c.stored) != "");
-    // A reopened dialog shows the values as typed.
-    if (opening > 1) {
-      EXPECT_EQ(shownX[1], "-1");
-    }
-    EXPECT_EQ(static_cast<int>(changes.size()), outcome.confirmations);
   }
 }
 

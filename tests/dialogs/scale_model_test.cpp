@@ -203,10 +203,10 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
   };
   for (const ApplyCase& c : cases) {
     DocumentTables cells = Cells();
-    ScriptedPrompts prompts;
     const ScaleModel model = Typed(Problem::Strip, Paper(210, 297), c.typed);
     ASSERT_FALSE(model.Validate().has_value());
-    EXPECT_EQ(model.Apply(cells, prompts), c.openAgain);
+    const ApplyOutcome outcome = model.Apply(cells);
+    EXPECT_EQ(outcome.reopen, c.openAgain);
     const FigureRange strip = ReadFigureRange(cells, Problem::Strip);
     EXPECT_EQ(strip.rangeX, c.rangeX);
     EXPECT_EQ(strip.rangeY, c.rangeY);
@@ -216,10 +216,7 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
     EXPECT_EQ(strip.leftX, ToInt(c.typed.leftX));
     EXPECT_EQ(strip.topY, 10.0);
     EXPECT_EQ(cells.settingLines[setting_line::kStripTopY], "10.00");  // as a save writes it
-    std::vector<std::string> shown;
-    for (const auto& s : prompts.shown())
-      shown.push_back(s.text);
-    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(outcome.notices, c.messages);
     EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 50);  // the other is left alone
     EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).scaleX, 300);
   }
@@ -227,94 +224,16 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
 
 TEST(ScaleModel, ApplyTellsThePrintableWidthOfANarrowPage) {
   DocumentTables cells = Cells();
-  ScriptedPrompts prompts;
   // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
-  Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
-      .Apply(cells, prompts);
+  const ApplyOutcome outcome =
+      Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
+          .Apply(cells);
   EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 52);
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].text, "１ページの印刷横幅は\n約 50 mです");
+  EXPECT_EQ(outcome.notices, std::vector<std::string>{"１ページの印刷横幅は\n約 50 mです"});
   // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
   Typed(Problem::RectCircle, Paper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
-      .Apply(cells, prompts);
+      .Apply(cells);
   EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 1);
-}
-
-class RunScaleCommandTest : public ::testing::Test {
- protected:
-  // Runs the command with dialogs that answer from `answers` (nullopt: Cancel).
-  bool Run(std::vector<std::optional<ScaleFields>> answers) {
-    opened.clear();
-    ScaleCommandSteps steps;
-    steps.showDialog = [this, answers](ScaleModel& model) {
-      opened.push_back(model.fields());
-      const std::size_t i = opened.size() - 1;
-      const std::optional<ScaleFields>& answer = i < answers.size() ? answers[i] : answers.back();
-      if (!answer) return false;
-      model.fields() = *answer;
-      return true;
-    };
-    steps.repaint = [this] { ++repaints; };
-    steps.stepName = "縮尺";
-    return RunScaleCommand(Problem::Strip, Paper(210, 297), settings, document, view, prompts,
-                           steps);
-  }
-  FigureRange Strip() const { return ReadFigureRange(document.cells(), Problem::Strip); }
-
-  SystemSettings settings = Settings();
-  Document document{Cells()};
-  ViewState view;
-  ScriptedPrompts prompts;
-  std::vector<ScaleFields> opened;
-  int repaints = 0;
-};
-
-TEST_F(RunScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOverlapZero) {
-  view.displayMode = DisplayMode::RectCircleData;
-  view.currentPage = 4;
-  const ScaleFields overlapping{"500", "500", "10", "100", "7", "80", "80"};
-  const ScaleFields fine{"500", "500", "10", "100", "7", "80", "10"};
-  EXPECT_TRUE(Run({overlapping, fine}));
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[1].pageOverlap, "0");
-  EXPECT_EQ(opened[1].leftX, "7");
-  EXPECT_EQ(Strip().pageOverlap, 10);
-  EXPECT_EQ(repaints, 2);
-  // Both openings make one step: its undo goes back to the document before the command.
-  EXPECT_EQ(document.undoSteps(), 1u);
-  EXPECT_EQ(document.UndoName(), "縮尺");
-  ASSERT_TRUE(document.Undo());
-  EXPECT_TRUE(document.cells() == Cells());
-  // Page 1 of the strip figure at the stored left X.
-  EXPECT_EQ(view.displayMode, DisplayMode::StripFigure);
-  EXPECT_EQ(view.currentPage, 1);
-  EXPECT_EQ(view.screenLeftX, 7);
-}
-
-TEST_F(RunScaleCommandTest, TheDialogOpensElevenTimesAtMost) {
-  EXPECT_TRUE(Run({ScaleFields{"500", "500", "10", "100", "0", "80", "80"}}));
-  EXPECT_EQ(static_cast<int>(opened.size()), kMostScaleOpenings);
-  EXPECT_EQ(Strip().pageOverlap, 0);
-}
-
-TEST_F(RunScaleCommandTest, CancelStoresNothingButKeepsWhatAnEarlierOkStored) {
-  view.displayMode = DisplayMode::StripData;
-  view.currentPage = 3;
-  EXPECT_FALSE(Run({std::nullopt}));
-  EXPECT_EQ(Strip().scaleX, 500);
-  EXPECT_EQ(document.undoSteps(), 0u);
-  EXPECT_EQ(view.currentPage, 3);
-  EXPECT_EQ(repaints, 0);
-
-  // The first OK reset the overlap; the dialog opened again was cancelled: the stored values
-  // stay, as one step of the document.
-  EXPECT_TRUE(Run({ScaleFields{"400", "500", "10", "100", "0", "60", "60"}, std::nullopt}));
-  EXPECT_EQ(Strip().scaleY, 400);
-  EXPECT_EQ(Strip().pageOverlap, 0);
-  EXPECT_EQ(document.undoSteps(), 1u);
-  // A table of the strip loads is shown: the display stays, at page 1.
-  EXPECT_EQ(view.displayMode, DisplayMode::StripData);
-  EXPECT_EQ(view.currentPage, 1);
 }
 
 }  // namespace

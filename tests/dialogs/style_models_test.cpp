@@ -4,6 +4,7 @@
 #include "dialogs/standard_value_model.h"
 #include "dialogs/title_style_model.h"
 #include "platform/messages.h"
+#include "support/applied_change.h"
 
 namespace qel {
 namespace {
@@ -78,7 +79,7 @@ TEST_P(TitleStyleModelTest, StandardValuesReplaceTitlesPositionsAndGridOnly) {
 TEST_P(TitleStyleModelTest, ApplyWritesTheChangedFieldsOfItsProblemOnly) {
   tables.settingLines[Line(kFigureTitleTop)] = "12abc";
   TitleStyleModel model(tables, settings, GetParam());
-  EXPECT_FALSE(model.Apply(tables));  // OK without a change changes no line
+  EXPECT_FALSE(test::AppliedAChange(model, tables));  // OK without a change changes no line
   EXPECT_EQ(tables.settingLines[Line(kFigureTitleTop)], "12abc");
 
   TitleStyleFields& f = model.fields();
@@ -88,7 +89,7 @@ TEST_P(TitleStyleModelTest, ApplyWritesTheChangedFieldsOfItsProblemOnly) {
   f.gridStyle = 1;
   f.gridStepY = "2.5";
   ASSERT_FALSE(model.Validate().has_value());
-  EXPECT_TRUE(model.Apply(tables));
+  EXPECT_TRUE(test::AppliedAChange(model, tables));
   EXPECT_EQ(tables.settingLines[Line(kResultTitle)], "結果");
   EXPECT_EQ(tables.settingLines[Line(kDataTitleTop)], "30");
   EXPECT_EQ(tables.settingLines[Line(kFigureTitleEveryPage)], "1");

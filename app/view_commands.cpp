@@ -9,6 +9,7 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
+#include "app/table_csv_command.h"
 #include "platform/messages.h"
 #include "view/table_export.h"
 #include "view/table_rows.h"

@@ -24,7 +24,7 @@
 #include "app/qel_view.h"
 #include "app/svg_icons.h"
 #include "document/excluded_loads.h"
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 #include "platform/messages.h"
 #include "platform/recent_files.h"
 #include "view/display_table.h"

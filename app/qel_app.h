@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/dialog_session.h"
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 #include "platform/qt/widgets/qt_application_printer.h"
 #include "view/application_state.h"
 #include "view/view_controller.h"

@@ -10,7 +10,7 @@
 #include <limits>
 #include <utility>
 
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "document/file_commands.h"
+#include "document/data_file_names.h"
 
 namespace qel {
 

@@ -4,7 +4,7 @@
 
 #include <QSettings>
 
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 #include "platform/paper_units.h"
 #include "platform/qt/qt_recent_files.h"
 #include "platform/qt/widgets/qt_application_printer.h"

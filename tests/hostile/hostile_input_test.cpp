@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <filesystem>
@@ -14,7 +15,6 @@
 
 #include "document/data_file.h"
 #include "document/document_tables.h"
-#include "document/file_commands.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "settings/cp932.h"
@@ -26,9 +26,6 @@
 #include "support/test_files.h"
 #include "support/wall_clock_guard.h"
 #include "test_support/fixed_system_paths.h"
-#include "test_support/memory_recent_files.h"
-#include "test_support/scripted_file_chooser.h"
-#include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
 #include "view/grid_strokes.h"
 
@@ -309,23 +306,21 @@ TEST_P(HostileInputTest, OpensAndShowsWithBoundedWorkOrIsRefused) {
   test::ApplyStandardSettings(setup.settings, setup.fonts);
   c.make(setup);
 
-  // Opened as a file named on the command line, dropped on the window or picked from the
-  // recent files is.
+  // Opened as the program opens a file, with what it would tell.
   ApplicationState state;
   state.settings = setup.settings;
   state.fonts = setup.fonts;
   state.settingsFiles.loaded = {true, true, true};
-  ScriptedPrompts prompts;
-  ScriptedFileChooser chooser;
-  MemoryRecentFiles recent;
-  CQelDoc document(state.document, state.results, state.settings, state.settingsFiles,
-                   DocumentServices{prompts, chooser, recent});
-  ASSERT_EQ(document.OnOpenDocument(setup.path), c.status);
+  DataFileFindings findings;
+  ASSERT_EQ(OpenDataFile(setup.path, state.document, &findings), c.status);
+  const std::vector<std::string> told =
+      c.status == ReadStatus::Ok ? DataFileFindingTexts(findings, setup.path)
+                                 : std::vector<std::string>{ReadFailureText(c.status, setup.path)};
   const std::string expected = c.message(setup);
   if (expected.empty()) {
-    EXPECT_TRUE(prompts.shown().empty()) << prompts.shown().front().text;
+    EXPECT_TRUE(told.empty()) << told.front();
   } else {
-    EXPECT_EQ(prompts.CountShown(expected), 1);
+    EXPECT_EQ(std::count(told.begin(), told.end(), expected), 1);
   }
   if (c.status != ReadStatus::Ok) return;
 

@@ -1,5 +1,5 @@
 // The document's file commands and the loading of files named outside the open dialog.
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 
 #include <filesystem>
 
@@ -16,11 +16,6 @@
 namespace qel {
 
 namespace {
-
-std::string FileNameOf(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The folder part of `path` without its trailing "/"; the root stays "/". Empty when `path`
 // names no folder.
@@ -43,27 +38,6 @@ FileDialogRequest DataFileDialog(FileDialogKind kind) {
 }
 
 }  // namespace
-
-std::vector<FileTypeFilter> DataFileFilters() {
-  return {{"地中の鉛直増加応力", {kDataFileExtension}}, {"すべて", {}}};
-}
-
-std::string FileExtension(const std::string& path) {
-  std::string name = FileNameOf(path);
-  std::size_t point = name.rfind('.');
-  return point == std::string::npos ? "" : name.substr(point + 1);
-}
-
-bool IsDataFileExtension(const std::string& extension) {
-  std::string standard = kDataFileExtension;
-  if (extension.size() != standard.size()) return false;
-  for (std::size_t i = 0; i < extension.size(); ++i) {
-    char c = extension[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != standard[i]) return false;
-  }
-  return true;
-}
 
 CQelDoc::CQelDoc(Document& document, const DocumentResults& results, const SystemSettings& settings,
                  const SettingsFiles& settingsFiles, const DocumentServices& services)

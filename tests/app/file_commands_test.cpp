@@ -1,5 +1,5 @@
 // The document's file commands with a scripted file dialog, message boxes and recent-file list.
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,16 @@
-// The document: its path name and the file commands new, open, save and save as, plus the
-// loading used for files named on the command line, picked from the recent-file list or
-// dropped onto the window.
+// The document's file commands: its path name, new, open, save and save as, plus the loading
+// used for files named on the command line, picked from the recent-file list or dropped onto
+// the window. They ask the user through the desktop's services.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "document/data_file.h"
+#include "document/data_file_names.h"
 #include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_tables.h"
-#include "platform/file_chooser.h"
 
 namespace qel {
 
@@ -21,25 +20,11 @@ class RecentFiles;
 struct SettingsFiles;
 struct SystemSettings;
 
-// The standard extension of data files, and the kinds of file the open and save dialogs offer.
-inline constexpr const char* kDataFileExtension = "qdw";
-std::vector<FileTypeFilter> DataFileFilters();
-// The name an untitled document goes by (window title, save question).
-inline constexpr const char* kUntitledName = "無題";
-// The file in the data folder that remembers the folder of the last opened file.
-inline constexpr const char* kLastFolderFileName = "FileV.ndx";
-
 struct DocumentServices {
   PromptService& prompts;
   FileChooser& chooser;
   RecentFiles& recentFiles;
 };
-
-// The text after the last "." of the file name of `path` (the folders do not count); empty
-// when the name has no ".".
-std::string FileExtension(const std::string& path);
-// Whether `extension` is the data files' extension, whatever its case.
-bool IsDataFileExtension(const std::string& extension);
 
 class CQelDoc {
  public:

@@ -19,12 +19,12 @@
 
 #include "app/about_box.h"
 #include "app/commands.h"
+#include "app/file_commands.h"
 #include "app/menu_definition.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
 #include "app/svg_icons.h"
 #include "document/excluded_loads.h"
-#include "app/file_commands.h"
 #include "platform/messages.h"
 #include "platform/recent_files.h"
 #include "view/display_table.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/dialog_session.h"
 #include "app/file_commands.h"
+#include "dialogs/dialog_session.h"
 #include "platform/qt/widgets/qt_application_printer.h"
 #include "view/application_state.h"
 #include "view/view_controller.h"

@@ -252,6 +252,18 @@ BENCHMARK(BM_SettlementPage)
     ->Unit(benchmark::kMillisecond);
 
 // The whole report of the document, computed from nothing kept, written as a 600 dpi PDF.
+// Draws `report` into an A4 PDF file at `path`; false when the file could not be written.
+bool WriteReportPdf(ViewController& controller, const std::vector<ReportPage>& report,
+                    const QString& path) {
+  QPdfWriter writer(path);
+  writer.setResolution(kReportDpi);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  QtPageSequence sequence(writer, kReportDpi);
+  DrawPages(controller, report, [&] { return sequence.NextPage(); });
+  return sequence.Finish();
+}
+
 void BM_FullReport(benchmark::State& benchState) {
   QTemporaryDir folder;
   int pages = 0;
@@ -260,13 +272,8 @@ void BM_FullReport(benchmark::State& benchState) {
     auto view = std::make_unique<WorstView>();
     benchState.ResumeTiming();
     const std::vector<ReportPage> report = ReportPages(view->controller, kReportDpi, kReportDpi);
-    QPdfWriter writer(folder.filePath("report.pdf"));
-    writer.setResolution(kReportDpi);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QtPageSequence sequence(writer, kReportDpi);
-    DrawPages(view->controller, report, [&] { return sequence.NextPage(); });
-    if (!sequence.Finish()) benchState.SkipWithError("the report could not be written");
+    if (!WriteReportPdf(view->controller, report, folder.filePath("report.pdf")))
+      benchState.SkipWithError("the report could not be written");
     pages = static_cast<int>(report.size());
     benchState.PauseTiming();
     view.reset();
@@ -290,13 +297,8 @@ void BM_PreparedReport(benchmark::State& benchState) {
     PreparePages(view->controller, report, kReportDpi, kReportDpi);
     prepareMs = MillisecondsSince(start);
     start = std::chrono::steady_clock::now();
-    QPdfWriter writer(folder.filePath("report.pdf"));
-    writer.setResolution(kReportDpi);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QtPageSequence sequence(writer, kReportDpi);
-    DrawPages(view->controller, report, [&] { return sequence.NextPage(); });
-    if (!sequence.Finish()) benchState.SkipWithError("the report could not be written");
+    if (!WriteReportPdf(view->controller, report, folder.filePath("report.pdf")))
+      benchState.SkipWithError("the report could not be written");
     writeMs = MillisecondsSince(start);
     benchState.PauseTiming();
     view.reset();

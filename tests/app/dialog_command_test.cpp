@@ -12,38 +12,15 @@
 #include "dialogs/scale_model.h"
 #include "platform/messages.h"
 #include "support/figure_range_edit.h"
+#include "support/scale_documents.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
 
-DeviceGeometry Paper() {
-  DeviceGeometry paper;
-  paper.paperWidthMm = 210;
-  paper.paperHeightMm = 297;
-  return paper;
-}
-
-// One page holds 95 m across and 128 m down at 1/500 with these margins.
-SystemSettings Settings() {
-  SystemSettings s;
-  s.marginLeft = 10;
-  s.marginTop = 20;
-  return s;
-}
-
-DocumentTables Cells() {
-  DocumentTables cells;
-  FigureRange strip;
-  strip.scaleX = strip.scaleY = 500;
-  strip.topY = 12.5;
-  strip.rangeX = 80;
-  strip.rangeY = 100;
-  strip.leftX = -5;
-  strip.pageOverlap = 3;
-  test::SetFigureRange(cells, Problem::Strip, strip);
-  return cells;
-}
+using test::ScaleCells;
+using test::ScalePaper;
+using test::ScaleSettings;
 
 class ScaleCommandTest : public ::testing::Test {
  protected:
@@ -53,7 +30,7 @@ class ScaleCommandTest : public ::testing::Test {
     opened.clear();
     DialogCommand<ScaleModel> command;
     command.load = [this] {
-      return ScaleModel(document.cells(), settings, Problem::Strip, Paper());
+      return ScaleModel(document.cells(), settings, Problem::Strip, ScalePaper());
     };
     command.show = [this, answers](ScaleModel& model) {
       opened.push_back(model.fields());
@@ -78,8 +55,8 @@ class ScaleCommandTest : public ::testing::Test {
     return texts;
   }
 
-  SystemSettings settings = Settings();
-  Document document{Cells()};
+  SystemSettings settings = ScaleSettings();
+  Document document{ScaleCells()};
   ViewState view;
   ScriptedPrompts prompts;
   std::vector<ScaleFields> opened;
@@ -103,7 +80,7 @@ TEST_F(ScaleCommandTest, AnOverlapAsWideAsTheRangeOpensTheDialogAgainWithOverlap
   EXPECT_EQ(document.undoSteps(), 1u);
   EXPECT_EQ(document.UndoName(), "縮尺");
   ASSERT_TRUE(document.Undo());
-  EXPECT_TRUE(document.cells() == Cells());
+  EXPECT_TRUE(document.cells() == ScaleCells());
   // Page 1 of the strip figure at the stored left X.
   EXPECT_EQ(view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(view.currentPage, 1);

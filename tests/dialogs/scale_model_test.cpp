@@ -6,56 +6,26 @@
 #include "platform/messages.h"
 #include "settings/c_locale.h"
 #include "support/figure_range_edit.h"
+#include "support/scale_documents.h"
 #include "test_support/scripted_prompts.h"
 
 namespace qel {
 namespace {
 
-DeviceGeometry Paper(int widthMm, int heightMm) {
-  DeviceGeometry paper;
-  paper.paperWidthMm = widthMm;
-  paper.paperHeightMm = heightMm;
-  return paper;
-}
-
-SystemSettings Settings() {
-  SystemSettings s;
-  s.marginLeft = 10;
-  s.marginTop = 20;
-  return s;
-}
-
-// A document's scales and print ranges.
-DocumentTables Cells() {
-  DocumentTables cells;
-  FigureRange strip;
-  strip.scaleX = strip.scaleY = 500;
-  strip.topY = 12.5;
-  strip.rangeX = 80;
-  strip.rangeY = 100;
-  strip.leftX = -5;
-  strip.pageOverlap = 3;
-  test::SetFigureRange(cells, Problem::Strip, strip);
-  FigureRange rect;
-  rect.scaleX = 300;
-  rect.scaleY = 200;
-  rect.topY = 40;
-  rect.rangeX = 50;
-  rect.rangeY = 60;
-  test::SetFigureRange(cells, Problem::RectCircle, rect);
-  return cells;
-}
+using test::ScaleCells;
+using test::ScalePaper;
+using test::ScaleSettings;
 
 TEST(ScaleModel, CopiesInTheProblemsScalesAndPrintRange) {
-  const SystemSettings settings = Settings();
-  const ScaleModel strip(Cells(), settings, Problem::Strip, Paper(210, 297));
+  const SystemSettings settings = ScaleSettings();
+  const ScaleModel strip(ScaleCells(), settings, Problem::Strip, ScalePaper(210, 297));
   EXPECT_EQ(strip.WindowTitle(), "縮尺　帯状荷重");
   EXPECT_EQ(strip.fields(), (ScaleFields{"500", "500", "12.5", "100", "-5", "80", "3"}));
   EXPECT_EQ(strip.BottomY(), "-87.5");
   // 500 x (210 - 10 - 10) / 1000 and 500 x (297 - 20 - 20) / 1000, truncated.
   EXPECT_EQ(strip.PageMetresX(), 95);
   EXPECT_EQ(strip.PageMetresY(), 128);
-  const ScaleModel rect(Cells(), settings, Problem::RectCircle, Paper(210, 297));
+  const ScaleModel rect(ScaleCells(), settings, Problem::RectCircle, ScalePaper(210, 297));
   EXPECT_EQ(rect.WindowTitle(), "縮尺-長方形円形荷重");
   EXPECT_EQ(rect.fields(), (ScaleFields{"200", "300", "40", "60", "0", "50", "0"}));
   EXPECT_FALSE(rect.HasChanged());
@@ -77,8 +47,8 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
       {200, "", nullptr, true},    // no scale at all
   };
   for (const LeaveCase& c : cases) {
-    SystemSettings settings = Settings();
-    ScaleModel model(Cells(), settings, Problem::Strip, Paper(c.paperWidth, 297));
+    SystemSettings settings = ScaleSettings();
+    ScaleModel model(ScaleCells(), settings, Problem::Strip, ScalePaper(c.paperWidth, 297));
     ScriptedPrompts prompts;
     const std::string before = model.fields().rangeX;
     model.fields().scaleX = c.scale;
@@ -93,8 +63,8 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
         << c.scale;
   }
   // The vertical scale: the Y range and with it the bottom Y.
-  SystemSettings settings = Settings();
-  ScaleModel model(Cells(), settings, Problem::Strip, Paper(210, 297));
+  SystemSettings settings = ScaleSettings();
+  ScaleModel model(ScaleCells(), settings, Problem::Strip, ScalePaper(210, 297));
   ScriptedPrompts prompts;
   model.fields().scaleY = "100";
   model.LeaveScaleY(prompts);
@@ -104,8 +74,8 @@ TEST(ScaleModel, LeavingAScaleFillsTheRangeWithWhatOnePageHolds) {
 }
 
 TEST(ScaleModel, StandardValuesOfTheStripFigure) {
-  SystemSettings settings = Settings();
-  ScaleModel model(Cells(), settings, Problem::Strip, Paper(210, 297));
+  SystemSettings settings = ScaleSettings();
+  ScaleModel model(ScaleCells(), settings, Problem::Strip, ScalePaper(210, 297));
   model.fields() = ScaleFields{"9", "6000", "0.5", "7", "33", "7", "5"};
   model.ApplyStandardValues();
   // Scales outside 10..5000 become 500; a top Y below 1 becomes 100.
@@ -117,10 +87,10 @@ TEST(ScaleModel, StandardValuesOfTheStripFigure) {
 }
 
 TEST(ScaleModel, StandardValuesOfTheRectangleCirclePlan) {
-  SystemSettings settings = Settings();
+  SystemSettings settings = ScaleSettings();
   settings.marginTop = 20;
   // A printable height of 40 m: 200 x (240 - 20 - 20) / 1000.
-  ScaleModel model(Cells(), settings, Problem::RectCircle, Paper(210, 240));
+  ScaleModel model(ScaleCells(), settings, Problem::RectCircle, ScalePaper(210, 240));
   model.fields().scaleY = "200";
   model.fields().topY = "3";
   model.ApplyStandardValues();
@@ -130,7 +100,7 @@ TEST(ScaleModel, StandardValuesOfTheRectangleCirclePlan) {
   EXPECT_EQ(model.fields().leftX, "-1");
   EXPECT_EQ(model.fields().pageOverlap, "0");
   // A page holding one metre or less keeps the top Y typed.
-  ScaleModel low(Cells(), settings, Problem::RectCircle, Paper(210, 45));
+  ScaleModel low(ScaleCells(), settings, Problem::RectCircle, ScalePaper(210, 45));
   low.fields().topY = "7.5";
   low.ApplyStandardValues();
   EXPECT_EQ(low.fields().topY, "7.5");
@@ -153,14 +123,14 @@ TEST(ScaleModel, RefusesValuesOutsideTheirRanges) {
       {&ScaleFields::pageOverlap, "-1", "pageOverlap"},
   };
   for (const FieldRefusal& r : refusals) {
-    ScaleModel model(Cells(), Settings(), Problem::Strip, Paper(210, 297));
+    ScaleModel model(ScaleCells(), ScaleSettings(), Problem::Strip, ScalePaper(210, 297));
     EXPECT_FALSE(model.Validate().has_value());
     model.fields().*r.field = r.text;
     const std::optional<ValidationError> e = model.Validate();
     ASSERT_TRUE(e.has_value()) << r.name;
     EXPECT_EQ(e->field, r.name);
   }
-  ScaleModel model(Cells(), Settings(), Problem::Strip, Paper(210, 297));
+  ScaleModel model(ScaleCells(), ScaleSettings(), Problem::Strip, ScalePaper(210, 297));
   model.fields().scaleY = "9";
   EXPECT_EQ(model.Validate()->message, MessageText(MessageId::IntegerOutOfRange, "10", "5000"));
   model.ApplyStandardValues();
@@ -176,7 +146,7 @@ struct ApplyCase {
 
 // A model of `problem` on `paper` with `typed` in its fields.
 ScaleModel Typed(Problem problem, const DeviceGeometry& paper, const ScaleFields& typed) {
-  ScaleModel model(Cells(), Settings(), problem, paper);
+  ScaleModel model(ScaleCells(), ScaleSettings(), problem, paper);
   model.fields() = typed;
   return model;
 }
@@ -202,8 +172,8 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
        {MessageText(MessageId::OverlapReset, "600", "500"), wide}},
   };
   for (const ApplyCase& c : cases) {
-    DocumentTables cells = Cells();
-    const ScaleModel model = Typed(Problem::Strip, Paper(210, 297), c.typed);
+    DocumentTables cells = ScaleCells();
+    const ScaleModel model = Typed(Problem::Strip, ScalePaper(210, 297), c.typed);
     ASSERT_FALSE(model.Validate().has_value());
     const ApplyOutcome outcome = model.Apply(cells);
     EXPECT_EQ(outcome.reopen, c.openAgain);
@@ -223,15 +193,15 @@ TEST(ScaleModel, ApplyCutsRangesToAPageAndResetsAnOverlapAsWideAsTheRange) {
 }
 
 TEST(ScaleModel, ApplyTellsThePrintableWidthOfANarrowPage) {
-  DocumentTables cells = Cells();
+  DocumentTables cells = ScaleCells();
   // 500 m at 1/500 on a page 120 mm wide: 500 x 100 / 1000 = 50 m.
   const ApplyOutcome outcome =
-      Typed(Problem::RectCircle, Paper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
+      Typed(Problem::RectCircle, ScalePaper(120, 297), {"500", "500", "10", "100", "0", "500", "0"})
           .Apply(cells);
   EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 52);
   EXPECT_EQ(outcome.notices, std::vector<std::string>{"１ページの印刷横幅は\n約 50 mです"});
   // A page narrower than its margins holds nothing: the range becomes 1 m, never 0 or less.
-  Typed(Problem::RectCircle, Paper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
+  Typed(Problem::RectCircle, ScalePaper(15, 297), {"500", "500", "10", "100", "0", "80", "0"})
       .Apply(cells);
   EXPECT_EQ(ReadFigureRange(cells, Problem::RectCircle).rangeX, 1);
 }

@@ -14,7 +14,6 @@
 #include "support/display_walk.h"
 #include "support/loaded_settings_files.h"
 #include "test_support/fixed_system_paths.h"
-#include "test_support/scripted_prompts.h"
 #include "view/figure_pages.h"
 #include "view/grid_strokes.h"
 
@@ -65,9 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NormaliseFigureRangeLines(read);
   state.document.Replace(std::move(read));
 
-  ScriptedPrompts prompts;
-  for (const test::DisplayWork& work :
-       test::ShowEveryDisplay(state, prompts, FixedPrinterInfo::A4(600))) {
+  for (const test::DisplayWork& work : test::ShowEveryDisplay(state, FixedPrinterInfo::A4(600))) {
     fuzz::Require(work.pages >= 1, "every display has a page");
     if (work.mode == DisplayMode::StripFigure || work.mode == DisplayMode::RectCircleFigure)
       fuzz::Require(work.pages <= kMostFigurePages, "a figure has at most its most pages");

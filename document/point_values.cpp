@@ -2,6 +2,7 @@
 #include "document/point_values.h"
 
 #include "document/cell_number.h"
+#include "settings/number_format.h"
 
 namespace qel {
 
@@ -14,6 +15,11 @@ std::vector<PointValue> PresentPointValues(const DocumentTables& t, bool lattice
     if (number.holdsNumber()) values.push_back({row, number.value});
   }
   return values;
+}
+
+std::string StressCellText(double z, const char* format, double value) {
+  if (!IsUsableDepth(z)) return "－";
+  return FormatUnsignedZero(format, value);
 }
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 // The numbers of one column of calculation points, and which depths the calculation can use.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "document/document_tables.h"
@@ -22,5 +23,9 @@ std::vector<PointValue> PresentPointValues(const DocumentTables& tables, bool la
 inline bool IsUsableDepth(double z) {
   return !(z < 0.0);
 }
+
+// The text a table prints for the dP of a point at depth `z`: "－" for a depth the calculation
+// cannot use, else `value` formatted with `format` (a negative zero prints as zero).
+std::string StressCellText(double z, const char* format, double value);
 
 }  // namespace qel

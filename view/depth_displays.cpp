@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/depth_curves.h"
 #include "analysis/isobar_fields.h"
 #include "document/load_lists.h"
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/drawing.h"
 #include "settings/number_format.h"
-#include "view/depth_curves.h"
 #include "view/depth_section.h"
 #include "view/depth_values_table.h"
 #include "view/graph_axes.h"

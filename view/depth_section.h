@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "analysis/contour_lines.h"
-#include "view/depth_curves.h"
+#include "analysis/depth_curves.h"
 #include "view/graph_axes.h"
 #include "view/render_context.h"
 

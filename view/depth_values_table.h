@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/depth_curves.h"
+#include "analysis/depth_curves.h"
 #include "view/render_context.h"
 
 namespace qel {

@@ -88,9 +88,4 @@ std::string LoadCellText(unsigned outOfRange, int column, double value) {
   return FormatUnsignedZero("%4.2f", value);
 }
 
-std::string StressCellText(double z, const char* format, double value) {
-  if (!IsUsableDepth(z)) return "－";
-  return FormatUnsignedZero(format, value);
-}
-
 }  // namespace qel

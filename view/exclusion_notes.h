@@ -28,8 +28,4 @@ void AddNoteLines(TableContent& content, double x, const std::vector<std::string
 // range (bit `column` of `outOfRange`), else `value` as "%4.2f".
 std::string LoadCellText(unsigned outOfRange, int column, double value);
 
-// The text a table prints for the dP of a point at depth `z`: "－" for a depth the calculation
-// cannot use, else `value` formatted.
-std::string StressCellText(double z, const char* format, double value);
-
 }  // namespace qel

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "view/depth_curves.h"
+#include "analysis/depth_curves.h"
 #include "view/figure_notes.h"
 #include "view/render_context.h"
 

@@ -7,6 +7,7 @@
 #include "document/document_results.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
+#include "document/point_values.h"
 #include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "engine/worker_threads.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/document_results.h"
+#include "document/point_values.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"

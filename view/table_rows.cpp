@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/excluded_loads.h"
 #include "document/lattice_points.h"
+#include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"

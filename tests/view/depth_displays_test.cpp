@@ -5,11 +5,11 @@
 #include <cmath>
 #include <set>
 
+#include "analysis/depth_curves.h"
 #include "document/load_lists.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
-#include "view/depth_curves.h"
 #include "view/graph_axes.h"
 
 namespace qel {

@@ -1,5 +1,5 @@
 // The sampled depth curves of the strip points and of the lattice columns on the section line.
-#include "view/depth_curves.h"
+#include "analysis/depth_curves.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,6 @@
 #include "document/strip_points.h"
 #include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "view/exclusion_notes.h"
 
 namespace qel {
 

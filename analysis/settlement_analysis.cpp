@@ -7,12 +7,12 @@
 
 namespace qel {
 
-DocumentSettlement ComputeDocumentSettlement(const Document& document, CircleMethod circleMethod,
-                                             int threads) {
+DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitSystem,
+                                             CircleMethod circleMethod, int threads) {
   DocumentSettlement settlement;
-  const std::vector<std::string>& lines = document.cells().soilLines;
+  const std::vector<std::string> lines = document.cells().soilLines;
   if (lines.empty()) return settlement;
-  SoilProfileReading reading = ReadSoilProfile(lines);
+  SoilProfileReading reading = ReadSoilProfile(lines, unitSystem);
   settlement.status = DocumentSettlement::Status::kBadProfile;
   if (!reading.profile) {
     settlement.errors = std::move(reading.errors);

@@ -24,10 +24,10 @@ struct DocumentSettlement {
   std::vector<SettlementColumnResult> columns;
 };
 
-// Reads the document's soil section and, when it reads, settles every column of
-// SettlementSites under the document's loads (circles by `circleMethod`, on `threads` threads,
-// <= 0: every core).
-DocumentSettlement ComputeDocumentSettlement(const Document& document, CircleMethod circleMethod,
-                                             int threads = 0);
+// Reads the document's soil section (its unit weights in the units of `unitSystem`, 0 tf-m, 1
+// kN-m) and, when it reads, settles every column of SettlementSites under the document's loads
+// (circles by `circleMethod`, on `threads` threads, <= 0: every core).
+DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitSystem,
+                                             CircleMethod circleMethod, int threads = 0);
 
 }  // namespace qel

@@ -35,7 +35,12 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& words,
           }
           value = words[++i];
         }
-        args.options[name] = value;
+        // A second value would silently override the first: which one the user meant is not
+        // for the program to guess.
+        if (!args.options.emplace(name, value).second) {
+          error = name + " is given twice";
+          return std::nullopt;
+        }
       } else if (flagOptions.count(name) && !inlineValue) {
         args.flags.insert(name);
       } else {

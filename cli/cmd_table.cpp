@@ -7,6 +7,7 @@
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "cli/page_options.h"
+#include "cli/profile_errors.h"
 #include "platform/messages.h"
 #include "settings/c_locale.h"
 #include "settings/safe_file_writer.h"
@@ -55,6 +56,13 @@ int RunTable(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
   state.results.SetCircleMethod(*method);
   const DisplayMode display = ChooseDisplay(*number, problem, state.document.cells());
+  // A settlement table of a profile that does not read fails as `settlement` does, instead of
+  // writing a table of messages and reporting success.
+  if (KindOf(display) == DisplayKind::SettlementTable &&
+      !TellUnsettledProfile(state.caches.settlement.Get(state.document, state.settings.unitSystem,
+                                                        state.results.circleMethod()),
+                            path))
+    return kExitFailure;
   const std::string csv = TableCsv(*BuildTableRows(display, state.document, state.results,
                                                    state.settings, state.caches.settlement));
   if (out) {

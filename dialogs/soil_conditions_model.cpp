@@ -15,7 +15,7 @@ constexpr const char* kFieldNames[] = {"water", "gammaW", "slice", "times"};
 }  // namespace
 
 SoilConditionsModel::SoilConditionsModel(const DocumentTables& tables, int unitSystem)
-    : section_(tables.soilLines) {
+    : section_(tables.soilLines), unitSystem_(unitSystem) {
   if (section_.empty()) {
     fields_.gammaW = unitSystem != 0 ? "9.81" : "1.0";
     fields_.slice = "1.0";
@@ -55,7 +55,7 @@ std::vector<std::string> SoilConditionsModel::SettingLines() const {
 std::optional<ValidationError> SoilConditionsModel::Validate() const {
   // The setting lines alone: faults of the layers and curves are their dialogs' business.
   const std::vector<std::string> lines = SettingLines();
-  for (const SoilProfileError& error : ReadSoilProfile(lines).errors) {
+  for (const SoilProfileError& error : ReadSoilProfile(lines, unitSystem_).errors) {
     if (error.line < 1) continue;
     const std::string key = SoilLineKey(lines[error.line - 1]);
     for (int i = 0; i < 4; ++i)

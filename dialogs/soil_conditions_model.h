@@ -45,6 +45,7 @@ class SoilConditionsModel {
   std::vector<std::string> SettingLines() const;
 
   std::vector<std::string> section_;
+  int unitSystem_;
   SoilConditionsFields fields_, held_;
 };
 

@@ -140,6 +140,10 @@ std::vector<std::string> SoilCurveModel::CurveLines() const {
   return lines;
 }
 
+// Curve lines hold pressures and void ratios, whose ranges do not depend on the units; only the
+// unit weights' do, and the curve lines have none.
+constexpr int kCurveUnits = 1;
+
 std::optional<ValidationError> SoilCurveModel::Validate() const {
   for (int slot = 0; slot < kSlots; ++slot)
     for (const SoilCurvePoint& point : curves_[slot])
@@ -148,7 +152,7 @@ std::optional<ValidationError> SoilCurveModel::Validate() const {
           return ValidationError{"曲線 " + std::to_string(slot + 1) + ": 「,」は使えません",
                                  "points"};
   // Only the curves' own faults: the reader is given the curve lines alone.
-  for (const SoilProfileError& error : ReadSoilProfile(CurveLines()).errors)
+  for (const SoilProfileError& error : ReadSoilProfile(CurveLines(), kCurveUnits).errors)
     if (error.line > 0) return ValidationError{error.text, "points"};
   return std::nullopt;
 }

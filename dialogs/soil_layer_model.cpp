@@ -173,7 +173,7 @@ std::optional<ValidationError> SoilLayerModel::Validate() const {
   const int layerLines = static_cast<int>(lines.size());
   for (const std::string& line : section_)
     if (SoilLineKey(line) != "layer") lines.push_back(line);
-  for (const SoilProfileError& error : ReadSoilProfile(lines).errors) {
+  for (const SoilProfileError& error : ReadSoilProfile(lines, unitSystem_).errors) {
     // Faults of the other lines, and of a section without layers, are not this table's.
     if (error.line < 1 || error.line > layerLines) continue;
     const std::string row = std::to_string(error.line) + " 行目";

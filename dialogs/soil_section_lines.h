@@ -41,8 +41,11 @@ std::string TrimmedSoilText(std::string_view text);
 // Where a dialog's lines go when the section has none of its keys yet.
 enum class SoilLinesPlace { Front, BeforeCurves, Back };
 
-// `lines` with every line whose key is one of `keys` removed and `replacement` put where the
-// first of them was (else at `place`).
+// `lines` with the lines whose key is one of `keys` replaced by `replacement` in place: each
+// replacement line takes the place of the next line with its key (keeping that line's text when
+// it says the same, blanks aside), lines of those keys left over are removed, and replacement
+// lines beyond them go before the next one placed, after the last one placed, or, when none of
+// the keys had a line, at `place`. Every other line, and the order of the lines, stays.
 std::vector<std::string> ReplaceSoilLines(const std::vector<std::string>& lines,
                                           const std::vector<std::string>& keys,
                                           const std::vector<std::string>& replacement,

@@ -32,6 +32,14 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+// A section marker is "$$" at the start of a line. Elsewhere in a line it is data: a cell, a
+// title or a soil line holding it is read as typed (and a save refuses it, naming it, because
+// earlier versions would take it for a marker), never taken for the start of a section, which
+// would drop the lines after it or read them into another section.
+bool IsSectionMarker(std::string_view line) {
+  return line.starts_with("$$");
+}
+
 std::string_view WithoutLineEnd(std::string_view line) {
   if (line.size() >= 2 && line.substr(line.size() - 2) == "\r\n")
     return line.substr(0, line.size() - 2);
@@ -94,7 +102,7 @@ bool DataFileParser::SawEverySavedSection() const {
 
 bool DataFileParser::WouldApply(int version, std::string_view line) const {
   if (version != 400 && version != 405) return false;
-  if (Contains(line, "$$")) return true;
+  if (IsSectionMarker(line)) return true;
   switch (section_) {
     case Section::Settings:
       return counter_ <= kSettingLines;
@@ -121,7 +129,7 @@ bool DataFileParser::WouldApply(int version, std::string_view line) const {
 void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
   std::string_view line = WithoutLineEnd(rawLine);
   if (version != 400 && version != 405) return;
-  if (Contains(line, "$$")) {
+  if (IsSectionMarker(line)) {
     if (line.size() > 2) {
       std::string_view name = line.substr(2);
       section_ = SectionForName(name);
@@ -196,7 +204,8 @@ ReadStatus ReadDataBytes(std::string_view bytes, DocumentTables& tables,
   DataFileParser parser(tables);
   TextDecoder decoder(encoding);
   // "$$" is ASCII in both encodings and never part of a multi-byte character, so the raw line
-  // tells whether the parser wants it; lines it would skip are not decoded.
+  // tells whether it is a marker and whether the parser wants it; lines it would skip are not
+  // decoded.
   ForEachLine(text, [&](std::string_view line) {
     if (parser.WouldApply(version, line)) parser.ParseDataLine(version, decoder.Decode(line));
     return true;

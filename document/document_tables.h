@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/figure_options.h"
+#include "document/shared_lines.h"
 
 #include "settings/figure_range.h"
 #include "settings/problem.h"
@@ -81,7 +82,8 @@ struct DocumentTables {
   // The soil profile's section, its lines exactly as read (without the "$$SOIL" marker): kept
   // as text, so that a line this program cannot read is saved back unchanged and only the
   // settlement calculation, which reads them, can fail on them. Empty: the file has none.
-  std::vector<std::string> soilLines;
+  // Shared between the copies undo keeps, so that a step costs what it changed.
+  SharedLines soilLines;
   // Every cell and option the same: the same content, and the same bytes when saved.
   friend bool operator==(const DocumentTables&, const DocumentTables&) = default;
 };

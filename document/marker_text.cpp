@@ -1,6 +1,7 @@
 // Texts that a data file would read back as a section marker, found before a save.
 #include "document/marker_text.h"
 
+#include "settings/quoted_text.h"
 #include "settings/text_fields.h"
 
 namespace qel {
@@ -83,6 +84,8 @@ std::optional<std::string> FindSectionMarkerText(const DocumentTables& t) {
   static const char* const kGrid[] = {"", "x", "y", "z"};
   if (auto found = FindInRows(t.gridPoints, kGridRows, 3, kGrid, "長方形円形荷重 計算点", false))
     return found;
+  for (const std::string& line : t.figures.unreadLines)
+    if (HoldsMarker(line)) return "図の設定の行" + QuotedInput(line);
   for (std::size_t line = 0; line < t.soilLines.size(); ++line)
     if (HoldsMarker(t.soilLines[line])) return "地盤の " + std::to_string(line + 1) + " 行目";
   return std::nullopt;

@@ -9,13 +9,15 @@
 
 #include "engine/soil_slices.h"
 #include "settings/c_locale.h"
+#include "settings/quoted_text.h"
 
 namespace qel {
 
 namespace {
 
+// Blanks, tabs and carriage returns (a line that ended CR CR LF keeps one) at either end.
 std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
   while (!text.empty() && blank(text.front()))
     text.remove_prefix(1);
   while (!text.empty() && blank(text.back()))
@@ -34,7 +36,45 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "「" + std::string(text) + "」";
+  return QuotedInput(text);
+}
+
+// The longest cell of the section that is read, in characters: longer text is no name or number
+// anyone types, and refusing it keeps every message, page and table it would reach bounded.
+constexpr std::size_t kLongestCell = 200;
+// How many characters of a name a message shows.
+constexpr std::size_t kShownNameCharacters = 40;
+
+// The plausible range of a number: values outside it are refused, so that no stress, void
+// ratio or time computed from them overflows.
+struct Range {
+  double low;
+  bool lowIncluded;
+  double high;
+};
+constexpr double kDeepest = 10000.0;  // m
+constexpr Range kDepthRange{0.0, false, kDeepest};
+constexpr Range kWaterRange{-kDeepest, true, kDeepest};
+constexpr Range kVoidRatioRange{0.0, false, 20.0};
+constexpr Range kIndexRange{0.0, true, 20.0};
+constexpr Range kPressureRange{0.0, false, 1e6};
+constexpr Range kMvRange{0.0, true, 1.0};
+constexpr Range kCvRange{0.0, false, 1e8};
+constexpr Range kTimeRange{0.0, true, 1e7};
+// Unit weights: up to 100 kN/m3, or 10 tf/m3.
+Range UnitWeightRange(int unitSystem) {
+  return {0.0, false, unitSystem != 0 ? 100.0 : 10.0};
+}
+
+// The bound `value` breaks, as the message says it; none when it lies in `range`.
+std::optional<std::string> OutsideRange(double value, const Range& range) {
+  if (range.lowIncluded ? value < range.low : value <= range.low) {
+    return FormatC(
+        range.lowIncluded ? "は %.10g 以上にしてください" : "は %.10g より大きい値にしてください",
+        range.low);
+  }
+  if (value > range.high) return FormatC("は %.10g 以下にしてください", range.high);
+  return std::nullopt;
 }
 
 // A subject followed by Japanese text: a blank after it only when it ends in a Latin letter or
@@ -67,6 +107,28 @@ constexpr const char* kLayerFieldNames[kLayerFieldCount] = {
 // The fields that hold real numbers.
 constexpr LayerField kRealFields[] = {kBottom, kGammaT, kGammaSat, kE0, kCc, kCs, kPc, kMv, kCv};
 
+// The range of a real field (the unit weights' depends on the units).
+Range FieldRange(LayerField field, int unitSystem) {
+  switch (field) {
+    case kBottom:
+      return kDepthRange;
+    case kGammaT:
+    case kGammaSat:
+      return UnitWeightRange(unitSystem);
+    case kE0:
+      return kVoidRatioRange;
+    case kCc:
+    case kCs:
+      return kIndexRange;
+    case kPc:
+      return kPressureRange;
+    case kMv:
+      return kMvRange;
+    default:
+      return kCvRange;
+  }
+}
+
 // A layer line as read, before the checks that need the whole section.
 struct LayerLine {
   int line = 0;
@@ -96,6 +158,7 @@ std::optional<Drainage> DrainageFrom(std::string_view text) {
 
 class SectionReader {
  public:
+  explicit SectionReader(int unitSystem) : unitSystem_(unitSystem) {}
   SoilProfileReading Read(const std::vector<std::string>& lines);
 
  private:
@@ -113,8 +176,12 @@ class SectionReader {
   // The checks of one layer that need the water table, the curves or the layer above.
   void CheckLayer(std::size_t index, SoilLayer& layer);
   std::optional<double> Required(const LayerLine& layer, LayerField field);
-  void AtLeast(const LayerLine& layer, LayerField field, bool positive);
+  // Tells a value of `field` outside its plausible range.
+  void CheckRange(const LayerLine& layer, LayerField field);
+  // Tells a cell longer than kLongestCell; true when it is.
+  bool TooLong(int line, const std::string& where, std::string_view field, std::string_view text);
 
+  int unitSystem_;
   SoilProfile profile_;
   std::vector<SoilProfileError> errors_;
   std::vector<LayerLine> layers_;
@@ -148,12 +215,20 @@ std::optional<int> SectionReader::Whole(int line, const std::string& label, cons
   return value;
 }
 
+bool SectionReader::TooLong(int line, const std::string& where, std::string_view field,
+                            std::string_view text) {
+  if (CharacterCount(text) <= kLongestCell) return false;
+  Error(line, where + ": " + std::string(field) + "が長すぎます (" + std::to_string(kLongestCell) +
+                  " 文字まで)" + QuotedInput(text, kShownNameCharacters));
+  return true;
+}
+
 void SectionReader::ReadLine(int line, std::string_view text) {
   if (Trimmed(text).empty()) return;
   const std::size_t equals = text.find('=');
   const std::string_view key = Trimmed(text.substr(0, equals));
   const std::string_view value = equals == std::string_view::npos ? "" : text.substr(equals + 1);
-  if (equals != std::string_view::npos) {
+  if (equals != std::string_view::npos && CharacterCount(key) <= kLongestCell) {
     if (key == "layer") return ReadLayer(line, value);
     if (key == "curve") return ReadCurve(line, value);
     if (key == "water" || key == "gammaw" || key == "slice" || key == "times")
@@ -173,16 +248,23 @@ void SectionReader::ReadSetting(int line, std::string_view key, std::string_view
   if (key == "times") return ReadTimes(line, value);
   if (value.empty()) return;  // as if absent
   if (key == "gammaw") gammaWTyped_ = true;
-  const std::optional<double> number = ParseRealNumber(value);
+  const std::optional<double> number = TooLong(line, std::to_string(line) + " 行目", label, value)
+                                           ? std::nullopt
+                                           : ParseRealNumber(value);
   if (!number) {
-    Error(line, label + Quoted(value) + "が数値ではありません");
+    if (CharacterCount(value) <= kLongestCell)
+      Error(line, label + Quoted(value) + "が数値ではありません");
     waterBad_ = waterBad_ || key == "water";
     return;
   }
-  if (key == "water") {
+  const Range range = key == "water"    ? kWaterRange
+                      : key == "gammaw" ? UnitWeightRange(unitSystem_)
+                                        : kDepthRange;
+  if (const std::optional<std::string> broken = OutsideRange(*number, range)) {
+    Error(line, Subject(label) + *broken);
+    waterBad_ = waterBad_ || key == "water";
+  } else if (key == "water") {
     profile_.waterDepth = number;
-  } else if (*number <= 0.0) {
-    Error(line, Subject(label) + "は 0 より大きい値にしてください");
   } else if (key == "gammaw") {
     profile_.gammaW = *number;
     gammaWText_ = std::string(value);
@@ -200,12 +282,15 @@ void SectionReader::ReadTimes(int line, std::string_view value) {
     return;
   }
   for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string which = "時刻の " + std::to_string(i + 1) + " 番目";
+    if (TooLong(line, std::to_string(line) + " 行目", which, items[i])) continue;
     const std::optional<double> time = ParseRealNumber(items[i]);
     if (!time)
-      Error(line, "時刻の " + std::to_string(i + 1) + " 番目" + Quoted(items[i]) +
-                      "が数値ではありません");
+      Error(line, which + Quoted(items[i]) + "が数値ではありません");
     else if (*time < 0.0)
-      Error(line, "時刻の " + std::to_string(i + 1) + " 番目" + Quoted(items[i]) + "が負です");
+      Error(line, which + Quoted(items[i]) + "が負です");
+    else if (const std::optional<std::string> broken = OutsideRange(*time, kTimeRange))
+      Error(line, which + Quoted(items[i]) + *broken);
     else
       times.push_back(*time);
   }
@@ -228,25 +313,33 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
   }
   LayerLine layer;
   layer.line = line;
+  // A cell too long is told once and read as nothing more: no number, no method, no name.
+  std::vector<std::string_view> read = fields;
+  for (int field = 0; field < kLayerFieldCount; ++field) {
+    if (!TooLong(line, where, kLayerFieldNames[field], fields[field])) continue;
+    read[field] = {};
+    layer.texts[field] = "…";  // not missing: it was given, and told
+  }
   for (int field = 0; field < kLayerFieldCount; ++field)
-    layer.texts[field] = std::string(fields[field]);
-  layer.number = Whole(line, where, kLayerFieldNames[kNo], fields[kNo]);
+    if (!read[field].empty()) layer.texts[field] = std::string(read[field]);
+  layer.number = Whole(line, where, kLayerFieldNames[kNo], read[kNo]);
   layer.label = layer.number ? "土層 " + std::to_string(*layer.number) : where;
-  if (!fields[kName].empty()) layer.label += " (" + std::string(fields[kName]) + ")";
+  if (!read[kName].empty())
+    layer.label += " (" + ShortenedText(read[kName], kShownNameCharacters) + ")";
   if (fields[kNo].empty()) Error(line, layer.label + ": 番号がありません");
   for (const LayerField field : kRealFields)
-    layer.values[field] = Real(line, layer.label, kLayerFieldNames[field], fields[field]);
-  layer.method = MethodFrom(fields[kMethod]);
+    layer.values[field] = Real(line, layer.label, kLayerFieldNames[field], read[field]);
+  layer.method = MethodFrom(read[kMethod]);
   if (fields[kMethod].empty())
     Error(line, layer.label + ": 沈下計算法がありません");
-  else if (!layer.method)
-    Error(line, layer.label + ": 沈下計算法" + Quoted(fields[kMethod]) +
+  else if (!layer.method && !read[kMethod].empty())
+    Error(line, layer.label + ": 沈下計算法" + Quoted(read[kMethod]) +
                     "は none, cc, elogp, mv のいずれかです");
-  layer.drainage = DrainageFrom(fields[kDrain]);
-  if (!fields[kDrain].empty() && !layer.drainage)
-    Error(line, layer.label + ": 排水条件" + Quoted(fields[kDrain]) +
+  layer.drainage = DrainageFrom(read[kDrain]);
+  if (!read[kDrain].empty() && !layer.drainage)
+    Error(line, layer.label + ": 排水条件" + Quoted(read[kDrain]) +
                     "は both, top, bottom のいずれかです");
-  layer.curve = Whole(line, layer.label, kLayerFieldNames[kCurve], fields[kCurve]);
+  layer.curve = Whole(line, layer.label, kLayerFieldNames[kCurve], read[kCurve]);
   for (const LayerLine& other : layers_) {
     if (layer.number && other.number == layer.number) {
       Error(line,
@@ -265,7 +358,17 @@ void SectionReader::ReadCurve(int line, std::string_view value) {
       Error(line, "e–log p 曲線は " + std::to_string(kMaxCurves) + " 本までです");
     return;
   }
-  const std::optional<int> number = Whole(line, where, "番号", fields[0]);
+  bool tooLong = false;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    tooLong = TooLong(line, where, std::to_string(i + 1) + " 番目の項目", fields[i]) || tooLong;
+  const std::optional<int> number = CharacterCount(fields[0]) <= kLongestCell
+                                        ? Whole(line, where, "番号", fields[0])
+                                        : std::nullopt;
+  if (tooLong) {
+    // Its number is still known, so that no layer is told that its curve is missing.
+    if (number) curveNumbers_.push_back(*number);
+    return;
+  }
   if (fields[0].empty()) Error(line, where + ": 番号がありません");
   const std::string label = number ? "曲線 " + std::to_string(*number) : where;
   if (number) {
@@ -295,11 +398,13 @@ void SectionReader::ReadCurve(int line, std::string_view value) {
     if (fields[1 + 2 * i].empty() || fields[2 + 2 * i].empty())
       Error(line, label + ": " + std::to_string(i + 1) + " 番目の点がありません");
     if (!p || !e) continue;
-    if (*p <= 0.0)
-      Error(line, label + ": " + point + "p は 0 より大きい値にしてください");
+    if (const std::optional<std::string> broken = OutsideRange(*p, kPressureRange))
+      Error(line, label + ": " + point + "p " + *broken);
     else if (!curve.p.empty() && *p <= curve.p.back())
       Error(line, label + ": " + point + "p が前の点より大きくありません");
-    if (!curve.e.empty() && *e >= curve.e.back())
+    if (const std::optional<std::string> broken = OutsideRange(*e, kVoidRatioRange))
+      Error(line, label + ": " + point + "e " + *broken);
+    else if (!curve.e.empty() && *e >= curve.e.back())
       Error(line, label + ": " + point + "e が前の点より小さくありません");
     curve.p.push_back(*p);
     curve.e.push_back(*e);
@@ -313,19 +418,20 @@ std::optional<double> SectionReader::Required(const LayerLine& layer, LayerField
   return layer.values[field];
 }
 
-void SectionReader::AtLeast(const LayerLine& layer, LayerField field, bool positive) {
+void SectionReader::CheckRange(const LayerLine& layer, LayerField field) {
   const std::optional<double>& value = layer.values[field];
-  if (!value || (positive ? *value > 0.0 : *value >= 0.0)) return;
-  Error(layer.line, layer.label + ": " + Subject(kLayerFieldNames[field]) +
-                        (positive ? "は 0 より大きい値にしてください" : "は 0 以上にしてください"));
+  if (!value) return;
+  if (const std::optional<std::string> broken =
+          OutsideRange(*value, FieldRange(field, unitSystem_)))
+    Error(layer.line, layer.label + ": " + Subject(kLayerFieldNames[field]) + *broken);
 }
 
 void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
   const LayerLine& layer = layers_[index];
   const double top = index == 0 ? 0.0 : layers_[index - 1].values[kBottom].value_or(0.0);
   const std::optional<double> bottom = Required(layer, kBottom);
-  if (bottom && index == 0 && *bottom <= 0.0)
-    Error(layer.line, layer.label + ": 下端深さは 0 より大きい値にしてください");
+  if (bottom && (index == 0 || *bottom > kDeepest))
+    CheckRange(layer, kBottom);
   else if (bottom && index > 0 && layers_[index - 1].values[kBottom] && *bottom <= top)
     Error(layer.line, layer.label + ": 下端深さ " + layer.texts[kBottom] + " が上の層の下端 " +
                           layers_[index - 1].texts[kBottom] + " 以下です");
@@ -335,10 +441,11 @@ void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
   const bool wet = !bottom || water < *bottom;
   if (dry) {
     Required(layer, kGammaT);
-    AtLeast(layer, kGammaT, true);
+    CheckRange(layer, kGammaT);
   }
   if (wet && !waterBad_ && profile_.waterDepth) {
     const std::optional<double> gammaSat = Required(layer, kGammaSat);
+    CheckRange(layer, kGammaSat);
     if (gammaSat && !gammaWText_.empty() && *gammaSat < profile_.gammaW)
       Error(layer.line, layer.label + ": γsat " + layer.texts[kGammaSat] + " が γw " + gammaWText_ +
                             " より小さくなっています");
@@ -347,12 +454,10 @@ void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
   if (method == SettlementMethod::kCc) {
     for (const LayerField field : {kE0, kCc, kCs})
       Required(layer, field);
-    AtLeast(layer, kE0, true);
-    AtLeast(layer, kCc, false);
-    AtLeast(layer, kCs, false);
-    AtLeast(layer, kPc, true);
+    for (const LayerField field : {kE0, kCc, kCs, kPc})
+      CheckRange(layer, field);
   } else if (method == SettlementMethod::kElogP) {
-    AtLeast(layer, kCs, false);
+    CheckRange(layer, kCs);
     if (layer.texts[kCurve].empty()) {
       Error(layer.line, layer.label + ": 曲線番号がありません");
     } else if (layer.curve && std::find(curveNumbers_.begin(), curveNumbers_.end(), *layer.curve) ==
@@ -362,10 +467,10 @@ void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
     }
   } else if (method == SettlementMethod::kMv) {
     Required(layer, kMv);
-    AtLeast(layer, kMv, false);
+    CheckRange(layer, kMv);
   }
   if (method != SettlementMethod::kNone) {
-    AtLeast(layer, kCv, true);
+    CheckRange(layer, kCv);
     if (layer.values[kCv] && layer.texts[kDrain].empty())
       Error(layer.line, layer.label + ": 排水条件がありません");
   }
@@ -416,8 +521,8 @@ SoilProfileReading SectionReader::Read(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines) {
-  return SectionReader().Read(lines);
+SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines, int unitSystem) {
+  return SectionReader(unitSystem).Read(lines);
 }
 
 }  // namespace qel

@@ -32,7 +32,11 @@ struct SoilProfileReading {
 };
 
 // Reads the section's lines (UTF-8, without line ends, without the "$$SOIL" marker). Blank
-// lines are skipped. Numbers are finite reals in the C locale with optional blanks and sign.
-SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines);
+// lines are skipped. Numbers are finite reals in the C locale with optional blanks and sign,
+// each within its plausible range (unit weights up to 100 kN/m3, or 10 tf/m3 when `unitSystem`
+// is 0; depths within 10,000 m; void ratios up to 20; pressures up to 1e6; mv up to 1; cv up to
+// 1e8 cm2/day; times up to 1e7 days), so that nothing computed from them overflows. A cell of
+// more than 200 characters is refused; messages quote at most 80 characters of any input.
+SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines, int unitSystem);
 
 }  // namespace qel

@@ -89,8 +89,11 @@ double SettlementModel::DrainagePath(int layer) const {
 std::optional<double> SettlementModel::TimeFactor(int layer, double days) const {
   const std::optional<double>& cv = profile_.layers[static_cast<std::size_t>(layer)].cv;
   if (!cv) return std::nullopt;
+  // No time has passed at t <= 0, however thin the layer; dividing by Hd twice keeps a layer so
+  // thin that Hd squared underflows to 0 from giving 0 / 0 (it consolidates at once instead).
+  if (!(days > 0.0)) return 0.0;
   const double hd = DrainagePath(layer);
-  return *cv * 1e-4 * days / (hd * hd);
+  return *cv * 1e-4 * days / hd / hd;
 }
 
 std::optional<double> SettlementModel::SettlementAt(const SettlementColumn& column,
@@ -105,6 +108,18 @@ std::optional<double> SettlementModel::SettlementAt(const SettlementColumn& colu
     settlement += DegreeOfConsolidation(*tv) * layerTotal;
   }
   return settlement;
+}
+
+std::optional<double> SettlementModel::DegreeAt(const SettlementColumn& column, double days) const {
+  const std::optional<double> settlement = SettlementAt(column, days);
+  if (!settlement || *column.total == 0.0) return std::nullopt;
+  bool settles = false, heaves = false;
+  for (const std::optional<double>& layerTotal : column.layerTotals) {
+    settles = settles || layerTotal.value_or(0.0) > 0.0;
+    heaves = heaves || layerTotal.value_or(0.0) < 0.0;
+  }
+  if (settles && heaves) return std::nullopt;
+  return std::clamp(*settlement / *column.total, 0.0, 1.0);
 }
 
 std::optional<double> SettlementModel::TimeToReach(const SettlementColumn& column,

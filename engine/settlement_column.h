@@ -53,6 +53,10 @@ class SettlementModel {
   // S(t) = sum over the settling layers of U(Tv) S_layer. None when the column has no total or
   // a layer that settles (a total other than 0) has no cv.
   std::optional<double> SettlementAt(const SettlementColumn& column, double days) const;
+  // U(t) = S(t) / S of the column, within [0, 1]. None where SettlementAt is, for a total of 0,
+  // and when layers settle and heave together (S(t) / S is then no degree of anything: it can
+  // leave [0, 1] far behind as S nears 0).
+  std::optional<double> DegreeAt(const SettlementColumn& column, double days) const;
   // The time at which S(t) reaches `fraction` (0 < fraction < 1) of the total, to 1e-12 of t.
   // None where SettlementAt is, for a total of 0, and when layers settle and heave together.
   std::optional<double> TimeToReach(const SettlementColumn& column, double fraction) const;

@@ -63,7 +63,7 @@ inline constexpr int kMaxSoilLayers = 50;
 inline constexpr int kMaxCurves = 20;
 inline constexpr int kMaxCurvePoints = 30;
 inline constexpr int kMaxSettlementTimes = 100;
-inline constexpr int kMaxSlicesPerColumn = 10000;
+inline constexpr int kMaxSlicesPerColumn = 2000;
 
 // The top of layer `index`: 0 for the first, else the bottom of the one above.
 inline double LayerTop(const SoilProfile& profile, std::size_t index) {

@@ -7,11 +7,13 @@
 
 namespace qel {
 
-const DocumentSettlement& SettlementCache::Get(const Document& of, CircleMethod under) {
-  if (!value || document != &of || revision != of.revision() || method != under) {
-    value = ComputeDocumentSettlement(of, under);
+const DocumentSettlement& SettlementCache::Get(const Document& of, int units, CircleMethod under) {
+  if (!value || document != &of || revision != of.revision() || unitSystem != units ||
+      method != under) {
+    value = ComputeDocumentSettlement(of, units, under);
     document = &of;
     revision = of.revision();
+    unitSystem = units;
     method = under;
     ++computations;
   }
@@ -19,7 +21,8 @@ const DocumentSettlement& SettlementCache::Get(const Document& of, CircleMethod 
 }
 
 const DocumentSettlement& SettlementOf(RenderContext& ctx) {
-  return ctx.caches.settlement.Get(ctx.document, ctx.results.circleMethod());
+  return ctx.caches.settlement.Get(ctx.document, ctx.settings.unitSystem,
+                                   ctx.results.circleMethod());
 }
 
 }  // namespace qel

@@ -13,12 +13,14 @@ namespace qel {
 struct RenderContext;
 
 struct SettlementCache {
-  // The settlement of `document` under `method`, computed only when the kept one is of another
-  // document, revision or method. What it returns lives until the next call that computes.
-  const DocumentSettlement& Get(const Document& document, CircleMethod method);
+  // The settlement of `document` under `method` (its profile read in the units of
+  // `unitSystem`), computed only when the kept one is of another document, revision, method or
+  // unit system. What it returns lives until the next call that computes.
+  const DocumentSettlement& Get(const Document& document, int unitSystem, CircleMethod method);
 
   const Document* document = nullptr;
   std::uint64_t revision = 0;
+  int unitSystem = 0;
   CircleMethod method = CircleMethod::kExact;
   std::optional<DocumentSettlement> value;
   int computations = 0;  // how many times it was computed, for tests and benchmarks

@@ -167,7 +167,8 @@ TableRows SettlementSlices(const Document& document, Problem problem,
                                               : WithUnit(headings[i].c_str(), units[i].c_str()));
   table.headings.push_back(kMarkHeading);
   table.headings.push_back("S (m)");
-  const DocumentSettlement& settlement = settlements.Get(document, results.circleMethod());
+  const DocumentSettlement& settlement =
+      settlements.Get(document, settings.unitSystem, results.circleMethod());
   if (settlement.status != DocumentSettlement::Status::kComputed) {
     table.notes = UnreadProfileLines(settlement);
     return table;

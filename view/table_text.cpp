@@ -4,12 +4,24 @@
 #include <filesystem>
 
 #include "document/data_file_names.h"
+#include "settings/c_locale.h"
 
 namespace qel {
 
 namespace {
 
-std::string CsvField(const std::string& text) {
+// A cell a spreadsheet would take for a formula (one that begins with "=", "+", "-", "@", a tab
+// or a carriage return and is no number, such as a layer named "=HYPERLINK(...)") gets a
+// leading apostrophe, which spreadsheets read as "this is text". Numbers stay numbers.
+std::string AsSpreadsheetText(const std::string& text) {
+  if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos)
+    return text;
+  if (ParseRealNumber(text)) return text;
+  return "'" + text;
+}
+
+std::string CsvField(const std::string& cell) {
+  const std::string text = AsSpreadsheetText(cell);
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (char c : text) {
@@ -19,7 +31,8 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string TabField(std::string text) {
+std::string TabField(const std::string& cell) {
+  std::string text = AsSpreadsheetText(cell);
   for (char& c : text)
     if (c == '\t' || c == '\r' || c == '\n') c = ' ';
   return text;

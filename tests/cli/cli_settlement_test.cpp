@@ -15,6 +15,8 @@
 namespace qel {
 namespace {
 
+using namespace std::string_literals;
+
 // Lines 1-9 of a soil section: every method, a layer that does not settle, the water table.
 std::vector<std::string> Profile(int line = 0, const std::string& text = "") {
   std::vector<std::string> lines = {
@@ -189,6 +191,11 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
       {Profile(3, "slice=-1"), "3 行目: 分割厚さは 0 より大きい値にしてください"},
       {Profile(4, "times=30,-90"), "4 行目: 時刻の 2 番目「-90」が負です"},
       {Profile(1, "water=nan"), "1 行目: 地下水位「nan」が数値ではありません"},
+      {Profile(5, c1 + "cc,2.1,0.8,0.08,60,,150,b\x01th,"),
+       l1 + "排水条件「b\\x01th」は both, top, bottom のいずれかです"},
+      {Profile(5, c1 + "cc,2.1,1e308,0.08,60,,150,both,"), l1 + "Cc は 20 以下にしてください"},
+      {Profile(5, "layer=1,粘土1,8.0,16.0,1e308,cc,2.10,0.80,0.08,60,,150,both,"),
+       l1 + "γsat は 100 以下にしてください"},
       {appended(50,
                 [](int i) {
                   return "layer=" + std::to_string(i) + ",," + std::to_string(i + 21) +
@@ -215,6 +222,28 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
       std::string::npos);
 }
 
+// A layer too thin for its drainage path to square: at t = 0 nothing has settled, at once after
+// it everything has; no row holds nan or inf.
+TEST_F(SettlementTest, TimeRowsOfAThinLayerStartAtZero) {
+  const std::vector<std::vector<std::string>> rows = Rows(
+      WithSoil({{"times=0,10", "layer=1,thin,1e-170,16,16,mv,,,,,0.001,100,both,"}}) + " --time");
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_EQ(rows[0],
+            (std::vector<std::string>{"problem", "xrow", "yrow", "x", "y", "t", "S", "U"}));
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const std::vector<std::string>& row = rows[i];
+    ASSERT_EQ(row.size(), 8u);
+    for (std::size_t field = 1; field < row.size(); ++field)  // numbers: no nan, no inf
+      EXPECT_EQ(row[field].find_first_of("ni"), std::string::npos) << row[field];
+    if (row[5] == "0") {
+      EXPECT_EQ(std::make_pair(row[6], row[7]), std::make_pair("0"s, "0"s));
+    }
+    if (row[5] == "10" && Number(row[6]) > 0) {
+      EXPECT_EQ(row[7], "1");
+    }
+  }
+}
+
 TEST_F(SettlementTest, RefusesADocumentWithoutAProfileAndBadArguments) {
   const std::string path = WithSoil(Profile());
   const std::string bare = WithSoil(std::nullopt);
@@ -223,6 +252,8 @@ TEST_F(SettlementTest, RefusesADocumentWithoutAProfileAndBadArguments) {
       {folder.File("none.qdw"), 1, ""},
       {path + " --slices --time", 2, "settlement takes --slices or --time, not both"},
       {path + " --circle-method round", 2, ""},
+      {path + " --circle-method exact --circle-method compatible", 2,
+       "--circle-method is given twice"},
       {path + " --depth 3", 2, ""},
       {"", 2, "settlement needs one data file"},
   };

@@ -71,6 +71,10 @@ TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
   test::WriteBytes(data, test::ReadBytes(Example("building.qdw")));
   std::filesystem::create_symlink(data, folder.File("link.qdw"));
   test::WriteBytes(folder.File("empty.qdw"), "$$_QEL405\r\n");
+  // The building with a soil section that does not read.
+  std::string badSoil = test::ReadBytes(Example("building.qdw"));
+  badSoil.insert(badSoil.find("$$SOIL\r\n") + 8, "slice=-1\r\n");
+  test::WriteBytes(folder.File("bad-soil.qdw"), badSoil);
   const std::string x = " --out " + folder.File("x.svg");
   const std::pair<std::string, std::string> cases[] = {
       {"table " + data + " --display 4", "--display must be a table"},
@@ -86,6 +90,9 @@ TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
       {"report " + folder.File("empty.qdw") + " --out " + folder.File("e.pdf"),
        "報告書にする表示がありません。"},
       {"isobars " + data + " --strip", "帯状荷重がありません"},
+      {"table " + folder.File("bad-soil.qdw") + " --display 9",
+       "$$SOIL の 1 行目: 分割厚さは 0 より大きい値にしてください"},
+      {"table " + data + " --display 9 --display 2", "--display is given twice"},
   };
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(arguments);

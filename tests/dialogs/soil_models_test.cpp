@@ -221,7 +221,7 @@ TEST(SoilModels, ApplyWritesLinesThatReadBackAsTheProfile) {
   std::vector<std::string> known = tables.soilLines;
   std::erase(known, "# note");
   std::erase(known, "future=1");
-  const SoilProfileReading reading = ReadSoilProfile(known);
+  const SoilProfileReading reading = ReadSoilProfile(known, 1);
   ASSERT_TRUE(reading.profile) << reading.errors.front().text;
   const SoilProfile& profile = *reading.profile;
   EXPECT_EQ(profile.waterDepth, 1.5);
@@ -232,6 +232,56 @@ TEST(SoilModels, ApplyWritesLinesThatReadBackAsTheProfile) {
   EXPECT_EQ(profile.layers[1].drainage, Drainage::kTop);
   EXPECT_EQ(profile.layers[1].cv, 150.0);
   EXPECT_EQ(profile.layers[2].bottom, 9.0);
+}
+
+// Each dialog writes its lines in place: a changed line stays where it was, a line that says
+// what it said keeps its text as typed, and every other line stays in its place and order.
+TEST(SoilModels, EachDialogWritesItsLinesInPlace) {
+  {
+    DocumentTables tables =
+        WithSoil({"water=1", "# note", "times=30", "layer=1,a,5,16,17,none,,,,,,,,"});
+    SoilConditionsModel conditions(tables, 1);
+    conditions.SetWater("2");
+    conditions.Apply(tables);
+    EXPECT_EQ(tables.soilLines, (std::vector<std::string>{"water=2", "# note", "times=30",
+                                                          "layer=1,a,5,16,17,none,,,,,,,,"}));
+  }
+  {
+    DocumentTables tables = WithSoil({"layer=1, a ,5,16,17,none,,,,,,,,", "# about b",
+                                      "layer=2,b,9,16,17,none,,,,,,,,", "curve=1,10,2,100,1"});
+    SoilLayerModel layers(tables, 1);
+    layers.SetCell(1, kSoilBottom, "10");
+    ASSERT_FALSE(layers.Validate());
+    layers.Apply(tables);
+    EXPECT_EQ(tables.soilLines,
+              (std::vector<std::string>{"layer=1, a ,5,16,17,none,,,,,,,,", "# about b",
+                                        "layer=2,b,10,16,17,none,,,,,,,,", "curve=1,10,2,100,1"}));
+    SoilLayerModel more(tables, 1);
+    more.InsertRow(0);
+    for (const auto& [column, text] :
+         std::vector<std::pair<int, const char*>>{{kSoilNo, "1"},
+                                                  {kSoilName, "c"},
+                                                  {kSoilBottom, "1"},
+                                                  {kSoilGammaT, "16"},
+                                                  {kSoilMethod, "なし"}})
+      more.SetCell(0, column, text);
+    more.SetCell(1, kSoilNo, "2");
+    more.SetCell(2, kSoilNo, "3");
+    ASSERT_FALSE(more.Validate());
+    more.Apply(tables);
+    EXPECT_EQ(tables.soilLines,
+              (std::vector<std::string>{"layer=1,c,1,16,,none,,,,,,,,",
+                                        "layer=2,a,5,16,17,none,,,,,,,,", "# about b",
+                                        "layer=3,b,10,16,17,none,,,,,,,,", "curve=1,10,2,100,1"}));
+  }
+  {
+    DocumentTables tables = WithSoil({"curve=1, 10 ,2,100,1", "# c2", "curve=2,10,3,100,2"});
+    SoilCurveModel curves(tables);
+    curves.SetCell(1, 1, 1, "1.5");
+    curves.Apply(tables);
+    EXPECT_EQ(tables.soilLines,
+              (std::vector<std::string>{"curve=1, 10 ,2,100,1", "# c2", "curve=2,10,3,100,1.5"}));
+  }
 }
 
 // Opening every soil dialog on a document without a profile and pressing OK without a change

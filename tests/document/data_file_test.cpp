@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "document/marker_text.h"
 #include "platform/messages.h"
 #include "settings/cp932.h"
 #include "settings/system_settings.h"
@@ -258,6 +259,45 @@ TEST(DataFile, TheSoilSectionIsKeptAsReadAndWrittenBeforeTheResultListing) {
     EXPECT_EQ(FormatDataFile(read, ResultsGrid{}, 3), c.written) << c.text;
     ASSERT_EQ(ReadDataBytes(ShiftJis(c.written), again), ReadStatus::Ok);
     EXPECT_EQ(again, read) << c.text;
+  }
+}
+
+// "$$" inside a line of any section is data: the line is read into its section as typed, no
+// section begins there, and no line after it is lost or read into another section; the save
+// then refuses it by name, since earlier versions would take it for a marker.
+TEST(ReadDataBytes, TwoDollarsInsideALineOfEverySectionAreData) {
+  const std::string saved = SavedFileText() + "";
+  const std::string head = saved.substr(0, saved.find("$$SOL"));
+  const std::string withSections =
+      head + "$$FIG\r\nrect.isobars=1\r\n$$SOIL\r\nwater=1\r\n" + saved.substr(head.size());
+  // The line put after each section's marker, its "$$" then written "SS" for the file read
+  // without it.
+  const std::pair<const char*, const char*> cases[] = {
+      {"$$Z\r\n", "title$$K1"},
+      {"$$K1\r\n", "1,a$$b,1,2,3,1,1,0"},
+      {"$$K2\r\n", "1,0,1,2,3,1,1,$$Z"},
+      {"$$OXZ\r\n", "1$$CIRC,2"},
+      {"$$RECT\r\n", "2,0,0,1,1,q$$"},
+      {"$$CIRC\r\n", "1,0,0,1,5$$OXYZ"},
+      {"$$OXYZ\r\n", "1,2,x$$SOIL"},
+      {"$$FIG\r\n", "strip.notes=$$K1"},
+      {"$$SOIL\r\n", "layer=1,a$$b,8,16,16,none,,,,,,,,"},
+  };
+  for (const auto& [marker, line] : cases) {
+    std::string with = withSections, without = withSections;
+    std::string plain = line;
+    plain.replace(plain.find("$$"), 2, "SS");
+    with.insert(with.find(marker) + std::string(marker).size(), std::string(line) + "\r\n");
+    without.insert(without.find(marker) + std::string(marker).size(), plain + "\r\n");
+    DocumentTables read, expected;
+    DataFileFindings findings;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(with), read, &findings), ReadStatus::Ok) << line;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(without), expected), ReadStatus::Ok) << line;
+    EXPECT_FALSE(findings.endsEarly) << line;
+    std::string written = FormatDataFile(read, ResultsGrid{}, 3);
+    written.replace(written.find("$$", written.find(marker) + 2), 2, "SS");
+    EXPECT_EQ(written, FormatDataFile(expected, ResultsGrid{}, 3)) << line;
+    EXPECT_TRUE(FindSectionMarkerText(read)) << line;
   }
 }
 

@@ -45,6 +45,9 @@ TEST(FindSectionMarkerText, NamesTheFirstFieldASaveWouldWriteWithTwoDollars) {
        "円形荷重 2 行目 r"},
       {"lattice point", [](DocumentTables& t) { t.gridPoints[12][point_col::kGridZ] = "$$"; },
        "長方形円形荷重 計算点 12 行目 z"},
+      {"figure line that does not read",
+       [](DocumentTables& t) { t.figures.unreadLines = {"strip.notes=$$K1"}; },
+       "図の設定の行「strip.notes=$$K1」"},
       {"soil line",
        [](DocumentTables& t) {
          t.soilLines = {"water=1", "layer=$$"};

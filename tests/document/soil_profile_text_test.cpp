@@ -13,6 +13,9 @@ void PrintTo(const SoilProfileError& error, std::ostream* out) {
 
 namespace {
 
+// The unit system of the examples: kN-m (unit weights up to 100 kN/m3).
+constexpr int kKiloNewtons = 1;
+
 // Lines 1-9 of a section: water table, unit weight of water, slices, times, four layers and a
 // curve.
 std::vector<std::string> Example() {
@@ -28,7 +31,7 @@ std::vector<std::string> Example() {
 }
 
 TEST(ReadSoilProfile, TheExampleBecomesItsNumbers) {
-  const SoilProfileReading reading = ReadSoilProfile(Example());
+  const SoilProfileReading reading = ReadSoilProfile(Example(), kKiloNewtons);
   ASSERT_TRUE(reading.errors.empty()) << reading.errors[0].text;
   ASSERT_TRUE(reading.profile);
   const SoilProfile& p = *reading.profile;
@@ -70,11 +73,12 @@ TEST(ReadSoilProfile, AcceptsWhatIsLeftOutOrNotUsed) {
     std::vector<std::string> lines = Example();
     for (const auto& [line, text] : c.changes)
       lines[static_cast<std::size_t>(line - 1)] = text;
-    const SoilProfileReading reading = ReadSoilProfile(lines);
+    const SoilProfileReading reading = ReadSoilProfile(lines, kKiloNewtons);
     EXPECT_TRUE(reading.profile) << c.what << ": "
                                  << (reading.errors.empty() ? "" : reading.errors[0].text);
   }
-  const SoilProfile defaults = *ReadSoilProfile({"layer=1,,5,18,,mv,,,,,0.001,,,"}).profile;
+  const SoilProfile defaults =
+      *ReadSoilProfile({"layer=1,,5,18,,mv,,,,,0.001,,,"}, kKiloNewtons).profile;
   EXPECT_EQ(defaults.sliceThickness, 1.0);
   EXPECT_EQ(defaults.times, kDefaultSettlementTimes);
   EXPECT_FALSE(defaults.waterDepth);
@@ -138,18 +142,57 @@ TEST(ReadSoilProfile, NamesTheLineAndFieldOfEveryFault) {
       {2, 0, "", "地下水位があるときは γw が必要です", 1},
       {10, 0, "water=3", "地下水位が重複しています"},
       {3, 0, "slice=0", "分割厚さは 0 より大きい値にしてください"},
-      {3, 0, "slice=0.0001", "分割数が 10000 を超えます。分割厚さを大きくしてください"},
+      {3, 0, "slice=0.0001", "分割数が 2000 を超えます。分割厚さを大きくしてください"},
       {4, 2, "-5", "時刻の 2 番目「-5」が負です"},
       {4, 2, "", "時刻の 2 番目「」が数値ではありません"},
       {10, 0, "depth=3", "10 行目: 不明な項目「depth」です"},
       {10, 0, "layer", "10 行目: 不明な項目「layer」です"},
+      // Finite numbers beyond what any ground holds: refused, so that nothing overflows.
+      {5, 5, "1e308", c1 + "γsat は 100 以下にしてください"},
+      {5, 4, "1e200", c1 + "γt は 100 以下にしてください"},
+      {5, 8, "1e308", c1 + "Cc は 20 以下にしてください"},
+      {5, 7, "25", c1 + "e0 は 20 以下にしてください"},
+      {5, 10, "2e6", c1 + "p'c は 1000000 以下にしてください"},
+      {5, 12, "2e8", c1 + "cv は 100000000 以下にしてください"},
+      {8, 11, "1e308", "土層 4 (粘土3): mv は 1 以下にしてください"},
+      {8, 3, "1e200", "土層 4 (粘土3): 下端深さは 10000 以下にしてください"},
+      {9, 16, "2e6", "曲線 1: 8 番目の p は 1000000 以下にしてください"},
+      {9, 17, "0", "曲線 1: 8 番目の e は 0 より大きい値にしてください"},
+      {1, 0, "water=-2e4", "地下水位は -10000 以上にしてください"},
+      {2, 0, "gammaw=101", "γw は 100 以下にしてください"},
+      {3, 0, "slice=2e4", "分割厚さは 10000 以下にしてください"},
+      {4, 2, "2e7", "時刻の 2 番目「2e7」は 10000000 以下にしてください"},
+      // A cell of more than 200 characters is named and quoted to 40; messages quote at most 80
+      // characters of any text, with control characters shown.
+      {5, 2, std::string(201, 'n'),
+       "5 行目の土層: 名称が長すぎます (200 文字まで)「" + std::string(40, 'n') + "…」"},
+      {10, 0, "x" + std::string(100, 'y') + "=1",
+       "10 行目: 不明な項目「x" + std::string(79, 'y') + "…」です"},
+      {5, 6, std::string("c\0c", 3),
+       c1 + "沈下計算法「c\\x00c」は none, cc, elogp, mv のいずれかです"},
   };
   for (const Case& c : cases) {
-    const SoilProfileReading reading = ReadSoilProfile(Changed(c.line, c.field, c.text));
+    const SoilProfileReading reading =
+        ReadSoilProfile(Changed(c.line, c.field, c.text), kKiloNewtons);
     EXPECT_FALSE(reading.profile) << c.error;
     const SoilProfileError expected{c.errorLine ? c.errorLine : c.line, c.error};
     EXPECT_EQ(reading.errors, std::vector<SoilProfileError>{expected});
   }
+}
+
+TEST(ReadSoilProfile, UnitWeightsAreBoundedInTheDocumentsUnitsAndLineEndsAreBlanks) {
+  // 16 tf/m3 is no soil; 16 kN/m3 is.
+  const std::vector<std::string> lines = {"layer=1,a,5,16,,mv,,,,,0.001,,,"};
+  EXPECT_TRUE(ReadSoilProfile(lines, kKiloNewtons).profile);
+  EXPECT_EQ(ReadSoilProfile(lines, 0).errors,
+            (std::vector<SoilProfileError>{{1, "土層 1 (a): γt は 10 以下にしてください"}}));
+  // A file whose lines end CR CR LF leaves a CR on each line.
+  std::vector<std::string> example = Example();
+  for (std::string& line : example)
+    line += "\r";
+  const SoilProfileReading reading = ReadSoilProfile(example, kKiloNewtons);
+  ASSERT_TRUE(reading.profile) << reading.errors.front().text;
+  EXPECT_EQ(*reading.profile, *ReadSoilProfile(Example(), kKiloNewtons).profile);
 }
 
 TEST(ReadSoilProfile, RefusesMoreLayersCurvesPointsOrTimesThanItHolds) {
@@ -190,7 +233,7 @@ TEST(ReadSoilProfile, RefusesMoreLayersCurvesPointsOrTimesThanItHolds) {
       {{"water=1"}, {{0, "土層がありません"}, {1, "地下水位があるときは γw が必要です"}}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ReadSoilProfile(c.lines).errors, c.errors) << c.lines.back();
+    EXPECT_EQ(ReadSoilProfile(c.lines, kKiloNewtons).errors, c.errors) << c.lines.back();
 }
 
 }  // namespace

@@ -109,7 +109,31 @@ TEST(SettlementColumn, NoTimesWithoutCvAZeroTotalMixedSignsOrASliceWithoutS) {
     const bool solvable = c.atTime && c.upper * c.lower >= 0 && c.upper + c.lower != 0;
     EXPECT_EQ(column.t50.has_value(), solvable) << c.what;
     EXPECT_EQ(column.t90.has_value(), solvable) << c.what;
+    // U only where it is a degree: every layer settles, or every one heaves; then within [0, 1]
+    // from 0 at t = 0.
+    const bool degree = c.atTime && c.upper * c.lower >= 0 && c.upper + c.lower != 0;
+    for (const double t : {0.0, 1.0, 100.0, 1e7}) {
+      const std::optional<double> u = model.DegreeAt(column, t);
+      ASSERT_EQ(u.has_value(), degree) << c.what;
+      if (u) {
+        EXPECT_TRUE(*u >= 0.0 && *u <= (t == 0.0 ? 0.0 : 1.0)) << c.what << " " << *u;
+      }
+    }
   }
+}
+
+// A layer so thin that its drainage path squared underflows: no time has passed at t = 0, and
+// it has consolidated at once after it.
+TEST(SettlementModel, AThinLayerIsUnconsolidatedAtZeroAndConsolidatedAfter) {
+  SoilProfile profile;
+  profile.layers = {Mv(1e-170, 100.0, Drainage::kBoth)};
+  const SettlementModel model(profile);
+  EXPECT_EQ(model.TimeFactor(0, 0.0), 0.0);
+  EXPECT_EQ(model.TimeFactor(0, 10.0), INFINITY);
+  const SettlementColumn column = ColumnOf(model, 50.0, 50.0);
+  EXPECT_EQ(model.SettlementAt(column, 0.0), 0.0);
+  EXPECT_EQ(model.DegreeAt(column, 0.0), 0.0);
+  EXPECT_EQ(model.DegreeAt(column, 10.0), 1.0);
 }
 
 TEST(SettlementModel, RefusesAnElogPLayerWithoutItsCurve) {

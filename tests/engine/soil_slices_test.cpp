@@ -80,10 +80,10 @@ TEST(CutIntoSlices, RefusesSliceThicknessesAndLayersItCannotCut) {
     profile.sliceThickness = thickness;
     EXPECT_THROW(CutIntoSlices(profile), std::invalid_argument) << thickness;
   }
-  // 4 m of clay in 5714 slices and 3 m of the mv layer in ceil(4285.5): 10000 in all.
-  profile.sliceThickness = 4.0 / 5714;
+  // 4 m of clay in ceil(1142.2) slices and 3 m of the mv layer in ceil(856.7): 2000 in all.
+  profile.sliceThickness = 0.003502;
   EXPECT_EQ(CutIntoSlices(profile).size(), static_cast<std::size_t>(kMaxSlicesPerColumn));
-  profile.sliceThickness = 0.0007;  // 5715 + 4286
+  profile.sliceThickness = 0.0035;  // 1143 + 858
   EXPECT_THROW(CutIntoSlices(profile), std::length_error);
   profile = ThreeLayers(std::nullopt);
   profile.layers[2].bottom = 6.0;  // no thickness

@@ -51,8 +51,8 @@ class SettlementMapTest : public test::ExampleView {
   // The totals of the columns of `problem` as the settlement command gives them, in cm to two
   // decimals as the map writes them.
   std::set<std::string> Totals(Problem problem) {
-    const DocumentSettlement settlement =
-        ComputeDocumentSettlement(state.document, state.results.circleMethod(), 1);
+    const DocumentSettlement settlement = ComputeDocumentSettlement(
+        state.document, state.settings.unitSystem, state.results.circleMethod(), 1);
     std::set<std::string> totals;
     for (const SettlementColumnResult& column : settlement.columns) {
       if (column.site.problem != problem || !column.values.total) continue;
@@ -125,7 +125,7 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
     {
       test::CellsEdit edited(state.document);
       DocumentTables& t = *edited;
-      std::vector<std::string>& soil = t.soilLines;
+      std::vector<std::string> soil = t.soilLines;
       switch (c.edit) {
         case Hostile::FarColumns:
           t.stripPoints[1][point_col::kX] = "-5e9";
@@ -153,6 +153,7 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
           t.gridPoints[1][point_col::kGridY] = "1e12";
           break;
       }
+      t.soilLines = soil;
     }
     bool noted = *c.note == '\0';
     for (const DisplayMode display :

@@ -27,8 +27,8 @@ TEST_F(SettlementTableTest, CsvRowsAreTheSlicesOfEveryColumnInOrder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     Open(c.file);
-    const DocumentSettlement settlement =
-        ComputeDocumentSettlement(state.document, state.results.circleMethod());
+    const DocumentSettlement settlement = ComputeDocumentSettlement(
+        state.document, state.settings.unitSystem, state.results.circleMethod());
     ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
     const std::optional<TableRows> table =
         BuildTableRows(c.display, state.document, state.results, state.settings);

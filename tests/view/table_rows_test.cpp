@@ -141,11 +141,22 @@ TEST(TableDisplay, FiguresAndGraphsGiveTheirProblemsResultsTable) {
 // CSV: the byte-order mark, CR LF, fields quoted only where they must be, notes in the first
 // field of lines as wide as the headings; tab-separated text: no mark, LF, no tab in a field.
 TEST(TableText, CsvAndTabSeparatedLines) {
-  const std::string cases[][3] = {{"1.50", "1.50", "1.50"},
-                                  {"a,b", "\"a,b\"", "a,b"},
-                                  {"say \"x\"", "\"say \"\"x\"\"\"", "say \"x\""},
-                                  {"two\nlines", "\"two\nlines\"", "two lines"},
-                                  {"tab\there", "tab\there", "tab here"}};
+  const std::string cases[][3] = {
+      {"1.50", "1.50", "1.50"},
+      {"a,b", "\"a,b\"", "a,b"},
+      {"say \"x\"", "\"say \"\"x\"\"\"", "say \"x\""},
+      {"two\nlines", "\"two\nlines\"", "two lines"},
+      {"tab\there", "tab\there", "tab here"},
+      // What a spreadsheet would run as a formula is made text;
+      // numbers with a sign stay numbers.
+      {"=1+1", "'=1+1", "'=1+1"},
+      {"+SUM(1)", "'+SUM(1)", "'+SUM(1)"},
+      {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"},
+      {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\"", "'=HYPERLINK(\"x\")"},
+      {"\t=1", "'\t=1", "' =1"},
+      {"-1.50", "-1.50", "-1.50"},
+      {"+2", "+2", "+2"},
+      {"-", "'-", "'-"}};
   for (const auto& [cell, csv, tab] : cases) {
     const TableRows table{"帯状荷重データ", {"荷重", "No.", "※"}, {{cell, "1", "※"}}, {"※ n"}};
     EXPECT_EQ(TableCsv(table), "\xEF\xBB\xBF荷重,No.,※\r\n" + csv + ",1,※\r\n※ n,,\r\n");

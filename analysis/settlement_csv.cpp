@@ -1,0 +1,82 @@
+// The settlement CSV tables of qel-cli settlement.
+#include "analysis/settlement_csv.h"
+
+#include <optional>
+
+#include "settings/c_locale.h"
+
+namespace qel {
+
+namespace {
+
+// A number as %.17g, or an empty field when there is none.
+std::string Field(std::optional<double> value) {
+  return value ? FormatC("%.17g", *value) : std::string();
+}
+
+std::string SitePrefix(const SettlementSite& site) {
+  return FormatC("%s,%d,%d,%.17g,%.17g", site.problem == Problem::Strip ? "strip" : "lattice",
+                 site.xRow, site.yRow, site.x, site.y);
+}
+
+void AddColumns(std::string& text, const std::vector<SettlementColumnResult>& columns) {
+  text += "problem,xrow,yrow,x,y,S,t50,t90\n";
+  for (const SettlementColumnResult& column : columns) {
+    const SettlementColumn& v = column.values;
+    text += SitePrefix(column.site) + "," + Field(v.total) + "," + Field(v.t50) + "," +
+            Field(v.t90) + "\n";
+  }
+}
+
+void AddSlices(std::string& text, const SettlementModel& model,
+               const std::vector<SettlementColumnResult>& columns) {
+  text += "problem,xrow,yrow,x,y,layer,slice,ztop,zbottom,zmid,sigma0,dP,p1,pc,e0,e1,S\n";
+  for (const SettlementColumnResult& column : columns) {
+    const std::string prefix = SitePrefix(column.site);
+    for (std::size_t i = 0; i < column.values.slices.size(); ++i) {
+      const SoilSlice& cut = model.slices()[i];
+      const SoilLayer& layer = model.profile().layers[static_cast<std::size_t>(cut.layer)];
+      const SliceSettlement& slice = column.values.slices[i];
+      const std::optional<double> pc =
+          layer.method == SettlementMethod::kCc ? layer.pc : std::nullopt;
+      text += prefix +
+              FormatC(",%d,%d,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,", layer.number, cut.number,
+                      cut.top, cut.bottom, cut.middle, slice.sigma0, slice.deltaP, slice.p1) +
+              Field(pc) + "," + Field(slice.e0) + "," + Field(slice.e1) + "," +
+              Field(slice.settlement) + "\n";
+    }
+  }
+}
+
+void AddTime(std::string& text, const SettlementModel& model,
+             const std::vector<SettlementColumnResult>& columns) {
+  text += "problem,xrow,yrow,x,y,t,S,U\n";
+  for (const SettlementColumnResult& column : columns) {
+    const std::string prefix = SitePrefix(column.site);
+    for (const double t : model.profile().times) {
+      text += prefix + FormatC(",%.17g,", t) + Field(model.SettlementAt(column.values, t)) + "," +
+              Field(model.DegreeAt(column.values, t)) + "\n";
+    }
+  }
+}
+
+}  // namespace
+
+std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model,
+                          const std::vector<SettlementColumnResult>& columns) {
+  std::string text;
+  switch (table) {
+    case SettlementCsvTable::kColumns:
+      AddColumns(text, columns);
+      break;
+    case SettlementCsvTable::kSlices:
+      AddSlices(text, model, columns);
+      break;
+    case SettlementCsvTable::kTime:
+      AddTime(text, model, columns);
+      break;
+  }
+  return text;
+}
+
+}  // namespace qel

@@ -1,0 +1,16 @@
+// What qel-cli says when a document's soil profile cannot be settled: no section, or each fault
+// of its lines.
+#pragma once
+
+#include <string>
+
+#include "analysis/settlement_analysis.h"
+
+namespace qel {
+
+// Tells on standard error why `settlement` of the file at `path` holds no columns (no soil
+// section, or every fault of its lines by line and field); false then, true when it was
+// computed.
+bool TellUnsettledProfile(const DocumentSettlement& settlement, const std::string& path);
+
+}  // namespace qel

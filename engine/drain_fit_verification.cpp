@@ -19,7 +19,7 @@ using Family = VerificationRecorder;
 // Barron (1948), the ideal drain: F(n) = n^2/(n^2-1) ln n - (3n^2-1)/(4n^2) as published to
 // nine decimals, here from the smear factor without smear.
 VerificationFamily IdealDrain() {
-  Family family("圧密 ドレーン 理想 μ (Barron 1948, 1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("圧密 ドレーン 理想 μ (Barron 1948)", 1e-9, ErrorUnit::kNone);
   const double known[][2] = {{5, 0.936497825},
                              {10, 1.578343528},
                              {20, 2.253865374},
@@ -32,7 +32,7 @@ VerificationFamily IdealDrain() {
 
 // Hansbo (1981), the complete smear factor to nine decimals.
 VerificationFamily SmearedDrain() {
-  Family family("圧密 ドレーン スミア μs (Hansbo 1981, 1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("圧密 ドレーン スミア μs (Hansbo 1981)", 1e-9, ErrorUnit::kNone);
   const double known[][4] = {{5, 1.5, 1.6, 1.159679143}, {50, 4, 0.4, 2.335174298}};
   for (const auto& [n, sr, kappa, mu] : known)
     family.Compare({{"n", n}, {"s", sr}, {"kh/ks", kappa}}, SmearFactor(n, sr, kappa), mu);
@@ -42,7 +42,7 @@ VerificationFamily SmearedDrain() {
 // Hansbo (1981), the well resistance of a drain 6 m long: kh = 2, qw = 4, n = 5 at z = 4 and
 // averaged over the length, to eight decimals.
 VerificationFamily WellResistance() {
-  Family family("圧密 ドレーン ウェルレジスタンス (Hansbo 1981, 1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("圧密 ウェルレジスタンス (Hansbo 1981)", 1e-9, ErrorUnit::kNone);
   const std::vector<VerificationInput> inputs{{"kh", 2.0}, {"qw", 4.0}, {"n", 5.0}, {"l", 6.0}};
   std::vector<VerificationInput> atDepth = inputs;
   atDepth.push_back({"z", 4.0});
@@ -56,7 +56,7 @@ VerificationFamily WellResistance() {
 // 1 - sum of 2/M^2 exp(-(M^2 cv/Hd^2 + 8 ch/(de^2 mu)) t), summed here in long double to
 // terms below 1e-30.
 VerificationFamily CombinedFlow() {
-  Family family("圧密 鉛直・放射流の組合せ (Carrillo 1942, 1e-12)", 1e-12, ErrorUnit::kNone);
+  Family family("圧密 鉛直・放射流 (Carrillo 1942)", 1e-12, ErrorUnit::kNone);
   const double hd = 5.0, cv = 150.0;  // m, cm2/day
   const double verticalRate = cv * 1e-4 / (hd * hd);
   for (const auto& [ch, de, mu] : {std::tuple{300.0, 1.26, 2.3}, std::tuple{150.0, 2.5, 4.1}}) {
@@ -103,7 +103,7 @@ SettlementFit Fitted(const std::vector<SettlementReading>& readings, const FitRe
 
 // S = 5 + t/(20 + 0.02 t) is the hyperbola itself: alpha = 20, beta = 0.02, S_inf = 55.
 VerificationFamily HyperbolicRecovery() {
-  Family family("実測沈下 双曲線法 厳密な双曲線の復元 (1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("実測沈下 双曲線法 (厳密な曲線)", 1e-9, ErrorUnit::kNone);
   const auto readings = Sampled([](double t) { return 5.0 + t / (20.0 + 0.02 * t); }, 10.0, 60);
   for (const auto& [from, to] : {std::pair{10.0, 600.0}, std::pair{150.0, 400.0}}) {
     const SettlementFit fit = Fitted(readings, Request(FitMethod::kHyperbolic, from, to));
@@ -117,7 +117,7 @@ VerificationFamily HyperbolicRecovery() {
 
 // S = 80 - 60 exp(-0.01 t) read every 10 days: beta1 = exp(-0.1), S_inf = 80.
 VerificationFamily AsaokaRecovery() {
-  Family family("実測沈下 Asaoka 1978 厳密な指数曲線の復元 (1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("実測沈下 Asaoka 1978 (厳密な曲線)", 1e-9, ErrorUnit::kNone);
   const auto readings =
       Sampled([](double t) { return 80.0 - 60.0 * std::exp(-0.01 * t); }, 10.0, 60);
   for (const auto& [from, to] : {std::pair{0.0, 300.0}, std::pair{200.0, 600.0}}) {
@@ -131,7 +131,7 @@ VerificationFamily AsaokaRecovery() {
 
 // S = 3 + 40 sqrt(t)/sqrt(50 + t) is the square-root curve itself: A = 40, B = 50, S_inf = 43.
 VerificationFamily SquareRootRecovery() {
-  Family family("実測沈下 √t法 (Hoshino) 厳密曲線の復元 (1e-9)", 1e-9, ErrorUnit::kNone);
+  Family family("実測沈下 √t法 Hoshino (厳密な曲線)", 1e-9, ErrorUnit::kNone);
   const auto readings =
       Sampled([](double t) { return 3.0 + 40.0 * std::sqrt(t) / std::sqrt(50.0 + t); }, 10.0, 60);
   for (const auto& [from, to] : {std::pair{10.0, 600.0}, std::pair{150.0, 400.0}}) {
@@ -148,8 +148,7 @@ VerificationFamily SquareRootRecovery() {
 // window of U = 0.6 to 0.9 (days 287 to 847) Asaoka's method predicts S_inf within 0.1 %, the
 // higher modes being faint there.
 VerificationFamily AsaokaOnTerzaghi() {
-  Family family("実測沈下 Asaoka 1978 Terzaghi の圧密曲線 U=0.6〜0.9 (0.1 %)", 1e-3,
-                ErrorUnit::kMetre);
+  Family family("実測沈下 Asaoka 1978 (Terzaghi 曲線)", 1e-3, ErrorUnit::kMetre);
   const auto readings =
       Sampled([](double t) { return DegreeOfConsolidation(0.001 * t); }, 7.0, 150);
   for (double dt : {7.0, 14.0, 28.0}) {

@@ -245,6 +245,7 @@ double SettlementFit::At(double t) const {
 }
 
 double InterpolateReading(const std::vector<SettlementReading>& readings, double t) {
+  if (readings.empty()) return 0.0;
   const auto after = std::upper_bound(
       readings.begin(), readings.end(), t,
       [](double day, const SettlementReading& reading) { return day < reading.t; });

@@ -93,8 +93,8 @@ struct FitOutcome {
   std::optional<FitFailure> failure;
 };
 
-// The reading at day t, interpolated linearly between `readings` (days strictly increasing, t
-// within them).
+// The reading at day t, interpolated linearly between `readings` (days strictly increasing);
+// the first or last reading outside them, 0 without readings.
 double InterpolateReading(const std::vector<SettlementReading>& readings, double t);
 
 // Fits `request.method` to `readings` over the window: the hyperbolic and square-root methods

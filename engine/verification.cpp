@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "engine/boussinesq_references.h"
+#include "engine/drain_fit_verification.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/settlement_verification.h"
 #include "engine/strip_influence.h"
@@ -221,6 +222,8 @@ std::vector<VerificationFamily> RunVerification() {
                                            CircleAxis(),    Circles(),          ShallowCircles(),
                                            Superposition(), CompatibleCircles()};
   for (VerificationFamily& family : SettlementVerificationFamilies())
+    families.push_back(std::move(family));
+  for (VerificationFamily& family : DrainFitVerificationFamilies())
     families.push_back(std::move(family));
   return families;
 }

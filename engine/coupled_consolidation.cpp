@@ -211,6 +211,15 @@ CoupledConsolidation::CoupledConsolidation(const ConsolidationGroup& group,
     for (std::size_t i = 0; i < cellCount_; ++i)
       weights_[i * count + m] = factors[modes[m].grid] * grid.weights[i * size + modes[m].index];
   }
+  // A loaded cell's weights add up to 1 (its degree at the end) but for rounding in the
+  // eigenvectors: scaled so that they do exactly.
+  for (std::size_t i = 0; i < cellCount_; ++i) {
+    double* row = weights_.data() + i * count;
+    const double sum = std::accumulate(row, row + count, 0.0);
+    if (group.cells[i].deltaP == 0.0 || !(sum > 0.0)) continue;
+    for (std::size_t m = 0; m < count; ++m)
+      row[m] /= sum;
+  }
 }
 
 ModeSum CoupledConsolidation::Cell(std::size_t cell) const {

@@ -20,7 +20,7 @@ class ModeSum {
   const std::vector<double>& rates() const { return rates_; }
   const std::vector<double>& weights() const { return weights_; }
   // The value for ever after: the sum of the weights.
-  double final() const { return tailWeight_.empty() ? 0.0 : tailWeight_[0]; }
+  double final() const { return tailWeight_[0]; }
 
   // U `elapsed` days after a step (0 for elapsed <= 0).
   double Step(double elapsed) const;
@@ -31,7 +31,7 @@ class ModeSum {
   std::vector<double> rates_, weights_;
   // Sums from mode k to the last of weight and of weight / rate (where the rate is positive): the
   // modes that have died out are summed at once.
-  std::vector<double> tailWeight_, tailWeightPerRate_;
+  std::vector<double> tailWeight_{0.0}, tailWeightPerRate_{0.0};
 };
 
 }  // namespace qel

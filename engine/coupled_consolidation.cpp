@@ -154,21 +154,24 @@ GridModes SolveGrid(const ConsolidationGroup& group,
   for (double& rate : modes.rates)
     rate = std::max(rate, 0.0);
   const std::vector<double> vectors = TridiagonalEigenvectors(matrix, modes.rates);
-  const std::size_t cells = group.cells.size();
-  modes.weights.assign(cells * n, 0.0);
+  // The initial excess pressure u = b (deltaP of each sub-cell's cell) as C^1/2 b, and what turns
+  // a mode's q into its share of the mean of u = C^-1/2 q over a cell, divided by the cell's load.
+  std::vector<double> initial(n), toCellMean(n, 0.0);
+  for (std::size_t j = 0; j < n; ++j) {
+    const ConsolidationCell& cell = group.cells[subs[j].cell];
+    const double root = std::sqrt(subs[j].capacity);
+    initial[j] = root * cell.deltaP;
+    if (cell.deltaP != 0.0)
+      toCellMean[j] = subs[j].thickness / (cell.thickness * root * cell.deltaP);
+  }
+  modes.weights.assign(group.cells.size() * n, 0.0);
   for (std::size_t k = 0; k < n; ++k) {
     const double* q = vectors.data() + k * n;
-    // The initial excess pressure u = b (deltaP of each sub-cell's cell), as C^1/2 b.
     double projection = 0.0;
     for (std::size_t j = 0; j < n; ++j)
-      projection += q[j] * std::sqrt(subs[j].capacity) * group.cells[subs[j].cell].deltaP;
-    // Mean of mode k's u = C^-1/2 q over each cell.
-    for (std::size_t j = 0; j < n; ++j) {
-      const ConsolidationCell& cell = group.cells[subs[j].cell];
-      if (cell.deltaP == 0.0) continue;
-      modes.weights[subs[j].cell * n + k] += subs[j].thickness / cell.thickness * q[j] /
-                                             std::sqrt(subs[j].capacity) * projection / cell.deltaP;
-    }
+      projection += q[j] * initial[j];
+    for (std::size_t j = 0; j < n; ++j)
+      modes.weights[subs[j].cell * n + k] += toCellMean[j] * q[j] * projection;
   }
   return modes;
 }

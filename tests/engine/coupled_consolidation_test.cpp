@@ -105,6 +105,33 @@ TEST(CoupledConsolidation, ClosedGroupsDrainOnlyRadially) {
   }
 }
 
+// cv from 1e-6 to 1e4 m2/day, cells from 1 mm to 1 km, radial rates up to 1e3 / day, loads of
+// both signs and none, every drainage: finite degrees at every time up to 1e7 days.
+TEST(CoupledConsolidation, ExtremeButPlausibleGroupsStayFinite) {
+  for (double cv : {1e-6, 1e-2, 1e4}) {
+    for (double h : {1e-3, 1.0, 1e3}) {
+      for (double radial : {0.0, 1e3}) {
+        for (int drained = 0; drained < 4; ++drained) {
+          const ConsolidationGroup group{{{h, cv, 1e-3, 100.0, radial},
+                                          {h / 2.0, cv * 1e3, 1e-5, -20.0, 0.0},
+                                          {h, cv / 1e2, 1e-2, 0.0, radial}},
+                                         (drained & 1) != 0,
+                                         (drained & 2) != 0};
+          const CoupledConsolidation solver(group);
+          for (std::size_t i = 0; i < 3; ++i) {
+            const ModeSum cell = solver.Cell(i);
+            for (double t = 1e-9; t <= 1e7; t *= 7.0) {
+              ASSERT_TRUE(std::isfinite(cell.Step(t)) && std::isfinite(cell.Ramp({0.0, 1e-6}, t)) &&
+                          std::isfinite(cell.Ramp({0.0, 100.0}, t)))
+                  << cv << " " << h << " " << radial << " " << drained << " " << i << " " << t;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(CoupledConsolidation, RejectsCellsThatCannotConsolidate) {
   const ConsolidationCell good{1.0, 0.01, 1e-3, 50.0, 0.0};
   for (ConsolidationCell bad :

@@ -18,6 +18,8 @@ constexpr double kGrowth = 1.1;
 
 void CheckGroup(const ConsolidationGroup& group) {
   if (group.cells.empty()) throw std::invalid_argument("a consolidation group needs cells");
+  if (group.cells.size() > kMaxCoupledCells)
+    throw std::length_error("too many cells in a consolidation group");
   for (const ConsolidationCell& cell : group.cells) {
     const bool positive = cell.thickness > 0.0 && std::isfinite(cell.thickness) && cell.cv > 0.0 &&
                           std::isfinite(cell.cv) && cell.mv > 0.0 && std::isfinite(cell.mv);
@@ -91,9 +93,14 @@ std::vector<std::vector<double>> Subcells(const ConsolidationGroup& group,
     bounds.push_back(bounds.back() + cell.thickness / std::sqrt(cell.cv));
   const GridMap map(bounds.back(), group.topDrained, group.bottomDrained, refinement);
   std::vector<std::vector<double>> subcells;
+  double total = 0.0;  // coarse sub-cells so far
   for (std::size_t i = 0; i < group.cells.size(); ++i) {
     const double from = map.Forward(bounds[i]), to = map.Forward(bounds[i + 1]);
-    const int count = split * std::max(1, static_cast<int>(std::ceil(to - from - 1e-9)));
+    const double steps = std::ceil(to - from - 1e-9);
+    total += std::max(1.0, steps);
+    if (total > static_cast<double>(kMaxCoupledSubcells))
+      throw std::length_error("a consolidation group cut into too many sub-cells");
+    const int count = split * std::max(1, static_cast<int>(steps));
     const double root = std::sqrt(group.cells[i].cv);
     std::vector<double> sizes;
     double previous = bounds[i];
@@ -153,7 +160,6 @@ GridModes SolveGrid(const ConsolidationGroup& group,
   // Rounding may leave the smallest rate of a closed group a hair below 0.
   for (double& rate : modes.rates)
     rate = std::max(rate, 0.0);
-  const std::vector<double> vectors = TridiagonalEigenvectors(matrix, modes.rates);
   // The initial excess pressure u = b (deltaP of each sub-cell's cell) as C^1/2 b, and what turns
   // a mode's q into its share of the mean of u = C^-1/2 q over a cell, divided by the cell's load.
   std::vector<double> initial(n), toCellMean(n, 0.0);
@@ -165,14 +171,13 @@ GridModes SolveGrid(const ConsolidationGroup& group,
       toCellMean[j] = subs[j].thickness / (cell.thickness * root * cell.deltaP);
   }
   modes.weights.assign(group.cells.size() * n, 0.0);
-  for (std::size_t k = 0; k < n; ++k) {
-    const double* q = vectors.data() + k * n;
+  ForEachTridiagonalEigenvector(matrix, modes.rates, [&](std::size_t k, std::span<const double> q) {
     double projection = 0.0;
     for (std::size_t j = 0; j < n; ++j)
       projection += q[j] * initial[j];
     for (std::size_t j = 0; j < n; ++j)
       modes.weights[subs[j].cell * n + k] += toCellMean[j] * q[j] * projection;
-  }
+  });
   return modes;
 }
 

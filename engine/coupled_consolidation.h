@@ -3,6 +3,7 @@
 // for radial drainage in each cell.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <vector>
 
@@ -26,6 +27,12 @@ struct ConsolidationGroup {
   bool bottomDrained = true;
 };
 
+// Bounds on a group, so that the work (O(n^2) in the sub-cells) and the memory of the modes (cells
+// times modes) stay bounded whatever the input: at most this many cells, and sub-cells on the
+// coarser grid.
+inline constexpr std::size_t kMaxCoupledCells = 1000;
+inline constexpr std::size_t kMaxCoupledSubcells = 1500;
+
 // How finely the cells are cut. The defaults hold one homogeneous layer to Terzaghi's series
 // within 1e-6 in U from Tv = 0.001 on.
 struct CoupledRefinement {
@@ -48,7 +55,8 @@ class CoupledConsolidation {
  public:
   // Throws std::invalid_argument for no cells or a cell whose thickness, cv or mv is not a
   // positive finite number, whose radial rate is negative or not finite, or whose deltaP is not
-  // finite.
+  // finite; std::length_error for more cells than kMaxCoupledCells or a refinement that would cut
+  // them into more than kMaxCoupledSubcells.
   explicit CoupledConsolidation(const ConsolidationGroup& group, CoupledRefinement refinement = {});
 
   std::size_t cellCount() const { return cellCount_; }

@@ -164,12 +164,12 @@ std::vector<double> TridiagonalEigenvalues(const SymmetricTridiagonal& matrix) {
   return d;
 }
 
-std::vector<double> TridiagonalEigenvectors(const SymmetricTridiagonal& matrix,
-                                            std::span<const double> eigenvalues) {
+void ForEachTridiagonalEigenvector(const SymmetricTridiagonal& matrix,
+                                   std::span<const double> eigenvalues,
+                                   const EigenvectorVisitor& visit) {
   CheckSizes(matrix);
   const std::size_t n = matrix.diagonal.size();
-  std::vector<double> vectors(eigenvalues.size() * n, 0.0);
-  if (n == 0) return vectors;
+  if (n == 0) return;
   const double norm = std::max(NormBound(matrix), std::numeric_limits<double>::min());
   const double clusterGap = 1e-6 * norm;
   const double separation = 10.0 * kEpsilon * norm;
@@ -184,30 +184,31 @@ std::vector<double> TridiagonalEigenvectors(const SymmetricTridiagonal& matrix,
   }
   const double startNorm = Norm(start);
   ShiftedFactors factors(n);
-  std::size_t clusterStart = 0;
+  std::vector<double> x(n);
+  std::vector<double>
+      cluster;  // the vectors found so far in the current cluster, one after another
   double previousShift = 0.0;
   for (std::size_t k = 0; k < eigenvalues.size(); ++k) {
     double shift = eigenvalues[k];
-    if (k == 0 || shift - eigenvalues[k - 1] > clusterGap) clusterStart = k;
+    if (k == 0 || shift - eigenvalues[k - 1] > clusterGap) cluster.clear();
+    const std::size_t earlier = cluster.size() / n;
     // Equal shifts would give the same vector twice: keep them apart by a few rounding units.
-    if (k > clusterStart && shift - previousShift < separation) shift = previousShift + separation;
+    if (earlier > 0 && shift - previousShift < separation) shift = previousShift + separation;
     previousShift = shift;
+    const bool clusterGoesOn =
+        k + 1 < eigenvalues.size() && eigenvalues[k + 1] - eigenvalues[k] <= clusterGap;
     // One solve with an eigenvalue accurate to eps |T| leaves the other vectors' parts at
     // eps |T| / gap, below 1e-9 outside a cluster; within one, two solves square that.
-    const int solves = k > clusterStart || (k + 1 < eigenvalues.size() &&
-                                            eigenvalues[k + 1] - eigenvalues[k] <= clusterGap)
-                           ? 2
-                           : 1;
+    const int solves = earlier > 0 || clusterGoesOn ? 2 : 1;
     factors.Factor(matrix, shift, kEpsilon * norm);
-    std::span<double> x(vectors.data() + k * n, n);
     double length = startNorm;
     std::copy(start.begin(), start.end(), x.begin());
     for (int iteration = 0; iteration < 5; ++iteration) {
       for (double& v : x)
         v /= length;
       factors.Solve(x);
-      for (std::size_t j = clusterStart; j < k; ++j) {
-        const std::span<const double> other(vectors.data() + j * n, n);
+      for (std::size_t j = 0; j < earlier; ++j) {
+        const double* other = cluster.data() + j * n;
         double dot = 0.0;
         for (std::size_t i = 0; i < n; ++i)
           dot += x[i] * other[i];
@@ -219,7 +220,19 @@ std::vector<double> TridiagonalEigenvectors(const SymmetricTridiagonal& matrix,
     }
     for (double& v : x)
       v /= length;
+    visit(k, x);
+    if (clusterGoesOn) cluster.insert(cluster.end(), x.begin(), x.end());
   }
+}
+
+std::vector<double> TridiagonalEigenvectors(const SymmetricTridiagonal& matrix,
+                                            std::span<const double> eigenvalues) {
+  const std::size_t n = matrix.diagonal.size();
+  std::vector<double> vectors(eigenvalues.size() * n, 0.0);
+  ForEachTridiagonalEigenvector(matrix, eigenvalues,
+                                [&](std::size_t k, std::span<const double> vector) {
+                                  std::copy(vector.begin(), vector.end(), vectors.begin() + k * n);
+                                });
   return vectors;
 }
 

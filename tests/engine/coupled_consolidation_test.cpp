@@ -142,6 +142,11 @@ TEST(CoupledConsolidation, RejectsCellsThatCannotConsolidate) {
     EXPECT_THROW(CoupledConsolidation({{good, bad}, true, false}), std::invalid_argument);
   }
   EXPECT_THROW(CoupledConsolidation(ConsolidationGroup{}), std::invalid_argument);
+  EXPECT_THROW(CoupledConsolidation({std::vector(kMaxCoupledCells + 1, good), true, false}),
+               std::length_error);
+  CoupledRefinement tooFine;
+  tooFine.subcells = static_cast<int>(kMaxCoupledSubcells) + 1;
+  EXPECT_THROW(CoupledConsolidation({{good}, true, false}, tooFine), std::length_error);
   const CoupledConsolidation solver({{good}, true, false});
   EXPECT_THROW(solver.Combined(std::vector<double>{1.0, 2.0}), std::invalid_argument);
 }

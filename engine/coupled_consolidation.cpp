@@ -171,13 +171,23 @@ GridModes SolveGrid(const ConsolidationGroup& group,
       toCellMean[j] = subs[j].thickness / (cell.thickness * root * cell.deltaP);
   }
   modes.weights.assign(group.cells.size() * n, 0.0);
-  ForEachTridiagonalEigenvector(matrix, modes.rates, [&](std::size_t k, std::span<const double> q) {
-    double projection = 0.0;
-    for (std::size_t j = 0; j < n; ++j)
-      projection += q[j] * initial[j];
-    for (std::size_t j = 0; j < n; ++j)
-      modes.weights[subs[j].cell * n + k] += toCellMean[j] * q[j] * projection;
-  });
+  std::vector<std::size_t> rowOf(n);  // where sub-cell j's cell keeps its weights
+  for (std::size_t j = 0; j < n; ++j)
+    rowOf[j] = subs[j].cell * n;
+  // Plain pointers, so that the loops need not reload them after every store.
+  const double* initialValues = initial.data();
+  const double* cellMeans = toCellMean.data();
+  const std::size_t* rows = rowOf.data();
+  double* weights = modes.weights.data();
+  ForEachTridiagonalEigenvector(matrix, modes.rates,
+                                [=](std::size_t k, std::span<const double> vector) {
+                                  const double* q = vector.data();
+                                  double projection = 0.0;
+                                  for (std::size_t j = 0; j < n; ++j)
+                                    projection += q[j] * initialValues[j];
+                                  for (std::size_t j = 0; j < n; ++j)
+                                    weights[rows[j] + k] += cellMeans[j] * q[j] * projection;
+                                });
   return modes;
 }
 
@@ -189,15 +199,14 @@ CoupledConsolidation::CoupledConsolidation(const ConsolidationGroup& group,
   CheckGroup(group);
   std::vector<GridModes> grids;
   std::vector<double> factors;
-  const GridModes fine = SolveGrid(group, Subcells(group, refinement, 2));
+  grids.reserve(2);
   if (refinement.extrapolate) {
     // Errors of c h^2: (4 U(h/2) - U(h)) / 3 cancels them.
-    grids = {SolveGrid(group, Subcells(group, refinement, 1)), fine};
-    factors = {-1.0 / 3.0, 4.0 / 3.0};
-  } else {
-    grids = {fine};
-    factors = {1.0};
+    grids.push_back(SolveGrid(group, Subcells(group, refinement, 1)));
+    factors.push_back(-1.0 / 3.0);
   }
+  grids.push_back(SolveGrid(group, Subcells(group, refinement, 2)));
+  factors.push_back(refinement.extrapolate ? 4.0 / 3.0 : 1.0);
   // Merge the grids' modes into one ascending list.
   struct Mode {
     double rate;

@@ -11,6 +11,7 @@
 #include "engine/rect_circle_influence.h"
 #include "engine/settlement_verification.h"
 #include "engine/strip_influence.h"
+#include "engine/time_verification.h"
 #include "engine/verification_recorder.h"
 
 namespace qel {
@@ -222,6 +223,8 @@ std::vector<VerificationFamily> RunVerification() {
                                            CircleAxis(),    Circles(),          ShallowCircles(),
                                            Superposition(), CompatibleCircles()};
   for (VerificationFamily& family : SettlementVerificationFamilies())
+    families.push_back(std::move(family));
+  for (VerificationFamily& family : TimeVerificationFamilies())
     families.push_back(std::move(family));
   for (VerificationFamily& family : DrainFitVerificationFamilies())
     families.push_back(std::move(family));

@@ -42,9 +42,9 @@ struct VerificationFamily {
 // Runs every family: strips and trapezoids against closed forms and quadrature, the embankment
 // chart formula, the rectangle corner factor against its table and closed form, circles on the
 // axis and against quadrature from the edge out, superposition, and the compatible circle
-// method against its known values; then the settlement core (settlement_verification.h), and
-// the vertical drains and the settlement fits (drain_fit_verification.h). Takes a few seconds at
-// most.
+// method against its known values; then the settlement core (settlement_verification.h), its
+// course in time (time_verification.h), and the vertical drains and the settlement fits
+// (drain_fit_verification.h). Takes a few seconds at most.
 std::vector<VerificationFamily> RunVerification();
 
 // True when every family passed.

@@ -3,8 +3,11 @@
 // for the largest document.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/worst_document.h"
 #include "document/document.h"
@@ -84,6 +87,37 @@ void BM_ChangeNothing(benchmark::State& benchState) {
     benchmark::DoNotOptimize(document->Change("none", [](DocumentTables&) {}));
 }
 BENCHMARK(BM_ChangeNothing);
+
+// The memory 200 undo steps keep beyond the document when its soil section holds 20 MB: a title
+// edit and a soil edit of one line (as a soil dialog's OK writes it) in turn. The counter is in
+// MB of heap in use after the steps, less the heap in use before them (glibc's mallinfo2).
+void BM_UndoStepsBesideALargeSoilSection(benchmark::State& benchState) {
+  for (auto _ : benchState) {
+    benchState.PauseTiming();
+    DocumentTables cells;
+    cells.soilLines = {std::string(20 * 1000 * 1000, 'x'), "slice=1"};
+    auto document = std::make_unique<Document>(std::move(cells));
+    const std::size_t before = mallinfo2().uordblks;
+    benchState.ResumeTiming();
+    for (int step = 0; step < 100; ++step) {
+      document->Change("title",
+                       [step](DocumentTables& t) { t.settingLines[27] = std::to_string(step); });
+      document->Change("soil", [step](DocumentTables& t) {
+        std::vector<std::string> lines = t.soilLines;
+        lines[1] = "slice=" + std::to_string(step + 2);
+        t.soilLines = lines;
+      });
+    }
+    benchState.PauseTiming();
+    const std::size_t after = mallinfo2().uordblks;
+    benchState.counters["steps"] = static_cast<double>(document->undoSteps());
+    benchState.counters["MB_beyond_document"] =
+        (static_cast<double>(after) - static_cast<double>(before)) / 1e6;
+    document.reset();
+    benchState.ResumeTiming();
+  }
+}
+BENCHMARK(BM_UndoStepsBesideALargeSoilSection)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace qel

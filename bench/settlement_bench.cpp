@@ -52,6 +52,47 @@ void SettlementAgainstCompute(benchmark::State& state) {
 
 BENCHMARK(SettlementAgainstCompute)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The largest settlement a document can ask for: the largest document's 154 columns, each cut
+// into 2000 slices (the most a column takes), through qel-cli report (every display, the
+// calculation tables' thousands of pages among them) and the calculation table as CSV. The
+// counters give each whole process in seconds; the target is a report within 30 s.
+void ReportOfTheMostSlices(benchmark::State& state) {
+  bench::DataFolderCopy data;
+  ApplicationState document;
+  FillWorstDocument(document, false);
+  DocumentTables cells = document.document.cells();
+  cells.soilLines = {"slice=0.015", "layer=1,clay,30,16,16,cc,2.0,0.8,0.08,,,150,both,"};
+  document.document.Replace(cells);
+  const std::string path = data.path() + "/slices.qdw";
+  if (!WriteTextFileSafely(path, FormatDataFile(document.document.cells(), ResultsGrid{}, 3)).ok) {
+    state.SkipWithError("the document could not be written");
+    return;
+  }
+  const std::vector<std::string> report = {
+      QEL_CLI_PATH,    "report",   path, "--out", data.path() + "/slices.pdf",
+      "--data-folder", data.path()};
+  const std::vector<std::string> table = {QEL_CLI_PATH,    "table",    path,
+                                          "--display",     "9",        "--problem",
+                                          "rect",          "--out",    data.path() + "/9.csv",
+                                          "--data-folder", data.path()};
+  std::vector<double> reportTimes, tableTimes;
+  for (auto _ : state) {
+    const double reportMs = bench::RunMilliseconds(report);
+    const double tableMs = bench::RunMilliseconds(table);
+    if (reportMs < 0 || tableMs < 0) {
+      state.SkipWithError("a command could not start or did not exit 0");
+      return;
+    }
+    reportTimes.push_back(reportMs);
+    tableTimes.push_back(tableMs);
+    state.SetIterationTime(reportMs / 1000.0);
+  }
+  state.counters["report_s"] = bench::Median(reportTimes) / 1000.0;
+  state.counters["table9_s"] = bench::Median(tableTimes) / 1000.0;
+}
+
+BENCHMARK(ReportOfTheMostSlices)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
 }  // namespace
 }  // namespace qel
 

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "analysis/isobar_windows.h"
+#include "base/c_locale.h"
 #include "document/lattice_points.h"
 #include "document/load_lists.h"
 #include "document/strip_points.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <optional>
 
+#include "base/c_locale.h"
 #include "document/figure_options.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 
 namespace qel {
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "base/text_file.h"
 #include "document/document_save.h"
 #include "document/last_folder_file.h"
 #include "platform/file_chooser.h"
@@ -11,7 +12,6 @@
 #include "platform/recent_files.h"
 #include "settings/settings_files.h"
 #include "settings/system_settings.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

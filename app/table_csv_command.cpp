@@ -1,14 +1,15 @@
 // "表をCSVで保存": the table shown to a CSV file chosen in a dialog.
 #include "app/table_csv_command.h"
+#include "platform/file_messages.h"
 
 #include <filesystem>
 
+#include "base/safe_file_writer.h"
+#include "base/same_file.h"
+#include "base/text_file.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "settings/safe_file_writer.h"
-#include "settings/same_file.h"
-#include "settings/text_file.h"
 #include "view/table_export.h"
 #include "view/table_text.h"
 

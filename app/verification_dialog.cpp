@@ -1,6 +1,7 @@
 // ﾍﾙﾌﾟ > 計算の検証...: the engine's verification table and samples of each family, with a
 // button that saves them as a PDF.
 #include "app/verification_dialog.h"
+#include "platform/file_messages.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -10,11 +11,11 @@
 #include <QVBoxLayout>
 #include <ctime>
 
+#include "base/text_file.h"
 #include "platform/file_chooser.h"
 #include "platform/paper_units.h"
 #include "platform/prompts.h"
 #include "platform/qt/pdf_file.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

@@ -1,5 +1,6 @@
 // Printing and PDF output of the displays.
 #include "app/view_printing.h"
+#include "platform/file_messages.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "app/file_commands.h"
+#include "base/text_file.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
@@ -18,7 +20,6 @@
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_page_sequence.h"
 #include "platform/qt/widgets/qt_application_printer.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

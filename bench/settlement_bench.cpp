@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/text_file.h"
 #include "bench/process_timing.h"
 #include "bench/worst_document.h"
 #include "document/data_file.h"
-#include "settings/text_file.h"
 
 namespace qel {
 namespace {

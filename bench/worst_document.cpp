@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 
 namespace qel {
 

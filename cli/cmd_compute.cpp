@@ -1,13 +1,13 @@
 // qel-cli compute: every strip and lattice point of a data file with its dP, as CSV.
 #include <cstdio>
 
+#include "base/c_locale.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "document/lattice_points.h"
 #include "document/strip_points.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

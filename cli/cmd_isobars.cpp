@@ -4,14 +4,15 @@
 
 #include "analysis/isobar_levels.h"
 #include "analysis/isobars.h"
+#include "base/c_locale.h"
+#include "base/text_file.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "engine/worker_threads.h"
-#include "settings/c_locale.h"
-#include "settings/text_file.h"
+#include "platform/file_messages.h"
 
 namespace qel {
 

@@ -6,13 +6,13 @@
 
 #include "analysis/settlement_analysis.h"
 #include "analysis/settlement_csv.h"
+#include "base/c_locale.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/load_warnings.h"
 #include "cli/profile_errors.h"
 #include "document/document.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -1,6 +1,9 @@
 // qel-cli table: a data or results table of a data file as CSV, as the desktop saves it.
 #include <cstdio>
 
+#include "base/c_locale.h"
+#include "base/safe_file_writer.h"
+#include "base/text_file.h"
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -8,10 +11,8 @@
 #include "cli/output_files.h"
 #include "cli/page_options.h"
 #include "cli/profile_errors.h"
+#include "platform/file_messages.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
-#include "settings/safe_file_writer.h"
-#include "settings/text_file.h"
 #include "view/table_rows.h"
 #include "view/table_text.h"
 

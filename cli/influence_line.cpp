@@ -9,10 +9,10 @@
 #include <sstream>
 #include <vector>
 
+#include "base/c_locale.h"
 #include "document/load_lists.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

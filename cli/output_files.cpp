@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/same_file.h"
 #include "platform/messages.h"
-#include "settings/same_file.h"
 
 namespace qel {
 

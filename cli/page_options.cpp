@@ -1,9 +1,9 @@
 // The options that place a display on paper.
 #include "cli/page_options.h"
 
+#include "base/c_locale.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/c_locale.h"
+#include "base/cp932.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
-#include "settings/cp932.h"
 
 namespace qel {
 

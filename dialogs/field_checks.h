@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/c_locale.h"
 #include "dialogs/validation.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

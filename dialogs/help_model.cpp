@@ -1,14 +1,15 @@
 // The model of the help dialog.
 #include "dialogs/help_model.h"
+#include "platform/file_messages.h"
 
 #include <filesystem>
 #include <optional>
 #include <utility>
 
+#include "base/text_file.h"
 #include "platform/file_opener.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

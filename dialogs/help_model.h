@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 namespace qel {
 

@@ -5,9 +5,9 @@
 
 #include "analysis/isobar_fields.h"
 #include "analysis/isobar_levels.h"
+#include "base/c_locale.h"
 #include "dialogs/numeric_entry.h"
 #include "document/load_lists.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

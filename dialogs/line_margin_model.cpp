@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "base/c_locale.h"
 #include "dialogs/field_checks.h"
 #include "document/problem_common.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

@@ -8,8 +8,8 @@
 
 #include "dialogs/dialog_model.h"
 #include "document/document.h"
-#include "settings/drawing.h"
 #include "settings/system_settings.h"
+#include "view/drawing.h"
 #include "view/view_state.h"
 
 namespace qel {

@@ -1,12 +1,12 @@
 // The model of the load list dialogs.
 #include "dialogs/load_list_editor.h"
 
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "dialogs/cell_text.h"
 #include "dialogs/numeric_entry.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

@@ -1,8 +1,8 @@
 // The column tables and row checks of the circle, rectangle and strip load lists.
 #include "dialogs/load_list_layout.h"
 
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 
 namespace qel {
 

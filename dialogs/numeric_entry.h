@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/half_width_number.h"
+#include "base/half_width_number.h"
 
 namespace qel {
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "base/c_locale.h"
 #include "dialogs/field_checks.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -3,13 +3,13 @@
 
 #include <cmath>
 
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "dialogs/cell_text.h"
 #include "dialogs/numeric_entry.h"
 #include "document/excluded_loads.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "base/c_locale.h"
 #include "dialogs/field_checks.h"
 #include "document/problem_common.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

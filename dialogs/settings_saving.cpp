@@ -1,9 +1,10 @@
 // Saving the system settings or a font file after a settings dialog was confirmed.
 #include "dialogs/settings_saving.h"
+#include "platform/file_messages.h"
 
+#include "base/text_file.h"
 #include "platform/messages.h"
 #include "settings/settings_files.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

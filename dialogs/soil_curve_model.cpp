@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/c_locale.h"
 #include "dialogs/numeric_entry.h"
 #include "dialogs/soil_section_lines.h"
 #include "document/soil_profile_text.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -1,8 +1,8 @@
 // The titles, title positions, centring and figure grid of one problem.
 #include "dialogs/style_fields.h"
 
+#include "base/c_locale.h"
 #include "dialogs/field_checks.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -1,7 +1,7 @@
 // The model of the title/style dialog.
 #include "dialogs/title_style_model.h"
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 
 namespace qel {
 

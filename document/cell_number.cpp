@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "settings/c_locale.h"
-#include "settings/half_width_number.h"
-#include "settings/text_fields.h"
+#include "base/c_locale.h"
+#include "base/half_width_number.h"
+#include "base/text_fields.h"
 
 namespace qel {
 

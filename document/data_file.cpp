@@ -1,16 +1,17 @@
 // Reading and writing the data file.
 #include "document/data_file.h"
+#include "platform/file_messages.h"
 
 #include <utility>
 
 #include "document/lattice_points.h"
 
+#include "base/c_locale.h"
+#include "base/text_encoding.h"
+#include "base/text_fields.h"
+#include "base/text_file.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
-#include "settings/text_encoding.h"
-#include "settings/text_fields.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

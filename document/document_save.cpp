@@ -1,11 +1,12 @@
 // Writing the document to a data file as the save commands do.
 #include "document/document_save.h"
+#include "platform/file_messages.h"
 
+#include "base/text_file.h"
 #include "document/data_file.h"
 #include "document/marker_text.h"
 #include "platform/messages.h"
 #include "settings/system_settings.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

@@ -5,6 +5,7 @@
 
 #include "document/document_results.h"
 #include "document/document_tables.h"
+#include "platform/file_messages.h"
 
 namespace qel {
 

@@ -1,8 +1,8 @@
 // Clearing the document tables, and reading and writing their scale and print-range lines.
 #include "document/document_tables.h"
 
+#include "base/c_locale.h"
 #include "document/problem_common.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -1,12 +1,12 @@
 // Finds the load rows and point fields that the calculation leaves out or reads differently.
 #include "document/excluded_loads.h"
 
+#include "base/text_fields.h"
 #include "document/cell_number.h"
 #include "document/circle_rows.h"
 #include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

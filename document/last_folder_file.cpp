@@ -1,7 +1,7 @@
 // FileV.ndx: the folder of the last opened file.
 #include "document/last_folder_file.h"
 
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 namespace qel {
 

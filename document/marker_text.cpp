@@ -1,8 +1,8 @@
 // Texts that a data file would read back as a section marker, found before a save.
 #include "document/marker_text.h"
 
-#include "settings/quoted_text.h"
-#include "settings/text_fields.h"
+#include "base/quoted_text.h"
+#include "base/text_fields.h"
 
 namespace qel {
 

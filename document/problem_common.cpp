@@ -6,9 +6,9 @@
 #include <limits>
 #include <utility>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "settings/system_settings.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

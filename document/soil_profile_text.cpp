@@ -7,9 +7,9 @@
 #include <map>
 #include <stdexcept>
 
+#include "base/c_locale.h"
+#include "base/quoted_text.h"
 #include "engine/soil_slices.h"
-#include "settings/c_locale.h"
-#include "settings/quoted_text.h"
 
 namespace qel {
 

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "document/cell_number.h"
 #include "document/leading_rows.h"
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

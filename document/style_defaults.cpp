@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "settings/settings_files.h"
 
 namespace qel {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/cp932.h"
+#include "base/text_encoding.h"
 #include "fuzz/fuzz_support.h"
-#include "settings/cp932.h"
-#include "settings/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qel;

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/cp932.h"
+#include "base/text_encoding.h"
+#include "base/text_file.h"
 #include "document/circle_rows.h"
 #include "document/data_file.h"
 #include "document/figure_options.h"
@@ -15,10 +18,7 @@
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "fuzz/fuzz_support.h"
-#include "settings/cp932.h"
 #include "settings/system_settings.h"
-#include "settings/text_encoding.h"
-#include "settings/text_file.h"
 
 namespace {
 

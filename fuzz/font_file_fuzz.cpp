@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_encoding.h"
+#include "base/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/settings_files.h"
 #include "settings/system_settings.h"
-#include "settings/text_encoding.h"
-#include "settings/text_file.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_encoding.h"
+#include "base/text_file.h"
 #include "document/last_folder_file.h"
 #include "fuzz/fuzz_support.h"
-#include "settings/text_encoding.h"
-#include "settings/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qel;

@@ -9,14 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/c_locale.h"
+#include "base/text_encoding.h"
+#include "base/text_file.h"
 #include "document/document_tables.h"
 #include "document/style_defaults.h"
 #include "fuzz/fuzz_support.h"
-#include "settings/c_locale.h"
 #include "settings/settings_files.h"
 #include "settings/system_settings.h"
-#include "settings/text_encoding.h"
-#include "settings/text_file.h"
 #include "test_support/fixed_system_paths.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/text_file.h"
 #include "platform/system_paths.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

@@ -1,14 +1,15 @@
 // Reading and writing the settings file and the font files.
 #include "settings/settings_files.h"
+#include "platform/file_messages.h"
 
 #include <utility>
 
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "platform/messages.h"
 #include "platform/system_paths.h"
-#include "settings/c_locale.h"
 #include "settings/data_folder.h"
 #include "settings/system_settings.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

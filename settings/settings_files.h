@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_file.h"
 #include "settings/system_settings.h"
-#include "settings/text_file.h"
 
 namespace qel {
 

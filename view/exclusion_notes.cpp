@@ -1,9 +1,9 @@
 // The marks and notes of the loads and points the calculation leaves out or reads differently.
 #include "view/exclusion_notes.h"
 
+#include "base/c_locale.h"
 #include "document/cell_number.h"
 #include "document/point_values.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

@@ -1,7 +1,7 @@
 // Colours, page window, axes and point crosses of the two scaled figures.
 #include "view/figure_common.h"
 
-#include "settings/drawing.h"
+#include "view/drawing.h"
 
 namespace qel {
 

@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <optional>
 
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
 #include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "view/drawing.h"
 #include "view/figure_obstacles.h"
 #include "view/page_furniture.h"
 

@@ -10,7 +10,7 @@
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
-#include "settings/drawing.h"
+#include "view/drawing.h"
 
 namespace qel {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/c_locale.h"
 #include "document/problem_common.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/page_furniture.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "base/c_locale.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 
 namespace qel {

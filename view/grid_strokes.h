@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "settings/drawing.h"
+#include "view/drawing.h"
 
 namespace qel {
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "analysis/isobar_levels.h"
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
 #include "engine/worker_threads.h"
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
 #include "settings/number_format.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/isobar_cache.h"
 #include "view/isobar_labels.h"

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <utility>
 
+#include "base/c_locale.h"
+#include "base/text_fields.h"
 #include "document/circle_rows.h"
 #include "document/problem_common.h"
-#include "settings/c_locale.h"
-#include "settings/text_fields.h"
 
 namespace qel {
 

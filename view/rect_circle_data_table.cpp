@@ -1,8 +1,8 @@
 // The rectangular and circular data table: the rectangles, then the circles, one line each.
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/document_results.h"
 #include "document/rectangle_rows.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"

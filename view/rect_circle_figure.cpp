@@ -3,7 +3,7 @@
 #include "document/circle_rows.h"
 #include "document/lattice_points.h"
 #include "document/rectangle_rows.h"
-#include "settings/drawing.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/document_results.h"
 #include "document/lattice_points.h"
@@ -11,7 +12,6 @@
 #include "document/problem_common.h"
 #include "document/rectangle_rows.h"
 #include "engine/worker_threads.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"

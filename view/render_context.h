@@ -5,8 +5,8 @@
 #include "document/document_results.h"
 #include "document/document_tables.h"
 #include "platform/device_context.h"
-#include "settings/drawing.h"
 #include "settings/system_settings.h"
+#include "view/drawing.h"
 #include "view/view_state.h"
 
 namespace qel {

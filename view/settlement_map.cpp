@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "analysis/settlement_map.h"
+#include "base/c_locale.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "base/c_locale.h"
 #include "settings/number_format.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 

@@ -7,11 +7,11 @@
 
 #include "analysis/isobar_levels.h"
 #include "analysis/settlement_map.h"
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/rectangle_rows.h"
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
 #include "view/depth_section.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/isobar_labels.h"

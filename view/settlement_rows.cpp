@@ -1,7 +1,7 @@
 // The texts of the settlement columns, shared by the calculation table and its CSV.
 #include "view/settlement_rows.h"
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/settlement_time.h"
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "settings/number_format.h"
 #include "view/depth_values_table.h"
 #include "view/graph_axes.h"

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "base/c_locale.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/graph_axes.h"

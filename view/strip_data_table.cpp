@@ -1,7 +1,7 @@
 // The strip-load data table: the pieces of the two load sets, one line per piece.
+#include "base/c_locale.h"
 #include "document/document_results.h"
 #include "document/strip_pieces.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"

@@ -1,7 +1,7 @@
 // The strip-load figure: the cross-section of the strip loads to scale, one page window at a time.
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
-#include "settings/drawing.h"
+#include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"

@@ -2,12 +2,12 @@
 // the calculation piece by piece, then the dP table of each depth in blocks of x columns.
 #include <algorithm>
 
+#include "base/c_locale.h"
 #include "document/document_results.h"
 #include "document/point_values.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"

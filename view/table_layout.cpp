@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "settings/c_locale.h"
-#include "settings/drawing.h"
+#include "base/c_locale.h"
 #include "settings/number_format.h"
+#include "view/drawing.h"
 #include "view/page_furniture.h"
 #include "view/text_wrap.h"
 

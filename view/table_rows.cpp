@@ -2,6 +2,7 @@
 #include "view/table_rows.h"
 
 #include "analysis/settlement_analysis.h"
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/document.h"
 #include "document/excluded_loads.h"
@@ -10,7 +11,6 @@
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/exclusion_notes.h"
 #include "view/settlement_rows.h"

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "base/c_locale.h"
 #include "document/data_file_names.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <iterator>
 
+#include "base/c_locale.h"
 #include "platform/paper_units.h"
-#include "settings/c_locale.h"
 #include "view/program_version.h"
 
 namespace qel {

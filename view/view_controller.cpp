@@ -7,11 +7,11 @@
 #include <memory>
 #include <utility>
 
+#include "base/c_locale.h"
 #include "document/problem_common.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
 #include "platform/printer_info.h"
-#include "settings/c_locale.h"
 #include "settings/number_format.h"
 #include "view/figure_pages.h"
 #include "view/null_device_context.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <cmath>
 
+#include "base/c_locale.h"
 #include "platform/paper_units.h"
-#include "settings/c_locale.h"
 
 namespace qel {
 

@@ -9,19 +9,20 @@
 #include <functional>
 #include <memory>
 
+#include "base/c_locale.h"
+#include "base/text_file.h"
 #include "cli/cli_args.h"
 #include "cli/draw/drawing_commands.h"
 #include "cli/draw/paged_document.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "cli/page_options.h"
+#include "platform/file_messages.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/safe_output_device.h"
-#include "settings/c_locale.h"
-#include "settings/text_file.h"
 #include "view/report.h"
 
 namespace qel {

@@ -3,16 +3,17 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/text_file.h"
 #include "cli/cli_args.h"
 #include "cli/draw/drawing_commands.h"
 #include "cli/draw/paged_document.h"
 #include "cli/load_warnings.h"
 #include "cli/output_files.h"
 #include "cli/page_options.h"
+#include "platform/file_messages.h"
 #include "platform/messages.h"
 #include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
-#include "settings/text_file.h"
 #include "view/report.h"
 
 namespace qel {

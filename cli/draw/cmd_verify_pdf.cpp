@@ -2,12 +2,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/text_file.h"
 #include "cli/draw/drawing_commands.h"
 #include "cli/draw/paged_document.h"
 #include "engine/verification.h"
+#include "platform/file_messages.h"
 #include "platform/paper_units.h"
 #include "platform/qt/pdf_file.h"
-#include "settings/text_file.h"
 #include "view/verification_page.h"
 
 namespace qel {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "base/safe_file_writer.h"
 #include "platform/device_context.h"
 #include "platform/paper_units.h"
-#include "settings/safe_file_writer.h"
 
 class QIODevice;
 

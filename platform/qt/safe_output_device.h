@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/safe_file_writer.h"
+#include "base/safe_file_writer.h"
 
 namespace qel {
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <set>
 
+#include "base/cp932.h"
+#include "base/text_file.h"
 #include "cli/cli_run.h"
-#include "settings/cp932.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 
 namespace qel {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "base/text_file.h"
 #include "cli/cli_run.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 
 namespace qel {

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <set>
 
+#include "base/c_locale.h"
+#include "base/cp932.h"
+#include "base/text_file.h"
 #include "cli/cli_run.h"
-#include "settings/c_locale.h"
-#include "settings/cp932.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 #include "view/display_table.h"
 #include "view/view_state.h"

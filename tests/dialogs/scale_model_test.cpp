@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/c_locale.h"
 #include "platform/messages.h"
-#include "settings/c_locale.h"
 #include "support/figure_range_edit.h"
 #include "support/scale_documents.h"
 #include "test_support/scripted_prompts.h"

@@ -2,8 +2,8 @@
 // for byte (results left empty).
 #include <gtest/gtest.h>
 
+#include "base/text_file.h"
 #include "document/data_file.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 
 namespace qel {

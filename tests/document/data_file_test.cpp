@@ -7,12 +7,12 @@
 
 #include <filesystem>
 
+#include "base/cp932.h"
+#include "base/text_encoding.h"
+#include "base/text_file.h"
 #include "document/marker_text.h"
 #include "platform/messages.h"
-#include "settings/cp932.h"
 #include "settings/system_settings.h"
-#include "settings/text_encoding.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 
 namespace qel {

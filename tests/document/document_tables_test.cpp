@@ -5,11 +5,11 @@
 
 #include <vector>
 
+#include "base/c_locale.h"
 #include "document/circle_rows.h"
 #include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
-#include "settings/c_locale.h"
 #include "settings/system_settings.h"
 
 namespace qel {

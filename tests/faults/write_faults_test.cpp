@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "base/text_file.h"
 #include "document/document_save.h"
 #include "faults/system_call_faults.h"
 #include "platform/messages.h"
 #include "settings/system_settings.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 
 namespace qel {

@@ -13,19 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "base/cp932.h"
+#include "base/text_file.h"
 #include "document/data_file.h"
 #include "document/document_tables.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
-#include "settings/cp932.h"
-#include "settings/drawing.h"
 #include "settings/settings_files.h"
-#include "settings/text_file.h"
 #include "support/display_walk.h"
 #include "support/render_world.h"
 #include "support/test_files.h"
 #include "support/wall_clock_guard.h"
 #include "test_support/fixed_system_paths.h"
+#include "view/drawing.h"
 #include "view/figure_pages.h"
 #include "view/grid_strokes.h"
 

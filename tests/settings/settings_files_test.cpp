@@ -6,11 +6,11 @@
 
 #include <filesystem>
 
+#include "base/text_file.h"
 #include "document/document_tables.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "settings/system_settings.h"
-#include "settings/text_file.h"
 #include "support/test_files.h"
 #include "test_support/fixed_system_paths.h"
 #include "test_support/scripted_prompts.h"

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "document/document_tables.h"
-#include "settings/drawing.h"
 #include "settings/system_settings.h"
 #include "test_support/scripted_prompts.h"
+#include "view/drawing.h"
 #include "view/render_caches.h"
 #include "view/render_context.h"
 #include "view/view_state.h"

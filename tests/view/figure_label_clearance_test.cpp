@@ -11,10 +11,10 @@
 
 #include "bench/worst_document.h"
 #include "document/data_file.h"
-#include "settings/drawing.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
+#include "view/drawing.h"
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/c_locale.h"
 #include "document/data_file.h"
 #include "document/problem_common.h"
-#include "settings/c_locale.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "support/render_world.h"

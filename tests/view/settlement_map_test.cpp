@@ -8,11 +8,11 @@
 #include <set>
 
 #include "analysis/settlement_analysis.h"
-#include "settings/drawing.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"
 #include "view/display_table.h"
+#include "view/drawing.h"
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"
 

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "analysis/settlement_analysis.h"
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "test_support/recording_device_context.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/c_locale.h"
 #include "document/load_lists.h"
-#include "settings/c_locale.h"
 #include "support/computation_count.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"

@@ -1,5 +1,5 @@
 // Writing one output file so that a failure never damages what was at its path.
-#include "settings/safe_file_writer.h"
+#include "base/safe_file_writer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

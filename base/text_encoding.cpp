@@ -1,5 +1,5 @@
 // Telling CP932 files from UTF-8 files, and decoding either.
-#include "settings/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace qel {
 

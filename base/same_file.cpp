@@ -1,5 +1,5 @@
 // Whether two paths name one file.
-#include "settings/same_file.h"
+#include "base/same_file.h"
 
 #include <filesystem>
 #include <system_error>

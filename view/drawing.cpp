@@ -1,10 +1,10 @@
 // The world-to-device transform and the drawing primitives.
-#include "settings/drawing.h"
+#include "view/drawing.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 #include "settings/number_format.h"
 
 namespace qel {

@@ -1,5 +1,5 @@
 // Telling Shift-JIS files from UTF-8 files written by other editors.
-#include "settings/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Full-width number characters to ASCII.
-#include "settings/half_width_number.h"
+#include "base/half_width_number.h"
 
 namespace qel {
 

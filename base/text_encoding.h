@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/cp932.h"
+#include "base/cp932.h"
 
 namespace qel {
 

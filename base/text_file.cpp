@@ -1,5 +1,5 @@
 // Reading and safely writing the program's text files.
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,9 +10,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/messages.h"
-#include "settings/cp932.h"
-#include "settings/text_encoding.h"
+#include "base/cp932.h"
+#include "base/text_encoding.h"
 
 namespace qel {
 
@@ -58,24 +57,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError*
   return content;
 }
 
-std::string FileReadErrorText(FileReadError error, const std::string& path) {
-  switch (error) {
-    case FileReadError::NotRegularFile:
-      return MessageText(MessageId::NotRegularFile, path);
-    case FileReadError::TooLarge:
-      return MessageText(MessageId::FileTooLarge, path,
-                         std::to_string(kLargestReadableFileMegabytes));
-    case FileReadError::NotPermitted:
-      return MessageText(MessageId::ReadNotPermitted, path);
-    case FileReadError::LinkLoop:
-      return MessageText(MessageId::LinkLoop, path);
-    case FileReadError::CannotOpen:
-    case FileReadError::None:
-      break;
-  }
-  return MessageText(MessageId::FileNotFound, path);
-}
-
 std::vector<std::string> SplitLines(std::string_view bytes) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -115,27 +96,6 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     text += "\r\n";
   }
   return text;
-}
-
-std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path) {
-  if (!outcome.badCharacter.empty())
-    return MessageText(MessageId::UnencodableCharacter, outcome.badCharacter, outcome.codePoint);
-  if (outcome.noReader) return MessageText(MessageId::SaveNoReader, path);
-  switch (outcome.systemError) {
-    case 0:
-      return MessageText(MessageId::CannotSave);
-    case ENOSPC:
-    case EDQUOT:
-      return MessageText(MessageId::SaveDiskFull, path);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return MessageText(MessageId::SaveNotPermitted, path);
-    case EIO:
-      return MessageText(MessageId::SaveIoError, path);
-    default:
-      return MessageText(MessageId::SaveFailedBecause, path, std::strerror(outcome.systemError));
-  }
 }
 
 WriteOutcome WriteTextFileSafely(const std::string& path, std::string_view text) {

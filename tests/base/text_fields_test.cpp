@@ -1,5 +1,5 @@
 // The number-start test and the comma-field scanner.
-#include "settings/text_fields.h"
+#include "base/text_fields.h"
 
 #include <gtest/gtest.h>
 

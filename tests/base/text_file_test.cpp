@@ -1,5 +1,5 @@
 // Lines read whole, and files written so that a failure never damages the old file.
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/file_messages.h"
 #include "platform/messages.h"
 #include "support/test_files.h"
 

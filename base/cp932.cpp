@@ -1,5 +1,5 @@
 // Conversion between UTF-8 and CP932 with glibc's iconv.
-#include "settings/cp932.h"
+#include "base/cp932.h"
 
 #include <iconv.h>
 

@@ -1,5 +1,5 @@
 // Numbers read and written the same way whatever the process locale says.
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The world-to-device transform and the drawing primitives, checked on a recording device.
-#include "settings/drawing.h"
+#include "view/drawing.h"
 
 #include <gtest/gtest.h>
 

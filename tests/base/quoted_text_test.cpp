@@ -1,5 +1,5 @@
 // Tests of input text as messages quote it.
-#include "settings/quoted_text.h"
+#include "base/quoted_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Input text shortened and made visible for messages.
-#include "settings/quoted_text.h"
+#include "base/quoted_text.h"
 
 #include <cstdio>
 

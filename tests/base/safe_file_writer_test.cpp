@@ -1,6 +1,6 @@
 // What a save does to what is at its path: devices and pipes written in place, links kept,
 // protection, owners and modes respected, nothing removed but its own temporary file.
-#include "settings/safe_file_writer.h"
+#include "base/safe_file_writer.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Conversion between UTF-8 and the Shift-JIS code page of the files.
-#include "settings/cp932.h"
+#include "base/cp932.h"
 
 #include <gtest/gtest.h>
 

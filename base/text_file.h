@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/safe_file_writer.h"
+#include "base/safe_file_writer.h"
 
 namespace qel {
 
@@ -31,10 +31,6 @@ enum class FileReadError {
 // The whole content of a regular file of at most kLargestReadableFile bytes; nothing otherwise,
 // with the reason in `error` when one is given. Opening never blocks, even on a FIFO.
 std::optional<std::string> ReadFileBytes(const std::string& path, FileReadError* error = nullptr);
-
-// The message for a file that could not be read: not found (4008), not permitted, a loop of
-// links, not a regular file (4110) or too large (4111).
-std::string FileReadErrorText(FileReadError error, const std::string& path);
 
 // Splits bytes into lines at each line feed; a carriage return just before the line feed goes
 // with it. Lines are kept whole, however long. A last line without a line end is kept as it is.
@@ -63,11 +59,6 @@ void ForEachLine(std::string_view bytes, Visit&& visit) {
 std::optional<std::vector<std::string>> ReadTextLines(
     const std::string& path, FileReadError* error = nullptr,
     std::size_t maxLines = std::numeric_limits<std::size_t>::max());
-
-// The message for a write that failed: the character that cannot be stored, a pipe nobody
-// reads, or the reason the system gave (disk full, no permission, an I/O error, or its own
-// words for anything else).
-std::string SaveFailureText(const WriteOutcome& outcome, const std::string& path);
 
 // Encodes UTF-8 `text` to CP932 and writes it with WriteFileSafely. A character CP932 cannot
 // hold refuses the whole write.

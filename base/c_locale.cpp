@@ -1,5 +1,5 @@
 // Number conversions and printf-style formatting in the C locale.
-#include "settings/c_locale.h"
+#include "base/c_locale.h"
 
 #include <charconv>
 

@@ -45,9 +45,8 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   DrawingShortfalls shortfalls;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
-  RenderContext ctx{
-      state.document, state.document.cells(), state.results,   state.settings, state.fonts,
-      state.view,     state.geometry,         state.transform, shortfalls,     state.caches};
+  RenderContext ctx{state.document, state.results, state.settings, state.fonts, state.view,
+                    state.geometry, state.transform, shortfalls, state.caches};
   double cold = 0, warm = 0;
   int pages = 0;
   for (auto _ : benchState) {

@@ -186,13 +186,13 @@ double RoundScaleFor(double metres, double millimetres) {
 
 void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& section,
                  PaperBox& box) {
-  const ContourWindow plan = SectionIsobarWindow(ctx.tables, ctx.settings, section.atY);
-  PlanLoads loads = ExtractPlanLoads(ctx.tables);
+  const ContourWindow plan = SectionIsobarWindow(ctx.document.cells(), ctx.settings, section.atY);
+  PlanLoads loads = ExtractPlanLoads(ctx.document.cells());
   loads.circleMethod = ctx.results.circleMethod();
   IsobarRequest isobars = SectionIsobarRequest(ctx, section.atY, section.at);
   const ScalarField field = SectionStressField(loads, section.atY, section.at);
   std::vector<double> content = LoadPlaces(loads, section, true);
-  for (const PointValue& u : SectionColumns(ctx.tables, section))
+  for (const PointValue& u : SectionColumns(ctx.document.cells(), section))
     content.push_back(u.value);
   // The window is surveyed once for each set of inputs: every paint of the page needs it.
   CacheKey key;
@@ -259,7 +259,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   std::vector<PlacedNote> taken;
   DrawGraphAxes(dc, ctx, frame, section.atY ? "x (m)" : "y (m)", taken);
   const FigureWindow captionWindow{window.u0, window.u1, -depth, -depth};
-  const LatticePoints lattice(ctx.tables);
+  const LatticePoints lattice(ctx.document.cells());
   const std::vector<PointValue>& across = section.atY ? lattice.ys() : lattice.xs();
   const bool onLattice = std::any_of(across.begin(), across.end(),
                                      [&](const PointValue& p) { return p.value == section.at; });
@@ -268,7 +268,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
   FigureObstacles marks;
   const int reach = PointMarkReach(ctx);
   if (onLattice)
-    for (const PointValue& u : SectionColumns(ctx.tables, section))
+    for (const PointValue& u : SectionColumns(ctx.document.cells(), section))
       for (const PointValue& z : lattice.depths())
         if (IsUsableDepth(z.value))
           marks.AddBox(DeviceBox{ToDeviceX(t, u.value), ToDeviceY(t, -z.value),
@@ -300,7 +300,7 @@ void DrawSection(DeviceContext& dc, RenderContext& ctx, const ResolvedSection& s
     DrawLine(dc, frame.AcrossToX(from), frame.top, frame.AcrossToX(to), frame.top, PenStyle::Solid,
              DevicePixels(t, 4), loadColour);
   if (onLattice)
-    for (const PointValue& u : SectionColumns(ctx.tables, section))
+    for (const PointValue& u : SectionColumns(ctx.document.cells(), section))
       for (const PointValue& z : lattice.depths())
         if (IsUsableDepth(z.value))
           DrawPointCross(dc, ctx, u.value, -z.value, FigureColoursOf(ctx.settings).point);

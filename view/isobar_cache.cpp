@@ -14,7 +14,7 @@ namespace qel {
 namespace {
 
 std::string KeyOf(const RenderContext& ctx, const IsobarRequest& request) {
-  const DocumentTables& tables = ctx.tables;
+  const DocumentTables& tables = ctx.document.cells();
   CacheKey key;
   key.Add(ResultsInputsKey(
       ctx, request.view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle));
@@ -52,7 +52,7 @@ std::shared_ptr<const IsobarSet> IsobarCache::Get(const RenderContext& ctx,
   auto found = std::find_if(kept_.begin(), kept_.end(),
                             [&key](const auto& entry) { return entry.first == key; });
   if (found != kept_.end()) return found->second;
-  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.tables, ctx.settings, request));
+  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.document.cells(), ctx.settings, request));
   ++traces_;
   if (kept_.size() >= mostKept_) kept_.erase(kept_.begin());
   kept_.emplace_back(std::move(key), set);

@@ -116,8 +116,8 @@ std::string WhereText(const IsobarRequest& request) {
 
 // The levels the figure's options type; empty for the default levels.
 const std::vector<double>& TypedLevels(const RenderContext& ctx, const IsobarRequest& request) {
-  return request.view == IsobarView::kStrip ? ctx.tables.figures.stripIsobars.levels
-                                            : ctx.tables.figures.planIsobars.levels;
+  return request.view == IsobarView::kStrip ? ctx.document.cells().figures.stripIsobars.levels
+                                            : ctx.document.cells().figures.planIsobars.levels;
 }
 
 // The caption's rows: what the lines are (their unit, and where a plan or section lies) or, on
@@ -145,7 +145,7 @@ std::vector<std::string> CaptionRows(const RenderContext& ctx, const IsobarReque
     rows.push_back(cut);
   // The section's page carries the note for its whole page.
   if (request.view == IsobarView::kPlan && request.circleMethod == CircleMethod::kCompatible &&
-      !DrawnCircles(ctx.tables).empty())
+      !DrawnCircles(ctx.document.cells()).empty())
     rows.push_back("円形荷重は旧版互換の計算方法による値です");
   return rows;
 }
@@ -305,7 +305,7 @@ std::optional<double> PlanIsobarDepth(const DocumentTables& tables) {
 
 std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
                                                 const FigureWindow& window) {
-  const IsobarOptions& options = ctx.tables.figures.stripIsobars;
+  const IsobarOptions& options = ctx.document.cells().figures.stripIsobars;
   if (!options.shown) return std::nullopt;
   const double top = std::max(0.0, -window.top), bottom = -window.bottom;
   if (!(bottom > top) || !(window.right > window.left)) return std::nullopt;
@@ -321,9 +321,9 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
 
 std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
                                                const FigureWindow& window) {
-  const IsobarOptions& options = ctx.tables.figures.planIsobars;
+  const IsobarOptions& options = ctx.document.cells().figures.planIsobars;
   if (!options.shown) return std::nullopt;
-  const std::optional<double> depth = PlanIsobarDepth(ctx.tables);
+  const std::optional<double> depth = PlanIsobarDepth(ctx.document.cells());
   if (!depth || *depth < 0.0) return std::nullopt;
   if (!(window.right > window.left) || !(window.top > window.bottom)) return std::nullopt;
   IsobarRequest request;
@@ -341,10 +341,10 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
   IsobarRequest request;
   request.view = atY ? IsobarView::kSectionAtY : IsobarView::kSectionAtX;
   request.at = at;
-  request.levels = DrawnIsobarLevels(ctx.tables.figures.planIsobars.levels);
+  request.levels = DrawnIsobarLevels(ctx.document.cells().figures.planIsobars.levels);
   request.circleMethod = ctx.results.circleMethod();
   request.threads = kAllWorkers;
-  request.fill = ctx.tables.figures.planIsobars.fill;
+  request.fill = ctx.document.cells().figures.planIsobars.fill;
   return request;
 }
 

@@ -138,7 +138,7 @@ std::string DepthDisplayTitle(const std::string& figureTitle, const std::string&
 }
 
 void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind) {
-  const ProblemStyle style = ReadProblemStyle(ctx.tables, problem);
+  const ProblemStyle style = ReadProblemStyle(ctx.document.cells(), problem);
   const DisplayTitle& title = style.title(SheetOf(kind));
   CreateSlotFont(dc, ctx, kTitleFont);
   if (ctx.view.currentPage == 1 || title.everyPage) {
@@ -170,16 +170,16 @@ long StartPageNumber(const DocumentTables& tables, DisplayMode display) {
 
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind) {
-  const PageTexts pages = ReadPageTexts(ctx.tables, problem);
+  const PageTexts pages = ReadPageTexts(ctx.document.cells(), problem);
   DrawPageNumber(dc, ctx, pages.of(SheetOf(kind)), pages.topMm, pages.leftMm, pages.centred);
 }
 
 std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx) {
   if (ctx.results.circleMethod() != CircleMethod::kCompatible) return std::nullopt;
-  if (CountCircleRows(ctx.tables) == 0) return std::nullopt;
+  if (CountCircleRows(ctx.document.cells()) == 0) return std::nullopt;
   // One line above the page text when that is in the lower half of the paper, else 12 mm above
   // the paper's lower edge: never on the page text or the table.
-  const double pageTextTop = ReadPageTexts(ctx.tables, Problem::RectCircle).topMm;
+  const double pageTextTop = ReadPageTexts(ctx.document.cells(), Problem::RectCircle).topMm;
   const double lowerHalf = ctx.geometry.paperHeightMm * 0.5;
   return pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
 }
@@ -195,7 +195,7 @@ void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
   // The grid as the document reads it, normalised there; drawn only where the settings give it
   // a width and a mark size.
-  const FigureGridLines lines = ReadProblemStyle(ctx.tables, problem).grid;
+  const FigureGridLines lines = ReadProblemStyle(ctx.document.cells(), problem).grid;
   FigureGrid grid;
   grid.fromX = lines.fromX;
   grid.toX = lines.toX;

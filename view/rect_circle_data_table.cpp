@@ -114,7 +114,7 @@ int RenderRectCircleData(RenderContext& ctx, DeviceContext* dc, bool draw) {
   TableDisplay display{Problem::RectCircle, DisplayKind::Data, kRectCircleFont,
                        ctx.view.screenLineSteps.rectCircleData, ctx.caches.rectCircleData};
   return RenderTable(ctx, dc, draw, display, ContentKey(ctx),
-                     [&](TableContent& content) { BuildContent(ctx.tables, content); });
+                     [&](TableContent& content) { BuildContent(ctx.document.cells(), content); });
 }
 
 }  // namespace qel

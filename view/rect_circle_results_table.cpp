@@ -39,7 +39,7 @@ struct LatticeTableOptions {
 
 LatticeTableOptions OptionsOf(const RenderContext& ctx) {
   LatticeTableOptions options;
-  options.showTrace = ReadProblemStyle(ctx.tables, Problem::RectCircle).showCalcTrace;
+  options.showTrace = ReadProblemStyle(ctx.document.cells(), Problem::RectCircle).showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.kiloNewtons = ctx.settings.unitSystem != 0;
@@ -231,9 +231,9 @@ int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
   return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.latticeKey(), options),
                      [&](TableContent& content) {
                        if (options.showTrace)
-                         AddTrace(ctx.tables, options, ctx.results.circleMethod(), content);
+                         AddTrace(ctx.document.cells(), options, ctx.results.circleMethod(), content);
                        content.BreakPastTwoThirds();
-                       AddFinalTable(ctx.tables, results, options, content);
+                       AddFinalTable(ctx.document.cells(), results, options, content);
                      });
 }
 

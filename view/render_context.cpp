@@ -4,17 +4,15 @@
 namespace qel {
 
 const ResultsGrid& StripResultsOf(const RenderContext& ctx) {
-  return DrawsTheDocument(ctx) ? ctx.results.Strip(ctx.document) : ctx.results.Strip(ctx.tables);
+  return ctx.results.Strip(ctx.document);
 }
 
 const ResultsGrid& LatticeResultsOf(const RenderContext& ctx) {
-  return DrawsTheDocument(ctx) ? ctx.results.Lattice(ctx.document)
-                               : ctx.results.Lattice(ctx.tables);
+  return ctx.results.Lattice(ctx.document);
 }
 
 std::string ResultsInputsKey(const RenderContext& ctx, Problem problem) {
-  if (DrawsTheDocument(ctx)) return ctx.results.InputsKey(ctx.document, problem);
-  return problem == Problem::Strip ? StripResultsKey(ctx.tables) : LatticeResultsKey(ctx.tables);
+  return ctx.results.InputsKey(ctx.document, problem);
 }
 
 }  // namespace qel

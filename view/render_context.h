@@ -20,10 +20,9 @@ struct DrawingShortfalls {
   int fontsNotMade = 0;  // text fonts the device could not make; their text used the font before
 };
 
-// The document is read only: its tables, and the results they give.
+// The document is read only: its typed problems and soil profile, and the results they give.
 struct RenderContext {
-  const Document& document;  // what caches of the whole document key on (its revision)
-  const DocumentTables& tables;
+  const Document& document;
   const DocumentResults& results;
   const SystemSettings& settings;
   const FontSlots& fonts;
@@ -48,15 +47,8 @@ class SavedTransform {
   WorldTransform saved_;
 };
 
-// Whether the tables drawn are the document's own (always in the program; tests may draw tables
-// of their own).
-inline bool DrawsTheDocument(const RenderContext& ctx) {
-  return &ctx.tables == &ctx.document.cells();
-}
-
-// The results of each problem for the tables drawn, and the key of the cells they are computed
-// from: worked out once per revision of the problem when the tables are the document's, from
-// the cells on every call otherwise.
+// The results of each problem of the document, and the key of the cells they are computed
+// from: worked out once per revision of the problem.
 const ResultsGrid& StripResultsOf(const RenderContext& ctx);
 const ResultsGrid& LatticeResultsOf(const RenderContext& ctx);
 std::string ResultsInputsKey(const RenderContext& ctx, Problem problem);

@@ -24,7 +24,7 @@ double Column(int column) {
 }
 
 std::string ContentKey(const RenderContext& ctx) {
-  const DocumentTables& tables = ctx.tables;
+  const DocumentTables& tables = ctx.document.cells();
   CacheKey key;
   for (int set = 1; set <= kStripSets; ++set)
     for (int row = 1; row <= kStripRows; ++row)
@@ -83,7 +83,7 @@ int RenderStripData(RenderContext& ctx, DeviceContext* dc, bool draw) {
   TableDisplay display{Problem::Strip, DisplayKind::Data, kStripFont,
                        ctx.view.screenLineSteps.stripData, ctx.caches.stripData};
   return RenderTable(ctx, dc, draw, display, ContentKey(ctx),
-                     [&](TableContent& content) { BuildContent(ctx.tables, content); });
+                     [&](TableContent& content) { BuildContent(ctx.document.cells(), content); });
 }
 
 }  // namespace qel

@@ -37,7 +37,7 @@ struct StripTableOptions {
 
 StripTableOptions OptionsOf(const RenderContext& ctx) {
   StripTableOptions options;
-  options.showTrace = ReadProblemStyle(ctx.tables, Problem::Strip).showCalcTrace;
+  options.showTrace = ReadProblemStyle(ctx.document.cells(), Problem::Strip).showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.valueColumns = std::clamp(ctx.settings.stripResultColumns, 1, kMaxValueColumns);
@@ -166,9 +166,9 @@ int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
                        ctx.view.screenLineSteps.stripResults, ctx.caches.stripResults};
   return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.stripKey(), options),
                      [&](TableContent& content) {
-                       if (options.showTrace) AddTrace(ctx.tables, options, content);
+                       if (options.showTrace) AddTrace(ctx.document.cells(), options, content);
                        content.BreakPastTwoThirds();
-                       AddFinalTable(ctx.tables, results, options, content);
+                       AddFinalTable(ctx.document.cells(), results, options, content);
                      });
 }
 

@@ -74,11 +74,8 @@ bool ViewController::ReadDeviceGeometry() {
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
                                         WorldTransform& transform, DrawingShortfalls& shortfalls) {
-  return RenderContext{state_.document, state_.document.cells(),
-                       state_.results,  state_.settings,
-                       state_.fonts,    view,
-                       geometry,        transform,
-                       shortfalls,      state_.caches};
+  return RenderContext{state_.document, state_.results, state_.settings, state_.fonts, view,
+                       geometry,        transform,      shortfalls,      state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -105,7 +102,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayRow& row = DisplayRowOf(view.displayMode);
   if (row.kind == DisplayKind::Figure) {
-    const FigureRange range = ReadFigureRange(ctx.tables, row.problem);
+    const FigureRange range = ReadFigureRange(ctx.document.cells(), row.problem);
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
   }

@@ -36,8 +36,18 @@ RenderWorld::RenderWorld() {
   // The tables start from the default ranges, as a new document does.
   for (Problem problem : {Problem::Strip, Problem::RectCircle})
     WriteFigureRangeLines(tables, problem, settings.figureDefault(problem));
+  document.Replace(tables);
+  synced_ = tables;
   UsePaper(210, 297);
   UseDevice(96, 96);
+}
+
+RenderContext& RenderWorld::Ctx() {
+  if (!(tables == synced_)) {
+    document.Replace(tables);
+    synced_ = tables;
+  }
+  return ctx_;
 }
 
 void RenderWorld::UseDevice(int dpiX, int dpiY) {

@@ -18,8 +18,9 @@ void ApplyStandardSettings(SystemSettings& settings, FontSlots& fonts);
 struct RenderWorld {
   RenderWorld();
 
-  // The document that the settlement displays read; the other displays read `tables`, which
-  // start with the default scales and print ranges of the standard settings.
+  // The document the displays draw. A test edits `tables` (which start with the default scales
+  // and print ranges of the standard settings) or sets `document` itself; Ctx() makes edited
+  // tables the document's before it hands the context out.
   Document document;
   DocumentTables tables;
   DocumentResults results;
@@ -31,14 +32,20 @@ struct RenderWorld {
   ScriptedPrompts prompts;
   DrawingShortfalls shortfalls;
   RenderCaches caches;
-  RenderContext ctx{document, tables,   results,   settings,   fonts,
-                    view,     geometry, transform, shortfalls, caches};
+
+  // The context to draw with, on the document as edited.
+  RenderContext& Ctx();
 
   // Sets the resolution of the device being drawn on (geometry and the transform's mm scale)
   // and copies the margins into the transform, as the paint dispatcher does.
   void UseDevice(int dpiX, int dpiY);
   // Sets the printer paper in millimetres.
   void UsePaper(int widthMm, int heightMm);
+
+ private:
+  DocumentTables synced_;  // the tables last made the document's
+  RenderContext ctx_{document, results,   settings,   fonts, view,
+                     geometry, transform, shortfalls, caches};
 };
 
 }  // namespace qel::test

@@ -66,7 +66,7 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
         5.0 * world.geometry.pixelsPerMmX;
     const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
     const std::vector<PlacedNote> notes =
-        c.strip ? StripFigureNotes(world.ctx, window, 40) : PlanFigureNotes(world.ctx, window, 40);
+        c.strip ? StripFigureNotes(world.Ctx(), window, 40) : PlanFigureNotes(world.Ctx(), window, 40);
     ASSERT_GT(notes.size(), 10u);
     for (std::size_t i = 0; i < notes.size(); ++i)
       for (std::size_t j = i + 1; j < notes.size(); ++j) {
@@ -108,10 +108,10 @@ TEST(FigureNotes, KeepClearOfTheIsobarCaption) {
   world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
       5.0 * world.geometry.pixelsPerMmX;
   const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
-  const std::vector<PlacedNote> free = StripFigureNotes(world.ctx, window, 40);
+  const std::vector<PlacedNote> free = StripFigureNotes(world.Ctx(), window, 40);
   ASSERT_FALSE(free.empty());
   const PlacedNote taken = free.front();
-  const std::vector<PlacedNote> around = StripFigureNotes(world.ctx, window, 40, {taken});
+  const std::vector<PlacedNote> around = StripFigureNotes(world.Ctx(), window, 40, {taken});
   EXPECT_EQ(around.size(), free.size() - 1);
   for (const PlacedNote& note : around)
     EXPECT_NE(note.text, taken.text);

@@ -40,7 +40,7 @@ class PageFurnitureTest : public ::testing::Test {
 
 TEST_F(PageFurnitureTest, PageNumberCountsFromTheStartPage) {
   world.view.currentPage = 3;
-  DrawPageNumber(dc, world.ctx, Numbered("(", "2", ")"), 15, 30, false);
+  DrawPageNumber(dc, world.Ctx(), Numbered("(", "2", ")"), 15, 30, false);
   EXPECT_EQ(dc.Texts(), std::vector<std::string>{"(4)"});
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 300 150 (4)"});
 }
@@ -48,12 +48,12 @@ TEST_F(PageFurnitureTest, PageNumberCountsFromTheStartPage) {
 TEST_F(PageFurnitureTest, PageNumberWithoutNumericStartJoinsTheTexts) {
   for (int page : {1, 2}) {
     world.view.currentPage = page;
-    DrawPageNumber(dc, world.ctx, Numbered("-", "", "-"), 0, 0, false);
+    DrawPageNumber(dc, world.Ctx(), Numbered("-", "", "-"), 0, 0, false);
   }
   EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"--", "--"}));
 
   dc.Clear();
-  DrawPageNumber(dc, world.ctx, Numbered("p.", "A", "/"), 0, 0, false);  // printed as it is
+  DrawPageNumber(dc, world.Ctx(), Numbered("p.", "A", "/"), 0, 0, false);  // printed as it is
   EXPECT_EQ(dc.Texts(), std::vector<std::string>{"p.A/"});
 }
 
@@ -61,7 +61,7 @@ TEST_F(PageFurnitureTest, PageNumberUsesThePageFontAndCentresOnThePaper) {
   world.fonts[kPageFont].size = 12;
   world.fonts[kPageFont].colour = 0x0000ff;
   world.fonts[kPageFont].faceName = "ＭＳ ゴシック";
-  DrawPageNumber(dc, world.ctx, Numbered("", "1", ""), 280, 99, true);
+  DrawPageNumber(dc, world.Ctx(), Numbered("", "1", ""), 280, 99, true);
 
   // trunc(254 * 12 / 72) = 42; centred on 210 mm paper at 105 mm; 280 mm down.
   const std::vector<std::string> expected = {"font 42 0 0 ＭＳ ゴシック", "textcolour 0x0000ff",
@@ -78,7 +78,7 @@ TEST_F(PageFurnitureTest, DisplayPageNumberTakesTheLinesOfItsProblemAndKind) {
   Line(Page(Problem::RectCircle, kPageTextLeft)) = "7.5";
   Line(Page(Problem::Strip, kDataPagePrefix)) = "strip";
   world.view.currentPage = 2;
-  DrawDisplayPageNumber(dc, world.ctx, Problem::RectCircle, DisplayKind::Data);
+  DrawDisplayPageNumber(dc, world.Ctx(), Problem::RectCircle, DisplayKind::Data);
   // Lines 94 + (84 - 81) .. : "D", "10", "頁"; 7.5 mm and 5 mm.
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 75 50 D11頁"});
 }
@@ -90,22 +90,22 @@ TEST_F(PageFurnitureTest, CircleMethodNoteOnlyForCompatibleCircles) {
   using namespace setting_line;
   world.settings.marginLeft = 20;
   world.geometry.paperHeightMm = 297;
-  DrawCircleMethodNote(dc, world.ctx);  // no circles
+  DrawCircleMethodNote(dc, world.Ctx());  // no circles
   world.results.SetCircleMethod(CircleMethod::kCompatible);
-  DrawCircleMethodNote(dc, world.ctx);
+  DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_TRUE(dc.Texts().empty());
 
   world.tables.circleLoads[1][circle_col::kNo] = "1";
   world.results.SetCircleMethod(CircleMethod::kExact);
-  DrawCircleMethodNote(dc, world.ctx);
+  DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_TRUE(dc.Texts().empty());
   world.results.SetCircleMethod(CircleMethod::kCompatible);
-  DrawCircleMethodNote(dc, world.ctx);
+  DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_EQ(dc.Lines("text"),
             std::vector<std::string>{"text 200 2850 円形荷重は旧版互換の計算方法による値です"});
   dc.Clear();
   Line(Page(Problem::RectCircle, kPageTextTop)) = "280";
-  DrawCircleMethodNote(dc, world.ctx);
+  DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_EQ(dc.Lines("text"),
             std::vector<std::string>{"text 200 2740 円形荷重は旧版互換の計算方法による値です"});
 }
@@ -119,7 +119,7 @@ TEST_F(PageFurnitureTest, TitleOnLaterPagesOnlyWithItsFlag) {
     for (int page : {1, 2}) {
       dc.Clear();
       world.view.currentPage = page;
-      DrawDisplayTitle(dc, world.ctx, Problem::Strip, DisplayKind::Results);
+      DrawDisplayTitle(dc, world.Ctx(), Problem::Strip, DisplayKind::Results);
       EXPECT_EQ(dc.Lines("font").size(), 1u);  // the font is made on every page
       if (!dc.Texts().empty()) shown.push_back(dc.Texts()[0] + std::to_string(page));
     }
@@ -140,7 +140,7 @@ TEST_F(PageFurnitureTest, CentredTitleIgnoresTheLeftPosition) {
   Line(Style(Problem::RectCircle, kFigureTitleTop)) = "12";
   Line(Style(Problem::RectCircle, kTitleLeft)) = "40";
   Line(Style(Problem::RectCircle, kTitleCentered)) = "1";
-  DrawDisplayTitle(printer, world.ctx, Problem::RectCircle, DisplayKind::Figure);
+  DrawDisplayTitle(printer, world.Ctx(), Problem::RectCircle, DisplayKind::Figure);
 
   // 105 mm * 600 / 25.4 = 2480.3 and 12 mm = 283.5 px; title font trunc(600 * 10 / 72) = 83.
   const std::vector<std::string> expected = {"font 83 0 0 ＭＳ 明朝", "textcolour 0x000000",
@@ -149,7 +149,7 @@ TEST_F(PageFurnitureTest, CentredTitleIgnoresTheLeftPosition) {
 
   printer.Clear();
   Line(Style(Problem::RectCircle, kTitleCentered)) = "0";
-  DrawDisplayTitle(printer, world.ctx, Problem::RectCircle, DisplayKind::Figure);
+  DrawDisplayTitle(printer, world.Ctx(), Problem::RectCircle, DisplayKind::Figure);
   EXPECT_EQ(printer.Lines("text"), std::vector<std::string>{"text 944 283 平面図"});  // 40 mm
 }
 
@@ -159,7 +159,7 @@ TEST_F(PageFurnitureTest, PositionThatIsNotANumberIsTheCorner) {
   Line(kFigureTitleTop) = "top";
   Line(kTitleLeft) = "";
   Line(kTitleCentered) = "0";
-  DrawDisplayTitle(dc, world.ctx, Problem::Strip, DisplayKind::Figure);
+  DrawDisplayTitle(dc, world.Ctx(), Problem::Strip, DisplayKind::Figure);
   EXPECT_EQ(dc.Lines("text"), std::vector<std::string>{"text 0 0 t"});
 }
 
@@ -195,7 +195,7 @@ TEST_F(PageFurnitureTest, AHugeTextDrawsOnlyWhatCanReachThePaper) {
     Line(kTitleLeft) = c.left;
     Line(kTitleCentered) = std::to_string(c.centred);
     dc.Clear();
-    DrawDisplayTitle(dc, world.ctx, Problem::Strip, DisplayKind::Figure);
+    DrawDisplayTitle(dc, world.Ctx(), Problem::Strip, DisplayKind::Figure);
     ASSERT_EQ(dc.Texts().size(), 1u) << c.what;
     const std::string drawn = dc.Texts()[0];
     long long characters = 0;
@@ -213,7 +213,7 @@ TEST_F(PageFurnitureTest, AHugeTextDrawsOnlyWhatCanReachThePaper) {
   }
   // A page text is placed the same way.
   dc.Clear();
-  DrawPageNumber(dc, world.ctx, Numbered(huge, "1", ""), 0, 0, false);
+  DrawPageNumber(dc, world.Ctx(), Numbered(huge, "1", ""), 0, 0, false);
   EXPECT_LE(dc.Texts()[0].size(), static_cast<std::size_t>(3 * (4 * paper + 64)));
 }
 
@@ -243,7 +243,7 @@ class FigureGridTest : public PageFurnitureTest {
 
   std::vector<Stroke> Draw(Problem problem = Problem::Strip, Colour colour = 0xc0c0c0) {
     dc.Clear();
-    DrawFigureGrid(dc, world.ctx, problem, colour, DeviceRect{});  // the whole device range
+    DrawFigureGrid(dc, world.Ctx(), problem, colour, DeviceRect{});  // the whole device range
     return StrokesOf(dc);
   }
 };
@@ -281,14 +281,14 @@ TEST_F(FigureGridTest, ReversedBoundsAndStepSignDoNotMatter) {
   EXPECT_EQ(ordered[0], (Stroke{90, 340, 110, 340, 1, 0xc0c0c0}));
   EXPECT_EQ(ordered[4], (Stroke{290, 340, 310, 340, 1, 0xc0c0c0}));
 
-  FigureGrid grid = ReadFigureGrid(world.ctx, Problem::RectCircle);
+  FigureGrid grid = ReadFigureGrid(world.Ctx(), Problem::RectCircle);
   EXPECT_TRUE(grid.drawn);
   EXPECT_EQ(grid.stepY, 1);  // from 3 to 3: a single row
 }
 
 TEST_F(FigureGridTest, StepZeroSpansTheWholeRange) {
   SetGrid(Problem::Strip, "1", "2", "8", "0", "-4", "-4", "0");
-  FigureGrid grid = ReadFigureGrid(world.ctx, Problem::Strip);
+  FigureGrid grid = ReadFigureGrid(world.Ctx(), Problem::Strip);
   EXPECT_EQ(grid.stepX, 6);
   // Vertical lines at x = 2 and x = 8 only, each a single point high; the row at y = -4.
   EXPECT_EQ(Draw().size(), 3u);
@@ -296,7 +296,7 @@ TEST_F(FigureGridTest, StepZeroSpansTheWholeRange) {
 
 TEST_F(FigureGridTest, HugeBoundsAndStepsStayWithinInt) {
   SetGrid(Problem::Strip, "0", "-2000000000", "2000000000", "0", "0", "1", "-99999999999");
-  FigureGrid grid = ReadFigureGrid(world.ctx, Problem::Strip);
+  FigureGrid grid = ReadFigureGrid(world.Ctx(), Problem::Strip);
   EXPECT_EQ(grid.stepX, INT_MAX);  // the difference 4e9 does not fit
   EXPECT_EQ(grid.stepY, INT_MAX);  // |INT_MIN| does not fit
   // Crosses at x = -2e9 (clamped to the device's edge) and -2e9 + INT_MAX, in the one row y = 0.
@@ -318,7 +318,7 @@ TEST_F(FigureGridTest, NotDrawnWithoutWidthSizeOrBounds) {
   world.settings.gridMarkSize = 10;
   Line(setting_line::kGridToY) = "  ";
   EXPECT_TRUE(Draw().empty());
-  EXPECT_FALSE(ReadFigureGrid(world.ctx, Problem::Strip).drawn);
+  EXPECT_FALSE(ReadFigureGrid(world.Ctx(), Problem::Strip).drawn);
 }
 
 TEST_F(FigureGridTest, BoundThatIsNotANumberCountsAsZero) {

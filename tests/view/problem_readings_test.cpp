@@ -39,7 +39,7 @@ TEST(ProblemStyleGrid, ReadsAsTheFigureReadsIt) {
           world.tables = file;
           world.tables.settingLines[Style(problem, line)] = text;
           const FigureGridLines typed = ReadProblemStyle(world.tables, problem).grid;
-          const FigureGrid today = ReadFigureGrid(world.ctx, problem);
+          const FigureGrid today = ReadFigureGrid(world.Ctx(), problem);
           const std::vector<int> typedValues = {typed.fromX, typed.toX,   typed.stepX, typed.fromY,
                                                 typed.toY,   typed.stepY, typed.style};
           const std::vector<int> todayValues = {today.fromX, today.toX,   today.stepX, today.fromY,

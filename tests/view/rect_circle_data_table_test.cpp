@@ -34,7 +34,7 @@ class RectCircleDataTableTest : public ::testing::Test {
   RecordingDeviceContext Page(int page) {
     return test::DrawTablePageOf(world, RenderRectCircleData, page);
   }
-  int Pages() { return RenderRectCircleData(world.ctx, nullptr, false); }
+  int Pages() { return RenderRectCircleData(world.Ctx(), nullptr, false); }
 
   test::RenderWorld world;
 };

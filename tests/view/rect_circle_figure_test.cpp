@@ -59,7 +59,7 @@ class RectCircleFigureTest : public ::testing::Test {
     const FigureRange range = ReadFigureRange(world.tables, Problem::RectCircle);
     t.pixelsPerMetreX = 1000.0 / range.scaleX * world.geometry.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * world.geometry.pixelsPerMmY;
-    return RenderRectCircleFigure(world.ctx, dc);
+    return RenderRectCircleFigure(world.Ctx(), dc);
   }
 
   // No., X1, Y1, X2, Y2, q.
@@ -185,7 +185,7 @@ TEST_F(RectCircleFigureTest, CircleBecomesAnEllipseWhenTheScalesDiffer) {
   world.UseDevice(600, 600);
   world.transform.pixelsPerMetreX = 1000.0 / 200 * world.geometry.pixelsPerMmX;
   world.transform.pixelsPerMetreY = 1000.0 / 100 * world.geometry.pixelsPerMmY;
-  RenderRectCircleFigure(world.ctx, paper);
+  RenderRectCircleFigure(world.Ctx(), paper);
   int left, top, right, bottom;
   ASSERT_EQ(std::sscanf(paper.Lines("arc").at(0).c_str(), "arc %d %d %d %d", &left, &top, &right,
                         &bottom),

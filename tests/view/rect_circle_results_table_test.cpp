@@ -53,7 +53,7 @@ class RectCircleResultsTableTest : public ::testing::Test {
   RecordingDeviceContext Page(int page) {
     return test::DrawTablePageOf(world, RenderRectCircleResults, page);
   }
-  int Pages() { return RenderRectCircleResults(world.ctx, nullptr, false); }
+  int Pages() { return RenderRectCircleResults(world.Ctx(), nullptr, false); }
   // Every body text of every page.
   std::vector<std::string> AllStrings() {
     std::vector<std::string> all;

@@ -40,7 +40,7 @@ class StripDataTableTest : public ::testing::Test {
   RecordingDeviceContext Page(int page) {
     return test::DrawTablePageOf(world, RenderStripData, page);
   }
-  int Pages() { return RenderStripData(world.ctx, nullptr, false); }
+  int Pages() { return RenderStripData(world.Ctx(), nullptr, false); }
 
   test::RenderWorld world;
 };

@@ -39,7 +39,7 @@ class StripFigureTest : public ::testing::Test {
     const FigureRange range = ReadFigureRange(world.tables, Problem::Strip);
     t.pixelsPerMetreX = 1000.0 / range.scaleX * world.geometry.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * world.geometry.pixelsPerMmY;
-    return RenderStripFigure(world.ctx, dc);
+    return RenderStripFigure(world.Ctx(), dc);
   }
 
   // No., X1, X2, X3, X4, h, gamma, Y.

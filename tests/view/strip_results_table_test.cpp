@@ -49,7 +49,7 @@ class StripResultsTableTest : public ::testing::Test {
   RecordingDeviceContext Page(int page) {
     return test::DrawTablePageOf(world, RenderStripResults, page);
   }
-  int Pages() { return RenderStripResults(world.ctx, nullptr, false); }
+  int Pages() { return RenderStripResults(world.Ctx(), nullptr, false); }
 
   test::RenderWorld world;
 };

@@ -45,14 +45,14 @@ class TablePagingDeviceTest : public ::testing::Test {
 TEST_F(TablePagingDeviceTest, ScreenStepIsOnePointTwoFontHeightsAndIsRemembered) {
   // 96 dpi, 10 pt: trunc(13.33) = 13 pixels; one table unit is 37.795 pixels;
   // A4 297 mm with a 20 mm top margin: trunc(100 * 257 / 1000) = 25 units.
-  TablePaging paging = PrepareTablePaging(world.ctx, kStripFont, remembered);
+  TablePaging paging = PrepareTablePaging(world.Ctx(), kStripFont, remembered);
   EXPECT_EQ(paging.top, 25);
   EXPECT_NEAR(paging.lineStep, 13 / 37.79527559055118 * 1.2, 1e-12);
   EXPECT_EQ(paging.linesPerPage, 58);  // trunc(60.57) - 2
   EXPECT_DOUBLE_EQ(remembered, paging.lineStep);
 
   world.fonts[kRectCircleFont].size = 20;  // each table reads its own slot
-  EXPECT_NEAR(PrepareTablePaging(world.ctx, kRectCircleFont, remembered).lineStep,
+  EXPECT_NEAR(PrepareTablePaging(world.Ctx(), kRectCircleFont, remembered).lineStep,
               26 / 37.79527559055118 * 1.2, 1e-12);
 }
 
@@ -63,22 +63,22 @@ TEST_F(TablePagingDeviceTest, APrinterWithinThreePercentUsesTheScreenStep) {
   const double printerStep = 83 / 236.2204724409449 * 1.2;
 
   remembered = printerStep / 1.02;  // the printer's step is 2 % larger than the screen's
-  EXPECT_DOUBLE_EQ(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep, remembered);
+  EXPECT_DOUBLE_EQ(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep, remembered);
   remembered = printerStep * 1.029;  // just inside the upper limit
-  EXPECT_DOUBLE_EQ(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep, remembered);
+  EXPECT_DOUBLE_EQ(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep, remembered);
   remembered = printerStep * 1.031;  // just outside
-  EXPECT_NEAR(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep, printerStep, 1e-12);
+  EXPECT_NEAR(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep, printerStep, 1e-12);
 
   remembered = printerStep / 1.05;  // 5 %: the printer keeps its own
-  EXPECT_NEAR(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep, printerStep, 1e-12);
+  EXPECT_NEAR(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep, printerStep, 1e-12);
   EXPECT_DOUBLE_EQ(remembered, printerStep / 1.05);  // printing never changes what is remembered
 
   remembered = 0.0;  // nothing shown on screen yet
-  EXPECT_NEAR(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep, printerStep, 1e-12);
+  EXPECT_NEAR(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep, printerStep, 1e-12);
 
   world.fonts[kStripFont].size = 1;  // 8 pixels: a step of 0.04 units is never matched
   remembered = 8 / 236.2204724409449 * 1.2 * 1.01;
-  EXPECT_NEAR(PrepareTablePaging(world.ctx, kStripFont, remembered).lineStep,
+  EXPECT_NEAR(PrepareTablePaging(world.Ctx(), kStripFont, remembered).lineStep,
               8 / 236.2204724409449 * 1.2, 1e-12);
 }
 

@@ -74,7 +74,7 @@ class TablePageRulesTest : public ::testing::Test {
  protected:
   // The pages of a table as lines, and the body font's height in pixels.
   std::vector<Page> DrawnPages(test::TableRenderer render, int& fontHeight) {
-    std::vector<Page> pages(render(world.ctx, nullptr, false));
+    std::vector<Page> pages(render(world.Ctx(), nullptr, false));
     for (std::size_t p = 0; p < pages.size(); ++p) {
       RecordingDeviceContext dc = test::DrawTablePageOf(world, render, static_cast<int>(p) + 1);
       for (const std::string& font : dc.Lines("font"))

@@ -49,13 +49,13 @@ using TableRenderer = int (*)(RenderContext&, DeviceContext*, bool);
 inline RecordingDeviceContext DrawTablePageOf(RenderWorld& world, TableRenderer render, int page) {
   RecordingDeviceContext dc(world.geometry.dpiX, world.geometry.dpiY);
   world.view.currentPage = page;
-  render(world.ctx, &dc, true);
+  render(world.Ctx(), &dc, true);
   return dc;
 }
 
 // The body texts of every page of a table, page by page.
 inline std::vector<std::vector<DrawnText>> AllPages(RenderWorld& world, TableRenderer render) {
-  int pages = render(world.ctx, nullptr, false);
+  int pages = render(world.Ctx(), nullptr, false);
   std::vector<std::vector<DrawnText>> all;
   for (int page = 1; page <= pages; ++page)
     all.push_back(BodyTexts(DrawTablePageOf(world, render, page)));

@@ -13,6 +13,7 @@ struct ContourPoint {
 // The rectangle [u0, u1] x [v0, v1] the field is traced over (u0 < u1, v0 < v1).
 struct ContourWindow {
   double u0 = 0.0, u1 = 0.0, v0 = 0.0, v1 = 0.0;
+  friend bool operator==(const ContourWindow&, const ContourWindow&) = default;
 };
 
 // One line of equal value: closed (its last point joins its first, which is not repeated) or

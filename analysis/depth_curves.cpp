@@ -77,10 +77,10 @@ double DepthGraphBottom(const std::vector<double>& depths) {
   return std::max(1.0, deepest * kIsobarDepthFactor);
 }
 
-std::vector<DepthCurve> StripDepthCurves(const DocumentTables& tables, const ResultsGrid& results,
+std::vector<DepthCurve> StripDepthCurves(const StripProblem& strip, const ResultsGrid& results,
                                          int stressDigits, CurveRange range) {
-  const StripPoints points(tables);
-  const StripLoadSets loads = ExtractStripLoads(tables);
+  const StripPoints& points = strip.points;
+  const StripLoadSets& loads = strip.engineLoads;
   const double bottom = DepthGraphBottom(ValuesOf(points.depths()));
   const char* format = DigitFormat(stressDigits);
   std::vector<DepthCurve> curves;
@@ -100,32 +100,30 @@ std::vector<DepthCurve> StripDepthCurves(const DocumentTables& tables, const Res
   return curves;
 }
 
-std::vector<PointValue> SectionColumns(const DocumentTables& tables,
-                                       const ResolvedSection& section) {
-  LatticePoints lattice(tables);
-  return section.atY ? std::move(lattice).xs() : std::move(lattice).ys();
+std::vector<PointValue> SectionColumns(const PlanProblem& plan, const ResolvedSection& section) {
+  return section.atY ? plan.lattice.xs() : plan.lattice.ys();
 }
 
-std::optional<ResolvedSection> ResolveSection(const DocumentTables& tables) {
-  const SectionLine& line = tables.figures.section;
+std::optional<ResolvedSection> ResolveSection(const PlanProblem& plan) {
+  const SectionLine& line = plan.section;
   ResolvedSection section;
   section.atY = line.axis == SectionAxis::kAtY;
   if (line.at) {
     section.at = *line.at;
     return section;
   }
-  const LatticePoints lattice(tables);
+  const LatticePoints& lattice = plan.lattice;
   const std::vector<PointValue>& across = section.atY ? lattice.ys() : lattice.xs();
   if (across.empty()) return std::nullopt;
   section.at = across.front().value;
   return section;
 }
 
-std::vector<DepthCurve> SectionDepthCurves(const DocumentTables& tables, const ResultsGrid& results,
+std::vector<DepthCurve> SectionDepthCurves(const PlanProblem& plan, const ResultsGrid& results,
                                            const ResolvedSection& section, int stressDigits,
                                            CircleMethod circleMethod, CurveRange range) {
-  const LatticePoints lattice(tables);
-  PlanLoads loads = ExtractPlanLoads(tables);
+  const LatticePoints& lattice = plan.lattice;
+  PlanLoads loads = plan.engineLoads;
   loads.circleMethod = circleMethod;
   const double bottom = DepthGraphBottom(ValuesOf(lattice.depths()));
   const char* format = DigitFormat(stressDigits);

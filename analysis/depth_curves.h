@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "document/document_tables.h"
+#include "document/plan_problem.h"
 #include "document/point_values.h"
+#include "document/strip_problem.h"
 #include "engine/circle_method.h"
 
 namespace qel {
@@ -47,7 +49,7 @@ struct CurveRange {
 
 // One curve for each strip calculation x of `range`, the strip depths marked with the values of
 // `results` formatted with `stressDigits` decimals as the results table prints them.
-std::vector<DepthCurve> StripDepthCurves(const DocumentTables& tables, const ResultsGrid& results,
+std::vector<DepthCurve> StripDepthCurves(const StripProblem& strip, const ResultsGrid& results,
                                          int stressDigits, CurveRange range);
 
 // The vertical line of the plan the section is taken along: y = `at` (u runs along x) or
@@ -59,12 +61,12 @@ struct ResolvedSection {
 
 // The section line the document sets, else through the first lattice y (or x); none when it
 // sets none and the lattice has no such value.
-std::optional<ResolvedSection> ResolveSection(const DocumentTables& tables);
+std::optional<ResolvedSection> ResolveSection(const PlanProblem& plan);
 
 // One curve for each lattice x (or y) of `range` on the section line. The lattice depths are
 // marked when the line runs through a lattice row, with the values of `results`; circles are
 // evaluated by `circleMethod`, as the lattice results are.
-std::vector<DepthCurve> SectionDepthCurves(const DocumentTables& tables, const ResultsGrid& results,
+std::vector<DepthCurve> SectionDepthCurves(const PlanProblem& plan, const ResultsGrid& results,
                                            const ResolvedSection& section, int stressDigits,
                                            CircleMethod circleMethod, CurveRange range);
 
@@ -75,7 +77,6 @@ inline constexpr double kCoincidentShare = 1e-9;
 std::vector<int> CoincidentCurves(const std::vector<DepthCurve>& curves, double scale);
 
 // The lattice values along the section line: its x values on a line y = const, else its y.
-std::vector<PointValue> SectionColumns(const DocumentTables& tables,
-                                       const ResolvedSection& section);
+std::vector<PointValue> SectionColumns(const PlanProblem& plan, const ResolvedSection& section);
 
 }  // namespace qel

@@ -4,9 +4,6 @@
 #include <algorithm>
 
 #include "analysis/figure_extent.h"
-#include "document/load_lists.h"
-#include "document/point_values.h"
-#include "document/problem_common.h"
 
 namespace qel {
 
@@ -15,9 +12,9 @@ namespace {
 constexpr double kLeastDepth = 1.0;
 
 // The deepest value of a point column (0 with none).
-double DeepestPoint(const DocumentTables& tables, bool lattice, int column) {
+double DeepestPoint(const std::vector<PointValue>& depths) {
   double deepest = 0.0;
-  for (const PointValue& point : PresentPointValues(tables, lattice, column))
+  for (const PointValue& point : depths)
     deepest = std::max(deepest, point.value);
   return deepest;
 }
@@ -35,14 +32,14 @@ void KeepOpen(double lo, double& hi) {
 
 }  // namespace
 
-ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
+ContourWindow StripIsobarWindow(const StripProblem& strip, const SystemSettings& settings) {
   ContourWindow window;
-  window.u0 = ReadFigureRange(tables, Problem::Strip).leftX;
-  window.u1 = StripFigureExtent(tables, settings);
+  window.u0 = strip.range.leftX;
+  window.u1 = StripFigureExtent(strip, settings);
   KeepOpen(window.u0, window.u1);
   double loadedLeft = 0.0, loadedRight = 0.0;
   bool any = false;
-  for (const std::vector<StripPiece>& set : ExtractStripLoads(tables).sets) {
+  for (const std::vector<StripPiece>& set : strip.engineLoads.sets) {
     for (const StripPiece& piece : set) {
       loadedLeft = any ? std::min(loadedLeft, piece.x1) : piece.x1;
       loadedRight = any ? std::max(loadedRight, piece.x4) : piece.x4;
@@ -50,29 +47,29 @@ ContourWindow StripIsobarWindow(const DocumentTables& tables, const SystemSettin
     }
   }
   window.v0 = 0.0;
-  window.v1 = DepthBelow(DeepestPoint(tables, false, point_col::kZ), loadedRight - loadedLeft);
+  window.v1 = DepthBelow(DeepestPoint(strip.points.depths()), loadedRight - loadedLeft);
   return window;
 }
 
-ContourWindow PlanIsobarWindow(const DocumentTables& tables, const SystemSettings& settings) {
-  const FigureRange range = ReadFigureRange(tables, Problem::RectCircle);
+ContourWindow PlanIsobarWindow(const PlanProblem& plan, const SystemSettings& settings) {
+  const FigureRange& range = plan.range;
   ContourWindow window;
   window.u0 = range.leftX;
-  window.u1 = RectCircleFigureExtent(tables, settings);
+  window.u1 = RectCircleFigureExtent(plan, settings);
   KeepOpen(window.u0, window.u1);
   window.v1 = range.topY;
   window.v0 = range.topY - std::max(range.rangeY, 1);
   return window;
 }
 
-ContourWindow SectionIsobarWindow(const DocumentTables& tables, const SystemSettings& settings,
+ContourWindow SectionIsobarWindow(const PlanProblem& problem, const SystemSettings& settings,
                                   bool sectionAtY) {
-  const ContourWindow plan = PlanIsobarWindow(tables, settings);
+  const ContourWindow plan = PlanIsobarWindow(problem, settings);
   ContourWindow window;
   window.u0 = sectionAtY ? plan.u0 : plan.v0;
   window.u1 = sectionAtY ? plan.u1 : plan.v1;
   window.v0 = 0.0;
-  window.v1 = DepthBelow(DeepestPoint(tables, true, point_col::kGridZ),
+  window.v1 = DepthBelow(DeepestPoint(problem.lattice.depths()),
                          std::max(plan.u1 - plan.u0, plan.v1 - plan.v0));
   return window;
 }

@@ -9,6 +9,7 @@
 #include "analysis/isobar_fields.h"
 #include "analysis/isobar_levels.h"
 #include "analysis/isobar_windows.h"
+#include "document/document.h"
 #include "document/load_lists.h"
 
 namespace qel {
@@ -52,7 +53,7 @@ bool AllFinite(const IsobarSet& set) {
 
 }  // namespace
 
-IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& settings,
+IsobarSet ComputeIsobars(const Document& document, const SystemSettings& settings,
                          const IsobarRequest& request) {
   IsobarSet set;
   ScalarField field;
@@ -60,17 +61,17 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
   LoadIntensities intensities;
   std::vector<ContourPoint> seeds;  // where the field's extremes are likely
   if (request.view == IsobarView::kStrip) {
-    StripLoadSets loads = ExtractStripLoads(tables);
+    StripLoadSets loads = document.strip().engineLoads;
     if (loads.sets[0].empty() && loads.sets[1].empty()) {
       set.error = "帯状荷重がありません";
       return set;
     }
     intensities = StripIntensities(loads);
     seeds = StripRangeSeeds(loads);
-    set.window = StripIsobarWindow(tables, settings);
+    set.window = StripIsobarWindow(document.strip(), settings);
     field = StripStressField(std::move(loads));
   } else {
-    PlanLoads loads = ExtractPlanLoads(tables);
+    PlanLoads loads = document.plan().engineLoads;
     loads.circleMethod = request.circleMethod;
     if (loads.rectangles.empty() && loads.circles.empty()) {
       set.error = "長方形荷重も円形荷重もありません";
@@ -83,12 +84,12 @@ IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& set
     }
     intensities = PlanIntensities(loads);
     if (request.view == IsobarView::kPlan) {
-      set.window = PlanIsobarWindow(tables, settings);
+      set.window = PlanIsobarWindow(document.plan(), settings);
       seeds = PlanRangeSeeds(loads);
       plan = std::move(loads);
     } else {
       const bool atY = request.view == IsobarView::kSectionAtY;
-      set.window = SectionIsobarWindow(tables, settings, atY);
+      set.window = SectionIsobarWindow(document.plan(), settings, atY);
       seeds = SectionRangeSeeds(loads, atY);
       field = SectionStressField(std::move(loads), atY, request.at);
     }

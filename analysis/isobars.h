@@ -14,6 +14,8 @@
 
 namespace qel {
 
+class Document;
+
 enum class IsobarView { kStrip, kPlan, kSectionAtY, kSectionAtX };
 
 struct IsobarRequest {
@@ -63,7 +65,7 @@ ContourOptions IsobarContourOptions(double largestIntensity, int threads);
 // The isobars `request` asks for, over its window or the default window of its view. A window
 // TraceableWindow refuses (a figure reaching out to 1e308 m) is an error, not a trace: no vertex
 // is ever a NaN or an infinity.
-IsobarSet ComputeIsobars(const DocumentTables& tables, const SystemSettings& settings,
+IsobarSet ComputeIsobars(const Document& document, const SystemSettings& settings,
                          const IsobarRequest& request);
 
 }  // namespace qel

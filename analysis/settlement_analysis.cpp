@@ -10,16 +10,15 @@ namespace qel {
 DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitSystem,
                                              CircleMethod circleMethod, int threads) {
   DocumentSettlement settlement;
-  const std::vector<std::string> lines = document.cells().soilLines;
-  if (lines.empty()) return settlement;
-  SoilProfileReading reading = ReadSoilProfile(lines, unitSystem);
+  const SoilProfileReading& reading = document.soil(unitSystem);
+  if (!reading.profile && reading.errors.empty()) return settlement;  // no section
   settlement.status = DocumentSettlement::Status::kBadProfile;
   if (!reading.profile) {
-    settlement.errors = std::move(reading.errors);
+    settlement.errors = reading.errors;
     return settlement;
   }
   try {
-    settlement.model.emplace(std::move(*reading.profile));
+    settlement.model.emplace(*reading.profile);
   } catch (const std::exception&) {
     // The reader refuses every profile the model cannot cut; this guards what it may miss.
     settlement.errors.push_back({0, "土層を沈下の計算に使えません"});

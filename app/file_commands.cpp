@@ -39,10 +39,12 @@ FileDialogRequest DataFileDialog(FileDialogKind kind) {
 
 }  // namespace
 
-CQelDoc::CQelDoc(Document& document, const DocumentResults& results, const SystemSettings& settings,
-                 const SettingsFiles& settingsFiles, const DocumentServices& services)
+CQelDoc::CQelDoc(Document& document, const DocumentResults& results, const CircleMethod& circles,
+                 const SystemSettings& settings, const SettingsFiles& settingsFiles,
+                 const DocumentServices& services)
     : document_(document),
       results_(results),
+      circles_(circles),
       settings_(settings),
       settingsFiles_(settingsFiles),
       services_(services) {}
@@ -60,7 +62,7 @@ std::string CQelDoc::GetTitle() const {
 }
 
 std::string CQelDoc::SavedText() const {
-  return SavedDocumentText(document_.cells(), results_, settings_);
+  return SavedDocumentText(document_, results_, circles_, settings_);
 }
 
 bool CQelDoc::SaveModified() {
@@ -188,7 +190,7 @@ void CQelDoc::OnFileSaveAs() {
 }
 
 bool CQelDoc::SaveTo(const std::string& path) {
-  const SaveOutcome outcome = SaveDocument(path, document_.cells(), results_, settings_);
+  const SaveOutcome outcome = SaveDocument(path, document_, results_, circles_, settings_);
   if (!outcome) {
     services_.prompts.Show(outcome.message, PromptButtons::Ok);
     return false;

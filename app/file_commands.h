@@ -31,8 +31,10 @@ class CQelDoc {
   // The file commands work on the process-wide document and settings they are given;
   // `settingsFiles` says where the settings live (FileV.ndx is kept beside them). The settings
   // are loaded by whoever starts the program, once: opening a file reads only the file.
-  CQelDoc(Document& document, const DocumentResults& results, const SystemSettings& settings,
-          const SettingsFiles& settingsFiles, const DocumentServices& services);
+  // `circles` is the circle method the saved result listing is computed with, read at each save.
+  CQelDoc(Document& document, const DocumentResults& results, const CircleMethod& circles,
+          const SystemSettings& settings, const SettingsFiles& settingsFiles,
+          const DocumentServices& services);
 
   // Called whenever the document's data changed and every view must show it anew.
   void SetUpdateAllViews(std::function<void()> update) { updateAllViews_ = std::move(update); }
@@ -93,6 +95,7 @@ class CQelDoc {
 
   Document& document_;
   const DocumentResults& results_;
+  const CircleMethod& circles_;
   const SystemSettings& settings_;
   const SettingsFiles& settingsFiles_;
   DocumentServices services_;

@@ -76,7 +76,8 @@ CQelApp::CQelApp(std::unique_ptr<DesktopServices>&& owned, const AppServices& se
                              choosers_->clipboard)),
       printer_(services.useSystemPrinter),
       controller_(state_, printer_),
-      document_(state_.document, state_.results, state_.settings, state_.settingsFiles,
+      document_(state_.document, state_.results, state_.circleMethod, state_.settings,
+                state_.settingsFiles,
                 DocumentServices{services_.prompts, services_.chooser, services_.recentFiles}) {}
 
 CQelApp::~CQelApp() = default;

@@ -113,14 +113,14 @@ void CQelView::ShowDocumentStart() {
 }
 
 void CQelView::SetCircleMethod(CircleMethod method) {
-  controller_.state().results.SetCircleMethod(method);
+  controller_.state().circleMethod = method;
   if (profile_ != nullptr)
     profile_->SetValue(kProfileSection, kCircleMethodKey, CircleMethodName(method));
   Refresh();
 }
 
 CircleMethod CQelView::circleMethod() const {
-  return controller_.state().results.circleMethod();
+  return controller_.state().circleMethod;
 }
 
 void CQelView::UseProfile(Profile* profile) {
@@ -133,7 +133,7 @@ void CQelView::UseProfile(Profile* profile) {
   }
   const std::optional<CircleMethod> method =
       ParseCircleMethod(profile_->Value(kProfileSection, kCircleMethodKey));
-  controller_.state().results.SetCircleMethod(method.value_or(CircleMethod::kExact));
+  controller_.state().circleMethod = method.value_or(CircleMethod::kExact);
   UpdateScrollBars();
 }
 

@@ -49,7 +49,7 @@ struct WorstPages {
   // the surface (or the page's top) down to the page's bottom; for the plan, y over it.
   ContourWindow FirstPage(Problem problem) const {
     const FigureWindow page = PrintedFigureWindow(
-        FigurePagingOf(state.document.cells(), state.settings, state.geometry, problem), 1);
+        FigurePagingOf(state.document, state.settings, state.geometry, problem), 1);
     // The strip figure draws depth z at world y = -z.
     if (problem == Problem::Strip)
       return {page.left, page.right, std::max(0.0, -page.top), std::max(1.0, -page.bottom)};
@@ -58,12 +58,12 @@ struct WorstPages {
   ApplicationState state;
 };
 
-double LatticeTableSeconds(const DocumentTables& tables) {
+double LatticeTableSeconds(const Document& document) {
   ResultsGrid grid;
   double best = 1e30;
   for (int run = 0; run < 3; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    ComputeLatticeResults(tables, grid, kThreads);
+    ComputeLatticeResults(document.plan(), grid, kThreads);
     best = std::min(best, SecondsSince(start));
   }
   return best;
@@ -96,13 +96,12 @@ void IsobarPage(benchmark::State& benchState, IsobarView view, double at, int le
   if (view != IsobarView::kSectionAtY)
     request.window =
         pages.FirstPage(view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle);
-  const double reference = LatticeTableSeconds(pages.state.document.cells());
+  const double reference = LatticeTableSeconds(pages.state.document);
   double total = 0.0;
   std::size_t vertices = 0;
   for (auto _ : benchState) {
     const auto start = std::chrono::steady_clock::now();
-    const IsobarSet set =
-        ComputeIsobars(pages.state.document.cells(), pages.state.settings, request);
+    const IsobarSet set = ComputeIsobars(pages.state.document, pages.state.settings, request);
     total += SecondsSince(start);
     vertices = 0;
     for (const Isobar& line : set.lines)
@@ -126,7 +125,7 @@ void BM_StripIsobarPage(benchmark::State& s) {
 void BM_PlanIsobarPageAtFigureDepth(benchmark::State& s) {
   // The depth the figure draws unless the document sets one: the largest document's first
   // lattice depth below the surface.
-  IsobarPage(s, IsobarView::kPlan, *PlanIsobarDepth(WorstPages().state.document.cells()),
+  IsobarPage(s, IsobarView::kPlan, *PlanIsobarDepth(WorstPages().state.document.plan()),
              static_cast<int>(s.range(0)));
 }
 void BM_PlanIsobarPageAtSurface(benchmark::State& s) {
@@ -174,9 +173,9 @@ BENCHMARK(BM_SectionIsobarPage)
 // isobars over its default window in the same run.
 void BM_SectionBulbSurvey(benchmark::State& benchState) {
   WorstPages pages;
-  const DocumentTables& tables = pages.state.document.cells();
-  const PlanLoads loads = ExtractPlanLoads(tables);
-  const ContourWindow window = SectionIsobarWindow(tables, pages.state.settings, true);
+  const Document& document = pages.state.document;
+  const PlanLoads loads = document.plan().engineLoads;
+  const ContourWindow window = SectionIsobarWindow(document.plan(), pages.state.settings, true);
   const LoadIntensities intensities = PlanIntensities(loads);
   const std::vector<double> levels =
       DefaultIsobarLevels(intensities.positive, intensities.negative);
@@ -190,7 +189,7 @@ void BM_SectionBulbSurvey(benchmark::State& benchState) {
   trace.at = kSectionY;
   trace.threads = kThreads;
   const auto traceStart = std::chrono::steady_clock::now();
-  benchmark::DoNotOptimize(ComputeIsobars(tables, pages.state.settings, trace).lines.size());
+  benchmark::DoNotOptimize(ComputeIsobars(document, pages.state.settings, trace).lines.size());
   const double traced = SecondsSince(traceStart);
   double total = 0.0;
   for (auto _ : benchState) {

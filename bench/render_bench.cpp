@@ -45,8 +45,9 @@ void RunColdLayoutAgainstAllPages(benchmark::State& benchState, Renderer render)
   DrawingShortfalls shortfalls;
   FillWorstDocument(state, true);
   UseStandardSettings(state);
-  RenderContext ctx{state.document, state.results, state.settings, state.fonts, state.view,
-                    state.geometry, state.transform, shortfalls, state.caches};
+  RenderContext ctx{state.document, state.results, state.circleMethod, state.settings,
+                    state.fonts,    state.view,    state.geometry,     state.transform,
+                    shortfalls,     state.caches};
   double cold = 0, warm = 0;
   int pages = 0;
   for (auto _ : benchState) {
@@ -84,6 +85,18 @@ BENCHMARK(BM_RectCircleResultsTable)->Unit(benchmark::kMillisecond)->Iterations(
 // (one load changed, so every lattice value is computed anew), then the view paints page 1 of
 // the rectangle/circle results, as the command's repaint does. The worst lattice: 40
 // rectangles, 40 circles, 12 x 12 x 12 points, without the calculation course.
+// The engine's results computations, the lattice's counted.
+struct LatticeCount : ResultsComputer {
+  void Strip(const StripProblem& strip, ResultsGrid& grid) const override {
+    EngineResults().Strip(strip, grid);
+  }
+  void Lattice(const PlanProblem& plan, CircleMethod circles, ResultsGrid& grid) const override {
+    ++count;
+    EngineResults().Lattice(plan, circles, grid);
+  }
+  mutable int count = 0;
+};
+
 void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   auto owned = std::make_unique<ApplicationState>();
   ApplicationState& state = *owned;
@@ -96,10 +109,8 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
     return cells;
   }());
   state.settingsFiles.loaded = {true, true, true};
-  int latticeComputations = 0;
-  state.results.SetComputationObserver([&latticeComputations](Problem problem) {
-    if (problem == Problem::RectCircle) ++latticeComputations;
-  });
+  LatticeCount latticeComputations;
+  state.results = DocumentResults(latticeComputations);
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   ViewController controller(state, printer);
   controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
@@ -125,7 +136,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   }
   benchState.counters["ok_to_repaint_ms"] =
       total / static_cast<double>(benchState.iterations()) * 1e3;
-  benchState.counters["lattice_computations"] = latticeComputations;
+  benchState.counters["lattice_computations"] = latticeComputations.count;
 }
 BENCHMARK(BM_OkToRepaintedLatticeResults)->Unit(benchmark::kMillisecond);
 

@@ -37,7 +37,7 @@ bool CliSession::Open(const std::string& path) {
 
 bool CliSession::SaveAs(const std::string& path) {
   const SaveOutcome outcome =
-      SaveDocument(path, state_.document.cells(), state_.results, state_.settings);
+      SaveDocument(path, state_.document, state_.results, state_.circleMethod, state_.settings);
   if (!outcome) prompts_.Show(outcome.message, PromptButtons::Ok);
   return outcome.saved;
 }

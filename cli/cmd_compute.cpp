@@ -33,15 +33,14 @@ int RunCompute(const std::vector<std::string>& words) {
   WarnAboutExcludedLoads(session.state().document.cells(), args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
-  state.results.SetCircleMethod(*method);
-  const DocumentTables& t = state.document.cells();
-  const ResultsGrid& results = state.results.All(t);
+  state.results.Strip(state.document);
+  const ResultsGrid& results = state.results.Lattice(state.document, *method);
 
   std::fputs("problem,xrow,yrow,zrow,x,y,z,dP\n", stdout);
-  StripPoints(t).ForEach([&](const StripPoint& p) {
+  state.document.strip().points.ForEach([&](const StripPoint& p) {
     PrintRow("strip", p.xRow, 0, p.zRow, p.x, 0.0, p.z, results.strip(p.xRow, p.zRow));
   });
-  LatticePoints(t).ForEachListed([&](const GridPoint& p) {
+  state.document.plan().lattice.ForEachListed([&](const GridPoint& p) {
     PrintRow("lattice", p.xRow, p.yRow, p.zRow, p.x, p.y, p.z, results.at(p.xRow, p.yRow, p.zRow));
   });
   return FinishStandardOutput();

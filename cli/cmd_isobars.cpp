@@ -103,16 +103,16 @@ int RunIsobars(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(path)) return kExitFailure;
-  const DocumentTables& tables = session.state().document.cells();
-  WarnAboutExcludedLoads(tables, path, session.prompts());
+  const Document& document = session.state().document;
+  WarnAboutExcludedLoads(document.cells(), path, session.prompts());
   // Without --levels, the levels the document keeps for its figures, as the window draws them.
   if (!args->Option("--levels")) {
     const bool strip = request->view == IsobarView::kStrip;
-    request->levels = DrawnIsobarLevels(strip ? tables.figures.stripIsobars.levels
-                                              : tables.figures.planIsobars.levels);
-    WarnAboutCutIsobarLevels(tables, path, session.prompts(), strip, !strip);
+    request->levels =
+        DrawnIsobarLevels(strip ? document.strip().isobars.levels : document.plan().isobars.levels);
+    WarnAboutCutIsobarLevels(document.cells(), path, session.prompts(), strip, !strip);
   }
-  const IsobarSet set = ComputeIsobars(tables, session.state().settings, *request);
+  const IsobarSet set = ComputeIsobars(document, session.state().settings, *request);
   if (!set.error.empty()) {
     std::fprintf(stderr, "qel-cli: %s: %s\n", path.c_str(), set.error.c_str());
     return kExitFailure;

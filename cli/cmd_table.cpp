@@ -55,17 +55,18 @@ int RunTable(const std::vector<std::string>& words) {
   if (out && OutputWouldReplaceInput(path, *out)) return kExitFailure;
   ApplicationState& state = session.state();
   WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
-  state.results.SetCircleMethod(*method);
-  const DisplayMode display = ChooseDisplay(*number, problem, state.document.cells());
+  state.circleMethod = *method;
+  const DisplayMode display = ChooseDisplay(*number, problem, state.document);
   // A settlement table of a profile that does not read fails as `settlement` does, instead of
   // writing a table of messages and reporting success.
   if (KindOf(display) == DisplayKind::SettlementTable &&
       !TellUnsettledProfile(state.caches.settlement.Get(state.document, state.settings.unitSystem,
-                                                        state.results.circleMethod()),
+                                                        state.circleMethod),
                             path))
     return kExitFailure;
-  const std::string csv = TableCsv(*BuildTableRows(display, state.document, state.results,
-                                                   state.settings, state.caches.settlement));
+  const std::string csv =
+      TableCsv(*BuildTableRows(display, state.document, state.results, state.circleMethod,
+                               state.settings, state.caches.settlement));
   if (out) {
     const WriteOutcome outcome = WriteFileSafely(*out, csv);
     if (!outcome.ok) {

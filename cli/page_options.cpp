@@ -39,12 +39,11 @@ std::optional<Problem> ReadProblemOption(const CliArgs& args, bool& ok, std::str
   return std::nullopt;
 }
 
-DisplayMode ChooseDisplay(int number, std::optional<Problem> problem,
-                          const DocumentTables& tables) {
+DisplayMode ChooseDisplay(int number, std::optional<Problem> problem, const Document& document) {
   if (problem) return *DisplayModeFromNumber(number, *problem);
   for (const Problem each : {Problem::Strip, Problem::RectCircle}) {
     const DisplayMode mode = *DisplayModeFromNumber(number, each);
-    if (DisplayRowOf(mode).hasContent(tables)) return mode;
+    if (DisplayRowOf(mode).hasContent(document)) return mode;
   }
   return *DisplayModeFromNumber(number);
 }

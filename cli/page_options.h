@@ -40,7 +40,7 @@ std::optional<PageOptions> ReadPageOptions(const CliArgs& args, int defaultDpi, 
 std::optional<Problem> ReadProblemOption(const CliArgs& args, bool& ok, std::string& error);
 // The display of `number` for the document: of a number both problems share, the row of
 // `problem`, else the first row that has content in `tables` (the strip row when neither has).
-DisplayMode ChooseDisplay(int number, std::optional<Problem> problem, const DocumentTables& tables);
+DisplayMode ChooseDisplay(int number, std::optional<Problem> problem, const Document& document);
 
 // The same without --display, for output of every display.
 std::optional<PageOptions> ReadPaperOptions(const CliArgs& args, int defaultDpi,

@@ -10,6 +10,7 @@
 #include "document/document_tables.h"
 #include "document/edit_history.h"
 #include "document/plan_problem.h"
+#include "document/soil_profile_text.h"
 #include "document/strip_problem.h"
 #include "settings/problem.h"
 
@@ -30,6 +31,12 @@ class Document {
   const PlanProblem& plan() const { return plan_; }
   // What code written once for both problems reads.
   const ProblemCommon& problem(Problem problem) const;
+  // The soil section read as numbers, its unit weights checked in the units of `unitSystem`
+  // (0 tf-m, 1 kN-m): the profile, or every fault by line and field. Worked out when the
+  // section's lines change; an empty section reads as no profile and no fault.
+  const SoilProfileReading& soil(int unitSystem) const;
+  // Whether the document has a soil section at all (lines that may or may not read).
+  bool hasSoil() const { return !cells_->soilLines.empty(); }
 
   // Edits a copy of the cells with `edit`. When the content differs afterwards it becomes the
   // document's, as one undo step named `stepName` ("荷重1の入力"), the steps undone so far are
@@ -40,10 +47,22 @@ class Document {
   // takes the new content as saved.
   void Replace(DocumentTables cells);
 
-  // Grows with every change of the content (Change, Replace, Undo, Redo).
+  // Grows with every change of the content (Change, Replace, Undo, Redo). Revisions are
+  // numbered across all documents of the process: two documents (or a document and a copy made
+  // of it since) never share a number unless they hold the same content, so caches key on
+  // revisions alone.
   std::uint64_t revision() const { return revision_; }
   // Grows only when the cells of `problem` change (SameProblemCells), and with every Replace.
   std::uint64_t revision(Problem problem) const;
+  // Grows only when the loads or calculation points of `problem` change (SameLoadCells), and
+  // with every Replace: what its data tables list.
+  std::uint64_t loadsRevision(Problem problem) const;
+  // Grows only when what the dP of `problem` is computed from changes (SameStressCells: its
+  // loads and points, but not where a strip piece is drawn), and with every Replace: what its
+  // results, isobars and settlement columns key on.
+  std::uint64_t stressRevision(Problem problem) const;
+  // Grows only when the soil section's lines change, and with every Replace.
+  std::uint64_t soilRevision() const { return soilRevision_; }
 
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
@@ -74,7 +93,10 @@ class Document {
   EditHistory history_;
   StripProblem strip_;
   PlanProblem plan_;
+  SoilProfileReading soil_[2];  // [unitSystem]
   std::uint64_t revision_ = 0, stripRevision_ = 0, planRevision_ = 0;
+  std::uint64_t stripLoadsRevision_ = 0, planLoadsRevision_ = 0, soilRevision_ = 0;
+  std::uint64_t stripStressRevision_ = 0, planStressRevision_ = 0;
   int stripDerivations_ = 1, planDerivations_ = 1;
   bool modified_ = false;
 };

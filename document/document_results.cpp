@@ -1,4 +1,4 @@
-// The dP results of a document, kept beside its tables.
+// The dP results of a document, kept beside it.
 #include "document/document_results.h"
 
 #include "document/document.h"
@@ -6,93 +6,51 @@
 
 namespace qel {
 
-std::string StripResultsKey(const DocumentTables& tables) {
-  CacheKey key;
-  // The pieces' Y only places them in the figure; it does not change dP.
-  for (int set = 1; set <= kStripSets; ++set)
-    for (int row = 1; row <= kStripRows; ++row)
-      for (int column = strip_col::kNo; column <= strip_col::kGamma; ++column)
-        key.Add(tables.stripLoads[set][row][column]);
-  for (int row = 1; row <= kStripPointRows; ++row) {
-    key.Add(tables.stripPoints[row][point_col::kX]);
-    key.Add(tables.stripPoints[row][point_col::kZ]);
+namespace {
+
+class Engine : public ResultsComputer {
+ public:
+  void Strip(const StripProblem& strip, ResultsGrid& grid) const override {
+    ComputeStripResults(strip, grid);
   }
-  return key.text();
-}
-
-void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables) {
-  for (int row = 1; row <= kRectRows; ++row)
-    for (int column = 1; column <= kRectColumns; ++column)
-      key.Add(tables.rectLoads[row][column]);
-  for (int row = 1; row <= kCircleRows; ++row)
-    for (int column = 1; column <= kCircleColumns; ++column)
-      key.Add(tables.circleLoads[row][column]);
-}
-
-std::string LatticeResultsKey(const DocumentTables& tables) {
-  CacheKey key;
-  AddRectCircleLoadCells(key, tables);
-  for (int row = 1; row <= kGridRows; ++row)
-    for (int column = point_col::kGridX; column <= point_col::kGridZ; ++column)
-      key.Add(tables.gridPoints[row][column]);
-  return key.text();
-}
-
-const std::string& DocumentResults::InputsKey(const Document& document, Problem problem) const {
-  KeptInputs& kept = inputs_[problem == Problem::Strip ? 0 : 1];
-  const std::uint64_t revision = document.revision(problem);
-  if (kept.document != &document || kept.revision != revision || kept.key.empty()) {
-    kept.key = problem == Problem::Strip ? StripResultsKey(document.cells())
-                                         : LatticeResultsKey(document.cells());
-    kept.document = &document;
-    kept.revision = revision;
+  void Lattice(const PlanProblem& plan, CircleMethod circles, ResultsGrid& grid) const override {
+    ComputeLatticeResults(plan, grid, 0, circles);
   }
-  return kept.key;
+};
+
+}  // namespace
+
+const ResultsComputer& EngineResults() {
+  static const Engine engine;
+  return engine;
+}
+
+ResultsKey StripResultsKey(const Document& document) {
+  return {document.stressRevision(Problem::Strip), CircleMethod::kExact};
+}
+
+ResultsKey LatticeResultsKey(const Document& document, CircleMethod circles) {
+  return {document.stressRevision(Problem::RectCircle), circles};
 }
 
 const ResultsGrid& DocumentResults::Strip(const Document& document) const {
-  return StripFor(InputsKey(document, Problem::Strip), document.cells());
-}
-
-const ResultsGrid& DocumentResults::Lattice(const Document& document) const {
-  return LatticeFor(InputsKey(document, Problem::RectCircle), document.cells());
-}
-
-const ResultsGrid& DocumentResults::Strip(const DocumentTables& tables) const {
-  return StripFor(StripResultsKey(tables), tables);
-}
-
-const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const {
-  return LatticeFor(LatticeResultsKey(tables), tables);
-}
-
-const ResultsGrid& DocumentResults::StripFor(std::string key, const DocumentTables& tables) const {
-  if (!stripValid_ || key != stripKey_) {
-    ComputeStripResults(tables, grid_);
-    stripKey_ = std::move(key);
+  const ResultsKey key = StripResultsKey(document);
+  if (!stripValid_ || !(key == stripKey_)) {
+    computer_->Strip(document.strip(), grid_);
+    stripKey_ = key;
     stripValid_ = true;
-    if (observer_) observer_(Problem::Strip);
   }
   return grid_;
 }
 
-const ResultsGrid& DocumentResults::LatticeFor(std::string key,
-                                               const DocumentTables& tables) const {
-  CacheKey methodKey;
-  methodKey.Add(CircleMethodName(circleMethod_));
-  key += methodKey.text();
-  if (!latticeValid_ || key != latticeKey_) {
-    ComputeLatticeResults(tables, grid_, 0, circleMethod_);
-    latticeKey_ = std::move(key);
+const ResultsGrid& DocumentResults::Lattice(const Document& document, CircleMethod circles) const {
+  const ResultsKey key = LatticeResultsKey(document, circles);
+  if (!latticeValid_ || !(key == latticeKey_)) {
+    computer_->Lattice(document.plan(), circles, grid_);
+    latticeKey_ = key;
     latticeValid_ = true;
-    if (observer_) observer_(Problem::RectCircle);
   }
   return grid_;
-}
-
-const ResultsGrid& DocumentResults::All(const DocumentTables& tables) const {
-  Strip(tables);
-  return Lattice(tables);
 }
 
 }  // namespace qel

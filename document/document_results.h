@@ -1,80 +1,49 @@
-// The dP results of a document, kept beside its tables: computed from the load and point cells
-// when first asked for after one of those cells changed, and reused until then by every paint,
-// page count, printed page, save and qel-cli command.
+// The dP results of a document, kept beside it: computed from its loads and calculation points
+// when first asked for after they changed, and reused until then by every paint, page count,
+// printed page, save and qel-cli command.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <optional>
-#include <string>
-#include <utility>
 
 #include "document/document_tables.h"
+#include "document/results_computer.h"
 #include "engine/circle_method.h"
-#include "settings/cache_key.h"
 #include "settings/problem.h"
 
 namespace qel {
 
-// Everything the results of a problem are computed from, as one text: two sets of cells give
-// the same text exactly when every cell is the same.
-std::string StripResultsKey(const DocumentTables& tables);
-std::string LatticeResultsKey(const DocumentTables& tables);
-// Adds every cell of the rectangle and circle load lists to `key`: the part of the lattice key
-// that the rectangle/circle data table is laid out from as well.
-void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables);
-
 class Document;
+
+// What the results of a problem are computed from: the revision of its loads and points, and
+// for the lattice the circle method. Caches of what is computed from the results key on it.
+struct ResultsKey {
+  std::uint64_t loads = 0;
+  CircleMethod circles = CircleMethod::kExact;
+  friend bool operator==(const ResultsKey&, const ResultsKey&) = default;
+};
+ResultsKey StripResultsKey(const Document& document);
+ResultsKey LatticeResultsKey(const Document& document, CircleMethod circles);
 
 class DocumentResults {
  public:
-  // The key of the cells the results of `problem` are computed from (StripResultsKey or
-  // LatticeResultsKey of the document's cells), worked out once per revision of the problem:
-  // reading it again before the problem changes costs nothing.
-  const std::string& InputsKey(const Document& document, Problem problem) const;
-  // The results of the document's cells, found through InputsKey: a change that leaves the
-  // load and point cells as they were (a title, a scale) computes nothing.
+  // Results computed by the engine, or by `computer` (which must outlive this).
+  DocumentResults() : computer_(&EngineResults()) {}
+  explicit DocumentResults(const ResultsComputer& computer) : computer_(&computer) {}
+
+  // The results grid with the strip cells [x row][z row][0] of the document's strip points,
+  // computed only when its key differs from the one computed last: a change that leaves the
+  // loads and points as they were (a title, a scale) computes nothing.
   const ResultsGrid& Strip(const Document& document) const;
-  const ResultsGrid& Lattice(const Document& document) const;
-
-  // The results grid with the strip cells [x row][z row][0] of `tables`.
-  const ResultsGrid& Strip(const DocumentTables& tables) const;
-  // The results grid with the lattice cells [x][y][z] of `tables`.
-  const ResultsGrid& Lattice(const DocumentTables& tables) const;
-  // The results grid with both.
-  const ResultsGrid& All(const DocumentTables& tables) const;
-
-  // How circles are evaluated (the user's choice, kept in the profile); the lattice values are
-  // computed afresh when it changes.
-  void SetCircleMethod(CircleMethod method) { circleMethod_ = method; }
-  CircleMethod circleMethod() const { return circleMethod_; }
-
-  // The key of the strip or lattice values held (empty before the first computation).
-  const std::string& stripKey() const { return stripKey_; }
-  const std::string& latticeKey() const { return latticeKey_; }
-  // Called with the problem whose values were just computed afresh (reused values call
-  // nothing), so that tests and benchmarks can watch the cache at work. Nothing by default.
-  void SetComputationObserver(std::function<void(Problem)> observer) {
-    observer_ = std::move(observer);
-  }
+  // The results grid with the lattice cells [x][y][z] of the document's lattice, circles by
+  // `circles`; likewise.
+  const ResultsGrid& Lattice(const Document& document, CircleMethod circles) const;
 
  private:
-  const ResultsGrid& StripFor(std::string key, const DocumentTables& tables) const;
-  const ResultsGrid& LatticeFor(std::string key, const DocumentTables& tables) const;
-
-  // The inputs key of each problem [Problem], with the document and revision it was made for.
-  struct KeptInputs {
-    const Document* document = nullptr;
-    std::uint64_t revision = 0;
-    std::string key;
-  };
-  mutable KeptInputs inputs_[2];
-  // The values are a cache of what the tables give, so reading them is const.
+  // The values are a cache of what the document gives, so reading them is const.
   mutable ResultsGrid grid_;
-  mutable std::string stripKey_, latticeKey_;
+  mutable ResultsKey stripKey_, latticeKey_;
   mutable bool stripValid_ = false, latticeValid_ = false;
-  CircleMethod circleMethod_ = CircleMethod::kExact;
-  std::function<void(Problem)> observer_;
+  const ResultsComputer* computer_;
 };
 
 }  // namespace qel

@@ -18,16 +18,20 @@ struct SaveOutcome {
   explicit operator bool() const { return saved; }
 };
 
-// The text a save of the document writes now, before its encoding: the tables as they are (their
-// own scale and print-range lines among them), and the lattice results with the settings'
-// decimals. Two documents save the same bytes exactly when their texts are the same.
-std::string SavedDocumentText(const DocumentTables& tables, const DocumentResults& results,
-                              const SystemSettings& settings);
+class Document;
 
-// Writes the data file safely, with the lattice results of the tables as they are. On failure
+// The text a save of the document writes now, before its encoding: its cells as they are (their
+// own scale and print-range lines among them), and the lattice results (circles by `circles`)
+// with the settings' decimals. Two documents save the same bytes exactly when their texts are
+// the same.
+std::string SavedDocumentText(const Document& document, const DocumentResults& results,
+                              CircleMethod circles, const SystemSettings& settings);
+
+// Writes the data file safely, with the lattice results of the document as it is. On failure
 // the old file stays as it was and the outcome holds the message for the user (a text that a
 // save cannot hold, or SaveFailureText).
-SaveOutcome SaveDocument(const std::string& path, const DocumentTables& tables,
-                         const DocumentResults& results, const SystemSettings& settings);
+SaveOutcome SaveDocument(const std::string& path, const Document& document,
+                         const DocumentResults& results, CircleMethod circles,
+                         const SystemSettings& settings);
 
 }  // namespace qel

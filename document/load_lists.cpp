@@ -1,6 +1,9 @@
 // The document's loads and points as numbers, and the computations that fill the results grid.
 #include "document/load_lists.h"
 
+#include "document/plan_problem.h"
+#include "document/strip_problem.h"
+
 #include <vector>
 
 #include "document/circle_rows.h"
@@ -32,17 +35,16 @@ double FlooredLatticeDepth(double z) {
   return z > 1e-5 ? z : 1e-5;
 }
 
-void ComputeStripResults(const DocumentTables& t, ResultsGrid& results) {
+void ComputeStripResults(const StripProblem& strip, ResultsGrid& results) {
   for (int c = 1; c <= kStripPointRows; ++c)
     for (int r = 1; r <= kStripPointRows; ++r)
       results.strip(c, r) = 0.0;
-  const StripLoadSets loads = ExtractStripLoads(t);
-  StripPoints(t).ForEach([&](const StripPoint& point) {
-    results.strip(point.xRow, point.zRow) = StripPointStress(loads, point.x, point.z);
+  strip.points.ForEach([&](const StripPoint& point) {
+    results.strip(point.xRow, point.zRow) = StripPointStress(strip.engineLoads, point.x, point.z);
   });
 }
 
-void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int threads,
+void ComputeLatticeResults(const PlanProblem& plan, ResultsGrid& results, int threads,
                            CircleMethod circleMethod) {
   for (int i = 1; i <= kGridRows; ++i)
     for (int j = 1; j <= kGridRows; ++j)
@@ -50,11 +52,11 @@ void ComputeLatticeResults(const DocumentTables& t, ResultsGrid& results, int th
         results.at(i, j, k) = 0.0;
   std::vector<GridPoint> listed;
   std::vector<LatticePoint> points;
-  LatticePoints(t).ForEachComputed([&](const GridPoint& point) {
+  plan.lattice.ForEachComputed([&](const GridPoint& point) {
     listed.push_back(point);
     points.push_back({point.x, point.y, FlooredLatticeDepth(point.z)});
   });
-  PlanLoads loads = ExtractPlanLoads(t);
+  PlanLoads loads = plan.engineLoads;
   loads.circleMethod = circleMethod;
   const std::vector<double> stress = LatticeStress(loads, points, threads);
   for (std::size_t n = 0; n < listed.size(); ++n)

@@ -17,14 +17,17 @@ PlanLoads ExtractPlanLoads(const DocumentTables& tables);
 // The depth used for a lattice z value: values not above 1e-5 become exactly 1e-5.
 double FlooredLatticeDepth(double z);
 
+struct StripProblem;
+struct PlanProblem;
+
 // Sets the strip cells [x row][z row][0] of every row pair to 0, then to the dP of every strip
-// point (StripPoints::ForEach).
-void ComputeStripResults(const DocumentTables& tables, ResultsGrid& results);
+// point (StripPoints::ForEach) under the problem's calculated pieces.
+void ComputeStripResults(const StripProblem& strip, ResultsGrid& results);
 
 // Sets every lattice cell [x][y][z] (1..12) to 0, then to the dP of every point the calculation
 // computes (LatticePoints::ForEachComputed), circles by `circleMethod`. `threads` <= 0 uses
 // every core.
-void ComputeLatticeResults(const DocumentTables& tables, ResultsGrid& results, int threads = 0,
+void ComputeLatticeResults(const PlanProblem& plan, ResultsGrid& results, int threads = 0,
                            CircleMethod circleMethod = CircleMethod::kExact);
 
 }  // namespace qel

@@ -50,6 +50,22 @@ bool SamePlanCells(const DocumentTables& a, const DocumentTables& b) {
 
 }  // namespace
 
+bool SameLoadCells(const DocumentTables& a, const DocumentTables& b, Problem problem) {
+  if (problem == Problem::Strip)
+    return SameTable(a.stripLoads, b.stripLoads) && SameTable(a.stripPoints, b.stripPoints);
+  return SameTable(a.rectLoads, b.rectLoads) && SameTable(a.circleLoads, b.circleLoads) &&
+         SameTable(a.gridPoints, b.gridPoints);
+}
+
+bool SameStressCells(const DocumentTables& a, const DocumentTables& b, Problem problem) {
+  if (problem != Problem::Strip) return SameLoadCells(a, b, problem);
+  for (int set = 1; set <= kStripSets; ++set)
+    for (int row = 1; row <= kStripRows; ++row)
+      for (int column = strip_col::kNo; column <= strip_col::kGamma; ++column)
+        if (a.stripLoads[set][row][column] != b.stripLoads[set][row][column]) return false;
+  return SameTable(a.stripPoints, b.stripPoints);
+}
+
 bool SameProblemCells(const DocumentTables& a, const DocumentTables& b, Problem problem) {
   return problem == Problem::Strip ? SameStripCells(a, b) : SamePlanCells(a, b);
 }

@@ -13,4 +13,12 @@ namespace qel {
 // problem reads and the figure option lines that did not read belong to neither.
 bool SameProblemCells(const DocumentTables& a, const DocumentTables& b, Problem problem);
 
+// Whether `a` and `b` hold the same loads and calculation points of `problem`: what its data and
+// results tables list (the strip: both load sets and the points; the plan: rectangles, circles
+// and the lattice).
+bool SameLoadCells(const DocumentTables& a, const DocumentTables& b, Problem problem);
+// The same without what only places a load in the figure (a strip piece's Y): what dP, and so
+// the results, isobars and settlement, are computed from.
+bool SameStressCells(const DocumentTables& a, const DocumentTables& b, Problem problem);
+
 }  // namespace qel

@@ -12,6 +12,7 @@ struct FigureRange {
   double topY = 0.0;           // world y at the top edge of the figure area
   int rangeY = 0;              // world height per page
   int spare = 0;               // kept in the settings file, used nowhere
+  friend bool operator==(const FigureRange&, const FigureRange&) = default;
 };
 
 // The top Y that a line no figure can use ("nan", "inf", "1e400") reads as.

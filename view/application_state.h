@@ -17,6 +17,8 @@ namespace qel {
 struct ApplicationState {
   Document document;        // changed only through its own methods: one undo step each
   DocumentResults results;  // computed from the document's cells when they changed
+  // How circles are evaluated: the user's choice, kept in the profile.
+  CircleMethod circleMethod = CircleMethod::kExact;
   SystemSettings settings;
   FontSlots fonts;
   SettingsFiles settingsFiles;  // where the settings and fonts are read from and saved

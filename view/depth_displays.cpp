@@ -85,20 +85,20 @@ void DrawCurvesGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
 }  // namespace
 
 int RenderStripDepth(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const int graphs = GraphPages(StripPoints(ctx.document.cells()).xs().size());
+  const int graphs = GraphPages(ctx.document.strip().points.xs().size());
   if (dc == nullptr || !draw) return graphs;
   const int graph = std::clamp(ctx.view.currentPage, 1, graphs);
   DrawDisplayTitle(*dc, ctx, Problem::Strip, DisplayKind::Depth);
   const std::vector<DepthCurve> curves = StripDepthCurves(
-      ctx.document.cells(), StripResultsOf(ctx), ctx.settings.stressDigits, GraphCurves(graph));
+      ctx.document.strip(), StripResultsOf(ctx), ctx.settings.stressDigits, GraphCurves(graph));
   DrawCurvesGraph(*dc, ctx, DepthGraphBox(ctx), curves, "帯状荷重 深さ分布" + PageOf(graph, graphs),
-                  StripIntensities(ExtractStripLoads(ctx.document.cells())).Largest());
+                  StripIntensities(ctx.document.strip().engineLoads).Largest());
   return graphs;
 }
 
 int RenderRectCircleSection(RenderContext& ctx, DeviceContext* dc, bool draw) {
-  const std::optional<ResolvedSection> section = ResolveSection(ctx.document.cells());
-  const int pages = section ? GraphPages(SectionColumns(ctx.document.cells(), *section).size()) : 1;
+  const std::optional<ResolvedSection> section = ResolveSection(ctx.document.plan());
+  const int pages = section ? GraphPages(SectionColumns(ctx.document.plan(), *section).size()) : 1;
   if (dc == nullptr || !draw) return pages;
   DrawDisplayTitle(*dc, ctx, Problem::RectCircle, DisplayKind::Depth);
   if (!section) return pages;
@@ -115,13 +115,13 @@ int RenderRectCircleSection(RenderContext& ctx, DeviceContext* dc, bool draw) {
     box.topMm = sectionBox.bottomMm + kGraphGapMm;
   }
   const std::vector<DepthCurve> curves =
-      SectionDepthCurves(ctx.document.cells(), LatticeResultsOf(ctx), *section, ctx.settings.stressDigits,
-                         ctx.results.circleMethod(), GraphCurves(page));
+      SectionDepthCurves(ctx.document.plan(), LatticeResultsOf(ctx), *section,
+                         ctx.settings.stressDigits, ctx.circleMethod, GraphCurves(page));
   DrawCurvesGraph(*dc, ctx, box, curves,
                   FormatC("長方形円形 深さ分布　%s = %s m", section->atY ? "y" : "x",
                           Metres(section->at).c_str()) +
                       PageOf(page, pages),
-                  PlanIntensities(ExtractPlanLoads(ctx.document.cells())).Largest());
+                  PlanIntensities(ctx.document.plan().engineLoads).Largest());
   return pages;
 }
 

@@ -1,48 +1,44 @@
 // What each display needs in the document to have something to show.
 #include "view/display_content.h"
 
-#include "document/circle_rows.h"
-#include "document/lattice_points.h"
-#include "document/rectangle_rows.h"
-#include "document/strip_pieces.h"
-#include "document/strip_points.h"
+#include "document/document.h"
 
 namespace qel {
 
-bool HasStripLoads(const DocumentTables& t) {
-  return StripSetHasData(t, 1) || StripSetHasData(t, 2);
+bool HasStripLoads(const Document& document) {
+  return document.strip().hasLoads();
 }
 
-bool HasStripPoints(const DocumentTables& t) {
-  const StripPoints points(t);
+bool HasStripPoints(const Document& document) {
+  const StripPoints& points = document.strip().points;
   return !points.xs().empty() && !points.depths().empty();
 }
 
 // A figure draws its loads or its calculation points.
-bool HasStripFigureContent(const DocumentTables& t) {
-  return HasStripLoads(t) || HasStripPoints(t);
+bool HasStripFigureContent(const Document& document) {
+  return HasStripLoads(document) || HasStripPoints(document);
 }
 
-bool HasRectCircleLoads(const DocumentTables& t) {
-  return CountRectRows(t) > 0 || CountCircleRows(t) > 0;
+bool HasRectCircleLoads(const Document& document) {
+  return document.plan().hasLoads();
 }
 
-bool HasLattice(const DocumentTables& t) {
-  const LatticePoints lattice(t);
+bool HasLattice(const Document& document) {
+  const LatticePoints& lattice = document.plan().lattice;
   return !lattice.xs().empty() && !lattice.ys().empty() && !lattice.depths().empty();
 }
 
-bool HasRectCircleFigureContent(const DocumentTables& t) {
-  return HasRectCircleLoads(t) || HasLattice(t);
+bool HasRectCircleFigureContent(const Document& document) {
+  return HasRectCircleLoads(document) || HasLattice(document);
 }
 
-bool HasStripSettlementContent(const DocumentTables& t) {
-  return !t.soilLines.empty() && HasStripLoads(t) && !StripPoints(t).xs().empty();
+bool HasStripSettlementContent(const Document& document) {
+  return document.hasSoil() && HasStripLoads(document) && !document.strip().points.xs().empty();
 }
 
-bool HasRectCircleSettlementContent(const DocumentTables& t) {
-  if (t.soilLines.empty() || !HasRectCircleLoads(t)) return false;
-  const LatticePoints lattice(t);
+bool HasRectCircleSettlementContent(const Document& document) {
+  if (!document.hasSoil() || !HasRectCircleLoads(document)) return false;
+  const LatticePoints& lattice = document.plan().lattice;
   return !lattice.xs().empty() && !lattice.ys().empty();
 }
 

@@ -3,21 +3,19 @@
 
 namespace qel {
 
-struct DocumentTables;
+class Document;
 
-// Loads in either strip set.
-bool HasStripLoads(const DocumentTables& tables);
-// Some x and some depth: the strip results list every combination of them.
-bool HasStripPoints(const DocumentTables& tables);
-bool HasStripFigureContent(const DocumentTables& tables);
-// A rectangle or circle load.
-bool HasRectCircleLoads(const DocumentTables& tables);
-// Some x, some y and some depth of the lattice.
-bool HasLattice(const DocumentTables& tables);
-bool HasRectCircleFigureContent(const DocumentTables& tables);
-// A soil profile, loads of the problem and columns under them: strip calculation x values, or
-// lattice x and y values.
-bool HasStripSettlementContent(const DocumentTables& tables);
-bool HasRectCircleSettlementContent(const DocumentTables& tables);
+// The strip loads of either set, or the strip calculation points (x values and depths).
+bool HasStripLoads(const Document& document);
+bool HasStripPoints(const Document& document);
+bool HasStripFigureContent(const Document& document);
+// Rectangles or circles, or a lattice of x, y and z values.
+bool HasRectCircleLoads(const Document& document);
+bool HasLattice(const Document& document);
+bool HasRectCircleFigureContent(const Document& document);
+// A soil section with loads and columns to settle: strip calculation x values, or lattice x
+// and y values.
+bool HasStripSettlementContent(const Document& document);
+bool HasRectCircleSettlementContent(const Document& document);
 
 }  // namespace qel

@@ -49,7 +49,7 @@ enum class DisplayKind {
 // the display's number of pages; with `dc` null it only counts them.
 using DisplayRenderer = int (*)(RenderContext& ctx, DeviceContext* dc, bool draw);
 // Whether a display has something to show for these tables.
-using DisplayContentTest = bool (*)(const DocumentTables& tables);
+using DisplayContentTest = bool (*)(const Document& document);
 
 struct DisplayRow {
   // The number the user knows the display by: its key, qel-cli --display. The settlement

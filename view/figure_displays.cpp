@@ -10,9 +10,9 @@ namespace {
 // The pages of the figure of `problem`: as many as its extent takes, which the view keeps for
 // the paging keys.
 int CountFigurePages(RenderContext& ctx, Problem problem) {
-  ctx.view.figureExtentX = PagedFigureExtent(ctx.document.cells(), ctx.settings, ctx.geometry, problem).x;
+  ctx.view.figureExtentX = PagedFigureExtent(ctx.document, ctx.settings, ctx.geometry, problem).x;
   return FigurePagingCount(ctx.view.figureExtentX,
-                           FigurePagingOf(ctx.document.cells(), ctx.settings, ctx.geometry, problem));
+                           FigurePagingOf(ctx.document, ctx.settings, ctx.geometry, problem));
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ void AddEdgeValues(NoteLayout& layout, const RenderContext& ctx, const FigureWin
 
 void AddScaleNote(NoteLayout& layout, const RenderContext& ctx, const FigureWindow& window,
                   Problem problem) {
-  const FigureRange range = ReadFigureRange(ctx.document.cells(), problem);
+  const FigureRange range = ctx.document.problem(problem).range;
   const std::string text = FormatC("縮尺 横 1/%d　縦 1/%d", range.scaleX, range.scaleY);
   const int h = layout.height();
   const int right = ToDeviceX(ctx.transform, window.right) - h / 2;
@@ -236,20 +236,20 @@ std::string CircleName(int number) {
 std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureWindow& window,
                                          int textHeight, const std::vector<PlacedNote>& occupied,
                                          const FigureObstacles* marks) {
-  if (!ctx.document.cells().figures.stripNotes) return {};
+  if (!ctx.document.strip().notes) return {};
   const WorldTransform& t = ctx.transform;
   NoteLayout layout = LayoutOver(t, window, textHeight, occupied, marks);
   const int h = textHeight;
   AddScaleNote(layout, ctx, window, Problem::Strip);
   // The calculation x values under the deepest row of points, the depths left of the first x,
   // before the pieces' notes, which have more places to go.
-  const StripPoints points(ctx.document.cells());
+  const StripPoints& points = ctx.document.strip().points;
   AddPatternValues(layout, t, PointMarkReach(ctx), points.xs(), points.depths(), "z=", -1.0);
   // Each piece's intensity inside it at half its height when it is tall enough on the paper,
   // else (or where that is taken) above it, then below it, then beside those places. A piece
   // that unloads the ground (h < 0) stands below its base, among the points and isobars.
   for (int set = 1; set <= kStripSets; ++set)
-    for (const StripPieceRow& row : CalculatedStripPieces(ctx.document.cells(), set)) {
+    for (const StripPieceRow& row : ctx.document.strip().set(set).calculated) {
       const StripPiece& p = row.piece;
       const std::string text = "q=" + Number(p.h * p.gamma) + " " + StressUnitText(ctx.settings);
       const int width = NoteTextWidth(text, h);
@@ -274,7 +274,7 @@ std::vector<PlacedNote> StripFigureNotes(const RenderContext& ctx, const FigureW
 std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWindow& window,
                                         int textHeight, const std::vector<PlacedNote>& occupied,
                                         const FigureObstacles* marks) {
-  if (!ctx.document.cells().figures.rectNotes) return {};
+  if (!ctx.document.plan().notes) return {};
   const WorldTransform& t = ctx.transform;
   NoteLayout layout = LayoutOver(t, window, textHeight, occupied, marks);
   const int h = textHeight;
@@ -283,7 +283,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   // The lattice x values under its lowest row, its y values left of its first column, and its
   // depths in one line under the x values, before the loads' notes, which have more places to
   // go.
-  const LatticePoints lattice(ctx.document.cells());
+  const LatticePoints& lattice = ctx.document.plan().lattice;
   if (!lattice.depths().empty()) {
     const std::optional<PatternCorner> corner =
         AddPatternValues(layout, t, PointMarkReach(ctx), lattice.xs(), lattice.ys(), "y=", 1.0);
@@ -305,7 +305,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   // Each rectangle's name and intensity inside its top-left corner where they fit, else over
   // its top edge, else under its bottom edge, at its left or right end or middle, else a row
   // further out.
-  for (const RectangleRow& row : DrawnRectangles(ctx.document.cells())) {
+  for (const RectangleRow& row : ctx.document.plan().rectangles.drawn) {
     const RectLoad& r = row.load;
     const std::string text = RectangleName(row.number) + " q=" + Number(r.q) + " " + unit;
     const int width = NoteTextWidth(text, h);
@@ -322,7 +322,7 @@ std::vector<PlacedNote> PlanFigureNotes(const RenderContext& ctx, const FigureWi
   }
   // A circle's above its centre, else under it, else above or under the circle, a row further
   // out at a time.
-  for (const CircleRow& row : DrawnCircles(ctx.document.cells())) {
+  for (const CircleRow& row : ctx.document.plan().circles.drawn) {
     const CircleLoad& c = row.load;
     const std::string text = CircleName(row.number) + " q=" + Number(c.q) + " " + unit;
     const int width = NoteTextWidth(text, h);

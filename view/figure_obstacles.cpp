@@ -242,12 +242,12 @@ FigureObstacles StripFigureObstacles(const RenderContext& ctx) {
   const WorldTransform& t = ctx.transform;
   FigureObstacles obstacles;
   const int reach = PointMarkReach(ctx);
-  StripPoints(ctx.document.cells()).ForEach([&](const StripPoint& point) {
+  ctx.document.strip().points.ForEach([&](const StripPoint& point) {
     AddMark(obstacles, ToDeviceX(t, point.x), ToDeviceY(t, -point.z), reach);
   });
   const int width = DevicePixels(t, ctx.settings.figureLineWidth);
   for (int set = 1; set <= kStripSets; ++set)
-    for (const StripPieceRow& row : CalculatedStripPieces(ctx.document.cells(), set)) {
+    for (const StripPieceRow& row : ctx.document.strip().set(set).calculated) {
       const StripPiece& p = row.piece;
       const int base = ToDeviceY(t, row.baseY), top = ToDeviceY(t, row.baseY + p.h);
       obstacles.AddPolyline({{ToDeviceX(t, p.x1), base},
@@ -263,7 +263,7 @@ FigureObstacles StripFigureObstacles(const RenderContext& ctx) {
 FigureObstacles PlanFigureObstacles(const RenderContext& ctx) {
   const WorldTransform& t = ctx.transform;
   FigureObstacles obstacles;
-  const LatticePoints lattice(ctx.document.cells());
+  const LatticePoints& lattice = ctx.document.plan().lattice;
   if (!lattice.depths().empty()) {
     const int reach = PointMarkReach(ctx);
     for (const PointValue& y : lattice.ys())
@@ -271,13 +271,13 @@ FigureObstacles PlanFigureObstacles(const RenderContext& ctx) {
         AddMark(obstacles, ToDeviceX(t, x.value), ToDeviceY(t, y.value), reach);
   }
   const int width = DevicePixels(t, ctx.settings.figureLineWidth);
-  for (const RectangleRow& row : DrawnRectangles(ctx.document.cells())) {
+  for (const RectangleRow& row : ctx.document.plan().rectangles.drawn) {
     const RectLoad& r = row.load;
     const int x1 = ToDeviceX(t, r.x1), x2 = ToDeviceX(t, r.x2);
     const int y1 = ToDeviceY(t, r.y1), y2 = ToDeviceY(t, r.y2);
     obstacles.AddPolyline({{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}, {x1, y1}}, width);
   }
-  for (const CircleRow& row : DrawnCircles(ctx.document.cells())) {
+  for (const CircleRow& row : ctx.document.plan().circles.drawn) {
     const CircleLoad& c = row.load;
     const int cx = ToDeviceX(t, c.x), cy = ToDeviceY(t, c.y);
     obstacles.AddPolyline(

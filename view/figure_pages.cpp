@@ -58,9 +58,9 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
   return paging;
 }
 
-FigurePaging FigurePagingOf(const DocumentTables& tables, const SystemSettings& settings,
+FigurePaging FigurePagingOf(const Document& document, const SystemSettings& settings,
                             const DeviceGeometry& geometry, Problem problem) {
-  return PageFigureOnPaper(ReadFigureRange(tables, problem), geometry.paperWidthMm,
+  return PageFigureOnPaper(document.problem(problem).range, geometry.paperWidthMm,
                            geometry.paperHeightMm, settings.marginLeft, settings.marginTop);
 }
 
@@ -103,11 +103,12 @@ PagedExtent LimitFigureExtent(double extent, const FigurePaging& paging) {
   return {extent, paging.rowsCut};
 }
 
-PagedExtent PagedFigureExtent(const DocumentTables& tables, const SystemSettings& settings,
+PagedExtent PagedFigureExtent(const Document& document, const SystemSettings& settings,
                               const DeviceGeometry& geometry, Problem problem) {
-  const double extent = problem == Problem::Strip ? StripFigureExtent(tables, settings)
-                                                  : RectCircleFigureExtent(tables, settings);
-  return LimitFigureExtent(extent, FigurePagingOf(tables, settings, geometry, problem));
+  const double extent = problem == Problem::Strip
+                            ? StripFigureExtent(document.strip(), settings)
+                            : RectCircleFigureExtent(document.plan(), settings);
+  return LimitFigureExtent(extent, FigurePagingOf(document, settings, geometry, problem));
 }
 
 }  // namespace qel

@@ -39,7 +39,7 @@ FigurePaging PageFigureOnPaper(const FigureRange& range, int paperWidthMm, int p
                                int marginLeft, int marginTop);
 // The paging of one problem's figure, at the document's scale and print range, on the
 // printer's paper.
-FigurePaging FigurePagingOf(const DocumentTables& tables, const SystemSettings& settings,
+FigurePaging FigurePagingOf(const Document& document, const SystemSettings& settings,
                             const DeviceGeometry& geometry, Problem problem);
 
 // How far one row moves down: the page height less the overlap, or the page height (at least
@@ -60,7 +60,7 @@ struct PagedExtent {
 PagedExtent LimitFigureExtent(double extent, const FigurePaging& paging);
 
 // The extent of the figure of `problem`, limited by LimitFigureExtent on the printer's paper.
-PagedExtent PagedFigureExtent(const DocumentTables& tables, const SystemSettings& settings,
+PagedExtent PagedFigureExtent(const Document& document, const SystemSettings& settings,
                               const DeviceGeometry& geometry, Problem problem);
 
 // The world rectangle a figure page shows.

@@ -4,55 +4,53 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "document/document_results.h"
-#include "document/problem_common.h"
-#include "settings/cache_key.h"
+#include "analysis/isobar_windows.h"
+#include "document/document.h"
 #include "view/render_context.h"
 
 namespace qel {
 
 namespace {
 
-std::string KeyOf(const RenderContext& ctx, const IsobarRequest& request) {
-  const DocumentTables& tables = ctx.document.cells();
-  CacheKey key;
-  key.Add(ResultsInputsKey(
-      ctx, request.view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle));
-  key.Add(static_cast<long long>(request.view));
-  key.Add(request.at);
-  key.Add(static_cast<long long>(request.circleMethod));
-  key.Add(static_cast<long long>(request.fill));
-  key.Add(static_cast<long long>(request.levels.size()));
-  for (double level : request.levels)
-    key.Add(level);
-  key.Add(static_cast<long long>(request.window.has_value()));
-  if (request.window) {
-    key.Add(request.window->u0);
-    key.Add(request.window->u1);
-    key.Add(request.window->v0);
-    key.Add(request.window->v1);
-  } else {
-    // The default windows follow the figures' print ranges.
-    for (Problem problem : {Problem::Strip, Problem::RectCircle}) {
-      const FigureRange range = ReadFigureRange(tables, problem);
-      key.Add(static_cast<long long>(range.leftX));
-      key.Add(static_cast<long long>(range.rangeX));
-      key.Add(range.topY);
-      key.Add(static_cast<long long>(range.rangeY));
-    }
+// The window a request is traced over: its own, or the default window of its view, which
+// follows the figures' print ranges and content.
+ContourWindow WindowOf(const RenderContext& ctx, const IsobarRequest& request) {
+  if (request.window) return *request.window;
+  switch (request.view) {
+    case IsobarView::kStrip:
+      return StripIsobarWindow(ctx.document.strip(), ctx.settings);
+    case IsobarView::kPlan:
+      return PlanIsobarWindow(ctx.document.plan(), ctx.settings);
+    case IsobarView::kSectionAtY:
+    case IsobarView::kSectionAtX:
+      return SectionIsobarWindow(ctx.document.plan(), ctx.settings,
+                                 request.view == IsobarView::kSectionAtY);
   }
-  return key.text();
+  return {};
 }
 
 }  // namespace
 
+IsobarKey IsobarKeyOf(const RenderContext& ctx, const IsobarRequest& request) {
+  const Problem problem = request.view == IsobarView::kStrip ? Problem::Strip : Problem::RectCircle;
+  IsobarKey key;
+  key.loads = problem == Problem::Strip ? StripResultsKey(ctx.document)
+                                        : LatticeResultsKey(ctx.document, request.circleMethod);
+  key.view = request.view;
+  key.at = request.at;
+  key.fill = request.fill;
+  key.levels = request.levels;
+  key.window = WindowOf(ctx, request);
+  return key;
+}
+
 std::shared_ptr<const IsobarSet> IsobarCache::Get(const RenderContext& ctx,
                                                   const IsobarRequest& request) {
-  std::string key = KeyOf(ctx, request);
+  IsobarKey key = IsobarKeyOf(ctx, request);
   auto found = std::find_if(kept_.begin(), kept_.end(),
                             [&key](const auto& entry) { return entry.first == key; });
   if (found != kept_.end()) return found->second;
-  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.document.cells(), ctx.settings, request));
+  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.document, ctx.settings, request));
   ++traces_;
   if (kept_.size() >= mostKept_) kept_.erase(kept_.begin());
   kept_.emplace_back(std::move(key), set);

@@ -8,10 +8,25 @@
 #include <vector>
 
 #include "analysis/isobars.h"
+#include "document/document_results.h"
 
 namespace qel {
 
 struct RenderContext;
+
+// What a set of isobars is traced from: the loads (their revision and circle method), the view,
+// its depth or section line, the levels, whether the areas are filled, and the window traced
+// over (the default window of the view worked out, so that it follows the figure's range).
+struct IsobarKey {
+  ResultsKey loads;
+  IsobarView view = IsobarView::kStrip;
+  double at = 0.0;
+  bool fill = false;
+  std::vector<double> levels;
+  ContourWindow window;
+  friend bool operator==(const IsobarKey&, const IsobarKey&) = default;
+};
+IsobarKey IsobarKeyOf(const RenderContext& ctx, const IsobarRequest& request);
 
 class IsobarCache {
  public:
@@ -28,7 +43,7 @@ class IsobarCache {
  private:
   // Beyond this many sets besides those of pages prepared ahead, the oldest set goes.
   static constexpr std::size_t kKeptSets = 16;
-  std::vector<std::pair<std::string, std::shared_ptr<const IsobarSet>>> kept_;
+  std::vector<std::pair<IsobarKey, std::shared_ptr<const IsobarSet>>> kept_;
   std::size_t mostKept_ = kKeptSets;
   int traces_ = 0;
 };

@@ -116,8 +116,8 @@ std::string WhereText(const IsobarRequest& request) {
 
 // The levels the figure's options type; empty for the default levels.
 const std::vector<double>& TypedLevels(const RenderContext& ctx, const IsobarRequest& request) {
-  return request.view == IsobarView::kStrip ? ctx.document.cells().figures.stripIsobars.levels
-                                            : ctx.document.cells().figures.planIsobars.levels;
+  return request.view == IsobarView::kStrip ? ctx.document.strip().isobars.levels
+                                            : ctx.document.plan().isobars.levels;
 }
 
 // The caption's rows: what the lines are (their unit, and where a plan or section lies) or, on
@@ -145,7 +145,7 @@ std::vector<std::string> CaptionRows(const RenderContext& ctx, const IsobarReque
     rows.push_back(cut);
   // The section's page carries the note for its whole page.
   if (request.view == IsobarView::kPlan && request.circleMethod == CircleMethod::kCompatible &&
-      !DrawnCircles(ctx.document.cells()).empty())
+      !ctx.document.plan().circles.drawn.empty())
     rows.push_back("円形荷重は旧版互換の計算方法による値です");
   return rows;
 }
@@ -294,25 +294,24 @@ void DrawLayer(DeviceContext& dc, RenderContext& ctx, const IsobarRequest& reque
 
 }  // namespace
 
-std::optional<double> PlanIsobarDepth(const DocumentTables& tables) {
-  if (tables.figures.planDepth) return tables.figures.planDepth;
+std::optional<double> PlanIsobarDepth(const PlanProblem& plan) {
+  if (plan.planDepth) return plan.planDepth;
   // At the surface every isobar is a load's outline, so the default is the first depth below it.
-  const LatticePoints lattice(tables);
-  for (const PointValue& depth : lattice.depths())
+  for (const PointValue& depth : plan.lattice.depths())
     if (depth.value > 0.0) return depth.value;
   return std::nullopt;
 }
 
 std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
                                                 const FigureWindow& window) {
-  const IsobarOptions& options = ctx.document.cells().figures.stripIsobars;
+  const IsobarOptions& options = ctx.document.strip().isobars;
   if (!options.shown) return std::nullopt;
   const double top = std::max(0.0, -window.top), bottom = -window.bottom;
   if (!(bottom > top) || !(window.right > window.left)) return std::nullopt;
   IsobarRequest request;
   request.view = IsobarView::kStrip;
   request.levels = DrawnIsobarLevels(options.levels);
-  request.circleMethod = ctx.results.circleMethod();
+  request.circleMethod = ctx.circleMethod;
   request.threads = kAllWorkers;
   request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, top, bottom};
@@ -321,16 +320,16 @@ std::optional<IsobarRequest> StripIsobarRequest(const RenderContext& ctx,
 
 std::optional<IsobarRequest> PlanIsobarRequest(const RenderContext& ctx,
                                                const FigureWindow& window) {
-  const IsobarOptions& options = ctx.document.cells().figures.planIsobars;
+  const IsobarOptions& options = ctx.document.plan().isobars;
   if (!options.shown) return std::nullopt;
-  const std::optional<double> depth = PlanIsobarDepth(ctx.document.cells());
+  const std::optional<double> depth = PlanIsobarDepth(ctx.document.plan());
   if (!depth || *depth < 0.0) return std::nullopt;
   if (!(window.right > window.left) || !(window.top > window.bottom)) return std::nullopt;
   IsobarRequest request;
   request.view = IsobarView::kPlan;
   request.at = *depth;
   request.levels = DrawnIsobarLevels(options.levels);
-  request.circleMethod = ctx.results.circleMethod();
+  request.circleMethod = ctx.circleMethod;
   request.threads = kAllWorkers;
   request.fill = options.fill;
   request.window = ContourWindow{window.left, window.right, window.bottom, window.top};
@@ -341,10 +340,10 @@ IsobarRequest SectionIsobarRequest(const RenderContext& ctx, bool atY, double at
   IsobarRequest request;
   request.view = atY ? IsobarView::kSectionAtY : IsobarView::kSectionAtX;
   request.at = at;
-  request.levels = DrawnIsobarLevels(ctx.document.cells().figures.planIsobars.levels);
-  request.circleMethod = ctx.results.circleMethod();
+  request.levels = DrawnIsobarLevels(ctx.document.plan().isobars.levels);
+  request.circleMethod = ctx.circleMethod;
   request.threads = kAllWorkers;
-  request.fill = ctx.document.cells().figures.planIsobars.fill;
+  request.fill = ctx.document.plan().isobars.fill;
   return request;
 }
 

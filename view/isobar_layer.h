@@ -16,7 +16,7 @@ namespace qel {
 // The depth the plan isobars are traced at: the one the document sets, else the first lattice
 // depth below the surface (at the surface every line would be a load's outline); none without
 // either.
-std::optional<double> PlanIsobarDepth(const DocumentTables& tables);
+std::optional<double> PlanIsobarDepth(const PlanProblem& plan);
 
 // The trace the page window asks for: the strip section from the surface (or the window's top,
 // when that is below it) to the window's bottom, or the plan over the window at PlanIsobarDepth;

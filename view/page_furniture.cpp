@@ -138,7 +138,7 @@ std::string DepthDisplayTitle(const std::string& figureTitle, const std::string&
 }
 
 void DrawDisplayTitle(DeviceContext& dc, RenderContext& ctx, Problem problem, DisplayKind kind) {
-  const ProblemStyle style = ReadProblemStyle(ctx.document.cells(), problem);
+  const ProblemStyle style = ctx.document.problem(problem).style;
   const DisplayTitle& title = style.title(SheetOf(kind));
   CreateSlotFont(dc, ctx, kTitleFont);
   if (ctx.view.currentPage == 1 || title.everyPage) {
@@ -164,22 +164,22 @@ void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const PageNumberText&
   DrawPlacedText(dc, ctx.geometry, text, topMm, leftMm, centred);
 }
 
-long StartPageNumber(const DocumentTables& tables, DisplayMode display) {
-  return ReadPageTexts(tables, ProblemOf(display)).of(SheetOf(KindOf(display))).startNumber;
+long StartPageNumber(const Document& document, DisplayMode display) {
+  return document.problem(ProblemOf(display)).pages.of(SheetOf(KindOf(display))).startNumber;
 }
 
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind) {
-  const PageTexts pages = ReadPageTexts(ctx.document.cells(), problem);
+  const PageTexts pages = ctx.document.problem(problem).pages;
   DrawPageNumber(dc, ctx, pages.of(SheetOf(kind)), pages.topMm, pages.leftMm, pages.centred);
 }
 
 std::optional<double> CircleMethodNoteTopMm(const RenderContext& ctx) {
-  if (ctx.results.circleMethod() != CircleMethod::kCompatible) return std::nullopt;
-  if (CountCircleRows(ctx.document.cells()) == 0) return std::nullopt;
+  if (ctx.circleMethod != CircleMethod::kCompatible) return std::nullopt;
+  if (ctx.document.plan().circles.listed.empty()) return std::nullopt;
   // One line above the page text when that is in the lower half of the paper, else 12 mm above
   // the paper's lower edge: never on the page text or the table.
-  const double pageTextTop = ReadPageTexts(ctx.document.cells(), Problem::RectCircle).topMm;
+  const double pageTextTop = ctx.document.problem(Problem::RectCircle).pages.topMm;
   const double lowerHalf = ctx.geometry.paperHeightMm * 0.5;
   return pageTextTop > lowerHalf ? pageTextTop - kNoteLineMm : ctx.geometry.paperHeightMm - 12.0;
 }
@@ -195,7 +195,7 @@ void DrawCircleMethodNote(DeviceContext& dc, RenderContext& ctx) {
 FigureGrid ReadFigureGrid(const RenderContext& ctx, Problem problem) {
   // The grid as the document reads it, normalised there; drawn only where the settings give it
   // a width and a mark size.
-  const FigureGridLines lines = ReadProblemStyle(ctx.document.cells(), problem).grid;
+  const FigureGridLines lines = ctx.document.problem(problem).style.grid;
   FigureGrid grid;
   grid.fromX = lines.fromX;
   grid.toX = lines.toX;

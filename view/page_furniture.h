@@ -32,7 +32,7 @@ void DrawPageNumber(DeviceContext& dc, RenderContext& ctx, const PageNumberText&
 // The page text of a display with its problem's page settings.
 // The start page number of `display`'s pages as the page settings give it; 1 when they give
 // a text that is not a number.
-long StartPageNumber(const DocumentTables& tables, DisplayMode display);
+long StartPageNumber(const Document& document, DisplayMode display);
 
 void DrawDisplayPageNumber(DeviceContext& dc, RenderContext& ctx, Problem problem,
                            DisplayKind kind);

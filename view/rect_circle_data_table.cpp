@@ -24,9 +24,10 @@ double Column(int column) {
   return TableColumn(kColumnMm[column]);
 }
 
-std::string ContentKey(const RenderContext& ctx) {
-  // The notes name the points left out, so the points are part of the content too.
-  return ResultsInputsKey(ctx, Problem::RectCircle);
+TableContentKey ContentKey(const RenderContext& ctx) {
+  // The notes name the points left out, so the points are part of the content too; the circle
+  // method changes nothing of it.
+  return {{ctx.document.loadsRevision(Problem::RectCircle)}};
 }
 
 // One listed load: its row, its No., the numbers of its data columns in column order and its

@@ -21,7 +21,7 @@ constexpr Colour kLoadColour = 0x000000;  // load outlines are black in both col
 // The rectangles up to the first row with a field that is not a number.
 void DrawRectangles(DeviceContext& dc, const RenderContext& ctx) {
   const int width = ctx.settings.figureLineWidth;
-  for (const RectangleRow& row : DrawnRectangles(ctx.document.cells())) {
+  for (const RectangleRow& row : ctx.document.plan().rectangles.drawn) {
     const RectLoad& r = row.load;
     WorldRect(dc, ctx.transform, r.x1, r.y1, r.x2, r.y2, PenStyle::Solid, width, kLoadColour);
   }
@@ -31,7 +31,7 @@ void DrawRectangles(DeviceContext& dc, const RenderContext& ctx) {
 // units, so a circle becomes an ellipse when the two scales differ.
 void DrawCircles(DeviceContext& dc, const RenderContext& ctx) {
   const int width = ctx.settings.figureLineWidth;
-  for (const CircleRow& row : DrawnCircles(ctx.document.cells())) {
+  for (const CircleRow& row : ctx.document.plan().circles.drawn) {
     const CircleLoad& c = row.load;
     WorldEllipse(dc, ctx.transform, c.x, c.y, c.r, c.r, PenStyle::Solid, width, kLoadColour);
   }
@@ -39,7 +39,7 @@ void DrawCircles(DeviceContext& dc, const RenderContext& ctx) {
 
 // A cross at every (x, y) of the lattice; without any depth there are no calculation points.
 void DrawLatticePoints(DeviceContext& dc, const RenderContext& ctx, Colour colour) {
-  const LatticePoints lattice(ctx.document.cells());
+  const LatticePoints& lattice = ctx.document.plan().lattice;
   if (lattice.depths().empty()) return;
   for (const PointValue& y : lattice.ys())
     for (const PointValue& x : lattice.xs())
@@ -50,7 +50,7 @@ void DrawLatticePoints(DeviceContext& dc, const RenderContext& ctx, Colour colou
 
 int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   const FigurePaging paging =
-      FigurePagingOf(ctx.document.cells(), ctx.settings, ctx.geometry, Problem::RectCircle);
+      FigurePagingOf(ctx.document, ctx.settings, ctx.geometry, Problem::RectCircle);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::RectCircle).drawn;
   const FigureWindow window = PlaceFigureWindow(ctx, paging);
@@ -81,7 +81,7 @@ int RenderRectCircleFigure(RenderContext& ctx, DeviceContext& dc) {
   dc.RemoveClip();
 
   return FigurePagingCount(
-      PagedFigureExtent(ctx.document.cells(), ctx.settings, ctx.geometry, Problem::RectCircle).x, paging);
+      PagedFigureExtent(ctx.document, ctx.settings, ctx.geometry, Problem::RectCircle).x, paging);
 }
 
 }  // namespace qel

@@ -39,21 +39,17 @@ struct LatticeTableOptions {
 
 LatticeTableOptions OptionsOf(const RenderContext& ctx) {
   LatticeTableOptions options;
-  options.showTrace = ReadProblemStyle(ctx.document.cells(), Problem::RectCircle).showCalcTrace;
+  options.showTrace = ctx.document.plan().style.showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.kiloNewtons = ctx.settings.unitSystem != 0;
   return options;
 }
 
-std::string ContentKey(const std::string& resultsKey, const LatticeTableOptions& options) {
-  CacheKey key;
-  key.Add(resultsKey);
-  key.Add(static_cast<long long>(options.showTrace));
-  key.Add(static_cast<long long>(options.influenceDigits));
-  key.Add(static_cast<long long>(options.stressDigits));
-  key.Add(static_cast<long long>(options.kiloNewtons));
-  return key.text();
+TableContentKey ContentKey(const ResultsKey& results, const LatticeTableOptions& options) {
+  return {results,
+          0,
+          {options.showTrace, options.influenceDigits, options.stressDigits, options.kiloNewtons}};
 }
 
 // One point of the course listing.
@@ -228,10 +224,11 @@ int RenderRectCircleResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
   const LatticeTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::RectCircle, DisplayKind::Results, kRectCircleFont,
                        ctx.view.screenLineSteps.rectCircleResults, ctx.caches.rectCircleResults};
-  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.latticeKey(), options),
+  return RenderTable(ctx, dc, draw, display,
+                     ContentKey(LatticeResultsKey(ctx.document, ctx.circleMethod), options),
                      [&](TableContent& content) {
                        if (options.showTrace)
-                         AddTrace(ctx.document.cells(), options, ctx.results.circleMethod(), content);
+                         AddTrace(ctx.document.cells(), options, ctx.circleMethod, content);
                        content.BreakPastTwoThirds();
                        AddFinalTable(ctx.document.cells(), results, options, content);
                      });

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "analysis/contour_lines.h"
+#include "document/document_results.h"
 #include "view/isobar_cache.h"
 #include "view/settlement_cache.h"
 #include "view/settlement_plan_lines.h"
@@ -14,10 +16,21 @@
 
 namespace qel {
 
-// The window the section of the rectangle/circle depth display was surveyed to, for the inputs
-// written in `key`, and the range of dP over it once a page asked for it.
+// What the section of the rectangle/circle depth display is surveyed from: the lattice's loads
+// and circle method, the default window of the section, the line and the levels.
+struct SectionKey {
+  ResultsKey loads;
+  ContourWindow plan;
+  double at = 0.0;
+  bool atY = true;
+  std::vector<double> levels;
+  friend bool operator==(const SectionKey&, const SectionKey&) = default;
+};
+
+// The window the section was surveyed to for `key`, and the range of dP over it once a page
+// asked for it.
 struct SectionWindowCache {
-  std::string key;
+  std::optional<SectionKey> key;
   ContourWindow window;
   std::optional<std::pair<double, double>> span;
 };

@@ -8,11 +8,12 @@ const ResultsGrid& StripResultsOf(const RenderContext& ctx) {
 }
 
 const ResultsGrid& LatticeResultsOf(const RenderContext& ctx) {
-  return ctx.results.Lattice(ctx.document);
+  return ctx.results.Lattice(ctx.document, ctx.circleMethod);
 }
 
-std::string ResultsInputsKey(const RenderContext& ctx, Problem problem) {
-  return ctx.results.InputsKey(ctx.document, problem);
+ResultsKey ResultsKeyOf(const RenderContext& ctx, Problem problem) {
+  return problem == Problem::Strip ? StripResultsKey(ctx.document)
+                                   : LatticeResultsKey(ctx.document, ctx.circleMethod);
 }
 
 }  // namespace qel

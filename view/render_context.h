@@ -24,6 +24,7 @@ struct DrawingShortfalls {
 struct RenderContext {
   const Document& document;
   const DocumentResults& results;
+  CircleMethod circleMethod;  // how the circles' dP is computed
   const SystemSettings& settings;
   const FontSlots& fonts;
   ViewState& view;
@@ -47,10 +48,10 @@ class SavedTransform {
   WorldTransform saved_;
 };
 
-// The results of each problem of the document, and the key of the cells they are computed
-// from: worked out once per revision of the problem.
+// The results of each problem of the document, and what they are computed from: worked out once
+// per revision of the problem's loads (and circle method).
 const ResultsGrid& StripResultsOf(const RenderContext& ctx);
 const ResultsGrid& LatticeResultsOf(const RenderContext& ctx);
-std::string ResultsInputsKey(const RenderContext& ctx, Problem problem);
+ResultsKey ResultsKeyOf(const RenderContext& ctx, Problem problem);
 
 }  // namespace qel

@@ -5,21 +5,21 @@
 
 namespace qel {
 
-bool DisplayHasContent(const DocumentTables& tables, DisplayMode display) {
-  return DisplayRowOf(display).hasContent(tables);
+bool DisplayHasContent(const Document& document, DisplayMode display) {
+  return DisplayRowOf(display).hasContent(document);
 }
 
 std::vector<ReportPage> ReportPages(ViewController& controller, int dpiX, int dpiY,
                                     ReportNumbering numbering) {
   std::vector<ReportPage> pages;
   for (const DisplayRow& row : kDisplays) {
-    if (!row.hasContent(controller.state().document.cells())) continue;
+    if (!row.hasContent(controller.state().document)) continue;
     const int count = controller.CountPrintedPages(row.mode, dpiX, dpiY);
     for (int page = 1; page <= count; ++page)
       pages.push_back({row.mode, page, 0});
   }
   if (numbering == ReportNumbering::Continuous && !pages.empty()) {
-    long next = StartPageNumber(controller.state().document.cells(), pages.front().display);
+    long next = StartPageNumber(controller.state().document, pages.front().display);
     for (ReportPage& page : pages)
       page.number = next++;
   }

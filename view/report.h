@@ -22,7 +22,7 @@ struct ReportPage {
 };
 
 // Whether a display has something to show: the content test of its row.
-bool DisplayHasContent(const DocumentTables& tables, DisplayMode display);
+bool DisplayHasContent(const Document& document, DisplayMode display);
 
 // How the pages of several displays are numbered.
 enum class ReportNumbering {

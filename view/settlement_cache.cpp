@@ -1,4 +1,4 @@
-// The document's settlement, computed once per revision of the document.
+// The document's settlement, computed once per change of what it is computed from.
 #include "view/settlement_cache.h"
 
 #include "document/document.h"
@@ -7,22 +7,23 @@
 
 namespace qel {
 
+SettlementKey SettlementKeyOf(const Document& document, int unitSystem, CircleMethod circles) {
+  return {document.soilRevision(), document.stressRevision(Problem::Strip),
+          document.stressRevision(Problem::RectCircle), unitSystem, circles};
+}
+
 const DocumentSettlement& SettlementCache::Get(const Document& of, int units, CircleMethod under) {
-  if (!value || document != &of || revision != of.revision() || unitSystem != units ||
-      method != under) {
+  const SettlementKey now = SettlementKeyOf(of, units, under);
+  if (!value || !(key == now)) {
     value = ComputeDocumentSettlement(of, units, under);
-    document = &of;
-    revision = of.revision();
-    unitSystem = units;
-    method = under;
+    key = now;
     ++computations;
   }
   return *value;
 }
 
 const DocumentSettlement& SettlementOf(RenderContext& ctx) {
-  return ctx.caches.settlement.Get(ctx.document, ctx.settings.unitSystem,
-                                   ctx.results.circleMethod());
+  return ctx.caches.settlement.Get(ctx.document, ctx.settings.unitSystem, ctx.circleMethod);
 }
 
 }  // namespace qel

@@ -1,5 +1,5 @@
 // The settlement of the document kept between paints, page counts, printed pages and exported
-// tables: computed when first asked for after the document or the circle method changed.
+// tables: computed when first asked for after what it is computed from changed.
 #pragma once
 
 #include <cstdint>
@@ -12,16 +12,23 @@ namespace qel {
 
 struct RenderContext;
 
+// What the settlement of a document is computed from: the revisions of its soil section and of
+// both problems' loads and points, the units its profile is read in and the circle method.
+struct SettlementKey {
+  std::uint64_t soil = 0, stripLoads = 0, planLoads = 0;
+  int unitSystem = 0;
+  CircleMethod circles = CircleMethod::kExact;
+  friend bool operator==(const SettlementKey&, const SettlementKey&) = default;
+};
+SettlementKey SettlementKeyOf(const Document& document, int unitSystem, CircleMethod circles);
+
 struct SettlementCache {
   // The settlement of `document` under `method` (its profile read in the units of
-  // `unitSystem`), computed only when the kept one is of another document, revision, method or
-  // unit system. What it returns lives until the next call that computes.
+  // `unitSystem`), computed only when the kept one has another key: a title, a scale or an
+  // option changes nothing of it. What it returns lives until the next call that computes.
   const DocumentSettlement& Get(const Document& document, int unitSystem, CircleMethod method);
 
-  const Document* document = nullptr;
-  std::uint64_t revision = 0;
-  int unitSystem = 0;
-  CircleMethod method = CircleMethod::kExact;
+  SettlementKey key;
   std::optional<DocumentSettlement> value;
   int computations = 0;  // how many times it was computed, for tests and benchmarks
 };

@@ -30,7 +30,7 @@ constexpr double kEntryGapMm = 6.0;
 // The print range of the strip figure cut to the width the graph has at the figure's scale, so
 // that one page of the profile holds what one page of the figure does where the paper allows.
 FigureRange ProfileRange(const RenderContext& ctx, const PaperBox& box) {
-  FigureRange range = ReadFigureRange(ctx.document.cells(), Problem::Strip);
+  FigureRange range = ctx.document.problem(Problem::Strip).range;
   range.scaleX = std::max(range.scaleX, 1);
   const double held = std::floor((box.rightMm - box.leftMm) * range.scaleX / 1000.0);
   range.rangeX = std::max(1, static_cast<int>(std::min<double>(range.rangeX, std::max(held, 1.0))));
@@ -39,7 +39,7 @@ FigureRange ProfileRange(const RenderContext& ctx, const PaperBox& box) {
 }
 
 double ProfileExtent(const RenderContext& ctx, const StripSettlementProfile& profile) {
-  double extent = StripPiecesReach(ctx.document.cells());
+  double extent = ctx.document.strip().piecesReach;
   if (!profile.xs.empty()) extent = std::max(extent, profile.xs.back());
   return extent;
 }
@@ -56,14 +56,14 @@ void DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
   std::vector<StripPieceRow> pieces;
   double high = 0.0, low = 0.0;
   for (int set = 1; set <= kStripSets; ++set)
-    for (const StripPieceRow& row : CalculatedStripPieces(ctx.document.cells(), set)) {
+    for (const StripPieceRow& row : ctx.document.strip().set(set).calculated) {
       const double topY = row.baseY + row.piece.h;
       if (!std::isfinite(topY) || !std::isfinite(row.baseY)) continue;
       high = std::max(high, topY);
       low = std::min(low, row.baseY);
       pieces.push_back(row);
     }
-  const FigureRange range = ReadFigureRange(ctx.document.cells(), Problem::Strip);
+  const FigureRange range = ctx.document.problem(Problem::Strip).range;
   double unitsPerMetre = 1000.0 / std::max(range.scaleY, 1) * ctx.geometry.pixelsPerMmY;
   if (high - low > 0.0) unitsPerMetre = std::min(unitsPerMetre, (bottom - top) / (high - low));
   const double groundY = top + high * unitsPerMetre;

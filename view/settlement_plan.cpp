@@ -46,9 +46,9 @@ PlanExtent ExtentOf(const RenderContext& ctx, const SettlementGrid& grid) {
   for (const double x : grid.xs)
     for (const double y : grid.ys)
       take(x, y);
-  for (const RectangleRow& row : DrawnRectangles(ctx.document.cells()))
+  for (const RectangleRow& row : ctx.document.plan().rectangles.drawn)
     take(row.load.x1, row.load.y1), take(row.load.x2, row.load.y2);
-  for (const CircleRow& row : DrawnCircles(ctx.document.cells()))
+  for (const CircleRow& row : ctx.document.plan().circles.drawn)
     take(row.load.x - row.load.r, row.load.y - row.load.r),
         take(row.load.x + row.load.r, row.load.y + row.load.r);
   if (!(x1 >= x0) || !(y1 >= y0)) return {};
@@ -114,7 +114,7 @@ void DrawLoads(DeviceContext& dc, const RenderContext& ctx, FigureObstacles& obs
   const WorldTransform& t = ctx.transform;
   const int width = ctx.settings.figureLineWidth;
   const int stroke = DevicePixels(t, std::max(width, 1));
-  for (const RectangleRow& row : DrawnRectangles(ctx.document.cells())) {
+  for (const RectangleRow& row : ctx.document.plan().rectangles.drawn) {
     const RectLoad& r = row.load;
     WorldRect(dc, t, r.x1, r.y1, r.x2, r.y2, PenStyle::Solid, width, kBlack);
     obstacles.AddPolyline(
@@ -122,7 +122,7 @@ void DrawLoads(DeviceContext& dc, const RenderContext& ctx, FigureObstacles& obs
          OnDevice(t, r.x1, r.y2), OnDevice(t, r.x1, r.y1)},
         stroke);
   }
-  for (const CircleRow& row : DrawnCircles(ctx.document.cells())) {
+  for (const CircleRow& row : ctx.document.plan().circles.drawn) {
     const CircleLoad& c = row.load;
     WorldEllipse(dc, t, c.x, c.y, c.r, c.r, PenStyle::Solid, width, kBlack);
     std::vector<DevicePoint> ring;

@@ -10,14 +10,11 @@ namespace qel {
 const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const SettlementGrid& grid,
                                        const std::vector<double>& levels) {
   SettlementPlanLinesCache& cache = ctx.caches.settlementPlanLines;
-  const CircleMethod method = ctx.results.circleMethod();
-  if (!cache.lines || cache.document != &ctx.document ||
-      cache.revision != ctx.document.revision() || cache.method != method ||
-      cache.levels != levels) {
+  const SettlementKey settlement =
+      SettlementKeyOf(ctx.document, ctx.settings.unitSystem, ctx.circleMethod);
+  if (!cache.lines || !(cache.settlement == settlement) || cache.levels != levels) {
     cache.lines = GridContours(grid, levels);
-    cache.document = &ctx.document;
-    cache.revision = ctx.document.revision();
-    cache.method = method;
+    cache.settlement = settlement;
     cache.levels = levels;
   }
   return *cache.lines;

@@ -9,6 +9,7 @@
 #include "analysis/contour_lines.h"
 #include "analysis/settlement_map.h"
 #include "engine/circle_method.h"
+#include "view/settlement_cache.h"
 
 namespace qel {
 
@@ -20,17 +21,13 @@ struct RenderContext;
 using PlanLines = std::vector<std::vector<ContourLine>>;
 
 struct SettlementPlanLinesCache {
-  // The settlement the lines were traced from, as SettlementCache names it.
-  const Document* document = nullptr;
-  std::uint64_t revision = 0;
-  CircleMethod method = CircleMethod::kExact;
+  SettlementKey settlement;    // the settlement the lines were traced from
   std::vector<double> levels;  // m
   std::optional<PlanLines> lines;
 };
 
 // The lines of `levels` (m) over `grid`, the lattice grid of ctx's settlement (SettlementOf):
-// from the cache while the document, its revision, the circle method and the levels are those
-// they were traced for.
+// from the cache while the settlement and the levels are those they were traced for.
 const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const SettlementGrid& grid,
                                        const std::vector<double>& levels);
 

@@ -2,7 +2,6 @@
 // the layers' subtotals, the column's total and its times t50 and t90.
 #include <algorithm>
 
-#include "settings/cache_key.h"
 #include "settings/system_settings.h"
 #include "view/exclusion_notes.h"
 #include "view/render_caches.h"
@@ -72,11 +71,15 @@ int RenderSettlementTable(RenderContext& ctx, DeviceContext* dc, bool draw, Prob
                        strip ? ctx.view.screenLineSteps.stripSettlement
                              : ctx.view.screenLineSteps.rectCircleSettlement,
                        strip ? ctx.caches.stripSettlement : ctx.caches.rectCircleSettlement};
-  CacheKey key;
-  key.Add(static_cast<long long>(ctx.document.revision()));
-  key.Add(static_cast<long long>(ctx.results.circleMethod()));
-  key.Add(StressUnitText(ctx.settings));
-  return RenderTable(ctx, dc, draw, display, key.text(), [&](TableContent& content) {
+  // Revisions are numbered across the document, so the latest of those the settlement is
+  // computed from changes whenever any of them does.
+  const SettlementKey computed =
+      SettlementKeyOf(ctx.document, ctx.settings.unitSystem, ctx.circleMethod);
+  const TableContentKey key{
+      {std::max({computed.soil, computed.stripLoads, computed.planLoads}), ctx.circleMethod},
+      0,
+      {ctx.settings.unitSystem}};
+  return RenderTable(ctx, dc, draw, display, key, [&](TableContent& content) {
     if (settlement.status != DocumentSettlement::Status::kComputed) {
       AddNoteLines(content, TableColumn(kLabelMm), UnreadProfileLines(settlement));
       return;

@@ -23,15 +23,9 @@ double Column(int column) {
   return TableColumn(kColumnMm[column]);
 }
 
-std::string ContentKey(const RenderContext& ctx) {
-  const DocumentTables& tables = ctx.document.cells();
-  CacheKey key;
-  for (int set = 1; set <= kStripSets; ++set)
-    for (int row = 1; row <= kStripRows; ++row)
-      key.Add(tables.stripLoads[set][row][strip_col::kY]);
-  // The notes name the points left out, so the points are part of the content too.
-  key.Add(ResultsInputsKey(ctx, Problem::Strip));
-  return key.text();
+// The rows and their notes (which name the points left out too) come from the loads and points.
+TableContentKey ContentKey(const RenderContext& ctx) {
+  return {{ctx.document.loadsRevision(Problem::Strip)}};
 }
 
 void BuildContent(const DocumentTables& tables, TableContent& content) {

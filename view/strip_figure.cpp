@@ -31,16 +31,15 @@ void DrawStripPiece(DeviceContext& dc, const RenderContext& ctx, const StripPiec
 
 // A cross at every combination of an entered x and an entered depth z, drawn at (x, -z).
 void DrawStripPoints(DeviceContext& dc, const RenderContext& ctx, Colour colour) {
-  StripPoints(ctx.document.cells()).ForEach([&](const StripPoint& point) {
-    DrawPointCross(dc, ctx, point.x, -point.z, colour);
-  });
+  ctx.document.strip().points.ForEach(
+      [&](const StripPoint& point) { DrawPointCross(dc, ctx, point.x, -point.z, colour); });
 }
 
 }  // namespace
 
 int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   const FigurePaging paging =
-      FigurePagingOf(ctx.document.cells(), ctx.settings, ctx.geometry, Problem::Strip);
+      FigurePagingOf(ctx.document, ctx.settings, ctx.geometry, Problem::Strip);
   const FigureColours colours = FigureColoursOf(ctx.settings);
   CreateSlotFont(dc, ctx, kTitleFont);
   const bool gridDrawn = ReadFigureGrid(ctx, Problem::Strip).drawn;
@@ -65,14 +64,14 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   const std::vector<PlacedNote> notes = StripFigureNotes(ctx, window, noteHeight, taken, &marks);
   if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, taken.front(), notes, marks);
   for (int set = 1; set <= kStripSets; ++set)
-    for (const StripPieceRow& row : CalculatedStripPieces(ctx.document.cells(), set))
+    for (const StripPieceRow& row : ctx.document.strip().set(set).calculated)
       DrawStripPiece(dc, ctx, row);
   DrawStripPoints(dc, ctx, colours.point);
   DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();
 
   return FigurePagingCount(
-      PagedFigureExtent(ctx.document.cells(), ctx.settings, ctx.geometry, Problem::Strip).x, paging);
+      PagedFigureExtent(ctx.document, ctx.settings, ctx.geometry, Problem::Strip).x, paging);
 }
 
 }  // namespace qel

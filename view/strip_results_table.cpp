@@ -37,7 +37,7 @@ struct StripTableOptions {
 
 StripTableOptions OptionsOf(const RenderContext& ctx) {
   StripTableOptions options;
-  options.showTrace = ReadProblemStyle(ctx.document.cells(), Problem::Strip).showCalcTrace;
+  options.showTrace = ctx.document.strip().style.showCalcTrace;
   options.influenceDigits = ctx.settings.influenceDigits;
   options.stressDigits = ctx.settings.stressDigits;
   options.valueColumns = std::clamp(ctx.settings.stripResultColumns, 1, kMaxValueColumns);
@@ -45,15 +45,11 @@ StripTableOptions OptionsOf(const RenderContext& ctx) {
   return options;
 }
 
-std::string ContentKey(const std::string& resultsKey, const StripTableOptions& options) {
-  CacheKey key;
-  key.Add(resultsKey);
-  key.Add(static_cast<long long>(options.showTrace));
-  key.Add(static_cast<long long>(options.influenceDigits));
-  key.Add(static_cast<long long>(options.stressDigits));
-  key.Add(static_cast<long long>(options.valueColumns));
-  key.Add(static_cast<long long>(options.kiloNewtons));
-  return key.text();
+TableContentKey ContentKey(const ResultsKey& results, const StripTableOptions& options) {
+  return {results,
+          0,
+          {options.showTrace, options.influenceDigits, options.stressDigits, options.valueColumns,
+           options.kiloNewtons}};
 }
 
 // The course of the calculation: for every point its number and position, and for every piece
@@ -164,7 +160,7 @@ int RenderStripResults(RenderContext& ctx, DeviceContext* dc, bool draw) {
   const StripTableOptions options = OptionsOf(ctx);
   TableDisplay display{Problem::Strip, DisplayKind::Results, kStripFont,
                        ctx.view.screenLineSteps.stripResults, ctx.caches.stripResults};
-  return RenderTable(ctx, dc, draw, display, ContentKey(ctx.results.stripKey(), options),
+  return RenderTable(ctx, dc, draw, display, ContentKey(StripResultsKey(ctx.document), options),
                      [&](TableContent& content) {
                        if (options.showTrace) AddTrace(ctx.document.cells(), options, content);
                        content.BreakPastTwoThirds();

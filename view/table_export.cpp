@@ -10,7 +10,7 @@ TableRows ExportedTableRows(ApplicationState& state) {
   // TableDisplayFor always names a table, so there are rows. The settlement is the one the
   // window's displays keep: exporting what is shown computes nothing again.
   return *BuildTableRows(TableDisplayFor(state.view.displayMode), state.document, state.results,
-                         state.settings, state.caches.settlement);
+                         state.circleMethod, state.settings, state.caches.settlement);
 }
 
 bool CopyShownTable(ApplicationState& state, ClipboardService& clipboard) {

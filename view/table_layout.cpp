@@ -222,7 +222,7 @@ void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const Tab
 }
 
 int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDisplay& display,
-                const std::string& contentKey,
+                const TableContentKey& contentKey,
                 const std::function<void(TableContent&)>& buildContent) {
   if (dc == nullptr) draw = false;
   WorldTransform& t = ctx.transform;
@@ -239,18 +239,16 @@ int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDis
   TableLayoutCache& cache = display.cache;
   // Long texts break by the font and the paper, so those are part of the content too.
   const TableTextMeasure measure = MeasureOf(ctx, paging);
-  CacheKey key;
-  key.Add(contentKey);
-  key.Add(measure.emWidth);
-  key.Add(measure.rightEdge);
-  if (!cache.hasContent || cache.contentKey != key.text()) {
+  if (!cache.hasContent || !(cache.contentKey == contentKey) ||
+      !(cache.contentMeasure == measure)) {
     // Marked stale first, so that a build cut short is never taken for a finished one.
     cache.hasContent = false;
     cache.hasPlacement = false;
     cache.content = TableContent();
     cache.content.SetTextMeasure(measure);
     buildContent(cache.content);
-    cache.contentKey = key.text();
+    cache.contentKey = contentKey;
+    cache.contentMeasure = measure;
     cache.hasContent = true;
   }
   const auto stepBits = std::bit_cast<std::uint64_t>(paging.lineStep);

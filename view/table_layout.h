@@ -2,6 +2,7 @@
 // routine that draws one page of them.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -10,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/cache_key.h"
+#include "document/document_results.h"
 #include "settings/number_format.h"
 #include "view/render_context.h"
 
@@ -51,6 +52,7 @@ TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
 struct TableTextMeasure {
   double emWidth = 0.0;
   double rightEdge = 0.0;
+  friend bool operator==(const TableTextMeasure&, const TableTextMeasure&) = default;
 };
 
 // What marks a heading repeated at the top of a page that continues its record.
@@ -164,10 +166,21 @@ TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& p
 void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const TableContent& content,
                    const TablePlacement& placement, int page);
 
+// What a table's lines are built from, compared with ==: the revisions of what it reads (the
+// results of its problem with their circle method, and another revision where it reads more:
+// the problem's own, or the settlement's), and the settings that change its text.
+struct TableContentKey {
+  ResultsKey results;
+  std::uint64_t more = 0;
+  std::array<int, 6> options{};
+  friend bool operator==(const TableContentKey&, const TableContentKey&) = default;
+};
+
 // A table's lines laid out for one set of inputs, and where they fell on pages for one paging.
 struct TableLayoutCache {
   bool hasContent = false;
-  std::string contentKey;
+  TableContentKey contentKey;
+  TableTextMeasure contentMeasure;  // the measure the lines were broken by
   TableContent content;
   bool hasPlacement = false;
   int placedTop = 0;
@@ -190,7 +203,7 @@ struct TableDisplay {
 // the cached one) and places it (only when the paging changed), draws page currentPage when
 // drawing, and returns the page count.
 int RenderTable(RenderContext& ctx, DeviceContext* dc, bool draw, const TableDisplay& display,
-                const std::string& contentKey,
+                const TableContentKey& contentKey,
                 const std::function<void(TableContent&)>& buildContent);
 
 template <typename Visit>

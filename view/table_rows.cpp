@@ -73,13 +73,14 @@ TableRows StripData(const DocumentTables& tables, const SystemSettings& settings
   return table;
 }
 
-TableRows StripResults(const DocumentTables& tables, const DocumentResults& results,
+TableRows StripResults(const Document& document, const DocumentResults& results,
                        const SystemSettings& settings) {
+  const DocumentTables& tables = document.cells();
   TableRows table;
   const char* unit = StressUnitText(settings);
   table.headings = {"Z (m)", "X (m)", WithUnit("dP", unit), WithUnit("dP 全桁", unit)};
   const char* stressFormat = DigitFormat(settings.stressDigits);
-  const ResultsGrid& grid = results.Strip(tables);
+  const ResultsGrid& grid = results.Strip(document);
   StripPoints(tables).ForEach([&](const StripPoint& at) {
     const double dP = grid.strip(at.xRow, at.zRow);
     table.rows.push_back(
@@ -128,14 +129,15 @@ TableRows RectCircleData(const DocumentTables& tables, const SystemSettings& set
   return table;
 }
 
-TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults& results,
-                            const SystemSettings& settings) {
+TableRows RectCircleResults(const Document& document, const DocumentResults& results,
+                            CircleMethod circles, const SystemSettings& settings) {
+  const DocumentTables& tables = document.cells();
   TableRows table;
   const char* unit = StressUnitText(settings);
   table.headings = {
       "計算点", "x (m)", "y (m)", "z (m)", WithUnit("dP", unit), WithUnit("dP 全桁", unit)};
   const char* stressFormat = DigitFormat(settings.stressDigits);
-  const ResultsGrid& grid = results.Lattice(tables);
+  const ResultsGrid& grid = results.Lattice(document, circles);
   int number = 0;
   LatticePoints(tables).ForEachListed([&](const GridPoint& point) {
     const double dP = grid.at(point.xRow, point.yRow, point.zRow);
@@ -147,7 +149,7 @@ TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults&
   });
   AddNotes(table.notes, "", PointNotes(FindExcludedPoints(tables, true)));
   // The pages say so at their foot; a file says so under its rows.
-  if (results.circleMethod() == CircleMethod::kCompatible && CountCircleRows(tables) > 0)
+  if (circles == CircleMethod::kCompatible && CountCircleRows(tables) > 0)
     table.notes.push_back("円形荷重は旧版互換の計算方法による値です");
   return table;
 }
@@ -155,9 +157,8 @@ TableRows RectCircleResults(const DocumentTables& tables, const DocumentResults&
 // Every slice of the columns of `problem`: where its column stands, its cells as the
 // calculation table prints them with their mark, and S in metres to the last digit; under them
 // each column's total and times, and what its marks mean.
-TableRows SettlementSlices(const Document& document, Problem problem,
-                           const DocumentResults& results, const SystemSettings& settings,
-                           SettlementCache& settlements) {
+TableRows SettlementSlices(const Document& document, Problem problem, CircleMethod circles,
+                           const SystemSettings& settings, SettlementCache& settlements) {
   TableRows table;
   table.headings = {"x (m)", "y (m)"};
   const std::vector<std::string> headings = SliceHeadings();
@@ -167,8 +168,7 @@ TableRows SettlementSlices(const Document& document, Problem problem,
                                               : WithUnit(headings[i].c_str(), units[i].c_str()));
   table.headings.push_back(kMarkHeading);
   table.headings.push_back("S (m)");
-  const DocumentSettlement& settlement =
-      settlements.Get(document, settings.unitSystem, results.circleMethod());
+  const DocumentSettlement& settlement = settlements.Get(document, settings.unitSystem, circles);
   if (settlement.status != DocumentSettlement::Status::kComputed) {
     table.notes = UnreadProfileLines(settlement);
     return table;
@@ -212,14 +212,14 @@ std::string TableName(DisplayMode display) {
 }
 
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
-                                        const DocumentResults& results,
+                                        const DocumentResults& results, CircleMethod circles,
                                         const SystemSettings& settings) {
   SettlementCache computedHere;
-  return BuildTableRows(display, document, results, settings, computedHere);
+  return BuildTableRows(display, document, results, circles, settings, computedHere);
 }
 
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
-                                        const DocumentResults& results,
+                                        const DocumentResults& results, CircleMethod circles,
                                         const SystemSettings& settings,
                                         SettlementCache& settlement) {
   const DisplayRow& row = DisplayRowOf(display);
@@ -228,11 +228,12 @@ std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& doc
   const bool data = row.kind == DisplayKind::Data;
   std::optional<TableRows> table;
   if (row.kind == DisplayKind::SettlementTable)
-    table = SettlementSlices(document, row.problem, results, settings, settlement);
+    table = SettlementSlices(document, row.problem, circles, settings, settlement);
   else if (row.problem == Problem::Strip)
-    table = data ? StripData(tables, settings) : StripResults(tables, results, settings);
+    table = data ? StripData(tables, settings) : StripResults(document, results, settings);
   else
-    table = data ? RectCircleData(tables, settings) : RectCircleResults(tables, results, settings);
+    table = data ? RectCircleData(tables, settings)
+                 : RectCircleResults(document, results, circles, settings);
   table->name = TableName(display);
   return table;
 }

@@ -46,12 +46,12 @@ std::string TableName(DisplayMode display);
 // The settlement tables take the settlement from `settlement`, which computes it only when it
 // keeps none of this document's revision and circle method.
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
-                                        const DocumentResults& results,
+                                        const DocumentResults& results, CircleMethod circles,
                                         const SystemSettings& settings,
                                         SettlementCache& settlement);
 // The same for a caller that keeps no settlement: it is computed for this table alone.
 std::optional<TableRows> BuildTableRows(DisplayMode display, const Document& document,
-                                        const DocumentResults& results,
+                                        const DocumentResults& results, CircleMethod circles,
                                         const SystemSettings& settings);
 
 }  // namespace qel

@@ -53,8 +53,8 @@ bool ViewController::OnUpdate() {
 void ViewController::ShowDocumentStart() {
   const DisplayMode stripFigure = DisplayOf(Problem::Strip, DisplayKind::Figure);
   const DisplayMode planFigure = DisplayOf(Problem::RectCircle, DisplayKind::Figure);
-  const bool planOnly = !DisplayHasContent(state_.document.cells(), stripFigure) &&
-                        DisplayHasContent(state_.document.cells(), planFigure);
+  const bool planOnly = !DisplayHasContent(state_.document, stripFigure) &&
+                        DisplayHasContent(state_.document, planFigure);
   OnDisplayCommand(DisplayRowOf(planOnly ? planFigure : stripFigure).command);
 }
 
@@ -74,8 +74,9 @@ bool ViewController::ReadDeviceGeometry() {
 
 RenderContext ViewController::ContextOn(ViewState& view, DeviceGeometry& geometry,
                                         WorldTransform& transform, DrawingShortfalls& shortfalls) {
-  return RenderContext{state_.document, state_.results, state_.settings, state_.fonts, view,
-                       geometry,        transform,      shortfalls,      state_.caches};
+  return RenderContext{
+      state_.document, state_.results, state_.circleMethod, state_.settings, state_.fonts, view,
+      geometry,        transform,      shortfalls,          state_.caches};
 }
 
 ViewController::PaperPage ViewController::PaperPageFor(DisplayMode display, int page, int dpiX,
@@ -102,7 +103,7 @@ void ViewController::Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& g
   RenderContext ctx = ContextOn(view, g, t, shortfalls);
   const DisplayRow& row = DisplayRowOf(view.displayMode);
   if (row.kind == DisplayKind::Figure) {
-    const FigureRange range = ReadFigureRange(ctx.document.cells(), row.problem);
+    const FigureRange range = ctx.document.problem(row.problem).range;
     t.pixelsPerMetreX = 1000.0 / range.scaleX * g.pixelsPerMmX;
     t.pixelsPerMetreY = 1000.0 / range.scaleY * g.pixelsPerMmY;
   }
@@ -205,8 +206,8 @@ Problem ViewController::ShownSettlementProblem(CommandId command) const {
   const std::optional<DisplayMode> ofShown = DisplayOfCommand(command, shown);
   const std::optional<DisplayMode> ofOther = DisplayOfCommand(command, other);
   if (ofShown && ofOther && ProblemOf(*ofOther) == other &&
-      !DisplayRowOf(*ofShown).hasContent(state_.document.cells()) &&
-      DisplayRowOf(*ofOther).hasContent(state_.document.cells()))
+      !DisplayRowOf(*ofShown).hasContent(state_.document) &&
+      DisplayRowOf(*ofOther).hasContent(state_.document))
     return other;
   return shown;
 }
@@ -226,7 +227,7 @@ std::string ViewController::FigureNotice() const {
   const DisplayMode mode = state_.view.displayMode;
   if (!IsFigure(mode)) return std::string();
   const PagedExtent extent =
-      PagedFigureExtent(state_.document.cells(), state_.settings, state_.geometry, ProblemOf(mode));
+      PagedFigureExtent(state_.document, state_.settings, state_.geometry, ProblemOf(mode));
   if (!extent.cut) return std::string();
   return MessageText(MessageId::FigureExtentCut, FormatC("%d", kMostFigurePages),
                      FormatC("%.0f", extent.x));

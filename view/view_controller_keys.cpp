@@ -21,8 +21,8 @@ bool ViewController::OnKeyDown(ViewKey key) {
 // to the next column. Page Up and Page Down themselves turn no figure page.
 bool ViewController::OnFigureKey(ViewKey key, int total) {
   ViewState& view = state_.view;
-  const FigurePaging paging = FigurePagingOf(state_.document.cells(), state_.settings,
-                                             state_.geometry, ProblemOf(view.displayMode));
+  const FigurePaging paging = FigurePagingOf(state_.document, state_.settings, state_.geometry,
+                                             ProblemOf(view.displayMode));
   const FigureRange& range = paging.page;
   const int step = FigurePageStep(range);
   const int rows = paging.rows;

@@ -13,8 +13,7 @@ PagedDocument::PagedDocument(const CliArgs& args, const PageOptions& options)
   // Callers have checked the option; pages is the only user without one, and counts pages the
   // same either way.
   std::string ignored;
-  session.state().results.SetCircleMethod(
-      ReadCircleMethod(args, ignored).value_or(CircleMethod::kExact));
+  session.state().circleMethod = ReadCircleMethod(args, ignored).value_or(CircleMethod::kExact);
 }
 
 bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
@@ -22,8 +21,8 @@ bool PagedDocument::Open(const std::string& path, const PageOptions& options) {
   if (!session.Open(path)) return false;
   // The paper is the fixed one of the options: it always has a resolution.
   controller.OnUpdate();
-  session.state().view.displayMode = ChooseDisplay(DisplayNumber(options.display), options.problem,
-                                                   session.state().document.cells());
+  session.state().view.displayMode =
+      ChooseDisplay(DisplayNumber(options.display), options.problem, session.state().document);
   session.state().view.currentPage = 1;
   pages = controller.CountPrintedPages(options.dpi, options.dpi);
   return true;

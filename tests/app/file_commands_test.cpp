@@ -43,7 +43,7 @@ class FileCommandsTest : public ::testing::Test {
   std::string LastFolderFile() const { return data.File("FileV.ndx"); }
   // Everything the document holds, as it would be written.
   std::string Snapshot() const {
-    return FormatDataFile(content.cells(), results.Lattice(content.cells()), 3);
+    return FormatDataFile(content.cells(), results.Lattice(content, CircleMethod::kExact), 3);
   }
   // The document's content as if opened so: unmodified.
   void Edit(const std::function<void(DocumentTables&)>& edit) {
@@ -79,7 +79,8 @@ class FileCommandsTest : public ::testing::Test {
   ScriptedFileChooser chooser;
   MemoryRecentFiles recent;
   FixedSystemPaths paths;
-  CQelDoc document{content, results, settings, settingsFiles, {prompts, chooser, recent}};
+  CircleMethod circles = CircleMethod::kExact;
+  CQelDoc document{content, results, circles, settings, settingsFiles, {prompts, chooser, recent}};
   int updates = 0;
   int titleChanges = 0;
 };

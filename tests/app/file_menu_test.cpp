@@ -22,7 +22,7 @@ class FileMenuTest : public AppTest {
   std::string LastFolderFile() { return DataFolder() + "/FileV.ndx"; }
   std::string Snapshot() {
     return FormatDataFile(state().document.cells(),
-                          state().results.Lattice(state().document.cells()), 3);
+                          state().results.Lattice(state().document, state().circleMethod), 3);
   }
 };
 
@@ -86,7 +86,9 @@ TEST_F(FileMenuTest, SaveAsFromTheMenu) {
   // Read back, the copy holds the same document.
   DocumentTables reread;
   ASSERT_EQ(ReadDataFile(written, reread), ReadStatus::Ok);
-  EXPECT_EQ(FormatDataFile(reread, state().results.Lattice(reread), 3), Snapshot());
+  EXPECT_EQ(
+      FormatDataFile(reread, state().results.Lattice(Document(reread), state().circleMethod), 3),
+      Snapshot());
 
   chooser.ChooseNext(files.File("copy.txt"));
   Action(CommandId::FileSaveAs).trigger();

@@ -140,12 +140,12 @@ TEST_F(AppTest, MenusShowTheTextsAUserLooksFor) {
 TEST_F(AppTest, CircleMethodMenuTakesAndKeepsTheProfileChoice) {
   profile.SetValue("View", "CircleMethod", "compatible");
   ASSERT_TRUE(Start());
-  EXPECT_EQ(state().results.circleMethod(), CircleMethod::kCompatible);
+  EXPECT_EQ(state().circleMethod, CircleMethod::kCompatible);
   QAction* exact = frame().findChild<QAction*>("circleMethod_exact");
   ASSERT_NE(exact, nullptr);
   EXPECT_EQ(exact->text(), QString::fromUtf8("厳密解"));
   exact->trigger();
-  EXPECT_EQ(state().results.circleMethod(), CircleMethod::kExact);
+  EXPECT_EQ(state().circleMethod, CircleMethod::kExact);
   EXPECT_EQ(profile.Value("View", "CircleMethod"), "exact");
   QAction* compatible = frame().findChild<QAction*>("circleMethod_compatible");
   ASSERT_NE(compatible, nullptr);

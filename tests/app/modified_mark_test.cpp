@@ -41,7 +41,8 @@ class ModifiedMarkTest : public AppTest, public ::testing::WithParamInterface<Ma
   // the document's saved content is left as it is.
   std::string SavedBytes(const std::string& name) {
     const std::string path = files.File(name);
-    EXPECT_TRUE(SaveDocument(path, state().document.cells(), state().results, state().settings));
+    EXPECT_TRUE(SaveDocument(path, state().document, state().results, state().circleMethod,
+                             state().settings));
     return ReadBytes(path);
   }
   void ExpectMark(bool modified) {

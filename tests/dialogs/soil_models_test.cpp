@@ -9,6 +9,7 @@
 #include "dialogs/soil_curve_model.h"
 #include "dialogs/soil_layer_model.h"
 #include "document/data_file.h"
+#include "document/document.h"
 #include "document/document_results.h"
 #include "document/document_save.h"
 #include "document/soil_profile_text.h"
@@ -292,7 +293,8 @@ TEST(SoilModels, ADocumentWithoutAProfileSavesAsBeforeAfterTheDialogs) {
   ASSERT_EQ(ReadDataFile(test::Fixture("datafiles/japanese.in.qdw"), tables), ReadStatus::Ok);
   ASSERT_TRUE(tables.soilLines.empty());
   const DocumentResults results;
-  const std::string before = SavedDocumentText(tables, results, settings);
+  const std::string before =
+      SavedDocumentText(Document(tables), results, CircleMethod::kExact, settings);
   const SoilLayerModel layers(tables, settings.unitSystem);
   const SoilCurveModel curves(tables);
   const SoilConditionsModel conditions(tables, settings.unitSystem);
@@ -300,7 +302,7 @@ TEST(SoilModels, ADocumentWithoutAProfileSavesAsBeforeAfterTheDialogs) {
   layers.Apply(tables);
   curves.Apply(tables);
   conditions.Apply(tables);
-  EXPECT_EQ(SavedDocumentText(tables, results, settings), before);
+  EXPECT_EQ(SavedDocumentText(Document(tables), results, CircleMethod::kExact, settings), before);
 }
 
 }  // namespace

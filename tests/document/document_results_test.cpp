@@ -43,26 +43,27 @@ struct CellChange {
 class DocumentResultsTest : public ::testing::TestWithParam<CellChange> {};
 
 TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
-  DocumentTables tables = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
-  const ResultsGrid before = results.All(tables);
-  results.All(tables);  // nothing changed: nothing computed again
+  Document document(SmallDocument());
+  const test::ComputationCount computed;
+  DocumentResults results(computed);
+  const double strip = results.Strip(document).strip(1, 1);
+  const double lattice = results.Lattice(document, CircleMethod::kExact).at(1, 1, 1);
+  results.Strip(document);  // nothing changed: nothing computed again
+  results.Lattice(document, CircleMethod::kExact);
   EXPECT_EQ(computed.strip(), 1);
   EXPECT_EQ(computed.lattice(), 1);
 
-  GetParam().change(tables);
-  const ResultsGrid& after = results.All(tables);
+  document.Change("change", GetParam().change);
   ResultsGrid expected;
-  ComputeStripResults(tables, expected);
-  ComputeLatticeResults(tables, expected);
-  const bool strip = GetParam().strip;
-  EXPECT_EQ(computed.strip(), strip ? 2 : 1);
-  EXPECT_EQ(computed.lattice(), strip ? 1 : 2);
-  EXPECT_EQ(after.strip(1, 1), expected.strip(1, 1));
-  EXPECT_EQ(after.at(1, 1, 1), expected.at(1, 1, 1));
-  EXPECT_NE(strip ? before.strip(1, 1) : before.at(1, 1, 1),
-            strip ? after.strip(1, 1) : after.at(1, 1, 1));
+  ComputeStripResults(document.strip(), expected);
+  ComputeLatticeResults(document.plan(), expected);
+  const bool changesStrip = GetParam().strip;
+  EXPECT_EQ(results.Strip(document).strip(1, 1), expected.strip(1, 1));
+  EXPECT_EQ(results.Lattice(document, CircleMethod::kExact).at(1, 1, 1), expected.at(1, 1, 1));
+  EXPECT_EQ(computed.strip(), changesStrip ? 2 : 1);
+  EXPECT_EQ(computed.lattice(), changesStrip ? 1 : 2);
+  EXPECT_NE(changesStrip ? strip : lattice,
+            changesStrip ? expected.strip(1, 1) : expected.at(1, 1, 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,48 +83,36 @@ INSTANTIATE_TEST_SUITE_P(
 // The circle method is part of what the lattice values are computed from: a change computes
 // them again (and only the circles' share changes), changing it back gives the first values.
 TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
-  const DocumentTables t = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
-  const double exact = results.Lattice(t).at(1, 1, 1);
-  results.SetCircleMethod(CircleMethod::kCompatible);
-  const double compatible = results.Lattice(t).at(1, 1, 1);
+  const Document document(SmallDocument());
+  const test::ComputationCount computed;
+  DocumentResults results(computed);
+  const double exact = results.Lattice(document, CircleMethod::kExact).at(1, 1, 1);
+  const double compatible = results.Lattice(document, CircleMethod::kCompatible).at(1, 1, 1);
   EXPECT_EQ(computed.lattice(), 2);
   EXPECT_NE(exact, compatible);
-  results.SetCircleMethod(CircleMethod::kExact);
-  EXPECT_EQ(results.Lattice(t).at(1, 1, 1), exact);
+  EXPECT_EQ(results.Lattice(document, CircleMethod::kExact).at(1, 1, 1), exact);
   EXPECT_EQ(computed.lattice(), 3);
   EXPECT_EQ(computed.strip(), 0);
 }
 
-TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
-  DocumentTables tables = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
-  results.All(tables);
-  tables.stripLoads[1][1][strip_col::kY] = "5";  // only places the piece in the figure
-  tables.settingLines[27] = "another title";
-  results.All(tables);
+// A change outside what dP is computed from (where a piece is drawn, a title, the other
+// problem) computes nothing again; a load change and its undo compute again.
+TEST(DocumentResults, OnlyTheCellsDpIsComputedFromComputeAgain) {
+  Document document(SmallDocument());
+  const test::ComputationCount computed;
+  DocumentResults results(computed);
+  results.Strip(document);
+  results.Lattice(document, CircleMethod::kExact);
+  document.Change("表題", [](DocumentTables& t) {
+    t.stripLoads[1][1][strip_col::kY] = "5";  // only places the piece in the figure
+    t.settingLines[27] = "another title";
+  });
+  results.Strip(document);
+  results.Lattice(document, CircleMethod::kExact);
+  document.Change("長方形", [](DocumentTables& t) { t.rectLoads[1][rect_col::kQ] = "5"; });
+  results.Strip(document);
   EXPECT_EQ(computed.strip(), 1);
   EXPECT_EQ(computed.lattice(), 1);
-}
-
-// Through the document, the key of the cells is made once per revision of its problem: a change
-// of the other problem keeps it, a change outside the load and point cells makes a new key but
-// computes nothing, a load change (and its undo) computes again.
-TEST(DocumentResults, ThroughTheDocumentTheKeyFollowsTheRevisionOfItsProblem) {
-  Document document(SmallDocument());
-  DocumentResults results;
-  const test::ComputationCount computed(results);
-  results.Strip(document);
-  const std::string* key = &results.InputsKey(document, Problem::Strip);
-  const std::string first = *key;
-  document.Change("長方形", [](DocumentTables& t) { t.rectLoads[1][rect_col::kQ] = "5"; });
-  EXPECT_EQ(&results.InputsKey(document, Problem::Strip), key);
-  EXPECT_EQ(results.InputsKey(document, Problem::Strip), first);
-  document.Change("表題", [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kY] = "5"; });
-  results.Strip(document);
-  EXPECT_EQ(computed.strip(), 1);
   document.Change("荷重1", [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kH] = "2"; });
   const double loaded = results.Strip(document).strip(1, 1);
   EXPECT_EQ(computed.strip(), 2);

@@ -1,6 +1,8 @@
 // Texts that would come back from a data file as section markers refuse the save, by name.
 #include "document/marker_text.h"
 
+#include "document/document.h"
+
 #include <gtest/gtest.h>
 
 #include "document/data_file.h"
@@ -73,7 +75,8 @@ TEST(FindSectionMarkerText, ATextReadFromAFileRefusesTheNextSaveAndKeepsTheOldFi
   const std::string out = folder.File("out.qdw");
   test::WriteBytes(out, "old");
   DocumentResults results;
-  const SaveOutcome outcome = SaveDocument(out, tables, results, settings);
+  const SaveOutcome outcome =
+      SaveDocument(out, Document(tables), results, CircleMethod::kExact, settings);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message,
             MessageText(MessageId::SectionMarkerInField, "帯状荷重 荷重1 1 行目 X1"));

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/text_file.h"
+#include "document/document.h"
 #include "document/document_save.h"
 #include "faults/system_call_faults.h"
 #include "platform/messages.h"
@@ -78,7 +79,7 @@ TEST(WriteFaults, AFailedSaveSaysTheDiskIsFull) {
   SaveOutcome outcome;
   {
     test::ArmedFaults faults({folder.path(), ENOSPC}, path);
-    outcome = SaveDocument(path, tables, results, settings);
+    outcome = SaveDocument(path, Document(tables), results, CircleMethod::kExact, settings);
   }
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message, MessageText(MessageId::SaveDiskFull, path));

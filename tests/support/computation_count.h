@@ -1,26 +1,38 @@
-// Counts how often a DocumentResults computes each problem's values afresh, while it lives.
+// A stand-in for the engine's results computations that counts how often a DocumentResults
+// computes each problem's values afresh: give it to the DocumentResults under test, and read
+// the counts, or what was computed since a Mark().
 #pragma once
 
-#include "document/document_results.h"
+#include "document/load_lists.h"
+#include "document/results_computer.h"
 
 namespace qel::test {
 
-class ComputationCount {
+class ComputationCount : public ResultsComputer {
  public:
-  explicit ComputationCount(DocumentResults& results) : results_(results) {
-    results_.SetComputationObserver(
-        [this](Problem problem) { ++(problem == Problem::Strip ? strip_ : lattice_); });
+  void Strip(const StripProblem& strip, ResultsGrid& grid) const override {
+    ++strip_;
+    EngineResults().Strip(strip, grid);
   }
-  ~ComputationCount() { results_.SetComputationObserver(nullptr); }
-  ComputationCount(const ComputationCount&) = delete;
-  ComputationCount& operator=(const ComputationCount&) = delete;
+  void Lattice(const PlanProblem& plan, CircleMethod circles, ResultsGrid& grid) const override {
+    ++lattice_;
+    EngineResults().Lattice(plan, circles, grid);
+  }
 
   int strip() const { return strip_; }
   int lattice() const { return lattice_; }
 
+  // The computations from now on.
+  struct Since {
+    const ComputationCount* count;
+    int strip0, lattice0;
+    int strip() const { return count->strip_ - strip0; }
+    int lattice() const { return count->lattice_ - lattice0; }
+  };
+  Since Mark() const { return {this, strip_, lattice_}; }
+
  private:
-  DocumentResults& results_;
-  int strip_ = 0, lattice_ = 0;
+  mutable int strip_ = 0, lattice_ = 0;
 };
 
 }  // namespace qel::test

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/printer_info.h"
+#include "support/computation_count.h"
 #include "view/view_controller.h"
 
 namespace qel::test {
@@ -20,6 +21,7 @@ class ExampleView : public ::testing::Test {
   // The texts of printed page `page` of `display` at `dpi`.
   std::vector<std::string> PrintedTexts(DisplayMode display, int page, int dpi);
 
+  ComputationCount computations;  // every results computation of state.results
   ApplicationState state;
   FixedPrinterInfo printer;
   ViewController controller{state, printer};

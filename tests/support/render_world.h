@@ -4,6 +4,7 @@
 
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
+#include "support/computation_count.h"
 #include "test_support/scripted_prompts.h"
 #include "view/drawing.h"
 #include "view/render_caches.h"
@@ -23,7 +24,8 @@ struct RenderWorld {
   // tables the document's before it hands the context out.
   Document document;
   DocumentTables tables;
-  DocumentResults results;
+  ComputationCount computations;  // every results computation of `results`
+  DocumentResults results{computations};
   SystemSettings settings;
   FontSlots fonts;
   ViewState view;
@@ -44,8 +46,8 @@ struct RenderWorld {
 
  private:
   DocumentTables synced_;  // the tables last made the document's
-  RenderContext ctx_{document, results,   settings,   fonts, view,
-                     geometry, transform, shortfalls, caches};
+  RenderContext ctx_{document, results,   CircleMethod::kExact, settings, fonts, view,
+                     geometry, transform, shortfalls,           caches};
 };
 
 }  // namespace qel::test

@@ -36,18 +36,18 @@ TEST_F(DepthDisplayTest, CurvesRunThroughTheCalculatedPoints) {
     std::vector<DepthCurve> curves;
     double largest = 0.0;
     if (strip) {
-      curves = StripDepthCurves(state.document.cells(), state.results.Strip(state.document.cells()),
-                                3, all);
-      for (const std::vector<StripPiece>& set : ExtractStripLoads(state.document.cells()).sets)
+      curves =
+          StripDepthCurves(state.document.strip(), state.results.Strip(state.document), 3, all);
+      for (const std::vector<StripPiece>& set : state.document.strip().engineLoads.sets)
         for (const StripPiece& p : set)
           largest = std::max(largest, std::fabs(p.h * p.gamma));
     } else {
-      const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
+      const std::optional<ResolvedSection> section = ResolveSection(state.document.plan());
       ASSERT_TRUE(section);
-      curves =
-          SectionDepthCurves(state.document.cells(), state.results.Lattice(state.document.cells()),
-                             *section, 3, state.results.circleMethod(), all);
-      for (const RectLoad& r : ExtractPlanLoads(state.document.cells()).rectangles)
+      curves = SectionDepthCurves(state.document.plan(),
+                                  state.results.Lattice(state.document, state.circleMethod),
+                                  *section, 3, state.circleMethod, all);
+      for (const RectLoad& r : state.document.plan().engineLoads.rectangles)
         largest = std::max(largest, std::fabs(r.q));
     }
     ASSERT_GE(curves.size(), 6u);
@@ -143,7 +143,7 @@ TEST_F(DepthDisplayTest, PagesCarryTheirHeadingLegendAndValues) {
        {"帯状荷重 深さ分布　(1/2)", "dP (kN/㎡)", "z (m)", "x = -5.00 m", "x = 21.00 m"})
     EXPECT_TRUE(Has(texts, text)) << text;
   const std::vector<DepthCurve> first =
-      StripDepthCurves(state.document.cells(), state.results.Strip(state.document.cells()),
+      StripDepthCurves(state.document.strip(), state.results.Strip(state.document),
                        state.settings.stressDigits, {0, 6});
   int values = 0;
   for (const DepthCurve& curve : first)

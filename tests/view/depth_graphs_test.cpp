@@ -84,8 +84,8 @@ class DepthGraphTest : public test::ExampleView {
     const bool strip = display == DisplayMode::StripDepth;
     const std::optional<TableRows> rows =
         BuildTableRows(strip ? DisplayMode::StripResults : DisplayMode::RectCircleResults,
-                       state.document, state.results, state.settings);
-    const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
+                       state.document, state.results, state.circleMethod, state.settings);
+    const std::optional<ResolvedSection> section = ResolveSection(state.document.plan());
     std::multiset<std::string> values;
     for (const std::vector<std::string>& row : rows->rows) {
       if (!strip && row[section->atY ? 2 : 1] != FormatUnsignedZero("%4.2f", section->at)) continue;
@@ -266,7 +266,7 @@ TEST_F(DepthGraphTest, PagesCarryTheirOwnTitleAndTheCircleMethodNote) {
              "建物基礎とタンク　等分布荷重 断面・深さ分布", true}}) {
     SCOPED_TRACE(c.title);
     Load(c.file, Edit::None);
-    state.results.SetCircleMethod(c.method);
+    state.circleMethod = c.method;
     const std::vector<std::string> texts = PrintedTexts(c.display, 1, kDpi);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), c.title), 1);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), note), c.note ? 1 : 0);
@@ -318,11 +318,11 @@ TEST(DepthGraphAxes, ValuesThatPrintAsZeroTakeTheLoadsRange) {
 
 TEST_F(DepthGraphTest, CurvesDrawnOverEachOtherAreNamedInTheLegend) {
   Load("building.qdw", Edit::FootingAcrossColumns);
-  const std::optional<ResolvedSection> section = ResolveSection(state.document.cells());
+  const std::optional<ResolvedSection> section = ResolveSection(state.document.plan());
   ASSERT_TRUE(section);
-  const std::vector<DepthCurve> curves =
-      SectionDepthCurves(state.document.cells(), state.results.Lattice(state.document.cells()),
-                         *section, 3, CircleMethod::kExact, {0, 6});
+  const std::vector<DepthCurve> curves = SectionDepthCurves(
+      state.document.plan(), state.results.Lattice(state.document, state.circleMethod), *section, 3,
+      CircleMethod::kExact, {0, 6});
   // x = 2 mirrors x = 0 about the footing's middle, and x = 3 mirrors x = -1.
   EXPECT_EQ(CoincidentCurves(curves, 100.0), (std::vector<int>{-1, -1, -1, 1, 0}));
   const std::vector<std::string> texts = PrintedTexts(DisplayMode::RectCircleSection, 1, kDpi);

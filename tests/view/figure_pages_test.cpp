@@ -176,23 +176,23 @@ class FigureExtentTest : public ::testing::Test {
 };
 
 TEST_F(FigureExtentTest, StripExtentCoversPiecesOfBothSetsAndPoints) {
-  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(world.Ctx().document.strip(), world.settings), 0.0);
 
   t.stripLoads[1][1][strip_col::kX4] = "30";
   t.stripLoads[1][2][strip_col::kX4] = "";  // ends set 1
   t.stripLoads[1][3][strip_col::kX4] = "500";
   t.stripLoads[2][1][strip_col::kX4] = "45.5";
-  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 45.5);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(world.Ctx().document.strip(), world.settings), 45.5);
 
   t.stripPoints[3][point_col::kX] = "60";  // points may have gaps
   t.stripPoints[5][point_col::kX] = "x";
-  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 60.0);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(world.Ctx().document.strip(), world.settings), 60.0);
 }
 
 TEST_F(FigureExtentTest, ExtentIsNeverNegative) {
   t.stripLoads[1][1][strip_col::kX4] = "-30";
   t.stripPoints[1][point_col::kX] = "-5";
-  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(world.Ctx().document.strip(), world.settings), 0.0);
 }
 
 TEST_F(FigureExtentTest, RectCircleExtentCoversRectanglesCirclesAndPoints) {
@@ -201,26 +201,27 @@ TEST_F(FigureExtentTest, RectCircleExtentCoversRectanglesCirclesAndPoints) {
   t.circleLoads[1][circle_col::kX] = "30";
   t.circleLoads[1][circle_col::kR] = "12";   // reaches 42
   t.circleLoads[2][circle_col::kX] = "100";  // no radius: the list ends
-  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 42.0);
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(world.Ctx().document.plan(), world.settings), 42.0);
 
   t.gridPoints[12][point_col::kGridX] = "50";
-  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 50.0);
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(world.Ctx().document.plan(), world.settings), 50.0);
 }
 
 TEST_F(FigureExtentTest, DrawnGridCountsWithItsLargerBound) {
   using namespace setting_line;
   t.settingLines[Style(Problem::RectCircle, kGridFromX)] = "0";
   t.settingLines[Style(Problem::RectCircle, kGridToX)] = "90";
-  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 90.0);
-  EXPECT_DOUBLE_EQ(StripFigureExtent(t, world.settings), 0.0);  // the other problem's grid
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(world.Ctx().document.plan(), world.settings), 90.0);
+  EXPECT_DOUBLE_EQ(StripFigureExtent(world.Ctx().document.strip(), world.settings),
+                   0.0);  // the other problem's grid
 
   // Entered from 90 down to 0, the grid is drawn over the same span.
   t.settingLines[Style(Problem::RectCircle, kGridFromX)] = "90";
   t.settingLines[Style(Problem::RectCircle, kGridToX)] = "0";
-  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 90.0);
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(world.Ctx().document.plan(), world.settings), 90.0);
 
   world.settings.gridMarkSize = 0;  // grid off
-  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(t, world.settings), 0.0);
+  EXPECT_DOUBLE_EQ(RectCircleFigureExtent(world.Ctx().document.plan(), world.settings), 0.0);
 }
 
 }  // namespace

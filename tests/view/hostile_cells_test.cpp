@@ -10,6 +10,7 @@
 
 #include "document/circle_rows.h"
 #include "document/data_file.h"
+#include "document/document_save.h"
 #include "document/point_values.h"
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
@@ -164,7 +165,8 @@ TEST(HostileCells, NoOutputOfAHostileDocumentShowsNanOrInf) {
     for (const std::string& text : page->Texts())
       if (ShowsNanOrInf(text)) texts.push_back(text);
   EXPECT_EQ(texts, std::vector<std::string>{});
-  const std::string saved = FormatDataFile(t, state.results.All(t), state.settings.stressDigits);
+  const std::string saved =
+      SavedDocumentText(state.document, state.results, state.circleMethod, state.settings);
   const std::string listing = saved.substr(saved.find("$$SOL"));
   EXPECT_NE(listing.find("\r\n18,"), std::string::npos) << listing;  // 3 x 3 x 2 points
   EXPECT_FALSE(ShowsNanOrInf(listing)) << listing;

@@ -208,8 +208,9 @@ TEST_F(IsobarLayerTest, APageWithoutALineGivesTheRangeItsLevelsMissed) {
       high = std::max(high, pageHigh);
     }
     double smallest = 1e300, largest = -1e300;
-    const ResultsGrid& results = c.strip ? state.results.Strip(state.document.cells())
-                                         : state.results.Lattice(state.document.cells());
+    const ResultsGrid& results = c.strip
+                                     ? state.results.Strip(state.document)
+                                     : state.results.Lattice(state.document, state.circleMethod);
     for (int x = 1; x < ResultsGrid::kSize; ++x)
       for (int y = 1; y < ResultsGrid::kSize; ++y) {
         const double value = c.strip ? results.strip(x, y) : results.at(x, y, 2);  // z = 1 m
@@ -231,7 +232,7 @@ TEST_F(IsobarLayerTest, TheLegendListsOnlyTheClassesOnThePage) {
   test::Edit(state)->figures.planIsobars = {true, {}, true};
   test::Edit(state)->figures.planDepth = 4.0;
   double largest = 0.0;  // the lattice's dP at 4 m, which the classes must hold
-  const ResultsGrid& results = state.results.Lattice(state.document.cells());
+  const ResultsGrid& results = state.results.Lattice(state.document, state.circleMethod);
   for (int x = 1; x < ResultsGrid::kSize; ++x)
     for (int y = 1; y < ResultsGrid::kSize; ++y)
       largest = std::max(largest, results.at(x, y, 4));
@@ -271,7 +272,7 @@ TEST_F(IsobarLayerTest, ThePlanCaptionNamesTheCompatibleCircleMethod) {
   const std::string note = "円形荷重は旧版互換の計算方法による値です";
   for (const CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
     Open("building.qdw");
-    state.results.SetCircleMethod(method);
+    state.circleMethod = method;
     test::Edit(state)->figures.planIsobars = {true, {}, false};
     test::Edit(state)->figures.stripIsobars = {true, {}, false};
     const std::vector<std::string> plan = PageTexts(controller, DisplayMode::RectCircleFigure)[0];
@@ -299,7 +300,7 @@ TEST(PlanIsobarDepth, TheDocumentsDepthElseTheFirstBelowTheSurface) {
     for (std::size_t i = 0; i < c.depths.size(); ++i)
       tables.gridPoints[i + 1][point_col::kGridZ] = c.depths[i];
     tables.figures.planDepth = c.set;
-    EXPECT_EQ(PlanIsobarDepth(tables), c.expected);
+    EXPECT_EQ(PlanIsobarDepth(PlanProblem(tables)), c.expected);
   }
 }
 

@@ -148,7 +148,7 @@ TEST(IsobarsTest, VerticesLieOnTheEnginesLevels) {
     SCOPED_TRACE(c.name);
     ApplicationState state;
     c.fill(state);
-    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, c.request);
+    const IsobarSet set = ComputeIsobars(state.document, state.settings, c.request);
     ASSERT_EQ(set.error, "");
     ASSERT_GT(set.largestIntensity, 0.0);
     ASSERT_FALSE(set.lines.empty());
@@ -221,7 +221,7 @@ TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
   FillRow(test::Edit(state)->rectLoads[2], 2, {"2", "1", "6", "2", "30"});
   FillRow(test::Edit(state)->circleLoads[1], 1, {"9", "4", "1.5", "80"});
   UsePlanWindow(state, -2, 10, 14);
-  const PlanLoads loads = ExtractPlanLoads(state.document.cells());
+  const PlanLoads loads = state.document.plan().engineLoads;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     IsobarRequest request;
@@ -229,7 +229,7 @@ TEST(IsobarsTest, AtTheSurfaceTheLinesAreTheLoadsOutlines) {
     request.at = c.depth;
     request.levels = c.levels;
     request.threads = 2;
-    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
     ASSERT_EQ(set.error, "");
     const double window = std::max(set.window.u1 - set.window.u0, set.window.v1 - set.window.v0);
     for (std::size_t l = 0; l < c.levels.size(); ++l) {
@@ -268,7 +268,7 @@ TEST(IsobarsTest, ClosedLinesAroundASingleCircleAreItsExactCircles) {
     request.view = IsobarView::kPlan;
     request.at = z;
     request.levels = {5, 20, 40, 60, 80, 95};
-    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
     ASSERT_EQ(set.error, "");
     const double axis = ExactCircularLoadInfluence(2, 0, z) * 100;
     for (double level : request.levels) {
@@ -311,7 +311,7 @@ TEST(IsobarsTest, RequestedWindowIsTheOneTraced) {
   OpenDataFile(kExamples + "embankment.qdw", state.document);
   IsobarRequest request;
   request.window = ContourWindow{2.0, 9.0, 0.5, 4.0};
-  const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+  const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
   ASSERT_FALSE(set.lines.empty());
   EXPECT_EQ(set.window.u0, 2.0);
   EXPECT_EQ(set.window.v1, 4.0);
@@ -358,7 +358,7 @@ TEST(IsobarsTest, ProblemsWithoutLoadsOrDepthAreRefused) {
     IsobarRequest request;
     request.view = c.view;
     request.at = c.at;
-    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
     EXPECT_NE(set.error.find(c.error), std::string::npos) << set.error;
     EXPECT_TRUE(set.lines.empty());
   }
@@ -419,7 +419,7 @@ TEST(IsobarsTest, HugeExtentsAreRefusedAndNoVertexIsEverNotANumber) {
     request.at = c.at;
     request.fill = true;
     request.window = c.window;
-    const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+    const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
     if (c.error.empty()) {
       EXPECT_EQ(set.error, "");
     } else {
@@ -440,7 +440,7 @@ TEST(IsobarsTest, OnlyTheFirstLevelsAreTraced) {
   request.at = 1.0;
   for (std::size_t n = 1; n <= kMostIsobarLevels + 50; ++n)
     request.levels.push_back(0.25 * static_cast<double>(n));
-  const IsobarSet set = ComputeIsobars(state.document.cells(), state.settings, request);
+  const IsobarSet set = ComputeIsobars(state.document, state.settings, request);
   ASSERT_EQ(set.levels.size(), kMostIsobarLevels);
   EXPECT_EQ(set.levels.back(), request.levels[kMostIsobarLevels - 1]);
   for (const Isobar& line : set.lines)

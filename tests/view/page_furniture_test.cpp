@@ -91,15 +91,15 @@ TEST_F(PageFurnitureTest, CircleMethodNoteOnlyForCompatibleCircles) {
   world.settings.marginLeft = 20;
   world.geometry.paperHeightMm = 297;
   DrawCircleMethodNote(dc, world.Ctx());  // no circles
-  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  world.Ctx().circleMethod = CircleMethod::kCompatible;
   DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_TRUE(dc.Texts().empty());
 
   world.tables.circleLoads[1][circle_col::kNo] = "1";
-  world.results.SetCircleMethod(CircleMethod::kExact);
+  world.Ctx().circleMethod = CircleMethod::kExact;
   DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_TRUE(dc.Texts().empty());
-  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  world.Ctx().circleMethod = CircleMethod::kCompatible;
   DrawCircleMethodNote(dc, world.Ctx());
   EXPECT_EQ(dc.Lines("text"),
             std::vector<std::string>{"text 200 2850 円形荷重は旧版互換の計算方法による値です"});

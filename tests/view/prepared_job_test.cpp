@@ -38,7 +38,7 @@ TEST_F(PreparedJobTest, APreparedJobDrawsFromWhatWasWorkedOut) {
   PreparePages(controller, pages, kDpi, kDpi);
   const int traced = state.caches.isobars.traces();
   EXPECT_GT(traced, 16);
-  test::ComputationCount computed(state.results);
+  const test::ComputationCount::Since computed = computations.Mark();
   const std::string prepared = Drawn(pages);
   EXPECT_EQ(state.caches.isobars.traces(), traced);
   EXPECT_EQ(state.caches.settlement.computations, 1);
@@ -78,7 +78,7 @@ TEST_F(PreparedJobTest, TheExportedSettlementTableReadsTheKeptSettlement) {
       EXPECT_EQ(state.caches.settlement.computations, 1);
       EXPECT_EQ(TableCsv(exported),
                 TableCsv(*BuildTableRows(TableDisplayFor(state.view.displayMode), state.document,
-                                         state.results, state.settings)));
+                                         state.results, state.circleMethod, state.settings)));
       // Kept columns taken away show that the export reads the kept settlement.
       ASSERT_FALSE(exported.rows.empty());
       state.caches.settlement.value->columns.clear();

@@ -40,7 +40,7 @@ TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
     controller.PrepareShownPage(96, 96);
     const int prepared = state.caches.isobars.traces();
     EXPECT_EQ(prepared > 0, row.kind == DisplayKind::Figure || row.kind == DisplayKind::Depth);
-    test::ComputationCount computed(state.results);
+    const test::ComputationCount::Since computed = computations.Mark();
     RecordingDeviceContext painted(96, 96);
     controller.OnDraw(painted);
     EXPECT_EQ(state.caches.isobars.traces(), prepared);

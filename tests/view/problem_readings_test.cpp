@@ -61,7 +61,7 @@ TEST(PageTexts, StartNumberIsTheOneTheReportCountsFrom) {
         cells.settingLines[Page(problem, kFigureStartPage + 3 * kind)] = text;
         const auto display = *DisplayModeFromNumber(1 + kind + (problem == Problem::Strip ? 0 : 3));
         EXPECT_EQ(ReadPageTexts(cells, problem).of(sheets[kind]).startNumber,
-                  StartPageNumber(cells, display))
+                  StartPageNumber(Document(cells), display))
             << kind << " \"" << text << "\"";
       }
     }

@@ -111,7 +111,7 @@ TEST_F(RectCircleResultsTableTest, CircleOnItsAxisGivesTheExactAndTheCompatibleV
   strings = BodyStrings(Page(1));
   EXPECT_EQ(strings[9], "0.646447");   // 1 - 2^(-3/2)
   EXPECT_EQ(strings[14], "0.284458");  // 1 - (1 + 1/4)^(-3/2)
-  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  world.Ctx().circleMethod = CircleMethod::kCompatible;
   strings = BodyStrings(Page(1));
   EXPECT_EQ(strings[9], "0.646018");
   EXPECT_EQ(strings[14], "0.283916");
@@ -124,7 +124,7 @@ TEST_F(RectCircleResultsTableTest, TheCompatibleMethodKeepsThePageCount) {
   ShowTrace(true);
   const int exact = Pages();
   ASSERT_GT(exact, 1);
-  world.results.SetCircleMethod(CircleMethod::kCompatible);
+  world.Ctx().circleMethod = CircleMethod::kCompatible;
   EXPECT_EQ(Pages(), exact);
 }
 
@@ -193,7 +193,8 @@ TEST_F(RectCircleResultsTableTest, SurfacePointIsComputedJustBelowItAndItsRatios
   EXPECT_EQ(strings[29], "0.0000");
   EXPECT_EQ(strings[30], "I=1.000");
   EXPECT_EQ(strings.back(), "2.000");  // 1 x q under the centre
-  EXPECT_NEAR(world.results.Lattice(world.tables).at(1, 1, 1), 2.0, 1e-12);
+  EXPECT_NEAR(world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod).at(1, 1, 1),
+              2.0, 1e-12);
 }
 
 // A point above the ground is listed, shown as not calculated ("－") and named in a note.
@@ -213,7 +214,8 @@ TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedAsNotCalculated) {
   EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "－", "P2", "0.00",
                                              "0.00", "1.00", "0.646",
                                              "計算に入らない計算点: z1「-1」(負の深度)"}));
-  const ResultsGrid& results = world.results.Lattice(world.tables);
+  const ResultsGrid& results =
+      world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod);
   EXPECT_EQ(results.at(1, 1, 1), 0.0);
   EXPECT_EQ(results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));
 }
@@ -239,15 +241,16 @@ TEST_F(RectCircleResultsTableTest, ResultsMatchTheEngineAndAreComputedOnceForMan
   SetLattice({"-4", "", "0", "2.5", "9"}, {"-1", "3", "7"}, {"0", "0.5", "", "-2", "3"});
   Pages();
   ResultsGrid expected;
-  ComputeLatticeResults(world.tables, expected, 1);
-  const ResultsGrid& results = world.results.Lattice(world.tables);
+  ComputeLatticeResults(world.Ctx().document.plan(), expected, 1);
+  const ResultsGrid& results =
+      world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod);
   for (int i = 1; i <= kGridRows; ++i)
     for (int j = 1; j <= kGridRows; ++j)
       for (int k = 1; k <= kGridRows; ++k)
         ASSERT_EQ(results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
   EXPECT_NE(results.at(3, 2, 2), 0.0);
 
-  const test::ComputationCount computed(world.results);
+  const test::ComputationCount::Since computed = world.computations.Mark();
   Page(1);  // served from the cache
   Page(1);
   EXPECT_EQ(computed.lattice(), 0);
@@ -291,10 +294,11 @@ TEST_F(RectCircleResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   EXPECT_EQ(test::DrawTablePageOf(fresh, RenderRectCircleResults, 4).Log(), first);
 
   // Results are reused while loads and points stay, also when the table is laid out anew.
-  const test::ComputationCount computed(world.results);
+  const test::ComputationCount::Since computed = world.computations.Mark();
   world.settings.stressDigits = 2;
   std::vector<std::string> all = AllStrings();
-  const std::string value = FormatC("%3.2f", world.results.Lattice(world.tables).at(1, 1, 1));
+  const std::string value = FormatC(
+      "%3.2f", world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod).at(1, 1, 1));
   EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
   EXPECT_EQ(computed.lattice(), 0);
 

@@ -51,7 +51,7 @@ class ReportTest : public ::testing::Test {
   Displays WithContent() {
     Displays displays;
     for (int number = 1; number <= kDisplayNumbers; ++number)
-      if (DisplayHasContent(state.document.cells(), *DisplayModeFromNumber(number)))
+      if (DisplayHasContent(state.document, *DisplayModeFromNumber(number)))
         displays.push_back(number);
     return displays;
   }

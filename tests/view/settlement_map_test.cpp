@@ -51,8 +51,8 @@ class SettlementMapTest : public test::ExampleView {
   // The totals of the columns of `problem` as the settlement command gives them, in cm to two
   // decimals as the map writes them.
   std::set<std::string> Totals(Problem problem) {
-    const DocumentSettlement settlement = ComputeDocumentSettlement(
-        state.document, state.settings.unitSystem, state.results.circleMethod(), 1);
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(state.document, state.settings.unitSystem, state.circleMethod, 1);
     std::set<std::string> totals;
     for (const SettlementColumnResult& column : settlement.columns) {
       if (column.site.problem != problem || !column.values.total) continue;

@@ -27,11 +27,11 @@ TEST_F(SettlementTableTest, CsvRowsAreTheSlicesOfEveryColumnInOrder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     Open(c.file);
-    const DocumentSettlement settlement = ComputeDocumentSettlement(
-        state.document, state.settings.unitSystem, state.results.circleMethod());
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(state.document, state.settings.unitSystem, state.circleMethod);
     ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
-    const std::optional<TableRows> table =
-        BuildTableRows(c.display, state.document, state.results, state.settings);
+    const std::optional<TableRows> table = BuildTableRows(c.display, state.document, state.results,
+                                                          state.circleMethod, state.settings);
     ASSERT_TRUE(table);
     std::size_t row = 0;
     for (const SettlementColumnResult* column : ColumnsOf(settlement, c.problem)) {
@@ -120,7 +120,7 @@ TEST_F(SettlementTableTest, AProfileThatDoesNotReadSaysWhy) {
     said = said || text.find("地盤の土層を読めない") != std::string::npos;
   EXPECT_TRUE(said);
   const std::optional<TableRows> table =
-      BuildTableRows(display, state.document, state.results, state.settings);
+      BuildTableRows(display, state.document, state.results, state.circleMethod, state.settings);
   ASSERT_TRUE(table);
   EXPECT_TRUE(table->rows.empty());
   EXPECT_FALSE(table->notes.empty());

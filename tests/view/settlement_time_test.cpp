@@ -115,8 +115,8 @@ TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
   for (const Example& e : kExamples) {
     SCOPED_TRACE(e.file);
     Open(e.file);
-    const DocumentSettlement settlement = ComputeDocumentSettlement(
-        state.document, state.settings.unitSystem, state.results.circleMethod(), 1);
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(state.document, state.settings.unitSystem, state.circleMethod, 1);
     ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
     const SettlementModel& model = *settlement.model;
     std::vector<const SettlementColumnResult*> columns;

@@ -88,13 +88,13 @@ TEST_F(StripResultsTableTest, ZeroIsPrintedWithoutSignAndNegativeDpAsItIs) {
   ASSERT_EQ(strings.size(), 7u);
   EXPECT_EQ(strings[5], "-0.500");
   EXPECT_EQ(strings[6], "0.000");
-  EXPECT_LT(std::fabs(world.results.Strip(world.tables).strip(2, 1)), 1e-9);
+  EXPECT_LT(std::fabs(world.results.Strip(world.Ctx().document).strip(2, 1)), 1e-9);
 
   // A negative dP that rounds to zero at the digits shown prints as an unsigned zero.
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-12", "1"});
   EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
-  EXPECT_LT(world.results.Strip(world.tables).strip(1, 1), 0.0);
-  EXPECT_GT(world.results.Strip(world.tables).strip(1, 1), -2e-12);
+  EXPECT_LT(world.results.Strip(world.Ctx().document).strip(1, 1), 0.0);
+  EXPECT_GT(world.results.Strip(world.Ctx().document).strip(1, 1), -2e-12);
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-9", "1"});
   EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
   SetPiece(1, 1, {"1", "0", "0", "4", "4", "-0.0004", "1"});
@@ -252,7 +252,7 @@ TEST_F(StripResultsTableTest, ResultsGridHoldsTheDpOfEveryPoint) {
   SetPiece(2, 1, {"2", "1", "1", "3", "3", "2", "1.5"});
   SetPoints({"1", "", "-2.5"}, {"0.5", "3"});
   Pages();
-  const ResultsGrid& results = world.results.Strip(world.tables);
+  const ResultsGrid& results = world.results.Strip(world.Ctx().document);
   const StripLoadSets loads = ExtractStripLoads(world.tables);
   for (int c : {1, 3}) {
     for (int r : {1, 2}) {
@@ -265,7 +265,7 @@ TEST_F(StripResultsTableTest, ResultsGridHoldsTheDpOfEveryPoint) {
   EXPECT_EQ(results.at(1, 1, 1), 0.0);  // a lattice cell, never touched here
 
   // Later pages are served from the values computed once.
-  const test::ComputationCount computed(world.results);
+  const test::ComputationCount::Since computed = world.computations.Mark();
   Page(1);
   EXPECT_EQ(computed.strip(), 0);
 }
@@ -285,7 +285,7 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
 
   // The results are not recomputed while the loads and points stay, also when the layout is
   // rebuilt for another number format.
-  const test::ComputationCount computed(world.results);
+  const test::ComputationCount::Since computed = world.computations.Mark();
   world.settings.stressDigits = 1;
   Pages();
   std::vector<std::string> all;
@@ -293,7 +293,7 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
     std::vector<std::string> strings = BodyStrings(Page(page));
     all.insert(all.end(), strings.begin(), strings.end());
   }
-  const std::string value = FormatC("%2.1f", world.results.Strip(world.tables).strip(1, 1));
+  const std::string value = FormatC("%2.1f", world.results.Strip(world.Ctx().document).strip(1, 1));
   EXPECT_NE(std::find(all.begin(), all.end(), value), all.end());
   EXPECT_EQ(computed.strip(), 0);
 

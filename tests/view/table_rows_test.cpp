@@ -99,8 +99,8 @@ TEST_F(TableRowsTest, RowsAndNotesAreWhatTheDisplayPrints) {
       for (int number : {2, 3, 5, 6}) {
         const DisplayMode display = *DisplayModeFromNumber(number);
         SCOPED_TRACE(std::string(file) + (marked ? " marked " : " ") + std::to_string(number));
-        const TableRows rows =
-            *BuildTableRows(display, state.document, state.results, state.settings);
+        const TableRows rows = *BuildTableRows(display, state.document, state.results,
+                                               state.circleMethod, state.settings);
         const std::vector<Line> printed = PrintedLines(display);
         const std::vector<Line> printedRows = PrintedRows(display, printed);
         ASSERT_EQ(printedRows.size(), rows.rows.size());

@@ -152,8 +152,8 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
       controller.OnKeyDown(ViewKey::Home);
       const int total = controller.CountPages();
       const bool figure = KindOf(state.view.displayMode) == DisplayKind::Figure;
-      const FigurePaging paging = FigurePagingOf(state.document.cells(), state.settings,
-                                                 state.geometry, ProblemOf(state.view.displayMode));
+      const FigurePaging paging = FigurePagingOf(state.document, state.settings, state.geometry,
+                                                 ProblemOf(state.view.displayMode));
       std::vector<int> visited;
       for (int step = 0; step <= total; ++step) {
         visited.push_back(state.view.currentPage);

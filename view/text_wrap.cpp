@@ -20,10 +20,14 @@ double CharacterEms(std::size_t length) {
 }  // namespace
 
 double EstimatedEms(std::string_view text) {
+  return EstimatedEms(text, kHalfWidthEms);
+}
+
+double EstimatedEms(std::string_view text, double halfWidthEms) {
   double ems = 0.0;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = CharacterLength(static_cast<unsigned char>(text[i]));
-    ems += CharacterEms(length);
+    ems += length == 1 ? halfWidthEms : 1.0;
     i += length;
   }
   return ems;
@@ -39,12 +43,14 @@ std::vector<std::string> WrapText(std::string_view text, double maxEms) {
     double ems = 0.0;
     std::size_t end = start;  // the end of the characters that fit
     std::size_t lastBlank = std::string_view::npos;
+    std::size_t afterComma = std::string_view::npos;
     while (end < text.size()) {
       const std::size_t length =
           std::min(CharacterLength(static_cast<unsigned char>(text[end])), text.size() - end);
       const double width = CharacterEms(length);
       if (end > start && ems + width > maxEms) break;
       if (text[end] == ' ') lastBlank = end;
+      if (text[end] == ',') afterComma = end + 1;
       ems += width;
       end += length;
     }
@@ -53,16 +59,34 @@ std::vector<std::string> WrapText(std::string_view text, double maxEms) {
       return lines;
     }
     // Broken at the blank that does not fit, else after the last blank when the line holds one
-    // past its first character, else between two characters.
+    // past its first character, else after the last comma that fits, else between two
+    // characters: numbers listed with commas stay whole where they can.
     std::size_t cut = end;
     if (text[end] != ' ' && lastBlank != std::string_view::npos && lastBlank > start)
       cut = lastBlank;
+    else if (text[end] != ' ' && afterComma != std::string_view::npos && afterComma < end)
+      cut = afterComma;
     std::size_t lineEnd = cut;
     while (lineEnd > start && text[lineEnd - 1] == ' ')
       --lineEnd;
     lines.emplace_back(text.substr(start, lineEnd - start));
     start = cut;
   }
+}
+
+std::string CutText(std::string_view text, double maxEms) {
+  if (EstimatedEms(text) <= maxEms) return std::string(text);
+  const double room = maxEms - EstimatedEms(kCutMark);
+  double ems = 0.0;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t length =
+        std::min(CharacterLength(static_cast<unsigned char>(text[end])), text.size() - end);
+    if (ems + CharacterEms(length) > room) break;
+    ems += CharacterEms(length);
+    end += length;
+  }
+  return std::string(text.substr(0, end)) + kCutMark;
 }
 
 }  // namespace qel

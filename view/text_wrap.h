@@ -19,8 +19,9 @@ inline constexpr double kNominalHalfWidthEms = 0.5;
 // other character 1.
 double EstimatedEms(std::string_view text, double halfWidthEms);
 
-// `text` broken into lines of at most `maxEms` (EstimatedEms) each: after a blank where the
-// line holds one, else after a comma, else between two characters; blanks at a break are
+// `text` broken into lines of at most `maxEms` (EstimatedEms) each: after a blank that follows
+// a character of the line, else where the break splits no number (nor puts a comma or a
+// closing parenthesis first on a line), else between two characters; blanks at a break are
 // dropped. Every line holds at least one character, so a width below one character still
 // ends; an empty text is one empty line.
 std::vector<std::string> WrapText(std::string_view text, double maxEms);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -176,6 +178,133 @@ TEST(TablePlacementTest, TwoThirdsRuleStartsANewPageOnlyPastTwoThirds) {
   trailing.BreakPastTwoThirds();
   EXPECT_EQ(PlaceTableLines(trailing, paging).pageCount, 2);
   EXPECT_EQ(PlaceTableLines(TableContent(), paging).pageCount, 1);
+}
+
+// A content from a plan, a character a line or mark: 'r' a line of text, 'b' a blank line, 'h'
+// a heading line (a run of them is one heading), '(' and ')' the lines between them kept
+// together, '/' the two-thirds rule.
+TableContent Planned(const std::string& plan) {
+  TableContent content;
+  std::size_t blockFirst = 0;
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const char c = plan[i];
+    if (c == 'h' && (i == 0 || plan[i - 1] != 'h')) content.BeginHeading();
+    if (c == 'r' || c == 'h' || c == 'b') content.NextLine();
+    if (c == 'r' || c == 'h') content.AddText(0.1, std::string(1, c));
+    if (c == 'h' && (i + 1 == plan.size() || plan[i + 1] != 'h')) content.EndHeading();
+    if (c == '(') blockFirst = content.LineCount();
+    if (c == ')') content.KeepTogether(blockFirst);
+    if (c == '/') content.BreakPastTwoThirds();
+  }
+  return content;
+}
+
+// 2 lines on page 1 and 3 on later pages: no page is given up while it shows nothing, blank
+// lines never stand alone, and a heading that no page holds with its line is not given one.
+TEST(TablePlacementTest, PagesThatHoldTwoOrThreeLinesAreNeverGivenUpEmpty) {
+  const TablePaging paging = PagingForStep(10, 2.5);  // lines at 7.5 and 5, then 10, 7.5, 5
+  struct Case {
+    const char* name;
+    const char* plan;
+    std::vector<std::size_t> pageFirstLine;
+    std::vector<std::size_t> repeatedOnLastPage;
+    std::size_t topLine = 0;  // a line at the top of its page, when not 0
+  };
+  const Case cases[] = {
+      {"page 1 takes a heading that only a later page holds with its line",
+       "hhrrr",
+       {0, 2, 5},
+       {},
+       2},
+      {"a blank line at the top of a page gives way to a block", "rrb(hrr)", {0, 2, 6}, {}, 3},
+      {"page 1 with only a blank line takes what of a block fits", "b(hrr)", {0, 3, 4}, {1}, 0},
+      {"a heading no page holds with its line goes line by line", "rhhhr", {0, 2, 5}, {}, 2},
+      {"blank lines that end the table stay on the last page", "rrbb", {0, 4}, {}, 0},
+      {"a page begun by the two-thirds rule is not given up", "rr/(hrr)", {0, 2, 4, 5}, {2}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TableContent content = Planned(c.plan);
+    const TablePlacement placement = PlaceTableLines(content, paging);
+    EXPECT_EQ(placement.pageFirstLine, c.pageFirstLine);
+    std::vector<std::size_t> repeated;
+    for (const RepeatedLine& line : placement.repeatedLines.back())
+      repeated.push_back(line.line);
+    EXPECT_EQ(repeated, c.repeatedOnLastPage);
+    for (int page = 1; page <= placement.pageCount; ++page) {
+      auto [shown, last] = placement.LinesOfPage(page);
+      while (shown < last && content.IsBlankLine(shown))
+        ++shown;
+      EXPECT_LT(shown, last) << "page " << page << " shows nothing";
+    }
+    if (c.topLine != 0) {
+      EXPECT_EQ(placement.lineY[c.topLine], 10.0);
+    }
+  }
+}
+
+// Ten ems of printable width from table x 0, the first column at 0.1: a row's texts keep their
+// places where they fit, and else flow within the width, each whole unless no line holds it.
+TEST(TableContentTest, RowsFlowWithinThePrintableWidth) {
+  struct Case {
+    const char* name;
+    std::function<void(TableContent&)> add;
+    std::vector<std::string> texts;  // "line x text"
+    std::size_t blocks;              // the rows kept together
+  };
+  const Case cases[] = {
+      {"texts that fit keep their places",
+       [](TableContent& c) { c.AddText(0.1, "ab"), c.AddText(2.0, "cd"); },
+       {"0 0.1 ab", "0 2.0 cd"},
+       0},
+      // "abcd" ends at 0.1 + 4 * 0.5; a half-width blank follows it.
+      {"a text over the one before it moves past it",
+       [](TableContent& c) { c.AddText(0.1, "abcd"), c.AddText(1.0, "x"); },
+       {"0 0.1 abcd", "0 2.6 x"},
+       0},
+      {"a text past the width goes on to an indented line of the row",
+       [](TableContent& c) { c.AddText(0.1, "aaaaaaaaaa"), c.AddText(6.0, "bbbbbbb"); },
+       {"0 0.1 aaaaaaaaaa", "1 1.1 bbbbbbb"},
+       1},
+      {"a number no line holds is broken after a comma, not cut",
+       [](TableContent& c) { c.AddText(0.1, "P1(12.50,13.50,14.50)"); },
+       {"0 0.1 P1(12.50,13.50,", "1 0.1 14.50)"},
+       1},
+      {"a name is cut to its column with the mark",
+       [](TableContent& c) { c.AddText(0.1, "1"), c.AddCutText(0.7, "とても長い名前", 2.7); },
+       {"0 0.1 1", "0 0.7 と…"},
+       0},
+      {"a name wider than a line in a narrow column is cut at the width",
+       [](TableContent& c) { c.AddCutText(0.1, "あいうえおかきくけこさし", 0.5); },
+       {"0 0.1 あいうえおかきく…"},
+       0},
+      {"a heading marked as continued leaves its last line room for the mark",
+       [](TableContent& c) {
+         c.BeginHeading(HeadingMark::Continued);
+         c.NextLine();
+         c.AddText(0.1, "計算点 P1(12.50,1.50)");
+         c.EndHeading();
+         EXPECT_EQ(c.headings().back().markLine, 3u);  // below the blank line before it
+       },
+       {"1 0.1 計算点", "2 0.1 P1(12.50,", "3 0.1 1.50)"},
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TableContent content;
+    content.SetTextMeasure({1.0, 10.0, 0.1});
+    content.NextLine();
+    c.add(content);
+    std::vector<std::string> texts;
+    content.ForEachText(0, content.LineCount(),
+                        [&](std::size_t line, double x, std::string_view t) {
+                          char place[32];
+                          std::snprintf(place, sizeof place, "%zu %.1f ", line, x);
+                          texts.push_back(place + std::string(t));
+                        });
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(content.blocks().size(), c.blocks);
+  }
 }
 
 TEST(TableContentTest, AppendKeepsTextsColumnsAndBreaks) {

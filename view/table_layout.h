@@ -66,9 +66,10 @@ inline constexpr const char* kContinuedMark = "（続き）";
 //
 // With a text measure set, a row never runs off the paper or over itself: a text that would
 // overlap the text before it moves right past it, and one that would then end beyond the
-// printable width goes on to a new line of the row, at its own x when it fits there, else at
-// the row's first x, broken at blanks, commas or between characters when no line holds it
-// whole. A row that takes several lines is kept on one page when a page holds it.
+// printable width goes on to a new line of the row, indented, where the texts after it follow
+// one another; a text no line holds whole moves to the table's first column and is broken
+// there as WrapText breaks it. A row that takes several lines is kept on one page when a page
+// holds it.
 class TableContent {
  public:
   // The measure rows are fitted to; set before the content is built.

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -240,70 +238,6 @@ TEST(TablePlacementTest, PagesThatHoldTwoOrThreeLinesAreNeverGivenUpEmpty) {
     if (c.topLine != 0) {
       EXPECT_EQ(placement.lineY[c.topLine], 10.0);
     }
-  }
-}
-
-// Ten ems of printable width from table x 0, the first column at 0.1: a row's texts keep their
-// places where they fit, and else flow within the width, each whole unless no line holds it.
-TEST(TableContentTest, RowsFlowWithinThePrintableWidth) {
-  struct Case {
-    const char* name;
-    std::function<void(TableContent&)> add;
-    std::vector<std::string> texts;  // "line x text"
-    std::size_t blocks;              // the rows kept together
-  };
-  const Case cases[] = {
-      {"texts that fit keep their places",
-       [](TableContent& c) { c.AddText(0.1, "ab"), c.AddText(2.0, "cd"); },
-       {"0 0.1 ab", "0 2.0 cd"},
-       0},
-      // "abcd" ends at 0.1 + 4 * 0.5; a half-width blank follows it.
-      {"a text over the one before it moves past it",
-       [](TableContent& c) { c.AddText(0.1, "abcd"), c.AddText(1.0, "x"); },
-       {"0 0.1 abcd", "0 2.6 x"},
-       0},
-      {"a text past the width goes on to an indented line of the row",
-       [](TableContent& c) { c.AddText(0.1, "aaaaaaaaaa"), c.AddText(6.0, "bbbbbbb"); },
-       {"0 0.1 aaaaaaaaaa", "1 1.1 bbbbbbb"},
-       1},
-      {"a number no line holds is broken after a comma, not cut",
-       [](TableContent& c) { c.AddText(0.1, "P1(12.50,13.50,14.50)"); },
-       {"0 0.1 P1(12.50,13.50,", "1 0.1 14.50)"},
-       1},
-      {"a name is cut to its column with the mark",
-       [](TableContent& c) { c.AddText(0.1, "1"), c.AddCutText(0.7, "とても長い名前", 2.7); },
-       {"0 0.1 1", "0 0.7 と…"},
-       0},
-      {"a name wider than a line in a narrow column is cut at the width",
-       [](TableContent& c) { c.AddCutText(0.1, "あいうえおかきくけこさし", 0.5); },
-       {"0 0.1 あいうえおかきく…"},
-       0},
-      {"a heading marked as continued leaves its last line room for the mark",
-       [](TableContent& c) {
-         c.BeginHeading(HeadingMark::Continued);
-         c.NextLine();
-         c.AddText(0.1, "計算点 P1(12.50,1.50)");
-         c.EndHeading();
-         EXPECT_EQ(c.headings().back().markLine, 3u);  // below the blank line before it
-       },
-       {"1 0.1 計算点", "2 0.1 P1(12.50,", "3 0.1 1.50)"},
-       1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TableContent content;
-    content.SetTextMeasure({1.0, 10.0, 0.1});
-    content.NextLine();
-    c.add(content);
-    std::vector<std::string> texts;
-    content.ForEachText(0, content.LineCount(),
-                        [&](std::size_t line, double x, std::string_view t) {
-                          char place[32];
-                          std::snprintf(place, sizeof place, "%zu %.1f ", line, x);
-                          texts.push_back(place + std::string(t));
-                        });
-    EXPECT_EQ(texts, c.texts);
-    EXPECT_EQ(content.blocks().size(), c.blocks);
   }
 }
 

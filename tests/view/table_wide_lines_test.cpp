@@ -1,13 +1,10 @@
-// Lines wider than the paper in the tables at a huge font: point headings, the course of the
-// calculation and rows of numbers go on to further lines with nothing lost, a layer name is cut
-// with the mark, and no text starts or ends beyond the printable width.
+// Point headings, course lines and rows of numbers wider than the paper at a huge font: broken
+// over lines within the printable width, clear of each other, with nothing lost.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "document/data_file.h"
 #include "support/render_world.h"
@@ -18,118 +15,89 @@
 namespace qel {
 namespace {
 
-using test::DrawnText;
-
-std::string WithoutBlanks(std::string text) {
-  text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
-  return text;
+// Every text of every page at `points`, blanks left out, each checked to lie within A4's
+// printable width clear of the text before it; for `reference`, one a line and without the
+// headings repeated as continued.
+std::string PrintedAt(test::RenderWorld& world, double points, test::TableRenderer render,
+                      bool reference) {
+  world.fonts[kStripFont].size = world.fonts[kRectCircleFont].size = points;
+  world.caches = RenderCaches();
+  std::string printed;
+  int fontHeight = 0;
+  for (int page = 1, pages = render(world.ctx, nullptr, false); page <= pages; ++page) {
+    const RecordingDeviceContext dc = test::DrawTablePageOf(world, render, page);
+    for (const std::string& font : dc.Lines("font"))
+      std::sscanf(font.c_str(), "font %d", &fontHeight);  // the last is the body's
+    test::DrawnText last;  // no text of a line begins before the one before it ends
+    for (const test::DrawnText& text : test::BodyTexts(dc)) {
+      EXPECT_GE(text.x, 10 * world.geometry.pixelsPerMmX) << text;
+      EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight, 200 * world.geometry.pixelsPerMmX)
+          << text;
+      if (text.y == last.y) {
+        EXPECT_GE(text.x, last.x + EstimatedEms(last.text, kNominalHalfWidthEms) * fontHeight);
+      }
+      last = text;
+      if (!reference)
+        printed += text.text;
+      else if (!text.text.ends_with(kContinuedMark))
+        printed += text.text + "\n";
+    }
+  }
+  printed.erase(std::remove(printed.begin(), printed.end(), ' '), printed.end());
+  return printed;
 }
 
-class TableWideLinesTest : public ::testing::Test {
- protected:
-  // Paper 200 mm high: at 100 pt a page holds 2 lines, too few for a heading to be repeated.
-  TableWideLinesTest() {
+// At 100 pt on paper 200 mm high a line holds 5.4 ems and a page 2 lines, too few to repeat a
+// heading: every heading, course line and row is broken, and each text the 10 pt pages print,
+// their repeated headings aside, is still printed, in order.
+TEST(TableWideLinesTest, BrokenLinesLoseNothingAndStayOnThePaper) {
+  const struct {
+    const char* example;
+    test::TableRenderer render;
+  } cases[] = {{"embankment.qdw", RenderStripResults},
+               {"building.qdw", RenderRectCircleResults},
+               {"embankment.qdw", RenderStripData},
+               {"building.qdw", RenderRectCircleData}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.example);
+    test::RenderWorld world;
     world.UseDevice(300, 300);
     world.UsePaper(210, 200);
     world.view.printing = true;
-  }
-  // Reads examples/`example` with the course of the calculation listed, then `change`.
-  void Open(const char* example, const std::function<void(DocumentTables&)>& change) {
-    world.tables = DocumentTables();
-    ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + example, world.tables);
+    ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + c.example, world.tables);
     for (Problem problem : {Problem::Strip, Problem::RectCircle})
       world.tables.settingLines[setting_line::Style(problem, setting_line::kShowCalcTrace)] = "1";
-    if (change) change(world.tables);
-    world.document.Replace(world.tables);
-  }
-  // The texts of every page with the table fonts at `points`, each checked to start and end
-  // within the printable width: A4 less the 10 mm left margin and 10 mm on the right.
-  std::vector<DrawnText> TextsAt(double points, test::TableRenderer render) {
-    world.fonts[kStripFont].size = world.fonts[kRectCircleFont].size = points;
-    world.caches = RenderCaches();
-    const double left = 10 * world.geometry.pixelsPerMmX;
-    const double right = 200 * world.geometry.pixelsPerMmX;
-    std::vector<DrawnText> texts;
-    const int pages = render(world.ctx, nullptr, false);
-    for (int page = 1; page <= pages; ++page) {
-      const RecordingDeviceContext dc = test::DrawTablePageOf(world, render, page);
-      for (const std::string& font : dc.Lines("font"))
-        std::sscanf(font.c_str(), "font %d", &fontHeight);  // the last is the body's
-      for (const DrawnText& text : test::BodyTexts(dc)) {
-        EXPECT_GE(text.x, left) << text;
-        EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight, right) << text;
-        texts.push_back(text);
-      }
-    }
-    return texts;
-  }
-
-  test::RenderWorld world;
-  int fontHeight = 0;
-};
-
-// At 100 pt a line holds 5.4 ems: every heading, course line and row is broken. What the 10 pt
-// pages print, their repeated headings aside, is still printed in order, blanks at breaks aside.
-TEST_F(TableWideLinesTest, BrokenLinesLoseNothingAndStayOnThePaper) {
-  const auto onePoint = [](DocumentTables& t) {
-    for (int row = 2; row <= kGridRows; ++row)
-      t.gridPoints[row][point_col::kGridX] = t.gridPoints[row][point_col::kGridY] =
-          t.gridPoints[row][point_col::kGridZ] = "";
-  };
-  struct Case {
-    const char* name;
-    const char* example;
-    test::TableRenderer render;
-    std::function<void(DocumentTables&)> change;
-  };
-  const Case cases[] = {
-      {"point headings and the strip course", "embankment.qdw", RenderStripResults, {}},
-      {"point headings and the lattice course", "building.qdw", RenderRectCircleResults, onePoint},
-      {"rows of numbers of strips", "embankment.qdw", RenderStripData, {}},
-      {"rows of numbers of rectangles and circles", "building.qdw", RenderRectCircleData, {}},
-      {"a number wider than a line", "embankment.qdw", RenderStripData,
-       [](DocumentTables& t) { t.stripLoads[1][1][strip_col::kGamma] = "123456789012"; }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Open(c.example, c.change);
-    std::string printed;
-    for (const DrawnText& text : TextsAt(100, c.render))
-      printed += WithoutBlanks(text.text);
+    world.tables.stripLoads[1][1][strip_col::kGamma] = "123456789012";  // wider than a line
+    for (int row = 2; row <= kGridRows; ++row)  // one lattice point keeps the course short
+      for (int column : {point_col::kGridX, point_col::kGridY, point_col::kGridZ})
+        world.tables.gridPoints[row][column] = "";
+    const std::string printed = PrintedAt(world, 100, c.render, false);
+    const std::string wanted = PrintedAt(world, 10, c.render, true);
     std::size_t from = 0;
-    for (const DrawnText& text : TextsAt(10, c.render)) {
-      if (text.text.ends_with(kContinuedMark)) continue;
-      const std::size_t at = printed.find(WithoutBlanks(text.text), from);
-      ASSERT_NE(at, std::string::npos) << text << " is lost";
-      from = at + WithoutBlanks(text.text).size();
+    for (std::size_t begin = 0, end; begin < wanted.size(); begin = end + 1) {
+      end = wanted.find('\n', begin);
+      const std::string text = wanted.substr(begin, end - begin);
+      from = printed.find(text, from);
+      ASSERT_NE(from, std::string::npos) << text << " is lost";
+      from += text.size();
     }
   }
 }
 
-// A layer's name longer than its column is cut to it with the mark at 10 pt, so that the depths
-// beside it stay in their column; at 100 pt it is cut at the printable width.
-TEST_F(TableWideLinesTest, ALongLayerNameIsCutWithTheMark) {
+// A layer's name longer than its column is cut to it with the mark, the depths beside it clear.
+TEST(TableWideLinesTest, ALongLayerNameIsCutWithTheMark) {
+  test::RenderWorld world;
+  ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment.qdw", world.tables);
   const std::string name = "とても長い名前の粘土層です";
-  Open("embankment.qdw", [&](DocumentTables& t) {
-    for (std::string& line : t.soilLines)
-      if (line.rfind("layer=2,", 0) == 0) line.replace(8, line.find(',', 8) - 8, name);
-  });
-  for (const double points : {10.0, 100.0}) {
-    SCOPED_TRACE(points);
-    int names = 0;
-    for (const DrawnText& text : TextsAt(points, RenderStripSettlementTable)) {
-      if (text.text.rfind("とても", 0) != 0) continue;
-      ++names;
-      ASSERT_TRUE(text.text.ends_with(kCutMark)) << text;
-      const std::string kept = text.text.substr(0, text.text.size() - std::string(kCutMark).size());
-      EXPECT_EQ(name.rfind(kept, 0), 0u) << text;
-      if (points == 10.0) {  // before the depths' column at 27 mm
-        EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight,
-                  (10 + 27) * world.geometry.pixelsPerMmX);
-      }
-    }
-    EXPECT_GT(names, 0);
-  }
+  for (std::string& line : world.tables.soilLines)
+    if (line.rfind("layer=2,", 0) == 0) line.replace(8, line.find(',', 8) - 8, name);
+  world.document.Replace(world.tables);
+  const std::string printed = PrintedAt(world, 10, RenderStripSettlementTable, true);
+  const std::size_t at = printed.find("\nとても");
+  ASSERT_NE(at, std::string::npos);
+  const std::string cut = printed.substr(at + 1, printed.find('\n', at + 1) - at - 1);
+  EXPECT_TRUE(cut.ends_with(kCutMark)) << cut;
+  EXPECT_EQ(name.rfind(cut.substr(0, cut.size() - std::string(kCutMark).size()), 0), 0u) << cut;
 }
 
 }  // namespace

@@ -174,6 +174,8 @@ void AddTrace(const DocumentTables& tables, const LatticeTableOptions& options, 
   const std::vector<TracePoint> points = TracePoints(tables);
   const std::size_t chunks = (points.size() + kTracePointsPerChunk - 1) / kTracePointsPerChunk;
   std::vector<TableContent> parts(chunks);
+  for (TableContent& part : parts)
+    part.SetTextMeasure(content.textMeasure());
   ChunkQueue queue(chunks);
   RunWorkers(kAllWorkers, [&] {
     while (std::optional<std::size_t> chunk = queue.Next()) {

@@ -21,9 +21,18 @@ constexpr int kMarkMm = 172;
 constexpr int kLabelMm = 1;
 constexpr int kSubtotalMm = 140;
 
+// The layer's name, the one cell of words: a name wider than its column is cut, not broken.
+constexpr std::size_t kNameCell = 1;
+
 void AddCells(TableContent& content, const std::vector<std::string>& cells) {
-  for (std::size_t i = 0; i < cells.size() && i < std::size(kCellMm); ++i)
-    if (!cells[i].empty()) content.AddText(TableColumn(kCellMm[i]), cells[i]);
+  for (std::size_t i = 0; i < cells.size() && i < std::size(kCellMm); ++i) {
+    if (cells[i].empty()) continue;
+    if (i == kNameCell)
+      content.AddCutText(TableColumn(kCellMm[i]), cells[i],
+                         TableColumn(kCellMm[i + 1] - kCellMm[i]));
+    else
+      content.AddText(TableColumn(kCellMm[i]), cells[i]);
+  }
 }
 
 // One column: its heading with the cell headings and units, repeated on every page it goes on

@@ -26,6 +26,15 @@ constexpr double kStepMatchHigh = 1.03;
 constexpr double kSmallestMatchedStep = 0.1;
 // The end of a heading's scope while it lasts to the end of the table.
 constexpr std::size_t kOpenScope = static_cast<std::size_t>(-1);
+// Where the first column of every table begins, in millimetres from the left margin.
+constexpr int kFirstColumnMm = 1;
+// The space left between a text and the one before it where the second had to move right:
+// a half-width blank.
+constexpr double kCellGapEms = kNominalHalfWidthEms;
+// How far the lines that continue a row are indented, so that they do not read as rows.
+constexpr double kContinuationIndentEms = 1.0;
+// A cell narrower than this (the cut mark and a character) is not cut to its own width.
+constexpr double kSmallestCutCellEms = 2.0;
 
 // Table units (10 mm) in device units for a resolution given in device units per millimetre.
 double UnitsPerTableUnit(double pixelsPerMm) {
@@ -47,6 +56,7 @@ TableTextMeasure MeasureOf(const RenderContext& ctx, const TablePaging& paging) 
   measure.emWidth = paging.lineStep / kLineStepPerHeight * std::max(aspect, 1.0);
   if (!std::isfinite(measure.emWidth) || measure.emWidth < 0) measure.emWidth = 0.0;
   measure.rightEdge = PrintableRangeX(100, g.paperWidthMm, ctx.settings.marginLeft);
+  measure.leftEdge = TableColumn(kFirstColumnMm);
   return measure;
 }
 
@@ -102,27 +112,115 @@ TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
   return PagingForStep(TableTop(ctx), step);
 }
 
-void TableContent::NextLine() {
+void TableContent::StartLine() {
   lineFirstText_.push_back(static_cast<std::uint32_t>(texts_.size()));
 }
 
-void TableContent::AddText(double x, std::string_view text) {
+void TableContent::NextLine() {
+  StartLine();
+  rowFirstLine_ = LineCount() - 1;
+  rowBlock_ = kNone;
+  rowHasText_ = false;
+  markedHeading_ = kNone;
+  if (pendingMark_ && !headings_.empty()) {
+    markedHeading_ = headings_.size() - 1;
+    headings_.back().markLine = rowFirstLine_;
+  }
+  pendingMark_ = false;
+}
+
+bool TableContent::IsBlankLine(std::size_t line) const {
+  const std::size_t end =
+      line + 1 < lineFirstText_.size() ? lineFirstText_[line + 1] : texts_.size();
+  return lineFirstText_[line] == end;
+}
+
+void TableContent::StoreText(double x, std::string_view text) {
   characters_.append(text);
   texts_.push_back({static_cast<std::uint32_t>(characters_.size()), ColumnIndex(x)});
+  if (!rowHasText_) rowX_ = x;
+  rowHasText_ = true;
+  lineEnd_ = x + EstimatedEms(text, kNominalHalfWidthEms) * measure_.emWidth;
+}
+
+void TableContent::ContinueRow() {
+  StartLine();
+  if (rowBlock_ == kNone) {
+    blocks_.push_back({rowFirstLine_, LineCount()});
+    rowBlock_ = blocks_.size() - 1;
+  } else {
+    blocks_[rowBlock_].last = LineCount();
+  }
+  if (markedHeading_ != kNone) headings_[markedHeading_].markLine = LineCount() - 1;
+}
+
+double TableContent::RoomFrom(double x) const {
+  return (measure_.rightEdge - x) / measure_.emWidth;
+}
+
+void TableContent::AddText(double x, std::string_view text) {
+  PlaceText(x, text, false);
+}
+
+void TableContent::AddCutText(double x, std::string_view text, double width) {
+  const double em = measure_.emWidth;
+  if (em > 0.0 && width / em >= kSmallestCutCellEms) {
+    PlaceText(x, CutText(text, width / em - kCellGapEms), true);
+    return;
+  }
+  PlaceText(x, text, true);
+}
+
+void TableContent::PlaceText(double x, std::string_view text, bool cut) {
+  const double em = measure_.emWidth;
+  if (!(em > 0.0) || lineFirstText_.empty()) {
+    StoreText(x, text);
+    return;
+  }
+  // The first row of a heading marked as continued keeps room for the mark.
+  const double markEms = markedHeading_ != kNone ? EstimatedEms(kContinuedMark) : 0.0;
+  const double ems = EstimatedEms(text) + markEms;
+  if (lineFirstText_.back() < texts_.size()) {
+    // On the row's first line a text keeps its own x when the text before it ends short of
+    // it; on the lines that continue the row, the texts follow one another.
+    const bool continuing = LineCount() - 1 > rowFirstLine_;
+    const double after = !continuing && x >= lineEnd_ ? x : lineEnd_ + kCellGapEms * em;
+    if (ems <= RoomFrom(after)) {
+      StoreText(after, text);
+      return;
+    }
+    ContinueRow();
+  }
+  // Alone on its line: the row's first text at its own x, a later one indented from the row's
+  // first x; else at the row's first x, then at the table's first column, and broken or cut
+  // there when no line holds it whole.
+  const double left = rowHasText_ ? rowX_ : x;
+  const double at = rowHasText_ ? rowX_ + kContinuationIndentEms * em : x;
+  for (const double place : {at, left, measure_.leftEdge}) {
+    if (ems <= RoomFrom(place)) {
+      StoreText(place, text);
+      return;
+    }
+  }
+  const double start = std::min(left, measure_.leftEdge);
+  const double room = RoomFrom(start);
+  if (cut) {
+    StoreText(start, CutText(text, room - markEms));
+    return;
+  }
+  // A heading marked as continued is broken narrower where that leaves its last line room for
+  // the mark; where the line is too narrow for that, the mark is cut when it is drawn.
+  const double width = markEms > 0.0 && room - markEms >= markEms ? room - markEms : room;
+  const std::vector<std::string> pieces = WrapText(text, width);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (i > 0) ContinueRow();
+    StoreText(start, pieces[i]);
+  }
 }
 
 void TableContent::AddWrappedText(double x, std::string_view text) {
-  if (measure_.emWidth <= 0.0) {
-    NextLine();
-    AddText(x, text);
-    return;
-  }
-  const std::size_t first = LineCount();
-  for (const std::string& line : WrapText(text, (measure_.rightEdge - x) / measure_.emWidth)) {
-    NextLine();
-    AddText(x, line);
-  }
-  if (LineCount() - first > 1) KeepTogether(first);
+  NextLine();
+  AddText(x, text);
 }
 
 void TableContent::BreakPastTwoThirds() {
@@ -132,6 +230,7 @@ void TableContent::BreakPastTwoThirds() {
 void TableContent::BeginHeading(HeadingMark mark) {
   EndHeadingScope();
   headings_.push_back({LineCount(), LineCount(), kOpenScope, mark});
+  pendingMark_ = mark == HeadingMark::Continued;
 }
 
 void TableContent::EndHeading() {
@@ -148,17 +247,18 @@ void TableContent::KeepTogether(std::size_t first) {
 }
 
 std::uint32_t TableContent::ColumnIndex(double x) {
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (columns_[i] == x) return static_cast<std::uint32_t>(i);
-  }
-  columns_.push_back(x);
-  return static_cast<std::uint32_t>(columns_.size() - 1);
+  // Rows moved past their neighbours bring many positions, so they are looked up by value.
+  const auto [at, added] = columnIndex_.try_emplace(x, static_cast<std::uint32_t>(columns_.size()));
+  if (added) columns_.push_back(x);
+  return at->second;
 }
 
 void TableContent::Append(const TableContent& other) {
   const auto textBase = static_cast<std::uint32_t>(texts_.size());
   const auto characterBase = static_cast<std::uint32_t>(characters_.size());
   const std::size_t lineBase = LineCount();
+  const std::size_t headingBase = headings_.size();
+  const std::size_t blockBase = blocks_.size();
   std::vector<std::uint32_t> columnOf(other.columns_.size());
   for (std::size_t i = 0; i < other.columns_.size(); ++i)
     columnOf[i] = ColumnIndex(other.columns_[i]);
@@ -173,9 +273,20 @@ void TableContent::Append(const TableContent& other) {
   if (!other.headings_.empty()) EndHeadingScope();
   for (const Heading& h : other.headings_)
     headings_.push_back({lineBase + h.first, lineBase + h.last,
-                         h.scopeEnd == kOpenScope ? kOpenScope : lineBase + h.scopeEnd, h.mark});
+                         h.scopeEnd == kOpenScope ? kOpenScope : lineBase + h.scopeEnd, h.mark,
+                         lineBase + h.markLine});
   for (const Block& b : other.blocks_)
     blocks_.push_back({lineBase + b.first, lineBase + b.last});
+  // The row `other` was adding goes on here.
+  if (other.LineCount() > 0) {
+    rowX_ = other.rowX_;
+    rowFirstLine_ = lineBase + other.rowFirstLine_;
+    rowBlock_ = other.rowBlock_ == kNone ? kNone : blockBase + other.rowBlock_;
+    rowHasText_ = other.rowHasText_;
+    lineEnd_ = other.lineEnd_;
+    markedHeading_ = other.markedHeading_ == kNone ? kNone : headingBase + other.markedHeading_;
+  }
+  if (!other.headings_.empty()) pendingMark_ = other.pendingMark_;
 }
 
 void TableContent::AppendAll(std::vector<TableContent>& parts) {
@@ -204,15 +315,23 @@ void DrawTablePage(DeviceContext& dc, const WorldTransform& transform, const Tab
   auto [first, last] = placement.LinesOfPage(page);
   std::string text;
   if (page >= 1 && page <= static_cast<int>(placement.repeatedLines.size())) {
+    const TableTextMeasure& measure = content.textMeasure();
     for (const RepeatedLine& repeated : placement.repeatedLines[page - 1]) {
-      bool firstText = true;
+      std::vector<std::pair<double, std::string>> texts;
       content.ForEachText(repeated.line, repeated.line + 1,
                           [&](std::size_t, double x, std::string_view value) {
-                            text.assign(value);
-                            if (repeated.marked && firstText) text += kContinuedMark;
-                            firstText = false;
-                            WorldText(dc, transform, x, repeated.y, text);
+                            texts.emplace_back(x, std::string(value));
                           });
+      if (repeated.marked && !texts.empty()) {
+        auto& [x, marked] = texts.back();
+        // Room was kept for the mark; only a line narrower than the mark itself cuts it.
+        std::string mark = kContinuedMark;
+        if (measure.emWidth > 0.0)
+          mark = CutText(mark, (measure.rightEdge - x) / measure.emWidth - EstimatedEms(marked));
+        marked += mark;
+      }
+      for (const auto& [x, value] : texts)
+        WorldText(dc, transform, x, repeated.y, value);
     }
   }
   content.ForEachText(first, last, [&](std::size_t line, double x, std::string_view value) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -47,11 +48,12 @@ TablePaging PrepareTablePaging(const RenderContext& ctx, int fontSlot,
                                double& rememberedScreenStep);
 
 // How wide text runs in a table, for breaking long lines: the width of one full-width
-// character in table units, and the table x at which the printable width ends. A zero width
-// breaks nothing.
+// character in table units, the table x at which the printable width ends, and where the
+// table's first column begins. A zero width breaks nothing.
 struct TableTextMeasure {
   double emWidth = 0.0;
   double rightEdge = 0.0;
+  double leftEdge = 0.0;
   friend bool operator==(const TableTextMeasure&, const TableTextMeasure&) = default;
 };
 
@@ -63,16 +65,27 @@ inline constexpr const char* kContinuedMark = "（続き）";
 
 // The texts of a table line by line, before they are put on pages. Every line of the table is
 // one line here, blank lines included, because each one advances the line count.
+//
+// With a text measure set, a row never runs off the paper or over itself: a text that would
+// overlap the text before it moves right past it, and one that would then end beyond the
+// printable width goes on to a new line of the row, indented, where the texts after it follow
+// one another; a text no line holds whole moves to the table's first column and is broken
+// there as WrapText breaks it. A row that takes several lines is kept on one page when a page
+// holds it.
 class TableContent {
  public:
-  // The measure AddWrappedText breaks lines by; set before the content is built.
+  // The measure rows are fitted to; set before the content is built.
   void SetTextMeasure(const TableTextMeasure& measure) { measure_ = measure; }
-  // Starts the next line.
+  const TableTextMeasure& textMeasure() const { return measure_; }
+  // Starts the next row on a new line.
   void NextLine();
-  // Adds `text` at table x `x` to the current line (NextLine must have been called).
+  // Adds `text` at table x `x` to the current row (NextLine must have been called).
   void AddText(double x, std::string_view text);
-  // Adds `text` at table x `x` on as many new lines as it needs to end within the printable
-  // width, kept on one page when they fit on one.
+  // As AddText for a text of words such as a name, never for a number: cut with kCutMark to
+  // `width` table units, the room of its column, when that holds the mark and a character;
+  // and where no line holds it whole, cut at the printable width instead of broken.
+  void AddCutText(double x, std::string_view text, double width);
+  // Adds `text` at table x `x` as a row of its own, on as many lines as it needs.
   void AddWrappedText(double x, std::string_view text);
   // Before the next line: a new page begins when more than two thirds of a page's lines are
   // used.
@@ -80,8 +93,9 @@ class TableContent {
   // The lines from the next one to EndHeading() head what follows them: a page that begins
   // after them, before EndHeadingScope() or the next heading, repeats them at its top, so that
   // every page of a table can be read alone; with HeadingMark::Continued the repeat says that
-  // the record goes on. A heading never ends a page: its lines stay together, and with the
-  // line after them, whenever a fresh page holds them.
+  // the record goes on, after the heading's first row, which keeps room for the mark. A
+  // heading never ends a page: its lines stay together, and with the line after them,
+  // whenever a fresh page holds them.
   void BeginHeading(HeadingMark mark = HeadingMark::None);
   void EndHeading();
   void EndHeadingScope();
@@ -95,16 +109,20 @@ class TableContent {
   void AppendAll(std::vector<TableContent>& parts);
 
   std::size_t LineCount() const { return lineFirstText_.size(); }
+  // Whether line `line` holds no text: a separator.
+  bool IsBlankLine(std::size_t line) const;
   // Calls `visit`(line, x, text) for every text of the lines [first, last), in order.
   template <typename Visit>
   void ForEachText(std::size_t first, std::size_t last, Visit&& visit) const;
   // Line indices before which the two-thirds rule applies, in order.
   const std::vector<std::size_t>& twoThirdsBreaks() const { return twoThirdsBreaks_; }
 
-  // Lines [first, last) of a heading, repeated on pages that begin in [last, scopeEnd).
+  // Lines [first, last) of a heading, repeated on pages that begin in [last, scopeEnd); the
+  // continued mark goes after the last text of line markLine.
   struct Heading {
     std::size_t first, last, scopeEnd;
     HeadingMark mark = HeadingMark::None;
+    std::size_t markLine = first;
   };
   const std::vector<Heading>& headings() const { return headings_; }
   // Lines [first, last) kept on one page.
@@ -118,20 +136,44 @@ class TableContent {
     std::uint32_t end;     // end of the text in characters_; it begins where the previous ends
     std::uint32_t column;  // index into columns_
   };
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
   std::uint32_t ColumnIndex(double x);
+  // Adds a line to the table without starting a row.
+  void StartLine();
+  // Fits `text` into the current row as AddText and AddCutText describe.
+  void PlaceText(double x, std::string_view text, bool cut);
+  // Goes on with the current row on a new line.
+  void ContinueRow();
+  // Adds `text` at `x` to the current line as it is.
+  void StoreText(double x, std::string_view text);
+  // How many ems of the table font fit from table x `x` to the end of the printable width.
+  double RoomFrom(double x) const;
 
   TableTextMeasure measure_;
   std::vector<double> columns_;  // the distinct x positions in use
+  std::unordered_map<double, std::uint32_t> columnIndex_;
   std::vector<std::uint32_t> lineFirstText_;
   std::vector<Text> texts_;
   std::string characters_;
   std::vector<std::size_t> twoThirdsBreaks_;
   std::vector<Heading> headings_;
   std::vector<Block> blocks_;
+  // The row being added: where its first text begins, its first line, the block that keeps its
+  // lines together once it has several, and where the last text of its last line ends.
+  double rowX_ = 0.0;
+  std::size_t rowFirstLine_ = 0;
+  std::size_t rowBlock_ = kNone;
+  bool rowHasText_ = false;
+  double lineEnd_ = 0.0;
+  // The heading whose first row keeps room for the continued mark, while that row is added,
+  // or kNone; pendingMark_: that row is the next one.
+  std::size_t markedHeading_ = kNone;
+  bool pendingMark_ = false;
 };
 
 // A heading line repeated at the top of a page: its line, its table y, and whether it carries
-// the continued mark (on the first text of the heading's first line).
+// the continued mark (after the last text of the heading's mark line).
 struct RepeatedLine {
   std::size_t line;
   double y;
@@ -158,8 +200,14 @@ struct TablePlacement {
 // repeated at the top of a new page, its lines counted, before the line that begins it, when a
 // fresh page holds it with what must follow it. Lines kept together (a heading with the line
 // after it, a block) that fit on a fresh page but not on the rest of this one begin a new
-// page; those no page holds are placed as they come, so every line is placed once and the
-// page count stays within the line count plus the two-thirds breaks plus one.
+// page; those no page holds are placed as they come, and so is a heading that no page holds
+// with the line after it. So every line is placed once and the page count stays within the
+// line count plus the two-thirds breaks plus one.
+//
+// A page that shows no line yet is never given up while it can hold one: what does not fit on
+// it whole goes on it line by line. Blank lines are separators: those at the top of a page
+// that would show nothing else give way to the lines after them, and blank lines that end the
+// table stay at the bottom of the last page with text.
 TablePlacement PlaceTableLines(const TableContent& content, const TablePaging& paging);
 
 // Draws the texts of the lines of page `page` with WorldText.

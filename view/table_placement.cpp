@@ -9,14 +9,18 @@ namespace qel {
 
 namespace {
 
-// Lines [first, first + size) that stay on one page when a page holds them.
+// Lines [first, first + size) that stay on one page when a page holds them. A group that may
+// not open a page stays together only where it fits on the page it begins on.
 struct Group {
   std::size_t first;
   std::size_t size;
+  bool opensPage = true;
 };
 
 // The groups of a content: its blocks, every heading, and every heading with the line after
-// it, ordered by their first line and, from one line, longest first.
+// it, ordered by their first line and, from one line, longest first. A heading alone never
+// opens a page: where no page holds it with the line after it, a page of its own would only
+// postpone that line.
 std::vector<Group> GroupsOf(const TableContent& content) {
   std::vector<Group> groups;
   for (const TableContent::Block& block : content.blocks())
@@ -24,7 +28,7 @@ std::vector<Group> GroupsOf(const TableContent& content) {
   for (const TableContent::Heading& heading : content.headings()) {
     if (heading.last <= heading.first) continue;
     const std::size_t size = heading.last - heading.first;
-    if (size > 1) groups.push_back({heading.first, size});
+    if (size > 1) groups.push_back({heading.first, size, false});
     if (heading.last < content.LineCount()) groups.push_back({heading.first, size + 1});
   }
   std::sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
@@ -36,7 +40,11 @@ std::vector<Group> GroupsOf(const TableContent& content) {
 class TablePlacer {
  public:
   TablePlacer(const TableContent& content, const TablePaging& paging)
-      : content_(content), paging_(paging), groups_(GroupsOf(content)) {}
+      : content_(content), paging_(paging), groups_(GroupsOf(content)) {
+    textEnd_ = content.LineCount();
+    while (textEnd_ > 0 && content.IsBlankLine(textEnd_ - 1))
+      --textEnd_;
+  }
 
   TablePlacement Place() {
     const std::size_t lines = content_.LineCount();
@@ -44,16 +52,30 @@ class TablePlacer {
     placement_.pageFirstLine.push_back(0);
     placement_.repeatedLines.emplace_back();
     y_ = paging_.top;
+    pageStart_ = {y_, count_, fresh_};
     for (std::size_t line = 0; line < lines; ++line) {
       ApplyBreaksBefore(line);
       KeepGroupsFrom(line);
+      const bool blank = content_.IsBlankLine(line);
+      if (!fresh_ && !FitsHere(1)) {
+        if (blank && line >= textEnd_) {
+          // Blank lines that end the table stay below the last page's text, unseen.
+          placement_.lineY.push_back(y_);
+          continue;
+        }
+        if (!blank) DropBlankLines();
+        if (!fresh_ && !FitsHere(1)) NewPage(line);
+      }
       if (!fresh_) {
         ++count_;
         y_ -= paging_.lineStep;
-        if (count_ > paging_.linesPerPage || y_ < paging_.bottomLimit) NewPage(line);
       }
       placement_.lineY.push_back(y_);
       fresh_ = false;
+      if (blank)
+        ++blanksOnPage_;
+      else
+        pageShowsText_ = true;
     }
     ApplyBreaksBefore(lines);
     placement_.pageFirstLine.push_back(lines);
@@ -62,6 +84,23 @@ class TablePlacer {
   }
 
  private:
+  // Where the next line goes on a page before any line is placed on it.
+  struct PageStart {
+    double y;
+    int count;
+    bool fresh;
+  };
+
+  // On a page that shows no text yet, the blank lines placed on it give way to what follows:
+  // the next line goes where the first of them went.
+  void DropBlankLines() {
+    if (pageShowsText_ || blanksOnPage_ == 0) return;
+    y_ = pageStart_.y;
+    count_ = pageStart_.count;
+    fresh_ = pageStart_.fresh;
+    blanksOnPage_ = 0;
+  }
+
   // Whether `lines` lines fit on their page when the first goes at (y, count), each next one
   // a step lower and one count higher, as the placement puts them.
   bool FitsFrom(double y, int count, std::size_t lines) const {
@@ -131,18 +170,19 @@ class TablePlacer {
   }
 
   // Keeps the groups that begin at `line` on one page: the longest that fits here stays; else
-  // the longest that fits on a fresh page begins one. Inside a group kept so, nothing moves.
+  // the longest that fits on a fresh page begins one. A page that shows no text yet is not
+  // given up for a group: its blank lines give way first, and the group that still does not
+  // fit goes on it line by line. Inside a group kept so, nothing moves.
   void KeepGroupsFrom(std::size_t line) {
     if (line < keptEnd_) return;
     for (std::size_t g = FirstGroupAt(line); g < groups_.size() && groups_[g].first == line; ++g) {
       const std::size_t size = groups_[g].size;
+      if (!FitsHere(size)) DropBlankLines();
       if (FitsHere(size)) {
         keptEnd_ = line + size;
         return;
       }
-      // A page already begun for this line gains nothing from another.
-      const bool begunForLine = fresh_ && page_ > 1;
-      if (!begunForLine && FitsOnFreshPage(line, size)) {
+      if (pageShowsText_ && groups_[g].opensPage && FitsOnFreshPage(line, size)) {
         NewPage(line);
         keptEnd_ = line + size;
         return;
@@ -157,9 +197,10 @@ class TablePlacer {
     const double twoThirds = 2 * paging_.linesPerPage / 3.0;
     const std::vector<std::size_t>& breaks = content_.twoThirdsBreaks();
     for (; break_ < breaks.size() && breaks[break_] <= line; ++break_) {
-      if (fresh_ || count_ <= twoThirds) continue;
+      if (fresh_ || !pageShowsText_ || count_ <= twoThirds) continue;
       NewPage(line);
       if (placement_.repeatedLines.back().empty()) fresh_ = false;
+      pageStart_.fresh = fresh_;
     }
   }
 
@@ -170,16 +211,20 @@ class TablePlacer {
     count_ = 0;
     y_ = paging_.top;
     fresh_ = true;
+    pageShowsText_ = false;
+    blanksOnPage_ = 0;
     placement_.pageFirstLine.push_back(line);
     placement_.repeatedLines.emplace_back();
-    const TableContent::Heading* heading = RepeatedHeading(line);
-    if (heading == nullptr) return;
-    for (std::size_t repeated = heading->first; repeated < heading->last; ++repeated) {
-      const bool marked = heading->mark == HeadingMark::Continued && repeated == heading->first;
-      placement_.repeatedLines.back().push_back({repeated, y_, marked});
-      y_ -= paging_.lineStep;
-      ++count_;
+    if (const TableContent::Heading* heading = RepeatedHeading(line)) {
+      for (std::size_t repeated = heading->first; repeated < heading->last; ++repeated) {
+        const bool marked =
+            heading->mark == HeadingMark::Continued && repeated == heading->markLine;
+        placement_.repeatedLines.back().push_back({repeated, y_, marked});
+        y_ -= paging_.lineStep;
+        ++count_;
+      }
     }
+    pageStart_ = {y_, count_, fresh_};
   }
 
   const TableContent& content_;
@@ -191,8 +236,12 @@ class TablePlacer {
   int count_ = 0;
   bool fresh_ = false;
   int page_ = 1;
-  std::size_t keptEnd_ = 0;  // lines before it belong to a group placed together
-  std::size_t heading_ = 0;  // cursors into the headings, groups and breaks
+  PageStart pageStart_{};
+  bool pageShowsText_ = false;  // a line with text is placed on this page, repeats aside
+  int blanksOnPage_ = 0;        // blank lines placed on this page while it shows no text
+  std::size_t textEnd_ = 0;     // the lines from it on are blank
+  std::size_t keptEnd_ = 0;     // lines before it belong to a group placed together
+  std::size_t heading_ = 0;     // cursors into the headings, groups and breaks
   std::size_t group_ = 0;
   std::size_t break_ = 0;
 };

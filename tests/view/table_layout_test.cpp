@@ -178,6 +178,69 @@ TEST(TablePlacementTest, TwoThirdsRuleStartsANewPageOnlyPastTwoThirds) {
   EXPECT_EQ(PlaceTableLines(TableContent(), paging).pageCount, 1);
 }
 
+// A content from a plan, a character a line or mark: 'r' a line of text, 'b' a blank line, 'h'
+// a heading line (a run of them is one heading), '(' and ')' the lines between them kept
+// together, '/' the two-thirds rule.
+TableContent Planned(const std::string& plan) {
+  TableContent content;
+  std::size_t blockFirst = 0;
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const char c = plan[i];
+    if (c == 'h' && (i == 0 || plan[i - 1] != 'h')) content.BeginHeading();
+    if (c == 'r' || c == 'h' || c == 'b') content.NextLine();
+    if (c == 'r' || c == 'h') content.AddText(0.1, std::string(1, c));
+    if (c == 'h' && (i + 1 == plan.size() || plan[i + 1] != 'h')) content.EndHeading();
+    if (c == '(') blockFirst = content.LineCount();
+    if (c == ')') content.KeepTogether(blockFirst);
+    if (c == '/') content.BreakPastTwoThirds();
+  }
+  return content;
+}
+
+// 2 lines on page 1 and 3 on later pages: no page is given up while it shows nothing, blank
+// lines never stand alone, and a heading that no page holds with its line is not given one.
+TEST(TablePlacementTest, PagesThatHoldTwoOrThreeLinesAreNeverGivenUpEmpty) {
+  const TablePaging paging = PagingForStep(10, 2.5);  // lines at 7.5 and 5, then 10, 7.5, 5
+  struct Case {
+    const char* name;
+    const char* plan;
+    std::vector<std::size_t> pageFirstLine;
+    std::vector<std::size_t> repeatedOnLastPage;
+    std::size_t topLine = 0;  // a line at the top of its page, when not 0
+  };
+  const Case cases[] = {
+      {"page 1 takes a heading that only a later page holds with its line",
+       "hhrrr",
+       {0, 2, 5},
+       {},
+       2},
+      {"a blank line at the top of a page gives way to a block", "rrb(hrr)", {0, 2, 6}, {}, 3},
+      {"page 1 with only a blank line takes what of a block fits", "b(hrr)", {0, 3, 4}, {1}, 0},
+      {"a heading no page holds with its line goes line by line", "rhhhr", {0, 2, 5}, {}, 2},
+      {"blank lines that end the table stay on the last page", "rrbb", {0, 4}, {}, 0},
+      {"a page begun by the two-thirds rule is not given up", "rr/(hrr)", {0, 2, 4, 5}, {2}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TableContent content = Planned(c.plan);
+    const TablePlacement placement = PlaceTableLines(content, paging);
+    EXPECT_EQ(placement.pageFirstLine, c.pageFirstLine);
+    std::vector<std::size_t> repeated;
+    for (const RepeatedLine& line : placement.repeatedLines.back())
+      repeated.push_back(line.line);
+    EXPECT_EQ(repeated, c.repeatedOnLastPage);
+    for (int page = 1; page <= placement.pageCount; ++page) {
+      auto [shown, last] = placement.LinesOfPage(page);
+      while (shown < last && content.IsBlankLine(shown))
+        ++shown;
+      EXPECT_LT(shown, last) << "page " << page << " shows nothing";
+    }
+    if (c.topLine != 0) {
+      EXPECT_EQ(placement.lineY[c.topLine], 10.0);
+    }
+  }
+}
+
 TEST(TableContentTest, AppendKeepsTextsColumnsAndBreaks) {
   TableContent first;
   first.NextLine();

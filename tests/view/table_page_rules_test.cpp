@@ -1,7 +1,7 @@
 // The page rules of the four tables, checked on their drawn pages by a page model of their own
 // over hostile layouts: no page ends on a heading that a page could hold with what it heads, a
-// record going on to a page is headed there, marked "（続き）", text stays within the printable
-// width, and the page count stays bounded.
+// record going on to a page is headed there, marked "（続き）", every page shows text, text
+// stays within the printable width, and the page count stays bounded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,7 +67,7 @@ struct Layout {
   const char* name;
   int paperWidthMm, paperHeightMm, marginTopMm;
   double fontPoints;
-  bool columnsFit;  // whether every column fits across the paper at this font
+  bool rowsFit;  // whether every row fits on one line at this font, as the page model reads them
 };
 
 class TablePageRulesTest : public ::testing::Test {
@@ -103,15 +103,17 @@ class TablePageRulesTest : public ::testing::Test {
       for (const Line& line : pages[p]) {
         if (!line.front().text.ends_with("（続き）")) lines.push_back({p, line.front().text});
         for (const test::DrawnText& text : line) {
-          if (layout.columnsFit || isNote(text.text)) {
-            EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight,
-                      (layout.paperWidthMm - 10) * world.geometry.pixelsPerMmX)
-                << text;
-          }
+          EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight,
+                    (layout.paperWidthMm - 10) * world.geometry.pixelsPerMmX)
+              << text;
         }
       }
+      EXPECT_FALSE(pages[p].empty()) << "page " << p + 1 << " shows nothing";
     }
     EXPECT_LE(pages.size(), lines.size() + 1);
+    // Rows broken over several lines are beyond the model; their pages are placed by the rules
+    // the placement tests check.
+    if (!layout.rowsFit) return;
     std::string record;  // the heading of the record still open
     std::set<std::string> records;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -121,13 +123,15 @@ class TablePageRulesTest : public ::testing::Test {
         return HeadingUnit(lines[j].second, j + 1 < lines.size() ? lines[j + 1].second : "");
       };
       if (i + 1 < lines.size() && lines[i + 1].first != page && unitAt(i) != 0) {
-        // The headings ending the page, each with what it heads, need more than a page holds.
+        // The headings ending the page, each with what it heads, need more than a page holds;
+        // page 1, a line shorter than the others, is not given up for them when they begin it.
         std::size_t run = i, need = 0;
         while (run > 0 && lines[run - 1].first == page && unitAt(run - 1) != 0)
           --run;
         for (std::size_t j = run; j <= i; ++j)
           need = std::max(need, j - run + unitAt(j));
-        EXPECT_GT(need, capacity) << "the page ends on a heading";
+        const bool beginFirstPage = run == 0;
+        EXPECT_GT(need, beginFirstPage ? capacity - 1 : capacity) << "the page ends on a heading";
       }
       const bool endsRecord = BeginsRecord(text) || text == "計算点" || isNote(text);
       if (page > 0 && (i == 0 || lines[i - 1].first != page)) {

@@ -1,6 +1,8 @@
 // Number conversions and printf-style formatting in the C locale.
 #include "base/c_locale.h"
 
+#include "base/text_trim.h"
+
 #include <charconv>
 
 #include <locale.h>
@@ -82,12 +84,7 @@ std::string FormatC(const char* format, ...) {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && blank(text.back()))
-    text.remove_suffix(1);
-  return text;
+  return TrimmedBlanks(text);
 }
 
 // from_chars takes a minus sign but no plus sign: a leading "+" is dropped here. False when

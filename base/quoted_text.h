@@ -12,8 +12,9 @@ namespace qel {
 inline constexpr std::size_t kMostQuotedCharacters = 80;
 
 // `text` cut after `most` characters (UTF-8 sequences count as one; a byte that begins none
-// counts alone) with "…" appended when it was longer, and every control character (below 0x20,
-// and 0x7F) written as "\xNN".
+// counts alone) with "…" appended when it was longer, every control character (below 0x20, and
+// 0x7F) written as "\xNN", and every byte that is no UTF-8 as U+FFFD, so that the message
+// stays valid text.
 std::string ShortenedText(std::string_view text, std::size_t most = kMostQuotedCharacters);
 
 // ShortenedText between Japanese quotation marks: 「...」.

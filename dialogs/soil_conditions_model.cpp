@@ -2,8 +2,8 @@
 #include "dialogs/soil_conditions_model.h"
 
 #include "dialogs/numeric_entry.h"
-#include "dialogs/soil_section_lines.h"
 #include "document/soil_profile_text.h"
+#include "document/soil_section_lines.h"
 
 namespace qel {
 

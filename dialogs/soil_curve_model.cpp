@@ -7,8 +7,8 @@
 
 #include "base/c_locale.h"
 #include "dialogs/numeric_entry.h"
-#include "dialogs/soil_section_lines.h"
 #include "document/soil_profile_text.h"
+#include "document/soil_section_lines.h"
 
 namespace qel {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "dialogs/dialog_model.h"
-#include "dialogs/soil_section_lines.h"
 #include "document/document_tables.h"
+#include "document/soil_section_lines.h"
 
 namespace qel {
 

@@ -4,6 +4,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/quoted_text.h"
+#include "base/text_trim.h"
+
 namespace qel {
 
 namespace {
@@ -11,57 +14,20 @@ namespace {
 constexpr int kQuotedRowLength = 80;
 constexpr int kQuotedFieldLength = 40;
 
-bool Blank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 bool Digit(char c) {
   return c >= '0' && c <= '9';
 }
 
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && Blank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && Blank(text.back()))
-    text.remove_suffix(1);
-  return text;
+  return TrimmedBlanks(text);
 }
 
-// The length of the UTF-8 sequence starting at text[i], or 0 when it is not a valid one.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  const std::size_t length = lead < 0x80                   ? 1
-                             : lead >= 0xC2 && lead < 0xE0 ? 2
-                             : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                           : 0;
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = i + 1; k < i + length; ++k)
-    if ((byte(k) & 0xC0) != 0x80) return 0;
-  // Overlong forms and surrogates.
-  if ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) >= 0xA0) ||
-      (lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) >= 0x90))
-    return 0;
-  return length;
-}
-
-// At most `limit` characters of `text` for a message, "…" when cut; a byte that is not UTF-8
-// becomes U+FFFD, so that the message stays valid text.
 std::string Excerpt(std::string_view text, int limit) {
-  std::string excerpt;
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++characters) {
-    if (characters == limit) return excerpt + "…";
-    const std::size_t length = SequenceLength(text, i);
-    excerpt += length ? text.substr(i, length) : "\uFFFD";
-    i += length ? length : 1;
-  }
-  return excerpt;
+  return ShortenedText(text, static_cast<std::size_t>(limit));
 }
 
 std::string Quoted(std::string_view text) {
-  return "「" + Excerpt(text, kQuotedFieldLength) + "」";
+  return QuotedInput(text, kQuotedFieldLength);
 }
 
 // The fields of a row: split at commas when it has any, else at tabs, else at runs of blanks.

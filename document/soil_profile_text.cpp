@@ -9,30 +9,19 @@
 
 #include "base/c_locale.h"
 #include "base/quoted_text.h"
+#include "document/soil_section_lines.h"
 #include "engine/soil_slices.h"
 
 namespace qel {
 
 namespace {
 
-// Blanks, tabs and carriage returns (a line that ended CR CR LF keeps one) at either end.
 std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!text.empty() && blank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && blank(text.back()))
-    text.remove_suffix(1);
-  return text;
+  return TrimmedSoilView(text);
 }
 
 std::vector<std::string_view> SplitFields(std::string_view text) {
-  std::vector<std::string_view> fields;
-  while (true) {
-    const std::size_t comma = text.find(',');
-    fields.push_back(Trimmed(text.substr(0, comma)));
-    if (comma == std::string_view::npos) return fields;
-    text.remove_prefix(comma + 1);
-  }
+  return SoilFieldViews(text);
 }
 
 std::string Quoted(std::string_view text) {

@@ -19,7 +19,8 @@ TEST(QuotedInput, ShortensToWholeCharactersAndShowsControlCharacters) {
       {std::string(81, 'a'), 80, "「" + std::string(80, 'a') + "…」"},
       {"粘土粘土", 3, "「粘土粘…」"},  // three characters, not three bytes
       {std::string("a\0b\tc\x7F", 6), 80, "「a\\x00b\\x09c\\x7F」"},
-      {"\xE7\xB2", 80, "「\xE7\xB2」"},  // a sequence cut short counts byte by byte
+      {"\xE7\xB2", 80, "「\uFFFD\uFFFD」"},  // a sequence cut short: each byte is no UTF-8
+      {"\xC0\xAF", 80, "「\uFFFD\uFFFD」"},  // an overlong form
       {"", 80, "「」"},
   };
   for (const auto& c : cases) {

@@ -1,20 +1,31 @@
 // Keys, fields and the replacement of lines of the soil profile's section.
-#include "dialogs/soil_section_lines.h"
+#include "document/soil_section_lines.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
 
+#include "base/text_trim.h"
+
 namespace qel {
 
+std::string_view TrimmedSoilView(std::string_view text) {
+  return TrimmedBlanks(text, kSoilBlanks);
+}
+
 std::string TrimmedSoilText(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && blank(text.back()))
-    text.remove_suffix(1);
-  return std::string(text);
+  return std::string(TrimmedSoilView(text));
+}
+
+std::vector<std::string_view> SoilFieldViews(std::string_view value) {
+  std::vector<std::string_view> fields;
+  while (true) {
+    const std::size_t comma = value.find(',');
+    fields.push_back(TrimmedSoilView(value.substr(0, comma)));
+    if (comma == std::string_view::npos) return fields;
+    value.remove_prefix(comma + 1);
+  }
 }
 
 std::string SoilLineKey(std::string_view line) {
@@ -29,13 +40,8 @@ std::string SoilLineValue(std::string_view line) {
 }
 
 std::vector<std::string> SoilLineFields(std::string_view value) {
-  std::vector<std::string> fields;
-  while (true) {
-    const std::size_t comma = value.find(',');
-    fields.push_back(TrimmedSoilText(value.substr(0, comma)));
-    if (comma == std::string_view::npos) return fields;
-    value.remove_prefix(comma + 1);
-  }
+  const std::vector<std::string_view> views = SoilFieldViews(value);
+  return {views.begin(), views.end()};
 }
 
 namespace {

@@ -1,6 +1,6 @@
-// The soil profile's section as the soil dialogs edit it: each line's key, the fields of a
-// layer or curve line, and the replacement of one kind of line by a dialog's new lines while
-// every other line of the section stays where it was.
+// The lines of the soil profile's section as text: each line's key, value and fields (what the
+// section's reader and the soil dialogs both read), and the replacement of one kind of line by
+// a dialog's new lines while every other line of the section stays where it was.
 #pragma once
 
 #include <string>
@@ -35,8 +35,14 @@ std::string SoilLineKey(std::string_view line);
 std::string SoilLineValue(std::string_view line);
 // The comma-separated fields of a value, blanks trimmed.
 std::vector<std::string> SoilLineFields(std::string_view value);
-// Blanks and tabs trimmed from both ends.
+// What counts as a blank around keys and fields: a blank, a tab, and the carriage return a line
+// that ended CR CR LF keeps.
+inline constexpr std::string_view kSoilBlanks = " \t\r";
+// Blanks trimmed from both ends.
+std::string_view TrimmedSoilView(std::string_view text);
 std::string TrimmedSoilText(std::string_view text);
+// The comma-separated fields of a value, blanks trimmed, as views into it.
+std::vector<std::string_view> SoilFieldViews(std::string_view value);
 
 // Where a dialog's lines go when the section has none of its keys yet.
 enum class SoilLinesPlace { Front, BeforeCurves, Back };

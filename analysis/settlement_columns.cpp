@@ -85,8 +85,17 @@ const char* NoteText(SliceNote note) {
       return "p1 が σ'v0 より小さく、Cs がないため沈下量を計算できません";
     case SliceNote::kVoidRatioOutOfRange:
       return "e–log p 曲線の外挿で間隙比が -1 以下になるため沈下量を計算できません";
+    case SliceNote::kVoidRatioNotPositive:
+      return "e1 が 0 以下になるため沈下量を計算できません";
+    case SliceNote::kStrainTooLarge:
+      return "ひずみ (e0 − e1)/(1 + e0) が 0.5 を超えるため沈下量を計算しません";
     case SliceNote::kOutsideCurve:
       return "e–log p 曲線の範囲外を端の区間の延長で計算しています";
+    case SliceNote::kPcBelowOverburden:
+      return "p'c < σ'v0 のため正規圧密として計算しています";
+    case SliceNote::kUnloadedMv:
+      return "除荷 (ΔP < 0) の膨張は mv では求められないため沈下量 0 としています (Cs を使う cc か "
+             "elogp で計算してください)";
   }
   return "";
 }
@@ -103,6 +112,10 @@ std::optional<SliceNote> GapNote(SliceGap gap) {
       return SliceNote::kNoSwellingIndex;
     case SliceGap::kVoidRatioOutOfRange:
       return SliceNote::kVoidRatioOutOfRange;
+    case SliceGap::kVoidRatioNotPositive:
+      return SliceNote::kVoidRatioNotPositive;
+    case SliceGap::kStrainTooLarge:
+      return SliceNote::kStrainTooLarge;
   }
   return std::nullopt;
 }
@@ -120,6 +133,8 @@ std::vector<SliceMessage> SliceMessages(const SettlementModel& model,
     };
     if (const std::optional<SliceNote> note = GapNote(slice.gap)) add(*note);
     if (slice.outsideCurve) add(SliceNote::kOutsideCurve);
+    if (slice.pcBelowOverburden) add(SliceNote::kPcBelowOverburden);
+    if (slice.unloadedMv) add(SliceNote::kUnloadedMv);
   }
   return messages;
 }

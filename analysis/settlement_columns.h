@@ -24,11 +24,15 @@ struct SettlementSite {
 
 // What a reader of a column is told about one of its slices.
 enum class SliceNote {
-  kNoEffectiveStress,    // p1 <= 0: no e1 and no S
-  kNoOverburden,         // sigma'v0 <= 0 under a logarithmic method: no S
-  kNoSwellingIndex,      // unloaded below sigma'v0 on an e-log p curve without Cs: no S
-  kVoidRatioOutOfRange,  // e0 of -1 or less from a curve extended far beyond its end: no S
-  kOutsideCurve,         // sigma'v0 or p1 beyond the curve's ends: S from its end segments
+  kNoEffectiveStress,     // p1 <= 0: no e1 and no S
+  kNoOverburden,          // sigma'v0 <= 0 under a logarithmic method: no S
+  kNoSwellingIndex,       // unloaded below sigma'v0 on an e-log p curve without Cs: no S
+  kVoidRatioOutOfRange,   // e0 of -1 or less from a curve extended far beyond its end: no S
+  kVoidRatioNotPositive,  // e1 of 0 or less: no S
+  kStrainTooLarge,        // a strain beyond kLargestStrain: no S
+  kOutsideCurve,          // sigma'v0 or p1 beyond the curve's ends: S from its end segments
+  kPcBelowOverburden,     // p'c < sigma'v0: settled as normally consolidated
+  kUnloadedMv,            // an unloaded mv slice: S = 0 (swelling needs Cs)
 };
 
 struct SliceMessage {

@@ -30,8 +30,23 @@ double CcVoidRatioDecrease(const SoilLayer& layer, double sigma0, double p1) {
   return cs * std::log10(std::min(p1, k) / sigma0) + layer.cc * std::log10(std::max(p1, k) / k);
 }
 
+// S = (e0 - e1) / (1 + e0) h, or the gap that stands for it: an e1 of 0 or less, or a strain
+// beyond kLargestStrain.
+void SettleVoidRatios(double e0, double e1, double h, SliceSettlement& slice) {
+  slice.e1 = e1;
+  const double strain = (e0 - e1) / (1.0 + e0);
+  if (!(e1 > 0.0)) {
+    slice.gap = SliceGap::kVoidRatioNotPositive;
+  } else if (strain > kLargestStrain) {
+    slice.gap = SliceGap::kStrainTooLarge;
+  } else {
+    slice.settlement = strain * h;
+  }
+}
+
 void SettleByCc(const SoilLayer& layer, double h, SliceSettlement& slice) {
   slice.e0 = layer.e0;
+  slice.pcBelowOverburden = layer.pc && *layer.pc < slice.sigma0;
   if (slice.p1 <= 0.0) {
     slice.gap = SliceGap::kNoEffectiveStress;
     return;
@@ -40,9 +55,8 @@ void SettleByCc(const SoilLayer& layer, double h, SliceSettlement& slice) {
     slice.gap = SliceGap::kNoOverburden;
     return;
   }
-  const double de = CcVoidRatioDecrease(layer, slice.sigma0, slice.p1);
-  slice.e1 = layer.e0 - de;
-  slice.settlement = de / (1.0 + layer.e0) * h;
+  SettleVoidRatios(layer.e0, layer.e0 - CcVoidRatioDecrease(layer, slice.sigma0, slice.p1), h,
+                   slice);
 }
 
 void SettleByCurve(const SoilLayer& layer, const ElogPCurve& curve, double h,
@@ -71,14 +85,12 @@ void SettleByCurve(const SoilLayer& layer, const ElogPCurve& curve, double h,
     e1 = CurveVoidRatio(curve, slice.p1, &beyond);
     slice.outsideCurve = slice.outsideCurve || beyond;
   }
-  slice.e1 = e1;
   // A curve extended far beyond its last point can reach void ratios no soil has.
   if (!(1.0 + e0 > 0.0)) {
     slice.gap = SliceGap::kVoidRatioOutOfRange;
-    slice.e1.reset();
     return;
   }
-  slice.settlement = (e0 - e1) / (1.0 + e0) * h;
+  SettleVoidRatios(e0, e1, h, slice);
 }
 
 }  // namespace
@@ -100,10 +112,16 @@ SliceSettlement SettleSlice(const SoilLayer& layer, const ElogPCurve* curve, dou
       SettleByCurve(layer, *curve, h, slice);
       break;
     case SettlementMethod::kMv:
-      if (slice.p1 <= 0.0)
+      if (slice.p1 <= 0.0) {
         slice.gap = SliceGap::kNoEffectiveStress;
-      else
+      } else if (deltaP < 0.0) {
+        slice.unloadedMv = true;
+        slice.settlement = 0.0;
+      } else if (layer.mv * deltaP > kLargestStrain) {
+        slice.gap = SliceGap::kStrainTooLarge;
+      } else {
         slice.settlement = layer.mv * deltaP * h;
+      }
       break;
   }
   return slice;

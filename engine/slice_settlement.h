@@ -9,12 +9,19 @@ namespace qel {
 
 // Why a slice has no settlement.
 enum class SliceGap {
-  kNone,                 // it has one
-  kNoEffectiveStress,    // p1 <= 0: the unloading exceeds the overburden; no e1
-  kNoOverburden,         // sigma'v0 <= 0 under a logarithmic method
-  kNoSwellingIndex,      // an unloaded e-log p slice whose layer has no Cs; no e1
-  kVoidRatioOutOfRange,  // e0 of -1 or less from an e-log p curve extended far beyond its end
+  kNone,                  // it has one
+  kNoEffectiveStress,     // p1 <= 0: the unloading exceeds the overburden; no e1
+  kNoOverburden,          // sigma'v0 <= 0 under a logarithmic method
+  kNoSwellingIndex,       // an unloaded e-log p slice whose layer has no Cs; no e1
+  kVoidRatioOutOfRange,   // e0 of -1 or less from an e-log p curve extended far beyond its end
+  kVoidRatioNotPositive,  // e1 of 0 or less: no soil is compressed so far (e1 is kept to show it)
+  kStrainTooLarge,        // a strain (e0 - e1) / (1 + e0), or mv dP, beyond kLargestStrain
 };
+
+// The largest strain a slice is settled at: one-dimensional compression by more than half of
+// a slice's thickness is no consolidation the methods describe (a typing slip, or a curve
+// extended far beyond its points), so such a slice gets no settlement rather than a wrong one.
+inline constexpr double kLargestStrain = 0.5;
 
 struct SliceSettlement {
   double sigma0 = 0;                 // sigma'v0
@@ -24,6 +31,12 @@ struct SliceSettlement {
   std::optional<double> e1;          // not for mv, nor when the slice has no S
   std::optional<double> settlement;  // S, m (positive down)
   bool outsideCurve = false;  // sigma'v0, or p1 where the curve gives e1, beyond the curve's ends
+  // A Cc layer whose p'c lies below sigma'v0 (under-consolidated, or a typing slip): settled as
+  // normally consolidated.
+  bool pcBelowOverburden = false;
+  // An unloaded mv slice (dP < 0): the loading mv would overstate its swelling, so it gets no
+  // settlement (S = 0); swelling needs Cs (the cc or elogp method).
+  bool unloadedMv = false;
   SliceGap gap = SliceGap::kNone;
 };
 
@@ -40,8 +53,9 @@ double CurveVoidRatio(const ElogPCurve& curve, double p, bool* outside = nullptr
 //       for p1 < sigma0, de = -Cs log10(sigma0 / p1). e1 = e0 - de, S = de / (1 + e0) h.
 //   e-log p: e0 = e(sigma0), e1 = e(p1), or e0 + Cs log10(sigma0 / p1) where p1 < sigma0;
 //       S = (e0 - e1) / (1 + e0) h.
-//   mv: S = mv dP h.
-// p1 <= 0 leaves the slice without e1 and S (its e0 still given).
+//   mv: S = mv dP h for dP >= 0; 0 for an unloaded slice (unloadedMv).
+// p1 <= 0 leaves the slice without e1 and S (its e0 still given); so do an e1 of 0 or less and a
+// strain beyond kLargestStrain (e1 then given, to show why).
 SliceSettlement SettleSlice(const SoilLayer& layer, const ElogPCurve* curve, double sigma0,
                             double deltaP, double h);
 

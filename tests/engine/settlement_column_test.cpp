@@ -23,6 +23,17 @@ SoilLayer Mv(double bottom, std::optional<double> cv, Drainage drainage) {
   return layer;
 }
 
+// A Cc layer that swells where it is unloaded (an unloaded mv layer does not: its mv is the
+// loading one).
+SoilLayer Swelling(double bottom, std::optional<double> cv, Drainage drainage) {
+  SoilLayer layer = Mv(bottom, cv, drainage);
+  layer.method = SettlementMethod::kCc;
+  layer.e0 = 1.0;
+  layer.cc = 0.5;
+  layer.cs = 0.1;
+  return layer;
+}
+
 // A 2 m layer that does not settle over two mv layers of 4 m (cv 100) and 6 m (cv 400).
 SoilProfile TwoClays() {
   SoilProfile profile;
@@ -64,10 +75,10 @@ TEST(SettlementColumn, TimesToHalfAndNineTenthsSolveTheCurve) {
   // One layer: the solved time gives U = 0.5 and 0.9 at Tv50 = 0.196731, Tv90 = 0.848085
   // (the latter from the series' first term, -4 / pi^2 ln(pi^2 / 80)), whatever the drainage.
   for (Drainage drainage : {Drainage::kBoth, Drainage::kTop, Drainage::kBottom}) {
-    SoilProfile profile;
-    profile.layers = {Mv(5.0, 80.0, drainage)};
-    const SettlementModel model(profile);
     for (double sign : {1.0, -1.0}) {  // heave alone consolidates the same way
+      SoilProfile profile;
+      profile.layers = {sign > 0 ? Mv(5.0, 80.0, drainage) : Swelling(5.0, 80.0, drainage)};
+      const SettlementModel model(profile);
       const SettlementColumn column = ColumnOf(model, sign * 5.0, 0.0);
       ASSERT_TRUE(column.t50 && column.t90);
       EXPECT_NEAR(DegreeOfConsolidation(*model.TimeFactor(0, *column.t50)), 0.5, 1e-12);
@@ -101,7 +112,8 @@ TEST(SettlementColumn, NoTimesWithoutCvAZeroTotalMixedSignsOrASliceWithoutS) {
   };
   for (const Case& c : cases) {
     SoilProfile profile = TwoClays();
-    profile.layers[2].cv = c.cv;
+    // The second clay swells where it is unloaded.
+    profile.layers[2] = Swelling(12.0, c.cv, Drainage::kTop);
     const SettlementModel model(profile);
     const SettlementColumn column = ColumnOf(model, c.upper, c.lower);
     EXPECT_EQ(column.total.has_value(), c.total) << c.what;

@@ -19,6 +19,14 @@ SoilLayer Cc(std::optional<double> pc) {
   return layer;
 }
 
+// A loose clay: a void ratio of 3 that a strain of a half would bring to 1.
+SoilLayer Loose() {
+  SoilLayer layer = Cc({});
+  layer.e0 = 3.0;
+  layer.cc = 1.1;
+  return layer;
+}
+
 SoilLayer Curve(std::optional<double> cs) {
   SoilLayer layer;
   layer.method = SettlementMethod::kElogP;
@@ -80,8 +88,39 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
        true},
       {"curve e0 < -1", Curve({}), 1e8, 0, 1, -1.5, {}, {}, SliceGap::kVoidRatioOutOfRange, true},
       {"mv loaded", Mv(), 100, 40, 2, {}, {}, 0.08},
-      {"mv unloaded", Mv(), 100, -40, 2, {}, {}, -0.08},
+      {"mv unloaded: no swelling by mv", Mv(), 100, -40, 2, {}, {}, 0.0},
       {"mv p1 = 0", Mv(), 100, -100, 2, {}, {}, {}, SliceGap::kNoEffectiveStress},
+      // Compression no soil undergoes: e1 at or below 0, or a strain beyond a half, gets no S
+      // (e1 is kept to show why).
+      {"cc e1 below 0",
+       Cc({}),
+       10,
+       1e5 - 10,
+       1,
+       0.8,
+       0.8 - 0.5 * 4,
+       {},
+       SliceGap::kVoidRatioNotPositive},
+      {"cc strain beyond a half",
+       Loose(),
+       10,
+       1e3 - 10,
+       1,
+       3.0,
+       3.0 - 1.1 * 2,
+       {},
+       SliceGap::kStrainTooLarge},
+      {"curve strain beyond a half",
+       Curve({}),
+       10,
+       2e4 - 10,
+       1,
+       2.0,
+       2.5 - 0.5 * std::log10(2e4),
+       {},
+       SliceGap::kStrainTooLarge,
+       true},
+      {"mv strain beyond a half", Mv(), 100, 600, 1, {}, {}, {}, SliceGap::kStrainTooLarge},
   };
   for (const Case& c : cases) {
     const SliceSettlement slice = SettleSlice(c.layer, &kCurve, c.sigma0, c.deltaP, c.h);
@@ -96,6 +135,16 @@ TEST(SettleSlice, EveryMethodAndBranchFollowsItsDefinition) {
     EXPECT_EQ(slice.outsideCurve, c.outside) << c.what;
   }
   EXPECT_THROW(SettleSlice(Curve({}), nullptr, 100, 10, 1), std::invalid_argument);
+}
+
+// What a slice is settled as, and told: a p'c under sigma'v0 as normally consolidated, an
+// unloaded mv slice as no settlement.
+TEST(SettleSlice, MarksAPcUnderTheOverburdenAndAnUnloadedMvSlice) {
+  EXPECT_TRUE(SettleSlice(Cc(50), nullptr, 100, 100, 2).pcBelowOverburden);
+  EXPECT_FALSE(SettleSlice(Cc(150), nullptr, 100, 100, 2).pcBelowOverburden);
+  EXPECT_FALSE(SettleSlice(Cc({}), nullptr, 100, 100, 2).pcBelowOverburden);
+  EXPECT_TRUE(SettleSlice(Mv(), nullptr, 100, -40, 2).unloadedMv);
+  EXPECT_FALSE(SettleSlice(Mv(), nullptr, 100, 40, 2).unloadedMv);
 }
 
 TEST(CurveVoidRatio, LinearInLogPBetweenPointsAndAlongTheEndSegmentsBeyond) {

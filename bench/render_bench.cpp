@@ -102,7 +102,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   });
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   ViewController controller(state, printer);
-  controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
+  controller.ShowDisplay(DisplayMode::RectCircleResults);
   {
     RecordingDeviceContext first(96, 96);
     controller.OnDraw(first);  // the display as it was before the dialog opened

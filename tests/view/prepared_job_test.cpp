@@ -50,7 +50,7 @@ TEST_F(PreparedJobTest, APreparedJobDrawsFromWhatWasWorkedOut) {
 
 TEST_F(PreparedJobTest, ThePlanRepaintsTheLinesItKeptUntilTheDocumentChanges) {
   Open("building.qdw");
-  controller.OnDisplayCommand(DisplayRowOf(DisplayMode::RectCircleSettlementMap).command);
+  controller.ShowDisplay(DisplayMode::RectCircleSettlementMap);
   const auto paint = [this] {
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);

@@ -33,7 +33,7 @@ TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
         cells->figures.stripIsobars.shown = true;
         cells->figures.planIsobars.shown = true;
       }
-      controller.OnDisplayCommand(row.command);
+      controller.ShowDisplay(row.mode);
     };
     show();
     state.caches = RenderCaches();

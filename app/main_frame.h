@@ -35,8 +35,6 @@ class CMainFrame : public QMainWindow {
   QAction* CommandAction(CommandId id) const;
   // The width of the primary screen in device pixels when the window was made.
   int screenWidth() const { return screenWidth_; }
-  // The text the status bar shows when no prompt is shown.
-  QLabel* idleText() const { return idleText_; }
   // Rebuilds the recent-file items of the file menu from the profile.
   void UpdateRecentFileMenu();
   // Every command's state as the command table says it is now (enabled, checked, its text),

@@ -26,10 +26,6 @@ std::uint64_t Document::revision(Problem problem) const {
   return problem == Problem::Strip ? stripRevision_ : planRevision_;
 }
 
-int Document::derivations(Problem problem) const {
-  return problem == Problem::Strip ? stripDerivations_ : planDerivations_;
-}
-
 bool Document::Change(std::string stepName, const std::function<void(DocumentTables&)>& edit) {
   auto edited = std::make_shared<DocumentTables>(*cells_);
   edit(*edited);
@@ -79,12 +75,10 @@ void Document::Become(CellsSnapshot next, bool everything) {
   if (strip) {
     strip_ = std::move(*strip);
     ++stripRevision_;
-    ++stripDerivations_;
   }
   if (plan) {
     plan_ = std::move(*plan);
     ++planRevision_;
-    ++planDerivations_;
   }
   modified_ = cells_ != saved_ && *cells_ != *saved_;
 }

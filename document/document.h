@@ -53,7 +53,6 @@ class Document {
   // Each takes one step; false when there is none to take.
   bool Undo();
   bool Redo();
-  void ClearHistory() { history_.Clear(); }
   std::size_t undoSteps() const { return history_.undoSteps(); }
   std::size_t redoSteps() const { return history_.redoSteps(); }
 
@@ -61,9 +60,6 @@ class Document {
   // from it, whatever steps led there.
   void MarkSaved();
   bool IsModified() const { return modified_; }
-
-  // How many times the typed values of `problem` were worked out, for tests and benchmarks.
-  int derivations(Problem problem) const;
 
  private:
   // Makes `next` the cells and works out again what changed with them.
@@ -75,7 +71,6 @@ class Document {
   StripProblem strip_;
   PlanProblem plan_;
   std::uint64_t revision_ = 0, stripRevision_ = 0, planRevision_ = 0;
-  int stripDerivations_ = 1, planDerivations_ = 1;
   bool modified_ = false;
 };
 

@@ -38,6 +38,13 @@ std::string LatticeResultsKey(const DocumentTables& tables) {
   return key.text();
 }
 
+ResultsComputation EngineResultsComputation() {
+  return {ComputeStripResults,
+          [](const DocumentTables& tables, ResultsGrid& grid, CircleMethod method) {
+            ComputeLatticeResults(tables, grid, 0, method);
+          }};
+}
+
 const std::string& DocumentResults::InputsKey(const Document& document, Problem problem) const {
   KeptInputs& kept = inputs_[problem == Problem::Strip ? 0 : 1];
   const std::uint64_t revision = document.revision(problem);
@@ -68,10 +75,9 @@ const ResultsGrid& DocumentResults::Lattice(const DocumentTables& tables) const 
 
 const ResultsGrid& DocumentResults::StripFor(std::string key, const DocumentTables& tables) const {
   if (!stripValid_ || key != stripKey_) {
-    ComputeStripResults(tables, grid_);
+    compute_.strip(tables, grid_);
     stripKey_ = std::move(key);
     stripValid_ = true;
-    if (observer_) observer_(Problem::Strip);
   }
   return grid_;
 }
@@ -82,10 +88,9 @@ const ResultsGrid& DocumentResults::LatticeFor(std::string key,
   methodKey.Add(CircleMethodName(circleMethod_));
   key += methodKey.text();
   if (!latticeValid_ || key != latticeKey_) {
-    ComputeLatticeResults(tables, grid_, 0, circleMethod_);
+    compute_.lattice(tables, grid_, circleMethod_);
     latticeKey_ = std::move(key);
     latticeValid_ = true;
-    if (observer_) observer_(Problem::RectCircle);
   }
   return grid_;
 }

@@ -26,8 +26,21 @@ void AddRectCircleLoadCells(CacheKey& key, const DocumentTables& tables);
 
 class Document;
 
+// How the values of each problem are worked out into a results grid.
+struct ResultsComputation {
+  std::function<void(const DocumentTables&, ResultsGrid&)> strip;
+  std::function<void(const DocumentTables&, ResultsGrid&, CircleMethod)> lattice;
+};
+// The engine's: ComputeStripResults, and ComputeLatticeResults on every core.
+ResultsComputation EngineResultsComputation();
+
 class DocumentResults {
  public:
+  // Computing with the engine, or with `computation`, which must give the same values (a test
+  // or a benchmark counting the work wraps the engine's).
+  DocumentResults() : DocumentResults(EngineResultsComputation()) {}
+  explicit DocumentResults(ResultsComputation computation) : compute_(std::move(computation)) {}
+
   // The key of the cells the results of `problem` are computed from (StripResultsKey or
   // LatticeResultsKey of the document's cells), worked out once per revision of the problem:
   // reading it again before the problem changes costs nothing.
@@ -52,11 +65,6 @@ class DocumentResults {
   // The key of the strip or lattice values held (empty before the first computation).
   const std::string& stripKey() const { return stripKey_; }
   const std::string& latticeKey() const { return latticeKey_; }
-  // Called with the problem whose values were just computed afresh (reused values call
-  // nothing), so that tests and benchmarks can watch the cache at work. Nothing by default.
-  void SetComputationObserver(std::function<void(Problem)> observer) {
-    observer_ = std::move(observer);
-  }
 
  private:
   const ResultsGrid& StripFor(std::string key, const DocumentTables& tables) const;
@@ -74,7 +82,7 @@ class DocumentResults {
   mutable std::string stripKey_, latticeKey_;
   mutable bool stripValid_ = false, latticeValid_ = false;
   CircleMethod circleMethod_ = CircleMethod::kExact;
-  std::function<void(Problem)> observer_;
+  ResultsComputation compute_;
 };
 
 }  // namespace qel

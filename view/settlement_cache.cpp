@@ -10,12 +10,11 @@ namespace qel {
 const DocumentSettlement& SettlementCache::Get(const Document& of, int units, CircleMethod under) {
   if (!value || document != &of || revision != of.revision() || unitSystem != units ||
       method != under) {
-    value = ComputeDocumentSettlement(of, units, under);
+    value = compute(of, units, under);
     document = &of;
     revision = of.revision();
     unitSystem = units;
     method = under;
-    ++computations;
   }
   return *value;
 }

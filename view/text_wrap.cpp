@@ -1,4 +1,4 @@
-// Width estimate and line breaking of texts the tables print.
+// Line breaking of texts the tables print.
 #include "view/text_wrap.h"
 
 #include <algorithm>
@@ -18,16 +18,6 @@ double CharacterEms(std::size_t length) {
 }
 
 }  // namespace
-
-double EstimatedEms(std::string_view text) {
-  double ems = 0.0;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = CharacterLength(static_cast<unsigned char>(text[i]));
-    ems += CharacterEms(length);
-    i += length;
-  }
-  return ems;
-}
 
 std::vector<std::string> WrapText(std::string_view text, double maxEms) {
   std::vector<std::string> lines;

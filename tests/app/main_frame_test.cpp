@@ -246,7 +246,7 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
 
 TEST_F(AppTest, StatusBarShowsTheIdleTextBetweenPrompts) {
   ASSERT_TRUE(Start());
-  QLabel* idle = frame().idleText();
+  auto* idle = frame().statusBar()->findChild<QLabel*>("idleText");
   ASSERT_NE(idle, nullptr);
   EXPECT_EQ(idle->text(), "図は←→、データ・結果は↑↓PageUp PageDownで改ページ");
   EXPECT_TRUE(idle->isVisible());
@@ -264,7 +264,7 @@ TEST_F(AppTest, StatusBarTellsWhenTheFigureIsCutAtItsPageLimit) {
   const std::string path = home.File("far.qdw");
   test::WriteBytes(path, "$$_QEL405\r\n$$K1\r\n1,0,0,0,1e15,1,1,0\r\n");
   ASSERT_TRUE(Start({QString::fromStdString(path)}));
-  QLabel* idle = frame().idleText();
+  auto* idle = frame().statusBar()->findChild<QLabel*>("idleText");
   const std::string notice = app->controller().FigureNotice();
   ASSERT_FALSE(notice.empty());
   EXPECT_EQ(idle->text().toStdString(), notice);

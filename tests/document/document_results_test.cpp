@@ -44,8 +44,9 @@ class DocumentResultsTest : public ::testing::TestWithParam<CellChange> {};
 
 TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
   DocumentTables tables = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
+  const test::CountedComputations counted;
+  DocumentResults results(counted.Results());
+  const test::ComputationCount computed(counted);
   const ResultsGrid before = results.All(tables);
   results.All(tables);  // nothing changed: nothing computed again
   EXPECT_EQ(computed.strip(), 1);
@@ -83,8 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
 // them again (and only the circles' share changes), changing it back gives the first values.
 TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
   const DocumentTables t = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
+  const test::CountedComputations counted;
+  DocumentResults results(counted.Results());
+  const test::ComputationCount computed(counted);
   const double exact = results.Lattice(t).at(1, 1, 1);
   results.SetCircleMethod(CircleMethod::kCompatible);
   const double compatible = results.Lattice(t).at(1, 1, 1);
@@ -98,8 +100,9 @@ TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
 
 TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
   DocumentTables tables = SmallDocument();
-  DocumentResults results;
-  const test::ComputationCount computed(results);
+  const test::CountedComputations counted;
+  DocumentResults results(counted.Results());
+  const test::ComputationCount computed(counted);
   results.All(tables);
   tables.stripLoads[1][1][strip_col::kY] = "5";  // only places the piece in the figure
   tables.settingLines[27] = "another title";
@@ -113,8 +116,9 @@ TEST(DocumentResults, CellsThatDoNotEnterDpComputeNothingAgain) {
 // computes nothing, a load change (and its undo) computes again.
 TEST(DocumentResults, ThroughTheDocumentTheKeyFollowsTheRevisionOfItsProblem) {
   Document document(SmallDocument());
-  DocumentResults results;
-  const test::ComputationCount computed(results);
+  const test::CountedComputations counted;
+  DocumentResults results(counted.Results());
+  const test::ComputationCount computed(counted);
   results.Strip(document);
   const std::string* key = &results.InputsKey(document, Problem::Strip);
   const std::string first = *key;

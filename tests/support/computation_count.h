@@ -1,26 +1,90 @@
-// Counts how often a DocumentResults computes each problem's values afresh, while it lives.
+// Counts the work of the results, isobar and settlement caches: they are made with counting
+// wrappers of the functions they compute with, and a ComputationCount tells what ran since it
+// was taken.
 #pragma once
 
+#include <memory>
+
+#include "analysis/isobars.h"
+#include "analysis/settlement_analysis.h"
 #include "document/document_results.h"
+#include "view/application_state.h"
+#include "view/render_caches.h"
 
 namespace qel::test {
 
-class ComputationCount {
+class CountedComputations {
  public:
-  explicit ComputationCount(DocumentResults& results) : results_(results) {
-    results_.SetComputationObserver(
-        [this](Problem problem) { ++(problem == Problem::Strip ? strip_ : lattice_); });
+  // The computations to make results and caches with; each counts its calls here.
+  ResultsComputation Results() const {
+    const ResultsComputation engine = EngineResultsComputation();
+    return {[counts = counts_, engine](const DocumentTables& tables, ResultsGrid& grid) {
+              ++counts->strip;
+              engine.strip(tables, grid);
+            },
+            [counts = counts_, engine](const DocumentTables& tables, ResultsGrid& grid,
+                                       CircleMethod method) {
+              ++counts->lattice;
+              engine.lattice(tables, grid, method);
+            }};
   }
-  ~ComputationCount() { results_.SetComputationObserver(nullptr); }
-  ComputationCount(const ComputationCount&) = delete;
-  ComputationCount& operator=(const ComputationCount&) = delete;
+  IsobarTracer Isobars() const {
+    return [counts = counts_](const DocumentTables& tables, const SystemSettings& settings,
+                              const IsobarRequest& request) {
+      ++counts->isobars;
+      return ComputeIsobars(tables, settings, request);
+    };
+  }
+  SettlementComputation Settlement() const {
+    return [counts = counts_](const Document& document, int unitSystem, CircleMethod method) {
+      ++counts->settlements;
+      return ComputeDocumentSettlement(document, unitSystem, method);
+    };
+  }
+  // Makes the results and caches of `state` anew with these computations (the circle method
+  // kept): what they held is computed again when next asked for.
+  void CountIn(ApplicationState& state) const {
+    const CircleMethod method = state.results.circleMethod();
+    state.results = DocumentResults(Results());
+    state.results.SetCircleMethod(method);
+    CountIn(state.caches);
+  }
+  void CountIn(RenderCaches& caches) const {
+    caches = RenderCaches();
+    caches.isobars = IsobarCache(Isobars());
+    caches.settlement.compute = Settlement();
+  }
 
-  int strip() const { return strip_; }
-  int lattice() const { return lattice_; }
+  int strip() const { return counts_->strip; }
+  int lattice() const { return counts_->lattice; }
+  int isobars() const { return counts_->isobars; }
+  int settlements() const { return counts_->settlements; }
 
  private:
-  DocumentResults& results_;
-  int strip_ = 0, lattice_ = 0;
+  struct Counts {
+    int strip = 0, lattice = 0, isobars = 0, settlements = 0;
+  };
+  std::shared_ptr<Counts> counts_ = std::make_shared<Counts>();
+};
+
+// What the counted computations ran since this was taken.
+class ComputationCount {
+ public:
+  explicit ComputationCount(const CountedComputations& counted)
+      : counted_(counted),
+        strip_(counted.strip()),
+        lattice_(counted.lattice()),
+        isobars_(counted.isobars()),
+        settlements_(counted.settlements()) {}
+
+  int strip() const { return counted_.strip() - strip_; }
+  int lattice() const { return counted_.lattice() - lattice_; }
+  int isobars() const { return counted_.isobars() - isobars_; }
+  int settlements() const { return counted_.settlements() - settlements_; }
+
+ private:
+  const CountedComputations& counted_;
+  int strip_, lattice_, isobars_, settlements_;
 };
 
 }  // namespace qel::test

@@ -1,5 +1,5 @@
 // A view controller over the shipped examples with the standard settings in kN-m, as the view
-// tests drive it without a window.
+// tests drive it without a window, its computations counted.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/printer_info.h"
+#include "support/computation_count.h"
 #include "view/view_controller.h"
 
 namespace qel::test {
@@ -23,6 +24,8 @@ class ExampleView : public ::testing::Test {
   ApplicationState state;
   FixedPrinterInfo printer;
   ViewController controller{state, printer};
+  // What the state's results and caches compute (CountIn again after they were made anew).
+  CountedComputations computations;
 };
 
 }  // namespace qel::test

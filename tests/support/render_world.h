@@ -4,6 +4,7 @@
 
 #include "document/document_tables.h"
 #include "settings/system_settings.h"
+#include "support/computation_count.h"
 #include "test_support/scripted_prompts.h"
 #include "view/drawing.h"
 #include "view/render_caches.h"
@@ -23,7 +24,9 @@ struct RenderWorld {
   // tables the document's before it hands the context out.
   Document document;
   DocumentTables tables;
-  DocumentResults results;
+  // What `results` and `caches` compute.
+  CountedComputations computations;
+  DocumentResults results{computations.Results()};
   SystemSettings settings;
   FontSlots fonts;
   ViewState view;

@@ -142,18 +142,19 @@ TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   Open("embankment.qdw");
   test::Edit(state)->figures.stripIsobars.shown = true;
   controller.ShowDisplay(DisplayMode::StripFigure);
+  const test::ComputationCount traced(computations);
   RecordingDeviceContext first(96, 96);
   controller.OnDraw(first);
-  const int traces = state.caches.isobars.traces();
+  const int traces = traced.isobars();
   EXPECT_GE(traces, 1);
   RecordingDeviceContext again(96, 96);
   controller.OnDraw(again);
-  EXPECT_EQ(state.caches.isobars.traces(), traces);
+  EXPECT_EQ(traced.isobars(), traces);
   EXPECT_EQ(again.Log(), first.Log());
   test::Edit(state)->stripLoads[1][1][strip_col::kH] = "9";
   RecordingDeviceContext changed(96, 96);
   controller.OnDraw(changed);
-  EXPECT_EQ(state.caches.isobars.traces(), traces + 1);
+  EXPECT_EQ(traced.isobars(), traces + 1);
 }
 
 // The texts printed on every page of `display` at 300 dpi.

@@ -6,13 +6,13 @@
 #include <functional>
 #include <numeric>
 
-#include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
 #include "support/figure_range_edit.h"
 #include "support/render_world.h"
+#include "support/worst_document.h"
 #include "test_support/recording_device_context.h"
 #include "view/figure_pages.h"
 #include "view/figure_strokes.h"

@@ -252,6 +252,42 @@ TEST_F(ViewControllerTest, MenuAndToolbarSelection) {
   EXPECT_EQ(state.view.screenLeftX, 0);  // the menu goes back to the left X
 }
 
+// A number both problems share shows the display of the problem shown, unless only the other
+// problem's display of it has something to show; a number of one problem shows that problem's.
+TEST_F(ViewControllerTest, ASharedNumberShowsTheProblemWithSomethingToShow) {
+  using D = DisplayMode;
+  struct Case {
+    const char* file;  // nullptr: an empty document
+    DisplayMode shown;
+    int number;
+    DisplayMode expected;
+  };
+  const Case cases[] = {
+      {"building.qdw", D::StripData, 9, D::RectCircleSettlementTable},  // no strip loads
+      {"building.qdw", D::RectCircleData, 9, D::RectCircleSettlementTable},
+      {"embankment.qdw", D::RectCircleFigure, 10, D::StripSettlementMap},  // no lattice
+      {"embankment.qdw", D::StripResults, 11, D::StripSettlementTime},
+      {"embankment.qdw", D::StripFigure, 6, D::RectCircleResults},
+      {nullptr, D::RectCircleData, 9, D::RectCircleSettlementTable},  // neither: the shown
+      {nullptr, D::StripData, 9, D::StripSettlementTable},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file ? c.file : "empty") + " " + std::to_string(c.number));
+    state.document.Replace(DocumentTables());
+    if (c.file) {
+      ASSERT_EQ(OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + c.file, state.document),
+                ReadStatus::Ok);
+    }
+    controller.ShowDisplay(c.shown);
+    state.view.currentPage = 2;
+    controller.ShowDisplayNumber(c.number);
+    EXPECT_EQ(state.view.displayMode, c.expected);
+    EXPECT_EQ(state.view.currentPage, 1);
+    EXPECT_TRUE(controller.IsDisplayNumberShown(c.number));
+    EXPECT_FALSE(controller.IsDisplayNumberShown(DisplayNumber(c.shown)));
+  }
+}
+
 TEST_F(ViewControllerTest, ScrollArea) {
   ScrollSizes sizes = ViewController::ScrollSizesFor(1024);
   EXPECT_EQ(sizes.total, 2267);

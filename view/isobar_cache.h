@@ -22,7 +22,8 @@ class IsobarCache {
  public:
   // Tracing with ComputeIsobars, or with `trace`, which must give the same sets (a test counting
   // the work wraps ComputeIsobars).
-  explicit IsobarCache(IsobarTracer trace = ComputeIsobars) : trace_(std::move(trace)) {}
+  IsobarCache() : IsobarCache(ComputeIsobars) {}
+  explicit IsobarCache(IsobarTracer trace) : trace_(std::move(trace)) {}
 
   // The isobars of `request` over the tables drawn, traced only when no kept set has the same
   // inputs (the load and point cells through the document's revisions, and the request).

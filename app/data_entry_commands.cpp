@@ -1,11 +1,9 @@
 // The commands of the load menus that enter data: each opens its dialog, stores what was
 // confirmed as one undo step named as the dialog's title names it and moves the display to the
-// problem's figure; the view is refreshed after it (SetDocumentCommandHandler).
+// problem's figure; the view is refreshed after it (CommandRow::refreshes).
 #include "app/data_entry_commands.h"
 
-#include "app/commands.h"
 #include "app/dialog_command.h"
-#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
@@ -81,15 +79,6 @@ void OnStripPoints(CQelApp& app) {
 
 void OnLatticePoints(CQelApp& app) {
   RunPoints(app, PointKind::Lattice, Problem::RectCircle);
-}
-
-void ConnectDataEntryCommands(CQelApp& app) {
-  SetDocumentCommandHandler(app, CommandId::StripLoad1, [&app] { OnStripLoads(app, 1); });
-  SetDocumentCommandHandler(app, CommandId::StripLoad2, [&app] { OnStripLoads(app, 2); });
-  SetDocumentCommandHandler(app, CommandId::StripPoints, [&app] { OnStripPoints(app); });
-  SetDocumentCommandHandler(app, CommandId::RectLoads, [&app] { OnRectLoads(app); });
-  SetDocumentCommandHandler(app, CommandId::CircleLoads, [&app] { OnCircleLoads(app); });
-  SetDocumentCommandHandler(app, CommandId::LatticePoints, [&app] { OnLatticePoints(app); });
 }
 
 }  // namespace qel

@@ -5,9 +5,6 @@ namespace qel {
 
 class CQelApp;
 
-// Connects the data-entry commands to the menus of the application's main window.
-void ConnectDataEntryCommands(CQelApp& app);
-
 // "荷重1" and "荷重2": the strip pieces of load set 1 or 2.
 void OnStripLoads(CQelApp& app, int set);
 // "長方形荷重" and "円形荷重".

@@ -5,9 +5,10 @@ namespace qel {
 
 class CQelApp;
 
-// Connects undo and redo (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z) to the main window. Their items name
-// the step they would take and are disabled while there is none; after a step the window's
-// modified mark and the view are brought up to date through the view's one refresh.
-void ConnectEditCommands(CQelApp& app);
+// Takes the document one step back, or the last undone step again; after a step the window's
+// modified mark and the view are brought up to date through the view's one refresh. Nothing
+// happens when there is no step to take (their items are disabled then).
+void OnEditUndo(CQelApp& app);
+void OnEditRedo(CQelApp& app);
 
 }  // namespace qel

@@ -61,10 +61,6 @@ std::string CQelDoc::GetTitle() const {
   return pathName_.empty() ? std::string(kUntitledName) : FileNameOf(pathName_);
 }
 
-std::string CQelDoc::SavedText() const {
-  return SavedDocumentText(document_, results_, circles_, settings_);
-}
-
 bool CQelDoc::SaveModified() {
   if (!IsModified()) return true;
   switch (services_.prompts.Show(MessageText(MessageId::SaveChanges, GetTitle()),
@@ -100,11 +96,6 @@ ReadStatus CQelDoc::ReadIntoDocument(const std::string& path) {
   else
     services_.prompts.Show(ReadFailureText(status, path), PromptButtons::Ok);
   return status;
-}
-
-void CQelDoc::OnFileNew() {
-  if (!SaveModified()) return;
-  MakeNew();
 }
 
 void CQelDoc::MakeNew(const DocumentTables& fresh) {

@@ -47,8 +47,6 @@ class CQelDoc {
   // False when the action must not go on: Cancel, or a save that failed or was cancelled.
   bool SaveModified();
 
-  // "新規作成": after SaveModified, MakeNew with empty tables.
-  void OnFileNew();
   // Makes `fresh` the document (its history cleared) and the document untitled, so that a later
   // save asks for a name. The changes it held were asked about already, or let go.
   void MakeNew(const DocumentTables& fresh = {});
@@ -73,8 +71,6 @@ class CQelDoc {
   const std::string& GetPathName() const { return pathName_; }
   // The name the document goes by: its file name, or kUntitledName while untitled.
   std::string GetTitle() const;
-  // The text a save would write now (SavedDocumentText).
-  std::string SavedText() const;
   // Whether the document's content differs from what was last opened, saved or made new
   // (Document::IsModified): undoing back to it clears the mark.
   bool IsModified() const { return document_.IsModified(); }

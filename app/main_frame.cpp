@@ -1,6 +1,5 @@
 // The main window: menu, tool bar, status bar and the view, and documents dropped onto it.
 #include "app/main_frame.h"
-#include "app/verification_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,19 +15,16 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
-#include "app/about_box.h"
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "app/file_commands.h"
-#include "app/menu_definition.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
 #include "app/svg_icons.h"
 #include "document/excluded_loads.h"
 #include "platform/messages.h"
 #include "platform/recent_files.h"
-#include "view/display_table.h"
-#include "view/view_controller.h"
 
 namespace qel {
 
@@ -38,6 +34,8 @@ const char* const kNoRecentFilesText = "最近使ったﾌｧｲﾙ";
 const char* const kRecentFilePrompt = "指定のﾌｧｲﾙを開く";
 // Longer paths show their first folder, "..." and their file name in the menu.
 constexpr int kLongestRecentFileText = 60;
+// How long the status bar shows a note such as where a PDF file went.
+constexpr int kStatusNoteMilliseconds = 15000;
 
 QString Utf8(const char* text) {
   return QString::fromUtf8(text);
@@ -53,6 +51,13 @@ QString RecentFileText(int number, const std::string& path) {
   }
   shown.replace("&", "&&");  // an "&" in a path is no mnemonic
   return QString("&%1 %2").arg(number).arg(shown);
+}
+
+// The mnemonic of a menu text ("(&U)"), or nothing.
+std::string MnemonicOf(const char* text) {
+  const std::string whole = text != nullptr ? text : "";
+  const std::size_t mnemonic = whole.find("(&");
+  return mnemonic == std::string::npos ? std::string() : whole.substr(mnemonic);
 }
 
 // The local file of a drag, or an empty text when it carries none.
@@ -79,34 +84,34 @@ CMainFrame::CMainFrame(CQelApp& app) : app_(app) {
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
-  ConnectCommands();
+  // The states follow every refresh of the view; the first comes as the application starts.
   connect(view_, &CQelView::displayChanged, this, &CMainFrame::UpdateCommandStates);
+  connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
   UpdateRecentFileMenu();
-  UpdateCommandStates();
   view_->setFocus();
 }
 
-QAction* CMainFrame::MakeAction(CommandId id) {
-  const CommandText* text = FindCommandText(id);
+QAction* CMainFrame::MakeAction(const CommandRow& row) {
   auto* action = new QAction(this);
-  if (text != nullptr) {
-    if (text->menuText != nullptr) action->setText(Utf8(text->menuText));
-    const QString prompt = Utf8(text->prompt);
-    const int newline = prompt.indexOf('\n');
-    action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
-    if (newline >= 0) action->setToolTip(prompt.mid(newline + 1));
-    if (text->shortcut != nullptr) action->setShortcut(QKeySequence(Utf8(text->shortcut)));
+  if (row.text != nullptr) action->setText(Utf8(row.text));
+  const QString prompt = Utf8(row.prompt);
+  const int newline = prompt.indexOf('\n');
+  action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
+  if (newline >= 0) action->setToolTip(prompt.mid(newline + 1));
+  if (row.keys != nullptr) action->setShortcuts(QKeySequence::listFromString(Utf8(row.keys)));
+  action->setCheckable(row.indicator != CommandRow::Indicator::None);
+  if (row.name != nullptr) action->setObjectName(row.name);
+  if (row.id) {
+    action->setData(static_cast<int>(*row.id));
+    actions_[*row.id] = action;
   }
-  action->setData(static_cast<int>(id));
-  // Enabled once its handler is connected: no item of the menu or the tool bar is dead.
-  action->setEnabled(false);
-  actions_[id] = action;
-  return action;
-}
-
-QAction* CMainFrame::AddCommand(QMenu* menu, CommandId id) {
-  QAction* action = MakeAction(id);
-  menu->addAction(action);
+  connect(action, &QAction::triggered, this, [this, &row] {
+    row.run(app_);
+    if (!row.refreshes) return;
+    app_.document().ModifiedMayHaveChanged();
+    view_->Refresh();
+  });
+  rowActions_.emplace_back(&row, action);
   return action;
 }
 
@@ -115,73 +120,46 @@ QAction* CMainFrame::CommandAction(CommandId id) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
-void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) {
-  QAction* action = CommandAction(id);
-  if (action == nullptr) return;
-  connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-  action->setEnabled(true);
-}
-
 void CMainFrame::BuildMenus() {
-  auto* displays = new QActionGroup(this);
-  displays->setExclusive(true);
-  for (const MenuDefinition& definition : MainMenus()) {
-    QMenu* menu = menuBar()->addMenu(Utf8(definition.title));
-    for (const MenuItem& item : definition.items) {
-      switch (item.kind) {
-        case MenuItem::Kind::Command:
-          AddCommand(menu, item.command);
-          break;
-        case MenuItem::Kind::ToggleCommand:
-          AddCommand(menu, item.command)->setCheckable(true);
-          break;
-        case MenuItem::Kind::DisplayCommand: {
-          QAction* action = AddCommand(menu, item.command);
-          action->setCheckable(true);
-          displays->addAction(action);
-          // The check marks follow what is shown, whichever way it was chosen.
-          connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates,
-                  Qt::UniqueConnection);
-          break;
+  QMenu* menu = nullptr;         // the menu of the rows of level 1
+  QMenu* submenu = nullptr;      // the menu of the rows of level 2
+  QActionGroup* radios[3] = {};  // the exclusive group of each level's menu
+  for (const CommandRow& row : CommandTable()) {
+    if (row.entry == CommandRow::Entry::Menu) {
+      QMenu* made =
+          row.level == 0 ? menuBar()->addMenu(Utf8(row.text)) : menu->addMenu(Utf8(row.text));
+      if (row.name != nullptr) made->setObjectName(row.name);
+      // The check marks and names follow what is shown, whichever way it was chosen.
+      connect(made, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+      (row.level == 0 ? menu : submenu) = made;
+      radios[row.level + 1] = nullptr;
+      continue;
+    }
+    QMenu* into = row.level == 2 ? submenu : menu;
+    switch (row.entry) {
+      case CommandRow::Entry::Separator:
+        into->addSeparator();
+        break;
+      case CommandRow::Entry::RecentFiles:
+        fileMenu_ = into;
+        recentFilesEnd_ = into->addSeparator();
+        connect(into, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
+        break;
+      default: {
+        if (row.text == nullptr) break;  // a command of the tool bar alone
+        QAction* action = MakeAction(row);
+        into->addAction(action);
+        if (row.indicator == CommandRow::Indicator::Radio) {
+          QActionGroup*& group = radios[row.level];
+          if (group == nullptr) {
+            group = new QActionGroup(into);
+            group->setExclusive(true);
+          }
+          group->addAction(action);
         }
-        case MenuItem::Kind::Separator:
-          menu->addSeparator();
-          break;
-        case MenuItem::Kind::RecentFiles:
-          fileMenu_ = menu;
-          recentFilesEnd_ = menu->addSeparator();
-          connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
-          break;
-        case MenuItem::Kind::CircleMethod:
-          AddCircleMethodMenu(menu);
-          break;
-        case MenuItem::Kind::Verification: {
-          QAction* verify = menu->addAction(Utf8("計算の検証..."));
-          verify->setObjectName("verifyCalculation");
-          connect(verify, &QAction::triggered, this, [this] {
-            VerificationDialog(this, app_.services().chooser, app_.services().prompts,
-                               app_.document().GetPathName())
-                .exec();
-          });
-          break;
-        }
+        break;
       }
     }
-  }
-}
-
-void CMainFrame::AddCircleMethodMenu(QMenu* settings) {
-  QMenu* menu = settings->addMenu(Utf8("円形荷重の計算方法"));
-  menu->setObjectName("circleMethodMenu");
-  auto* group = new QActionGroup(menu);
-  for (CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
-    QAction* action = menu->addAction(Utf8(method == CircleMethod::kExact ? "厳密解" : "旧版互換"));
-    action->setObjectName(QString("circleMethod_") + CircleMethodName(method));
-    action->setCheckable(true);
-    group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, method] { view_->SetCircleMethod(method); });
-    connect(menu, &QMenu::aboutToShow, action,
-            [this, action, method] { action->setChecked(view_->circleMethod() == method); });
   }
 }
 
@@ -194,36 +172,18 @@ void CMainFrame::BuildToolBar() {
   toolBar_->setFloatable(true);
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
 
-  // The buttons in order; a null icon name stands for a separator.
-  struct Button {
-    CommandId id;
-    const char* icon;
-  };
-  constexpr Button kSeparator{CommandId::FileNew, nullptr};
-  std::vector<Button> buttons = {
-      {CommandId::FileNew, "new"},
-      {CommandId::FileOpen, "open"},
-      {CommandId::FileSave, "save"},
-      kSeparator,
-      {CommandId::FilePrint, "print"},
-      {CommandId::AppAbout, "about"},
-      kSeparator,
-  };
-  // A button for each kind of display, from the table of displays.
-  for (const DisplayKindRow& kind : kDisplayKinds)
-    buttons.push_back({kind.toolbarCommand, kind.icon});
-  for (const Button& button :
-       {kSeparator, Button{CommandId::ZoomOut, "zoom-out"}, Button{CommandId::ZoomIn, "zoom-in"},
-        Button{CommandId::ZoomFitPage, "fit-page"}, Button{CommandId::ZoomFitWidth, "fit-width"}})
-    buttons.push_back(button);
-  for (const auto& [id, icon] : buttons) {
-    if (icon == nullptr) {
-      toolBar_->addSeparator();
-      continue;
-    }
-    QAction* action = CommandAction(id);
-    if (action == nullptr) action = MakeAction(id);
-    action->setIcon(SvgIcon(Utf8(icon)));
+  std::vector<const CommandRow*> buttons;
+  for (const CommandRow& row : CommandTable())
+    if (row.toolbar != 0) buttons.push_back(&row);
+  std::stable_sort(buttons.begin(), buttons.end(), [](const CommandRow* a, const CommandRow* b) {
+    return a->toolbar < b->toolbar;
+  });
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const CommandRow& row = *buttons[i];
+    if (i > 0 && buttons[i - 1]->toolbar / 10 != row.toolbar / 10) toolBar_->addSeparator();
+    QAction* action = row.id ? CommandAction(*row.id) : nullptr;
+    if (action == nullptr) action = MakeAction(row);
+    action->setIcon(SvgIcon(Utf8(row.icon)));
     toolBar_->addAction(action);
   }
 }
@@ -233,39 +193,27 @@ void CMainFrame::BuildStatusBar() {
   idleText_->setObjectName("idleText");
   // A normal widget: prompts shown for menu items and buttons cover it while they last.
   statusBar()->addWidget(idleText_, 1);
-}
-
-void CMainFrame::ConnectCommands() {
-  CQelDoc& document = app_.document();
-  auto on = [this](CommandId id, std::function<void()> handler) {
-    SetCommandHandler(id, std::move(handler));
-  };
-  on(CommandId::FileNew, [this] { app_.OnFileNew(); });
-  on(CommandId::FileOpen, [this] { app_.OnFileOpen(); });
-  on(CommandId::FileSave, [&document] { document.OnFileSave(); });
-  on(CommandId::FileSaveAs, [&document] { document.OnFileSaveAs(); });
-  on(CommandId::FilePrint, [this] { view_->printing().OnFilePrint(); });
-  on(CommandId::FilePrintPreview, [this] { view_->printing().OnFilePrintPreview(); });
-  on(CommandId::FilePrintSetup, [this] { app_.OnFilePrintSetup(); });
-  on(CommandId::AppExit, [this] { close(); });
-  on(CommandId::ViewToolBar,
-     [this] { toolBar_->setVisible(CommandAction(CommandId::ViewToolBar)->isChecked()); });
-  on(CommandId::ViewStatusBar,
-     [this] { statusBar()->setVisible(CommandAction(CommandId::ViewStatusBar)->isChecked()); });
-  for (const DisplayRow& row : kDisplays)
-    on(row.command, [this, id = row.command] { view_->OnDisplayCommand(id); });
-  for (const DisplayKindRow& kind : kDisplayKinds)
-    on(kind.toolbarCommand, [this, id = kind.toolbarCommand] { view_->OnToolbarCommand(id); });
-  on(CommandId::AppAbout, [this] { OnAppAbout(); });
-  connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
+  // The zoom and "ページ n / N" of the display shown.
+  zoomText_ = new QLabel(this);
+  zoomText_->setObjectName("zoomText");
+  pageText_ = new QLabel(this);
+  pageText_->setObjectName("pageText");
+  statusBar()->addPermanentWidget(zoomText_);
+  statusBar()->addPermanentWidget(pageText_);
+  connect(view_, &CQelView::statusMessage, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kStatusNoteMilliseconds); });
 }
 
 void CMainFrame::UpdateCommandStates() {
-  for (const DisplayRow& row : kDisplays)
-    CommandAction(row.command)->setChecked(view_->IsDisplayChecked(row.command));
-  CommandAction(CommandId::ViewToolBar)->setChecked(!toolBar_->isHidden());
-  CommandAction(CommandId::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+  for (const auto& [row, action] : rowActions_) {
+    action->setEnabled(!row->enabledWhen || row->enabledWhen(app_));
+    if (row->checkedWhen) action->setChecked(row->checkedWhen(app_));
+    if (row->textWhen)
+      action->setText(QString::fromStdString(row->textWhen(app_) + MnemonicOf(row->text)));
+  }
   UpdateStatusText();
+  pageText_->setText(view_->PageText());
+  zoomText_->setText(view_->ZoomText());
 }
 
 void CMainFrame::UpdateStatusText() {
@@ -312,11 +260,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
-}
-
-void CMainFrame::OnAppAbout() {
-  CAboutDlg about(this);
-  about.exec();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

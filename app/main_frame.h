@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <map>
+#include <vector>
 
-#include "view/command_ids.h"
+#include "app/command_ids.h"
 
 class QAction;
 class QLabel;
@@ -14,6 +14,7 @@ class QToolBar;
 
 namespace qel {
 
+struct CommandRow;
 class CQelApp;
 class CQelView;
 
@@ -29,19 +30,15 @@ class CMainFrame : public QMainWindow {
 
   CQelView* view() const { return view_; }
   QToolBar* toolBar() const { return toolBar_; }
-  // The action of a menu or tool bar command (the tool bar's own buttons for 8001 .. 8003);
-  // nullptr for an unknown id.
+  // The action of a menu or tool bar command (the tool bar's own buttons for 8001 ...); nullptr
+  // for an unknown id.
   QAction* CommandAction(CommandId id) const;
-  // Connects a command whose dialog is built later and enables it.
-  void SetCommandHandler(CommandId id, std::function<void()> handler);
   // The width of the primary screen in device pixels when the window was made.
   int screenWidth() const { return screenWidth_; }
-  // The text the status bar shows when no prompt is shown.
-  QLabel* idleText() const { return idleText_; }
   // Rebuilds the recent-file items of the file menu from the profile.
   void UpdateRecentFileMenu();
-  // Check marks of the display commands and of the tool bar and status bar items, and the
-  // status bar's text.
+  // Every command's state as the command table says it is now (enabled, checked, its text),
+  // and the status bar's texts. Follows every refresh of the view, and the opening of a menu.
   void UpdateCommandStates();
   // "<file name>[*] - <program title>", with the modified mark of the document.
   void UpdateWindowTitle();
@@ -53,15 +50,11 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  QAction* AddCommand(QMenu* menu, CommandId id);
-  QAction* MakeAction(CommandId id);
+  // The action of a command row, triggering its handler.
+  QAction* MakeAction(const CommandRow& row);
   void BuildMenus();
   void BuildToolBar();
-  // 設定 > 円形荷重の計算方法: the exact method or the compatible one, one of them checked.
-  void AddCircleMethodMenu(QMenu* settings);
   void BuildStatusBar();
-  void ConnectCommands();
-  void OnAppAbout();
   // The idle text, or a notice about the current display in its place.
   void UpdateStatusText();
 
@@ -70,10 +63,14 @@ class CMainFrame : public QMainWindow {
   CQelView* view_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QLabel* idleText_ = nullptr;
+  QLabel* zoomText_ = nullptr;
+  QLabel* pageText_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentFilesEnd_ = nullptr;  // the separator after the recent files
   std::vector<QAction*> recentFileActions_;
   std::map<CommandId, QAction*> actions_;
+  // The action of every command row, in the order of the table.
+  std::vector<std::pair<const CommandRow*, QAction*>> rowActions_;
 };
 
 }  // namespace qel

@@ -3,12 +3,8 @@
 
 #include <QPageSetupDialog>
 
-#include "app/data_entry_commands.h"
-#include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/qel_view.h"
-#include "app/settings_commands.h"
-#include "app/view_commands.h"
 #include "document/style_defaults.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_profile.h"
@@ -97,10 +93,10 @@ bool CQelApp::InitInstance(const std::vector<std::string>& arguments) {
   }
   choosers_->fonts.set_parent(frame_.get());
   choosers_->colours.set_parent(frame_.get());
-  ConnectSettingsCommands(*this);
-  ConnectDataEntryCommands(*this);
-  ConnectViewCommands(*this);
-  ConnectEditCommands(*this);
+  // The view keeps its zooms and the circle method in the profile, and names its PDF files
+  // after the document.
+  frame_->view()->UseProfile(services_.profile);
+  frame_->view()->printing().SetDocumentPath([this] { return document_.GetPathName(); });
 
   // The settings, once for the run: the data folder, Sys.ndx and the fonts. They give the empty
   // document its titles, grid, scales and print ranges; a file named below replaces it.

@@ -294,13 +294,13 @@ QString CQelView::ZoomText() const {
   return QString::fromStdString(ZoomPercentText(shownZoom().factor));
 }
 
-void CQelView::OnDisplayCommand(CommandId command) {
-  controller_.OnDisplayCommand(command);
+void CQelView::ShowDisplayNumber(int number) {
+  controller_.ShowDisplayNumber(number);
   Refresh();
 }
 
-void CQelView::OnToolbarCommand(CommandId command) {
-  controller_.OnToolbarCommand(command);
+void CQelView::ShowKind(DisplayKind kind) {
+  controller_.ShowKind(kind);
   Refresh();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/view_printing.h"
 #include "engine/circle_method.h"
+#include "view/display_table.h"
 #include "view/page_view.h"
 #include "view/view_controller.h"
 
@@ -44,10 +45,10 @@ class CQelView : public QAbstractScrollArea {
   // zooms kept there are read at once.
   void UseProfile(Profile* profile);
 
-  // The menu's six display commands and the tool bar's three.
-  void OnDisplayCommand(CommandId command);
-  void OnToolbarCommand(CommandId command);
-  bool IsDisplayChecked(CommandId command) const { return controller_.IsDisplayChecked(command); }
+  // The view menu's display commands, by display number, and the tool bar's kind buttons
+  // (ViewController::ShowDisplayNumber and ShowKind), then the refresh.
+  void ShowDisplayNumber(int number);
+  void ShowKind(DisplayKind kind);
 
   // The zoom of the display shown: a step in or out, the printed size, a fit to the page or to
   // its width. The point of the page at the window's centre stays there.

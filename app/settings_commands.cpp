@@ -1,15 +1,12 @@
 // The commands of the settings menu and the help menu's help text.
 #include "app/settings_commands.h"
 
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "app/dialog_command.h"
-#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/modal_dialog.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
-#include "app/soil_commands.h"
-#include "app/style_commands.h"
 #include "dialogs/display_moves.h"
 #include "dialogs/font_command.h"
 #include "dialogs/help_model.h"
@@ -140,27 +137,6 @@ void OnHelp(CQelApp& app) {
   const HelpModel model(text);
   CHelpDlg dialog(model, services.prompts, *services.fileOpener, app.mainFrame());
   dialog.exec();
-}
-
-void ConnectSettingsCommands(CQelApp& app) {
-  auto on = [&app](CommandId id, std::function<void()> handler) {
-    SetDocumentCommandHandler(app, id, std::move(handler));
-  };
-  on(CommandId::StripScale, [&app] { OnStripScale(app); });
-  on(CommandId::RectScale, [&app] { OnRectScale(app); });
-  on(CommandId::LineMarginDigits, [&app] { OnLineMarginDigits(app); });
-  on(CommandId::StripStandardValues, [&app] { OnStripStandardValues(app); });
-  on(CommandId::RectStandardValues, [&app] { OnRectStandardValues(app); });
-  const std::pair<CommandId, int> fonts[] = {{CommandId::FontTitle, kTitleFont},
-                                             {CommandId::FontStrip, kStripFont},
-                                             {CommandId::FontRectCircle, kRectCircleFont},
-                                             {CommandId::FontPage, kPageFont}};
-  for (const auto& [id, slot] : fonts)
-    on(id, [&app, slot] { OnChooseFont(app, slot); });
-  on(CommandId::KeyBehaviour, [&app] { OnKeyBehaviour(app); });
-  on(CommandId::Help, [&app] { OnHelp(app); });
-  ConnectStyleCommands(app);
-  ConnectSoilCommands(app);
 }
 
 }  // namespace qel

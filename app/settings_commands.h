@@ -6,10 +6,6 @@ namespace qel {
 
 class CQelApp;
 
-// Connects the settings and help commands, and the title/style and page commands of the two
-// load menus, to the menu of the application's main window.
-void ConnectSettingsCommands(CQelApp& app);
-
 // "縮尺 帯状荷重" / "縮尺 長方形円形": the scales and print range of a figure; saved in Sys.ndx.
 void OnStripScale(CQelApp& app);
 void OnRectScale(CQelApp& app);

@@ -2,9 +2,8 @@
 // when it changed it.
 #include "app/soil_commands.h"
 
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "app/dialog_command.h"
-#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/modal_dialog.h"
 #include "app/qel_app.h"
@@ -32,18 +31,18 @@ void RunSoilDialog(CQelApp& app, CommandId id, Args... args) {
 
 }  // namespace
 
-void ConnectSoilCommands(CQelApp& app) {
-  SetDocumentCommandHandler(app, CommandId::SoilLayers, [&app] {
-    RunSoilDialog<SoilLayerModel, CSoilLayerDlg>(app, CommandId::SoilLayers,
-                                                 app.state().settings.unitSystem);
-  });
-  SetDocumentCommandHandler(app, CommandId::SoilCurves, [&app] {
-    RunSoilDialog<SoilCurveModel, CSoilCurveDlg>(app, CommandId::SoilCurves);
-  });
-  SetDocumentCommandHandler(app, CommandId::SoilConditions, [&app] {
-    RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, CommandId::SoilConditions,
-                                                           app.state().settings.unitSystem);
-  });
+void OnSoilLayers(CQelApp& app) {
+  RunSoilDialog<SoilLayerModel, CSoilLayerDlg>(app, CommandId::SoilLayers,
+                                               app.state().settings.unitSystem);
+}
+
+void OnSoilCurves(CQelApp& app) {
+  RunSoilDialog<SoilCurveModel, CSoilCurveDlg>(app, CommandId::SoilCurves);
+}
+
+void OnSoilConditions(CQelApp& app) {
+  RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, CommandId::SoilConditions,
+                                                         app.state().settings.unitSystem);
 }
 
 }  // namespace qel

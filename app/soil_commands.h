@@ -6,7 +6,11 @@ namespace qel {
 
 class CQelApp;
 
-// Connects "土層", "e-log p 曲線" and "地下水位・分割・時間".
-void ConnectSoilCommands(CQelApp& app);
+// "土層": the layers' bottom depths, unit weights, settlement methods, constants and drainage.
+void OnSoilLayers(CQelApp& app);
+// "e-log p 曲線": the points of the consolidation tests' e-log p curves.
+void OnSoilCurves(CQelApp& app);
+// "地下水位・分割・時間": the water table, the unit weight of water, the slices and the times.
+void OnSoilConditions(CQelApp& app);
 
 }  // namespace qel

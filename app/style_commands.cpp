@@ -1,9 +1,7 @@
 // The title/style and page commands of the two load menus.
 #include "app/style_commands.h"
 
-#include "app/commands.h"
 #include "app/dialog_command.h"
-#include "app/document_commands.h"
 #include "app/main_frame.h"
 #include "app/modal_dialog.h"
 #include "app/qel_app.h"
@@ -71,21 +69,6 @@ void OnIsobars(CQelApp& app, Problem problem) {
         return IsobarModel(state.document.cells(), problem, state.settings.stressDigits);
       },
       MoveDisplayToIsobars);
-}
-
-void ConnectStyleCommands(CQelApp& app) {
-  const std::pair<CommandId, Problem> titles[] = {{CommandId::StripTitleStyle, Problem::Strip},
-                                                  {CommandId::RectTitleStyle, Problem::RectCircle}};
-  for (const auto& [id, problem] : titles)
-    SetDocumentCommandHandler(app, id, [&app, problem] { OnTitleStyle(app, problem); });
-  const std::pair<CommandId, Problem> pages[] = {{CommandId::StripPage, Problem::Strip},
-                                                 {CommandId::RectPage, Problem::RectCircle}};
-  for (const auto& [id, problem] : pages)
-    SetDocumentCommandHandler(app, id, [&app, problem] { OnPage(app, problem); });
-  const std::pair<CommandId, Problem> isobars[] = {{CommandId::StripIsobars, Problem::Strip},
-                                                   {CommandId::RectIsobars, Problem::RectCircle}};
-  for (const auto& [id, problem] : isobars)
-    SetDocumentCommandHandler(app, id, [&app, problem] { OnIsobars(app, problem); });
 }
 
 }  // namespace qel

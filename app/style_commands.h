@@ -8,9 +8,6 @@ namespace qel {
 
 class CQelApp;
 
-// Connects "タイトル・様式", "等圧線" and "ページ" of both load menus.
-void ConnectStyleCommands(CQelApp& app);
-
 // "タイトル・様式": titles, title positions, figure grid and calculation trace of `problem`.
 void OnTitleStyle(CQelApp& app, Problem problem);
 // "等圧線": whether `problem`'s figure draws its isobars, their levels and the plan's depth.

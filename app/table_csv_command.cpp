@@ -1,13 +1,17 @@
 // "表をCSVで保存": the table shown to a CSV file chosen in a dialog.
 #include "app/table_csv_command.h"
-#include "platform/file_messages.h"
 
 #include <filesystem>
+
+#include "app/main_frame.h"
+#include "app/qel_app.h"
+#include "app/qel_view.h"
 
 #include "base/safe_file_writer.h"
 #include "base/same_file.h"
 #include "base/text_file.h"
 #include "platform/file_chooser.h"
+#include "platform/file_messages.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 #include "view/table_export.h"
@@ -39,6 +43,15 @@ std::optional<std::string> SaveTableAsCsv(ApplicationState& state, const std::st
     return std::nullopt;
   }
   return path;
+}
+
+void OnFileSaveTableCsv(CQelApp& app) {
+  const AppServices& services = app.services();
+  const std::optional<std::string> path =
+      SaveTableAsCsv(app.state(), app.document().GetPathName(), services.chooser, services.prompts);
+  if (path)
+    emit app.mainFrame()->view()->statusMessage(
+        QString::fromStdString(MessageText(MessageId::PdfSaved, *path)));
 }
 
 }  // namespace qel

@@ -8,6 +8,7 @@
 
 namespace qel {
 
+class CQelApp;
 class FileChooser;
 class PromptService;
 
@@ -17,5 +18,9 @@ class PromptService;
 // dialog was cancelled or the file was refused or not written (the reason was shown).
 std::optional<std::string> SaveTableAsCsv(ApplicationState& state, const std::string& documentPath,
                                           FileChooser& chooser, PromptService& prompts);
+
+// The command: SaveTableAsCsv with the application's services; the status bar then says where
+// the file went.
+void OnFileSaveTableCsv(CQelApp& app);
 
 }  // namespace qel

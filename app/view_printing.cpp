@@ -110,7 +110,6 @@ std::optional<std::string> ViewPrinting::ChoosePdfFile(const std::string& title)
 }
 
 void ViewPrinting::ReportWritten(const std::string& path) {
-  lastPdfPath_ = path;
   if (hooks_.showStatus)
     hooks_.showStatus(QString::fromStdString(MessageText(MessageId::PdfSaved, path)));
 }

@@ -53,8 +53,6 @@ class ViewPrinting {
   bool PrintPages(QPrinter& printer, int first, int last);
   // The pages the printer would get of the current display.
   int CountPrintedPages(const QPrinter& printer);
-  // The path of the last PDF written in place of a printer, or as a report.
-  const std::string& lastPdfPath() const { return lastPdfPath_; }
 
  private:
   // Printing or its preview ended: a font the pages could not make is told once, and the
@@ -78,7 +76,6 @@ class ViewPrinting {
   PromptService& prompts_;
   WindowHooks hooks_;
   std::function<std::string()> documentPath_;
-  std::string lastPdfPath_;
 };
 
 }  // namespace qel

@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "bench/worst_document.h"
 #include "dialogs/load_list_editor.h"
 #include "platform/printer_info.h"
+#include "support/computation_count.h"
+#include "support/worst_document.h"
 #include "test_support/recording_device_context.h"
 #include "view/application_state.h"
 #include "view/renderers.h"
@@ -109,11 +110,11 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
     return cells;
   }());
   state.settingsFiles.loaded = {true, true, true};
-  LatticeCount latticeComputations;
-  state.results = DocumentResults(latticeComputations);
+  const test::CountedComputations counted;
+  counted.CountIn(state);
   FixedPrinterInfo printer(FixedPrinterInfo::A4(600));
   ViewController controller(state, printer);
-  controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
+  controller.ShowDisplay(DisplayMode::RectCircleResults);
   {
     RecordingDeviceContext first(96, 96);
     controller.OnDraw(first);  // the display as it was before the dialog opened
@@ -136,7 +137,7 @@ void BM_OkToRepaintedLatticeResults(benchmark::State& benchState) {
   }
   benchState.counters["ok_to_repaint_ms"] =
       total / static_cast<double>(benchState.iterations()) * 1e3;
-  benchState.counters["lattice_computations"] = latticeComputations.count;
+  benchState.counters["lattice_computations"] = counted.lattice();
 }
 BENCHMARK(BM_OkToRepaintedLatticeResults)->Unit(benchmark::kMillisecond);
 

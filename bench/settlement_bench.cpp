@@ -10,8 +10,8 @@
 
 #include "base/text_file.h"
 #include "bench/process_timing.h"
-#include "bench/worst_document.h"
 #include "document/data_file.h"
+#include "support/worst_document.h"
 
 namespace qel {
 namespace {

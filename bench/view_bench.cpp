@@ -14,7 +14,6 @@
 #include <chrono>
 #include <memory>
 
-#include "bench/worst_document.h"
 #include "document/problem_common.h"
 #include "platform/paper_units.h"
 #include "platform/printer_info.h"
@@ -22,6 +21,7 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_page_sequence.h"
 #include "settings/number_format.h"
+#include "support/worst_document.h"
 #include "view/figure_pages.h"
 #include "view/page_view.h"
 #include "view/report.h"

@@ -131,15 +131,6 @@ void SoilLayerModel::SetCell(int row, int column, const std::string& text) {
     cells[kSoilNo] = std::to_string(row + 1);
 }
 
-void SoilLayerModel::InsertRow(int row) {
-  if (row < 0 || static_cast<int>(rows_.size()) >= kMostRows) return;
-  rows_.insert(rows_.begin() + std::min<std::size_t>(row, rows_.size()), SoilLayerRow{});
-}
-
-void SoilLayerModel::RemoveRow(int row) {
-  if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) rows_.erase(rows_.begin() + row);
-}
-
 std::vector<std::string> SoilLayerModel::LayerLines() const {
   std::vector<std::string> lines;
   for (const SoilLayerRow& row : rows_) {

@@ -54,8 +54,6 @@ class SoilLayerModel {
   // to kMostRows); a row whose number is empty gets its place as its number when it is typed
   // into.
   void SetCell(int row, int column, const std::string& text);
-  void InsertRow(int row);
-  void RemoveRow(int row);
 
   // The first fault of the table, named by its row of the table and the field, or none. Rows
   // all blank are left out. Checked with the section's other lines (water table, γw, curves),

@@ -60,10 +60,6 @@ const SoilProfileReading& Document::soil(int unitSystem) const {
   return soil_[unitSystem != 0 ? 1 : 0];
 }
 
-int Document::derivations(Problem problem) const {
-  return problem == Problem::Strip ? stripDerivations_ : planDerivations_;
-}
-
 bool Document::Change(std::string stepName, const std::function<void(DocumentTables&)>& edit) {
   auto edited = std::make_shared<DocumentTables>(*cells_);
   edit(*edited);
@@ -130,12 +126,10 @@ void Document::Become(CellsSnapshot next, bool everything) {
   if (strip) {
     strip_ = std::move(*strip);
     stripRevision_ = now;
-    ++stripDerivations_;
   }
   if (plan) {
     plan_ = std::move(*plan);
     planRevision_ = now;
-    ++planDerivations_;
   }
   modified_ = cells_ != saved_ && *cells_ != *saved_;
 }

@@ -72,7 +72,6 @@ class Document {
   // Each takes one step; false when there is none to take.
   bool Undo();
   bool Redo();
-  void ClearHistory() { history_.Clear(); }
   std::size_t undoSteps() const { return history_.undoSteps(); }
   std::size_t redoSteps() const { return history_.redoSteps(); }
 
@@ -80,9 +79,6 @@ class Document {
   // from it, whatever steps led there.
   void MarkSaved();
   bool IsModified() const { return modified_; }
-
-  // How many times the typed values of `problem` were worked out, for tests and benchmarks.
-  int derivations(Problem problem) const;
 
  private:
   // Makes `next` the cells and works out again what changed with them.
@@ -97,7 +93,6 @@ class Document {
   std::uint64_t revision_ = 0, stripRevision_ = 0, planRevision_ = 0;
   std::uint64_t stripLoadsRevision_ = 0, planLoadsRevision_ = 0, soilRevision_ = 0;
   std::uint64_t stripStressRevision_ = 0, planStressRevision_ = 0;
-  int stripDerivations_ = 1, planDerivations_ = 1;
   bool modified_ = false;
 };
 

@@ -120,7 +120,8 @@ void RequireSettles(const std::vector<std::string>& lines, int unitSystem, doubl
   const DocumentResults results;
   for (const DisplayMode display :
        {DisplayMode::StripSettlementTable, DisplayMode::RectCircleSettlementTable}) {
-    const std::optional<TableRows> rows = BuildTableRows(display, document, results, settings);
+    const std::optional<TableRows> rows =
+        BuildTableRows(display, document, results, CircleMethod::kExact, settings);
     fuzz::Require(rows.has_value(), "the calculation table is made");
     // Column 3 is the layer's name, which may read as anything.
     for (const std::vector<std::string>& row : rows->rows)

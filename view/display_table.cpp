@@ -41,22 +41,6 @@ DisplayMode DisplayOf(Problem problem, DisplayKind kind) {
   return kDisplays[0].mode;  // the table has every problem and kind
 }
 
-std::optional<DisplayMode> DisplayOfCommand(CommandId command, Problem shown) {
-  std::optional<DisplayMode> found;
-  for (const DisplayRow& row : kDisplays) {
-    if (row.command != command) continue;
-    if (row.problem == shown) return row.mode;
-    if (!found) found = row.mode;
-  }
-  return found;
-}
-
-std::optional<DisplayKind> KindOfToolbarCommand(CommandId command) {
-  for (const DisplayKindRow& row : kDisplayKinds)
-    if (row.toolbarCommand == command) return row.kind;
-  return std::nullopt;
-}
-
 std::string DisplayNumberRange() {
   return "1 to " + std::to_string(kDisplayNumbers);
 }

@@ -1,14 +1,14 @@
-// The table of displays: every display's number, problem, kind, command, texts, renderer and
-// content test. Menus, tool bar, view state, report, page titles and qel-cli are made from it.
+// The table of displays: every display's number, problem, kind, texts, renderer and content
+// test. Menus, tool bar, view state, report, page titles and qel-cli are made from it.
 #pragma once
 
 #include <cstddef>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/problem.h"
-#include "view/command_ids.h"
 #include "view/display_content.h"
 #include "view/renderers.h"
 
@@ -52,14 +52,13 @@ using DisplayRenderer = int (*)(RenderContext& ctx, DeviceContext* dc, bool draw
 using DisplayContentTest = bool (*)(const Document& document);
 
 struct DisplayRow {
-  // The number the user knows the display by: its key, qel-cli --display. The settlement
-  // displays have one number for both problems: their rows share the number and the command,
-  // which shows the row of the problem on screen.
+  // The number the user knows the display by: its key, its view menu command, qel-cli
+  // --display. The settlement displays have one number for both problems: their rows share the
+  // number, and its command shows the row of the problem on screen.
   int number;
   DisplayMode mode;
   Problem problem;
   DisplayKind kind;
-  CommandId command;     // the view menu's command that shows it
   const char* menuText;  // the view menu's text
   // The status-line prompt, then after "\n" the tool tip.
   const char* prompt;
@@ -86,56 +85,49 @@ inline constexpr const char* kSettlementTimePrompt =
 // Every display, in the order the report prints them: each problem's figure, data, results and
 // depth display, then its settlement displays, the strip problem first.
 inline constexpr DisplayRow kDisplays[] = {
-    {1, DisplayMode::StripFigure, Problem::Strip, DisplayKind::Figure, CommandId::ShowStripFigure,
-     "帯状荷重図", "帯状荷重の断面図を表示\n帯状荷重図", "strip figure", nullptr,
-     StripFigureDisplay, HasStripFigureContent, false},
-    {2, DisplayMode::StripData, Problem::Strip, DisplayKind::Data, CommandId::ShowStripData,
-     "帯状荷重データ", "帯状荷重の入力データを表示\n帯状荷重データ", "strip data", nullptr,
-     RenderStripData, HasStripLoads, true},
-    {3, DisplayMode::StripResults, Problem::Strip, DisplayKind::Results,
-     CommandId::ShowStripResults, "帯状荷重計算結果", "帯状荷重の計算結果を表示\n帯状荷重計算結果",
-     "strip results", nullptr, RenderStripResults, HasStripPoints, true},
-    {7, DisplayMode::StripDepth, Problem::Strip, DisplayKind::Depth, CommandId::ShowStripDepth,
-     "帯状荷重 深さ分布", "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布",
-     "strip depth graphs", "深さ分布", RenderStripDepth, HasStripPoints, false},
+    {1, DisplayMode::StripFigure, Problem::Strip, DisplayKind::Figure, "帯状荷重図",
+     "帯状荷重の断面図を表示\n帯状荷重図", "strip figure", nullptr, StripFigureDisplay,
+     HasStripFigureContent, false},
+    {2, DisplayMode::StripData, Problem::Strip, DisplayKind::Data, "帯状荷重データ",
+     "帯状荷重の入力データを表示\n帯状荷重データ", "strip data", nullptr, RenderStripData,
+     HasStripLoads, true},
+    {3, DisplayMode::StripResults, Problem::Strip, DisplayKind::Results, "帯状荷重計算結果",
+     "帯状荷重の計算結果を表示\n帯状荷重計算結果", "strip results", nullptr, RenderStripResults,
+     HasStripPoints, true},
+    {7, DisplayMode::StripDepth, Problem::Strip, DisplayKind::Depth, "帯状荷重 深さ分布",
+     "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布", "strip depth graphs",
+     "深さ分布", RenderStripDepth, HasStripPoints, false},
     {9, DisplayMode::StripSettlementTable, Problem::Strip, DisplayKind::SettlementTable,
-     CommandId::ShowSettlementTable, kSettlementTableMenuText, kSettlementTablePrompt,
-     "settlement table", "沈下量 計算表", RenderStripSettlementTable, HasStripSettlementContent,
-     true},
+     kSettlementTableMenuText, kSettlementTablePrompt, "settlement table", "沈下量 計算表",
+     RenderStripSettlementTable, HasStripSettlementContent, true},
     {10, DisplayMode::StripSettlementMap, Problem::Strip, DisplayKind::SettlementMap,
-     CommandId::ShowSettlementMap, kSettlementMapMenuText, kSettlementMapPrompt, "settlement map",
-     "沈下量 分布", RenderStripSettlementMap, HasStripSettlementContent, false},
+     kSettlementMapMenuText, kSettlementMapPrompt, "settlement map", "沈下量 分布",
+     RenderStripSettlementMap, HasStripSettlementContent, false},
     {11, DisplayMode::StripSettlementTime, Problem::Strip, DisplayKind::SettlementTime,
-     CommandId::ShowSettlementTime, kSettlementTimeMenuText, kSettlementTimePrompt,
-     "settlement time curves", "時間–沈下曲線", RenderStripSettlementTime,
-     HasStripSettlementContent, false},
-    {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure,
-     CommandId::ShowRectCircleFigure, "長方形円形図",
+     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
+     RenderStripSettlementTime, HasStripSettlementContent, false},
+    {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure, "長方形円形図",
      "長方形・円形荷重の平面図を表示\n長方形円形図", "rectangle/circle figure", nullptr,
      RectCircleFigureDisplay, HasRectCircleFigureContent, false},
-    {5, DisplayMode::RectCircleData, Problem::RectCircle, DisplayKind::Data,
-     CommandId::ShowRectCircleData, "長方形円形データ",
+    {5, DisplayMode::RectCircleData, Problem::RectCircle, DisplayKind::Data, "長方形円形データ",
      "長方形・円形荷重の入力データを表示\n長方形円形データ", "rectangle/circle data", nullptr,
      RenderRectCircleData, HasRectCircleLoads, true},
     {6, DisplayMode::RectCircleResults, Problem::RectCircle, DisplayKind::Results,
-     CommandId::ShowRectCircleResults, "長方形円形計算結果",
-     "長方形・円形荷重の計算結果を表示\n長方形円形計算結果", "rectangle/circle results", nullptr,
-     RenderRectCircleResults, HasLattice, true},
+     "長方形円形計算結果", "長方形・円形荷重の計算結果を表示\n長方形円形計算結果",
+     "rectangle/circle results", nullptr, RenderRectCircleResults, HasLattice, true},
     {8, DisplayMode::RectCircleSection, Problem::RectCircle, DisplayKind::Depth,
-     CommandId::ShowRectCircleSection, "長方形円形 断面・深さ分布",
+     "長方形円形 断面・深さ分布",
      "長方形・円形荷重の鉛直断面の等圧線と深さ分布を表示\n長方形円形 断面・深さ分布",
      "rectangle/circle section", "断面・深さ分布", RenderRectCircleSection, HasLattice, false},
     {9, DisplayMode::RectCircleSettlementTable, Problem::RectCircle, DisplayKind::SettlementTable,
-     CommandId::ShowSettlementTable, kSettlementTableMenuText, kSettlementTablePrompt,
-     "settlement table", "沈下量 計算表", RenderRectCircleSettlementTable,
-     HasRectCircleSettlementContent, true},
+     kSettlementTableMenuText, kSettlementTablePrompt, "settlement table", "沈下量 計算表",
+     RenderRectCircleSettlementTable, HasRectCircleSettlementContent, true},
     {10, DisplayMode::RectCircleSettlementMap, Problem::RectCircle, DisplayKind::SettlementMap,
-     CommandId::ShowSettlementMap, kSettlementMapMenuText, kSettlementMapPrompt, "settlement map",
-     "沈下量 分布", RenderRectCircleSettlementMap, HasRectCircleSettlementContent, false},
+     kSettlementMapMenuText, kSettlementMapPrompt, "settlement map", "沈下量 分布",
+     RenderRectCircleSettlementMap, HasRectCircleSettlementContent, false},
     {11, DisplayMode::RectCircleSettlementTime, Problem::RectCircle, DisplayKind::SettlementTime,
-     CommandId::ShowSettlementTime, kSettlementTimeMenuText, kSettlementTimePrompt,
-     "settlement time curves", "時間–沈下曲線", RenderRectCircleSettlementTime,
-     HasRectCircleSettlementContent, false},
+     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
+     RenderRectCircleSettlementTime, HasRectCircleSettlementContent, false},
 };
 
 // How many rows the table has, and the largest display number: displays are numbered
@@ -151,22 +143,18 @@ inline constexpr int kDisplayNumbers = [] {
 // The tool bar's buttons, one a kind of display: each shows the kind of the problem shown.
 struct DisplayKindRow {
   DisplayKind kind;
-  CommandId toolbarCommand;
   const char* icon;    // the name of its icon among the program's SVG icons
   const char* prompt;  // the status-line prompt, then after "\n" the tool tip
 };
 
 inline constexpr DisplayKindRow kDisplayKinds[] = {
-    {DisplayKind::Figure, CommandId::ToolbarFigure, "figure", "図を表示\n図"},
-    {DisplayKind::Data, CommandId::ToolbarData, "data", "データを表示\nデータ"},
-    {DisplayKind::Results, CommandId::ToolbarResults, "results", "計算結果を表示\n計算結果"},
-    {DisplayKind::Depth, CommandId::ToolbarDepth, "depth", "深さ分布を表示\n深さ分布"},
-    {DisplayKind::SettlementTable, CommandId::ToolbarSettlementTable, "settlement-table",
-     "沈下量の計算表を表示\n沈下量 計算表"},
-    {DisplayKind::SettlementMap, CommandId::ToolbarSettlementMap, "settlement-map",
-     "沈下量の分布を表示\n沈下量 分布"},
-    {DisplayKind::SettlementTime, CommandId::ToolbarSettlementTime, "settlement-time",
-     "時間–沈下曲線を表示\n時間–沈下曲線"},
+    {DisplayKind::Figure, "figure", "図を表示\n図"},
+    {DisplayKind::Data, "data", "データを表示\nデータ"},
+    {DisplayKind::Results, "results", "計算結果を表示\n計算結果"},
+    {DisplayKind::Depth, "depth", "深さ分布を表示\n深さ分布"},
+    {DisplayKind::SettlementTable, "settlement-table", "沈下量の計算表を表示\n沈下量 計算表"},
+    {DisplayKind::SettlementMap, "settlement-map", "沈下量の分布を表示\n沈下量 分布"},
+    {DisplayKind::SettlementTime, "settlement-time", "時間–沈下曲線を表示\n時間–沈下曲線"},
 };
 
 // The row of a display.
@@ -203,12 +191,6 @@ inline bool IsFigure(DisplayMode mode) {
 // The display of a problem and kind: the first in the table.
 DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
-// The display a view menu command shows while a display of `shown` is on screen (a command two
-// problems share shows the row of that problem), and the kind a tool bar button shows; nothing
-// for any other command.
-std::optional<DisplayMode> DisplayOfCommand(CommandId command, Problem shown = Problem::Strip);
-std::optional<DisplayKind> KindOfToolbarCommand(CommandId command);
-
 // qel-cli's texts about display numbers: "1 to 11"; the tables' numbers "2|3|5|6|9"; and
 // "2 (strip data), ... or 9 (settlement table)".
 std::string DisplayNumberRange();
@@ -217,7 +199,7 @@ std::string TableDisplayChoices();
 
 namespace display_table_checks {
 
-// Numbers 1..kDisplayNumbers, each once, or once for each problem with one command and kind;
+// Numbers 1..kDisplayNumbers, each once, or once for each problem with one kind and menu text;
 // one row for each display; every kind of display for each problem (the tool bar's buttons and
 // DisplayOf take the first row of a problem and kind).
 constexpr bool RowsAreComplete() {
@@ -229,7 +211,8 @@ constexpr bool RowsAreComplete() {
       const DisplayRow& row = kDisplays[index];
       if (row.number != number) continue;
       if (first < 0) first = index;
-      if (row.command != kDisplays[first].command || row.kind != kDisplays[first].kind)
+      if (row.kind != kDisplays[first].kind ||
+          std::string_view(row.menuText) != kDisplays[first].menuText)
         return false;
       ++rows;
       strip += row.problem == Problem::Strip ? 1 : 0;

@@ -51,9 +51,6 @@ class FigureObstacles {
   // along it (a + t (b - a)).
   std::vector<std::pair<double, double>> BoxSpans(DevicePoint a, DevicePoint b) const;
 
-  std::size_t boxCount() const { return boxes_.size(); }
-  std::size_t strokeCount() const { return strokes_.size(); }
-
   static constexpr int kNoOwner = -1;
 
  private:

@@ -50,8 +50,7 @@ std::shared_ptr<const IsobarSet> IsobarCache::Get(const RenderContext& ctx,
   auto found = std::find_if(kept_.begin(), kept_.end(),
                             [&key](const auto& entry) { return entry.first == key; });
   if (found != kept_.end()) return found->second;
-  auto set = std::make_shared<const IsobarSet>(ComputeIsobars(ctx.document, ctx.settings, request));
-  ++traces_;
+  auto set = std::make_shared<const IsobarSet>(trace_(ctx.document, ctx.settings, request));
   if (kept_.size() >= mostKept_) kept_.erase(kept_.begin());
   kept_.emplace_back(std::move(key), set);
   return set;

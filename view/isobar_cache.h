@@ -2,6 +2,7 @@
 // repaints, zoom, scrolling and printed pages until a load, point or option changes.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -28,13 +29,20 @@ struct IsobarKey {
 };
 IsobarKey IsobarKeyOf(const RenderContext& ctx, const IsobarRequest& request);
 
+// How a set of isobars is traced.
+using IsobarTracer =
+    std::function<IsobarSet(const Document&, const SystemSettings&, const IsobarRequest&)>;
+
 class IsobarCache {
  public:
+  // Tracing with ComputeIsobars, or with `trace`, which must give the same sets (a test counting
+  // the work wraps ComputeIsobars).
+  IsobarCache() : IsobarCache(ComputeIsobars) {}
+  explicit IsobarCache(IsobarTracer trace) : trace_(std::move(trace)) {}
+
   // The isobars of `request` over the tables drawn, traced only when no kept set has the same
   // inputs (the load and point cells through the document's revisions, and the request).
   std::shared_ptr<const IsobarSet> Get(const RenderContext& ctx, const IsobarRequest& request);
-  // How many sets were traced since the cache was made.
-  int traces() const { return traces_; }
   // Makes room for the sets of `pages` pages prepared ahead of their drawing (a page draws at
   // most one set), besides the usual number kept, so that none of them goes before its page is
   // drawn; 0 goes back to the usual number, the oldest sets beyond it leaving at once.
@@ -45,7 +53,7 @@ class IsobarCache {
   static constexpr std::size_t kKeptSets = 16;
   std::vector<std::pair<IsobarKey, std::shared_ptr<const IsobarSet>>> kept_;
   std::size_t mostKept_ = kKeptSets;
-  int traces_ = 0;
+  IsobarTracer trace_;
 };
 
 }  // namespace qel

@@ -15,9 +15,8 @@ SettlementKey SettlementKeyOf(const Document& document, int unitSystem, CircleMe
 const DocumentSettlement& SettlementCache::Get(const Document& of, int units, CircleMethod under) {
   const SettlementKey now = SettlementKeyOf(of, units, under);
   if (!value || !(key == now)) {
-    value = ComputeDocumentSettlement(of, units, under);
+    value = compute(of, units, under);
     key = now;
-    ++computations;
   }
   return *value;
 }

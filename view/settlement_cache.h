@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "analysis/settlement_analysis.h"
@@ -22,6 +23,10 @@ struct SettlementKey {
 };
 SettlementKey SettlementKeyOf(const Document& document, int unitSystem, CircleMethod circles);
 
+// How the settlement of a document is worked out.
+using SettlementComputation =
+    std::function<DocumentSettlement(const Document&, int unitSystem, CircleMethod)>;
+
 struct SettlementCache {
   // The settlement of `document` under `method` (its profile read in the units of
   // `unitSystem`), computed only when the kept one has another key: a title, a scale or an
@@ -30,7 +35,10 @@ struct SettlementCache {
 
   SettlementKey key;
   std::optional<DocumentSettlement> value;
-  int computations = 0;  // how many times it was computed, for tests and benchmarks
+  // ComputeDocumentSettlement, or what gives the same (a test counting the work wraps it).
+  SettlementComputation compute = [](const Document& document, int units, CircleMethod method) {
+    return ComputeDocumentSettlement(document, units, method);
+  };
 };
 
 // The settlement of ctx.document under its circle method, from the cache when neither changed.

@@ -1,4 +1,4 @@
-// How wide a text runs, estimated from its characters, and where to break it into lines.
+// Where to break a text into lines, its width estimated from its characters.
 #pragma once
 
 #include <string>

@@ -55,7 +55,7 @@ void ViewController::ShowDocumentStart() {
   const DisplayMode planFigure = DisplayOf(Problem::RectCircle, DisplayKind::Figure);
   const bool planOnly = !DisplayHasContent(state_.document, stripFigure) &&
                         DisplayHasContent(state_.document, planFigure);
-  OnDisplayCommand(DisplayRowOf(planOnly ? planFigure : stripFigure).command);
+  ShowDisplay(planOnly ? planFigure : stripFigure);
 }
 
 bool ViewController::ReadDeviceGeometry() {
@@ -181,42 +181,43 @@ int ViewController::CountPrintedPages(DisplayMode display, int dpiX, int dpiY) {
   return PageCount(paper.view, paper.geometry, paper.transform);
 }
 
-void ViewController::OnDisplayCommand(CommandId command) {
-  const std::optional<DisplayMode> mode =
-      DisplayOfCommand(command, ShownSettlementProblem(command));
-  if (!mode) return;
+void ViewController::ShowDisplay(DisplayMode display) {
   ViewState& view = state_.view;
-  view.displayMode = *mode;
+  view.displayMode = display;
   view.currentPage = 1;
-  if (IsFigure(*mode)) {
-    view.screenLeftX = ReadFigureRange(state_.document.cells(), ProblemOf(*mode)).leftX;
+  if (IsFigure(display)) {
+    view.screenLeftX = ReadFigureRange(state_.document.cells(), ProblemOf(display)).leftX;
     view.screenRow = 0;
   }
 }
 
-bool ViewController::IsDisplayChecked(CommandId command) const {
-  return DisplayRowOf(state_.view.displayMode).command == command;
+void ViewController::ShowDisplayNumber(int number) {
+  if (const std::optional<DisplayMode> display =
+          DisplayModeFromNumber(number, ProblemShownByNumber(number)))
+    ShowDisplay(*display);
 }
 
-Problem ViewController::ShownSettlementProblem(CommandId command) const {
-  // A command both problems share shows the shown problem's display, or the other problem's
+bool ViewController::IsDisplayNumberShown(int number) const {
+  return DisplayNumber(state_.view.displayMode) == number;
+}
+
+Problem ViewController::ProblemShownByNumber(int number) const {
+  // A number both problems share shows the shown problem's display, or the other problem's
   // when only that one has something to show.
   const Problem shown = ProblemOf(state_.view.displayMode);
   const Problem other = shown == Problem::Strip ? Problem::RectCircle : Problem::Strip;
-  const std::optional<DisplayMode> ofShown = DisplayOfCommand(command, shown);
-  const std::optional<DisplayMode> ofOther = DisplayOfCommand(command, other);
-  if (ofShown && ofOther && ProblemOf(*ofOther) == other &&
-      !DisplayRowOf(*ofShown).hasContent(state_.document) &&
+  if (!IsSharedNumber(number)) return shown;
+  const std::optional<DisplayMode> ofShown = DisplayModeFromNumber(number, shown);
+  const std::optional<DisplayMode> ofOther = DisplayModeFromNumber(number, other);
+  if (ofShown && ofOther && !DisplayRowOf(*ofShown).hasContent(state_.document) &&
       DisplayRowOf(*ofOther).hasContent(state_.document))
     return other;
   return shown;
 }
 
-void ViewController::OnToolbarCommand(CommandId command) {
-  const std::optional<DisplayKind> kind = KindOfToolbarCommand(command);
-  if (!kind) return;
+void ViewController::ShowKind(DisplayKind kind) {
   ViewState& view = state_.view;
-  const DisplayMode to = DisplayOf(ProblemOf(view.displayMode), *kind);
+  const DisplayMode to = DisplayOf(ProblemOf(view.displayMode), kind);
   if (to != view.displayMode) {
     view.displayMode = to;
     view.currentPage = 1;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "view/application_state.h"
-#include "view/command_ids.h"
+#include "view/display_table.h"
 
 namespace qel {
 
@@ -93,16 +93,17 @@ class ViewController {
   // A paging key; true when the view must repaint.
   bool OnKeyDown(ViewKey key);
 
-  // The menu's display commands (32785 ...): the display, page 1 and, for a figure, its left X.
-  void OnDisplayCommand(CommandId command);
-  // Whether the menu item of a display command carries a check mark.
-  bool IsDisplayChecked(CommandId command) const;
-  // The problem whose display a view command shows: the shown one, unless only the other
-  // problem's display of the command has content.
-  Problem ShownSettlementProblem(CommandId command) const;
-  // The tool bar's figure, data and results buttons (8001 ... 8003): the same problem's other
-  // display; the figure keeps its position.
-  void OnToolbarCommand(CommandId command);
+  // Shows `display` from its page 1; a figure from its left X and top.
+  void ShowDisplay(DisplayMode display);
+  // The view menu's command of display number `number` (1..kDisplayNumbers): ShowDisplay of
+  // its row. Of a number both problems share, the row of the problem shown, unless only the
+  // other problem's display of that number has content.
+  void ShowDisplayNumber(int number);
+  // Whether the view menu's item of display number `number` carries a check mark.
+  bool IsDisplayNumberShown(int number) const;
+  // The tool bar's kind buttons: the shown problem's display of `kind`, from its page 1 when it
+  // is another display; a figure keeps its position.
+  void ShowKind(DisplayKind kind);
 
   // The scroll area for a screen `screenWidth` pixels wide.
   static ScrollSizes ScrollSizesFor(int screenWidth);
@@ -124,6 +125,8 @@ class ViewController {
   void Paint(DeviceContext& dc, ViewState& view, DeviceGeometry& geometry,
              WorldTransform& transform, double zoom, DrawingShortfalls& shortfalls);
   int PageCount(ViewState& view, DeviceGeometry& geometry, WorldTransform& transform);
+  // The problem whose display of number `number` ShowDisplayNumber shows.
+  Problem ProblemShownByNumber(int number) const;
   bool OnFigureKey(ViewKey key, int total);
   bool OnTableKey(ViewKey key, int total);
 

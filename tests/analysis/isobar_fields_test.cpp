@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/worst_document.h"
 #include "document/load_lists.h"
+#include "support/worst_document.h"
 #include "view/application_state.h"
 
 namespace qel {

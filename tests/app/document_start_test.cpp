@@ -10,6 +10,7 @@
 
 #include "app/app_fixture.h"
 #include "app/command_changes.h"
+#include "document/document_save.h"
 #include "support/figure_range_edit.h"
 #include "view/figure_pages.h"
 
@@ -91,7 +92,11 @@ TEST_F(DocumentStartTest, ANewDocumentIsTheOneAStartGives) {
     ViewState view;
   };
   auto snapshot = [](CQelApp& from) {
-    Snapshot taken{from.document().SavedText(), {}, from.state().view};
+    const ApplicationState& state = from.state();
+    Snapshot taken{
+        SavedDocumentText(state.document, state.results, state.circleMethod, state.settings),
+        {},
+        state.view};
     for (int line = 1; line <= kSettingLines; ++line)
       taken.lines.push_back(from.state().document.cells().settingLines[line]);
     return taken;

@@ -276,11 +276,12 @@ TEST_F(FileCommandsTest, SaveGoesOnAsSaveAsForOtherPathNames) {
   EXPECT_EQ(test::ReadBytes(shortOne), test::ReadBytes(kExample));
 }
 
-TEST_F(FileCommandsTest, NewMakesTheDocumentUntitledSoSaveAsksForAName) {
+// New (through the application, which asks about the changes first) makes the document anew.
+TEST_F(FileCommandsTest, MakeNewMakesTheDocumentUntitledSoSaveAsksForAName) {
   std::string path = CopyExample(files.path(), "old.qdw");
   OpenThroughTheDialog(path);
   const int titlesBefore = titleChanges;
-  document.OnFileNew();
+  document.MakeNew();
   EXPECT_EQ(updates, 2);
   EXPECT_EQ(content.cells().stripLoads[1][1][strip_col::kNo], "");
   EXPECT_EQ(document.GetPathName(), "");
@@ -312,8 +313,7 @@ TEST_F(FileCommandsTest, OpenSaveAndNewClearTheModifiedMarkAndAFailedSaveKeepsIt
   chooser.ChooseNext(files.File("no-such-folder/new.qdw"));
   document.OnFileSaveAs();
   EXPECT_TRUE(document.IsModified());
-  prompts.AnswerNext(PromptAnswer::No);  // New asks first: the changes may go
-  document.OnFileNew();
+  document.MakeNew();
   EXPECT_FALSE(document.IsModified());
 }
 

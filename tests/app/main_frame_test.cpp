@@ -18,8 +18,7 @@
 
 #include "app/about_box.h"
 #include "app/app_fixture.h"
-#include "app/commands.h"
-#include "app/menu_definition.h"
+#include "app/command_table.h"
 #include "app/verification_dialog.h"
 #include "view/program_version.h"
 
@@ -34,71 +33,77 @@ int OpaquePixels(const QImage& image) {
   return count;
 }
 
-// The menu bar holds the menus of the one menu definition, item for item: each command's own
-// action with its text and shortcut, enabled by its handler; the displays as one exclusive group.
-TEST_F(AppTest, MenusAreBuiltFromTheirDefinition) {
+// The menu bar holds the menus of the command table, row for row: each command's own action with
+// its text, shortcuts and indicator; the radio items of a menu as one exclusive group. After the
+// start, everything is enabled but copying (the strip figure is shown) and the undo history.
+TEST_F(AppTest, MenusAreBuiltFromTheCommandTable) {
   ASSERT_TRUE(Start());
   const QList<QAction*> bar = frame().menuBar()->actions();
-  ASSERT_EQ(bar.size(), static_cast<int>(MainMenus().size()));
+  QList<QAction*> items[3];  // the items of the menu (level 1) and submenu (level 2) walked
+  int next[3] = {};
+  int menus = 0, displayItems = 0;
   const QActionGroup* displays = Action(CommandId::ShowStripFigure).actionGroup();
   ASSERT_NE(displays, nullptr);
   EXPECT_TRUE(displays->isExclusive());
-  int displayItems = 0;
-  for (int m = 0; m < bar.size(); ++m) {
-    const MenuDefinition& definition = MainMenus()[m];
-    SCOPED_TRACE(definition.title);
-    EXPECT_EQ(bar[m]->text(), QString::fromUtf8(definition.title));
-    const QList<QAction*> items = bar[m]->menu()->actions();
-    int i = 0;
-    for (const MenuItem& item : definition.items) {
-      ASSERT_LT(i, items.size());
-      QAction* shown = items[i++];
-      switch (item.kind) {
-        case MenuItem::Kind::Command:
-        case MenuItem::Kind::ToggleCommand:
-        case MenuItem::Kind::DisplayCommand: {
-          const CommandText* text = FindCommandText(item.command);
-          ASSERT_NE(text, nullptr);
-          SCOPED_TRACE(text->menuText);
-          EXPECT_EQ(shown, frame().CommandAction(item.command));
-          EXPECT_EQ(shown->text(), QString::fromUtf8(text->menuText));
-          EXPECT_EQ(shown->shortcut().toString(),
-                    text->shortcut ? QString::fromUtf8(text->shortcut) : QString());
-          // Copying takes a table, and the strip figure is shown; nothing is to be undone yet.
-          EXPECT_EQ(shown->isEnabled(), item.command != CommandId::EditCopy &&
-                                            item.command != CommandId::EditUndo &&
-                                            item.command != CommandId::EditRedo);
-          const bool display = item.kind == MenuItem::Kind::DisplayCommand;
-          EXPECT_EQ(shown->isCheckable(), item.kind != MenuItem::Kind::Command ||
-                                              item.command == CommandId::ZoomFitPage ||
-                                              item.command == CommandId::ZoomFitWidth);
-          EXPECT_EQ(shown->actionGroup() == displays, display);
-          displayItems += display;
-          break;
-        }
-        case MenuItem::Kind::Separator:
-          EXPECT_TRUE(shown->isSeparator());
-          break;
-        case MenuItem::Kind::RecentFiles:
-          // No recent file yet: a disabled note in their place, then the separator.
-          EXPECT_EQ(shown->text(), QString::fromUtf8("最近使ったﾌｧｲﾙ"));
-          EXPECT_FALSE(shown->isEnabled());
-          ASSERT_LT(i, items.size());
-          EXPECT_TRUE(items[i++]->isSeparator());
-          break;
-        case MenuItem::Kind::CircleMethod:
-          ASSERT_NE(shown->menu(), nullptr);
-          EXPECT_EQ(shown->menu()->objectName(), "circleMethodMenu");
-          break;
-        case MenuItem::Kind::Verification:
-          EXPECT_EQ(shown->objectName(), "verifyCalculation");
-          break;
+  auto take = [&](int level) -> QAction* {
+    EXPECT_LT(next[level], items[level].size());
+    return next[level] < items[level].size() ? items[level][next[level]++] : nullptr;
+  };
+  for (const CommandRow& row : CommandTable()) {
+    SCOPED_TRACE(row.text != nullptr ? row.text : "");
+    if (row.entry == CommandRow::Entry::Menu && row.level == 0) {
+      EXPECT_EQ(next[1], items[1].size());  // the menu before holds nothing else
+      ASSERT_LT(menus, bar.size());
+      QAction* menu = bar[menus++];
+      EXPECT_EQ(menu->text(), QString::fromUtf8(row.text));
+      items[1] = menu->menu()->actions();
+      next[1] = 0;
+      continue;
+    }
+    if (row.entry == CommandRow::Entry::Command && row.text == nullptr) continue;  // tool bar
+    QAction* shown = take(row.level);
+    ASSERT_NE(shown, nullptr);
+    switch (row.entry) {
+      case CommandRow::Entry::Menu:
+        ASSERT_NE(shown->menu(), nullptr);
+        EXPECT_EQ(shown->menu()->objectName(), row.name);
+        items[2] = shown->menu()->actions();
+        next[2] = 0;
+        break;
+      case CommandRow::Entry::Separator:
+        EXPECT_TRUE(shown->isSeparator());
+        break;
+      case CommandRow::Entry::RecentFiles:
+        // No recent file yet: a disabled note in their place, then the separator.
+        EXPECT_EQ(shown->text(), QString::fromUtf8("最近使ったﾌｧｲﾙ"));
+        EXPECT_FALSE(shown->isEnabled());
+        EXPECT_TRUE(take(row.level)->isSeparator());
+        break;
+      case CommandRow::Entry::Command: {
+        EXPECT_EQ(shown, row.id ? frame().CommandAction(*row.id) : shown);
+        EXPECT_EQ(shown->objectName(), row.name != nullptr ? row.name : "");
+        EXPECT_EQ(shown->text(), QString::fromUtf8(row.text));
+        EXPECT_EQ(QKeySequence::listToString(shown->shortcuts()),
+                  row.keys != nullptr ? QString::fromUtf8(row.keys) : QString());
+        EXPECT_EQ(shown->isEnabled(), row.id != CommandId::EditCopy &&
+                                          row.id != CommandId::EditUndo &&
+                                          row.id != CommandId::EditRedo);
+        EXPECT_EQ(shown->isCheckable(), row.indicator != CommandRow::Indicator::None);
+        const bool radio = row.indicator == CommandRow::Indicator::Radio;
+        EXPECT_EQ(shown->actionGroup() != nullptr, radio);
+        EXPECT_TRUE(!radio || shown->actionGroup()->isExclusive());
+        displayItems += shown->actionGroup() == displays;
+        break;
       }
     }
-    EXPECT_EQ(i, items.size());
   }
+  EXPECT_EQ(next[1], items[1].size());
+  EXPECT_EQ(menus, bar.size());
   EXPECT_EQ(displayItems, 11);
   EXPECT_EQ(displays->actions().size(), displayItems);
+  // The keys besides those the menu shows: Ctrl+= zooms in, Ctrl+Shift+Z redoes.
+  EXPECT_TRUE(Action(CommandId::ZoomIn).shortcuts().contains(QKeySequence("Ctrl+=")));
+  EXPECT_TRUE(Action(CommandId::EditRedo).shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
 }
 
 // What a user reads in the menus: the menu titles, the strip menu without a blank entry, the
@@ -190,21 +195,6 @@ TEST_F(AppTest, VerificationDialogShowsFamiliesSamplesAndSavesItsPdf) {
   EXPECT_EQ(chooser.requests()[0].startFolder, files.path());
 }
 
-// A command is disabled until its handler is connected: a window whose dialogs are not connected
-// yet offers the load commands greyed out, and a handler connected later enables its command.
-TEST_F(AppTest, ALaterDialogEnablesItsCommand) {
-  ASSERT_TRUE(Start());
-  CMainFrame bare(*app);
-  QAction* load = bare.CommandAction(CommandId::StripLoad1);
-  ASSERT_NE(load, nullptr);
-  EXPECT_FALSE(load->isEnabled());
-  int opened = 0;
-  bare.SetCommandHandler(CommandId::StripLoad1, [&opened] { ++opened; });
-  EXPECT_TRUE(load->isEnabled());
-  load->trigger();
-  EXPECT_EQ(opened, 1);
-}
-
 TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
   ASSERT_TRUE(Start());
   struct Button {
@@ -256,7 +246,7 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
 
 TEST_F(AppTest, StatusBarShowsTheIdleTextBetweenPrompts) {
   ASSERT_TRUE(Start());
-  QLabel* idle = frame().idleText();
+  auto* idle = frame().statusBar()->findChild<QLabel*>("idleText");
   ASSERT_NE(idle, nullptr);
   EXPECT_EQ(idle->text(), "図は←→、データ・結果は↑↓PageUp PageDownで改ページ");
   EXPECT_TRUE(idle->isVisible());
@@ -274,7 +264,7 @@ TEST_F(AppTest, StatusBarTellsWhenTheFigureIsCutAtItsPageLimit) {
   const std::string path = home.File("far.qdw");
   test::WriteBytes(path, "$$_QEL405\r\n$$K1\r\n1,0,0,0,1e15,1,1,0\r\n");
   ASSERT_TRUE(Start({QString::fromStdString(path)}));
-  QLabel* idle = frame().idleText();
+  auto* idle = frame().statusBar()->findChild<QLabel*>("idleText");
   const std::string notice = app->controller().FigureNotice();
   ASSERT_FALSE(notice.empty());
   EXPECT_EQ(idle->text().toStdString(), notice);

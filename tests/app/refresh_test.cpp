@@ -15,7 +15,7 @@
 
 #include "app/app_fixture.h"
 #include "app/command_changes.h"
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "app/screenshot.h"
 
 namespace qel::test {
@@ -183,9 +183,11 @@ TEST(RefreshCases, CoverEveryCommandThatChangesWhatIsShown) {
   std::set<CommandId> withCase;
   for (const RefreshCase& c : kCases)
     withCase.insert(c.command);
-  for (const CommandText& text : CommandTexts())
-    EXPECT_NE(withCase.count(text.id) == 1, kShowNothingNew.count(text.id) == 1)
-        << (text.menuText != nullptr ? text.menuText : text.prompt);
+  for (const CommandRow& row : CommandTable()) {
+    if (!row.id) continue;
+    EXPECT_NE(withCase.count(*row.id) == 1, kShowNothingNew.count(*row.id) == 1)
+        << (row.text != nullptr ? row.text : row.prompt);
+  }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "app/app_fixture.h"
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "app/dialog_driver.h"
 #include "app/modal_script.h"
 #include "platform/messages.h"

@@ -16,7 +16,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "platform/messages.h"
 
 namespace qel::test {

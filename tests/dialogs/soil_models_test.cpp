@@ -257,23 +257,18 @@ TEST(SoilModels, EachDialogWritesItsLinesInPlace) {
     EXPECT_EQ(tables.soilLines,
               (std::vector<std::string>{"layer=1, a ,5,16,17,none,,,,,,,,", "# about b",
                                         "layer=2,b,10,16,17,none,,,,,,,,", "curve=1,10,2,100,1"}));
+    // A layer typed below the last one is a line after the last layer line, numbered by its
+    // place.
     SoilLayerModel more(tables, 1);
-    more.InsertRow(0);
-    for (const auto& [column, text] :
-         std::vector<std::pair<int, const char*>>{{kSoilNo, "1"},
-                                                  {kSoilName, "c"},
-                                                  {kSoilBottom, "1"},
-                                                  {kSoilGammaT, "16"},
-                                                  {kSoilMethod, "なし"}})
-      more.SetCell(0, column, text);
-    more.SetCell(1, kSoilNo, "2");
-    more.SetCell(2, kSoilNo, "3");
+    for (const auto& [column, text] : std::vector<std::pair<int, const char*>>{
+             {kSoilName, "c"}, {kSoilBottom, "15"}, {kSoilGammaT, "16"}, {kSoilMethod, "なし"}})
+      more.SetCell(2, column, text);
     ASSERT_FALSE(more.Validate());
     more.Apply(tables);
     EXPECT_EQ(tables.soilLines,
-              (std::vector<std::string>{"layer=1,c,1,16,,none,,,,,,,,",
-                                        "layer=2,a,5,16,17,none,,,,,,,,", "# about b",
-                                        "layer=3,b,10,16,17,none,,,,,,,,", "curve=1,10,2,100,1"}));
+              (std::vector<std::string>{"layer=1, a ,5,16,17,none,,,,,,,,", "# about b",
+                                        "layer=2,b,10,16,17,none,,,,,,,,",
+                                        "layer=3,c,15,16,,none,,,,,,,,", "curve=1,10,2,100,1"}));
   }
   {
     DocumentTables tables = WithSoil({"curve=1, 10 ,2,100,1", "# c2", "curve=2,10,3,100,2"});

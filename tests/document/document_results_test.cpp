@@ -44,8 +44,8 @@ class DocumentResultsTest : public ::testing::TestWithParam<CellChange> {};
 
 TEST_P(DocumentResultsTest, AChangedCellGivesNewResultsOfItsProblemOnly) {
   Document document(SmallDocument());
-  const test::ComputationCount computed;
-  DocumentResults results(computed);
+  const test::CountedComputations computed;
+  DocumentResults results(computed.Results());
   const double strip = results.Strip(document).strip(1, 1);
   const double lattice = results.Lattice(document, CircleMethod::kExact).at(1, 1, 1);
   results.Strip(document);  // nothing changed: nothing computed again
@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
 // them again (and only the circles' share changes), changing it back gives the first values.
 TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
   const Document document(SmallDocument());
-  const test::ComputationCount computed;
-  DocumentResults results(computed);
+  const test::CountedComputations computed;
+  DocumentResults results(computed.Results());
   const double exact = results.Lattice(document, CircleMethod::kExact).at(1, 1, 1);
   const double compatible = results.Lattice(document, CircleMethod::kCompatible).at(1, 1, 1);
   EXPECT_EQ(computed.lattice(), 2);
@@ -99,8 +99,8 @@ TEST(DocumentResults, TheCircleMethodKeysTheLatticeValues) {
 // problem) computes nothing again; a load change and its undo compute again.
 TEST(DocumentResults, OnlyTheCellsDpIsComputedFromComputeAgain) {
   Document document(SmallDocument());
-  const test::ComputationCount computed;
-  DocumentResults results(computed);
+  const test::CountedComputations computed;
+  DocumentResults results(computed.Results());
   results.Strip(document);
   results.Lattice(document, CircleMethod::kExact);
   document.Change("表題", [](DocumentTables& t) {

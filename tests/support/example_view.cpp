@@ -11,7 +11,7 @@ ExampleView::ExampleView() : printer(FixedPrinterInfo::A4(600)) {
   ApplyStandardSettings(state.settings, state.fonts);
   state.settingsFiles.loaded = {true, true, true};
   state.settings.unitSystem = 1;  // kN-m
-  state.results = DocumentResults(computations);
+  computations.CountIn(state);
 }
 
 void ExampleView::Open(const std::string& file) {

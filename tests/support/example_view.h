@@ -1,5 +1,5 @@
 // A view controller over the shipped examples with the standard settings in kN-m, as the view
-// tests drive it without a window.
+// tests drive it without a window, its computations counted.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,7 +21,8 @@ class ExampleView : public ::testing::Test {
   // The texts of printed page `page` of `display` at `dpi`.
   std::vector<std::string> PrintedTexts(DisplayMode display, int page, int dpi);
 
-  ComputationCount computations;  // every results computation of state.results
+  // What the state's results and caches compute (CountIn again after they were made anew).
+  CountedComputations computations;
   ApplicationState state;
   FixedPrinterInfo printer;
   ViewController controller{state, printer};

@@ -32,6 +32,7 @@ void ApplyStandardSettings(SystemSettings& s, FontSlots& fonts) {
 }
 
 RenderWorld::RenderWorld() {
+  computations.CountIn(caches);
   ApplyStandardSettings(settings, fonts);
   // The tables start from the default ranges, as a new document does.
   for (Problem problem : {Problem::Strip, Problem::RectCircle})

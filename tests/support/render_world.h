@@ -24,8 +24,9 @@ struct RenderWorld {
   // tables the document's before it hands the context out.
   Document document;
   DocumentTables tables;
-  ComputationCount computations;  // every results computation of `results`
-  DocumentResults results{computations};
+  // What `results` and `caches` compute.
+  CountedComputations computations;
+  DocumentResults results{computations.Results()};
   SystemSettings settings;
   FontSlots fonts;
   ViewState view;

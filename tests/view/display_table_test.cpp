@@ -1,4 +1,4 @@
-// The table of displays: numbers, commands, problems and kinds found both ways, and the texts
+// The table of displays: numbers, problems and kinds found both ways, and the texts
 // qel-cli makes from it.
 #include "view/display_table.h"
 
@@ -9,7 +9,7 @@ namespace {
 
 // Every number with its problem names one display and every display its number; nothing else
 // names one.
-TEST(DisplayTable, NumbersCommandsAndKindsLeadToTheirDisplay) {
+TEST(DisplayTable, NumbersAndKindsLeadToTheirDisplay) {
   for (const int number : {-1, 0, kDisplayNumbers + 1})
     EXPECT_EQ(DisplayModeFromNumber(number), std::nullopt) << number;
   for (const DisplayRow& row : kDisplays) {
@@ -17,9 +17,7 @@ TEST(DisplayTable, NumbersCommandsAndKindsLeadToTheirDisplay) {
     const std::optional<DisplayMode> mode = DisplayModeFromNumber(number, row.problem);
     ASSERT_EQ(mode, row.mode) << number;
     EXPECT_EQ(DisplayNumber(*mode), number);
-    // A command shows the row of the problem on screen; a number of one problem's display
-    // names it whichever problem is asked for.
-    EXPECT_EQ(DisplayOfCommand(row.command, row.problem), mode) << number;
+    // A number of one problem's display names it whichever problem is asked for.
     if (!IsSharedNumber(number)) {
       for (const Problem other : {Problem::Strip, Problem::RectCircle})
         EXPECT_EQ(DisplayModeFromNumber(number, other), mode) << number;
@@ -33,10 +31,6 @@ TEST(DisplayTable, NumbersCommandsAndKindsLeadToTheirDisplay) {
     EXPECT_NE(row.render, nullptr) << number;
     EXPECT_NE(row.hasContent, nullptr) << number;
   }
-  EXPECT_EQ(DisplayOfCommand(CommandId::ToolbarFigure), std::nullopt);
-  for (const DisplayKindRow& kind : kDisplayKinds)
-    EXPECT_EQ(KindOfToolbarCommand(kind.toolbarCommand), kind.kind) << kind.icon;
-  EXPECT_EQ(KindOfToolbarCommand(CommandId::ShowStripFigure), std::nullopt);
 }
 
 // The rows run problem by problem, each problem's figure first, as the menu and the report

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
+#include "support/worst_document.h"
 #include "test_support/recording_device_context.h"
 #include "view/drawing.h"
 #include "view/figure_notes.h"

@@ -21,8 +21,8 @@ const std::string kExamples = std::string(QEL_SOURCE_DIR) + "/examples/";
 class FigureNotesTest : public test::ExampleView {
  protected:
   // The texts of printed page 1 of `display`.
-  std::vector<std::string> PrintedTexts(CommandId display) {
-    controller.OnDisplayCommand(display);
+  std::vector<std::string> PrintedTexts(DisplayMode display) {
+    controller.ShowDisplay(display);
     return ExampleView::PrintedTexts(state.view.displayMode, 1, 600);
   }
 };
@@ -36,17 +36,17 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
 TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
   struct Case {
     const char* file;
-    CommandId display;
+    DisplayMode display;
     bool strip;
     std::vector<std::string> expected;
   };
   const Case cases[] = {
       {"embankment.qdw",
-       CommandId::ShowStripFigure,
+       DisplayMode::StripFigure,
        true,
        {"縮尺 横 1/200　縦 1/200", "q=95 kN/㎡", "q=10 kN/㎡", "z=7.5", "4.5", "25.5"}},
       {"building.qdw",
-       CommandId::ShowRectCircleFigure,
+       DisplayMode::RectCircleFigure,
        false,
        {"縮尺 横 1/300　縦 1/300", "長方形 No.1 q=250 kN/㎡", "長方形 No.4 q=120 kN/㎡",
         "円形 No.1 q=95 kN/㎡", "y=1.5", "z = 0 1 2 4 6 10 15 m"}},
@@ -65,8 +65,8 @@ TEST_F(FigureNotesTest, NotesReadAloneDoNotMeetAndCanBeTurnedOff) {
     world.transform.pixelsPerMetreX = world.transform.pixelsPerMetreY =
         5.0 * world.geometry.pixelsPerMmX;
     const FigureWindow window{-10.0, 60.0, 25.0, -30.0};
-    const std::vector<PlacedNote> notes =
-        c.strip ? StripFigureNotes(world.Ctx(), window, 40) : PlanFigureNotes(world.Ctx(), window, 40);
+    const std::vector<PlacedNote> notes = c.strip ? StripFigureNotes(world.Ctx(), window, 40)
+                                                  : PlanFigureNotes(world.Ctx(), window, 40);
     ASSERT_GT(notes.size(), 10u);
     for (std::size_t i = 0; i < notes.size(); ++i)
       for (std::size_t j = i + 1; j < notes.size(); ++j) {

@@ -191,7 +191,7 @@ TEST_F(FigurePagingTest, TheScreenOutlinesWhatAPageHoldsAndVisitsEveryPage) {
   test::SetFigureRange(state, Problem::Strip, range);
   test::Edit(state)->stripPoints[1][point_col::kX] = "60";
   test::Edit(state)->stripPoints[1][point_col::kZ] = "1";
-  controller.OnDisplayCommand(CommandId::ShowStripFigure);
+  controller.ShowDisplay(DisplayMode::StripFigure);
   ASSERT_EQ(controller.CountPages(), 2 * 3);
 
   RecordingDeviceContext screen(96, 96);

@@ -20,9 +20,9 @@ namespace {
 class IsobarLayerTest : public test::ExampleView {
  protected:
   // The example shown on `display`, drawn on screen once; its polylines and texts.
-  RecordingDeviceContext Draw(const std::string& file, CommandId display) {
+  RecordingDeviceContext Draw(const std::string& file, DisplayMode display) {
     Open(file);
-    controller.OnDisplayCommand(display);
+    controller.ShowDisplay(display);
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
     return dc;
@@ -31,7 +31,7 @@ class IsobarLayerTest : public test::ExampleView {
 
 struct LayerCase {
   const char* file;
-  CommandId display;
+  DisplayMode display;
   bool strip;
   std::vector<double> levels;  // empty: the default levels
   const char* caption;
@@ -41,10 +41,10 @@ struct LayerCase {
 // depth: the first lattice depth below the surface), and the lines add polylines to the figure.
 TEST_F(IsobarLayerTest, ShownIsobarsAreDrawnWithTheirLevelsAndCaption) {
   const LayerCase cases[] = {
-      {"embankment.qdw", CommandId::ShowStripFigure, true, {}, "等圧線 dP kN/㎡"},
-      {"embankment.qdw", CommandId::ShowStripFigure, true, {15, 45}, "等圧線 dP kN/㎡"},
-      {"building.qdw", CommandId::ShowRectCircleFigure, false, {}, "等圧線 dP kN/㎡　z = 1 m"},
-      {"building.qdw", CommandId::ShowRectCircleFigure, false, {40}, "等圧線 dP kN/㎡　z = 1 m"},
+      {"embankment.qdw", DisplayMode::StripFigure, true, {}, "等圧線 dP kN/㎡"},
+      {"embankment.qdw", DisplayMode::StripFigure, true, {15, 45}, "等圧線 dP kN/㎡"},
+      {"building.qdw", DisplayMode::RectCircleFigure, false, {}, "等圧線 dP kN/㎡　z = 1 m"},
+      {"building.qdw", DisplayMode::RectCircleFigure, false, {40}, "等圧線 dP kN/㎡　z = 1 m"},
   };
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.levels.size()));
@@ -75,19 +75,15 @@ TEST_F(IsobarLayerTest, ShownIsobarsAreDrawnWithTheirLevelsAndCaption) {
 // under the caption names the range of every colour, the last open-ended.
 TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
   const LayerCase cases[] = {
-      {"embankment.qdw", CommandId::ShowStripFigure, true, {10, 30, 60}, "等圧線 dP kN/㎡"},
-      {"building.qdw",
-       CommandId::ShowRectCircleFigure,
-       false,
-       {40, 80},
-       "等圧線 dP kN/㎡　z = 1 m"},
+      {"embankment.qdw", DisplayMode::StripFigure, true, {10, 30, 60}, "等圧線 dP kN/㎡"},
+      {"building.qdw", DisplayMode::RectCircleFigure, false, {40, 80}, "等圧線 dP kN/㎡　z = 1 m"},
   };
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(c.file);
     Open(c.file);
     (c.strip ? test::Edit(state)->figures.stripIsobars : test::Edit(state)->figures.planIsobars) = {
         true, c.levels, true};
-    controller.OnDisplayCommand(c.display);
+    controller.ShowDisplay(c.display);
     RecordingDeviceContext dc(150, 150);
     controller.PrintPage(dc, 1);  // paper: no outline of the page window before the figure
     const std::vector<std::string>& log = dc.lines();
@@ -124,7 +120,7 @@ TEST_F(IsobarLayerTest, MoreLevelsThanAFigureDrawsAreCutAndTheCaptionSaysSo) {
     SCOPED_TRACE(levels.size());
     Open("building.qdw");
     test::Edit(state)->figures.planIsobars = {true, levels, false};
-    controller.OnDisplayCommand(CommandId::ShowRectCircleFigure);
+    controller.ShowDisplay(DisplayMode::RectCircleFigure);
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
     const std::vector<std::string> texts = dc.Texts();
@@ -145,19 +141,20 @@ TEST_F(IsobarLayerTest, MoreLevelsThanAFigureDrawsAreCutAndTheCaptionSaysSo) {
 TEST_F(IsobarLayerTest, RepaintsReuseTheTraceUntilALoadChanges) {
   Open("embankment.qdw");
   test::Edit(state)->figures.stripIsobars.shown = true;
-  controller.OnDisplayCommand(CommandId::ShowStripFigure);
+  controller.ShowDisplay(DisplayMode::StripFigure);
+  const test::ComputationCount traced(computations);
   RecordingDeviceContext first(96, 96);
   controller.OnDraw(first);
-  const int traces = state.caches.isobars.traces();
+  const int traces = traced.isobars();
   EXPECT_GE(traces, 1);
   RecordingDeviceContext again(96, 96);
   controller.OnDraw(again);
-  EXPECT_EQ(state.caches.isobars.traces(), traces);
+  EXPECT_EQ(traced.isobars(), traces);
   EXPECT_EQ(again.Log(), first.Log());
   test::Edit(state)->stripLoads[1][1][strip_col::kH] = "9";
   RecordingDeviceContext changed(96, 96);
   controller.OnDraw(changed);
-  EXPECT_EQ(state.caches.isobars.traces(), traces + 1);
+  EXPECT_EQ(traced.isobars(), traces + 1);
 }
 
 // The texts printed on every page of `display` at 300 dpi.

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "document/load_lists.h"
 #include "engine/rect_circle_influence.h"
 #include "support/cells_edit.h"
 #include "support/figure_range_edit.h"
+#include "support/worst_document.h"
 #include "view/application_state.h"
 
 namespace qel {

@@ -101,7 +101,7 @@ class PagingKeysTest : public ::testing::Test {
       }
     }
     state.fonts[kStripFont].size = 30;
-    controller.OnDisplayCommand(CommandId::ShowStripData);
+    controller.ShowDisplay(DisplayMode::StripData);
   }
   // Presses `key` on a page whose scroll range is `maximum` and step 300.
   PagingKeyResult Press(ViewKey key, int scroll, int maximum = 700) {
@@ -147,10 +147,10 @@ TEST_F(PagingKeysTest, PageDownOnATallPageScrollsFirstThenTurns) {
 TEST_F(PagingKeysTest, HomeAndEndReachTheFirstAndLastPageOfEveryDisplay) {
   test::Edit(state)->stripPoints[1][point_col::kX] = "200";  // the strip figure spans 3 pages
   test::Edit(state)->stripPoints[1][point_col::kZ] = "1";
-  for (CommandId display : {CommandId::ShowStripFigure, CommandId::ShowStripData,
-                            CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
-                            CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults}) {
-    controller.OnDisplayCommand(display);
+  for (DisplayMode display : {DisplayMode::StripFigure, DisplayMode::StripData,
+                              DisplayMode::StripResults, DisplayMode::RectCircleFigure,
+                              DisplayMode::RectCircleData, DisplayMode::RectCircleResults}) {
+    controller.ShowDisplay(display);
     const int pages = controller.CountPages();
     EXPECT_EQ(Press(ViewKey::End, 200).scroll, 0);
     EXPECT_EQ(state.view.currentPage, pages) << static_cast<int>(display);

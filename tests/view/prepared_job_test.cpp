@@ -33,16 +33,15 @@ TEST_F(PreparedJobTest, APreparedJobDrawsFromWhatWasWorkedOut) {
     test::ChangeFigureRange(*cells, Problem::RectCircle,
                             [](FigureRange& r) { r.scaleX = r.scaleY = 60; });
   }
-  state.caches = RenderCaches();
+  computations.CountIn(state.caches);
+  const test::ComputationCount preparedAndDrawn(computations);
   const std::vector<ReportPage> pages = ReportPages(controller, kDpi, kDpi);
   PreparePages(controller, pages, kDpi, kDpi);
-  const int traced = state.caches.isobars.traces();
-  EXPECT_GT(traced, 16);
-  const test::ComputationCount::Since computed = computations.Mark();
+  EXPECT_GT(preparedAndDrawn.isobars(), 16);
+  const test::ComputationCount drawn(computations);
   const std::string prepared = Drawn(pages);
-  EXPECT_EQ(state.caches.isobars.traces(), traced);
-  EXPECT_EQ(state.caches.settlement.computations, 1);
-  EXPECT_EQ(computed.strip() + computed.lattice(), 0);
+  EXPECT_EQ(drawn.isobars() + drawn.settlements() + drawn.strip() + drawn.lattice(), 0);
+  EXPECT_EQ(preparedAndDrawn.settlements(), 1);
   // Drawing alone, nothing worked out before, draws the same.
   state.caches = RenderCaches();
   EXPECT_EQ(prepared, Drawn(pages));
@@ -50,7 +49,7 @@ TEST_F(PreparedJobTest, APreparedJobDrawsFromWhatWasWorkedOut) {
 
 TEST_F(PreparedJobTest, ThePlanRepaintsTheLinesItKeptUntilTheDocumentChanges) {
   Open("building.qdw");
-  controller.OnDisplayCommand(DisplayRowOf(DisplayMode::RectCircleSettlementMap).command);
+  controller.ShowDisplay(DisplayMode::RectCircleSettlementMap);
   const auto paint = [this] {
     RecordingDeviceContext dc(96, 96);
     controller.OnDraw(dc);
@@ -72,10 +71,11 @@ TEST_F(PreparedJobTest, TheExportedSettlementTableReadsTheKeptSettlement) {
       SCOPED_TRACE(display);
       Open(problem == Problem::Strip ? "embankment.qdw" : "building.qdw");
       state.view.displayMode = *DisplayModeFromNumber(display, problem);
-      state.caches = RenderCaches();
+      computations.CountIn(state.caches);
+      const test::ComputationCount computed(computations);
       controller.PrepareShownPage(96, 96);
       const TableRows exported = ExportedTableRows(state);
-      EXPECT_EQ(state.caches.settlement.computations, 1);
+      EXPECT_EQ(computed.settlements(), 1);
       EXPECT_EQ(TableCsv(exported),
                 TableCsv(*BuildTableRows(TableDisplayFor(state.view.displayMode), state.document,
                                          state.results, state.circleMethod, state.settings)));

@@ -33,18 +33,18 @@ TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
         cells->figures.stripIsobars.shown = true;
         cells->figures.planIsobars.shown = true;
       }
-      controller.OnDisplayCommand(row.command);
+      controller.ShowDisplay(row.mode);
     };
     show();
-    state.caches = RenderCaches();
+    computations.CountIn(state.caches);
+    const test::ComputationCount prepared(computations);
     controller.PrepareShownPage(96, 96);
-    const int prepared = state.caches.isobars.traces();
-    EXPECT_EQ(prepared > 0, row.kind == DisplayKind::Figure || row.kind == DisplayKind::Depth);
-    const test::ComputationCount::Since computed = computations.Mark();
+    EXPECT_EQ(prepared.isobars() > 0,
+              row.kind == DisplayKind::Figure || row.kind == DisplayKind::Depth);
+    const test::ComputationCount painting(computations);
     RecordingDeviceContext painted(96, 96);
     controller.OnDraw(painted);
-    EXPECT_EQ(state.caches.isobars.traces(), prepared);
-    EXPECT_EQ(computed.strip() + computed.lattice(), 0);
+    EXPECT_EQ(painting.isobars() + painting.strip() + painting.lattice(), 0);
 
     // A paint of its own, without the page worked out before, draws the same.
     state.caches = RenderCaches();

@@ -250,7 +250,7 @@ TEST_F(RectCircleResultsTableTest, ResultsMatchTheEngineAndAreComputedOnceForMan
         ASSERT_EQ(results.at(i, j, k), expected.at(i, j, k)) << i << j << k;
   EXPECT_NE(results.at(3, 2, 2), 0.0);
 
-  const test::ComputationCount::Since computed = world.computations.Mark();
+  const test::ComputationCount computed(world.computations);
   Page(1);  // served from the cache
   Page(1);
   EXPECT_EQ(computed.lattice(), 0);
@@ -294,7 +294,7 @@ TEST_F(RectCircleResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
   EXPECT_EQ(test::DrawTablePageOf(fresh, RenderRectCircleResults, 4).Log(), first);
 
   // Results are reused while loads and points stay, also when the table is laid out anew.
-  const test::ComputationCount::Since computed = world.computations.Mark();
+  const test::ComputationCount computed(world.computations);
   world.settings.stressDigits = 2;
   std::vector<std::string> all = AllStrings();
   const std::string value = FormatC(

@@ -265,7 +265,7 @@ TEST_F(StripResultsTableTest, ResultsGridHoldsTheDpOfEveryPoint) {
   EXPECT_EQ(results.at(1, 1, 1), 0.0);  // a lattice cell, never touched here
 
   // Later pages are served from the values computed once.
-  const test::ComputationCount::Since computed = world.computations.Mark();
+  const test::ComputationCount computed(world.computations);
   Page(1);
   EXPECT_EQ(computed.strip(), 0);
 }
@@ -285,7 +285,7 @@ TEST_F(StripResultsTableTest, ResultsAndLayoutAreKeptUntilAnInputChanges) {
 
   // The results are not recomputed while the loads and points stay, also when the layout is
   // rebuilt for another number format.
-  const test::ComputationCount::Since computed = world.computations.Mark();
+  const test::ComputationCount computed(world.computations);
   world.settings.stressDigits = 1;
   Pages();
   std::vector<std::string> all;

@@ -17,10 +17,10 @@
 
 #include "document/data_file.h"
 #include "document/excluded_loads.h"
+#include "support/estimated_ems.h"
 #include "support/render_world.h"
 #include "view/renderers.h"
 #include "view/table_texts.h"
-#include "view/text_wrap.h"
 
 namespace qel {
 namespace {
@@ -103,7 +103,7 @@ class TablePageRulesTest : public ::testing::Test {
       for (const Line& line : pages[p]) {
         if (!line.front().text.ends_with("（続き）")) lines.push_back({p, line.front().text});
         for (const test::DrawnText& text : line) {
-          EXPECT_LE(text.x + EstimatedEms(text.text) * fontHeight,
+          EXPECT_LE(text.x + test::EstimatedEms(text.text) * fontHeight,
                     (layout.paperWidthMm - 10) * world.geometry.pixelsPerMmX)
               << text;
         }

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "support/cells_edit.h"
 #include "support/render_world.h"
+#include "support/worst_document.h"
 #include "view/application_state.h"
 #include "view/renderers.h"
 #include "view/table_texts.h"

@@ -1,4 +1,4 @@
-// Width estimate and line breaking of the texts the tables print.
+// Line breaking of the texts the tables print.
 #include "view/text_wrap.h"
 
 #include <gtest/gtest.h>

@@ -6,13 +6,13 @@
 #include <functional>
 #include <numeric>
 
-#include "bench/worst_document.h"
 #include "document/data_file.h"
 #include "platform/messages.h"
 #include "platform/printer_info.h"
 #include "support/cells_edit.h"
 #include "support/figure_range_edit.h"
 #include "support/render_world.h"
+#include "support/worst_document.h"
 #include "test_support/recording_device_context.h"
 #include "view/figure_pages.h"
 #include "view/figure_strokes.h"
@@ -40,7 +40,7 @@ class ViewControllerTest : public ::testing::Test {
     test::Edit(state)->stripLoads[1][1][strip_col::kNo] = "1";
     test::Edit(state)->stripLoads[1][1][strip_col::kX1] = "0";
     test::Edit(state)->stripLoads[1][1][strip_col::kX4] = std::to_string(extent);
-    controller.OnDisplayCommand(CommandId::ShowStripFigure);
+    controller.ShowDisplay(DisplayMode::StripFigure);
   }
   ApplicationState state;
   FixedPrinterInfo printer;
@@ -143,12 +143,12 @@ TEST_F(ViewControllerTest, WalkingWithTheKeysVisitsExactlyThePrintedPages) {
   };
   for (const Document& document : documents) {
     document.fill(state);
-    for (CommandId display : {CommandId::ShowStripFigure, CommandId::ShowStripData,
-                              CommandId::ShowStripResults, CommandId::ShowRectCircleFigure,
-                              CommandId::ShowRectCircleData, CommandId::ShowRectCircleResults}) {
+    for (DisplayMode display : {DisplayMode::StripFigure, DisplayMode::StripData,
+                                DisplayMode::StripResults, DisplayMode::RectCircleFigure,
+                                DisplayMode::RectCircleData, DisplayMode::RectCircleResults}) {
       SCOPED_TRACE(std::string(document.name) + " display " +
                    std::to_string(static_cast<int>(display)));
-      controller.OnDisplayCommand(display);
+      controller.ShowDisplay(display);
       controller.OnKeyDown(ViewKey::Home);
       const int total = controller.CountPages();
       const bool figure = KindOf(state.view.displayMode) == DisplayKind::Figure;
@@ -192,7 +192,7 @@ TEST_F(ViewControllerTest, AFarCoordinateIsPagedUpToTheLimitWithANotice) {
   EXPECT_EQ(controller.CountPages(), kMostFigurePages);
   EXPECT_EQ(controller.CountPrintedPages(600, 600), kMostFigurePages);
   EXPECT_EQ(controller.FigureNotice(), MessageText(MessageId::FigureExtentCut, "1000", "69930"));
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   EXPECT_EQ(controller.FigureNotice(), "");  // tables have no such limit to tell
   StripFigureReaching(160);
   EXPECT_EQ(controller.FigureNotice(), "");
@@ -207,7 +207,7 @@ TEST_F(ViewControllerTest, TheLeftArrowNeverGoesLeftOfTheFirstPage) {
 }
 
 TEST_F(ViewControllerTest, TableKeysStopAtTheFirstAndLastPage) {
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   int total = controller.CountPages();
   ASSERT_EQ(total, 1);
   EXPECT_TRUE(controller.OnKeyDown(ViewKey::PageDown));
@@ -232,24 +232,60 @@ TEST_F(ViewControllerTest, MenuAndToolbarSelection) {
   StripFigureReaching(160);
   controller.OnKeyDown(ViewKey::Right);
   ASSERT_EQ(state.view.screenLeftX, 70);
-  controller.OnToolbarCommand(CommandId::ToolbarData);
+  controller.ShowKind(DisplayKind::Data);
   EXPECT_EQ(state.view.displayMode, DisplayMode::StripData);
-  EXPECT_TRUE(controller.IsDisplayChecked(CommandId::ShowStripData));
-  EXPECT_FALSE(controller.IsDisplayChecked(CommandId::ShowStripFigure));
-  controller.OnToolbarCommand(CommandId::ToolbarFigure);
+  EXPECT_TRUE(controller.IsDisplayNumberShown(DisplayNumber(DisplayMode::StripData)));
+  EXPECT_FALSE(controller.IsDisplayNumberShown(DisplayNumber(DisplayMode::StripFigure)));
+  controller.ShowKind(DisplayKind::Figure);
   EXPECT_EQ(state.view.displayMode, DisplayMode::StripFigure);
   EXPECT_EQ(state.view.screenLeftX, 70);  // the tool bar keeps the figure's position
   EXPECT_EQ(state.view.currentPage, 1);
-  controller.OnToolbarCommand(CommandId::ToolbarResults);
+  controller.ShowKind(DisplayKind::Results);
   EXPECT_EQ(state.view.displayMode, DisplayMode::StripResults);
   state.view.currentPage = 2;
-  controller.OnToolbarCommand(CommandId::ToolbarResults);  // no change of display: page stays
+  controller.ShowKind(DisplayKind::Results);  // no change of display: page stays
   EXPECT_EQ(state.view.currentPage, 2);
-  controller.OnDisplayCommand(CommandId::ShowRectCircleResults);
-  controller.OnToolbarCommand(CommandId::ToolbarData);
+  controller.ShowDisplay(DisplayMode::RectCircleResults);
+  controller.ShowKind(DisplayKind::Data);
   EXPECT_EQ(state.view.displayMode, DisplayMode::RectCircleData);
-  controller.OnDisplayCommand(CommandId::ShowStripFigure);
+  controller.ShowDisplayNumber(DisplayNumber(DisplayMode::StripFigure));
   EXPECT_EQ(state.view.screenLeftX, 0);  // the menu goes back to the left X
+}
+
+// A number both problems share shows the display of the problem shown, unless only the other
+// problem's display of it has something to show; a number of one problem shows that problem's.
+TEST_F(ViewControllerTest, ASharedNumberShowsTheProblemWithSomethingToShow) {
+  using D = DisplayMode;
+  struct Case {
+    const char* file;  // nullptr: an empty document
+    DisplayMode shown;
+    int number;
+    DisplayMode expected;
+  };
+  const Case cases[] = {
+      {"building.qdw", D::StripData, 9, D::RectCircleSettlementTable},  // no strip loads
+      {"building.qdw", D::RectCircleData, 9, D::RectCircleSettlementTable},
+      {"embankment.qdw", D::RectCircleFigure, 10, D::StripSettlementMap},  // no lattice
+      {"embankment.qdw", D::StripResults, 11, D::StripSettlementTime},
+      {"embankment.qdw", D::StripFigure, 6, D::RectCircleResults},
+      {nullptr, D::RectCircleData, 9, D::RectCircleSettlementTable},  // neither: the shown
+      {nullptr, D::StripData, 9, D::StripSettlementTable},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file ? c.file : "empty") + " " + std::to_string(c.number));
+    state.document.Replace(DocumentTables());
+    if (c.file) {
+      ASSERT_EQ(OpenDataFile(std::string(QEL_SOURCE_DIR) + "/examples/" + c.file, state.document),
+                ReadStatus::Ok);
+    }
+    controller.ShowDisplay(c.shown);
+    state.view.currentPage = 2;
+    controller.ShowDisplayNumber(c.number);
+    EXPECT_EQ(state.view.displayMode, c.expected);
+    EXPECT_EQ(state.view.currentPage, 1);
+    EXPECT_TRUE(controller.IsDisplayNumberShown(c.number));
+    EXPECT_FALSE(controller.IsDisplayNumberShown(DisplayNumber(c.shown)));
+  }
 }
 
 TEST_F(ViewControllerTest, ScrollArea) {
@@ -262,7 +298,7 @@ TEST_F(ViewControllerTest, ScrollArea) {
 }
 
 TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   state.view.currentPage = 1;
   test::Edit(state)->settingLines[setting_line::kDataStartPage] = "10";
   RecordingDeviceContext screenDc(96, 96);
@@ -283,7 +319,7 @@ TEST_F(ViewControllerTest, PrintingSwapsThePageOnlyWhileItDraws) {
 }
 
 TEST_F(ViewControllerTest, CountingPrintedPagesLeavesTheViewAlone) {
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   state.view.currentPage = 1;
   state.geometry.dpiY = 96;
   int pages = controller.CountPrintedPages(600, 600);
@@ -331,7 +367,7 @@ TEST_F(ViewControllerTest, PrintedFiguresScaleWidthsAndMarksWithTheResolution) {
 TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
   RecordingDeviceContext screen(96, 96);
   test::ChangeFigureRange(state, Problem::Strip, [](FigureRange& range) { range.scaleX = 200; });
-  controller.OnDisplayCommand(CommandId::ShowStripFigure);
+  controller.ShowDisplay(DisplayMode::StripFigure);
   controller.OnDraw(screen);
   EXPECT_DOUBLE_EQ(state.transform.pixelsPerMetreX, 1000.0 / 200 * 96 * kInchesPerMm);
   EXPECT_EQ(state.geometry.dpiY, 96);
@@ -340,7 +376,7 @@ TEST_F(ViewControllerTest, PaintingAFigureSetsItsScale) {
 
 // A paint never tells: it says whether the window must tell now, once per run of failing paints.
 TEST_F(ViewControllerTest, AFontThatCannotBeMadeIsToldOnceAfterThePaintsThatFail) {
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   const bool fontsFail[] = {true, true, true, false, true, false, false};
   const bool told[] = {true, false, false, false, true, false, false};
   for (std::size_t i = 0; i < std::size(fontsFail); ++i) {
@@ -354,7 +390,7 @@ TEST_F(ViewControllerTest, AFontThatCannotBeMadeIsToldOnceAfterThePaintsThatFail
 
 // Pages for paper count what they could not make until the job takes the count.
 TEST_F(ViewControllerTest, PagesForPaperCountTheFontsTheyCouldNotMakeUntilTaken) {
-  controller.OnDisplayCommand(CommandId::ShowStripData);
+  controller.ShowDisplay(DisplayMode::StripData);
   RecordingDeviceContext good(600, 600);
   controller.PrintPage(good, 1);
   EXPECT_EQ(controller.TakePaperFontFailures(), 0);

@@ -1,5 +1,5 @@
 // The largest documents the program accepts, and the settings of a fresh installation, for the
-// benchmarks of the displays.
+// tests and the benchmarks of the displays.
 #pragma once
 
 #include <string>

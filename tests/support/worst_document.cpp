@@ -1,5 +1,5 @@
 // The largest documents the program accepts, and the settings of a fresh installation.
-#include "bench/worst_document.h"
+#include "support/worst_document.h"
 
 #include <random>
 #include <string>

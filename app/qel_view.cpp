@@ -15,7 +15,6 @@
 #include "platform/prompts.h"
 #include "platform/qt/qt_device_context.h"
 #include "settings/settings_files.h"
-#include "view/busy_work.h"
 
 namespace qel {
 
@@ -85,10 +84,10 @@ void CQelView::OnInitialUpdate() {
 
 void CQelView::Refresh() {
   // Counted once here: the status bar's page text reads this count, as every change ends here.
-  // The page shown is worked out here too, never in the paint; while that lasts, the window
-  // waits with the busy cursor.
+  // The page shown is worked out here too, never in the paint, and only when its key changed;
+  // while that lasts, the window waits with the busy cursor.
   const int dpiX = logicalDpiX(), dpiY = logicalDpiY();
-  RunShowingBusy(
+  preparer_.Run(
       [this, dpiX, dpiY] {
         shownPages_ = controller_.CountPages();
         controller_.PrepareShownPage(dpiX, dpiY);

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <string>
 
+#include "app/page_preparer.h"
 #include "app/view_printing.h"
 #include "engine/circle_method.h"
 #include "view/display_table.h"
@@ -97,6 +98,7 @@ class CQelView : public QAbstractScrollArea {
   int screenWidth_;
   int lineStep_ = 0;
   Profile* profile_ = nullptr;
+  PagePreparer preparer_;
   int shownPages_ = 1;  // the page count of the display shown, as of the last Refresh
   int wheelZoom_ = 0;   // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
   bool updatingScrollBars_ = false;

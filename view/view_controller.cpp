@@ -152,13 +152,31 @@ int ViewController::CountPages() {
   return PageCount(state_.view, state_.geometry, state_.transform);
 }
 
-void ViewController::PrepareShownPage(int dpiX, int dpiY) {
+bool ViewController::PrepareShownPage(int dpiX, int dpiY) {
+  const ShownPageKey key = ShownPage(dpiX, dpiY);
+  if (preparedPage_ == key) return false;
+  preparedPage_.reset();  // until the paint below is over
   // The paint itself, on a device that draws nothing: what it computes stays in the caches.
   state_.caches.isobars.KeepForPages(0);
   NullDeviceContext nothing(dpiX, dpiY);
   DrawingShortfalls notTold;
   Paint(nothing, state_.view, state_.geometry, state_.transform,
         ZoomOf(state_.view, state_.view.displayMode).factor, notTold);
+  preparedPage_ = key;
+  return true;
+}
+
+ShownPageKey ViewController::ShownPage(int dpiX, int dpiY) const {
+  const ViewState& view = state_.view;
+  return {state_.document.revision(),
+          view.displayMode,
+          view.currentPage,
+          ZoomOf(view, view.displayMode),
+          view.screenLeftX,
+          view.screenRow,
+          dpiX,
+          dpiY,
+          state_.circleMethod};
 }
 
 void ViewController::PreparePrintedPage(DisplayMode display, int page, int dpiX, int dpiY,

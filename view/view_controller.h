@@ -3,6 +3,8 @@
 // displays, page counts and the paging keys.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,22 @@ enum class ViewKey {
   NextPage,
   PreviousPage,
   Other
+};
+
+// What the page shown depends on that the view can tell without drawing it: two equal keys show
+// the same page when the settings and fonts are unchanged. A preparation of the page is skipped
+// when its key is the one last prepared; the paint still finds anything else that changed.
+struct ShownPageKey {
+  std::uint64_t documentRevision = 0;
+  DisplayMode display = DisplayMode::StripFigure;
+  int page = 1;
+  DisplayZoom zoom;
+  double screenLeftX = 0.0;
+  int screenRow = 0;
+  int dpiX = 0, dpiY = 0;
+  CircleMethod circles = CircleMethod::kExact;
+
+  bool operator==(const ShownPageKey&) const = default;
 };
 
 struct ScrollSizes {
@@ -75,7 +93,11 @@ class ViewController {
   // Works out what painting the current page on a screen of this resolution will need (its
   // results, table lines and isobars), so that the paint finds them made. Isobars kept for
   // pages prepared for paper beyond the usual number go.
-  void PrepareShownPage(int dpiX, int dpiY);
+  // Does nothing when the page's key (ShownPage) is the one last prepared; returns whether it
+  // prepared.
+  bool PrepareShownPage(int dpiX, int dpiY);
+  // The key of the page shown on a screen of this resolution.
+  ShownPageKey ShownPage(int dpiX, int dpiY) const;
   // The same for page `page` of display `display` as PrintPage draws it on a device of this
   // resolution. PreparePages (view/report.h) prepares every page of a job with it, so that the
   // job's drawing computes nothing while pages go to the printer or its preview paints.
@@ -132,8 +154,9 @@ class ViewController {
 
   ApplicationState& state_;
   PrinterInfo& printer_;
-  bool screenFontsFailing_ = false;  // the last screen paint failed to make a font
-  DrawingShortfalls paper_;          // of the pages drawn for paper since the last take
+  bool screenFontsFailing_ = false;           // the last screen paint failed to make a font
+  DrawingShortfalls paper_;                   // of the pages drawn for paper since the last take
+  std::optional<ShownPageKey> preparedPage_;  // the page PrepareShownPage prepared last
 };
 
 }  // namespace qel

@@ -2,6 +2,9 @@
 // traces no isobars, and draws what a paint alone draws.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "support/cells_edit.h"
 #include "support/computation_count.h"
 #include "support/example_view.h"
@@ -51,6 +54,40 @@ TEST_F(PreparedPageTest, APreparedPagePaintsFromWhatWasWorkedOut) {
     RecordingDeviceContext alone(96, 96);
     controller.OnDraw(alone);
     EXPECT_EQ(painted.Log(), alone.Log());
+  }
+}
+
+// A refresh that changes nothing the page shows prepares nothing; each change of it prepares
+// once. A title edit prepares (the page shows the title) but computes nothing.
+TEST_F(PreparedPageTest, APageIsPreparedAgainOnlyWhenWhatItShowsChanged) {
+  Open("building.qdw");
+  controller.ShowDisplay(DisplayMode::RectCircleResults);
+  int dpi = 96;
+  struct Case {
+    const char* change;
+    std::function<void()> make;
+  };
+  const Case cases[] = {
+      {"nothing", [] {}},
+      {"the page", [&] { state.view.currentPage = 2; }},
+      {"the zoom", [&] { ZoomOf(state.view, state.view.displayMode).factor = 1.5; }},
+      {"the resolution", [&] { dpi = 120; }},
+      {"the circle method", [&] { state.circleMethod = CircleMethod::kCompatible; }},
+      {"the title", [&] {
+         state.document.Change("title", [](DocumentTables& cells) {
+           cells.settingLines[setting_line::kResultTitle] = "t";
+         });
+       }}};
+  EXPECT_TRUE(controller.PrepareShownPage(dpi, dpi));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.make();
+    const test::ComputationCount computed(computations);
+    EXPECT_EQ(controller.PrepareShownPage(dpi, dpi), std::string(c.change) != "nothing");
+    EXPECT_FALSE(controller.PrepareShownPage(dpi, dpi));
+    if (std::string(c.change) == "the title") {
+      EXPECT_EQ(computed.strip() + computed.lattice(), 0);
+    }
   }
 }
 

@@ -19,11 +19,11 @@
 #include "app/soil_commands.h"
 #include "app/style_commands.h"
 #include "app/table_csv_command.h"
+#include "app/undo_commands.h"
 #include "app/verification_dialog.h"
 #include "view/display_table.h"
 #include "view/table_export.h"
 #include "view/table_rows.h"
-#include "view/undo_commands.h"
 
 namespace qel {
 

@@ -4,7 +4,7 @@
 #include "app/main_frame.h"
 #include "app/qel_app.h"
 #include "app/qel_view.h"
-#include "view/undo_commands.h"
+#include "app/undo_commands.h"
 
 namespace qel {
 

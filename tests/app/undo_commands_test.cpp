@@ -1,6 +1,6 @@
 // Undo and redo without a window: the menu items name the step, and the steps take the content
 // and the ranges the figures are drawn with back and forth together.
-#include "view/undo_commands.h"
+#include "app/undo_commands.h"
 
 #include <gtest/gtest.h>
 

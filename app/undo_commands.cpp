@@ -1,5 +1,5 @@
 // "元に戻す" and "やり直し" of the edit menu: their menu items and their steps.
-#include "view/undo_commands.h"
+#include "app/undo_commands.h"
 
 namespace qel {
 

@@ -26,7 +26,7 @@ import time
 
 import pyatspi
 
-APP_NAME = "Qel"  # the application name the program gives Qt
+APP_NAME = "Qel6"  # the application name the program gives Qt (kProfileApplication)
 OK, CANCEL = "OK", "ｷｬﾝｾﾙ"
 # The buttons of the load lists, whose table must have a name as well.
 LIST_BUTTONS = [OK, CANCEL, "↑", "↓", "削除"]

@@ -30,11 +30,12 @@ double CcVoidRatioDecrease(const SoilLayer& layer, double sigma0, double p1) {
   return cs * std::log10(std::min(p1, k) / sigma0) + layer.cc * std::log10(std::max(p1, k) / k);
 }
 
-// S = (e0 - e1) / (1 + e0) h, or the gap that stands for it: an e1 of 0 or less, or a strain
-// beyond kLargestStrain.
-void SettleVoidRatios(double e0, double e1, double h, SliceSettlement& slice) {
+// S = de / (1 + e0) h for e1 = e0 - de, or the gap that stands for it: an e1 of 0 or less, or a
+// strain beyond kLargestStrain. The strain is formed from de as the method gives it, not from
+// e0 - e1, which would lose digits to cancellation when de is small beside e0.
+void SettleVoidRatios(double e0, double e1, double de, double h, SliceSettlement& slice) {
   slice.e1 = e1;
-  const double strain = (e0 - e1) / (1.0 + e0);
+  const double strain = de / (1.0 + e0);
   if (!(e1 > 0.0)) {
     slice.gap = SliceGap::kVoidRatioNotPositive;
   } else if (strain > kLargestStrain) {
@@ -55,8 +56,8 @@ void SettleByCc(const SoilLayer& layer, double h, SliceSettlement& slice) {
     slice.gap = SliceGap::kNoOverburden;
     return;
   }
-  SettleVoidRatios(layer.e0, layer.e0 - CcVoidRatioDecrease(layer, slice.sigma0, slice.p1), h,
-                   slice);
+  const double de = CcVoidRatioDecrease(layer, slice.sigma0, slice.p1);
+  SettleVoidRatios(layer.e0, layer.e0 - de, de, h, slice);
 }
 
 void SettleByCurve(const SoilLayer& layer, const ElogPCurve& curve, double h,
@@ -90,7 +91,7 @@ void SettleByCurve(const SoilLayer& layer, const ElogPCurve& curve, double h,
     slice.gap = SliceGap::kVoidRatioOutOfRange;
     return;
   }
-  SettleVoidRatios(e0, e1, h, slice);
+  SettleVoidRatios(e0, e1, e0 - e1, h, slice);
 }
 
 }  // namespace

@@ -147,6 +147,19 @@ TEST(SettleSlice, MarksAPcUnderTheOverburdenAndAnUnloadedMvSlice) {
   EXPECT_FALSE(SettleSlice(Mv(), nullptr, 100, 40, 2).unloadedMv);
 }
 
+// A slice whose void ratio changes little beside its own (e0 = 20, Cc = 0.01) keeps the digits
+// of S = Cc log10(p1/p0) h/(1+e0): S is not formed from e0 - e1.
+TEST(SettleSlice, ASmallChangeOfALargeVoidRatioLosesNoDigits) {
+  SoilLayer layer = Cc({});
+  layer.e0 = 20.0;
+  layer.cc = 0.01;
+  for (const double deltaP : {10.0, 50.0}) {
+    const double exact = 0.01 * std::log1p(deltaP / 100.0) / std::log(10.0) / 21.0 * 2.0;
+    EXPECT_NEAR(*SettleSlice(layer, nullptr, 100, deltaP, 2).settlement, exact, exact * 1e-13)
+        << deltaP;
+  }
+}
+
 TEST(CurveVoidRatio, LinearInLogPBetweenPointsAndAlongTheEndSegmentsBeyond) {
   // A curve with a bend at p = 100: slope 0.5 per decade above, 0.2 below.
   const ElogPCurve curve{2, {10, 100, 1000}, {2.0, 1.8, 1.3}};

@@ -5,11 +5,11 @@
 
 #include <vector>
 
+#include "analysis/exclusion_notes.h"
 #include "analysis/isobar_levels.h"
 #include "document/excluded_loads.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
-#include "view/exclusion_notes.h"
 
 namespace qel {
 
@@ -39,7 +39,7 @@ void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& pat
   const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
   std::string loadNotes;
   for (const List& list : kLists)
-    AddNotes(loadNotes, list.name, LoadNotes(ExclusionsOf(excluded, list.kind, list.set), tables));
+    AddNotes(loadNotes, list.name, LoadNotes(ExclusionsOf(excluded, list.kind, list.set)));
   if (!loadNotes.empty())
     prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, loadNotes), PromptButtons::Ok);
 

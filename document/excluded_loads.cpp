@@ -81,7 +81,8 @@ void FindInRow(const DocumentTables& t, const ListShape& list, int row,
                std::vector<ExcludedLoad>& out) {
   const std::string* cells = RowCells(t, list, row);
   const auto named = [&](int column, ExclusionReason reason) {
-    out.push_back({list.kind, list.set, row, column, column ? cells[column] : "", reason});
+    out.push_back(
+        {list.kind, list.set, row, column, column ? cells[column] : "", reason, cells[1]});
   };
   const int outOfRange = FirstCellWhere(cells, list.columns, [](const CellNumber& number) {
     return number.form == CellForm::OutOfRange;
@@ -116,9 +117,10 @@ void FindInList(const DocumentTables& t, const ListShape& list, std::vector<Excl
     if (!IsFilledRow(cells, list.columns)) continue;
     if (row == entered + 1) {
       const int column = IsPresent(cells[1]) && list.kind == LoadKind::Strip ? strip_col::kX1 : 1;
-      out.push_back({list.kind, list.set, row, column, cells[column], ExclusionReason::EndsList});
+      out.push_back(
+          {list.kind, list.set, row, column, cells[column], ExclusionReason::EndsList, cells[1]});
     } else {
-      out.push_back({list.kind, list.set, row, 0, "", ExclusionReason::AfterListEnd});
+      out.push_back({list.kind, list.set, row, 0, "", ExclusionReason::AfterListEnd, cells[1]});
     }
   }
 }

@@ -30,6 +30,7 @@ struct ExcludedLoad {
                      // the X that is larger than the next one
   std::string text;  // that cell's text
   ExclusionReason reason;
+  std::string number;  // the row's No. as typed, by which the notes name the row
   // Whether the row is missing from the calculation (not only read differently).
   bool leftOut() const {
     return reason != ExclusionReason::ReadAsZero && reason != ExclusionReason::ReadAsHalfWidth &&

@@ -2,20 +2,19 @@
 // the layers' subtotals, the column's total and its times t50 and t90.
 #include <algorithm>
 
-#include "settings/system_settings.h"
-#include "view/exclusion_notes.h"
+#include "analysis/settlement_table_model.h"
 #include "view/render_caches.h"
 #include "view/renderers.h"
 #include "view/settlement_cache.h"
-#include "view/settlement_rows.h"
 #include "view/table_layout.h"
+#include "view/table_sections.h"
 
 namespace qel {
 
 namespace {
 
 // Where each cell of a slice line begins, in millimetres from the left margin, in the order of
-// SliceHeadings; the mark follows S.
+// the table's columns; the mark follows S.
 constexpr int kCellMm[] = {1, 7, 27, 53, 66, 82, 98, 114, 130, 143, 156};
 constexpr int kMarkMm = 172;
 constexpr int kLabelMm = 1;
@@ -37,38 +36,37 @@ void AddCells(TableContent& content, const std::vector<std::string>& cells) {
 
 // One column: its heading with the cell headings and units, repeated on every page it goes on
 // to; its slices with each layer's subtotal after its last slice; its total, times and notes.
-void AddColumn(const SettlementModel& model, const SettlementColumnResult& column,
-               const char* stressUnit, TableContent& content) {
+void AddColumn(const TableModel& table, const TableSection& column, TableContent& content) {
   content.NextLine();
   const std::size_t headingLine = content.LineCount();
   content.BeginHeading(HeadingMark::Continued);
   content.NextLine();
-  content.AddText(TableColumn(kLabelMm), ColumnHeading(column.site));
+  content.AddText(TableColumn(kLabelMm), column.title);
+  std::vector<std::string> headings, units;
+  for (const std::size_t cell : column.columns) {
+    headings.push_back(table.columns[cell].text);
+    units.push_back(table.columns[cell].unit);
+  }
   content.NextLine();
-  AddCells(content, SliceHeadings());
+  AddCells(content, headings);
   content.NextLine();
-  AddCells(content, SliceUnits(stressUnit));
+  AddCells(content, units);
   content.EndHeading();
-  const std::size_t slices = column.values.slices.size();
-  for (std::size_t i = 0; i < slices; ++i) {
-    const SliceCells cells = CellsOfSlice(model, column, i);
+  for (std::size_t i = 0; i < column.rows.size(); ++i) {
+    const TableModelRow& row = column.rows[i];
     content.NextLine();
-    AddCells(content, cells.cells);
-    if (!cells.mark.empty()) content.AddText(TableColumn(kMarkMm), cells.mark);
+    AddCells(content, row.cells);
+    if (!row.mark.empty()) content.AddText(TableColumn(kMarkMm), row.mark);
     if (i == 0) content.KeepTogether(headingLine);
-    const int layer = model.slices()[i].layer;
-    if (i + 1 == slices || model.slices()[i + 1].layer != layer) {
+    if (!row.closingLine.empty()) {
       content.NextLine();
-      content.AddText(TableColumn(kSubtotalMm),
-                      LayerTotalText(column.values.layerTotals[static_cast<std::size_t>(layer)]));
+      content.AddText(TableColumn(kSubtotalMm), row.closingLine);
     }
   }
   // The total and the notes still belong to the column: a page that begins with them repeats
   // its heading.
   const std::size_t totalLine = content.LineCount();
-  content.NextLine();
-  content.AddText(TableColumn(kLabelMm), ColumnTotalText(column.values));
-  AddNoteLines(content, TableColumn(kLabelMm), MarkNotes(column));
+  AddNoteLines(content, TableColumn(kLabelMm), column.notes);
   content.KeepTogether(totalLine);
   content.EndHeadingScope();
 }
@@ -89,15 +87,10 @@ int RenderSettlementTable(RenderContext& ctx, DeviceContext* dc, bool draw, Prob
       0,
       {ctx.settings.unitSystem}};
   return RenderTable(ctx, dc, draw, display, key, [&](TableContent& content) {
-    if (settlement.status != DocumentSettlement::Status::kComputed) {
-      AddNoteLines(content, TableColumn(kLabelMm), UnreadProfileLines(settlement));
-      return;
-    }
-    const SettlementModel& model = *settlement.model;
-    content.NextLine();
-    content.AddText(TableColumn(kLabelMm), ConditionsText(model));
-    for (const SettlementColumnResult* column : ColumnsOf(settlement, problem))
-      AddColumn(model, *column, StressUnitText(ctx.settings), content);
+    const TableModel table = SettlementTableModel(settlement, problem, ctx.settings);
+    AddNoteLines(content, TableColumn(kLabelMm), table.preamble);
+    for (const TableSection& column : table.sections)
+      AddColumn(table, column, content);
   });
 }
 

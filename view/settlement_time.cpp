@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/settlement_rows.h"
 #include "analysis/settlement_time.h"
 #include "base/c_locale.h"
 #include "settings/number_format.h"
@@ -11,7 +12,6 @@
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 #include "view/settlement_cache.h"
-#include "view/settlement_rows.h"
 #include "view/settlement_time_table.h"
 
 namespace qel {

@@ -24,11 +24,6 @@ inline double TableColumn(int millimetres) {
   return millimetres * 100 * 0.001;
 }
 
-// A number for a "%4.2f" field of a line of several numbers: unsigned when it shows as zero.
-inline double AtTwoDecimals(double value) {
-  return UnsignedRoundedZero(value, 2);
-}
-
 // How the lines of a table fall on pages.
 struct TablePaging {
   int top = 0;               // usable page height in table units; later pages start here

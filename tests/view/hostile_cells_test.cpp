@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/exclusion_notes.h"
 #include "document/circle_rows.h"
 #include "document/data_file.h"
 #include "document/document_save.h"
@@ -17,7 +18,6 @@
 #include "platform/printer_info.h"
 #include "support/render_world.h"
 #include "test_support/recording_device_context.h"
-#include "view/exclusion_notes.h"
 #include "view/report.h"
 
 namespace qel {
@@ -66,7 +66,7 @@ TEST(HostileCells, ALoadCellIsAFiniteNumberOrItsRowIsLeftOutAndNamed) {
     const std::vector<ExcludedLoad> found = FindExcludedLoads(t);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].column, c.column);
-    EXPECT_EQ(LoadNotes(found, t), std::vector<std::string>{"※ 行No.[ 1 ] " + c.note});
+    EXPECT_EQ(LoadNotes(found), std::vector<std::string>{"※ 行No.[ 1 ] " + c.note});
     const bool leftOut = c.note.ends_with(out);
     const bool zero = c.note.ends_with(" は 0 として計算しています");
     EXPECT_EQ(LeftOutSummary(t), leftOut ? "計算に入らない荷重 1 行"

@@ -73,15 +73,6 @@ TEST_F(RectCircleDataTableTest, NoRectanglesAndTwoCircles) {
   EXPECT_EQ(strings[start.size() + 4], "  2");
 }
 
-TEST_F(RectCircleDataTableTest, RowsAfterAnEmptyRowAreNotListed) {
-  for (int row : {1, 2, 4})
-    SetRect(row, {std::to_string(row), "0", "0", "1", "1", "1"});
-  int rectangleLines = 0;
-  for (const DrawnText& t : BodyTexts(Page(1)))
-    if (t.x == 110 && t.text.rfind("  ", 0) == 0) ++rectangleLines;
-  EXPECT_EQ(rectangleLines, 2);
-}
-
 TEST_F(RectCircleDataTableTest, FortyOfEachFillTwoPages) {
   for (int row = 1; row <= kRectRows; ++row)
     SetRect(row, {std::to_string(row), "0", "0", "1", "1", "1"});

@@ -100,23 +100,6 @@ TEST_F(RectCircleResultsTableTest, LatticeIsListedWithXChangingFastest) {
   EXPECT_EQ(BodyStrings(Page(1))[4], "dP kN/㎡");
 }
 
-TEST_F(RectCircleResultsTableTest, CircleOnItsAxisGivesTheExactAndTheCompatibleValues) {
-  SetCircle(1, {"1", "0", "0", "1", "1"});
-  SetLattice({"0"}, {"0"}, {"1", "2"});
-  std::vector<std::string> strings = BodyStrings(Page(1));
-  ASSERT_EQ(strings.size(), 15u);
-  EXPECT_EQ(strings[9], "0.646");
-  EXPECT_EQ(strings[14], "0.284");
-  world.settings.stressDigits = 6;
-  strings = BodyStrings(Page(1));
-  EXPECT_EQ(strings[9], "0.646447");   // 1 - 2^(-3/2)
-  EXPECT_EQ(strings[14], "0.284458");  // 1 - (1 + 1/4)^(-3/2)
-  world.Ctx().circleMethod = CircleMethod::kCompatible;
-  strings = BodyStrings(Page(1));
-  EXPECT_EQ(strings[9], "0.646018");
-  EXPECT_EQ(strings[14], "0.283916");
-}
-
 // The method changes the values, never the layout: the note it brings is page furniture.
 TEST_F(RectCircleResultsTableTest, TheCompatibleMethodKeepsThePageCount) {
   SetCircle(1, {"1", "0", "0", "1", "1"});
@@ -172,52 +155,6 @@ TEST_F(RectCircleResultsTableTest, CourseListingOfARectangleAndACircle) {
   ASSERT_GE(texts.size(), expected.size());
   texts.resize(expected.size());
   EXPECT_EQ(texts, expected);
-}
-
-TEST_F(RectCircleResultsTableTest, SurfacePointIsComputedJustBelowItAndItsRatiosAreInfinite) {
-  SetRect(1, {"1", "-1", "-1", "1", "1", "0"});
-  SetCircle(1, {"1", "0", "0", "1", "2"});
-  SetLattice({"0"}, {"0"}, {"0"});
-  ShowTrace(true);
-  const std::vector<std::string> strings = BodyStrings(Page(1));
-  EXPECT_EQ(strings[0], "計算点 P1(0.00,0.00,0.00)");
-  // Rectangle: heading (2 texts), column heads (3), four corners with two ratios each.
-  for (int corner = 0; corner < 4; ++corner) {
-    EXPECT_EQ(strings[6 + 4 * corner + 2], "∞");
-    EXPECT_EQ(strings[6 + 4 * corner + 3], "∞");
-  }
-  // Circle: r/z is infinite, a/r is 0.
-  // Rectangle I and dP are texts 22 and 23; the circle's heading 24 and 25, its column heads
-  // 26 and 27.
-  EXPECT_EQ(strings[28], "∞");
-  EXPECT_EQ(strings[29], "0.0000");
-  EXPECT_EQ(strings[30], "I=1.000");
-  EXPECT_EQ(strings.back(), "2.000");  // 1 x q under the centre
-  EXPECT_NEAR(world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod).at(1, 1, 1),
-              2.0, 1e-12);
-}
-
-// A point above the ground is listed, shown as not calculated ("－") and named in a note.
-TEST_F(RectCircleResultsTableTest, NegativeDepthIsListedAsNotCalculated) {
-  SetCircle(1, {"1", "0", "0", "1", "1"});
-  SetLattice({"0"}, {"0"}, {"-1", "1"});
-  ShowTrace(true);
-  std::vector<std::string> strings = BodyStrings(Page(1));
-  int traced = 0;
-  for (const std::string& text : strings)
-    if (text.rfind("計算点 P", 0) == 0) {
-      ++traced;
-      EXPECT_EQ(text, "計算点 P1(0.00,0.00,1.00)");
-    }
-  EXPECT_EQ(traced, 1);
-  const std::vector<std::string> table(strings.end() - 11, strings.end());
-  EXPECT_EQ(table, (std::vector<std::string>{"P1", "0.00", "0.00", "-1.00", "－", "P2", "0.00",
-                                             "0.00", "1.00", "0.646",
-                                             "計算に入らない計算点: z1「-1」(負の深度)"}));
-  const ResultsGrid& results =
-      world.results.Lattice(world.Ctx().document, world.Ctx().circleMethod);
-  EXPECT_EQ(results.at(1, 1, 1), 0.0);
-  EXPECT_EQ(results.at(1, 1, 2), CircularLoadInfluence(1, 0, 1));
 }
 
 TEST_F(RectCircleResultsTableTest, TwoThirdsRuleAfterTheListing) {

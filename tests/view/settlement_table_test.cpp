@@ -1,57 +1,16 @@
-// The settlement calculation table: its CSV rows against the settlement itself row for row, its
-// pages each headed by their column, the marks of the slices, and a profile that does not read.
+// The settlement calculation table: its pages each headed by their column, a profile that does
+// not read, and the report's order of the settlement displays.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "view/report.h"
-#include "view/settlement_rows.h"
 #include "view/table_rows.h"
 
 namespace qel {
 namespace {
 
 class SettlementTableTest : public test::ExampleView {};
-
-// Every slice of every column of the problem is one row, in order: where its column stands, its
-// layer and depths as printed, and S in metres to the last digit.
-TEST_F(SettlementTableTest, CsvRowsAreTheSlicesOfEveryColumnInOrder) {
-  const struct {
-    const char* file;
-    DisplayMode display;
-    Problem problem;
-  } cases[] = {{"embankment.qdw", DisplayMode::StripSettlementTable, Problem::Strip},
-               {"building.qdw", DisplayMode::RectCircleSettlementTable, Problem::RectCircle}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    Open(c.file);
-    const DocumentSettlement settlement =
-        ComputeDocumentSettlement(state.document, state.settings.unitSystem, state.circleMethod);
-    ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
-    const std::optional<TableRows> table = BuildTableRows(c.display, state.document, state.results,
-                                                          state.circleMethod, state.settings);
-    ASSERT_TRUE(table);
-    std::size_t row = 0;
-    for (const SettlementColumnResult* column : ColumnsOf(settlement, c.problem)) {
-      for (std::size_t i = 0; i < column->values.slices.size(); ++i, ++row) {
-        ASSERT_LT(row, table->rows.size());
-        const std::vector<std::string>& cells = table->rows[row];
-        ASSERT_EQ(cells.size(), table->headings.size());
-        EXPECT_DOUBLE_EQ(std::strtod(cells[0].c_str(), nullptr), column->site.x);
-        EXPECT_DOUBLE_EQ(std::strtod(cells[1].c_str(), nullptr), column->site.y);
-        const SoilSlice& slice = settlement.model->slices()[i];
-        EXPECT_EQ(cells[2], std::to_string(settlement.model->profile().layers[slice.layer].number));
-        const std::optional<double>& s = column->values.slices[i].settlement;
-        ASSERT_TRUE(s);
-        EXPECT_EQ(std::strtod(cells.back().c_str(), nullptr), *s);
-      }
-    }
-    EXPECT_GT(row, 0u);
-    EXPECT_EQ(row, table->rows.size());
-  }
-}
 
 // Every printed page begins inside a column and names it: a column's heading repeats on the
 // pages it goes on to, and a page never ends on a heading without its first slice.
@@ -70,41 +29,6 @@ TEST_F(SettlementTableTest, EveryPageNamesItsColumnAboveItsSlices) {
     }
     ASSERT_GE(lastHeading, 0);
     EXPECT_GT(lastSlice, lastHeading);
-  }
-}
-
-// A slice read off the curve beyond its ends, an unloaded slice and a slice without S each carry
-// their mark, and the column's notes say what each mark means.
-TEST(SettlementRows, SlicesCarryTheMarkOfWhatHappenedToThem) {
-  SoilProfile profile;
-  profile.sliceThickness = 1.0;
-  SoilLayer clay;
-  clay.number = 1;
-  clay.name = "粘土";
-  clay.bottom = 1.0;
-  clay.gammaT = clay.gammaSat = 16.0;
-  clay.method = SettlementMethod::kElogP;
-  clay.cs = 0.05;
-  clay.curve = 1;
-  profile.layers = {clay};
-  profile.curves = {{1, {5.0, 50.0}, {1.5, 1.2}}};
-  const SettlementModel model(profile);
-  const struct {
-    double deltaP;
-    const char* mark;
-  } cases[] = {
-      {10.0, ""}, {500.0, kOutsideCurveMark}, {-2.0, kUnloadedMark}, {-100.0, kNoSettlementMark}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.deltaP);
-    SettlementColumnResult column;
-    column.values = model.Column(std::vector<double>{c.deltaP});
-    column.messages = SliceMessages(model, column.values);
-    EXPECT_EQ(CellsOfSlice(model, column, 0).mark, c.mark);
-    const std::vector<std::string> notes = MarkNotes(column);
-    EXPECT_EQ(notes.size(), *c.mark == '\0' ? 0u : 1u);
-    if (!notes.empty()) {
-      EXPECT_EQ(notes[0].rfind(c.mark, 0), 0u) << notes[0];
-    }
   }
 }
 

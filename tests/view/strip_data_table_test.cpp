@@ -50,15 +50,6 @@ TEST_F(StripDataTableTest, EmptyDocumentGivesOnePageWithTwoDashLines) {
   EXPECT_EQ(BodyTexts(Page(1)), (std::vector<DrawnText>{{310, 284, "-"}, {310, 368, "-"}}));
 }
 
-// A value that rounds to zero at two decimals is listed without a minus sign.
-TEST_F(StripDataTableTest, RoundedZerosAreListedWithoutSign) {
-  SetRow(1, 1, {"1", "-0.005001", "-0.004", "-0.001", "0", "-1e-9", "1", "-0.0049"});
-  const std::vector<std::string> strings = BodyStrings(Page(1));
-  const std::vector<std::string> row(strings.end() - 9, strings.end() - 1);  // before set 2's "-"
-  EXPECT_EQ(row, (std::vector<std::string>{"  1", "-0.01", "0.00", "0.00", "0.00", "0.00", "1.00",
-                                           "0.00"}));
-}
-
 TEST_F(StripDataTableTest, BothSetsAreNumberedAndListedInTheirFormats) {
   SetRow(1, 1, {"1", "0", "2", "4", "6", "1.5", "1.8", "-2"});
   SetRow(1, 2, {"12abc", "1.005", "x", "", "+3", "2", "1", "0.125"});
@@ -124,19 +115,6 @@ TEST_F(StripDataTableTest, OnlySetTwoHasDataGivesAnEmptyHeadingAndADash) {
   EXPECT_EQ(texts[1], (DrawnText{110, 326, "帯状荷重"}));  // no set number
   EXPECT_EQ(texts[2], (DrawnText{110, 368, "No."}));
   EXPECT_EQ(texts.back().y, 410);
-}
-
-TEST_F(StripDataTableTest, RowsAfterARowWithoutANumberAreNotListed) {
-  FillRows(1, 4);
-  world.tables.stripLoads[1][3][1] = "";
-  world.tables.stripLoads[1][2][2] = "";  // only No. decides; an empty x1 prints 0.00
-  std::vector<std::string> firstColumn;
-  for (const DrawnText& t : BodyTexts(Page(1)))
-    if (t.x == 110) firstColumn.push_back(t.text);
-  // The empty x1 ends the set for the calculation, which a note says.
-  EXPECT_EQ(firstColumn,
-            (std::vector<std::string>{"帯状荷重", "No.", "  1", "  2",
-                                      "※ 行No.[ 2 ] X1「」 から後の 3 行は計算に入りません"}));
 }
 
 TEST_F(StripDataTableTest, OneLineMoreThanAPageHoldsOpensPageTwoAtTheTop) {
@@ -302,30 +280,6 @@ TEST_F(StripDataTableTest, TheScreenStepIsRememberedOnEveryScreenCallAlsoFromThe
   world.UseDevice(600, 600);
   Pages();
   EXPECT_EQ(world.view.screenLineSteps.stripData, step);
-}
-
-// A row the calculation leaves out is marked at its end, and a note line names the cause.
-TEST_F(StripDataTableTest, RowsLeftOutOfTheCalculationAreMarkedAndNoted) {
-  FillRows(1, 3);
-  world.tables.stripLoads[1][2][2] = "abc";
-  world.tables.stripPoints[1][1] = "x?";
-  const std::vector<std::string> strings = BodyStrings(Page(1));
-  const auto count = [&](const std::string& text) {
-    return std::count(strings.begin(), strings.end(), text);
-  };
-  EXPECT_EQ(count("※"), 2);  // rows 2 and 3
-  EXPECT_EQ(count("※ 行No.[ 2 ] X1「abc」 から後の 2 行は計算に入りません"), 1);
-  EXPECT_EQ(count("計算に入らない計算点: x1「x?」"), 1);
-}
-
-// A piece whose X2 is larger than its X3 (its X1 not beyond its X4) is marked and noted too.
-TEST_F(StripDataTableTest, APieceOutOfOrderIsMarkedAndNotedAsCalculatedAsEntered) {
-  SetRow(1, 1, {"1", "0", "3", "1", "4", "1", "18", "0"});
-  const std::vector<std::string> strings = BodyStrings(Page(1));
-  EXPECT_EQ(std::count(strings.begin(), strings.end(), "※"), 1);
-  EXPECT_NE(std::find(strings.begin(), strings.end(),
-                      "※ 行No.[ 1 ] X2 が X3 より大きく、台形ではなく入力の値のまま計算しています"),
-            strings.end());
 }
 
 }  // namespace

@@ -79,31 +79,6 @@ TEST_F(StripResultsTableTest, FinalTableListsEachDepthWithItsXValuesAndDp) {
   EXPECT_EQ(BodyStrings(Page(1))[5], "0.477953");
 }
 
-TEST_F(StripResultsTableTest, ZeroIsPrintedWithoutSignAndNegativeDpAsItIs) {
-  // A rectangle piece of q = -0.5 (h = -1): at its middle just below the surface I is 1, far
-  // away I is zero or vanishingly small.
-  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1", "0.5"});
-  SetPoints({"2", "100000"}, {"0"});
-  const std::vector<std::string> strings = BodyStrings(Page(1));
-  ASSERT_EQ(strings.size(), 7u);
-  EXPECT_EQ(strings[5], "-0.500");
-  EXPECT_EQ(strings[6], "0.000");
-  EXPECT_LT(std::fabs(world.results.Strip(world.Ctx().document).strip(2, 1)), 1e-9);
-
-  // A negative dP that rounds to zero at the digits shown prints as an unsigned zero.
-  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-12", "1"});
-  EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
-  EXPECT_LT(world.results.Strip(world.Ctx().document).strip(1, 1), 0.0);
-  EXPECT_GT(world.results.Strip(world.Ctx().document).strip(1, 1), -2e-12);
-  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-1e-9", "1"});
-  EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
-  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-0.0004", "1"});
-  EXPECT_EQ(BodyStrings(Page(1))[5], "0.000");
-  // A negative that shows as a number other than zero keeps its sign.
-  SetPiece(1, 1, {"1", "0", "0", "4", "4", "-0.0006", "1"});
-  EXPECT_EQ(BodyStrings(Page(1))[5], "-0.001");
-}
-
 TEST_F(StripResultsTableTest, CourseListingShowsEveryPieceOfEveryPoint) {
   SetPiece(1, 1, {"1", "0", "2", "4", "6", "1", "1"});
   SetPiece(2, 1, {"5", "0", "3", "3", "3", "2", "0.5"});  // left triangle, q = 1

@@ -1,5 +1,5 @@
 // The marks and notes of the loads and points the calculation leaves out or reads differently.
-#include "view/exclusion_notes.h"
+#include "analysis/exclusion_notes.h"
 
 #include "base/c_locale.h"
 #include "document/cell_number.h"
@@ -9,18 +9,6 @@
 namespace qel {
 
 namespace {
-
-const std::string& NumberOf(const DocumentTables& t, const ExcludedLoad& load) {
-  switch (load.kind) {
-    case LoadKind::Strip:
-      return t.stripLoads[load.set][load.row][strip_col::kNo];
-    case LoadKind::Rectangle:
-      return t.rectLoads[load.row][rect_col::kNo];
-    case LoadKind::Circle:
-      break;
-  }
-  return t.circleLoads[load.row][circle_col::kNo];
-}
 
 std::string CellOf(const ExcludedLoad& load) {
   return LoadColumnName(load.kind, load.column) + "「" + load.text + "」";
@@ -34,8 +22,7 @@ bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row) {
   return false;
 }
 
-std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
-                                   const DocumentTables& tables) {
+std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list) {
   std::vector<std::string> notes;
   int afterEnd = 0;
   for (const ExcludedLoad& load : list)
@@ -43,7 +30,7 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
         load.reason == ExclusionReason::EndsList || load.reason == ExclusionReason::AfterListEnd;
   bool endTold = false;
   for (const ExcludedLoad& load : list) {
-    const std::string row = "※ 行No.[ " + NumberOf(tables, load) + " ] ";
+    const std::string row = "※ 行No.[ " + load.number + " ] ";
     switch (load.reason) {
       case ExclusionReason::ReadAsZero:
         notes.push_back(row + CellOf(load) + " は 0 として計算しています");
@@ -75,12 +62,6 @@ std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
     }
   }
   return notes;
-}
-
-void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes) {
-  for (const std::string& note : notes) {
-    if (!note.empty()) content.AddWrappedText(x, note);
-  }
 }
 
 std::string LoadCellText(unsigned outOfRange, int column, double value) {

@@ -1,12 +1,11 @@
-// Marks and note lines that the tables print for the loads and points the calculation leaves
-// out or reads differently, so that no listed row looks as if it had been calculated as typed.
+// Marks and note lines that the tables print for the loads the calculation leaves out or reads
+// differently, so that no listed row looks as if it had been calculated as typed.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "document/excluded_loads.h"
-#include "view/table_layout.h"
 
 namespace qel {
 
@@ -17,12 +16,7 @@ inline constexpr const char* kExclusionMark = "※";
 bool IsMarkedRow(const std::vector<ExcludedLoad>& list, int row);
 
 // The note lines of one list, one per cause, each starting with the mark.
-std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list,
-                                   const DocumentTables& tables);
-
-// Adds `notes` as lines at table x `x`, each broken into as many lines as it needs to end
-// within the printable width; an empty note adds no line.
-void AddNoteLines(TableContent& content, double x, const std::vector<std::string>& notes);
+std::vector<std::string> LoadNotes(const std::vector<ExcludedLoad>& list);
 
 // The text a data table prints for cell `column` of a load row: "－" where the cell is out of
 // range (bit `column` of `outOfRange`), else `value` as "%4.2f".

@@ -1,5 +1,5 @@
 // The texts of the settlement columns, shared by the calculation table and its CSV.
-#include "view/settlement_rows.h"
+#include "analysis/settlement_rows.h"
 
 #include "base/c_locale.h"
 #include "settings/number_format.h"

@@ -1,0 +1,90 @@
+// The settlement calculation table as a model: a section per column of the problem, a row per
+// slice with S to the last digit, the layers' subtotals, the column's total and notes; or why
+// there is no settlement.
+#include "analysis/settlement_table_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "analysis/settlement_rows.h"
+#include "document/data_file.h"
+#include "document/document.h"
+
+namespace qel {
+namespace {
+
+Document Example(const char* file) {
+  DocumentTables t;
+  EXPECT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR "/examples/") + file, t), ReadStatus::Ok);
+  return Document(t);
+}
+
+TEST(SettlementTableModel, EveryColumnOfTheProblemWithItsSlicesInOrder) {
+  SystemSettings settings;
+  settings.unitSystem = 1;
+  for (const auto& [file, problem] : {std::pair{"embankment.qdw", Problem::Strip},
+                                      std::pair{"building.qdw", Problem::RectCircle}}) {
+    SCOPED_TRACE(file);
+    const DocumentSettlement settlement =
+        ComputeDocumentSettlement(Example(file), settings.unitSystem, CircleMethod::kExact);
+    ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
+    const TableModel table = SettlementTableModel(settlement, problem, settings);
+    EXPECT_EQ(table.preamble, std::vector<std::string>{ConditionsText(*settlement.model)});
+    const std::vector<const SettlementColumnResult*> columns = ColumnsOf(settlement, problem);
+    ASSERT_EQ(table.sections.size(), columns.size());
+    ASSERT_FALSE(columns.empty());
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const SettlementColumnResult& column = *columns[c];
+      const TableSection& section = table.sections[c];
+      EXPECT_EQ(section.title, ColumnHeading(column.site));
+      EXPECT_DOUBLE_EQ(std::strtod(section.key[0].c_str(), nullptr), column.site.x);
+      EXPECT_DOUBLE_EQ(std::strtod(section.key[1].c_str(), nullptr), column.site.y);
+      ASSERT_EQ(section.rows.size(), column.values.slices.size());
+      std::set<int> layers;
+      int closed = 0;
+      for (std::size_t i = 0; i < section.rows.size(); ++i) {
+        const TableModelRow& row = section.rows[i];
+        const SoilSlice& slice = settlement.model->slices()[i];
+        layers.insert(slice.layer);
+        EXPECT_EQ(row.cells[0],
+                  std::to_string(settlement.model->profile().layers[slice.layer].number));
+        const std::optional<double>& s = column.values.slices[i].settlement;
+        ASSERT_TRUE(s);
+        EXPECT_EQ(std::strtod(row.exact[0].c_str(), nullptr), *s);
+        closed += !row.closingLine.empty();
+      }
+      EXPECT_EQ(closed, static_cast<int>(layers.size()));  // one subtotal a layer
+      EXPECT_EQ(section.rows.back().closingLine.rfind("小計 ", 0), 0u);
+      ASSERT_FALSE(section.notes.empty());
+      EXPECT_EQ(section.notes[0].rfind("合計 S = ", 0), 0u);
+    }
+    const TableRows rows = ExportedRows(table);
+    EXPECT_EQ(rows.headings.front(), "x (m)");
+    EXPECT_EQ(rows.headings[6], "σ'v0 (kN/㎡)");
+    EXPECT_EQ(rows.headings.back(), "S (m)");
+  }
+}
+
+// A profile that does not read leaves a table without columns that says why, line by line.
+TEST(SettlementTableModel, AProfileThatDoesNotReadSaysWhy) {
+  DocumentTables t;
+  t.soilLines = {"layer=9,bad"};
+  const DocumentSettlement settlement =
+      ComputeDocumentSettlement(Document(t), 0, CircleMethod::kExact);
+  const TableModel table = SettlementTableModel(settlement, Problem::Strip, SystemSettings());
+  EXPECT_TRUE(table.sections.empty());
+  ASSERT_GE(table.preamble.size(), 2u);
+  EXPECT_EQ(table.preamble[0], "地盤の土層を読めないため、沈下量を計算できません");
+  EXPECT_TRUE(std::any_of(
+      table.preamble.begin() + 1, table.preamble.end(),
+      [](const std::string& line) { return line.rfind("  土層データの 1 行目: ", 0) == 0; }));
+  EXPECT_EQ(SettlementTableModel(ComputeDocumentSettlement(Document(), 0, CircleMethod::kExact),
+                                 Problem::RectCircle, SystemSettings())
+                .preamble,
+            std::vector<std::string>{"地盤の土層がありません"});
+}
+
+}  // namespace
+}  // namespace qel

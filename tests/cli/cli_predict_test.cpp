@@ -174,6 +174,23 @@ TEST_F(PredictTest, RefusesFilesAndCommandLinesByName) {
   }
 }
 
+// A section that does not read costs nothing else: the other commands give what they give
+// without it, and a conversion writes its lines back as they were.
+TEST_F(PredictTest, ABadSectionLeavesTheOtherCommandsAndItsLinesAlone) {
+  const std::string plain = folder.File("plain.qdw");
+  test::WriteBytes(plain, test::ReadBytes(Example("embankment.qdw")));
+  const std::string bad = WithPlates({"plate=1,a,0,0,0", "read=1,x,0", "fit=3,cubic,9,1"});
+  for (const std::string command : {"compute", "settlement", "table --display 5"}) {
+    const CliRun without = RunCli(command + " " + plain + DataFolder());
+    const CliRun with = RunCli(command + " " + bad + DataFolder());
+    EXPECT_EQ(with.status, 0) << command << with.err;
+    EXPECT_EQ(with.out, without.out) << command;
+  }
+  const std::string out = folder.File("converted.qdw");
+  ASSERT_EQ(RunCli("convert " + bad + " " + out + DataFolder()).status, 0);
+  EXPECT_EQ(test::ReadBytes(out), test::ReadBytes(bad));
+}
+
 // Days or dates from day 0, in m, cm or mm, with or without a header, replace plate 1's readings.
 TEST_F(PredictTest, ObsImportReadsDaysDatesUnitsAndHeaders) {
   const std::string file = WithPlates({"plate=1,SP-1,15,0,0", "read=1,0,0.5", "fit=1,sqrt,1,7"});

@@ -48,7 +48,17 @@ const char kUsage[] =
     "                 consolidation settlement under the file's soil profile as CSV: per\n"
     "                 column problem,xrow,yrow,x,y,S,t50,t90 (S in m, t in days); --slices:\n"
     "                 every slice with sigma0, dP, p1, pc, e0, e1, S; --time: S and U at the\n"
-    "                 profile's times.\n";
+    "                 profile's times.\n"
+    "  qel-cli predict FILE.qdw [--plate N] [--curve] [--data-folder DIR]\n"
+    "                 the final settlement predicted from the settlement plates' readings\n"
+    "                 as CSV: per fit plate,name,method,from,to,dt,S0,Sinf,r2,U,t90,\n"
+    "                 residual,reason (S in m, t in days); --curve: plate,method,t,S along\n"
+    "                 each fitted curve.\n"
+    "  qel-cli obs-import FILE.qdw READINGS.csv --plate N [--unit m|cm|mm]\n"
+    "                 [--day0 YYYY-MM-DD] --out OUT.qdw [--data-folder DIR]\n"
+    "                 replaces plate N's readings by the rows day,settlement or\n"
+    "                 date,settlement of READINGS.csv (dates need --day0; settlements in\n"
+    "                 m unless --unit says otherwise).\n";
 
 // The usage, then the displays by number, from the table of displays.
 std::string Usage() {
@@ -71,7 +81,7 @@ int RunVerifyHandingOnPdf(const std::vector<std::string>& words) {
 const CliCommand kComputingCommands[] = {
     {"convert", RunConvert},           {"compute", RunCompute}, {"influence", RunInfluence},
     {"verify", RunVerifyHandingOnPdf}, {"isobars", RunIsobars}, {"table", RunTable},
-    {"settlement", RunSettlement},
+    {"settlement", RunSettlement},     {"predict", RunPredict}, {"obs-import", RunObsImport},
 };
 
 // The subcommands that draw pages: run by the drawing program.

@@ -28,6 +28,8 @@ int RunInfluence(const std::vector<std::string>& words);
 int RunIsobars(const std::vector<std::string>& words);
 int RunTable(const std::vector<std::string>& words);
 int RunSettlement(const std::vector<std::string>& words);
+int RunPredict(const std::vector<std::string>& words);
+int RunObsImport(const std::vector<std::string>& words);
 
 // Draws the verification report into the PDF `out`: true when it was written, otherwise false
 // with the reason on standard error.

@@ -28,6 +28,9 @@ constexpr std::string_view kFigureSectionName = "FIG";
 // The section of the soil profile: like the figure options' section, a name no older marker
 // rule reads, written only when the document has a profile.
 constexpr std::string_view kSoilSectionName = "SOIL";
+// The settlement plates' section: the same again, written after the soil profile only when the
+// document has readings.
+constexpr std::string_view kObsSectionName = "OBS";
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -76,6 +79,7 @@ DataFileParser::Section SectionForName(std::string_view name) {
   using Section = DataFileParser::Section;
   if (name == kFigureSectionName) return Section::Figures;
   if (name == kSoilSectionName) return Section::Soil;
+  if (name == kObsSectionName) return Section::Obs;
   if (name >= std::string_view("Z")) return Section::Settings;
   if (Contains(name, "K1")) return Section::Strip1;
   if (Contains(name, "K2")) return Section::Strip2;
@@ -120,6 +124,7 @@ bool DataFileParser::WouldApply(int version, std::string_view line) const {
       return counter_ <= kGridRows;
     case Section::Figures:
     case Section::Soil:
+    case Section::Obs:
       return true;  // every line is applied, or kept when it does not read
     case Section::None:
       return false;
@@ -175,6 +180,9 @@ void DataFileParser::ParseDataLine(int version, std::string_view rawLine) {
       return;
     case Section::Soil:
       tables_.soilLines.emplace_back(line);
+      return;
+    case Section::Obs:
+      tables_.obsLines.emplace_back(line);
       return;
     case Section::None:
       return;
@@ -322,6 +330,11 @@ std::string FormatDataFile(const DocumentTables& t, const ResultsGrid& results, 
   if (!t.soilLines.empty()) {
     line("$$" + std::string(kSoilSectionName));
     for (const std::string& text : t.soilLines)
+      line(text);
+  }
+  if (!t.obsLines.empty()) {
+    line("$$" + std::string(kObsSectionName));
+    for (const std::string& text : t.obsLines)
       line(text);
   }
 

@@ -36,7 +36,8 @@ class DataFileParser {
     Circles,
     Lattice,
     Figures,
-    Soil
+    Soil,
+    Obs
   };
   Section section() const { return section_; }
 

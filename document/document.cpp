@@ -25,6 +25,11 @@ SoilProfileReading ReadSection(const DocumentTables& cells, int unitSystem) {
   return ReadSoilProfile(cells.soilLines, unitSystem);
 }
 
+MeasurementsReading ReadPlates(const DocumentTables& cells) {
+  if (cells.obsLines.empty()) return {};
+  return ReadMeasurements(cells.obsLines);
+}
+
 }  // namespace
 
 Document::Document() : Document(DocumentTables{}) {}
@@ -34,9 +39,11 @@ Document::Document(DocumentTables cells)
       saved_(cells_),
       strip_(*cells_),
       plan_(*cells_),
-      soil_{ReadSection(*cells_, 0), ReadSection(*cells_, 1)} {
+      soil_{ReadSection(*cells_, 0), ReadSection(*cells_, 1)},
+      measurements_(ReadPlates(*cells_)) {
   revision_ = stripRevision_ = planRevision_ = stripLoadsRevision_ = planLoadsRevision_ =
-      stripStressRevision_ = planStressRevision_ = soilRevision_ = NextRevision();
+      stripStressRevision_ = planStressRevision_ = soilRevision_ = measurementsRevision_ =
+          NextRevision();
 }
 
 const ProblemCommon& Document::problem(Problem problem) const {
@@ -102,6 +109,7 @@ void Document::Become(CellsSnapshot next, bool everything) {
   const bool planLoadsChanged = everything || !SameLoadCells(*cells_, *next, Problem::RectCircle);
   const bool stripStressChanged = everything || !SameStressCells(*cells_, *next, Problem::Strip);
   const bool soilChanged = everything || !(cells_->soilLines == next->soilLines);
+  const bool measurementsChanged = everything || !(cells_->obsLines == next->obsLines);
   // The typed values are worked out before anything is taken over, so that a failure leaves
   // the cells and their typed values in step.
   std::optional<StripProblem> strip;
@@ -112,6 +120,8 @@ void Document::Become(CellsSnapshot next, bool everything) {
   if (soilChanged)
     for (int units : {0, 1})
       soil[units] = ReadSection(*next, units);
+  std::optional<MeasurementsReading> measurements;
+  if (measurementsChanged) measurements = ReadPlates(*next);
   cells_ = std::move(next);
   const std::uint64_t now = NextRevision();
   revision_ = now;
@@ -122,6 +132,10 @@ void Document::Become(CellsSnapshot next, bool everything) {
     soil_[0] = std::move(*soil[0]);
     soil_[1] = std::move(*soil[1]);
     soilRevision_ = now;
+  }
+  if (measurements) {
+    measurements_ = std::move(*measurements);
+    measurementsRevision_ = now;
   }
   if (strip) {
     strip_ = std::move(*strip);

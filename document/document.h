@@ -9,6 +9,7 @@
 
 #include "document/document_tables.h"
 #include "document/edit_history.h"
+#include "document/measurements_text.h"
 #include "document/plan_problem.h"
 #include "document/soil_profile_text.h"
 #include "document/strip_problem.h"
@@ -37,6 +38,12 @@ class Document {
   const SoilProfileReading& soil(int unitSystem) const;
   // Whether the document has a soil section at all (lines that may or may not read).
   bool hasSoil() const { return !cells_->soilLines.empty(); }
+  // The settlement plates' section read as numbers: the plates with their readings and fits,
+  // or every fault by line and field. Worked out when the section's lines change; an empty
+  // section reads as no plates and no fault.
+  const MeasurementsReading& measurements() const { return measurements_; }
+  // Whether the document has a section of settlement plates at all.
+  bool hasMeasurements() const { return !cells_->obsLines.empty(); }
 
   // Edits a copy of the cells with `edit`. When the content differs afterwards it becomes the
   // document's, as one undo step named `stepName` ("荷重1の入力"), the steps undone so far are
@@ -63,6 +70,8 @@ class Document {
   std::uint64_t stressRevision(Problem problem) const;
   // Grows only when the soil section's lines change, and with every Replace.
   std::uint64_t soilRevision() const { return soilRevision_; }
+  // Grows only when the settlement plates' lines change, and with every Replace.
+  std::uint64_t measurementsRevision() const { return measurementsRevision_; }
 
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
@@ -90,9 +99,11 @@ class Document {
   StripProblem strip_;
   PlanProblem plan_;
   SoilProfileReading soil_[2];  // [unitSystem]
+  MeasurementsReading measurements_;
   std::uint64_t revision_ = 0, stripRevision_ = 0, planRevision_ = 0;
   std::uint64_t stripLoadsRevision_ = 0, planLoadsRevision_ = 0, soilRevision_ = 0;
   std::uint64_t stripStressRevision_ = 0, planStressRevision_ = 0;
+  std::uint64_t measurementsRevision_ = 0;
   bool modified_ = false;
 };
 

@@ -27,6 +27,7 @@ void ClearDocumentData(DocumentTables& t) {
       t.gridPoints[row][col].clear();
   t.figures = FigureOptions{};
   t.soilLines.clear();
+  t.obsLines.clear();
 }
 
 namespace {

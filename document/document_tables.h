@@ -84,6 +84,10 @@ struct DocumentTables {
   // settlement calculation, which reads them, can fail on them. Empty: the file has none.
   // Shared between the copies undo keeps, so that a step costs what it changed.
   SharedLines soilLines;
+  // The settlement plates' section, their readings and the fits asked of them, kept like the
+  // soil section: its lines exactly as read (without the "$$OBS" marker), so that only the
+  // predictions, which read them, can fail on them. Empty: the file has none.
+  SharedLines obsLines;
   // Every cell and option the same: the same content, and the same bytes when saved.
   friend bool operator==(const DocumentTables&, const DocumentTables&) = default;
 };

@@ -88,6 +88,9 @@ std::optional<std::string> FindSectionMarkerText(const DocumentTables& t) {
     if (HoldsMarker(line)) return "図の設定の行" + QuotedInput(line);
   for (std::size_t line = 0; line < t.soilLines.size(); ++line)
     if (HoldsMarker(t.soilLines[line])) return "地盤の " + std::to_string(line + 1) + " 行目";
+  for (std::size_t line = 0; line < t.obsLines.size(); ++line)
+    if (HoldsMarker(t.obsLines[line]))
+      return "沈下板の実測値の " + std::to_string(line + 1) + " 行目";
   return std::nullopt;
 }
 

@@ -55,16 +55,18 @@ int MostFigureLines() {
 // The lines of each section of a saved file: "$$Z" 110, "$$K1"/"$$K2" at most 20, "$$OXZ" 10,
 // "$$RECT"/"$$CIRC" at most 40, "$$OXYZ" 12, "$$FIG" one for each option that differs from its
 // default and one for each line of it that was kept unread (never empty: it is written only
-// then), "$$SOIL" the soil lines read (never empty either), and the result listing its header
-// and at most 12 x 12 x 12 points. Every section comes once, in this order.
+// then), "$$SOIL" the soil lines read and "$$OBS" the settlement plates' lines read (never empty
+// either), and the result listing its header and at most 12 x 12 x 12 points. Every section
+// comes once, in this order.
 void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines,
-                         std::size_t soilLines) {
+                         std::size_t soilLines, std::size_t obsLines) {
   static const int mostFigureLines = MostFigureLines();
-  static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",  "$$OXZ",  "$$RECT",
-                                                  "$$CIRC", "$$OXYZ", "$$FIG", "$$SOIL", "$$SOL"};
+  static constexpr std::string_view kMarkers[] = {"$$Z",    "$$K1",   "$$K2",   "$$OXZ",
+                                                  "$$RECT", "$$CIRC", "$$OXYZ", "$$FIG",
+                                                  "$$SOIL", "$$OBS",  "$$SOL"};
   // The sections a save writes only when they have lines.
   auto writtenWhenNotEmpty = [](std::string_view marker) {
-    return marker == "$$FIG" || marker == "$$SOIL";
+    return marker == "$$FIG" || marker == "$$SOIL" || marker == "$$OBS";
   };
   std::string section;
   int lines = 0;
@@ -82,6 +84,9 @@ void RequireSectionSizes(std::string_view saved, std::size_t unreadFigureLines,
     if (section == "SOIL")
       fuzz::Require(lines >= 1 && static_cast<std::size_t>(lines) == soilLines,
                     "the soil lines as read");
+    if (section == "OBS")
+      fuzz::Require(lines >= 1 && static_cast<std::size_t>(lines) == obsLines,
+                    "the settlement plates' lines as read");
     if (section == "SOL") fuzz::Require(lines <= 1 + 12 * 12 * 12, "<= 1728 result lines");
   };
   bool first = true;
@@ -132,7 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // reads back as a section marker, rows after a gap are not written, ...).
   std::optional<std::string> firstSave = Saved(read, settings);
   if (!firstSave) return 0;
-  RequireSectionSizes(*firstSave, read.figures.unreadLines.size(), read.soilLines.size());
+  RequireSectionSizes(*firstSave, read.figures.unreadLines.size(), read.soilLines.size(),
+                      read.obsLines.size());
   fuzz::Require(DetectTextEncoding(*firstSave) == TextEncoding::Cp932,
                 "a saved file reads as Shift-JIS");
 
@@ -154,6 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   savedOptions.unreadLines.clear();
   fuzz::Require(savedOptions == readOptions, "every figure option survives a save");
   fuzz::Require(saved.soilLines.size() == read.soilLines.size(), "every soil line is saved");
+  fuzz::Require(saved.obsLines.size() == read.obsLines.size(),
+                "every line of the settlement plates is saved");
 
   std::optional<std::string> secondSave = Saved(saved, savedSettings);
   fuzz::Require(secondSave.has_value(), "what was saved can be saved again");

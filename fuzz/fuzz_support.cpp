@@ -65,7 +65,7 @@ bool SameTables(const DocumentTables& a, const DocumentTables& b) {
     if (!same(a.gridPoints[row], b.gridPoints[row])) return false;
   }
   return same(a.settingLines, b.settingLines) && a.figures == b.figures &&
-         a.soilLines == b.soilLines;
+         a.soilLines == b.soilLines && a.obsLines == b.obsLines;
 }
 
 }  // namespace qel::fuzz

@@ -262,6 +262,32 @@ TEST(DataFile, TheSoilSectionIsKeptAsReadAndWrittenBeforeTheResultListing) {
   }
 }
 
+// The settlement plates' section likewise: kept as read, written after the soil section (where
+// ever the file had it), and not at all without lines, so that a file without it saves as before.
+TEST(DataFile, ThePlatesSectionIsKeptAsReadAndWrittenAfterTheSoilSection) {
+  const std::vector<std::string> obs = {"plate=1,SP-1,15.0,0.0,120", "read=1,0,0.000", "",
+                                        "fit=1,asaoka,150,400,14", "later.key=1"};
+  const std::string plates = "$$OBS\r\n" + JoinCrLf(obs), soil = "$$SOIL\r\nwater=1\r\n";
+  const std::string saved = SavedFileText();
+  const std::string head = saved.substr(0, saved.find("$$SOL")),
+                    results = saved.substr(head.size());
+  const std::pair<std::string, std::string> cases[] = {
+      {head + plates + results, head + plates + results},
+      {head + soil + plates + results, head + soil + plates + results},
+      {head + plates + soil + results, head + soil + plates + results},
+      {head + "$$OBS\r\n" + results, saved},
+  };
+  for (const auto& [text, written] : cases) {
+    DocumentTables read;
+    ASSERT_EQ(ReadDataBytes(ShiftJis(text), read), ReadStatus::Ok) << text;
+    EXPECT_EQ(read.obsLines.empty(), written == saved) << text;
+    if (!read.obsLines.empty()) {
+      EXPECT_EQ(read.obsLines, obs) << text;
+    }
+    EXPECT_EQ(FormatDataFile(read, ResultsGrid{}, 3), written) << text;
+  }
+}
+
 // "$$" inside a line of any section is data: the line is read into its section as typed, no
 // section begins there, and no line after it is lost or read into another section; the save
 // then refuses it by name, since earlier versions would take it for a marker.
@@ -269,7 +295,8 @@ TEST(ReadDataBytes, TwoDollarsInsideALineOfEverySectionAreData) {
   const std::string saved = SavedFileText() + "";
   const std::string head = saved.substr(0, saved.find("$$SOL"));
   const std::string withSections =
-      head + "$$FIG\r\nrect.isobars=1\r\n$$SOIL\r\nwater=1\r\n" + saved.substr(head.size());
+      head + "$$FIG\r\nrect.isobars=1\r\n$$SOIL\r\nwater=1\r\n$$OBS\r\nplate=1,a,0,0,0\r\n" +
+      saved.substr(head.size());
   // The line put after each section's marker, its "$$" then written "SS" for the file read
   // without it.
   const std::pair<const char*, const char*> cases[] = {
@@ -282,6 +309,7 @@ TEST(ReadDataBytes, TwoDollarsInsideALineOfEverySectionAreData) {
       {"$$OXYZ\r\n", "1,2,x$$SOIL"},
       {"$$FIG\r\n", "strip.notes=$$K1"},
       {"$$SOIL\r\n", "layer=1,a$$b,8,16,16,none,,,,,,,,"},
+      {"$$OBS\r\n", "plate=2,SP$$2,0,0,0"},
   };
   for (const auto& [marker, line] : cases) {
     std::string with = withSections, without = withSections;

@@ -175,6 +175,33 @@ TEST(DocumentRevisions, MoveOnlyForTheProblemWhoseCellsChanged) {
   }
 }
 
+// The settlement plates' lines are read once per change of them, with a revision of their own
+// that no other change moves.
+TEST(DocumentMeasurements, AreReadOncePerChangeOfTheirLinesWithARevisionOfTheirOwn) {
+  Document document;
+  EXPECT_FALSE(document.hasMeasurements());
+  EXPECT_TRUE(document.measurements().errors.empty());
+  const auto none = document.measurementsRevision();
+  const auto plates = [](std::vector<std::string> lines) {
+    return [lines](DocumentTables& t) { t.obsLines = lines; };
+  };
+  ASSERT_TRUE(document.Change("step", ScaleTo(3)));
+  ASSERT_TRUE(document.Change("step", [](DocumentTables& t) { t.soilLines = {"water=1"}; }));
+  EXPECT_EQ(document.measurementsRevision(), none);
+  ASSERT_TRUE(document.Change("step", plates({"plate=1,a,0,0,0", "read=1,0,0"})));
+  const auto good = document.measurementsRevision();
+  EXPECT_GT(good, none);
+  ASSERT_TRUE(document.measurements().measurements);
+  EXPECT_EQ(document.measurements().measurements->plates[0].readings.size(), 1u);
+  ASSERT_TRUE(document.Change("step", plates({"plate=1,a,0,0,0", "read=2,0,0"})));
+  EXPECT_GT(document.measurementsRevision(), good);
+  EXPECT_EQ(document.measurements().errors.size(), 1u);
+  ASSERT_TRUE(document.Undo());
+  EXPECT_TRUE(document.hasMeasurements());
+  ASSERT_TRUE(document.measurements().measurements);
+  EXPECT_GT(document.measurementsRevision(), good);
+}
+
 TEST(DocumentReplace, TakesTheNewCellsAsSavedAndForgetsTheHistory) {
   Document document;
   document.Change("a", ScaleTo(1));

@@ -55,6 +55,11 @@ TEST(FindSectionMarkerText, NamesTheFirstFieldASaveWouldWriteWithTwoDollars) {
          t.soilLines = {"water=1", "layer=$$"};
        },
        "地盤の 2 行目"},
+      {"settlement plate line",
+       [](DocumentTables& t) {
+         t.obsLines = {"plate=1,a,0,0,0", "read=1,0,0", "fit=1,$$"};
+       },
+       "沈下板の実測値の 3 行目"},
   };
   for (const Case& c : cases) {
     DocumentTables tables;

@@ -192,7 +192,7 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
       {Profile(4, "times=30,-90"), "4 行目: 時刻の 2 番目「-90」が負です"},
       {Profile(1, "water=nan"), "1 行目: 地下水位「nan」が数値ではありません"},
       {Profile(5, c1 + "cc,2.1,0.8,0.08,60,,150,b\x01th,"),
-       l1 + "排水条件「b\\x01th」は both, top, bottom のいずれかです"},
+       l1 + "排水条件「b\\x01th」は both, top, bottom, none のいずれかです"},
       {Profile(5, c1 + "cc,2.1,1e308,0.08,60,,150,both,"), l1 + "Cc は 20 以下にしてください"},
       {Profile(5, "layer=1,粘土1,8.0,16.0,1e308,cc,2.10,0.80,0.08,60,,150,both,"),
        l1 + "γsat は 100 以下にしてください"},

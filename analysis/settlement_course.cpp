@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <thread>
 
 #include "engine/coupled_consolidation.h"
 #include "engine/equivalent_thickness.h"
 #include "engine/secondary_compression.h"
+#include "engine/worker_threads.h"
 
 namespace qel {
 
@@ -305,6 +307,27 @@ std::optional<CoursePoint> SettlementCourseModel::At(const SettlementCourse& cou
   }
   point.secondary = Secondary(course, t);
   return point;
+}
+
+std::vector<SettlementCourse> ColumnCourses(const SettlementCourseModel& model,
+                                            const std::vector<SettlementColumnResult>& columns,
+                                            int threads) {
+  std::vector<SettlementCourse> courses(columns.size());
+  const int available =
+      threads > 0 ? threads : static_cast<int>(std::thread::hardware_concurrency());
+  const int count =
+      std::clamp(available, 1, static_cast<int>(std::max<std::size_t>(columns.size(), 1)));
+  ChunkQueue queue(columns.size());
+  RunWorkers(count, [&] {
+    while (const std::optional<std::size_t> c = queue.Next()) {
+      const std::vector<SliceSettlement>& slices = columns[*c].values.slices;
+      std::vector<double> deltaP(slices.size());
+      for (std::size_t i = 0; i < slices.size(); ++i)
+        deltaP[i] = slices[i].deltaP;
+      courses[*c] = model.Course(deltaP);
+    }
+  });
+  return courses;
 }
 
 }  // namespace qel

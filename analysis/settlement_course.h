@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "analysis/settlement_columns.h"
 #include "engine/consolidation_groups.h"
 #include "engine/load_ramp.h"
 #include "engine/mode_sum.h"
@@ -105,5 +106,11 @@ class SettlementCourseModel {
                  std::optional<std::size_t> layer = std::nullopt) const;
   double Secondary(const SettlementCourse& course, double t) const;
 };
+
+// The course of every column settled by model().model(), under each column's own dP, computed
+// on `threads` threads (<= 0: every core).
+std::vector<SettlementCourse> ColumnCourses(const SettlementCourseModel& model,
+                                            const std::vector<SettlementColumnResult>& columns,
+                                            int threads = 0);
 
 }  // namespace qel

@@ -43,12 +43,12 @@ const char kUsage[] =
     "                 row per load or point as the display prints it, dP also as %.17g;\n"
     "                 the settlement table one row per slice of every column, S also as\n"
     "                 %.17g metres.\n"
-    "  qel-cli settlement FILE.qdw [--slices | --time] [--circle-method exact|compatible]\n"
-    "                 [--data-folder DIR]\n"
+    "  qel-cli settlement FILE.qdw [--slices | --time | --stages]\n"
+    "                 [--circle-method exact|compatible] [--data-folder DIR]\n"
     "                 consolidation settlement under the file's soil profile as CSV: per\n"
     "                 column problem,xrow,yrow,x,y,S,t50,t90 (S in m, t in days); --slices:\n"
-    "                 every slice with sigma0, dP, p1, pc, e0, e1, S; --time: S and U at the\n"
-    "                 profile's times.\n";
+    "                 every slice with sigma0, dP, p1, pc, e0, e1, S; --time: S, U, Ssec and\n"
+    "                 Sall at the profile's times; --stages: each stage's share dS.\n";
 
 // The usage, then the displays by number, from the table of displays.
 std::string Usage() {

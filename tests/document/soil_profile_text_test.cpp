@@ -40,8 +40,21 @@ TEST(ReadSoilProfile, TheExampleBecomesItsNumbers) {
   EXPECT_EQ(p.sliceThickness, 1.0);
   EXPECT_EQ(p.times, (std::vector<double>{30, 90, 365, 1825}));
   ASSERT_EQ(p.layers.size(), 4u);
-  SoilLayer first{1,    "粘土1", 8.0,  16.0, 16.5,  SettlementMethod::kCc,    2.10,
-                  0.80, 0.08,    60.0, 0.0,  150.0, Drainage::kBoth, 0, std::nullopt,
+  SoilLayer first{1,
+                  "粘土1",
+                  8.0,
+                  16.0,
+                  16.5,
+                  SettlementMethod::kCc,
+                  2.10,
+                  0.80,
+                  0.08,
+                  60.0,
+                  0.0,
+                  150.0,
+                  Drainage::kBoth,
+                  0,
+                  std::nullopt,
                   std::nullopt};
   EXPECT_EQ(p.layers[0], first);
   EXPECT_EQ(p.layers[1].method, SettlementMethod::kNone);

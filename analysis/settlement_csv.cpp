@@ -48,14 +48,40 @@ void AddSlices(std::string& text, const SettlementModel& model,
   }
 }
 
-void AddTime(std::string& text, const SettlementModel& model,
-             const std::vector<SettlementColumnResult>& columns) {
-  text += "problem,xrow,yrow,x,y,t,S,U\n";
-  for (const SettlementColumnResult& column : columns) {
-    const std::string prefix = SitePrefix(column.site);
-    for (const double t : model.profile().times) {
-      text += prefix + FormatC(",%.17g,", t) + Field(model.SettlementAt(column.values, t)) + "," +
-              Field(model.DegreeAt(column.values, t)) + "\n";
+void AddTime(std::string& text, const SettlementCourseModel& model,
+             const std::vector<SettlementColumnResult>& columns,
+             const std::vector<SettlementCourse>& courses) {
+  text += "problem,xrow,yrow,x,y,t,S,U,Ssec,Sall\n";
+  const std::vector<double> times = model.TableTimes();
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const std::string prefix = SitePrefix(columns[c].site);
+    for (const double t : times) {
+      text += prefix + FormatC(",%.17g,", t);
+      const std::optional<CoursePoint> point = model.At(courses[c], t);
+      if (point) {
+        text += Field(point->primary) + "," + Field(point->degree) + "," + Field(point->secondary) +
+                "," + Field(point->total()) + "\n";
+      } else {
+        text += ",,,\n";
+      }
+    }
+  }
+}
+
+void AddStages(std::string& text, const SettlementCourseModel& model,
+               const std::vector<SettlementColumnResult>& columns,
+               const std::vector<SettlementCourse>& courses) {
+  text += "problem,xrow,yrow,x,y,stage,start,end,fraction,dS\n";
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const std::string prefix = SitePrefix(columns[c].site);
+    for (std::size_t k = 0; k < model.stages().size(); ++k) {
+      const LoadStage& stage = model.stages()[k];
+      text +=
+          prefix +
+          FormatC(",%d,%.17g,%.17g,%.17g,", stage.number, stage.start, stage.end, stage.fraction) +
+          Field(k < courses[c].stageSettlements.size() ? courses[c].stageSettlements[k]
+                                                       : std::nullopt) +
+          "\n";
     }
   }
 }
@@ -73,9 +99,24 @@ std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model
       AddSlices(text, model, columns);
       break;
     case SettlementCsvTable::kTime:
-      AddTime(text, model, columns);
-      break;
+    case SettlementCsvTable::kStages: {
+      const SettlementCourseModel courseModel(model.profile());
+      return SettlementCsv(table, courseModel, columns, ColumnCourses(courseModel, columns));
+    }
   }
+  return text;
+}
+
+std::string SettlementCsv(SettlementCsvTable table, const SettlementCourseModel& courseModel,
+                          const std::vector<SettlementColumnResult>& columns,
+                          const std::vector<SettlementCourse>& courses) {
+  if (table != SettlementCsvTable::kTime && table != SettlementCsvTable::kStages)
+    return SettlementCsv(table, courseModel.model(), columns);
+  std::string text;
+  if (table == SettlementCsvTable::kTime)
+    AddTime(text, courseModel, columns, courses);
+  else
+    AddStages(text, courseModel, columns, courses);
   return text;
 }
 

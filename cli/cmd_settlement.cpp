@@ -1,5 +1,6 @@
 // qel-cli settlement: the consolidation settlement of every column of a data file under its soil
-// profile, as CSV: the columns' totals and times, their slices, or their settlement in time.
+// profile, as CSV: the columns' totals and times, their slices, their settlement in time, or the
+// construction stages' shares.
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -51,17 +52,18 @@ void WarnAboutSlices(const std::vector<SettlementColumnResult>& columns, const s
 
 int RunSettlement(const std::vector<std::string>& words) {
   std::string error;
-  std::optional<CliArgs> args =
-      ParseCliArgs(words, {"--data-folder", "--circle-method"}, {"--slices", "--time"}, error);
+  std::optional<CliArgs> args = ParseCliArgs(words, {"--data-folder", "--circle-method"},
+                                             {"--slices", "--time", "--stages"}, error);
   if (!args) return UsageError(error);
   const std::optional<CircleMethod> method = ReadCircleMethod(*args, error);
   if (!method) return UsageError(error);
   if (args->positional.size() != 1) return UsageError("settlement needs one data file");
-  if (args->Flag("--slices") && args->Flag("--time"))
-    return UsageError("settlement takes --slices or --time, not both");
-  const SettlementCsvTable table = args->Flag("--slices") ? SettlementCsvTable::kSlices
-                                   : args->Flag("--time") ? SettlementCsvTable::kTime
-                                                          : SettlementCsvTable::kColumns;
+  if (args->Flag("--slices") + args->Flag("--time") + args->Flag("--stages") > 1)
+    return UsageError("settlement takes one of --slices, --time and --stages");
+  const SettlementCsvTable table = args->Flag("--slices")   ? SettlementCsvTable::kSlices
+                                   : args->Flag("--time")   ? SettlementCsvTable::kTime
+                                   : args->Flag("--stages") ? SettlementCsvTable::kStages
+                                                            : SettlementCsvTable::kColumns;
   const std::string& path = args->positional[0];
   CliSession session(args->Option("--data-folder"));
   session.Start();

@@ -9,7 +9,9 @@
 
 #include "base/c_locale.h"
 #include "base/quoted_text.h"
+#include "document/soil_field_checks.h"
 #include "document/soil_section_lines.h"
+#include "document/soil_time_lines.h"
 #include "engine/soil_slices.h"
 
 namespace qel {
@@ -28,50 +30,22 @@ std::string Quoted(std::string_view text) {
   return QuotedInput(text);
 }
 
-// The longest cell of the section that is read, in characters: longer text is no name or number
-// anyone types, and refusing it keeps every message, page and table it would reach bounded.
-constexpr std::size_t kLongestCell = 200;
-// How many characters of a name a message shows.
-constexpr std::size_t kShownNameCharacters = 40;
-
-// The plausible range of a number: values outside it are refused, so that no stress, void
-// ratio or time computed from them overflows.
-struct Range {
-  double low;
-  bool lowIncluded;
-  double high;
-};
-constexpr double kDeepest = 10000.0;  // m
-constexpr Range kDepthRange{0.0, false, kDeepest};
-constexpr Range kWaterRange{-kDeepest, true, kDeepest};
-constexpr Range kVoidRatioRange{0.0, false, 20.0};
-constexpr Range kIndexRange{0.0, true, 20.0};
-constexpr Range kPressureRange{0.0, false, 1e6};
-constexpr Range kMvRange{0.0, true, 1.0};
-constexpr Range kCvRange{0.0, false, 1e8};
-constexpr Range kTimeRange{0.0, true, 1e7};
-// Unit weights: up to 100 kN/m3, or 10 tf/m3.
-Range UnitWeightRange(int unitSystem) {
-  return {0.0, false, unitSystem != 0 ? 100.0 : 10.0};
-}
-
-// The bound `value` breaks, as the message says it; none when it lies in `range`.
-std::optional<std::string> OutsideRange(double value, const Range& range) {
-  if (range.lowIncluded ? value < range.low : value <= range.low) {
-    return FormatC(
-        range.lowIncluded ? "は %.10g 以上にしてください" : "は %.10g より大きい値にしてください",
-        range.low);
-  }
-  if (value > range.high) return FormatC("は %.10g 以下にしてください", range.high);
-  return std::nullopt;
-}
-
-// A subject followed by Japanese text: a blank after it only when it ends in a Latin letter or
-// digit ("Cc がありません", "排水条件がありません").
-std::string Subject(std::string text) {
-  if (!text.empty() && static_cast<unsigned char>(text.back()) < 0x80) text += ' ';
-  return text;
-}
+using soil_text::kCalphaRange;
+using soil_text::kCvRange;
+using soil_text::kDeepest;
+using soil_text::kDepthRange;
+using soil_text::kIndexRange;
+using soil_text::kLongestCell;
+using soil_text::kMvRange;
+using soil_text::kPressureRange;
+using soil_text::kShownNameCharacters;
+using soil_text::kTimeRange;
+using soil_text::kVoidRatioRange;
+using soil_text::kWaterRange;
+using soil_text::OutsideRange;
+using soil_text::Range;
+using soil_text::Subject;
+using soil_text::UnitWeightRange;
 
 enum LayerField {
   kNo,
@@ -88,13 +62,18 @@ enum LayerField {
   kCv,
   kDrain,
   kCurve,
+  kCalpha,
+  kCh,
   kLayerFieldCount
 };
+// A layer line holds the first 14 fields at least; Calpha and ch may be left off.
+constexpr int kLeastLayerFields = kCalpha;
 constexpr const char* kLayerFieldNames[kLayerFieldCount] = {
-    "番号", "名称", "下端深さ", "γt", "γsat", "沈下計算法", "e0",
-    "Cc",   "Cs",   "p'c",      "mv", "cv",   "排水条件",   "曲線番号"};
+    "番号", "名称", "下端深さ", "γt", "γsat",     "沈下計算法", "e0", "Cc",
+    "Cs",   "p'c",  "mv",       "cv", "排水条件", "曲線番号",   "Cα", "ch"};
 // The fields that hold real numbers.
-constexpr LayerField kRealFields[] = {kBottom, kGammaT, kGammaSat, kE0, kCc, kCs, kPc, kMv, kCv};
+constexpr LayerField kRealFields[] = {kBottom, kGammaT, kGammaSat, kE0,     kCc, kCs,
+                                      kPc,     kMv,     kCv,       kCalpha, kCh};
 
 // The range of a real field (the unit weights' depends on the units).
 Range FieldRange(LayerField field, int unitSystem) {
@@ -113,6 +92,8 @@ Range FieldRange(LayerField field, int unitSystem) {
       return kPressureRange;
     case kMv:
       return kMvRange;
+    case kCalpha:
+      return kCalphaRange;
     default:
       return kCvRange;
   }
@@ -142,21 +123,16 @@ std::optional<Drainage> DrainageFrom(std::string_view text) {
   if (text == "both") return Drainage::kBoth;
   if (text == "top") return Drainage::kTop;
   if (text == "bottom") return Drainage::kBottom;
+  if (text == "none") return Drainage::kNone;
   return std::nullopt;
 }
 
-class SectionReader {
+class SectionReader : private soil_text::FieldChecks {
  public:
-  explicit SectionReader(int unitSystem) : unitSystem_(unitSystem) {}
+  explicit SectionReader(int unitSystem) : unitSystem_(unitSystem), timeLines_(*this) {}
   SoilProfileReading Read(const std::vector<std::string>& lines);
 
  private:
-  void Error(int line, std::string text) { errors_.push_back({line, std::move(text)}); }
-  // The number of a field as typed: none when it is empty or not a finite number (an error).
-  std::optional<double> Real(int line, const std::string& label, const char* field,
-                             std::string_view text);
-  std::optional<int> Whole(int line, const std::string& label, const char* field,
-                           std::string_view text);
   void ReadLine(int line, std::string_view text);
   void ReadSetting(int line, std::string_view key, std::string_view value);
   void ReadTimes(int line, std::string_view value);
@@ -167,12 +143,10 @@ class SectionReader {
   std::optional<double> Required(const LayerLine& layer, LayerField field);
   // Tells a value of `field` outside its plausible range.
   void CheckRange(const LayerLine& layer, LayerField field);
-  // Tells a cell longer than kLongestCell; true when it is.
-  bool TooLong(int line, const std::string& where, std::string_view field, std::string_view text);
 
   int unitSystem_;
+  soil_text::TimeLines timeLines_;
   SoilProfile profile_;
-  std::vector<SoilProfileError> errors_;
   std::vector<LayerLine> layers_;
   std::map<std::string, int, std::less<>> settingLines_;  // for keys given twice
   int extraLayers_ = 0;                                   // layer lines beyond the bound
@@ -185,33 +159,6 @@ class SectionReader {
   bool waterBad_ = false;     // a water table that did not read: no layer check relies on it
 };
 
-std::optional<double> SectionReader::Real(int line, const std::string& label, const char* field,
-                                          std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  const std::optional<double> value = ParseRealNumber(text);
-  if (!value) Error(line, label + ": " + field + Quoted(text) + "が数値ではありません");
-  return value;
-}
-
-std::optional<int> SectionReader::Whole(int line, const std::string& label, const char* field,
-                                        std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  const std::optional<int> value = ParseWholeNumber(text);
-  if (!value || *value <= 0) {
-    Error(line, label + ": " + field + Quoted(text) + "が正の整数ではありません");
-    return std::nullopt;
-  }
-  return value;
-}
-
-bool SectionReader::TooLong(int line, const std::string& where, std::string_view field,
-                            std::string_view text) {
-  if (CharacterCount(text) <= kLongestCell) return false;
-  Error(line, where + ": " + std::string(field) + "が長すぎます (" + std::to_string(kLongestCell) +
-                  " 文字まで)" + QuotedInput(text, kShownNameCharacters));
-  return true;
-}
-
 void SectionReader::ReadLine(int line, std::string_view text) {
   if (Trimmed(text).empty()) return;
   const std::size_t equals = text.find('=');
@@ -220,7 +167,9 @@ void SectionReader::ReadLine(int line, std::string_view text) {
   if (equals != std::string_view::npos && CharacterCount(key) <= kLongestCell) {
     if (key == "layer") return ReadLayer(line, value);
     if (key == "curve") return ReadCurve(line, value);
-    if (key == "water" || key == "gammaw" || key == "slice" || key == "times")
+    if (key == "stage") return timeLines_.ReadStage(line, value);
+    if (key == "water" || key == "gammaw" || key == "slice" || key == "times" ||
+        soil_text::TimeLines::SettingLabel(key))
       return ReadSetting(line, key, Trimmed(value));
   }
   Error(line, std::to_string(line) + " 行目: 不明な項目" + Quoted(key) + "です");
@@ -229,9 +178,15 @@ void SectionReader::ReadLine(int line, std::string_view text) {
 void SectionReader::ReadSetting(int line, std::string_view key, std::string_view value) {
   const std::map<std::string_view, const char*> labels = {
       {"water", "地下水位"}, {"gammaw", "γw"}, {"slice", "分割厚さ"}, {"times", "時刻"}};
-  const std::string label = labels.at(key);
+  const auto own = labels.find(key);
+  const std::string label =
+      own != labels.end() ? own->second : soil_text::TimeLines::SettingLabel(key);
   if (!settingLines_.emplace(std::string(key), line).second) {
     Error(line, Subject(label) + "が重複しています");
+    return;
+  }
+  if (own == labels.end()) {
+    if (!value.empty()) timeLines_.ReadSetting(line, key, value, profile_);
     return;
   }
   if (key == "times") return ReadTimes(line, value);
@@ -289,9 +244,11 @@ void SectionReader::ReadTimes(int line, std::string_view value) {
 void SectionReader::ReadLayer(int line, std::string_view value) {
   const std::vector<std::string_view> fields = SplitFields(value);
   const std::string where = std::to_string(line) + " 行目の土層";
-  if (fields.size() != kLayerFieldCount) {
+  if (fields.size() < static_cast<std::size_t>(kLeastLayerFields) ||
+      fields.size() > static_cast<std::size_t>(kLayerFieldCount)) {
     Error(line, where + ": 項目が " + std::to_string(fields.size()) + " 個あります (" +
-                    std::to_string(kLayerFieldCount) + " 個必要です)");
+                    std::to_string(kLeastLayerFields) + "–" + std::to_string(kLayerFieldCount) +
+                    " 個必要です)");
     return;
   }
   if (layers_.size() == static_cast<std::size_t>(kMaxSoilLayers)) {
@@ -302,10 +259,13 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
   }
   LayerLine layer;
   layer.line = line;
-  // A cell too long is told once and read as nothing more: no number, no method, no name.
-  std::vector<std::string_view> read = fields;
+  // A cell too long is told once and read as nothing more: no number, no method, no name. The
+  // fields left off read as empty.
+  std::vector<std::string_view> given = fields;
+  given.resize(kLayerFieldCount);
+  std::vector<std::string_view> read = given;
   for (int field = 0; field < kLayerFieldCount; ++field) {
-    if (!TooLong(line, where, kLayerFieldNames[field], fields[field])) continue;
+    if (!TooLong(line, where, kLayerFieldNames[field], given[field])) continue;
     read[field] = {};
     layer.texts[field] = "…";  // not missing: it was given, and told
   }
@@ -315,11 +275,11 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
   layer.label = layer.number ? "土層 " + std::to_string(*layer.number) : where;
   if (!read[kName].empty())
     layer.label += " (" + ShortenedText(read[kName], kShownNameCharacters) + ")";
-  if (fields[kNo].empty()) Error(line, layer.label + ": 番号がありません");
+  if (given[kNo].empty()) Error(line, layer.label + ": 番号がありません");
   for (const LayerField field : kRealFields)
     layer.values[field] = Real(line, layer.label, kLayerFieldNames[field], read[field]);
   layer.method = MethodFrom(read[kMethod]);
-  if (fields[kMethod].empty())
+  if (given[kMethod].empty())
     Error(line, layer.label + ": 沈下計算法がありません");
   else if (!layer.method && !read[kMethod].empty())
     Error(line, layer.label + ": 沈下計算法" + Quoted(read[kMethod]) +
@@ -327,7 +287,7 @@ void SectionReader::ReadLayer(int line, std::string_view value) {
   layer.drainage = DrainageFrom(read[kDrain]);
   if (!read[kDrain].empty() && !layer.drainage)
     Error(line, layer.label + ": 排水条件" + Quoted(read[kDrain]) +
-                    "は both, top, bottom のいずれかです");
+                    "は both, top, bottom, none のいずれかです");
   layer.curve = Whole(line, layer.label, kLayerFieldNames[kCurve], read[kCurve]);
   for (const LayerLine& other : layers_) {
     if (layer.number && other.number == layer.number) {
@@ -457,9 +417,12 @@ void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
   } else if (method == SettlementMethod::kMv) {
     Required(layer, kMv);
     CheckRange(layer, kMv);
+    // e0 gives the void ratio of its secondary compression.
+    if (layer.values[kCalpha]) CheckRange(layer, kE0);
   }
   if (method != SettlementMethod::kNone) {
-    CheckRange(layer, kCv);
+    for (const LayerField field : {kCv, kCalpha, kCh})
+      CheckRange(layer, field);
     if (layer.values[kCv] && layer.texts[kDrain].empty())
       Error(layer.line, layer.label + ": 排水条件がありません");
   }
@@ -477,6 +440,10 @@ void SectionReader::CheckLayer(std::size_t index, SoilLayer& soil) {
   soil.cv = layer.values[kCv];
   soil.drainage = layer.drainage.value_or(Drainage::kBoth);
   soil.curve = layer.curve.value_or(0);
+  if (method != SettlementMethod::kNone) {
+    soil.calpha = layer.values[kCalpha];
+    soil.ch = layer.values[kCh];
+  }
 }
 
 SoilProfileReading SectionReader::Read(const std::vector<std::string>& lines) {
@@ -485,12 +452,15 @@ SoilProfileReading SectionReader::Read(const std::vector<std::string>& lines) {
   if (layers_.empty()) Error(0, "土層がありません");
   if (profile_.waterDepth && !gammaWTyped_)
     Error(settingLines_.at("water"), "地下水位があるときは γw が必要です");
+  std::vector<soil_text::TimeLines::LayerLine> layerLines;
   for (std::size_t i = 0; i < layers_.size(); ++i) {
     SoilLayer layer;
     CheckLayer(i, layer);
     profile_.layers.push_back(layer);
+    layerLines.push_back({layers_[i].line, layers_[i].label});
   }
-  if (errors_.empty()) {
+  timeLines_.Finish(profile_, layerLines, gammaWTyped_);
+  if (errors().empty()) {
     try {
       CutIntoSlices(profile_);
     } catch (const std::length_error&) {
@@ -499,6 +469,7 @@ SoilProfileReading SectionReader::Read(const std::vector<std::string>& lines) {
                 " を超えます。分割厚さを大きくしてください");
     }
   }
+  std::vector<SoilProfileError>& errors_ = errors();
   std::stable_sort(
       errors_.begin(), errors_.end(),
       [](const SoilProfileError& a, const SoilProfileError& b) { return a.line < b.line; });

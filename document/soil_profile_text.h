@@ -6,10 +6,22 @@
 //   gammaw=9.81               unit weight of water (needed when there is a water table)
 //   slice=1.0                 the largest slice, m (default 1.0)
 //   times=30,90,365           times of interest, days (default 10, 30, ..., 10000)
-//   layer=No,name,bottom,gammaT,gammaSat,method,e0,Cc,Cs,pc,mv,cv,drain,curve
+//   layer=No,name,bottom,gammaT,gammaSat,method,e0,Cc,Cs,pc,mv,cv,drain,curve[,calpha[,ch]]
 //                             one line per layer from the surface down; method none, cc, elogp
-//                             or mv; drain both, top or bottom; empty where not used
+//                             or mv; drain both, top, bottom or none (none only when layers
+//                             consolidate together); empty where not used
 //   curve=No,p1,e1,p2,e2,...  an e-log p curve
+//   stage=No,start,end,fraction
+//                             a construction stage (days; the share of the loads reached at
+//                             its end), one line per stage in order
+//   timeload=exact            exact or terzaghi (a load applied over a ramp)
+//   consolidation=layers      layers, equivalent or coupled
+//   secondary=0.95            the share of a layer's primary settlement at which its secondary
+//                             compression starts, [0.5, 1)
+//   residual=D,L              the paving day and the service life (default 3650 days)
+//   drains=pattern,spacing,dw,ds,khks,qw,bottom
+//                             vertical drains on a square or triangle grid
+//   timecols=1,4,7            the columns the time-settlement curves show
 #pragma once
 
 #include <optional>
@@ -35,8 +47,9 @@ struct SoilProfileReading {
 // lines are skipped. Numbers are finite reals in the C locale with optional blanks and sign,
 // each within its plausible range (unit weights up to 100 kN/m3, or 10 tf/m3 when `unitSystem`
 // is 0; depths within 10,000 m; void ratios up to 20; pressures up to 1e6; mv up to 1; cv up to
-// 1e8 cm2/day; times up to 1e7 days), so that nothing computed from them overflows. A cell of
-// more than 200 characters is refused; messages quote at most 80 characters of any input.
+// 1e8 cm2/day; times up to 1e7 days; Calpha up to 1; drain sizes up to 100 m, kh/ks within
+// [1, 1000], qw up to 1e6 m3/day), so that nothing computed from them overflows. A cell of more
+// than 200 characters is refused; messages quote at most 80 characters of any input.
 SoilProfileReading ReadSoilProfile(const std::vector<std::string>& lines, int unitSystem);
 
 }  // namespace qel

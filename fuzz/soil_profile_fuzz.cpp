@@ -112,8 +112,8 @@ void RequireSettles(const std::vector<std::string>& lines, int unitSystem, doubl
     if (const std::optional<double> u = model.DegreeAt(column, 0.0))
       fuzz::Require(*u == 0.0, "U is 0 at t = 0");
   }
-  for (const SettlementCsvTable table :
-       {SettlementCsvTable::kColumns, SettlementCsvTable::kSlices, SettlementCsvTable::kTime})
+  for (const SettlementCsvTable table : {SettlementCsvTable::kColumns, SettlementCsvTable::kSlices,
+                                         SettlementCsvTable::kTime, SettlementCsvTable::kStages})
     RequireFiniteCsv(SettlementCsv(table, model, settlement.columns));
   SystemSettings settings;
   settings.unitSystem = unitSystem;

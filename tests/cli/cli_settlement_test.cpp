@@ -138,9 +138,12 @@ TEST_F(SettlementTest, SlicesAndTimeAgreeWithTheColumns) {
   for (const auto& [row, total] : totals)
     EXPECT_NEAR(sums[row], total, 1e-12 * total) << row;
   const auto times = Rows(path + " --time");
-  EXPECT_EQ(times.at(0), Fields("problem,xrow,yrow,x,y,t,S,U"));
+  EXPECT_EQ(times.at(0), Fields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
   EXPECT_EQ(times.size(), 1 + 4 * totals.size());
   for (std::size_t i = 1; i < times.size(); ++i) {
+    // Without Calpha there is no secondary part.
+    EXPECT_EQ(times[i][8], "0");
+    EXPECT_EQ(times[i][9], times[i][6]);
     const double u = Number(times[i][7]);
     EXPECT_DOUBLE_EQ(u, Number(times[i][6]) / totals[times[i][1]]);
     EXPECT_TRUE(u > lastU[times[i][1]] && u < 1.0) << u;
@@ -150,7 +153,46 @@ TEST_F(SettlementTest, SlicesAndTimeAgreeWithTheColumns) {
   for (const char* form : {"", " --time"}) {
     const auto rows = Rows(withoutCv + form);
     for (std::size_t i = 1; i < rows.size(); ++i)
-      EXPECT_EQ(rows[i][6] + rows[i][7], "") << form;
+      EXPECT_EQ(rows[i][6] + rows[i][7] + (rows[i].size() > 8 ? rows[i][8] + rows[i][9] : ""), "")
+          << form;
+  }
+}
+
+// Stages share each column's S; the time rows gain the residual period's two days, and a clay
+// with Calpha compresses further after its primary settlement.
+TEST_F(SettlementTest, StagesAndSecondaryCompressionInTime) {
+  std::vector<std::string> lines =
+      Profile(5, "layer=1,粘土1,8.0,16.0,16.5,cc,2.10,0.80,0.08,60,,150,both,,0.02");
+  for (const char* line : {"stage=1,0,60,0.5", "stage=2,120,150,1.0", "residual=365,3650"})
+    lines.push_back(line);
+  const std::string path = WithSoil(lines);
+  std::map<std::string, double> totals, shares;
+  const auto columns = Rows(path);
+  for (const auto& column : columns)
+    if (column[0] == "strip") totals[column[1]] = Number(column[5]);
+  const auto stages = Rows(path + " --stages");
+  EXPECT_EQ(stages.at(0), Fields("problem,xrow,yrow,x,y,stage,start,end,fraction,dS"));
+  ASSERT_EQ(stages.size(), 1 + 2 * (columns.size() - 1));
+  for (std::size_t i = 1; i < stages.size(); ++i) {
+    EXPECT_EQ(stages[i][5] + "," + stages[i][8], i % 2 ? "1,0.5" : "2,1");
+    if (stages[i][0] == "strip") shares[stages[i][1]] += Number(stages[i][9]);
+  }
+  for (const auto& [row, total] : totals)
+    EXPECT_NEAR(shares[row], total, 1e-12 * total) << row;
+  const auto times = Rows(path + " --time");
+  std::vector<std::string> days;
+  for (std::size_t i = 1; i < times.size() && times[i][1] == times[1][1]; ++i)
+    days.push_back(times[i][5]);
+  EXPECT_EQ(days, (std::vector<std::string>{"30", "90", "365", "1825", "365", "4015"}));
+  for (std::size_t i = 1; i < times.size(); ++i) {
+    EXPECT_DOUBLE_EQ(Number(times[i][9]), Number(times[i][6]) + Number(times[i][8]));
+    // Secondary compression starts after the primary settlement nears its end.
+    if (times[i][5] == "30") {
+      EXPECT_EQ(times[i][8], "0");
+    }
+    if (times[i][5] == "4015") {
+      EXPECT_GT(Number(times[i][8]), 0.0);
+    }
   }
 }
 
@@ -190,9 +232,12 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
       {Profile(7, c3 + "15.5,elogp,,,0.05,,,80,top,7"), l3 + "e–log p 曲線 7 がありません"},
       {Profile(3, "slice=-1"), "3 行目: 分割厚さは 0 より大きい値にしてください"},
       {Profile(4, "times=30,-90"), "4 行目: 時刻の 2 番目「-90」が負です"},
+      {Profile(10, "stage=1,0,60,1.5"), "10 行目: 段階 1: 割合は 1 以下にしてください"},
+      {Profile(10, "drains=square,1.2,1.5,,,,10"),
+       "10 行目: バーチカルドレーン: 間隔 1.2 が直径 dw 1.5 以下です"},
       {Profile(1, "water=nan"), "1 行目: 地下水位「nan」が数値ではありません"},
       {Profile(5, c1 + "cc,2.1,0.8,0.08,60,,150,b\x01th,"),
-       l1 + "排水条件「b\\x01th」は both, top, bottom のいずれかです"},
+       l1 + "排水条件「b\\x01th」は both, top, bottom, none のいずれかです"},
       {Profile(5, c1 + "cc,2.1,1e308,0.08,60,,150,both,"), l1 + "Cc は 20 以下にしてください"},
       {Profile(5, "layer=1,粘土1,8.0,16.0,1e308,cc,2.10,0.80,0.08,60,,150,both,"),
        l1 + "γsat は 100 以下にしてください"},
@@ -228,11 +273,10 @@ TEST_F(SettlementTest, TimeRowsOfAThinLayerStartAtZero) {
   const std::vector<std::vector<std::string>> rows = Rows(
       WithSoil({{"times=0,10", "layer=1,thin,1e-170,16,16,mv,,,,,0.001,100,both,"}}) + " --time");
   ASSERT_GT(rows.size(), 2u);
-  EXPECT_EQ(rows[0],
-            (std::vector<std::string>{"problem", "xrow", "yrow", "x", "y", "t", "S", "U"}));
+  EXPECT_EQ(rows[0], Fields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string>& row = rows[i];
-    ASSERT_EQ(row.size(), 8u);
+    ASSERT_EQ(row.size(), 10u);
     for (std::size_t field = 1; field < row.size(); ++field)  // numbers: no nan, no inf
       EXPECT_EQ(row[field].find_first_of("ni"), std::string::npos) << row[field];
     if (row[5] == "0") {
@@ -250,7 +294,8 @@ TEST_F(SettlementTest, RefusesADocumentWithoutAProfileAndBadArguments) {
   const std::tuple<std::string, int, std::string> cases[] = {
       {bare, 1, bare + ": 地盤の土層がありません"},
       {folder.File("none.qdw"), 1, ""},
-      {path + " --slices --time", 2, "settlement takes --slices or --time, not both"},
+      {path + " --slices --time", 2, "settlement takes one of --slices, --time and --stages"},
+      {path + " --time --stages", 2, "settlement takes one of --slices, --time and --stages"},
       {path + " --circle-method round", 2, ""},
       {path + " --circle-method exact --circle-method compatible", 2,
        "--circle-method is given twice"},

@@ -40,8 +40,22 @@ TEST(ReadSoilProfile, TheExampleBecomesItsNumbers) {
   EXPECT_EQ(p.sliceThickness, 1.0);
   EXPECT_EQ(p.times, (std::vector<double>{30, 90, 365, 1825}));
   ASSERT_EQ(p.layers.size(), 4u);
-  SoilLayer first{1,    "粘土1", 8.0,  16.0, 16.5,  SettlementMethod::kCc, 2.10,
-                  0.80, 0.08,    60.0, 0.0,  150.0, Drainage::kBoth,       0};
+  SoilLayer first{1,
+                  "粘土1",
+                  8.0,
+                  16.0,
+                  16.5,
+                  SettlementMethod::kCc,
+                  2.10,
+                  0.80,
+                  0.08,
+                  60.0,
+                  0.0,
+                  150.0,
+                  Drainage::kBoth,
+                  0,
+                  std::nullopt,
+                  std::nullopt};
   EXPECT_EQ(p.layers[0], first);
   EXPECT_EQ(p.layers[1].method, SettlementMethod::kNone);
   EXPECT_EQ(p.layers[2].method, SettlementMethod::kElogP);
@@ -121,13 +135,13 @@ TEST(ReadSoilProfile, NamesTheLineAndFieldOfEveryFault) {
       {5, 7, "0", c1 + "e0 は 0 より大きい値にしてください"},
       {5, 9, "-0.08", c1 + "Cs は 0 以上にしてください"},
       {5, 12, "0", c1 + "cv は 0 より大きい値にしてください"},
-      {5, 13, "up", c1 + "排水条件「up」は both, top, bottom のいずれかです"},
+      {5, 13, "up", c1 + "排水条件「up」は both, top, bottom, none のいずれかです"},
       {5, 13, "", c1 + "排水条件がありません"},
       {5, 4, "inf", c1 + "γt「inf」が数値ではありません"},
       {5, 7, "1e999", c1 + "e0「1e999」が数値ではありません"},
       {5, 10, "6O", c1 + "p'c「6O」が数値ではありません"},
       {5, 1, "x", "5 行目の土層: 番号「x」が正の整数ではありません"},
-      {5, 0, "layer=1,粘土1,8.0", "5 行目の土層: 項目が 3 個あります (14 個必要です)"},
+      {5, 0, "layer=1,粘土1,8.0", "5 行目の土層: 項目が 3 個あります (14–16 個必要です)"},
       {6, 1, "1", "土層 1 (砂): 番号が 5 行目の土層と重複しています"},
       {7, 14, "", "土層 3 (粘土2): 曲線番号がありません"},
       {7, 14, "2", "土層 3 (粘土2): e–log p 曲線 2 がありません"},

@@ -165,11 +165,10 @@ bool SettlementCourseModel::BuildTerms(const std::vector<std::vector<double>>& s
       if (soil.mv > 0.0) mv[layer] = soil.mv;
       continue;
     }
-    double load = 0, h = 0;
+    double load = 0;  // the sum of dP h over the layer's slices: h times the mean dP
     for (std::size_t i = 0; i < slices.size(); ++i) {
-      if (static_cast<std::size_t>(slices[i].layer) != layer) continue;
-      load += finalDeltaP[i] * slices[i].thickness;
-      h += slices[i].thickness;
+      if (static_cast<std::size_t>(slices[i].layer) == layer)
+        load += finalDeltaP[i] * slices[i].thickness;
     }
     const std::optional<double>& settlement = course.final.layerTotals[layer];
     if (settlement && load > 0.0 && *settlement > 0.0) mv[layer] = *settlement / load;

@@ -45,7 +45,7 @@ ViewController::ViewController(ApplicationState& state, PrinterInfo& printer)
     : state_(state), printer_(printer) {}
 
 bool ViewController::OnUpdate() {
-  state_.view.screenLeftX = ReadFigureRange(state_.document.cells(), Problem::Strip).leftX;
+  state_.view.screenLeftX = state_.document.problem(Problem::Strip).range.leftX;
   state_.view.screenRow = 0;
   return ReadDeviceGeometry();
 }
@@ -204,7 +204,7 @@ void ViewController::ShowDisplay(DisplayMode display) {
   view.displayMode = display;
   view.currentPage = 1;
   if (IsFigure(display)) {
-    view.screenLeftX = ReadFigureRange(state_.document.cells(), ProblemOf(display)).leftX;
+    view.screenLeftX = state_.document.problem(ProblemOf(display)).range.leftX;
     view.screenRow = 0;
   }
 }

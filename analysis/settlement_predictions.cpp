@@ -7,7 +7,6 @@
 #include "analysis/settlement_time.h"
 #include "base/c_locale.h"
 #include "document/document.h"
-#include "document/soil_section_lines.h"
 
 namespace qel {
 
@@ -36,11 +35,10 @@ PlateFitPrediction Predict(const SettlementPlate& plate, const PlateFitLine& lin
 }  // namespace
 
 std::optional<double> PavingDay(const Document& document) {
-  // Read from the section's lines until the soil profile carries the residual day itself.
-  for (const std::string& line : document.cells().soilLines) {
-    if (SoilLineKey(line) != "residual") continue;
-    const std::vector<std::string> fields = SoilLineFields(SoilLineValue(line));
-    return ParseRealNumber(fields.front());
+  // The day does not depend on the units: the profile as it reads in either unit system.
+  for (const int unitSystem : {1, 0}) {
+    if (const std::optional<SoilProfile>& profile = document.soil(unitSystem).profile)
+      return profile->residual ? std::optional(profile->residual->paving) : std::nullopt;
   }
   return std::nullopt;
 }

@@ -53,8 +53,8 @@ struct SettlementPredictions {
 SettlementPredictions PredictSettlements(const Document& document,
                                          const DocumentSettlement* settlement = nullptr);
 
-// The paving day of the document: the first field of the soil section's "residual=D,L" line;
-// none without one, or when it is no finite number.
+// The paving day of the document: D of the soil profile's "residual=D,L"; none without one, or
+// when the profile does not read.
 std::optional<double> PavingDay(const Document& document);
 
 // The column of `columns` nearest the plate: a strip column by |x - xc| (a strip load is the

@@ -28,14 +28,15 @@ Document HyperbolicPlate(const std::vector<std::string>& fits,
 }
 
 TEST(PredictSettlements, FitsEachLineWithTheResidualAfterThePavingDay) {
+  const char* kLayer = "layer=1,clay,10,16,16,none,,,,,,,,";
   struct Case {
     std::vector<std::string> soil;
     std::optional<double> residual;
   };
   // S_inf - S(500) = 55 - (5 + 500 / 30).
   const Case cases[] = {{{}, std::nullopt},
-                        {{"water=1", "residual= 500 ,3650"}, 50.0 - 500.0 / 30.0},
-                        {{"residual=abc"}, std::nullopt}};
+                        {{kLayer, "residual= 500 ,3650"}, 50.0 - 500.0 / 30.0},
+                        {{kLayer, "residual=abc"}, std::nullopt}};
   for (const Case& c : cases) {
     const SettlementPredictions predictions =
         PredictSettlements(HyperbolicPlate({"fit=1,hyperbolic,0,200"}, c.soil));

@@ -13,7 +13,8 @@ namespace {
 // Whether `line` is a line of `key` for plate `plate`.
 bool PlateLineOf(const std::string& line, const char* key, int plate) {
   if (SoilLineKey(line) != key) return false;
-  const std::vector<std::string_view> fields = SoilFieldViews(SoilLineValue(line));
+  const std::string value = SoilLineValue(line);  // the fields are views into it
+  const std::vector<std::string_view> fields = SoilFieldViews(value);
   return ParseWholeNumber(fields.front()) == plate;
 }
 

@@ -12,19 +12,11 @@
 #include "cli/cli_run.h"
 #include "document/data_file.h"
 #include "document/measurements_text.h"
+#include "support/csv_fields.h"
 #include "support/test_files.h"
 
 namespace qel {
 namespace {
-
-std::vector<std::string> Fields(const std::string& row) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t comma; (comma = row.find(',', start)) != std::string::npos; start = comma + 1)
-    fields.push_back(row.substr(start, comma - start));
-  fields.push_back(row.substr(start));
-  return fields;
-}
 
 // Readings of plate `plate` on the curve `s` every `step` days from 0 to `last`.
 std::vector<std::string> Readings(int plate, double step, double last,
@@ -107,7 +99,7 @@ TEST_F(PredictTest, FitsExactCurvesAndSaysWhyAFitCannotBeMade) {
       const std::string& line = lines[i + 1];
       const Row& row = expected[i];
       ASSERT_TRUE(line.starts_with(row.head + ",")) << line;
-      const std::vector<std::string> fields = Fields(line.substr(row.head.size() + 1));
+      const std::vector<std::string> fields = test::CsvFields(line.substr(row.head.size() + 1));
       ASSERT_EQ(fields.size(), 7u) << line;
       EXPECT_EQ(fields[6], row.reason) << line;
       if (!row.reason.empty()) {
@@ -135,7 +127,7 @@ TEST_F(PredictTest, CurvesFollowTheExactCurves) {
       {"3,sqrt", [](double t) { return 3 + 40 * std::sqrt(t) / std::sqrt(50 + t); }}};
   std::map<std::string, int> rows;
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::vector<std::string> fields = Fields(lines[i]);
+    const std::vector<std::string> fields = test::CsvFields(lines[i]);
     ASSERT_EQ(fields.size(), 4u) << lines[i];
     const std::string key = fields[0] + "," + fields[1];
     ASSERT_TRUE(exact.contains(key)) << lines[i];

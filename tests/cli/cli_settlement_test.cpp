@@ -10,6 +10,7 @@
 #include "base/cp932.h"
 #include "base/text_file.h"
 #include "cli/cli_run.h"
+#include "support/csv_fields.h"
 #include "support/test_files.h"
 
 namespace qel {
@@ -32,15 +33,6 @@ std::vector<std::string> Profile(int line = 0, const std::string& text = "") {
   if (line > static_cast<int>(lines.size())) lines.resize(static_cast<std::size_t>(line));
   if (line > 0) lines[static_cast<std::size_t>(line - 1)] = text;
   return lines;
-}
-
-std::vector<std::string> Fields(const std::string& row) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t comma; (comma = row.find(',', start)) != std::string::npos; start = comma + 1)
-    fields.push_back(row.substr(start, comma - start));
-  fields.push_back(row.substr(start));
-  return fields;
 }
 
 double Number(const std::string& field) {
@@ -68,7 +60,7 @@ class SettlementTest : public CliTest {
     EXPECT_EQ(run.status, 0) << run.err;
     std::vector<std::vector<std::string>> rows;
     for (const std::string& line : SplitLines(run.out))
-      rows.push_back(Fields(line));
+      rows.push_back(test::CsvFields(line));
     return rows;
   }
 
@@ -99,7 +91,7 @@ TEST_F(SettlementTest, ListsTheColumnsOfComputeInItsOrder) {
     const std::string path = WithSoil(Profile(), example);
     const auto rows = Rows(path);
     ASSERT_GT(rows.size(), 1u);
-    EXPECT_EQ(rows[0], Fields("problem,xrow,yrow,x,y,S,t50,t90"));
+    EXPECT_EQ(rows[0], test::CsvFields("problem,xrow,yrow,x,y,S,t50,t90"));
     std::vector<std::vector<std::string>> sites, expected;
     for (std::size_t i = 1; i < rows.size(); ++i) {
       sites.push_back({rows[i].begin(), rows[i].begin() + 5});
@@ -107,7 +99,7 @@ TEST_F(SettlementTest, ListsTheColumnsOfComputeInItsOrder) {
       EXPECT_LT(Number(rows[i][6]), Number(rows[i][7]));
     }
     for (const std::string& line : SplitLines(RunCli("compute " + path + DataFolder()).out)) {
-      const std::vector<std::string> f = Fields(line);
+      const std::vector<std::string> f = test::CsvFields(line);
       const std::vector<std::string> site = {f[0], f[1], f[2], f[4], f[5]};
       if (f[0] == rows[1][0] && std::find(expected.begin(), expected.end(), site) == expected.end())
         expected.push_back(site);
@@ -125,7 +117,8 @@ TEST_F(SettlementTest, SlicesAndTimeAgreeWithTheColumns) {
     if (column[0] == "strip") totals[column[1]] = Number(column[5]);
   const auto slices = Rows(path + " --slices");
   EXPECT_EQ(slices.at(0),
-            Fields("problem,xrow,yrow,x,y,layer,slice,ztop,zbottom,zmid,sigma0,dP,p1,pc,e0,e1,S"));
+            test::CsvFields(
+                "problem,xrow,yrow,x,y,layer,slice,ztop,zbottom,zmid,sigma0,dP,p1,pc,e0,e1,S"));
   // 8 m of clay cut at the water table (3 + 6 slices), 10 m, 5 m; the sand has none.
   EXPECT_EQ(slices.size(), 1 + 24 * totals.size());
   for (std::size_t i = 1; i < slices.size(); ++i) {
@@ -138,7 +131,7 @@ TEST_F(SettlementTest, SlicesAndTimeAgreeWithTheColumns) {
   for (const auto& [row, total] : totals)
     EXPECT_NEAR(sums[row], total, 1e-12 * total) << row;
   const auto times = Rows(path + " --time");
-  EXPECT_EQ(times.at(0), Fields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
+  EXPECT_EQ(times.at(0), test::CsvFields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
   EXPECT_EQ(times.size(), 1 + 4 * totals.size());
   for (std::size_t i = 1; i < times.size(); ++i) {
     // Without Calpha there is no secondary part.
@@ -171,7 +164,7 @@ TEST_F(SettlementTest, StagesAndSecondaryCompressionInTime) {
   for (const auto& column : columns)
     if (column[0] == "strip") totals[column[1]] = Number(column[5]);
   const auto stages = Rows(path + " --stages");
-  EXPECT_EQ(stages.at(0), Fields("problem,xrow,yrow,x,y,stage,start,end,fraction,dS"));
+  EXPECT_EQ(stages.at(0), test::CsvFields("problem,xrow,yrow,x,y,stage,start,end,fraction,dS"));
   ASSERT_EQ(stages.size(), 1 + 2 * (columns.size() - 1));
   for (std::size_t i = 1; i < stages.size(); ++i) {
     EXPECT_EQ(stages[i][5] + "," + stages[i][8], i % 2 ? "1,0.5" : "2,1");
@@ -273,7 +266,7 @@ TEST_F(SettlementTest, TimeRowsOfAThinLayerStartAtZero) {
   const std::vector<std::vector<std::string>> rows = Rows(
       WithSoil({{"times=0,10", "layer=1,thin,1e-170,16,16,mv,,,,,0.001,100,both,"}}) + " --time");
   ASSERT_GT(rows.size(), 2u);
-  EXPECT_EQ(rows[0], Fields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
+  EXPECT_EQ(rows[0], test::CsvFields("problem,xrow,yrow,x,y,t,S,U,Ssec,Sall"));
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string>& row = rows[i];
     ASSERT_EQ(row.size(), 10u);

@@ -12,6 +12,7 @@
 #include "base/cp932.h"
 #include "base/text_file.h"
 #include "cli/cli_run.h"
+#include "support/csv_fields.h"
 #include "support/test_files.h"
 #include "view/display_table.h"
 #include "view/view_state.h"
@@ -642,16 +643,6 @@ TEST_F(CliTest, CellsThatAreNoFiniteNumberAreNamedAndNeverPrinted) {
     EXPECT_EQ(saved.find(word, saved.find("$$SOL")), std::string::npos) << word;
 }
 
-// Splits a CSV row of plain numbers at its commas.
-std::vector<std::string> CsvFields(const std::string& row) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t comma; (comma = row.find(',', start)) != std::string::npos; start = comma + 1)
-    fields.push_back(row.substr(start, comma - start));
-  fields.push_back(row.substr(start));
-  return fields;
-}
-
 // isobars writes one row per vertex: lines numbered from 1 within each level, vertices from 1
 // within each line, a closed line ending on its first vertex, the view's fixed coordinate kept;
 // --out writes the same bytes to the file and nothing to standard output.
@@ -682,7 +673,7 @@ TEST_F(CliTest, IsobarsWritesEveryLineAsNumberedVertexRows) {
     bool closedSeen = false;
     std::set<std::string> levels;
     for (std::size_t n = 1; n < rows.size(); ++n) {
-      const std::vector<std::string> f = CsvFields(rows[n]);
+      const std::vector<std::string> f = test::CsvFields(rows[n]);
       ASSERT_EQ(f.size(), 6u) << rows[n];
       for (const std::string& number : f)
         EXPECT_NO_THROW(std::stod(number)) << rows[n];
@@ -736,7 +727,7 @@ TEST_F(CliTest, IsobarsTakeTheLevelsTheDocumentKeeps) {
     std::set<std::string> levels;
     const std::vector<std::string> rows = SplitLines(run.out);
     for (std::size_t n = 1; n < rows.size(); ++n)
-      levels.insert(CsvFields(rows[n])[0]);
+      levels.insert(test::CsvFields(rows[n])[0]);
     EXPECT_EQ(levels, expected) << options;
   }
 }
@@ -775,7 +766,7 @@ TEST_F(CliTest, CommandsWarnAboutLevelsCutAndFigureLinesThatDoNotRead) {
   std::set<std::string> traced;
   const std::vector<std::string> rows = SplitLines(run.out);
   for (std::size_t n = 1; n < rows.size(); ++n)
-    traced.insert(CsvFields(rows[n])[0]);
+    traced.insert(test::CsvFields(rows[n])[0]);
   ASSERT_FALSE(traced.empty());
   for (const std::string& level : traced)
     EXPECT_LE(std::stod(level), 200 * 0.25) << level;

@@ -23,14 +23,14 @@ namespace {
 
 using namespace qel;
 
-struct PlateSpec {
+struct PlatePlace {
   int number;
   const char* name;
   double x;
 };
 
 // The crest's middle and a point on the slope between two calculation columns.
-constexpr PlateSpec kPlates[] = {{1, "SP-1", 15.0}, {2, "SP-2", 24.0}};
+constexpr PlatePlace kPlates[] = {{1, "SP-1", 15.0}, {2, "SP-2", 24.0}};
 constexpr int kWeeks = 104;  // two years of weekly readings
 constexpr double kNoise = 0.002;
 constexpr const char* kOldTitle = "道路盛土　断面形状データ";
@@ -80,11 +80,11 @@ int main(int argc, char** argv) {
   }
   std::mt19937 random(20240601u);
   std::vector<std::string> section;
-  for (const PlateSpec& spec : kPlates) {
+  for (const PlatePlace& place : kPlates) {
     SettlementPlate plate;
-    plate.number = spec.number;
-    plate.name = spec.name;
-    plate.x = spec.x;
+    plate.number = place.number;
+    plate.name = place.name;
+    plate.x = place.x;
     const std::optional<NearestColumn> nearest = NearestColumnTo(plate, settlement.columns);
     const std::vector<std::string> lines =
         PlateLines(plate, *settlement.model, settlement.columns[nearest->index], random);

@@ -30,7 +30,7 @@ int RunCompute(const std::vector<std::string>& words) {
   CliSession session(args->Option("--data-folder"));
   session.Start();
   if (!session.Open(args->positional[0])) return kExitFailure;
-  WarnAboutExcludedLoads(session.state().document.cells(), args->positional[0], session.prompts());
+  WarnAboutExcludedLoads(session.state().document, args->positional[0], session.prompts());
 
   ApplicationState& state = session.state();
   state.results.Strip(state.document);

@@ -104,13 +104,13 @@ int RunIsobars(const std::vector<std::string>& words) {
   session.Start();
   if (!session.Open(path)) return kExitFailure;
   const Document& document = session.state().document;
-  WarnAboutExcludedLoads(document.cells(), path, session.prompts());
+  WarnAboutExcludedLoads(document, path, session.prompts());
   // Without --levels, the levels the document keeps for its figures, as the window draws them.
   if (!args->Option("--levels")) {
     const bool strip = request->view == IsobarView::kStrip;
     request->levels =
         DrawnIsobarLevels(strip ? document.strip().isobars.levels : document.plan().isobars.levels);
-    WarnAboutCutIsobarLevels(document.cells(), path, session.prompts(), strip, !strip);
+    WarnAboutCutIsobarLevels(document, path, session.prompts(), strip, !strip);
   }
   const IsobarSet set = ComputeIsobars(document, session.state().settings, *request);
   if (!set.error.empty()) {

@@ -72,7 +72,7 @@ int RunSettlement(const std::vector<std::string>& words) {
   const DocumentSettlement settlement =
       ComputeDocumentSettlement(document, session.state().settings.unitSystem, *method);
   if (!TellUnsettledProfile(settlement, path)) return kExitFailure;
-  WarnAboutExcludedLoads(document.cells(), path, session.prompts());
+  WarnAboutExcludedLoads(document, path, session.prompts());
   WarnAboutSlices(settlement.columns, path);
   const std::string csv = SettlementCsv(table, *settlement.model, settlement.columns);
   std::fwrite(csv.data(), 1, csv.size(), stdout);

@@ -54,7 +54,7 @@ int RunTable(const std::vector<std::string>& words) {
   if (!session.Open(path)) return kExitFailure;
   if (out && OutputWouldReplaceInput(path, *out)) return kExitFailure;
   ApplicationState& state = session.state();
-  WarnAboutExcludedLoads(state.document.cells(), path, session.prompts());
+  WarnAboutExcludedLoads(state.document, path, session.prompts());
   state.circleMethod = *method;
   const DisplayMode display = ChooseDisplay(*number, problem, state.document);
   // A settlement table of a profile that does not read fails as `settlement` does, instead of

@@ -7,7 +7,6 @@
 
 #include "analysis/exclusion_notes.h"
 #include "analysis/isobar_levels.h"
-#include "document/excluded_loads.h"
 #include "platform/messages.h"
 #include "platform/prompts.h"
 
@@ -25,32 +24,26 @@ void AddNotes(std::string& notes, const char* list, const std::vector<std::strin
 
 }  // namespace
 
-void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
+void WarnAboutExcludedLoads(const Document& document, const std::string& path,
                             PromptService& prompts) {
-  struct List {
-    LoadKind kind;
-    int set;
-    const char* name;
-  };
-  static const List kLists[] = {{LoadKind::Strip, 1, "帯状荷重 荷重1"},
-                                {LoadKind::Strip, 2, "帯状荷重 荷重2"},
-                                {LoadKind::Rectangle, 0, "長方形荷重"},
-                                {LoadKind::Circle, 0, "円形荷重"}};
-  const std::vector<ExcludedLoad> excluded = FindExcludedLoads(tables);
+  const StripProblem& strip = document.strip();
+  const PlanProblem& plan = document.plan();
   std::string loadNotes;
-  for (const List& list : kLists)
-    AddNotes(loadNotes, list.name, LoadNotes(ExclusionsOf(excluded, list.kind, list.set)));
+  AddNotes(loadNotes, "帯状荷重 荷重1", LoadNotes(strip.set(1).exclusions));
+  AddNotes(loadNotes, "帯状荷重 荷重2", LoadNotes(strip.set(2).exclusions));
+  AddNotes(loadNotes, "長方形荷重", LoadNotes(plan.rectangles.exclusions));
+  AddNotes(loadNotes, "円形荷重", LoadNotes(plan.circles.exclusions));
   if (!loadNotes.empty())
     prompts.Show(MessageText(MessageId::LoadsNotAsTyped, path, loadNotes), PromptButtons::Ok);
 
   std::string pointNotes;
-  AddNotes(pointNotes, "帯状荷重", PointNotes(FindExcludedPoints(tables, false)));
-  AddNotes(pointNotes, "長方形円形荷重", PointNotes(FindExcludedPoints(tables, true)));
+  AddNotes(pointNotes, "帯状荷重", PointNotes(strip.pointExclusions));
+  AddNotes(pointNotes, "長方形円形荷重", PointNotes(plan.pointExclusions));
   if (!pointNotes.empty())
     prompts.Show(MessageText(MessageId::PointsNotAsTyped, path, pointNotes), PromptButtons::Ok);
 }
 
-void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& path,
+void WarnAboutCutIsobarLevels(const Document& document, const std::string& path,
                               PromptService& prompts, bool strip, bool plan) {
   std::string notes;
   auto add = [&notes](bool asked, const char* figure, const IsobarOptions& isobars) {
@@ -59,8 +52,8 @@ void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& p
     if (!notes.empty()) notes += "\n";
     notes += std::string(figure) + ": " + cut;
   };
-  add(strip, "帯状荷重の図", tables.figures.stripIsobars);
-  add(plan, "長方形円形荷重の図", tables.figures.planIsobars);
+  add(strip, "帯状荷重の図", document.strip().isobars);
+  add(plan, "長方形円形荷重の図", document.plan().isobars);
   if (!notes.empty())
     prompts.Show(MessageText(MessageId::IsobarLevelsCut, path, notes), PromptButtons::Ok);
 }

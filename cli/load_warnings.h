@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "document/document_tables.h"
+#include "document/document.h"
 
 namespace qel {
 
@@ -14,13 +14,13 @@ class PromptService;
 // One message for the file at `path` naming, list by list, the load rows its calculation
 // leaves out or reads differently from their text, and one naming the calculation points it
 // leaves out or reads from full-width digits; nothing when everything enters as typed.
-void WarnAboutExcludedLoads(const DocumentTables& tables, const std::string& path,
+void WarnAboutExcludedLoads(const Document& document, const std::string& path,
                             PromptService& prompts);
 
 // One message for the file at `path` when the strip figure (`strip`) or the rectangle/circle
 // figures (`plan`: the plan and the sections) hold more isobar levels than they draw; nothing
 // when neither does.
-void WarnAboutCutIsobarLevels(const DocumentTables& tables, const std::string& path,
+void WarnAboutCutIsobarLevels(const Document& document, const std::string& path,
                               PromptService& prompts, bool strip, bool plan);
 
 }  // namespace qel

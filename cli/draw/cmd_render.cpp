@@ -154,14 +154,14 @@ int RunRender(const std::vector<std::string>& words) {
   doc.ShowFigureNotice();
   {
     // The displays that draw isobars: the two figures when they are on, and the section always.
-    const FigureOptions& figures = doc.session.state().document.cells().figures;
+    const Document& document = doc.session.state().document;
     const DisplayRow& row = DisplayRowOf(options->display);
     const bool figure = row.kind == DisplayKind::Figure;
     const bool strip = row.problem == Problem::Strip;
     WarnAboutCutIsobarLevels(
-        doc.session.state().document.cells(), args->positional[0], doc.session.prompts(),
-        strip && figure && figures.stripIsobars.shown,
-        !strip && ((figure && figures.planIsobars.shown) || row.kind == DisplayKind::Depth));
+        document, args->positional[0], doc.session.prompts(),
+        strip && figure && document.strip().isobars.shown,
+        !strip && ((figure && document.plan().isobars.shown) || row.kind == DisplayKind::Depth));
   }
   std::vector<int> pages;
   if (all) {

@@ -35,13 +35,11 @@ int RunReport(const std::vector<std::string>& words) {
   std::unique_ptr<QGuiApplication> app = MakeApplication();
   PagedDocument doc(*args, *options);
   if (!doc.Open(args->positional[0], *options)) return kExitFailure;
-  WarnAboutExcludedLoads(doc.session.state().document.cells(), args->positional[0],
-                         doc.session.prompts());
+  WarnAboutExcludedLoads(doc.session.state().document, args->positional[0], doc.session.prompts());
   // The report holds the sections, which draw the plan's levels whether its figure shows them
   // or not.
-  WarnAboutCutIsobarLevels(doc.session.state().document.cells(), args->positional[0],
-                           doc.session.prompts(),
-                           doc.session.state().document.cells().figures.stripIsobars.shown, true);
+  WarnAboutCutIsobarLevels(doc.session.state().document, args->positional[0], doc.session.prompts(),
+                           doc.session.state().document.strip().isobars.shown, true);
   for (const DisplayRow& row : kDisplays) {
     if (row.kind != DisplayKind::Figure) continue;
     doc.session.state().view.displayMode = row.mode;

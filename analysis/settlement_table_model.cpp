@@ -2,13 +2,15 @@
 #include "analysis/settlement_table_model.h"
 
 #include "analysis/settlement_rows.h"
+#include "analysis/settlement_table_file.h"
 #include "analysis/table_cells.h"
 #include "base/c_locale.h"
 
 namespace qel {
 
 TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem problem,
-                                const SystemSettings& settings) {
+                                const SystemSettings& settings, TableUse use) {
+  if (use == TableUse::File) return SettlementTableForFiles(settlement, problem, settings);
   TableModel table;
   table.keyColumns = {Heading("x", "m"), Heading("y", "m")};
   const std::vector<std::string> headings = SliceHeadings();

@@ -14,7 +14,16 @@ namespace qel {
 // slice with its cells (SliceCells) and mark, S also in metres to the last digit, a layer's
 // subtotal under its last slice; under the rows the column's total and times, and what its
 // marks mean.
+//
+// For a file (TableUse::File) the table is for a spreadsheet: every cell a number or empty
+// (never "－"), the top and bottom of each slice in two columns, and a row of its own for each
+// layer's subtotal and each column's total, the total with t50 and t90; the first column says
+// which kind of row it is (kSliceRowKind, kLayerRowKind, kColumnRowKind).
 TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem problem,
-                                const SystemSettings& settings);
+                                const SystemSettings& settings, TableUse use = TableUse::Page);
+
+inline constexpr const char* kSliceRowKind = "分割";
+inline constexpr const char* kLayerRowKind = "小計";
+inline constexpr const char* kColumnRowKind = "合計";
 
 }  // namespace qel

@@ -44,7 +44,7 @@ std::optional<TableModel> BuildTableModel(DisplayMode display, const Document& d
                                             circles, settings, TableUse::File);
     case DisplayKind::SettlementTable:
       return SettlementTableModel(settlement.Get(document, settings.unitSystem, circles),
-                                  row.problem, settings);
+                                  row.problem, settings, TableUse::File);
     default:
       return std::nullopt;
   }

@@ -6,6 +6,7 @@
 
 #include "base/text_file.h"
 #include "cli/cli_run.h"
+#include "support/csv_fields.h"
 #include "support/test_files.h"
 
 namespace qel {
@@ -40,7 +41,8 @@ TEST_F(CliTest, TableResultsCarryComputesFullPrecisionStress) {
 }
 
 // The settlement table has one row per slice that settlement --slices writes, for the problem
-// chosen, with S to the last digit, and notes under them.
+// chosen, with S to the last digit, a row per layer subtotal and column total, and notes under
+// them.
 TEST_F(CliTest, SettlementTableRowsAreTheSlicesOfSettlement) {
   const std::string file = Example("embankment.qdw") + DataFolder();
   const CliRun slices = RunCli("settlement " + file + " --slices");
@@ -54,11 +56,45 @@ TEST_F(CliTest, SettlementTableRowsAreTheSlicesOfSettlement) {
     const std::string prefix = std::string(problem) == "strip" ? "strip," : "lattice,";
     for (const std::string& line : SplitLines(slices.out))
       if (line.rfind(prefix, 0) == 0) expected.push_back(LastField(line));
-    // Under its headings, before the notes of its columns.
-    ASSERT_GE(rows.size(), expected.size() + 1);
-    EXPECT_EQ(LastField(rows[0]), "S (m)");
-    for (std::size_t i = 0; i < expected.size(); ++i)
-      EXPECT_EQ(LastField(rows[i + 1]), expected[i]) << rows[i + 1];
+    ASSERT_FALSE(rows.empty());
+    const std::vector<std::string> headings = test::CsvFields(rows[0]);
+    ASSERT_EQ(headings.size(), 19u);
+    EXPECT_EQ(headings[2], "行");
+    EXPECT_EQ(headings.back(), "S (m)");
+    // The slice rows in order, each layer closed by its subtotal (its slices' sum) and each
+    // column by its total (its subtotals' sum, with t50 and t90); every cell a number or empty.
+    std::size_t slice = 0;
+    double layerSum = 0, columnSum = 0;
+    int totals = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+      const std::vector<std::string> cells = test::CsvFields(rows[r]);
+      if (cells.size() != headings.size() || cells[2].empty()) break;  // the notes
+      SCOPED_TRACE(rows[r]);
+      for (std::size_t c = 5; c < cells.size(); ++c) {
+        if (c == 17 || cells[c].empty()) continue;  // the mark column, or no value
+        EXPECT_NO_THROW((void)std::stod(cells[c])) << c;
+      }
+      EXPECT_EQ(rows[r].find("－"), std::string::npos);
+      const double s = cells.back().empty() ? 0.0 : std::stod(cells.back());
+      if (cells[2] == "分割") {
+        ASSERT_LT(slice, expected.size());
+        EXPECT_EQ(cells.back(), expected[slice++]);
+        EXPECT_LT(std::stod(cells[5]), std::stod(cells[6]));  // top above bottom
+        layerSum += s;
+      } else if (cells[2] == "小計") {
+        EXPECT_NEAR(s, layerSum, 1e-12);
+        columnSum += s;
+        layerSum = 0;
+      } else {
+        EXPECT_EQ(cells[2], "合計");
+        EXPECT_NEAR(s, columnSum, 1e-12);
+        EXPECT_GT(std::stod(cells[16]), std::stod(cells[15]));  // t90 after t50
+        columnSum = 0;
+        ++totals;
+      }
+    }
+    EXPECT_EQ(slice, expected.size());
+    EXPECT_EQ(totals > 0, !expected.empty());
   }
 }
 

@@ -29,10 +29,14 @@ std::string CodeOf(const std::string& text, const std::vector<std::string>& text
   return text;
 }
 
-// The section's line of a row of the table.
+// The section's line of a row of the table: the optional fields Cα and ch only up to the last
+// one typed, so that a layer without them keeps the line it has always had.
 std::string LayerLine(const SoilLayerRow& row) {
+  int fields = kSoilCalpha;
+  for (int column = kSoilCalpha; column < kSoilColumnCount; ++column)
+    if (!row[column].empty()) fields = column + 1;
   std::string line = "layer=";
-  for (int column = 0; column < kSoilColumnCount; ++column)
+  for (int column = 0; column < fields; ++column)
     line += (column ? "," : "") + row[column];
   return line;
 }
@@ -70,6 +74,10 @@ std::string SoilLayerColumnTitle(int column, int unitSystem) {
       return "排水";
     case kSoilCurve:
       return "曲線 No.";
+    case kSoilCalpha:
+      return "Cα";
+    case kSoilCh:
+      return "ch cm²/日";
     default:
       return {};
   }
@@ -84,18 +92,19 @@ const std::vector<std::string>& SoilMethodCodes() {
   return codes;
 }
 const std::vector<std::string>& SoilDrainTexts() {
-  static const std::vector<std::string> texts = {"両面", "上面", "下面"};
+  static const std::vector<std::string> texts = {"両面", "上面", "下面", "なし"};
   return texts;
 }
 const std::vector<std::string>& SoilDrainCodes() {
-  static const std::vector<std::string> codes = {"both", "top", "bottom"};
+  static const std::vector<std::string> codes = {"both", "top", "bottom", "none"};
   return codes;
 }
 
 bool SoilColumnUsed(const std::string& methodCode, int column) {
   if (column <= kSoilMethod) return true;
   if (methodCode == "none") return false;
-  if (column == kSoilCv || column == kSoilDrain) return true;
+  if (column == kSoilCv || column == kSoilDrain || column == kSoilCalpha || column == kSoilCh)
+    return true;
   if (methodCode == "cc")
     return column == kSoilE0 || column == kSoilCc || column == kSoilCs || column == kSoilPc;
   if (methodCode == "elogp") return column == kSoilCs || column == kSoilCurve;

@@ -25,8 +25,8 @@ const std::vector<std::string>& SoilMethodCodes();
 const std::vector<std::string>& SoilDrainTexts();
 const std::vector<std::string>& SoilDrainCodes();
 // Whether a layer with method `methodCode` uses `column` (the others are greyed). Number, name,
-// bottom, the unit weights and the method are used by every layer; an unknown or empty method
-// uses every column, so nothing typed is hidden.
+// bottom, the unit weights and the method are used by every layer; cv, drainage, Cα and ch by
+// every settling one; an unknown or empty method uses every column, so nothing typed is hidden.
 bool SoilColumnUsed(const std::string& methodCode, int column);
 
 // What the column sketch needs: the layers whose bottoms read, the water table and the slice.

@@ -9,7 +9,7 @@
 
 namespace qel {
 
-// The number of fields of a "layer=" line and their places.
+// The fields of a "layer=" line and their places; the last two may be left off.
 enum SoilLayerColumn {
   kSoilNo,
   kSoilName,
@@ -25,6 +25,8 @@ enum SoilLayerColumn {
   kSoilCv,
   kSoilDrain,
   kSoilCurve,
+  kSoilCalpha,  // optional: a line may end before it
+  kSoilCh,      // optional
   kSoilColumnCount
 };
 

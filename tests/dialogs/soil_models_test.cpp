@@ -91,10 +91,10 @@ TEST(SoilLayerModel, NamesRowsOfTheTableThroughBlankRows) {
 }
 
 TEST(SoilLayerModel, GreysTheCellsAMethodDoesNotUse) {
-  // Columns e0 .. curve, in order: which each method uses.
+  // Columns e0 .. ch, in order: which each method uses.
   const std::pair<const char*, const char*> cases[] = {
-      {"none", "........"}, {"cc", "XXXX.XX."}, {"elogp", "..X..XXX"},
-      {"mv", "....XXX."},   {"", "XXXXXXXX"},   {"typo", "XXXXXXXX"},
+      {"none", ".........."}, {"cc", "XXXX.XX.XX"}, {"elogp", "..X..XXXXX"},
+      {"mv", "....XXX.XX"},   {"", "XXXXXXXXXX"},   {"typo", "XXXXXXXXXX"},
   };
   for (const auto& [method, used] : cases) {
     SCOPED_TRACE(method);
@@ -201,12 +201,13 @@ TEST(SoilModels, ApplyWritesLinesThatReadBackAsTheProfile) {
   curves.Apply(tables);
 
   SoilLayerModel layers(tables, 1);
-  const char* typed[][kSoilColumnCount] = {
+  const char* typed[][kSoilCalpha] = {
+      // the fields every line has
       {"1", "盛土", "1.0", "18", "19", "なし", "", "", "", "", "", "", "", ""},
       {"2", "粘土", "6.0", "16", "16.5", "e-logp", "", "", "0.05", "", "", "150", "上面", "1"},
       {"3", "砂", "9", "18", "19", "なし", "", "", "", "", "", "", "", ""}};
   for (int row = 0; row < 3; ++row)
-    for (int column = 0; column < kSoilColumnCount; ++column)
+    for (int column = 0; column < kSoilCalpha; ++column)
       layers.SetCell(row, column, typed[row][column]);
   ASSERT_FALSE(layers.Validate());
   EXPECT_TRUE(layers.HasChanged());
@@ -237,6 +238,34 @@ TEST(SoilModels, ApplyWritesLinesThatReadBackAsTheProfile) {
 
 // Each dialog writes its lines in place: a changed line stays where it was, a line that says
 // what it said keeps its text as typed, and every other line stays in its place and order.
+// Cα and ch, the optional last fields of a layer line, survive an edit of the table, and a line
+// carries them only up to the last one typed; a drainage of neither face is written "none".
+TEST(SoilLayerModel, WritesTheOptionalFieldsOnlyUpToTheLastTyped) {
+  const std::string plain = "layer=1,a,5,16,17,cc,2,0.8,0.08,60,,150,top,";
+  struct Case {
+    std::string line;
+    int column;
+    const char* text;
+    std::string written;
+  };
+  const Case cases[] = {
+      {plain + ",0.02,300", kSoilBottom, "6",
+       "layer=1,a,6,16,17,cc,2,0.8,0.08,60,,150,top,,0.02,300"},
+      {plain, kSoilCalpha, "0.01", plain + ",0.01"},
+      {plain, kSoilCh, "200", plain + ",,200"},
+      {plain + ",0.02", kSoilCalpha, "", plain},
+      {plain, kSoilDrain, "なし", "layer=1,a,5,16,17,cc,2,0.8,0.08,60,,150,none,"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    DocumentTables tables = WithSoil({c.line});
+    SoilLayerModel layers(tables, 1);
+    layers.SetCell(0, c.column, c.text);
+    layers.Apply(tables);
+    EXPECT_EQ(tables.soilLines, std::vector<std::string>{c.written});
+  }
+}
+
 TEST(SoilModels, EachDialogWritesItsLinesInPlace) {
   {
     DocumentTables tables =

@@ -209,7 +209,7 @@ bool SettlementCourseModel::BuildTerms(const std::vector<std::vector<double>>& s
         cellSlices.push_back(i);
       }
       try {
-        const CoupledConsolidation solution(solved);
+        const CoupledConsolidation solution(solved, {}, modeCache_.get());
         for (std::size_t layer = layers.first; layer <= layers.last; ++layer) {
           for (std::size_t k = 0; k < stages_.size(); ++k) {
             std::vector<double> coefficients(cellSlices.size(), 0.0);

@@ -7,12 +7,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "analysis/settlement_columns.h"
 #include "engine/consolidation_groups.h"
+#include "engine/coupled_consolidation.h"
 #include "engine/load_ramp.h"
 #include "engine/mode_sum.h"
 #include "engine/ramp_consolidation.h"
@@ -99,6 +101,8 @@ class SettlementCourseModel {
   std::optional<DrainFactors> drains_;
   // The whole load as a step on day 0, layer by layer, without drains: the model's own rule.
   bool plainRule_ = false;
+  // The coupled groups' modes, shared by the columns (thread-safe; shared by copies).
+  std::shared_ptr<CoupledModeCache> modeCache_ = std::make_shared<CoupledModeCache>();
 
   bool BuildTerms(const std::vector<std::vector<double>>& shares,
                   const std::vector<double>& finalDeltaP, SettlementCourse& course) const;

@@ -120,18 +120,61 @@ struct GridModes {
   std::vector<double> weights;  // [cell * rates.size() + k]
 };
 
-GridModes SolveGrid(const ConsolidationGroup& group,
-                    const std::vector<std::vector<double>>& subcells) {
-  struct Sub {
-    std::size_t cell;
-    double thickness, capacity, conductance;  // mv dz, cv mv
-  };
+struct Sub {
+  std::size_t cell;
+  double thickness, capacity, conductance;  // mv dz, cv mv
+};
+
+// The sub-cells of the grid with mv divided by the first cell's: the modes depend on the ratios
+// of mv alone, so that a group of one layer gives the same sub-cells, bit for bit, under every
+// load and every secant mv.
+std::vector<Sub> GridSubs(const ConsolidationGroup& group,
+                          const std::vector<std::vector<double>>& subcells) {
+  const double reference = group.cells.front().mv;
   std::vector<Sub> subs;
   for (std::size_t i = 0; i < group.cells.size(); ++i) {
     const ConsolidationCell& cell = group.cells[i];
+    const double mv = cell.mv / reference;
     for (double dz : subcells[i])
-      subs.push_back({i, dz, cell.mv * dz, cell.cv * cell.mv});
+      subs.push_back({i, dz, mv * dz, cell.cv * mv});
   }
+  return subs;
+}
+
+// Everything the modes of a grid depend on: the sub-cells with their cells, each cell's
+// thickness and radial rate, and the drained faces.
+std::vector<double> GridKey(const ConsolidationGroup& group, const std::vector<Sub>& subs) {
+  std::vector<double> key{group.topDrained ? 1.0 : 0.0, group.bottomDrained ? 1.0 : 0.0};
+  for (const ConsolidationCell& cell : group.cells) {
+    key.push_back(cell.thickness);
+    key.push_back(cell.radialRate);
+  }
+  for (const Sub& sub : subs) {
+    key.push_back(static_cast<double>(sub.cell));
+    key.push_back(sub.thickness);
+    key.push_back(sub.capacity);
+    key.push_back(sub.conductance);
+  }
+  return key;
+}
+
+}  // namespace
+
+// The modes of a grid apart from the load: with q_k the unit eigenvectors of the symmetric form
+// and c_j = sqrt(capacity of sub-cell j), mode k's projection of the load is the sum over the
+// cells of deltaP_i toLoad[k][i] (toLoad = sum over the cell's sub-cells of q_kj c_j), and cell
+// i's weight of it that projection times toMean[k][i] / deltaP_i (toMean = sum of
+// dz_j q_kj / (h_i c_j)).
+struct GridShape {
+  std::size_t cells = 0;
+  std::vector<double> rates;
+  std::vector<double> toLoad, toMean;  // [k * cells + i]
+};
+
+namespace {
+
+std::shared_ptr<const GridShape> SolveShape(const ConsolidationGroup& group,
+                                            const std::vector<Sub>& subs) {
   const std::size_t n = subs.size();
   // C du/dt = -A u + C b g'(t) with C = diag(capacity); A's faces conduct 1 / (sum of the two
   // half-sub-cell resistances), a drained face through half a sub-cell to u = 0. The symmetric
@@ -155,46 +198,95 @@ GridModes SolveGrid(const ConsolidationGroup& group,
   for (std::size_t j = 0; j < n; ++j)
     matrix.diagonal[j] += group.cells[subs[j].cell].radialRate;
 
-  GridModes modes;
-  modes.rates = TridiagonalEigenvalues(matrix);
+  auto shape = std::make_shared<GridShape>();
+  const std::size_t cells = group.cells.size();
+  shape->cells = cells;
+  shape->rates = TridiagonalEigenvalues(matrix);
   // Rounding may leave the smallest rate of a closed group a hair below 0.
-  for (double& rate : modes.rates)
+  for (double& rate : shape->rates)
     rate = std::max(rate, 0.0);
-  // The initial excess pressure u = b (deltaP of each sub-cell's cell) as C^1/2 b, and what turns
-  // a mode's q into its share of the mean of u = C^-1/2 q over a cell, divided by the cell's load.
-  std::vector<double> initial(n), toCellMean(n, 0.0);
+  std::vector<double> root(n), mean(n);
   for (std::size_t j = 0; j < n; ++j) {
-    const ConsolidationCell& cell = group.cells[subs[j].cell];
-    const double root = std::sqrt(subs[j].capacity);
-    initial[j] = root * cell.deltaP;
-    if (cell.deltaP != 0.0)
-      toCellMean[j] = subs[j].thickness / (cell.thickness * root * cell.deltaP);
+    root[j] = std::sqrt(subs[j].capacity);
+    mean[j] = subs[j].thickness / (group.cells[subs[j].cell].thickness * root[j]);
   }
-  modes.weights.assign(group.cells.size() * n, 0.0);
-  std::vector<std::size_t> rowOf(n);  // where sub-cell j's cell keeps its weights
-  for (std::size_t j = 0; j < n; ++j)
-    rowOf[j] = subs[j].cell * n;
+  shape->toLoad.assign(shape->rates.size() * cells, 0.0);
+  shape->toMean.assign(shape->rates.size() * cells, 0.0);
   // Plain pointers, so that the loops need not reload them after every store.
-  const double* initialValues = initial.data();
-  const double* cellMeans = toCellMean.data();
-  const std::size_t* rows = rowOf.data();
-  double* weights = modes.weights.data();
-  ForEachTridiagonalEigenvector(matrix, modes.rates,
+  const double* roots = root.data();
+  const double* means = mean.data();
+  const Sub* sub = subs.data();
+  double* toLoad = shape->toLoad.data();
+  double* toMean = shape->toMean.data();
+  ForEachTridiagonalEigenvector(matrix, shape->rates,
                                 [=](std::size_t k, std::span<const double> vector) {
                                   const double* q = vector.data();
-                                  double projection = 0.0;
-                                  for (std::size_t j = 0; j < n; ++j)
-                                    projection += q[j] * initialValues[j];
-                                  for (std::size_t j = 0; j < n; ++j)
-                                    weights[rows[j] + k] += cellMeans[j] * q[j] * projection;
+                                  double* load = toLoad + k * cells;
+                                  double* toCellMean = toMean + k * cells;
+                                  for (std::size_t j = 0; j < n; ++j) {
+                                    load[sub[j].cell] += q[j] * roots[j];
+                                    toCellMean[sub[j].cell] += q[j] * means[j];
+                                  }
                                 });
+  return shape;
+}
+
+GridModes SolveGrid(const ConsolidationGroup& group,
+                    const std::vector<std::vector<double>>& subcells, CoupledModeCache* cache) {
+  const std::vector<Sub> subs = GridSubs(group, subcells);
+  std::shared_ptr<const GridShape> shape;
+  std::vector<double> key;
+  if (cache) {
+    key = GridKey(group, subs);
+    shape = cache->Find(key);
+  }
+  if (!shape) {
+    shape = SolveShape(group, subs);
+    if (cache) cache->Keep(std::move(key), shape);
+  }
+  const std::size_t cells = shape->cells, count = shape->rates.size();
+  GridModes modes;
+  modes.rates = shape->rates;
+  modes.weights.assign(cells * count, 0.0);
+  for (std::size_t k = 0; k < count; ++k) {
+    const double* load = shape->toLoad.data() + k * cells;
+    const double* mean = shape->toMean.data() + k * cells;
+    double projection = 0.0;
+    for (std::size_t i = 0; i < cells; ++i)
+      projection += group.cells[i].deltaP * load[i];
+    for (std::size_t i = 0; i < cells; ++i) {
+      if (group.cells[i].deltaP != 0.0)
+        modes.weights[i * count + k] = mean[i] * projection / group.cells[i].deltaP;
+    }
+  }
   return modes;
 }
 
 }  // namespace
 
+std::shared_ptr<const GridShape> CoupledModeCache::Find(const std::vector<double>& key) const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  for (const Entry& entry : entries_)
+    if (entry.key == key) return entry.shape;
+  return nullptr;
+}
+
+void CoupledModeCache::Keep(std::vector<double> key, std::shared_ptr<const GridShape> shape) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  for (const Entry& entry : entries_)
+    if (entry.key == key) return;  // another thread solved it meanwhile
+  if (capacity_ == 0) return;
+  if (entries_.size() >= capacity_) entries_.erase(entries_.begin());
+  entries_.push_back({std::move(key), std::move(shape)});
+}
+
+std::size_t CoupledModeCache::size() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return entries_.size();
+}
+
 CoupledConsolidation::CoupledConsolidation(const ConsolidationGroup& group,
-                                           CoupledRefinement refinement)
+                                           CoupledRefinement refinement, CoupledModeCache* cache)
     : cellCount_(group.cells.size()) {
   CheckGroup(group);
   std::vector<GridModes> grids;
@@ -202,10 +294,10 @@ CoupledConsolidation::CoupledConsolidation(const ConsolidationGroup& group,
   grids.reserve(2);
   if (refinement.extrapolate) {
     // Errors of c h^2: (4 U(h/2) - U(h)) / 3 cancels them.
-    grids.push_back(SolveGrid(group, Subcells(group, refinement, 1)));
+    grids.push_back(SolveGrid(group, Subcells(group, refinement, 1), cache));
     factors.push_back(-1.0 / 3.0);
   }
-  grids.push_back(SolveGrid(group, Subcells(group, refinement, 2)));
+  grids.push_back(SolveGrid(group, Subcells(group, refinement, 2), cache));
   factors.push_back(refinement.extrapolate ? 4.0 / 3.0 : 1.0);
   // Merge the grids' modes into one ascending list.
   struct Mode {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -51,13 +53,43 @@ struct CoupledRefinement {
 // of the cell, u = 0 on drained faces and no flow through the others. Solved by finite volumes
 // in space and exactly in time: the semi-discrete system's modes are the eigenpairs of a
 // symmetric tridiagonal matrix, and a step or a ramp load is then a ModeSum per cell.
+struct GridShape;
+
+// The modes of the grids solved so far, for the groups of one profile under many loads (the
+// columns of a document): a grid whose sub-cells, soil (mv up to a factor common to the group),
+// radial rates and drained faces are those of an earlier one takes that one's modes, whatever
+// its load, instead of solving the eigenproblem again. Every group of one layer is such a grid
+// in every column. Keeps the last `capacity` grids; safe to use from several threads at once.
+class CoupledModeCache {
+ public:
+  explicit CoupledModeCache(std::size_t capacity = 64) : capacity_(capacity) {}
+
+  // The grid solved under `key`, or null.
+  std::shared_ptr<const GridShape> Find(const std::vector<double>& key) const;
+  void Keep(std::vector<double> key, std::shared_ptr<const GridShape> shape);
+  // How many grids it keeps.
+  std::size_t size() const;
+
+ private:
+  struct Entry {
+    std::vector<double> key;
+    std::shared_ptr<const GridShape> shape;
+  };
+  std::size_t capacity_;
+  mutable std::mutex mutex_;    // guards entries_
+  std::vector<Entry> entries_;  // the oldest first
+};
+
 class CoupledConsolidation {
  public:
   // Throws std::invalid_argument for no cells or a cell whose thickness, cv or mv is not a
   // positive finite number, whose radial rate is negative or not finite, or whose deltaP is not
   // finite; std::length_error for more cells than kMaxCoupledCells or a refinement that would cut
   // them into more than kMaxCoupledSubcells.
-  explicit CoupledConsolidation(const ConsolidationGroup& group, CoupledRefinement refinement = {});
+  // With `cache`, grids solved before are taken from it and new ones kept in it; the modes are
+  // the same as without, but for rounding.
+  explicit CoupledConsolidation(const ConsolidationGroup& group, CoupledRefinement refinement = {},
+                                CoupledModeCache* cache = nullptr);
 
   std::size_t cellCount() const { return cellCount_; }
   // The rates of the modes (1/day), ascending.

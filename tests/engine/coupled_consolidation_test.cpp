@@ -94,6 +94,41 @@ TEST(CoupledConsolidation, CellsCombineAndMirror) {
     EXPECT_NEAR(solver.Cell(i).final(), 1.0, 1e-12);
 }
 
+// Groups that differ only in their loads and in an mv common to all their cells share the
+// modes kept in a cache, which give what a group solved afresh gives; a group whose ratios of mv
+// differ is solved again.
+TEST(CoupledConsolidation, ACacheSharesTheModesOfGroupsThatDifferOnlyInLoadAndCommonMv) {
+  ConsolidationGroup base;
+  base.bottomDrained = false;
+  base.cells = {{1.0, 0.02, 1e-3, 100.0, 0.0}, {2.0, 0.005, 3e-3, 70.0, 0.01}};
+  struct Case {
+    double mvScale;              // all mv times this
+    double secondMv;             // the second cell's mv before the scale
+    double firstLoad;            // the first cell's deltaP
+    std::size_t gridsKeptAfter;  // two grids a group solved anew
+  };
+  const Case cases[] = {
+      {1.0, 3e-3, 100.0, 2}, {7.5, 3e-3, 20.0, 2}, {0.01, 3e-3, 0.0, 2}, {1.0, 6e-3, 100.0, 4}};
+  CoupledModeCache cache;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mvScale);
+    ConsolidationGroup group = base;
+    group.cells[1].mv = c.secondMv;
+    group.cells[0].deltaP = c.firstLoad;
+    for (ConsolidationCell& cell : group.cells)
+      cell.mv *= c.mvScale;
+    const CoupledConsolidation cached(group, {}, &cache);
+    const CoupledConsolidation fresh(group);
+    EXPECT_EQ(cache.size(), c.gridsKeptAfter);
+    for (double t : {0.5, 30.0, 3000.0}) {
+      for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_NEAR(cached.Cell(i).Step(t), fresh.Cell(i).Step(t), 1e-10) << i << " " << t;
+      EXPECT_NEAR(cached.Combined(std::vector<double>{0.4, 1.1}).Ramp({10.0, 50.0}, t),
+                  fresh.Combined(std::vector<double>{0.4, 1.1}).Ramp({10.0, 50.0}, t), 1e-10);
+    }
+  }
+}
+
 // Without a drained face pore pressure only leaves by the radial sink: 1 - exp(-r t).
 TEST(CoupledConsolidation, ClosedGroupsDrainOnlyRadially) {
   for (double radial : {0.0, 0.02}) {

@@ -147,6 +147,8 @@ std::vector<SettlementColumnResult> ComputeSettlementColumns(const Document& doc
   const std::vector<double> depths = model.SliceMiddles();
   std::vector<std::vector<double>> deltaP =
       LatticeLoadsAtSlices(document, sites, depths, circleMethod, threads);
+  const std::vector<LoadStage>& stages = model.profile().stages;
+  const double finalShare = stages.empty() ? 1.0 : stages.back().fraction;
   // The strip's dP and every column's settlement, its times and its messages, column by column
   // on the threads: the times alone take a search per column.
   std::vector<SettlementColumnResult> columns(sites.size());
@@ -157,6 +159,11 @@ std::vector<SettlementColumnResult> ComputeSettlementColumns(const Document& doc
         deltaP[*s].resize(depths.size());
         for (std::size_t d = 0; d < depths.size(); ++d)
           deltaP[*s][d] = StripPointStress(document.strip().engineLoads, sites[*s].x, depths[d]);
+      }
+      // The stages may end at a share of the loads: the column settles under that share.
+      if (finalShare != 1.0) {
+        for (double& value : deltaP[*s])
+          value *= finalShare;
       }
       SettlementColumnResult& column = columns[*s];
       column.site = sites[*s];

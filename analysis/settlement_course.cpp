@@ -69,10 +69,8 @@ SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) c
   const SoilProfile& p = profile();
   SettlementCourse course;
   const double lastFraction = stages_.back().fraction;
-  std::vector<double> finalDeltaP(deltaP.begin(), deltaP.end());
-  for (double& value : finalDeltaP)
-    value *= lastFraction;
-  course.final = model_.Column(std::span<const double>(finalDeltaP));
+  const std::vector<double> finalDeltaP(deltaP.begin(), deltaP.end());
+  course.final = model_.Column(deltaP);
   course.stageSettlements.assign(stages_.size(), std::nullopt);
   if (!course.final.total) return course;
 
@@ -91,8 +89,8 @@ SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) c
           for (const ElogPCurve& c : p.curves)
             if (c.number == layer.curve) curve = &c;
         }
-        now = SettleSlice(layer, curve, slices[i].sigma0, deltaP[i] * stages_[k].fraction,
-                          slices[i].thickness)
+        now = SettleSlice(layer, curve, slices[i].sigma0,
+                          deltaP[i] * (stages_[k].fraction / lastFraction), slices[i].thickness)
                   .settlement;
       }
       if (!now) {

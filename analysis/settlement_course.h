@@ -2,7 +2,7 @@
 // settling layers consolidating alone, as groups of equivalent thickness or solved as one group,
 // vertical drains adding radial flow, and secondary compression after primary.
 //
-// Use: build a SettlementCourseModel once per profile; for each column pass the full loads' dP at
+// Use: build a SettlementCourseModel once per profile; for each column pass the final load's dP at
 // the model's slice middles to Course(), then read the course at any day with At().
 #pragma once
 
@@ -89,7 +89,9 @@ class SettlementCourseModel {
   // The days of the time table: the profile's times, then the residual period's two days.
   std::vector<double> TableTimes() const;
 
-  // The course of a column under the full loads' dP at model().SliceMiddles().
+  // The course of a column whose final load (the last stage's share of the loads, as
+  // ComputeSettlementColumns gives it) has `deltaP` at model().SliceMiddles(); stage k carries
+  // its fraction over the last one's of it.
   SettlementCourse Course(std::span<const double> deltaP) const;
   // The column's settlement on day t: none when it has no time course.
   std::optional<CoursePoint> At(const SettlementCourse& course, double t) const;

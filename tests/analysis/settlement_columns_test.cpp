@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/settlement_course.h"
 #include "document/document.h"
 #include "engine/rect_circle_influence.h"
 #include "engine/strip_influence.h"
@@ -52,25 +53,36 @@ SoilProfile MvProfile() {
   return profile;
 }
 
+// The columns settle under the engine's dP, or under the share of it the last stage reaches.
 TEST(SettlementColumns, TakeTheEnginesDPAtEverySliceMiddleByTheCircleMethodGiven) {
   const Document document(LoadedDocument());
-  const SettlementModel model(MvProfile());
-  ASSERT_EQ(model.slices().size(), 8u);  // 1.5 m in three slices, 2.5 m in five
-  for (const CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
-    PlanLoads loads = document.plan().engineLoads;
-    loads.circleMethod = method;
-    const auto columns = ComputeSettlementColumns(document, model, method, 2);
-    ASSERT_EQ(columns.size(), 2u + 6u);
-    for (const SettlementColumnResult& column : columns) {
-      const SettlementSite& at = column.site;
-      for (std::size_t i = 0; i < model.slices().size(); ++i) {
-        const double z = model.slices()[i].middle;
-        EXPECT_EQ(column.values.slices.at(i).deltaP,
-                  at.problem == Problem::Strip
-                      ? StripPointStress(document.strip().engineLoads, at.x, z)
-                      : LatticePointStress(loads, at.x, at.y, z))
-            << at.x << " " << at.y << " " << z;
+  SoilProfile staged = MvProfile();
+  staged.stages = {{1, 0.0, 10.0, 0.25}, {2, 20.0, 30.0, 0.6}};
+  const std::pair<SoilProfile, double> cases[] = {{MvProfile(), 1.0}, {staged, 0.6}};
+  for (const auto& [profile, share] : cases) {
+    const SettlementModel model(profile);
+    ASSERT_EQ(model.slices().size(), 8u);  // 1.5 m in three slices, 2.5 m in five
+    const SettlementCourseModel course(profile);
+    for (const CircleMethod method : {CircleMethod::kExact, CircleMethod::kCompatible}) {
+      PlanLoads loads = document.plan().engineLoads;
+      loads.circleMethod = method;
+      const auto columns = ComputeSettlementColumns(document, model, method, 2);
+      ASSERT_EQ(columns.size(), 2u + 6u);
+      for (const SettlementColumnResult& column : columns) {
+        const SettlementSite& at = column.site;
+        for (std::size_t i = 0; i < model.slices().size(); ++i) {
+          const double z = model.slices()[i].middle;
+          EXPECT_EQ(column.values.slices.at(i).deltaP,
+                    at.problem == Problem::Strip
+                        ? share * StripPointStress(document.strip().engineLoads, at.x, z)
+                        : share * LatticePointStress(loads, at.x, at.y, z))
+              << at.x << " " << at.y << " " << z;
+        }
       }
+      // The course ends where the column's own settlement does.
+      const std::vector<SettlementCourse> courses = ColumnCourses(course, columns, 2);
+      for (std::size_t c = 0; c < columns.size(); ++c)
+        EXPECT_EQ(courses[c].final.total, columns[c].values.total) << c;
     }
   }
 }

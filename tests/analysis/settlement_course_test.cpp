@@ -91,7 +91,8 @@ TEST(SettlementCourse, StagesShareTheFinalSettlementByTheMethod) {
   profile.layers[0].e0 = 2.0, profile.layers[0].cc = 0.8, profile.layers[0].cs = 0.08;
   profile.stages = {{1, 0.0, 30.0, 0.5}, {2, 60.0, 90.0, 0.8}};
   const SettlementCourseModel model(profile);
-  const SettlementCourse column = model.Course(Uniform(model, 100.0));
+  // The loads' dP is 100; the stages end at 0.8 of it.
+  const SettlementCourse column = model.Course(Uniform(model, 80.0));
   // Cc: S = Cc / (1 + e0) h log10(1 + f dP / sigma'v0) summed over four slices of 0.5 m, their
   // sigma'v0 16 zm.
   auto settled = [](double f) {

@@ -20,7 +20,8 @@ constexpr int kMarkMm = 172;
 constexpr int kLabelMm = 1;
 constexpr int kSubtotalMm = 140;
 
-// The layer's name, the one cell of words: a name wider than its column is cut, not broken.
+// The layer's name, the one cell of words: a name wider than its column is cut, not broken,
+// and given whole on a line of its own above the layer's first slice.
 constexpr std::size_t kNameCell = 1;
 
 void AddCells(TableContent& content, const std::vector<std::string>& cells) {
@@ -52,22 +53,33 @@ void AddColumn(const TableModel& table, const TableSection& column, TableContent
   content.NextLine();
   AddCells(content, units);
   content.EndHeading();
+  const double nameX = TableColumn(kCellMm[kNameCell]);
+  const double nameRoom = TableColumn(kCellMm[kNameCell + 1]) - nameX;
+  std::size_t lastSliceLine = content.LineCount();
   for (std::size_t i = 0; i < column.rows.size(); ++i) {
     const TableModelRow& row = column.rows[i];
+    const bool layerBegins = i == 0 || !column.rows[i - 1].closingLine.empty();
+    const std::size_t rowLine = content.LineCount();
+    if (layerBegins && row.cells.size() > kNameCell &&
+        content.CutsText(row.cells[kNameCell], nameRoom))
+      content.AddWrappedText(nameX, row.cells[kNameCell]);
     content.NextLine();
+    lastSliceLine = content.LineCount() - 1;
     AddCells(content, row.cells);
     if (!row.mark.empty()) content.AddText(TableColumn(kMarkMm), row.mark);
     if (i == 0) content.KeepTogether(headingLine);
+    if (layerBegins) content.KeepTogether(rowLine);  // the whole name with its first slice
     if (!row.closingLine.empty()) {
+      // A subtotal never begins a page: it goes over with the slice above it.
       content.NextLine();
       content.AddText(TableColumn(kSubtotalMm), row.closingLine);
+      content.KeepTogether(lastSliceLine);
     }
   }
-  // The total and the notes still belong to the column: a page that begins with them repeats
-  // its heading.
-  const std::size_t totalLine = content.LineCount();
+  // The total and the notes still belong to the column: they go over with its last slice and
+  // subtotal, and a page that begins with them repeats its heading.
   AddNoteLines(content, TableColumn(kLabelMm), column.notes);
-  content.KeepTogether(totalLine);
+  content.KeepTogether(lastSliceLine);
   content.EndHeadingScope();
 }
 

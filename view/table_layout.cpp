@@ -171,6 +171,12 @@ void TableContent::AddCutText(double x, std::string_view text, double width) {
   PlaceText(x, text, true);
 }
 
+bool TableContent::CutsText(std::string_view text, double width) const {
+  const double em = measure_.emWidth;
+  return em > 0.0 && width / em >= kSmallestCutCellEms &&
+         CutText(text, width / em - kCellGapEms) != text;
+}
+
 void TableContent::PlaceText(double x, std::string_view text, bool cut) {
   const double em = measure_.emWidth;
   if (!(em > 0.0) || lineFirstText_.empty()) {

@@ -80,6 +80,8 @@ class TableContent {
   // `width` table units, the room of its column, when that holds the mark and a character;
   // and where no line holds it whole, cut at the printable width instead of broken.
   void AddCutText(double x, std::string_view text, double width);
+  // Whether AddCutText would cut `text` to `width`.
+  bool CutsText(std::string_view text, double width) const;
   // Adds `text` at table x `x` as a row of its own, on as many lines as it needs.
   void AddWrappedText(double x, std::string_view text);
   // Before the next line: a new page begins when more than two thirds of a page's lines are

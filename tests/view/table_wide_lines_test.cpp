@@ -84,7 +84,8 @@ TEST(TableWideLinesTest, BrokenLinesLoseNothingAndStayOnThePaper) {
   }
 }
 
-// A layer's name longer than its column is cut to it with the mark, the depths beside it clear.
+// A layer's name longer than its column is printed whole above the layer, and cut to its column
+// with the mark in the slice rows, the depths beside it clear.
 TEST(TableWideLinesTest, ALongLayerNameIsCutWithTheMark) {
   test::RenderWorld world;
   world.settings.unitSystem = 1;  // the example's unit weights are in kN/m3
@@ -95,7 +96,11 @@ TEST(TableWideLinesTest, ALongLayerNameIsCutWithTheMark) {
     if (line.rfind("layer=2,", 0) == 0) line.replace(8, line.find(',', 8) - 8, name);
   world.tables.soilLines = soil;
   const std::string printed = PrintedAt(world, 10, RenderStripSettlementTable, true);
-  const std::size_t at = printed.find("\nとても");
+  // First the whole name on its line above the layer, then the slices with the name cut.
+  const std::size_t whole = printed.find("\nとても");
+  ASSERT_NE(whole, std::string::npos);
+  EXPECT_EQ(printed.substr(whole + 1, printed.find('\n', whole + 1) - whole - 1), name);
+  const std::size_t at = printed.find("\nとても", whole + 1);
   ASSERT_NE(at, std::string::npos);
   const std::string cut = printed.substr(at + 1, printed.find('\n', at + 1) - at - 1);
   EXPECT_TRUE(cut.ends_with(kCutMark)) << cut;

@@ -65,9 +65,11 @@ SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResu
   return out;
 }
 
-std::string ColumnHeading(const SettlementSite& site) {
-  if (site.problem == Problem::Strip) return "帯状荷重 x = " + Fixed("%.2f", site.x) + " m";
-  return "長方形円形荷重 x = " + Fixed("%.2f", site.x) + " m, y = " + Fixed("%.2f", site.y) + " m";
+std::string ColumnHeading(const SettlementSite& site, int number) {
+  const std::string numbered = FormatC(" (%d) x = ", number);
+  if (site.problem == Problem::Strip) return "帯状荷重" + numbered + Fixed("%.2f", site.x) + " m";
+  return "長方形円形荷重" + numbered + Fixed("%.2f", site.x) + " m, y = " + Fixed("%.2f", site.y) +
+         " m";
 }
 
 std::string ColumnTotalText(const SettlementColumn& column) {

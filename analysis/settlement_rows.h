@@ -28,8 +28,9 @@ std::vector<std::string> SliceUnits(const char* stressUnit);
 SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResult& column,
                         std::size_t slice);
 
-// "帯状荷重 x = 12.00 m" or "長方形円形荷重 x = 5.00 m, y = 2.50 m".
-std::string ColumnHeading(const SettlementSite& site);
+// "帯状荷重 (3) x = 12.00 m" or "長方形円形荷重 (1) x = 5.00 m, y = 2.50 m": the column's number
+// among its problem's columns (what the time curves' choice of columns names) and its place.
+std::string ColumnHeading(const SettlementSite& site, int number);
 // The column's total and times: "合計 S = 12.34 cm　t50 = 123.4 日　t90 = 456.7 日", with
 // "－" and the reason where there is none.
 std::string ColumnTotalText(const SettlementColumn& column);

@@ -86,9 +86,11 @@ TableModel SettlementTableForFiles(const DocumentSettlement& settlement, Problem
   const SettlementModel& model = *settlement.model;
   table.preamble = {ConditionsText(model)};
   const std::vector<SoilSlice>& slices = model.slices();
-  for (const SettlementColumnResult* column : ColumnsOf(settlement, problem)) {
+  const std::vector<const SettlementColumnResult*> columns = ColumnsOf(settlement, problem);
+  for (std::size_t number = 1; number <= columns.size(); ++number) {
+    const SettlementColumnResult* column = columns[number - 1];
     TableSection& section = table.sections.emplace_back();
-    section.name = ColumnHeading(column->site);
+    section.name = ColumnHeading(column->site, static_cast<int>(number));
     section.key = {FormatUnsignedZero("%.2f", column->site.x),
                    FormatUnsignedZero("%.2f", column->site.y)};
     for (std::size_t i = 0; i < table.columns.size(); ++i)

@@ -25,9 +25,11 @@ TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem pr
   }
   const SettlementModel& model = *settlement.model;
   table.preamble = {ConditionsText(model)};
-  for (const SettlementColumnResult* column : ColumnsOf(settlement, problem)) {
+  const std::vector<const SettlementColumnResult*> columns = ColumnsOf(settlement, problem);
+  for (std::size_t number = 1; number <= columns.size(); ++number) {
+    const SettlementColumnResult* column = columns[number - 1];
     TableSection& section = table.sections.emplace_back();
-    section.title = ColumnHeading(column->site);
+    section.title = ColumnHeading(column->site, static_cast<int>(number));
     section.name = section.title;
     section.key = {FormatUnsignedZero("%.2f", column->site.x),
                    FormatUnsignedZero("%.2f", column->site.y)};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace qel {
 
@@ -58,6 +59,46 @@ std::vector<double> DaysOfInterest(const SettlementModel& model,
     if (column->t90) days.push_back(*column->t90 * kAfterT90);
   }
   return days;
+}
+
+std::vector<std::size_t> ShownTimeColumns(std::span<const SettlementColumn* const> columns,
+                                          const std::vector<int>& chosen, std::size_t largest) {
+  std::vector<std::size_t> shown;
+  if (!chosen.empty()) {
+    for (const int number : chosen) {
+      if (number < 1 || static_cast<std::size_t>(number) > columns.size()) continue;
+      const auto index = static_cast<std::size_t>(number - 1);
+      if (std::find(shown.begin(), shown.end(), index) == shown.end()) shown.push_back(index);
+    }
+    return shown;
+  }
+  std::vector<std::size_t> order(columns.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  // The greatest settlements first, ties and columns without one in their own order.
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const std::optional<double>& sa = columns[a]->total;
+    const std::optional<double>& sb = columns[b]->total;
+    if (sa.has_value() != sb.has_value()) return sa.has_value();
+    return sa && *sa > *sb;
+  });
+  order.resize(std::min(order.size(), largest));
+  std::sort(order.begin(), order.end());
+  return order;
+}
+
+std::optional<std::string> NoTimeCurveReason(const SettlementModel& model,
+                                             const SettlementColumn& column) {
+  if (!column.total) return "沈下量を求められない分割があるため、曲線はありません";
+  if (HasTimeBehaviour(model, column)) return std::nullopt;
+  std::string layers;
+  const std::vector<SoilLayer>& profile = model.profile().layers;
+  for (std::size_t i = 0; i < profile.size() && i < column.layerTotals.size(); ++i) {
+    if (profile[i].cv || column.layerTotals[i].value_or(0.0) == 0.0) continue;
+    if (!layers.empty()) layers += "、";
+    layers += "土層 " + std::to_string(profile[i].number) + " (" + profile[i].name + ")";
+  }
+  if (layers.empty()) return "時間による沈下を求められないため、曲線はありません";
+  return "沈下する" + layers + "に圧密係数 cv がないため、曲線はありません";
 }
 
 }  // namespace qel

@@ -2,8 +2,10 @@
 // the times a curve is sampled at, and S at those times and at the profile's times.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "engine/settlement_column.h"
@@ -47,5 +49,19 @@ inline constexpr double kBeforeT50 = 0.1;
 inline constexpr double kAfterT90 = 3.0;
 std::vector<double> DaysOfInterest(const SettlementModel& model,
                                    std::span<const SettlementColumn* const> columns);
+
+// The columns of one problem (numbered from 1 in the order of the calculation table) that the
+// time-settlement curves show, as indices into `columns`: the numbers `chosen` that exist, in
+// the order given and each once; with no choice, the `largest` columns of the greatest final
+// settlement, in their own order (columns without one come last, and only to fill the count).
+inline constexpr std::size_t kDefaultTimeColumns = 6;
+std::vector<std::size_t> ShownTimeColumns(std::span<const SettlementColumn* const> columns,
+                                          const std::vector<int>& chosen,
+                                          std::size_t largest = kDefaultTimeColumns);
+
+// Why a column has no time-settlement curve, in one line naming the layers at fault; none when
+// it has one.
+std::optional<std::string> NoTimeCurveReason(const SettlementModel& model,
+                                             const SettlementColumn& column);
 
 }  // namespace qel

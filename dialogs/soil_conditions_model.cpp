@@ -1,5 +1,8 @@
-// The water table, γw, the largest slice and the times of the soil profile.
+// The water table, γw, the largest slice, the times and the time curves' columns of the soil
+// profile.
 #include "dialogs/soil_conditions_model.h"
+
+#include <iterator>
 
 #include "dialogs/numeric_entry.h"
 #include "document/soil_profile_text.h"
@@ -9,8 +12,9 @@ namespace qel {
 
 namespace {
 
-constexpr const char* kKeys[] = {"water", "gammaw", "slice", "times"};
-constexpr const char* kFieldNames[] = {"water", "gammaW", "slice", "times"};
+constexpr const char* kKeys[] = {"water", "gammaw", "slice", "times", "timecols"};
+constexpr const char* kFieldNames[] = {"water", "gammaW", "slice", "times", "timeColumns"};
+constexpr int kFieldCount = static_cast<int>(std::size(kKeys));
 
 }  // namespace
 
@@ -27,6 +31,7 @@ SoilConditionsModel::SoilConditionsModel(const DocumentTables& tables, int unitS
     if (key == "gammaw") fields_.gammaW = value;
     if (key == "slice") fields_.slice = value;
     if (key == "times") fields_.times = value;
+    if (key == "timecols") fields_.timeColumns = value;
   }
   held_ = fields_;
 }
@@ -43,11 +48,15 @@ void SoilConditionsModel::SetSlice(const std::string& text) {
 void SoilConditionsModel::SetTimes(const std::string& text) {
   fields_.times = TrimmedSoilText(HalfWidthNumberList(text));
 }
+void SoilConditionsModel::SetTimeColumns(const std::string& text) {
+  fields_.timeColumns = TrimmedSoilText(HalfWidthNumberList(text));
+}
 
 std::vector<std::string> SoilConditionsModel::SettingLines() const {
-  const std::string* values[] = {&fields_.water, &fields_.gammaW, &fields_.slice, &fields_.times};
+  const std::string* values[] = {&fields_.water, &fields_.gammaW, &fields_.slice, &fields_.times,
+                                 &fields_.timeColumns};
   std::vector<std::string> lines;
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < kFieldCount; ++i)
     if (!values[i]->empty()) lines.push_back(std::string(kKeys[i]) + "=" + *values[i]);
   return lines;
 }
@@ -58,7 +67,7 @@ std::optional<ValidationError> SoilConditionsModel::Validate() const {
   for (const SoilProfileError& error : ReadSoilProfile(lines, unitSystem_).errors) {
     if (error.line < 1) continue;
     const std::string key = SoilLineKey(lines[error.line - 1]);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kFieldCount; ++i)
       if (key == kKeys[i]) return ValidationError{error.text, kFieldNames[i]};
   }
   return std::nullopt;
@@ -66,7 +75,7 @@ std::optional<ValidationError> SoilConditionsModel::Validate() const {
 
 std::vector<std::string> SoilConditionsModel::SectionLines() const {
   if (!HasChanged()) return section_;
-  return ReplaceSoilLines(section_, {kKeys[0], kKeys[1], kKeys[2], kKeys[3]}, SettingLines(),
+  return ReplaceSoilLines(section_, {std::begin(kKeys), std::end(kKeys)}, SettingLines(),
                           SoilLinesPlace::Front);
 }
 

@@ -1,6 +1,6 @@
 // The model of the conditions dialog ("地下水位・分割・時間..."): the water table, γw, the largest
-// slice and the times of the soil profile, kept as typed, checked through the section's reader
-// and written back as the section's setting lines.
+// slice, the times and the columns of the time curves of the soil profile, kept as typed, checked
+// through the section's reader and written back as the section's setting lines.
 #pragma once
 
 #include <optional>
@@ -17,6 +17,9 @@ struct SoilConditionsFields {
   std::string gammaW;  // γw in the document's units
   std::string slice;   // the largest slice, m
   std::string times;   // days, comma-separated; empty: the default times
+  // The columns the time-settlement curves show, by number, comma-separated; empty: the six
+  // that settle most.
+  std::string timeColumns;
   bool operator==(const SoilConditionsFields&) const = default;
 };
 
@@ -32,9 +35,10 @@ class SoilConditionsModel {
   void SetGammaW(const std::string& text);
   void SetSlice(const std::string& text);
   void SetTimes(const std::string& text);
+  void SetTimeColumns(const std::string& text);
 
-  // The first fault of the fields, with the field ("water", "gammaW", "slice" or "times") that
-  // gets the focus.
+  // The first fault of the fields, with the field ("water", "gammaW", "slice", "times" or
+  // "timeColumns") that gets the focus.
   std::optional<ValidationError> Validate() const;
   bool HasChanged() const { return fields_ != held_; }
   std::vector<std::string> SectionLines() const;

@@ -1,5 +1,6 @@
-// The settlement of the columns against time: six columns to a graph, time in days on a
-// logarithmic axis across, S in cm downwards, t50 and t90 marked, the values in a table below.
+// The settlement of the columns against time: the columns chosen (or the six that settle most),
+// six to a graph, time in days on a logarithmic axis across, S in cm downwards, t50 and t90
+// marked, the values in a table below, and each column without a curve named with the reason.
 #include <algorithm>
 #include <cmath>
 
@@ -46,18 +47,26 @@ std::string TimeHeading(double days) {
   return FormatUnsignedZero("%g", days);
 }
 
-std::string ColumnLabel(const SettlementSite& site) {
-  std::string label = "x = " + Fixed(site.x, 2);
+// A column shown, with its number among its problem's columns (what timecols= names).
+struct NumberedColumn {
+  int number = 0;
+  const SettlementColumnResult* column = nullptr;
+};
+
+std::string ColumnLabel(const NumberedColumn& shown) {
+  const SettlementSite& site = shown.column->site;
+  std::string label = FormatC("(%d) x = ", shown.number) + Fixed(site.x, 2);
   if (site.problem == Problem::RectCircle) label += ", y = " + Fixed(site.y, 2);
   return label;
 }
 
 // A column's curve as a depth curve turned on its side: `dP` holds the time in days (across),
 // `z` the settlement in cm (downwards); its marks stand at t50 and t90.
-DepthCurve TimeCurve(const SettlementModel& model, const SettlementColumnResult& column,
+DepthCurve TimeCurve(const SettlementModel& model, const NumberedColumn& shown,
                      const std::vector<double>& samples) {
+  const SettlementColumnResult& column = *shown.column;
   DepthCurve curve;
-  curve.label = ColumnLabel(column.site);
+  curve.label = ColumnLabel(shown);
   if (!HasTimeBehaviour(model, column.values)) return curve;
   const std::vector<std::optional<double>> s = SettlementAtTimes(model, column.values, samples);
   for (std::size_t i = 0; i < samples.size(); ++i)
@@ -81,29 +90,26 @@ AxisRange SettlementRange(const std::vector<DepthCurve>& curves) {
   return RoundAxisRange(low, high, 8);
 }
 
-TimeTable TableOf(const SettlementModel& model,
-                  const std::vector<const SettlementColumnResult*>& columns) {
+TimeTable TableOf(const SettlementModel& model, const std::vector<NumberedColumn>& columns) {
   TimeTable table;
   const std::vector<double>& times = model.profile().times;
   for (const double t : times)
     table.times.push_back(TimeHeading(t));
-  bool noTotal = false, noTime = false, marked = false;
-  for (const SettlementColumnResult* column : columns) {
-    const SettlementColumn& v = column->values;
-    TimeTableRow row{ColumnLabel(column->site), {}, Centimetres(v.total), Days(v.t50), Days(v.t90)};
+  bool marked = false;
+  std::vector<std::string> missing;
+  for (const NumberedColumn& shown : columns) {
+    const SettlementColumn& v = shown.column->values;
+    TimeTableRow row{ColumnLabel(shown), {}, Centimetres(v.total), Days(v.t50), Days(v.t90)};
     for (const std::optional<double>& s : SettlementAtTimes(model, v, times))
       row.atTimes.push_back(Centimetres(s));
+    const std::optional<std::string> reason = NoTimeCurveReason(model, v);
+    row.drawn = !reason;
+    if (reason) missing.push_back(row.label + ": " + *reason);
     table.rows.push_back(std::move(row));
-    noTotal = noTotal || !v.total;
-    noTime = noTime || (v.total && !HasTimeBehaviour(model, v));
-    marked = marked || (HasTimeBehaviour(model, v) && (v.t50 || v.t90));
+    marked = marked || (!reason && (v.t50 || v.t90));
   }
   if (marked) table.notes.push_back("曲線上の記号は各列の t50 (左) と t90 (右) の位置です");
-  if (noTotal)
-    table.notes.push_back("－ の列: 沈下量を求められない分割があるため、曲線はありません");
-  if (noTime)
-    table.notes.push_back(
-        "－ の列: 沈下する層に圧密係数 cv がないため、時間による沈下の曲線はありません");
+  table.notes.insert(table.notes.end(), missing.begin(), missing.end());
   return table;
 }
 
@@ -123,19 +129,28 @@ void DrawNoteLines(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
 }
 
 void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                   const SettlementModel& model,
-                   const std::vector<const SettlementColumnResult*>& columns,
+                   const SettlementModel& model, const std::vector<NumberedColumn>& columns,
                    const std::string& heading) {
   const DeviceGeometry& g = ctx.geometry;
   std::vector<const SettlementColumn*> values;
-  for (const SettlementColumnResult* column : columns)
-    values.push_back(&column->values);
+  for (const NumberedColumn& shown : columns)
+    values.push_back(&shown.column->values);
   const TimeDecades decades = DecadesSpanning(DaysOfInterest(model, values));
   const std::vector<double> samples = LogTimeSamples(decades, kSamplesPerDecade);
   std::vector<DepthCurve> curves;
-  for (const SettlementColumnResult* column : columns)
-    curves.push_back(TimeCurve(model, *column, samples));
+  bool anyCurve = false;
+  for (const NumberedColumn& shown : columns) {
+    curves.push_back(TimeCurve(model, shown, samples));
+    anyCurve = anyCurve || !curves.back().samples.empty();
+  }
   const TimeTable table = TableOf(model, columns);
+  if (!anyCurve) {
+    // No empty graph: the heading and why each column has no curve.
+    std::vector<std::string> lines{heading};
+    lines.insert(lines.end(), table.notes.begin(), table.notes.end());
+    DrawNoteLines(dc, ctx, box, lines);
+    return;
+  }
   const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
   const int right = ClampToDevice(box.rightMm * g.pixelsPerMmX);
   const double roomMm = box.bottomMm - box.topMm - kLeastFrameMm - kTableGapMm;
@@ -161,7 +176,15 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   const bool computed = settlement.status == DocumentSettlement::Status::kComputed;
   const std::vector<const SettlementColumnResult*> columns =
       computed ? ColumnsOf(settlement, problem) : std::vector<const SettlementColumnResult*>{};
-  const int graphs = GraphCount(columns.size());
+  std::vector<const SettlementColumn*> values;
+  for (const SettlementColumnResult* column : columns)
+    values.push_back(&column->values);
+  std::vector<NumberedColumn> chosen;
+  if (computed) {
+    for (const std::size_t i : ShownTimeColumns(values, settlement.model->profile().timeColumns))
+      chosen.push_back({static_cast<int>(i) + 1, columns[i]});
+  }
+  const int graphs = GraphCount(chosen.size());
   if (dc == nullptr || !draw) return graphs;
   DrawDisplayTitle(*dc, ctx, problem, DisplayKind::SettlementTime);
   PaperBox box = DepthGraphBox(ctx);
@@ -176,10 +199,16 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
     DrawNoteLines(*dc, ctx, box, {"沈下量を求める列がありません（荷重または計算点がありません）"});
     return graphs;
   }
+  if (chosen.empty()) {
+    DrawNoteLines(*dc, ctx, box,
+                  {"時間–沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
+                   std::to_string(columns.size()) + " まで）"});
+    return graphs;
+  }
   const int graph = std::clamp(ctx.view.currentPage, 1, graphs);
-  const auto first = columns.begin() + (graph - 1) * kColumnsPerGraph;
-  const std::vector<const SettlementColumnResult*> shown(
-      first, first + std::min<std::ptrdiff_t>(kColumnsPerGraph, columns.end() - first));
+  const auto first = chosen.begin() + (graph - 1) * kColumnsPerGraph;
+  const std::vector<NumberedColumn> shown(
+      first, first + std::min<std::ptrdiff_t>(kColumnsPerGraph, chosen.end() - first));
   const std::string heading =
       std::string(problem == Problem::Strip ? "帯状荷重" : "長方形円形荷重") + " 時間－沈下曲線" +
       (graphs > 1 ? FormatC("　(%d/%d)", graph, graphs) : std::string());

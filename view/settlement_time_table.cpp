@@ -130,8 +130,9 @@ void DrawTimeTable(DeviceContext& dc, RenderContext& ctx, const TimeTableLayout&
     for (int r = 0; r < layout.rows; ++r) {
       const TimeTableRow& row = table.rows[static_cast<std::size_t>(r)];
       const int rowTop = headerBottom + r * layout.rowHeight;
-      DrawCurveSample(dc, t, CurveStyleOf(r, monochrome), layout.left + pad,
-                      layout.left + pad + layout.sampleLength, rowTop + layout.rowHeight / 2);
+      if (row.drawn)
+        DrawCurveSample(dc, t, CurveStyleOf(r, monochrome), layout.left + pad,
+                        layout.left + pad + layout.sampleLength, rowTop + layout.rowHeight / 2);
       dc.SetTextAlign(TextAlign::LeftTop);
       dc.TextOut(nameLeft + pad, rowTop + inset, row.label);
       dc.SetTextAlign(TextAlign::CentreTop);

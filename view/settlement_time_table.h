@@ -14,6 +14,7 @@ struct TimeTableRow {
   std::string label;                 // "x = 12.00" or "x = 5.00, y = 2.50"
   std::vector<std::string> atTimes;  // S (cm) at each time of `TimeTable::times`
   std::string final, t50, t90;
+  bool drawn = true;  // its curve is on the graph: the row shows its legend sample
 };
 struct TimeTable {
   std::vector<std::string> times;  // the profile's times (days) as the header prints them

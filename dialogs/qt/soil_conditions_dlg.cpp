@@ -1,4 +1,5 @@
-// The conditions dialog: the water table, γw, the largest slice and the times.
+// The conditions dialog: the water table, γw, the largest slice, the times and the time curves
+// shown.
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -40,12 +41,16 @@ CSoilConditionsDlg::CSoilConditionsDlg(SoilConditionsModel& model, PromptService
         [&model](const std::string& text) { model.SetSlice(text); });
   field("times", fields.times, "時間 (日)(&T)", "10,30,100,300,1000,3000,10000", K::NumberList,
         [&model](const std::string& text) { model.SetTimes(text); });
+  field("timeColumns", fields.timeColumns, "時間–沈下曲線の列(&C)", "沈下量の大きい 6 列",
+        K::NumberList, [&model](const std::string& text) { model.SetTimeColumns(text); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(new QLabel(QString::fromUtf8("地下水位は空欄でなし。時間は 30,90,365 のように"
-                                                 "コンマで区切ります。\n"
-                                                 "空欄では 10 日から 10000 日までになります。"),
-                               this));
+  layout->addWidget(
+      new QLabel(QString::fromUtf8("地下水位は空欄でなし。時間は 30,90,365 のように"
+                                   "コンマで区切ります。\n"
+                                   "空欄では 10 日から 10000 日までになります。\n"
+                                   "曲線の列は沈下量 計算表の (1), (2), … の番号です。"),
+                 this));
   layout->addWidget(MakeOkCancel());
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

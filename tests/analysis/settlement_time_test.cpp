@@ -86,5 +86,49 @@ TEST(SettlementTimeValues, AreTheModelsAtTheProfilesTimes) {
   }
 }
 
+// The columns shown: the numbers chosen that exist, in their order and once each; else the six
+// that settle most, in their own order, those without a settlement only to fill the count.
+TEST(SettlementTimeColumns, AreTheChosenOrTheSixLargest) {
+  std::vector<SettlementColumn> columns(8);
+  const std::optional<double> totals[] = {0.10, 0.50, std::nullopt, 0.30, 0.90, 0.20, 0.40, 0.05};
+  for (std::size_t i = 0; i < columns.size(); ++i)
+    columns[i].total = totals[i];
+  std::vector<const SettlementColumn*> all;
+  for (const SettlementColumn& column : columns)
+    all.push_back(&column);
+  struct Case {
+    std::vector<int> chosen;
+    std::size_t largest;
+    std::vector<std::size_t> shown;
+  };
+  const Case cases[] = {
+      {{}, 6, {0, 1, 3, 4, 5, 6}},
+      {{}, 8, {0, 1, 2, 3, 4, 5, 6, 7}},
+      {{}, 2, {1, 4}},
+      {{7, 1, 7, 0, 9, -2, 3}, 6, {6, 0, 2}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ShownTimeColumns(all, c.chosen, c.largest), c.shown);
+  EXPECT_TRUE(ShownTimeColumns({}, {}).empty());
+}
+
+// A column without a curve says why, naming a settling layer without cv; one with a curve has
+// no reason.
+TEST(SettlementTimeColumns, NameWhyAColumnHasNoCurve) {
+  for (const std::optional<double> cv : {std::optional<double>(100.0), std::optional<double>()}) {
+    SoilProfile profile = ClayProfile(cv);
+    profile.layers[0].number = 1, profile.layers[0].name = "粘土";
+    const SettlementModel model(profile);
+    const std::optional<std::string> reason = NoTimeCurveReason(model, UniformColumn(model, 40.0));
+    EXPECT_EQ(reason.has_value(), !cv.has_value());
+    if (reason) {
+      EXPECT_NE(reason->find("土層 1 (粘土)"), std::string::npos) << *reason;
+    }
+    SettlementColumn unsettled = UniformColumn(model, 40.0);
+    unsettled.total.reset();
+    EXPECT_TRUE(NoTimeCurveReason(model, unsettled));
+  }
+}
+
 }  // namespace
 }  // namespace qel

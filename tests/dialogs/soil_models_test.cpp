@@ -153,10 +153,12 @@ TEST(SoilConditionsModel, ProposesGammaWByUnitsOnlyWithoutAProfile) {
     SoilConditionsFields fields;
   };
   const Case cases[] = {
-      {{}, 1, {"", "9.81", "1.0", ""}},
-      {{}, 0, {"", "1.0", "1.0", ""}},
-      {{"layer=1,砂,3,18,19,none,,,,,,,,"}, 1, {"", "", "", ""}},
-      {{"water=2", "gammaw=10", "slice=0.5", "times=30, 90"}, 0, {"2", "10", "0.5", "30, 90"}},
+      {{}, 1, {"", "9.81", "1.0", "", ""}},
+      {{}, 0, {"", "1.0", "1.0", "", ""}},
+      {{"layer=1,砂,3,18,19,none,,,,,,,,"}, 1, {"", "", "", "", ""}},
+      {{"water=2", "gammaw=10", "slice=0.5", "times=30, 90", "timecols=4, 2"},
+       0,
+       {"2", "10", "0.5", "30, 90", "4, 2"}},
   };
   for (const Case& c : cases) {
     const SoilConditionsModel model(WithSoil(c.lines), c.unitSystem);
@@ -167,9 +169,9 @@ TEST(SoilConditionsModel, ProposesGammaWByUnitsOnlyWithoutAProfile) {
 
 TEST(SoilConditionsModel, NamesTheFieldOfAFault) {
   const std::pair<std::vector<const char*>, const char*> cases[] = {
-      {{"1", "9.81", "1.0", "30,90"}, ""},    {{"1", "", "1.0", ""}, "water"},
-      {{"", "9.81", "０", ""}, "slice"},      {{"", "x", "1", ""}, "gammaW"},
-      {{"", "9.81", "1", "30、-5"}, "times"},
+      {{"1", "9.81", "1.0", "30,90", "3，1"}, ""}, {{"1", "", "1.0", "", ""}, "water"},
+      {{"", "9.81", "０", "", ""}, "slice"},       {{"", "x", "1", "", ""}, "gammaW"},
+      {{"", "9.81", "1", "30、-5", ""}, "times"},  {{"", "9.81", "1", "", "2,0"}, "timeColumns"},
   };
   for (const auto& [texts, field] : cases) {
     SoilConditionsModel model(DocumentTables{}, 1);
@@ -177,6 +179,7 @@ TEST(SoilConditionsModel, NamesTheFieldOfAFault) {
     model.SetGammaW(texts[1]);
     model.SetSlice(texts[2]);
     model.SetTimes(texts[3]);
+    model.SetTimeColumns(texts[4]);
     const std::optional<ValidationError> error = model.Validate();
     EXPECT_EQ(error ? error->field : "", field) << texts[0] << texts[1] << texts[2] << texts[3];
   }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "analysis/settlement_analysis.h"
+#include "analysis/settlement_time.h"
 #include "base/c_locale.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
@@ -109,35 +110,57 @@ constexpr Example kExamples[] = {
     {"building.qdw", DisplayMode::RectCircleSettlementTime, Problem::RectCircle},
 };
 
-// Each column's row: S at each of the profile's times as qel-cli settlement --time gives it, in
-// cm with two decimals, then the total, t50 and t90; six columns to a page, in order.
+// The columns shown are the six that settle most, on one page, or every column the profile's
+// timecols= names, six to a page, in the order named; each row holds S at the profile's times,
+// the final S, t50 and t90, and names the column by its number.
 TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
   for (const Example& e : kExamples) {
-    SCOPED_TRACE(e.file);
-    Open(e.file);
-    const DocumentSettlement settlement =
-        ComputeDocumentSettlement(state.document, state.settings.unitSystem, state.circleMethod, 1);
-    ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
-    const SettlementModel& model = *settlement.model;
-    std::vector<const SettlementColumnResult*> columns;
-    for (const SettlementColumnResult& column : settlement.columns)
-      if (column.site.problem == e.problem) columns.push_back(&column);
-    ASSERT_GE(columns.size(), 7u);
-    EXPECT_EQ(Pages(e.display), static_cast<int>((columns.size() + 5) / 6));
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      const SettlementColumn& v = columns[i]->values;
-      ASSERT_TRUE(v.total && v.t50 && v.t90);
-      std::vector<std::string> expected;
-      for (const double t : model.profile().times)
-        expected.push_back(FormatC("%.2f", *model.SettlementAt(v, t) * 100.0));
-      expected.push_back(FormatC("%.2f", *v.total * 100.0));
-      expected.push_back(FormatC("%.1f", *v.t50));
-      expected.push_back(FormatC("%.1f", *v.t90));
-      const SettlementSite& site = columns[i]->site;
-      const std::string label = FormatC("x = %.2f", site.x) +
-                                (e.problem == Problem::Strip ? "" : FormatC(", y = %.2f", site.y));
-      const int page = static_cast<int>(i / 6) + 1;
-      EXPECT_EQ(RowAfter(TextsOf(Print(e.display, page)), label), expected) << label;
+    for (const bool everyColumn : {false, true}) {
+      SCOPED_TRACE(std::string(e.file) + (everyColumn ? " every column" : " the largest"));
+      Open(e.file);
+      DocumentSettlement settlement = ComputeDocumentSettlement(
+          state.document, state.settings.unitSystem, state.circleMethod, 1);
+      ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
+      std::vector<const SettlementColumnResult*> columns;
+      std::vector<const SettlementColumn*> values;
+      for (const SettlementColumnResult& column : settlement.columns) {
+        if (column.site.problem != e.problem) continue;
+        columns.push_back(&column);
+        values.push_back(&column.values);
+      }
+      ASSERT_GE(columns.size(), 7u);
+      std::vector<int> chosen;
+      if (everyColumn) {
+        // Named last to first.
+        std::string line = "timecols=";
+        for (std::size_t n = columns.size(); n >= 1; --n) {
+          chosen.push_back(static_cast<int>(n));
+          line += std::to_string(n) + (n > 1 ? "," : "");
+        }
+        std::vector<std::string> soil = state.document.cells().soilLines.ToVector();
+        soil.push_back(line);
+        test::Edit(state)->soilLines = soil;
+      }
+      const std::vector<std::size_t> shown = ShownTimeColumns(values, chosen);
+      ASSERT_EQ(shown.size(), everyColumn ? columns.size() : 6u);
+      EXPECT_EQ(Pages(e.display), static_cast<int>((shown.size() + 5) / 6));
+      const SettlementModel& model = *settlement.model;
+      for (std::size_t k = 0; k < shown.size(); ++k) {
+        const SettlementColumn& v = columns[shown[k]]->values;
+        ASSERT_TRUE(v.total && v.t50 && v.t90);
+        std::vector<std::string> expected;
+        for (const double t : model.profile().times)
+          expected.push_back(FormatC("%.2f", *model.SettlementAt(v, t) * 100.0));
+        expected.push_back(FormatC("%.2f", *v.total * 100.0));
+        expected.push_back(FormatC("%.1f", *v.t50));
+        expected.push_back(FormatC("%.1f", *v.t90));
+        const SettlementSite& site = columns[shown[k]]->site;
+        const std::string label =
+            FormatC("(%d) x = %.2f", static_cast<int>(shown[k]) + 1, site.x) +
+            (e.problem == Problem::Strip ? "" : FormatC(", y = %.2f", site.y));
+        const int page = static_cast<int>(k / 6) + 1;
+        EXPECT_EQ(RowAfter(TextsOf(Print(e.display, page)), label), expected) << label;
+      }
     }
   }
 }
@@ -170,27 +193,26 @@ TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   EXPECT_TRUE(toldUnshownTimes);
 }
 
-// Without cv a row keeps its total and shows "－" for the times, t50 and t90, no curve is drawn
-// and the page says why; a profile that does not read says so instead of a table.
+// Without cv no graph is drawn: the page names each column shown with the layer that has no cv;
+// a profile that does not read says so instead.
 TEST_F(SettlementTimeTest, ColumnsWithoutTimeBehaviourSayWhy) {
   struct Case {
     const char* layer;
     const char* note;
-    bool rows;
+    bool named;  // each column named with the reason
   };
-  for (const Case& c : {Case{"layer=1,A,3,16,17,mv,,,,,1e-3,,both,", "圧密係数 cv がない", true},
-                        Case{"layer=1,A,3,16,17,nonsense,,,,,,,,", "土層を読めないため", false}}) {
+  for (const Case& c :
+       {Case{"layer=1,A,3,16,17,mv,,,,,1e-3,,both,", "土層 1 (A)に圧密係数 cv がない", true},
+        Case{"layer=1,A,3,16,17,nonsense,,,,,,,,", "土層を読めないため", false}}) {
     SCOPED_TRACE(c.note);
     Open("embankment.qdw");
     test::Edit(state)->soilLines = {c.layer};
     const RecordingDeviceContext dc = Print(kStrip, 1);
     EXPECT_TRUE(AnyContains(TextsOf(dc), c.note));
-    for (const std::string& line : dc.Lines("polyline"))
-      EXPECT_LT(std::count(line.begin(), line.end(), ','), 40) << "a curve is drawn";
-    const std::vector<std::string> row = RowAfter(TextsOf(dc), "x = 0.00");
-    ASSERT_EQ(row.size(), c.rows ? kDefaultSettlementTimes.size() + 3 : 0u);
-    for (std::size_t i = 0; i < row.size(); ++i)
-      EXPECT_EQ(row[i] == "－", i != kDefaultSettlementTimes.size()) << i << " " << row[i];
+    // No graph without a curve: neither a curve nor an axis nor a table row.
+    EXPECT_TRUE(dc.Lines("polyline").empty());
+    EXPECT_FALSE(AnyContains(TextsOf(dc), "t (日)"));
+    EXPECT_EQ(AnyContains(TextsOf(dc), ") x = "), c.named);
   }
 }
 

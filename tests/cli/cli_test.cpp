@@ -221,7 +221,7 @@ TEST_F(CliTest, WholeNumberOptionsReadAlike) {
       {render + " --page ' +1'", ""},
       {pages + " --dpi 150dpi", "--dpi must be a whole number from 10 to 2400"},
       {pages + " --dpi 2147483648", "--dpi must be a whole number from 10 to 2400"},
-      {"pages " + Example("embankment.qdw") + " --display 1.0", "--display must be 1 to 11"},
+      {"pages " + Example("embankment.qdw") + " --display 1.0", "--display must be 1 to 12"},
       {pages + " --paper 210x297mm", "--paper must be WIDTHxHEIGHT in millimetres"},
       {render + " --page 1.5", "--page must be a whole number"},
       {render + " --page 99999999999", "--page must be a whole number"},

@@ -151,8 +151,12 @@ void AddLayers(TableModel& table, const SoilProfile& profile) {
                  settles ? Optional(layer.calpha) : std::string(),
                  settles ? Optional(layer.ch) : std::string()};
   }
-  section.notes = {
-      "上端は上の層の下端。p'c が空欄の Cc 層は正規圧密（p'c = σ'v0）として計算します"};
+  section.notes = {"上端は上の層の下端です"};
+  for (const SoilLayer& layer : profile.layers)
+    if (layer.method == SettlementMethod::kCc && !layer.pc) {
+      section.notes.push_back("p'c が空欄の Cc 層は正規圧密（p'c = σ'v0）として計算します");
+      break;
+    }
 }
 
 void AddCurves(TableModel& table, const SoilProfile& profile) {

@@ -140,6 +140,8 @@ TEST(SoilConditionsTable, LayersAndCurveReadAsTyped) {
   EXPECT_EQ(Item(table, "水の単位体積重量 γw"), "9.81");
   EXPECT_EQ(Item(table, "最大分割厚"), "0.5");
   EXPECT_EQ(Item(table, "時間"), "10, 30, 100, 300, 1000, 3000");
+  // Its Cc layer gives p'c: no note of normal consolidation.
+  EXPECT_EQ(layers.notes.size(), 1u);
 }
 
 // Stages, the time rules, the paving day and drains are listed when given; without drains no
@@ -170,8 +172,12 @@ TEST(SoilConditionsTable, StagesRulesAndDrains) {
       {"ドレーンの下端深度", "15"}};
   for (const auto& [label, value] : items)
     EXPECT_EQ(Item(table, label), value) << label;
-  // p'c not given: normally consolidated, an empty cell.
-  EXPECT_EQ(Cell(SectionTitled(table, kSoilLayersTitle), 0, kSoilLayerPc), "");
+  // p'c not given: normally consolidated, an empty cell and a note that says so.
+  const TableSection& layers = SectionTitled(table, kSoilLayersTitle);
+  EXPECT_EQ(Cell(layers, 0, kSoilLayerPc), "");
+  EXPECT_TRUE(std::any_of(layers.notes.begin(), layers.notes.end(), [](const std::string& note) {
+    return note.find("正規圧密") != std::string::npos;
+  }));
 
   const TableModel plain = SoilConditionsTable(ReadSoilProfile(base, 1), Units(1));
   for (const TableModelRow& row : SectionTitled(plain, kSoilConditionsTitle).rows) {

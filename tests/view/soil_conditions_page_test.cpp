@@ -1,17 +1,14 @@
 // The pages of the soil profile as entered: the largest profile breaks over pages with its
-// headings, every name readable and every curve with its plot; the report's order; the file.
+// headings, every name readable and every curve with its plot.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "analysis/soil_conditions_model.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "support/worst_soil_profile.h"
 #include "view/display_table.h"
-#include "view/report.h"
-#include "view/soil_conditions_plot.h"
-#include "view/table_rows.h"
+#include "view/render_caches.h"
 #include "view/text_wrap.h"
 
 namespace qel {
@@ -73,68 +70,6 @@ TEST_F(SoilConditionsPageTest, TheLargestProfileBreaksOverPagesReadably) {
     curveTitles += titles;
   }
   EXPECT_EQ(curveTitles, 20);
-}
-
-// Each problem's report prints the profile before its settlement displays; without a soil
-// section there is none.
-TEST_F(SoilConditionsPageTest, TheReportPrintsTheProfileBeforeEachProblemsSettlement) {
-  for (const auto& [file, withSoil] :
-       {std::pair{"embankment.qdw", true}, std::pair{"building.qdw", true},
-        std::pair{"building.qdw", false}}) {
-    SCOPED_TRACE(std::string(file) + (withSoil ? "" : " without soil"));
-    Open(file);
-    if (!withSoil) test::Edit(state)->soilLines.clear();
-    std::vector<DisplayKind> settlementKinds;
-    for (const ReportPage& page : ReportPages(controller, 150, 150)) {
-      const DisplayKind kind = DisplayRowOf(page.display).kind;
-      if (kind == DisplayKind::SoilConditions || kind == DisplayKind::SettlementTable)
-        if (settlementKinds.empty() || settlementKinds.back() != kind)
-          settlementKinds.push_back(kind);
-    }
-    const std::vector<DisplayKind> expected =
-        withSoil ? std::vector{DisplayKind::SoilConditions, DisplayKind::SettlementTable}
-                 : std::vector<DisplayKind>{};
-    EXPECT_EQ(settlementKinds, expected);
-  }
-}
-
-// Display 12 leaves the program as the model of its pages, named as the menu names it.
-TEST_F(SoilConditionsPageTest, TheFileHoldsTheTableOfThePages) {
-  Open("embankment.qdw");
-  const std::optional<TableRows> rows =
-      BuildTableRows(*DisplayModeFromNumber(12, Problem::Strip), state.document, state.results,
-                     state.circleMethod, state.settings);
-  ASSERT_TRUE(rows);
-  EXPECT_EQ(rows->name, "地盤条件");
-  EXPECT_EQ(rows->rows.size(),
-            ExportedRows(SoilConditionsTable(state.document.soil(1), state.settings)).rows.size());
-  int curvePoints = 0;
-  for (const std::vector<std::string>& row : rows->rows)
-    curvePoints += row[0] == SoilCurveTitle(1);
-  EXPECT_EQ(curvePoints, 7);
-}
-
-// The plot spans whole decades around the points' p and a round range around their e.
-TEST(ElogPRanges, DecadesAndVoidRatiosAroundThePoints) {
-  struct Case {
-    std::vector<double> p, e;
-    int firstDecade, lastDecade;
-  } cases[] = {
-      {{10, 20, 40, 80, 160, 320, 640}, {2.30, 2.25, 2.16, 2.00, 1.82, 1.64, 1.46}, 1, 3},
-      {{5, 3200}, {1.2, 0.8}, 0, 4},
-      {{20, 80}, {1.1, 1.0}, 1, 2},
-      {{100, 1000}, {0.9, 0.7}, 2, 3},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.p.front());
-    const ElogPPlotRanges ranges = ElogPRanges({1, c.p, c.e});
-    EXPECT_EQ(ranges.firstDecade, c.firstDecade);
-    EXPECT_EQ(ranges.lastDecade, c.lastDecade);
-    const auto [low, high] = std::minmax_element(c.e.begin(), c.e.end());
-    EXPECT_LE(ranges.e.from, *low + 1e-9);
-    EXPECT_GE(ranges.e.to, *high - 1e-9);
-    EXPECT_LT(ranges.e.to - ranges.e.from, 4 * (*high - *low));
-  }
 }
 
 }  // namespace

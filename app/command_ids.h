@@ -42,6 +42,7 @@ enum class CommandId : int {
   ShowSettlementTable = 32826,
   ShowSettlementMap = 32827,
   ShowSettlementTime = 32828,
+  ShowSoilConditions = 32829,  // the soil profile as entered, for both problems
   // Settings menu.
   StripScale = 32778,
   RectScale = 32788,
@@ -76,6 +77,7 @@ enum class CommandId : int {
   ToolbarSettlementTable = 8005,
   ToolbarSettlementMap = 8006,
   ToolbarSettlementTime = 8007,
+  ToolbarSoilConditions = 8008,
   // A table to a CSV file (file menu), and to the clipboard (edit menu).
   FileSaveTableCsv = 32821,
   EditCopy = 57634,

@@ -39,7 +39,7 @@ constexpr CommandId kDisplayCommands[] = {
     C::ShowStripFigure,      C::ShowStripData,         C::ShowStripResults,
     C::ShowRectCircleFigure, C::ShowRectCircleData,    C::ShowRectCircleResults,
     C::ShowStripDepth,       C::ShowRectCircleSection, C::ShowSettlementTable,
-    C::ShowSettlementMap,    C::ShowSettlementTime};
+    C::ShowSettlementMap,    C::ShowSettlementTime,    C::ShowSoilConditions};
 static_assert(std::size(kDisplayCommands) == kDisplayNumbers, "a command for every display");
 
 // The tool bar's button of each kind of display.
@@ -50,7 +50,8 @@ constexpr std::pair<DisplayKind, CommandId> kKindCommands[] = {
     {DisplayKind::Depth, C::ToolbarDepth},
     {DisplayKind::SettlementTable, C::ToolbarSettlementTable},
     {DisplayKind::SettlementMap, C::ToolbarSettlementMap},
-    {DisplayKind::SettlementTime, C::ToolbarSettlementTime}};
+    {DisplayKind::SettlementTime, C::ToolbarSettlementTime},
+    {DisplayKind::SoilConditions, C::ToolbarSoilConditions}};
 static_assert(std::size(kKindCommands) == std::size(kDisplayKinds), "a button for every kind");
 
 // The tool bar group of the kind buttons, between the about button's and the zoom's.

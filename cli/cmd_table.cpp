@@ -64,6 +64,16 @@ int RunTable(const std::vector<std::string>& words) {
                                                         state.circleMethod),
                             path))
     return kExitFailure;
+  // So does the soil input of a document whose profile is missing or does not read.
+  if (KindOf(display) == DisplayKind::SoilConditions) {
+    const SoilProfileReading& reading = state.document.soil(state.settings.unitSystem);
+    DocumentSettlement unread;
+    unread.status = !state.document.hasSoil() ? DocumentSettlement::Status::kNoProfile
+                    : reading.profile         ? DocumentSettlement::Status::kComputed
+                                              : DocumentSettlement::Status::kBadProfile;
+    unread.errors = reading.errors;
+    if (!TellUnsettledProfile(unread, path)) return kExitFailure;
+  }
   const std::string csv =
       TableCsv(*BuildTableRows(display, state.document, state.results, state.circleMethod,
                                state.settings, state.caches.settlement));

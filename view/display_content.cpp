@@ -42,4 +42,13 @@ bool HasRectCircleSettlementContent(const Document& document) {
   return !lattice.xs().empty() && !lattice.ys().empty();
 }
 
+bool HasStripSoilContent(const Document& document) {
+  return document.hasSoil() &&
+         (HasStripSettlementContent(document) || !HasRectCircleSettlementContent(document));
+}
+
+bool HasRectCircleSoilContent(const Document& document) {
+  return HasRectCircleSettlementContent(document);
+}
+
 }  // namespace qel

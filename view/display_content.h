@@ -17,5 +17,9 @@ bool HasRectCircleFigureContent(const Document& document);
 // and y values.
 bool HasStripSettlementContent(const Document& document);
 bool HasRectCircleSettlementContent(const Document& document);
+// A soil section: shown with the settlement of the lattice when the lattice has some, and with
+// the strip problem's otherwise, so that a profile without a column to settle is shown too.
+bool HasStripSoilContent(const Document& document);
+bool HasRectCircleSoilContent(const Document& document);
 
 }  // namespace qel

@@ -32,6 +32,9 @@ enum class DisplayMode {
   RectCircleSettlementTable,
   RectCircleSettlementMap,
   RectCircleSettlementTime,
+  // The soil profile as entered, before each problem's settlement displays.
+  StripSoilConditions,
+  RectCircleSoilConditions,
 };
 
 // The kinds of display of each problem: the tool bar's buttons switch between them.
@@ -43,6 +46,7 @@ enum class DisplayKind {
   SettlementTable,  // the slice table of every column
   SettlementMap,    // settlement along the section (strip) or over the plan (lattice)
   SettlementTime,   // settlement against time
+  SoilConditions,   // the soil profile as entered
 };
 
 // Paints page ctx.view.currentPage of a display when `dc` is given and `draw` is set, and returns
@@ -81,9 +85,13 @@ inline constexpr const char* kSettlementMapPrompt =
 inline constexpr const char* kSettlementTimeMenuText = "時間–沈下曲線";
 inline constexpr const char* kSettlementTimePrompt =
     "圧密による沈下量の時間変化を表示\n時間–沈下曲線";
+inline constexpr const char* kSoilConditionsMenuText = "地盤条件";
+inline constexpr const char* kSoilConditionsPrompt =
+    "地盤の土層、地下水位・分割・時間と e-log p 曲線の入力を表示\n地盤条件";
 
 // Every display, in the order the report prints them: each problem's figure, data, results and
-// depth display, then its settlement displays, the strip problem first.
+// depth display, then its soil profile as entered and its settlement displays, the strip
+// problem first.
 inline constexpr DisplayRow kDisplays[] = {
     {1, DisplayMode::StripFigure, Problem::Strip, DisplayKind::Figure, "帯状荷重図",
      "帯状荷重の断面図を表示\n帯状荷重図", "strip figure", nullptr, StripFigureDisplay,
@@ -97,6 +105,9 @@ inline constexpr DisplayRow kDisplays[] = {
     {7, DisplayMode::StripDepth, Problem::Strip, DisplayKind::Depth, "帯状荷重 深さ分布",
      "帯状荷重の計算点ごとに深さと増加応力の関係を表示\n帯状荷重 深さ分布", "strip depth graphs",
      "深さ分布", RenderStripDepth, HasStripPoints, false},
+    {12, DisplayMode::StripSoilConditions, Problem::Strip, DisplayKind::SoilConditions,
+     kSoilConditionsMenuText, kSoilConditionsPrompt, "soil conditions", "地盤条件",
+     RenderStripSoilConditions, HasStripSoilContent, true},
     {9, DisplayMode::StripSettlementTable, Problem::Strip, DisplayKind::SettlementTable,
      kSettlementTableMenuText, kSettlementTablePrompt, "settlement table", "沈下量 計算表",
      RenderStripSettlementTable, HasStripSettlementContent, true},
@@ -119,6 +130,9 @@ inline constexpr DisplayRow kDisplays[] = {
      "長方形円形 断面・深さ分布",
      "長方形・円形荷重の鉛直断面の等圧線と深さ分布を表示\n長方形円形 断面・深さ分布",
      "rectangle/circle section", "断面・深さ分布", RenderRectCircleSection, HasLattice, false},
+    {12, DisplayMode::RectCircleSoilConditions, Problem::RectCircle, DisplayKind::SoilConditions,
+     kSoilConditionsMenuText, kSoilConditionsPrompt, "soil conditions", "地盤条件",
+     RenderRectCircleSoilConditions, HasRectCircleSoilContent, true},
     {9, DisplayMode::RectCircleSettlementTable, Problem::RectCircle, DisplayKind::SettlementTable,
      kSettlementTableMenuText, kSettlementTablePrompt, "settlement table", "沈下量 計算表",
      RenderRectCircleSettlementTable, HasRectCircleSettlementContent, true},
@@ -155,6 +169,7 @@ inline constexpr DisplayKindRow kDisplayKinds[] = {
     {DisplayKind::SettlementTable, "settlement-table", "沈下量の計算表を表示\n沈下量 計算表"},
     {DisplayKind::SettlementMap, "settlement-map", "沈下量の分布を表示\n沈下量 分布"},
     {DisplayKind::SettlementTime, "settlement-time", "時間–沈下曲線を表示\n時間–沈下曲線"},
+    {DisplayKind::SoilConditions, "soil-conditions", "地盤条件を表示\n地盤条件"},
 };
 
 // The row of a display.
@@ -191,7 +206,7 @@ inline bool IsFigure(DisplayMode mode) {
 // The display of a problem and kind: the first in the table.
 DisplayMode DisplayOf(Problem problem, DisplayKind kind);
 
-// qel-cli's texts about display numbers: "1 to 11"; the tables' numbers "2|3|5|6|9"; and
+// qel-cli's texts about display numbers: "1 to 12"; the tables' numbers "2|3|5|6|9|12"; and
 // "2 (strip data), ... or 9 (settlement table)".
 std::string DisplayNumberRange();
 std::string TableDisplayNumbers();

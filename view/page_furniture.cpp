@@ -84,8 +84,8 @@ void DrawPlacedText(DeviceContext& dc, const DeviceGeometry& geometry, const std
   dc.SetTextAlign(TextAlign::LeftTop);
 }
 
-// The kind of sheet whose title and page text a display uses: the depth and settlement displays
-// are titled after the figure of their problem.
+// The kind of sheet whose title and page text a display uses: the depth, soil and settlement
+// displays are titled after the figure of their problem.
 SheetKind SheetOf(DisplayKind kind) {
   switch (kind) {
     case DisplayKind::Figure:
@@ -93,6 +93,7 @@ SheetKind SheetOf(DisplayKind kind) {
     case DisplayKind::SettlementTable:
     case DisplayKind::SettlementMap:
     case DisplayKind::SettlementTime:
+    case DisplayKind::SoilConditions:
       return SheetKind::Figure;
     case DisplayKind::Data:
       return SheetKind::Data;

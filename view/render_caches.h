@@ -51,6 +51,8 @@ struct RenderCaches {
   SettlementPlanLinesCache settlementPlanLines;
   TableLayoutCache stripSettlement;
   TableLayoutCache rectCircleSettlement;
+  // The lines of each problem's pages of the soil profile as entered.
+  TableLayoutCache stripSoil, rectCircleSoil;
 };
 
 }  // namespace qel

@@ -34,5 +34,8 @@ int RenderStripSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderStripSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
+// The soil profile as entered: its conditions, layers and e-log p curves, each curve plotted.
+int RenderStripSoilConditions(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSoilConditions(RenderContext& ctx, DeviceContext* dc, bool draw);
 
 }  // namespace qel

@@ -4,6 +4,7 @@
 #include "analysis/rect_circle_data_model.h"
 #include "analysis/rect_circle_results_model.h"
 #include "analysis/settlement_table_model.h"
+#include "analysis/soil_conditions_model.h"
 #include "analysis/strip_data_model.h"
 #include "analysis/strip_results_model.h"
 #include "view/display_table.h"
@@ -45,6 +46,8 @@ std::optional<TableModel> BuildTableModel(DisplayMode display, const Document& d
     case DisplayKind::SettlementTable:
       return SettlementTableModel(settlement.Get(document, settings.unitSystem, circles),
                                   row.problem, settings, TableUse::File);
+    case DisplayKind::SoilConditions:
+      return SoilConditionsTable(document.soil(settings.unitSystem), settings);
     default:
       return std::nullopt;
   }

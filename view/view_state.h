@@ -19,6 +19,7 @@ struct RememberedLineSteps {
   double rectCircleResults = 0.0;
   double stripSettlement = 0.0;
   double rectCircleSettlement = 0.0;
+  double stripSoil = 0.0, rectCircleSoil = 0.0;
 };
 
 struct ViewState {

@@ -99,7 +99,7 @@ TEST_F(AppTest, MenusAreBuiltFromTheCommandTable) {
   }
   EXPECT_EQ(next[1], items[1].size());
   EXPECT_EQ(menus, bar.size());
-  EXPECT_EQ(displayItems, 11);
+  EXPECT_EQ(displayItems, 12);
   EXPECT_EQ(displays->actions().size(), displayItems);
   // The keys besides those the menu shows: Ctrl+= zooms in, Ctrl+Shift+Z redoes.
   EXPECT_TRUE(Action(CommandId::ZoomIn).shortcuts().contains(QKeySequence("Ctrl+=")));
@@ -217,6 +217,7 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
       {CommandId::ToolbarSettlementTable, "沈下量の計算表を表示", "沈下量 計算表"},
       {CommandId::ToolbarSettlementMap, "沈下量の分布を表示", "沈下量 分布"},
       {CommandId::ToolbarSettlementTime, "時間–沈下曲線を表示", "時間–沈下曲線"},
+      {CommandId::ToolbarSoilConditions, "地盤条件を表示", "地盤条件"},
       {std::nullopt, "", ""},
       {CommandId::ZoomOut, "ページを縮小して表示", "縮小"},
       {CommandId::ZoomIn, "ページを拡大して表示", "拡大"},

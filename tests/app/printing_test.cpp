@@ -151,8 +151,9 @@ TEST_F(AppTest, TheReportHoldsThePagesOfEveryDisplayWithContent) {
   int sum = 0;
   for (DisplayMode display :
        {DisplayMode::RectCircleFigure, DisplayMode::RectCircleData, DisplayMode::RectCircleResults,
-        DisplayMode::RectCircleSection, DisplayMode::RectCircleSettlementTable,
-        DisplayMode::RectCircleSettlementMap, DisplayMode::RectCircleSettlementTime})
+        DisplayMode::RectCircleSection, DisplayMode::RectCircleSoilConditions,
+        DisplayMode::RectCircleSettlementTable, DisplayMode::RectCircleSettlementMap,
+        DisplayMode::RectCircleSettlementTime})
     sum += view().controller().CountPrintedPages(display, 600, 600);
   ASSERT_EQ(static_cast<int>(expected.size()), sum);
   ASSERT_GE(sum, 4);

@@ -109,6 +109,8 @@ const RefreshCase kCases[] = {
     {"ToolbarSettlementTable", C::ToolbarSettlementTable, kPlan, D::RectCircleFigure, kNoDialog},
     {"ToolbarSettlementMap", C::ToolbarSettlementMap, kStrip, D::StripData, kNoDialog},
     {"ToolbarSettlementTime", C::ToolbarSettlementTime, kPlan, D::RectCircleData, kNoDialog},
+    {"ShowSoilConditions", C::ShowSoilConditions, kStrip, D::StripFigure, kNoDialog},
+    {"ToolbarSoilConditions", C::ToolbarSoilConditions, kPlan, D::RectCircleData, kNoDialog},
     {"ZoomIn", C::ZoomIn, kStrip, D::StripFigure, kNoDialog},
     {"ZoomOut", C::ZoomOut, kStrip, D::StripResults, kNoDialog},
     {"ZoomActualSize", C::ZoomActualSize, kStrip, D::StripFigure, kNoDialog},

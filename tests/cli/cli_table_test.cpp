@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "base/text_file.h"
 #include "cli/cli_run.h"
@@ -98,6 +99,22 @@ TEST_F(CliTest, SettlementTableRowsAreTheSlicesOfSettlement) {
   }
 }
 
+// The soil input as CSV: a row per condition, layer and curve point, each named by its section.
+TEST_F(CliTest, SoilInputTableListsTheProfileAsEntered) {
+  const CliRun table =
+      RunCli("table " + Example("embankment.qdw") + DataFolder() + " --display 12");
+  ASSERT_EQ(table.status, 0) << table.err;
+  std::map<std::string, int> rowsOf;
+  const std::vector<std::string> rows = SplitLines(table.out.substr(3));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(test::CsvFields(rows[0]).front(), "区分");
+  for (std::size_t i = 1; i < rows.size(); ++i)
+    ++rowsOf[test::CsvFields(rows[i]).front()];
+  EXPECT_EQ(rowsOf["土層"], 4);
+  EXPECT_EQ(rowsOf["e-log p 曲線 1"], 7);
+  EXPECT_GE(rowsOf["地盤の条件"], 4);
+}
+
 // What qel-cli says about the document, its data and its outputs is Japanese and exits 1; a
 // mistake in the command line is English with the usage and exits 2. A table of a display
 // that has none, and the data file (or a link to it) as output, are refused; nothing is
@@ -127,6 +144,8 @@ TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
        "報告書にする表示がありません。"},
       {"isobars " + data + " --strip", "帯状荷重がありません"},
       {"table " + folder.File("bad-soil.qdw") + " --display 9",
+       "$$SOIL の 1 行目: 分割厚さは 0 より大きい値にしてください"},
+      {"table " + folder.File("bad-soil.qdw") + " --display 12",
        "$$SOIL の 1 行目: 分割厚さは 0 より大きい値にしてください"},
       {"table " + data + " --display 9 --display 2", "--display is given twice"},
   };

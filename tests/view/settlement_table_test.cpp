@@ -91,7 +91,8 @@ TEST_F(SettlementTableTest, TheReportPrintsTheSettlementAfterEachProblemsStressD
     using K = DisplayKind;
     std::vector<DisplayKind> expected = {K::Figure, K::Data, K::Results, K::Depth};
     if (withProfile)
-      expected.insert(expected.end(), {K::SettlementTable, K::SettlementMap, K::SettlementTime});
+      expected.insert(expected.end(),
+                      {K::SoilConditions, K::SettlementTable, K::SettlementMap, K::SettlementTime});
     EXPECT_EQ(kinds, expected);
     for (const Problem problem : problems)
       EXPECT_EQ(problem, Problem::RectCircle);

@@ -20,7 +20,7 @@ namespace {
 // Where each column's cells begin, in millimetres from the left margin, by SoilTableColumn.
 constexpr std::array<int, kSoilTableColumns> kCellMm = {
     1, 74, 90,                                                                 // conditions
-    1, 7,  33, 43, 53, 63, 73, 83, 91, 99, 107, 118, 131, 143, 151, 158, 167,  // layers
+    1, 7,  33, 43, 53, 63, 73, 83, 91, 99, 107, 118, 131, 143, 150, 160, 169,  // layers
     1, 8,  24};                                                                // curve points
 constexpr int kLabelMm = 1;
 // Where the room of a wrapped cell ends: the next column's start.

@@ -42,6 +42,7 @@ enum class CommandId : int {
   ShowSettlementTable = 32826,
   ShowSettlementMap = 32827,
   ShowSettlementTime = 32828,
+  ShowSettlementPlates = 32830,
   // Settings menu.
   StripScale = 32778,
   RectScale = 32788,

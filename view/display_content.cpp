@@ -42,4 +42,13 @@ bool HasRectCircleSettlementContent(const Document& document) {
   return !lattice.xs().empty() && !lattice.ys().empty();
 }
 
+bool HasStripSettlementPlates(const Document& document) {
+  return document.hasMeasurements() &&
+         (HasStripSettlementContent(document) || !HasRectCircleSettlementContent(document));
+}
+
+bool HasRectCircleSettlementPlates(const Document& document) {
+  return document.hasMeasurements() && HasRectCircleSettlementContent(document);
+}
+
 }  // namespace qel

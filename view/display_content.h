@@ -17,5 +17,9 @@ bool HasRectCircleFigureContent(const Document& document);
 // and y values.
 bool HasStripSettlementContent(const Document& document);
 bool HasRectCircleSettlementContent(const Document& document);
+// A settlement plates' section, beside the rectangle/circle columns when that problem has
+// columns to settle, beside the strip's when it has or the other has none.
+bool HasStripSettlementPlates(const Document& document);
+bool HasRectCircleSettlementPlates(const Document& document);
 
 }  // namespace qel

@@ -32,6 +32,9 @@ enum class DisplayMode {
   RectCircleSettlementTable,
   RectCircleSettlementMap,
   RectCircleSettlementTime,
+  // The settlement plates' readings and predictions beside the nearest column of each problem.
+  StripSettlementPlates,
+  RectCircleSettlementPlates,
 };
 
 // The kinds of display of each problem: the tool bar's buttons switch between them.
@@ -43,6 +46,7 @@ enum class DisplayKind {
   SettlementTable,  // the slice table of every column
   SettlementMap,    // settlement along the section (strip) or over the plan (lattice)
   SettlementTime,   // settlement against time
+  SettlementPlates,  // the plates' readings, the fits made of them and the calculated curve
 };
 
 // Paints page ctx.view.currentPage of a display when `dc` is given and `draw` is set, and returns
@@ -81,6 +85,9 @@ inline constexpr const char* kSettlementMapPrompt =
 inline constexpr const char* kSettlementTimeMenuText = "時間–沈下曲線";
 inline constexpr const char* kSettlementTimePrompt =
     "圧密による沈下量の時間変化を表示\n時間–沈下曲線";
+inline constexpr const char* kSettlementPlatesMenuText = "実測沈下量と予測";
+inline constexpr const char* kSettlementPlatesPrompt =
+    "沈下板の実測沈下量、最終沈下量の予測と計算値を表示\n実測沈下量と予測";
 
 // Every display, in the order the report prints them: each problem's figure, data, results and
 // depth display, then its settlement displays, the strip problem first.
@@ -106,6 +113,9 @@ inline constexpr DisplayRow kDisplays[] = {
     {11, DisplayMode::StripSettlementTime, Problem::Strip, DisplayKind::SettlementTime,
      kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
      RenderStripSettlementTime, HasStripSettlementContent, false},
+    {12, DisplayMode::StripSettlementPlates, Problem::Strip, DisplayKind::SettlementPlates,
+     kSettlementPlatesMenuText, kSettlementPlatesPrompt, "settlement plates", "実測沈下量と予測",
+     RenderStripSettlementPlates, HasStripSettlementPlates, true},
     {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure, "長方形円形図",
      "長方形・円形荷重の平面図を表示\n長方形円形図", "rectangle/circle figure", nullptr,
      RectCircleFigureDisplay, HasRectCircleFigureContent, false},
@@ -128,6 +138,10 @@ inline constexpr DisplayRow kDisplays[] = {
     {11, DisplayMode::RectCircleSettlementTime, Problem::RectCircle, DisplayKind::SettlementTime,
      kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
      RenderRectCircleSettlementTime, HasRectCircleSettlementContent, false},
+    {12, DisplayMode::RectCircleSettlementPlates, Problem::RectCircle,
+     DisplayKind::SettlementPlates, kSettlementPlatesMenuText, kSettlementPlatesPrompt,
+     "settlement plates", "実測沈下量と予測", RenderRectCircleSettlementPlates,
+     HasRectCircleSettlementPlates, true},
 };
 
 // How many rows the table has, and the largest display number: displays are numbered

@@ -93,6 +93,7 @@ SheetKind SheetOf(DisplayKind kind) {
     case DisplayKind::SettlementTable:
     case DisplayKind::SettlementMap:
     case DisplayKind::SettlementTime:
+    case DisplayKind::SettlementPlates:
       return SheetKind::Figure;
     case DisplayKind::Data:
       return SheetKind::Data;

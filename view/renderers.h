@@ -35,4 +35,10 @@ int RenderRectCircleSettlementMap(RenderContext& ctx, DeviceContext* dc, bool dr
 int RenderStripSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw);
 
+// The settlement plates: for each plate a page of its readings, fitted curves and the
+// calculated curve of the problem's nearest column over the table of its fits, then pages of the
+// straight-line plots its fits were made on, four to a page.
+int RenderStripSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw);
+
 }  // namespace qel

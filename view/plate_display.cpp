@@ -35,11 +35,13 @@ void DrawLines(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
 }
 
 int RenderSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw, Problem problem) {
+  // The pages follow from the fits alone: counting them settles no column.
+  const int count =
+      std::max(1, static_cast<int>(PlatePagesOf(PredictSettlements(ctx.document)).size()));
+  if (dc == nullptr || !draw) return count;
   const DocumentSettlement& settlement = SettlementOf(ctx);
   const PlateComparison comparison = ComparePlates(ctx.document, settlement, problem);
   const std::vector<PlatePage> pages = PlatePagesOf(comparison.predictions);
-  const int count = std::max(1, static_cast<int>(pages.size()));
-  if (dc == nullptr || !draw) return count;
   DrawDisplayTitle(*dc, ctx, problem, DisplayKind::SettlementPlates);
   PaperBox box = DepthGraphBox(ctx);
   if (problem == Problem::RectCircle)

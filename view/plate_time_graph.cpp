@@ -59,13 +59,14 @@ std::vector<double> EvenDays(double last) {
 // curve go with the first batch.
 std::vector<GraphCurves> CurvesOf(const PlateComparison& comparison, const SettlementModel* model,
                                   const PlatePrediction& plate) {
+  // Batches are added as the fits need them: the first is reached by its place, never by a
+  // reference that an added batch would leave dangling.
   std::vector<GraphCurves> batches(1);
-  GraphCurves& first = batches.front();
-  first.curves.resize(kCurveStyles);
+  batches[0].curves.resize(kCurveStyles);
   double largestReading = 0.0;
   for (const SettlementReading& r : plate.plate.readings) {
-    first.curves[kReadingsStyle].marks.push_back({r.s * 100.0, r.t, {}});
-    first.lastDay = std::max(first.lastDay, r.t);
+    batches[0].curves[kReadingsStyle].marks.push_back({r.s * 100.0, r.t, {}});
+    batches[0].lastDay = std::max(batches[0].lastDay, r.t);
     largestReading = std::max(largestReading, r.s * 100.0);
   }
   std::size_t made = 0;
@@ -77,29 +78,29 @@ std::vector<GraphCurves> CurvesOf(const PlateComparison& comparison, const Settl
     DepthCurve& curve = batches.back().curves[static_cast<std::size_t>(style)];
     for (const double t : FitCurveDays(plate.plate, fit)) {
       curve.samples.push_back({fit.At(t) * 100.0, t});
-      first.lastDay = std::max(first.lastDay, t);
+      batches[0].lastDay = std::max(batches[0].lastDay, t);
     }
     if (fit.t90) curve.marks.push_back({fit.At(*fit.t90) * 100.0, *fit.t90, {}});
-    first.finals.push_back(fit.sFinal * 100.0);
-    first.styles.push_back(style);
+    batches[0].finals.push_back(fit.sFinal * 100.0);
+    batches[0].styles.push_back(style);
   }
   if (model && plate.nearest) {
     const SettlementColumn& column = comparison.columns[plate.nearest->index].values;
-    const std::vector<double> days = EvenDays(first.lastDay);
+    const std::vector<double> days = EvenDays(batches[0].lastDay);
     const std::vector<std::optional<double>> s = CalculatedSettlement(*model, column, days);
     for (std::size_t i = 0; i < days.size(); ++i)
       if (s[i] && std::isfinite(*s[i]))
-        first.curves[kCalculatedStyle].samples.push_back({*s[i] * 100.0, days[i]});
+        batches[0].curves[kCalculatedStyle].samples.push_back({*s[i] * 100.0, days[i]});
   }
   double deepest = largestReading;
   for (const GraphCurves& batch : batches)
     for (const DepthCurve& curve : batch.curves)
       for (const DepthSample& sample : curve.samples)
         if (std::isfinite(sample.z)) deepest = std::max(deepest, sample.z);
-  for (const double final : first.finals)
+  for (const double final : batches[0].finals)
     if (std::isfinite(final)) deepest = std::max(deepest, final);
   if (largestReading > 0.0) deepest = std::min(deepest, kMostAxisOverReadings * largestReading);
-  first.deepest = deepest;
+  batches[0].deepest = deepest;
   return batches;
 }
 

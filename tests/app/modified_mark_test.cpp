@@ -173,6 +173,7 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::ShowSettlementTable,
     CommandId::ShowSettlementMap,
     CommandId::ShowSettlementTime,
+    CommandId::ShowSettlementPlates,
     CommandId::ZoomIn,
     CommandId::ZoomOut,
     CommandId::ZoomActualSize,

@@ -200,7 +200,7 @@ TEST_F(CliTest, BadArgumentsExitWithTwo) {
   EXPECT_EQ(RunCli("").status, 2);
   EXPECT_EQ(RunCli("frobnicate").status, 2);
   EXPECT_EQ(RunCli("convert only-one.qdw").status, 2);
-  EXPECT_EQ(RunCli("pages x.qdw --display 12").status, 2);
+  EXPECT_EQ(RunCli("pages x.qdw --display 99").status, 2);
   EXPECT_EQ(RunCli("pages x.qdw --display 9 --problem circle").status, 2);
   EXPECT_EQ(RunCli("render x.qdw --display 1 --out x.bmp --all").status, 2);
   EXPECT_EQ(RunCli("render x.qdw --display 1 --out x.png").status, 2);  // neither --page nor --all
@@ -221,7 +221,8 @@ TEST_F(CliTest, WholeNumberOptionsReadAlike) {
       {render + " --page ' +1'", ""},
       {pages + " --dpi 150dpi", "--dpi must be a whole number from 10 to 2400"},
       {pages + " --dpi 2147483648", "--dpi must be a whole number from 10 to 2400"},
-      {"pages " + Example("embankment.qdw") + " --display 1.0", "--display must be 1 to 11"},
+      {"pages " + Example("embankment.qdw") + " --display 1.0",
+       "--display must be " + DisplayNumberRange()},
       {pages + " --paper 210x297mm", "--paper must be WIDTHxHEIGHT in millimetres"},
       {render + " --page 1.5", "--page must be a whole number"},
       {render + " --page 99999999999", "--page must be a whole number"},

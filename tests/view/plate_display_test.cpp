@@ -74,6 +74,10 @@ TEST_F(PlateDisplayTest, EachPlateHasItsGraphPageAndAPageOfPlotsForEveryFourFits
   const std::vector<PlatePage> expected = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {2, 0}, {2, 1}};
   EXPECT_EQ(PlatePagesOf(Comparison().predictions), expected);
   EXPECT_EQ(controller.CountPrintedPages(kStripPlates, kDpi, kDpi), 6);
+  // More fits than line styles: every one still has its row under the graph.
+  const std::vector<std::string> first = Texts(kStripPlates, 1);
+  EXPECT_EQ(std::count(first.begin(), first.end(), "双曲線法"), 5);
+  EXPECT_EQ(std::count(first.begin(), first.end(), "√t法"), 1);
 
   Open("embankment-plates.qdw");
   EXPECT_EQ(controller.CountPrintedPages(kStripPlates, kDpi, kDpi), 4);

@@ -43,6 +43,7 @@ enum class CommandId : int {
   ShowSettlementMap = 32827,
   ShowSettlementTime = 32828,
   ShowSoilConditions = 32829,  // the soil profile as entered, for both problems
+  ShowSettlementPlates = 32830,
   // Settings menu.
   StripScale = 32778,
   RectScale = 32788,

@@ -39,7 +39,8 @@ constexpr CommandId kDisplayCommands[] = {
     C::ShowStripFigure,      C::ShowStripData,         C::ShowStripResults,
     C::ShowRectCircleFigure, C::ShowRectCircleData,    C::ShowRectCircleResults,
     C::ShowStripDepth,       C::ShowRectCircleSection, C::ShowSettlementTable,
-    C::ShowSettlementMap,    C::ShowSettlementTime,    C::ShowSoilConditions};
+    C::ShowSettlementMap,    C::ShowSettlementTime,    C::ShowSoilConditions,
+    C::ShowSettlementPlates};
 static_assert(std::size(kDisplayCommands) == kDisplayNumbers, "a command for every display");
 
 // The tool bar's button of each kind of display.

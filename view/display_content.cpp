@@ -51,4 +51,13 @@ bool HasRectCircleSoilContent(const Document& document) {
   return HasRectCircleSettlementContent(document);
 }
 
+bool HasStripSettlementPlates(const Document& document) {
+  return document.hasMeasurements() &&
+         (HasStripSettlementContent(document) || !HasRectCircleSettlementContent(document));
+}
+
+bool HasRectCircleSettlementPlates(const Document& document) {
+  return document.hasMeasurements() && HasRectCircleSettlementContent(document);
+}
+
 }  // namespace qel

@@ -22,4 +22,9 @@ bool HasRectCircleSettlementContent(const Document& document);
 bool HasStripSoilContent(const Document& document);
 bool HasRectCircleSoilContent(const Document& document);
 
+// A settlement plates' section, beside the rectangle/circle columns when that problem has
+// columns to settle, beside the strip's when it has or the other has none.
+bool HasStripSettlementPlates(const Document& document);
+bool HasRectCircleSettlementPlates(const Document& document);
+
 }  // namespace qel

@@ -35,6 +35,9 @@ enum class DisplayMode {
   // The soil profile as entered, before each problem's settlement displays.
   StripSoilConditions,
   RectCircleSoilConditions,
+  // The settlement plates' readings and predictions beside the nearest column of each problem.
+  StripSettlementPlates,
+  RectCircleSettlementPlates,
 };
 
 // The kinds of display of each problem: the tool bar's buttons switch between them.
@@ -43,10 +46,11 @@ enum class DisplayKind {
   Data,
   Results,
   Depth,
-  SettlementTable,  // the slice table of every column
-  SettlementMap,    // settlement along the section (strip) or over the plan (lattice)
-  SettlementTime,   // settlement against time
-  SoilConditions,   // the soil profile as entered
+  SettlementTable,   // the slice table of every column
+  SettlementMap,     // settlement along the section (strip) or over the plan (lattice)
+  SettlementTime,    // settlement against time
+  SoilConditions,    // the soil profile as entered
+  SettlementPlates,  // the plates' readings, the fits made of them and the calculated curve
 };
 
 // Paints page ctx.view.currentPage of a display when `dc` is given and `draw` is set, and returns
@@ -88,6 +92,9 @@ inline constexpr const char* kSettlementTimePrompt =
 inline constexpr const char* kSoilConditionsMenuText = "地盤条件";
 inline constexpr const char* kSoilConditionsPrompt =
     "地盤の土層、地下水位・分割・時間と e-log p 曲線の入力を表示\n地盤条件";
+inline constexpr const char* kSettlementPlatesMenuText = "実測沈下量と予測";
+inline constexpr const char* kSettlementPlatesPrompt =
+    "沈下板の実測沈下量、最終沈下量の予測と計算値を表示\n実測沈下量と予測";
 
 // Every display, in the order the report prints them: each problem's figure, data, results and
 // depth display, then its soil profile as entered and its settlement displays, the strip
@@ -117,6 +124,9 @@ inline constexpr DisplayRow kDisplays[] = {
     {11, DisplayMode::StripSettlementTime, Problem::Strip, DisplayKind::SettlementTime,
      kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
      RenderStripSettlementTime, HasStripSettlementContent, false},
+    {13, DisplayMode::StripSettlementPlates, Problem::Strip, DisplayKind::SettlementPlates,
+     kSettlementPlatesMenuText, kSettlementPlatesPrompt, "settlement plates", "実測沈下量と予測",
+     RenderStripSettlementPlates, HasStripSettlementPlates, true},
     {4, DisplayMode::RectCircleFigure, Problem::RectCircle, DisplayKind::Figure, "長方形円形図",
      "長方形・円形荷重の平面図を表示\n長方形円形図", "rectangle/circle figure", nullptr,
      RectCircleFigureDisplay, HasRectCircleFigureContent, false},
@@ -142,6 +152,10 @@ inline constexpr DisplayRow kDisplays[] = {
     {11, DisplayMode::RectCircleSettlementTime, Problem::RectCircle, DisplayKind::SettlementTime,
      kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
      RenderRectCircleSettlementTime, HasRectCircleSettlementContent, false},
+    {13, DisplayMode::RectCircleSettlementPlates, Problem::RectCircle,
+     DisplayKind::SettlementPlates, kSettlementPlatesMenuText, kSettlementPlatesPrompt,
+     "settlement plates", "実測沈下量と予測", RenderRectCircleSettlementPlates,
+     HasRectCircleSettlementPlates, true},
 };
 
 // How many rows the table has, and the largest display number: displays are numbered

@@ -94,6 +94,7 @@ SheetKind SheetOf(DisplayKind kind) {
     case DisplayKind::SettlementMap:
     case DisplayKind::SettlementTime:
     case DisplayKind::SoilConditions:
+    case DisplayKind::SettlementPlates:
       return SheetKind::Figure;
     case DisplayKind::Data:
       return SheetKind::Data;

@@ -38,4 +38,10 @@ int RenderRectCircleSettlementTime(RenderContext& ctx, DeviceContext* dc, bool d
 int RenderStripSoilConditions(RenderContext& ctx, DeviceContext* dc, bool draw);
 int RenderRectCircleSoilConditions(RenderContext& ctx, DeviceContext* dc, bool draw);
 
+// The settlement plates: for each plate a page of its readings, fitted curves and the
+// calculated curve of the problem's nearest column over the table of its fits, then pages of the
+// straight-line plots its fits were made on, four to a page.
+int RenderStripSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw);
+int RenderRectCircleSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw);
+
 }  // namespace qel

@@ -1,6 +1,7 @@
 // Which displays are tables, and their models and rows for files.
 #include "view/table_rows.h"
 
+#include "analysis/plate_table_model.h"
 #include "analysis/rect_circle_data_model.h"
 #include "analysis/rect_circle_results_model.h"
 #include "analysis/settlement_table_model.h"
@@ -48,6 +49,9 @@ std::optional<TableModel> BuildTableModel(DisplayMode display, const Document& d
                                   row.problem, settings, TableUse::File);
     case DisplayKind::SoilConditions:
       return SoilConditionsTable(document.soil(settings.unitSystem), settings);
+    case DisplayKind::SettlementPlates:
+      return PlateFitsTableModel(ComparePlates(
+          document, settlement.Get(document, settings.unitSystem, circles), row.problem));
     default:
       return std::nullopt;
   }

@@ -15,7 +15,7 @@
 namespace qel {
 
 // Whether `display` is one of the tables: strip data and results, rectangle/circle data and
-// results, and the settlement calculation tables.
+// results, the settlement calculation tables and the table of the plates' fits.
 bool IsTableDisplay(DisplayMode display);
 
 // The table to copy or save while `shown` is on screen: the table shown, else the results

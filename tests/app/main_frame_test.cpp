@@ -99,7 +99,7 @@ TEST_F(AppTest, MenusAreBuiltFromTheCommandTable) {
   }
   EXPECT_EQ(next[1], items[1].size());
   EXPECT_EQ(menus, bar.size());
-  EXPECT_EQ(displayItems, 12);
+  EXPECT_EQ(displayItems, kDisplayNumbers);
   EXPECT_EQ(displays->actions().size(), displayItems);
   // The keys besides those the menu shows: Ctrl+= zooms in, Ctrl+Shift+Z redoes.
   EXPECT_TRUE(Action(CommandId::ZoomIn).shortcuts().contains(QKeySequence("Ctrl+=")));

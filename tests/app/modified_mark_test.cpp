@@ -174,6 +174,7 @@ const std::set<CommandId> kWithoutADialogCase = {
     CommandId::ShowSettlementMap,
     CommandId::ShowSettlementTime,
     CommandId::ShowSoilConditions,
+    CommandId::ShowSettlementPlates,
     CommandId::ZoomIn,
     CommandId::ZoomOut,
     CommandId::ZoomActualSize,

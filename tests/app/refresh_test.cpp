@@ -106,6 +106,7 @@ const RefreshCase kCases[] = {
     {"ShowSettlementTable", C::ShowSettlementTable, kStrip, D::StripResults, kNoDialog},
     {"ShowSettlementMap", C::ShowSettlementMap, kPlan, D::RectCircleResults, kNoDialog},
     {"ShowSettlementTime", C::ShowSettlementTime, kStrip, D::StripFigure, kNoDialog},
+    {"ShowSettlementPlates", C::ShowSettlementPlates, kPlan, D::RectCircleData, kNoDialog},
     {"ToolbarSettlementTable", C::ToolbarSettlementTable, kPlan, D::RectCircleFigure, kNoDialog},
     {"ToolbarSettlementMap", C::ToolbarSettlementMap, kStrip, D::StripData, kNoDialog},
     {"ToolbarSettlementTime", C::ToolbarSettlementTime, kPlan, D::RectCircleData, kNoDialog},

@@ -46,11 +46,12 @@ TEST(DisplayTable, RowsRunProblemByProblemAndCliTextsFollowTheNumbers) {
         << row.number;
   }
   EXPECT_EQ(problemsSeen, 2);
-  EXPECT_EQ(DisplayNumberRange(), "1 to 12");
-  EXPECT_EQ(TableDisplayNumbers(), "2|3|5|6|9|12");
+  EXPECT_EQ(DisplayNumberRange(), "1 to 13");
+  EXPECT_EQ(TableDisplayNumbers(), "2|3|5|6|9|12|13");
   EXPECT_EQ(TableDisplayChoices(),
             "2 (strip data), 3 (strip results), 5 (rectangle/circle data), 6 "
-            "(rectangle/circle results), 9 (settlement table) or 12 (soil conditions)");
+            "(rectangle/circle results), 9 (settlement table), 12 (soil conditions) or 13 "
+            "(settlement plates)");
 }
 
 }  // namespace

@@ -93,6 +93,8 @@ int main(int argc, char** argv) {
   std::string bytes = *ReadFileBytes(argv[1]);
   const std::string oldTitle = EncodeCp932(kOldTitle).bytes;
   bytes.replace(bytes.find(oldTitle), oldTitle.size(), EncodeCp932(kNewTitle).bytes);
+  // Paved on day 760, a month after the last reading, for the residual settlement of the fits.
+  bytes.insert(bytes.find("$$SOIL\r\n") + 8, "residual=760,3650\r\n");
   bytes.insert(bytes.find("$$SOL\r\n"), "$$OBS\r\n" + JoinCrLf(section));
   test::WriteBytes(argv[2], bytes);
   return 0;

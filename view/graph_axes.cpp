@@ -313,4 +313,18 @@ void DrawGraphHeading(DeviceContext& dc, RenderContext& ctx, const PaperBox& box
              ClampToDevice((box.topMm - kHeadingRoomMm) * g.pixelsPerMmY), text);
 }
 
+void DrawLinesInBox(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
+                    const std::vector<std::string>& lines) {
+  const DeviceGeometry& g = ctx.geometry;
+  const int h = NoteTextHeight(ctx);
+  if (!CreateTextFont(dc, 0x000000, h, ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  dc.SetTextAlign(TextAlign::LeftTop);
+  const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
+  const int bottom = ClampToDevice(box.bottomMm * g.pixelsPerMmY);
+  int y = ClampToDevice(box.topMm * g.pixelsPerMmY);
+  for (std::size_t i = 0; i < lines.size() && y + h <= bottom; ++i, y += h + h / 3)
+    dc.TextOut(left, y, lines[i]);
+}
+
 }  // namespace qel

@@ -53,7 +53,12 @@ inline constexpr double kDepthValuesRoomMm = 14.0;
 struct PaperBox {
   double leftMm = 0.0, topMm = 0.0, rightMm = 0.0, bottomMm = 0.0;
 };
+
 PaperBox DepthGraphBox(const RenderContext& ctx);
+// Lines of text in the notes' size from the top of `box` down, beginning where a graph's values
+// begin, as many as the box holds: what a graph page prints when it has no graph to draw.
+void DrawLinesInBox(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
+                    const std::vector<std::string>& lines);
 // The box in device units, with the two ranges.
 GraphFrame FrameOnDevice(const RenderContext& ctx, const PaperBox& box, AxisRange across,
                          AxisRange depth);

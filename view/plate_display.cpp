@@ -4,6 +4,7 @@
 #include "analysis/settlement_rows.h"
 #include "base/c_locale.h"
 #include "view/figure_notes.h"
+#include "view/graph_axes.h"
 #include "view/page_furniture.h"
 #include "view/plate_pages.h"
 #include "view/renderers.h"
@@ -17,21 +18,6 @@ int MadeFits(const PlatePrediction& plate) {
   return static_cast<int>(std::count_if(plate.fits.begin(), plate.fits.end(), [](const auto& fit) {
     return fit.outcome.fit.has_value();
   }));
-}
-
-// Lines of text from the top of the box down, as many as it holds.
-void DrawLines(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-               const std::vector<std::string>& lines) {
-  const DeviceGeometry& g = ctx.geometry;
-  const int h = NoteTextHeight(ctx);
-  if (!CreateTextFont(dc, 0x000000, h, ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
-  dc.SetTextAlign(TextAlign::LeftTop);
-  const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
-  const int bottom = ClampToDevice(box.bottomMm * g.pixelsPerMmY);
-  int y = ClampToDevice(box.topMm * g.pixelsPerMmY);
-  for (std::size_t i = 0; i < lines.size() && y + h <= bottom; ++i, y += h + h / 3)
-    dc.TextOut(left, y, lines[i]);
 }
 
 int RenderSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw, Problem problem) {
@@ -51,8 +37,9 @@ int RenderSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw, Pro
   if (pages.empty()) {
     const bool unread =
         comparison.predictions.status == SettlementPredictions::Status::kBadReadings;
-    DrawLines(*dc, ctx, box,
-              unread ? table.preamble : std::vector<std::string>{"沈下板の実測値がありません"});
+    DrawLinesInBox(
+        *dc, ctx, box,
+        unread ? table.preamble : std::vector<std::string>{"沈下板の実測値がありません"});
     return count;
   }
   const PlatePage& page =

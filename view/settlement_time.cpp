@@ -113,21 +113,6 @@ TimeTable TableOf(const SettlementModel& model, const std::vector<NumberedColumn
   return table;
 }
 
-// Lines of text from the top of the box down, as many as it holds.
-void DrawNoteLines(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                   const std::vector<std::string>& lines) {
-  const DeviceGeometry& g = ctx.geometry;
-  const int h = NoteTextHeight(ctx);
-  if (!CreateTextFont(dc, 0x000000, h, ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
-  dc.SetTextAlign(TextAlign::LeftTop);
-  const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
-  const int bottom = ClampToDevice(box.bottomMm * g.pixelsPerMmY);
-  int y = ClampToDevice(box.topMm * g.pixelsPerMmY);
-  for (std::size_t i = 0; i < lines.size() && y + h <= bottom; ++i, y += h + h / 3)
-    dc.TextOut(left, y, lines[i]);
-}
-
 void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
                    const SettlementModel& model, const std::vector<NumberedColumn>& columns,
                    const std::string& heading) {
@@ -148,7 +133,7 @@ void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
     // No empty graph: the heading and why each column has no curve.
     std::vector<std::string> lines{heading};
     lines.insert(lines.end(), table.notes.begin(), table.notes.end());
-    DrawNoteLines(dc, ctx, box, lines);
+    DrawLinesInBox(dc, ctx, box, lines);
     return;
   }
   const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
@@ -192,17 +177,18 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
     if (const std::optional<double> note = CircleMethodNoteTopMm(ctx))
       box.bottomMm = std::min(box.bottomMm, *note - kTableGapMm);
   if (!computed) {
-    DrawNoteLines(*dc, ctx, box, UnreadProfileLines(settlement));
+    DrawLinesInBox(*dc, ctx, box, UnreadProfileLines(settlement));
     return graphs;
   }
   if (columns.empty()) {
-    DrawNoteLines(*dc, ctx, box, {"沈下量を求める列がありません（荷重または計算点がありません）"});
+    DrawLinesInBox(*dc, ctx, box, {"沈下量を求める列がありません（荷重または計算点がありません）"});
     return graphs;
   }
   if (chosen.empty()) {
-    DrawNoteLines(*dc, ctx, box,
-                  {"時間–沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
-                   std::to_string(columns.size()) + " まで）"});
+    DrawLinesInBox(
+        *dc, ctx, box,
+        {"時間–沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
+         std::to_string(columns.size()) + " まで）"});
     return graphs;
   }
   const int graph = std::clamp(ctx.view.currentPage, 1, graphs);

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
+#include "base/c_locale.h"
 #include "dialogs/field_checks.h"
 #include "dialogs/numeric_entry.h"
 #include "document/soil_profile_text.h"
+#include "engine/settlement_column.h"
 #include "engine/soil_profile.h"
 
 namespace qel {
@@ -192,10 +195,43 @@ std::vector<std::string> SoilLayerModel::SectionLines() const {
   return ReplaceSoilLines(section_, {"layer"}, LayerLines(), SoilLinesPlace::BeforeCurves);
 }
 
+std::vector<std::string> SoilLayerWarnings(const std::vector<std::string>& section,
+                                           int unitSystem) {
+  const SoilProfileReading reading = ReadSoilProfile(section, unitSystem);
+  if (!reading.profile) return {};
+  std::vector<std::string> warnings;
+  const std::vector<SoilLayer>& layers = reading.profile->layers;
+  auto named = [&layers](std::size_t i) {
+    return "土層 " + std::to_string(layers[i].number) + " (" + layers[i].name + ")";
+  };
+  std::vector<double> largestOverburden(layers.size(), 0.0);
+  try {
+    const SettlementModel model(*reading.profile);
+    for (const SoilSlice& slice : model.slices()) {
+      double& largest = largestOverburden[static_cast<std::size_t>(slice.layer)];
+      largest = std::max(largest, slice.sigma0);
+    }
+  } catch (const std::exception&) {
+    return {};  // a profile the calculation refuses says so on its displays
+  }
+  for (std::size_t i = 0; i < layers.size(); ++i) {
+    const SoilLayer& layer = layers[i];
+    if (layer.method == SettlementMethod::kNone) continue;
+    if (layer.method == SettlementMethod::kCc && layer.pc && *layer.pc < largestOverburden[i])
+      warnings.push_back(named(i) + ": p'c = " + FormatC("%g", *layer.pc) +
+                         " が土かぶり圧 σ'v0 (最大 " + FormatC("%.2f", largestOverburden[i]) +
+                         ") を下回ります。その分割は正規圧密として計算します");
+    if (!layer.cv)
+      warnings.push_back(named(i) + ": 圧密係数 cv がないため、時間による沈下は計算されません");
+  }
+  return warnings;
+}
+
 ApplyOutcome SoilLayerModel::Apply(DocumentTables& tables) const {
   // An OK without a change leaves the section's lines exactly as they were read.
-  if (HasChanged()) tables.soilLines = SectionLines();
-  return {};
+  if (!HasChanged()) return {};
+  tables.soilLines = SectionLines();
+  return {SoilLayerWarnings(tables.soilLines.ToVector(), unitSystem_)};
 }
 
 SoilSketchInput SoilLayerModel::Sketch() const {

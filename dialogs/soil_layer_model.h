@@ -41,6 +41,11 @@ struct SoilSketchInput {
   double slice = 1.0;
 };
 
+// What OK tells about a section that reads: each Cc layer whose p'c lies below the overburden
+// of one of its slices (those slices settle as normally consolidated), and each settling layer
+// without cv (it has no time course), naming the layer.
+std::vector<std::string> SoilLayerWarnings(const std::vector<std::string>& section, int unitSystem);
+
 class SoilLayerModel {
  public:
   static constexpr int kMostRows = 50;
@@ -62,7 +67,7 @@ class SoilLayerModel {
   bool HasChanged() const;
   // The section's lines with the layer lines of the table (blank rows left out).
   std::vector<std::string> SectionLines() const;
-  // Writes the section when a field changed; nothing to tell.
+  // Writes the section when a field changed, and tells SoilLayerWarnings of what it wrote.
   ApplyOutcome Apply(DocumentTables& tables) const;
 
   // The layers, water table and slice for the sketch, from what reads of the cells.

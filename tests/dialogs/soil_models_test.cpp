@@ -269,6 +269,32 @@ TEST(SoilLayerModel, WritesTheOptionalFieldsOnlyUpToTheLastTyped) {
   }
 }
 
+// OK tells of a Cc layer whose p'c lies below its overburden and of a settling layer without cv,
+// naming the layer; a layer that does not settle, and an OK without a change, tell nothing.
+TEST(SoilLayerModel, OkTellsOfPcBelowTheOverburdenAndOfNoCv) {
+  struct Case {
+    std::string layer;
+    std::vector<std::string> told;  // what each notice holds, in order
+  };
+  const Case cases[] = {
+      {"layer=1,a,10,16,17,cc,2,0.8,0.08,10,,150,both,", {"土層 1 (粘土): p'c = 10 が"}},
+      {"layer=1,a,10,16,17,cc,2,0.8,0.08,500,,,both,", {"土層 1 (粘土): 圧密係数 cv がない"}},
+      {"layer=1,a,10,16,17,cc,2,0.8,0.08,10,,,both,", {"p'c = 10", "cv がない"}},
+      {"layer=1,a,10,16,17,none,,,,,,,,", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layer);
+    DocumentTables tables = WithSoil({c.layer});
+    EXPECT_TRUE(SoilLayerModel(tables, 1).Apply(tables).notices.empty());  // nothing changed
+    SoilLayerModel layers(tables, 1);
+    layers.SetCell(0, kSoilName, "粘土");
+    const ApplyOutcome outcome = layers.Apply(tables);
+    ASSERT_EQ(outcome.notices.size(), c.told.size());
+    for (std::size_t i = 0; i < c.told.size(); ++i)
+      EXPECT_NE(outcome.notices[i].find(c.told[i]), std::string::npos) << outcome.notices[i];
+  }
+}
+
 TEST(SoilModels, EachDialogWritesItsLinesInPlace) {
   {
     DocumentTables tables =

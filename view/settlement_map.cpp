@@ -26,16 +26,36 @@ constexpr double kSectionShare = 0.2;
 // Millimetres of a legend's line sample, and of the gap between its entries.
 constexpr double kSampleMm = 12.0;
 constexpr double kEntryGapMm = 6.0;
+// Curves closer than this share of the settlement axis everywhere lie on one another.
+constexpr double kApartShare = 0.005;
+
+// The round scales a trough is drawn at when the figure's own would take more than one page.
+constexpr int kRoundScales[] = {100,   200,   250,   300,   400,   500,   600,   800,   1000,
+                                1200,  1500,  2000,  2500,  3000,  4000,  5000,  6000,  8000,
+                                10000, 12000, 15000, 20000, 25000, 30000, 40000, 50000, 100000};
 
 // The print range of the strip figure cut to the width the graph has at the figure's scale, so
 // that one page of the profile holds what one page of the figure does where the paper allows.
-FigureRange ProfileRange(const RenderContext& ctx, const PaperBox& box) {
+// When the trough (from the figure's left x to `extent`) would not fit one page at that scale,
+// its own round scale, the largest that holds it, and a page filled to the width.
+FigureRange ProfileRange(const RenderContext& ctx, const PaperBox& box, double extent) {
   FigureRange range = ctx.document.problem(Problem::Strip).range;
   range.scaleX = std::max(range.scaleX, 1);
-  const double held = std::floor((box.rightMm - box.leftMm) * range.scaleX / 1000.0);
+  const double widthMm = box.rightMm - box.leftMm;
+  const double held = std::floor(widthMm * range.scaleX / 1000.0);
   range.rangeX = std::max(1, static_cast<int>(std::min<double>(range.rangeX, std::max(held, 1.0))));
   range.pageOverlap = std::max(range.pageOverlap, 0);
-  return range;
+  if (FigurePageCount(extent, range) <= 1) return range;
+  const double span = extent - range.leftX;
+  for (const int scale : kRoundScales) {
+    if (scale <= range.scaleX) continue;
+    const double heldAtScale = std::floor(widthMm * scale / 1000.0);
+    if (heldAtScale < span || heldAtScale < 1.0) continue;
+    range.scaleX = scale;
+    range.rangeX = static_cast<int>(heldAtScale);
+    return range;
+  }
+  return range;  // wider than any round scale holds: paged at the figure's
 }
 
 double ProfileExtent(const RenderContext& ctx, const StripSettlementProfile& profile) {
@@ -130,9 +150,33 @@ std::vector<LegendEntry> LegendOf(const RenderContext& ctx, const StripSettlemen
                      {PenStyle::Solid, CurveMarker::Square, MapColoursOf(ctx.settings).final},
                      2 * thin,
                      true});
-  for (std::size_t i = 0; i < profile.curves.size(); ++i)
-    entries.push_back({FormatC("t = %g 日", profile.curves[i].days),
-                       CurveStyleOf(static_cast<int>(i), monochrome), thin, false});
+  // A curve that lies on the final one, or on an earlier one, within what the eye tells apart
+  // says so, so that the curve under it is not taken for missing.
+  const AxisRange axis = SettlementRange(profile);
+  const double apartCm = kApartShare * (axis.to - axis.from);
+  auto lieOnOneAnother = [&](const std::vector<std::optional<double>>& a,
+                             const std::vector<std::optional<double>>& b) {
+    bool any = false;
+    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
+      if (!a[k] || !b[k]) continue;
+      if (!(std::fabs(*a[k] - *b[k]) * 100.0 <= apartCm)) return false;
+      any = true;
+    }
+    return any;
+  };
+  for (std::size_t i = 0; i < profile.curves.size(); ++i) {
+    std::string text = FormatC("t = %g 日", profile.curves[i].days);
+    if (lieOnOneAnother(profile.curves[i].values, profile.totals)) {
+      text += "（最終沈下量と重なる）";
+    } else {
+      for (std::size_t j = 0; j < i; ++j) {
+        if (!lieOnOneAnother(profile.curves[i].values, profile.curves[j].values)) continue;
+        text += FormatC("（t = %g 日と重なる）", profile.curves[j].days);
+        break;
+      }
+    }
+    entries.push_back({text, CurveStyleOf(static_cast<int>(i), monochrome), thin, false});
+  }
   return entries;
 }
 
@@ -256,11 +300,12 @@ void DrawProfilePage(DeviceContext& dc, RenderContext& ctx, const StripSettlemen
 int RenderStripSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw) {
   const DocumentSettlement& settlement = SettlementOf(ctx);
   const PaperBox box = DepthGraphBox(ctx);
-  const FigureRange range = ProfileRange(ctx, box);
   StripSettlementProfile profile;
   if (settlement.status == DocumentSettlement::Status::kComputed && settlement.model)
     profile = StripProfile(*settlement.model, settlement.columns);
-  const int pages = profile.xs.empty() ? 1 : ProfilePages(range, ProfileExtent(ctx, profile));
+  const double extent = ProfileExtent(ctx, profile);
+  const FigureRange range = ProfileRange(ctx, box, extent);
+  const int pages = profile.xs.empty() ? 1 : ProfilePages(range, extent);
   if (dc == nullptr || !draw) return pages;
   DrawDisplayTitle(*dc, ctx, Problem::Strip, DisplayKind::SettlementMap);
   if (DrawUncomputedNote(*dc, ctx, settlement, box)) return pages;

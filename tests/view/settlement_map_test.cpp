@@ -83,6 +83,24 @@ TEST_F(SettlementMapTest, TheValueWrittenAtAColumnIsItsTotal) {
   }
 }
 
+// The embankment's trough, wider than a page at its figure's scale, fits one page at a round
+// scale of its own, and the curve that lies on the final settlement says so in the legend.
+TEST_F(SettlementMapTest, TheStripTroughFitsOnePageAndCurvesOnOneAnotherSaySo) {
+  Open("embankment.qdw");
+  ASSERT_GT(FigurePageCount(state.document.strip().piecesReach,
+                            state.document.problem(Problem::Strip).range),
+            1);
+  const std::vector<RecordingDeviceContext> pages = PrintAll(DisplayMode::StripSettlementMap);
+  ASSERT_EQ(pages.size(), 1u);
+  int scales = 0, overlaps = 0;
+  for (const std::string& text : pages[0].Texts()) {
+    scales += text.find("縮尺 1/400") != std::string::npos;
+    overlaps += text == "t = 3000 日（最終沈下量と重なる）";
+  }
+  EXPECT_EQ(scales, 1);
+  EXPECT_EQ(overlaps, 1);
+}
+
 TEST_F(SettlementMapTest, EveryTextLiesOnThePaperInColourAndInBlackAndWhite) {
   const int h = kDpi * 7 / 72;
   for (const Example& e : kExamples)

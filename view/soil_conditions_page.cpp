@@ -3,6 +3,7 @@
 // the curve beside them.
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "analysis/soil_conditions_model.h"
 #include "document/document.h"
@@ -161,7 +162,9 @@ void DrawCurvePlots(DeviceContext& dc, RenderContext& ctx, const TableLayoutCach
   if (!cache.hasContent || !cache.hasPlacement) return;
   const TableContent& content = cache.content;
   const TablePlacement& placement = cache.placement;
-  const auto [first, last] = placement.LinesOfPage(ctx.view.currentPage);
+  // Named copies, not a structured binding: the lambda below uses them.
+  const std::pair<std::size_t, std::size_t> lines = placement.LinesOfPage(ctx.view.currentPage);
+  const std::size_t first = lines.first, last = lines.second;
   const WorldTransform t = TableTransform(ctx);
   const double left = TableColumn(kPlotLeftMm);
   const double right = std::max(left + TableColumn(20),

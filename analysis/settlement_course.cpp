@@ -22,6 +22,10 @@ double LayerThickness(const SoilProfile& profile, std::size_t layer) {
 
 }  // namespace
 
+std::optional<double> HorizontalCv(const SoilLayer& layer) {
+  return layer.ch ? layer.ch : layer.cv;
+}
+
 SettlementCourseModel::SettlementCourseModel(SoilProfile profile) : model_(std::move(profile)) {
   const SoilProfile& p = model_.profile();
   stages_ = p.stages.empty() ? std::vector<LoadStage>{{1, 0.0, 0.0, 1.0}} : p.stages;
@@ -55,6 +59,51 @@ bool SettlementCourseModel::RadiallyDrained(std::size_t slice) const {
   return drains && model_.slices()[slice].middle < drains->bottom;
 }
 
+std::vector<std::optional<double>> SettlementCourseModel::LayerMv(
+    const SettlementColumn& final) const {
+  const SoilProfile& p = profile();
+  std::vector<std::optional<double>> mv(p.layers.size());
+  for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
+    const SoilLayer& soil = p.layers[layer];
+    if (soil.method == SettlementMethod::kMv) {
+      if (soil.mv > 0.0) mv[layer] = soil.mv;
+      continue;
+    }
+    double load = 0;  // the sum of dP h over the layer's slices: h times the mean dP
+    for (std::size_t i = 0; i < final.slices.size(); ++i) {
+      if (static_cast<std::size_t>(model_.slices()[i].layer) == layer)
+        load += final.slices[i].deltaP * model_.slices()[i].thickness;
+    }
+    const std::optional<double>& settlement = final.layerTotals[layer];
+    if (settlement && load > 0.0 && *settlement > 0.0) mv[layer] = *settlement / load;
+  }
+  return mv;
+}
+
+SettlementCourseModel::LayerDrains SettlementCourseModel::DrainsOfLayers(
+    const SettlementColumn& final) const {
+  const SoilProfile& p = profile();
+  LayerDrains drains;
+  drains.layers.assign(p.layers.size(), std::nullopt);
+  if (!p.drains) return drains;
+  const std::vector<std::optional<double>> mv = LayerMv(final);
+  for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
+    const SoilLayer& soil = p.layers[layer];
+    const std::optional<double> ch = HorizontalCv(soil);
+    if (!ch || soil.method == SettlementMethod::kNone) continue;
+    double kh = 0;
+    if (p.drains->qw) {
+      if (!mv[layer]) {
+        drains.complete = false;
+        continue;
+      }
+      kh = HorizontalPermeability(*ch, *mv[layer], p.gammaW);
+    }
+    drains.layers[layer] = DrainFactorsFor(*p.drains, kh);
+  }
+  return drains;
+}
+
 std::vector<double> SettlementCourseModel::TableTimes() const {
   std::vector<double> times = profile().times;
   if (profile().residual) {
@@ -69,7 +118,6 @@ SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) c
   const SoilProfile& p = profile();
   SettlementCourse course;
   const double lastFraction = stages_.back().fraction;
-  const std::vector<double> finalDeltaP(deltaP.begin(), deltaP.end());
   course.final = model_.Column(deltaP);
   course.stageSettlements.assign(stages_.size(), std::nullopt);
   if (!course.final.total) return course;
@@ -104,7 +152,7 @@ SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) c
     if (!settled) return course;
     course.stageSettlements[k] = stageTotal;
   }
-  if (!BuildTerms(shares, finalDeltaP, course)) return course;
+  if (!BuildTerms(shares, deltaP, course)) return course;
   course.hasTime = true;
 
   const double total = *course.final.total;
@@ -151,40 +199,20 @@ SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) c
 }
 
 bool SettlementCourseModel::BuildTerms(const std::vector<std::vector<double>>& shares,
-                                       const std::vector<double>& finalDeltaP,
+                                       std::span<const double> finalDeltaP,
                                        SettlementCourse& course) const {
   const SoilProfile& p = profile();
   const std::vector<SoilSlice>& slices = model_.slices();
-  // mv of each settling layer: given, or the secant S / (h mean dP) under the final load.
-  std::vector<std::optional<double>> mv(p.layers.size());
-  for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
-    const SoilLayer& soil = p.layers[layer];
-    if (soil.method == SettlementMethod::kMv) {
-      if (soil.mv > 0.0) mv[layer] = soil.mv;
-      continue;
-    }
-    double load = 0;  // the sum of dP h over the layer's slices: h times the mean dP
-    for (std::size_t i = 0; i < slices.size(); ++i) {
-      if (static_cast<std::size_t>(slices[i].layer) == layer)
-        load += finalDeltaP[i] * slices[i].thickness;
-    }
-    const std::optional<double>& settlement = course.final.layerTotals[layer];
-    if (settlement && load > 0.0 && *settlement > 0.0) mv[layer] = *settlement / load;
-  }
+  const std::vector<std::optional<double>> mv = LayerMv(course.final);
   // The radial rate of each layer's drained slices.
   std::vector<double> radial(p.layers.size(), 0.0);
   if (p.drains) {
+    const LayerDrains drains = DrainsOfLayers(course.final);
+    if (!drains.complete) return false;
     for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
-      const SoilLayer& soil = p.layers[layer];
-      const std::optional<double> ch = soil.ch ? soil.ch : soil.cv;
-      if (!ch || soil.method == SettlementMethod::kNone) continue;
-      double kh = 0;
-      if (p.drains->qw) {
-        if (!mv[layer]) return false;
-        kh = HorizontalPermeability(*ch, *mv[layer], p.gammaW);
-      }
-      const DrainFactors factors = DrainFactorsFor(*p.drains, kh);
-      radial[layer] = RadialRate(*ch, factors.de, factors.mu());
+      const std::optional<DrainFactors>& factors = drains.layers[layer];
+      if (factors)
+        radial[layer] = RadialRate(*HorizontalCv(p.layers[layer]), factors->de, factors->mu());
     }
   }
 

@@ -72,6 +72,9 @@ struct SettlementCourse {
   std::vector<LayerSecondary> secondary;
 };
 
+// The coefficient of consolidation for radial flow to the drains: ch, or cv without it (cm2/day).
+std::optional<double> HorizontalCv(const SoilLayer& layer);
+
 class SettlementCourseModel {
  public:
   // Throws what SettlementModel throws for `profile`.
@@ -86,6 +89,17 @@ class SettlementCourseModel {
   const std::optional<DrainFactors>& drains() const { return drains_; }
   // Whether slice i (of the model's slices) drains radially: its middle lies above the bottom.
   bool RadiallyDrained(std::size_t slice) const;
+  // mv of each layer in the column `final` (the last stage's load): given for an mv layer, else
+  // the secant S / (h mean dP) of its slices; none where it cannot be told (no S, no load).
+  std::vector<std::optional<double>> LayerMv(const SettlementColumn& final) const;
+  // How the drains act on each layer of the column `final`: the factors of each settling layer
+  // with ch (or cv), none for the others; `complete` is false when a layer's well resistance
+  // cannot be told (qw given, its mv unknown).
+  struct LayerDrains {
+    std::vector<std::optional<DrainFactors>> layers;
+    bool complete = true;
+  };
+  LayerDrains DrainsOfLayers(const SettlementColumn& final) const;
   // The days of the time table: the profile's times, then the residual period's two days.
   std::vector<double> TableTimes() const;
 
@@ -107,7 +121,7 @@ class SettlementCourseModel {
   std::shared_ptr<CoupledModeCache> modeCache_ = std::make_shared<CoupledModeCache>();
 
   bool BuildTerms(const std::vector<std::vector<double>>& shares,
-                  const std::vector<double>& finalDeltaP, SettlementCourse& course) const;
+                  std::span<const double> finalDeltaP, SettlementCourse& course) const;
   double Primary(const SettlementCourse& course, double t,
                  std::optional<std::size_t> layer = std::nullopt) const;
   double Secondary(const SettlementCourse& course, double t) const;

@@ -3,6 +3,7 @@
 
 #include "analysis/settlement_rows.h"
 #include "analysis/settlement_table_file.h"
+#include "analysis/settlement_time_basis.h"
 #include "analysis/table_cells.h"
 #include "base/c_locale.h"
 
@@ -25,6 +26,10 @@ TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem pr
   }
   const SettlementModel& model = *settlement.model;
   table.preamble = {ConditionsText(model)};
+  // What the time course rests on, so that a checker can redo t50, t90 and the drains' effect.
+  const SettlementCourseModel course(model.profile());
+  const std::vector<std::string> basis = TimeBasisLines(course);
+  table.preamble.insert(table.preamble.end(), basis.begin(), basis.end());
   const std::vector<const SettlementColumnResult*> columns = ColumnsOf(settlement, problem);
   for (std::size_t number = 1; number <= columns.size(); ++number) {
     const SettlementColumnResult* column = columns[number - 1];
@@ -51,6 +56,8 @@ TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem pr
     section.notes = {ColumnTotalText(column->values)};
     const std::vector<std::string> marks = MarkNotes(*column);
     section.notes.insert(section.notes.end(), marks.begin(), marks.end());
+    const std::vector<std::string> drains = ColumnDrainLines(course, column->values);
+    section.notes.insert(section.notes.end(), drains.begin(), drains.end());
   }
   return table;
 }

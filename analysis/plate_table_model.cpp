@@ -73,8 +73,10 @@ PlateComparison ComparePlates(const Document& document, const DocumentSettlement
   PlateComparison comparison;
   comparison.predictions = PredictSettlements(document);
   if (settlement.status == DocumentSettlement::Status::kComputed)
-    for (const SettlementColumnResult* column : ColumnsOf(settlement, problem))
+    for (const SettlementColumnResult* column : ColumnsOf(settlement, problem)) {
       comparison.columns.push_back(*column);
+      comparison.courses.push_back(CourseOf(settlement, *column));
+    }
   for (PlatePrediction& plate : comparison.predictions.plates)
     plate.nearest = NearestColumnTo(plate.plate, comparison.columns);
   return comparison;

@@ -16,6 +16,7 @@ namespace qel {
 struct PlateComparison {
   SettlementPredictions predictions;            // each plate's `nearest` indexes `columns`
   std::vector<SettlementColumnResult> columns;  // the problem's columns; none when not computed
+  std::vector<SettlementCourse> courses;        // their courses in time, in the same order
 };
 PlateComparison ComparePlates(const Document& document, const DocumentSettlement& settlement,
                               Problem problem);

@@ -26,7 +26,14 @@ DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitS
   }
   settlement.status = DocumentSettlement::Status::kComputed;
   settlement.columns = ComputeSettlementColumns(document, *settlement.model, circleMethod, threads);
+  settlement.courseModel.emplace(*reading.profile);
+  settlement.courses = ColumnCourses(*settlement.courseModel, settlement.columns, threads);
   return settlement;
+}
+
+const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
+                                 const SettlementColumnResult& column) {
+  return settlement.courses.at(static_cast<std::size_t>(&column - settlement.columns.data()));
 }
 
 }  // namespace qel

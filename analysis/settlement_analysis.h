@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/settlement_columns.h"
+#include "analysis/settlement_course.h"
 #include "document/soil_profile_text.h"
 
 namespace qel {
@@ -22,7 +23,15 @@ struct DocumentSettlement {
   std::vector<SoilProfileError> errors;
   std::optional<SettlementModel> model;  // the slices, the profile and its times
   std::vector<SettlementColumnResult> columns;
+  // The course in time as built (stages, groups, drains, secondary) that every display and table
+  // of settlement against time reads, and each column's course, in the order of `columns`.
+  std::optional<SettlementCourseModel> courseModel;
+  std::vector<SettlementCourse> courses;
 };
+
+// The course of `column`, which is one of settlement.columns.
+const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
+                                 const SettlementColumnResult& column);
 
 // Reads the document's soil section (its unit weights in the units of `unitSystem`, 0 tf-m, 1
 // kN-m) and, when it reads, settles every column of SettlementSites under the document's loads

@@ -19,12 +19,13 @@ std::string SitePrefix(const SettlementSite& site) {
                  site.xRow, site.yRow, site.x, site.y);
 }
 
-void AddColumns(std::string& text, const std::vector<SettlementColumnResult>& columns) {
+void AddColumns(std::string& text, const std::vector<SettlementColumnResult>& columns,
+                const std::vector<SettlementCourse>& courses) {
   text += "problem,xrow,yrow,x,y,S,t50,t90\n";
-  for (const SettlementColumnResult& column : columns) {
-    const SettlementColumn& v = column.values;
-    text += SitePrefix(column.site) + "," + Field(v.total) + "," + Field(v.t50) + "," +
-            Field(v.t90) + "\n";
+  for (std::size_t c = 0; c < columns.size() && c < courses.size(); ++c) {
+    const SettlementCourse& course = courses[c];
+    text += SitePrefix(columns[c].site) + "," + Field(columns[c].values.total) + "," +
+            Field(course.t50) + "," + Field(course.t90) + "\n";
   }
 }
 
@@ -92,12 +93,10 @@ std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model
                           const std::vector<SettlementColumnResult>& columns) {
   std::string text;
   switch (table) {
-    case SettlementCsvTable::kColumns:
-      AddColumns(text, columns);
-      break;
     case SettlementCsvTable::kSlices:
       AddSlices(text, model, columns);
       break;
+    case SettlementCsvTable::kColumns:
     case SettlementCsvTable::kTime:
     case SettlementCsvTable::kStages: {
       const SettlementCourseModel courseModel(model.profile());
@@ -110,10 +109,12 @@ std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model
 std::string SettlementCsv(SettlementCsvTable table, const SettlementCourseModel& courseModel,
                           const std::vector<SettlementColumnResult>& columns,
                           const std::vector<SettlementCourse>& courses) {
-  if (table != SettlementCsvTable::kTime && table != SettlementCsvTable::kStages)
+  if (table == SettlementCsvTable::kSlices)
     return SettlementCsv(table, courseModel.model(), columns);
   std::string text;
-  if (table == SettlementCsvTable::kTime)
+  if (table == SettlementCsvTable::kColumns)
+    AddColumns(text, columns, courses);
+  else if (table == SettlementCsvTable::kTime)
     AddTime(text, courseModel, columns, courses);
   else
     AddStages(text, courseModel, columns, courses);

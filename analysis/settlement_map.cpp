@@ -11,28 +11,32 @@
 
 namespace qel {
 
-StripSettlementProfile StripProfile(const SettlementModel& model,
+StripSettlementProfile StripProfile(const SettlementCourseModel& model,
                                     const std::vector<SettlementColumnResult>& columns,
+                                    const std::vector<SettlementCourse>& courses,
                                     std::size_t mostTimes) {
-  std::vector<const SettlementColumnResult*> strip;
-  for (const SettlementColumnResult& column : columns)
-    if (column.site.problem == Problem::Strip && std::isfinite(column.site.x))
-      strip.push_back(&column);
-  std::stable_sort(strip.begin(), strip.end(),
-                   [](const auto* a, const auto* b) { return a->site.x < b->site.x; });
+  std::vector<std::size_t> strip;
+  for (std::size_t i = 0; i < columns.size() && i < courses.size(); ++i)
+    if (columns[i].site.problem == Problem::Strip && std::isfinite(columns[i].site.x))
+      strip.push_back(i);
+  std::stable_sort(strip.begin(), strip.end(), [&](std::size_t a, std::size_t b) {
+    return columns[a].site.x < columns[b].site.x;
+  });
   StripSettlementProfile profile;
-  for (const SettlementColumnResult* column : strip) {
-    profile.xs.push_back(column->site.x);
-    profile.totals.push_back(column->values.total);
+  for (const std::size_t i : strip) {
+    profile.xs.push_back(columns[i].site.x);
+    profile.totals.push_back(columns[i].values.total);
   }
   const std::vector<double>& times = model.profile().times;
   const std::size_t kept = std::min(times.size(), mostTimes);
   profile.timesLeftOut = times.size() - kept;
   for (std::size_t t = 0; t < kept; ++t) {
     TimeCurve curve{times[t], {}};
-    for (const SettlementColumnResult* column : strip) {
-      const std::optional<double> s = model.SettlementAt(column->values, times[t]);
-      curve.values.push_back(s && std::isfinite(*s) ? s : std::nullopt);
+    for (const std::size_t i : strip) {
+      const std::optional<CoursePoint> point = model.At(courses[i], times[t]);
+      curve.values.push_back(point && std::isfinite(point->total())
+                                 ? std::optional<double>(point->total())
+                                 : std::nullopt);
     }
     profile.curves.push_back(std::move(curve));
   }

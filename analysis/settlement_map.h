@@ -9,6 +9,7 @@
 
 #include "analysis/contour_lines.h"
 #include "analysis/settlement_columns.h"
+#include "analysis/settlement_course.h"
 
 namespace qel {
 
@@ -29,8 +30,11 @@ struct StripSettlementProfile {
   std::size_t timesLeftOut = 0;               // the profile's times beyond `mostTimes`
 };
 
-StripSettlementProfile StripProfile(const SettlementModel& model,
+// The settlement at the times is the columns' course as built (`courses`, in the order of
+// `columns`): primary and secondary together.
+StripSettlementProfile StripProfile(const SettlementCourseModel& model,
                                     const std::vector<SettlementColumnResult>& columns,
+                                    const std::vector<SettlementCourse>& courses,
                                     std::size_t mostTimes = kMostTimeCurves);
 
 // The index of the largest value, the first of equal ones; none when no value is given.

@@ -80,12 +80,10 @@ std::optional<NearestColumn> NearestColumnTo(const SettlementPlate& plate,
   return nearest;
 }
 
-std::vector<std::optional<double>> CalculatedSettlement(const SettlementModel& model,
-                                                        const SettlementColumn& column,
+std::vector<std::optional<double>> CalculatedSettlement(const SettlementCourseModel& model,
+                                                        const SettlementCourse& course,
                                                         std::span<const double> days) {
-  // Today's time course: every layer consolidating on its own under the whole load from day 0.
-  // The course with construction stages, drains and secondary compression takes its place here.
-  return SettlementAtTimes(model, column, days);
+  return SettlementAtTimes(model, course, days);
 }
 
 std::string FitFailureText(FitFailure failure, FitMethod method) {

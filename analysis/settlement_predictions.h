@@ -63,10 +63,11 @@ std::optional<double> PavingDay(const Document& document);
 std::optional<NearestColumn> NearestColumnTo(const SettlementPlate& plate,
                                              const std::vector<SettlementColumnResult>& columns);
 
-// The calculated settlement of a column in metres at each of `days`, as the time course of the
-// settlement displays gives it; none at every day when the column has no time behaviour.
-std::vector<std::optional<double>> CalculatedSettlement(const SettlementModel& model,
-                                                        const SettlementColumn& column,
+// The calculated settlement of a column in metres at each of `days`, as built: its course with
+// the stages, the consolidation rule, drains and secondary compression, as the settlement
+// displays give it; none at every day when the column has no time course.
+std::vector<std::optional<double>> CalculatedSettlement(const SettlementCourseModel& model,
+                                                        const SettlementCourse& course,
                                                         std::span<const double> days);
 
 // Why a fit cannot be made, in Japanese, as the tables and qel-cli predict say it.

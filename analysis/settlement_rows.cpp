@@ -72,10 +72,10 @@ std::string ColumnHeading(const SettlementSite& site, int number) {
          " m";
 }
 
-std::string ColumnTotalText(const SettlementColumn& column) {
-  if (!column.total) return "合計 S = －（沈下量を求められない分割があります）";
-  return "合計 S = " + Centimetres(column.total) + " cm　t50 = " + Days(column.t50) +
-         "　t90 = " + Days(column.t90);
+std::string ColumnTotalText(const SettlementCourse& course) {
+  if (!course.final.total) return "合計 S = －（沈下量を求められない分割があります）";
+  return "合計 S = " + Centimetres(course.final.total) + " cm　t50 = " + Days(course.t50) +
+         "　t90 = " + Days(course.t90);
 }
 
 std::string LayerTotalText(const std::optional<double>& total) {

@@ -33,7 +33,8 @@ SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResu
 std::string ColumnHeading(const SettlementSite& site, int number);
 // The column's total and times: "合計 S = 12.34 cm　t50 = 123.4 日　t90 = 456.7 日", with
 // "－" and the reason where there is none.
-std::string ColumnTotalText(const SettlementColumn& column);
+// t50 and t90 are those of the column's course as built.
+std::string ColumnTotalText(const SettlementCourse& course);
 // "小計 S = 1.23 cm" of a layer, or "－" when it has none.
 std::string LayerTotalText(const std::optional<double>& total);
 // One line explaining each mark the column uses, in the order of the marks.

@@ -131,8 +131,9 @@ TableModel SettlementTableForFiles(const DocumentSettlement& settlement, Problem
     }
     if (!slices.empty()) {
       TableModelRow total = SumRow(model, 0, slices.size() - 1, kColumnRowKind, values.total);
-      total.cells[kT50] = Number("%.1f", values.t50);
-      total.cells[kT90] = Number("%.1f", values.t90);
+      const SettlementCourse& course = CourseOf(settlement, *column);
+      total.cells[kT50] = Number("%.1f", course.t50);
+      total.cells[kT90] = Number("%.1f", course.t90);
       section.rows.push_back(std::move(total));
     }
     section.notes = MarkNotes(*column);

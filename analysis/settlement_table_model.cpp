@@ -27,7 +27,7 @@ TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem pr
   const SettlementModel& model = *settlement.model;
   table.preamble = {ConditionsText(model)};
   // What the time course rests on, so that a checker can redo t50, t90 and the drains' effect.
-  const SettlementCourseModel course(model.profile());
+  const SettlementCourseModel& course = *settlement.courseModel;
   const std::vector<std::string> basis = TimeBasisLines(course);
   table.preamble.insert(table.preamble.end(), basis.begin(), basis.end());
   const std::vector<const SettlementColumnResult*> columns = ColumnsOf(settlement, problem);
@@ -53,7 +53,7 @@ TableModel SettlementTableModel(const DocumentSettlement& settlement, Problem pr
         row.closingLine =
             LayerTotalText(column->values.layerTotals[static_cast<std::size_t>(layer)]);
     }
-    section.notes = {ColumnTotalText(column->values)};
+    section.notes = {ColumnTotalText(CourseOf(settlement, *column))};
     const std::vector<std::string> marks = MarkNotes(*column);
     section.notes.insert(section.notes.end(), marks.begin(), marks.end());
     const std::vector<std::string> drains = ColumnDrainLines(course, column->values);

@@ -37,24 +37,22 @@ std::vector<double> LogTimeSamples(const TimeDecades& decades, int perDecade) {
   return samples;
 }
 
-bool HasTimeBehaviour(const SettlementModel& model, const SettlementColumn& column) {
-  return model.SettlementAt(column, 1.0).has_value();
-}
-
-std::vector<std::optional<double>> SettlementAtTimes(const SettlementModel& model,
-                                                     const SettlementColumn& column,
+std::vector<std::optional<double>> SettlementAtTimes(const SettlementCourseModel& model,
+                                                     const SettlementCourse& course,
                                                      std::span<const double> days) {
   std::vector<std::optional<double>> values;
   values.reserve(days.size());
-  for (const double day : days)
-    values.push_back(model.SettlementAt(column, day));
+  for (const double day : days) {
+    const std::optional<CoursePoint> point = model.At(course, day);
+    values.push_back(point ? std::optional<double>(point->total()) : std::nullopt);
+  }
   return values;
 }
 
-std::vector<double> DaysOfInterest(const SettlementModel& model,
-                                   std::span<const SettlementColumn* const> columns) {
-  std::vector<double> days = model.profile().times;
-  for (const SettlementColumn* column : columns) {
+std::vector<double> DaysOfInterest(const SettlementCourseModel& model,
+                                   std::span<const SettlementCourse* const> columns) {
+  std::vector<double> days = model.TableTimes();
+  for (const SettlementCourse* column : columns) {
     if (column->t50) days.push_back(*column->t50 * kBeforeT50);
     if (column->t90) days.push_back(*column->t90 * kAfterT90);
   }
@@ -86,10 +84,11 @@ std::vector<std::size_t> ShownTimeColumns(std::span<const SettlementColumn* cons
   return order;
 }
 
-std::optional<std::string> NoTimeCurveReason(const SettlementModel& model,
-                                             const SettlementColumn& column) {
+std::optional<std::string> NoTimeCurveReason(const SettlementCourseModel& model,
+                                             const SettlementCourse& course) {
+  const SettlementColumn& column = course.final;
   if (!column.total) return "沈下量を求められない分割があるため、曲線はありません";
-  if (HasTimeBehaviour(model, column)) return std::nullopt;
+  if (course.hasTime) return std::nullopt;
   std::string layers;
   const std::vector<SoilLayer>& profile = model.profile().layers;
   for (std::size_t i = 0; i < profile.size() && i < column.layerTotals.size(); ++i) {

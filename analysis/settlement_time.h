@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/settlement_column.h"
+#include "analysis/settlement_course.h"
 
 namespace qel {
 
@@ -34,12 +34,10 @@ TimeDecades DecadesSpanning(std::span<const double> days);
 // 10^first to 10^last days with both ends.
 std::vector<double> LogTimeSamples(const TimeDecades& decades, int perDecade);
 
-// Whether S(t) of a column can be told: it has a total and every layer that settles has cv.
-bool HasTimeBehaviour(const SettlementModel& model, const SettlementColumn& column);
-
-// S(t) in metres at each of `days`; none at every time when the column has no time behaviour.
-std::vector<std::optional<double>> SettlementAtTimes(const SettlementModel& model,
-                                                     const SettlementColumn& column,
+// The settlement of a column on each of `days` as built, in metres: primary and secondary
+// together (the primary alone without Cα); none at every time when the column has no course.
+std::vector<std::optional<double>> SettlementAtTimes(const SettlementCourseModel& model,
+                                                     const SettlementCourse& course,
                                                      std::span<const double> days);
 
 // The days a display of `columns` spans: the profile's times, and for each column a tenth of
@@ -47,8 +45,8 @@ std::vector<std::optional<double>> SettlementAtTimes(const SettlementModel& mode
 // shows its rise and its flattening out.
 inline constexpr double kBeforeT50 = 0.1;
 inline constexpr double kAfterT90 = 3.0;
-std::vector<double> DaysOfInterest(const SettlementModel& model,
-                                   std::span<const SettlementColumn* const> columns);
+std::vector<double> DaysOfInterest(const SettlementCourseModel& model,
+                                   std::span<const SettlementCourse* const> columns);
 
 // The columns of one problem (numbered from 1 in the order of the calculation table) that the
 // time-settlement curves show, as indices into `columns`: the numbers `chosen` that exist, in
@@ -61,7 +59,7 @@ std::vector<std::size_t> ShownTimeColumns(std::span<const SettlementColumn* cons
 
 // Why a column has no time-settlement curve, in one line naming the layers at fault; none when
 // it has one.
-std::optional<std::string> NoTimeCurveReason(const SettlementModel& model,
-                                             const SettlementColumn& column);
+std::optional<std::string> NoTimeCurveReason(const SettlementCourseModel& model,
+                                             const SettlementCourse& course);
 
 }  // namespace qel

@@ -74,7 +74,8 @@ int RunSettlement(const std::vector<std::string>& words) {
   if (!TellUnsettledProfile(settlement, path)) return kExitFailure;
   WarnAboutExcludedLoads(document, path, session.prompts());
   WarnAboutSlices(settlement.columns, path);
-  const std::string csv = SettlementCsv(table, *settlement.model, settlement.columns);
+  const std::string csv =
+      SettlementCsv(table, *settlement.courseModel, settlement.columns, settlement.courses);
   std::fwrite(csv.data(), 1, csv.size(), stdout);
   return FinishStandardOutput();
 }

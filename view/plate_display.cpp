@@ -46,7 +46,7 @@ int RenderSettlementPlates(RenderContext& ctx, DeviceContext* dc, bool draw, Pro
       pages[static_cast<std::size_t>(std::clamp(ctx.view.currentPage, 1, count) - 1)];
   const bool computed = settlement.status == DocumentSettlement::Status::kComputed;
   if (page.plots == 0)
-    DrawPlateGraphPage(*dc, ctx, box, comparison, computed ? &*settlement.model : nullptr,
+    DrawPlateGraphPage(*dc, ctx, box, comparison, computed ? &*settlement.courseModel : nullptr,
                        page.plate, table);
   else
     DrawPlatePlotsPage(*dc, ctx, box, comparison.predictions.plates[page.plate], page.plots);

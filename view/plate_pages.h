@@ -35,7 +35,7 @@ std::string PlateHeading(const PlatePrediction& plate);
 // settlement is computed), S downwards against time; under it the legend with the table of the
 // fits (the plate's section of `table`) and its notes.
 void DrawPlateGraphPage(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                        const PlateComparison& comparison, const SettlementModel* model,
+                        const PlateComparison& comparison, const SettlementCourseModel* model,
                         std::size_t plate, const TableModel& table);
 
 // The straight-line plots of the fits made of the plate, kPlotsPerPage from the

@@ -57,7 +57,8 @@ std::vector<double> EvenDays(double last) {
 
 // Every curve of the graph, batch by batch of kFitStyles fits: the readings and the calculated
 // curve go with the first batch.
-std::vector<GraphCurves> CurvesOf(const PlateComparison& comparison, const SettlementModel* model,
+std::vector<GraphCurves> CurvesOf(const PlateComparison& comparison,
+                                  const SettlementCourseModel* model,
                                   const PlatePrediction& plate) {
   // Batches are added as the fits need them: the first is reached by its place, never by a
   // reference that an added batch would leave dangling.
@@ -85,9 +86,9 @@ std::vector<GraphCurves> CurvesOf(const PlateComparison& comparison, const Settl
     batches[0].styles.push_back(style);
   }
   if (model && plate.nearest) {
-    const SettlementColumn& column = comparison.columns[plate.nearest->index].values;
+    const SettlementCourse& course = comparison.courses[plate.nearest->index];
     const std::vector<double> days = EvenDays(batches[0].lastDay);
-    const std::vector<std::optional<double>> s = CalculatedSettlement(*model, column, days);
+    const std::vector<std::optional<double>> s = CalculatedSettlement(*model, course, days);
     for (std::size_t i = 0; i < days.size(); ++i)
       if (s[i] && std::isfinite(*s[i]))
         batches[0].curves[kCalculatedStyle].samples.push_back({*s[i] * 100.0, days[i]});
@@ -229,7 +230,7 @@ void DrawFinalMarks(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fra
 }  // namespace
 
 void DrawPlateGraphPage(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                        const PlateComparison& comparison, const SettlementModel* model,
+                        const PlateComparison& comparison, const SettlementCourseModel* model,
                         std::size_t index, const TableModel& table) {
   const DeviceGeometry& g = ctx.geometry;
   const PlatePrediction& plate = comparison.predictions.plates[index];

@@ -301,8 +301,8 @@ int RenderStripSettlementMap(RenderContext& ctx, DeviceContext* dc, bool draw) {
   const DocumentSettlement& settlement = SettlementOf(ctx);
   const PaperBox box = DepthGraphBox(ctx);
   StripSettlementProfile profile;
-  if (settlement.status == DocumentSettlement::Status::kComputed && settlement.model)
-    profile = StripProfile(*settlement.model, settlement.columns);
+  if (settlement.status == DocumentSettlement::Status::kComputed && settlement.courseModel)
+    profile = StripProfile(*settlement.courseModel, settlement.columns, settlement.courses);
   const double extent = ProfileExtent(ctx, profile);
   const FigureRange range = ProfileRange(ctx, box, extent);
   const int pages = profile.xs.empty() ? 1 : ProfilePages(range, extent);

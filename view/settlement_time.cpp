@@ -51,6 +51,7 @@ std::string TimeHeading(double days) {
 struct NumberedColumn {
   int number = 0;
   const SettlementColumnResult* column = nullptr;
+  const SettlementCourse* course = nullptr;  // its course in time as built
 };
 
 std::string ColumnLabel(const NumberedColumn& shown) {
@@ -62,21 +63,21 @@ std::string ColumnLabel(const NumberedColumn& shown) {
 
 // A column's curve as a depth curve turned on its side: `dP` holds the time in days (across),
 // `z` the settlement in cm (downwards); its marks stand at t50 and t90.
-DepthCurve TimeCurve(const SettlementModel& model, const NumberedColumn& shown,
+DepthCurve TimeCurve(const SettlementCourseModel& model, const NumberedColumn& shown,
                      const std::vector<double>& samples) {
-  const SettlementColumnResult& column = *shown.column;
+  const SettlementCourse& course = *shown.course;
   DepthCurve curve;
   curve.label = ColumnLabel(shown);
-  if (!HasTimeBehaviour(model, column.values)) return curve;
-  const std::vector<std::optional<double>> s = SettlementAtTimes(model, column.values, samples);
+  if (!course.hasTime) return curve;
+  const std::vector<std::optional<double>> s = SettlementAtTimes(model, course, samples);
   for (std::size_t i = 0; i < samples.size(); ++i)
     if (s[i] && std::isfinite(*s[i])) curve.samples.push_back({*s[i] * 100.0, samples[i]});
   // A time beyond the axis (it spans at most kMostTimeDecades) is told by the table alone.
   const double earliest = samples.front(), latest = samples.back();
-  for (const std::optional<double>& t : {column.values.t50, column.values.t90})
+  for (const std::optional<double>& t : {course.t50, course.t90})
     if (t && *t >= earliest && *t <= latest)
-      if (const std::optional<double> at = model.SettlementAt(column.values, *t))
-        curve.marks.push_back({*at * 100.0, *t, Days(t)});
+      if (const std::optional<CoursePoint> at = model.At(course, *t))
+        curve.marks.push_back({at->total() * 100.0, *t, Days(t)});
   return curve;
 }
 
@@ -90,36 +91,53 @@ AxisRange SettlementRange(const std::vector<DepthCurve>& curves) {
   return RoundAxisRange(low, high, 8);
 }
 
-TimeTable TableOf(const SettlementModel& model, const std::vector<NumberedColumn>& columns) {
+TimeTable TableOf(const SettlementCourseModel& model, const std::vector<NumberedColumn>& columns) {
   TimeTable table;
   const std::vector<double>& times = model.profile().times;
   for (const double t : times)
     table.times.push_back(TimeHeading(t));
   bool marked = false;
-  std::vector<std::string> missing;
+  std::vector<std::string> missing, residuals;
+  bool secondary = false;
   for (const NumberedColumn& shown : columns) {
-    const SettlementColumn& v = shown.column->values;
-    TimeTableRow row{ColumnLabel(shown), {}, Centimetres(v.total), Days(v.t50), Days(v.t90)};
-    for (const std::optional<double>& s : SettlementAtTimes(model, v, times))
+    const SettlementCourse& course = *shown.course;
+    TimeTableRow row{ColumnLabel(shown),
+                     {},
+                     Centimetres(course.final.total),
+                     Days(course.t50),
+                     Days(course.t90)};
+    for (const std::optional<double>& s : SettlementAtTimes(model, course, times))
       row.atTimes.push_back(Centimetres(s));
-    const std::optional<std::string> reason = NoTimeCurveReason(model, v);
+    const std::optional<std::string> reason = NoTimeCurveReason(model, course);
     row.drawn = !reason;
     if (reason) missing.push_back(row.label + ": " + *reason);
+    if (course.residual)
+      residuals.push_back(row.label + ": 残留沈下量 " + Centimetres(course.residual) + " cm");
+    secondary = secondary || (!reason && !course.secondary.empty());
     table.rows.push_back(std::move(row));
-    marked = marked || (!reason && (v.t50 || v.t90));
+    marked = marked || (!reason && (course.t50 || course.t90));
   }
   if (marked) table.notes.push_back("曲線上の記号は各列の t50 (左) と t90 (右) の位置です");
+  if (secondary)
+    table.notes.push_back(
+        "曲線と時刻の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
+  if (const std::optional<ResidualPeriod>& period = model.profile().residual;
+      period && !residuals.empty()) {
+    table.notes.push_back("供用開始 " + TimeHeading(period->paving) + " 日から " +
+                          TimeHeading(period->service) + " 日間の残留沈下量");
+    table.notes.insert(table.notes.end(), residuals.begin(), residuals.end());
+  }
   table.notes.insert(table.notes.end(), missing.begin(), missing.end());
   return table;
 }
 
 void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                   const SettlementModel& model, const std::vector<NumberedColumn>& columns,
+                   const SettlementCourseModel& model, const std::vector<NumberedColumn>& columns,
                    const std::string& heading) {
   const DeviceGeometry& g = ctx.geometry;
-  std::vector<const SettlementColumn*> values;
+  std::vector<const SettlementCourse*> values;
   for (const NumberedColumn& shown : columns)
-    values.push_back(&shown.column->values);
+    values.push_back(shown.course);
   const TimeDecades decades = DecadesSpanning(DaysOfInterest(model, values));
   const std::vector<double> samples = LogTimeSamples(decades, kSamplesPerDecade);
   std::vector<DepthCurve> curves;
@@ -167,7 +185,7 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   std::vector<NumberedColumn> chosen;
   if (computed) {
     for (const std::size_t i : ShownTimeColumns(values, settlement.model->profile().timeColumns))
-      chosen.push_back({static_cast<int>(i) + 1, columns[i]});
+      chosen.push_back({static_cast<int>(i) + 1, columns[i], &CourseOf(settlement, *columns[i])});
   }
   const int graphs = GraphCount(chosen.size());
   if (dc == nullptr || !draw) return graphs;
@@ -198,7 +216,7 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   const std::string heading =
       std::string(problem == Problem::Strip ? "帯状荷重" : "長方形円形荷重") + " 時間－沈下曲線" +
       (graphs > 1 ? FormatC("　(%d/%d)", graph, graphs) : std::string());
-  DrawTimeGraph(*dc, ctx, box, *settlement.model, shown, heading);
+  DrawTimeGraph(*dc, ctx, box, *settlement.courseModel, shown, heading);
   return graphs;
 }
 

@@ -125,6 +125,7 @@ TEST(ComparePlates, TakesTheNearestColumnOfTheProblem) {
   DocumentSettlement settlement;
   settlement.status = DocumentSettlement::Status::kComputed;
   settlement.columns.resize(3);
+  settlement.courses.resize(3);
   settlement.columns[0].site = {Problem::Strip, 1, 0, 10.0, 0.0};
   settlement.columns[1].site = {Problem::RectCircle, 1, 1, 4.0, 8.0};
   settlement.columns[2].site = {Problem::Strip, 2, 0, 5.0, 0.0};

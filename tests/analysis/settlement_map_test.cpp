@@ -130,6 +130,14 @@ TEST(LargestValueAt, IsTheFirstOfTheLargestGivenValues) {
   EXPECT_FALSE(LargestValueAt({}));
 }
 
+// The dP a column was settled under, slice by slice.
+std::vector<double> Loads(const SettlementColumnResult& column) {
+  std::vector<double> loads;
+  for (const SliceSettlement& slice : column.values.slices)
+    loads.push_back(slice.deltaP);
+  return loads;
+}
+
 TEST(StripProfile, OrdersTheColumnsByXAndTakesTheFirstTimesInTheirOrder) {
   SoilProfile soil;
   SoilLayer clay;
@@ -150,7 +158,12 @@ TEST(StripProfile, OrdersTheColumnsByXAndTakesTheFirstTimesInTheirOrder) {
     columns.push_back(column);
   }
   columns.push_back(Lattice(0, 0, 1.0));  // not on the strip section
-  const StripSettlementProfile profile = StripProfile(model, columns);
+  const SettlementCourseModel courseModel(soil);
+  std::vector<SettlementCourse> courses;
+  for (const SettlementColumnResult& column : columns)
+    courses.push_back(column.values.slices.empty() ? SettlementCourse{}
+                                                   : courseModel.Course(Loads(column)));
+  const StripSettlementProfile profile = StripProfile(courseModel, columns, courses);
   EXPECT_EQ(profile.xs, (std::vector<double>{-2, 3, 8}));
   ASSERT_EQ(profile.curves.size(), kMostTimeCurves);
   EXPECT_EQ(profile.timesLeftOut, 2u);

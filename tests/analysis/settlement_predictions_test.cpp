@@ -129,7 +129,8 @@ TEST(PredictSettlements, TheExamplesPlatesFollowTheirColumnAndPredictItsFinalSet
     EXPECT_GE(days.size(), 100u);
     EXPECT_GE(days.back(), 700.0);
     const std::vector<std::optional<double>> calculated =
-        CalculatedSettlement(*settlement.model, column, days);
+        CalculatedSettlement(*settlement.courseModel,
+                             CourseOf(settlement, settlement.columns[plate.nearest->index]), days);
     for (std::size_t i = 0; i < days.size(); ++i)
       EXPECT_NEAR(plate.plate.readings[i].s, calculated[i].value(), 0.0025) << days[i];
     ASSERT_EQ(plate.fits.size(), 3u);

@@ -20,9 +20,9 @@ SoilProfile ClayProfile(std::optional<double> cv = 100.0) {
   return profile;
 }
 
-SettlementColumn UniformColumn(const SettlementModel& model, double deltaP) {
-  const std::vector<double> loads(model.slices().size(), deltaP);
-  return model.Column(loads);
+SettlementCourse UniformCourse(const SettlementCourseModel& model, double deltaP) {
+  const std::vector<double> loads(model.model().slices().size(), deltaP);
+  return model.Course(loads);
 }
 
 TEST(SettlementTimeDecades, SpanTheWholeDecadesAroundTheDays) {
@@ -53,13 +53,14 @@ TEST(SettlementTimeDecades, SpanTheWholeDecadesAroundTheDays) {
 // A loaded column settles more with time, an unloaded one heaves more: S(t) is monotone in the
 // direction of its total, and ends close to the total.
 TEST(SettlementTimeSamples, SettlementGrowsTowardsTheTotal) {
-  const SettlementModel model(ClayProfile());
+  const SettlementCourseModel model(ClayProfile());
   const std::vector<double> samples = LogTimeSamples({-1, 5}, 20);
   for (const double deltaP : {50.0, -5.0}) {
     SCOPED_TRACE(deltaP);
-    const SettlementColumn column = UniformColumn(model, deltaP);
+    const SettlementCourse course = UniformCourse(model, deltaP);
+    const SettlementColumn& column = course.final;
     ASSERT_TRUE(column.total);
-    const std::vector<std::optional<double>> s = SettlementAtTimes(model, column, samples);
+    const std::vector<std::optional<double>> s = SettlementAtTimes(model, course, samples);
     ASSERT_EQ(s.size(), samples.size());
     for (std::size_t i = 1; i < s.size(); ++i) {
       ASSERT_TRUE(s[i]);
@@ -69,21 +70,40 @@ TEST(SettlementTimeSamples, SettlementGrowsTowardsTheTotal) {
   }
 }
 
-// S at the profile's times is the model's; without cv there is none at any time.
-TEST(SettlementTimeValues, AreTheModelsAtTheProfilesTimes) {
+// Under the whole load from day 0, S at the profile's times is each layer's own consolidation;
+// without cv there is none at any time.
+TEST(SettlementTimeValues, AreEachLayersOwnUnderAStepLoad) {
   for (const std::optional<double> cv : {std::optional<double>(100.0), std::optional<double>()}) {
-    const SettlementModel model(ClayProfile(cv));
-    const SettlementColumn column = UniformColumn(model, 40.0);
-    ASSERT_TRUE(column.total);
-    EXPECT_EQ(HasTimeBehaviour(model, column), cv.has_value());
+    const SettlementCourseModel model(ClayProfile(cv));
+    const SettlementCourse course = UniformCourse(model, 40.0);
+    ASSERT_TRUE(course.final.total);
+    EXPECT_EQ(course.hasTime, cv.has_value());
     const std::vector<double>& times = model.profile().times;
-    const std::vector<std::optional<double>> s = SettlementAtTimes(model, column, times);
+    const std::vector<std::optional<double>> s = SettlementAtTimes(model, course, times);
     ASSERT_EQ(s.size(), times.size());
     for (std::size_t i = 0; i < times.size(); ++i) {
       EXPECT_EQ(s[i].has_value(), cv.has_value());
-      EXPECT_EQ(s[i], model.SettlementAt(column, times[i])) << times[i];
+      EXPECT_EQ(s[i], model.model().SettlementAt(course.final, times[i])) << times[i];
     }
   }
+}
+
+// Built over a ramp the settlement lags the step load's, and with Cα it passes the primary
+// total once the primary is nearly done.
+TEST(SettlementTimeValues, FollowTheLoadAsBuiltAndSecondaryCompression) {
+  const SettlementCourseModel step(ClayProfile());
+  SoilProfile built = ClayProfile();
+  built.stages = {{1, 0.0, 200.0, 1.0}};
+  built.layers[0].e0 = 1.0;
+  built.layers[0].calpha = 0.02;
+  const SettlementCourseModel ramp(built);
+  const SettlementCourse fast = UniformCourse(step, 40.0), slow = UniformCourse(ramp, 40.0);
+  const std::vector<double> days = {50.0, 1e5};
+  const std::vector<std::optional<double>> s = SettlementAtTimes(step, fast, days);
+  const std::vector<std::optional<double>> b = SettlementAtTimes(ramp, slow, days);
+  ASSERT_TRUE(s[0] && b[0] && b[1]);
+  EXPECT_LT(*b[0], 0.5 * *s[0]);
+  EXPECT_GT(*b[1], *slow.final.total * 1.01);
 }
 
 // The columns shown: the numbers chosen that exist, in their order and once each; else the six
@@ -118,14 +138,14 @@ TEST(SettlementTimeColumns, NameWhyAColumnHasNoCurve) {
   for (const std::optional<double> cv : {std::optional<double>(100.0), std::optional<double>()}) {
     SoilProfile profile = ClayProfile(cv);
     profile.layers[0].number = 1, profile.layers[0].name = "粘土";
-    const SettlementModel model(profile);
-    const std::optional<std::string> reason = NoTimeCurveReason(model, UniformColumn(model, 40.0));
+    const SettlementCourseModel model(profile);
+    const std::optional<std::string> reason = NoTimeCurveReason(model, UniformCourse(model, 40.0));
     EXPECT_EQ(reason.has_value(), !cv.has_value());
     if (reason) {
       EXPECT_NE(reason->find("土層 1 (粘土)"), std::string::npos) << *reason;
     }
-    SettlementColumn unsettled = UniformColumn(model, 40.0);
-    unsettled.total.reset();
+    SettlementCourse unsettled = UniformCourse(model, 40.0);
+    unsettled.final.total.reset();
     EXPECT_TRUE(NoTimeCurveReason(model, unsettled));
   }
 }

@@ -37,13 +37,13 @@ constexpr const char* kOldTitle = "道路盛土　断面形状データ";
 constexpr const char* kNewTitle =
     "道路盛土　断面形状データ（沈下板の読み値は計算沈下曲線に±2mmの擬似乱数を加えたもの）";
 
-std::vector<std::string> PlateLines(const SettlementPlate& plate, const SettlementModel& model,
-                                    const SettlementColumnResult& column, std::mt19937& random) {
+std::vector<std::string> PlateLines(const SettlementPlate& plate,
+                                    const SettlementCourseModel& model,
+                                    const SettlementCourse& course, std::mt19937& random) {
   std::vector<double> days;
   for (int week = 0; week <= kWeeks; ++week)
     days.push_back(7.0 * week);
-  const std::vector<std::optional<double>> calculated =
-      CalculatedSettlement(model, column.values, days);
+  const std::vector<std::optional<double>> calculated = CalculatedSettlement(model, course, days);
   std::vector<std::string> lines = {
       FormatC("plate=%d,%s,%.1f,0.0,0", plate.number, plate.name.c_str(), plate.x)};
   for (std::size_t i = 0; i < days.size(); ++i) {
@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
     plate.x = place.x;
     const std::optional<NearestColumn> nearest = NearestColumnTo(plate, settlement.columns);
     const std::vector<std::string> lines =
-        PlateLines(plate, *settlement.model, settlement.columns[nearest->index], random);
+        PlateLines(plate, *settlement.courseModel,
+                   CourseOf(settlement, settlement.columns[nearest->index]), random);
     section.insert(section.end(), lines.begin(), lines.end());
   }
   std::string bytes = *ReadFileBytes(argv[1]);

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "dialogs/numeric_entry.h"
-#include "dialogs/soil_line_faults.h"
 #include "document/soil_section_lines.h"
 
 namespace qel {
@@ -151,11 +150,29 @@ std::vector<std::string> SoilStagesModel::OwnLines() const {
   return lines;
 }
 
+std::optional<SoilLineFault> SoilStagesModel::FirstFault() const {
+  return FirstFaultOfSoilLines(section_, SectionLines(), kKeys, unitSystem_);
+}
+
+int SoilStagesModel::RowOfStage(int ordinal) const {
+  int row = 0;
+  for (int filled = -1; row < static_cast<int>(fields_.stages.size()); ++row)
+    if (!IsBlank(fields_.stages[row]) && ++filled == ordinal) break;
+  return row;
+}
+
+std::optional<int> SoilStagesModel::FaultRow() const {
+  const std::optional<SoilLineFault> fault = FirstFault();
+  if (!fault || fault->key != "stage") return std::nullopt;
+  return RowOfStage(fault->ordinal);
+}
+
 std::optional<ValidationError> SoilStagesModel::Validate() const {
-  const std::optional<SoilLineFault> fault =
-      FirstFaultOfSoilLines(section_, SectionLines(), kKeys, unitSystem_);
+  const std::optional<SoilLineFault> fault = FirstFault();
   if (!fault) return std::nullopt;
-  if (fault->key == "stage") return ValidationError{fault->text, "stages"};
+  if (fault->key == "stage")
+    return ValidationError{std::to_string(RowOfStage(fault->ordinal) + 1) + " 行目: " + fault->text,
+                           "stages"};
   if (fault->key == "timeload") return ValidationError{fault->text, "timeLoad"};
   if (fault->key == "secondary") return ValidationError{fault->text, "secondary"};
   if (fault->key == "residual") return ValidationError{fault->text, ResidualField(fault->text)};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dialogs/dialog_model.h"
+#include "dialogs/soil_line_faults.h"
 #include "document/document_tables.h"
 
 namespace qel {
@@ -65,7 +66,10 @@ class SoilStagesModel {
   // The first fault, with the field that gets the focus: "stages", "timeLoad",
   // "consolidation" (also for layers whose drainage the rule refuses), "secondary", "paving"
   // or "service".
+  // A stage's fault begins with the table's row ("2 行目: 段階 2: ...").
   std::optional<ValidationError> Validate() const;
+  // The row of the table whose stage holds the first fault, when the first fault is a stage's.
+  std::optional<int> FaultRow() const;
   bool HasChanged() const { return fields_ != held_; }
   std::vector<std::string> SectionLines() const;
   // Writes the section when a field changed; nothing to tell.
@@ -73,6 +77,9 @@ class SoilStagesModel {
 
  private:
   std::vector<std::string> OwnLines() const;
+  std::optional<SoilLineFault> FirstFault() const;
+  // The table row of the stage written as the `ordinal`-th stage line.
+  int RowOfStage(int ordinal) const;
 
   std::vector<std::string> section_;
   int unitSystem_;

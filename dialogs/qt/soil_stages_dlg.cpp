@@ -169,7 +169,10 @@ void CSoilStagesDlg::OnCellEdited(int row, int column) {
 }
 
 bool CSoilStagesDlg::Commit() {
-  return Accepts(model_.Validate(), prompts_);
+  if (Accepts(model_.Validate(), prompts_)) return true;
+  // A stage's fault: its row becomes the current one, ready to be corrected.
+  if (const std::optional<int> row = model_.FaultRow()) table_->setCurrentCell(*row, 1);
+  return false;
 }
 
 }  // namespace qel

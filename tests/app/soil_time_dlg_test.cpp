@@ -59,10 +59,17 @@ TEST(SoilTimeDialogTest, StagesTableRowsAndChoicesReachTheModel) {
                            "secondary", "paving", "service", "ok"})
     EXPECT_TRUE(TabReaches(table).count(name)) << name;
   test::SaveScreenshot(dialog.grab().toImage(), "soil_stages");
+  // OK over overlapping stages tells why, stays open and makes the stage's row current.
+  table->setCurrentCell(0, 1);
+  table->item(1, 1)->setText("20");
+  dialog.accept();
+  EXPECT_EQ(prompts.shown().size(), 1u);
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(table->currentRow(), 1);
   table->setCurrentCell(0, 1);
   dialog.findChild<QPushButton*>("removeStage")->click();
   EXPECT_EQ(table->rowCount(), 1);
-  EXPECT_EQ(model.fields().stages.front().start, "30");
+  EXPECT_EQ(model.fields().stages.front().start, "20");
 }
 
 TEST(SoilTimeDialogTest, DrainsShowTheBandDiameterAndTheCellAsTyped) {

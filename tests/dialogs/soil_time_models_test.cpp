@@ -97,13 +97,22 @@ TEST(SoilStagesModel, NamesTheFieldOfEachFault) {
   };
   const Case cases[] = {
       {"overlap", [](SoilStagesModel& m) { m.SetStageCell(1, SoilStageColumn::kStart, "20"); },
-       "stages", "段階 2: 開始 20 が段階 1 の終了 30 より前です"},
+       "stages", "2 行目: 段階 2: 開始 20 が段階 1 の終了 30 より前です"},
       {"end before start",
        [](SoilStagesModel& m) { m.SetStageCell(1, SoilStageColumn::kEnd, "25"); }, "stages",
-       "段階 2: 終了 25 が開始 30 より前です"},
+       "2 行目: 段階 2: 終了 25 が開始 30 より前です"},
       {"fraction falls",
        [](SoilStagesModel& m) { m.SetStageCell(1, SoilStageColumn::kFraction, "0.5"); }, "stages",
-       "段階 2: 割合 0.5 が段階 1 の割合 0.5 以下です"},
+       "2 行目: 段階 2: 割合 0.5 が段階 1 の割合 0.5 以下です"},
+      {"after a blank row",
+       [](SoilStagesModel& m) {
+         m.AddStage();
+         m.AddStage();
+         m.SetStageCell(3, SoilStageColumn::kStart, "50");
+         m.SetStageCell(3, SoilStageColumn::kEnd, "70");
+         m.SetStageCell(3, SoilStageColumn::kFraction, "1");
+       },
+       "stages", "4 行目: 段階 3: 開始 50 が段階 2 の終了 60 より前です"},
       {"fraction above one",
        [](SoilStagesModel& m) { m.SetStageCell(1, SoilStageColumn::kFraction, "1.2"); }, "stages",
        ""},
@@ -132,6 +141,12 @@ TEST(SoilStagesModel, NamesTheFieldOfEachFault) {
     EXPECT_EQ(error ? error->field : "", c.field);
     if (error && *c.message) {
       EXPECT_EQ(error->message, c.message);
+    }
+    // A stage's fault names the row the dialog makes current.
+    const std::optional<int> row = model.FaultRow();
+    EXPECT_EQ(row.has_value(), error && error->field == "stages");
+    if (row) {
+      EXPECT_EQ(error->message.rfind(std::to_string(*row + 1) + " 行目: ", 0), 0u);
     }
   }
 }

@@ -82,10 +82,13 @@ enum class CommandId : int {
   // A table to a CSV file (file menu), and to the clipboard (edit menu).
   FileSaveTableCsv = 32821,
   EditCopy = 57634,
-  // The soil menu: the layers, the e-log p curves, and the water table, slices and times.
+  // The soil menu: the layers, the e-log p curves, the water table, slices and times, the
+  // construction stages and consolidation rules, and the vertical drains.
   SoilLayers = 32822,
   SoilCurves = 32823,
   SoilConditions = 32824,
+  SoilStages = 32841,
+  SoilDrains = 32842,
   // The undo history of the document (edit menu).
   EditUndo = 57643,
   EditRedo = 57644,

@@ -254,6 +254,11 @@ std::vector<Row> MakeTable() {
       Dialog(C::SoilCurves, "e-log p 曲線(&C)...", "圧密試験の e-log p 曲線の点", OnSoilCurves),
       Dialog(C::SoilConditions, "地下水位・分割・時間(&W)...",
              "地下水位、水の単位体積重量、沈下計算の最大分割厚さと時間", OnSoilConditions),
+      Dialog(C::SoilStages, "施工段階・圧密計算(&S)...",
+             "盛土の施工段階、載荷の時間の扱い、圧密の計算方法、二次圧密の開始と残留沈下の期間",
+             OnSoilStages),
+      Dialog(C::SoilDrains, "バーチカルドレーン(&D)...",
+             "バーチカルドレーンの配置、径、スミア、透水能力、打設深度", OnSoilDrains),
 
       Menu("表示(&V)"),
       {.id = C::ViewToolBar,

@@ -9,7 +9,9 @@
 #include "app/qel_app.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
 #include "dialogs/qt/soil_curve_dlg.h"
+#include "dialogs/qt/soil_drains_dlg.h"
 #include "dialogs/qt/soil_layer_dlg.h"
+#include "dialogs/qt/soil_stages_dlg.h"
 
 namespace qel {
 
@@ -43,6 +45,16 @@ void OnSoilCurves(CQelApp& app) {
 void OnSoilConditions(CQelApp& app) {
   RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, CommandId::SoilConditions,
                                                          app.state().settings.unitSystem);
+}
+
+void OnSoilStages(CQelApp& app) {
+  RunSoilDialog<SoilStagesModel, CSoilStagesDlg>(app, CommandId::SoilStages,
+                                                 app.state().settings.unitSystem);
+}
+
+void OnSoilDrains(CQelApp& app) {
+  RunSoilDialog<SoilDrainsModel, CSoilDrainsDlg>(app, CommandId::SoilDrains,
+                                                 app.state().settings.unitSystem);
 }
 
 }  // namespace qel

@@ -12,5 +12,10 @@ void OnSoilLayers(CQelApp& app);
 void OnSoilCurves(CQelApp& app);
 // "地下水位・分割・時間": the water table, the unit weight of water, the slices and the times.
 void OnSoilConditions(CQelApp& app);
+// "施工段階・圧密計算": the fill's construction stages, the loading and consolidation rules, the
+// start of secondary compression and the residual period.
+void OnSoilStages(CQelApp& app);
+// "バーチカルドレーン": the drains' grid, spacing, diameter, smear, discharge capacity and depth.
+void OnSoilDrains(CQelApp& app);
 
 }  // namespace qel

@@ -76,6 +76,8 @@ const RefreshCase kCases[] = {
     {"SoilConditions", C::SoilConditions, kStrip, D::StripResults, Typed({{"water", "2.0"}})},
     {"SoilLayers", C::SoilLayers, kPlan, D::RectCircleResults, Clicked()},
     {"SoilCurves", C::SoilCurves, kStrip, D::StripResults, Clicked()},
+    {"SoilStages", C::SoilStages, kPlan, D::RectCircleResults, Typed({{"secondary", "0.9"}})},
+    {"SoilDrains", C::SoilDrains, kStrip, D::StripResults, Clicked()},
     {"StripScale", C::StripScale, kStrip, D::StripResults, Typed({{"scaleX", "1000"}})},
     {"RectScale", C::RectScale, kPlan, D::StripData, Typed({{"leftX", "-8"}})},
     {"LineMarginDigits", C::LineMarginDigits, kPlan, D::RectCircleResults, Digits(3)},

@@ -86,6 +86,8 @@ enum class CommandId : int {
   SoilLayers = 32822,
   SoilCurves = 32823,
   SoilConditions = 32824,
+  // The settlement plates' readings and the fits asked of them.
+  SoilPlates = 32840,
   // The undo history of the document (edit menu).
   EditUndo = 57643,
   EditRedo = 57644,

@@ -254,6 +254,8 @@ std::vector<Row> MakeTable() {
       Dialog(C::SoilCurves, "e-log p 曲線(&C)...", "圧密試験の e-log p 曲線の点", OnSoilCurves),
       Dialog(C::SoilConditions, "地下水位・分割・時間(&W)...",
              "地下水位、水の単位体積重量、沈下計算の最大分割厚さと時間", OnSoilConditions),
+      Dialog(C::SoilPlates, "沈下板の実測値(&P)...", "沈下板の位置と実測沈下量、予測の方法と期間",
+             OnSoilPlates),
 
       Menu("表示(&V)"),
       {.id = C::ViewToolBar,

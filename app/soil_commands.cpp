@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/modal_dialog.h"
 #include "app/qel_app.h"
+#include "dialogs/qt/plate_dlg.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
 #include "dialogs/qt/soil_curve_dlg.h"
 #include "dialogs/qt/soil_layer_dlg.h"
@@ -43,6 +44,10 @@ void OnSoilCurves(CQelApp& app) {
 void OnSoilConditions(CQelApp& app) {
   RunSoilDialog<SoilConditionsModel, CSoilConditionsDlg>(app, CommandId::SoilConditions,
                                                          app.state().settings.unitSystem);
+}
+
+void OnSoilPlates(CQelApp& app) {
+  RunSoilDialog<PlateModel, CPlateDlg>(app, CommandId::SoilPlates);
 }
 
 }  // namespace qel

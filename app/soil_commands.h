@@ -12,5 +12,7 @@ void OnSoilLayers(CQelApp& app);
 void OnSoilCurves(CQelApp& app);
 // "地下水位・分割・時間": the water table, the unit weight of water, the slices and the times.
 void OnSoilConditions(CQelApp& app);
+// "沈下板の実測値": the plates, their readings and the fits asked of them.
+void OnSoilPlates(CQelApp& app);
 
 }  // namespace qel

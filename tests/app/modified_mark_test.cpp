@@ -86,6 +86,7 @@ const MarkCase kCases[] = {
     {"SoilConditionsAsTheyWere", CommandId::SoilConditions, kPlan, Clicked(), Reach::Nothing},
     {"SoilLayersAsTheyWere", CommandId::SoilLayers, kStrip, Clicked(), Reach::Nothing},
     {"SoilCurvesAsTheyWere", CommandId::SoilCurves, kStrip, Clicked(), Reach::Nothing},
+    {"SoilPlatesAsTheyWere", CommandId::SoilPlates, kStrip, Clicked(), Reach::Nothing},
     {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), Reach::Document},
     {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), Reach::Nothing},
     {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), Reach::Document},

@@ -76,6 +76,7 @@ const RefreshCase kCases[] = {
     {"SoilConditions", C::SoilConditions, kStrip, D::StripResults, Typed({{"water", "2.0"}})},
     {"SoilLayers", C::SoilLayers, kPlan, D::RectCircleResults, Clicked()},
     {"SoilCurves", C::SoilCurves, kStrip, D::StripResults, Clicked()},
+    {"SoilPlates", C::SoilPlates, kPlan, D::RectCircleResults, Clicked()},
     {"StripScale", C::StripScale, kStrip, D::StripResults, Typed({{"scaleX", "1000"}})},
     {"RectScale", C::RectScale, kPlan, D::StripData, Typed({{"leftX", "-8"}})},
     {"LineMarginDigits", C::LineMarginDigits, kPlan, D::RectCircleResults, Digits(3)},

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "base/c_locale.h"
+#include "base/quoted_text.h"
 #include "dialogs/field_checks.h"
 #include "dialogs/numeric_entry.h"
 #include "document/soil_section_lines.h"
@@ -294,6 +295,15 @@ void PlateModel::SetDay0(const std::string& text) {
   day0_ = TrimmedSoilText(HalfWidthNumber(text));
 }
 
+void PlateModel::LeaveDay0() {
+  const std::optional<long> origin = DayNumber(day0_);
+  if (!origin) return;
+  for (PlateEntry& plate : plates_)
+    for (PlateReadingRow& reading : plate.readings)
+      if (const std::optional<long> date = DayNumber(TrimmedSoilView(reading[kReadingDay])))
+        reading[kReadingDay] = std::to_string(*date - *origin);
+}
+
 std::string PlateModel::ReadingCell(int plate, int row, int column) const {
   if (!HasPlate(plate) || row < 0 || row >= static_cast<int>(plates_[plate].readings.size()) ||
       column < 0 || column >= kReadingColumnCount)
@@ -375,6 +385,17 @@ std::optional<PlateFault> PlateModel::FirstFault() const {
                         line.plate,
                         line.row,
                         column};
+    // A date stays a date until day 0 says where the days count from.
+    if (line.table == PlateTable::kReadings) {
+      const std::string& day = plate.readings[line.row][kReadingDay];
+      if (DayNumber(TrimmedSoilView(day)))
+        return PlateFault{{PlaceOf(line, plates_) + ": 日付" + QuotedInput(day, 20) +
+                               "を日数にするには 0 日の日付を入力してください",
+                           "day0"},
+                          line.plate,
+                          line.row,
+                          kReadingDay};
+    }
   }
   std::vector<std::string> texts;
   for (const OwnLine& line : lines)

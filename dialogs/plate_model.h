@@ -78,6 +78,9 @@ class PlateModel {
   // from it.
   const std::string& day0() const { return day0_; }
   void SetDay0(const std::string& text);
+  // Leaving day 0: the dates typed into the day column before day 0 was a date become their
+  // day numbers from it.
+  void LeaveDay0();
 
   // A reading's cell as the table shows it: the settlement in the chosen unit (as typed when
   // the unit is metres, a text that is no number as it is).

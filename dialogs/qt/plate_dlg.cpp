@@ -181,8 +181,11 @@ CPlateDlg::CPlateDlg(PlateModel& model, PromptService& prompts, QWidget* parent)
   });
   connect(day0_, &QLineEdit::textChanged, this,
           [this](const QString& text) { model_.SetDay0(text.toStdString()); });
-  connect(day0_, &QLineEdit::editingFinished, this,
-          [this] { day0_->setText(QString::fromStdString(model_.day0())); });
+  connect(day0_, &QLineEdit::editingFinished, this, [this] {
+    model_.LeaveDay0();
+    day0_->setText(QString::fromStdString(model_.day0()));
+    ShowReadings();
+  });
   connect(paste, &QPushButton::clicked, this,
           [this] { PasteText(QApplication::clipboard()->text().toStdString()); });
 
@@ -317,9 +320,8 @@ bool CPlateDlg::Commit() {
       plates_->setCurrentCell(fault->plate, kPlateNo);
       ShowPlate(fault->plate);
     }
-    QTableWidget* table = fault->error.field == "readings" ? readings_
-                          : fault->error.field == "fits"   ? fits_
-                                                           : plates_;
+    const bool reading = fault->error.field == "readings" || fault->error.field == "day0";
+    QTableWidget* table = reading ? readings_ : fault->error.field == "fits" ? fits_ : plates_;
     table->setCurrentCell(fault->row, fault->column);
     return Accepts(fault->error, prompts_);
   }

@@ -70,6 +70,16 @@ TEST(PlateModel, EditsWriteTheirLinesInPlaceAndKeepTheOthers) {
        {"version=2", "plate=1, P-1 ,12.5,,30", "read=1,0,0", "read=1, 10 ,0.05", "read=1,40,0.12",
         "note=kept where it is", "fit=1,hyperbolic,10,40", "plate=2,P-2,20,3,30", "read=2,5,0.01",
         "read=2,10,0.021", "read=9,5,0.01", "plate=3,later,1,2,3,extra"}},
+      {"a date typed before day 0 counts from it once day 0 is left",
+       [](PlateModel& m) {
+         m.SetReadingCell(1, 1, kReadingDay, "2026/4/21");
+         m.SetReadingCell(1, 1, kReadingSettlement, "0.02");
+         m.SetDay0("２０２６-04-01");
+         m.LeaveDay0();
+       },
+       {"version=2", "plate=1, P-1 ,12.5,,30", "read=1,0,0", "read=1, 10 ,0.05", "read=1,40,0.12",
+        "note=kept where it is", "fit=1,hyperbolic,10,40", "plate=2,P-2,20,3,30", "read=2,5,0.01",
+        "read=2,20,0.02", "read=9,5,0.01", "plate=3,later,1,2,3,extra"}},
       {"a plate removed takes its readings and fits along",
        [](PlateModel& m) { m.RemovePlate(0); },
        {"version=2", "plate=2,P-2,20,3,30", "read=2,5,0.01", "note=kept where it is",
@@ -183,6 +193,9 @@ TEST(PlateModel, OkNamesTheFirstFaultByTableRowAndField) {
       {"a day not after the one before names that row",
        [](PlateModel& m) { m.SetReadingCell(0, 2, kReadingDay, "10"); },
        {{"前の読み値 (2 行目)", "readings"}, 0, 2, kReadingDay}},
+      {"a date typed before day 0",
+       [](PlateModel& m) { m.SetReadingCell(1, 1, kReadingDay, "2026-04-11"); },
+       {{"0 日の日付を入力してください", "day0"}, 1, 1, kReadingDay}},
       {"a settlement not a number",
        [](PlateModel& m) { m.SetReadingCell(1, 0, kReadingSettlement, "x"); },
        {{"沈下板 2 の実測値 1 行目", "readings"}, 1, 0, kReadingSettlement}},

@@ -89,6 +89,8 @@ enum class CommandId : int {
   SoilConditions = 32824,
   SoilStages = 32841,
   SoilDrains = 32842,
+  // The settlement plates' readings and the fits asked of them.
+  SoilPlates = 32840,
   // The undo history of the document (edit menu).
   EditUndo = 57643,
   EditRedo = 57644,

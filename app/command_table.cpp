@@ -259,6 +259,8 @@ std::vector<Row> MakeTable() {
              OnSoilStages),
       Dialog(C::SoilDrains, "バーチカルドレーン(&D)...",
              "バーチカルドレーンの配置、径、スミア、透水能力、打設深度", OnSoilDrains),
+      Dialog(C::SoilPlates, "沈下板の実測値(&P)...", "沈下板の位置と実測沈下量、予測の方法と期間",
+             OnSoilPlates),
 
       Menu("表示(&V)"),
       {.id = C::ViewToolBar,

@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/modal_dialog.h"
 #include "app/qel_app.h"
+#include "dialogs/qt/plate_dlg.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
 #include "dialogs/qt/soil_curve_dlg.h"
 #include "dialogs/qt/soil_drains_dlg.h"
@@ -55,6 +56,10 @@ void OnSoilStages(CQelApp& app) {
 void OnSoilDrains(CQelApp& app) {
   RunSoilDialog<SoilDrainsModel, CSoilDrainsDlg>(app, CommandId::SoilDrains,
                                                  app.state().settings.unitSystem);
+}
+
+void OnSoilPlates(CQelApp& app) {
+  RunSoilDialog<PlateModel, CPlateDlg>(app, CommandId::SoilPlates);
 }
 
 }  // namespace qel

@@ -17,5 +17,7 @@ void OnSoilConditions(CQelApp& app);
 void OnSoilStages(CQelApp& app);
 // "バーチカルドレーン": the drains' grid, spacing, diameter, smear, discharge capacity and depth.
 void OnSoilDrains(CQelApp& app);
+// "沈下板の実測値": the plates, their readings and the fits asked of them.
+void OnSoilPlates(CQelApp& app);
 
 }  // namespace qel

@@ -90,6 +90,7 @@ const MarkCase kCases[] = {
      Reach::Document},
     {"SoilStagesAsTheyWere", CommandId::SoilStages, kPlan, Clicked(), Reach::Nothing},
     {"SoilDrainsAsTheyWere", CommandId::SoilDrains, kStrip, Clicked(), Reach::Nothing},
+    {"SoilPlatesAsTheyWere", CommandId::SoilPlates, kStrip, Clicked(), Reach::Nothing},
     {"StripScale", CommandId::StripScale, kStrip, Typed({{"scaleX", "1000"}}), Reach::Document},
     {"StripScaleAsItWas", CommandId::StripScale, kStrip, Clicked(), Reach::Nothing},
     {"RectPrintRange", CommandId::RectScale, kPlan, Typed({{"leftX", "-8"}}), Reach::Document},

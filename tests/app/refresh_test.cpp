@@ -78,6 +78,7 @@ const RefreshCase kCases[] = {
     {"SoilCurves", C::SoilCurves, kStrip, D::StripResults, Clicked()},
     {"SoilStages", C::SoilStages, kPlan, D::RectCircleResults, Typed({{"secondary", "0.9"}})},
     {"SoilDrains", C::SoilDrains, kStrip, D::StripResults, Clicked()},
+    {"SoilPlates", C::SoilPlates, kPlan, D::RectCircleResults, Clicked()},
     {"StripScale", C::StripScale, kStrip, D::StripResults, Typed({{"scaleX", "1000"}})},
     {"RectScale", C::RectScale, kPlan, D::StripData, Typed({{"leftX", "-8"}})},
     {"LineMarginDigits", C::LineMarginDigits, kPlan, D::RectCircleResults, Digits(3)},

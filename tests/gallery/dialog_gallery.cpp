@@ -21,6 +21,7 @@
 #include "dialogs/qt/line_margin_dlg.h"
 #include "dialogs/qt/load_list_dlg.h"
 #include "dialogs/qt/page_dlg.h"
+#include "dialogs/qt/plate_dlg.h"
 #include "dialogs/qt/point_dlg.h"
 #include "dialogs/qt/scale_dlg.h"
 #include "dialogs/qt/soil_conditions_dlg.h"
@@ -193,6 +194,15 @@ const std::vector<Entry>& Gallery() {
          auto& model =
              Kept<qel::SoilConditionsModel>(keep, world.tables, world.settings.unitSystem);
          return std::make_unique<qel::CSoilConditionsDlg>(model, world.prompts);
+       }},
+      {"soil_plates",
+       [](RenderWorld& world, Keep& keep) {
+         qel::DocumentTables example;
+         qel::ReadDataFile(std::string(QEL_SOURCE_DIR) + "/examples/embankment-plates.qdw",
+                           example);
+         world.tables.obsLines = example.obsLines;
+         auto& model = Kept<qel::PlateModel>(keep, world.tables);
+         return std::make_unique<qel::CPlateDlg>(model, world.prompts);
        }},
   };
   return entries;

@@ -35,6 +35,9 @@ struct DepthCurve {
   double y = 0.0;
   std::vector<DepthSample> samples;
   std::vector<DepthMark> marks;
+  // The same column under other conditions (the time curve without drains), drawn thin in the
+  // curve's own style; empty for none.
+  std::vector<DepthSample> companion;
 };
 
 // The deepest usable depth among `depths` times 1.25 (the curves go on below the last point

@@ -28,12 +28,26 @@ DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitS
   settlement.columns = ComputeSettlementColumns(document, *settlement.model, circleMethod, threads);
   settlement.courseModel.emplace(*reading.profile);
   settlement.courses = ColumnCourses(*settlement.courseModel, settlement.columns, threads);
+  if (reading.profile->drains) {
+    SoilProfile undrained = *reading.profile;
+    undrained.drains.reset();
+    settlement.undrainedModel.emplace(std::move(undrained));
+    settlement.undrainedCourses =
+        ColumnCourses(*settlement.undrainedModel, settlement.columns, threads);
+  }
   return settlement;
 }
 
 const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
                                  const SettlementColumnResult& column) {
   return settlement.courses.at(static_cast<std::size_t>(&column - settlement.columns.data()));
+}
+
+const SettlementCourse* UndrainedCourseOf(const DocumentSettlement& settlement,
+                                          const SettlementColumnResult& column) {
+  if (settlement.undrainedCourses.empty()) return nullptr;
+  return &settlement.undrainedCourses.at(
+      static_cast<std::size_t>(&column - settlement.columns.data()));
 }
 
 }  // namespace qel

@@ -27,11 +27,17 @@ struct DocumentSettlement {
   // of settlement against time reads, and each column's course, in the order of `columns`.
   std::optional<SettlementCourseModel> courseModel;
   std::vector<SettlementCourse> courses;
+  // With drains, the same courses without them, so that the drains' effect can be shown.
+  std::optional<SettlementCourseModel> undrainedModel;
+  std::vector<SettlementCourse> undrainedCourses;
 };
 
 // The course of `column`, which is one of settlement.columns.
 const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
                                  const SettlementColumnResult& column);
+// Its course without the drains; none without drains.
+const SettlementCourse* UndrainedCourseOf(const DocumentSettlement& settlement,
+                                          const SettlementColumnResult& column);
 
 // Reads the document's soil section (its unit weights in the units of `unitSystem`, 0 tf-m, 1
 // kN-m) and, when it reads, settles every column of SettlementSites under the document's loads

@@ -292,6 +292,11 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
       if (std::isfinite(s.dP)) points.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
     const Pen before = dc.SelectPen({style.dash, lineWidth, style.colour});
     if (points.size() >= 2) dc.Polyline(points);
+    std::vector<DevicePoint> companion;
+    for (const DepthSample& s : curves[i].companion)
+      if (std::isfinite(s.dP)) companion.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
+    dc.SelectPen({style.dash, std::max(1, lineWidth / 3), style.colour});
+    if (companion.size() >= 2) dc.Polyline(companion);
     dc.SelectPen(before);
   }
   for (std::size_t i = 0; i < curves.size(); ++i) {

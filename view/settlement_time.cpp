@@ -51,7 +51,8 @@ std::string TimeHeading(double days) {
 struct NumberedColumn {
   int number = 0;
   const SettlementColumnResult* column = nullptr;
-  const SettlementCourse* course = nullptr;  // its course in time as built
+  const SettlementCourse* course = nullptr;     // its course in time as built
+  const SettlementCourse* undrained = nullptr;  // and without drains, with drains
 };
 
 std::string ColumnLabel(const NumberedColumn& shown) {
@@ -63,8 +64,9 @@ std::string ColumnLabel(const NumberedColumn& shown) {
 
 // A column's curve as a depth curve turned on its side: `dP` holds the time in days (across),
 // `z` the settlement in cm (downwards); its marks stand at t50 and t90.
-DepthCurve TimeCurve(const SettlementCourseModel& model, const NumberedColumn& shown,
+DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn& shown,
                      const std::vector<double>& samples) {
+  const SettlementCourseModel& model = *settlement.courseModel;
   const SettlementCourse& course = *shown.course;
   DepthCurve curve;
   curve.label = ColumnLabel(shown);
@@ -74,6 +76,12 @@ DepthCurve TimeCurve(const SettlementCourseModel& model, const NumberedColumn& s
     if (s[i] && std::isfinite(*s[i])) curve.samples.push_back({*s[i] * 100.0, samples[i]});
   // A time beyond the axis (it spans at most kMostTimeDecades) is told by the table alone.
   const double earliest = samples.front(), latest = samples.back();
+  if (shown.undrained && settlement.undrainedModel) {
+    const std::vector<std::optional<double>> u =
+        SettlementAtTimes(*settlement.undrainedModel, *shown.undrained, samples);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+      if (u[i] && std::isfinite(*u[i])) curve.companion.push_back({*u[i] * 100.0, samples[i]});
+  }
   for (const std::optional<double>& t : {course.t50, course.t90})
     if (t && *t >= earliest && *t <= latest)
       if (const std::optional<CoursePoint> at = model.At(course, *t))
@@ -84,9 +92,12 @@ DepthCurve TimeCurve(const SettlementCourseModel& model, const NumberedColumn& s
 // The settlement axis: 0 and every value of the curves, 0 at the top, in round steps.
 AxisRange SettlementRange(const std::vector<DepthCurve>& curves) {
   double low = 0.0, high = 0.0;
-  for (const DepthCurve& curve : curves)
+  for (const DepthCurve& curve : curves) {
     for (const DepthSample& sample : curve.samples)
       low = std::min(low, sample.z), high = std::max(high, sample.z);
+    for (const DepthSample& sample : curve.companion)
+      low = std::min(low, sample.z), high = std::max(high, sample.z);
+  }
   if (!(std::max(-low, high) >= kPrintedZeroCm)) return RoundAxisRange(0.0, 1.0, 5);
   return RoundAxisRange(low, high, 8);
 }
@@ -118,6 +129,10 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
     marked = marked || (!reason && (course.t50 || course.t90));
   }
   if (marked) table.notes.push_back("曲線上の記号は各列の t50 (左) と t90 (右) の位置です");
+  const bool drained = std::any_of(columns.begin(), columns.end(), [](const NumberedColumn& shown) {
+    return shown.undrained != nullptr && shown.undrained->hasTime;
+  });
+  if (drained) table.notes.push_back("細線は同じ列のバーチカルドレーンがない場合の曲線です");
   if (secondary)
     table.notes.push_back(
         "曲線と時刻の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
@@ -132,18 +147,22 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
 }
 
 void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
-                   const SettlementCourseModel& model, const std::vector<NumberedColumn>& columns,
+                   const DocumentSettlement& settlement, const std::vector<NumberedColumn>& columns,
                    const std::string& heading) {
   const DeviceGeometry& g = ctx.geometry;
+  const SettlementCourseModel& model = *settlement.courseModel;
+  // The axis spans the curves without drains too.
   std::vector<const SettlementCourse*> values;
-  for (const NumberedColumn& shown : columns)
+  for (const NumberedColumn& shown : columns) {
     values.push_back(shown.course);
+    if (shown.undrained) values.push_back(shown.undrained);
+  }
   const TimeDecades decades = DecadesSpanning(DaysOfInterest(model, values));
   const std::vector<double> samples = LogTimeSamples(decades, kSamplesPerDecade);
   std::vector<DepthCurve> curves;
   bool anyCurve = false;
   for (const NumberedColumn& shown : columns) {
-    curves.push_back(TimeCurve(model, shown, samples));
+    curves.push_back(TimeCurve(settlement, shown, samples));
     anyCurve = anyCurve || !curves.back().samples.empty();
   }
   const TimeTable table = TableOf(model, columns);
@@ -185,7 +204,8 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   std::vector<NumberedColumn> chosen;
   if (computed) {
     for (const std::size_t i : ShownTimeColumns(values, settlement.model->profile().timeColumns))
-      chosen.push_back({static_cast<int>(i) + 1, columns[i], &CourseOf(settlement, *columns[i])});
+      chosen.push_back({static_cast<int>(i) + 1, columns[i], &CourseOf(settlement, *columns[i]),
+                        UndrainedCourseOf(settlement, *columns[i])});
   }
   const int graphs = GraphCount(chosen.size());
   if (dc == nullptr || !draw) return graphs;
@@ -216,7 +236,7 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   const std::string heading =
       std::string(problem == Problem::Strip ? "帯状荷重" : "長方形円形荷重") + " 時間－沈下曲線" +
       (graphs > 1 ? FormatC("　(%d/%d)", graph, graphs) : std::string());
-  DrawTimeGraph(*dc, ctx, box, *settlement.courseModel, shown, heading);
+  DrawTimeGraph(*dc, ctx, box, settlement, shown, heading);
   return graphs;
 }
 

@@ -9,27 +9,10 @@
 #include "cli/cli_args.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/profile_errors.h"
 #include "document/document.h"
 
 namespace qel {
-
-namespace {
-
-// Tells on standard error why `predictions` of the file at `path` hold no plates (no section, or
-// every fault of its lines); false then, true when they were made.
-bool TellUnpredicted(const SettlementPredictions& predictions, const std::string& path) {
-  if (predictions.status == SettlementPredictions::Status::kNoReadings) {
-    std::fprintf(stderr, "qel-cli: %s: 沈下板の実測値がありません ($$OBS の節がありません)\n",
-                 path.c_str());
-    return false;
-  }
-  for (const MeasurementsError& e : predictions.errors)
-    std::fprintf(stderr, "qel-cli: %s: $$OBS の %d 行目: %s\n", path.c_str(), e.line,
-                 e.text.c_str());
-  return predictions.status == SettlementPredictions::Status::kPredicted;
-}
-
-}  // namespace
 
 int RunPredict(const std::vector<std::string>& words) {
   std::string error;

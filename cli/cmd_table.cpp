@@ -74,6 +74,10 @@ int RunTable(const std::vector<std::string>& words) {
     unread.errors = reading.errors;
     if (!TellUnsettledProfile(unread, path)) return kExitFailure;
   }
+  // And the plates' table of a document without readings, or with readings that do not read.
+  if (KindOf(display) == DisplayKind::SettlementPlates &&
+      !TellUnpredicted(PredictSettlements(state.document), path))
+    return kExitFailure;
   const std::string csv =
       TableCsv(*BuildTableRows(display, state.document, state.results, state.circleMethod,
                                state.settings, state.caches.settlement));

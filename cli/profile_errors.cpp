@@ -21,4 +21,16 @@ bool TellUnsettledProfile(const DocumentSettlement& settlement, const std::strin
   return settlement.status == DocumentSettlement::Status::kComputed;
 }
 
+bool TellUnpredicted(const SettlementPredictions& predictions, const std::string& path) {
+  if (predictions.status == SettlementPredictions::Status::kNoReadings) {
+    std::fprintf(stderr, "qel-cli: %s: 沈下板の実測値がありません ($$OBS の節がありません)\n",
+                 path.c_str());
+    return false;
+  }
+  for (const MeasurementsError& e : predictions.errors)
+    std::fprintf(stderr, "qel-cli: %s: $$OBS の %d 行目: %s\n", path.c_str(), e.line,
+                 e.text.c_str());
+  return predictions.status == SettlementPredictions::Status::kPredicted;
+}
+
 }  // namespace qel

@@ -128,6 +128,10 @@ TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
   std::string badSoil = test::ReadBytes(Example("building.qdw"));
   badSoil.insert(badSoil.find("$$SOIL\r\n") + 8, "slice=-1\r\n");
   test::WriteBytes(folder.File("bad-soil.qdw"), badSoil);
+  // The plates' example with a reading that does not read.
+  std::string badReadings = test::ReadBytes(Example("embankment-plates.qdw"));
+  badReadings.insert(badReadings.find("$$OBS\r\n") + 7, "read=1,x,0.01\r\n");
+  test::WriteBytes(folder.File("bad-readings.qdw"), badReadings);
   const std::string x = " --out " + folder.File("x.svg");
   const std::pair<std::string, std::string> cases[] = {
       {"table " + data + " --display 4", "--display must be a table"},
@@ -148,6 +152,8 @@ TEST_F(CliTest, TableRefusalsAndTheLanguageOfMessages) {
       {"table " + folder.File("bad-soil.qdw") + " --display 12",
        "$$SOIL の 1 行目: 分割厚さは 0 より大きい値にしてください"},
       {"table " + data + " --display 9 --display 2", "--display is given twice"},
+      {"table " + Example("embankment.qdw") + " --display 13", "沈下板の実測値がありません"},
+      {"table " + folder.File("bad-readings.qdw") + " --display 13", "$$OBS の 1 行目: "},
   };
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(arguments);

@@ -1,6 +1,7 @@
 // The strip-load figure: the cross-section of the strip loads to scale, one page window at a time.
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
+#include "view/drain_zone.h"
 #include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
@@ -66,6 +67,7 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : ctx.document.strip().set(set).calculated)
       DrawStripPiece(dc, ctx, row);
+  DrawStripDrainZone(dc, ctx, colours.axis);
   DrawStripPoints(dc, ctx, colours.point);
   DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();

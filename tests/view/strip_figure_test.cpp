@@ -1,6 +1,7 @@
 // The strip-load figure drawn onto a recording device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -325,6 +326,34 @@ TEST_F(StripFigureTest, ReturnsThePageCountOfItsContent) {
     range.pageOverlap = 80;
   });                      // no forward step: pages step by the whole range
   EXPECT_EQ(Render(), 2);  // trunc(150 / 80 + 0.01) + 1
+}
+
+// The drains stand under the loads to their bottom, a spacing apart where that is 1.5 mm or more
+// on paper (1/500: 2 m is 4 mm), else as a band hatched every millimetre (0.3 m is 0.6 mm);
+// the pattern, the spacing and the bottom are written under them.
+TEST_F(StripFigureTest, DrainsStandUnderTheLoadsOrMergeIntoABand) {
+  SetPiece(1, 1, {"1", "0", "5", "15", "20", "2", "19", ""});
+  struct Case {
+    const char* spacing;
+    std::size_t verticals;  // strokes from the ground (y 400) to the bottom (8 m, y 560)
+  };
+  for (const Case& c : {Case{"2.0", 11}, Case{"0.3", 39}}) {
+    SCOPED_TRACE(c.spacing);
+    settings.unitSystem = 1;  // kN-m: unit weights of 16
+    world.tables.soilLines = {"layer=1,clay,10,16,16,mv,,,,,0.001,100,both,",
+                              std::string("drains=square,") + c.spacing + ",0.05,,,,8"};
+    dc.Clear();
+    Render();
+    std::size_t verticals = 0;
+    for (const Stroke& stroke : StrokesIn(dc, kAxisGrey))
+      if (stroke.x1 == stroke.x2 && stroke.y1 == 400 && stroke.y2 == 560) ++verticals;
+    EXPECT_EQ(verticals, c.verticals);
+    const std::vector<std::string> texts = dc.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        std::string("バーチカルドレーン 正方形 間隔 ") + c.spacing +
+                            "0 m　GL－8.00 m まで"),
+              texts.end());
+  }
 }
 
 }  // namespace

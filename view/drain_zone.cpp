@@ -1,0 +1,68 @@
+// The vertical drains on the strip cross-section.
+#include "view/drain_zone.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "base/c_locale.h"
+#include "document/document.h"
+#include "document/strip_pieces.h"
+#include "view/drawing.h"
+#include "view/figure_notes.h"
+#include "view/page_furniture.h"
+
+namespace qel {
+
+namespace {
+
+// Drains closer than this on paper merge into a band: each is drawn only when they stand apart.
+constexpr double kLeastDrainGapMm = 1.5;
+// The band's hatching, on paper.
+constexpr double kHatchGapMm = 1.0;
+// More lines than this are a band whatever the paper says.
+constexpr int kMostDrainLines = 400;
+
+}  // namespace
+
+void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, Colour colour) {
+  const SoilProfileReading& reading = ctx.document.soil(ctx.settings.unitSystem);
+  if (!reading.profile || !reading.profile->drains) return;
+  const VerticalDrains& drains = *reading.profile->drains;
+  double from = std::numeric_limits<double>::infinity(), to = -from;
+  for (int set = 1; set <= kStripSets; ++set)
+    for (const StripPieceRow& row : ctx.document.strip().set(set).calculated) {
+      if (!std::isfinite(row.piece.x1) || !std::isfinite(row.piece.x4)) continue;
+      from = std::min(from, row.piece.x1);
+      to = std::max(to, row.piece.x4);
+    }
+  if (!(to > from) || !(drains.spacing > 0.0) || !(drains.bottom > 0.0)) return;
+  const WorldTransform& t = ctx.transform;
+  const double bottom = -drains.bottom;
+  const int width = DevicePixels(t, 1);
+  const double gapMm = drains.spacing * t.pixelsPerMetreX / t.pixelsPerMmX;
+  const double count = std::floor((to - from) / drains.spacing);
+  if (gapMm >= kLeastDrainGapMm && count < kMostDrainLines) {
+    // The drains stand centred under the loads, a spacing apart.
+    const double first = from + ((to - from) - count * drains.spacing) / 2.0;
+    for (int i = 0; i <= static_cast<int>(count); ++i) {
+      const double x = first + i * drains.spacing;
+      WorldLine(dc, t, x, 0.0, x, bottom, PenStyle::Dash, width, colour);
+    }
+  } else {
+    WorldRect(dc, t, from, 0.0, to, bottom, PenStyle::Solid, width, colour);
+    const double step = kHatchGapMm * t.pixelsPerMmX / t.pixelsPerMetreX;
+    const int lines = static_cast<int>(std::min((to - from) / step, 4000.0));
+    for (int i = 1; i < lines; ++i)
+      WorldLine(dc, t, from + i * step, 0.0, from + i * step, bottom, PenStyle::Solid, width,
+                colour);
+  }
+  if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  const std::string label = std::string("バーチカルドレーン ") +
+                            (drains.pattern == DrainPattern::kTriangle ? "正三角形" : "正方形") +
+                            FormatC(" 間隔 %.2f m　GL－%.2f m まで", drains.spacing, drains.bottom);
+  WorldText(dc, t, from, bottom - PixelsDown(t, 2), label);
+}
+
+}  // namespace qel

@@ -13,14 +13,13 @@
 #include "analysis/settlement_rows.h"
 #include "document/data_file.h"
 #include "document/document.h"
+#include "support/example_document.h"
 
 namespace qel {
 namespace {
 
 Document Example(const char* file) {
-  DocumentTables t;
-  EXPECT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR "/examples/") + file, t), ReadStatus::Ok);
-  return Document(t);
+  return test::ExampleDocument(file);
 }
 
 TEST(SettlementTableModel, EveryColumnOfTheProblemWithItsSlicesInOrder) {

@@ -16,14 +16,13 @@
 #include "document/data_file.h"
 #include "document/document.h"
 #include "engine/slice_settlement.h"
+#include "support/example_document.h"
 
 namespace qel {
 namespace {
 
 Document Example(const char* file) {
-  DocumentTables t;
-  EXPECT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR "/examples/") + file, t), ReadStatus::Ok);
-  return Document(t);
+  return test::ExampleDocument(file);
 }
 
 SystemSettings Units(int unitSystem) {

@@ -229,9 +229,9 @@ void DrawGraphAxes(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fram
       DrawLine(dc, frame.left, y, frame.right, y, PenStyle::Solid, gridWidth, kGridColour);
     const std::string text = TickText(z, frame.depth.step);
     PlacedNote note = NoteAt(frame.left - gap - NoteTextWidth(text, h), y - h / 2, h, text);
-    // On a time graph the top value (0) would meet the first decade's at the corner: it goes
-    // just below the top edge.
-    if (logAcross && !Clear(note, taken) && y == frame.top) note = NoteAt(note.left, y, h, text);
+    // The top value (0, where the graph starts) would meet the first value across at the
+    // corner: it goes just below the top edge, so that the axis is read from its start.
+    if (!Clear(note, taken) && y == frame.top) note = NoteAt(note.left, y, h, text);
     if (!Clear(note, taken)) continue;
     Text(dc, note);
     taken.push_back(note);

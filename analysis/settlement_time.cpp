@@ -49,6 +49,18 @@ std::vector<std::optional<double>> SettlementAtTimes(const SettlementCourseModel
   return values;
 }
 
+double LoadFractionAt(const std::vector<LoadStage>& stages, double t) {
+  if (stages.empty()) return t >= 0.0 ? 1.0 : 0.0;
+  double before = 0.0;
+  for (const LoadStage& stage : stages) {
+    if (t < stage.start) return before;
+    if (t < stage.end)
+      return before + (stage.fraction - before) * (t - stage.start) / (stage.end - stage.start);
+    before = stage.fraction;
+  }
+  return before;
+}
+
 std::vector<double> DaysOfInterest(const SettlementCourseModel& model,
                                    std::span<const SettlementCourse* const> columns) {
   std::vector<double> days = model.TableTimes();

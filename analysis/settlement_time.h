@@ -40,6 +40,11 @@ std::vector<std::optional<double>> SettlementAtTimes(const SettlementCourseModel
                                                      const SettlementCourse& course,
                                                      std::span<const double> days);
 
+// The share of the loads in place on day t as built: rising linearly over each stage from the
+// previous stage's fraction (0 before the first) to its own, held between stages; without
+// stages the whole load from day 0 on.
+double LoadFractionAt(const std::vector<LoadStage>& stages, double t);
+
 // The days a display of `columns` spans: the profile's times, and for each column a tenth of
 // its t50 (where U is about 16 %) and three times its t90 (U above 99.7 %), so that each curve
 // shows its rise and its flattening out.

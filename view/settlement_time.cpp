@@ -9,6 +9,7 @@
 #include "base/c_locale.h"
 #include "settings/number_format.h"
 #include "view/depth_values_table.h"
+#include "view/figure_notes.h"
 #include "view/graph_axes.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
@@ -26,6 +27,8 @@ constexpr double kTableGapMm = kGraphTableGapMm;
 constexpr double kLeastFrameMm = kLeastGraphFrameMm;
 // Settlements smaller than this (cm) print as 0.00 and do not set the axis.
 constexpr double kPrintedZeroCm = 0.005;
+// The band of the load's history above a graph of a profile built in stages.
+constexpr double kLoadHistoryMm = 14.0;
 
 // A number with `decimals` decimals as the tables print it, or in exponent form when that would
 // run longer than a table cell (a value far beyond anything the ground does).
@@ -87,6 +90,36 @@ DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn&
       if (const std::optional<CoursePoint> at = model.At(course, *t))
         curve.marks.push_back({at->total() * 100.0, *t, Days(t)});
   return curve;
+}
+
+// The load's history over the graph's time axis, between `top` and `bottom`: its share of the
+// loads rising to 1 (the frame's left and right), with the days the stages start and end.
+void DrawLoadHistory(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame, int top,
+                     int bottom, const std::vector<LoadStage>& stages,
+                     const std::vector<double>& samples) {
+  std::vector<double> days = samples;
+  for (const LoadStage& stage : stages)
+    for (const double day : {stage.start, stage.end})
+      if (day > samples.front() && day < samples.back()) days.push_back(day);
+  std::sort(days.begin(), days.end());
+  std::vector<DevicePoint> points;
+  for (const double day : days) {
+    const double f = std::clamp(LoadFractionAt(stages, day), 0.0, 1.0);
+    points.push_back({frame.AcrossToX(day), ClampToDevice(bottom - f * (bottom - top))});
+  }
+  const int width = DevicePixels(ctx.transform, 1);
+  DrawRectOutline(dc, frame.left, top, frame.right, bottom, PenStyle::Solid, width, 0x000000);
+  const Pen before = dc.SelectPen({PenStyle::Solid, 2 * width, 0x000000});
+  dc.Polyline(points);
+  dc.SelectPen(before);
+  const int h = NoteTextHeight(ctx);
+  if (!CreateTextFont(dc, 0x000000, h, ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+  dc.SetTextAlign(TextAlign::LeftTop);
+  for (const auto& [text, y] :
+       {std::pair<std::string, int>{"1.0", top}, std::pair<std::string, int>{"0", bottom - h}})
+    dc.TextOut(frame.left - h / 3 - NoteTextWidth(text, h), y, text);
+  dc.TextOut(frame.left + h / 3, top + h / 4, "荷重の割合（施工段階）");
 }
 
 // The settlement axis: 0 and every value of the curves, 0 at the top, in round steps.
@@ -175,18 +208,28 @@ void DrawTimeGraph(DeviceContext& dc, RenderContext& ctx, const PaperBox& box,
   }
   const int left = ClampToDevice((box.leftMm - kDepthValuesRoomMm) * g.pixelsPerMmX);
   const int right = ClampToDevice(box.rightMm * g.pixelsPerMmX);
-  const double roomMm = box.bottomMm - box.topMm - kLeastFrameMm - kTableGapMm;
+  // Built in stages, the load's history stands in a band above the graph on its time axis.
+  const std::vector<LoadStage>& stages = model.profile().stages;
+  const double captionsMm = 2.0 * (NoteTextHeight(ctx) * 4 / 3) / g.pixelsPerMmY + 1.0;
+  const double historyMm = stages.empty() ? 0.0 : kLoadHistoryMm + captionsMm;
+  const double roomMm = box.bottomMm - box.topMm - historyMm - kLeastFrameMm - kTableGapMm;
   const TimeTableLayout layout = LayOutTimeTable(
       table, left, right, NoteTextHeight(ctx), ClampToDevice(kLeastLegendSampleMm * g.pixelsPerMmX),
       ClampToDevice(roomMm * g.pixelsPerMmY));
   PaperBox graphBox = box;
-  graphBox.bottomMm = std::max(box.topMm + kLeastFrameMm,
+  graphBox.topMm += historyMm;
+  graphBox.bottomMm = std::max(graphBox.topMm + kLeastFrameMm,
                                box.bottomMm - layout.Height() / g.pixelsPerMmY - kTableGapMm);
   GraphFrame frame = FrameOnDevice(
       ctx, graphBox, {static_cast<double>(decades.first), static_cast<double>(decades.last), 1.0},
       SettlementRange(curves));
   frame.acrossScale = AxisScale::kLog;
-  DrawGraphHeading(dc, ctx, graphBox, heading);
+  DrawGraphHeading(dc, ctx, box, heading);
+  if (!stages.empty()) {
+    const int top = ClampToDevice(box.topMm * g.pixelsPerMmY);
+    DrawLoadHistory(dc, ctx, frame, top, ClampToDevice(top + kLoadHistoryMm * g.pixelsPerMmY),
+                    stages, samples);
+  }
   std::vector<PlacedNote> taken;
   DrawGraphAxes(dc, ctx, frame, "t (日)", taken, "S (cm)");
   DrawDepthCurves(dc, ctx, frame, curves);

@@ -150,5 +150,20 @@ TEST(SettlementTimeColumns, NameWhyAColumnHasNoCurve) {
   }
 }
 
+// The load in place follows the stages: a ramp from the previous fraction, held between
+// stages, a step where a stage starts and ends on one day; the whole load from day 0 without
+// stages.
+TEST(LoadFractionAt, FollowsTheStages) {
+  const std::vector<LoadStage> stages = {{1, 10, 60, 0.5}, {2, 120, 120, 0.8}, {3, 150, 200, 1.0}};
+  struct Case {
+    double t, f;
+  } cases[] = {{0, 0},       {10, 0},    {35, 0.25}, {60, 0.5},  {100, 0.5},
+               {119.9, 0.5}, {120, 0.8}, {175, 0.9}, {200, 1.0}, {1e6, 1.0}};
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(LoadFractionAt(stages, c.t), c.f) << c.t;
+  EXPECT_EQ(LoadFractionAt({}, -1.0), 0.0);
+  EXPECT_EQ(LoadFractionAt({}, 0.0), 1.0);
+}
+
 }  // namespace
 }  // namespace qel

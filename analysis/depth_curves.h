@@ -38,6 +38,11 @@ struct DepthCurve {
   // The same column under other conditions (the time curve without drains), drawn thin in the
   // curve's own style; empty for none.
   std::vector<DepthSample> companion;
+  // A part of the curve's quantity drawn apart where it leaves the curve (the primary settlement
+  // alone once secondary compression starts), thin and dotted; empty for none.
+  std::vector<DepthSample> branch;
+  // Points marked by a short line across the curve (the days secondary compression starts).
+  std::vector<DepthMark> ticks;
 };
 
 // The deepest usable depth among `depths` times 1.25 (the curves go on below the last point

@@ -96,6 +96,17 @@ std::vector<std::size_t> ShownTimeColumns(std::span<const SettlementColumn* cons
   return order;
 }
 
+std::vector<SecondaryStart> SecondaryStarts(const SettlementCourse& course) {
+  std::vector<SecondaryStart> starts;
+  if (!course.hasTime) return starts;
+  for (const LayerSecondary& layer : course.secondary)
+    if (layer.tp && std::isfinite(*layer.tp) && layer.perLogCycle != 0.0)
+      starts.push_back({layer.layer, *layer.tp});
+  std::stable_sort(starts.begin(), starts.end(),
+                   [](const SecondaryStart& a, const SecondaryStart& b) { return a.day < b.day; });
+  return starts;
+}
+
 std::optional<std::string> NoTimeCurveReason(const SettlementCourseModel& model,
                                              const SettlementCourse& course) {
   const SettlementColumn& column = course.final;

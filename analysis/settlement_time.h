@@ -40,6 +40,14 @@ std::vector<std::optional<double>> SettlementAtTimes(const SettlementCourseModel
                                                      const SettlementCourse& course,
                                                      std::span<const double> days);
 
+// The days secondary compression starts in a column: t_p of each layer with Cα whose primary
+// settlement reaches the profile's share of its final value, earliest first.
+struct SecondaryStart {
+  std::size_t layer = 0;  // index into the profile's layers
+  double day = 0;
+};
+std::vector<SecondaryStart> SecondaryStarts(const SettlementCourse& course);
+
 // The share of the loads in place on day t as built: rising linearly over each stage from the
 // previous stage's fraction (0 before the first) to its own, held between stages; without
 // stages the whole load from day 0 on.

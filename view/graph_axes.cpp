@@ -297,6 +297,18 @@ void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
       if (std::isfinite(s.dP)) companion.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
     dc.SelectPen({style.dash, std::max(1, lineWidth / 3), style.colour});
     if (companion.size() >= 2) dc.Polyline(companion);
+    std::vector<DevicePoint> branch;
+    for (const DepthSample& s : curves[i].branch)
+      if (std::isfinite(s.dP)) branch.push_back({frame.AcrossToX(s.dP), frame.DepthToY(s.z)});
+    dc.SelectPen({PenStyle::Dot, std::max(1, lineWidth / 3), style.colour});
+    if (branch.size() >= 2) dc.Polyline(branch);
+    dc.SelectPen({PenStyle::Solid, lineWidth, style.colour});
+    const int tick = 2 * DevicePixels(t, kMarkPixels);
+    for (const DepthMark& mark : curves[i].ticks)
+      if (std::isfinite(mark.dP)) {
+        const int x = frame.AcrossToX(mark.dP), y = frame.DepthToY(mark.z);
+        dc.Polyline({{x, y - tick}, {x, y + tick}});
+      }
     dc.SelectPen(before);
   }
   for (std::size_t i = 0; i < curves.size(); ++i) {

@@ -108,7 +108,8 @@ int CurveLineWidth(const WorldTransform& t);
 void DrawCurveSample(DeviceContext& dc, const WorldTransform& t, const CurveStyle& style, int x0,
                      int x1, int y);
 
-// The curves, clipped to the frame, and the markers of their calculation points. Their values
+// The curves, clipped to the frame, and the markers of their calculation points; each curve's
+// companion thin, its branch thin and dotted, its ticks as short lines across it. Their values
 // are listed under the graph (DrawDepthTable), so nothing is written inside the frame.
 void DrawDepthCurves(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
                      const std::vector<DepthCurve>& curves);

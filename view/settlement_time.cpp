@@ -89,6 +89,22 @@ DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn&
     if (t && *t >= earliest && *t <= latest)
       if (const std::optional<CoursePoint> at = model.At(course, *t))
         curve.marks.push_back({at->total() * 100.0, *t, Days(t)});
+  // From the first t_p on, the primary settlement alone leaves the curve; the gap is the
+  // secondary compression.
+  const std::vector<SecondaryStart> starts = SecondaryStarts(course);
+  if (starts.empty()) return curve;
+  std::vector<double> branchDays{std::max(starts.front().day, earliest)};
+  for (const double t : samples)
+    if (t > branchDays.front()) branchDays.push_back(t);
+  if (branchDays.front() <= latest)
+    for (const double t : branchDays)
+      if (const std::optional<CoursePoint> at = model.At(course, t);
+          at && std::isfinite(at->primary))
+        curve.branch.push_back({at->primary * 100.0, t});
+  for (const SecondaryStart& start : starts)
+    if (start.day >= earliest && start.day <= latest)
+      if (const std::optional<CoursePoint> at = model.At(course, start.day))
+        curve.ticks.push_back({at->total() * 100.0, start.day, Days(start.day)});
   return curve;
 }
 
@@ -141,7 +157,8 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
   for (const double t : times)
     table.times.push_back(TimeHeading(t));
   bool marked = false;
-  std::vector<std::string> missing, residuals;
+  std::vector<std::string> missing, residuals, starts;
+  const std::vector<SoilLayer>& layers = model.profile().layers;
   bool secondary = false;
   for (const NumberedColumn& shown : columns) {
     const SettlementCourse& course = *shown.course;
@@ -157,6 +174,13 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
     if (reason) missing.push_back(row.label + ": " + *reason);
     if (course.residual)
       residuals.push_back(row.label + ": 残留沈下量 " + Centimetres(course.residual) + " cm");
+    if (!reason) {
+      std::string line;
+      for (const SecondaryStart& start : SecondaryStarts(course))
+        line += (line.empty() ? ": t_p = " : "、") + Days(start.day) + " 日（" +
+                layers[start.layer].name + "）";
+      if (!line.empty()) starts.push_back(row.label + line);
+    }
     secondary = secondary || (!reason && !course.secondary.empty());
     table.rows.push_back(std::move(row));
     marked = marked || (!reason && (course.t50 || course.t90));
@@ -166,9 +190,13 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
     return shown.undrained != nullptr && shown.undrained->hasTime;
   });
   if (drained) table.notes.push_back("細線は同じ列のバーチカルドレーンがない場合の曲線です");
-  if (secondary)
+  if (secondary) {
     table.notes.push_back(
         "曲線と時刻の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
+    table.notes.push_back(
+        "点線の細線は一次圧密のみの沈下量、曲線を横切る短線は二次圧密が始まる日 t_p です");
+    table.notes.insert(table.notes.end(), starts.begin(), starts.end());
+  }
   if (const std::optional<ResidualPeriod>& period = model.profile().residual;
       period && !residuals.empty()) {
     table.notes.push_back("供用開始 " + TimeHeading(period->paving) + " 日から " +

@@ -216,5 +216,45 @@ TEST_F(SettlementTimeTest, ColumnsWithoutTimeBehaviourSayWhy) {
   }
 }
 
+// With Cα the curve is primary plus secondary: the primary alone leaves it, dotted, from the
+// first t_p on, and each layer's t_p is ticked on the curve and listed; without Cα neither.
+TEST_F(SettlementTimeTest, SecondaryCompressionShowsThePrimaryApartAndTp) {
+  struct Drawn {
+    int dotted = 0, ticks = 0;
+    std::vector<DrawnText> texts;
+  };
+  auto draw = [&](const std::string& calpha) {
+    Open("embankment.qdw");
+    test::Edit(state)->soilLines = {"times=10,100,1000",
+                                    "layer=1,A,3,16,17,cc,1.2,0.4,0.04,,,100,top,," + calpha,
+                                    "layer=2,B,8,16,17,cc,1.0,0.3,0.03,,,300,both,," + calpha};
+    const RecordingDeviceContext dc = Print(kStrip, 1);
+    Drawn drawn{0, 0, TextsOf(dc)};
+    const std::vector<std::string>& lines = dc.lines();
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+      if (lines[i].rfind("pen dot", 0) == 0 && lines[i + 1].rfind("polyline", 0) == 0)
+        ++drawn.dotted;
+      // A tick: a short vertical line of two points.
+      int x0 = 0, y0 = 0, x1 = 0, y1 = 0, n = 0;
+      if (std::sscanf(lines[i].c_str(), "polyline %d,%d %d,%d%n", &x0, &y0, &x1, &y1, &n) == 4 &&
+          n == static_cast<int>(lines[i].size()) && x0 == x1 && y1 > y0 && y1 - y0 < 20)
+        ++drawn.ticks;
+    }
+    return drawn;
+  };
+  const Drawn plain = draw(""), creep = draw("0.02");
+  auto listed = [](const Drawn& d) {
+    return std::count_if(d.texts.begin(), d.texts.end(), [](const DrawnText& t) {
+      return t.text.find("t_p = ") != std::string::npos &&
+             t.text.find("（A）") != std::string::npos && t.text.find("（B）") != std::string::npos;
+    });
+  };
+  EXPECT_EQ(listed(plain), 0);
+  EXPECT_GE(listed(creep), 1);
+  EXPECT_GT(creep.dotted, plain.dotted);
+  // Both layers start within the axis in at least one column.
+  EXPECT_GE(creep.ticks - plain.ticks, 2);
+}
+
 }  // namespace
 }  // namespace qel

@@ -20,6 +20,29 @@ double LayerThickness(const SoilProfile& profile, std::size_t layer) {
   return profile.layers[layer].bottom - LayerTop(profile, layer);
 }
 
+// A load too small to bend any layer's curve (kN/m2): the secant under it is the tangent at the
+// ground's own stresses.
+constexpr double kProbeLoad = 1e-4;
+
+// Each layer's secant mv S / (h mean dP) in `column`; none where it is not a positive number
+// (no settlement, no load, a layer that does not settle).
+std::vector<std::optional<double>> SecantMv(const SettlementModel& model,
+                                            const SettlementColumn& column) {
+  const SoilProfile& p = model.profile();
+  std::vector<std::optional<double>> mv(p.layers.size());
+  std::vector<double> load(p.layers.size(), 0.0);  // per layer: h times the mean dP
+  for (std::size_t i = 0; i < column.slices.size(); ++i)
+    load[static_cast<std::size_t>(model.slices()[i].layer)] +=
+        column.slices[i].deltaP * model.slices()[i].thickness;
+  for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
+    const std::optional<double>& settlement = column.layerTotals[layer];
+    if (!settlement || load[layer] == 0.0) continue;
+    const double secant = *settlement / load[layer];
+    if (std::isfinite(secant) && secant > 0.0) mv[layer] = secant;
+  }
+  return mv;
+}
+
 }  // namespace
 
 std::optional<double> HorizontalCv(const SoilLayer& layer) {
@@ -52,6 +75,12 @@ SettlementCourseModel::SettlementCourseModel(SoilProfile profile) : model_(std::
     groups_.push_back(group);
   }
   if (p.drains) drains_ = DrainFactorsFor(*p.drains, 0.0);
+  try {
+    const std::vector<double> probe(model_.slices().size(), kProbeLoad);
+    initialMv_ = SecantMv(model_, model_.Column(probe));
+  } catch (const std::exception&) {
+    initialMv_.assign(p.layers.size(), std::nullopt);
+  }
 }
 
 bool SettlementCourseModel::RadiallyDrained(std::size_t slice) const {
@@ -62,20 +91,13 @@ bool SettlementCourseModel::RadiallyDrained(std::size_t slice) const {
 std::vector<std::optional<double>> SettlementCourseModel::LayerMv(
     const SettlementColumn& final) const {
   const SoilProfile& p = profile();
-  std::vector<std::optional<double>> mv(p.layers.size());
+  std::vector<std::optional<double>> mv = SecantMv(model_, final);
   for (std::size_t layer = 0; layer < p.layers.size(); ++layer) {
     const SoilLayer& soil = p.layers[layer];
-    if (soil.method == SettlementMethod::kMv) {
-      if (soil.mv > 0.0) mv[layer] = soil.mv;
-      continue;
-    }
-    double load = 0;  // the sum of dP h over the layer's slices: h times the mean dP
-    for (std::size_t i = 0; i < final.slices.size(); ++i) {
-      if (static_cast<std::size_t>(model_.slices()[i].layer) == layer)
-        load += final.slices[i].deltaP * model_.slices()[i].thickness;
-    }
-    const std::optional<double>& settlement = final.layerTotals[layer];
-    if (settlement && load > 0.0 && *settlement > 0.0) mv[layer] = *settlement / load;
+    if (soil.method == SettlementMethod::kMv)
+      mv[layer] = soil.mv > 0.0 ? std::optional<double>(soil.mv) : std::nullopt;
+    else if (!mv[layer] && final.layerTotals[layer])
+      mv[layer] = initialMv_[layer];
   }
   return mv;
 }

@@ -90,7 +90,9 @@ class SettlementCourseModel {
   // Whether slice i (of the model's slices) drains radially: its middle lies above the bottom.
   bool RadiallyDrained(std::size_t slice) const;
   // mv of each layer in the column `final` (the last stage's load): given for an mv layer, else
-  // the secant S / (h mean dP) of its slices; none where it cannot be told (no S, no load).
+  // the secant S / (h mean dP) of its slices; for a layer settled without settlement or load,
+  // the tangent at the ground's own stresses, so that it still carries its flow; none where
+  // neither can be told.
   std::vector<std::optional<double>> LayerMv(const SettlementColumn& final) const;
   // How the drains act on each layer of the column `final`: the factors of each settling layer
   // with ch (or cv), none for the others; `complete` is false when a layer's well resistance
@@ -115,6 +117,8 @@ class SettlementCourseModel {
   std::vector<LoadStage> stages_;
   std::vector<CourseGroup> groups_;
   std::optional<DrainFactors> drains_;
+  // Each layer's mv under a vanishing load, for layers whose own load gives no secant.
+  std::vector<std::optional<double>> initialMv_;
   // The whole load as a step on day 0, layer by layer, without drains: the model's own rule.
   bool plainRule_ = false;
   // The coupled groups' modes, shared by the columns (thread-safe; shared by copies).

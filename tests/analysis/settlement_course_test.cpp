@@ -138,6 +138,40 @@ TEST(SettlementCourse, CoupledLayersGiveSchiffmanAndStein) {
     EXPECT_NEAR(model.At(column, t)->primary, settlement, 1e-4 * 13.792) << t;
 }
 
+// A Cc layer of a coupled group without load (so without settlement) keeps its flow at the
+// ground's own compressibility and adds nothing: the column's course is that of the same group
+// with the layer given as mv = the mean of Cc / ((1 + e0) sigma'v0 ln 10) over its slices.
+TEST(SettlementCourse, ACoupledLayerWithoutLoadStillCarriesItsFlow) {
+  SoilProfile profile = Clays({{3.0, 100.0, 0, Drainage::kTop}, {4.0, 300.0, 0, Drainage::kBottom}},
+                              ConsolidationRule::kCoupled);
+  for (SoilLayer& layer : profile.layers) {
+    layer.method = SettlementMethod::kCc;
+    layer.e0 = 1.2, layer.cc = 0.6, layer.cs = 0.06;
+  }
+  const SettlementCourseModel model(profile);
+  std::vector<double> deltaP = Uniform(model, 60.0);
+  double tangent = 0;
+  int lower = 0;
+  for (std::size_t i = 0; i < deltaP.size(); ++i)
+    if (model.model().slices()[i].layer == 1) {
+      deltaP[i] = 0.0;
+      tangent += 0.6 / (2.2 * model.model().Column(deltaP).slices[i].sigma0 * std::log(10.0));
+      ++lower;
+    }
+  const SettlementCourse unloaded = model.Course(deltaP);
+  profile.layers[1].method = SettlementMethod::kMv;
+  profile.layers[1].mv = tangent / lower;
+  const SettlementCourseModel given(profile);
+  const SettlementCourse reference = given.Course(deltaP);
+  ASSERT_TRUE(unloaded.hasTime && reference.hasTime);
+  EXPECT_EQ(*unloaded.final.layerTotals[1], 0.0);
+  EXPECT_EQ(*unloaded.final.total, *unloaded.final.layerTotals[0]);
+  for (const double t : {10.0, 100.0, 1000.0})
+    EXPECT_NEAR(model.At(unloaded, t)->primary, given.At(reference, t)->primary,
+                1e-6 * *unloaded.final.total)
+        << t;
+}
+
 TEST(SettlementCourse, DrainsGiveCarrillosProduct) {
   // Ideal drains with n = 10 (mu = 1.578343528) in the unit clay, ch = 2 cv.
   SoilProfile profile = UnitClay();

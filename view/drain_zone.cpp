@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "base/c_locale.h"
 #include "document/document.h"
@@ -23,12 +24,8 @@ constexpr double kHatchGapMm = 1.0;
 // More lines than this are a band whatever the paper says.
 constexpr int kMostDrainLines = 400;
 
-}  // namespace
-
-void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, Colour colour) {
-  const SoilProfileReading& reading = ctx.document.soil(ctx.settings.unitSystem);
-  if (!reading.profile || !reading.profile->drains) return;
-  const VerticalDrains& drains = *reading.profile->drains;
+// The x span of the strip loads; empty (from > to) without any.
+std::pair<double, double> LoadSpan(const RenderContext& ctx) {
   double from = std::numeric_limits<double>::infinity(), to = -from;
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : ctx.document.strip().set(set).calculated) {
@@ -36,10 +33,27 @@ void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, Colour colour) {
       from = std::min(from, row.piece.x1);
       to = std::max(to, row.piece.x4);
     }
-  if (!(to > from) || !(drains.spacing > 0.0) || !(drains.bottom > 0.0)) return;
-  const WorldTransform& t = ctx.transform;
+  return {from, to};
+}
+
+}  // namespace
+
+std::optional<double> StripDrainDepth(RenderContext& ctx) {
+  const SoilProfileReading& reading = ctx.document.soil(ctx.settings.unitSystem);
+  if (!reading.profile || !reading.profile->drains) return std::nullopt;
+  const VerticalDrains& drains = *reading.profile->drains;
+  const auto [from, to] = LoadSpan(ctx);
+  if (!(to > from) || !(drains.spacing > 0.0) || !(drains.bottom > 0.0)) return std::nullopt;
+  return drains.bottom;
+}
+
+void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, const WorldTransform& t,
+                        Colour colour, double labelFrom) {
+  if (!StripDrainDepth(ctx)) return;
+  const VerticalDrains& drains = *ctx.document.soil(ctx.settings.unitSystem).profile->drains;
+  const std::pair<double, double> span = LoadSpan(ctx);
+  const double from = span.first, to = span.second;
   const double bottom = -drains.bottom;
-  const int width = DevicePixels(t, 1);
   const double gapMm = drains.spacing * t.pixelsPerMetreX / t.pixelsPerMmX;
   const double count = std::floor((to - from) / drains.spacing);
   if (gapMm >= kLeastDrainGapMm && count < kMostDrainLines) {
@@ -47,22 +61,20 @@ void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, Colour colour) {
     const double first = from + ((to - from) - count * drains.spacing) / 2.0;
     for (int i = 0; i <= static_cast<int>(count); ++i) {
       const double x = first + i * drains.spacing;
-      WorldLine(dc, t, x, 0.0, x, bottom, PenStyle::Dash, width, colour);
+      WorldLine(dc, t, x, 0.0, x, bottom, PenStyle::Dash, 1, colour);
     }
   } else {
-    WorldRect(dc, t, from, 0.0, to, bottom, PenStyle::Solid, width, colour);
+    WorldRect(dc, t, from, 0.0, to, bottom, PenStyle::Solid, 1, colour);
     const double step = kHatchGapMm * t.pixelsPerMmX / t.pixelsPerMetreX;
     const int lines = static_cast<int>(std::min((to - from) / step, 4000.0));
     for (int i = 1; i < lines; ++i)
-      WorldLine(dc, t, from + i * step, 0.0, from + i * step, bottom, PenStyle::Solid, width,
-                colour);
+      WorldLine(dc, t, from + i * step, 0.0, from + i * step, bottom, PenStyle::Solid, 1, colour);
   }
-  if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
+  UseNoteFont(dc, ctx, colour);
   const std::string label = std::string("バーチカルドレーン ") +
                             (drains.pattern == DrainPattern::kTriangle ? "正三角形" : "正方形") +
                             FormatC(" 間隔 %.2f m　GL－%.2f m まで", drains.spacing, drains.bottom);
-  WorldText(dc, t, from, bottom - PixelsDown(t, 2), label);
+  WorldText(dc, t, std::max(from, labelFrom), bottom - PixelsDown(t, 2), label);
 }
 
 }  // namespace qel

@@ -225,6 +225,11 @@ int NoteTextHeight(const RenderContext& ctx) {
   return static_cast<int>(ctx.geometry.dpiY * kNotePoints * kPointsToInches);
 }
 
+void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour) {
+  if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
+    ++ctx.shortfalls.fontsNotMade;
+}
+
 std::string RectangleName(int number) {
   return FormatC("長方形 No.%d", number);
 }

@@ -52,6 +52,9 @@ int NoteTextWidth(const std::string& text, int height);
 
 // The height of note text on the device (7 points on the paper).
 int NoteTextHeight(const RenderContext& ctx);
+// Selects the note font (the page font's face at NoteTextHeight) in `colour`, counting a font
+// the device could not make.
+void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour);
 
 // How far the paper-coloured halo or ground under a text reaches beyond its glyphs or box.
 inline int NoteGroundMargin(int textHeight) {

@@ -85,11 +85,6 @@ void DrawMinorLogTicks(DeviceContext& dc, const GraphFrame& frame, int length, i
     }
 }
 
-void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour) {
-  if (!CreateTextFont(dc, colour, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
-}
-
 void Text(DeviceContext& dc, const PlacedNote& note) {
   dc.TextOut(note.left, note.top, note.text);
 }

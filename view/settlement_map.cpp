@@ -8,6 +8,7 @@
 #include "base/c_locale.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
+#include "view/drain_zone.h"
 #include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
@@ -68,11 +69,17 @@ int ProfilePages(const FigureRange& range, double extent) {
   return std::min(FigurePageCount(extent, range), kMostFigurePages);
 }
 
+// Where the section's ground line lies on the device, and the device units of a metre up.
+struct SectionPlace {
+  int groundY = 0;
+  double unitsPerMetre = 0;
+};
+
 // The loads of both sets between `top` and `bottom` (device units): the ground line y = 0 and
 // each piece's trapezoid, cut to the window, at the figure's vertical scale or flatter when the
 // loads would not fit.
-void DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame, int top,
-                     int bottom) {
+SectionPlace DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
+                             int top, int bottom) {
   std::vector<StripPieceRow> pieces;
   double high = 0.0, low = 0.0;
   for (int set = 1; set <= kStripSets; ++set)
@@ -104,6 +111,35 @@ void DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
     line(p.x2, y + h, p.x3, y + h);
     line(p.x3, y + h, p.x4, y);
   }
+  return {toY(0.0), unitsPerMetre};
+}
+
+// The depth of the drained zone under the section on paper: the figure's vertical scale, or
+// flatter when the drains reach deeper than kMostDrainZoneMm shows (the label gives the depth).
+constexpr double kMostDrainZoneMm = 30.0;
+constexpr Colour kDrainZoneGrey = 0x404040;
+double DrainZoneMm(const RenderContext& ctx, double depth) {
+  const FigureRange range = ctx.document.problem(Problem::Strip).range;
+  return std::min(depth * 1000.0 / std::max(range.scaleY, 1), kMostDrainZoneMm);
+}
+
+// The drains under the section, from its ground line down `zoneMm`, across at the graph's
+// horizontal scale and cut to its span.
+void DrawDrainsUnderSection(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
+                            int groundY, double depth, double zoneMm, int bottom) {
+  const DeviceGeometry& g = ctx.geometry;
+  WorldTransform t;
+  t.pixelsPerMmX = g.pixelsPerMmX;
+  t.pixelsPerMmY = g.pixelsPerMmY;
+  t.pixelScale = ctx.transform.pixelScale;
+  t.pixelsPerMetreX = (frame.right - frame.left) / (frame.across.to - frame.across.from);
+  t.originX = frame.left / t.pixelsPerMetreX - frame.across.from;
+  t.pixelsPerMetreY = zoneMm * g.pixelsPerMmY / depth;
+  t.originY = groundY / t.pixelsPerMetreY;
+  dc.IntersectClipRect(frame.left, groundY, frame.right + 1, bottom);
+  DrawStripDrainZone(dc, ctx, t, IsMonochrome(ctx.settings) ? 0x000000 : kDrainZoneGrey,
+                     frame.across.from);
+  dc.RemoveClip();
 }
 
 AxisRange SettlementRange(const StripSettlementProfile& profile) {
@@ -236,14 +272,23 @@ void DrawProfilePage(DeviceContext& dc, RenderContext& ctx, const StripSettlemen
   const int below = legendHeight + static_cast<int>(notes.size()) * (h + h / 3) + h;
   const double sectionMm = (box.bottomMm - box.topMm) * kSectionShare;
   const double axisMm = 3.0 * (h + h / 3) / g.pixelsPerMmY;
+  // With drains, the zone they treat stands under the ground line, its label under it.
+  const std::optional<double> drainDepth = StripDrainDepth(ctx);
+  const double zoneMm = drainDepth ? DrainZoneMm(ctx, *drainDepth) : 0.0;
+  const double zoneRoomMm = drainDepth ? zoneMm + 2.0 * h / g.pixelsPerMmY : 0.0;
   PaperBox graphBox = box;
-  graphBox.topMm = box.topMm + sectionMm + axisMm;
+  graphBox.topMm = box.topMm + sectionMm + zoneRoomMm + axisMm;
   graphBox.bottomMm = std::max(graphBox.topMm + 20.0, box.bottomMm - below / g.pixelsPerMmY);
   const GraphFrame frame = FrameOnDevice(
       ctx, graphBox, {left, left + range.rangeX, RoundAxisRange(left, left + range.rangeX, 8).step},
       SettlementRange(profile));
-  DrawLoadOutline(dc, ctx, frame, ClampToDevice(box.topMm * g.pixelsPerMmY),
-                  ClampToDevice((box.topMm + sectionMm) * g.pixelsPerMmY));
+  const SectionPlace section =
+      DrawLoadOutline(dc, ctx, frame, ClampToDevice(box.topMm * g.pixelsPerMmY),
+                      ClampToDevice((box.topMm + sectionMm) * g.pixelsPerMmY));
+  if (drainDepth)
+    DrawDrainsUnderSection(
+        dc, ctx, frame, section.groundY, *drainDepth, zoneMm,
+        ClampToDevice((box.topMm + sectionMm + zoneRoomMm) * g.pixelsPerMmY) + h);
   std::vector<PlacedNote> taken;
   DrawGraphAxes(dc, ctx, frame, "x (m)", taken, "S (cm)");
 

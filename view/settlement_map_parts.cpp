@@ -26,8 +26,7 @@ MapColours MapColoursOf(const SystemSettings& settings) {
 }
 
 void UseMapFont(DeviceContext& dc, RenderContext& ctx) {
-  if (!CreateTextFont(dc, kBlack, NoteTextHeight(ctx), ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
+  UseNoteFont(dc, ctx, kBlack);
   dc.SetTextAlign(TextAlign::LeftTop);
 }
 

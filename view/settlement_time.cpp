@@ -129,8 +129,7 @@ void DrawLoadHistory(DeviceContext& dc, RenderContext& ctx, const GraphFrame& fr
   dc.Polyline(points);
   dc.SelectPen(before);
   const int h = NoteTextHeight(ctx);
-  if (!CreateTextFont(dc, 0x000000, h, ctx.fonts[kPageFont].faceName, 0, false))
-    ++ctx.shortfalls.fontsNotMade;
+  UseNoteFont(dc, ctx, 0x000000);
   dc.SetTextAlign(TextAlign::LeftTop);
   for (const auto& [text, y] :
        {std::pair<std::string, int>{"1.0", top}, std::pair<std::string, int>{"0", bottom - h}})

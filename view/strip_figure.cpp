@@ -67,7 +67,7 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : ctx.document.strip().set(set).calculated)
       DrawStripPiece(dc, ctx, row);
-  DrawStripDrainZone(dc, ctx, colours.axis);
+  DrawStripDrainZone(dc, ctx, ctx.transform, colours.axis);
   DrawStripPoints(dc, ctx, colours.point);
   DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();

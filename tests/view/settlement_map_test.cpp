@@ -15,6 +15,7 @@
 #include "view/drawing.h"
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"
+#include "view/figure_strokes.h"
 
 namespace qel {
 namespace {
@@ -187,6 +188,57 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
         }
       }
     EXPECT_TRUE(noted) << c.note;
+  }
+}
+
+// The drains stand under the section's ground line and above the graph, each drawn where they
+// are 1.5 mm apart on paper (1.2 m at 1/400 is 3 mm), else as a hatched band (0.3 m), with the
+// pattern, spacing and depth written under them; a profile without drains draws none.
+TEST_F(SettlementMapTest, TheDrainedZoneStandsUnderTheSection) {
+  struct Case {
+    const char* file;
+    const char* spacing;  // the drains' spacing put in, or none to keep the file's
+    const char* label;    // nullptr: no drains
+  };
+  std::size_t spaced = 0;
+  for (const Case& c :
+       {Case{"embankment-drains.qdw", nullptr, "正三角形 間隔 1.20 m　GL－12.00 m まで"},
+        Case{"embankment-drains.qdw", "0.3", "正三角形 間隔 0.30 m　GL－12.00 m まで"},
+        Case{"embankment.qdw", nullptr, nullptr}}) {
+    SCOPED_TRACE(std::string(c.file) + (c.spacing ? c.spacing : ""));
+    Open(c.file);
+    if (c.spacing) {
+      std::vector<std::string> soil = state.document.cells().soilLines.ToVector();
+      for (std::string& line : soil)
+        if (line.rfind("drains=", 0) == 0)
+          line = std::string("drains=triangle,") + c.spacing + ",0.0662,0.2,2,100,12.0";
+      test::Edit(state)->soilLines = soil;
+    }
+    const std::vector<RecordingDeviceContext> pages = PrintAll(DisplayMode::StripSettlementMap);
+    const std::vector<std::string> texts = pages.front().Texts();
+    const auto axis = std::find(texts.begin(), texts.end(), "S (cm)");
+    const auto label = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
+      return t.rfind("バーチカルドレーン ", 0) == 0;
+    });
+    ASSERT_NE(axis, texts.end());
+    if (!c.label) {
+      EXPECT_EQ(label, texts.end());
+      continue;
+    }
+    ASSERT_NE(label, texts.end());
+    EXPECT_NE(label->find(c.label), std::string::npos) << *label;
+    std::size_t verticals = 0;
+    std::set<std::pair<int, int>> spans;
+    for (const test::Stroke& s : test::StrokesIn(pages.front(), 0x404040))
+      if (s.x1 == s.x2 && s.y2 > s.y1) ++verticals, spans.insert({s.y1, s.y2});
+    // Every drain runs from the ground line to one bottom.
+    EXPECT_EQ(spans.size(), 1u);
+    EXPECT_GE(verticals, 10u);
+    if (c.spacing) {
+      EXPECT_GT(verticals, spaced);  // the band's hatching is closer than the drains
+    } else {
+      spaced = verticals;
+    }
   }
 }
 

@@ -89,30 +89,13 @@ void AddStages(std::string& text, const SettlementCourseModel& model,
 
 }  // namespace
 
-std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model,
-                          const std::vector<SettlementColumnResult>& columns) {
-  std::string text;
-  switch (table) {
-    case SettlementCsvTable::kSlices:
-      AddSlices(text, model, columns);
-      break;
-    case SettlementCsvTable::kColumns:
-    case SettlementCsvTable::kTime:
-    case SettlementCsvTable::kStages: {
-      const SettlementCourseModel courseModel(model.profile());
-      return SettlementCsv(table, courseModel, columns, ColumnCourses(courseModel, columns));
-    }
-  }
-  return text;
-}
-
 std::string SettlementCsv(SettlementCsvTable table, const SettlementCourseModel& courseModel,
                           const std::vector<SettlementColumnResult>& columns,
                           const std::vector<SettlementCourse>& courses) {
-  if (table == SettlementCsvTable::kSlices)
-    return SettlementCsv(table, courseModel.model(), columns);
   std::string text;
-  if (table == SettlementCsvTable::kColumns)
+  if (table == SettlementCsvTable::kSlices)
+    AddSlices(text, courseModel.model(), columns);
+  else if (table == SettlementCsvTable::kColumns)
     AddColumns(text, columns, courses);
   else if (table == SettlementCsvTable::kTime)
     AddTime(text, courseModel, columns, courses);

@@ -16,10 +16,8 @@ enum class SettlementCsvTable { kColumns, kSlices, kTime, kStages };
 // time of the profile (then the residual period's two days) and column (kTime: primary S and U,
 // secondary Ssec and their sum Sall), or per stage and column (kStages: its days, fraction and
 // share dS); numbers as %.17g, an empty field where a value does not apply; lines end in LF. The
-// columns' times, the time and the stage tables follow the columns' courses, computed here.
-std::string SettlementCsv(SettlementCsvTable table, const SettlementModel& model,
-                          const std::vector<SettlementColumnResult>& columns);
-// The same with the courses of the columns already computed by `courseModel`.
+// columns' times, the time and the stage tables follow `courses`, the columns' courses computed
+// by `courseModel`.
 std::string SettlementCsv(SettlementCsvTable table, const SettlementCourseModel& courseModel,
                           const std::vector<SettlementColumnResult>& columns,
                           const std::vector<SettlementCourse>& courses);

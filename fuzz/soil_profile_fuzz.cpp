@@ -91,6 +91,7 @@ void RequireSettles(const std::vector<std::string>& lines, int unitSystem, doubl
       ComputeDocumentSettlement(document, unitSystem, CircleMethod::kExact, 1);
   fuzz::Require(settlement.status == DocumentSettlement::Status::kComputed,
                 "a profile that reads is settled");
+  fuzz::Require(settlement.courseModel.has_value(), "a settled profile has its courses");
   const SettlementModel& model = *settlement.model;
   for (const SettlementColumnResult& result : settlement.columns) {
     const SettlementColumn& column = result.values;
@@ -114,7 +115,8 @@ void RequireSettles(const std::vector<std::string>& lines, int unitSystem, doubl
   }
   for (const SettlementCsvTable table : {SettlementCsvTable::kColumns, SettlementCsvTable::kSlices,
                                          SettlementCsvTable::kTime, SettlementCsvTable::kStages})
-    RequireFiniteCsv(SettlementCsv(table, model, settlement.columns));
+    RequireFiniteCsv(
+        SettlementCsv(table, *settlement.courseModel, settlement.columns, settlement.courses));
   SystemSettings settings;
   settings.unitSystem = unitSystem;
   const DocumentResults results;

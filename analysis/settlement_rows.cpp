@@ -60,6 +60,8 @@ SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResu
     out.mark = kNoSettlementMark;
   else if (value.outsideCurve)
     out.mark = kOutsideCurveMark;
+  else if (value.pcBelowOverburden)
+    out.mark = kPcBelowMark;
   else if (value.deltaP < 0)
     out.mark = kUnloadedMark;
   return out;
@@ -88,7 +90,9 @@ std::vector<std::string> MarkNotes(const SettlementColumnResult& column) {
     const SliceSettlement& slice = column.values.slices[i];
     if (!slice.settlement) continue;
     outside = outside || slice.outsideCurve;
-    unloaded = unloaded || (!slice.outsideCurve && slice.deltaP < 0);
+    // An unloaded mv slice gets S = 0, not a negative one: its own note below says why.
+    unloaded = unloaded || (!slice.outsideCurve && !slice.pcBelowOverburden && !slice.unloadedMv &&
+                            slice.deltaP < 0);
   }
   std::vector<std::string> notes;
   if (outside)
@@ -96,9 +100,14 @@ std::vector<std::string> MarkNotes(const SettlementColumnResult& column) {
                     " e-log p 曲線の範囲外: 曲線の端の線分を延長して求めた値");
   if (unloaded)
     notes.push_back(std::string(kUnloadedMark) + " 除荷（Δp < 0）の分割: 膨張を負の沈下量とした値");
-  for (const SliceMessage& message : column.messages)
-    if (message.note != SliceNote::kOutsideCurve)
-      notes.push_back(std::string(kNoSettlementMark) + " " + message.text);
+  // Each message under the mark its slice carries.
+  for (const SliceMessage& message : column.messages) {
+    if (message.note == SliceNote::kOutsideCurve) continue;
+    const char* mark = message.note == SliceNote::kPcBelowOverburden ? kPcBelowMark
+                       : message.note == SliceNote::kUnloadedMv      ? kUnloadedMark
+                                                                     : kNoSettlementMark;
+    notes.push_back(std::string(mark) + " " + message.text);
+  }
   return notes;
 }
 

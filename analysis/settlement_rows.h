@@ -20,6 +20,7 @@ struct SliceCells {
 inline constexpr const char* kOutsideCurveMark = "*";  // read off the curve's extended ends
 inline constexpr const char* kNoSettlementMark = "†";  // the slice has no S
 inline constexpr const char* kUnloadedMark = "↑";      // dP < 0: the slice is unloaded
+inline constexpr const char* kPcBelowMark = "⚠";       // p'c < sigma'v0: settled as normal
 
 // The headings of a slice's cells, and the units line under them ("kN/㎡" or "tf/㎡").
 std::vector<std::string> SliceHeadings();

@@ -7,35 +7,46 @@
 namespace qel {
 namespace {
 
-// A slice read off the curve beyond its ends, an unloaded slice and a slice without S each carry
-// their mark, and the column's notes say what each mark means.
+// A slice read off the curve beyond its ends, an unloaded slice, a slice without S, a Cc slice
+// whose p'c lies below sigma'v0 and an unloaded mv slice each carry their mark, and the column's
+// one note for it begins with that mark.
 TEST(SettlementRows, SlicesCarryTheMarkOfWhatHappenedToThem) {
-  SoilProfile profile;
-  profile.sliceThickness = 1.0;
   SoilLayer clay;
   clay.number = 1;
   clay.name = "粘土";
   clay.bottom = 1.0;
   clay.gammaT = clay.gammaSat = 16.0;
-  clay.method = SettlementMethod::kElogP;
-  clay.cs = 0.05;
-  clay.curve = 1;
-  profile.layers = {clay};
-  profile.curves = {{1, {5.0, 50.0}, {1.5, 1.2}}};
-  const SettlementModel model(profile);
+  SoilLayer curve = clay, overburdened = clay, mv = clay;
+  curve.method = SettlementMethod::kElogP;
+  curve.cs = 0.05;
+  curve.curve = 1;
+  overburdened.method = SettlementMethod::kCc;
+  overburdened.e0 = 1.5, overburdened.cc = 0.5, overburdened.cs = 0.05, overburdened.pc = 1.0;
+  mv.method = SettlementMethod::kMv;
+  mv.mv = 1e-3;
   const struct {
+    const SoilLayer& layer;
     double deltaP;
     const char* mark;
-  } cases[] = {
-      {10.0, ""}, {500.0, kOutsideCurveMark}, {-2.0, kUnloadedMark}, {-100.0, kNoSettlementMark}};
+  } cases[] = {{curve, 10.0, ""},
+               {curve, 500.0, kOutsideCurveMark},
+               {curve, -2.0, kUnloadedMark},
+               {curve, -100.0, kNoSettlementMark},
+               {overburdened, 10.0, kPcBelowMark},
+               {mv, -5.0, kUnloadedMark}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.deltaP);
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.layer.method)) + " " + std::to_string(c.deltaP));
+    SoilProfile profile;
+    profile.sliceThickness = 1.0;
+    profile.layers = {c.layer};
+    profile.curves = {{1, {5.0, 50.0}, {1.5, 1.2}}};
+    const SettlementModel model(profile);
     SettlementColumnResult column;
     column.values = model.Column(std::vector<double>{c.deltaP});
     column.messages = SliceMessages(model, column.values);
     EXPECT_EQ(CellsOfSlice(model, column, 0).mark, c.mark);
     const std::vector<std::string> notes = MarkNotes(column);
-    EXPECT_EQ(notes.size(), *c.mark == '\0' ? 0u : 1u);
+    ASSERT_EQ(notes.size(), *c.mark == '\0' ? 0u : 1u);
     if (!notes.empty()) {
       EXPECT_EQ(notes[0].rfind(c.mark, 0), 0u) << notes[0];
     }

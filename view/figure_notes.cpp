@@ -13,6 +13,7 @@
 #include "document/rectangle_rows.h"
 #include "document/strip_pieces.h"
 #include "document/strip_points.h"
+#include "view/display_table.h"
 #include "view/drawing.h"
 #include "view/figure_obstacles.h"
 #include "view/page_furniture.h"
@@ -22,6 +23,8 @@ namespace qel {
 namespace {
 
 constexpr double kNotePoints = 7.0;
+// The settlement pages carry the numbers a checker reads off the graphs: no smaller than 8 pt.
+constexpr double kSettlementNotePoints = 8.0;
 constexpr double kPointsToInches = 1.0 / 72.0;
 constexpr double kNarrowWidth = 0.6;  // of the cell height, for a half-width character
 // About this many values along an edge when no grid gives their step.
@@ -222,7 +225,11 @@ int NoteTextWidth(const std::string& text, int height) {
 }
 
 int NoteTextHeight(const RenderContext& ctx) {
-  return static_cast<int>(ctx.geometry.dpiY * kNotePoints * kPointsToInches);
+  const DisplayKind kind = DisplayRowOf(ctx.view.displayMode).kind;
+  const bool settlement = kind != DisplayKind::Figure && kind != DisplayKind::Data &&
+                          kind != DisplayKind::Results && kind != DisplayKind::Depth;
+  return static_cast<int>(ctx.geometry.dpiY * (settlement ? kSettlementNotePoints : kNotePoints) *
+                          kPointsToInches);
 }
 
 void UseNoteFont(DeviceContext& dc, RenderContext& ctx, Colour colour) {

@@ -50,7 +50,7 @@ std::vector<double> EdgeValues(double low, double high, double step, std::size_t
 // height. Notes and labels are measured only to keep them apart.
 int NoteTextWidth(const std::string& text, int height);
 
-// The height of note text on the device (7 points on the paper).
+// The height of note text on the device: 7 points on the paper, 8 on the settlement displays.
 int NoteTextHeight(const RenderContext& ctx);
 // Selects the note font (the page font's face at NoteTextHeight) in `colour`, counting a font
 // the device could not make.

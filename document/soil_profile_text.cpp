@@ -177,7 +177,7 @@ void SectionReader::ReadLine(int line, std::string_view text) {
 
 void SectionReader::ReadSetting(int line, std::string_view key, std::string_view value) {
   const std::map<std::string_view, const char*> labels = {
-      {"water", "地下水位"}, {"gammaw", "γw"}, {"slice", "分割厚さ"}, {"times", "時刻"}};
+      {"water", "地下水位"}, {"gammaw", "γw"}, {"slice", "分割厚さ"}, {"times", "時間"}};
   const auto own = labels.find(key);
   const std::string label =
       own != labels.end() ? own->second : soil_text::TimeLines::SettingLabel(key);
@@ -222,11 +222,11 @@ void SectionReader::ReadTimes(int line, std::string_view value) {
   std::vector<double> times;
   const std::vector<std::string_view> items = SplitFields(value);
   if (items.size() > static_cast<std::size_t>(kMaxSettlementTimes)) {
-    Error(line, "時刻は " + std::to_string(kMaxSettlementTimes) + " 個までです");
+    Error(line, "時間は " + std::to_string(kMaxSettlementTimes) + " 個までです");
     return;
   }
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const std::string which = "時刻の " + std::to_string(i + 1) + " 番目";
+    const std::string which = "時間の " + std::to_string(i + 1) + " 番目";
     if (TooLong(line, std::to_string(line) + " 行目", which, items[i])) continue;
     const std::optional<double> time = ParseRealNumber(items[i]);
     if (!time)

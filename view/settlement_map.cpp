@@ -250,7 +250,7 @@ std::vector<std::string> ProfileNotes(const StripSettlementProfile& profile) {
                   [](const std::optional<double>& s) { return !s; }))
     notes.push_back("□: 沈下量を求められない計算点（曲線から除外）");
   if (profile.timesLeftOut > 0)
-    notes.push_back(FormatC("時刻 %zu 個のうち先頭の %zu 個の曲線を描きます",
+    notes.push_back(FormatC("時間 %zu 個のうち先頭の %zu 個の曲線を描きます",
                             profile.curves.size() + profile.timesLeftOut, profile.curves.size()));
   return notes;
 }

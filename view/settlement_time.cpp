@@ -191,7 +191,7 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
   if (drained) table.notes.push_back("細線は同じ列のバーチカルドレーンがない場合の曲線です");
   if (secondary) {
     table.notes.push_back(
-        "曲線と時刻の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
+        "曲線と各時間の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
     table.notes.push_back(
         "点線の細線は一次圧密のみの沈下量、曲線を横切る短線は二次圧密が始まる日 t_p です");
     table.notes.insert(table.notes.end(), starts.begin(), starts.end());

@@ -15,7 +15,7 @@ namespace qel {
 namespace {
 
 constexpr Colour kBlack = 0x000000;
-constexpr const char* kCaption = "時刻 t (日) の沈下量 S (cm)、最終沈下量 S (cm)、t50・t90 (日)";
+constexpr const char* kCaption = "時間 t (日) の沈下量 S (cm)、最終沈下量 S (cm)、t50・t90 (日)";
 constexpr const char* kLabelHeading = "位置";
 constexpr const char* kTailHeadings[] = {"最終 S", "t50", "t90"};
 constexpr int kTailCells = 3;
@@ -84,7 +84,7 @@ TimeTableLayout LayOutTimeTable(const TimeTable& table, int left, int right, int
     std::vector<std::string> notes = table.notes;
     if (layout.shownTimes < times)
       notes.push_back(
-          FormatC("時刻 %d 個のうち初めの %d 個の値を示します", times, layout.shownTimes));
+          FormatC("時間 %d 個のうち初めの %d 個の値を示します", times, layout.shownTimes));
     layout.notes = Wrapped(notes, right - left, h);
     if (layout.Height() <= mostHeight) break;
   }

@@ -224,7 +224,7 @@ TEST_F(SettlementTest, EveryFaultOfTheProfileIsNamedAndStopsOnlySettlement) {
       {Profile(9, points), "9 行目: 曲線 1: 点は 30 個までです"},
       {Profile(7, c3 + "15.5,elogp,,,0.05,,,80,top,7"), l3 + "e–log p 曲線 7 がありません"},
       {Profile(3, "slice=-1"), "3 行目: 分割厚さは 0 より大きい値にしてください"},
-      {Profile(4, "times=30,-90"), "4 行目: 時刻の 2 番目「-90」が負です"},
+      {Profile(4, "times=30,-90"), "4 行目: 時間の 2 番目「-90」が負です"},
       {Profile(10, "stage=1,0,60,1.5"), "10 行目: 段階 1: 割合は 1 以下にしてください"},
       {Profile(10, "drains=square,1.2,1.5,,,,10"),
        "10 行目: バーチカルドレーン: 間隔 1.2 が直径 dw 1.5 以下です"},

@@ -157,8 +157,8 @@ TEST(ReadSoilProfile, NamesTheLineAndFieldOfEveryFault) {
       {10, 0, "water=3", "地下水位が重複しています"},
       {3, 0, "slice=0", "分割厚さは 0 より大きい値にしてください"},
       {3, 0, "slice=0.0001", "分割数が 2000 を超えます。分割厚さを大きくしてください"},
-      {4, 2, "-5", "時刻の 2 番目「-5」が負です"},
-      {4, 2, "", "時刻の 2 番目「」が数値ではありません"},
+      {4, 2, "-5", "時間の 2 番目「-5」が負です"},
+      {4, 2, "", "時間の 2 番目「」が数値ではありません"},
       {10, 0, "depth=3", "10 行目: 不明な項目「depth」です"},
       {10, 0, "layer", "10 行目: 不明な項目「layer」です"},
       // Finite numbers beyond what any ground holds: refused, so that nothing overflows.
@@ -175,7 +175,7 @@ TEST(ReadSoilProfile, NamesTheLineAndFieldOfEveryFault) {
       {1, 0, "water=-2e4", "地下水位は -10000 以上にしてください"},
       {2, 0, "gammaw=101", "γw は 100 以下にしてください"},
       {3, 0, "slice=2e4", "分割厚さは 10000 以下にしてください"},
-      {4, 2, "2e7", "時刻の 2 番目「2e7」は 10000000 以下にしてください"},
+      {4, 2, "2e7", "時間の 2 番目「2e7」は 10000000 以下にしてください"},
       // A cell of more than 200 characters is named and quoted to 40; messages quote at most 80
       // characters of any text, with control characters shown.
       {5, 2, std::string(201, 'n'),
@@ -243,7 +243,7 @@ TEST(ReadSoilProfile, RefusesMoreLayersCurvesPointsOrTimesThanItHolds) {
       {withLine(layers(1), points), {{2, "曲線 1: 点は 30 個までです"}}},
       {withLine(layers(1), repeated("times=", "1", kMaxSettlementTimes)), {}},
       {withLine(layers(1), repeated("times=", "1", kMaxSettlementTimes + 1)),
-       {{2, "時刻は 100 個までです"}}},
+       {{2, "時間は 100 個までです"}}},
       {{"water=1"}, {{0, "土層がありません"}, {1, "地下水位があるときは γw が必要です"}}},
   };
   for (const Case& c : cases)

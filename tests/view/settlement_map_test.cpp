@@ -135,7 +135,7 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
   };
   for (const Case& c : {Case{Hostile::FarColumns, ""},
                         Case{Hostile::NoSettlement, "沈下量を求められた計算点がありません"},
-                        Case{Hostile::ManyTimes, "時刻 8 個のうち先頭の 6 個の曲線を描きます"},
+                        Case{Hostile::ManyTimes, "時間 8 個のうち先頭の 6 個の曲線を描きます"},
                         Case{Hostile::OneLatticeX, "等沈下線：計算点が一列に並ぶため描きません"},
                         Case{Hostile::HugeLattice, ""}}) {
     SCOPED_TRACE(static_cast<int>(c.edit));
@@ -240,6 +240,26 @@ TEST_F(SettlementMapTest, TheDrainedZoneStandsUnderTheSection) {
       spaced = verticals;
     }
   }
+}
+
+// Nothing on a printed settlement page is set smaller than 8 pt: axis numbers, legends, notes
+// and tables of displays 9 to 13 of both problems.
+TEST_F(SettlementMapTest, NoSettlementPageTextIsSmallerThan8Points) {
+  const int least = kDpi * 8 / 72;
+  for (const char* file : {"embankment-plates.qdw", "building.qdw", "embankment-drains.qdw"})
+    for (const DisplayRow& row : kDisplays) {
+      if (row.number < 9) continue;
+      Open(file);
+      SCOPED_TRACE(std::string(file) + " " + row.cliName);
+      if (!row.hasContent(state.document)) continue;
+      for (const RecordingDeviceContext& page : PrintAll(row.mode))
+        for (const std::string& line : page.lines()) {
+          int height = 0;
+          if (std::sscanf(line.c_str(), "font %d", &height) == 1) {
+            EXPECT_GE(height, least) << line;
+          }
+        }
+    }
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
                                   "layer=3,C,4,16,17,mv,,,,,1e-3,1,both,"};
   bool toldUnshownTimes = false;
   for (int page = 1; page <= Pages(kStrip); ++page)
-    toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時刻 63 個のうち");
+    toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時間 63 個のうち");
   EXPECT_TRUE(toldUnshownTimes);
 }
 

@@ -31,9 +31,8 @@ DocumentSettlement ComputeDocumentSettlement(const Document& document, int unitS
   if (reading.profile->drains) {
     SoilProfile undrained = *reading.profile;
     undrained.drains.reset();
-    settlement.undrainedModel.emplace(std::move(undrained));
-    settlement.undrainedCourses =
-        ColumnCourses(*settlement.undrainedModel, settlement.columns, threads);
+    settlement.undrained =
+        std::make_shared<const LazyCourses>(std::move(undrained), settlement.columns);
   }
   return settlement;
 }
@@ -45,9 +44,26 @@ const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
 
 const SettlementCourse* UndrainedCourseOf(const DocumentSettlement& settlement,
                                           const SettlementColumnResult& column) {
-  if (settlement.undrainedCourses.empty()) return nullptr;
-  return &settlement.undrainedCourses.at(
-      static_cast<std::size_t>(&column - settlement.columns.data()));
+  if (!settlement.undrained) return nullptr;
+  return &settlement.undrained->Of(static_cast<std::size_t>(&column - settlement.columns.data()));
+}
+
+const SettlementCourseModel* UndrainedModelOf(const DocumentSettlement& settlement) {
+  return settlement.undrained ? &settlement.undrained->model() : nullptr;
+}
+
+LazyCourses::LazyCourses(SoilProfile profile, const std::vector<SettlementColumnResult>& columns)
+    : model_(std::move(profile)), deltaP_(columns.size()), courses_(columns.size()) {
+  for (std::size_t c = 0; c < columns.size(); ++c)
+    for (const SliceSettlement& slice : columns[c].values.slices)
+      deltaP_[c].push_back(slice.deltaP);
+}
+
+const SettlementCourse& LazyCourses::Of(std::size_t index) const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  std::unique_ptr<SettlementCourse>& course = courses_.at(index);
+  if (!course) course = std::make_unique<SettlementCourse>(model_.Course(deltaP_[index]));
+  return *course;
 }
 
 }  // namespace qel

@@ -2,6 +2,9 @@
 // the profile, and every column settled; or why there is nothing to show.
 #pragma once
 
+#include <cstddef>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -12,6 +15,22 @@
 namespace qel {
 
 class Document;
+
+// The courses of a document's columns under one model, each worked out the first time it is
+// asked for and kept; safe to ask from several threads.
+class LazyCourses {
+ public:
+  LazyCourses(SoilProfile profile, const std::vector<SettlementColumnResult>& columns);
+  const SettlementCourseModel& model() const { return model_; }
+  // The course of columns[index] (the columns given to the constructor).
+  const SettlementCourse& Of(std::size_t index) const;
+
+ private:
+  SettlementCourseModel model_;
+  std::vector<std::vector<double>> deltaP_;  // each column's final dP at the slice middles
+  mutable std::mutex mutex_;
+  mutable std::vector<std::unique_ptr<SettlementCourse>> courses_;
+};
 
 struct DocumentSettlement {
   enum class Status {
@@ -27,17 +46,19 @@ struct DocumentSettlement {
   // of settlement against time reads, and each column's course, in the order of `columns`.
   std::optional<SettlementCourseModel> courseModel;
   std::vector<SettlementCourse> courses;
-  // With drains, the same courses without them, so that the drains' effect can be shown.
-  std::optional<SettlementCourseModel> undrainedModel;
-  std::vector<SettlementCourse> undrainedCourses;
+  // With drains, the same courses without them, so that the drains' effect can be shown: only
+  // the thin curves of the columns a display shows read them, so each is worked out when first
+  // asked for (UndrainedCourseOf). Shared by copies.
+  std::shared_ptr<const LazyCourses> undrained;
 };
 
 // The course of `column`, which is one of settlement.columns.
 const SettlementCourse& CourseOf(const DocumentSettlement& settlement,
                                  const SettlementColumnResult& column);
-// Its course without the drains; none without drains.
+// Its course without the drains, and the model it is read with; none without drains.
 const SettlementCourse* UndrainedCourseOf(const DocumentSettlement& settlement,
                                           const SettlementColumnResult& column);
+const SettlementCourseModel* UndrainedModelOf(const DocumentSettlement& settlement);
 
 // Reads the document's soil section (its unit weights in the units of `unitSystem`, 0 tf-m, 1
 // kN-m) and, when it reads, settles every column of SettlementSites under the document's loads

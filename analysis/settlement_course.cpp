@@ -135,12 +135,13 @@ std::vector<double> SettlementCourseModel::TableTimes() const {
   return times;
 }
 
-SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP) const {
+SettlementCourse SettlementCourseModel::Course(std::span<const double> deltaP,
+                                               const SettlementColumn* settled) const {
   const std::vector<SoilSlice>& slices = model_.slices();
   const SoilProfile& p = profile();
   SettlementCourse course;
   const double lastFraction = stages_.back().fraction;
-  course.final = model_.Column(deltaP);
+  course.final = settled ? *settled : model_.Column(deltaP);
   course.stageSettlements.assign(stages_.size(), std::nullopt);
   if (!course.final.total) return course;
 
@@ -371,7 +372,7 @@ std::vector<SettlementCourse> ColumnCourses(const SettlementCourseModel& model,
       std::vector<double> deltaP(slices.size());
       for (std::size_t i = 0; i < slices.size(); ++i)
         deltaP[i] = slices[i].deltaP;
-      courses[*c] = model.Course(deltaP);
+      courses[*c] = model.Course(deltaP, &columns[*c].values);
     }
   });
   return courses;

@@ -108,7 +108,10 @@ class SettlementCourseModel {
   // The course of a column whose final load (the last stage's share of the loads, as
   // ComputeSettlementColumns gives it) has `deltaP` at model().SliceMiddles(); stage k carries
   // its fraction over the last one's of it.
-  SettlementCourse Course(std::span<const double> deltaP) const;
+  // `settled`, when given, is that column already settled by a model of the same profile, and
+  // is taken as it is rather than settled again.
+  SettlementCourse Course(std::span<const double> deltaP,
+                          const SettlementColumn* settled = nullptr) const;
   // The column's settlement on day t: none when it has no time course.
   std::optional<CoursePoint> At(const SettlementCourse& course, double t) const;
 

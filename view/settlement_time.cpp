@@ -79,9 +79,10 @@ DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn&
     if (s[i] && std::isfinite(*s[i])) curve.samples.push_back({*s[i] * 100.0, samples[i]});
   // A time beyond the axis (it spans at most kMostTimeDecades) is told by the table alone.
   const double earliest = samples.front(), latest = samples.back();
-  if (shown.undrained && settlement.undrainedModel) {
+  if (const SettlementCourseModel* undrained = UndrainedModelOf(settlement);
+      shown.undrained && undrained) {
     const std::vector<std::optional<double>> u =
-        SettlementAtTimes(*settlement.undrainedModel, *shown.undrained, samples);
+        SettlementAtTimes(*undrained, *shown.undrained, samples);
     for (std::size_t i = 0; i < samples.size(); ++i)
       if (u[i] && std::isfinite(*u[i])) curve.companion.push_back({*u[i] * 100.0, samples[i]});
   }

@@ -117,6 +117,10 @@ void AddConditions(TableModel& table, const SoilProfile& profile, const Units& u
             drains->pattern == DrainPattern::kSquare ? "正方形" : "正三角形");
     AddItem(section, "ドレーンの間隔", "m", Number(drains->spacing));
     AddItem(section, "ドレーンの換算直径 dw", "m", Number(drains->dw));
+    if (const std::optional<BandDrain>& band = profile.drainBand) {
+      AddItem(section, "バンドドレーンの幅 a", "m", Number(band->width));
+      AddItem(section, "バンドドレーンの厚さ b", "m", Number(band->thickness));
+    }
     AddItem(section, "スミア域の直径 ds", "m", Optional(drains->ds));
     AddItem(section, "透水係数比 kh/ks", "", Optional(drains->khks));
     AddItem(section, "通水能力 qw", "m³/日", Optional(drains->qw));

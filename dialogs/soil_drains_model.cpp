@@ -2,8 +2,6 @@
 // drain's cell, and the drains line checked and written back.
 #include "dialogs/soil_drains_model.h"
 
-#include <numbers>
-
 #include "base/c_locale.h"
 #include "dialogs/numeric_entry.h"
 #include "dialogs/soil_line_faults.h"
@@ -27,7 +25,8 @@ std::optional<double> Positive(const std::string& text) {
   return value;
 }
 
-// A band's size, which the file does not keep and so the reader never sees: checked here.
+// A band's size, checked before the line is read: with both left empty the reader would ask
+// for the diameter instead of the width.
 std::optional<std::string> BandFault(const char* name, const std::string& text) {
   const std::string subject = std::string(kLabel) + ": " + name;
   if (text.empty()) return subject + " がありません";
@@ -53,6 +52,9 @@ SoilDrainsModel::SoilDrainsModel(const DocumentTables& tables, int unitSystem)
     fields_.khks = item(4);
     fields_.qw = item(5);
     fields_.bottom = item(6);
+    fields_.bandWidth = item(7);
+    fields_.bandThickness = item(8);
+    fields_.band = !fields_.bandWidth.empty() || !fields_.bandThickness.empty();
   }
   held_ = fields_;
 }
@@ -94,7 +96,7 @@ void SoilDrainsModel::SetBottom(const std::string& text) {
 std::optional<double> SoilDrainsModel::BandDiameter() const {
   const std::optional<double> a = Positive(fields_.bandWidth), b = Positive(fields_.bandThickness);
   if (!a || !b) return std::nullopt;
-  return 2 * (*a + *b) / std::numbers::pi;
+  return BandDrainDiameter({*a, *b});
 }
 
 std::string SoilDrainsModel::BandDiameterText() const {
@@ -123,8 +125,12 @@ std::string SoilDrainsModel::CellText() const {
 
 std::vector<std::string> SoilDrainsModel::OwnLines() const {
   if (!fields_.present) return {};
-  return {"drains=" + fields_.pattern + "," + fields_.spacing + "," + DiameterText() + "," +
-          fields_.ds + "," + fields_.khks + "," + fields_.qw + "," + fields_.bottom};
+  std::string line = "drains=" + fields_.pattern + "," + fields_.spacing + "," + DiameterText() +
+                     "," + fields_.ds + "," + fields_.khks + "," + fields_.qw + "," +
+                     fields_.bottom;
+  // A band drain keeps its width and thickness after the diameter they give.
+  if (fields_.band) line += "," + fields_.bandWidth + "," + fields_.bandThickness;
+  return {line};
 }
 
 std::optional<ValidationError> SoilDrainsModel::Validate() const {
@@ -149,6 +155,8 @@ std::optional<ValidationError> SoilDrainsModel::Validate() const {
       {"kh/ks", "khks"},
       {"通水能力 qw", "qw"},
       {"下端深さ", "bottom"},
+      {"幅 a", "bandWidth"},
+      {"厚さ b", "bandThickness"},
       {"ドレーンの通水能力 qw", "qw"}};
   for (const auto& [name, field] : fields)
     if (named.rfind(name, 0) == 0) return ValidationError{fault->text, field};

@@ -16,8 +16,7 @@ namespace qel {
 struct SoilDrainFields {
   bool present = false;
   std::string pattern = "square";  // square or triangle
-  // The drain given as a band's width and thickness, its equivalent diameter computed; the file
-  // keeps only the diameter, so a dialog opens with it as a sand drain's.
+  // The drain given as a band's width and thickness, its equivalent diameter computed.
   bool band = false;
   std::string dw;                        // m, a sand drain's diameter
   std::string bandWidth, bandThickness;  // m, a band drain's a and b

@@ -19,8 +19,10 @@
 //   secondary=0.95            the share of a layer's primary settlement at which its secondary
 //                             compression starts, [0.5, 1)
 //   residual=D,L              the paving day and the service life (default 3650 days)
-//   drains=pattern,spacing,dw,ds,khks,qw,bottom
-//                             vertical drains on a square or triangle grid
+//   drains=pattern,spacing,dw,ds,khks,qw,bottom[,a,b]
+//                             vertical drains on a square or triangle grid; a band drain adds
+//                             its width a and thickness b (m, both or neither), its dw then
+//                             2(a + b)/pi: left empty it is derived, given it must agree to 0.5 %
 //   timecols=1,4,7            the columns the time-settlement curves show
 #pragma once
 

@@ -2,6 +2,7 @@
 #include "document/soil_time_lines.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/c_locale.h"
 #include "base/quoted_text.h"
@@ -23,6 +24,9 @@ std::string Count(std::size_t count) {
 
 constexpr const char* kDrainsLabel = "バーチカルドレーン";
 constexpr const char* kResidualLabel = "残留沈下";
+// How far a band drain's diameter as given may stray from 2 (a + b) / pi: enough for the four
+// figures a written diameter keeps, not for a width or thickness changed by hand.
+constexpr double kBandDiameterTolerance = 0.005;
 constexpr const char* kTimeColumnsLabel = "時間–沈下曲線の列";
 
 }  // namespace
@@ -138,8 +142,10 @@ void TimeLines::ReadDrains(int line, std::string_view value, SoilProfile& profil
   drainsLine_ = line;
   const std::vector<std::string_view> fields = SoilFieldViews(value);
   const std::string label = kDrainsLabel;
-  if (fields.size() != 7) {
-    checks_.Error(line, label + ": 項目が " + Count(fields.size()) + " 個あります (7 個必要です)");
+  // Seven fields, or nine with a band drain's width and thickness at the end.
+  if (fields.size() != 7 && fields.size() != 9) {
+    checks_.Error(line,
+                  label + ": 項目が " + Count(fields.size()) + " 個あります (7 個か 9 個必要です)");
     return;
   }
   VerticalDrains drains;
@@ -167,7 +173,29 @@ void TimeLines::ReadDrains(int line, std::string_view value, SoilProfile& profil
     return number;
   };
   drains.spacing = required("間隔", fields[1], kDrainSizeRange);
-  drains.dw = required("直径 dw", fields[2], kDrainSizeRange);
+  // A band drain: its width and thickness both or neither; its diameter, when left empty,
+  // follows from them, and when given must agree with them (one edited without the other).
+  const bool bandGiven = fields.size() == 9 && !(fields[7].empty() && fields[8].empty());
+  std::optional<BandDrain> band;
+  if (bandGiven) {
+    const double width = required("幅 a", fields[7], kDrainSizeRange);
+    const double thickness = required("厚さ b", fields[8], kDrainSizeRange);
+    if (width > 0 && thickness > 0) band = BandDrain{width, thickness};
+  }
+  std::string dwShown(fields[2]);
+  if (bandGiven && fields[2].empty()) {
+    if (band) drains.dw = BandDrainDiameter(*band);
+    dwShown = FormatC("%.4g", drains.dw);
+  } else {
+    drains.dw = required("直径 dw", fields[2], kDrainSizeRange);
+    const double derived = band ? BandDrainDiameter(*band) : 0.0;
+    if (band && drains.dw > 0 && std::abs(drains.dw - derived) > kBandDiameterTolerance * derived) {
+      checks_.Error(line, label + ": 直径 dw " + Shown(fields[2]) +
+                              " が幅 a と厚さ b の 2(a + b)/π = " + FormatC("%.4g", derived) +
+                              " と合いません");
+      good = false;
+    }
+  }
   drains.ds = optional("スミア径 ds", fields[3], kDrainSizeRange);
   drains.khks = optional("kh/ks", fields[4], kPermeabilityRatioRange);
   drains.qw = optional("通水能力 qw", fields[5], kDischargeRange);
@@ -177,12 +205,12 @@ void TimeLines::ReadDrains(int line, std::string_view value, SoilProfile& profil
   for (const DrainProblem problem : CheckVerticalDrains(drains)) {
     switch (problem) {
       case DrainProblem::kSpacingNotAboveDiameter:
-        checks_.Error(line, label + ": 間隔 " + Shown(fields[1]) + " が直径 dw " +
-                                Shown(fields[2]) + " 以下です");
+        checks_.Error(line, label + ": 間隔 " + Shown(fields[1]) + " が直径 dw " + Shown(dwShown) +
+                                " 以下です");
         break;
       case DrainProblem::kSmearBelowDiameter:
         checks_.Error(line, label + ": スミア径 ds " + Shown(fields[3]) + " が直径 dw " +
-                                Shown(fields[2]) + " より小さくなっています");
+                                Shown(dwShown) + " より小さくなっています");
         break;
       case DrainProblem::kSmearNotWithinCell:
         checks_.Error(line,
@@ -195,7 +223,9 @@ void TimeLines::ReadDrains(int line, std::string_view value, SoilProfile& profil
     }
     good = false;
   }
-  if (good) profile.drains = drains;
+  if (!good) return;
+  profile.drains = drains;
+  profile.drainBand = band;
 }
 
 void TimeLines::ReadTimeColumns(int line, std::string_view value, SoilProfile& profile) {

@@ -96,6 +96,7 @@ struct SoilProfile {
   double secondaryStart = 0.95;
   std::optional<ResidualPeriod> residual;
   std::optional<VerticalDrains> drains;
+  std::optional<BandDrain> drainBand;  // given only with the drains, their dw derived from it
   std::vector<int> timeColumns;  // the columns the time-settlement curves show; none: the default
   friend bool operator==(const SoilProfile&, const SoilProfile&) = default;
 };

@@ -41,6 +41,10 @@ std::vector<DrainProblem> CheckVerticalDrains(const VerticalDrains& drains) {
   return problems;
 }
 
+double BandDrainDiameter(const BandDrain& band) {
+  return 2.0 * (band.width + band.thickness) / kPi;
+}
+
 double EquivalentDiameter(DrainPattern pattern, double spacing) {
   switch (pattern) {
     case DrainPattern::kTriangle:

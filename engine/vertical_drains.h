@@ -23,6 +23,18 @@ struct VerticalDrains {
   friend bool operator==(const VerticalDrains&, const VerticalDrains&) = default;
 };
 
+// A band drain's cross-section as the user gave it, in m. Only the equivalent diameter
+// 2 (a + b) / pi enters the calculation; the width and thickness are kept so that the drain can
+// be shown and edited as the band it is.
+struct BandDrain {
+  double width = 0;      // a
+  double thickness = 0;  // b
+  friend bool operator==(const BandDrain&, const BandDrain&) = default;
+};
+
+// The diameter of the sand drain of the same perimeter as `band`: 2 (a + b) / pi.
+double BandDrainDiameter(const BandDrain& band);
+
 // What is wrong with a set of drains, each at most once, in this order.
 enum class DrainProblem {
   kNotFinite,                  // a value is not a finite number

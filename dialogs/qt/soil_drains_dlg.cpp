@@ -128,10 +128,10 @@ CSoilDrainsDlg::CSoilDrainsDlg(SoilDrainsModel& model, PromptService& prompts, Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(present);
   layout->addWidget(body_);
-  layout->addWidget(
-      new QLabel(QString::fromUtf8("バンドドレーンは dw = 2(a + b)/π の直径で保存します。\n"
-                                   "de は 1 本が受け持つ円の直径、n = de/dw です。"),
-                 this));
+  layout->addWidget(new QLabel(
+      QString::fromUtf8("バンドドレーンは dw = 2(a + b)/π の直径で計算し、a と b も保存します。\n"
+                        "de は 1 本が受け持つ円の直径、n = de/dw です。"),
+      this));
   layout->addWidget(MakeOkCancel());
   layout->setSizeConstraint(QLayout::SetFixedSize);
   ShowDerived();

@@ -120,6 +120,39 @@ TEST(SoilConditionsTable, StagesRulesAndDrains) {
   EXPECT_EQ(layers.notes.size(), 2u);
 }
 
+// A band drain's width and thickness are listed after the diameter they give, and only for a
+// band drain.
+TEST(SoilConditionsTable, ListsABandDrainsSizesAfterItsDiameter) {
+  const std::string layer = "layer=1,粘土,10,16,17,cc,1.2,0.4,0.04,,,150,both,";
+  struct Case {
+    const char* drains;
+    std::vector<std::pair<std::string, std::string>> items;  // from dw on, in order
+  };
+  const Case cases[] = {
+      {"drains=square,1.5,0.06621,,,,10,0.1,0.004",
+       {{"ドレーンの換算直径 dw", "0.06621"},
+        {"バンドドレーンの幅 a", "0.1"},
+        {"バンドドレーンの厚さ b", "0.004"},
+        {"スミア域の直径 ds", ""}}},
+      {"drains=square,1.5,0.05,,,,10",
+       {{"ドレーンの換算直径 dw", "0.05"}, {"スミア域の直径 ds", ""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.drains);
+    const TableModel table = SoilConditionsTable(ReadSoilProfile({layer, c.drains}, 1), Units(1));
+    const TableSection& section = SectionTitled(table, kSoilConditionsTitle);
+    std::size_t row = 0;
+    while (row < section.rows.size() && Cell(section, row, kSoilItem) != c.items[0].first)
+      ++row;
+    ASSERT_LE(row + c.items.size(), section.rows.size());
+    for (const auto& [label, value] : c.items) {
+      EXPECT_EQ(Cell(section, row, kSoilItem), label);
+      EXPECT_EQ(Cell(section, row, kSoilItemValue), value) << label;
+      ++row;
+    }
+  }
+}
+
 // A profile that does not read gives no sections, every fault by its line; none: one line.
 TEST(SoilConditionsTable, ProfileThatDoesNotReadSaysWhy) {
   const TableModel bad =

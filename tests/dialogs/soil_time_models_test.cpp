@@ -200,11 +200,63 @@ TEST(SoilDrainsModel, WritesABandDrainAsItsEquivalentDiameter) {
   model.SetQw("100");
   ASSERT_FALSE(model.Validate());
   model.Apply(tables);
-  EXPECT_EQ(tables.soilLines[2], "drains=triangle,1.5,0.06621,0.15,3,100,10");
-  // Opened again, the drain shows as a sand drain of that diameter.
-  const SoilDrainsModel again(tables, 1);
-  EXPECT_FALSE(again.fields().band);
-  EXPECT_EQ(again.fields().dw, "0.06621");
+  EXPECT_EQ(tables.soilLines[2], "drains=triangle,1.5,0.06621,0.15,3,100,10,0.1,0.004");
+}
+
+SoilDrainFields Sizes(bool band, const char* dw, const char* width, const char* thickness) {
+  SoilDrainFields fields;
+  fields.band = band;
+  fields.dw = dw;
+  fields.bandWidth = width;
+  fields.bandThickness = thickness;
+  return fields;
+}
+
+// The drain reopens as it was given: a band drain with its width and thickness, its diameter
+// written as computed from them; a sand drain's line keeps seven fields.
+TEST(SoilDrainsModel, ReopensTheDrainAsItWasGiven) {
+  struct Case {
+    const char* what;
+    const char* line;
+    std::function<void(SoilDrainsModel&)> edit;
+    const char* written;
+    SoilDrainFields reopened;  // the drain's kind and sizes only
+  };
+  const Case cases[] = {
+      {"sand drain edited", "drains=square,1.5,0.05,,,,10",
+       [](SoilDrainsModel& m) { m.SetSpacing("1.2"); }, "drains=square,1.2,0.05,,,,10",
+       Sizes(false, "0.05", "", "")},
+      {"band drain edited", "drains=square,1.5,0.06621,,,,10,0.1,0.004",
+       [](SoilDrainsModel& m) { m.SetSpacing("1.2"); }, "drains=square,1.2,0.06621,,,,10,0.1,0.004",
+       Sizes(true, "0.06621", "0.1", "0.004")},
+      {"band drain without dw", "drains=square,1.5,,,,,10,0.1,0.004",
+       [](SoilDrainsModel& m) { m.SetBandThickness("0.003"); },
+       "drains=square,1.5,0.06557,,,,10,0.1,0.003", Sizes(true, "0.06557", "0.1", "0.003")},
+      {"band drain made a sand drain", "drains=square,1.5,0.06621,,,,10,0.1,0.004",
+       [](SoilDrainsModel& m) { m.SetBand(false); }, "drains=square,1.5,0.06621,,,,10",
+       Sizes(false, "0.06621", "", "")},
+      {"sand drain made a band drain", "drains=square,1.5,0.05,,,,10",
+       [](SoilDrainsModel& m) {
+         m.SetBand(true);
+         m.SetBandWidth("0.1");
+         m.SetBandThickness("0.004");
+       },
+       "drains=square,1.5,0.06621,,,,10,0.1,0.004", Sizes(true, "0.06621", "0.1", "0.004")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DocumentTables tables = WithSoil({kDrained[0], kDrained[1], c.line});
+    SoilDrainsModel model(tables, 1);
+    c.edit(model);
+    ASSERT_FALSE(model.Validate());
+    model.Apply(tables);
+    EXPECT_EQ(tables.soilLines[2], c.written);
+    const SoilDrainFields again = SoilDrainsModel(tables, 1).fields();
+    EXPECT_EQ(again.band, c.reopened.band);
+    EXPECT_EQ(again.dw, c.reopened.dw);
+    EXPECT_EQ(again.bandWidth, c.reopened.bandWidth);
+    EXPECT_EQ(again.bandThickness, c.reopened.bandThickness);
+  }
 }
 
 TEST(SoilDrainsModel, NamesTheFieldOfEachFault) {

@@ -87,6 +87,32 @@ TEST(ReadSoilTimeLines, EveryLineBecomesItsNumbers) {
   EXPECT_EQ(q.residual, (ResidualPeriod{100.0, 7300.0}));
 }
 
+// A band drain of 100 x 4 mm has the perimeter of a sand drain of 2 (a + b) / pi = 0.0662 m:
+// its diameter left empty is derived, given it is used when it agrees to 0.5 %.
+TEST(ReadSoilTimeLines, KeepsABandDrainsWidthAndThickness) {
+  struct Case {
+    const char* line;
+    double dw;
+    std::optional<BandDrain> band;
+  };
+  const Case cases[] = {
+      {"drains=square,1.5,0.05,,,,10", 0.05, std::nullopt},
+      {"drains=square,1.5,0.05,,,,10,,", 0.05, std::nullopt},
+      {"drains=square,1.5,,,,,10,0.1,0.004", 0.0662085, BandDrain{0.1, 0.004}},
+      {"drains=square,1.5,0.06621,,,,10,0.1,0.004", 0.06621, BandDrain{0.1, 0.004}},
+      {"drains=square,1.5,0.0659,,,,10,0.1,0.004", 0.0659, BandDrain{0.1, 0.004}},
+      {"drains=square,1.5,,,,,10, 0.3 , 0.3 ", 0.3819719, BandDrain{0.3, 0.3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const SoilProfileReading reading = ReadSoilProfile(With({{0, c.line}}), kKiloNewtons);
+    ASSERT_TRUE(reading.profile) << reading.errors.front().text;
+    ASSERT_TRUE(reading.profile->drains);
+    EXPECT_NEAR(reading.profile->drains->dw, c.dw, 1e-7);
+    EXPECT_EQ(reading.profile->drainBand, c.band);
+  }
+}
+
 TEST(ReadSoilTimeLines, NamesTheLineOfEveryFault) {
   struct Case {
     std::vector<std::pair<int, std::string>> changes;
@@ -135,7 +161,17 @@ TEST(ReadSoilTimeLines, NamesTheLineOfEveryFault) {
       {{{0, "drains=square,nan,0.05,,,,15"}}, {7, d + "間隔「nan」が数値ではありません"}},
       {{{0, "drains=square,200,0.05,,,,15"}}, {7, d + "間隔は 100 以下にしてください"}},
       {{{0, "drains=square,1.2,0.05,,,,"}}, {7, d + "下端深さがありません"}},
-      {{{0, "drains=square,1.2"}}, {7, d + "項目が 2 個あります (7 個必要です)"}},
+      {{{0, "drains=square,1.2"}}, {7, d + "項目が 2 個あります (7 個か 9 個必要です)"}},
+      {{{0, "drains=square,1.2,,,,,15,0.1"}}, {7, d + "項目が 8 個あります (7 個か 9 個必要です)"}},
+      {{{0, "drains=square,1.2,,,,,15,0.1,"}}, {7, d + "厚さ b がありません"}},
+      {{{0, "drains=square,1.2,0.05,,,,15,,0.004"}}, {7, d + "幅 a がありません"}},
+      {{{0, "drains=square,1.2,,,,,15,0,0.004"}}, {7, d + "幅 a は 0 より大きい値にしてください"}},
+      {{{0, "drains=square,1.2,,,,,15,0.1,-0.004"}},
+       {7, d + "厚さ b は 0 より大きい値にしてください"}},
+      {{{0, "drains=square,1.2,0.0666,,,,15,0.1,0.004"}},
+       {7, d + "直径 dw 0.0666 が幅 a と厚さ b の 2(a + b)/π = 0.06621 と合いません"}},
+      {{{0, "drains=square,0.05,,,,,15,0.1,0.004"}},
+       {7, d + "間隔 0.05 が直径 dw 0.06621 以下です"}},
       {{{2, "gammaw="}, {1, "water="}, {0, "drains=square,1.2,0.05,,,100,15"}},
        {7, "ドレーンの通水能力 qw があるときは γw が必要です"}},
       {{{0, "residual=-1"}}, {7, "残留沈下: 舗装日は 0 以上にしてください"}},

@@ -8,11 +8,11 @@
 #include "base/c_locale.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
-#include "view/drain_zone.h"
 #include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"
+#include "view/ground_band.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 #include "view/settlement_cache.h"
@@ -114,32 +114,12 @@ SectionPlace DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphF
   return {toY(0.0), unitsPerMetre};
 }
 
-// The depth of the drained zone under the section on paper: the figure's vertical scale, or
-// flatter when the drains reach deeper than kMostDrainZoneMm shows (the label gives the depth).
-constexpr double kMostDrainZoneMm = 30.0;
-constexpr Colour kDrainZoneGrey = 0x404040;
-double DrainZoneMm(const RenderContext& ctx, double depth) {
+// The depth of the ground band under the section on paper: the figure's vertical scale, or
+// flatter when the ground shown reaches deeper than kMostGroundBandMm holds.
+constexpr double kMostGroundBandMm = 40.0;
+double GroundBandMm(const RenderContext& ctx, double depth) {
   const FigureRange range = ctx.document.problem(Problem::Strip).range;
-  return std::min(depth * 1000.0 / std::max(range.scaleY, 1), kMostDrainZoneMm);
-}
-
-// The drains under the section, from its ground line down `zoneMm`, across at the graph's
-// horizontal scale and cut to its span.
-void DrawDrainsUnderSection(DeviceContext& dc, RenderContext& ctx, const GraphFrame& frame,
-                            int groundY, double depth, double zoneMm, int bottom) {
-  const DeviceGeometry& g = ctx.geometry;
-  WorldTransform t;
-  t.pixelsPerMmX = g.pixelsPerMmX;
-  t.pixelsPerMmY = g.pixelsPerMmY;
-  t.pixelScale = ctx.transform.pixelScale;
-  t.pixelsPerMetreX = (frame.right - frame.left) / (frame.across.to - frame.across.from);
-  t.originX = frame.left / t.pixelsPerMetreX - frame.across.from;
-  t.pixelsPerMetreY = zoneMm * g.pixelsPerMmY / depth;
-  t.originY = groundY / t.pixelsPerMetreY;
-  dc.IntersectClipRect(frame.left, groundY, frame.right + 1, bottom);
-  DrawStripDrainZone(dc, ctx, t, IsMonochrome(ctx.settings) ? 0x000000 : kDrainZoneGrey,
-                     frame.across.from);
-  dc.RemoveClip();
+  return std::min(depth * 1000.0 / std::max(range.scaleY, 1), kMostGroundBandMm);
 }
 
 AxisRange SettlementRange(const StripSettlementProfile& profile) {
@@ -272,10 +252,10 @@ void DrawProfilePage(DeviceContext& dc, RenderContext& ctx, const StripSettlemen
   const int below = legendHeight + static_cast<int>(notes.size()) * (h + h / 3) + h;
   const double sectionMm = (box.bottomMm - box.topMm) * kSectionShare;
   const double axisMm = 3.0 * (h + h / 3) / g.pixelsPerMmY;
-  // With drains, the zone they treat stands under the ground line, its label under it.
-  const std::optional<double> drainDepth = StripDrainDepth(ctx);
-  const double zoneMm = drainDepth ? DrainZoneMm(ctx, *drainDepth) : 0.0;
-  const double zoneRoomMm = drainDepth ? zoneMm + 2.0 * h / g.pixelsPerMmY : 0.0;
+  // With a soil profile, the ground stands under the ground line (the drains' label under it).
+  const std::optional<double> groundDepth = GroundBandDepth(ctx);
+  const double zoneMm = groundDepth ? GroundBandMm(ctx, *groundDepth) : 0.0;
+  const double zoneRoomMm = groundDepth ? zoneMm + 2.0 * h / g.pixelsPerMmY : 0.0;
   PaperBox graphBox = box;
   graphBox.topMm = box.topMm + sectionMm + zoneRoomMm + axisMm;
   graphBox.bottomMm = std::max(graphBox.topMm + 20.0, box.bottomMm - below / g.pixelsPerMmY);
@@ -285,10 +265,14 @@ void DrawProfilePage(DeviceContext& dc, RenderContext& ctx, const StripSettlemen
   const SectionPlace section =
       DrawLoadOutline(dc, ctx, frame, ClampToDevice(box.topMm * g.pixelsPerMmY),
                       ClampToDevice((box.topMm + sectionMm) * g.pixelsPerMmY));
-  if (drainDepth)
-    DrawDrainsUnderSection(
-        dc, ctx, frame, section.groundY, *drainDepth, zoneMm,
-        ClampToDevice((box.topMm + sectionMm + zoneRoomMm) * g.pixelsPerMmY) + h);
+  if (groundDepth) {
+    dc.IntersectClipRect(0, section.groundY - 2 * h, frame.right + 1,
+                         ClampToDevice((box.topMm + sectionMm + zoneRoomMm) * g.pixelsPerMmY) + h);
+    DrawGroundBand(dc, ctx,
+                   {frame.left, frame.right, frame.across.from, frame.across.to, section.groundY,
+                    zoneMm * g.pixelsPerMmY / *groundDepth});
+    dc.RemoveClip();
+  }
   std::vector<PlacedNote> taken;
   DrawGraphAxes(dc, ctx, frame, "x (m)", taken, "S (cm)");
 

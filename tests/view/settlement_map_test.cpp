@@ -191,10 +191,11 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
   }
 }
 
-// The drains stand under the section's ground line and above the graph, each drawn where they
-// are 1.5 mm apart on paper (1.2 m at 1/400 is 3 mm), else as a hatched band (0.3 m), with the
-// pattern, spacing and depth written under them; a profile without drains draws none.
-TEST_F(SettlementMapTest, TheDrainedZoneStandsUnderTheSection) {
+// The ground stands under the section's ground line and above the graph: the soil column with
+// the layers' names and the water table, and the drains, each drawn where they are 1.5 mm apart
+// on paper (1.2 m at 1/400 is 3 mm), else as a hatched band (0.3 m), with the pattern, spacing
+// and depth written under them; a profile without drains draws none.
+TEST_F(SettlementMapTest, TheGroundAndItsDrainsStandUnderTheSection) {
   struct Case {
     const char* file;
     const char* spacing;  // the drains' spacing put in, or none to keep the file's
@@ -221,6 +222,8 @@ TEST_F(SettlementMapTest, TheDrainedZoneStandsUnderTheSection) {
       return t.rfind("バーチカルドレーン ", 0) == 0;
     });
     ASSERT_NE(axis, texts.end());
+    for (const char* soil : {"1 表土", "2 粘土1", "3 粘土2", "4 砂", "GL－1.00 m"})
+      EXPECT_LT(std::find(texts.begin(), texts.end(), soil), axis) << soil;
     if (!c.label) {
       EXPECT_EQ(label, texts.end());
       continue;

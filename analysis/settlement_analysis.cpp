@@ -53,16 +53,22 @@ const SettlementCourseModel* UndrainedModelOf(const DocumentSettlement& settleme
 }
 
 LazyCourses::LazyCourses(SoilProfile profile, const std::vector<SettlementColumnResult>& columns)
-    : model_(std::move(profile)), deltaP_(columns.size()), courses_(columns.size()) {
-  for (std::size_t c = 0; c < columns.size(); ++c)
-    for (const SliceSettlement& slice : columns[c].values.slices)
-      deltaP_[c].push_back(slice.deltaP);
+    : model_(std::move(profile)), courses_(columns.size()) {
+  settled_.reserve(columns.size());
+  for (const SettlementColumnResult& column : columns)
+    settled_.push_back(column.values);
 }
 
 const SettlementCourse& LazyCourses::Of(std::size_t index) const {
   const std::lock_guard<std::mutex> lock(mutex_);
   std::unique_ptr<SettlementCourse>& course = courses_.at(index);
-  if (!course) course = std::make_unique<SettlementCourse>(model_.Course(deltaP_[index]));
+  if (!course) {
+    const SettlementColumn& settled = settled_[index];
+    std::vector<double> deltaP;
+    for (const SliceSettlement& slice : settled.slices)
+      deltaP.push_back(slice.deltaP);
+    course = std::make_unique<SettlementCourse>(model_.Course(deltaP, &settled));
+  }
   return *course;
 }
 

@@ -27,7 +27,7 @@ class LazyCourses {
 
  private:
   SettlementCourseModel model_;
-  std::vector<std::vector<double>> deltaP_;  // each column's final dP at the slice middles
+  std::vector<SettlementColumn> settled_;  // each column as settled under its final load
   mutable std::mutex mutex_;
   mutable std::vector<std::unique_ptr<SettlementCourse>> courses_;
 };

@@ -74,9 +74,14 @@ DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn&
   DepthCurve curve;
   curve.label = ColumnLabel(shown);
   if (!course.hasTime) return curve;
-  const std::vector<std::optional<double>> s = SettlementAtTimes(model, course, samples);
-  for (std::size_t i = 0; i < samples.size(); ++i)
-    if (s[i] && std::isfinite(*s[i])) curve.samples.push_back({*s[i] * 100.0, samples[i]});
+  // Each sample's point once: its total draws the curve, its primary the branch below.
+  std::vector<std::optional<CoursePoint>> points;
+  points.reserve(samples.size());
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    points.push_back(model.At(course, samples[i]));
+    if (points[i] && std::isfinite(points[i]->total()))
+      curve.samples.push_back({points[i]->total() * 100.0, samples[i]});
+  }
   // A time beyond the axis (it spans at most kMostTimeDecades) is told by the table alone.
   const double earliest = samples.front(), latest = samples.back();
   if (const SettlementCourseModel* undrained = UndrainedModelOf(settlement);
@@ -94,14 +99,15 @@ DepthCurve TimeCurve(const DocumentSettlement& settlement, const NumberedColumn&
   // secondary compression.
   const std::vector<SecondaryStart> starts = SecondaryStarts(course);
   if (starts.empty()) return curve;
-  std::vector<double> branchDays{std::max(starts.front().day, earliest)};
-  for (const double t : samples)
-    if (t > branchDays.front()) branchDays.push_back(t);
-  if (branchDays.front() <= latest)
-    for (const double t : branchDays)
-      if (const std::optional<CoursePoint> at = model.At(course, t);
-          at && std::isfinite(at->primary))
-        curve.branch.push_back({at->primary * 100.0, t});
+  const double branchFrom = std::max(starts.front().day, earliest);
+  if (branchFrom <= latest) {
+    auto take = [&](const std::optional<CoursePoint>& at, double t) {
+      if (at && std::isfinite(at->primary)) curve.branch.push_back({at->primary * 100.0, t});
+    };
+    take(model.At(course, branchFrom), branchFrom);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+      if (samples[i] > branchFrom) take(points[i], samples[i]);
+  }
   for (const SecondaryStart& start : starts)
     if (start.day >= earliest && start.day <= latest)
       if (const std::optional<CoursePoint> at = model.At(course, start.day))

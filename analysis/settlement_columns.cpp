@@ -61,13 +61,6 @@ std::vector<std::vector<double>> LatticeLoadsAtSlices(const Document& document,
   return deltaP;
 }
 
-int ThreadCount(int requested, std::size_t sites) {
-  const int count =
-      requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
-  return static_cast<int>(std::clamp<std::size_t>(static_cast<std::size_t>(std::max(count, 1)), 1,
-                                                  std::max<std::size_t>(sites, 1)));
-}
-
 std::string SliceName(const SettlementModel& model, const SoilSlice& slice) {
   const SoilLayer& layer = model.profile().layers[static_cast<std::size_t>(slice.layer)];
   std::string name = "土層 " + std::to_string(layer.number);
@@ -122,6 +115,18 @@ std::optional<SliceNote> GapNote(SliceGap gap) {
 
 }  // namespace
 
+int ThreadCount(int requested, std::size_t sites) {
+  const int count =
+      requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
+  return static_cast<int>(std::clamp<std::size_t>(static_cast<std::size_t>(std::max(count, 1)), 1,
+                                                  std::max<std::size_t>(sites, 1)));
+}
+
+double FinalLoadShare(const SettlementModel& model) {
+  const std::vector<LoadStage>& stages = model.profile().stages;
+  return stages.empty() ? 1.0 : stages.back().fraction;
+}
+
 std::vector<SliceMessage> SliceMessages(const SettlementModel& model,
                                         const SettlementColumn& column) {
   std::vector<SliceMessage> messages;
@@ -147,8 +152,7 @@ std::vector<SettlementColumnResult> ComputeSettlementColumns(const Document& doc
   const std::vector<double> depths = model.SliceMiddles();
   std::vector<std::vector<double>> deltaP =
       LatticeLoadsAtSlices(document, sites, depths, circleMethod, threads);
-  const std::vector<LoadStage>& stages = model.profile().stages;
-  const double finalShare = stages.empty() ? 1.0 : stages.back().fraction;
+  const double finalShare = FinalLoadShare(model);
   // The strip's dP and every column's settlement, its times and its messages, column by column
   // on the threads: the times alone take a search per column.
   std::vector<SettlementColumnResult> columns(sites.size());

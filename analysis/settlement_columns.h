@@ -59,6 +59,12 @@ std::vector<SettlementColumnResult> ComputeSettlementColumns(const Document& doc
                                                              CircleMethod circleMethod,
                                                              int threads = 0);
 
+// The share of the loads the stages end at, under which every column settles (1 without stages).
+double FinalLoadShare(const SettlementModel& model);
+
+// `requested` threads (<= 0: every core), at least one and at most one per site.
+int ThreadCount(int requested, std::size_t sites);
+
 // The messages of a column's slices: p1 <= 0, the other gaps, and slices read off a curve
 // beyond its ends.
 std::vector<SliceMessage> SliceMessages(const SettlementModel& model,

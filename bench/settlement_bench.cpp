@@ -20,7 +20,9 @@ namespace {
 // Runs compute and then settlement with `extra` arguments on the largest document with the soil
 // section `soil`, and gives the medians and their ratio as counters.
 void SettlementAgainstComputeOf(benchmark::State& state, const std::vector<std::string>& soil,
-                                const std::vector<std::string>& extra) {
+                                const std::vector<std::string>& extra,
+                                const char* verb = "settlement",
+                                const std::vector<std::string>& render = {}) {
   bench::DataFolderCopy data;
   ApplicationState document;
   FillWorstDocument(document, false);
@@ -40,7 +42,10 @@ void SettlementAgainstComputeOf(benchmark::State& state, const std::vector<std::
   std::vector<double> computeTimes, settlementTimes;
   for (auto _ : state) {
     const double compute = bench::RunMilliseconds(command("compute", {}));
-    const double settlement = bench::RunMilliseconds(command("settlement", extra));
+    std::vector<std::string> more = render;
+    if (!render.empty()) more.push_back(data.path() + "/page.png");
+    more.insert(more.end(), extra.begin(), extra.end());
+    const double settlement = bench::RunMilliseconds(command(verb, more));
     if (compute < 0 || settlement < 0) {
       state.SkipWithError("a command could not start or did not exit 0");
       return;
@@ -61,6 +66,15 @@ void SettlementAgainstCompute(benchmark::State& state) {
 }
 
 BENCHMARK(SettlementAgainstCompute)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The plan's lines of equal settlement of the largest document traced from its fine field: the
+// page of the plan's settlement map rendered, against compute.
+void PlanSettlementMapAgainstCompute(benchmark::State& state) {
+  SettlementAgainstComputeOf(state, kSpeedCheckProfile, {}, "render",
+                             {"--display", "10", "--problem", "rect", "--page", "1", "--out"});
+}
+
+BENCHMARK(PlanSettlementMapAgainstCompute)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The same profile built in three stages, its groups solved as one (coupled) and every layer with
 // Calpha, through qel-cli settlement --time (the target is at most 10 times compute).

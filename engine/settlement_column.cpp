@@ -74,6 +74,27 @@ SettlementColumn SettlementModel::Column(std::span<const double> deltaP) const {
   return column;
 }
 
+std::optional<double> SettlementModel::Total(std::span<const double> deltaP) const {
+  if (deltaP.size() != slices_.size())
+    throw std::invalid_argument("one dP is needed for every slice");
+  // Summed as Column sums: each layer's slices first, then the layers in order.
+  std::vector<double> layerTotals(profile_.layers.size(), 0.0);
+  for (std::size_t i = 0; i < slices_.size(); ++i) {
+    const SoilSlice& slice = slices_[i];
+    const SoilLayer& layer = profile_.layers[static_cast<std::size_t>(slice.layer)];
+    if (layer.method == SettlementMethod::kNone) continue;
+    const std::optional<double> s =
+        SettleSlice(layer, CurveOf(slice.layer), slice.sigma0, deltaP[i], slice.thickness)
+            .settlement;
+    if (!s) return std::nullopt;
+    layerTotals[static_cast<std::size_t>(slice.layer)] += *s;
+  }
+  double total = 0.0;
+  for (std::size_t i = 0; i < profile_.layers.size(); ++i)
+    if (profile_.layers[i].method != SettlementMethod::kNone) total += layerTotals[i];
+  return total;
+}
+
 SettlementColumn SettlementModel::Column(
     const std::function<std::vector<double>(const std::vector<double>& depths)>& loads) const {
   const std::vector<double> deltaP = loads(SliceMiddles());

@@ -41,6 +41,9 @@ class SettlementModel {
   // The column under dP values given at SliceMiddles() (throws std::invalid_argument when the
   // count differs).
   SettlementColumn Column(std::span<const double> deltaP) const;
+  // Only the total of that column (the same value, bit for bit), without the slices kept or the
+  // times searched: for fields of many columns.
+  std::optional<double> Total(std::span<const double> deltaP) const;
   // The same with the loads evaluated by `loads`, called once with every depth of the column.
   SettlementColumn Column(
       const std::function<std::vector<double>(const std::vector<double>& depths)>& loads) const;

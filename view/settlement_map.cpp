@@ -8,6 +8,7 @@
 #include "base/c_locale.h"
 #include "document/problem_common.h"
 #include "document/strip_pieces.h"
+#include "view/depth_section.h"
 #include "view/drawing.h"
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
@@ -114,12 +115,13 @@ SectionPlace DrawLoadOutline(DeviceContext& dc, RenderContext& ctx, const GraphF
   return {toY(0.0), unitsPerMetre};
 }
 
-// The depth of the ground band under the section on paper: the figure's vertical scale, or
-// flatter when the ground shown reaches deeper than kMostGroundBandMm holds.
+// The vertical scale (1/n) of the ground band under the section: the figure's, or the largest
+// round one that keeps the ground shown within kMostGroundBandMm when it reaches deeper.
 constexpr double kMostGroundBandMm = 40.0;
-double GroundBandMm(const RenderContext& ctx, double depth) {
-  const FigureRange range = ctx.document.problem(Problem::Strip).range;
-  return std::min(depth * 1000.0 / std::max(range.scaleY, 1), kMostGroundBandMm);
+double GroundBandScale(const RenderContext& ctx, double depth) {
+  const double figure = std::max(ctx.document.problem(Problem::Strip).range.scaleY, 1);
+  return depth * 1000.0 / figure <= kMostGroundBandMm ? figure
+                                                      : RoundScaleFor(depth, kMostGroundBandMm);
 }
 
 AxisRange SettlementRange(const StripSettlementProfile& profile) {
@@ -245,16 +247,20 @@ void DrawProfilePage(DeviceContext& dc, RenderContext& ctx, const StripSettlemen
                    FormatC("帯状荷重 沈下量分布　縮尺 1/%d", range.scaleX) +
                        (pages > 1 ? FormatC("　(%d/%d)", page, pages) : std::string()));
   const std::vector<LegendEntry> legend = LegendOf(ctx, profile);
-  const std::vector<std::string> notes = ProfileNotes(profile);
+  // With a soil profile, the ground stands under the ground line (the drains' label under it);
+  // a band flatter than the figure says so.
+  const std::optional<double> groundDepth = GroundBandDepth(ctx);
+  const double groundScale = groundDepth ? GroundBandScale(ctx, *groundDepth) : 0.0;
+  std::vector<std::string> notes = ProfileNotes(profile);
+  if (groundDepth && groundScale != std::max(ctx.document.problem(Problem::Strip).range.scaleY, 1))
+    notes.push_back(FormatC("断面下の地盤：縦縮尺 1/%g（荷重の断面と異なる）", groundScale));
   const int boxLeft = ClampToDevice(box.leftMm * g.pixelsPerMmX);
   const int boxRight = ClampToDevice(box.rightMm * g.pixelsPerMmX);
   const int legendHeight = DrawLegend(dc, ctx, legend, boxLeft, 0, boxRight, false);
   const int below = legendHeight + static_cast<int>(notes.size()) * (h + h / 3) + h;
   const double sectionMm = (box.bottomMm - box.topMm) * kSectionShare;
   const double axisMm = 3.0 * (h + h / 3) / g.pixelsPerMmY;
-  // With a soil profile, the ground stands under the ground line (the drains' label under it).
-  const std::optional<double> groundDepth = GroundBandDepth(ctx);
-  const double zoneMm = groundDepth ? GroundBandMm(ctx, *groundDepth) : 0.0;
+  const double zoneMm = groundDepth ? *groundDepth * 1000.0 / groundScale : 0.0;
   const double zoneRoomMm = groundDepth ? zoneMm + 2.0 * h / g.pixelsPerMmY : 0.0;
   PaperBox graphBox = box;
   graphBox.topMm = box.topMm + sectionMm + zoneRoomMm + axisMm;

@@ -15,6 +15,7 @@
 #include "view/figure_common.h"
 #include "view/figure_notes.h"
 #include "view/isobar_labels.h"
+#include "view/line_gaps.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
 #include "view/settlement_cache.h"
@@ -32,12 +33,9 @@ constexpr int kCircleSides = 36;
 // The most ticks along an edge of the plan.
 constexpr int kMostTicks = 200;
 
-// The world rectangle the plan shows: the columns and the loads with a margin around them.
-struct PlanExtent {
-  double x0 = 0.0, x1 = 1.0, y0 = 0.0, y1 = 1.0;
-};
-
-PlanExtent ExtentOf(const RenderContext& ctx, const SettlementGrid& grid) {
+// The world rectangle the plan shows: the columns and the loads with a margin around them. The
+// settlement is sampled over all of it, so that its lines reach the frame.
+PlanArea ExtentOf(const RenderContext& ctx, const SettlementGrid& grid) {
   double x0 = HUGE_VAL, x1 = -HUGE_VAL, y0 = HUGE_VAL, y1 = -HUGE_VAL;
   auto take = [&](double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
@@ -51,7 +49,7 @@ PlanExtent ExtentOf(const RenderContext& ctx, const SettlementGrid& grid) {
   for (const CircleRow& row : ctx.document.plan().circles.drawn)
     take(row.load.x - row.load.r, row.load.y - row.load.r),
         take(row.load.x + row.load.r, row.load.y + row.load.r);
-  if (!(x1 >= x0) || !(y1 >= y0)) return {};
+  if (!(x1 >= x0) || !(y1 >= y0)) return {0.0, 1.0, 0.0, 1.0};
   const double pad = std::max({0.05 * (x1 - x0), 0.05 * (y1 - y0), 1.0});
   return {x0 - pad, x1 + pad, y0 - pad, y1 + pad};
 }
@@ -74,7 +72,7 @@ std::vector<double> TickValues(double from, double to) {
 }
 
 // The frame, light lines at round x and y, and their values under and left of the frame.
-void DrawPlanAxes(DeviceContext& dc, RenderContext& ctx, const PlanExtent& e,
+void DrawPlanAxes(DeviceContext& dc, RenderContext& ctx, const PlanArea& e,
                   const DeviceBox& frame) {
   const WorldTransform& t = ctx.transform;
   const int h = NoteTextHeight(ctx);
@@ -143,14 +141,18 @@ std::string BetweenText(const SettlementGrid& grid, const NeighbourPair& pair) {
   return "（(x, y) = " + PlaceText(grid, pair.a) + " と " + PlaceText(grid, pair.b) + " m の間）";
 }
 
-std::vector<std::string> PlanNotes(const SettlementGrid& grid, const std::vector<double>& levels) {
+std::vector<std::string> PlanNotes(const SettlementGrid& grid, const SettlementGrid& field,
+                                   const std::vector<double>& levels) {
   std::vector<std::string> notes;
-  // Lines need cells: columns in one row or one column of the lattice have none.
-  const bool inLine = grid.xs.size() < 2 || grid.ys.size() < 2;
-  notes.push_back(inLine ? std::string("等沈下線：計算点が一列に並ぶため描きません")
-                  : levels.size() >= 2 ? FormatC("等沈下線 (cm)：%g cm 間隔", levels[1] - levels[0])
-                  : levels.size() == 1 ? "等沈下線 (cm)：" + IsobarLevelText(levels[0]) + " cm"
-                                       : std::string("等沈下線：描ける線がありません"));
+  // Lines need cells: a field sampled along one line has none.
+  const bool inLine = field.xs.size() < 2 || field.ys.size() < 2;
+  const std::string sampled =
+      FormatC("（%zu × %zu 点で求めた沈下量から）", field.xs.size(), field.ys.size());
+  notes.push_back(
+      inLine ? std::string("等沈下線：計算点が一列に並ぶため描きません")
+      : levels.size() >= 2 ? FormatC("等沈下線 (cm)：%g cm 間隔", levels[1] - levels[0]) + sampled
+      : levels.size() == 1 ? "等沈下線 (cm)：" + IsobarLevelText(levels[0]) + " cm" + sampled
+                           : std::string("等沈下線：描ける線がありません"));
   const std::optional<std::size_t> largest = LargestValueAt(grid.totals);
   notes.push_back(largest ? "最大沈下量 S = " + CentimetreText(*grid.totals[*largest]) +
                                 " cm（(x, y) = " + PlaceText(grid, *largest) + " m）"
@@ -174,16 +176,20 @@ std::vector<std::string> PlanNotes(const SettlementGrid& grid, const std::vector
   return notes;
 }
 
-void DrawPlan(DeviceContext& dc, RenderContext& ctx, const SettlementGrid& grid, PaperBox box) {
+void DrawPlan(DeviceContext& dc, RenderContext& ctx, const DocumentSettlement& settlement,
+              const SettlementGrid& grid, PaperBox box) {
   const DeviceGeometry& g = ctx.geometry;
   const int h = NoteTextHeight(ctx);
+  // The lines follow the fine field; its range and the columns' set the levels.
+  const PlanArea e = ExtentOf(ctx, grid);
+  const SettlementGrid& field = SettlementPlanFieldOf(ctx, settlement, grid, e);
   double low = HUGE_VAL, high = -HUGE_VAL;
-  for (const std::optional<double>& s : grid.totals)
-    if (s) low = std::min(low, *s * 100.0), high = std::max(high, *s * 100.0);
+  for (const SettlementGrid* values : {&grid, &field})
+    for (const std::optional<double>& s : values->totals)
+      if (s) low = std::min(low, *s * 100.0), high = std::max(high, *s * 100.0);
   const std::vector<double> levels = SettlementLevels(low, high);
-  const std::vector<std::string> notes = PlanNotes(grid, levels);
+  const std::vector<std::string> notes = PlanNotes(grid, field, levels);
   const double notesMm = (static_cast<double>(notes.size()) + 3.0) * (h + h / 3) / g.pixelsPerMmY;
-  const PlanExtent e = ExtentOf(ctx, grid);
   const double widthMm = box.rightMm - box.leftMm;
   const double heightMm = std::max(box.bottomMm - box.topMm - notesMm, 10.0);
   // A round scale; a plan too wide for the roundest scale there is is fitted as it comes.
@@ -229,7 +235,7 @@ void DrawPlan(DeviceContext& dc, RenderContext& ctx, const SettlementGrid& grid,
   std::vector<double> metres;
   for (const double level : levels)
     metres.push_back(level / 100.0);
-  const PlanLines& traced = SettlementPlanLinesOf(ctx, grid, metres);
+  const PlanLines& traced = SettlementPlanLinesOf(ctx, settlement, grid, e, metres);
   std::vector<DeviceIsobar> lines;
   for (std::size_t l = 0; l < traced.size(); ++l)
     for (const ContourLine& line : traced[l]) {
@@ -240,9 +246,14 @@ void DrawPlan(DeviceContext& dc, RenderContext& ctx, const SettlementGrid& grid,
       if (isobar.points.size() >= 2) lines.push_back(std::move(isobar));
     }
   const MapColours colours = MapColoursOf(ctx.settings);
+  // A line never runs through a column's value: it is broken around the value's box.
+  std::vector<DeviceBox> valueBoxes;
+  for (const PlacedNote& value : values)
+    valueBoxes.push_back(BoxOf(value).Grown(std::max(1, h / 6)));
   const Pen before = dc.SelectPen({PenStyle::Solid, DevicePixels(t, 1), colours.levels});
   for (const DeviceIsobar& line : lines)
-    dc.Polyline(line.points);
+    for (const std::vector<DevicePoint>& run : LineOutsideBoxes(line.points, valueBoxes))
+      dc.Polyline(run);
   dc.SelectPen(before);
   for (std::size_t cell = 0; cell < grid.totals.size(); ++cell) {
     const bool known = grid.totals[cell].has_value();
@@ -282,7 +293,7 @@ int RenderRectCircleSettlementMap(RenderContext& ctx, DeviceContext* dc, bool dr
                   {"長方形円形荷重の沈下量を求める計算点がありません"});
     return 1;
   }
-  DrawPlan(*dc, ctx, grid, box);
+  DrawPlan(*dc, ctx, settlement, grid, box);
   return 1;
 }
 

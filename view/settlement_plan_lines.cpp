@@ -7,14 +7,41 @@
 
 namespace qel {
 
-const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const SettlementGrid& grid,
-                                       const std::vector<double>& levels) {
+namespace {
+
+// Forgets what was kept for another settlement.
+SettlementPlanLinesCache& CacheFor(RenderContext& ctx) {
   SettlementPlanLinesCache& cache = ctx.caches.settlementPlanLines;
   const SettlementKey settlement =
       SettlementKeyOf(ctx.document, ctx.settings.unitSystem, ctx.circleMethod);
-  if (!cache.lines || !(cache.settlement == settlement) || cache.levels != levels) {
-    cache.lines = GridContours(grid, levels);
-    cache.settlement = settlement;
+  if (!(cache.settlement == settlement)) cache = SettlementPlanLinesCache{settlement, {}, {}, {}};
+  return cache;
+}
+
+}  // namespace
+
+const SettlementGrid& SettlementPlanFieldOf(RenderContext& ctx,
+                                            const DocumentSettlement& settlement,
+                                            const SettlementGrid& lattice, const PlanArea& area) {
+  SettlementPlanLinesCache& cache = CacheFor(ctx);
+  if (!cache.field) {
+    PlanLoads loads = ctx.document.plan().engineLoads;
+    loads.circleMethod = ctx.circleMethod;
+    const SettlementModel* model = settlement.model ? &*settlement.model : nullptr;
+    cache.field = model && PlanFieldAffordable(loads, model->slices().size())
+                      ? PlanSettlementField(loads, *model, area)
+                      : lattice;
+  }
+  return *cache.field;
+}
+
+const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const DocumentSettlement& settlement,
+                                       const SettlementGrid& lattice, const PlanArea& area,
+                                       const std::vector<double>& levels) {
+  const SettlementGrid& field = SettlementPlanFieldOf(ctx, settlement, lattice, area);
+  SettlementPlanLinesCache& cache = ctx.caches.settlementPlanLines;
+  if (!cache.lines || cache.levels != levels) {
+    cache.lines = GridContours(field, levels);
     cache.levels = levels;
   }
   return *cache.lines;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/contour_lines.h"
+#include "analysis/plan_settlement_field.h"
 #include "analysis/settlement_map.h"
 #include "engine/circle_method.h"
 #include "view/settlement_cache.h"
@@ -21,14 +22,24 @@ struct RenderContext;
 using PlanLines = std::vector<std::vector<ContourLine>>;
 
 struct SettlementPlanLinesCache {
-  SettlementKey settlement;    // the settlement the lines were traced from
+  SettlementKey settlement;  // the settlement the field was sampled and the lines traced from
+  std::optional<SettlementGrid> field;
   std::vector<double> levels;  // m
   std::optional<PlanLines> lines;
 };
 
-// The lines of `levels` (m) over `grid`, the lattice grid of ctx's settlement (SettlementOf):
-// from the cache while the settlement and the levels are those they were traced for.
-const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const SettlementGrid& grid,
+// The settlement of ctx's document (`settlement`, SettlementOf) sampled on the fine grid of
+// PlanSettlementField over `area`, the plan shown (it follows the lattice and the loads, so the
+// settlement's key covers it): sampled once per settlement, when a page first needs it. Where
+// such a field would cost more than its budget, the lattice's own grid (`lattice`).
+const SettlementGrid& SettlementPlanFieldOf(RenderContext& ctx,
+                                            const DocumentSettlement& settlement,
+                                            const SettlementGrid& lattice, const PlanArea& area);
+
+// The lines of `levels` (m) over that field, from the cache while the settlement and the levels
+// are those they were traced for.
+const PlanLines& SettlementPlanLinesOf(RenderContext& ctx, const DocumentSettlement& settlement,
+                                       const SettlementGrid& lattice, const PlanArea& area,
                                        const std::vector<double>& levels);
 
 }  // namespace qel

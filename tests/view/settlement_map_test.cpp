@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "analysis/settlement_analysis.h"
 #include "support/cells_edit.h"
@@ -16,6 +17,7 @@
 #include "view/figure_notes.h"
 #include "view/figure_pages.h"
 #include "view/figure_strokes.h"
+#include "view/settlement_map_parts.h"
 
 namespace qel {
 namespace {
@@ -84,6 +86,48 @@ TEST_F(SettlementMapTest, TheValueWrittenAtAColumnIsItsTotal) {
   }
 }
 
+// The plan's lines of equal settlement are traced from the field sampled over the whole plan:
+// the page says how finely, and no line runs through a column's written value.
+TEST_F(SettlementMapTest, PlanLinesComeFromTheFineFieldAndKeepOffTheValues) {
+  Open("building.qdw");
+  const std::regex value(R"(-?[0-9]+\.[0-9]{2})");
+  const Colour levels = MapColoursOf(state.settings).levels;
+  const std::vector<RecordingDeviceContext> pages = PrintAll(DisplayMode::RectCircleSettlementMap);
+  ASSERT_EQ(pages.size(), 1u);
+  std::vector<DeviceBox> values;
+  std::vector<std::vector<DevicePoint>> lines;
+  int height = 0, sampled = 0;
+  unsigned colour = 0;
+  for (const std::string& line : pages[0].lines()) {
+    int a = 0, b = 0, w = 0;
+    char word[16], text[64];
+    if (std::sscanf(line.c_str(), "pen %15s %d %x", word, &w, &colour) == 3) continue;
+    if (std::sscanf(line.c_str(), "font %d", &a) == 1) height = a;
+    sampled += line.find("（41 × 41 点で求めた沈下量から）") != std::string::npos;
+    if (std::sscanf(line.c_str(), "text %d %d %63s", &a, &b, text) == 3 &&
+        std::regex_match(text, value))
+      values.push_back({a, b, a + NoteTextWidth(text, height), b + height});
+    if (line.rfind("polyline ", 0) == 0 && colour == levels) {
+      std::vector<DevicePoint>& points = lines.emplace_back();
+      std::istringstream in(line.substr(9));
+      for (char comma = 0; in >> a >> comma >> b;)
+        points.push_back({a, b});
+    }
+  }
+  EXPECT_EQ(sampled, 1);
+  ASSERT_GE(values.size(), 10u);
+  ASSERT_GE(lines.size(), 8u);
+  for (const std::vector<DevicePoint>& points : lines)
+    for (std::size_t i = 0; i + 1 < points.size(); ++i)
+      for (int step = 0; step <= 16; ++step) {
+        const DevicePoint at{points[i].x + (points[i + 1].x - points[i].x) * step / 16,
+                             points[i].y + (points[i + 1].y - points[i].y) * step / 16};
+        for (const DeviceBox& box : values)
+          EXPECT_FALSE(at.x > box.left && at.x < box.right && at.y > box.top && at.y < box.bottom)
+              << at.x << "," << at.y;
+      }
+}
+
 // The embankment's trough, wider than a page at its figure's scale, fits one page at a round
 // scale of its own, and the curve that lies on the final settlement says so in the legend.
 TEST_F(SettlementMapTest, TheStripTroughFitsOnePageAndCurvesOnOneAnotherSaySo) {
@@ -136,7 +180,7 @@ TEST_F(SettlementMapTest, AHostileDocumentDrawsOnlyFiniteNumbersOnBoundedPages) 
   for (const Case& c : {Case{Hostile::FarColumns, ""},
                         Case{Hostile::NoSettlement, "沈下量を求められた計算点がありません"},
                         Case{Hostile::ManyTimes, "時間 8 個のうち先頭の 6 個の曲線を描きます"},
-                        Case{Hostile::OneLatticeX, "等沈下線：計算点が一列に並ぶため描きません"},
+                        Case{Hostile::OneLatticeX, "（41 × 41 点で求めた沈下量から）"},
                         Case{Hostile::HugeLattice, ""}}) {
     SCOPED_TRACE(static_cast<int>(c.edit));
     Open(c.edit == Hostile::OneLatticeX || c.edit == Hostile::HugeLattice ? "building.qdw"

@@ -7,6 +7,7 @@
 #include "view/figure_notes.h"
 #include "view/figure_obstacles.h"
 #include "view/figure_pages.h"
+#include "view/ground_band.h"
 #include "view/isobar_layer.h"
 #include "view/page_furniture.h"
 #include "view/renderers.h"
@@ -63,11 +64,21 @@ int RenderStripFigure(RenderContext& ctx, DeviceContext& dc) {
   if (isobars) taken.push_back(PlaceIsobarCaption(ctx, *isobars, window, marks));
   const int noteHeight = NoteTextHeight(ctx);
   const std::vector<PlacedNote> notes = StripFigureNotes(ctx, window, noteHeight, taken, &marks);
-  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, taken.front(), notes, marks);
+  // The soil column finds its side clear of the notes; the isobars' labels keep clear of it.
+  const DeviceRect shown = WindowOnDevice(ctx.transform, window);
+  const std::optional<FigureSoilColumn> soil =
+      PlaceFigureSoilColumn(ctx, {shown.left, shown.top, shown.right, shown.bottom}, marks, notes);
+  std::vector<PlacedNote> texts = notes;
+  if (soil) {
+    texts.insert(texts.end(), soil->texts.begin(), soil->texts.end());
+    texts.push_back({soil->box.left, soil->box.top, soil->box.right, soil->box.bottom, ""});
+  }
+  if (isobars) DrawIsobarLayer(dc, ctx, *isobars, window, taken.front(), texts, marks);
   for (int set = 1; set <= kStripSets; ++set)
     for (const StripPieceRow& row : ctx.document.strip().set(set).calculated)
       DrawStripPiece(dc, ctx, row);
   DrawStripDrainZone(dc, ctx, ctx.transform, colours.axis);
+  if (soil) DrawSoilColumn(dc, ctx, soil->place, soil->texts, true);
   DrawStripPoints(dc, ctx, colours.point);
   DrawFigureNotes(dc, ctx, notes, noteHeight);
   dc.RemoveClip();

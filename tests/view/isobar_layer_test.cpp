@@ -81,6 +81,7 @@ TEST_F(IsobarLayerTest, FilledIsobarsPaintEachLevelUnderTheLinesWithALegend) {
   for (const LayerCase& c : cases) {
     SCOPED_TRACE(c.file);
     Open(c.file);
+    test::Edit(state)->soilLines.clear();  // the soil column's tints are fills too
     (c.strip ? test::Edit(state)->figures.stripIsobars : test::Edit(state)->figures.planIsobars) = {
         true, c.levels, true};
     controller.ShowDisplay(c.display);

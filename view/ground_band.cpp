@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/c_locale.h"
+#include "base/quoted_text.h"
 #include "document/document.h"
 #include "view/drain_zone.h"
 #include "view/drawing.h"
@@ -16,6 +17,9 @@ namespace qel {
 namespace {
 
 constexpr double kColumnWidthMm = 5.0;
+// A longer name is cut beside the column, where it would run over the section; the soil
+// conditions page gives it whole.
+constexpr std::size_t kMostNameCharacters = 8;
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kLayerLine = 0x808080;
 constexpr Colour kSettlingTint = 0xC8E0F0;  // 0x00BBGGRR: a pale brown
@@ -91,7 +95,8 @@ std::vector<PlacedNote> SoilColumnTexts(RenderContext& ctx, const SoilColumnPlac
     const int top = DepthY(place, LayerTop(*profile, i)), bottom = DepthY(place, layer.bottom);
     if (bottom - top < h) continue;
     const PlacedNote name =
-        Beside(ctx, place, (top + bottom) / 2, h, FormatC("%d ", layer.number) + layer.name);
+        Beside(ctx, place, (top + bottom) / 2, h,
+               FormatC("%d ", layer.number) + ShortenedText(layer.name, kMostNameCharacters));
     if (waterBox && waterBox->Meets(BoxOf(name))) continue;
     texts.push_back(name);
   }

@@ -5,11 +5,18 @@
 
 #include <malloc.h>
 
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/c_locale.h"
+#include "base/text_file.h"
+#include "document/data_file.h"
 #include "document/document.h"
+#include "document/document_results.h"
 #include "document/excluded_loads.h"
 #include "document/load_lists.h"
 #include "support/worst_document.h"
@@ -118,6 +125,59 @@ void BM_UndoStepsBesideALargeSoilSection(benchmark::State& benchState) {
   }
 }
 BENCHMARK(BM_UndoStepsBesideALargeSoilSection)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// What qel-cli compute does with the largest document, in process and split in two: opening the
+// file (reading, the typed problems) and writing every point's row as CSV text, against the
+// engine's dP of every point. The counters give the medians in ms and their ratio (the target
+// is at most 1: the program around the engine costs no more than the engine).
+void BM_ComputeOutsideTheEngine(benchmark::State& benchState) {
+  ApplicationState worst;
+  FillWorstDocument(worst, false);
+  const std::string path = std::filesystem::temp_directory_path() / "qel_bench_compute.qdw";
+  if (!WriteTextFileSafely(path, FormatDataFile(worst.document.cells(), ResultsGrid{}, 3)).ok) {
+    benchState.SkipWithError("the document could not be written");
+    return;
+  }
+  using Clock = std::chrono::steady_clock;
+  auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  std::vector<double> outside, engine;
+  for (auto _ : benchState) {
+    const Clock::time_point start = Clock::now();
+    Document document;
+    if (OpenDataFile(path, document) != ReadStatus::Ok) {
+      benchState.SkipWithError("the document could not be read");
+      return;
+    }
+    const Clock::time_point opened = Clock::now();
+    DocumentResults results;
+    const ResultsGrid& strip = results.Strip(document);
+    const ResultsGrid& lattice = results.Lattice(document, CircleMethod::kExact);
+    const Clock::time_point computed = Clock::now();
+    std::string csv = "problem,xrow,yrow,zrow,x,y,z,dP\n";
+    document.strip().points.ForEach([&](const StripPoint& p) {
+      csv += FormatC("strip,%d,0,%d,%.17g,0,%.17g,%.17g\n", p.xRow, p.zRow, p.x, p.z,
+                     strip.strip(p.xRow, p.zRow));
+    });
+    document.plan().lattice.ForEachListed([&](const GridPoint& p) {
+      csv += FormatC("lattice,%d,%d,%d,%.17g,%.17g,%.17g,%.17g\n", p.xRow, p.yRow, p.zRow, p.x, p.y,
+                     p.z, lattice.at(p.xRow, p.yRow, p.zRow));
+    });
+    benchmark::DoNotOptimize(csv.size());
+    const Clock::time_point written = Clock::now();
+    outside.push_back(ms(opened - start) + ms(written - computed));
+    engine.push_back(ms(computed - opened));
+  }
+  std::filesystem::remove(path);
+  auto median = [](std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+  };
+  const double outsideMs = median(outside), engineMs = median(engine);
+  benchState.counters["outside_ms"] = outsideMs;
+  benchState.counters["engine_ms"] = engineMs;
+  benchState.counters["outside_per_engine"] = engineMs > 0 ? outsideMs / engineMs : 0.0;
+}
+BENCHMARK(BM_ComputeOutsideTheEngine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qel

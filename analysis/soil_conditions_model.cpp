@@ -116,7 +116,11 @@ void AddConditions(TableModel& table, const SoilProfile& profile, const Units& u
     AddItem(section, "鉛直ドレーンの配置", "",
             drains->pattern == DrainPattern::kSquare ? "正方形" : "正三角形");
     AddItem(section, "ドレーンの間隔", "m", Number(drains->spacing));
-    AddItem(section, "ドレーンの換算直径 dw", "m", Number(drains->dw));
+    // A diameter worked out from a band drain's a and b has no short exact text: it is given to
+    // six digits with the formula a checker redoes it by.
+    std::string dw = Number(drains->dw);
+    if (profile.drainBand && dw.size() > 10) dw = FormatC("%.6g", drains->dw) + "（2(a + b)/π）";
+    AddItem(section, "ドレーンの換算直径 dw", "m", dw);
     if (const std::optional<BandDrain>& band = profile.drainBand) {
       AddItem(section, "バンドドレーンの幅 a", "m", Number(band->width));
       AddItem(section, "バンドドレーンの厚さ b", "m", Number(band->thickness));

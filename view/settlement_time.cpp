@@ -302,7 +302,7 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   if (chosen.empty()) {
     DrawLinesInBox(
         *dc, ctx, box,
-        {"時間–沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
+        {"時間－沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
          std::to_string(columns.size()) + " まで）"});
     return graphs;
   }

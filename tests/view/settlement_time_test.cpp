@@ -9,10 +9,14 @@
 #include "analysis/settlement_analysis.h"
 #include "analysis/settlement_time.h"
 #include "base/c_locale.h"
+#include "base/cp932.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
+#include "support/test_files.h"
 #include "test_support/recording_device_context.h"
+#include "view/display_table.h"
 #include "view/figure_notes.h"
+#include "view/table_rows.h"
 
 namespace qel {
 namespace {
@@ -254,6 +258,57 @@ TEST_F(SettlementTimeTest, SecondaryCompressionShowsThePrimaryApartAndTp) {
   EXPECT_GT(creep.dotted, plain.dotted);
   // Both layers start within the axis in at least one column.
   EXPECT_GE(creep.ticks - plain.ticks, 2);
+}
+
+// Every "時間?沈下曲線" in `text`, whatever the character between.
+std::vector<std::string> TimeCurveSpellings(const std::string& text) {
+  std::vector<std::string> found;
+  const std::string head = "時間", tail = "沈下曲線";
+  for (std::size_t at = text.find(tail); at != std::string::npos; at = text.find(tail, at + 1)) {
+    std::size_t from = at;
+    while (from > 0 && (static_cast<unsigned char>(text[from - 1]) & 0xC0) == 0x80)
+      --from;  // back over the continuation bytes of the character before
+    if (from > 0) --from;
+    if (from >= head.size() && text.compare(from - head.size(), head.size(), head) == 0)
+      found.push_back(text.substr(from - head.size(), at + tail.size() - from + head.size()));
+  }
+  return found;
+}
+
+// One spelling of the display's name, in a dash the help's code page holds, on screen (menu,
+// tool tip, title word), on paper, in the settlement CSV and in the help; and no text of the
+// settlement displays, their CSV or the help says 時刻 for the time.
+TEST_F(SettlementTimeTest, OneSpellingOfItsNameAndNoTimeOfDay) {
+  const std::string name = "時間－沈下曲線";
+  Open("embankment.qdw");
+  std::vector<std::string> texts;
+  for (const DisplayMode display : {kStrip, DisplayMode::RectCircleSettlementTime}) {
+    const DisplayRow& row = DisplayRowOf(display);
+    texts.insert(texts.end(), {row.menuText, row.prompt, row.titleWord});
+    EXPECT_EQ(row.menuText, name);
+  }
+  for (const DisplayMode display :
+       {kStrip, DisplayMode::StripSettlementTable, DisplayMode::StripSettlementMap}) {
+    for (const DrawnText& drawn : TextsOf(Print(display, 1)))
+      texts.push_back(drawn.text);
+  }
+  const std::optional<TableRows> csv = BuildTableRows(
+      TableDisplayFor(kStrip), state.document, state.results, state.circleMethod, state.settings);
+  ASSERT_TRUE(csv);
+  texts.insert(texts.end(), csv->notes.begin(), csv->notes.end());
+  texts.insert(texts.end(), csv->headings.begin(), csv->headings.end());
+  const std::string help = DecodeCp932(test::ReadBytes(QEL_SOURCE_DIR "/data/Help.txt"));
+  texts.push_back(help);
+  EXPECT_NE(help.find("「" + name + "」"), std::string::npos);
+  int named = 0;
+  for (const std::string& text : texts) {
+    for (const std::string& spelling : TimeCurveSpellings(text)) {
+      EXPECT_EQ(spelling, name) << text.substr(0, 200);
+      ++named;
+    }
+    EXPECT_EQ(text.find("時刻"), std::string::npos) << text.substr(0, 200);
+  }
+  EXPECT_GE(named, 7);  // menu, tool tip and title word of both problems, the help
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "support/cells_edit.h"
 #include "support/example_view.h"
 #include "support/test_files.h"
+#include "support/worst_soil_profile.h"
 #include "test_support/recording_device_context.h"
 #include "view/display_table.h"
 #include "view/figure_notes.h"
@@ -171,7 +172,8 @@ TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
 
 // Both examples in colour and 白黒 on two paper widths, and a hostile profile: layers that
 // consolidate in no time and in forever, enormous settlement, times of 0 and far beyond, more
-// times than two table lines hold (which the page says).
+// times than two table lines hold (which the page says), and the largest profile with every
+// note the page can carry.
 TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   for (const Example& e : kExamples)
     for (const int width : {210, 148})
@@ -195,6 +197,22 @@ TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   for (int page = 1; page <= Pages(kStrip); ++page)
     toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時間 63 個のうち");
   EXPECT_TRUE(toldUnshownTimes);
+  // The largest profile built in stages over drains, with its residual settlement: a note for
+  // every layer's t_p in every column, more than the page has room for; the residual
+  // settlement of each column keeps its place before them.
+  std::vector<std::string> largest = WorstSoilProfileLines();
+  largest.insert(largest.begin() + 3,
+                 {"times=10,30,100,300,1000,3000", "stage=1,0,60,0.5", "stage=2,120,150,1.0",
+                  "residual=400,3650", "drains=triangle,1.2,0.0662,0.2,2,100,12.0,0.1,0.004"});
+  test::Edit(state)->soilLines = largest;
+  for (int page = 1; page <= Pages(kStrip); ++page) {
+    const std::vector<DrawnText> texts = ExpectOnThePaper(kStrip, page);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const DrawnText& t) {
+                              return t.text.find(": 残留沈下量 ") != std::string::npos;
+                            }),
+              6);
+  }
 }
 
 // Without cv no graph is drawn: the page names each column shown with the layer that has no cv;

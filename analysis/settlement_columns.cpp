@@ -61,36 +61,10 @@ std::vector<std::vector<double>> LatticeLoadsAtSlices(const Document& document,
   return deltaP;
 }
 
-std::string SliceName(const SettlementModel& model, const SoilSlice& slice) {
-  const SoilLayer& layer = model.profile().layers[static_cast<std::size_t>(slice.layer)];
+std::string LayerName(const SoilLayer& layer) {
   std::string name = "土層 " + std::to_string(layer.number);
   if (!layer.name.empty()) name += " (" + layer.name + ")";
-  return name + " の " + std::to_string(slice.number) + " 番目の分割";
-}
-
-const char* NoteText(SliceNote note) {
-  switch (note) {
-    case SliceNote::kNoEffectiveStress:
-      return "p1 = σ'v0 + ΔP が 0 以下のため沈下量を計算できません";
-    case SliceNote::kNoOverburden:
-      return "σ'v0 が 0 以下のため沈下量を計算できません";
-    case SliceNote::kNoSwellingIndex:
-      return "p1 が σ'v0 より小さく、Cs がないため沈下量を計算できません";
-    case SliceNote::kVoidRatioOutOfRange:
-      return "e–log p 曲線の外挿で間隙比が -1 以下になるため沈下量を計算できません";
-    case SliceNote::kVoidRatioNotPositive:
-      return "e1 が 0 以下になるため沈下量を計算できません";
-    case SliceNote::kStrainTooLarge:
-      return "ひずみ (e0 − e1)/(1 + e0) が 0.5 を超えるため沈下量を計算しません";
-    case SliceNote::kOutsideCurve:
-      return "e–log p 曲線の範囲外を端の区間の延長で計算しています";
-    case SliceNote::kPcBelowOverburden:
-      return "p'c < σ'v0 のため正規圧密として計算しています";
-    case SliceNote::kUnloadedMv:
-      return "除荷 (ΔP < 0) の膨張は mv では求められないため沈下量 0 としています (Cs を使う cc か "
-             "elogp で計算してください)";
-  }
-  return "";
+  return name;
 }
 
 std::optional<SliceNote> GapNote(SliceGap gap) {
@@ -127,14 +101,43 @@ double FinalLoadShare(const SettlementModel& model) {
   return stages.empty() ? 1.0 : stages.back().fraction;
 }
 
+const char* SliceNoteText(SliceNote note) {
+  switch (note) {
+    case SliceNote::kNoEffectiveStress:
+      return "p1 = σ'v0 + ΔP が 0 以下のため沈下量を計算できません";
+    case SliceNote::kNoOverburden:
+      return "σ'v0 が 0 以下のため沈下量を計算できません";
+    case SliceNote::kNoSwellingIndex:
+      return "p1 が σ'v0 より小さく、Cs がないため沈下量を計算できません";
+    case SliceNote::kVoidRatioOutOfRange:
+      return "e–log p 曲線の外挿で間隙比が -1 以下になるため沈下量を計算できません";
+    case SliceNote::kVoidRatioNotPositive:
+      return "e1 が 0 以下になるため沈下量を計算できません";
+    case SliceNote::kStrainTooLarge:
+      return "ひずみ (e0 − e1)/(1 + e0) が 0.5 を超えるため沈下量を計算しません";
+    case SliceNote::kOutsideCurve:
+      return "e–log p 曲線の範囲外を端の区間の延長で計算しています";
+    case SliceNote::kPcBelowOverburden:
+      return "p'c < σ'v0 のため正規圧密として計算しています";
+    case SliceNote::kUnloadedMv:
+      return "除荷 (ΔP < 0) の膨張は mv では求められないため沈下量 0 としています (Cs を使う cc か "
+             "elogp で計算してください)";
+  }
+  return "";
+}
+
 std::vector<SliceMessage> SliceMessages(const SettlementModel& model,
                                         const SettlementColumn& column) {
   std::vector<SliceMessage> messages;
   for (std::size_t i = 0; i < column.slices.size() && i < model.slices().size(); ++i) {
     const SliceSettlement& slice = column.slices[i];
+    const SoilSlice& cut = model.slices()[i];
+    const std::string layerName =
+        LayerName(model.profile().layers[static_cast<std::size_t>(cut.layer)]);
     auto add = [&](SliceNote note) {
-      messages.push_back(
-          {static_cast<int>(i), note, SliceName(model, model.slices()[i]) + ": " + NoteText(note)});
+      messages.push_back({static_cast<int>(i), note, cut.layer, layerName, cut.number,
+                          layerName + " の " + std::to_string(cut.number) +
+                              " 番目の分割: " + SliceNoteText(note)});
     };
     if (const std::optional<SliceNote> note = GapNote(slice.gap)) add(*note);
     if (slice.outsideCurve) add(SliceNote::kOutsideCurve);

@@ -38,8 +38,14 @@ enum class SliceNote {
 struct SliceMessage {
   int slice = 0;  // index into SettlementModel::slices()
   SliceNote note = SliceNote::kNoEffectiveStress;
-  std::string text;  // Japanese, naming the layer and the slice
+  int layer = 0;          // index into the profile's layers
+  std::string layerName;  // "土層 3 (粘土)"
+  int number = 0;         // the slice's number within its layer, from 1
+  std::string text;       // Japanese, naming the layer and the slice, then SliceNoteText
 };
+
+// What a note says about a slice, without naming the slice.
+const char* SliceNoteText(SliceNote note);
 
 struct SettlementColumnResult {
   SettlementSite site;

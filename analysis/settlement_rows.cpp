@@ -1,6 +1,8 @@
 // The texts of the settlement columns, shared by the calculation table and its CSV.
 #include "analysis/settlement_rows.h"
 
+#include <algorithm>
+
 #include "base/c_locale.h"
 #include "settings/number_format.h"
 
@@ -26,6 +28,54 @@ std::string Days(const std::optional<double>& days) {
 
 const SoilLayer& LayerOf(const SettlementModel& model, std::size_t slice) {
   return model.profile().layers[static_cast<std::size_t>(model.slices()[slice].layer)];
+}
+
+const char* MarkOfNote(SliceNote note) {
+  switch (note) {
+    case SliceNote::kOutsideCurve:
+      return kOutsideCurveMark;
+    case SliceNote::kPcBelowOverburden:
+      return kPcBelowMark;
+    case SliceNote::kUnloadedMv:
+      return kUnloadedMark;
+    default:
+      return kNoSettlementMark;
+  }
+}
+
+// "4", "1～12", "1, 3, 5" or "1～3, 7": the slice numbers (ascending), each run of consecutive
+// numbers as its ends.
+std::string SliceNumbersText(const std::vector<int>& numbers) {
+  std::string text;
+  for (std::size_t first = 0; first < numbers.size();) {
+    std::size_t last = first;
+    while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
+      ++last;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(numbers[first]);
+    if (last > first) text += "～" + std::to_string(numbers[last]);
+    first = last + 1;
+  }
+  return text;
+}
+
+// The messages of one layer and one kind of note, in the order their first slice comes.
+struct NoteGroup {
+  const SliceMessage* first = nullptr;
+  std::vector<int> numbers;
+};
+
+std::vector<NoteGroup> GroupByLayerAndNote(const std::vector<SliceMessage>& messages) {
+  std::vector<NoteGroup> groups;
+  for (const SliceMessage& message : messages) {
+    auto same = [&message](const NoteGroup& group) {
+      return group.first->layer == message.layer && group.first->note == message.note;
+    };
+    auto found = std::find_if(groups.begin(), groups.end(), same);
+    if (found == groups.end()) found = groups.insert(groups.end(), NoteGroup{&message, {}});
+    found->numbers.push_back(message.number);
+  }
+  return groups;
 }
 
 }  // namespace
@@ -100,13 +150,12 @@ std::vector<std::string> MarkNotes(const SettlementColumnResult& column) {
                     " e-log p 曲線の範囲外: 曲線の端の線分を延長して求めた値");
   if (unloaded)
     notes.push_back(std::string(kUnloadedMark) + " 除荷（Δp < 0）の分割: 膨張を負の沈下量とした値");
-  // Each message under the mark its slice carries.
-  for (const SliceMessage& message : column.messages) {
-    if (message.note == SliceNote::kOutsideCurve) continue;
-    const char* mark = message.note == SliceNote::kPcBelowOverburden ? kPcBelowMark
-                       : message.note == SliceNote::kUnloadedMv      ? kUnloadedMark
-                                                                     : kNoSettlementMark;
-    notes.push_back(std::string(mark) + " " + message.text);
+  // One line per layer and kind of message, naming its slices, under the mark they carry.
+  for (const NoteGroup& group : GroupByLayerAndNote(column.messages)) {
+    const SliceNote note = group.first->note;
+    if (note == SliceNote::kOutsideCurve) continue;
+    notes.push_back(std::string(MarkOfNote(note)) + " " + group.first->layerName + " の " +
+                    SliceNumbersText(group.numbers) + " 番目の分割: " + SliceNoteText(note));
   }
   return notes;
 }

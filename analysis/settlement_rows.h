@@ -38,7 +38,8 @@ std::string ColumnHeading(const SettlementSite& site, int number);
 std::string ColumnTotalText(const SettlementCourse& course);
 // "小計 S = 1.23 cm" of a layer, or "－" when it has none.
 std::string LayerTotalText(const std::optional<double>& total);
-// One line explaining each mark the column uses, in the order of the marks.
+// One line explaining each mark the column uses, in the order of the marks; of the slices'
+// messages one line per layer and kind, naming its slices ("1～12", "1, 3, 5").
 std::vector<std::string> MarkNotes(const SettlementColumnResult& column);
 // The profile's conditions: water table, gamma_w, the largest slice.
 std::string ConditionsText(const SettlementModel& model);

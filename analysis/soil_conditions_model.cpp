@@ -110,7 +110,7 @@ void AddConditions(TableModel& table, const SoilProfile& profile, const Units& u
   std::string columns;
   for (const int column : profile.timeColumns)
     columns += (columns.empty() ? "" : ", ") + FormatC("%d", column);
-  AddItem(section, "時間–沈下曲線の列", "",
+  AddItem(section, "時間－沈下曲線の列", "",
           columns.empty() ? std::string("沈下量の大きい 6 列") : columns);
   if (const std::optional<VerticalDrains>& drains = profile.drains) {
     AddItem(section, "鉛直ドレーンの配置", "",

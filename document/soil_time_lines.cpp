@@ -27,7 +27,7 @@ constexpr const char* kResidualLabel = "残留沈下";
 // How far a band drain's diameter as given may stray from 2 (a + b) / pi: enough for the four
 // figures a written diameter keeps, not for a width or thickness changed by hand.
 constexpr double kBandDiameterTolerance = 0.005;
-constexpr const char* kTimeColumnsLabel = "時間–沈下曲線の列";
+constexpr const char* kTimeColumnsLabel = "時間－沈下曲線の列";
 
 }  // namespace
 

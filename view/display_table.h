@@ -86,9 +86,9 @@ inline constexpr const char* kSettlementTablePrompt =
 inline constexpr const char* kSettlementMapMenuText = "沈下量 分布";
 inline constexpr const char* kSettlementMapPrompt =
     "断面に沿った沈下量、または平面の等沈下量線を表示\n沈下量 分布";
-inline constexpr const char* kSettlementTimeMenuText = "時間–沈下曲線";
+inline constexpr const char* kSettlementTimeMenuText = "時間－沈下曲線";
 inline constexpr const char* kSettlementTimePrompt =
-    "圧密による沈下量の時間変化を表示\n時間–沈下曲線";
+    "圧密による沈下量の時間変化を表示\n時間－沈下曲線";
 inline constexpr const char* kSoilConditionsMenuText = "地盤条件";
 inline constexpr const char* kSoilConditionsPrompt =
     "地盤の土層、地下水位・分割・時間と e-log p 曲線の入力を表示\n地盤条件";
@@ -122,8 +122,8 @@ inline constexpr DisplayRow kDisplays[] = {
      kSettlementMapMenuText, kSettlementMapPrompt, "settlement map", "沈下量 分布",
      RenderStripSettlementMap, HasStripSettlementContent, false},
     {11, DisplayMode::StripSettlementTime, Problem::Strip, DisplayKind::SettlementTime,
-     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
-     RenderStripSettlementTime, HasStripSettlementContent, false},
+     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves",
+     kSettlementTimeMenuText, RenderStripSettlementTime, HasStripSettlementContent, false},
     {13, DisplayMode::StripSettlementPlates, Problem::Strip, DisplayKind::SettlementPlates,
      kSettlementPlatesMenuText, kSettlementPlatesPrompt, "settlement plates", "実測沈下量と予測",
      RenderStripSettlementPlates, HasStripSettlementPlates, true},
@@ -150,8 +150,9 @@ inline constexpr DisplayRow kDisplays[] = {
      kSettlementMapMenuText, kSettlementMapPrompt, "settlement map", "沈下量 分布",
      RenderRectCircleSettlementMap, HasRectCircleSettlementContent, false},
     {11, DisplayMode::RectCircleSettlementTime, Problem::RectCircle, DisplayKind::SettlementTime,
-     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves", "時間–沈下曲線",
-     RenderRectCircleSettlementTime, HasRectCircleSettlementContent, false},
+     kSettlementTimeMenuText, kSettlementTimePrompt, "settlement time curves",
+     kSettlementTimeMenuText, RenderRectCircleSettlementTime, HasRectCircleSettlementContent,
+     false},
     {13, DisplayMode::RectCircleSettlementPlates, Problem::RectCircle,
      DisplayKind::SettlementPlates, kSettlementPlatesMenuText, kSettlementPlatesPrompt,
      "settlement plates", "実測沈下量と予測", RenderRectCircleSettlementPlates,
@@ -182,7 +183,7 @@ inline constexpr DisplayKindRow kDisplayKinds[] = {
     {DisplayKind::Depth, "depth", "深さ分布を表示\n深さ分布"},
     {DisplayKind::SettlementTable, "settlement-table", "沈下量の計算表を表示\n沈下量 計算表"},
     {DisplayKind::SettlementMap, "settlement-map", "沈下量の分布を表示\n沈下量 分布"},
-    {DisplayKind::SettlementTime, "settlement-time", "時間–沈下曲線を表示\n時間–沈下曲線"},
+    {DisplayKind::SettlementTime, "settlement-time", "時間－沈下曲線を表示\n時間－沈下曲線"},
     {DisplayKind::SoilConditions, "soil-conditions", "地盤条件を表示\n地盤条件"},
 };
 

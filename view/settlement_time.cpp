@@ -196,13 +196,9 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
     return shown.undrained != nullptr && shown.undrained->hasTime;
   });
   if (drained) table.notes.push_back("細線は同じ列のバーチカルドレーンがない場合の曲線です");
-  if (secondary) {
+  if (secondary)
     table.notes.push_back(
         "曲線と各時間の沈下量は二次圧密を含みます（最終沈下量、t50、t90 は一次圧密のもの）");
-    table.notes.push_back(
-        "点線の細線は一次圧密のみの沈下量、曲線を横切る短線は二次圧密が始まる日 t_p です");
-    table.notes.insert(table.notes.end(), starts.begin(), starts.end());
-  }
   if (const std::optional<ResidualPeriod>& period = model.profile().residual;
       period && !residuals.empty()) {
     table.notes.push_back("供用開始 " + TimeHeading(period->paving) + " 日から " +
@@ -210,6 +206,13 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
     table.notes.insert(table.notes.end(), residuals.begin(), residuals.end());
   }
   table.notes.insert(table.notes.end(), missing.begin(), missing.end());
+  // The days t_p last, a line per column and layer: the graph marks them too, so they are what
+  // a page too short for every note leaves out.
+  if (secondary) {
+    table.notes.push_back(
+        "点線の細線は一次圧密のみの沈下量、曲線を横切る短線は二次圧密が始まる日 t_p です");
+    table.notes.insert(table.notes.end(), starts.begin(), starts.end());
+  }
   return table;
 }
 
@@ -302,7 +305,7 @@ int RenderSettlementTime(RenderContext& ctx, DeviceContext* dc, bool draw, Probl
   if (chosen.empty()) {
     DrawLinesInBox(
         *dc, ctx, box,
-        {"時間–沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
+        {"時間－沈下曲線の列 (timecols) に、この荷重の列の番号がありません（列は 1 から " +
          std::to_string(columns.size()) + " まで）"});
     return graphs;
   }

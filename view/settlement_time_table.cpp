@@ -88,6 +88,15 @@ TimeTableLayout LayOutTimeTable(const TimeTable& table, int left, int right, int
     layout.notes = Wrapped(notes, right - left, h);
     if (layout.Height() <= mostHeight) break;
   }
+  // Notes beyond the room are left out, the last line kept saying how many: the page holds
+  // what it can instead of running off the paper.
+  const int noteRoom = std::max(1, (mostHeight - layout.NotesTop(0)) / layout.rowHeight);
+  const int noteLines = static_cast<int>(layout.notes.size());
+  if (noteLines > noteRoom) {
+    layout.notes.resize(static_cast<std::size_t>(noteRoom - 1));
+    layout.notes.push_back(
+        FormatC("（ほか %d 行の注記は紙面に入りません）", noteLines - (noteRoom - 1)));
+  }
   return layout;
 }
 

@@ -41,7 +41,8 @@ struct TimeTableLayout {
 
 // The table of `table` from device x `left` to `right`, text `textHeight` high, legend samples
 // `sampleLength` long, as many table lines of times (at most kMostTimeBlocks) as `mostHeight`
-// leaves room for, never fewer than one.
+// leaves room for, never fewer than one, and as many note lines, the last then saying how many
+// are left out.
 TimeTableLayout LayOutTimeTable(const TimeTable& table, int left, int right, int textHeight,
                                 int sampleLength, int mostHeight);
 

@@ -41,7 +41,7 @@ CSoilConditionsDlg::CSoilConditionsDlg(SoilConditionsModel& model, PromptService
         [&model](const std::string& text) { model.SetSlice(text); });
   field("times", fields.times, "時間 (日)(&T)", "10,30,100,300,1000,3000,10000", K::NumberList,
         [&model](const std::string& text) { model.SetTimes(text); });
-  field("timeColumns", fields.timeColumns, "時間–沈下曲線の列(&C)", "沈下量の大きい 6 列",
+  field("timeColumns", fields.timeColumns, "時間－沈下曲線の列(&C)", "沈下量の大きい 6 列",
         K::NumberList, [&model](const std::string& text) { model.SetTimeColumns(text); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace qel {
 namespace {
 
@@ -50,6 +52,45 @@ TEST(SettlementRows, SlicesCarryTheMarkOfWhatHappenedToThem) {
     if (!notes.empty()) {
       EXPECT_EQ(notes[0].rfind(c.mark, 0), 0u) << notes[0];
     }
+  }
+}
+
+// The messages of a layer's slices make one note per layer and kind, naming the slices as runs
+// ("1～12") or a list ("1, 3, 5"); another kind or another layer keeps a line of its own.
+TEST(SettlementRows, OneNotePerLayerAndKindNamingItsSlices) {
+  const SliceNote below = SliceNote::kPcBelowOverburden, gap = SliceNote::kNoEffectiveStress;
+  const std::string clay = "土層 3 (粘土)", sand = "土層 4 (砂)";
+  const std::string belowText = SliceNoteText(below), gapText = SliceNoteText(gap);
+  const struct {
+    const char* name;
+    std::vector<std::tuple<int, std::string, int, SliceNote>> messages;  // layer, name, slice
+    std::vector<std::string> notes;
+  } cases[] = {
+      {"consecutive",
+       {{2, clay, 1, below}, {2, clay, 2, below}, {2, clay, 3, below}, {2, clay, 4, below}},
+       {"⚠ " + clay + " の 1～4 番目の分割: " + belowText}},
+      {"one slice", {{2, clay, 7, below}}, {"⚠ " + clay + " の 7 番目の分割: " + belowText}},
+      {"not consecutive",
+       {{2, clay, 1, below}, {2, clay, 3, below}, {2, clay, 5, below}},
+       {"⚠ " + clay + " の 1, 3, 5 番目の分割: " + belowText}},
+      {"runs and a gap",
+       {{2, clay, 1, below}, {2, clay, 2, below}, {2, clay, 3, below}, {2, clay, 6, below}},
+       {"⚠ " + clay + " の 1～3, 6 番目の分割: " + belowText}},
+      {"two kinds in a layer",
+       {{2, clay, 1, below}, {2, clay, 2, gap}, {2, clay, 3, below}, {2, clay, 4, gap}},
+       {"⚠ " + clay + " の 1, 3 番目の分割: " + belowText,
+        "† " + clay + " の 2, 4 番目の分割: " + gapText}},
+      {"two layers",
+       {{2, clay, 1, below}, {2, clay, 2, below}, {3, sand, 1, below}},
+       {"⚠ " + clay + " の 1～2 番目の分割: " + belowText,
+        "⚠ " + sand + " の 1 番目の分割: " + belowText}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SettlementColumnResult column;
+    for (const auto& [layer, name, number, note] : c.messages)
+      column.messages.push_back({0, note, layer, name, number, ""});
+    EXPECT_EQ(MarkNotes(column), c.notes);
   }
 }
 

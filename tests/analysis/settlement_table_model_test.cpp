@@ -14,6 +14,7 @@
 #include "document/data_file.h"
 #include "document/document.h"
 #include "support/example_document.h"
+#include "support/worst_soil_profile.h"
 
 namespace qel {
 namespace {
@@ -68,6 +69,40 @@ TEST(SettlementTableModel, EveryColumnOfTheProblemWithItsSlicesInOrder) {
     EXPECT_EQ(rows.headings.front(), "x (m)");
     EXPECT_EQ(rows.headings[6], "σ'v0 (kN/㎡)");
     EXPECT_EQ(rows.headings.back(), "S (m)");
+  }
+}
+
+// Under the largest profile each layer whose slices are marked ⚠ has one note under that mark,
+// naming the layer and its slices, on the page and in the file alike.
+TEST(SettlementTableModel, TheLargestProfileHasOneNotePerMarkedLayer) {
+  DocumentTables t;
+  ASSERT_EQ(ReadDataFile(std::string(QEL_SOURCE_DIR "/examples/embankment.qdw"), t),
+            ReadStatus::Ok);
+  t.soilLines = WorstSoilProfileLines();
+  SystemSettings settings;
+  settings.unitSystem = 1;
+  const DocumentSettlement settlement =
+      ComputeDocumentSettlement(Document(t), settings.unitSystem, CircleMethod::kExact);
+  ASSERT_EQ(settlement.status, DocumentSettlement::Status::kComputed);
+  for (const auto& [use, layerCell] :
+       {std::pair{TableUse::Page, 0}, std::pair{TableUse::File, 1}}) {
+    SCOPED_TRACE(layerCell);
+    const TableModel table = SettlementTableModel(settlement, Problem::Strip, settings, use);
+    ASSERT_FALSE(table.sections.empty());
+    for (const TableSection& section : table.sections) {
+      std::set<std::string> marked, noted;
+      for (const TableModelRow& row : section.rows)
+        if (row.mark == kPcBelowMark) marked.insert(row.cells[layerCell]);
+      for (const std::string& note : section.notes) {
+        if (note.rfind(kPcBelowMark, 0) != 0) continue;
+        const std::size_t number = note.find("土層 ") + std::string("土層 ").size();
+        EXPECT_TRUE(noted.insert(note.substr(number, note.find(' ', number) - number)).second)
+            << note;
+        EXPECT_NE(note.find(" の 1～2 番目の分割: "), std::string::npos) << note;
+      }
+      EXPECT_FALSE(marked.empty());
+      EXPECT_EQ(noted, marked);
+    }
   }
 }
 

@@ -216,7 +216,7 @@ TEST_F(AppTest, ToolBarButtonsInOrderWithTheirTips) {
       {CommandId::ToolbarDepth, "深さ分布を表示", "深さ分布"},
       {CommandId::ToolbarSettlementTable, "沈下量の計算表を表示", "沈下量 計算表"},
       {CommandId::ToolbarSettlementMap, "沈下量の分布を表示", "沈下量 分布"},
-      {CommandId::ToolbarSettlementTime, "時間–沈下曲線を表示", "時間–沈下曲線"},
+      {CommandId::ToolbarSettlementTime, "時間－沈下曲線を表示", "時間－沈下曲線"},
       {CommandId::ToolbarSoilConditions, "地盤条件を表示", "地盤条件"},
       {std::nullopt, "", ""},
       {CommandId::ZoomOut, "ページを縮小して表示", "縮小"},

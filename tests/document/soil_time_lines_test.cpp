@@ -176,7 +176,7 @@ TEST(ReadSoilTimeLines, NamesTheLineOfEveryFault) {
        {7, "ドレーンの通水能力 qw があるときは γw が必要です"}},
       {{{0, "residual=-1"}}, {7, "残留沈下: 舗装日は 0 以上にしてください"}},
       {{{0, "residual=10,0"}}, {7, "残留沈下: 供用期間は 0 より大きい値にしてください"}},
-      {{{0, "timecols=1,x"}}, {7, "時間–沈下曲線の列の 2 番目「x」が正の整数ではありません"}},
+      {{{0, "timecols=1,x"}}, {7, "時間－沈下曲線の列の 2 番目「x」が正の整数ではありません"}},
   };
   for (const Case& c : cases) {
     const SoilProfileReading reading = ReadSoilProfile(With(c.changes), kKiloNewtons);

@@ -9,10 +9,15 @@
 #include "analysis/settlement_analysis.h"
 #include "analysis/settlement_time.h"
 #include "base/c_locale.h"
+#include "base/cp932.h"
 #include "support/cells_edit.h"
 #include "support/example_view.h"
+#include "support/test_files.h"
+#include "support/worst_soil_profile.h"
 #include "test_support/recording_device_context.h"
+#include "view/display_table.h"
 #include "view/figure_notes.h"
+#include "view/table_rows.h"
 
 namespace qel {
 namespace {
@@ -167,7 +172,8 @@ TEST_F(SettlementTimeTest, RowsHoldSAtTheProfilesTimesSixColumnsToAPage) {
 
 // Both examples in colour and 白黒 on two paper widths, and a hostile profile: layers that
 // consolidate in no time and in forever, enormous settlement, times of 0 and far beyond, more
-// times than two table lines hold (which the page says).
+// times than two table lines hold (which the page says), and the largest profile with every
+// note the page can carry.
 TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   for (const Example& e : kExamples)
     for (const int width : {210, 148})
@@ -191,6 +197,22 @@ TEST_F(SettlementTimeTest, EveryPageFitsThePaperAndIsFinite) {
   for (int page = 1; page <= Pages(kStrip); ++page)
     toldUnshownTimes |= AnyContains(ExpectOnThePaper(kStrip, page), "時間 63 個のうち");
   EXPECT_TRUE(toldUnshownTimes);
+  // The largest profile built in stages over drains, with its residual settlement: a note for
+  // every layer's t_p in every column, more than the page has room for; the residual
+  // settlement of each column keeps its place before them.
+  std::vector<std::string> largest = WorstSoilProfileLines();
+  largest.insert(largest.begin() + 3,
+                 {"times=10,30,100,300,1000,3000", "stage=1,0,60,0.5", "stage=2,120,150,1.0",
+                  "residual=400,3650", "drains=triangle,1.2,0.0662,0.2,2,100,12.0,0.1,0.004"});
+  test::Edit(state)->soilLines = largest;
+  for (int page = 1; page <= Pages(kStrip); ++page) {
+    const std::vector<DrawnText> texts = ExpectOnThePaper(kStrip, page);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const DrawnText& t) {
+                              return t.text.find(": 残留沈下量 ") != std::string::npos;
+                            }),
+              6);
+  }
 }
 
 // Without cv no graph is drawn: the page names each column shown with the layer that has no cv;
@@ -254,6 +276,57 @@ TEST_F(SettlementTimeTest, SecondaryCompressionShowsThePrimaryApartAndTp) {
   EXPECT_GT(creep.dotted, plain.dotted);
   // Both layers start within the axis in at least one column.
   EXPECT_GE(creep.ticks - plain.ticks, 2);
+}
+
+// Every "時間?沈下曲線" in `text`, whatever the character between.
+std::vector<std::string> TimeCurveSpellings(const std::string& text) {
+  std::vector<std::string> found;
+  const std::string head = "時間", tail = "沈下曲線";
+  for (std::size_t at = text.find(tail); at != std::string::npos; at = text.find(tail, at + 1)) {
+    std::size_t from = at;
+    while (from > 0 && (static_cast<unsigned char>(text[from - 1]) & 0xC0) == 0x80)
+      --from;  // back over the continuation bytes of the character before
+    if (from > 0) --from;
+    if (from >= head.size() && text.compare(from - head.size(), head.size(), head) == 0)
+      found.push_back(text.substr(from - head.size(), at + tail.size() - from + head.size()));
+  }
+  return found;
+}
+
+// One spelling of the display's name, in a dash the help's code page holds, on screen (menu,
+// tool tip, title word), on paper, in the settlement CSV and in the help; and no text of the
+// settlement displays, their CSV or the help says 時刻 for the time.
+TEST_F(SettlementTimeTest, OneSpellingOfItsNameAndNoTimeOfDay) {
+  const std::string name = "時間－沈下曲線";
+  Open("embankment.qdw");
+  std::vector<std::string> texts;
+  for (const DisplayMode display : {kStrip, DisplayMode::RectCircleSettlementTime}) {
+    const DisplayRow& row = DisplayRowOf(display);
+    texts.insert(texts.end(), {row.menuText, row.prompt, row.titleWord});
+    EXPECT_EQ(row.menuText, name);
+  }
+  for (const DisplayMode display :
+       {kStrip, DisplayMode::StripSettlementTable, DisplayMode::StripSettlementMap}) {
+    for (const DrawnText& drawn : TextsOf(Print(display, 1)))
+      texts.push_back(drawn.text);
+  }
+  const std::optional<TableRows> csv = BuildTableRows(
+      TableDisplayFor(kStrip), state.document, state.results, state.circleMethod, state.settings);
+  ASSERT_TRUE(csv);
+  texts.insert(texts.end(), csv->notes.begin(), csv->notes.end());
+  texts.insert(texts.end(), csv->headings.begin(), csv->headings.end());
+  const std::string help = DecodeCp932(test::ReadBytes(QEL_SOURCE_DIR "/data/Help.txt"));
+  texts.push_back(help);
+  EXPECT_NE(help.find("「" + name + "」"), std::string::npos);
+  int named = 0;
+  for (const std::string& text : texts) {
+    for (const std::string& spelling : TimeCurveSpellings(text)) {
+      EXPECT_EQ(spelling, name) << text.substr(0, 200);
+      ++named;
+    }
+    EXPECT_EQ(text.find("時刻"), std::string::npos) << text.substr(0, 200);
+  }
+  EXPECT_GE(named, 7);  // menu, tool tip and title word of both problems, the help
 }
 
 }  // namespace

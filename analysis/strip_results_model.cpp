@@ -64,6 +64,38 @@ class StripTrace : public CalculationTrace {
   std::vector<StripPoint> points_;
 };
 
+// The course as a file takes it: after the depths, one section per point P (numbered as the
+// pages number them), with a row per piece of both sets: its set, No., I and dP at the point.
+void AddCourseSections(TableModel& table, const StripProblem& strip,
+                       const SystemSettings& settings) {
+  const std::size_t first = table.columns.size();
+  for (TableColumnHeading heading : {Heading("P"), Heading("荷重"), Heading("No."), Heading("I"),
+                                     Heading("dP 荷重ごと", StressUnitText(settings))})
+    table.columns.push_back(std::move(heading));
+  const char* influenceFormat = DigitFormat(settings.influenceDigits);
+  const char* stressFormat = DigitFormat(settings.stressDigits);
+  int number = 0;
+  strip.points.ForEach([&](const StripPoint& at) {
+    TableSection& section = table.sections.emplace_back();
+    const std::string point = FormatC("P%d", ++number);
+    section.title =
+        FormatC("計算点 %s(%4.2f,%4.2f)", point.c_str(), AtTwoDecimals(at.x), AtTwoDecimals(at.z));
+    section.key = {FormatUnsignedZero("%4.2f", at.z)};
+    section.columns = {first, 0, first + 1, first + 2, first + 3, first + 4};
+    for (std::size_t set = 0; set < kStripSets; ++set)
+      for (const StripPieceRow& row : strip.sets[set].calculated) {
+        TableModelRow& line = section.rows.emplace_back();
+        line.cells = {point,
+                      FormatUnsignedZero("%5.2f", at.x),
+                      FormatC("%zu", set + 1),
+                      FormatC("%d", row.number),
+                      FormatUnsignedZero(influenceFormat, StripPieceI(row.piece, at.x, at.z)),
+                      FormatUnsignedZero(stressFormat, StripPieceStress(row.piece, at.x, at.z))};
+        line.exact = {""};
+      }
+  });
+}
+
 }  // namespace
 
 TableModel StripResultsModel(const StripProblem& strip, const ResultsGrid& results,
@@ -89,8 +121,12 @@ TableModel StripResultsModel(const StripProblem& strip, const ResultsGrid& resul
     }
   }
   table.notes = PointNotes(strip.pointExclusions);
-  if (use == TableUse::Page && strip.style.showCalcTrace)
-    table.trace = std::make_unique<StripTrace>(strip, settings);
+  if (strip.style.showCalcTrace) {
+    if (use == TableUse::Page)
+      table.trace = std::make_unique<StripTrace>(strip, settings);
+    else
+      AddCourseSections(table, strip, settings);
+  }
   return table;
 }
 

@@ -74,7 +74,12 @@ void DrawStripDrainZone(DeviceContext& dc, RenderContext& ctx, const WorldTransf
   const std::string label = std::string("バーチカルドレーン ") +
                             (drains.pattern == DrainPattern::kTriangle ? "正三角形" : "正方形") +
                             FormatC(" 間隔 %.2f m　GL－%.2f m まで", drains.spacing, drains.bottom);
-  WorldText(dc, t, std::max(from, labelFrom), bottom - PixelsDown(t, 2), label);
+  // On a ground of paper colour: the layers' bottoms may run across under it.
+  const int h = NoteTextHeight(ctx), margin = NoteGroundMargin(h);
+  const int x = ToDeviceX(t, std::max(from, labelFrom)),
+            y = ToDeviceY(t, bottom - PixelsDown(t, 2));
+  dc.FillPaper(x - margin, y - margin, x + NoteTextWidth(label, h) + margin, y + h + margin);
+  dc.TextOut(x, y, label);
 }
 
 }  // namespace qel

@@ -90,8 +90,9 @@ TEST(StripResultsModel, ZeroIsPrintedWithoutSignAndNegativeDpAsItIs) {
   }
 }
 
-// Only pages list the course, and only when the document asks for it: every point, depths
-// outermost, with every piece of both sets.
+// Only when the document asks for it the course is listed: on pages every point, depths
+// outermost, with every piece of both sets; in a file the same points as rows naming P, each
+// piece's dP at the point adding up to the point's own.
 TEST(StripResultsModel, TheCourseOfTheCalculationIsForPagesThatAskForIt) {
   DocumentTables t = Points({"1", "3"}, {"2", "4"});
   SetPiece(t, 1, {"1", "0", "2", "4", "6", "1", "1"});
@@ -101,6 +102,26 @@ TEST(StripResultsModel, TheCourseOfTheCalculationIsForPagesThatAskForIt) {
   EXPECT_FALSE(ModelOf(t, settings, TableUse::Page).trace);
   t.settingLines[setting_line::kShowCalcTrace] = "1";
   EXPECT_FALSE(ModelOf(t, settings, TableUse::File).trace);
+  {
+    settings.stressDigits = 6;
+    const TableModel file = ModelOf(t, settings, TableUse::File);
+    const TableRows rows = ExportedRows(file);
+    ASSERT_EQ(rows.headings.size(), 9u);  // Z, X, dP, P, 荷重, No., I, dP 荷重ごと, dP 全桁
+    EXPECT_EQ(rows.headings[3], "P");
+    // The point rows first (z, x, dP), then two pieces at each of the four points.
+    ASSERT_EQ(rows.rows.size(), 4u + 8u);
+    for (std::size_t p = 0; p < 4; ++p) {
+      const std::vector<std::string>& a = rows.rows[4 + 2 * p];
+      const std::vector<std::string>& b = rows.rows[5 + 2 * p];
+      EXPECT_EQ(a[3], FormatC("P%zu", p + 1));
+      EXPECT_EQ(b[3], a[3]);
+      EXPECT_EQ(a[4] + b[4], "12");
+      const std::vector<std::string>& point = rows.rows[p];
+      EXPECT_EQ(a[1], point[1]);  // the same x
+      EXPECT_NEAR(std::stod(a[7]) + std::stod(b[7]), std::stod(point[2]), 2e-6) << a[3];
+    }
+    settings.stressDigits = SystemSettings{}.stressDigits;
+  }
   const TableModel table = ModelOf(t, settings, TableUse::Page);
   ASSERT_TRUE(table.trace);
   ASSERT_EQ(table.trace->PointCount(), 4u);

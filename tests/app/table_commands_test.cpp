@@ -40,7 +40,8 @@ TEST_F(TableCommandsTest, ControlKeysShowTheDisplaysAndCopyTheirTables) {
       {7, nullptr, 0},
       {6, "計算点\tx (m)\ty (m)\tz (m)\tdP (kN/㎡)\tdP 全桁 (kN/㎡)", 1},
       {1, nullptr, 0},
-      {3, "Z (m)\tX (m)\tdP (kN/㎡)\tdP 全桁 (kN/㎡)", 81},
+      // The embankment lists its course: four pieces at each of its 80 points.
+      {3, "Z (m)\tX (m)\tdP (kN/㎡)\tP\t荷重\tNo.\tI\tdP 荷重ごと (kN/㎡)\tdP 全桁 (kN/㎡)", 401},
       {8, nullptr, 0},
       {5, "荷重\tNo.\tR1 x (m)\tR1 y (m)\tR2 x (m)\tR2 y (m)\tx (m)\ty (m)\tr (m)\tq (kN/㎡)\t※",
        1},

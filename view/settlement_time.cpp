@@ -7,6 +7,7 @@
 #include "analysis/settlement_rows.h"
 #include "analysis/settlement_time.h"
 #include "base/c_locale.h"
+#include "base/quoted_text.h"
 #include "settings/number_format.h"
 #include "view/depth_values_table.h"
 #include "view/figure_notes.h"
@@ -19,6 +20,14 @@
 namespace qel {
 
 namespace {
+
+// A layer as a short list names it: its number, and its name cut after eight characters (two
+// layers may share a name; the soil conditions page gives it whole).
+std::string LayerLabel(const SoilLayer& layer) {
+  return layer.name.empty()
+             ? FormatC("土層 %d", layer.number)
+             : FormatC("土層 %d (", layer.number) + ShortenedText(layer.name, 8) + ")";
+}
 
 constexpr int kColumnsPerGraph = kCurvesPerGraph;
 // Samples a decade: the curve's bends stay smooth at any paper size.
@@ -184,7 +193,7 @@ TimeTable TableOf(const SettlementCourseModel& model, const std::vector<Numbered
       std::string line;
       for (const SecondaryStart& start : SecondaryStarts(course))
         line += (line.empty() ? ": t_p = " : "、") + Days(start.day) + " 日（" +
-                layers[start.layer].name + "）";
+                LayerLabel(layers[start.layer]) + "）";
       if (!line.empty()) starts.push_back(row.label + line);
     }
     secondary = secondary || (!reason && !course.secondary.empty());

@@ -268,7 +268,8 @@ TEST_F(SettlementTimeTest, SecondaryCompressionShowsThePrimaryApartAndTp) {
   auto listed = [](const Drawn& d) {
     return std::count_if(d.texts.begin(), d.texts.end(), [](const DrawnText& t) {
       return t.text.find("t_p = ") != std::string::npos &&
-             t.text.find("（A）") != std::string::npos && t.text.find("（B）") != std::string::npos;
+             t.text.find("（土層 1 (A)）") != std::string::npos &&
+             t.text.find("（土層 2 (B)）") != std::string::npos;
     });
   };
   EXPECT_EQ(listed(plain), 0);

@@ -26,8 +26,8 @@ std::vector<double> EvenPlaces(double low, double high, int samples) {
 
 bool PlanFieldAffordable(const PlanLoads& loads, std::size_t slices) {
   const double loadCount = static_cast<double>(loads.rectangles.size() + loads.circles.size());
-  return double{kPlanFieldSamples} * kPlanFieldSamples * static_cast<double>(slices) * loadCount <=
-         kPlanFieldBudget;
+  const double points = double{kPlanFieldSamples} * kPlanFieldSamples * static_cast<double>(slices);
+  return points <= kMostPlanFieldPoints && points * loadCount <= kPlanFieldBudget;
 }
 
 SettlementGrid PlanSettlementField(const PlanLoads& loads, const SettlementModel& model,

@@ -14,8 +14,12 @@ inline constexpr int kPlanFieldSamples = 41;
 // The most evaluations of one load's dP at one point a field may take (about a second).
 inline constexpr double kPlanFieldBudget = 1e7;
 
+// The most points (a place at a slice middle) a field evaluates at once: their dP are kept
+// until every place is settled (about 32 bytes each).
+inline constexpr double kMostPlanFieldPoints = 1e6;
+
 // Whether a field of kPlanFieldSamples squared columns of `slices` slices under `loads` keeps
-// within kPlanFieldBudget.
+// within kPlanFieldBudget and kMostPlanFieldPoints.
 bool PlanFieldAffordable(const PlanLoads& loads, std::size_t slices);
 
 // The area sampled (m); x0 <= x1, y0 <= y1.

@@ -36,6 +36,13 @@ int ColumnWidth(const RenderContext& ctx) {
   return ClampToDevice(kColumnWidthMm * ctx.geometry.pixelsPerMmX);
 }
 
+// ▽ with its point on the water table at (x, y), `s` high.
+void DrawWaterMark(DeviceContext& dc, int x, int y, int s, int thin) {
+  const Pen before = dc.SelectPen({PenStyle::Solid, thin, kBlack});
+  dc.Polyline({{x - s / 2, y - s}, {x + s / 2, y - s}, {x, y}, {x - s / 2, y - s}});
+  dc.SelectPen(before);
+}
+
 int DepthY(const SoilColumnPlace& place, double depth) {
   return ClampToDevice(std::round(place.groundY + depth * place.pixelsPerMetre));
 }
@@ -77,19 +84,15 @@ std::optional<DeviceBox> SoilColumnBox(RenderContext& ctx, const SoilColumnPlace
                    DepthY(place, profile->layers.back().bottom)};
 }
 
-std::vector<PlacedNote> SoilColumnTexts(RenderContext& ctx, const SoilColumnPlace& place,
-                                        bool withWater) {
-  std::vector<PlacedNote> texts;
+SoilColumnLabels SoilColumnTexts(RenderContext& ctx, const SoilColumnPlace& place, bool withWater) {
+  SoilColumnLabels texts;
   const SoilProfile* profile = ProfileOf(ctx);
   if (profile == nullptr) return texts;
   const int h = NoteTextHeight(ctx);
   const std::optional<double>& water = profile->waterDepth;
-  std::optional<DeviceBox> waterBox;
-  if (withWater && water && *water <= profile->layers.back().bottom) {
-    texts.push_back(
-        Beside(ctx, place, DepthY(place, *water) - h / 2 - 1, h, FormatC("GL－%.2f m", *water)));
-    waterBox = BoxOf(texts.back());
-  }
+  if (withWater && water && *water <= profile->layers.back().bottom)
+    texts.water =
+        Beside(ctx, place, DepthY(place, *water) - h / 2 - 1, h, FormatC("GL－%.2f m", *water));
   for (std::size_t i = 0; i < profile->layers.size(); ++i) {
     const SoilLayer& layer = profile->layers[i];
     const int top = DepthY(place, LayerTop(*profile, i)), bottom = DepthY(place, layer.bottom);
@@ -97,8 +100,8 @@ std::vector<PlacedNote> SoilColumnTexts(RenderContext& ctx, const SoilColumnPlac
     const PlacedNote name =
         Beside(ctx, place, (top + bottom) / 2, h,
                FormatC("%d ", layer.number) + ShortenedText(layer.name, kMostNameCharacters));
-    if (waterBox && waterBox->Meets(BoxOf(name))) continue;
-    texts.push_back(name);
+    if (texts.water && BoxOf(*texts.water).Meets(BoxOf(name))) continue;
+    texts.names.push_back(name);
   }
   return texts;
 }
@@ -123,11 +126,8 @@ void DrawSoilColumn(DeviceContext& dc, RenderContext& ctx, const SoilColumnPlace
   if (const std::optional<double>& water = profile->waterDepth;
       withWater && water && *water <= profile->layers.back().bottom) {
     const int y = DepthY(place, *water), s = NoteTextHeight(ctx) / 2;
-    const int x = (place.left + right) / 2;
     DrawLine(dc, place.left - s / 2, y, right + s / 2, y, PenStyle::Solid, thin, kBlack);
-    const Pen before = dc.SelectPen({PenStyle::Solid, thin, kBlack});
-    dc.Polyline({{x - s / 2, y - s}, {x + s / 2, y - s}, {x, y}, {x - s / 2, y - s}});
-    dc.SelectPen(before);
+    DrawWaterMark(dc, (place.left + right) / 2, y, s, thin);
   }
   DrawTexts(dc, ctx, texts);
 }
@@ -156,7 +156,7 @@ void DrawGroundBand(DeviceContext& dc, RenderContext& ctx, const GroundBandPlace
   t.originY = place.groundY / t.pixelsPerMetreY;
   DrawStripDrainZone(dc, ctx, t, monochrome ? kBlack : kDrainGrey, place.fromX);
 
-  DrawTexts(dc, ctx, SoilColumnTexts(ctx, column, false));
+  DrawTexts(dc, ctx, SoilColumnTexts(ctx, column, false).names);
   // The water table left of the column: its line, ▽ on it and its depth.
   if (const std::optional<double>& water = profile->waterDepth;
       water && *water <= profile->layers.back().bottom) {
@@ -164,9 +164,7 @@ void DrawGroundBand(DeviceContext& dc, RenderContext& ctx, const GroundBandPlace
     const int x = place.left - s;
     const int columnRight = place.left + ColumnWidth(ctx);
     DrawLine(dc, x - s, y, columnRight, y, PenStyle::Solid, thin, kBlack);
-    const Pen before = dc.SelectPen({PenStyle::Solid, thin, kBlack});
-    dc.Polyline({{x - s / 2, y - s}, {x + s / 2, y - s}, {x, y}, {x - s / 2, y - s}});
-    dc.SelectPen(before);
+    DrawWaterMark(dc, x, y, s, thin);
     const std::string depth = FormatC("GL－%.2f m", *water);
     UseNoteFont(dc, ctx, kBlack);
     dc.SetTextAlign(TextAlign::LeftTop);
@@ -201,19 +199,25 @@ std::optional<FigureSoilColumn> PlaceFigureSoilColumn(RenderContext& ctx, const 
     DeviceBox shown = column.box;
     shown.bottom = std::min(shown.bottom, window.bottom);
     int missed = clear(shown) ? 0 : 1000;
-    for (PlacedNote text : SoilColumnTexts(ctx, place, true)) {
-      // The water table's depth may stand above the column, over the ground line, instead.
-      if (text.text.starts_with("GL－") && !clear(BoxOf(text).Grown(h / 6))) {
-        const int gap = h / 3, width = text.right - text.left;
-        text.bottom = groundY - gap, text.top = text.bottom - h;
-        text.left = place.textsLeft ? place.left + ColumnWidth(ctx) - width : place.left;
-        text.right = text.left + width;
-      }
+    auto take = [&](const PlacedNote& text) {
       if (text.bottom > window.bottom || clear(BoxOf(text).Grown(h / 6)))
         column.texts.push_back(text);
       else
         ++missed;
+    };
+    SoilColumnLabels labels = SoilColumnTexts(ctx, place, true);
+    if (std::optional<PlacedNote>& water = labels.water) {
+      // The water table's depth may stand above the column, over the ground line, instead.
+      if (!clear(BoxOf(*water).Grown(h / 6))) {
+        const int width = water->right - water->left;
+        water->bottom = groundY - h / 3, water->top = water->bottom - h;
+        water->left = place.textsLeft ? place.left + ColumnWidth(ctx) - width : place.left;
+        water->right = water->left + width;
+      }
+      take(*water);
     }
+    for (const PlacedNote& name : labels.names)
+      take(name);
     if (!best || missed < bestMissed) best = std::move(column), bestMissed = missed;
   }
   return best;

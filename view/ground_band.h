@@ -28,11 +28,14 @@ struct SoilColumnPlace {
 // profile that reads.
 std::optional<DeviceBox> SoilColumnBox(RenderContext& ctx, const SoilColumnPlace& place);
 
-// The texts beside the column: each layer's number and name where the layer holds a line of
-// text and, `withWater`, the water table's depth just above its line (a name it would meet is
-// left out).
-std::vector<PlacedNote> SoilColumnTexts(RenderContext& ctx, const SoilColumnPlace& place,
-                                        bool withWater);
+// The texts beside the column: with `withWater` (and a water table within the profile), the
+// water table's depth just above its line; and each layer's number and name where the layer
+// holds a line of text and the name does not meet the water table's depth.
+struct SoilColumnLabels {
+  std::optional<PlacedNote> water;
+  std::vector<PlacedNote> names;
+};
+SoilColumnLabels SoilColumnTexts(RenderContext& ctx, const SoilColumnPlace& place, bool withWater);
 
 // Draws the column (settling layers tinted, each layer's bottom across it), then, `withWater`,
 // the water table's line across it with ▽ on it, then `texts` on paper-coloured grounds.

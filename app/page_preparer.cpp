@@ -1,6 +1,7 @@
-// The preparation of the page shown, on a thread kept for it.
+// The preparation of the page shown, on a thread kept for it, while the caller serves the window.
 #include "app/page_preparer.h"
 
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -24,27 +25,42 @@ PagePreparer::~PagePreparer() {
   thread_.join();
 }
 
-void PagePreparer::Run(const std::function<void()>& work,
-                       const std::function<void(bool)>& showBusy) {
+void PagePreparer::Run(const std::function<void()>& work, const std::function<void(bool)>& showBusy,
+                       const std::function<void()>& serve) {
+  if (running_) throw std::logic_error("PagePreparer::Run while another run waits");
   if (!thread_.joinable()) {
     work();
     return;
   }
+  running_ = true;
+  const auto start = std::chrono::steady_clock::now();
+  bool busy = false;
+  std::exception_ptr served;  // what serve threw: the work is waited for all the same
   std::unique_lock lock(mutex_);
   work_ = &work;
   finished_ = false;
   error_ = nullptr;
   wake_.notify_one();
-  if (!done_.wait_for(lock, patience_, [this] { return finished_; })) {
+  while (!done_.wait_for(lock, kServeInterval, [this] { return finished_; })) {
+    if (served) continue;
     lock.unlock();
-    showBusy(true);
-    lock.lock();
-    done_.wait(lock, [this] { return finished_; });
-    lock.unlock();
-    showBusy(false);
+    if (!busy && std::chrono::steady_clock::now() - start >= patience_) {
+      busy = true;
+      showBusy(true);
+    }
+    try {
+      if (serve) serve();
+    } catch (...) {
+      served = std::current_exception();
+    }
     lock.lock();
   }
-  if (std::exception_ptr error = std::exchange(error_, nullptr)) std::rethrow_exception(error);
+  std::exception_ptr error = std::exchange(error_, nullptr);
+  lock.unlock();
+  running_ = false;
+  if (busy) showBusy(false);
+  if (error) std::rethrow_exception(error);
+  if (served) std::rethrow_exception(served);
 }
 
 void PagePreparer::Serve() {

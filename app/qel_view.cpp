@@ -2,6 +2,8 @@
 #include "app/qel_view.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -67,12 +69,14 @@ CQelView::CQelView(ViewController& controller, QtApplicationPrinter& printer, Fi
       printing_(controller, printer, chooser, prompts,
                 {this, [this] { Refresh(); },
                  [this](const QString& text) { emit statusMessage(text); }}) {
-  // The window is white, like the paper whose edge is drawn on it.
+  // The window is white, like the paper whose edge is drawn on it. The paint fills it itself,
+  // so that a paint skipped while a page is prepared leaves the page on the screen.
   QPalette palette = viewport()->palette();
   palette.setColor(QPalette::Window, Qt::white);
   palette.setColor(QPalette::Base, Qt::white);
   viewport()->setPalette(palette);
-  viewport()->setAutoFillBackground(true);
+  viewport()->setAutoFillBackground(false);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::NoFrame);
 }
@@ -83,10 +87,33 @@ void CQelView::OnInitialUpdate() {
 }
 
 void CQelView::Refresh() {
+  // Asked for while a preparation serves the window (a resize): done once that one is over,
+  // since the preparation's thread reads the document and fills the caches meanwhile.
+  if (preparing_) {
+    refreshAgain_ = true;
+    return;
+  }
+  do {
+    refreshAgain_ = false;
+    PrepareShownPage();
+    UpdateScrollBars();
+    viewport()->update();
+    emit displayChanged();
+  } while (refreshAgain_);
+}
+
+void CQelView::PrepareShownPage() {
   // Counted once here: the status bar's page text reads this count, as every change ends here.
-  // The page shown is worked out here too, never in the paint, and only when its key changed;
-  // while that lasts, the window waits with the busy cursor.
+  // The page shown is worked out here too, never in the paint, and only when its key changed.
+  // Meanwhile the window goes on painting and taking its geometry, showing the page as last
+  // painted; what the user types or clicks waits for the page, and the busy cursor shows once
+  // the wait is long enough to notice.
   const int dpiX = logicalDpiX(), dpiY = logicalDpiY();
+  preparing_ = true;
+  struct Over {
+    bool& preparing;
+    ~Over() { preparing = false; }
+  } over{preparing_};
   preparer_.Run(
       [this, dpiX, dpiY] {
         shownPages_ = controller_.CountPages();
@@ -97,10 +124,8 @@ void CQelView::Refresh() {
           QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         else
           QGuiApplication::restoreOverrideCursor();
-      });
-  UpdateScrollBars();
-  viewport()->update();
-  emit displayChanged();
+      },
+      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
 
 void CQelView::ShowDocumentStart() {
@@ -194,7 +219,17 @@ void CQelView::scrollContentsBy(int, int) {
 }
 
 void CQelView::paintEvent(QPaintEvent*) {
+  // While the page is prepared the window keeps the pixels last painted (the viewport paints
+  // opaquely, so nothing erases them); only an area it has not painted yet, after a resize,
+  // is made white.
+  if (preparing_) {
+    if (viewport()->size() != paintedSize_)
+      QPainter(viewport()).fillRect(viewport()->rect(), Qt::white);
+    return;
+  }
+  paintedSize_ = viewport()->size();
   QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   const PageView page = pageView();

@@ -87,6 +87,9 @@ class CQelView : public QAbstractScrollArea {
 
  private:
   DisplayZoom& ShownZoom();
+  // Counts the pages of the display shown and prepares its page on the preparer's thread,
+  // serving the window meanwhile.
+  void PrepareShownPage();
   // Works out a fit again and sets the scroll ranges and steps for the page as it is now.
   void UpdateScrollBars();
   void SaveZoom();
@@ -99,8 +102,11 @@ class CQelView : public QAbstractScrollArea {
   int lineStep_ = 0;
   Profile* profile_ = nullptr;
   PagePreparer preparer_;
-  int shownPages_ = 1;  // the page count of the display shown, as of the last Refresh
-  int wheelZoom_ = 0;   // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
+  bool preparing_ = false;     // the preparer's thread works on the page: the paint waits
+  bool refreshAgain_ = false;  // a Refresh was asked for while the page was prepared
+  QSize paintedSize_;          // the viewport's size at the last paint of a page
+  int shownPages_ = 1;         // the page count of the display shown, as of the last Refresh
+  int wheelZoom_ = 0;          // eighths of a degree of Ctrl+wheel not yet turned into zoom steps
   bool updatingScrollBars_ = false;
   ViewPrinting printing_;
 };

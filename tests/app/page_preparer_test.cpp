@@ -1,10 +1,11 @@
-// The preparation of the page: on one thread kept for it, a busy signal shown only when the work
-// outlasts the patience and taken down when it ends, on the caller's thread; the work's
-// exception reaches the caller.
+// The preparation of the page: on one thread kept for it, the caller serving its window
+// meanwhile, a busy signal shown only when the work outlasts the patience and taken down when it
+// ends, on the caller's thread; the work's exception reaches the caller.
 #include "app/page_preparer.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -61,6 +62,37 @@ TEST(PagePreparer, TheWorksExceptionReachesTheCallerAfterTheSignalIsTakenDown) {
   bool ranAgain = false;
   preparer.Run([&] { ranAgain = true; }, [](bool) {});
   EXPECT_TRUE(ranAgain);  // the thread serves on after a failed run
+}
+
+TEST(PagePreparer, TheCallerServesItsWindowUntilTheWorkIsOverAndCannotStartAnother) {
+  // The work ends only once the caller has served its window: a caller that waited without
+  // serving would never see it end (the work gives up after 10 s, and the test fails).
+  PagePreparer preparer(std::chrono::hours(1));
+  const std::thread::id caller = std::this_thread::get_id();
+  std::atomic<int> serves = 0;
+  int servesAfterTheWork = -1;  // written by the work before it ends
+  bool nestedRefused = false;
+  preparer.Run(
+      [&] {
+        for (int waited = 0; serves == 0 && waited < 1000; ++waited)
+          std::this_thread::sleep_for(milliseconds(10));
+        servesAfterTheWork = serves;
+      },
+      [](bool) { ADD_FAILURE() << "no busy signal within the patience"; },
+      [&] {
+        EXPECT_EQ(std::this_thread::get_id(), caller);
+        ++serves;
+        try {
+          preparer.Run([] {}, [](bool) {});
+        } catch (const std::logic_error&) {
+          nestedRefused = true;
+        }
+      });
+  EXPECT_GE(servesAfterTheWork, 1);
+  EXPECT_TRUE(nestedRefused);
+  bool ranAgain = false;
+  preparer.Run([&] { ranAgain = true; }, [](bool) {});
+  EXPECT_TRUE(ranAgain);
 }
 
 }  // namespace

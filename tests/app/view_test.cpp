@@ -7,12 +7,14 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/app_fixture.h"
 #include "app/screenshot.h"
 #include "platform/messages.h"
 #include "support/figure_range_edit.h"
+#include "support/worst_document.h"
 
 namespace qel::test {
 namespace {
@@ -169,6 +171,34 @@ TEST_F(ViewTest, ScrollAreaIsThePageAndTheStepFollowsTheScreenWidth) {
   EXPECT_EQ(view().verticalScrollBar()->maximum(),
             page.pageHeight + 2 * page.margin - view().viewport()->height());
   EXPECT_EQ(view().horizontalScrollBar()->maximum(), page.MaxScrollX());
+}
+
+// A page that takes long to prepare (the plan of settlement of the largest document: a fine field
+// under 80 loads) leaves the window served meanwhile: a resize then reaches the view at once, and
+// its refresh comes once the page is ready, so that the scroll area is the new size's.
+TEST_F(ViewTest, AResizeWhileThePageIsPreparedIsTakenOnceItIsReady) {
+  Open("building.qdw");
+  FillWorstDocument(state(), false);
+  DocumentTables cells = state().document.cells();
+  cells.soilLines = kSpeedCheckProfile;
+  state().document.Replace(cells);
+  Action(CommandId::ShowRectCircleFigure).trigger();
+  QApplication::processEvents();
+  const QSize before = view().viewport()->size();
+  QSize duringPreparation;
+  QTimer::singleShot(0, &frame(), [&] {
+    frame().resize(frame().width() - 150, frame().height() - 100);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    duringPreparation = view().viewport()->size();
+  });
+  Action(CommandId::ShowSettlementMap).trigger();
+  ASSERT_TRUE(duringPreparation.isValid())
+      << "the window was not served while the page was prepared";
+  EXPECT_NE(duringPreparation, before);
+  const PageView page = view().pageView();
+  EXPECT_EQ(view().verticalScrollBar()->maximum(), page.MaxScrollY());
+  EXPECT_EQ(view().horizontalScrollBar()->maximum(), page.MaxScrollX());
+  EXPECT_EQ(view().viewport()->size(), duringPreparation);
 }
 
 // Every display of both examples paints its page.

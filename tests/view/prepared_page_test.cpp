@@ -91,5 +91,49 @@ TEST_F(PreparedPageTest, APageIsPreparedAgainOnlyWhenWhatItShowsChanged) {
   }
 }
 
+// An edit of the titles alone recomputes nothing for any display: no results, no isobars and no
+// settlement, though the page is prepared again to show them.
+TEST_F(PreparedPageTest, ATitleEditComputesNothingForAnyDisplay) {
+  using D = DisplayMode;
+  struct Case {
+    const char* file;
+    D display;
+  };
+  const char* const strip = "embankment.qdw";
+  const char* const plan = "building.qdw";
+  const Case cases[] = {{strip, D::StripFigure},
+                        {strip, D::StripResults},
+                        {strip, D::StripDepth},
+                        {plan, D::RectCircleFigure},
+                        {plan, D::RectCircleResults},
+                        {plan, D::RectCircleSection},
+                        {strip, D::StripSettlementTable},
+                        {strip, D::StripSettlementMap},
+                        {plan, D::RectCircleSettlementMap},
+                        {plan, D::RectCircleSettlementTime}};
+  for (const auto& [file, display] : cases) {
+    SCOPED_TRACE(DisplayNumber(display));
+    Open(file);
+    {
+      test::CellsEdit cells(state.document);
+      cells->figures.stripIsobars.shown = true;
+      cells->figures.planIsobars.shown = true;
+    }
+    controller.ShowDisplay(display);
+    const test::ComputationCount first(computations);
+    controller.PrepareShownPage(96, 96);
+    ASSERT_GT(first.strip() + first.lattice() + first.isobars() + first.settlements(), 0);
+    const test::ComputationCount computed(computations);
+    state.document.Change("title", [](DocumentTables& cells) {
+      for (const int line :
+           {setting_line::kFigureTitle, setting_line::kDataTitle, setting_line::kResultTitle})
+        cells.settingLines[line] = "t";
+    });
+    EXPECT_TRUE(controller.PrepareShownPage(96, 96));
+    EXPECT_EQ(computed.strip() + computed.lattice() + computed.isobars() + computed.settlements(),
+              0);
+  }
+}
+
 }  // namespace
 }  // namespace qel

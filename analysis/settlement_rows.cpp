@@ -93,7 +93,7 @@ SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResu
   const SoilSlice& cut = model.slices()[slice];
   const SoilLayer& layer = LayerOf(model, slice);
   const SliceSettlement& value = column.values.slices[slice];
-  const std::optional<double> pc = layer.method == SettlementMethod::kCc ? layer.pc : std::nullopt;
+  const bool showsPc = layer.method == SettlementMethod::kCc && layer.pc.has_value();
   SliceCells out;
   out.cells = {FormatC("%d", layer.number),
                layer.name,
@@ -102,7 +102,7 @@ SliceCells CellsOfSlice(const SettlementModel& model, const SettlementColumnResu
                Fixed("%.2f", value.sigma0),
                Fixed("%.2f", value.deltaP),
                Fixed("%.2f", value.p1),
-               Optional("%.2f", pc),
+               showsPc ? Fixed("%.2f", *layer.pc) : std::string("－"),
                Optional("%.3f", value.e0),
                Optional("%.3f", value.e1),
                Centimetres(value.settlement)};

@@ -265,14 +265,14 @@ void SectionReader::ReadFit(int line, std::string_view value) {
   }
   const std::optional<double> from = Number(line, label, "開始日", fields[kFrom], kDayRange);
   const std::optional<double> to = Number(line, label, "終了日", fields[kTo], kDayRange);
-  std::optional<double> dt = kDefaultAsaokaStep;
+  std::optional<double> dt;
   const bool dtGiven = fields.size() == kCount && !fields[kDt].empty();
-  if (dtGiven && method && *method != FitMethod::kAsaoka) {
+  if (!dtGiven)
+    dt = kDefaultAsaokaStep;
+  else if (method && *method != FitMethod::kAsaoka)
     Error(line, label + ": Δt は asaoka にだけ使います");
-    dt.reset();
-  } else if (dtGiven) {
+  else
     dt = Number(line, label, "Δt", fields[kDt], kStepRange);
-  }
   if (from && to && *from > *to) {
     Error(line, label + ": 開始日" + Quoted(fields[kFrom]) + "が終了日" + Quoted(fields[kTo]) +
                     "より後です");

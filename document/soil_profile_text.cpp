@@ -310,9 +310,8 @@ void SectionReader::ReadCurve(int line, std::string_view value) {
   bool tooLong = false;
   for (std::size_t i = 0; i < fields.size(); ++i)
     tooLong = TooLong(line, where, std::to_string(i + 1) + " 番目の項目", fields[i]) || tooLong;
-  const std::optional<int> number = CharacterCount(fields[0]) <= kLongestCell
-                                        ? Whole(line, where, "番号", fields[0])
-                                        : std::nullopt;
+  std::optional<int> number;
+  if (CharacterCount(fields[0]) <= kLongestCell) number = Whole(line, where, "番号", fields[0]);
   if (tooLong) {
     // Its number is still known, so that no layer is told that its curve is missing.
     if (number) curveNumbers_.push_back(*number);
